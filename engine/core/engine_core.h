@@ -1,0 +1,61 @@
+// The engine's shared state behind EngineRoot: backend, clock, asset paths, fonts, sounds, traces.
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/engine_sound.h"
+#include "core/backend.h"
+#include "core/path_resolver.h"
+
+namespace engine {
+
+class EngineCore {
+ public:
+  explicit EngineCore(std::unique_ptr<EngineBackend> backend);
+  ~EngineCore();
+
+  EngineBackend& Backend() { return *backend_; }
+  PathResolver& Paths() { return paths_; }
+
+  // Time passed (frame events, waits): sounds advance with it when the backend plays none itself.
+  void AdvanceClock(int64_t ms);
+
+  // Sounds register themselves so the clock (or the mixer) can find the playing ones.
+  void RegisterSound(EngineSound* s);
+  void UnregisterSound(EngineSound* s);
+  // Calls f on every registered sound, under the registry's lock (the mixer uses this).
+  template <class F>
+  void ForEachSound(F&& f) {
+    std::lock_guard<std::mutex> lock(soundsMutex_);
+    for (EngineSound* s : sounds_) f(*s);
+  }
+
+  // Developer trace: stderr and a buffer tests read.
+  void Trace(const std::string& text);
+  std::string DebugLog() const;
+  void ClearDebugLog();
+  // "missing asset: <path>" once per path.
+  void TraceMissingAsset(const std::string& path);
+  // Whether traces also go to stderr (tests turn this off to keep their output short).
+  void SetTraceToStderr(bool on) { traceToStderr_ = on; }
+
+ private:
+  std::unique_ptr<EngineBackend> backend_;
+  PathResolver paths_;
+  std::mutex soundsMutex_;
+  std::vector<EngineSound*> sounds_;
+  mutable std::mutex logMutex_;
+  std::string log_;
+  std::set<std::string> missingReported_;
+  bool traceToStderr_ = true;
+};
+
+// Converts between the game's wide strings and UTF-8 file paths / traces.
+std::string ToUtf8(const std::wstring& w);
+std::wstring FromUtf8(const std::string& s);
+
+}  // namespace engine

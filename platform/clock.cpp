@@ -1,0 +1,15 @@
+#include "platform/clock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace kestrine {
+
+uint32_t timeGetTime() {
+  using namespace std::chrono;
+  return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+void Sleep(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+}  // namespace kestrine

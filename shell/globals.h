@@ -1,0 +1,85 @@
+// The shell's globals shared by every screen: the engine objects made at start-up, the game state and
+// clocks, and the small switches the screens read. One definition each, in globals.cpp.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/engine.h"
+
+namespace kestrine {
+
+// ---- engine objects (made by SetUpEngine, released by ShutDownEngine) ----
+extern engine::EngineRef<engine::EngineRoot> engineRoot;
+extern engine::EngineRef<engine::EngineStage> engineStage;
+extern engine::EngineRef<engine::EngineCamera> engineCamera;
+extern engine::EngineRef<engine::EngineLight> engineLights[2];  // 0 ambient, 1 directional
+extern engine::EngineRef<engine::EngineBitmap> loadingScreenImage;
+
+struct Rect32 {
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+extern Rect32 desktopRect;
+
+// The logical screen of every 2D layout (640 x 480 after start-up).
+extern int screenWidth;
+extern int screenHeight;
+
+// ---- game states ----
+enum GameStateId : int {
+  STATE_LOGOS = 0,
+  STATE_DISCLAIMER = 1,
+  STATE_MAIN_MENU = 2,
+  STATE_LOAD_GAME = 3,
+  STATE_SAVE_GAME = 4,
+  STATE_DIFFICULTY = 5,
+  STATE_TRAINING = 6,
+  STATE_OPTIONS = 7,
+  STATE_PLAYER_CONTROLS = 8,
+  STATE_VOLUME = 9,
+  STATE_HIGH_SCORES = 11,
+  STATE_PLAYER_SELECT = 13,
+  STATE_BRIEFING = 14,
+  STATE_BACKPACK = 15,
+  STATE_START_MISSION = 16,
+  STATE_OVERHEAD = 17,
+  STATE_PATIENT_VIEW = 18,
+  STATE_DEBRIEFING = 20,
+  STATE_KIA = 21,
+  STATE_DEV_NOTES = 27,
+  STATE_OPEN_PATIENT_VIEW = 28,
+  STATE_PAUSE_MENU = 29,
+  STATE_QUIT_CONFIRM = 30,
+  STATE_FINISH = 31,
+};
+
+extern int32_t gameState;
+extern int32_t previousGameState;
+
+// ---- clocks (milliseconds) ----
+extern int32_t gameClock;
+extern int32_t frameTime;
+extern int32_t clampCountdown;
+extern int32_t missionStartCountdown;
+extern int32_t missionClock;
+extern uint8_t skipClockFrame;
+extern uint8_t clockFrozen;
+
+// ---- switches ----
+extern uint8_t nightMission;
+extern int32_t introPending;
+extern int32_t logosStarted;
+extern int32_t disclaimerAt;
+extern int32_t pointerX;
+extern int32_t pointerY;
+extern int32_t debugMode;  // 0 off, 1 armed, 3 developer level
+extern uint8_t woundPickerAll;
+extern uint8_t altEnemyModel;
+extern uint8_t loserEnding;
+
+// ---- mission ----
+extern int32_t missionNumber;  // 1..10 campaign, 11..13 training
+extern int32_t difficulty;     // 0 novice, 1 intermediate, 2 expert
+extern uint8_t trainingRun;
+extern int32_t missionEndFlag;  // 0 running; 1 evacuated, 2 time out, 4 mistakes, 5 friendly fire, 6 time out with soldiers out
+
+}  // namespace kestrine

@@ -1,0 +1,19 @@
+// The program's entry: hands over to WinMain, and turns a failed engine call into a clear message and
+// a non-zero exit status instead of an abort.
+#include <cstdio>
+#include <exception>
+
+#include "engine/engine.h"
+#include "shell/winmain.h"
+
+int main() {
+  try {
+    return kestrine::WinMain(nullptr, nullptr, nullptr, 10);
+  } catch (const engine::EngineError& e) {
+    std::fprintf(stderr, "kestrine: engine call failed: %s\n", e.what());
+    return 2;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "kestrine: %s\n", e.what());
+    return 3;
+  }
+}
