@@ -1,19 +1,52 @@
-// Start-up: makes the engine and hands the program to it. The window, its checks and the game states
-// are built on this.
 #include "shell/winmain.h"
 
-#include "shell/globals.h"
+#include "platform/control_host.h"
+#include "platform/desktop.h"
+#include "platform/message_queue.h"
+#include "shell/main_window.h"
+#include "shell/version_title.h"
 
 namespace kestrine {
 
-int WinMain(void*, void*, const char*, int) {
-  engineRoot = engine::CreateEngineRoot();
-  engineRoot->SetDisplayMode(640, 480, 16);
-  engineRoot->SetFrameRate(60);
-  engineRoot->Start();
-  engineRoot->Render();
-  engineRoot.Reset();
-  return 0;
+void* instanceHandle = nullptr;
+void* previousInstanceHandle = nullptr;
+HWND mainWindowHandle = 0;
+
+bool StartProgram(void* instance, void* previousInstance, int showCommand) {
+  const std::string title = BuildWindowTitle();
+  instanceHandle = instance;
+  previousInstanceHandle = previousInstance;
+  AtlAxWinInit();
+
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  mainWindowHandle = mainWindow.Create(0, screen, title.c_str(), WS_POPUP | WS_VISIBLE, 0);
+  if (!mainWindowHandle) return false;
+  ShowWindow(mainWindowHandle, showCommand);
+  return true;
+}
+
+bool PumpAvailableMessages() {
+  MSG msg;
+  while (true) {
+    while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) return false;
+      DispatchMessage(&msg);
+    }
+    if (!PumpMessageSource(0) && PendingMessageCount() == 0) return true;
+  }
+}
+
+void EndProgram() {
+  ClearMessageQueue();
+  mainWindowHandle = 0;
+}
+
+int WinMain(void* instance, void* previousInstance, const char*, int showCommand) {
+  const bool started = StartProgram(instance, previousInstance, showCommand);
+  MSG msg;
+  while (GetMessage(&msg, 0, 0, 0) > 0) DispatchMessage(&msg);
+  EndProgram();
+  return started ? 0 : 1;
 }
 
 }  // namespace kestrine

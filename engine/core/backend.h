@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/engine_event.h"
@@ -17,6 +18,10 @@ class EngineBackend {
   virtual ~EngineBackend() = default;
   virtual std::string Name() const = 0;
   virtual void Attach(EngineCore* core) { core_ = core; }
+  // The core is going away: stop everything that calls into it from other threads (the audio mixer).
+  virtual void Detach() { core_ = nullptr; }
+  // Who is told when the person closes the engine's window: the host, which then closes itself.
+  void SetCloseHandler(std::function<void()> onClose) { onClose_ = std::move(onClose); }
 
   // Milliseconds since the backend started (virtual in headless mode).
   virtual int64_t NowMs() = 0;
@@ -53,6 +58,7 @@ class EngineBackend {
 
  protected:
   EngineCore* core_ = nullptr;
+  std::function<void()> onClose_;
   int frameRate_ = 60;
   bool started_ = false;
 };

@@ -10,6 +10,8 @@ EngineCore::EngineCore(std::unique_ptr<EngineBackend> backend) : backend_(std::m
 }
 
 EngineCore::~EngineCore() {
+  // The backend's own threads (the audio mixer) stop before the sound registry goes.
+  backend_->Detach();
   // Sounds still held by the game outlive the core only at exit; make sure they stop calling back.
   std::lock_guard<std::mutex> lock(soundsMutex_);
   for (EngineSound* s : sounds_) s->DetachCore();
@@ -17,7 +19,9 @@ EngineCore::~EngineCore() {
 }
 
 void EngineCore::AdvanceClock(int64_t ms) {
-  if (ms <= 0 || !backend_->AdvancesSoundsByClock()) return;
+  if (ms <= 0) return;
+  scene_.AdvanceClock(ms);
+  if (!backend_->AdvancesSoundsByClock()) return;
   ForEachSound([ms](EngineSound& s) { s.AdvanceMs(ms); });
 }
 

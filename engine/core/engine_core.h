@@ -10,6 +10,7 @@
 #include "engine/engine_sound.h"
 #include "core/backend.h"
 #include "core/path_resolver.h"
+#include "core/scene_registry.h"
 
 namespace engine {
 
@@ -20,8 +21,11 @@ class EngineCore {
 
   EngineBackend& Backend() { return *backend_; }
   PathResolver& Paths() { return paths_; }
+  // Animated models, collidable objects and the model files read (core/scene_registry.h).
+  SceneRegistry& Scene() { return scene_; }
 
-  // Time passed (frame events, waits): sounds advance with it when the backend plays none itself.
+  // Time passed (frame events, waits): animations advance with it, and sounds when the backend plays none
+  // itself.
   void AdvanceClock(int64_t ms);
 
   // Sounds register themselves so the clock (or the mixer) can find the playing ones.
@@ -46,6 +50,7 @@ class EngineCore {
  private:
   std::unique_ptr<EngineBackend> backend_;
   PathResolver paths_;
+  SceneRegistry scene_;
   std::mutex soundsMutex_;
   std::vector<EngineSound*> sounds_;
   mutable std::mutex logMutex_;

@@ -8,6 +8,7 @@
 #include "core/engine_core.h"
 #include "core/image_loader.h"
 #include "core/input_script.h"
+#include "core/model_loader.h"
 #include "core/wav_reader.h"
 
 namespace engine {
@@ -139,13 +140,20 @@ EngineRef<EngineSound> EngineRoot::LoadSound(const std::wstring& path, int) {
   return sound;
 }
 
-EngineRef<EngineModel> EngineRoot::LoadModel(const std::wstring&, int) { NotImplemented("EngineRoot", "LoadModel"); }
+EngineRef<EngineModel> EngineRoot::LoadModel(const std::wstring& path, int) {
+  return LoadModelNode(*core_, ToUtf8(path));
+}
 
 EngineRef<EngineTextFile> EngineRoot::OpenFile(const std::wstring& path, int, int) {
   const std::string p = ToUtf8(path);
   auto bytes = core_->Paths().ReadFile(p);
   if (!bytes) core_->TraceMissingAsset(p);
   return MakeEngine<EngineTextFile>(bytes ? std::move(*bytes) : std::string());
+}
+
+void EngineRoot::SetQuitHandler(std::function<void()> onQuit) {
+  onQuit_ = std::move(onQuit);
+  core_->Backend().SetCloseHandler(onQuit_);
 }
 
 void EngineRoot::SetInputScript(std::unique_ptr<InputScript> script) { script_ = std::move(script); }

@@ -29,7 +29,12 @@ class InputScript {
   bool AtEnd() const { return actions_.empty(); }
 
  private:
-  std::deque<ScriptAction> actions_;
+  // "frames <n> <ms>" is kept as one entry with a count, so a long scripted run costs no memory per frame.
+  struct Entry {
+    ScriptAction action;
+    long count = 1;
+  };
+  std::deque<Entry> actions_;
 };
 
 }  // namespace engine

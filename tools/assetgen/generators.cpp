@@ -1,4 +1,7 @@
 #include "tools/assetgen/generators.h"
+#include "tools/assetgen/movie_generators.h"
+#include "tools/assetgen/shell_generators.h"
+#include "tools/assetgen/tool_generators.h"
 
 namespace assetgen {
 
@@ -7,6 +10,15 @@ void WriteReadme(DataTree& tree);
 const std::vector<Generator>& Generators() {
   static const std::vector<Generator> all = {
       {"readme", WriteReadme},
+      {"shell effect sounds", WriteShellEffectSounds},
+      {"shell radio sounds", WriteShellRadioSounds},
+      {"shell music", WriteShellMusic},
+      {"shell menu images", WriteShellMenuImages},
+      {"shell mission images", WriteShellMissionImages},
+      {"explosion frames", WriteExplosionFrames},
+      {"tool images", WriteToolImages},
+      {"backpack screen", WriteBackpackScreenAssets},
+      {"movies", WriteMovies},
   };
   return all;
 }

@@ -79,8 +79,9 @@ class EngineRoot : public EngineUnknown {
   // Waits at most timeoutMs (negative: as long as it takes) for the next engine event and fires it into
   // the sink. Returns false when no event came.
   bool FireNextEvent(int timeoutMs);
-  // What a scripted "quit" (or the end of an input script) does: the host posts its close message.
-  void SetQuitHandler(std::function<void()> onQuit) { onQuit_ = std::move(onQuit); }
+  // What a scripted "quit" (or the end of an input script), or the person closing the engine's window,
+  // does: the host posts its close message.
+  void SetQuitHandler(std::function<void()> onQuit);
   // Replaces the input script (KESTRINE_INPUT is read when the root is made); null feeds real input.
   void SetInputScript(std::unique_ptr<InputScript> script);
 

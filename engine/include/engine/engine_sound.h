@@ -46,8 +46,11 @@ class EngineSound : public EngineUnknown {
   int Volume() const { return volume_; }
   int Pan() const { return pan_; }
   bool Looping() const { return loop_; }
+  // The playing flag without taking the lock: for the mixer, which already holds Mutex().
+  bool PlayingLocked() const { return playing_; }
   // Advances the cursor by a span of the sound's own time; ends a one-shot sound at its end.
   void AdvanceMs(int64_t ms);
+  // For the mixer: the caller already holds Mutex(), so reading samples and moving the cursor are one step.
   void AdvanceFrames(size_t frames);
   size_t CursorFrame() const { return cursor_; }
   bool IsPlaceholder() const { return placeholder_; }
@@ -62,7 +65,7 @@ class EngineSound : public EngineUnknown {
   bool playing_ = false;
   bool loop_ = false;
   size_t cursor_ = 0;       // in frames
-  int64_t remainderUs_ = 0;  // sub-frame time carried between advances
+  int64_t remainderMilliFrames_ = 0;  // thousandths of a frame carried between advances
   int volume_ = 127;
   int pan_ = 0;
   bool placeholder_ = false;

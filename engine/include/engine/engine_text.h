@@ -25,8 +25,9 @@ class EngineTextFont : public EngineUnknown {
   int TextHeight(const std::wstring& text) const;
   // Paints the text's box in the back colour, then the glyphs; (x, y) is the box's top-left corner.
   void DrawText(const EngineRef<EngineBitmap>& image, int x, int y, const std::wstring& text) const;
-  // Lays the text out inside the rectangle; flag 16 wraps at word boundaries (else one line, cut at the
-  // right edge). The rectangle is not painted; each line's box is, in the back colour.
+  // Lays the text out inside the rectangle, from its top-left corner, one line per line break in the text;
+  // flag 16 also wraps at word boundaries (else each line is cut at the right edge). Nothing is drawn outside
+  // the rectangle. The rectangle is not painted; each line's box is, in the back colour.
   void DrawTextRect(const EngineRef<EngineBitmap>& image, int x, int y, int width, int height,
                     const std::wstring& text, int flags) const;
 
@@ -41,7 +42,7 @@ class EngineTextFont : public EngineUnknown {
 
  private:
   std::wstring face_ = L"Arial";
-  int size_ = 10;
+  int size_ = 9;  // a fresh object's lines are 14 pixels high, the spacing of the game's scrolling texts
   bool bold_ = false;
   bool italic_ = false;
   Color color_{255, 255, 255};
@@ -59,7 +60,11 @@ class EngineTextFile : public EngineUnknown {
   // The next byte (0..255), or -1 at the end of the file.
   int ReadByte();
   int IsEndOfFile() const { return pos_ >= data_.size() ? 1 : 0; }
-  void Close() { closed_ = true; }
+  // Reads after closing behave as at the end of the file.
+  void Close() {
+    closed_ = true;
+    pos_ = data_.size();
+  }
   bool IsClosed() const { return closed_; }
 
  private:

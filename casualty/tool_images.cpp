@@ -1,0 +1,157 @@
+// Cutting the tool icons, loading the cursor pictures and drawing a tool's label box.
+#include "casualty/tool_images.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string_view>
+
+#include "casualty/tool_table.h"
+#include "shell/globals.h"
+#include "shell/layout.h"
+#include "shell/screen_text.h"
+#include "shell/tooltip.h"
+#include "shell/wide_text.h"
+
+namespace kestrine {
+
+int32_t toolCount = 0;
+engine::EngineRef<engine::EngineBitmap> toolSpriteSheet;
+int32_t toolIconTotalWidth = 0;
+bool toolSpritesLoaded = false;
+
+namespace {
+
+constexpr const wchar_t* kSpriteSheetPath = L"images\\tools\\toolsprites.qjp";
+constexpr int kLoadPollMs = 100;
+// A label wider than this wraps into a box of this width (plus its margins).
+constexpr int kLabelLineWidth = 220;
+constexpr int kLabelMargin = 3;
+constexpr int kLabelRightGap = 10;
+
+void WaitUntilLoaded(const engine::EngineRef<engine::EngineBitmap>& image) {
+  while (!image->IsLoaded()) engineRoot->Wait(kLoadPollMs);
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// Whether a game path names a file under the working directory. The game's paths use '\' and do not care
+// about case (the keys say "ETTUBE" where the file is "ettube"), so each component is matched without case.
+bool GameFileExists(const std::string& gamePath) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path here = fs::current_path(error);
+  if (error) return false;
+  size_t start = 0;
+  while (start <= gamePath.size()) {
+    const size_t end = std::min(gamePath.find('\\', start), gamePath.size());
+    const std::string component = gamePath.substr(start, end - start);
+    start = end + 1;
+    if (component.empty()) continue;
+    fs::path found;
+    for (fs::directory_iterator it(here, error), last; !error && it != last; it.increment(error)) {
+      if (SameNameIgnoringCase(it->path().filename().string(), component)) {
+        found = it->path();
+        break;
+      }
+    }
+    if (found.empty()) return false;
+    here = found;
+  }
+  return fs::is_regular_file(here, error);
+}
+
+}  // namespace
+
+std::string ToolImagePath(const char* key) { return std::string("images\\tools\\") + key + ".qpg"; }
+
+int32_t LoadToolSprites() {
+  if (toolSpritesLoaded) return toolIconTotalWidth;
+  if (!toolSpriteSheet) toolSpriteSheet = engineRoot->LoadBitmap(kSpriteSheetPath, 0);
+  // The icons are copied out of the sheet, so it has to be there before the first copy.
+  WaitUntilLoaded(toolSpriteSheet);
+
+  int32_t total = 0;
+  for (int row = TOOL_ROLLOVER_DRAG; row < kToolCount; ++row) {
+    const int j = FindToolSpriteRect(row);
+    if (j >= 0) BuildToolStripImage(row, toolSpriteSheet, j);
+    if (ToolTable[row].sprite) total += ToolTable[row].sprite->GetWidth();
+  }
+  toolCount = kToolCount;
+  toolIconTotalWidth = total;
+  toolSpritesLoaded = true;
+  return total;
+}
+
+void BuildToolStripImage(int row, const engine::EngineRef<engine::EngineBitmap>& sheet, int j) {
+  const ToolSpriteRect& r = kToolSpriteRects[j];
+  engine::EngineRef<engine::EngineBitmap> icon = engineRoot->CreateBitmap(r.width, r.height);
+  ToolTable[row].sprite = icon;
+  icon->DrawBitmap(sheet, 0, r.x, r.y, r.width, r.height, 0, 0, r.width, r.height);
+  WaitUntilLoaded(icon);
+}
+
+void LoadToolImage(int row) {
+  ToolDef& tool = ToolTable[row];
+  if (tool.key[0] == '\0') return;
+  const std::string path = ToolImagePath(tool.key);
+  if (GameFileExists(path) || !tool.HasParent()) {
+    // A missing picture of a row without parent is the engine's to report.
+    tool.cursorImage = engineRoot->LoadBitmap(WidenText(path), 1);
+    WaitUntilLoaded(tool.cursorImage);
+    return;
+  }
+  const ToolDef& parent = ToolTable[tool.parentRow];
+  if (parent.cursorImage) {
+    tool.cursorImage = parent.cursorImage;
+  } else if (tool.parentRow == TOOL_ATROPINE_DIAZEPAM) {
+    // This vial is its own parent but lives in the medicine syringe's drawer.
+    tool.cursorImage = ToolTable[TOOL_MEDICINE_SYRINGE].cursorImage;
+  } else {
+    tool.cursorImage.Reset();
+  }
+}
+
+void ReleaseToolImages() {
+  for (int row = 0; row < toolCount; ++row) {
+    ToolTable[row].sprite.Reset();
+    ToolTable[row].cursorImage.Reset();
+  }
+  toolSpritesLoaded = false;
+}
+
+void DrawToolLabels(int row, double x, double y) {
+  if (!IsToolRow(row)) return;
+  const std::wstring name = WidenText(ToolTable[row].name);
+  // The label takes over the tip's box, so a deferred tip must not be copied over it afterwards.
+  toolTipDeferred = 0;
+
+  engine::EngineTextFont& font = *toolTip.text;
+  font.SetStyleA(1);
+  int textWidth = font.TextWidth(name);
+  const int lineHeight = font.TextHeight(name);
+  const int lines = (textWidth + kLabelLineWidth - 1) / kLabelLineWidth;
+  if (lines > 1) textWidth = kLabelLineWidth;
+  const int width = textWidth + 2 * kLabelMargin;
+  const int height = lineHeight * lines + 2 * kLabelMargin;
+
+  // Whatever an earlier, larger tip or label left in the box must not show through this one.
+  toolTip.image->SetDrawColor(235, 247, 195);
+  toolTip.image->FillRect(0, 0, width, height);
+  toolTip.image->SetDrawColor(0, 0, 0);
+  toolTip.DrawFrame(width, height, 1);
+  font.DrawText(toolTip.image, kLabelMargin, kLabelMargin, name);
+  // The tip shares this text object; its own texts are plain.
+  font.SetStyleA(0);
+
+  double px = ScreenX(x);
+  const double py = ScreenY(y);
+  if (px + width > screenWidth) px = screenWidth - width - kLabelRightGap;
+  textOverlay->DrawBitmap(toolTip.image, 0, 0, 0, width, height, TruncatePixels(px), TruncatePixels(py), width, height);
+}
+
+}  // namespace kestrine

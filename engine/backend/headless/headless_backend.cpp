@@ -1,0 +1,116 @@
+#include "backend/headless/headless_backend.h"
+
+#include "engine/engine_root.h"
+
+namespace engine {
+
+void HeadlessBackend::Sleep(int ms) {
+  // Virtual time only: the caller (EngineRoot::Wait) moves the sounds on itself.
+  if (ms > 0) now_ += ms;
+}
+
+bool HeadlessBackend::SetDisplayMode(int width, int height, int bitsPerPixel) {
+  if (width <= 0 || height <= 0 || bitsPerPixel <= 0) return false;
+  // Switching the mode makes the screen that size, as a real mode switch would; SetScreenSize can
+  // then play the desktop changing under the game.
+  width_ = width;
+  height_ = height;
+  modeActive_ = true;
+  return true;
+}
+
+int HeadlessBackend::TestCondition(int condition) {
+  if (condition < 0 || condition >= static_cast<int>(std::size(conditions_))) return 0;
+  if (conditionForced_[condition]) return conditions_[condition];
+  if (condition == 5) return modeActive_ ? 1 : 0;
+  // No window, no renderer to doubt: every other start-up check passes.
+  return 0;
+}
+
+void HeadlessBackend::SetConditionResult(int condition, int result) {
+  if (condition < 0 || condition >= static_cast<int>(std::size(conditions_))) return;
+  conditions_[condition] = result;
+  conditionForced_[condition] = true;
+}
+
+bool HeadlessBackend::NextEvent(RawEvent& out, int /*timeoutMs*/) {
+  // Nobody is waiting in real time here: either an event is queued, or the clock runs freely, or the
+  // host's wait returns at once.
+  if (!queue_.empty()) {
+    out = queue_.front();
+    queue_.pop_front();
+  } else if (freeRun_ && Started()) {
+    // Frame n ends at n * 1000 / fps ms, so the lengths add up exactly (16, 17, 17 at 60 fps).
+    const int64_t fps = FrameRate();
+    const int64_t begin = freeRunFrames_ * 1000 / fps;
+    ++freeRunFrames_;
+    out = RawEvent{};
+    out.id = kEventFrame;
+    out.frameTime = static_cast<int>(freeRunFrames_ * 1000 / fps - begin);
+  } else {
+    return false;
+  }
+  if (out.id == kEventFrame && out.frameTime > 0) now_ += out.frameTime;
+  return true;
+}
+
+// Input state changes when the input happens (is queued), not when the game gets round to the event:
+// a game waiting on EngineInput::IsInputPressed without pumping events must still see the press.
+void HeadlessBackend::Enqueue(const RawEvent& e) {
+  if (e.id == kEventMouse) {
+    mouseX_ = e.mouseX;
+    mouseY_ = e.mouseY;
+    switch (e.button) {
+      case kMouseLeftDown:
+        buttonsHeld_ |= 1;
+        break;
+      case kMouseLeftUp:
+        buttonsHeld_ &= ~1;
+        break;
+      case kMouseRightDown:
+        buttonsHeld_ |= 2;
+        break;
+      case kMouseRightUp:
+        buttonsHeld_ &= ~2;
+        break;
+      default:
+        break;
+    }
+  } else if (e.id == kEventKey && e.keyCode >= 0 && e.keyCode < static_cast<int>(keyHeld_.size())) {
+    // A repeated press of a held key (auto-repeat) must not count it twice.
+    const bool down = e.keyDown != 0;
+    if (keyHeld_[static_cast<size_t>(e.keyCode)] != down) {
+      keyHeld_[static_cast<size_t>(e.keyCode)] = down;
+      keysHeld_ += down ? 1 : -1;
+    }
+  }
+  queue_.push_back(e);
+}
+
+void HeadlessBackend::InjectFrame(int ms) {
+  RawEvent e;
+  e.id = kEventFrame;
+  e.frameTime = ms;
+  Enqueue(e);
+}
+
+void HeadlessBackend::InjectMouse(int code, int x, int y) {
+  RawEvent e;
+  e.id = kEventMouse;
+  e.button = code;
+  e.mouseX = x;
+  e.mouseY = y;
+  Enqueue(e);
+}
+
+void HeadlessBackend::InjectKey(int virtualKey, bool down) {
+  RawEvent e;
+  e.id = kEventKey;
+  e.keyCode = virtualKey;
+  e.keyDown = down ? 1 : 0;
+  Enqueue(e);
+}
+
+HeadlessBackend* HeadlessBackendOf(EngineRoot& root) { return dynamic_cast<HeadlessBackend*>(&root.Backend()); }
+
+}  // namespace engine

@@ -1,0 +1,198 @@
+#include "backend/sdl/mesh_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace engine {
+
+namespace {
+
+constexpr float kPi = 3.14159265358979f;
+
+MeshVertex MakeVertex(const Vec3& p, const Vec3& n, float u, float v) { return {p.x, p.y, p.z, n.x, n.y, n.z, u, v}; }
+
+Vec3 PositionOf(const MeshVertex& v) { return {v.px, v.py, v.pz}; }
+
+// Collects the triangles of one named face. In this left-handed world a triangle faces the viewer when
+// its right-hand cross product points away from the viewer; each triangle is put in that order against
+// the side it must show, so the renderer can cull back faces.
+class FaceBuilder {
+ public:
+  FaceBuilder(MeshGeometry& out, const wchar_t* face) : out_(out) {
+    range_.face = face;
+    range_.first = static_cast<uint32_t>(out_.vertices.size());
+  }
+  ~FaceBuilder() {
+    range_.count = static_cast<uint32_t>(out_.vertices.size()) - range_.first;
+    if (range_.count > 0) out_.faces.push_back(range_);
+  }
+
+  void Triangle(const MeshVertex& a, const MeshVertex& b, const MeshVertex& c, const Vec3& outward) {
+    const Vec3 pa = PositionOf(a);
+    const Vec3 cross = (PositionOf(b) - pa).Cross(PositionOf(c) - pa);
+    if (cross.Length() == 0) return;  // a degenerate sliver (a sphere's pole) shows nothing
+    out_.vertices.push_back(a);
+    if (cross.Dot(outward) < 0) {
+      out_.vertices.push_back(b);
+      out_.vertices.push_back(c);
+    } else {
+      out_.vertices.push_back(c);
+      out_.vertices.push_back(b);
+    }
+  }
+
+  // A flat rectangle seen from outside: up is the image's top, right follows from the viewer's axes.
+  void Quad(const Vec3& centre, const Vec3& outward, const Vec3& up, float halfRight, float halfUp) {
+    const Vec3 right = up.Cross(outward * -1.0f);  // the viewer looks along -outward
+    const Vec3 r = right * halfRight, u = up * halfUp;
+    const MeshVertex bl = MakeVertex(centre - r - u, outward, 0, 1), br = MakeVertex(centre + r - u, outward, 1, 1);
+    const MeshVertex tr = MakeVertex(centre + r + u, outward, 1, 0), tl = MakeVertex(centre - r + u, outward, 0, 0);
+    Triangle(bl, br, tr, outward);
+    Triangle(bl, tr, tl, outward);
+  }
+
+ private:
+  MeshGeometry& out_;
+  MeshFaceRange range_;
+};
+
+float Param(const EngineMesh& mesh, size_t i, float fallback = 0) {
+  return i < mesh.Params().size() ? mesh.Params()[i] : fallback;
+}
+
+int Segments(float asked) {
+  const int n = static_cast<int>(asked);
+  return n >= 3 ? std::min(n, 256) : kDefaultRoundSegments;
+}
+
+void BuildPlane(const EngineMesh& mesh, MeshGeometry& out) {
+  const float hw = Param(mesh, 0) / 2, hh = Param(mesh, 1) / 2;
+  FaceBuilder(out, L"front").Quad({0, 0, 0}, {0, 0, 1}, {0, 1, 0}, hw, hh);
+  FaceBuilder(out, L"back").Quad({0, 0, 0}, {0, 0, -1}, {0, 1, 0}, hw, hh);
+}
+
+void BuildBox(const EngineMesh& mesh, MeshGeometry& out) {
+  const float hw = Param(mesh, 0) / 2, hh = Param(mesh, 1) / 2, hd = Param(mesh, 2) / 2;
+  FaceBuilder(out, L"front").Quad({0, 0, hd}, {0, 0, 1}, {0, 1, 0}, hw, hh);
+  FaceBuilder(out, L"back").Quad({0, 0, -hd}, {0, 0, -1}, {0, 1, 0}, hw, hh);
+  FaceBuilder(out, L"right").Quad({hw, 0, 0}, {1, 0, 0}, {0, 1, 0}, hd, hh);
+  FaceBuilder(out, L"left").Quad({-hw, 0, 0}, {-1, 0, 0}, {0, 1, 0}, hd, hh);
+  FaceBuilder(out, L"top").Quad({0, hh, 0}, {0, 1, 0}, {0, 0, 1}, hw, hd);
+  FaceBuilder(out, L"bottom").Quad({0, -hh, 0}, {0, -1, 0}, {0, 0, 1}, hw, hd);
+}
+
+// A cylinder stands on its y axis, centred; the side and both caps are its one face.
+void BuildCylinder(const EngineMesh& mesh, MeshGeometry& out) {
+  const float hl = Param(mesh, 0) / 2, radius = Param(mesh, 1);
+  const int n = Segments(Param(mesh, 2));
+  FaceBuilder face(out, L"front");
+  for (int i = 0; i < n; ++i) {
+    const float a0 = 2 * kPi * i / n, a1 = 2 * kPi * (i + 1) / n;
+    const Vec3 n0{std::cos(a0), 0, std::sin(a0)}, n1{std::cos(a1), 0, std::sin(a1)};
+    const float u0 = static_cast<float>(i) / n, u1 = static_cast<float>(i + 1) / n;
+    const MeshVertex b0 = MakeVertex(n0 * radius + Vec3{0, -hl, 0}, n0, u0, 1);
+    const MeshVertex b1 = MakeVertex(n1 * radius + Vec3{0, -hl, 0}, n1, u1, 1);
+    const MeshVertex t0 = MakeVertex(n0 * radius + Vec3{0, hl, 0}, n0, u0, 0);
+    const MeshVertex t1 = MakeVertex(n1 * radius + Vec3{0, hl, 0}, n1, u1, 0);
+    const Vec3 mid = (n0 + n1).Normalized();
+    face.Triangle(b0, b1, t1, mid);
+    face.Triangle(b0, t1, t0, mid);
+    for (float sign : {1.0f, -1.0f}) {
+      const Vec3 up{0, sign, 0};
+      const auto cap = [&](const Vec3& dir) {
+        return MakeVertex(dir * radius + Vec3{0, sign * hl, 0}, up, 0.5f + dir.x / 2, 0.5f - dir.z / 2);
+      };
+      face.Triangle(MakeVertex({0, sign * hl, 0}, up, 0.5f, 0.5f), cap(n0), cap(n1), up);
+    }
+  }
+}
+
+void BuildSphere(const EngineMesh& mesh, MeshGeometry& out) {
+  const float radius = Param(mesh, 0);
+  const int slices = Segments(Param(mesh, 1));
+  const int stacks = std::max(2, slices / 2);
+  FaceBuilder face(out, L"front");
+  const auto at = [&](int stack, int slice) {
+    const float polar = kPi * stack / stacks, around = 2 * kPi * slice / slices;
+    const Vec3 n{std::sin(polar) * std::cos(around), std::cos(polar), std::sin(polar) * std::sin(around)};
+    return MakeVertex(n * radius, n, static_cast<float>(slice) / slices, static_cast<float>(stack) / stacks);
+  };
+  for (int st = 0; st < stacks; ++st)
+    for (int sl = 0; sl < slices; ++sl) {
+      const MeshVertex a = at(st, sl), b = at(st, sl + 1), c = at(st + 1, sl + 1), d = at(st + 1, sl);
+      const Vec3 outward = (Vec3{a.nx, a.ny, a.nz} + Vec3{c.nx, c.ny, c.nz}).Normalized();
+      face.Triangle(a, b, c, outward);
+      face.Triangle(a, c, d, outward);
+    }
+}
+
+// A height field: columns x rows vertices from (x0, z0), columns along +x and rows along -z, so row 0 is
+// the far edge and the image lies on it the way it reads from above. "front" is the upper side.
+void BuildGrid(const EngineMesh& mesh, MeshGeometry& out) {
+  const int cols = mesh.GridColumns(), rows = mesh.GridRows();
+  if (cols < 2 || rows < 2) return;
+  const float cw = Param(mesh, 2), cd = Param(mesh, 3), x0 = Param(mesh, 4), z0 = Param(mesh, 5);
+  const float sx = std::max(std::fabs(cw), 1e-6f), sz = std::max(std::fabs(cd), 1e-6f);
+  const auto height = [&](int c, int r) {
+    return mesh.VertexHeight(std::clamp(c, 0, cols - 1), std::clamp(r, 0, rows - 1));
+  };
+  std::vector<MeshVertex> top(static_cast<size_t>(cols) * rows);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) {
+      const float dhdx = (height(c + 1, r) - height(c - 1, r)) / (2 * sx);
+      const float dhdz = (height(c, r - 1) - height(c, r + 1)) / (2 * sz);
+      const Vec3 n = Vec3{-dhdx, 1, -dhdz}.Normalized();
+      top[static_cast<size_t>(r) * cols + c] =
+          MakeVertex({x0 + c * cw, height(c, r), z0 - r * cd}, n, static_cast<float>(c) / (cols - 1),
+                     static_cast<float>(r) / (rows - 1));
+    }
+  const auto vertex = [&](int c, int r) { return top[static_cast<size_t>(r) * cols + c]; };
+  const auto flipped = [](MeshVertex v) {
+    v.nx = -v.nx;
+    v.ny = -v.ny;
+    v.nz = -v.nz;
+    return v;
+  };
+  for (const bool upper : {true, false}) {
+    FaceBuilder face(out, upper ? L"front" : L"back");
+    const Vec3 side{0, upper ? 1.0f : -1.0f, 0};
+    for (int r = 0; r + 1 < rows; ++r)
+      for (int c = 0; c + 1 < cols; ++c) {
+        MeshVertex a = vertex(c, r), b = vertex(c + 1, r), cc = vertex(c + 1, r + 1), d = vertex(c, r + 1);
+        if (!upper) {
+          a = flipped(a);
+          b = flipped(b);
+          cc = flipped(cc);
+          d = flipped(d);
+        }
+        face.Triangle(a, b, cc, side);
+        face.Triangle(a, cc, d, side);
+      }
+  }
+}
+
+}  // namespace
+
+MeshGeometry BuildMeshGeometry(const EngineMesh& mesh) {
+  MeshGeometry out;
+  switch (mesh.GetKind()) {
+    case EngineMesh::Kind::Plane:
+      BuildPlane(mesh, out);
+      break;
+    case EngineMesh::Kind::Box:
+      BuildBox(mesh, out);
+      break;
+    case EngineMesh::Kind::Cylinder:
+      BuildCylinder(mesh, out);
+      break;
+    case EngineMesh::Kind::Sphere:
+      BuildSphere(mesh, out);
+      break;
+    case EngineMesh::Kind::Grid:
+      BuildGrid(mesh, out);
+      break;
+  }
+  return out;
+}
+
+}  // namespace engine

@@ -1,0 +1,57 @@
+#include "backend/sdl/sdl_audio.h"
+
+#include <SDL2/SDL.h>
+
+#include <cstring>
+
+namespace engine {
+
+namespace {
+
+constexpr int kWantedRate = 44100;
+constexpr int kBufferFrames = 1024;  // about 23 ms: short enough for shots to feel immediate
+
+}  // namespace
+
+SdlAudio::SdlAudio(EngineCore& core) : core_(core) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    failure_ = SDL_GetError();
+    return;
+  }
+  subsystem_ = true;
+  SDL_AudioSpec want{}, have{};
+  want.freq = kWantedRate;
+  want.format = AUDIO_S16SYS;
+  want.channels = 2;
+  want.samples = kBufferFrames;
+  want.callback = &SdlAudio::Fill;
+  want.userdata = this;
+  // The device may keep its own rate (the mixer resamples to it); format and channels SDL converts.
+  mixer_ = std::make_unique<SoundMixer>(kWantedRate);
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+  if (device_ == 0) {
+    failure_ = SDL_GetError();
+    mixer_.reset();
+    return;
+  }
+  if (have.freq != kWantedRate) mixer_ = std::make_unique<SoundMixer>(have.freq);
+  SDL_PauseAudioDevice(device_, 0);
+}
+
+SdlAudio::~SdlAudio() {
+  // Closing waits for a running callback to return, so no mix touches the core after this.
+  if (device_ != 0) SDL_CloseAudioDevice(device_);
+  if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void SdlAudio::Fill(void* self, uint8_t* stream, int bytes) {
+  auto* audio = static_cast<SdlAudio*>(self);
+  const size_t frames = static_cast<size_t>(bytes) / (2 * sizeof(int16_t));
+  if (!audio->mixer_) {
+    std::memset(stream, 0, static_cast<size_t>(bytes));
+    return;
+  }
+  audio->mixer_->Mix(audio->core_, reinterpret_cast<int16_t*>(stream), frames);
+}
+
+}  // namespace engine

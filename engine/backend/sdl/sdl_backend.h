@@ -1,0 +1,118 @@
+// The SDL backend: the engine's own window ("Quillary FullScreen", desktop full screen unless
+// KESTRINE_WINDOWED=1) with an OpenGL 3.3 renderer, the audio device, input, and frame events paced by
+// real time. The logical screen the game draws for is shown scaled to fit the window, aspect kept.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "backend/sdl/frame_clock.h"
+#include "backend/sdl/input_state.h"
+#include "backend/sdl/letterbox.h"
+#include "core/backend.h"
+#include "engine/engine_ref.h"
+#include "engine/engine_scene.h"
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace engine {
+
+class EngineRoot;
+class GlRenderer;
+class SdlAudio;
+
+class SdlBackend : public EngineBackend {
+ public:
+  SdlBackend();
+  ~SdlBackend() override;
+
+  std::string Name() const override { return "sdl"; }
+  void Attach(EngineCore* core) override;
+  void Detach() override;
+  int64_t NowMs() override;
+  void Sleep(int ms) override;
+  bool AdvancesSoundsByClock() const override;
+
+  bool SetDisplayMode(int width, int height, int bitsPerPixel) override;
+  void ExitDisplayMode() override;
+  bool DisplayModeActive() const override { return modeActive_; }
+  int ScreenWidth() const override { return logicalWidth_; }
+  int ScreenHeight() const override { return logicalHeight_; }
+  int TestCondition(int condition) override;
+
+  void SetFrameRate(int fps) override;
+  void Start() override;
+  bool NextEvent(RawEvent& out, int timeoutMs) override;
+  void Enqueue(const RawEvent& e) override;
+  void Present(EngineStage* stage) override;
+  bool CaptureFrame(const std::string& pngPath) override;
+
+  bool AnyInputHeld() const override { return input_.AnyHeld(); }
+  int MouseX() const override { return input_.MouseX(); }
+  int MouseY() const override { return input_.MouseY(); }
+
+  // ---- tests, tools and benchmarks ----
+  bool HasGlContext() const { return renderer_ != nullptr; }
+  // Why there is no GL context (empty when there is one).
+  const std::string& GlFailure() const { return glFailure_; }
+  const std::string& GlRendererName() const { return glRendererName_; }
+  uint32_t WindowId() const;
+  SDL_Window* Window() const { return window_; }
+  bool AudioOpen() const;
+  int PresentedFrames() const { return presented_; }
+  uint64_t TextureUploads() const;
+  uint64_t MeshBuilds() const;
+  size_t LastSpritesDrawn() const;
+  size_t LastDrawItems() const;
+  // Waits until the GPU has finished the frames asked of it.
+  void FinishFrame();
+  // The last presented frame, RGB top row first, logical size; false with no GL context.
+  bool ReadFrame(std::vector<uint8_t>& rgb) const;
+
+ private:
+  int64_t NowUs() const;
+  bool MakeCurrent() const;
+  void ApplyWindowMode();
+  // Takes one SDL event: input into the queue, window events acted on. Returns nothing; see closeRequested_.
+  void Handle(const SDL_Event& event);
+  void PumpAll();
+  void ShowLastFrame();
+  // Presents the frame whose event went out, if it has not been shown yet.
+  void PresentOwedFrame();
+
+  std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
+  bool video_ = false;
+  SDL_Window* window_ = nullptr;
+  void* context_ = nullptr;  // SDL_GLContext
+  std::unique_ptr<GlRenderer> renderer_;
+  std::unique_ptr<SdlAudio> audio_;
+  std::string glFailure_;
+  std::string glRendererName_;
+  int desktopBitsPerPixel_ = 0;
+  bool windowed_ = false;
+  bool windowSized_ = false;
+
+  int logicalWidth_ = 640, logicalHeight_ = 480;
+  bool modeActive_ = false;
+
+  FrameClock clock_;
+  std::deque<RawEvent> queue_;
+  InputState input_;
+  bool closeRequested_ = false;
+  bool hostWoken_ = false;    // an SDL user event came: the wait ends so the host can look at its own queue
+  bool presentOwed_ = false;  // a frame event went out; its picture is shown when the host comes back
+  EngineRef<EngineStage> lastStage_;
+  int presented_ = 0;
+};
+
+// The SDL backend of an engine root, or null when it runs on another backend.
+SdlBackend* SdlBackendOf(EngineRoot& root);
+
+// True for Mesa's software rasterisers, which draw without any 3D hardware.
+bool IsSoftwareRenderer(const std::string& glRendererName);
+
+}  // namespace engine

@@ -1,0 +1,104 @@
+#include "backend/sdl/sprite_renderer.h"
+
+#include <algorithm>
+
+#include "backend/sdl/texture_cache.h"
+
+namespace engine {
+
+namespace {
+
+constexpr int kMaxSpriteDepth = 32;
+
+// A quad from the vertex index alone (triangle strip 0..3), so no vertex buffer is needed.
+const char* const kVertexShader = R"(#version 330 core
+uniform vec4 uRect;   // x, y, width, height in logical pixels, y down
+uniform vec2 uScreen; // logical screen size
+out vec2 vUv;
+void main() {
+  vec2 corner = vec2(float(gl_VertexID & 1), float(gl_VertexID >> 1));
+  vec2 p = uRect.xy + corner * uRect.zw;
+  vUv = corner;
+  gl_Position = vec4(p.x / uScreen.x * 2.0 - 1.0, 1.0 - p.y / uScreen.y * 2.0, 0.0, 1.0);
+}
+)";
+
+const char* const kFragmentShader = R"(#version 330 core
+in vec2 vUv;
+uniform sampler2D uImage;
+out vec4 fragColor;
+void main() {
+  vec4 texel = texture(uImage, vUv);
+  if (texel.a < 0.5) discard;
+  fragColor = vec4(texel.rgb, 1.0);
+}
+)";
+
+}  // namespace
+
+std::vector<const EngineSprite*> SpriteDrawOrder(const EngineSprite& sprite) {
+  std::vector<const EngineSprite*> order;
+  std::vector<const EngineSprite*> children;
+  for (const auto& c : sprite.Children()) children.push_back(c.Get());
+  std::stable_sort(children.begin(), children.end(),
+                   [](const EngineSprite* a, const EngineSprite* b) { return a->Layer() < b->Layer(); });
+  auto split = std::find_if(children.begin(), children.end(),
+                            [&](const EngineSprite* c) { return c->Layer() >= sprite.Layer(); });
+  order.insert(order.end(), children.begin(), split);
+  order.push_back(&sprite);
+  order.insert(order.end(), split, children.end());
+  return order;
+}
+
+SpriteRenderer::~SpriteRenderer() {
+  if (vao_) glDeleteVertexArrays(1, &vao_);
+}
+
+bool SpriteRenderer::Init(std::string& error) {
+  if (!program_.Build(kVertexShader, kFragmentShader)) {
+    error = program_.Error();
+    return false;
+  }
+  uRect_ = program_.Uniform("uRect");
+  uScreen_ = program_.Uniform("uScreen");
+  uImage_ = program_.Uniform("uImage");
+  glGenVertexArrays(1, &vao_);
+  return true;
+}
+
+void SpriteRenderer::Draw(const EngineCamera& camera, int logicalWidth, int logicalHeight, TextureCache& textures,
+                          GLuint sampler) {
+  lastDrawn_ = 0;
+  if (camera.Sprites().empty()) return;
+  glViewport(0, 0, logicalWidth, logicalHeight);
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_BLEND);
+  glDisable(GL_CULL_FACE);
+  glUseProgram(program_.Id());
+  glUniform2f(uScreen_, static_cast<float>(logicalWidth), static_cast<float>(logicalHeight));
+  glUniform1i(uImage_, 0);
+  glActiveTexture(GL_TEXTURE0);
+  glBindSampler(0, sampler);
+  glBindVertexArray(vao_);
+  for (const auto& sprite : camera.Sprites()) DrawSprite(*sprite, textures, 0);
+  glBindVertexArray(0);
+  glBindSampler(0, 0);
+}
+
+void SpriteRenderer::DrawSprite(const EngineSprite& sprite, TextureCache& textures, int depth) {
+  if (!sprite.Visible() || depth > kMaxSpriteDepth) return;
+  for (const EngineSprite* s : SpriteDrawOrder(sprite)) {
+    if (s != &sprite) {
+      DrawSprite(*s, textures, depth + 1);
+      continue;
+    }
+    if (!s->Image()) continue;
+    EngineBitmap& image = *s->Image();
+    glBindTexture(GL_TEXTURE_2D, textures.Texture(image));
+    glUniform4f(uRect_, 0.0f, 0.0f, static_cast<float>(image.GetWidth()), static_cast<float>(image.GetHeight()));
+    glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    ++lastDrawn_;
+  }
+}
+
+}  // namespace engine

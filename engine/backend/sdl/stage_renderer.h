@@ -1,0 +1,74 @@
+// The 3D view: the stage's objects seen through its camera (viewport, clip range, the fixed field of
+// view), faces in their colours and images, lit by the stage's ambient and directional lights. Faces
+// with an opacity below full are drawn last, farthest first, over the solid ones.
+//
+// Drawing is two steps: the stage is walked into a list of draw items, then the list is drawn. A kind of
+// object that draws differently (a skinned model) only adds its own items to the list.
+#pragma once
+
+#include <epoxy/gl.h>
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "backend/sdl/gl_program.h"
+#include "backend/sdl/view_math.h"
+#include "engine/engine_scene.h"
+
+namespace engine {
+
+class MeshCache;
+class TextureCache;
+
+// The lights of a frame, in the form the shader takes them.
+struct SceneLighting {
+  static constexpr int kMaxDirectional = 4;
+  bool any = false;  // a stage with no light at all shows its colours as they are
+  Vec3 ambient;      // 0..1 per channel
+  int directionalCount = 0;
+  Vec3 towardLight[kMaxDirectional];
+  Vec3 color[kMaxDirectional];
+};
+
+class StageRenderer {
+ public:
+  // Compiles the shader; false with the reason in error when the driver refuses it.
+  bool Init(std::string& error);
+  // Draws into the bound framebuffer of the logical screen's height (GL rows count from the bottom).
+  void Draw(EngineStage& stage, int logicalHeight, TextureCache& textures, MeshCache& meshes, GLuint sampler);
+
+  size_t LastDrawItems() const { return lastItems_; }
+
+ private:
+  struct DrawItem {
+    GLuint vao = 0;
+    GLint first = 0;
+    GLsizei count = 0;
+    Mat4 model;
+    const EngineMesh::Face* face = nullptr;
+    float depth = 0;  // camera-space depth of the object, for ordering see-through faces
+  };
+
+  void CollectNode(EngineNode& node, const Mat4& parentWorld, int depth);
+  void CollectShapes(EngineNode& node, const Mat4& world);
+  void CollectLight(const EngineLight& light, const Mat4& world);
+  Mat4 WorldOf(const EngineNode& node) const;
+  Mat4 NodeMatrix(const EngineNode& node, const Mat4& parentWorld) const;
+  void DrawItems(const std::vector<DrawItem>& items, const Mat4& viewProjection, TextureCache& textures);
+
+  GlProgram program_;
+  GLint uMvp_ = -1, uNormalMatrix_ = -1, uColor_ = -1, uOpacity_ = -1, uTextured_ = -1, uImage_ = -1;
+  GLint uLit_ = -1, uAmbient_ = -1, uLightCount_ = -1, uLightDir_ = -1, uLightColor_ = -1;
+
+  // Per frame.
+  MeshCache* meshes_ = nullptr;
+  Mat4 view_;
+  Vec3 cameraPosition_;
+  SceneLighting lighting_;
+  std::unordered_set<const EngineNode*> onStage_;
+  std::vector<DrawItem> solid_, seeThrough_;
+  size_t lastItems_ = 0;
+};
+
+}  // namespace engine

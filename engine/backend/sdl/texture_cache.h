@@ -1,0 +1,57 @@
+// Engine bitmaps as OpenGL textures. A bitmap is uploaded when it is first drawn and again only when its
+// pixels (revision) or its colour key changed; keyed pixels become fully transparent texels.
+#pragma once
+
+#include <epoxy/gl.h>
+
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/engine_bitmap.h"
+
+namespace engine {
+
+class TextureCache {
+ public:
+  TextureCache() = default;
+  ~TextureCache();  // the GL context must be current
+  TextureCache(const TextureCache&) = delete;
+  TextureCache& operator=(const TextureCache&) = delete;
+
+  GLuint Texture(EngineBitmap& bitmap);
+  // Ends a frame: textures of bitmaps not drawn for a while are dropped (and the bitmaps let go).
+  void EndFrame();
+  void Clear();
+
+  uint64_t Uploads() const { return uploads_; }
+  size_t Size() const { return entries_.size(); }
+
+  // Frames a texture survives without being drawn (a hidden overlay comes back without a new upload).
+  static constexpr uint64_t kKeepFrames = 300;
+
+ private:
+  struct Entry {
+    // Held so the bitmap cannot die and another take its address while its texture is cached.
+    EngineRef<EngineBitmap> bitmap;
+    GLuint texture = 0;
+    uint64_t revision = 0;
+    std::optional<Color> key;
+    int width = 0, height = 0;
+    uint64_t lastFrame = 0;
+  };
+
+  void Upload(Entry& entry);
+
+  std::unordered_map<const EngineBitmap*, Entry> entries_;
+  std::vector<uint8_t> staging_;
+  uint64_t frame_ = 0;
+  uint64_t uploads_ = 0;
+};
+
+// The bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
+// never bleeds the key colour into the edges).
+void BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out);
+
+}  // namespace engine

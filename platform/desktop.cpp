@@ -1,0 +1,76 @@
+#include "platform/desktop.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#if __has_include(<SDL2/SDL.h>)
+#include <SDL2/SDL.h>
+#define KESTRINE_PLATFORM_SDL 1
+#endif
+
+namespace kestrine {
+
+namespace {
+
+std::optional<DesktopSize> overrideSize;
+std::optional<DesktopSize> cachedSize;
+
+bool EnvIs(const char* name, const char* value) {
+  const char* v = std::getenv(name);
+  return v && std::strcmp(v, value) == 0;
+}
+
+[[maybe_unused]] bool EnvSet(const char* name) {
+  const char* v = std::getenv(name);
+  return v && *v;
+}
+
+DesktopSize AskSystem() {
+  DesktopSize size;
+  if (EnvIs("KESTRINE_ENGINE", "headless")) return size;
+#ifdef KESTRINE_PLATFORM_SDL
+  // Without a display server (and no video driver chosen instead) there is no desktop to ask about.
+  if (!DesktopHasDisplay() && !EnvSet("SDL_VIDEODRIVER")) return size;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w > 0 && mode.h > 0) {
+      size.width = mode.w;
+      size.height = mode.h;
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+#endif
+  return size;
+}
+
+}  // namespace
+
+DesktopSize QueryDesktopSize() {
+  if (overrideSize) return *overrideSize;
+  if (!cachedSize) cachedSize = AskSystem();
+  return *cachedSize;
+}
+
+bool DesktopHasDisplay() {
+#ifdef KESTRINE_PLATFORM_SDL
+  if (EnvIs("KESTRINE_ENGINE", "headless")) return false;
+  if (EnvIs("SDL_VIDEODRIVER", "offscreen") || EnvIs("SDL_VIDEODRIVER", "dummy")) return false;
+  return EnvSet("DISPLAY") || EnvSet("WAYLAND_DISPLAY");
+#else
+  return false;
+#endif
+}
+
+void SetDesktopSizeOverride(std::optional<DesktopSize> size) {
+  overrideSize = size;
+  cachedSize.reset();
+}
+
+int GetSystemMetrics(int index) {
+  const DesktopSize size = QueryDesktopSize();
+  if (index == SM_CXSCREEN) return size.width;
+  if (index == SM_CYSCREEN) return size.height;
+  return 0;
+}
+
+}  // namespace kestrine

@@ -1,0 +1,173 @@
+#include "platform/movie/window_canvas.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "platform/desktop.h"
+
+#if __has_include(<SDL2/SDL.h>)
+#include <SDL2/SDL.h>
+#define KESTRINE_PLATFORM_SDL 1
+#endif
+
+namespace kestrine {
+
+namespace {
+
+struct Canvas {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+#ifdef KESTRINE_PLATFORM_SDL
+  SDL_Window* window = nullptr;
+#endif
+};
+
+std::map<HWND, Canvas>& Canvases() {
+  static std::map<HWND, Canvas>* canvases = new std::map<HWND, Canvas>;
+  return *canvases;
+}
+
+Canvas* Find(HWND hwnd) {
+  auto it = Canvases().find(hwnd);
+  return it == Canvases().end() ? nullptr : &it->second;
+}
+
+// The rectangle clipped to the canvas; false when nothing of it is left.
+bool Clip(const Canvas& canvas, RECT& rect) {
+  rect.left = std::max(rect.left, 0);
+  rect.top = std::max(rect.top, 0);
+  rect.right = std::min(rect.right, canvas.width);
+  rect.bottom = std::min(rect.bottom, canvas.height);
+  return rect.left < rect.right && rect.top < rect.bottom;
+}
+
+void ReleaseSdlWindow([[maybe_unused]] Canvas& canvas) {
+#ifdef KESTRINE_PLATFORM_SDL
+  if (canvas.window) {
+    SDL_DestroyWindow(canvas.window);
+    canvas.window = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+#endif
+}
+
+}  // namespace
+
+void CreateWindowCanvas(HWND hwnd, const char* title, const RECT& rect, [[maybe_unused]] bool topmost) {
+  DestroyWindowCanvas(hwnd);
+  Canvas canvas;
+  canvas.width = std::max(1, rect.right - rect.left);
+  canvas.height = std::max(1, rect.bottom - rect.top);
+  canvas.pixels.assign(static_cast<size_t>(canvas.width) * static_cast<size_t>(canvas.height), kCanvasBlack);
+#ifdef KESTRINE_PLATFORM_SDL
+  if (DesktopHasDisplay() && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR;
+    if (topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    canvas.window = SDL_CreateWindow(title ? title : "", rect.left, rect.top, canvas.width, canvas.height, flags);
+    if (!canvas.window) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  }
+#else
+  (void)title;
+#endif
+  Canvases()[hwnd] = std::move(canvas);
+}
+
+void DestroyWindowCanvas(HWND hwnd) {
+  Canvas* canvas = Find(hwnd);
+  if (!canvas) return;
+  ReleaseSdlWindow(*canvas);
+  Canvases().erase(hwnd);
+}
+
+bool HasWindowCanvas(HWND hwnd) { return Find(hwnd) != nullptr; }
+
+void ShowWindowCanvas(HWND hwnd, [[maybe_unused]] bool visible) {
+#ifdef KESTRINE_PLATFORM_SDL
+  Canvas* canvas = Find(hwnd);
+  if (!canvas || !canvas->window) return;
+  if (visible) {
+    SDL_ShowWindow(canvas->window);
+    SDL_RaiseWindow(canvas->window);
+  } else {
+    SDL_HideWindow(canvas->window);
+  }
+#else
+  (void)hwnd;
+#endif
+}
+
+uint32_t WindowCanvasSdlId([[maybe_unused]] HWND hwnd) {
+#ifdef KESTRINE_PLATFORM_SDL
+  const Canvas* canvas = Find(hwnd);
+  return canvas && canvas->window ? SDL_GetWindowID(canvas->window) : 0;
+#else
+  return 0;
+#endif
+}
+
+HWND WindowOfCanvasSdlId(uint32_t sdlId) {
+  if (sdlId == 0) return 0;
+  for (const auto& [hwnd, canvas] : Canvases())
+    if (WindowCanvasSdlId(hwnd) == sdlId) return hwnd;
+  return 0;
+}
+
+void FillCanvasRect(HWND hwnd, const RECT& rect, CanvasColor colour) {
+  Canvas* canvas = Find(hwnd);
+  RECT r = rect;
+  if (!canvas || !Clip(*canvas, r)) return;
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint32_t* row = canvas->pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(canvas->width);
+    std::fill(row + r.left, row + r.right, colour);
+  }
+}
+
+void FrameCanvasRect(HWND hwnd, const RECT& rect, CanvasColor colour) {
+  if (rect.left >= rect.right || rect.top >= rect.bottom) return;
+  FillCanvasRect(hwnd, RECT{rect.left, rect.top, rect.right, rect.top + 1}, colour);
+  FillCanvasRect(hwnd, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
+  FillCanvasRect(hwnd, RECT{rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
+  FillCanvasRect(hwnd, RECT{rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
+}
+
+void BlitToCanvas(HWND hwnd, int x, int y, int width, int height, const uint32_t* pixels, int stride) {
+  Canvas* canvas = Find(hwnd);
+  if (!canvas || !pixels || width <= 0 || height <= 0 || stride < width) return;
+  RECT r{x, y, x + width, y + height};
+  if (!Clip(*canvas, r)) return;
+  for (int row = r.top; row < r.bottom; ++row) {
+    const uint32_t* from = pixels + static_cast<size_t>(row - y) * static_cast<size_t>(stride) + (r.left - x);
+    uint32_t* to = canvas->pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(canvas->width) + r.left;
+    std::memcpy(to, from, static_cast<size_t>(r.right - r.left) * sizeof(uint32_t));
+  }
+}
+
+void PresentWindowCanvas([[maybe_unused]] HWND hwnd) {
+#ifdef KESTRINE_PLATFORM_SDL
+  Canvas* canvas = Find(hwnd);
+  if (!canvas || !canvas->window) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(canvas->window);
+  if (!surface) return;
+  // The window manager may have given the window another size than asked: copy what overlaps.
+  const int width = std::min(surface->w, canvas->width);
+  const int height = std::min(surface->h, canvas->height);
+  if (width > 0 && height > 0 && (!SDL_MUSTLOCK(surface) || SDL_LockSurface(surface) == 0)) {
+    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, canvas->pixels.data(),
+                      canvas->width * static_cast<int>(sizeof(uint32_t)), surface->format->format, surface->pixels,
+                      surface->pitch);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  }
+  SDL_UpdateWindowSurface(canvas->window);
+#endif
+}
+
+std::optional<CanvasColor> CanvasPixel(HWND hwnd, int x, int y) {
+  const Canvas* canvas = Find(hwnd);
+  if (!canvas || x < 0 || y < 0 || x >= canvas->width || y >= canvas->height) return std::nullopt;
+  return canvas->pixels[static_cast<size_t>(y) * static_cast<size_t>(canvas->width) + static_cast<size_t>(x)];
+}
+
+}  // namespace kestrine

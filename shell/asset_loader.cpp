@@ -1,0 +1,237 @@
+#include "shell/asset_loader.h"
+
+#include <string>
+
+#include "casualty/backpack_screen.h"
+#include "casualty/tool_images.h"
+#include "shell/explosion.h"
+#include "shell/globals.h"
+#include "shell/loading_screen.h"
+#include "shell/overlays.h"
+#include "shell/random.h"
+#include "shell/sound_table.h"
+
+namespace kestrine {
+
+double loadingProgress = 0.0;
+double loadingStep = 0.0;
+int32_t loadingStepDivisor = 80;
+uint8_t sharedAssetsLoaded = 0;
+
+BitmapRef gridBitmap;
+BitmapRef markerImages[kMarkerImageCount];
+BitmapRef extractionMarkerImage;
+BitmapRef levelTextures[kLevelTextureCount];
+BitmapRef wreckImage;
+BitmapRef soldierIconImage;
+BitmapRef gridMaskImage;
+BitmapRef crosshairImage;
+BitmapRef roofBreakImage;
+BitmapRef kiaImage;
+
+BitmapRef disclaimerImage;
+BitmapRef openingImage;
+BitmapRef menuBarsImage;
+BitmapRef mainButtonImage;
+BitmapRef medalImages[kMedalImageCount];
+BitmapRef badgeImages[kBadgeImageCount];
+BitmapRef pauseMenuImage;
+BitmapRef quitScreenImage;
+
+namespace {
+
+// One shared image of the mission load: where it goes, its file, its load mode and its key colour.
+struct SharedImage {
+  BitmapRef* target;
+  const wchar_t* path;
+  int mode;
+  bool keyed;
+  int r, g, b;
+};
+
+// In load order. The trees' crowns and the markers are cut out on pure red; the soldier icon on black and
+// the crosshair on green, since red is part of their artwork.
+const SharedImage kSharedImages[] = {
+    {&markerImages[0], L"images\\start\\start.qpg", 1, true, 255, 0, 0},
+    {&markerImages[1], L"images\\start\\spawn.qpg", 1, true, 255, 0, 0},
+    {&markerImages[2], L"images\\start\\startv.qpg", 1, true, 255, 0, 0},
+    {&markerImages[3], L"images\\start\\Extraction.qpg", 2, true, 255, 0, 0},
+    {&markerImages[4], L"images\\start\\Patrol.qpg", 1, true, 255, 0, 0},
+    {&extractionMarkerImage, L"images\\start\\Extraction.qpg", 0, true, 255, 0, 0},
+    {&levelTextures[0], L"terrain\\trees\\datepalmt.qjp", 0, true, 255, 0, 0},
+    {&levelTextures[1], L"terrain\\trees\\datepalm45.qjp", 0, true, 255, 0, 0},
+    {&levelTextures[2], L"terrain\\trees\\trunk1.qjp", 2, true, 255, 0, 0},
+    {&levelTextures[3], L"terrain\\trees\\pinetop.qpg", 0, true, 255, 0, 0},
+    {&levelTextures[4], L"terrain\\trees\\pinetop.qpg", 0, true, 255, 0, 0},
+    {&levelTextures[5], L"terrain\\trees\\trunk21.qjp", 1, true, 255, 0, 0},
+    {&levelTextures[6], L"terrain\\trees\\eucalyptus45.qjp", 2, true, 255, 0, 0},
+    {&levelTextures[7], L"terrain\\trees\\eucalyptus45.qjp", 2, true, 255, 0, 0},
+    {&levelTextures[8], L"terrain\\trees\\trunk31.qjp", 1, true, 255, 0, 0},
+    {&levelTextures[9], L"terrain\\trees\\oliv45.qjp", 1, true, 255, 0, 0},
+    {&levelTextures[10], L"terrain\\trees\\oliv45.qjp", 1, true, 255, 0, 0},
+    {&levelTextures[11], L"terrain\\trees\\trunk1.qjp", 1, true, 255, 0, 0},
+    {&levelTextures[12], L"images\\tools\\grenade.qpg", 1, true, 255, 0, 0},
+    {&levelTextures[13], L"terrain\\tent\\camonet1.qpg", 1, true, 255, 0, 0},
+    {&wreckImage, L"images\\wrckheli.qpg", 1, true, 255, 0, 0},
+    {&soldierIconImage, L"images\\sldricon.qpg", 1, true, 0, 0, 0},
+    {&gridMaskImage, L"images\\grid1msk.qpg", 1, false, 0, 0, 0},
+    {&crosshairImage, L"images\\crosshair.qpg", 1, true, 0, 255, 0},
+    {&roofBreakImage, L"structures\\transparents\\b1roofbreak.qpg", 1, true, 255, 0, 0},
+    {&kiaImage, L"images\\kia.qjp", 1, false, 0, 0, 0},
+};
+
+// The first mission load shows its progress on the bar for these, one step each, in this order.
+constexpr int kBarSoundSlots[] = {2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 18, 19,
+                                  20, 21, 53, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34};
+// ... and loads these after them without moving the bar.
+constexpr int kQuietSoundSlots[] = {35, 36, 37, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67,
+                                    38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51};
+
+template <class Ref>
+void WaitUntilLoaded(const Ref& asset, int stepMs) {
+  while (!asset->IsLoaded()) engineRoot->Wait(stepMs);
+}
+
+void LoadSlotPolled(int slot, const std::wstring& path, int stepMs) {
+  soundTable[slot] = engineRoot->LoadSound(path, 1);
+  WaitUntilLoaded(soundTable[slot], stepMs);
+}
+
+std::wstring MusicPath(const wchar_t* kind, int mission) {
+  return L"sounds\\music\\GP" + std::to_wstring(MissionMusicNumber(mission)) + kind + L".qwv";
+}
+
+}  // namespace
+
+void AdvanceLoadingBar() {
+  loadingProgress += loadingStep;
+  LoadingBar(loadingProgress);
+}
+
+bool WaitForAsset(const BitmapRef& image) {
+  if (image->IsLoaded()) {
+    AdvanceLoadingBar();
+    return true;
+  }
+  engineRoot->Wait(100);
+  return false;
+}
+
+bool WaitForSound(const engine::EngineRef<engine::EngineSound>& sound) {
+  if (sound->IsLoaded()) {
+    AdvanceLoadingBar();
+    return true;
+  }
+  engineRoot->Wait(100);
+  return false;
+}
+
+bool WaitForModel(const engine::EngineRef<engine::EngineModel>& model) {
+  if (model->IsLoaded()) {
+    AdvanceLoadingBar();
+    return true;
+  }
+  engineRoot->Wait(100);
+  return false;
+}
+
+void LoadAllAssets() {
+  loadingProgress = 0.0;
+  if (!sharedAssetsLoaded) {
+    gridBitmap = engineRoot->LoadBitmap(L"images\\GridBitmap.qpg", 1);
+    WaitUntilLoaded(gridBitmap, 100);
+    gridBitmap->SetColorKey(255, 0, 0);
+  }
+  missionEndFlag = 0;
+  ShowLoadingScreen();
+
+  soundTable[SOUND_PATIENT_MUSIC].Reset();
+  soundTable[SOUND_OVERHEAD_MUSIC].Reset();
+  soundTable[SOUND_RADIO_CHATTER].Reset();
+  LoadSlotPolled(SOUND_PATIENT_MUSIC, MusicPath(L"PV", missionNumber), 50);
+  LoadSlotPolled(SOUND_OVERHEAD_MUSIC, MusicPath(L"OV", missionNumber), 50);
+  const int chatter = rand() % 17 + 1;
+  LoadSlotPolled(SOUND_RADIO_CHATTER, L"sounds\\Speech\\RadioWalla\\X" + std::to_wstring(chatter) + L".qwv", 50);
+
+  if (sharedAssetsLoaded) {
+    loadingStep = 5.0;
+    // A fresh, hidden explosion for every mission, so one still burning when the last mission ended never
+    // shows up in the next.
+    InitExplosion();
+    return;
+  }
+  loadingStep = static_cast<double>(200 / loadingStepDivisor);
+  InitExplosion();
+
+  for (const SharedImage& entry : kSharedImages) {
+    *entry.target = engineRoot->LoadBitmap(entry.path, entry.mode);
+    while (!WaitForAsset(*entry.target)) {
+    }
+    if (entry.keyed) (*entry.target)->SetColorKey(entry.r, entry.g, entry.b);
+  }
+  for (int slot : kBarSoundSlots) {
+    soundTable[slot] = engineRoot->LoadSound(SoundSlotPath(slot), 1);
+    while (!WaitForSound(soundTable[slot])) {
+    }
+  }
+  for (int slot : kQuietSoundSlots) LoadSlotPolled(slot, SoundSlotPath(slot), 50);
+
+  sharedAssetsLoaded = 1;
+}
+
+void LoadMenuImages() {
+  loadingStep = static_cast<double>(200 / loadingStepDivisor);
+
+  disclaimerImage = engineRoot->LoadBitmap(L"images\\disclaimer.qjp", 0);
+  WaitUntilLoaded(disclaimerImage, 100);
+  openingImage = engineRoot->LoadBitmap(L"images\\opening.qjp", 0);
+  WaitUntilLoaded(openingImage, 100);
+
+  // The disclaimer shows while the rest of the menu loads.
+  CreateOverlays();
+  DrawBackdrop(disclaimerImage);
+  engineRoot->Render();
+
+  menuBarsImage = engineRoot->LoadBitmap(L"images\\bars1.qjp", 1);
+  WaitUntilLoaded(menuBarsImage, 100);
+  mainButtonImage = engineRoot->LoadBitmap(L"images\\MainButtonM.qpg", 1);
+  WaitUntilLoaded(mainButtonImage, 100);
+
+  for (int i = 0; i < kMedalImageCount; ++i)
+    medalImages[i] = engineRoot->LoadBitmap(L"images\\medals\\medal" + std::to_wstring(i) + L".qjp", 1);
+  for (int j = 0; j < kBadgeImageCount; ++j)
+    badgeImages[j] = engineRoot->LoadBitmap(L"images\\medals\\badge" + std::to_wstring(j) + L".qjp", 1);
+  pauseMenuImage = engineRoot->LoadBitmap(L"images\\pauseMenu.qjp", 1);
+  quitScreenImage = engineRoot->LoadBitmap(L"images\\quitScreen.qjp", 1);
+
+  LoadSlotPolled(SOUND_TICK_CLICK, SoundSlotPath(SOUND_TICK_CLICK), 100);
+  LoadSlotPolled(SOUND_TICK_HOVER, SoundSlotPath(SOUND_TICK_HOVER), 100);
+}
+
+void ReleaseAssets() {
+  ReleaseToolImages();
+  toolSpriteSheet.Reset();
+  toolStripHighlight.Reset();
+  openingImage.Reset();
+  for (auto& texture : levelTextures) texture.Reset();
+  wreckImage.Reset();
+  for (auto& slot : soundTable.slots) slot.Reset();
+  for (auto& medal : medalImages) medal.Reset();
+  for (auto& badge : badgeImages) badge.Reset();
+  pauseMenuImage.Reset();
+  quitScreenImage.Reset();
+  disclaimerImage.Reset();
+  soldierIconImage.Reset();
+  roofBreakImage.Reset();
+  ReleaseExplosion();
+  gridBitmap.Reset();
+  gridMaskImage.Reset();
+  menuBarsImage.Reset();
+  mainButtonImage.Reset();
+  crosshairImage.Reset();
+  kiaImage.Reset();
+  for (auto& marker : markerImages) marker.Reset();
+  extractionMarkerImage.Reset();
+}
+
+}  // namespace kestrine

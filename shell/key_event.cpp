@@ -1,0 +1,40 @@
+// OnKey: F11 brings the display mode back in every state (after the desktop took it away); then the key
+// goes to the screen of the current state.
+#include "shell/developer_keys.h"
+#include "shell/events.h"
+#include "shell/globals.h"
+
+namespace kestrine {
+
+namespace {
+
+constexpr int VK_F11 = 122;
+
+void RestoreDisplayMode() {
+  engineRoot->SetDisplayMode(640, 480, 16);
+  engineRoot->Render();
+  engineCamera->SetViewport(0, 0, 640, 480);
+  screenWidth = 640;
+  screenHeight = 480;
+}
+
+}  // namespace
+
+void OnKey(const engine::EngineRef<engine::EngineEvent>& event) {
+  const int key = event->GetKeyCode();
+  const int down = event->GetKeyDown();
+  if (key == VK_F11 && down) RestoreDisplayMode();
+
+  switch (gameState) {
+    case STATE_MAIN_MENU:
+    case STATE_DIFFICULTY:
+    case STATE_BRIEFING:
+    case STATE_DEBRIEFING:
+      DeveloperKey(key, down);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace kestrine

@@ -1,0 +1,80 @@
+#include "shell/overlays.h"
+
+#include "shell/globals.h"
+#include "shell/layout.h"
+#include "shell/screen_text.h"
+
+namespace kestrine {
+
+engine::EngineRef<engine::EngineBitmap> fullScreenOverlay;
+engine::EngineRef<engine::EngineSprite> fullScreenOverlaySprite;
+int fullScreenOverlayWidth = 0;
+int fullScreenOverlayHeight = 0;
+
+engine::EngineRef<engine::EngineBitmap> menuCanvas;
+engine::EngineRef<engine::EngineSprite> menuCanvasSprite;
+
+namespace {
+
+constexpr int kCanvasWidth = 640;
+constexpr int kCanvasHeight = 480;
+constexpr int kBackLayer = 0;
+constexpr int kFrontLayer = 255;
+
+}  // namespace
+
+void CreateOverlays() {
+  fullScreenOverlay = engineRoot->CreateBitmap(screenWidth, screenHeight);
+  fullScreenOverlayWidth = fullScreenOverlay->GetWidth();
+  fullScreenOverlayHeight = fullScreenOverlay->GetHeight();
+  fullScreenOverlaySprite = engineCamera->CreateSprite(fullScreenOverlay, kBackLayer);
+  CreateMenuCanvas();
+}
+
+void ShowOverlay() {
+  if (fullScreenOverlaySprite) fullScreenOverlaySprite->SetVisible(1);
+}
+
+void HideOverlay() {
+  if (fullScreenOverlaySprite) fullScreenOverlaySprite->SetVisible(0);
+}
+
+void DrawBackdrop(const engine::EngineRef<engine::EngineBitmap>& image) {
+  const int width = image->GetWidth();
+  const int height = image->GetHeight();
+  fullScreenOverlay->DrawBitmap(image, 0, 0, 0, width, height, 0, 0, fullScreenOverlayWidth, fullScreenOverlayHeight);
+}
+
+void LoadingBar(double progress) {
+  fullScreenOverlay->SetDrawColor(200, 200, 0);
+  // The bar sits just under the loading screen's art: 437 on a 480-high screen.
+  const int y = static_cast<int>(static_cast<long long>(screenHeight) * 565 / 634) + 10;
+  fullScreenOverlay->FillRect(screenWidth / 2 + 70, y, TruncatePixels(progress), 10);
+  engineRoot->Render();
+}
+
+void ReleaseOverlays() {
+  textOverlaySprite.Reset();
+  fullScreenOverlay.Reset();
+  fullScreenOverlaySprite.Reset();
+  menuCanvas.Reset();
+  menuCanvasSprite.Reset();
+  // The text overlay itself goes too: nothing draws after shut-down, and no image should outlive the
+  // engine that shows it.
+  textOverlay.Reset();
+}
+
+void CreateMenuCanvas() {
+  menuCanvas = engineRoot->CreateBitmap(kCanvasWidth, kCanvasHeight);
+  menuCanvas->SetDrawColor(255, 0, 0);
+  menuCanvas->FillRect(0, 0, kCanvasWidth, kCanvasHeight);
+  menuCanvas->SetColorKey(255, 0, 0);
+  menuCanvasSprite = textOverlaySprite->CreateSprite(menuCanvas, kFrontLayer);
+}
+
+void ClearMenuCanvas() {
+  menuCanvas->SetDrawColor(255, 0, 0);
+  menuCanvas->FillRect(0, 0, screenWidth, screenHeight);
+}
+
+}  // namespace kestrine

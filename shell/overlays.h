@@ -1,0 +1,32 @@
+// The screen-sized images behind and in front of the screen text: the full-screen overlay (backdrops, the
+// loading bar, frozen menu backdrops) at the back and the menu canvas (menu buttons) at the very front.
+// The canvas is keyed on red (255, 0, 0) like the text overlay: filling it with red hides it.
+#pragma once
+
+#include "engine/engine.h"
+
+namespace kestrine {
+
+extern engine::EngineRef<engine::EngineBitmap> fullScreenOverlay;
+extern engine::EngineRef<engine::EngineSprite> fullScreenOverlaySprite;
+// The overlay's size as read back once after creation; DrawBackdrop stretches to it.
+extern int fullScreenOverlayWidth;
+extern int fullScreenOverlayHeight;
+
+extern engine::EngineRef<engine::EngineBitmap> menuCanvas;
+extern engine::EngineRef<engine::EngineSprite> menuCanvasSprite;
+
+// Once, when the menu images load; needs the text overlay's sprite for the menu canvas.
+void CreateOverlays();
+void ShowOverlay();
+void HideOverlay();
+// The whole image stretched over the whole full-screen overlay.
+void DrawBackdrop(const engine::EngineRef<engine::EngineBitmap>& image);
+// The loading bar, `progress` pixels long, then a render so the player sees it grow during a load.
+void LoadingBar(double progress);
+// At shut-down.
+void ReleaseOverlays();
+void CreateMenuCanvas();
+void ClearMenuCanvas();
+
+}  // namespace kestrine

@@ -1,0 +1,105 @@
+// A real engine on the SDL backend (offscreen driver, llvmpipe) with a stage, and the pixels of what it
+// presented, read back through the same PNG capture tools use.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "backend/sdl/sdl_backend.h"
+#include "core/engine_core.h"
+#include "core/image_loader.h"
+#include "engine/engine.h"
+
+namespace engine::testing {
+
+class SdlFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // No display and no sound card needed, whoever runs the tests (a variable already set is kept).
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    root_ = CreateEngineRoot("sdl");
+    root_->Core().SetTraceToStderr(false);
+    backend_ = SdlBackendOf(*root_);
+    ASSERT_NE(backend_, nullptr);
+    ASSERT_TRUE(backend_->HasGlContext()) << backend_->GlFailure();
+    root_->SetDisplayMode(640, 480, 16);
+    stage_ = root_->CreateStage();
+    camera_ = stage_->GetCamera();
+  }
+
+  void TearDown() override {
+    camera_.Reset();
+    stage_.Reset();
+    root_.Reset();
+  }
+
+  // Renders the stage and reads the presented frame back from its PNG capture.
+  EngineRef<EngineBitmap> Capture() {
+    root_->Render();
+    return CaptureLast();
+  }
+
+  EngineRef<EngineBitmap> CaptureLast() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("kestrine_" + std::string(info->test_suite_name()) + "_" + info->name() + ".png");
+    EXPECT_TRUE(backend_->CaptureFrame(path.string()));
+    auto bytes = ReadAll(path);
+    std::filesystem::remove(path);
+    auto image = DecodeImage(bytes);
+    EXPECT_TRUE(image) << "the capture is not a readable PNG";
+    return image;
+  }
+
+  static std::string ReadAll(const std::filesystem::path& path);
+
+  // A plane of the given front and back colours, facing the camera (which looks along +z from the
+  // origin) at distance z.
+  EngineRef<EngineNode> AddFacingPlane(float size, float z, Color front, Color back = {0, 0, 255}) {
+    auto mesh = root_->CreatePlane(size, size, 0, 0, 0, 1);
+    mesh->SetFaceColor(L"front", front.r, front.g, front.b);
+    mesh->SetFaceColor(L"back", back.r, back.g, back.b);
+    auto object = root_->CreateObject();
+    object->AttachShape(mesh);
+    object->SetPosition(0, 0, z);
+    object->SetRotation(0, 1, 0, 180);  // its front towards the camera
+    stage_->AddObject(object);
+    return object;
+  }
+
+  EngineRef<EngineRoot> root_;
+  SdlBackend* backend_ = nullptr;
+  EngineRef<EngineStage> stage_;
+  EngineRef<EngineCamera> camera_;
+};
+
+inline std::string SdlFixture::ReadAll(const std::filesystem::path& path) {
+  std::string bytes;
+  if (FILE* f = std::fopen(path.string().c_str(), "rb")) {
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    std::fclose(f);
+  }
+  return bytes;
+}
+
+// Compares a pixel with a colour, each channel within tolerance (lighting rounds differently on GPUs).
+inline ::testing::AssertionResult PixelNear(const EngineRef<EngineBitmap>& image, int x, int y, Color want,
+                                            int tolerance = 0) {
+  if (!image) return ::testing::AssertionFailure() << "no image";
+  const Color got = image->PixelColor(x, y);
+  if (std::abs(got.r - want.r) <= tolerance && std::abs(got.g - want.g) <= tolerance &&
+      std::abs(got.b - want.b) <= tolerance)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is (" << int(got.r) << ", " << int(got.g)
+                                       << ", " << int(got.b) << "), expected (" << int(want.r) << ", " << int(want.g)
+                                       << ", " << int(want.b) << ")";
+}
+
+}  // namespace engine::testing

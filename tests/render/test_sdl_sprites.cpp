@@ -1,0 +1,165 @@
+// The screen layers over the 3D view: layer order, red-keyed overlays, sprites made on sprites, and
+// uploads only when an image changed.
+#include <gtest/gtest.h>
+
+#include "backend/sdl/sprite_renderer.h"
+#include "render/sdl_fixture.h"
+
+namespace engine::testing {
+namespace {
+
+constexpr Color kRed{255, 0, 0};
+
+class SdlSprites : public SdlFixture {
+ protected:
+  // A screen-sized image keyed on red and cleared to it: invisible until something is drawn on it.
+  EngineRef<EngineBitmap> KeyedOverlay() {
+    auto image = root_->CreateBitmap(640, 480);
+    image->Clear(255, 0, 0);
+    image->SetColorKey(255, 0, 0);
+    return image;
+  }
+  EngineRef<EngineBitmap> Filled(Color c) {
+    auto image = root_->CreateBitmap(640, 480);
+    image->Clear(c.r, c.g, c.b);
+    return image;
+  }
+};
+
+TEST_F(SdlSprites, KeyedLayerShowsItsDrawingOverThePlane) {
+  stage_->SetBackgroundColor(40, 40, 40);
+  AddFacingPlane(10, 20, {0, 200, 0});
+  auto overlay = KeyedOverlay();
+  overlay->SetDrawColor(255, 255, 255);
+  overlay->FillRect(100, 100, 50, 50);
+  auto sprite = camera_->CreateSprite(overlay, 1);
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 100, 100, {255, 255, 255}));
+  EXPECT_TRUE(PixelNear(frame, 149, 149, {255, 255, 255}));
+  EXPECT_TRUE(PixelNear(frame, 150, 150, {40, 40, 40}));  // just past the rectangle: the key lets the view through
+  EXPECT_TRUE(PixelNear(frame, 320, 240, {0, 200, 0}));
+}
+
+TEST_F(SdlSprites, TextOverlayIsTransparentWhereRed) {
+  auto backdrop = camera_->CreateSprite(Filled({0, 0, 180}), 0);
+  auto overlay = KeyedOverlay();
+  auto font = root_->CreateText(0);
+  font->SetFontFace(L"Arial");
+  font->SetSize(20);
+  font->SetColor(255, 255, 255);
+  font->SetBackColor(255, 0, 0);  // the key: no visible box behind the letters
+  font->DrawText(overlay, 20, 20, L"KESTRINE MEDIC");
+  auto text = camera_->CreateSprite(overlay, 1);
+  auto frame = Capture();
+  int red = 0, white = 0, blue = 0;
+  for (int y = 0; y < 480; ++y)
+    for (int x = 0; x < 640; ++x) {
+      const Color c = frame->PixelColor(x, y);
+      red += c == kRed;
+      white += c == Color{255, 255, 255};
+      blue += c == Color{0, 0, 180};
+    }
+  EXPECT_EQ(red, 0) << "the key colour must never reach the screen";
+  EXPECT_GT(white, 50) << "the letters must";
+  EXPECT_EQ(red + white + blue, 640 * 480) << "text is drawn without smoothing, so nothing in between";
+  EXPECT_TRUE(PixelNear(frame, 600, 400, {0, 0, 180}));
+}
+
+TEST_F(SdlSprites, LayersAreDrawnInLayerOrderNotCreationOrder) {
+  auto front = KeyedOverlay();
+  front->SetDrawColor(255, 255, 0);
+  front->FillRect(0, 0, 200, 200);
+  auto a = camera_->CreateSprite(front, 1);
+  auto b = camera_->CreateSprite(Filled({0, 0, 180}), 0);
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 10, 10, {255, 255, 0}));
+  EXPECT_TRUE(PixelNear(frame, 300, 300, {0, 0, 180}));
+}
+
+TEST_F(SdlSprites, HiddenLayerLetsTheOnesBehindShow) {
+  auto back = camera_->CreateSprite(Filled({0, 0, 180}), 0);
+  auto cover = camera_->CreateSprite(Filled({0, 120, 0}), 1);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 120, 0}));
+  cover->SetVisible(0);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 0, 180}));
+  back->SetVisible(0);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 0, 0}));
+}
+
+// The menu canvas hangs under the text overlay: drawn over it, and hidden with it.
+TEST_F(SdlSprites, ChildSpriteIsDrawnWithItsParent) {
+  auto backdrop = camera_->CreateSprite(Filled({0, 0, 180}), 0);
+  auto textImage = KeyedOverlay();
+  textImage->SetDrawColor(255, 255, 255);
+  textImage->FillRect(0, 0, 100, 100);
+  auto text = camera_->CreateSprite(textImage, 1);
+  auto canvasImage = KeyedOverlay();
+  canvasImage->SetDrawColor(250, 0, 250);
+  canvasImage->FillRect(50, 50, 100, 100);
+  auto canvas = text->CreateSprite(canvasImage, 255);
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 10, 10, {255, 255, 255}));
+  EXPECT_TRUE(PixelNear(frame, 75, 75, {250, 0, 250}));  // the canvas over the text
+  EXPECT_TRUE(PixelNear(frame, 140, 140, {250, 0, 250}));
+  EXPECT_TRUE(PixelNear(frame, 300, 300, {0, 0, 180}));
+  text->SetVisible(0);
+  frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 75, 75, {0, 0, 180}));
+  EXPECT_TRUE(PixelNear(frame, 10, 10, {0, 0, 180}));
+}
+
+TEST_F(SdlSprites, ImageIsUploadedOnlyWhenItChanged) {
+  auto overlay = KeyedOverlay();
+  auto sprite = camera_->CreateSprite(overlay, 1);
+  root_->Render();
+  const uint64_t first = backend_->TextureUploads();
+  root_->Render();
+  root_->Render();
+  EXPECT_EQ(backend_->TextureUploads(), first) << "nothing changed, nothing to upload";
+
+  overlay->SetDrawColor(0, 255, 0);
+  overlay->FillRect(10, 10, 5, 5);
+  auto frame = Capture();
+  EXPECT_EQ(backend_->TextureUploads(), first + 1);
+  EXPECT_TRUE(PixelNear(frame, 12, 12, {0, 255, 0})) << "the changed pixels must show, not a stale texture";
+
+  overlay->SetColorKey(0, 255, 0);  // a new key changes what shows, though no pixel changed
+  frame = Capture();
+  EXPECT_EQ(backend_->TextureUploads(), first + 2);
+  EXPECT_TRUE(PixelNear(frame, 12, 12, {0, 0, 0}));      // the green square is now the see-through part
+  EXPECT_TRUE(PixelNear(frame, 300, 300, {255, 0, 0}));  // and red an ordinary colour
+}
+
+// A face image replaced by a fresh one of the same size (its memory likely where the old one was)
+// must show the fresh one's pixels, never the old texture.
+TEST_F(SdlSprites, ReplacedFaceImageIsNeverConfusedWithTheOldOne) {
+  auto plane = AddFacingPlane(10, 20, {255, 255, 255});
+  auto mesh = plane->Shapes().front();
+  for (int i = 0; i < 6; ++i) {
+    const uint8_t level = static_cast<uint8_t>(40 * (i + 1));
+    {
+      auto image = root_->CreateBitmap(32, 32);
+      image->Clear(level, level, 0);
+      mesh->SetFaceBitmap(L"front", image, 1);
+    }
+    EXPECT_TRUE(PixelNear(Capture(), 320, 240, {level, level, 0}, 1)) << "image " << i;
+  }
+}
+
+TEST(SpriteDrawOrder, ChildrenBelowTheParentsLayerComeFirst) {
+  auto image = MakeEngine<EngineBitmap>(4, 4);
+  EngineSprite parent(image, 10);
+  parent.AddRef();  // on the stack: never let a reference delete it
+  auto above = parent.CreateSprite(image, 255);
+  auto below = parent.CreateSprite(image, 0);
+  auto same = parent.CreateSprite(image, 10);
+  auto order = SpriteDrawOrder(parent);
+  ASSERT_EQ(order.size(), 4u);
+  EXPECT_EQ(order[0], below.Get());
+  EXPECT_EQ(order[1], &parent);
+  EXPECT_EQ(order[2], same.Get());
+  EXPECT_EQ(order[3], above.Get());
+}
+
+}  // namespace
+}  // namespace engine::testing

@@ -1,0 +1,147 @@
+// The backpack screen played through the whole program on the generated data: entered as the briefing's
+// LOAD BACKPACK enters it, loaded from the strip until nothing more fits, unloaded from the list, left by
+// BACK and by START MISSION.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "casualty/backpack.h"
+#include "casualty/backpack_screen.h"
+#include "casualty/player_figure.h"
+#include "casualty/tool_images.h"
+#include "harness.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/layout.h"
+#include "shell/screen_text.h"
+#include "shell/sound_table.h"
+
+namespace kestrine::scenario {
+namespace {
+
+constexpr int kBarRed = 120;
+
+class BackpackScreenScenario : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The pack of an earlier run of the program must not leak into this one.
+    backpack = Backpack();
+    keepBackpack = false;
+    for (int i = 0; i < kToolCount; ++i) backpackListOrder[i] = i;
+    noFitShown = false;
+    noFitUntil = 0;
+    SetChosenPlayerFigure(0);
+    ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+    // What the briefing's LOAD BACKPACK does.
+    backpack.Reset();
+    SetGameState(STATE_BACKPACK);
+    game.Frame(16);
+  }
+
+  void TearDown() override { game.Close(); }
+
+  // Rests the pointer on the right arrow until the strip has scrolled its whole way.
+  void ScrollStripToTheEnd() {
+    game.MoveTo(339, 120);
+    for (int i = 0; i < 100 && toolStripScroll < toolStripWidth - StripWindowWidth(); ++i) game.Frame(16);
+    game.MoveTo(200, 300);
+  }
+
+  // The screen x over a strip column at the current scroll; -1 when it is not in the window.
+  static int ScreenXOfStripColumn(int stripX) {
+    for (int x = kStripWindowX + 1; x < kStripWindowX + StripWindowWidth(); ++x)
+      if ((x - kStripWindowX) * screenWidth / 634 + toolStripScroll >= stripX) return x;
+    return -1;
+  }
+
+  static int StripXOfTool(int row) {
+    return ScreenXOfStripColumn(toolStripRightEdge[row] - ToolTable[row].sprite->GetWidth() / 2);
+  }
+
+  static int BarPixels(double fractionY) {
+    return CountPixels(textOverlay, 0, PixelY(fractionY) + 2, screenWidth, 1, kBarRed, 0, 0);
+  }
+
+  Harness game;
+};
+
+TEST_F(BackpackScreenScenario, StateFifteenOpensTheScreenWithTheStandardKit) {
+  EXPECT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_TRUE(backpackScreenBuilt);
+  EXPECT_EQ(toolCount, kToolCount);
+  ASSERT_TRUE(toolStripImage);
+  EXPECT_FALSE(loadPackImage->IsPlaceholder());
+  EXPECT_FALSE(toolSpriteSheet->IsPlaceholder());
+  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
+  // The strip window, the list's heading and lines, and both bars are on the screen.
+  EXPECT_GT(CountPixelsNot(textOverlay, kStripWindowX, kStripWindowY, StripWindowWidth(), kToolStripHeight, 255, 0, 0),
+            StripWindowWidth() * kToolStripHeight / 2);
+  EXPECT_GT(CountPixels(textOverlay, 370, 80, 200, 330, 235, 247, 195), 200);
+  EXPECT_GT(BarPixels(0.751), 0);
+  EXPECT_GT(BarPixels(0.793), 0);
+  EXPECT_EQ(game.DebugLog().find("missing asset: images\\tools"), std::string::npos);
+}
+
+TEST_F(BackpackScreenScenario, StripClicksLoadUntilNothingFitsAndListClicksUnload) {
+  ScrollStripToTheEnd();
+  const int x = StripXOfTool(TOOL_IV);
+  ASSERT_GT(x, 0);
+  const int y = kStripWindowY + 20;
+  const int ivs = backpack.count[TOOL_IV];
+  const int volumeBar = BarPixels(0.793);
+
+  int clicks = 0;
+  while (!noFitShown && clicks < 40) {
+    game.Click(x, y);
+    game.Frame(16);
+    ++clicks;
+  }
+  ASSERT_TRUE(noFitShown);
+  const int loaded = backpack.count[TOOL_IV] - ivs;
+  EXPECT_EQ(loaded, clicks - 1);
+  EXPECT_GT(loaded, 0);
+  EXPECT_LT(backpack.volume, backpack.maxVolume);
+  EXPECT_GE(backpack.volume + ToolTable[TOOL_IV].volume, backpack.maxVolume);
+  EXPECT_GT(BarPixels(0.793), volumeBar);
+  ASSERT_TRUE(noFitSound);
+  EXPECT_FALSE(noFitSound->IsPlaceholder());
+
+  // The IV went to the top of the list; its line takes one out at each click.
+  const int firstLine = PanelY(100 + 13) + 3;
+  game.Click(450, firstLine);
+  game.Frame(16);
+  game.Click(450, firstLine);
+  game.Frame(16);
+  EXPECT_EQ(backpack.count[TOOL_IV], ivs + loaded - 2);
+  EXPECT_LT(BarPixels(0.793), volumeBar + loaded * 20);
+
+  // After three seconds the next move takes the message away.
+  game.Frames(200, 16);
+  game.MoveTo(200, 300);
+  EXPECT_FALSE(noFitShown);
+}
+
+TEST_F(BackpackScreenScenario, BackReturnsToTheBriefingAndTheChoiceIsKept) {
+  ScrollStripToTheEnd();
+  game.Click(StripXOfTool(TOOL_IV), kStripWindowY + 20);
+  const int ivs = backpack.count[TOOL_IV];
+  game.Click(70 + 40, PanelY(386) + 10);  // BACK
+  EXPECT_EQ(gameState, STATE_BRIEFING);
+
+  SetGameState(STATE_BACKPACK);
+  game.Frame(16);
+  EXPECT_EQ(backpack.count[TOOL_IV], ivs);
+  EXPECT_EQ(backpackListOrder[0], TOOL_IV);
+}
+
+TEST_F(BackpackScreenScenario, StartMissionLeavesTheScreenForTheMission) {
+  game.Click(PanelX(225) + 40, PanelY(386) + 10);  // START MISSION
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_FALSE(backpackScreenBuilt);
+  EXPECT_FALSE(toolStripImage);
+  EXPECT_FALSE(toolSpritesLoaded);
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,361 @@
+// The engine's events and the game-state switch, played through the whole program: the frame clock and
+// its clamp, the display-mode guard, F11, the developer keys, the mouse stages, and SetGameState's stores.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "shell/asset_loader.h"
+#include "shell/developer_keys.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/hotspots.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
+#include "shell/text_scroll_box.h"
+
+namespace kestrine::scenario {
+namespace {
+
+constexpr int VK_F11 = 122;
+
+// The program at the disclaimer, with the menu images and overlays made.
+class AtTheDisclaimer : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER)); }
+  Harness game;
+};
+
+using FrameClockTest = AtTheDisclaimer;
+
+TEST_F(FrameClockTest, ALongFrameAfterALoadAdvancesTheGameClockFullyButTheFrameTimeBy100) {
+  clampCountdown = 5;  // as a mission start leaves it
+  const int32_t before = gameClock;
+  game.Frame(2000);
+  EXPECT_EQ(gameClock, before + 2000);
+  EXPECT_EQ(frameTime, 100);
+  EXPECT_EQ(clampCountdown, 4);
+  // A short frame is not lengthened, but still counts down.
+  game.Frame(40);
+  EXPECT_EQ(frameTime, 40);
+  EXPECT_EQ(clampCountdown, 3);
+  game.Frames(3, 2000);
+  EXPECT_EQ(frameTime, 100);
+  EXPECT_EQ(clampCountdown, 0);
+  // Once the count has run out frames pass unclamped.
+  game.Frame(2000);
+  EXPECT_EQ(frameTime, 2000);
+  EXPECT_EQ(gameClock, before + 2000 + 40 + 3 * 2000 + 2000);
+}
+
+TEST_F(FrameClockTest, AScreenOfAnotherSizeIsPutBackTo640By480OnTheNextFrame) {
+  game.Backend().SetScreenSize(800, 600);
+  engineCamera->SetViewport(80, 60, 640, 480);
+  game.Frame(16);
+  EXPECT_EQ(game.Root().GetScreenWidth(), 640);
+  EXPECT_EQ(game.Root().GetScreenHeight(), 480);
+  // The view is centred on the screen as it is after the change.
+  EXPECT_EQ(engineCamera->GetViewport().x, 0);
+  EXPECT_EQ(engineCamera->GetViewport().y, 0);
+}
+
+class F11Test : public AtTheDisclaimer, public ::testing::WithParamInterface<int> {};
+
+TEST_P(F11Test, F11RestoresTheDisplayModeWithTheViewportAtTheOriginInAnyState) {
+  gameState = GetParam();
+  game.Root().ExitDisplayMode();
+  engineCamera->SetViewport(192, 144, 640, 480);
+  screenWidth = 1024;
+  screenHeight = 768;
+  const int presented = game.Backend().PresentedFrames();
+  game.Key(VK_F11, true);
+  EXPECT_TRUE(game.Backend().DisplayModeActive());
+  EXPECT_GT(game.Backend().PresentedFrames(), presented);
+  const engine::Viewport& view = engineCamera->GetViewport();
+  EXPECT_EQ(view.x, 0);
+  EXPECT_EQ(view.y, 0);
+  EXPECT_EQ(view.width, 640);
+  EXPECT_EQ(view.height, 480);
+  EXPECT_EQ(screenWidth, 640);
+  EXPECT_EQ(screenHeight, 480);
+  EXPECT_EQ(gameState, GetParam());
+}
+
+TEST_P(F11Test, ReleasingF11DoesNothing) {
+  gameState = GetParam();
+  game.Root().ExitDisplayMode();
+  game.Key(VK_F11, false);
+  EXPECT_FALSE(game.Backend().DisplayModeActive());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKindOfState, F11Test,
+                         ::testing::Values(STATE_LOGOS, STATE_DISCLAIMER, STATE_MAIN_MENU, STATE_PLAYER_CONTROLS,
+                                           STATE_HIGH_SCORES, STATE_OVERHEAD, STATE_PATIENT_VIEW, STATE_QUIT_CONFIRM,
+                                           10, 31));
+
+using GameStateTest = AtTheDisclaimer;
+
+TEST_F(GameStateTest, LeavingTheOptionsMenuNeverMakesItThePreviousState) {
+  SetGameState(STATE_OPTIONS);
+  EXPECT_EQ(previousGameState, STATE_DISCLAIMER);
+  SetGameState(STATE_VOLUME);
+  EXPECT_EQ(gameState, STATE_VOLUME);
+  EXPECT_EQ(previousGameState, STATE_DISCLAIMER);
+  SetGameState(STATE_OPTIONS);
+  EXPECT_EQ(previousGameState, STATE_VOLUME);
+  SetGameState(STATE_HIGH_SCORES);
+  EXPECT_EQ(previousGameState, STATE_VOLUME);
+  SetGameState(STATE_OPTIONS);
+  SetGameState(STATE_OPTIONS);
+  EXPECT_NE(previousGameState, STATE_OPTIONS);
+  EXPECT_EQ(game.TracedStates(), (std::vector<int>{0, 1, 7, 9, 7, 11, 7, 7}));
+}
+
+TEST_F(GameStateTest, StartingAMissionIsStoredAsTheOverheadView) {
+  SetGameState(STATE_START_MISSION);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  // The mission's screens are built as the overhead view already, so that is what the switch remembers.
+  EXPECT_EQ(previousGameState, STATE_OVERHEAD);
+  EXPECT_EQ(clampCountdown, 5);
+  EXPECT_EQ(missionStartCountdown, 500);
+  EXPECT_EQ(skipClockFrame, 1);
+  EXPECT_EQ(game.TracedStates().back(), STATE_OVERHEAD);
+}
+
+TEST_F(GameStateTest, OpeningThePatientViewIsStoredAsThePatientView) {
+  gameState = STATE_OVERHEAD;
+  SetGameState(STATE_OPEN_PATIENT_VIEW);
+  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(game.TracedStates().back(), STATE_PATIENT_VIEW);
+}
+
+TEST_F(GameStateTest, AStateOutsideTheTableIsRefused) {
+  SetGameState(32);
+  SetGameState(-1);
+  EXPECT_EQ(gameState, STATE_DISCLAIMER);
+  EXPECT_EQ(previousGameState, STATE_LOGOS);
+  EXPECT_NE(game.DebugLog().find("game state 32 refused"), std::string::npos);
+  EXPECT_EQ(game.TracedStates().size(), 2u);
+}
+
+TEST_F(GameStateTest, EveryScreenClearsTheTextOnEntry) {
+  for (int state : {STATE_MAIN_MENU, STATE_DIFFICULTY, STATE_PLAYER_CONTROLS, STATE_PAUSE_MENU, STATE_DEV_NOTES}) {
+    textOverlay->SetDrawColor(0, 0, 255);
+    textOverlay->FillRect(10, 10, 50, 50);
+    SetGameState(state);
+    EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0) << "state " << state;
+  }
+}
+
+TEST_F(GameStateTest, TheMainMenuStartsANewCampaignOverTheOpeningBackdrop) {
+  trainingRun = 1;
+  missionNumber = 7;
+  introPending = 0;
+  HideOverlay();
+  SetGameState(STATE_MAIN_MENU);
+  EXPECT_EQ(trainingRun, 0);
+  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(introPending, 1);
+  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240),
+            openingImage->PixelColor(openingImage->GetWidth() / 2, openingImage->GetHeight() / 2));
+}
+
+TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
+  kiaImage = game.Root().LoadBitmap(L"images\\kia.qjp", 1);
+  gameState = STATE_PATIENT_VIEW;
+  SetGameState(STATE_KIA);
+  EXPECT_EQ(gameState, STATE_KIA);
+  EXPECT_EQ(previousGameState, STATE_OVERHEAD);
+  const std::vector<int> traced = game.TracedStates();
+  ASSERT_GE(traced.size(), 2u);
+  EXPECT_EQ(traced[traced.size() - 2], STATE_OVERHEAD);
+  EXPECT_EQ(traced.back(), STATE_KIA);
+  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+}
+
+using MissionClockTest = AtTheDisclaimer;
+
+TEST_F(MissionClockTest, TheStartCountdownHoldsTheMissionClockAndItsEndFrameSkipsIt) {
+  SetGameState(STATE_START_MISSION);
+  missionClock = 240000;
+  game.Frames(4, 100);
+  EXPECT_EQ(missionStartCountdown, 100);
+  EXPECT_EQ(missionClock, 240000);
+  EXPECT_EQ(skipClockFrame, 1);
+  // The countdown ends: this frame clears the skip instead of counting.
+  game.Frame(100);
+  EXPECT_EQ(missionStartCountdown, 0);
+  EXPECT_EQ(skipClockFrame, 0);
+  EXPECT_EQ(missionClock, 240000);
+  game.Frame(100);
+  EXPECT_EQ(missionClock, 239900);
+  // A frozen clock stands still.
+  clockFrozen = 1;
+  game.Frame(100);
+  EXPECT_EQ(missionClock, 239900);
+}
+
+TEST_F(MissionClockTest, AMissionThatEndsInThePatientViewGoesToTheOverheadViewThenToTheDebriefing) {
+  gameState = STATE_PATIENT_VIEW;
+  missionClock = 50;
+  game.Frame(100);
+  EXPECT_EQ(missionEndFlag, 2);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  game.Frame(16);
+  EXPECT_EQ(gameState, STATE_DEBRIEFING);
+  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  const std::vector<int> traced = game.TracedStates();
+  EXPECT_EQ(std::vector<int>(traced.end() - 2, traced.end()), (std::vector<int>{STATE_OVERHEAD, STATE_DEBRIEFING}));
+}
+
+using DeveloperKeysTest = AtTheDisclaimer;
+
+TEST_F(DeveloperKeysTest, TheSequenceArmsRaisesAndActsOnlyAtItsLevel) {
+  SetGameState(STATE_MAIN_MENU);
+  // Not armed: the level keys do nothing.
+  game.Press(VK_DEV_WOUNDS);
+  EXPECT_EQ(woundPickerAll, 0);
+  game.Press(VK_DEV_RAISE);
+  EXPECT_EQ(debugMode, 0);
+
+  game.Press(VK_DEV_ARM);
+  EXPECT_EQ(debugMode, 1);
+  game.Press(VK_DEV_WOUNDS);  // armed is not enough
+  EXPECT_EQ(woundPickerAll, 0);
+  game.Press(VK_DEV_RAISE);
+  EXPECT_EQ(debugMode, 3);
+  game.Press(VK_DEV_WOUNDS);
+  EXPECT_EQ(woundPickerAll, 1);
+  game.Press(VK_DEV_WOUNDS);
+  EXPECT_EQ(woundPickerAll, 0);
+  loserEnding = 1;
+  game.Press(VK_DEV_LOSER);
+  EXPECT_EQ(loserEnding, 0);
+  game.Press(VK_DEV_ENEMY);
+  EXPECT_EQ(altEnemyModel, 1);
+  EXPECT_EQ(debugMode, 0);
+}
+
+TEST_F(DeveloperKeysTest, AnyOtherKeyPressedOrReleasedDisarms) {
+  SetGameState(STATE_DIFFICULTY);
+  game.Press(VK_DEV_ARM);
+  ASSERT_EQ(debugMode, 1);
+  game.Key('A', false);
+  EXPECT_EQ(debugMode, 0);
+
+  game.Press(VK_DEV_ARM);
+  game.Press(VK_DEV_RAISE);
+  ASSERT_EQ(debugMode, 3);
+  game.Key(VK_F11, true);  // F11 restores the display and is no developer key
+  EXPECT_EQ(debugMode, 0);
+
+  // The arming key toggles.
+  game.Press(VK_DEV_ARM);
+  game.Press(VK_DEV_ARM);
+  EXPECT_EQ(debugMode, 0);
+}
+
+TEST_F(DeveloperKeysTest, TheDirectKeySetsTheLevelOnPressOrRelease) {
+  gameState = STATE_BRIEFING;
+  game.Key(VK_DEV_DIRECT, false);
+  EXPECT_EQ(debugMode, 3);
+  gameState = STATE_DEBRIEFING;
+  debugMode = 0;
+  game.Key(VK_DEV_DIRECT, true);
+  EXPECT_EQ(debugMode, 3);
+  // From armed as well as from the level, the enemy key switches the model and disarms.
+  debugMode = 1;
+  game.Press(VK_DEV_ENEMY);
+  EXPECT_EQ(altEnemyModel, 1);
+  EXPECT_EQ(debugMode, 0);
+}
+
+TEST_F(DeveloperKeysTest, OtherScreensTakeNoDeveloperKeys) {
+  for (int state : {STATE_DISCLAIMER, STATE_OPTIONS, STATE_PLAYER_SELECT, STATE_OVERHEAD}) {
+    gameState = state;
+    game.Key(VK_DEV_DIRECT, true);
+    game.Press(VK_DEV_ARM);
+    EXPECT_EQ(debugMode, 0) << "state " << state;
+    debugMode = 3;
+    game.Press('A');
+    EXPECT_EQ(debugMode, 3) << "state " << state;
+    debugMode = 0;
+  }
+}
+
+// The three buttons of the player-controls screen: BACK and the two scroll strips.
+void RegisterPlayerControlsButtons() {
+  ClearHotspots();
+  AddHotspotRect(130, 175, 180, 23);  // BACK
+  AddHotspotRect(50, 205, 522, 20);   // scroll up
+  AddHotspotRect(50, 458, 522, 20);   // scroll down
+}
+
+using MouseStagesTest = AtTheDisclaimer;
+
+TEST_F(MouseStagesTest, HoveringTheScrollStripsOfThePlayerControlsDrivesTheAutomaticScrolling) {
+  SetGameState(STATE_PLAYER_CONTROLS);
+  RegisterPlayerControlsButtons();
+  game.MoveTo(300, 465);
+  EXPECT_EQ(hotspotIndex, 2);
+  EXPECT_EQ(sharedTextBox.autoScrollDown, 1);
+  EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
+  game.MoveTo(300, 210);
+  EXPECT_EQ(hotspotIndex, 1);
+  EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
+  EXPECT_EQ(sharedTextBox.autoScrollUp, 1);
+  game.MoveTo(200, 185);
+  EXPECT_EQ(hotspotIndex, 0);
+  EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
+  EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
+}
+
+TEST_F(MouseStagesTest, AClickInThePlayerControlsAfterThePointerLeftTheButtonsDoesNothing) {
+  SetGameState(STATE_PLAYER_CONTROLS);
+  RegisterPlayerControlsButtons();
+  game.MoveTo(200, 185);
+  ASSERT_EQ(hotspotIndex, 0);
+  game.MoveTo(600, 100);
+  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
+  EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
+  // The release lands on BACK, but these screens act on the last hover, which found nothing.
+  game.Mouse(engine::kMouseLeftUp, 200, 185);
+  EXPECT_EQ(gameState, STATE_PLAYER_CONTROLS);
+  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(pointerX, 200);
+  EXPECT_EQ(pointerY, 185);
+}
+
+TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
+  SetGameState(STATE_DIFFICULTY);
+  ClearHotspots();
+  AddHotspotRect(100, 100, 100, 20);
+  AddHotspotRect(100, 130, 100, 20);
+  game.Mouse(engine::kMouseLeftUp, 150, 140);
+  EXPECT_EQ(hotspotIndex, 1);
+  // On the button's very edge is off it.
+  game.Mouse(engine::kMouseLeftUp, 100, 140);
+  EXPECT_EQ(hotspotIndex, -1);
+}
+
+TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {
+  for (int state : {STATE_PLAYER_SELECT, STATE_BRIEFING, STATE_DEBRIEFING}) {
+    gameState = state;
+    ClearHotspots();
+    AddHotspotRect(50, 50, 100, 100);
+    sharedTextBox.autoScrollDown = 1;
+    sharedTextBox.autoScrollUp = 1;
+    // Over a button the screen takes the event and the scrolling goes on.
+    game.Mouse(engine::kMouseLeftDown, 100, 100);
+    EXPECT_EQ(sharedTextBox.autoScrollDown, 1) << "state " << state;
+    EXPECT_EQ(hotspotIndex, 0);
+    // Any mouse event away from the buttons stops it.
+    game.Mouse(engine::kMouseRightUp, 400, 400);
+    EXPECT_EQ(sharedTextBox.autoScrollDown, 0) << "state " << state;
+    EXPECT_EQ(sharedTextBox.autoScrollUp, 0) << "state " << state;
+    EXPECT_EQ(hotspotIndex, -1);
+  }
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,146 @@
+// Driving the program from outside with an input script, as a person at a terminal or a CI job would:
+// in-process through the program's own message loop, and as the real executable with its exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "harness.h"
+#include "shell/globals.h"
+
+namespace kestrine::scenario {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScriptFile {
+ public:
+  explicit ScriptFile(const std::string& text) {
+    char name[] = "/tmp/kestrine_run_XXXXXX";
+    const int fd = mkstemp(name);
+    EXPECT_GE(fd, 0);
+    close(fd);
+    path_ = name;
+    std::ofstream(path_) << text;
+  }
+  ~ScriptFile() { std::remove(path_.c_str()); }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// To the disclaimer: 70 frames of 16 ms pass the one second of logos.
+constexpr const char* kToTheDisclaimer =
+    "# from the logos to the disclaimer, then close\n"
+    "frames 70 16\n"
+    "mouse 2 320 240\n"
+    "key 122 1\n"
+    "key 122 0\n"
+    "frame 16\n"
+    "quit\n";
+
+TEST(ScriptedRunTest, TheProgramFollowsTheScriptToTheDisclaimerAndEndsWell) {
+  ScriptFile script(kToTheDisclaimer);
+  HarnessOptions options;
+  options.inputScript = script.Path();
+  Harness game(options);
+  EXPECT_EQ(game.RunToEnd(), 0);
+  EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
+  EXPECT_EQ(gameState, STATE_DISCLAIMER);
+  EXPECT_EQ(gameClock, 71 * 16);
+  EXPECT_EQ(pointerX, 320);
+  EXPECT_FALSE(engineRoot);  // shut down
+  EXPECT_FALSE(game.Backend().DisplayModeActive());
+}
+
+TEST(ScriptedRunTest, AScriptThatEndsWithoutQuitStillEndsTheRun) {
+  ScriptFile script("frames 10 16\n");
+  HarnessOptions options;
+  options.inputScript = script.Path();
+  Harness game(options);
+  EXPECT_EQ(game.RunToEnd(), 0);
+  EXPECT_EQ(gameClock, 160);
+  EXPECT_NE(game.DebugLog().find("input script ended"), std::string::npos);
+}
+
+TEST(ScriptedRunTest, ABadScriptIsRefusedBeforeAnythingStarts) {
+  ScriptFile script("frames 10 16\nwait 5\n");
+  HarnessOptions options;
+  options.inputScript = script.Path();
+  Harness game(options);
+  EXPECT_NE(game.StartError().find("line 2"), std::string::npos) << game.StartError();
+  EXPECT_FALSE(game.Running());
+}
+
+// ---- the executable itself ----
+
+struct RunResult {
+  int status = -1;
+  std::string errors;
+};
+
+fs::path ExecutablePath() { return fs::path(KESTRINE_DATA_DIR).parent_path() / "kestrine"; }
+
+// Runs the game from the data folder with the environment given, returning its exit status and stderr.
+RunResult RunGame(const std::string& environment) {
+  RunResult result;
+  char errName[] = "/tmp/kestrine_err_XXXXXX";
+  const int fd = mkstemp(errName);
+  close(fd);
+  // Never a display: a box must not wait for someone to click it.
+  const std::string command = "cd '" + std::string(KESTRINE_DATA_DIR) + "' && env -u DISPLAY -u WAYLAND_DISPLAY " +
+                              environment + " '" + ExecutablePath().string() + "' 2>'" + errName + "' >/dev/null";
+  const int raw = std::system(command.c_str());
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  std::ifstream in(errName);
+  std::ostringstream text;
+  text << in.rdbuf();
+  result.errors = text.str();
+  std::remove(errName);
+  return result;
+}
+
+class ExecutableTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(ExecutablePath())) GTEST_SKIP() << "the game executable is not built: " << ExecutablePath();
+  }
+};
+
+TEST_F(ExecutableTest, AScriptedHeadlessRunPassesTheStatesAndExitsWithZero) {
+  ScriptFile script(kToTheDisclaimer);
+  const RunResult run = RunGame("KESTRINE_ENGINE=headless KESTRINE_INPUT='" + script.Path() + "'");
+  EXPECT_EQ(run.status, 0) << run.errors;
+  const size_t logos = run.errors.find("game state 0\n");
+  const size_t disclaimer = run.errors.find("game state 1\n");
+  ASSERT_NE(logos, std::string::npos) << run.errors;
+  ASSERT_NE(disclaimer, std::string::npos) << run.errors;
+  EXPECT_LT(logos, disclaimer);
+}
+
+TEST_F(ExecutableTest, ABadScriptEndsWithItsLineOnStderrAndANonZeroStatus) {
+  ScriptFile script("frame 16\nclick 10\n");
+  const RunResult run = RunGame("KESTRINE_ENGINE=headless KESTRINE_INPUT='" + script.Path() + "'");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.errors.find("line 2"), std::string::npos) << run.errors;
+  EXPECT_EQ(run.errors.find("game state"), std::string::npos) << run.errors;
+}
+
+TEST_F(ExecutableTest, AnEngineThatCannotStartEndsWithAClearMessageAndANonZeroStatus) {
+  // No browser on the PATH: nothing is opened, and the reason is still told.
+  const RunResult run = RunGame("PATH=/nonexistent KESTRINE_ENGINE=nosuchengine");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.status, -1) << "the program must end, not crash";
+  EXPECT_NE(run.errors.find("nosuchengine"), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find("The Quillary Vantor cannot be found on your system."), std::string::npos) << run.errors;
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,306 @@
+// Start-up and shut-down of the whole program: the window and its checks, the engine set-up, the logos
+// state handing over to the disclaimer, and the end by WM_CLOSE.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "harness.h"
+#include "platform/window.h"
+#include "shell/asset_loader.h"
+#include "shell/globals.h"
+#include "shell/main_window.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
+#include "shell/version_title.h"
+#include "shell/winmain.h"
+
+namespace kestrine::scenario {
+namespace {
+
+// A headless engine that remembers which start-up conditions it was asked, in order.
+class CountingBackend : public engine::HeadlessBackend {
+ public:
+  explicit CountingBackend(std::vector<int>* asked) : asked_(asked) {}
+  int TestCondition(int condition) override {
+    asked_->push_back(condition);
+    return HeadlessBackend::TestCondition(condition);
+  }
+
+ private:
+  std::vector<int>* asked_;
+};
+
+// Conditions asked at start-up only (condition 5 is asked again at shut-down).
+std::vector<int> StartUpConditions(const std::vector<int>& asked) {
+  std::vector<int> checks;
+  for (int c : asked)
+    if (c != 5) checks.push_back(c);
+  return checks;
+}
+
+TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
+  Harness game;
+  ASSERT_TRUE(game.Started());
+  ASSERT_TRUE(game.Running());
+  EXPECT_TRUE(game.MessageBoxes().empty());
+  EXPECT_EQ(game.TracedStates(), std::vector<int>{STATE_LOGOS});
+  EXPECT_EQ(gameState, STATE_LOGOS);
+
+  // The window: its class, the build's title, over the whole desktop, shown.
+  EXPECT_EQ(WindowClassName(mainWindowHandle), "AppWindow_TutorialGame");
+  char title[64];
+  GetWindowText(mainWindowHandle, title, sizeof title);
+  EXPECT_EQ(std::string(title), BuildWindowTitle());
+  RECT client;
+  ASSERT_TRUE(GetClientRect(mainWindowHandle, &client));
+  EXPECT_EQ(client.right, 1024);
+  EXPECT_EQ(client.bottom, 768);
+  EXPECT_EQ(WindowShowState(mainWindowHandle), SW_SHOWDEFAULT);
+  EXPECT_EQ(desktopRect.right, 1024);
+  EXPECT_EQ(desktopRect.bottom, 768);
+
+  // The engine: options, display mode, camera over the centred view, two lights on the stage.
+  EXPECT_EQ(engineRoot.Get(), &game.Root());
+  EXPECT_EQ(game.Root().Option(3), 1);
+  EXPECT_EQ(game.Root().Option(0), 1);
+  EXPECT_EQ(game.Root().Option(1), 2);
+  EXPECT_EQ(game.Root().Option(2), 1);
+  EXPECT_TRUE(game.Backend().DisplayModeActive());
+  EXPECT_TRUE(game.Backend().Started());
+  EXPECT_EQ(game.Backend().FrameRate(), 60);
+  ASSERT_TRUE(engineCamera);
+  const engine::Viewport& view = engineCamera->GetViewport();
+  EXPECT_EQ(view.x, 0);
+  EXPECT_EQ(view.y, 0);
+  EXPECT_EQ(view.width, 640);
+  EXPECT_EQ(view.height, 480);
+  EXPECT_FLOAT_EQ(engineCamera->FarPlane(), 250);
+  EXPECT_FLOAT_EQ(engineCamera->NearPlane(), 1);
+  EXPECT_FLOAT_EQ(engineCamera->LocalPosition().y, 15);
+  EXPECT_FLOAT_EQ(engineCamera->LocalPosition().z, -15);
+  ASSERT_TRUE(engineLights[0] && engineLights[1]);
+  EXPECT_EQ(engineLights[0]->Type(), 0);
+  EXPECT_EQ(engineLights[0]->LightColor(), engine::EngineBitmap::MakeColor(100, 100, 100));
+  EXPECT_EQ(engineLights[1]->Type(), 3);
+  EXPECT_EQ(engineLights[1]->LightColor(), engine::EngineBitmap::MakeColor(200, 200, 200));
+  EXPECT_TRUE(engineStage->Contains(engineLights[0].Get()));
+  EXPECT_TRUE(engineStage->Contains(engineLights[1].Get()));
+
+  // The screen text starts empty: all key red.
+  ASSERT_TRUE(textOverlay);
+  EXPECT_EQ(textOverlay->GetWidth(), 640);
+  EXPECT_EQ(textOverlay->GetHeight(), 480);
+  EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0);
+  EXPECT_EQ(screenWidth, 640);
+  EXPECT_EQ(screenHeight, 480);
+  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(debugMode, 0);
+}
+
+TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShows) {
+  Harness game;
+  // The first frame is clamped for the simulation, but the game clock takes it whole.
+  game.Frame(1000);
+  EXPECT_EQ(gameClock, 1000);
+  EXPECT_EQ(frameTime, 100);
+  EXPECT_EQ(clampCountdown, 0);
+  EXPECT_EQ(logosStarted, 1);
+  // One second has passed, not more: still the logos.
+  EXPECT_EQ(gameState, STATE_LOGOS);
+  EXPECT_FALSE(disclaimerImage);
+
+  game.Frame(1);
+  EXPECT_EQ(gameState, STATE_DISCLAIMER);
+  EXPECT_EQ(previousGameState, STATE_LOGOS);
+  EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
+  ASSERT_TRUE(disclaimerImage);
+  ASSERT_TRUE(openingImage);
+  ASSERT_TRUE(fullScreenOverlay);
+  // The disclaimer is the backdrop, stretched over the whole overlay, and the overlay shows.
+  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  const engine::Color corner = disclaimerImage->PixelColor(0, 0);
+  EXPECT_EQ(fullScreenOverlay->PixelColor(0, 0), corner);
+
+  // Nothing more happens in state 1 by itself.
+  game.Frames(100, 16);
+  EXPECT_EQ(gameState, STATE_DISCLAIMER);
+  EXPECT_EQ(game.TracedStates().size(), 2u);
+}
+
+TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  const HWND window = mainWindowHandle;
+  game.Close();
+  EXPECT_FALSE(game.Running());
+  EXPECT_FALSE(IsWindow(window));
+  // The display mode was left, and every shared engine object let go.
+  EXPECT_FALSE(game.Backend().DisplayModeActive());
+  EXPECT_FALSE(engineRoot);
+  EXPECT_FALSE(engineStage);
+  EXPECT_FALSE(engineCamera);
+  EXPECT_FALSE(engineLights[0]);
+  EXPECT_FALSE(engineLights[1]);
+  EXPECT_FALSE(fullScreenOverlay);
+  EXPECT_FALSE(disclaimerImage);
+  EXPECT_FALSE(mainWindow.root);
+  // Only the harness holds the engine now.
+  EXPECT_EQ(game.Root().RefCount(), 1);
+  EXPECT_TRUE(game.MessageBoxes().empty());
+}
+
+TEST(StartUpChecksTest, SeveralWarningsShowOneAfterAnotherInOrderAndTheGameStarts) {
+  HarnessOptions options;
+  options.conditions = {{8, 1}, {2, 1}, {7, 1}, {3, 1}};
+  Harness game(options);
+  ASSERT_TRUE(game.Started());
+  const auto& boxes = game.MessageBoxes();
+  ASSERT_EQ(boxes.size(), 4u);
+  const int order[] = {2, 3, 7, 8};
+  for (int i = 0; i < 4; ++i) {
+    const EngineConditionCheck& check = EngineConditionChecks[i + 2];
+    ASSERT_EQ(check.condition, order[i]);
+    EXPECT_EQ(boxes[i].text, check.text);
+    EXPECT_EQ(boxes[i].caption, "Vantor - Warning");
+    EXPECT_EQ(boxes[i].type, 0x30u);
+  }
+  EXPECT_EQ(boxes[0].text,
+            "Warning - No 3D hardware acceleration found. Your graphics card may not support 3D acceleration, or "
+            "your Direct-X version may be out of date.");
+  EXPECT_EQ(boxes[3].text,
+            "Warning - You are in 32-bit color. If you experience poor performance, switch to 16-bit color.");
+  EXPECT_EQ(game.TracedStates(), std::vector<int>{STATE_LOGOS});
+}
+
+TEST(StartUpChecksTest, OnlyTheWarningsThatHoldAreShown) {
+  HarnessOptions options;
+  options.conditions = {{7, 1}};
+  Harness game(options);
+  ASSERT_TRUE(game.Started());
+  ASSERT_EQ(game.MessageBoxes().size(), 1u);
+  EXPECT_EQ(game.MessageBoxes()[0].text,
+            "Warning - Warning - You are in 24-bit color. If you experience poor performance, switch to 16-bit "
+            "color.");
+}
+
+TEST(StartUpChecksTest, ConditionZeroEndsTheProgramBeforeConditionOneIsAskedAndWithoutWarnings) {
+  std::vector<int> asked;
+  HarnessOptions options;
+  options.makeEngine = [&asked] {
+    auto root = engine::MakeEngine<engine::EngineRoot>(std::make_unique<CountingBackend>(&asked));
+    auto* backend = engine::HeadlessBackendOf(*root);
+    backend->SetConditionResult(0, 1);
+    backend->SetConditionResult(1, 1);
+    backend->SetConditionResult(2, 1);
+    return root;
+  };
+  Harness game(options);
+  EXPECT_FALSE(game.Started());
+  EXPECT_FALSE(game.Running());
+  EXPECT_EQ(StartUpConditions(asked), std::vector<int>{0});
+  ASSERT_EQ(game.MessageBoxes().size(), 1u);
+  EXPECT_EQ(game.MessageBoxes()[0].text, "Error - Direct-X version too old. Please update.");
+  EXPECT_EQ(game.MessageBoxes()[0].caption, "Vantor - Error");
+  EXPECT_EQ(game.MessageBoxes()[0].type, 0x10u);
+  // No game state was ever entered, no engine object made, no browser opened.
+  EXPECT_TRUE(game.TracedStates().empty());
+  EXPECT_FALSE(engineStage);
+  EXPECT_FALSE(textOverlay);
+  EXPECT_FALSE(engineRoot);
+  EXPECT_TRUE(game.Launches().empty());
+  EXPECT_FALSE(game.Backend().Started());
+  EXPECT_EQ(game.RunToEnd(), 1);
+}
+
+TEST(StartUpChecksTest, ConditionOneEndsTheProgramAfterConditionZeroPassed) {
+  std::vector<int> asked;
+  HarnessOptions options;
+  options.makeEngine = [&asked] {
+    auto root = engine::MakeEngine<engine::EngineRoot>(std::make_unique<CountingBackend>(&asked));
+    engine::HeadlessBackendOf(*root)->SetConditionResult(1, 1);
+    engine::HeadlessBackendOf(*root)->SetConditionResult(8, 1);
+    return root;
+  };
+  Harness game(options);
+  EXPECT_FALSE(game.Started());
+  EXPECT_EQ(StartUpConditions(asked), (std::vector<int>{0, 1}));
+  ASSERT_EQ(game.MessageBoxes().size(), 1u);
+  EXPECT_EQ(game.MessageBoxes()[0].text, "Error - Unsupported color depth. Must be played in 16-bit color or better.");
+  EXPECT_TRUE(game.TracedStates().empty());
+}
+
+TEST(StartUpChecksTest, APassingEngineIsAskedTheSixConditionsInOrder) {
+  std::vector<int> asked;
+  HarnessOptions options;
+  options.makeEngine = [&asked] {
+    return engine::MakeEngine<engine::EngineRoot>(std::make_unique<CountingBackend>(&asked));
+  };
+  Harness game(options);
+  ASSERT_TRUE(game.Started());
+  EXPECT_EQ(StartUpConditions(asked), (std::vector<int>{0, 1, 2, 3, 7, 8}));
+}
+
+TEST(StartUpChecksTest, AMissingEngineSendsThePlayerToTheDownloadPageAndEnds) {
+  HarnessOptions options;
+  options.engineMissing = true;
+  Harness game(options);
+  EXPECT_FALSE(game.Started());
+  EXPECT_FALSE(game.Running());
+  ASSERT_EQ(game.MessageBoxes().size(), 1u);
+  EXPECT_EQ(game.MessageBoxes()[0].text,
+            "The Quillary Vantor cannot be found on your system.\nThis program will now redirect you to a download "
+            "page and terminate.");
+  EXPECT_EQ(game.MessageBoxes()[0].caption, "Fatal Error");
+  EXPECT_EQ(game.MessageBoxes()[0].type, 0x10u);
+  ASSERT_EQ(game.Launches().size(), 1u);
+  EXPECT_EQ(game.Launches()[0].first, "");
+  EXPECT_EQ(game.Launches()[0].second, "\"/usr/bin/xdg-open\" http://www.quillary.example/vantor/download.htm");
+  EXPECT_TRUE(game.TracedStates().empty());
+  EXPECT_FALSE(engineRoot);
+}
+
+TEST(StartUpChecksTest, WithoutABrowserTheMissingEngineIsStillReportedAndNothingStarts) {
+  HarnessOptions options;
+  options.engineMissing = true;
+  options.webOpener = "";
+  Harness game(options);
+  EXPECT_FALSE(game.Started());
+  ASSERT_EQ(game.MessageBoxes().size(), 1u);
+  EXPECT_EQ(game.MessageBoxes()[0].caption, "Fatal Error");
+  EXPECT_TRUE(game.Launches().empty());
+}
+
+TEST(StartUpChecksTest, ABrowserThatFailsToStartIsReportedWithTwoMoreBoxes) {
+  HarnessOptions options;
+  options.engineMissing = true;
+  options.processesStart = false;
+  Harness game(options);
+  EXPECT_FALSE(game.Started());
+  const auto& boxes = game.MessageBoxes();
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[0].caption, "Fatal Error");
+  EXPECT_EQ(boxes[1].text, "Process failed to create.");
+  EXPECT_EQ(boxes[1].caption, "Error");
+  // The second box names the program (none: the command line carries it) and the command line.
+  EXPECT_EQ(boxes[2].text, "");
+  EXPECT_EQ(boxes[2].caption, "\"/usr/bin/xdg-open\" http://www.quillary.example/vantor/download.htm");
+}
+
+// A headless engine whose display refuses every mode: the first engine call that fails.
+class NoDisplayModeBackend : public engine::HeadlessBackend {
+ public:
+  bool SetDisplayMode(int, int, int) override { return false; }
+};
+
+TEST(StartUpChecksTest, AFailedEngineCallDuringSetUpIsNotSwallowed) {
+  HarnessOptions options;
+  options.makeEngine = [] { return engine::MakeEngine<engine::EngineRoot>(std::make_unique<NoDisplayModeBackend>()); };
+  Harness game(options);
+  // The error leaves start-up uncaught (main reports it and exits non-zero); no state was entered.
+  EXPECT_NE(game.StartError().find("EngineRoot::SetDisplayMode failed"), std::string::npos) << game.StartError();
+  EXPECT_FALSE(game.Running());
+  EXPECT_TRUE(game.TracedStates().empty());
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,286 @@
+// The recommended kit read from step lists, the standard kit, and the kit the backpack screen starts from.
+#include <algorithm>
+#include <vector>
+
+#include "backpack_fixture.h"
+#include "casualty/backpack_kit.h"
+#include "casualty/wound_types.h"
+
+namespace kestrine::testing {
+namespace {
+
+// ---- the standard kit ----
+
+// What the pieces the standard kit put in weigh and take up, by the recommended counts it settled on.
+double WeighedPieces() {
+  double total = 0.0;
+  for (int i = 0; i < kToolCount; ++i) total += ToolTable[i].weight * backpack.kitCount[i];
+  return total;
+}
+
+double MeasuredPieces() {
+  double total = 0.0;
+  for (int i = 0; i < kToolCount; ++i) total += ToolTable[i].volume * backpack.kitCount[i];
+  return total;
+}
+
+TEST_F(BackpackTest, StandardKitHoldsTheBasicToolsTwoBandagesAndTheAmmunition) {
+  backpackListOrder[0] = TOOL_BANDAGE;
+  backpackListOrder[TOOL_BANDAGE] = 0;
+  backpack.FillStandardKit();
+  for (int row : {TOOL_ACTION, TOOL_STETHOSCOPE, TOOL_GLOVE, TOOL_PULSE_OX, TOOL_PENLIGHT, TOOL_SCISSORS})
+    EXPECT_EQ(backpack.count[row], 1) << "row " << row;
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 2);
+  EXPECT_EQ(backpack.count[TOOL_GRENADE], kStandardGrenades);
+  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
+  EXPECT_EQ(backpack.count[TOOL_BERETTA], kStandardPistolRounds);
+  EXPECT_TRUE(keepBackpack);
+  for (int i = 0; i < kToolCount; ++i) EXPECT_EQ(backpackListOrder[i], i);
+}
+
+TEST_F(BackpackTest, StandardKitAddsToTheRecommendedKit) {
+  backpack.kitCount[TOOL_BANDAGE] = 3;
+  backpack.kitCount[TOOL_TOURNIQUET] = 2;
+  backpack.FillStandardKit();
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 5);
+  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 2);
+}
+
+TEST_F(BackpackTest, StandardKitStocksDrawersWithTheirContents) {
+  backpack.kitCount[TOOL_MORPHINE] = 2;
+  backpack.FillStandardKit();
+  for (int head : {TOOL_MEDICINE_SYRINGE, TOOL_IV, TOOL_ET_KIT, TOOL_CRICH_KIT}) {
+    int expected = backpack.kitCount[head];
+    for (int row = 0; row < kToolCount; ++row)
+      if (row != head && ToolTable[row].parentRow == head) expected += backpack.kitCount[row];
+    EXPECT_EQ(backpack.count[head], expected) << "drawer " << head;
+    EXPECT_GT(backpack.count[head], backpack.kitCount[head]) << "drawer " << head;
+  }
+  // The bag-valve mask comes after its three bags and is carried as itself.
+  EXPECT_EQ(backpack.count[TOOL_AMBU_BAG], backpack.kitCount[TOOL_AMBU_BAG]);
+}
+
+TEST_F(BackpackTest, StandardKitCarriesEveryNonConsumableOnce) {
+  backpack.FillStandardKit();
+  for (int row = TOOL_RADIO; row < kToolCount; ++row)
+    if (!ToolTable[row].IsConsumable()) {
+      EXPECT_LE(backpack.count[row], 1) << "row " << row;
+    }
+  EXPECT_EQ(backpack.count[TOOL_MINOR_SURGERY_KIT], 1);
+}
+
+TEST_F(BackpackTest, StandardKitWeighsWhatItHolds) {
+  backpack.FillStandardKit();
+  // A kit whose parts were counted into it is still one piece of its own weight: the pack weighs exactly
+  // the pieces put in, no less.
+  EXPECT_NEAR(backpack.weight, WeighedPieces(), 1e-4);
+  EXPECT_NEAR(backpack.volume, MeasuredPieces(), 1e-3);
+  const float before = backpack.weight;
+  backpack.RemoveTool(TOOL_MINOR_SURGERY_KIT);
+  EXPECT_NEAR(before - backpack.weight, ToolTable[TOOL_MINOR_SURGERY_KIT].weight, 1e-5);
+}
+
+TEST_F(BackpackTest, StandardKitFromNothingStaysWithinTheLimits) {
+  for (int figure = 0; figure <= 2; ++figure) {
+    backpack = Backpack();
+    keepBackpack = false;
+    ApplyPlayerFigureLimits(figure);
+    backpack.FillStandardKit();
+    EXPECT_LT(backpack.weight, backpack.maxWeight) << "figure " << figure;
+    EXPECT_LT(backpack.volume, backpack.maxVolume) << "figure " << figure;
+    int items = 0;
+    for (int row = 0; row < kToolCount; ++row) items += backpack.kitCount[row];
+    EXPECT_EQ(backpack.totalItems, items);
+  }
+}
+
+TEST_F(BackpackTest, ABulkyRecommendedKitCrowdsOutLaterTools) {
+  ApplyPlayerFigureLimits(2);
+  backpack.kitCount[TOOL_IV] = 19;  // 380 of the 400 volume
+  backpack.FillStandardKit();
+  EXPECT_EQ(backpack.count[TOOL_IV], 19 + backpack.kitCount[TOOL_HESPAN] + backpack.kitCount[TOOL_LACTATED_RINGERS]);
+  EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], 0);
+  EXPECT_EQ(backpack.kitCount[TOOL_BURN_BLANKET], 0);
+  // Rows before the IV were taken while there was room.
+  EXPECT_EQ(backpack.count[TOOL_RIGID_SPLINT], 1);
+}
+
+TEST_F(BackpackTest, StandardKitChangesNothingWhileTheChoiceIsKept) {
+  backpack.AddTool(TOOL_BANDAGE);
+  keepBackpack = true;
+  const Backpack before = backpack;
+  backpack.FillStandardKit();
+  EXPECT_TRUE(keepBackpack);
+  EXPECT_TRUE(std::equal(std::begin(before.count), std::end(before.count), std::begin(backpack.count)));
+  EXPECT_TRUE(std::equal(std::begin(before.kitCount), std::end(before.kitCount), std::begin(backpack.kitCount)));
+  EXPECT_EQ(backpack.weight, before.weight);
+  EXPECT_EQ(backpack.totalItems, before.totalItems);
+}
+
+// ---- the kit the screen starts from ----
+
+TEST_F(BackpackTest, ExpertStartsWithOnlyTheHandAndTheDrawerContents) {
+  LoadStartingKit(2);
+  for (int row = 0; row < kToolCount; ++row) {
+    const bool expected = row == TOOL_ACTION || ToolTable[row].HasParent();
+    EXPECT_EQ(backpack.count[row], expected ? 1 : 0) << "row " << row;
+  }
+  EXPECT_EQ(backpack.weight, 0.0f);
+  EXPECT_EQ(backpack.totalItems, 0);
+  // Nothing the player can see in the list: the hand and the contents are never listed.
+  for (int row = 0; row < kToolCount; ++row)
+    if (backpack.count[row] > 0) {
+      EXPECT_FALSE(IsPackableTool(row));
+    }
+}
+
+TEST_F(BackpackTest, NoviceAndIntermediateStartWithTheStandardKit) {
+  for (int level : {0, 1}) {
+    backpack = Backpack();
+    keepBackpack = false;
+    LoadStartingKit(level);
+    EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds) << "difficulty " << level;
+    EXPECT_EQ(backpack.count[TOOL_BANDAGE], 2);
+    EXPECT_TRUE(keepBackpack);
+  }
+}
+
+// ---- counting a wound's needs ----
+
+// Step lists built in the test: each list ends with a default step (tool -1).
+struct Lists {
+  std::vector<std::vector<TreatmentStep>> storage;
+  const StepList* Add(std::vector<TreatmentStep> steps) {
+    steps.push_back(TreatmentStep{});
+    storage.push_back(std::move(steps));
+    return storage.back().data();
+  }
+  Lists() { storage.reserve(16); }
+};
+
+TreatmentStep Step(int32_t tool, uint32_t flags = 0, const StepList* next = nullptr, const StepList* extra = nullptr) {
+  TreatmentStep s;
+  s.tool = tool;
+  s.flags = flags;
+  s.next = next;
+  s.extra = extra;
+  return s;
+}
+
+// The kit counts with a guard on either side, so a write through a negative tool shows.
+struct GuardedKit {
+  int32_t before[4] = {};
+  int32_t kit[kToolCount] = {};
+  int32_t after[4] = {};
+  bool GuardsUntouched() const {
+    for (int i = 0; i < 4; ++i)
+      if (before[i] != 0 || after[i] != 0) return false;
+    return true;
+  }
+  int32_t Total() const {
+    int32_t n = 0;
+    for (int32_t c : kit) n += c;
+    return n;
+  }
+};
+
+TEST(CountKitTools, ExamFindingsAndHintStepsCountOtherStepsDoNot) {
+  Lists l;
+  const StepList* track =
+      l.Add({Step(TOOL_GLOVE), Step(TOOL_BANDAGE), Step(TOOL_TOURNIQUET, STEP_HINT), Step(TOOL_TOURNIQUET, STEP_HINT),
+             Step(TOOL_SCISSORS, STEP_HINT), Step(TOOL_SCISSORS, STEP_HINT)});
+  GuardedKit k;
+  const StepList* lists[kTrackCount] = {track, nullptr, nullptr};
+  CountKitToolsOfLists(k.kit, lists);
+  EXPECT_EQ(k.kit[TOOL_GLOVE], 1);
+  EXPECT_EQ(k.kit[TOOL_BANDAGE], 0);
+  EXPECT_EQ(k.kit[TOOL_TOURNIQUET], 2);  // consumable: each step
+  EXPECT_EQ(k.kit[TOOL_SCISSORS], 1);    // carried once
+  EXPECT_EQ(k.Total(), 4);
+}
+
+TEST(CountKitTools, TheLastHintStepsNextListIsWalkedWithItsFirstStepsFindings) {
+  Lists l;
+  const StepList* findings = l.Add({Step(TOOL_BANDAGE), Step(TOOL_IV)});  // counted without the test
+  const StepList* skipped = l.Add({Step(TOOL_CRAVAT, STEP_HINT)});
+  const StepList* taken = l.Add({Step(TOOL_OCCLUSIVE_DRESSING, 0, nullptr, findings), Step(TOOL_SCISSORS)});
+  const StepList* track = l.Add({Step(TOOL_TOURNIQUET, STEP_HINT, skipped), Step(TOOL_ACTION, STEP_HINT, taken)});
+  GuardedKit k;
+  const StepList* lists[kTrackCount] = {nullptr, track, nullptr};
+  CountKitToolsOfLists(k.kit, lists);
+  EXPECT_EQ(k.kit[TOOL_TOURNIQUET], 1);
+  EXPECT_EQ(k.kit[TOOL_ACTION], 1);
+  EXPECT_EQ(k.kit[TOOL_CRAVAT], 0);  // its list was forgotten for the later one
+  EXPECT_EQ(k.kit[TOOL_BANDAGE], 1);
+  EXPECT_EQ(k.kit[TOOL_IV], 1);
+  EXPECT_EQ(k.kit[TOOL_OCCLUSIVE_DRESSING], 0);  // neither a finding nor a hint
+  EXPECT_EQ(k.kit[TOOL_SCISSORS], 0);
+}
+
+TEST(CountKitTools, TheFirstListsOwnFirstStepFindingsAreNotCounted) {
+  Lists l;
+  const StepList* findings = l.Add({Step(TOOL_BANDAGE)});
+  const StepList* track = l.Add({Step(TOOL_SCISSORS, 0, nullptr, findings)});
+  GuardedKit k;
+  const StepList* lists[kTrackCount] = {track, nullptr, nullptr};
+  CountKitToolsOfLists(k.kit, lists);
+  EXPECT_EQ(k.Total(), 0);
+}
+
+TEST(CountKitTools, TextureStepsAreSkippedEverywhere) {
+  Lists l;
+  const StepList* findings = l.Add({Step(kTextureChange), Step(TOOL_BANDAGE)});
+  const StepList* then = l.Add({Step(kTextureChange, STEP_HINT, nullptr, findings)});
+  const StepList* track = l.Add({Step(kTextureChange, STEP_HINT), Step(TOOL_ACTION, STEP_HINT, then)});
+  GuardedKit k;
+  const StepList* lists[kTrackCount] = {track, nullptr, nullptr};
+  CountKitToolsOfLists(k.kit, lists);
+  EXPECT_TRUE(k.GuardsUntouched());
+  EXPECT_EQ(k.kit[TOOL_ACTION], 1);
+  EXPECT_EQ(k.kit[TOOL_BANDAGE], 1);
+  EXPECT_EQ(k.Total(), 2);
+}
+
+TEST(CountKitTools, ALoopingChainEnds) {
+  Lists l;
+  // Two lists leading to each other; built in place so they can point both ways.
+  l.storage.push_back({Step(TOOL_BANDAGE, STEP_HINT), TreatmentStep{}});
+  l.storage.push_back({Step(TOOL_TOURNIQUET, STEP_HINT), TreatmentStep{}});
+  TreatmentStep* a = l.storage[0].data();
+  TreatmentStep* b = l.storage[1].data();
+  a[0].next = b;
+  b[0].next = a;
+  GuardedKit k;
+  const StepList* lists[kTrackCount] = {a, a, nullptr};
+  CountKitToolsOfLists(k.kit, lists);
+  // Each list once per track that reaches it.
+  EXPECT_EQ(k.kit[TOOL_BANDAGE], 2);
+  EXPECT_EQ(k.kit[TOOL_TOURNIQUET], 2);
+}
+
+TEST_F(BackpackTest, WoundRowsOutsideTheTableAddNothing) {
+  backpack.CountKitTools(-1);
+  backpack.CountKitTools(kWoundTypeCount);
+  for (int row = 0; row < kToolCount; ++row) EXPECT_EQ(backpack.kitCount[row], 0);
+}
+
+TEST_F(BackpackTest, EveryWoundsKitCarriesEachNonConsumableOnceAndAddsUp) {
+  for (int wound = 0; wound < kWoundTypeCount; ++wound) {
+    backpack.Clear();
+    backpack.CountKitTools(wound);
+    int32_t once[kToolCount];
+    std::copy(std::begin(backpack.kitCount), std::end(backpack.kitCount), once);
+    backpack.CountKitTools(wound);
+    for (int row = 0; row < kToolCount; ++row) {
+      if (ToolTable[row].IsConsumable()) {
+        EXPECT_EQ(backpack.kitCount[row], 2 * once[row]) << "wound " << wound << " row " << row;
+      } else {
+        EXPECT_LE(backpack.kitCount[row], 1) << "wound " << wound << " row " << row;
+        EXPECT_EQ(backpack.kitCount[row], once[row]) << "wound " << wound << " row " << row;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kestrine::testing

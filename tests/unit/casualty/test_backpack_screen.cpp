@@ -1,0 +1,308 @@
+// The backpack screen: the strip it builds, what the pointer over it does, the list's rows, the bars, and
+// the clicks that load and unload the pack.
+#include "shell/layout.h"
+#include "tool_screen_fixture.h"
+
+namespace kestrine::testing {
+namespace {
+
+constexpr int kMove = engine::kMouseMove;
+constexpr int kClick = engine::kMouseLeftUp;
+constexpr uint32_t kYellow = 0xFAFA00;
+
+class BackpackScreenTest : public ToolScreenTest {
+ protected:
+  void Build() {
+    WriteSheet();
+    BuildBackpackScreen();
+  }
+
+  // A frame of the screen with the pointer at (x, y).
+  void DrawWithPointerAt(int x, int y) {
+    OnBackpackClick(x, y, kMove);
+    DrawBackpackScreen();
+  }
+
+  void ClickAt(int x, int y) {
+    DrawWithPointerAt(x, y);
+    OnBackpackClick(x, y, kClick);
+  }
+
+  // A screen x over strip column stripX at the current scroll.
+  static int ScreenXOfStripColumn(int stripX) {
+    for (int x = kStripWindowX + 1; x < kStripWindowX + StripWindowWidth(); ++x) {
+      const int column = (x - kStripWindowX) * screenWidth / 634 + toolStripScroll;
+      if (column >= stripX) return x;
+    }
+    return -1;
+  }
+
+  static int IconWidth(int row) { return ToolTable[row].sprite->GetWidth(); }
+  static int TopRowY() { return kStripWindowY + 10; }
+  static int BottomRowY() { return kStripWindowY + 80; }
+
+  // Pixels of one colour on one row of the text overlay.
+  static int CountOnRow(int y, uint32_t colour) {
+    int n = 0;
+    for (int x = 0; x < screenWidth; ++x) n += textOverlay->Pixel(x, y) == colour ? 1 : 0;
+    return n;
+  }
+
+  static bool HasColour(const engine::EngineRef<engine::EngineBitmap>& image, uint32_t colour) {
+    for (uint32_t p : image->Pixels())
+      if (p == colour) return true;
+    return false;
+  }
+
+  // The bars' row: a pixel row inside both the empty bar and the filled bar.
+  static int WeightBarRow() { return PixelY(0.751) + 2; }
+};
+
+// ---- building ----
+
+TEST_F(BackpackScreenTest, TheStripHoldsEveryOfferedIconOnceSideBySide) {
+  Build();
+  for (int first : {0, kToolStripLastTopRow + 1}) {
+    const int y = first == 0 ? 0 : kToolIconHeight;
+    int32_t x = 0;
+    for (int row = first; row < first + 24; ++row) {
+      if (IsPackableTool(row)) {
+        const auto& icon = ToolTable[row].sprite;
+        EXPECT_EQ(toolStripImage->Pixel(x, y), icon->Pixel(0, 0)) << "row " << row;
+        EXPECT_EQ(toolStripImage->Pixel(x + IconWidth(row) - 1, y + kToolIconHeight - 1),
+                  icon->Pixel(IconWidth(row) - 1, kToolIconHeight - 1));
+        x += IconWidth(row);
+      }
+      EXPECT_EQ(toolStripRightEdge[row], x) << "row " << row;
+    }
+  }
+  EXPECT_EQ(toolStripWidth, std::max(toolStripRightEdge[kToolStripLastTopRow], toolStripRightEdge[kToolCount - 1]));
+  EXPECT_EQ(toolStripImage->GetHeight(), kToolStripHeight);
+  EXPECT_TRUE(backpackScreenBuilt);
+  EXPECT_TRUE(keepBackpack);
+}
+
+TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) {
+  Build();
+  DrawBackpackScreen();
+  const int fullBar = CountOnRow(WeightBarRow(), 0x140000) + CountOnRow(WeightBarRow(), 0x780000);
+  UnloadBackpackScreen();
+  keepBackpack = false;
+  SetChosenPlayerFigure(2);
+  Build();
+  EXPECT_EQ(backpack.maxWeight, 32.0f);
+  EXPECT_EQ(backpack.maxVolume, 400.0f);
+  DrawBackpackScreen();
+  const int smallBar = CountOnRow(WeightBarRow(), 0x140000) + CountOnRow(WeightBarRow(), 0x780000);
+  EXPECT_GT(fullBar, 0);
+  EXPECT_NEAR(smallBar, fullBar * 0.8, 1.0);
+}
+
+TEST_F(BackpackScreenTest, NoviceStartsWithTheStandardKitExpertWithAnEmptyPack) {
+  difficulty = 0;
+  Build();
+  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
+  EXPECT_GE(backpack.count[TOOL_BANDAGE], 2);
+
+  UnloadBackpackScreen();
+  backpack = Backpack();
+  keepBackpack = false;
+  difficulty = 2;
+  backpack.count[TOOL_BANDAGE] = 9;  // left over from somewhere: an unkept pack starts empty
+  Build();
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
+  EXPECT_EQ(backpack.count[TOOL_ACTION], 1);
+  EXPECT_EQ(backpack.count[TOOL_MORPHINE], 1);
+}
+
+TEST_F(BackpackScreenTest, LeavingAndComingBackKeepsThePlayersChoice) {
+  difficulty = 2;
+  Build();
+  backpack.AddTool(TOOL_BURN_BLANKET);
+  backpack.AddTool(TOOL_BANDAGE);
+  UnloadBackpackScreen();
+  EXPECT_FALSE(backpackScreenBuilt);
+  EXPECT_FALSE(toolStripImage);
+  EXPECT_FALSE(toolSpritesLoaded);
+  Build();
+  EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], 1);
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
+  EXPECT_EQ(backpackListOrder[0], TOOL_BANDAGE);
+  UnloadBackpackScreen();
+  UnloadBackpackScreen();  // a second unload finds nothing to release
+  EXPECT_FALSE(loadPackImage);
+}
+
+TEST_F(BackpackScreenTest, AClickBeforeTheFirstFrameDoesNotPressTheBriefingsButtons) {
+  AddHotspotRect(400, 300, 100, 30);  // a button of the screen before, at index 0
+  gameState = STATE_BACKPACK;
+  Build();
+  OnBackpackClick(450, 315, kClick);
+  EXPECT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_EQ(hotspotIndex, -1);
+}
+
+// ---- the strip under the pointer ----
+
+TEST_F(BackpackScreenTest, EveryOfferedToolCanBePointedAtInItsRow) {
+  Build();
+  const int bottomRowY = PanelY(124);
+  for (int row = 0; row < kToolCount; ++row) {
+    if (!IsPackableTool(row)) continue;
+    const bool top = row <= kToolStripLastTopRow;
+    const int left = toolStripRightEdge[row] - IconWidth(row);
+    // Scroll the icon into the window, then point at its middle column.
+    toolStripScroll = std::max(0, std::min(left, toolStripWidth - StripWindowWidth()));
+    const int x = ScreenXOfStripColumn(left + IconWidth(row) / 2);
+    ASSERT_GT(x, 0) << "row " << row;
+    const StripHit hit = StripToolAt(x, top ? bottomRowY - 1 : bottomRowY);
+    EXPECT_EQ(hit.row, row);
+    EXPECT_EQ(hit.topRow, top);
+  }
+}
+
+TEST_F(BackpackScreenTest, PastTheLastIconOfARowThereIsNoTool) {
+  Build();
+  ASSERT_LT(toolStripRightEdge[kToolStripLastTopRow], toolStripWidth);
+  toolStripScroll = toolStripWidth - StripWindowWidth();
+  const int x = ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] + 1);
+  ASSERT_GT(x, 0);
+  EXPECT_EQ(StripToolAt(x, TopRowY()).row, -1);
+  EXPECT_GE(StripToolAt(x, BottomRowY()).row, 0);
+
+  const int totalBefore = backpack.totalItems;
+  ClickAt(x, TopRowY());
+  EXPECT_EQ(backpack.totalItems, totalBefore);
+}
+
+TEST_F(BackpackScreenTest, AClickOnTheStripPacksTheToolUnderThePointer) {
+  difficulty = 2;
+  Build();
+  toolStripScroll = toolStripRightEdge[TOOL_BANDAGE] - StripWindowWidth() / 2;
+  const int x = ScreenXOfStripColumn(toolStripRightEdge[TOOL_BANDAGE] - 1);
+  ASSERT_GT(x, 0);
+  ClickAt(x, TopRowY());
+  ClickAt(x, TopRowY());
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 2);
+  EXPECT_EQ(backpackListOrder[0], TOOL_BANDAGE);
+}
+
+TEST_F(BackpackScreenTest, ThePointerOnAToolFramesItAndOffTheIconsNothing) {
+  Build();
+  const int left = toolStripRightEdge[TOOL_CRAVAT] - IconWidth(TOOL_CRAVAT);
+  DrawWithPointerAt(ScreenXOfStripColumn(left + 3), TopRowY());
+  EXPECT_EQ(toolStripHighlight->Pixel(left, 0), kYellow);
+  EXPECT_EQ(toolStripHighlight->Pixel(left, kToolIconHeight - 1), kYellow);
+  EXPECT_EQ(toolStripHighlight->Pixel(left, kToolIconHeight), 0xFF0000u);
+  EXPECT_TRUE(HasColour(menuCanvas, kYellow));
+
+  toolStripScroll = toolStripWidth - StripWindowWidth();
+  DrawWithPointerAt(ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] + 2), TopRowY());
+  EXPECT_FALSE(HasColour(toolStripHighlight, kYellow));
+  EXPECT_FALSE(HasColour(menuCanvas, kYellow));
+
+  // Nor does the frame stay when the pointer goes from a tool to the list.
+  DrawWithPointerAt(ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] - 3), TopRowY());
+  ASSERT_TRUE(HasColour(toolStripHighlight, kYellow));
+  DrawWithPointerAt(450, 300);
+  EXPECT_FALSE(HasColour(menuCanvas, kYellow));
+}
+
+TEST_F(BackpackScreenTest, TheArrowsScrollTheStripWithinItsEnds) {
+  Build();
+  const int maxScroll = toolStripWidth - StripWindowWidth();
+  ASSERT_GT(maxScroll, kStripScrollStep);
+  DrawWithPointerAt(330 + 9, 120);
+  EXPECT_EQ(toolStripScroll, kStripScrollStep);
+  for (int i = 0; i < 200; ++i) DrawBackpackScreen();
+  EXPECT_EQ(toolStripScroll, maxScroll);
+  DrawWithPointerAt(37 + 9, 120);
+  EXPECT_EQ(toolStripScroll, maxScroll - kStripScrollStep);
+  for (int i = 0; i < 200; ++i) DrawBackpackScreen();
+  EXPECT_EQ(toolStripScroll, 0);
+}
+
+// ---- the list ----
+
+class BackpackListTest : public BackpackScreenTest {
+ protected:
+  void SetUp() override {
+    BackpackScreenTest::SetUp();
+    difficulty = 2;
+    Build();
+    for (int row : {TOOL_BANDAGE, TOOL_SCISSORS, TOOL_TOURNIQUET}) backpack.AddTool(row);
+    DrawBackpackScreen();
+  }
+  // Line k (from 1) of the list as drawn: its first and last pixel rows.
+  static int LineTop(int k) { return PanelY(100 + 13 * k); }
+  static int LineBottom(int k) { return LineTop(k + 1) - 1; }
+};
+
+TEST_F(BackpackListTest, EveryPixelRowOfALineNamesThatLinesTool) {
+  // The most recent first: tourniquet, scissors, bandage.
+  const int expected[] = {TOOL_TOURNIQUET, TOOL_SCISSORS, TOOL_BANDAGE};
+  for (int k = 1; k <= 3; ++k) {
+    for (int y = LineTop(k); y <= LineBottom(k); ++y) {
+      const int32_t position = ListPositionAt(y);
+      ASSERT_GE(position, 0) << "y " << y;
+      EXPECT_EQ(backpackListOrder[position], expected[k - 1]) << "line " << k << " y " << y;
+    }
+  }
+  EXPECT_EQ(ListPositionAt(LineBottom(3) + 1), -1);
+}
+
+TEST_F(BackpackListTest, AClickOnTheLowerEdgeOfALineTakesOutThatLinesTool) {
+  ClickAt(450, LineBottom(1));
+  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 0);
+  EXPECT_EQ(backpack.count[TOOL_SCISSORS], 1);
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
+}
+
+TEST_F(BackpackListTest, AClickBelowTheLastLineTakesOutNothing) {
+  ClickAt(450, LineBottom(3) + 3);
+  EXPECT_EQ(backpack.totalItems, 3);
+}
+
+TEST_F(BackpackListTest, CarriedToolsWithoutALineAndToolsNotCarriedAreMarked) {
+  for (int i = 0; i < kToolCount; ++i) {
+    const int row = backpackListOrder[i];
+    if (backpack.count[row] < 1) {
+      EXPECT_EQ(listRowBottom[i], 0.0f) << "row " << row;
+    } else if (!IsPackableTool(row)) {
+      EXPECT_EQ(listRowBottom[i], kUnlistedRowBottom) << "row " << row;
+    } else {
+      EXPECT_GT(listRowBottom[i], 0.0f);
+    }
+  }
+}
+
+TEST_F(BackpackListTest, TheBarsGrowWithWhatIsPacked) {
+  const int before = CountOnRow(WeightBarRow(), 0x780000);
+  backpack.AddTool(TOOL_BURN_BLANKET);
+  DrawBackpackScreen();
+  EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), before);
+  const int volumeRow = PixelY(0.793) + 2;
+  EXPECT_GT(CountOnRow(volumeRow, 0x780000), 0);
+}
+
+// ---- the "no fit" message ----
+
+TEST_F(BackpackScreenTest, TheNoFitMessageStaysThreeSecondsThenGoesWithTheNextMove) {
+  difficulty = 2;
+  Build();
+  backpack.weight = backpack.maxWeight - 0.5f;
+  gameClock = 1000;
+  backpack.AddTool(TOOL_BURN_BLANKET);
+  ASSERT_TRUE(noFitShown);
+  gameClock = 1000 + kNoFitMessageMs;
+  OnBackpackClick(100, 100, kMove);
+  EXPECT_TRUE(noFitShown);
+  gameClock += 1;
+  OnBackpackClick(100, 100, kClick);  // only a move clears it
+  EXPECT_TRUE(noFitShown);
+  OnBackpackClick(100, 100, kMove);
+  EXPECT_FALSE(noFitShown);
+}
+
+}  // namespace
+}  // namespace kestrine::testing

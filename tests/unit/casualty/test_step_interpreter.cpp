@@ -1,0 +1,731 @@
+// The treatment interpreter: the wound set-up (side, clocks, findings, tracks, maximum), the active-step
+// operations, and the two wounds whose lists are given whole.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "casualty/mission_score.h"
+#include "wound_fixture.h"
+
+namespace kestrine::testing {
+namespace {
+
+constexpr TreatmentStep kEnd{};
+
+// ---- side rule ----
+
+bool IsLimb(const WoundType& w) { return IsOneSidedRegion(w.location); }
+bool IsMidline(const WoundType& w) { return w.location != 0 && !IsOneSidedRegion(w.location); }
+
+TEST_F(WoundTest, LimbWoundWithRandomRuleHasOneSideBitDrawnFromTheGenerator) {
+  const int row = FindRow([](const WoundType& w) { return IsLimb(w) && w.sideRule == SIDE_RULE_RANDOM; });
+  ASSERT_GE(row, 0);
+  std::set<int32_t> sides;
+  for (uint32_t seed = 1; seed <= 16; ++seed) {
+    srand(seed);
+    const int expected = rand() & 1;
+    srand(seed);
+    RecordingPatient patient;
+    SetUpWound(patient, row, nullptr);
+    EXPECT_EQ(patient.side, expected);
+    EXPECT_EQ(patient.sideBits, expected == 0 ? LOC_RIGHT : LOC_LEFT);
+    sides.insert(patient.side);
+  }
+  EXPECT_EQ(sides.size(), 2u) << "both sides come up over sixteen seeds";
+}
+
+TEST_F(WoundTest, ChestWoundWithRandomRuleHasBothSideBitsAndARandomSide) {
+  const int row = FindRow([](const WoundType& w) { return w.location == LOC_CHEST && w.sideRule == SIDE_RULE_RANDOM; });
+  ASSERT_GE(row, 0);
+  std::set<int32_t> sides;
+  for (uint32_t seed = 1; seed <= 16; ++seed) {
+    srand(seed);
+    const int expected = rand() & 1;
+    srand(seed);
+    RecordingPatient patient;
+    SetUpWound(patient, row, nullptr);
+    EXPECT_EQ(patient.sideBits, kSideBits);
+    EXPECT_EQ(patient.side, expected);
+    sides.insert(patient.side);
+  }
+  EXPECT_EQ(sides.size(), 2u);
+}
+
+TEST_F(WoundTest, FixedSideRulesGiveTheirSideWithoutDrawing) {
+  struct Case {
+    bool limb;
+    int32_t rule;
+    int32_t side;
+    uint32_t bits;
+  };
+  const Case cases[] = {
+      {true, SIDE_RULE_FIRST, 0, LOC_RIGHT},
+      {true, SIDE_RULE_SECOND, 1, LOC_LEFT},
+      {false, SIDE_RULE_FIRST, 0, LOC_RIGHT},
+  };
+  for (const Case& c : cases) {
+    const int row =
+        FindRow([&](const WoundType& w) { return (c.limb ? IsLimb(w) : IsMidline(w)) && w.sideRule == c.rule; });
+    ASSERT_GE(row, 0) << "a " << (c.limb ? "limb" : "midline") << " row with rule " << c.rule;
+    srand(77);
+    RecordingPatient patient;
+    SetUpWound(patient, row, nullptr);
+    EXPECT_EQ(patient.side, c.side) << "row " << row;
+    EXPECT_EQ(patient.sideBits, c.bits) << "row " << row;
+  }
+}
+
+TEST_F(WoundTest, SavedSideLineIsReadAndABrokenOneFallsBackToTheRule) {
+  const int row = FindRow([](const WoundType& w) { return IsLimb(w) && w.sideRule == SIDE_RULE_RANDOM; });
+  ASSERT_GE(row, 0);
+  {
+    std::FILE* stream = std::tmpfile();
+    ASSERT_NE(stream, nullptr);
+    std::fputs("1 -1073741824\n", stream);  // both side bits, as a signed number
+    std::rewind(stream);
+    srand(5);
+    const uint32_t before = RandomState();
+    RecordingPatient patient;
+    SetUpWound(patient, row, stream);
+    EXPECT_EQ(patient.side, 1);
+    EXPECT_EQ(patient.sideBits, kSideBits);
+    EXPECT_EQ(RandomState(), before) << "a saved side draws nothing";
+    std::fclose(stream);
+  }
+  {
+    std::FILE* stream = std::tmpfile();
+    ASSERT_NE(stream, nullptr);
+    std::fputs("7 12345\n", stream);
+    std::rewind(stream);
+    RecordingPatient patient;
+    SetUpWound(patient, row, stream);
+    EXPECT_TRUE(patient.side == 0 || patient.side == 1);
+    EXPECT_EQ(patient.sideBits, patient.side == 0 ? LOC_RIGHT : LOC_LEFT);
+    std::fclose(stream);
+  }
+}
+
+TEST_F(WoundTest, ReplayKeepsTheSideItHas) {
+  const int row = FindRow([](const WoundType& w) { return IsLimb(w) && w.sideRule == SIDE_RULE_RANDOM; });
+  ASSERT_GE(row, 0);
+  RecordingPatient patient;
+  patient.side = 1;
+  patient.sideBits = kSideBits;
+  replayingSave = 1;
+  const uint32_t before = RandomState();
+  SetUpWound(patient, row, nullptr);
+  EXPECT_EQ(patient.side, 1);
+  EXPECT_EQ(patient.sideBits, kSideBits);
+  EXPECT_EQ(RandomState(), before);
+}
+
+// ---- clocks, condition and tracks ----
+
+TEST_F(WoundTest, DeadlinesAreMillisecondsAndTheTimeBarFollowsTheFirstDeadlineThatIsSet) {
+  for (int row = 0; row < kWoundTypeCount; ++row) {
+    const WoundType& w = WoundTypeTable[row];
+    RecordingPatient patient;
+    patient.clockMs = 1234;
+    SetUpWound(patient, row, nullptr);
+    EXPECT_EQ(patient.clockMs, 0);
+    EXPECT_EQ(patient.minorShockDeadline, w.deadlines[0] * 1000);
+    EXPECT_EQ(patient.majorShockDeadline, w.deadlines[1] * 1000);
+    EXPECT_EQ(patient.deathDeadline, w.deadlines[2] * 1000);
+    int32_t bar = w.deadlines[0] * 3000;
+    if (w.deadlines[1] != 0) bar = w.deadlines[1] * 1000 * 3 / 2;
+    if (w.deadlines[2] != 0) bar = w.deadlines[2] * 1000;
+    EXPECT_EQ(patient.timeBarLength, bar) << "row " << row;
+  }
+}
+
+TEST_F(WoundTest, ConditionAndRatesComeFromTheRow) {
+  for (int row = 0; row < kWoundTypeCount; ++row) {
+    const WoundType& w = WoundTypeTable[row];
+    RecordingPatient patient;
+    patient.dead = 1;
+    SetUpWound(patient, row, nullptr);
+    EXPECT_EQ(patient.dead, 0);
+    EXPECT_EQ(patient.conscious, (w.conditionFlags & WOUND_CONSCIOUS) ? 1 : 0) << "row " << row;
+    EXPECT_EQ(patient.canSpeak, (w.conditionFlags & WOUND_CAN_SPEAK) ? 1 : 0) << "row " << row;
+    EXPECT_EQ(patient.movable, (w.conditionFlags & WOUND_UNMOVABLE) ? 0 : 1) << "row " << row;
+    EXPECT_EQ(patient.bleedRate, w.bleedRate);
+    EXPECT_EQ(patient.secondRate, w.secondRate);
+    EXPECT_EQ(patient.currentWound, row);
+  }
+}
+
+TEST_F(WoundTest, TracksHealthyListsAndShockTracksAreSeeded) {
+  const WoundType& healthy = WoundTypeTable[WOUND_HEALTHY];
+  const WoundType& moreHealthy = WoundTypeTable[WOUND_MORE_HEALTHY];
+  for (int row = 0; row < kWoundTypeCount; ++row) {
+    RecordingPatient patient;
+    SetUpWound(patient, row, nullptr);
+    for (int i = 0; i < kTrackCount; ++i) {
+      EXPECT_EQ(patient.currentLists[i], WoundTypeTable[row].lists[i]) << "row " << row;
+      EXPECT_EQ(patient.healthyLists[i], healthy.lists[i]);
+      EXPECT_EQ(patient.healthyLists[3 + i], moreHealthy.lists[i]);
+    }
+    const bool ownChain = row == WOUND_CHEST_GUNSHOTS || row == WOUND_TENSION_MULTIPLE ||
+                          row == WOUND_TENSION_SHRAPNEL || row == WOUND_STAB_NECK;
+    const int minorRow = row == WOUND_HEAT_EXHAUSTION ? WOUND_HEAT_STROKE : WOUND_MINOR_SHOCK;
+    for (int i = 0; i < kTrackCount; ++i) {
+      EXPECT_EQ(patient.minorShockLists[i], ownChain ? nullptr : WoundTypeTable[minorRow].lists[i]) << "row " << row;
+      EXPECT_EQ(patient.majorShockLists[i], ownChain ? nullptr : WoundTypeTable[WOUND_MAJOR_SHOCK].lists[i]);
+    }
+  }
+}
+
+TEST_F(WoundTest, SetUpTellsTheBodyInOrderAndTracesTheTitle) {
+  RecordingPatient patient;
+  engineRoot->Core().ClearDebugLog();
+  SetUpWound(patient, WOUND_FACE_LACERATIONS, nullptr);
+  const std::vector<std::string> expected = {"SetUpTextureState 31", "LoadPatientTextures 31", "CreateInjuryProps 31",
+                                             "CreateBloodPools 31", "MakeSpurtDrops"};
+  EXPECT_EQ(patient.calls, expected);
+  const std::string log = engineRoot->Core().DebugLog();
+  const size_t header = log.find("---- Patient Wound ------");
+  ASSERT_NE(header, std::string::npos);
+  EXPECT_NE(log.find(WoundTypeTable[WOUND_FACE_LACERATIONS].title, header), std::string::npos);
+}
+
+TEST_F(WoundTest, ARowOutsideTheTableSetsUpTheFallbackWound) {
+  RecordingPatient patient;
+  SetUpWound(patient, 58, nullptr);
+  EXPECT_EQ(patient.currentWound, WOUND_EVISCERATION);
+  SetUpWound(patient, -3, nullptr);
+  EXPECT_EQ(patient.currentWound, WOUND_EVISCERATION);
+}
+
+// ---- every row: the set-up findings land on slots and make the maximum ----
+
+TEST_F(WoundTest, EveryRowsSetUpFindingsLandOnActiveSlotsAndMakeTheMaximum) {
+  for (int row = 0; row < kWoundTypeCount; ++row) {
+    const WoundType& w = WoundTypeTable[row];
+    RecordingPatient patient;
+    const int32_t maximumBefore = MissionMaximum();
+    SetUpWound(patient, row, nullptr);
+    ASSERT_FALSE(patient.activeSteps.empty());
+    EXPECT_EQ(patient.activeSteps.back().tool, kEndOfList);
+    EXPECT_EQ(patient.activeSteps[0].tool, TOOL_GLOVE);
+    EXPECT_EQ(patient.activeSteps[1].tool, TOOL_STETHOSCOPE);
+    EXPECT_EQ(patient.activeSteps[2].tool, TOOL_STETHOSCOPE);
+    // The healthy findings carry nothing, so the points on the slots are the track heads' findings: a
+    // finding with no healthy slot to land on would be missing here.
+    int32_t findings = 0;
+    for (const StepList* list : w.lists) {
+      for (const TreatmentStep* step = list; !IsListEnd(step); ++step) {
+        if (IsTrackedTool(step->tool)) findings += step->points;
+      }
+    }
+    EXPECT_EQ(SumActivePoints(patient), findings) << "row " << row;
+    EXPECT_EQ(patient.maxScore, findings + w.bonus + 5) << "row " << row;
+    EXPECT_EQ(MissionMaximum() - maximumBefore, patient.maxScore);
+    EXPECT_EQ(patient.missedSteps.count, 0);
+  }
+}
+
+// ---- BuildActiveSteps ----
+
+const TreatmentStep kMixedFindings[] = {
+    {.tool = TOOL_STETHOSCOPE, .location = LOC_BACK, .action = "back"},
+    {.tool = TOOL_GLOVE, .location = LOC_THIGH, .action = "thigh"},
+    {.tool = TOOL_BANDAGE, .location = LOC_THIGH, .action = "not a finding"},
+    {.tool = kTextureChange, .location = LOC_CHEST, .reading = "skin"},
+    {.tool = TOOL_PULSE_OX, .location = LOC_HAND, .action = "pulse ox"},
+    {.tool = TOOL_PENLIGHT, .location = LOC_NOSE, .action = "nose"},
+    {.tool = TOOL_GLOVE, .location = LOC_HIP, .action = "hip"},
+    {.tool = TOOL_STETHOSCOPE, .location = LOC_CHEST, .action = "chest"},
+    {.tool = TOOL_GLOVE, .location = kWholeHead, .action = "head"},
+    kEnd,
+};
+
+TEST_F(WoundTest, FixedFindingsTakeSlotsZeroToTwoAndPairedRegionsAppearOncePerSide) {
+  RecordingPatient patient;
+  BuildActiveSteps(patient, kMixedFindings);
+  const auto& slots = patient.activeSteps;
+  // 3 fixed, thigh twice, Pulse Ox once, nose once, hip twice, terminator.
+  ASSERT_EQ(slots.size(), 3u + 2 + 1 + 1 + 2 + 1);
+  EXPECT_STREQ(slots[0].action, "head");
+  EXPECT_STREQ(slots[1].action, "chest");
+  EXPECT_STREQ(slots[2].action, "back");
+  EXPECT_STREQ(slots[3].action, "thigh");
+  EXPECT_EQ(slots[3].side, STEP_SIDE_WOUNDED);
+  EXPECT_STREQ(slots[4].action, "thigh");
+  EXPECT_EQ(slots[4].side, STEP_SIDE_OTHER);
+  EXPECT_STREQ(slots[5].action, "pulse ox");
+  EXPECT_EQ(slots[5].side, STEP_SIDE_ANY);
+  EXPECT_STREQ(slots[6].action, "nose");
+  EXPECT_EQ(slots[7].side, STEP_SIDE_WOUNDED);
+  EXPECT_EQ(slots[8].side, STEP_SIDE_OTHER);
+  EXPECT_EQ(slots[9].tool, kEndOfList);
+  for (const ActiveStep& slot : slots) EXPECT_EQ(slot.source, nullptr);
+}
+
+TEST_F(WoundTest, MissingFixedFindingsStillLeaveTheFixedSlotsAndRoomForTheRest) {
+  const TreatmentStep onlyThigh[] = {{.tool = TOOL_GLOVE, .location = LOC_THIGH, .points = 5}, kEnd};
+  RecordingPatient patient;
+  BuildActiveSteps(patient, onlyThigh);
+  ASSERT_EQ(patient.activeSteps.size(), 6u);
+  EXPECT_TRUE(IsGloveOnHead(patient.activeSteps[0]));
+  EXPECT_EQ(patient.activeSteps[1].tool, TOOL_STETHOSCOPE);
+  EXPECT_EQ(patient.activeSteps[1].location, LOC_CHEST);
+  EXPECT_EQ(patient.activeSteps[2].location, LOC_BACK);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(patient.activeSteps[i].points, 0);
+  EXPECT_EQ(patient.activeSteps[3].points, 5);
+  EXPECT_EQ(patient.activeSteps[5].tool, kEndOfList);
+
+  BuildActiveSteps(patient, nullptr);
+  ASSERT_EQ(patient.activeSteps.size(), 4u);
+  EXPECT_EQ(patient.activeSteps[3].tool, kEndOfList);
+}
+
+TEST_F(WoundTest, TheHealthyBodySeedsEveryExaminationSlot) {
+  RecordingPatient patient;
+  BuildActiveSteps(patient, WoundTypeTable[WOUND_HEALTHY].lists[0]);
+  int expected = 0;
+  for (const TreatmentStep* step = WoundTypeTable[WOUND_HEALTHY].lists[0]; !IsListEnd(step); ++step) {
+    if (!IsTrackedTool(step->tool)) continue;
+    const bool fixed = IsGloveOnHead(*step) || (step->tool == TOOL_STETHOSCOPE);
+    expected += (!fixed && IsPairedRegion(step->location) && step->tool != TOOL_PULSE_OX) ? 2 : 1;
+  }
+  EXPECT_EQ(patient.activeSteps.size(), static_cast<size_t>(expected + 1));
+  EXPECT_NE(FindSlot(patient, TOOL_GLOVE, LOC_THIGH, STEP_SIDE_WOUNDED), nullptr);
+  EXPECT_NE(FindSlot(patient, TOOL_GLOVE, LOC_THIGH, STEP_SIDE_OTHER), nullptr);
+  EXPECT_NE(FindSlot(patient, TOOL_PENLIGHT, LOC_EYE, STEP_SIDE_OTHER), nullptr);
+  EXPECT_EQ(SumActivePoints(patient), 0);
+}
+
+// ---- MergeStep ----
+
+class MergeTest : public WoundTest {
+ protected:
+  void SetUp() override {
+    WoundTest::SetUp();
+    BuildActiveSteps(patient, kMixedFindings);
+  }
+  ActiveStep& Slot(int i) { return patient.activeSteps[i]; }
+
+  RecordingPatient patient;
+  const TreatmentStep source{.tool = TOOL_BANDAGE, .location = LOC_THIGH};
+  const TreatmentStep olderSource{.tool = TOOL_ACTION, .location = LOC_THIGH};
+};
+
+TEST_F(MergeTest, ANodeWithoutPointsKeepsTheSlotsPointsAndSource) {
+  Slot(3).points = 5;
+  Slot(3).source = &olderSource;
+  const TreatmentStep recheck{
+      .tool = TOOL_GLOVE, .location = LOC_THIGH, .action = "re-check", .side = STEP_SIDE_WOUNDED};
+  MergeStep(patient, recheck, 0, &source);
+  EXPECT_STREQ(Slot(3).action, "re-check");
+  EXPECT_EQ(Slot(3).points, 5);
+  EXPECT_EQ(Slot(3).source, &olderSource);
+  EXPECT_EQ(patient.missedSteps.count, 0);
+}
+
+TEST_F(MergeTest, AScoredNodeOverAScoredSlotSendsTheOldOneToMissedSteps) {
+  Slot(3).points = 5;
+  const TreatmentStep finding{
+      .tool = TOOL_GLOVE, .location = LOC_THIGH, .action = "new", .points = 5, .side = STEP_SIDE_WOUNDED};
+  MergeStep(patient, finding, 0, &source);
+  ASSERT_EQ(patient.missedSteps.count, 1);
+  EXPECT_STREQ(patient.missedSteps.entries[0].action, "thigh");
+  EXPECT_EQ(patient.missedSteps.entries[0].points, 5);
+  EXPECT_STREQ(Slot(3).action, "new");
+  EXPECT_EQ(Slot(3).source, &source);
+
+  // Placed at set-up (no source): nothing is missed.
+  Slot(4).points = 5;
+  const TreatmentStep other{.tool = TOOL_GLOVE, .location = LOC_THIGH, .points = 5, .side = STEP_SIDE_OTHER};
+  MergeStep(patient, other, 0, nullptr);
+  EXPECT_EQ(patient.missedSteps.count, 1);
+  EXPECT_EQ(Slot(4).points, 5);
+}
+
+TEST_F(MergeTest, NoMatchingSlotChangesNothingAndAddsNoSlot) {
+  const size_t size = patient.activeSteps.size();
+  const TreatmentStep wrongSide{.tool = TOOL_GLOVE, .location = LOC_THIGH, .action = "x", .points = 5};
+  const TreatmentStep wrongTool{
+      .tool = TOOL_PENLIGHT, .location = LOC_THIGH, .action = "x", .points = 5, .side = STEP_SIDE_WOUNDED};
+  // Shares the right side bit with nothing but its side: a side bit alone is no place.
+  const TreatmentStep sideBitOnly{
+      .tool = TOOL_GLOVE, .location = LOC_RIGHT | LOC_FOOT, .action = "x", .points = 5, .side = STEP_SIDE_WOUNDED};
+  const TreatmentStep untracked{
+      .tool = TOOL_BANDAGE, .location = LOC_THIGH, .action = "x", .points = 5, .side = STEP_SIDE_WOUNDED};
+  for (const TreatmentStep* node : {&wrongSide, &wrongTool, &sideBitOnly, &untracked}) {
+    MergeStep(patient, *node, 0, &source);
+  }
+  ASSERT_EQ(patient.activeSteps.size(), size);
+  for (const ActiveStep& slot : patient.activeSteps) EXPECT_STRNE(slot.action, "x");
+}
+
+TEST_F(WoundTest, ASharedSideBitIsNoSharedPlace) {
+  // A finding written with its side bit in the location.
+  const TreatmentStep sided[] = {
+      {.tool = TOOL_GLOVE, .location = LOC_RIGHT | LOC_NECK, .action = "neck", .side = STEP_SIDE_WOUNDED}, kEnd};
+  RecordingPatient patient;
+  BuildActiveSteps(patient, sided);
+  ActiveStep& neck = patient.activeSteps[3];
+  ASSERT_STREQ(neck.action, "neck");
+
+  const TreatmentStep belly{.tool = TOOL_GLOVE,
+                            .location = LOC_RIGHT | LOC_ABDOMEN,
+                            .action = "belly",
+                            .points = 5,
+                            .side = STEP_SIDE_WOUNDED};
+  MergeStep(patient, belly, 0, nullptr);
+  EXPECT_STREQ(neck.action, "neck");
+
+  const TreatmentStep pairing{
+      .tool = TOOL_GLOVE, .location = LOC_NECK, .action = "paired", .points = -5, .side = STEP_SIDE_WOUNDED};
+  MergeStep(patient, pairing, LOC_RIGHT | LOC_FOOT, nullptr);
+  EXPECT_STREQ(neck.action, "neck");
+  EXPECT_EQ(neck.flags, 0u);
+  MergeStep(patient, pairing, LOC_RIGHT | LOC_NECK, nullptr);
+  EXPECT_STREQ(neck.action, "paired");
+}
+
+TEST_F(MergeTest, ATextureNodeIsPaintedNotMerged) {
+  patient.side = 0;
+  patient.sideBits = LOC_RIGHT;
+  const TreatmentStep texture{
+      .tool = kTextureChange, .location = LOC_THIGH, .reading = "cut", .side = STEP_SIDE_WOUNDED};
+  MergeStep(patient, texture, 0, nullptr);
+  ASSERT_EQ(patient.paints.size(), 1u);
+  EXPECT_EQ(patient.paints[0].location, LOC_THIGH | LOC_RIGHT);
+  EXPECT_EQ(patient.paints[0].texture, "cut");
+}
+
+TEST_F(MergeTest, APartMaskPairsTheTwoSidesOfASlot) {
+  // A right thigh (part side 1) finds the slot whose side field is 1.
+  const BodyLocation rightThigh = LOC_RIGHT | LOC_THIGH;
+  const TreatmentStep first{
+      .tool = TOOL_GLOVE, .location = LOC_THIGH, .action = "first", .points = -5, .side = STEP_SIDE_WOUNDED};
+  const TreatmentStep second{
+      .tool = TOOL_GLOVE, .location = LOC_THIGH, .action = "second", .points = -7, .side = STEP_SIDE_OTHER};
+  MergeStep(patient, second, rightThigh, nullptr);
+  EXPECT_STREQ(Slot(3).action, "thigh") << "the other side acts only once the pair is complete";
+
+  MergeStep(patient, first, rightThigh, nullptr);
+  EXPECT_TRUE(Slot(3).flags & STEP_PAIRED_FIRST);
+  EXPECT_FALSE(Slot(3).flags & STEP_PAIRED_SECOND);
+  EXPECT_STREQ(Slot(3).action, "first");
+  EXPECT_STREQ(Slot(3).remark, "first");
+  EXPECT_EQ(Slot(3).points, -5);
+
+  MergeStep(patient, first, rightThigh, nullptr);
+  EXPECT_TRUE(Slot(3).flags & STEP_PAIRED_SECOND);
+  MergeStep(patient, second, rightThigh, nullptr);
+  EXPECT_STREQ(Slot(3).action, "second");
+  EXPECT_EQ(Slot(3).points, -7);
+  EXPECT_STREQ(Slot(4).action, "thigh") << "the side-2 slot was never touched";
+
+  // A part that shares only a side bit with the slot finds nothing.
+  MergeStep(patient, first, LOC_RIGHT | LOC_FOOT, nullptr);
+  EXPECT_STREQ(Slot(4).action, "thigh");
+}
+
+TEST_F(MergeTest, MissedStepsStopAtTheirCapacity) {
+  const TreatmentStep finding{.tool = TOOL_GLOVE, .location = LOC_THIGH, .points = 5, .side = STEP_SIDE_WOUNDED};
+  for (int i = 0; i < kMissedStepCapacity + 10; ++i) {
+    Slot(3).points = 5;
+    MergeStep(patient, finding, 0, &source);
+  }
+  EXPECT_EQ(patient.missedSteps.count, kMissedStepCapacity);
+}
+
+// ---- ApplyStep ----
+
+const TreatmentStep kNextFindings[] = {
+    {.tool = TOOL_GLOVE,
+     .multiplier1 = 0,
+     .multiplier2 = 2,
+     .location = kWholeHead,
+     .action = "next head",
+     .points = 5},
+    {.tool = TOOL_GLOVE, .location = LOC_THIGH, .action = "next thigh", .points = 5, .side = STEP_SIDE_WOUNDED},
+    kEnd,
+};
+const TreatmentStep kExtraFindings[] = {
+    {.tool = TOOL_GLOVE, .location = LOC_HIP, .action = "extra hip", .side = STEP_SIDE_WOUNDED},
+    kEnd,
+};
+
+class ApplyTest : public MergeTest {};
+
+TEST_F(ApplyTest, ARightStepAdvancesMergesNextAndExtraAndScores) {
+  const TreatmentStep step{.tool = TOOL_BANDAGE,
+                           .location = LOC_THIGH,
+                           .points = 5,
+                           .flags = STEP_SETS_CONSCIOUS | STEP_SETS_CAN_SPEAK | STEP_SETS_MOVABLE};
+  const TreatmentStep* cursor = kMixedFindings;
+  int32_t multipliers[3] = {1, 1, 1};
+  const int32_t missionBefore = MissionScore();
+  ApplyStep(patient, &cursor, &step, kNextFindings, kExtraFindings, 10, multipliers, 0);
+  EXPECT_EQ(cursor, kNextFindings);
+  EXPECT_EQ(patient.score, 10);
+  EXPECT_EQ(MissionScore() - missionBefore, 10);
+  EXPECT_STREQ(Slot(0).action, "next head");
+  EXPECT_EQ(Slot(0).source, &step);
+  EXPECT_STREQ(Slot(3).action, "next thigh");
+  EXPECT_STREQ(Slot(7).action, "extra hip");
+  EXPECT_EQ(multipliers[0], 1);
+  EXPECT_EQ(multipliers[1], 0);
+  EXPECT_EQ(multipliers[2], 2);
+  EXPECT_EQ(patient.conscious, 1);
+  EXPECT_EQ(patient.canSpeak, 1);
+  EXPECT_EQ(patient.movable, 1);
+}
+
+TEST_F(ApplyTest, RemovalNegativePointsAndAPartMaskNeverBringTheNextListIn) {
+  const TreatmentStep removal{.tool = TOOL_TOURNIQUET, .location = LOC_THIGH, .flags = STEP_REMOVAL};
+  const TreatmentStep harmful{.tool = TOOL_ACTION, .location = LOC_THIGH, .points = -5};
+  const TreatmentStep plain{.tool = TOOL_ACTION, .location = LOC_THIGH};
+  struct Case {
+    const TreatmentStep* step;
+    int32_t points;
+    BodyLocation partMask;
+  };
+  const Case cases[] = {{&removal, 0, 0}, {&harmful, -5, 0}, {&plain, 0, LOC_RIGHT | LOC_THIGH}};
+  for (const Case& c : cases) {
+    BuildActiveSteps(patient, kMixedFindings);
+    const TreatmentStep* cursor = kMixedFindings;
+    int32_t multipliers[3] = {1, 1, 1};
+    ApplyStep(patient, &cursor, c.step, kNextFindings, nullptr, c.points, multipliers, c.partMask);
+    EXPECT_EQ(cursor, kNextFindings) << "the track still advances";
+    EXPECT_STREQ(Slot(0).action, "head");
+    EXPECT_STREQ(Slot(3).action, "thigh");
+    EXPECT_EQ(multipliers[1], 1);
+    EXPECT_EQ(multipliers[2], 1);
+  }
+  // The extra list is merged even so.
+  BuildActiveSteps(patient, kMixedFindings);
+  const TreatmentStep* cursor = kMixedFindings;
+  ApplyStep(patient, &cursor, &harmful, kNextFindings, kExtraFindings, -5, nullptr, 0);
+  EXPECT_STREQ(Slot(7).action, "extra hip");
+}
+
+TEST_F(ApplyTest, FlagsSetConditionButNeverClearIt) {
+  patient.conscious = 1;
+  patient.canSpeak = 1;
+  patient.movable = 1;
+  const TreatmentStep step{.tool = TOOL_ACTION, .location = LOC_THIGH};
+  const TreatmentStep* cursor = kMixedFindings;
+  ApplyStep(patient, &cursor, &step, nullptr, nullptr, 0, nullptr, 0);
+  EXPECT_EQ(cursor, nullptr) << "a null next ends the track";
+  EXPECT_EQ(patient.conscious, 1);
+  EXPECT_EQ(patient.canSpeak, 1);
+  EXPECT_EQ(patient.movable, 1);
+}
+
+// ---- texture steps, splice, unfinished steps, lift ----
+
+TEST_F(WoundTest, TextureStepsPaintTheSideTheirFieldNames) {
+  struct Case {
+    int32_t patientSide;
+    uint32_t sideBits;
+    int32_t stepSide;
+    BodyLocation region;
+    std::vector<BodyLocation> expected;
+  };
+  const Case cases[] = {
+      {0, LOC_RIGHT, STEP_SIDE_ANY, LOC_THIGH, {LOC_THIGH | LOC_RIGHT, LOC_THIGH | LOC_LEFT}},
+      {0, LOC_RIGHT, STEP_SIDE_ANY, LOC_CHEST, {LOC_CHEST | LOC_RIGHT}},
+      {1, LOC_LEFT, STEP_SIDE_WOUNDED, LOC_THIGH, {LOC_THIGH | LOC_LEFT}},
+      {1, LOC_LEFT, STEP_SIDE_OTHER, LOC_THIGH, {LOC_THIGH | LOC_RIGHT}},
+      {0, kSideBits, STEP_SIDE_WOUNDED, LOC_UPPER_ARM, {LOC_UPPER_ARM | LOC_LEFT}},
+      {1, kSideBits, STEP_SIDE_WOUNDED, LOC_UPPER_ARM, {LOC_UPPER_ARM | LOC_RIGHT}},
+      {0, kSideBits, STEP_SIDE_OTHER, LOC_UPPER_ARM, {LOC_UPPER_ARM | LOC_RIGHT}},
+      {1, kSideBits, STEP_SIDE_OTHER, LOC_UPPER_ARM, {LOC_UPPER_ARM | LOC_LEFT}},
+  };
+  for (const Case& c : cases) {
+    RecordingPatient patient;
+    patient.side = c.patientSide;
+    patient.sideBits = c.sideBits;
+    const TreatmentStep node{.tool = kTextureChange, .location = c.region, .reading = "t", .side = c.stepSide};
+    ApplyTextureStep(patient, node);
+    std::vector<BodyLocation> painted;
+    for (const auto& paint : patient.paints) painted.push_back(paint.location);
+    EXPECT_EQ(painted, c.expected) << "patient side " << c.patientSide << ", step side " << c.stepSide;
+  }
+}
+
+TEST_F(WoundTest, ASpliceOverwritesMatchingSlotsKeepingTheirLocations) {
+  RecordingPatient patient;
+  SetUpWound(patient, WOUND_FACE_LACERATIONS, nullptr);
+  ASSERT_GT(patient.activeSteps[0].points, 0);
+  SpliceStepList(patient, WoundTypeTable[WOUND_DEADMAN].lists[0]);
+  const TreatmentStep* dead = FindStep(WoundTypeTable[WOUND_DEADMAN].lists[0], TOOL_GLOVE, LOC_HEAD);
+  ASSERT_NE(dead, nullptr);
+  EXPECT_STREQ(patient.activeSteps[0].action, dead->action);
+  EXPECT_EQ(patient.activeSteps[0].location, kWholeHead);
+  EXPECT_EQ(patient.activeSteps[0].points, 0);
+  EXPECT_EQ(patient.activeSteps[0].source, nullptr);
+  // The glove on the arm is no head: the splice leaves it alone.
+  const ActiveStep* arm = FindSlot(patient, TOOL_GLOVE, LOC_UPPER_ARM, STEP_SIDE_WOUNDED);
+  ASSERT_NE(arm, nullptr);
+  EXPECT_GT(arm->points, 0);
+}
+
+TEST_F(WoundTest, UnfinishedScoredSlotsAreCollectedUpToCapacity) {
+  RecordingPatient patient;
+  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
+  int scored = 0;
+  for (const ActiveStep& slot : patient.activeSteps) scored += (slot.tool != kEndOfList && slot.points != 0);
+  CollectUnfinishedSteps(patient);
+  EXPECT_EQ(patient.missedSteps.count, scored);
+  for (const ActiveStep& missed : patient.missedSteps) EXPECT_NE(missed.points, 0);
+
+  std::vector<TreatmentStep> many(kMissedStepCapacity + 20,
+                                  TreatmentStep{.tool = TOOL_GLOVE, .location = LOC_NECK, .points = 5});
+  many.push_back(kEnd);
+  BuildActiveSteps(patient, many.data());
+  patient.missedSteps.Clear();
+  CollectUnfinishedSteps(patient);
+  EXPECT_EQ(patient.missedSteps.count, kMissedStepCapacity);
+}
+
+TEST_F(WoundTest, ResetPatientTimerStartsAThirtyFrameLift) {
+  RecordingPatient patient;
+  EXPECT_EQ(patient.liftCounter, -1);
+  ResetPatientTimer(patient);
+  EXPECT_EQ(patient.liftCounter, 30);
+}
+
+// ---- ChangeWound ----
+
+TEST_F(WoundTest, ChangeWoundIgnoresRowsOutsideTheTable) {
+  RecordingPatient patient;
+  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
+  patient.calls.clear();
+  const ActiveStep* before = patient.activeSteps.data();
+  ChangeWound(patient, -1);
+  ChangeWound(patient, kWoundTypeCount);
+  EXPECT_TRUE(patient.calls.empty());
+  EXPECT_EQ(patient.activeSteps.data(), before);
+  EXPECT_EQ(patient.currentWound, WOUND_EVISCERATION);
+}
+
+TEST_F(WoundTest, ChangeWoundReleasesTheOldWoundAndSetsTheNewOneUp) {
+  RecordingPatient patient;
+  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
+  patient.lastStep = &patient.activeSteps[0];
+  patient.calls.clear();
+  ChangeWound(patient, WOUND_FACE_LACERATIONS);
+  ASSERT_GE(patient.calls.size(), 4u);
+  EXPECT_EQ(patient.calls[0], "ReleaseTextureBitmaps");
+  EXPECT_EQ(patient.calls[1], "ResetModelMaterials");
+  EXPECT_EQ(patient.calls[2], "ReleaseInjuryProp");
+  EXPECT_EQ(patient.calls[3], "SetUpTextureState 31");
+  EXPECT_EQ(patient.lastStep, nullptr);
+  EXPECT_EQ(patient.currentWound, WOUND_FACE_LACERATIONS);
+  EXPECT_EQ(patient.currentLists[0], WoundTypeTable[WOUND_FACE_LACERATIONS].lists[0]);
+}
+
+// ---- wound 0: the evisceration ----
+
+TEST_F(WoundTest, EviscerationMaximumFindingsAndChestTexture) {
+  const WoundType& w = WoundTypeTable[WOUND_EVISCERATION];
+  RecordingPatient patient;
+  const int32_t maximumBefore = MissionMaximum();
+  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
+
+  EXPECT_EQ(patient.maxScore, SumActivePoints(patient) + w.bonus + 5);
+  EXPECT_EQ(w.bonus, 20);
+  EXPECT_EQ(MissionMaximum() - maximumBefore, patient.maxScore);
+
+  // The wound's glove findings replaced the healthy ones; the Action and the dressing are no findings.
+  const TreatmentStep* head = FindStep(w.lists[0], TOOL_GLOVE, kWholeHead);
+  const TreatmentStep* belly = FindStep(w.lists[0], TOOL_GLOVE, LOC_ABDOMEN);
+  ASSERT_NE(head, nullptr);
+  ASSERT_NE(belly, nullptr);
+  EXPECT_STREQ(patient.activeSteps[0].action, head->action);
+  EXPECT_EQ(patient.activeSteps[0].points, head->points);
+  const ActiveStep* bellySlot = FindSlot(patient, TOOL_GLOVE, LOC_ABDOMEN, STEP_SIDE_ANY);
+  ASSERT_NE(bellySlot, nullptr);
+  EXPECT_STREQ(bellySlot->action, belly->action);
+  EXPECT_EQ(SumActivePoints(patient), head->points + belly->points);
+  EXPECT_EQ(FindSlot(patient, TOOL_ACTION, LOC_ABDOMEN, STEP_SIDE_ANY), nullptr);
+
+  // The glove on the head set the worth of tracks 1 and 2.
+  EXPECT_EQ(patient.multipliers[0], 1);
+  EXPECT_EQ(patient.multipliers[1], head->multiplier1);
+  EXPECT_EQ(patient.multipliers[2], head->multiplier2);
+
+  // Side rule 1 on a midline wound: the chest texture goes on the one chest texture, right side bit.
+  ASSERT_EQ(patient.paints.size(), 1u);
+  EXPECT_EQ(patient.paints[0].location, LOC_CHEST | LOC_RIGHT);
+  EXPECT_EQ(patient.paints[0].texture, "intestine-chest");
+}
+
+TEST_F(WoundTest, EviscerationDressingAfterPushBackDoublesThePainRelief) {
+  RecordingPatient patient;
+  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
+  const TreatmentStep* pushBack = FindStep(patient.currentLists[0], TOOL_ACTION, LOC_ABDOMEN);
+  ASSERT_NE(pushBack, nullptr);
+  ApplyCurrentTrackMatch(patient, 0, pushBack);
+  const TreatmentStep* dressing = FindStep(patient.currentLists[0], TOOL_OCCLUSIVE_DRESSING, LOC_ABDOMEN);
+  ASSERT_NE(dressing, nullptr);
+  ApplyCurrentTrackMatch(patient, 0, dressing);
+  EXPECT_TRUE(IsListEnd(patient.currentLists[0]));
+  const TreatmentStep* morphine = FindStep(patient.currentLists[1], TOOL_MORPHINE, LOC_ELBOW);
+  ASSERT_NE(morphine, nullptr);
+  ApplyCurrentTrackMatch(patient, 1, morphine);
+  EXPECT_EQ(patient.score, pushBack->points + dressing->points + 2 * morphine->points);
+  EXPECT_EQ(patient.score, WoundTypeTable[WOUND_EVISCERATION].bonus);
+}
+
+// ---- wound 31: either bandage first ----
+
+TEST_F(WoundTest, FaceLacerationsReachTheFinalListByBothBandageOrders) {
+  const StepList* head = WoundTypeTable[WOUND_FACE_LACERATIONS].lists[0];
+  const TreatmentStep* reached[2] = {nullptr, nullptr};
+  for (int order = 0; order < 2; ++order) {
+    RecordingPatient patient;
+    SetUpWound(patient, WOUND_FACE_LACERATIONS, nullptr);
+    const BodyLocation firstPlace = order == 0 ? LOC_HEAD : LOC_UPPER_ARM;
+    const BodyLocation secondPlace = order == 0 ? LOC_UPPER_ARM : LOC_HEAD;
+    const TreatmentStep* first = FindStep(patient.currentLists[0], TOOL_BANDAGE, firstPlace);
+    ASSERT_NE(first, nullptr);
+    ApplyCurrentTrackMatch(patient, 0, first);
+    EXPECT_NE(patient.currentLists[0], head);
+    const TreatmentStep* second = FindStep(patient.currentLists[0], TOOL_BANDAGE, secondPlace);
+    ASSERT_NE(second, nullptr) << "order " << order;
+    ApplyCurrentTrackMatch(patient, 0, second);
+    reached[order] = patient.currentLists[0];
+    EXPECT_EQ(patient.score, first->points + second->points);
+
+    // The final list's head check took slot 0; the unexamined face finding went to the missed steps.
+    ASSERT_FALSE(IsListEnd(reached[order]));
+    EXPECT_STREQ(patient.activeSteps[0].action, reached[order]->action);
+    EXPECT_EQ(patient.activeSteps[0].points, reached[order]->points);
+    EXPECT_EQ(patient.missedSteps.count, 1);
+  }
+  EXPECT_EQ(reached[0], reached[1]);
+}
+
+TEST_F(WoundTest, FaceLacerationsHeadExamStaysWorthItsPointsUntilDone) {
+  RecordingPatient patient;
+  SetUpWound(patient, WOUND_FACE_LACERATIONS, nullptr);
+  const int32_t examPoints = patient.activeSteps[0].points;
+  ASSERT_GT(examPoints, 0);
+  const TreatmentStep* faceBandage = FindStep(patient.currentLists[0], TOOL_BANDAGE, LOC_HEAD);
+  ASSERT_NE(faceBandage, nullptr);
+  ApplyCurrentTrackMatch(patient, 0, faceBandage);
+  ASSERT_NE(faceBandage->extra, nullptr);
+  EXPECT_STREQ(patient.activeSteps[0].action, faceBandage->extra->action) << "the text is the re-check";
+  EXPECT_EQ(patient.activeSteps[0].points, examPoints) << "still worth the exam";
+
+  // Examined now (the exam walk takes the points); the last bandage brings the final check with its points.
+  patient.activeSteps[0].points = 0;
+  const TreatmentStep* armBandage = FindStep(patient.currentLists[0], TOOL_BANDAGE, LOC_UPPER_ARM);
+  ASSERT_NE(armBandage, nullptr);
+  ApplyCurrentTrackMatch(patient, 0, armBandage);
+  EXPECT_EQ(patient.missedSteps.count, 0);
+  EXPECT_EQ(patient.activeSteps[0].points, patient.currentLists[0]->points);
+}
+
+}  // namespace
+}  // namespace kestrine::testing

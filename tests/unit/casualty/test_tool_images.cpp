@@ -1,0 +1,181 @@
+// Cutting the icons from the sheet, the cursor pictures with their fallbacks, and the label box.
+#include "shell/wide_text.h"
+#include "tool_screen_fixture.h"
+
+namespace kestrine::testing {
+namespace {
+
+using ToolImagesTest = ToolScreenTest;
+
+TEST_F(ToolImagesTest, IconsAreCutFromTheirRectanglesOfTheSheet) {
+  WriteSheet();
+  const int32_t total = LoadToolSprites();
+  EXPECT_EQ(toolCount, kToolCount);
+  EXPECT_TRUE(toolSpritesLoaded);
+  EXPECT_EQ(toolIconTotalWidth, total);
+  int32_t sum = 0;
+  for (int row = 0; row < kToolCount; ++row) {
+    const int j = FindToolSpriteRect(row);
+    if (j < 0) {
+      EXPECT_FALSE(ToolTable[row].sprite) << "row " << row;
+      continue;
+    }
+    const ToolSpriteRect& r = kToolSpriteRects[j];
+    const auto& icon = ToolTable[row].sprite;
+    ASSERT_TRUE(icon) << "row " << row;
+    ASSERT_EQ(icon->GetWidth(), r.width);
+    ASSERT_EQ(icon->GetHeight(), r.height);
+    // Each corner of the icon is the matching pixel of its rectangle on the sheet.
+    EXPECT_EQ(icon->Pixel(0, 0), SheetPixel(r.x, r.y)) << "row " << row;
+    EXPECT_EQ(icon->Pixel(r.width - 1, r.height - 1), SheetPixel(r.x + r.width - 1, r.y + r.height - 1));
+    sum += r.width;
+  }
+  EXPECT_EQ(total, sum);
+}
+
+TEST_F(ToolImagesTest, IconsAlreadyCutAreKeptUntilTheFlagIsCleared) {
+  WriteSheet();
+  const int32_t total = LoadToolSprites();
+  const engine::EngineBitmap* before = ToolTable[TOOL_BANDAGE].sprite.Get();
+  EXPECT_EQ(LoadToolSprites(), total);
+  EXPECT_EQ(ToolTable[TOOL_BANDAGE].sprite.Get(), before);
+  toolSpritesLoaded = false;
+  EXPECT_EQ(LoadToolSprites(), total);
+  EXPECT_NE(ToolTable[TOOL_BANDAGE].sprite.Get(), before);
+}
+
+TEST_F(ToolImagesTest, AMissingSheetStillGivesIconsOfTheirSizes) {
+  const int32_t total = LoadToolSprites();
+  ASSERT_TRUE(toolSpriteSheet);
+  EXPECT_GT(total, 0);
+  EXPECT_EQ(ToolTable[TOOL_GLOVE].sprite->GetWidth(), kToolSpriteRects[FindToolSpriteRect(TOOL_GLOVE)].width);
+}
+
+TEST_F(ToolImagesTest, ReleasingDropsEveryPictureAndAsksForNewIcons) {
+  WriteSheet();
+  LoadToolSprites();
+  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
+  ReleaseToolImages();
+  EXPECT_FALSE(toolSpritesLoaded);
+  for (int row = 0; row < kToolCount; ++row) {
+    EXPECT_FALSE(ToolTable[row].sprite) << "row " << row;
+    EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;
+  }
+}
+
+// ---- cursor pictures ----
+
+TEST_F(ToolImagesTest, AVialWithoutItsOwnPictureShowsTheSyringes) {
+  WritePicture("images/tools/medicinesyringe.qpg", 0x1020A0);  // the key is "MEDICINESYRINGE"
+  WritePicture("images/tools/vial_y.qpg", 0xE0E020);
+  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
+  const engine::EngineBitmap* syringe = ToolTable[TOOL_MEDICINE_SYRINGE].cursorImage.Get();
+  ASSERT_NE(syringe, nullptr);
+  EXPECT_EQ(syringe->Pixel(0, 0), 0x1020A0u);
+  for (int row : {TOOL_MORPHINE, TOOL_ATROPINE, TOOL_DIAZEPAM, TOOL_MORPHINE_MIDAZOLAM, TOOL_XYLOCAINE})
+    EXPECT_EQ(ToolTable[row].cursorImage.Get(), syringe) << "row " << row;
+  // The vial that is its own parent falls back to the syringe too.
+  EXPECT_EQ(ToolTable[TOOL_ATROPINE_DIAZEPAM].cursorImage.Get(), syringe);
+  // A vial with its own file shows it.
+  ASSERT_TRUE(ToolTable[TOOL_EPINEPHRINE_BENEDRYL].cursorImage);
+  EXPECT_EQ(ToolTable[TOOL_EPINEPHRINE_BENEDRYL].cursorImage->Pixel(0, 0), 0xE0E020u);
+}
+
+TEST_F(ToolImagesTest, RowsWithoutAKeyHaveNoCursorPicture) {
+  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
+  for (int row : {TOOL_ROLLOVER_DRAG, TOOL_HESPAN, TOOL_LACTATED_RINGERS, TOOL_AMBU_BAG_NASAL, TOOL_AMBU_BAG_ET,
+                  TOOL_AMBU_BAG_CRICH})
+    EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;
+}
+
+TEST_F(ToolImagesTest, ARowWithoutParentLoadsItsPictureEvenWhenTheFileIsMissing) {
+  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
+  // The engine's stand-in picture: the tool is drawn, and the missing file is reported.
+  ASSERT_TRUE(ToolTable[TOOL_BANDAGE].cursorImage);
+  EXPECT_TRUE(ToolTable[TOOL_BANDAGE].cursorImage->IsPlaceholder());
+  EXPECT_NE(engineRoot->Core().DebugLog().find("BANDAGE.qpg"), std::string::npos);
+  // A kit part without a picture shows its kit's, whatever that is.
+  EXPECT_EQ(ToolTable[TOOL_GEL].cursorImage.Get(), ToolTable[TOOL_ET_KIT].cursorImage.Get());
+  EXPECT_EQ(ToolTable[TOOL_SURGERY_SCALPEL].cursorImage.Get(), ToolTable[TOOL_MINOR_SURGERY_KIT].cursorImage.Get());
+}
+
+TEST_F(ToolImagesTest, FileKeysMatchWithoutCase) {
+  WritePicture("images/tools/ETTUBE.qpg", 0x30C030);  // the tube's key is "ettube"
+  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
+  ASSERT_TRUE(ToolTable[TOOL_ET_TUBE].cursorImage);
+  EXPECT_EQ(ToolTable[TOOL_ET_TUBE].cursorImage->Pixel(0, 0), 0x30C030u);
+  EXPECT_FALSE(ToolTable[TOOL_ET_TUBE].cursorImage->IsPlaceholder());
+}
+
+// ---- labels ----
+
+class ToolLabelTest : public ToolScreenTest {
+ protected:
+  // The label box as the shared tip font measures it in bold.
+  static int LabelWidth(int row) {
+    toolTip.text->SetStyleA(1);
+    const int w = toolTip.text->TextWidth(WidenText(ToolTable[row].name));
+    toolTip.text->SetStyleA(0);
+    return w + 6;
+  }
+  static int LabelHeight(int row) { return toolTip.text->TextHeight(WidenText(ToolTable[row].name)) + 6; }
+
+  static bool Black(int x, int y) { return textOverlay->Pixel(x, y) == 0u; }
+  static int CountBlack() {
+    int n = 0;
+    for (uint32_t p : textOverlay->Pixels()) n += p == 0u ? 1 : 0;
+    return n;
+  }
+};
+
+TEST_F(ToolLabelTest, EveryToolNameFitsOnOneLabelLine) {
+  toolTip.text->SetStyleA(1);
+  for (int row = 0; row < kToolCount; ++row)
+    EXPECT_LE(toolTip.text->TextWidth(WidenText(ToolTable[row].name)), 220) << ToolTable[row].name;
+  toolTip.text->SetStyleA(0);
+}
+
+TEST_F(ToolLabelTest, TheFramedBoxLandsAtTheGivenPixel) {
+  const int w = LabelWidth(TOOL_TOURNIQUET), h = LabelHeight(TOOL_TOURNIQUET);
+  DrawToolLabels(TOOL_TOURNIQUET, 100, 388);
+  EXPECT_TRUE(Black(100, 388));
+  EXPECT_TRUE(Black(100 + w - 1, 388 + h - 1));
+  EXPECT_FALSE(Black(100 + w, 388 + h - 1));  // just outside: untouched overlay
+  EXPECT_FALSE(Black(99, 388));
+}
+
+TEST_F(ToolLabelTest, FractionsAreOfTheScreen) {
+  DrawToolLabels(TOOL_GLOVE, 0.5, 0.5);
+  EXPECT_TRUE(Black(320, 240));
+  EXPECT_FALSE(Black(319, 239));
+}
+
+TEST_F(ToolLabelTest, ABoxNearTheRightEdgeEndsTenPixelsBeforeIt) {
+  const int w = LabelWidth(TOOL_IRRIGATION_SYRINGE);
+  DrawToolLabels(TOOL_IRRIGATION_SYRINGE, 630, 388);
+  EXPECT_TRUE(Black(640 - 10 - w, 388));
+  EXPECT_TRUE(Black(640 - 11, 388));
+  EXPECT_FALSE(Black(640 - 10, 388));
+}
+
+TEST_F(ToolLabelTest, ALabelTakesOverTheTipBoxAndLeavesTheTipFontPlain) {
+  toolTip.Show(10, 10, "A rather long tool-tip that wraps over several lines of the box", 1);
+  ASSERT_EQ(toolTipDeferred, 1);
+  ClearTextOverlay();
+  DrawToolLabels(TOOL_GLOVE, 200, 300);
+  EXPECT_EQ(toolTipDeferred, 0);
+  EXPECT_FALSE(toolTip.text->Bold());
+  // Nothing of the longer tip shows inside or beside the label's box.
+  const int w = LabelWidth(TOOL_GLOVE), h = LabelHeight(TOOL_GLOVE);
+  for (int y = 300 + 1; y < 300 + h - 1; ++y)
+    for (int x = 200 + w - 3; x < 200 + w - 1; ++x) EXPECT_FALSE(Black(x, y)) << x << "," << y;
+}
+
+TEST_F(ToolLabelTest, RowsOutsideTheTableDrawNothing) {
+  DrawToolLabels(-1, 100, 100);
+  DrawToolLabels(kToolCount, 100, 100);
+  EXPECT_EQ(CountBlack(), 0);
+}
+
+}  // namespace
+}  // namespace kestrine::testing

@@ -1,0 +1,120 @@
+// What the wound tests share: a headless engine for the set-up's trace, the mission switches put back after
+// each test, and a patient that records what the wound set-up asks of the body.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "casualty/injury_picker.h"
+#include "casualty/patient.h"
+#include "casualty/step_interpreter.h"
+#include "casualty/wound_types.h"
+#include "core/engine_core.h"
+#include "engine/engine.h"
+#include "shell/globals.h"
+#include "shell/random.h"
+#include "shell/sound_table.h"
+
+namespace kestrine::testing {
+
+// A patient whose body only writes down what it is asked to do.
+class RecordingPatient : public Patient {
+ public:
+  struct Paint {
+    BodyLocation location;
+    std::string texture;
+  };
+
+  void SetUpTextureState(int32_t row) override { calls.push_back("SetUpTextureState " + std::to_string(row)); }
+  void LoadPatientTextures(int32_t row) override { calls.push_back("LoadPatientTextures " + std::to_string(row)); }
+  void ReleaseTextureBitmaps() override { calls.push_back("ReleaseTextureBitmaps"); }
+  bool IsSidedTextureLocation(BodyLocation location) override {
+    // Limbs have a left and a right texture; the torso and head have one.
+    return (RegionOf(location) &
+            (LOC_HAND | LOC_ELBOW | LOC_UPPER_ARM | LOC_FOREARM | LOC_THIGH | LOC_CALF | LOC_KNEE | LOC_FOOT)) != 0;
+  }
+  void PaintWoundTexture(BodyLocation location, const char* texture) override { paints.push_back({location, texture}); }
+  void ResetModelMaterials() override { calls.push_back("ResetModelMaterials"); }
+  void CreateInjuryProps(int32_t row) override { calls.push_back("CreateInjuryProps " + std::to_string(row)); }
+  void ReleaseInjuryProp() override { calls.push_back("ReleaseInjuryProp"); }
+  void CreateBloodPools(int32_t row) override { calls.push_back("CreateBloodPools " + std::to_string(row)); }
+  void MakeSpurtDrops() override { calls.push_back("MakeSpurtDrops"); }
+
+  std::vector<std::string> calls;
+  std::vector<Paint> paints;
+};
+
+class WoundTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    engineRoot = engine::CreateEngineRoot("headless");
+    engineRoot->Core().SetTraceToStderr(false);
+    saved_ = {missionNumber, difficulty, woundPickerAll, replayingSave};
+    missionNumber = 1;
+    difficulty = 0;
+    woundPickerAll = 0;
+    replayingSave = 0;
+    srand(1);
+    ResetInjuryPicks();
+  }
+  void TearDown() override {
+    missionNumber = saved_.mission;
+    difficulty = saved_.difficulty;
+    woundPickerAll = saved_.pickerAll;
+    replayingSave = saved_.replaying;
+    ResetInjuryPicks();
+    engineRoot.Reset();
+  }
+
+  // The first row of the table that a test accepts, or -1.
+  template <typename Test>
+  static int FindRow(Test test) {
+    for (int row = 0; row < kWoundTypeCount; ++row) {
+      if (test(WoundTypeTable[row])) return row;
+    }
+    return -1;
+  }
+
+ private:
+  struct Saved {
+    int32_t mission;
+    int32_t difficulty;
+    uint8_t pickerAll;
+    uint8_t replaying;
+  };
+  Saved saved_{};
+};
+
+// The active slot of a tool on a region and step side, or null.
+inline const ActiveStep* FindSlot(const Patient& patient, int32_t tool, BodyLocation region, int32_t side) {
+  for (const ActiveStep& slot : patient.activeSteps) {
+    if (slot.tool == kEndOfList) break;
+    if (slot.tool == tool && RegionOf(slot.location) == region && slot.side == side) return &slot;
+  }
+  return nullptr;
+}
+
+// The first step of a list with a tool on a region, or null.
+inline const TreatmentStep* FindStep(const StepList* list, int32_t tool, BodyLocation region) {
+  for (const TreatmentStep* step = list; !IsListEnd(step); ++step) {
+    if (step->tool == tool && RegionOf(step->location) == region) return step;
+  }
+  return nullptr;
+}
+
+// What a right match in a current track does (the treatment rules' side of it): the step is applied with
+// its points times the track's multiplier, and a track-0 match sets the other tracks' worth.
+inline void ApplyCurrentTrackMatch(Patient& patient, int track, const TreatmentStep* step) {
+  ApplyStep(patient, &patient.currentLists[track], step, step->next, step->extra,
+            step->points * patient.multipliers[track], patient.multipliers, 0);
+  if (track == 0) {
+    patient.multipliers[1] = step->multiplier1;
+    patient.multipliers[2] = step->multiplier2;
+  }
+}
+
+}  // namespace kestrine::testing

@@ -1,0 +1,149 @@
+// Image decoding by content: lossless files come back with their exact colours whatever they are called, and
+// bytes that are not a sound image (garbage, cut short, or claiming an absurd size) give no image at all.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/image_loader.h"
+
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image_write.h>
+
+namespace engine {
+namespace {
+
+// A small picture with every kind of colour the game relies on: the red key, near-keys, black and white.
+struct Picture {
+  int width = 7;
+  int height = 5;
+  std::vector<uint8_t> rgb;
+  Picture() {
+    rgb.resize(static_cast<size_t>(width) * height * 3);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) {
+        uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+        p[0] = static_cast<uint8_t>(x * 37 + y);
+        p[1] = static_cast<uint8_t>(255 - y * 51);
+        p[2] = static_cast<uint8_t>((x * y * 29) & 0xFF);
+      }
+    Set(0, 0, 255, 0, 0);  // the key of the overlays
+    Set(1, 0, 254, 0, 0);  // one step off it
+    Set(2, 0, 0, 0, 0);
+    Set(3, 0, 255, 255, 255);
+    Set(6, 4, 235, 247, 195);  // the tool-tip paper
+  }
+  void Set(int x, int y, uint8_t r, uint8_t g, uint8_t b) {
+    uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+    p[0] = r;
+    p[1] = g;
+    p[2] = b;
+  }
+  uint32_t Packed(int x, int y) const {
+    const uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+    return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+  }
+};
+
+void Append(void* context, void* data, int size) {
+  static_cast<std::string*>(context)->append(static_cast<const char*>(data), static_cast<size_t>(size));
+}
+
+std::string Png(const Picture& p) {
+  std::string out;
+  stbi_write_png_to_func(Append, &out, p.width, p.height, 3, p.rgb.data(), p.width * 3);
+  return out;
+}
+
+void ExpectExactly(const EngineRef<EngineBitmap>& image, const Picture& p) {
+  ASSERT_TRUE(image);
+  ASSERT_EQ(image->GetWidth(), p.width);
+  ASSERT_EQ(image->GetHeight(), p.height);
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) ASSERT_EQ(image->Pixel(x, y), p.Packed(x, y)) << x << "," << y;
+  EXPECT_FALSE(image->IsPlaceholder());
+  EXPECT_EQ(image->IsLoaded(), 1);
+}
+
+TEST(ImageDecode, LosslessFilesKeepExactColours) {
+  const Picture picture;
+  ExpectExactly(DecodeImage(Png(picture)), picture);
+
+  std::string bmp, tga;
+  stbi_write_bmp_to_func(Append, &bmp, picture.width, picture.height, 3, picture.rgb.data());
+  ExpectExactly(DecodeImage(bmp), picture);
+  stbi_write_tga_to_func(Append, &tga, picture.width, picture.height, 3, picture.rgb.data());
+  ExpectExactly(DecodeImage(tga), picture);
+}
+
+TEST(ImageDecode, AnAlphaChannelIsDroppedAndTheColoursKept) {
+  const Picture picture;
+  std::vector<uint8_t> rgba;
+  for (size_t i = 0; i < picture.rgb.size(); i += 3) {
+    rgba.insert(rgba.end(), picture.rgb.begin() + static_cast<long>(i), picture.rgb.begin() + static_cast<long>(i) + 3);
+    rgba.push_back(static_cast<uint8_t>(i));  // varying alpha must not darken anything
+  }
+  std::string png;
+  stbi_write_png_to_func(Append, &png, picture.width, picture.height, 4, rgba.data(), picture.width * 4);
+  ExpectExactly(DecodeImage(png), picture);
+}
+
+TEST(ImageDecode, UnreadableBytesGiveNoImage) {
+  EXPECT_FALSE(DecodeImage(""));
+  EXPECT_FALSE(DecodeImage("this is the text of a mission briefing, not a picture"));
+  EXPECT_FALSE(DecodeImage(std::string(1000, '\0')));
+
+  const std::string png = Png(Picture());
+  for (size_t keep : {size_t{8}, size_t{20}, png.size() / 2, png.size() - 13})
+    EXPECT_FALSE(DecodeImage(png.substr(0, keep))) << "cut to " << keep << " bytes";
+}
+
+// The header's width is bytes 16..19 of a PNG, big-endian; the decoder does not insist on the checksum.
+std::string WithPngWidth(std::string png, uint32_t width) {
+  for (int i = 0; i < 4; ++i) png[16 + i] = static_cast<char>((width >> (24 - 8 * i)) & 0xFF);
+  return png;
+}
+
+TEST(ImageDecode, AbsurdSizesAreRefusedBeforeDecoding) {
+  const std::string png = Png(Picture());
+  EXPECT_FALSE(DecodeImage(WithPngWidth(png, 16385)));
+  EXPECT_FALSE(DecodeImage(WithPngWidth(png, 0)));
+  EXPECT_FALSE(DecodeImage(WithPngWidth(png, 0x7FFFFFFF)));
+
+  // A BMP header claiming 20000 x 20000 pixels, with no pixels behind it.
+  std::string bmp;
+  const Picture picture;
+  stbi_write_bmp_to_func(Append, &bmp, picture.width, picture.height, 3, picture.rgb.data());
+  for (int offset : {18, 22})
+    for (int i = 0; i < 4; ++i) bmp[offset + i] = static_cast<char>((20000u >> (8 * i)) & 0xFF);
+  EXPECT_FALSE(DecodeImage(bmp));
+}
+
+TEST(ImageDecode, ThePlaceholderIsALoadedMagentaAndBlackChecker) {
+  auto image = MakePlaceholderBitmap();
+  ASSERT_TRUE(image);
+  EXPECT_TRUE(image->IsPlaceholder());
+  EXPECT_EQ(image->IsLoaded(), 1);
+  ASSERT_EQ(image->GetWidth(), 64);
+  ASSERT_EQ(image->GetHeight(), 64);
+  int magenta = 0, black = 0;
+  for (uint32_t v : image->Pixels()) {
+    magenta += v == 0xFF00FF ? 1 : 0;
+    black += v == 0x000000 ? 1 : 0;
+  }
+  EXPECT_EQ(magenta, 64 * 32);
+  EXPECT_EQ(black, 64 * 32);
+  // Neighbouring squares differ, across and down.
+  EXPECT_NE(image->Pixel(0, 0), image->Pixel(8, 0));
+  EXPECT_NE(image->Pixel(0, 0), image->Pixel(0, 8));
+  EXPECT_EQ(image->Pixel(0, 0), image->Pixel(8, 8));
+  // A fresh one each time: drawing on one placeholder must not mark another.
+  auto other = MakePlaceholderBitmap();
+  image->SetPixel(0, 0, 0x123456);
+  EXPECT_NE(other->Pixel(0, 0), 0x123456u);
+}
+
+}  // namespace
+}  // namespace engine

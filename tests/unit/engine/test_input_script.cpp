@@ -1,0 +1,206 @@
+// The input script that drives the game from outside: each command becomes the events or actions it
+// names, in order, and a bad line is refused with its file name and line number so whoever wrote the
+// script can find it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "backend/headless/headless_backend.h"
+#include "core/engine_core.h"
+#include "core/input_script.h"
+#include "engine/engine_root.h"
+
+namespace engine {
+namespace {
+
+std::vector<ScriptAction> Drain(InputScript& script) {
+  std::vector<ScriptAction> all;
+  ScriptAction a;
+  while (script.Next(a)) all.push_back(a);
+  return all;
+}
+
+// The message of the error a bad script raises, or "" when it parsed.
+std::string ParseError(const std::string& text) {
+  try {
+    InputScript::Parse(text, "test.txt");
+  } catch (const std::runtime_error& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(InputScriptTest, EachCommandBecomesItsEventsInOrder) {
+  auto script = InputScript::Parse(
+      "frame 16\n"
+      "mouse 2 320 240\n"
+      "click 10 20\n"
+      "key 122 1\n"
+      "key 122 0\n"
+      "capture shots/menu one.png\n"
+      "quit\n",
+      "s");
+  const auto all = Drain(*script);
+  ASSERT_EQ(all.size(), 8u);
+  EXPECT_EQ(all[0].event.id, kEventFrame);
+  EXPECT_EQ(all[0].event.frameTime, 16);
+  EXPECT_EQ(all[1].event.id, kEventMouse);
+  EXPECT_EQ(all[1].event.button, kMouseMove);
+  EXPECT_EQ(all[1].event.mouseX, 320);
+  EXPECT_EQ(all[1].event.mouseY, 240);
+  // A click is the left button pressed and released at the same place.
+  EXPECT_EQ(all[2].event.button, kMouseLeftDown);
+  EXPECT_EQ(all[3].event.button, kMouseLeftUp);
+  EXPECT_EQ(all[3].event.mouseX, 10);
+  EXPECT_EQ(all[3].event.mouseY, 20);
+  EXPECT_EQ(all[4].event.id, kEventKey);
+  EXPECT_EQ(all[4].event.keyCode, 122);
+  EXPECT_EQ(all[4].event.keyDown, 1);
+  EXPECT_EQ(all[5].event.keyDown, 0);
+  EXPECT_EQ(all[6].kind, ScriptAction::Capture);
+  EXPECT_EQ(all[6].path, "shots/menu one.png");
+  EXPECT_EQ(all[7].kind, ScriptAction::Quit);
+  EXPECT_TRUE(script->AtEnd());
+}
+
+TEST(InputScriptTest, FramesRepeatsOneFrameAndZeroFramesAddsNothing) {
+  auto script = InputScript::Parse("frames 3 20\nframes 0 50\nframe 7\n", "s");
+  const auto all = Drain(*script);
+  ASSERT_EQ(all.size(), 4u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(all[i].event.frameTime, 20);
+  EXPECT_EQ(all[3].event.frameTime, 7);
+}
+
+TEST(InputScriptTest, AVeryLongRunIsHandedOutFrameByFrame) {
+  auto script = InputScript::Parse("frames 5000000 16\nquit\n", "s");
+  ScriptAction a;
+  long frames = 0;
+  while (script->Next(a) && a.kind == ScriptAction::Event) ++frames;
+  EXPECT_EQ(frames, 5000000);
+  EXPECT_EQ(a.kind, ScriptAction::Quit);
+}
+
+TEST(InputScriptTest, BlankLinesCommentsAndWindowsLineEndsAreSkipped) {
+  auto script = InputScript::Parse("# to the disclaimer\r\n\r\n   \n  # indented note\nframe 16\r\nquit\r\n", "s");
+  const auto all = Drain(*script);
+  ASSERT_EQ(all.size(), 2u);
+  EXPECT_EQ(all[0].event.frameTime, 16);
+  EXPECT_EQ(all[1].kind, ScriptAction::Quit);
+}
+
+TEST(InputScriptTest, BadLinesNameTheFileAndTheLine) {
+  const std::string unknown = ParseError("frame 16\n\njump 3\n");
+  EXPECT_NE(unknown.find("test.txt line 3"), std::string::npos) << unknown;
+  EXPECT_NE(unknown.find("jump"), std::string::npos) << unknown;
+
+  struct Case {
+    const char* text;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"frame\n", "frame <ms>"},
+      {"frame 16 17\n", "frame <ms>"},
+      {"frame -5\n", "frame length"},
+      {"frame 16ms\n", "frame length"},
+      {"frame 999999\n", "frame length"},
+      {"frames 3\n", "frames <n> <ms>"},
+      {"frames -1 16\n", "frame count"},
+      {"mouse 5 1 1\n", "mouse code"},
+      {"mouse 2 1\n", "mouse <code> <x> <y>"},
+      {"mouse 2 x 1\n", "x"},
+      {"click 1\n", "click <x> <y>"},
+      {"key 300 1\n", "virtual-key code"},
+      {"key 65 2\n", "key state"},
+      {"key 65\n", "key <vk> <0|1>"},
+      {"capture\n", "capture <png path>"},
+      {"quit now\n", "quit"},
+      {"FRAME 16\n", "unknown command"},
+  };
+  for (const Case& c : cases) {
+    const std::string error = ParseError(c.text);
+    EXPECT_NE(error.find("test.txt line 1"), std::string::npos) << c.text << " -> " << error;
+    EXPECT_NE(error.find(c.why), std::string::npos) << c.text << " -> " << error;
+  }
+}
+
+TEST(InputScriptTest, LoadReadsAFileAndRefusesAMissingOne) {
+  char name[] = "/tmp/kestrine_script_XXXXXX";
+  const int fd = mkstemp(name);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  std::ofstream(name) << "frames 2 16\nquit\n";
+  auto script = InputScript::Load(name);
+  EXPECT_EQ(Drain(*script).size(), 3u);
+  std::remove(name);
+
+  try {
+    InputScript::Load(name);
+    FAIL() << "a missing script must be refused";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+  }
+}
+
+class RecordingSink : public EngineEventSink {
+ public:
+  void OnEngineEvent(int id, const EngineRef<EngineEvent>& event) override {
+    ids.push_back(id);
+    raw.push_back(event->Raw());
+  }
+  std::vector<int> ids;
+  std::vector<RawEvent> raw;
+};
+
+TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostToQuit) {
+  auto root = CreateEngineRoot("headless");
+  root->Core().SetTraceToStderr(false);
+  RecordingSink sink;
+  root->Advise(&sink);
+  int quits = 0;
+  root->SetQuitHandler([&quits] { ++quits; });
+  root->SetInputScript(InputScript::Parse("frames 2 20\nclick 5 6\ncapture shot.png\nkey 27 1\nquit\nframe 99\n", "s"));
+  while (root->FireNextEvent(0)) {
+  }
+  EXPECT_EQ(quits, 1);
+  ASSERT_EQ(sink.ids, (std::vector<int>{kEventFrame, kEventFrame, kEventMouse, kEventMouse, kEventKey}));
+  EXPECT_EQ(sink.raw[1].frameTime, 20);
+  EXPECT_EQ(sink.raw[3].button, kMouseLeftUp);
+  EXPECT_EQ(sink.raw[4].keyCode, 27);
+  // The scripted frames moved the engine's virtual clock.
+  EXPECT_EQ(HeadlessBackendOf(*root)->NowMs(), 40);
+  // Headless has no picture: the capture is traced, not faked.
+  EXPECT_NE(root->Core().DebugLog().find("capture shot.png"), std::string::npos);
+  root->Unadvise();
+}
+
+TEST(ScriptedEngineTest, TheScriptNamedInTheEnvironmentIsReadWhenTheRootIsMade) {
+  char name[] = "/tmp/kestrine_env_script_XXXXXX";
+  const int fd = mkstemp(name);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  std::ofstream(name) << "frame 33\n";
+  setenv("KESTRINE_INPUT", name, 1);
+  auto root = CreateEngineRoot("headless");
+  unsetenv("KESTRINE_INPUT");
+  std::remove(name);
+  root->Core().SetTraceToStderr(false);
+  RecordingSink sink;
+  root->Advise(&sink);
+  int quits = 0;
+  root->SetQuitHandler([&quits] { ++quits; });
+  while (root->FireNextEvent(0)) {
+  }
+  ASSERT_EQ(sink.raw.size(), 1u);
+  EXPECT_EQ(sink.raw[0].frameTime, 33);
+  // A script that ends without "quit" ends the run all the same.
+  EXPECT_EQ(quits, 1);
+  root->Unadvise();
+}
+
+}  // namespace
+}  // namespace engine

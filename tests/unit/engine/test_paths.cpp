@@ -1,0 +1,161 @@
+// The game's Windows paths against a case-sensitive tree, and text files read line by line.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/path_resolver.h"
+#include "engine/engine_ref.h"
+#include "engine/engine_text.h"
+
+namespace engine {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A private tree under the temp folder, made the working directory for the test (and put back after).
+class PathResolverTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    oldCwd_ = fs::current_path();
+    char pattern[] = "/tmp/kestrine_paths_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    root_ = pattern;
+    Write("Sounds/SFX/Clip.qwv", "clip");
+    Write("Sounds/Music/GP1OV.qwv", "music");
+    Write("images/Start/start.qpg", "img");
+    fs::current_path(root_);
+  }
+  void TearDown() override {
+    fs::current_path(oldCwd_);
+    fs::remove_all(root_);
+  }
+  void Write(const std::string& rel, const std::string& bytes) {
+    fs::create_directories((root_ / rel).parent_path());
+    std::ofstream(root_ / rel, std::ios::binary) << bytes;
+  }
+
+  fs::path oldCwd_;
+  fs::path root_;
+  PathResolver paths_;
+};
+
+TEST_F(PathResolverTest, BackslashesAndMixedCaseFindTheRealFile) {
+  EXPECT_EQ(paths_.Resolve("sounds\\sfx\\clip.QWV"), "Sounds/SFX/Clip.qwv");
+  EXPECT_EQ(paths_.Resolve("SOUNDS\\music\\gp1ov.qwv"), "Sounds/Music/GP1OV.qwv");
+  EXPECT_EQ(paths_.Resolve("Images/START\\Start.QPG"), "images/Start/start.qpg");
+  EXPECT_EQ(paths_.Resolve(".\\sounds\\\\sfx\\"), "Sounds/SFX") << "dots and doubled separators";
+  EXPECT_EQ(paths_.ReadFile("sounds\\SFX\\CLIP.qwv"), "clip");
+}
+
+TEST_F(PathResolverTest, AbsolutePathsAreMatchedToo) {
+  const std::string abs = root_.string() + "/sounds/sfx/clip.qwv";
+  EXPECT_EQ(paths_.Resolve(abs), root_.string() + "/Sounds/SFX/Clip.qwv");
+  EXPECT_EQ(paths_.ReadFile(abs), "clip");
+}
+
+TEST_F(PathResolverTest, AMissingComponentAnywhereGivesNothing) {
+  EXPECT_FALSE(paths_.Resolve("sounds\\nosuch\\clip.qwv"));
+  EXPECT_FALSE(paths_.Resolve("sounds\\sfx\\clip.wav"));
+  EXPECT_FALSE(paths_.Resolve("sounds\\sfx\\clip.qwv\\more")) << "a file is not a folder";
+  EXPECT_FALSE(paths_.Resolve(""));
+  EXPECT_FALSE(paths_.ReadFile("nothing.qtxt"));
+  EXPECT_FALSE(paths_.ReadFile("sounds\\sfx")) << "a folder is not a file to read";
+}
+
+TEST_F(PathResolverTest, AnExactMatchBeatsACaseBlindOne) {
+  Write("Sounds/SFX/clip.QWV", "other");
+  EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\clip.QWV"), "other");
+  EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\Clip.qwv"), "clip");
+}
+
+TEST_F(PathResolverTest, AFileMadeAfterTheListingWasCachedIsFound) {
+  ASSERT_TRUE(paths_.Resolve("sounds\\sfx\\clip.qwv"));  // caches Sounds/SFX
+  Write("Sounds/SFX/New.qwv", "new");
+  Write("savedGames/slot1.sav", "save");
+  EXPECT_EQ(paths_.ReadFile("SOUNDS\\SFX\\new.qwv"), "new");
+  EXPECT_EQ(paths_.ReadFile("savedgames\\SLOT1.SAV"), "save");
+}
+
+TEST_F(PathResolverTest, InvalidateDropsListingsThatStillLookRight) {
+  ASSERT_EQ(paths_.ReadFile("sounds\\sfx\\clip.QWV"), "clip");  // only a case-blind match so far
+  Write("Sounds/SFX/clip.QWV", "exact");
+  EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\clip.QWV"), "clip") << "cached listing still answers";
+  paths_.Invalidate();
+  EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\clip.QWV"), "exact");
+}
+
+TEST_F(PathResolverTest, RemovedAndRenamedFilesAreNotHandedBack) {
+  ASSERT_TRUE(paths_.Resolve("images\\start\\start.qpg"));
+  fs::rename(root_ / "images/Start/start.qpg", root_ / "images/Start/START.qpg");
+  EXPECT_EQ(paths_.Resolve("images\\start\\start.qpg"), "images/Start/START.qpg");
+  fs::remove(root_ / "images/Start/START.qpg");
+  EXPECT_FALSE(paths_.Resolve("images\\start\\start.qpg"));
+}
+
+TEST_F(PathResolverTest, ChangingTheWorkingDirectoryUsesTheNewTree) {
+  ASSERT_EQ(paths_.ReadFile("sounds\\sfx\\clip.qwv"), "clip");
+  Write("other/sounds/sfx/CLIP.QWV", "elsewhere");
+  fs::current_path(root_ / "other");
+  EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\clip.qwv"), "elsewhere");
+}
+
+TEST_F(PathResolverTest, ReadFileKeepsEveryByte) {
+  const std::string bytes("a\r\nb\0c\xFF\n", 8);
+  Write("data.bin", bytes);
+  EXPECT_EQ(paths_.ReadFile("DATA.BIN"), bytes);
+  Write("empty.qtxt", "");
+  EXPECT_EQ(paths_.ReadFile("Empty.qtxt"), std::string());
+}
+
+EngineRef<EngineTextFile> TextOf(std::string bytes) { return MakeEngine<EngineTextFile>(std::move(bytes)); }
+
+TEST(TextFileLines, EveryLineEndIsOneLineEnd) {
+  auto f = TextOf("unix\nwindows\r\nmac\rlast");
+  EXPECT_EQ(f->ReadLine(), L"unix");
+  EXPECT_EQ(f->ReadLine(), L"windows");
+  EXPECT_EQ(f->ReadLine(), L"mac");
+  EXPECT_EQ(f->IsEndOfFile(), 0);
+  EXPECT_EQ(f->ReadLine(), L"last");
+  EXPECT_EQ(f->IsEndOfFile(), 1);
+  EXPECT_EQ(f->ReadLine(), L"");
+}
+
+TEST(TextFileLines, EmptyLinesAreKeptAndAFinalLineEndAddsNoLine) {
+  auto f = TextOf("a\n\r\n\rb\r\n");
+  EXPECT_EQ(f->ReadLine(), L"a");
+  EXPECT_EQ(f->ReadLine(), L"");
+  EXPECT_EQ(f->ReadLine(), L"");
+  EXPECT_EQ(f->ReadLine(), L"b");
+  EXPECT_EQ(f->IsEndOfFile(), 1) << "a reader looping until end of file must not see a phantom line";
+  EXPECT_EQ(TextOf("")->IsEndOfFile(), 1);
+}
+
+TEST(TextFileLines, Utf8AndLatin1BothBecomeWideText) {
+  auto f = TextOf("caf\xC3\xA9\ncaf\xE9\n");
+  EXPECT_EQ(f->ReadLine(), L"caf\u00e9");
+  EXPECT_EQ(f->ReadLine(), L"caf\u00e9");
+}
+
+TEST(TextFileBytes, BytesAreUnsignedAndEndWithMinusOne) {
+  auto f = TextOf(std::string("\x00\x7F\x80\xFF", 4));
+  EXPECT_EQ(f->ReadByte(), 0);
+  EXPECT_EQ(f->ReadByte(), 127);
+  EXPECT_EQ(f->ReadByte(), 128);
+  EXPECT_EQ(f->IsEndOfFile(), 0);
+  EXPECT_EQ(f->ReadByte(), 255);
+  EXPECT_EQ(f->IsEndOfFile(), 1);
+  EXPECT_EQ(f->ReadByte(), -1);
+}
+
+TEST(TextFileBytes, LinesAndBytesShareOnePosition) {
+  auto f = TextOf("12\r\nxy");
+  EXPECT_EQ(f->ReadLine(), L"12");
+  EXPECT_EQ(f->ReadByte(), 'x');
+  EXPECT_EQ(f->ReadLine(), L"y");
+  EXPECT_EQ(f->ReadByte(), -1);
+}
+
+}  // namespace
+}  // namespace engine

@@ -1,0 +1,208 @@
+// Play cursors: how long a sound plays, looping, stopping, and that the clock's step size does not
+// change what is heard.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "core/backend_factory.h"
+#include "core/engine_core.h"
+#include "core/wav_reader.h"
+#include "engine/engine_sound.h"
+#include "wav_test_bytes.h"
+
+namespace engine {
+namespace {
+
+PcmData Frames(int rate, size_t frames, int channels = 1) {
+  PcmData pcm;
+  pcm.sampleRate = rate;
+  pcm.channels = channels;
+  pcm.samples.assign(frames * static_cast<size_t>(channels), 0);
+  return pcm;
+}
+
+EngineRef<EngineSound> SoundOf(PcmData pcm) { return MakeEngine<EngineSound>(nullptr, std::move(pcm)); }
+
+TEST(SoundPlayback, AWavPlaysForItsLengthThenStops) {
+  // 1000 frames at 22050 Hz last 45.35 ms: still sounding after 45 ms, over at 46.
+  auto pcm = DecodeWav(wavtest::Wave16(2, 22050, 1000));
+  ASSERT_TRUE(pcm);
+  ASSERT_EQ(pcm->LengthMs(), 46);
+  auto s = SoundOf(std::move(*pcm));
+  EXPECT_EQ(s->IsPlaying(), 0);
+  s->Play(0, 0);
+  EXPECT_EQ(s->IsPlaying(), 1);
+  s->AdvanceMs(45);
+  EXPECT_EQ(s->IsPlaying(), 1);
+  EXPECT_EQ(s->CursorFrame(), 992u);
+  s->AdvanceMs(1);
+  EXPECT_EQ(s->IsPlaying(), 0);
+  EXPECT_EQ(s->IsBusy(), 0);
+}
+
+TEST(SoundPlayback, ALoopingSoundKeepsPlayingAndWraps) {
+  auto s = SoundOf(Frames(1000, 100));  // 100 ms long
+  s->Play(1, 0);
+  EXPECT_TRUE(s->Looping());
+  s->AdvanceMs(250);
+  EXPECT_EQ(s->IsPlaying(), 1);
+  EXPECT_EQ(s->CursorFrame(), 50u);
+  s->AdvanceMs(60);
+  EXPECT_EQ(s->IsPlaying(), 1);
+  EXPECT_EQ(s->CursorFrame(), 10u);
+}
+
+TEST(SoundPlayback, PlayRestartsFromTheTopAndCanDropTheLoop) {
+  auto s = SoundOf(Frames(1000, 100));
+  s->Play(1, 0);
+  s->AdvanceMs(70);
+  s->Play(0, 0);
+  EXPECT_EQ(s->CursorFrame(), 0u);
+  EXPECT_FALSE(s->Looping());
+  s->AdvanceMs(99);
+  EXPECT_EQ(s->IsPlaying(), 1);
+  s->AdvanceMs(1);
+  EXPECT_EQ(s->IsPlaying(), 0) << "a one-shot replay ends at the end, not after the loop's remainder";
+}
+
+TEST(SoundPlayback, StopSilencesEvenALoopAndTimeNoLongerMovesIt) {
+  auto s = SoundOf(Frames(1000, 100));
+  s->Play(1, 0);
+  s->AdvanceMs(30);
+  s->Stop();
+  EXPECT_EQ(s->IsPlaying(), 0);
+  EXPECT_EQ(s->IsBusy(), 0);
+  s->AdvanceMs(500);
+  EXPECT_EQ(s->IsPlaying(), 0);
+  EXPECT_EQ(s->CursorFrame(), 0u);
+  s->Play(0, 0);
+  EXPECT_EQ(s->IsBusy(), 1);
+}
+
+TEST(SoundPlayback, BusyWhileSoundingAndNotBefore) {
+  auto s = SoundOf(Frames(8000, 800));
+  EXPECT_EQ(s->IsBusy(), 0);
+  s->Play(0, 1);
+  EXPECT_EQ(s->IsBusy(), 1);
+  s->AdvanceMs(99);
+  EXPECT_EQ(s->IsBusy(), 1);
+  s->AdvanceMs(1);
+  EXPECT_EQ(s->IsBusy(), 0);
+}
+
+TEST(SoundClock, ManySmallAdvancesEqualOneLargeOne) {
+  for (int rate : {8000, 11025, 22050, 44100, 7919}) {
+    auto small = SoundOf(Frames(rate, static_cast<size_t>(rate) * 3));
+    auto large = SoundOf(Frames(rate, static_cast<size_t>(rate) * 3));
+    small->Play(1, 0);
+    large->Play(1, 0);
+    for (int i = 0; i < 1700; ++i) small->AdvanceMs(1);
+    large->AdvanceMs(1700);
+    EXPECT_EQ(small->CursorFrame(), large->CursorFrame()) << "rate " << rate;
+    EXPECT_EQ(small->CursorFrame(), static_cast<size_t>(rate) * 17 / 10) << "rate " << rate;
+  }
+}
+
+TEST(SoundClock, FrameSizedStepsEndAOneShotWhenOneStepWould) {
+  // 60 fps frames of 16/17 ms against a single advance of the same total.
+  auto stepped = SoundOf(Frames(22050, 22050 / 2));  // 500 ms
+  stepped->Play(0, 0);
+  int elapsed = 0, last = 0;
+  const int steps[] = {16, 17, 17};
+  for (int i = 0; stepped->IsPlaying() && i < 100; ++i) {
+    last = steps[i % 3];
+    stepped->AdvanceMs(last);
+    elapsed += last;
+  }
+  // The sound ends in the first frame that reaches 500 ms, not earlier and not later.
+  EXPECT_GE(elapsed, 500);
+  EXPECT_LT(elapsed - last, 500);
+}
+
+TEST(SoundClock, AbsurdSpansNeitherOverflowNorHang) {
+  auto loop = SoundOf(Frames(44100, 1234));
+  loop->Play(1, 0);
+  loop->AdvanceMs(std::numeric_limits<int64_t>::max());
+  EXPECT_EQ(loop->IsPlaying(), 1);
+  EXPECT_LT(loop->CursorFrame(), 1234u);
+  auto once = SoundOf(Frames(44100, 1234));
+  once->Play(0, 0);
+  once->AdvanceMs(std::numeric_limits<int64_t>::max());
+  EXPECT_EQ(once->IsPlaying(), 0);
+  once->Play(0, 0);
+  once->AdvanceMs(-50);
+  EXPECT_EQ(once->IsPlaying(), 1) << "negative time does nothing";
+}
+
+TEST(SoundClock, SilentSoundsStartAndStopSoAWaitForThemEnds) {
+  // A caller waits until the sound reports playing, then until it stops: both must happen.
+  auto empty = SoundOf(PcmData{});
+  empty->Play(0, 0);
+  EXPECT_EQ(empty->IsPlaying(), 1);
+  empty->AdvanceMs(100);
+  EXPECT_EQ(empty->IsPlaying(), 0);
+  empty->Play(1, 0);
+  empty->AdvanceMs(100);
+  EXPECT_EQ(empty->IsPlaying(), 1) << "a silent loop plays on until stopped";
+  EXPECT_EQ(empty->CursorFrame(), 0u);
+}
+
+TEST(SoundMixer, AdvanceFramesUnderTheLockEndsOrWraps) {
+  auto once = SoundOf(Frames(22050, 300, 2));
+  once->Play(0, 0);
+  {
+    std::lock_guard<std::mutex> lock(once->Mutex());
+    once->AdvanceFrames(299);
+  }
+  EXPECT_EQ(once->IsPlaying(), 1);
+  {
+    std::lock_guard<std::mutex> lock(once->Mutex());
+    once->AdvanceFrames(1);
+  }
+  EXPECT_EQ(once->IsPlaying(), 0);
+
+  auto loop = SoundOf(Frames(22050, 300));
+  loop->Play(1, 0);
+  {
+    std::lock_guard<std::mutex> lock(loop->Mutex());
+    loop->AdvanceFrames(1000);
+  }
+  EXPECT_EQ(loop->IsPlaying(), 1);
+  EXPECT_EQ(loop->CursorFrame(), 100u);
+}
+
+TEST(SoundSettings, VolumeAndPanAreKeptAsTheGamePassesThem) {
+  auto s = SoundOf(Frames(8000, 10));
+  EXPECT_EQ(s->Volume(), 127);
+  s->SetVolume(-20);  // an effects level under an overhead offset: silent, but not rewritten
+  EXPECT_EQ(s->Volume(), -20);
+  s->SetPan(-100);
+  EXPECT_EQ(s->Pan(), -100);
+}
+
+TEST(SoundRegistry, SoundsRegisterWithTheCoreAndLeaveWhenReleased) {
+  auto core = std::make_unique<EngineCore>(MakeHeadlessBackend());
+  auto count = [&] {
+    int n = 0;
+    core->ForEachSound([&](EngineSound&) { ++n; });
+    return n;
+  };
+  auto a = MakeEngine<EngineSound>(core.get(), Frames(1000, 100));
+  {
+    auto b = MakeEngine<EngineSound>(core.get(), Frames(1000, 100));
+    EXPECT_EQ(count(), 2);
+    a->Play(0, 0);
+    b->Play(1, 0);
+    core->AdvanceClock(150);
+    EXPECT_EQ(a->IsPlaying(), 0);
+    EXPECT_EQ(b->CursorFrame(), 50u);
+  }
+  EXPECT_EQ(count(), 1);
+  // A sound the game still holds when the engine goes away must not call back into it.
+  core.reset();
+  a.Reset();
+}
+
+}  // namespace
+}  // namespace engine

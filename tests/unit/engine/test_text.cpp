@@ -1,0 +1,310 @@
+// Text objects: widths of known strings in the faces the game names, measured here straight from the font files
+// through FreeType's own C interface; drawing that keeps colours exact; and laying text out in a rectangle.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/engine_text.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_ADVANCES_H
+
+namespace engine {
+namespace {
+
+const std::string kFonts = "/usr/share/fonts/truetype/liberation2/";
+
+// Width of a string at a size in points at 96 dpi: the sum of each character's hinted advance.
+int FreeTypeWidth(const std::string& file, int points, const std::wstring& text) {
+  FT_Library library = nullptr;
+  FT_Face face = nullptr;
+  if (FT_Init_FreeType(&library) != 0) return -1;
+  int width = -1;
+  if (FT_New_Face(library, (kFonts + file).c_str(), 0, &face) == 0) {
+    if (FT_Set_Char_Size(face, 0, points * 64L, 96, 96) == 0) {
+      width = 0;
+      for (wchar_t c : text) {
+        FT_Fixed advance = 0;  // 16.16 fixed point once scaled
+        if (FT_Get_Advance(face, FT_Get_Char_Index(face, static_cast<unsigned long>(c)), FT_LOAD_TARGET_MONO, &advance) !=
+            0)
+          return -1;
+        width += static_cast<int>((advance + 0x8000) >> 16);
+      }
+    }
+    FT_Done_Face(face);
+  }
+  FT_Done_FreeType(library);
+  return width;
+}
+
+EngineRef<EngineTextFont> Font(const std::wstring& face, int points, bool bold = false, bool italic = false) {
+  auto font = MakeEngine<EngineTextFont>();
+  font->SetFontFace(face);
+  font->SetSize(points);
+  font->SetStyleA(bold ? 1 : 0);
+  font->SetStyleB(italic ? 1 : 0);
+  return font;
+}
+
+constexpr uint32_t kKey = 0xFF0000;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlack = 0x000000;
+
+EngineRef<EngineBitmap> Canvas(int width, int height) {
+  auto image = MakeEngine<EngineBitmap>(width, height);
+  image->Clear(255, 0, 0);
+  return image;
+}
+
+int Count(const EngineBitmap& image, uint32_t packed, int x0, int y0, int x1, int y1) {
+  int n = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) n += image.Pixel(x, y) == packed ? 1 : 0;
+  return n;
+}
+
+// ---- measuring ----
+
+TEST(TextMeasure, WidthsOfKnownStringsMatchTheFontFiles) {
+  struct Case {
+    std::wstring face;
+    bool bold, italic;
+    std::string file;
+  };
+  const Case cases[] = {
+      {L"Arial", false, false, "LiberationSans-Regular.ttf"},
+      {L"Ariel", false, false, "LiberationSans-Regular.ttf"},
+      {L"MS San Serif", false, false, "LiberationSans-Regular.ttf"},
+      {L"MS Sans Serif", false, false, "LiberationSans-Regular.ttf"},
+      {L"Courier New", false, false, "LiberationMono-Regular.ttf"},
+      {L"Wingdings of War", false, false, "LiberationSans-Regular.ttf"},  // unknown faces fall back to sans
+      {L"Arial", true, false, "LiberationSans-Bold.ttf"},
+      {L"Arial", false, true, "LiberationSans-Italic.ttf"},
+      {L"Arial", true, true, "LiberationSans-BoldItalic.ttf"},
+      {L"Courier New", true, false, "LiberationMono-Bold.ttf"},
+  };
+  const std::wstring strings[] = {L"Tourniquet applied", L"The patient is in major shock!", L"W", L"i,j;l:1",
+                                  L"Medal of Honor (1944)"};
+  for (const Case& c : cases) {
+    for (int points : {8, 10, 14, 24}) {
+      auto font = Font(c.face, points, c.bold, c.italic);
+      for (const std::wstring& s : strings) {
+        const int expected = FreeTypeWidth(c.file, points, s);
+        ASSERT_GT(expected, 0);
+        EXPECT_EQ(font->TextWidth(s), expected) << c.file << " " << points << "pt";
+      }
+    }
+  }
+}
+
+TEST(TextMeasure, FaceNamesIgnoreCase) {
+  EXPECT_EQ(Font(L"COURIER NEW", 12)->TextWidth(L"iii"), Font(L"Courier New", 12)->TextWidth(L"iii"));
+  EXPECT_NE(Font(L"COURIER NEW", 12)->TextWidth(L"iii"), Font(L"Arial", 12)->TextWidth(L"iii"));
+}
+
+TEST(TextMeasure, BoldIsWiderThanRegular) {
+  for (int points : {8, 12, 20}) {
+    const std::wstring text = L"Sucking chest wound";
+    EXPECT_GT(Font(L"Arial", points, true)->TextWidth(text), Font(L"Arial", points)->TextWidth(text)) << points;
+  }
+}
+
+TEST(TextMeasure, TheMonospacedFaceGivesEveryCharacterOneWidth) {
+  auto font = Font(L"Courier New", 10);
+  const int one = font->TextWidth(L"M");
+  ASSERT_GT(one, 0);
+  for (wchar_t c = 32; c < 127; ++c) ASSERT_EQ(font->TextWidth(std::wstring(1, c)), one) << static_cast<int>(c);
+  EXPECT_EQ(font->TextWidth(L"iiiiiiii"), font->TextWidth(L"WWWWWWWW"));
+}
+
+TEST(TextMeasure, WidthsAddUpAndControlCharactersTakeNoRoom) {
+  auto font = Font(L"Arial", 11);
+  EXPECT_EQ(font->TextWidth(L""), 0);
+  EXPECT_EQ(font->TextWidth(L"Morphine"), font->TextWidth(L"Mor") + font->TextWidth(L"phine"));
+  EXPECT_EQ(font->TextWidth(L"a\tb\nc\r"), font->TextWidth(L"abc"));
+}
+
+TEST(TextMeasure, HeightIsTheLineOfTheFaceWhateverTheText) {
+  auto font = MakeEngine<EngineTextFont>();
+  EXPECT_EQ(font->TextHeight(L"Ag"), 14);  // a fresh object matches the 14-pixel rows of the scrolling texts
+  EXPECT_EQ(font->TextHeight(L""), font->TextHeight(L"gjpqy"));
+  EXPECT_LT(Font(L"Arial", 8)->TextHeight(L"x"), Font(L"Arial", 16)->TextHeight(L"x"));
+  // Out-of-range sizes are held to something drawable rather than failing.
+  EXPECT_GT(Font(L"Arial", 0)->TextHeight(L"x"), 0);
+  EXPECT_GT(Font(L"Arial", -5)->TextWidth(L"x"), 0);
+}
+
+// ---- drawing ----
+
+TEST(TextDraw, PaintsTheBoxInTheBackColourAndTheGlyphsInTheTextColour) {
+  auto font = Font(L"Arial", 12);
+  font->SetColor(255, 255, 255);
+  font->SetBackColor(0, 0, 0);
+  auto image = Canvas(200, 60);
+  const std::wstring text = L"Hello, medic";
+  const int w = font->TextWidth(text), h = font->TextHeight(text);
+  font->DrawText(image, 10, 20, text);
+
+  const int ink = Count(*image, kWhite, 10, 20, 10 + w, 20 + h);
+  const int back = Count(*image, kBlack, 10, 20, 10 + w, 20 + h);
+  EXPECT_GT(ink, 20);
+  EXPECT_GT(back, ink);
+  EXPECT_EQ(ink + back, w * h);  // only the two colours inside the box: no blended edges
+  EXPECT_EQ(Count(*image, kKey, 0, 0, 200, 60), 200 * 60 - w * h);  // nothing outside it
+}
+
+TEST(TextDraw, ABackColourEqualToTheKeyLeavesOnlyTheGlyphsVisible) {
+  auto font = Font(L"Arial", 10);
+  font->SetColor(10, 200, 30);
+  font->SetBackColor(255, 0, 0);
+  auto image = Canvas(120, 30);
+  font->DrawText(image, 2, 2, L"Bandage");
+  std::set<uint32_t> colours(image->Pixels().begin(), image->Pixels().end());
+  EXPECT_EQ(colours, (std::set<uint32_t>{kKey, 0x0AC81E}));
+}
+
+TEST(TextDraw, TextOverTheEdgesIsClippedToWhatAWholeDrawingShows) {
+  auto font = Font(L"Arial", 14, true);
+  font->SetColor(255, 255, 255);
+  font->SetBackColor(0, 0, 0);
+  const std::wstring text = L"Evacuate now";
+  const int positions[][2] = {{-25, 3}, {3, -9}, {40, 3}, {3, 12}, {-30, -10}, {60, 15}, {500, 500}, {-500, 0}};
+  for (const auto& p : positions) {
+    constexpr int kPad = 100;
+    auto whole = Canvas(80 + 2 * kPad, 25 + 2 * kPad);
+    font->DrawText(whole, p[0] + kPad, p[1] + kPad, text);
+    auto clipped = Canvas(80, 25);
+    font->DrawText(clipped, p[0], p[1], text);
+    for (int y = 0; y < 25; ++y)
+      for (int x = 0; x < 80; ++x)
+        ASSERT_EQ(clipped->Pixel(x, y), whole->Pixel(x + kPad, y + kPad))
+            << p[0] << "," << p[1] << " " << x << "," << y;
+  }
+}
+
+TEST(TextDraw, AMissingImageIsAFailedCall) {
+  auto font = Font(L"Arial", 10);
+  EXPECT_THROW(font->DrawText(EngineRef<EngineBitmap>(), 0, 0, L"x"), EngineError);
+  EXPECT_THROW(font->DrawTextRect(EngineRef<EngineBitmap>(), 0, 0, 10, 10, L"x", 16), EngineError);
+}
+
+// ---- laying out in a rectangle ----
+
+class TextRectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    font_ = Font(L"MS San Serif", 8);
+    font_->SetColor(0, 0, 0);
+    font_->SetBackColor(235, 247, 195);
+    line_ = font_->TextHeight(L"x");
+  }
+  // What the rectangle should show: each expected line drawn on its own, one line height apart.
+  EngineRef<EngineBitmap> Expected(int x, int y, const std::vector<std::wstring>& lines) {
+    auto image = Canvas(kWidth, kHeight);
+    for (size_t i = 0; i < lines.size(); ++i) font_->DrawText(image, x, y + static_cast<int>(i) * line_, lines[i]);
+    return image;
+  }
+  static constexpr int kWidth = 220;
+  static constexpr int kHeight = 90;
+  EngineRef<EngineTextFont> font_;
+  int line_ = 0;
+};
+
+TEST_F(TextRectTest, WrappingMovesTheWordThatDoesNotFitToTheNextLine) {
+  const std::wstring text = L"Apply pressure to the wound";
+  const int width = font_->TextWidth(L"Apply pressure to") + 2;  // "the" no longer fits
+  auto image = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(image, 5, 4, width, kHeight, text, EngineTextFont::kWrapWords);
+  EXPECT_EQ(image->Pixels(), Expected(5, 4, {L"Apply pressure to", L"the wound"})->Pixels());
+  EXPECT_GT(Count(*image, kBlack, 5, 4 + line_, 5 + width, 4 + 2 * line_), 0);  // ink on the second line
+}
+
+TEST_F(TextRectTest, WrappingKeepsAnIndentAndHonoursLineBreaks) {
+  const std::wstring text = L"Splint the leg\n   then check the pulse";
+  const int width = font_->TextWidth(L"   then check") + 1;
+  auto image = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(image, 0, 0, width, kHeight, text, EngineTextFont::kWrapWords);
+  EXPECT_EQ(image->Pixels(), Expected(0, 0, {L"Splint the leg", L"   then check", L"the pulse"})->Pixels());
+}
+
+TEST_F(TextRectTest, AWordWiderThanTheLineIsSplitNotLost) {
+  const std::wstring text = L"Cricothyroidotomy";
+  const int width = font_->TextWidth(L"Cricothy") + 1;
+  // The longest run of characters that still fits starts each line.
+  std::vector<std::wstring> expected;
+  std::wstring rest = text;
+  while (!rest.empty()) {
+    size_t n = 1;
+    while (n < rest.size() && font_->TextWidth(rest.substr(0, n + 1)) <= width) ++n;
+    expected.push_back(rest.substr(0, n));
+    rest = rest.substr(n);
+  }
+  ASSERT_GE(expected.size(), 2u);
+  auto image = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(image, 3, 3, width, kHeight, text, EngineTextFont::kWrapWords);
+  EXPECT_EQ(image->Pixels(), Expected(3, 3, expected)->Pixels());
+}
+
+TEST_F(TextRectTest, AllTheSpacesAtABreakAreDropped) {
+  // Two spaces where the line breaks: neither ends the first line's box nor opens the second line.
+  const std::wstring text = L"Stop the  bleeding";
+  const int width = font_->TextWidth(L"Stop the") + 1;
+  auto image = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(image, 2, 2, width, kHeight, text, EngineTextFont::kWrapWords);
+  EXPECT_EQ(image->Pixels(), Expected(2, 2, {L"Stop the", L"bleeding"})->Pixels());
+}
+
+TEST_F(TextRectTest, AnIndentIsNoPlaceToBreak) {
+  const std::wstring text = L"  Tracheostomy";
+  const int width = font_->TextWidth(L"  Trache");
+  auto image = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(image, 0, 0, width, kHeight, text, EngineTextFont::kWrapWords);
+  EXPECT_GT(Count(*image, kBlack, 0, 0, width, line_), 0);  // the first line is not left empty
+  auto expected = Canvas(kWidth, kHeight);
+  font_->DrawText(expected, 0, 0, L"  Trache");
+  for (int y = 0; y < line_; ++y)
+    for (int x = 0; x < kWidth; ++x) ASSERT_EQ(image->Pixel(x, y), expected->Pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(TextRectTest, WithoutWrappingALineIsCutAtTheRightEdge) {
+  const std::wstring text = L"Apply pressure to the wound";
+  const int width = font_->TextWidth(L"Apply pres");
+  auto image = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(image, 5, 4, width, kHeight, text, 0);
+  auto whole = Expected(5, 4, {text});
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      const bool inside = x >= 5 && x < 5 + width && y >= 4;
+      ASSERT_EQ(image->Pixel(x, y), inside ? whole->Pixel(x, y) : kKey) << x << "," << y;
+    }
+}
+
+TEST_F(TextRectTest, NothingIsDrawnBelowTheRectangle) {
+  const std::wstring text = L"one two three four five six";
+  const int width = font_->TextWidth(L"three") + 1;
+  const int height = line_ + line_ / 2;  // one and a half lines
+  auto image = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(image, 0, 0, width, height, text, EngineTextFont::kWrapWords);
+  EXPECT_EQ(Count(*image, kKey, 0, height, kWidth, kHeight), kWidth * (kHeight - height));
+  EXPECT_GT(Count(*image, kBlack, 0, line_, width, height), 0);  // the second line's top half shows
+  auto full = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(full, 0, 0, width, kHeight, text, EngineTextFont::kWrapWords);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < kWidth; ++x) ASSERT_EQ(image->Pixel(x, y), full->Pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(TextRectTest, EmptyRectanglesAndTextDrawNothing) {
+  auto image = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(image, 0, 0, 0, 50, L"nothing", EngineTextFont::kWrapWords);
+  font_->DrawTextRect(image, 0, 0, 50, -1, L"nothing", 0);
+  font_->DrawTextRect(image, 0, 0, 50, 50, L"", EngineTextFont::kWrapWords);
+  font_->DrawTextRect(image, kWidth, 0, 50, 50, L"outside", 0);
+  EXPECT_EQ(Count(*image, kKey, 0, 0, kWidth, kHeight), kWidth * kHeight);
+}
+
+}  // namespace
+}  // namespace engine

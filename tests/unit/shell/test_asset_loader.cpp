@@ -1,0 +1,205 @@
+// The asset loader: which music and chatter a mission load picks, the loading bar's steps, the first and
+// later mission loads, the menu images, the polling steps and the release at shut-down.
+#include <gtest/gtest.h>
+
+#include "asset_test_fixture.h"
+#include "casualty/backpack_screen.h"
+#include "casualty/tool_images.h"
+#include "shell/asset_loader.h"
+#include "shell/random.h"
+
+namespace kestrine {
+namespace {
+
+const engine::Color kBarColour{200, 200, 0};
+
+class AssetLoaderTest : public testing::AssetTest {
+ protected:
+  void SetUp() override {
+    testing::AssetTest::SetUp();
+    // Each music file and each chatter file has a length of its own, so the slot's length names its file.
+    for (int pair = 1; pair <= 3; ++pair) {
+      tree_.WriteWav("sounds\\music\\GP" + std::to_string(pair) + "OV.qwv", 100 + pair);
+      tree_.WriteWav("sounds\\music\\GP" + std::to_string(pair) + "PV.qwv", 200 + pair);
+    }
+    for (int n = 1; n <= 17; ++n) tree_.WriteWav("sounds\\Speech\\RadioWalla\\X" + std::to_string(n) + ".qwv", 300 + n);
+    CreateOverlays();
+  }
+
+  static size_t Frames(int slot) { return soundTable[slot]->Pcm().Frames(); }
+  static int BarLength() {
+    return FindColour(kBarColour).Empty() ? 0 : FindColour(kBarColour).right - FindColour(kBarColour).left + 1;
+  }
+  struct Box {
+    int left = 0, right = -1, count = 0;
+    bool Empty() const { return count == 0; }
+  };
+  static Box FindColour(engine::Color colour) {
+    Box box;
+    for (int y = 0; y < fullScreenOverlay->GetHeight(); ++y)
+      for (int x = 0; x < fullScreenOverlay->GetWidth(); ++x)
+        if (fullScreenOverlay->PixelColor(x, y) == colour) {
+          if (box.count++ == 0) box.left = box.right = x;
+          box.left = std::min(box.left, x);
+          box.right = std::max(box.right, x);
+        }
+    return box;
+  }
+};
+
+TEST_F(AssetLoaderTest, MissionLoadsPickTheMusicPairByMissionNumber) {
+  sharedAssetsLoaded = 1;  // a later mission load: only music and chatter
+  const struct {
+    int mission;
+    size_t pair;
+  } cases[] = {{1, 2}, {3, 1}, {5, 3}, {6, 1}, {11, 3}, {13, 2}};
+  for (const auto& c : cases) {
+    missionNumber = c.mission;
+    LoadAllAssets();
+    EXPECT_EQ(Frames(SOUND_OVERHEAD_MUSIC), 100 + c.pair) << "mission " << c.mission;
+    EXPECT_EQ(Frames(SOUND_PATIENT_MUSIC), 200 + c.pair) << "mission " << c.mission;
+  }
+}
+
+TEST_F(AssetLoaderTest, RadioChatterIsDrawnAfterTheLoadingTip) {
+  sharedAssetsLoaded = 1;
+  for (uint32_t seed : {1u, 77u, 4242u}) {
+    srand(seed);
+    rand();  // the loading screen's tip
+    const int expected = rand() % 17 + 1;
+    srand(seed);
+    LoadAllAssets();
+    EXPECT_EQ(Frames(SOUND_RADIO_CHATTER), 300u + static_cast<size_t>(expected)) << "seed " << seed;
+  }
+}
+
+TEST_F(AssetLoaderTest, MissionLoadReplacesOnlyTheMusicAndChatterSlots) {
+  sharedAssetsLoaded = 1;
+  LoadAllAssets();
+  engine::EngineRef<engine::EngineSound> oldMusic = soundTable[SOUND_OVERHEAD_MUSIC];
+  tree_.WriteWav("sounds\\sfx\\Desert2.qwv", 50);
+  soundTable[SOUND_AMBIENCE] = engineRoot->LoadSound(L"sounds\\sfx\\Desert2.qwv", 1);
+  engine::EngineRef<engine::EngineSound> ambience = soundTable[SOUND_AMBIENCE];
+  missionEndFlag = 2;
+
+  LoadAllAssets();
+  EXPECT_NE(soundTable[SOUND_OVERHEAD_MUSIC].Get(), oldMusic.Get());
+  EXPECT_EQ(oldMusic->RefCount(), 1);  // the table let go of the last mission's music
+  EXPECT_EQ(soundTable[SOUND_AMBIENCE].Get(), ambience.Get());
+  EXPECT_EQ(missionEndFlag, 0);
+  EXPECT_EQ(loadingStep, 5.0);
+}
+
+TEST_F(AssetLoaderTest, FirstLoadStepsTheBarByTwoForEveryImageAndSound) {
+  LoadAllAssets();
+  EXPECT_EQ(sharedAssetsLoaded, 1);
+  EXPECT_EQ(loadingStep, 2.0);
+  // 26 shared images and 33 sounds move the bar; the quiet sounds and the music do not.
+  EXPECT_DOUBLE_EQ(loadingProgress, 59 * 2.0);
+  EXPECT_EQ(BarLength(), 118);
+
+  for (int slot = 2; slot < kSoundSlotCount; ++slot) {
+    if (slot != SOUND_BRIEFING_SPEECH) {
+      EXPECT_TRUE(soundTable.IsLoaded(slot)) << slot;
+    }
+  }
+  EXPECT_FALSE(soundTable.IsLoaded(SOUND_BRIEFING_SPEECH));
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(markerImages[i]) << i;
+  for (int i = 0; i < 14; ++i) EXPECT_TRUE(levelTextures[i]) << i;
+  EXPECT_FALSE(levelTextures[14]);
+  EXPECT_TRUE(gridBitmap && extractionMarkerImage && wreckImage && soldierIconImage && gridMaskImage &&
+              crosshairImage && roofBreakImage && kiaImage);
+  EXPECT_TRUE(explosionSprite);
+}
+
+TEST_F(AssetLoaderTest, LaterLoadsStepTheBarByFive) {
+  LoadAllAssets();
+  LoadAllAssets();
+  EXPECT_EQ(loadingStep, 5.0);
+  EXPECT_DOUBLE_EQ(loadingProgress, 0.0);
+  AdvanceLoadingBar();
+  AdvanceLoadingBar();
+  EXPECT_DOUBLE_EQ(loadingProgress, 10.0);
+  EXPECT_EQ(BarLength(), 10);
+}
+
+TEST_F(AssetLoaderTest, SharedImagesGetTheirKeyColours) {
+  tree_.WriteBmp("images\\sldricon.qpg", 8, 8, 0, 0, 0);
+  LoadAllAssets();
+  const engine::Color red{255, 0, 0};
+  ASSERT_TRUE(gridBitmap->ColorKey().has_value());
+  EXPECT_EQ(*gridBitmap->ColorKey(), red);
+  EXPECT_EQ(*markerImages[3]->ColorKey(), red);
+  EXPECT_EQ(*levelTextures[13]->ColorKey(), red);
+  EXPECT_EQ(*soldierIconImage->ColorKey(), (engine::Color{0, 0, 0}));
+  EXPECT_EQ(*crosshairImage->ColorKey(), (engine::Color{0, 255, 0}));
+  EXPECT_FALSE(gridMaskImage->ColorKey().has_value());
+  EXPECT_FALSE(kiaImage->ColorKey().has_value());
+  EXPECT_EQ(soldierIconImage->GetWidth(), 8);  // the file's own image, not a placeholder
+}
+
+TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {
+  tree_.WriteBmp("images\\disclaimer.qjp", 64, 48, 20, 40, 200);
+  tree_.WriteWav("sounds\\SFX\\tick1.qwv", 30);
+  tree_.WriteWav("sounds\\SFX\\tick2.qwv", 40);
+  ReleaseOverlays();
+  CreateTextOverlay();
+  LoadMenuImages();
+
+  EXPECT_EQ(loadingStep, 2.0);
+  ASSERT_TRUE(fullScreenOverlay);
+  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240), (engine::Color{20, 40, 200}));
+  EXPECT_TRUE(disclaimerImage && openingImage && menuBarsImage && mainButtonImage && pauseMenuImage && quitScreenImage);
+  for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(medalImages[i]) << i;
+  for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(badgeImages[j]) << j;
+  ASSERT_TRUE(soundTable.IsLoaded(SOUND_TICK_CLICK));
+  ASSERT_TRUE(soundTable.IsLoaded(SOUND_TICK_HOVER));
+  EXPECT_EQ(Frames(SOUND_TICK_CLICK), 30u);
+  EXPECT_EQ(Frames(SOUND_TICK_HOVER), 40u);
+  EXPECT_EQ(DebugLog().find("missing asset: sounds\\SFX\\tick"), std::string::npos);
+}
+
+TEST_F(AssetLoaderTest, PollingStepsAdvanceTheBarOncePerLoadedAsset) {
+  loadingStep = 3.0;
+  loadingProgress = 4.0;
+  EXPECT_TRUE(WaitForAsset(engineRoot->CreateBitmap(4, 4)));
+  tree_.WriteWav("sounds\\a.qwv", 10);
+  EXPECT_TRUE(WaitForSound(engineRoot->LoadSound(L"sounds\\a.qwv", 1)));
+  EXPECT_TRUE(WaitForModel(engineRoot->CreateObject()));
+  EXPECT_DOUBLE_EQ(loadingProgress, 13.0);
+  EXPECT_EQ(BarLength(), 13);
+}
+
+TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
+  tree_.WriteBytes("sprites\\explo1\\index.qtxt", "a.qpg\n");
+  LoadAllAssets();
+  LoadMenuImages();
+  engine::EngineRef<engine::EngineBitmap> kia = kiaImage;
+  engine::EngineRef<engine::EngineSound> blast = soundTable[SOUND_GRENADE_BLAST];
+  engine::EngineRef<engine::EngineBitmap> frame = explosionFrames[0];
+  toolSpriteSheet = engineRoot->CreateBitmap(8, 8);
+  toolStripHighlight = engineRoot->CreateBitmap(8, 8);
+  toolSpritesLoaded = true;
+  ReleaseAssets();
+  EXPECT_FALSE(toolSpriteSheet);
+  EXPECT_FALSE(toolStripHighlight);
+  EXPECT_FALSE(toolSpritesLoaded);
+  EXPECT_EQ(kia->RefCount(), 1);
+  EXPECT_EQ(blast->RefCount(), 1);
+  for (int slot = 0; slot < kSoundSlotCount; ++slot) EXPECT_FALSE(soundTable[slot]) << slot;
+  EXPECT_FALSE(gridBitmap || extractionMarkerImage || wreckImage || soldierIconImage || gridMaskImage ||
+               crosshairImage || roofBreakImage || kiaImage || disclaimerImage || openingImage || menuBarsImage ||
+               mainButtonImage || pauseMenuImage || quitScreenImage);
+  for (const auto& image : markerImages) EXPECT_FALSE(image);
+  for (const auto& image : levelTextures) EXPECT_FALSE(image);
+  for (const auto& image : medalImages) EXPECT_FALSE(image);
+  for (const auto& image : badgeImages) EXPECT_FALSE(image);
+  for (const auto& image : explosionFrames) EXPECT_FALSE(image);
+  EXPECT_FALSE(explosionSprite);
+  ASSERT_TRUE(frame);
+  EXPECT_EQ(frame->RefCount(), 1);
+  EXPECT_NO_THROW(ReleaseAssets());  // twice is harmless
+}
+
+}  // namespace
+}  // namespace kestrine

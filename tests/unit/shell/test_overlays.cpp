@@ -1,0 +1,82 @@
+// The full-screen overlay, the menu canvas and the loading bar, checked on their pixels and sprites.
+#include <gtest/gtest.h>
+
+#include "backend/headless/headless_backend.h"
+#include "screen_2d_fixture.h"
+#include "shell/overlays.h"
+
+namespace kestrine {
+namespace {
+
+using testing::FindColour;
+using testing::PixelBox;
+using testing::Rgb;
+
+class OverlaysTest : public testing::Screen2dTest {
+ protected:
+  void SetUp() override {
+    Screen2dTest::SetUp();
+    EXPECT_NO_THROW(HideOverlay());  // before the overlays exist: nothing to do
+    CreateOverlays();
+  }
+  int Presented() { return static_cast<engine::HeadlessBackend&>(engineRoot->Backend()).PresentedFrames(); }
+};
+
+TEST_F(OverlaysTest, BackOverlayBehindAndInvisibleCanvasInFront) {
+  EXPECT_EQ(fullScreenOverlayWidth, 640);
+  EXPECT_EQ(fullScreenOverlayHeight, 480);
+  EXPECT_EQ(fullScreenOverlaySprite->Layer(), 0);
+  EXPECT_EQ(fullScreenOverlaySprite->Image().Get(), fullScreenOverlay.Get());
+  HideOverlay();
+  EXPECT_FALSE(fullScreenOverlaySprite->Visible());
+  ShowOverlay();
+  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+
+  EXPECT_EQ(menuCanvas->GetWidth(), 640);
+  EXPECT_EQ(menuCanvas->ColorKey(), kRed);
+  EXPECT_EQ(testing::CountOther(menuCanvas, kRed), 0);
+  // The canvas rides on the text overlay's sprite, in front of everything.
+  ASSERT_EQ(textOverlaySprite->Children().size(), 1u);
+  EXPECT_EQ(textOverlaySprite->Children()[0].Get(), menuCanvasSprite.Get());
+  EXPECT_EQ(menuCanvasSprite->Layer(), 255);
+  menuCanvas->SetDrawColor(0, 0, 255);
+  menuCanvas->FillRect(100, 100, 50, 50);
+  ClearMenuCanvas();
+  EXPECT_EQ(testing::CountOther(menuCanvas, kRed), 0);
+}
+
+TEST_F(OverlaysTest, BackdropIsStretchedOverTheWholeOverlay) {
+  engine::EngineRef<engine::EngineBitmap> image = engineRoot->CreateBitmap(64, 48);
+  image->Clear(0, 0, 200);
+  image->SetDrawColor(0, 200, 0);
+  image->FillRect(32, 24, 32, 24);  // the bottom-right quarter
+  DrawBackdrop(image);
+  EXPECT_EQ(fullScreenOverlay->PixelColor(0, 0), Rgb(0, 0, 200));
+  const PixelBox green = FindColour(fullScreenOverlay, Rgb(0, 200, 0));
+  EXPECT_EQ(green.left, 320);
+  EXPECT_EQ(green.top, 240);
+  EXPECT_EQ(green.count, 320 * 240);
+}
+
+TEST_F(OverlaysTest, LoadingBarGrowsUnderTheArtAndRenders) {
+  const int before = Presented();
+  LoadingBar(12.7);
+  EXPECT_EQ(Presented(), before + 1);
+  PixelBox bar = FindColour(fullScreenOverlay, Rgb(200, 200, 0));
+  EXPECT_EQ(bar.left, 390);  // 640 / 2 + 70
+  EXPECT_EQ(bar.top, 437);   // 480 x 565 / 634 + 10
+  EXPECT_EQ(bar.Width(), 12);
+  EXPECT_EQ(bar.count, 12 * 10);
+  LoadingBar(200.0);
+  EXPECT_EQ(FindColour(fullScreenOverlay, Rgb(200, 200, 0)).right, 589);
+}
+
+TEST_F(OverlaysTest, ReleaseLetsGoOfEveryOverlay) {
+  ReleaseOverlays();
+  EXPECT_FALSE(fullScreenOverlay || fullScreenOverlaySprite || menuCanvas || menuCanvasSprite);
+  EXPECT_FALSE(textOverlay || textOverlaySprite);
+  EXPECT_NO_THROW(ShowOverlay());
+}
+
+}  // namespace
+}  // namespace kestrine

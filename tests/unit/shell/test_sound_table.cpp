@@ -1,0 +1,179 @@
+// The sound table's play and stop rules: effects and music levels, the overhead offsets, replays of a saved
+// mission, music that is never restarted, and slots that are empty or out of the table.
+#include <gtest/gtest.h>
+
+#include "asset_test_fixture.h"
+#include "shell/sound_table.h"
+
+namespace kestrine {
+namespace {
+
+class SoundTableTest : public testing::AssetTest {
+ protected:
+  // Loads a two-second sound into a slot.
+  engine::EngineSound& Load(int slot) {
+    const std::string path = "sounds\\test" + std::to_string(slot) + ".qwv";
+    tree_.WriteWav(path, 2000);
+    soundTable[slot] = engineRoot->LoadSound(std::wstring(path.begin(), path.end()), 1);
+    return *soundTable[slot].Get();
+  }
+};
+
+TEST_F(SoundTableTest, MusicPairFollowsTheMissionNumberModuloThree) {
+  EXPECT_EQ(MissionMusicNumber(1), 2);
+  EXPECT_EQ(MissionMusicNumber(3), 1);
+  EXPECT_EQ(MissionMusicNumber(5), 3);
+  for (int mission : {3, 6, 9, 12}) EXPECT_EQ(MissionMusicNumber(mission), 1) << mission;
+  for (int mission : {1, 4, 7, 10, 13}) EXPECT_EQ(MissionMusicNumber(mission), 2) << mission;
+  for (int mission : {2, 5, 8, 11}) EXPECT_EQ(MissionMusicNumber(mission), 3) << mission;
+}
+
+TEST_F(SoundTableTest, SlotPathsAreTheGameFiles) {
+  EXPECT_STREQ(SoundSlotPath(0), L"sounds\\SFX\\tick1.qwv");
+  EXPECT_STREQ(SoundSlotPath(12), L"sounds\\sfx\\GrenExplod1.qwv");
+  EXPECT_STREQ(SoundSlotPath(22), L"sounds\\Music\\Loss1.qwv");
+  EXPECT_STREQ(SoundSlotPath(34), L"sounds\\speech\\medic\\SendEvac5.qwv");
+  EXPECT_STREQ(SoundSlotPath(46), L"sounds\\sfx\\Ric9.qwv");
+  EXPECT_STREQ(SoundSlotPath(56), L"sounds\\sfx\\toolsounds\\bagvalve.qwv");
+  EXPECT_STREQ(SoundSlotPath(67), L"sounds\\sfx\\toolsounds\\tourniquet.qwv");
+  // The speech slot and the three chosen per mission have no fixed file.
+  for (int slot : {17, 52, 54, 55}) EXPECT_STREQ(SoundSlotPath(slot), L"") << slot;
+  EXPECT_STREQ(SoundSlotPath(-1), L"");
+  EXPECT_STREQ(SoundSlotPath(kSoundSlotCount), L"");
+}
+
+TEST_F(SoundTableTest, ReplayingASaveSilencesEffectsButNotMusic) {
+  engine::EngineSound& effect = Load(16);
+  engine::EngineSound& loop = Load(53);
+  engine::EngineSound& music = Load(54);
+  replayingSave = 1;
+  PlayEffect(16);
+  PlayEffectLoop(53, 1);
+  PlayMusic(54);
+  EXPECT_FALSE(effect.IsPlaying());
+  EXPECT_FALSE(loop.IsPlaying());
+  EXPECT_TRUE(music.IsPlaying());
+
+  replayingSave = 0;
+  PlayEffect(16);
+  EXPECT_TRUE(effect.IsPlaying());
+}
+
+TEST_F(SoundTableTest, OverheadOffsetIsSubtractedUnclampedInStateSeventeenOnly) {
+  engine::EngineSound& effect = Load(18);
+  engine::EngineSound& music = Load(55);
+  effectsVolume = 0;
+  musicVolume = 10;
+  gameState = STATE_OVERHEAD;
+  PlayEffect(18);
+  PlayMusic(55);
+  EXPECT_EQ(effect.Volume(), -20);
+  EXPECT_EQ(music.Volume(), -10);
+
+  // A camera preset that raises the offset goes further below zero, still unchanged.
+  overheadEffectsOffset = 35;
+  PlayEffectLoop(18, 0);
+  EXPECT_EQ(effect.Volume(), -35);
+
+  gameState = STATE_PATIENT_VIEW;
+  PlayEffect(18);
+  EXPECT_EQ(effect.Volume(), 0);
+  EXPECT_EQ(EffectsLevel(), 0);
+  EXPECT_EQ(MusicLevel(), 10);
+}
+
+TEST_F(SoundTableTest, MusicAlreadyPlayingOnlyChangesItsVolume) {
+  engine::EngineSound& music = Load(54);
+  musicVolume = 100;
+  PlayMusic(54);
+  ASSERT_TRUE(music.IsPlaying());
+  EXPECT_TRUE(music.Looping());
+  Run(500);
+  const size_t cursor = music.CursorFrame();
+  ASSERT_GT(cursor, 0u);
+
+  musicVolume = 60;
+  PlayMusic(54);
+  EXPECT_EQ(music.Volume(), 60);
+  EXPECT_EQ(music.CursorFrame(), cursor);  // not restarted
+  EXPECT_TRUE(music.IsPlaying());
+}
+
+TEST_F(SoundTableTest, EffectsRestartFromTheBeginning) {
+  engine::EngineSound& effect = Load(20);
+  PlayEffect(20);
+  Run(500);
+  ASSERT_GT(effect.CursorFrame(), 0u);
+  PlayEffect(20);
+  EXPECT_EQ(effect.CursorFrame(), 0u);
+  EXPECT_FALSE(effect.Looping());
+
+  engine::EngineSound& heli = Load(51);
+  PlayEffectLoop(51, 1);
+  EXPECT_TRUE(heli.Looping());
+  EXPECT_EQ(heli.Volume(), 127);
+}
+
+TEST_F(SoundTableTest, LossMusicPlaysOnceWithPlayMusicLoop) {
+  engine::EngineSound& loss = Load(22);
+  PlayMusicLoop(22, 0);
+  EXPECT_TRUE(loss.IsPlaying());
+  EXPECT_FALSE(loss.Looping());
+  Run(2500);
+  EXPECT_FALSE(loss.IsPlaying());
+}
+
+TEST_F(SoundTableTest, UpdateMusicVolumeSetsSlotsFiftyThreeToSixtySeven) {
+  engine::EngineSound& chatter = Load(52);
+  engine::EngineSound& ambience = Load(53);
+  engine::EngineSound& tool = Load(67);
+  chatter.SetVolume(127);
+  musicVolume = 40;
+  gameState = STATE_OVERHEAD;
+  UpdateMusicVolume();
+  EXPECT_EQ(chatter.Volume(), 127);
+  EXPECT_EQ(ambience.Volume(), 20);
+  EXPECT_EQ(tool.Volume(), 20);
+}
+
+TEST_F(SoundTableTest, StopAllSoundsStopsEveryLoadedSlot) {
+  engine::EngineSound& a = Load(0);
+  engine::EngineSound& b = Load(53);
+  engine::EngineSound& c = Load(67);
+  PlayEffect(0);
+  PlayEffectLoop(53, 1);
+  PlayMusic(67);
+  StopAllSounds();
+  EXPECT_FALSE(a.IsPlaying());
+  EXPECT_FALSE(b.IsPlaying());
+  EXPECT_FALSE(c.IsPlaying());
+}
+
+TEST_F(SoundTableTest, EmptyAndOutOfRangeSlotsDoNothing) {
+  ASSERT_FALSE(soundTable.IsLoaded(30));
+  EXPECT_NO_THROW(PlayEffect(30));
+  EXPECT_NO_THROW(PlayEffectLoop(30, 1));
+  EXPECT_NO_THROW(PlayMusic(30));
+  EXPECT_NO_THROW(PlayMusicLoop(30, 1));
+  for (int slot : {-1, kSoundSlotCount, 1000}) {
+    EXPECT_NO_THROW(PlayEffect(slot));
+    EXPECT_NO_THROW(PlayMusic(slot));
+    EXPECT_FALSE(soundTable.IsLoaded(slot));
+  }
+  EXPECT_NO_THROW(StopAllSounds());
+  EXPECT_NO_THROW(UpdateMusicVolume());
+}
+
+TEST_F(SoundTableTest, ReleaseNoFitSoundLetsGoOfTheBackpackRemark) {
+  tree_.WriteWav("sounds\\speech\\NoFit1.qwv", 100);
+  noFitSound = engineRoot->LoadSound(L"sounds\\speech\\NoFit1.qwv", 0);
+  engine::EngineRef<engine::EngineSound> watcher = noFitSound;
+  ASSERT_EQ(watcher->RefCount(), 2);
+  ReleaseNoFitSound();
+  EXPECT_FALSE(noFitSound);
+  EXPECT_EQ(watcher->RefCount(), 1);
+  EXPECT_NO_THROW(ReleaseNoFitSound());
+}
+
+}  // namespace
+}  // namespace kestrine

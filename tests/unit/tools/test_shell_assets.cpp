@@ -1,0 +1,196 @@
+// The shell's generated data, checked through the game's own loaders: every file they name exists and
+// decodes, the images have the sizes the screens cut from them, cut-outs carry their key colour, and the
+// sounds are all different from one another.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+
+#include "core/engine_core.h"
+#include "engine/engine.h"
+#include "shell/asset_loader.h"
+#include "shell/explosion.h"
+#include "shell/globals.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
+#include "shell/sound_table.h"
+#include "tools/assetgen/shell_generators.h"
+#include "tools/assetgen/tool_generators.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using engine::Color;
+using engine::EngineBitmap;
+using engine::EngineRef;
+using namespace kestrine;
+
+const Color kRed{255, 0, 0};
+
+// The generated tree, made once for the whole program and removed when it ends.
+struct GeneratedTree {
+  fs::path dir = fs::temp_directory_path() / ("kestrine-shell-assets-" + std::to_string(::getpid()));
+  ~GeneratedTree() {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+};
+
+fs::path GenerateOnce() {
+  static const GeneratedTree generated;
+  static const fs::path root = [] {
+    const fs::path dir = generated.dir;
+    fs::remove_all(dir);
+    assetgen::DataTree tree(dir);
+    assetgen::WriteShellEffectSounds(tree);
+    assetgen::WriteShellRadioSounds(tree);
+    assetgen::WriteShellMusic(tree);
+    assetgen::WriteShellMenuImages(tree);
+    assetgen::WriteShellMissionImages(tree);
+    assetgen::WriteExplosionFrames(tree);
+    assetgen::WriteToolImages(tree);  // one of the level textures is the grenade's cursor picture
+    return dir;
+  }();
+  return root;
+}
+
+bool HasColour(const EngineRef<EngineBitmap>& image, Color colour) {
+  for (uint32_t p : image->Pixels())
+    if (Color::FromPacked(p) == colour) return true;
+  return false;
+}
+
+class ShellAssetsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = fs::current_path();
+    fs::current_path(GenerateOnce());
+    engineRoot = engine::CreateEngineRoot("headless");
+    engineRoot->Core().SetTraceToStderr(false);
+    engineStage = engineRoot->CreateStage();
+    engineCamera = engineStage->GetCamera();
+    screenWidth = 640;
+    screenHeight = 480;
+    CreateTextOverlay();
+    LoadMenuImages();
+    missionNumber = 1;
+    LoadAllAssets();
+  }
+  void TearDown() override {
+    ReleaseAssets();
+    ReleaseOverlays();
+    loadingScreenImage.Reset();
+    sharedAssetsLoaded = 0;
+    engineCamera.Reset();
+    engineStage.Reset();
+    engineRoot.Reset();
+    fs::current_path(previous_);
+  }
+  static std::string Log() { return engineRoot->Core().DebugLog(); }
+
+  fs::path previous_;
+};
+
+TEST_F(ShellAssetsTest, EveryFileTheLoadersNameExistsAndDecodes) {
+  // Missions 2 and 3 bring in the other two music pairs.
+  for (int mission : {2, 3}) {
+    missionNumber = mission;
+    LoadAllAssets();
+  }
+  // Every chatter file, whichever the random draw picks.
+  for (int n = 1; n <= 17; ++n)
+    engineRoot->LoadSound(L"sounds\\Speech\\RadioWalla\\X" + std::to_wstring(n) + L".qwv", 1);
+  ASSERT_TRUE(loadingScreenImage);
+  EXPECT_EQ(Log().find("missing asset"), std::string::npos) << Log();
+  EXPECT_EQ(Log().find("unreadable"), std::string::npos) << Log();
+  EXPECT_EQ(explosionSprite->frames, 12);
+}
+
+TEST_F(ShellAssetsTest, ImagesHaveTheSizesTheScreensCutFrom) {
+  for (const auto* image : {&disclaimerImage, &openingImage, &kiaImage, &loadingScreenImage}) {
+    EXPECT_EQ((*image)->GetWidth(), 640);
+    EXPECT_EQ((*image)->GetHeight(), 480);
+  }
+  // The menu panel is copied 184 wide and up to 172 high; pause and quit panels 229 x 214.
+  EXPECT_EQ(menuBarsImage->GetWidth(), 184);
+  EXPECT_GE(menuBarsImage->GetHeight(), 172);
+  for (const auto* image : {&pauseMenuImage, &quitScreenImage}) {
+    EXPECT_EQ((*image)->GetWidth(), 229);
+    EXPECT_EQ((*image)->GetHeight(), 214);
+  }
+  for (const auto& medal : medalImages) {
+    EXPECT_EQ(medal->GetWidth(), 49);
+    EXPECT_EQ(medal->GetHeight(), 13);
+  }
+  EXPECT_EQ(badgeImages[0]->GetWidth(), 78);
+  EXPECT_EQ(badgeImages[1]->GetWidth(), 43);
+  EXPECT_EQ(badgeImages[2]->GetHeight(), 27);
+  // The extraction point copies (0, 0, 32, 32) of its marker.
+  EXPECT_GE(extractionMarkerImage->GetWidth(), 32);
+  EXPECT_GE(extractionMarkerImage->GetHeight(), 32);
+}
+
+TEST_F(ShellAssetsTest, CutOutsShowTheirKeyAndPanelsNeverUseTheOverlayKey) {
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(HasColour(markerImages[i], kRed)) << i;
+  for (int i : {0, 1, 3, 6, 9, 13}) EXPECT_TRUE(HasColour(levelTextures[i], kRed)) << i;
+  EXPECT_TRUE(HasColour(soldierIconImage, Color{0, 0, 0}));
+  EXPECT_TRUE(HasColour(crosshairImage, Color{0, 255, 0}));
+  EXPECT_TRUE(HasColour(roofBreakImage, kRed));
+  for (const auto& frame : explosionFrames) {
+    if (!frame) continue;
+    EXPECT_EQ(frame->PixelColor(0, 0), (Color{255, 255, 255}));
+  }
+  // These are drawn onto overlays keyed on red: a red pixel in them would be a hole on the screen.
+  for (const auto* image : {&menuBarsImage, &pauseMenuImage, &quitScreenImage, &disclaimerImage, &openingImage,
+                            &kiaImage, &loadingScreenImage})
+    EXPECT_FALSE(HasColour(*image, kRed));
+  for (const auto& medal : medalImages) EXPECT_FALSE(HasColour(medal, kRed));
+  for (const auto& badge : badgeImages) EXPECT_FALSE(HasColour(badge, kRed));
+  // The trunks are keyed on red too, and must have no holes.
+  for (int i : {2, 5, 8, 11}) EXPECT_FALSE(HasColour(levelTextures[i], kRed)) << i;
+}
+
+TEST_F(ShellAssetsTest, EverySoundIsItsOwn) {
+  std::map<std::vector<int16_t>, int> seen;
+  for (int slot = 0; slot < kSoundSlotCount; ++slot) {
+    if (!soundTable.IsLoaded(slot)) continue;
+    const auto& samples = soundTable[slot]->Pcm().samples;
+    EXPECT_GT(samples.size(), 200u) << slot;
+    const auto [it, fresh] = seen.emplace(samples, slot);
+    EXPECT_TRUE(fresh) << "slot " << slot << " sounds like slot " << it->second;
+  }
+  EXPECT_EQ(seen.size(), static_cast<size_t>(kSoundSlotCount - 1));  // all but the briefing speech
+  // Music loops last a while; the ticks are short.
+  EXPECT_GT(soundTable[SOUND_OVERHEAD_MUSIC]->Pcm().LengthMs(), 5000);
+  EXPECT_GT(soundTable[SOUND_PATIENT_MUSIC]->Pcm().LengthMs(), 5000);
+  EXPECT_LT(soundTable[SOUND_TICK_CLICK]->Pcm().LengthMs(), 100);
+}
+
+TEST(ShellAssetsGeneration, SameProgramWritesTheSameBytes) {
+  const fs::path first = GenerateOnce();
+  const fs::path second = fs::temp_directory_path() / ("kestrine-shell-assets-again-" + std::to_string(::getpid()));
+  fs::remove_all(second);
+  {
+    assetgen::DataTree tree(second);
+    assetgen::WriteShellMusic(tree);
+    assetgen::WriteShellMenuImages(tree);
+    assetgen::WriteExplosionFrames(tree);
+  }
+  size_t compared = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(second)) {
+    if (!entry.is_regular_file()) continue;
+    const fs::path twin = first / fs::relative(entry.path(), second);
+    std::ifstream a(entry.path(), std::ios::binary), b(twin, std::ios::binary);
+    const std::string bytesA((std::istreambuf_iterator<char>(a)), {}), bytesB((std::istreambuf_iterator<char>(b)), {});
+    EXPECT_EQ(bytesA, bytesB) << entry.path();
+    ++compared;
+  }
+  EXPECT_GT(compared, 20u);
+  fs::remove_all(second);
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+// The tool pictures and backpack-screen files, checked through the game's own loaders: the sheet has an
+// icon in every rectangle the table cuts, every tool key finds its cursor picture, the backdrop fills the
+// screen, and the four remarks are real, different sounds.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "casualty/tool_images.h"
+#include "casualty/tool_table.h"
+#include "core/engine_core.h"
+#include "engine/engine.h"
+#include "shell/globals.h"
+#include "tools/assetgen/tool_generators.h"
+#include "tools/assetgen/tool_pictures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace kestrine;
+
+fs::path Generate(const std::string& name) {
+  const fs::path dir = fs::temp_directory_path() / ("kestrine-tool-assets-" + std::to_string(::getpid()) + name);
+  fs::remove_all(dir);
+  assetgen::DataTree tree(dir);
+  assetgen::WriteToolImages(tree);
+  assetgen::WriteBackpackScreenAssets(tree);
+  return dir;
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class ToolAssetsTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { dir_ = new fs::path(Generate("")); }
+  static void TearDownTestSuite() {
+    fs::remove_all(*dir_);
+    delete dir_;
+  }
+
+  void SetUp() override {
+    oldDir_ = fs::current_path();
+    fs::current_path(*dir_);
+    engineRoot = engine::CreateEngineRoot("headless");
+    engineRoot->Core().SetTraceToStderr(false);
+  }
+
+  void TearDown() override {
+    ReleaseToolImages();
+    toolSpriteSheet.Reset();
+    toolCount = 0;
+    engineRoot.Reset();
+    fs::current_path(oldDir_);
+  }
+
+  static fs::path* dir_;
+  fs::path oldDir_;
+};
+
+fs::path* ToolAssetsTest::dir_ = nullptr;
+
+TEST_F(ToolAssetsTest, EveryIconRectangleOfTheSheetHoldsAPicture) {
+  LoadToolSprites();
+  ASSERT_FALSE(toolSpriteSheet->IsPlaceholder());
+  EXPECT_GE(toolSpriteSheet->GetWidth(), 256);
+  EXPECT_GE(toolSpriteSheet->GetHeight(), 240);
+  for (int row = 0; row < kToolCount; ++row) {
+    if (!ToolTable[row].sprite) continue;
+    std::set<uint32_t> colours(ToolTable[row].sprite->Pixels().begin(), ToolTable[row].sprite->Pixels().end());
+    EXPECT_GT(colours.size(), 4u) << ToolTable[row].name;
+  }
+}
+
+TEST_F(ToolAssetsTest, EveryToolKeyFindsItsOwnCursorPicture) {
+  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
+  for (int row = 0; row < kToolCount; ++row) {
+    if (ToolTable[row].key[0] == '\0') continue;
+    ASSERT_TRUE(ToolTable[row].cursorImage) << ToolTable[row].key;
+    EXPECT_FALSE(ToolTable[row].cursorImage->IsPlaceholder()) << ToolTable[row].key;
+  }
+  EXPECT_EQ(engineRoot->Core().DebugLog().find("missing asset"), std::string::npos);
+}
+
+TEST_F(ToolAssetsTest, KeysDifferingOnlyInCaseShareOneFile) {
+  std::set<std::string> files;
+  for (const auto& entry : fs::directory_iterator(*dir_ / "images" / "tools"))
+    files.insert(entry.path().filename().string());
+  std::set<std::string> keys;
+  for (const ToolDef& tool : ToolTable) {
+    std::string key = tool.key;
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!key.empty()) keys.insert(key);
+  }
+  EXPECT_EQ(files.size(), keys.size() + 1);  // and the sheet
+}
+
+TEST_F(ToolAssetsTest, TheBackdropFillsTheScreen) {
+  auto backdrop = engineRoot->LoadBitmap(L"images\\loadpack.qjp", 1);
+  ASSERT_FALSE(backdrop->IsPlaceholder());
+  EXPECT_EQ(backdrop->GetWidth(), 640);
+  EXPECT_EQ(backdrop->GetHeight(), 480);
+}
+
+TEST_F(ToolAssetsTest, TheFourRemarksAreRealAndDifferent) {
+  std::set<std::string> bodies;
+  for (int n = 1; n <= 4; ++n) {
+    const std::wstring path = L"sounds\\speech\\NoFit" + std::to_wstring(n) + L".qwv";
+    auto sound = engineRoot->LoadSound(path, 0);
+    ASSERT_FALSE(sound->IsPlaceholder()) << n;
+    EXPECT_GT(sound->Pcm().LengthMs(), 300) << n;
+    int loud = 0;
+    for (int16_t s : sound->Pcm().samples) loud += (s > 2000 || s < -2000) ? 1 : 0;
+    EXPECT_GT(loud, 100) << n;
+    bodies.insert(std::string(reinterpret_cast<const char*>(sound->Pcm().samples.data()),
+                              sound->Pcm().samples.size() * sizeof(int16_t)));
+  }
+  EXPECT_EQ(bodies.size(), 4u);
+}
+
+TEST_F(ToolAssetsTest, EveryKeyOfTheTableHasADrawing) {
+  for (const ToolDef& tool : ToolTable) {
+    if (tool.key[0] != '\0') {
+      EXPECT_NO_THROW(assetgen::LookOfKey(tool.key)) << tool.key;
+    }
+  }
+  EXPECT_THROW(assetgen::LookOfKey("no-such-tool"), std::runtime_error);
+}
+
+TEST(ToolAssetsGeneration, TheSameProgramWritesTheSameBytes) {
+  const fs::path a = Generate("-a");
+  const fs::path b = Generate("-b");
+  for (const auto& entry : fs::recursive_directory_iterator(a)) {
+    if (!entry.is_regular_file()) continue;
+    const fs::path other = b / fs::relative(entry.path(), a);
+    EXPECT_EQ(ReadAll(entry.path()), ReadAll(other)) << entry.path();
+  }
+  fs::remove_all(a);
+  fs::remove_all(b);
+}
+
+}  // namespace

@@ -1,0 +1,112 @@
+// The backpack screen's backdrop and the medic's four "no fit" remarks. The backdrop frames the places the
+// screen draws into (icon strip, list, description box, weight and volume bars, the two buttons) and carries
+// the strip's scroll arrows; every text on it is the screen's own.
+#include <string>
+
+#include "tools/assetgen/canonical_path.h"
+#include "tools/assetgen/image_paint.h"
+#include "tools/assetgen/synth.h"
+#include "tools/assetgen/tool_generators.h"
+
+namespace assetgen {
+
+namespace {
+
+using paint::Image;
+using paint::Rgb;
+
+constexpr Rgb kPanelTop{58, 68, 46};
+constexpr Rgb kPanelBottom{30, 36, 24};
+constexpr Rgb kWell{18, 22, 14};
+constexpr Rgb kLight{128, 146, 96};
+constexpr Rgb kDark{10, 12, 8};
+constexpr Rgb kPale{235, 247, 195};
+constexpr Rgb kArrow{200, 190, 120};
+
+// A sunken place the screen draws into, a pixel bigger than the place on every side.
+void Well(const Image& image, int x, int y, int width, int height) {
+  paint::Fill(image, x - 2, y - 2, width + 4, height + 4, kWell);
+  paint::Bevel(image, x - 2, y - 2, width + 4, height + 4, kDark, kLight);
+}
+
+void Arrow(const Image& image, int x, int y, int width, int height, bool left) {
+  paint::Gradient(image, x, y, width, height, {86, 100, 66}, {46, 54, 36});
+  paint::Bevel(image, x, y, width, height, kLight, kDark);
+  const int cy = y + height / 2;
+  for (int i = 0; i < width - 6; ++i) {
+    const int half = left ? i / 2 : (width - 7 - i) / 2;
+    paint::Fill(image, x + 3 + i, cy - half, 1, 2 * half + 1, kArrow);
+  }
+}
+
+Image LoadPackBackdrop() {
+  Image image = paint::NewImage(640, 480, kPanelBottom);
+  paint::Gradient(image, 0, 0, 640, 480, kPanelTop, kPanelBottom);
+  paint::Speckle(image, 0, 0, 640, 480, 3, 15);
+  paint::Bevel(image, 8, 8, 624, 464, kLight, kDark);
+
+  paint::TextStyle title;
+  title.size = 16;
+  title.bold = true;
+  title.colour = kPale;
+  title.align = paint::Align::Centre;
+  paint::Label(image, 320, 24, "LOAD BACKPACK", title);
+
+  // The icon strip between its two arrows, and the carried list to the right.
+  Well(image, 57, 77, 272, 96);
+  Arrow(image, 37, 77, 19, 96, true);
+  Arrow(image, 330, 77, 19, 96, false);
+  Well(image, 370, 80, 200, 330);  // with the heading above the list
+  paint::Line(image, 372, 118, 567, 118, kLight);
+
+  // Description box, then the weight and volume bar tracks (the bars' full length at the strongest figure).
+  Well(image, 53, 195, 285, 123);
+  Well(image, 111, 360, 224, 14);
+  Well(image, 111, 380, 224, 14);
+
+  // The places of START MISSION and BACK.
+  for (int x : {60, 216}) {
+    paint::Gradient(image, x, 403, 100, 24, {62, 76, 46}, {36, 44, 28});
+    paint::Bevel(image, x, 403, 100, 24, kLight, kDark);
+  }
+  return image;
+}
+
+// A short grumble in the medic's voice: buzzing syllables through two vowel resonances, falling in pitch.
+synth::Buffer Remark(const double (&syllables)[4], double pitch, double formant1, double formant2) {
+  synth::Buffer buzz = synth::Silence(1.1);
+  double at = 0.05;
+  for (double length : syllables) {
+    if (length <= 0.0) continue;
+    synth::AddSweep(buzz, at, length, pitch, pitch * 0.82, 0.9f, synth::Wave::Saw, length);
+    at += length + 0.06;
+    pitch *= 0.93;
+  }
+  synth::Buffer low = buzz;
+  synth::Buffer high = buzz;
+  synth::Filter(low, synth::FilterKind::BandPass, formant1, 4.0);
+  synth::Filter(high, synth::FilterKind::BandPass, formant2, 6.0);
+  synth::Buffer out = synth::Silence(1.1);
+  synth::Mix(out, low, 0.0, 1.0f);
+  synth::Mix(out, high, 0.0, 0.5f);
+  synth::Fade(out, 0.01, 0.08);
+  return out;
+}
+
+}  // namespace
+
+void WriteBackpackScreenAssets(DataTree& tree) {
+  tree.WritePng(CanonicalPath("images\\loadpack.qjp"), *LoadPackBackdrop());
+
+  // "It won't fit.", "No room for that.", "Pack's full.", "Got to take something out."
+  constexpr double kRhythms[4][4] = {
+      {0.12, 0.16, 0.22, 0.0}, {0.10, 0.12, 0.10, 0.24}, {0.16, 0.26, 0.0, 0.0}, {0.09, 0.10, 0.12, 0.20}};
+  constexpr double kPitches[4] = {132.0, 124.0, 140.0, 118.0};
+  constexpr double kFormants[4][2] = {{520, 1850}, {780, 1250}, {520, 900}, {460, 1500}};
+  for (int n = 0; n < 4; ++n) {
+    const synth::Buffer remark = Remark(kRhythms[n], kPitches[n], kFormants[n][0], kFormants[n][1]);
+    tree.WriteWav(CanonicalPath("sounds\\speech\\NoFit" + std::to_string(n + 1) + ".qwv"), synth::ToPcm(remark));
+  }
+}
+
+}  // namespace assetgen
