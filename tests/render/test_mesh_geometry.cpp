@@ -1,24 +1,25 @@
-// The triangles of the generated shapes: named faces, sizes, where images land, grid heights.
+// What the renderer relies on in the generated shapes' triangles: every face wound so culling keeps its outer
+// side, images reading the right way round, grids where their heights say.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "backend/sdl/mesh_geometry.h"
+#include "core/geometry.h"
 
 namespace engine {
 namespace {
 
-const MeshFaceRange* Face(const MeshGeometry& g, const wchar_t* name) {
+const FaceRange* Face(const MeshTriangles& g, const wchar_t* name) {
   for (const auto& f : g.faces)
     if (f.face == name) return &f;
   return nullptr;
 }
 
 // The winding the renderer culls by: seen from the side the face is on, front faces turn one way.
-bool FacesOutward(const MeshGeometry& g, const MeshFaceRange& f) {
+bool FacesOutward(const MeshTriangles& g, const FaceRange& f) {
   for (uint32_t i = f.first; i < f.first + f.count; i += 3) {
-    const MeshVertex &a = g.vertices[i], &b = g.vertices[i + 1], &c = g.vertices[i + 2];
+    const GeometryVertex &a = g.vertices[i], &b = g.vertices[i + 1], &c = g.vertices[i + 2];
     const Vec3 pa{a.px, a.py, a.pz};
     const Vec3 cross = (Vec3{b.px, b.py, b.pz} - pa).Cross(Vec3{c.px, c.py, c.pz} - pa);
     const Vec3 n = Vec3{a.nx + b.nx + c.nx, a.ny + b.ny + c.ny, a.nz + b.nz + c.nz};
@@ -27,14 +28,14 @@ bool FacesOutward(const MeshGeometry& g, const MeshFaceRange& f) {
   return true;
 }
 
-TEST(MeshGeometry, EveryFaceOfEveryKindIsNamedAndWound) {
+TEST(MeshTrianglesForDrawing, EveryFaceOfEveryKindIsNamedAndWound) {
   const EngineMesh meshes[] = {
       EngineMesh(EngineMesh::Kind::Plane, {4, 2, 0, 0, 0, 1}),   EngineMesh(EngineMesh::Kind::Box, {1, 2, 3, 1}),
       EngineMesh(EngineMesh::Kind::Cylinder, {2, 0.5f, 0, 1}),   EngineMesh(EngineMesh::Kind::Sphere, {1, 0}),
       EngineMesh(EngineMesh::Kind::Grid, {4, 3, 1, 1, 0, 0, 0}),
   };
   for (const EngineMesh& mesh : meshes) {
-    const MeshGeometry g = BuildMeshGeometry(mesh);
+    const MeshTriangles g = BuildMeshTriangles(mesh);
     EXPECT_EQ(g.faces.size(), mesh.Faces().size());
     for (const auto& f : g.faces) {
       EXPECT_TRUE(mesh.Faces().count(f.face)) << "a face the game can colour";
@@ -45,8 +46,8 @@ TEST(MeshGeometry, EveryFaceOfEveryKindIsNamedAndWound) {
   }
 }
 
-TEST(MeshGeometry, BoxIsCentredWithItsMeasures) {
-  const MeshGeometry g = BuildMeshGeometry(EngineMesh(EngineMesh::Kind::Box, {1, 2, 3, 1}));
+TEST(MeshTrianglesForDrawing, BoxIsCentredWithItsMeasures) {
+  const MeshTriangles g = BuildMeshTriangles(EngineMesh(EngineMesh::Kind::Box, {1, 2, 3, 1}));
   float maxX = 0, maxY = 0, maxZ = 0, minZ = 0;
   for (const auto& v : g.vertices) {
     maxX = std::max(maxX, v.px);
@@ -58,19 +59,19 @@ TEST(MeshGeometry, BoxIsCentredWithItsMeasures) {
   EXPECT_FLOAT_EQ(maxY, 1.0f);
   EXPECT_FLOAT_EQ(maxZ, 1.5f);
   EXPECT_FLOAT_EQ(minZ, -1.5f);
-  const MeshFaceRange* front = Face(g, L"front");
+  const FaceRange* front = Face(g, L"front");
   ASSERT_NE(front, nullptr);
   for (uint32_t i = front->first; i < front->first + front->count; ++i) EXPECT_FLOAT_EQ(g.vertices[i].pz, 1.5f);
 }
 
 // Seen from in front (from +z), the viewer's left is +x: the image's left edge must be there.
-TEST(MeshGeometry, PlaneImagesReadTheRightWayFromEachSide) {
-  const MeshGeometry g = BuildMeshGeometry(EngineMesh(EngineMesh::Kind::Plane, {4, 2, 0, 0, 0, 1}));
+TEST(MeshTrianglesForDrawing, PlaneImagesReadTheRightWayFromEachSide) {
+  const MeshTriangles g = BuildMeshTriangles(EngineMesh(EngineMesh::Kind::Plane, {4, 2, 0, 0, 0, 1}));
   for (const wchar_t* name : {L"front", L"back"}) {
-    const MeshFaceRange* f = Face(g, name);
+    const FaceRange* f = Face(g, name);
     ASSERT_NE(f, nullptr);
     for (uint32_t i = f->first; i < f->first + f->count; ++i) {
-      const MeshVertex& v = g.vertices[i];
+      const GeometryVertex& v = g.vertices[i];
       const bool leftEdge = std::wstring(name) == L"front" ? v.px > 0 : v.px < 0;
       EXPECT_FLOAT_EQ(v.u, leftEdge ? 0.0f : 1.0f);
       EXPECT_FLOAT_EQ(v.v, v.py > 0 ? 0.0f : 1.0f);  // the image's top row at the top
@@ -78,16 +79,16 @@ TEST(MeshGeometry, PlaneImagesReadTheRightWayFromEachSide) {
   }
 }
 
-TEST(MeshGeometry, GridFollowsItsHeightsAndStartsAtItsCorner) {
+TEST(MeshTrianglesForDrawing, GridFollowsItsHeightsAndStartsAtItsCorner) {
   EngineMesh grid(EngineMesh::Kind::Grid, {3, 2, 2, 5, -1, 4, 0});
   grid.SetVertexHeight(2, 1, 7, 0);
-  const MeshGeometry g = BuildMeshGeometry(grid);
-  const MeshFaceRange* top = Face(g, L"front");
+  const MeshTriangles g = BuildMeshTriangles(grid);
+  const FaceRange* top = Face(g, L"front");
   ASSERT_NE(top, nullptr);
   EXPECT_EQ(top->count, 2u * 1u * 2u * 3u);  // 2 x 1 cells, two triangles each
   bool sawRaised = false, sawCorner = false;
   for (uint32_t i = top->first; i < top->first + top->count; ++i) {
-    const MeshVertex& v = g.vertices[i];
+    const GeometryVertex& v = g.vertices[i];
     if (v.px == 3 && v.pz == -1) {  // column 2 (x = -1 + 2 x 2), row 1 (z = 4 - 5)
       EXPECT_FLOAT_EQ(v.py, 7);
       sawRaised = true;
@@ -105,16 +106,16 @@ TEST(MeshGeometry, GridFollowsItsHeightsAndStartsAtItsCorner) {
   EXPECT_TRUE(sawCorner);
 }
 
-TEST(MeshGeometry, RoundShapesTakeDefaultSegmentsWhenAskedForNone) {
-  const MeshGeometry zero = BuildMeshGeometry(EngineMesh(EngineMesh::Kind::Cylinder, {2, 1, 0, 1}));
-  const MeshGeometry eight = BuildMeshGeometry(EngineMesh(EngineMesh::Kind::Cylinder, {2, 1, 8, 1}));
-  EXPECT_EQ(zero.vertices.size(), static_cast<size_t>(kDefaultRoundSegments) * 4 * 3);
+TEST(MeshTrianglesForDrawing, RoundShapesTakeDefaultSegmentsWhenAskedForNone) {
+  const MeshTriangles zero = BuildMeshTriangles(EngineMesh(EngineMesh::Kind::Cylinder, {2, 1, 0, 1}));
+  const MeshTriangles eight = BuildMeshTriangles(EngineMesh(EngineMesh::Kind::Cylinder, {2, 1, 8, 1}));
+  EXPECT_EQ(zero.vertices.size(), static_cast<size_t>(kDefaultSegments) * 4 * 3);
   EXPECT_EQ(eight.vertices.size(), 8u * 4 * 3);
   for (const auto& v : eight.vertices) EXPECT_LE(std::hypot(v.px, v.pz), 1.0001f);
 }
 
-TEST(MeshGeometry, DegenerateGridMakesNothing) {
-  EXPECT_TRUE(BuildMeshGeometry(EngineMesh(EngineMesh::Kind::Grid, {1, 5, 1, 1, 0, 0, 0})).vertices.empty());
+TEST(MeshTrianglesForDrawing, DegenerateGridMakesNothing) {
+  EXPECT_TRUE(BuildMeshTriangles(EngineMesh(EngineMesh::Kind::Grid, {1, 5, 1, 1, 0, 0, 0})).vertices.empty());
 }
 
 }  // namespace

@@ -197,6 +197,24 @@ TEST_F(SdlStage, MeshScaleAndObjectScaleBothApply) {
   EXPECT_TRUE(PixelNear(Capture(), 320, 240 - 50, kBackground));
 }
 
+// A loaded model in its pose: the stand-in for a missing file is a magenta box of one unit.
+TEST_F(SdlStage, LoadedModelIsDrawnWhereItsNodeStands) {
+  auto model = root_->LoadModel(L"models\\not_there.qsad", 0);
+  model->SetPosition(0, 0, 10);
+  model->SetScale(4, 4, 4);  // its near side 8 away: +-104 pixels around the centre
+  stage_->AddObject(model);
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 320, 240, {255, 0, 255}));
+  EXPECT_TRUE(PixelNear(frame, 320 + 95, 240 - 95, {255, 0, 255}));
+  EXPECT_TRUE(PixelNear(frame, 320 + 115, 240, kBackground));
+  model->SetPosition(-6, 0, 10);
+  frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 320, 240, kBackground));
+  EXPECT_TRUE(PixelNear(frame, 320 - 150, 240, {255, 0, 255}));
+  model->SetVisible(0);
+  EXPECT_TRUE(PixelNear(Capture(), 320 - 150, 240, kBackground));
+}
+
 TEST_F(SdlStage, NoStageGivesABlackScreen) {
   root_->SetDisplayMode(640, 480, 16);
   backend_->Present(nullptr);

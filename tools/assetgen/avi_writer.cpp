@@ -119,9 +119,12 @@ void OpenVideo(Muxing& m, const AviMovie& movie) {
   m.frame->width = movie.width;
   m.frame->height = movie.height;
   Check(av_frame_get_buffer(m.frame, 0) >= 0, "no frame buffer");
-  m.scaler = sws_getContext(movie.width, movie.height, AV_PIX_FMT_BGR0, movie.width, movie.height,
-                            AV_PIX_FMT_YUVJ420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
+  // The encoder's full-range planes have the layout of plain 4:2:0; the scaler is told the range itself.
+  m.scaler = sws_getContext(movie.width, movie.height, AV_PIX_FMT_BGR0, movie.width, movie.height, AV_PIX_FMT_YUV420P,
+                            SWS_BICUBIC, nullptr, nullptr, nullptr);
   Check(m.scaler != nullptr, "no scaler");
+  const int* coefficients = sws_getCoefficients(SWS_CS_ITU601);
+  sws_setColorspaceDetails(m.scaler, coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
 }
 
 void OpenAudio(Muxing& m, const engine::PcmData& sound) {

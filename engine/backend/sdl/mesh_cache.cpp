@@ -14,6 +14,19 @@ void Release(GpuMesh& gpu) {
 
 }  // namespace
 
+void DescribeGeometryVertices() {
+  const auto stride = static_cast<GLsizei>(sizeof(GeometryVertex));
+  glEnableVertexAttribArray(kAttribPosition);
+  glVertexAttribPointer(kAttribPosition, 3, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<const void*>(offsetof(GeometryVertex, px)));
+  glEnableVertexAttribArray(kAttribNormal);
+  glVertexAttribPointer(kAttribNormal, 3, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<const void*>(offsetof(GeometryVertex, nx)));
+  glEnableVertexAttribArray(kAttribUv);
+  glVertexAttribPointer(kAttribUv, 2, GL_FLOAT, GL_FALSE, stride,
+                        reinterpret_cast<const void*>(offsetof(GeometryVertex, u)));
+}
+
 MeshCache::~MeshCache() { Clear(); }
 
 void MeshCache::Clear() {
@@ -21,52 +34,31 @@ void MeshCache::Clear() {
   entries_.clear();
 }
 
-// Everything the triangles are made from: the kind's measures and, for a grid, every vertex height.
-void MeshCache::Signature(const EngineMesh& mesh, std::vector<float>& out) {
-  out.assign(mesh.Params().begin(), mesh.Params().end());
-  out.push_back(static_cast<float>(mesh.GetKind()));
-  const int cols = mesh.GridColumns(), rows = mesh.GridRows();
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) out.push_back(mesh.VertexHeight(c, r));
-}
-
-const GpuMesh& MeshCache::Mesh(EngineMesh& mesh) {
+const GpuMesh& MeshCache::Mesh(const EngineMesh& mesh) {
   auto [it, added] = entries_.try_emplace(&mesh);
   Entry& entry = it->second;
-  if (added) entry.mesh = EngineRef<EngineMesh>(&mesh);
+  if (added) entry.mesh = EngineRef<const EngineMesh>(&mesh);
   entry.lastFrame = frame_;
-  Signature(mesh, scratch_);
-  if (added || scratch_ != entry.signature) {
-    entry.signature.swap(scratch_);
-    Build(entry);
-  }
+  if (added || entry.revision != mesh.Revision()) Build(entry);
   return entry.gpu;
 }
 
 void MeshCache::Build(Entry& entry) {
-  const MeshGeometry geometry = BuildMeshGeometry(*entry.mesh);
+  const MeshTriangles& triangles = MeshTrianglesOf(*entry.mesh);
   if (!entry.gpu.vao) {
     glGenVertexArrays(1, &entry.gpu.vao);
     glGenBuffers(1, &entry.gpu.vbo);
     glBindVertexArray(entry.gpu.vao);
     glBindBuffer(GL_ARRAY_BUFFER, entry.gpu.vbo);
-    const auto stride = static_cast<GLsizei>(sizeof(MeshVertex));
-    glEnableVertexAttribArray(kAttribPosition);
-    glVertexAttribPointer(kAttribPosition, 3, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(MeshVertex, px)));
-    glEnableVertexAttribArray(kAttribNormal);
-    glVertexAttribPointer(kAttribNormal, 3, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(MeshVertex, nx)));
-    glEnableVertexAttribArray(kAttribUv);
-    glVertexAttribPointer(kAttribUv, 2, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(MeshVertex, u)));
+    DescribeGeometryVertices();
   } else {
     glBindBuffer(GL_ARRAY_BUFFER, entry.gpu.vbo);
   }
-  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(geometry.vertices.size() * sizeof(MeshVertex)),
-               geometry.vertices.data(), GL_STATIC_DRAW);
+  glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(triangles.vertices.size() * sizeof(GeometryVertex)),
+               triangles.vertices.data(), GL_STATIC_DRAW);
   glBindVertexArray(0);
-  entry.gpu.faces = geometry.faces;
+  entry.gpu.faces = triangles.faces;
+  entry.revision = entry.mesh->Revision();
   ++builds_;
 }
 

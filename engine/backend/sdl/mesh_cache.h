@@ -1,5 +1,5 @@
-// Engine meshes as vertex buffers. A mesh's triangles are built once and again only when its measures or
-// (for a grid) its vertex heights changed.
+// The engine's generated shapes as vertex buffers. A shape's triangles come from the core (the same ones
+// picks test) and are uploaded once, and again only when the shape changed (its revision).
 #pragma once
 
 #include <epoxy/gl.h>
@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "backend/sdl/mesh_geometry.h"
+#include "core/geometry.h"
 #include "engine/engine_scene.h"
 
 namespace engine {
@@ -16,11 +16,14 @@ namespace engine {
 struct GpuMesh {
   GLuint vao = 0;
   GLuint vbo = 0;
-  std::vector<MeshFaceRange> faces;
+  std::vector<FaceRange> faces;
 };
 
 // Vertex attribute slots shared by every 3D shader.
 enum MeshAttribute : GLuint { kAttribPosition = 0, kAttribNormal = 1, kAttribUv = 2 };
+
+// Points the bound vertex array's attributes at interleaved GeometryVertex data in the bound buffer.
+void DescribeGeometryVertices();
 
 class MeshCache {
  public:
@@ -29,7 +32,7 @@ class MeshCache {
   MeshCache(const MeshCache&) = delete;
   MeshCache& operator=(const MeshCache&) = delete;
 
-  const GpuMesh& Mesh(EngineMesh& mesh);
+  const GpuMesh& Mesh(const EngineMesh& mesh);
   void EndFrame();
   void Clear();
 
@@ -39,17 +42,15 @@ class MeshCache {
 
  private:
   struct Entry {
-    EngineRef<EngineMesh> mesh;  // held so its address cannot be reused while cached
+    EngineRef<const EngineMesh> mesh;  // held so its address cannot be reused while cached
     GpuMesh gpu;
-    std::vector<float> signature;
+    uint64_t revision = 0;
     uint64_t lastFrame = 0;
   };
 
-  static void Signature(const EngineMesh& mesh, std::vector<float>& out);
   void Build(Entry& entry);
 
   std::unordered_map<const EngineMesh*, Entry> entries_;
-  std::vector<float> scratch_;
   uint64_t frame_ = 0;
   uint64_t builds_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <thread>
 
@@ -134,6 +135,8 @@ void SdlBackend::Sleep(int ms) {
     const int waitMs = static_cast<int>(std::max<int64_t>(1, (deadline - now + 999) / 1000));
     if (SDL_WaitEventTimeout(&event, waitMs)) Handle(event);
   }
+  // Whatever arrived meanwhile counts, even if the time ran out while older events were being looked at.
+  PumpAll();
 }
 
 bool SdlBackend::MakeCurrent() const {

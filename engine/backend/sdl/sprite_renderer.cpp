@@ -93,7 +93,7 @@ void SpriteRenderer::DrawSprite(const EngineSprite& sprite, TextureCache& textur
       continue;
     }
     if (!s->Image()) continue;
-    EngineBitmap& image = *s->Image();
+    const EngineBitmap& image = *s->Image();
     glBindTexture(GL_TEXTURE_2D, textures.Texture(image));
     glUniform4f(uRect_, 0.0f, 0.0f, static_cast<float>(image.GetWidth()), static_cast<float>(image.GetHeight()));
     glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);

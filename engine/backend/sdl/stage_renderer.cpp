@@ -82,26 +82,11 @@ bool StageRenderer::Init(std::string& error) {
   return true;
 }
 
-// The node's transform in its parent's frame. An object kept facing its target (the camera) turns its
-// forward axis towards it in world terms, whatever its parents do.
-Mat4 StageRenderer::NodeMatrix(const EngineNode& node, const Mat4& parentWorld) const {
-  const EngineNode* target = node.PointAtTarget();
-  if (node.PointAtMode() == 4 && target) {
-    const Vec3 position = parentWorld.TransformPoint(node.LocalPosition());
-    const Vec3 toTarget = target->WorldPosition() - position;
-    const Mat3 facing = toTarget.Length() > 0 ? Mat3::FromDirectionUp(toTarget, {0, 1, 0}) : node.LocalRotation();
-    return ModelMatrix(position, facing, node.Scale());
-  }
-  return parentWorld * ModelMatrix(node.LocalPosition(), node.LocalRotation(), node.Scale());
-}
+namespace {
 
-Mat4 StageRenderer::WorldOf(const EngineNode& node) const {
-  std::vector<const EngineNode*> chain;
-  for (const EngineNode* n = &node; n && chain.size() < kMaxNodeDepth; n = n->Parent()) chain.push_back(n);
-  Mat4 world;
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) world = NodeMatrix(**it, world);
-  return world;
-}
+Mat4 ToMat4(const Affine& a) { return ModelMatrix(a.t, a.m, {1, 1, 1}); }
+
+}  // namespace
 
 void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& textures, MeshCache& meshes,
                          GLuint sampler) {
@@ -110,16 +95,12 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   const Viewport& vp = camera.GetViewport();
   if (vp.width <= 0 || vp.height <= 0) return;
 
-  // The camera's own world placement (it may hang under another object).
-  const Mat4 cameraWorld = WorldOf(camera);
-  cameraPosition_ = cameraWorld.TransformPoint({0, 0, 0});
-  Mat3 cameraAxes;
-  cameraAxes.r = cameraWorld.TransformDirection({1, 0, 0}).Normalized();
-  cameraAxes.u = cameraWorld.TransformDirection({0, 1, 0}).Normalized();
-  cameraAxes.f = cameraWorld.TransformDirection({0, 0, 1}).Normalized();
-  view_ = ViewMatrix(cameraPosition_, cameraAxes);
-  const Mat4 projection = PerspectiveMatrix(EngineCamera::kFieldOfViewDegrees, static_cast<float>(vp.width) / vp.height,
-                                            camera.NearPlane(), camera.FarPlane());
+  // The camera's own world placement (it may hang under another object), its scale taken out.
+  const Affine cameraWorld = camera.WorldTransform();
+  view_ = ViewMatrix(cameraWorld.t, cameraWorld.m.Orthonormalized());
+  const Mat4 projection =
+      PerspectiveMatrix(EngineCamera::kFieldOfViewDegrees, static_cast<float>(vp.width) / static_cast<float>(vp.height),
+                        camera.NearPlane(), camera.FarPlane());
 
   // Walk: objects under another object on the stage are drawn through it, once.
   onStage_.clear();
@@ -127,13 +108,15 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   solid_.clear();
   seeThrough_.clear();
   lighting_ = SceneLighting{};
+  models_.Begin();
   for (const auto& object : stage.Objects()) {
     bool underAnother = false;
     for (const EngineNode* p = object->Parent(); p && !underAnother; p = p->Parent()) underAnother = onStage_.count(p);
     if (underAnother) continue;
     const EngineNode* parent = object->Parent();
-    CollectNode(*object, parent ? WorldOf(*parent) : Mat4{}, 0);
+    CollectNode(*object, parent ? parent->WorldTransform() : Affine::Identity(), 0);
   }
+  models_.Upload();
   lastItems_ = solid_.size() + seeThrough_.size();
 
   const int glY = logicalHeight - vp.y - vp.height;
@@ -189,40 +172,66 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   glBindVertexArray(0);
 }
 
-void StageRenderer::CollectNode(EngineNode& node, const Mat4& parentWorld, int depth) {
+void StageRenderer::CollectNode(EngineNode& node, const Affine& parentWorld, int depth) {
   if (depth > kMaxNodeDepth) return;
-  const Mat4 world = NodeMatrix(node, parentWorld);
+  const Affine world = node.KeepsFacingTarget() ? node.WorldTransform() : parentWorld * node.LocalTransform();
   // A light shines whether or not it is "visible"; its switch decides.
   if (const auto* light = dynamic_cast<const EngineLight*>(&node)) CollectLight(*light, world);
   if (!node.Visible()) return;
-  CollectShapes(node, world);
+  const float cameraDepth = view_.TransformPoint(world.t).z;
+  CollectShapes(node, world, cameraDepth);
+  CollectModel(node, world, cameraDepth);
   for (const auto& child : node.Children()) CollectNode(*child, world, depth + 1);
 }
 
-void StageRenderer::CollectShapes(EngineNode& node, const Mat4& world) {
-  if (node.Shapes().empty()) return;
-  const float depth = view_.TransformPoint(world.TransformPoint({0, 0, 0})).z;
+void StageRenderer::Add(DrawItem item) {
+  if (item.opacity <= 0 || item.count <= 0) return;  // fully transparent: a pick shape, never seen
+  (item.opacity >= 255 ? solid_ : seeThrough_).push_back(item);
+}
+
+void StageRenderer::CollectShapes(const EngineNode& node, const Affine& world, float depth) {
   for (const auto& meshRef : node.Shapes()) {
-    EngineMesh& mesh = *meshRef;
+    const EngineMesh& mesh = *meshRef;
     const GpuMesh& gpu = meshes_->Mesh(mesh);
-    const Vec3 s = mesh.Scale();
-    const Mat4 model = world * ModelMatrix({0, 0, 0}, Mat3::Identity(), s);
-    for (const MeshFaceRange& range : gpu.faces) {
-      auto it = mesh.Faces().find(range.face);
-      if (it == mesh.Faces().end() || it->second.opacity <= 0) continue;  // fully transparent: a pick shape
+    const Mat4 model = ToMat4(world * Affine::FromTrs({0, 0, 0}, Mat3::Identity(), mesh.Scale()));
+    for (const FaceRange& range : gpu.faces) {
+      const EngineMesh::Face* face = mesh.FindFace(range.face);
+      if (!face) continue;
       DrawItem item;
       item.vao = gpu.vao;
       item.first = static_cast<GLint>(range.first);
       item.count = static_cast<GLsizei>(range.count);
       item.model = model;
-      item.face = &it->second;
+      item.color = face->color;
+      item.opacity = face->opacity;
+      item.image = face->image.Get();
       item.depth = depth;
-      (it->second.opacity >= 255 ? solid_ : seeThrough_).push_back(item);
+      Add(item);
     }
   }
 }
 
-void StageRenderer::CollectLight(const EngineLight& light, const Mat4& world) {
+// A loaded model in its current pose: one item per batch of triangles in one material.
+void StageRenderer::CollectModel(EngineNode& node, const Affine& world, float depth) {
+  const ModelGeometry geometry = ModelGeometryOf(node);
+  if (geometry.batches.empty()) return;
+  const Mat4 model = ToMat4(world);
+  for (const ModelBatch& batch : geometry.batches) {
+    if (!batch.vertices || batch.vertices->empty()) continue;
+    DrawItem item;
+    item.vao = 0;  // the frame's model stream, bound when drawn
+    item.first = models_.Add(*batch.vertices);
+    item.count = static_cast<GLsizei>(batch.vertices->size());
+    item.model = model;
+    item.color = batch.color;
+    item.opacity = batch.opacity;
+    item.image = batch.texture;
+    item.depth = depth;
+    Add(item);
+  }
+}
+
+void StageRenderer::CollectLight(const EngineLight& light, const Affine& world) {
   if (!light.On()) return;
   const Vec3 color = ColorToVec(light.LightColor());
   if (light.Type() == 0) {
@@ -231,8 +240,8 @@ void StageRenderer::CollectLight(const EngineLight& light, const Mat4& world) {
     return;
   }
   if (light.Type() != 3 || lighting_.directionalCount >= SceneLighting::kMaxDirectional) return;
-  Vec3 travel = world.TransformDirection({0, 0, 1});
-  if (const EngineNode* target = light.Target()) travel = target->WorldPosition() - world.TransformPoint({0, 0, 0});
+  Vec3 travel = world.Direction({0, 0, 1});
+  if (const EngineNode* target = light.Target()) travel = target->WorldPosition() - world.t;
   if (travel.Length() == 0) return;
   lighting_.any = true;
   lighting_.towardLight[lighting_.directionalCount] = travel.Normalized() * -1.0f;
@@ -243,25 +252,25 @@ void StageRenderer::CollectLight(const EngineLight& light, const Mat4& world) {
 void StageRenderer::DrawItems(const std::vector<DrawItem>& items, const Mat4& viewProjection, TextureCache& textures) {
   GLuint boundVao = 0;
   for (const DrawItem& item : items) {
-    const EngineMesh::Face& face = *item.face;
     const Mat4 mvp = viewProjection * item.model;
     glUniformMatrix4fv(uMvp_, 1, GL_FALSE, mvp.m.data());
     const std::array<float, 9> normal = NormalMatrix(item.model);
     glUniformMatrix3fv(uNormalMatrix_, 1, GL_FALSE, normal.data());
-    const Vec3 color = ColorToVec(face.color);
+    const Vec3 color = ColorToVec(item.color);
     glUniform3f(uColor_, color.x, color.y, color.z);
-    glUniform1f(uOpacity_, static_cast<float>(face.opacity) / 255.0f);
-    if (face.image) {
-      glBindTexture(GL_TEXTURE_2D, textures.Texture(*face.image));
+    glUniform1f(uOpacity_, static_cast<float>(item.opacity) / 255.0f);
+    if (item.image) {
+      glBindTexture(GL_TEXTURE_2D, textures.Texture(*item.image));
       glUniform1i(uTextured_, 1);
     } else {
       glUniform1i(uTextured_, 0);
     }
     // A mirroring scale turns the triangles' order round; turn the notion of "front" with it.
     glFrontFace(item.model.Determinant3() < 0 ? GL_CW : GL_CCW);
-    if (item.vao != boundVao) {
-      glBindVertexArray(item.vao);
-      boundVao = item.vao;
+    const GLuint vao = item.vao ? item.vao : models_.Vao();
+    if (vao != boundVao) {
+      glBindVertexArray(vao);
+      boundVao = vao;
     }
     glDrawArrays(GL_TRIANGLES, item.first, item.count);
   }

@@ -1,9 +1,9 @@
 // The 3D view: the stage's objects seen through its camera (viewport, clip range, the fixed field of
-// view), faces in their colours and images, lit by the stage's ambient and directional lights. Faces
-// with an opacity below full are drawn last, farthest first, over the solid ones.
+// view), generated shapes with their faces' colours, images and opacity, loaded models in their current
+// pose, all lit by the stage's ambient and directional lights. Anything not fully opaque is drawn last,
+// farthest first, over the solid things.
 //
-// Drawing is two steps: the stage is walked into a list of draw items, then the list is drawn. A kind of
-// object that draws differently (a skinned model) only adds its own items to the list.
+// Drawing is two steps: the stage is walked into a list of draw items, then the list is drawn.
 #pragma once
 
 #include <epoxy/gl.h>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "backend/sdl/gl_program.h"
+#include "backend/sdl/model_stream.h"
 #include "backend/sdl/view_math.h"
 #include "engine/engine_scene.h"
 
@@ -46,25 +47,27 @@ class StageRenderer {
     GLint first = 0;
     GLsizei count = 0;
     Mat4 model;
-    const EngineMesh::Face* face = nullptr;
-    float depth = 0;  // camera-space depth of the object, for ordering see-through faces
+    Color color;
+    int opacity = 255;
+    const EngineBitmap* image = nullptr;
+    float depth = 0;  // camera-space depth of the object, for ordering see-through things
   };
 
-  void CollectNode(EngineNode& node, const Mat4& parentWorld, int depth);
-  void CollectShapes(EngineNode& node, const Mat4& world);
-  void CollectLight(const EngineLight& light, const Mat4& world);
-  Mat4 WorldOf(const EngineNode& node) const;
-  Mat4 NodeMatrix(const EngineNode& node, const Mat4& parentWorld) const;
+  void CollectNode(EngineNode& node, const Affine& parentWorld, int depth);
+  void CollectShapes(const EngineNode& node, const Affine& world, float depth);
+  void CollectModel(EngineNode& node, const Affine& world, float depth);
+  void CollectLight(const EngineLight& light, const Affine& world);
+  void Add(DrawItem item);
   void DrawItems(const std::vector<DrawItem>& items, const Mat4& viewProjection, TextureCache& textures);
 
   GlProgram program_;
   GLint uMvp_ = -1, uNormalMatrix_ = -1, uColor_ = -1, uOpacity_ = -1, uTextured_ = -1, uImage_ = -1;
   GLint uLit_ = -1, uAmbient_ = -1, uLightCount_ = -1, uLightDir_ = -1, uLightColor_ = -1;
+  ModelStream models_;
 
   // Per frame.
   MeshCache* meshes_ = nullptr;
   Mat4 view_;
-  Vec3 cameraPosition_;
   SceneLighting lighting_;
   std::unordered_set<const EngineNode*> onStage_;
   std::vector<DrawItem> solid_, seeThrough_;

@@ -29,11 +29,11 @@ void TextureCache::Clear() {
   entries_.clear();
 }
 
-GLuint TextureCache::Texture(EngineBitmap& bitmap) {
+GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
   auto [it, added] = entries_.try_emplace(&bitmap);
   Entry& entry = it->second;
   if (added) {
-    entry.bitmap = EngineRef<EngineBitmap>(&bitmap);
+    entry.bitmap = EngineRef<const EngineBitmap>(&bitmap);
     glGenTextures(1, &entry.texture);
   }
   entry.lastFrame = frame_;

@@ -20,7 +20,7 @@ class TextureCache {
   TextureCache(const TextureCache&) = delete;
   TextureCache& operator=(const TextureCache&) = delete;
 
-  GLuint Texture(EngineBitmap& bitmap);
+  GLuint Texture(const EngineBitmap& bitmap);
   // Ends a frame: textures of bitmaps not drawn for a while are dropped (and the bitmaps let go).
   void EndFrame();
   void Clear();
@@ -34,7 +34,7 @@ class TextureCache {
  private:
   struct Entry {
     // Held so the bitmap cannot die and another take its address while its texture is cached.
-    EngineRef<EngineBitmap> bitmap;
+    EngineRef<const EngineBitmap> bitmap;
     GLuint texture = 0;
     uint64_t revision = 0;
     std::optional<Color> key;

@@ -1,0 +1,88 @@
+// What the movie-layer tests share: the small AVI files of the AVI fuzz corpus, a scratch folder as the
+// working directory, and environment variables set for one test only.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+namespace kestrine::testing {
+
+// The corpus movies: video_audio.avi (64 x 48, 10 frames a second, 20 frames, 8,000 Hz mono, 2 s),
+// video_only.avi (the same pictures), audio_only.avi (11,025 Hz stereo, 1 s) and broken ones.
+inline std::filesystem::path CorpusMovie(const std::string& name) {
+  return std::filesystem::path(KESTRINE_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / "avi" / name;
+}
+
+inline std::string CorpusBytes(const std::string& name) {
+  std::ifstream in(CorpusMovie(name), std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// A scratch folder that is the working directory while it lives.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    char pattern[] = "/tmp/kestrine-movies-XXXXXX";
+    root_ = mkdtemp(pattern);
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(root_);
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    std::filesystem::current_path(previous_, ec);
+    std::filesystem::remove_all(root_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& Root() const { return root_; }
+  // Copies a corpus movie to a path under the folder ('/' separated, made as given).
+  void CopyMovie(const std::string& corpusName, const std::string& relativePath) const {
+    const auto target = root_ / relativePath;
+    std::filesystem::create_directories(target.parent_path());
+    std::filesystem::copy_file(CorpusMovie(corpusName), target, std::filesystem::copy_options::overwrite_existing);
+  }
+  void WriteBytes(const std::string& relativePath, const std::string& bytes) const {
+    const auto target = root_ / relativePath;
+    std::filesystem::create_directories(target.parent_path());
+    std::ofstream(target, std::ios::binary) << bytes;
+  }
+
+ private:
+  std::filesystem::path root_;
+  std::filesystem::path previous_;
+};
+
+// Sets (or, with nullopt, removes) an environment variable until the end of the scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value) {
+      setenv(name, value->c_str(), 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      setenv(name_.c_str(), old_->c_str(), 1);
+    } else {
+      unsetenv(name_.c_str());
+    }
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+}  // namespace kestrine::testing

@@ -1,0 +1,115 @@
+// What the movie player's window stands on: the game's file names found without regard to case, the
+// movie clock (virtual without a display), waiting for messages, and the window canvas the frames are
+// drawn into.
+#include <gtest/gtest.h>
+
+#include "movie_test_files.h"
+#include "platform/message_queue.h"
+#include "platform/movie/file_access.h"
+#include "platform/movie/movie_clock.h"
+#include "platform/movie/wait_message.h"
+#include "platform/movie/window_canvas.h"
+#include "platform/movie/window_input.h"
+#include "platform/window.h"
+
+namespace kestrine {
+namespace {
+
+using testing::ScopedEnv;
+using testing::ScratchFolder;
+
+TEST(FileAccessTest, GamePathsMatchEveryPartWithoutRegardToCase) {
+  ScratchFolder folder;
+  folder.WriteBytes("Avi/Mission1.AVI", "x");
+  folder.WriteBytes("avi/credits.avi", "y");
+  EXPECT_EQ(_access("avi\\mission1.avi", 0), 0);
+  EXPECT_EQ(_access("AVI\\MISSION1.avi", 0), 0);
+  EXPECT_EQ(_access("avi/credits.avi", 0), 0);
+  EXPECT_EQ(_access("avi\\mission2.avi", 0), -1);
+  EXPECT_EQ(_access("sounds\\mission1.avi", 0), -1);
+  EXPECT_EQ(_access("", 0), -1);
+  EXPECT_EQ(_access(nullptr, 0), -1);
+  const auto found = ResolveGamePath("aVi\\mIssion1.avi");
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(*found, "Avi/Mission1.AVI");
+}
+
+TEST(MovieClockTest, WithoutADisplayTimePassesOnlyWhenThePlayerWaits) {
+  ScopedEnv engine("KESTRINE_ENGINE", "headless");
+  ASSERT_TRUE(MovieClockIsVirtual());
+  const uint32_t start = MovieClockNow();
+  EXPECT_EQ(MovieClockNow(), start);
+  MovieClockSleep(300000);  // five minutes, at once
+  EXPECT_EQ(MovieClockNow() - start, 300000u);
+}
+
+TEST(WaitMessageTest, AWaitingMessageEndsTheWaitAtOnceAndTheHookSeesEveryWait) {
+  ScopedEnv engine("KESTRINE_ENGINE", "headless");
+  ClearMessageQueue();
+  int hooked = 0;
+  SetWaitMessageHook([&hooked] { ++hooked; });
+  const uint32_t before = MovieClockNow();
+  WaitMessage();
+  const uint32_t waited = MovieClockNow() - before;
+  EXPECT_GT(waited, 0u);    // nothing came: a short while passed
+  EXPECT_LE(waited, 50u);   // and only a short one
+  PostQuitMessage(0);
+  const uint32_t posted = MovieClockNow();
+  WaitMessage();
+  EXPECT_EQ(MovieClockNow(), posted);
+  EXPECT_EQ(hooked, 2);
+  SetWaitMessageHook(nullptr);
+  WaitMessage();
+  EXPECT_EQ(hooked, 2);
+  ClearMessageQueue();
+}
+
+class CanvasTest : public ::testing::Test {
+ protected:
+  ScopedEnv engine_{"KESTRINE_ENGINE", "headless"};
+  const HWND window_ = 0x777777;
+  void TearDown() override { DestroyWindowCanvas(window_); }
+};
+
+TEST_F(CanvasTest, DrawingIsClippedToTheCanvasAndReadBack) {
+  CreateWindowCanvas(window_, "canvas", RECT{0, 0, 20, 10}, true);
+  ASSERT_TRUE(HasWindowCanvas(window_));
+  EXPECT_EQ(WindowCanvasSdlId(window_), 0u);  // no display: no window on screen, the pixels stay in memory
+  EXPECT_EQ(CanvasPixel(window_, 0, 0), kCanvasBlack);
+  EXPECT_FALSE(CanvasPixel(window_, 20, 0).has_value());
+  EXPECT_FALSE(CanvasPixel(window_, 0, -1).has_value());
+
+  FillCanvasRect(window_, RECT{-5, -5, 100, 100}, 0x112233);
+  EXPECT_EQ(CanvasPixel(window_, 19, 9), 0x112233u);
+  FrameCanvasRect(window_, RECT{2, 2, 8, 6}, 0x000000);
+  EXPECT_EQ(CanvasPixel(window_, 2, 2), 0u);
+  EXPECT_EQ(CanvasPixel(window_, 7, 5), 0u);
+  EXPECT_EQ(CanvasPixel(window_, 5, 2), 0u);
+  EXPECT_EQ(CanvasPixel(window_, 3, 3), 0x112233u);  // the inside is left alone
+  EXPECT_EQ(CanvasPixel(window_, 8, 6), 0x112233u);  // and so is the outside
+
+  // A picture hanging over the left and bottom edges: only what falls on the canvas is copied.
+  const uint32_t picture[3 * 4] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+  BlitToCanvas(window_, -1, 8, 3, 4, picture, 3);
+  EXPECT_EQ(CanvasPixel(window_, 0, 8), 2u);
+  EXPECT_EQ(CanvasPixel(window_, 1, 8), 3u);
+  EXPECT_EQ(CanvasPixel(window_, 0, 9), 5u);
+  EXPECT_EQ(CanvasPixel(window_, 2, 8), 0x112233u);
+  PresentWindowCanvas(window_);  // nothing to show it in: no harm done
+
+  DestroyWindowCanvas(window_);
+  EXPECT_FALSE(HasWindowCanvas(window_));
+  FillCanvasRect(window_, RECT{0, 0, 5, 5}, 1);  // drawing into a window without a canvas does nothing
+  EXPECT_FALSE(CanvasPixel(window_, 0, 0).has_value());
+}
+
+TEST(WindowInputTest, WithoutSdlThereIsNothingToGatherOrGiveBack) {
+  ScopedEnv engine("KESTRINE_ENGINE", "headless");
+  ClearMessageQueue();
+  PumpWindowInput();
+  GiveBackOtherInput();
+  EXPECT_EQ(PendingMessageCount(), 0u);
+}
+
+}  // namespace
+}  // namespace kestrine

@@ -1,0 +1,189 @@
+// PlayMovies around a run: the engine's window minimised and its display mode left while movies play and
+// both back after; nothing at all for a queue of missing files; without a sound device each movie's still
+// and sound stand in for it (not for the credits); an ending's still waits for a press, but not forever;
+// and with a sound device the movie's sound drives its pictures to the end.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "movie_fixture.h"
+#include "platform/movie/movie_clock.h"
+#include "platform/movie/wave_out.h"
+#include "shell/movie/play_movies.h"
+
+namespace kestrine::testing {
+namespace {
+
+class PlayMoviesTest : public MovieTest {
+ protected:
+  // A window of ours titled as the engine's own is found by the search around movies.
+  class EngineWindow : public WindowImpl {
+   public:
+    WindowClassInfo WindowClass() const override { return {"EngineWindow", 0, "arrow", 0}; }
+    bool ProcessWindowMessage(HWND, uint32_t, WPARAM, LPARAM, LRESULT&, uint32_t) override { return false; }
+  };
+
+  HWND OpenEngineWindow() {
+    const HWND hwnd = engineWindow_.Create(0, RECT{0, 0, 640, 480}, "Quillary FullScreen", WS_POPUP | WS_VISIBLE, 0);
+    ShowWindow(hwnd, SW_MAXIMIZE);
+    return hwnd;
+  }
+
+  // The one still image on screen before the menus exist: a visible camera sprite other than the text.
+  static engine::EngineRef<engine::EngineSprite> VisibleStillSprite() {
+    for (const auto& sprite : engineCamera->Sprites())
+      if (sprite->Visible() && sprite.Get() != textOverlaySprite.Get()) return sprite;
+    return nullptr;
+  }
+
+  EngineWindow engineWindow_;
+};
+
+TEST_F(PlayMoviesTest, AQueueOfMissingFilesPlaysNothingAndLeavesTheEngineWindowAlone) {
+  const HWND engine = OpenEngineWindow();
+  QueueMovie("gone", MOVIE_UNSKIPPABLE);
+  QueueMovie("lost", MOVIE_SKIPPABLE);
+  PlayMovies("missing", MOVIE_SHOW_STILL_AFTER);
+  EXPECT_EQ(WindowShowState(engine), SW_MAXIMIZE);
+  EXPECT_TRUE(Backend().DisplayModeActive());
+  EXPECT_EQ(moviePlayer.window, 0u);  // the player never ran
+  EXPECT_EQ(movieCount, 0);
+}
+
+TEST_F(PlayMoviesTest, TheEngineWindowMakesWayForTheMoviesAndComesBackAfter) {
+  const HWND engine = OpenEngineWindow();
+  AddMovie("KIA", "video_only.avi");
+  PlayerWatch watch;
+  int engineStateDuringRun = -1;
+  bool modeDuringRun = true;
+  watch.When(0, 100, [&] {
+    engineStateDuringRun = WindowShowState(engine);
+    modeDuringRun = Backend().DisplayModeActive();
+  });
+  PlayMovies("KIA", MOVIE_SKIPPABLE);
+  EXPECT_EQ(engineStateDuringRun, SW_MINIMIZE);
+  EXPECT_FALSE(modeDuringRun);
+  EXPECT_EQ(WindowShowState(engine), SW_MAXIMIZE);
+  EXPECT_TRUE(Backend().DisplayModeActive());
+  EXPECT_EQ(movieSoundFailed, 0);  // the movie had no sound to fail
+}
+
+TEST_F(PlayMoviesTest, WithoutASoundDeviceEachMoviesStillAndSoundStandInForIt) {
+  AddMovie("ostrel", "video_audio.avi");
+  AddMovie("orvale", "video_audio.avi");
+  AddMovie("ostrel_intro", "audio_only.avi");
+  AddStill("ostrel", 200, 10, 10, 700);
+  AddStill("orvale", 10, 200, 10, 900);
+  AddStill("ostrel_intro", 10, 10, 200, 400);
+  PlayerWatch watch;
+  std::vector<engine::Color> shown;
+  // The stills come before the menus: no backdrop yet, so each shows on a screen image of its own.
+  ASSERT_FALSE(fullScreenOverlay);
+  const int64_t before = EngineNow();
+  QueueMovie("ostrel", MOVIE_UNSKIPPABLE);
+  QueueMovie("orvale", MOVIE_UNSKIPPABLE);
+  QueueMovie("ostrel_intro", MOVIE_SKIPPABLE);
+  int presented = Backend().PresentedFrames();
+  PlayMovies("", 0);
+
+  EXPECT_TRUE(watch.Seen().empty());  // no movie could play with its sound: none played at all
+  EXPECT_EQ(movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
+  // Each still showed while its sound played out, one after the other.
+  EXPECT_GE(EngineNow() - before, 700 + 900 + 400);
+  EXPECT_LT(EngineNow() - before, 700 + 900 + 400 + 3 * 200);
+  EXPECT_EQ(Backend().PresentedFrames() - presented, 3);
+  EXPECT_EQ(VisibleStillSprite(), nullptr);  // and went when the stills were over
+  EXPECT_FALSE(movieStillImage);
+  EXPECT_EQ(movieNextIndex, 0);
+  EXPECT_TRUE(Backend().DisplayModeActive());
+  const engine::Viewport& view = engineCamera->GetViewport();
+  EXPECT_EQ(view.x, 0);
+  EXPECT_EQ(view.y, 0);
+}
+
+TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdrop) {
+  CreateOverlays();
+  AddMovie("mission3", "video_audio.avi");
+  AddStill("mission3", 30, 60, 90, 300);
+  PlayMovies("mission3", MOVIE_SKIPPABLE);
+  const engine::Color c = fullScreenOverlay->PixelColor(320, 240);
+  EXPECT_EQ(c.r, 30);
+  EXPECT_EQ(c.g, 60);
+  EXPECT_EQ(c.b, 90);
+  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+}
+
+TEST_F(PlayMoviesTest, APressCutsAStillWithSoundShort) {
+  AddMovie("badge1", "video_audio.avi");
+  AddStill("badge1", 30, 60, 90, 5000);
+  Backend().InjectKey(' ', true);  // held down as the still comes up
+  const int64_t before = EngineNow();
+  PlayMovies("badge1", MOVIE_SKIPPABLE);
+  EXPECT_LT(EngineNow() - before, 1000);
+}
+
+TEST_F(PlayMoviesTest, TheCreditsPlaySilentlyWithoutASoundDeviceAndHaveNoStills) {
+  AddMovie("credits", "video_audio.avi");
+  AddStill("credits", 30, 60, 90, 3000);
+  PlayerWatch watch;
+  const int64_t before = EngineNow();
+  PlayMovies("credits", MOVIE_SKIPPABLE);
+  EXPECT_GE(watch.Of(0).last, 1900);  // the pictures played, on the clock
+  EXPECT_EQ(movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
+  EXPECT_LT(EngineNow() - before, 3000);  // and the still's sound was never played out
+}
+
+TEST_F(PlayMoviesTest, AnEndingsStillWaitsForAPressButNotForever) {
+  CreateOverlays();
+  AddMovie("winner1", "video_only.avi");
+  AddStill("winner1", 250, 200, 40, 100);
+  const int64_t before = EngineNow();
+  PlayMovies("winner1", MOVIE_SHOW_STILL_AFTER);
+  const int64_t waited = EngineNow() - before;
+  EXPECT_GE(waited, 60000);  // nobody pressed anything: a minute
+  EXPECT_LT(waited, 61000);
+  EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10).r, 250);
+
+  AddMovie("loser2", "video_only.avi");
+  AddStill("loser2", 40, 40, 40, 100);
+  Backend().InjectMouse(engine::kMouseLeftDown, 5, 5);
+  const int64_t pressedAt = EngineNow();
+  PlayMovies("loser2", MOVIE_SHOW_STILL_AFTER);
+  EXPECT_LT(EngineNow() - pressedAt, 1000);
+  EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10).r, 40);
+}
+
+// A desktop with a display and SDL's dummy sound driver, which plays at the real rate: the movie's sound
+// opens, its buffers come back and are refilled, and the pictures follow its position to the end.
+TEST_F(PlayMoviesTest, WithASoundDeviceTheSoundDrivesTheMovieToItsEnd) {
+  ScopedEnv engineEnv("KESTRINE_ENGINE", std::nullopt);
+  ScopedEnv video("SDL_VIDEODRIVER", std::nullopt);
+  ScopedEnv display("DISPLAY", ":kestrine-test");
+  ScopedEnv audio("SDL_AUDIODRIVER", "dummy");
+  ScopedEnv wayland("WAYLAND_DISPLAY", std::nullopt);
+  ASSERT_FALSE(MovieClockIsVirtual());
+  AddMovie("mission1", "video_audio.avi");
+  AddStill("mission1", 30, 60, 90, 300);
+  PlayerWatch watch;
+  bool followedSound = false;
+  int most = 0;
+  watch.Always([&] {
+    followedSound = followedSound || moviePlayer.followsSound;
+    most = std::max(most, movieSound.bufferCount);
+  });
+  const auto start = std::chrono::steady_clock::now();
+  PlayMovies("mission1", MOVIE_SKIPPABLE);
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_TRUE(followedSound);
+  EXPECT_GE(most, kFewestMovieSoundBuffers);
+  EXPECT_LE(most, kMostMovieSoundBuffers);
+  EXPECT_EQ(movieSoundFailed, 0);
+  EXPECT_GE(watch.Of(0).last, 1900);
+  EXPECT_GE(took, std::chrono::milliseconds(1900));
+  EXPECT_LT(took, std::chrono::seconds(6));
+  EXPECT_FALSE(movieSound.playing);
+  EXPECT_EQ(movieSound.device, 0u);
+}
+
+}  // namespace
+}  // namespace kestrine::testing

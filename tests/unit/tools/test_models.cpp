@@ -1,0 +1,250 @@
+// Models written by assetgen's writer and read back by the engine: bone names and order, parts, materials
+// with replaceable pictures, animation names and lengths, animations advanced by the engine clock
+// (backwards to their start, looping round), skinned triangles following the pose, and the placeholder
+// for a missing, cut short or damaged file.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/engine_core.h"
+#include "core/geometry.h"
+#include "core/model_instance.h"
+#include "engine/engine.h"
+#include "tools/assetgen/model_builder.h"
+
+namespace assetgen {
+namespace {
+
+using engine::EngineRef;
+using engine::Vec3;
+namespace fs = std::filesystem;
+
+void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-3f) {
+  EXPECT_NEAR(actual.x, expected.x, tolerance);
+  EXPECT_NEAR(actual.y, expected.y, tolerance);
+  EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+Vec3 Of(const EngineRef<engine::EngineVector>& v) { return v->Value(); }
+
+constexpr float kWaveLength = 1.0f;
+constexpr float kWalkLength = 2.5f;
+
+// A figure in two materials (the cloth with a picture), waving its left arm up over a second and swinging
+// its right leg forward and back over two and a half.
+std::string FigureFile() {
+  ModelBuilder b;
+  auto picture = engine::MakeEngine<engine::EngineBitmap>(4, 4);
+  picture->Clear(10, 200, 30);
+  const int skin = b.AddMaterial("skin", {230, 180, 150});
+  const int cloth = b.AddMaterial("cloth", {255, 255, 255}, picture);
+  AddHumanoidFigure(b, [&](const std::string& bone) {
+    return bone == "head" || bone.find("hand") != std::string::npos ? skin : cloth;
+  });
+  b.AddAnimation("wave", {{b.FindPart("l_shldr"), {0, kWaveLength}, {Turn({0, 0, 1}, 0), Turn({0, 0, 1}, 90)}, {}}});
+  b.AddAnimation("walk", {{b.FindPart("r_hip"),
+                           {0, kWalkLength / 2, kWalkLength},
+                           {Turn({1, 0, 0}, 0), Turn({1, 0, 0}, 60), Turn({1, 0, 0}, 0)},
+                           {}}});
+  return b.WriteSkinned();
+}
+
+class ModelFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = engine::CreateEngineRoot("headless");
+    root_->Core().SetTraceToStderr(false);
+    char pattern[] = "/tmp/kestrine_models_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  EngineRef<engine::EngineModel> Load(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    const std::string p = (dir_ / name).string();
+    return root_->LoadModel(std::wstring(p.begin(), p.end()), 1);
+  }
+
+  Vec3 HandAt(const EngineRef<engine::EngineModel>& model, const wchar_t* hand = L"l_hand") {
+    return Of(model->FindPart(hand)->GetPosition());
+  }
+
+  EngineRef<engine::EngineRoot> root_;
+  fs::path dir_;
+};
+
+TEST_F(ModelFileTest, BonesPartsMaterialsAndAnimationsComeBackByName) {
+  auto model = Load("figure.qsad", FigureFile());
+  EXPECT_EQ(model->IsLoaded(), 1);
+  EXPECT_EQ(model->IsReady(), 1);
+  const wchar_t* expected[] = {L"pelv",    L"spinebase", L"spine1",  L"spine2",  L"spine3",  L"nek",     L"head",
+                               L"lo_mouth", L"up_mouth",  L"l_eye1",  L"r_eye1",  L"l_cheek", L"r_cheek", L"l_shldr",
+                               L"l_elbow", L"l_hand",    L"r_shldr", L"r_elbow", L"r_hand",  L"l_hip",   L"l_knee",
+                               L"l_ankle", L"l_toe",     L"r_hip",   L"r_knee",  L"r_ankle", L"r_toe"};
+  ASSERT_EQ(model->GetBoneCount(), 27);
+  for (int i = 0; i < 27; ++i) EXPECT_EQ(model->GetBone(i)->GetName(), expected[i]) << i;
+  EXPECT_FALSE(model->GetBone(27));
+  EXPECT_FALSE(model->GetBone(-1));
+
+  // Parts stand where the rig put them, through the model's own placement.
+  model->SetScale(2, 2, 2);
+  model->MoveTo(0, 10, 0);
+  ExpectNear(HandAt(model), Vec3{0.74f, 1.54f, 0} * 2 + Vec3{0, 10, 0});
+  EXPECT_EQ(model->FindPart(L"r_hand")->GetName(), L"r_hand");
+  // A bone carries what the game hangs on it.
+  auto pick = root_->CreateActor();
+  pick->SetPosition(0.2f, 0, 0);
+  model->GetBone(15)->AddChild(pick);
+  ExpectNear(Of(pick->GetPosition()), HandAt(model) + Vec3{0.4f, 0, 0});
+
+  ASSERT_EQ(model->GetAnimationCount(), 2);
+  EXPECT_EQ(model->GetAnimationName(0), L"wave");
+  EXPECT_EQ(model->GetAnimationName(1), L"walk");
+  EXPECT_EQ(model->GetAnimationName(2), L"");
+  EXPECT_FLOAT_EQ(model->GetAnimationLength(L"wave"), kWaveLength);
+  EXPECT_FLOAT_EQ(model->GetAnimationLength(L"walk"), kWalkLength);
+  EXPECT_FLOAT_EQ(model->GetAnimationLength(L"dance"), 0.0f);
+}
+
+TEST_F(ModelFileTest, MaterialPicturesAreReplacedAndGivenBack) {
+  auto model = Load("figure.qsad", FigureFile());
+  const auto textureOf = [&](const std::wstring& material) -> const engine::EngineBitmap* {
+    for (const engine::ModelBatch& b : engine::ModelGeometryOf(*model).batches)
+      if (*b.material == material) return b.texture;
+    ADD_FAILURE() << "no batch in that material";
+    return nullptr;
+  };
+  const engine::EngineBitmap* own = textureOf(L"cloth");
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(own->PixelColor(1, 1), (engine::Color{10, 200, 30}));
+  EXPECT_EQ(textureOf(L"skin"), nullptr);
+
+  auto wound = root_->CreateBitmap(8, 8);
+  model->SetMaterialTexture(wound, L"skin");
+  model->SetMaterialTextureB(wound, L"cloth");
+  EXPECT_EQ(textureOf(L"skin"), wound.Get());
+  EXPECT_EQ(textureOf(L"cloth"), wound.Get());
+  EXPECT_NO_THROW(model->SetMaterialTexture(wound, L"no_such_material"));
+  model->ResetMaterial(L"cloth");
+  EXPECT_EQ(textureOf(L"cloth"), own);
+  EXPECT_EQ(textureOf(L"skin"), wound.Get());
+  model->ResetMaterial(L"/");
+  EXPECT_EQ(textureOf(L"skin"), nullptr);
+}
+
+TEST_F(ModelFileTest, AnAnimationPlayedBackwardsEndsAtItsStart) {
+  auto model = Load("figure.qsad", FigureFile());
+  const Vec3 rest = HandAt(model);
+  model->PlayAnimation(L"wave", 0, 1, -1.0f, kWaveLength, 0);
+  // At its end the arm points straight up from the shoulder (0.54 long).
+  ExpectNear(HandAt(model), {0.2f, 1.54f + 0.54f, 0});
+  root_->Wait(500);
+  const Vec3 half = HandAt(model);
+  EXPECT_GT(half.y, rest.y + 0.1f);
+  EXPECT_LT(half.y, 1.54f + 0.5f);
+  root_->Wait(2000);
+  ExpectNear(HandAt(model), rest);
+  root_->Wait(1000);  // and holds there
+  ExpectNear(HandAt(model), rest);
+}
+
+TEST_F(ModelFileTest, ALoopingAnimationWrapsRound) {
+  auto looping = Load("figure.qsad", FigureFile());
+  auto reference = Load("figure.qsad", FigureFile());
+  looping->PlayAnimation(L"walk", 1, 1, 1.0f, 0, 0);
+  root_->Wait(3000);  // 3 s into a 2.5 s loop is 0.5 s into it
+  reference->PlayAnimation(L"walk", 0, 1, 0.0f, 0.5f, 0);
+  ExpectNear(Of(looping->FindPart(L"r_toe")->GetPosition()), Of(reference->FindPart(L"r_toe")->GetPosition()));
+  EXPECT_GT(std::fabs(Of(looping->FindPart(L"r_toe")->GetPosition()).z + 0.14f), 0.05f);  // the leg is swung
+
+  // Played once instead, it stops at its end: the leg back where it started.
+  auto once = Load("figure.qsad", FigureFile());
+  const Vec3 rest = Of(once->FindPart(L"r_toe")->GetPosition());
+  once->PlayAnimation(L"walk", 0, 1, 1.0f, 0, 0);
+  root_->Wait(3000);
+  ExpectNear(Of(once->FindPart(L"r_toe")->GetPosition()), rest);
+
+  // Stopped, the parts go back to rest.
+  looping->StopAnimation(L"walk");
+  ExpectNear(Of(looping->FindPart(L"r_toe")->GetPosition()), rest);
+}
+
+TEST_F(ModelFileTest, SkinnedTrianglesFollowThePose) {
+  auto model = Load("figure.qsad", FigureFile());
+  const auto highest = [&] {
+    float top = -1e9f;
+    for (const engine::ModelBatch& b : engine::ModelGeometryOf(*model).batches)
+      for (const engine::GeometryVertex& v : *b.vertices) top = std::max(top, v.py);
+    return top;
+  };
+  const engine::ModelGeometry before = engine::ModelGeometryOf(*model);
+  ASSERT_EQ(before.batches.size(), 2u);
+  const float restTop = highest();
+  EXPECT_NEAR(restTop, 1.90f, 0.01f);  // the top of the head
+  EXPECT_EQ(engine::ModelGeometryOf(*model).revision, before.revision);  // nothing moved, nothing redone
+
+  model->PlayAnimation(L"wave", 0, 1, 1.0f, kWaveLength, 0);
+  EXPECT_NE(engine::ModelGeometryOf(*model).revision, before.revision);
+  EXPECT_GT(highest(), 1.54f + 0.54f);  // the raised hand is now the highest point
+  EXPECT_GT(highest(), restTop);
+}
+
+TEST_F(ModelFileTest, RigidModelsCarryTheirPiecesOnTheirParts) {
+  ModelBuilder b;
+  const int steel = b.AddMaterial("steel", {90, 90, 90});
+  const int body = b.AddPart("body", -1, {});
+  const int barrel = b.AddPart("barrel", body, {0, 0.1f, 0.3f});
+  b.AddPart("muzzle", barrel, {0, 0, 0.5f});
+  b.AddBox(body, steel, {0, 0, 0}, {0.1f, 0.2f, 0.4f});
+  b.AddCylinder(barrel, steel, {0, 0, 0}, {0, 0, 0.5f}, 0.02f);
+  auto rifle = Load("rifle.qsad", b.WriteRigid());
+  EXPECT_EQ(rifle->GetBoneCount(), 0);
+  rifle->TurnTo(0, 1, 0, 90);
+  ExpectNear(Of(rifle->FindPart(L"muzzle")->GetPosition()), {0.8f, 0.1f, 0});
+  const engine::ModelGeometry g = engine::ModelGeometryOf(*rifle);
+  ASSERT_EQ(g.batches.size(), 2u);
+  EXPECT_EQ(*g.batches[0].material, L"steel");
+}
+
+TEST_F(ModelFileTest, MissingCutShortAndDamagedFilesGiveATracedPlaceholder) {
+  const std::string good = FigureFile();
+  const auto checkPlaceholder = [&](const EngineRef<engine::EngineModel>& model) {
+    ASSERT_TRUE(model);
+    EXPECT_EQ(model->IsReady(), 1);
+    EXPECT_EQ(model->GetBoneCount(), 0);
+    EXPECT_EQ(model->GetAnimationCount(), 0);
+    EXPECT_TRUE(model->Model()->Data().placeholder);
+    EXPECT_EQ(engine::ModelGeometryOf(*model).batches.size(), 1u);
+    EXPECT_NO_THROW(model->PlayAnimation(L"wave", 1, 1, 1, 0, 0));
+    // Whatever the game hangs on a part the placeholder lacks stays with the model.
+    EXPECT_EQ(model->FindPart(L"r_hand").Get(), model.Get());
+  };
+
+  checkPlaceholder(root_->LoadModel(L"no\\such\\model.qsad", 1));
+  EXPECT_NE(root_->Core().DebugLog().find("missing asset: no\\such\\model.qsad"), std::string::npos);
+
+  root_->Core().ClearDebugLog();
+  checkPlaceholder(Load("short.qsad", good.substr(0, good.size() / 2)));
+  EXPECT_NE(root_->Core().DebugLog().find("unreadable model:"), std::string::npos);
+
+  std::string damaged = good;
+  for (size_t i = 40; i < damaged.size(); i += 97) damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
+  auto model = Load("damaged.qsad", damaged);
+  ASSERT_TRUE(model);
+  EXPECT_EQ(model->IsReady(), 1);
+
+  checkPlaceholder(Load("empty.qsad", ""));
+  root_->Core().ClearDebugLog();
+  model = Load("figure.qsad", good);
+  EXPECT_EQ(model->FindPart(L"rifle").Get(), model.Get());
+  model->FindPart(L"rifle");
+  const std::string log = root_->Core().DebugLog();
+  EXPECT_NE(log.find("missing part: rifle"), std::string::npos);
+  EXPECT_EQ(log.find("missing part: rifle"), log.rfind("missing part: rifle"));  // once
+}
+
+}  // namespace
+}  // namespace assetgen
