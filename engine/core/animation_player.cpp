@@ -33,7 +33,8 @@ void SampleChannel(const AnimationChannelData& channel, float time, float out[4]
   const size_t keys = channel.times.size();
   const float* v = channel.values.data();
   // The key at or before the time, and the one after it.
-  size_t hi = static_cast<size_t>(std::upper_bound(channel.times.begin(), channel.times.end(), time) - channel.times.begin());
+  size_t hi =
+      static_cast<size_t>(std::upper_bound(channel.times.begin(), channel.times.end(), time) - channel.times.begin());
   if (hi == 0 || keys == 1) {
     for (size_t i = 0; i < width; ++i) out[i] = v[i];
     return;

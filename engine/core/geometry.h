@@ -54,7 +54,7 @@ struct ModelBatch {
   const std::wstring* material = nullptr;  // the material's name (empty for the default material)
   Color color{255, 255, 255};
   int opacity = 255;
-  const EngineBitmap* texture = nullptr;  // null: colour only
+  const EngineBitmap* texture = nullptr;                  // null: colour only
   const std::vector<GeometryVertex>* vertices = nullptr;  // triangle list
 };
 

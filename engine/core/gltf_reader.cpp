@@ -89,7 +89,8 @@ class Reader {
       const tinygltf::Node& src = g_.nodes[static_cast<size_t>(old)];
       ModelNodeData node;
       node.name = FromUtf8(src.name);
-      node.parent = parent[static_cast<size_t>(old)] >= 0 ? remap_[static_cast<size_t>(parent[static_cast<size_t>(old)])] : -1;
+      node.parent =
+          parent[static_cast<size_t>(old)] >= 0 ? remap_[static_cast<size_t>(parent[static_cast<size_t>(old)])] : -1;
       ReadPlacement(src, node);
       node.mesh = src.mesh >= 0 && static_cast<size_t>(src.mesh) < g_.meshes.size() ? src.mesh : -1;
       node.skin = src.skin >= 0 && static_cast<size_t>(src.skin) < g_.skins.size() ? src.skin : -1;
@@ -120,8 +121,9 @@ class Reader {
       if (Finite(t)) node.translation = t;
     }
     if (src.rotation.size() == 4)
-      node.rotation = Quat{float(src.rotation[0]), float(src.rotation[1]), float(src.rotation[2]), float(src.rotation[3])}
-                          .Normalized();
+      node.rotation =
+          Quat{float(src.rotation[0]), float(src.rotation[1]), float(src.rotation[2]), float(src.rotation[3])}
+              .Normalized();
     if (src.scale.size() == 3) {
       const Vec3 s{float(src.scale[0]), float(src.scale[1]), float(src.scale[2])};
       if (Finite(s)) node.scale = s;

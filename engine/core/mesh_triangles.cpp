@@ -9,7 +9,9 @@ namespace {
 
 constexpr float kPi = 3.14159265358979f;
 
-GeometryVertex MakeVertex(const Vec3& p, const Vec3& n, float u, float v) { return {p.x, p.y, p.z, n.x, n.y, n.z, u, v}; }
+GeometryVertex MakeVertex(const Vec3& p, const Vec3& n, float u, float v) {
+  return {p.x, p.y, p.z, n.x, n.y, n.z, u, v};
+}
 Vec3 PositionOf(const GeometryVertex& v) { return {v.px, v.py, v.pz}; }
 
 // Collects the triangles of one named face, each put in the order that shows it from its outer side.
@@ -126,16 +128,18 @@ void BuildGrid(const EngineMesh& mesh, MeshTriangles& out) {
   if (cols < 2 || rows < 2) return;
   const float cw = Param(mesh, 2), cd = Param(mesh, 3), x0 = Param(mesh, 4), z0 = Param(mesh, 5);
   const float sx = std::max(std::fabs(cw), 1e-6f), sz = std::max(std::fabs(cd), 1e-6f);
-  const auto height = [&](int c, int r) { return mesh.VertexHeight(std::clamp(c, 0, cols - 1), std::clamp(r, 0, rows - 1)); };
+  const auto height = [&](int c, int r) {
+    return mesh.VertexHeight(std::clamp(c, 0, cols - 1), std::clamp(r, 0, rows - 1));
+  };
   std::vector<GeometryVertex> top(static_cast<size_t>(cols) * rows);
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) {
       const float dhdx = (height(c + 1, r) - height(c - 1, r)) / (2 * sx);
       const float dhdz = (height(c, r - 1) - height(c, r + 1)) / (2 * sz);
       const Vec3 n = Vec3{-dhdx, 1, -dhdz}.Normalized();
-      top[static_cast<size_t>(r) * cols + c] = MakeVertex({x0 + c * cw, height(c, r), z0 - r * cd}, n,
-                                                          static_cast<float>(c) / (cols - 1),
-                                                          static_cast<float>(r) / (rows - 1));
+      top[static_cast<size_t>(r) * cols + c] =
+          MakeVertex({x0 + c * cw, height(c, r), z0 - r * cd}, n, static_cast<float>(c) / (cols - 1),
+                     static_cast<float>(r) / (rows - 1));
     }
   const auto vertex = [&](int c, int r, bool upper) {
     GeometryVertex v = top[static_cast<size_t>(r) * cols + c];

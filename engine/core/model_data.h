@@ -76,9 +76,9 @@ struct ModelData {
   std::vector<ModelSkinData> skins;
   std::vector<ModelMaterialData> materials;
   std::vector<ModelAnimationData> animations;
-  std::vector<int> bones;      // the skins' joints in order, each once
-  std::vector<int> animated;   // every node some animation moves, sorted
-  Vec3 boundsMin, boundsMax;   // the triangles at rest, in the model's own space
+  std::vector<int> bones;     // the skins' joints in order, each once
+  std::vector<int> animated;  // every node some animation moves, sorted
+  Vec3 boundsMin, boundsMax;  // the triangles at rest, in the model's own space
   bool hasBounds = false;
 };
 

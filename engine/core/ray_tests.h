@@ -7,8 +7,8 @@ namespace engine {
 
 struct SlabHit {
   float tEnter = 0, tExit = 0;
-  int axis = -1;     // the axis whose faces the path entered through (-1: it started inside on every axis)
-  float side = 0;    // -1 entered through the low face, +1 through the high face
+  int axis = -1;   // the axis whose faces the path entered through (-1: it started inside on every axis)
+  float side = 0;  // -1 entered through the low face, +1 through the high face
 };
 
 // The span of t in [tMin, tMax] for which the path is inside the box lo..hi (axis-aligned in the path's

@@ -35,9 +35,17 @@ void EngineNode::MoveBy(float dx, float dy, float dz) {
 Affine EngineNode::LocalTransform() const {
   const Affine own = Affine::FromTrs(position_, rotation_, scale_);
   if (!KeepsFacingTarget()) return own;
-  // A target hanging under this node would chase its own tail; such a node keeps its own rotation.
+  // A target hanging under this node, or two nodes kept facing each other, would chase their own tails;
+  // such a node keeps its own rotation.
   for (const EngineNode* p = pointAtTarget_.Get(); p; p = p->parent_)
     if (p == this) return own;
+  static thread_local int facingDepth = 0;
+  if (facingDepth > 8) return own;
+  struct DepthGuard {
+    int& depth;
+    explicit DepthGuard(int& d) : depth(d) { ++depth; }
+    ~DepthGuard() { --depth; }
+  } guard(facingDepth);
   // Kept facing: the world forward axis points at the target, world up stays up, and the scale the parents
   // give is kept (so a bone turned to the camera does not shrink the skin it carries).
   const Affine parentWorld = parent_ ? parent_->WorldTransform() : Affine::Identity();
@@ -45,8 +53,8 @@ Affine EngineNode::LocalTransform() const {
   const Vec3 toTarget = pointAtTarget_->WorldPosition() - worldPosition;
   if (toTarget.Length() <= 0) return own;
   const Vec3 inherited = parentWorld.AxisLengths();
-  const Affine world = Affine::FromTrs(worldPosition, Mat3::FromDirectionUp(toTarget, {0, 1, 0}),
-                                       scale_.Times(inherited));
+  const Affine world =
+      Affine::FromTrs(worldPosition, Mat3::FromDirectionUp(toTarget, {0, 1, 0}), scale_.Times(inherited));
   const auto inverse = parentWorld.Inverse();
   return inverse ? *inverse * world : own;
 }

@@ -26,7 +26,9 @@ bool ToLocal(const Affine& place, const Vec3& origin, const Vec3& dir, LocalRay&
   return true;
 }
 
-bool Closer(float t, float maxT, const RayHit& best, bool found) { return t >= 0 && t <= maxT && (!found || t < best.t); }
+bool Closer(float t, float maxT, const RayHit& best, bool found) {
+  return t >= 0 && t <= maxT && (!found || t < best.t);
+}
 
 void Record(RayHit& best, float t, const Vec3& localNormal, const LocalRay& ray, const Vec3& worldDir) {
   Vec3 n = ray.normalToWorld.Apply(localNormal).Normalized();

@@ -13,7 +13,7 @@ struct RayHit {
 
 // The nearest crossing of the node's shapes and model, nearer than best.t when found is set. world is the
 // node's world transform.
-bool RayHitsNode(EngineNode& node, const Affine& world, const Vec3& origin, const Vec3& dir, float maxT,
-                 RayHit& best, bool found);
+bool RayHitsNode(EngineNode& node, const Affine& world, const Vec3& origin, const Vec3& dir, float maxT, RayHit& best,
+                 bool found);
 
 }  // namespace engine

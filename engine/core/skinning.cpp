@@ -22,7 +22,8 @@ void ExpandBatch(const ModelPrimitive& prim, const std::vector<Vec3>& positions,
     const uint32_t k = prim.indices[i];
     const Vec3& p = positions[k];
     const Vec3& n = normals[k];
-    batch.vertices[i] = {p.x, p.y, p.z, n.x, n.y, n.z, hasUv ? prim.uvs[k * 2] : 0.0f, hasUv ? prim.uvs[k * 2 + 1] : 0.0f};
+    batch.vertices[i] = {
+        p.x, p.y, p.z, n.x, n.y, n.z, hasUv ? prim.uvs[k * 2] : 0.0f, hasUv ? prim.uvs[k * 2 + 1] : 0.0f};
   }
   for (size_t i = 0; i < positions.size(); ++i)
     for (int a = 0; a < 3; ++a) {

@@ -141,8 +141,8 @@ class AudioDecoding {
     const size_t before = pcm_->size();
     pcm_->resize(before + static_cast<size_t>(room) * channels_);
     uint8_t* out = reinterpret_cast<uint8_t*>(pcm_->data() + before);
-    const int got = swr_convert(resampler_, &out, room, const_cast<const uint8_t**>(frame_->extended_data),
-                                frame_->nb_samples);
+    const int got =
+        swr_convert(resampler_, &out, room, const_cast<const uint8_t**>(frame_->extended_data), frame_->nb_samples);
     pcm_->resize(before + static_cast<size_t>(std::max(got, 0)) * channels_);
     const size_t most = static_cast<size_t>(mostSamples_) * channels_;
     if (pcm_->size() > most) pcm_->resize(most);
@@ -223,7 +223,8 @@ std::unique_ptr<AviFile> AviFile::Scan(const AviSource& source) {
   file->source_ = std::make_unique<AviSource>(source);
 
   const unsigned count = std::min(format->nb_streams, kMostStreams);
-  const int64_t mostAudio = std::min(kMostAudioSamples, std::max<int64_t>(SourceBytes(source), 1) * kMostAudioSamplesPerByte);
+  const int64_t mostAudio =
+      std::min(kMostAudioSamples, std::max<int64_t>(SourceBytes(source), 1) * kMostAudioSamplesPerByte);
   std::vector<std::unique_ptr<AudioDecoding>> audio(count);
   std::vector<int64_t> frames(count, 0);
   for (unsigned i = 0; i < count; ++i) {

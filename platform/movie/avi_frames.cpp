@@ -120,8 +120,8 @@ bool AviFrameDecoder::Convert() {
   const AVFrame& f = *c.frame;
   if (f.width <= 0 || f.height <= 0 || f.width > kMostFrameSide || f.height > kMostFrameSide || f.format < 0)
     return false;
-  c.scaler = sws_getCachedContext(c.scaler, f.width, f.height, static_cast<AVPixelFormat>(f.format), f.width,
-                                  f.height, AV_PIX_FMT_BGR0, SWS_POINT, nullptr, nullptr, nullptr);
+  c.scaler = sws_getCachedContext(c.scaler, f.width, f.height, static_cast<AVPixelFormat>(f.format), f.width, f.height,
+                                  AV_PIX_FMT_BGR0, SWS_POINT, nullptr, nullptr, nullptr);
   if (!c.scaler) return false;
   frame_.width = f.width;
   frame_.height = f.height;

@@ -40,8 +40,8 @@ class AviFrameDecoder {
 
   std::unique_ptr<Codec> codec_;
   AviStreamInfo info_;
-  int64_t decoded_ = -1;  // sample of the frame held by the decoder's output
-  int64_t shown_ = -1;    // sample of `frame_`
+  int64_t decoded_ = -1;       // sample of the frame held by the decoder's output
+  int64_t shown_ = -1;         // sample of `frame_`
   int64_t firstDecoded_ = -1;  // sample of the first frame decoded since the start
   AviFrame frame_;
 };

@@ -142,7 +142,8 @@ MMRESULT waveOutOpen(HWAVEOUT* device, uint32_t, const WAVEFORMATEX* format, uin
   want.freq = static_cast<int>(format->nSamplesPerSec);
   want.format = format->wBitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
   want.channels = static_cast<Uint8>(format->nChannels);
-  want.samples = 1024;
+  // The position moves on by one such piece at a time: small enough that a movie's frames follow it closely.
+  want.samples = 512;
   want.callback = Play;
   want.userdata = opened.get();
   SDL_AudioSpec have{};

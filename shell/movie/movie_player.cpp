@@ -103,7 +103,8 @@ void StartNextMovie(char* name, size_t nameBytes) {
 
 int32_t ClockTime() {
   const uint32_t elapsed = MovieClockNow() - moviePlayer.timeBaseClock;
-  return moviePlayer.timeBaseMovie + static_cast<int32_t>(std::min<uint32_t>(elapsed, std::numeric_limits<int32_t>::max()));
+  const int64_t t = static_cast<int64_t>(moviePlayer.timeBaseMovie) + elapsed;
+  return static_cast<int32_t>(std::min<int64_t>(t, std::numeric_limits<int32_t>::max()));
 }
 
 void AdvanceMovie() {

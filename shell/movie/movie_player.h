@@ -24,12 +24,12 @@ struct MoviePlayer {
   HWND window = 0;
   std::unique_ptr<AviFile> file;
   int streamCount = 0;
-  int videoStream = -1;  // the first video stream of the first two, or -1
-  int audioStream = -1;  // the first audio stream of the first two, or -1
+  int videoStream = -1;                     // the first video stream of the first two, or -1
+  int audioStream = -1;                     // the first audio stream of the first two, or -1
   std::unique_ptr<AviFrameDecoder> frames;  // the video stream's decompressor (none when it has no decoder)
   std::unique_ptr<AviAudioReader> sound;    // the audio stream
-  int32_t movieStart = 0;  // ms: the earliest stream start
-  int32_t movieEnd = 0;    // ms: the latest stream end
+  int32_t movieStart = 0;                   // ms: the earliest stream start
+  int32_t movieEnd = 0;                     // ms: the latest stream end
   int32_t currentTime = 0;
   bool playing = false;
   bool followsSound = false;  // the clock is the sound's position

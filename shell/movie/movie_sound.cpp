@@ -1,6 +1,7 @@
 #include "shell/movie/movie_sound.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "shell/movie/movie_queue.h"
 
@@ -99,8 +100,8 @@ int32_t MovieSoundPosition() {
   int64_t samples = time.value;
   if (time.wType == TIME_BYTES) samples /= std::max(info.sampleSize, 1);
   const int64_t rate = std::max(info.rate, 1);
-  const int64_t ms = (samples * 1000 + rate / 2) / rate;
-  return static_cast<int32_t>(ms) + AviSampleToTime(info, movieSound.startSample);
+  const int64_t ms = (samples * 1000 + rate / 2) / rate + AviSampleToTime(info, movieSound.startSample);
+  return static_cast<int32_t>(std::clamp<int64_t>(ms, 0, std::numeric_limits<int32_t>::max()));
 }
 
 void StopMovieSound() {

@@ -82,8 +82,7 @@ WindowClassInfo MovieWindow::WindowClass() const {
   return WindowClassInfo{"KestrineMovieWindow", CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, "arrow", 0};
 }
 
-bool MovieWindow::ProcessWindowMessage(HWND hwnd, uint32_t message, WPARAM wParam, LPARAM, LRESULT& result,
-                                       uint32_t) {
+bool MovieWindow::ProcessWindowMessage(HWND hwnd, uint32_t message, WPARAM wParam, LPARAM, LRESULT& result, uint32_t) {
   result = 0;
   switch (message) {
     case WM_CREATE: {

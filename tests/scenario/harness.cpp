@@ -1,8 +1,18 @@
 #include "harness.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <numeric>
 #include <sstream>
 
+#include "casualty/backpack.h"
+#include "casualty/backpack_screen.h"
+#include "casualty/injury_picker.h"
+#include "casualty/mission_score.h"
+#include "casualty/player_figure.h"
+#include "casualty/tool_images.h"
+#include "casualty/tool_table.h"
+#include "core/backend.h"
 #include "core/engine_core.h"
 #include "platform/control_host.h"
 #include "platform/desktop.h"
@@ -21,9 +31,93 @@
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 #include "shell/text_scroll_box.h"
+#include "shell/tooltip.h"
 #include "shell/winmain.h"
 
 namespace kestrine::scenario {
+
+namespace {
+
+void ResetSharedImages() {
+  gridBitmap.Reset();
+  for (auto& image : markerImages) image.Reset();
+  extractionMarkerImage.Reset();
+  for (auto& image : levelTextures) image.Reset();
+  wreckImage.Reset();
+  soldierIconImage.Reset();
+  gridMaskImage.Reset();
+  crosshairImage.Reset();
+  roofBreakImage.Reset();
+  kiaImage.Reset();
+  disclaimerImage.Reset();
+  openingImage.Reset();
+  menuBarsImage.Reset();
+  mainButtonImage.Reset();
+  for (auto& image : medalImages) image.Reset();
+  for (auto& image : badgeImages) image.Reset();
+  pauseMenuImage.Reset();
+  quitScreenImage.Reset();
+}
+
+void ResetExplosion() {
+  explosionSprite.reset();
+  for (auto& frame : explosionFrames) frame.Reset();
+  explosionFrameIndex = 0;
+  explosionFadeStart = 0.0f;
+  explosionFrameReciprocal = 0.0f;
+}
+
+// The overlays behind and in front of the screen text, the tool-tip and its box.
+void ResetScreenLayers() {
+  fullScreenOverlay.Reset();
+  fullScreenOverlaySprite.Reset();
+  fullScreenOverlayWidth = 0;
+  fullScreenOverlayHeight = 0;
+  menuCanvas.Reset();
+  menuCanvasSprite.Reset();
+  toolTip = ToolTip{};
+  toolTipDeferred = 0;
+}
+
+// The pack, its screen and the tools' pictures. The tool table itself is built before the program starts
+// and stays; only the pictures the screens load into its rows go.
+void ResetToolsAndBackpack() {
+  backpack = Backpack();
+  keepBackpack = false;
+  std::iota(std::begin(backpackListOrder), std::end(backpackListOrder), 0);
+  capacityFactor = 1.0f;
+  noFitShown = false;
+  noFitUntil = 0;
+  SetChosenPlayerFigure(0);
+
+  backpackScreenBuilt = false;
+  toolStripImage.Reset();
+  toolStripHighlight.Reset();
+  std::fill(std::begin(toolStripRightEdge), std::end(toolStripRightEdge), 0);
+  toolStripWidth = 0;
+  toolStripScroll = 0;
+  std::fill(std::begin(listRowBottom), std::end(listRowBottom), 0.0f);
+  loadPackImage.Reset();
+
+  for (ToolDef& tool : ToolTable) {
+    tool.sprite.Reset();
+    tool.cursorImage.Reset();
+  }
+  toolCount = 0;
+  toolSpriteSheet.Reset();
+  toolIconTotalWidth = 0;
+  toolSpritesLoaded = false;
+}
+
+void ResetMissionCasualties() {
+  ResetInjuryPicks();
+  std::fill(std::begin(pickedInjuries), std::end(pickedInjuries), 0);
+  // The score keeps its totals to itself; adding back what each holds brings it to zero through its own door.
+  AddToMissionScore(-MissionScore());
+  AddToMissionMaximum(-MissionMaximum());
+}
+
+}  // namespace
 
 void ResetProgramGlobals() {
   // shell/globals.h
@@ -82,10 +176,17 @@ void ResetProgramGlobals() {
   loadingStep = 0.0;
   loadingStepDivisor = 80;
   sharedAssetsLoaded = 0;
+  ResetSharedImages();
+  ResetExplosion();
+  ResetScreenLayers();
+  // The generator's state before anything seeds it.
+  srand(1);
+  ResetToolsAndBackpack();
+  ResetMissionCasualties();
 }
 
 Harness::Harness(const HarnessOptions& options) {
-  setenv("KESTRINE_ENGINE", "headless", 1);
+  setenv("KESTRINE_ENGINE", options.engine.c_str(), 1);
   unsetenv("KESTRINE_INPUT");
   ResetProgramGlobals();
   ClearMessageQueue();
@@ -107,7 +208,7 @@ Harness::Harness(const HarnessOptions& options) {
       }
       ~ScriptVariable() { unsetenv("KESTRINE_INPUT"); }
     } script(options.inputScript);
-    root_ = options.makeEngine ? options.makeEngine() : engine::CreateEngineRoot("headless");
+    root_ = options.makeEngine ? options.makeEngine() : engine::CreateEngineRoot(options.engine);
     if (!root_) return nullptr;
     root_->Core().SetTraceToStderr(options.traceToStderr);
     if (engine::HeadlessBackend* backend = engine::HeadlessBackendOf(*root_)) {
@@ -161,10 +262,17 @@ void Harness::Pump() {
   if (running_ && !PumpAvailableMessages()) running_ = false;
 }
 
-void Harness::Frame(int ms) {
+void Harness::Inject(const engine::RawEvent& event) {
   if (!running_) return;
-  Backend().InjectFrame(ms);
+  Root().Backend().Enqueue(event);
   Pump();
+}
+
+void Harness::Frame(int ms) {
+  engine::RawEvent event;
+  event.id = engine::kEventFrame;
+  event.frameTime = ms;
+  Inject(event);
 }
 
 void Harness::Frames(int count, int ms) {
@@ -177,9 +285,12 @@ bool Harness::RunUntilState(int state, int ms, int maxMs) {
 }
 
 void Harness::Mouse(int code, int x, int y) {
-  if (!running_) return;
-  Backend().InjectMouse(code, x, y);
-  Pump();
+  engine::RawEvent event;
+  event.id = engine::kEventMouse;
+  event.button = code;
+  event.mouseX = x;
+  event.mouseY = y;
+  Inject(event);
 }
 
 void Harness::MoveTo(int x, int y) { Mouse(engine::kMouseMove, x, y); }
@@ -190,9 +301,11 @@ void Harness::Click(int x, int y) {
 }
 
 void Harness::Key(int virtualKey, bool down) {
-  if (!running_) return;
-  Backend().InjectKey(virtualKey, down);
-  Pump();
+  engine::RawEvent event;
+  event.id = engine::kEventKey;
+  event.keyCode = virtualKey;
+  event.keyDown = down ? 1 : 0;
+  Inject(event);
 }
 
 void Harness::Press(int virtualKey) {

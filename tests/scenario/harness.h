@@ -1,10 +1,11 @@
 // The whole program, in-process, for scenario tests.
 //
 // A Harness starts the game the way main does (StartProgram: the main window, the start-up checks, the
-// engine set-up, state 0), but on the headless engine, with the game's generator seeded from the options,
-// message boxes and started processes recorded instead of shown or run, and a fixed desktop. The test then
-// plays: each input call queues one engine event and runs the program until nothing is left to do, exactly
-// as the message loop would. Time passes only by frames (and by the engine's own waits).
+// engine set-up, state 0), but on the headless engine (or the SDL one, for render tests), with the game's generator
+// seeded from the options, message boxes and started processes recorded instead of shown or run, and a fixed desktop.
+// The test then plays: each input call queues one engine event and runs the program until nothing is left to do,
+// exactly as the message loop would. On the headless engine time passes only by frames (and by the engine's own
+// waits); the SDL engine also sends its own frames as real time passes.
 //
 //   Harness game;                                  // state 0, nothing shown yet
 //   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));  // 16 ms frames until the disclaimer
@@ -32,13 +33,15 @@
 namespace kestrine::scenario {
 
 struct HarnessOptions {
+  // The engine backend the program gets: "headless", or "sdl" for render tests on the offscreen driver.
+  std::string engine = "headless";
   // The game's generator is seeded with this once start-up has seeded it from the time.
   uint32_t seed = 20020506;
   // Start-up conditions the engine is made to report (condition -> result); the rest as headless answers.
   std::map<int, int> conditions;
   // Play a machine without the engine: the control cannot be made.
   bool engineMissing = false;
-  // Makes the engine instead of the headless default (tests of engines that fail).
+  // Makes the engine instead of the backend named above (tests of engines that fail).
   std::function<engine::EngineRef<engine::EngineRoot>()> makeEngine;
   // The desktop the window covers.
   int desktopWidth = 1024;
@@ -90,6 +93,7 @@ class Harness {
   const std::string& StartError() const { return startError_; }
   // The engine the program made; kept alive by the harness after the program released it.
   engine::EngineRoot& Root();
+  // Only for a headless engine.
   engine::HeadlessBackend& Backend();
   std::string DebugLog() const;
   // The states the program traced ("game state <n>"), in order.
@@ -99,6 +103,8 @@ class Harness {
   const std::vector<std::pair<std::string, std::string>>& Launches() const { return launches_; }
 
  private:
+  // Queues one event on whichever backend the program runs, then runs the program.
+  void Inject(const engine::RawEvent& event);
   void Finish();
   bool started_ = false;
   bool running_ = false;

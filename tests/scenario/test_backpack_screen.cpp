@@ -8,7 +8,6 @@
 
 #include "casualty/backpack.h"
 #include "casualty/backpack_screen.h"
-#include "casualty/player_figure.h"
 #include "casualty/tool_images.h"
 #include "harness.h"
 #include "shell/game_state.h"
@@ -25,13 +24,6 @@ constexpr int kBarRed = 120;
 class BackpackScreenScenario : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The pack of an earlier run of the program must not leak into this one.
-    backpack = Backpack();
-    keepBackpack = false;
-    for (int i = 0; i < kToolCount; ++i) backpackListOrder[i] = i;
-    noFitShown = false;
-    noFitUntil = 0;
-    SetChosenPlayerFigure(0);
     ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
     // What the briefing's LOAD BACKPACK does.
     backpack.Reset();

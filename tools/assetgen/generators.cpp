@@ -2,6 +2,7 @@
 #include "tools/assetgen/movie_generators.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
+#include "tools/assetgen/wound_assets.h"
 
 namespace assetgen {
 
@@ -19,6 +20,8 @@ const std::vector<Generator>& Generators() {
       {"tool images", WriteToolImages},
       {"backpack screen", WriteBackpackScreenAssets},
       {"movies", WriteMovies},
+      {"wound speech", WriteWoundSpeech},
+      {"wound textures", WriteWoundTextures},
   };
   return all;
 }

@@ -22,7 +22,7 @@ class GltfWriter {
   struct Vertex {
     engine::Vec3 position;
     engine::Vec3 normal;
-    float u = 0, v = 0;  // v = 0 is the picture's top row
+    float u = 0, v = 0;                // v = 0 is the picture's top row
     std::array<uint16_t, 4> joints{};  // indices into the skin's joint list
     std::array<float, 4> weights{};
   };
@@ -35,15 +35,15 @@ class GltfWriter {
   struct Channel {
     int node = 0;
     Path path = Path::Rotation;
-    std::vector<float> times;                // seconds, rising
-    std::vector<engine::Vec3> vectors;       // translation or scale keys
-    std::vector<engine::Quat> rotations;     // rotation keys
-    bool step = false;                       // hold each key instead of blending to the next
+    std::vector<float> times;             // seconds, rising
+    std::vector<engine::Vec3> vectors;    // translation or scale keys
+    std::vector<engine::Quat> rotations;  // rotation keys
+    bool step = false;                    // hold each key instead of blending to the next
   };
 
   // A node placed in its parent (-1: at the model's top). Returns its index.
-  int AddNode(const std::string& name, int parent, const engine::Vec3& translation,
-              const engine::Quat& rotation = {}, const engine::Vec3& scale = {1, 1, 1});
+  int AddNode(const std::string& name, int parent, const engine::Vec3& translation, const engine::Quat& rotation = {},
+              const engine::Vec3& scale = {1, 1, 1});
   // A material by name with its colour, opacity (0..255) and, when image is given, its picture (as PNG).
   int AddMaterial(const std::string& name, engine::Color color, int opacity = 255,
                   const engine::EngineBitmap* image = nullptr);

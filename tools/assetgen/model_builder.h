@@ -33,8 +33,8 @@ class ModelBuilder {
               const engine::Quat& rotation = {});
   // A capped cylinder from a to b in the part's frame. In a skinned model, with bendTo set, the ring at b
   // follows that part (a limb bending at its joint); otherwise the whole cylinder follows its part.
-  void AddCylinder(int part, int material, const engine::Vec3& a, const engine::Vec3& b, float radius,
-                   int segments = 8, int bendTo = -1);
+  void AddCylinder(int part, int material, const engine::Vec3& a, const engine::Vec3& b, float radius, int segments = 8,
+                   int bendTo = -1);
 
   // Keys of one part: rotations (and, when given, translations) at the times, in the part's parent frame.
   struct PartKeys {

@@ -149,9 +149,7 @@ class EngineHit : public EngineUnknown {
   // edge), just short of the contact.
   EngineRef<EngineVector> GetPoint() const { return MakeEngine<EngineVector>(point_.x, point_.y, point_.z); }
   // The unit surface normal of what was hit, at the hit, in world axes.
-  EngineRef<EngineVector> GetSecondVector() const {
-    return MakeEngine<EngineVector>(second_.x, second_.y, second_.z);
-  }
+  EngineRef<EngineVector> GetSecondVector() const { return MakeEngine<EngineVector>(second_.x, second_.y, second_.z); }
   // The hit object's flags (EngineEntity::kFlagGround for the ground).
   int GetFlags() const { return entity_ ? entity_->GetFlags() : 0; }
   Vec3 Point() const { return point_; }
@@ -244,8 +242,7 @@ class EngineNode : public EngineEntity {
   // height field. Returns the first contact, or an empty reference when the way is free. Objects the box
   // is already inside are passed through, so a node can always move out of an overlap.
   EngineRef<EngineHit> TestCollision(float x, float y, float z, int a, int mask, int mode, int b, int c);
-  EngineRef<EngineHit> TestCollision(const EngineRef<EngineVector>& to, int a, int mask, int mode, int b,
-                                     int c);
+  EngineRef<EngineHit> TestCollision(const EngineRef<EngineVector>& to, int a, int mask, int mode, int b, int c);
 
   // ---- models (a node that is not a model answers as a model without parts, materials or animations) ----
   int IsLoaded() const { return 1; }  // loads finish inside EngineRoot::LoadModel

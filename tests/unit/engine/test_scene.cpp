@@ -131,6 +131,24 @@ TEST_F(SceneTest, PointAtOnceAndKeptFacing) {
   EXPECT_FALSE(sprite->KeepsFacingTarget());
 }
 
+TEST_F(SceneTest, NodesKeptFacingEachOtherOrTheirOwnChildrenStillHaveAPlace) {
+  auto a = root_->CreateObject();
+  auto b = root_->CreateObject();
+  a->SetPosition(0, 0, 0);
+  b->SetPosition(0, 0, 5);
+  a->PointAt(b, 4);
+  b->PointAt(a, 4);
+  EXPECT_NEAR(Of(a->GetDirection()).z, 1.0f, 1e-4);
+  EXPECT_NEAR(Of(b->GetDirection()).z, -1.0f, 1e-4);
+
+  auto child = root_->CreateObject();
+  a->AddChild(child);
+  child->SetPosition(0, 0, 1);
+  a->PointAt(child, 4);
+  ExpectNear(Of(a->GetDirection()), {0, 0, 1});  // keeps its own rotation
+  EXPECT_THROW(a->PointAt(a, 4), EngineError);
+}
+
 TEST_F(SceneTest, CameraMovesInItsOwnAxes) {
   camera_->SetRotation(0, 1, 0, 90);  // looking along +x
   camera_->MoveBy(0, 0, 5);
@@ -164,8 +182,8 @@ TEST_F(SceneTest, TheCameraFocusIsTheViewportCentre) {
   EXPECT_LT(screen->GetY(), 300);
 
   // Back again through the screen point at the same depth.
-  const auto back = camera_->ScreenToWorld(static_cast<int>(screen->GetX()), static_cast<int>(screen->GetY()),
-                                           screen->GetZ());
+  const auto back =
+      camera_->ScreenToWorld(static_cast<int>(screen->GetX()), static_cast<int>(screen->GetY()), screen->GetZ());
   ExpectNear(Of(back), offside, 0.1f);
 }
 

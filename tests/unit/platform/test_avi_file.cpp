@@ -130,8 +130,7 @@ TEST(AviAudioTest, SoundIsReadBySamplesUpToItsEnd) {
   // The corpus sound is 8000 sin(2 pi 440 i / 8000), stored as PCM: read back exactly.
   for (int i = 0; i < 100; ++i) {
     const int sample = 100 + i;
-    EXPECT_EQ(buffer[static_cast<size_t>(i)],
-              static_cast<int16_t>(8000 * std::sin(sample * 2 * M_PI * 440.0 / 8000)))
+    EXPECT_EQ(buffer[static_cast<size_t>(i)], static_cast<int16_t>(8000 * std::sin(sample * 2 * M_PI * 440.0 / 8000)))
         << "sample " << sample;
   }
   EXPECT_EQ(buffer[100], 0x5555);  // nothing past what was asked for

@@ -51,8 +51,8 @@ TEST(WaitMessageTest, AWaitingMessageEndsTheWaitAtOnceAndTheHookSeesEveryWait) {
   const uint32_t before = MovieClockNow();
   WaitMessage();
   const uint32_t waited = MovieClockNow() - before;
-  EXPECT_GT(waited, 0u);    // nothing came: a short while passed
-  EXPECT_LE(waited, 50u);   // and only a short one
+  EXPECT_GT(waited, 0u);   // nothing came: a short while passed
+  EXPECT_LE(waited, 50u);  // and only a short one
   PostQuitMessage(0);
   const uint32_t posted = MovieClockNow();
   WaitMessage();

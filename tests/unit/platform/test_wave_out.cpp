@@ -12,6 +12,7 @@
 #include "platform/movie/movie_messages.h"
 #include "platform/movie/wave_out.h"
 #include "platform/window.h"
+#include "system_library_leaks.h"
 
 namespace kestrine {
 namespace {
@@ -91,6 +92,7 @@ TEST(WaveOutTest, FormatsItCannotPlayAreRefusedBeforeAnyDeviceIsAsked) {
 // A desktop with a display, on SDL's dummy sound driver, which plays (into nothing) at the real rate.
 class WaveOutDeviceTest : public ::testing::Test {
  protected:
+  testing::SystemLibraryLeaksIgnored systemLibraries_;
   ScopedEnv engine_{"KESTRINE_ENGINE", std::nullopt};
   ScopedEnv video_{"SDL_VIDEODRIVER", std::nullopt};
   ScopedEnv display_{"DISPLAY", ":kestrine-test"};

@@ -102,9 +102,7 @@ TEST_F(MoviePlayerTest, TheFrameOfTheCurrentTimeIsDrawnCentredInsideABlackFrame)
   std::vector<CanvasColor> border;
   std::vector<CanvasColor> outside;
   // Paint the whole window over, then look at what the next frame's paint left.
-  watch.When(0, 1000, [] {
-    FillCanvasRect(moviePlayer.window, RECT{0, 0, kDesktopWidth, kDesktopHeight}, kMarker);
-  });
+  watch.When(0, 1000, [] { FillCanvasRect(moviePlayer.window, RECT{0, 0, kDesktopWidth, kDesktopHeight}, kMarker); });
   watch.When(0, 1150, [&] {
     checked = true;
     checkedAt = moviePlayer.currentTime;
@@ -150,8 +148,8 @@ TEST_F(MoviePlayerTest, BrokenMoviesEndTheRunOrPlayAsFarAsTheirDataGoes) {
   QueueMovie("flipped", MOVIE_SKIPPABLE);
   PlayMovies("noindex", MOVIE_SKIPPABLE);
   ASSERT_TRUE(watch.Played(0));
-  EXPECT_GE(watch.Of(0).last, 1000);
-  EXPECT_LT(watch.Of(0).last, 1300);
+  EXPECT_GE(watch.Of(0).last, 600);  // 7 of its 20 frames are left
+  EXPECT_LT(watch.Of(0).last, 900);
   ASSERT_TRUE(watch.Played(1));
   EXPECT_GE(watch.Of(1).last, kLastFrameMs);
   EXPECT_FALSE(watch.Played(2));

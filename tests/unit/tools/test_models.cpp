@@ -80,10 +80,10 @@ TEST_F(ModelFileTest, BonesPartsMaterialsAndAnimationsComeBackByName) {
   auto model = Load("figure.qsad", FigureFile());
   EXPECT_EQ(model->IsLoaded(), 1);
   EXPECT_EQ(model->IsReady(), 1);
-  const wchar_t* expected[] = {L"pelv",    L"spinebase", L"spine1",  L"spine2",  L"spine3",  L"nek",     L"head",
+  const wchar_t* expected[] = {L"pelv",     L"spinebase", L"spine1",  L"spine2",  L"spine3",  L"nek",     L"head",
                                L"lo_mouth", L"up_mouth",  L"l_eye1",  L"r_eye1",  L"l_cheek", L"r_cheek", L"l_shldr",
-                               L"l_elbow", L"l_hand",    L"r_shldr", L"r_elbow", L"r_hand",  L"l_hip",   L"l_knee",
-                               L"l_ankle", L"l_toe",     L"r_hip",   L"r_knee",  L"r_ankle", L"r_toe"};
+                               L"l_elbow",  L"l_hand",    L"r_shldr", L"r_elbow", L"r_hand",  L"l_hip",   L"l_knee",
+                               L"l_ankle",  L"l_toe",     L"r_hip",   L"r_knee",  L"r_ankle", L"r_toe"};
   ASSERT_EQ(model->GetBoneCount(), 27);
   for (int i = 0; i < 27; ++i) EXPECT_EQ(model->GetBone(i)->GetName(), expected[i]) << i;
   EXPECT_FALSE(model->GetBone(27));
@@ -183,7 +183,7 @@ TEST_F(ModelFileTest, SkinnedTrianglesFollowThePose) {
   const engine::ModelGeometry before = engine::ModelGeometryOf(*model);
   ASSERT_EQ(before.batches.size(), 2u);
   const float restTop = highest();
-  EXPECT_NEAR(restTop, 1.90f, 0.01f);  // the top of the head
+  EXPECT_NEAR(restTop, 1.90f, 0.01f);                                    // the top of the head
   EXPECT_EQ(engine::ModelGeometryOf(*model).revision, before.revision);  // nothing moved, nothing redone
 
   model->PlayAnimation(L"wave", 0, 1, 1.0f, kWaveLength, 0);

@@ -1,0 +1,23 @@
+// Storage of the casualty slots and their one way out.
+#include "casualty/casualty_slots.h"
+
+namespace kestrine {
+
+std::unique_ptr<Patient> casualties[kCasualtySlotCount];
+Patient* currentPatient = nullptr;
+
+bool HasCasualty(int slot) { return slot >= 0 && slot < kCasualtySlotCount && casualties[slot] != nullptr; }
+
+void DeleteCasualty(int slot) {
+  if (!HasCasualty(slot)) return;
+  // The slot is emptied before the release runs, so nothing reached from the release can find him again.
+  std::unique_ptr<Patient> patient = std::move(casualties[slot]);
+  if (currentPatient == patient.get()) currentPatient = nullptr;
+  patient->ReleasePatient();
+}
+
+void DeleteAllCasualties() {
+  for (int slot = 0; slot < kCasualtySlotCount; ++slot) DeleteCasualty(slot);
+}
+
+}  // namespace kestrine

@@ -1,0 +1,26 @@
+// The mission's casualties as the patient view holds them: one Patient per casualty slot, empty slots null,
+// and the one being shown.
+#pragma once
+
+#include <memory>
+
+#include "casualty/patient.h"
+
+namespace kestrine {
+
+constexpr int kCasualtySlotCount = 7;
+
+extern std::unique_ptr<Patient> casualties[kCasualtySlotCount];
+extern Patient* currentPatient;
+
+// True for a slot number inside the array that holds a patient.
+bool HasCasualty(int slot);
+
+// Lets the slot's patient go of his engine objects, deletes him and empties the slot; an empty or
+// unknown slot is left alone, so a patient is never released twice. The shown patient is forgotten with him.
+void DeleteCasualty(int slot);
+
+// DeleteCasualty for every slot.
+void DeleteAllCasualties();
+
+}  // namespace kestrine

@@ -1,0 +1,44 @@
+// Patient::JudgeDisposition: the call to evacuate a casualty or to send him back into the fight.
+#include "casualty/mission_score.h"
+#include "casualty/patient.h"
+
+namespace kestrine {
+
+namespace {
+constexpr int32_t kRightCallPoints = 5;
+}  // namespace
+
+int32_t Patient::JudgeDisposition(int32_t choice) {
+  // Only our own lightly wounded may go back; an enemy casualty is always taken away.
+  const bool ownSoldier = appearance < 2;
+  const int32_t severity =
+      ownSoldier && IsWoundRow(currentWound) ? WoundTypeTable[currentWound].severity : SEVERITY_MAJOR;
+  const bool fitToFight = severity == SEVERITY_LITE;
+
+  auto rightCall = [&]() {
+    AddToMissionScore(kRightCallPoints);
+    score += kRightCallPoints;
+    verdict = VERDICT_RIGHT;
+  };
+
+  switch (choice) {
+    case DISPOSITION_EVACUATE:
+      if (fitToFight) {
+        verdict = VERDICT_WRONG;
+      } else {
+        rightCall();
+      }
+      return kCasualtyReadied;
+    case DISPOSITION_RETURN_TO_ACTION:
+      if (fitToFight) {
+        rightCall();
+        return kCasualtyInAction;
+      }
+      verdict = VERDICT_WRONG;
+      return kCasualtyReadied;
+    default:
+      return kNoCasualtyChange;
+  }
+}
+
+}  // namespace kestrine

@@ -1,0 +1,13 @@
+// The medic's remark box.
+#include "casualty/remark_box.h"
+
+namespace kestrine {
+
+TimedMessage remarkBox;
+
+void ShowMedicRemark(std::string_view text) {
+  if (!remarkBox.box || !remarkBox.text) return;
+  remarkBox.Show(text, kRemarkX, kRemarkY, kRemarkFrames);
+}
+
+}  // namespace kestrine

@@ -1,0 +1,262 @@
+// What a matched application does beyond the score: the tool's effect on the body and its sound, the
+// step's rates, the speech it sets off, and the condition it forces.
+#include <gtest/gtest.h>
+
+#include "apply_tool_fixture.h"
+#include "casualty/treatment_items.h"
+#include "casualty/vitals.h"
+
+namespace kestrine::testing {
+namespace {
+
+class EffectTest : public ApplyToolTest {
+ protected:
+  void SetUp() override {
+    ApplyToolTest::SetUp();
+    MakeBare(patient_);
+  }
+
+  // Puts a step for the tool at the location in track 0, the track staying where it is.
+  TreatmentStep* Expect(TreatmentStep step) {
+    TreatmentStep* list = table_.List({step});
+    list[0].next = list;
+    list[0].multiplier1 = list[0].multiplier2 = 1;
+    patient_.currentLists[0] = list;
+    return list;
+  }
+
+  TreatedPatient patient_;
+};
+
+TEST_F(EffectTest, TheTourniquetTogglesOnItsPartWithItsSound) {
+  Expect(Step(TOOL_TOURNIQUET, LOC_THIGH, 0));
+  patient_.ApplyTool(TOOL_TOURNIQUET, PART_LEFT_THIGH, 0, 0, 0);
+  EXPECT_EQ(patient_.tourniquetParts, 1u << PART_LEFT_THIGH);
+  EXPECT_TRUE(patient_.Showed(VISUAL_LIMB_BANDS));
+  EXPECT_TRUE(Playing(67));
+  EXPECT_FALSE(Looping(67));
+  patient_.ApplyTool(TOOL_TOURNIQUET, PART_LEFT_THIGH, 0, 0, 0);
+  EXPECT_EQ(patient_.tourniquetParts, 0u);
+}
+
+TEST_F(EffectTest, TheStethoscopeLoopsItsSoundOnlyForTheLiving) {
+  patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
+  EXPECT_TRUE(Playing(66)) << "the effect plays even when no finding is there";
+  EXPECT_TRUE(Looping(66));
+  soundTable[66]->Stop();
+  patient_.dead = 1;
+  patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
+  EXPECT_FALSE(Playing(66));
+}
+
+TEST_F(EffectTest, ThePulseOxShowsTheFindingsReadOut) {
+  ActiveStep reading;
+  static_cast<TreatmentStep&>(reading) = Step(TOOL_PULSE_OX, LOC_HAND, 5, 0, "Pulse Ox to Hand:   low");
+  reading.reading = "88/124";
+  patient_.activeSteps.insert(patient_.activeSteps.begin(), reading);
+  patient_.ApplyTool(TOOL_PULSE_OX, PART_LEFT_HAND, 0, 0, 0);
+  EXPECT_EQ(patient_.pulseOxReadings[0], 88);
+  EXPECT_EQ(patient_.pulseOxReadings[1], 124);
+  EXPECT_EQ(patient_.pulseOxShown, 1);
+  EXPECT_TRUE(Playing(64));
+  EXPECT_TRUE(Looping(64));
+}
+
+TEST_F(EffectTest, TheRigidSplintHoldsThePartItIsPutOn) {
+  struct Case {
+    int32_t part;
+    int side;
+    BodyLocation held;
+    int32_t item;
+  };
+  const Case cases[] = {
+      {PART_NECK, SIDE_INDEX_MIDLINE, LOC_NECK, ITEM_NECK_SPLINT},
+      {PART_LEFT_CALF, SIDE_INDEX_LEFT, LOC_CALF, ITEM_LEFT_CALF_SPLINT},
+      {PART_RIGHT_THIGH, SIDE_INDEX_RIGHT, LOC_THIGH, ITEM_RIGHT_THIGH_SPLINT},
+      {PART_RIGHT_FOREARM, SIDE_INDEX_RIGHT, 0x1c0, ITEM_RIGHT_ARM_SPLINT},
+  };
+  for (const Case& c : cases) {
+    TreatedPatient patient;
+    MakeBare(patient);
+    patient.ApplyTool(TOOL_RIGID_SPLINT, c.part, 0, 0, 0);
+    EXPECT_EQ(patient.splintMasks[c.side], c.held) << kBodyParts[c.part].displayName;
+    EXPECT_EQ(patient.appliedItems, ItemBit(c.item)) << kBodyParts[c.part].displayName;
+    EXPECT_TRUE(patient.Animated(16));
+  }
+  EXPECT_TRUE(Playing(65));
+  EXPECT_TRUE(Looping(65));
+}
+
+TEST_F(EffectTest, TheBandageMarksThePartAndStopsThePoolsWhateverTheRate) {
+  patient_.bleedRate = 5;
+  TreatmentStep bandage = Step(TOOL_BANDAGE, LOC_HAND, 5);
+  bandage.bleedDelta = -1;
+  Expect(bandage);
+  patient_.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
+  EXPECT_EQ(patient_.bleedRate, 4);
+  ASSERT_FALSE(patient_.poolRates.empty());
+  EXPECT_EQ(patient_.poolRates.back(), 0.0f);
+  EXPECT_EQ(patient_.dressingParts, 1u << PART_RIGHT_HAND);
+  EXPECT_TRUE(patient_.Showed(VISUAL_DRESSING));
+  EXPECT_TRUE(Playing(57));
+}
+
+TEST_F(EffectTest, OtherStepsSetThePoolsToTheNewRateNeverBelowZero) {
+  patient_.bleedRate = 3;
+  patient_.secondRate = 2;
+  TreatmentStep dressing = Step(TOOL_OCCLUSIVE_DRESSING, LOC_CHEST, 5);
+  dressing.bleedDelta = -1;
+  dressing.secondDelta = 4;
+  Expect(dressing);
+  patient_.ApplyTool(TOOL_OCCLUSIVE_DRESSING, PART_CHEST, 0, 0, 0);
+  EXPECT_EQ(patient_.poolRates.back(), 2.0f);
+  EXPECT_EQ(patient_.secondRate, 6);
+  EXPECT_TRUE(Playing(58));
+  patient_.bleedRate = -4;
+  patient_.ApplyTool(TOOL_OCCLUSIVE_DRESSING, PART_CHEST, 0, 0, 0);
+  EXPECT_EQ(patient_.poolRates.back(), 0.0f);
+}
+
+TEST_F(EffectTest, FluidsHangFromTheElbowOfTheirSide) {
+  patient_.ApplyTool(TOOL_HESPAN, PART_LEFT_ELBOW, 0, 0, 0);
+  EXPECT_EQ(patient_.appliedItems, ItemBit(ITEM_LEFT_IV));
+  patient_.ApplyTool(TOOL_LACTATED_RINGERS, PART_RIGHT_ELBOW, 0, 0, 0);
+  EXPECT_EQ(patient_.appliedItems, ItemBit(ITEM_LEFT_IV) | ItemBit(ITEM_RIGHT_IV));
+}
+
+TEST_F(EffectTest, AirwaysAreMarkedFittedForTheBagToGoOn) {
+  patient_.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
+  EXPECT_EQ(patient_.fittedAirways, static_cast<uint32_t>(AIRWAY_NASAL));
+  EXPECT_NE(patient_.appliedItems & ItemBit(ITEM_NASAL_AIRWAY), 0u);
+  patient_.ApplyTool(TOOL_ET_TUBE, PART_MOUTH, 0, 0, 0);
+  EXPECT_NE(patient_.fittedAirways & AIRWAY_ET_TUBE, 0u);
+  EXPECT_TRUE(Playing(61));
+  patient_.ApplyTool(TOOL_AMBU_BAG_NASAL, PART_NOSE, 0, 0, 0);
+  EXPECT_NE(patient_.appliedItems & ItemBit(ITEM_AMBU_BAG), 0u);
+  EXPECT_TRUE(Looping(56));
+}
+
+TEST_F(EffectTest, TheGloveOnTheNeckTakesOutAnOwnSoldiersDogTag) {
+  patient_.ApplyTool(TOOL_GLOVE, PART_NECK, 0, 0, 0);
+  EXPECT_TRUE(patient_.Showed(VISUAL_DOG_TAG));
+  EXPECT_TRUE(patient_.Animated(16));
+  TreatedPatient enemy;
+  MakeBare(enemy);
+  enemy.appearance = 2;
+  enemy.ApplyTool(TOOL_GLOVE, PART_NECK, 0, 0, 0);
+  EXPECT_FALSE(enemy.Showed(VISUAL_DOG_TAG));
+}
+
+TEST_F(EffectTest, TheActionLiftsAnImpaledPatientOffTheObjectOnce) {
+  patient_.currentWound = 2;
+  patient_.impaled = 1;
+  Expect(Step(TOOL_ACTION, LOC_ABDOMEN, 5));
+  patient_.ApplyTool(TOOL_ACTION, PART_ABDOMEN, 0, 0, 0);
+  EXPECT_TRUE(patient_.Showed(VISUAL_ROLL_OFF_OBJECT));
+  EXPECT_TRUE(patient_.Showed(VISUAL_INJURY_PROP_START));
+  EXPECT_EQ(patient_.impaled, 0);
+  EXPECT_EQ(patient_.speechQueue[0].kind, 7);
+  EXPECT_EQ(patient_.speechQueue[1].kind, 7);
+
+  patient_.visuals.clear();
+  patient_.ApplyTool(TOOL_ACTION, PART_ABDOMEN, 0, 0, 0);
+  EXPECT_FALSE(patient_.Showed(VISUAL_ROLL_OFF_OBJECT));
+  EXPECT_TRUE(patient_.Showed(VISUAL_INJURY_PROP_START));
+}
+
+TEST_F(EffectTest, TheSawTakesALegThatMayComeOffAndLeavesTenSeconds) {
+  patient_.noBoots = 1;
+  patient_.clockMs = 42000;
+  Expect(Step(TOOL_SURVIVAL_SAW, LOC_CALF, 10, 0, "Survival Saw to Calf:   cut free"));
+  patient_.ApplyTool(TOOL_SURVIVAL_SAW, PART_LEFT_CALF, 0, 0, 0);
+  EXPECT_TRUE(patient_.Showed(VISUAL_LEG_STUMP));
+  EXPECT_EQ(patient_.deathDeadline, 52000);
+  EXPECT_EQ(patient_.timeBarLength, 52000);
+  EXPECT_EQ(patient_.score, 10);
+  EXPECT_EQ(patient_.LastChart(), "Survival Saw to Calf:   cut free");
+  EXPECT_TRUE(patient_.Queued(7, "x"));
+}
+
+TEST_F(EffectTest, TheBlanketTogglesOverTheWholeBody) {
+  patient_.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
+  EXPECT_NE(patient_.blanketMask & kBodyParts[PART_LEFT_FOOT].mask, 0u);
+  EXPECT_NE(patient_.appliedItems & ItemBit(ITEM_BURN_BLANKET), 0u);
+  EXPECT_TRUE(patient_.Showed(VISUAL_BLANKET_ON));
+  EXPECT_TRUE(Playing(60));
+  patient_.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
+  EXPECT_EQ(patient_.blanketMask, 0u);
+  EXPECT_EQ(patient_.appliedItems, 0u);
+  EXPECT_TRUE(patient_.Showed(VISUAL_BLANKET_OFF));
+}
+
+TEST_F(EffectTest, TheCravatRestrainsThePsychoticCasualtyOnce) {
+  patient_.currentWound = 41;
+  patient_.ApplyTool(TOOL_CRAVAT, PART_LEFT_FOREARM, 0, 0, 0);
+  patient_.ApplyTool(TOOL_CRAVAT, PART_RIGHT_FOREARM, 0, 0, 0);
+  EXPECT_EQ(patient_.restrained, 1);
+  EXPECT_EQ(std::count(patient_.animations.begin(), patient_.animations.end(), 46), 1);
+  EXPECT_EQ(patient_.appliedItems, 0u) << "restraints are no sling";
+}
+
+TEST_F(EffectTest, AStepWithoutEffectLeavesTheBodyAlone) {
+  Expect(Step(TOOL_TOURNIQUET, LOC_THIGH, 5, STEP_NO_EFFECT));
+  patient_.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
+  EXPECT_EQ(patient_.score, 5);
+  EXPECT_EQ(patient_.tourniquetParts, 0u);
+  EXPECT_FALSE(Playing(67));
+}
+
+// ---- speech ----
+
+TEST_F(EffectTest, ARightActionAlwaysSaysItsClipAndAYellInTheTextSetsOffAYell) {
+  TreatmentStep step = Step(TOOL_BANDAGE, LOC_HAND, 5, 0, "Bandage to Hand:   he screams as it goes on");
+  step.clip = "bandhand";
+  Expect(step);
+  unlimitedSupplies = 1;
+  for (uint32_t seed = 1; seed <= 8; ++seed) {
+    srand(seed);
+    patient_.speechCount = 0;
+    patient_.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
+    EXPECT_TRUE(patient_.Queued(7, "x")) << seed;
+    EXPECT_TRUE(patient_.Queued(1, "bandhand")) << seed;
+    EXPECT_FALSE(patient_.Queued(3, ToolTable[TOOL_BANDAGE].speechKey)) << "no wrong-move remark after a right one";
+  }
+}
+
+TEST_F(EffectTest, AVialSpeaksWithItsDrawersKey) {
+  Expect(Step(TOOL_MORPHINE, LOC_ELBOW, 5));
+  unlimitedSupplies = 1;
+  bool toolSpoke = false;
+  for (uint32_t seed = 1; seed <= 40 && !toolSpoke; ++seed) {
+    srand(seed);
+    patient_.speechCount = 0;
+    patient_.ApplyTool(TOOL_MORPHINE, PART_RIGHT_ELBOW, 0, 0, 0);
+    toolSpoke = patient_.Queued(2, "medsyr");
+  }
+  EXPECT_TRUE(toolSpoke) << "one time in five the patient speaks about the syringe";
+}
+
+// ---- condition ----
+
+TEST_F(EffectTest, AStepForcesItsConditionAndItsFlagsStopTheClockAndTheSpurt) {
+  patient_.clockMs = 5000;
+  patient_.spurting = 1;
+  TreatmentStep step = Step(TOOL_ACTION, LOC_ABDOMEN, 0, STEP_STOPS_CLOCK | STEP_STOPS_SPURT);
+  step.forcedCondition = FORCED_MAJOR_SHOCK;
+  Expect(step);
+  patient_.ApplyTool(TOOL_ACTION, PART_ABDOMEN, 0, 0, 0);
+  EXPECT_EQ(patient_.shockState, SHOCK_MAJOR);
+  EXPECT_EQ(patient_.paused, 1);
+  EXPECT_EQ(patient_.spurting, 0);
+  EXPECT_EQ(patient_.chartEntries.count, 1) << "a forced condition comes without a warning";
+
+  TreatmentStep fatal = Step(TOOL_SURVIVAL_SAW, LOC_CALF, 0);
+  fatal.forcedCondition = FORCED_DEATH;
+  Expect(fatal);
+  patient_.noBoots = 1;
+  patient_.ApplyTool(TOOL_SURVIVAL_SAW, PART_RIGHT_CALF, 0, 0, 0);
+  EXPECT_EQ(patient_.dead, 1);
+}
+
+}  // namespace
+}  // namespace kestrine::testing

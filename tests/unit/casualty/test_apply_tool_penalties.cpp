@@ -1,0 +1,165 @@
+// Wrong treatments: what the healthy lists catch costs points by difficulty, a harmful one counts as a
+// mistake (three for the Survival Saw), and more than four mistakes end the mission.
+#include <gtest/gtest.h>
+
+#include "apply_tool_fixture.h"
+
+namespace kestrine::testing {
+namespace {
+
+class PenaltyTest : public ApplyToolTest {
+ protected:
+  // A bare patient whose healthy lists hold one harmful move (a nasal airway he does not need) and one
+  // that is only unnecessary (a bandage on a sound hand); both stay where they are when matched.
+  void MakeHealthyPatient(TreatedPatient& patient) {
+    MakeBare(patient);
+    TreatmentStep* harmful = table_.List({Step(TOOL_NASAL_AIRWAY, LOC_NOSE, -5, 0, "Nasal Airway:   gagging")});
+    harmful[0].next = harmful;
+    TreatmentStep* unneeded = table_.List({Step(TOOL_BANDAGE, LOC_HAND, 0, 0, "Bandage:   not needed")});
+    unneeded[0].next = unneeded;
+    patient.healthyLists[0] = harmful;
+    patient.healthyLists[5] = unneeded;
+  }
+};
+
+TEST_F(PenaltyTest, EachWrongStepCostsNothingTwoOrFivePointsByDifficulty) {
+  const int32_t expected[] = {0, 2, 5};
+  for (int32_t level = 0; level < 3; ++level) {
+    difficulty = level;
+    TreatedPatient patient;
+    MakeHealthyPatient(patient);
+    const int32_t missionBefore = MissionScore();
+    patient.ApplyTool(TOOL_BANDAGE, PART_LEFT_HAND, 0, 0, 0);
+    EXPECT_EQ(patient.score, -expected[level]) << "difficulty " << level;
+    EXPECT_EQ(MissionScore(), missionBefore - expected[level]) << "difficulty " << level;
+    EXPECT_EQ(patient.mistakes, 0) << "an unnecessary move is no mistake";
+    ASSERT_EQ(patient.wrongActions.count, 1);
+    EXPECT_EQ(patient.wrongActions.entries[0].location, kBodyParts[PART_LEFT_HAND].mask);
+    EXPECT_EQ(patient.LastChart(), "Bandage:   not needed");
+  }
+}
+
+TEST_F(PenaltyTest, ThreeHarmfulStepsOnExpertCostFifteenAndTheFifthEndsTheMission) {
+  difficulty = 2;
+  TreatedPatient patient;
+  MakeHealthyPatient(patient);
+  const int32_t missionBefore = MissionScore();
+  for (int i = 0; i < 3; ++i) patient.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
+  EXPECT_EQ(patient.score, -15) << "the harmful step's own points never count";
+  EXPECT_EQ(MissionScore(), missionBefore - 15);
+  EXPECT_EQ(patient.mistakes, 3);
+
+  patient.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
+  EXPECT_EQ(patient.mistakes, 4);
+  EXPECT_EQ(missionEndFlag, 0) << "four mistakes are still allowed";
+  patient.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
+  EXPECT_EQ(patient.mistakes, 5);
+  EXPECT_EQ(missionEndFlag, 4);
+}
+
+TEST_F(PenaltyTest, MistakesCountOnNoviceEvenThoughTheyCostNothing) {
+  difficulty = 0;
+  TreatedPatient patient;
+  MakeHealthyPatient(patient);
+  for (int i = 0; i < 5; ++i) patient.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
+  EXPECT_EQ(patient.score, 0);
+  EXPECT_EQ(missionEndFlag, 4);
+}
+
+TEST_F(PenaltyTest, OneWrongCutWithTheSurvivalSawCountsThreeMistakes) {
+  difficulty = 1;
+  TreatedPatient patient;
+  MakeBare(patient);
+  TreatmentStep* saw =
+      table_.List({Step(TOOL_SURVIVAL_SAW, LOC_CALF, -20, 0, "Survival Saw:   a leg that can be saved")});
+  saw[0].next = saw;
+  patient.healthyLists[0] = saw;
+  const int row = FindRow([](const WoundType& w) { return *w.remarkKey != '\0'; });
+  ASSERT_GE(row, 0);
+  patient.currentWound = row;
+
+  patient.ApplyTool(TOOL_SURVIVAL_SAW, PART_LEFT_CALF, 0, 0, 0);
+  EXPECT_EQ(patient.mistakes, 3);
+  EXPECT_EQ(patient.score, -2);
+  EXPECT_EQ(missionEndFlag, 0);
+  // This body is not one whose leg may come off: the medic stops himself.
+  EXPECT_EQ(patient.LastChart(), "Attempted to amputate leg");
+  EXPECT_EQ(patient.LastRemark(), "What am I doing?");
+  EXPECT_TRUE(patient.Queued(3, ToolTable[TOOL_SURVIVAL_SAW].speechKey));
+  EXPECT_TRUE(patient.Queued(5, WoundTypeTable[row].remarkKey));
+  EXPECT_FALSE(patient.Showed(VISUAL_LEG_STUMP));
+
+  patient.ApplyTool(TOOL_SURVIVAL_SAW, PART_RIGHT_CALF, 0, 0, 0);
+  EXPECT_EQ(patient.mistakes, 6);
+  EXPECT_EQ(missionEndFlag, 4);
+}
+
+TEST_F(PenaltyTest, WrongActionsStopBeingLoggedAtAHundredButStillCost) {
+  difficulty = 2;
+  TreatedPatient patient;
+  MakeHealthyPatient(patient);
+  unlimitedSupplies = 1;
+  for (int i = 0; i < kLoggedActionCapacity + 5; ++i) patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
+  EXPECT_EQ(patient.wrongActions.count, kLoggedActionCapacity);
+  EXPECT_EQ(patient.score, -5 * (kLoggedActionCapacity + 5));
+}
+
+TEST_F(PenaltyTest, AMoveNoListKnowsIsNeitherScoredNorLogged) {
+  difficulty = 2;
+  TreatedPatient patient;
+  MakeHealthyPatient(patient);
+  patient.ApplyTool(TOOL_OCCLUSIVE_DRESSING, PART_CHEST, 0, 0, 0);
+  EXPECT_EQ(patient.score, 0);
+  EXPECT_EQ(patient.wrongActions.count, 0);
+  EXPECT_EQ(patient.doneSteps.count, 0);
+  EXPECT_EQ(patient.chartEntries.count, 0);
+  EXPECT_EQ(backpack.count[TOOL_OCCLUSIVE_DRESSING], kFullStock) << "nothing is used on a move that matched nothing";
+}
+
+// A tourniquet where none is needed is a harmful move; taking it off again is right and free.
+TEST_F(PenaltyTest, TakingAnItemOffAgainCostsNothingPuttingItWhereItIsNotNeededDoes) {
+  difficulty = 2;
+  TreatedPatient patient;
+  MakeBare(patient);
+  TreatmentStep* off = table_.List({Step(TOOL_TOURNIQUET, 0x780, -5, 0, "Tourniquet:   not needed")});
+  TreatmentStep* on = table_.List({Step(TOOL_TOURNIQUET, 0x780, 0, STEP_REMOVAL, "Tourniquet:   taken off")});
+  off[0].next = on;
+  on[0].next = off;
+  patient.healthyLists[1] = off;
+
+  patient.ApplyTool(TOOL_TOURNIQUET, PART_LEFT_THIGH, 0, 0, 0);
+  EXPECT_EQ(patient.score, -5);
+  EXPECT_EQ(patient.mistakes, 1);
+  EXPECT_EQ(patient.healthyLists[1], on);
+  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], kFullStock - 1);
+
+  patient.ApplyTool(TOOL_TOURNIQUET, PART_LEFT_THIGH, 0, 0, 0);
+  EXPECT_EQ(patient.score, -5) << "no penalty for taking it off";
+  EXPECT_EQ(patient.mistakes, 1);
+  EXPECT_EQ(patient.healthyLists[1], off);
+  EXPECT_EQ(patient.tourniquetParts, 0u);
+  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], kFullStock);
+  ASSERT_EQ(patient.doneSteps.count, 1);
+  EXPECT_STREQ(patient.doneSteps.entries[0].step->action, "Tourniquet:   taken off");
+}
+
+TEST_F(PenaltyTest, ARightTourniquetKeepsTheHealthyOnOffStateInStepAtNoCost) {
+  difficulty = 2;
+  TreatedPatient patient;
+  MakeBare(patient);
+  TreatmentStep* off = table_.List({Step(TOOL_TOURNIQUET, 0x780, -5)});
+  TreatmentStep* on = table_.List({Step(TOOL_TOURNIQUET, 0x780, 0, STEP_REMOVAL)});
+  off[0].next = on;
+  on[0].next = off;
+  patient.healthyLists[1] = off;
+  patient.currentLists[0] = table_.List({Step(TOOL_TOURNIQUET, LOC_THIGH, 10)});
+
+  patient.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
+  EXPECT_EQ(patient.score, 10);
+  EXPECT_EQ(patient.mistakes, 0);
+  EXPECT_EQ(patient.healthyLists[1], on) << "the healthy list now knows a tourniquet is on";
+  EXPECT_EQ(patient.wrongActions.count, 0);
+}
+
+}  // namespace
+}  // namespace kestrine::testing

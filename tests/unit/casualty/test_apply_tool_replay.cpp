@@ -1,0 +1,175 @@
+// The two wounds whose lists are given whole, treated with real tools on real body parts; and a saved
+// treatment replayed, which must end where live play ended without a sound, a word or a used-up item.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "apply_tool_fixture.h"
+
+namespace kestrine::testing {
+namespace {
+
+using WoundTreatmentTest = ApplyToolTest;
+
+// Wound 0, treated: bowel pushed back, then dressed, then morphine.
+void TreatEvisceration(TreatedPatient& patient, bool pushBackFirst) {
+  patient.ApplyTool(TOOL_SCISSORS, PART_ABDOMEN, 0, 0, 0);
+  patient.ApplyTool(TOOL_GLOVE, PART_HEAD, 0, 0, 0);
+  if (pushBackFirst) patient.ApplyTool(TOOL_ACTION, PART_ABDOMEN, 0, 0, 0);
+  patient.ApplyTool(TOOL_OCCLUSIVE_DRESSING, PART_ABDOMEN, 0, 0, 0);
+  patient.ApplyTool(TOOL_SCISSORS, PART_LEFT_ELBOW, 0, 0, 0);
+}
+
+TEST_F(WoundTreatmentTest, TheOcclusiveDressingAfterThePushBackDoublesTheMorphine) {
+  TreatedPatient doubled;
+  SetUpWound(doubled, WOUND_EVISCERATION, nullptr);
+  TreatEvisceration(doubled, true);
+  EXPECT_EQ(doubled.multipliers[1], 2);
+  const int32_t before = doubled.score;
+  doubled.ApplyTool(TOOL_MORPHINE, PART_LEFT_ELBOW, 0, 0, 0);
+  EXPECT_EQ(doubled.score - before, 10);
+  EXPECT_EQ(doubled.LastChart(), "Medicine Syringe:   10 mg morphine injected.");
+
+  TreatedPatient plain;
+  SetUpWound(plain, WOUND_EVISCERATION, nullptr);
+  TreatEvisceration(plain, false);
+  EXPECT_EQ(plain.multipliers[1], 1);
+  const int32_t plainBefore = plain.score;
+  plain.ApplyTool(TOOL_MORPHINE, PART_LEFT_ELBOW, 0, 0, 0);
+  EXPECT_EQ(plain.score - plainBefore, 5);
+}
+
+TEST_F(WoundTreatmentTest, TheArmBandageWaitsForTheSleeveToBeCutAndBothBandagesStopTheBleeding) {
+  TreatedPatient patient;
+  SetUpWound(patient, WOUND_FACE_LACERATIONS, nullptr);
+  ASSERT_EQ(patient.sideBits, static_cast<uint32_t>(LOC_RIGHT));
+
+  patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_UPPER_ARM, 0, 0, 0);
+  EXPECT_EQ(patient.LastRemark(), "Oops! The clothing is in the way.");
+  EXPECT_EQ(patient.score, 0);
+
+  // The face wears nothing a bandage must get through.
+  patient.ApplyTool(TOOL_BANDAGE, PART_HEAD, 0, 0, 0);
+  EXPECT_EQ(patient.score, 5);
+  EXPECT_EQ(patient.LastRemark(), "Bleeding stopped.");
+
+  patient.ApplyTool(TOOL_SCISSORS, PART_RIGHT_UPPER_ARM, 0, 0, 0);
+  patient.ApplyTool(TOOL_BANDAGE, PART_LEFT_UPPER_ARM, 0, 0, 0);
+  EXPECT_EQ(patient.LastRemark(), "Oops! The clothing is in the way.") << "only the right sleeve was cut";
+  patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_UPPER_ARM, 0, 0, 0);
+  EXPECT_EQ(patient.score, 10);
+  EXPECT_EQ(patient.bleedRate, -3);
+  EXPECT_EQ(patient.poolRates.back(), 0.0f);
+  EXPECT_EQ(patient.dressingParts, (1u << PART_HEAD) | (1u << PART_RIGHT_UPPER_ARM));
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], kFullStock - 2);
+}
+
+// ---- replay ----
+
+struct Snapshot {
+  int32_t score, mistakes, bleedRate, secondRate, multipliers[kTrackCount];
+  std::vector<const TreatmentStep*> cursors;
+  std::vector<int32_t> slotPoints;
+  std::vector<std::string> chart, done, wrong;
+  std::vector<BodyLocation> doneLocations;
+  uint32_t clothing[kSideIndexCount], tourniquets, dressings, items;
+  std::string lastStep;
+};
+
+Snapshot Take(const TreatedPatient& p) {
+  Snapshot s{};
+  s.score = p.score;
+  s.mistakes = p.mistakes;
+  s.bleedRate = p.bleedRate;
+  s.secondRate = p.secondRate;
+  for (int i = 0; i < kTrackCount; ++i) s.multipliers[i] = p.multipliers[i];
+  for (const TreatmentStep* c : p.currentLists) s.cursors.push_back(c);
+  for (const TreatmentStep* c : p.healthyLists) s.cursors.push_back(c);
+  for (const TreatmentStep* c : p.kitLists) s.cursors.push_back(c);
+  for (const ActiveStep& slot : p.activeSteps) s.slotPoints.push_back(slot.points);
+  for (const char* entry : p.chartEntries) s.chart.emplace_back(entry);
+  for (const LoggedAction& a : p.doneSteps) {
+    s.done.emplace_back(a.step->action);
+    s.doneLocations.push_back(a.location);
+  }
+  for (const LoggedAction& a : p.wrongActions) s.wrong.emplace_back(a.step->action);
+  for (int i = 0; i < kSideIndexCount; ++i) s.clothing[i] = p.clothingMasks[i];
+  s.tourniquets = p.tourniquetParts;
+  s.dressings = p.dressingParts;
+  s.items = p.appliedItems;
+  s.lastStep = p.lastStep != nullptr ? p.lastStep->action : "";
+  return s;
+}
+
+void ExpectSame(const Snapshot& a, const Snapshot& b) {
+  EXPECT_EQ(a.score, b.score);
+  EXPECT_EQ(a.mistakes, b.mistakes);
+  EXPECT_EQ(a.bleedRate, b.bleedRate);
+  EXPECT_EQ(a.secondRate, b.secondRate);
+  for (int i = 0; i < kTrackCount; ++i) EXPECT_EQ(a.multipliers[i], b.multipliers[i]) << "track " << i;
+  EXPECT_EQ(a.cursors, b.cursors);
+  EXPECT_EQ(a.slotPoints, b.slotPoints);
+  EXPECT_EQ(a.chart, b.chart);
+  EXPECT_EQ(a.done, b.done);
+  EXPECT_EQ(a.doneLocations, b.doneLocations);
+  EXPECT_EQ(a.wrong, b.wrong);
+  for (int i = 0; i < kSideIndexCount; ++i) EXPECT_EQ(a.clothing[i], b.clothing[i]) << "side " << i;
+  EXPECT_EQ(a.tourniquets, b.tourniquets);
+  EXPECT_EQ(a.dressings, b.dressings);
+  EXPECT_EQ(a.items, b.items);
+  EXPECT_EQ(a.lastStep, b.lastStep);
+}
+
+TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNothingEmitted) {
+  difficulty = 1;
+  TreatedPatient live;
+  SetUpWound(live, WOUND_EVISCERATION, nullptr);
+  const int32_t liveMaximum = MissionScore();
+  TreatEvisceration(live, true);
+  live.ApplyTool(TOOL_MORPHINE, PART_LEFT_ELBOW, 0, 0, 0);
+  live.ApplyTool(TOOL_OCCLUSIVE_DRESSING, PART_CHEST, 0, 0, 0);  // refused: the shirt is still on
+  live.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);        // nothing wrong with his hand
+  live.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
+  live.clockMs = 9000;
+  backpack.count[TOOL_BANDAGE] = 0;
+  live.ApplyTool(TOOL_BANDAGE, PART_LEFT_HAND, 0, 0, 0);  // none left
+  const int32_t liveGain = MissionScore() - liveMaximum;
+  ASSERT_GT(live.score, 0);
+  ASSERT_GE(live.actionRecords.count, 10);
+  const Snapshot liveState = Take(live);
+
+  // The saved game: the pack as it was saved and silent sounds; the loader replays every record.
+  int32_t savedPack[kToolCount];
+  for (int i = 0; i < kToolCount; ++i) savedPack[i] = backpack.count[i];
+  for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) soundTable[slot]->Stop();
+  srand(77);
+  const uint32_t generator = RandomState();
+
+  replayingSave = 1;
+  TreatedPatient replayed;
+  replayed.side = live.side;
+  replayed.sideBits = live.sideBits;
+  SetUpWound(replayed, WOUND_EVISCERATION, nullptr);
+  const int32_t replayMaximum = MissionScore();
+  for (const ActionRecord& record : live.actionRecords) {
+    replayed.clockMs = record.clockMs;
+    replayed.ApplyTool(record.tool, record.part, 0, 0, record.stock);
+  }
+  replayingSave = 0;
+
+  ExpectSame(Take(replayed), liveState);
+  EXPECT_EQ(MissionScore() - replayMaximum, liveGain);
+  ASSERT_EQ(replayed.actionRecords.count, live.actionRecords.count);
+  for (int i = 0; i < live.actionRecords.count; ++i) {
+    EXPECT_EQ(replayed.actionRecords.entries[i].stock, live.actionRecords.entries[i].stock) << "record " << i;
+  }
+  EXPECT_TRUE(replayed.remarks.empty());
+  EXPECT_EQ(replayed.speechCount, 0);
+  EXPECT_FALSE(AnyToolSoundPlaying());
+  EXPECT_EQ(RandomState(), generator) << "nothing was drawn for speech";
+  for (int i = 0; i < kToolCount; ++i) EXPECT_EQ(backpack.count[i], savedPack[i]) << "tool " << i;
+}
+
+}  // namespace
+}  // namespace kestrine::testing

@@ -1,0 +1,299 @@
+// The wound content played as a medic plays it, through Patient::ApplyTool on the body parts.
+//
+// By the book: for every casualty wound, a medic who examines every finding and then does what the hint
+// names (the table's own chain of hinted steps, in the order the hint offers them) earns the wound's whole
+// maximum, makes no mistake, never forces shock or death, and makes the right call at the end.
+//
+// Careless: each harmful move a wound's tracks hold costs what it says and is logged as wrong; and on every
+// casualty a harmful move that no body wants (caught by the healthy lists) counts a mistake.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "apply_tool_fixture.h"
+#include "casualty/body_parts.h"
+#include "casualty/hints.h"
+#include "casualty/tool_matching.h"
+
+namespace kestrine::testing {
+namespace {
+
+constexpr int kMaxMoves = 200;
+
+// Rows the picker may draw: every row but the machinery the code uses by number.
+std::vector<int> CasualtyRows() {
+  std::vector<int> rows;
+  for (int row = 0; row < kWoundTypeCount; ++row) {
+    if ((WoundTypeTable[row].conditionFlags & WOUND_NEVER_RANDOM) == 0) rows.push_back(row);
+  }
+  return rows;
+}
+
+bool IsKitHead(int32_t tool) { return IsToolRow(tool) && (ToolTable[tool].flags & TOOL_FLAG_KIT_HEAD) != 0; }
+
+// The body parts a step may be put to, best first. A step for the wounded or the other side goes to that
+// side. A step for any side goes to a midline part when there is one, else to the unhurt side first: drugs
+// and drips go into the good arm, away from slings and tourniquets.
+std::vector<int32_t> PartsFor(const Patient& patient, int32_t tool, BodyLocation location, int32_t side,
+                              bool preferWounded) {
+  const BodyLocation wounded = StepSideBit(patient, STEP_SIDE_WOUNDED);
+  const BodyLocation other = StepSideBit(patient, STEP_SIDE_OTHER);
+  std::vector<int32_t> midline, preferred, rest;
+  for (int32_t part = 0; part < kBodyPartCount; ++part) {
+    const BodyLocation mask = kBodyParts[part].mask;
+    if (!RegionsOverlap(mask, location) || (ToolTable[tool].flags & TOOL_FLAG_LOCATIONS & mask) == 0) continue;
+    if (side != STEP_SIDE_ANY && (mask & StepSideBit(patient, side)) == 0) continue;
+    if ((mask & kSideBits) == kSideBits) {
+      midline.push_back(part);
+    } else if ((mask & (preferWounded ? wounded : other)) != 0) {
+      preferred.push_back(part);
+    } else {
+      rest.push_back(part);
+    }
+  }
+  midline.insert(midline.end(), preferred.begin(), preferred.end());
+  midline.insert(midline.end(), rest.begin(), rest.end());
+  return midline;
+}
+
+std::string Describe(int row, const Patient& patient) {
+  return "wound " + std::to_string(row) + " (" + WoundTypeTable[row].title + "), patient side " +
+         std::to_string(patient.side);
+}
+
+class WoundContentTest : public ApplyToolTest {
+ protected:
+  // A wound set up on a fresh patient with the body the wound calls for, his clothing cut away the way a
+  // medic starts: the chest and sleeves, the trousers, the boots.
+  void SetUpCasualty(TreatedPatient& patient, int row) {
+    // Each casualty is met with a full pack.
+    for (int32_t& count : backpack.count) count = kFullStock;
+    SetUpWound(patient, row, nullptr);
+    // The amputation body (his leg pinned under the vehicle) is the one whose leg the saw may take.
+    if (row == 6) patient.noBoots = 1;
+    for (int32_t part : {PART_CHEST, PART_ABDOMEN, PART_LEFT_FOOT, PART_RIGHT_FOOT}) {
+      patient.ApplyTool(TOOL_SCISSORS, part, 0, 0, 0);
+    }
+  }
+
+  // Puts the tool to the first part on which it does what the step says; true when it did.
+  static bool Apply(TreatedPatient& patient, int32_t tool, const TreatmentStep& step, bool preferWounded) {
+    for (int32_t part : PartsFor(patient, tool, step.location, step.side, preferWounded)) {
+      patient.ApplyTool(tool, part, 0, 0, 0);
+      if (patient.lastStep == &step) return true;
+    }
+    return false;
+  }
+
+  // An examination finding: the first look earns it.
+  static bool Examine(TreatedPatient& patient, const TreatmentStep& finding) {
+    for (int32_t part : PartsFor(patient, finding.tool, finding.location, finding.side, true)) {
+      patient.ApplyTool(finding.tool, part, 0, 0, 0);
+      if (finding.points == 0) return true;
+    }
+    return false;
+  }
+
+  // A kit is played part by part, in the order of its procedure, on the place the wound step names. The
+  // kit's own steps pay the mission only; returns what they paid, or -1 when the kit did not complete.
+  static int32_t PlayKit(TreatedPatient& patient, const TreatmentStep& woundStep) {
+    const int32_t kitRow = ToolTable[woundStep.tool].kitListRow;
+    int32_t paid = 0;
+    for (const TreatmentStep* step = WoundTypeTable[kitRow].lists[0]; !IsListEnd(step); step = step->next) {
+      bool played = false;
+      for (int32_t part : PartsFor(patient, step->tool, woundStep.location, woundStep.side, true)) {
+        const int32_t before = MissionScore();
+        patient.ApplyTool(step->tool, part, 0, 0, 0);
+        if (MissionScore() != before || patient.lastStep == step || patient.lastStep == &woundStep) {
+          paid += MissionScore() - before;
+          played = true;
+          break;
+        }
+      }
+      if (!played) return -1;
+    }
+    return patient.lastStep == &woundStep ? paid : -1;
+  }
+};
+
+// ---- by the book ----
+
+TEST_F(WoundContentTest, EveryCasualtyTreatedByTheBookEarnsItsMaximumWithoutAMistake) {
+  for (int row : CasualtyRows()) {
+    std::set<int32_t> sidesSeen;
+    for (uint32_t seed = 1; seed <= 16 && sidesSeen.size() < 2; ++seed) {
+      srand(seed);
+      TreatedPatient patient;
+      SetUpCasualty(patient, row);
+      if (!sidesSeen.insert(patient.side).second) continue;
+      const std::string where = Describe(row, patient);
+      const int32_t missionBefore = MissionScore();
+      ASSERT_EQ(patient.score, 0) << where;
+
+      int32_t kitPaid = 0;
+      int moves = 0;
+      for (const TreatmentStep* step = FindHintStep(patient); step != nullptr; step = FindHintStep(patient)) {
+        ASSERT_LT(++moves, kMaxMoves) << where << ": the hinted moves never end";
+        if (IsTrackedTool(step->tool)) {
+          ASSERT_TRUE(Examine(patient, *step)) << where << ": the finding \"" << step->action << "\" cannot be found";
+        } else if (IsKitHead(step->tool)) {
+          const int32_t paid = PlayKit(patient, *step);
+          ASSERT_GE(paid, 0) << where << ": the kit of \"" << step->action << "\" does not complete";
+          EXPECT_EQ(paid, WoundTypeTable[ToolTable[step->tool].kitListRow].bonus) << where;
+          kitPaid += paid;
+        } else {
+          ASSERT_TRUE(Apply(patient, step->tool, *step, false))
+              << where << ": \"" << step->action << "\" cannot be done on any body part";
+        }
+        EXPECT_EQ(patient.mistakes, 0) << where << " after \"" << step->action << "\"";
+        EXPECT_EQ(patient.wrongActions.count, 0) << where << " after \"" << step->action << "\"";
+        EXPECT_EQ(patient.shockState, SHOCK_NONE) << where << ": \"" << step->action << "\" forced shock";
+        EXPECT_EQ(patient.dead, 0) << where << ": \"" << step->action << "\" killed him";
+      }
+
+      const bool lite = WoundTypeTable[row].severity == SEVERITY_LITE;
+      patient.JudgeDisposition(lite ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
+      EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << where;
+      EXPECT_EQ(patient.score + kitPaid, patient.maxScore) << where;
+      EXPECT_EQ(MissionScore() - missionBefore, patient.maxScore) << where;
+      EXPECT_EQ(SumActivePoints(patient), 0) << where << ": findings left unexamined";
+      EXPECT_EQ(patient.mistakes, 0) << where;
+      EXPECT_EQ(missionEndFlag, 0) << where;
+    }
+  }
+}
+
+// A casualty who deteriorates by the clock is stopped by the book's treatment: a medic who follows the
+// hints does not watch him slide into shock or die afterwards.
+TEST_F(WoundContentTest, ByTheBookEveryDeterioratingCasualtyIsStopped) {
+  int deteriorating = 0;
+  for (int row : CasualtyRows()) {
+    const WoundType& wound = WoundTypeTable[row];
+    const bool hasDeadline = wound.deadlines[0] != 0 || wound.deadlines[1] != 0 || wound.deadlines[2] != 0;
+    // A man already beyond help has nothing that stops his clock.
+    if (!hasDeadline || wound.bonus == 0) continue;
+    ++deteriorating;
+    srand(1);
+    TreatedPatient patient;
+    SetUpCasualty(patient, row);
+    for (const TreatmentStep* step = FindHintStep(patient); step != nullptr; step = FindHintStep(patient)) {
+      if (IsTrackedTool(step->tool)) {
+        ASSERT_TRUE(Examine(patient, *step)) << Describe(row, patient);
+      } else if (IsKitHead(step->tool)) {
+        ASSERT_GE(PlayKit(patient, *step), 0) << Describe(row, patient);
+      } else {
+        ASSERT_TRUE(Apply(patient, step->tool, *step, false)) << Describe(row, patient);
+      }
+    }
+    EXPECT_NE(patient.paused, 0) << Describe(row, patient) << ": treated, yet his clock still runs";
+  }
+  EXPECT_GT(deteriorating, 20);
+}
+
+// ---- careless ----
+
+struct Harm {
+  int track;
+  const TreatmentStep* step;
+};
+
+// The harmful moves a freshly set-up patient's tracks hold.
+std::vector<Harm> HarmsAtSetUp(const Patient& patient) {
+  std::vector<Harm> harms;
+  for (int track = 0; track < kTrackCount; ++track) {
+    for (const TreatmentStep* step = patient.currentLists[track]; !IsListEnd(step); ++step) {
+      if (step->points < 0) harms.push_back({track, step});
+    }
+  }
+  return harms;
+}
+
+TEST_F(WoundContentTest, EveryHarmfulMoveOfAWoundCostsItsPointsAndIsLoggedAsWrong) {
+  int harmsTried = 0;
+  for (int row : CasualtyRows()) {
+    std::vector<Harm> harms;
+    {
+      srand(1);
+      TreatedPatient probe;
+      SetUpCasualty(probe, row);
+      harms = HarmsAtSetUp(probe);
+    }
+    for (const Harm& harm : harms) {
+      srand(1);
+      TreatedPatient patient;
+      SetUpCasualty(patient, row);
+      const std::string where = Describe(row, patient) + ", \"" + harm.step->action + "\"";
+      const int32_t cost = -harm.step->points * patient.multipliers[harm.track];
+      const int32_t scoreBefore = patient.score;
+      const int32_t missionBefore = MissionScore();
+
+      ASSERT_TRUE(Apply(patient, harm.step->tool, *harm.step, true)) << where << ": cannot be done";
+      ++harmsTried;
+
+      EXPECT_GT(cost, 0) << where << ": a harmful move must cost something";
+      EXPECT_EQ(patient.score, scoreBefore - cost) << where;
+      EXPECT_EQ(MissionScore(), missionBefore - cost) << where;
+      ASSERT_EQ(patient.wrongActions.count, 1) << where;
+      EXPECT_EQ(patient.wrongActions.entries[0].step, harm.step) << where;
+      EXPECT_EQ(patient.doneSteps.count, 0) << where;
+      EXPECT_EQ(patient.currentLists[harm.track], harm.step->next) << where;
+      EXPECT_EQ(patient.shockState, harm.step->forcedCondition == FORCED_MINOR_SHOCK   ? SHOCK_MINOR
+                                    : harm.step->forcedCondition == FORCED_MAJOR_SHOCK ? SHOCK_MAJOR
+                                                                                       : SHOCK_NONE)
+          << where;
+    }
+  }
+  EXPECT_GT(harmsTried, 30) << "most wounds teach at least one classic mistake";
+}
+
+// A harmful move the healthy lists catch, which none of the wound's own tracks (or his shock tracks) claims.
+const TreatmentStep* GenericHarmFor(const Patient& patient) {
+  for (const TreatmentStep* healthy : patient.healthyLists) {
+    for (const TreatmentStep* step = healthy; !IsListEnd(step); ++step) {
+      if (step->points >= 0 || step->tool == TOOL_SURVIVAL_SAW || KitHeadOf(step->tool) >= 0) continue;
+      bool claimed = false;
+      for (const TreatmentStep* const* tracks :
+           {patient.currentLists, patient.minorShockLists, patient.majorShockLists}) {
+        for (int i = 0; i < kTrackCount; ++i) {
+          for (const TreatmentStep* own = tracks[i]; !IsListEnd(own); ++own) {
+            if (own->tool == step->tool) claimed = true;
+          }
+        }
+      }
+      if (!claimed) return step;
+    }
+  }
+  return nullptr;
+}
+
+TEST_F(WoundContentTest, OnEveryCasualtyAMoveNoBodyWantsCountsAMistake) {
+  difficulty = 2;
+  for (int row : CasualtyRows()) {
+    srand(1);
+    TreatedPatient patient;
+    SetUpCasualty(patient, row);
+    const std::string where = Describe(row, patient);
+    const TreatmentStep* harm = GenericHarmFor(patient);
+    ASSERT_NE(harm, nullptr) << where;
+    const int32_t scoreBefore = patient.score;
+
+    bool caught = false;
+    for (int32_t part : PartsFor(patient, harm->tool, harm->location, harm->side, true)) {
+      patient.ApplyTool(harm->tool, part, 0, 0, 0);
+      if (patient.lastStep == harm) {
+        caught = true;
+        break;
+      }
+    }
+    ASSERT_TRUE(caught) << where << ": \"" << harm->action << "\" is not caught";
+    EXPECT_EQ(patient.mistakes, 1) << where << ", \"" << harm->action << "\"";
+    EXPECT_EQ(patient.score, scoreBefore - 5) << where << ": the hardest difficulty's penalty";
+    ASSERT_EQ(patient.wrongActions.count, 1) << where;
+    EXPECT_EQ(patient.wrongActions.entries[0].step, harm) << where;
+  }
+}
+
+}  // namespace
+}  // namespace kestrine::testing
