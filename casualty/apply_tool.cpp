@@ -92,7 +92,7 @@ void Patient::ApplyTool(int32_t tool, int32_t part, int32_t, int32_t, int32_t sa
   }
 
   const ToolMatch match = def.examIndex != TOOL_EXAM_NONE ? ExamineWithTool(*this, tool, partMask, outOfStock)
-                                                           : MatchTreatment(*this, tool, partMask, outOfStock);
+                                                          : MatchTreatment(*this, tool, partMask, outOfStock);
   const TreatmentStep* step = match.step;
   lastStep = step != nullptr ? step : &kNoMatch;
 

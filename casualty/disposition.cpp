@@ -10,10 +10,7 @@ constexpr int32_t kRightCallPoints = 5;
 
 int32_t Patient::JudgeDisposition(int32_t choice) {
   // Only our own lightly wounded may go back; an enemy casualty is always taken away.
-  const bool ownSoldier = appearance < 2;
-  const int32_t severity =
-      ownSoldier && IsWoundRow(currentWound) ? WoundTypeTable[currentWound].severity : SEVERITY_MAJOR;
-  const bool fitToFight = severity == SEVERITY_LITE;
+  const bool fitToFight = IsReturnableToAction();
 
   auto rightCall = [&]() {
     AddToMissionScore(kRightCallPoints);

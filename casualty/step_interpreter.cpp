@@ -184,8 +184,11 @@ void ChangeWound(Patient& patient, int32_t type) {
   if (!IsWoundRow(type)) return;
   patient.ReleaseTextureBitmaps();
   std::vector<ActiveStep>().swap(patient.activeSteps);
-  // The latest match pointed into the findings just freed.
+  // The latest match, and the logged examinations, pointed into the findings just freed; the logs
+  // belong to the old wound anyway.
   patient.lastStep = nullptr;
+  patient.doneSteps.Clear();
+  patient.wrongActions.Clear();
   patient.ResetModelMaterials();
   patient.ReleaseInjuryProp();
   patient.currentWound = type;

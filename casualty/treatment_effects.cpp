@@ -58,8 +58,7 @@ void TakeOffItem(Patient& patient, int32_t item, int32_t tool) {
 }
 
 bool IsLeftArmPart(int32_t part) {
-  return part == PART_LEFT_HAND || part == PART_LEFT_ELBOW || part == PART_LEFT_FOREARM ||
-         part == PART_LEFT_UPPER_ARM;
+  return part == PART_LEFT_HAND || part == PART_LEFT_ELBOW || part == PART_LEFT_FOREARM || part == PART_LEFT_UPPER_ARM;
 }
 
 bool IsRightArmPart(int32_t part) {
@@ -68,8 +67,7 @@ bool IsRightArmPart(int32_t part) {
 }
 
 uint32_t LeftArmBits() {
-  return PartBit(PART_LEFT_HAND) | PartBit(PART_LEFT_ELBOW) | PartBit(PART_LEFT_FOREARM) |
-         PartBit(PART_LEFT_UPPER_ARM);
+  return PartBit(PART_LEFT_HAND) | PartBit(PART_LEFT_ELBOW) | PartBit(PART_LEFT_FOREARM) | PartBit(PART_LEFT_UPPER_ARM);
 }
 
 uint32_t RightArmBits() {

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "casualty/backpack_screen.h"
+#include "casualty/patient_view_teardown.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -73,6 +74,7 @@ void SetUpEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
 void ShutDownEngine(HWND) {
   if (engineRoot->TestCondition(5)) engineRoot->ExitDisplayMode();
 
+  TearDownPatientView(false);
   UnloadBackpackScreen();
   ReleaseOverlays();
   ReleaseAssets();

@@ -6,6 +6,8 @@
 #include "shell/explosion.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/movie/movie_queue.h"
+#include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
 #include "shell/sound_table.h"
 
@@ -30,7 +32,13 @@ void KeepDisplayMode() {
 }
 
 void LogosFrame() {
-  if (!logosStarted) logosStarted = 1;
+  if (!logosStarted) {
+    logosStarted = 1;
+    QueueMovie("ostrel", MOVIE_UNSKIPPABLE);
+    QueueMovie("orvale", MOVIE_UNSKIPPABLE);
+    QueueMovie("ostrel_intro", MOVIE_SKIPPABLE);
+    PlayMovies("", 0);
+  }
   if (gameClock > disclaimerAt) {
     LoadMenuImages();
     SetGameState(STATE_DISCLAIMER);

@@ -4,8 +4,11 @@
 
 #include "casualty/backpack.h"
 #include "casualty/backpack_screen.h"
+#include "casualty/patient_view_teardown.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
+#include "shell/movie/movie_queue.h"
+#include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -66,7 +69,10 @@ void EnterState(int32_t n) {
     case STATE_BRIEFING:
       ClearScreenLayers();
       ShowOverlay();
-      if (missionNumber == 1 && introPending) introPending = 0;
+      if (missionNumber == 1 && introPending) {
+        PlayMovies("ksintro", MOVIE_SKIPPABLE);
+        introPending = 0;
+      }
       break;
     case STATE_BACKPACK:
       ClearScreenLayers();
@@ -75,6 +81,7 @@ void EnterState(int32_t n) {
       break;
     case STATE_START_MISSION:
       UnloadBackpackScreen();
+      PlayMovies(("mission" + std::to_string(missionNumber > 10 ? 4 : missionNumber)).c_str(), MOVIE_SKIPPABLE);
       clampCountdown = kMissionStartClampFrames;
       skipClockFrame = 1;
       // The mission's screens are built as the overhead view: whatever they ask of the state already
@@ -98,12 +105,15 @@ void EnterState(int32_t n) {
       StopSlotIfPlaying(SOUND_AMBIENCE);
       StopAllSounds();
       ClearScreenLayers();
+      TearDownPatientView(true);
       ShowOverlay();
       break;
     case STATE_KIA:
       ClearScreenLayers();
       if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
       StopAllSounds();
+      TearDownPatientView(true);
+      PlayMovies("KIA", MOVIE_SKIPPABLE);
       DrawBackdrop(kiaImage);
       ShowOverlay();
       StopAllSounds();

@@ -7,6 +7,8 @@
 
 #include "casualty/backpack.h"
 #include "casualty/backpack_screen.h"
+#include "casualty/casualty_slots.h"
+#include "casualty/report_lines.h"
 #include "casualty/injury_picker.h"
 #include "casualty/mission_score.h"
 #include "casualty/player_figure.h"
@@ -26,6 +28,8 @@
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/main_window.h"
+#include "shell/movie/movie_player.h"
+#include "shell/movie/movie_queue.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
@@ -120,6 +124,17 @@ void ResetMissionCasualties() {
 }  // namespace
 
 void ResetProgramGlobals() {
+  // shell/movie
+  movieCount = 0;
+  movieNextIndex = 0;
+  movieSkipLock = 0;
+  movieSoundFailed = 0;
+  movieCredits = 0;
+  movieStillImage.Reset();
+  moviePlayer.window = 0;
+  // casualty: the mission's patients and the report they wrote
+  DeleteAllCasualties();
+  ClearReport();
   // shell/globals.h
   engineRoot.Reset();
   engineStage.Reset();

@@ -390,11 +390,17 @@ class Painter {
     paint::Disc(image_, cx, cy, radius - 1, kDarkBlood);
     Trickle(cx, cy + radius, Random(12, 30), kBlood);
   }
+  // A gash: raw edges either side of a dark line, with a few drops running from it.
   void Cut(int x1, int y1, int x2, int y2) {
-    paint::Line(image_, x1, y1 - 1, x2, y2 - 1, kRaw);
-    paint::Line(image_, x1, y1, x2, y2, kDarkBlood);
+    paint::Line(image_, x1, y1 - 2, x2, y2 - 2, kRaw);
+    paint::Line(image_, x1, y1 + 2, x2, y2 + 2, kRaw);
+    paint::Line(image_, x1, y1 - 1, x2, y2 - 1, kBlood);
     paint::Line(image_, x1, y1 + 1, x2, y2 + 1, kBlood);
-    Trickle((x1 + x2) / 2, (y1 + y2) / 2, Random(8, 22), kBlood);
+    paint::Line(image_, x1, y1, x2, y2, kDarkBlood);
+    for (int drop = 0; drop < 2; ++drop) {
+      const int at = Random(1, 9);
+      Trickle(x1 + (x2 - x1) * at / 10, y1 + (y2 - y1) * at / 10 + 2, Random(4, 12), kBlood);
+    }
   }
   Image& image() { return image_; }
 
@@ -419,7 +425,8 @@ void PaintWound(Painter& p, const std::string& name, Rgb skin) {
   constexpr int S = kWoundTextureSize;
   const int c = S / 2;
   if (name == "red") {
-    paint::Fill(p.image(), 0, 0, S, S, {200, 16, 16});
+    // The placeholder patient's set: the skin washed red all over.
+    paint::Fill(p.image(), 0, 0, S, S, Mix(skin, {200, 16, 16}, 0.7));
     return;
   }
   if (Has(name, "burn")) {

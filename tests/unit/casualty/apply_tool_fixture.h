@@ -35,7 +35,9 @@ class TreatedPatient : public RecordingPatient {
   bool Showed(TreatmentVisualKind kind) const {
     return std::any_of(visuals.begin(), visuals.end(), [&](const TreatmentVisual& v) { return v.kind == kind; });
   }
-  bool Animated(int32_t pose) const { return std::find(animations.begin(), animations.end(), pose) != animations.end(); }
+  bool Animated(int32_t pose) const {
+    return std::find(animations.begin(), animations.end(), pose) != animations.end();
+  }
   std::string LastRemark() const { return remarks.empty() ? std::string() : remarks.back(); }
   std::string LastChart() const {
     return chartEntries.count > 0 ? std::string(chartEntries.entries[chartEntries.count - 1]) : std::string();

@@ -101,8 +101,7 @@ TEST_F(KitTest, APartOutOfTurnIsJudgedAsItself) {
 TEST_F(KitTest, AKitStartsFromItsOwnRowOnFirstUse) {
   patient_.kitLists[TOOL_CRICH_KIT] = nullptr;
   const StepList* kitRow = WoundTypeTable[ToolTable[TOOL_CRICH_KIT].kitListRow].lists[0];
-  const TreatmentStep* first =
-      FindMatchingStep(patient_, kitRow, TOOL_CRICH_SPONGE, kBodyParts[PART_NECK].mask, false);
+  const TreatmentStep* first = FindMatchingStep(patient_, kitRow, TOOL_CRICH_SPONGE, kBodyParts[PART_NECK].mask, false);
   ASSERT_NE(first, nullptr) << "the crich kit's list opens with the sponge";
 
   patient_.ApplyTool(TOOL_CRICH_SPONGE, PART_NECK, 0, 0, 0);

@@ -612,8 +612,13 @@ TEST_F(WoundTest, ChangeWoundReleasesTheOldWoundAndSetsTheNewOneUp) {
   RecordingPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
   patient.lastStep = &patient.activeSteps[0];
+  // An examination logged against the old findings: it must not outlive them.
+  patient.doneSteps.Append({patient.activeSteps[0].location, &patient.activeSteps[0]});
+  patient.wrongActions.Append({patient.activeSteps[0].location, nullptr});
   patient.calls.clear();
   ChangeWound(patient, WOUND_FACE_LACERATIONS);
+  EXPECT_EQ(patient.doneSteps.count, 0);
+  EXPECT_EQ(patient.wrongActions.count, 0);
   ASSERT_GE(patient.calls.size(), 4u);
   EXPECT_EQ(patient.calls[0], "ReleaseTextureBitmaps");
   EXPECT_EQ(patient.calls[1], "ResetModelMaterials");

@@ -8,8 +8,12 @@
 // casualty a harmful move that no body wants (caught by the healthy lists) counts a mistake.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "apply_tool_fixture.h"
@@ -292,6 +296,211 @@ TEST_F(WoundContentTest, OnEveryCasualtyAMoveNoBodyWantsCountsAMistake) {
     EXPECT_EQ(patient.score, scoreBefore - 5) << where << ": the hardest difficulty's penalty";
     ASSERT_EQ(patient.wrongActions.count, 1) << where;
     EXPECT_EQ(patient.wrongActions.entries[0].step, harm) << where;
+  }
+}
+
+// ---- the content's own rules ----
+
+// Every step of every list the wound rows reach (not the healthy lists themselves), once, with the row that
+// first reaches it and whether it was reached as an extra list.
+struct ReachedStep {
+  int row;
+  const TreatmentStep* step;
+  const StepList* list;
+  bool inExtraList;
+};
+
+std::vector<ReachedStep> StepsOfTheWounds() {
+  std::vector<ReachedStep> steps;
+  std::set<const StepList*> seen;
+  for (int row = 0; row < kWoundTypeCount; ++row) {
+    if (row == WOUND_HEALTHY || row == WOUND_MORE_HEALTHY) continue;
+    std::vector<std::pair<const StepList*, bool>> open;
+    for (const StepList* list : WoundTypeTable[row].lists) open.push_back({list, false});
+    while (!open.empty()) {
+      const auto [list, extra] = open.back();
+      open.pop_back();
+      if (list == nullptr || !seen.insert(list).second) continue;
+      for (const TreatmentStep* step = list; !IsListEnd(step); ++step) {
+        steps.push_back({row, step, list, extra});
+        open.push_back({step->next, false});
+        open.push_back({step->extra, true});
+      }
+    }
+  }
+  return steps;
+}
+
+std::string Where(const ReachedStep& s) {
+  return "wound " + std::to_string(s.row) + ", \"" + s.step->action + "\"" + (*s.step->reading ? " " : "") +
+         s.step->reading;
+}
+
+TEST_F(WoundTest, EveryFindingOfTheWoundsLandsOnAnExaminableSlot) {
+  RecordingPatient patient;
+  BuildActiveSteps(patient, WoundTypeTable[WOUND_HEALTHY].lists[0]);
+  // The findings of shock and death overwrite every slot of their tool and place, whatever its side.
+  const std::set<const StepList*> spliced = {WoundTypeTable[WOUND_DEADMAN].lists[0],
+                                             WoundTypeTable[WOUND_MAJOR_SHOCK].lists[0],
+                                             WoundTypeTable[WOUND_MINOR_SHOCK].lists[0]};
+  int findings = 0;
+  for (const ReachedStep& s : StepsOfTheWounds()) {
+    if (!IsTrackedTool(s.step->tool) || spliced.count(s.list) != 0) continue;
+    ++findings;
+    bool landed = false;
+    for (const ActiveStep& slot : patient.activeSteps) {
+      if (slot.tool == kEndOfList) break;
+      if (slot.tool == s.step->tool && RegionsOverlap(slot.location, s.step->location) && slot.side == s.step->side) {
+        landed = true;
+        break;
+      }
+    }
+    EXPECT_TRUE(landed) << Where(s) << ": no healthy finding of that tool, place and side to replace";
+    // The hip is one midline part: the exam always reaches its wounded-side finding first.
+    if (RegionOf(s.step->location) == LOC_HIP) {
+      EXPECT_EQ(s.step->side, STEP_SIDE_WOUNDED) << Where(s);
+    }
+    if (s.step->tool == TOOL_PULSE_OX) {
+      EXPECT_EQ(s.step->side, STEP_SIDE_ANY) << Where(s);
+      int saturation = -1;
+      int pulse = -1;
+      ASSERT_EQ(std::sscanf(s.step->reading, "%d/%d", &saturation, &pulse), 2) << Where(s);
+      EXPECT_GE(saturation, 0) << Where(s);
+      EXPECT_LE(saturation, 100) << Where(s);
+      EXPECT_GE(pulse, 0) << Where(s);
+      EXPECT_LE(pulse, 250) << Where(s);
+    }
+    EXPECT_EQ(s.step->flags & STEP_HINT, 0u) << Where(s) << ": findings are hinted through the exam, not the tracks";
+    EXPECT_GE(s.step->points, 0) << Where(s);
+  }
+  EXPECT_GT(findings, 200);
+}
+
+TEST(WoundContentRules, EachListHintsOneMoveAndNoHintedMoveHarms) {
+  std::set<const StepList*> lists;
+  for (const ReachedStep& s : StepsOfTheWounds()) lists.insert(s.list);
+  for (const StepList* list : lists) {
+    int hinted = 0;
+    for (const TreatmentStep* step = list; !IsListEnd(step); ++step) {
+      if ((step->flags & STEP_HINT) == 0) continue;
+      ++hinted;
+      EXPECT_GE(step->points, 0) << "\"" << step->action << "\"";
+      EXPECT_EQ(step->flags & STEP_LOGGED_WRONG, 0u) << "\"" << step->action << "\"";
+    }
+    EXPECT_LE(hinted, 1) << "a list whose first step is \"" << list->action << "\"";
+  }
+}
+
+TEST(WoundContentRules, HarmfulMovesAreFlaggedWrongAndBringNothingIn) {
+  for (const ReachedStep& s : StepsOfTheWounds()) {
+    const TreatmentStep& step = *s.step;
+    if (step.points < 0) {
+      EXPECT_NE(step.flags & STEP_LOGGED_WRONG, 0u) << Where(s);
+      EXPECT_EQ(step.extra, nullptr) << Where(s);
+    }
+    // A move that stays the next move (its own list again) must never pay: it could be repeated for points.
+    if (step.next == s.list) {
+      EXPECT_LE(step.points, 0) << Where(s);
+    }
+  }
+}
+
+TEST(WoundContentRules, TextureChangesArePaintedAtSetUpOnly) {
+  int textures = 0;
+  for (const ReachedStep& s : StepsOfTheWounds()) {
+    if (s.step->tool != kTextureChange) continue;
+    ++textures;
+    EXPECT_FALSE(s.inExtraList) << Where(s);
+    EXPECT_EQ(s.step->flags, 0u) << Where(s);
+    EXPECT_EQ(s.step->points, 0) << Where(s);
+    EXPECT_NE(*s.step->reading, '\0') << Where(s);
+  }
+  EXPECT_GT(textures, 5);
+}
+
+TEST(WoundContentRules, TrackZeroMovesKeepTheStandingRulesAtFullCost) {
+  for (int row : CasualtyRows()) {
+    const WoundType& wound = WoundTypeTable[row];
+    if (wound.lists[2] == nullptr) continue;
+    std::set<const StepList*> seen;
+    std::vector<const StepList*> open{wound.lists[0]};
+    while (!open.empty()) {
+      const StepList* list = open.back();
+      open.pop_back();
+      if (list == nullptr || !seen.insert(list).second) continue;
+      for (const TreatmentStep* step = list; !IsListEnd(step); ++step) {
+        if (step->tool >= 0 && !IsTrackedTool(step->tool)) {
+          EXPECT_EQ(step->multiplier2, 1) << "wound " << row << ", \"" << step->action << "\"";
+        }
+        open.push_back(step->next);
+      }
+    }
+  }
+}
+
+bool IsSpeechName(const char* name) {
+  const size_t length = std::strlen(name);
+  if (length == 0 || length > 31) return false;
+  for (const char* c = name; *c; ++c) {
+    if (!((*c >= 'a' && *c <= 'z') || (*c >= '0' && *c <= '9') || *c == '_')) return false;
+  }
+  return true;
+}
+
+std::string Lower(const char* text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+TEST(WoundContentRules, SpeechNamesAreFileNamesOfTheirOwn) {
+  // A remark key shares the tools' "<key>c<n>" pattern; one equal to a tool's key would play the wrong lines.
+  std::set<std::string> toolKeys;
+  for (const ToolData& tool : kToolData) {
+    if (*tool.speechKey) toolKeys.insert(Lower(tool.speechKey));
+  }
+  std::set<std::string> remarkKeys;
+  for (int row : CasualtyRows()) {
+    const char* key = WoundTypeTable[row].remarkKey;
+    EXPECT_TRUE(IsSpeechName(key)) << "wound " << row << ": \"" << key << "\"";
+    EXPECT_EQ(toolKeys.count(Lower(key)), 0u) << "wound " << row << ": \"" << key << "\"";
+    EXPECT_TRUE(remarkKeys.insert(key).second) << "wound " << row << ": \"" << key << "\" is another wound's";
+  }
+  for (const ReachedStep& s : StepsOfTheWounds()) {
+    if (*s.step->clip) {
+      EXPECT_TRUE(IsSpeechName(s.step->clip)) << Where(s) << ": clip \"" << s.step->clip << "\"";
+    }
+  }
+}
+
+TEST(WoundContentRules, TextsFitWhereTheyAreShown) {
+  constexpr size_t kMaxRemark = 100;  // a timed message
+  constexpr size_t kMaxFinding = 40;  // the short finding of an exam step
+  for (const ReachedStep& s : StepsOfTheWounds()) {
+    EXPECT_LE(std::strlen(s.step->remark), kMaxRemark) << Where(s);
+    if (s.step->tool != kTextureChange && s.step->tool != TOOL_PULSE_OX) {
+      EXPECT_LE(std::strlen(s.step->reading), kMaxFinding) << Where(s);
+    }
+    // The chart line names the place, never a side: the same step serves a wound on either side.
+    std::string word;
+    for (const char* c = s.step->action;; ++c) {
+      if (std::isalpha(static_cast<unsigned char>(*c))) {
+        word += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+        continue;
+      }
+      EXPECT_TRUE(word != "right" && word != "left") << Where(s);
+      word.clear();
+      if (*c == '\0') break;
+    }
+  }
+}
+
+TEST(WoundContentRules, NoTextMakesThePatientScream) {
+  // A text with these words queues a scream; the content never asks for one.
+  for (const ReachedStep& s : StepsOfTheWounds()) {
+    for (const char* word : {"yells", "screams", "yelps"}) {
+      EXPECT_EQ(std::strstr(s.step->action, word), nullptr) << Where(s);
+    }
   }
 }
 

@@ -58,7 +58,7 @@ class BrokenTable : public ::testing::Test {
 };
 
 constexpr TreatmentStep kEnd{};
-constexpr int kContentRow = 3;  // a casualty row whose list is still to be written
+constexpr int kContentRow = 3;  // a casualty row whose tracks the tests swap for lists of their own
 
 TEST_F(BrokenTable, AnUntouchedCopyPasses) { EXPECT_TRUE(Check().empty()) << Joined(Check()); }
 
