@@ -3,9 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#if __has_include(<SDL2/SDL.h>)
+#ifdef KESTRINE_PLATFORM_SDL
 #include <SDL2/SDL.h>
-#define KESTRINE_PLATFORM_SDL 1
 #endif
 
 namespace kestrine {

@@ -2,9 +2,8 @@
 // title finds them and ShowWindow can minimise and restore them.
 #include "platform/window.h"
 
-#if __has_include(<SDL2/SDL.h>)
+#ifdef KESTRINE_PLATFORM_SDL
 #include <SDL2/SDL.h>
-#define KESTRINE_PLATFORM_SDL 1
 #endif
 
 namespace kestrine {

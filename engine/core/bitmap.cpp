@@ -55,7 +55,13 @@ void EngineBitmap::Clear(int r, int g, int b) {
   Touch();
 }
 
-void EngineBitmap::SetColorKey(int r, int g, int b) { key_ = MakeColor(r, g, b); }
+// A new key changes what shows, though no pixel changed: it is a new revision for the renderer.
+void EngineBitmap::SetColorKey(int r, int g, int b) {
+  const Color key = MakeColor(r, g, b);
+  if (key_ == key) return;
+  key_ = key;
+  Touch();
+}
 
 void EngineBitmap::SetDrawColor(int r, int g, int b) { draw_ = MakeColor(r, g, b); }
 

@@ -83,10 +83,7 @@ EngineRef<EngineHit> EngineCamera::Pick(int sx, int sy) {
   PickState s{ray.origin, ray.direction, near_, far_, {}, nullptr};
   // Objects hanging under another object of the stage are reached through it, once.
   for (const auto& object : stage_->Objects()) {
-    bool underAnother = false;
-    for (const EngineNode* p = object->Parent(); p && !underAnother; p = p->Parent())
-      underAnother = stage_->Contains(p);
-    if (underAnother) continue;
+    if (stage_->HeldByAnotherObject(*object)) continue;
     const EngineNode* parent = object->Parent();
     PickWalk(*object, parent ? parent->WorldTransform() : Affine::Identity(), s, 0);
   }

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwctype>
-#include <fstream>
-#include <iterator>
+#include <optional>
 
+#include "core/path_resolver.h"
 #include "engine/engine_error.h"
 
 namespace engine {
@@ -43,8 +43,7 @@ int RoundedPixels(long v26_6) { return static_cast<int>((v26_6 + 32) >> 6); }
 
 // ---- SizedFont ----
 
-SizedFont::SizedFont(FT_FaceRec_* face, std::string file, int points)
-    : face_(face), file_(std::move(file)), points_(points) {
+SizedFont::SizedFont(FT_FaceRec_* face) : face_(face) {
   // FreeType rounds scalable fonts' ascender up and descender down to whole pixels already.
   const FT_Size_Metrics& m = face_->size->metrics;
   ascent_ = static_cast<int>((m.ascender + 63) >> 6);
@@ -141,10 +140,9 @@ SizedFont& FontLibrary::Font(const std::wstring& face, bool bold, bool italic, i
 
   auto bytes = fileBytes_.find(file);
   if (bytes == fileBytes_.end()) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) FontFailure("SetFontFace (font file missing: " + file + ")");
-    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    bytes = fileBytes_.emplace(file, std::move(contents)).first;
+    std::optional<std::string> contents = ReadWholeFile(file);
+    if (!contents) FontFailure("SetFontFace (font file missing: " + file + ")");
+    bytes = fileBytes_.emplace(file, std::move(*contents)).first;
   }
 
   FT_Face ftFace = nullptr;
@@ -155,7 +153,7 @@ SizedFont& FontLibrary::Font(const std::wstring& face, bool bold, bool italic, i
     FT_Done_Face(ftFace);
     FontFailure("SetSize (" + std::to_string(size) + " points)");
   }
-  auto font = std::make_unique<SizedFont>(ftFace, file, size);
+  auto font = std::make_unique<SizedFont>(ftFace);
   SizedFont& result = *font;
   fonts_.emplace(std::move(key), std::move(font));
   return result;

@@ -30,7 +30,7 @@ struct Glyph {
 // One font file at one size: line metrics and the glyphs rendered so far.
 class SizedFont {
  public:
-  SizedFont(FT_FaceRec_* face, std::string file, int points);
+  explicit SizedFont(FT_FaceRec_* face);
   ~SizedFont();
   SizedFont(const SizedFont&) = delete;
   SizedFont& operator=(const SizedFont&) = delete;
@@ -38,8 +38,6 @@ class SizedFont {
   int Ascent() const { return ascent_; }    // pixels above the baseline
   int Descent() const { return descent_; }  // pixels below it
   int LineHeight() const { return ascent_ + descent_; }
-  const std::string& File() const { return file_; }
-  int Points() const { return points_; }
 
  private:
   friend class FontLibrary;
@@ -47,8 +45,6 @@ class SizedFont {
   Glyph Render(char32_t ch) const;
 
   FT_FaceRec_* face_;
-  std::string file_;
-  int points_;
   int ascent_ = 0;
   int descent_ = 0;
   std::array<std::unique_ptr<Glyph>, 256> latin_;  // the characters the game's texts are made of

@@ -32,6 +32,11 @@ struct GeometryVertex {
 };
 static_assert(sizeof(GeometryVertex) == 8 * sizeof(float), "GeometryVertex must stay tightly packed");
 
+inline Vec3 PositionOf(const GeometryVertex& v) { return {v.px, v.py, v.pz}; }
+
+// Measure i of a shape in the order EngineRoot's Create call takes them (0 when the shape has fewer).
+inline float MeshParam(const EngineMesh& mesh, size_t i) { return i < mesh.Params().size() ? mesh.Params()[i] : 0.0f; }
+
 struct FaceRange {
   std::wstring face;
   uint32_t first = 0;  // vertices, three per triangle

@@ -12,18 +12,16 @@ namespace {
 
 constexpr float kEdge = 1e-5f;  // how far a crossing may sit outside its cell's span and still count
 
-float Param(const EngineMesh& mesh, size_t i) { return i < mesh.Params().size() ? mesh.Params()[i] : 0.0f; }
-
 }  // namespace
 
 HeightField::HeightField(const EngineMesh& grid) : mesh_(grid) {
   if (grid.GetKind() != EngineMesh::Kind::Grid) return;
   columns_ = grid.GridColumns();
   rows_ = grid.GridRows();
-  cellWidth_ = Param(grid, 2);
-  cellDepth_ = Param(grid, 3);
-  x0_ = Param(grid, 4);
-  z0_ = Param(grid, 5);
+  cellWidth_ = MeshParam(grid, 2);
+  cellDepth_ = MeshParam(grid, 3);
+  x0_ = MeshParam(grid, 4);
+  z0_ = MeshParam(grid, 5);
   if (columns_ < 2 || rows_ < 2 || !(std::fabs(cellWidth_) > 1e-9f) || !(std::fabs(cellDepth_) > 1e-9f)) return;
   if (!std::isfinite(cellWidth_ + cellDepth_ + x0_ + z0_)) return;
   const MeshTriangles& tri = MeshTrianglesOf(grid);

@@ -53,7 +53,7 @@ EngineRef<EngineBitmap> DecodeImage(const std::string& bytes) {
   const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
   for (size_t i = 0; i < count; ++i) {
     const stbi_uc* p = rgb + i * 3;
-    pixels[i] = (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | uint32_t{p[2]};
+    pixels[i] = Color{p[0], p[1], p[2]}.Packed();
   }
   stbi_image_free(rgb);
   return bitmap;

@@ -1,11 +1,13 @@
 #include "core/input_script.h"
 
 #include <charconv>
-#include <fstream>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
+
+#include "core/path_resolver.h"
 
 namespace engine {
 
@@ -43,22 +45,6 @@ void ExpectWords(const std::vector<std::string>& words, size_t n, const char* us
   if (words.size() != n) throw LineError(std::string("expected \"") + usage + "\"");
 }
 
-RawEvent FrameEvent(long ms) {
-  RawEvent e;
-  e.id = kEventFrame;
-  e.frameTime = static_cast<int>(ms);
-  return e;
-}
-
-RawEvent MouseEvent(int code, int x, int y) {
-  RawEvent e;
-  e.id = kEventMouse;
-  e.button = code;
-  e.mouseX = x;
-  e.mouseY = y;
-  return e;
-}
-
 bool IsMouseCode(long code) {
   return code == kMouseMove || code == kMouseLeftDown || code == kMouseLeftUp || code == kMouseRightDown ||
          code == kMouseRightUp;
@@ -67,11 +53,9 @@ bool IsMouseCode(long code) {
 }  // namespace
 
 std::unique_ptr<InputScript> InputScript::Load(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("input script " + file + ": cannot be read");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return Parse(text.str(), file);
+  const std::optional<std::string> text = ReadWholeFile(file);
+  if (!text) throw std::runtime_error("input script " + file + ": cannot be read");
+  return Parse(*text, file);
 }
 
 std::unique_ptr<InputScript> InputScript::Parse(const std::string& text, const std::string& name) {
@@ -92,31 +76,30 @@ std::unique_ptr<InputScript> InputScript::Parse(const std::string& text, const s
       ScriptAction& a = entry.action;
       if (verb == "frame") {
         ExpectWords(words, 2, "frame <ms>");
-        a.event = FrameEvent(Number(words[1], 0, kMaxFrameMs, "frame length"));
+        a.event = RawEvent::Frame(static_cast<int>(Number(words[1], 0, kMaxFrameMs, "frame length")));
       } else if (verb == "frames") {
         ExpectWords(words, 3, "frames <n> <ms>");
         entry.count = Number(words[1], 0, kMaxFrameCount, "frame count");
-        a.event = FrameEvent(Number(words[2], 0, kMaxFrameMs, "frame length"));
+        a.event = RawEvent::Frame(static_cast<int>(Number(words[2], 0, kMaxFrameMs, "frame length")));
         if (entry.count == 0) continue;
       } else if (verb == "mouse") {
         ExpectWords(words, 4, "mouse <code> <x> <y>");
         const long code = Number(words[1], 0, kIntMax, "mouse code");
         if (!IsMouseCode(code)) throw LineError("mouse code must be 2, 6, 7, 9 or 10, not " + words[1]);
-        a.event = MouseEvent(static_cast<int>(code), static_cast<int>(Number(words[2], kIntMin, kIntMax, "x")),
-                             static_cast<int>(Number(words[3], kIntMin, kIntMax, "y")));
+        a.event = RawEvent::Mouse(static_cast<int>(code), static_cast<int>(Number(words[2], kIntMin, kIntMax, "x")),
+                                  static_cast<int>(Number(words[3], kIntMin, kIntMax, "y")));
       } else if (verb == "click") {
         ExpectWords(words, 3, "click <x> <y>");
         const int x = static_cast<int>(Number(words[1], kIntMin, kIntMax, "x"));
         const int y = static_cast<int>(Number(words[2], kIntMin, kIntMax, "y"));
         Entry down;
-        down.action.event = MouseEvent(kMouseLeftDown, x, y);
+        down.action.event = RawEvent::Mouse(kMouseLeftDown, x, y);
         script->actions_.push_back(down);
-        a.event = MouseEvent(kMouseLeftUp, x, y);
+        a.event = RawEvent::Mouse(kMouseLeftUp, x, y);
       } else if (verb == "key") {
         ExpectWords(words, 3, "key <vk> <0|1>");
-        a.event.id = kEventKey;
-        a.event.keyCode = static_cast<int>(Number(words[1], 0, 255, "virtual-key code"));
-        a.event.keyDown = static_cast<int>(Number(words[2], 0, 1, "key state"));
+        a.event = RawEvent::Key(static_cast<int>(Number(words[1], 0, 255, "virtual-key code")),
+                                Number(words[2], 0, 1, "key state") != 0);
       } else if (verb == "capture") {
         // The path is the rest of the line, so it may hold blanks.
         const size_t at = line.find("capture") + 7;

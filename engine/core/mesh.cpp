@@ -61,10 +61,8 @@ void EngineMesh::SetFaceColor(const std::wstring& face, int r, int g, int b) {
   FaceOrThrow(face, "SetFaceColor").color = EngineBitmap::MakeColor(r, g, b);
 }
 
-void EngineMesh::SetFaceBitmap(const std::wstring& face, const EngineRef<EngineBitmap>& image, int mode) {
-  Face& f = FaceOrThrow(face, "SetFaceBitmap");
-  f.image = image;
-  f.imageMode = mode;
+void EngineMesh::SetFaceBitmap(const std::wstring& face, const EngineRef<EngineBitmap>& image, int /*mode*/) {
+  FaceOrThrow(face, "SetFaceBitmap").image = image;
 }
 
 void EngineMesh::SetFaceOpacity(const std::wstring& face, int opacity) {
@@ -96,8 +94,6 @@ float EngineMesh::VertexHeight(int column, int row) const {
 }
 
 void EngineMesh::SetOptionPair(float low, float high) {
-  optionA_ = low;
-  optionB_ = high;
   if (kind_ != Kind::Grid) return;
   hasHeightRange_ = true;
   heightLow_ = low;

@@ -12,7 +12,6 @@ constexpr float kPi = 3.14159265358979f;
 GeometryVertex MakeVertex(const Vec3& p, const Vec3& n, float u, float v) {
   return {p.x, p.y, p.z, n.x, n.y, n.z, u, v};
 }
-Vec3 PositionOf(const GeometryVertex& v) { return {v.px, v.py, v.pz}; }
 
 // Collects the triangles of one named face, each put in the order that shows it from its outer side.
 class FaceCollector {
@@ -52,22 +51,20 @@ class FaceCollector {
   FaceRange range_;
 };
 
-float Param(const EngineMesh& mesh, size_t i) { return i < mesh.Params().size() ? mesh.Params()[i] : 0.0f; }
-
 int Segments(float asked) {
   const int n = std::isfinite(asked) ? static_cast<int>(std::clamp(asked, -1.0f, 1024.0f)) : 0;
   return n >= 3 ? std::min(n, 256) : kDefaultSegments;
 }
 
 void BuildPlane(const EngineMesh& mesh, MeshTriangles& out) {
-  const float hw = Param(mesh, 0) / 2, hh = Param(mesh, 1) / 2;
-  const Vec3 centre{Param(mesh, 3), Param(mesh, 4), 0};
+  const float hw = MeshParam(mesh, 0) / 2, hh = MeshParam(mesh, 1) / 2;
+  const Vec3 centre{MeshParam(mesh, 3), MeshParam(mesh, 4), 0};
   FaceCollector(out, L"front").Quad(centre, {0, 0, 1}, {0, 1, 0}, hw, hh);
   FaceCollector(out, L"back").Quad(centre, {0, 0, -1}, {0, 1, 0}, hw, hh);
 }
 
 void BuildBox(const EngineMesh& mesh, MeshTriangles& out) {
-  const float hw = Param(mesh, 0) / 2, hh = Param(mesh, 1) / 2, hd = Param(mesh, 2) / 2;
+  const float hw = MeshParam(mesh, 0) / 2, hh = MeshParam(mesh, 1) / 2, hd = MeshParam(mesh, 2) / 2;
   FaceCollector(out, L"front").Quad({0, 0, hd}, {0, 0, 1}, {0, 1, 0}, hw, hh);
   FaceCollector(out, L"back").Quad({0, 0, -hd}, {0, 0, -1}, {0, 1, 0}, hw, hh);
   FaceCollector(out, L"right").Quad({hw, 0, 0}, {1, 0, 0}, {0, 1, 0}, hd, hh);
@@ -78,8 +75,8 @@ void BuildBox(const EngineMesh& mesh, MeshTriangles& out) {
 
 // Standing on its y axis, centred; side and caps are its one face.
 void BuildCylinder(const EngineMesh& mesh, MeshTriangles& out) {
-  const float hl = Param(mesh, 0) / 2, radius = Param(mesh, 1);
-  const int n = Segments(Param(mesh, 2));
+  const float hl = MeshParam(mesh, 0) / 2, radius = MeshParam(mesh, 1);
+  const int n = Segments(MeshParam(mesh, 2));
   FaceCollector face(out, L"front");
   for (int i = 0; i < n; ++i) {
     const float a0 = 2 * kPi * i / n, a1 = 2 * kPi * (i + 1) / n;
@@ -103,8 +100,8 @@ void BuildCylinder(const EngineMesh& mesh, MeshTriangles& out) {
 }
 
 void BuildSphere(const EngineMesh& mesh, MeshTriangles& out) {
-  const float radius = Param(mesh, 0);
-  const int slices = Segments(Param(mesh, 1));
+  const float radius = MeshParam(mesh, 0);
+  const int slices = Segments(MeshParam(mesh, 1));
   const int stacks = std::max(2, slices / 2);
   FaceCollector face(out, L"front");
   const auto at = [&](int stack, int slice) {
@@ -126,7 +123,7 @@ void BuildSphere(const EngineMesh& mesh, MeshTriangles& out) {
 void BuildGrid(const EngineMesh& mesh, MeshTriangles& out) {
   const int cols = mesh.GridColumns(), rows = mesh.GridRows();
   if (cols < 2 || rows < 2) return;
-  const float cw = Param(mesh, 2), cd = Param(mesh, 3), x0 = Param(mesh, 4), z0 = Param(mesh, 5);
+  const float cw = MeshParam(mesh, 2), cd = MeshParam(mesh, 3), x0 = MeshParam(mesh, 4), z0 = MeshParam(mesh, 5);
   const float sx = std::max(std::fabs(cw), 1e-6f), sz = std::max(std::fabs(cd), 1e-6f);
   const auto height = [&](int c, int r) {
     return mesh.VertexHeight(std::clamp(c, 0, cols - 1), std::clamp(r, 0, rows - 1));

@@ -5,8 +5,7 @@
 
 namespace engine {
 
-ModelInstance::ModelInstance(std::shared_ptr<const ModelData> data, EngineNode& owner)
-    : data_(std::move(data)), owner_(owner) {
+ModelInstance::ModelInstance(std::shared_ptr<const ModelData> data, EngineNode& owner) : data_(std::move(data)) {
   parts_.reserve(data_->nodes.size());
   for (const ModelNodeData& n : data_->nodes) {
     auto part = MakeEngine<EngineNode>(owner.Core());
@@ -92,21 +91,22 @@ void ModelInstance::ApplyPose() {
   posedByTracks_ = !player_.Empty();
 }
 
-std::vector<Affine> ModelInstance::NodeSpace() const {
-  std::vector<Affine> space(data_->nodes.size());
+void ModelInstance::NodeSpace(std::vector<Affine>& out) const {
+  out.resize(data_->nodes.size());
   for (size_t i = 0; i < data_->nodes.size(); ++i) {
     const Affine local = parts_[i]->LocalTransform();
     const int parent = data_->nodes[i].parent;
-    space[i] = parent >= 0 ? space[static_cast<size_t>(parent)] * local : local;
+    out[i] = parent >= 0 ? out[static_cast<size_t>(parent)] * local : local;
   }
-  return space;
 }
 
+// Every model drawn or picked asks for this, every frame: the pose is measured into a kept buffer and the
+// triangles posed again only when a part moved.
 const std::vector<PosedBatch>& ModelInstance::PosedBatches() {
-  std::vector<Affine> space = NodeSpace();
-  if (revision_ == 0 || space != posedSpace_) {
-    PoseTriangles(*data_, space, batches_);
-    posedSpace_ = std::move(space);
+  NodeSpace(space_);
+  if (revision_ == 0 || space_ != posedSpace_) {
+    PoseTriangles(*data_, space_, batches_);
+    posedSpace_.swap(space_);
     ++revision_;
   }
   return batches_;

@@ -25,7 +25,6 @@ class ModelInstance {
   ModelInstance& operator=(const ModelInstance&) = delete;
 
   const ModelData& Data() const { return *data_; }
-  EngineNode& Owner() const { return owner_; }
 
   // Parts by file node index; the first part of the name, or null.
   EngineNode* Part(int node) const { return parts_[static_cast<size_t>(node)].Get(); }
@@ -52,16 +51,15 @@ class ModelInstance {
   ModelGeometry Geometry();
   const std::vector<PosedBatch>& PosedBatches();
 
-  // Each file node's placement in the model's own space now.
-  std::vector<Affine> NodeSpace() const;
   void ForgetRegistry() { registry_ = nullptr; }
 
  private:
   // Writes the animated parts' placements from the playing tracks.
   void ApplyPose();
+  // Each file node's placement in the model's own space now.
+  void NodeSpace(std::vector<Affine>& out) const;
 
   std::shared_ptr<const ModelData> data_;
-  EngineNode& owner_;
   std::vector<EngineRef<EngineNode>> parts_;
   std::vector<EngineRef<EngineBitmap>> textures_;
   std::set<std::wstring> missingParts_;
@@ -69,8 +67,9 @@ class ModelInstance {
   std::vector<NodePose> poses_;
   bool posedByTracks_ = false;
   SceneRegistry* registry_ = nullptr;
-  // Posing cache.
+  // Posing cache: the placements posed last, and those measured now (kept to spare an allocation a call).
   std::vector<Affine> posedSpace_;
+  std::vector<Affine> space_;
   std::vector<PosedBatch> batches_;
   uint64_t revision_ = 0;
 };

@@ -10,13 +10,13 @@ namespace engine {
 
 EngineRef<EngineNode> LoadModelNode(EngineCore& core, const std::string& path) {
   std::shared_ptr<const ModelData> data;
-  const auto resolved = core.Paths().Resolve(path);
-  const auto bytes = core.Paths().ReadFile(path);
+  std::string resolved;
+  const auto bytes = core.Paths().ReadFile(path, &resolved);
   if (!bytes) {
     core.TraceMissingAsset(path);
   } else {
     // The same file with the same content is read once; a file rewritten meanwhile is read again.
-    const std::string key = resolved.value_or(path) + '#' + std::to_string(std::hash<std::string>{}(*bytes));
+    const std::string key = resolved + '#' + std::to_string(std::hash<std::string>{}(*bytes));
     data = core.Scene().FindModelFile(key);
     if (!data) {
       std::string error;

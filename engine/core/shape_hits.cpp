@@ -9,8 +9,6 @@ namespace engine {
 
 namespace {
 
-Vec3 PositionOf(const GeometryVertex& v) { return {v.px, v.py, v.pz}; }
-
 // The ray in a frame given by its world placement: same t, local origin and direction.
 struct LocalRay {
   Vec3 origin, dir;

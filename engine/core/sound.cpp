@@ -46,9 +46,11 @@ int EngineSound::IsPlaying() const {
   return playing_ ? 1 : 0;
 }
 
-int EngineSound::IsBusy() const {
+int EngineSound::IsBusy() const { return IsPlaying(); }
+
+size_t EngineSound::CursorFrame() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return playing_ ? 1 : 0;
+  return cursor_;
 }
 
 void EngineSound::AdvanceMs(int64_t ms) {

@@ -5,21 +5,27 @@
 
 namespace engine {
 
-EngineRef<EngineSprite> EngineSprite::CreateSprite(const EngineRef<EngineBitmap>& image, int layer) {
-  if (!image) throw EngineError(kStatusInvalidArgument, "EngineSprite", "CreateSprite of an empty image");
+namespace {
+
+// Sprites are kept in layer order (0 back .. 255 front); equal layers keep their creation order.
+EngineRef<EngineSprite> AddSprite(std::vector<EngineRef<EngineSprite>>& sprites, const EngineRef<EngineBitmap>& image,
+                                  int layer, const char* interfaceName) {
+  if (!image) throw EngineError(kStatusInvalidArgument, interfaceName, "CreateSprite of an empty image");
   auto s = MakeEngine<EngineSprite>(image, layer);
-  children_.push_back(s);
+  auto pos = std::upper_bound(sprites.begin(), sprites.end(), layer,
+                              [](int l, const EngineRef<EngineSprite>& e) { return l < e->Layer(); });
+  sprites.insert(pos, s);
   return s;
 }
 
+}  // namespace
+
+EngineRef<EngineSprite> EngineSprite::CreateSprite(const EngineRef<EngineBitmap>& image, int layer) {
+  return AddSprite(children_, image, layer, "EngineSprite");
+}
+
 EngineRef<EngineSprite> EngineCamera::CreateSprite(const EngineRef<EngineBitmap>& image, int layer) {
-  if (!image) throw EngineError(kStatusInvalidArgument, "EngineCamera", "CreateSprite of an empty image");
-  auto s = MakeEngine<EngineSprite>(image, layer);
-  // Kept in layer order (0 back .. 255 front); equal layers keep their creation order.
-  auto pos = std::upper_bound(sprites_.begin(), sprites_.end(), layer,
-                              [](int l, const EngineRef<EngineSprite>& e) { return l < e->Layer(); });
-  sprites_.insert(pos, s);
-  return s;
+  return AddSprite(sprites_, image, layer, "EngineCamera");
 }
 
 Vec3 EngineLight::ShineDirection() const {
@@ -40,16 +46,28 @@ EngineStage::~EngineStage() {
 
 void EngineStage::AddObject(const EngineRef<EngineNode>& object) {
   if (!object) throw EngineError(kStatusInvalidArgument, "EngineStage", "AddObject of an empty object");
-  if (!Contains(object.Get())) objects_.push_back(object);
+  const auto at = std::lower_bound(sorted_.begin(), sorted_.end(), object.Get());
+  if (at != sorted_.end() && *at == object.Get()) return;
+  sorted_.insert(at, object.Get());
+  objects_.push_back(object);
 }
 
 void EngineStage::RemoveObject(const EngineRef<EngineNode>& object) {
   if (!object) return;
-  objects_.erase(std::remove(objects_.begin(), objects_.end(), object), objects_.end());
+  const auto at = std::lower_bound(sorted_.begin(), sorted_.end(), object.Get());
+  if (at == sorted_.end() || *at != object.Get()) return;
+  sorted_.erase(at);
+  objects_.erase(std::find(objects_.begin(), objects_.end(), object));
 }
 
 bool EngineStage::Contains(const EngineNode* node) const {
-  return std::any_of(objects_.begin(), objects_.end(), [node](const auto& o) { return o.Get() == node; });
+  return std::binary_search(sorted_.begin(), sorted_.end(), node);
+}
+
+bool EngineStage::HeldByAnotherObject(const EngineNode& object) const {
+  for (const EngineNode* p = object.Parent(); p; p = p->Parent())
+    if (Contains(p)) return true;
+  return false;
 }
 
 }  // namespace engine

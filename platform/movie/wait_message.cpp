@@ -5,9 +5,8 @@
 #include "platform/movie/wave_out.h"
 #include "platform/movie/window_input.h"
 
-#if __has_include(<SDL2/SDL.h>)
+#ifdef KESTRINE_PLATFORM_SDL
 #include <SDL2/SDL.h>
-#define KESTRINE_PLATFORM_SDL 1
 #endif
 
 namespace kestrine {

@@ -12,9 +12,8 @@
 #include "platform/message_queue.h"
 #include "platform/movie/movie_messages.h"
 
-#if __has_include(<SDL2/SDL.h>)
+#ifdef KESTRINE_PLATFORM_SDL
 #include <SDL2/SDL.h>
-#define KESTRINE_PLATFORM_SDL 1
 #endif
 
 namespace kestrine {
@@ -179,9 +178,12 @@ MMRESULT waveOutClose(HWAVEOUT handle) {
   return MMSYSERR_NOERROR;
 }
 
+// A queued header's flags belong to the audio callback too: every look at them is made under the device's lock.
 MMRESULT waveOutPrepareHeader(HWAVEOUT handle, WAVEHDR* header, uint32_t size) {
-  if (!Find(handle)) return MMSYSERR_INVALHANDLE;
+  Device* device = Find(handle);
+  if (!device) return MMSYSERR_INVALHANDLE;
   if (!header || size < sizeof(WAVEHDR) || !header->lpData || header->dwBufferLength == 0) return MMSYSERR_INVALPARAM;
+  DeviceLock lock(*device);
   header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_PREPARED;
   return MMSYSERR_NOERROR;
 }
@@ -200,9 +202,9 @@ MMRESULT waveOutWrite(HWAVEOUT handle, WAVEHDR* header, uint32_t size) {
   Device* device = Find(handle);
   if (!device) return MMSYSERR_INVALHANDLE;
   if (!header || size < sizeof(WAVEHDR)) return MMSYSERR_INVALPARAM;
+  DeviceLock lock(*device);
   if (!(header->dwFlags & WHDR_PREPARED)) return WAVERR_UNPREPARED;
   if (header->dwFlags & WHDR_INQUEUE) return WAVERR_STILLPLAYING;
-  DeviceLock lock(*device);
   header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
   device->queue.push_back(header);
   return MMSYSERR_NOERROR;

@@ -7,9 +7,8 @@
 
 #include "platform/desktop.h"
 
-#if __has_include(<SDL2/SDL.h>)
+#ifdef KESTRINE_PLATFORM_SDL
 #include <SDL2/SDL.h>
-#define KESTRINE_PLATFORM_SDL 1
 #endif
 
 namespace kestrine {

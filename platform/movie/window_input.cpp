@@ -6,9 +6,8 @@
 #include "platform/movie/movie_messages.h"
 #include "platform/movie/window_canvas.h"
 
-#if __has_include(<SDL2/SDL.h>)
+#ifdef KESTRINE_PLATFORM_SDL
 #include <SDL2/SDL.h>
-#define KESTRINE_PLATFORM_SDL 1
 #endif
 
 namespace kestrine {

@@ -44,9 +44,7 @@ bool HeadlessBackend::NextEvent(RawEvent& out, int /*timeoutMs*/) {
     const int64_t fps = FrameRate();
     const int64_t begin = freeRunFrames_ * 1000 / fps;
     ++freeRunFrames_;
-    out = RawEvent{};
-    out.id = kEventFrame;
-    out.frameTime = static_cast<int>(freeRunFrames_ * 1000 / fps - begin);
+    out = RawEvent::Frame(static_cast<int>(freeRunFrames_ * 1000 / fps - begin));
   } else {
     return false;
   }
@@ -57,59 +55,13 @@ bool HeadlessBackend::NextEvent(RawEvent& out, int /*timeoutMs*/) {
 // Input state changes when the input happens (is queued), not when the game gets round to the event:
 // a game waiting on EngineInput::IsInputPressed without pumping events must still see the press.
 void HeadlessBackend::Enqueue(const RawEvent& e) {
-  if (e.id == kEventMouse) {
-    mouseX_ = e.mouseX;
-    mouseY_ = e.mouseY;
-    switch (e.button) {
-      case kMouseLeftDown:
-        buttonsHeld_ |= 1;
-        break;
-      case kMouseLeftUp:
-        buttonsHeld_ &= ~1;
-        break;
-      case kMouseRightDown:
-        buttonsHeld_ |= 2;
-        break;
-      case kMouseRightUp:
-        buttonsHeld_ &= ~2;
-        break;
-      default:
-        break;
-    }
-  } else if (e.id == kEventKey && e.keyCode >= 0 && e.keyCode < static_cast<int>(keyHeld_.size())) {
-    // A repeated press of a held key (auto-repeat) must not count it twice.
-    const bool down = e.keyDown != 0;
-    if (keyHeld_[static_cast<size_t>(e.keyCode)] != down) {
-      keyHeld_[static_cast<size_t>(e.keyCode)] = down;
-      keysHeld_ += down ? 1 : -1;
-    }
-  }
+  input_.Note(e);
   queue_.push_back(e);
 }
 
-void HeadlessBackend::InjectFrame(int ms) {
-  RawEvent e;
-  e.id = kEventFrame;
-  e.frameTime = ms;
-  Enqueue(e);
-}
-
-void HeadlessBackend::InjectMouse(int code, int x, int y) {
-  RawEvent e;
-  e.id = kEventMouse;
-  e.button = code;
-  e.mouseX = x;
-  e.mouseY = y;
-  Enqueue(e);
-}
-
-void HeadlessBackend::InjectKey(int virtualKey, bool down) {
-  RawEvent e;
-  e.id = kEventKey;
-  e.keyCode = virtualKey;
-  e.keyDown = down ? 1 : 0;
-  Enqueue(e);
-}
+void HeadlessBackend::InjectFrame(int ms) { Enqueue(RawEvent::Frame(ms)); }
+void HeadlessBackend::InjectMouse(int code, int x, int y) { Enqueue(RawEvent::Mouse(code, x, y)); }
+void HeadlessBackend::InjectKey(int virtualKey, bool down) { Enqueue(RawEvent::Key(virtualKey, down)); }
 
 HeadlessBackend* HeadlessBackendOf(EngineRoot& root) { return dynamic_cast<HeadlessBackend*>(&root.Backend()); }
 

@@ -2,10 +2,10 @@
 // drive the whole program through it.
 #pragma once
 
-#include <array>
 #include <deque>
 
 #include "core/backend.h"
+#include "core/input_state.h"
 
 namespace engine {
 
@@ -29,9 +29,9 @@ class HeadlessBackend : public EngineBackend {
   void Enqueue(const RawEvent& e) override;
   void Present(EngineStage*) override { ++presented_; }
 
-  bool AnyInputHeld() const override { return buttonsHeld_ != 0 || keysHeld_ != 0; }
-  int MouseX() const override { return mouseX_; }
-  int MouseY() const override { return mouseY_; }
+  bool AnyInputHeld() const override { return input_.AnyHeld(); }
+  int MouseX() const override { return input_.MouseX(); }
+  int MouseY() const override { return input_.MouseY(); }
 
   // ---- test controls ----
   void InjectFrame(int ms);
@@ -58,9 +58,7 @@ class HeadlessBackend : public EngineBackend {
   bool modeActive_ = false;
   int width_ = 640, height_ = 480;
   int presented_ = 0;
-  int buttonsHeld_ = 0, keysHeld_ = 0;
-  std::array<bool, 256> keyHeld_ = {};  // by virtual-key code
-  int mouseX_ = 0, mouseY_ = 0;
+  InputState input_;
   int conditions_[16] = {};
   bool conditionForced_[16] = {};
 };

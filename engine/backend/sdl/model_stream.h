@@ -25,7 +25,6 @@ class ModelStream {
   // Sends the frame's vertices; call once, after the last Add and before drawing.
   void Upload();
   GLuint Vao() const { return vao_; }
-  size_t VertexCount() const { return vertices_.size(); }
 
  private:
   std::vector<GeometryVertex> vertices_;

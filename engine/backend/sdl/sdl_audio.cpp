@@ -2,8 +2,6 @@
 
 #include <SDL2/SDL.h>
 
-#include <cstring>
-
 namespace engine {
 
 namespace {
@@ -27,14 +25,13 @@ SdlAudio::SdlAudio(EngineCore& core) : core_(core) {
   want.callback = &SdlAudio::Fill;
   want.userdata = this;
   // The device may keep its own rate (the mixer resamples to it); format and channels SDL converts.
-  mixer_ = std::make_unique<SoundMixer>(kWantedRate);
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
   if (device_ == 0) {
     failure_ = SDL_GetError();
-    mixer_.reset();
     return;
   }
-  if (have.freq != kWantedRate) mixer_ = std::make_unique<SoundMixer>(have.freq);
+  // The device opens paused: the callback cannot run before the mixer is there.
+  mixer_ = std::make_unique<SoundMixer>(have.freq);
   SDL_PauseAudioDevice(device_, 0);
 }
 
@@ -47,10 +44,6 @@ SdlAudio::~SdlAudio() {
 void SdlAudio::Fill(void* self, uint8_t* stream, int bytes) {
   auto* audio = static_cast<SdlAudio*>(self);
   const size_t frames = static_cast<size_t>(bytes) / (2 * sizeof(int16_t));
-  if (!audio->mixer_) {
-    std::memset(stream, 0, static_cast<size_t>(bytes));
-    return;
-  }
   audio->mixer_->Mix(audio->core_, reinterpret_cast<int16_t*>(stream), frames);
 }
 

@@ -304,9 +304,7 @@ bool SdlBackend::NextEvent(RawEvent& out, int timeoutMs) {
     }
     const int64_t now = NowUs();
     if (Started() && clock_.UntilDue(now) == 0) {
-      out = RawEvent{};
-      out.id = kEventFrame;
-      out.frameTime = clock_.Take(now);
+      out = RawEvent::Frame(clock_.Take(now));
       presentOwed_ = true;
       return true;
     }

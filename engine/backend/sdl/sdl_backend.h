@@ -10,9 +10,9 @@
 #include <string>
 
 #include "backend/sdl/frame_clock.h"
-#include "backend/sdl/input_state.h"
 #include "backend/sdl/letterbox.h"
 #include "core/backend.h"
+#include "core/input_state.h"
 #include "engine/engine_ref.h"
 #include "engine/engine_scene.h"
 

@@ -39,7 +39,7 @@ void SoundMixer::MixSound(EngineSound& sound, size_t frames) {
     sound.AdvanceFrames(frames);
     return;
   }
-  const size_t cursor = sound.CursorFrame();
+  const size_t cursor = sound.CursorFrameLocked();
   // A Play or Stop since the last pass moved the cursor: start between frames afresh.
   if (phase.cursorAfter != cursor) phase.fraction = 0;
 
@@ -79,7 +79,7 @@ void SoundMixer::MixSound(EngineSound& sound, size_t frames) {
   const double whole = std::floor(pos);
   phase.fraction = pos - whole;
   sound.AdvanceFrames(static_cast<size_t>(whole) - cursor);
-  phase.cursorAfter = sound.CursorFrame();
+  phase.cursorAfter = sound.CursorFrameLocked();
 }
 
 }  // namespace engine

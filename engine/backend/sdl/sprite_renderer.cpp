@@ -34,19 +34,23 @@ void main() {
 }
 )";
 
+// How many of the sprite's children (kept in layer order) lie below its own layer: they are drawn before it.
+size_t ChildrenBelow(const EngineSprite& sprite) {
+  const auto& children = sprite.Children();
+  return static_cast<size_t>(
+      std::partition_point(children.begin(), children.end(),
+                           [&](const EngineRef<EngineSprite>& c) { return c->Layer() < sprite.Layer(); }) -
+      children.begin());
+}
+
 }  // namespace
 
 std::vector<const EngineSprite*> SpriteDrawOrder(const EngineSprite& sprite) {
   std::vector<const EngineSprite*> order;
-  std::vector<const EngineSprite*> children;
-  for (const auto& c : sprite.Children()) children.push_back(c.Get());
-  std::stable_sort(children.begin(), children.end(),
-                   [](const EngineSprite* a, const EngineSprite* b) { return a->Layer() < b->Layer(); });
-  auto split = std::find_if(children.begin(), children.end(),
-                            [&](const EngineSprite* c) { return c->Layer() >= sprite.Layer(); });
-  order.insert(order.end(), children.begin(), split);
+  const size_t below = ChildrenBelow(sprite);
+  for (size_t i = 0; i < below; ++i) order.push_back(sprite.Children()[i].Get());
   order.push_back(&sprite);
-  order.insert(order.end(), split, children.end());
+  for (size_t i = below; i < sprite.Children().size(); ++i) order.push_back(sprite.Children()[i].Get());
   return order;
 }
 
@@ -85,20 +89,19 @@ void SpriteRenderer::Draw(const EngineCamera& camera, int logicalWidth, int logi
   glBindSampler(0, 0);
 }
 
+// In SpriteDrawOrder's order, without making the list: this runs for every sprite of every frame.
 void SpriteRenderer::DrawSprite(const EngineSprite& sprite, TextureCache& textures, int depth) {
   if (!sprite.Visible() || depth > kMaxSpriteDepth) return;
-  for (const EngineSprite* s : SpriteDrawOrder(sprite)) {
-    if (s != &sprite) {
-      DrawSprite(*s, textures, depth + 1);
-      continue;
-    }
-    if (!s->Image()) continue;
-    const EngineBitmap& image = *s->Image();
-    glBindTexture(GL_TEXTURE_2D, textures.Texture(image));
-    glUniform4f(uRect_, 0.0f, 0.0f, static_cast<float>(image.GetWidth()), static_cast<float>(image.GetHeight()));
+  const auto& children = sprite.Children();
+  const size_t below = ChildrenBelow(sprite);
+  for (size_t i = 0; i < below; ++i) DrawSprite(*children[i], textures, depth + 1);
+  if (const EngineBitmap* image = sprite.Image().Get()) {
+    glBindTexture(GL_TEXTURE_2D, textures.Texture(*image));
+    glUniform4f(uRect_, 0.0f, 0.0f, static_cast<float>(image->GetWidth()), static_cast<float>(image->GetHeight()));
     glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
     ++lastDrawn_;
   }
+  for (size_t i = below; i < children.size(); ++i) DrawSprite(*children[i], textures, depth + 1);
 }
 
 }  // namespace engine

@@ -103,16 +103,12 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
                         camera.NearPlane(), camera.FarPlane());
 
   // Walk: objects under another object on the stage are drawn through it, once.
-  onStage_.clear();
-  for (const auto& object : stage.Objects()) onStage_.insert(object.Get());
   solid_.clear();
   seeThrough_.clear();
   lighting_ = SceneLighting{};
   models_.Begin();
   for (const auto& object : stage.Objects()) {
-    bool underAnother = false;
-    for (const EngineNode* p = object->Parent(); p && !underAnother; p = p->Parent()) underAnother = onStage_.count(p);
-    if (underAnother) continue;
+    if (stage.HeldByAnotherObject(*object)) continue;
     const EngineNode* parent = object->Parent();
     CollectNode(*object, parent ? parent->WorldTransform() : Affine::Identity(), 0);
   }
@@ -176,7 +172,7 @@ void StageRenderer::CollectNode(EngineNode& node, const Affine& parentWorld, int
   if (depth > kMaxNodeDepth) return;
   const Affine world = node.KeepsFacingTarget() ? node.WorldTransform() : parentWorld * node.LocalTransform();
   // A light shines whether or not it is "visible"; its switch decides.
-  if (const auto* light = dynamic_cast<const EngineLight*>(&node)) CollectLight(*light, world);
+  if (const auto* light = dynamic_cast<const EngineLight*>(&node)) CollectLight(*light);
   if (!node.Visible()) return;
   const float cameraDepth = view_.TransformPoint(world.t).z;
   CollectShapes(node, world, cameraDepth);
@@ -231,7 +227,7 @@ void StageRenderer::CollectModel(EngineNode& node, const Affine& world, float de
   }
 }
 
-void StageRenderer::CollectLight(const EngineLight& light, const Affine& world) {
+void StageRenderer::CollectLight(const EngineLight& light) {
   if (!light.On()) return;
   const Vec3 color = ColorToVec(light.LightColor());
   if (light.Type() == 0) {
@@ -240,11 +236,10 @@ void StageRenderer::CollectLight(const EngineLight& light, const Affine& world) 
     return;
   }
   if (light.Type() != 3 || lighting_.directionalCount >= SceneLighting::kMaxDirectional) return;
-  Vec3 travel = world.Direction({0, 0, 1});
-  if (const EngineNode* target = light.Target()) travel = target->WorldPosition() - world.t;
+  const Vec3 travel = light.ShineDirection();
   if (travel.Length() == 0) return;
   lighting_.any = true;
-  lighting_.towardLight[lighting_.directionalCount] = travel.Normalized() * -1.0f;
+  lighting_.towardLight[lighting_.directionalCount] = -travel;
   lighting_.color[lighting_.directionalCount] = color;
   ++lighting_.directionalCount;
 }

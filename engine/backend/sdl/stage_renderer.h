@@ -9,7 +9,6 @@
 #include <epoxy/gl.h>
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "backend/sdl/gl_program.h"
@@ -56,7 +55,7 @@ class StageRenderer {
   void CollectNode(EngineNode& node, const Affine& parentWorld, int depth);
   void CollectShapes(const EngineNode& node, const Affine& world, float depth);
   void CollectModel(EngineNode& node, const Affine& world, float depth);
-  void CollectLight(const EngineLight& light, const Affine& world);
+  void CollectLight(const EngineLight& light);
   void Add(DrawItem item);
   void DrawItems(const std::vector<DrawItem>& items, const Mat4& viewProjection, TextureCache& textures);
 
@@ -69,7 +68,6 @@ class StageRenderer {
   MeshCache* meshes_ = nullptr;
   Mat4 view_;
   SceneLighting lighting_;
-  std::unordered_set<const EngineNode*> onStage_;
   std::vector<DrawItem> solid_, seeThrough_;
   size_t lastItems_ = 0;
 };

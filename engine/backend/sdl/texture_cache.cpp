@@ -37,7 +37,7 @@ GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
     glGenTextures(1, &entry.texture);
   }
   entry.lastFrame = frame_;
-  if (added || entry.revision != bitmap.Revision() || entry.key != bitmap.ColorKey()) Upload(entry);
+  if (added || entry.revision != bitmap.Revision()) Upload(entry);
   return entry.texture;
 }
 
@@ -55,7 +55,6 @@ void TextureCache::Upload(Entry& entry) {
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, entry.width, entry.height, GL_RGBA, GL_UNSIGNED_BYTE, staging_.data());
   }
   entry.revision = bitmap.Revision();
-  entry.key = bitmap.ColorKey();
   ++uploads_;
 }
 

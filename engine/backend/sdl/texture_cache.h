@@ -1,11 +1,10 @@
 // Engine bitmaps as OpenGL textures. A bitmap is uploaded when it is first drawn and again only when its
-// pixels (revision) or its colour key changed; keyed pixels become fully transparent texels.
+// revision (its pixels or its colour key) changed; keyed pixels become fully transparent texels.
 #pragma once
 
 #include <epoxy/gl.h>
 
 #include <cstdint>
-#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -37,7 +36,6 @@ class TextureCache {
     EngineRef<const EngineBitmap> bitmap;
     GLuint texture = 0;
     uint64_t revision = 0;
-    std::optional<Color> key;
     int width = 0, height = 0;
     uint64_t lastFrame = 0;
   };

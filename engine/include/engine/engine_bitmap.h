@@ -1,5 +1,5 @@
 // EngineBitmap: a CPU pixel buffer (exact RGB colours, so colour keys stay exact). Drawing is done on
-// the CPU; the renderer uploads a bitmap only when its revision changed.
+// the CPU; the renderer uploads a bitmap only when its revision (its pixels or its colour key) changed.
 #pragma once
 
 #include <cstdint>
@@ -30,8 +30,8 @@ class EngineBitmap : public EngineUnknown {
   void DrawLine(int x1, int y1, int x2, int y2);
   // Stretching copy of the source rectangle into the destination rectangle. Source pixels equal to the
   // source's colour key are skipped. Both rectangles are clipped silently; mode is kept for the record.
-  void DrawBitmap(const EngineRef<EngineBitmap>& source, int mode, int sx, int sy, int sw, int sh, int dx,
-                  int dy, int dw, int dh);
+  void DrawBitmap(const EngineRef<EngineBitmap>& source, int mode, int sx, int sy, int sw, int sh, int dx, int dy,
+                  int dw, int dh);
   // Copies the whole source image over this one, scaled to this image's size.
   void CopyImage(const EngineRef<EngineBitmap>& source, int mode);
   // Two engine colours with no effect on drawing here; kept so a caller can read them back.

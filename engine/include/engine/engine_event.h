@@ -23,6 +23,27 @@ struct RawEvent {
   int mouseX = 0, mouseY = 0;
   int keyCode = 0;  // Windows virtual-key code
   int keyDown = 0;
+
+  static RawEvent Frame(int ms) {
+    RawEvent e;
+    e.frameTime = ms;
+    return e;
+  }
+  static RawEvent Mouse(int code, int x, int y) {
+    RawEvent e;
+    e.id = kEventMouse;
+    e.button = code;
+    e.mouseX = x;
+    e.mouseY = y;
+    return e;
+  }
+  static RawEvent Key(int virtualKey, bool down) {
+    RawEvent e;
+    e.id = kEventKey;
+    e.keyCode = virtualKey;
+    e.keyDown = down ? 1 : 0;
+    return e;
+  }
 };
 
 class EngineEvent : public EngineUnknown {

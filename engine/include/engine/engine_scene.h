@@ -69,7 +69,6 @@ class EngineMesh : public EngineEntity {
   struct Face {
     Color color{255, 255, 255};
     EngineRef<EngineBitmap> image;
-    int imageMode = 0;  // as given with the image; kept for the renderer
     int opacity = 255;  // 0 transparent (not drawn) .. 255 opaque
   };
 
@@ -98,7 +97,7 @@ class EngineMesh : public EngineEntity {
   void Resize(float width, float height, float depth);
   // Kept for the record; the terrain sets 1 once its heights are in.
   void SetOptionFlag(int flag) { optionFlag_ = flag; }
-  // Grid: the height range (low, high) that vertex heights 0..256 span. Other kinds keep the pair.
+  // Grid: the height range (low, high) that vertex heights 0..256 span. Other kinds ignore it.
   void SetOptionPair(float low, float high);
   // Scales the shape in its object's frame (the blood pools grow this way).
   void SetScale(float x, float y, float z) { scale_ = {x, y, z}; }
@@ -131,7 +130,6 @@ class EngineMesh : public EngineEntity {
   float heightLow_ = 0, heightHigh_ = 0;
   Vec3 scale_{1, 1, 1};
   int optionFlag_ = 0;
-  float optionA_ = 0, optionB_ = 0;
   uint64_t revision_ = 1;
   mutable std::shared_ptr<const MeshTriangles> triangles_;
   mutable uint64_t trianglesRevision_ = 0;
@@ -223,8 +221,8 @@ class EngineNode : public EngineEntity {
   void AddChild(const EngineRef<EngineNode>& child);
   // Removing a node that is not a child does nothing.
   void RemoveChild(const EngineRef<EngineNode>& child);
-  // Kept for the record: nodes are always ready to draw.
-  void Prepare() { prepared_ = true; }
+  // Nothing to do: nodes are always ready to draw.
+  void Prepare() {}
   // See the option values above.
   void SetOptionValue(int value);
   void SetTag(int tag) { tag_ = tag; }
@@ -327,7 +325,6 @@ class EngineNode : public EngineEntity {
   Mat3 rotation_;
   Vec3 scale_{1, 1, 1};
   bool visible_ = true;
-  bool prepared_ = false;
   int optionValue_ = 0;
   int tag_ = 0;
   int collisionGroup_ = 0;
@@ -354,11 +351,8 @@ class EngineLight : public EngineNode {
   EngineLight(EngineCore* core, int type) : EngineNode(core), type_(type) {}
   const char* InterfaceName() const override { return "EngineLight"; }
   void SetColor(int r, int g, int b) { color_ = EngineBitmap::MakeColor(r, g, b); }
-  // The light shines at the target's world position (mode kept) until ClearTarget.
-  void SetTarget(const EngineRef<EngineNode>& target, int mode) {
-    target_ = target;
-    targetMode_ = mode;
-  }
+  // The light shines at the target's world position until ClearTarget (every mode alike).
+  void SetTarget(const EngineRef<EngineNode>& target, int /*mode*/) { target_ = target; }
   void ClearTarget() { target_.Reset(); }
   // The world point a targeted light shines from (its own position until this is set).
   void SetSecondPoint(float x, float y, float z) {
@@ -381,7 +375,6 @@ class EngineLight : public EngineNode {
   int type_;
   Color color_{255, 255, 255};
   EngineRef<EngineNode> target_;
-  int targetMode_ = 0;
   Vec3 second_;
   bool hasSecond_ = false;
   bool on_ = true;
@@ -398,6 +391,7 @@ class EngineSprite : public EngineUnknown {
   bool Visible() const { return visible_; }
   int Layer() const { return layer_; }
   const EngineRef<EngineBitmap>& Image() const { return image_; }
+  // In layer order, like the camera's sprites.
   const std::vector<EngineRef<EngineSprite>>& Children() const { return children_; }
 
  private:
@@ -480,10 +474,14 @@ class EngineStage : public EngineUnknown {
   Color Background() const { return background_; }
   const std::vector<EngineRef<EngineNode>>& Objects() const { return objects_; }
   bool Contains(const EngineNode* node) const;
+  // True when a parent of the object (or a parent's parent...) is on the stage too: walks over the stage
+  // (drawing, picking) reach the object through that one, so they pass it over at the top.
+  bool HeldByAnotherObject(const EngineNode& object) const;
 
  private:
   EngineRef<EngineCamera> camera_;
-  std::vector<EngineRef<EngineNode>> objects_;
+  std::vector<EngineRef<EngineNode>> objects_;  // in the order they were added
+  std::vector<const EngineNode*> sorted_;       // the same objects by address, for Contains
   Color background_{0, 0, 0};
 };
 

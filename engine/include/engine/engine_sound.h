@@ -43,20 +43,24 @@ class EngineSound : public EngineUnknown {
 
   // ---- engine-side ----
   const PcmData& Pcm() const { return pcm_; }
+  // Volume, pan and loop change only on the game thread (under Mutex()): read them there, or under Mutex().
   int Volume() const { return volume_; }
   int Pan() const { return pan_; }
   bool Looping() const { return loop_; }
-  // The playing flag without taking the lock: for the mixer, which already holds Mutex().
-  bool PlayingLocked() const { return playing_; }
   // Advances the cursor by a span of the sound's own time; ends a one-shot sound at its end.
   void AdvanceMs(int64_t ms);
-  // For the mixer: the caller already holds Mutex(), so reading samples and moving the cursor are one step.
-  void AdvanceFrames(size_t frames);
-  size_t CursorFrame() const { return cursor_; }
+  // The play cursor, in frames. The mixer moves it on its own thread.
+  size_t CursorFrame() const;
   bool IsPlaceholder() const { return placeholder_; }
   void MarkPlaceholder() { placeholder_ = true; }
   std::mutex& Mutex() const { return mutex_; }
   void DetachCore() { core_ = nullptr; }
+
+  // ---- for the mixer, which already holds Mutex() ----
+  bool PlayingLocked() const { return playing_; }
+  size_t CursorFrameLocked() const { return cursor_; }
+  // Reading samples and moving the cursor are one step under the lock.
+  void AdvanceFrames(size_t frames);
 
  private:
   EngineCore* core_;
@@ -64,7 +68,7 @@ class EngineSound : public EngineUnknown {
   mutable std::mutex mutex_;
   bool playing_ = false;
   bool loop_ = false;
-  size_t cursor_ = 0;       // in frames
+  size_t cursor_ = 0;                 // in frames
   int64_t remainderMilliFrames_ = 0;  // thousandths of a frame carried between advances
   int volume_ = 127;
   int pan_ = 0;

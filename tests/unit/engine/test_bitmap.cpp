@@ -66,6 +66,16 @@ TEST(BitmapFill, ClearPaintsEveryPixelAndMarksTheImageChanged) {
   EXPECT_GT(image->Revision(), before);
 }
 
+TEST(BitmapFill, ANewColorKeyMarksTheImageChangedButTheSameKeyDoesNot) {
+  auto image = MakeEngine<EngineBitmap>(2, 2);
+  const uint64_t before = image->Revision();
+  image->SetColorKey(255, 0, 0);
+  const uint64_t keyed = image->Revision();
+  EXPECT_GT(keyed, before) << "what shows changed, though no pixel did";
+  image->SetColorKey(255, 0, 0);
+  EXPECT_EQ(image->Revision(), keyed) << "a key set every frame must not upload the image every frame";
+}
+
 TEST(BitmapFill, RectanglesAreClippedAtEveryEdge) {
   struct Case {
     int x, y, w, h;

@@ -70,6 +70,14 @@ TEST_F(PathResolverTest, AnExactMatchBeatsACaseBlindOne) {
   EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\Clip.qwv"), "clip");
 }
 
+TEST_F(PathResolverTest, FoldersNamedAlikeButForCaseAreAllSearched) {
+  Write("Avi/Mission1.AVI", "one");
+  Write("avi/credits.avi", "credits");
+  EXPECT_EQ(paths_.Resolve("avi\\mission1.avi"), "Avi/Mission1.AVI") << "not in the exact \"avi\": in \"Avi\"";
+  EXPECT_EQ(paths_.ReadFile("Avi\\Credits.avi"), "credits") << "not in the exact \"Avi\": in \"avi\"";
+  EXPECT_FALSE(paths_.Resolve("avi\\mission2.avi"));
+}
+
 TEST_F(PathResolverTest, AFileMadeAfterTheListingWasCachedIsFound) {
   ASSERT_TRUE(paths_.Resolve("sounds\\sfx\\clip.qwv"));  // caches Sounds/SFX
   Write("Sounds/SFX/New.qwv", "new");

@@ -131,6 +131,20 @@ TEST_F(SceneTest, PointAtOnceAndKeptFacing) {
   EXPECT_FALSE(sprite->KeepsFacingTarget());
 }
 
+TEST_F(SceneTest, ALightShinesAlongItsForwardAxisOrAtItsTargetFromItsSecondPoint) {
+  auto sun = root_->CreateLight(3);
+  sun->SetRotation(0, 1, 0, 90);  // x towards -z, z towards +x
+  ExpectNear(sun->ShineDirection(), {1, 0, 0});
+  auto target = root_->CreateObject();
+  target->SetPosition(0, -10, 0);
+  sun->SetTarget(target, 1);
+  ExpectNear(sun->ShineDirection(), {0, -1, 0});
+  sun->SetSecondPoint(10, -10, 0);
+  ExpectNear(sun->ShineDirection(), {-1, 0, 0});  // from the second point, not from where the light stands
+  sun->ClearTarget();
+  ExpectNear(sun->ShineDirection(), {1, 0, 0});
+}
+
 TEST_F(SceneTest, NodesKeptFacingEachOtherOrTheirOwnChildrenStillHaveAPlace) {
   auto a = root_->CreateObject();
   auto b = root_->CreateObject();

@@ -1,4 +1,4 @@
-#include "backend/sdl/input_state.h"
+#include "core/input_state.h"
 
 namespace engine {
 
@@ -23,6 +23,7 @@ void InputState::Note(const RawEvent& e) {
         break;
     }
   } else if (e.id == kEventKey && e.keyCode >= 0 && e.keyCode < static_cast<int>(keyHeld_.size())) {
+    // A repeated press of a held key (auto-repeat) must not count it twice.
     const bool down = e.keyDown != 0;
     bool& held = keyHeld_[static_cast<size_t>(e.keyCode)];
     if (held != down) {
