@@ -67,12 +67,12 @@ class ReportTest : public WoundTest {
     return placed;
   }
 
-  // The heading of a patient's part of the report for a wound, as a difficulty-0 report writes it.
+  // The heading of a patient's part of the report for a wound; the description is for novices only.
   static std::vector<std::string> WoundHeading(int32_t row) {
     const WoundType& wound = WoundTypeTable[row];
     std::vector<std::string> lines = {kRule};
     for (int i = 0; i < wound.titleLineCount; ++i) lines.push_back(std::string("\x01\x05") + wound.titleLines[i]);
-    for (int i = 0; i < wound.descriptionLineCount; ++i) lines.push_back(wound.descriptionLines[i]);
+    for (int i = 0; i < wound.descriptionLineCount && difficulty == 0; ++i) lines.push_back(wound.descriptionLines[i]);
     lines.push_back("");
     return lines;
   }
@@ -175,7 +175,9 @@ TEST_F(ReportTest, VerdictLinesFollowTheCallAndWhoHeIs) {
       {0, VERDICT_WRONG, nullptr, nullptr, "Readied for Evac"},
       {2, VERDICT_WRONG, nullptr, nullptr, "Attempted return to action"},
   };
+  ASSERT_GT(WoundTypeTable[WOUND_FACE_LACERATIONS].descriptionLineCount, 0);
   for (const Case& c : cases) {
+    difficulty = c.verdict == VERDICT_WRONG ? 1 : 0;  // past novice, no description
     ClearReport();
     VitalsPatient& patient = Place(0, WOUND_FACE_LACERATIONS, c.appearance, 1);
     patient.verdict = c.verdict;
@@ -196,18 +198,6 @@ TEST_F(ReportTest, VerdictLinesFollowTheCallAndWhoHeIs) {
     expected.push_back("");
     EXPECT_EQ(Report(), expected) << "appearance " << c.appearance << ", verdict " << c.verdict;
   }
-}
-
-TEST_F(ReportTest, DescriptionLinesAreForNovicesOnly) {
-  difficulty = 1;
-  Place(0, WOUND_FACE_LACERATIONS, 0, 1);
-  WriteAfterActionReport();
-  const std::vector<std::string> lines = Report();
-  const WoundType& wound = WoundTypeTable[WOUND_FACE_LACERATIONS];
-  ASSERT_GT(wound.descriptionLineCount, 0);
-  ASSERT_GE(lines.size(), 5u + wound.titleLineCount);
-  EXPECT_EQ(lines[3], kRule);
-  EXPECT_EQ(lines[4 + wound.titleLineCount], "") << "the title is followed at once by the empty line";
 }
 
 // ---- the mission's end and the scores ----
@@ -399,21 +389,8 @@ TEST_F(ReportTest, SevenPatientsWithFullListsFitTheBoundsAndAreAllLetGo) {
 
 // ---- the teardown ----
 
-TEST_F(ReportTest, ATeardownWithoutAReportKeepsTheOldOneAndLetsEveryoneGo) {
-  AppendReportLine("\x01Mission Score: 1/2");
-  Place(0, WOUND_FACE_LACERATIONS, 0, 1);
-  Place(6, WOUND_FACE_LACERATIONS, 0, 1);
-  currentPatient = casualties[6].get();
-  TearDownPatientView(false);
-  EXPECT_EQ(Report(), std::vector<std::string>{"\x01Mission Score: 1/2"});
-  EXPECT_EQ(releases_, 2);
-  EXPECT_TRUE(AllSlotsEmpty());
-  EXPECT_EQ(currentPatient, nullptr);
-  TearDownPatientView(false);
-  EXPECT_EQ(releases_, 2) << "nobody is let go twice";
-}
-
-TEST_F(ReportTest, AMissionWithoutAFirstCasualtyKeepsALoadedReport) {
+TEST_F(ReportTest, TheTeardownLetsEveryoneGoOnceAndWritesANewReportOnlyWhenAskedWithAFirstCasualty) {
+  // Without a casualty in the first slot, a report loaded from a save stays.
   AppendReportLine("loaded from a save");
   Place(3, WOUND_FACE_LACERATIONS, 0, 1);
   loserEnding = 0;
@@ -422,10 +399,20 @@ TEST_F(ReportTest, AMissionWithoutAFirstCasualtyKeepsALoadedReport) {
   EXPECT_EQ(loserEnding, 0);
   EXPECT_EQ(releases_, 1);
   EXPECT_TRUE(AllSlotsEmpty());
-}
 
-TEST_F(ReportTest, AReportIsRebuiltFromScratch) {
-  AppendReportLine("an older mission");
+  // Not asked for a report: the old one stays, and everyone goes, once.
+  Place(0, WOUND_FACE_LACERATIONS, 0, 1);
+  Place(6, WOUND_FACE_LACERATIONS, 0, 1);
+  currentPatient = casualties[6].get();
+  TearDownPatientView(false);
+  EXPECT_EQ(Report(), std::vector<std::string>{"loaded from a save"});
+  EXPECT_EQ(releases_, 3);
+  EXPECT_TRUE(AllSlotsEmpty());
+  EXPECT_EQ(currentPatient, nullptr);
+  TearDownPatientView(false);
+  EXPECT_EQ(releases_, 3) << "nobody is let go twice";
+
+  // A new report is written from scratch.
   Place(0, WOUND_FACE_LACERATIONS, 0, 0);
   SetMissionScores(5, 10);
   TearDownPatientView(true);

@@ -38,7 +38,7 @@ TEST_F(ApplyToolTest, ToolWhoseLocationMissesLeavesOnlyTheRecord) {
   EXPECT_FALSE(Playing(67));
 }
 
-TEST_F(ApplyToolTest, ToolsAndPartsOutsideTheTablesAreRefusedWithoutARecord) {
+TEST_F(ApplyToolTest, ToolsAndPartsOutsideTheTablesAndAFullHistoryTakeNoApplication) {
   TreatedPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
   patient.ApplyTool(kToolCount, PART_HEAD, 0, 0, 1);
@@ -47,14 +47,9 @@ TEST_F(ApplyToolTest, ToolsAndPartsOutsideTheTablesAreRefusedWithoutARecord) {
   patient.ApplyTool(TOOL_GLOVE, -1, 0, 0, 1);
   EXPECT_EQ(patient.actionRecords.count, 0);
   EXPECT_EQ(patient.score, 0);
-}
 
-TEST_F(ApplyToolTest, AFullHistoryTakesNoMoreApplications) {
-  TreatedPatient patient;
-  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
   for (int i = 0; i < kActionRecordCapacity; ++i) patient.ApplyTool(TOOL_TOURNIQUET, PART_CHEST, 0, 0, 0);
   ASSERT_EQ(patient.actionRecords.count, kActionRecordCapacity);
-
   patient.ApplyTool(TOOL_GLOVE, PART_HEAD, 0, 0, 0);
   EXPECT_EQ(patient.actionRecords.count, kActionRecordCapacity);
   EXPECT_EQ(patient.score, 0) << "the head finding is not examined past the end of the history";
@@ -89,23 +84,18 @@ TEST_F(ApplyToolTest, AnExamScoresOnceAndLogsTheSideBitsWithTheFindingsLocation)
   EXPECT_EQ(patient.chartEntries.count, 2) << "but is charted again";
 }
 
-TEST_F(ApplyToolTest, AnExamWithNoFindingThereChartsNothingAndLeavesNoLastStep) {
+TEST_F(ApplyToolTest, ExamFindingsOnOneSideAreFoundOnlyOnThatSideAndNoFindingChartsNothing) {
   TreatedPatient patient;
   MakeBare(patient);
   patient.ApplyTool(TOOL_GLOVE, PART_HEAD, 0, 0, 0);
   EXPECT_EQ(patient.chartEntries.count, 0);
   ASSERT_NE(patient.lastStep, nullptr);
-  EXPECT_TRUE(IsListEnd(patient.lastStep));
-}
+  EXPECT_TRUE(IsListEnd(patient.lastStep)) << "no finding there leaves no last step";
 
-TEST_F(ApplyToolTest, ExamFindingsOnOneSideAreFoundOnlyOnThatSide) {
-  TreatedPatient patient;
-  MakeBare(patient);
   ActiveStep finding;
   static_cast<TreatmentStep&>(finding) = Step(TOOL_GLOVE, LOC_THIGH, 5, 0, "Glove to Thigh:   swollen");
   finding.side = STEP_SIDE_WOUNDED;
   patient.activeSteps.insert(patient.activeSteps.begin(), finding);
-
   patient.ApplyTool(TOOL_GLOVE, PART_LEFT_THIGH, 0, 0, 0);
   EXPECT_EQ(patient.score, 0) << "the wounded side of a side-0 patient is his right";
   patient.ApplyTool(TOOL_GLOVE, PART_RIGHT_THIGH, 0, 0, 0);

@@ -22,7 +22,9 @@ class BlockerTest : public ApplyToolTest {
     const int32_t charted = patient.chartEntries.count;
     const int32_t stock = backpack.count[tool];
     const size_t shown = patient.visuals.size();
+    const size_t remarks = patient.remarks.size();
     patient.ApplyTool(tool, part, 0, 0, 0);
+    ASSERT_EQ(patient.remarks.size(), remarks + 1);
     EXPECT_EQ(patient.LastRemark(), message);
     EXPECT_EQ(patient.actionRecords.count, records + 1);
     EXPECT_EQ(patient.score, score);
@@ -39,16 +41,6 @@ class BlockerTest : public ApplyToolTest {
     return false;
   }
 };
-
-TEST_F(BlockerTest, ANewPatientIsDressedOnLimbsAndTrunk) {
-  const TreatedPatient patient;
-  EXPECT_EQ(patient.clothingMasks[SIDE_INDEX_RIGHT], 0x1fc0u);
-  EXPECT_EQ(patient.clothingMasks[SIDE_INDEX_LEFT], 0x1fc0u);
-  EXPECT_EQ(patient.clothingMasks[SIDE_INDEX_MIDLINE], 0x3e000u);
-  EXPECT_EQ(patient.cravatMasks[SIDE_INDEX_MIDLINE], 0u);
-  EXPECT_EQ(patient.splintMasks[SIDE_INDEX_MIDLINE], 0u);
-  EXPECT_EQ(patient.blanketMask, 0u);
-}
 
 TEST_F(BlockerTest, ClothingKeepsBareSkinToolsOffUntilTheScissorsCutIt) {
   TreatedPatient patient;
@@ -100,11 +92,8 @@ TEST_F(BlockerTest, ScissorsCutEachPieceByTheTable) {
   TreatedPatient patient;
   patient.ApplyTool(TOOL_SCISSORS, PART_NECK, 0, 0, 0);
   EXPECT_FALSE(patient.Showed(VISUAL_CLOTHING_CUT));
-}
-
-TEST_F(BlockerTest, WithSkinCutModeTheSkinUnderTheCutShows) {
+  // With skin-cut mode the skin under the cut shows.
   skinCutMode = 1;
-  TreatedPatient patient;
   patient.ApplyTool(TOOL_SCISSORS, PART_HEAD, 0, 0, 0);
   ASSERT_TRUE(patient.Showed(VISUAL_BARE_SKIN));
   for (const TreatmentVisual& v : patient.visuals) {
@@ -167,7 +156,7 @@ TEST_F(BlockerTest, TheBurnBlanketCoversEveryPartUntilItIsTakenOff) {
   EXPECT_EQ(FindBlocker(patient, TOOL_BANDAGE, PART_RIGHT_HAND), nullptr);
 }
 
-TEST_F(BlockerTest, ASlingKeepsBareSkinToolsAndTheSplintOffItsArmButNotTheCravatItself) {
+TEST_F(BlockerTest, ASlingKeepsBareSkinToolsAndTheSplintOffItsArmAndTheHipWrapKeepsSlingsOff) {
   TreatedPatient patient;
   MakeBare(patient);
   patient.ApplyTool(TOOL_CRAVAT, PART_LEFT_FOREARM, 0, 0, 0);
@@ -183,15 +172,11 @@ TEST_F(BlockerTest, ASlingKeepsBareSkinToolsAndTheSplintOffItsArmButNotTheCravat
   EXPECT_EQ(patient.appliedItems & ItemBit(ITEM_LEFT_ARM_SLING), 0u);
   EXPECT_EQ(patient.cravatMasks[SIDE_INDEX_LEFT], 0u);
   EXPECT_EQ(FindBlocker(patient, TOOL_BANDAGE, PART_LEFT_FOREARM), nullptr);
-}
 
-TEST_F(BlockerTest, WithTheHipWrapOnNoSlingCanBeTied) {
-  TreatedPatient patient;
-  MakeBare(patient);
+  // With the hip wrap on no sling can be tied.
   patient.ApplyTool(TOOL_CRAVAT, PART_HIP, 0, 0, 0);
   EXPECT_NE(patient.appliedItems & ItemBit(ITEM_HIP_WRAP), 0u);
   ExpectRefused(patient, TOOL_CRAVAT, PART_RIGHT_FOREARM, kCravatInTheWay);
-
   patient.ApplyTool(TOOL_CRAVAT, PART_HIP, 0, 0, 0);
   EXPECT_EQ(patient.appliedItems & ItemBit(ITEM_HIP_WRAP), 0u);
   EXPECT_EQ(FindBlocker(patient, TOOL_CRAVAT, PART_RIGHT_FOREARM), nullptr);

@@ -28,7 +28,13 @@ class EffectTest : public ApplyToolTest {
   TreatedPatient patient_;
 };
 
-TEST_F(EffectTest, TheTourniquetTogglesOnItsPartWithItsSound) {
+TEST_F(EffectTest, TheTourniquetTogglesOnItsPartWithItsSoundUnlessTheStepHasNoEffect) {
+  Expect(Step(TOOL_TOURNIQUET, LOC_THIGH, 5, STEP_NO_EFFECT));
+  patient_.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
+  EXPECT_EQ(patient_.score, 5);
+  EXPECT_EQ(patient_.tourniquetParts, 0u);
+  EXPECT_FALSE(Playing(67));
+
   Expect(Step(TOOL_TOURNIQUET, LOC_THIGH, 0));
   patient_.ApplyTool(TOOL_TOURNIQUET, PART_LEFT_THIGH, 0, 0, 0);
   EXPECT_EQ(patient_.tourniquetParts, 1u << PART_LEFT_THIGH);
@@ -39,17 +45,12 @@ TEST_F(EffectTest, TheTourniquetTogglesOnItsPartWithItsSound) {
   EXPECT_EQ(patient_.tourniquetParts, 0u);
 }
 
-TEST_F(EffectTest, TheStethoscopeLoopsItsSoundOnlyForTheLiving) {
+TEST_F(EffectTest, TheStethoscopeLoopsItsSoundForTheLivingAndThePulseOxShowsTheFindingsReadOut) {
   patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
   EXPECT_TRUE(Playing(66)) << "the effect plays even when no finding is there";
   EXPECT_TRUE(Looping(66));
   soundTable[66]->Stop();
-  patient_.dead = 1;
-  patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
-  EXPECT_FALSE(Playing(66));
-}
 
-TEST_F(EffectTest, ThePulseOxShowsTheFindingsReadOut) {
   ActiveStep reading;
   static_cast<TreatmentStep&>(reading) = Step(TOOL_PULSE_OX, LOC_HAND, 5, 0, "Pulse Ox to Hand:   low");
   reading.reading = "88/124";
@@ -60,6 +61,10 @@ TEST_F(EffectTest, ThePulseOxShowsTheFindingsReadOut) {
   EXPECT_EQ(patient_.pulseOxShown, 1);
   EXPECT_TRUE(Playing(64));
   EXPECT_TRUE(Looping(64));
+
+  patient_.dead = 1;
+  patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
+  EXPECT_FALSE(Playing(66));
 }
 
 TEST_F(EffectTest, TheRigidSplintHoldsThePartItIsPutOn) {
@@ -117,14 +122,12 @@ TEST_F(EffectTest, OtherStepsSetThePoolsToTheNewRateNeverBelowZero) {
   EXPECT_EQ(patient_.poolRates.back(), 0.0f);
 }
 
-TEST_F(EffectTest, FluidsHangFromTheElbowOfTheirSide) {
+TEST_F(EffectTest, FluidsHangFromTheElbowOfTheirSideAndAirwaysAreMarkedFittedForTheBag) {
   patient_.ApplyTool(TOOL_HESPAN, PART_LEFT_ELBOW, 0, 0, 0);
   EXPECT_EQ(patient_.appliedItems, ItemBit(ITEM_LEFT_IV));
   patient_.ApplyTool(TOOL_LACTATED_RINGERS, PART_RIGHT_ELBOW, 0, 0, 0);
   EXPECT_EQ(patient_.appliedItems, ItemBit(ITEM_LEFT_IV) | ItemBit(ITEM_RIGHT_IV));
-}
 
-TEST_F(EffectTest, AirwaysAreMarkedFittedForTheBagToGoOn) {
   patient_.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
   EXPECT_EQ(patient_.fittedAirways, static_cast<uint32_t>(AIRWAY_NASAL));
   EXPECT_NE(patient_.appliedItems & ItemBit(ITEM_NASAL_AIRWAY), 0u);
@@ -196,14 +199,6 @@ TEST_F(EffectTest, TheCravatRestrainsThePsychoticCasualtyOnce) {
   EXPECT_EQ(patient_.restrained, 1);
   EXPECT_EQ(std::count(patient_.animations.begin(), patient_.animations.end(), 46), 1);
   EXPECT_EQ(patient_.appliedItems, 0u) << "restraints are no sling";
-}
-
-TEST_F(EffectTest, AStepWithoutEffectLeavesTheBodyAlone) {
-  Expect(Step(TOOL_TOURNIQUET, LOC_THIGH, 5, STEP_NO_EFFECT));
-  patient_.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
-  EXPECT_EQ(patient_.score, 5);
-  EXPECT_EQ(patient_.tourniquetParts, 0u);
-  EXPECT_FALSE(Playing(67));
 }
 
 // ---- speech ----

@@ -7,7 +7,7 @@ namespace {
 
 // ---- limits ----
 
-TEST_F(BackpackTest, ASumExactlyAtTheWeightLimitDoesNotFit) {
+TEST_F(BackpackTest, ASumExactlyAtALimitDoesNotFitAndTheSumIsTakenInDoublePrecision) {
   backpack.weight = 38.0f;  // + the bag-valve mask's 2.0 is exactly 40.0
   EXPECT_EQ(backpack.AddTool(TOOL_AMBU_BAG), 0);
   EXPECT_EQ(backpack.count[TOOL_AMBU_BAG], 0);
@@ -20,18 +20,17 @@ TEST_F(BackpackTest, ASumExactlyAtTheWeightLimitDoesNotFit) {
   EXPECT_EQ(backpack.count[TOOL_AMBU_BAG], 1);
   EXPECT_EQ(backpack.weight, 39.5f);
   EXPECT_FALSE(noFitShown);
-}
 
-TEST_F(BackpackTest, ASumExactlyAtTheVolumeLimitDoesNotFit) {
+  backpack = Backpack();
   backpack.volume = 470.0f;  // + the burn blanket's 30 is exactly 500
   backpack.AddTool(TOOL_BURN_BLANKET);
   EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], 0);
   EXPECT_EQ(backpack.totalItems, 0);
   EXPECT_TRUE(noFitShown);
-}
 
-TEST_F(BackpackTest, TheFitTestSumsInDoublePrecision) {
   // In single precision 38.6 + 1.4 rounds up to the limit itself; the stethoscope still fits.
+  noFitShown = false;
+  backpack = Backpack();
   backpack.weight = 38.6f;
   ASSERT_EQ(static_cast<float>(38.6f + 1.4f), kBaseMaxWeight);
   ASSERT_LT(static_cast<double>(38.6f) + ToolTable[TOOL_STETHOSCOPE].weight, 40.0);
@@ -40,7 +39,7 @@ TEST_F(BackpackTest, TheFitTestSumsInDoublePrecision) {
   EXPECT_FALSE(noFitShown);
 }
 
-TEST_F(BackpackTest, PlayerFigureSetsTheLimits) {
+TEST_F(BackpackTest, PlayerFigureSetsTheLimitsAndAFigureOutsideTheThreeGetsTheNearestOnes) {
   ApplyPlayerFigureLimits(2);
   EXPECT_EQ(capacityFactor, 0.8f);
   EXPECT_EQ(backpack.maxWeight, 32.0f);
@@ -54,30 +53,26 @@ TEST_F(BackpackTest, PlayerFigureSetsTheLimits) {
   ApplyPlayerFigureLimits(0);
   EXPECT_EQ(backpack.maxWeight, kBaseMaxWeight);
   EXPECT_EQ(backpack.maxVolume, kBaseMaxVolume);
-}
 
-TEST_F(BackpackTest, AFigureOutsideTheThreeGetsTheNearestOnesLimits) {
   EXPECT_EQ(CapacityFactorForFigure(7), CapacityFactorForFigure(2));
   EXPECT_EQ(CapacityFactorForFigure(-3), CapacityFactorForFigure(0));
 }
 
 // ---- adding and removing ----
 
-TEST_F(BackpackTest, ANonConsumableToolClickedTwiceIsCarriedOnce) {
+TEST_F(BackpackTest, AConsumableToolCountsEveryPieceANonConsumableIsCarriedOnce) {
   backpack.AddTool(TOOL_STETHOSCOPE);
   EXPECT_EQ(backpack.AddTool(TOOL_STETHOSCOPE), 1);
   EXPECT_EQ(backpack.count[TOOL_STETHOSCOPE], 1);
   EXPECT_EQ(backpack.weight, 1.4f);
   EXPECT_EQ(backpack.volume, 3.7f);
   EXPECT_FALSE(noFitShown);
-}
 
-TEST_F(BackpackTest, AConsumableToolCountsEveryPiece) {
   backpack.AddTool(TOOL_BANDAGE);
   backpack.AddTool(TOOL_BANDAGE);
-  EXPECT_EQ(backpack.AddTool(TOOL_BANDAGE), 3);
+  EXPECT_EQ(backpack.AddTool(TOOL_BANDAGE), 4);
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 3);
-  EXPECT_FLOAT_EQ(backpack.weight, 3 * 0.5f);
+  EXPECT_FLOAT_EQ(backpack.weight, 1.4f + 3 * 0.5f);
 }
 
 TEST_F(BackpackTest, EveryAddedOrRefusedRowMovesToTheFrontOfTheList) {
@@ -108,7 +103,7 @@ TEST_F(BackpackTest, RowsOutsideTheTableAreIgnored) {
   EXPECT_FALSE(noFitShown);
 }
 
-TEST_F(BackpackTest, RemovingStopsAtNothingCarried) {
+TEST_F(BackpackTest, RemovingStopsAtNothingCarriedAndNeverLeavesANegativeWeightOrVolume) {
   backpack.AddTool(TOOL_BANDAGE);
   EXPECT_EQ(backpack.RemoveTool(TOOL_BANDAGE), 0);
   EXPECT_EQ(backpack.RemoveTool(TOOL_BANDAGE), 0);
@@ -116,9 +111,7 @@ TEST_F(BackpackTest, RemovingStopsAtNothingCarried) {
   EXPECT_EQ(backpack.totalItems, 0);
   EXPECT_EQ(backpack.weight, 0.0f);
   EXPECT_EQ(backpack.volume, 0.0f);
-}
 
-TEST_F(BackpackTest, RemovingNeverLeavesANegativeWeightOrVolume) {
   backpack.count[TOOL_IV] = 1;
   backpack.totalItems = 1;
   backpack.weight = 0.25f;  // less than the IV's own weight and volume
@@ -146,7 +139,8 @@ TEST_F(BackpackTest, ResetEmptiesTheCarriedPartOnlyAndNothingWhileKept) {
 
 // ---- the "no fit" remark ----
 
-TEST_F(BackpackTest, ARefusedToolShowsTheMessageForThreeSeconds) {
+TEST_F(BackpackTest, ARefusedToolShowsTheMessageForThreeSecondsAndARemarkStillPlayingIsNotInterrupted) {
+  UseNoFitClips(1000);
   gameClock = 12345;
   backpack.weight = 39.99f;
   backpack.AddTool(TOOL_AMBU_BAG);
@@ -154,13 +148,6 @@ TEST_F(BackpackTest, ARefusedToolShowsTheMessageForThreeSeconds) {
   EXPECT_EQ(noFitUntil, 12345 + kNoFitMessageMs);
   ASSERT_TRUE(noFitSound);
   EXPECT_EQ(noFitSound->Volume(), effectsVolume);
-}
-
-TEST_F(BackpackTest, ARemarkStillPlayingIsNotInterruptedByTheNextRefusal) {
-  UseNoFitClips(1000);
-  backpack.weight = 39.99f;
-  backpack.AddTool(TOOL_AMBU_BAG);
-  ASSERT_TRUE(noFitSound);
   EXPECT_TRUE(noFitSound->IsPlaying());
   engine::EngineSound* first = noFitSound.Get();
   const uint32_t randomAfterFirst = RandomState();

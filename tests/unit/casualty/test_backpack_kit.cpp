@@ -24,31 +24,25 @@ double MeasuredPieces() {
   return total;
 }
 
-TEST_F(BackpackTest, StandardKitHoldsTheBasicToolsTwoBandagesAndTheAmmunition) {
+TEST_F(BackpackTest, StandardKitAddsTheBasicToolsTwoBandagesAndTheAmmunitionToTheRecommendedKit) {
   backpackListOrder[0] = TOOL_BANDAGE;
   backpackListOrder[TOOL_BANDAGE] = 0;
+  backpack.kitCount[TOOL_BANDAGE] = 3;
+  backpack.kitCount[TOOL_TOURNIQUET] = 2;
+  backpack.kitCount[TOOL_MORPHINE] = 2;
   backpack.FillStandardKit();
   for (int row : {TOOL_ACTION, TOOL_STETHOSCOPE, TOOL_GLOVE, TOOL_PULSE_OX, TOOL_PENLIGHT, TOOL_SCISSORS})
     EXPECT_EQ(backpack.count[row], 1) << "row " << row;
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 2);
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 5);
+  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 2);
   EXPECT_EQ(backpack.count[TOOL_GRENADE], kStandardGrenades);
   EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
   EXPECT_EQ(backpack.count[TOOL_BERETTA], kStandardPistolRounds);
   EXPECT_TRUE(keepBackpack);
   for (int i = 0; i < kToolCount; ++i) EXPECT_EQ(backpackListOrder[i], i);
-}
 
-TEST_F(BackpackTest, StandardKitAddsToTheRecommendedKit) {
-  backpack.kitCount[TOOL_BANDAGE] = 3;
-  backpack.kitCount[TOOL_TOURNIQUET] = 2;
-  backpack.FillStandardKit();
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 5);
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 2);
-}
-
-TEST_F(BackpackTest, StandardKitStocksDrawersWithTheirContents) {
-  backpack.kitCount[TOOL_MORPHINE] = 2;
-  backpack.FillStandardKit();
+  // Drawers are stocked with their contents; the bag-valve mask comes after its three bags and is carried
+  // as itself.
   for (int head : {TOOL_MEDICINE_SYRINGE, TOOL_IV, TOOL_ET_KIT, TOOL_CRICH_KIT}) {
     int expected = backpack.kitCount[head];
     for (int row = 0; row < kToolCount; ++row)
@@ -56,23 +50,15 @@ TEST_F(BackpackTest, StandardKitStocksDrawersWithTheirContents) {
     EXPECT_EQ(backpack.count[head], expected) << "drawer " << head;
     EXPECT_GT(backpack.count[head], backpack.kitCount[head]) << "drawer " << head;
   }
-  // The bag-valve mask comes after its three bags and is carried as itself.
   EXPECT_EQ(backpack.count[TOOL_AMBU_BAG], backpack.kitCount[TOOL_AMBU_BAG]);
-}
 
-TEST_F(BackpackTest, StandardKitCarriesEveryNonConsumableOnce) {
-  backpack.FillStandardKit();
+  // Every non-consumable is carried once; a kit whose parts were counted into it is still one piece of its
+  // own weight: the pack weighs exactly the pieces put in, no less.
   for (int row = TOOL_RADIO; row < kToolCount; ++row)
     if (!ToolTable[row].IsConsumable()) {
       EXPECT_LE(backpack.count[row], 1) << "row " << row;
     }
   EXPECT_EQ(backpack.count[TOOL_MINOR_SURGERY_KIT], 1);
-}
-
-TEST_F(BackpackTest, StandardKitWeighsWhatItHolds) {
-  backpack.FillStandardKit();
-  // A kit whose parts were counted into it is still one piece of its own weight: the pack weighs exactly
-  // the pieces put in, no less.
   EXPECT_NEAR(backpack.weight, WeighedPieces(), 1e-4);
   EXPECT_NEAR(backpack.volume, MeasuredPieces(), 1e-3);
   const float before = backpack.weight;
@@ -119,22 +105,19 @@ TEST_F(BackpackTest, StandardKitChangesNothingWhileTheChoiceIsKept) {
 
 // ---- the kit the screen starts from ----
 
-TEST_F(BackpackTest, ExpertStartsWithOnlyTheHandAndTheDrawerContents) {
+TEST_F(BackpackTest, ExpertStartsWithOnlyTheHandAndTheDrawerContentsOthersWithTheStandardKit) {
   LoadStartingKit(2);
   for (int row = 0; row < kToolCount; ++row) {
     const bool expected = row == TOOL_ACTION || ToolTable[row].HasParent();
     EXPECT_EQ(backpack.count[row], expected ? 1 : 0) << "row " << row;
+    // Nothing the player can see in the list: the hand and the contents are never listed.
+    if (expected) {
+      EXPECT_FALSE(IsPackableTool(row));
+    }
   }
   EXPECT_EQ(backpack.weight, 0.0f);
   EXPECT_EQ(backpack.totalItems, 0);
-  // Nothing the player can see in the list: the hand and the contents are never listed.
-  for (int row = 0; row < kToolCount; ++row)
-    if (backpack.count[row] > 0) {
-      EXPECT_FALSE(IsPackableTool(row));
-    }
-}
 
-TEST_F(BackpackTest, NoviceAndIntermediateStartWithTheStandardKit) {
   for (int level : {0, 1}) {
     backpack = Backpack();
     keepBackpack = false;
@@ -184,7 +167,7 @@ struct GuardedKit {
   }
 };
 
-TEST(CountKitTools, ExamFindingsAndHintStepsCountOtherStepsDoNot) {
+TEST(CountKitTools, ExamFindingsAndHintStepsCountOtherStepsAndTheFirstListsExtraFindingsDoNot) {
   Lists l;
   const StepList* track =
       l.Add({Step(TOOL_GLOVE), Step(TOOL_BANDAGE), Step(TOOL_TOURNIQUET, STEP_HINT), Step(TOOL_TOURNIQUET, STEP_HINT),
@@ -197,6 +180,13 @@ TEST(CountKitTools, ExamFindingsAndHintStepsCountOtherStepsDoNot) {
   EXPECT_EQ(k.kit[TOOL_TOURNIQUET], 2);  // consumable: each step
   EXPECT_EQ(k.kit[TOOL_SCISSORS], 1);    // carried once
   EXPECT_EQ(k.Total(), 4);
+
+  // The first list's own first-step findings are not counted.
+  const StepList* findings = l.Add({Step(TOOL_BANDAGE)});
+  GuardedKit none;
+  const StepList* first[kTrackCount] = {l.Add({Step(TOOL_SCISSORS, 0, nullptr, findings)}), nullptr, nullptr};
+  CountKitToolsOfLists(none.kit, first);
+  EXPECT_EQ(none.Total(), 0);
 }
 
 TEST(CountKitTools, TheLastHintStepsNextListIsWalkedWithItsFirstStepsFindings) {
@@ -215,16 +205,6 @@ TEST(CountKitTools, TheLastHintStepsNextListIsWalkedWithItsFirstStepsFindings) {
   EXPECT_EQ(k.kit[TOOL_IV], 1);
   EXPECT_EQ(k.kit[TOOL_OCCLUSIVE_DRESSING], 0);  // neither a finding nor a hint
   EXPECT_EQ(k.kit[TOOL_SCISSORS], 0);
-}
-
-TEST(CountKitTools, TheFirstListsOwnFirstStepFindingsAreNotCounted) {
-  Lists l;
-  const StepList* findings = l.Add({Step(TOOL_BANDAGE)});
-  const StepList* track = l.Add({Step(TOOL_SCISSORS, 0, nullptr, findings)});
-  GuardedKit k;
-  const StepList* lists[kTrackCount] = {track, nullptr, nullptr};
-  CountKitToolsOfLists(k.kit, lists);
-  EXPECT_EQ(k.Total(), 0);
 }
 
 TEST(CountKitTools, TextureStepsAreSkippedEverywhere) {
@@ -258,12 +238,6 @@ TEST(CountKitTools, ALoopingChainEnds) {
   EXPECT_EQ(k.kit[TOOL_TOURNIQUET], 2);
 }
 
-TEST_F(BackpackTest, WoundRowsOutsideTheTableAddNothing) {
-  backpack.CountKitTools(-1);
-  backpack.CountKitTools(kWoundTypeCount);
-  for (int row = 0; row < kToolCount; ++row) EXPECT_EQ(backpack.kitCount[row], 0);
-}
-
 TEST_F(BackpackTest, EveryWoundsKitCarriesEachNonConsumableOnceAndAddsUp) {
   for (int wound = 0; wound < kWoundTypeCount; ++wound) {
     backpack.Clear();
@@ -280,6 +254,11 @@ TEST_F(BackpackTest, EveryWoundsKitCarriesEachNonConsumableOnceAndAddsUp) {
       }
     }
   }
+  // Wound rows outside the table add nothing.
+  backpack.Clear();
+  backpack.CountKitTools(-1);
+  backpack.CountKitTools(kWoundTypeCount);
+  for (int row = 0; row < kToolCount; ++row) EXPECT_EQ(backpack.kitCount[row], 0);
 }
 
 }  // namespace

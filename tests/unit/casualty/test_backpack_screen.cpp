@@ -161,30 +161,25 @@ TEST_F(BackpackScreenTest, EveryOfferedToolCanBePointedAtInItsRow) {
   }
 }
 
-TEST_F(BackpackScreenTest, PastTheLastIconOfARowThereIsNoTool) {
-  Build();
-  ASSERT_LT(toolStripRightEdge[kToolStripLastTopRow], toolStripWidth);
-  toolStripScroll = toolStripWidth - StripWindowWidth();
-  const int x = ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] + 1);
-  ASSERT_GT(x, 0);
-  EXPECT_EQ(StripToolAt(x, TopRowY()).row, -1);
-  EXPECT_GE(StripToolAt(x, BottomRowY()).row, 0);
-
-  const int totalBefore = backpack.totalItems;
-  ClickAt(x, TopRowY());
-  EXPECT_EQ(backpack.totalItems, totalBefore);
-}
-
-TEST_F(BackpackScreenTest, AClickOnTheStripPacksTheToolUnderThePointer) {
+TEST_F(BackpackScreenTest, AClickOnTheStripPacksTheToolUnderThePointerAndPastTheLastIconNothing) {
   difficulty = 2;
   Build();
   toolStripScroll = toolStripRightEdge[TOOL_BANDAGE] - StripWindowWidth() / 2;
-  const int x = ScreenXOfStripColumn(toolStripRightEdge[TOOL_BANDAGE] - 1);
+  int x = ScreenXOfStripColumn(toolStripRightEdge[TOOL_BANDAGE] - 1);
   ASSERT_GT(x, 0);
   ClickAt(x, TopRowY());
   ClickAt(x, TopRowY());
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 2);
   EXPECT_EQ(backpackListOrder[0], TOOL_BANDAGE);
+
+  ASSERT_LT(toolStripRightEdge[kToolStripLastTopRow], toolStripWidth);
+  toolStripScroll = toolStripWidth - StripWindowWidth();
+  x = ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] + 1);
+  ASSERT_GT(x, 0);
+  EXPECT_EQ(StripToolAt(x, TopRowY()).row, -1);
+  EXPECT_GE(StripToolAt(x, BottomRowY()).row, 0);
+  ClickAt(x, TopRowY());
+  EXPECT_EQ(backpack.totalItems, 2);
 }
 
 TEST_F(BackpackScreenTest, ThePointerOnAToolFramesItAndOffTheIconsNothing) {
@@ -238,7 +233,7 @@ class BackpackListTest : public BackpackScreenTest {
   static int LineBottom(int k) { return LineTop(k + 1) - 1; }
 };
 
-TEST_F(BackpackListTest, EveryPixelRowOfALineNamesThatLinesTool) {
+TEST_F(BackpackListTest, EveryPixelRowOfALineNamesThatLinesToolAndOnlyListedToolsHaveALine) {
   // The most recent first: tourniquet, scissors, bandage.
   const int expected[] = {TOOL_TOURNIQUET, TOOL_SCISSORS, TOOL_BANDAGE};
   for (int k = 1; k <= 3; ++k) {
@@ -249,21 +244,7 @@ TEST_F(BackpackListTest, EveryPixelRowOfALineNamesThatLinesTool) {
     }
   }
   EXPECT_EQ(ListPositionAt(LineBottom(3) + 1), -1);
-}
-
-TEST_F(BackpackListTest, AClickOnTheLowerEdgeOfALineTakesOutThatLinesTool) {
-  ClickAt(450, LineBottom(1));
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 0);
-  EXPECT_EQ(backpack.count[TOOL_SCISSORS], 1);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
-}
-
-TEST_F(BackpackListTest, AClickBelowTheLastLineTakesOutNothing) {
-  ClickAt(450, LineBottom(3) + 3);
-  EXPECT_EQ(backpack.totalItems, 3);
-}
-
-TEST_F(BackpackListTest, CarriedToolsWithoutALineAndToolsNotCarriedAreMarked) {
+  // Carried tools without a line and tools not carried are marked.
   for (int i = 0; i < kToolCount; ++i) {
     const int row = backpackListOrder[i];
     if (backpack.count[row] < 1) {
@@ -274,6 +255,15 @@ TEST_F(BackpackListTest, CarriedToolsWithoutALineAndToolsNotCarriedAreMarked) {
       EXPECT_GT(listRowBottom[i], 0.0f);
     }
   }
+}
+
+TEST_F(BackpackListTest, AClickOnTheLowerEdgeOfALineTakesOutThatLinesToolAndBelowTheLastLineNothing) {
+  ClickAt(450, LineBottom(3) + 3);
+  EXPECT_EQ(backpack.totalItems, 3);
+  ClickAt(450, LineBottom(1));
+  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 0);
+  EXPECT_EQ(backpack.count[TOOL_SCISSORS], 1);
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
 }
 
 TEST_F(BackpackListTest, TheBarsGrowWithWhatIsPacked) {

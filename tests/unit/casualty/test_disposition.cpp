@@ -49,9 +49,7 @@ TEST_F(DispositionTest, TheCallIsJudgedBySeverityForOwnSoldiersAndEnemiesAlwaysG
     EXPECT_EQ(patient.score, 20 + reward);
     EXPECT_EQ(MissionScore(), missionBefore + reward);
   }
-}
-
-TEST_F(DispositionTest, AChoiceThatIsNeitherCallChangesNothing) {
+  // A choice that is neither call changes nothing.
   TreatedPatient patient;
   EXPECT_EQ(patient.JudgeDisposition(2), kNoCasualtyChange);
   EXPECT_EQ(patient.verdict, VERDICT_NONE);

@@ -124,10 +124,7 @@ TEST_F(HintTest, AStepIsNamedWithItsToolAndWhereItLiesOnThisPatient) {
   GiveTracks(patient, nullptr, nullptr, kTrack2);
   patient.side = 0;
   EXPECT_STREQ(BuildHint(patient), "Try Rigid Splint to left thigh");
-}
-
-TEST_F(HintTest, ARemovalStepIsOfferedAsTakingSomethingOff) {
-  VitalsPatient patient;
+  // A removal step is offered as taking something off.
   GiveTracks(patient, kTourniquetOff, nullptr, nullptr);
   EXPECT_STREQ(BuildHint(patient), "Try removing Tourniquet from right thigh");
 }
@@ -148,7 +145,7 @@ TEST_F(HintTest, WithNothingLeftToDoTheHintSaysWhereHeGoes) {
 
 // ---- the cost ----
 
-TEST_F(HintTest, TheSameHintIsChargedOnceAtTheStepsOwnPoints) {
+TEST_F(HintTest, TheSameHintIsChargedOnceAtTheStepsOwnPointsAndAHintWithoutAStepCostsFive) {
   VitalsPatient patient;
   GiveTracks(patient, nullptr, kTrack1, nullptr);
   patient.multipliers[1] = 3;  // the cost is the step's points, not what the track would pay
@@ -159,15 +156,11 @@ TEST_F(HintTest, TheSameHintIsChargedOnceAtTheStepsOwnPoints) {
   EXPECT_EQ(patient.score, 13);
   EXPECT_EQ(MissionScore(), mission - 7);
   EXPECT_EQ(lastChargedHintText, "Try Morphine to right elbow");
-}
 
-TEST_F(HintTest, AHintWithoutAStepCostsFive) {
-  VitalsPatient patient;
   GiveTracks(patient, nullptr, nullptr, nullptr);
-  const int32_t mission = MissionScore();
   BuildHint(patient);
-  EXPECT_EQ(patient.score, -kPlainHintCost);
-  EXPECT_EQ(MissionScore(), mission - kPlainHintCost);
+  EXPECT_EQ(patient.score, 13 - kPlainHintCost);
+  EXPECT_EQ(MissionScore(), mission - 7 - kPlainHintCost);
 }
 
 TEST_F(HintTest, FreeHintsAreSpentFirstOnePerNewText) {
@@ -186,31 +179,29 @@ TEST_F(HintTest, FreeHintsAreSpentFirstOnePerNewText) {
   EXPECT_EQ(MissionScore(), mission - 2);
 }
 
-TEST_F(HintTest, NovicesAskForFree) {
+TEST_F(HintTest, NovicesAndTheDeveloperSwitchAskForFree) {
   difficulty = 0;
-  VitalsPatient patient;
+  VitalsPatient novice;
   const int32_t mission = MissionScore();
-  GiveTracks(patient, kTrack0Keeps, nullptr, nullptr);
-  BuildHint(patient);
-  GiveTracks(patient, nullptr, nullptr, nullptr);
-  BuildHint(patient);
-  EXPECT_EQ(patient.freeHints, kUnlimitedFreeHints - 2);
-  EXPECT_EQ(patient.score, 0);
+  GiveTracks(novice, kTrack0Keeps, nullptr, nullptr);
+  BuildHint(novice);
+  GiveTracks(novice, nullptr, nullptr, nullptr);
+  BuildHint(novice);
+  EXPECT_EQ(novice.freeHints, kUnlimitedFreeHints - 2);
+  EXPECT_EQ(novice.score, 0);
   EXPECT_EQ(MissionScore(), mission);
-}
 
-TEST_F(HintTest, TheDeveloperSwitchMakesEveryHintFree) {
+  difficulty = 2;
+  lastChargedHintText.clear();
   VitalsPatient patient;
   patient.freeHints = 1;
   freeHintsMode = 1;
   GiveTracks(patient, kTrack0Keeps, nullptr, nullptr);
-  const int32_t mission = MissionScore();
   EXPECT_STREQ(BuildHint(patient), "Try Bandage to head");
   EXPECT_EQ(patient.freeHints, 1);
   EXPECT_EQ(patient.score, 0);
   EXPECT_EQ(MissionScore(), mission);
   EXPECT_TRUE(lastChargedHintText.empty());
-
   freeHintsMode = 0;
   BuildHint(patient);
   EXPECT_EQ(patient.freeHints, 0) << "the same text, now asked without the switch, is charged";

@@ -84,9 +84,6 @@ TEST_F(PickerTest, TheSpecialCasualtyComesFromThePreferredRowsInTheirOrder) {
     ResetInjuryPicks();
     EXPECT_EQ(PickCasualtyInjury(1), expected) << "seed " << seed;
   }
-  for (int32_t row : preferredInjuries) {
-    EXPECT_EQ(WoundTypeTable[row].conditionFlags & (WOUND_NEVER_RANDOM | WOUND_DEBUG_ONLY), 0u) << "row " << row;
-  }
 }
 
 TEST_F(PickerTest, ASpecialCasualtyWithNoPreferredRowLeftFallsThroughToTheMissionsRows) {
@@ -155,7 +152,7 @@ TEST_F(PickerTest, NeitherMaskRowsAreDrawnOnlyWhenTheMissionsRowsAreUsedUp) {
   }
 }
 
-TEST_F(PickerTest, RowsNeverDrawnAtRandomStayOutOfBothPassesEvenWithAMissionBit) {
+TEST_F(PickerTest, RowsNeverDrawnStayOutEvenWithAMissionBitAndDeveloperOnlyRowsNeedThePickerShowingAll) {
   missionNumber = 4;
   difficulty = 1;
   int neverRandom = 0;
@@ -166,29 +163,19 @@ TEST_F(PickerTest, RowsNeverDrawnAtRandomStayOutOfBothPassesEvenWithAMissionBit)
     }
   }
   ASSERT_GT(neverRandom, 0);
-  for (uint32_t seed = 1; seed <= 5; ++seed) {
-    srand(seed);
-    ResetInjuryPicks();
-    for (int32_t row : DrawAll()) EXPECT_EQ(rows[row].conditionFlags & WOUND_NEVER_RANDOM, 0u) << "row " << row;
-  }
-}
-
-TEST_F(PickerTest, DeveloperOnlyRowsAreOfferedOnlyWhileThePickerShowsEveryRow) {
-  missionNumber = 2;
-  difficulty = 1;
   const int32_t debugRow = 3;
   rows[debugRow].conditionFlags |= WOUND_DEBUG_ONLY;
-  for (uint32_t& mask : rows[debugRow].maskA) mask |= MissionBit(2);
-
-  woundPickerAll = 0;
-  ResetInjuryPicks();
-  std::vector<int32_t> drawn = DrawAll();
-  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), debugRow), 0);
-
-  woundPickerAll = 1;
-  ResetInjuryPicks();
-  drawn = DrawAll();
-  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), debugRow), 1);
+  for (uint32_t& mask : rows[debugRow].maskA) mask |= MissionBit(4);
+  for (uint8_t pickerAll : {0, 1}) {
+    woundPickerAll = pickerAll;
+    for (uint32_t seed = 1; seed <= 5; ++seed) {
+      srand(seed);
+      ResetInjuryPicks();
+      const std::vector<int32_t> drawn = DrawAll();
+      for (int32_t row : drawn) EXPECT_EQ(rows[row].conditionFlags & WOUND_NEVER_RANDOM, 0u) << "row " << row;
+      EXPECT_EQ(std::count(drawn.begin(), drawn.end(), debugRow), pickerAll) << "seed " << seed;
+    }
+  }
 }
 
 TEST_F(PickerTest, ThePickerFallsBackToRowZeroWithoutRecordingIt) {

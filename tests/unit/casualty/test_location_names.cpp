@@ -8,53 +8,48 @@
 namespace kestrine {
 namespace {
 
-std::string Name(BodyLocation mask) { return BodyLocationName(mask); }
-
-TEST(BodyLocationNameTest, SideBitsChooseTheNameSet) {
-  EXPECT_EQ(Name(LOC_RIGHT | LOC_THIGH), "right thigh");
-  EXPECT_EQ(Name(LOC_LEFT | LOC_THIGH), "left thigh");
-  EXPECT_EQ(Name(LOC_THIGH), "thigh");
-  EXPECT_EQ(Name(kSideBits | LOC_THIGH), "thigh") << "both side bits are the midline";
-  EXPECT_EQ(Name(LOC_RIGHT | LOC_EYE), "right eye");
-  EXPECT_EQ(Name(LOC_LEFT | LOC_EAR), "left ear");
-  EXPECT_EQ(Name(LOC_LEFT | LOC_HIP), "left hip");
-  EXPECT_EQ(Name(kSideBits | LOC_HIP), "hip");
-  EXPECT_EQ(Name(LOC_RIGHT | LOC_CHEST), "chest") << "midline regions have one name in every set";
-  EXPECT_EQ(Name(LOC_LEFT | LOC_SHOULDER), "left shoulder") << "the shoulder is bit 26";
-  EXPECT_EQ(Name(LOC_SHOULDER), "shoulder");
+TEST(BodyLocationNameTest, SideBitsChooseTheNameSetAndAWholeGroupNamesTheGroup) {
+  const struct {
+    BodyLocation mask;
+    const char* name;
+  } cases[] = {
+      {LOC_RIGHT | LOC_THIGH, "right thigh"},
+      {LOC_LEFT | LOC_THIGH, "left thigh"},
+      {LOC_THIGH, "thigh"},
+      {kSideBits | LOC_THIGH, "thigh"},  // both side bits are the midline
+      {LOC_RIGHT | LOC_EYE, "right eye"},
+      {LOC_LEFT | LOC_EAR, "left ear"},
+      {LOC_LEFT | LOC_HIP, "left hip"},
+      {kSideBits | LOC_HIP, "hip"},
+      {LOC_RIGHT | LOC_CHEST, "chest"},            // midline regions have one name in every set
+      {LOC_LEFT | LOC_SHOULDER, "left shoulder"},  // the shoulder is bit 26
+      {LOC_SHOULDER, "shoulder"},
+      // A mask that is exactly a group names the group; a group plus more is not the group.
+      {LOC_RIGHT | kWholeLeg, "right leg"},
+      {LOC_LEFT | kWholeLeg, "left leg"},
+      {LOC_RIGHT | kArmWithoutHand, "right arm"},
+      {kSideBits | kWholeHead, "head"},
+      {kSideBits | kWholeTorso, "torso"},
+      {kAnyBodyPart, "any body part"},
+      {LOC_LEFT | kWholeLeg | LOC_HAND, "left foot"},
+      // Any other mask names its highest region.
+      {LOC_RIGHT | LOC_HAND | LOC_FOREARM, "right forearm"},
+      {LOC_RIGHT | kArmWithoutHand | LOC_NECK, "right forearm"},
+      {LOC_HEAD | LOC_EYE, "eye"},
+      // The group bits name something only when a whole group was folded into them.
+      {LOC_RIGHT | LOC_LEG | LOC_FOOT, "right foot"},
+      {LOC_LEFT | LOC_TORSO | LOC_NECK, "neck"},
+      // Nothing left is bit 0: the arm.
+      {LOC_RIGHT | LOC_LEG, "right arm"},
+      {LOC_RIGHT, "right arm"},
+      {LOC_LEFT, "left arm"},
+      {0, "arm"},
+      {kSideBits, "arm"},
+  };
+  for (const auto& c : cases) EXPECT_STREQ(BodyLocationName(c.mask), c.name) << std::hex << c.mask;
 }
 
-TEST(BodyLocationNameTest, AMaskThatIsAWholeGroupNamesTheGroup) {
-  EXPECT_EQ(Name(LOC_RIGHT | kWholeLeg), "right leg");
-  EXPECT_EQ(Name(LOC_LEFT | kWholeLeg), "left leg");
-  EXPECT_EQ(Name(LOC_RIGHT | kArmWithoutHand), "right arm");
-  EXPECT_EQ(Name(kSideBits | kWholeHead), "head");
-  EXPECT_EQ(Name(kSideBits | kWholeTorso), "torso");
-  EXPECT_EQ(Name(kAnyBodyPart), "any body part");
-}
-
-TEST(BodyLocationNameTest, AnyOtherMaskNamesItsHighestRegion) {
-  EXPECT_EQ(Name(LOC_RIGHT | LOC_HAND | LOC_FOREARM), "right forearm");
-  EXPECT_EQ(Name(LOC_LEFT | kWholeLeg | LOC_HAND), "left foot") << "a group plus more is not the group";
-  EXPECT_EQ(Name(LOC_RIGHT | kArmWithoutHand | LOC_NECK), "right forearm");
-  EXPECT_EQ(Name(LOC_HEAD | LOC_EYE), "eye");
-}
-
-TEST(BodyLocationNameTest, GroupBitsInTheMaskItselfAreDropped) {
-  // The group bits name something only when a whole group was folded into them.
-  EXPECT_EQ(Name(LOC_RIGHT | LOC_LEG | LOC_FOOT), "right foot");
-  EXPECT_EQ(Name(LOC_LEFT | LOC_TORSO | LOC_NECK), "neck");
-  EXPECT_EQ(Name(LOC_RIGHT | LOC_LEG), "right arm") << "nothing left is bit 0";
-}
-
-TEST(BodyLocationNameTest, AnEmptyMaskNamesTheArm) {
-  EXPECT_EQ(Name(LOC_RIGHT), "right arm");
-  EXPECT_EQ(Name(LOC_LEFT), "left arm");
-  EXPECT_EQ(Name(0), "arm");
-  EXPECT_EQ(Name(kSideBits), "arm");
-}
-
-TEST(StepLocationNameTest, TheWoundedSideIsRightForSideZeroAndLeftForSideOne) {
+TEST(StepLocationNameTest, TheWoundedSideIsRightForSideZeroAndLeftForSideOneAndTheStepsOwnSideBitsAreKept) {
   TreatmentStep step;
   step.location = LOC_CALF;
   struct Case {
@@ -71,10 +66,7 @@ TEST(StepLocationNameTest, TheWoundedSideIsRightForSideZeroAndLeftForSideOne) {
     EXPECT_STREQ(StepLocationName(step, c.patientSide), c.name)
         << "step side " << c.stepSide << ", patient side " << c.patientSide;
   }
-}
-
-TEST(StepLocationNameTest, SideBitsOfTheStepItselfAreKeptAndCanMakeItMidline) {
-  TreatmentStep step;
+  // Side bits of the step itself are kept, and can make it midline.
   step.location = LOC_LEFT | LOC_HAND;
   step.side = STEP_SIDE_ANY;
   EXPECT_STREQ(StepLocationName(step, 0), "hand");

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "casualty/mission_score.h"
 #include "wound_fixture.h"
@@ -20,38 +21,25 @@ constexpr TreatmentStep kEnd{};
 bool IsLimb(const WoundType& w) { return IsOneSidedRegion(w.location); }
 bool IsMidline(const WoundType& w) { return w.location != 0 && !IsOneSidedRegion(w.location); }
 
-TEST_F(WoundTest, LimbWoundWithRandomRuleHasOneSideBitDrawnFromTheGenerator) {
-  const int row = FindRow([](const WoundType& w) { return IsLimb(w) && w.sideRule == SIDE_RULE_RANDOM; });
-  ASSERT_GE(row, 0);
-  std::set<int32_t> sides;
-  for (uint32_t seed = 1; seed <= 16; ++seed) {
-    srand(seed);
-    const int expected = rand() & 1;
-    srand(seed);
-    RecordingPatient patient;
-    SetUpWound(patient, row, nullptr);
-    EXPECT_EQ(patient.side, expected);
-    EXPECT_EQ(patient.sideBits, expected == 0 ? LOC_RIGHT : LOC_LEFT);
-    sides.insert(patient.side);
+TEST_F(WoundTest, TheRandomSideRuleDrawsTheSideALimbGetsItsSideBitAndAMidlineWoundBoth) {
+  for (const bool limb : {true, false}) {
+    const int row = FindRow([&](const WoundType& w) {
+      return (limb ? IsLimb(w) : w.location == LOC_CHEST) && w.sideRule == SIDE_RULE_RANDOM;
+    });
+    ASSERT_GE(row, 0);
+    std::set<int32_t> sides;
+    for (uint32_t seed = 1; seed <= 16; ++seed) {
+      srand(seed);
+      const int expected = rand() & 1;
+      srand(seed);
+      RecordingPatient patient;
+      SetUpWound(patient, row, nullptr);
+      EXPECT_EQ(patient.side, expected) << "row " << row;
+      EXPECT_EQ(patient.sideBits, !limb ? kSideBits : expected == 0 ? LOC_RIGHT : LOC_LEFT) << "row " << row;
+      sides.insert(patient.side);
+    }
+    EXPECT_EQ(sides.size(), 2u) << "both sides come up over sixteen seeds";
   }
-  EXPECT_EQ(sides.size(), 2u) << "both sides come up over sixteen seeds";
-}
-
-TEST_F(WoundTest, ChestWoundWithRandomRuleHasBothSideBitsAndARandomSide) {
-  const int row = FindRow([](const WoundType& w) { return w.location == LOC_CHEST && w.sideRule == SIDE_RULE_RANDOM; });
-  ASSERT_GE(row, 0);
-  std::set<int32_t> sides;
-  for (uint32_t seed = 1; seed <= 16; ++seed) {
-    srand(seed);
-    const int expected = rand() & 1;
-    srand(seed);
-    RecordingPatient patient;
-    SetUpWound(patient, row, nullptr);
-    EXPECT_EQ(patient.sideBits, kSideBits);
-    EXPECT_EQ(patient.side, expected);
-    sides.insert(patient.side);
-  }
-  EXPECT_EQ(sides.size(), 2u);
 }
 
 TEST_F(WoundTest, FixedSideRulesGiveTheirSideWithoutDrawing) {
@@ -78,58 +66,54 @@ TEST_F(WoundTest, FixedSideRulesGiveTheirSideWithoutDrawing) {
   }
 }
 
-TEST_F(WoundTest, SavedSideLineIsReadAndABrokenOneFallsBackToTheRule) {
+TEST_F(WoundTest, ASavedOrReplayedSideIsKeptWithoutDrawingAndABrokenSavedLineFallsBackToTheRule) {
   const int row = FindRow([](const WoundType& w) { return IsLimb(w) && w.sideRule == SIDE_RULE_RANDOM; });
   ASSERT_GE(row, 0);
-  {
+  for (const char* line : {"1 -1073741824\n", "7 12345\n"}) {  // both side bits as a signed number; nonsense
     std::FILE* stream = std::tmpfile();
     ASSERT_NE(stream, nullptr);
-    std::fputs("1 -1073741824\n", stream);  // both side bits, as a signed number
+    std::fputs(line, stream);
     std::rewind(stream);
     srand(5);
     const uint32_t before = RandomState();
     RecordingPatient patient;
     SetUpWound(patient, row, stream);
-    EXPECT_EQ(patient.side, 1);
-    EXPECT_EQ(patient.sideBits, kSideBits);
-    EXPECT_EQ(RandomState(), before) << "a saved side draws nothing";
     std::fclose(stream);
+    if (line[0] == '1') {
+      EXPECT_EQ(patient.side, 1);
+      EXPECT_EQ(patient.sideBits, kSideBits);
+      EXPECT_EQ(RandomState(), before) << "a saved side draws nothing";
+    } else {
+      EXPECT_NE(RandomState(), before) << "the rule draws the side";
+      EXPECT_EQ(patient.sideBits, patient.side == 0 ? LOC_RIGHT : LOC_LEFT);
+    }
   }
-  {
-    std::FILE* stream = std::tmpfile();
-    ASSERT_NE(stream, nullptr);
-    std::fputs("7 12345\n", stream);
-    std::rewind(stream);
-    RecordingPatient patient;
-    SetUpWound(patient, row, stream);
-    EXPECT_TRUE(patient.side == 0 || patient.side == 1);
-    EXPECT_EQ(patient.sideBits, patient.side == 0 ? LOC_RIGHT : LOC_LEFT);
-    std::fclose(stream);
-  }
-}
-
-TEST_F(WoundTest, ReplayKeepsTheSideItHas) {
-  const int row = FindRow([](const WoundType& w) { return IsLimb(w) && w.sideRule == SIDE_RULE_RANDOM; });
-  ASSERT_GE(row, 0);
-  RecordingPatient patient;
-  patient.side = 1;
-  patient.sideBits = kSideBits;
+  RecordingPatient replayed;
+  replayed.side = 1;
+  replayed.sideBits = kSideBits;
   replayingSave = 1;
   const uint32_t before = RandomState();
-  SetUpWound(patient, row, nullptr);
-  EXPECT_EQ(patient.side, 1);
-  EXPECT_EQ(patient.sideBits, kSideBits);
+  SetUpWound(replayed, row, nullptr);
+  EXPECT_EQ(replayed.side, 1);
+  EXPECT_EQ(replayed.sideBits, kSideBits);
   EXPECT_EQ(RandomState(), before);
 }
 
-// ---- clocks, condition and tracks ----
+// ---- every row: clocks, condition, tracks, and the set-up findings on slots making the maximum ----
 
-TEST_F(WoundTest, DeadlinesAreMillisecondsAndTheTimeBarFollowsTheFirstDeadlineThatIsSet) {
+TEST_F(WoundTest, EveryRowSetsUpItsClocksConditionTracksFindingsAndMaximum) {
+  const WoundType& healthy = WoundTypeTable[WOUND_HEALTHY];
+  const WoundType& moreHealthy = WoundTypeTable[WOUND_MORE_HEALTHY];
   for (int row = 0; row < kWoundTypeCount; ++row) {
     const WoundType& w = WoundTypeTable[row];
     RecordingPatient patient;
     patient.clockMs = 1234;
+    patient.dead = 1;
+    const int32_t maximumBefore = MissionMaximum();
     SetUpWound(patient, row, nullptr);
+    SCOPED_TRACE("row " + std::to_string(row));
+
+    // Deadlines in milliseconds; the time bar follows the first deadline that is set, death first.
     EXPECT_EQ(patient.clockMs, 0);
     EXPECT_EQ(patient.minorShockDeadline, w.deadlines[0] * 1000);
     EXPECT_EQ(patient.majorShockDeadline, w.deadlines[1] * 1000);
@@ -137,44 +121,46 @@ TEST_F(WoundTest, DeadlinesAreMillisecondsAndTheTimeBarFollowsTheFirstDeadlineTh
     int32_t bar = w.deadlines[0] * 3000;
     if (w.deadlines[1] != 0) bar = w.deadlines[1] * 1000 * 3 / 2;
     if (w.deadlines[2] != 0) bar = w.deadlines[2] * 1000;
-    EXPECT_EQ(patient.timeBarLength, bar) << "row " << row;
-  }
-}
+    EXPECT_EQ(patient.timeBarLength, bar);
 
-TEST_F(WoundTest, ConditionAndRatesComeFromTheRow) {
-  for (int row = 0; row < kWoundTypeCount; ++row) {
-    const WoundType& w = WoundTypeTable[row];
-    RecordingPatient patient;
-    patient.dead = 1;
-    SetUpWound(patient, row, nullptr);
     EXPECT_EQ(patient.dead, 0);
-    EXPECT_EQ(patient.conscious, (w.conditionFlags & WOUND_CONSCIOUS) ? 1 : 0) << "row " << row;
-    EXPECT_EQ(patient.canSpeak, (w.conditionFlags & WOUND_CAN_SPEAK) ? 1 : 0) << "row " << row;
-    EXPECT_EQ(patient.movable, (w.conditionFlags & WOUND_UNMOVABLE) ? 0 : 1) << "row " << row;
+    EXPECT_EQ(patient.conscious, (w.conditionFlags & WOUND_CONSCIOUS) ? 1 : 0);
+    EXPECT_EQ(patient.canSpeak, (w.conditionFlags & WOUND_CAN_SPEAK) ? 1 : 0);
+    EXPECT_EQ(patient.movable, (w.conditionFlags & WOUND_UNMOVABLE) ? 0 : 1);
     EXPECT_EQ(patient.bleedRate, w.bleedRate);
     EXPECT_EQ(patient.secondRate, w.secondRate);
     EXPECT_EQ(patient.currentWound, row);
-  }
-}
 
-TEST_F(WoundTest, TracksHealthyListsAndShockTracksAreSeeded) {
-  const WoundType& healthy = WoundTypeTable[WOUND_HEALTHY];
-  const WoundType& moreHealthy = WoundTypeTable[WOUND_MORE_HEALTHY];
-  for (int row = 0; row < kWoundTypeCount; ++row) {
-    RecordingPatient patient;
-    SetUpWound(patient, row, nullptr);
-    for (int i = 0; i < kTrackCount; ++i) {
-      EXPECT_EQ(patient.currentLists[i], WoundTypeTable[row].lists[i]) << "row " << row;
-      EXPECT_EQ(patient.healthyLists[i], healthy.lists[i]);
-      EXPECT_EQ(patient.healthyLists[3 + i], moreHealthy.lists[i]);
-    }
+    // The wound's own tracks, the healthy lists, and the shock tracks (none for wounds whose own chain
+    // treats the deterioration; heat stroke for heat exhaustion).
     const bool ownChain = row == WOUND_CHEST_GUNSHOTS || row == WOUND_TENSION_MULTIPLE ||
                           row == WOUND_TENSION_SHRAPNEL || row == WOUND_STAB_NECK;
     const int minorRow = row == WOUND_HEAT_EXHAUSTION ? WOUND_HEAT_STROKE : WOUND_MINOR_SHOCK;
     for (int i = 0; i < kTrackCount; ++i) {
-      EXPECT_EQ(patient.minorShockLists[i], ownChain ? nullptr : WoundTypeTable[minorRow].lists[i]) << "row " << row;
+      EXPECT_EQ(patient.currentLists[i], w.lists[i]);
+      EXPECT_EQ(patient.healthyLists[i], healthy.lists[i]);
+      EXPECT_EQ(patient.healthyLists[3 + i], moreHealthy.lists[i]);
+      EXPECT_EQ(patient.minorShockLists[i], ownChain ? nullptr : WoundTypeTable[minorRow].lists[i]);
       EXPECT_EQ(patient.majorShockLists[i], ownChain ? nullptr : WoundTypeTable[WOUND_MAJOR_SHOCK].lists[i]);
     }
+
+    ASSERT_FALSE(patient.activeSteps.empty());
+    EXPECT_EQ(patient.activeSteps.back().tool, kEndOfList);
+    EXPECT_EQ(patient.activeSteps[0].tool, TOOL_GLOVE);
+    EXPECT_EQ(patient.activeSteps[1].tool, TOOL_STETHOSCOPE);
+    EXPECT_EQ(patient.activeSteps[2].tool, TOOL_STETHOSCOPE);
+    // The healthy findings carry nothing, so the points on the slots are the track heads' findings: a
+    // finding with no healthy slot to land on would be missing here.
+    int32_t findings = 0;
+    for (const StepList* list : w.lists) {
+      for (const TreatmentStep* step = list; !IsListEnd(step); ++step) {
+        if (IsTrackedTool(step->tool)) findings += step->points;
+      }
+    }
+    EXPECT_EQ(SumActivePoints(patient), findings);
+    EXPECT_EQ(patient.maxScore, findings + w.bonus + 5);
+    EXPECT_EQ(MissionMaximum() - maximumBefore, patient.maxScore);
+    EXPECT_EQ(patient.missedSteps.count, 0);
   }
 }
 
@@ -189,42 +175,6 @@ TEST_F(WoundTest, SetUpTellsTheBodyInOrderAndTracesTheTitle) {
   const size_t header = log.find("---- Patient Wound ------");
   ASSERT_NE(header, std::string::npos);
   EXPECT_NE(log.find(WoundTypeTable[WOUND_FACE_LACERATIONS].title, header), std::string::npos);
-}
-
-TEST_F(WoundTest, ARowOutsideTheTableSetsUpTheFallbackWound) {
-  RecordingPatient patient;
-  SetUpWound(patient, 58, nullptr);
-  EXPECT_EQ(patient.currentWound, WOUND_EVISCERATION);
-  SetUpWound(patient, -3, nullptr);
-  EXPECT_EQ(patient.currentWound, WOUND_EVISCERATION);
-}
-
-// ---- every row: the set-up findings land on slots and make the maximum ----
-
-TEST_F(WoundTest, EveryRowsSetUpFindingsLandOnActiveSlotsAndMakeTheMaximum) {
-  for (int row = 0; row < kWoundTypeCount; ++row) {
-    const WoundType& w = WoundTypeTable[row];
-    RecordingPatient patient;
-    const int32_t maximumBefore = MissionMaximum();
-    SetUpWound(patient, row, nullptr);
-    ASSERT_FALSE(patient.activeSteps.empty());
-    EXPECT_EQ(patient.activeSteps.back().tool, kEndOfList);
-    EXPECT_EQ(patient.activeSteps[0].tool, TOOL_GLOVE);
-    EXPECT_EQ(patient.activeSteps[1].tool, TOOL_STETHOSCOPE);
-    EXPECT_EQ(patient.activeSteps[2].tool, TOOL_STETHOSCOPE);
-    // The healthy findings carry nothing, so the points on the slots are the track heads' findings: a
-    // finding with no healthy slot to land on would be missing here.
-    int32_t findings = 0;
-    for (const StepList* list : w.lists) {
-      for (const TreatmentStep* step = list; !IsListEnd(step); ++step) {
-        if (IsTrackedTool(step->tool)) findings += step->points;
-      }
-    }
-    EXPECT_EQ(SumActivePoints(patient), findings) << "row " << row;
-    EXPECT_EQ(patient.maxScore, findings + w.bonus + 5) << "row " << row;
-    EXPECT_EQ(MissionMaximum() - maximumBefore, patient.maxScore);
-    EXPECT_EQ(patient.missedSteps.count, 0);
-  }
 }
 
 // ---- BuildActiveSteps ----
@@ -242,31 +192,25 @@ const TreatmentStep kMixedFindings[] = {
     kEnd,
 };
 
-TEST_F(WoundTest, FixedFindingsTakeSlotsZeroToTwoAndPairedRegionsAppearOncePerSide) {
-  RecordingPatient patient;
-  BuildActiveSteps(patient, kMixedFindings);
-  const auto& slots = patient.activeSteps;
-  // 3 fixed, thigh twice, Pulse Ox once, nose once, hip twice, terminator.
-  ASSERT_EQ(slots.size(), 3u + 2 + 1 + 1 + 2 + 1);
-  EXPECT_STREQ(slots[0].action, "head");
-  EXPECT_STREQ(slots[1].action, "chest");
-  EXPECT_STREQ(slots[2].action, "back");
-  EXPECT_STREQ(slots[3].action, "thigh");
-  EXPECT_EQ(slots[3].side, STEP_SIDE_WOUNDED);
-  EXPECT_STREQ(slots[4].action, "thigh");
-  EXPECT_EQ(slots[4].side, STEP_SIDE_OTHER);
-  EXPECT_STREQ(slots[5].action, "pulse ox");
-  EXPECT_EQ(slots[5].side, STEP_SIDE_ANY);
-  EXPECT_STREQ(slots[6].action, "nose");
-  EXPECT_EQ(slots[7].side, STEP_SIDE_WOUNDED);
-  EXPECT_EQ(slots[8].side, STEP_SIDE_OTHER);
-  EXPECT_EQ(slots[9].tool, kEndOfList);
-  for (const ActiveStep& slot : slots) EXPECT_EQ(slot.source, nullptr);
+// Each slot as "action/side"; the terminator as "end".
+std::vector<std::string> Slots(const Patient& patient) {
+  std::vector<std::string> slots;
+  for (const ActiveStep& slot : patient.activeSteps) {
+    slots.push_back(slot.tool == kEndOfList ? "end" : std::string(slot.action) + "/" + std::to_string(slot.side));
+    EXPECT_EQ(slot.source, nullptr);
+  }
+  return slots;
 }
 
-TEST_F(WoundTest, MissingFixedFindingsStillLeaveTheFixedSlotsAndRoomForTheRest) {
-  const TreatmentStep onlyThigh[] = {{.tool = TOOL_GLOVE, .location = LOC_THIGH, .points = 5}, kEnd};
+TEST_F(WoundTest, FixedFindingsTakeSlotsZeroToTwoPairedRegionsAppearOncePerSideAndTheRestOnce) {
   RecordingPatient patient;
+  BuildActiveSteps(patient, kMixedFindings);
+  // Sides: 0 any, 1 wounded, 2 other. The Pulse Ox is never paired.
+  EXPECT_EQ(Slots(patient), (std::vector<std::string>{"head/0", "chest/0", "back/0", "thigh/1", "thigh/2", "pulse ox/0",
+                                                      "nose/0", "hip/1", "hip/2", "end"}));
+
+  // Fixed findings missing from the list still leave their slots meaning what the exam walk expects.
+  const TreatmentStep onlyThigh[] = {{.tool = TOOL_GLOVE, .location = LOC_THIGH, .points = 5}, kEnd};
   BuildActiveSteps(patient, onlyThigh);
   ASSERT_EQ(patient.activeSteps.size(), 6u);
   EXPECT_TRUE(IsGloveOnHead(patient.activeSteps[0]));
@@ -276,7 +220,6 @@ TEST_F(WoundTest, MissingFixedFindingsStillLeaveTheFixedSlotsAndRoomForTheRest) 
   for (int i = 0; i < 3; ++i) EXPECT_EQ(patient.activeSteps[i].points, 0);
   EXPECT_EQ(patient.activeSteps[3].points, 5);
   EXPECT_EQ(patient.activeSteps[5].tool, kEndOfList);
-
   BuildActiveSteps(patient, nullptr);
   ASSERT_EQ(patient.activeSteps.size(), 4u);
   EXPECT_EQ(patient.activeSteps[3].tool, kEndOfList);
@@ -342,6 +285,13 @@ TEST_F(MergeTest, AScoredNodeOverAScoredSlotSendsTheOldOneToMissedSteps) {
   MergeStep(patient, other, 0, nullptr);
   EXPECT_EQ(patient.missedSteps.count, 1);
   EXPECT_EQ(Slot(4).points, 5);
+
+  // The missed steps stop at their capacity.
+  for (int i = 0; i < kMissedStepCapacity + 10; ++i) {
+    Slot(3).points = 5;
+    MergeStep(patient, finding, 0, &source);
+  }
+  EXPECT_EQ(patient.missedSteps.count, kMissedStepCapacity);
 }
 
 TEST_F(MergeTest, NoMatchingSlotChangesNothingAndAddsNoSlot) {
@@ -425,15 +375,6 @@ TEST_F(MergeTest, APartMaskPairsTheTwoSidesOfASlot) {
   // A part that shares only a side bit with the slot finds nothing.
   MergeStep(patient, first, LOC_RIGHT | LOC_FOOT, nullptr);
   EXPECT_STREQ(Slot(4).action, "thigh");
-}
-
-TEST_F(MergeTest, MissedStepsStopAtTheirCapacity) {
-  const TreatmentStep finding{.tool = TOOL_GLOVE, .location = LOC_THIGH, .points = 5, .side = STEP_SIDE_WOUNDED};
-  for (int i = 0; i < kMissedStepCapacity + 10; ++i) {
-    Slot(3).points = 5;
-    MergeStep(patient, finding, 0, &source);
-  }
-  EXPECT_EQ(patient.missedSteps.count, kMissedStepCapacity);
 }
 
 // ---- ApplyStep ----
@@ -587,18 +528,14 @@ TEST_F(WoundTest, UnfinishedScoredSlotsAreCollectedUpToCapacity) {
   EXPECT_EQ(patient.missedSteps.count, kMissedStepCapacity);
 }
 
-TEST_F(WoundTest, ResetPatientTimerStartsAThirtyFrameLift) {
-  RecordingPatient patient;
-  EXPECT_EQ(patient.liftCounter, -1);
-  ResetPatientTimer(patient);
-  EXPECT_EQ(patient.liftCounter, 30);
-}
-
 // ---- ChangeWound ----
 
-TEST_F(WoundTest, ChangeWoundIgnoresRowsOutsideTheTable) {
+TEST_F(WoundTest, ChangeWoundReleasesTheOldWoundAndSetsTheNewOneUpAndRowsOutsideTheTableAreRefused) {
   RecordingPatient patient;
-  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
+  SetUpWound(patient, 58, nullptr);  // outside the table: the fallback wound
+  EXPECT_EQ(patient.currentWound, WOUND_EVISCERATION);
+  SetUpWound(patient, -3, nullptr);
+  EXPECT_EQ(patient.currentWound, WOUND_EVISCERATION);
   patient.calls.clear();
   const ActiveStep* before = patient.activeSteps.data();
   ChangeWound(patient, -1);
@@ -606,24 +543,18 @@ TEST_F(WoundTest, ChangeWoundIgnoresRowsOutsideTheTable) {
   EXPECT_TRUE(patient.calls.empty());
   EXPECT_EQ(patient.activeSteps.data(), before);
   EXPECT_EQ(patient.currentWound, WOUND_EVISCERATION);
-}
 
-TEST_F(WoundTest, ChangeWoundReleasesTheOldWoundAndSetsTheNewOneUp) {
-  RecordingPatient patient;
-  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
   patient.lastStep = &patient.activeSteps[0];
   // An examination logged against the old findings: it must not outlive them.
   patient.doneSteps.Append({patient.activeSteps[0].location, &patient.activeSteps[0]});
   patient.wrongActions.Append({patient.activeSteps[0].location, nullptr});
-  patient.calls.clear();
   ChangeWound(patient, WOUND_FACE_LACERATIONS);
   EXPECT_EQ(patient.doneSteps.count, 0);
   EXPECT_EQ(patient.wrongActions.count, 0);
   ASSERT_GE(patient.calls.size(), 4u);
-  EXPECT_EQ(patient.calls[0], "ReleaseTextureBitmaps");
-  EXPECT_EQ(patient.calls[1], "ResetModelMaterials");
-  EXPECT_EQ(patient.calls[2], "ReleaseInjuryProp");
-  EXPECT_EQ(patient.calls[3], "SetUpTextureState 31");
+  EXPECT_EQ(std::vector<std::string>(patient.calls.begin(), patient.calls.begin() + 4),
+            (std::vector<std::string>{"ReleaseTextureBitmaps", "ResetModelMaterials", "ReleaseInjuryProp",
+                                      "SetUpTextureState 31"}));
   EXPECT_EQ(patient.lastStep, nullptr);
   EXPECT_EQ(patient.currentWound, WOUND_FACE_LACERATIONS);
   EXPECT_EQ(patient.currentLists[0], WoundTypeTable[WOUND_FACE_LACERATIONS].lists[0]);
@@ -663,23 +594,6 @@ TEST_F(WoundTest, EviscerationMaximumFindingsAndChestTexture) {
   ASSERT_EQ(patient.paints.size(), 1u);
   EXPECT_EQ(patient.paints[0].location, LOC_CHEST | LOC_RIGHT);
   EXPECT_EQ(patient.paints[0].texture, "intestine-chest");
-}
-
-TEST_F(WoundTest, EviscerationDressingAfterPushBackDoublesThePainRelief) {
-  RecordingPatient patient;
-  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
-  const TreatmentStep* pushBack = FindStep(patient.currentLists[0], TOOL_ACTION, LOC_ABDOMEN);
-  ASSERT_NE(pushBack, nullptr);
-  ApplyCurrentTrackMatch(patient, 0, pushBack);
-  const TreatmentStep* dressing = FindStep(patient.currentLists[0], TOOL_OCCLUSIVE_DRESSING, LOC_ABDOMEN);
-  ASSERT_NE(dressing, nullptr);
-  ApplyCurrentTrackMatch(patient, 0, dressing);
-  EXPECT_TRUE(IsListEnd(patient.currentLists[0]));
-  const TreatmentStep* morphine = FindStep(patient.currentLists[1], TOOL_MORPHINE, LOC_ELBOW);
-  ASSERT_NE(morphine, nullptr);
-  ApplyCurrentTrackMatch(patient, 1, morphine);
-  EXPECT_EQ(patient.score, pushBack->points + dressing->points + 2 * morphine->points);
-  EXPECT_EQ(patient.score, WoundTypeTable[WOUND_EVISCERATION].bonus);
 }
 
 // ---- wound 31: either bandage first ----

@@ -7,7 +7,7 @@ namespace {
 
 using ToolImagesTest = ToolScreenTest;
 
-TEST_F(ToolImagesTest, IconsAreCutFromTheirRectanglesOfTheSheet) {
+TEST_F(ToolImagesTest, IconsAreCutFromTheirRectanglesOfTheSheetOnceUntilTheFlagIsCleared) {
   WriteSheet();
   const int32_t total = LoadToolSprites();
   EXPECT_EQ(toolCount, kToolCount);
@@ -31,11 +31,8 @@ TEST_F(ToolImagesTest, IconsAreCutFromTheirRectanglesOfTheSheet) {
     sum += r.width;
   }
   EXPECT_EQ(total, sum);
-}
 
-TEST_F(ToolImagesTest, IconsAlreadyCutAreKeptUntilTheFlagIsCleared) {
-  WriteSheet();
-  const int32_t total = LoadToolSprites();
+  // Icons already cut are kept until the flag is cleared.
   const engine::EngineBitmap* before = ToolTable[TOOL_BANDAGE].sprite.Get();
   EXPECT_EQ(LoadToolSprites(), total);
   EXPECT_EQ(ToolTable[TOOL_BANDAGE].sprite.Get(), before);
@@ -51,60 +48,48 @@ TEST_F(ToolImagesTest, AMissingSheetStillGivesIconsOfTheirSizes) {
   EXPECT_EQ(ToolTable[TOOL_GLOVE].sprite->GetWidth(), kToolSpriteRects[FindToolSpriteRect(TOOL_GLOVE)].width);
 }
 
-TEST_F(ToolImagesTest, ReleasingDropsEveryPictureAndAsksForNewIcons) {
-  WriteSheet();
-  LoadToolSprites();
-  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
-  ReleaseToolImages();
-  EXPECT_FALSE(toolSpritesLoaded);
-  for (int row = 0; row < kToolCount; ++row) {
-    EXPECT_FALSE(ToolTable[row].sprite) << "row " << row;
-    EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;
-  }
-}
-
 // ---- cursor pictures ----
 
-TEST_F(ToolImagesTest, AVialWithoutItsOwnPictureShowsTheSyringes) {
+TEST_F(ToolImagesTest, CursorPicturesFallBackToTheirDrawerOrKitAndFileKeysMatchWithoutCase) {
+  WriteSheet();
+  LoadToolSprites();
   WritePicture("images/tools/medicinesyringe.qpg", 0x1020A0);  // the key is "MEDICINESYRINGE"
   WritePicture("images/tools/vial_y.qpg", 0xE0E020);
+  WritePicture("images/tools/ETTUBE.qpg", 0x30C030);  // the tube's key is "ettube"
   for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
   const engine::EngineBitmap* syringe = ToolTable[TOOL_MEDICINE_SYRINGE].cursorImage.Get();
   ASSERT_NE(syringe, nullptr);
   EXPECT_EQ(syringe->Pixel(0, 0), 0x1020A0u);
-  for (int row : {TOOL_MORPHINE, TOOL_ATROPINE, TOOL_DIAZEPAM, TOOL_MORPHINE_MIDAZOLAM, TOOL_XYLOCAINE})
+  // A vial without its own picture shows the syringe's; so does the vial that is its own parent.
+  for (int row :
+       {TOOL_MORPHINE, TOOL_ATROPINE, TOOL_DIAZEPAM, TOOL_MORPHINE_MIDAZOLAM, TOOL_XYLOCAINE, TOOL_ATROPINE_DIAZEPAM})
     EXPECT_EQ(ToolTable[row].cursorImage.Get(), syringe) << "row " << row;
-  // The vial that is its own parent falls back to the syringe too.
-  EXPECT_EQ(ToolTable[TOOL_ATROPINE_DIAZEPAM].cursorImage.Get(), syringe);
   // A vial with its own file shows it.
   ASSERT_TRUE(ToolTable[TOOL_EPINEPHRINE_BENEDRYL].cursorImage);
   EXPECT_EQ(ToolTable[TOOL_EPINEPHRINE_BENEDRYL].cursorImage->Pixel(0, 0), 0xE0E020u);
-}
+  ASSERT_TRUE(ToolTable[TOOL_ET_TUBE].cursorImage);
+  EXPECT_EQ(ToolTable[TOOL_ET_TUBE].cursorImage->Pixel(0, 0), 0x30C030u);
+  EXPECT_FALSE(ToolTable[TOOL_ET_TUBE].cursorImage->IsPlaceholder());
 
-TEST_F(ToolImagesTest, RowsWithoutAKeyHaveNoCursorPicture) {
-  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
-  for (int row : {TOOL_ROLLOVER_DRAG, TOOL_HESPAN, TOOL_LACTATED_RINGERS, TOOL_AMBU_BAG_NASAL, TOOL_AMBU_BAG_ET,
-                  TOOL_AMBU_BAG_CRICH})
-    EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;
-}
-
-TEST_F(ToolImagesTest, ARowWithoutParentLoadsItsPictureEvenWhenTheFileIsMissing) {
-  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
-  // The engine's stand-in picture: the tool is drawn, and the missing file is reported.
+  // A row without parent loads the engine's stand-in when its file is missing, and the file is reported.
   ASSERT_TRUE(ToolTable[TOOL_BANDAGE].cursorImage);
   EXPECT_TRUE(ToolTable[TOOL_BANDAGE].cursorImage->IsPlaceholder());
   EXPECT_NE(engineRoot->Core().DebugLog().find("BANDAGE.qpg"), std::string::npos);
   // A kit part without a picture shows its kit's, whatever that is.
   EXPECT_EQ(ToolTable[TOOL_GEL].cursorImage.Get(), ToolTable[TOOL_ET_KIT].cursorImage.Get());
   EXPECT_EQ(ToolTable[TOOL_SURGERY_SCALPEL].cursorImage.Get(), ToolTable[TOOL_MINOR_SURGERY_KIT].cursorImage.Get());
-}
+  // Rows without a key have no cursor picture.
+  for (int row : {TOOL_ROLLOVER_DRAG, TOOL_HESPAN, TOOL_LACTATED_RINGERS, TOOL_AMBU_BAG_NASAL, TOOL_AMBU_BAG_ET,
+                  TOOL_AMBU_BAG_CRICH})
+    EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;
 
-TEST_F(ToolImagesTest, FileKeysMatchWithoutCase) {
-  WritePicture("images/tools/ETTUBE.qpg", 0x30C030);  // the tube's key is "ettube"
-  for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
-  ASSERT_TRUE(ToolTable[TOOL_ET_TUBE].cursorImage);
-  EXPECT_EQ(ToolTable[TOOL_ET_TUBE].cursorImage->Pixel(0, 0), 0x30C030u);
-  EXPECT_FALSE(ToolTable[TOOL_ET_TUBE].cursorImage->IsPlaceholder());
+  // Releasing drops every picture and asks for new icons.
+  ReleaseToolImages();
+  EXPECT_FALSE(toolSpritesLoaded);
+  for (int row = 0; row < kToolCount; ++row) {
+    EXPECT_FALSE(ToolTable[row].sprite) << "row " << row;
+    EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;
+  }
 }
 
 // ---- labels ----
@@ -135,27 +120,27 @@ TEST_F(ToolLabelTest, EveryToolNameFitsOnOneLabelLine) {
   toolTip.text->SetStyleA(0);
 }
 
-TEST_F(ToolLabelTest, TheFramedBoxLandsAtTheGivenPixel) {
+TEST_F(ToolLabelTest, TheFramedBoxLandsAtItsPixelOrFractionOfTheScreenAndEndsTenPixelsBeforeTheRightEdge) {
+  DrawToolLabels(-1, 100, 100);
+  DrawToolLabels(kToolCount, 100, 100);
+  EXPECT_EQ(CountBlack(), 0) << "rows outside the table draw nothing";
+
   const int w = LabelWidth(TOOL_TOURNIQUET), h = LabelHeight(TOOL_TOURNIQUET);
   DrawToolLabels(TOOL_TOURNIQUET, 100, 388);
   EXPECT_TRUE(Black(100, 388));
   EXPECT_TRUE(Black(100 + w - 1, 388 + h - 1));
   EXPECT_FALSE(Black(100 + w, 388 + h - 1));  // just outside: untouched overlay
   EXPECT_FALSE(Black(99, 388));
-}
 
-TEST_F(ToolLabelTest, FractionsAreOfTheScreen) {
   DrawToolLabels(TOOL_GLOVE, 0.5, 0.5);
   EXPECT_TRUE(Black(320, 240));
   EXPECT_FALSE(Black(319, 239));
-}
 
-TEST_F(ToolLabelTest, ABoxNearTheRightEdgeEndsTenPixelsBeforeIt) {
-  const int w = LabelWidth(TOOL_IRRIGATION_SYRINGE);
-  DrawToolLabels(TOOL_IRRIGATION_SYRINGE, 630, 388);
-  EXPECT_TRUE(Black(640 - 10 - w, 388));
-  EXPECT_TRUE(Black(640 - 11, 388));
-  EXPECT_FALSE(Black(640 - 10, 388));
+  const int wide = LabelWidth(TOOL_IRRIGATION_SYRINGE);
+  DrawToolLabels(TOOL_IRRIGATION_SYRINGE, 630, 100);
+  EXPECT_TRUE(Black(640 - 10 - wide, 100));
+  EXPECT_TRUE(Black(640 - 11, 100));
+  EXPECT_FALSE(Black(640 - 10, 100));
 }
 
 TEST_F(ToolLabelTest, ALabelTakesOverTheTipBoxAndLeavesTheTipFontPlain) {
@@ -169,12 +154,6 @@ TEST_F(ToolLabelTest, ALabelTakesOverTheTipBoxAndLeavesTheTipFontPlain) {
   const int w = LabelWidth(TOOL_GLOVE), h = LabelHeight(TOOL_GLOVE);
   for (int y = 300 + 1; y < 300 + h - 1; ++y)
     for (int x = 200 + w - 3; x < 200 + w - 1; ++x) EXPECT_FALSE(Black(x, y)) << x << "," << y;
-}
-
-TEST_F(ToolLabelTest, RowsOutsideTheTableDrawNothing) {
-  DrawToolLabels(-1, 100, 100);
-  DrawToolLabels(kToolCount, 100, 100);
-  EXPECT_EQ(CountBlack(), 0);
 }
 
 }  // namespace

@@ -11,9 +11,13 @@
 namespace kestrine {
 namespace {
 
-TEST(ToolTable, EveryParentRowIsATopLevelRowOrTheRowItself) {
+TEST(ToolTable, ParentRowsAreTopLevelRowsAndOnlyTheDragToolAndTheAtropineDiazepamVialAreTheirOwn) {
+  std::set<int> selfParents;
   for (int row = 0; row < kToolCount; ++row) {
-    const int parent = ToolTable[row].parentRow;
+    const ToolDef& tool = ToolTable[row];
+    const int parent = tool.parentRow;
+    EXPECT_EQ((tool.flags & TOOL_FLAG_SUB_ITEM) != 0, tool.HasParent()) << "row " << row;
+    if (parent == row) selfParents.insert(row);
     if (parent < 0) {
       EXPECT_EQ(parent, -1) << "row " << row;
       continue;
@@ -25,28 +29,20 @@ TEST(ToolTable, EveryParentRowIsATopLevelRowOrTheRowItself) {
       EXPECT_EQ(ToolTable[parent].parentRow, -1) << "row " << row;
     }
   }
-}
-
-TEST(ToolTable, OnlyTheDragToolAndTheAtropineDiazepamVialAreTheirOwnParents) {
-  std::set<int> selfParents;
-  for (int row = 0; row < kToolCount; ++row)
-    if (ToolTable[row].parentRow == row) selfParents.insert(row);
   EXPECT_EQ(selfParents, (std::set<int>{TOOL_ROLLOVER_DRAG, TOOL_ATROPINE_DIAZEPAM}));
 }
 
-TEST(ToolTable, SubItemFlagGoesWithAParentRow) {
-  for (int row = 0; row < kToolCount; ++row) {
-    const bool subItem = (ToolTable[row].flags & TOOL_FLAG_SUB_ITEM) != 0;
-    EXPECT_EQ(subItem, ToolTable[row].HasParent()) << "row " << row;
-  }
-}
-
-TEST(ToolTable, KitHeadsNameTheThreeKitStepRowsAndStockTheirParts) {
+TEST(ToolTable, KitHeadsNameTheThreeKitStepRowsAndExamToolsHoldTheFourExamSlots) {
   std::map<int, int> kitRowOfHead;
+  std::map<int, int> rowOfSlot;
   for (int row = 0; row < kToolCount; ++row) {
     const ToolDef& tool = ToolTable[row];
     if (tool.kitListRow >= 0) kitRowOfHead[row] = tool.kitListRow;
     EXPECT_EQ(tool.kitListRow >= 0, (tool.flags & TOOL_FLAG_KIT_HEAD) != 0) << "row " << row;
+    EXPECT_EQ(tool.IsExamTool(), tool.examIndex >= 0) << "row " << row;
+    if (tool.examIndex >= 0) {
+      EXPECT_TRUE(rowOfSlot.emplace(tool.examIndex, row).second) << "slot " << tool.examIndex;
+    }
   }
   EXPECT_EQ(kitRowOfHead, (std::map<int, int>{{TOOL_ET_KIT, 16}, {TOOL_CRICH_KIT, 12}, {TOOL_MINOR_SURGERY_KIT, 35}}));
   for (const auto& [head, kitRow] : kitRowOfHead) {
@@ -54,59 +50,26 @@ TEST(ToolTable, KitHeadsNameTheThreeKitStepRowsAndStockTheirParts) {
     for (int row = 0; row < kToolCount; ++row) parts += ToolTable[row].parentRow == head ? 1 : 0;
     EXPECT_GE(parts, 2) << "kit " << head;
   }
-}
-
-TEST(ToolTable, ExamToolsHoldTheFourExamSlotsOnceEach) {
-  std::map<int, int> rowOfSlot;
-  for (int row = 0; row < kToolCount; ++row) {
-    const ToolDef& tool = ToolTable[row];
-    EXPECT_EQ(tool.IsExamTool(), tool.examIndex >= 0) << "row " << row;
-    if (tool.examIndex >= 0) {
-      EXPECT_TRUE(rowOfSlot.emplace(tool.examIndex, row).second) << "slot " << tool.examIndex;
-    }
-  }
   EXPECT_EQ(rowOfSlot, (std::map<int, int>{{TOOL_EXAM_GLOVE, TOOL_GLOVE},
                                            {TOOL_EXAM_STETHOSCOPE, TOOL_STETHOSCOPE},
                                            {TOOL_EXAM_PULSE_OX, TOOL_PULSE_OX},
                                            {TOOL_EXAM_PENLIGHT, TOOL_PENLIGHT}}));
 }
 
-TEST(ToolTable, WeightsAndVolumesAreSinglePrecisionValuesWidened) {
+TEST(ToolTable, WeightsAndVolumesAreSinglePrecisionValuesWidenedAndNothingForSubItemsAndWeapons) {
   for (int row = 0; row < kToolCount; ++row) {
     const ToolDef& tool = ToolTable[row];
     EXPECT_EQ(tool.weight, static_cast<double>(static_cast<float>(tool.weight))) << "row " << row;
     EXPECT_EQ(tool.volume, static_cast<double>(static_cast<float>(tool.volume))) << "row " << row;
     EXPECT_GE(tool.weight, 0.0);
     EXPECT_GE(tool.volume, 0.0);
+    if (tool.flags & TOOL_FLAG_HIDDEN_IN_PACK) {
+      EXPECT_EQ(tool.weight + tool.volume, 0.0) << "row " << row;
+    }
   }
   // The stethoscope's 1.4 is the float nearest 1.4, which is not the double nearest 1.4.
   EXPECT_EQ(ToolTable[TOOL_STETHOSCOPE].weight, static_cast<double>(1.4f));
   EXPECT_NE(ToolTable[TOOL_STETHOSCOPE].weight, 1.4);
-}
-
-TEST(ToolTable, SubItemsAndWeaponsWeighNothing) {
-  for (int row = 0; row < kToolCount; ++row) {
-    const ToolDef& tool = ToolTable[row];
-    if ((tool.flags & TOOL_FLAG_HIDDEN_IN_PACK) == 0) continue;
-    EXPECT_EQ(tool.weight, 0.0) << "row " << row;
-    EXPECT_EQ(tool.volume, 0.0) << "row " << row;
-  }
-}
-
-TEST(ToolTable, DescriptionsKeepTheirSpacing) {
-  for (int row = 0; row < kToolCount; ++row) {
-    const std::string description = ToolTable[row].description;
-    EXPECT_EQ(description.empty(), row == TOOL_ROLLOVER_DRAG) << "row " << row;
-  }
-  // Trailing spaces are part of the texts: the IV and its fluids end in two, the powder in one.
-  for (int row : {TOOL_IV, TOOL_HESPAN, TOOL_LACTATED_RINGERS}) {
-    const std::string d = ToolTable[row].description;
-    ASSERT_GE(d.size(), 3u);
-    EXPECT_EQ(d.substr(d.size() - 3), ".  ") << "row " << row;
-  }
-  const std::string powder = ToolTable[TOOL_ORAL_REHYDRATION].description;
-  EXPECT_EQ(powder.substr(powder.size() - 2), ". ");
-  EXPECT_NE(std::string(ToolTable[TOOL_GLOVE].description).find("patients.  Palpating"), std::string::npos);
 }
 
 TEST(ToolTable, PackableRowsLeaveOutWeaponsRadioSubItemsAndTheHand) {
@@ -114,23 +77,18 @@ TEST(ToolTable, PackableRowsLeaveOutWeaponsRadioSubItemsAndTheHand) {
     const bool hidden = (ToolTable[row].flags & TOOL_FLAG_HIDDEN_IN_PACK) != 0;
     const bool expected = !hidden && row != TOOL_ACTION && row != TOOL_RADIO;
     EXPECT_EQ(IsPackableTool(row), expected) << "row " << row;
+    // Every packable row can be found again in the list: it has a name to show.
+    if (expected) {
+      EXPECT_FALSE(std::string(ToolTable[row].name).empty());
+    }
   }
   EXPECT_FALSE(IsPackableTool(-1));
   EXPECT_FALSE(IsPackableTool(kToolCount));
-  // Every packable row can be found again in the list: it has a name to show.
-  for (int row = 0; row < kToolCount; ++row)
-    if (IsPackableTool(row)) {
-      EXPECT_FALSE(std::string(ToolTable[row].name).empty());
-    }
 }
 
 // ---- icon rectangles ----
 
-using RectKey = std::tuple<int, int, int, int>;
-
-RectKey KeyOf(const ToolSpriteRect& r) { return {r.x, r.y, r.width, r.height}; }
-
-TEST(ToolSpriteRects, RealEntriesAreWholeIconsOnTheSheetAndTheRestAreEmpty) {
+TEST(ToolSpriteRects, EveryRowFromFiveOnHasOneWholeIconOnTheSheetAndTheRestAreEmpty) {
   for (int j = 0; j < kToolSpriteRectSlots; ++j) {
     const ToolSpriteRect& r = kToolSpriteRects[j];
     if (j >= kToolSpriteRectCount) {
@@ -144,28 +102,22 @@ TEST(ToolSpriteRects, RealEntriesAreWholeIconsOnTheSheetAndTheRestAreEmpty) {
     EXPECT_LE(r.x + r.width, 256) << "entry " << j;
     EXPECT_LE(r.y + r.height, 240) << "entry " << j;
   }
-}
-
-TEST(ToolSpriteRects, EveryRowFromFiveOnHasOneIconAndTheFirstFiveNone) {
   for (int row = 0; row < kToolCount; ++row) {
     int entries = 0;
     for (int j = 0; j < kToolSpriteRectCount; ++j) entries += kToolSpriteRects[j].tool == row ? 1 : 0;
     EXPECT_EQ(entries, row >= 5 ? 1 : 0) << "row " << row;
+    // The empty entries past the real ones carry tool 0 but are no icon of row 0.
     const int found = FindToolSpriteRect(row);
-    if (row >= 5) {
-      ASSERT_GE(found, 0) << "row " << row;
-      EXPECT_EQ(kToolSpriteRects[found].tool, row);
-    } else {
-      // The empty entries past the real ones carry tool 0 but are no icon of row 0.
-      EXPECT_EQ(found, -1) << "row " << row;
-    }
+    EXPECT_EQ(found >= 0 ? kToolSpriteRects[found].tool : -1, row >= 5 ? row : -1) << "row " << row;
   }
 }
 
-TEST(ToolSpriteRects, SharedPicturesAreExactlyTheSameRectangle) {
-  std::map<RectKey, std::set<int>> rowsOfRect;
-  for (int j = 0; j < kToolSpriteRectCount; ++j)
-    rowsOfRect[KeyOf(kToolSpriteRects[j])].insert(kToolSpriteRects[j].tool);
+TEST(ToolSpriteRects, SharedPicturesAreExactlyTheSameRectangleAndTheCarriableIconsMakeTheStripWidth) {
+  std::map<std::tuple<int, int, int, int>, std::set<int>> rowsOfRect;
+  for (int j = 0; j < kToolSpriteRectCount; ++j) {
+    const ToolSpriteRect& r = kToolSpriteRects[j];
+    rowsOfRect[{r.x, r.y, r.width, r.height}].insert(r.tool);
+  }
   std::set<std::set<int>> shared;
   for (const auto& [rect, rows] : rowsOfRect)
     if (rows.size() > 1) shared.insert(rows);
@@ -178,9 +130,7 @@ TEST(ToolSpriteRects, SharedPicturesAreExactlyTheSameRectangle) {
       {TOOL_CRICH_SCALPEL, TOOL_SURGERY_SCALPEL},
   };
   EXPECT_EQ(shared, expected);
-}
 
-TEST(ToolSpriteRects, IconWidthsOfTheCarriableRowsSumToTheStripWidth) {
   int total = 0;
   for (int row = 4; row < kToolCount; ++row) {
     const int j = FindToolSpriteRect(row);

@@ -52,7 +52,7 @@ class VitalsTest : public WoundTest {
 
 // ---- the clock ----
 
-TEST_F(VitalsTest, ALongFrameAdvancesTheClockByAtMost200Ms) {
+TEST_F(VitalsTest, AFrameAdvancesTheClockByAtMost200MsAndAPausedPatientsNotAtAll) {
   VitalsPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
   UpdateVitals(patient, 5000);
@@ -61,14 +61,20 @@ TEST_F(VitalsTest, ALongFrameAdvancesTheClockByAtMost200Ms) {
   EXPECT_EQ(patient.clockMs, 216);
   UpdateVitals(patient, -500);
   EXPECT_EQ(patient.clockMs, 216) << "a frame never runs the clock backwards";
-}
 
-TEST_F(VitalsTest, APausedPatientNeverReachesADeadlineAndHisBarStandsStill) {
-  VitalsPatient patient;
-  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
+  // Step flags stop the spurt and the clock; others do neither.
+  patient.spurting = 2;
+  SetPatientFlags(patient, STEP_HINT | STEP_REMOVAL);
+  EXPECT_EQ(patient.paused, 0);
+  EXPECT_EQ(patient.spurting, 2);
+  SetPatientFlags(patient, STEP_STOPS_SPURT);
+  EXPECT_EQ(patient.paused, 0);
+  EXPECT_EQ(patient.spurting, 0);
+  SetPatientFlags(patient, STEP_STOPS_CLOCK);
+  EXPECT_EQ(patient.paused, 1);
+  // Paused, he never reaches a deadline and his bar stands still.
   SetDeadlines(patient, 0, 0, 1000, 1000);
   patient.clockMs = 500;
-  SetPatientFlags(patient, STEP_STOPS_CLOCK);
   for (int frame = 0; frame < 50; ++frame) UpdateVitals(patient, 5000);
   EXPECT_EQ(patient.clockMs, 500);
   EXPECT_EQ(patient.dead, 0);
@@ -121,13 +127,15 @@ TEST_F(VitalsTest, MinorThenMajorThenDeathEachWarnedOnce) {
   const std::vector<std::string> expected = {"Warning: Patient goes into minor shock",
                                              "Warning: Patient goes into major shock", "Warning: Patient dies"};
   EXPECT_EQ(patient.chart, expected);
-}
 
-TEST_F(VitalsTest, HeatExhaustionWorsensIntoHeatStroke) {
-  VitalsPatient patient;
-  SetUpWound(patient, WOUND_HEAT_EXHAUSTION, nullptr);
-  SetShock(patient, SHOCK_LEVEL_MINOR, 1);
-  EXPECT_EQ(patient.chart, std::vector<std::string>{"Warning: Patient worsens into heat stroke"});
+  // Minor shock by the clock keeps a death deadline the wound already has.
+  VitalsPatient dying;
+  SetUpWound(dying, WOUND_EVISCERATION, nullptr);
+  SetDeadlines(dying, 1000, 0, 30000, 30000);
+  RunClockPast(dying, 1000);
+  EXPECT_EQ(dying.shockState, SHOCK_MINOR);
+  EXPECT_EQ(dying.majorShockDeadline, 0);
+  EXPECT_EQ(dying.timeBarLength, 30000);
 }
 
 // ---- forced and clock-driven shock ----
@@ -149,16 +157,6 @@ TEST_F(VitalsTest, AForcedShockSetsItsNextDeadlineAMinuteOn) {
   EXPECT_EQ(patient.shockState, SHOCK_MAJOR);
   EXPECT_EQ(patient.deathDeadline, 65000) << "forced major shock sets the death deadline anew";
   EXPECT_EQ(patient.timeBarLength, 65000);
-}
-
-TEST_F(VitalsTest, MinorShockByTheClockKeepsAnExistingDeathDeadline) {
-  VitalsPatient patient;
-  SetUpWound(patient, WOUND_EVISCERATION, nullptr);
-  SetDeadlines(patient, 1000, 0, 30000, 30000);
-  RunClockPast(patient, 1000);
-  EXPECT_EQ(patient.shockState, SHOCK_MINOR);
-  EXPECT_EQ(patient.majorShockDeadline, 0);
-  EXPECT_EQ(patient.timeBarLength, 30000);
 }
 
 TEST_F(VitalsTest, TheClockNeverMovesAPatientBackFromMajorToMinorShock) {
@@ -194,6 +192,11 @@ TEST_F(VitalsTest, ShockChangesNothingForTheDeadOrInTheSameState) {
   EXPECT_EQ(patient.secondRate, 0);
   SetShock(patient, SHOCK_LEVEL_NONE, 1);
   EXPECT_EQ(patient.dead, 1);
+
+  VitalsPatient heat;
+  SetUpWound(heat, WOUND_HEAT_EXHAUSTION, nullptr);
+  SetShock(heat, SHOCK_LEVEL_MINOR, 1);
+  EXPECT_EQ(heat.chart, std::vector<std::string>{"Warning: Patient worsens into heat stroke"});
 }
 
 // ---- death ----
@@ -243,38 +246,15 @@ TEST_F(VitalsTest, DieRunsOnceAndSplicesTheDeadMansFindings) {
   EXPECT_EQ(patient.poolRates.size(), 1u);
 }
 
-// ---- step flags ----
-
-TEST_F(VitalsTest, StepFlagsStopTheClockAndTheSpurt) {
-  VitalsPatient patient;
-  patient.spurting = 2;
-  SetPatientFlags(patient, STEP_HINT | STEP_REMOVAL);
-  EXPECT_EQ(patient.paused, 0);
-  EXPECT_EQ(patient.spurting, 2);
-  SetPatientFlags(patient, STEP_STOPS_SPURT);
-  EXPECT_EQ(patient.paused, 0);
-  EXPECT_EQ(patient.spurting, 0);
-  SetPatientFlags(patient, STEP_STOPS_CLOCK);
-  EXPECT_EQ(patient.paused, 1);
-}
-
 // ---- the time bar ----
 
-TEST_F(VitalsTest, TheBarShowsTheShareOfTimeLeft) {
+TEST_F(VitalsTest, TheBarShowsTheShareOfTimeLeftRedOnABlackBoxAndTheSkullForTheDead) {
   VitalsPatient patient;
   SetDeadlines(patient, 0, 0, 0, 0);
   EXPECT_DOUBLE_EQ(TimeBarFraction(patient), 1.0) << "a bar without length is full";
   patient.timeBarLength = 4000;
-  patient.clockMs = 1000;
-  EXPECT_DOUBLE_EQ(TimeBarFraction(patient), 0.75);
-  patient.clockMs = 6000;
-  EXPECT_DOUBLE_EQ(TimeBarFraction(patient), 0.0) << "past its length the bar is empty, never negative";
-}
-
-TEST_F(VitalsTest, TheBarIsDrawnRedOnABlackBox) {
-  VitalsPatient patient;
-  patient.timeBarLength = 4000;
   patient.clockMs = 1000;  // 0.75 of 64 = 48 pixels
+  EXPECT_DOUBLE_EQ(TimeBarFraction(patient), 0.75);
   DrawTimeBar(patient);
   EXPECT_EQ(At(kBarLeft, kBarTop), kBarRed);
   EXPECT_EQ(At(kBarLeft + 47, kBarTop + 11), kBarRed);
@@ -285,17 +265,17 @@ TEST_F(VitalsTest, TheBarIsDrawnRedOnABlackBox) {
   EXPECT_EQ(At(kBarLeft, kBarTop + 13), kKey);
   EXPECT_EQ(At(kBarLeft - 1, kBarTop), kKey);
 
-  patient.clockMs = 9000;
+  patient.clockMs = 6000;
+  EXPECT_DOUBLE_EQ(TimeBarFraction(patient), 0.0) << "past its length the bar is empty, never negative";
   DrawTimeBar(patient);
-  EXPECT_EQ(At(kBarLeft, kBarTop), kBlack) << "an overdue bar is empty";
-}
+  EXPECT_EQ(At(kBarLeft, kBarTop), kBlack);
 
-TEST_F(VitalsTest, ADeadPatientShowsTheSkullInsteadOfTheBar) {
+  patient.dead = 1;
+  DrawTimeBar(patient);  // no skull picture: only the box
+  EXPECT_EQ(At(kBarLeft, kSkullTop), kBlack);
   skullImage = engineRoot->CreateBitmap(10, 8);
   skullImage->Clear(kSkullBlue.r, kSkullBlue.g, kSkullBlue.b);
-  VitalsPatient patient;
-  patient.timeBarLength = 4000;
-  patient.dead = 1;
+  patient.clockMs = 1000;
   DrawTimeBar(patient);
   EXPECT_EQ(At(kBarLeft, kSkullTop), kSkullBlue);
   EXPECT_EQ(At(kBarLeft + 9, kSkullTop + 7), kSkullBlue);

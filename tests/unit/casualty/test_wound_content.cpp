@@ -120,6 +120,32 @@ class WoundContentTest : public ApplyToolTest {
     }
     return patient.lastStep == &woundStep ? paid : -1;
   }
+
+  // Does what the hint names until nothing is left to hint; `afterEach` runs after every move. Returns what
+  // the kits paid the mission.
+  template <typename AfterEach>
+  static int32_t TreatByTheBook(TreatedPatient& patient, const std::string& where, AfterEach afterEach) {
+    int32_t kitPaid = 0;
+    int moves = 0;
+    for (const TreatmentStep* step = FindHintStep(patient); step != nullptr; step = FindHintStep(patient)) {
+      EXPECT_LT(++moves, kMaxMoves) << where << ": the hinted moves never end";
+      if (moves >= kMaxMoves) break;
+      if (IsTrackedTool(step->tool)) {
+        EXPECT_TRUE(Examine(patient, *step)) << where << ": the finding \"" << step->action << "\" cannot be found";
+      } else if (IsKitHead(step->tool)) {
+        const int32_t paid = PlayKit(patient, *step);
+        EXPECT_GE(paid, 0) << where << ": the kit of \"" << step->action << "\" does not complete";
+        EXPECT_EQ(paid, WoundTypeTable[ToolTable[step->tool].kitListRow].bonus) << where;
+        kitPaid += paid;
+      } else {
+        EXPECT_TRUE(Apply(patient, step->tool, *step, false))
+            << where << ": \"" << step->action << "\" cannot be done on any body part";
+      }
+      if (::testing::Test::HasFailure()) break;
+      afterEach(*step);
+    }
+    return kitPaid;
+  }
 };
 
 // ---- by the book ----
@@ -136,26 +162,13 @@ TEST_F(WoundContentTest, EveryCasualtyTreatedByTheBookEarnsItsMaximumWithoutAMis
       const int32_t missionBefore = MissionScore();
       ASSERT_EQ(patient.score, 0) << where;
 
-      int32_t kitPaid = 0;
-      int moves = 0;
-      for (const TreatmentStep* step = FindHintStep(patient); step != nullptr; step = FindHintStep(patient)) {
-        ASSERT_LT(++moves, kMaxMoves) << where << ": the hinted moves never end";
-        if (IsTrackedTool(step->tool)) {
-          ASSERT_TRUE(Examine(patient, *step)) << where << ": the finding \"" << step->action << "\" cannot be found";
-        } else if (IsKitHead(step->tool)) {
-          const int32_t paid = PlayKit(patient, *step);
-          ASSERT_GE(paid, 0) << where << ": the kit of \"" << step->action << "\" does not complete";
-          EXPECT_EQ(paid, WoundTypeTable[ToolTable[step->tool].kitListRow].bonus) << where;
-          kitPaid += paid;
-        } else {
-          ASSERT_TRUE(Apply(patient, step->tool, *step, false))
-              << where << ": \"" << step->action << "\" cannot be done on any body part";
-        }
-        EXPECT_EQ(patient.mistakes, 0) << where << " after \"" << step->action << "\"";
-        EXPECT_EQ(patient.wrongActions.count, 0) << where << " after \"" << step->action << "\"";
-        EXPECT_EQ(patient.shockState, SHOCK_NONE) << where << ": \"" << step->action << "\" forced shock";
-        EXPECT_EQ(patient.dead, 0) << where << ": \"" << step->action << "\" killed him";
-      }
+      const int32_t kitPaid = TreatByTheBook(patient, where, [&](const TreatmentStep& step) {
+        EXPECT_EQ(patient.mistakes, 0) << where << " after \"" << step.action << "\"";
+        EXPECT_EQ(patient.wrongActions.count, 0) << where << " after \"" << step.action << "\"";
+        EXPECT_EQ(patient.shockState, SHOCK_NONE) << where << ": \"" << step.action << "\" forced shock";
+        EXPECT_EQ(patient.dead, 0) << where << ": \"" << step.action << "\" killed him";
+      });
+      ASSERT_FALSE(HasFailure());
 
       const bool lite = WoundTypeTable[row].severity == SEVERITY_LITE;
       patient.JudgeDisposition(lite ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
@@ -182,15 +195,8 @@ TEST_F(WoundContentTest, ByTheBookEveryDeterioratingCasualtyIsStopped) {
     srand(1);
     TreatedPatient patient;
     SetUpCasualty(patient, row);
-    for (const TreatmentStep* step = FindHintStep(patient); step != nullptr; step = FindHintStep(patient)) {
-      if (IsTrackedTool(step->tool)) {
-        ASSERT_TRUE(Examine(patient, *step)) << Describe(row, patient);
-      } else if (IsKitHead(step->tool)) {
-        ASSERT_GE(PlayKit(patient, *step), 0) << Describe(row, patient);
-      } else {
-        ASSERT_TRUE(Apply(patient, step->tool, *step, false)) << Describe(row, patient);
-      }
-    }
+    TreatByTheBook(patient, Describe(row, patient), [](const TreatmentStep&) {});
+    ASSERT_FALSE(HasFailure());
     EXPECT_NE(patient.paused, 0) << Describe(row, patient) << ": treated, yet his clock still runs";
   }
   EXPECT_GT(deteriorating, 20);
@@ -376,48 +382,6 @@ TEST_F(WoundTest, EveryFindingOfTheWoundsLandsOnAnExaminableSlot) {
   EXPECT_GT(findings, 200);
 }
 
-TEST(WoundContentRules, EachListHintsOneMoveAndNoHintedMoveHarms) {
-  std::set<const StepList*> lists;
-  for (const ReachedStep& s : StepsOfTheWounds()) lists.insert(s.list);
-  for (const StepList* list : lists) {
-    int hinted = 0;
-    for (const TreatmentStep* step = list; !IsListEnd(step); ++step) {
-      if ((step->flags & STEP_HINT) == 0) continue;
-      ++hinted;
-      EXPECT_GE(step->points, 0) << "\"" << step->action << "\"";
-      EXPECT_EQ(step->flags & STEP_LOGGED_WRONG, 0u) << "\"" << step->action << "\"";
-    }
-    EXPECT_LE(hinted, 1) << "a list whose first step is \"" << list->action << "\"";
-  }
-}
-
-TEST(WoundContentRules, HarmfulMovesAreFlaggedWrongAndBringNothingIn) {
-  for (const ReachedStep& s : StepsOfTheWounds()) {
-    const TreatmentStep& step = *s.step;
-    if (step.points < 0) {
-      EXPECT_NE(step.flags & STEP_LOGGED_WRONG, 0u) << Where(s);
-      EXPECT_EQ(step.extra, nullptr) << Where(s);
-    }
-    // A move that stays the next move (its own list again) must never pay: it could be repeated for points.
-    if (step.next == s.list) {
-      EXPECT_LE(step.points, 0) << Where(s);
-    }
-  }
-}
-
-TEST(WoundContentRules, TextureChangesArePaintedAtSetUpOnly) {
-  int textures = 0;
-  for (const ReachedStep& s : StepsOfTheWounds()) {
-    if (s.step->tool != kTextureChange) continue;
-    ++textures;
-    EXPECT_FALSE(s.inExtraList) << Where(s);
-    EXPECT_EQ(s.step->flags, 0u) << Where(s);
-    EXPECT_EQ(s.step->points, 0) << Where(s);
-    EXPECT_NE(*s.step->reading, '\0') << Where(s);
-  }
-  EXPECT_GT(textures, 5);
-}
-
 TEST(WoundContentRules, TrackZeroMovesKeepTheStandingRulesAtFullCost) {
   for (int row : CasualtyRows()) {
     const WoundType& wound = WoundTypeTable[row];
@@ -453,7 +417,68 @@ std::string Lower(const char* text) {
   return lower;
 }
 
-TEST(WoundContentRules, SpeechNamesAreFileNamesOfTheirOwn) {
+TEST(WoundContentRules, EveryStepKeepsTheRulesOfItsKind) {
+  std::set<const StepList*> lists;
+  int textures = 0;
+  constexpr size_t kMaxRemark = 100;  // a timed message
+  constexpr size_t kMaxFinding = 40;  // the short finding of an exam step
+  for (const ReachedStep& s : StepsOfTheWounds()) {
+    const TreatmentStep& step = *s.step;
+    lists.insert(s.list);
+    // A harmful move is flagged wrong, brings nothing in, and is never hinted.
+    if (step.points < 0) {
+      EXPECT_NE(step.flags & STEP_LOGGED_WRONG, 0u) << Where(s);
+      EXPECT_EQ(step.extra, nullptr) << Where(s);
+    }
+    if (step.flags & STEP_HINT) {
+      EXPECT_GE(step.points, 0) << Where(s);
+      EXPECT_EQ(step.flags & STEP_LOGGED_WRONG, 0u) << Where(s);
+    }
+    // A move that stays the next move (its own list again) must never pay: it could be repeated for points.
+    if (step.next == s.list) {
+      EXPECT_LE(step.points, 0) << Where(s);
+    }
+    // Texture changes are painted at set-up only.
+    if (step.tool == kTextureChange) {
+      ++textures;
+      EXPECT_FALSE(s.inExtraList) << Where(s);
+      EXPECT_EQ(step.flags, 0u) << Where(s);
+      EXPECT_EQ(step.points, 0) << Where(s);
+      EXPECT_NE(*step.reading, '\0') << Where(s);
+    }
+    if (*step.clip) {
+      EXPECT_TRUE(IsSpeechName(step.clip)) << Where(s) << ": clip \"" << step.clip << "\"";
+    }
+    // Texts fit where they are shown.
+    EXPECT_LE(std::strlen(step.remark), kMaxRemark) << Where(s);
+    if (step.tool != kTextureChange && step.tool != TOOL_PULSE_OX) {
+      EXPECT_LE(std::strlen(step.reading), kMaxFinding) << Where(s);
+    }
+    // A text with these words queues a scream; the content never asks for one.
+    for (const char* word : {"yells", "screams", "yelps"})
+      EXPECT_EQ(std::strstr(step.action, word), nullptr) << Where(s);
+    // The chart line names the place, never a side: the same step serves a wound on either side.
+    std::string word;
+    for (const char* c = step.action;; ++c) {
+      if (std::isalpha(static_cast<unsigned char>(*c))) {
+        word += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+        continue;
+      }
+      EXPECT_TRUE(word != "right" && word != "left") << Where(s);
+      word.clear();
+      if (*c == '\0') break;
+    }
+  }
+  EXPECT_GT(textures, 5);
+  // Each list hints one move at most.
+  for (const StepList* list : lists) {
+    int hinted = 0;
+    for (const TreatmentStep* step = list; !IsListEnd(step); ++step) hinted += (step->flags & STEP_HINT) != 0;
+    EXPECT_LE(hinted, 1) << "a list whose first step is \"" << list->action << "\"";
+  }
+}
+
+TEST(WoundContentRules, RemarkKeysAreSpeechNamesOfTheirOwn) {
   // A remark key shares the tools' "<key>c<n>" pattern; one equal to a tool's key would play the wrong lines.
   std::set<std::string> toolKeys;
   for (const ToolData& tool : kToolData) {
@@ -465,42 +490,6 @@ TEST(WoundContentRules, SpeechNamesAreFileNamesOfTheirOwn) {
     EXPECT_TRUE(IsSpeechName(key)) << "wound " << row << ": \"" << key << "\"";
     EXPECT_EQ(toolKeys.count(Lower(key)), 0u) << "wound " << row << ": \"" << key << "\"";
     EXPECT_TRUE(remarkKeys.insert(key).second) << "wound " << row << ": \"" << key << "\" is another wound's";
-  }
-  for (const ReachedStep& s : StepsOfTheWounds()) {
-    if (*s.step->clip) {
-      EXPECT_TRUE(IsSpeechName(s.step->clip)) << Where(s) << ": clip \"" << s.step->clip << "\"";
-    }
-  }
-}
-
-TEST(WoundContentRules, TextsFitWhereTheyAreShown) {
-  constexpr size_t kMaxRemark = 100;  // a timed message
-  constexpr size_t kMaxFinding = 40;  // the short finding of an exam step
-  for (const ReachedStep& s : StepsOfTheWounds()) {
-    EXPECT_LE(std::strlen(s.step->remark), kMaxRemark) << Where(s);
-    if (s.step->tool != kTextureChange && s.step->tool != TOOL_PULSE_OX) {
-      EXPECT_LE(std::strlen(s.step->reading), kMaxFinding) << Where(s);
-    }
-    // The chart line names the place, never a side: the same step serves a wound on either side.
-    std::string word;
-    for (const char* c = s.step->action;; ++c) {
-      if (std::isalpha(static_cast<unsigned char>(*c))) {
-        word += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
-        continue;
-      }
-      EXPECT_TRUE(word != "right" && word != "left") << Where(s);
-      word.clear();
-      if (*c == '\0') break;
-    }
-  }
-}
-
-TEST(WoundContentRules, NoTextMakesThePatientScream) {
-  // A text with these words queues a scream; the content never asks for one.
-  for (const ReachedStep& s : StepsOfTheWounds()) {
-    for (const char* word : {"yells", "screams", "yelps"}) {
-      EXPECT_EQ(std::strstr(s.step->action, word), nullptr) << Where(s);
-    }
   }
 }
 

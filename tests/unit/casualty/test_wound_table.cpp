@@ -62,36 +62,10 @@ constexpr int kContentRow = 3;  // a casualty row whose tracks the tests swap fo
 
 TEST_F(BrokenTable, AnUntouchedCopyPasses) { EXPECT_TRUE(Check().empty()) << Joined(Check()); }
 
-TEST_F(BrokenTable, ToolsOutsideTheTableAreFound) {
+TEST_F(BrokenTable, ToolsOutsideTheTableAndLocationsThatAreNoKnownBitsOrOutOfTheToolsReachAreFound) {
   static const TreatmentStep list[] = {
-      {.tool = kToolCount, .location = LOC_THIGH}, {.tool = -3, .location = LOC_THIGH}, kEnd};
-  UseAsTrack(kContentRow, 0, list);
-  const auto problems = Check();
-  EXPECT_TRUE(Mentions(problems, "tool 48")) << Joined(problems);
-  EXPECT_TRUE(Mentions(problems, "tool -3")) << Joined(problems);
-}
-
-TEST_F(BrokenTable, AListWhoseTerminatorIsNotAtTheEndIsFound) {
-  static const TreatmentStep noEnd[] = {{.tool = TOOL_GLOVE, .location = LOC_THIGH},
-                                        {.tool = TOOL_GLOVE, .location = LOC_CALF}};
-  static const TreatmentStep earlyEnd[] = {kEnd, {.tool = TOOL_GLOVE, .location = LOC_CALF}, kEnd};
-  UseAsTrack(kContentRow, 0, noEnd);
-  UseAsTrack(kContentRow, 1, earlyEnd);
-  const auto problems = Check();
-  EXPECT_TRUE(Mentions(problems, "no terminator")) << Joined(problems);
-  EXPECT_TRUE(Mentions(problems, "before the end of its array")) << Joined(problems);
-}
-
-TEST_F(BrokenTable, AReachableListThatIsNotRegisteredIsFound) {
-  static const TreatmentStep hidden[] = {{.tool = TOOL_GLOVE, .location = LOC_THIGH}, kEnd};
-  static const TreatmentStep list[] = {{.next = hidden, .tool = TOOL_BANDAGE, .location = LOC_THIGH, .points = 5},
-                                       kEnd};
-  UseAsTrack(kContentRow, 0, list);
-  EXPECT_TRUE(Mentions(Check(), "not registered"));
-}
-
-TEST_F(BrokenTable, LocationsMustBeKnownBitsTheToolCanReach) {
-  static const TreatmentStep list[] = {
+      {.tool = kToolCount, .location = LOC_THIGH},
+      {.tool = -3, .location = LOC_THIGH},
       {.tool = TOOL_GLOVE, .location = 0x08000000},       // no region has this bit
       {.tool = TOOL_GLOVE, .location = LOC_LEFT},         // a side and no place
       {.tool = TOOL_STETHOSCOPE, .location = LOC_THIGH},  // nobody listens to a thigh
@@ -99,6 +73,8 @@ TEST_F(BrokenTable, LocationsMustBeKnownBitsTheToolCanReach) {
   };
   UseAsTrack(kContentRow, 0, list);
   const auto problems = Check();
+  EXPECT_TRUE(Mentions(problems, "tool 48")) << Joined(problems);
+  EXPECT_TRUE(Mentions(problems, "tool -3")) << Joined(problems);
   EXPECT_EQ(std::count_if(problems.begin(), problems.end(),
                           [](const std::string& p) { return p.find("location bits not valid") != std::string::npos; }),
             2)
@@ -106,23 +82,37 @@ TEST_F(BrokenTable, LocationsMustBeKnownBitsTheToolCanReach) {
   EXPECT_TRUE(Mentions(problems, "cannot be used on that location")) << Joined(problems);
 }
 
-TEST_F(BrokenTable, ActionTextsLongerThanAReportLineAreFound) {
+TEST_F(BrokenTable, AMisplacedTerminatorAndAReachableListThatIsNotRegisteredAreFound) {
+  static const TreatmentStep noEnd[] = {{.tool = TOOL_GLOVE, .location = LOC_THIGH},
+                                        {.tool = TOOL_GLOVE, .location = LOC_CALF}};
+  static const TreatmentStep earlyEnd[] = {kEnd, {.tool = TOOL_GLOVE, .location = LOC_CALF}, kEnd};
+  static const TreatmentStep hidden[] = {{.tool = TOOL_GLOVE, .location = LOC_THIGH}, kEnd};
+  static const TreatmentStep leadsToHidden[] = {
+      {.next = hidden, .tool = TOOL_BANDAGE, .location = LOC_THIGH, .points = 5}, kEnd};
+  UseAsTrack(kContentRow, 0, noEnd);
+  UseAsTrack(kContentRow, 1, earlyEnd);
+  UseAsTrack(kContentRow, 2, leadsToHidden);
+  const auto problems = Check();
+  EXPECT_TRUE(Mentions(problems, "no terminator")) << Joined(problems);
+  EXPECT_TRUE(Mentions(problems, "before the end of its array")) << Joined(problems);
+  EXPECT_TRUE(Mentions(problems, "not registered")) << Joined(problems);
+}
+
+TEST_F(BrokenTable, TextsLongerThanAReportLineAreFound) {
   static const std::string longText = "Glove to Thigh:   " + std::string(kMaxActionTextLength, 'x');
   static const std::string fitting = "Glove to Thigh:   " + std::string(kMaxActionTextLength - 18, 'x');
   static const TreatmentStep list[] = {{.tool = TOOL_GLOVE, .location = LOC_THIGH, .action = longText.c_str()},
                                        {.tool = TOOL_GLOVE, .location = LOC_CALF, .action = fitting.c_str()},
                                        kEnd};
   UseAsTrack(kContentRow, 0, list);
-  const auto problems = Check();
+  auto problems = Check();
   ASSERT_EQ(problems.size(), 1u) << Joined(problems);
   EXPECT_TRUE(Mentions(problems, "longer than 74")) << Joined(problems);
-}
 
-TEST_F(BrokenTable, TitlesAndDescriptionsLongerThanAReportLineAreFound) {
   static const std::string longLine(kMaxTitleLineLength + 1, 'd');
   rows[kContentRow].descriptionLines[0] = longLine.c_str();
   rows[kContentRow].titleLineCount = kMaxTitleLines + 1;
-  const auto problems = Check();
+  problems = Check();
   EXPECT_TRUE(Mentions(problems, "description line")) << Joined(problems);
   EXPECT_TRUE(Mentions(problems, "title line count")) << Joined(problems);
 }
@@ -157,18 +147,16 @@ const TreatmentStep kHintB[] = {{.next = kHintA, .tool = TOOL_RIGID_SPLINT, .loc
 const TreatmentStep kHintA[] = {{.next = kHintB, .tool = TOOL_BANDAGE, .location = LOC_THIGH, .flags = STEP_HINT},
                                 kEnd};
 
-TEST_F(BrokenTable, ALoopThroughAnExtraListIsFound) {
+TEST_F(BrokenTable, ALoopThroughAnExtraListAndAHintChainThatNeverEndsAreFound) {
   static const TreatmentStep head[] = {
       {.extra = kLoopingExtra, .tool = TOOL_BANDAGE, .location = LOC_THIGH, .points = 5}, kEnd};
   UseAsTrack(kContentRow, 0, head);
   Register(kLoopingExtra);
-  EXPECT_TRUE(Mentions(Check(), "extra list leads back"));
-}
-
-TEST_F(BrokenTable, AHintChainThatNeverEndsIsFound) {
-  UseAsTrack(kContentRow, 0, kHintA);
+  UseAsTrack(kContentRow, 1, kHintA);
   Register(kHintB);
-  EXPECT_TRUE(Mentions(Check(), "never ends"));
+  const auto problems = Check();
+  EXPECT_TRUE(Mentions(problems, "extra list leads back")) << Joined(problems);
+  EXPECT_TRUE(Mentions(problems, "never ends")) << Joined(problems);
 }
 
 TEST_F(BrokenTable, TheHealthySeedMustHoldEachFixedFindingOnce) {

@@ -3,7 +3,6 @@
 // and small pictures written as files the engine loads by content.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "backpack_fixture.h"
@@ -16,42 +15,6 @@
 #include "shell/tooltip.h"
 
 namespace kestrine::testing {
-
-// An uncompressed 24-bit BMP whose pixel (x, y) has the colour colourAt(x, y) = 0xRRGGBB.
-inline std::string Bmp(int width, int height, const std::function<uint32_t(int, int)>& colourAt) {
-  const int rowBytes = (width * 3 + 3) / 4 * 4;
-  const uint32_t dataBytes = static_cast<uint32_t>(rowBytes * height);
-  auto le = [](std::string& s, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-  };
-  std::string s = "BM";
-  le(s, 54 + dataBytes, 4);
-  le(s, 0, 4);
-  le(s, 54, 4);
-  le(s, 40, 4);
-  le(s, static_cast<uint32_t>(width), 4);
-  le(s, static_cast<uint32_t>(height), 4);
-  le(s, 1, 2);
-  le(s, 24, 2);
-  le(s, 0, 4);
-  le(s, dataBytes, 4);
-  le(s, 2835, 4);
-  le(s, 2835, 4);
-  le(s, 0, 4);
-  le(s, 0, 4);
-  for (int y = height - 1; y >= 0; --y) {
-    std::string row;
-    for (int x = 0; x < width; ++x) {
-      const uint32_t c = colourAt(x, y);
-      row += static_cast<char>(c & 0xFF);
-      row += static_cast<char>((c >> 8) & 0xFF);
-      row += static_cast<char>((c >> 16) & 0xFF);
-    }
-    row.resize(static_cast<size_t>(rowBytes), '\0');
-    s += row;
-  }
-  return s;
-}
 
 // A sheet whose every pixel tells where it came from: red = x, green = y, blue = 77.
 inline uint32_t SheetPixel(int x, int y) {
@@ -75,7 +38,6 @@ class ToolScreenTest : public BackpackTest {
     pointerX = 0;
     pointerY = 0;
     SetChosenPlayerFigure(0);
-    UseDataDir();
   }
 
   void TearDown() override {
@@ -91,11 +53,11 @@ class ToolScreenTest : public BackpackTest {
     BackpackTest::TearDown();
   }
 
-  void WriteSheet() { WriteDataFile("images/tools/toolsprites.qjp", Bmp(256, 240, SheetPixel)); }
+  void WriteSheet() { tree_.WriteBmp("images/tools/toolsprites.qjp", 256, 240, SheetPixel); }
 
   // A small one-colour picture.
   void WritePicture(const std::string& path, uint32_t colour) {
-    WriteDataFile(path, Bmp(16, 16, [colour](int, int) { return colour; }));
+    tree_.WriteBmp(path, 16, 16, [colour](int, int) { return colour; });
   }
 };
 

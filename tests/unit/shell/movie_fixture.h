@@ -11,13 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "asset_test_fixture.h"
 #include "backend/headless/headless_backend.h"
 #include "platform/message_queue.h"
 #include "platform/movie/movie_messages.h"
 #include "platform/movie/wait_message.h"
 #include "platform/movie/window_canvas.h"
 #include "platform/window.h"
+#include "scratch_tree.h"
+#include "screen_2d_fixture.h"
 #include "shell/fullscreen_window.h"
 #include "shell/globals.h"
 #include "shell/movie/movie_player.h"
@@ -109,30 +110,21 @@ class PlayerWatch {
   std::vector<std::function<void()>> always_;
 };
 
-class MovieTest : public ::testing::Test {
+class MovieTest : public Screen2dTest {
  protected:
   void SetUp() override {
     ClearMessageQueue();
     ResetMovieState();
     engineFullScreenWindow = 0;
     SetForeignWindowProvider(nullptr);
-    engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
+    Screen2dTest::SetUp();
     engineRoot->SetDisplayMode(640, 480, 16);
-    screenWidth = 640;
-    screenHeight = 480;
-    CreateTextOverlay();
     desktopRect = Rect32{0, 0, kDesktopWidth, kDesktopHeight};
   }
 
   void TearDown() override {
     ResetMovieState();
-    ReleaseOverlays();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
+    Screen2dTest::TearDown();
     ResetWindows();
     ClearMessageQueue();
     engineFullScreenWindow = 0;

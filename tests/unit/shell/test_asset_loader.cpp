@@ -11,8 +11,6 @@
 namespace kestrine {
 namespace {
 
-const engine::Color kBarColour{200, 200, 0};
-
 class AssetLoaderTest : public testing::AssetTest {
  protected:
   void SetUp() override {
@@ -27,27 +25,10 @@ class AssetLoaderTest : public testing::AssetTest {
   }
 
   static size_t Frames(int slot) { return soundTable[slot]->Pcm().Frames(); }
-  static int BarLength() {
-    return FindColour(kBarColour).Empty() ? 0 : FindColour(kBarColour).right - FindColour(kBarColour).left + 1;
-  }
-  struct Box {
-    int left = 0, right = -1, count = 0;
-    bool Empty() const { return count == 0; }
-  };
-  static Box FindColour(engine::Color colour) {
-    Box box;
-    for (int y = 0; y < fullScreenOverlay->GetHeight(); ++y)
-      for (int x = 0; x < fullScreenOverlay->GetWidth(); ++x)
-        if (fullScreenOverlay->PixelColor(x, y) == colour) {
-          if (box.count++ == 0) box.left = box.right = x;
-          box.left = std::min(box.left, x);
-          box.right = std::max(box.right, x);
-        }
-    return box;
-  }
+  static int BarLength() { return testing::FindColour(fullScreenOverlay, testing::Rgb(200, 200, 0)).Width(); }
 };
 
-TEST_F(AssetLoaderTest, MissionLoadsPickTheMusicPairByMissionNumber) {
+TEST_F(AssetLoaderTest, MissionLoadsPickTheMusicPairByMissionNumberAndChatterAfterTheTip) {
   sharedAssetsLoaded = 1;  // a later mission load: only music and chatter
   const struct {
     int mission;
@@ -59,10 +40,6 @@ TEST_F(AssetLoaderTest, MissionLoadsPickTheMusicPairByMissionNumber) {
     EXPECT_EQ(Frames(SOUND_OVERHEAD_MUSIC), 100 + c.pair) << "mission " << c.mission;
     EXPECT_EQ(Frames(SOUND_PATIENT_MUSIC), 200 + c.pair) << "mission " << c.mission;
   }
-}
-
-TEST_F(AssetLoaderTest, RadioChatterIsDrawnAfterTheLoadingTip) {
-  sharedAssetsLoaded = 1;
   for (uint32_t seed : {1u, 77u, 4242u}) {
     srand(seed);
     rand();  // the loading screen's tip
@@ -73,24 +50,8 @@ TEST_F(AssetLoaderTest, RadioChatterIsDrawnAfterTheLoadingTip) {
   }
 }
 
-TEST_F(AssetLoaderTest, MissionLoadReplacesOnlyTheMusicAndChatterSlots) {
-  sharedAssetsLoaded = 1;
-  LoadAllAssets();
-  engine::EngineRef<engine::EngineSound> oldMusic = soundTable[SOUND_OVERHEAD_MUSIC];
-  tree_.WriteWav("sounds\\sfx\\Desert2.qwv", 50);
-  soundTable[SOUND_AMBIENCE] = engineRoot->LoadSound(L"sounds\\sfx\\Desert2.qwv", 1);
-  engine::EngineRef<engine::EngineSound> ambience = soundTable[SOUND_AMBIENCE];
-  missionEndFlag = 2;
-
-  LoadAllAssets();
-  EXPECT_NE(soundTable[SOUND_OVERHEAD_MUSIC].Get(), oldMusic.Get());
-  EXPECT_EQ(oldMusic->RefCount(), 1);  // the table let go of the last mission's music
-  EXPECT_EQ(soundTable[SOUND_AMBIENCE].Get(), ambience.Get());
-  EXPECT_EQ(missionEndFlag, 0);
-  EXPECT_EQ(loadingStep, 5.0);
-}
-
 TEST_F(AssetLoaderTest, FirstLoadStepsTheBarByTwoForEveryImageAndSound) {
+  tree_.WriteBmp("images\\sldricon.qpg", 8, 8, 0, 0, 0);
   LoadAllAssets();
   EXPECT_EQ(sharedAssetsLoaded, 1);
   EXPECT_EQ(loadingStep, 2.0);
@@ -98,44 +59,36 @@ TEST_F(AssetLoaderTest, FirstLoadStepsTheBarByTwoForEveryImageAndSound) {
   EXPECT_DOUBLE_EQ(loadingProgress, 59 * 2.0);
   EXPECT_EQ(BarLength(), 118);
 
-  for (int slot = 2; slot < kSoundSlotCount; ++slot) {
-    if (slot != SOUND_BRIEFING_SPEECH) {
-      EXPECT_TRUE(soundTable.IsLoaded(slot)) << slot;
-    }
-  }
-  EXPECT_FALSE(soundTable.IsLoaded(SOUND_BRIEFING_SPEECH));
+  for (int slot = 2; slot < kSoundSlotCount; ++slot)
+    EXPECT_EQ(soundTable.IsLoaded(slot), slot != SOUND_BRIEFING_SPEECH) << slot;
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(markerImages[i]) << i;
-  for (int i = 0; i < 14; ++i) EXPECT_TRUE(levelTextures[i]) << i;
-  EXPECT_FALSE(levelTextures[14]);
+  for (int i = 0; i < 15; ++i) EXPECT_EQ(static_cast<bool>(levelTextures[i]), i < 14) << i;
   EXPECT_TRUE(gridBitmap && extractionMarkerImage && wreckImage && soldierIconImage && gridMaskImage &&
-              crosshairImage && roofBreakImage && kiaImage);
-  EXPECT_TRUE(explosionSprite);
+              crosshairImage && roofBreakImage && kiaImage && explosionSprite);
+  // Keyed and unkeyed images; the file's own picture, not a placeholder.
+  EXPECT_EQ(*gridBitmap->ColorKey(), (engine::Color{255, 0, 0}));
+  EXPECT_EQ(*crosshairImage->ColorKey(), (engine::Color{0, 255, 0}));
+  EXPECT_FALSE(kiaImage->ColorKey().has_value());
+  EXPECT_EQ(soldierIconImage->GetWidth(), 8);
 }
 
-TEST_F(AssetLoaderTest, LaterLoadsStepTheBarByFive) {
+TEST_F(AssetLoaderTest, LaterLoadsReplaceOnlyTheMusicAndChatterAndStepTheBarByFive) {
   LoadAllAssets();
+  engine::EngineRef<engine::EngineSound> oldMusic = soundTable[SOUND_OVERHEAD_MUSIC];
+  const engine::EngineSound* ambience = soundTable[SOUND_AMBIENCE].Get();
+  missionEndFlag = 2;
+
   LoadAllAssets();
+  EXPECT_NE(soundTable[SOUND_OVERHEAD_MUSIC].Get(), oldMusic.Get());
+  EXPECT_EQ(oldMusic->RefCount(), 1);  // the table let go of the last mission's music
+  EXPECT_EQ(soundTable[SOUND_AMBIENCE].Get(), ambience);
+  EXPECT_EQ(missionEndFlag, 0);
   EXPECT_EQ(loadingStep, 5.0);
   EXPECT_DOUBLE_EQ(loadingProgress, 0.0);
   AdvanceLoadingBar();
   AdvanceLoadingBar();
   EXPECT_DOUBLE_EQ(loadingProgress, 10.0);
   EXPECT_EQ(BarLength(), 10);
-}
-
-TEST_F(AssetLoaderTest, SharedImagesGetTheirKeyColours) {
-  tree_.WriteBmp("images\\sldricon.qpg", 8, 8, 0, 0, 0);
-  LoadAllAssets();
-  const engine::Color red{255, 0, 0};
-  ASSERT_TRUE(gridBitmap->ColorKey().has_value());
-  EXPECT_EQ(*gridBitmap->ColorKey(), red);
-  EXPECT_EQ(*markerImages[3]->ColorKey(), red);
-  EXPECT_EQ(*levelTextures[13]->ColorKey(), red);
-  EXPECT_EQ(*soldierIconImage->ColorKey(), (engine::Color{0, 0, 0}));
-  EXPECT_EQ(*crosshairImage->ColorKey(), (engine::Color{0, 255, 0}));
-  EXPECT_FALSE(gridMaskImage->ColorKey().has_value());
-  EXPECT_FALSE(kiaImage->ColorKey().has_value());
-  EXPECT_EQ(soldierIconImage->GetWidth(), 8);  // the file's own image, not a placeholder
 }
 
 TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {
@@ -152,8 +105,7 @@ TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {
   EXPECT_TRUE(disclaimerImage && openingImage && menuBarsImage && mainButtonImage && pauseMenuImage && quitScreenImage);
   for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(medalImages[i]) << i;
   for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(badgeImages[j]) << j;
-  ASSERT_TRUE(soundTable.IsLoaded(SOUND_TICK_CLICK));
-  ASSERT_TRUE(soundTable.IsLoaded(SOUND_TICK_HOVER));
+  ASSERT_TRUE(soundTable.IsLoaded(SOUND_TICK_CLICK) && soundTable.IsLoaded(SOUND_TICK_HOVER));
   EXPECT_EQ(Frames(SOUND_TICK_CLICK), 30u);
   EXPECT_EQ(Frames(SOUND_TICK_HOVER), 40u);
   EXPECT_EQ(DebugLog().find("missing asset: sounds\\SFX\\tick"), std::string::npos);
@@ -181,23 +133,20 @@ TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
   toolStripHighlight = engineRoot->CreateBitmap(8, 8);
   toolSpritesLoaded = true;
   ReleaseAssets();
-  EXPECT_FALSE(toolSpriteSheet);
-  EXPECT_FALSE(toolStripHighlight);
-  EXPECT_FALSE(toolSpritesLoaded);
+  EXPECT_FALSE(toolSpriteSheet || toolStripHighlight || toolSpritesLoaded);
   EXPECT_EQ(kia->RefCount(), 1);
   EXPECT_EQ(blast->RefCount(), 1);
+  ASSERT_TRUE(frame);
+  EXPECT_EQ(frame->RefCount(), 1);
   for (int slot = 0; slot < kSoundSlotCount; ++slot) EXPECT_FALSE(soundTable[slot]) << slot;
   EXPECT_FALSE(gridBitmap || extractionMarkerImage || wreckImage || soldierIconImage || gridMaskImage ||
                crosshairImage || roofBreakImage || kiaImage || disclaimerImage || openingImage || menuBarsImage ||
-               mainButtonImage || pauseMenuImage || quitScreenImage);
+               mainButtonImage || pauseMenuImage || quitScreenImage || explosionSprite);
   for (const auto& image : markerImages) EXPECT_FALSE(image);
   for (const auto& image : levelTextures) EXPECT_FALSE(image);
   for (const auto& image : medalImages) EXPECT_FALSE(image);
   for (const auto& image : badgeImages) EXPECT_FALSE(image);
   for (const auto& image : explosionFrames) EXPECT_FALSE(image);
-  EXPECT_FALSE(explosionSprite);
-  ASSERT_TRUE(frame);
-  EXPECT_EQ(frame->RefCount(), 1);
   EXPECT_NO_THROW(ReleaseAssets());  // twice is harmless
 }
 

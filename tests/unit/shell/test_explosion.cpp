@@ -2,6 +2,9 @@
 // last frames and the hiding after the last one.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "asset_test_fixture.h"
 #include "shell/explosion.h"
 
@@ -28,34 +31,48 @@ class ExplosionTest : public testing::AssetTest {
   static bool OnStage() { return engineStage->Contains(explosionSprite->object.Get()); }
 };
 
-TEST_F(ExplosionTest, TwentyLinesGiveEighteenFrames) {
+TEST_F(ExplosionTest, AnIndexGivesAtMostEighteenFramesAndEachLoadReplacesTheLast) {
   WriteIndex(20);
   InitExplosion();
   ASSERT_TRUE(explosionSprite);
   EXPECT_EQ(explosionSprite->frames, kMaxExplosionFrames);
   for (int i = 0; i < kMaxExplosionFrames; ++i) {
     ASSERT_TRUE(explosionFrames[i]) << i;
-    ASSERT_TRUE(explosionFrames[i]->ColorKey().has_value());
     EXPECT_EQ(*explosionFrames[i]->ColorKey(), (engine::Color{255, 255, 255}));
     EXPECT_EQ(explosionFrames[i]->PixelColor(0, 0), (engine::Color{200, static_cast<uint8_t>(101 + i), 20})) << i;
   }
   EXPECT_EQ(DebugLog().find("missing asset"), std::string::npos);
   EXPECT_FLOAT_EQ(explosionFrameReciprocal, 1.0f / 18.0f);
   EXPECT_FLOAT_EQ(explosionFadeStart, 18 * 0.6f);
-}
-
-TEST_F(ExplosionTest, NewSpriteWaitsHiddenAboveTheOrigin) {
-  WriteIndex(3);
-  InitExplosion();
+  // The new sprite waits hidden, off the stage, above the origin.
   EXPECT_EQ(explosionSprite->visible, 0);
   EXPECT_FALSE(OnStage());
   const engine::Vec3 at = explosionSprite->object->LocalPosition();
-  EXPECT_FLOAT_EQ(at.x, 0.0f);
-  EXPECT_FLOAT_EQ(at.y, 5.0f);
-  EXPECT_FLOAT_EQ(at.z, 0.0f);
+  EXPECT_EQ(std::vector<float>({at.x, at.y, at.z}), std::vector<float>({0.0f, 5.0f, 0.0f}));
+
+  // A shorter list drops the frames of the longer one; an empty one gives an explosion that hides at once.
+  WriteIndex(5);
+  engineRoot->Core().Paths().Invalidate();
+  InitExplosion();
+  EXPECT_EQ(explosionSprite->frames, 5);
+  EXPECT_TRUE(explosionFrames[4]);
+  EXPECT_FALSE(explosionFrames[5]);
+  tree_.WriteBytes("sprites\\explo1\\index.qtxt", "");
+  engineRoot->Core().Paths().Invalidate();
+  InitExplosion();
+  EXPECT_EQ(explosionSprite->frames, 0);
+  EXPECT_FLOAT_EQ(explosionFrameReciprocal, 0.0f);
+  StartExplosion(0, 0, 0);
+  EXPECT_FALSE(OnStage());
+  ReleaseExplosion();
+  EXPECT_FALSE(explosionSprite);
+  for (const auto& frame : explosionFrames) EXPECT_FALSE(frame);
 }
 
-TEST_F(ExplosionTest, AdvanceBeforeAnyStartDoesNothing) {
+TEST_F(ExplosionTest, NothingHappensBeforeAnyStartOrWithNoExplosionLoaded) {
+  EXPECT_NO_THROW(AdvanceExplosionFrame());
+  EXPECT_NO_THROW(HideExplosion());
+  EXPECT_NO_THROW(StartExplosion(1, 2, 3));
   WriteIndex(10);
   LoadBlastSound();
   InitExplosion();
@@ -67,14 +84,7 @@ TEST_F(ExplosionTest, AdvanceBeforeAnyStartDoesNothing) {
   EXPECT_EQ(ShownFrame(), nullptr);
 }
 
-TEST_F(ExplosionTest, AdvanceWithNoExplosionLoadedDoesNothing) {
-  ASSERT_FALSE(explosionSprite);
-  EXPECT_NO_THROW(AdvanceExplosionFrame());
-  EXPECT_NO_THROW(HideExplosion());
-  EXPECT_NO_THROW(StartExplosion(1, 2, 3));
-}
-
-TEST_F(ExplosionTest, TenFramesFadeOverTheLastThreeAndHideOnTheEleventhCall) {
+TEST_F(ExplosionTest, TenFramesRiseAndFadeOverTheLastThreeAndHideOnTheEleventhCall) {
   WriteIndex(10);
   LoadBlastSound();
   InitExplosion();
@@ -84,12 +94,18 @@ TEST_F(ExplosionTest, TenFramesFadeOverTheLastThreeAndHideOnTheEleventhCall) {
   EXPECT_TRUE(OnStage());
   EXPECT_EQ(ShownFrame(), explosionFrames[0].Get());
   std::vector<int> opacities{Opacity()};
+  std::vector<engine::Vec3> places{explosionSprite->object->LocalPosition()};
   for (int call = 2; call <= 10; ++call) {
     AdvanceExplosionFrame();
     EXPECT_EQ(ShownFrame(), explosionFrames[call - 1].Get()) << call;
     opacities.push_back(Opacity());
+    places.push_back(explosionSprite->object->LocalPosition());
   }
   EXPECT_EQ(opacities, (std::vector<int>{255, 255, 255, 255, 255, 255, 255, 50, 25, 0}));
+  // One step of 0.2 along the object's own forward axis per frame, the first one with the start.
+  const auto distance = [](engine::Vec3 a, engine::Vec3 b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); };
+  EXPECT_NEAR(distance(places[0], {4.0f, 1.0f, -6.0f}), 0.2, 1e-5);
+  EXPECT_NEAR(distance(places[1], places[0]), 0.2, 1e-5);
   EXPECT_TRUE(OnStage());
 
   AdvanceExplosionFrame();  // the 11th
@@ -100,19 +116,7 @@ TEST_F(ExplosionTest, TenFramesFadeOverTheLastThreeAndHideOnTheEleventhCall) {
   EXPECT_EQ(explosionFrameIndex, 11);
 }
 
-TEST_F(ExplosionTest, TheBlastRisesAsItPlays) {
-  WriteIndex(10);
-  InitExplosion();
-  StartExplosion(4.0f, 1.0f, -6.0f);
-  const engine::Vec3 first = explosionSprite->object->LocalPosition();
-  AdvanceExplosionFrame();
-  const engine::Vec3 second = explosionSprite->object->LocalPosition();
-  // One step of 0.2 along the object's own forward axis per frame.
-  EXPECT_NEAR(std::hypot(second.x - first.x, second.y - first.y, second.z - first.z), 0.2, 1e-5);
-  EXPECT_NEAR(std::hypot(first.x - 4.0f, first.y - 1.0f, first.z + 6.0f), 0.2, 1e-5);
-}
-
-TEST_F(ExplosionTest, SecondStartRestartsAtTheNewPlace) {
+TEST_F(ExplosionTest, ASecondStartRestartsAtTheNewPlaceAndHideStopsIt) {
   WriteIndex(10);
   LoadBlastSound();
   InitExplosion();
@@ -124,39 +128,11 @@ TEST_F(ExplosionTest, SecondStartRestartsAtTheNewPlace) {
   EXPECT_EQ(ShownFrame(), explosionFrames[0].Get());
   EXPECT_TRUE(soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
   EXPECT_NEAR(explosionSprite->object->LocalPosition().x, 10.0f, 0.25f);
-}
 
-TEST_F(ExplosionTest, HideTakesTheBurningExplosionOffTheStage) {
-  WriteIndex(10);
-  InitExplosion();
-  StartExplosion(0, 0, 0);
   HideExplosion();
   EXPECT_FALSE(OnStage());
-  const int index = explosionFrameIndex;
   AdvanceExplosionFrame();
-  EXPECT_EQ(explosionFrameIndex, index);
-}
-
-TEST_F(ExplosionTest, EmptyIndexGivesAnExplosionThatHidesAtOnce) {
-  tree_.WriteBytes("sprites\\explo1\\index.qtxt", "");
-  InitExplosion();
-  EXPECT_EQ(explosionSprite->frames, 0);
-  EXPECT_FLOAT_EQ(explosionFrameReciprocal, 0.0f);
-  StartExplosion(0, 0, 0);
-  EXPECT_FALSE(OnStage());
-}
-
-TEST_F(ExplosionTest, ReloadDropsFramesOfALongerList) {
-  WriteIndex(12);
-  InitExplosion();
-  WriteIndex(5);
-  engineRoot->Core().Paths().Invalidate();
-  InitExplosion();
-  EXPECT_EQ(explosionSprite->frames, 5);
-  EXPECT_TRUE(explosionFrames[4]);
-  EXPECT_FALSE(explosionFrames[5]);
-  ReleaseExplosion();
-  for (const auto& frame : explosionFrames) EXPECT_FALSE(frame);
+  EXPECT_EQ(explosionFrameIndex, 1);
 }
 
 }  // namespace

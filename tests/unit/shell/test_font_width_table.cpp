@@ -1,13 +1,13 @@
 // Text laid out in a rectangle, and the development font-width table it leaves behind: its exact lines, written
 // once, and never in the way when it cannot be. Run in a folder of their own, as the table lands in the working one.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "scratch_tree.h"
 #include "screen_2d_fixture.h"
 #include "shell/font_width_table.h"
 
@@ -16,25 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FindColour;
-using testing::PixelBox;
 
 class InTempFolderTest : public testing::Screen2dTest {
  protected:
-  void SetUp() override {
-    Screen2dTest::SetUp();
-    previous_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("kestrine_font_dat_" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-    Screen2dTest::TearDown();
-  }
-
   static std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
@@ -42,24 +26,21 @@ class InTempFolderTest : public testing::Screen2dTest {
     return out.str();
   }
 
-  fs::path previous_;
-  fs::path dir_;
+  testing::ScratchTree tree_;
 };
 
-TEST_F(InTempFolderTest, TextInRectWrapsInsideTheRectangle) {
+TEST_F(InTempFolderTest, TextInRectWrapsInsideTheRectangleAndWritesTheWidthTableOnce) {
   const std::wstring text = L"Bandages: sterile dressings for open wounds, applied with firm pressure over the wound.";
   // 0.0836 x 640 = 53, 0.407 x 480 = 195, 0.445 x 640 = 284, 0.256 x 480 = 122
   DrawTextInRect(0.0836, 0.407, 0.445, 0.256, text, 8, 16, 235, 247, 195, 0, 0);
-  const PixelBox ink = FindColour(textOverlay, kPaleYellow);
+  const testing::PixelBox ink = FindColour(textOverlay, kPaleYellow);
   EXPECT_GE(ink.left, 53);
   EXPECT_LT(ink.right, 53 + 284);
   EXPECT_GE(ink.top, 195);
   EXPECT_GT(ink.Height(), Font(L"Arial", 8)->TextHeight(text));  // more than one line
   EXPECT_EQ(testing::CountOther(textOverlay, kRed), ink.count);
-}
 
-TEST_F(InTempFolderTest, TextInRectWritesOneLinePerPrintableCharacterOnce) {
-  DrawTextInRect(10, 10, 200, 50, L"Description", 8, 16, 235, 247, 195, 0, 0);
+  // One line per printable character, in the font of the first call.
   const std::string table = ReadAll("font.dat");
   engine::EngineRef<engine::EngineTextFont> font = Font(L"Arial", 8);
   std::string expected;
@@ -79,12 +60,12 @@ TEST_F(InTempFolderTest, TextInRectWritesOneLinePerPrintableCharacterOnce) {
 
 TEST_F(InTempFolderTest, AFileThatCannotBeCreatedIsNoError) {
   // Working in a folder that has gone away: nothing can be created there, not even by the superuser.
-  const fs::path gone = dir_ / "gone";
+  const fs::path gone = tree_.PathOf("gone");
   fs::create_directory(gone);
   fs::current_path(gone);
   fs::remove(gone);
   EXPECT_NO_THROW(WriteFontWidthTable(L"Arial", 8));
-  fs::current_path(dir_);
+  fs::current_path(tree_.PathOf("."));
   EXPECT_FALSE(fs::exists(gone));
 }
 

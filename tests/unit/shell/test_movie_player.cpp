@@ -21,45 +21,31 @@ class MoviePlayerTest : public MovieTest {};
 constexpr int32_t kCorpusMovieMs = 2000;
 constexpr int32_t kLastFrameMs = 1900;
 
-TEST_F(MoviePlayerTest, AClickInTheFirstHalfSecondDoesNothingAndLaterSkipsToTheNextMovie) {
+TEST_F(MoviePlayerTest, AClickSkipsOnlyASkippableMovieAndOnlyAfterItsFirstHalfSecond) {
+  AddMovie("ostrel", "video_only.avi");
   AddMovie("first", "video_only.avi");
   AddMovie("second", "video_only.avi");
   AddMovie("third", "video_only.avi");
   PlayerWatch watch;
-  watch.ClickAt(0, 200);  // too early
-  watch.ClickAt(0, 450);  // still too early
-  watch.ClickAt(1, 700);
+  for (int32_t at : {600, 1000, 1500}) watch.ClickAt(0, at);  // a logo: never skipped
+  watch.ClickAt(1, 200);                                      // too early
+  watch.ClickAt(1, 450);                                      // still too early
+  watch.ClickAt(2, 700);
+  QueueMovie("ostrel", MOVIE_UNSKIPPABLE);
   QueueMovie("first", MOVIE_SKIPPABLE);
   QueueMovie("second", MOVIE_SKIPPABLE);
   PlayMovies("third", MOVIE_SKIPPABLE);
 
-  EXPECT_GE(watch.Of(0).last, kLastFrameMs);  // the early clicks were ignored
-  // The second movie starts from its own beginning, so its half second counts from there.
-  EXPECT_LT(watch.Of(1).first, 100);
-  EXPECT_GE(watch.Of(1).last, 700);
-  EXPECT_LT(watch.Of(1).last, 800);  // skipped at the click
-  ASSERT_TRUE(watch.Played(2));      // and the next one played
-  EXPECT_LT(watch.Of(2).first, 100);
-  EXPECT_GE(watch.Of(2).last, kLastFrameMs);
-  EXPECT_EQ(movieCount, 0);
-}
-
-TEST_F(MoviePlayerTest, LogoMoviesCannotBeSkippedButTheIntroAfterThemCan) {
-  AddMovie("ostrel", "video_only.avi");
-  AddMovie("orvale", "video_only.avi");
-  AddMovie("ostrel_intro", "video_only.avi");
-  PlayerWatch watch;
-  for (int entry = 0; entry < 2; ++entry)
-    for (int32_t at : {600, 1000, 1500}) watch.ClickAt(entry, at);
-  watch.ClickAt(2, 600);
-  QueueMovie("ostrel", MOVIE_UNSKIPPABLE);
-  QueueMovie("orvale", MOVIE_UNSKIPPABLE);
-  QueueMovie("ostrel_intro", MOVIE_SKIPPABLE);
-  PlayMovies("", 0);
-
   EXPECT_GE(watch.Of(0).last, kLastFrameMs);
-  EXPECT_GE(watch.Of(1).last, kLastFrameMs);
-  EXPECT_LT(watch.Of(2).last, 700);
+  EXPECT_GE(watch.Of(1).last, kLastFrameMs);  // the early clicks were ignored
+  // Each movie starts from its own beginning, so its half second counts from there.
+  EXPECT_LT(watch.Of(2).first, 100);
+  EXPECT_GE(watch.Of(2).last, 700);
+  EXPECT_LT(watch.Of(2).last, 800);  // skipped at the click
+  ASSERT_TRUE(watch.Played(3));      // and the next one played
+  EXPECT_LT(watch.Of(3).first, 100);
+  EXPECT_GE(watch.Of(3).last, kLastFrameMs);
+  EXPECT_EQ(movieCount, 0);
   EXPECT_EQ(movieSkipLock, 0);  // the lock does not outlive the run
 }
 
@@ -72,25 +58,6 @@ class RecordingWindow : public WindowImpl {
   }
   std::vector<WPARAM> keys;
 };
-
-TEST_F(MoviePlayerTest, EscapeNeverReachesAWindowWhileMoviesPlay) {
-  AddMovie("intro", "video_only.avi");
-  RecordingWindow other;
-  const HWND otherWindow = other.Create(0, RECT{0, 0, 10, 10}, "other", WS_POPUP, 0);
-  ASSERT_NE(otherWindow, 0u);
-  PlayerWatch watch;
-  watch.When(0, 600, [otherWindow] {
-    PostMessage(moviePlayer.window, WM_KEYDOWN, VK_ESCAPE, 0);
-    PostMessage(moviePlayer.window, WM_KEYUP, VK_ESCAPE, 0);
-    PostMessage(otherWindow, WM_KEYDOWN, VK_ESCAPE, 0);
-    PostMessage(otherWindow, WM_KEYDOWN, 'A', 0);
-    PostMessage(otherWindow, WM_KEYUP, VK_ESCAPE, 0);
-  });
-  PlayMovies("intro", MOVIE_SKIPPABLE);
-  // Other keys still get through to their window; the movie went on to its end.
-  EXPECT_EQ(other.keys, std::vector<WPARAM>{'A'});
-  EXPECT_GE(watch.Of(0).last, kLastFrameMs);
-}
 
 TEST_F(MoviePlayerTest, TheFrameOfTheCurrentTimeIsDrawnCentredInsideABlackFrame) {
   AddMovie("intro", "video_only.avi");
@@ -167,12 +134,26 @@ TEST_F(MoviePlayerTest, BrokenMoviesEndTheRunOrPlayAsFarAsTheirDataGoes) {
   EXPECT_EQ(PendingMessageCount(), 0u);
 }
 
-TEST_F(MoviePlayerTest, TheWindowIsMadeOnceAtTheDesktopsSizeAndHiddenBetweenRuns) {
+TEST_F(MoviePlayerTest, TheWindowIsMadeOnceAtTheDesktopsSizeAndEscapeNeverReachesAWindow) {
   AddMovie("intro", "video_only.avi");
+  RecordingWindow other;
+  const HWND otherWindow = other.Create(0, RECT{0, 0, 10, 10}, "other", WS_POPUP, 0);
+  ASSERT_NE(otherWindow, 0u);
   PlayerWatch watch;
   int shownWhilePlaying = -1;
   watch.When(0, 100, [&] { shownWhilePlaying = WindowShowState(moviePlayer.window); });
+  watch.When(0, 600, [otherWindow] {
+    PostMessage(moviePlayer.window, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessage(moviePlayer.window, WM_KEYUP, VK_ESCAPE, 0);
+    PostMessage(otherWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessage(otherWindow, WM_KEYDOWN, 'A', 0);
+    PostMessage(otherWindow, WM_KEYUP, VK_ESCAPE, 0);
+  });
   PlayMovies("intro", MOVIE_SKIPPABLE);
+  // Other keys still get through to their window; the movie went on to its end.
+  EXPECT_EQ(other.keys, std::vector<WPARAM>{'A'});
+  EXPECT_GE(watch.Of(0).last, kLastFrameMs);
+
   const HWND first = moviePlayer.window;
   ASSERT_TRUE(IsWindow(first));
   char title[32];

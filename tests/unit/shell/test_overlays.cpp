@@ -22,7 +22,7 @@ class OverlaysTest : public testing::Screen2dTest {
   int Presented() { return static_cast<engine::HeadlessBackend&>(engineRoot->Backend()).PresentedFrames(); }
 };
 
-TEST_F(OverlaysTest, BackOverlayBehindAndInvisibleCanvasInFront) {
+TEST_F(OverlaysTest, BackOverlayBehindAndInvisibleCanvasInFrontTillReleased) {
   EXPECT_EQ(fullScreenOverlayWidth, 640);
   EXPECT_EQ(fullScreenOverlayHeight, 480);
   EXPECT_EQ(fullScreenOverlaySprite->Layer(), 0);
@@ -32,17 +32,21 @@ TEST_F(OverlaysTest, BackOverlayBehindAndInvisibleCanvasInFront) {
   ShowOverlay();
   EXPECT_TRUE(fullScreenOverlaySprite->Visible());
 
-  EXPECT_EQ(menuCanvas->GetWidth(), 640);
+  // The canvas is all key and rides on the text overlay's sprite, in front of everything.
   EXPECT_EQ(menuCanvas->ColorKey(), kRed);
   EXPECT_EQ(testing::CountOther(menuCanvas, kRed), 0);
-  // The canvas rides on the text overlay's sprite, in front of everything.
   ASSERT_EQ(textOverlaySprite->Children().size(), 1u);
   EXPECT_EQ(textOverlaySprite->Children()[0].Get(), menuCanvasSprite.Get());
   EXPECT_EQ(menuCanvasSprite->Layer(), 255);
   menuCanvas->SetDrawColor(0, 0, 255);
-  menuCanvas->FillRect(100, 100, 50, 50);
+  menuCanvas->FillRect(500, 400, 50, 50);
   ClearMenuCanvas();
   EXPECT_EQ(testing::CountOther(menuCanvas, kRed), 0);
+
+  ReleaseOverlays();
+  EXPECT_FALSE(fullScreenOverlay || fullScreenOverlaySprite || menuCanvas || menuCanvasSprite);
+  EXPECT_FALSE(textOverlay || textOverlaySprite);
+  EXPECT_NO_THROW(ShowOverlay());
 }
 
 TEST_F(OverlaysTest, BackdropIsStretchedOverTheWholeOverlay) {
@@ -69,13 +73,6 @@ TEST_F(OverlaysTest, LoadingBarGrowsUnderTheArtAndRenders) {
   EXPECT_EQ(bar.count, 12 * 10);
   LoadingBar(200.0);
   EXPECT_EQ(FindColour(fullScreenOverlay, Rgb(200, 200, 0)).right, 589);
-}
-
-TEST_F(OverlaysTest, ReleaseLetsGoOfEveryOverlay) {
-  ReleaseOverlays();
-  EXPECT_FALSE(fullScreenOverlay || fullScreenOverlaySprite || menuCanvas || menuCanvasSprite);
-  EXPECT_FALSE(textOverlay || textOverlaySprite);
-  EXPECT_NO_THROW(ShowOverlay());
 }
 
 }  // namespace

@@ -102,19 +102,14 @@ TEST_F(PlayMoviesTest, WithoutASoundDeviceEachMoviesStillAndSoundStandInForIt) {
   EXPECT_EQ(view.y, 0);
 }
 
-TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdrop) {
+TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsItShort) {
   CreateOverlays();
   AddMovie("mission3", "video_audio.avi");
   AddStill("mission3", 30, 60, 90, 300);
   PlayMovies("mission3", MOVIE_SKIPPABLE);
-  const engine::Color c = fullScreenOverlay->PixelColor(320, 240);
-  EXPECT_EQ(c.r, 30);
-  EXPECT_EQ(c.g, 60);
-  EXPECT_EQ(c.b, 90);
+  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240), (engine::Color{30, 60, 90}));
   EXPECT_TRUE(fullScreenOverlaySprite->Visible());
-}
 
-TEST_F(PlayMoviesTest, APressCutsAStillWithSoundShort) {
   AddMovie("badge1", "video_audio.avi");
   AddStill("badge1", 30, 60, 90, 5000);
   Backend().InjectKey(' ', true);  // held down as the still comes up

@@ -28,18 +28,6 @@ class ScreenTextTest : public testing::Screen2dTest {
   }
 };
 
-TEST_F(ScreenTextTest, OverlayStartsInvisibleOnTheCamera) {
-  EXPECT_EQ(textOverlay->GetWidth(), 640);
-  EXPECT_EQ(textOverlay->GetHeight(), 480);
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
-  EXPECT_EQ(textOverlay->ColorKey(), kRed);
-  EXPECT_EQ(textOverlay->ColorA(), Rgb(255, 255, 255));
-  EXPECT_EQ(textOverlay->ColorB(), kRed);
-  EXPECT_EQ(textOverlaySprite->Layer(), 1);
-  ASSERT_EQ(engineCamera->Sprites().size(), 1u);
-  EXPECT_EQ(engineCamera->Sprites()[0]->Image().Get(), textOverlay.Get());
-}
-
 TEST_F(ScreenTextTest, CentredAtHalfAndAt320DrawTheSamePixels) {
   const std::wstring text = L"ACCEPT DISCLAIMER";
   const int width = Font(L"Arial", 11, true)->TextWidth(text);
@@ -56,7 +44,12 @@ TEST_F(ScreenTextTest, CentredAtHalfAndAt320DrawTheSamePixels) {
   EXPECT_EQ(textOverlay->Pixels(), ReferenceAt(400 - Font(L"Arial", 10, true)->TextWidth(L"SCORE"), 50, L"SCORE", 10));
 }
 
-TEST_F(ScreenTextTest, XOfOneIsOnePixelAndTextHasNoVisibleBox) {
+TEST_F(ScreenTextTest, TheKeyedOverlayOnTheCameraTakesTextWithNoVisibleBoxAndXOfOneIsOnePixel) {
+  ASSERT_EQ(engineCamera->Sprites().size(), 1u);
+  EXPECT_EQ(engineCamera->Sprites()[0]->Image().Get(), textOverlay.Get());
+  EXPECT_EQ(textOverlay->ColorKey(), kRed);
+  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+
   DrawScreenText(1.0, 1.0, L"Keep him warm.", 12, ALIGN_LEFT, 255, 255, 0, 0, 0);
   const PixelBox ink = FindColour(textOverlay, Rgb(255, 255, 0));
   ASSERT_GT(ink.count, 30);
@@ -95,16 +88,6 @@ TEST_F(ScreenTextTest, OnImageFractionsAreOfTheScreen) {
   EXPECT_GE(ink.left, 160);  // a quarter of 640, not of 300
   EXPECT_GE(ink.top, 48);
   EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
-}
-
-TEST_F(ScreenTextTest, MakeTextFontIsPlainOnTheKey) {
-  engine::EngineRef<engine::EngineTextFont> font;
-  MakeTextFont(font, L"Courier New", 9, 10, 20, 30);
-  EXPECT_EQ(font->Face(), L"Courier New");
-  EXPECT_EQ(font->Size(), 9);
-  EXPECT_FALSE(font->Bold() || font->Italic());
-  EXPECT_EQ(font->TextColor(), Rgb(10, 20, 30));
-  EXPECT_EQ(font->BackColor(), kRed);
 }
 
 TEST_F(ScreenTextTest, OutlinesAreYellowWhateverTheDrawColour) {

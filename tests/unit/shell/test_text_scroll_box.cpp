@@ -82,7 +82,7 @@ TEST_F(TextScrollBoxTest, A234HighBoxShows16RowsAndScrollsTo18Of34) {
   EXPECT_EQ(sharedTextBox.visible, 1);
 }
 
-TEST_F(TextScrollBoxTest, DrawErasesTheBoxAndDrawsOneRowPer14Pixels) {
+TEST_F(TextScrollBoxTest, DrawErasesTheBoxAndDrawsOneRowPer14PixelsUntilReleased) {
   LayOutControls(34);
   menuCanvas->Clear(0, 0, 90);
   sharedTextBox.ScrollDown();
@@ -101,6 +101,13 @@ TEST_F(TextScrollBoxTest, DrawErasesTheBoxAndDrawsOneRowPer14Pixels) {
   font->SetColor(235, 247, 195);
   ExpectRow(75, 229, font, L"Line 1");
   ExpectRow(75, 229 + 14 * 3, font, L"Line 4");
+
+  sharedTextBox.Release();
+  EXPECT_FALSE(sharedTextBox.text);
+  menuCanvas->Clear(0, 0, 90);
+  EXPECT_NO_THROW(sharedTextBox.Draw(menuCanvas));
+  EXPECT_EQ(FindColour(menuCanvas, kPaleYellow).count, 0);
+  EXPECT_EQ(FindColour(menuCanvas, kRed).count, 515 * (234 + 9));
 }
 
 TEST_F(TextScrollBoxTest, ControlBytesSetColourAndStyleForTheirLineOnly) {
@@ -127,7 +134,7 @@ TEST_F(TextScrollBoxTest, ControlBytesSetColourAndStyleForTheirLineOnly) {
   ExpectRow(20, 48, bold, L"Bold green");
 }
 
-TEST_F(TextScrollBoxTest, AutoScrollsOneRowPer100MsToTheLastPage) {
+TEST_F(TextScrollBoxTest, AutoScrollsOneRowPer100MsToTheLastPageAtAnyFrameRate) {
   LayOutControls(34);
   sharedTextBox.autoScrollDown = 1;
   const std::vector<int> firsts = RunFrames(100, 2500);
@@ -135,9 +142,7 @@ TEST_F(TextScrollBoxTest, AutoScrollsOneRowPer100MsToTheLastPage) {
   sharedTextBox.autoScrollDown = 0;
   RunFrames(100, 1000);
   EXPECT_EQ(sharedTextBox.first, 18);
-}
 
-TEST_F(TextScrollBoxTest, AutoScrollKeepsItsPaceAtAnyFrameRate) {
   for (int ms : {7, 16, 33, 50}) {
     LayOutControls(34);
     sharedTextBox.nextScrollTime = gameClock;
@@ -158,16 +163,6 @@ TEST_F(TextScrollBoxTest, AutoScrollUpAndNeverTwoRowsInOneFrame) {
   EXPECT_EQ(sharedTextBox.first, 8);
   RunFrames(100, 100);
   EXPECT_EQ(sharedTextBox.first, 9);
-}
-
-TEST_F(TextScrollBoxTest, ReleasedBoxDrawsOnlyTheErase) {
-  LayOutControls(34);
-  sharedTextBox.Release();
-  EXPECT_FALSE(sharedTextBox.text);
-  menuCanvas->Clear(0, 0, 90);
-  EXPECT_NO_THROW(sharedTextBox.Draw(menuCanvas));
-  EXPECT_EQ(FindColour(menuCanvas, kPaleYellow).count, 0);
-  EXPECT_EQ(FindColour(menuCanvas, kRed).count, 515 * (234 + 9));
 }
 
 }  // namespace

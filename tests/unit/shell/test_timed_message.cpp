@@ -97,7 +97,7 @@ TEST_F(TimedMessageTest, KeyedBoxShowsOnlyTextAndFrame) {
   EXPECT_EQ(testing::CountOther(textOverlay, kRed), black);
 }
 
-TEST_F(TimedMessageTest, NothingWhileASaveIsReplayedOrForEmptyText) {
+TEST_F(TimedMessageTest, NothingWhileASaveIsReplayedForEmptyTextOrOnceReleased) {
   message.Show("First.", 0.1f, 0.1f, 100);
   replayingSave = 1;
   message.Show("Second.", 0.5f, 0.5f, 100);
@@ -109,9 +109,7 @@ TEST_F(TimedMessageTest, NothingWhileASaveIsReplayedOrForEmptyText) {
   EXPECT_EQ(message.framesLeft, 0);
   message.Update();
   EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
-}
 
-TEST_F(TimedMessageTest, ReleasedWhileShowingDrawsNothingMore) {
   message.Show("Evacuate him.", 0.1f, 0.1f, 100);
   message.Release();
   EXPECT_FALSE(message.box || message.text);

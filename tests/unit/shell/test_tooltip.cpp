@@ -92,7 +92,7 @@ TEST_F(ToolTipTest, PositionRules) {
   EXPECT_EQ(textOverlay->PixelColor(0, 0), kBlack);
 }
 
-TEST_F(ToolTipTest, DeferredTipWaitsForDrawAndEmptyTextDrawsNothing) {
+TEST_F(ToolTipTest, DeferredTipWaitsForDrawEmptyTextDrawsNothingAndAReleasedTipIsNoLongerDrawn) {
   toolTip.Show(200, 200, "Chest", 1);
   EXPECT_EQ(toolTipDeferred, 1);
   EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
@@ -102,9 +102,8 @@ TEST_F(ToolTipTest, DeferredTipWaitsForDrawAndEmptyTextDrawsNothing) {
   EXPECT_EQ(textOverlay->PixelColor(200, 200), kBlack);
   EXPECT_EQ(FindColour(textOverlay, kPaleYellow).left, 201);
   EXPECT_EQ(FindColour(textOverlay, kBlack).left, 200);  // nothing of the empty tip at 10
-}
 
-TEST_F(ToolTipTest, ReleasedTipIsNoLongerDrawn) {
+  ClearTextOverlay();
   toolTip.Show(200, 200, "Chest", 1);
   toolTip.Release();
   EXPECT_FALSE(toolTip.image || toolTip.text);
