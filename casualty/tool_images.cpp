@@ -1,12 +1,10 @@
 // Cutting the tool icons, loading the cursor pictures and drawing a tool's label box.
 #include "casualty/tool_images.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
-#include <string_view>
 
 #include "casualty/tool_table.h"
+#include "platform/movie/file_access.h"
 #include "shell/globals.h"
 #include "shell/layout.h"
 #include "shell/screen_text.h"
@@ -33,36 +31,12 @@ void WaitUntilLoaded(const engine::EngineRef<engine::EngineBitmap>& image) {
   while (!image->IsLoaded()) engineRoot->Wait(kLoadPollMs);
 }
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
-// Whether a game path names a file under the working directory. The game's paths use '\' and do not care
-// about case (the keys say "ETTUBE" where the file is "ettube"), so each component is matched without case.
+// Whether a game path names a file under the working directory; the keys say "ETTUBE" where the file
+// is "ettube", so the lookup ignores case like every other game path.
 bool GameFileExists(const std::string& gamePath) {
-  namespace fs = std::filesystem;
+  const auto real = ResolveGamePath(gamePath);
   std::error_code error;
-  fs::path here = fs::current_path(error);
-  if (error) return false;
-  size_t start = 0;
-  while (start <= gamePath.size()) {
-    const size_t end = std::min(gamePath.find('\\', start), gamePath.size());
-    const std::string component = gamePath.substr(start, end - start);
-    start = end + 1;
-    if (component.empty()) continue;
-    fs::path found;
-    for (fs::directory_iterator it(here, error), last; !error && it != last; it.increment(error)) {
-      if (SameNameIgnoringCase(it->path().filename().string(), component)) {
-        found = it->path();
-        break;
-      }
-    }
-    if (found.empty()) return false;
-    here = found;
-  }
-  return fs::is_regular_file(here, error);
+  return real && std::filesystem::is_regular_file(*real, error);
 }
 
 }  // namespace

@@ -11,18 +11,6 @@ namespace kestrine {
 
 namespace {
 
-// Tool sounds of the sound table.
-constexpr int kBagValveSound = 56;
-constexpr int kBandageSound = 57;
-constexpr int kOcclusiveDressingSound = 58;
-constexpr int kBurnBlanketSound = 60;
-constexpr int kEtTubeSound = 61;
-constexpr int kIrrigationSound = 63;
-constexpr int kPulseOxSound = 64;
-constexpr int kRigidSplintSound = 65;
-constexpr int kStethoscopeSound = 66;
-constexpr int kTourniquetSound = 67;
-
 // Body animations.
 constexpr int32_t kTendPose = 16;
 constexpr int32_t kRestrainPose = 46;
@@ -79,7 +67,7 @@ bool TourniquetEffect(Patient& patient, int32_t part) {
   const bool wasOn = (patient.tourniquetParts & PartBit(part)) != 0;
   patient.tourniquetParts ^= PartBit(part);
   Show(patient, VISUAL_LIMB_BANDS, part, TOOL_TOURNIQUET);
-  PlayEffect(kTourniquetSound);
+  PlayEffect(SOUND_TOURNIQUET);
   return wasOn;
 }
 
@@ -91,7 +79,7 @@ void PulseOxEffect(Patient& patient, const TreatmentStep* step) {
     patient.pulseOxReadings[1] = pulse;
     patient.pulseOxShown = 1;
   }
-  PlayEffectLoop(kPulseOxSound, kLoop);
+  PlayEffectLoop(SOUND_PULSE_OX, kLoop);
 }
 
 // An arm sling is one per arm, whichever part of the arm it was tied from.
@@ -166,12 +154,12 @@ void RigidSplintEffect(Patient& patient, int32_t part) {
     default:
       break;
   }
-  PlayEffectLoop(kRigidSplintSound, kLoop);
+  PlayEffectLoop(SOUND_RIGID_SPLINT, kLoop);
 }
 
 void BandageEffect(Patient& patient, int32_t part) {
   Show(patient, VISUAL_DRESSING, part, TOOL_BANDAGE);
-  PlayEffect(kBandageSound);
+  PlayEffect(SOUND_BANDAGE);
   patient.PlayAnimation(kTendPose);
   patient.dressingParts |= PartBit(part);
 }
@@ -187,7 +175,7 @@ void IvEffect(Patient& patient, int32_t part, int32_t tool) {
 void AmbuBagEffect(Patient& patient, int32_t part, int32_t tool) {
   Show(patient, VISUAL_AMBU_BAG, part, tool);
   PutOnItem(patient, ITEM_AMBU_BAG);
-  PlayEffectLoop(kBagValveSound, kLoop);
+  PlayEffectLoop(SOUND_BAG_VALVE, kLoop);
   patient.PlayAnimation(kTendPose);
 }
 
@@ -223,7 +211,7 @@ bool BurnBlanketEffect(Patient& patient, int32_t part) {
     PutOnItem(patient, ITEM_BURN_BLANKET);
     Show(patient, VISUAL_BLANKET_ON, part, TOOL_BURN_BLANKET);
   }
-  PlayEffect(kBurnBlanketSound);
+  PlayEffect(SOUND_BURN_BLANKET);
   patient.PlayAnimation(kTendPose);
   return wasOn;
 }
@@ -236,7 +224,7 @@ bool PlayToolEffect(Patient& patient, int32_t tool, int32_t part, const Treatmen
   if (!IsToolRow(tool) || !IsBodyPart(part)) return false;
   switch (tool) {
     case TOOL_STETHOSCOPE:
-      if (!patient.dead) PlayEffectLoop(kStethoscopeSound, kLoop);
+      if (!patient.dead) PlayEffectLoop(SOUND_STETHOSCOPE, kLoop);
       return false;
     case TOOL_TOURNIQUET:
       return TourniquetEffect(patient, part);
@@ -292,7 +280,7 @@ bool PlayToolEffect(Patient& patient, int32_t tool, int32_t part, const Treatmen
       return false;
     case TOOL_ET_TUBE:
       Show(patient, VISUAL_ET_TUBE, part, tool);
-      PlayEffect(kEtTubeSound);
+      PlayEffect(SOUND_ET_TUBE);
       patient.fittedAirways |= AIRWAY_ET_TUBE;
       return false;
     case TOOL_CRICH_SPONGE:
@@ -313,11 +301,11 @@ bool PlayToolEffect(Patient& patient, int32_t tool, int32_t part, const Treatmen
       return false;
     case TOOL_OCCLUSIVE_DRESSING:
       Show(patient, VISUAL_OCCLUSIVE_DRESSING, part, tool);
-      PlayEffect(kOcclusiveDressingSound);
+      PlayEffect(SOUND_OCCLUSIVE_DRESSING);
       return false;
     case TOOL_IRRIGATION_SYRINGE:
       Show(patient, VISUAL_TOOL_AT_POINT, part, tool);
-      PlayEffectLoop(kIrrigationSound, kLoop);
+      PlayEffectLoop(SOUND_IRRIGATION, kLoop);
       return false;
     case TOOL_SURGERY_SCALPEL:
       Show(patient, VISUAL_INCISION, part, tool);

@@ -31,6 +31,17 @@ enum SoundSlot : int {
   SOUND_OVERHEAD_MUSIC = 54,
   SOUND_PATIENT_MUSIC = 55,
   SOUND_FIRST_TOOL = 56,
+  // The tool sounds.
+  SOUND_BAG_VALVE = 56,
+  SOUND_BANDAGE = 57,
+  SOUND_OCCLUSIVE_DRESSING = 58,
+  SOUND_BURN_BLANKET = 60,
+  SOUND_ET_TUBE = 61,
+  SOUND_IRRIGATION = 63,
+  SOUND_PULSE_OX = 64,
+  SOUND_RIGID_SPLINT = 65,
+  SOUND_STETHOSCOPE = 66,
+  SOUND_TOURNIQUET = 67,
 };
 
 // Each slot is empty until loaded; an empty slot makes every play, stop and volume call on it do nothing.
