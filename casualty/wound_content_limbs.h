@@ -228,16 +228,22 @@ inline const TreatmentStep kWound11Track0[] = {
      .points = 5},
     kEndOfSteps,
 };
-inline const TreatmentStep kWound11Track1[] = {
-    {.tool = TOOL_MORPHINE,
-     .location = LOC_ELBOW,
-     .action = kMorphineEasesPain,
-     .clip = "femurfxg",
-     .points = 5,
-     .flags = kHint},
-    kEndOfSteps,
-};
+// A broken thigh bone bleeds a litre or more into the leg: he may yet go into shock, so no morphine.
 inline const TreatmentStep kWound11Track2[] = {
+    {.next = kWound11Track2,
+     .tool = TOOL_MORPHINE,
+     .location = LOC_ELBOW,
+     .action = kMorphineAtRiskOfShock,
+     .remark = kNoMorphineAfterBloodLoss,
+     .points = -5,
+     .flags = kHarm},
+    {.next = kWound11Track2,
+     .tool = TOOL_MORPHINE_MIDAZOLAM,
+     .location = LOC_ELBOW,
+     .action = kMorphineAtRiskOfShock,
+     .remark = kNoMorphineAfterBloodLoss,
+     .points = -5,
+     .flags = kHarm},
     {.next = kWound11Track2,
      .tool = TOOL_ACTION,
      .location = LOC_THIGH,

@@ -357,7 +357,7 @@ inline const TreatmentStep kWound9Track0[] = {
 inline const TreatmentStep kWound9Track1[] = {
     {.tool = TOOL_MORPHINE,
      .location = LOC_ELBOW,
-     .action = "Medicine Syringe:   10 mg morphine; the shaking eases.",
+     .action = "Medicine Syringe:   5 mg morphine IV; the pain and shaking ease.",
      .clip = "burnsh",
      .points = 5,
      .flags = kHint},
@@ -666,7 +666,8 @@ inline const TreatmentStep kWound40Track1[] = {
 };
 
 // ---- row 44: fragments across the chest, a sucking wound and trapped air ----
-// Seal and decompress, in either order.
+// The signs of tension (silent side, bulging neck veins, windpipe pushed aside, low saturation) make the
+// needle the first move; a seal alone traps the air that is crushing the lung. Sealing first is accepted.
 inline const TreatmentStep kWound44Blanket[] = {
     {.tool = TOOL_BURN_BLANKET,
      .multiplier1 = 1,
@@ -718,16 +719,6 @@ inline const TreatmentStep kWound44NeedleAfterSeal[] = {
     kEndOfSteps,
 };
 inline const TreatmentStep kWound44Track0[] = {
-    {.next = kWound44NeedleAfterSeal,
-     .tool = TOOL_OCCLUSIVE_DRESSING,
-     .multiplier1 = 1,
-     .multiplier2 = 1,
-     .location = LOC_CHEST,
-     .action = "Occlusive Dressing to Chest:   Sucking wound sealed airtight.",
-     .clip = "tension_multie",
-     .bleedDelta = -2,
-     .points = 5,
-     .flags = kHint},
     {.next = kWound44SealAfterNeedle,
      .extra = kWound44Decompressed,
      .tool = TOOL_CHEST_CATHETER,
@@ -738,7 +729,16 @@ inline const TreatmentStep kWound44Track0[] = {
      .clip = "tension_multif",
      .secondDelta = -15,
      .points = 10,
-     .flags = STEP_STOPS_CLOCK},
+     .flags = kHint | STEP_STOPS_CLOCK},
+    {.next = kWound44NeedleAfterSeal,
+     .tool = TOOL_OCCLUSIVE_DRESSING,
+     .multiplier1 = 1,
+     .multiplier2 = 1,
+     .location = LOC_CHEST,
+     .action = "Occlusive Dressing to Chest:   Sucking wound sealed airtight.",
+     .clip = "tension_multie",
+     .bleedDelta = -2,
+     .points = 5},
     {.tool = TOOL_GLOVE,
      .multiplier1 = 1,
      .multiplier2 = 1,
