@@ -1,0 +1,123 @@
+// A medic who plays a casualty through Patient::ApplyTool on the body parts: he cuts the clothing away,
+// examines, works a kit part by part, and puts a tool where a step asks for it. Shared by the tests that
+// follow the hints and the tests that make the classic mistakes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "apply_tool_fixture.h"
+#include "casualty/body_parts.h"
+#include "casualty/hints.h"
+#include "casualty/mission_score.h"
+#include "casualty/tool_matching.h"
+
+namespace kestrine::testing {
+
+// Rows the picker may draw: every row but the machinery the code uses by number.
+inline std::vector<int> CasualtyRows() {
+  std::vector<int> rows;
+  for (int row = 0; row < kWoundTypeCount; ++row) {
+    if ((WoundTypeTable[row].conditionFlags & WOUND_NEVER_RANDOM) == 0) rows.push_back(row);
+  }
+  return rows;
+}
+
+inline bool IsKitHead(int32_t tool) { return IsToolRow(tool) && (ToolTable[tool].flags & TOOL_FLAG_KIT_HEAD) != 0; }
+
+// The body parts a tool may be put to on a place, best first. A place on the wounded or the other side is
+// on that side. A place on any side goes to a midline part when there is one, else to the preferred side
+// first: drugs and drips go into the good arm, away from slings and tourniquets.
+inline std::vector<int32_t> PartsFor(const Patient& patient, int32_t tool, BodyLocation location, int32_t side,
+                                     bool preferWounded) {
+  const BodyLocation wounded = StepSideBit(patient, STEP_SIDE_WOUNDED);
+  const BodyLocation other = StepSideBit(patient, STEP_SIDE_OTHER);
+  std::vector<int32_t> midline, preferred, rest;
+  for (int32_t part = 0; part < kBodyPartCount; ++part) {
+    const BodyLocation mask = kBodyParts[part].mask;
+    if (!RegionsOverlap(mask, location) || (ToolTable[tool].flags & TOOL_FLAG_LOCATIONS & mask) == 0) continue;
+    if (side != STEP_SIDE_ANY && (mask & StepSideBit(patient, side)) == 0) continue;
+    if ((mask & kSideBits) == kSideBits) {
+      midline.push_back(part);
+    } else if ((mask & (preferWounded ? wounded : other)) != 0) {
+      preferred.push_back(part);
+    } else {
+      rest.push_back(part);
+    }
+  }
+  midline.insert(midline.end(), preferred.begin(), preferred.end());
+  midline.insert(midline.end(), rest.begin(), rest.end());
+  return midline;
+}
+
+inline std::string Describe(int row, const Patient& patient) {
+  return "wound " + std::to_string(row) + " (" + WoundTypeTable[row].title + "), patient side " +
+         std::to_string(patient.side);
+}
+
+// A wound set up on a fresh patient with the body the wound calls for, a full pack, and his clothing cut
+// away the way a medic starts: the chest and sleeves, the trousers, the boots.
+inline void SetUpCasualty(TreatedPatient& patient, int row) {
+  for (int32_t& count : backpack.count) count = kFullStock;
+  SetUpWound(patient, row, nullptr);
+  // The amputation body (his leg pinned under the vehicle) is the one whose leg the saw may take.
+  if (row == 6) patient.noBoots = 1;
+  for (int32_t part : {PART_CHEST, PART_ABDOMEN, PART_LEFT_FOOT, PART_RIGHT_FOOT}) {
+    patient.ApplyTool(TOOL_SCISSORS, part, 0, 0, 0);
+  }
+}
+
+// Puts the tool to the first part on which it does what the step says; true when it did.
+// In shock, a drip is recorded as the shock's step while the wound's own step is done alongside it: the
+// step counts as done once the application was right and the hint has moved past it.
+inline bool ApplyStepOf(TreatedPatient& patient, int32_t tool, const TreatmentStep& step, bool preferWounded) {
+  for (int32_t part : PartsFor(patient, tool, step.location, step.side, preferWounded)) {
+    const int32_t doneBefore = patient.doneSteps.count;
+    patient.ApplyTool(tool, part, 0, 0, 0);
+    if (patient.lastStep == &step) return true;
+    if (patient.doneSteps.count > doneBefore && FindHintStep(patient) != &step) return true;
+  }
+  return false;
+}
+
+// An examination finding: the first look earns it.
+inline bool Examine(TreatedPatient& patient, const TreatmentStep& finding) {
+  for (int32_t part : PartsFor(patient, finding.tool, finding.location, finding.side, true)) {
+    patient.ApplyTool(finding.tool, part, 0, 0, 0);
+    if (finding.points == 0) return true;
+  }
+  return false;
+}
+
+// A kit is played part by part, in the order of its procedure, on the place the wound step names. The
+// kit's own steps pay the mission only; returns what they paid, or -1 when the kit did not complete.
+inline int32_t PlayKit(TreatedPatient& patient, const TreatmentStep& woundStep) {
+  const int32_t kitRow = ToolTable[woundStep.tool].kitListRow;
+  int32_t paid = 0;
+  for (const TreatmentStep* step = WoundTypeTable[kitRow].lists[0]; !IsListEnd(step); step = step->next) {
+    bool played = false;
+    for (int32_t part : PartsFor(patient, step->tool, woundStep.location, woundStep.side, true)) {
+      const int32_t before = MissionScore();
+      patient.ApplyTool(step->tool, part, 0, 0, 0);
+      if (MissionScore() != before || patient.lastStep == step || patient.lastStep == &woundStep) {
+        paid += MissionScore() - before;
+        played = true;
+        break;
+      }
+    }
+    if (!played) return -1;
+  }
+  return patient.lastStep == &woundStep ? paid : -1;
+}
+
+// Does what a hinted step asks: an examination, a kit, or a tool to its place. Returns what a kit paid the
+// mission (0 for anything else), or -1 when the step cannot be done on this body.
+inline int32_t DoHintedStep(TreatedPatient& patient, const TreatmentStep& step) {
+  if (IsTrackedTool(step.tool)) return Examine(patient, step) ? 0 : -1;
+  if (IsKitHead(step.tool)) return PlayKit(patient, step);
+  return ApplyStepOf(patient, step.tool, step, false) ? 0 : -1;
+}
+
+}  // namespace kestrine::testing
