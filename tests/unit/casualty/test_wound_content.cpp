@@ -366,6 +366,40 @@ TEST(WoundContentRules, EveryStepKeepsTheRulesOfItsKind) {
   }
 }
 
+bool Says(const char* text, const char* words) { return Lower(text).find(words) != std::string::npos; }
+
+// What a chart line claims must be true of the step and of the medicine.
+TEST(WoundContentRules, TextsClaimOnlyWhatTheStepAndTheMedicineBearOut) {
+  int morphine = 0;
+  for (const ReachedStep& s : StepsOfTheWounds()) {
+    const TreatmentStep& step = *s.step;
+    if (step.tool < 0) continue;
+    // "The good arm" is a promise only a step that checks the side can keep.
+    const bool checksSide = step.side != STEP_SIDE_ANY && ToolTable[step.tool].sideRule != 0;
+    for (const char* claim : {"good arm", "other arm", "good leg", "other leg", "unhurt", "uninjured", "wounded arm"}) {
+      EXPECT_TRUE(checksSide || !Says(step.action, claim)) << Where(s) << ": the step does not check the side";
+    }
+    // Morphine into a vein is given 5 mg at a time (the given first wound's line keeps its own words).
+    if ((step.tool == TOOL_MORPHINE || step.tool == TOOL_MORPHINE_MIDAZOLAM) && step.points > 0 && s.row != 0) {
+      ++morphine;
+      const char* dose = std::strstr(step.action, " mg");
+      if (dose != nullptr) {
+        EXPECT_TRUE(dose - step.action >= 2 && dose[-1] == '5' && dose[-2] == ' ') << Where(s);
+      }
+    }
+  }
+  EXPECT_GT(morphine, 10);
+  // The findings of shock are spliced over every casualty's, the heat casualty's too: they never call the
+  // skin cold or hot.
+  for (int row : {WOUND_MINOR_SHOCK, WOUND_MAJOR_SHOCK}) {
+    for (const TreatmentStep* step = WoundTypeTable[row].lists[0]; !IsListEnd(step); ++step) {
+      for (const char* skin : {"cold", "cool", "clammy", "hot", "warm"}) {
+        EXPECT_FALSE(Says(step->action, skin)) << "row " << row << ", \"" << step->action << "\"";
+      }
+    }
+  }
+}
+
 TEST(WoundContentRules, RemarkKeysAreSpeechNamesOfTheirOwn) {
   // A remark key shares the tools' "<key>c<n>" pattern; one equal to a tool's key would play the wrong lines.
   std::set<std::string> toolKeys;

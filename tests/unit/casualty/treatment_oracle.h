@@ -49,8 +49,8 @@ inline constexpr OracleRow kOracle[] = {
     {4, "MCH", true, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W}, {}, {oracle::kMorphine}},
     {5, "MCH", true, {TOOL_TOURNIQUET, LOC_CALF, oracle::W}, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W},
      {oracle::kMorphine}},
-    // Trapped by a crushed leg: tourniquet before anything, the saw only at the end.
-    {6, "MC", true, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W}, {},
+    // Trapped by a crushed leg that oozes: the tourniquet before any treatment, the saw only at the end.
+    {6, "MC", false, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W}, {},
      {{TOOL_SURVIVAL_SAW, LOC_CALF, oracle::W}, oracle::kMorphine}},
     // Pulseless foot: one gentle pull into line before the splint.
     {7, "", false, {TOOL_ACTION, LOC_FOOT, oracle::W}, {}, {oracle::Tq(LOC_CALF)}},
