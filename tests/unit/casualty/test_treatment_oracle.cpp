@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -223,9 +221,6 @@ TEST_F(TreatmentOracleTest, InShockTheBleedingIsStillStoppedFirst) {
         EXPECT_EQ(run.clicks.back().step, nullptr) << where << ": the hints never end" << run.Transcript();
         RunClock(patient, kWatchAfterMs);
         EXPECT_EQ(patient.dead, 0) << where << ": treated by the hints, yet he dies waiting" << run.Transcript();
-        if (std::getenv("KESTRINE_TRANSCRIPT") != nullptr && level == 1) {
-          std::printf("%s%s\n", where.c_str(), run.Transcript().c_str());
-        }
       });
     }
   }
