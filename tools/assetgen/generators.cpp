@@ -1,4 +1,5 @@
 #include "tools/assetgen/generators.h"
+#include "tools/assetgen/battlefield_generators.h"
 #include "tools/assetgen/movie_generators.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
@@ -22,6 +23,8 @@ const std::vector<Generator>& Generators() {
       {"movies", WriteMovies},
       {"wound speech", WriteWoundSpeech},
       {"wound textures", WriteWoundTextures},
+      {"overhead soldiers", WriteOverheadSoldiers},
+      {"vehicles", WriteVehicles},
   };
   return all;
 }

@@ -1,0 +1,63 @@
+#include "battlefield/tracer.h"
+
+#include "shell/globals.h"
+
+namespace kestrine {
+
+namespace {
+
+constexpr int kStreakCollisionGroup = 8;
+constexpr const wchar_t* kBoxFaces[] = {L"front", L"back", L"top", L"left", L"right", L"bottom"};
+
+struct SideColour {
+  int r, g, b;
+};
+constexpr SideColour kSideColours[] = {{10, 250, 10}, {255, 50, 0}, {255, 255, 255}};
+
+}  // namespace
+
+Tracer::~Tracer() { Remove(); }
+
+void Tracer::Remove() {
+  if (object) {
+    object->SetVisible(0);
+    if (engineStage) engineStage->RemoveObject(object);
+  }
+  object.Reset();
+  box.Reset();
+  built = false;
+}
+
+void Tracer::BuildFacedBox(int side) {
+  if (built) return;
+  box = engineRoot->CreateBox(0.2f, 0.2f, 0.8f, 1);
+  // A side outside the three is drawn as the player's.
+  const SideColour colour = kSideColours[side >= 0 && side < 3 ? side : 2];
+  for (const wchar_t* face : kBoxFaces) box->SetFaceColor(face, colour.r, colour.g, colour.b);
+  object = engineRoot->CreateObject();
+  object->SetBoundingBox(-0.25f, 0.25f, 0.0f, 1.0f, -0.25f, 0.25f, 0);
+  object->SetCollisionMask(kStreakCollisionGroup, 0);
+  object->AttachShape(box);
+  built = true;
+  idle = true;
+  remaining = 0.0f;
+}
+
+void Tracer::LaunchTracer(Vector3 from, Vector3 to, int shooter) {
+  position = from;
+  origin = from;
+  target = to;
+  idle = false;
+  index = shooter;
+  remaining = 0.0f;
+  velocity = target - origin;
+  const float length = velocity.Normalize();
+  velocity = velocity * kTracerSpeed;
+  remaining = length / kTracerSpeed;
+  if (!object) return;
+  engineStage->AddObject(object);
+  object->SetVisible(1);
+  object->MoveTo(position.x, position.y, position.z);
+}
+
+}  // namespace kestrine

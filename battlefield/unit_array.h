@@ -1,0 +1,35 @@
+// The battlefield's units: slot 0 the medic, soldiers and vehicles after him, casualties from
+// firstPatientUnit to unitCount - 1, and the evacuation helicopter, when it comes, after them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "battlefield/unit.h"
+
+namespace kestrine {
+
+constexpr int kUnitSlotCount = 25;
+
+struct UnitArrayState {
+  std::unique_ptr<Unit> units[kUnitSlotCount];
+  int32_t unitCount = 0;
+  int32_t firstPatientUnit = 0;
+};
+extern UnitArrayState unitArrayState;
+extern std::unique_ptr<Unit> (&units)[kUnitSlotCount];
+extern int32_t& unitCount;
+extern int32_t& firstPatientUnit;
+
+// True while a unit may be made in slot unitCount. The last slot is kept for the evacuation helicopter,
+// which is made after every soldier, vehicle and casualty of the mission.
+bool HasFreeUnitSlot(bool forHelicopter);
+
+// The action state of unit i (10 once its action was reset); 10 also for an index outside
+// 0 .. unitCount - 1 or an empty slot.
+int32_t UnitStateAt(int32_t i);
+
+// Every unit taken off the stage and deleted, every slot empty (mission unload).
+void DeleteAllUnits();
+
+}  // namespace kestrine
