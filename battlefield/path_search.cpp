@@ -47,8 +47,8 @@ void Flood(const NavCells& grid, PathTable& table, CellIndex start, CellIndex go
       if (column == kNavGridSize - 1) inside &= 0b11110001;
       open[i] = grid[row][column].mask & inside;
     }
-  constexpr int32_t kOffset[8] = {-kNavGridSize,     -kNavGridSize + 1, 1, kNavGridSize + 1,
-                                  kNavGridSize,      kNavGridSize - 1,  -1, -kNavGridSize - 1};
+  constexpr int32_t kOffset[8] = {-kNavGridSize, -kNavGridSize + 1, 1,  kNavGridSize + 1,
+                                  kNavGridSize,  kNavGridSize - 1,  -1, -kNavGridSize - 1};
   constexpr float kStepCost[8] = {kStraightStepCost, kDiagonalStepCost, kStraightStepCost, kDiagonalStepCost,
                                   kStraightStepCost, kDiagonalStepCost, kStraightStepCost, kDiagonalStepCost};
   PathEntry* const cells = &table[0][0];

@@ -37,14 +37,14 @@ engine::EngineRef<engine::EngineModel> LoadWaited(const Unit::RootRef& root, con
 
 }  // namespace
 
-Unit::Unit(const RootRef& root, const StageRef& stage, int32_t unitKind) : kind(unitKind), root_(root), stage_(stage) {
+Unit::Unit(const RootRef& root, const StageRef& stage, int32_t unitKind) : kind(unitKind), stage_(stage) {
   // The plate is a fifth of the soldier icon's size in units (16 pixels give 3.2).
   const float width = static_cast<float>(soldierIconImage->GetWidth()) / 5.0f;
   const float height = static_cast<float>(soldierIconImage->GetHeight()) / 5.0f;
-  markerMesh = root_->CreatePlane(width, height, 1, 0, 0, 1);
+  markerMesh = root->CreatePlane(width, height, 1, 0, 0, 1);
   markerMesh->SetFaceOpacity(L"front", 128);
   markerMesh->SetFaceBitmap(L"front", soldierIconImage, 0);
-  marker = root_->CreateObject();
+  marker = root->CreateObject();
   marker->AttachShape(markerMesh);
   stage_->AddObject(marker);
   marker->MoveTo(pos.x, pos.y, pos.z);
@@ -107,7 +107,7 @@ void Unit::Place(const Vector3& where, int32_t newSide, int32_t newState, int32_
   state = newState;
   draggedBy = -1;
   nextShotTime = 0;
-  LoadModels(root_);
+  LoadModels(engineRoot);
   body->Prepare();
   body->SetTag(unitIndex);
   marker->Prepare();
@@ -115,7 +115,8 @@ void Unit::Place(const Vector3& where, int32_t newSide, int32_t newState, int32_
   const MarkerColour colour = kMarkerColours[side >= 0 && side < 3 ? side : kSidePlayer];
   markerMesh->SetFaceColor(L"front", colour.r, colour.g, colour.b);
   orders = side == kSidePlayer ? 1 : 0;
-  action = ACTION_STAND;
+  // Played, not only recorded, so a placed unit stands in its stance from the first frame.
+  SetAction(ACTION_STAND);
   health = 10;
   moveFlags |= kMoveSnapToGround;
   down = false;

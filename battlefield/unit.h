@@ -180,7 +180,8 @@ class Unit {
   // The search again toward the goal cell, and the steering to the next cell.
   void ReplanToTargetCell();
 
-  RootRef root_;
+  // The stage the unit's objects are on (held, so they can always be taken off it). The engine root is not
+  // held: a unit left over at exit must not keep the whole engine alive.
   StageRef stage_;
   // The scales the models were loaded at; SetScale multiplies them.
   float bodyLoadScale_ = 1.0f;

@@ -26,9 +26,9 @@ constexpr FireMode kFireModes[] = {{0.0f, 0}, {35.0f, 500}, {70.0f, 200}, {30.0f
 engine::EngineRef<engine::EngineVector> ScreenPoint(const Vector3& world, bool clampToView) {
   const engine::EngineRef<engine::EngineVector> p = engineCamera->WorldToScreen(world.x, world.y, world.z);
   if (!clampToView) return p;
-  return engine::MakeEngine<engine::EngineVector>(std::min(p->GetX(), static_cast<float>(screenWidth)),
-                                                  std::min(p->GetY(), static_cast<float>(screenHeight - kHudStripHeight)),
-                                                  p->GetZ());
+  return engine::MakeEngine<engine::EngineVector>(
+      std::min(p->GetX(), static_cast<float>(screenWidth)),
+      std::min(p->GetY(), static_cast<float>(screenHeight - kHudStripHeight)), p->GetZ());
 }
 
 }  // namespace
@@ -45,7 +45,9 @@ Vector3 Unit::LineOfFire(const Vector3& aim) {
 
 Vector3 Unit::Fire(Vector3 aim, int32_t mode) {
   if (gameClock < nextShotTime) return Vector3();
-  const float heading = std::atan2(aim.z - pos.z, aim.x - pos.x) * kDegreesPerRadian + 180.0f;
+  // Turned the way a walk toward the target would turn it (x before z), so the shooter faces his target;
+  // with the arguments the other way round he would face its mirror image across the diagonal.
+  const float heading = std::atan2(aim.x - pos.x, aim.z - pos.z) * kDegreesPerRadian + 180.0f;
   if (vehicleKind == MAN && body) body->TurnTo(0, 1, 0, heading);
   TurnMarker(heading);
   Vector3 toward = aim - pos;
@@ -67,7 +69,8 @@ Vector3 Unit::Fire(Vector3 aim, int32_t mode) {
     PlayEffect(SOUND_GRENADE_PIN);
   } else {
     Vector3 muzzle = pos;
-    if (vehicleKind == MAN && body) muzzle = Vector3(body->FindPart(mode == FIRE_PISTOL ? L"pistol" : L"muzzle")->GetPosition());
+    if (vehicleKind == MAN && body)
+      muzzle = Vector3(body->FindPart(mode == FIRE_PISTOL ? L"pistol" : L"muzzle")->GetPosition());
     shotScreen[0] = ScreenPoint(muzzle, true);
     shotScreen[1] = ScreenPoint(impact, true);
     tracer.LaunchTracer(muzzle, aim, 0);

@@ -79,8 +79,7 @@ void Unit::Update(int32_t ms) {
   }
   // Computed in floats from the frame's length, so a unit covers the same ground in a second whether
   // the second came as ten frames or sixty.
-  const float step =
-      std::min(static_cast<float>(ms) / 100.0f * std::min(curSpeed, kTopRate), kLongestStep);
+  const float step = std::min(static_cast<float>(ms) / 100.0f * std::min(curSpeed, kTopRate), kLongestStep);
 
   if ((moveFlags & kMoveSnapToGround) != 0) {
     moveFlags &= ~kMoveSnapToGround;

@@ -37,7 +37,8 @@ void SerpentineGrid(NavCells& grid) {
   OpenGrid(grid);
   bool gapAtTop = true;
   for (int column = 1; column < kNavGridSize - 1; column += 2, gapAtTop = !gapAtTop)
-    for (int row = gapAtTop ? 1 : 0; row < (gapAtTop ? kNavGridSize : kNavGridSize - 1); ++row) Block(grid, column, row);
+    for (int row = gapAtTop ? 1 : 0; row < (gapAtTop ? kNavGridSize : kNavGridSize - 1); ++row)
+      Block(grid, column, row);
 }
 
 struct Tables {

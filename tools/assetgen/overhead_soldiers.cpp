@@ -12,8 +12,8 @@
 namespace assetgen {
 
 const char* const kOverheadAnimationNames[14] = {
-    "idle", "stand", "crouch", "run", "drag", "throw", "kneel", "pistolstand", "prone", "pistolhurt",
-    "hurt", "walk", "crawl", "down",
+    "idle",        "stand", "crouch",     "run",  "drag", "throw", "kneel",
+    "pistolstand", "prone", "pistolhurt", "hurt", "walk", "crawl", "down",
 };
 
 namespace {
@@ -92,8 +92,7 @@ Track Lying(bool onBack) {
 
 void AddAnimations(ModelBuilder& b) {
   const Quat none = Turn(kX, 0);
-  Animate(b, kOverheadAnimationNames[0], 2.0f,
-          Join(ArmsDown(), {{"spine1", {none, Turn(kX, -4), none}}}));
+  Animate(b, kOverheadAnimationNames[0], 2.0f, Join(ArmsDown(), {{"spine1", {none, Turn(kX, -4), none}}}));
   Animate(b, kOverheadAnimationNames[1], 1.0f, RifleHold());
   Animate(b, kOverheadAnimationNames[2], 1.0f,
           Join(RifleHold(), {{"pelv", Still(none), {{0, 0.65f, 0}, {0, 0.65f, 0}}},
@@ -143,36 +142,38 @@ std::string SoldierBody(const Uniform& u) {
   // A helmet or head cloth, and the webbing.
   b.AddBox(b.FindPart("head"), gear, {0, 0.2f, 0}, {0.24f, 0.08f, 0.26f});
   b.AddBox(b.FindPart("spine2"), gear, {0, 0.06f, 0}, {0.4f, 0.05f, 0.24f});
-  // Where the pistol's and the rifle's shots leave, on the hand that holds them (the weapons point
-  // forward, along -z, from the hand).
+  // Where the pistol's and the rifle's shots leave, on the hand that holds them: the weapons carry on
+  // the line of the forearm (-x from the right hand), so they point wherever the arm points.
   const int hand = b.FindPart("r_hand");
-  b.AddPart("pistol", hand, {-0.06f, 0.04f, -0.22f});
-  b.AddPart("muzzle", hand, {-0.06f, 0.04f, -0.9f});
+  b.AddPart("pistol", hand, {-0.3f, 0.04f, 0});
+  b.AddPart("muzzle", hand, {-0.95f, 0.04f, 0});
   AddAnimations(b);
   return b.WriteSkinned();
 }
 
-// The pistol: grip and slide, the barrel toward -z, the sights toward -y (it hangs turned over in the hand).
+// The pistol: slide and grip, the barrel toward +x and the grip toward +y (the hand holds it turned half
+// round about z, so the barrel runs on along the forearm and the grip hangs down).
 std::string Pistol() {
   ModelBuilder b;
   const int metal = b.AddMaterial("metal", {40, 40, 44});
   const int top = b.AddPart("pistol", -1, {});
-  b.AddBox(top, metal, {0, 0, -0.08f}, {0.04f, 0.05f, 0.2f});
-  b.AddBox(top, metal, {0, 0.06f, 0}, {0.035f, 0.1f, 0.05f});
+  b.AddBox(top, metal, {0.1f, 0, 0}, {0.2f, 0.05f, 0.04f});
+  b.AddBox(top, metal, {0, 0.06f, 0}, {0.05f, 0.1f, 0.035f});
   return b.WriteRigid();
 }
 
-// The rifle: barrel toward -x, stock toward +x, sights toward -y (the hand turns it to point forward).
+// The rifle: barrel toward -z, stock toward +z, magazine toward +y and sights toward -y (the hand turns
+// it so the barrel runs on along the forearm, the sights up).
 std::string Rifle() {
   ModelBuilder b;
   const int metal = b.AddMaterial("metal", {34, 34, 36});
   const int stock = b.AddMaterial("stock", {60, 58, 50});
   const int top = b.AddPart("m16", -1, {});
-  b.AddBox(top, metal, {-0.25f, 0, 0}, {0.5f, 0.07f, 0.05f});
-  b.AddCylinder(top, metal, {-0.5f, 0, 0}, {-0.9f, 0, 0}, 0.015f, 6);
-  b.AddBox(top, stock, {0.15f, 0.02f, 0}, {0.3f, 0.1f, 0.05f});
-  b.AddBox(top, metal, {-0.2f, 0.1f, 0}, {0.04f, 0.14f, 0.04f});
-  b.AddBox(top, metal, {-0.2f, -0.06f, 0}, {0.16f, 0.04f, 0.03f});
+  b.AddBox(top, metal, {0, 0, -0.25f}, {0.05f, 0.07f, 0.5f});
+  b.AddCylinder(top, metal, {0, 0, -0.5f}, {0, 0, -0.9f}, 0.015f, 6);
+  b.AddBox(top, stock, {0, 0.02f, 0.15f}, {0.05f, 0.1f, 0.3f});
+  b.AddBox(top, metal, {0, 0.1f, -0.2f}, {0.04f, 0.14f, 0.04f});
+  b.AddBox(top, metal, {0, -0.06f, -0.2f}, {0.03f, 0.04f, 0.16f});
   return b.WriteRigid();
 }
 
