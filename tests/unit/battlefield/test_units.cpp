@@ -77,6 +77,13 @@ TEST_F(UnitsTest, TheSameActionDoesNotRestartAndACasualtyAlwaysLies) {
   ASSERT_GT(time, 0.0f);
   u.SetAction(ACTION_WALK);
   EXPECT_FLOAT_EQ(Playing(u)->time, time);
+  // Actions 1 and 4 share their animation: letting go of the previous one must not stop the stance.
+  u.SetAction(1);
+  u.SetAction(4);
+  u.arrived = true;  // standing on the ground: the frame only lets go of the previous animation
+  u.moveFlags = kMoveOnGround;
+  u.Update(1000);
+  EXPECT_EQ(PlayingName(u), L"anim1");
 
   Unit& casualty = Add(kUnitKindAlly, kSideAlly, 10, 0, 1);
   casualty.SetAction(ACTION_WALK);
@@ -155,6 +162,7 @@ TEST_F(UnitsTest, ShotsReachNoFartherThanTheirWeaponAndWaitTheirTurn) {
     const Vector3 impact = u.Fire(Vector3(u.pos.x + 100.0f, u.pos.y, 0), row.mode);
     EXPECT_TRUE(u.firing);
     EXPECT_NEAR(Facing(u, 1, 0), 1.0f, 1e-4f);
+    EXPECT_NEAR(Vector3(u.marker->GetDirection()).y, 1.0f, 1e-4f);  // the plate still lies flat
     EXPECT_NEAR(impact.x - u.pos.x, row.reach, 1e-3f);
     EXPECT_NEAR(impact.z, 0.0f, 1e-3f);
     EXPECT_EQ(u.nextShotTime, gameClock + row.wait);
@@ -287,6 +295,10 @@ TEST_F(UnitsTest, VehiclesKeepTheirModelsScaleAndFallSilentWhenDown) {
   Unit& soldier = Add(kUnitKindAlly, kSideAlly, 20, 0);
   soldier.SetScale(1.1f);
   EXPECT_FLOAT_EQ(soldier.body->Scale().x, 0.77f);
+  // Placed again, a unit's old models leave the stage.
+  const size_t onStage = engineStage->Objects().size();
+  soldier.Place(Vector3(20, kGroundHeight + 3, 0), kSideAlly, 0, 1);
+  EXPECT_EQ(engineStage->Objects().size(), onStage);
 }
 
 }  // namespace
