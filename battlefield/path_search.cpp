@@ -32,7 +32,10 @@ CellIndex NearestOpenCell(const NavCells& grid, CellIndex goal) {
 //
 // Each row keeps a bit per cell in state 1 or 2, and the scan visits those bits in column order, reading
 // the row's bits afresh after every cell: that is exactly the cells a full scan would expand, in the same
-// order, without looking at the finished and unvisited ones.
+// order, without looking at the finished and unvisited ones. A cell's second expansion offers its
+// neighbours what its first did unless its own cost fell in between, and then it can change nothing (the
+// neighbours' costs only fall); so it looks at its neighbours only after such a fall (and the goal, whose
+// only expansion it is, always).
 void Flood(const NavCells& grid, PathTable& table, CellIndex start, CellIndex goal) {
   static_assert(kNavGridSize < 64, "a row's cells fit in one 64-bit word");
   constexpr int32_t kCells = kNavGridSize * kNavGridSize;
@@ -54,7 +57,9 @@ void Flood(const NavCells& grid, PathTable& table, CellIndex start, CellIndex go
   PathEntry* const cells = &table[0][0];
 
   uint64_t live[kNavGridSize] = {};
+  uint64_t fell[kNavGridSize] = {};
   live[goal.row] = uint64_t{1} << goal.column;
+  fell[goal.row] = uint64_t{1} << goal.column;
   const PathEntry& startEntry = table[start.row][start.column];
   bool changed = true;
   while (changed && startEntry.state <= PATH_REACHED) {
@@ -65,8 +70,13 @@ void Flood(const NavCells& grid, PathTable& table, CellIndex start, CellIndex go
         if (ahead == 0) break;
         column = __builtin_ctzll(ahead);
         const int32_t index = row * kNavGridSize + column;
+        const uint64_t bit = uint64_t{1} << column;
         PathEntry& cell = cells[index];
-        if (++cell.state == PATH_FINISHED) live[row] &= ~(uint64_t{1} << column);
+        if (++cell.state == PATH_FINISHED) {
+          live[row] &= ~bit;
+          if ((fell[row] & bit) == 0) continue;
+          fell[row] &= ~bit;
+        }
         for (unsigned mask = open[index]; mask != 0; mask &= mask - 1) {
           const int k = __builtin_ctz(mask);  // directions in order 0..7
           PathEntry& next = cells[index + kOffset[k]];
@@ -78,6 +88,7 @@ void Flood(const NavCells& grid, PathTable& table, CellIndex start, CellIndex go
             live[row + kNavStepZ[k]] |= uint64_t{1} << (column + kNavStepX[k]);
           } else if (cost < next.cost) {  // reached or expanded once
             next.cost = cost;
+            if (next.state == PATH_EXPANDED_ONCE) fell[row + kNavStepZ[k]] |= uint64_t{1} << (column + kNavStepX[k]);
           } else {
             continue;
           }
