@@ -65,13 +65,11 @@ int32_t OverheadObject::createObject(ObjType newType) {
 
   model = engineRoot->LoadModel(def->model, def->loadFlag);
   while (!model->IsLoaded()) engineRoot->Wait(100);
-  if (def->hasModelScale) model->SetScale(def->modelScale[0], def->modelScale[1], def->modelScale[2]);
+  ApplyMaterialsAndScale(*def, model);
   group = engineRoot->CreateObject();
   group->AddChild(model);
   // The big building reaches the stage only when the overhead view is entered.
   if (newType != OBJ_BUILDING4) engineStage->AddObject(group);
-  for (const ObjMaterial& m : def->materials)
-    if (m.material) model->SetMaterialTextureB(levelTextures[m.textureSlot], m.material);
   return 1;
 }
 
