@@ -1,0 +1,62 @@
+// What the level-object tests share: a headless engine with its stage and camera, the fourteen level
+// textures (the tree pictures are 128 x 128, the conifer's 120 x 90, so the billboards' sizes can be told
+// apart), every battlefield record at its start values, and a scratch working folder for written layouts.
+// Models are not on disk here: each load gives the engine's placeholder, which is all these rules need.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "battlefield/level_objects.h"
+#include "core/engine_core.h"
+#include "engine/engine.h"
+#include "shell/asset_loader.h"
+#include "shell/globals.h"
+#include "shell/program_state.h"
+
+namespace kestrine::testing {
+
+class LevelObjectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState();
+    char pattern[] = "/tmp/kestrine-levelobjects-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch_ = pattern;
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(scratch_);
+
+    engineRoot = engine::CreateEngineRoot("headless");
+    engineRoot->Core().SetTraceToStderr(false);
+    engineStage = engineRoot->CreateStage();
+    engineCamera = engineStage->GetCamera();
+    for (int slot = 0; slot < 14; ++slot)
+      levelTextures[slot] = slot == 3 ? engineRoot->CreateBitmap(120, 90) : engineRoot->CreateBitmap(128, 128);
+  }
+
+  void TearDown() override {
+    for (OverheadObject& o : ohObjects) o.Destroy();
+    for (auto& texture : levelTextures) texture.Reset();
+    ResetProgramState();
+    engineCamera.Reset();
+    engineStage.Reset();
+    engineRoot.Reset();
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(scratch_);
+  }
+
+  static bool OnStage(const OverheadObject& o) { return o.group && engineStage->Contains(o.group.Get()); }
+
+  static std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  std::filesystem::path scratch_, previous_;
+};
+
+}  // namespace kestrine::testing

@@ -1,0 +1,161 @@
+// The layout writer: its text against golden files (which are compiled into this test, so a written layout
+// is known to build), each golden file built back into the layout that was written, and the ten mission
+// layouts, which must be exactly what the writer writes for the objects they build.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "battlefield/level_layouts.h"
+#include "battlefield/level_object_writer.h"
+#include "battlefield/placement_tool.h"
+#include "level_objects_fixture.h"
+
+void createObjLevel40(void);
+void createObjLevel41(void);
+void createObjLevel42(void);
+
+namespace kestrine::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = KESTRINE_SOURCE_DIR;
+
+// 20 June 2025, 09:05:03.
+std::tm WrittenAt() {
+  std::tm t{};
+  t.tm_year = 125, t.tm_mon = 5, t.tm_mday = 20, t.tm_hour = 9, t.tm_min = 5, t.tm_sec = 3;
+  return t;
+}
+
+// The text without its "created by" line (the time of writing).
+std::string WithoutTime(std::string text) {
+  const size_t at = text.find("// created by ObjData ");
+  if (at != std::string::npos) text.erase(at, text.find('\n', at) - at + 1);
+  return text;
+}
+
+// Each object in use as the engine has it placed: its type and the group's placement.
+std::vector<std::pair<int32_t, engine::Affine>> Snapshot() {
+  std::vector<std::pair<int32_t, engine::Affine>> out;
+  for (int i = 0; i < objectCount; ++i) out.push_back({ohObjects[i].type, ohObjects[i].group->LocalTransform()});
+  return out;
+}
+
+void ClearObjects() {
+  for (OverheadObject& o : ohObjects) o.Destroy();
+  objectCount = 0;
+}
+
+void ExpectSamePlacement(const std::vector<std::pair<int32_t, engine::Affine>>& a,
+                         const std::vector<std::pair<int32_t, engine::Affine>>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t i = 0; i < a.size(); ++i) {
+    EXPECT_EQ(a[i].first, b[i].first) << i;
+    const engine::Affine &p = a[i].second, &q = b[i].second;
+    for (int k = 0; k < 3; ++k)
+      EXPECT_TRUE(std::fabs(p.m.r[k] - q.m.r[k]) < 1e-5f && std::fabs(p.m.u[k] - q.m.u[k]) < 1e-5f &&
+                  std::fabs(p.m.f[k] - q.m.f[k]) < 1e-5f && std::fabs(p.t[k] - q.t[k]) < 1e-4f)
+          << i;
+  }
+}
+
+using LayoutWriter = LevelObjectTest;
+
+TEST_F(LayoutWriter, NoObjectsGiveTheHeaderTheCountAndTheBraceOnly) {
+  EXPECT_EQ(LevelObjectSourceText(40, WrittenAt()), ReadFile(kSource / "tests/unit/battlefield/golden/lvlobj40.cpp"));
+  objectCount = 3;
+  createObjLevel40();
+  EXPECT_EQ(objectCount, 0);
+}
+
+TEST_F(LayoutWriter, ATreeAndAScaledHouseAreWrittenAndBuiltBack) {
+  OverheadObject& tree = ohObjects[0];
+  OverheadObject& house = ohObjects[1];
+  tree.createObject(OBJ_TREE3);
+  tree.setPos(1.5f, 400.25f, -3.75f);
+  tree.rotateY(30);
+  tree.rotateY(30);
+  house.createObject(OBJ_BUILDING3);
+  house.setPos(-20, 399.5f, 12.25f);
+  house.rotateY(90);
+  house.rotateY(90);
+  house.scaleBy(1.5f);
+  objectCount = 2;
+  EXPECT_EQ(LevelObjectSourceText(41, WrittenAt()), ReadFile(kSource / "tests/unit/battlefield/golden/lvlobj41.cpp"));
+
+  const auto placed = Snapshot();
+  ClearObjects();
+  createObjLevel41();
+  ExpectSamePlacement(Snapshot(), placed);
+  EXPECT_FLOAT_EQ(ohObjects[1].angle, 180.0f);
+  EXPECT_FLOAT_EQ(ohObjects[0].scale.x, 0.0f);
+}
+
+// A parked vehicle's scale fields are not its size until it is scaled, and turns given with
+// SetOrientation are part of where an object stands: the written layout keeps both as they were.
+TEST_F(LayoutWriter, AWrittenLayoutKeepsEveryTurnAndTheSizeObjectsReallyHave) {
+  PlaceEditorObject('0', Vector3(10, 400, -5));
+  OverheadObject& house = ohObjects[1];
+  house.createObject(OBJ_BUILDING1);
+  house.setPos(0, 400, 30);
+  house.rotateY(20);
+  house.SetOrientation(0, 0, 1, -45);
+  objectCount = 2;
+  EXPECT_EQ(LevelObjectSourceText(42, WrittenAt()), ReadFile(kSource / "tests/unit/battlefield/golden/lvlobj42.cpp"));
+
+  const auto placed = Snapshot();
+  ClearObjects();
+  createObjLevel42();
+  ExpectSamePlacement(Snapshot(), placed);
+  EXPECT_FLOAT_EQ(ohObjects[0].group->Scale().x, 1.0f);
+}
+
+TEST_F(LayoutWriter, TheFileIsNamedByTheLevelAndReplacesTheOldOne) {
+  { std::ofstream("lvlobj7.cpp") << std::string(5000, '@'); }
+  objectCount = 0;
+  EXPECT_TRUE(WriteLevelObjectSource(7));
+  const std::string text = ReadFile("lvlobj7.cpp");
+  EXPECT_EQ(text.find('@'), std::string::npos);
+  EXPECT_NE(text.find("void createObjLevel7(void) {"), std::string::npos);
+
+  // A file that cannot be opened is not written through.
+  fs::create_directory("lvlobj8.cpp");
+  EXPECT_FALSE(WriteLevelObjectSource(8));
+  EXPECT_TRUE(fs::is_directory("lvlobj8.cpp"));
+}
+
+TEST_F(LayoutWriter, EachMissionLayoutIsWhatTheWriterWritesForIt) {
+  const int counts[kLevelLayoutCount] = {11, 18, 23, 23, 18, 19, 18, 22, 19, 15};
+  for (int mission = 1; mission <= kLevelLayoutCount; ++mission) {
+    ClearObjects();
+    CreateLevelLayout(mission);
+    ASSERT_EQ(objectCount, counts[mission - 1]) << mission;
+    for (int i = 0; i < objectCount; ++i) {
+      const OverheadObject& o = ohObjects[i];
+      EXPECT_TRUE(o.Built()) << mission << " " << i;
+      EXPECT_LE(std::fabs(o.position.x), 80.0f) << mission << " " << i;
+      EXPECT_LE(std::fabs(o.position.z), 80.0f) << mission << " " << i;
+      EXPECT_TRUE(o.position.y > 386.0f && o.position.y < 419.0f) << mission << " " << i;
+    }
+    for (int i = objectCount; i < kLevelObjectCapacity; ++i) EXPECT_FALSE(ohObjects[i].Built()) << mission << " " << i;
+    const fs::path file = kSource / "battlefield/layouts" / ("lvlobj" + std::to_string(mission) + ".cpp");
+    EXPECT_EQ(WithoutTime(LevelObjectSourceText(mission, WrittenAt())), WithoutTime(ReadFile(file))) << mission;
+  }
+  // The first object of the first mission: the corner wall by the square.
+  ClearObjects();
+  CreateLevelLayout(1);
+  EXPECT_EQ(ohObjects[0].type, OBJ_WALL3);
+  EXPECT_FLOAT_EQ(ohObjects[0].position.y, 398.919678f);
+  EXPECT_FLOAT_EQ(ohObjects[0].scale.x, 11.37603f);
+  // The training missions have no layout.
+  ClearObjects();
+  CreateLevelLayout(11);
+  EXPECT_EQ(objectCount, 0);
+}
+
+}  // namespace
+}  // namespace kestrine::testing

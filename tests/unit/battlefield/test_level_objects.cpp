@@ -1,0 +1,147 @@
+// Level objects: what each type builds, the setters acting on the group, and what each view shows.
+#include <gtest/gtest.h>
+
+#include "battlefield/level_objects.h"
+#include "battlefield/view_preset.h"
+#include "level_objects_fixture.h"
+#include "shell/sound_table.h"
+
+namespace kestrine::testing {
+namespace {
+
+using LevelObjects = LevelObjectTest;
+
+TEST_F(LevelObjects, TypesWithoutAnEntryBuildNothingAndIgnoreTheSetters) {
+  for (int type : {4, 5, 9, 13, 14, 99, -1}) {
+    OverheadObject& o = ohObjects[0];
+    EXPECT_EQ(o.createObject(static_cast<ObjType>(type)), 0) << type;
+    EXPECT_EQ(o.type, type);
+    EXPECT_FALSE(o.group || o.model || o.billboard || o.plane) << type;
+    o.setPos(1, 2, 3);
+    o.MoveBy(1, 1, 1);
+    o.rotateY(90);
+    o.SetOrientation(0, 0, 1, 45);
+    o.scaleBy(2);
+    o.Show(true);
+    EXPECT_FLOAT_EQ(o.position.y, 0.0f);
+    EXPECT_FLOAT_EQ(o.angle, 0.0f);
+  }
+  EXPECT_TRUE(engineStage->Objects().empty());
+
+  // The helicopter goes straight on the stage; the big building only when the overhead view is entered.
+  EXPECT_EQ(ohObjects[1].createObject(OBJ_HELICOPTER), 1);
+  EXPECT_TRUE(OnStage(ohObjects[1]));
+  EXPECT_EQ(ohObjects[2].createObject(OBJ_BUILDING4), 1);
+  EXPECT_FALSE(OnStage(ohObjects[2]));
+  EXPECT_FLOAT_EQ(ohObjects[2].scale.x, 1.0f);
+}
+
+TEST_F(LevelObjects, ANewTreeStandsHiddenWithItsBillboardOverIt) {
+  OverheadObject& palm = ohObjects[0];
+  ASSERT_EQ(palm.createObject(OBJ_TREE1), 1);
+  EXPECT_TRUE(OnStage(palm));
+  EXPECT_FALSE(palm.group->Visible());
+  EXPECT_FALSE(palm.model->Visible());
+  EXPECT_FALSE(palm.billboard->Visible());
+  // A 128-pixel picture over 20 gives a plane 6.4 across, floating 3 over the foot, facing the camera.
+  EXPECT_FLOAT_EQ(palm.plane->Params()[0], 6.4f);
+  EXPECT_FLOAT_EQ(palm.billboard->LocalPosition().y, 3.0f);
+  EXPECT_TRUE(palm.billboard->KeepsFacingTarget());
+  EXPECT_EQ(palm.plane->FindFace(L"front")->image.Get(), levelTextures[0].Get());
+  EXPECT_FLOAT_EQ(palm.model->Scale().y, 4.0f);
+  EXPECT_FLOAT_EQ(palm.scale.x, 0.0f);
+
+  // The conifer's picture (120 x 90) is divided by 15 and floats 2 over the foot.
+  OverheadObject& pine = ohObjects[1];
+  ASSERT_EQ(pine.createObject(OBJ_TREE2), 1);
+  EXPECT_EQ(pine.imageIndex, 3);
+  EXPECT_FLOAT_EQ(pine.plane->Params()[0], 8.0f);
+  EXPECT_FLOAT_EQ(pine.plane->Params()[1], 6.0f);
+  EXPECT_FLOAT_EQ(pine.billboard->LocalPosition().y, 2.0f);
+}
+
+TEST_F(LevelObjects, TurnsMovesAndScalesActOnTheGroup) {
+  OverheadObject& house = ohObjects[0];
+  ASSERT_EQ(house.createObject(OBJ_BUILDING3), 1);
+  house.setPos(10, 400, -5);
+  house.MoveBy(0.5f, -1, 2);
+  EXPECT_FLOAT_EQ(house.group->LocalPosition().x, 10.5f);
+  EXPECT_FLOAT_EQ(house.group->LocalPosition().y, 399.0f);
+  EXPECT_FLOAT_EQ(house.group->LocalPosition().z, -3.0f);
+
+  // Two quarter turns about the vertical: half way round, so the house's right side faces left.
+  house.rotateY(90);
+  house.rotateY(90);
+  EXPECT_FLOAT_EQ(house.angle, 180.0f);
+  EXPECT_FLOAT_EQ(house.axis.y, 180.0f);
+  EXPECT_NEAR(house.group->LocalRotation().r.x, -1.0f, 1e-5f);
+
+  // Scale fields of 2 applied as they stand.
+  house.scale = Vector3(2, 2, 2);
+  house.scaleBy(0.0f);
+  EXPECT_FLOAT_EQ(house.group->Scale().z, 2.0f);
+  // A change that leaves a field at 0 or below is not applied.
+  house.scaleBy(-2.0f);
+  EXPECT_FLOAT_EQ(house.group->Scale().z, 2.0f);
+
+  // A tree's fields are 0: scaling by nothing leaves its group as it was.
+  OverheadObject& tree = ohObjects[1];
+  ASSERT_EQ(tree.createObject(OBJ_TREE3), 1);
+  tree.scaleBy(0.0f);
+  EXPECT_FLOAT_EQ(tree.scale.x, 0.0f);
+  EXPECT_FLOAT_EQ(tree.group->Scale().x, 1.0f);
+}
+
+TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
+  OverheadObject& tree = ohObjects[0];
+  OverheadObject& tent = ohObjects[1];
+  ASSERT_EQ(tree.createObject(OBJ_TREE4), 1);
+  ASSERT_EQ(tent.createObject(OBJ_TENT1), 1);
+
+  // Straight-down views: the models, never a billboard.
+  viewPreset = 0;
+  tree.Show(true);
+  tent.Show(true);
+  EXPECT_TRUE(tree.model->Visible());
+  EXPECT_FALSE(tree.billboard->Visible());
+  EXPECT_TRUE(tent.model->Visible());
+
+  // The tilted view: the tree's billboard; its model stays as the last view left it.
+  viewPreset = 1;
+  tree.Show(true);
+  EXPECT_TRUE(tree.billboard->Visible());
+  EXPECT_TRUE(tree.model->Visible());
+  tree.Show(false);
+  tent.Show(false);
+  EXPECT_FALSE(tree.billboard->Visible());
+  EXPECT_FALSE(tree.model->Visible());
+  EXPECT_FALSE(tent.model->Visible());
+  tree.Show(true);
+  EXPECT_FALSE(tree.model->Visible());
+
+  viewPreset = 2;
+  tree.Show(false);
+  EXPECT_FALSE(tree.billboard->Visible());
+
+  // While a saved game's actions are replayed nothing on screen changes.
+  replayingSave = 1;
+  tent.Show(true);
+  EXPECT_FALSE(tent.model->Visible());
+}
+
+TEST_F(LevelObjects, BuildingOverARecordThatStillHoldsObjectsTakesTheOldOnesAway) {
+  OverheadObject& o = ohObjects[29];
+  ASSERT_EQ(o.createObject(OBJ_BUILDING7), 1);
+  const engine::EngineRef<engine::EngineActor> old = o.group;
+  ASSERT_EQ(o.createObject(OBJ_TREE1), 1);
+  EXPECT_FALSE(engineStage->Contains(old.Get()));
+  EXPECT_TRUE(OnStage(o));
+  // Nothing buildable: the tree goes too.
+  const engine::EngineRef<engine::EngineActor> tree = o.group;
+  EXPECT_EQ(o.createObject(OBJ_ROCK1), 0);
+  EXPECT_FALSE(engineStage->Contains(tree.Get()));
+  EXPECT_EQ(engineStage->Objects().size(), 0u);
+}
+
+}  // namespace
+}  // namespace kestrine::testing
