@@ -11,6 +11,7 @@
 namespace kestrine {
 
 constexpr uint32_t MB_OK = 0x00;
+constexpr uint32_t MB_OKCANCEL = 0x01;
 constexpr uint32_t MB_ICONSTOP = 0x10;
 constexpr uint32_t MB_ICONEXCLAMATION = 0x30;
 constexpr uint32_t MB_ICONINFORMATION = 0x40;
@@ -22,7 +23,8 @@ struct MessageBoxRecord {
   uint32_t type = MB_OK;
 };
 
-// Blocks until the player dismisses the box; every box has only OK, so the answer is IDOK.
+// Blocks until the player dismisses the box. No caller acts on the answer, so every box is answered IDOK
+// (an OK/Cancel box shows as one with OK).
 int MessageBox(HWND owner, const char* text, const char* caption, uint32_t type);
 
 // While a recorder is installed, boxes go to it and nothing is shown. Null removes it.

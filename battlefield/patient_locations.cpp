@@ -1,0 +1,52 @@
+#include "battlefield/patient_locations.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "battlefield/mission_bytes.h"
+#include "battlefield/mission_file_io.h"
+#include "shell/globals.h"
+#include "shell/program_state.h"
+
+namespace kestrine {
+
+PatientLocationState patientLocationState;
+KESTRINE_PROGRAM_STATE(patientLocationState);
+Vector3 (&patientLocations)[kPatientLocationCount] = patientLocationState.patientLocations;
+bool& patientLocationsLoaded = patientLocationState.patientLocationsLoaded;
+
+std::string PatientLocationFilePath(int32_t mission) {
+  char path[48];
+  std::snprintf(path, sizeof path, "missions\\mission%d\\patloc", static_cast<int>(mission));
+  return path;
+}
+
+void DecodePatientLocations(const uint8_t* bytes, size_t size, Vector3 (&locations)[kPatientLocationCount]) {
+  MissionByteReader in(bytes, std::min(size, kPatientLocationFileSize));
+  for (Vector3& p : locations) {
+    in.ReadF32(p.x);
+    in.ReadF32(p.y);
+    in.ReadF32(p.z);
+  }
+}
+
+PatientLocationBytes EncodePatientLocations(const Vector3 (&locations)[kPatientLocationCount]) {
+  PatientLocationBytes bytes{};
+  MissionByteWriter out(bytes.data(), bytes.size());
+  for (const Vector3& p : locations) {
+    out.WriteF32(p.x);
+    out.WriteF32(p.y);
+    out.WriteF32(p.z);
+  }
+  return bytes;
+}
+
+bool LoadPatientLocations() {
+  PatientLocationBytes bytes{};
+  size_t got = 0;
+  if (!ReadMissionFile(PatientLocationFilePath(missionNumber), bytes.data(), bytes.size(), got)) return false;
+  DecodePatientLocations(bytes.data(), got, patientLocations);
+  return true;
+}
+
+}  // namespace kestrine
