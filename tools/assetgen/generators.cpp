@@ -1,6 +1,7 @@
 #include "tools/assetgen/generators.h"
 #include "tools/assetgen/battlefield_generators.h"
 #include "tools/assetgen/level_object_generators.h"
+#include "tools/assetgen/mission_generators.h"
 #include "tools/assetgen/movie_generators.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
@@ -28,6 +29,9 @@ const std::vector<Generator>& Generators() {
       {"vehicles", WriteVehicles},
       {"level trees", WriteLevelTreeModels},
       {"level buildings", WriteLevelBuildingModels},
+      {"mission terrains", WriteMissionTerrains},
+      {"mission files", WriteMissionDataFiles},
+      {"overhead images", WriteOverheadImages},
   };
   return all;
 }
