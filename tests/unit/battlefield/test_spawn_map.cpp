@@ -8,6 +8,8 @@
 #include "battlefield/height_map.h"
 #include "battlefield/patient_locations.h"
 #include "battlefield/spawn_map.h"
+#include "core/engine_core.h"
+#include "engine/engine.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
 #include "unit/shell/scratch_tree.h"
@@ -135,6 +137,29 @@ TEST(HeightMap, HeightsByVertexAndTheLowestOfTheTerrain) {
   map = ParseHeightMap(bytes.data(), 120);
   EXPECT_EQ(map.Lowest(), 0);
   EXPECT_EQ(ParseHeightMap(nullptr, 0).count, 0u);
+}
+
+TEST(MissionFolderFiles, MapsAndHeightsAreReadThroughTheEngineUpToTheirSize) {
+  testing::ScratchTree tree;
+  engineRoot = engine::CreateEngineRoot("headless");
+  engineRoot->Core().SetTraceToStderr(false);
+  std::vector<uint8_t> map = Map({{100, 100, 3}, {199, 0, 2}});
+  map.resize(kSpawnMapSize + 500, 1);  // enemies past the last row are never read
+  tree.WriteBytes("missions\\mission4\\spawnmap.raw", std::string(map.begin(), map.end()));
+  tree.WriteBytes("missions\\mission4\\terrhm.raw", std::string(410, '\x90'));
+
+  const SpawnPlan plan = ReadSpawnMap("mission4", 0);
+  EXPECT_TRUE(plan.medicOnMap);
+  ASSERT_EQ(plan.units.size(), 1u);
+  EXPECT_FLOAT_EQ(plan.units[0].position.z, -99.0f);
+  const HeightMap heights = ReadHeightMap("mission4");
+  EXPECT_EQ(heights.count, 400u);
+  EXPECT_EQ(heights.Lowest(), 0x90);
+
+  // A missing file reads as empty: the default medic, and flat ground.
+  EXPECT_FALSE(ReadSpawnMap("mission5", 2).medicOnMap);
+  EXPECT_EQ(ReadHeightMap("mission5").count, 0u);
+  engineRoot.Reset();
 }
 
 }  // namespace
