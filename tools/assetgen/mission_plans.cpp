@@ -197,7 +197,7 @@ const PlanEntry kMission7[] = {
     {STRATEGY_START, ALLY, MAN, 1, ORDERS_NONE, 0, 40, -8},           // 22
     {STRATEGY_START, ALLY, MAN, 1, ORDERS_NONE, 0, -26, -22},         // 23
     {STRATEGY_START, ALLY, MAN, 1, ORDERS_NONE, 0, 30, 40},           // 24
-    {STRATEGY_START, ALLY, MAN, 1, ORDERS_NONE, 0, -24, 40},          // 25
+    {STRATEGY_START, ALLY, MAN, 1, ORDERS_NONE, 0, -26, 52},          // 25
     {STRATEGY_START, ALLY, MAN, 1, ORDERS_NONE, 0, 62, -34},          // 26
 };
 

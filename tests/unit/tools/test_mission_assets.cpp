@@ -10,13 +10,20 @@
 #include <set>
 #include <string>
 
+#include "battlefield/level_layouts.h"
+#include "battlefield/level_objects.h"
 #include "battlefield/patient_locations.h"
 #include "battlefield/spawn_map.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/strategy_table.h"
+#include "core/engine_core.h"
 #include "core/image_loader.h"
+#include "engine/engine.h"
+#include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
+#include "tools/assetgen/battlefield_generators.h"
+#include "tools/assetgen/level_object_generators.h"
 #include "tools/assetgen/mission_generators.h"
 
 namespace kestrine {
@@ -35,6 +42,10 @@ struct GeneratedTree {
     assetgen::WriteMissionTerrains(tree);
     assetgen::WriteMissionDataFiles(tree);
     assetgen::WriteOverheadImages(tree);
+    // What the level layouts stand on the battlefield, to check the tables against.
+    assetgen::WriteLevelTreeModels(tree);
+    assetgen::WriteLevelBuildingModels(tree);
+    assetgen::WriteVehicles(tree);
   }
   ~GeneratedTree() {
     std::error_code ec;
@@ -182,6 +193,39 @@ TEST_F(MissionAssetsTest, TheBattlefieldStaysLevelAndEachRimHasItsOwnRelief) {
       }
     EXPECT_GE(rimHighest, 200);
   }
+}
+
+TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
+  engineRoot = engine::CreateEngineRoot("headless");
+  engineRoot->Core().SetTraceToStderr(false);
+  engineStage = engineRoot->CreateStage();
+  engineCamera = engineStage->GetCamera();
+  for (auto& texture : levelTextures) texture = engineRoot->CreateBitmap(128, 128);
+  // A soldier's collision box, dropped from high above each point of the table onto the ground.
+  engine::EngineRef<engine::EngineActor> probe = engineRoot->CreateActor();
+  probe->SetBoundingBox(-0.8f, 0.8f, -0.7f, 0.7f, -0.8f, 0.8f, 0);
+  for (int mission = 1; mission <= 10; ++mission) {
+    SCOPED_TRACE("mission " + std::to_string(mission));
+    for (OverheadObject& o : ohObjects) o.Destroy();
+    CreateLevelLayout(mission);
+    ASSERT_GT(objectCount, 0);
+    for (int i = 0; i < objectCount; ++i)
+      if (ohObjects[i].model) ohObjects[i].model->SetCollisionMask(4, 0);
+    missionNumber = mission;
+    ASSERT_TRUE(LoadStrategy());
+    for (int i = 0; i < strategyCount; ++i) {
+      const Vector3& p = strategy[i].pos;
+      probe->MoveTo(p.x, 480.0f, p.z);
+      EXPECT_FALSE(probe->TestCollision(p.x, p.y - 2.0f, p.z, 0, 4, 3, 0, 0))
+          << "entry " << i << " at " << p.x << ", " << p.z;
+    }
+  }
+  for (OverheadObject& o : ohObjects) o.Destroy();
+  probe.Reset();
+  for (auto& texture : levelTextures) texture.Reset();
+  engineCamera.Reset();
+  engineStage.Reset();
+  engineRoot.Reset();
 }
 
 TEST_F(MissionAssetsTest, PicturesHaveTheSizesTheOverheadViewCutsFrom) {
