@@ -1,5 +1,8 @@
 #include "battlefield/projectile.h"
 
+#include "battlefield/blast.h"
+#include "battlefield/terrain_images.h"
+#include "shell/explosion.h"
 #include "shell/globals.h"
 #include "shell/random.h"
 
@@ -8,12 +11,17 @@ namespace kestrine {
 namespace {
 
 constexpr int kGrenadeCollisionGroup = 8;
+// In the air the grenade is tested against the ground, and counts as ground itself while it flies.
+constexpr int kGroundCollisionGroup = 1;
+constexpr int kFlightTestMask = 1;
+constexpr int kFlightTestMode = 3;
 
 }  // namespace
 
 Projectile::~Projectile() { Remove(); }
 
 void Projectile::Remove() {
+  idle = true;
   if (!model) return;
   model->SetVisible(0);
   if (engineStage) engineStage->RemoveObject(model);
@@ -54,6 +62,48 @@ void Projectile::LaunchProjectile(Vector3 from, Vector3 to, int launcher) {
     model->SetRotationB(a, b, c, d);
     model->MoveTo(position.x, position.y, position.z);
   }
+}
+
+void Projectile::UpdateProjectiles(float t) {
+  if (idle) return;
+  const float step = t > kGrenadeMaxStep ? kGrenadeMaxStep : t;
+
+  Vector3 next;
+  next.x = position.x + step * velocity.x;
+  next.z = position.z + step * velocity.z;
+  velocity.y -= step * kGrenadeGravity;
+  next.y = position.y + step * velocity.y;
+
+  if (model) {
+    model->SetCollisionMask(kGroundCollisionGroup, 0);
+    const engine::EngineRef<engine::EngineHit> hit =
+        model->TestCollision(next.x, next.y, next.z, 0, kFlightTestMask, kFlightTestMode, 1, 0);
+    if (hit) {
+      // The surface's normal weighs each component: on flat ground the grenade loses its run and bounces
+      // straight up with nine tenths of its fall.
+      const Vector3 s(hit->GetSecondVector());
+      velocity.x = s.x * kGrenadeBounce * velocity.x;
+      velocity.z = s.z * kGrenadeBounce * velocity.z;
+      velocity.y = -s.y * kGrenadeBounce * velocity.y;
+    }
+  }
+  position = position + velocity * step;
+  if (model) model->MoveTo(position.x, position.y, position.z);
+
+  age += step;
+  if (!(age > kGrenadeFuse)) return;
+
+  StartExplosion(position.x, position.y, position.z);
+  PaintCrater(position.x, position.z);
+  if (model) {
+    model->SetVisible(0);
+    if (engineStage) engineStage->RemoveObject(model);
+    // Off the stage it must not stay behind as a piece of invisible ground.
+    model->SetCollisionMask(kGrenadeCollisionGroup, 0);
+  }
+  idle = true;
+  // Last: the blast may end the mission and take this grenade's unit with it.
+  BlastAt(position, origin);
 }
 
 }  // namespace kestrine

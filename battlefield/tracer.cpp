@@ -7,6 +7,9 @@ namespace kestrine {
 namespace {
 
 constexpr int kStreakCollisionGroup = 8;
+// The ground, the units and the level objects stop a streak.
+constexpr int kStreakTestMask = 7;
+constexpr int kStreakTestMode = 3;
 constexpr const wchar_t* kBoxFaces[] = {L"front", L"back", L"top", L"left", L"right", L"bottom"};
 
 struct SideColour {
@@ -19,6 +22,7 @@ constexpr SideColour kSideColours[] = {{10, 250, 10}, {255, 50, 0}, {255, 255, 2
 Tracer::~Tracer() { Remove(); }
 
 void Tracer::Remove() {
+  idle = true;
   if (object) {
     object->SetVisible(0);
     if (engineStage) engineStage->RemoveObject(object);
@@ -58,6 +62,40 @@ void Tracer::LaunchTracer(Vector3 from, Vector3 to, int shooter) {
   engineStage->AddObject(object);
   object->SetVisible(1);
   object->MoveTo(position.x, position.y, position.z);
+}
+
+void Tracer::UpdateLaunchedObjects(float t) {
+  if (idle) return;
+  if (remaining == 0.0f) {
+    if (object) {
+      object->SetVisible(0);
+      if (engineStage) engineStage->RemoveObject(object);
+    }
+    idle = true;
+    // It stays where it stopped: no further test or move.
+    return;
+  }
+
+  Vector3 next = position;
+  if (remaining > 0.0f) {
+    remaining -= t;
+    next = position + velocity * t;
+  }
+  if (remaining < 0.0f) {
+    // Only what was left of the flight: the streak ends exactly on its target.
+    next = position + velocity * (t + remaining);
+    remaining = 0.0f;
+  }
+  if (object) {
+    const engine::EngineRef<engine::EngineHit> hit =
+        object->TestCollision(next.x, next.y, next.z, 0, kStreakTestMask, kStreakTestMode, 0, 0);
+    if (hit) {
+      next = Vector3(hit->GetPoint());
+      remaining = 0.0f;
+    }
+  }
+  position = next;
+  if (object) object->MoveTo(position.x, position.y, position.z);
 }
 
 }  // namespace kestrine

@@ -1,5 +1,5 @@
-// Every unit's shot streak: a small coloured box flying straight from the muzzle to the aimed point. The
-// flight is advanced by the battle each frame.
+// Every unit's shot streak: a small coloured box flying straight from the muzzle to the aimed point, where
+// it stops, or at the first thing in its way. The flight is advanced by the battle each frame.
 #pragma once
 
 #include <cstdint>
@@ -19,10 +19,15 @@ class Tracer {
   Tracer(const Tracer&) = delete;
   Tracer& operator=(const Tracer&) = delete;
 
+  // What the destructor does, leaving the object to be used again; a streak without its box is not in
+  // flight any more.
   void Remove();
   // Once per streak: the box coloured by the shooter's side (0 ally, 1 enemy, 2 the player).
   void BuildFacedBox(int side);
   void LaunchTracer(Vector3 from, Vector3 to, int index);
+  // One frame of flight, t in time units (frame ms / 700). The frame after the streak stopped (its end
+  // reached, or a hit) it is taken off the stage where it stands. Nothing while idle.
+  void UpdateLaunchedObjects(float t);
 
   Vector3 position;
   Vector3 origin;

@@ -1,0 +1,85 @@
+#include "battlefield/blast.h"
+
+#include "battlefield/camera_shake.h"
+#include "battlefield/spawn_points.h"
+#include "battlefield/unit_array.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+
+namespace kestrine {
+
+namespace {
+
+// A unit hit by a blast lets go of whoever it dragged, and is let go of.
+void ClearDragLinks(Unit& unit) {
+  const int32_t partner = unit.draggedBy;
+  if (partner >= 0 && partner < unitCount && partner < kUnitSlotCount && units[partner])
+    units[partner]->draggedBy = -1;
+  unit.draggedBy = -1;
+}
+
+// Runs away from the thrower: as far again beyond where it stands.
+void Scatter(Unit& unit, const Vector3& thrower) {
+  unit.respawnTime = kScatterRespawnMs - kScatterRespawnPerLevelMs * difficulty;
+  unit.FindPath(unit.pos + (unit.pos - thrower));
+  unit.MoveToward(unit.CellCentre());
+  ClearDragLinks(unit);
+}
+
+// Out of the fight until its respawn, waiting at a spawn point (where it is, when the mission has none).
+void KnockOut(Unit& unit) {
+  unit.respawnTime = kKnockOutRespawnMs - kKnockOutRespawnPerLevelMs * difficulty;
+  if (unit.body) unit.body->SetVisible(0);
+  if (unit.marker) unit.marker->SetVisible(0);
+  Vector3 spawn;
+  if (PickSpawnPoint(spawn)) unit.SetPosition(spawn);
+  ClearDragLinks(unit);
+  unit.down = true;
+}
+
+// Tipped on its side, and out of the mission for good.
+void Wreck(Unit& unit) {
+  if (!unit.down) {
+    if (unit.body) unit.body->Rotate(0, 0, 1, 90, 0);
+    if (unit.marker) unit.marker->SetVisible(0);
+  }
+  unit.respawnTime = kWreckRespawnMs;
+  unit.arrived = true;
+  unit.down = true;
+}
+
+}  // namespace
+
+bool BlastAt(Vector3 point, Vector3 thrower) {
+  bool enemyHit = false;
+  for (int32_t i = 1; i < unitCount && i < kUnitSlotCount; ++i) {
+    Unit* unit = units[i].get();
+    if (!unit || unit->side != kSideEnemy || unit->down) continue;
+    point.y = unit->pos.y;
+    const float d = (unit->pos - point).Length();
+    if (!(d < kBlastReach)) continue;
+    enemyHit = true;
+    if (d >= kBlastKnockOut) {
+      Scatter(*unit, thrower);
+    } else if (unit->vehicleKind == MAN) {
+      KnockOut(*unit);
+    } else {
+      Wreck(*unit);
+    }
+  }
+
+  Unit* medic = unitCount > 0 ? units[0].get() : nullptr;
+  if (!medic) return enemyHit;
+  const float d = (medic->pos - point).Length();
+  if (d < kBlastKillsMedic) {
+    // No developer switch protects him from his own grenade.
+    medic->down = true;
+    SetGameState(STATE_KIA);
+  } else if (d < kBlastShakeReach) {
+    shakeMagnitude = d / 2.0f;
+    CameraShake(0, false);
+  }
+  return enemyHit;
+}
+
+}  // namespace kestrine

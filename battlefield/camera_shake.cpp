@@ -1,0 +1,61 @@
+#include "battlefield/camera_shake.h"
+
+#include "shell/globals.h"
+#include "shell/program_state.h"
+#include "shell/random.h"
+
+namespace kestrine {
+
+CameraShakeState cameraShakeState;
+KESTRINE_PROGRAM_STATE(cameraShakeState);
+int32_t& shakeTimer = cameraShakeState.shakeTimer;
+float& shakeMagnitude = cameraShakeState.shakeMagnitude;
+
+namespace {
+
+void StartShake() {
+  CameraShakeState& s = cameraShakeState;
+  // A second blast while the camera still shakes keeps the view from before the first: saving the
+  // shaken one would leave the camera askew for good.
+  if (!(s.shakeTimer > 0 && s.viewSaved)) {
+    s.savedDirection = engineCamera->GetDirection();
+    s.savedUp = engineCamera->GetUp();
+    s.viewSaved = true;
+  }
+  s.shakeMagnitude *= kShakeMagnitudeScale;
+  s.shakeTimer = kShakeMs;
+}
+
+void AdvanceShake(int32_t dt) {
+  CameraShakeState& s = cameraShakeState;
+  s.shakeTimer -= dt;
+  if (s.shakeTimer > 0) {
+    const float r = static_cast<float>(rand() % 50) / s.shakeMagnitude;
+    engineCamera->Rotate(r, 0, r, s.turnForward ? r : -r, 1);
+    s.turnForward = !s.turnForward;
+    return;
+  }
+  if (!s.viewSaved) return;
+  const engine::EngineVector& d = *s.savedDirection;
+  const engine::EngineVector& u = *s.savedUp;
+  engineCamera->SetDirectionUp(d.GetX(), d.GetY(), d.GetZ(), u.GetX(), u.GetY(), u.GetZ());
+  s.shakeTimer = 0;
+}
+
+}  // namespace
+
+void CameraShake(int32_t dt, bool advance) {
+  if (advance) {
+    AdvanceShake(dt);
+  } else {
+    StartShake();
+  }
+}
+
+void ReleaseShakeView() {
+  cameraShakeState.savedDirection.Reset();
+  cameraShakeState.savedUp.Reset();
+  cameraShakeState.viewSaved = false;
+}
+
+}  // namespace kestrine

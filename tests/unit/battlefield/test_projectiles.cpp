@@ -1,0 +1,200 @@
+// Grenades and shot streaks in flight, the blast's distances, the crater and the camera's shake.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "battlefield/blast.h"
+#include "battlefield/camera_shake.h"
+#include "battlefield/spawn_points.h"
+#include "battlefield/terrain_images.h"
+#include "battlefield/vehicle.h"
+#include "shell/random.h"
+#include "unit_fixture.h"
+
+namespace kestrine {
+namespace {
+
+using testing::kGroundHeight;
+
+class ProjectilesTest : public testing::UnitTest {
+ protected:
+  // The medic far from everything, so only what a test places nearer counts.
+  void SetUp() override {
+    UnitTest::SetUp();
+    Add(kUnitKindMedic, kSidePlayer, -70, 70);
+  }
+  static Vector3 Ground(float x, float z) { return Vector3(x, kGroundHeight + 0.7f, z); }
+};
+
+TEST_F(ProjectilesTest, AThrowCoversTenUnitsATimeUnitAndTheFuseEndsJustAfterTheArc) {
+  // Frames of 70 ms are steps of 0.1; 140 ms frames are cut to 0.1 as well.
+  for (const auto& [ms, flying] : {std::pair{70, 20}, {35, 42}, {140, 20}}) {
+    SCOPED_TRACE(ms);
+    Projectile grenade;
+    grenade.LoadGrenadeModel();
+    // High above the ground, so nothing stops the arc.
+    grenade.LaunchProjectile(Vector3(0, 500, 0), Vector3(20, 500, 0), 0);
+    for (int i = 1; i <= flying; ++i) {
+      grenade.UpdateProjectiles(static_cast<float>(ms / 700.0));
+      EXPECT_NEAR(grenade.position.x, i * std::min(ms, 70) / 70.0f, 1e-3f);  // a unit every 70 ms flown
+    }
+    EXPECT_FALSE(grenade.idle);
+    grenade.UpdateProjectiles(static_cast<float>(ms / 700.0));
+    EXPECT_TRUE(grenade.idle);
+    EXPECT_FALSE(engineStage->Contains(grenade.model.Get()));
+  }
+}
+
+TEST_F(ProjectilesTest, OnFlatGroundABounceKeepsNineTenthsOfTheFallAndNoneOfTheRun) {
+  Projectile grenade;
+  grenade.LoadGrenadeModel();
+  grenade.LaunchProjectile(Ground(3, 4), Ground(9, 7), 0);
+  grenade.position = Vector3(3, kGroundHeight + 2.5f, 4);
+  grenade.model->MoveTo(3, kGroundHeight + 2.5f, 4);
+  grenade.velocity = Vector3(5, -20, 3);
+  grenade.UpdateProjectiles(0.1f);  // falls 2.32 (20 + 3.2 a time unit), into the ground
+  EXPECT_NEAR(grenade.velocity.x, 0.0f, 1e-5f);
+  EXPECT_NEAR(grenade.velocity.z, 0.0f, 1e-5f);
+  EXPECT_NEAR(grenade.velocity.y, 20.88f, 1e-4f);
+  EXPECT_NEAR(grenade.position.y, kGroundHeight + 4.588f, 1e-3f);
+  EXPECT_FLOAT_EQ(grenade.position.x, 3.0f);
+}
+
+TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVehiclesAreWrecked) {
+  difficulty = 2;
+  spawnPoints[0] = Vector3(-30, kGroundHeight + 3, 60);
+  spawnPointCount = 1;
+  Unit& scatters = Add(kUnitKindEnemy, kSideEnemy, 9.0f, 0);
+  Unit& knockedOut = Add(kUnitKindEnemy, kSideEnemy, 0, 8.99f);
+  Unit& beyond = Add(kUnitKindEnemy, kSideEnemy, 0, -15.0f);
+  Unit& ally = Add(kUnitKindAlly, kSideAlly, 2, 0);
+  scatters.draggedBy = 4;
+  ally.draggedBy = 1;
+  units[5] = std::make_unique<Vehicle>(engineRoot, engineStage, kUnitKindEnemy);
+  Unit& truck = *units[unitCount++];
+  truck.Place(Ground(-5, 0), kSideEnemy, 0, 5);
+
+  EXPECT_TRUE(BlastAt(Vector3(0, 0, 0), Vector3(-20, 0, 0)));
+  EXPECT_FALSE(scatters.down);
+  EXPECT_EQ(scatters.respawnTime, 9500);
+  EXPECT_GT(scatters.target.x, 9.0f);  // away from the thrower
+  EXPECT_EQ(scatters.draggedBy, -1);
+  EXPECT_EQ(ally.draggedBy, -1);
+  EXPECT_TRUE(knockedOut.down);
+  EXPECT_EQ(knockedOut.respawnTime, 3500);
+  EXPECT_FLOAT_EQ(knockedOut.pos.x, -30.0f);
+  EXPECT_FALSE(knockedOut.body->Visible() || knockedOut.marker->Visible());
+  EXPECT_TRUE(truck.down && truck.arrived);
+  EXPECT_EQ(truck.respawnTime, 2000000);
+  EXPECT_NEAR(Vector3(truck.body->GetUp()).y, 0.0f, 1e-4f);  // on its side
+  EXPECT_FALSE(beyond.down || ally.down);
+  EXPECT_EQ(beyond.respawnTime, 0);
+  // Nobody in reach: false, and the down are not hit again.
+  EXPECT_FALSE(BlastAt(Vector3(0, 0, 60), Vector3(0, 0, 0)));
+}
+
+TEST_F(ProjectilesTest, WithoutSpawnPointsAKnockedOutEnemyStaysAndNothingIsDrawn) {
+  Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, 3, 3);
+  const uint32_t before = RandomState();
+  BlastAt(Vector3(0, 0, 0), Vector3(-20, 0, 0));
+  EXPECT_TRUE(enemy.down);
+  EXPECT_FLOAT_EQ(enemy.pos.x, 3.0f);
+  EXPECT_EQ(RandomState(), before);
+}
+
+TEST_F(ProjectilesTest, TheMedicFeelsABlastFromEightToForty) {
+  Unit& medic = *units[0];
+  medic.SetPosition(Ground(0, 0));
+  for (const auto& [d, magnitude] : {std::pair{40.0f, 0.0f}, {39.9f, 997.5f}, {8.0f, 200.0f}}) {
+    SCOPED_TRACE(d);
+    BlastAt(Ground(d, 0), Vector3());
+    EXPECT_EQ(shakeTimer, magnitude == 0.0f ? 0 : 700);
+    if (magnitude == 0.0f) continue;
+    EXPECT_FLOAT_EQ(shakeMagnitude, magnitude);
+    CameraShake(700, true);
+  }
+  // With no enemy the blast's own height counts (30 above, 12 along: 32.31); an enemy examined anywhere
+  // brings the point down to his height (12 along).
+  BlastAt(Vector3(0, medic.pos.y + 30.0f, 12), Vector3());
+  EXPECT_NEAR(shakeMagnitude, 807.77f, 0.01f);
+  Add(kUnitKindEnemy, kSideEnemy, 50, 50);
+  BlastAt(Vector3(0, medic.pos.y + 30.0f, 12), Vector3());
+  EXPECT_FLOAT_EQ(shakeMagnitude, 300.0f);
+  EXPECT_FALSE(medic.down);  // nearer than 8 he dies: the grenade scenario plays it through the KIA screen
+}
+
+TEST_F(ProjectilesTest, AStreakStopsOnItsTargetOrAtAUnitAndIsPutAwayWhereItStopped) {
+  Tracer streak;
+  streak.BuildFacedBox(kSideEnemy);
+  streak.LaunchTracer(Vector3(0, 401.2f, 0), Vector3(30, 401.2f, 40), 0);
+  EXPECT_FLOAT_EQ(streak.remaining, 0.5f);  // 50 units at 100 a time unit
+  for (int i = 0; i < 3; ++i) streak.UpdateLaunchedObjects(0.2f);
+  EXPECT_NEAR(streak.position.x, 30.0f, 1e-4f);
+  EXPECT_NEAR(streak.position.z, 40.0f, 1e-4f);
+  EXPECT_FALSE(streak.idle);
+  streak.UpdateLaunchedObjects(0.2f);
+  EXPECT_TRUE(streak.idle);
+  EXPECT_FALSE(engineStage->Contains(streak.object.Get()));
+  EXPECT_NEAR(streak.position.x, 30.0f, 1e-4f);
+
+  Add(kUnitKindAlly, kSideAlly, 15, 0);
+  streak.LaunchTracer(Vector3(0, 400.9f, 0), Vector3(30, 400.9f, 0), 0);
+  streak.UpdateLaunchedObjects(0.5f);
+  EXPECT_NEAR(streak.position.x, 13.95f, 0.01f);  // the unit's box 0.8, the streak's 0.25
+  EXPECT_EQ(streak.remaining, 0.0f);
+  // No length at all: put away on its first frame.
+  streak.LaunchTracer(Vector3(5, 401, 5), Vector3(5, 401, 5), 0);
+  streak.UpdateLaunchedObjects(0.1f);
+  EXPECT_TRUE(streak.idle);
+  EXPECT_FLOAT_EQ(streak.position.x, 5.0f);
+}
+
+TEST_F(ProjectilesTest, TheShakeTurnsTheCameraGentlyAndGivesItsViewBackEvenAfterASecondBlast) {
+  engineCamera->SetDirectionUp(0, -0.8f, 0.6f, 0, 0.6f, 0.8f);
+  const Vector3 direction(engineCamera->GetDirection()), up(engineCamera->GetUp());
+  shakeMagnitude = 10.0f;  // a blast 20 away
+  CameraShake(0, false);
+  EXPECT_FLOAT_EQ(shakeMagnitude, 500.0f);
+  float largest = 0.0f;
+  for (int frame = 1; shakeTimer > 0; ++frame) {
+    const Vector3 before(engineCamera->GetDirection());
+    CameraShake(70, true);
+    const float turn = std::acos(std::min(1.0f, before.x * engineCamera->GetDirection()->GetX() +
+                                                    before.y * engineCamera->GetDirection()->GetY() +
+                                                    before.z * engineCamera->GetDirection()->GetZ()));
+    largest = std::max(largest, turn * 57.29578f);
+    if (frame == 3) {
+      shakeMagnitude = 10.0f;
+      CameraShake(0, false);
+    }
+  }
+  EXPECT_GT(largest, 0.0f);
+  EXPECT_LE(largest, 49.0f / 500.0f * 1.01f);
+  const Vector3 after(engineCamera->GetDirection()), afterUp(engineCamera->GetUp());
+  EXPECT_FLOAT_EQ(after.y, direction.y);
+  EXPECT_FLOAT_EQ(after.z, direction.z);
+  EXPECT_FLOAT_EQ(afterUp.z, up.z);
+}
+
+TEST_F(ProjectilesTest, TheCraterIsPaintedUnderTheBlastAndClippedAtTheWrapsEdge) {
+  wrapImage = engineRoot->CreateBitmap(1024, 1024);
+  wrapImage->Clear(40, 90, 30);
+  craterImage = engineRoot->CreateBitmap(254, 246);
+  craterImage->Clear(50, 40, 30);
+  // (10, -20): 100 x 5.69 - 16 = 553 across, 110 x 5.69 - 16 = 609.9 down.
+  PaintCrater(10, -20);
+  PaintCrater(-90, 90);  // half off the top-left corner
+  int inside = 0, total = 0;
+  for (int y = 0; y < 1024; ++y)
+    for (int x = 0; x < 1024; ++x) {
+      if (wrapImage->PixelColor(x, y) != engine::Color{50, 40, 30}) continue;
+      ++total;
+      inside += x >= 553 && x < 585 && y >= 609 && y < 641;
+    }
+  EXPECT_EQ(inside, 32 * 32);
+  EXPECT_EQ(total, 32 * 32 + 16 * 16);
+}
+
+}  // namespace
+}  // namespace kestrine
