@@ -42,6 +42,12 @@ TEST_F(ProjectilesTest, AThrowCoversTenUnitsATimeUnitAndTheFuseEndsJustAfterTheA
     grenade.UpdateProjectiles(static_cast<float>(ms / 700.0));
     EXPECT_TRUE(grenade.idle);
     EXPECT_FALSE(engineStage->Contains(grenade.model.Get()));
+    // Spent, it is no obstacle where it blew: a streak flies through.
+    Tracer streak;
+    streak.BuildFacedBox(kSideAlly);
+    streak.LaunchTracer(grenade.position - Vector3(5, 0.5f, 0), grenade.position + Vector3(5, -0.5f, 0), 0);
+    streak.UpdateLaunchedObjects(1.0f);
+    EXPECT_NEAR(streak.position.x, grenade.position.x + 5.0f, 1e-3f);
   }
 }
 
