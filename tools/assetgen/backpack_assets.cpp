@@ -1,11 +1,12 @@
-// The backpack screen's backdrop and the medic's four "no fit" remarks. The backdrop frames the places the
+// The backpack screen's backdrop and the medic's four spoken "no fit" remarks. The backdrop frames the places the
 // screen draws into (icon strip, list, description box, weight and volume bars, the two buttons) and carries
 // the strip's scroll arrows; every text on it is the screen's own.
 #include <string>
 
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/image_paint.h"
-#include "tools/assetgen/synth.h"
+#include "tools/assetgen/speech_files.h"
+#include "tools/assetgen/speech_voices.h"
 #include "tools/assetgen/tool_generators.h"
 
 namespace assetgen {
@@ -72,40 +73,17 @@ Image LoadPackBackdrop() {
   return image;
 }
 
-// A short grumble in the medic's voice: buzzing syllables through two vowel resonances, falling in pitch.
-synth::Buffer Remark(const double (&syllables)[4], double pitch, double formant1, double formant2) {
-  synth::Buffer buzz = synth::Silence(1.1);
-  double at = 0.05;
-  for (double length : syllables) {
-    if (length <= 0.0) continue;
-    synth::AddSweep(buzz, at, length, pitch, pitch * 0.82, 0.9f, synth::Wave::Saw, length);
-    at += length + 0.06;
-    pitch *= 0.93;
-  }
-  synth::Buffer low = buzz;
-  synth::Buffer high = buzz;
-  synth::Filter(low, synth::FilterKind::BandPass, formant1, 4.0);
-  synth::Filter(high, synth::FilterKind::BandPass, formant2, 6.0);
-  synth::Buffer out = synth::Silence(1.1);
-  synth::Mix(out, low, 0.0, 1.0f);
-  synth::Mix(out, high, 0.0, 0.5f);
-  synth::Fade(out, 0.01, 0.08);
-  return out;
-}
+// What the medic says when a tool does not fit.
+const char* const kNoFitLines[] = {"It won't fit.", "No room for that.", "Pack's full.", "Got to take something out."};
 
 }  // namespace
 
 void WriteBackpackScreenAssets(DataTree& tree) {
   tree.WritePng(CanonicalPath("images\\loadpack.qjp"), *LoadPackBackdrop());
 
-  // "It won't fit.", "No room for that.", "Pack's full.", "Got to take something out."
-  constexpr double kRhythms[4][4] = {
-      {0.12, 0.16, 0.22, 0.0}, {0.10, 0.12, 0.10, 0.24}, {0.16, 0.26, 0.0, 0.0}, {0.09, 0.10, 0.12, 0.20}};
-  constexpr double kPitches[4] = {132.0, 124.0, 140.0, 118.0};
-  constexpr double kFormants[4][2] = {{520, 1850}, {780, 1250}, {520, 900}, {460, 1500}};
   for (int n = 0; n < 4; ++n) {
-    const synth::Buffer remark = Remark(kRhythms[n], kPitches[n], kFormants[n][0], kFormants[n][1]);
-    tree.WriteWav(CanonicalPath("sounds\\speech\\NoFit" + std::to_string(n + 1) + ".qwv"), synth::ToPcm(remark));
+    const SpokenLine remark = SpeakLine(kNoFitLines[n], kMedicVoice);
+    WriteSpokenLine(tree, "sounds\\speech\\NoFit" + std::to_string(n + 1), remark, LipSync::Without);
   }
 }
 

@@ -3,6 +3,7 @@
 #include "tools/assetgen/level_object_generators.h"
 #include "tools/assetgen/mission_generators.h"
 #include "tools/assetgen/movie_generators.h"
+#include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
 #include "tools/assetgen/wound_assets.h"
@@ -23,7 +24,7 @@ const std::vector<Generator>& Generators() {
       {"tool images", WriteToolImages},
       {"backpack screen", WriteBackpackScreenAssets},
       {"movies", WriteMovies},
-      {"wound speech", WriteWoundSpeech},
+      {"patient speech", WritePatientSpeech},
       {"wound textures", WriteWoundTextures},
       {"overhead soldiers", WriteOverheadSoldiers},
       {"vehicles", WriteVehicles},

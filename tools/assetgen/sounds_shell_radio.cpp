@@ -4,7 +4,8 @@
 
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/generators.h"
-#include "tools/assetgen/voice_synth.h"
+#include "tools/assetgen/radio_voice.h"
+#include "tools/assetgen/speech_voices.h"
 
 namespace assetgen {
 
@@ -62,18 +63,13 @@ void WriteShellRadioSounds(DataTree& tree) {
 
   uint32_t seed = 240;
   for (const RadioLine& call : kMedicCalls) {
-    VoiceStyle medic;
-    medic.pitch = 118.0;
-    medic.seed = seed++;
+    const RadioStyle medic{kMedicVoice, 0.08f, seed++};
     Write(tree, call.path, RadioVoice(call.phrase, medic));
   }
 
   for (int n = 1; n <= 17; ++n) {
-    VoiceStyle station;
-    station.pitch = 95.0 + 9.0 * ((n * 7) % 11);
-    station.rate = 0.9 + 0.05 * (n % 5);
-    station.statics = 0.12f + 0.02f * static_cast<float>(n % 4);
-    station.seed = 520 + static_cast<uint32_t>(n);
+    const RadioStyle station{RadioStationVoice(n), 0.12f + 0.02f * static_cast<float>(n % 4),
+                             520 + static_cast<uint32_t>(n)};
     Write(tree, "sounds\\Speech\\RadioWalla\\X" + std::to_string(n) + ".qwv", RadioVoice(kChatter[n - 1], station));
   }
 }
