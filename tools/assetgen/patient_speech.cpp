@@ -70,7 +70,9 @@ class Speaker {
   Speaker(DataTree& tree, const SpeechVoice& voice) : tree_(tree), voice_(voice) {}
 
   void Say(const std::string& path, const std::string& text, LipSync lipSync, const SpeechVoice& voice) {
-    const auto key = std::make_pair(std::string(voice.name) + "/" + std::to_string(voice.pitch), text);
+    const std::string how = std::string(voice.name) + "/" + std::to_string(voice.pitch) + "/" +
+                            std::to_string(voice.pitchRange) + "/" + std::to_string(voice.wordsPerMinute);
+    const auto key = std::make_pair(how, text);
     auto found = spoken_.find(key);
     if (found == spoken_.end()) {
       const SpokenLine line = SpeakLine(text, voice);

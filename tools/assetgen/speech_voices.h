@@ -10,12 +10,12 @@
 namespace assetgen {
 
 inline constexpr SpeechVoice kPatientVoices[] = {
-    {"en-us+m1", 42, 55, 160},
-    {"en-us+m3", 66, 70, 182},
-    {"en-gb-scotland+m4", 28, 45, 148},
-    {"en-029+m2", 76, 80, 192},
+    {"en-us+m1", 38, 55, 160},
+    {"en-us+m3", 68, 70, 182},
+    {"en-gb-scotland+m4", 24, 45, 148},
+    {"en-029+m2", 82, 80, 192},
 };
-inline constexpr SpeechVoice kMedicVoice{"en-us+m5", 50, 50, 170};
+inline constexpr SpeechVoice kMedicVoice{"en-us+m5", 54, 50, 170};
 inline constexpr SpeechVoice kEnemyVoice{"ar+m3", 38, 75, 140};
 
 // The same man in pain: higher, wider and quicker.
