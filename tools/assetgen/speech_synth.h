@@ -1,8 +1,8 @@
 // Spoken lines with real words: a text-to-speech synthesiser reads the game's own line in a chosen voice,
 // and the time of each of its phonemes in the sound gives the mouth shapes of the line's lip-sync timeline.
-// Used for every spoken file of the data tree (the patients, the medic, the radio, the briefing officer).
+// Used for every spoken file of the data tree.
 //
-// The synthesiser carries a little state from one line to the next (the phase of its voice source), so a
+// The synthesiser carries a little state from one line to the next (its voice source and filters), so a
 // line's exact samples depend on the lines spoken before it in the same program: generators speak their
 // lines in a fixed order, which keeps the data tree the same, byte for byte, on every run.
 #pragma once

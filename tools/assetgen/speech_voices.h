@@ -1,10 +1,12 @@
 // Who speaks in the generated data: four wounded soldiers of the player's side (voice sets ws1..ws4), the
-// medic himself, the enemy wounded and the stations on the radio net. Each has his own
-// accent, pitch and pace, so that a player can tell the men apart.
+// medic himself, the enemy wounded and the stations on the radio net. Each has his own accent, pitch and
+// pace, so that a player can tell the men apart.
 #pragma once
 
 #include <algorithm>
+#include <iterator>
 
+#include "casualty/speech_kinds.h"
 #include "tools/assetgen/speech_synth.h"
 
 namespace assetgen {
@@ -15,6 +17,7 @@ inline constexpr SpeechVoice kPatientVoices[] = {
     {"en-gb-scotland+m4", 24, 45, 148},
     {"en-029+m2", 82, 80, 192},
 };
+static_assert(std::size(kPatientVoices) == kestrine::kSpeechVoiceSets);
 inline constexpr SpeechVoice kMedicVoice{"en-us+m5", 54, 50, 170};
 inline constexpr SpeechVoice kEnemyVoice{"ar+m3", 38, 75, 140};
 
