@@ -70,7 +70,8 @@ std::string ReadableText(std::string_view text) {
     const char* written;
     const char* spoken;
   };
-  static constexpr Spelling kSpellings[] = {{"mg", "milligrams"}, {"ml", "millilitres"}, {"cc", "C C"}};
+  static constexpr Spelling kSpellings[] = {{"mg", "milligrams"},  {"ml", "millilitres"}, {"cc", "C C"},
+                                            {"cm", "centimetres"}, {"mm", "millimetres"}, {"kg", "kilograms"}};
   std::string out;
   size_t i = 0;
   while (i < text.size()) {

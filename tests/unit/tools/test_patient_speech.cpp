@@ -177,6 +177,12 @@ TEST(PatientSpeech, ALineLastsAsLongAsItsWords) {
             SpeakLine("Am I gonna make it?", assetgen::kPatientVoices[2]).lengthMs);
 }
 
+TEST(PatientSpeech, UnitsAreReadOutAsWords) {
+  // Only whole words: "mgmt" and "Pulse Ox" stay as they are.
+  EXPECT_EQ(assetgen::ReadableText("10 mg morphine, 500 ml, a 6 cm cut; mgmt, Pulse Ox."),
+            "10 milligrams morphine, 500 millilitres, a 6 centimetres cut; mgmt, Pulse Ox.");
+}
+
 TEST(PatientSpeech, TheMouthChangesAtTheRateOfTheSounds) {
   const SpokenLine line = SpeakLine("Doc, my leg is bleeding and I can not feel my foot.", assetgen::kMedicVoice);
   size_t sounds = 0;
