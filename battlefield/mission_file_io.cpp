@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "engine/engine.h"
-#include "platform/movie/file_access.h"
+#include "engine/game_path.h"
 #include "shell/globals.h"
 #include "shell/wide_text.h"
 
@@ -14,7 +14,7 @@ namespace kestrine {
 
 bool ReadMissionFile(const std::string& gamePath, uint8_t* out, size_t capacity, size_t& got) {
   got = 0;
-  const std::optional<std::string> real = ResolveGamePath(gamePath);
+  const std::optional<std::string> real = engine::ResolveGamePath(gamePath);
   if (!real) return false;
   std::FILE* file = std::fopen(real->c_str(), "rb");
   if (!file) return false;
@@ -27,12 +27,12 @@ bool WriteMissionFile(const std::string& gamePath, const uint8_t* bytes, size_t 
   const size_t slash = gamePath.find_last_of("\\/");
   const std::string folder = slash == std::string::npos ? "." : gamePath.substr(0, slash);
   const std::string name = slash == std::string::npos ? gamePath : gamePath.substr(slash + 1);
-  const std::optional<std::string> realFolder = ResolveGamePath(folder);
+  const std::optional<std::string> realFolder = engine::ResolveGamePath(folder);
   if (!realFolder || name.empty()) return false;
 
   // An existing file keeps the spelling it has on disk; a read-only one is the player's wish to keep it.
   std::string target = *realFolder + "/" + name;
-  if (const std::optional<std::string> existing = ResolveGamePath(gamePath)) {
+  if (const std::optional<std::string> existing = engine::ResolveGamePath(gamePath)) {
     target = *existing;
     struct stat info {};
     if (::stat(target.c_str(), &info) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <memory>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/model_instance.h"
 #include "engine/engine.h"
 
@@ -24,7 +24,7 @@ struct OverheadScene {
   std::vector<EngineRef<EngineObject>> boxes;
 
   OverheadScene() {
-    root->Core().SetTraceToStderr(false);
+    engine::CoreOf(*root).SetTraceToStderr(false);
     stage = root->CreateStage();
     camera = stage->GetCamera();
     auto grid = root->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
@@ -157,7 +157,7 @@ std::shared_ptr<ModelData> Figure() {
 
 void SkinFigure(benchmark::State& state) {
   auto root = CreateEngineRoot("headless");
-  auto node = MakeEngine<EngineNode>(&root->Core());
+  auto node = MakeEngine<EngineNode>(&engine::CoreOf(*root));
   node->AttachModel(std::make_unique<ModelInstance>(Figure(), *node));
   ModelInstance& model = *node->Model();
   model.Play(0, 0, 1, true, 0, 1);

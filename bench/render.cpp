@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "backend/sdl/sdl_backend.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 
 namespace {
@@ -32,7 +32,7 @@ struct Screen {
 // menu canvas hanging under it (255).
 bool MakeScreen(Screen& s, benchmark::State& state) {
   s.root = engine::CreateEngineRoot("sdl");
-  s.root->Core().SetTraceToStderr(false);
+  engine::CoreOf(*s.root).SetTraceToStderr(false);
   s.backend = engine::SdlBackendOf(*s.root);
   if (!s.backend || !s.backend->HasGlContext()) {
     state.SkipWithError("no OpenGL 3.3 context");

@@ -10,7 +10,7 @@
 #include "casualty/backpack_kit.h"
 #include "casualty/player_figure.h"
 #include "casualty/tool_images.h"
-#include "frontend/start_mission_confirm.h"
+#include "casualty/start_mission_confirm.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"

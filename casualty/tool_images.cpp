@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "casualty/tool_table.h"
-#include "platform/movie/file_access.h"
+#include "engine/game_path.h"
 #include "shell/globals.h"
 #include "shell/layout.h"
 #include "shell/screen_text.h"
@@ -34,7 +34,7 @@ void WaitUntilLoaded(const engine::EngineRef<engine::EngineBitmap>& image) {
 // Whether a game path names a file under the working directory; the keys say "ETTUBE" where the file
 // is "ettube", so the lookup ignores case like every other game path.
 bool GameFileExists(const std::string& gamePath) {
-  const auto real = ResolveGamePath(gamePath);
+  const auto real = engine::ResolveGamePath(gamePath);
   std::error_code error;
   return real && std::filesystem::is_regular_file(*real, error);
 }

@@ -1,9 +1,9 @@
 #include "shell/asset_loader.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
-#include "casualty/backpack_screen.h"
-#include "casualty/tool_images.h"
 #include "shell/explosion.h"
 #include "shell/globals.h"
 #include "shell/loading_screen.h"
@@ -208,10 +208,23 @@ void LoadMenuImages() {
   LoadSlotPolled(SOUND_TICK_HOVER, SoundSlotPath(SOUND_TICK_HOVER), 100);
 }
 
+namespace {
+
+// The program's make-up, filled once at start-up: a reset of the program's state leaves it alone.
+std::vector<void (*)()>& SharedAssetReleases() {
+  static std::vector<void (*)()> releases;
+  return releases;
+}
+
+}  // namespace
+
+void AddSharedAssetRelease(void (*release)()) {
+  std::vector<void (*)()>& releases = SharedAssetReleases();
+  if (release && std::find(releases.begin(), releases.end(), release) == releases.end()) releases.push_back(release);
+}
+
 void ReleaseAssets() {
-  ReleaseToolImages();
-  toolSpriteSheet.Reset();
-  toolStripHighlight.Reset();
+  for (void (*release)() : SharedAssetReleases()) release();
   openingImage.Reset();
   for (auto& texture : levelTextures) texture.Reset();
   wreckImage.Reset();

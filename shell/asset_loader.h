@@ -46,8 +46,12 @@ extern BitmapRef quitScreenImage;
 void LoadAllAssets();
 // Once, before the disclaimer: its backdrop, the menu images and the two hot-spot ticks.
 void LoadMenuImages();
-// At shut-down: every shared engine reference that is held.
+// At shut-down: the shared pictures of the subsystems above the shell first (in the order they were added),
+// then every shared engine reference of the shell that is held.
 void ReleaseAssets();
+// Adds a release of shared pictures a subsystem above the shell keeps until shut-down (the tool pictures);
+// called by its registration function at start-up. Adding the same function again does nothing.
+void AddSharedAssetRelease(void (*release)());
 
 // One step of the loading bar: loadingProgress += loadingStep, then the bar is redrawn.
 void AdvanceLoadingBar();

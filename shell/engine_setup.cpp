@@ -2,13 +2,12 @@
 
 #include <ctime>
 
-#include "casualty/backpack_screen.h"
-#include "casualty/patient_view_teardown.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
+#include "shell/screen_table.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
@@ -74,9 +73,11 @@ void SetUpEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
 void ShutDownEngine(HWND) {
   if (engineRoot->TestCondition(5)) engineRoot->ExitDisplayMode();
 
-  TearDownPatientView(false);
-  UnloadBackpackScreen();
+  // What the screens hold goes first (the mission, the patient view, the backpack, the briefing, the player
+  // select), then the shared overlays, the slot screens' pictures and the shared assets.
+  ReleaseScreens({STATE_OVERHEAD, STATE_PATIENT_VIEW, STATE_BACKPACK, STATE_BRIEFING, STATE_PLAYER_SELECT});
   ReleaseOverlays();
+  ReleaseScreens({STATE_LOAD_GAME});
   ReleaseAssets();
 
   loadingScreenImage.Reset();

@@ -1,5 +1,5 @@
-// The one switch between screens: SetGameState runs the entry actions of the new state (which tear down
-// and build screens through their owners), then stores it. It runs inside the calling handler; nothing is
+// The one switch between screens: SetGameState runs the entry actions of the new state's screen (the screen
+// table, shell/screen_table.h, where each subsystem registers its own), then stores it. It runs inside the calling handler; nothing is
 // queued, so the next event already sees the new state.
 #pragma once
 

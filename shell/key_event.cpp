@@ -1,8 +1,8 @@
 // OnKey: F11 brings the display mode back in every state (after the desktop took it away); then the key
 // goes to the screen of the current state.
-#include "shell/developer_keys.h"
 #include "shell/events.h"
 #include "shell/globals.h"
+#include "shell/screen_table.h"
 
 namespace kestrine {
 
@@ -25,16 +25,8 @@ void OnKey(const engine::EngineRef<engine::EngineEvent>& event) {
   const int down = event->GetKeyDown();
   if (key == VK_F11 && down) RestoreDisplayMode();
 
-  switch (gameState) {
-    case STATE_MAIN_MENU:
-    case STATE_DIFFICULTY:
-    case STATE_BRIEFING:
-    case STATE_DEBRIEFING:
-      DeveloperKey(key, down);
-      break;
-    default:
-      break;
-  }
+  const Screen* screen = ScreenToRun(gameState);
+  if (screen && screen->key) screen->key(key, down != 0);
 }
 
 }  // namespace kestrine

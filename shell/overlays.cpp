@@ -77,4 +77,9 @@ void ClearMenuCanvas() {
   menuCanvas->FillRect(0, 0, screenWidth, screenHeight);
 }
 
+void ClearScreenLayers() {
+  ClearTextOverlay();
+  ClearMenuCanvas();
+}
+
 }  // namespace kestrine

@@ -28,5 +28,7 @@ void LoadingBar(double progress);
 void ReleaseOverlays();
 void CreateMenuCanvas();
 void ClearMenuCanvas();
+// What most screens do on entry: the text overlay, then the menu canvas, emptied.
+void ClearScreenLayers();
 
 }  // namespace kestrine

@@ -1,28 +1,37 @@
 #include "shell/program_state.h"
 
-#include <vector>
-
 namespace kestrine {
 
 namespace {
 
+struct Registration {
+  ProgramStateReset reset;
+  const char* name;
+};
+
 // A function-local list: registrars of other files run during static initialisation, in any order.
-std::vector<ProgramStateReset>& Resets() {
-  static std::vector<ProgramStateReset> resets;
-  return resets;
+std::vector<Registration>& Registrations() {
+  static std::vector<Registration> registrations;
+  return registrations;
 }
 
 }  // namespace
 
-bool RegisterProgramStateReset(ProgramStateReset reset, const char*) {
-  if (reset) Resets().push_back(reset);
+bool RegisterProgramStateReset(ProgramStateReset reset, const char* name) {
+  if (reset) Registrations().push_back(Registration{reset, name ? name : ""});
   return true;
 }
 
 void ResetProgramState() {
-  for (const ProgramStateReset reset : Resets()) reset();
+  for (const Registration& registration : Registrations()) registration.reset();
 }
 
-int ProgramStateCount() { return static_cast<int>(Resets().size()); }
+int ProgramStateCount() { return static_cast<int>(Registrations().size()); }
+
+std::vector<std::string> ProgramStateNames() {
+  std::vector<std::string> names;
+  for (const Registration& registration : Registrations()) names.emplace_back(registration.name);
+  return names;
+}
 
 }  // namespace kestrine

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 namespace kestrine {
 
@@ -17,9 +18,16 @@ struct Screen {
   // Every mouse code (2 move, 6/7 left down/up, 9/10 right down/up) at the logical pointer position; true
   // when the screen consumed the event.
   bool (*mouse)(int code, int32_t x, int32_t y) = nullptr;
+  // A left-button release the screen did not consume: the screen's buttons act (shell/menu_input.h holds the
+  // hit tests the menus share).
+  void (*click)(int32_t x, int32_t y) = nullptr;
+  // A pointer move the screen did not consume, after the shell's hover test over the buttons: hit tells
+  // whether the pointer is on one (its index is in hotspotIndex). Screens redraw their highlight here.
+  void (*hover)(bool hit) = nullptr;
   // A key's virtual-key code and whether it went down, after the shell's own F11 handling.
   void (*key)(int key, bool down) = nullptr;
-  // Releases the engine objects the screen holds (shut-down).
+  // Releases the engine objects the screen holds (shut-down). A screen shared by two states (the briefing
+  // and the debriefing, the two slot screens) registers its release with the first of them only.
   void (*release)() = nullptr;
 };
 
@@ -29,5 +37,11 @@ void RegisterScreen(int32_t state, const Screen& screen);
 const Screen* FindScreen(int32_t state);
 // Forgets every record (tests that register their own screens).
 void ClearScreenTable();
+
+// The record of a state, for dispatch: a state nothing registered traces "screen <n> not built" the first
+// time it is asked for, and gives nullptr.
+const Screen* ScreenToRun(int32_t state);
+// Runs the release of each listed state's screen, in the order given; unregistered states are skipped.
+void ReleaseScreens(std::initializer_list<int32_t> states);
 
 }  // namespace kestrine

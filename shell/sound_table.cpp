@@ -143,6 +143,10 @@ void StopAllSounds() {
     if (engine::EngineSound* sound = LoadedSound(slot)) sound->Stop();
 }
 
+void StopSoundIfPlaying(int slot) {
+  if (soundTable.IsLoaded(slot) && soundTable[slot]->IsPlaying()) soundTable[slot]->Stop();
+}
+
 void ReleaseNoFitSound() { noFitSound.Reset(); }
 
 int MissionMusicNumber(int mission) {

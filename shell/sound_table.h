@@ -77,6 +77,8 @@ void PlayMusic(int slot);
 void PlayMusicLoop(int slot, uint8_t loop);
 void UpdateMusicVolume();
 void StopAllSounds();
+// Stops one slot's sound when it is loaded and playing.
+void StopSoundIfPlaying(int slot);
 void ReleaseNoFitSound();
 
 // The music pair of a mission: 1 for "GP1" (mission % 3 == 0), 2 for "GP2" (1), 3 for "GP3" (2).

@@ -34,8 +34,6 @@ EngineRoot::EngineRoot(std::unique_ptr<EngineBackend> backend)
 
 EngineRoot::~EngineRoot() = default;
 
-EngineBackend& EngineRoot::Backend() { return core_->Backend(); }
-
 int EngineRoot::CompareVersions(const std::wstring& a, const std::wstring& b) const {
   std::vector<long> pa = VersionParts(a), pb = VersionParts(b);
   size_t n = std::max(pa.size(), pb.size());

@@ -5,10 +5,10 @@
 #include <limits>
 #include <system_error>
 
+#include "engine/game_path.h"
 #include "platform/movie/avi_audio.h"
 #include "platform/movie/avi_demuxer.h"
 #include "platform/movie/avi_frames.h"
-#include "platform/movie/file_access.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -201,7 +201,7 @@ AviFile::AviFile() = default;
 AviFile::~AviFile() = default;
 
 std::unique_ptr<AviFile> AviFile::Open(const std::string& gamePath) {
-  const std::optional<std::string> path = ResolveGamePath(gamePath);
+  const std::optional<std::string> path = engine::ResolveGamePath(gamePath);
   if (!path) return nullptr;
   AviSource source;
   source.path = *path;

@@ -1,15 +1,8 @@
-// Files named the game's way ("avi\ostrel.avi"): '\' separates folders and every part is matched without
-// regard to case, since the data tree was made for a case-blind disk.
+// The file test the movie player makes before it queues a movie or shows a still, on game paths
+// ("avi\ostrel.avi", matched without regard to case: engine/game_path.h).
 #pragma once
 
-#include <optional>
-#include <string>
-
 namespace kestrine {
-
-// The real path of an existing file or folder under the working directory (or an absolute one), or
-// nothing.
-std::optional<std::string> ResolveGamePath(const std::string& gamePath);
 
 // 0 when the file exists (every mode is treated as a test for existence), -1 otherwise.
 int _access(const char* gamePath, int mode);

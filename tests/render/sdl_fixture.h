@@ -9,7 +9,7 @@
 #include <string>
 
 #include "backend/sdl/sdl_backend.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/image_loader.h"
 #include "engine/engine.h"
 
@@ -22,7 +22,7 @@ class SdlFixture : public ::testing::Test {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     root_ = CreateEngineRoot("sdl");
-    root_->Core().SetTraceToStderr(false);
+    engine::CoreOf(*root_).SetTraceToStderr(false);
     backend_ = SdlBackendOf(*root_);
     ASSERT_NE(backend_, nullptr);
     ASSERT_TRUE(backend_->HasGlContext()) << backend_->GlFailure();

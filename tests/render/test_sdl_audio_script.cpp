@@ -19,7 +19,7 @@ TEST_F(SdlAudioAndScripts, DeviceConsumesPlayingSoundsToTheirEnd) {
   PcmData pcm;
   pcm.sampleRate = 22050;
   pcm.samples.assign(2205, 1000);  // 100 ms
-  auto sound = MakeEngine<EngineSound>(&root_->Core(), pcm);
+  auto sound = MakeEngine<EngineSound>(&engine::CoreOf(*root_), pcm);
   sound->Play(0, 0);
   EXPECT_EQ(sound->IsPlaying(), 1);
   // The game's own way of waiting for a sound: Wait(100) until it stops. Bounded so a dead device fails.

@@ -15,13 +15,14 @@
 #include "casualty/tool_images.h"
 #include "casualty/tool_table.h"
 #include "core/backend.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "platform/control_host.h"
 #include "platform/desktop.h"
 #include "platform/message_queue.h"
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "platform/window.h"
+#include "program/register_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/explosion.h"
 #include "shell/fullscreen_window.h"
@@ -204,6 +205,7 @@ Harness::Harness(const HarnessOptions& options) {
   setenv("KESTRINE_ENGINE", options.engine.c_str(), 1);
   unsetenv("KESTRINE_INPUT");
   ResetProgramGlobals();
+  RegisterAllScreens();
   ClearMessageQueue();
   ResetWindows();
   SetForeignWindowProvider(nullptr);
@@ -225,7 +227,7 @@ Harness::Harness(const HarnessOptions& options) {
     } script(options.inputScript);
     root_ = options.makeEngine ? options.makeEngine() : engine::CreateEngineRoot(options.engine);
     if (!root_) return nullptr;
-    root_->Core().SetTraceToStderr(options.traceToStderr);
+    engine::CoreOf(*root_).SetTraceToStderr(options.traceToStderr);
     if (engine::HeadlessBackend* backend = engine::HeadlessBackendOf(*root_)) {
       for (const auto& [condition, result] : options.conditions) backend->SetConditionResult(condition, result);
     }
@@ -279,7 +281,7 @@ void Harness::Pump() {
 
 void Harness::Inject(const engine::RawEvent& event) {
   if (!running_) return;
-  Root().Backend().Enqueue(event);
+  engine::BackendOf(Root()).Enqueue(event);
   Pump();
 }
 
@@ -354,7 +356,7 @@ engine::HeadlessBackend& Harness::Backend() {
   return *backend;
 }
 
-std::string Harness::DebugLog() const { return root_ ? root_->Core().DebugLog() : std::string(); }
+std::string Harness::DebugLog() const { return root_ ? engine::CoreOf(*root_).DebugLog() : std::string(); }
 
 std::vector<int> Harness::TracedStates() const {
   std::vector<int> states;

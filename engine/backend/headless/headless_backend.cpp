@@ -1,5 +1,6 @@
 #include "backend/headless/headless_backend.h"
 
+#include "core/engine_internals.h"
 #include "engine/engine_root.h"
 
 namespace engine {
@@ -63,6 +64,6 @@ void HeadlessBackend::InjectFrame(int ms) { Enqueue(RawEvent::Frame(ms)); }
 void HeadlessBackend::InjectMouse(int code, int x, int y) { Enqueue(RawEvent::Mouse(code, x, y)); }
 void HeadlessBackend::InjectKey(int virtualKey, bool down) { Enqueue(RawEvent::Key(virtualKey, down)); }
 
-HeadlessBackend* HeadlessBackendOf(EngineRoot& root) { return dynamic_cast<HeadlessBackend*>(&root.Backend()); }
+HeadlessBackend* HeadlessBackendOf(EngineRoot& root) { return dynamic_cast<HeadlessBackend*>(&BackendOf(root)); }
 
 }  // namespace engine

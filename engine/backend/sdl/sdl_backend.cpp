@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "backend/sdl/gl_renderer.h"
+#include "core/engine_internals.h"
 #include "backend/sdl/png_writer.h"
 #include "backend/sdl/sdl_audio.h"
 #include "backend/sdl/sdl_input.h"
@@ -371,6 +372,6 @@ uint64_t SdlBackend::MeshBuilds() const { return renderer_ ? renderer_->MeshBuil
 size_t SdlBackend::LastSpritesDrawn() const { return renderer_ ? renderer_->LastSpritesDrawn() : 0; }
 size_t SdlBackend::LastDrawItems() const { return renderer_ ? renderer_->LastDrawItems() : 0; }
 
-SdlBackend* SdlBackendOf(EngineRoot& root) { return dynamic_cast<SdlBackend*>(&root.Backend()); }
+SdlBackend* SdlBackendOf(EngineRoot& root) { return dynamic_cast<SdlBackend*>(&BackendOf(root)); }
 
 }  // namespace engine

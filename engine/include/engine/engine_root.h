@@ -85,8 +85,9 @@ class EngineRoot : public EngineUnknown {
   // Replaces the input script (KESTRINE_INPUT is read when the root is made); null feeds real input.
   void SetInputScript(std::unique_ptr<InputScript> script);
 
-  EngineCore& Core() { return *core_; }
-  EngineBackend& Backend();
+  // Tests, benchmarks and tools reach the engine's inside through engine/core/engine_internals.h; the game
+  // never does.
+  friend class EngineInternals;
 
  private:
   std::unique_ptr<EngineCore> core_;

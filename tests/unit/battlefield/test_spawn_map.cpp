@@ -8,7 +8,7 @@
 #include "battlefield/height_map.h"
 #include "battlefield/patient_locations.h"
 #include "battlefield/spawn_map.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
@@ -142,7 +142,7 @@ TEST(HeightMap, HeightsByVertexAndTheLowestOfTheTerrain) {
 TEST(MissionFolderFiles, MapsAndHeightsAreReadThroughTheEngineUpToTheirSize) {
   testing::ScratchTree tree;
   engineRoot = engine::CreateEngineRoot("headless");
-  engineRoot->Core().SetTraceToStderr(false);
+  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
   std::vector<uint8_t> map = Map({{100, 100, 3}, {199, 0, 2}});
   map.resize(kSpawnMapSize + 500, 1);  // enemies past the last row are never read
   tree.WriteBytes("missions\\mission4\\spawnmap.raw", std::string(map.begin(), map.end()));

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "casualty/backpack.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
 #include "shell/random.h"
@@ -20,7 +20,7 @@ class BackpackTest : public ::testing::Test {
  protected:
   void SetUp() override {
     engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     backpack = Backpack();
     keepBackpack = false;
     for (int i = 0; i < kToolCount; ++i) backpackListOrder[i] = i;

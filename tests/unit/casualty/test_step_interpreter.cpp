@@ -166,12 +166,12 @@ TEST_F(WoundTest, EveryRowSetsUpItsClocksConditionTracksFindingsAndMaximum) {
 
 TEST_F(WoundTest, SetUpTellsTheBodyInOrderAndTracesTheTitle) {
   RecordingPatient patient;
-  engineRoot->Core().ClearDebugLog();
+  engine::CoreOf(*engineRoot).ClearDebugLog();
   SetUpWound(patient, WOUND_FACE_LACERATIONS, nullptr);
   const std::vector<std::string> expected = {"SetUpTextureState 31", "LoadPatientTextures 31", "CreateInjuryProps 31",
                                              "CreateBloodPools 31", "MakeSpurtDrops"};
   EXPECT_EQ(patient.calls, expected);
-  const std::string log = engineRoot->Core().DebugLog();
+  const std::string log = engine::CoreOf(*engineRoot).DebugLog();
   const size_t header = log.find("---- Patient Wound ------");
   ASSERT_NE(header, std::string::npos);
   EXPECT_NE(log.find(WoundTypeTable[WOUND_FACE_LACERATIONS].title, header), std::string::npos);

@@ -13,7 +13,7 @@
 #include "casualty/patient.h"
 #include "casualty/step_interpreter.h"
 #include "casualty/wound_types.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
 #include "shell/random.h"
@@ -52,7 +52,7 @@ class WoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
     engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     saved_ = {missionNumber, difficulty, woundPickerAll, replayingSave};
     missionNumber = 1;
     difficulty = 0;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/animation_player.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/model_instance.h"
 #include "engine/engine.h"
 
@@ -41,8 +41,8 @@ class AnimationTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = CreateEngineRoot("headless");
-    root_->Core().SetTraceToStderr(false);
-    model_ = MakeEngine<EngineNode>(&root_->Core());
+    engine::CoreOf(*root_).SetTraceToStderr(false);
+    model_ = MakeEngine<EngineNode>(&engine::CoreOf(*root_));
     model_->AttachModel(std::make_unique<ModelInstance>(TwoParts(), *model_));
   }
   // The angle a part is turned about z, in degrees.
@@ -66,7 +66,7 @@ TEST_F(AnimationTest, TheEngineClockDrivesPlayingAnimations) {
   EXPECT_NEAR(Angle(L"arm"), 0, 1e-3);
   root_->Wait(1000);
   EXPECT_NEAR(Angle(L"arm"), 45, 1e-2);
-  root_->Core().AdvanceClock(500);  // frame events move it the same way
+  engine::CoreOf(*root_).AdvanceClock(500);  // frame events move it the same way
   EXPECT_NEAR(Angle(L"arm"), 67.5f, 1e-2);
   root_->Wait(5000);
   EXPECT_NEAR(Angle(L"arm"), 90, 1e-2);  // held at its end

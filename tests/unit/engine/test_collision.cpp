@@ -3,7 +3,7 @@
 // themselves or by what they start inside.
 #include <gtest/gtest.h>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/height_field.h"
 #include "engine/engine.h"
 
@@ -22,7 +22,7 @@ class CollisionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = CreateEngineRoot("headless");
-    root_->Core().SetTraceToStderr(false);
+    engine::CoreOf(*root_).SetTraceToStderr(false);
     stage_ = root_->CreateStage();
     mover_ = root_->CreateActor();
     mover_->SetBoundingBox(-0.5f, 0.5f, -0.5f, 0.5f, -0.5f, 0.5f, 0);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "backend/headless/headless_backend.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine_root.h"
 #include "wav_test_bytes.h"
 
@@ -32,7 +32,7 @@ class HeadlessRootTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = CreateEngineRoot("headless");
-    root_->Core().SetTraceToStderr(false);
+    engine::CoreOf(*root_).SetTraceToStderr(false);
     backend_ = HeadlessBackendOf(*root_);
     ASSERT_NE(backend_, nullptr);
     root_->Advise(&sink_);
@@ -145,7 +145,7 @@ TEST_F(HeadlessRootTest, AMissingSoundIsATracedSilentPlaceholderThatEndsAWait) {
   ASSERT_TRUE(a);
   EXPECT_EQ(a->IsLoaded(), 1);
   EXPECT_TRUE(a->IsPlaceholder());
-  const std::string log = root_->Core().DebugLog();
+  const std::string log = engine::CoreOf(*root_).DebugLog();
   const std::string trace = "missing asset: sounds\\sfx\\NoSuchSound.qwv";
   ASSERT_NE(log.find(trace), std::string::npos) << log;
   EXPECT_EQ(log.find(trace, log.find(trace) + 1), std::string::npos) << "reported once";

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "backend/headless/headless_backend.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/input_script.h"
 #include "engine/engine_root.h"
 
@@ -158,7 +158,7 @@ class RecordingSink : public EngineEventSink {
 
 TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostToQuit) {
   auto root = CreateEngineRoot("headless");
-  root->Core().SetTraceToStderr(false);
+  engine::CoreOf(*root).SetTraceToStderr(false);
   RecordingSink sink;
   root->Advise(&sink);
   int quits = 0;
@@ -174,7 +174,7 @@ TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostTo
   // The scripted frames moved the engine's virtual clock.
   EXPECT_EQ(HeadlessBackendOf(*root)->NowMs(), 40);
   // Headless has no picture: the capture is traced, not faked.
-  EXPECT_NE(root->Core().DebugLog().find("capture shot.png"), std::string::npos);
+  EXPECT_NE(engine::CoreOf(*root).DebugLog().find("capture shot.png"), std::string::npos);
   root->Unadvise();
 }
 
@@ -188,7 +188,7 @@ TEST(ScriptedEngineTest, TheScriptNamedInTheEnvironmentIsReadWhenTheRootIsMade) 
   auto root = CreateEngineRoot("headless");
   unsetenv("KESTRINE_INPUT");
   std::remove(name);
-  root->Core().SetTraceToStderr(false);
+  engine::CoreOf(*root).SetTraceToStderr(false);
   RecordingSink sink;
   root->Advise(&sink);
   int quits = 0;

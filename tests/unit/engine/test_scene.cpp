@@ -2,7 +2,7 @@
 // projection and picks (nearest first, clip range, hidden and transparent shapes, the pick options).
 #include <gtest/gtest.h>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/geometry.h"
 #include "engine/engine.h"
 
@@ -21,7 +21,7 @@ class SceneTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = CreateEngineRoot("headless");
-    root_->Core().SetTraceToStderr(false);
+    engine::CoreOf(*root_).SetTraceToStderr(false);
     stage_ = root_->CreateStage();
     camera_ = stage_->GetCamera();
   }

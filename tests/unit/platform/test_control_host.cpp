@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "backend/headless/headless_backend.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/input_script.h"
 #include "platform/control_host.h"
 #include "platform/event_sink.h"
@@ -38,7 +38,7 @@ class ControlHostTest : public ::testing::Test {
     SetControlFactory([this]() -> engine::EngineRef<engine::EngineRoot> {
       if (fail) throw engine::EngineError(engine::kStatusFailed, "EngineRoot", "create (no display)");
       made = engine::CreateEngineRoot("headless");
-      made->Core().SetTraceToStderr(false);
+      engine::CoreOf(*made).SetTraceToStderr(false);
       return made;
     });
   }

@@ -3,6 +3,7 @@
 // drawn into.
 #include <gtest/gtest.h>
 
+#include "engine/game_path.h"
 #include "movie_test_files.h"
 #include "platform/message_queue.h"
 #include "platform/movie/file_access.h"
@@ -29,7 +30,7 @@ TEST(FileAccessTest, GamePathsMatchEveryPartWithoutRegardToCase) {
   EXPECT_EQ(_access("sounds\\mission1.avi", 0), -1);
   EXPECT_EQ(_access("", 0), -1);
   EXPECT_EQ(_access(nullptr, 0), -1);
-  const auto found = ResolveGamePath("aVi\\mIssion1.avi");
+  const auto found = engine::ResolveGamePath("aVi\\mIssion1.avi");
   ASSERT_TRUE(found.has_value());
   EXPECT_EQ(*found, "Avi/Mission1.AVI");
 }

@@ -48,7 +48,7 @@ class AssetTest : public Screen2dTest {
     Screen2dTest::TearDown();
   }
 
-  static std::string DebugLog() { return engineRoot->Core().DebugLog(); }
+  static std::string DebugLog() { return engine::CoreOf(*engineRoot).DebugLog(); }
   // Lets the engine's clock run, so playing sounds move on.
   static void Run(int ms) { engineRoot->Wait(ms); }
 

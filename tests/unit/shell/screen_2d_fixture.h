@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"
@@ -56,7 +56,7 @@ class Screen2dTest : public ::testing::Test {
  protected:
   void SetUp() override {
     engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     engineStage = engineRoot->CreateStage();
     engineCamera = engineStage->GetCamera();
     screenWidth = 640;

@@ -5,6 +5,7 @@
 #include "asset_test_fixture.h"
 #include "casualty/backpack_screen.h"
 #include "casualty/tool_images.h"
+#include "program/register_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/random.h"
 
@@ -123,6 +124,7 @@ TEST_F(AssetLoaderTest, PollingStepsAdvanceTheBarOncePerLoadedAsset) {
 }
 
 TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
+  RegisterAllScreens();  // the tool pictures' release comes from casualty care's registration
   tree_.WriteBytes("sprites\\explo1\\index.qtxt", "a.qpg\n");
   LoadAllAssets();
   LoadMenuImages();

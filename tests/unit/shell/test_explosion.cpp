@@ -52,13 +52,13 @@ TEST_F(ExplosionTest, AnIndexGivesAtMostEighteenFramesAndEachLoadReplacesTheLast
 
   // A shorter list drops the frames of the longer one; an empty one gives an explosion that hides at once.
   WriteIndex(5);
-  engineRoot->Core().Paths().Invalidate();
+  engine::CoreOf(*engineRoot).Paths().Invalidate();
   InitExplosion();
   EXPECT_EQ(explosionSprite->frames, 5);
   EXPECT_TRUE(explosionFrames[4]);
   EXPECT_FALSE(explosionFrames[5]);
   tree_.WriteBytes("sprites\\explo1\\index.qtxt", "");
-  engineRoot->Core().Paths().Invalidate();
+  engine::CoreOf(*engineRoot).Paths().Invalidate();
   InitExplosion();
   EXPECT_EQ(explosionSprite->frames, 0);
   EXPECT_FLOAT_EQ(explosionFrameReciprocal, 0.0f);

@@ -28,8 +28,8 @@ class HotspotsTest : public testing::Screen2dTest {
     hotspotIndex = -1;
     engine::PcmData pcm;
     pcm.samples.assign(22050, 1000);  // one second: still playing right after it starts
-    soundTable[SOUND_TICK_CLICK] = engine::MakeEngine<engine::EngineSound>(&engineRoot->Core(), pcm);
-    soundTable[SOUND_TICK_HOVER] = engine::MakeEngine<engine::EngineSound>(&engineRoot->Core(), pcm);
+    soundTable[SOUND_TICK_CLICK] = engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*engineRoot), pcm);
+    soundTable[SOUND_TICK_HOVER] = engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*engineRoot), pcm);
   }
   void TearDown() override {
     soundTable[SOUND_TICK_CLICK].Reset();
@@ -100,11 +100,11 @@ TEST_F(HotspotsTest, ClickTicksOnEveryHitRolloverOncePerChange) {
 
 TEST_F(HotspotsTest, TheTwentyFirstEntryIsRefused) {
   for (int i = 0; i < kMaxMenuHotspots; ++i) AddHotspotRect(0, 20 * i, 100, 20);
-  engineRoot->Core().ClearDebugLog();
+  engine::CoreOf(*engineRoot).ClearDebugLog();
   AddHotspotRect(200, 0, 100, 100);
   AddMenuButton(menuCanvas, 300, 300, 100, 20, L"EXTRA");
   EXPECT_EQ(MenuHotspots.count, 20);
-  EXPECT_NE(engineRoot->Core().DebugLog().find("hot-spot list full"), std::string::npos);
+  EXPECT_NE(engine::CoreOf(*engineRoot).DebugLog().find("hot-spot list full"), std::string::npos);
   EXPECT_FALSE(HotspotClick(250, 50));
   EXPECT_FALSE(HotspotClick(350, 310));
   EXPECT_TRUE(HotspotClick(50, 395));

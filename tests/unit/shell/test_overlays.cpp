@@ -19,7 +19,7 @@ class OverlaysTest : public testing::Screen2dTest {
     EXPECT_NO_THROW(HideOverlay());  // before the overlays exist: nothing to do
     CreateOverlays();
   }
-  int Presented() { return static_cast<engine::HeadlessBackend&>(engineRoot->Backend()).PresentedFrames(); }
+  int Presented() { return static_cast<engine::HeadlessBackend&>(engine::BackendOf(*engineRoot)).PresentedFrames(); }
 };
 
 TEST_F(OverlaysTest, BackOverlayBehindAndInvisibleCanvasInFrontTillReleased) {

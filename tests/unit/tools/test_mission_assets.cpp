@@ -16,7 +16,7 @@
 #include "battlefield/spawn_map.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/strategy_table.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/image_loader.h"
 #include "engine/engine.h"
 #include "shell/asset_loader.h"
@@ -197,7 +197,7 @@ TEST_F(MissionAssetsTest, TheBattlefieldStaysLevelAndEachRimHasItsOwnRelief) {
 
 TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   engineRoot = engine::CreateEngineRoot("headless");
-  engineRoot->Core().SetTraceToStderr(false);
+  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
   engineStage = engineRoot->CreateStage();
   engineCamera = engineStage->GetCamera();
   for (auto& texture : levelTextures) texture = engineRoot->CreateBitmap(128, 128);

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/geometry.h"
 #include "core/model_instance.h"
 #include "engine/engine.h"
@@ -55,7 +55,7 @@ class ModelFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = engine::CreateEngineRoot("headless");
-    root_->Core().SetTraceToStderr(false);
+    engine::CoreOf(*root_).SetTraceToStderr(false);
     char pattern[] = "/tmp/kestrine_models_XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     dir_ = pattern;
@@ -224,11 +224,11 @@ TEST_F(ModelFileTest, MissingCutShortAndDamagedFilesGiveATracedPlaceholder) {
   };
 
   checkPlaceholder(root_->LoadModel(L"no\\such\\model.qsad", 1));
-  EXPECT_NE(root_->Core().DebugLog().find("missing asset: no\\such\\model.qsad"), std::string::npos);
+  EXPECT_NE(engine::CoreOf(*root_).DebugLog().find("missing asset: no\\such\\model.qsad"), std::string::npos);
 
-  root_->Core().ClearDebugLog();
+  engine::CoreOf(*root_).ClearDebugLog();
   checkPlaceholder(Load("short.qsad", good.substr(0, good.size() / 2)));
-  EXPECT_NE(root_->Core().DebugLog().find("unreadable model:"), std::string::npos);
+  EXPECT_NE(engine::CoreOf(*root_).DebugLog().find("unreadable model:"), std::string::npos);
 
   std::string damaged = good;
   for (size_t i = 40; i < damaged.size(); i += 97) damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
@@ -237,11 +237,11 @@ TEST_F(ModelFileTest, MissingCutShortAndDamagedFilesGiveATracedPlaceholder) {
   EXPECT_EQ(model->IsReady(), 1);
 
   checkPlaceholder(Load("empty.qsad", ""));
-  root_->Core().ClearDebugLog();
+  engine::CoreOf(*root_).ClearDebugLog();
   model = Load("figure.qsad", good);
   EXPECT_EQ(model->FindPart(L"rifle").Get(), model.Get());
   model->FindPart(L"rifle");
-  const std::string log = root_->Core().DebugLog();
+  const std::string log = engine::CoreOf(*root_).DebugLog();
   EXPECT_NE(log.find("missing part: rifle"), std::string::npos);
   EXPECT_EQ(log.find("missing part: rifle"), log.rfind("missing part: rifle"));  // once
 }

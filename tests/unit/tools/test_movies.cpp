@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "platform/movie/avi_audio.h"
 #include "platform/movie/avi_file.h"
@@ -51,7 +51,7 @@ TEST(GeneratedMoviesTest, EveryMovieTheGamePlaysIsThereWithItsStillAndSound) {
       "winner0",  "winner1",  "winner2",      "loser0",   "loser1",    "loser2"};
   EXPECT_EQ(std::set<std::string>(assetgen::MovieNames().begin(), assetgen::MovieNames().end()), played);
   auto root = engine::CreateEngineRoot("headless");
-  root->Core().SetTraceToStderr(false);
+  engine::CoreOf(*root).SetTraceToStderr(false);
   const fs::path previous = fs::current_path();
   fs::current_path(Movies());
   for (const std::string& name : played) {

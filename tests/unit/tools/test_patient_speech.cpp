@@ -19,7 +19,7 @@
 #include "casualty/lip_sync.h"
 #include "casualty/tool_table.h"
 #include "core/wav_reader.h"
-#include "platform/movie/file_access.h"
+#include "engine/game_path.h"
 #include "tools/assetgen/mouth_shapes.h"
 #include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/speech_files.h"
@@ -46,7 +46,7 @@ struct Sound {
 
 Sound LoadSound(const std::string& gamePath) {
   Sound sound;
-  const auto real = kestrine::ResolveGamePath(gamePath);
+  const auto real = engine::ResolveGamePath(gamePath);
   if (!real) return sound;
   const auto pcm = engine::DecodeWav(Read(*real));
   if (!pcm) return sound;
@@ -61,7 +61,7 @@ Sound LoadSound(const std::string& gamePath) {
 void ExpectSpokenWithLips(const std::string& path) {
   const Sound sound = LoadSound(path + ".qwv");
   ASSERT_GT(sound.lengthMs, 200) << path << ".qwv";
-  const auto real = kestrine::ResolveGamePath(path + ".phn");
+  const auto real = engine::ResolveGamePath(path + ".phn");
   ASSERT_TRUE(real.has_value()) << path << ".phn";
   const std::string bytes = Read(*real);
   ASSERT_EQ(bytes.size() % 8, 0u) << path;

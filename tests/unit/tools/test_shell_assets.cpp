@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/asset_loader.h"
 #include "shell/explosion.h"
@@ -70,7 +70,7 @@ class ShellAssetsTest : public ::testing::Test {
     previous_ = fs::current_path();
     fs::current_path(GenerateOnce());
     engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     engineStage = engineRoot->CreateStage();
     engineCamera = engineStage->GetCamera();
     screenWidth = 640;
@@ -90,7 +90,7 @@ class ShellAssetsTest : public ::testing::Test {
     engineRoot.Reset();
     fs::current_path(previous_);
   }
-  static std::string Log() { return engineRoot->Core().DebugLog(); }
+  static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
 
   fs::path previous_;
 };

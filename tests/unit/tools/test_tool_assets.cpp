@@ -14,7 +14,7 @@
 
 #include "casualty/tool_images.h"
 #include "casualty/tool_table.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
 #include "tools/assetgen/tool_generators.h"
@@ -68,7 +68,7 @@ class ToolAssetsTest : public ::testing::Test {
     oldDir_ = fs::current_path();
     fs::current_path(*dir_);
     engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
   }
 
   void TearDown() override {
@@ -104,7 +104,7 @@ TEST_F(ToolAssetsTest, EveryToolKeyFindsItsOwnCursorPicture) {
     ASSERT_TRUE(ToolTable[row].cursorImage) << ToolTable[row].key;
     EXPECT_FALSE(ToolTable[row].cursorImage->IsPlaceholder()) << ToolTable[row].key;
   }
-  EXPECT_EQ(engineRoot->Core().DebugLog().find("missing asset"), std::string::npos);
+  EXPECT_EQ(engine::CoreOf(*engineRoot).DebugLog().find("missing asset"), std::string::npos);
 }
 
 TEST_F(ToolAssetsTest, KeysDifferingOnlyInCaseShareOneFile) {

@@ -1,5 +1,6 @@
 // The two buttons the backpack screen shows under its panel: START MISSION and BACK. Drawn each frame by
-// the backpack screen, which also performs their actions.
+// the backpack screen, which also performs their actions (the briefing's designer drew them, but the
+// backpack screen is their only user, so they live with it).
 #pragma once
 
 namespace kestrine {

@@ -1,4 +1,4 @@
-#include "frontend/start_mission_confirm.h"
+#include "casualty/start_mission_confirm.h"
 
 #include "shell/hotspots.h"
 #include "shell/overlays.h"

@@ -1,13 +1,15 @@
-// The program's entry: hands over to WinMain, and turns a failed engine call into a clear message and
-// a non-zero exit status instead of an abort.
+// The program's entry: registers every subsystem's screens, hands over to WinMain, and turns a failed engine
+// call into a clear message and a non-zero exit status instead of an abort.
 #include <cstdio>
 #include <exception>
 
 #include "engine/engine.h"
+#include "program/register_screens.h"
 #include "shell/winmain.h"
 
 int main() {
   try {
+    kestrine::RegisterAllScreens();
     return kestrine::WinMain(nullptr, nullptr, nullptr, 10);
   } catch (const engine::EngineError& e) {
     std::fprintf(stderr, "kestrine: engine call failed: %s\n", e.what());

@@ -1,0 +1,26 @@
+#include "shell/menu_input.h"
+
+#include "shell/hotspots.h"
+#include "shell/text_scroll_box.h"
+
+namespace kestrine {
+
+int32_t ButtonByClick(int32_t x, int32_t y) { return HotspotClick(x, y) ? hotspotIndex : -1; }
+
+int32_t ButtonByHover(int32_t x, int32_t y) { return HotspotHover(x, y) ? hotspotIndex : -1; }
+
+int32_t ButtonLastHovered() { return hotspotIndex; }
+
+bool HoverOverTextBoxButtons(int32_t x, int32_t y) {
+  if (HotspotHover(x, y)) return true;
+  sharedTextBox.autoScrollDown = 0;
+  sharedTextBox.autoScrollUp = 0;
+  return false;
+}
+
+void ScrollWhileOnArrows(bool hit, int32_t upButton, int32_t downButton) {
+  sharedTextBox.autoScrollUp = hit && hotspotIndex == upButton ? 1 : 0;
+  sharedTextBox.autoScrollDown = hit && hotspotIndex == downButton ? 1 : 0;
+}
+
+}  // namespace kestrine

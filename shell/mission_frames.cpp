@@ -1,0 +1,85 @@
+#include "shell/mission_frames.h"
+
+#include <string>
+
+#include "shell/explosion.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/movie/movie_queue.h"
+#include "shell/movie/play_movies.h"
+#include "shell/overlays.h"
+#include "shell/sound_table.h"
+
+namespace kestrine {
+
+namespace {
+
+constexpr int32_t kMissionStartClampFrames = 5;
+constexpr int32_t kMissionStartCountdownMs = 500;
+// Missions above 10 (training) show mission 4's movie.
+constexpr int32_t kLastMissionMovie = 10;
+constexpr int32_t kTrainingMissionMovie = 4;
+// The radio chatter that ends a mission is waited for; a sound that never starts (a silent stand-in for a
+// missing file) must not hold the game for longer than this.
+constexpr int kChatterStartPolls = 20;
+
+// Radio chatter over the end of a won or timed-out mission, heard out before the debriefing.
+void PlayMissionEndChatter() {
+  if (!soundTable.IsLoaded(SOUND_RADIO_CHATTER)) return;
+  const auto& chatter = soundTable[SOUND_RADIO_CHATTER];
+  chatter->SetVolume(effectsVolume);
+  chatter->Play(0, 0);
+  for (int polls = 0; !chatter->IsPlaying() && polls < kChatterStartPolls; ++polls) engineRoot->Wait(100);
+  while (chatter->IsPlaying()) engineRoot->Wait(100);
+}
+
+}  // namespace
+
+void BeginMission() {
+  const int32_t movie = missionNumber > kLastMissionMovie ? kTrainingMissionMovie : missionNumber;
+  PlayMovies(("mission" + std::to_string(movie)).c_str(), MOVIE_SKIPPABLE);
+  clampCountdown = kMissionStartClampFrames;
+  skipClockFrame = 1;
+  gameState = STATE_OVERHEAD;
+  missionStartCountdown = kMissionStartCountdownMs;
+}
+
+void StartOverheadSounds() {
+  StopSoundIfPlaying(SOUND_PATIENT_MUSIC);
+  PlayEffectLoop(SOUND_AMBIENCE, 1);
+  PlayMusic(SOUND_OVERHEAD_MUSIC);
+}
+
+void OverheadFrame() {
+  if (missionStartCountdown != 0) {
+    missionStartCountdown -= frameTime;
+    if (missionStartCountdown > 0) return;
+    missionStartCountdown = 0;
+    PlayEffectLoop(SOUND_AMBIENCE, 1);
+    PlayMusic(SOUND_OVERHEAD_MUSIC);
+    HideOverlay();
+  }
+  if (skipClockFrame) {
+    skipClockFrame = 0;
+  } else if (!clockFrozen) {
+    missionClock -= frameTime;
+  }
+  if (missionEndFlag != 0) {
+    if (missionEndFlag == 1 || missionEndFlag == 2) PlayMissionEndChatter();
+    ShowOverlay();
+    engineRoot->Render();
+    SetGameState(STATE_DEBRIEFING);
+    return;
+  }
+  AdvanceExplosionFrame();
+}
+
+void PatientViewFrame() {
+  if (!clockFrozen) {
+    missionClock -= frameTime;
+    if (missionClock < 0) missionEndFlag = 2;
+  }
+  if (missionEndFlag != 0) SetGameState(STATE_OVERHEAD);
+}
+
+}  // namespace kestrine

@@ -1,0 +1,23 @@
+// The shell's part of the mission's states: the start of a mission, the two views' sounds, the mission clock,
+// the start countdown and the mission's end. The screens of these states belong to the battlefield (start
+// and overhead view) and to casualty care (the patient view); they run these around their own work.
+#pragma once
+
+namespace kestrine {
+
+// Entering state 16: the mission's movie (mission 4's for the training missions), five clamped frames, the
+// first overhead frame's clock skipped, the state stored as 17 at once (whatever the mission's screens ask
+// of the state already sees the overhead view) and the 500 ms start countdown.
+void BeginMission();
+// Entering state 17: the patient view's music stops, the battle ambience and the overhead music play.
+void StartOverheadSounds();
+
+// State 17's frame: the start countdown (the sounds start and the overlay goes when it ends), then the
+// mission clock, then the mission's end (with the radio chatter heard out after a won or timed-out mission)
+// or the explosion's next frame.
+void OverheadFrame();
+// State 18's frame: the mission clock runs on (time out when it drops below 0); a mission that ended goes
+// back to the overhead view first.
+void PatientViewFrame();
+
+}  // namespace kestrine
