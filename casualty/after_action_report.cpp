@@ -8,12 +8,11 @@
 
 #include "casualty/casualty_slots.h"
 #include "casualty/location_names.h"
-#include "casualty/mission_score.h"
-#include "casualty/report_inputs.h"
 #include "casualty/report_lines.h"
 #include "casualty/step_interpreter.h"
 #include "casualty/tool_table.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine {
 
@@ -50,16 +49,16 @@ void Styled(ReportStyle style, const std::string& text) {
 }
 
 void ZeroPositiveMissionScore() {
-  if (MissionScore() > 0) AddToMissionScore(-MissionScore());
+  if (missionProgress.missionScore > 0) missionProgress.missionScore = 0;
 }
 
 // How the mission ended, and what that does to its score.
 void WriteMissionEnd() {
   switch (missionEndFlag) {
     case END_EVACUATED: {
-      const int32_t bonus = EarlyFinishTime() / kEarlyFinishMsPerPoint;
+      const int32_t bonus = earlyFinishTime / kEarlyFinishMsPerPoint;
       Formatted(Printf("Time Bonus:         %d", bonus));
-      AddToMissionScore(bonus);
+      missionProgress.missionScore += bonus;
       break;
     }
     case END_TIME_OUT:
@@ -75,8 +74,8 @@ void WriteMissionEnd() {
       break;
     case END_TIME_OUT_SOLDIERS_OUT:
       Formatted("Not all wounded extracted properly:");
-      Formatted(Printf("%d point deduction", ExtractionBonus()));
-      AddToMissionScore(-ExtractionBonus());
+      Formatted(Printf("%d point deduction", extractionBonus));
+      missionProgress.missionScore -= extractionBonus;
       EmptyLine();
       break;
     default:
@@ -87,12 +86,12 @@ void WriteMissionEnd() {
 // The mission's score, and for the campaign the running total.
 void WriteScores() {
   if (missionNumber == kTrainingMission) {
-    AddToMissionMaximum(MissionScore() - MissionMaximum());
+    missionProgress.missionMaximum = missionProgress.missionScore;
   } else {
-    Formatted(Printf("Mission Score: %d/%d", MissionScore(), MissionMaximum()));
+    Formatted(Printf("Mission Score: %d/%d", missionProgress.missionScore, missionProgress.missionMaximum));
     if (missionNumber >= 1 && missionNumber <= kLastCampaignMission) {
-      Formatted(
-          Printf("Total Score:       %d/%d", CampaignScore() + MissionScore(), CampaignMaximum() + MissionMaximum()));
+      Formatted(Printf("Total Score:       %d/%d", missionProgress.campaignScore + missionProgress.missionScore,
+                       missionProgress.campaignMaximum + missionProgress.missionMaximum));
     }
   }
   EmptyLine();

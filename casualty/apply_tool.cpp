@@ -137,7 +137,7 @@ void Patient::ApplyTool(int32_t tool, int32_t part, int32_t, int32_t, int32_t sa
   int32_t poolRate = bleedRate < 0 ? 0 : bleedRate;
   // A tourniquet or a bandage stops the pools growing whatever the rate says.
   if (!match.kitCompleted && (tool == TOOL_TOURNIQUET || tool == TOOL_BANDAGE)) poolRate = 0;
-  SetBloodPoolRate(static_cast<float>(poolRate));
+  Body().SetBloodPoolRate(static_cast<float>(poolRate));
   secondRate += step->secondDelta;
 
   if (Yells(step->action)) QueueSpeech(SPEECH_YELL, kYellName);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "shell/globals.h"
+#include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
 #include "shell/wide_text.h"
@@ -27,15 +28,30 @@ void MoveToFrontOfList(int row) {
 
 }  // namespace
 
-Backpack backpack;
-bool keepBackpack = false;
-// Before anything is added the list follows the table.
-int32_t backpackListOrder[kToolCount] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                                         16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,
-                                         32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47};
-float capacityFactor = 1.0f;
-bool noFitShown = false;
-int32_t noFitUntil = 0;
+namespace {
+
+struct BackpackState {
+  Backpack backpack;
+  bool keepBackpack = false;
+  // Before anything is added the list follows the table.
+  int32_t backpackListOrder[kToolCount] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
+                                           16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,
+                                           32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47};
+  float capacityFactor = 1.0f;
+  bool noFitShown = false;
+  int32_t noFitUntil = 0;
+};
+BackpackState backpackState;
+KESTRINE_PROGRAM_STATE(backpackState);
+
+}  // namespace
+
+Backpack& backpack = backpackState.backpack;
+bool& keepBackpack = backpackState.keepBackpack;
+int32_t (&backpackListOrder)[kToolCount] = backpackState.backpackListOrder;
+float& capacityFactor = backpackState.capacityFactor;
+bool& noFitShown = backpackState.noFitShown;
+int32_t& noFitUntil = backpackState.noFitUntil;
 
 float CapacityFactorForFigure(int32_t figure) {
   // A figure read from a save file outside the three figures gets the nearest one.

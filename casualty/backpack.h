@@ -50,18 +50,18 @@ class Backpack {
   int32_t totalItems = 0;
 };
 
-extern Backpack backpack;
+extern Backpack& backpack;
 
 // While set the pack keeps what was loaded: from the backpack screen's build (or the standard kit) until
 // the overhead view is entered, so leaving and re-entering the screen before the mission keeps the choice.
-extern bool keepBackpack;
+extern bool& keepBackpack;
 // Tool rows, the most recently added first; orders the backpack screen's list. Each row appears once.
-extern int32_t backpackListOrder[kToolCount];
+extern int32_t (&backpackListOrder)[kToolCount];
 // 1.0, 0.9 or 0.8 by player figure 0, 1, 2: the smaller medics carry less.
-extern float capacityFactor;
+extern float& capacityFactor;
 // The "no fit" message: shown from a refused AddTool until the first pointer move after noFitUntil.
-extern bool noFitShown;
-extern int32_t noFitUntil;
+extern bool& noFitShown;
+extern int32_t& noFitUntil;
 
 // The capacity factor of a player figure, computed in single precision as the limits are.
 float CapacityFactorForFigure(int32_t figure);

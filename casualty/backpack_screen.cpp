@@ -8,27 +8,45 @@
 
 #include "casualty/backpack.h"
 #include "casualty/backpack_kit.h"
-#include "casualty/player_figure.h"
-#include "casualty/tool_images.h"
 #include "casualty/start_mission_confirm.h"
+#include "casualty/tool_images.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/wide_text.h"
 
 namespace kestrine {
 
-engine::EngineRef<engine::EngineBitmap> toolStripImage;
-engine::EngineRef<engine::EngineBitmap> toolStripHighlight;
-int32_t toolStripRightEdge[kToolCount] = {};
-int32_t toolStripWidth = 0;
-int32_t toolStripScroll = 0;
-float listRowBottom[kToolCount] = {};
-engine::EngineRef<engine::EngineBitmap> loadPackImage;
-bool backpackScreenBuilt = false;
+namespace {
+
+struct BackpackScreenState {
+  engine::EngineRef<engine::EngineBitmap> toolStripImage;
+  engine::EngineRef<engine::EngineBitmap> toolStripHighlight;
+  int32_t toolStripRightEdge[kToolCount] = {};
+  int32_t toolStripWidth = 0;
+  int32_t toolStripScroll = 0;
+  float listRowBottom[kToolCount] = {};
+  engine::EngineRef<engine::EngineBitmap> loadPackImage;
+  bool backpackScreenBuilt = false;
+};
+BackpackScreenState backpackScreenState;
+KESTRINE_PROGRAM_STATE(backpackScreenState);
+
+}  // namespace
+
+engine::EngineRef<engine::EngineBitmap>& toolStripImage = backpackScreenState.toolStripImage;
+engine::EngineRef<engine::EngineBitmap>& toolStripHighlight = backpackScreenState.toolStripHighlight;
+int32_t (&toolStripRightEdge)[kToolCount] = backpackScreenState.toolStripRightEdge;
+int32_t& toolStripWidth = backpackScreenState.toolStripWidth;
+int32_t& toolStripScroll = backpackScreenState.toolStripScroll;
+float (&listRowBottom)[kToolCount] = backpackScreenState.listRowBottom;
+engine::EngineRef<engine::EngineBitmap>& loadPackImage = backpackScreenState.loadPackImage;
+bool& backpackScreenBuilt = backpackScreenState.backpackScreenBuilt;
 
 namespace {
 
@@ -227,7 +245,7 @@ void HighlightStripTool(int row, bool topRow) {
 }
 
 void BuildBackpackScreen() {
-  ApplyPlayerFigureLimits(ChosenPlayerFigure());
+  ApplyPlayerFigureLimits(missionProgress.playerFigure);
   const int32_t iconsWidth = LoadToolSprites();
   if (!keepBackpack) {
     for (int i = 0; i < kToolCount; ++i) {

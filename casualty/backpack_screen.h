@@ -31,17 +31,17 @@ constexpr int kStripScrollStep = 8;
 // listRowBottom of a carried tool that has no line in the list.
 constexpr float kUnlistedRowBottom = -400.0f;
 
-extern engine::EngineRef<engine::EngineBitmap> toolStripImage;
+extern engine::EngineRef<engine::EngineBitmap>& toolStripImage;
 // Same size as the strip, keyed on red; the yellow frame around the icon under the pointer.
-extern engine::EngineRef<engine::EngineBitmap> toolStripHighlight;
-extern int32_t toolStripRightEdge[kToolCount];
-extern int32_t toolStripWidth;
-extern int32_t toolStripScroll;
+extern engine::EngineRef<engine::EngineBitmap>& toolStripHighlight;
+extern int32_t (&toolStripRightEdge)[kToolCount];
+extern int32_t& toolStripWidth;
+extern int32_t& toolStripScroll;
 // Per list position: the lower edge of its line in screen pixels; 0 for a tool not carried,
 // kUnlistedRowBottom for one carried but not listed.
-extern float listRowBottom[kToolCount];
-extern engine::EngineRef<engine::EngineBitmap> loadPackImage;
-extern bool backpackScreenBuilt;
+extern float (&listRowBottom)[kToolCount];
+extern engine::EngineRef<engine::EngineBitmap>& loadPackImage;
+extern bool& backpackScreenBuilt;
 
 // Entry of state 15.
 void BuildBackpackScreen();

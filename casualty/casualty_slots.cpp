@@ -1,10 +1,27 @@
 // Storage of the casualty slots and their one way out.
 #include "casualty/casualty_slots.h"
 
+#include "shell/program_state.h"
+
 namespace kestrine {
 
-std::unique_ptr<Patient> casualties[kCasualtySlotCount];
-Patient* currentPatient = nullptr;
+namespace {
+
+struct CasualtySlots {
+  std::unique_ptr<Patient> casualties[kCasualtySlotCount];
+  Patient* currentPatient = nullptr;
+};
+CasualtySlots casualtySlots;
+// Every patient still held is released through his one way out, as the mission's end would.
+KESTRINE_PROGRAM_STATE_RESET(casualtySlots, [] {
+  DeleteAllCasualties();
+  casualtySlots = CasualtySlots{};
+});
+
+}  // namespace
+
+std::unique_ptr<Patient> (&casualties)[kCasualtySlotCount] = casualtySlots.casualties;
+Patient*& currentPatient = casualtySlots.currentPatient;
 
 bool HasCasualty(int slot) { return slot >= 0 && slot < kCasualtySlotCount && casualties[slot] != nullptr; }
 
@@ -13,7 +30,7 @@ void DeleteCasualty(int slot) {
   // The slot is emptied before the release runs, so nothing reached from the release can find him again.
   std::unique_ptr<Patient> patient = std::move(casualties[slot]);
   if (currentPatient == patient.get()) currentPatient = nullptr;
-  patient->ReleasePatient();
+  patient->Body().ReleasePatient();
 }
 
 void DeleteAllCasualties() {

@@ -10,8 +10,8 @@ namespace kestrine {
 
 constexpr int kCasualtySlotCount = 7;
 
-extern std::unique_ptr<Patient> casualties[kCasualtySlotCount];
-extern Patient* currentPatient;
+extern std::unique_ptr<Patient> (&casualties)[kCasualtySlotCount];
+extern Patient*& currentPatient;
 
 // True for a slot number inside the array that holds a patient.
 bool HasCasualty(int slot);

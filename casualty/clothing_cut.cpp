@@ -64,7 +64,7 @@ void ShowMaterial(Patient& patient, TreatmentVisualKind kind, int32_t part, cons
   visual.part = part;
   visual.tool = TOOL_SCISSORS;
   visual.material = material;
-  patient.ShowTreatmentVisual(visual);
+  patient.Body().ShowTreatmentVisual(visual);
 }
 
 }  // namespace

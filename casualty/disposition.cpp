@@ -1,6 +1,6 @@
 // Patient::JudgeDisposition: the call to evacuate a casualty or to send him back into the fight.
-#include "casualty/mission_score.h"
 #include "casualty/patient.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine {
 
@@ -13,7 +13,7 @@ int32_t Patient::JudgeDisposition(int32_t choice) {
   const bool fitToFight = IsReturnableToAction();
 
   auto rightCall = [&]() {
-    AddToMissionScore(kRightCallPoints);
+    missionProgress.missionScore += kRightCallPoints;
     score += kRightCallPoints;
     verdict = VERDICT_RIGHT;
   };

@@ -4,14 +4,27 @@
 #include <cstdio>
 
 #include "casualty/location_names.h"
-#include "casualty/mission_score.h"
 #include "casualty/tool_table.h"
+#include "shell/mission_progress.h"
+#include "shell/program_state.h"
 
 namespace kestrine {
 
-std::string hintText;
-std::string lastChargedHintText;
-uint8_t freeHintsMode = 0;
+namespace {
+
+struct HintState {
+  std::string hintText;
+  std::string lastChargedHintText;
+  uint8_t freeHintsMode = 0;
+};
+HintState hintState;
+KESTRINE_PROGRAM_STATE(hintState);
+
+}  // namespace
+
+std::string& hintText = hintState.hintText;
+std::string& lastChargedHintText = hintState.lastChargedHintText;
+uint8_t& freeHintsMode = hintState.freeHintsMode;
 
 namespace {
 
@@ -85,7 +98,7 @@ const char* BuildHint(Patient& patient) {
       // A hint never pays the player: a step worth nothing (or less) costs nothing.
       int32_t cost = kPlainHintCost;
       if (step != nullptr) cost = step->points > 0 ? step->points : 0;
-      AddToMissionScore(-cost);
+      missionProgress.missionScore -= cost;
       patient.score -= cost;
     }
     lastChargedHintText = hintText;

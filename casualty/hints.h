@@ -13,10 +13,10 @@ namespace kestrine {
 constexpr int32_t kPlainHintCost = 5;
 
 // The hint last built, and the last one paid for: asking for the same text again costs nothing.
-extern std::string hintText;
-extern std::string lastChargedHintText;
+extern std::string& hintText;
+extern std::string& lastChargedHintText;
 // Developer switch: every hint is free.
-extern uint8_t freeHintsMode;
+extern uint8_t& freeHintsMode;
 
 // The step the hint names, or null when the patient needs nothing more: in shock the first hint step of
 // his shock track; else the first finding still worth points; else the first hint step of his current

@@ -4,17 +4,30 @@
 
 #include <algorithm>
 
-#include "casualty/serious_wound_caps.h"
 #include "shell/globals.h"
+#include "shell/mission_table.h"
+#include "shell/program_state.h"
 #include "shell/random.h"
 
 namespace kestrine {
 
 const int32_t preferredInjuries[kPreferredInjuryCount] = {11, 24, 44, 3, 7, 15, 25, 30, 39, 41};
 
-int32_t pickedInjuries[kWoundTypeCount] = {};
-int32_t pickedInjuryCount = 0;
-int32_t seriousInjuryCount = 0;
+namespace {
+
+struct InjuryPicks {
+  int32_t pickedInjuries[kWoundTypeCount] = {};
+  int32_t pickedInjuryCount = 0;
+  int32_t seriousInjuryCount = 0;
+};
+InjuryPicks injuryPicks;
+KESTRINE_PROGRAM_STATE(injuryPicks);
+
+}  // namespace
+
+int32_t (&pickedInjuries)[kWoundTypeCount] = injuryPicks.pickedInjuries;
+int32_t& pickedInjuryCount = injuryPicks.pickedInjuryCount;
+int32_t& seriousInjuryCount = injuryPicks.seriousInjuryCount;
 
 namespace {
 
@@ -45,7 +58,9 @@ int32_t PickCasualtyInjury(int32_t special) { return PickCasualtyInjuryFrom(Woun
 int32_t PickCasualtyInjuryFrom(const WoundType (&rows)[kWoundTypeCount], int32_t special) {
   const uint32_t missionBit = 1u << (static_cast<uint32_t>(missionNumber) & 31u);
   const int d = std::clamp(difficulty, 0, 2);
-  const bool capped = seriousInjuryCount >= SeriousWoundCap(missionNumber, d);
+  const MissionDef* mission = FindMission(missionNumber);
+  // A mission outside the table has no cap.
+  const bool capped = mission != nullptr && seriousInjuryCount >= mission->seriousCaps[d];
 
   int32_t candidates[kWoundTypeCount];
   int count = 0;

@@ -15,9 +15,9 @@ extern const int32_t preferredInjuries[kPreferredInjuryCount];
 
 // Per mission: the rows picked so far (each row at most once, so the table's size is room enough) and how
 // many of them are serious (severity 0).
-extern int32_t pickedInjuries[kWoundTypeCount];
-extern int32_t pickedInjuryCount;
-extern int32_t seriousInjuryCount;
+extern int32_t (&pickedInjuries)[kWoundTypeCount];
+extern int32_t& pickedInjuryCount;
+extern int32_t& seriousInjuryCount;
 
 // The wound row of the next casualty; special is 1 for the mission's special casualty, else 0.
 int32_t PickCasualtyInjury(int32_t special);

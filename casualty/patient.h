@@ -1,9 +1,10 @@
 // One casualty as the patient view treats him. This holds the treatment side of the record: the wound, the
 // list cursors, the active examination findings, the scores and clocks. The body (model, bones, textures,
-// props, blood, speech) hangs off the same record.
+// props, blood) is the patient's PatientBody.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,8 @@
 #include "casualty/body_location.h"
 #include "casualty/body_parts.h"
 #include "casualty/bounded_log.h"
+#include "casualty/patient_body.h"
 #include "casualty/tool_table.h"
-#include "casualty/treatment_visual.h"
 #include "casualty/wound_types.h"
 
 namespace kestrine {
@@ -65,39 +66,12 @@ constexpr int32_t kNoCasualtyChange = -1;
 
 class Patient {
  public:
-  // A new record: nothing earned, no shock, all multipliers 1, free hints by the difficulty in force.
-  Patient();
+  // A new record: nothing earned, no shock, all multipliers 1, free hints by the difficulty in force. The
+  // body is NoBody until the body is built.
+  explicit Patient(std::unique_ptr<PatientBody> body = std::make_unique<NoBody>());
   virtual ~Patient();
   Patient(const Patient&) = delete;
   Patient& operator=(const Patient&) = delete;
-
-  // ---- what the wound set-up asks of the body ----
-  // The body's textures, props, blood pools and spurt hang off these. Until the body is built they do
-  // nothing; the interpreter already calls them where and when the body needs to hear of the wound.
-  virtual void SetUpTextureState(int32_t row);
-  virtual void LoadPatientTextures(int32_t row);
-  virtual void ReleaseTextureBitmaps();
-  // Whether the texture of a location (one region bit and a side bit) is one of a left/right pair.
-  virtual bool IsSidedTextureLocation(BodyLocation location);
-  // Lays a named wound texture over the materials of a location (one region bit and a side bit).
-  virtual void PaintWoundTexture(BodyLocation location, const char* texture);
-  // EngineModel::ResetMaterial("/") on the body model.
-  virtual void ResetModelMaterials();
-  // The wound's own prop, and the turban of appearance 3.
-  virtual void CreateInjuryProps(int32_t row);
-  virtual void ReleaseInjuryProp();
-  virtual void CreateBloodPools(int32_t row);
-  // The shared drops of the arterial spurt, made when they do not exist yet.
-  virtual void MakeSpurtDrops();
-
-  // ---- what treatment asks of the body ----
-  // Until the body, its scene and its textures are built these show nothing; the treatment rules already
-  // say here what the player must see.
-  virtual void ShowTreatmentVisual(const TreatmentVisual& visual);
-  // Plays body animation `pose`; 0 when refused (always, while there is no model).
-  virtual int32_t PlayAnimation(int32_t pose);
-  // The medic's remark in the patient view's remark box.
-  virtual void ShowRemark(std::string_view text);
 
   // ---- treatment ----
   // Puts a tool to a body part: the one way the player treats a casualty. The two middle arguments are the
@@ -108,15 +82,13 @@ class Patient {
   int32_t JudgeDisposition(int32_t choice);
   // Queues a speech request of a kind (0..9) for the speech player.
   void QueueSpeech(int32_t kind, std::string_view name);
-
-  // ---- what vitals, death and the mission's end ask of the body ----
-  // The blood pools and the release stay quiet until the body exists, like the hooks above.
-  // Every blood pool of the wound runs at this rate from now on.
-  virtual void SetBloodPoolRate(float rate);
+  // The medic's remark in the patient view's remark box.
+  virtual void ShowRemark(std::string_view text);
   // A line in the patient's case chart; the text must outlive the chart (a literal or a step's text).
   virtual void AddChartEntry(const char* text);
-  // Lets go of everything the body holds in the engine; the record itself is deleted right after.
-  virtual void ReleasePatient();
+
+  // Where the rules tell the body what a wound or a treatment does to it.
+  PatientBody& Body() { return *body_; }
 
   // ---- the wound ----
   int32_t woundType = 0;     // the row the patient was built with
@@ -199,6 +171,9 @@ class Patient {
   QueuedSpeech speechQueue[kSpeechQueueCapacity];
   int32_t speechCount = 0;
   int32_t speechDelay = 0;  // ms before the next request plays
+
+ private:
+  std::unique_ptr<PatientBody> body_;
 };
 
 }  // namespace kestrine

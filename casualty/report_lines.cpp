@@ -3,10 +3,23 @@
 
 #include <cstring>
 
+#include "shell/program_state.h"
+
 namespace kestrine {
 
-char reportLines[kReportLineCapacity][kReportLineLength + 1];
-int32_t reportLineCount = 0;
+namespace {
+
+struct ReportLines {
+  char reportLines[kReportLineCapacity][kReportLineLength + 1]{};
+  int32_t reportLineCount = 0;
+};
+ReportLines report;
+KESTRINE_PROGRAM_STATE(report);
+
+}  // namespace
+
+char (&reportLines)[kReportLineCapacity][kReportLineLength + 1] = report.reportLines;
+int32_t& reportLineCount = report.reportLineCount;
 
 void ClearReport() { reportLineCount = 0; }
 

@@ -19,8 +19,8 @@ enum ReportStyle : char {
   REPORT_STYLE_WOUND_TITLE = '\x05',  // a line of the wound's title
 };
 
-extern char reportLines[kReportLineCapacity][kReportLineLength + 1];
-extern int32_t reportLineCount;
+extern char (&reportLines)[kReportLineCapacity][kReportLineLength + 1];
+extern int32_t& reportLineCount;
 
 // Empties the report.
 void ClearReport();

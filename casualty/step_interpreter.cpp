@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "casualty/mission_score.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
 
@@ -153,7 +153,7 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
     patient.timeBarLength = patient.minorShockDeadline * 3;
   }
 
-  patient.SetUpTextureState(type);
+  patient.Body().SetUpTextureState(type);
 
   BuildActiveSteps(patient, WoundTypeTable[WOUND_HEALTHY].lists[0]);
   for (int i = 0; i < kTrackCount; ++i) {
@@ -164,9 +164,9 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   SetShockTracks(patient, type);
 
   patient.maxScore = SumActivePoints(patient) + row.bonus + kDispositionPoints;
-  AddToMissionMaximum(patient.maxScore);
+  missionProgress.missionMaximum += patient.maxScore;
 
-  patient.LoadPatientTextures(type);
+  patient.Body().LoadPatientTextures(type);
   patient.currentWound = type;
   patient.dead = 0;
   patient.conscious = (row.conditionFlags & WOUND_CONSCIOUS) ? 1 : 0;
@@ -175,22 +175,22 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   patient.bleedRate = row.bleedRate;
   patient.secondRate = row.secondRate;
 
-  patient.CreateInjuryProps(type);
-  patient.CreateBloodPools(type);
-  patient.MakeSpurtDrops();
+  patient.Body().CreateInjuryProps(type);
+  patient.Body().CreateBloodPools(type);
+  patient.Body().MakeSpurtDrops();
 }
 
 void ChangeWound(Patient& patient, int32_t type) {
   if (!IsWoundRow(type)) return;
-  patient.ReleaseTextureBitmaps();
+  patient.Body().ReleaseTextureBitmaps();
   std::vector<ActiveStep>().swap(patient.activeSteps);
   // The latest match, and the logged examinations, pointed into the findings just freed; the logs
   // belong to the old wound anyway.
   patient.lastStep = nullptr;
   patient.doneSteps.Clear();
   patient.wrongActions.Clear();
-  patient.ResetModelMaterials();
-  patient.ReleaseInjuryProp();
+  patient.Body().ResetModelMaterials();
+  patient.Body().ReleaseInjuryProp();
   patient.currentWound = type;
   SetUpWound(patient, type, nullptr);
 }
@@ -203,7 +203,7 @@ void ApplyStep(Patient& patient, const TreatmentStep** listSlot, const Treatment
     if (step->flags & STEP_SETS_MOVABLE) patient.movable = 1;
   }
   if (listSlot != nullptr) *listSlot = next;
-  AddToMissionScore(points);
+  missionProgress.missionScore += points;
   patient.score += points;
 
   for (const TreatmentStep* node = extra; !IsListEnd(node); ++node) MergeStep(patient, *node, partMask, step);
@@ -273,20 +273,20 @@ void ApplyTextureStep(Patient& patient, const TreatmentStep& node) {
   const bool bothSides = (patient.sideBits & kSideBits) == kSideBits;
   switch (node.side) {
     case STEP_SIDE_ANY:
-      patient.PaintWoundTexture(region | LOC_RIGHT, node.reading);
-      if (patient.IsSidedTextureLocation(region | LOC_RIGHT))
-        patient.PaintWoundTexture(region | LOC_LEFT, node.reading);
+      patient.Body().PaintWoundTexture(region | LOC_RIGHT, node.reading);
+      if (patient.Body().IsSidedTextureLocation(region | LOC_RIGHT))
+        patient.Body().PaintWoundTexture(region | LOC_LEFT, node.reading);
       break;
     case STEP_SIDE_WOUNDED: {
       BodyLocation wounded = patient.sideBits & kSideBits;
       if (bothSides) wounded = patient.side == 0 ? LOC_LEFT : LOC_RIGHT;
-      patient.PaintWoundTexture(region | wounded, node.reading);
+      patient.Body().PaintWoundTexture(region | wounded, node.reading);
       break;
     }
     case STEP_SIDE_OTHER: {
       BodyLocation other = OtherSide(patient.sideBits & kSideBits);
       if (bothSides) other = patient.side == 0 ? LOC_RIGHT : LOC_LEFT;
-      patient.PaintWoundTexture(region | other, node.reading);
+      patient.Body().PaintWoundTexture(region | other, node.reading);
       break;
     }
     default:

@@ -7,16 +7,30 @@
 #include "engine/game_path.h"
 #include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/tooltip.h"
 #include "shell/wide_text.h"
 
 namespace kestrine {
 
-int32_t toolCount = 0;
-engine::EngineRef<engine::EngineBitmap> toolSpriteSheet;
-int32_t toolIconTotalWidth = 0;
-bool toolSpritesLoaded = false;
+namespace {
+
+struct ToolImageState {
+  int32_t toolCount = 0;
+  engine::EngineRef<engine::EngineBitmap> toolSpriteSheet;
+  int32_t toolIconTotalWidth = 0;
+  bool toolSpritesLoaded = false;
+};
+ToolImageState toolImageState;
+KESTRINE_PROGRAM_STATE(toolImageState);
+
+}  // namespace
+
+int32_t& toolCount = toolImageState.toolCount;
+engine::EngineRef<engine::EngineBitmap>& toolSpriteSheet = toolImageState.toolSpriteSheet;
+int32_t& toolIconTotalWidth = toolImageState.toolIconTotalWidth;
+bool& toolSpritesLoaded = toolImageState.toolSpritesLoaded;
 
 namespace {
 

@@ -10,14 +10,14 @@
 namespace kestrine {
 
 // 0 until the icons are first cut, then the table's 48: the patient view's loops over the tools run below it.
-extern int32_t toolCount;
+extern int32_t& toolCount;
 // The sprite sheet, loaded once and kept for the rest of the run.
-extern engine::EngineRef<engine::EngineBitmap> toolSpriteSheet;
+extern engine::EngineRef<engine::EngineBitmap>& toolSpriteSheet;
 // The summed widths of all icons: the width of the tray strip.
-extern int32_t toolIconTotalWidth;
+extern int32_t& toolIconTotalWidth;
 // Set once the icons are cut; cleared when the pictures are released or the backpack screen is left, so the
 // next LoadToolSprites cuts them again.
-extern bool toolSpritesLoaded;
+extern bool& toolSpritesLoaded;
 
 // Cuts every tool's icon from the sprite sheet (loading the sheet the first time) and returns the summed
 // icon widths. While the icons are already cut they are kept and the sum is returned again.

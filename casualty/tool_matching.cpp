@@ -1,10 +1,10 @@
 // Matching a tool application against the patient's steps, and scoring it.
 #include "casualty/tool_matching.h"
 
-#include "casualty/mission_score.h"
 #include "casualty/step_interpreter.h"
 #include "casualty/tool_drawer.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine {
 
@@ -94,7 +94,7 @@ void CountMistakes(Patient& patient, int32_t tool) {
 }
 
 void LoseScore(Patient& patient, int32_t points) {
-  AddToMissionScore(-points);
+  missionProgress.missionScore -= points;
   patient.score -= points;
 }
 
@@ -149,7 +149,7 @@ ToolMatch ExamineWithTool(Patient& patient, int32_t tool, BodyLocation partMask,
     // Every finding scores once: the first look earns it, a second look only reads it again.
     if (slot.points != 0) {
       patient.doneSteps.Append({(partMask & kSideBits) | slot.location, &slot});
-      AddToMissionScore(slot.points);
+      missionProgress.missionScore += slot.points;
       patient.score += slot.points;
       slot.points = 0;
     }
@@ -193,7 +193,7 @@ ToolMatch MatchTreatment(Patient& patient, int32_t tool, BodyLocation partMask, 
       ApplyMatched(patient, current, current.step->points * multiplier, patient.multipliers, 0);
       if (current.index == 0) TakeTrackMultipliers(patient, *current.step);
     } else {
-      AddToMissionScore(kit.points * multiplier);
+      missionProgress.missionScore += kit.points * multiplier;
       if (kit.done) {
         ApplyMatched(patient, current, 0, patient.multipliers, 0);
         if (current.index == 0) TakeTrackMultipliers(patient, *current.step);

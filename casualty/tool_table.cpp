@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "shell/program_state.h"
+
 namespace kestrine {
 
 // One row a block: name, description, then the numbers and keys.
@@ -251,6 +253,8 @@ ToolDef::ToolDef(const ToolData& data)
       speechKey(data.speechKey) {}
 
 std::array<ToolDef, kToolCount> ToolTable = BuildToolTable(std::make_index_sequence<kToolCount>());
+// The rows come from the fixed tool data; only the pictures loaded into them change during a run.
+KESTRINE_PROGRAM_STATE_RESET(ToolTable, [] { ToolTable = BuildToolTable(std::make_index_sequence<kToolCount>()); });
 
 bool IsPackableTool(int row) {
   if (!IsToolRow(row)) return false;

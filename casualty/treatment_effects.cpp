@@ -31,7 +31,7 @@ void Show(Patient& patient, TreatmentVisualKind kind, int32_t part, int32_t tool
   visual.kind = kind;
   visual.part = part;
   visual.tool = tool;
-  patient.ShowTreatmentVisual(visual);
+  patient.Body().ShowTreatmentVisual(visual);
 }
 
 void PutOnItem(Patient& patient, int32_t item) { patient.appliedItems |= ItemBit(item); }
@@ -42,7 +42,7 @@ void TakeOffItem(Patient& patient, int32_t item, int32_t tool) {
   visual.kind = VISUAL_ITEM_HIDDEN;
   visual.tool = tool;
   visual.item = item;
-  patient.ShowTreatmentVisual(visual);
+  patient.Body().ShowTreatmentVisual(visual);
 }
 
 bool IsLeftArmPart(int32_t part) {
@@ -98,7 +98,7 @@ bool CravatEffect(Patient& patient, int32_t part) {
   if (patient.currentWound == kPsychosisWound) {
     if (!patient.restrained) {
       patient.restrained = 1;
-      patient.PlayAnimation(kRestrainPose);
+      patient.Body().PlayAnimation(kRestrainPose);
     }
     return false;
   }
@@ -122,7 +122,7 @@ bool CravatEffect(Patient& patient, int32_t part) {
 }
 
 void RigidSplintEffect(Patient& patient, int32_t part) {
-  patient.PlayAnimation(kTendPose);
+  patient.Body().PlayAnimation(kTendPose);
   const BodyLocation partMask = kBodyParts[part].mask;
   BodyLocation& splinted = patient.splintMasks[SideIndexOf(partMask)];
   const bool left = (partMask & kSideBits) == LOC_LEFT;
@@ -133,7 +133,7 @@ void RigidSplintEffect(Patient& patient, int32_t part) {
       collar.part = part;
       collar.tool = TOOL_RIGID_SPLINT;
       collar.material = "in_helm";
-      patient.ShowTreatmentVisual(collar);
+      patient.Body().ShowTreatmentVisual(collar);
       PutOnItem(patient, ITEM_NECK_SPLINT);
       splinted |= LOC_NECK;
       break;
@@ -160,7 +160,7 @@ void RigidSplintEffect(Patient& patient, int32_t part) {
 void BandageEffect(Patient& patient, int32_t part) {
   Show(patient, VISUAL_DRESSING, part, TOOL_BANDAGE);
   PlayEffect(SOUND_BANDAGE);
-  patient.PlayAnimation(kTendPose);
+  patient.Body().PlayAnimation(kTendPose);
   patient.dressingParts |= PartBit(part);
 }
 
@@ -169,14 +169,14 @@ void IvEffect(Patient& patient, int32_t part, int32_t tool) {
   if ((RegionOf(partMask) & (LOC_ELBOW | LOC_UPPER_ARM | LOC_FOREARM)) == 0) return;
   Show(patient, VISUAL_IV_LINE, part, tool);
   PutOnItem(patient, (partMask & kSideBits) == LOC_LEFT ? ITEM_LEFT_IV : ITEM_RIGHT_IV);
-  patient.PlayAnimation(kTendPose);
+  patient.Body().PlayAnimation(kTendPose);
 }
 
 void AmbuBagEffect(Patient& patient, int32_t part, int32_t tool) {
   Show(patient, VISUAL_AMBU_BAG, part, tool);
   PutOnItem(patient, ITEM_AMBU_BAG);
   PlayEffectLoop(SOUND_BAG_VALVE, kLoop);
-  patient.PlayAnimation(kTendPose);
+  patient.Body().PlayAnimation(kTendPose);
 }
 
 void ActionEffect(Patient& patient, int32_t part) {
@@ -212,7 +212,7 @@ bool BurnBlanketEffect(Patient& patient, int32_t part) {
     Show(patient, VISUAL_BLANKET_ON, part, TOOL_BURN_BLANKET);
   }
   PlayEffect(SOUND_BURN_BLANKET);
-  patient.PlayAnimation(kTendPose);
+  patient.Body().PlayAnimation(kTendPose);
   return wasOn;
 }
 
@@ -233,7 +233,7 @@ bool PlayToolEffect(Patient& patient, int32_t tool, int32_t part, const Treatmen
       return false;
     case TOOL_GLOVE:
       if (part == PART_NECK && patient.appearance < 2) Show(patient, VISUAL_DOG_TAG, part, tool);
-      patient.PlayAnimation(kTendPose);
+      patient.Body().PlayAnimation(kTendPose);
       return false;
     case TOOL_CRAVAT:
       return CravatEffect(patient, part);

@@ -1,8 +1,21 @@
 #include "casualty/treatment_switches.h"
 
+#include "shell/program_state.h"
+
 namespace kestrine {
 
-uint8_t skinCutMode = 0;
-uint8_t unlimitedSupplies = 0;
+namespace {
+
+struct TreatmentSwitches {
+  uint8_t skinCutMode = 0;
+  uint8_t unlimitedSupplies = 0;
+};
+TreatmentSwitches treatmentSwitches;
+KESTRINE_PROGRAM_STATE(treatmentSwitches);
+
+}  // namespace
+
+uint8_t& skinCutMode = treatmentSwitches.skinCutMode;
+uint8_t& unlimitedSupplies = treatmentSwitches.unlimitedSupplies;
 
 }  // namespace kestrine

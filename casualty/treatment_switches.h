@@ -6,8 +6,8 @@
 namespace kestrine {
 
 // Cutting clothing also shows the bare skin under it.
-extern uint8_t skinCutMode;
+extern uint8_t& skinCutMode;
 // Nothing is used up: the pack's counts stay as they are.
-extern uint8_t unlimitedSupplies;
+extern uint8_t& unlimitedSupplies;
 
 }  // namespace kestrine

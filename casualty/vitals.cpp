@@ -6,12 +6,23 @@
 #include "casualty/step_interpreter.h"
 #include "casualty/wound_types.h"
 #include "shell/layout.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
 
-engine::EngineRef<engine::EngineBitmap> skullImage;
+namespace {
+
+struct VitalsState {
+  engine::EngineRef<engine::EngineBitmap> skullImage;
+};
+VitalsState vitalsState;
+KESTRINE_PROGRAM_STATE(vitalsState);
+
+}  // namespace
+
+engine::EngineRef<engine::EngineBitmap>& skullImage = vitalsState.skullImage;
 
 namespace {
 
@@ -127,7 +138,7 @@ void Die(Patient& patient, int32_t warn) {
   patient.shockState = SHOCK_NONE;
   patient.bleedRate = 0;
   patient.secondRate = 0;
-  patient.SetBloodPoolRate(0.0f);
+  patient.Body().SetBloodPoolRate(0.0f);
   patient.bloodLevel2 = 1.0f;
   SpliceStepList(patient, row.lists[0]);
   for (int track = 0; track < kTrackCount; ++track) patient.currentLists[track] = row.lists[track];

@@ -30,7 +30,7 @@ constexpr int kSkullY = 316;
 
 // The skull-and-bones picture shown in place of the bar for a dead patient; the patient view loads it with
 // its other pictures and releases it at its teardown. Empty until then.
-extern engine::EngineRef<engine::EngineBitmap> skullImage;
+extern engine::EngineRef<engine::EngineBitmap>& skullImage;
 
 // One frame of the shown patient: unless he is paused his clock runs (at most kMaxVitalsStepMs) and the
 // deadlines passed decide his state; then, unless a save is being replayed, the time bar is drawn.

@@ -8,35 +8,65 @@
 #include "shell/globals.h"
 #include "shell/loading_screen.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
 
-double loadingProgress = 0.0;
-double loadingStep = 0.0;
-int32_t loadingStepDivisor = 80;
-uint8_t sharedAssetsLoaded = 0;
+namespace {
 
-BitmapRef gridBitmap;
-BitmapRef markerImages[kMarkerImageCount];
-BitmapRef extractionMarkerImage;
-BitmapRef levelTextures[kLevelTextureCount];
-BitmapRef wreckImage;
-BitmapRef soldierIconImage;
-BitmapRef gridMaskImage;
-BitmapRef crosshairImage;
-BitmapRef roofBreakImage;
-BitmapRef kiaImage;
+struct SharedAssets {
+  double loadingProgress = 0.0;
+  double loadingStep = 0.0;
+  int32_t loadingStepDivisor = 80;
+  uint8_t sharedAssetsLoaded = 0;
+  BitmapRef gridBitmap;
+  BitmapRef markerImages[kMarkerImageCount];
+  BitmapRef extractionMarkerImage;
+  BitmapRef levelTextures[kLevelTextureCount];
+  BitmapRef wreckImage;
+  BitmapRef soldierIconImage;
+  BitmapRef gridMaskImage;
+  BitmapRef crosshairImage;
+  BitmapRef roofBreakImage;
+  BitmapRef kiaImage;
+  BitmapRef disclaimerImage;
+  BitmapRef openingImage;
+  BitmapRef menuBarsImage;
+  BitmapRef mainButtonImage;
+  BitmapRef medalImages[kMedalImageCount];
+  BitmapRef badgeImages[kBadgeImageCount];
+  BitmapRef pauseMenuImage;
+  BitmapRef quitScreenImage;
+};
+SharedAssets sharedAssets;
+KESTRINE_PROGRAM_STATE(sharedAssets);
 
-BitmapRef disclaimerImage;
-BitmapRef openingImage;
-BitmapRef menuBarsImage;
-BitmapRef mainButtonImage;
-BitmapRef medalImages[kMedalImageCount];
-BitmapRef badgeImages[kBadgeImageCount];
-BitmapRef pauseMenuImage;
-BitmapRef quitScreenImage;
+}  // namespace
+
+double& loadingProgress = sharedAssets.loadingProgress;
+double& loadingStep = sharedAssets.loadingStep;
+int32_t& loadingStepDivisor = sharedAssets.loadingStepDivisor;
+uint8_t& sharedAssetsLoaded = sharedAssets.sharedAssetsLoaded;
+BitmapRef& gridBitmap = sharedAssets.gridBitmap;
+BitmapRef (&markerImages)[kMarkerImageCount] = sharedAssets.markerImages;
+BitmapRef& extractionMarkerImage = sharedAssets.extractionMarkerImage;
+BitmapRef (&levelTextures)[kLevelTextureCount] = sharedAssets.levelTextures;
+BitmapRef& wreckImage = sharedAssets.wreckImage;
+BitmapRef& soldierIconImage = sharedAssets.soldierIconImage;
+BitmapRef& gridMaskImage = sharedAssets.gridMaskImage;
+BitmapRef& crosshairImage = sharedAssets.crosshairImage;
+BitmapRef& roofBreakImage = sharedAssets.roofBreakImage;
+BitmapRef& kiaImage = sharedAssets.kiaImage;
+BitmapRef& disclaimerImage = sharedAssets.disclaimerImage;
+BitmapRef& openingImage = sharedAssets.openingImage;
+BitmapRef& menuBarsImage = sharedAssets.menuBarsImage;
+BitmapRef& mainButtonImage = sharedAssets.mainButtonImage;
+BitmapRef (&medalImages)[kMedalImageCount] = sharedAssets.medalImages;
+BitmapRef (&badgeImages)[kBadgeImageCount] = sharedAssets.badgeImages;
+BitmapRef& pauseMenuImage = sharedAssets.pauseMenuImage;
+BitmapRef& quitScreenImage = sharedAssets.quitScreenImage;
 
 namespace {
 

@@ -11,36 +11,36 @@ namespace kestrine {
 using BitmapRef = engine::EngineRef<engine::EngineBitmap>;
 
 // ---- loading bar ----
-extern double loadingProgress;      // pixels drawn so far
-extern double loadingStep;          // pixels per loaded asset
-extern int32_t loadingStepDivisor;  // 80: 200 / 80 = 2 pixels a step on the first, long load
-extern uint8_t sharedAssetsLoaded;  // set once the first complete LoadAllAssets has run
+extern double& loadingProgress;      // pixels drawn so far
+extern double& loadingStep;          // pixels per loaded asset
+extern int32_t& loadingStepDivisor;  // 80: 200 / 80 = 2 pixels a step on the first, long load
+extern uint8_t& sharedAssetsLoaded;  // set once the first complete LoadAllAssets has run
 
 // ---- shared images of LoadAllAssets ----
 constexpr int kMarkerImageCount = 10;   // 0..4 used
 constexpr int kLevelTextureCount = 20;  // 0..13 used
-extern BitmapRef gridBitmap;
-extern BitmapRef markerImages[kMarkerImageCount];
-extern BitmapRef extractionMarkerImage;
-extern BitmapRef levelTextures[kLevelTextureCount];
-extern BitmapRef wreckImage;
-extern BitmapRef soldierIconImage;
-extern BitmapRef gridMaskImage;
-extern BitmapRef crosshairImage;
-extern BitmapRef roofBreakImage;
-extern BitmapRef kiaImage;
+extern BitmapRef& gridBitmap;
+extern BitmapRef (&markerImages)[kMarkerImageCount];
+extern BitmapRef& extractionMarkerImage;
+extern BitmapRef (&levelTextures)[kLevelTextureCount];
+extern BitmapRef& wreckImage;
+extern BitmapRef& soldierIconImage;
+extern BitmapRef& gridMaskImage;
+extern BitmapRef& crosshairImage;
+extern BitmapRef& roofBreakImage;
+extern BitmapRef& kiaImage;
 
 // ---- menu images of LoadMenuImages ----
 constexpr int kMedalImageCount = 8;
 constexpr int kBadgeImageCount = 3;
-extern BitmapRef disclaimerImage;
-extern BitmapRef openingImage;
-extern BitmapRef menuBarsImage;
-extern BitmapRef mainButtonImage;
-extern BitmapRef medalImages[kMedalImageCount];
-extern BitmapRef badgeImages[kBadgeImageCount];
-extern BitmapRef pauseMenuImage;
-extern BitmapRef quitScreenImage;
+extern BitmapRef& disclaimerImage;
+extern BitmapRef& openingImage;
+extern BitmapRef& menuBarsImage;
+extern BitmapRef& mainButtonImage;
+extern BitmapRef (&medalImages)[kMedalImageCount];
+extern BitmapRef (&badgeImages)[kBadgeImageCount];
+extern BitmapRef& pauseMenuImage;
+extern BitmapRef& quitScreenImage;
 
 // At every mission start: the mission's music and radio chatter; the first time also every shared asset.
 void LoadAllAssets();

@@ -4,15 +4,30 @@
 
 #include "shell/globals.h"
 #include "shell/narrow.h"
+#include "shell/program_state.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
 
-std::unique_ptr<SpriteObject> explosionSprite;
-engine::EngineRef<engine::EngineBitmap> explosionFrames[kMaxExplosionFrames];
-int32_t explosionFrameIndex = 0;
-float explosionFadeStart = 0.0f;
-float explosionFrameReciprocal = 0.0f;
+namespace {
+
+struct ExplosionState {
+  std::unique_ptr<SpriteObject> explosionSprite;
+  engine::EngineRef<engine::EngineBitmap> explosionFrames[kMaxExplosionFrames];
+  int32_t explosionFrameIndex = 0;
+  float explosionFadeStart = 0.0f;
+  float explosionFrameReciprocal = 0.0f;
+};
+ExplosionState explosionState;
+KESTRINE_PROGRAM_STATE(explosionState);
+
+}  // namespace
+
+std::unique_ptr<SpriteObject>& explosionSprite = explosionState.explosionSprite;
+engine::EngineRef<engine::EngineBitmap> (&explosionFrames)[kMaxExplosionFrames] = explosionState.explosionFrames;
+int32_t& explosionFrameIndex = explosionState.explosionFrameIndex;
+float& explosionFadeStart = explosionState.explosionFadeStart;
+float& explosionFrameReciprocal = explosionState.explosionFrameReciprocal;
 
 namespace {
 

@@ -12,11 +12,11 @@ namespace kestrine {
 
 constexpr int kMaxExplosionFrames = 18;
 
-extern std::unique_ptr<SpriteObject> explosionSprite;
-extern engine::EngineRef<engine::EngineBitmap> explosionFrames[kMaxExplosionFrames];
-extern int32_t explosionFrameIndex;
-extern float explosionFadeStart;
-extern float explosionFrameReciprocal;
+extern std::unique_ptr<SpriteObject>& explosionSprite;
+extern engine::EngineRef<engine::EngineBitmap> (&explosionFrames)[kMaxExplosionFrames];
+extern int32_t& explosionFrameIndex;
+extern float& explosionFadeStart;
+extern float& explosionFrameReciprocal;
 
 // Reads "sprites\explo1\index.qtxt" (one frame file name a line, at most 18 taken), loads the frames and
 // makes a new hidden sprite for them.

@@ -2,9 +2,21 @@
 
 #include <cstring>
 
+#include "shell/program_state.h"
+
 namespace kestrine {
 
-HWND engineFullScreenWindow = 0;
+namespace {
+
+struct FullScreenWindowState {
+  HWND engineFullScreenWindow = 0;
+};
+FullScreenWindowState fullScreenWindowState;
+KESTRINE_PROGRAM_STATE(fullScreenWindowState);
+
+}  // namespace
+
+HWND& engineFullScreenWindow = fullScreenWindowState.engineFullScreenWindow;
 
 namespace {
 

@@ -6,7 +6,7 @@
 namespace kestrine {
 
 // Found by its title; kept once found, even if a later search does not find it again.
-extern HWND engineFullScreenWindow;
+extern HWND& engineFullScreenWindow;
 
 // The search's callback: remembers a window titled exactly "Quillary FullScreen" and goes on.
 bool FindEngineFullScreenWindow(HWND hwnd, LPARAM lParam);

@@ -1,41 +1,48 @@
 #include "shell/globals.h"
 
+#include "shell/program_state.h"
+
 namespace kestrine {
 
-engine::EngineRef<engine::EngineRoot> engineRoot;
-engine::EngineRef<engine::EngineStage> engineStage;
-engine::EngineRef<engine::EngineCamera> engineCamera;
-engine::EngineRef<engine::EngineLight> engineLights[2];
-engine::EngineRef<engine::EngineBitmap> loadingScreenImage;
-Rect32 desktopRect;
-int screenWidth = 640;
-int screenHeight = 480;
+ShellGlobals shellGlobals;
+KESTRINE_PROGRAM_STATE(shellGlobals);
 
-int32_t gameState = STATE_LOGOS;
-int32_t previousGameState = STATE_LOGOS;
+engine::EngineRef<engine::EngineRoot>& engineRoot = shellGlobals.engineRoot;
+engine::EngineRef<engine::EngineStage>& engineStage = shellGlobals.engineStage;
+engine::EngineRef<engine::EngineCamera>& engineCamera = shellGlobals.engineCamera;
+engine::EngineRef<engine::EngineLight> (&engineLights)[2] = shellGlobals.engineLights;
+engine::EngineRef<engine::EngineBitmap>& loadingScreenImage = shellGlobals.loadingScreenImage;
+Rect32& desktopRect = shellGlobals.desktopRect;
+int& screenWidth = shellGlobals.screenWidth;
+int& screenHeight = shellGlobals.screenHeight;
 
-int32_t gameClock = 0;
-int32_t frameTime = 0;
-int32_t clampCountdown = 1;
-int32_t missionStartCountdown = 0;
-int32_t missionClock = 0;
-uint8_t skipClockFrame = 0;
-uint8_t clockFrozen = 0;
+int32_t& gameState = shellGlobals.gameState;
+int32_t& previousGameState = shellGlobals.previousGameState;
 
-uint8_t nightMission = 0;
-int32_t introPending = 0;
-int32_t logosStarted = 0;
-int32_t disclaimerAt = 0;
-int32_t pointerX = 0;
-int32_t pointerY = 0;
-int32_t debugMode = 0;
-uint8_t woundPickerAll = 0;
-uint8_t altEnemyModel = 0;
-uint8_t loserEnding = 0;
+int32_t& gameClock = shellGlobals.gameClock;
+int32_t& frameTime = shellGlobals.frameTime;
+int32_t& clampCountdown = shellGlobals.clampCountdown;
+int32_t& missionStartCountdown = shellGlobals.missionStartCountdown;
+int32_t& missionClock = shellGlobals.missionClock;
+uint8_t& skipClockFrame = shellGlobals.skipClockFrame;
+uint8_t& clockFrozen = shellGlobals.clockFrozen;
 
-int32_t missionNumber = 1;
-int32_t difficulty = 0;
-uint8_t trainingRun = 0;
-int32_t missionEndFlag = 0;
+uint8_t& nightMission = shellGlobals.nightMission;
+int32_t& introPending = shellGlobals.introPending;
+int32_t& logosStarted = shellGlobals.logosStarted;
+int32_t& disclaimerAt = shellGlobals.disclaimerAt;
+int32_t& pointerX = shellGlobals.pointerX;
+int32_t& pointerY = shellGlobals.pointerY;
+int32_t& debugMode = shellGlobals.debugMode;
+uint8_t& woundPickerAll = shellGlobals.woundPickerAll;
+uint8_t& altEnemyModel = shellGlobals.altEnemyModel;
+uint8_t& loserEnding = shellGlobals.loserEnding;
+
+int32_t& missionNumber = shellGlobals.missionNumber;
+int32_t& difficulty = shellGlobals.difficulty;
+uint8_t& trainingRun = shellGlobals.trainingRun;
+int32_t& missionEndFlag = shellGlobals.missionEndFlag;
+int32_t& earlyFinishTime = shellGlobals.earlyFinishTime;
+int32_t& extractionBonus = shellGlobals.extractionBonus;
 
 }  // namespace kestrine

@@ -1,5 +1,5 @@
 // The shell's globals shared by every screen: the engine objects made at start-up, the game state and
-// clocks, and the small switches the screens read. One definition each, in globals.cpp.
+// clocks, the small switches the screens read, and the mission's shared values. One record, in globals.cpp.
 #pragma once
 
 #include <cstdint>
@@ -8,21 +8,9 @@
 
 namespace kestrine {
 
-// ---- engine objects (made by SetUpEngine, released by ShutDownEngine) ----
-extern engine::EngineRef<engine::EngineRoot> engineRoot;
-extern engine::EngineRef<engine::EngineStage> engineStage;
-extern engine::EngineRef<engine::EngineCamera> engineCamera;
-extern engine::EngineRef<engine::EngineLight> engineLights[2];  // 0 ambient, 1 directional
-extern engine::EngineRef<engine::EngineBitmap> loadingScreenImage;
-
 struct Rect32 {
   int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
-extern Rect32 desktopRect;
-
-// The logical screen of every 2D layout (640 x 480 after start-up).
-extern int screenWidth;
-extern int screenHeight;
 
 // ---- game states ----
 enum GameStateId : int {
@@ -52,34 +40,94 @@ enum GameStateId : int {
   STATE_FINISH = 31,
 };
 
-extern int32_t gameState;
-extern int32_t previousGameState;
+// The one record of these globals; the names below are the ones the game uses.
+struct ShellGlobals {
+  // ---- engine objects (made by SetUpEngine, released by ShutDownEngine) ----
+  engine::EngineRef<engine::EngineRoot> engineRoot;
+  engine::EngineRef<engine::EngineStage> engineStage;
+  engine::EngineRef<engine::EngineCamera> engineCamera;
+  engine::EngineRef<engine::EngineLight> engineLights[2];  // 0 ambient, 1 directional
+  engine::EngineRef<engine::EngineBitmap> loadingScreenImage;
+  Rect32 desktopRect;
+  // The logical screen of every 2D layout (640 x 480 after start-up).
+  int screenWidth = 640;
+  int screenHeight = 480;
 
-// ---- clocks (milliseconds) ----
-extern int32_t gameClock;
-extern int32_t frameTime;
-extern int32_t clampCountdown;
-extern int32_t missionStartCountdown;
-extern int32_t missionClock;
-extern uint8_t skipClockFrame;
-extern uint8_t clockFrozen;
+  // ---- game states ----
+  int32_t gameState = STATE_LOGOS;
+  int32_t previousGameState = STATE_LOGOS;
 
-// ---- switches ----
-extern uint8_t nightMission;
-extern int32_t introPending;
-extern int32_t logosStarted;
-extern int32_t disclaimerAt;
-extern int32_t pointerX;
-extern int32_t pointerY;
-extern int32_t debugMode;  // 0 off, 1 armed, 3 developer level
-extern uint8_t woundPickerAll;
-extern uint8_t altEnemyModel;
-extern uint8_t loserEnding;
+  // ---- clocks (milliseconds) ----
+  int32_t gameClock = 0;
+  int32_t frameTime = 0;
+  int32_t clampCountdown = 1;  // the first frame of the program is clamped too
+  int32_t missionStartCountdown = 0;
+  int32_t missionClock = 0;
+  uint8_t skipClockFrame = 0;
+  uint8_t clockFrozen = 0;
 
-// ---- mission ----
-extern int32_t missionNumber;  // 1..10 campaign, 11..13 training
-extern int32_t difficulty;     // 0 novice, 1 intermediate, 2 expert
-extern uint8_t trainingRun;
-extern int32_t missionEndFlag;  // 0 running; 1 evacuated, 2 time out, 4 mistakes, 5 friendly fire, 6 time out with soldiers out
+  // ---- switches ----
+  uint8_t nightMission = 0;
+  int32_t introPending = 0;
+  int32_t logosStarted = 0;
+  int32_t disclaimerAt = 0;
+  int32_t pointerX = 0;
+  int32_t pointerY = 0;
+  int32_t debugMode = 0;  // 0 off, 1 armed, 3 developer level
+  uint8_t woundPickerAll = 0;
+  uint8_t altEnemyModel = 0;
+  uint8_t loserEnding = 0;
+
+  // ---- mission ----
+  int32_t missionNumber = 1;  // 1..10 campaign, 11..13 training
+  int32_t difficulty = 0;     // 0 novice, 1 intermediate, 2 expert
+  uint8_t trainingRun = 0;
+  // 0 running; 1 evacuated, 2 time out, 4 mistakes, 5 friendly fire, 6 time out with soldiers out
+  int32_t missionEndFlag = 0;
+  // Written by the battle, read by the after-action report: the clock time cut off when every casualty was
+  // readied early (ms), and the points of the casualties brought to the landing point when time ran out.
+  int32_t earlyFinishTime = 0;
+  int32_t extractionBonus = 0;
+};
+
+extern ShellGlobals shellGlobals;
+
+extern engine::EngineRef<engine::EngineRoot>& engineRoot;
+extern engine::EngineRef<engine::EngineStage>& engineStage;
+extern engine::EngineRef<engine::EngineCamera>& engineCamera;
+extern engine::EngineRef<engine::EngineLight> (&engineLights)[2];
+extern engine::EngineRef<engine::EngineBitmap>& loadingScreenImage;
+extern Rect32& desktopRect;
+extern int& screenWidth;
+extern int& screenHeight;
+
+extern int32_t& gameState;
+extern int32_t& previousGameState;
+
+extern int32_t& gameClock;
+extern int32_t& frameTime;
+extern int32_t& clampCountdown;
+extern int32_t& missionStartCountdown;
+extern int32_t& missionClock;
+extern uint8_t& skipClockFrame;
+extern uint8_t& clockFrozen;
+
+extern uint8_t& nightMission;
+extern int32_t& introPending;
+extern int32_t& logosStarted;
+extern int32_t& disclaimerAt;
+extern int32_t& pointerX;
+extern int32_t& pointerY;
+extern int32_t& debugMode;
+extern uint8_t& woundPickerAll;
+extern uint8_t& altEnemyModel;
+extern uint8_t& loserEnding;
+
+extern int32_t& missionNumber;
+extern int32_t& difficulty;
+extern uint8_t& trainingRun;
+extern int32_t& missionEndFlag;
+extern int32_t& earlyFinishTime;
+extern int32_t& extractionBonus;
 
 }  // namespace kestrine

@@ -4,13 +4,25 @@
 
 #include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
 
-MenuHotspotList MenuHotspots;
-int32_t hotspotIndex = -1;
+namespace {
+
+struct HotspotState {
+  MenuHotspotList MenuHotspots;
+  int32_t hotspotIndex = -1;
+};
+HotspotState hotspotState;
+KESTRINE_PROGRAM_STATE(hotspotState);
+
+}  // namespace
+
+MenuHotspotList& MenuHotspots = hotspotState.MenuHotspots;
+int32_t& hotspotIndex = hotspotState.hotspotIndex;
 
 namespace {
 

@@ -24,10 +24,10 @@ struct MenuHotspotList {
   int32_t count = 0;
 };
 
-extern MenuHotspotList MenuHotspots;
+extern MenuHotspotList& MenuHotspots;
 // The entry chosen by the last click test or highlighted by the last hover test; -1 for none. Emptying the
 // list leaves it alone.
-extern int32_t hotspotIndex;
+extern int32_t& hotspotIndex;
 
 void ClearHotspots();
 // Draws `label` centred at the top of the rectangle on `image` (highlighted when it is the hovered entry),

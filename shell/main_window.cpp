@@ -9,10 +9,20 @@
 #include "shell/engine_setup.h"
 #include "shell/events.h"
 #include "shell/globals.h"
+#include "shell/program_state.h"
 
 namespace kestrine {
 
 MainWindow mainWindow;
+// The window object itself lives for the whole process (its window comes and goes with each run); what a run
+// leaves in it is the control and the last event of each kind.
+KESTRINE_PROGRAM_STATE_RESET(mainWindow, [] {
+  mainWindow.root.Reset();
+  mainWindow.frameEvent.Reset();
+  mainWindow.mouseEvent.Reset();
+  mainWindow.keyEvent.Reset();
+  mainWindow.unusedEvent.Reset();
+});
 
 const EngineConditionCheck EngineConditionChecks[kEngineConditionChecks] = {
     {0, true, "Error - Direct-X version too old. Please update.", "Vantor - Error"},

@@ -2,17 +2,32 @@
 
 #include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
 
-engine::EngineRef<engine::EngineBitmap> fullScreenOverlay;
-engine::EngineRef<engine::EngineSprite> fullScreenOverlaySprite;
-int fullScreenOverlayWidth = 0;
-int fullScreenOverlayHeight = 0;
+namespace {
 
-engine::EngineRef<engine::EngineBitmap> menuCanvas;
-engine::EngineRef<engine::EngineSprite> menuCanvasSprite;
+struct OverlayState {
+  engine::EngineRef<engine::EngineBitmap> fullScreenOverlay;
+  engine::EngineRef<engine::EngineSprite> fullScreenOverlaySprite;
+  int fullScreenOverlayWidth = 0;
+  int fullScreenOverlayHeight = 0;
+  engine::EngineRef<engine::EngineBitmap> menuCanvas;
+  engine::EngineRef<engine::EngineSprite> menuCanvasSprite;
+};
+OverlayState overlayState;
+KESTRINE_PROGRAM_STATE(overlayState);
+
+}  // namespace
+
+engine::EngineRef<engine::EngineBitmap>& fullScreenOverlay = overlayState.fullScreenOverlay;
+engine::EngineRef<engine::EngineSprite>& fullScreenOverlaySprite = overlayState.fullScreenOverlaySprite;
+int& fullScreenOverlayWidth = overlayState.fullScreenOverlayWidth;
+int& fullScreenOverlayHeight = overlayState.fullScreenOverlayHeight;
+engine::EngineRef<engine::EngineBitmap>& menuCanvas = overlayState.menuCanvas;
+engine::EngineRef<engine::EngineSprite>& menuCanvasSprite = overlayState.menuCanvasSprite;
 
 namespace {
 

@@ -7,14 +7,14 @@
 
 namespace kestrine {
 
-extern engine::EngineRef<engine::EngineBitmap> fullScreenOverlay;
-extern engine::EngineRef<engine::EngineSprite> fullScreenOverlaySprite;
+extern engine::EngineRef<engine::EngineBitmap>& fullScreenOverlay;
+extern engine::EngineRef<engine::EngineSprite>& fullScreenOverlaySprite;
 // The overlay's size as read back once after creation; DrawBackdrop stretches to it.
-extern int fullScreenOverlayWidth;
-extern int fullScreenOverlayHeight;
+extern int& fullScreenOverlayWidth;
+extern int& fullScreenOverlayHeight;
 
-extern engine::EngineRef<engine::EngineBitmap> menuCanvas;
-extern engine::EngineRef<engine::EngineSprite> menuCanvasSprite;
+extern engine::EngineRef<engine::EngineBitmap>& menuCanvas;
+extern engine::EngineRef<engine::EngineSprite>& menuCanvasSprite;
 
 // Once, when the menu images load; needs the text overlay's sprite for the menu canvas.
 void CreateOverlays();

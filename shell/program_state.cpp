@@ -1,5 +1,7 @@
 #include "shell/program_state.h"
 
+#include <vector>
+
 namespace kestrine {
 
 namespace {
@@ -27,11 +29,5 @@ void ResetProgramState() {
 }
 
 int ProgramStateCount() { return static_cast<int>(Registrations().size()); }
-
-std::vector<std::string> ProgramStateNames() {
-  std::vector<std::string> names;
-  for (const Registration& registration : Registrations()) names.emplace_back(registration.name);
-  return names;
-}
 
 }  // namespace kestrine

@@ -18,12 +18,10 @@
 // A record whose reset needs more than a fresh value (say, handing engine objects back in a given order, or
 // a table whose fixed rows stay) registers its own function with KESTRINE_PROGRAM_STATE_RESET.
 //
-// The registered names are what the check for forgotten globals compares the game libraries' writable data
-// with (tests/scenario/test_program_globals.cpp): a mutable global outside a registered record fails it.
+// Each registration leaves a symbol named after its record (kestrineProgramStateOf_<record>) in the object
+// file, which the check for forgotten globals reads (tests/scenario/test_program_globals.cpp): writable data
+// of a game library that is not a registered record of its own file fails it.
 #pragma once
-
-#include <string>
-#include <vector>
 
 namespace kestrine {
 
@@ -36,19 +34,17 @@ bool RegisterProgramStateReset(ProgramStateReset reset, const char* name);
 // Every registered record back to its start values: what a fresh start of the program sees.
 void ResetProgramState();
 
-// How many records are registered, and their names (tests).
+// How many records are registered (tests).
 int ProgramStateCount();
-std::vector<std::string> ProgramStateNames();
 
 }  // namespace kestrine
 
-#define KESTRINE_PROGRAM_STATE_CAT2(a, b) a##b
-#define KESTRINE_PROGRAM_STATE_CAT(a, b) KESTRINE_PROGRAM_STATE_CAT2(a, b)
-// Registers `instance` (a record with default member initialisers) with ResetProgramState.
-#define KESTRINE_PROGRAM_STATE(instance)                                                                      \
-  [[maybe_unused]] static const bool KESTRINE_PROGRAM_STATE_CAT(kestrineProgramState_, __LINE__) =           \
+// Registers `instance` (a record with default member initialisers, named by a plain identifier) with
+// ResetProgramState.
+#define KESTRINE_PROGRAM_STATE(instance)                              \
+  [[gnu::used]] static const bool kestrineProgramStateOf_##instance = \
       ::kestrine::RegisterProgramStateReset([] { instance = decltype(instance){}; }, #instance)
 // Registers `instance` with a reset of its own (a function taking nothing).
-#define KESTRINE_PROGRAM_STATE_RESET(instance, reset)                                                         \
-  [[maybe_unused]] static const bool KESTRINE_PROGRAM_STATE_CAT(kestrineProgramState_, __LINE__) =           \
+#define KESTRINE_PROGRAM_STATE_RESET(instance, reset)                 \
+  [[gnu::used]] static const bool kestrineProgramStateOf_##instance = \
       ::kestrine::RegisterProgramStateReset(reset, #instance)

@@ -1,10 +1,21 @@
 #include "shell/random.h"
 
+#include "shell/program_state.h"
+
 namespace kestrine {
 
 namespace {
-uint32_t state = 1;
-}
+
+// The generator's state before anything seeds it is 1, as a program that never called srand draws.
+struct Generator {
+  uint32_t state = 1;
+};
+Generator generator;
+KESTRINE_PROGRAM_STATE(generator);
+
+uint32_t& state = generator.state;
+
+}  // namespace
 
 void srand(uint32_t seed) { state = seed; }
 

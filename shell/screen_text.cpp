@@ -3,11 +3,23 @@
 #include "shell/font_width_table.h"
 #include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/program_state.h"
 
 namespace kestrine {
 
-engine::EngineRef<engine::EngineBitmap> textOverlay;
-engine::EngineRef<engine::EngineSprite> textOverlaySprite;
+namespace {
+
+struct ScreenTextState {
+  engine::EngineRef<engine::EngineBitmap> textOverlay;
+  engine::EngineRef<engine::EngineSprite> textOverlaySprite;
+};
+ScreenTextState screenTextState;
+KESTRINE_PROGRAM_STATE(screenTextState);
+
+}  // namespace
+
+engine::EngineRef<engine::EngineBitmap>& textOverlay = screenTextState.textOverlay;
+engine::EngineRef<engine::EngineSprite>& textOverlaySprite = screenTextState.textOverlaySprite;
 
 namespace {
 

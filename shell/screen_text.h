@@ -12,8 +12,8 @@
 
 namespace kestrine {
 
-extern engine::EngineRef<engine::EngineBitmap> textOverlay;
-extern engine::EngineRef<engine::EngineSprite> textOverlaySprite;
+extern engine::EngineRef<engine::EngineBitmap>& textOverlay;
+extern engine::EngineRef<engine::EngineSprite>& textOverlaySprite;
 
 // Alignment of DrawScreenText and its twins; any other value draws left-aligned.
 enum TextAlign : int { ALIGN_LEFT = 0, ALIGN_RIGHT = 1, ALIGN_CENTRE = 2 };

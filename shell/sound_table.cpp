@@ -1,16 +1,33 @@
 #include "shell/sound_table.h"
 
 #include "shell/globals.h"
+#include "shell/program_state.h"
 
 namespace kestrine {
 
-SoundTable soundTable;
-int32_t effectsVolume = 127;
-int32_t musicVolume = 127;
-int32_t overheadEffectsOffset = 20;
-int32_t overheadMusicOffset = 20;
-uint8_t replayingSave = 0;
-engine::EngineRef<engine::EngineSound> noFitSound;
+namespace {
+
+struct SoundState {
+  SoundTable soundTable;
+  int32_t effectsVolume = 127;
+  int32_t musicVolume = 127;
+  int32_t overheadEffectsOffset = 20;
+  int32_t overheadMusicOffset = 20;
+  uint8_t replayingSave = 0;
+  engine::EngineRef<engine::EngineSound> noFitSound;
+};
+SoundState soundState;
+KESTRINE_PROGRAM_STATE(soundState);
+
+}  // namespace
+
+SoundTable& soundTable = soundState.soundTable;
+int32_t& effectsVolume = soundState.effectsVolume;
+int32_t& musicVolume = soundState.musicVolume;
+int32_t& overheadEffectsOffset = soundState.overheadEffectsOffset;
+int32_t& overheadMusicOffset = soundState.overheadMusicOffset;
+uint8_t& replayingSave = soundState.replayingSave;
+engine::EngineRef<engine::EngineSound>& noFitSound = soundState.noFitSound;
 
 namespace {
 

@@ -54,18 +54,18 @@ struct SoundTable {
   bool IsLoaded(int slot) const;
 };
 
-extern SoundTable soundTable;
+extern SoundTable& soundTable;
 
 // 0..127; the volume screen moves them in steps of 10 and save games keep them.
-extern int32_t effectsVolume;
-extern int32_t musicVolume;
+extern int32_t& effectsVolume;
+extern int32_t& musicVolume;
 // Taken off both volumes while the overhead view (state 17) is up, so the battle sits under the music.
-extern int32_t overheadEffectsOffset;
-extern int32_t overheadMusicOffset;
+extern int32_t& overheadEffectsOffset;
+extern int32_t& overheadMusicOffset;
 // Set while a saved mission's treatment is re-applied: those replays must stay silent.
-extern uint8_t replayingSave;
+extern uint8_t& replayingSave;
 // The backpack's last "no fit" remark, released with the mission.
-extern engine::EngineRef<engine::EngineSound> noFitSound;
+extern engine::EngineRef<engine::EngineSound>& noFitSound;
 
 // The volumes as passed to the engine: the overhead offsets apply in state 17 only, unclamped.
 int32_t EffectsLevel();

@@ -4,12 +4,14 @@
 
 #include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/wide_text.h"
 
 namespace kestrine {
 
 TextScrollBox sharedTextBox;
+KESTRINE_PROGRAM_STATE(sharedTextBox);
 
 namespace {
 

@@ -2,13 +2,25 @@
 
 #include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/wide_text.h"
 
 namespace kestrine {
 
-ToolTip toolTip;
-uint8_t toolTipDeferred = 0;
+namespace {
+
+struct ToolTipState {
+  ToolTip toolTip;
+  uint8_t toolTipDeferred = 0;
+};
+ToolTipState toolTipState;
+KESTRINE_PROGRAM_STATE(toolTipState);
+
+}  // namespace
+
+ToolTip& toolTip = toolTipState.toolTip;
+uint8_t& toolTipDeferred = toolTipState.toolTipDeferred;
 
 namespace {
 

@@ -28,8 +28,8 @@ class ToolTip {
   int32_t destX = 0, destY = 0, destWidth = 0, destHeight = 0;
 };
 
-extern ToolTip toolTip;
+extern ToolTip& toolTip;
 // While set, the patient view copies the tip onto the text overlay every frame.
-extern uint8_t toolTipDeferred;
+extern uint8_t& toolTipDeferred;
 
 }  // namespace kestrine

@@ -4,13 +4,26 @@
 #include "platform/desktop.h"
 #include "platform/message_queue.h"
 #include "shell/main_window.h"
+#include "shell/program_state.h"
 #include "shell/version_title.h"
 
 namespace kestrine {
 
-void* instanceHandle = nullptr;
-void* previousInstanceHandle = nullptr;
-HWND mainWindowHandle = 0;
+namespace {
+
+struct ProgramHandles {
+  void* instanceHandle = nullptr;
+  void* previousInstanceHandle = nullptr;
+  HWND mainWindowHandle = 0;
+};
+ProgramHandles programHandles;
+KESTRINE_PROGRAM_STATE(programHandles);
+
+}  // namespace
+
+void*& instanceHandle = programHandles.instanceHandle;
+void*& previousInstanceHandle = programHandles.previousInstanceHandle;
+HWND& mainWindowHandle = programHandles.mainWindowHandle;
 
 bool StartProgram(void* instance, void* previousInstance, int showCommand) {
   const std::string title = BuildWindowTitle();

@@ -8,9 +8,9 @@
 namespace kestrine {
 
 // The handles the program was started with (the movie player makes its window with them).
-extern void* instanceHandle;
-extern void* previousInstanceHandle;
-extern HWND mainWindowHandle;
+extern void*& instanceHandle;
+extern void*& previousInstanceHandle;
+extern HWND& mainWindowHandle;
 
 // 0 when the program ran; 1 when it ended at start-up (no engine, or one that failed its checks), so a
 // script or launcher can tell that the game never started.

@@ -12,10 +12,12 @@
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
 #include "shell/movie/movie_window.h"
+#include "shell/program_state.h"
 
 namespace kestrine {
 
 MoviePlayer moviePlayer;
+KESTRINE_PROGRAM_STATE(moviePlayer);
 
 namespace {
 

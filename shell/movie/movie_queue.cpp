@@ -4,17 +4,35 @@
 #include <cstring>
 
 #include "platform/movie/file_access.h"
+#include "shell/program_state.h"
 
 namespace kestrine {
 
-char movieNames[kMovieQueueLength][kMovieNameBytes] = {};
-int32_t movieFlags[kMovieQueueLength] = {};
-int32_t movieCount = 0;
-int32_t movieNextIndex = 0;
-uint8_t movieSkipLock = 0;
-int32_t movieSoundFailed = 0;
-uint8_t movieCredits = 0;
-engine::EngineRef<engine::EngineBitmap> movieStillImage;
+namespace {
+
+struct MovieQueueState {
+  char movieNames[kMovieQueueLength][kMovieNameBytes] = {};
+  int32_t movieFlags[kMovieQueueLength] = {};
+  int32_t movieCount = 0;
+  int32_t movieNextIndex = 0;
+  uint8_t movieSkipLock = 0;
+  int32_t movieSoundFailed = 0;
+  uint8_t movieCredits = 0;
+  engine::EngineRef<engine::EngineBitmap> movieStillImage;
+};
+MovieQueueState movieQueueState;
+KESTRINE_PROGRAM_STATE(movieQueueState);
+
+}  // namespace
+
+char (&movieNames)[kMovieQueueLength][kMovieNameBytes] = movieQueueState.movieNames;
+int32_t (&movieFlags)[kMovieQueueLength] = movieQueueState.movieFlags;
+int32_t& movieCount = movieQueueState.movieCount;
+int32_t& movieNextIndex = movieQueueState.movieNextIndex;
+uint8_t& movieSkipLock = movieQueueState.movieSkipLock;
+int32_t& movieSoundFailed = movieQueueState.movieSoundFailed;
+uint8_t& movieCredits = movieQueueState.movieCredits;
+engine::EngineRef<engine::EngineBitmap>& movieStillImage = movieQueueState.movieStillImage;
 
 void QueueMovie(const char* name, int32_t flag) {
   if (movieCount >= kMovieQueueLength) return;

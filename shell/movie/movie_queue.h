@@ -19,16 +19,16 @@ enum MovieFlag : int32_t {
 };
 
 // Each entry is "avi\<name>.avi".
-extern char movieNames[kMovieQueueLength][kMovieNameBytes];
-extern int32_t movieFlags[kMovieQueueLength];
-extern int32_t movieCount;      // 0..4
-extern int32_t movieNextIndex;  // the entry NextMovie gives next
-extern uint8_t movieSkipLock;   // the movie playing now cannot be skipped
+extern char (&movieNames)[kMovieQueueLength][kMovieNameBytes];
+extern int32_t (&movieFlags)[kMovieQueueLength];
+extern int32_t& movieCount;      // 0..4
+extern int32_t& movieNextIndex;  // the entry NextMovie gives next
+extern uint8_t& movieSkipLock;   // the movie playing now cannot be skipped
 // The wave-out device's error when it could not be opened for the last movie with sound, 0 when it opened.
-extern int32_t movieSoundFailed;
-extern uint8_t movieCredits;  // the run began with the credits
+extern int32_t& movieSoundFailed;
+extern uint8_t& movieCredits;  // the run began with the credits
 // The still image of the fallbacks, held while it shows.
-extern engine::EngineRef<engine::EngineBitmap> movieStillImage;
+extern engine::EngineRef<engine::EngineBitmap>& movieStillImage;
 
 // Queues "avi\<name>.avi" with its flag, if the file exists; a fifth movie is ignored, and so is a name too
 // long for its entry.

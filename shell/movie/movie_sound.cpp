@@ -4,10 +4,12 @@
 #include <limits>
 
 #include "shell/movie/movie_queue.h"
+#include "shell/program_state.h"
 
 namespace kestrine {
 
 MovieSound movieSound;
+KESTRINE_PROGRAM_STATE(movieSound);
 
 bool OpenMovieSound(const AviAudioReader& stream, HWND window) {
   StopMovieSound();

@@ -7,6 +7,7 @@
 #include "shell/movie/movie_player.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
+#include "shell/program_state.h"
 
 namespace kestrine {
 
@@ -23,6 +24,7 @@ struct PaintedState {
   int64_t sample = -2;  // -1: the background in place of a frame
 };
 PaintedState painted;
+KESTRINE_PROGRAM_STATE(painted);
 
 RECT ClientRect(HWND hwnd) {
   RECT client;

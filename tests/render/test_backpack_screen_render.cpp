@@ -4,12 +4,12 @@
 
 #include "casualty/backpack.h"
 #include "casualty/backpack_screen.h"
-#include "casualty/player_figure.h"
 #include "casualty/tool_images.h"
 #include "render/sdl_fixture.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/tooltip.h"
@@ -32,7 +32,7 @@ class BackpackScreenRender : public SdlFixture {
     kestrine::backpack = kestrine::Backpack();
     kestrine::keepBackpack = false;
     kestrine::difficulty = 0;
-    kestrine::SetChosenPlayerFigure(0);
+    kestrine::missionProgress.playerFigure = 0;
     kestrine::BuildBackpackScreen();
     kestrine::ShowOverlay();
     kestrine::pointerX = 600;  // off every hot-spot

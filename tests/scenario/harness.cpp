@@ -2,19 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <numeric>
 #include <sstream>
 
-#include "casualty/backpack.h"
-#include "casualty/backpack_screen.h"
-#include "casualty/casualty_slots.h"
-#include "casualty/report_lines.h"
-#include "casualty/injury_picker.h"
-#include "casualty/mission_score.h"
-#include "casualty/player_figure.h"
-#include "casualty/tool_images.h"
-#include "casualty/tool_table.h"
-#include "core/backend.h"
 #include "core/engine_internals.h"
 #include "platform/control_host.h"
 #include "platform/desktop.h"
@@ -23,188 +12,18 @@
 #include "platform/registry.h"
 #include "platform/window.h"
 #include "program/register_screens.h"
-#include "shell/asset_loader.h"
-#include "shell/explosion.h"
-#include "shell/fullscreen_window.h"
 #include "shell/globals.h"
-#include "shell/hotspots.h"
-#include "shell/main_window.h"
-#include "shell/movie/movie_player.h"
-#include "shell/movie/movie_queue.h"
-#include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/random.h"
-#include "shell/screen_text.h"
-#include "shell/sound_table.h"
-#include "shell/text_scroll_box.h"
-#include "shell/tooltip.h"
 #include "shell/winmain.h"
 
 namespace kestrine::scenario {
 
-namespace {
-
-void ResetSharedImages() {
-  gridBitmap.Reset();
-  for (auto& image : markerImages) image.Reset();
-  extractionMarkerImage.Reset();
-  for (auto& image : levelTextures) image.Reset();
-  wreckImage.Reset();
-  soldierIconImage.Reset();
-  gridMaskImage.Reset();
-  crosshairImage.Reset();
-  roofBreakImage.Reset();
-  kiaImage.Reset();
-  disclaimerImage.Reset();
-  openingImage.Reset();
-  menuBarsImage.Reset();
-  mainButtonImage.Reset();
-  for (auto& image : medalImages) image.Reset();
-  for (auto& image : badgeImages) image.Reset();
-  pauseMenuImage.Reset();
-  quitScreenImage.Reset();
-}
-
-void ResetExplosion() {
-  explosionSprite.reset();
-  for (auto& frame : explosionFrames) frame.Reset();
-  explosionFrameIndex = 0;
-  explosionFadeStart = 0.0f;
-  explosionFrameReciprocal = 0.0f;
-}
-
-// The overlays behind and in front of the screen text, the tool-tip and its box.
-void ResetScreenLayers() {
-  fullScreenOverlay.Reset();
-  fullScreenOverlaySprite.Reset();
-  fullScreenOverlayWidth = 0;
-  fullScreenOverlayHeight = 0;
-  menuCanvas.Reset();
-  menuCanvasSprite.Reset();
-  toolTip = ToolTip{};
-  toolTipDeferred = 0;
-}
-
-// The pack, its screen and the tools' pictures. The tool table itself is built before the program starts
-// and stays; only the pictures the screens load into its rows go.
-void ResetToolsAndBackpack() {
-  backpack = Backpack();
-  keepBackpack = false;
-  std::iota(std::begin(backpackListOrder), std::end(backpackListOrder), 0);
-  capacityFactor = 1.0f;
-  noFitShown = false;
-  noFitUntil = 0;
-  SetChosenPlayerFigure(0);
-
-  backpackScreenBuilt = false;
-  toolStripImage.Reset();
-  toolStripHighlight.Reset();
-  std::fill(std::begin(toolStripRightEdge), std::end(toolStripRightEdge), 0);
-  toolStripWidth = 0;
-  toolStripScroll = 0;
-  std::fill(std::begin(listRowBottom), std::end(listRowBottom), 0.0f);
-  loadPackImage.Reset();
-
-  for (ToolDef& tool : ToolTable) {
-    tool.sprite.Reset();
-    tool.cursorImage.Reset();
-  }
-  toolCount = 0;
-  toolSpriteSheet.Reset();
-  toolIconTotalWidth = 0;
-  toolSpritesLoaded = false;
-}
-
-void ResetMissionCasualties() {
-  ResetInjuryPicks();
-  std::fill(std::begin(pickedInjuries), std::end(pickedInjuries), 0);
-  // The score keeps its totals to itself; adding back what each holds brings it to zero through its own door.
-  AddToMissionScore(-MissionScore());
-  AddToMissionMaximum(-MissionMaximum());
-}
-
-}  // namespace
-
-void ResetProgramGlobals() {
-  // shell/movie
-  movieCount = 0;
-  movieNextIndex = 0;
-  movieSkipLock = 0;
-  movieSoundFailed = 0;
-  movieCredits = 0;
-  movieStillImage.Reset();
-  moviePlayer.window = 0;
-  // casualty: the mission's patients and the report they wrote
-  DeleteAllCasualties();
-  ClearReport();
-  // shell/globals.h
-  engineRoot.Reset();
-  engineStage.Reset();
-  engineCamera.Reset();
-  engineLights[0].Reset();
-  engineLights[1].Reset();
-  loadingScreenImage.Reset();
-  desktopRect = Rect32{};
-  screenWidth = 640;
-  screenHeight = 480;
-  gameState = STATE_LOGOS;
-  previousGameState = STATE_LOGOS;
-  gameClock = 0;
-  frameTime = 0;
-  clampCountdown = 1;
-  missionStartCountdown = 0;
-  missionClock = 0;
-  skipClockFrame = 0;
-  clockFrozen = 0;
-  nightMission = 0;
-  introPending = 0;
-  logosStarted = 0;
-  disclaimerAt = 0;
-  pointerX = 0;
-  pointerY = 0;
-  debugMode = 0;
-  woundPickerAll = 0;
-  altEnemyModel = 0;
-  loserEnding = 0;
-  missionNumber = 1;
-  difficulty = 0;
-  trainingRun = 0;
-  missionEndFlag = 0;
-  // start-up and window search
-  instanceHandle = nullptr;
-  previousInstanceHandle = nullptr;
-  mainWindowHandle = 0;
-  engineFullScreenWindow = 0;
-  // 2D layer
-  textOverlay.Reset();
-  textOverlaySprite.Reset();
-  MenuHotspots = MenuHotspotList{};
-  hotspotIndex = -1;
-  sharedTextBox = TextScrollBox{};
-  // sounds and shared assets
-  for (auto& slot : soundTable.slots) slot.Reset();
-  effectsVolume = 127;
-  musicVolume = 127;
-  overheadEffectsOffset = 20;
-  overheadMusicOffset = 20;
-  replayingSave = 0;
-  noFitSound.Reset();
-  loadingProgress = 0.0;
-  loadingStep = 0.0;
-  loadingStepDivisor = 80;
-  sharedAssetsLoaded = 0;
-  ResetSharedImages();
-  ResetExplosion();
-  ResetScreenLayers();
-  // The generator's state before anything seeds it.
-  srand(1);
-  ResetToolsAndBackpack();
-  ResetMissionCasualties();
-}
-
 Harness::Harness(const HarnessOptions& options) {
   setenv("KESTRINE_ENGINE", options.engine.c_str(), 1);
   unsetenv("KESTRINE_INPUT");
-  ResetProgramGlobals();
+  // What a fresh start of the program sees, and its screens as main registers them.
+  ResetProgramState();
   RegisterAllScreens();
   ClearMessageQueue();
   ResetWindows();
@@ -255,6 +74,8 @@ Harness::~Harness() {
     }
   }
   Finish();
+  // Nothing of this run is held past it (the engine, its pictures and sounds, the patients).
+  ResetProgramState();
   SetControlFactory(nullptr);
   SetMessageBoxRecorder(nullptr);
   SetProcessLauncherOverride(nullptr);
@@ -266,11 +87,6 @@ Harness::~Harness() {
 void Harness::Finish() {
   // Whatever an error left behind (a window still open, a control still hosted) goes without messages.
   ResetWindows();
-  mainWindow.root.Reset();
-  mainWindow.frameEvent.Reset();
-  mainWindow.mouseEvent.Reset();
-  mainWindow.keyEvent.Reset();
-  mainWindow.unusedEvent.Reset();
   EndProgram();
   SetMessageSource(nullptr);
 }

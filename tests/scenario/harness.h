@@ -16,8 +16,9 @@
 //   game.Close();                                  // WM_CLOSE: shut-down, quit, end
 //
 // The game's state is read straight from its globals (gameState, gameClock, textOverlay, ...). Every
-// harness starts from the globals' start values (ResetProgramGlobals), so tests do not leak into each
-// other; an issue that adds globals read at start adds them there.
+// harness starts from the program's start values (ResetProgramState) with every screen registered
+// (RegisterAllScreens), as main starts it, and lets go of everything the run held when it ends, so tests do
+// not leak into each other.
 #pragma once
 
 #include <cstdint>
@@ -113,9 +114,6 @@ class Harness {
   std::vector<MessageBoxRecord> boxes_;
   std::vector<std::pair<std::string, std::string>> launches_;
 };
-
-// Puts the program's globals back to the values they have when the program starts.
-void ResetProgramGlobals();
 
 // Pixels of exactly colour (r, g, b) inside the rectangle (clipped to the image).
 int CountPixels(const engine::EngineRef<engine::EngineBitmap>& image, int x, int y, int width, int height, int r, int g,

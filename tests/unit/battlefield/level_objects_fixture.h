@@ -12,7 +12,7 @@
 #include <string>
 
 #include "battlefield/level_objects.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
@@ -31,7 +31,7 @@ class LevelObjectTest : public ::testing::Test {
     std::filesystem::current_path(scratch_);
 
     engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     engineStage = engineRoot->CreateStage();
     engineCamera = engineStage->GetCamera();
     for (int slot = 0; slot < 14; ++slot)

@@ -10,7 +10,7 @@
 
 #include "battlefield/unit.h"
 #include "battlefield/unit_array.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/model_instance.h"
 #include "engine/engine.h"
 #include "nav_grid_fixture.h"
@@ -52,7 +52,7 @@ class UnitTest : public ::testing::Test {
   void SetUp() override {
     ResetProgramState();
     engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     engineStage = engineRoot->CreateStage();
     engineCamera = engineStage->GetCamera();
     soldierIconImage = engineRoot->CreateBitmap(16, 16);

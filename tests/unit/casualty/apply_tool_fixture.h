@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "casualty/backpack.h"
-#include "casualty/mission_score.h"
 #include "casualty/patient.h"
 #include "casualty/tool_drawer.h"
 #include "casualty/treatment_switches.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/sound_table.h"
 #include "wound_fixture.h"
 
@@ -24,13 +24,7 @@ namespace kestrine::testing {
 
 class TreatedPatient : public RecordingPatient {
  public:
-  void ShowTreatmentVisual(const TreatmentVisual& visual) override { visuals.push_back(visual); }
-  int32_t PlayAnimation(int32_t pose) override {
-    animations.push_back(pose);
-    return 1;
-  }
   void ShowRemark(std::string_view text) override { remarks.emplace_back(text); }
-  void SetBloodPoolRate(float rate) override { poolRates.push_back(rate); }
 
   bool Showed(TreatmentVisualKind kind) const {
     return std::any_of(visuals.begin(), visuals.end(), [&](const TreatmentVisual& v) { return v.kind == kind; });
@@ -49,10 +43,10 @@ class TreatedPatient : public RecordingPatient {
     return false;
   }
 
-  std::vector<TreatmentVisual> visuals;
-  std::vector<int32_t> animations;
+  std::vector<TreatmentVisual>& visuals = body.visuals;
+  std::vector<int32_t>& animations = body.animations;
   std::vector<std::string> remarks;
-  std::vector<float> poolRates;
+  std::vector<float>& poolRates = body.poolRates;
 };
 
 // Step lists built by a test: each list gets its terminator, and stays where it is while the test runs.

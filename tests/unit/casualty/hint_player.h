@@ -11,7 +11,7 @@
 #include "apply_tool_fixture.h"
 #include "casualty/body_parts.h"
 #include "casualty/hints.h"
-#include "casualty/mission_score.h"
+#include "shell/mission_progress.h"
 #include "casualty/tool_matching.h"
 
 namespace kestrine::testing {
@@ -99,10 +99,10 @@ inline int32_t PlayKit(TreatedPatient& patient, const TreatmentStep& woundStep) 
   for (const TreatmentStep* step = WoundTypeTable[kitRow].lists[0]; !IsListEnd(step); step = step->next) {
     bool played = false;
     for (int32_t part : PartsFor(patient, step->tool, woundStep.location, woundStep.side, true)) {
-      const int32_t before = MissionScore();
+      const int32_t before = missionProgress.missionScore;
       patient.ApplyTool(step->tool, part, 0, 0, 0);
-      if (MissionScore() != before || patient.lastStep == step || patient.lastStep == &woundStep) {
-        paid += MissionScore() - before;
+      if (missionProgress.missionScore != before || patient.lastStep == step || patient.lastStep == &woundStep) {
+        paid += missionProgress.missionScore - before;
         played = true;
         break;
       }

@@ -10,7 +10,6 @@
 #include "casualty/after_action_report.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/patient_view_teardown.h"
-#include "casualty/report_inputs.h"
 #include "casualty/report_lines.h"
 #include "shell/globals.h"
 #include "vitals_fixture.h"
@@ -41,15 +40,17 @@ class ReportTest : public WoundTest {
     missionNumber = 3;
     difficulty = 0;
     missionEndFlag = 3;
-    SetEarlyFinishTime(0);
-    SetExtractionBonus(0);
-    SetCampaignTotals(200, 300);
+    earlyFinishTime = 0;
+    extractionBonus = 0;
+    missionProgress.campaignScore = 200;
+    missionProgress.campaignMaximum = 300;
     releases_ = 0;
   }
   void TearDown() override {
     DeleteAllCasualties();
     ClearReport();
-    SetCampaignTotals(0, 0);
+    missionProgress.campaignScore = 0;
+    missionProgress.campaignMaximum = 0;
     missionEndFlag = saved_.endFlag;
     loserEnding = saved_.loserEnding;
     WoundTest::TearDown();
@@ -131,7 +132,7 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
   currentPatient = &enemy;
 
   missionEndFlag = 1;
-  SetEarlyFinishTime(95000);
+  earlyFinishTime = 95000;
   SetMissionScores(40, 100);
   loserEnding = 0;
   TearDownPatientView(true);
@@ -152,7 +153,7 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
                     "", "\x01\x04Missed treatments:", "Bandage to head", "Bandage to right upper arm", "",
                     "\x01\x02Unnecessary treatments:", "Attempted return to action", ""});
   EXPECT_EQ(Report(), expected);
-  EXPECT_EQ(MissionScore(), 43);
+  EXPECT_EQ(missionProgress.missionScore, 43);
   EXPECT_EQ(loserEnding, 0) << "the leader was captured";
   EXPECT_EQ(releases_, 4) << "every casualty let go once";
   EXPECT_TRUE(AllSlotsEmpty());
@@ -183,8 +184,10 @@ TEST_F(ReportTest, VerdictLinesFollowTheCallAndWhoHeIs) {
     patient.verdict = c.verdict;
     WriteAfterActionReport();
     std::vector<std::string> expected = {
-        "\x01Mission Score: " + std::to_string(MissionScore()) + "/" + std::to_string(MissionMaximum()),
-        "\x01Total Score:       " + std::to_string(200 + MissionScore()) + "/" + std::to_string(300 + MissionMaximum()),
+        "\x01Mission Score: " + std::to_string(missionProgress.missionScore) + "/" +
+            std::to_string(missionProgress.missionMaximum),
+        "\x01Total Score:       " + std::to_string(200 + missionProgress.missionScore) + "/" +
+            std::to_string(300 + missionProgress.missionMaximum),
         ""};
     Append(expected, WoundHeading(WOUND_FACE_LACERATIONS));
     expected.push_back(
@@ -209,8 +212,8 @@ TEST_F(ReportTest, TheMissionEndFlagWordsTheResultAndMovesTheScore) {
     std::vector<std::string> lines;  // before the score lines
     int32_t scoreAfter;
   };
-  SetEarlyFinishTime(220000);
-  SetExtractionBonus(12);
+  earlyFinishTime = 220000;
+  extractionBonus = 12;
   const Case cases[] = {
       {1, 40, {"\x01Time Bonus:         7"}, 47},
       {2, 40, {"\x01Time ran out"}, 40},
@@ -235,7 +238,7 @@ TEST_F(ReportTest, TheMissionEndFlagWordsTheResultAndMovesTheScore) {
     Append(expected, {"\x01Mission Score: " + std::to_string(c.scoreAfter) + "/90",
                       "\x01Total Score:       " + std::to_string(200 + c.scoreAfter) + "/390", ""});
     EXPECT_EQ(Report(), expected) << "flag " << c.flag << ", score " << c.scoreBefore;
-    EXPECT_EQ(MissionScore(), c.scoreAfter) << "flag " << c.flag;
+    EXPECT_EQ(missionProgress.missionScore, c.scoreAfter) << "flag " << c.flag;
   }
 }
 
@@ -260,7 +263,7 @@ TEST_F(ReportTest, TheFirstTrainingMissionScoresItselfAndListsNoCasualty) {
   loserEnding = 0;
   TearDownPatientView(true);
   EXPECT_EQ(Report(), (std::vector<std::string>{"\x01Time ran out", ""}));
-  EXPECT_EQ(MissionMaximum(), 12) << "the maximum becomes what was scored";
+  EXPECT_EQ(missionProgress.missionMaximum, 12) << "the maximum becomes what was scored";
   EXPECT_EQ(loserEnding, 1) << "the leader was not judged";
   EXPECT_EQ(releases_, 2);
   EXPECT_TRUE(AllSlotsEmpty());

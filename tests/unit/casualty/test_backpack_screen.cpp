@@ -88,7 +88,7 @@ TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) 
   const int fullBar = CountOnRow(WeightBarRow(), 0x140000) + CountOnRow(WeightBarRow(), 0x780000);
   UnloadBackpackScreen();
   keepBackpack = false;
-  SetChosenPlayerFigure(2);
+  missionProgress.playerFigure = 2;
   Build();
   EXPECT_EQ(backpack.maxWeight, 32.0f);
   EXPECT_EQ(backpack.maxVolume, 400.0f);

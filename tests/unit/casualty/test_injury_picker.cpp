@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "casualty/serious_wound_caps.h"
+#include "shell/mission_table.h"
 #include "wound_fixture.h"
 
 namespace kestrine::testing {
@@ -100,7 +100,7 @@ TEST_F(PickerTest, ASpecialCasualtyWithNoPreferredRowLeftFallsThroughToTheMissio
   for (int32_t preferred : preferredInjuries) {
     if (WoundTypeTable[preferred].severity != SEVERITY_MAJOR) pickedInjuries[pickedInjuryCount++] = preferred;
   }
-  seriousInjuryCount = SeriousWoundCap(1, 0);
+  seriousInjuryCount = MissionTable[0].seriousCaps[0];
   const int32_t filtered = PickCasualtyInjury(1);
   EXPECT_FALSE(IsPreferred(filtered));
   EXPECT_NE(WoundTypeTable[filtered].severity, SEVERITY_MAJOR);
@@ -113,7 +113,7 @@ TEST_F(PickerTest, TheSeriousCapHoldsInEveryPass) {
       difficulty = d;
       srand(static_cast<uint32_t>(mission * 10 + d));
       ResetInjuryPicks();
-      const int32_t cap = SeriousWoundCap(mission, d);
+      const int32_t cap = MissionTable[mission - 1].seriousCaps[d];
       int serious = 0;
       std::vector<int32_t> drawn = DrawAll(1);
       for (size_t i = 0; i < drawn.size(); ++i) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "casualty/mission_score.h"
+#include "shell/mission_progress.h"
 #include "wound_fixture.h"
 
 namespace kestrine::testing {
@@ -109,7 +109,7 @@ TEST_F(WoundTest, EveryRowSetsUpItsClocksConditionTracksFindingsAndMaximum) {
     RecordingPatient patient;
     patient.clockMs = 1234;
     patient.dead = 1;
-    const int32_t maximumBefore = MissionMaximum();
+    const int32_t maximumBefore = missionProgress.missionMaximum;
     SetUpWound(patient, row, nullptr);
     SCOPED_TRACE("row " + std::to_string(row));
 
@@ -159,7 +159,7 @@ TEST_F(WoundTest, EveryRowSetsUpItsClocksConditionTracksFindingsAndMaximum) {
     }
     EXPECT_EQ(SumActivePoints(patient), findings);
     EXPECT_EQ(patient.maxScore, findings + w.bonus + 5);
-    EXPECT_EQ(MissionMaximum() - maximumBefore, patient.maxScore);
+    EXPECT_EQ(missionProgress.missionMaximum - maximumBefore, patient.maxScore);
     EXPECT_EQ(patient.missedSteps.count, 0);
   }
 }
@@ -403,11 +403,11 @@ TEST_F(ApplyTest, ARightStepAdvancesMergesNextAndExtraAndScores) {
                            .flags = STEP_SETS_CONSCIOUS | STEP_SETS_CAN_SPEAK | STEP_SETS_MOVABLE};
   const TreatmentStep* cursor = kMixedFindings;
   int32_t multipliers[3] = {1, 1, 1};
-  const int32_t missionBefore = MissionScore();
+  const int32_t missionBefore = missionProgress.missionScore;
   ApplyStep(patient, &cursor, &step, kNextFindings, kExtraFindings, 10, multipliers, 0);
   EXPECT_EQ(cursor, kNextFindings);
   EXPECT_EQ(patient.score, 10);
-  EXPECT_EQ(MissionScore() - missionBefore, 10);
+  EXPECT_EQ(missionProgress.missionScore - missionBefore, 10);
   EXPECT_STREQ(Slot(0).action, "next head");
   EXPECT_EQ(Slot(0).source, &step);
   EXPECT_STREQ(Slot(3).action, "next thigh");
@@ -565,12 +565,12 @@ TEST_F(WoundTest, ChangeWoundReleasesTheOldWoundAndSetsTheNewOneUpAndRowsOutside
 TEST_F(WoundTest, EviscerationMaximumFindingsAndChestTexture) {
   const WoundType& w = WoundTypeTable[WOUND_EVISCERATION];
   RecordingPatient patient;
-  const int32_t maximumBefore = MissionMaximum();
+  const int32_t maximumBefore = missionProgress.missionMaximum;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
 
   EXPECT_EQ(patient.maxScore, SumActivePoints(patient) + w.bonus + 5);
   EXPECT_EQ(w.bonus, 20);
-  EXPECT_EQ(MissionMaximum() - maximumBefore, patient.maxScore);
+  EXPECT_EQ(missionProgress.missionMaximum - maximumBefore, patient.maxScore);
 
   // The wound's glove findings replaced the healthy ones; the Action and the dressing are no findings.
   const TreatmentStep* head = FindStep(w.lists[0], TOOL_GLOVE, kWholeHead);

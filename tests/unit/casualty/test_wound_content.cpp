@@ -66,7 +66,7 @@ TEST_F(WoundContentTest, EveryCasualtyTreatedByTheBookEarnsItsMaximumWithoutAMis
       SetUpCasualty(patient, row);
       if (!sidesSeen.insert(patient.side).second) continue;
       const std::string where = Describe(row, patient);
-      const int32_t missionBefore = MissionScore();
+      const int32_t missionBefore = missionProgress.missionScore;
       ASSERT_EQ(patient.score, 0) << where;
 
       const int32_t kitPaid = TreatByTheBook(patient, where, [&](const TreatmentStep& step) {
@@ -81,7 +81,7 @@ TEST_F(WoundContentTest, EveryCasualtyTreatedByTheBookEarnsItsMaximumWithoutAMis
       patient.JudgeDisposition(lite ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
       EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << where;
       EXPECT_EQ(patient.score + kitPaid, patient.maxScore) << where;
-      EXPECT_EQ(MissionScore() - missionBefore, patient.maxScore) << where;
+      EXPECT_EQ(missionProgress.missionScore - missionBefore, patient.maxScore) << where;
       EXPECT_EQ(SumActivePoints(patient), 0) << where << ": findings left unexamined";
       EXPECT_EQ(patient.mistakes, 0) << where;
       EXPECT_EQ(missionEndFlag, 0) << where;
@@ -144,14 +144,14 @@ TEST_F(WoundContentTest, EveryHarmfulMoveOfAWoundCostsItsPointsAndIsLoggedAsWron
       const std::string where = Describe(row, patient) + ", \"" + harm.step->action + "\"";
       const int32_t cost = -harm.step->points * patient.multipliers[harm.track];
       const int32_t scoreBefore = patient.score;
-      const int32_t missionBefore = MissionScore();
+      const int32_t missionBefore = missionProgress.missionScore;
 
       ASSERT_TRUE(ApplyStepOf(patient, harm.step->tool, *harm.step, true)) << where << ": cannot be done";
       ++harmsTried;
 
       EXPECT_GT(cost, 0) << where << ": a harmful move must cost something";
       EXPECT_EQ(patient.score, scoreBefore - cost) << where;
-      EXPECT_EQ(MissionScore(), missionBefore - cost) << where;
+      EXPECT_EQ(missionProgress.missionScore, missionBefore - cost) << where;
       ASSERT_EQ(patient.wrongActions.count, 1) << where;
       EXPECT_EQ(patient.wrongActions.entries[0].step, harm.step) << where;
       EXPECT_EQ(patient.doneSteps.count, 0) << where;

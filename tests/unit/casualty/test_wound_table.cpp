@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "casualty/tool_table.h"
-#include "casualty/wound_table_validation.h"
 #include "wound_fixture.h"
+#include "wound_table_validation.h"
 
 namespace kestrine::testing {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "backpack_fixture.h"
 #include "casualty/backpack_screen.h"
-#include "casualty/player_figure.h"
 #include "casualty/tool_images.h"
 #include "shell/hotspots.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/tooltip.h"
@@ -37,7 +37,7 @@ class ToolScreenTest : public BackpackTest {
     ClearHotspots();
     pointerX = 0;
     pointerY = 0;
-    SetChosenPlayerFigure(0);
+    missionProgress.playerFigure = 0;
   }
 
   void TearDown() override {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,8 +22,8 @@
 
 namespace kestrine::testing {
 
-// A patient whose body only writes down what it is asked to do.
-class RecordingPatient : public Patient {
+// A body that only writes down what it is asked to do.
+class RecordingBody : public PatientBody {
  public:
   struct Paint {
     BodyLocation location;
@@ -43,9 +44,34 @@ class RecordingPatient : public Patient {
   void ReleaseInjuryProp() override { calls.push_back("ReleaseInjuryProp"); }
   void CreateBloodPools(int32_t row) override { calls.push_back("CreateBloodPools " + std::to_string(row)); }
   void MakeSpurtDrops() override { calls.push_back("MakeSpurtDrops"); }
+  void ShowTreatmentVisual(const TreatmentVisual& visual) override { visuals.push_back(visual); }
+  int32_t PlayAnimation(int32_t pose) override {
+    animations.push_back(pose);
+    return 1;
+  }
+  void SetBloodPoolRate(float rate) override { poolRates.push_back(rate); }
+  void ReleasePatient() override {
+    if (releaseCount != nullptr) ++*releaseCount;
+  }
 
   std::vector<std::string> calls;
   std::vector<Paint> paints;
+  std::vector<TreatmentVisual> visuals;
+  std::vector<int32_t> animations;
+  std::vector<float> poolRates;
+  int* releaseCount = nullptr;  // counts releases past the patient's deletion
+};
+
+// A patient with a recording body; what the body was asked is read from the patient.
+class RecordingPatient : public Patient {
+ public:
+  using Paint = RecordingBody::Paint;
+
+  RecordingPatient() : Patient(std::make_unique<RecordingBody>()) {}
+
+  RecordingBody& body = static_cast<RecordingBody&>(Body());
+  std::vector<std::string>& calls = body.calls;
+  std::vector<Paint>& paints = body.paints;
 };
 
 class WoundTest : public ::testing::Test {

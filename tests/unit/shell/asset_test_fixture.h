@@ -10,42 +10,23 @@
 #include "shell/explosion.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 
 namespace kestrine::testing {
 
-// Puts every shared setting back to its start-up value, so no test sees another's leftovers.
-inline void ResetSharedAssetState() {
-  ReleaseAssets();
-  ReleaseNoFitSound();
-  sharedAssetsLoaded = 0;
-  loadingProgress = 0.0;
-  loadingStep = 0.0;
-  loadingStepDivisor = 80;
-  effectsVolume = 127;
-  musicVolume = 127;
-  overheadEffectsOffset = 20;
-  overheadMusicOffset = 20;
-  replayingSave = 0;
-  gameState = STATE_LOGOS;
-  previousGameState = STATE_LOGOS;
-  missionNumber = 1;
-  missionEndFlag = 0;
-  explosionFrameIndex = 0;
-}
-
+// Every test starts from the program's start values, so no test sees another's leftovers.
 class AssetTest : public Screen2dTest {
  protected:
   void SetUp() override {
-    ResetSharedAssetState();
+    ResetProgramState();
     Screen2dTest::SetUp();
   }
 
   void TearDown() override {
-    ResetSharedAssetState();
-    loadingScreenImage.Reset();
     Screen2dTest::TearDown();
+    ResetProgramState();
   }
 
   static std::string DebugLog() { return engine::CoreOf(*engineRoot).DebugLog(); }

@@ -25,28 +25,19 @@
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "unit/platform/movie_test_files.h"
 
 namespace kestrine::testing {
 
-// The queue and the player as the program starts.
+// The queue and the player as the program starts: the sound and the file of a movie a test left playing
+// are closed, and the window of an earlier program (test) is gone with it.
 inline void ResetMovieState() {
   StopMovieSound();
   CloseMovieFile();
-  moviePlayer.playing = false;
-  moviePlayer.currentTime = 0;
-  movieCount = 0;
-  movieNextIndex = 0;
-  movieSkipLock = 0;
-  movieSoundFailed = 0;
-  movieCredits = 0;
-  movieStillImage.Reset();
-  // The window of an earlier program (test) is gone with it.
   DestroyWindowCanvas(moviePlayer.window);
-  moviePlayer.window = 0;
-  for (auto& name : movieNames) name[0] = '\0';
-  for (auto& flag : movieFlags) flag = 0;
+  ResetProgramState();
 }
 
 // What one queued movie showed while it played: the first and the last movie time seen.
@@ -115,7 +106,6 @@ class MovieTest : public Screen2dTest {
   void SetUp() override {
     ClearMessageQueue();
     ResetMovieState();
-    engineFullScreenWindow = 0;
     SetForeignWindowProvider(nullptr);
     Screen2dTest::SetUp();
     engineRoot->SetDisplayMode(640, 480, 16);
@@ -127,7 +117,6 @@ class MovieTest : public Screen2dTest {
     Screen2dTest::TearDown();
     ResetWindows();
     ClearMessageQueue();
-    engineFullScreenWindow = 0;
     SetForeignWindowProvider(DefaultForeignWindowProvider());
   }
 

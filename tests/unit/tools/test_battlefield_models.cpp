@@ -10,7 +10,7 @@
 
 #include "battlefield/unit.h"
 #include "battlefield/vehicle.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
@@ -32,7 +32,7 @@ class BattlefieldModelsTest : public ::testing::Test {
     previous_ = fs::current_path();
     fs::current_path(dir_);
     engineRoot = engine::CreateEngineRoot("headless");
-    engineRoot->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     engineStage = engineRoot->CreateStage();
     engineCamera = engineStage->GetCamera();
     soldierIconImage = engineRoot->CreateBitmap(16, 16);
@@ -57,7 +57,7 @@ class BattlefieldModelsTest : public ::testing::Test {
     unit.Place(Vector3(0, 400, 0), side, 0, 0);
     return unit;
   }
-  static std::string Log() { return engineRoot->Core().DebugLog(); }
+  static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
   static Vector3 At(Unit& u, const wchar_t* part) { return Vector3(u.body->FindPart(part)->GetPosition()); }
 
   fs::path dir_, previous_;

@@ -1,5 +1,5 @@
 // The wound table check.
-#include "casualty/wound_table_validation.h"
+#include "wound_table_validation.h"
 
 #include <algorithm>
 #include <cstring>
