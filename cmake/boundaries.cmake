@@ -1,12 +1,14 @@
 # Proves at configure time that the folders' boundaries are build errors, with the include roots the game's
-# libraries really get: the engine's inside is out of every game folder's reach, and the shell cannot include
-# the subsystems above it. A first probe that must build shows the failures come from the include alone.
+# libraries really get: the engine's inside is out of every game folder's reach, and neither the shell nor
+# casualty care can include the folders above them. Probes that must build show that the failures come from
+# the include alone.
 
 set(KESTRINE_ENGINE_INCLUDE ${CMAKE_SOURCE_DIR}/engine/include)
 set(KESTRINE_SHELL_ROOTS
     -I${KESTRINE_ENGINE_INCLUDE} -I${CMAKE_BINARY_DIR}/include-roots/platform -I${CMAKE_BINARY_DIR}/include-roots/shell)
-set(KESTRINE_FRONTEND_ROOTS ${KESTRINE_SHELL_ROOTS} -I${CMAKE_BINARY_DIR}/include-roots/casualty
-    -I${CMAKE_BINARY_DIR}/include-roots/battlefield -I${CMAKE_BINARY_DIR}/include-roots/frontend)
+set(KESTRINE_CASUALTY_ROOTS ${KESTRINE_SHELL_ROOTS} -I${CMAKE_BINARY_DIR}/include-roots/casualty)
+set(KESTRINE_FRONTEND_ROOTS ${KESTRINE_CASUALTY_ROOTS} -I${CMAKE_BINARY_DIR}/include-roots/battlefield
+    -I${CMAKE_BINARY_DIR}/include-roots/frontend)
 
 # kestrine_probe(<name> <must build: TRUE|FALSE> <include> <roots...>)
 function(kestrine_probe name must_build header)
@@ -16,7 +18,8 @@ function(kestrine_probe name must_build header)
               CXX_STANDARD 20
               OUTPUT_VARIABLE output)
   if(must_build AND NOT built)
-    message(FATAL_ERROR "Boundary probe ${name}: a game file including \"${header}\" should build but does not:\n${output}")
+    message(FATAL_ERROR
+            "Boundary probe ${name}: a game file including \"${header}\" should build but does not:\n${output}")
   elseif(NOT must_build AND built)
     message(FATAL_ERROR "Boundary probe ${name}: a game file including \"${header}\" builds; that boundary is open")
   endif()
@@ -33,4 +36,9 @@ foreach(upward casualty/patient.h frontend/frontend_screens.h battlefield/battle
                program/register_screens.h)
   string(MAKE_C_IDENTIFIER ${upward} probe)
   kestrine_probe(shell_${probe} FALSE ${upward} ${KESTRINE_SHELL_ROOTS})
+endforeach()
+kestrine_probe(casualty_public TRUE "casualty/patient.h" ${KESTRINE_CASUALTY_ROOTS})
+foreach(upward frontend/frontend_screens.h battlefield/battlefield_screens.h)
+  string(MAKE_C_IDENTIFIER ${upward} probe)
+  kestrine_probe(casualty_${probe} FALSE ${upward} ${KESTRINE_CASUALTY_ROOTS})
 endforeach()
