@@ -11,6 +11,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "casualty/backpack.h"
@@ -30,10 +31,22 @@
 #include "shell/main_window.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
+#include "shell/overlays.h"
 #include "shell/program_state.h"
+#include "shell/screen_table.h"
 
 namespace kestrine::scenario {
 namespace {
+
+// A body that only counts its releases (the patient is deleted right after one).
+class CountingBody : public NoBody {
+ public:
+  explicit CountingBody(int* releases) : releases_(releases) {}
+  void ReleasePatient() override { ++*releases_; }
+
+ private:
+  int* releases_;
+};
 
 // What a player or a later screen could notice, one line per step of the run.
 std::string Snapshot(const char* step) {
@@ -124,6 +137,45 @@ TEST(ProgramRuns, AStateNoSubsystemRegisteredSaysItsScreenIsNotBuiltOnceAndDoesN
   EXPECT_EQ(said, 1);
 }
 
+// Closing the window: each screen's release is recorded, and the real one (where there is one) runs.
+std::vector<int> released;
+bool overlaysGoneBefore[32];
+void (*realRelease[32])();
+template <int kState>
+void RecordRelease() {
+  released.push_back(kState);
+  overlaysGoneBefore[kState] = !fullScreenOverlay;
+  if (realRelease[kState]) realRelease[kState]();
+}
+
+TEST(ProgramRuns, ClosingTheWindowHasTheScreensLetGoInOrderThenTheOverlaysThenTheSlotScreens) {
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  SetGameState(STATE_BACKPACK);
+  game.Frame(16);
+  ASSERT_TRUE(backpackScreenBuilt);
+  int patientReleases = 0;
+  casualties[0] = std::make_unique<Patient>(std::make_unique<CountingBody>(&patientReleases));
+  const std::pair<int, void (*)()> recorders[] = {
+      {17, RecordRelease<17>}, {18, RecordRelease<18>}, {15, RecordRelease<15>}, {14, RecordRelease<14>},
+      {13, RecordRelease<13>}, {3, RecordRelease<3>},   {4, RecordRelease<4>},   {20, RecordRelease<20>}};
+  released.clear();
+  for (const auto& [state, recorder] : recorders) {
+    Screen screen = FindScreen(state) ? *FindScreen(state) : Screen{};
+    realRelease[state] = screen.release;
+    screen.release = recorder;
+    RegisterScreen(state, screen);
+  }
+  game.Close();
+  // A screen two states share (the slot screens, the briefing and debriefing) lets go once, by its first.
+  EXPECT_EQ(released, (std::vector<int>{17, 18, 15, 14, 13, 3}));
+  EXPECT_FALSE(overlaysGoneBefore[13]);
+  EXPECT_TRUE(overlaysGoneBefore[3]);
+  EXPECT_FALSE(backpackScreenBuilt);
+  EXPECT_EQ(patientReleases, 1);
+  EXPECT_FALSE(casualties[0]);
+}
+
 // ---- no global outside a registered record ----
 
 struct Symbol {
@@ -211,15 +263,6 @@ TEST(ProgramState, EveryWritableGlobalOfTheGameLibrariesIsARegisteredRecordOfIts
 }
 
 // ---- resets that do more than put back a fresh record ----
-
-class CountingBody : public NoBody {
- public:
-  explicit CountingBody(int* releases) : releases_(releases) {}
-  void ReleasePatient() override { ++*releases_; }
-
- private:
-  int* releases_;
-};
 
 TEST(ProgramState, TheResetKeepsTheToolRowsDropsTheirPicturesAndReleasesEachPatientOnce) {
   auto root = engine::CreateEngineRoot("headless");
