@@ -5,6 +5,7 @@
 #include "frontend/frontend_screens.h"
 
 #include "casualty/patient_view_teardown.h"
+#include "frontend/high_score_screen.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
 #include "shell/game_state.h"
@@ -45,6 +46,8 @@ bool HighlightOnly(int, int32_t x, int32_t y) {
 }
 
 void ScrollPlayerControls(bool hit) { ScrollWhileOnArrows(hit, kScrollUpButton, kScrollDownButton); }
+
+void HighScoreClick(int32_t, int32_t) { HighScoreButtonAction(ButtonLastHovered()); }
 
 // ---- entry actions ----
 void EnterDisclaimer() {
@@ -120,7 +123,7 @@ void RegisterFrontendScreens() {
                  Screen{.enter = ClearScreenLayers, .click = LastHovered, .hover = ScrollPlayerControls});
   // The volume, high-score and quit screens are drawn by whoever opens them.
   RegisterScreen(STATE_VOLUME, Screen{.click = LastHovered});
-  RegisterScreen(STATE_HIGH_SCORES, Screen{.click = LastHovered});
+  RegisterScreen(STATE_HIGH_SCORES, Screen{.click = HighScoreClick, .hover = HighScoreHover, .key = HighScoreKey});
   RegisterScreen(STATE_PLAYER_SELECT, Screen{.enter = EnterPlayerSelect, .mouse = TextBoxButtons});
   RegisterScreen(STATE_BRIEFING, Screen{.enter = EnterBriefing, .mouse = TextBoxButtons, .key = DeveloperKeys});
   RegisterScreen(STATE_DEBRIEFING,

@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "casualty/report_inputs.h"
 #include "frontend/high_score_table.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/wide_text.h"
@@ -72,7 +72,8 @@ bool EnterHighScore() {
   LoadHighScores();
   // The page is the difficulty's; a difficulty from anywhere else still lands on one of the three.
   const int32_t page = std::clamp<int32_t>(difficulty, 0, kHighScorePages - 1);
-  const int32_t row = InsertHighScore(highScoreTable, page, CampaignScore(), CampaignMaximum(), missionNumber);
+  const int32_t row = InsertHighScore(highScoreTable, page, missionProgress.campaignScore,
+                                      missionProgress.campaignMaximum, missionNumber);
   if (row < 0) return false;
   nameLength = 0;
   highScoreEntryRow = row;

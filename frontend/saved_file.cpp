@@ -8,7 +8,7 @@
 #include <optional>
 #include <system_error>
 
-#include "platform/movie/file_access.h"
+#include "engine/game_path.h"
 
 namespace kestrine {
 
@@ -23,7 +23,7 @@ std::string Slashed(std::string path) {
 
 bool ReadSavedFile(const std::string& gamePath, uint8_t* out, size_t capacity, size_t& got) {
   got = 0;
-  const std::optional<std::string> real = ResolveGamePath(gamePath);
+  const std::optional<std::string> real = engine::ResolveGamePath(gamePath);
   if (!real) return false;
   std::FILE* file = std::fopen(real->c_str(), "rb");
   if (!file) return false;
@@ -39,11 +39,11 @@ bool WriteSavedFile(const std::string& gamePath, const uint8_t* bytes, size_t si
   if (name.empty()) return false;
 
   // A fresh data tree has no savedGames folder yet: the first save makes it.
-  std::optional<std::string> realFolder = ResolveGamePath(folder);
+  std::optional<std::string> realFolder = engine::ResolveGamePath(folder);
   if (!realFolder) {
     std::error_code ec;
     std::filesystem::create_directories(Slashed(folder), ec);
-    realFolder = ResolveGamePath(folder);
+    realFolder = engine::ResolveGamePath(folder);
     if (!realFolder) return false;
   }
   std::error_code ec;
@@ -51,7 +51,7 @@ bool WriteSavedFile(const std::string& gamePath, const uint8_t* bytes, size_t si
 
   // An existing file keeps the spelling it has on disk; a read-only one is the player's wish to keep it.
   std::string target = *realFolder + "/" + name;
-  if (const std::optional<std::string> existing = ResolveGamePath(gamePath)) {
+  if (const std::optional<std::string> existing = engine::ResolveGamePath(gamePath)) {
     target = *existing;
     struct stat info {};
     if (::stat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||

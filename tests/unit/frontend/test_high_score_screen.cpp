@@ -4,11 +4,11 @@
 
 #include <cstring>
 
-#include "casualty/report_inputs.h"
 #include "frontend/high_score_screen.h"
 #include "frontend/high_score_table.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 #include "unit/shell/scratch_tree.h"
@@ -32,21 +32,20 @@ class HighScoreScreenTest : public testing::Screen2dTest {
     CreateOverlays();
     openingImage = engineRoot->CreateBitmap(640, 480);
     menuBarsImage = engineRoot->CreateBitmap(184, 172);
+    // Quitting from a debriefing.
     gameState = STATE_QUIT_CONFIRM;
     previousGameState = STATE_DEBRIEFING;
-    trainingRun = 0;
     srand(1);
   }
   void TearDown() override {
     openingImage.Reset();
     menuBarsImage.Reset();
-    SetCampaignTotals(0, 0);
-    gameState = previousGameState = STATE_LOGOS;
-    difficulty = 0;
-    missionNumber = 1;
-    trainingRun = 0;
-    ResetProgramState();
     Screen2dTest::TearDown();
+    ResetProgramState();
+  }
+  static void SetCampaignTotals(int32_t score, int32_t maximum) {
+    missionProgress.campaignScore = score;
+    missionProgress.campaignMaximum = maximum;
   }
   void Redraw() {
     ClearTextOverlay();
