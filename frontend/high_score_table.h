@@ -52,7 +52,7 @@ bool DecodeHighScores(const uint8_t* bytes, size_t size, HighScoreTable& table);
 HighScoreFileBytes EncodeHighScores(const HighScoreTable& table);
 
 // ---- the table in memory ----
-// The table of a first start: three names with their scores on each page, their missions and maxima
+// The table of a first start: five names with their scores on each page, their missions and maxima
 // drawn with the game's generator (one draw per filled row, in row order), the other rows empty.
 void BuildDefaultTable();
 // Page 0; the file's table, or the defaults when the file is missing or too short.
