@@ -22,7 +22,7 @@ enum SaveKind : int32_t {
 // The first word of a save file, by kind (all three are seven characters).
 extern const char* const kSaveKindWords[3];
 
-constexpr int kSaveRibbonCount = 8;
+constexpr int kSaveRibbonCount = 8;  // the campaign record's counters, as a save lays them out
 constexpr int kSaveBadgeCount = 3;
 constexpr int kSaveToolCount = 48;
 constexpr int kSaveUnitLimit = 25;

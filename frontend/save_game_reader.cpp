@@ -14,9 +14,11 @@
 #include "casualty/tool_table.h"
 #include "casualty/wound_types.h"
 #include "frontend/save_game.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine {
 
+static_assert(kSaveRibbonCount == kRibbonCount && kSaveBadgeCount == kBadgeCount);
 static_assert(kSaveToolCount == kToolCount);
 static_assert(kSaveUnitLimit == kUnitSlotCount);
 static_assert(kSavePatientLimit == kCasualtySlotCount);
