@@ -57,9 +57,9 @@ TEST_F(SaveSlotFile, WhatCannotBeWrittenLeavesTheOldSave) {
   bad.musicVolume = 200;
   EXPECT_FALSE(WriteSaveToSlot(2, bad));
   EXPECT_EQ(ReadSaveFromSlot(2).save.musicVolume, 57);
-}
 
-TEST_F(SaveSlotFile, NoFolderCanBeMadeWhereAFileStands) {
+  // No folder can be made where a file stands.
+  std::filesystem::remove_all(tree_.PathOf("savedGames"));
   tree_.WriteBytes("savedGames", "not a folder");
   EXPECT_FALSE(WriteSaveSlotText(0, "x\n"));
   EXPECT_EQ(FileText(tree_.PathOf("savedGames")), "not a folder");
