@@ -24,8 +24,15 @@ struct MissionProgress {
   int32_t unread = 1;        // set to 1 and read by nothing
   int32_t savedExtra = 0;    // kept in save games only
   int32_t playerFigure = 0;  // 0..2
+
+  // A new campaign: every value back to its start, with the given extra value, figure and unread flag. The
+  // name is not kept.
+  void Reset(const char* name, int32_t extra, int32_t figure, int32_t flag);
 };
 
 extern MissionProgress missionProgress;
+
+// The next mission of the campaign or of the training (mission number + 1).
+void AdvanceMission();
 
 }  // namespace kestrine

@@ -136,12 +136,12 @@ TEST_F(GameStateTest, AStateOutsideTheTableIsRefused) {
   EXPECT_EQ(game.TracedStates().size(), 2u);
 }
 
-TEST_F(GameStateTest, EveryScreenClearsTheTextOnEntry) {
+TEST_F(GameStateTest, EveryScreenClearsTheTextOfTheScreenBeforeOnEntry) {
   for (int state : {STATE_MAIN_MENU, STATE_DIFFICULTY, STATE_PLAYER_CONTROLS, STATE_PAUSE_MENU, STATE_DEV_NOTES}) {
     textOverlay->SetDrawColor(0, 0, 255);
-    textOverlay->FillRect(10, 10, 50, 50);
+    textOverlay->FillRect(600, 10, 30, 30);
     SetGameState(state);
-    EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0) << "state " << state;
+    EXPECT_EQ(CountPixels(textOverlay, 600, 10, 30, 30, 0, 0, 255), 0) << "state " << state;
   }
 }
 
@@ -233,6 +233,19 @@ TEST_F(DeveloperKeysTest, TheSequenceArmsRaisesAndActsOnlyAtItsLevel) {
   game.Press(VK_DEV_ENEMY);
   EXPECT_EQ(altEnemyModel, 1);
   EXPECT_EQ(debugMode, 0);
+}
+
+TEST_F(DeveloperKeysTest, TheMissionKeyStepsThroughEveryMissionAndShowsItsNumber) {
+  SetGameState(STATE_MAIN_MENU);
+  game.Press(VK_DEV_MISSION);  // not at the developer level: nothing
+  EXPECT_EQ(missionNumber, 1);
+  debugMode = kDebugDeveloper;
+  game.Press(VK_DEV_MISSION);
+  EXPECT_EQ(missionNumber, 2);
+  EXPECT_GT(CountPixels(textOverlay, 10, 10, 40, 14, 255, 255, 0), 10);
+  missionNumber = 13;
+  game.Press(VK_DEV_MISSION);
+  EXPECT_EQ(missionNumber, 1);
 }
 
 TEST_F(DeveloperKeysTest, AnyOtherKeyPressedOrReleasedDisarms) {

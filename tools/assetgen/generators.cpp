@@ -1,5 +1,6 @@
 #include "tools/assetgen/generators.h"
 #include "tools/assetgen/battlefield_generators.h"
+#include "tools/assetgen/frontend_generators.h"
 #include "tools/assetgen/level_object_generators.h"
 #include "tools/assetgen/mission_generators.h"
 #include "tools/assetgen/movie_generators.h"
@@ -19,6 +20,7 @@ const std::vector<Generator>& Generators() {
       {"shell radio sounds", WriteShellRadioSounds},
       {"shell music", WriteShellMusic},
       {"shell menu images", WriteShellMenuImages},
+      {"front-end menu images", WriteFrontEndMenuImages},
       {"shell mission images", WriteShellMissionImages},
       {"explosion frames", WriteExplosionFrames},
       {"tool images", WriteToolImages},
