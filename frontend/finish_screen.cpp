@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "frontend/high_score_screen.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
