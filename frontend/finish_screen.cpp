@@ -1,7 +1,5 @@
 #include "frontend/finish_screen.h"
 
-#include "frontend/high_score_screen.h"
-
 #include <string>
 
 #include "frontend/high_score_screen.h"
