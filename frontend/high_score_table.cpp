@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "frontend/saved_file.h"
+#include "shell/game_files.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 
@@ -31,9 +31,9 @@ struct DefaultRow {
 
 // The scores a first start shows, to be beaten.
 constexpr DefaultRow kDefaultRows[] = {
-    {0, "TAVEN", 503},   {1, "DOVAN", 407},    {2, "PELK", 298},    {3, "SORLA", 175},   {4, "IVET", 109},
-    {10, "MARROK", 488}, {11, "FENN", 303},    {12, "TEK", 286},    {13, "VUR", 194},    {14, "TOLA", 99},
-    {20, "DOVAN", 512},  {21, "NESSIRA", 374}, {22, "QUINLA", 246}, {23, "SORLA", 138},  {24, "BARRIK", 98},
+    {0, "TAVEN", 503},   {1, "DOVAN", 407},    {2, "PELK", 298},    {3, "SORLA", 175},  {4, "IVET", 109},
+    {10, "MARROK", 488}, {11, "FENN", 303},    {12, "TEK", 286},    {13, "VUR", 194},   {14, "TOLA", 99},
+    {20, "DOVAN", 512},  {21, "NESSIRA", 374}, {22, "QUINLA", 246}, {23, "SORLA", 138}, {24, "BARRIK", 98},
 };
 // Rows 0..4 of each page are filled; 5..9 stay empty.
 constexpr int32_t kDefaultRowsPerPage = 5;
@@ -101,14 +101,14 @@ void LoadHighScores() {
   highScorePage = 0;
   HighScoreFileBytes bytes{};
   size_t got = 0;
-  if (!ReadSavedFile(kHighScoreFile, bytes.data(), bytes.size(), got) ||
+  if (ReadGameFile(kHighScoreFile, bytes.data(), bytes.size(), got) != GameFileRead::kRead ||
       !DecodeHighScores(bytes.data(), got, highScoreTable))
     BuildDefaultTable();
 }
 
 bool SaveHighScores() {
   const HighScoreFileBytes bytes = EncodeHighScores(highScoreTable);
-  return WriteSavedFile(kHighScoreFile, bytes.data(), bytes.size());
+  return WriteGameFile(kHighScoreFile, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, true);
 }
 
 int32_t InsertHighScore(HighScoreTable& table, int32_t page, int32_t score, int32_t maximum, int32_t mission) {
