@@ -2,21 +2,16 @@
 // damaged file turned away whole.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "frontend/save_game.h"
+#include "unit/frontend/golden_files.h"
 
 namespace kestrine {
 namespace {
 
-std::string Golden(const char* name) {
-  std::ifstream in(std::string(KESTRINE_SOURCE_DIR) + "/tests/unit/frontend/golden/" + name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The golden text with its first `from` replaced by `to` (which must be there).
 std::string Edited(const char* name, const std::string& from, const std::string& to) {

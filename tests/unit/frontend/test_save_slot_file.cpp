@@ -7,22 +7,16 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "frontend/save_slot_file.h"
+#include "unit/frontend/golden_files.h"
 #include "unit/shell/scratch_tree.h"
 
 namespace kestrine {
 namespace {
 
-std::string FileText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::string GoldenMission() {
-  return FileText(std::string(KESTRINE_SOURCE_DIR) + "/tests/unit/frontend/golden/mission.txt");
+  return Golden("mission.txt");
 }
 
 class SaveSlotFile : public ::testing::Test {
