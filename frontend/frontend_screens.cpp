@@ -6,6 +6,7 @@
 // last move highlighted.
 #include "frontend/frontend_screens.h"
 
+#include "battlefield/mission_load.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/finish_screen.h"
 #include "frontend/high_score_screen.h"
@@ -133,6 +134,7 @@ void EnterDebriefing() {
   StopAllSounds();
   ClearScreenLayers();
   TearDownPatientView(true);
+  UnloadMission();
   ShowOverlay();
 }
 
@@ -142,6 +144,7 @@ void EnterKia() {
   if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
   StopAllSounds();
   TearDownPatientView(true);
+  UnloadMission();
   PlayMovies("KIA", MOVIE_SKIPPABLE);
   // A medic killed before any mission loaded the shared pictures gets his backdrop from the screen itself.
   if (kiaImage) DrawBackdrop(kiaImage);

@@ -5,6 +5,7 @@
 #include "shell/explosion.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_table.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
@@ -35,11 +36,17 @@ void PlayMissionEndChatter() {
 
 }  // namespace
 
-void BeginMission() {
+void PlayMissionMovie() {
   const int32_t movie = missionNumber > kLastMissionMovie ? kTrainingMissionMovie : missionNumber;
   PlayMovies(("mission" + std::to_string(movie)).c_str(), MOVIE_SKIPPABLE);
+}
+
+void BeginMissionClocks() {
+  const MissionDef& mission = MissionRow(missionNumber);
   clampCountdown = kMissionStartClampFrames;
+  nightMission = IsNightStart(mission.startTime) ? 1 : 0;
   skipClockFrame = 1;
+  missionClock = MissionClockMs(mission, difficulty);
   gameState = STATE_OVERHEAD;
   missionStartCountdown = kMissionStartCountdownMs;
 }

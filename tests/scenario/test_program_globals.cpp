@@ -88,7 +88,6 @@ std::string PlayOnce() {
     snapshots += Snapshot("backpack");
     LoadAllAssets();
     SetGameState(STATE_START_MISSION);
-    missionClock = 240000;  // the mission load that sets it is not built yet
     game.Frames(8, 100);
     snapshots += Snapshot("overhead");
     casualties[0] = std::make_unique<Patient>();
