@@ -77,7 +77,12 @@ void ComputeNavGrid(NavCells& grid) {
 }
 
 void ReadOrComputeNavGrid(int32_t mission) {
-  if (ReadNavGridFile(mission, NavGrid)) return;
+  if (ReadNavGridFile(mission, NavGrid)) {
+    // The sight probe stands on the stage from here on either way, so a mission's scene is the same
+    // whether its grid was read or computed.
+    SetSightProbeExtent(kSightProbeHalfExtent);
+    return;
+  }
   ComputeNavGrid(NavGrid);
   if (!WriteNavGridFile(mission, NavGrid))
     engineRoot->DebugPrint("walking grid not written: " + NavGridFilePath(mission));
