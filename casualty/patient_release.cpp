@@ -29,8 +29,7 @@ void Patient::ReleasePatient() {
   // The treatment models belong to every patient: they must not go down with this one's frames.
   DetachAppliedItems();
 
-  for (const auto* model : {&bodyModel, &rightStump, &leftStump})
-    if (*model && stage) stage->RemoveObject(*model);
+  for (const auto* model : {&bodyModel, &rightStump, &leftStump}) TakeAway(stage, *model);
   bodyModel.Reset();
   rightStump.Reset();
   leftStump.Reset();
