@@ -15,6 +15,7 @@
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
 #include "core/engine_internals.h"
+#include "core/geometry.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
@@ -195,7 +196,7 @@ TEST_F(PatientBodyTest, TheFirstOwnSoldierAloneGetsTheAmputationBodyWithItsLower
   EXPECT_TRUE(first->rightStump->Visible());
 }
 
-TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientAndTheBlanketCoversThem) {
+TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientTheBlanketCoversThemAndCutsPaintTheClothing) {
   WriteGameBodies();
   const auto patient = Build(kFaceWound, 2);
   for (int32_t slot : {ITEM_LEFT_ARM_SPLINT, ITEM_BURN_BLANKET, ITEM_AMBU_BAG})
@@ -224,6 +225,21 @@ TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientAndTheBlanketCoversT
 
   patient->DetachAppliedItems();
   EXPECT_EQ(splint->Parent(), nullptr);
+
+  // Cut clothing wears the cut picture until the wound's materials are reset.
+  const auto textureOf = [&](const wchar_t* material) -> const engine::EngineBitmap* {
+    for (const engine::ModelBatch& batch : engine::ModelGeometryOf(*patient->bodyModel).batches)
+      if (*batch.material == material) return batch.texture;
+    return nullptr;
+  };
+  treatmentAssets.pictures[kCutPicture] = engineRoot->CreateBitmap(4, 4);
+  visual.kind = VISUAL_CLOTHING_CUT;
+  visual.material = "u_chest";
+  patient->Body().ShowTreatmentVisual(visual);
+  EXPECT_EQ(textureOf(L"u_chest"), treatmentAssets.pictures[kCutPicture].Get());
+  EXPECT_EQ(textureOf(L"u_back1"), nullptr);
+  patient->Body().ResetModelMaterials();
+  EXPECT_EQ(textureOf(L"u_chest"), nullptr);
 }
 
 TEST_F(PatientBodyTest, ReleasingThePatientLeavesNothingOnTheStageAndKeepsTheSharedModels) {
