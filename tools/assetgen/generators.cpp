@@ -4,6 +4,7 @@
 #include "tools/assetgen/level_object_generators.h"
 #include "tools/assetgen/mission_generators.h"
 #include "tools/assetgen/movie_generators.h"
+#include "tools/assetgen/patient_generators.h"
 #include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
@@ -28,6 +29,7 @@ const std::vector<Generator>& Generators() {
       {"movies", WriteMovies},
       {"patient speech", WritePatientSpeech},
       {"wound textures", WriteWoundTextures},
+      {"patient bodies", WritePatientBodies},
       {"overhead soldiers", WriteOverheadSoldiers},
       {"vehicles", WriteVehicles},
       {"level trees", WriteLevelTreeModels},

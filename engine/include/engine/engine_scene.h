@@ -259,6 +259,9 @@ class EngineNode : public EngineEntity {
   void SetMaterialTextureB(const EngineRef<EngineBitmap>& image, const std::wstring& material);
   // Gives the material its file texture back; "/" resets every material.
   void ResetMaterial(const std::wstring& material);
+  // The file's materials by index; an index out of range gives an empty name.
+  int GetMaterialCount() const;
+  std::wstring GetMaterialName(int index) const;
   int GetAnimationCount() const;
   // The file's animation names by index; an index out of range gives an empty name.
   std::wstring GetAnimationName(int index) const;
