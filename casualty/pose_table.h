@@ -5,14 +5,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "casualty/lip_sync.h"
+
 namespace kestrine {
 
 // Pose numbers run 0..48; the patient keeps one animation index per pose.
 constexpr int kPoseCount = 49;
 constexpr int kPoseNameCount = 47;
-// Mouth shape s of a lip-sync record is pose kFirstMouthPose + s.
+// Mouth shape s of a lip-sync record (0 .. kMouthShapeCount - 1) is pose kFirstMouthPose + s.
 constexpr int32_t kFirstMouthPose = 23;
-constexpr int kMouthShapeCount = 16;
 
 struct PoseName {
   const char* name;
