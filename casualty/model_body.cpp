@@ -61,6 +61,8 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
   }
 }
 
+int32_t ModelBody::PlayAnimation(int32_t pose) { return patient_.PlayAnimation(pose); }
+
 void ModelBody::ReleasePatient() { patient_.ReleasePatient(); }
 
 }  // namespace kestrine

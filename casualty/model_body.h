@@ -1,6 +1,6 @@
 // The body of a patient built on the engine: the hooks of the treatment rules acting on his model, his
-// lower legs, the treatment models on his joint frames and his materials. Textures, props, blood pools,
-// the spurt and animation have no engine objects of their own here; their hooks leave the body as it is.
+// lower legs, the treatment models on his joint frames, his materials and his animations. Textures, props,
+// blood pools and the spurt have no engine objects of their own here; their hooks leave the body as it is.
 #pragma once
 
 #include "casualty/patient_body.h"
@@ -24,7 +24,7 @@ class ModelBody : public PatientBody {
   void CreateBloodPools(int32_t) override {}
   void MakeSpurtDrops() override {}
   void ShowTreatmentVisual(const TreatmentVisual& visual) override;
-  int32_t PlayAnimation(int32_t) override { return 0; }
+  int32_t PlayAnimation(int32_t pose) override;
   void SetBloodPoolRate(float) override {}
   void ReleasePatient() override;
 

@@ -89,6 +89,11 @@ enum ShockState : int32_t {
   SHOCK_MAJOR = 1,
 };
 
+// Flags of Patient::PlayAnimation over the pose number.
+constexpr int32_t kPlayBackwards = 0x10000000;
+constexpr int32_t kPlayLooped = 0x20000000;
+constexpr int32_t kPoseNumberMask = 0x0fffffff;
+
 // A speech request waiting its turn; the name is kept in the request itself.
 struct QueuedSpeech {
   int32_t kind = 0;
@@ -153,6 +158,20 @@ class Patient {
   void DetachAppliedItems();
   // Lets go of every engine object of the body; the patient is deleted right after.
   void ReleasePatient();
+
+  // ---- animation ----
+  // Plays body animation `n`: a pose number, with kPlayBackwards (from its end, at the pace of its play
+  // forwards) and kPlayLooped. 0 when the pose is refused: the body lacks it, the psychotic casualty plays
+  // only his fits, the impaled one only his roll off the rebar, and a held sling or roll lets only its own
+  // pose play, backwards.
+  int32_t PlayAnimation(int32_t n);
+  // Each frame of the patient view, after PlayPatientSpeech: the unconscious lie still with their eyes
+  // shut, a hold goes back to breathing when it is over, item changes held back for it are made, and the
+  // face blinks, rests or follows the line being said.
+  void UpdateAnimation();
+  // Each frame of the patient view: the psychotic casualty has a fit every eight seconds or so until he is
+  // restrained.
+  void UpdateIdleTimer();
 
   // ---- 1. engine objects ----
   engine::EngineRef<engine::EngineRoot> root;
@@ -326,6 +345,12 @@ class Patient {
   void MakeLegStumps();
   void BuildJointFrames();
   void MakeMagazines();
+  // Animation and the face.
+  void CarryOutPendingActions();
+  void PlayFace(int32_t pose);
+  // The model's animation name of a pose; empty when the body lacks it.
+  std::wstring AnimationOfPose(int32_t pose) const;
+  void FollowSpeech();
 
   std::unique_ptr<PatientBody> body_;
 };

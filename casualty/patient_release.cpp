@@ -1,5 +1,6 @@
 // The treatment models a shown patient wears, and letting go of his body's engine objects.
 #include "casualty/patient.h"
+#include "casualty/patient_speech.h"
 #include "casualty/treatment_assets.h"
 
 namespace kestrine {
@@ -64,6 +65,8 @@ void Patient::ReleasePatient() {
     pendingParent[k].Reset();
   }
   savedCamera.Reset();
+  // One line is said at a time in the whole program, whoever says it: it ends with the patients.
+  ReleasePatientSpeech();
 }
 
 }  // namespace kestrine
