@@ -125,8 +125,9 @@ void Patient::CarryOutPendingActions() {
 void Patient::UpdateAnimation() {
   bool still = animationCount < kSpeakingAnimations || animationsOff != 0;
   if (!still && !conscious) {
-    // Out cold: flat on his back, eyes shut.
-    PlayAnimation(kLieStillPose);
+    // Out cold: flat on his back, eyes shut. Laid still once, not started again every frame, so that the
+    // lying still comes to its end and the item changes held back for it are made.
+    if (currentAnimation != kLieStillPose) PlayAnimation(kLieStillPose);
     PlayFace(kBlinkPose);
     still = true;
   }

@@ -61,6 +61,15 @@ TEST_F(PatientFaceTest, TheUnconsciousLieStillWithEyesShutAndThePsychoticHasFits
   EXPECT_EQ(out.currentAnimation, 16);
   EXPECT_NE(Track(L"ph_blink"), nullptr);
   EXPECT_EQ(Track(L"ph_norm"), nullptr);
+  // What was held back for the end of his animation is done when lying still has run its 2.5 s.
+  out.pendingAction[2] = PENDING_RESTORE_BODY_FLAGS;
+  out.savedBodyFlags = BODY_FIRST_PICTURE;
+  frameTime = 500;
+  for (int i = 0; i < 4; ++i) out.UpdateAnimation();
+  EXPECT_EQ(out.bodyFlags, 0u);
+  out.UpdateAnimation();
+  EXPECT_EQ(out.bodyFlags, static_cast<uint32_t>(BODY_FIRST_PICTURE));
+  EXPECT_EQ(out.pendingAction[2], PENDING_NONE);
 
   Patient& psychotic = Build(1, 41);
   frameTime = 10000;
