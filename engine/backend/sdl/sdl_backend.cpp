@@ -14,6 +14,7 @@
 #include "backend/sdl/sdl_audio.h"
 #include "backend/sdl/sdl_input.h"
 #include "core/engine_core.h"
+#include "engine/engine_changes.h"
 #include "engine/engine_root.h"
 
 namespace engine {
@@ -307,6 +308,7 @@ bool SdlBackend::NextEvent(RawEvent& out, int timeoutMs) {
     if (Started() && clock_.UntilDue(now) == 0) {
       out = RawEvent::Frame(clock_.Take(now));
       presentOwed_ = true;
+      ++frameEvents_;
       return true;
     }
     if (deadline >= 0 && now >= deadline) return false;
@@ -334,19 +336,39 @@ void SdlBackend::Present(EngineStage* stage) {
   if (stage) lastStage_ = EngineRef<EngineStage>(stage);
   ++presented_;
   if (!renderer_ || !MakeCurrent()) return;
+  if (SameAsDrawn(stage)) {
+    // Nothing on the screen changed: no drawing, no presenting, the window keeps its picture. One the
+    // window could not take yet (it was minimised) is shown once it can.
+    if (!drawnShown_) drawnShown_ = ShowLastFrame();
+    return;
+  }
+  // Counted before drawing: a change made while the frame is drawn belongs to the next one.
+  drawnChanges_ = SceneChangeCount();
+  drawnStage_ = EngineRef<EngineStage>(stage);
+  drawnWidth_ = renderer_->LogicalWidth();
+  drawnHeight_ = renderer_->LogicalHeight();
+  drawnOnce_ = true;
   renderer_->RenderFrame(stage);
-  ShowLastFrame();
+  ++drawn_;
+  drawnShown_ = ShowLastFrame();
 }
 
-void SdlBackend::ShowLastFrame() {
-  if (!renderer_ || !window_ || !MakeCurrent()) return;
+bool SdlBackend::SameAsDrawn(EngineStage* stage) {
+  if (!drawnOnce_ || stage != drawnStage_.Get() || SceneChangeCount() != drawnChanges_) return false;
+  if (renderer_->LogicalWidth() != drawnWidth_ || renderer_->LogicalHeight() != drawnHeight_) return false;
+  return !renderer_->DrawnImagesChanged();
+}
+
+bool SdlBackend::ShowLastFrame() {
+  if (!renderer_ || !window_ || !MakeCurrent()) return false;
   const Uint32 flags = SDL_GetWindowFlags(window_);
-  if (flags & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) return;
+  if (flags & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) return false;
   int w = 0, h = 0;
   SDL_GL_GetDrawableSize(window_, &w, &h);
-  if (w <= 0 || h <= 0) return;
+  if (w <= 0 || h <= 0) return false;
   renderer_->ShowInWindow(w, h);
   SDL_GL_SwapWindow(window_);
+  return true;
 }
 
 bool SdlBackend::ReadFrame(std::vector<uint8_t>& rgb) const {
