@@ -38,6 +38,15 @@ class EngineCore {
     for (EngineSound* s : sounds_) f(*s);
   }
 
+  // Sound streams likewise, for the mixer; under the same lock as the sounds.
+  void RegisterStream(EngineSoundStream* s);
+  void UnregisterStream(EngineSoundStream* s);
+  template <class F>
+  void ForEachStream(F&& f) {
+    std::lock_guard<std::mutex> lock(soundsMutex_);
+    for (EngineSoundStream* s : streams_) f(*s);
+  }
+
   // Developer trace: stderr and a buffer tests read.
   void Trace(const std::string& text);
   std::string DebugLog() const;
@@ -53,6 +62,7 @@ class EngineCore {
   SceneRegistry scene_;
   std::mutex soundsMutex_;
   std::vector<EngineSound*> sounds_;
+  std::vector<EngineSoundStream*> streams_;
   mutable std::mutex logMutex_;
   std::string log_;
   std::set<std::string> missingReported_;

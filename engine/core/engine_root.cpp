@@ -138,6 +138,15 @@ EngineRef<EngineSound> EngineRoot::LoadSound(const std::wstring& path, int) {
   return sound;
 }
 
+EngineRef<EngineSoundStream> EngineRoot::CreateSoundStream(int rate, int channels) {
+  if (rate <= 0 || channels < 1 || channels > 2)
+    throw EngineError(kStatusInvalidArgument, "EngineRoot",
+                      "CreateSoundStream(" + std::to_string(rate) + ", " + std::to_string(channels) + ")");
+  // Where sounds only move with the clock nothing would ever play a stream.
+  if (core_->Backend().AdvancesSoundsByClock()) return nullptr;
+  return MakeEngine<EngineSoundStream>(core_.get(), rate, channels);
+}
+
 EngineRef<EngineModel> EngineRoot::LoadModel(const std::wstring& path, int) {
   return LoadModelNode(*core_, ToUtf8(path));
 }

@@ -87,13 +87,15 @@ void StartNextMovie(char* name, size_t nameBytes) {
     movieSoundFailed = 0;
     if (StartMovieSound()) {
       moviePlayer.followsSound = true;
-    } else if (!movieCredits) {
+    } else if (!movieCredits && !MovieSoundHasNoDevice()) {
       // No sound, no movie: the still images will stand in for it after the run. Its name goes too, so
       // the end of the queue does not take it for one more movie to open.
       CloseMovieFile();
       name[0] = '\0';
       return;
     }
+    // Without any audio device the movie plays on the clock, silently: its still and sound could not be
+    // heard either.
   }
   moviePlayer.playing = true;
   ShowMovieWindow(SW_SHOW);

@@ -101,7 +101,7 @@ void SdlBackend::Attach(EngineCore* core) {
   EngineBackend::Attach(core);
   if (!core) return;
   audio_ = std::make_unique<SdlAudio>(*core);
-  if (!audio_->Ok()) core->Trace("no audio device (" + audio_->Failure() + "): sounds play silently");
+  if (!audio_->Ok()) core->Trace("no audio device: playing silently");
 }
 
 void SdlBackend::Detach() {

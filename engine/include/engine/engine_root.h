@@ -70,6 +70,9 @@ class EngineRoot : public EngineUnknown {
   // ---- loading (finishes inside the call; a missing file gives a traced placeholder) ----
   EngineRef<EngineBitmap> LoadBitmap(const std::wstring& path, int mode);
   EngineRef<EngineSound> LoadSound(const std::wstring& path, int mode);
+  // A stream of sound fed while it plays, at its own rate with 1 or 2 channels, mixed with every other sound;
+  // an empty reference when the engine has no audio device to play it (headless, no sound card).
+  EngineRef<EngineSoundStream> CreateSoundStream(int rate, int channels);
   EngineRef<EngineModel> LoadModel(const std::wstring& path, int flags);
   EngineRef<EngineTextFile> OpenFile(const std::wstring& path, int a, int b);
 
