@@ -1,6 +1,7 @@
 #include "engine/engine_root.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -16,6 +17,19 @@ namespace engine {
 namespace {
 
 constexpr int kMaxBitmapSide = 16384;
+// How long a headless program nobody drives runs on its own.
+constexpr int64_t kUnattendedRunMs = 60000;
+
+std::string& StartFolder() {
+  static std::string* folder = new std::string;
+  return *folder;
+}
+
+// A path of the input script, as the person who gave it meant it: relative to where they started the program.
+std::string FromStartFolder(const std::string& path) {
+  if (path.empty() || path[0] == '/' || StartFolder().empty()) return path;
+  return (std::filesystem::path(StartFolder()) / path).string();
+}
 
 std::vector<long> VersionParts(const std::wstring& v) {
   std::vector<long> parts;
@@ -29,7 +43,7 @@ std::vector<long> VersionParts(const std::wstring& v) {
 
 EngineRoot::EngineRoot(std::unique_ptr<EngineBackend> backend)
     : core_(std::make_unique<EngineCore>(std::move(backend))) {
-  if (const char* file = std::getenv("KESTRINE_INPUT"); file && *file) script_ = InputScript::Load(file);
+  if (const char* file = std::getenv("KESTRINE_INPUT"); file && *file) script_ = InputScript::Load(FromStartFolder(file));
 }
 
 EngineRoot::~EngineRoot() = default;
@@ -182,8 +196,9 @@ bool EngineRoot::FireNextEvent(int timeoutMs) {
         return false;
       }
       if (action.kind == ScriptAction::Capture) {
-        if (!backend.CaptureFrame(action.path))
-          core_->Trace("capture " + action.path + ": the " + backend.Name() + " backend has no picture to capture");
+        const std::string path = FromStartFolder(action.path);
+        if (!backend.CaptureFrame(path))
+          core_->Trace("capture " + path + ": the " + backend.Name() + " backend has no picture to capture");
         continue;
       }
       backend.Enqueue(action.event);
@@ -212,7 +227,13 @@ EngineRef<EngineRoot> CreateEngineRoot(const std::string& backendName) {
 
 EngineRef<EngineRoot> CreateEngineRoot() {
   const char* env = std::getenv("KESTRINE_ENGINE");
-  return CreateEngineRoot(env && *env ? env : "sdl");
+  const std::string name = env && *env ? env : "sdl";
+  const char* script = std::getenv("KESTRINE_INPUT");
+  if (name == "headless" && !(script && *script))
+    return MakeEngine<EngineRoot>(MakeUnattendedHeadlessBackend(kUnattendedRunMs));
+  return CreateEngineRoot(name);
 }
+
+void SetStartFolder(const std::string& folder) { StartFolder() = folder; }
 
 }  // namespace engine

@@ -87,6 +87,7 @@ class EngineRoot : public EngineUnknown {
   void SetQuitHandler(std::function<void()> onQuit);
   // Replaces the input script (KESTRINE_INPUT is read when the root is made); null feeds real input.
   void SetInputScript(std::unique_ptr<InputScript> script);
+  bool HasInputScript() const { return script_ != nullptr; }
 
   // Tests, benchmarks and tools reach the engine's inside through engine/core/engine_internals.h; the game
   // never does.
@@ -101,9 +102,15 @@ class EngineRoot : public EngineUnknown {
   int options_[4] = {0, 0, 0, 0};
 };
 
-// Makes the engine control with the backend the environment asks for (KESTRINE_ENGINE=sdl|headless).
+// Makes the engine control with the backend the environment asks for (KESTRINE_ENGINE=sdl|headless). A
+// headless engine with no input script (KESTRINE_INPUT) to drive it runs on its own for a minute of game
+// time and then closes, rather than sit unseen for ever.
 EngineRef<EngineRoot> CreateEngineRoot();
 // The same with a named backend ("headless" or "sdl").
 EngineRef<EngineRoot> CreateEngineRoot(const std::string& backendName);
+// The folder the program was started from. The program works in its data folder, but the input script's
+// paths (KESTRINE_INPUT itself and its captures) mean what they meant where the person typed them. Empty
+// (the default): the working folder.
+void SetStartFolder(const std::string& folder);
 
 }  // namespace engine
