@@ -14,6 +14,7 @@
 #include "backend/sdl/sdl_backend.h"
 #include "casualty/backpack.h"
 #include "platform/message_queue.h"
+#include "program/register_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/winmain.h"
@@ -37,8 +38,8 @@ double IdleSeconds() {
 
 // Runs the program as its message loop would, for as long as asked; false once it has ended.
 bool RunFor(double seconds) {
-  const Clock::time_point end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                                   std::chrono::duration<double>(seconds));
+  const Clock::time_point end =
+      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   MSG msg;
   for (Clock::time_point now = Clock::now(); now < end; now = Clock::now()) {
     while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) {
@@ -55,6 +56,7 @@ bool RunFor(double seconds) {
 bool Started(benchmark::State& state) {
   static int started = -1;
   if (started < 0) {
+    RegisterAllScreens();
     started = StartProgram(nullptr, nullptr, 10) ? 1 : 0;
     for (int i = 0; started && i < 600 && gameState != STATE_DISCLAIMER; ++i) started = RunFor(0.1) ? 1 : 0;
     if (gameState != STATE_DISCLAIMER) started = 0;

@@ -1,5 +1,5 @@
-// The program's entry: makes sure there is data and a display, registers every subsystem's screens, hands over to WinMain, and turns a failed engine
-// call into a clear message and a non-zero exit status instead of an abort.
+// The program's entry: makes sure there is data and a display, registers every subsystem's screens, hands over to
+// WinMain, and turns a failed engine call into a clear message and a non-zero exit status instead of an abort.
 #include <cstdio>
 #include <exception>
 

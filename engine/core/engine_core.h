@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_sound.h"
 #include "core/backend.h"
 #include "core/path_resolver.h"
 #include "core/scene_registry.h"
+#include "engine/engine_sound.h"
 
 namespace engine {
 

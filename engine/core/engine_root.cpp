@@ -43,7 +43,8 @@ std::vector<long> VersionParts(const std::wstring& v) {
 
 EngineRoot::EngineRoot(std::unique_ptr<EngineBackend> backend)
     : core_(std::make_unique<EngineCore>(std::move(backend))) {
-  if (const char* file = std::getenv("KESTRINE_INPUT"); file && *file) script_ = InputScript::Load(FromStartFolder(file));
+  if (const char* file = std::getenv("KESTRINE_INPUT"); file && *file)
+    script_ = InputScript::Load(FromStartFolder(file));
 }
 
 EngineRoot::~EngineRoot() = default;

@@ -42,8 +42,8 @@ void PaintLine(EngineBitmap& image, const ClipRect& clip, int64_t x, int64_t y, 
   // The box first; rows that hold the back colour already (a text layer cleared for this frame) stay as
   // they are.
   if (boxX0 < boxX1 && boxY0 < boxY1)
-    image.FillPacked(static_cast<int>(boxX0), static_cast<int>(boxY0), static_cast<int>(boxX1),
-                     static_cast<int>(boxY1), back);
+    image.FillPacked(static_cast<int>(boxX0), static_cast<int>(boxY0), static_cast<int>(boxX1), static_cast<int>(boxY1),
+                     back);
 
   // Where the ink may land: the glyphs, clipped (they may reach out of the box: a descender, a slant).
   int64_t inkX0 = INT64_MAX, inkY0 = INT64_MAX, inkX1 = INT64_MIN, inkY1 = INT64_MIN;

@@ -49,7 +49,8 @@ Outcome RunProgram(const fs::path& program, const fs::path& folder, const std::m
   close(pipeFds[1]);
   Outcome outcome;
   char buffer[4096];
-  for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;) outcome.output.append(buffer, static_cast<size_t>(n));
+  for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+    outcome.output.append(buffer, static_cast<size_t>(n));
   close(pipeFds[0]);
   int status = 0;
   waitpid(child, &status, 0);
@@ -76,7 +77,8 @@ class StartAnywhereTest : public ::testing::Test {
 
 TEST_F(StartAnywhereTest, FromAnotherFolderTheDataBesideTheProgramIsFoundAndTheScriptIsReadFromThere) {
   std::ofstream(elsewhere_ / "run.txt") << "frames 200 16\nquit\n";
-  const Outcome run = RunProgram(program_, elsewhere_, {{"KESTRINE_ENGINE", "headless"}, {"KESTRINE_INPUT", "run.txt"}});
+  const Outcome run =
+      RunProgram(program_, elsewhere_, {{"KESTRINE_ENGINE", "headless"}, {"KESTRINE_INPUT", "run.txt"}});
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("game state 1"), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("missing asset"), std::string::npos) << run.output;

@@ -60,7 +60,6 @@ const MovieLook& LookOf(const std::string& name) {
   return kLooks[0];
 }
 
-
 uint32_t Seed(const std::string& name) {
   uint32_t h = 2166136261u;
   for (char c : name) h = (h ^ static_cast<uint8_t>(c)) * 16777619u;

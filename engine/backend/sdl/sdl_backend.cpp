@@ -9,11 +9,11 @@
 #include <thread>
 
 #include "backend/sdl/gl_renderer.h"
-#include "core/engine_internals.h"
 #include "backend/sdl/png_writer.h"
 #include "backend/sdl/sdl_audio.h"
 #include "backend/sdl/sdl_input.h"
 #include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine_changes.h"
 #include "engine/engine_root.h"
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 
 namespace engine {
@@ -18,7 +18,7 @@ class SceneChangesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = CreateEngineRoot("headless");
-    root_->Core().SetTraceToStderr(false);
+    CoreOf(*root_).SetTraceToStderr(false);
     stage_ = root_->CreateStage();
     camera_ = stage_->GetCamera();
     object_ = root_->CreateObject();

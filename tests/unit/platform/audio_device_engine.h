@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "backend/headless/headless_backend.h"
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 
 namespace kestrine::testing {
@@ -18,7 +18,7 @@ class AudioDeviceBackend : public engine::HeadlessBackend {
 
 inline engine::EngineRef<engine::EngineRoot> MakeEngineWithAudioDevice() {
   auto root = engine::MakeEngine<engine::EngineRoot>(std::make_unique<AudioDeviceBackend>());
-  root->Core().SetTraceToStderr(false);
+  engine::CoreOf(*root).SetTraceToStderr(false);
   return root;
 }
 
@@ -26,7 +26,7 @@ inline engine::EngineRef<engine::EngineRoot> MakeEngineWithAudioDevice() {
 inline std::vector<float> PlayAudio(engine::EngineRoot& root, int ms, int deviceRate = 8000) {
   const size_t frames = static_cast<size_t>(deviceRate) * static_cast<size_t>(ms) / 1000;
   std::vector<float> out(frames * 2, 0.0f);
-  root.Core().ForEachStream([&](engine::EngineSoundStream& s) { s.MixInto(out.data(), frames, deviceRate); });
+  engine::CoreOf(root).ForEachStream([&](engine::EngineSoundStream& s) { s.MixInto(out.data(), frames, deviceRate); });
   return out;
 }
 

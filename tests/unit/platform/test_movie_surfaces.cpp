@@ -5,7 +5,6 @@
 
 #include "engine/game_path.h"
 #include "movie_test_files.h"
-#include "system_library_leaks.h"
 #include "platform/message_queue.h"
 #include "platform/movie/file_access.h"
 #include "platform/movie/movie_clock.h"
@@ -13,6 +12,7 @@
 #include "platform/movie/window_canvas.h"
 #include "platform/movie/window_input.h"
 #include "platform/window.h"
+#include "system_library_leaks.h"
 
 namespace kestrine {
 namespace {

@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "movie_fixture.h"
-#include "unit/platform/audio_device_engine.h"
 #include "platform/movie/movie_clock.h"
 #include "platform/movie/wave_out.h"
 #include "shell/movie/movie_stills.h"
 #include "shell/movie/play_movies.h"
+#include "unit/platform/audio_device_engine.h"
 
 namespace kestrine::testing {
 namespace {
