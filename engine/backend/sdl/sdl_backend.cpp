@@ -301,7 +301,10 @@ bool SdlBackend::NextEvent(RawEvent& out, int timeoutMs) {
     if (!queue_.empty()) {
       out = queue_.front();
       queue_.pop_front();
-      if (out.id == kEventFrame) presentOwed_ = true;
+      if (out.id == kEventFrame) {
+        presentOwed_ = true;
+        ++frameEvents_;
+      }
       return true;
     }
     const int64_t now = NowUs();
