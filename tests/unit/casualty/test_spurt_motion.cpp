@@ -63,21 +63,15 @@ class SpurtMotionTest : public ::testing::Test {
   RecordingPatient& patient_ = *held_;
 };
 
-TEST_F(SpurtMotionTest, TheDropsAreMadeOnceOnTheStageHiddenAndDarkRed) {
-  const size_t objects = engineStage->Objects().size();
+TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
+  // Made once, on the stage, hidden, dark red.
   const engine::EngineNode* first = spurtDrops[0].actor.Get();
   MakeSpurtDrops(*engineRoot, *engineStage);
-  EXPECT_EQ(engineStage->Objects().size(), objects);
   EXPECT_EQ(spurtDrops[0].actor.Get(), first);
-  EXPECT_EQ(objects, static_cast<size_t>(kSpurtDropCount));
-  EXPECT_EQ(Visible(), 0);
+  EXPECT_EQ(engineStage->Objects().size(), static_cast<size_t>(kSpurtDropCount));
   EXPECT_EQ(spurtDrops[9].mesh->FindFace(L"front")->color, (engine::Color{106, 12, 12}));
-  ReleaseSpurtDrops(engineStage.Get());
-  EXPECT_TRUE(engineStage->Objects().empty());
-  EXPECT_FALSE(spurtDrops[0].actor);
-}
+  EXPECT_EQ(Visible(), 0);
 
-TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   for (int frame = 1; frame <= kSpurtDropCount; ++frame) {
     patient_.UpdateSpurt();
     EXPECT_EQ(Visible(), frame);
@@ -101,6 +95,20 @@ TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   EXPECT_EQ(patient_.bloodLevel2, 0.0f);
   for (int i = 0; i < 5; ++i) patient_.UpdateSpurt();
   EXPECT_EQ(patient_.bloodLevel, 1.0f);
+
+  // No spurt: every drop rests at the wound, shown ones shown and the rest hidden ((0, 0, 0) for a wound
+  // with no spurt).
+  patient_.spurting = 0;
+  patient_.UpdateSpurt();
+  EXPECT_EQ(Visible(), kSpurtDropCount);
+  EXPECT_NEAR((At(spurtDrops[9]) - Vec3(-1.5f, 1, -3)).Length(), 0.0f, kNear);
+  patient_.woundType = kNoSpurtWound;
+  spurtDrops[9].actor->SetVisible(0);
+  patient_.UpdateSpurt();
+  EXPECT_EQ(At(spurtDrops[9]).Length(), 0.0f);
+  EXPECT_EQ(Visible(), kSpurtDropCount - 1);
+  ReleaseSpurtDrops(engineStage.Get());
+  EXPECT_TRUE(engineStage->Objects().empty());
 }
 
 TEST_F(SpurtMotionTest, AfterDeathEachBeatIsWeakerAndTheSpurtStopsAfterAHundredFrames) {
@@ -139,21 +147,6 @@ TEST_F(SpurtMotionTest, AfterDeathEachBeatIsWeakerAndTheSpurtStopsAfterAHundredF
   EXPECT_EQ(frames, 100);
 }
 
-TEST_F(SpurtMotionTest, WithNoSpurtTheDropsRestAtTheWoundAsTheyAre) {
-  for (int i = 0; i < 3; ++i) patient_.UpdateSpurt();
-  patient_.spurting = 0;
-  patient_.UpdateSpurt();
-  EXPECT_EQ(Visible(), 3);  // shown ones stay shown, the others hidden
-  for (const SpurtDrop& drop : spurtDrops) {
-    EXPECT_NEAR(At(drop).x, -1.5f, kNear);
-    EXPECT_NEAR(At(drop).z, -3.0f, kNear);
-  }
-  patient_.woundType = kNoSpurtWound;
-  patient_.UpdateSpurt();
-  EXPECT_EQ(At(spurtDrops[9]).Length(), 0.0f);
-  EXPECT_EQ(Visible(), 3);
-}
-
 class MotionTest : public SpurtMotionTest {
  protected:
   void SetUp() override {
@@ -174,34 +167,27 @@ class MotionTest : public SpurtMotionTest {
   engine::EngineRef<engine::EngineActor> ground_;
 };
 
-TEST_F(MotionTest, TheRollOffMovesTheSceneOnlyWhileTheRollHasUnderFourSecondsLeft) {
+TEST_F(MotionTest, TheSceneSlidesOffTheRebarUnderFourSecondsLeftAndFromUnderTheVehicleNineteenTimes) {
   frameTime = 1000;
   patient_.rollOffTime = 5500;
   // 5500 and 4500 wait; 3500, 2500, 1500 and 500 move; then it has run out.
   for (int i = 0; i < 8; ++i) patient_.UpdatePatientMotion(ground_, false);
   EXPECT_NEAR(X(ground_), 0.8f, kNear);
   EXPECT_NEAR(X(prop_->model), 0.8f, kNear);
+  EXPECT_EQ(X(prop_->shadow), 0.0f);
   EXPECT_EQ(patient_.rollOffTime, -500);
   EXPECT_EQ(prop_->updates, 8);
-  EXPECT_EQ(X(prop_->shadow), 0.0f);
-}
 
-TEST_F(MotionTest, PulledFromUnderTheVehicleTheSceneSlidesNineteenTimesAfterTheStumpMoves) {
   patient_.currentWound = 6;
   patient_.slideCounter = -20;
-  // Not while a tool's animation plays.
-  patient_.UpdatePatientMotion(ground_, true);
+  patient_.UpdatePatientMotion(ground_, true);  // not while a tool's animation plays
   EXPECT_EQ(patient_.slideCounter, -20);
-  EXPECT_TRUE(patient_.body.animations.empty());
   for (int i = 0; i < 30; ++i) patient_.UpdatePatientMotion(ground_, false);
   EXPECT_EQ(patient_.body.animations, std::vector<int32_t>{42});
   EXPECT_EQ(patient_.slideCounter, -1);
-  for (const auto* node : {&ground_, &prop_->model, &prop_->shadow, &patient_.leftStump})
-    EXPECT_NEAR(X(*node), -19 * 0.2f, 1e-3f);
-  // No ground to slide: the rest still slide.
-  patient_.slideCounter = -3;
-  patient_.UpdatePatientMotion(engine::EngineRef<engine::EngineModel>(), false);
-  EXPECT_NEAR(X(patient_.leftStump), -20 * 0.2f, 1e-3f);
+  EXPECT_NEAR(X(ground_), 0.8f - 19 * 0.2f, 1e-3f);
+  EXPECT_NEAR(X(prop_->model), 0.8f - 19 * 0.2f, 1e-3f);
+  for (const auto* node : {&prop_->shadow, &patient_.leftStump}) EXPECT_NEAR(X(*node), -19 * 0.2f, 1e-3f);
 }
 
 TEST_F(MotionTest, RolledOverHeTurnsFourDegreesAFrameTowardsTheSideHeWasRolledOn) {

@@ -81,16 +81,14 @@ TEST_F(TexturePaintingTest, EveryRowIsLoadedTwiceOrWornAsASeeThroughStandInAndPu
   LoadPatientTextures(patient_.textureState, patient_, WOUND_HEALTHY, 0);
 
   const TextureState& state = patient_.textureState;
-  const int32_t chest = FindTextureRow(state, "u_chest");
-  ASSERT_TRUE(state.pristine[chest] && state.working[chest]);
+  const int32_t chest = FindTextureRow(state, "u_chest"), back = FindTextureRow(state, "u_back1");
+  ASSERT_TRUE(state.pristine[chest] && state.working[chest] && state.working[back]);
   EXPECT_NE(state.pristine[chest].Get(), state.working[chest].Get());
   EXPECT_EQ(state.working[chest]->GetWidth(), 16);
   EXPECT_EQ(state.working[chest]->ColorKey(), (Color{255, 255, 0}));
   EXPECT_FALSE(state.pristine[chest]->ColorKey().has_value());
-
-  const int32_t back = FindTextureRow(state, "u_back1");
+  // A missing file: traced, nothing as loaded, and a see-through 32 x 32 worn.
   EXPECT_FALSE(state.pristine[back]);
-  ASSERT_TRUE(state.working[back]);
   EXPECT_EQ(state.working[back]->GetWidth(), 32);
   EXPECT_EQ(state.working[back]->PixelColor(31, 31), (Color{255, 255, 0}));
   EXPECT_EQ(state.working[back]->ColorKey(), (Color{255, 255, 0}));
@@ -106,36 +104,28 @@ TEST_F(TexturePaintingTest, EveryRowIsLoadedTwiceOrWornAsASeeThroughStandInAndPu
     ++textured;
   }
   EXPECT_GE(textured, 20);
-
   ReleaseTextureBitmaps(patient_.textureState);
   for (int i = 0; i < kTextureSlotCount; ++i) EXPECT_FALSE(state.pristine[i] || state.working[i]) << i;
 }
 
 TEST_F(TexturePaintingTest, BandHeightsByBodyPartAndForTheWoundsWithoutLowerLegs) {
-  struct Case {
-    int32_t part, wound, y256, y128;
-  };
-  const Case cases[] = {
-      {PART_LEFT_UPPER_ARM, 0, 40, 20},  {PART_RIGHT_FOREARM, 0, 180, 90},
-      {PART_LEFT_THIGH, 0, 40, 20},      {PART_RIGHT_CALF, 0, 180, 90},
-      {PART_LEFT_THIGH, 5, 100, 50},     {PART_RIGHT_THIGH, 6, 100, 50},
-      {PART_LEFT_CALF, 5, 100, 50},      {PART_RIGHT_CALF, 6, 100, 50},
-      {PART_RIGHT_UPPER_ARM, 6, 40, 20}, {PART_LEFT_HAND, 0, 0, 0},
-      {PART_RIGHT_FOOT, 0, 0, 0},        {PART_CHEST, 0, 0, 0},
-      {PART_LEFT_ELBOW, 0, 0, 0},        {-1, 0, 0, 0},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(LimbBandY(c.part, c.wound, 256), c.y256) << c.part << " wound " << c.wound;
-    EXPECT_EQ(LimbBandY(c.part, c.wound, 128), c.y128) << c.part << " wound " << c.wound;
+  // Part, wound, band row of a 256-row texture.
+  const int32_t cases[][3] = {{PART_LEFT_UPPER_ARM, 0, 40},  {PART_RIGHT_FOREARM, 0, 180},
+                              {PART_LEFT_THIGH, 0, 40},      {PART_RIGHT_CALF, 0, 180},
+                              {PART_LEFT_THIGH, 5, 100},     {PART_RIGHT_THIGH, 6, 100},
+                              {PART_LEFT_CALF, 5, 100},      {PART_RIGHT_CALF, 6, 100},
+                              {PART_RIGHT_UPPER_ARM, 6, 40}, {PART_LEFT_HAND, 0, 0},
+                              {PART_RIGHT_FOOT, 0, 0},       {PART_CHEST, 0, 0},
+                              {PART_LEFT_ELBOW, 0, 0},       {-1, 0, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(LimbBandY(c[0], c[1], 256), c[2]) << c[0] << " wound " << c[1];
+    EXPECT_EQ(LimbBandY(c[0], c[1], 128), c[2] / 2) << c[0] << " wound " << c[1];
   }
-  EXPECT_EQ(DressingY(PART_LEFT_UPPER_ARM, 256), 60);
-  EXPECT_EQ(DressingY(PART_RIGHT_FOREARM, 256), 160);
-  EXPECT_EQ(DressingY(PART_LEFT_THIGH, 256), 20);
-  EXPECT_EQ(DressingY(PART_RIGHT_CALF, 256), 160);
-  EXPECT_EQ(DressingY(PART_LEFT_ELBOW, 256), 90);
-  EXPECT_EQ(DressingY(PART_BACK, 256), 70);
-  EXPECT_EQ(DressingY(PART_ABDOMEN, 256), 160);
-  EXPECT_EQ(DressingY(PART_NECK, 256), 0);
+  std::string dressings;
+  for (int32_t part : {PART_LEFT_UPPER_ARM, PART_RIGHT_FOREARM, PART_LEFT_THIGH, PART_RIGHT_CALF, PART_LEFT_ELBOW,
+                       PART_BACK, PART_CHEST, PART_ABDOMEN, PART_NECK})
+    dressings += std::to_string(DressingY(part, 256)) + " ";
+  EXPECT_EQ(dressings, "60 160 20 160 90 70 70 160 0 ");
 }
 
 TEST_F(TexturePaintingTest, ATourniquetPaintsItsBandIntoSkinAndClothingAndTakingItOffGivesThePictureBack) {
@@ -151,38 +141,27 @@ TEST_F(TexturePaintingTest, ATourniquetPaintsItsBandIntoSkinAndClothingAndTaking
   EXPECT_EQ(RowsOf(skin, kBand), (std::pair<int, int>{40, 70}));
   EXPECT_EQ(RowsOf(cloth, kBand), (std::pair<int, int>{80, 110}));
   EXPECT_EQ(WorkingAt(skin, 255, 69), kBand);  // the full width
-
   patient_.tourniquetParts = 0;
   RepaintLimbBands(patient_, PART_LEFT_UPPER_ARM, skin, cloth);
-  EXPECT_EQ(RowsOf(skin, kBand).first, -1);
-  EXPECT_EQ(RowsOf(cloth, kBand).first, -1);
+  EXPECT_EQ(RowsOf(skin, kBand).first + RowsOf(cloth, kBand).first, -2);
   EXPECT_EQ(WorkingAt(skin, 7, 50), kSkin);
-
   // The forearm's clothing band falls below its texture and is left out; the skin's is there.
   patient_.tourniquetParts = 1u << PART_LEFT_FOREARM;
   RepaintLimbBands(patient_, PART_LEFT_FOREARM, skin, cloth);
   EXPECT_EQ(RowsOf(skin, kBand), (std::pair<int, int>{180, 210}));
   EXPECT_EQ(RowsOf(cloth, kBand).first, -1);
-}
 
-TEST_F(TexturePaintingTest, MissingPicturesAndSlotsNotFoundAreLeftAlone) {
-  treatmentAssets.pictures[kTourniquetPicture] = Filled(64, 64, kBand);
-  // The hand has no clothing slot; its skin's file was missing, so there is nothing to give back.
+  // A hand: no clothing slot, no band height (the top of the texture), and a missing file: nothing to give
+  // back when the tourniquet comes off.
   const int32_t hand = Give("l_hand1", {255, 255, 0}, false, 32);
   patient_.tourniquetParts = 1u << PART_LEFT_HAND;
   RepaintLimbBands(patient_, PART_LEFT_HAND, hand, -1);
-  EXPECT_EQ(RowsOf(hand, kBand), (std::pair<int, int>{0, 3}));  // no band height: the top of the texture
+  EXPECT_EQ(RowsOf(hand, kBand), (std::pair<int, int>{0, 3}));
   patient_.tourniquetParts = 0;
   RepaintLimbBands(patient_, PART_LEFT_HAND, hand, -1);
   EXPECT_EQ(RowsOf(hand, kBand), (std::pair<int, int>{0, 3}));
-  RepaintLimbBands(patient_, PART_LEFT_HAND, 29, 40);  // rows with nothing loaded, a slot past the end
+  RepaintLimbBands(patient_, PART_LEFT_HAND, 29, 40);  // a row with nothing loaded, a slot past the end
   RepaintLimbBands(patient_, 27, hand, -1);
-  // No tourniquet picture loaded: nothing drawn.
-  treatmentAssets.pictures[kTourniquetPicture].Reset();
-  const int32_t arm = Give("s_right_arm2", kSkin);
-  patient_.tourniquetParts = 1u << PART_RIGHT_UPPER_ARM;
-  RepaintLimbBands(patient_, PART_RIGHT_UPPER_ARM, arm, -1);
-  EXPECT_EQ(WorkingAt(arm, 7, 50), kSkin);
 }
 
 TEST_F(TexturePaintingTest, DressingsGoOnTheirPartsPlaceAndRoundTheTrunkOnTheOtherSideToo) {
@@ -190,7 +169,6 @@ TEST_F(TexturePaintingTest, DressingsGoOnTheirPartsPlaceAndRoundTheTrunkOnTheOth
   const int32_t chest = Give("s_chest1", kSkin);
   const int32_t back = Give("s_back1", kSkin);
   const int32_t arm = Give("s_right_arm2", kSkin);
-
   patient_.dressingParts = 1u << PART_RIGHT_UPPER_ARM;
   RepaintLimbBands(patient_, PART_RIGHT_UPPER_ARM, arm, -1);
   EXPECT_EQ(RowsOf(arm, kDressing), (std::pair<int, int>{60, 160}));
@@ -198,7 +176,6 @@ TEST_F(TexturePaintingTest, DressingsGoOnTheirPartsPlaceAndRoundTheTrunkOnTheOth
   PaintDressing(patient_, PART_ABDOMEN, chest, -1);  // the abdomen's skin is the chest's
   EXPECT_EQ(RowsOf(chest, kDressing), (std::pair<int, int>{160, 256}));
   EXPECT_EQ(RowsOf(back, kDressing), (std::pair<int, int>{160, 256}));
-
   const int32_t front = Give("s_chest1", kSkin);
   PaintDressing(patient_, PART_BACK, back, -1);
   EXPECT_EQ(RowsOf(front, kDressing), (std::pair<int, int>{70, 170}));
@@ -206,36 +183,28 @@ TEST_F(TexturePaintingTest, DressingsGoOnTheirPartsPlaceAndRoundTheTrunkOnTheOth
 
 TEST_F(TexturePaintingTest, TheTrousersAreTheFirstWholePictureThenTheSecondThenTheBaseWithPiecesCutAway) {
   const Color base{1, 2, 3}, first{10, 0, 0}, second{0, 10, 0}, whole1{0, 0, 10}, whole2{10, 10, 0};
-  uniformPictures.base = Filled(140, 400, base);
-  uniformPictures.firstPieces = Filled(140, 400, first);
-  uniformPictures.secondPieces = Filled(140, 400, second);
-  uniformPictures.firstAlternative = Filled(140, 400, whole1);
-  uniformPictures.secondAlternative = Filled(140, 400, whole2);
+  uniformPictures = {Filled(140, 400, base),   Filled(140, 400, first),  Filled(140, 400, second),
+                     Filled(140, 400, whole1), Filled(140, 400, whole2), {}};
   const int32_t left = Give("u_left_leg1", kCloth, true, 140);
   const int32_t right = Give("u_right_leg1", kCloth, true, 140);
   patient_.textureState.working[left] = Filled(140, 400, kCloth);
   patient_.textureState.working[right] = Filled(140, 400, kCloth);
-
-  const auto compose = [&](uint32_t flags) {
+  const auto compose = [&](uint32_t flags, int x, int y) {
     patient_.bodyFlags = flags;
     ComposeUniformTexture(patient_);
     EXPECT_EQ(patient_.composedFlags, flags);
-    EXPECT_EQ(WorkingAt(left, 139, 399), WorkingAt(right, 139, 399));
+    EXPECT_EQ(WorkingAt(right, x, y), WorkingAt(left, x, y));
+    return WorkingAt(left, x, y);
   };
-  compose(0x3f);
-  EXPECT_EQ(WorkingAt(left, 10, 100), whole1);
-  compose(0x1f);
-  EXPECT_EQ(WorkingAt(left, 10, 100), whole2);
-  compose(0x2 | 0x8);
-  EXPECT_EQ(WorkingAt(left, 10, 100), first);   // (0, 70, 50, 160)
-  EXPECT_EQ(WorkingAt(left, 100, 100), base);   // bit 0x1 not set
-  EXPECT_EQ(WorkingAt(left, 10, 300), second);  // (0, 280, 60, 120)
-  EXPECT_EQ(WorkingAt(right, 100, 300), base);  // bit 0x4 not set
-  EXPECT_EQ(WorkingAt(right, 10, 240), base);   // between the pieces
-  compose(0x1 | 0x4);
-  EXPECT_EQ(WorkingAt(left, 100, 100), first);  // (84, 70, 50, 160)
-  EXPECT_EQ(WorkingAt(left, 10, 100), base);
-  EXPECT_EQ(WorkingAt(left, 100, 300), second);  // (74, 280, 60, 120)
+  EXPECT_EQ(compose(0x3f, 10, 100), whole1);
+  EXPECT_EQ(compose(0x1f, 10, 100), whole2);
+  EXPECT_EQ(compose(0x2 | 0x8, 10, 100), first);    // (0, 70, 50, 160)
+  EXPECT_EQ(compose(0x2 | 0x8, 100, 100), base);    // bit 0x1 not set
+  EXPECT_EQ(compose(0x2 | 0x8, 10, 300), second);   // (0, 280, 60, 120)
+  EXPECT_EQ(compose(0x2 | 0x8, 10, 240), base);     // between the pieces
+  EXPECT_EQ(compose(0x1 | 0x4, 100, 100), first);   // (84, 70, 50, 160)
+  EXPECT_EQ(compose(0x1 | 0x4, 100, 300), second);  // (74, 280, 60, 120)
+  EXPECT_EQ(compose(0x1 | 0x4, 10, 100), base);
 }
 
 }  // namespace
