@@ -173,6 +173,15 @@ class Patient {
   // restrained.
   void UpdateIdleTimer();
 
+  // ---- once a frame, for the shown patient ----
+  // The blood levels rise with the bleeding, and the arterial spurt flies (the shared drops are his).
+  void UpdateSpurt();
+  // The motions treatment starts: rolling off the rebar and being pulled from under the vehicle (the
+  // scene's ground, his prop and its shadow slide), being turned over, and a lift; and his prop's own
+  // motion. `ground` is the scene's ground model (none: nothing to slide); the slide waits while a tool
+  // animation plays.
+  void UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& ground, bool toolAnimationPlaying);
+
   // ---- 1. engine objects ----
   engine::EngineRef<engine::EngineRoot> root;
   engine::EngineRef<engine::EngineStage> stage;

@@ -9,6 +9,7 @@
 #include "casualty/model_body.h"
 #include "casualty/patient.h"
 #include "casualty/step_interpreter.h"
+#include "casualty/texture_templates.h"
 #include "shell/asset_loader.h"
 #include "shell/wide_text.h"
 
@@ -206,6 +207,15 @@ void Patient::MakeLegStumps() {
   rightStump->SetMaterialTexture(stumpSkin, L"feet2_blinn32");
   leftStump->SetMaterialTexture(stumpSkin, L"leftfoot_blinn32");
   bodyModel->SetMaterialTexture(stumpSkin, L"blinn32");
+  // The lower legs' skin is the leg's own working texture, so bands and dressings show on them too.
+  const auto legSkin = [&](int32_t part) -> engine::EngineRef<engine::EngineBitmap> {
+    int32_t skin = -1;
+    int32_t clothing = -1;
+    FindBoneMaterials(textureState, part, skin, clothing);
+    return skin >= 0 ? textureState.working[skin] : engine::EngineRef<engine::EngineBitmap>();
+  };
+  if (const auto left = legSkin(PART_LEFT_CALF)) leftStump->SetMaterialTexture(left, L"leftfoot_s_left_leg1");
+  if (const auto right = legSkin(PART_RIGHT_CALF)) rightStump->SetMaterialTexture(right, L"feet2_s_right_leg1");
   for (const auto* stump : {&rightStump, &leftStump})
     for (int i = 0; i < (*stump)->GetMaterialCount(); ++i) root->DebugPrint((*stump)->GetMaterialName(i));
 }

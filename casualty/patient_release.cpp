@@ -1,6 +1,7 @@
 // The treatment models a shown patient wears, and letting go of his body's engine objects.
 #include "casualty/patient.h"
 #include "casualty/patient_speech.h"
+#include "casualty/spurt.h"
 #include "casualty/treatment_assets.h"
 
 namespace kestrine {
@@ -48,6 +49,9 @@ void Patient::ReleasePatient() {
     shapeMeshes[bone].Reset();
     boneFrames[bone].Reset();
   }
+
+  // The spurt's drops belong to whoever is shown; the next wound set-up makes them again.
+  ReleaseSpurtDrops(stage.Get());
 
   for (BloodPool* pool = bloodPools.get(); pool != nullptr; pool = pool->next.get()) TakeAway(stage, pool->actor);
   // Freed one by one, so a long list does not free itself by recursion.

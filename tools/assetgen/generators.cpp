@@ -6,6 +6,7 @@
 #include "tools/assetgen/movie_generators.h"
 #include "tools/assetgen/patient_generators.h"
 #include "tools/assetgen/patient_speech.h"
+#include "tools/assetgen/patient_textures.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
 #include "tools/assetgen/wound_assets.h"
@@ -30,6 +31,7 @@ const std::vector<Generator>& Generators() {
       {"patient speech", WritePatientSpeech},
       {"wound textures", WriteWoundTextures},
       {"patient bodies", WritePatientBodies},
+      {"patient textures", WritePatientTextures},
       {"overhead soldiers", WriteOverheadSoldiers},
       {"vehicles", WriteVehicles},
       {"level trees", WriteLevelTreeModels},

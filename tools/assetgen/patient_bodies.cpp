@@ -6,7 +6,6 @@
 #include <string>
 
 #include "tools/assetgen/canonical_path.h"
-#include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/patient_generators.h"
 #include "tools/assetgen/patient_rig.h"
 
@@ -24,6 +23,14 @@ const Color kHelmet{84, 92, 62};
 const Color kCutEnd{196, 150, 124};
 const Color kRawEnd{120, 24, 20};
 
+// A material whose own picture is one colour, under a white material colour: the pictures the game puts on
+// it show in their own colours (the engine tints a picture with its material's colour).
+int PlainMaterial(ModelBuilder& b, const std::string& name, Color colour) {
+  const auto picture = engine::MakeEngine<engine::EngineBitmap>(2, 2);
+  picture->Clear(colour.r, colour.g, colour.b);
+  return b.AddMaterial(name, {255, 255, 255}, picture);
+}
+
 // The body's materials, by name, in the order they are written.
 class Materials {
  public:
@@ -31,7 +38,7 @@ class Materials {
   int operator()(const std::string& name, Color colour) {
     const auto it = ids_.find(name);
     if (it != ids_.end()) return it->second;
-    return ids_[name] = b_.AddMaterial(name, colour);
+    return ids_[name] = PlainMaterial(b_, name, colour);
   }
 
  private:
@@ -51,12 +58,21 @@ void TrunkPiece(PatientRig& rig, Materials& m, const std::string& bone, const ch
   rig.Box(bone, m(cloth, kUniform), centre, Grown(size, kCloth));
 }
 
+// Which half of a limb's pictures a segment wears: a limb's textures run from the shoulder or the hip at
+// the top to the wrist or the ankle at the bottom, so bands and dressings land on the segment they are for;
+// their middle is on top as he lies, where the medic looks.
+enum class Half { Upper, Lower };
+CylinderPicture LimbPicture(Half half) {
+  const float top = half == Half::Upper ? 0.0f : 0.5f;
+  return {top, top + 0.5f, {0, 1, 0}};
+}
+
 // A limb segment from a bone to the next, bending with it: skin and, when given, clothing.
 void LimbPiece(PatientRig& rig, Materials& m, const std::string& bone, const std::string& to, const char* skin,
-               const char* cloth, float radius) {
+               const char* cloth, float radius, Half half) {
   const Vec3 a = rig.Position(bone), b = rig.Position(to);
-  rig.Cylinder(bone, m(skin, kSkin), a, b, radius, to);
-  if (cloth != nullptr) rig.Cylinder(bone, m(cloth, kUniform), a, b, radius + kCloth, to);
+  rig.Cylinder(bone, m(skin, kSkin), a, b, radius, to, LimbPicture(half));
+  if (cloth != nullptr) rig.Cylinder(bone, m(cloth, kUniform), a, b, radius + kCloth, to, LimbPicture(half));
 }
 
 // The foot, toes up, with its boot.
@@ -98,20 +114,20 @@ void Body(PatientRig& rig, const PatientBodyShape& shape) {
   rig.Box("up_mouth", m("head1", kSkin), {0, 0.785f, 2.45f}, {0.16f, 0.02f, 0.03f});
 
   // Arms: sleeves to the wrists, bare hands.
-  LimbPiece(rig, m, "l_shldr", "l_elbow", "s_left_arm2", "u_left_arm1", 0.12f);
-  LimbPiece(rig, m, "l_elbow", "l_hand", "s_left_arm2", "u_left_arm1", 0.1f);
-  LimbPiece(rig, m, "r_shldr", "r_elbow", "s_right_arm2", "u_right_arm1", 0.12f);
-  LimbPiece(rig, m, "r_elbow", "r_hand", "s_right_arm2", "u_right_arm1", 0.1f);
+  LimbPiece(rig, m, "l_shldr", "l_elbow", "s_left_arm2", "u_left_arm1", 0.12f, Half::Upper);
+  LimbPiece(rig, m, "l_elbow", "l_hand", "s_left_arm2", "u_left_arm1", 0.1f, Half::Lower);
+  LimbPiece(rig, m, "r_shldr", "r_elbow", "s_right_arm2", "u_right_arm1", 0.12f, Half::Upper);
+  LimbPiece(rig, m, "r_elbow", "r_hand", "s_right_arm2", "u_right_arm1", 0.1f, Half::Lower);
   rig.LocalBox("l_hand", m("l_hand1", kSkin), {0.17f, 0, 0}, {0.34f, 0.08f, 0.2f});
   rig.LocalBox("r_hand", m("r_hand1", kSkin), {-0.17f, 0, 0}, {0.34f, 0.08f, 0.2f});
 
   // Legs.
-  LimbPiece(rig, m, "l_hip", "l_knee", "s_left_leg1", "u_left_leg1", kThighRadius);
-  LimbPiece(rig, m, "r_hip", "r_knee", "s_right_leg1", "u_right_leg1", kThighRadius);
+  LimbPiece(rig, m, "l_hip", "l_knee", "s_left_leg1", "u_left_leg1", kThighRadius, Half::Upper);
+  LimbPiece(rig, m, "r_hip", "r_knee", "s_right_leg1", "u_right_leg1", kThighRadius, Half::Upper);
   const Vec3 down{0, 0, -1};
   if (shape.lowerLegs) {
-    LimbPiece(rig, m, "l_knee", "l_ankle", "s_left_leg1", "u_left_leg1", kCalfRadius);
-    LimbPiece(rig, m, "r_knee", "r_ankle", "s_right_leg1", "u_right_leg1", kCalfRadius);
+    LimbPiece(rig, m, "l_knee", "l_ankle", "s_left_leg1", "u_left_leg1", kCalfRadius, Half::Lower);
+    LimbPiece(rig, m, "r_knee", "r_ankle", "s_right_leg1", "u_right_leg1", kCalfRadius, Half::Lower);
     Foot(rig, m, "r_ankle", "r_boot");
     if (shape.leftFoot) {
       Foot(rig, m, "l_ankle", "l_boot");
@@ -143,6 +159,8 @@ class StumpFrame {
     return Unscale({std::fabs(s.x), std::fabs(s.y), std::fabs(s.z)});
   }
   float Radius(float model) const { return model / kScale.x; }
+  // A direction of the model's space in the frame (scale left out: only its way matters).
+  Vec3 Direction(const Vec3& model) const { return axes_.Transposed().Apply(model); }
 
  private:
   static Vec3 Unscale(const Vec3& v) { return {v.x / kScale.x, v.y / kScale.y, v.z / kScale.z}; }
@@ -172,10 +190,11 @@ std::string PatientStumpFile(bool right) {
 
   ModelBuilder b;
   const int part = b.AddPart(right ? "stub_r" : "stub_l", -1, {});
-  const int skin = b.AddMaterial(prefix + (right ? "s_right_leg1" : "s_left_leg1"), kSkin);
-  const int boot = b.AddMaterial(prefix + (right ? "r_boot" : "l_boot"), kBoot);
-  const int end = b.AddMaterial(prefix + "blinn32", kCutEnd);
-  b.AddCylinder(part, skin, frame.Point(knee), frame.Point(ankle), frame.Radius(kCalfRadius), 10);
+  const int skin = PlainMaterial(b, prefix + (right ? "s_right_leg1" : "s_left_leg1"), kSkin);
+  const int boot = PlainMaterial(b, prefix + (right ? "r_boot" : "l_boot"), kBoot);
+  const int end = PlainMaterial(b, prefix + "blinn32", kCutEnd);
+  b.AddCylinder(part, skin, frame.Point(knee), frame.Point(ankle), frame.Radius(kCalfRadius), 10, -1,
+                {0.5f, 1.0f, frame.Direction({0, 1, 0})});
   b.AddBox(part, boot, frame.Point(FootCentre(rig, side + "ankle")), frame.Size(Grown(kFootSize, kCloth)));
   b.AddCylinder(part, end, frame.Point(knee + Vec3{0, 0, 0.01f}), frame.Point(knee - Vec3{0, 0, 0.02f}),
                 frame.Radius(kCalfRadius + 0.005f), 10);
@@ -184,17 +203,13 @@ std::string PatientStumpFile(bool right) {
 
 void WritePatientBodies(DataTree& tree) {
   tree.WriteBytes(CanonicalPath("patient\\pv-sold\\pv_sold.qsad"), PatientBodyFile({}));
-  tree.WriteBytes(CanonicalPath("patient\\injury\\pv-legsgone\\pv_legzgone.qsad"), PatientBodyFile({false, true, false}));
+  tree.WriteBytes(CanonicalPath("patient\\injury\\pv-legsgone\\pv_legzgone.qsad"),
+                  PatientBodyFile({false, true, false}));
   tree.WriteBytes(CanonicalPath("patient\\injury\\pv-ftgn\\pv_ftgn.qsad"), PatientBodyFile({true, false, false}));
   tree.WriteBytes(CanonicalPath("patient\\injury\\pv-legamp\\pv_legamp.qsad"), PatientBodyFile({false, true, true}));
   tree.WriteBytes(CanonicalPath("patient\\injury\\pv-pipebutt\\pv_pipebutt.qsad"), PatientBodyFile({}));
   tree.WriteBytes(CanonicalPath("patient\\injury\\pv-legamp\\stub-r\\stub_r.qsad"), PatientStumpFile(true));
   tree.WriteBytes(CanonicalPath("patient\\injury\\pv-legamp\\stub-l\\stub_l.qsad"), PatientStumpFile(false));
-  // The leg's skin picture, whose patch at (180, 130) the cut ends are painted with.
-  const paint::Image leg = paint::NewImage(256, 256, {214, 168, 132});
-  paint::Speckle(leg, 0, 0, 256, 256, 10, 0x5e6);
-  paint::Fill(leg, 180, 130, 20, 10, {214, 168, 132});
-  tree.WritePng(CanonicalPath("patient\\textures\\wlcamo\\white\\s-leg.qjp"), *leg);
 }
 
 }  // namespace assetgen

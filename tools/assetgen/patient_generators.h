@@ -1,7 +1,7 @@
 // The patient view's bodies: the soldier's body and the wound bodies (legs gone, foot gone, the amputation
 // body with its two lower legs as models of their own, the pipe in the buttock), each skinned on the 27
 // bones of the patient's skeleton with the skin and clothing materials the game paints and cuts, the body
-// animations by their pose names and the sixteen mouth shapes; and the skin picture the cut ends wear.
+// animations by their pose names and the sixteen mouth shapes.
 #pragma once
 
 #include <string>

@@ -119,9 +119,11 @@ void PatientRig::LocalBox(const std::string& bone, int material, const Vec3& cen
 }
 
 void PatientRig::Cylinder(const std::string& bone, int material, const Vec3& a, const Vec3& b, float radius,
-                          const std::string& bendTo) {
+                          const std::string& bendTo, const CylinderPicture& picture) {
   const Placed& p = At(bone);
-  b_.AddCylinder(p.part, material, ToLocal(p, a), ToLocal(p, b), radius, 10, bendTo.empty() ? -1 : Part(bendTo));
+  CylinderPicture local = picture;
+  local.facing = p.frame.Transposed().Apply(picture.facing);
+  b_.AddCylinder(p.part, material, ToLocal(p, a), ToLocal(p, b), radius, 10, bendTo.empty() ? -1 : Part(bendTo), local);
 }
 
 void PatientRig::Animate(const std::string& name, const std::vector<float>& times, const std::vector<Pose>& poses) {
@@ -137,8 +139,7 @@ void PatientRig::Animate(const std::string& name, const std::vector<float>& time
     const Placed& p = At(bone);
     const Mat3 parentFrame = p.bone->parent ? At(p.bone->parent).frame : Mat3::Identity();
     const Mat3 restLocal = parentFrame.Transposed() * p.frame;
-    const Vec3 restOffset =
-        p.bone->parent ? ToLocal(At(p.bone->parent), p.bone->position) : p.bone->position;
+    const Vec3 restOffset = p.bone->parent ? ToLocal(At(p.bone->parent), p.bone->position) : p.bone->position;
     ModelBuilder::PartKeys k;
     k.part = p.part;
     k.times = times;

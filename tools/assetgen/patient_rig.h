@@ -42,9 +42,10 @@ class PatientRig {
   void Box(const std::string& bone, int material, const engine::Vec3& centre, const engine::Vec3& size);
   // A box in the bone's own frame.
   void LocalBox(const std::string& bone, int material, const engine::Vec3& centre, const engine::Vec3& size);
-  // A cylinder between two model-space points; the end at b follows bendTo when given.
+  // A cylinder between two model-space points; the end at b follows bendTo when given. The picture's
+  // facing is a direction of the model's space.
   void Cylinder(const std::string& bone, int material, const engine::Vec3& a, const engine::Vec3& b, float radius,
-                const std::string& bendTo = "");
+                const std::string& bendTo = "", const CylinderPicture& picture = {});
 
   // A pose: for some bones a turn, in the model's space as the body rests (a child's turn comes on top of
   // its parent's), and for some a move of the bone's place.

@@ -12,6 +12,7 @@
 #include "casualty/body_model_choice.h"
 #include "casualty/model_body.h"
 #include "casualty/patient.h"
+#include "casualty/spurt.h"
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
 #include "core/engine_internals.h"
@@ -237,16 +238,18 @@ TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientTheBlanketCoversThem
   visual.material = "u_chest";
   patient->Body().ShowTreatmentVisual(visual);
   EXPECT_EQ(textureOf(L"u_chest"), treatmentAssets.pictures[kCutPicture].Get());
-  EXPECT_EQ(textureOf(L"u_back1"), nullptr);
+  const engine::EngineBitmap* back = textureOf(L"u_back1");
+  EXPECT_NE(back, treatmentAssets.pictures[kCutPicture].Get());
   patient->Body().ResetModelMaterials();
-  EXPECT_EQ(textureOf(L"u_chest"), nullptr);
+  EXPECT_NE(textureOf(L"u_chest"), treatmentAssets.pictures[kCutPicture].Get());
+  EXPECT_NE(textureOf(L"u_back1"), back);  // the model file's own pictures again
 }
 
 TEST_F(PatientBodyTest, ReleasingThePatientLeavesNothingOnTheStageAndKeepsTheSharedModels) {
   WriteGameBodies();
   const size_t before = engineStage->Objects().size();
   auto patient = Build(kAmputationBodyWound, 1);
-  EXPECT_EQ(engineStage->Objects().size(), before + 1);  // the patient actor
+  EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount);  // the patient actor, the spurt
   treatmentAssets.models[ITEM_NECK_SPLINT] = engineRoot->CreateActor();
   patient->AttachAppliedItems();
   const engine::EngineRef<engine::EngineModel> body = patient->bodyModel;
