@@ -11,6 +11,7 @@
 #include "frontend/campaign_awards.h"
 #include "frontend/figure_texts.h"
 #include "frontend/medal_rack.h"
+#include "frontend/player_select.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
@@ -145,6 +146,8 @@ void BriefingButtonClick(int32_t index) {
     case BRIEFING_BACK:
       HideBriefingElement();
       keepBackpack = false;
+      // Player select let its pictures go when the briefing opened; its own entry draws the backdrop again.
+      if (playerSelectBackdrop) DrawBackdrop(playerSelectBackdrop);
       ClearMenuCanvas();
       SetGameState(STATE_PLAYER_SELECT);
       break;

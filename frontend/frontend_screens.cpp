@@ -13,6 +13,7 @@
 #include "frontend/high_score_screen.h"
 #include "frontend/menu_actions.h"
 #include "frontend/menu_screens.h"
+#include "frontend/player_select.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
 #include "shell/game_state.h"
@@ -39,7 +40,6 @@ void DeveloperKeys(int key, bool down) { DeveloperKey(key, down ? 1 : 0); }
 
 // ---- mouse stage 1 ----
 bool TakeEveryCode(int, int32_t, int32_t) { return true; }
-bool TextBoxButtons(int, int32_t x, int32_t y) { return HoverOverTextBoxButtons(x, y); }
 bool HighlightOnly(int, int32_t x, int32_t y) {
   HotspotHover(x, y);
   return false;
@@ -126,6 +126,7 @@ void EnterSaveScreen() {
 void EnterPlayerSelect() {
   ClearScreenLayers();
   HideOverlay();
+  BuildPlayerSelectScreen();
   ShowOverlay();
 }
 
@@ -139,6 +140,7 @@ bool TextBoxScreenMouse(int code, int32_t x, int32_t y) {
 
 void EnterBriefing() {
   ClearScreenLayers();
+  UnloadPlayerSelectScreen();
   ShowOverlay();
   BuildBriefingScreen(true);
   if (missionNumber == 1 && introPending) {
@@ -225,7 +227,10 @@ void RegisterFrontendScreens() {
   RegisterScreen(STATE_VOLUME,
                  Screen{.enter = ForgetTheLastButton, .click = VolumeClick, .hover = RedrawOnHit<VolumeScreen>});
   RegisterScreen(STATE_HIGH_SCORES, Screen{.click = HighScoreClick, .hover = HighScoreHover, .key = HighScoreKey});
-  RegisterScreen(STATE_PLAYER_SELECT, Screen{.enter = EnterPlayerSelect, .mouse = TextBoxButtons});
+  RegisterScreen(STATE_PLAYER_SELECT, Screen{.enter = EnterPlayerSelect,
+                                             .frame = DrawPossibleMedals,
+                                             .mouse = TextBoxScreenMouse<OnPlayerSelectClick>,
+                                             .release = UnloadPlayerSelectScreen});
   // The briefing and the debriefing share one screen; its release is registered once.
   RegisterScreen(STATE_BRIEFING, Screen{.enter = EnterBriefing,
                                         .frame = UpdateBriefingScreen,

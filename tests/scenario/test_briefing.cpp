@@ -1,6 +1,6 @@
-// The road through the briefing and the debriefing as a player takes it with the mouse: the officer who
-// speaks after three seconds, the briefing that scrolls under a resting pointer, the ways into the mission, and the
-// debriefing's report, verdict and way on.
+// The road through player select, the briefing and the debriefing as a player takes it with the mouse: the
+// figure chosen with the arrows, the officer who speaks after three seconds, the briefing that scrolls
+// under a resting pointer, the ways into the mission, and the debriefing's report, verdict and way on.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,6 +12,7 @@
 #include "frontend/briefing_screen.h"
 #include "frontend/briefing_speech.h"
 #include "frontend/campaign_awards.h"
+#include "frontend/player_select.h"
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -30,6 +31,8 @@ struct Point {
 };
 // Menus: ACCEPT, then the main column (NEW GAME is row 1; NOVICE and EXPERT rows 0 and 2 of the next).
 constexpr Point kAccept{487, 446}, kNewGame{165, 217}, kNovice{165, 192}, kExpert{165, 242};
+// Player select.
+constexpr Point kSelect{453, 421}, kPrevious{288, 356}, kNext{343, 356};
 // The briefing's column (x 443, 121 wide) and its scroll strips.
 constexpr Point kStartMission{504, 356}, kLoadBackpack{504, 380}, kBackOrQuit{504, 431};
 constexpr Point kBriefingScrollDown{130, 287};
@@ -54,7 +57,8 @@ class BriefingRoad : public ::testing::Test {
   }
   void ToTheBriefing(Point level = kNovice) {
     ToPlayerSelect(level);
-    SetGameState(STATE_BRIEFING);
+    PointAndClick(kSelect);
+    ASSERT_EQ(gameState, STATE_BRIEFING);
     game.Frame(16);
   }
   // The end of a mission as the battle leaves it, then the debriefing.
@@ -76,6 +80,47 @@ class BriefingRoad : public ::testing::Test {
 
   Harness game;
 };
+
+TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
+  ToPlayerSelect(kNovice);
+  EXPECT_EQ(currentFigure, 0);
+  EXPECT_TRUE(playerFigureModels[0]->Visible());
+  PointAndClick(kPrevious);
+  EXPECT_EQ(currentFigure, 2);
+  game.Frame(16);
+  EXPECT_TRUE(playerFigureModels[2]->Visible());
+  EXPECT_FALSE(playerFigureModels[0]->Visible());
+  PointAndClick(kPrevious);
+  EXPECT_EQ(currentFigure, 1);
+  PointAndClick(kPrevious);
+  EXPECT_EQ(currentFigure, 0);
+  PointAndClick(kPrevious);
+  PointAndClick(kNext);  // 2 -> 0
+  EXPECT_EQ(currentFigure, 0);
+  PointAndClick(kPrevious);
+  game.Frame(16);
+  // The figure's name heads the panel.
+  EXPECT_GT(CountPixels(textOverlay, 360, 41, 120, 18, 235, 247, 195), 20);
+
+  PointAndClick(kSelect);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionProgress.playerFigure, 2);
+  EXPECT_FALSE(playerSelectLoaded);
+  EXPECT_FALSE(playerFigureModels[2]);
+  // The smallest medic carries the least.
+  game.Frame(16);
+  PointAndClick(kLoadBackpack);
+  ASSERT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_FLOAT_EQ(capacityFactor, 0.8f);
+  EXPECT_FLOAT_EQ(backpack.maxWeight, 32.0f);
+  EXPECT_FLOAT_EQ(backpack.maxVolume, 400.0f);
+}
+
+TEST_F(BriefingRoad, SelectWithoutTheArrowsStillTakesTheFigureShown) {
+  currentFigure = 1;  // as a visit before this campaign left it
+  ToTheBriefing();
+  EXPECT_EQ(missionProgress.playerFigure, 1);
+}
 
 TEST_F(BriefingRoad, TheOfficerSpeaksAfterThreeSecondsAndTheBriefingScrolls) {
   ToTheBriefing();
@@ -129,7 +174,8 @@ TEST_F(BriefingRoad, TheFirstBriefingLeadsBackAndALaterOneQuits) {
   PointAndClick(kBackOrQuit);
   EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
   EXPECT_FALSE(HeadOnStage());
-  SetGameState(STATE_BRIEFING);
+  game.Frame(16);
+  PointAndClick(kSelect);
   missionProgress.missionMaximum = 30;  // a mission was played
   game.Frame(16);
   PointAndClick(kBackOrQuit);

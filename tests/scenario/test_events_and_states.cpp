@@ -356,7 +356,7 @@ TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
 
 TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {
   // Each screen's scroll-down arrow, by its hot-spot index.
-  const std::pair<int, int> screens[] = {{STATE_BRIEFING, 5}, {STATE_DEBRIEFING, 4}};
+  const std::pair<int, int> screens[] = {{STATE_PLAYER_SELECT, 5}, {STATE_BRIEFING, 5}, {STATE_DEBRIEFING, 4}};
   for (auto [state, downArrow] : screens) {
     gameState = state;
     isBriefing = state == STATE_BRIEFING ? 1 : 0;

@@ -10,6 +10,7 @@
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/frontend_generators.h"
 #include "tools/assetgen/image_paint.h"
+#include "tools/assetgen/medal_patterns.h"
 
 namespace assetgen {
 
@@ -61,6 +62,11 @@ void Triangle(const Image& image, int cx, int tipY, int height, bool up, Rgb col
     paint::Fill(image, cx - row, up ? tipY + row : tipY - row, 2 * row + 1, 1, colour);
 }
 
+void SideTriangle(const Image& image, int tipX, int cy, int width, bool left, Rgb colour) {
+  for (int col = 0; col < width; ++col)
+    paint::Fill(image, left ? tipX + col : tipX - col, cy - col, 1, 2 * col + 1, colour);
+}
+
 // A scroll strip with arrows, over a text box.
 void ScrollStrip(const Image& image, int x, int y, int width, int height, bool up) {
   Slot(image, x, y, width, height);
@@ -71,6 +77,15 @@ void ScrollStrip(const Image& image, int x, int y, int width, int height, bool u
 void TitleBand(const Image& image, int y, int height) {
   paint::Gradient(image, 0, y, 640, height, {44, 52, 34}, {26, 30, 20});
   paint::Line(image, 20, y + height - 1, 620, y + height - 1, {150, 140, 90});
+}
+
+void Ribbon(const Image& image, int k, int x, int y, bool dim) {
+  const Rgb* const pattern = kRibbonPatterns[k];
+  auto shade = [dim](Rgb c) { return dim ? Rgb{c.r / 3 + 20, c.g / 3 + 20, c.b / 3 + 20} : c; };
+  paint::Fill(image, x, y, 49, 13, shade(pattern[0]));
+  paint::Fill(image, x + 8, y, 33, 13, shade(pattern[1]));
+  paint::Fill(image, x + 20, y, 9, 13, shade(pattern[2]));
+  paint::Frame(image, x, y, 49, 13, {20, 20, 20});
 }
 
 // ---- the briefing (head window 222..397 x 80..305 on the screen) ----
@@ -178,6 +193,45 @@ Image Weather(int kind) {
   return image;
 }
 
+// ---- player select (figure window 218..380 x 40..344) ----
+Image PlayerSelectBackdrop() {
+  Image image = Backdrop({30, 34, 26}, {56, 60, 40}, 41);
+  paint::Label(image, 24, 8, "CHOOSE YOUR MEDIC", Style(12, kGold, true));
+  Panel(image, 50, 90, 170, 270);
+  ScrollStrip(image, 60, 94, 146, 12, true);
+  ScrollStrip(image, 60, 348, 146, 12, false);
+  paint::Fill(image, 222, 36, 158, 308, kKey);
+  // The arrows under the figure.
+  Slot(image, 262, 350, 52, 13);
+  Slot(image, 317, 350, 52, 13);
+  SideTriangle(image, 280, 356, 6, true, kPale);
+  SideTriangle(image, 350, 356, 6, false, kPale);
+  // The right panel: the name, the medals to win, the stats card.
+  Panel(image, 396, 36, 230, 330);
+  Panel(image, 418, 138, 170, 80);
+  for (int k = 0; k < 2; ++k) Ribbon(image, k, 451 + 49 * k, 161, true);
+  for (int k = 2; k < 8; ++k) Ribbon(image, k, 427 + 49 * ((k - 2) % 3), 174 + 13 * ((k - 2) / 3), true);
+  paint::Label(image, 503, 222, "Rest the pointer on a ribbon", Style(7, {180, 186, 150}, false, Align::Centre));
+  for (int x : {90, 363}) Slot(image, x, 410, 180, 23);
+  return image;
+}
+
+// Five bars of figures the three men differ in, out of ten.
+Image StatsCard(int figure) {
+  static const char* const kLabels[] = {"SPEED", "STRENGTH", "CARRY", "STAMINA", "NERVE"};
+  static const int kValues[3][5] = {{6, 9, 10, 8, 7}, {7, 7, 9, 7, 9}, {10, 5, 8, 9, 8}};
+  Image image = paint::NewImage(158, 115, {24, 28, 20});
+  paint::Bevel(image, 0, 0, 158, 115, kPanelLight, kPanelDark);
+  paint::Label(image, 79, 4, "SERVICE RECORD", Style(8, kGold, true, Align::Centre));
+  for (int i = 0; i < 5; ++i) {
+    const int y = 24 + 17 * i;
+    paint::Label(image, 8, y, kLabels[i], Style(7, kPale));
+    paint::Fill(image, 74, y + 2, 76, 9, {12, 14, 10});
+    paint::Fill(image, 75, y + 3, 74 * kValues[figure][i] / 10, 7, {180, 160, 70});
+  }
+  return image;
+}
+
 }  // namespace
 
 void WriteBriefingImages(DataTree& tree) {
@@ -187,6 +241,8 @@ void WriteBriefingImages(DataTree& tree) {
   Save(tree, "images\\debriefmask.qpg", DebriefingMask());
   const char* const weather[] = {"sunny", "windy", "ptcloudy", "cloudy"};
   for (int i = 0; i < 4; ++i) Save(tree, std::string("images\\") + weather[i] + ".qpg", Weather(i));
+  Save(tree, "images\\playerselect.qjp", PlayerSelectBackdrop());
+  for (int f = 0; f < 3; ++f) Save(tree, "chars\\playerSelect\\stats" + std::to_string(f) + ".qpg", StatsCard(f));
 }
 
 }  // namespace assetgen

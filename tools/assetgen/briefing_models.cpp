@@ -41,7 +41,7 @@ const HeadLook kHeads[] = {
      {70, 60, 52},
      {74, 88, 60},
      {200, 170, 80}},
-    {"head\\bs-jen\\bs_jen.qsad", {0.68f, 5.55f, 0.25f}, {180, 136, 104}, {40, 34, 30}, {66, 76, 60}, {180, 180, 190}},
+    {"head\\bs-jen\\bs_jen.qsad", {0.6f, 5.7f, 0.25f}, {180, 136, 104}, {40, 34, 30}, {66, 76, 60}, {180, 180, 190}},
 };
 
 // Jaw opening (degrees) and how far the lips pull in (units) for each mouth shape.
@@ -129,10 +129,70 @@ std::string Bust(const HeadLook& look) {
   return b.WriteRigid();
 }
 
+// ---- player select ----
+struct FigureLook {
+  engine::Color cloth, skin, hair, gear;
+  float build;  // shoulder breadth
+};
+constexpr FigureLook kFigures[] = {
+    {{74, 92, 58}, {200, 156, 124}, {120, 90, 60}, {52, 60, 40}, 1.12f},
+    {{70, 88, 64}, {222, 184, 150}, {40, 32, 26}, {48, 56, 42}, 1.0f},
+    {{80, 96, 60}, {168, 124, 96}, {26, 22, 20}, {56, 62, 44}, 0.9f},
+};
+
+// A soldier some 12.3 units tall, feet at y -1.9 (the figure window's floor seen from the camera), facing
+// the camera (-z).
+std::string Figure(const FigureLook& look) {
+  ModelBuilder b;
+  const int cloth = b.AddMaterial("uniform", look.cloth);
+  const int skin = b.AddMaterial("skin", look.skin);
+  const int hair = b.AddMaterial("hair", look.hair);
+  const int gear = b.AddMaterial("gear", look.gear);
+  const int boots = b.AddMaterial("boots", {34, 28, 22});
+  const float w = look.build;
+
+  const int pelvis = b.AddPart("pelv", -1, {0, 4.0f, 0});
+  b.AddBox(pelvis, cloth, {0, 0, 0}, {1.8f * w, 0.9f, 1.0f});
+  const int spine = b.AddPart("spine1", pelvis, {0, 0.45f, 0});
+  b.AddBox(spine, cloth, {0, 1.6f, 0}, {2.2f * w, 3.2f, 1.2f});
+  b.AddBox(spine, gear, {0, 1.4f, -0.66f}, {1.9f * w, 1.6f, 0.2f});  // the vest's pouches
+  b.AddBox(spine, gear, {0, 1.2f, 0.7f}, {1.6f * w, 2.0f, 0.5f});    // the medic's pack
+  const int head = b.AddPart("head", spine, {0, 3.3f, 0});
+  b.AddCylinder(head, skin, {0, 0, 0}, {0, 0.5f, 0}, 0.32f, 10);
+  b.AddBox(head, skin, {0, 1.0f, 0}, {0.95f, 1.15f, 1.0f});
+  b.AddBox(head, gear, {0, 1.55f, 0}, {1.15f, 0.45f, 1.2f});  // helmet
+  b.AddBox(head, hair, {0, 1.2f, 0.45f}, {0.9f, 0.5f, 0.12f});
+  for (int s = 0; s < 2; ++s) {
+    const float side = s == 0 ? 1.0f : -1.0f;
+    const int arm = b.AddPart(s == 0 ? "l_shldr" : "r_shldr", spine, {(1.1f * w + 0.3f) * side, 3.0f, 0});
+    b.AddCylinder(arm, cloth, {0, 0, 0}, {0, -2.6f, 0}, 0.34f, 8);
+    b.AddBox(arm, skin, {0, -2.95f, 0}, {0.42f, 0.6f, 0.42f});
+    const int leg = b.AddPart(s == 0 ? "l_hip" : "r_hip", pelvis, {0.5f * w * side, -0.4f, 0});
+    b.AddCylinder(leg, cloth, {0, 0, 0}, {0, -4.9f, 0}, 0.42f, 8);
+    b.AddBox(leg, boots, {0, -5.2f, -0.2f}, {0.6f, 0.6f, 1.1f});
+  }
+  auto track = [&b](const char* part, const std::vector<Quat>& rotations) {
+    ModelBuilder::PartKeys k;
+    k.part = b.FindPart(part);
+    for (size_t i = 0; i < rotations.size(); ++i) k.times.push_back(1.5f * static_cast<float>(i));
+    k.rotations = rotations;
+    return k;
+  };
+  b.AddAnimation("breathe", {track("spine1", {Turn(kX, 0), Turn(kX, -2), Turn(kX, 0)}),
+                             track("head", {Turn(kY, 0), Turn(kY, 6), Turn(kY, 0)}),
+                             track("l_shldr", {Turn(kZ, 4), Turn(kZ, 6), Turn(kZ, 4)}),
+                             track("r_shldr", {Turn(kZ, -4), Turn(kZ, -6), Turn(kZ, -4)})});
+  return b.WriteRigid();
+}
+
 }  // namespace
 
 void WriteBriefingModels(DataTree& tree) {
   for (const HeadLook& look : kHeads) tree.WriteBytes(CanonicalPath(look.path), Bust(look));
+  for (int f = 0; f < 3; ++f) {
+    const std::string n = std::to_string(f);
+    tree.WriteBytes(CanonicalPath("chars\\playerSelect\\choose" + n + "\\choose" + n + ".qsad"), Figure(kFigures[f]));
+  }
 }
 
 }  // namespace assetgen

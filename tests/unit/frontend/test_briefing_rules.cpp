@@ -12,6 +12,7 @@
 #include "frontend/briefing_speech.h"
 #include "frontend/figure_texts.h"
 #include "frontend/medal_rack.h"
+#include "frontend/player_select.h"
 
 namespace {
 
@@ -125,6 +126,13 @@ TEST(MedalRack, ThePointerPicksAPossibleRibbonRowByRow) {
   EXPECT_EQ(HoveredRackRibbon(525, 135, 400, 100).index, -1);
   EXPECT_EQ(HoveredRackRibbon(560, 150, 400, 100).index, -1);
   EXPECT_EQ(HoveredRackRibbon(430, 180, 400, 100).index, -1);
+}
+
+TEST(PlayerFigures, ArrowsGoRoundTheThree) {
+  EXPECT_EQ(StepFigure(0, -1), 2);
+  EXPECT_EQ(StepFigure(2, -1), 1);
+  EXPECT_EQ(StepFigure(2, +1), 0);
+  EXPECT_EQ(StepFigure(1, +1), 2);
 }
 
 TEST(PlayerFigures, BiographiesFitTheirBox) {
