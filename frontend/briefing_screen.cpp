@@ -6,7 +6,6 @@
 #include "casualty/backpack.h"
 #include "casualty/report_lines.h"
 #include "frontend/award_texts.h"
-#include "frontend/briefing_facts.h"
 #include "frontend/briefing_speech.h"
 #include "frontend/campaign_awards.h"
 #include "frontend/figure_texts.h"
@@ -17,6 +16,7 @@
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/mission_progress.h"
+#include "shell/mission_table.h"
 #include "shell/mission_texts.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
@@ -71,7 +71,8 @@ constexpr double kBriefingColumn = 440.0 / 635, kBriefingWidth = 120.0 / 634;
 constexpr double kDebriefingColumn = 350.0 / 635, kDebriefingWidth = 300.0 / 634;
 constexpr double kButtonHeight = 22.0 / 455;
 
-int32_t MissionRowIndex() { return std::clamp(missionNumber, 1, kMissionTextCount) - 1; }
+// The words of the mission being briefed (a mission number from outside stays inside the table).
+const MissionText& MissionWords() { return *MissionRow(missionNumber).text; }
 
 void Text(const BitmapRef& image, int x, int y, const std::wstring& text, int size, const int (&colour)[3],
           int align = ALIGN_CENTRE, int styleA = 1) {
@@ -79,7 +80,7 @@ void Text(const BitmapRef& image, int x, int y, const std::wstring& text, int si
 }
 
 void Title() {
-  const MissionText& text = missionTexts[MissionRowIndex()];
+  const MissionText& text = MissionWords();
   std::wstring title = WidenText(text.title);
   if (missionNumber < kFirstTrainingMission) title = L"Mission " + std::to_wstring(missionNumber) + L": " + title;
   Text(textOverlay, PanelX(380), screenHeight * 37 / 435, title, kButtonSize, kPale);
@@ -277,7 +278,7 @@ void BuildBriefingScreen(bool briefing) {
   engineCamera->SetRotation(1, 0, 0, 5);
 
   if (briefing) {
-    const MissionText& text = missionTexts[MissionRowIndex()];
+    const MissionText& text = MissionWords();
     sharedTextBox.Layout(text.briefing, text.briefingCount, PanelX(54), PanelY(108), 170, PanelY(150));
   } else {
     LayOutReport();
@@ -349,7 +350,7 @@ void DrawBriefingText() {
   const BitmapRef& weather = s.weatherImages[std::clamp(s.weatherIndex, 0, kWeatherImageCount - 1)];
   if (weather) textOverlay->DrawBitmap(weather, 0, 0, 0, 182, 59, FullX(404), FullY(262), FullX(182), FullY(59));
   wchar_t time[16];
-  std::swprintf(time, 16, L"%04dh", MissionStartTime(missionNumber));
+  std::swprintf(time, 16, L"%04dh", MissionRow(missionNumber).startTime);
   Text(textOverlay, FullX(545), FullY(300), time, 7, kPale, ALIGN_CENTRE, 0);
   if (s.briefingMap)
     textOverlay->DrawBitmap(s.briefingMap, 0, 0, 0, 160, 140, FullX(415), FullY(105), FullX(160), FullY(140));
@@ -357,7 +358,7 @@ void DrawBriefingText() {
   Text(textOverlay, PanelX(310), PanelY(295), WidenText(FigureName(missionProgress.playerFigure)), kTextSize, kPale);
   Text(textOverlay, PanelX(310), PanelY(315), WidenText(RankTitle(missionProgress.promotionCount)), kTextSize, kPale);
   Text(textOverlay, PanelX(130), PanelY(302), L"OBJECTIVES", kTextSize, kPale);
-  const MissionText& text = missionTexts[MissionRowIndex()];
+  const MissionText& text = MissionWords();
   for (int i = 0; i < kMissionObjectiveCount; ++i) {
     const char* objective = text.objectives[i];
     if (!objective || !*objective) break;
