@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "frontend/briefing_screen.h"
+#include "frontend/briefing_speech.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/movie/movie_queue.h"
@@ -86,7 +88,7 @@ void ApplyMissionAwards(MissionProgress& progress, const MissionAwards& awards) 
 }
 
 void AwardMissionMedals() {
-  // The debriefing's speech stops here once the briefing head speaks (StopBriefingSpeech).
+  StopBriefingSpeech();
   const int32_t mission = missionNumber;
   const MissionAwards awards = DecideMissionAwards(missionProgress, mission, debriefTier);
   ApplyMissionAwards(missionProgress, awards);
@@ -95,19 +97,20 @@ void AwardMissionMedals() {
 
   if (mission < kLastCampaignMission) {
     AdvanceMission();
-    // The talking head is hidden here once the debriefing has one (HideBriefingElement).
+    HideBriefingElement();
     PlayMovies("", 0);
     SetGameState(STATE_BRIEFING);
     return;
   }
   const char* ending = loserEnding ? "loser" : "winner";
   QueueMovie(Numbered(ending, missionProgress.playerFigure).c_str(), MOVIE_SHOW_STILL_AFTER);
+  HideBriefingElement();
   PlayMovies("", 0);
   SetGameState(STATE_FINISH);
 }
 
 void AdvanceTraining() {
-  // The talking head is hidden here once the debriefing has one (HideBriefingElement).
+  HideBriefingElement();
   if (missionNumber < kLastTrainingMission) {
     AdvanceMission();
     SetGameState(STATE_BRIEFING);

@@ -8,10 +8,12 @@
 
 #include "battlefield/mission_load.h"
 #include "casualty/patient_view_teardown.h"
+#include "frontend/briefing_screen.h"
 #include "frontend/finish_screen.h"
 #include "frontend/high_score_screen.h"
 #include "frontend/menu_actions.h"
 #include "frontend/menu_screens.h"
+#include "frontend/player_select.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
 #include "shell/game_state.h"
@@ -38,7 +40,6 @@ void DeveloperKeys(int key, bool down) { DeveloperKey(key, down ? 1 : 0); }
 
 // ---- mouse stage 1 ----
 bool TakeEveryCode(int, int32_t, int32_t) { return true; }
-bool TextBoxButtons(int, int32_t x, int32_t y) { return HoverOverTextBoxButtons(x, y); }
 bool HighlightOnly(int, int32_t x, int32_t y) {
   HotspotHover(x, y);
   return false;
@@ -114,18 +115,39 @@ void EnterSlotScreen() {
   ShowOverlay();
 }
 
+void EnterSaveScreen() {
+  ClearScreenLayers();
+  // Saving from the debriefing: its officer leaves with his light.
+  if (gameState == STATE_DEBRIEFING) HideBriefingElement();
+  DrawBackdrop(openingImage);
+  ShowOverlay();
+}
+
 void EnterPlayerSelect() {
   ClearScreenLayers();
   HideOverlay();
+  BuildPlayerSelectScreen();
   ShowOverlay();
+}
+
+// Both screens act on a hot-spot the pointer is on; anywhere else the text box stops scrolling.
+template <void (*OnClick)(int, int32_t, int32_t)>
+bool TextBoxScreenMouse(int code, int32_t x, int32_t y) {
+  if (!HoverOverTextBoxButtons(x, y)) return false;
+  OnClick(code, x, y);
+  return true;
 }
 
 void EnterBriefing() {
   ClearScreenLayers();
+  UnloadPlayerSelectScreen();
   ShowOverlay();
+  BuildBriefingScreen(true);
   if (missionNumber == 1 && introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);
     introPending = 0;
+    // Where the movie could only be shown as its still, the still took the backdrop's place.
+    if (briefingScreenState.briefingBackdrop) DrawBackdrop(briefingScreenState.briefingBackdrop);
   }
 }
 
@@ -135,6 +157,7 @@ void EnterDebriefing() {
   ClearScreenLayers();
   TearDownPatientView(true);
   UnloadMission();
+  BuildBriefingScreen(false);
   ShowOverlay();
 }
 
@@ -165,7 +188,7 @@ void EnterPauseMenu() {
 
 void EnterFinish() {
   ClearScreenLayers();
-  // The briefing's head and light go here once the debriefing has them (HideBriefingElement).
+  HideBriefingElement();
   if (finishImage) DrawBackdrop(finishImage);
   FinishScreen();
 }
@@ -185,7 +208,7 @@ void RegisterFrontendScreens() {
       STATE_MAIN_MENU,
       Screen{.enter = EnterMainMenu, .click = MainMenuClick, .hover = RedrawOnHit<MainMenu>, .key = DeveloperKeys});
   RegisterScreen(STATE_LOAD_GAME, Screen{.enter = EnterSlotScreen, .mouse = TakeEveryCode});
-  RegisterScreen(STATE_SAVE_GAME, Screen{.enter = EnterSlotScreen, .mouse = TakeEveryCode});
+  RegisterScreen(STATE_SAVE_GAME, Screen{.enter = EnterSaveScreen, .mouse = TakeEveryCode});
   RegisterScreen(STATE_DIFFICULTY, Screen{.enter = ClearThenBuild<DifficultyMenu>,
                                           .click = DifficultyClick,
                                           .hover = RedrawOnHit<DifficultyMenu>,
@@ -204,9 +227,20 @@ void RegisterFrontendScreens() {
   RegisterScreen(STATE_VOLUME,
                  Screen{.enter = ForgetTheLastButton, .click = VolumeClick, .hover = RedrawOnHit<VolumeScreen>});
   RegisterScreen(STATE_HIGH_SCORES, Screen{.click = HighScoreClick, .hover = HighScoreHover, .key = HighScoreKey});
-  RegisterScreen(STATE_PLAYER_SELECT, Screen{.enter = EnterPlayerSelect, .mouse = TextBoxButtons});
-  RegisterScreen(STATE_BRIEFING, Screen{.enter = EnterBriefing, .mouse = TextBoxButtons, .key = DeveloperKeys});
-  RegisterScreen(STATE_DEBRIEFING, Screen{.enter = EnterDebriefing, .mouse = TextBoxButtons, .key = DeveloperKeys});
+  RegisterScreen(STATE_PLAYER_SELECT, Screen{.enter = EnterPlayerSelect,
+                                             .frame = DrawPossibleMedals,
+                                             .mouse = TextBoxScreenMouse<OnPlayerSelectClick>,
+                                             .release = UnloadPlayerSelectScreen});
+  // The briefing and the debriefing share one screen; its release is registered once.
+  RegisterScreen(STATE_BRIEFING, Screen{.enter = EnterBriefing,
+                                        .frame = UpdateBriefingScreen,
+                                        .mouse = TextBoxScreenMouse<OnBriefingClick>,
+                                        .key = DeveloperKeys,
+                                        .release = UnloadBriefingScreen});
+  RegisterScreen(STATE_DEBRIEFING, Screen{.enter = EnterDebriefing,
+                                          .frame = UpdateBriefingScreen,
+                                          .mouse = TextBoxScreenMouse<OnBriefingClick>,
+                                          .key = DeveloperKeys});
   RegisterScreen(STATE_KIA, Screen{.enter = EnterKia, .frame = KiaScreen, .mouse = HighlightOnly, .click = KiaClick});
   RegisterScreen(STATE_DEV_NOTES,
                  Screen{.enter = EnterDevNotes, .click = DevNotesClick, .hover = RedrawOnHit<DevNotesScreen>});

@@ -1,11 +1,10 @@
 #include "frontend/menu_actions.h"
 
-#include "frontend/high_score_screen.h"
-#include "frontend/high_score_table.h"
-
 #include <algorithm>
 
 #include "casualty/patient_view_teardown.h"
+#include "frontend/briefing_screen.h"
+#include "frontend/briefing_speech.h"
 #include "frontend/high_score_screen.h"
 #include "frontend/high_score_table.h"
 #include "frontend/menu_screens.h"
@@ -236,9 +235,10 @@ void QuitAction(int32_t button) {
         TearDownPatientView(false);
         SetGameState(STATE_MAIN_MENU);
       } else {
-        // Quitting from the briefing or the debriefing: its speech and head go here once they exist
-        // (StopBriefingSpeech, HideBriefingElement). A campaign score that beats the high-score table goes
-        // to the name entry instead of the main menu.
+        // Quitting from the briefing or the debriefing: the officer stops and leaves. A campaign score that
+        // beats the high-score table goes to the name entry instead of the main menu.
+        StopBriefingSpeech();
+        HideBriefingElement();
         ClearScreenLayers();
         if (!EnterHighScore()) SetGameState(STATE_MAIN_MENU);
       }

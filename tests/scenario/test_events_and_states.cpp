@@ -2,6 +2,9 @@
 // its clamp, the display-mode guard, F11, the developer keys, the mouse stages, and SetGameState's stores.
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "frontend/briefing_screen.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
@@ -352,16 +355,21 @@ TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
 }
 
 TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {
-  for (int state : {STATE_PLAYER_SELECT, STATE_BRIEFING, STATE_DEBRIEFING}) {
+  // Each screen's scroll-down arrow, by its hot-spot index.
+  const std::pair<int, int> screens[] = {{STATE_PLAYER_SELECT, 5}, {STATE_BRIEFING, 5}, {STATE_DEBRIEFING, 4}};
+  for (auto [state, downArrow] : screens) {
     gameState = state;
+    isBriefing = state == STATE_BRIEFING ? 1 : 0;
     ClearHotspots();
+    for (int i = 0; i < downArrow; ++i) AddHotspotRect(0, 0, 0, 0);
     AddHotspotRect(50, 50, 100, 100);
-    sharedTextBox.autoScrollDown = 1;
+    sharedTextBox.autoScrollDown = 0;
     sharedTextBox.autoScrollUp = 1;
-    // Over a button the screen takes the event and the scrolling goes on.
+    // Over the arrow the screen takes the event and the box scrolls its way.
     game.Mouse(engine::kMouseLeftDown, 100, 100);
     EXPECT_EQ(sharedTextBox.autoScrollDown, 1) << "state " << state;
-    EXPECT_EQ(hotspotIndex, 0);
+    EXPECT_EQ(sharedTextBox.autoScrollUp, 0) << "state " << state;
+    EXPECT_EQ(hotspotIndex, downArrow);
     // Any mouse event away from the buttons stops it.
     game.Mouse(engine::kMouseRightUp, 400, 400);
     EXPECT_EQ(sharedTextBox.autoScrollDown, 0) << "state " << state;
