@@ -6,6 +6,7 @@
 // last move highlighted.
 #include "frontend/frontend_screens.h"
 
+#include "battlefield/casualty_cases.h"
 #include "battlefield/mission_load.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/finish_screen.h"
@@ -123,6 +124,8 @@ void EnterPlayerSelect() {
 void EnterBriefing() {
   ClearScreenLayers();
   ShowOverlay();
+  // The mission's casualties and the kit their wounds call for are decided as the briefing opens.
+  SetUpMissionCasualties();
   if (missionNumber == 1 && introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);
     introPending = 0;
