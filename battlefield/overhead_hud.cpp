@@ -20,7 +20,7 @@ constexpr int32_t kFullHealth = 10;
 void DrawHudStage() { hudStage = (hudStage + 1) % kHudStageCount; }
 
 void DrawPatientProgress() {
-  if (unitCount < 1 || !units[0]) return;
+  if (unitCount < 1 || !units[0] || !textOverlay) return;
   const int32_t h = units[0]->health;
   const int32_t d = difficulty;
   char text[32];
