@@ -177,6 +177,8 @@ class Unit {
   double playerDistance = 0.0;
   // Within reach of the helicopter's landing point at the last count.
   uint8_t atExtraction = 0;
+  // An enemy the medic's shot missed narrowly has turned on him.
+  uint8_t alert = 0;
 
  protected:
   // Hides, removes from the stage and lets go of the body and weapon models.

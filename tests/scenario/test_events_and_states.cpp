@@ -2,6 +2,7 @@
 // its clamp, the display-mode guard, F11, the developer keys, the mouse stages, and SetGameState's stores.
 #include <gtest/gtest.h>
 
+#include "battlefield/casualty_cases.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
@@ -175,6 +176,8 @@ TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
 using MissionClockTest = AtTheDisclaimer;
 
 TEST_F(MissionClockTest, TheStartCountdownHoldsTheMissionClockAndItsEndFrameSkipsIt) {
+  // A mission with casualties to wait for (one without any would be over at once).
+  SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
   missionClock = 240000;
   game.Frames(4, 100);

@@ -2,7 +2,9 @@
 // enemy, to an ally and to the medic.
 #include <gtest/gtest.h>
 
+#include "battlefield/battle_state.h"
 #include "battlefield/developer_switches.h"
+#include "battlefield/player_fire.h"
 #include "battlefield/unit_shooting.h"
 #include "shell/random.h"
 #include "unit_fixture.h"
@@ -156,6 +158,43 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
       EXPECT_EQ(previousGameState, STATE_OVERHEAD);
     }
   }
+}
+
+// ---- the player's own shots ----
+
+TEST_F(ShootingTest, APlayersShotThreeFromAnEnemyDownsHimAtOnceOnlyWithinSeventeenOfTheMedic) {
+  Add(kUnitKindMedic, kSidePlayer, 0, 0);
+  Unit& near = Add(kUnitKindEnemy, kSideEnemy, 16, 0);
+  Unit& far = Add(kUnitKindEnemy, kSideEnemy, 0, 18);
+  PlayerShotLanded(Vector3(13, near.pos.y, 0));
+  EXPECT_TRUE(near.down);
+  // Down once for being close to the medic, and (killed, his health is -10) once more by the novice's draw,
+  // which always succeeds: the second wait is the one he keeps.
+  EXPECT_EQ(near.respawnTime, 17700);
+  PlayerShotLanded(Vector3(0, far.pos.y, 15));
+  EXPECT_FALSE(far.down);  // 9 health left: no chance of going down yet
+  EXPECT_EQ(far.health, 9);
+  // Grazed from farther off, he turns on the medic.
+  PlayerShotLanded(Vector3(5, far.pos.y, 18));
+  EXPECT_EQ(far.health, 8);
+  EXPECT_EQ(far.alert, 1);
+  EXPECT_EQ(far.action, ACTION_HURT);
+}
+
+TEST_F(ShootingTest, TheSixthPlayersShotInARowBesideAFriendEndsTheMissionAndAnEnemyHitStartsTheCountAgain) {
+  Add(kUnitKindMedic, kSidePlayer, 0, 0);
+  Unit& ally = Add(kUnitKindAlly, kSideAlly, 30, 0);
+  Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, -30, 0);
+  const Vector3 beside(31.5f, ally.pos.y, 0);
+  for (int i = 0; i < 5; ++i) PlayerShotLanded(beside);
+  PlayerShotLanded(Vector3(-25, enemy.pos.y, 0));
+  EXPECT_EQ(friendlyFireCount, 0);
+  for (int i = 0; i < 5; ++i) PlayerShotLanded(beside);
+  PlayerShotLanded(Vector3(32.1f, ally.pos.y, 0));  // 2.1 off: not beside him
+  EXPECT_EQ(missionEndFlag, 0);
+  PlayerShotLanded(beside);
+  EXPECT_EQ(friendlyFireCount, 6);
+  EXPECT_EQ(missionEndFlag, 5);
 }
 
 TEST_F(ShootingTest, AHitThatDoesNotKillDrawsOneNumberForItsReaction) {
