@@ -8,6 +8,7 @@
 
 #include "battlefield/casualty_cases.h"
 #include "battlefield/mission_load.h"
+#include "casualty/backpack.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/finish_screen.h"
 #include "frontend/high_score_screen.h"
@@ -124,8 +125,9 @@ void EnterPlayerSelect() {
 void EnterBriefing() {
   ClearScreenLayers();
   ShowOverlay();
-  // The mission's casualties and the kit their wounds call for are decided as the briefing opens.
-  SetUpMissionCasualties();
+  // The mission's casualties and the kit their wounds call for are decided as the briefing opens, unless
+  // the pack was loaded already (back from the backpack screen): the casualties it was packed for stay.
+  if (!keepBackpack) SetUpMissionCasualties();
   if (missionNumber == 1 && introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);
     introPending = 0;
