@@ -213,7 +213,8 @@ bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) 
   if (unit.down && unit.downTime < gameClock && unit.vehicleKind == MAN) unit.Relocate();
 
   const int mx = static_cast<int>((unit.pos.x + kMiniMapOffset) * kMiniMapScale + static_cast<float>(g.x0));
-  const int my = static_cast<int>(static_cast<float>(g.y0 + kMiniMapSize) - (unit.pos.z + kMiniMapOffset) * kMiniMapScale);
+  const int my =
+      static_cast<int>(static_cast<float>(g.y0 + kMiniMapSize) - (unit.pos.z + kMiniMapOffset) * kMiniMapScale);
   const Colour& side = kSideColours[unit.side >= 0 && unit.side < 3 ? unit.side : 2];
   if (textOverlay) textOverlay->SetDrawColor(side.r, side.g, side.b);
 
@@ -325,8 +326,7 @@ bool NextUnitsTurn() {
     UnitShootingTick(orderCursor);
     if (MedicGone()) return false;
   }
-  if (units[orderCursor] && units[orderCursor]->respawnTime == 0 && units[orderCursor]->arrived)
-    RunOrders(orderCursor);
+  if (units[orderCursor] && units[orderCursor]->respawnTime == 0 && units[orderCursor]->arrived) RunOrders(orderCursor);
   return true;
 }
 

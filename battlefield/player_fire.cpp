@@ -12,8 +12,8 @@ namespace kestrine {
 namespace {
 
 constexpr float kShotReach = 7.0f;
-constexpr float kGrazed = 4.0f;          // nearer than this the enemy may go down
-constexpr float kMedicCloseBy = 17.0f;   // an enemy this close to the medic goes down at once
+constexpr float kGrazed = 4.0f;         // nearer than this the enemy may go down
+constexpr float kMedicCloseBy = 17.0f;  // an enemy this close to the medic goes down at once
 constexpr float kFriendHit = 2.0f;
 constexpr int32_t kFriendlyShotsAllowed = 5;
 constexpr int32_t kFriendlyFireEnd = 5;  // the mission-end flag of too much friendly fire

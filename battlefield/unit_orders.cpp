@@ -16,11 +16,11 @@ KESTRINE_PROGRAM_STATE(unitOrdersState);
 namespace {
 
 constexpr int32_t kSearchTries = 5;
-constexpr int32_t kTargetSpread = 15;   // how far from its target a unit takes up its post
-constexpr int32_t kSupportSpread = 5;   // how far from the medic an ally answering a call stands
-constexpr int32_t kHomeSpread = 5;      // how far a unit wanders about its post
-constexpr int32_t kLeaderSpread = 10;   // how far a follower keeps from its leader
-constexpr float kPostReach = 10.0f;     // farther than this from its post, a unit goes back
+constexpr int32_t kTargetSpread = 15;  // how far from its target a unit takes up its post
+constexpr int32_t kSupportSpread = 5;  // how far from the medic an ally answering a call stands
+constexpr int32_t kHomeSpread = 5;     // how far a unit wanders about its post
+constexpr int32_t kLeaderSpread = 10;  // how far a follower keeps from its leader
+constexpr float kPostReach = 10.0f;    // farther than this from its post, a unit goes back
 constexpr int32_t kDefendRestMs = 10000;
 constexpr int32_t kDefendNextMoveMs = 1800;
 constexpr int32_t kAttackRestMs = 15000;

@@ -47,8 +47,8 @@ void Record(Trace& trace) {
   for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
     if (!units[i]) continue;
     const Unit& u = *units[i];
-    trace.insert(trace.end(), {static_cast<int64_t>(u.pos.x * 100), static_cast<int64_t>(u.pos.z * 100), u.state,
-                               u.health, u.down});
+    trace.insert(trace.end(),
+                 {static_cast<int64_t>(u.pos.x * 100), static_cast<int64_t>(u.pos.z * 100), u.state, u.health, u.down});
   }
 }
 
@@ -114,9 +114,7 @@ void DragToLandingPoint(int32_t k) {
   casualty.SetPosition(evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
 }
 
-int MessagePixels(int y480) {
-  return CountPixels(textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10);
-}
+int MessagePixels(int y480) { return CountPixels(textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
 
 void ExpectSameTwice(const std::function<Trace()>& run) {
   const Trace first = run();

@@ -80,7 +80,7 @@ TEST_F(BattleFrameTest, TheNearestCasualtyIsMeasuredAfreshEachFrameAndHisMarkerP
     EXPECT_EQ(near.pulse, pulse);
   }
   EXPECT_EQ(FaceColour(near), (engine::Color{255, 98, 0}));  // serious: orange, v - 50
-  near.severity = 3;  // the special casualty shows as serious too
+  near.severity = 3;                                         // the special casualty shows as serious too
   MissionFrame(100, true);
   EXPECT_EQ(FaceColour(near), (engine::Color{255, 118, 0}));
 }
@@ -155,7 +155,11 @@ TEST_F(BattleFrameTest, TheLandingPointIsOneOfTheCandidatesInTurnElseTheCollecti
   Candidate(9, STRATEGY_2EXTRACT, -20, -30);
   for (const auto& [k, x] : {std::pair{0, 20.0f}, {1, -20.0f}, {2, 20.0f}}) {
     uint32_t seed = 1;
-    while ([&] { srand(seed); return rand() % 3 != k; }()) ++seed;
+    while ([&] {
+      srand(seed);
+      return rand() % 3 != k;
+    }())
+      ++seed;
     strategyTableState.extractionChosen = false;
     srand(seed);
     ChooseExtractionPoint();

@@ -137,7 +137,11 @@ TEST_F(OrdersTest, AnExpertAttackerNowAndThenTurnsToDraggingButNotUnderThePatien
   Unit& enemy = Ordered(kSideEnemy, 0, 0, ORDERS_ATTACK);
   enemy.home = Vector3(30, kGroundHeight, 0);
   uint32_t drags = 1;
-  while ([&] { srand(drags); return rand() % 200 <= 180; }()) ++drags;
+  while ([&] {
+    srand(drags);
+    return rand() % 200 <= 180;
+  }())
+    ++drags;
   for (const int32_t state : {STATE_OVERHEAD, STATE_PATIENT_VIEW}) {
     gameState = state;
     enemy.orders = ORDERS_ATTACK;
