@@ -115,23 +115,6 @@ TEST_F(OrdersTest, AnAllyTakesUpAPostNearAnEnemyOrAtTheMedicsSideDuringASupportC
   EXPECT_LE(std::abs(ally.home.z + 70.0f), 5.0f);
 }
 
-TEST_F(OrdersTest, AHolderWalksBackToItsPostAfterARestOrWhenAwayAndStandsOtherwise) {
-  Unit& unit = Ordered(kSideAlly, 0, 0, ORDERS_DEFEND);
-  unit.home = Vector3(20, kGroundHeight, 0);  // 20 away
-  RunOrders(1);
-  EXPECT_EQ(unit.nextShotTime, gameClock + 1800);
-  EXPECT_FALSE(unit.arrived);
-
-  unit.home = Vector3(3, kGroundHeight, 0);
-  unit.nextShotTime = gameClock - 9999;
-  unit.health = 7;
-  RunOrders(1);
-  EXPECT_EQ(unit.action, ACTION_HURT);
-  gameClock += 1;  // a rest of 10 s is over
-  RunOrders(1);
-  EXPECT_EQ(unit.nextShotTime, gameClock + 1800);
-}
-
 TEST_F(OrdersTest, AnExpertAttackerNowAndThenTurnsToDraggingButNotUnderThePatientView) {
   difficulty = 2;  // above 180 of 200
   Unit& enemy = Ordered(kSideEnemy, 0, 0, ORDERS_ATTACK);
