@@ -1,8 +1,9 @@
-// The screen records of the mission start and the overhead view. The battle itself and the overhead view's
-// own drawing and input are not built yet: the overhead frame holds the shell's mission clocks and sounds
-// and the mission's end.
+// The screen records of the mission start and the overhead view, and the battle's frame that both mission
+// states run. The overhead view's own drawing and input are not built yet.
 #include "battlefield/battlefield_screens.h"
 
+#include "battlefield/battle_state.h"
+#include "battlefield/mission_frame.h"
 #include "battlefield/mission_load.h"
 #include "battlefield/mission_state.h"
 #include "battlefield/overhead_entry.h"
@@ -39,11 +40,13 @@ void EnterOverhead() {
 void ReleaseOverhead() {
   UnloadMission();
   missionState.overheadImage.Reset();
+  battleState.timeUpImage.Reset();
 }
 
 }  // namespace
 
 void RegisterBattlefieldScreens() {
+  RegisterBattleFrame(MissionFrame);
   RegisterScreen(STATE_START_MISSION, Screen{.enter = EnterStartMission});
   RegisterScreen(STATE_OVERHEAD, Screen{.enter = EnterOverhead, .frame = OverheadFrame, .release = ReleaseOverhead});
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "battlefield/battle_state.h"
 #include "battlefield/camera_shake.h"
 #include "battlefield/ground_level.h"
 #include "battlefield/height_map.h"
@@ -149,6 +150,7 @@ void BuildMissionWorld(const std::string& folder) {
 void LoadMission() {
   if (missionState.missionLoaded) UnloadMission();
   debugMode = 0;
+  ResetBattle();
   LoadAllAssets();
 
   missionState.terrainMesh = engineRoot->CreateGrid(kTerrainVertices, kTerrainVertices, kTerrainCell, kTerrainCell,
@@ -176,6 +178,7 @@ void UnloadMission() {
   if (!missionState.missionLoaded) return;
   ReleaseShakeView();
   ReleaseNoFitSound();
+  ResetBattle();
   DeleteAllUnits();
 
   if (missionState.terrainObject) engineStage->RemoveObject(missionState.terrainObject);

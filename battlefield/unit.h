@@ -169,6 +169,17 @@ class Unit {
   int32_t vehicleKind = MAN;
   int32_t patientLoc = 0;  // casualties: their casualty case and patient location
 
+  // ---- a casualty on the battlefield ----
+  // His marker's brightness (128..255) and whether it is rising, while he waits for the medic.
+  double pulse = 255.0;
+  uint8_t pulseRising = 0;
+  // |dx| + |dy| + |dz| to the player's unit, measured each frame.
+  double playerDistance = 0.0;
+  // Within reach of the helicopter's landing point at the last count.
+  uint8_t atExtraction = 0;
+  // An enemy the medic's shot missed narrowly has turned on him.
+  uint8_t alert = 0;
+
  protected:
   // Hides, removes from the stage and lets go of the body and weapon models.
   void ReleaseModels();

@@ -6,7 +6,9 @@
 // last move highlighted.
 #include "frontend/frontend_screens.h"
 
+#include "battlefield/casualty_cases.h"
 #include "battlefield/mission_load.h"
+#include "casualty/backpack.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/finish_screen.h"
@@ -142,6 +144,9 @@ void EnterBriefing() {
   ClearScreenLayers();
   UnloadPlayerSelectScreen();
   ShowOverlay();
+  // The mission's casualties and the kit their wounds call for are decided as the briefing opens, unless
+  // the pack was loaded already (back from the backpack screen): the casualties it was packed for stay.
+  if (!keepBackpack) SetUpMissionCasualties();
   BuildBriefingScreen(true);
   if (missionNumber == 1 && introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);

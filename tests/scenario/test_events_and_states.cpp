@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "battlefield/casualty_cases.h"
 #include "frontend/briefing_screen.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
@@ -178,6 +179,8 @@ TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
 using MissionClockTest = AtTheDisclaimer;
 
 TEST_F(MissionClockTest, TheStartCountdownHoldsTheMissionClockAndItsEndFrameSkipsIt) {
+  // A mission with casualties to wait for (one without any would be over at once).
+  SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
   missionClock = 240000;
   game.Frames(4, 100);

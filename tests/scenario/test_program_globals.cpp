@@ -220,10 +220,10 @@ std::string LastComponent(const std::string& name) {
   return colons == std::string::npos ? name : name.substr(colons + 2);
 }
 
-// The program's make-up, filled once at start-up and the same for every run, and the movie player's window
-// object (its window is made afresh by each run that plays a movie).
+// The program's make-up, filled once at start-up and the same for every run (the battle's frame among it),
+// and the movie player's window object (its window is made afresh by each run that plays a movie).
 const char* const kMakeUp[] = {"Registrations()::registrations", "Table()::table", "SharedAssetReleases()::releases",
-                               "WindowObject()::window"};
+                               "RegisteredBattleFrame()::frame", "WindowObject()::window"};
 
 bool IsMakeUp(const std::string& name) {
   for (const char* suffix : kMakeUp) {
