@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/file_limits.h"
+#include "engine/file_limits.h"
 
 namespace engine {
 

@@ -9,6 +9,7 @@
 #include "platform/movie/wait_message.h"
 #include "platform/movie/window_canvas.h"
 #include "platform/movie/window_input.h"
+#include "shell/damaged_data.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
 #include "shell/movie/movie_window.h"
@@ -75,6 +76,7 @@ void StartNextMovie(char* name, size_t nameBytes) {
     return;
   }
   if (!OpenMovieFile(name)) {
+    NoteDamagedFile("unreadable movie", name);
     PostQuitMessage(0);
     name[0] = '\0';
     WaitMessage();
