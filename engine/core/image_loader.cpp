@@ -197,15 +197,20 @@ EngineRef<EngineBitmap> DecodeImage(const std::string& bytes) {
 EngineRef<EngineBitmap> MakePlaceholderBitmap() {
   // Magenta and black squares: loud enough that a missing picture is noticed on screen, and no colour the
   // game uses as a key, so nothing of it turns transparent.
+  // A damaged tree asks for thousands of them: the pattern is made once and copied.
   constexpr int kSide = 64;
-  constexpr int kSquare = 8;
-  constexpr uint32_t kMagenta = 0xFF00FF;
-  constexpr uint32_t kBlack = 0x000000;
+  static const std::vector<uint32_t> pattern = [] {
+    constexpr int kSquare = 8;
+    constexpr uint32_t kMagenta = 0xFF00FF;
+    constexpr uint32_t kBlack = 0x000000;
+    std::vector<uint32_t> p(static_cast<size_t>(kSide) * kSide);
+    for (int y = 0; y < kSide; ++y)
+      for (int x = 0; x < kSide; ++x)
+        p[static_cast<size_t>(y) * kSide + x] = ((x / kSquare + y / kSquare) % 2 == 0) ? kMagenta : kBlack;
+    return p;
+  }();
   auto bitmap = MakeEngine<EngineBitmap>(kSide, kSide);
-  std::vector<uint32_t>& pixels = bitmap->MutablePixels();
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x)
-      pixels[static_cast<size_t>(y) * kSide + x] = ((x / kSquare + y / kSquare) % 2 == 0) ? kMagenta : kBlack;
+  bitmap->MutablePixels() = pattern;
   bitmap->MarkPlaceholder();
   return bitmap;
 }
