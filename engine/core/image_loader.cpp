@@ -126,6 +126,64 @@ uint64_t LeastTgaBytes(const std::string& b, uint64_t width, uint64_t height) {
   return least;
 }
 
+// Walks a JPEG's segments the way the decoder does (stray bytes before the frame header skipped, each scan's
+// coded data passed over to the marker that ends it) and looks at every Huffman table defined on the way.
+// False when one claims more than the 256 codes a table has room for: the decoder would write them past the
+// end of its arrays. Anything else the decoder refuses on its own.
+bool JpegTablesFit(const std::string& b) {
+  const size_t n = b.size();
+  size_t p = 0;
+  const auto byte = [&](size_t at) -> unsigned { return at < n ? static_cast<unsigned char>(b[at]) : 0u; };
+  bool sawFrame = false;
+  while (p < n) {
+    if (byte(p) != 0xFF) {
+      if (sawFrame) return true;  // the decoder stops at anything but a marker after the frame header
+      ++p;
+      continue;
+    }
+    while (p < n && byte(p) == 0xFF) ++p;  // fill bytes
+    if (p >= n) return true;
+    const unsigned marker = byte(p++);
+    if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length
+    if (marker == 0xD9) return true;                                                        // end of image
+    const size_t length = (byte(p) << 8) | byte(p + 1);
+    if (marker == 0xC4) {
+      int64_t left = static_cast<int64_t>(length) - 2;
+      size_t at = p + 2;
+      while (left > 0) {
+        const unsigned q = byte(at);
+        if ((q >> 4) > 1 || (q & 15) > 3) return true;  // refused by the decoder itself
+        uint64_t codes = 0;
+        for (size_t i = 1; i <= 16; ++i) codes += byte(at + i);
+        if (codes > 256) return false;
+        at += 17 + codes;
+        left -= 17 + static_cast<int64_t>(codes);
+      }
+      if (left != 0) return true;
+      p = at;
+      continue;
+    }
+    p += length;
+    if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) sawFrame = true;
+    if (marker == 0xDA) {
+      // Coded data: a 0xFF in it (after any fill bytes) is followed by 0, a stuffed byte, or by a restart
+      // marker; anything else is the marker that ends it.
+      while (p < n) {
+        if (byte(p) != 0xFF) {
+          ++p;
+          continue;
+        }
+        size_t next = p + 1;
+        while (next < n && byte(next) == 0xFF) ++next;
+        if (next >= n) return true;
+        if (byte(next) != 0 && (byte(next) < 0xD0 || byte(next) > 0xD7)) break;
+        p = next + 1;
+      }
+    }
+  }
+  return true;
+}
+
 // Every 8 x 8 block of a JPEG's picture takes at least one bit of coded data.
 uint64_t LeastJpegBytes(uint64_t width, uint64_t height) { return CeilDiv(CeilDiv(width, 8) * CeilDiv(height, 8), 8); }
 
@@ -139,6 +197,10 @@ EngineRef<EngineBitmap> DecodeImage(const std::string& bytes) {
   const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
   int length = static_cast<int>(bytes.size());
 
+  const ImageFormat format = FormatOf(data, length);
+  // Reading a JPEG's header already builds the Huffman tables that come before its frame header.
+  if (format == ImageFormat::Jpeg && !JpegTablesFit(bytes)) return {};
+
   // Check the size the header claims before anything is allocated for it.
   int width = 0;
   int height = 0;
@@ -151,7 +213,7 @@ EngineRef<EngineBitmap> DecodeImage(const std::string& bytes) {
   const auto w = static_cast<uint64_t>(width);
   const auto h = static_cast<uint64_t>(height);
   std::string repaired;
-  switch (FormatOf(data, length)) {
+  switch (format) {
     case ImageFormat::Png: {
       const PngChunks chunks = WalkPng(bytes, static_cast<uint32_t>(width), static_cast<uint32_t>(height));
       if (chunks.dataBytes == 0 || chunks.dataBytes < chunks.leastDataBytes) return {};

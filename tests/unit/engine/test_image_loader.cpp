@@ -183,6 +183,30 @@ TEST(ImageDecode, AnEmptyPixelChunkIsNeverHandedToTheDecoder) {
   ExpectExactly(DecodeImage(padded), picture);
 }
 
+TEST(ImageDecode, AJpegHuffmanTableWithMoreThan256CodesIsRefusedBeforeTheDecoderSeesIt) {
+  const Picture picture;
+  std::string jpeg;
+  stbi_write_jpg_to_func(Append, &jpeg, picture.width, picture.height, 3, picture.rgb.data(), 90);
+  const auto image = DecodeImage(jpeg);
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->GetWidth(), picture.width);
+
+  // The first table's sixteen counts come right after its marker, length and class byte; the writer's
+  // luminance table counts 12 codes. Raising one count by 250 makes 262.
+  const size_t table = jpeg.find("\xFF\xC4");
+  ASSERT_NE(table, std::string::npos);
+  std::string overfull = jpeg;
+  overfull[table + 5 + 8] = static_cast<char>(static_cast<unsigned char>(overfull[table + 5 + 8]) + 250);
+  EXPECT_FALSE(DecodeImage(overfull));
+
+  // Found by fuzzing: stray bytes before the start, a comment, more stray bytes, then such a table.
+  const std::string found = std::string("\xff\xff\xff\xff\xd8\xff\xfe\x00\x02\x00\x00\x49\x98\x41\x54", 15) +
+                            std::string(24, '\xff') + std::string("\xc4\xff\x01\x00\x00\x29", 6) +
+                            std::string(13, '\xff') + std::string("\x31\xff\xff\xff\xff\x00\x00", 7);
+  ASSERT_EQ(found.size(), 65u);
+  EXPECT_FALSE(DecodeImage(found));
+}
+
 TEST(ImageDecode, ThePlaceholderIsALoadedMagentaAndBlackChecker) {
   auto image = MakePlaceholderBitmap();
   ASSERT_TRUE(image);
