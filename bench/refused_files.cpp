@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine_root.h"
 
 namespace {
@@ -49,7 +49,7 @@ class DamagedTree {
 void Refuse(benchmark::State& state, const wchar_t* path) {
   DamagedTree tree;
   auto root = engine::CreateEngineRoot("headless");
-  root->Core().SetTraceToStderr(false);
+  engine::CoreOf(*root).SetTraceToStderr(false);
   for (auto _ : state) {
     auto image = root->LoadBitmap(path, 1);
     if (!image->IsPlaceholder()) state.SkipWithError("the damaged picture was accepted");

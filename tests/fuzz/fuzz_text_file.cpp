@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/explosion.h"
 #include "shell/globals.h"
@@ -54,7 +54,7 @@ void StartEngine() {
   engineCamera.Reset();
   engineStage.Reset();
   engineRoot = engine::CreateEngineRoot("headless");
-  engineRoot->Core().SetTraceToStderr(false);
+  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
   engineStage = engineRoot->CreateStage();
   engineCamera = engineStage->GetCamera();
 }
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   StartEngine();
   std::ofstream(Tree() / "sprites/explo1/index.qtxt", std::ios::binary | std::ios::trunc) << bytes;
-  engineRoot->Core().Paths().Invalidate();
+  engine::CoreOf(*engineRoot).Paths().Invalidate();
   const fs::path before = fs::current_path();
   fs::current_path(Tree());
   InitExplosion();
@@ -106,6 +106,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   ReleaseExplosion();
-  engineRoot->Core().ClearDebugLog();
+  engine::CoreOf(*engineRoot).ClearDebugLog();
   return 0;
 }

@@ -12,7 +12,7 @@
 #include <new>
 #include <string>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "engine/engine_root.h"
 
 #if defined(__GNUC__) && !defined(__clang__)
@@ -57,7 +57,7 @@ class RefusedFileTest : public ::testing::Test {
     root_ = pattern;
     fs::current_path(root_);
     engine_ = CreateEngineRoot("headless");
-    engine_->Core().SetTraceToStderr(false);
+    engine::CoreOf(*engine_).SetTraceToStderr(false);
   }
   void TearDown() override {
     engine_.Reset();

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "core/engine_core.h"
+#include "core/engine_internals.h"
 #include "core/path_resolver.h"
 #include "engine/engine_root.h"
 
@@ -96,13 +96,13 @@ TEST_F(BoundedReadTest, MissingAndUnreadableAssetsAreKeptOnceEachInTheOrderMet) 
   Sparse("images/huge.qjp", kTwoAndAHalfGigabytes);
   Write("sounds/cut.qwv", "RIFF");
   auto root = CreateEngineRoot("headless");
-  root->Core().SetTraceToStderr(false);
+  engine::CoreOf(*root).SetTraceToStderr(false);
 
   auto image = root->LoadBitmap(L"images\\huge.qjp", 1);
   EXPECT_TRUE(image->IsPlaceholder());
-  EXPECT_NE(root->Core().DebugLog().find("unreadable image: images\\huge.qjp (too large: 2684354560 bytes)"),
+  EXPECT_NE(engine::CoreOf(*root).DebugLog().find("unreadable image: images\\huge.qjp (too large: 2684354560 bytes)"),
             std::string::npos)
-      << root->Core().DebugLog();
+      << engine::CoreOf(*root).DebugLog();
   root->LoadSound(L"sounds\\missing.qwv", 1);
   root->LoadSound(L"sounds\\cut.qwv", 1);
   root->LoadBitmap(L"images\\huge.qjp", 1);
