@@ -145,7 +145,7 @@ class Unit {
   float curSpeed = kUnitStartSpeed;
   bool down = false;
   int32_t targetUnit = 0;
-  int32_t downTime = 0;  // game clock (ms) after which a killed unit may be moved off
+  int64_t downTime = 0;  // game clock (ms) after which a killed unit may be moved off
   int32_t draggedBy = -1;
   int32_t actionState = 0;  // 0 while walking, 10 after ResetAction
   CellIndex prevCell;       // the cell the walk stepped from
@@ -155,7 +155,7 @@ class Unit {
   // Screen points of the muzzle (or the unit) and of the impact of the last shot.
   engine::EngineRef<engine::EngineVector> shotScreen[2];
   bool firing = false;
-  int32_t nextShotTime = 0;
+  int64_t nextShotTime = 0;  // game clock (ms)
   int32_t kind = kUnitKindAlly;
   int32_t weapon = WEAPON_RIFLE;
 

@@ -35,6 +35,9 @@ GameFileRead ReadGameFile(const std::string& gamePath, uint8_t* out, size_t capa
   got = 0;
   const std::optional<std::string> real = engine::ResolveGamePath(gamePath);
   if (!real) return GameFileRead::kMissing;
+  // Only a file: opening a pipe named like one would wait for a writer that never comes.
+  struct stat info {};
+  if (::stat(real->c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return GameFileRead::kUnreadable;
   std::FILE* file = std::fopen(real->c_str(), "rb");
   if (!file) return GameFileRead::kUnreadable;
   got = std::fread(out, 1, capacity, file);

@@ -72,7 +72,23 @@ void EngineCore::TraceMissingAsset(const std::string& path) {
     std::lock_guard<std::mutex> lock(logMutex_);
     if (!missingReported_.insert(path).second) return;
   }
+  NoteDamagedAsset(path);
   Trace("missing asset: " + path);
+}
+
+void EngineCore::TraceUnreadableAsset(const std::string& kind, const std::string& path, const std::string& why) {
+  NoteDamagedAsset(path);
+  Trace("unreadable " + kind + ": " + path + (why.empty() ? "" : " (" + why + ")"));
+}
+
+void EngineCore::NoteDamagedAsset(const std::string& path) {
+  std::lock_guard<std::mutex> lock(logMutex_);
+  if (damagedSet_.insert(path).second) damaged_.push_back(path);
+}
+
+std::vector<std::string> EngineCore::DamagedAssets() const {
+  std::lock_guard<std::mutex> lock(logMutex_);
+  return damaged_;
 }
 
 std::string ToUtf8(const std::wstring& w) {

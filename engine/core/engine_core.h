@@ -53,6 +53,13 @@ class EngineCore {
   void ClearDebugLog();
   // "missing asset: <path>" once per path.
   void TraceMissingAsset(const std::string& path);
+  // "unreadable <kind>: <path> (<why>)", for a file that is there but cannot be used.
+  void TraceUnreadableAsset(const std::string& kind, const std::string& path, const std::string& why);
+  // Every asset traced missing or unreadable so far, once each, in the order they were met: what the host
+  // tells the player when the data tree turns out to be damaged.
+  std::vector<std::string> DamagedAssets() const;
+  // A file the host reads itself (a movie) that is missing or damaged joins the same list.
+  void NoteDamagedAsset(const std::string& path);
   // Whether traces also go to stderr (tests turn this off to keep their output short).
   void SetTraceToStderr(bool on) { traceToStderr_ = on; }
 
@@ -66,6 +73,8 @@ class EngineCore {
   mutable std::mutex logMutex_;
   std::string log_;
   std::set<std::string> missingReported_;
+  std::vector<std::string> damaged_;
+  std::set<std::string> damagedSet_;
   bool traceToStderr_ = true;
 };
 

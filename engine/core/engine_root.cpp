@@ -10,6 +10,7 @@
 #include "core/image_loader.h"
 #include "core/input_script.h"
 #include "core/model_loader.h"
+#include "core/path_resolver.h"
 #include "core/wav_reader.h"
 
 namespace engine {
@@ -127,12 +128,14 @@ EngineRef<EngineMesh> EngineRoot::CreateGrid(int columns, int rows, float cellWi
 
 EngineRef<EngineBitmap> EngineRoot::LoadBitmap(const std::wstring& path, int) {
   const std::string p = ToUtf8(path);
-  auto bytes = core_->Paths().ReadFile(p);
+  const FileRead file = core_->Paths().ReadAsset(p, FileKind::Image);
   EngineRef<EngineBitmap> image;
-  if (!bytes) {
+  if (file.status == FileRead::Missing) {
     core_->TraceMissingAsset(p);
-  } else if (!(image = DecodeImage(*bytes))) {
-    core_->Trace("unreadable image: " + p);
+  } else if (!file) {
+    core_->TraceUnreadableAsset("image", p, file.Why());
+  } else if (!(image = DecodeImage(file.bytes))) {
+    core_->TraceUnreadableAsset("image", p, "");
   }
   if (!image) image = MakePlaceholderBitmap();
   image->SetSourcePath(p);
@@ -141,12 +144,14 @@ EngineRef<EngineBitmap> EngineRoot::LoadBitmap(const std::wstring& path, int) {
 
 EngineRef<EngineSound> EngineRoot::LoadSound(const std::wstring& path, int) {
   const std::string p = ToUtf8(path);
-  auto bytes = core_->Paths().ReadFile(p);
+  const FileRead file = core_->Paths().ReadAsset(p, FileKind::Sound);
   std::optional<PcmData> pcm;
-  if (!bytes) {
+  if (file.status == FileRead::Missing) {
     core_->TraceMissingAsset(p);
-  } else if (!(pcm = DecodeWav(*bytes))) {
-    core_->Trace("unreadable sound: " + p);
+  } else if (!file) {
+    core_->TraceUnreadableAsset("sound", p, file.Why());
+  } else if (!(pcm = DecodeWav(file.bytes))) {
+    core_->TraceUnreadableAsset("sound", p, "");
   }
   auto sound = MakeEngine<EngineSound>(core_.get(), pcm ? std::move(*pcm) : PcmData{});
   if (!pcm) sound->MarkPlaceholder();
@@ -168,10 +173,17 @@ EngineRef<EngineModel> EngineRoot::LoadModel(const std::wstring& path, int) {
 
 EngineRef<EngineTextFile> EngineRoot::OpenFile(const std::wstring& path, int, int) {
   const std::string p = ToUtf8(path);
-  auto bytes = core_->Paths().ReadFile(p);
-  if (!bytes) core_->TraceMissingAsset(p);
-  return MakeEngine<EngineTextFile>(bytes ? std::move(*bytes) : std::string());
+  FileRead file = core_->Paths().ReadAsset(p, FileKind::Text);
+  if (file.status == FileRead::Missing) {
+    core_->TraceMissingAsset(p);
+  } else if (!file) {
+    core_->TraceUnreadableAsset("text file", p, file.Why());
+  }
+  return MakeEngine<EngineTextFile>(file ? std::move(file.bytes) : std::string());
 }
+
+std::vector<std::string> EngineRoot::DamagedAssets() const { return core_->DamagedAssets(); }
+void EngineRoot::NoteDamagedAsset(const std::string& path) { core_->NoteDamagedAsset(path); }
 
 void EngineRoot::SetQuitHandler(std::function<void()> onQuit) {
   onQuit_ = std::move(onQuit);

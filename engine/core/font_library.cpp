@@ -149,7 +149,7 @@ SizedFont& FontLibrary::Font(const std::wstring& face, bool bold, bool italic, i
 
   auto bytes = fileBytes_.find(file);
   if (bytes == fileBytes_.end()) {
-    std::optional<std::string> contents = ReadWholeFile(file);
+    std::optional<std::string> contents = ReadWholeFile(file, MaxFileBytes(FileKind::Font));
     if (!contents) FontFailure("SetFontFace (font file missing: " + file + ")");
     bytes = fileBytes_.emplace(file, std::move(*contents)).first;
   }

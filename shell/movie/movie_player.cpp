@@ -9,6 +9,7 @@
 #include "platform/movie/wait_message.h"
 #include "platform/movie/window_canvas.h"
 #include "platform/movie/window_input.h"
+#include "shell/damaged_data.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
 #include "shell/movie/movie_window.h"
@@ -29,36 +30,6 @@ MovieWindow& WindowObject() {
   return *window;
 }
 
-// The streams of the movie, at most the first two: the first video stream gets a decompressor, the first
-// audio stream is the sound. The movie runs from its earliest stream start to its latest stream end.
-bool OpenMovieFile(const char* name) {
-  CloseMovieFile();
-  std::unique_ptr<AviFile> file = AviFile::Open(name);
-  if (!file) return false;
-  moviePlayer.file = std::move(file);
-  moviePlayer.streamCount = std::min(moviePlayer.file->StreamCount(), kMostMovieStreams);
-  int32_t start = std::numeric_limits<int32_t>::max();
-  int32_t end = std::numeric_limits<int32_t>::min();
-  for (int i = 0; i < moviePlayer.streamCount; ++i) {
-    const AviStreamInfo& info = *moviePlayer.file->StreamInfo(i);
-    if (info.type == AviStreamType::Other) continue;
-    if (info.type == AviStreamType::Video && moviePlayer.videoStream < 0) {
-      moviePlayer.videoStream = i;
-      moviePlayer.frames = moviePlayer.file->OpenFrames(i);
-    } else if (info.type == AviStreamType::Audio && moviePlayer.audioStream < 0) {
-      moviePlayer.audioStream = i;
-      moviePlayer.sound = moviePlayer.file->OpenAudio(i);
-    }
-    start = std::min(start, AviStreamStartTime(info));
-    end = std::max(end, AviStreamEndTime(info));
-  }
-  // A file with nothing to show or hear is over as soon as it starts.
-  moviePlayer.movieStart = start <= end ? start : 0;
-  moviePlayer.movieEnd = start <= end ? end : 0;
-  RequestFullMoviePaint();
-  return true;
-}
-
 // The sound from the sample at the current time to the stream's end.
 bool StartMovieSound() {
   if (!moviePlayer.sound || !OpenMovieSound(*moviePlayer.sound, moviePlayer.window)) return false;
@@ -75,6 +46,7 @@ void StartNextMovie(char* name, size_t nameBytes) {
     return;
   }
   if (!OpenMovieFile(name)) {
+    NoteDamagedFile("unreadable movie", name);
     PostQuitMessage(0);
     name[0] = '\0';
     WaitMessage();
@@ -138,6 +110,36 @@ void AdvanceMovie() {
 }
 
 }  // namespace
+
+// The first video stream gets a decompressor, the first audio stream is the sound. The movie runs from its
+// earliest stream start to its latest stream end.
+bool OpenMovieFile(const char* name) {
+  CloseMovieFile();
+  std::unique_ptr<AviFile> file = AviFile::Open(name);
+  if (!file) return false;
+  moviePlayer.file = std::move(file);
+  moviePlayer.streamCount = std::min(moviePlayer.file->StreamCount(), kMostMovieStreams);
+  int32_t start = std::numeric_limits<int32_t>::max();
+  int32_t end = std::numeric_limits<int32_t>::min();
+  for (int i = 0; i < moviePlayer.streamCount; ++i) {
+    const AviStreamInfo& info = *moviePlayer.file->StreamInfo(i);
+    if (info.type == AviStreamType::Other) continue;
+    if (info.type == AviStreamType::Video && moviePlayer.videoStream < 0) {
+      moviePlayer.videoStream = i;
+      moviePlayer.frames = moviePlayer.file->OpenFrames(i);
+    } else if (info.type == AviStreamType::Audio && moviePlayer.audioStream < 0) {
+      moviePlayer.audioStream = i;
+      moviePlayer.sound = moviePlayer.file->OpenAudio(i);
+    }
+    start = std::min(start, AviStreamStartTime(info));
+    end = std::max(end, AviStreamEndTime(info));
+  }
+  // A file with nothing to show or hear is over as soon as it starts.
+  moviePlayer.movieStart = start <= end ? start : 0;
+  moviePlayer.movieEnd = start <= end ? end : 0;
+  RequestFullMoviePaint();
+  return true;
+}
 
 void CloseMovieFile() {
   // The sound reads from the file: it stops first.

@@ -32,7 +32,7 @@ using FrameClockTest = AtTheDisclaimer;
 
 TEST_F(FrameClockTest, ALongFrameAfterALoadAdvancesTheGameClockFullyButTheFrameTimeBy100) {
   clampCountdown = 5;  // as a mission start leaves it
-  const int32_t before = gameClock;
+  const int64_t before = gameClock;
   game.Frame(2000);
   EXPECT_EQ(gameClock, before + 2000);
   EXPECT_EQ(frameTime, 100);
@@ -48,6 +48,12 @@ TEST_F(FrameClockTest, ALongFrameAfterALoadAdvancesTheGameClockFullyButTheFrameT
   game.Frame(2000);
   EXPECT_EQ(frameTime, 2000);
   EXPECT_EQ(gameClock, before + 2000 + 40 + 3 * 2000 + 2000);
+}
+
+TEST_F(FrameClockTest, TheGameClockCountsOnPast24Point8DaysOfPlay) {
+  gameClock = 2147483647 - 30000;  // 2^31 - 1 ms less half a minute
+  game.Frames(3, 60000);
+  EXPECT_EQ(gameClock, int64_t{2147483647} - 30000 + 180000);
 }
 
 TEST_F(FrameClockTest, AScreenOfAnotherSizeIsPutBackTo640By480OnTheNextFrame) {

@@ -52,9 +52,9 @@ class CountingBody : public NoBody {
 std::string Snapshot(const char* step) {
   char line[320];
   std::snprintf(line, sizeof line,
-                "%s: state %d/%d clock %d/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
+                "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
-                step, gameState, previousGameState, gameClock, missionClock, clampCountdown, backpack.totalItems,
+                step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown, backpack.totalItems,
                 keepBackpack ? 1 : 0, toolCount, sharedAssetsLoaded, missionProgress.missionScore,
                 missionProgress.missionMaximum, reportLineCount, pickedInjuryCount, hotspotIndex, debugMode,
                 movieCount);

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "backend/sdl/gl_driver_residency.h"
 #include "backend/sdl/gl_renderer.h"
 #include "backend/sdl/png_writer.h"
 #include "backend/sdl/sdl_audio.h"
@@ -68,6 +69,7 @@ SdlBackend::SdlBackend() : windowed_(EnvironmentAsksWindowed()) {
     glFailure_ = std::string("no OpenGL 3.3 core context: ") + SDL_GetError();
     return;
   }
+  KeepGlDriverLoaded();
   if (epoxy_gl_version() < 33) {
     glFailure_ = "OpenGL " + std::to_string(epoxy_gl_version()) + " is below 3.3";
     return;

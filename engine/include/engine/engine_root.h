@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/engine_bitmap.h"
 #include "engine/engine_event.h"
@@ -75,6 +76,10 @@ class EngineRoot : public EngineUnknown {
   EngineRef<EngineSoundStream> CreateSoundStream(int rate, int channels);
   EngineRef<EngineModel> LoadModel(const std::wstring& path, int flags);
   EngineRef<EngineTextFile> OpenFile(const std::wstring& path, int a, int b);
+  // Every file a load found missing or unreadable so far, once each and in the order met (a damaged data
+  // tree is worth telling the player about). The host adds the files it reads itself, such as movies.
+  std::vector<std::string> DamagedAssets() const;
+  void NoteDamagedAsset(const std::string& path);
 
   // ---- host side: the window hosting the engine ----
   void Advise(EngineEventSink* sink) { sink_ = sink; }
