@@ -96,8 +96,9 @@ RunResult RunGame(const std::string& environment, const std::string& folder = KE
   const int fd = mkstemp(errName);
   close(fd);
   // Never a display: a box must not wait for someone to click it.
-  const std::string command = "cd '" + folder + "' && env -u DISPLAY -u WAYLAND_DISPLAY " +
-                              environment + " '" + ExecutablePath().string() + "' 2>'" + errName + "' >/dev/null";
+  // The data tree is named outright: the one next to the program would otherwise be found first.
+  const std::string command = "cd '" + folder + "' && env -u DISPLAY -u WAYLAND_DISPLAY KESTRINE_DATA='" + folder +
+                              "' " + environment + " '" + ExecutablePath().string() + "' 2>'" + errName + "' >/dev/null";
   const int raw = std::system(command.c_str());
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   std::ifstream in(errName);
