@@ -5,6 +5,7 @@
 #include "tools/assetgen/mission_generators.h"
 #include "tools/assetgen/movie_generators.h"
 #include "tools/assetgen/patient_generators.h"
+#include "tools/assetgen/patient_scene_generators.h"
 #include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/patient_textures.h"
 #include "tools/assetgen/shell_generators.h"
@@ -35,6 +36,7 @@ const std::vector<Generator>& Generators() {
       {"wound textures", WriteWoundTextures},
       {"patient bodies", WritePatientBodies},
       {"patient textures", WritePatientTextures},
+      {"patient scene", WritePatientScene},
       {"overhead soldiers", WriteOverheadSoldiers},
       {"vehicles", WriteVehicles},
       {"level trees", WriteLevelTreeModels},
