@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
+#include "casualty/patient_speech.h"
 #include "casualty/patient_view.h"
 #include "casualty/scene_backdrop.h"
 #include "casualty/tool_animation.h"
@@ -24,6 +26,7 @@
 #include "casualty/surroundings.h"
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
+#include "damaged_tree.h"
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -202,6 +205,22 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     game.Frames(2, kFrameMs);
   }
 
+  // Slots that hold no model show nothing, and a slot outside the seven is an empty one.
+  casualties[0]->appliedItems |= (1u << 12) | (1u << 15) | (1u << 20) | (1u << 21);
+  OpenCasualty(game, 0);
+  game.Press(kEscape);
+  OpenCasualty(game, 9);
+  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(currentPatient, nullptr);
+  // F switches the medic's voice on its way down only.
+  const uint8_t voice = patientSpeech.ownVoiceOn;
+  game.Press('F');
+  EXPECT_NE(patientSpeech.ownVoiceOn, voice);
+  game.Key('F', true);
+  game.Key('F', false);
+  EXPECT_EQ(patientSpeech.ownVoiceOn, voice);
+  game.Press(kEscape);
+
   // The mission ends: the debriefing tears the view down, and only this test still holds its objects.
   missionEndFlag = 4;
   ASSERT_TRUE(game.RunUntilState(STATE_DEBRIEFING, kFrameMs, 5000));
@@ -212,6 +231,30 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   }
   EXPECT_FALSE(patientView.patientViewBuilt);
   game.Close();
+}
+
+TEST(PatientView, WithoutItsSurroundingsModelTheViewOpensTreatsAndClosesOnBareGround) {
+  DamagedTree tree(KESTRINE_DATA_DIR);
+  tree.Remove("patient/world/sky/level_3/level3.qsad");
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(tree.Root());
+  {
+    Harness game;
+    StartMission(game);
+    EXPECT_NE(game.DebugLog().find("--- Sky does not exist ----"), std::string::npos);
+    EXPECT_FALSE(patientView.surroundings);
+    backpack.FillStandardKit();
+    OpenCasualty(game, 0);
+    ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+    ClickPart(game, TOOL_BANDAGE, BONE_HEAD);
+    EXPECT_TRUE(ChartHas(*currentPatient, "Bandage applied to facial laceration"));
+    game.Press(kEscape);
+    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    OpenCasualty(game, 0);
+    game.Press(kEscape);
+    game.Close();
+  }
+  std::filesystem::current_path(previous);
 }
 
 }  // namespace

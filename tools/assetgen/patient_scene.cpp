@@ -85,6 +85,17 @@ ModelBuilder Surroundings(int kind) {
   const int ground = b.AddMaterial("ground", ColorOf(def.ground));
   const int root = b.AddPart("sky", -1, {});
   b.AddBox(root, ground, {0, -0.1f, 0}, {24, 0.2f, 24});
+  // The sky closes the view round the ground's edge, a horizon band below it.
+  const int sky = b.AddMaterial("sky", {150, 185, 220});
+  const int haze = b.AddMaterial("haze", {175, 170, 150});
+  for (int side = 0; side < 4; ++side) {
+    const Vec3 along = side < 2 ? Vec3{0, 0, 1} : Vec3{1, 0, 0};
+    const float sign = side % 2 == 0 ? 1.0f : -1.0f;
+    const Vec3 edge = side < 2 ? Vec3{12.0f * sign, 0, 0} : Vec3{0, 0, 12.0f * sign};
+    const Vec3 size = along * 24.0f + (side < 2 ? Vec3{0.1f, 0, 0} : Vec3{0, 0, 0.1f});
+    b.AddBox(root, haze, edge + Vec3{0, 0.5f, 0}, size + Vec3{0, 1.0f, 0});
+    b.AddBox(root, sky, edge + Vec3{0, 5.0f, 0}, size + Vec3{0, 8.0f, 0});
+  }
   const float shift = 0.3f * static_cast<float>(kind % 3);
   switch (def.feature) {
     case Feature::Road: {
