@@ -263,8 +263,13 @@ TEST_F(BriefingRoad, AMissionWithoutAMaximumCountsAsOneOutOfOneOnceOnly) {
 }
 
 TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
+  // The smallest medic, chosen as a player does, plays the campaign through to its last mission.
+  ToPlayerSelect(kNovice);
+  PointAndClick(kPrevious);
+  game.Frame(16);
+  PointAndClick(kSelect);
+  ASSERT_EQ(missionProgress.playerFigure, 2);
   ToTheDebriefing(10, 90, 100);
-  missionProgress.playerFigure = 2;
   loserEnding = 0;
   std::memset(movieNames, 0, sizeof movieNames);
   PointAndClick(kNextMission);
