@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "casualty/patient.h"
+#include "casualty/texture_bands.h"
+#include "casualty/texture_templates.h"
 
 namespace kestrine {
 
@@ -11,6 +13,9 @@ namespace {
 
 constexpr int kPicturePollMs = 100;
 constexpr float kGrowthPerRate = 0.1f;
+// A dressing covers this much of a 256-row texture's height from its row (as the dressing painter lays it).
+constexpr int32_t kDressingRows = 100;
+constexpr int32_t kRowScale = 256;
 
 }  // namespace
 
@@ -33,6 +38,20 @@ void StartBloodSplat(Patient& patient, int32_t textureSlot, const engine::Engine
   splat.y = y;
   splat.rate = rate;
   splat.size = 0.0f;
+}
+
+void StartDressingSplat(Patient& patient, int32_t part) {
+  int32_t skin = -1;
+  int32_t clothing = -1;
+  FindBoneMaterials(patient.textureState, part, skin, clothing);
+  // The hip and the buttocks are dressed round the waist.
+  if (skin < 0 && (part == PART_HIP || part == PART_BUTTOCKS)) skin = FindTextureRow(patient.textureState, "s_waist1");
+  if (skin < 0 || skin >= kTextureSlotCount) return;
+  const engine::EngineRef<engine::EngineBitmap>& texture = patient.textureState.working[skin];
+  if (!texture) return;
+  const int32_t height = texture->GetHeight();
+  const int32_t y = DressingY(part, height) + height * kDressingRows / kRowScale / 2;
+  StartBloodSplat(patient, skin, texture, texture->GetWidth() / 2, y, static_cast<float>(patient.bleedRate));
 }
 
 void UpdateBloodSplat(Patient& patient) {

@@ -27,6 +27,9 @@ void LoadBloodSplat(Patient& patient);
 // A splat starting from nothing at (x, y) of the working texture of a texture slot, growing at the rate.
 void StartBloodSplat(Patient& patient, int32_t textureSlot, const engine::EngineRef<engine::EngineBitmap>& texture,
                      int32_t x, int32_t y, float rate);
+// A dressing just laid on a body part: the splat starts in the middle of it, in the part's skin texture,
+// growing at his bleed rate. A part without a working skin texture gets none.
+void StartDressingSplat(Patient& patient, int32_t part);
 // Each frame with the spurt: the splat grows and is drawn again, larger, over itself.
 void UpdateBloodSplat(Patient& patient);
 void ReleaseBloodSplat(Patient& patient);

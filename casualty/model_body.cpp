@@ -116,6 +116,8 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
         RepaintBands(PART_LEFT_THIGH);
         RepaintBands(PART_RIGHT_THIGH);
       }
+      // The wound bleeds through it.
+      StartDressingSplat(patient_, visual.part);
       break;
     case VISUAL_OCCLUSIVE_DRESSING:
       PaintAirtightDressing(visual.part);
