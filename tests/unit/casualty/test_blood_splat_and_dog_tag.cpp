@@ -6,6 +6,7 @@
 
 #include "casualty/blood_splat.h"
 #include "casualty/dog_tag.h"
+#include "casualty/texture_templates.h"
 #include "unit/casualty/prop_fixture.h"
 
 namespace kestrine {
@@ -40,6 +41,25 @@ TEST_F(PropTest, TheSplatGrowsFromItsCentreByTheSquareRootOfItsSizeAndNeverFromB
   for (int frame = 0; frame < 5; ++frame) UpdateBloodSplat(*patient);
   EXPECT_EQ(patient->bloodSplat->size, 0.0f);
   EXPECT_EQ(Rgb(clean, 32, 32), kWhite);
+}
+
+TEST_F(PropTest, AFreshDressingStartsTheSplatInItsMiddleAtTheBleedRate) {
+  const auto patient = Build(31, 2);
+  int32_t skin = -1, clothing = -1;
+  FindBoneMaterials(patient->textureState, PART_LEFT_THIGH, skin, clothing);
+  ASSERT_GE(skin, 0);
+  patient->textureState.working[skin] = engineRoot->CreateBitmap(256, 256);
+  patient->bleedRate = 7;
+  patient->Body().ShowTreatmentVisual({VISUAL_DRESSING, PART_LEFT_THIGH, TOOL_BANDAGE});
+  ASSERT_TRUE(patient->bloodSplat);
+  const BloodSplat& splat = *patient->bloodSplat;
+  EXPECT_EQ(splat.texture, patient->textureState.working[skin]);
+  EXPECT_EQ(splat.textureSlot, skin);
+  // A thigh's dressing covers rows 20 to 120 of 256, all across.
+  EXPECT_EQ(splat.x, 128);
+  EXPECT_EQ(splat.y, 70);
+  EXPECT_EQ(splat.rate, 7.0f);
+  EXPECT_EQ(splat.size, 0.0f);
 }
 
 TEST(DogTagNames, ThirtyFivePicturesEachListedTwiceNamedByThreeCapitals) {
