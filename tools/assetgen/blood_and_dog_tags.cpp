@@ -52,47 +52,83 @@ Image BloodBlot(int size, Rgb key, Rgb blood, Rgb dark, uint32_t seed) {
 // The soldiers' names, by the initials of the tags' file names: given name, middle initial, surname.
 const char* GivenName(char initial) {
   switch (initial) {
-    case 'A': return "AARON";
-    case 'B': return "BRIAN";
-    case 'C': return "CARL";
-    case 'D': return "DENNIS";
-    case 'E': return "ERIC";
-    case 'F': return "FRANK";
-    case 'G': return "GLEN";
-    case 'H': return "HENRY";
-    case 'J': return "JASON";
-    case 'K': return "KEVIN";
-    case 'L': return "LUIS";
-    case 'M': return "MARCUS";
-    case 'N': return "NEIL";
-    case 'P': return "PAUL";
-    case 'R': return "RAY";
-    case 'S': return "SCOTT";
-    case 'T': return "TROY";
-    default: return "WADE";
+    case 'A':
+      return "AARON";
+    case 'B':
+      return "BRIAN";
+    case 'C':
+      return "CARL";
+    case 'D':
+      return "DENNIS";
+    case 'E':
+      return "ERIC";
+    case 'F':
+      return "FRANK";
+    case 'G':
+      return "GLEN";
+    case 'H':
+      return "HENRY";
+    case 'J':
+      return "JASON";
+    case 'K':
+      return "KEVIN";
+    case 'L':
+      return "LUIS";
+    case 'M':
+      return "MARCUS";
+    case 'N':
+      return "NEIL";
+    case 'P':
+      return "PAUL";
+    case 'R':
+      return "RAY";
+    case 'S':
+      return "SCOTT";
+    case 'T':
+      return "TROY";
+    default:
+      return "WADE";
   }
 }
 
 const char* Surname(char initial) {
   switch (initial) {
-    case 'A': return "ARCHER";
-    case 'B': return "BENNETT";
-    case 'C': return "COLEMAN";
-    case 'D': return "DAWSON";
-    case 'E': return "ELLIS";
-    case 'F': return "FLETCHER";
-    case 'G': return "GARNER";
-    case 'H': return "HARLOW";
-    case 'J': return "JENSEN";
-    case 'K': return "KELLER";
-    case 'L': return "LOWRY";
-    case 'M': return "MERCER";
-    case 'N': return "NOLAN";
-    case 'P': return "PARRISH";
-    case 'R': return "ROWE";
-    case 'S': return "SUTTON";
-    case 'T': return "TANNER";
-    default: return "WHITLOCK";
+    case 'A':
+      return "ARCHER";
+    case 'B':
+      return "BENNETT";
+    case 'C':
+      return "COLEMAN";
+    case 'D':
+      return "DAWSON";
+    case 'E':
+      return "ELLIS";
+    case 'F':
+      return "FLETCHER";
+    case 'G':
+      return "GARNER";
+    case 'H':
+      return "HARLOW";
+    case 'J':
+      return "JENSEN";
+    case 'K':
+      return "KELLER";
+    case 'L':
+      return "LOWRY";
+    case 'M':
+      return "MERCER";
+    case 'N':
+      return "NOLAN";
+    case 'P':
+      return "PARRISH";
+    case 'R':
+      return "ROWE";
+    case 'S':
+      return "SUTTON";
+    case 'T':
+      return "TANNER";
+    default:
+      return "WHITLOCK";
   }
 }
 

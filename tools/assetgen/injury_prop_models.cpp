@@ -134,7 +134,8 @@ std::string Hummer() {
   const int under = m.Material("underside", {60, 56, 50});
   const int tyre = m.Material("tyre", {24, 24, 24});
   m.Box(paint, kHummerCentre, kHummerSize);
-  m.Box(under, kHummerCentre + Vec3{0, kHummerSize.y / 2 + 0.1f, 0}, {kHummerSize.x - 0.6f, 0.2f, kHummerSize.z - 1.0f});
+  m.Box(under, kHummerCentre + Vec3{0, kHummerSize.y / 2 + 0.1f, 0},
+        {kHummerSize.x - 0.6f, 0.2f, kHummerSize.z - 1.0f});
   const float top = kHummerCentre.y + kHummerSize.y / 2 + 0.5f;
   for (float dz : {-2.6f, 2.6f})
     for (float dx : {-1.7f, 1.7f})

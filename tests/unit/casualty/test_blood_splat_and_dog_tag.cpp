@@ -14,7 +14,9 @@ namespace {
 
 constexpr uint32_t kWhite = 0xffffff;
 
-uint32_t Rgb(const engine::EngineRef<engine::EngineBitmap>& image, int x, int y) { return image->Pixel(x, y) & 0xffffff; }
+uint32_t Rgb(const engine::EngineRef<engine::EngineBitmap>& image, int x, int y) {
+  return image->Pixel(x, y) & 0xffffff;
+}
 
 TEST_F(PropTest, TheSplatGrowsFromItsCentreByTheSquareRootOfItsSizeAndNeverFromBelowNothing) {
   WritePicture(kBloodSplatPicture, assetgen::BloodSplatPicture());
@@ -91,7 +93,7 @@ TEST_F(PropTest, TheDogTagGrowsForElevenFramesHoldsAHundredShrinksAwayAndCanCome
       UpdateDogTag(tag, 0.1f, 0.1f);
       ++growing;
     }
-    EXPECT_EQ(growing, 11);                // 0.01 x 1.5^10 = 0.577 is short of 0.6
+    EXPECT_EQ(growing, 11);                 // 0.01 x 1.5^10 = 0.577 is short of 0.6
     EXPECT_NEAR(tag.scale, 0.865f, 1e-3f);  // 0.01 x 1.5^11
     int holding = 0;
     while (tag.state == DOG_TAG_HOLDING && holding < 500) {

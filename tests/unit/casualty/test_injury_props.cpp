@@ -1,5 +1,6 @@
 // The injury props of the wounds that show an object: which prop each wound gets and where it hangs, the
 // turban besides, letting go of both, and how the knife and the gut move when the medic's hand starts them.
+#include <type_traits>
 #include <typeinfo>
 
 #include "casualty/injury_props.h"
@@ -10,6 +11,9 @@ namespace kestrine {
 namespace {
 
 using engine::Vec3;
+
+// A prop is let go of through its base.
+static_assert(std::has_virtual_destructor_v<InjuryProp>);
 
 // The move of a node since `before`, in the node's own axes (what MoveBy was given).
 Vec3 OwnMove(const engine::EngineNode& node, const Vec3& before) {
@@ -30,8 +34,12 @@ TEST_F(PropTest, EachPropWoundGetsItsPropOnItsBoneOrParkedOnTheStageAndHidden) {
     const std::type_info& kind;
     int32_t bone;  // -1: on the stage
   } rows[] = {
-      {0, typeid(GutProp), -1},       {1, typeid(StrutProp), BONE_SPINEBASE}, {2, typeid(RebarProp), -1},
-      {6, typeid(HummerProp), -1},    {40, typeid(PipeProp), BONE_PELV},      {41, typeid(PistolProp), BONE_R_HAND},
+      {0, typeid(GutProp), -1},
+      {1, typeid(StrutProp), BONE_SPINEBASE},
+      {2, typeid(RebarProp), -1},
+      {6, typeid(HummerProp), -1},
+      {40, typeid(PipeProp), BONE_PELV},
+      {41, typeid(PistolProp), BONE_R_HAND},
       {54, typeid(KnifeProp), BONE_SPINE2},
   };
   for (const auto& row : rows) {
