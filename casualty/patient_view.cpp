@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "casualty/blood_pools.h"
 #include "casualty/casualty_slots.h"
+#include "casualty/dog_tag.h"
 #include "casualty/hints.h"
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
@@ -55,6 +57,8 @@ constexpr float kPatientMiddleY = 1.0f;
 constexpr int32_t kHintFrames = 2;
 constexpr float kHintX = 0.02f;
 constexpr float kHintY = 0.1f;
+constexpr float kDogTagX = 0.1f;
+constexpr float kDogTagY = 0.1f;
 
 const wchar_t* const kPatientPicturePaths[kPatientPictureCount] = {
     L"patient\\shadow0.qpg", L"patient\\shadow.qpg",  L"patient\\b-arm-cvt.qpg",
@@ -136,25 +140,19 @@ void MakeCasualties(std::FILE* loading) {
   currentPatient = casualties[0].get();
 }
 
-// The patient's own objects that live beside his body model on the stage: the prop that does not hang on a
-// bone, and its shadow.
+// The patient's body and his props (those beside him on the stage move with him; those on his bones
+// follow the body).
 void RaisePatient(Patient& patient, float dy) {
   Raise(patient.bodyModel, dy);
-  if (patient.prop && !patient.prop->onBone) Raise(patient.prop->model, dy);
-  if (patient.prop) Raise(patient.prop->shadow, dy);
+  for (const auto* prop : {&patient.prop, &patient.turban})
+    if (*prop) (*prop)->Lift(dy);
 }
 
 void ShowPatient(Patient& patient, bool shown) {
   if (patient.bodyModel) patient.bodyModel->SetVisible(shown ? 1 : 0);
-  if (patient.prop && !patient.prop->onBone && patient.prop->model) patient.prop->model->SetVisible(shown ? 1 : 0);
-  if (patient.prop && patient.prop->shadow) patient.prop->shadow->SetVisible(shown ? 1 : 0);
+  for (const auto* prop : {&patient.prop, &patient.turban})
+    if (*prop) (*prop)->SetVisible(shown ? 1 : 0);
 }
-
-// The blood pools lie on the surroundings' ground while he is shown.
-void PutBloodPoolsOnGround(Patient&) {}
-void TakeBloodPoolsOffGround(Patient&) {}
-void GrowBloodPools(Patient&) {}
-void UpdatePatientDogTag(Patient&) {}
 
 // Lifts the view's objects and the shown patient into view, once per switch.
 void LiftView(Patient* patient) {
@@ -171,7 +169,8 @@ void LiftView(Patient* patient) {
   RaisePatient(*patient, kViewParkDepth);
   ShowPatient(*patient, true);
   patient->AttachAppliedItems();
-  PutBloodPoolsOnGround(*patient);
+  // His blood lies on the surroundings' ground while he is shown.
+  AddBloodPoolsToScene(*patient, patientView.surroundings);
 }
 
 // Puts everything lifted back under the ground, once per switch.
@@ -192,7 +191,7 @@ void ParkView() {
   if (patient == nullptr || !held) return;
   RaisePatient(*patient, -kViewParkDepth);
   ShowPatient(*patient, false);
-  TakeBloodPoolsOffGround(*patient);
+  RemoveBloodPoolsFromScene(*patient);
   patient->DetachAppliedItems();
   if (const auto& bag = treatmentAssets.models[ITEM_AMBU_BAG]) bag->SetVisible(0);
 }
@@ -307,9 +306,11 @@ void SwitchToPatientView() {
   if (!v.patientViewBuilt) return;
 
   SaveOverheadCamera();
-  LiftView(currentPatient);
   Patient* patient = currentPatient;
-  if (patient != nullptr && patient->surroundingsKind != v.loadedKind) LoadSurroundings(patient->surroundingsKind);
+  // His own surroundings first, so that his blood is laid on the ground he is shown on.
+  if (patient != nullptr && v.parked && patient->surroundingsKind != v.loadedKind)
+    LoadSurroundings(patient->surroundingsKind);
+  LiftView(patient);
 
   PlacePatientViewProps();
   if (patient != nullptr && patient->cameraSaved && patient->savedCamera) engineCamera->MoveTo(patient->savedCamera);
@@ -390,10 +391,10 @@ void UpdatePatientView(int32_t dt) {
   patient = currentPatient;
   if (patient == nullptr) return;
   ShowAppliedItems(*patient);
-  UpdatePatientDogTag(*patient);
+  UpdateDogTag(patient->dogTag, kDogTagX, kDogTagY);
   patient->UpdatePatientMotion(v.surroundings, AnyToolAnimationRunning());
   patient->UpdateSpurt();
-  GrowBloodPools(*patient);
+  UpdateBloodPools(*patient);
   PlayPatientSpeech();
   patient->UpdateAnimation();
   patient->UpdateIdleTimer();

@@ -60,6 +60,7 @@ class BriefingRender : public ::testing::Test {
     game_->Click(165, 217);  // NEW GAME
     game_->Click(165, 192);  // NOVICE
     ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+    game_->Frame(16);  // the screen is drawn, its buttons with it, before the player clicks one
   }
 
   EngineRef<EngineBitmap> Capture(const std::string& what) {

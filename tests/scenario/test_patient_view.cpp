@@ -221,6 +221,16 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   EXPECT_EQ(patientSpeech.ownVoiceOn, voice);
   game.Press(kEscape);
 
+  // His blood lies on the ground while he is shown, and is taken off it with him.
+  ASSERT_TRUE(casualties[0]->bloodPools);
+  engine::EngineRef<engine::EngineActor> pool = casualties[0]->bloodPools->actor;
+  OpenCasualty(game, 0);
+  EXPECT_EQ(pool->Parent(), patientView.surroundings.Get());
+  EXPECT_TRUE(pool->Visible());
+  game.Press(kEscape);
+  EXPECT_EQ(pool->Parent(), nullptr);
+  nodes.push_back(std::move(pool));
+
   // The mission ends: the debriefing tears the view down, and only this test still holds its objects.
   missionEndFlag = 4;
   ASSERT_TRUE(game.RunUntilState(STATE_DEBRIEFING, kFrameMs, 5000));

@@ -8,6 +8,7 @@
 #include "tools/assetgen/patient_scene_generators.h"
 #include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/patient_textures.h"
+#include "tools/assetgen/prop_generators.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
 #include "tools/assetgen/wound_assets.h"
@@ -37,6 +38,8 @@ const std::vector<Generator>& Generators() {
       {"patient bodies", WritePatientBodies},
       {"patient textures", WritePatientTextures},
       {"patient scene", WritePatientScene},
+      {"injury props", WriteInjuryProps},
+      {"blood and dog tags", WriteBloodAndDogTags},
       {"overhead soldiers", WriteOverheadSoldiers},
       {"vehicles", WriteVehicles},
       {"level trees", WriteLevelTreeModels},
