@@ -65,13 +65,12 @@ void OpenCasualty(Harness& game, int32_t slot) {
 
 // Clicks on a body part where the camera sees it (the first point near its bone, searching outwards, where
 // a pick finds that part), with `tool` in hand.
-void ClickPart(Harness& game, int32_t tool, int32_t bone) {
+void ClickOn(Harness& game, int32_t tool, const engine::EngineRef<engine::EngineActor>& node, const std::string& name) {
   selectedTool = tool;
-  const Vec3 at = currentPatient->boneFrames[bone]->GetPosition()->Value();
+  const Vec3 at = node->GetPosition()->Value();
   const auto screen = engineCamera->WorldToScreen(at.x, at.y, at.z);
   const int cx = static_cast<int>(screen->GetX());
   const int cy = static_cast<int>(screen->GetY());
-  const std::string name = kBoneNames[bone];
   for (int r = 0; r <= 60; r += 2) {
     for (int dy = -r; dy <= r; dy += 2) {
       for (int dx = -r; dx <= r; dx += 2) {
@@ -88,6 +87,10 @@ void ClickPart(Harness& game, int32_t tool, int32_t bone) {
     }
   }
   FAIL() << name << " cannot be seen";
+}
+
+void ClickPart(Harness& game, int32_t tool, int32_t bone) {
+  ClickOn(game, tool, currentPatient->boneFrames[bone], kBoneNames[bone]);
 }
 
 bool ChartHas(const Patient& patient, const std::string& text) {
@@ -142,6 +145,12 @@ TEST(PatientView, LacerationsTreatedByTheBookWithClicksOnTheBody) {
   EXPECT_EQ(patient.score, 15);
   EXPECT_EQ(patient.mistakes, 0);
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], bandages - 2);
+
+  // His ammunition goes to the medic's hand or the Action, not to a bandage.
+  ClickOn(game, TOOL_BANDAGE, patient.ammoPouch.magazines[0], "Ammo");
+  EXPECT_EQ(patient.ammoPouch.taken, 0);
+  ClickOn(game, TOOL_ACTION, patient.ammoPouch.magazines[0], "Ammo");
+  EXPECT_EQ(patient.ammoPouch.taken, 1);
 
   // A click on the display's band, or with nothing in hand, never reaches him.
   const int before = patient.chartEntries.count;
