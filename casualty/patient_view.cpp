@@ -61,7 +61,7 @@ constexpr float kDogTagX = 0.1f;
 constexpr float kDogTagY = 0.1f;
 
 const wchar_t* const kPatientPicturePaths[kPatientPictureCount] = {
-    L"patient\\shadow0.qpg", L"patient\\shadow.qpg",  L"patient\\b-arm-cvt.qpg",
+    L"patient\\shadow0.qpg",  L"patient\\shadow.qpg", L"patient\\b-arm-cvt.qpg",
     L"patient\\mis-legs.qpg", L"patient\\sit-up.qpg", L"patient\\rolling.qpg",
 };
 constexpr int kShadowPicture = 1;

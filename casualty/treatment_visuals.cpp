@@ -18,12 +18,18 @@ TreatmentPlacements treatmentPlacementState;
 KESTRINE_PROGRAM_STATE(treatmentPlacementState);
 
 const wchar_t* const kPicturePaths[kTreatmentPictureCount] = {
-    L"patient\\treatment\\chstwrap.qpg",         L"patient\\treatment\\occlusiveDressingLB.qpg",
-    L"patient\\treatment\\tourniquet.qpg",       L"patient\\treatment\\cut.qpg",
-    L"patient\\treatment\\cut2.qpg",             L"patient\\treatment\\cut3.qpg",
-    L"patient\\treatment\\cut4.qpg",             L"patient\\treatment\\nosebandage.qpg",
-    L"patient\\treatment\\ear-head-bandage.qpg", L"patient\\treatment\\bandage-any.qpg",
-    L"patient\\treatment\\neck-bandage.qpg",     L"patient\\treatment\\headbandage.qpg",
+    L"patient\\treatment\\chstwrap.qpg",
+    L"patient\\treatment\\occlusiveDressingLB.qpg",
+    L"patient\\treatment\\tourniquet.qpg",
+    L"patient\\treatment\\cut.qpg",
+    L"patient\\treatment\\cut2.qpg",
+    L"patient\\treatment\\cut3.qpg",
+    L"patient\\treatment\\cut4.qpg",
+    L"patient\\treatment\\nosebandage.qpg",
+    L"patient\\treatment\\ear-head-bandage.qpg",
+    L"patient\\treatment\\bandage-any.qpg",
+    L"patient\\treatment\\neck-bandage.qpg",
+    L"patient\\treatment\\headbandage.qpg",
     L"patient\\treatment\\abdomenbandage.qpg",
 };
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -21,9 +21,9 @@
 #include "casualty/patient_speech.h"
 #include "casualty/patient_view.h"
 #include "casualty/scene_backdrop.h"
+#include "casualty/surroundings.h"
 #include "casualty/tool_animation.h"
 #include "casualty/tool_table.h"
-#include "casualty/surroundings.h"
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
 #include "damaged_tree.h"

@@ -16,9 +16,8 @@ using paint::Rgb;
 
 // The sheets hold two to three frames a row, so frames are cut from more than one row.
 const ToolSheet kToolSheets[7] = {
-    {"suvival-saw", 128, 128, 4, 2},      {"syringe-anim", 64, 64, 4, 2},
-    {"scissor-animation", 128, 128, 4, 2}, {"irrgsyng-anm", 85, 85, 9, 3},
-    {"Spong-animation", 85, 85, 6, 3},     {"larynscope-animation2", 85, 85, 9, 3},
+    {"suvival-saw", 128, 128, 4, 2}, {"syringe-anim", 64, 64, 4, 2},    {"scissor-animation", 128, 128, 4, 2},
+    {"irrgsyng-anm", 85, 85, 9, 3},  {"Spong-animation", 85, 85, 6, 3}, {"larynscope-animation2", 85, 85, 9, 3},
     {"gel-animation", 85, 85, 9, 3},
 };
 
@@ -209,19 +208,26 @@ struct TreatmentPictureDef {
 };
 
 const TreatmentPictureDef kTreatmentPictures[13] = {
-    {"chstwrap", {230, 226, 214}},    {"occlusiveDressingLB", {200, 210, 220}},
-    {"tourniquet", {40, 40, 40}},     {"cut", {200, 150, 120}},
-    {"cut2", {200, 150, 120}},        {"cut3", {200, 150, 120}},
-    {"cut4", {200, 150, 120}},        {"nosebandage", {236, 232, 222}},
-    {"ear-head-bandage", {236, 232, 222}}, {"bandage-any", {236, 232, 222}},
-    {"neck-bandage", {236, 232, 222}}, {"headbandage", {236, 232, 222}},
+    {"chstwrap", {230, 226, 214}},
+    {"occlusiveDressingLB", {200, 210, 220}},
+    {"tourniquet", {40, 40, 40}},
+    {"cut", {200, 150, 120}},
+    {"cut2", {200, 150, 120}},
+    {"cut3", {200, 150, 120}},
+    {"cut4", {200, 150, 120}},
+    {"nosebandage", {236, 232, 222}},
+    {"ear-head-bandage", {236, 232, 222}},
+    {"bandage-any", {236, 232, 222}},
+    {"neck-bandage", {236, 232, 222}},
+    {"headbandage", {236, 232, 222}},
     {"abdomenbandage", {236, 232, 222}},
 };
 
 Image TreatmentPicture(const TreatmentPictureDef& def, int index) {
   Image image = paint::NewImage(64, 64, def.colour);
   // Gauze weave or cut edges, so the picture reads as cloth on the body.
-  for (int i = 0; i < 64; i += 6) paint::Line(image, 0, i, 63, i, {def.colour.r - 30, def.colour.g - 30, def.colour.b - 30});
+  for (int i = 0; i < 64; i += 6)
+    paint::Line(image, 0, i, 63, i, {def.colour.r - 30, def.colour.g - 30, def.colour.b - 30});
   paint::Speckle(image, 0, 0, 64, 64, 12, 0x5eed0000u + static_cast<uint32_t>(index));
   return image;
 }
@@ -327,7 +333,8 @@ void WritePatientScene(DataTree& tree) {
   for (const TreatmentModelDef& def : kTreatmentModels) SaveModel(tree, def.path, TreatmentModel(def));
   SaveModel(tree, "patient\\treatment3D\\ambu_bag.qsad", AmbuBag());
   for (int i = 0; i < 7; ++i)
-    SaveImage(tree, std::string("patient\\treatment\\") + kToolSheets[i].name + ".qpg", ToolSheetPicture(kToolSheets[i], i));
+    SaveImage(tree, std::string("patient\\treatment\\") + kToolSheets[i].name + ".qpg",
+              ToolSheetPicture(kToolSheets[i], i));
   SaveImage(tree, "patient\\shadow0.qpg", Shadow(128, 128));
   SaveImage(tree, "patient\\shadow.qpg", Shadow(128, 256));
   SaveImage(tree, "patient\\b-arm-cvt.qpg", BodyPicture({120, 110, 70}, "arm"));
