@@ -4,6 +4,8 @@
 // patient view is set, the display's texts and the strategy marker's glow.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "battlefield/battle_state.h"
 #include "battlefield/medic_drag.h"
 #include "battlefield/mini_map.h"
@@ -11,6 +13,7 @@
 #include "battlefield/overhead_hud.h"
 #include "battlefield/overhead_keys.h"
 #include "battlefield/overhead_mouse.h"
+#include "battlefield/strategy_editor_display.h"
 #include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
 #include "casualty/backpack.h"
@@ -229,6 +232,27 @@ TEST_F(OverheadInputTest, TheStrategyMarkerGlowsDownToSixtyThenUpToFullInItsSide
   EXPECT_EQ(strategyMarkerState.strategyMarkerPlanes[0]->FindFace(L"front")->color,
             engine::EngineBitmap::MakeColor(v, v, 10));
   strategyMarkerState.strategyMarkerPlanes[0].Reset();
+}
+
+}  // namespace
+}  // namespace kestrine
+
+namespace kestrine {
+namespace {
+
+TEST(StrategyEditorDisplay, FieldsOutOfRangeAreShownAsTheirDefaults) {
+  StrategyEntry e;
+  std::tie(e.orders, e.injury, e.patrol, e.vehicle, e.side) = std::tuple(12, 7, 35, 5, 4);
+  KeepStrategyEntryInRange(e);
+  EXPECT_EQ(std::tuple(e.orders, e.injury, e.patrol, e.vehicle, e.side), std::tuple(0, 0, 0, 0, 1));
+  std::tie(e.orders, e.injury, e.patrol, e.vehicle, e.side) = std::tuple(11, 6, 34, 4, 3);
+  KeepStrategyEntryInRange(e);
+  EXPECT_EQ(std::tuple(e.orders, e.injury, e.patrol, e.vehicle, e.side), std::tuple(11, 6, 34, 4, 3));
+  e.side = -1;
+  e.orders = -1;
+  KeepStrategyEntryInRange(e);
+  EXPECT_EQ(e.side, 1);
+  EXPECT_EQ(e.orders, 0);
 }
 
 }  // namespace
