@@ -171,8 +171,14 @@ void DrawHudStage() {
 
 void DrawPatientProgress() {
   if (!IsUnitSlot(0) || !textOverlay) return;
-  HudLabel(LayoutX(20), LayoutY(423), PatientProgressText(units[0]->health, difficulty), L"You: 100%  ", kSmallSize,
-           ALIGN_LEFT, Colour{235, 247, 195});
+  const std::wstring text = PatientProgressText(units[0]->health, difficulty);
+  // The overhead strip lies under it only in the overhead view; the patient view has its own display there.
+  if (gameState == STATE_OVERHEAD) {
+    HudLabel(LayoutX(20), LayoutY(423), text, L"You: 100%  ", kSmallSize, ALIGN_LEFT, kActive);
+  } else {
+    DrawTextOnImage(textOverlay, LayoutX(20), LayoutY(423), text, kSmallSize, ALIGN_LEFT, kActive.r, kActive.g,
+                    kActive.b, 1, 0);
+  }
 }
 
 void DrawDeveloperDisplays() {

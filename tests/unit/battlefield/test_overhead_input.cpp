@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "battlefield/battle_state.h"
 #include "battlefield/medic_drag.h"
@@ -16,7 +17,9 @@
 #include "battlefield/strategy_editor_display.h"
 #include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
+#include "battlefield/mission_state.h"
 #include "casualty/backpack.h"
+#include "shell/screen_text.h"
 #include "shell/hotspots.h"
 #include "unit_fixture.h"
 
@@ -194,6 +197,54 @@ TEST_F(OverheadInputTest, ThePatientLocationIsTheCheapestReachablePlaceAndAtMost
   for (int32_t e = 4; e < 12; ++e) place(e, 1, 70, 70);
   place(12, 1, 24, 0);  // the tenth casualty place is the nearest
   EXPECT_EQ(ChoosePatientLocation(at), 6);
+}
+
+// Pixels of exactly (r, g, b) in a rectangle of the text overlay.
+int Pixels(int x, int y, int w, int h, int r, int g, int b) {
+  int n = 0;
+  const uint32_t want = engine::EngineBitmap::MakeColor(r, g, b).Packed();
+  for (int j = y; j < y + h; ++j)
+    for (int i = x; i < x + w; ++i) n += textOverlay->Pixel(i, j) == want ? 1 : 0;
+  return n;
+}
+
+TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutATrace) {
+  CreateTextOverlay();
+  missionState.overheadImage = engineRoot->CreateBitmap(640, 125);
+  missionState.overheadImage->Clear(40, 46, 34);
+  auto freshStrip = [] {
+    ClearTextOverlay();
+    textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, 640, 125, 0, 355, 640, 125);
+  };
+  firstPatientUnit = unitCount;
+  Add(kUnitKindAlly, kSideAlly, 22, 0, 1);
+  nearestPatientUnit = firstPatientUnit;
+  const HotspotBox drag = OverheadHotspotBox(OVERHEAD_DRAG_PATIENT);
+
+  nearestPatientDistance = 7.0;
+  freshStrip();
+  DrawOverheadLabels();
+  EXPECT_GT(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 150, 150, 150), 20);
+  EXPECT_EQ(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 235, 247, 195), 0);
+
+  nearestPatientDistance = 3.0;
+  DrawOverheadLabels();
+  EXPECT_GT(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 235, 247, 195), 20);
+  EXPECT_EQ(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 150, 150, 150), 0) << "the grey is painted over";
+  EXPECT_EQ(Pixels(0, 355, 640, 125, 255, 0, 0), 0) << "no label punches through its plate";
+
+  dragging = 1;
+  DrawOverheadLabels();
+  std::vector<uint32_t> redrawn;
+  for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
+    for (int i = drag.x; i < drag.x + drag.width; ++i) redrawn.push_back(textOverlay->Pixel(i, j));
+  freshStrip();
+  DrawOverheadLabels();
+  std::vector<uint32_t> fresh;
+  for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
+    for (int i = drag.x; i < drag.x + drag.width; ++i) fresh.push_back(textOverlay->Pixel(i, j));
+  EXPECT_EQ(redrawn, fresh) << "DROP PATIENT over DRAG PATIENT looks as on a fresh strip";
+  missionState.overheadImage.Reset();
 }
 
 TEST(OverheadHudTexts, ClockRoundsAndProgress) {
