@@ -1,7 +1,7 @@
 // The overhead view's input and head-up display on a small battlefield of the test's making: the buttons'
 // regions by the medic's reach, the rifle's bursts and clip change, the count of shots beside his own men,
-// letting go of a casualty by the landing point, the mini-map's corner, the weapon keys, where a casualty's
-// patient view is set, the display's texts and the strategy marker's glow.
+// letting go of a casualty by the landing point, the mini-map's corner, where a casualty's patient view is
+// set, the labels on their plates, the display's texts and the strategy marker's glow.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -12,7 +12,6 @@
 #include "battlefield/mini_map.h"
 #include "battlefield/overhead_hotspots.h"
 #include "battlefield/overhead_hud.h"
-#include "battlefield/overhead_keys.h"
 #include "battlefield/overhead_mouse.h"
 #include "battlefield/strategy_editor_display.h"
 #include "battlefield/strategy_markers.h"
@@ -165,15 +164,6 @@ TEST_F(OverheadInputTest, TheMiniMapsCornersAreTheWorldSquaresAndARightClickTher
   EXPECT_EQ(Medic().targetCell, CellAt(Vector3(-45.0f, 0.0f, 0.0f)));
 }
 
-TEST_F(OverheadInputTest, RStepsFromTheRifleToThePistolToTheGrenadesAndBack) {
-  Medic().weapon = WEAPON_RIFLE;
-  for (int32_t expected : {WEAPON_PISTOL, WEAPON_GRENADE, WEAPON_RIFLE}) {
-    OverheadKey('R', true);
-    OverheadKey('R', false);
-    EXPECT_EQ(Medic().weapon, expected);
-  }
-}
-
 TEST_F(OverheadInputTest, ThePatientLocationIsTheCheapestReachablePlaceAndAtMostSix) {
   auto place = [](int32_t e, int32_t injury, float x, float z) {
     strategy[e].injury = injury;
@@ -269,13 +259,11 @@ TEST_F(OverheadInputTest, TheStrategyMarkerGlowsDownToSixtyThenUpToFullInItsSide
   EXPECT_EQ(strategyMarkerState.strategyMarkerPlanes[0]->FindFace(L"front")->color,
             engine::EngineBitmap::MakeColor(108, 10, 10));
   int32_t lowest = 255, highest = 0;
-  for (int i = 0; i < 40; ++i) {
-    PulseStrategyMarker(100);
+  for (int i = 0; i < 40; ++i, PulseStrategyMarker(100)) {
     lowest = std::min(lowest, StrategyMarkerPulse());
     highest = std::max(highest, StrategyMarkerPulse());
   }
-  EXPECT_EQ(lowest, 60);
-  EXPECT_EQ(highest, 255);
+  EXPECT_EQ(std::pair(lowest, highest), std::pair(60, 255));
   strategy[0].side = ALLY;
   strategy[0].injury = 2;
   PulseStrategyMarker(0);
