@@ -12,6 +12,7 @@
 #include "battlefield/mini_map.h"
 #include "battlefield/overhead_hotspots.h"
 #include "battlefield/overhead_hud.h"
+#include "battlefield/overhead_keys.h"
 #include "battlefield/overhead_mouse.h"
 #include "battlefield/strategy_editor_display.h"
 #include "battlefield/strategy_markers.h"
@@ -75,6 +76,7 @@ TEST_F(OverheadInputTest, TheRifleFiresInBurstsOfThreeAndAFreshClipHoldsTheNextS
   backpack.count[1] = 31;
   ClickCentre();
   EXPECT_EQ(backpack.count[1], 30);
+  EXPECT_TRUE(Medic().firing) << "the shot went before the clip change held the next one back";
   EXPECT_EQ(Medic().nextShotTime, gameClock + 1000);
   OverheadMouse(engine::kMouseLeftUp, 320, 240);  // within the second: nothing
   EXPECT_EQ(backpack.count[1], 30);
@@ -128,6 +130,20 @@ TEST_F(OverheadInputTest, ACasualtyReadiedForEvacuationIsDeliveredWhenLetGoWithi
     EXPECT_EQ(casualty.draggedBy, -1);
     EXPECT_EQ(draggedUnit, 0);
   }
+}
+
+TEST_F(OverheadInputTest, CLetsGoOfTheCasualtyBeingDraggedEvenWhenAnotherIsNowNearest) {
+  firstPatientUnit = unitCount;
+  Unit& dragged = Add(kUnitKindAlly, kSideAlly, 22, 0, 1);
+  Unit& other = Add(kUnitKindAlly, kSideAlly, 18, 0, 1);
+  nearestPatientUnit = firstPatientUnit;
+  StartDragging();
+  ASSERT_EQ(dragged.draggedBy, 0);
+  nearestPatientUnit = firstPatientUnit + 1;
+  OverheadKey('C', true);
+  EXPECT_EQ(dragged.draggedBy, -1);
+  EXPECT_EQ(other.draggedBy, -1);
+  EXPECT_FALSE(dragging);
 }
 
 TEST_F(OverheadInputTest, AButtonPressForAStaleNearestIndexDoesNothing) {
