@@ -184,10 +184,10 @@ void DrawPatientProgress() {
 void DrawDeveloperDisplays() {
   if (!objectPlacementOn) return;
   const OverheadObject* object = SelectedObject();
-  DrawScreenText(0.5, 0.1,
-                 Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(objectCount),
-                        static_cast<int>(selectedObjectIndex)),
-                 kDeveloperSize, ALIGN_LEFT, kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
+  DrawScreenText(
+      0.5, 0.1,
+      Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(objectCount), static_cast<int>(selectedObjectIndex)),
+      kDeveloperSize, ALIGN_LEFT, kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
   if (!object) return;
   DrawScreenText(0.5, 0.14, Format("Pos: %f, %f, %f", object->position.x, object->position.y, object->position.z),
                  kDeveloperSize, ALIGN_LEFT, kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);

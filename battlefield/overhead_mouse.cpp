@@ -220,7 +220,8 @@ int32_t ChoosePatientLocation(const Vector3& where) {
     const StrategyEntry& entry = strategy[e];
     if (entry.injury <= 0) continue;
     FindPath(NavGrid, table, from, CellAt(entry.pos));
-    const PathEntry& start = table[std::clamp(from.row, 0, kNavGridSize - 1)][std::clamp(from.column, 0, kNavGridSize - 1)];
+    const PathEntry& start =
+        table[std::clamp(from.row, 0, kNavGridSize - 1)][std::clamp(from.column, 0, kNavGridSize - 1)];
     // A place he cannot be walked to has no cost at all in the table; it is never the nearest.
     if (start.state != PATH_UNVISITED && start.cost < best) {
       best = start.cost;

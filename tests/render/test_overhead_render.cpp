@@ -74,7 +74,8 @@ TEST(OverheadRender, TheBattlefieldTheStripItsLabelsAndTheMiniMapWithItsDots) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  if (const char* keep = std::getenv("KESTRINE_KEEP_CAPTURE")) fs::copy_file(path, keep, fs::copy_options::overwrite_existing);
+  if (const char* keep = std::getenv("KESTRINE_KEEP_CAPTURE"))
+    fs::copy_file(path, keep, fs::copy_options::overwrite_existing);
   std::error_code ignored;
   fs::remove(path, ignored);
   const auto frame = engine::DecodeImage(bytes.str());

@@ -112,7 +112,8 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   Press(game_, OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(gameState, STATE_OVERHEAD);
 
-  ASSERT_TRUE(WalkTo(casualty->pos, 5.0f)) << "the medic got no nearer than " << (units[0]->pos - casualty->pos).Length();
+  ASSERT_TRUE(WalkTo(casualty->pos, 5.0f))
+      << "the medic got no nearer than " << (units[0]->pos - casualty->pos).Length();
   FullDisplayTurn(game_);
   ASSERT_LT(nearestPatientDistance, 7.0);
   EXPECT_EQ(nearestPatientUnit, index);
@@ -134,8 +135,8 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   Press(game_, OVERHEAD_DRAG_PATIENT);
   ASSERT_TRUE(dragging);
   EXPECT_EQ(casualty->draggedBy, 0);
-  ASSERT_TRUE(WalkTo(evacuationPoint, 6.0f, 60)) << "the medic got no nearer than "
-                                                  << (units[0]->pos - evacuationPoint).Length();
+  ASSERT_TRUE(WalkTo(evacuationPoint, 6.0f, 60))
+      << "the medic got no nearer than " << (units[0]->pos - evacuationPoint).Length();
   FullDisplayTurn(game_);
   Press(game_, OVERHEAD_DRAG_PATIENT);
   EXPECT_FALSE(dragging);

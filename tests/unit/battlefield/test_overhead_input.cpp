@@ -10,6 +10,7 @@
 #include "battlefield/battle_state.h"
 #include "battlefield/medic_drag.h"
 #include "battlefield/mini_map.h"
+#include "battlefield/mission_state.h"
 #include "battlefield/overhead_hotspots.h"
 #include "battlefield/overhead_hud.h"
 #include "battlefield/overhead_keys.h"
@@ -17,10 +18,9 @@
 #include "battlefield/strategy_editor_display.h"
 #include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
-#include "battlefield/mission_state.h"
 #include "casualty/backpack.h"
-#include "shell/screen_text.h"
 #include "shell/hotspots.h"
+#include "shell/screen_text.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
