@@ -1,5 +1,5 @@
 // The screen records of the mission start and the overhead view, and the battle's frame that both mission
-// states run. The overhead view's own drawing and input are not built yet.
+// states run.
 #include "battlefield/battlefield_screens.h"
 
 #include "battlefield/battle_state.h"
@@ -7,6 +7,10 @@
 #include "battlefield/mission_load.h"
 #include "battlefield/mission_state.h"
 #include "battlefield/overhead_entry.h"
+#include "battlefield/overhead_hotspots.h"
+#include "battlefield/overhead_hud.h"
+#include "battlefield/overhead_keys.h"
+#include "battlefield/overhead_mouse.h"
 #include "battlefield/unit_array.h"
 #include "battlefield/view_preset.h"
 #include "casualty/backpack.h"
@@ -37,6 +41,12 @@ void EnterOverhead() {
   ApplyViewPreset();
   BuildNavGrid();
   StartOverheadSounds();
+  // The buttons work, and show, from the first frame (the list may still hold the patient view's).
+  if (missionState.missionLoaded) {
+    SetOverheadHotspots();
+    DrawOverheadLabels();
+    DrawWeaponPanel();
+  }
 }
 
 // At shut-down: the mission still loaded, and the overhead strip kept from mission to mission.
@@ -61,7 +71,11 @@ void RegisterBattlefieldScreens() {
   RegisterBattleFrame(MissionFrame);
   RegisterCasualtyCaseSource(MissionCasualties);
   RegisterScreen(STATE_START_MISSION, Screen{.enter = EnterStartMission});
-  RegisterScreen(STATE_OVERHEAD, Screen{.enter = EnterOverhead, .frame = OverheadFrame, .release = ReleaseOverhead});
+  RegisterScreen(STATE_OVERHEAD, Screen{.enter = EnterOverhead,
+                                        .frame = OverheadFrame,
+                                        .mouse = OverheadMouse,
+                                        .key = OverheadKey,
+                                        .release = ReleaseOverhead});
 }
 
 }  // namespace kestrine

@@ -12,6 +12,7 @@
 #include "battlefield/medic_drag.h"
 #include "battlefield/mission_state.h"
 #include "battlefield/mission_units.h"
+#include "battlefield/overhead_leave.h"
 #include "battlefield/patient_locations.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/strategy_table.h"
@@ -176,6 +177,7 @@ void LoadMission() {
 
 void UnloadMission() {
   if (!missionState.missionLoaded) return;
+  LeaveOverhead();
   ReleaseShakeView();
   ReleaseNoFitSound();
   ResetBattle();

@@ -15,6 +15,7 @@
 #include "casualty/scene_backdrop.h"
 #include "casualty/speech_kinds.h"
 #include "casualty/surroundings.h"
+#include "casualty/surroundings_kinds.h"
 #include "casualty/texture_templates.h"
 #include "casualty/tool_animation.h"
 #include "casualty/tool_images.h"
@@ -279,7 +280,7 @@ void BuildPatientView(std::FILE* loading) {
   for (int32_t slot = 0; slot < kCasualtySlotCount; ++slot) {
     if (!casualties[slot]) continue;
     occupied[slot] = true;
-    casualties[slot]->surroundingsKind = SurroundingsKindOf(missionNumber, slot);
+    casualties[slot]->surroundingsKind = SurroundingsKindFor(missionNumber, slot);
   }
   v.parked = true;
   LoadSurroundings(MostCommonSurroundingsKind(missionNumber, occupied));
@@ -417,10 +418,6 @@ void PickPatientPart(int32_t x, int32_t y) {
   }
   const int32_t part = BoneIndexFromName(name);
   if (part != -1) currentPatient->ApplyTool(selectedTool, part, x, y, 0);
-}
-
-void MarkCasualtyDragged(int32_t slot) {
-  if (HasCasualty(slot)) casualties[slot]->dragged = 1;
 }
 
 void ReleasePatientViewScene() {

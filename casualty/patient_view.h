@@ -94,8 +94,6 @@ void OnPatientViewKey(int32_t key, bool down);
 // On entry: the open-ground surroundings turned and placed for the shown slot and the camera moved, or for
 // every other kind the camera alone.
 void PlacePatientViewProps();
-// The overhead view's query: sets the casualty's dragged flag when the slot holds one.
-void MarkCasualtyDragged(int32_t slot);
 // The view's half of the teardown: lets go of everything BuildPatientView made but the patients.
 void ReleasePatientViewScene();
 

@@ -96,7 +96,9 @@ void OnPatientViewKey(int32_t key, bool down) {
       v.zoomModifier = down;
       return;
     case KEY_ESCAPE:
-      if (down) SetGameState(STATE_OVERHEAD);
+      // On the release: a press that left on its way down would hand its release to the overhead view,
+      // which pauses on it.
+      if (!down) SetGameState(STATE_OVERHEAD);
       return;
     case KEY_LEFT:
       v.orbitLeft = down;

@@ -3,6 +3,8 @@
 
 #include <iterator>
 
+#include "casualty/surroundings_kinds.h"
+
 namespace kestrine {
 
 namespace {
@@ -32,15 +34,6 @@ const char* const kSurroundingsModels[kSurroundingsKindCount] = {
     "patient\\world\\sky\\level_10\\level10wall\\level10wall.qsad",
     "patient\\world\\sky\\level_10\\level10wallc\\level10wallc.qsad",
     "patient\\world\\sky\\level_10\\level10tent\\level10tent.qsad",
-};
-
-// By mission (1..13), the kind of each casualty slot.
-const int32_t kSlotKinds[kSurroundingsMissionRows][kSurroundingsSlots] = {
-    {0, 1, 0, 0, 2, 0, 0},        {3, 3, 3, 4, 4, 3, 0},       {5, 5, 5, 5, 5, 14, 14},
-    {6, 6, 6, 6, 7, 6, 6},        {9, 9, 9, 9, 9, 9, 9},       {10, 10, 11, 12, 11, 12, 12},
-    {14, 14, 14, 13, 13, 15, 13}, {16, 16, 16, 16, 17, 16, 0}, {18, 19, 18, 18, 19, 20, 0},
-    {23, 23, 23, 21, 21, 21, 0},  {6, 6, 6, 6, 7, 6, 6},       {6, 6, 6, 6, 7, 6, 6},
-    {6, 6, 6, 6, 7, 6, 6},
 };
 
 constexpr int32_t kOpenGroundA = 5;
@@ -74,23 +67,18 @@ const char* SurroundingsModelPath(int32_t kind) {
   return kind >= 0 && kind < kSurroundingsKindCount ? kSurroundingsModels[kind] : nullptr;
 }
 
-int32_t SurroundingsKindOf(int32_t mission, int32_t slot) {
-  const int32_t row = mission >= 1 && mission <= kSurroundingsMissionRows ? mission - 1 : 0;
-  return slot >= 0 && slot < kSurroundingsSlots ? kSlotKinds[row][slot] : kSlotKinds[row][0];
-}
-
 int32_t MostCommonSurroundingsKind(int32_t mission, const bool (&occupied)[kSurroundingsSlots]) {
   int32_t counts[kSurroundingsKindCount] = {};
   for (int32_t slot = 0; slot < kSurroundingsSlots; ++slot)
-    if (occupied[slot]) ++counts[SurroundingsKindOf(mission, slot)];
+    if (occupied[slot]) ++counts[SurroundingsKindFor(mission, slot)];
   // In slot order, so of the kinds with the most casualties the one met first wins.
   int32_t best = -1;
   for (int32_t slot = 0; slot < kSurroundingsSlots; ++slot) {
     if (!occupied[slot]) continue;
-    const int32_t kind = SurroundingsKindOf(mission, slot);
+    const int32_t kind = SurroundingsKindFor(mission, slot);
     if (best < 0 || counts[kind] > counts[best]) best = kind;
   }
-  return best >= 0 ? best : SurroundingsKindOf(mission, 0);
+  return best >= 0 ? best : SurroundingsKindFor(mission, 0);
 }
 
 bool IsTentSurroundings(int32_t kind) { return kind == 10 || kind == 12 || kind == 23; }

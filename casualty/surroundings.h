@@ -8,16 +8,13 @@
 namespace kestrine {
 
 constexpr int kSurroundingsKindCount = 24;
-constexpr int kSurroundingsMissionRows = 13;
 constexpr int kSurroundingsSlots = 7;
 
 // The model file of a surroundings kind (a game path); nullptr for a kind outside 0..23.
 const char* SurroundingsModelPath(int32_t kind);
-// The kind of a casualty slot in a mission (1..13). A mission or slot outside the table lies on the first
-// mission's road.
-int32_t SurroundingsKindOf(int32_t mission, int32_t slot);
-// The kind shared by the most of the occupied slots (occupied[slot]); on a tie the one met first in slot
-// order. No occupied slot: the kind of slot 0.
+// The kind shared by the most of the occupied slots (occupied[slot]), each slot's kind taken from the
+// mission's row of the kind table; on a tie the one met first in slot order. No occupied slot: the kind of
+// slot 0.
 int32_t MostCommonSurroundingsKind(int32_t mission, const bool (&occupied)[kSurroundingsSlots]);
 // The tent kinds carry the camouflage net on their "lambert8" material.
 bool IsTentSurroundings(int32_t kind);

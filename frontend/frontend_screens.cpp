@@ -8,6 +8,7 @@
 
 #include "battlefield/casualty_cases.h"
 #include "battlefield/mission_load.h"
+#include "battlefield/overhead_leave.h"
 #include "casualty/backpack.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/briefing_screen.h"
@@ -180,6 +181,7 @@ void EnterKia() {
   ClearScreenLayers();
   // Killed in the patient view: the overhead view's entry runs first, as if he had stepped back out.
   if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
+  LeaveOverhead();
   StopAllSounds();
   TearDownPatientView(true);
   UnloadMission();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "battlefield/overhead_leave.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/briefing_speech.h"
@@ -36,7 +37,7 @@ bool FromTheMission(int32_t state) { return state == STATE_OVERHEAD || state == 
 
 // Out of the overhead view to a menu over the opening backdrop.
 void LeaveMissionForMenu() {
-  // The overhead view lets go of its screen here once it is built (LeaveOverhead).
+  LeaveOverhead();
   DrawBackdrop(openingImage);
   ShowOverlay();
 }

@@ -15,6 +15,7 @@
 #include "casualty/backpack.h"
 #include "casualty/body_location.h"
 #include "casualty/body_parts.h"
+#include "casualty/casualty_queries.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
