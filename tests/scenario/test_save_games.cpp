@@ -10,12 +10,16 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "battlefield/battle_state.h"
 #include "battlefield/casualty_cases.h"
+#include "battlefield/extraction.h"
+#include "battlefield/mission_state.h"
 #include "battlefield/unit_array.h"
 #include "casualty/backpack.h"
 #include "casualty/body_parts.h"
@@ -326,6 +330,48 @@ TEST_F(MissionSaves, ADamagedSaveLeavesTheRunningMissionAsItWas) {
   EXPECT_TRUE(HasCasualty(0));
   PointAndClick(kBack);
   EXPECT_EQ(gameState, STATE_PAUSE_MENU);
+}
+
+TEST_F(MissionSaves, ASaveAfterTheExtractionWarningBringsTheHelicopterBackWithItsSound) {
+  StartTheMission();
+  // The warning as the battle gives it: the landing point chosen, the helicopter called in.
+  extractionStarted = true;
+  ChooseExtractionPoint();
+  CreateEvacHelicopter();
+  ASSERT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
+  const int32_t count = unitCount;
+  ToThePauseMenu();
+  PointAndClick(kPauseSave);
+  game.Frame(16);
+  UseSlot(7);
+  PointAndClick(kBack);
+  game.Frame(16);
+  PointAndClick(kPauseLoad);
+  game.Frame(16);
+  UseSlot(7);
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(unitCount, count);
+  EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
+  EXPECT_TRUE(extractionStarted);
+  EXPECT_TRUE(soundTable[SOUND_HELI_LOOP]->IsPlaying());
+  EXPECT_EQ(missionState.extractionWarnTime, 3 * 40000) << "40 seconds for each of the three casualties";
+}
+
+TEST_F(SaveGames, ASlotThePlayerKeepsReadOnlyIsNotOverwritten) {
+  fs::create_directory("savedGames");
+  const std::string kept = "BRIEF-- 1 01/02/03 12:34:56\n0\n0 0 0 0 0 0 0 0 0\n0 0 0 0 0 0 0 0 0 0 0 \n50 50\n";
+  std::ofstream("savedGames/game4033.txt") << kept;
+  fs::permissions("savedGames/game4033.txt", fs::perms::owner_read);
+  ToTheMainMenu();
+  gameState = STATE_BRIEFING;  // as the briefing's SAVE leaves it
+  SetGameState(STATE_SAVE_GAME);
+  game.Frame(16);
+  UseSlot(3);
+  ASSERT_EQ(game.MessageBoxes().size(), 1u);
+  EXPECT_EQ(game.MessageBoxes()[0].caption, "Unable To Save");
+  std::ifstream file("savedGames/game4033.txt");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), kept);
+  EXPECT_EQ(gameState, STATE_SAVE_GAME);
 }
 
 }  // namespace
