@@ -117,9 +117,11 @@ void EnterDevNotes() {
 // down button) must not count as a choice made here.
 void ForgetTheLastButton() { hotspotIndex = -1; }
 
-// The slot screens read their labels afresh at every visit.
+// The slot screens read their labels afresh at every visit. The button the pointer rested on before (the
+// briefing's SAVE, say) is no slot of theirs.
 void EnterLoadScreen() {
   ClearScreenLayers();
+  ForgetTheLastButton();
   slotScreenState.labelsRead = false;
   OpenLoadGameScreen();
   DrawBackdrop(openingImage);
@@ -130,6 +132,7 @@ void EnterSaveScreen() {
   ClearScreenLayers();
   // Saving from the debriefing: its officer leaves with his light.
   if (gameState == STATE_DEBRIEFING) HideBriefingElement();
+  ForgetTheLastButton();
   slotScreenState.labelsRead = false;
   OpenSaveGameScreen();
   DrawBackdrop(openingImage);

@@ -33,6 +33,7 @@
 #include "own_data_folder.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -104,6 +105,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
 
   PointAndClick(kBriefingSave);
   ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  EXPECT_EQ(hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
   game.Frame(16);
   for (int slot = 0; slot < kSaveSlotCount; ++slot) EXPECT_EQ(slotScreenState.slotLabel[slot], "EMPTY");
   EXPECT_GT(CountPixels(textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";
