@@ -65,8 +65,8 @@ bool RestoreUnits(const SavedMission& m) {
     }
     if (units[i] && i < unitCount) ApplySavedUnit(*units[i], m.units[i]);
   }
-  // The mission's own files decide where its casualties start; a save that disagrees cannot move them.
-  if (m.firstPatientUnit >= 0 && m.firstPatientUnit <= unitCount) firstPatientUnit = m.firstPatientUnit;
+  // Where the casualties start is the rebuilt mission's (the same as the save's, from the same files): the
+  // patients are matched to the units it made.
   return helicopterMade;
 }
 
