@@ -85,7 +85,6 @@ void RebuildPatients(const SavedMission& m, bool helicopterMade) {
     std::FILE* stream = fmemopen(sideLine, static_cast<size_t>(length), "r");
     casualties[j] = std::make_unique<Patient>(engineRoot, engineStage, units[i]->woundType, units[i]->severity, stream);
     if (stream) std::fclose(stream);
-    casualtyCaseCount = j + 1;
   }
 }
 
@@ -107,7 +106,8 @@ void RestoreMission(const SaveGame& save) {
   const bool helicopterMade = RestoreUnits(m);
   ApplySavedBackpack(m.backpack);
 
-  casualtyCaseCount = 0;
+  // The score is earned again by the replayed treatment, and the maximum counted again as each patient's
+  // wound is set up. (The casualty cases stay those the units were rebuilt from.)
   missionProgress.missionScore = 0;
   missionProgress.missionMaximum = 0;
   RebuildPatients(m, helicopterMade);
