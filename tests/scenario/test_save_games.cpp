@@ -198,8 +198,8 @@ std::vector<UnitSeen> UnitsSeen() {
 
 class MissionSaves : public SaveGames {
  protected:
-  // Mission 3 started as the briefing starts it, past its start countdown, with the casualties' patients
-  // built as the patient view builds them.
+  // Mission 3 started as the briefing starts it, past its start countdown, with a patient for each casualty
+  // as the patient view builds them.
   void StartTheMission() {
     ToTheMainMenu();
     missionNumber = 3;
@@ -212,6 +212,7 @@ class MissionSaves : public SaveGames {
     game.Frames(12, kFrameMs);
     for (int32_t i = firstPatientUnit; i < unitCount; ++i) {
       const int32_t slot = i - firstPatientUnit;
+      if (HasCasualty(slot)) continue;  // the mission's start built him already
       casualties[slot] =
           std::make_unique<Patient>(engineRoot, engineStage, units[i]->woundType, units[i]->severity, nullptr);
     }
