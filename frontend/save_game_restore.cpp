@@ -10,6 +10,7 @@
 #include "battlefield/extraction.h"
 #include "battlefield/mission_load.h"
 #include "battlefield/mission_state.h"
+#include "battlefield/overhead_leave.h"
 #include "battlefield/unit_array.h"
 #include "casualty/backpack.h"
 #include "casualty/casualty_slots.h"
@@ -160,6 +161,7 @@ void RestoreSavedGame(const SaveGame& save) {
   backpack.FillStandardKit();
   SeedCasualtyCases(save);
   LoadMission();
+  LeaveOverhead();
   RestoreMission(save);
 }
 
