@@ -239,7 +239,8 @@ class MissionSaves : public SaveGames {
     ASSERT_GT(patient.score, 0);
   }
   void ToThePauseMenu() {
-    SetGameState(STATE_PAUSE_MENU);
+    game.Press(27);  // Escape
+    ASSERT_EQ(gameState, STATE_PAUSE_MENU);
     game.Frame(16);
   }
 };
