@@ -324,6 +324,16 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   EXPECT_EQ(gameState, STATE_OVERHEAD);
   EXPECT_LT(missionClock, clock);
   EXPECT_LT(UnitsSeen()[0].y, saved[0].y + 3.0f) << "the medic came down onto the ground";
+  // The half-treated casualty opens in the view as he was left, his clock running on from there.
+  currentCasualtyIndex = 0;
+  SetGameState(STATE_PATIENT_VIEW);
+  game.Frames(10, kFrameMs);
+  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(currentPatient->actionRecords.count, 4);
+  // The face and the arm whose sleeve was cut are dressed; the other arm's bandage met its sleeve.
+  EXPECT_EQ(currentPatient->dressingParts, (1u << PART_HEAD) | (1u << PART_RIGHT_UPPER_ARM));
+  game.Press(27);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
 }
 
 // The player keeps a damaged save read-only: saving over it is refused with a box, loading it too, and the
