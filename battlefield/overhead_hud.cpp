@@ -11,6 +11,8 @@
 #include "battlefield/nearest_casualty.h"
 #include "battlefield/overhead_hotspots.h"
 #include "battlefield/placement_tool.h"
+#include "battlefield/strategy_editor.h"
+#include "battlefield/strategy_editor_display.h"
 #include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
 #include "battlefield/unit_array.h"
@@ -182,6 +184,7 @@ void DrawPatientProgress() {
 }
 
 void DrawDeveloperDisplays() {
+  if (strategyEditOn) DrawStrategyEditorDisplay(strategyEditMode == kStrategyEditing);
   if (!objectPlacementOn) return;
   const OverheadObject* object = SelectedObject();
   DrawScreenText(
