@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "battlefield/battle_state.h"
+#include "battlefield/developer_lines.h"
 #include "battlefield/developer_switches.h"
 #include "battlefield/hud_text.h"
 #include "battlefield/level_object_types.h"
@@ -184,18 +185,18 @@ void DrawPatientProgress() {
 }
 
 void DrawDeveloperDisplays() {
+  EraseDeveloperLines();
   if (strategyEditOn) DrawStrategyEditorDisplay(strategyEditMode == kStrategyEditing);
   if (!objectPlacementOn) return;
   const OverheadObject* object = SelectedObject();
-  DrawScreenText(
+  DeveloperLine(
       0.5, 0.1,
       Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(objectCount), static_cast<int>(selectedObjectIndex)),
-      kDeveloperSize, ALIGN_LEFT, kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
+      kDeveloperSize);
   if (!object) return;
-  DrawScreenText(0.5, 0.14, Format("Pos: %f, %f, %f", object->position.x, object->position.y, object->position.z),
-                 kDeveloperSize, ALIGN_LEFT, kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
-  DrawScreenText(0.5, 0.18, Format("Type: %s", ObjTypeName(object->type)), kDeveloperSize, ALIGN_LEFT, kDeveloper.r,
-                 kDeveloper.g, kDeveloper.b, 1, 0);
+  DeveloperLine(0.5, 0.14, Format("Pos: %f, %f, %f", object->position.x, object->position.y, object->position.z),
+                kDeveloperSize);
+  DeveloperLine(0.5, 0.18, Format("Type: %s", ObjTypeName(object->type)), kDeveloperSize);
 }
 
 int32_t StrategyMarkerPulse() { return pulseState.value; }

@@ -19,6 +19,7 @@
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/screen_text.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -93,6 +94,12 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
   EXPECT_TRUE(game.MessageBoxes().empty());
   EXPECT_EQ(Bytes(built), original) << "the build's data was written";
   EXPECT_EQ(Bytes(tree.Root() / "missions/mission1/strat").size(), 1264u);
+
+  // The editor's lines go with it when it is switched off.
+  EXPECT_GT(CountPixels(textOverlay, 0, 0, 640, 240, 255, 255, 0), 100);
+  game.Press(VK_F7);
+  game.Frames(2, kFrameMs);
+  EXPECT_EQ(CountPixels(textOverlay, 0, 0, 640, 240, 255, 255, 0), 0);
 
   // The medic is killed and the mission started again: its table is the edited one.
   game.Press('K');
