@@ -48,6 +48,15 @@ constexpr size_t kStampLength = 16;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; }
 
+// A report line as kept: cut to its length, without carriage returns at its end, which a save written from
+// it would end the line with and the next load take for the line's end (so the line would shrink on every
+// save and load).
+std::string ReportLine(std::string_view line) {
+  line = line.substr(0, kSaveReportLineLength);
+  while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return std::string(line);
+}
+
 class SaveReader {
  public:
   explicit SaveReader(std::string_view text) : text_(text) {}
@@ -234,10 +243,10 @@ bool SaveReader::ReadReport(SaveGame& save) {
     return Fail("report line count " + std::string(line.substr(digits, i - digits)) + " is outside 0.." +
                 std::to_string(kSaveReportLineLimit));
   }
-  save.reportLines.assign(1, std::string(line.substr(i, kSaveReportLineLength)));
+  save.reportLines.assign(1, ReportLine(line.substr(i)));
   for (int32_t n = 1; n < count; ++n) {
     if (!NextLine(line, "the last report line")) return false;
-    save.reportLines.emplace_back(line.substr(0, kSaveReportLineLength));
+    save.reportLines.push_back(ReportLine(line));
   }
   return ReadVolumes(save);
 }

@@ -94,6 +94,12 @@ TEST(SaveGame, WindowsLineEndsAndOverlongReportLinesStillRead) {
   const SaveGameRead longer = ReadSaveGame(Edited("debrief.txt", "Vidoduv captured", std::string(90, 'x')));
   ASSERT_TRUE(longer.ok) << longer.error;
   EXPECT_EQ(longer.save.reportLines[3], std::string(74, 'x'));
+
+  // Carriage returns at a line's end are line end, however many: kept, each save and load would lose one.
+  const SaveGameRead returns = ReadSaveGame(Edited("debrief.txt", "Vidoduv captured", "Vidoduv captured\r\r"));
+  ASSERT_TRUE(returns.ok) << returns.error;
+  EXPECT_EQ(returns.save.reportLines[3], "Vidoduv captured");
+  EXPECT_EQ(ReadSaveGame(WriteSaveGame(returns.save)).save, returns.save);
 }
 
 TEST(SaveGame, FileCutAfterAnyLineIsRejected) {
