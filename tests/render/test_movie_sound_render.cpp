@@ -1,10 +1,13 @@
 // The logo movies with their sound on the real engine (offscreen video, SDL's dummy sound driver, which plays
 // into nothing at the real rate): the movie's sound goes through the engine's one audio device and mixer, the
-// mixer plays it to its end, and the pictures advance with it.
+// mixer plays it to its end, and the pictures advance with it. The movie window never stands black for long
+// before a movie's first picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "backend/sdl/sdl_backend.h"
@@ -25,6 +28,7 @@ struct Played {
   int32_t heardMs = -1;  // the furthest the mixer had played its sound
   int32_t lastTime = -1;
   CanvasColor firstBar = 0, lastBar = 0;
+  int64_t blackMs = -1;  // how long, in real time, the window was black before its card showed
 };
 
 TEST(MovieSoundRender, TheLogosPlayWithTheirSoundThroughTheEnginesMixer) {
@@ -33,12 +37,25 @@ TEST(MovieSoundRender, TheLogosPlayWithTheirSoundThroughTheEnginesMixer) {
   // The cards are 320 x 240, centred on the 1024 x 768 desktop; their bar runs along y 214 from x 21.
   constexpr int kBarEndX = (1024 - 320) / 2 + 290;
   constexpr int kBarY = (768 - 240) / 2 + 217;
+  // The card's middle, where its gradient is never black.
+  constexpr int kCardX = 1024 / 2, kCardY = 768 / 2;
   std::vector<Played> played;
-  SetWaitMessageHook([&played] {
+  std::optional<std::chrono::steady_clock::time_point> blackSince;
+  SetWaitMessageHook([&played, &blackSince] {
+    const std::optional<CanvasColor> middle = CanvasPixel(moviePlayer.window, kCardX, kCardY);
+    const auto now = std::chrono::steady_clock::now();
+    int64_t blackMs = -1;
+    if (middle == CanvasColor{0}) {
+      if (!blackSince) blackSince = now;
+    } else if (middle && blackSince) {
+      blackMs = std::chrono::duration_cast<std::chrono::milliseconds>(now - *blackSince).count();
+      blackSince.reset();
+    }
     if (!moviePlayer.playing) return;
     const size_t entry = static_cast<size_t>(movieNextIndex - 1);
     if (played.size() <= entry) played.resize(entry + 1);
     Played& p = played[entry];
+    p.blackMs = std::max(p.blackMs, blackMs);
     p.followedSound = p.followedSound || moviePlayer.followsSound;
     p.heardMs = std::max(p.heardMs, MovieSoundPosition());
     p.lastTime = moviePlayer.currentTime;
@@ -66,6 +83,7 @@ TEST(MovieSoundRender, TheLogosPlayWithTheirSoundThroughTheEnginesMixer) {
     EXPECT_GE(played[i].lastTime, lengths[i] - 150) << "logo " << i;
     EXPECT_NE(played[i].firstBar, 0u) << "logo " << i;
     EXPECT_NE(played[i].firstBar, played[i].lastBar) << "logo " << i;
+    EXPECT_LT(played[i].blackMs, 200) << "logo " << i;
   }
 }
 
