@@ -118,6 +118,22 @@ TEST_F(StartAnywhereTest, WithoutADisplayTheStartEndsWithOneLine) {
   EXPECT_EQ(run.output, "no display: set DISPLAY, or run with KESTRINE_ENGINE=headless\n");
 }
 
+TEST_F(StartAnywhereTest, WithoutASoundDeviceOneLineSaysSoAndTheLogosStillPlay) {
+  std::ofstream(elsewhere_ / "script.txt") << "frames 90 16\nquit\n";
+  // The sound library's own driver on a machine without a sound card, as a player's would be.
+  const Outcome run = RunProgram(program_, elsewhere_,
+                                 {{"SDL_VIDEODRIVER", "offscreen"},
+                                  {"SDL_AUDIODRIVER", "alsa"},
+                                  {"KESTRINE_WINDOWED", "1"},
+                                  {"KESTRINE_INPUT", "script.txt"}});
+  const std::string line = "no audio device: playing silently\n";
+  if (run.output.find(line) == std::string::npos) GTEST_SKIP() << "this machine has a sound device";
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output.find(line), run.output.rfind(line)) << run.output;
+  EXPECT_EQ(run.output.find("ALSA"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("game state 1\n"), std::string::npos) << run.output;
+}
+
 TEST_F(StartAnywhereTest, HeadlessWithNobodyToDriveItStopsOnItsOwn) {
   const Outcome run = RunProgram(program_, elsewhere_, {{"KESTRINE_ENGINE", "headless"}});
   EXPECT_EQ(run.status, 0) << run.output;
