@@ -1,6 +1,8 @@
 #include "platform/movie/avi_frames.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <vector>
 
 #include "platform/movie/avi_demuxer.h"
 
@@ -19,6 +21,8 @@ constexpr int64_t kMostFramePixels = 4096LL * 4096;
 constexpr int kMostFrameSide = 4096;
 // Packets read for one frame at most (a long run of another stream's packets, or of broken ones).
 constexpr int kMostPacketsPerFrame = 1 << 16;
+// Pixels the picture converter may write at once along a row.
+constexpr size_t kConverterBlock = 32;
 
 }  // namespace
 
@@ -30,6 +34,7 @@ struct AviFrameDecoder::Codec {
   AVFrame* frame = nullptr;
   AVPacket* packet = nullptr;
   SwsContext* scaler = nullptr;
+  std::vector<uint32_t> converted;  // the converter's output, rows padded (see Convert)
   bool flushed = false;  // the end of the data was sent to the decoder
   int64_t counter = 0;   // the sample of the next frame when the file gives no time stamps
 
@@ -123,13 +128,24 @@ bool AviFrameDecoder::Convert() {
   c.scaler = sws_getCachedContext(c.scaler, f.width, f.height, static_cast<AVPixelFormat>(f.format), f.width, f.height,
                                   AV_PIX_FMT_BGR0, SWS_POINT, nullptr, nullptr, nullptr);
   if (!c.scaler) return false;
+  // The converter writes whole blocks of pixels, past the end of a narrow row (a picture one pixel wide
+  // got sixteen written per row): it writes into rows padded to a block and a spare row, and only the
+  // picture is copied out.
+  const size_t width = static_cast<size_t>(f.width);
+  const size_t height = static_cast<size_t>(f.height);
+  const size_t stride = (width + kConverterBlock - 1) / kConverterBlock * kConverterBlock;
+  c.converted.assign(stride * (height + 1), 0);
+  // BGR0 in memory is 0x00RRGGBB read as one little-endian word.
+  uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(c.converted.data()), nullptr, nullptr, nullptr};
+  int strides[4] = {static_cast<int>(stride * 4), 0, 0, 0};
+  if (sws_scale(c.scaler, f.data, f.linesize, 0, f.height, planes, strides) <= 0) return false;
   frame_.width = f.width;
   frame_.height = f.height;
-  frame_.pixels.assign(static_cast<size_t>(f.width) * static_cast<size_t>(f.height), 0);
-  // BGR0 in memory is 0x00RRGGBB read as one little-endian word.
-  uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(frame_.pixels.data()), nullptr, nullptr, nullptr};
-  int strides[4] = {f.width * 4, 0, 0, 0};
-  return sws_scale(c.scaler, f.data, f.linesize, 0, f.height, planes, strides) > 0;
+  frame_.pixels.resize(width * height);
+  for (size_t row = 0; row < height; ++row)
+    std::copy_n(c.converted.begin() + static_cast<std::ptrdiff_t>(row * stride), width,
+                frame_.pixels.begin() + static_cast<std::ptrdiff_t>(row * width));
+  return true;
 }
 
 const AviFrame* AviFrameDecoder::GetFrame(int32_t sample) {
