@@ -81,8 +81,8 @@ void PutTool(Harness& game, Patient& patient, int32_t tool, int32_t part, Treatm
 }
 
 // The first of the step's parts where the tool does what the step says.
-bool DoStep(Harness& game, Patient& patient, int32_t tool, const TreatmentStep& step, BodyLocation where,
-            int32_t side, Treatment& done) {
+bool DoStep(Harness& game, Patient& patient, int32_t tool, const TreatmentStep& step, BodyLocation where, int32_t side,
+            Treatment& done) {
   for (int32_t part : PartsFor(patient, tool, where, side, IsTrackedTool(tool))) {
     const int32_t doneBefore = patient.doneSteps.count;
     const int32_t scoreBefore = missionProgress.missionScore;
@@ -221,9 +221,9 @@ void NoteState(RoadTrace& trace) {
   std::snprintf(line, sizeof line,
                 "state %d mission %d level %d end %d score %d/%d campaign %d/%d ribbons %d badges %d%d%d "
                 "promotions %d tier %d",
-                gameState, missionNumber, difficulty, missionEndFlag, p.missionScore, p.missionMaximum,
-                p.campaignScore, p.campaignMaximum, p.ribbonTotal, p.badgeCount[0], p.badgeCount[1], p.badgeCount[2],
-                p.promotionCount, debriefTier);
+                gameState, missionNumber, difficulty, missionEndFlag, p.missionScore, p.missionMaximum, p.campaignScore,
+                p.campaignMaximum, p.ribbonTotal, p.badgeCount[0], p.badgeCount[1], p.badgeCount[2], p.promotionCount,
+                debriefTier);
   trace.push_back(line);
 }
 
@@ -278,8 +278,8 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds) {
     ++play.treated;
     // What the view's Ready for EVAC and Return to Action buttons do: the call judged, the casualty's unit
     // told, back to the overhead view.
-    const int32_t unitState = patient.JudgeDisposition(patient.IsReturnableToAction() ? DISPOSITION_RETURN_TO_ACTION
-                                                                                       : DISPOSITION_EVACUATE);
+    const int32_t unitState =
+        patient.JudgeDisposition(patient.IsReturnableToAction() ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
     if (unitState != kNoCasualtyChange) units[target]->state = unitState;
     SetGameState(STATE_OVERHEAD);
   }
@@ -288,7 +288,6 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds) {
   if (InMission() && missionEndFlag != 0) FramesUntilState(game, STATE_DEBRIEFING, kFrameMs, 5000);
   return play;
 }
-
 
 int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries) {
   for (int attempt = 1; attempt <= maxTries; ++attempt) {

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "apply_tool_fixture.h"
-#include "parts_for_step.h"
 #include "casualty/body_parts.h"
 #include "casualty/hints.h"
-#include "shell/mission_progress.h"
 #include "casualty/tool_matching.h"
+#include "parts_for_step.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::testing {
 
