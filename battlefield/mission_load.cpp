@@ -15,6 +15,7 @@
 #include "battlefield/overhead_leave.h"
 #include "battlefield/patient_locations.h"
 #include "battlefield/spawn_points.h"
+#include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
 #include "battlefield/terrain_images.h"
 #include "battlefield/unit_array.h"
@@ -182,6 +183,7 @@ void UnloadMission() {
   ReleaseNoFitSound();
   ResetBattle();
   DeleteAllUnits();
+  ClearStrategyMarkers();
 
   if (missionState.terrainObject) engineStage->RemoveObject(missionState.terrainObject);
   missionState.terrainMesh.Reset();

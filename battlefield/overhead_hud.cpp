@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "battlefield/battle_state.h"
+#include "battlefield/developer_lines.h"
 #include "battlefield/developer_switches.h"
 #include "battlefield/hud_text.h"
 #include "battlefield/level_object_types.h"
@@ -11,6 +12,8 @@
 #include "battlefield/nearest_casualty.h"
 #include "battlefield/overhead_hotspots.h"
 #include "battlefield/placement_tool.h"
+#include "battlefield/strategy_editor.h"
+#include "battlefield/strategy_editor_display.h"
 #include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
 #include "battlefield/unit_array.h"
@@ -182,17 +185,18 @@ void DrawPatientProgress() {
 }
 
 void DrawDeveloperDisplays() {
+  EraseDeveloperLines();
+  if (strategyEditOn) DrawStrategyEditorDisplay(strategyEditMode == kStrategyEditing);
   if (!objectPlacementOn) return;
   const OverheadObject* object = SelectedObject();
-  DrawScreenText(
+  DeveloperLine(
       0.5, 0.1,
       Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(objectCount), static_cast<int>(selectedObjectIndex)),
-      kDeveloperSize, ALIGN_LEFT, kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
+      kDeveloperSize);
   if (!object) return;
-  DrawScreenText(0.5, 0.14, Format("Pos: %f, %f, %f", object->position.x, object->position.y, object->position.z),
-                 kDeveloperSize, ALIGN_LEFT, kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
-  DrawScreenText(0.5, 0.18, Format("Type: %s", ObjTypeName(object->type)), kDeveloperSize, ALIGN_LEFT, kDeveloper.r,
-                 kDeveloper.g, kDeveloper.b, 1, 0);
+  DeveloperLine(0.5, 0.14, Format("Pos: %f, %f, %f", object->position.x, object->position.y, object->position.z),
+                kDeveloperSize);
+  DeveloperLine(0.5, 0.18, Format("Type: %s", ObjTypeName(object->type)), kDeveloperSize);
 }
 
 int32_t StrategyMarkerPulse() { return pulseState.value; }

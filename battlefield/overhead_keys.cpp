@@ -5,6 +5,7 @@
 #include "battlefield/overhead_input.h"
 #include "battlefield/overhead_mouse.h"
 #include "battlefield/placement_tool.h"
+#include "battlefield/strategy_editor.h"
 #include "battlefield/unit_array.h"
 #include "battlefield/unit_orders.h"
 #include "battlefield/view_preset.h"
@@ -145,8 +146,13 @@ void LetGo() {
 
 void OverheadKey(int key, bool down) {
   if (ArmingKey(key, down)) return;
+  const Vector3 at = IsUnitSlot(0) ? units[0]->pos : Vector3();
+  if (StrategyEditorKey(key, down)) {
+    // The arrows move the placement tool's selection as well as the editor's cursor.
+    if (key == VK_LEFT || key == VK_RIGHT) PlacementToolKey(key, down, at);
+    return;
+  }
   if (debugMode == kDebugDeveloper) {
-    const Vector3 at = IsUnitSlot(0) ? units[0]->pos : Vector3();
     if (PlacementToolKey(key, down, at)) return;
     if (down && key != 'C' && CheatKey(key)) return;
   }

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "battlefield/developer_lines.h"
 #include "battlefield/strategy_table.h"
-#include "shell/screen_text.h"
 #include "shell/wide_text.h"
 
 namespace kestrine {
@@ -17,7 +17,7 @@ constexpr int kEditorSides = 4;  // ALLY, ENEMY, PLAYER and the first level obje
 void Line(double x, double y, int size, const char* format, auto... values) {
   char text[96];
   std::snprintf(text, sizeof text, format, values...);
-  DrawScreenText(x, y, WidenText(text), size, ALIGN_LEFT, 255, 255, 0, 1, 0);
+  DeveloperLine(x, y, WidenText(text), size);
 }
 
 const char* TypeName(int32_t type) { return type >= 0 && type < kStrategyTypeCount ? strategyTypeNames[type] : "?"; }

@@ -14,6 +14,7 @@
 #include "battlefield/unit_array.h"
 #include "casualty/backpack.h"
 #include "casualty/casualty_slots.h"
+#include "casualty/patient_view.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/save_game_apply.h"
 #include "frontend/save_slot_file.h"
@@ -71,33 +72,36 @@ bool RestoreUnits(const SavedMission& m) {
   return helicopterMade;
 }
 
-// One patient per saved casualty, made as the patient view makes them (his unit's wound and looks), with
-// the side his wound was on when the game was saved.
-void RebuildPatients(const SavedMission& m, bool helicopterMade) {
-  const int32_t casualtyEnd = helicopterMade ? unitCount - 1 : unitCount;
-  const int32_t wanted = std::min(static_cast<int32_t>(m.patients.size()), kCasualtySlotCount);
-  for (int32_t j = 0; j < wanted; ++j) {
-    const int32_t i = firstPatientUnit + j;
-    if (i >= casualtyEnd || !units[i]) break;
-    const SavedPatient& saved = m.patients[j];
-    // The wound's set-up reads the side as a save game holds it, from a stream.
-    char sideLine[32];
-    const int length = std::snprintf(sideLine, sizeof sideLine, "%d %d\n", saved.side, saved.sideBits);
-    std::FILE* stream = fmemopen(sideLine, static_cast<size_t>(length), "r");
-    casualties[j] = std::make_unique<Patient>(engineRoot, engineStage, units[i]->woundType, units[i]->severity, stream);
-    if (stream) std::fclose(stream);
+// The patient view built for the mission's casualties, each patient's wound set up on the side it was on when
+// the game was saved: the view reads one side line per patient, in slot order, from the stream it is given.
+// The helicopter, made since the extraction warning, is no casualty: the count is lowered around the build.
+void RebuildPatientView(const SavedMission& m, bool helicopterMade) {
+  std::string sideLines;
+  for (const SavedPatient& saved : m.patients) {
+    sideLines += std::to_string(saved.side) + " " + std::to_string(saved.sideBits) + "\n";
   }
+  // Never an empty stream: a patient with no line of his own has his side decided afresh.
+  sideLines += "\n";
+  std::FILE* stream = fmemopen(sideLines.data(), sideLines.size(), "r");
+  if (helicopterMade) --unitCount;
+  BuildPatientView(stream);
+  if (helicopterMade) ++unitCount;
+  if (stream) std::fclose(stream);
 }
 
+// Each saved casualty's treatment applied again in the view, in the order and at the moments it was given.
 void ReplayPatients(const SavedMission& m) {
-  for (int32_t j = 0; j < kCasualtySlotCount && HasCasualty(j); ++j) {
+  const int32_t count = std::min(static_cast<int32_t>(m.patients.size()), kCasualtySlotCount);
+  for (int32_t j = 0; j < count; ++j) {
+    if (!HasCasualty(j)) continue;
     const SavedPatient& saved = m.patients[j];
     Patient& patient = *casualties[j];
     // A patient saved with treatment on him lies still rather than starting his wound's animation again.
     if (saved.savedWord != 0) patient.currentAnimation = -1;
     currentCasualtyIndex = j;
-    currentPatient = &patient;
+    SwitchToPatientView();
     ReplaySavedPatient(patient, saved);
+    SwitchToOverheadView();
   }
 }
 
@@ -111,7 +115,7 @@ void RestoreMission(const SaveGame& save) {
   // wound is set up. (The casualty cases stay those the units were rebuilt from.)
   missionProgress.missionScore = 0;
   missionProgress.missionMaximum = 0;
-  RebuildPatients(m, helicopterMade);
+  RebuildPatientView(m, helicopterMade);
   ReplayPatients(m);
   replayingSave = 0;
 

@@ -5,8 +5,8 @@
 // neither written over nor loaded, the running mission left as it was. The game runs in a data folder of its
 // own, so the slots it fills are nobody else's.
 //
-// The patient view's screen is not here yet: where a player would treat a casualty, the test builds the
-// mission's patients as that view builds them and applies the tools his clicks would apply.
+// Where a player would click a tool onto a part of the casualty's body in the patient view, the test applies
+// that tool to that part, as the click's pick would.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -27,6 +27,7 @@
 #include "casualty/backpack.h"
 #include "casualty/body_parts.h"
 #include "casualty/casualty_slots.h"
+#include "casualty/patient_view.h"
 #include "casualty/report_lines.h"
 #include "casualty/tool_table.h"
 #include "casualty/vitals.h"
@@ -218,25 +219,31 @@ class MissionSaves : public SaveGames {
     }
     ASSERT_TRUE(HasCasualty(0));
   }
-  // The first casualty's face bandaged, a sleeve cut and both arms bandaged (one through the sleeve), each
-  // at its moment on his clock; his other wounds are left for later.
+  // The first casualty opened in the patient view (as VIEW PATIENT opens him): his face bandaged, a sleeve cut
+  // and both arms bandaged (one through the sleeve), each at its moment on his clock as the view's frames run
+  // it; his other wounds are left for later, and Escape takes the medic back to the overhead view.
   void TreatTheFirstCasualtyHalfway() {
-    Patient& patient = *casualties[0];
-    currentPatient = &patient;
     currentCasualtyIndex = 0;
+    SetGameState(STATE_PATIENT_VIEW);
+    ASSERT_EQ(currentPatient, casualties[0].get());
     const struct {
       int32_t tool, part, waitMs;
     } steps[] = {{TOOL_BANDAGE, PART_HEAD, 2300},
                  {TOOL_SCISSORS, PART_RIGHT_UPPER_ARM, 1750},
-                 {TOOL_BANDAGE, PART_LEFT_UPPER_ARM, 4020},
+                 {TOOL_BANDAGE, PART_LEFT_UPPER_ARM, 4000},
                  {TOOL_BANDAGE, PART_RIGHT_UPPER_ARM, 900}};
     for (const auto& step : steps) {
-      for (int32_t waited = 0; waited < step.waitMs; waited += 50) UpdateVitals(patient, 50);
-      patient.ApplyTool(step.tool, step.part, 320, 200, 0);
+      game.Frames(step.waitMs / kFrameMs, kFrameMs);
+      ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+      // What a click on that part of his body does with the tool in hand.
+      selectedTool = step.tool;
+      currentPatient->ApplyTool(step.tool, step.part, 320, 200, 0);
     }
-    for (int i = 0; i < 30; ++i) UpdateVitals(patient, 50);
-    ASSERT_EQ(patient.actionRecords.count, 4);
-    ASSERT_GT(patient.score, 0);
+    game.Frames(30, kFrameMs);
+    ASSERT_EQ(currentPatient->actionRecords.count, 4);
+    ASSERT_GT(currentPatient->score, 0);
+    game.Press(27);  // Escape
+    ASSERT_EQ(gameState, STATE_OVERHEAD);
   }
   void ToThePauseMenu() {
     game.Press(27);  // Escape
@@ -293,9 +300,14 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   EXPECT_TRUE(soundTable[SOUND_HELI_LOOP]->IsPlaying());
   EXPECT_EQ(missionState.extractionWarnTime, 3 * 40000) << "40 seconds for each of the three casualties";
   for (int32_t i = 0; i < unitCount; ++i) {
+    // Put down 3 above where he stood, to drop back onto the ground; places keep six decimals in the file.
     UnitSeen expected = saved[i];
-    expected.y += 3.0f;  // put down 3 above where he stood, to drop back onto the ground
-    EXPECT_EQ(UnitsSeen()[i], expected) << "unit " << i;
+    const UnitSeen loaded = UnitsSeen()[i];
+    EXPECT_NEAR(loaded.x, expected.x, 1e-5) << "unit " << i;
+    EXPECT_NEAR(loaded.y, expected.y + 3.0f, 1e-5) << "unit " << i;
+    EXPECT_NEAR(loaded.z, expected.z, 1e-5) << "unit " << i;
+    expected.x = loaded.x, expected.y = loaded.y, expected.z = loaded.z;
+    EXPECT_EQ(loaded, expected) << "unit " << i;
   }
   EXPECT_EQ(std::pair(backpack.weight, backpack.maxWeight), std::pair(pack.weight, pack.maxWeight));
   EXPECT_EQ(std::vector<int32_t>(std::begin(backpack.count), std::end(backpack.count)),
@@ -312,6 +324,16 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   EXPECT_EQ(gameState, STATE_OVERHEAD);
   EXPECT_LT(missionClock, clock);
   EXPECT_LT(UnitsSeen()[0].y, saved[0].y + 3.0f) << "the medic came down onto the ground";
+  // The half-treated casualty opens in the view as he was left, his clock running on from there.
+  currentCasualtyIndex = 0;
+  SetGameState(STATE_PATIENT_VIEW);
+  game.Frames(10, kFrameMs);
+  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(currentPatient->actionRecords.count, 4);
+  // The face and the arm whose sleeve was cut are dressed; the other arm's bandage met its sleeve.
+  EXPECT_EQ(currentPatient->dressingParts, (1u << PART_HEAD) | (1u << PART_RIGHT_UPPER_ARM));
+  game.Press(27);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
 }
 
 // The player keeps a damaged save read-only: saving over it is refused with a box, loading it too, and the
