@@ -11,8 +11,9 @@
 #include "apply_tool_fixture.h"
 #include "casualty/body_parts.h"
 #include "casualty/hints.h"
-#include "shell/mission_progress.h"
 #include "casualty/tool_matching.h"
+#include "parts_for_step.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::testing {
 
@@ -23,33 +24,6 @@ inline std::vector<int> CasualtyRows() {
     if ((WoundTypeTable[row].conditionFlags & WOUND_NEVER_RANDOM) == 0) rows.push_back(row);
   }
   return rows;
-}
-
-inline bool IsKitHead(int32_t tool) { return IsToolRow(tool) && (ToolTable[tool].flags & TOOL_FLAG_KIT_HEAD) != 0; }
-
-// The body parts a tool may be put to on a place, best first. A place on the wounded or the other side is
-// on that side. A place on any side goes to a midline part when there is one, else to the preferred side
-// first: drugs and drips go into the good arm, away from slings and tourniquets.
-inline std::vector<int32_t> PartsFor(const Patient& patient, int32_t tool, BodyLocation location, int32_t side,
-                                     bool preferWounded) {
-  const BodyLocation wounded = StepSideBit(patient, STEP_SIDE_WOUNDED);
-  const BodyLocation other = StepSideBit(patient, STEP_SIDE_OTHER);
-  std::vector<int32_t> midline, preferred, rest;
-  for (int32_t part = 0; part < kBodyPartCount; ++part) {
-    const BodyLocation mask = kBodyParts[part].mask;
-    if (!RegionsOverlap(mask, location) || (ToolTable[tool].flags & TOOL_FLAG_LOCATIONS & mask) == 0) continue;
-    if (side != STEP_SIDE_ANY && (mask & StepSideBit(patient, side)) == 0) continue;
-    if ((mask & kSideBits) == kSideBits) {
-      midline.push_back(part);
-    } else if ((mask & (preferWounded ? wounded : other)) != 0) {
-      preferred.push_back(part);
-    } else {
-      rest.push_back(part);
-    }
-  }
-  midline.insert(midline.end(), preferred.begin(), preferred.end());
-  midline.insert(midline.end(), rest.begin(), rest.end());
-  return midline;
 }
 
 inline std::string Describe(int row, const Patient& patient) {

@@ -1,0 +1,313 @@
+#include "player_road.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "battlefield/battle_state.h"
+#include "battlefield/extraction.h"
+#include "battlefield/medic_drag.h"
+#include "battlefield/nearest_casualty.h"
+#include "battlefield/overhead_hotspots.h"
+#include "battlefield/unit.h"
+#include "battlefield/unit_array.h"
+#include "battlefield/vehicle_kind.h"
+#include "casualty/body_parts.h"
+#include "casualty/casualty_slots.h"
+#include "casualty/hints.h"
+#include "casualty/patient.h"
+#include "casualty/patient_bones.h"
+#include "casualty/patient_view.h"
+#include "casualty/tool_table.h"
+#include "casualty/treatment_blockers.h"
+#include "frontend/briefing_screen.h"
+#include "frontend/campaign_awards.h"
+#include "frontend/menu_actions.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/hotspots.h"
+#include "shell/mission_progress.h"
+#include "unit/casualty/parts_for_step.h"
+
+namespace kestrine::scenario {
+
+using testing::IsKitHead;
+using testing::PartsFor;
+
+namespace {
+
+constexpr int kFrameMs = 50;
+constexpr int kMaxMoves = 200;
+constexpr int32_t kWaiting = 1;
+constexpr int32_t kReadied = 2;
+
+bool InMission() { return gameState == STATE_OVERHEAD || gameState == STATE_PATIENT_VIEW; }
+
+// The whole display comes round in a few frames (the overhead buttons' regions among them).
+void FullDisplayTurn(Harness& game) { game.Frames(10, kFrameMs); }
+
+void PressOverhead(Harness& game, int32_t id) {
+  const HotspotBox box = OverheadHotspotBox(id);
+  game.Click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+int32_t WaitingCasualty() {
+  for (int32_t i = firstPatientUnit; i < unitCount; ++i)
+    if (units[i] && units[i]->state == kWaiting) return i;
+  return -1;
+}
+
+int32_t ReadiedCasualtyLeftLying() {
+  for (int32_t i = firstPatientUnit; i < unitCount; ++i)
+    if (units[i] && units[i]->state == kReadied && units[i]->draggedBy < 0 &&
+        (units[i]->pos - evacuationPoint).Length() > 10.0f)
+      return i;
+  return -1;
+}
+
+// The tool to the part: the clothing cut away first where it is in the way, then a click on the part where
+// the camera shows it. A part the camera does not show (his back as he lies) gets the same call the click
+// would make: turning the camera round him to find it is not what this medic is here to prove.
+void PutTool(Harness& game, Patient& patient, int32_t tool, int32_t part, Treatment& done) {
+  if (tool != TOOL_SCISSORS && FindBlocker(patient, tool, part) == kClothingInTheWay)
+    PutTool(game, patient, TOOL_SCISSORS, part, done);
+  ++done.moves;
+  if (ClickOnBodyPart(game, tool, part)) return;
+  ++done.unseen;
+  selectedTool = tool;
+  patient.ApplyTool(tool, part, 0, 0, 0);
+  game.Frames(2, kFrameMs);
+}
+
+// The first of the step's parts where the tool does what the step says.
+bool DoStep(Harness& game, Patient& patient, int32_t tool, const TreatmentStep& step, BodyLocation where, int32_t side,
+            Treatment& done) {
+  for (int32_t part : PartsFor(patient, tool, where, side, IsTrackedTool(tool))) {
+    const int32_t doneBefore = patient.doneSteps.count;
+    const int32_t scoreBefore = missionProgress.missionScore;
+    PutTool(game, patient, tool, part, done);
+    if (!InMission() || currentPatient != &patient) return false;
+    if (patient.lastStep == &step) return true;
+    if (IsTrackedTool(tool) && step.points == 0) return true;
+    if (patient.doneSteps.count > doneBefore && FindHintStep(patient) != &step) return true;
+    if (missionProgress.missionScore != scoreBefore) return true;  // a kit's part paid
+  }
+  return false;
+}
+
+bool PlayKit(Harness& game, Patient& patient, const TreatmentStep& woundStep, Treatment& done) {
+  const int32_t kitRow = ToolTable[woundStep.tool].kitListRow;
+  for (const TreatmentStep* step = WoundTypeTable[kitRow].lists[0]; !IsListEnd(step); step = step->next)
+    if (!DoStep(game, patient, step->tool, *step, woundStep.location, woundStep.side, done)) return false;
+  return patient.lastStep == &woundStep;
+}
+
+// An enemy soldier on his feet within reach of the medic's pistol, with none of the medic's own near him.
+int32_t EnemyInReach() {
+  for (int32_t i = 1; i < firstPatientUnit && i < unitCount; ++i) {
+    const Unit* u = units[i].get();
+    if (!u || u->side != kSideEnemy || u->vehicleKind != MAN || u->down || u->health <= 0) continue;
+    if ((u->pos - units[0]->pos).Length() > 22.0f) continue;
+    bool ownNear = false;
+    for (int32_t j = 1; j < unitCount; ++j)
+      ownNear = ownNear || (units[j] && units[j]->side != kSideEnemy && (units[j]->pos - u->pos).Length() < 5.0f);
+    if (!ownNear) return i;
+  }
+  return -1;
+}
+
+// The medic fires his pistol at the enemies who come within its reach.
+void DefendTheMedic(Harness& game) {
+  for (int shots = 0; shots < 6 && gameState == STATE_OVERHEAD && units[0]; ++shots) {
+    const int32_t enemy = EnemyInReach();
+    if (enemy < 0) return;
+    if (units[0]->weapon != WEAPON_PISTOL) {
+      PressOverhead(game, OVERHEAD_PISTOL);
+      game.Frames(12, kFrameMs);
+      if (gameState != STATE_OVERHEAD) return;
+    }
+    const ScreenPoint at = OnScreen(units[enemy]->pos);
+    game.Click(at.x, at.y);
+    game.Frames(4, kFrameMs);
+  }
+}
+
+}  // namespace
+
+ScreenPoint OnScreen(const Vector3& world) {
+  const auto p = engineCamera->WorldToScreen(world.x, world.y, world.z);
+  return {std::clamp(static_cast<int>(p->GetX()), 20, 620), std::clamp(static_cast<int>(p->GetY()), 20, 340)};
+}
+
+void RightClick(Harness& game, ScreenPoint p) {
+  game.Mouse(engine::kMouseRightDown, p.x, p.y);
+  game.Mouse(engine::kMouseRightUp, p.x, p.y);
+}
+
+bool PressButton(Harness& game, int index) {
+  game.Frame(16);  // the screen as the player sees it
+  if (index < 0 || index >= MenuHotspots.count) return false;
+  const MenuHotspot& button = MenuHotspots.entries[index];
+  if (button.x1 <= button.x0 || button.y1 <= button.y0) return false;  // greyed: nothing to press
+  const int x = static_cast<int>((button.x0 + button.x1) / 2), y = static_cast<int>((button.y0 + button.y1) / 2);
+  game.MoveTo(x, y);
+  game.Click(x, y);
+  return true;
+}
+
+bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks) {
+  for (int i = 0; i < clicks && gameState == STATE_OVERHEAD && units[0]; ++i) {
+    if ((units[0]->pos - where).Length() < reach) return true;
+    DefendTheMedic(game);
+    if (gameState != STATE_OVERHEAD) break;
+    RightClick(game, OnScreen(where));
+    game.Frames(20, kFrameMs);
+  }
+  return gameState == STATE_OVERHEAD && units[0] && (units[0]->pos - where).Length() < reach;
+}
+
+bool ClickOnNamed(Harness& game, int32_t tool, const engine::EngineRef<engine::EngineActor>& node,
+                  const std::string& name) {
+  if (!node) return false;
+  selectedTool = tool;
+  const engine::Vec3 at = node->GetPosition()->Value();
+  const auto screen = engineCamera->WorldToScreen(at.x, at.y, at.z);
+  const int cx = static_cast<int>(screen->GetX());
+  const int cy = static_cast<int>(screen->GetY());
+  const std::wstring wanted(name.begin(), name.end());
+  for (int r = 0; r <= 60; r += 2) {
+    for (int dy = -r; dy <= r; dy += 2) {
+      for (int dx = -r; dx <= r; dx += 2) {
+        if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
+        const int x = cx + dx - (screenWidth - 640) / 2;
+        const int y = cy + dy - (screenHeight - 480) / 2;
+        if (y >= kHudBandTop || y < 0 || x < 0 || x >= 640) continue;
+        const auto hit = engineCamera->Pick(cx + dx, cy + dy);
+        if (!hit || hit->GetEntity()->GetName() != wanted) continue;
+        game.Click(x, y);
+        game.Frames(2, kFrameMs);
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool ClickOnBodyPart(Harness& game, int32_t tool, int32_t part) {
+  if (!currentPatient || !IsBodyPart(part)) return false;
+  return ClickOnNamed(game, tool, currentPatient->boneFrames[part], kBoneNames[part]);
+}
+
+Treatment TreatByTheBook(Harness& game, Patient& patient) {
+  Treatment done;
+  for (const TreatmentStep* step = FindHintStep(patient); step != nullptr; step = FindHintStep(patient)) {
+    if (done.moves >= kMaxMoves || !InMission() || currentPatient != &patient) return done;
+    bool ok = false;
+    if (IsKitHead(step->tool)) {
+      ok = PlayKit(game, patient, *step, done);
+    } else {
+      ok = DoStep(game, patient, step->tool, *step, step->location, step->side, done);
+    }
+    if (!ok) return done;  // the pack has nothing for it, or the step cannot be done on this body
+  }
+  done.finished = true;
+  return done;
+}
+
+void NoteState(RoadTrace& trace) {
+  const MissionProgress& p = missionProgress;
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "state %d mission %d level %d end %d score %d/%d campaign %d/%d ribbons %d badges %d%d%d "
+                "promotions %d tier %d",
+                gameState, missionNumber, difficulty, missionEndFlag, p.missionScore, p.missionMaximum, p.campaignScore,
+                p.campaignMaximum, p.ribbonTotal, p.badgeCount[0], p.badgeCount[1], p.badgeCount[2], p.promotionCount,
+                debriefTier);
+  trace.push_back(line);
+}
+
+bool FramesUntilState(Harness& game, int state, int ms, int maxMs) {
+  for (int passed = 0; game.Running() && gameState != state && passed < maxMs; passed += ms) game.Frame(ms);
+  return gameState == state;
+}
+
+MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds) {
+  MissionPlay play;
+  const int32_t limitMs = maxSeconds * 1000;
+  const int32_t started = gameClock;
+  auto timeLeft = [&] { return InMission() && gameClock - started < limitMs; };
+  game.Frames(12, kFrameMs);  // the mission's start countdown
+
+  while (timeLeft()) {
+    if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);  // the view's Overhead button
+    const int32_t waiting = WaitingCasualty();
+    const int32_t lying = waiting < 0 ? ReadiedCasualtyLeftLying() : -1;
+    if (waiting < 0 && lying < 0) {
+      game.Frames(20, kFrameMs);  // the team and the helicopter do the rest
+      continue;
+    }
+    const int32_t target = waiting >= 0 ? waiting : lying;
+    // Nobody walks out under fire alone: the support team is called to the medic's side before each walk.
+    if (!supportActive) {
+      FullDisplayTurn(game);
+      PressOverhead(game, OVERHEAD_SUPPORT);
+    }
+    if (!WalkMedicTo(game, units[target]->pos, 5.0f, 6)) continue;
+    FullDisplayTurn(game);
+    if (!InMission() || NearestCasualtySlot() != target - firstPatientUnit) continue;
+
+    if (waiting < 0) {
+      // Readied and left where he lay: the medic drags him to the landing point himself.
+      ChooseExtractionPoint();
+      PressOverhead(game, OVERHEAD_DRAG_PATIENT);
+      if (!dragging) continue;
+      WalkMedicTo(game, evacuationPoint, 6.0f, 30);
+      FullDisplayTurn(game);
+      if (gameState == STATE_OVERHEAD && dragging) PressOverhead(game, OVERHEAD_DRAG_PATIENT);
+      continue;
+    }
+
+    PressOverhead(game, OVERHEAD_VIEW_PATIENT);
+    if (gameState != STATE_PATIENT_VIEW || currentPatient == nullptr) continue;
+    game.Frames(3, kFrameMs);
+    Patient& patient = *currentPatient;
+    const Treatment treatment = TreatByTheBook(game, patient);
+    play.unseenMoves += treatment.unseen;
+    if (gameState != STATE_PATIENT_VIEW || currentPatient != &patient) continue;
+    ++play.treated;
+    // What the view's Ready for EVAC and Return to Action buttons do: the call judged, the casualty's unit
+    // told, back to the overhead view.
+    const int32_t unitState =
+        patient.JudgeDisposition(patient.IsReturnableToAction() ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
+    if (unitState != kNoCasualtyChange) units[target]->state = unitState;
+    SetGameState(STATE_OVERHEAD);
+  }
+  play.endFlag = missionEndFlag;
+  // The battle's last frames: the debriefing follows the mission's end.
+  if (InMission() && missionEndFlag != 0) FramesUntilState(game, STATE_DEBRIEFING, kFrameMs, 5000);
+  return play;
+}
+
+int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries) {
+  for (int attempt = 1; attempt <= maxTries; ++attempt) {
+    if (gameState != STATE_BRIEFING || !PressButton(game, BRIEFING_START_MISSION)) return 0;
+    if (gameState != STATE_OVERHEAD) return 0;
+    PlayMissionByTheBook(game);
+    NoteState(trace);
+    if (gameState == STATE_KIA) {
+      PressButton(game, KIA_REPLAY);
+      NoteState(trace);
+      continue;
+    }
+    if (gameState != STATE_DEBRIEFING) return 0;
+    const DebriefingButtons buttons = ChooseDebriefingButtons(missionNumber, missionProgress.missionScore,
+                                                              missionProgress.missionMaximum, trainingRun != 0);
+    PressButton(game, buttons.next ? DEBRIEFING_NEXT : DEBRIEFING_REPLAY);
+    NoteState(trace);
+    if (buttons.next) return attempt;
+  }
+  return 0;
+}
+
+}  // namespace kestrine::scenario

@@ -1,0 +1,166 @@
+// The whole game as a player plays it, headless on the virtual clock: the buttons pressed where they are
+// drawn, the medic walked by right clicks, casualties opened with VIEW PATIENT and treated by the book with
+// clicks on their bodies. The three training missions from the main menu back to it; the campaign from its
+// first mission to the finish screen and the high-score table, twice with one seed for the same trace; a
+// medic killed by his own grenade and a mission lost to the clock, each played again with REPLAY.
+// On the virtual clock the whole campaign, played twice, takes a quarter of a minute.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "battlefield/overhead_hotspots.h"
+#include "battlefield/unit.h"
+#include "battlefield/unit_array.h"
+#include "frontend/briefing_screen.h"
+#include "frontend/campaign_awards.h"
+#include "frontend/finish_screen.h"
+#include "frontend/high_score_screen.h"
+#include "frontend/high_score_table.h"
+#include "frontend/menu_actions.h"
+#include "frontend/player_select.h"
+#include "harness.h"
+#include "own_data_folder.h"
+#include "player_road.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/random.h"
+
+namespace kestrine::scenario {
+namespace {
+
+// From the disclaimer, ACCEPT and the main menu's `button`.
+void FromTheDisclaimer(Harness& game, int button) {
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  ASSERT_TRUE(PressButton(game, DISCLAIMER_ACCEPT));
+  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  ASSERT_TRUE(PressButton(game, button));
+}
+
+TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
+  Harness game;
+  FromTheDisclaimer(game, MAIN_TRAINING);
+  ASSERT_EQ(gameState, STATE_TRAINING);
+  ASSERT_TRUE(PressButton(game, 0));  // TRAINING MISSION 1
+  ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  ASSERT_TRUE(PressButton(game, PLAYER_SELECT_SELECT));
+  RoadTrace trace;
+  for (int32_t mission = 11; mission <= 13; ++mission) {
+    SCOPED_TRACE("training mission " + std::to_string(mission - 10));
+    ASSERT_EQ(gameState, STATE_BRIEFING);
+    ASSERT_EQ(missionNumber, mission);
+    ASSERT_GT(PlayFromTheBriefing(game, trace), 0) << ::testing::PrintToString(trace);
+  }
+  EXPECT_EQ(gameState, STATE_MAIN_MENU);
+  EXPECT_EQ(trainingRun, 0);
+  // Training earns nothing.
+  EXPECT_EQ(missionProgress.ribbonTotal + missionProgress.badgeCount[0] + missionProgress.promotionCount, 0);
+  const std::vector<int> states = game.TracedStates();
+  EXPECT_GE(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 3);
+  game.Close();
+}
+
+// A new campaign at novice played from the main menu through its ten missions to the finish screen, then on to the
+// high-score table with a name typed in. The trace: every state noted, the states the program went through and the
+// generator's state at the end.
+RoadTrace PlayCampaign(uint32_t seed) {
+  OwnDataFolder folder;
+  HarnessOptions options;
+  options.seed = seed;
+  Harness game(options);
+  RoadTrace trace;
+  FromTheDisclaimer(game, MAIN_NEW_GAME);
+  EXPECT_EQ(gameState, STATE_DIFFICULTY);
+  PressButton(game, 0);  // NOVICE
+  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
+  PressButton(game, PLAYER_SELECT_SELECT);
+  for (int32_t mission = 1; mission <= kLastCampaignMission; ++mission) {
+    SCOPED_TRACE("mission " + std::to_string(mission));
+    EXPECT_EQ(gameState, STATE_BRIEFING);
+    EXPECT_EQ(missionNumber, mission);
+    if (PlayFromTheBriefing(game, trace, 4) == 0) {
+      ADD_FAILURE() << "no way on from mission " << mission << ": " << ::testing::PrintToString(trace);
+      return trace;
+    }
+  }
+  {
+    EXPECT_EQ(gameState, STATE_FINISH);
+    // Every mission earned its medal: a badge each for the first three, a ribbon each after.
+    EXPECT_EQ(missionProgress.badgeCount[0] + missionProgress.badgeCount[1] + missionProgress.badgeCount[2], 3);
+    EXPECT_EQ(missionProgress.ribbonTotal, 7);
+    EXPECT_EQ(missionProgress.promotionCount, 3);
+    const int32_t campaign = missionProgress.campaignScore;
+    EXPECT_GT(campaign * 2, missionProgress.campaignMaximum);
+    PressButton(game, FINISH_MAIN_MENU);
+    // The campaign beats the default table's first score: its name is typed into the top row.
+    EXPECT_EQ(gameState, STATE_HIGH_SCORES);
+    EXPECT_EQ(highScoreEntryRow, 0);
+    for (char key : std::string("MEDIC")) game.Press(key);
+    PressButton(game, HIGH_SCORE_BACK);
+    LoadHighScores();
+    EXPECT_STREQ(highScoreTable[0].name, "MEDIC");
+    EXPECT_EQ(highScoreTable[0].score, campaign);
+  }
+  NoteState(trace);
+  for (int state : game.TracedStates()) trace.push_back(std::to_string(state));
+  trace.push_back(std::to_string(RandomState()));
+  game.Close();
+  return trace;
+}
+
+TEST(WholeGame, TheCampaignAtNoviceByTheBookTwiceWithOneSeedLeavesOneTrace) {
+  const RoadTrace first = PlayCampaign(20020506);
+  ASSERT_FALSE(::testing::Test::HasFailure());
+  EXPECT_EQ(PlayCampaign(20020506), first);
+}
+
+TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithReplay) {
+  Harness game;
+  FromTheDisclaimer(game, MAIN_NEW_GAME);
+  PressButton(game, 0);  // NOVICE
+  PressButton(game, PLAYER_SELECT_SELECT);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  game.Frames(12, 50);
+  // The medic throws a grenade at his own feet.
+  const HotspotBox grenade = OverheadHotspotBox(OVERHEAD_GRENADE);
+  game.Frames(10, 50);
+  game.Click(grenade.x + grenade.width / 2, grenade.y + grenade.height / 2);
+  game.Frames(12, 50);
+  const ScreenPoint feet = OnScreen(units[0]->pos + Vector3(3.0f, 0.0f, 0.0f));
+  game.Click(feet.x, feet.y);
+  ASSERT_TRUE(FramesUntilState(game, STATE_KIA, 70, 5000));
+  ASSERT_TRUE(PressButton(game, KIA_REPLAY));
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(missionProgress.campaignMaximum, 0) << "a medic killed scores nothing";
+
+  // Again, and this time the medic stays where he starts while the clock runs out: three casualties give
+  // 3 x 260 seconds at novice.
+  ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  const int32_t started = gameClock;
+  ASSERT_TRUE(FramesUntilState(game, STATE_DEBRIEFING, 50, 900000));
+  EXPECT_EQ(missionEndFlag, 2);
+  EXPECT_NEAR(gameClock - started, 780000, 2000);
+  const int32_t lostMaximum = missionProgress.campaignMaximum;
+  EXPECT_GT(lostMaximum, 0);
+  EXPECT_EQ(ChooseDebriefingButtons(1, missionProgress.missionScore, missionProgress.missionMaximum, false).next,
+            nullptr)
+      << "nobody treated: no way on";
+  ASSERT_TRUE(PressButton(game, DEBRIEFING_REPLAY));
+  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(missionProgress.campaignMaximum, 0) << "the lost mission is taken back out of the totals";
+  const std::vector<int> states = game.TracedStates();
+  EXPECT_EQ(std::count(states.begin(), states.end(), STATE_KIA), 1);
+  EXPECT_EQ(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 1);
+  game.Close();
+}
+
+}  // namespace
+}  // namespace kestrine::scenario
