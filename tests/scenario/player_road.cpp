@@ -232,7 +232,7 @@ bool FramesUntilState(Harness& game, int state, int ms, int maxMs) {
   return gameState == state;
 }
 
-MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds) {
+MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost) {
   MissionPlay play;
   const int32_t limitMs = maxSeconds * 1000;
   const int32_t started = gameClock;
@@ -241,6 +241,7 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds) {
 
   while (timeLeft()) {
     if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);  // the view's Overhead button
+    if (play.treated == treatAtMost) return play;
     const int32_t waiting = WaitingCasualty();
     const int32_t lying = waiting < 0 ? ReadiedCasualtyLeftLying() : -1;
     if (waiting < 0 && lying < 0) {

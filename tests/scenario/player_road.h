@@ -62,8 +62,9 @@ struct MissionPlay {
 };
 // From the overhead view to the mission's end (the debriefing or KIA): every waiting casualty walked to,
 // opened, treated by the book and readied (or sent back to his unit when his wound allows), then the
-// frames go by until the battle ends the mission (at most `maxSeconds` of game time).
-MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds = 4000);
+// frames go by until the battle ends the mission (at most `maxSeconds` of game time). With `treatAtMost`, back
+// in the overhead view once that many are treated, the mission still running.
+MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds = 4000, int treatAtMost = -1);
 // A briefed mission played to its way on: START MISSION, the mission by the book, then at the debriefing
 // NEXT MISSION (or FINISH); REPLAY after a medic killed or a score too low to go on. Returns the attempt that
 // went on (1 the first), 0 when none of `maxTries` did. Notes the state after each mission and each button.

@@ -35,6 +35,7 @@
 #include "frontend/save_slot_screen.h"
 #include "harness.h"
 #include "own_data_folder.h"
+#include "slot_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
@@ -47,16 +48,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Point {
-  int x, y;
-};
-constexpr Point kAccept{487, 446}, kNewGame{165, 217}, kLoadGame{165, 242}, kNovice{165, 192}, kSelect{453, 421};
-constexpr Point kBriefingSave{504, 405}, kDebriefingSave{504, 396};
-constexpr Point kPauseSave{321, 216}, kPauseLoad{321, 244}, kPauseQuit{321, 189}, kYes{321, 297};
-// The slot screen: slot rows 228 x 23 from (74, 181), 25 apart; SAVE or LOAD and BACK beside them.
-constexpr Point kAct{472, 391}, kBack{472, 418};
-Point Slot(int slot) { return {188, 192 + 25 * slot}; }
-
 constexpr int kFrameMs = 50;
 
 class SaveGames : public ::testing::Test {
@@ -64,30 +55,15 @@ class SaveGames : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER)); }
   void TearDown() override { game.Close(); }
 
-  void PointAndClick(Point p) {
-    game.MoveTo(p.x, p.y);
-    game.Click(p.x, p.y);
-  }
-  // The slot chosen, then SAVE or LOAD.
-  void UseSlot(int slot) {
-    PointAndClick(Slot(slot));
-    game.Frame(16);
-    PointAndClick(kAct);
-  }
+  void PointAndClick(ScreenPoint p) { scenario::PointAndClick(game, p); }
+  void UseSlot(int slot) { scenario::UseSlot(game, slot); }
   static int OutlinePixels(int slot) { return CountPixels(textOverlay, 74, 178 + 25 * slot, 228, 1, 255, 255, 0); }
 
   void ToTheMainMenu() {
-    if (gameState == STATE_DISCLAIMER) game.Click(kAccept.x, kAccept.y);
-    else SetGameState(STATE_MAIN_MENU);
+    scenario::ToTheMainMenu(game);
     ASSERT_EQ(gameState, STATE_MAIN_MENU);
   }
-  void LoadFromTheMainMenu(int slot) {
-    ToTheMainMenu();
-    PointAndClick(kLoadGame);
-    ASSERT_EQ(gameState, STATE_LOAD_GAME);
-    game.Frame(16);
-    UseSlot(slot);
-  }
+  void LoadFromTheMainMenu(int slot) { scenario::LoadFromTheMainMenu(game, slot); }
 
   OwnDataFolder folder;  // before the game: it is the game's working directory
   Harness game;
@@ -116,12 +92,12 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   PointAndClick(Slot(2));
   game.Frame(16);
   EXPECT_GT(OutlinePixels(2), 200) << "an empty slot can be saved into";
-  PointAndClick(kAct);
+  PointAndClick(kSlotAct);
   ASSERT_TRUE(fs::exists("savedGames/game4032.txt"));
   game.Frame(16);
   EXPECT_EQ(slotScreenState.slotLabel[2].substr(0, 10), "BRIEF-- 4 ");
   EXPECT_EQ(slotScreenState.slotLabel[2].size(), 27u) << "the whole first line: kind, mission, date, time";
-  PointAndClick(kBack);
+  PointAndClick(kSlotBack);
   EXPECT_EQ(gameState, STATE_BRIEFING);
 
   // A new campaign forgets all of it. An empty slot offers nothing to load; the saved one brings it back.
@@ -156,7 +132,7 @@ TEST_F(SaveGames, ADebriefingLoadedTwiceCountsItsMissionIntoTheCampaignOnce) {
   ASSERT_EQ(gameState, STATE_SAVE_GAME);
   game.Frame(16);
   UseSlot(0);
-  PointAndClick(kBack);
+  PointAndClick(kSlotBack);
   ASSERT_EQ(gameState, STATE_DEBRIEFING);
   EXPECT_EQ(missionProgress.campaignScore, 560) << "BACK takes the mission out before the debriefing adds it";
   EXPECT_EQ(missionProgress.campaignMaximum, 900);
@@ -275,7 +251,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   const int32_t maximum = missionProgress.missionMaximum;
   UseSlot(1);
   ASSERT_TRUE(fs::exists("savedGames/game4031.txt"));
-  PointAndClick(kBack);
+  PointAndClick(kSlotBack);
   ASSERT_EQ(gameState, STATE_PAUSE_MENU);
   game.Frame(16);
 
@@ -353,7 +329,7 @@ TEST_F(MissionSaves, ADamagedReadOnlySaveIsNeitherOverwrittenNorLoaded) {
   UseSlot(4);
   std::ifstream file("savedGames/game4034.txt");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), damaged);
-  PointAndClick(kBack);
+  PointAndClick(kSlotBack);
   game.Frame(16);
   PointAndClick(kPauseLoad);
   game.Frame(16);
@@ -364,7 +340,7 @@ TEST_F(MissionSaves, ADamagedReadOnlySaveIsNeitherOverwrittenNorLoaded) {
   EXPECT_EQ(game.MessageBoxes()[1].caption, "Unable To Load");
   EXPECT_EQ(UnitsSeen(), before);
   EXPECT_TRUE(HasCasualty(0));
-  PointAndClick(kBack);
+  PointAndClick(kSlotBack);
   EXPECT_EQ(gameState, STATE_PAUSE_MENU);
 }
 

@@ -21,11 +21,14 @@
 #include "frontend/high_score_table.h"
 #include "frontend/menu_actions.h"
 #include "frontend/player_select.h"
+#include "frontend/save_slot_screen.h"
 #include "harness.h"
 #include "own_data_folder.h"
 #include "player_road.h"
+#include "slot_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 
@@ -159,6 +162,101 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   const std::vector<int> states = game.TracedStates();
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_KIA), 1);
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 1);
+  game.Close();
+}
+
+// The campaign's first mission saved at each kind of save point through the slot screens: its briefing, the
+// mission from the pause menu with one casualty treated, its debriefing. Each is loaded back from the main
+// menu and played on from where it was saved.
+TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn) {
+  OwnDataFolder folder;
+  HarnessOptions options;
+  options.seed = 2;  // a battle in which the medic lives through the first mission at the first try
+  Harness game(options);
+  FromTheDisclaimer(game, MAIN_NEW_GAME);
+  PressButton(game, 0);  // NOVICE
+  PressButton(game, PLAYER_SELECT_SELECT);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  // The player quits from a briefing or a debriefing to the main menu (by the high-score table and the options
+  // once a mission is counted), and saves into a slot from either.
+  auto quitToTheMainMenu = [&](int quit) {
+    ASSERT_TRUE(PressButton(game, quit));
+    ASSERT_TRUE(PressButton(game, QUIT_YES));
+    if (gameState == STATE_HIGH_SCORES) PressButton(game, HIGH_SCORE_BACK);
+    if (gameState == STATE_OPTIONS) {
+      // The options are drawn once the pointer moves on the button it rests on.
+      const MenuHotspot& rest = MenuHotspots.entries[HIGH_SCORE_BACK];
+      game.MoveTo(static_cast<int>(rest.x0) + 1, static_cast<int>(rest.y0) + 1);
+      PressButton(game, OPTIONS_BACK);
+    }
+    ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  };
+  auto saveInSlot = [&](int save, int slot, int backTo) {
+    ASSERT_TRUE(PressButton(game, save));
+    ASSERT_EQ(gameState, STATE_SAVE_GAME);
+    game.Frame(16);
+    UseSlot(game, slot);
+    game.Frame(16);
+    EXPECT_FALSE(slotScreenState.slotEmpty[slot]);
+    PointAndClick(game, kSlotBack);
+    ASSERT_EQ(gameState, backTo);
+  };
+  RoadTrace debriefing;
+  saveInSlot(BRIEFING_SAVE, 0, STATE_BRIEFING);
+
+  ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
+  ASSERT_EQ(PlayMissionByTheBook(game, 4000, 1).treated, 1);
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  game.Press(27);  // Escape
+  ASSERT_EQ(gameState, STATE_PAUSE_MENU);
+  saveInSlot(PAUSE_SAVE, 1, STATE_PAUSE_MENU);
+  ASSERT_TRUE(PressButton(game, PAUSE_CONTINUE));
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  int32_t waitingAtTheSave = 0;
+  for (int32_t i = firstPatientUnit; i < unitCount; ++i) waitingAtTheSave += units[i]->state == 1;
+
+  PlayMissionByTheBook(game);
+  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  NoteState(debriefing);
+  saveInSlot(DEBRIEFING_SAVE, 2, STATE_DEBRIEFING);
+  NoteState(debriefing);
+  EXPECT_EQ(debriefing[0], debriefing[1]) << "saving leaves the mission counted once";
+  const int32_t campaignMaximum = missionProgress.campaignMaximum;
+  ASSERT_GT(campaignMaximum, 0);
+
+  // The debriefing comes back as it was, and its way on leads to the second mission.
+  quitToTheMainMenu(DEBRIEFING_QUIT);
+  LoadFromTheMainMenu(game, 2);
+  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  NoteState(debriefing);
+  EXPECT_EQ(debriefing[2], debriefing[0]);
+  ASSERT_TRUE(PressButton(game, DEBRIEFING_NEXT));
+  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 2);
+
+  // The mission comes back with the first casualty treated and is played on to its debriefing, where it is
+  // counted into the campaign (as it stood at the save) once.
+  quitToTheMainMenu(BRIEFING_QUIT);
+  LoadFromTheMainMenu(game, 1);
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(missionNumber, 1);
+  int32_t waiting = 0;
+  for (int32_t i = firstPatientUnit; i < unitCount; ++i) waiting += units[i]->state == 1;
+  EXPECT_EQ(waiting, waitingAtTheSave);
+  const MissionPlay rest = PlayMissionByTheBook(game);
+  EXPECT_EQ(rest.endFlag, 1);
+  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  EXPECT_EQ(missionProgress.campaignMaximum, campaignMaximum);
+  EXPECT_EQ(missionProgress.campaignScore, missionProgress.missionScore);
+
+  // The briefing comes back with the campaign as it was before its first mission.
+  quitToTheMainMenu(DEBRIEFING_QUIT);
+  LoadFromTheMainMenu(game, 0);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(missionProgress.campaignScore + missionProgress.campaignMaximum + missionProgress.ribbonTotal +
+                missionProgress.badgeCount[0],
+            0);
   game.Close();
 }
 
