@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -14,6 +15,17 @@
 #include "engine/engine.h"
 
 namespace engine::testing {
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+  std::string bytes;
+  if (FILE* f = std::fopen(path.string().c_str(), "rb")) {
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    std::fclose(f);
+  }
+  return bytes;
+}
 
 class SdlFixture : public ::testing::Test {
  protected:
@@ -56,8 +68,6 @@ class SdlFixture : public ::testing::Test {
     return image;
   }
 
-  static std::string ReadAll(const std::filesystem::path& path);
-
   // A plane of the given front and back colours, facing the camera (which looks along +z from the
   // origin) at distance z.
   EngineRef<EngineNode> AddFacingPlane(float size, float z, Color front, Color back = {0, 0, 255}) {
@@ -77,17 +87,6 @@ class SdlFixture : public ::testing::Test {
   EngineRef<EngineStage> stage_;
   EngineRef<EngineCamera> camera_;
 };
-
-inline std::string SdlFixture::ReadAll(const std::filesystem::path& path) {
-  std::string bytes;
-  if (FILE* f = std::fopen(path.string().c_str(), "rb")) {
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    std::fclose(f);
-  }
-  return bytes;
-}
 
 // Compares a pixel with a colour, each channel within tolerance (lighting rounds differently on GPUs).
 inline ::testing::AssertionResult PixelNear(const EngineRef<EngineBitmap>& image, int x, int y, Color want,
