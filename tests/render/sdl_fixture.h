@@ -101,4 +101,27 @@ inline ::testing::AssertionResult PixelNear(const EngineRef<EngineBitmap>& image
                                        << ", " << int(want.b) << ")";
 }
 
+struct Rect {
+  int x, y, width, height;
+};
+
+// Pixels of the rectangle within tolerance of the colour on every channel.
+inline int CountNear(const EngineRef<EngineBitmap>& frame, Rect r, Color want, int tolerance) {
+  int n = 0;
+  for (int y = r.y; y < r.y + r.height; ++y)
+    for (int x = r.x; x < r.x + r.width; ++x) n += PixelNear(frame, x, y, want, tolerance) ? 1 : 0;
+  return n;
+}
+
+// Pixels of the rectangle that are not the black of an empty stage.
+inline int Lit(const EngineRef<EngineBitmap>& frame, Rect r) {
+  int lit = 0;
+  for (int y = r.y; y < r.y + r.height; ++y)
+    for (int x = r.x; x < r.x + r.width; ++x) {
+      const Color c = frame->PixelColor(x, y);
+      lit += c.r + c.g + c.b > 30 ? 1 : 0;
+    }
+  return lit;
+}
+
 }  // namespace engine::testing

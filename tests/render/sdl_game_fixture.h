@@ -21,28 +21,9 @@ namespace kestrine::scenario {
 
 using FrameImage = engine::EngineRef<engine::EngineBitmap>;
 
-struct Rect {
-  int x, y, width, height;
-};
-
-// Pixels of the rectangle that are not the black of an empty stage.
-inline int Lit(const FrameImage& frame, Rect r) {
-  int lit = 0;
-  for (int y = r.y; y < r.y + r.height; ++y)
-    for (int x = r.x; x < r.x + r.width; ++x) {
-      const engine::Color c = frame->PixelColor(x, y);
-      lit += c.r + c.g + c.b > 30 ? 1 : 0;
-    }
-  return lit;
-}
-
-// Pixels of the rectangle within tolerance of the colour on every channel.
-inline int CountNear(const FrameImage& frame, Rect r, engine::Color want, int tolerance) {
-  int n = 0;
-  for (int y = r.y; y < r.y + r.height; ++y)
-    for (int x = r.x; x < r.x + r.width; ++x) n += engine::testing::PixelNear(frame, x, y, want, tolerance) ? 1 : 0;
-  return n;
-}
+using engine::testing::CountNear;
+using engine::testing::Lit;
+using engine::testing::Rect;
 
 // Of the pixels of colour `want` the game drew into `drawn` inside the rectangle: how many, and how many the
 // screen shows in that colour (within tolerance) at the same place.
