@@ -148,20 +148,22 @@ int32_t CaseChart::LowestSlide() const {
 
 void CaseChart::Scroll(int32_t dir) {
   ComposeVisibleText();
+  const int32_t bottomBefore = bottom;
   // Older entries come in once the window has slid a window's height back, or is about to reach the top.
   const bool atTop = smoothOffset < -kChartWindowReach || smoothOffset - kChartSlideStep < LowestSlide();
   if (dir < 0 && atTop && topOffset >= 1) {
     int32_t lines = 0;
     while (firstVisible >= 1 && lines < kScrollLines) lines += entryLines[--firstVisible];
     topOffset -= lines * kChartLineHeight;
-    smoothOffset += lines * kChartLineHeight;
   } else if (dir >= 1 && smoothOffset >= 0 && bottom < totalLines * kChartLineHeight) {
     int32_t lines = 0;
     while (firstVisible < entryCount && lines < kScrollLines) lines += entryLines[firstVisible++];
     topOffset += lines * kChartLineHeight;
-    smoothOffset -= lines * kChartLineHeight;
   }
   ComposeVisibleText();
+  // The window keeps showing the same lines while entries come in above or go out: it moves only by as
+  // much as the composed text's end moved.
+  smoothOffset += bottomBefore - bottom;
   if (dir < 0) {
     // The slide stops where the window reaches the top of the image: nothing above it to show.
     smoothOffset = std::max(smoothOffset - kChartSlideStep, LowestSlide());
