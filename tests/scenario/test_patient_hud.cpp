@@ -16,6 +16,7 @@
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
 #include "casualty/patient_view.h"
+#include "casualty/popup_menu.h"
 #include "casualty/tool_drawer.h"
 #include "casualty/tool_tray.h"
 #include "harness.h"
@@ -167,6 +168,27 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   game.Click(200, 460);
   EXPECT_EQ(selectedTool, -1);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSING);
+  game.Frames(20, kFrameMs);
+
+  // The developer's picker turns him into the nerve-agent casualty: the syringe's third vial is then the
+  // atropine and diazepam together, and nothing of the radio menu happens.
+  for (int key : {'M', 'E', 'D', 'I', 'C', 'W'}) game.Press(key);
+  ASSERT_TRUE(woundPicker2.IsOpen());
+  const int32_t pickX = woundPicker2.x + 50, pickY = woundPicker2.y + woundPicker2.rowHeight * 8 + 2;
+  game.MoveTo(pickX, pickY);
+  game.Click(pickX, pickY);
+  EXPECT_EQ(currentPatient->currentWound, 37);
+  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(toolDrawer.tools[2], TOOL_ATROPINE_DIAZEPAM);
+  game.Click(200, 460);
+  game.Frames(20, kFrameMs);
+
+  // A drawer head run out still comes into the hand, but its drawer stays shut.
+  backpack.count[TOOL_MEDICINE_SYRINGE] = 0;
+  TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(selectedTool, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
   game.Close();
 }
 
