@@ -99,7 +99,10 @@ void DrawPatientHud() {
   ActOnHover(patientHud.frameMs);
 }
 
-void DrawPatientPopups() { DrawWoundPickers(pointerX, pointerY); }
+void DrawPatientPopups() {
+  DrawWoundPickers(pointerX, pointerY);
+  if (radioMenu.IsOpen()) radioMenu.Draw(pointerX, pointerY);
+}
 
 void ReleasePatientHud() {
   ReleaseToolTray();

@@ -169,8 +169,9 @@ void PressHotspot(int32_t id, int32_t x, int32_t y) {
 void LeftUp(int32_t x, int32_t y) {
   patientView.buttons &= ~kLeftHeld;
   PickPatientPart(x, y);
-  // An open wound picker takes the click; a wound chosen ends it.
+  // An open menu takes the click; a row chosen ends it.
   if ((woundPicker1.IsOpen() || woundPicker2.IsOpen()) && ClickWoundPickers(x, y)) return;
+  if (radioMenu.IsOpen() && ClickRadioMenu(x, y) >= 0) return;
   if (!HotspotClick(x, y)) {
     if (toolDrawer.IsOpen() && y >= kDropRow) {
       selectedTool = -1;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "battlefield/battle_state.h"
 #include "battlefield/casualty_cases.h"
 #include "battlefield/unit_array.h"
 #include "casualty/backpack.h"
@@ -134,6 +135,26 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << "a light wound of our own goes back";
   EXPECT_EQ(patient.score, score + 5);
   EXPECT_EQ(units[unit]->state, kCasualtyInAction);
+  game.Close();
+}
+
+TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds) {
+  Harness game;
+  OpenLacerations(game, 0);
+  ClickHotspot(game, HUD_CALL_FOR_SUPPORT);
+  EXPECT_TRUE(supportActive);
+  EXPECT_GT(supportTimer, 20000 - 4 * kFrameMs);
+  EXPECT_EQ(gameState, STATE_PATIENT_VIEW) << "the call leaves him in view";
+  for (const int32_t id : {HUD_GRENADE, HUD_PISTOL}) {
+    ClickHotspot(game, id);
+    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    EXPECT_EQ(units[0]->weapon, id - HUD_PISTOL);
+    currentCasualtyIndex = 0;
+    SetGameState(STATE_PATIENT_VIEW);
+    game.Frames(3, kFrameMs);
+  }
+  EXPECT_TRUE(units[0]->pistol->Visible());
+  EXPECT_FALSE(units[0]->rifle->Visible());
   game.Close();
 }
 
