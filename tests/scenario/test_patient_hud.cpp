@@ -155,6 +155,18 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
   }
   EXPECT_TRUE(units[0]->pistol->Visible());
   EXPECT_FALSE(units[0]->rifle->Visible());
+
+  // Roll Over turns a living casualty who may be moved, and only him.
+  Patient& patient = *currentPatient;
+  patient.movable = 1;
+  const int32_t records = patient.actionRecords.count;
+  ClickHotspot(game, HUD_ROLL_OVER);
+  ASSERT_EQ(patient.actionRecords.count, records + 1);
+  EXPECT_EQ(patient.actionRecords.entries[records].tool, TOOL_ROLLOVER_DRAG);
+  EXPECT_EQ(patient.rolledOver, 1);
+  patient.movable = 0;
+  ClickHotspot(game, HUD_ROLL_OVER);
+  EXPECT_EQ(patient.actionRecords.count, records + 1);
   game.Close();
 }
 
