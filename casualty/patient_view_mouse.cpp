@@ -5,6 +5,7 @@
 #include <string>
 
 #include "casualty/backpack.h"
+#include "casualty/battle_link.h"
 #include "casualty/body_parts.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/hints.h"
@@ -15,7 +16,6 @@
 #include "casualty/patient_view.h"
 #include "casualty/popup_menu.h"
 #include "casualty/radio_calls.h"
-#include "casualty/battle_link.h"
 #include "casualty/tool_drawer.h"
 #include "casualty/tool_reach.h"
 #include "casualty/tool_tray.h"

@@ -88,8 +88,7 @@ void ClickPart(Harness& game, int32_t bone) {
         if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
         const int x = static_cast<int>(screen->GetX()) + dx, y = static_cast<int>(screen->GetY()) + dy;
         const auto hit = engineCamera->Pick(x, y);
-        if (y >= kHudBandTop || !hit || hit->GetEntity()->GetName() != std::wstring(name.begin(), name.end()))
-          continue;
+        if (y >= kHudBandTop || !hit || hit->GetEntity()->GetName() != std::wstring(name.begin(), name.end())) continue;
         game.MoveTo(x, y);
         game.Click(x, y);
         game.Frames(2, kFrameMs);
@@ -252,7 +251,8 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   Patient& patient = *currentPatient;
   // Examinations fill the chart past its window.
   TakeFromTray(game, TOOL_GLOVE);
-  for (const int32_t bone : std::initializer_list<int32_t>{BONE_HEAD, BONE_NEK, BONE_SPINE2, BONE_PELV, BONE_HEAD, BONE_NEK, BONE_SPINE2, BONE_PELV})
+  for (const int32_t bone : std::initializer_list<int32_t>{BONE_HEAD, BONE_NEK, BONE_SPINE2, BONE_PELV, BONE_HEAD,
+                                                           BONE_NEK, BONE_SPINE2, BONE_PELV})
     ClickPart(game, bone);
   const CaseChart& chart = patient.caseChart;
   ASSERT_GE(chart.totalLines, 8);

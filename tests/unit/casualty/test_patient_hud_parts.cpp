@@ -48,7 +48,8 @@ class HudPartsTest : public ToolScreenTest {
 
 TEST_F(HudPartsTest, TheDrawerSlidesSixPixelsEveryTenthOfASecondAtAnyFrameRate) {
   // 30 frames a second, then 144 (eighteen frames in 125 ms).
-  for (auto pattern : {std::initializer_list<int>{33, 33, 34}, std::initializer_list<int>{7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 6}}) {
+  for (auto pattern : {std::initializer_list<int>{33, 33, 34},
+                       std::initializer_list<int>{7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 6}}) {
     toolDrawer.Open(300);
     EXPECT_EQ(toolDrawer.x, 300);
     Slide(pattern, 500);
@@ -89,8 +90,8 @@ TEST_F(HudPartsTest, TheSyringeDrawerHoldsSixVialsCloseTogetherAndASlotPastThemI
 }
 
 TEST_F(HudPartsTest, TheTrayHoldsTheCarriedTopToolsAndScrollsWithinItsStrip) {
-  for (int row : {TOOL_M4, TOOL_RADIO, TOOL_ROLLOVER_DRAG, TOOL_GLOVE, TOOL_MORPHINE, TOOL_ATROPINE_DIAZEPAM,
-                  TOOL_ACTION})
+  for (int row :
+       {TOOL_M4, TOOL_RADIO, TOOL_ROLLOVER_DRAG, TOOL_GLOVE, TOOL_MORPHINE, TOOL_ATROPINE_DIAZEPAM, TOOL_ACTION})
     backpack.count[row] = 1;
   BuildToolTray();
   ASSERT_EQ(toolTray.trayCount, 2);
