@@ -83,6 +83,16 @@ TEST(CaseChart, TextIsCopiedAndBytesPastTheTableCountAsTheWidest) {
   EXPECT_EQ(chart.entryLines[1], 2);
 }
 
+TEST(CaseChart, TheComposedTextHoldsLinesOfAnyLength) {
+  // Characters one pixel wide put 200 on a line: the fifteen newest lines gathered are three thousand.
+  CaseChart chart;
+  for (int8_t& w : chart.charWidth) w = 1;
+  for (int i = 0; i < 20; ++i) chart.AddEntry(Repeat(static_cast<char>('a' + i), 200));
+  chart.ComposeVisibleText();
+  EXPECT_EQ(chart.composed.size(), 15u * 200u + 14u);
+  EXPECT_EQ(chart.composed.substr(chart.composed.size() - 200), Repeat('t', 200));
+}
+
 TEST(CaseChart, FromEightLinesTheWindowShowsTheNewestWithFifteenLinesGatheredBehindIt) {
   CaseChart chart = SixPixelChart();
   for (int i = 0; i < 7; ++i) chart.AddEntry("line " + std::to_string(i));

@@ -58,6 +58,7 @@ TEST_F(HudPartsTest, TheDrawerSlidesSixPixelsEveryTenthOfASecondAtAnyFrameRate) 
     Slide(pattern, 1000);
     EXPECT_EQ(toolDrawer.state, DRAWER_OPEN);
     EXPECT_EQ(toolDrawer.y, 362.0 - 51.0) << "it stops with its top at 362 less its height";
+    EXPECT_EQ(toolDrawer.VisibleRows(), 51) << "51 scaled to the screen is 53, more than the picture has";
     toolDrawer.Close();
     Slide(pattern, 1000);
     EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
@@ -100,6 +101,12 @@ TEST_F(HudPartsTest, TheTrayHoldsTheCarriedTopToolsAndScrollsWithinItsStrip) {
   const int32_t glove = ToolTable[TOOL_GLOVE].sprite->GetWidth();
   EXPECT_EQ(toolTray.trayRightEdge[0], glove);
   EXPECT_EQ(toolTray.trayWidth, glove + ToolTable[TOOL_ACTION].sprite->GetWidth());
+  // The window shows the strip as it is, not stretched over the tray's whole width.
+  ClearTextOverlay();
+  DrawToolTray(0);
+  const int32_t trayX = 382 * 640 / 634, trayY = 348 * 480 / 455;
+  EXPECT_EQ(textOverlay->Pixel(trayX + 1, trayY + 1), toolTray.trayStrip->Pixel(1, 1));
+  EXPECT_EQ(textOverlay->Pixel(trayX + toolTray.trayWidth + 3, trayY + 1), 0xFF0000u);
   int32_t scroll = 0;
   ScrollToolTray(scroll, +1, 5000);
   EXPECT_EQ(scroll, 0) << "a strip narrower than the window never scrolls";
