@@ -12,15 +12,14 @@ namespace kestrine {
 namespace {
 
 constexpr int32_t kSupportCallMs = 20000;
-constexpr int32_t kGrenades = 2;
 
 // The pistol shows the pistol and hides the rifle, the rifle the reverse; grenades leave the models alone.
 void ChooseMedicWeapon(int32_t weapon) {
-  if (weapon < WEAPON_PISTOL || weapon > kGrenades) return;
+  if (weapon < WEAPON_PISTOL || weapon > WEAPON_GRENADE) return;
   Unit* medic = units[0].get();
   if (medic == nullptr) return;
   medic->weapon = weapon;
-  if (weapon == kGrenades) return;
+  if (weapon == WEAPON_GRENADE) return;
   if (medic->pistol) medic->pistol->SetVisible(weapon == WEAPON_PISTOL ? 1 : 0);
   if (medic->rifle) medic->rifle->SetVisible(weapon == WEAPON_RIFLE ? 1 : 0);
 }
