@@ -24,6 +24,7 @@
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
+#include "shell/tooltip.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -110,7 +111,9 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
 
   TakeFromTray(game, TOOL_BANDAGE);
   EXPECT_EQ(selectedTool, TOOL_BANDAGE);
+  EXPECT_EQ(toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
+  EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
   EXPECT_NE(LastChart(patient).find("Bandage applied to facial laceration"), std::string::npos);
   TakeFromTray(game, TOOL_SCISSORS);
   ClickPart(game, arm);
@@ -280,7 +283,9 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
   TakeFromTray(game, TOOL_BANDAGE);
   EXPECT_EQ(selectedTool, TOOL_BANDAGE);
+  EXPECT_EQ(toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
+  EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
   EXPECT_EQ(LastChart(patient), "None left");
   game.Close();
 }
