@@ -11,6 +11,7 @@
 #include "battlefield/overhead_hud.h"
 #include "battlefield/overhead_keys.h"
 #include "battlefield/overhead_mouse.h"
+#include "battlefield/patient_view_link.h"
 #include "battlefield/unit_array.h"
 #include "battlefield/view_preset.h"
 #include "casualty/backpack.h"
@@ -69,6 +70,7 @@ std::vector<ViewCasualty> MissionCasualties() {
 
 void RegisterBattlefieldScreens() {
   RegisterBattleFrame(MissionFrame);
+  RegisterPatientViewLink();
   RegisterCasualtyCaseSource(MissionCasualties);
   RegisterScreen(STATE_START_MISSION, Screen{.enter = EnterStartMission});
   RegisterScreen(STATE_OVERHEAD, Screen{.enter = EnterOverhead,

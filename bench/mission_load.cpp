@@ -5,18 +5,11 @@
 #include "battlefield/mission_load.h"
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include "battlefield/casualty_cases.h"
 #include "battlefield/line_of_sight.h"
 #include "battlefield/nav_grid.h"
 #include "battlefield/nav_grid_build.h"
-#include "battlefield/overhead_entry.h"
-#include "core/engine_internals.h"
-#include "engine/engine.h"
-#include "shell/globals.h"
-#include "shell/overlays.h"
-#include "shell/screen_text.h"
+#include "game_setup.h"
 
 namespace {
 
@@ -25,16 +18,7 @@ using namespace kestrine;
 // The engine, lights and overlays as start-up leaves them, made once, in the data folder; each mission's
 // grid file written once so the timed loads read it.
 void SetUpGame() {
-  if (engineRoot) return;
-  if (chdir(KESTRINE_DATA_DIR) != 0) return;
-  engineRoot = engine::CreateEngineRoot("headless");
-  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-  engineStage = engineRoot->CreateStage();
-  engineCamera = engineStage->GetCamera();
-  engineLights[0] = engineRoot->CreateLight(0);
-  engineLights[1] = engineRoot->CreateLight(3);
-  CreateTextOverlay();
-  CreateOverlays();
+  if (engineRoot || !bench::SetUpHeadlessGame()) return;
   const int32_t wounds[kMaxCasualtyCases] = {3, 6, 12, 20, 31, 40, 45};
   for (int k = 0; k < kMaxCasualtyCases; ++k) casualtyCases[k] = CasualtyCase{wounds[k], k % 2, k == 1};
   casualtyCaseCount = kMaxCasualtyCases;

@@ -2,23 +2,13 @@
 //   TwoDLayers: the screen layers only at 640 x 480, the text layer redrawn every frame as the menus do;
 //   TexturedStage: the same layers over a stage of 30 textured, lit objects under the game's camera.
 // Each reports the median frame time in ms ("median_ms"); a frame is counted until the GPU finished it.
-#include <benchmark/benchmark.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <vector>
-
-#include "backend/sdl/sdl_backend.h"
-#include "core/engine_internals.h"
-#include "engine/engine.h"
+#include "frame_timing.h"
 
 namespace {
 
+namespace bench = kestrine::bench;
 using engine::EngineBitmap;
 using engine::EngineRef;
-
-constexpr int kFrames = 300;
 
 struct Screen {
   EngineRef<engine::EngineRoot> root;
@@ -31,14 +21,8 @@ struct Screen {
 // The game's three screen layers: the full-screen overlay (0), the red-keyed text overlay (1) and the
 // menu canvas hanging under it (255).
 bool MakeScreen(Screen& s, benchmark::State& state) {
-  s.root = engine::CreateEngineRoot("sdl");
-  engine::CoreOf(*s.root).SetTraceToStderr(false);
-  s.backend = engine::SdlBackendOf(*s.root);
-  if (!s.backend || !s.backend->HasGlContext()) {
-    state.SkipWithError("no OpenGL 3.3 context");
-    return false;
-  }
-  s.root->SetDisplayMode(640, 480, 16);
+  s.backend = bench::CreateSdlRoot(s.root, state);
+  if (!s.backend) return false;
   s.stage = s.root->CreateStage();
   auto camera = s.stage->GetCamera();
   s.backdrop = s.root->CreateBitmap(640, 480);
@@ -68,32 +52,13 @@ void RedrawText(Screen& s, int frame) {
   for (int line = 0; line < 12; ++line) s.text->FillRect(60 + (frame + line) % 40, 40 + line * 30, 400, 12);
 }
 
-template <class PerFrame>
-void RunFrames(Screen& s, benchmark::State& state, PerFrame perFrame) {
-  std::vector<double> ms;
-  ms.reserve(kFrames);
-  int frame = 0;
-  for (auto _ : state) {
-    const auto t0 = std::chrono::steady_clock::now();
-    perFrame(frame++);
-    s.root->Render();
-    s.backend->FinishFrame();
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - t0;
-    state.SetIterationTime(took.count());
-    ms.push_back(took.count() * 1000);
-  }
-  std::sort(ms.begin(), ms.end());
-  state.counters["median_ms"] = ms.empty() ? 0 : ms[ms.size() / 2];
-  state.counters["p90_ms"] = ms.empty() ? 0 : ms[ms.size() * 9 / 10];
-}
-
 void TwoDLayers(benchmark::State& state) {
   Screen s;
   if (!MakeScreen(s, state)) return;
   s.root->Render();  // first uploads outside the timing
-  RunFrames(s, state, [&](int frame) { RedrawText(s, frame); });
+  bench::RunFrames(state, *s.root, *s.backend, [&](int frame) { RedrawText(s, frame); });
 }
-BENCHMARK(TwoDLayers)->Iterations(kFrames)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(TwoDLayers)->Iterations(bench::kFrames)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void TexturedStage(benchmark::State& state) {
   Screen s;
@@ -134,23 +99,14 @@ void TexturedStage(benchmark::State& state) {
     objects.push_back(object);
   }
   s.root->Render();
-  RunFrames(s, state, [&](int frame) {
+  bench::RunFrames(state, *s.root, *s.backend, [&](int frame) {
     RedrawText(s, frame);
     for (size_t i = 0; i < objects.size(); ++i)
       objects[i]->SetRotation(0, 1, 0, static_cast<float>(frame * 2 + static_cast<int>(i) * 12));
   });
 }
-BENCHMARK(TexturedStage)->Iterations(kFrames)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(TexturedStage)->Iterations(bench::kFrames)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  // Offscreen unless the caller chose a video driver: no window needed to measure the renderer.
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+BENCHMARK_MAIN();

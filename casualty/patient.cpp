@@ -35,6 +35,7 @@ void Patient::ShowRemark(std::string_view text) { ShowMedicRemark(text); }
 void Patient::AddChartEntry(const char* text) {
   if (text == nullptr || *text == '\0') return;
   chartEntries.Append(text);
+  caseChart.AddEntry(text);
 }
 
 bool Patient::IsReturnableToAction() const {

@@ -42,6 +42,7 @@ Patient::Patient(const engine::EngineRef<engine::EngineRoot>& engineRootIn,
   // The stab wound in the neck spurts only once its knife is pulled out.
   spurting = row.spurt[4] != 0.0f && woundType != WOUND_STAB_NECK ? 1 : 0;
 
+  caseChart.Create(root);
   root->DebugPrint(std::string(row.title));
   LoadBodyModel(woundType, std::clamp(appearanceIn, 0, 3));
   MakePatientActor();

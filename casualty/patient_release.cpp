@@ -57,7 +57,7 @@ void Patient::ReleasePatient() {
   ReleaseBloodSplat(*this);
   Body().ReleaseInjuryProp();
   dogTag = DogTag{};
-  caseChart = CaseChart{};
+  caseChart.Release();
   for (int k = 0; k < kMagazineCount; ++k) {
     ammoPouch.magazines[k].Reset();
     ammoPouch.meshes[k].Reset();

@@ -6,6 +6,7 @@
 #include "casualty/patient.h"
 #include "casualty/patient_speech.h"
 #include "casualty/patient_view.h"
+#include "casualty/popup_menu.h"
 #include "casualty/treatment_switches.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -36,6 +37,7 @@ enum DeveloperAid : int32_t {
   AID_SKIN_CUT = 'S',
   AID_UNLIMITED = 'U',
   AID_FLIP_BODIES = 'V',
+  AID_WOUND_PICKERS = 'W',
 };
 
 // Every casualty's body turned over about its length, for a look at the back.
@@ -62,6 +64,9 @@ bool RunDeveloperAid(int32_t key) {
       break;
     case AID_FLIP_BODIES:
       FlipBodies();
+      break;
+    case AID_WOUND_PICKERS:
+      OpenWoundPickers();
       break;
     default:
       return false;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -14,6 +15,17 @@
 #include "engine/engine.h"
 
 namespace engine::testing {
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+  std::string bytes;
+  if (FILE* f = std::fopen(path.string().c_str(), "rb")) {
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    std::fclose(f);
+  }
+  return bytes;
+}
 
 class SdlFixture : public ::testing::Test {
  protected:
@@ -56,8 +68,6 @@ class SdlFixture : public ::testing::Test {
     return image;
   }
 
-  static std::string ReadAll(const std::filesystem::path& path);
-
   // A plane of the given front and back colours, facing the camera (which looks along +z from the
   // origin) at distance z.
   EngineRef<EngineNode> AddFacingPlane(float size, float z, Color front, Color back = {0, 0, 255}) {
@@ -78,17 +88,6 @@ class SdlFixture : public ::testing::Test {
   EngineRef<EngineCamera> camera_;
 };
 
-inline std::string SdlFixture::ReadAll(const std::filesystem::path& path) {
-  std::string bytes;
-  if (FILE* f = std::fopen(path.string().c_str(), "rb")) {
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    std::fclose(f);
-  }
-  return bytes;
-}
-
 // Compares a pixel with a colour, each channel within tolerance (lighting rounds differently on GPUs).
 inline ::testing::AssertionResult PixelNear(const EngineRef<EngineBitmap>& image, int x, int y, Color want,
                                             int tolerance = 0) {
@@ -100,6 +99,29 @@ inline ::testing::AssertionResult PixelNear(const EngineRef<EngineBitmap>& image
   return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is (" << int(got.r) << ", " << int(got.g)
                                        << ", " << int(got.b) << "), expected (" << int(want.r) << ", " << int(want.g)
                                        << ", " << int(want.b) << ")";
+}
+
+struct Rect {
+  int x, y, width, height;
+};
+
+// Pixels of the rectangle within tolerance of the colour on every channel.
+inline int CountNear(const EngineRef<EngineBitmap>& frame, Rect r, Color want, int tolerance) {
+  int n = 0;
+  for (int y = r.y; y < r.y + r.height; ++y)
+    for (int x = r.x; x < r.x + r.width; ++x) n += PixelNear(frame, x, y, want, tolerance) ? 1 : 0;
+  return n;
+}
+
+// Pixels of the rectangle that are not the black of an empty stage.
+inline int Lit(const EngineRef<EngineBitmap>& frame, Rect r) {
+  int lit = 0;
+  for (int y = r.y; y < r.y + r.height; ++y)
+    for (int x = r.x; x < r.x + r.width; ++x) {
+      const Color c = frame->PixelColor(x, y);
+      lit += c.r + c.g + c.b > 30 ? 1 : 0;
+    }
+  return lit;
 }
 
 }  // namespace engine::testing

@@ -50,13 +50,6 @@ class BackpackScreenRender : public SdlFixture {
     kestrine::engineRoot.Reset();
     SdlFixture::TearDown();
   }
-
-  static int CountNear(const EngineRef<EngineBitmap>& frame, int x, int y, int width, int height, Color want) {
-    int n = 0;
-    for (int py = y; py < y + height; ++py)
-      for (int px = x; px < x + width; ++px) n += PixelNear(frame, px, py, want, 2) ? 1 : 0;
-    return n;
-  }
 };
 
 TEST_F(BackpackScreenRender, StripListAndBarsAreOnTheScreen) {
@@ -74,13 +67,13 @@ TEST_F(BackpackScreenRender, StripListAndBarsAreOnTheScreen) {
   EXPECT_GT(stripMatches, samples * 9 / 10);
 
   // The list of the standard kit: pale text in the list's box.
-  EXPECT_GT(CountNear(frame, 370, 100, 200, 310, {235, 247, 195}), 300);
+  EXPECT_GT(CountNear(frame, {370, 100, 200, 310}, {235, 247, 195}, 2), 300);
   // The filled part of the weight and volume bars.
-  EXPECT_GT(CountNear(frame, 0, kestrine::PixelY(0.751), 640, 14, {120, 0, 0}), 50);
-  EXPECT_GT(CountNear(frame, 0, kestrine::PixelY(0.793), 640, 14, {120, 0, 0}), 200);
+  EXPECT_GT(CountNear(frame, {0, kestrine::PixelY(0.751), 640, 14}, {120, 0, 0}, 2), 50);
+  EXPECT_GT(CountNear(frame, {0, kestrine::PixelY(0.793), 640, 14}, {120, 0, 0}, 2), 200);
   // The backdrop behind it all: the screen is not one colour.
-  EXPECT_GT(CountNear(frame, 0, 0, 640, 60, frame->PixelColor(320, 4)), 0);
-  EXPECT_LT(CountNear(frame, 0, 0, 640, 480, {0, 0, 0}), 640 * 480 / 2);
+  EXPECT_GT(CountNear(frame, {0, 0, 640, 60}, frame->PixelColor(320, 4), 2), 0);
+  EXPECT_LT(CountNear(frame, {0, 0, 640, 480}, {0, 0, 0}, 2), 640 * 480 / 2);
 }
 
 }  // namespace

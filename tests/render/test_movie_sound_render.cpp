@@ -2,19 +2,14 @@
 // into nothing at the real rate): the movie's sound goes through the engine's one audio device and mixer, the
 // mixer plays it to its end, and the pictures advance with it. The movie window never stands black for long
 // before a movie's first picture.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
-#include "backend/sdl/sdl_backend.h"
 #include "platform/movie/wait_message.h"
 #include "platform/movie/window_canvas.h"
-#include "scenario/harness.h"
-#include "shell/globals.h"
+#include "render/sdl_game_fixture.h"
 #include "shell/movie/movie_player.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
@@ -31,9 +26,9 @@ struct Played {
   int64_t blackMs = -1;  // how long, in real time, the window was black before its card showed
 };
 
-TEST(MovieSoundRender, TheLogosPlayWithTheirSoundThroughTheEnginesMixer) {
-  setenv("SDL_VIDEODRIVER", "offscreen", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
+class MovieSoundRender : public SdlGameFixture {};
+
+TEST_F(MovieSoundRender, TheLogosPlayWithTheirSoundThroughTheEnginesMixer) {
   // The cards are 320 x 240, centred on the 1024 x 768 desktop; their bar runs along y 214 from x 21.
   constexpr int kBarEndX = (1024 - 320) / 2 + 290;
   constexpr int kBarY = (768 - 240) / 2 + 217;
@@ -64,9 +59,7 @@ TEST(MovieSoundRender, TheLogosPlayWithTheirSoundThroughTheEnginesMixer) {
     if (p.firstBar == 0) p.firstBar = bar;
     p.lastBar = bar;
   });
-  HarnessOptions options;
-  options.engine = "sdl";
-  Harness game(options);
+  Harness game(OnTheSdlEngine());
   ASSERT_TRUE(game.Started()) << game.StartError();
   engine::SdlBackend* sdl = engine::SdlBackendOf(game.Root());
   ASSERT_NE(sdl, nullptr);

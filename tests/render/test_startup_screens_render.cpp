@@ -1,22 +1,12 @@
 // The first screens of the program as the player sees them on the real renderer: the whole start-up path
 // runs on the SDL engine (offscreen driver), and screenshots of the disclaimer the logos lead to and of the
 // loading screen a mission load shows are read back and compared with what the game drew.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "backend/sdl/sdl_backend.h"
-#include "core/image_loader.h"
-#include "render/sdl_fixture.h"
-#include "scenario/harness.h"
+#include "render/sdl_game_fixture.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/loading_screen.h"
@@ -28,8 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using engine::Color;
-using engine::EngineBitmap;
-using engine::EngineRef;
 using engine::testing::PixelNear;
 
 const Color kPale{235, 247, 195};
@@ -40,54 +28,15 @@ constexpr int kDisclaimerTextX = 50, kDisclaimerTextY = 90, kDisclaimerTextWidth
 // Where the loading screen writes its tip: from 0.2 of the width, rows from 0.6 of the height, 0.05 apart.
 constexpr int kTipX = 128, kTipFirstRow = 288, kTipRowStep = 24;
 
-fs::path TempPng(const std::string& what) {
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  return fs::temp_directory_path() /
-         ("kestrine_" + std::string(info->name()) + "_" + what + "_" + std::to_string(getpid()) + ".png");
-}
-
-EngineRef<EngineBitmap> DecodeFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return engine::DecodeImage(bytes.str());
-}
-
-EngineRef<EngineBitmap> ReadPng(const fs::path& path) {
-  auto image = DecodeFile(path);
+FrameImage ReadPng(const fs::path& path) {
+  auto image = engine::DecodeImage(engine::testing::ReadAll(path));
   std::error_code ignored;
   fs::remove(path, ignored);
   return image;
 }
 
-int CountNear(const EngineRef<EngineBitmap>& frame, int x, int y, int width, int height, Color want) {
-  int n = 0;
-  for (int py = y; py < y + height; ++py)
-    for (int px = x; px < x + width; ++px) n += PixelNear(frame, px, py, want, kTolerance) ? 1 : 0;
-  return n;
-}
-
-// Of the pale pixels the game drew into `drawn` inside the rectangle, how many the screen shows in pale at
-// the same place.
-struct Reproduction {
-  int drawn = 0;
-  int shown = 0;
-};
-
-Reproduction PaleReproduced(const EngineRef<EngineBitmap>& drawn, const EngineRef<EngineBitmap>& frame, int x, int y,
-                            int width, int height) {
-  Reproduction r;
-  for (int py = y; py < y + height; ++py)
-    for (int px = x; px < x + width; ++px) {
-      if (!PixelNear(drawn, px, py, kPale)) continue;
-      ++r.drawn;
-      r.shown += PixelNear(frame, px, py, kPale, kTolerance) ? 1 : 0;
-    }
-  return r;
-}
-
 // Samples of the screen that show the backdrop's own pixel (the backdrop fills the 640 x 480 screen 1:1).
-int BackdropMatches(const EngineRef<EngineBitmap>& backdrop, const EngineRef<EngineBitmap>& frame, int& samples) {
+int BackdropMatches(const FrameImage& backdrop, const FrameImage& frame, int& samples) {
   int matches = 0;
   samples = 0;
   for (int y = 3; y < 480; y += 16)
@@ -99,7 +48,7 @@ int BackdropMatches(const EngineRef<EngineBitmap>& backdrop, const EngineRef<Eng
   return matches;
 }
 
-void ExpectDisclaimerOnScreen(const EngineRef<EngineBitmap>& frame, const EngineRef<EngineBitmap>& backdrop) {
+void ExpectDisclaimerOnScreen(const FrameImage& frame, const FrameImage& backdrop) {
   ASSERT_TRUE(frame);
   ASSERT_TRUE(backdrop);
   ASSERT_EQ(frame->GetWidth(), 640);
@@ -107,7 +56,8 @@ void ExpectDisclaimerOnScreen(const EngineRef<EngineBitmap>& frame, const Engine
 
   // The paragraphs in their pale colour, where the backdrop has them.
   const Reproduction text =
-      PaleReproduced(backdrop, frame, kDisclaimerTextX, kDisclaimerTextY, kDisclaimerTextWidth, kDisclaimerTextHeight);
+      Reproduced(backdrop, frame, {kDisclaimerTextX, kDisclaimerTextY, kDisclaimerTextWidth, kDisclaimerTextHeight},
+                 kPale, kTolerance);
   EXPECT_GT(text.drawn, 1000) << "the disclaimer backdrop has lost its text";
   EXPECT_GE(text.shown, text.drawn * 95 / 100) << text.shown << " of " << text.drawn << " text pixels on the screen";
 
@@ -115,7 +65,7 @@ void ExpectDisclaimerOnScreen(const EngineRef<EngineBitmap>& frame, const Engine
   int samples = 0;
   const int matches = BackdropMatches(backdrop, frame, samples);
   EXPECT_GE(matches, samples * 95 / 100);
-  EXPECT_LT(CountNear(frame, 0, 0, 640, 480, {0, 0, 0}), 640 * 480 / 4);
+  EXPECT_LT(CountNear(frame, {0, 0, 640, 480}, {0, 0, 0}, kTolerance), 640 * 480 / 4);
 }
 
 int TipLines(int tip) {
@@ -132,50 +82,15 @@ uint32_t SeedChoosing(int tip) {
   }
 }
 
-class StartupScreensRender : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    // No display and no sound card needed, whoever runs the tests (a variable already set is kept).
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-  }
-
-  static HarnessOptions OnTheSdlEngine() {
-    HarnessOptions options;
-    options.engine = "sdl";
-    return options;
-  }
-
-  // Starts the program and plays 16 ms frames through the logos to the disclaimer.
-  void StartToTheDisclaimer() {
-    game_ = std::make_unique<Harness>(OnTheSdlEngine());
-    ASSERT_TRUE(game_->Started()) << game_->StartError();
-    sdl_ = engine::SdlBackendOf(game_->Root());
-    ASSERT_NE(sdl_, nullptr);
-    ASSERT_TRUE(sdl_->HasGlContext()) << sdl_->GlFailure();
-    ASSERT_TRUE(game_->RunUntilState(STATE_DISCLAIMER));
-  }
-
-  EngineRef<EngineBitmap> Capture(const std::string& what) {
-    const fs::path path = TempPng(what);
-    EXPECT_TRUE(sdl_->CaptureFrame(path.string()));
-    auto frame = ReadPng(path);
-    EXPECT_TRUE(frame) << "the capture is not a readable PNG";
-    return frame;
-  }
-
-  std::unique_ptr<Harness> game_;
-  engine::SdlBackend* sdl_ = nullptr;
-};
+class StartupScreensRender : public SdlGameFixture {};
 
 TEST_F(StartupScreensRender, TheLogosLeadToTheDisclaimerWithItsBackdropAndText) {
-  StartToTheDisclaimer();
-  game_->Frame(16);
-  ExpectDisclaimerOnScreen(Capture("disclaimer"), disclaimerImage);
+  ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
+  ExpectDisclaimerOnScreen(CaptureNextFrame("disclaimer"), disclaimerImage);
 }
 
 TEST_F(StartupScreensRender, TheLoadingScreenShowsItsTipOverItsBackdrop) {
-  StartToTheDisclaimer();
+  ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
   int tip = 0;
   while (TipLines(tip) != 2 || LoadingTips[tip].lines[0][0] == L'\0') ++tip;
   srand(SeedChoosing(tip));
@@ -187,18 +102,18 @@ TEST_F(StartupScreensRender, TheLoadingScreenShowsItsTipOverItsBackdrop) {
   // Both lines of the tip, each in its own row, where the game wrote them on the text overlay.
   for (int line = 0; line < 2; ++line) {
     const int top = kTipFirstRow + kTipRowStep * line;
-    const Reproduction text = PaleReproduced(textOverlay, frame, kTipX, top, 640 - kTipX, kTipRowStep);
+    const Reproduction text = Reproduced(textOverlay, frame, {kTipX, top, 640 - kTipX, kTipRowStep}, kPale, kTolerance);
     EXPECT_GT(text.drawn, 20) << "line " << line;
     EXPECT_GE(text.shown, text.drawn * 95 / 100) << "line " << line;
   }
   // Nothing pale in the row a third line would take: the loading backdrop has no text of that colour there.
-  EXPECT_EQ(CountNear(frame, kTipX, kTipFirstRow + 2 * kTipRowStep, 640 - kTipX, kTipRowStep, kPale), 0);
+  EXPECT_EQ(CountNear(frame, {kTipX, kTipFirstRow + 2 * kTipRowStep, 640 - kTipX, kTipRowStep}, kPale, kTolerance), 0);
 
   // The backdrop around the tip, and not a black screen.
   int samples = 0;
   const int matches = BackdropMatches(loadingScreenImage, frame, samples);
   EXPECT_GE(matches, samples * 90 / 100);
-  EXPECT_LT(CountNear(frame, 0, 0, 640, 480, {0, 0, 0}), 640 * 480 / 4);
+  EXPECT_LT(CountNear(frame, {0, 0, 640, 480}, {0, 0, 0}, kTolerance), 640 * 480 / 4);
 }
 
 TEST_F(StartupScreensRender, AScriptedRunCapturesTheDisclaimerAndEndsWell) {
@@ -215,7 +130,8 @@ TEST_F(StartupScreensRender, AScriptedRunCapturesTheDisclaimerAndEndsWell) {
 
   ASSERT_TRUE(fs::exists(picture)) << game.DebugLog();
   // The program has released its images by now: the backdrop to compare with is the game data's own file.
-  const auto backdrop = DecodeFile(fs::path(KESTRINE_DATA_DIR) / "images" / "disclaimer.qjp");
+  const auto backdrop =
+      engine::DecodeImage(engine::testing::ReadAll(fs::path(KESTRINE_DATA_DIR) / "images" / "disclaimer.qjp"));
   ExpectDisclaimerOnScreen(ReadPng(picture), backdrop);
 }
 

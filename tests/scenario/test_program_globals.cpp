@@ -224,7 +224,7 @@ std::string LastComponent(const std::string& name) {
 // and the movie player's window object (its window is made afresh by each run that plays a movie).
 const char* const kMakeUp[] = {"Registrations()::registrations", "Table()::table", "SharedAssetReleases()::releases",
                                "RegisteredBattleFrame()::frame", "WindowObject()::window",
-                               "RegisteredCasualtyCases()::source"};
+                               "RegisteredBattleLink()::link", "RegisteredCasualtyCases()::source"};
 
 bool IsMakeUp(const std::string& name) {
   for (const char* suffix : kMakeUp) {

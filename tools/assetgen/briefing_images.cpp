@@ -7,19 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/frontend_generators.h"
-#include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/medal_patterns.h"
+#include "tools/assetgen/screen_pictures.h"
 
 namespace assetgen {
 
 namespace {
 
 using paint::Align;
+using paint::Arrowhead;
+using paint::Backdrop;
+using paint::ButtonSlot;
 using paint::Image;
 using paint::Rgb;
-using paint::TextStyle;
+using paint::SavePicture;
+using paint::Style;
 
 constexpr Rgb kKey{255, 0, 0};
 constexpr Rgb kPale{235, 247, 195};
@@ -27,39 +30,10 @@ constexpr Rgb kGold{226, 206, 140};
 constexpr Rgb kPanelLight{120, 134, 88};
 constexpr Rgb kPanelDark{8, 10, 6};
 
-void Save(DataTree& tree, const std::string& path, const Image& image) { tree.WritePng(CanonicalPath(path), *image); }
-
-TextStyle Style(int size, Rgb colour, bool bold = false, Align align = Align::Left) {
-  TextStyle style;
-  style.size = size;
-  style.colour = colour;
-  style.bold = bold;
-  style.align = align;
-  return style;
-}
-
-Image Backdrop(Rgb top, Rgb bottom, uint32_t seed) {
-  Image image = paint::NewImage(640, 480, bottom);
-  paint::Gradient(image, 0, 0, 640, 480, top, bottom);
-  paint::Speckle(image, 0, 0, 640, 480, 4, seed);
-  return image;
-}
-
 // A sunken panel for text laid over it at run time.
 void Panel(const Image& image, int x, int y, int width, int height) {
   paint::Gradient(image, x, y, width, height, {30, 36, 24}, {18, 22, 14});
   paint::Bevel(image, x, y, width, height, kPanelDark, kPanelLight);
-}
-
-// A raised place for a button's label.
-void Slot(const Image& image, int x, int y, int width, int height) {
-  paint::Gradient(image, x, y, width, height, {62, 76, 46}, {36, 44, 28});
-  paint::Bevel(image, x, y, width, height, {128, 146, 96}, {18, 22, 12});
-}
-
-void Triangle(const Image& image, int cx, int tipY, int height, bool up, Rgb colour) {
-  for (int row = 0; row < height; ++row)
-    paint::Fill(image, cx - row, up ? tipY + row : tipY - row, 2 * row + 1, 1, colour);
 }
 
 void SideTriangle(const Image& image, int tipX, int cy, int width, bool left, Rgb colour) {
@@ -69,9 +43,9 @@ void SideTriangle(const Image& image, int tipX, int cy, int width, bool left, Rg
 
 // A scroll strip with arrows, over a text box.
 void ScrollStrip(const Image& image, int x, int y, int width, int height, bool up) {
-  Slot(image, x, y, width, height);
+  ButtonSlot(image, x, y, width, height);
   const int tip = up ? y + 3 : y + height - 4;
-  for (int cx : {x + width / 4, x + width / 2, x + 3 * width / 4}) Triangle(image, cx, tip, height - 6, up, kPale);
+  for (int cx : {x + width / 4, x + width / 2, x + 3 * width / 4}) Arrowhead(image, cx, tip, height - 6, up, kPale);
 }
 
 void TitleBand(const Image& image, int y, int height) {
@@ -106,19 +80,22 @@ Image BriefingBackdrop() {
   Panel(image, 44, 308, 186, 160);
   // The button column: START MISSION, LOAD BACKPACK, SAVE, BACK or QUIT.
   Panel(image, 432, 334, 144, 120);
-  for (int y : {341, 369, 394, 420}) Slot(image, 443, y, 121, 22);
+  for (int y : {341, 369, 394, 420}) ButtonSlot(image, 443, y, 121, 22);
   return image;
 }
 
-Image BriefingMask() {
-  Image image = paint::NewImage(175, 229, {40, 46, 30});
-  paint::Bevel(image, 0, 0, 175, 229, kPanelLight, kPanelDark);
-  paint::Fill(image, 8, 8, 159, 176, kKey);
-  // The officer's name plate.
-  paint::Gradient(image, 16, 188, 143, 28, {70, 62, 36}, {40, 34, 20});
-  paint::Bevel(image, 16, 188, 143, 28, {170, 150, 90}, {20, 16, 8});
+// A mask that frames an officer's head: the red window the head shows through, his name plate below it.
+Image HeadMask(int width, int height, Rgb back, int windowHeight, int plateInset, int plateY, int plateHeight) {
+  Image image = paint::NewImage(width, height, back);
+  paint::Bevel(image, 0, 0, width, height, kPanelLight, kPanelDark);
+  paint::Fill(image, 8, 8, width - 16, windowHeight, kKey);
+  const int plateWidth = width - 2 * plateInset;
+  paint::Gradient(image, plateInset, plateY, plateWidth, plateHeight, {70, 62, 36}, {40, 34, 20});
+  paint::Bevel(image, plateInset, plateY, plateWidth, plateHeight, {170, 150, 90}, {20, 16, 8});
   return image;
 }
+
+Image BriefingMask() { return HeadMask(175, 229, {40, 46, 30}, 176, 16, 188, 28); }
 
 // ---- the debriefing (head window 389..607 x 82..310) ----
 Image DebriefingBackdrop() {
@@ -131,18 +108,11 @@ Image DebriefingBackdrop() {
   paint::Fill(image, 389, 82, 219, 229, kKey);
   // NEXT MISSION, REPLAY, SAVE, QUIT.
   Panel(image, 400, 322, 206, 112);
-  for (int y : {331, 358, 384, 407}) Slot(image, 404, y, 198, 22);
+  for (int y : {331, 358, 384, 407}) ButtonSlot(image, 404, y, 198, 22);
   return image;
 }
 
-Image DebriefingMask() {
-  Image image = paint::NewImage(218, 228, {40, 44, 40});
-  paint::Bevel(image, 0, 0, 218, 228, kPanelLight, kPanelDark);
-  paint::Fill(image, 8, 8, 202, 168, kKey);
-  paint::Gradient(image, 24, 182, 170, 30, {70, 62, 36}, {40, 34, 20});
-  paint::Bevel(image, 24, 182, 170, 30, {170, 150, 90}, {20, 16, 8});
-  return image;
-}
+Image DebriefingMask() { return HeadMask(218, 228, {40, 44, 40}, 168, 24, 182, 30); }
 
 // ---- weather: the picture on the left, room for the start time on the right ----
 void Sun(const Image& image, int cx, int cy) {
@@ -202,8 +172,8 @@ Image PlayerSelectBackdrop() {
   ScrollStrip(image, 60, 348, 146, 12, false);
   paint::Fill(image, 222, 36, 158, 308, kKey);
   // The arrows under the figure.
-  Slot(image, 262, 350, 52, 13);
-  Slot(image, 317, 350, 52, 13);
+  ButtonSlot(image, 262, 350, 52, 13);
+  ButtonSlot(image, 317, 350, 52, 13);
   SideTriangle(image, 280, 356, 6, true, kPale);
   SideTriangle(image, 350, 356, 6, false, kPale);
   // The right panel: the name, the medals to win, the stats card.
@@ -212,7 +182,7 @@ Image PlayerSelectBackdrop() {
   for (int k = 0; k < 2; ++k) Ribbon(image, k, 451 + 49 * k, 161, true);
   for (int k = 2; k < 8; ++k) Ribbon(image, k, 427 + 49 * ((k - 2) % 3), 174 + 13 * ((k - 2) / 3), true);
   paint::Label(image, 503, 222, "Rest the pointer on a ribbon", Style(7, {180, 186, 150}, false, Align::Centre));
-  for (int x : {90, 363}) Slot(image, x, 410, 180, 23);
+  for (int x : {90, 363}) ButtonSlot(image, x, 410, 180, 23);
   return image;
 }
 
@@ -235,14 +205,15 @@ Image StatsCard(int figure) {
 }  // namespace
 
 void WriteBriefingImages(DataTree& tree) {
-  Save(tree, "images\\briefingscreen.qjp", BriefingBackdrop());
-  Save(tree, "images\\briefmask.qpg", BriefingMask());
-  Save(tree, "images\\debriefing.qjp", DebriefingBackdrop());
-  Save(tree, "images\\debriefmask.qpg", DebriefingMask());
+  SavePicture(tree, "images\\briefingscreen.qjp", BriefingBackdrop());
+  SavePicture(tree, "images\\briefmask.qpg", BriefingMask());
+  SavePicture(tree, "images\\debriefing.qjp", DebriefingBackdrop());
+  SavePicture(tree, "images\\debriefmask.qpg", DebriefingMask());
   const char* const weather[] = {"sunny", "windy", "ptcloudy", "cloudy"};
-  for (int i = 0; i < 4; ++i) Save(tree, std::string("images\\") + weather[i] + ".qpg", Weather(i));
-  Save(tree, "images\\playerselect.qjp", PlayerSelectBackdrop());
-  for (int f = 0; f < 3; ++f) Save(tree, "chars\\playerSelect\\stats" + std::to_string(f) + ".qpg", StatsCard(f));
+  for (int i = 0; i < 4; ++i) SavePicture(tree, std::string("images\\") + weather[i] + ".qpg", Weather(i));
+  SavePicture(tree, "images\\playerselect.qjp", PlayerSelectBackdrop());
+  for (int f = 0; f < 3; ++f)
+    SavePicture(tree, "chars\\playerSelect\\stats" + std::to_string(f) + ".qpg", StatsCard(f));
 }
 
 }  // namespace assetgen

@@ -5,6 +5,7 @@
 #include "tools/assetgen/mission_generators.h"
 #include "tools/assetgen/movie_generators.h"
 #include "tools/assetgen/patient_generators.h"
+#include "tools/assetgen/patient_hud_generators.h"
 #include "tools/assetgen/patient_scene_generators.h"
 #include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/patient_textures.h"
@@ -31,6 +32,7 @@ const std::vector<Generator>& Generators() {
       {"explosion frames", WriteExplosionFrames},
       {"tool images", WriteToolImages},
       {"backpack screen", WriteBackpackScreenAssets},
+      {"patient view HUD", WritePatientHudImages},
       {"movies", WriteMovies},
       {"patient speech", WritePatientSpeech},
       {"briefing speech", WriteBriefingSpeech},

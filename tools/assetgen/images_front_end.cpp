@@ -5,19 +5,22 @@
 // screen, and its medals and badges cut out on pure red.
 #include <string>
 
-#include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/frontend_generators.h"
-#include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/medal_patterns.h"
+#include "tools/assetgen/screen_pictures.h"
 
 namespace assetgen {
 
 namespace {
 
 using paint::Align;
+using paint::Arrowhead;
+using paint::ButtonSlot;
 using paint::Image;
+using paint::MedicEmblem;
 using paint::Rgb;
-using paint::TextStyle;
+using paint::SavePicture;
+using paint::Style;
 
 constexpr Rgb kKey{255, 0, 0};
 constexpr Rgb kPale{235, 247, 195};
@@ -27,36 +30,11 @@ constexpr Rgb kPanelDark{12, 14, 8};
 constexpr Rgb kTrack{16, 20, 12};
 constexpr Rgb kGold{212, 175, 55};
 
-void Save(DataTree& tree, const std::string& path, const Image& image) { tree.WritePng(CanonicalPath(path), *image); }
-
-TextStyle Style(int size, Rgb colour, bool bold = false, Align align = Align::Left) {
-  TextStyle style;
-  style.size = size;
-  style.colour = colour;
-  style.bold = bold;
-  style.align = align;
-  return style;
-}
-
-// A sunken place for a button's label (as on the menu panel).
-void Slot(const Image& image, int x, int y, int width, int height) {
-  paint::Gradient(image, x, y, width, height, {62, 76, 46}, {36, 44, 28});
-  paint::Bevel(image, x, y, width, height, {128, 146, 96}, {18, 22, 12});
-}
-
-// A triangle pointing up (or down) with its tip at (cx, tipY).
-void Arrow(const Image& image, int cx, int tipY, int height, bool up, Rgb colour) {
-  for (int row = 0; row < height; ++row) {
-    const int y = up ? tipY + row : tipY - row;
-    paint::Fill(image, cx - row, y, 2 * row + 1, 1, colour);
-  }
-}
-
 void ScrollStrip(const Image& image, int y, int height, bool up) {
   paint::Gradient(image, 2, y, 518, height, {70, 84, 52}, {44, 54, 32});
   paint::Bevel(image, 2, y, 518, height, {128, 146, 96}, {18, 22, 12});
   const int tip = up ? y + 4 : y + height - 5;
-  for (int cx : {60, 261, 462}) Arrow(image, cx, tip, 9, up, kPale);
+  for (int cx : {60, 261, 462}) Arrowhead(image, cx, tip, 9, up, kPale);
 }
 
 Image PlayerControls() {
@@ -86,7 +64,7 @@ void VolumeRow(const Image& image, int y) {
 Image SoundBars() {
   Image image = paint::NewImage(185, 125, kOliveDark);
   paint::Bevel(image, 0, 0, 185, 125, kPanelLight, kPanelDark);
-  Slot(image, 2, 3, 180, 23);
+  ButtonSlot(image, 2, 3, 180, 23);
   VolumeRow(image, 53);
   VolumeRow(image, 103);
   return image;
@@ -98,7 +76,7 @@ Image SlotPanel() {
   paint::Bevel(image, 0, 0, 228, 246, kPanelLight, kPanelDark);
   for (int slot = 0; slot < 10; ++slot) {
     const int y = 2 + 25 * slot;
-    Slot(image, 3, y, 222, slot == 9 ? 246 - 2 - y : 22);
+    ButtonSlot(image, 3, y, 222, slot == 9 ? 246 - 2 - y : 22);
   }
   return image;
 }
@@ -106,23 +84,12 @@ Image SlotPanel() {
 Image SlotStrip() {
   Image image = paint::NewImage(229, 23, kOliveDark);
   paint::Bevel(image, 0, 0, 229, 23, kPanelLight, kPanelDark);
-  Slot(image, 2, 1, 225, 21);
+  ButtonSlot(image, 2, 1, 225, 21);
   return image;
 }
 
-// The red cross of the medic's armband, on a white disc.
-void MedicEmblem(const Image& image, int cx, int cy, int radius) {
-  paint::Disc(image, cx, cy, radius + 3, {30, 30, 30});
-  paint::Disc(image, cx, cy, radius, {240, 240, 232});
-  const int arm = radius * 2 / 3, half = radius / 5;
-  paint::Fill(image, cx - arm, cy - half, 2 * arm + 1, 2 * half + 1, {196, 28, 32});
-  paint::Fill(image, cx - half, cy - arm, 2 * half + 1, 2 * arm + 1, {196, 28, 32});
-}
-
 Image Finish() {
-  Image image = paint::NewImage(640, 480, {40, 46, 30});
-  paint::Gradient(image, 0, 0, 640, 480, {24, 30, 20}, {70, 66, 42});
-  paint::Speckle(image, 0, 0, 640, 480, 4, 7u);
+  Image image = paint::Backdrop({24, 30, 20}, {70, 66, 42}, 7u);
   paint::Label(image, 320, 12, "SERVICE RECORD", Style(22, {236, 222, 160}, true, Align::Centre));
   paint::Line(image, 60, 46, 580, 46, {150, 140, 90});
   // The case the ribbons hang in, under the badges' row.
@@ -130,8 +97,8 @@ Image Finish() {
   paint::Bevel(image, 10, 178, 620, 140, {12, 14, 8}, {110, 120, 80});
   paint::Label(image, 350, 356, "CAMPAIGN SCORE", Style(14, kPale, true, Align::Right));
   MedicEmblem(image, 90, 410, 36);
-  Slot(image, 425, 413, 174, 26);
-  Slot(image, 425, 438, 174, 26);
+  ButtonSlot(image, 425, 413, 174, 26);
+  ButtonSlot(image, 425, 438, 174, 26);
   return image;
 }
 
@@ -199,15 +166,16 @@ Image ForcesTab() {
 }  // namespace
 
 void WriteFrontEndMenuImages(DataTree& tree) {
-  Save(tree, "images\\playerControl.qpg", PlayerControls());
-  Save(tree, "images\\soundbars.qjp", SoundBars());
-  Save(tree, "images\\load.qjp", SlotPanel());
-  Save(tree, "images\\load2.qjp", SlotStrip());
-  Save(tree, "images\\finish-screen.qjp", Finish());
-  for (int i = 0; i < 8; ++i) Save(tree, "images\\finalMedals\\ribbon" + std::to_string(i) + ".qpg", FinalRibbon(i));
-  Save(tree, "images\\finalMedals\\badge0.qpg", CombatBadge());
-  Save(tree, "images\\finalMedals\\badge1.qpg", ExpertBadge());
-  Save(tree, "images\\finalMedals\\badge2.qpg", ForcesTab());
+  SavePicture(tree, "images\\playerControl.qpg", PlayerControls());
+  SavePicture(tree, "images\\soundbars.qjp", SoundBars());
+  SavePicture(tree, "images\\load.qjp", SlotPanel());
+  SavePicture(tree, "images\\load2.qjp", SlotStrip());
+  SavePicture(tree, "images\\finish-screen.qjp", Finish());
+  for (int i = 0; i < 8; ++i)
+    SavePicture(tree, "images\\finalMedals\\ribbon" + std::to_string(i) + ".qpg", FinalRibbon(i));
+  SavePicture(tree, "images\\finalMedals\\badge0.qpg", CombatBadge());
+  SavePicture(tree, "images\\finalMedals\\badge1.qpg", ExpertBadge());
+  SavePicture(tree, "images\\finalMedals\\badge2.qpg", ForcesTab());
 }
 
 }  // namespace assetgen

@@ -5,57 +5,32 @@
 #include <string>
 #include <vector>
 
-#include "tools/assetgen/canonical_path.h"
-#include "tools/assetgen/generators.h"
-#include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/medal_patterns.h"
+#include "tools/assetgen/screen_pictures.h"
 
 namespace assetgen {
 
 namespace {
 
 using paint::Align;
+using paint::Backdrop;
+using paint::ButtonSlot;
 using paint::Image;
+using paint::MedicEmblem;
 using paint::Rgb;
+using paint::SavePicture;
+using paint::Style;
 using paint::TextStyle;
 
 constexpr Rgb kPale{235, 247, 195};
 constexpr Rgb kOliveDark{34, 42, 26};
 constexpr Rgb kOlive{70, 84, 52};
-constexpr Rgb kSlotLight{128, 146, 96};
-constexpr Rgb kSlotDark{18, 22, 12};
-
-void Save(DataTree& tree, const std::string& path, const Image& image) { tree.WritePng(CanonicalPath(path), *image); }
-
-TextStyle Style(int size, Rgb colour, bool bold = false, Align align = Align::Left) {
-  TextStyle style;
-  style.size = size;
-  style.colour = colour;
-  style.bold = bold;
-  style.align = align;
-  return style;
-}
-
-// An empty button place: a sunken bar the menu's label is written into.
-void Slot(const Image& image, int x, int y, int width, int height) {
-  paint::Gradient(image, x, y, width, height, {62, 76, 46}, {36, 44, 28});
-  paint::Bevel(image, x, y, width, height, kSlotLight, kSlotDark);
-}
 
 void Lines(const Image& image, int x, int y, int spacing, const std::vector<std::string>& lines, TextStyle style) {
   for (const std::string& line : lines) {
     paint::Label(image, x, y, line, style);
     y += spacing;
   }
-}
-
-// The red cross of the medic's armband, on a white disc.
-void MedicEmblem(const Image& image, int cx, int cy, int radius) {
-  paint::Disc(image, cx, cy, radius + 3, {30, 30, 30});
-  paint::Disc(image, cx, cy, radius, {240, 240, 232});
-  const int arm = radius * 2 / 3, half = radius / 5;
-  paint::Fill(image, cx - arm, cy - half, 2 * arm + 1, 2 * half + 1, {196, 28, 32});
-  paint::Fill(image, cx - half, cy - arm, 2 * half + 1, 2 * arm + 1, {196, 28, 32});
 }
 
 // A line of rolling hills, seeded so each backdrop has its own skyline.
@@ -66,13 +41,6 @@ void Hills(const Image& image, int baseY, Rgb colour, int seed) {
     const int top = baseY - static_cast<int>(h);
     paint::Fill(image, x, top, 1, image->GetHeight() - top, colour);
   }
-}
-
-Image Backdrop(Rgb top, Rgb bottom, int seed) {
-  Image image = paint::NewImage(640, 480, bottom);
-  paint::Gradient(image, 0, 0, 640, 480, top, bottom);
-  paint::Speckle(image, 0, 0, 640, 480, 4, static_cast<uint32_t>(seed));
-  return image;
 }
 
 Image Disclaimer() {
@@ -89,8 +57,8 @@ Image Disclaimer() {
          "To play on, accept this disclaimer. To leave the game, reject it."},
         Style(12, kPale));
   MedicEmblem(image, 110, 420, 30);
-  Slot(image, 400, 406, 174, 26);
-  Slot(image, 400, 433, 174, 26);
+  ButtonSlot(image, 400, 406, 174, 26);
+  ButtonSlot(image, 400, 433, 174, 26);
   return image;
 }
 
@@ -109,13 +77,13 @@ Image MenuBars() {
   Image image = paint::NewImage(184, 180, kOliveDark);
   paint::Bevel(image, 0, 0, 184, 180, {96, 110, 70}, {12, 14, 8});
   const int rows[7] = {3, 28, 53, 78, 103, 129, 153};
-  for (int y : rows) Slot(image, 2, y, 180, 23);
+  for (int y : rows) ButtonSlot(image, 2, y, 180, 23);
   return image;
 }
 
 Image MainButton() {
   Image image = paint::NewImage(180, 23, kOlive);
-  Slot(image, 0, 0, 180, 23);
+  ButtonSlot(image, 0, 0, 180, 23);
   return image;
 }
 
@@ -155,7 +123,7 @@ Image PausePanel(const std::string& title, const std::vector<int>& slotRows, con
   paint::Bevel(image, 0, 0, 229, 214, {120, 134, 88}, {8, 10, 6});
   paint::Label(image, 114, 6, title, Style(14, {236, 222, 160}, true, Align::Centre));
   Lines(image, 114, 40, 18, note, Style(10, kPale, false, Align::Centre));
-  for (int y : slotRows) Slot(image, 28, y, 174, 22);
+  for (int y : slotRows) ButtonSlot(image, 28, y, 174, 22);
   return image;
 }
 
@@ -171,8 +139,8 @@ Image KilledInAction() {
   paint::Frame(image, 290, 250, 44, 70, {90, 90, 84});
   paint::Fill(image, 312, 262, 44, 70, {196, 198, 190});
   paint::Frame(image, 312, 262, 44, 70, {90, 90, 84});
-  Slot(image, 401, 408, 174, 26);
-  Slot(image, 401, 433, 174, 26);
+  ButtonSlot(image, 401, 408, 174, 26);
+  ButtonSlot(image, 401, 433, 174, 26);
   return image;
 }
 
@@ -193,18 +161,18 @@ Image LoadingScreen() {
 }  // namespace
 
 void WriteShellMenuImages(DataTree& tree) {
-  Save(tree, "images\\disclaimer.qjp", Disclaimer());
-  Save(tree, "images\\opening.qjp", Opening());
-  Save(tree, "images\\bars1.qjp", MenuBars());
-  Save(tree, "images\\MainButtonM.qpg", MainButton());
-  for (int i = 0; i < 8; ++i) Save(tree, "images\\medals\\medal" + std::to_string(i) + ".qjp", Ribbon(i));
-  for (int j = 0; j < 3; ++j) Save(tree, "images\\medals\\badge" + std::to_string(j) + ".qjp", Badge(j));
-  Save(tree, "images\\pauseMenu.qjp", PausePanel("PAUSED", {31, 57, 84, 110, 134, 159}, {}));
-  Save(
+  SavePicture(tree, "images\\disclaimer.qjp", Disclaimer());
+  SavePicture(tree, "images\\opening.qjp", Opening());
+  SavePicture(tree, "images\\bars1.qjp", MenuBars());
+  SavePicture(tree, "images\\MainButtonM.qpg", MainButton());
+  for (int i = 0; i < 8; ++i) SavePicture(tree, "images\\medals\\medal" + std::to_string(i) + ".qjp", Ribbon(i));
+  for (int j = 0; j < 3; ++j) SavePicture(tree, "images\\medals\\badge" + std::to_string(j) + ".qjp", Badge(j));
+  SavePicture(tree, "images\\pauseMenu.qjp", PausePanel("PAUSED", {31, 57, 84, 110, 134, 159}, {}));
+  SavePicture(
       tree, "images\\quitScreen.qjp",
       PausePanel("QUIT?", {134, 159}, {"Leave the game and", "return to the main menu?", "Unsaved progress is lost."}));
-  Save(tree, "images\\kia.qjp", KilledInAction());
-  Save(tree, "images\\loadingscreen.qjp", LoadingScreen());
+  SavePicture(tree, "images\\kia.qjp", KilledInAction());
+  SavePicture(tree, "images\\loadingscreen.qjp", LoadingScreen());
 }
 
 }  // namespace assetgen

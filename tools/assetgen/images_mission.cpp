@@ -6,9 +6,8 @@
 #include <cmath>
 #include <string>
 
-#include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/generators.h"
-#include "tools/assetgen/image_paint.h"
+#include "tools/assetgen/screen_pictures.h"
 
 namespace assetgen {
 
@@ -17,19 +16,9 @@ namespace {
 using paint::Align;
 using paint::Image;
 using paint::Rgb;
+using paint::SavePicture;
 
 constexpr Rgb kRedKey{255, 0, 0};
-
-void Save(DataTree& tree, const std::string& path, const Image& image) { tree.WritePng(CanonicalPath(path), *image); }
-
-paint::TextStyle Letter(int size, Rgb colour) {
-  paint::TextStyle style;
-  style.size = size;
-  style.colour = colour;
-  style.bold = true;
-  style.align = Align::Centre;
-  return style;
-}
 
 Image GridBitmap() {
   Image image = paint::NewImage(128, 128, kRedKey);
@@ -45,7 +34,7 @@ Image Marker(Rgb colour, const std::string& letter) {
   Image image = paint::NewImage(32, 32, kRedKey);
   paint::Disc(image, 16, 16, 14, {20, 20, 20});
   paint::Disc(image, 16, 16, 12, colour);
-  paint::Label(image, 16, 8, letter, Letter(11, {20, 20, 20}));
+  paint::Label(image, 16, 8, letter, paint::Style(11, {20, 20, 20}, true, Align::Centre));
   return image;
 }
 
@@ -197,29 +186,29 @@ Image RoofBreak() {
 }  // namespace
 
 void WriteShellMissionImages(DataTree& tree) {
-  Save(tree, "images\\GridBitmap.qpg", GridBitmap());
-  Save(tree, "images\\start\\start.qpg", Marker({240, 240, 230}, "S"));
-  Save(tree, "images\\start\\spawn.qpg", Marker({230, 140, 40}, "E"));
-  Save(tree, "images\\start\\startv.qpg", Marker({90, 160, 230}, "V"));
-  Save(tree, "images\\start\\Extraction.qpg", Marker({60, 200, 80}, "H"));
-  Save(tree, "images\\start\\Patrol.qpg", Marker({230, 220, 60}, "P"));
+  SavePicture(tree, "images\\GridBitmap.qpg", GridBitmap());
+  SavePicture(tree, "images\\start\\start.qpg", Marker({240, 240, 230}, "S"));
+  SavePicture(tree, "images\\start\\spawn.qpg", Marker({230, 140, 40}, "E"));
+  SavePicture(tree, "images\\start\\startv.qpg", Marker({90, 160, 230}, "V"));
+  SavePicture(tree, "images\\start\\Extraction.qpg", Marker({60, 200, 80}, "H"));
+  SavePicture(tree, "images\\start\\Patrol.qpg", Marker({230, 220, 60}, "P"));
 
-  Save(tree, "terrain\\trees\\datepalmt.qjp", PalmTop());
-  Save(tree, "terrain\\trees\\datepalm45.qjp", PalmSide());
-  Save(tree, "terrain\\trees\\trunk1.qjp", Trunk({120, 94, 60}, {84, 64, 40}, 6));
-  Save(tree, "terrain\\trees\\pinetop.qpg", PineTop());
-  Save(tree, "terrain\\trees\\trunk21.qjp", Trunk({110, 62, 40}, {70, 40, 26}, 17));
-  Save(tree, "terrain\\trees\\eucalyptus45.qjp", LeafCrown({70, 110, 96}, 6));
-  Save(tree, "terrain\\trees\\trunk31.qjp", Trunk({190, 180, 160}, {150, 130, 110}, 23));
-  Save(tree, "terrain\\trees\\oliv45.qjp", LeafCrown({104, 116, 80}, 9));
+  SavePicture(tree, "terrain\\trees\\datepalmt.qjp", PalmTop());
+  SavePicture(tree, "terrain\\trees\\datepalm45.qjp", PalmSide());
+  SavePicture(tree, "terrain\\trees\\trunk1.qjp", Trunk({120, 94, 60}, {84, 64, 40}, 6));
+  SavePicture(tree, "terrain\\trees\\pinetop.qpg", PineTop());
+  SavePicture(tree, "terrain\\trees\\trunk21.qjp", Trunk({110, 62, 40}, {70, 40, 26}, 17));
+  SavePicture(tree, "terrain\\trees\\eucalyptus45.qjp", LeafCrown({70, 110, 96}, 6));
+  SavePicture(tree, "terrain\\trees\\trunk31.qjp", Trunk({190, 180, 160}, {150, 130, 110}, 23));
+  SavePicture(tree, "terrain\\trees\\oliv45.qjp", LeafCrown({104, 116, 80}, 9));
   // Level texture 12, "images\\tools\\grenade.qpg", is the grenade's cursor picture: the tool pictures write it.
-  Save(tree, "terrain\\tent\\camonet1.qpg", CamoNet());
+  SavePicture(tree, "terrain\\tent\\camonet1.qpg", CamoNet());
 
-  Save(tree, "images\\wrckheli.qpg", WreckedHelicopter());
-  Save(tree, "images\\sldricon.qpg", SoldierIcon());
-  Save(tree, "images\\grid1msk.qpg", GridMask());
-  Save(tree, "images\\crosshair.qpg", Crosshair());
-  Save(tree, "structures\\transparents\\b1roofbreak.qpg", RoofBreak());
+  SavePicture(tree, "images\\wrckheli.qpg", WreckedHelicopter());
+  SavePicture(tree, "images\\sldricon.qpg", SoldierIcon());
+  SavePicture(tree, "images\\grid1msk.qpg", GridMask());
+  SavePicture(tree, "images\\crosshair.qpg", Crosshair());
+  SavePicture(tree, "structures\\transparents\\b1roofbreak.qpg", RoofBreak());
 }
 
 }  // namespace assetgen

@@ -7,12 +7,14 @@
 #include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/model_builder.h"
 #include "tools/assetgen/patient_scene_generators.h"
+#include "tools/assetgen/screen_pictures.h"
 
 namespace assetgen {
 
 using engine::Vec3;
 using paint::Image;
 using paint::Rgb;
+using paint::SavePicture;
 
 // The sheets hold two to three frames a row, so frames are cut from more than one row.
 const ToolSheet kToolSheets[7] = {
@@ -25,10 +27,6 @@ namespace {
 
 constexpr Rgb kRedKey{255, 0, 0};
 constexpr float kPi = 3.14159265f;
-
-void SaveImage(DataTree& tree, const std::string& path, const Image& image) {
-  tree.WritePng(CanonicalPath(path), *image);
-}
 
 void SaveModel(DataTree& tree, const std::string& path, const ModelBuilder& model) {
   tree.WriteBytes(CanonicalPath(path), model.WriteRigid());
@@ -326,21 +324,21 @@ Image BodyPicture(Rgb colour, const std::string& label) {
 
 void WritePatientScene(DataTree& tree) {
   for (int kind = 0; kind < 24; ++kind) SaveModel(tree, kSurroundings[kind].path, Surroundings(kind));
-  for (int i = 0; i < 9; ++i) SaveImage(tree, kBillboards[i].path, BillboardPicture(kBillboards[i], 0xb111u + i));
+  for (int i = 0; i < 9; ++i) SavePicture(tree, kBillboards[i].path, BillboardPicture(kBillboards[i], 0xb111u + i));
   for (int i = 0; i < 13; ++i)
-    SaveImage(tree, std::string("patient\\treatment\\") + kTreatmentPictures[i].name + ".qpg",
-              TreatmentPicture(kTreatmentPictures[i], i));
+    SavePicture(tree, std::string("patient\\treatment\\") + kTreatmentPictures[i].name + ".qpg",
+                TreatmentPicture(kTreatmentPictures[i], i));
   for (const TreatmentModelDef& def : kTreatmentModels) SaveModel(tree, def.path, TreatmentModel(def));
   SaveModel(tree, "patient\\treatment3D\\ambu_bag.qsad", AmbuBag());
   for (int i = 0; i < 7; ++i)
-    SaveImage(tree, std::string("patient\\treatment\\") + kToolSheets[i].name + ".qpg",
-              ToolSheetPicture(kToolSheets[i], i));
-  SaveImage(tree, "patient\\shadow0.qpg", Shadow(128, 128));
-  SaveImage(tree, "patient\\shadow.qpg", Shadow(128, 256));
-  SaveImage(tree, "patient\\b-arm-cvt.qpg", BodyPicture({120, 110, 70}, "arm"));
-  SaveImage(tree, "patient\\mis-legs.qpg", BodyPicture({110, 104, 66}, "legs"));
-  SaveImage(tree, "patient\\sit-up.qpg", BodyPicture({116, 108, 68}, "sit"));
-  SaveImage(tree, "patient\\rolling.qpg", BodyPicture({112, 106, 64}, "roll"));
+    SavePicture(tree, std::string("patient\\treatment\\") + kToolSheets[i].name + ".qpg",
+                ToolSheetPicture(kToolSheets[i], i));
+  SavePicture(tree, "patient\\shadow0.qpg", Shadow(128, 128));
+  SavePicture(tree, "patient\\shadow.qpg", Shadow(128, 256));
+  SavePicture(tree, "patient\\b-arm-cvt.qpg", BodyPicture({120, 110, 70}, "arm"));
+  SavePicture(tree, "patient\\mis-legs.qpg", BodyPicture({110, 104, 66}, "legs"));
+  SavePicture(tree, "patient\\sit-up.qpg", BodyPicture({116, 108, 68}, "sit"));
+  SavePicture(tree, "patient\\rolling.qpg", BodyPicture({112, 106, 64}, "roll"));
 }
 
 }  // namespace assetgen

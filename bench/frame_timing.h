@@ -1,0 +1,63 @@
+// What the renderer benchmarks share: the SDL engine at 640 x 480 on the offscreen driver (llvmpipe when
+// there is no GPU), and frames timed until the GPU finished them, reported as the median and the 90th
+// percentile in ms.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <vector>
+
+#include "backend/sdl/sdl_backend.h"
+#include "core/engine_internals.h"
+#include "engine/engine.h"
+
+namespace kestrine::bench {
+
+constexpr int kFrames = 300;
+
+// Makes root the SDL engine at 640 x 480; nullptr, and the benchmark skipped, without an OpenGL 3.3 context.
+inline engine::SdlBackend* CreateSdlRoot(engine::EngineRef<engine::EngineRoot>& root, benchmark::State& state) {
+  // Offscreen unless the caller chose a video driver: no window needed to measure the renderer.
+  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  root = engine::CreateEngineRoot("sdl");
+  engine::CoreOf(*root).SetTraceToStderr(false);
+  engine::SdlBackend* backend = engine::SdlBackendOf(*root);
+  if (!backend || !backend->HasGlContext()) {
+    state.SkipWithError("no OpenGL 3.3 context");
+    return nullptr;
+  }
+  root->SetDisplayMode(640, 480, 16);
+  return backend;
+}
+
+// The ms a value takes at a share of the sorted samples (0.5 the median); 0 without samples.
+inline double Percentile(std::vector<double>& ms, int tenths) {
+  std::sort(ms.begin(), ms.end());
+  return ms.empty() ? 0 : ms[ms.size() * tenths / 10];
+}
+
+// One iteration a frame: perFrame(frame number), the render, and the wait for the GPU, timed by hand;
+// "median_ms" and "p90_ms" counted.
+template <class PerFrame>
+void RunFrames(benchmark::State& state, engine::EngineRoot& root, engine::SdlBackend& backend, PerFrame perFrame) {
+  std::vector<double> ms;
+  ms.reserve(kFrames);
+  int frame = 0;
+  for (auto _ : state) {
+    const auto t0 = std::chrono::steady_clock::now();
+    perFrame(frame++);
+    root.Render();
+    backend.FinishFrame();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - t0;
+    state.SetIterationTime(took.count());
+    ms.push_back(took.count() * 1000);
+  }
+  state.counters["median_ms"] = Percentile(ms, 5);
+  state.counters["p90_ms"] = Percentile(ms, 9);
+}
+
+}  // namespace kestrine::bench

@@ -1,0 +1,89 @@
+// The game as start-up leaves it, in the build's data folder, for benchmarks of game code: on the headless
+// engine, or on the SDL engine with its lights on the stage; and the fullest battle there is to run.
+#pragma once
+
+#include <unistd.h>
+
+#include <memory>
+
+#include "battlefield/casualty_cases.h"
+#include "battlefield/developer_switches.h"
+#include "battlefield/extraction.h"
+#include "battlefield/mission_load.h"
+#include "battlefield/mission_state.h"
+#include "battlefield/overhead_entry.h"
+#include "battlefield/unit_array.h"
+#include "battlefield/view_preset.h"
+#include "frame_timing.h"
+#include "shell/globals.h"
+#include "shell/overlays.h"
+#include "shell/random.h"
+#include "shell/screen_text.h"
+
+namespace kestrine::bench {
+
+// The engine, its two lights and the overlays on the headless engine, made once; false without the data.
+inline bool SetUpHeadlessGame() {
+  if (engineRoot) return true;
+  if (chdir(KESTRINE_DATA_DIR) != 0) return false;
+  engineRoot = engine::CreateEngineRoot("headless");
+  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
+  engineStage = engineRoot->CreateStage();
+  engineCamera = engineStage->GetCamera();
+  engineLights[0] = engineRoot->CreateLight(0);
+  engineLights[1] = engineRoot->CreateLight(3);
+  CreateTextOverlay();
+  CreateOverlays();
+  return true;
+}
+
+// The same on the SDL engine at 640 x 480, the lights on the stage; nullptr, and the benchmark skipped,
+// without the data or an OpenGL 3.3 context.
+inline engine::SdlBackend* SetUpSdlGame(benchmark::State& state) {
+  if (chdir(KESTRINE_DATA_DIR) != 0) {
+    state.SkipWithError("no game data");
+    return nullptr;
+  }
+  engine::SdlBackend* backend = CreateSdlRoot(engineRoot, state);
+  if (!backend) return nullptr;
+  screenWidth = 640;
+  screenHeight = 480;
+  engineStage = engineRoot->CreateStage();
+  engineCamera = engineStage->GetCamera();
+  engineCamera->SetViewport(0, 0, 640, 480);
+  engineLights[0] = engineRoot->CreateLight(0);
+  engineLights[1] = engineRoot->CreateLight(3);
+  engineStage->AddObject(engineLights[0]);
+  engineStage->AddObject(engineLights[1]);
+  CreateTextOverlay();
+  CreateOverlays();
+  return backend;
+}
+
+// Mission 8 at expert, every casualty awake, the unit array filled up with soldiers of both sides and the
+// helicopter called; the overhead view's state, the clock far from its end and the medic beyond harm.
+inline void FillMissionEight() {
+  kestrine::srand(8);
+  missionNumber = 8;
+  difficulty = 2;
+  SetUpMissionCasualties();
+  LoadMission();
+  ApplyViewPreset();
+  BuildNavGrid();
+  for (int32_t i = firstPatientUnit; i < unitCount; ++i) units[i]->state = 1;
+  for (int32_t n = 0; HasFreeUnitSlot(false); ++n) {
+    const int32_t side = n % 2 == 0 ? kSideAlly : kSideEnemy;
+    const int32_t slot = unitCount;
+    units[slot] = std::make_unique<Unit>(engineRoot, engineStage, side);
+    units[slot]->Place(Vector3(-60.0f + 8.0f * n, 410.0f, side == kSideAlly ? -30.0f : 30.0f), side, 0, slot);
+    ++unitCount;
+  }
+  ChooseExtractionPoint();
+  CreateEvacHelicopter();
+  gameState = STATE_OVERHEAD;
+  missionClock = 100000000;
+  missionState.extractionWarnTime = 0;
+  invulnerable = 1;
+}
+
+}  // namespace kestrine::bench

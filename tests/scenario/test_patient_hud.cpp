@@ -1,0 +1,294 @@
+// The patient view's head-up display played with the mouse alone, on the generated data: tools taken from
+// the tray and its drawers, a laceration treated by the book and the soldier sent back to his unit with
+// the button, a hint paid for as the difficulty says, the case chart read and scrolled, and a tool used up.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "battlefield/battle_state.h"
+#include "battlefield/casualty_cases.h"
+#include "battlefield/unit_array.h"
+#include "casualty/backpack.h"
+#include "casualty/body_location.h"
+#include "casualty/casualty_slots.h"
+#include "casualty/hud_hotspots.h"
+#include "casualty/patient.h"
+#include "casualty/patient_bones.h"
+#include "casualty/patient_view.h"
+#include "casualty/popup_menu.h"
+#include "casualty/tool_drawer.h"
+#include "casualty/tool_tray.h"
+#include "harness.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/tooltip.h"
+
+namespace kestrine::scenario {
+namespace {
+
+constexpr int32_t kLacerations = 31;
+constexpr int kFrameMs = 50;
+
+// A mission with the lacerations in slot 0 and the pack loaded before it starts, as the backpack screen
+// leaves it; then his view opened.
+void OpenLacerations(Harness& game, int32_t level) {
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  missionNumber = 3;
+  difficulty = level;
+  trainingRun = 0;
+  SetUpMissionCasualties();
+  casualtyCases[0] = CasualtyCase{.woundType = kLacerations, .severity = 1, .special = 0};
+  backpack.FillStandardKit();
+  SetGameState(STATE_START_MISSION);
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  currentCasualtyIndex = 0;
+  SetGameState(STATE_PATIENT_VIEW);
+  game.Frames(3, kFrameMs);
+  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+}
+
+// The middle of a hot-spot as the display registers it.
+void ClickHotspot(Harness& game, int32_t id) {
+  const HudRect r = HudHotspotRect(id);
+  game.MoveTo(r.x + r.width / 2, r.y + r.height / 2);
+  game.Click(r.x + r.width / 2, r.y + r.height / 2);
+  game.Frames(2, kFrameMs);
+}
+
+// Takes a tray tool into the hand the player's way: rests on the arrows until its icon is in the window,
+// then clicks it.
+void TakeFromTray(Harness& game, int32_t row) {
+  int32_t k = 0;
+  while (k < toolTray.trayCount && toolTray.trayTool[k] != row) ++k;
+  ASSERT_LT(k, toolTray.trayCount) << "tool " << row << " is not in the tray";
+  const int32_t left = k == 0 ? 0 : toolTray.trayRightEdge[k - 1];
+  const int32_t middle = (left + toolTray.trayRightEdge[k]) / 2;
+  for (int guard = 0; guard < 400 && (middle - trayScroll < 4 || middle - trayScroll > 216); ++guard) {
+    const HudRect arrow = HudHotspotRect(middle - trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
+    game.MoveTo(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
+    game.Frame(16);
+  }
+  const HudRect tray = HudHotspotRect(HUD_TRAY_SLOTS);
+  game.MoveTo(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
+  game.Click(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
+  game.Frames(2, kFrameMs);
+}
+
+// Clicks on a body part where the camera sees it (the first point near its bone, searching outwards, where a
+// pick finds that part), with whatever is in hand.
+void ClickPart(Harness& game, int32_t bone) {
+  const engine::Vec3 at = currentPatient->boneFrames[bone]->GetPosition()->Value();
+  const auto screen = engineCamera->WorldToScreen(at.x, at.y, at.z);
+  const std::string name = kBoneNames[bone];
+  for (int r = 0; r <= 60; r += 2)
+    for (int dy = -r; dy <= r; dy += 2)
+      for (int dx = -r; dx <= r; dx += 2) {
+        if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
+        const int x = static_cast<int>(screen->GetX()) + dx, y = static_cast<int>(screen->GetY()) + dy;
+        const auto hit = engineCamera->Pick(x, y);
+        if (y >= kHudBandTop || !hit || hit->GetEntity()->GetName() != std::wstring(name.begin(), name.end())) continue;
+        game.MoveTo(x, y);
+        game.Click(x, y);
+        game.Frames(2, kFrameMs);
+        return;
+      }
+  FAIL() << name << " cannot be seen";
+}
+
+std::string LastChart(const Patient& patient) {
+  const CaseChart& chart = patient.caseChart;
+  return chart.entryCount == 0 ? "" : chart.entryText[static_cast<size_t>(chart.entryCount - 1)];
+}
+
+TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
+  Harness game;
+  OpenLacerations(game, 0);
+  Patient& patient = *currentPatient;
+  const int32_t arm = (patient.sideBits & LOC_LEFT) ? BONE_L_SHLDR : BONE_R_SHLDR;
+
+  TakeFromTray(game, TOOL_BANDAGE);
+  EXPECT_EQ(selectedTool, TOOL_BANDAGE);
+  EXPECT_EQ(toolTipDeferred, 0);
+  ClickPart(game, BONE_HEAD);
+  EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
+  EXPECT_NE(LastChart(patient).find("Bandage applied to facial laceration"), std::string::npos);
+  TakeFromTray(game, TOOL_SCISSORS);
+  ClickPart(game, arm);
+  TakeFromTray(game, TOOL_BANDAGE);
+  ClickPart(game, arm);
+  EXPECT_NE(LastChart(patient).find("Bandage applied to arm laceration"), std::string::npos);
+  TakeFromTray(game, TOOL_GLOVE);
+  ClickPart(game, BONE_HEAD);
+  EXPECT_NE(LastChart(patient).find("Bleeding stopped."), std::string::npos);
+  EXPECT_EQ(patient.mistakes, 0);
+
+  // The newest line of the chart is the last the window shows.
+  const CaseChart& chart = patient.caseChart;
+  EXPECT_EQ(chart.WindowRow(), std::max(0, chart.bottom - chart.topOffset - 98));
+
+  const int32_t unit = firstPatientUnit;
+  ASSERT_TRUE(units[unit]);
+  const int32_t score = patient.score;
+  ClickHotspot(game, HUD_RETURN_TO_ACTION);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << "a light wound of our own goes back";
+  EXPECT_EQ(patient.score, score + 5);
+  EXPECT_EQ(units[unit]->state, kCasualtyInAction);
+  game.Close();
+}
+
+TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds) {
+  Harness game;
+  OpenLacerations(game, 0);
+  ClickHotspot(game, HUD_CALL_FOR_SUPPORT);
+  EXPECT_TRUE(supportActive);
+  EXPECT_GT(supportTimer, 20000 - 4 * kFrameMs);
+  EXPECT_EQ(gameState, STATE_PATIENT_VIEW) << "the call leaves him in view";
+  for (const int32_t id : {HUD_GRENADE, HUD_PISTOL}) {
+    ClickHotspot(game, id);
+    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    EXPECT_EQ(units[0]->weapon, id - HUD_PISTOL);
+    currentCasualtyIndex = 0;
+    SetGameState(STATE_PATIENT_VIEW);
+    game.Frames(3, kFrameMs);
+  }
+  EXPECT_TRUE(units[0]->pistol->Visible());
+  EXPECT_FALSE(units[0]->rifle->Visible());
+
+  // Roll Over turns a living casualty who may be moved, and only him.
+  Patient& patient = *currentPatient;
+  patient.movable = 1;
+  const int32_t records = patient.actionRecords.count;
+  ClickHotspot(game, HUD_ROLL_OVER);
+  ASSERT_EQ(patient.actionRecords.count, records + 1);
+  EXPECT_EQ(patient.actionRecords.entries[records].tool, TOOL_ROLLOVER_DRAG);
+  EXPECT_EQ(patient.rolledOver, 1);
+  patient.movable = 0;
+  ClickHotspot(game, HUD_ROLL_OVER);
+  EXPECT_EQ(patient.actionRecords.count, records + 1);
+  game.Close();
+}
+
+TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
+  Harness game;
+  OpenLacerations(game, 0);
+  TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(selectedTool, -1) << "the syringe opens its drawer instead";
+  EXPECT_EQ(toolDrawer.filled, 6);
+  game.Frames(20, kFrameMs);
+  ASSERT_EQ(toolDrawer.state, DRAWER_OPEN);
+  // The first vial: a drug goes into the hand and the drawer slides shut.
+  const HudRect slots = HudHotspotRect(HUD_TRAY_SLOTS);
+  game.MoveTo(toolDrawer.x + 14 + 10, slots.y + 20);
+  game.Click(toolDrawer.x + 14 + 10, slots.y + 20);
+  EXPECT_EQ(selectedTool, TOOL_MORPHINE);
+  EXPECT_EQ(toolDrawer.state, DRAWER_CLOSING);
+  game.Frames(20, kFrameMs);
+  EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
+
+  TakeFromTray(game, TOOL_CRICH_KIT);
+  game.Frames(20, kFrameMs);
+  ASSERT_EQ(toolDrawer.state, DRAWER_OPEN);
+  game.Click(toolDrawer.x + 14 + 10, static_cast<int>(toolDrawer.y) + 20);
+  EXPECT_EQ(selectedTool, TOOL_CRICH_SPONGE);
+  EXPECT_EQ(toolDrawer.state, DRAWER_OPEN) << "the kit's next part is wanted next";
+  const int32_t sponges = backpack.count[TOOL_CRICH_SPONGE];
+  ClickPart(game, BONE_NEK);
+  EXPECT_EQ(LastChart(*currentPatient).find("Sponge"), 0u);
+  EXPECT_LE(backpack.count[TOOL_CRICH_SPONGE], sponges);
+  // A click on the tray's band beside the drawer drops the tool and shuts it.
+  game.Click(200, 460);
+  EXPECT_EQ(selectedTool, -1);
+  EXPECT_EQ(toolDrawer.state, DRAWER_CLOSING);
+  game.Frames(20, kFrameMs);
+
+  // The developer's picker turns him into the nerve-agent casualty: the syringe's third vial is then the
+  // atropine and diazepam together, and nothing of the radio menu happens.
+  for (int key : {'M', 'E', 'D', 'I', 'C', 'W'}) game.Press(key);
+  ASSERT_TRUE(woundPicker2.IsOpen());
+  const int32_t pickX = woundPicker2.x + 50, pickY = woundPicker2.y + woundPicker2.rowHeight * 8 + 2;
+  game.MoveTo(pickX, pickY);
+  game.Click(pickX, pickY);
+  EXPECT_EQ(currentPatient->currentWound, 37);
+  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(toolDrawer.tools[2], TOOL_ATROPINE_DIAZEPAM);
+  game.Click(200, 460);
+  game.Frames(20, kFrameMs);
+
+  // A drawer head run out still comes into the hand, but its drawer stays shut.
+  backpack.count[TOOL_MEDICINE_SYRINGE] = 0;
+  TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(selectedTool, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
+  game.Close();
+}
+
+TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
+  for (int32_t level : {0, 2}) {
+    SCOPED_TRACE("difficulty " + std::to_string(level));
+    Harness game;
+    OpenLacerations(game, level);
+    const int32_t score = currentPatient->score, mission = missionProgress.missionScore;
+    ClickHotspot(game, HUD_HINT);
+    EXPECT_GT(patientView.hintBox.framesLeft, 0) << "the hint is shown";
+    const int32_t cost = score - currentPatient->score;
+    if (level == 0) {
+      EXPECT_EQ(cost, 0);
+    } else {
+      EXPECT_GT(cost, 0);
+      EXPECT_EQ(mission - missionProgress.missionScore, cost);
+    }
+    ClickHotspot(game, HUD_HINT);
+    EXPECT_EQ(score - currentPatient->score, cost) << "the same hint again is not paid twice";
+    game.Close();
+  }
+}
+
+TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNoneLeft) {
+  Harness game;
+  OpenLacerations(game, 0);
+  Patient& patient = *currentPatient;
+  // Examinations fill the chart past its window.
+  TakeFromTray(game, TOOL_GLOVE);
+  for (const int32_t bone : std::initializer_list<int32_t>{BONE_HEAD, BONE_NEK, BONE_SPINE2, BONE_PELV, BONE_HEAD,
+                                                           BONE_NEK, BONE_SPINE2, BONE_PELV})
+    ClickPart(game, bone);
+  const CaseChart& chart = patient.caseChart;
+  ASSERT_GE(chart.totalLines, 8);
+  const int32_t newest = chart.WindowRow();
+  EXPECT_EQ(newest, chart.bottom - chart.topOffset - 98);
+  const HudRect up = HudHotspotRect(HUD_CHART_UP);
+  game.MoveTo(up.x + up.width / 2, up.y + up.height / 2);
+  game.Mouse(6, up.x + up.width / 2, up.y + up.height / 2);
+  game.Frames(5, kFrameMs);
+  EXPECT_EQ(chart.WindowRow(), newest - 5 * 7) << "seven pixels a frame";
+  game.Mouse(7, up.x + up.width / 2, up.y + up.height / 2);
+  game.Frames(5, kFrameMs);
+  EXPECT_EQ(chart.WindowRow(), newest - 5 * 7) << "only while the button is held";
+  const HudRect down = HudHotspotRect(HUD_CHART_DOWN);
+  game.MoveTo(down.x + down.width / 2, down.y + down.height / 2);
+  game.Mouse(6, down.x + down.width / 2, down.y + down.height / 2);
+  game.Frames(10, kFrameMs);
+  game.Mouse(7, down.x + down.width / 2, down.y + down.height / 2);
+  EXPECT_EQ(chart.WindowRow(), newest);
+
+  // One bandage left: the second one asked for is not there, though the tool still comes into the hand.
+  backpack.count[TOOL_BANDAGE] = 1;
+  TakeFromTray(game, TOOL_BANDAGE);
+  ClickPart(game, BONE_HEAD);
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
+  TakeFromTray(game, TOOL_BANDAGE);
+  EXPECT_EQ(selectedTool, TOOL_BANDAGE);
+  EXPECT_EQ(toolTipDeferred, 0);
+  ClickPart(game, BONE_HEAD);
+  EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
+  EXPECT_EQ(LastChart(patient), "None left");
+  game.Close();
+}
+
+}  // namespace
+}  // namespace kestrine::scenario
