@@ -7,6 +7,7 @@
 #include "shell/explosion.h"
 #include "shell/globals.h"
 #include "shell/loading_screen.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
@@ -172,7 +173,9 @@ void LoadAllAssets() {
     WaitUntilLoaded(gridBitmap, 100);
     gridBitmap->SetColorKey(255, 0, 0);
   }
+  // Every mission is scored from nothing: the last one's score went into the campaign at its debriefing.
   missionEndFlag = 0;
+  missionProgress.missionScore = 0;
   ShowLoadingScreen();
 
   soundTable[SOUND_PATIENT_MUSIC].Reset();
