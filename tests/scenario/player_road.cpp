@@ -16,10 +16,13 @@
 #include "casualty/body_parts.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/hints.h"
+#include "casualty/hud_hotspots.h"
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
 #include "casualty/patient_view.h"
+#include "casualty/tool_drawer.h"
 #include "casualty/tool_table.h"
+#include "casualty/tool_tray.h"
 #include "casualty/treatment_blockers.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/campaign_awards.h"
@@ -66,16 +69,20 @@ int32_t ReadiedCasualtyLeftLying() {
   return -1;
 }
 
-// The tool to the part: the clothing cut away first where it is in the way, then a click on the part where
-// the camera shows it. A part the camera does not show (his back as he lies) gets the same call the click
-// would make: turning the camera round him to find it is not what this medic is here to prove.
+// The tool to the part: the clothing cut away first where it is in the way, the tool taken from the tray,
+// then a click on the part where the camera shows it. A part the camera does not show (his back as he lies)
+// gets the same call the click would make: turning the camera round him to find it is not what this medic is
+// here to prove.
 void PutTool(Harness& game, Patient& patient, int32_t tool, int32_t part, Treatment& done) {
   if (tool != TOOL_SCISSORS && FindBlocker(patient, tool, part) == kClothingInTheWay)
     PutTool(game, patient, TOOL_SCISSORS, part, done);
   ++done.moves;
+  if (selectedTool != tool && !TakeTool(game, tool)) {
+    ++done.handed;
+    selectedTool = tool;
+  }
   if (ClickOnBodyPart(game, tool, part)) return;
   ++done.unseen;
-  selectedTool = tool;
   patient.ApplyTool(tool, part, 0, 0, 0);
   game.Frames(2, kFrameMs);
 }
@@ -167,10 +174,73 @@ bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks) {
   return gameState == STATE_OVERHEAD && units[0] && (units[0]->pos - where).Length() < reach;
 }
 
+namespace {
+
+// The tray entry holding `row`, -1 none.
+int32_t TrayEntryOf(int32_t row) {
+  for (int32_t k = 0; k < toolTray.trayCount; ++k)
+    if (toolTray.trayTool[k] == row) return k;
+  return -1;
+}
+
+// Rests on the tray's arrows until entry k's icon is in the window, then clicks it.
+void ClickTrayEntry(Harness& game, int32_t k) {
+  const int32_t left = k == 0 ? 0 : toolTray.trayRightEdge[k - 1];
+  const int32_t middle = (left + toolTray.trayRightEdge[k]) / 2;
+  for (int guard = 0; guard < 400 && (middle - trayScroll < 4 || middle - trayScroll > kTrayWindowWidth - 4); ++guard) {
+    const HudRect arrow = HudHotspotRect(middle - trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
+    game.MoveTo(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
+    game.Frame(16);
+  }
+  const HudRect tray = HudHotspotRect(HUD_TRAY_SLOTS);
+  game.MoveTo(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
+  game.Click(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
+  game.Frames(2, kFrameMs);
+}
+
+int32_t DrawerSlotOf(int32_t row) {
+  for (int32_t k = 0; k < toolDrawer.filled; ++k)
+    if (toolDrawer.tools[k] == row) return k;
+  return -1;
+}
+
+}  // namespace
+
+void ClickHud(Harness& game, int32_t id) {
+  const HudRect r = HudHotspotRect(id);
+  game.MoveTo(r.x + r.width / 2, r.y + r.height / 2);
+  game.Click(r.x + r.width / 2, r.y + r.height / 2);
+  game.Frames(2, kFrameMs);
+}
+
+bool TakeTool(Harness& game, int32_t tool) {
+  if (toolDrawer.IsOpen() && DrawerSlotOf(tool) < 0) {
+    game.Click(200, 460);  // the tray's band beside the drawer shuts it
+    game.Frames(20, kFrameMs);
+  }
+  if (!toolDrawer.IsOpen()) {
+    int32_t k = TrayEntryOf(tool);
+    const int32_t parent = ToolTable[tool].parentRow;
+    if (k < 0 && parent >= 0) k = TrayEntryOf(parent);
+    if (k < 0) return false;
+    ClickTrayEntry(game, k);
+    if (selectedTool == tool) return true;
+  }
+  for (int frames = 0; frames < 100 && toolDrawer.state == DRAWER_OPENING; ++frames) game.Frame(kFrameMs);
+  const int32_t slot = DrawerSlotOf(tool);
+  if (toolDrawer.state != DRAWER_OPEN || slot < 0) return false;
+  const int x = toolDrawer.x + kDrawerHitInset + slot * toolDrawer.slotSpacing + toolDrawer.slotSpacing / 2;
+  const int y = static_cast<int>(toolDrawer.y) + 20;
+  game.MoveTo(x, y);
+  game.Click(x, y);
+  game.Frames(2, kFrameMs);
+  return selectedTool == tool;
+}
+
 bool ClickOnNamed(Harness& game, int32_t tool, const engine::EngineRef<engine::EngineActor>& node,
                   const std::string& name) {
   if (!node) return false;
-  selectedTool = tool;
+  if (selectedTool != tool && !TakeTool(game, tool)) selectedTool = tool;
   const engine::Vec3 at = node->GetPosition()->Value();
   const auto screen = engineCamera->WorldToScreen(at.x, at.y, at.z);
   const int cx = static_cast<int>(screen->GetX());
@@ -202,6 +272,14 @@ bool ClickOnBodyPart(Harness& game, int32_t tool, int32_t part) {
 Treatment TreatByTheBook(Harness& game, Patient& patient) {
   Treatment done;
   for (const TreatmentStep* step = FindHintStep(patient); step != nullptr; step = FindHintStep(patient)) {
+    if (gameState == STATE_PATIENT_VIEW && EnemyInReach() >= 0) {
+      // An enemy come close while he works: the pistol from the view's button, then back to the casualty.
+      ClickHud(game, HUD_PISTOL);
+      DefendTheMedic(game);
+      FullDisplayTurn(game);
+      if (gameState == STATE_OVERHEAD) PressOverhead(game, OVERHEAD_VIEW_PATIENT);
+      game.Frames(3, kFrameMs);
+    }
     if (done.moves >= kMaxMoves || !InMission() || currentPatient != &patient) return done;
     bool ok = false;
     if (IsKitHead(step->tool)) {
@@ -240,7 +318,7 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
   game.Frames(12, kFrameMs);  // the mission's start countdown
 
   while (timeLeft()) {
-    if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);  // the view's Overhead button
+    if (gameState == STATE_PATIENT_VIEW) ClickHud(game, HUD_OVERHEAD);
     if (play.treated == treatAtMost) return play;
     const int32_t waiting = WaitingCasualty();
     const int32_t lying = waiting < 0 ? ReadiedCasualtyLeftLying() : -1;
@@ -275,14 +353,12 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
     Patient& patient = *currentPatient;
     const Treatment treatment = TreatByTheBook(game, patient);
     play.unseenMoves += treatment.unseen;
+    play.handedTools += treatment.handed;
     if (gameState != STATE_PATIENT_VIEW || currentPatient != &patient) continue;
     ++play.treated;
-    // What the view's Ready for EVAC and Return to Action buttons do: the call judged, the casualty's unit
-    // told, back to the overhead view.
-    const int32_t unitState =
-        patient.JudgeDisposition(patient.IsReturnableToAction() ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
-    if (unitState != kNoCasualtyChange) units[target]->state = unitState;
-    SetGameState(STATE_OVERHEAD);
+    // The call: back to his unit when his wound allows, else ready for the helicopter; either takes the
+    // medic back to the overhead view.
+    ClickHud(game, patient.IsReturnableToAction() ? HUD_RETURN_TO_ACTION : HUD_READY_FOR_EVAC);
   }
   play.endFlag = missionEndFlag;
   // The battle's last frames: the debriefing follows the mission's end.

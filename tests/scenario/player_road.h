@@ -31,9 +31,15 @@ bool PressButton(Harness& game, int index);
 bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks = 40);
 
 // ---- the patient view ----
-// Clicks on a body part where the camera sees it, with `tool` in hand (as the tray puts it there): the
-// first point near the part's bone, searching outwards, where a pick finds that part. False when the
-// camera cannot see the part.
+// The middle of a head-up display hot-spot (HUD_*), pointed at and clicked.
+void ClickHud(Harness& game, int32_t id);
+// `tool` taken into the hand the player's way: its icon in the tray brought into the window on the arrows
+// and clicked, or its tray tool's drawer opened and its slot clicked (a drawer open for another tool shut
+// first). False when neither the tray nor a drawer holds it.
+bool TakeTool(Harness& game, int32_t tool);
+// Clicks on a body part where the camera sees it, with `tool` in hand (taken with TakeTool): the first
+// point near the part's bone, searching outwards, where a pick finds that part. False when the camera
+// cannot see the part.
 bool ClickOnBodyPart(Harness& game, int32_t tool, int32_t part);
 // Clicks on a named object hung on the body (its pick actor `node`); false when it cannot be seen.
 bool ClickOnNamed(Harness& game, int32_t tool, const engine::EngineRef<engine::EngineActor>& node,
@@ -42,6 +48,7 @@ bool ClickOnNamed(Harness& game, int32_t tool, const engine::EngineRef<engine::E
 struct Treatment {
   int moves = 0;          // tools put to the body
   int unseen = 0;         // of them, on a part the camera did not show (given to the rules directly)
+  int handed = 0;         // tools neither tray nor drawer offered, put in the hand directly
   bool finished = false;  // nothing was left to do
 };
 // The medic who treats by the book: whatever the casualty's wound prescribes next (the step the hint
@@ -58,6 +65,7 @@ void NoteState(RoadTrace& trace);
 struct MissionPlay {
   int treated = 0;
   int unseenMoves = 0;
+  int handedTools = 0;
   int endFlag = 0;
 };
 // From the overhead view to the mission's end (the debriefing or KIA): every waiting casualty walked to,
