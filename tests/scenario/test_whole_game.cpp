@@ -212,6 +212,8 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   saveInSlot(PAUSE_SAVE, 1, STATE_PAUSE_MENU);
   ASSERT_TRUE(PressButton(game, PAUSE_CONTINUE));
   ASSERT_EQ(gameState, STATE_OVERHEAD);
+  const int32_t scoreAtTheSave = missionProgress.missionScore;
+  ASSERT_GT(scoreAtTheSave, 0);
   int32_t waitingAtTheSave = 0;
   for (int32_t i = firstPatientUnit; i < unitCount; ++i) waitingAtTheSave += units[i]->state == 1;
 
@@ -247,6 +249,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   int32_t waiting = 0;
   for (int32_t i = firstPatientUnit; i < unitCount; ++i) waiting += units[i]->state == 1;
   EXPECT_EQ(waiting, waitingAtTheSave);
+  EXPECT_EQ(missionProgress.missionScore, scoreAtTheSave);
   const MissionPlay rest = PlayMissionByTheBook(game);
   EXPECT_EQ(rest.endFlag, 1);
   ASSERT_EQ(gameState, STATE_DEBRIEFING);
