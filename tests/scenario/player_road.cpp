@@ -47,13 +47,6 @@ constexpr int32_t kReadied = 2;
 
 bool InMission() { return gameState == STATE_OVERHEAD || gameState == STATE_PATIENT_VIEW; }
 
-// The whole display comes round in a few frames (the overhead buttons' regions among them).
-void FullDisplayTurn(Harness& game) { game.Frames(10, kFrameMs); }
-
-void PressOverhead(Harness& game, int32_t id) {
-  const HotspotBox box = OverheadHotspotBox(id);
-  game.Click(box.x + box.width / 2, box.y + box.height / 2);
-}
 
 int32_t WaitingCasualty() {
   for (int32_t i = firstPatientUnit; i < unitCount; ++i)
@@ -81,7 +74,7 @@ void PutTool(Harness& game, Patient& patient, int32_t tool, int32_t part, Treatm
     ++done.handed;
     selectedTool = tool;
   }
-  if (ClickOnBodyPart(game, tool, part)) return;
+  if (ClickOnBodyPart(game, part)) return;
   ++done.unseen;
   patient.ApplyTool(tool, part, 0, 0, 0);
   game.Frames(2, kFrameMs);
@@ -147,6 +140,13 @@ ScreenPoint OnScreen(const Vector3& world) {
   return {std::clamp(static_cast<int>(p->GetX()), 20, 620), std::clamp(static_cast<int>(p->GetY()), 20, 340)};
 }
 
+void FullDisplayTurn(Harness& game) { game.Frames(10, kFrameMs); }
+
+void PressOverhead(Harness& game, int32_t id) {
+  const HotspotBox box = OverheadHotspotBox(id);
+  game.Click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
 void RightClick(Harness& game, ScreenPoint p) {
   game.Mouse(engine::kMouseRightDown, p.x, p.y);
   game.Mouse(engine::kMouseRightUp, p.x, p.y);
@@ -163,10 +163,10 @@ bool PressButton(Harness& game, int index) {
   return true;
 }
 
-bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks) {
+bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks, bool defend) {
   for (int i = 0; i < clicks && gameState == STATE_OVERHEAD && units[0]; ++i) {
     if ((units[0]->pos - where).Length() < reach) return true;
-    DefendTheMedic(game);
+    if (defend) DefendTheMedic(game);
     if (gameState != STATE_OVERHEAD) break;
     RightClick(game, OnScreen(where));
     game.Frames(20, kFrameMs);
@@ -181,21 +181,6 @@ int32_t TrayEntryOf(int32_t row) {
   for (int32_t k = 0; k < toolTray.trayCount; ++k)
     if (toolTray.trayTool[k] == row) return k;
   return -1;
-}
-
-// Rests on the tray's arrows until entry k's icon is in the window, then clicks it.
-void ClickTrayEntry(Harness& game, int32_t k) {
-  const int32_t left = k == 0 ? 0 : toolTray.trayRightEdge[k - 1];
-  const int32_t middle = (left + toolTray.trayRightEdge[k]) / 2;
-  for (int guard = 0; guard < 400 && (middle - trayScroll < 4 || middle - trayScroll > kTrayWindowWidth - 4); ++guard) {
-    const HudRect arrow = HudHotspotRect(middle - trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
-    game.MoveTo(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
-    game.Frame(16);
-  }
-  const HudRect tray = HudHotspotRect(HUD_TRAY_SLOTS);
-  game.MoveTo(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
-  game.Click(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
-  game.Frames(2, kFrameMs);
 }
 
 int32_t DrawerSlotOf(int32_t row) {
@@ -213,17 +198,31 @@ void ClickHud(Harness& game, int32_t id) {
   game.Frames(2, kFrameMs);
 }
 
+bool ClickTrayTool(Harness& game, int32_t row) {
+  const int32_t k = TrayEntryOf(row);
+  if (k < 0) return false;
+  const int32_t left = k == 0 ? 0 : toolTray.trayRightEdge[k - 1];
+  const int32_t middle = (left + toolTray.trayRightEdge[k]) / 2;
+  for (int guard = 0; guard < 400 && (middle - trayScroll < 4 || middle - trayScroll > kTrayWindowWidth - 4); ++guard) {
+    const HudRect arrow = HudHotspotRect(middle - trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
+    game.MoveTo(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
+    game.Frame(16);
+  }
+  const HudRect tray = HudHotspotRect(HUD_TRAY_SLOTS);
+  game.MoveTo(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
+  game.Click(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
+  game.Frames(2, kFrameMs);
+  return true;
+}
+
 bool TakeTool(Harness& game, int32_t tool) {
   if (toolDrawer.IsOpen() && DrawerSlotOf(tool) < 0) {
     game.Click(200, 460);  // the tray's band beside the drawer shuts it
     game.Frames(20, kFrameMs);
   }
   if (!toolDrawer.IsOpen()) {
-    int32_t k = TrayEntryOf(tool);
     const int32_t parent = ToolTable[tool].parentRow;
-    if (k < 0 && parent >= 0) k = TrayEntryOf(parent);
-    if (k < 0) return false;
-    ClickTrayEntry(game, k);
+    if (!ClickTrayTool(game, tool) && (parent < 0 || !ClickTrayTool(game, parent))) return false;
     if (selectedTool == tool) return true;
   }
   for (int frames = 0; frames < 100 && toolDrawer.state == DRAWER_OPENING; ++frames) game.Frame(kFrameMs);
@@ -237,10 +236,8 @@ bool TakeTool(Harness& game, int32_t tool) {
   return selectedTool == tool;
 }
 
-bool ClickOnNamed(Harness& game, int32_t tool, const engine::EngineRef<engine::EngineActor>& node,
-                  const std::string& name) {
+bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& node, const std::string& name) {
   if (!node) return false;
-  if (selectedTool != tool && !TakeTool(game, tool)) selectedTool = tool;
   const engine::Vec3 at = node->GetPosition()->Value();
   const auto screen = engineCamera->WorldToScreen(at.x, at.y, at.z);
   const int cx = static_cast<int>(screen->GetX());
@@ -255,6 +252,7 @@ bool ClickOnNamed(Harness& game, int32_t tool, const engine::EngineRef<engine::E
         if (y >= kHudBandTop || y < 0 || x < 0 || x >= 640) continue;
         const auto hit = engineCamera->Pick(cx + dx, cy + dy);
         if (!hit || hit->GetEntity()->GetName() != wanted) continue;
+        game.MoveTo(x, y);
         game.Click(x, y);
         game.Frames(2, kFrameMs);
         return true;
@@ -264,9 +262,9 @@ bool ClickOnNamed(Harness& game, int32_t tool, const engine::EngineRef<engine::E
   return false;
 }
 
-bool ClickOnBodyPart(Harness& game, int32_t tool, int32_t part) {
+bool ClickOnBodyPart(Harness& game, int32_t part) {
   if (!currentPatient || !IsBodyPart(part)) return false;
-  return ClickOnNamed(game, tool, currentPatient->boneFrames[part], kBoneNames[part]);
+  return ClickOnNamed(game, currentPatient->boneFrames[part], kBoneNames[part]);
 }
 
 Treatment TreatByTheBook(Harness& game, Patient& patient) {

@@ -27,8 +27,13 @@ void RightClick(Harness& game, ScreenPoint p);
 // Button `index` of the screen shown (its hot-spot list), pressed where it is drawn: the pointer comes to
 // rest on it first, as a hand on a mouse does. False when the screen has no such button.
 bool PressButton(Harness& game, int index);
-// Right clicks toward `where` (a second of frames apart, at most `clicks`) until the medic is within `reach`.
-bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks = 40);
+// The overhead view's button `id` (OVERHEAD_*) clicked in its middle.
+void PressOverhead(Harness& game, int32_t id);
+// Enough frames for every stage of the overhead display to come round (the buttons' regions among them).
+void FullDisplayTurn(Harness& game);
+// Right clicks toward `where` (a second of frames apart, at most `clicks`) until the medic is within `reach`;
+// with `defend`, he first fires his pistol at the enemies who come within its reach.
+bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks = 40, bool defend = true);
 
 // ---- the patient view ----
 // The middle of a head-up display hot-spot (HUD_*), pointed at and clicked.
@@ -37,13 +42,14 @@ void ClickHud(Harness& game, int32_t id);
 // and clicked, or its tray tool's drawer opened and its slot clicked (a drawer open for another tool shut
 // first). False when neither the tray nor a drawer holds it.
 bool TakeTool(Harness& game, int32_t tool);
-// Clicks on a body part where the camera sees it, with `tool` in hand (taken with TakeTool): the first
-// point near the part's bone, searching outwards, where a pick finds that part. False when the camera
-// cannot see the part.
-bool ClickOnBodyPart(Harness& game, int32_t tool, int32_t part);
+// The tray tool `row` clicked the player's way: the pointer rests on the tray's arrows until its icon is in
+// the window, then clicks it (a drawer's head opens its drawer). False when the tray does not hold it.
+bool ClickTrayTool(Harness& game, int32_t row);
+// Clicks on a body part where the camera sees it, with whatever is in hand: the first point near the part's
+// bone, searching outwards, where a pick finds that part. False when the camera cannot see the part.
+bool ClickOnBodyPart(Harness& game, int32_t part);
 // Clicks on a named object hung on the body (its pick actor `node`); false when it cannot be seen.
-bool ClickOnNamed(Harness& game, int32_t tool, const engine::EngineRef<engine::EngineActor>& node,
-                  const std::string& name);
+bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& node, const std::string& name);
 
 struct Treatment {
   int moves = 0;          // tools put to the body

@@ -3,8 +3,8 @@
 // point and let go there, support called, the team sent off, an enemy shot, a grenade thrown, the game paused
 // and continued, the weapons and camera views stepped through.
 //
-// The patient view's own buttons are not on the road yet: the way back from it is the state switch its
-// "Overhead" button makes, and the casualty is readied for evacuation with the developer's key.
+// The way back from the patient view is its "Overhead" button; the casualty is readied for evacuation with
+// the developer's key.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,7 +24,9 @@
 #include "battlefield/view_preset.h"
 #include "casualty/backpack.h"
 #include "casualty/casualty_slots.h"
+#include "casualty/hud_hotspots.h"
 #include "harness.h"
+#include "player_road.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
@@ -38,34 +40,6 @@ constexpr int VK_ESCAPE = 0x1B;
 constexpr int VK_UP = 0x26;
 constexpr int VK_DOWN = 0x28;
 constexpr int VK_F8 = 0x77;
-
-struct Point {
-  int x, y;
-};
-
-// Where a world point shows in the 3D view, kept inside the part of it above the head-up strip.
-Point OnScreen(const Vector3& world) {
-  const auto p = engineCamera->WorldToScreen(world.x, world.y, world.z);
-  return {std::clamp(static_cast<int>(p->GetX()), 20, 620), std::clamp(static_cast<int>(p->GetY()), 20, 340)};
-}
-
-Point ButtonCentre(int32_t id) {
-  const HotspotBox box = OverheadHotspotBox(id);
-  return {box.x + box.width / 2, box.y + box.height / 2};
-}
-
-void RightClick(Harness& game, Point p) {
-  game.Mouse(engine::kMouseRightDown, p.x, p.y);
-  game.Mouse(engine::kMouseRightUp, p.x, p.y);
-}
-
-void Press(Harness& game, int32_t id) {
-  const Point p = ButtonCentre(id);
-  game.Click(p.x, p.y);
-}
-
-// Enough frames for every stage of the display to come round (the buttons' regions among them).
-void FullDisplayTurn(Harness& game) { game.Frames(10, kFrameMs); }
 
 class OverheadPlay : public ::testing::Test {
  protected:
@@ -90,14 +64,8 @@ class OverheadPlay : public ::testing::Test {
     return nullptr;
   }
 
-  // Right clicks toward `where` (at most `clicks` of them, a second apart) until the medic is within `reach`.
   bool WalkTo(const Vector3& where, float reach, int clicks = 40) {
-    for (int i = 0; i < clicks; ++i) {
-      if ((units[0]->pos - where).Length() < reach) return true;
-      RightClick(game_, OnScreen(where));
-      game_.Frames(20, kFrameMs);
-    }
-    return (units[0]->pos - where).Length() < reach;
+    return WalkMedicTo(game_, where, reach, clicks, /*defend=*/false);
   }
 
   Harness game_;
@@ -112,7 +80,7 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
 
   // Out of reach the casualty buttons are not there: the click lands on the battlefield.
   FullDisplayTurn(game_);
-  Press(game_, OVERHEAD_VIEW_PATIENT);
+  PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(gameState, STATE_OVERHEAD);
 
   ASSERT_TRUE(WalkTo(casualty->pos, 5.0f))
@@ -120,14 +88,15 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   FullDisplayTurn(game_);
   ASSERT_LT(nearestPatientDistance, 7.0);
   EXPECT_EQ(nearestPatientUnit, index);
-  Press(game_, OVERHEAD_VIEW_PATIENT);
+  PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(currentCasualtyIndex, index - firstPatientUnit);
   EXPECT_EQ(MenuHotspots.count, 0) << "the overhead buttons went with its screen";
   game_.Frames(4, kFrameMs);
 
   // Back, with the casualty readied for evacuation (the developer's X).
-  SetGameState(STATE_OVERHEAD);
+  ClickHud(game_, HUD_OVERHEAD);
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
   game_.Press(VK_F8);
   game_.Press('X');
   EXPECT_EQ(casualty->state, 2);
@@ -135,13 +104,13 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
 
   // The landing point as the evacuation call chooses it; the medic drags him there.
   ChooseExtractionPoint();
-  Press(game_, OVERHEAD_DRAG_PATIENT);
+  PressOverhead(game_, OVERHEAD_DRAG_PATIENT);
   ASSERT_TRUE(dragging);
   EXPECT_EQ(casualty->draggedBy, 0);
   ASSERT_TRUE(WalkTo(evacuationPoint, 6.0f, 60))
       << "the medic got no nearer than " << (units[0]->pos - evacuationPoint).Length();
   FullDisplayTurn(game_);
-  Press(game_, OVERHEAD_DRAG_PATIENT);
+  PressOverhead(game_, OVERHEAD_DRAG_PATIENT);
   EXPECT_FALSE(dragging);
   EXPECT_EQ(casualty->draggedBy, -1);
   EXPECT_EQ(casualty->state, 3);
@@ -150,14 +119,14 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
 
 TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   FullDisplayTurn(game_);
-  Press(game_, OVERHEAD_SUPPORT);
+  PressOverhead(game_, OVERHEAD_SUPPORT);
   EXPECT_TRUE(supportActive);
   EXPECT_GT(supportTimer, 19000);
 
   // MOVE TEAM, then a right click on the ground for the team's leader.
   ASSERT_GT(missionState.teamLeader, 0);
   Unit& leader = *units[missionState.teamLeader];
-  Press(game_, OVERHEAD_MOVE_TEAM);
+  PressOverhead(game_, OVERHEAD_MOVE_TEAM);
   EXPECT_TRUE(teamPlacement);
   EXPECT_GT(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 20) << "the right-click message";
   const Vector3 post = units[0]->pos + Vector3(10.0f, 0.0f, 10.0f);
@@ -176,24 +145,24 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   enemy->SnapToGround();
   enemy->orders = ORDERS_NONMOVING;
   SendUnitTo(*enemy, enemy->pos);
-  Press(game_, OVERHEAD_PISTOL);
+  PressOverhead(game_, OVERHEAD_PISTOL);
   EXPECT_EQ(units[0]->weapon, WEAPON_PISTOL);
   const int32_t rounds = backpack.count[2];
   ASSERT_GT(rounds, 0);
   const int32_t health = enemy->health;
   game_.Frames(12, kFrameMs);
-  const Point at = OnScreen(enemy->pos);
+  const ScreenPoint at = OnScreen(enemy->pos);
   game_.Click(at.x, at.y);
   EXPECT_EQ(backpack.count[2], rounds - 1);
   EXPECT_TRUE(enemy->health < health || enemy->down);
   EXPECT_EQ(friendlyFireCount, 0);
 
   // A grenade 15 away.
-  Press(game_, OVERHEAD_GRENADE);
+  PressOverhead(game_, OVERHEAD_GRENADE);
   const int32_t grenades = backpack.count[0];
   ASSERT_GT(grenades, 0);
   game_.Frames(12, kFrameMs);
-  const Point throwAt = OnScreen(units[0]->pos + Vector3(-15.0f, 0.0f, 0.0f));
+  const ScreenPoint throwAt = OnScreen(units[0]->pos + Vector3(-15.0f, 0.0f, 0.0f));
   game_.Click(throwAt.x, throwAt.y);
   EXPECT_EQ(backpack.count[0], grenades - 1);
   EXPECT_FALSE(units[0]->projectile.idle);

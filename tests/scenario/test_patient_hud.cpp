@@ -21,6 +21,7 @@
 #include "casualty/tool_drawer.h"
 #include "casualty/tool_tray.h"
 #include "harness.h"
+#include "player_road.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
@@ -50,52 +51,13 @@ void OpenLacerations(Harness& game, int32_t level) {
   ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
 }
 
-// The middle of a hot-spot as the display registers it.
-void ClickHotspot(Harness& game, int32_t id) {
-  const HudRect r = HudHotspotRect(id);
-  game.MoveTo(r.x + r.width / 2, r.y + r.height / 2);
-  game.Click(r.x + r.width / 2, r.y + r.height / 2);
-  game.Frames(2, kFrameMs);
-}
-
-// Takes a tray tool into the hand the player's way: rests on the arrows until its icon is in the window,
-// then clicks it.
+// The tray tool into the hand (or its drawer opened), the player's way.
 void TakeFromTray(Harness& game, int32_t row) {
-  int32_t k = 0;
-  while (k < toolTray.trayCount && toolTray.trayTool[k] != row) ++k;
-  ASSERT_LT(k, toolTray.trayCount) << "tool " << row << " is not in the tray";
-  const int32_t left = k == 0 ? 0 : toolTray.trayRightEdge[k - 1];
-  const int32_t middle = (left + toolTray.trayRightEdge[k]) / 2;
-  for (int guard = 0; guard < 400 && (middle - trayScroll < 4 || middle - trayScroll > 216); ++guard) {
-    const HudRect arrow = HudHotspotRect(middle - trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
-    game.MoveTo(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
-    game.Frame(16);
-  }
-  const HudRect tray = HudHotspotRect(HUD_TRAY_SLOTS);
-  game.MoveTo(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
-  game.Click(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
-  game.Frames(2, kFrameMs);
+  ASSERT_TRUE(ClickTrayTool(game, row)) << "tool " << row << " is not in the tray";
 }
 
-// Clicks on a body part where the camera sees it (the first point near its bone, searching outwards, where a
-// pick finds that part), with whatever is in hand.
 void ClickPart(Harness& game, int32_t bone) {
-  const engine::Vec3 at = currentPatient->boneFrames[bone]->GetPosition()->Value();
-  const auto screen = engineCamera->WorldToScreen(at.x, at.y, at.z);
-  const std::string name = kBoneNames[bone];
-  for (int r = 0; r <= 60; r += 2)
-    for (int dy = -r; dy <= r; dy += 2)
-      for (int dx = -r; dx <= r; dx += 2) {
-        if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
-        const int x = static_cast<int>(screen->GetX()) + dx, y = static_cast<int>(screen->GetY()) + dy;
-        const auto hit = engineCamera->Pick(x, y);
-        if (y >= kHudBandTop || !hit || hit->GetEntity()->GetName() != std::wstring(name.begin(), name.end())) continue;
-        game.MoveTo(x, y);
-        game.Click(x, y);
-        game.Frames(2, kFrameMs);
-        return;
-      }
-  FAIL() << name << " cannot be seen";
+  ASSERT_TRUE(ClickOnBodyPart(game, bone)) << kBoneNames[bone] << " cannot be seen";
 }
 
 std::string LastChart(const Patient& patient) {
@@ -132,7 +94,7 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   const int32_t unit = firstPatientUnit;
   ASSERT_TRUE(units[unit]);
   const int32_t score = patient.score;
-  ClickHotspot(game, HUD_RETURN_TO_ACTION);
+  ClickHud(game, HUD_RETURN_TO_ACTION);
   EXPECT_EQ(gameState, STATE_OVERHEAD);
   EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << "a light wound of our own goes back";
   EXPECT_EQ(patient.score, score + 5);
@@ -143,12 +105,12 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
 TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds) {
   Harness game;
   OpenLacerations(game, 0);
-  ClickHotspot(game, HUD_CALL_FOR_SUPPORT);
+  ClickHud(game, HUD_CALL_FOR_SUPPORT);
   EXPECT_TRUE(supportActive);
   EXPECT_GT(supportTimer, 20000 - 4 * kFrameMs);
   EXPECT_EQ(gameState, STATE_PATIENT_VIEW) << "the call leaves him in view";
   for (const int32_t id : {HUD_GRENADE, HUD_PISTOL}) {
-    ClickHotspot(game, id);
+    ClickHud(game, id);
     EXPECT_EQ(gameState, STATE_OVERHEAD);
     EXPECT_EQ(units[0]->weapon, id - HUD_PISTOL);
     currentCasualtyIndex = 0;
@@ -162,12 +124,12 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
   Patient& patient = *currentPatient;
   patient.movable = 1;
   const int32_t records = patient.actionRecords.count;
-  ClickHotspot(game, HUD_ROLL_OVER);
+  ClickHud(game, HUD_ROLL_OVER);
   ASSERT_EQ(patient.actionRecords.count, records + 1);
   EXPECT_EQ(patient.actionRecords.entries[records].tool, TOOL_ROLLOVER_DRAG);
   EXPECT_EQ(patient.rolledOver, 1);
   patient.movable = 0;
-  ClickHotspot(game, HUD_ROLL_OVER);
+  ClickHud(game, HUD_ROLL_OVER);
   EXPECT_EQ(patient.actionRecords.count, records + 1);
   game.Close();
 }
@@ -233,7 +195,7 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
     Harness game;
     OpenLacerations(game, level);
     const int32_t score = currentPatient->score, mission = missionProgress.missionScore;
-    ClickHotspot(game, HUD_HINT);
+    ClickHud(game, HUD_HINT);
     EXPECT_GT(patientView.hintBox.framesLeft, 0) << "the hint is shown";
     const int32_t cost = score - currentPatient->score;
     if (level == 0) {
@@ -242,7 +204,7 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
       EXPECT_GT(cost, 0);
       EXPECT_EQ(mission - missionProgress.missionScore, cost);
     }
-    ClickHotspot(game, HUD_HINT);
+    ClickHud(game, HUD_HINT);
     EXPECT_EQ(score - currentPatient->score, cost) << "the same hint again is not paid twice";
     game.Close();
   }

@@ -29,6 +29,7 @@
 #include "casualty/treatment_items.h"
 #include "damaged_tree.h"
 #include "harness.h"
+#include "player_road.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 
@@ -68,26 +69,7 @@ void OpenCasualty(Harness& game, int32_t slot) {
 // a pick finds that part), with `tool` in hand.
 void ClickOn(Harness& game, int32_t tool, const engine::EngineRef<engine::EngineActor>& node, const std::string& name) {
   selectedTool = tool;
-  const Vec3 at = node->GetPosition()->Value();
-  const auto screen = engineCamera->WorldToScreen(at.x, at.y, at.z);
-  const int cx = static_cast<int>(screen->GetX());
-  const int cy = static_cast<int>(screen->GetY());
-  for (int r = 0; r <= 60; r += 2) {
-    for (int dy = -r; dy <= r; dy += 2) {
-      for (int dx = -r; dx <= r; dx += 2) {
-        if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
-        const auto hit = engineCamera->Pick(cx + dx, cy + dy);
-        if (!hit || hit->GetEntity()->GetName() != std::wstring(name.begin(), name.end())) continue;
-        const int x = cx + dx - (screenWidth - 640) / 2;
-        const int y = cy + dy - (screenHeight - 480) / 2;
-        ASSERT_LT(y, kHudBandTop) << name << " is under the display";
-        game.Click(x, y);
-        game.Frames(2, kFrameMs);
-        return;
-      }
-    }
-  }
-  FAIL() << name << " cannot be seen";
+  ASSERT_TRUE(ClickOnNamed(game, node, name)) << name << " cannot be seen";
 }
 
 void ClickPart(Harness& game, int32_t tool, int32_t bone) {
