@@ -178,5 +178,40 @@ TEST_F(ExecutableTest, AnEngineThatCannotStartEndsWithAClearMessageAndANonZeroSt
   EXPECT_NE(run.errors.find("The Quillary Vantor cannot be found on your system."), std::string::npos) << run.errors;
 }
 
+// A mission lost to the clock, played by a script through the menus on the executable: ACCEPT, NEW GAME,
+// NOVICE, SELECT, START MISSION, then the medic left where he starts while the mission's 3 x 260 seconds
+// run out, the debriefing, REPLAY back to the briefing. Ten seconds short of the limit it is still running.
+TEST_F(ExecutableTest, AScriptedMissionLostToTheClockEndsInTheDebriefingAndIsBriefedAgainOnReplay) {
+  const auto play = [](int battleFrames) {
+    ScriptFile script(
+        "frames 70 16\n"
+        "mouse 2 487 446\nclick 487 446\nframe 16\n"  // ACCEPT
+        "mouse 2 165 217\nclick 165 217\nframe 16\n"  // NEW GAME
+        "mouse 2 165 192\nclick 165 192\nframe 16\n"  // NOVICE
+        "mouse 2 453 421\nclick 453 421\nframe 16\n"  // SELECT
+        "mouse 2 504 356\nclick 504 356\n"             // START MISSION
+        "frames " + std::to_string(battleFrames) + " 50\n"
+        "mouse 2 504 370\nclick 504 370\nframe 16\n"  // REPLAY
+        "quit\n");
+    return RunGame("KESTRINE_ENGINE=headless KESTRINE_INPUT='" + script.Path() + "'");
+  };
+  const RunResult early = play(15400);  // 770 seconds
+  EXPECT_EQ(early.status, 0) << early.errors;
+  ASSERT_NE(early.errors.find("game state 17\n"), std::string::npos) << early.errors;
+  EXPECT_EQ(early.errors.find("game state 20\n"), std::string::npos) << early.errors;
+
+  const RunResult run = play(16000);  // 800 seconds
+  EXPECT_EQ(run.status, 0) << run.errors;
+  ExpectNoSanitizerReport(run.errors);
+  // The states in their order: the briefing, the mission, its debriefing, the briefing again.
+  size_t at = 0;
+  for (const char* state : {"game state 14\n", "game state 17\n", "game state 20\n", "game state 14\n"}) {
+    at = run.errors.find(state, at);
+    ASSERT_NE(at, std::string::npos) << state << " missing in order:\n" << run.errors;
+    ++at;
+  }
+  EXPECT_EQ(run.errors.find("game state 21\n"), std::string::npos) << "the medic was not killed";
+}
+
 }  // namespace
 }  // namespace kestrine::scenario
