@@ -1,10 +1,15 @@
 #include "mission_player.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <memory>
 #include <sstream>
 
+#include "battlefield/battle_state.h"
+#include "battlefield/unit.h"
+#include "battlefield/unit_array.h"
+#include "core/engine_internals.h"
 #include "core/input_script.h"
 #include "engine/engine.h"
 #include "scenario/battle_trace.h"
@@ -108,7 +113,10 @@ class Player {
       outcome_.score = missionProgress.missionScore;
       outcome_.maximum = missionProgress.missionMaximum;
       outcome_.playedMs = gameClock - startedAt_;
-      outcome_.liveObjects = engine::EngineUnknown::LiveCount();
+      // The engine keeps every model file it read, with its pictures, for as long as it runs: those grow with
+      // the files a mission happens to need first, not with the missions played.
+      outcome_.liveObjects =
+          engine::EngineUnknown::LiveCount() - engine::CoreOf(game_.Root()).Scene().KeptObjectCount();
       outcome_.stageObjects = engineStage ? engineStage->Objects().size() : 0;
       record_.outcomes.push_back(outcome_);
     } else if (inMission_ && !DuringMission(gameState)) {
@@ -166,9 +174,42 @@ Point AnyPoint(MonkeyDice& dice) {
   return {dice.Below(640), dice.Below(480)};
 }
 
-// One step of the monkey in the overhead or patient view: a frame, and now and then some input.
+// The overhead view's VIEW PATIENT button, and the mini-map's corner and size (64 pixels for 180 of the world).
+constexpr Point kViewPatient{290, 429};
+constexpr Point kMiniMap{19, 363};
+constexpr float kWorldPerMapPixel = 2.8125f;
+
+// What a player aims at rather than hits by chance: a casualty's place on the mini-map, right-clicked so
+// that the medic walks there, and VIEW PATIENT once he is close enough for the button to show.
+bool PurposefulStep(Player& player, MonkeyDice& dice) {
+  if (gameState != STATE_OVERHEAD) return false;
+  if (nearestPatientDistance < 7.0 && dice.Below(3) == 0) {
+    player.Mouse(engine::kMouseLeftDown, kViewPatient.x, kViewPatient.y);
+    player.Mouse(engine::kMouseLeftUp, kViewPatient.x, kViewPatient.y);
+    return true;
+  }
+  if (dice.Below(40) != 0) return false;
+  for (int32_t i = firstPatientUnit; i >= 0 && i < unitCount && i < kUnitSlotCount; ++i) {
+    if (!units[i] || units[i]->state >= 2) continue;
+    const Vector3 at = units[i]->pos;
+    const int x = std::clamp(kMiniMap.x + static_cast<int>((at.x + 90.0f) / kWorldPerMapPixel), kMiniMap.x, kMiniMap.x + 63);
+    const int y = std::clamp(kMiniMap.y + 64 - static_cast<int>((at.z + 90.0f) / kWorldPerMapPixel), kMiniMap.y,
+                             kMiniMap.y + 63);
+    player.Mouse(engine::kMouseRightDown, x, y);
+    player.Mouse(engine::kMouseRightUp, x, y);
+    return true;
+  }
+  return false;
+}
+
+bool InTheViews() { return gameState == STATE_OVERHEAD || gameState == STATE_PATIENT_VIEW; }
+
+// One step of the monkey in the overhead or patient view: a frame, and now and then some input. The
+// monkey plays only these views: once a frame has taken the game elsewhere (the mission's end, the pause
+// menu), the rest of the step is dropped.
 void MonkeyStep(Player& player, MonkeyDice& dice) {
   player.Frame(FrameLength(dice));
+  if (!InTheViews() || PurposefulStep(player, dice)) return;
   if (dice.Below(100) >= 40) return;
   const int what = dice.Below(100);
   const Point p = AnyPoint(dice);
@@ -177,26 +218,26 @@ void MonkeyStep(Player& player, MonkeyDice& dice) {
   } else if (what < 55) {
     player.Mouse(engine::kMouseLeftDown, p.x, p.y);
     if (dice.Below(4) == 0) player.Frame(FrameLength(dice));
-    player.Mouse(engine::kMouseLeftUp, p.x, p.y);
+    if (InTheViews()) player.Mouse(engine::kMouseLeftUp, p.x, p.y);
   } else if (what < 65) {
     player.Mouse(engine::kMouseRightDown, p.x, p.y);
     player.Mouse(engine::kMouseRightUp, p.x, p.y);
   } else if (what < 70) {
     // A drag: down, a few moves over some frames, up.
     player.Mouse(engine::kMouseLeftDown, p.x, p.y);
-    for (int i = dice.Between(1, 4); i > 0; --i) {
+    for (int i = dice.Between(1, 4); i > 0 && InTheViews(); --i) {
       player.Frame(FrameLength(dice));
       const Point q = AnyPoint(dice);
-      player.Mouse(engine::kMouseMove, q.x, q.y);
+      if (InTheViews()) player.Mouse(engine::kMouseMove, q.x, q.y);
     }
     const Point q = AnyPoint(dice);
-    player.Mouse(engine::kMouseLeftUp, q.x, q.y);
+    if (InTheViews()) player.Mouse(engine::kMouseLeftUp, q.x, q.y);
   } else {
     const int key = kKeys[dice.Below(static_cast<int>(std::size(kKeys)))];
     if (what < 97) {
       player.Key(key, true);
       if (dice.Below(2) == 0) player.Frame(FrameLength(dice));
-      player.Key(key, false);
+      if (InTheViews()) player.Key(key, false);
     } else {
       player.Key(key, dice.Below(2) == 0);  // a lone press or release
     }
@@ -248,7 +289,7 @@ PlayRecord PlayMonkey(const MonkeyPlan& plan) {
         int tries = 0;
         while (!player.Faulty()) {
           const int32_t state = gameState;
-          if (!DuringMission(state)) {
+          if (state != STATE_OVERHEAD && state != STATE_PATIENT_VIEW) {
             tries = state == lastState ? tries + 1 : 0;
             // The logos take a second of 16 ms frames; a menu answers its click at once.
             if (tries > (state == STATE_LOGOS ? 200 : kTriesPerScreen)) {
@@ -292,6 +333,8 @@ PlayRecord PlayMonkey(const MonkeyPlan& plan) {
               MonkeyStep(player, dice);
               break;
             case STATE_PAUSE_MENU:
+              // Its buttons are drawn with its first frame.
+              player.Frame(16);
               player.PointAndClick(kPauseContinue);
               break;
             case STATE_DEBRIEFING:

@@ -37,7 +37,9 @@ struct MissionOutcome {
   int64_t frames = 0;   // frames from the start of the mission to its end
   int64_t clockMs = 0;  // the mission clock it started with
   int64_t playedMs = 0;  // game time from the start to the end
-  long liveObjects = 0;  // engine objects alive when the debriefing or KIA screen was built
+  // Engine objects alive when the debriefing or KIA screen was built, but for the engine's own model-file
+  // cache.
+  long liveObjects = 0;
   size_t stageObjects = 0;
   bool operator==(const MissionOutcome&) const = default;
 };

@@ -5,6 +5,7 @@
 // KESTRINE_MONKEY_FULL=1 plays every mission on its whole clock (scripts/monkey).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,10 @@ namespace {
 
 constexpr int kShards = 8;
 constexpr int kMissionsPerSession = 5;
+// Shared objects a screen makes the first time it is needed and keeps (a highlight, a light): the engine
+// may hold this many more at a later debriefing than at the first. A mission that leaves even one object
+// behind exceeds it within a session.
+constexpr long kMadeOnFirstUse = 3;
 
 long FromEnvironment(const char* name, long fallback) {
   const char* text = std::getenv(name);
@@ -49,7 +54,7 @@ TEST_P(Monkey, EveryMissionEndsByItsClockWithNothingLeftBehind) {
 
   const auto began = std::chrono::steady_clock::now();
   int64_t frames = 0, events = 0, playedMs = 0;
-  int debriefings = 0, killed = 0;
+  int debriefings = 0, killed = 0, patientViews = 0, pauses = 0;
   for (uint32_t session = 0; mine > 0; ++session) {
     const int missions = static_cast<int>(std::min<long>(mine, kMissionsPerSession));
     mine -= missions;
@@ -58,9 +63,16 @@ TEST_P(Monkey, EveryMissionEndsByItsClockWithNothingLeftBehind) {
     const std::string which = "seed " + std::to_string(plan.seed) + " (mission " + std::to_string(plan.mission) +
                               ", difficulty " + std::to_string(plan.difficulty) + ")";
     const PlayRecord record = PlayMonkey(plan);
-    ASSERT_TRUE(record.fault.empty()) << which << ": " << record.fault;
+    std::string lastStates;
+    for (size_t i = record.states.size() > 12 ? record.states.size() - 12 : 0; i < record.states.size(); ++i)
+      lastStates += " " + std::to_string(record.states[i]);
+    ASSERT_TRUE(record.fault.empty()) << which << ": " << record.fault << "; the last states:" << lastStates
+                                      << "; the last events:\n"
+                                      << record.script.substr(record.script.size() > 600 ? record.script.size() - 600 : 0);
     ASSERT_EQ(record.outcomes.size(), static_cast<size_t>(missions)) << which;
     frames += record.frames;
+    patientViews += static_cast<int>(std::count(record.states.begin(), record.states.end(), STATE_PATIENT_VIEW));
+    pauses += static_cast<int>(std::count(record.states.begin(), record.states.end(), STATE_PAUSE_MENU));
     events += record.events;
     for (const MissionOutcome& end : record.outcomes) {
       playedMs += end.playedMs;
@@ -74,7 +86,7 @@ TEST_P(Monkey, EveryMissionEndsByItsClockWithNothingLeftBehind) {
           << which << ": end flag " << end.endFlag;
     }
     // What a mission made is let go of by its debriefing: every debriefing of the session holds what the
-    // first one held (the first mission loads the assets the others share).
+    // first one held (the first mission loads the assets the others share), give or take what is made once.
     const MissionOutcome* first = nullptr;
     for (const MissionOutcome& end : record.outcomes) {
       if (end.endState != STATE_DEBRIEFING) continue;
@@ -82,14 +94,14 @@ TEST_P(Monkey, EveryMissionEndsByItsClockWithNothingLeftBehind) {
         first = &end;
         continue;
       }
-      EXPECT_EQ(end.liveObjects, first->liveObjects) << which;
+      EXPECT_LE(end.liveObjects - first->liveObjects, kMadeOnFirstUse) << which;
       EXPECT_EQ(end.stageObjects, first->stageObjects) << which;
     }
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-  std::printf("monkey shard %d: %d missions (%d debriefings, %d KIA), %lld frames, %lld events, %lld s of game "
-              "time, %.1f s\n",
-              shard, debriefings + killed, debriefings, killed, static_cast<long long>(frames),
+  std::printf("monkey shard %d: %d missions (%d debriefings, %d KIA), %d patient views, %d pauses, %lld frames, "
+              "%lld events, %lld s of game time, %.1f s\n",
+              shard, debriefings + killed, debriefings, killed, patientViews, pauses, static_cast<long long>(frames),
               static_cast<long long>(events), static_cast<long long>(playedMs / 1000), seconds);
 }
 

@@ -40,7 +40,7 @@ TEST(Replay, AWholeMissionPlayedAgainFromItsScriptWithTheSameSeedPlaysTheSame) {
   for (const int state : {STATE_DISCLAIMER, STATE_MAIN_MENU, STATE_PLAYER_SELECT, STATE_BRIEFING, STATE_OVERHEAD})
     EXPECT_NE(std::find(first.states.begin(), first.states.end(), state), first.states.end()) << state;
   EXPECT_EQ(first.states.back(), end.endState);
-  EXPECT_GT(first.checksums.size(), 100u);
+  EXPECT_GE(first.checksums.size(), 5u);
 
   const PlayRecord again = PlayScript(first.script, kSeed);
   EXPECT_TRUE(again.fault.empty()) << again.fault;
