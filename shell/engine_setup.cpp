@@ -1,6 +1,10 @@
 #include "shell/engine_setup.h"
 
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <string>
 
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
@@ -20,6 +24,25 @@ constexpr int kViewHeight = 480;
 constexpr int kLightAmbient = 0;
 constexpr int kLightDirectional = 3;
 
+// The generator is seeded from the time, so that no two games play alike. KESTRINE_SEED=<number> fixes the
+// seed instead, so that a scripted run plays the same game every time it is run.
+uint32_t StartSeed() {
+  const auto fromTheTime = static_cast<uint32_t>(std::time(nullptr));
+  const char* text = std::getenv("KESTRINE_SEED");
+  if (!text || !*text) return fromTheTime;
+  const std::string seed(text);
+  uint64_t value = 0;
+  bool number = seed.size() <= 10;
+  for (const char c : seed) {
+    if (!number) break;
+    number = c >= '0' && c <= '9';
+    value = value * 10 + static_cast<uint64_t>(c - '0');
+  }
+  if (number && value <= UINT32_MAX) return static_cast<uint32_t>(value);
+  std::fprintf(stderr, "KESTRINE_SEED is not a number from 0 to 4294967295: the game is seeded from the time\n");
+  return fromTheTime;
+}
+
 }  // namespace
 
 void SetUpEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
@@ -29,7 +52,7 @@ void SetUpEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
   debugMode = 0;
   engineRoot = root;
 
-  srand(static_cast<uint32_t>(std::time(nullptr)));
+  srand(StartSeed());
 
   engineRoot->SetOptionD(1);
   engineRoot->SetOptionA(1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/model_data.h"
 #include "core/model_instance.h"
 #include "engine/engine_scene.h"
 
@@ -38,6 +39,13 @@ void SceneRegistry::RemoveCollidable(EngineNode* node) {
 std::shared_ptr<const ModelData> SceneRegistry::FindModelFile(const std::string& key) const {
   auto it = files_.find(key);
   return it == files_.end() ? nullptr : it->second;
+}
+
+long SceneRegistry::KeptObjectCount() const {
+  long count = 0;
+  for (const auto& [key, data] : files_)
+    for (const ModelMaterialData& material : data->materials) count += material.texture ? 1 : 0;
+  return count;
 }
 
 void SceneRegistry::KeepModelFile(const std::string& key, std::shared_ptr<const ModelData> data) {

@@ -35,6 +35,9 @@ class SceneRegistry {
   // Model files by a key naming the file and its content.
   std::shared_ptr<const ModelData> FindModelFile(const std::string& key) const;
   void KeepModelFile(const std::string& key, std::shared_ptr<const ModelData> data);
+  // Engine objects the kept files hold (their materials' pictures): they live as long as the engine, and
+  // grow only with the number of different files read.
+  long KeptObjectCount() const;
 
  private:
   std::vector<ModelInstance*> models_;

@@ -28,6 +28,7 @@
 #include "casualty/step_interpreter.h"
 #include "casualty/tool_table.h"
 #include "casualty/wound_types.h"
+#include "battle_trace.h"
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -39,19 +40,6 @@ namespace {
 
 constexpr int32_t kMission = 3;  // the medic starts beside the collection point, the enemy far off
 constexpr int kFrameMs = 50;
-
-using Trace = std::vector<int64_t>;
-
-// What a frame leaves behind: the state, the clocks and flags, and every unit's place and condition.
-void Record(Trace& trace) {
-  trace.insert(trace.end(), {gameState, missionClock, missionEndFlag, unitCount});
-  for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
-    if (!units[i]) continue;
-    const Unit& u = *units[i];
-    trace.insert(trace.end(),
-                 {static_cast<int64_t>(u.pos.x * 100), static_cast<int64_t>(u.pos.z * 100), u.state, u.health, u.down});
-  }
-}
 
 // One run of the program: a mission started from state 16 with its briefing's casualties, played by `play`.
 Trace PlayMission(uint32_t seed, int32_t level, const std::function<void(Harness&, Trace&)>& play) {
@@ -76,7 +64,7 @@ Trace PlayMission(uint32_t seed, int32_t level, const std::function<void(Harness
 bool FramesUntil(Harness& game, Trace& trace, int state, int limit, int ms = kFrameMs) {
   for (int i = 0; i < limit && gameState != state; ++i) {
     game.Frame(ms);
-    Record(trace);
+    RecordFrame(trace);
   }
   return gameState == state;
 }
@@ -84,7 +72,7 @@ bool FramesUntil(Harness& game, Trace& trace, int state, int limit, int ms = kFr
 void PastTheStart(Harness& game, Trace& trace) {
   for (int i = 0; i < 12; ++i) {
     game.Frame(kFrameMs);
-    Record(trace);
+    RecordFrame(trace);
   }
   ASSERT_EQ(missionStartCountdown, 0);
 }
@@ -102,7 +90,7 @@ void TreatEveryone(Harness& game, Trace& trace) {
     SetGameState(STATE_PATIENT_VIEW);
     for (int i = 0; i < 4; ++i) {
       game.Frame(kFrameMs);
-      Record(trace);
+      RecordFrame(trace);
     }
     casualty->state = 2;
     SetGameState(STATE_OVERHEAD);
@@ -153,7 +141,7 @@ TEST(MissionOutcomes, TimeRunningOutWithACasualtyStillWaitingIsFlagTwo) {
       missionClock = 1001;  // as the developer's clock key sets it
       for (int i = 0; i < 40 && missionEndFlag == 0; ++i) {
         game.Frame(kFrameMs);
-        Record(trace);
+        RecordFrame(trace);
       }
       EXPECT_EQ(missionEndFlag, 2);
       EXPECT_TRUE(extractionStarted);  // called on the way down
@@ -176,7 +164,7 @@ TEST(MissionOutcomes, TimeRunningOutWithTheWoundedAtTheLandingPointIsFlagSixWith
       missionClock = 1001;
       for (int i = 0; i < 40 && missionEndFlag == 0; ++i) {
         game.Frame(kFrameMs);
-        Record(trace);
+        RecordFrame(trace);
       }
       EXPECT_EQ(missionEndFlag, 6);
       EXPECT_EQ(extractionBonus, 24);  // (1 + 1) x 6 x 2
@@ -205,7 +193,7 @@ TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroug
         EXPECT_EQ(missionEndFlag, 0);
         currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
         game.Frame(kFrameMs);
-        Record(trace);
+        RecordFrame(trace);
       }
       EXPECT_EQ(missionEndFlag, 4);
       EXPECT_EQ(gameState, STATE_OVERHEAD);
@@ -233,7 +221,7 @@ TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
         PlayerShotLanded(medic.Fire(casualty->pos + Vector3(0.5f, 0.0f, 0.5f), FIRE_RIFLE));
         EXPECT_EQ(friendlyFireCount, shot);
         game.Frames(5, kFrameMs);
-        Record(trace);
+        RecordFrame(trace);
       }
       EXPECT_EQ(gameState, STATE_DEBRIEFING);
       EXPECT_EQ(missionEndFlag, 5);
@@ -296,7 +284,7 @@ TEST(MissionOutcomes, UnderThePatientViewANovicesMedicIsHitButNotKilled) {
       SetGameState(STATE_PATIENT_VIEW);
       for (int i = 0; i < 600; ++i) {
         game.Frame(kFrameMs);
-        Record(trace);
+        RecordFrame(trace);
       }
       EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
       EXPECT_LT(units[0]->health, 8);  // hit again and again

@@ -13,10 +13,10 @@ namespace engine {
 // Base of every engine object. Objects start with a count of zero; the first EngineRef takes it to one.
 class EngineUnknown {
  public:
-  EngineUnknown() = default;
+  EngineUnknown() { live_.fetch_add(1, std::memory_order_relaxed); }
   EngineUnknown(const EngineUnknown&) = delete;
   EngineUnknown& operator=(const EngineUnknown&) = delete;
-  virtual ~EngineUnknown() = default;
+  virtual ~EngineUnknown() { live_.fetch_sub(1, std::memory_order_relaxed); }
 
   void AddRef() const { refs_.fetch_add(1, std::memory_order_relaxed); }
   void Release() const {
@@ -27,8 +27,13 @@ class EngineUnknown {
   // The interface name carried by errors raised from this object.
   virtual const char* InterfaceName() const { return "EngineUnknown"; }
 
+  // Engine objects of every kind alive in the process right now: what a long run watches to see that
+  // the game lets go of everything it made.
+  static long LiveCount() { return live_.load(std::memory_order_relaxed); }
+
  private:
   mutable std::atomic<long> refs_{0};
+  inline static std::atomic<long> live_{0};
 };
 
 template <class T>

@@ -300,5 +300,23 @@ TEST_F(SceneTest, MeshesKeepTheirFacesAndTakeNewMeasures) {
   ExpectNear(MeshTrianglesOf(*grid).boundsMax, {90.25f, -5, 90.25f});
 }
 
+TEST_F(SceneTest, TheLiveCountFollowsEveryObjectMadeAndLetGoOf) {
+  const long before = EngineUnknown::LiveCount();
+  {
+    auto parent = root_->CreateActor();
+    auto shape = root_->CreateBox(1, 1, 1, 1);
+    EXPECT_EQ(EngineUnknown::LiveCount(), before + 2);
+    parent->AttachShape(shape);
+    stage_->AddObject(parent);
+    // Held by the stage after the last reference of the test goes.
+    parent = nullptr;
+    shape = nullptr;
+    EXPECT_EQ(EngineUnknown::LiveCount(), before + 2);
+    EngineRef<EngineNode> last = stage_->Objects().back();
+    stage_->RemoveObject(last);
+  }
+  EXPECT_EQ(EngineUnknown::LiveCount(), before);
+}
+
 }  // namespace
 }  // namespace engine
