@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "battle_trace.h"
 #include "battlefield/battle_state.h"
 #include "battlefield/extraction.h"
 #include "battlefield/medic_drag.h"
@@ -357,8 +358,10 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
     // The call: back to his unit when his wound allows, else ready for the helicopter; either takes the
     // medic back to the overhead view.
     ClickHud(game, patient.IsReturnableToAction() ? HUD_RETURN_TO_ACTION : HUD_READY_FOR_EVAC);
+    play.battle.push_back(BattleChecksum());
   }
   play.endFlag = missionEndFlag;
+  play.battle.push_back(BattleChecksum());
   // The battle's last frames: the debriefing follows the mission's end.
   if (InMission() && missionEndFlag != 0) FramesUntilState(game, STATE_DEBRIEFING, kFrameMs, 5000);
   return play;
@@ -368,8 +371,9 @@ int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries) {
   for (int attempt = 1; attempt <= maxTries; ++attempt) {
     if (gameState != STATE_BRIEFING || !PressButton(game, BRIEFING_START_MISSION)) return 0;
     if (gameState != STATE_OVERHEAD) return 0;
-    PlayMissionByTheBook(game);
+    const MissionPlay play = PlayMissionByTheBook(game);
     NoteState(trace);
+    for (uint64_t sum : play.battle) trace.push_back("battle " + std::to_string(sum));
     if (gameState == STATE_KIA) {
       PressButton(game, KIA_REPLAY);
       NoteState(trace);

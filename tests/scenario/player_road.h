@@ -72,6 +72,8 @@ struct MissionPlay {
   int treated = 0;
   int unseenMoves = 0;
   int handedTools = 0;
+  // The battle's checksum after each casualty's call and at the mission's end, one after the other.
+  std::vector<uint64_t> battle;
   int endFlag = 0;
 };
 // From the overhead view to the mission's end (the debriefing or KIA): every waiting casualty walked to,
@@ -81,7 +83,8 @@ struct MissionPlay {
 MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds = 4000, int treatAtMost = -1);
 // A briefed mission played to its way on: START MISSION, the mission by the book, then at the debriefing
 // NEXT MISSION (or FINISH); REPLAY after a medic killed or a score too low to go on. Returns the attempt that
-// went on (1 the first), 0 when none of `maxTries` did. Notes the state after each mission and each button.
+// went on (1 the first), 0 when none of `maxTries` did. Notes the state after each mission and each button,
+// and each mission's battle checksums.
 int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries = 3);
 // Frames of `ms` until `state` (at most `maxMs` of them).
 bool FramesUntilState(Harness& game, int state, int ms, int maxMs);
