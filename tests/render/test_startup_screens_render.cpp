@@ -17,6 +17,7 @@
 #include "core/image_loader.h"
 #include "render/sdl_fixture.h"
 #include "scenario/harness.h"
+#include "scenario/loading_tips.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/loading_screen.h"
@@ -116,20 +117,6 @@ void ExpectDisclaimerOnScreen(const EngineRef<EngineBitmap>& frame, const Engine
   const int matches = BackdropMatches(backdrop, frame, samples);
   EXPECT_GE(matches, samples * 95 / 100);
   EXPECT_LT(CountNear(frame, 0, 0, 640, 480, {0, 0, 0}), 640 * 480 / 4);
-}
-
-int TipLines(int tip) {
-  int n = 0;
-  while (n < kMaxLoadingTipLines && LoadingTips[tip].lines[n]) ++n;
-  return n;
-}
-
-// A seed whose first draw chooses the tip wanted.
-uint32_t SeedChoosing(int tip) {
-  for (uint32_t seed = 1;; ++seed) {
-    srand(seed);
-    if (rand() % kLoadingTipCount == tip) return seed;
-  }
 }
 
 class StartupScreensRender : public ::testing::Test {
