@@ -239,6 +239,11 @@ TEST_F(MergeTest, ANodeWithoutPointsKeepsTheSlotsPointsAndSource) {
   EXPECT_EQ(Slot(3).points, 5);
   EXPECT_EQ(Slot(3).source, &olderSource);
   EXPECT_EQ(patient.missedSteps.count, 0);
+  // Over a slot without points the node takes the slot, source and all.
+  const TreatmentStep other{.tool = TOOL_GLOVE, .location = LOC_THIGH, .action = "other", .side = STEP_SIDE_OTHER};
+  MergeStep(patient, other, 0, &source);
+  EXPECT_STREQ(Slot(4).action, "other");
+  EXPECT_EQ(Slot(4).source, &source);
 }
 
 TEST_F(MergeTest, AScoredNodeOverAScoredSlotSendsTheOldOneToMissedSteps) {
@@ -395,14 +400,14 @@ TEST_F(ApplyTest, ARightStepAdvancesMergesNextAndExtraAndScores) {
 
 TEST_F(ApplyTest, RemovalNegativePointsAndAPartMaskNeverBringTheNextListIn) {
   const TreatmentStep removal{.tool = TOOL_TOURNIQUET, .location = LOC_THIGH, .flags = STEP_REMOVAL};
-  const TreatmentStep harmful{.tool = TOOL_ACTION, .location = LOC_THIGH, .points = -5};
+  const TreatmentStep harmful{.tool = TOOL_ACTION, .location = LOC_THIGH, .points = -1};
   const TreatmentStep plain{.tool = TOOL_ACTION, .location = LOC_THIGH};
   struct Case {
     const TreatmentStep* step;
     int32_t points;
     BodyLocation partMask;
   };
-  const Case cases[] = {{&removal, 0, 0}, {&harmful, -5, 0}, {&plain, 0, LOC_RIGHT | LOC_THIGH}};
+  const Case cases[] = {{&removal, 0, 0}, {&harmful, -1, 0}, {&plain, 0, LOC_RIGHT | LOC_THIGH}};
   for (const Case& c : cases) {
     BuildActiveSteps(patient, kMixedFindings);
     const TreatmentStep* cursor = kMixedFindings;
@@ -417,16 +422,20 @@ TEST_F(ApplyTest, RemovalNegativePointsAndAPartMaskNeverBringTheNextListIn) {
   // The extra list is merged even so.
   BuildActiveSteps(patient, kMixedFindings);
   const TreatmentStep* cursor = kMixedFindings;
-  ApplyStep(patient, &cursor, &harmful, kNextFindings, kExtraFindings, -5, nullptr, 0);
+  ApplyStep(patient, &cursor, &harmful, kNextFindings, kExtraFindings, -1, nullptr, 0);
   EXPECT_STREQ(Slot(7).action, "extra hip");
 }
 
-TEST_F(ApplyTest, FlagsSetConditionButNeverClearIt) {
+TEST_F(ApplyTest, EachFlagSetsItsOwnConditionAndNoneIsEverCleared) {
+  const TreatmentStep* cursor = kMixedFindings;
+  const TreatmentStep movable{.tool = TOOL_ACTION, .location = LOC_THIGH, .flags = STEP_SETS_MOVABLE};
+  ApplyStep(patient, &cursor, &movable, kNextFindings, nullptr, 0, nullptr, 0);
+  EXPECT_EQ(patient.movable, 1);
+  EXPECT_EQ(patient.conscious, 0);
+  EXPECT_EQ(patient.canSpeak, 0);
   patient.conscious = 1;
   patient.canSpeak = 1;
-  patient.movable = 1;
   const TreatmentStep step{.tool = TOOL_ACTION, .location = LOC_THIGH};
-  const TreatmentStep* cursor = kMixedFindings;
   ApplyStep(patient, &cursor, &step, nullptr, nullptr, 0, nullptr, 0);
   EXPECT_EQ(cursor, nullptr) << "a null next ends the track";
   EXPECT_EQ(patient.conscious, 1);
@@ -483,8 +492,10 @@ TEST_F(WoundTest, ASpliceOverwritesMatchingSlotsKeepingTheirLocations) {
   EXPECT_GT(arm->points, 0);
 }
 
-TEST_F(WoundTest, UnfinishedScoredSlotsAreCollectedUpToCapacity) {
+TEST_F(WoundTest, UnfinishedScoredSlotsAreCollectedUpToCapacityAndTheLiftCountdownRestartsAtThirty) {
   RecordingPatient patient;
+  ResetPatientTimer(patient);
+  EXPECT_EQ(patient.liftCounter, 30);
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
   int scored = 0;
   for (const ActiveStep& slot : patient.activeSteps) scored += (slot.tool != kEndOfList && slot.points != 0);
