@@ -10,15 +10,14 @@ KESTRINE_PROGRAM_STATE(sightProbeState);
 
 namespace {
 
-constexpr float kProbeHalfExtent = 0.7f;
 // Its own group, which no test of the game's selects, so probes never see each other.
 constexpr int kProbeCollisionGroup = 128;
 
 engine::EngineActor& Probe() {
   if (!sightProbeState.ready || !sightProbeState.probe) {
     sightProbeState.probe = engineRoot->CreateActor();
-    sightProbeState.probe->SetBoundingBox(-kProbeHalfExtent, kProbeHalfExtent, -kProbeHalfExtent, kProbeHalfExtent,
-                                          -kProbeHalfExtent, kProbeHalfExtent, 0);
+    sightProbeState.probe->SetBoundingBox(-kSightProbeHalfExtent, kSightProbeHalfExtent, -kSightProbeHalfExtent,
+                                          kSightProbeHalfExtent, -kSightProbeHalfExtent, kSightProbeHalfExtent, 0);
     sightProbeState.probe->SetCollisionMask(kProbeCollisionGroup, 0);
     engineStage->AddObject(sightProbeState.probe);
     sightProbeState.ready = true;

@@ -18,6 +18,9 @@ extern SightProbeState sightProbeState;
 // mission.
 int LineOfSight(Vector3 from, Vector3& to, int mask);
 
+// The probe's own box: -0.7..0.7 on each axis.
+constexpr float kSightProbeHalfExtent = 0.7f;
+
 // The probe's box, -half..half on each axis (the grid builder narrows it for its links).
 void SetSightProbeExtent(float half);
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "battlefield/mission_bytes.h"
-#include "battlefield/mission_file_io.h"
+#include "shell/game_files.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
 
@@ -44,7 +44,8 @@ PatientLocationBytes EncodePatientLocations(const Vector3 (&locations)[kPatientL
 bool LoadPatientLocations() {
   PatientLocationBytes bytes{};
   size_t got = 0;
-  if (!ReadMissionFile(PatientLocationFilePath(missionNumber), bytes.data(), bytes.size(), got)) return false;
+  if (ReadGameFile(PatientLocationFilePath(missionNumber), bytes.data(), bytes.size(), got) != GameFileRead::kRead)
+    return false;
   DecodePatientLocations(bytes.data(), got, patientLocations);
   return true;
 }

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "battlefield/mission_file_io.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/strategy_markers.h"
 #include "platform/message_box.h"
+#include "shell/game_files.h"
 #include "shell/globals.h"
 #include "shell/main_window.h"
 #include "shell/program_state.h"
@@ -33,7 +33,8 @@ bool LoadStrategy() {
 
   StrategyFileBytes bytes{};
   size_t got = 0;
-  if (!ReadMissionFile(StrategyFilePath(missionNumber), bytes.data(), bytes.size(), got)) return false;
+  if (ReadGameFile(StrategyFilePath(missionNumber), bytes.data(), bytes.size(), got) != GameFileRead::kRead)
+    return false;
   DecodeStrategyFile(bytes.data(), got, strategy, strategyCount);
 
   // All 35 records count here, also those past the count: the editor can leave a point behind its count.
@@ -51,7 +52,8 @@ bool LoadStrategy() {
 
 void SaveStrategy() {
   const StrategyFileBytes bytes = EncodeStrategyFile(strategy, strategyCount);
-  if (!WriteMissionFile(StrategyFilePath(missionNumber), bytes.data(), bytes.size()))
+  if (!WriteGameFile(StrategyFilePath(missionNumber), {reinterpret_cast<const char*>(bytes.data()), bytes.size()},
+                     false))
     MessageBox(mainWindow.Handle(), "Can't save Read-Only or something.", "Unable To Save", MB_OKCANCEL);
 }
 

@@ -145,7 +145,7 @@ class Unit {
   float curSpeed = kUnitStartSpeed;
   bool down = false;
   int32_t targetUnit = 0;
-  int32_t downTime = 0;  // game clock (ms) after which a killed unit may be moved off
+  int64_t downTime = 0;  // game clock (ms) after which a killed unit may be moved off
   int32_t draggedBy = -1;
   int32_t actionState = 0;  // 0 while walking, 10 after ResetAction
   CellIndex prevCell;       // the cell the walk stepped from
@@ -155,7 +155,7 @@ class Unit {
   // Screen points of the muzzle (or the unit) and of the impact of the last shot.
   engine::EngineRef<engine::EngineVector> shotScreen[2];
   bool firing = false;
-  int32_t nextShotTime = 0;
+  int64_t nextShotTime = 0;  // game clock (ms)
   int32_t kind = kUnitKindAlly;
   int32_t weapon = WEAPON_RIFLE;
 
@@ -168,6 +168,17 @@ class Unit {
   int32_t respawnTime = 0;
   int32_t vehicleKind = MAN;
   int32_t patientLoc = 0;  // casualties: their casualty case and patient location
+
+  // ---- a casualty on the battlefield ----
+  // His marker's brightness (128..255) and whether it is rising, while he waits for the medic.
+  double pulse = 255.0;
+  uint8_t pulseRising = 0;
+  // |dx| + |dy| + |dz| to the player's unit, measured each frame.
+  double playerDistance = 0.0;
+  // Within reach of the helicopter's landing point at the last count.
+  uint8_t atExtraction = 0;
+  // An enemy the medic's shot missed narrowly has turned on him.
+  uint8_t alert = 0;
 
  protected:
   // Hides, removes from the stage and lets go of the body and weapon models.

@@ -102,7 +102,7 @@ void WriteEnemyLeader(const Patient& patient) {
                         static_cast<int64_t>(patient.score) * 100 / patient.maxScore > kLeaderCapturePercent;
   if (captured) {
     loserEnding = 0;
-    Line("Vidoduv captured");
+    Line(kLeaderCapturedLine);
   } else if (!patient.dead) {
     Line(Printf("Vidoduv not properly treated: %d/%d", patient.score, patient.maxScore));
   } else {

@@ -15,6 +15,8 @@ constexpr int32_t kEarlyFinishMsPerPoint = 30000;
 constexpr int32_t kTrainingMission = 11;
 constexpr int32_t kLastCampaignMission = 10;
 constexpr int32_t kLeaderCapturePercent = 79;  // the enemy leader must be treated to more than this share
+// The report's line for the enemy leader taken alive; saved debriefings tell the ending by it.
+constexpr const char* kLeaderCapturedLine = "Vidoduv captured";
 
 // Rebuilds the report from the mission-end flag, the scores and the casualty slots, and deletes every
 // casualty on the way (each slot ends empty). The mission score takes the time bonus or the penalties;

@@ -39,7 +39,7 @@ struct BackpackState {
                                            32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47};
   float capacityFactor = 1.0f;
   bool noFitShown = false;
-  int32_t noFitUntil = 0;
+  int64_t noFitUntil = 0;  // game clock
 };
 BackpackState backpackState;
 KESTRINE_PROGRAM_STATE(backpackState);
@@ -51,7 +51,7 @@ bool& keepBackpack = backpackState.keepBackpack;
 int32_t (&backpackListOrder)[kToolCount] = backpackState.backpackListOrder;
 float& capacityFactor = backpackState.capacityFactor;
 bool& noFitShown = backpackState.noFitShown;
-int32_t& noFitUntil = backpackState.noFitUntil;
+int64_t& noFitUntil = backpackState.noFitUntil;
 
 float CapacityFactorForFigure(int32_t figure) {
   // A figure read from a save file outside the three figures gets the nearest one.

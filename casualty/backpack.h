@@ -61,7 +61,7 @@ extern int32_t (&backpackListOrder)[kToolCount];
 extern float& capacityFactor;
 // The "no fit" message: shown from a refused AddTool until the first pointer move after noFitUntil.
 extern bool& noFitShown;
-extern int32_t& noFitUntil;
+extern int64_t& noFitUntil;  // game clock
 
 // The capacity factor of a player figure, computed in single precision as the limits are.
 float CapacityFactorForFigure(int32_t figure);

@@ -10,6 +10,7 @@ namespace {
 struct CasualtySlots {
   std::unique_ptr<Patient> casualties[kCasualtySlotCount];
   Patient* currentPatient = nullptr;
+  int32_t currentCasualtyIndex = 0;
 };
 CasualtySlots casualtySlots;
 // Every patient still held is released through his one way out, as the mission's end would.
@@ -22,6 +23,7 @@ KESTRINE_PROGRAM_STATE_RESET(casualtySlots, [] {
 
 std::unique_ptr<Patient> (&casualties)[kCasualtySlotCount] = casualtySlots.casualties;
 Patient*& currentPatient = casualtySlots.currentPatient;
+int32_t& currentCasualtyIndex = casualtySlots.currentCasualtyIndex;
 
 bool HasCasualty(int slot) { return slot >= 0 && slot < kCasualtySlotCount && casualties[slot] != nullptr; }
 

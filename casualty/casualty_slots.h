@@ -2,6 +2,7 @@
 // and the one being shown.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "casualty/patient.h"
@@ -12,6 +13,9 @@ constexpr int kCasualtySlotCount = 7;
 
 extern std::unique_ptr<Patient> (&casualties)[kCasualtySlotCount];
 extern Patient*& currentPatient;
+// The slot shown (0..6): the overhead view sets it when a casualty is opened, the save-game loader when one
+// is restored. His voice follows from it.
+extern int32_t& currentCasualtyIndex;
 
 // True for a slot number inside the array that holds a patient.
 bool HasCasualty(int slot);

@@ -1,5 +1,7 @@
-// Creating a patient record; his remarks and chart lines.
+// Creating a patient record for the rules; his remarks and chart lines.
 #include "casualty/patient.h"
+
+#include <algorithm>
 
 #include "casualty/remark_box.h"
 #include "shell/globals.h"
@@ -7,6 +9,13 @@
 namespace kestrine {
 
 Patient::Patient(std::unique_ptr<PatientBody> body) : body_(body ? std::move(body) : std::make_unique<NoBody>()) {
+  SetFreeHintsByDifficulty();
+  std::fill(std::begin(animationIndex), std::end(animationIndex), -1);
+}
+
+Patient::~Patient() = default;
+
+void Patient::SetFreeHintsByDifficulty() {
   // Novices get every hint free, intermediates three, experts none.
   switch (difficulty) {
     case 0:
@@ -20,8 +29,6 @@ Patient::Patient(std::unique_ptr<PatientBody> body) : body_(body ? std::move(bod
       break;
   }
 }
-
-Patient::~Patient() = default;
 
 void Patient::ShowRemark(std::string_view text) { ShowMedicRemark(text); }
 

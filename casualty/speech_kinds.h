@@ -7,15 +7,18 @@
 namespace kestrine {
 
 enum SpeechKind : int32_t {
-  SPEECH_MEDIC_FINDING = 1,  // the medic's own voice: a step's clip
-  SPEECH_TOOL_RIGHT = 2,     // the patient on a tool that helps him
-  SPEECH_TOOL_WRONG = 3,     // the patient on a tool that does him no good
-  SPEECH_WOUND_RIGHT = 4,    // the patient on his wound, after a right move
-  SPEECH_WOUND_WRONG = 5,    // the patient on his wound, after a wrong move
-  SPEECH_WOUND_SILENCE = 6,  // the patient on his wound, after a long silence
-  SPEECH_YELL = 7,           // a yell of pain
-  SPEECH_MOAN = 9,           // a moan, sound only
+  SPEECH_PATIENT_LINE = 0,     // a line of the patient's, by its own name
+  SPEECH_MEDIC_FINDING = 1,    // the medic's own voice: a step's clip
+  SPEECH_TOOL_RIGHT = 2,       // the patient on a tool that helps him
+  SPEECH_TOOL_WRONG = 3,       // the patient on a tool that does him no good
+  SPEECH_WOUND_RIGHT = 4,      // the patient on his wound, after a right move
+  SPEECH_WOUND_WRONG = 5,      // the patient on his wound, after a wrong move
+  SPEECH_WOUND_SILENCE = 6,    // the patient on his wound, after a long silence
+  SPEECH_YELL = 7,             // a yell of pain
+  SPEECH_PATIENT_WS_LINE = 8,  // a line of the patient's, the "ws" take of its name
+  SPEECH_MOAN = 9,             // a moan, sound only
 };
+inline constexpr int32_t kSpeechKindCount = 10;
 
 // The name a yell is queued with; the speech player picks the yell clip itself.
 inline constexpr const char* kYellName = "x";

@@ -1,13 +1,9 @@
 // The patient's queue of speech requests: what he and the medic are to say, in order, five at most.
 #include "casualty/patient.h"
+#include "casualty/patient_speech.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
-
-namespace {
-// A request that arrives while a long pause runs does not wait the whole pause.
-constexpr int32_t kQueuedSpeechDelayMs = 500;
-}  // namespace
 
 void Patient::QueueSpeech(int32_t kind, std::string_view name) {
   // A replayed save re-applies old treatments: what was said then is not said again.
@@ -15,6 +11,7 @@ void Patient::QueueSpeech(int32_t kind, std::string_view name) {
   speechQueue[speechCount].kind = kind;
   speechQueue[speechCount].name.assign(name);
   ++speechCount;
+  // A request that arrives while a long pause runs does not wait the whole pause.
   if (speechDelay > kQueuedSpeechDelayMs) speechDelay = kQueuedSpeechDelayMs;
 }
 

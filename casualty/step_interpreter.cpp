@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "casualty/saved_side.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
@@ -84,15 +85,11 @@ void DecideSide(Patient& patient, const WoundType& row) {
 }
 
 // A saved side line. A pair the game could never have written is refused.
-bool ReadSavedSide(Patient& patient, std::FILE* stream) {
-  int savedSide = 0;
-  int savedBits = 0;
-  if (std::fscanf(stream, "%d %d", &savedSide, &savedBits) != 2) return false;
-  const uint32_t bits = static_cast<uint32_t>(savedBits);
-  if ((savedSide != 0 && savedSide != 1) || (bits != LOC_RIGHT && bits != LOC_LEFT && bits != kSideBits)) {
-    return false;
-  }
-  patient.side = savedSide;
+bool ReadSideLine(Patient& patient, std::FILE* stream) {
+  int32_t side = 0;
+  uint32_t bits = 0;
+  if (!ReadSavedSide(stream, side, bits)) return false;
+  patient.side = side;
   patient.sideBits = bits;
   return true;
 }
@@ -138,7 +135,7 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   engineRoot->DebugPrint(std::string("---- Patient Wound ------"));
   engineRoot->DebugPrint(std::string(row.title));
 
-  const bool sideRead = savedStream != nullptr && ReadSavedSide(patient, savedStream);
+  const bool sideRead = savedStream != nullptr && ReadSideLine(patient, savedStream);
   if (!sideRead && (savedStream != nullptr || !replayingSave)) DecideSide(patient, row);
 
   patient.clockMs = 0;

@@ -158,10 +158,11 @@ void RigidSplintEffect(Patient& patient, int32_t part) {
 }
 
 void BandageEffect(Patient& patient, int32_t part) {
+  // Marked first, so the body paints the new dressing with the part's bands.
+  patient.dressingParts |= PartBit(part);
   Show(patient, VISUAL_DRESSING, part, TOOL_BANDAGE);
   PlayEffect(SOUND_BANDAGE);
   patient.Body().PlayAnimation(kTendPose);
-  patient.dressingParts |= PartBit(part);
 }
 
 void IvEffect(Patient& patient, int32_t part, int32_t tool) {

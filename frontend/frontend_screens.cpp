@@ -1,16 +1,28 @@
-// The front end's screen records as far as the screens are built today: their entry actions (backdrops,
-// overlays, the campaign's fresh start, the intro movie, the mission's teardown on the debriefing and KIA
-// screens), the developer keys, and how each screen's buttons take the mouse. The buttons' actions and the
-// screens' drawing come with the menus, the briefing, player select, save games and high scores.
+// The front end's screen records: the menus, the disclaimer, KIA, the developer notes, pause, quit and the
+// finish screen with their drawing and buttons, and the entry actions of the slot screens, player select,
+// briefing and debriefing (whose own drawing and buttons come with those screens). Which mouse rule a
+// screen's buttons follow is part of the screen: the menus hit-test the release itself (with the click
+// tick), the disclaimer too but silently, and the screens that follow the pointer act on the button the
+// last move highlighted.
 #include "frontend/frontend_screens.h"
 
+#include "battlefield/casualty_cases.h"
+#include "battlefield/mission_load.h"
+#include "casualty/backpack.h"
 #include "casualty/patient_view_teardown.h"
+#include "frontend/briefing_screen.h"
+#include "frontend/finish_screen.h"
+#include "frontend/high_score_screen.h"
+#include "frontend/menu_actions.h"
+#include "frontend/menu_screens.h"
+#include "frontend/player_select.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/menu_input.h"
+#include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
@@ -23,43 +35,80 @@ namespace kestrine {
 namespace {
 
 // The scroll strips of the player-controls screen.
-constexpr int32_t kScrollUpButton = 1;
-constexpr int32_t kScrollDownButton = 2;
-
-// ---- how a release picks a button (the actions per button come with each screen) ----
-// The menus hit-test the release itself, with the click tick.
-void ClickTested(int32_t x, int32_t y) { ButtonByClick(x, y); }
-// The disclaimer's buttons answer without the click tick.
-void HoverTested(int32_t x, int32_t y) { ButtonByHover(x, y); }
-// These act on the button the last move left highlighted.
-void LastHovered(int32_t, int32_t) { ButtonLastHovered(); }
+constexpr int32_t kScrollUpButton = CONTROLS_SCROLL_UP;
+constexpr int32_t kScrollDownButton = CONTROLS_SCROLL_DOWN;
 
 void DeveloperKeys(int key, bool down) { DeveloperKey(key, down ? 1 : 0); }
 
 // ---- mouse stage 1 ----
 bool TakeEveryCode(int, int32_t, int32_t) { return true; }
-bool TextBoxButtons(int, int32_t x, int32_t y) { return HoverOverTextBoxButtons(x, y); }
 bool HighlightOnly(int, int32_t x, int32_t y) {
   HotspotHover(x, y);
+  return false;
+}
+// The finish screen shows the highlight at once, whatever the mouse did.
+bool FinishHighlight(int, int32_t x, int32_t y) {
+  if (HotspotHover(x, y)) FinishScreen();
   return false;
 }
 
 void ScrollPlayerControls(bool hit) { ScrollWhileOnArrows(hit, kScrollUpButton, kScrollDownButton); }
 
+void HighScoreClick(int32_t, int32_t) { HighScoreButtonAction(ButtonLastHovered()); }
+
+// ---- buttons, by the rule each screen follows ----
+void DisclaimerClick(int32_t x, int32_t y) { DisclaimerAction(ButtonByHover(x, y)); }
+void MainMenuClick(int32_t x, int32_t y) { MainMenuAction(ButtonByClick(x, y)); }
+void DifficultyClick(int32_t x, int32_t y) { DifficultyAction(ButtonByClick(x, y)); }
+void TrainingClick(int32_t x, int32_t y) { TrainingAction(ButtonByClick(x, y)); }
+void OptionsClick(int32_t x, int32_t y) { OptionsAction(ButtonByClick(x, y)); }
+void KiaClick(int32_t x, int32_t y) { KiaAction(ButtonByClick(x, y)); }
+void DevNotesClick(int32_t x, int32_t y) { DevNotesAction(ButtonByClick(x, y)); }
+void PlayerControlsClick(int32_t, int32_t) { PlayerControlsAction(ButtonLastHovered()); }
+void VolumeClick(int32_t, int32_t) { VolumeAction(ButtonLastHovered()); }
+void PauseClick(int32_t, int32_t) { PauseAction(ButtonLastHovered()); }
+void QuitClick(int32_t, int32_t) { QuitAction(ButtonLastHovered()); }
+void FinishClick(int32_t, int32_t) { FinishAction(ButtonLastHovered()); }
+// ---- the highlight drawn again when the pointer comes onto a button ----
+template <void (*Draw)()>
+void RedrawOnHit(bool hit) {
+  if (hit) Draw();
+}
+
 // ---- entry actions ----
 void EnterDisclaimer() {
   DrawBackdrop(disclaimerImage);
   ShowOverlay();
+  DisclaimerScreen();
 }
 
 void EnterMainMenu() {
+  // A fresh campaign: the first mission, with its intro movie before the first briefing.
+  missionProgress.Reset("", 0, 0, 1);
   ClearScreenLayers();
+  MainMenu();
   DrawBackdrop(openingImage);
   ShowOverlay();
-  // A fresh campaign: the first mission, with its intro movie before the first briefing.
   trainingRun = 0;
   missionNumber = 1;
   introPending = 1;
+}
+
+template <void (*Build)()>
+void ClearThenBuild() {
+  ClearScreenLayers();
+  Build();
+}
+
+void EnterPlayerControls() {
+  ClearScreenLayers();
+  LayOutPlayerControls();
+  PlayerControlsScreen();
+}
+
+void EnterDevNotes() {
+  ClearTextOverlay();
+  DevNotesScreen();
 }
 
 void EnterSlotScreen() {
@@ -68,18 +117,42 @@ void EnterSlotScreen() {
   ShowOverlay();
 }
 
+void EnterSaveScreen() {
+  ClearScreenLayers();
+  // Saving from the debriefing: its officer leaves with his light.
+  if (gameState == STATE_DEBRIEFING) HideBriefingElement();
+  DrawBackdrop(openingImage);
+  ShowOverlay();
+}
+
 void EnterPlayerSelect() {
   ClearScreenLayers();
   HideOverlay();
+  BuildPlayerSelectScreen();
   ShowOverlay();
+}
+
+// Both screens act on a hot-spot the pointer is on; anywhere else the text box stops scrolling.
+template <void (*OnClick)(int, int32_t, int32_t)>
+bool TextBoxScreenMouse(int code, int32_t x, int32_t y) {
+  if (!HoverOverTextBoxButtons(x, y)) return false;
+  OnClick(code, x, y);
+  return true;
 }
 
 void EnterBriefing() {
   ClearScreenLayers();
+  UnloadPlayerSelectScreen();
   ShowOverlay();
+  // The mission's casualties and the kit their wounds call for are decided as the briefing opens, unless
+  // the pack was loaded already (back from the backpack screen): the casualties it was packed for stay.
+  if (!keepBackpack) SetUpMissionCasualties();
+  BuildBriefingScreen(true);
   if (missionNumber == 1 && introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);
     introPending = 0;
+    // Where the movie could only be shown as its still, the still took the backdrop's place.
+    if (briefingScreenState.briefingBackdrop) DrawBackdrop(briefingScreenState.briefingBackdrop);
   }
 }
 
@@ -88,6 +161,8 @@ void EnterDebriefing() {
   StopAllSounds();
   ClearScreenLayers();
   TearDownPatientView(true);
+  UnloadMission();
+  BuildBriefingScreen(false);
   ShowOverlay();
 }
 
@@ -97,39 +172,91 @@ void EnterKia() {
   if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
   StopAllSounds();
   TearDownPatientView(true);
+  UnloadMission();
   PlayMovies("KIA", MOVIE_SKIPPABLE);
-  DrawBackdrop(kiaImage);
+  // A medic killed before any mission loaded the shared pictures gets his backdrop from the screen itself.
+  if (kiaImage) DrawBackdrop(kiaImage);
   ShowOverlay();
   StopAllSounds();
   PlayMusicLoop(SOUND_LOSS_MUSIC, 0);
 }
 
-void EnterDevNotes() { ClearTextOverlay(); }
+// The volume screen and the pause menu act on the button the pointer last came to rest on. The one chosen on
+// the screen before (VOLUME CONTROL sits where the volume screen has its BACK, and its index is the effects'
+// down button) must not count as a choice made here.
+void ForgetTheLastButton() { hotspotIndex = -1; }
+
+void EnterPauseMenu() {
+  ForgetTheLastButton();
+  ClearScreenLayers();
+}
+
+void EnterFinish() {
+  ClearScreenLayers();
+  HideBriefingElement();
+  if (finishImage) DrawBackdrop(finishImage);
+  FinishScreen();
+}
+
+// The pictures the menus and the finish screen keep until shut-down.
+void ReleaseFrontEndPictures() {
+  ReleaseMenuImages();
+  ReleaseFinishImages();
+}
 
 }  // namespace
 
 void RegisterFrontendScreens() {
-  RegisterScreen(STATE_DISCLAIMER, Screen{.enter = EnterDisclaimer, .click = HoverTested});
-  RegisterScreen(STATE_MAIN_MENU, Screen{.enter = EnterMainMenu, .click = ClickTested, .key = DeveloperKeys});
+  RegisterScreen(STATE_DISCLAIMER,
+                 Screen{.enter = EnterDisclaimer, .frame = DisclaimerScreen, .click = DisclaimerClick});
+  RegisterScreen(
+      STATE_MAIN_MENU,
+      Screen{.enter = EnterMainMenu, .click = MainMenuClick, .hover = RedrawOnHit<MainMenu>, .key = DeveloperKeys});
   RegisterScreen(STATE_LOAD_GAME, Screen{.enter = EnterSlotScreen, .mouse = TakeEveryCode});
-  RegisterScreen(STATE_SAVE_GAME, Screen{.enter = EnterSlotScreen, .mouse = TakeEveryCode});
-  RegisterScreen(STATE_DIFFICULTY, Screen{.enter = ClearScreenLayers, .click = ClickTested, .key = DeveloperKeys});
-  RegisterScreen(STATE_TRAINING, Screen{.enter = ClearScreenLayers, .click = ClickTested});
-  RegisterScreen(STATE_OPTIONS, Screen{.enter = ClearScreenLayers, .click = ClickTested});
-  RegisterScreen(STATE_PLAYER_CONTROLS,
-                 Screen{.enter = ClearScreenLayers, .click = LastHovered, .hover = ScrollPlayerControls});
+  RegisterScreen(STATE_SAVE_GAME, Screen{.enter = EnterSaveScreen, .mouse = TakeEveryCode});
+  RegisterScreen(STATE_DIFFICULTY, Screen{.enter = ClearThenBuild<DifficultyMenu>,
+                                          .click = DifficultyClick,
+                                          .hover = RedrawOnHit<DifficultyMenu>,
+                                          .key = DeveloperKeys});
+  RegisterScreen(
+      STATE_TRAINING,
+      Screen{.enter = ClearThenBuild<TrainingMenu>, .click = TrainingClick, .hover = RedrawOnHit<TrainingMenu>});
+  RegisterScreen(
+      STATE_OPTIONS,
+      Screen{.enter = ClearThenBuild<OptionsMenu>, .click = OptionsClick, .hover = RedrawOnHit<OptionsMenu>});
+  RegisterScreen(STATE_PLAYER_CONTROLS, Screen{.enter = EnterPlayerControls,
+                                               .frame = PlayerControlsScreen,
+                                               .click = PlayerControlsClick,
+                                               .hover = ScrollPlayerControls});
   // The volume, high-score and quit screens are drawn by whoever opens them.
-  RegisterScreen(STATE_VOLUME, Screen{.click = LastHovered});
-  RegisterScreen(STATE_HIGH_SCORES, Screen{.click = LastHovered});
-  RegisterScreen(STATE_PLAYER_SELECT, Screen{.enter = EnterPlayerSelect, .mouse = TextBoxButtons});
-  RegisterScreen(STATE_BRIEFING, Screen{.enter = EnterBriefing, .mouse = TextBoxButtons, .key = DeveloperKeys});
-  RegisterScreen(STATE_DEBRIEFING,
-                 Screen{.enter = EnterDebriefing, .mouse = TextBoxButtons, .key = DeveloperKeys});
-  RegisterScreen(STATE_KIA, Screen{.enter = EnterKia, .mouse = HighlightOnly, .click = ClickTested});
-  RegisterScreen(STATE_DEV_NOTES, Screen{.enter = EnterDevNotes, .click = ClickTested});
-  RegisterScreen(STATE_PAUSE_MENU, Screen{.enter = ClearScreenLayers, .click = LastHovered});
-  RegisterScreen(STATE_QUIT_CONFIRM, Screen{.click = LastHovered});
-  RegisterScreen(STATE_FINISH, Screen{.enter = ClearScreenLayers, .mouse = HighlightOnly, .click = LastHovered});
+  RegisterScreen(STATE_VOLUME,
+                 Screen{.enter = ForgetTheLastButton, .click = VolumeClick, .hover = RedrawOnHit<VolumeScreen>});
+  RegisterScreen(STATE_HIGH_SCORES, Screen{.click = HighScoreClick, .hover = HighScoreHover, .key = HighScoreKey});
+  RegisterScreen(STATE_PLAYER_SELECT, Screen{.enter = EnterPlayerSelect,
+                                             .frame = DrawPossibleMedals,
+                                             .mouse = TextBoxScreenMouse<OnPlayerSelectClick>,
+                                             .release = UnloadPlayerSelectScreen});
+  // The briefing and the debriefing share one screen; its release is registered once.
+  RegisterScreen(STATE_BRIEFING, Screen{.enter = EnterBriefing,
+                                        .frame = UpdateBriefingScreen,
+                                        .mouse = TextBoxScreenMouse<OnBriefingClick>,
+                                        .key = DeveloperKeys,
+                                        .release = UnloadBriefingScreen});
+  RegisterScreen(STATE_DEBRIEFING, Screen{.enter = EnterDebriefing,
+                                          .frame = UpdateBriefingScreen,
+                                          .mouse = TextBoxScreenMouse<OnBriefingClick>,
+                                          .key = DeveloperKeys});
+  RegisterScreen(STATE_KIA, Screen{.enter = EnterKia, .frame = KiaScreen, .mouse = HighlightOnly, .click = KiaClick});
+  RegisterScreen(STATE_DEV_NOTES,
+                 Screen{.enter = EnterDevNotes, .click = DevNotesClick, .hover = RedrawOnHit<DevNotesScreen>});
+  RegisterScreen(
+      STATE_PAUSE_MENU,
+      Screen{.enter = EnterPauseMenu, .frame = PauseMenu, .click = PauseClick, .hover = RedrawOnHit<PauseMenu>});
+  RegisterScreen(STATE_QUIT_CONFIRM,
+                 Screen{.enter = EnterQuitConfirm, .click = QuitClick, .hover = RedrawOnHit<QuitConfirm>});
+  RegisterScreen(STATE_FINISH,
+                 Screen{.enter = EnterFinish, .frame = FinishScreen, .mouse = FinishHighlight, .click = FinishClick});
+  AddSharedAssetRelease(ReleaseFrontEndPictures);
 }
 
 }  // namespace kestrine

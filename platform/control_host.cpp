@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/message_queue.h"
+#include "platform/movie/wave_out.h"
 
 namespace kestrine {
 
@@ -24,6 +25,7 @@ void ReleaseHostedControl(HWND window) {
   it->second->SetQuitHandler(nullptr);
   it->second->Unadvise();
   SetMessageSource(nullptr);
+  SetWaveOutEngine(nullptr);
   Hosted().erase(it);
 }
 
@@ -52,6 +54,8 @@ long AtlAxCreateControl(const wchar_t* classId, HWND window) {
   control->SetQuitHandler([window] { PostMessage(window, WM_CLOSE, 0, 0); });
   engine::EngineRoot* source = control.Get();
   SetMessageSource([source](int timeoutMs) { return source->FireNextEvent(timeoutMs); });
+  // Movies play their sound through the control's audio device, beside every other sound.
+  SetWaveOutEngine(control);
   return 0;
 }
 

@@ -60,6 +60,31 @@ bool DesktopHasDisplay() {
 #endif
 }
 
+bool DisplayCanBeOpened() {
+  // Only the SDL engine (the default) shows anything; another name is for the engine to judge.
+  if (EnvSet("KESTRINE_ENGINE") && !EnvIs("KESTRINE_ENGINE", "sdl")) return true;
+#ifdef KESTRINE_PLATFORM_SDL
+  if (EnvSet("SDL_VIDEODRIVER")) return true;
+  // No display server named: nothing to show the game on (a console's own screen is chosen by naming its
+  // driver in SDL_VIDEODRIVER).
+  if (!EnvSet("DISPLAY") && !EnvSet("WAYLAND_DISPLAY")) return false;
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // With only an X display named, only X is asked (SDL would try Wayland next and complain of it).
+  const bool onlyX = !EnvSet("WAYLAND_DISPLAY");
+  if (onlyX) setenv("SDL_VIDEODRIVER", "x11", 1);
+  const bool opened = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (onlyX) unsetenv("SDL_VIDEODRIVER");
+  if (!opened) return false;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool shown = driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0 &&
+                     std::strcmp(driver, "evdev") != 0;
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return shown;
+#else
+  return true;
+#endif
+}
+
 void SetDesktopSizeOverride(std::optional<DesktopSize> size) {
   overrideSize = size;
   cachedSize.reset();

@@ -16,6 +16,11 @@ DesktopSize QueryDesktopSize();
 // True when windows and message boxes can be shown to someone: not headless, SDL built in, and a display
 // server named in the environment with a real video driver.
 bool DesktopHasDisplay();
+// Whether a run on the SDL engine can show anything: a display opens with a driver that puts the picture on
+// a screen. Where no display server answers, SDL would fall back to drawing where nobody sees it; that
+// counts as no display, unless the environment chose such a video driver itself (SDL_VIDEODRIVER, as render
+// tests and screenshots do). Only the SDL engine needs one: any other KESTRINE_ENGINE passes.
+bool DisplayCanBeOpened();
 // Tests fix the desktop's size (nullopt asks the system again).
 void SetDesktopSizeOverride(std::optional<DesktopSize> size);
 

@@ -1,8 +1,9 @@
 // The developer key sequence of the menu, briefing and debriefing screens. F9 arms it (and disarms it
 // again), F10 raises an armed sequence to the developer level, F8 jumps straight to that level (pressed or
-// released). At the developer level W lets the injury picker choose every wound type (or not) and L clears
-// the loser ending; E, armed or at the developer level, switches to the other enemy model and disarms.
-// Any other key, pressed or released, disarms: a player who types at these screens never arms anything.
+// released). At the developer level M moves on to the next mission (after the last training mission, back
+// to the first) and shows its number in the corner, W lets the injury picker choose every wound type (or not) and L
+// clears the loser ending; E, armed or at the developer level, switches to the other enemy model and disarms. Any other
+// key, pressed or released, disarms: a player who types at these screens never arms anything.
 #pragma once
 
 namespace kestrine {
@@ -14,6 +15,7 @@ constexpr int kDebugDeveloper = 3;
 constexpr int VK_DEV_ARM = 0x78;     // F9
 constexpr int VK_DEV_RAISE = 0x79;   // F10
 constexpr int VK_DEV_DIRECT = 0x77;  // F8
+constexpr int VK_DEV_MISSION = 'M';
 constexpr int VK_DEV_WOUNDS = 'W';
 constexpr int VK_DEV_LOSER = 'L';
 constexpr int VK_DEV_ENEMY = 'E';

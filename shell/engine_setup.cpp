@@ -5,6 +5,7 @@
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
 #include "shell/screen_table.h"
@@ -62,6 +63,7 @@ void SetUpEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
   engineLights[1]->SetOrientation(0, -0.7f, 1, 0, 1, 0);
 
   missionNumber = 1;
+  missionProgress.Reset("", 0, 0, 1);
   CreateTextOverlay();
 
   engineRoot->SetFrameRate(60);

@@ -1,7 +1,9 @@
 #include "shell/explosion.h"
 
+#include <optional>
 #include <string>
 
+#include "shell/data_path.h"
 #include "shell/globals.h"
 #include "shell/narrow.h"
 #include "shell/program_state.h"
@@ -31,11 +33,15 @@ float& explosionFrameReciprocal = explosionState.explosionFrameReciprocal;
 
 namespace {
 
-std::wstring FramePath(const std::wstring& line) {
+constexpr const char* kIndexPath = "sprites\\explo1\\index.qtxt";
+
+// The frame's path below the explosion's folder; nothing when the line names a file outside the data tree.
+std::optional<std::wstring> FramePath(const std::wstring& line) {
   std::wstring copy = line;
-  const char* name = NarrowInPlace(copy.data());
+  const std::string name = NarrowInPlace(copy.data());
+  if (!StaysInDataTree(name)) return std::nullopt;
   std::wstring path = L"sprites\\explo1\\";
-  for (const char* c = name; *c != '\0'; ++c) path += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+  for (const char c : name) path += static_cast<wchar_t>(static_cast<unsigned char>(c));
   return path;
 }
 
@@ -49,7 +55,12 @@ void LoadExplosion() {
   // Only as many frames as there are places for; the rest of a longer list is ignored.
   while (!index->IsEndOfFile() && n < kMaxExplosionFrames) {
     const std::wstring line = index->ReadLine();
-    explosionFrames[n] = engineRoot->LoadBitmap(FramePath(line), 1);
+    const std::optional<std::wstring> path = FramePath(line);
+    if (!path) {
+      engineRoot->DebugPrint(std::string("refused frame outside the data tree in ") + kIndexPath);
+      continue;
+    }
+    explosionFrames[n] = engineRoot->LoadBitmap(*path, 1);
     while (!explosionFrames[n]->IsLoaded()) engineRoot->Wait(100);
     explosionFrames[n]->SetColorKey(255, 255, 255);
     ++n;

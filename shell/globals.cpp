@@ -19,7 +19,7 @@ int& screenHeight = shellGlobals.screenHeight;
 int32_t& gameState = shellGlobals.gameState;
 int32_t& previousGameState = shellGlobals.previousGameState;
 
-int32_t& gameClock = shellGlobals.gameClock;
+int64_t& gameClock = shellGlobals.gameClock;
 int32_t& frameTime = shellGlobals.frameTime;
 int32_t& clampCountdown = shellGlobals.clampCountdown;
 int32_t& missionStartCountdown = shellGlobals.missionStartCountdown;
@@ -30,7 +30,7 @@ uint8_t& clockFrozen = shellGlobals.clockFrozen;
 uint8_t& nightMission = shellGlobals.nightMission;
 int32_t& introPending = shellGlobals.introPending;
 int32_t& logosStarted = shellGlobals.logosStarted;
-int32_t& disclaimerAt = shellGlobals.disclaimerAt;
+int64_t& disclaimerAt = shellGlobals.disclaimerAt;
 int32_t& pointerX = shellGlobals.pointerX;
 int32_t& pointerY = shellGlobals.pointerY;
 int32_t& debugMode = shellGlobals.debugMode;

@@ -58,7 +58,8 @@ struct ShellGlobals {
   int32_t previousGameState = STATE_LOGOS;
 
   // ---- clocks (milliseconds) ----
-  int32_t gameClock = 0;
+  // 64 bits: the running sum of every frame never overflows, however long the game is left running.
+  int64_t gameClock = 0;
   int32_t frameTime = 0;
   int32_t clampCountdown = 1;  // the first frame of the program is clamped too
   int32_t missionStartCountdown = 0;
@@ -70,7 +71,7 @@ struct ShellGlobals {
   uint8_t nightMission = 0;
   int32_t introPending = 0;
   int32_t logosStarted = 0;
-  int32_t disclaimerAt = 0;
+  int64_t disclaimerAt = 0;  // game clock
   int32_t pointerX = 0;
   int32_t pointerY = 0;
   int32_t debugMode = 0;  // 0 off, 1 armed, 3 developer level
@@ -104,7 +105,7 @@ extern int& screenHeight;
 extern int32_t& gameState;
 extern int32_t& previousGameState;
 
-extern int32_t& gameClock;
+extern int64_t& gameClock;
 extern int32_t& frameTime;
 extern int32_t& clampCountdown;
 extern int32_t& missionStartCountdown;
@@ -115,7 +116,7 @@ extern uint8_t& clockFrozen;
 extern uint8_t& nightMission;
 extern int32_t& introPending;
 extern int32_t& logosStarted;
-extern int32_t& disclaimerAt;
+extern int64_t& disclaimerAt;
 extern int32_t& pointerX;
 extern int32_t& pointerY;
 extern int32_t& debugMode;

@@ -5,6 +5,7 @@
 #include "shell/explosion.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_table.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
@@ -33,13 +34,32 @@ void PlayMissionEndChatter() {
   while (chatter->IsPlaying()) engineRoot->Wait(100);
 }
 
+// The battle's frame, registered by the battlefield at start-up. It is the program's make-up rather than its
+// state, so a reset of the program leaves it alone.
+BattleFrame& RegisteredBattleFrame() {
+  static BattleFrame frame = nullptr;
+  return frame;
+}
+
+void RunBattle(bool hud) {
+  if (RegisteredBattleFrame()) RegisteredBattleFrame()(frameTime, hud);
+}
+
 }  // namespace
 
-void BeginMission() {
+void RegisterBattleFrame(BattleFrame frame) { RegisteredBattleFrame() = frame; }
+
+void PlayMissionMovie() {
   const int32_t movie = missionNumber > kLastMissionMovie ? kTrainingMissionMovie : missionNumber;
   PlayMovies(("mission" + std::to_string(movie)).c_str(), MOVIE_SKIPPABLE);
+}
+
+void BeginMissionClocks() {
+  const MissionDef& mission = MissionRow(missionNumber);
   clampCountdown = kMissionStartClampFrames;
+  nightMission = IsNightStart(mission.startTime) ? 1 : 0;
   skipClockFrame = 1;
+  missionClock = MissionClockMs(mission, difficulty);
   gameState = STATE_OVERHEAD;
   missionStartCountdown = kMissionStartCountdownMs;
 }
@@ -50,10 +70,15 @@ void StartOverheadSounds() {
   PlayMusic(SOUND_OVERHEAD_MUSIC);
 }
 
+
 void OverheadFrame() {
   if (missionStartCountdown != 0) {
     missionStartCountdown -= frameTime;
-    if (missionStartCountdown > 0) return;
+    if (missionStartCountdown > 0) {
+      // The first frames after the load are too long to be played; the battle waits for shorter ones.
+      if (clampCountdown < 4) RunBattle(true);
+      return;
+    }
     missionStartCountdown = 0;
     PlayEffectLoop(SOUND_AMBIENCE, 1);
     PlayMusic(SOUND_OVERHEAD_MUSIC);
@@ -72,6 +97,7 @@ void OverheadFrame() {
     return;
   }
   AdvanceExplosionFrame();
+  RunBattle(true);
 }
 
 void PatientViewFrame() {
@@ -79,7 +105,12 @@ void PatientViewFrame() {
     missionClock -= frameTime;
     if (missionClock < 0) missionEndFlag = 2;
   }
-  if (missionEndFlag != 0) SetGameState(STATE_OVERHEAD);
+  if (missionEndFlag != 0) {
+    SetGameState(STATE_OVERHEAD);
+    return;
+  }
+  // The battle goes on under the patient view, without the overhead camera and display.
+  RunBattle(false);
 }
 
 }  // namespace kestrine

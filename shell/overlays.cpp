@@ -42,6 +42,9 @@ void CreateOverlays() {
   fullScreenOverlay = engineRoot->CreateBitmap(screenWidth, screenHeight);
   fullScreenOverlayWidth = fullScreenOverlay->GetWidth();
   fullScreenOverlayHeight = fullScreenOverlay->GetHeight();
+  // Keyed on red like the layers in front of it: a backdrop's red window shows the 3D view behind it (the
+  // briefing officer, the player's figure).
+  fullScreenOverlay->SetColorKey(255, 0, 0);
   fullScreenOverlaySprite = engineCamera->CreateSprite(fullScreenOverlay, kBackLayer);
   CreateMenuCanvas();
 }

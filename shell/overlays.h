@@ -1,6 +1,7 @@
 // The screen-sized images behind and in front of the screen text: the full-screen overlay (backdrops, the
 // loading bar, frozen menu backdrops) at the back and the menu canvas (menu buttons) at the very front.
-// The canvas is keyed on red (255, 0, 0) like the text overlay: filling it with red hides it.
+// All three are keyed on red (255, 0, 0) like the text overlay: filling the canvas with red hides it, and a
+// backdrop's red window shows the 3D view behind it.
 #pragma once
 
 #include "engine/engine.h"

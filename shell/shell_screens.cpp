@@ -2,6 +2,7 @@
 #include "shell/shell_screens.h"
 
 #include "shell/asset_loader.h"
+#include "shell/damaged_data.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/movie/movie_queue.h"
@@ -27,6 +28,7 @@ void LogosFrame() {
   if (gameClock > disclaimerAt) {
     LoadMenuImages();
     SetGameState(STATE_DISCLAIMER);
+    ReportDamagedData();
   }
 }
 

@@ -27,7 +27,7 @@ constexpr uint8_t kColours[][3] = {{200, 100, 100}, {100, 200, 100}, {100, 100, 
 // The next scroll time after a scroll that was due at `due`. Counting on from the due time keeps the pace
 // at one row per 100 ms whatever the frame rate; after a long pause (hover just began, or a slow frame) we
 // start counting from now rather than catch up in a burst.
-int32_t NextScrollAfter(int32_t due) {
+int64_t NextScrollAfter(int64_t due) {
   if (gameClock - due <= kScrollPeriodMs) return due + kScrollPeriodMs;
   return gameClock + kScrollPeriodMs;
 }

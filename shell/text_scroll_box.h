@@ -32,7 +32,7 @@ class TextScrollBox {
   engine::EngineRef<engine::EngineTextFont> text;
   uint8_t autoScrollDown = 0;
   uint8_t autoScrollUp = 0;
-  int32_t nextScrollTime = 0;  // game clock
+  int64_t nextScrollTime = 0;  // game clock
 
  private:
   void AutoScroll();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "engine/engine_bitmap.h"
@@ -43,16 +44,121 @@ class StretchStep {
   uint64_t r_ = 0;
 };
 
+// The first pixel of [x0, x1) that is not colour (x1 when none): eight at a time while they all are.
+int64_t FirstDiffering(const uint32_t* line, int64_t x0, int64_t x1, uint32_t colour) {
+  const uint64_t two = (static_cast<uint64_t>(colour) << 32) | colour;
+  int64_t i = x0;
+  for (; i + 8 <= x1; i += 8) {
+    uint64_t w[4];
+    std::memcpy(w, line + i, sizeof w);
+    if (((w[0] ^ two) | (w[1] ^ two) | (w[2] ^ two) | (w[3] ^ two)) != 0) break;
+  }
+  while (i < x1 && line[i] == colour) ++i;
+  return i;
+}
+
+// One past the last pixel of [x0, x1) that is not colour, looking from the end (x0 when none).
+int64_t EndOfDiffering(const uint32_t* line, int64_t x0, int64_t x1, uint32_t colour) {
+  const uint64_t two = (static_cast<uint64_t>(colour) << 32) | colour;
+  int64_t end = x1;
+  for (; end - 8 >= x0; end -= 8) {
+    uint64_t w[4];
+    std::memcpy(w, line + end - 8, sizeof w);
+    if (((w[0] ^ two) | (w[1] ^ two) | (w[2] ^ two) | (w[3] ^ two)) != 0) break;
+  }
+  while (end > x0 && line[end - 1] == colour) --end;
+  return end;
+}
+
 }  // namespace
 
 EngineBitmap::EngineBitmap(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
-      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0u) {}
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0u),
+      rows_(static_cast<size_t>(height_)) {}
 
 void EngineBitmap::Clear(int r, int g, int b) {
-  std::fill(pixels_.begin(), pixels_.end(), MakeColor(r, g, b).Packed());
-  Touch();
+  const uint32_t colour = MakeColor(r, g, b).Packed();
+  for (int64_t row = 0; row < height_; ++row) FillRow(row, 0, width_, colour);
+  ++revision_;
+}
+
+// Screens clear their layers and paint the same picture again every frame: what already holds the colour is
+// left alone, neither written nor counted as written.
+void EngineBitmap::FillRow(int64_t row, int64_t x0, int64_t x1, uint32_t colour) {
+  RowState& state = rows_[static_cast<size_t>(row)];
+  const bool sameColour = state.colour == colour;
+  // Outside its written columns a row of this colour holds it already.
+  const int64_t from = sameColour ? std::max<int64_t>(x0, state.from) : x0;
+  const int64_t to = sameColour ? std::min<int64_t>(x1, state.to) : x1;
+  uint32_t* line = pixels_.data() + row * width_;
+  const int64_t first = from < to ? FirstDiffering(line, from, to, colour) : to;
+  const bool wholeRow = x0 == 0 && x1 == width_;
+  if (first < to) {
+    const int64_t end = EndOfDiffering(line, first, to, colour);
+    std::fill(line + first, line + end, colour);
+    // Inside the written columns of a row of this colour, or over a whole row, the row's state is settled
+    // below; only the renderer needs to hear of it.
+    if (sameColour || wholeRow) {
+      if (tracking_) NoteWrittenRows(first, row, end, row + 1);
+    } else {
+      NoteWritten(first, row, end, row + 1);
+    }
+  }
+  if (sameColour) {
+    // The written columns the fill covered hold the colour again.
+    if (x0 <= state.from && x1 >= state.to) state.from = state.to = 0;
+  } else if (wholeRow) {
+    state = RowState{colour, 0, 0};
+  }
+}
+
+void EngineBitmap::NoteWritten(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+  x0 = std::max<int64_t>(x0, 0);
+  x1 = std::min<int64_t>(x1, width_);
+  if (x0 >= x1) return;
+  for (int64_t row = std::max<int64_t>(y0, 0); row < std::min<int64_t>(y1, height_); ++row) {
+    RowState& state = rows_[static_cast<size_t>(row)];
+    if (state.colour == kMixedRow) continue;
+    if (state.from >= state.to) {
+      state.from = static_cast<int32_t>(x0);
+      state.to = static_cast<int32_t>(x1);
+    } else {
+      state.from = std::min(state.from, static_cast<int32_t>(x0));
+      state.to = std::max(state.to, static_cast<int32_t>(x1));
+    }
+  }
+  if (tracking_) NoteWrittenRows(x0, y0, x1, y1);
+}
+
+void EngineBitmap::TrackWrites() const {
+  tracking_ = true;
+  writtenUnknown_ = false;
+  trackedSince_ = revision_;
+  written_.assign(static_cast<size_t>(height_), RowSpan{});
+}
+
+const std::vector<EngineBitmap::RowSpan>* EngineBitmap::WrittenSince(uint64_t since) const {
+  if (!tracking_ || writtenUnknown_ || since != trackedSince_) return nullptr;
+  return &written_;
+}
+
+void EngineBitmap::NoteWrittenRows(int64_t x0, int64_t y0, int64_t x1, int64_t y1) const {
+  x0 = std::max<int64_t>(x0, 0);
+  y0 = std::max<int64_t>(y0, 0);
+  x1 = std::min<int64_t>(x1, width_);
+  y1 = std::min<int64_t>(y1, height_);
+  if (x0 >= x1) return;
+  for (int64_t row = y0; row < y1; ++row) {
+    RowSpan& span = written_[static_cast<size_t>(row)];
+    if (span.from >= span.to) {
+      span = {static_cast<int32_t>(x0), static_cast<int32_t>(x1)};
+    } else {
+      span.from = std::min(span.from, static_cast<int32_t>(x0));
+      span.to = std::max(span.to, static_cast<int32_t>(x1));
+    }
+  }
 }
 
 // A new key changes what shows, though no pixel changed: it is a new revision for the renderer.
@@ -60,7 +166,7 @@ void EngineBitmap::SetColorKey(int r, int g, int b) {
   const Color key = MakeColor(r, g, b);
   if (key_ == key) return;
   key_ = key;
-  Touch();
+  ++revision_;
 }
 
 void EngineBitmap::SetDrawColor(int r, int g, int b) { draw_ = MakeColor(r, g, b); }
@@ -73,11 +179,16 @@ void EngineBitmap::FillRect(int x, int y, int width, int height) {
   const int64_t y1 = std::min<int64_t>(int64_t{y} + height, height_);
   if (x0 >= x1 || y0 >= y1) return;
   const uint32_t color = draw_.Packed();
-  for (int64_t row = y0; row < y1; ++row) {
-    uint32_t* line = pixels_.data() + row * width_;
-    std::fill(line + x0, line + x1, color);
-  }
-  Touch();
+  for (int64_t row = y0; row < y1; ++row) FillRow(row, x0, x1, color);
+  ++revision_;
+}
+
+void EngineBitmap::FillPacked(int x0, int y0, int x1, int y1, uint32_t packed) {
+  const int64_t left = std::max(x0, 0), right = std::min(x1, width_);
+  const int64_t top = std::max(y0, 0), bottom = std::min(y1, height_);
+  if (left >= right || top >= bottom) return;
+  for (int64_t row = top; row < bottom; ++row) FillRow(row, left, right, packed & 0xFFFFFFu);
+  ++revision_;
 }
 
 void EngineBitmap::DrawLine(int x1, int y1, int x2, int y2) {
@@ -132,6 +243,7 @@ void EngineBitmap::DrawLine(int x1, int y1, int x2, int y2) {
       const int64_t px = steep ? minor : major;
       const int64_t py = steep ? major : minor;
       pixels_[static_cast<size_t>(py) * width_ + static_cast<size_t>(px)] = color;
+      NoteWritten(px, py, px + 1, py + 1);
       drew = true;
     }
     remainder += step;
@@ -140,7 +252,7 @@ void EngineBitmap::DrawLine(int x1, int y1, int x2, int y2) {
       ++minorOffset;
     }
   }
-  if (drew) Touch();
+  if (drew) ++revision_;
 }
 
 void EngineBitmap::DrawBitmap(const EngineRef<EngineBitmap>& source, int mode, int sx, int sy, int sw, int sh, int dx,
@@ -201,6 +313,9 @@ void EngineBitmap::Blit(const EngineBitmap& source, int sx, int sy, int sw, int 
   const uint32_t key = useKey ? source.key_->Packed() : 0;
   const size_t count = columns.size();
   const uint32_t* cols = columns.data();
+  // The sampled columns only ever move on by 0, 1 or more: they are one straight run when the last is as far
+  // from the first as the count says.
+  const bool contiguous = cols[count - 1] - cols[0] == count - 1;
   bool drew = false;
 
   StretchStep rowStep(sh, dh, rowFirst - dy);
@@ -210,17 +325,37 @@ void EngineBitmap::Blit(const EngineBitmap& source, int sx, int sy, int sw, int 
     if (srcRow >= source.height_) break;
     const uint32_t* from = src + srcRow * source.width_;
     uint32_t* to = pixels_.data() + row * width_ + firstKept;
-    if (useKey) {
+    size_t low = 0, high = count;
+    if (contiguous) {
+      // Pixel for pixel (no stretch across): a straight run of the source row.
+      const uint32_t* run = from + cols[0];
+      if (useKey) {
+        while (low < high && run[low] == key) ++low;
+        while (high > low && run[high - 1] == key) --high;
+        for (size_t i = low; i < high; ++i) to[i] = run[i] == key ? to[i] : run[i];
+      } else {
+        std::memcpy(to, run, count * sizeof(uint32_t));
+      }
+    } else if (useKey) {
+      low = count;
+      high = 0;
       for (size_t i = 0; i < count; ++i) {
         const uint32_t v = from[cols[i]];
-        if (v != key) to[i] = v;
+        if (v == key) continue;
+        to[i] = v;
+        low = std::min(low, i);
+        high = i + 1;
       }
     } else {
       for (size_t i = 0; i < count; ++i) to[i] = from[cols[i]];
     }
+    // Only the columns that took a pixel count as written: a strip of nothing but key colour (a highlight
+    // with nothing highlighted) changes nothing at all.
+    if (low >= high) continue;
+    NoteWritten(firstKept + static_cast<int64_t>(low), row, firstKept + static_cast<int64_t>(high), row + 1);
     drew = true;
   }
-  if (drew) Touch();
+  if (drew) ++revision_;
 }
 
 }  // namespace engine

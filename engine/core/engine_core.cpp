@@ -16,6 +16,8 @@ EngineCore::~EngineCore() {
   std::lock_guard<std::mutex> lock(soundsMutex_);
   for (EngineSound* s : sounds_) s->DetachCore();
   sounds_.clear();
+  for (EngineSoundStream* s : streams_) s->DetachCore();
+  streams_.clear();
 }
 
 void EngineCore::AdvanceClock(int64_t ms) {
@@ -33,6 +35,16 @@ void EngineCore::RegisterSound(EngineSound* s) {
 void EngineCore::UnregisterSound(EngineSound* s) {
   std::lock_guard<std::mutex> lock(soundsMutex_);
   sounds_.erase(std::remove(sounds_.begin(), sounds_.end(), s), sounds_.end());
+}
+
+void EngineCore::RegisterStream(EngineSoundStream* s) {
+  std::lock_guard<std::mutex> lock(soundsMutex_);
+  streams_.push_back(s);
+}
+
+void EngineCore::UnregisterStream(EngineSoundStream* s) {
+  std::lock_guard<std::mutex> lock(soundsMutex_);
+  streams_.erase(std::remove(streams_.begin(), streams_.end(), s), streams_.end());
 }
 
 void EngineCore::Trace(const std::string& text) {
@@ -60,7 +72,23 @@ void EngineCore::TraceMissingAsset(const std::string& path) {
     std::lock_guard<std::mutex> lock(logMutex_);
     if (!missingReported_.insert(path).second) return;
   }
+  NoteDamagedAsset(path);
   Trace("missing asset: " + path);
+}
+
+void EngineCore::TraceUnreadableAsset(const std::string& kind, const std::string& path, const std::string& why) {
+  NoteDamagedAsset(path);
+  Trace("unreadable " + kind + ": " + path + (why.empty() ? "" : " (" + why + ")"));
+}
+
+void EngineCore::NoteDamagedAsset(const std::string& path) {
+  std::lock_guard<std::mutex> lock(logMutex_);
+  if (damagedSet_.insert(path).second) damaged_.push_back(path);
+}
+
+std::vector<std::string> EngineCore::DamagedAssets() const {
+  std::lock_guard<std::mutex> lock(logMutex_);
+  return damaged_;
 }
 
 std::string ToUtf8(const std::wstring& w) {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_sound.h"
 #include "core/backend.h"
 #include "core/path_resolver.h"
 #include "core/scene_registry.h"
+#include "engine/engine_sound.h"
 
 namespace engine {
 
@@ -38,12 +38,28 @@ class EngineCore {
     for (EngineSound* s : sounds_) f(*s);
   }
 
+  // Sound streams likewise, for the mixer; under the same lock as the sounds.
+  void RegisterStream(EngineSoundStream* s);
+  void UnregisterStream(EngineSoundStream* s);
+  template <class F>
+  void ForEachStream(F&& f) {
+    std::lock_guard<std::mutex> lock(soundsMutex_);
+    for (EngineSoundStream* s : streams_) f(*s);
+  }
+
   // Developer trace: stderr and a buffer tests read.
   void Trace(const std::string& text);
   std::string DebugLog() const;
   void ClearDebugLog();
   // "missing asset: <path>" once per path.
   void TraceMissingAsset(const std::string& path);
+  // "unreadable <kind>: <path> (<why>)", for a file that is there but cannot be used.
+  void TraceUnreadableAsset(const std::string& kind, const std::string& path, const std::string& why);
+  // Every asset traced missing or unreadable so far, once each, in the order they were met: what the host
+  // tells the player when the data tree turns out to be damaged.
+  std::vector<std::string> DamagedAssets() const;
+  // A file the host reads itself (a movie) that is missing or damaged joins the same list.
+  void NoteDamagedAsset(const std::string& path);
   // Whether traces also go to stderr (tests turn this off to keep their output short).
   void SetTraceToStderr(bool on) { traceToStderr_ = on; }
 
@@ -53,9 +69,12 @@ class EngineCore {
   SceneRegistry scene_;
   std::mutex soundsMutex_;
   std::vector<EngineSound*> sounds_;
+  std::vector<EngineSoundStream*> streams_;
   mutable std::mutex logMutex_;
   std::string log_;
   std::set<std::string> missingReported_;
+  std::vector<std::string> damaged_;
+  std::set<std::string> damagedSet_;
   bool traceToStderr_ = true;
 };
 

@@ -1,6 +1,7 @@
 #include "engine/engine_root.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "core/image_loader.h"
 #include "core/input_script.h"
 #include "core/model_loader.h"
+#include "core/path_resolver.h"
 #include "core/wav_reader.h"
 
 namespace engine {
@@ -16,6 +18,19 @@ namespace engine {
 namespace {
 
 constexpr int kMaxBitmapSide = 16384;
+// How long a headless program nobody drives runs on its own.
+constexpr int64_t kUnattendedRunMs = 60000;
+
+std::string& StartFolder() {
+  static std::string* folder = new std::string;
+  return *folder;
+}
+
+// A path of the input script, as the person who gave it meant it: relative to where they started the program.
+std::string FromStartFolder(const std::string& path) {
+  if (path.empty() || path[0] == '/' || StartFolder().empty()) return path;
+  return (std::filesystem::path(StartFolder()) / path).string();
+}
 
 std::vector<long> VersionParts(const std::wstring& v) {
   std::vector<long> parts;
@@ -29,7 +44,8 @@ std::vector<long> VersionParts(const std::wstring& v) {
 
 EngineRoot::EngineRoot(std::unique_ptr<EngineBackend> backend)
     : core_(std::make_unique<EngineCore>(std::move(backend))) {
-  if (const char* file = std::getenv("KESTRINE_INPUT"); file && *file) script_ = InputScript::Load(file);
+  if (const char* file = std::getenv("KESTRINE_INPUT"); file && *file)
+    script_ = InputScript::Load(FromStartFolder(file));
 }
 
 EngineRoot::~EngineRoot() = default;
@@ -112,12 +128,14 @@ EngineRef<EngineMesh> EngineRoot::CreateGrid(int columns, int rows, float cellWi
 
 EngineRef<EngineBitmap> EngineRoot::LoadBitmap(const std::wstring& path, int) {
   const std::string p = ToUtf8(path);
-  auto bytes = core_->Paths().ReadFile(p);
+  const FileRead file = core_->Paths().ReadAsset(p, FileKind::Image);
   EngineRef<EngineBitmap> image;
-  if (!bytes) {
+  if (file.status == FileRead::Missing) {
     core_->TraceMissingAsset(p);
-  } else if (!(image = DecodeImage(*bytes))) {
-    core_->Trace("unreadable image: " + p);
+  } else if (!file) {
+    core_->TraceUnreadableAsset("image", p, file.Why());
+  } else if (!(image = DecodeImage(file.bytes))) {
+    core_->TraceUnreadableAsset("image", p, "");
   }
   if (!image) image = MakePlaceholderBitmap();
   image->SetSourcePath(p);
@@ -126,16 +144,27 @@ EngineRef<EngineBitmap> EngineRoot::LoadBitmap(const std::wstring& path, int) {
 
 EngineRef<EngineSound> EngineRoot::LoadSound(const std::wstring& path, int) {
   const std::string p = ToUtf8(path);
-  auto bytes = core_->Paths().ReadFile(p);
+  const FileRead file = core_->Paths().ReadAsset(p, FileKind::Sound);
   std::optional<PcmData> pcm;
-  if (!bytes) {
+  if (file.status == FileRead::Missing) {
     core_->TraceMissingAsset(p);
-  } else if (!(pcm = DecodeWav(*bytes))) {
-    core_->Trace("unreadable sound: " + p);
+  } else if (!file) {
+    core_->TraceUnreadableAsset("sound", p, file.Why());
+  } else if (!(pcm = DecodeWav(file.bytes))) {
+    core_->TraceUnreadableAsset("sound", p, "");
   }
   auto sound = MakeEngine<EngineSound>(core_.get(), pcm ? std::move(*pcm) : PcmData{});
   if (!pcm) sound->MarkPlaceholder();
   return sound;
+}
+
+EngineRef<EngineSoundStream> EngineRoot::CreateSoundStream(int rate, int channels) {
+  if (rate <= 0 || channels < 1 || channels > 2)
+    throw EngineError(kStatusInvalidArgument, "EngineRoot",
+                      "CreateSoundStream(" + std::to_string(rate) + ", " + std::to_string(channels) + ")");
+  // Where sounds only move with the clock nothing would ever play a stream.
+  if (core_->Backend().AdvancesSoundsByClock()) return nullptr;
+  return MakeEngine<EngineSoundStream>(core_.get(), rate, channels);
 }
 
 EngineRef<EngineModel> EngineRoot::LoadModel(const std::wstring& path, int) {
@@ -144,10 +173,17 @@ EngineRef<EngineModel> EngineRoot::LoadModel(const std::wstring& path, int) {
 
 EngineRef<EngineTextFile> EngineRoot::OpenFile(const std::wstring& path, int, int) {
   const std::string p = ToUtf8(path);
-  auto bytes = core_->Paths().ReadFile(p);
-  if (!bytes) core_->TraceMissingAsset(p);
-  return MakeEngine<EngineTextFile>(bytes ? std::move(*bytes) : std::string());
+  FileRead file = core_->Paths().ReadAsset(p, FileKind::Text);
+  if (file.status == FileRead::Missing) {
+    core_->TraceMissingAsset(p);
+  } else if (!file) {
+    core_->TraceUnreadableAsset("text file", p, file.Why());
+  }
+  return MakeEngine<EngineTextFile>(file ? std::move(file.bytes) : std::string());
 }
+
+std::vector<std::string> EngineRoot::DamagedAssets() const { return core_->DamagedAssets(); }
+void EngineRoot::NoteDamagedAsset(const std::string& path) { core_->NoteDamagedAsset(path); }
 
 void EngineRoot::SetQuitHandler(std::function<void()> onQuit) {
   onQuit_ = std::move(onQuit);
@@ -173,8 +209,9 @@ bool EngineRoot::FireNextEvent(int timeoutMs) {
         return false;
       }
       if (action.kind == ScriptAction::Capture) {
-        if (!backend.CaptureFrame(action.path))
-          core_->Trace("capture " + action.path + ": the " + backend.Name() + " backend has no picture to capture");
+        const std::string path = FromStartFolder(action.path);
+        if (!backend.CaptureFrame(path))
+          core_->Trace("capture " + path + ": the " + backend.Name() + " backend has no picture to capture");
         continue;
       }
       backend.Enqueue(action.event);
@@ -203,7 +240,13 @@ EngineRef<EngineRoot> CreateEngineRoot(const std::string& backendName) {
 
 EngineRef<EngineRoot> CreateEngineRoot() {
   const char* env = std::getenv("KESTRINE_ENGINE");
-  return CreateEngineRoot(env && *env ? env : "sdl");
+  const std::string name = env && *env ? env : "sdl";
+  const char* script = std::getenv("KESTRINE_INPUT");
+  if (name == "headless" && !(script && *script))
+    return MakeEngine<EngineRoot>(MakeUnattendedHeadlessBackend(kUnattendedRunMs));
+  return CreateEngineRoot(name);
 }
+
+void SetStartFolder(const std::string& folder) { StartFolder() = folder; }
 
 }  // namespace engine

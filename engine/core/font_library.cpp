@@ -91,6 +91,15 @@ Glyph SizedFont::Render(char32_t ch) const {
       else  // a renderer that ignored the mono request: threshold its coverage
         out[col] = line[col] >= 128 ? 1 : 0;
     }
+    for (int col = 0; col < glyph.width;) {
+      if (!out[col]) {
+        ++col;
+        continue;
+      }
+      const int from = col;
+      while (col < glyph.width && out[col]) ++col;
+      glyph.runs.push_back(Glyph::Run{row, from, col});
+    }
   }
   return glyph;
 }
@@ -140,7 +149,7 @@ SizedFont& FontLibrary::Font(const std::wstring& face, bool bold, bool italic, i
 
   auto bytes = fileBytes_.find(file);
   if (bytes == fileBytes_.end()) {
-    std::optional<std::string> contents = ReadWholeFile(file);
+    std::optional<std::string> contents = ReadWholeFile(file, MaxFileBytes(FileKind::Font));
     if (!contents) FontFailure("SetFontFace (font file missing: " + file + ")");
     bytes = fileBytes_.emplace(file, std::move(*contents)).first;
   }

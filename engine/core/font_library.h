@@ -25,6 +25,11 @@ struct Glyph {
   int width = 0;
   int height = 0;
   std::vector<uint8_t> mask;  // width x height, row by row, 1 = ink
+  // The same ink as runs of columns [from, to) of a row, in row order: painting fills runs, not pixels.
+  struct Run {
+    int row, from, to;
+  };
+  std::vector<Run> runs;
 };
 
 // One font file at one size: line metrics and the glyphs rendered so far.

@@ -13,10 +13,12 @@ namespace engine {
 
 namespace {
 
-// A single frame longer than a minute is a typing error, and would only push the game's 32-bit clocks
-// toward overflow.
+// A single frame longer than a minute is a typing error.
 constexpr long kMaxFrameMs = 60000;
 constexpr long kMaxFrameCount = 100000000;
+// All the frames of a script together: the longest time that every clock of the game, down to the 32-bit
+// times it keeps of the game clock, counts without overflowing (24.8 days).
+constexpr int64_t kMaxScriptMs = std::numeric_limits<int32_t>::max();
 
 std::vector<std::string> SplitWords(const std::string& line) {
   std::vector<std::string> words;
@@ -53,9 +55,9 @@ bool IsMouseCode(long code) {
 }  // namespace
 
 std::unique_ptr<InputScript> InputScript::Load(const std::string& file) {
-  const std::optional<std::string> text = ReadWholeFile(file);
-  if (!text) throw std::runtime_error("input script " + file + ": cannot be read");
-  return Parse(*text, file);
+  const FileRead text = ReadRealFile(file, MaxFileBytes(FileKind::Text));
+  if (!text) throw std::runtime_error("input script " + file + ": " + text.Why());
+  return Parse(text.bytes, file);
 }
 
 std::unique_ptr<InputScript> InputScript::Parse(const std::string& text, const std::string& name) {
@@ -65,6 +67,7 @@ std::unique_ptr<InputScript> InputScript::Parse(const std::string& text, const s
   std::istringstream in(text);
   std::string line;
   int lineNumber = 0;
+  int64_t scriptMs = 0;
   while (std::getline(in, line)) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -113,6 +116,11 @@ std::unique_ptr<InputScript> InputScript::Parse(const std::string& text, const s
         a.kind = ScriptAction::Quit;
       } else {
         throw LineError("unknown command \"" + verb + "\"");
+      }
+      if (verb == "frame" || verb == "frames") {
+        scriptMs += static_cast<int64_t>(entry.count) * a.event.frameTime;
+        if (scriptMs > kMaxScriptMs)
+          throw LineError("the frames add up to more than " + std::to_string(kMaxScriptMs) + " ms of game time");
       }
       script->actions_.push_back(std::move(entry));
     } catch (const LineError& e) {

@@ -58,15 +58,26 @@ EngineMesh::Face& EngineMesh::FaceOrThrow(const std::wstring& name, const char* 
 }
 
 void EngineMesh::SetFaceColor(const std::wstring& face, int r, int g, int b) {
-  FaceOrThrow(face, "SetFaceColor").color = EngineBitmap::MakeColor(r, g, b);
+  Face& f = FaceOrThrow(face, "SetFaceColor");
+  const Color colour = EngineBitmap::MakeColor(r, g, b);
+  if (f.color == colour) return;
+  f.color = colour;
+  NoteSceneChange();
 }
 
 void EngineMesh::SetFaceBitmap(const std::wstring& face, const EngineRef<EngineBitmap>& image, int /*mode*/) {
-  FaceOrThrow(face, "SetFaceBitmap").image = image;
+  Face& f = FaceOrThrow(face, "SetFaceBitmap");
+  if (f.image == image) return;
+  f.image = image;
+  NoteSceneChange();
 }
 
 void EngineMesh::SetFaceOpacity(const std::wstring& face, int opacity) {
-  FaceOrThrow(face, "SetFaceOpacity").opacity = std::clamp(opacity, 0, 255);
+  Face& f = FaceOrThrow(face, "SetFaceOpacity");
+  const int clamped = std::clamp(opacity, 0, 255);
+  if (f.opacity == clamped) return;
+  f.opacity = clamped;
+  NoteSceneChange();
 }
 
 int EngineMesh::GridColumns() const {
@@ -83,8 +94,10 @@ void EngineMesh::SetVertexHeight(int column, int row, float height, int /*flags*
   if (kind_ != Kind::Grid) throw EngineError(kStatusInvalidArgument, "EngineMesh", "SetVertexHeight on a non-grid");
   if (column < 0 || row < 0 || column >= GridColumns() || row >= GridRows())
     throw EngineError(kStatusInvalidArgument, "EngineMesh", "SetVertexHeight outside the grid");
-  heights_[static_cast<size_t>(row) * GridColumns() + column] = height;
-  ++revision_;
+  float& at = heights_[static_cast<size_t>(row) * GridColumns() + column];
+  if (at == height) return;
+  at = height;
+  Changed();
 }
 
 float EngineMesh::VertexHeight(int column, int row) const {
@@ -98,7 +111,7 @@ void EngineMesh::SetOptionPair(float low, float high) {
   hasHeightRange_ = true;
   heightLow_ = low;
   heightHigh_ = high;
-  ++revision_;
+  Changed();
 }
 
 void EngineMesh::Resize(float width, float height, float depth) {
@@ -126,7 +139,19 @@ void EngineMesh::Resize(float width, float height, float depth) {
     case Kind::Grid:
       return;
   }
+  Changed();
+}
+
+void EngineMesh::SetScale(float x, float y, float z) {
+  const Vec3 scale{x, y, z};
+  if (scale == scale_) return;
+  scale_ = scale;
+  NoteSceneChange();
+}
+
+void EngineMesh::Changed() {
   ++revision_;
+  NoteSceneChange();
 }
 
 }  // namespace engine

@@ -42,6 +42,7 @@ bool ModelInstance::SetTexture(const std::wstring& material, const EngineRef<Eng
   bool found = false;
   for (size_t i = 0; i < data_->materials.size(); ++i)
     if (data_->materials[i].name == material) {
+      if (textures_[i] != image) NoteSceneChange();
       textures_[i] = image;
       found = true;
     }
@@ -50,7 +51,10 @@ bool ModelInstance::SetTexture(const std::wstring& material, const EngineRef<Eng
 
 void ModelInstance::ResetTexture(const std::wstring& material) {
   for (size_t i = 0; i < data_->materials.size(); ++i)
-    if (material == L"/" || data_->materials[i].name == material) textures_[i] = data_->materials[i].texture;
+    if ((material == L"/" || data_->materials[i].name == material) && textures_[i] != data_->materials[i].texture) {
+      textures_[i] = data_->materials[i].texture;
+      NoteSceneChange();
+    }
 }
 
 const EngineBitmap* ModelInstance::Texture(int material) const {

@@ -10,23 +10,24 @@ namespace engine {
 
 EngineRef<EngineNode> LoadModelNode(EngineCore& core, const std::string& path) {
   std::shared_ptr<const ModelData> data;
-  std::string resolved;
-  const auto bytes = core.Paths().ReadFile(path, &resolved);
-  if (!bytes) {
+  const FileRead file = core.Paths().ReadAsset(path, FileKind::Model);
+  if (file.status == FileRead::Missing) {
     core.TraceMissingAsset(path);
+  } else if (!file) {
+    core.TraceUnreadableAsset("model", path, file.Why());
   } else {
     // The same file with the same content is read once; a file rewritten meanwhile is read again.
-    const std::string key = resolved + '#' + std::to_string(std::hash<std::string>{}(*bytes));
+    const std::string key = file.realPath + '#' + std::to_string(std::hash<std::string>{}(file.bytes));
     data = core.Scene().FindModelFile(key);
     if (!data) {
       std::string error;
-      std::shared_ptr<ModelData> read = ReadModelFile(*bytes, error);
+      std::shared_ptr<ModelData> read = ReadModelFile(file.bytes, error);
       if (read) {
         read->source = path;
         data = read;
         core.Scene().KeepModelFile(key, data);
       } else {
-        core.Trace("unreadable model: " + path + " (" + error + ")");
+        core.TraceUnreadableAsset("model", path, error);
       }
     }
   }

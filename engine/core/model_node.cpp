@@ -33,6 +33,13 @@ void EngineNode::ResetMaterial(const std::wstring& material) {
   if (model_) model_->ResetTexture(material);
 }
 
+int EngineNode::GetMaterialCount() const { return model_ ? static_cast<int>(model_->Data().materials.size()) : 0; }
+
+std::wstring EngineNode::GetMaterialName(int index) const {
+  if (!model_ || index < 0 || index >= GetMaterialCount()) return std::wstring();
+  return model_->Data().materials[static_cast<size_t>(index)].name;
+}
+
 int EngineNode::GetAnimationCount() const { return model_ ? static_cast<int>(model_->Data().animations.size()) : 0; }
 
 std::wstring EngineNode::GetAnimationName(int index) const {

@@ -1,9 +1,13 @@
 #include "core/path_resolver.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <set>
 #include <system_error>
 
 namespace engine {
@@ -11,6 +15,10 @@ namespace engine {
 namespace fs = std::filesystem;
 
 namespace {
+
+// No real path is longer (the system refuses to open one that is); a longer "path" from a data file is
+// damage, and its parts would only deepen the walk.
+constexpr size_t kMostPathBytes = 4096;
 
 bool EqualNoCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -25,19 +33,61 @@ std::string Join(const std::string& dir, const std::string& name) {
   return dir + "/" + name;
 }
 
+class DiskSource : public DirectorySource {
+ public:
+  bool List(const std::string& dir, std::vector<std::string>& names) override {
+    std::error_code ec;
+    fs::directory_iterator entries(dir, ec);
+    if (ec) return false;
+    for (auto e = entries; e != fs::directory_iterator(); e.increment(ec)) {
+      if (ec) break;
+      names.push_back(e->path().filename().string());
+    }
+    return true;
+  }
+  bool Exists(const std::string& path) override {
+    std::error_code ec;
+    return fs::exists(path, ec);
+  }
+};
+
 }  // namespace
+
+std::string FileRead::Why() const {
+  switch (status) {
+    case Read:
+      return "";
+    case Missing:
+      return "missing";
+    case TooLarge:
+      return "too large: " + std::to_string(size) + " bytes";
+    case Failed:
+      break;
+  }
+  return "cannot be read";
+}
+
+struct PathResolver::WalkState {
+  std::vector<std::string> parts;
+  // Every directory whose listing the walk looked at.
+  std::vector<std::string> visited;
+  // A path that climbs ("..") can reach one folder along many spellings ("a/../A/../a/..."); each folder
+  // is then searched once for the rest of the path, or a few such parts would take the walk exponentially long.
+  bool climbs = false;
+  std::set<std::string> dead;
+};
+
+PathResolver::PathResolver(std::unique_ptr<DirectorySource> source) : source_(std::move(source)) {
+  if (!source_) source_ = std::make_unique<DiskSource>();
+}
+
+PathResolver::~PathResolver() = default;
 
 const std::vector<std::string>* PathResolver::Listing(const std::string& dir) {
   auto it = listings_.find(dir);
   if (it != listings_.end()) return &it->second;
-  std::error_code ec;
-  fs::directory_iterator entries(dir, ec);
-  if (ec) return nullptr;
   std::vector<std::string> names;
-  for (auto e = entries; e != fs::directory_iterator(); e.increment(ec)) {
-    if (ec) break;
-    names.push_back(e->path().filename().string());
-  }
+  if (!source_->List(dir, names)) return nullptr;
   std::sort(names.begin(), names.end());
   return &listings_.emplace(dir, std::move(names)).first->second;
 }
@@ -46,41 +96,47 @@ const std::vector<std::string>* PathResolver::Listing(const std::string& dir) {
 // "sounds/sfx/clip.qwv". The exact spelling is tried first, then every case-blind match in sorted order, so
 // the answer never depends on the order the directory happens to list in; a disk that tells case apart may
 // hold "Avi" and "avi" side by side, and the file wanted may be in either.
-std::optional<std::string> PathResolver::Walk(const std::vector<std::string>& parts, size_t next,
-                                              const std::string& real, const std::string& realAbs,
-                                              std::vector<std::string>& visited) {
-  if (next == parts.size()) {
-    std::error_code ec;
-    if (!fs::exists(realAbs, ec)) return std::nullopt;
+std::optional<std::string> PathResolver::Walk(WalkState& state, size_t next, const std::string& real,
+                                              const std::string& realAbs) {
+  if (next == state.parts.size()) {
+    if (!source_->Exists(realAbs)) return std::nullopt;
     return real.empty() ? std::string(".") : real;
   }
-  const std::string& part = parts[next];
-  if (part == "..") return Walk(parts, next + 1, Join(real, part), Join(realAbs, part), visited);
-  visited.push_back(realAbs);
+  const std::string& part = state.parts[next];
+  if (part == "..") return Walk(state, next + 1, Join(real, part), Join(realAbs, part));
+  std::string key;
+  if (state.climbs) {
+    key = std::to_string(next) + '|' + fs::path(realAbs).lexically_normal().string();
+    if (state.dead.count(key)) return std::nullopt;
+  }
+  state.visited.push_back(realAbs);
   const std::vector<std::string>* names = Listing(realAbs);
-  if (!names) return std::nullopt;
-  const auto descend = [&](const std::string& name) {
-    return Walk(parts, next + 1, Join(real, name), Join(realAbs, name), visited);
-  };
-  if (std::binary_search(names->begin(), names->end(), part))
-    if (std::optional<std::string> found = descend(part)) return found;
-  for (const std::string& name : *names)
-    if (name != part && EqualNoCase(name, part))
-      if (std::optional<std::string> found = descend(name)) return found;
+  if (names) {
+    const auto descend = [&](const std::string& name) {
+      return Walk(state, next + 1, Join(real, name), Join(realAbs, name));
+    };
+    if (std::binary_search(names->begin(), names->end(), part))
+      if (std::optional<std::string> found = descend(part)) return found;
+    for (const std::string& name : *names)
+      if (name != part && EqualNoCase(name, part))
+        if (std::optional<std::string> found = descend(name)) return found;
+  }
+  if (state.climbs) state.dead.insert(std::move(key));
   return std::nullopt;
 }
 
 std::optional<std::string> PathResolver::Resolve(const std::string& gamePath) {
+  if (gamePath.empty() || gamePath.size() > kMostPathBytes) return std::nullopt;
   std::string path = gamePath;
   std::replace(path.begin(), path.end(), '\\', '/');
-  if (path.empty()) return std::nullopt;
 
-  std::vector<std::string> parts;
+  WalkState state;
   for (size_t start = 0; start <= path.size();) {
     size_t end = path.find('/', start);
     if (end == std::string::npos) end = path.size();
     std::string part = path.substr(start, end - start);
-    if (!part.empty() && part != ".") parts.push_back(std::move(part));
+    if (part == "..") state.climbs = true;
+    if (!part.empty() && part != ".") state.parts.push_back(std::move(part));
     start = end + 1;
   }
 
@@ -93,13 +149,19 @@ std::optional<std::string> PathResolver::Resolve(const std::string& gamePath) {
   const std::string start = absolute ? "/" : "";
 
   std::lock_guard<std::mutex> lock(mutex_);
-  std::vector<std::string> visited;
-  if (std::optional<std::string> found = Walk(parts, 0, start, base, visited)) return found;
+  if (std::optional<std::string> found = Walk(state, 0, start, base)) return found;
   // The game writes files too (saves, font.dat): on a miss the listings along the way are read again
   // once, so a file made or renamed since they were cached is still found. Only misses pay for this.
-  for (const std::string& dir : visited) listings_.erase(dir);
-  visited.clear();
-  return Walk(parts, 0, start, base, visited);
+  for (const std::string& dir : state.visited) listings_.erase(dir);
+  state.visited.clear();
+  state.dead.clear();
+  return Walk(state, 0, start, base);
+}
+
+FileRead PathResolver::ReadAsset(const std::string& gamePath, FileKind kind) {
+  std::optional<std::string> real = Resolve(gamePath);
+  if (!real) return FileRead{};
+  return ReadRealFile(*real, MaxFileBytes(kind));
 }
 
 std::optional<std::string> PathResolver::ReadFile(const std::string& gamePath, std::string* realPath) {
@@ -114,14 +176,51 @@ void PathResolver::Invalidate() {
   listings_.clear();
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& realPath) {
-  std::error_code ec;
-  if (!fs::is_regular_file(realPath, ec)) return std::nullopt;
-  std::ifstream in(realPath, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+FileRead ReadRealFile(const std::string& realPath, uint64_t maxBytes) {
+  FileRead result;
+  result.realPath = realPath;
+  // Not blocking: a pipe named like a game file must not hang the open waiting for a writer.
+  const int fd = ::open(realPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    result.status = errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::Failed;
+    return result;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return result;  // a folder, a device or a pipe is not a file to read
+  }
+  result.size = static_cast<uint64_t>(info.st_size);
+  if (result.size > maxBytes) {
+    ::close(fd);
+    result.status = FileRead::TooLarge;
+    return result;
+  }
+  // What the size said, and no more even if the file grows meanwhile; less if it shrank.
+  result.bytes.resize(static_cast<size_t>(result.size));
+  size_t got = 0;
+  while (got < result.bytes.size()) {
+    const ssize_t n = ::read(fd, result.bytes.data() + got, result.bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      result.bytes.clear();
+      result.status = FileRead::Failed;
+      return result;
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  result.bytes.resize(got);
+  result.status = FileRead::Read;
+  return result;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& realPath, uint64_t maxBytes) {
+  FileRead read = ReadRealFile(realPath, maxBytes);
+  if (!read) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 }  // namespace engine

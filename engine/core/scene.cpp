@@ -24,12 +24,12 @@ EngineNode::~EngineNode() {
   model_.reset();
 }
 
-void EngineNode::MoveTo(const EngineRef<EngineVector>& v) { position_ = v->Value(); }
+void EngineNode::MoveTo(const EngineRef<EngineVector>& v) { Change(position_, v->Value()); }
 
 void EngineNode::MoveBy(float dx, float dy, float dz) {
   // The node's own axes as it faces now: a node kept facing the camera moves towards or away from it.
   const Mat3 axes = KeepsFacingTarget() ? LocalTransform().m.Orthonormalized() : rotation_;
-  position_ = position_ + axes.Apply({dx, dy, dz});
+  Change(position_, position_ + axes.Apply({dx, dy, dz}));
 }
 
 Affine EngineNode::LocalTransform() const {
@@ -86,28 +86,29 @@ EngineRef<EngineVector> EngineNode::GetPosition() const {
 }
 
 void EngineNode::EndFacing() {
+  if (pointAtTarget_) NoteSceneChange();
   pointAtTarget_.Reset();
   pointAtMode_ = 0;
 }
 
 void EngineNode::SetRotation(float ax, float ay, float az, float degrees) {
   EndFacing();
-  rotation_ = Mat3::AxisAngle({ax, ay, az}, degrees);
+  Change(rotation_, Mat3::AxisAngle({ax, ay, az}, degrees));
 }
 
 void EngineNode::Rotate(float ax, float ay, float az, float degrees, int relative) {
   const Mat3 turn = Mat3::AxisAngle({ax, ay, az}, degrees);
-  rotation_ = relative ? rotation_ * turn : turn * rotation_;
+  Change(rotation_, relative ? rotation_ * turn : turn * rotation_);
 }
 
 void EngineNode::SetOrientation(float dx, float dy, float dz, float ux, float uy, float uz) {
   EndFacing();
-  rotation_ = Mat3::FromDirectionUp({dx, dy, dz}, {ux, uy, uz});
+  Change(rotation_, Mat3::FromDirectionUp({dx, dy, dz}, {ux, uy, uz}));
 }
 
 void EngineNode::ResetOrientation() {
   EndFacing();
-  rotation_ = Mat3::Identity();
+  Change(rotation_, Mat3::Identity());
 }
 
 void EngineNode::PointAt(const EngineRef<EngineNode>& target, int mode) {
@@ -115,7 +116,7 @@ void EngineNode::PointAt(const EngineRef<EngineNode>& target, int mode) {
   if (mode == 3 || mode == 4) {
     if (target.Get() == this) throw EngineError(kStatusInvalidArgument, "EngineObject", "PointAt itself");
     pointAtMode_ = mode;
-    pointAtTarget_ = target;
+    Change(pointAtTarget_, target);
     return;
   }
   EndFacing();
@@ -125,7 +126,7 @@ void EngineNode::PointAt(const EngineRef<EngineNode>& target, int mode) {
   if (toTarget.Length() <= 0) return;
   // The world facing, expressed in the parent's frame.
   const Mat3 parentAxes = parentWorld.m.Orthonormalized();
-  rotation_ = parentAxes.Transposed() * Mat3::FromDirectionUp(toTarget, {0, 1, 0});
+  Change(rotation_, parentAxes.Transposed() * Mat3::FromDirectionUp(toTarget, {0, 1, 0}));
 }
 
 EngineRef<EngineVector> EngineNode::GetDirection() const {
@@ -140,7 +141,9 @@ EngineRef<EngineVector> EngineNode::GetUp() const {
 
 void EngineNode::AttachShape(const EngineRef<EngineMesh>& mesh) {
   if (!mesh) throw EngineError(kStatusInvalidArgument, "EngineObject", "AttachShape of an empty mesh");
-  if (std::find(shapes_.begin(), shapes_.end(), mesh) == shapes_.end()) shapes_.push_back(mesh);
+  if (std::find(shapes_.begin(), shapes_.end(), mesh) != shapes_.end()) return;
+  shapes_.push_back(mesh);
+  NoteSceneChange();
 }
 
 void EngineNode::AddChild(const EngineRef<EngineNode>& child) {
@@ -151,6 +154,7 @@ void EngineNode::AddChild(const EngineRef<EngineNode>& child) {
   if (child->parent_) child->parent_->RemoveChild(child);
   child->parent_ = this;
   children_.push_back(child);
+  NoteSceneChange();
 }
 
 void EngineNode::RemoveChild(const EngineRef<EngineNode>& child) {
@@ -158,6 +162,7 @@ void EngineNode::RemoveChild(const EngineRef<EngineNode>& child) {
   if (it == children_.end()) return;
   (*it)->parent_ = nullptr;
   children_.erase(it);
+  NoteSceneChange();
 }
 
 void EngineNode::SetOptionValue(int value) {

@@ -15,6 +15,7 @@ EngineRef<EngineSprite> AddSprite(std::vector<EngineRef<EngineSprite>>& sprites,
   auto pos = std::upper_bound(sprites.begin(), sprites.end(), layer,
                               [](int l, const EngineRef<EngineSprite>& e) { return l < e->Layer(); });
   sprites.insert(pos, s);
+  NoteSceneChange();
   return s;
 }
 
@@ -50,6 +51,7 @@ void EngineStage::AddObject(const EngineRef<EngineNode>& object) {
   if (at != sorted_.end() && *at == object.Get()) return;
   sorted_.insert(at, object.Get());
   objects_.push_back(object);
+  NoteSceneChange();
 }
 
 void EngineStage::RemoveObject(const EngineRef<EngineNode>& object) {
@@ -58,6 +60,7 @@ void EngineStage::RemoveObject(const EngineRef<EngineNode>& object) {
   if (at == sorted_.end() || *at != object.Get()) return;
   sorted_.erase(at);
   objects_.erase(std::find(objects_.begin(), objects_.end(), object));
+  NoteSceneChange();
 }
 
 bool EngineStage::Contains(const EngineNode* node) const {

@@ -33,18 +33,35 @@ int LineWidth(const GlyphList& glyphs, size_t first, size_t end) {
 void PaintLine(EngineBitmap& image, const ClipRect& clip, int64_t x, int64_t y, const SizedFont& font,
                const GlyphList& glyphs, size_t first, size_t end, uint32_t ink, uint32_t back) {
   const int imageWidth = image.GetWidth();
-  std::vector<uint32_t>& pixels = image.MutablePixels();
-
   const int64_t boxX0 = std::max(x, clip.x0);
   const int64_t boxX1 = std::min(x + LineWidth(glyphs, first, end), clip.x1);
   const int64_t boxY0 = std::max(y, clip.y0);
   const int64_t boxY1 = std::min(y + font.LineHeight(), clip.y1);
-  for (int64_t row = boxY0; row < boxY1 && boxX0 < boxX1; ++row) {
-    uint32_t* line = pixels.data() + row * imageWidth;
-    std::fill(line + boxX0, line + boxX1, back);
-  }
-
   const int64_t baseline = y + font.Ascent();
+
+  // The box first; rows that hold the back colour already (a text layer cleared for this frame) stay as
+  // they are.
+  if (boxX0 < boxX1 && boxY0 < boxY1)
+    image.FillPacked(static_cast<int>(boxX0), static_cast<int>(boxY0), static_cast<int>(boxX1), static_cast<int>(boxY1),
+                     back);
+
+  // Where the ink may land: the glyphs, clipped (they may reach out of the box: a descender, a slant).
+  int64_t inkX0 = INT64_MAX, inkY0 = INT64_MAX, inkX1 = INT64_MIN, inkY1 = INT64_MIN;
+  for (int64_t pen = x, i = static_cast<int64_t>(first); i < static_cast<int64_t>(end); ++i) {
+    const Glyph& glyph = *glyphs[static_cast<size_t>(i)];
+    const int64_t gx = pen + glyph.left;
+    const int64_t gy = baseline - glyph.top;
+    pen += glyph.advance;
+    if (glyph.mask.empty()) continue;
+    inkX0 = std::min(inkX0, std::max(gx, clip.x0));
+    inkY0 = std::min(inkY0, std::max(gy, clip.y0));
+    inkX1 = std::max(inkX1, std::min(gx + glyph.width, clip.x1));
+    inkY1 = std::max(inkY1, std::min(gy + glyph.height, clip.y1));
+  }
+  if (inkX0 >= inkX1 || inkY0 >= inkY1) return;
+  uint32_t* pixels = image.PixelsToWrite(static_cast<int>(inkX0), static_cast<int>(inkY0), static_cast<int>(inkX1),
+                                         static_cast<int>(inkY1));
+
   int64_t pen = x;
   for (size_t i = first; i < end; ++i) {
     const Glyph& glyph = *glyphs[i];
@@ -56,11 +73,13 @@ void PaintLine(EngineBitmap& image, const ClipRect& clip, int64_t x, int64_t y, 
     const int64_t col1 = std::min<int64_t>(glyph.width, clip.x1 - gx);
     const int64_t row0 = std::max<int64_t>(0, clip.y0 - gy);
     const int64_t row1 = std::min<int64_t>(glyph.height, clip.y1 - gy);
-    for (int64_t r = row0; r < row1; ++r) {
-      const uint8_t* mask = glyph.mask.data() + r * glyph.width;
-      uint32_t* line = pixels.data() + (gy + r) * imageWidth;
-      for (int64_t c = col0; c < col1; ++c)
-        if (mask[c]) line[gx + c] = ink;
+    for (const Glyph::Run& run : glyph.runs) {
+      if (run.row < row0 || run.row >= row1) continue;
+      const int64_t from = std::max<int64_t>(run.from, col0);
+      const int64_t to = std::min<int64_t>(run.to, col1);
+      if (from >= to) continue;
+      uint32_t* line = pixels + (gy + run.row) * imageWidth + gx;
+      std::fill(line + from, line + to, ink);
     }
   }
 }

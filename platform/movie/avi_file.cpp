@@ -1,10 +1,13 @@
 #include "platform/movie/avi_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <system_error>
 
+#include "engine/file_limits.h"
 #include "engine/game_path.h"
 #include "platform/movie/avi_audio.h"
 #include "platform/movie/avi_demuxer.h"
@@ -203,6 +206,10 @@ AviFile::~AviFile() = default;
 std::unique_ptr<AviFile> AviFile::Open(const std::string& gamePath) {
   const std::optional<std::string> path = engine::ResolveGamePath(gamePath);
   if (!path) return nullptr;
+  // Looked at before it is opened: the scan reads the whole file, and a pipe would never end.
+  struct stat info {};
+  if (::stat(path->c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
+  if (static_cast<uint64_t>(info.st_size) > engine::MaxFileBytes(engine::FileKind::Movie)) return nullptr;
   AviSource source;
   source.path = *path;
   return Scan(source);

@@ -1,5 +1,6 @@
 #include "platform/movie/wait_message.h"
 
+#include "platform/clock.h"
 #include "platform/message_queue.h"
 #include "platform/movie/movie_clock.h"
 #include "platform/movie/wave_out.h"
@@ -33,8 +34,12 @@ void WaitMessage() {
   if (Hook()) Hook()();
   GatherOutsideMessages();
   if (PendingMessageCount() > 0) return;
-  if (MovieClockIsVirtual()) {
+  if (MovieClockIsVirtual() && !WaveOutDeviceOpen()) {
     MovieClockSleep(kLongestWaitMs);
+  } else if (MovieClockIsVirtual()) {
+    // A movie's sound plays on the engine's audio device in real time whatever clock the movie keeps: its
+    // position moves only as real time passes.
+    Sleep(kLongestWaitMs);
   } else {
 #ifdef KESTRINE_PLATFORM_SDL
     // Input for a window wakes the wait early; the event stays queued for the gathering below.

@@ -5,16 +5,10 @@
 #include <deque>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <vector>
 
-#include "platform/desktop.h"
 #include "platform/message_queue.h"
 #include "platform/movie/movie_messages.h"
-
-#ifdef KESTRINE_PLATFORM_SDL
-#include <SDL2/SDL.h>
-#endif
 
 namespace kestrine {
 
@@ -27,28 +21,42 @@ struct Notification {
   WAVEHDR* header;
 };
 
-// Filled on SDL's audio thread, emptied on the windows' thread. Never destroyed: a device still open when
-// the program exits may call in while statics go away.
-struct Mailbox {
-  std::mutex mutex;
-  std::vector<Notification> notifications;
+struct Device {
+  HWAVEOUT handle = 0;
+  WAVEFORMATEX format;
+  HWND window = 0;
+  engine::EngineRef<engine::EngineSoundStream> stream;
+  std::deque<WAVEHDR*> queue;  // written and not given back yet, in order
 };
 
-Mailbox& TheMailbox() {
-  static Mailbox* mailbox = new Mailbox;
-  return *mailbox;
+// Everything here lives on the windows' thread: the mixer only ever sees the engine's stream.
+struct WaveOut {
+  engine::EngineRef<engine::EngineRoot> engine;
+  std::map<HWAVEOUT, std::unique_ptr<Device>> devices;
+  std::vector<Notification> notifications;
+  // Never 27: the movie player drops every message whose first parameter is the Escape key's code.
+  HWAVEOUT nextHandle = 0x1000;
+  std::vector<int16_t> samples;
+};
+
+// Never destroyed: a device still open when the program exits must not be torn down under its engine.
+WaveOut& State() {
+  static WaveOut* state = new WaveOut;
+  return *state;
 }
 
-[[maybe_unused]] void Mail(HWAVEOUT device, HWND window, uint32_t message, WAVEHDR* header) {
-  if (!window) return;
-  std::lock_guard<std::mutex> lock(TheMailbox().mutex);
-  TheMailbox().notifications.push_back(Notification{device, window, message, header});
+void Mail(HWAVEOUT device, HWND window, uint32_t message, WAVEHDR* header) {
+  if (window) State().notifications.push_back(Notification{device, window, message, header});
 }
 
 // Notifications of buffers the device has given back by other means (a reset) or of a device that is gone.
-[[maybe_unused]] void Forget(HWAVEOUT device) {
-  std::lock_guard<std::mutex> lock(TheMailbox().mutex);
-  std::erase_if(TheMailbox().notifications, [device](const Notification& n) { return n.device == device; });
+void Forget(HWAVEOUT device) {
+  std::erase_if(State().notifications, [device](const Notification& n) { return n.device == device; });
+}
+
+Device* Find(HWAVEOUT handle) {
+  auto it = State().devices.find(handle);
+  return it == State().devices.end() ? nullptr : it->second.get();
 }
 
 bool Supported(const WAVEFORMATEX* format) {
@@ -59,181 +67,112 @@ bool Supported(const WAVEFORMATEX* format) {
   return format->nBlockAlign == format->nChannels * format->wBitsPerSample / 8;
 }
 
-#ifdef KESTRINE_PLATFORM_SDL
-
-struct Device {
-  HWAVEOUT handle = 0;
-  SDL_AudioDeviceID sdl = 0;
-  WAVEFORMATEX format;
-  HWND window = 0;
-  uint8_t silence = 0;
-  // Guarded by SDL's lock of the device: the callback runs under it.
-  std::deque<WAVEHDR*> queue;
-  uint32_t offset = 0;  // into queue.front()
-  uint64_t bytesPlayed = 0;
-};
-
-std::map<HWAVEOUT, std::unique_ptr<Device>>& Devices() {
-  static std::map<HWAVEOUT, std::unique_ptr<Device>>* devices = new std::map<HWAVEOUT, std::unique_ptr<Device>>;
-  return *devices;
-}
-
-// Never 27: the movie player drops every message whose first parameter is the Escape key's code.
-HWAVEOUT nextHandle = 0x1000;
-
-Device* Find(HWAVEOUT handle) {
-  auto it = Devices().find(handle);
-  return it == Devices().end() ? nullptr : it->second.get();
-}
-
-void SDLCALL Play(void* userdata, Uint8* stream, int length) {
-  Device* device = static_cast<Device*>(userdata);
-  const uint32_t wanted = static_cast<uint32_t>(std::max(length, 0));
-  uint32_t filled = 0;
-  while (filled < wanted && !device->queue.empty()) {
-    WAVEHDR* header = device->queue.front();
-    const uint32_t left = header->dwBufferLength > device->offset ? header->dwBufferLength - device->offset : 0;
-    const uint32_t n = std::min(wanted - filled, left);
-    std::memcpy(stream + filled, header->lpData + device->offset, n);
-    filled += n;
-    device->offset += n;
-    device->bytesPlayed += n;
-    if (device->offset >= header->dwBufferLength) {
-      header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
-      device->queue.pop_front();
-      device->offset = 0;
-      Mail(device->handle, device->window, MM_WOM_DONE, header);
-    }
+// The buffer's bytes as the engine's 16-bit samples (8-bit PCM is unsigned, centred on 128; 16-bit is
+// little-endian).
+const std::vector<int16_t>& SamplesOf(const Device& device, const WAVEHDR& header) {
+  std::vector<int16_t>& out = State().samples;
+  const auto* bytes = reinterpret_cast<const uint8_t*>(header.lpData);
+  const size_t frames = header.dwBufferLength / device.format.nBlockAlign;
+  const size_t count = frames * device.format.nChannels;
+  out.resize(count);
+  if (device.format.wBitsPerSample == 8) {
+    for (size_t i = 0; i < count; ++i) out[i] = static_cast<int16_t>((static_cast<int>(bytes[i]) - 128) * 256);
+  } else {
+    for (size_t i = 0; i < count; ++i)
+      out[i] = static_cast<int16_t>(static_cast<uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
   }
-  if (filled < wanted) std::memset(stream + filled, device->silence, wanted - filled);
+  return out;
 }
-
-class DeviceLock {
- public:
-  explicit DeviceLock(const Device& device) : sdl_(device.sdl) { SDL_LockAudioDevice(sdl_); }
-  ~DeviceLock() { SDL_UnlockAudioDevice(sdl_); }
-  DeviceLock(const DeviceLock&) = delete;
-  DeviceLock& operator=(const DeviceLock&) = delete;
-
- private:
-  SDL_AudioDeviceID sdl_;
-};
-
-#endif
 
 }  // namespace
 
-#ifdef KESTRINE_PLATFORM_SDL
+void SetWaveOutEngine(engine::EngineRef<engine::EngineRoot> root) { State().engine = std::move(root); }
+
+bool WaveOutDeviceOpen() { return !State().devices.empty(); }
 
 MMRESULT waveOutOpen(HWAVEOUT* device, uint32_t, const WAVEFORMATEX* format, uintptr_t callback, uintptr_t,
                      uint32_t flags) {
   if (!device) return MMSYSERR_INVALPARAM;
   *device = 0;
   if (!Supported(format)) return WAVERR_BADFORMAT;
-  if (!DesktopHasDisplay()) return MMSYSERR_NODRIVER;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return MMSYSERR_NODRIVER;
+  if (!State().engine) return MMSYSERR_NODRIVER;
+  engine::EngineRef<engine::EngineSoundStream> stream =
+      State().engine->CreateSoundStream(static_cast<int>(format->nSamplesPerSec), format->nChannels);
+  if (!stream) return MMSYSERR_NODRIVER;
 
   auto opened = std::make_unique<Device>();
-  opened->handle = nextHandle++;
+  opened->handle = State().nextHandle++;
   opened->format = *format;
   opened->window = (flags & CALLBACK_WINDOW) ? static_cast<HWND>(callback) : 0;
-  SDL_AudioSpec want{};
-  want.freq = static_cast<int>(format->nSamplesPerSec);
-  want.format = format->wBitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-  want.channels = static_cast<Uint8>(format->nChannels);
-  // The position moves on by one such piece at a time: small enough that a movie's frames follow it closely.
-  want.samples = 512;
-  want.callback = Play;
-  want.userdata = opened.get();
-  SDL_AudioSpec have{};
-  // No changes allowed: SDL converts to whatever the hardware takes, so the buffers keep the file's format.
-  opened->sdl = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (opened->sdl == 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return MMSYSERR_ALLOCATED;
-  }
-  opened->silence = have.silence;
+  opened->stream = std::move(stream);
   const HWAVEOUT handle = opened->handle;
-  const HWND window = opened->window;
-  Devices()[handle] = std::move(opened);
-  SDL_PauseAudioDevice(Devices()[handle]->sdl, 0);
+  Mail(handle, opened->window, MM_WOM_OPEN, nullptr);
+  State().devices[handle] = std::move(opened);
   *device = handle;
-  Mail(handle, window, MM_WOM_OPEN, nullptr);
   return MMSYSERR_NOERROR;
 }
 
 MMRESULT waveOutClose(HWAVEOUT handle) {
   Device* device = Find(handle);
   if (!device) return MMSYSERR_INVALHANDLE;
-  {
-    DeviceLock lock(*device);
-    if (!device->queue.empty()) return WAVERR_STILLPLAYING;
-  }
-  SDL_CloseAudioDevice(device->sdl);
+  if (!device->queue.empty()) return WAVERR_STILLPLAYING;
   const HWND window = device->window;
-  Devices().erase(handle);
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  State().devices.erase(handle);
   Forget(handle);
   Mail(handle, window, MM_WOM_CLOSE, nullptr);
   return MMSYSERR_NOERROR;
 }
 
-// A queued header's flags belong to the audio callback too: every look at them is made under the device's lock.
 MMRESULT waveOutPrepareHeader(HWAVEOUT handle, WAVEHDR* header, uint32_t size) {
-  Device* device = Find(handle);
-  if (!device) return MMSYSERR_INVALHANDLE;
+  if (!Find(handle)) return MMSYSERR_INVALHANDLE;
   if (!header || size < sizeof(WAVEHDR) || !header->lpData || header->dwBufferLength == 0) return MMSYSERR_INVALPARAM;
-  DeviceLock lock(*device);
   header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_PREPARED;
   return MMSYSERR_NOERROR;
 }
 
 MMRESULT waveOutUnprepareHeader(HWAVEOUT handle, WAVEHDR* header, uint32_t size) {
-  Device* device = Find(handle);
-  if (!device) return MMSYSERR_INVALHANDLE;
+  if (!Find(handle)) return MMSYSERR_INVALHANDLE;
   if (!header || size < sizeof(WAVEHDR)) return MMSYSERR_INVALPARAM;
-  DeviceLock lock(*device);
   if (header->dwFlags & WHDR_INQUEUE) return WAVERR_STILLPLAYING;
   header->dwFlags &= ~WHDR_PREPARED;
   return MMSYSERR_NOERROR;
 }
 
+// The bytes are copied into the engine's stream at once; the buffer still counts as queued until the mixer
+// has played it, as the caller paces its filling by the buffers coming back.
 MMRESULT waveOutWrite(HWAVEOUT handle, WAVEHDR* header, uint32_t size) {
   Device* device = Find(handle);
   if (!device) return MMSYSERR_INVALHANDLE;
   if (!header || size < sizeof(WAVEHDR)) return MMSYSERR_INVALPARAM;
-  DeviceLock lock(*device);
   if (!(header->dwFlags & WHDR_PREPARED)) return WAVERR_UNPREPARED;
   if (header->dwFlags & WHDR_INQUEUE) return WAVERR_STILLPLAYING;
   header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
+  const std::vector<int16_t>& samples = SamplesOf(*device, *header);
   device->queue.push_back(header);
+  device->stream->Queue(samples.data(), samples.size() / device->format.nChannels, reinterpret_cast<uintptr_t>(header));
   return MMSYSERR_NOERROR;
 }
 
 MMRESULT waveOutPause(HWAVEOUT handle) {
   Device* device = Find(handle);
   if (!device) return MMSYSERR_INVALHANDLE;
-  SDL_PauseAudioDevice(device->sdl, 1);
+  device->stream->SetPaused(true);
   return MMSYSERR_NOERROR;
 }
 
 MMRESULT waveOutRestart(HWAVEOUT handle) {
   Device* device = Find(handle);
   if (!device) return MMSYSERR_INVALHANDLE;
-  SDL_PauseAudioDevice(device->sdl, 0);
+  device->stream->SetPaused(false);
   return MMSYSERR_NOERROR;
 }
 
 MMRESULT waveOutReset(HWAVEOUT handle) {
   Device* device = Find(handle);
   if (!device) return MMSYSERR_INVALHANDLE;
-  {
-    DeviceLock lock(*device);
-    for (WAVEHDR* header : device->queue) header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
-    device->queue.clear();
-    device->offset = 0;
-    device->bytesPlayed = 0;
-  }
+  device->stream->Reset();
+  for (WAVEHDR* header : device->queue) header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
+  device->queue.clear();
   Forget(handle);
   return MMSYSERR_NOERROR;
 }
@@ -242,45 +181,31 @@ MMRESULT waveOutGetPosition(HWAVEOUT handle, MMTIME* time, uint32_t size) {
   Device* device = Find(handle);
   if (!device) return MMSYSERR_INVALHANDLE;
   if (!time || size < sizeof(MMTIME)) return MMSYSERR_INVALPARAM;
-  uint64_t bytes = 0;
-  {
-    DeviceLock lock(*device);
-    bytes = device->bytesPlayed;
-  }
+  const uint64_t frames = device->stream->PlayedFrames();
   if (time->wType == TIME_SAMPLES) {
-    time->value = static_cast<uint32_t>(bytes / device->format.nBlockAlign);
+    time->value = static_cast<uint32_t>(frames);
   } else {
     // Like the system's device, a unit it does not count in is answered in bytes.
     time->wType = TIME_BYTES;
-    time->value = static_cast<uint32_t>(bytes);
+    time->value = static_cast<uint32_t>(frames * device->format.nBlockAlign);
   }
   return MMSYSERR_NOERROR;
 }
 
-#else
-
-MMRESULT waveOutOpen(HWAVEOUT* device, uint32_t, const WAVEFORMATEX* format, uintptr_t, uintptr_t, uint32_t) {
-  if (!device) return MMSYSERR_INVALPARAM;
-  *device = 0;
-  return Supported(format) ? MMSYSERR_NODRIVER : WAVERR_BADFORMAT;
-}
-MMRESULT waveOutClose(HWAVEOUT) { return MMSYSERR_INVALHANDLE; }
-MMRESULT waveOutPrepareHeader(HWAVEOUT, WAVEHDR*, uint32_t) { return MMSYSERR_INVALHANDLE; }
-MMRESULT waveOutUnprepareHeader(HWAVEOUT, WAVEHDR*, uint32_t) { return MMSYSERR_INVALHANDLE; }
-MMRESULT waveOutWrite(HWAVEOUT, WAVEHDR*, uint32_t) { return MMSYSERR_INVALHANDLE; }
-MMRESULT waveOutPause(HWAVEOUT) { return MMSYSERR_INVALHANDLE; }
-MMRESULT waveOutRestart(HWAVEOUT) { return MMSYSERR_INVALHANDLE; }
-MMRESULT waveOutReset(HWAVEOUT) { return MMSYSERR_INVALHANDLE; }
-MMRESULT waveOutGetPosition(HWAVEOUT, MMTIME*, uint32_t) { return MMSYSERR_INVALHANDLE; }
-
-#endif
-
 void DeliverWaveOutNotifications() {
-  std::vector<Notification> due;
-  {
-    std::lock_guard<std::mutex> lock(TheMailbox().mutex);
-    due.swap(TheMailbox().notifications);
+  // Buffers the mixer has played out since the last look come back done, in the order they were written.
+  for (auto& [handle, device] : State().devices) {
+    for (uintptr_t tag : device->stream->TakePlayed()) {
+      auto* header = reinterpret_cast<WAVEHDR*>(tag);
+      auto it = std::find(device->queue.begin(), device->queue.end(), header);
+      if (it == device->queue.end()) continue;
+      device->queue.erase(it);
+      header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
+      Mail(handle, device->window, MM_WOM_DONE, header);
+    }
   }
+  std::vector<Notification> due;
+  due.swap(State().notifications);
   for (const Notification& n : due)
     PostMessage(n.window, n.message, static_cast<WPARAM>(n.device), reinterpret_cast<LPARAM>(n.header));
 }

@@ -1,14 +1,17 @@
 // The wave-out device: PCM played from buffers the caller prepares and queues, with the device's
 // notifications (open, done, close) delivered to a window of the caller as the messages MM_WOM_OPEN,
-// MM_WOM_DONE and MM_WOM_CLOSE. It plays on an SDL audio device whose callback runs on SDL's audio thread;
-// the notifications wait for the caller's thread and reach the window only through
-// DeliverWaveOutNotifications, so the window sees them one at a time on its own thread.
+// MM_WOM_DONE and MM_WOM_CLOSE. Its sound goes through the engine's own audio device, as a stream in the
+// engine's mixer beside every other sound (one device, however many sounds: some drivers open only one).
+// The engine's mixer plays on its own thread; the notifications reach the window only through
+// DeliverWaveOutNotifications, one at a time on the window's thread.
 //
-// Without a display (a headless run) there is no device: waveOutOpen fails.
+// An engine without an audio device (a headless run, a machine without sound), or no engine at all, means no
+// device: waveOutOpen fails with MMSYSERR_NODRIVER.
 #pragma once
 
 #include <cstdint>
 
+#include "engine/engine_root.h"
 #include "platform/window.h"
 
 namespace kestrine {
@@ -60,6 +63,12 @@ struct MMTIME {
   uint32_t wType = TIME_BYTES;
   uint32_t value = 0;  // in the unit wType names on return
 };
+
+// The engine whose mixer plays the devices' sound; the control host names the control it hosts, and
+// forgets it when the control goes. Devices already open keep playing on the engine they were opened on.
+void SetWaveOutEngine(engine::EngineRef<engine::EngineRoot> root);
+// True while a device is open: its sound plays in real time, whatever clock the caller keeps.
+bool WaveOutDeviceOpen();
 
 // 8- or 16-bit PCM, 1 or 2 channels, 1,000 to 192,000 samples a second; notifications go to the window
 // `callback` when flags hold CALLBACK_WINDOW. The device starts playing (and silent until buffers come).

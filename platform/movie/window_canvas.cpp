@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -21,6 +22,11 @@ struct Canvas {
   std::vector<uint32_t> pixels;
 #ifdef KESTRINE_PLATFORM_SDL
   SDL_Window* window = nullptr;
+  // What the SDL window is made from again after it was let go while hidden.
+  std::string title;
+  int x = 0, y = 0;
+  bool topmost = false;
+  bool released = false;
 #endif
 };
 
@@ -36,6 +42,7 @@ Canvas* Find(HWND hwnd) {
 
 // The rectangle clipped to the canvas; false when nothing of it is left.
 bool Clip(const Canvas& canvas, RECT& rect) {
+  if (canvas.pixels.empty()) return false;  // let go while hidden
   rect.left = std::max(rect.left, 0);
   rect.top = std::max(rect.top, 0);
   rect.right = std::min(rect.right, canvas.width);
@@ -53,6 +60,20 @@ void ReleaseSdlWindow([[maybe_unused]] Canvas& canvas) {
 #endif
 }
 
+#ifdef KESTRINE_PLATFORM_SDL
+void MakeSdlWindow(Canvas& canvas) {
+  if (!DesktopHasDisplay() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
+  // The canvas reaches the screen through the display's own shared memory: left to itself SDL would make an
+  // OpenGL renderer for it, a second one beside the engine's, and on a software renderer that costs tens of
+  // megabytes for a copy a memcpy does.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR;
+  if (canvas.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+  canvas.window = SDL_CreateWindow(canvas.title.c_str(), canvas.x, canvas.y, canvas.width, canvas.height, flags);
+  if (!canvas.window) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+#endif
+
 }  // namespace
 
 void CreateWindowCanvas(HWND hwnd, const char* title, const RECT& rect, [[maybe_unused]] bool topmost) {
@@ -62,12 +83,11 @@ void CreateWindowCanvas(HWND hwnd, const char* title, const RECT& rect, [[maybe_
   canvas.height = std::max(1, rect.bottom - rect.top);
   canvas.pixels.assign(static_cast<size_t>(canvas.width) * static_cast<size_t>(canvas.height), kCanvasBlack);
 #ifdef KESTRINE_PLATFORM_SDL
-  if (DesktopHasDisplay() && SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
-    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR;
-    if (topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    canvas.window = SDL_CreateWindow(title ? title : "", rect.left, rect.top, canvas.width, canvas.height, flags);
-    if (!canvas.window) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  }
+  canvas.title = title ? title : "";
+  canvas.x = rect.left;
+  canvas.y = rect.top;
+  canvas.topmost = topmost;
+  MakeSdlWindow(canvas);
 #else
   (void)title;
 #endif
@@ -86,12 +106,22 @@ bool HasWindowCanvas(HWND hwnd) { return Find(hwnd) != nullptr; }
 void ShowWindowCanvas(HWND hwnd, [[maybe_unused]] bool visible) {
 #ifdef KESTRINE_PLATFORM_SDL
   Canvas* canvas = Find(hwnd);
-  if (!canvas || !canvas->window) return;
+  if (!canvas) return;
+  if (visible && canvas->released) {
+    canvas->pixels.assign(static_cast<size_t>(canvas->width) * static_cast<size_t>(canvas->height), kCanvasBlack);
+    canvas->released = false;
+    MakeSdlWindow(*canvas);
+  }
+  if (!canvas->window) return;
   if (visible) {
     SDL_ShowWindow(canvas->window);
     SDL_RaiseWindow(canvas->window);
   } else {
-    SDL_HideWindow(canvas->window);
+    // Hidden on a display nothing of it is seen: its picture and the display's copy of it are let go (a
+    // desktop-sized movie window holds megabytes of each), and made again, black, when it shows again.
+    ReleaseSdlWindow(*canvas);
+    std::vector<uint32_t>().swap(canvas->pixels);
+    canvas->released = true;
   }
 #else
   (void)hwnd;
@@ -165,7 +195,8 @@ void PresentWindowCanvas([[maybe_unused]] HWND hwnd) {
 
 std::optional<CanvasColor> CanvasPixel(HWND hwnd, int x, int y) {
   const Canvas* canvas = Find(hwnd);
-  if (!canvas || x < 0 || y < 0 || x >= canvas->width || y >= canvas->height) return std::nullopt;
+  if (!canvas || canvas->pixels.empty() || x < 0 || y < 0 || x >= canvas->width || y >= canvas->height)
+    return std::nullopt;
   return canvas->pixels[static_cast<size_t>(y) * static_cast<size_t>(canvas->width) + static_cast<size_t>(x)];
 }
 

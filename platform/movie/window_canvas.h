@@ -19,7 +19,8 @@ constexpr CanvasColor kCanvasBlack = 0x000000;
 void CreateWindowCanvas(HWND hwnd, const char* title, const RECT& rect, bool topmost);
 void DestroyWindowCanvas(HWND hwnd);
 bool HasWindowCanvas(HWND hwnd);
-// Shows (and raises) or hides the SDL window; nothing without a display.
+// Shows (and raises) or hides the SDL window; nothing without a display. Hidden on a display, the canvas lets
+// its pixels and its SDL window go, and shows black when it shows again.
 void ShowWindowCanvas(HWND hwnd, bool visible);
 // The SDL window's identifier, 0 when there is none: input for it belongs to hwnd.
 uint32_t WindowCanvasSdlId(HWND hwnd);

@@ -9,6 +9,7 @@
 #include "platform/movie/wait_message.h"
 #include "platform/movie/window_canvas.h"
 #include "platform/movie/window_input.h"
+#include "shell/damaged_data.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
 #include "shell/movie/movie_window.h"
@@ -29,36 +30,6 @@ MovieWindow& WindowObject() {
   return *window;
 }
 
-// The streams of the movie, at most the first two: the first video stream gets a decompressor, the first
-// audio stream is the sound. The movie runs from its earliest stream start to its latest stream end.
-bool OpenMovieFile(const char* name) {
-  CloseMovieFile();
-  std::unique_ptr<AviFile> file = AviFile::Open(name);
-  if (!file) return false;
-  moviePlayer.file = std::move(file);
-  moviePlayer.streamCount = std::min(moviePlayer.file->StreamCount(), kMostMovieStreams);
-  int32_t start = std::numeric_limits<int32_t>::max();
-  int32_t end = std::numeric_limits<int32_t>::min();
-  for (int i = 0; i < moviePlayer.streamCount; ++i) {
-    const AviStreamInfo& info = *moviePlayer.file->StreamInfo(i);
-    if (info.type == AviStreamType::Other) continue;
-    if (info.type == AviStreamType::Video && moviePlayer.videoStream < 0) {
-      moviePlayer.videoStream = i;
-      moviePlayer.frames = moviePlayer.file->OpenFrames(i);
-    } else if (info.type == AviStreamType::Audio && moviePlayer.audioStream < 0) {
-      moviePlayer.audioStream = i;
-      moviePlayer.sound = moviePlayer.file->OpenAudio(i);
-    }
-    start = std::min(start, AviStreamStartTime(info));
-    end = std::max(end, AviStreamEndTime(info));
-  }
-  // A file with nothing to show or hear is over as soon as it starts.
-  moviePlayer.movieStart = start <= end ? start : 0;
-  moviePlayer.movieEnd = start <= end ? end : 0;
-  RequestFullMoviePaint();
-  return true;
-}
-
 // The sound from the sample at the current time to the stream's end.
 bool StartMovieSound() {
   if (!moviePlayer.sound || !OpenMovieSound(*moviePlayer.sound, moviePlayer.window)) return false;
@@ -75,6 +46,7 @@ void StartNextMovie(char* name, size_t nameBytes) {
     return;
   }
   if (!OpenMovieFile(name)) {
+    NoteDamagedFile("unreadable movie", name);
     PostQuitMessage(0);
     name[0] = '\0';
     WaitMessage();
@@ -87,13 +59,15 @@ void StartNextMovie(char* name, size_t nameBytes) {
     movieSoundFailed = 0;
     if (StartMovieSound()) {
       moviePlayer.followsSound = true;
-    } else if (!movieCredits) {
+    } else if (!movieCredits && !MovieSoundHasNoDevice()) {
       // No sound, no movie: the still images will stand in for it after the run. Its name goes too, so
       // the end of the queue does not take it for one more movie to open.
       CloseMovieFile();
       name[0] = '\0';
       return;
     }
+    // Without any audio device the movie plays on the clock, silently: its still and sound could not be
+    // heard either.
   }
   moviePlayer.playing = true;
   ShowMovieWindow(SW_SHOW);
@@ -136,6 +110,36 @@ void AdvanceMovie() {
 }
 
 }  // namespace
+
+// The first video stream gets a decompressor, the first audio stream is the sound. The movie runs from its
+// earliest stream start to its latest stream end.
+bool OpenMovieFile(const char* name) {
+  CloseMovieFile();
+  std::unique_ptr<AviFile> file = AviFile::Open(name);
+  if (!file) return false;
+  moviePlayer.file = std::move(file);
+  moviePlayer.streamCount = std::min(moviePlayer.file->StreamCount(), kMostMovieStreams);
+  int32_t start = std::numeric_limits<int32_t>::max();
+  int32_t end = std::numeric_limits<int32_t>::min();
+  for (int i = 0; i < moviePlayer.streamCount; ++i) {
+    const AviStreamInfo& info = *moviePlayer.file->StreamInfo(i);
+    if (info.type == AviStreamType::Other) continue;
+    if (info.type == AviStreamType::Video && moviePlayer.videoStream < 0) {
+      moviePlayer.videoStream = i;
+      moviePlayer.frames = moviePlayer.file->OpenFrames(i);
+    } else if (info.type == AviStreamType::Audio && moviePlayer.audioStream < 0) {
+      moviePlayer.audioStream = i;
+      moviePlayer.sound = moviePlayer.file->OpenAudio(i);
+    }
+    start = std::min(start, AviStreamStartTime(info));
+    end = std::max(end, AviStreamEndTime(info));
+  }
+  // A file with nothing to show or hear is over as soon as it starts.
+  moviePlayer.movieStart = start <= end ? start : 0;
+  moviePlayer.movieEnd = start <= end ? end : 0;
+  RequestFullMoviePaint();
+  return true;
+}
 
 void CloseMovieFile() {
   // The sound reads from the file: it stops first.

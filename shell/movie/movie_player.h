@@ -45,6 +45,11 @@ extern MoviePlayer moviePlayer;
 void RunMoviePlayer(void* instance, void* previousInstance, const char* commandLine, int showCommand, int width,
                     int height);
 
+// Opens a movie by its game path ("avi\\ostrel.avi") as the run does for each queued one: its streams
+// (the first two), the decompressor of its pictures and its sound, and its time range. False when the file
+// cannot be opened; the player then holds no movie.
+bool OpenMovieFile(const char* name);
+
 // ---- for the window procedure ----
 // Closes the movie's file and streams (and its sound, which reads from them).
 void CloseMovieFile();

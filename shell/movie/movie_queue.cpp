@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/movie/file_access.h"
+#include "shell/damaged_data.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -43,7 +44,11 @@ void QueueMovie(const char* name, int32_t flag) {
   std::memcpy(movieNames[movieCount], path, sizeof path);
   movieFlags[movieCount] = flag;
   // A missing movie is never played: its entry is taken by the next one queued.
-  if (_access(path, 0) == 0) ++movieCount;
+  if (_access(path, 0) == 0) {
+    ++movieCount;
+  } else {
+    NoteDamagedFile("missing movie", path);
+  }
 }
 
 bool NextMovie(char* buffer, size_t bufferBytes) {

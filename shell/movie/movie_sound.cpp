@@ -131,4 +131,6 @@ void OnMovieSoundDone(HWAVEOUT device) {
   FillMovieSound();
 }
 
+bool MovieSoundHasNoDevice() { return movieSoundFailed == static_cast<int32_t>(MMSYSERR_NODRIVER); }
+
 }  // namespace kestrine

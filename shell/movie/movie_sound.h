@@ -46,5 +46,7 @@ int32_t MovieSoundPosition();
 void StopMovieSound();
 // A buffer came back from `device`: it is free to be filled again.
 void OnMovieSoundDone(HWAVEOUT device);
+// The last movie's sound failed because there is no audio device at all (not because of its format).
+bool MovieSoundHasNoDevice();
 
 }  // namespace kestrine

@@ -7,6 +7,7 @@
 #include "shell/globals.h"
 #include "shell/movie/movie_player.h"
 #include "shell/movie/movie_queue.h"
+#include "shell/movie/movie_sound.h"
 #include "shell/movie/movie_stills.h"
 #include "shell/winmain.h"
 
@@ -45,7 +46,8 @@ void PlayMovies(const char* name, int32_t flag) {
   movieSoundFailed = 0;
   RunMoviePlayer(instanceHandle, previousInstanceHandle, "", SW_SHOW, desktopRect.right, desktopRect.bottom);
 
-  const bool stillsWithSound = !movieCredits && movieSoundFailed != 0;
+  // Movies played silently for want of any audio device are not shown again as stills.
+  const bool stillsWithSound = !movieCredits && movieSoundFailed != 0 && !MovieSoundHasNoDevice();
   const bool endingStill = movieFlags[movieCount - 1] == MOVIE_SHOW_STILL_AFTER;
   // The stills are drawn by the engine: its window must be back on the screen to show them.
   if (stillsWithSound || endingStill) RestoreEngineScreen();

@@ -2,6 +2,10 @@
 // its clamp, the display-mode guard, F11, the developer keys, the mouse stages, and SetGameState's stores.
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "battlefield/casualty_cases.h"
+#include "frontend/briefing_screen.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
@@ -28,7 +32,7 @@ using FrameClockTest = AtTheDisclaimer;
 
 TEST_F(FrameClockTest, ALongFrameAfterALoadAdvancesTheGameClockFullyButTheFrameTimeBy100) {
   clampCountdown = 5;  // as a mission start leaves it
-  const int32_t before = gameClock;
+  const int64_t before = gameClock;
   game.Frame(2000);
   EXPECT_EQ(gameClock, before + 2000);
   EXPECT_EQ(frameTime, 100);
@@ -44,6 +48,12 @@ TEST_F(FrameClockTest, ALongFrameAfterALoadAdvancesTheGameClockFullyButTheFrameT
   game.Frame(2000);
   EXPECT_EQ(frameTime, 2000);
   EXPECT_EQ(gameClock, before + 2000 + 40 + 3 * 2000 + 2000);
+}
+
+TEST_F(FrameClockTest, TheGameClockCountsOnPast24Point8DaysOfPlay) {
+  gameClock = 2147483647 - 30000;  // 2^31 - 1 ms less half a minute
+  game.Frames(3, 60000);
+  EXPECT_EQ(gameClock, int64_t{2147483647} - 30000 + 180000);
 }
 
 TEST_F(FrameClockTest, AScreenOfAnotherSizeIsPutBackTo640By480OnTheNextFrame) {
@@ -136,12 +146,12 @@ TEST_F(GameStateTest, AStateOutsideTheTableIsRefused) {
   EXPECT_EQ(game.TracedStates().size(), 2u);
 }
 
-TEST_F(GameStateTest, EveryScreenClearsTheTextOnEntry) {
+TEST_F(GameStateTest, EveryScreenClearsTheTextOfTheScreenBeforeOnEntry) {
   for (int state : {STATE_MAIN_MENU, STATE_DIFFICULTY, STATE_PLAYER_CONTROLS, STATE_PAUSE_MENU, STATE_DEV_NOTES}) {
     textOverlay->SetDrawColor(0, 0, 255);
-    textOverlay->FillRect(10, 10, 50, 50);
+    textOverlay->FillRect(600, 10, 30, 30);
     SetGameState(state);
-    EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0) << "state " << state;
+    EXPECT_EQ(CountPixels(textOverlay, 600, 10, 30, 30, 0, 0, 255), 0) << "state " << state;
   }
 }
 
@@ -175,6 +185,8 @@ TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
 using MissionClockTest = AtTheDisclaimer;
 
 TEST_F(MissionClockTest, TheStartCountdownHoldsTheMissionClockAndItsEndFrameSkipsIt) {
+  // A mission with casualties to wait for (one without any would be over at once).
+  SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
   missionClock = 240000;
   game.Frames(4, 100);
@@ -233,6 +245,19 @@ TEST_F(DeveloperKeysTest, TheSequenceArmsRaisesAndActsOnlyAtItsLevel) {
   game.Press(VK_DEV_ENEMY);
   EXPECT_EQ(altEnemyModel, 1);
   EXPECT_EQ(debugMode, 0);
+}
+
+TEST_F(DeveloperKeysTest, TheMissionKeyStepsThroughEveryMissionAndShowsItsNumber) {
+  SetGameState(STATE_MAIN_MENU);
+  game.Press(VK_DEV_MISSION);  // not at the developer level: nothing
+  EXPECT_EQ(missionNumber, 1);
+  debugMode = kDebugDeveloper;
+  game.Press(VK_DEV_MISSION);
+  EXPECT_EQ(missionNumber, 2);
+  EXPECT_GT(CountPixels(textOverlay, 10, 10, 40, 14, 255, 255, 0), 10);
+  missionNumber = 13;
+  game.Press(VK_DEV_MISSION);
+  EXPECT_EQ(missionNumber, 1);
 }
 
 TEST_F(DeveloperKeysTest, AnyOtherKeyPressedOrReleasedDisarms) {
@@ -339,16 +364,21 @@ TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
 }
 
 TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {
-  for (int state : {STATE_PLAYER_SELECT, STATE_BRIEFING, STATE_DEBRIEFING}) {
+  // Each screen's scroll-down arrow, by its hot-spot index.
+  const std::pair<int, int> screens[] = {{STATE_PLAYER_SELECT, 5}, {STATE_BRIEFING, 5}, {STATE_DEBRIEFING, 4}};
+  for (auto [state, downArrow] : screens) {
     gameState = state;
+    isBriefing = state == STATE_BRIEFING ? 1 : 0;
     ClearHotspots();
+    for (int i = 0; i < downArrow; ++i) AddHotspotRect(0, 0, 0, 0);
     AddHotspotRect(50, 50, 100, 100);
-    sharedTextBox.autoScrollDown = 1;
+    sharedTextBox.autoScrollDown = 0;
     sharedTextBox.autoScrollUp = 1;
-    // Over a button the screen takes the event and the scrolling goes on.
+    // Over the arrow the screen takes the event and the box scrolls its way.
     game.Mouse(engine::kMouseLeftDown, 100, 100);
     EXPECT_EQ(sharedTextBox.autoScrollDown, 1) << "state " << state;
-    EXPECT_EQ(hotspotIndex, 0);
+    EXPECT_EQ(sharedTextBox.autoScrollUp, 0) << "state " << state;
+    EXPECT_EQ(hotspotIndex, downArrow);
     // Any mouse event away from the buttons stops it.
     game.Mouse(engine::kMouseRightUp, 400, 400);
     EXPECT_EQ(sharedTextBox.autoScrollDown, 0) << "state " << state;

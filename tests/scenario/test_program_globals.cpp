@@ -52,9 +52,9 @@ class CountingBody : public NoBody {
 std::string Snapshot(const char* step) {
   char line[320];
   std::snprintf(line, sizeof line,
-                "%s: state %d/%d clock %d/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
+                "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
-                step, gameState, previousGameState, gameClock, missionClock, clampCountdown, backpack.totalItems,
+                step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown, backpack.totalItems,
                 keepBackpack ? 1 : 0, toolCount, sharedAssetsLoaded, missionProgress.missionScore,
                 missionProgress.missionMaximum, reportLineCount, pickedInjuryCount, hotspotIndex, debugMode,
                 movieCount);
@@ -88,7 +88,6 @@ std::string PlayOnce() {
     snapshots += Snapshot("backpack");
     LoadAllAssets();
     SetGameState(STATE_START_MISSION);
-    missionClock = 240000;  // the mission load that sets it is not built yet
     game.Frames(8, 100);
     snapshots += Snapshot("overhead");
     casualties[0] = std::make_unique<Patient>();
@@ -221,10 +220,10 @@ std::string LastComponent(const std::string& name) {
   return colons == std::string::npos ? name : name.substr(colons + 2);
 }
 
-// The program's make-up, filled once at start-up and the same for every run, and the movie player's window
-// object (its window is made afresh by each run that plays a movie).
+// The program's make-up, filled once at start-up and the same for every run (the battle's frame among it),
+// and the movie player's window object (its window is made afresh by each run that plays a movie).
 const char* const kMakeUp[] = {"Registrations()::registrations", "Table()::table", "SharedAssetReleases()::releases",
-                               "WindowObject()::window"};
+                               "RegisteredBattleFrame()::frame", "WindowObject()::window"};
 
 bool IsMakeUp(const std::string& name) {
   for (const char* suffix : kMakeUp) {

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "damaged_tree.h"
 #include "harness.h"
 #include "shell/globals.h"
 
@@ -88,15 +89,16 @@ struct RunResult {
 
 fs::path ExecutablePath() { return fs::path(KESTRINE_DATA_DIR).parent_path() / "kestrine"; }
 
-// Runs the game from the data folder with the environment given, returning its exit status and stderr.
-RunResult RunGame(const std::string& environment) {
+// Runs the game from a data folder with the environment given, returning its exit status and stderr.
+RunResult RunGame(const std::string& environment, const std::string& folder = KESTRINE_DATA_DIR) {
   RunResult result;
   char errName[] = "/tmp/kestrine_err_XXXXXX";
   const int fd = mkstemp(errName);
   close(fd);
   // Never a display: a box must not wait for someone to click it.
-  const std::string command = "cd '" + std::string(KESTRINE_DATA_DIR) + "' && env -u DISPLAY -u WAYLAND_DISPLAY " +
-                              environment + " '" + ExecutablePath().string() + "' 2>'" + errName + "' >/dev/null";
+  // The data tree is named outright: the one next to the program would otherwise be found first.
+  const std::string command = "cd '" + folder + "' && env -u DISPLAY -u WAYLAND_DISPLAY KESTRINE_DATA='" + folder +
+                              "' " + environment + " '" + ExecutablePath().string() + "' 2>'" + errName + "' >/dev/null";
   const int raw = std::system(command.c_str());
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   std::ifstream in(errName);
@@ -105,6 +107,12 @@ RunResult RunGame(const std::string& environment) {
   result.errors = text.str();
   std::remove(errName);
   return result;
+}
+
+// In a sanitizer build the executable is instrumented too: a run passes only if no checker spoke.
+void ExpectNoSanitizerReport(const std::string& errors) {
+  for (const char* mark : {"runtime error:", "AddressSanitizer", "LeakSanitizer", "UndefinedBehaviorSanitizer"})
+    EXPECT_EQ(errors.find(mark), std::string::npos) << errors;
 }
 
 class ExecutableTest : public ::testing::Test {
@@ -118,11 +126,39 @@ TEST_F(ExecutableTest, AScriptedHeadlessRunPassesTheStatesAndExitsWithZero) {
   ScriptFile script(kToTheDisclaimer);
   const RunResult run = RunGame("KESTRINE_ENGINE=headless KESTRINE_INPUT='" + script.Path() + "'");
   EXPECT_EQ(run.status, 0) << run.errors;
+  ExpectNoSanitizerReport(run.errors);
+  EXPECT_EQ(run.errors.find("Damaged Game Data"), std::string::npos) << run.errors;
   const size_t logos = run.errors.find("game state 0\n");
   const size_t disclaimer = run.errors.find("game state 1\n");
   ASSERT_NE(logos, std::string::npos) << run.errors;
   ASSERT_NE(disclaimer, std::string::npos) << run.errors;
   EXPECT_LT(logos, disclaimer);
+}
+
+TEST_F(ExecutableTest, ADamagedDataTreeStillTakesTheGameToTheDisclaimerAndTellsWhatIsDamaged) {
+  DamagedTree tree(KESTRINE_DATA_DIR);
+  tree.Damage();
+  ScriptFile script(kToTheDisclaimer);
+  const RunResult run =
+      RunGame("KESTRINE_ENGINE=headless KESTRINE_INPUT='" + script.Path() + "'", tree.Root().string());
+  EXPECT_EQ(run.status, 0) << run.errors;
+  ExpectNoSanitizerReport(run.errors);
+  EXPECT_NE(run.errors.find("game state 1\n"), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find("unreadable image: images\\disclaimer.qjp\n"), std::string::npos) << run.errors;
+  // Nobody can see a box: it is written where the person who started the game reads.
+  EXPECT_NE(run.errors.find("kestrine warning: [Damaged Game Data] "), std::string::npos) << run.errors;
+}
+
+TEST_F(ExecutableTest, OnTheSdlEngineTheGameRunsToTheDisclaimerWithoutALeakOfItsOwn) {
+  ScriptFile script(kToTheDisclaimer);
+  const std::string suppressions = std::string(KESTRINE_SOURCE_DIR) + "/tests/sanitizer/lsan_mesa.supp";
+  const RunResult run = RunGame("KESTRINE_ENGINE=sdl SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "
+                                "KESTRINE_WINDOWED=1 LSAN_OPTIONS=suppressions='" + suppressions +
+                                "' KESTRINE_INPUT='" + script.Path() + "'");
+  if (run.errors.find("has no SDL backend") != std::string::npos) GTEST_SKIP() << "built without SDL";
+  EXPECT_EQ(run.status, 0) << run.errors;
+  ExpectNoSanitizerReport(run.errors);
+  EXPECT_NE(run.errors.find("game state 1\n"), std::string::npos) << run.errors;
 }
 
 TEST_F(ExecutableTest, ABadScriptEndsWithItsLineOnStderrAndANonZeroStatus) {

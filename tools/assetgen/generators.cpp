@@ -1,9 +1,12 @@
 #include "tools/assetgen/generators.h"
 #include "tools/assetgen/battlefield_generators.h"
+#include "tools/assetgen/frontend_generators.h"
 #include "tools/assetgen/level_object_generators.h"
 #include "tools/assetgen/mission_generators.h"
 #include "tools/assetgen/movie_generators.h"
+#include "tools/assetgen/patient_generators.h"
 #include "tools/assetgen/patient_speech.h"
+#include "tools/assetgen/patient_textures.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
 #include "tools/assetgen/wound_assets.h"
@@ -19,13 +22,19 @@ const std::vector<Generator>& Generators() {
       {"shell radio sounds", WriteShellRadioSounds},
       {"shell music", WriteShellMusic},
       {"shell menu images", WriteShellMenuImages},
+      {"front-end menu images", WriteFrontEndMenuImages},
+      {"briefing images", WriteBriefingImages},
+      {"briefing models", WriteBriefingModels},
       {"shell mission images", WriteShellMissionImages},
       {"explosion frames", WriteExplosionFrames},
       {"tool images", WriteToolImages},
       {"backpack screen", WriteBackpackScreenAssets},
       {"movies", WriteMovies},
       {"patient speech", WritePatientSpeech},
+      {"briefing speech", WriteBriefingSpeech},
       {"wound textures", WriteWoundTextures},
+      {"patient bodies", WritePatientBodies},
+      {"patient textures", WritePatientTextures},
       {"overhead soldiers", WriteOverheadSoldiers},
       {"vehicles", WriteVehicles},
       {"level trees", WriteLevelTreeModels},

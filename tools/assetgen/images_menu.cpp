@@ -8,6 +8,7 @@
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/generators.h"
 #include "tools/assetgen/image_paint.h"
+#include "tools/assetgen/medal_patterns.h"
 
 namespace assetgen {
 
@@ -120,14 +121,10 @@ Image MainButton() {
 
 // Service ribbons: each its own pattern of stripes, so the rack tells them apart.
 Image Ribbon(int n) {
-  static const Rgb kPatterns[8][3] = {
-      {{200, 160, 40}, {30, 60, 140}, {200, 160, 40}},  {{140, 30, 40}, {230, 230, 220}, {30, 50, 120}},
-      {{40, 110, 60}, {230, 200, 60}, {40, 110, 60}},   {{90, 40, 110}, {230, 230, 220}, {90, 40, 110}},
-      {{30, 50, 120}, {200, 60, 50}, {230, 230, 220}},  {{180, 120, 40}, {40, 40, 40}, {180, 120, 40}},
-      {{60, 140, 170}, {230, 230, 220}, {140, 30, 40}}, {{230, 190, 40}, {140, 30, 40}, {40, 110, 60}}};
-  Image image = paint::NewImage(49, 13, kPatterns[n][0]);
-  paint::Fill(image, 8, 0, 33, 13, kPatterns[n][1]);
-  paint::Fill(image, 20, 0, 9, 13, kPatterns[n][2]);
+  const Rgb* const pattern = kRibbonPatterns[n];
+  Image image = paint::NewImage(49, 13, pattern[0]);
+  paint::Fill(image, 8, 0, 33, 13, pattern[1]);
+  paint::Fill(image, 20, 0, 9, 13, pattern[2]);
   paint::Fill(image, 4 + n, 0, 2, 13, {240, 240, 230});
   paint::Fill(image, 43 - n, 0, 2, 13, {240, 240, 230});
   paint::Frame(image, 0, 0, 49, 13, {20, 20, 20});

@@ -94,13 +94,16 @@ void ModelBuilder::AddBox(int part, int material, const Vec3& centre, const Vec3
 }
 
 void ModelBuilder::AddCylinder(int part, int material, const Vec3& a, const Vec3& b, float radius, int segments,
-                               int bendTo) {
+                               int bendTo, const CylinderPicture& picture) {
   if (part < 0 || part >= PartCount()) throw std::invalid_argument("cylinder on no part");
   if (bendTo >= PartCount()) throw std::invalid_argument("cylinder bending to no part");
   const Vec3 axis = (b - a).Normalized();
   if (axis.Length() == 0) throw std::invalid_argument("cylinder of no length");
   const int n = std::max(segments, 3);
-  const Vec3 e1 = Perpendicular(axis), e2 = axis.Cross(e1);
+  // The picture's middle column (half way round from e1) on the side it should face.
+  const Vec3 across = picture.facing - axis * picture.facing.Dot(axis);
+  const Vec3 e1 = across.Length() > 1e-4f ? -across.Normalized() : Perpendicular(axis), e2 = axis.Cross(e1);
+  const float vA = picture.vA, vB = picture.vB;
   Piece piece{part, material, {}, {}};
   PieceTriangles tri{{}, &piece.indices};
   const auto add = [&](const Vec3& p, const Vec3& normal, float u, float v, int bend) {
@@ -112,8 +115,8 @@ void ModelBuilder::AddCylinder(int part, int material, const Vec3& a, const Vec3
     const float a0 = 2 * kPi * i / n, a1 = 2 * kPi * (i + 1) / n;
     const Vec3 d0 = e1 * std::cos(a0) + e2 * std::sin(a0), d1 = e1 * std::cos(a1) + e2 * std::sin(a1);
     const float u0 = static_cast<float>(i) / n, u1 = static_cast<float>(i + 1) / n;
-    const uint32_t s0 = add(a + d0 * radius, d0, u0, 1, -1), s1 = add(a + d1 * radius, d1, u1, 1, -1);
-    const uint32_t t1 = add(b + d1 * radius, d1, u1, 0, bendTo), t0 = add(b + d0 * radius, d0, u0, 0, bendTo);
+    const uint32_t s0 = add(a + d0 * radius, d0, u0, vA, -1), s1 = add(a + d1 * radius, d1, u1, vA, -1);
+    const uint32_t t1 = add(b + d1 * radius, d1, u1, vB, bendTo), t0 = add(b + d0 * radius, d0, u0, vB, bendTo);
     const Vec3 mid = (d0 + d1).Normalized();
     tri.Triangle(s0, s1, t1, mid);
     tri.Triangle(s0, t1, t0, mid);

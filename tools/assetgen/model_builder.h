@@ -12,6 +12,15 @@
 
 namespace assetgen {
 
+// How a cylinder wears its material's picture: the picture goes once round it, its rows running from vA at
+// the end a to vB at the end b, and its middle column on the side `facing` points to (any side when facing
+// is zero).
+struct CylinderPicture {
+  float vA = 1.0f;
+  float vB = 0.0f;
+  engine::Vec3 facing{};
+};
+
 class ModelBuilder {
  public:
   // A part placed in its parent (-1: at the model's top) at rest. Returns its index.
@@ -34,7 +43,7 @@ class ModelBuilder {
   // A capped cylinder from a to b in the part's frame. In a skinned model, with bendTo set, the ring at b
   // follows that part (a limb bending at its joint); otherwise the whole cylinder follows its part.
   void AddCylinder(int part, int material, const engine::Vec3& a, const engine::Vec3& b, float radius, int segments = 8,
-                   int bendTo = -1);
+                   int bendTo = -1, const CylinderPicture& picture = {});
 
   // Keys of one part: rotations (and, when given, translations) at the times, in the part's parent frame.
   struct PartKeys {

@@ -12,5 +12,7 @@ namespace assetgen {
 void WriteMovies(DataTree& tree);
 // Every movie name the game plays, in the order they are written.
 const std::vector<std::string>& MovieNames();
+// The title on a movie's card and still ("MISSION 3" for "mission3"); never the file's name.
+std::string MovieTitle(const std::string& name);
 
 }  // namespace assetgen

@@ -30,6 +30,10 @@ constexpr int kBarHeight = 8;
 
 struct MovieLook {
   const char* prefix;  // the names it covers start with this
+  const char* title;   // on the card
+  // The number the name ends with follows the title: 0 not shown, 1 as it is ("MISSION 3"), 2 counted from
+  // one where the names count from zero ("badge0" is "BADGE 1").
+  int numbered;
   const char* caption;
   Rgb top, bottom, accent;
   double seconds;
@@ -37,28 +41,23 @@ struct MovieLook {
 
 // Checked in order: the first matching prefix wins ("ostrel_intro" before "ostrel").
 constexpr MovieLook kLooks[] = {
-    {"ostrel_intro", "intro", {24, 40, 64}, {8, 12, 20}, {230, 190, 90}, 3.0},
-    {"ostrel", "presents", {12, 12, 16}, {40, 44, 60}, {200, 210, 235}, 2.0},
-    {"orvale", "a production of", {30, 16, 12}, {70, 40, 24}, {240, 200, 140}, 2.0},
-    {"ksintro", "the first mission", {20, 36, 20}, {60, 74, 44}, {235, 247, 195}, 3.0},
-    {"mission", "mission film", {34, 42, 26}, {70, 84, 52}, {235, 247, 195}, 2.0},
-    {"KIA", "killed in action", {40, 8, 8}, {10, 4, 4}, {220, 200, 200}, 2.0},
-    {"credits", "credits", {10, 10, 10}, {30, 30, 40}, {235, 235, 235}, 4.0},
-    {"badge", "badge awarded", {50, 40, 10}, {20, 16, 4}, {250, 220, 120}, 1.5},
-    {"ribbon", "ribbon awarded", {20, 20, 60}, {6, 6, 24}, {200, 200, 250}, 1.5},
-    {"winner", "the campaign is won", {30, 60, 30}, {10, 24, 10}, {235, 247, 195}, 2.0},
-    {"loser", "the campaign is lost", {50, 50, 50}, {16, 16, 16}, {200, 200, 200}, 2.0},
+    {"ostrel_intro", "KESTRINE", 0, "a medic's war", {24, 40, 64}, {8, 12, 20}, {230, 190, 90}, 3.0},
+    {"ostrel", "OSTREL", 0, "presents", {12, 12, 16}, {40, 44, 60}, {200, 210, 235}, 2.0},
+    {"orvale", "ORVALE", 0, "a production of", {30, 16, 12}, {70, 40, 24}, {240, 200, 140}, 2.0},
+    {"ksintro", "THE FIRST MISSION", 0, "briefing", {20, 36, 20}, {60, 74, 44}, {235, 247, 195}, 3.0},
+    {"mission", "MISSION", 1, "mission film", {34, 42, 26}, {70, 84, 52}, {235, 247, 195}, 2.0},
+    {"KIA", "KILLED IN ACTION", 0, "the medic has fallen", {40, 8, 8}, {10, 4, 4}, {220, 200, 200}, 2.0},
+    {"credits", "CREDITS", 0, "the people behind the game", {10, 10, 10}, {30, 30, 40}, {235, 235, 235}, 4.0},
+    {"badge", "BADGE", 2, "awarded", {50, 40, 10}, {20, 16, 4}, {250, 220, 120}, 1.5},
+    {"ribbon", "RIBBON", 2, "awarded", {20, 20, 60}, {6, 6, 24}, {200, 200, 250}, 1.5},
+    {"winner", "VICTORY", 0, "the campaign is won", {30, 60, 30}, {10, 24, 10}, {235, 247, 195}, 2.0},
+    {"loser", "DEFEAT", 0, "the campaign is lost", {50, 50, 50}, {16, 16, 16}, {200, 200, 200}, 2.0},
 };
 
 const MovieLook& LookOf(const std::string& name) {
   for (const MovieLook& look : kLooks)
     if (name.rfind(look.prefix, 0) == 0) return look;
   return kLooks[0];
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
 }
 
 uint32_t Seed(const std::string& name) {
@@ -77,7 +76,7 @@ Image Card(const std::string& name, const MovieLook& look) {
   title.bold = true;
   title.colour = look.accent;
   title.align = Align::Centre;
-  paint::Label(card, kWidth / 2, 84, Upper(name), title);
+  paint::Label(card, kWidth / 2, 84, MovieTitle(name), title);
   paint::TextStyle caption;
   caption.size = 11;
   caption.colour = {200, 200, 200};
@@ -135,6 +134,15 @@ void WriteMovie(DataTree& tree, const std::string& name) {
 }
 
 }  // namespace
+
+std::string MovieTitle(const std::string& name) {
+  const MovieLook& look = LookOf(name);
+  size_t digits = name.size();
+  while (digits > 0 && std::isdigit(static_cast<unsigned char>(name[digits - 1]))) --digits;
+  if (look.numbered == 0 || digits == name.size()) return look.title;
+  const int number = std::stoi(name.substr(digits)) + (look.numbered == 2 ? 1 : 0);
+  return std::string(look.title) + " " + std::to_string(number);
+}
 
 const std::vector<std::string>& MovieNames() {
   static const std::vector<std::string> names = AllNames();

@@ -227,17 +227,47 @@ void PaintWound(Painter& p, const std::string& name, Rgb skin) {
   }
 }
 
-Image WoundTexture(const std::string& name, Rgb skin, uint32_t seed) {
+Image SkinBackground(Rgb skin, uint32_t seed) {
   constexpr int S = kWoundTextureSize;
   Image image = paint::NewImage(S, S, skin);
   paint::Gradient(image, 0, 0, S, S, Mix(skin, {255, 255, 255}, 0.05), Mix(skin, {0, 0, 0}, 0.08));
   paint::Speckle(image, 0, 0, S, S, 4, seed);
-  Painter painter(image, seed);
-  PaintWound(painter, name, skin);
   return image;
 }
 
+// Where PaintWound puts the wound's middle: an amputation at the picture's bottom edge, the rest in the middle.
+double PaintedRow(const std::string& name) { return Has(name, "amp") ? 0.93 : 0.5; }
+
+Image WoundTexture(const std::string& name, Rgb skin, uint32_t seed) {
+  constexpr int S = kWoundTextureSize;
+  Image image = SkinBackground(skin, seed);
+  Painter painter(image, seed);
+  PaintWound(painter, name, skin);
+  // A limb's picture runs its whole length: the wound moves up or down to the segment it is on.
+  const int shift = static_cast<int>(std::lround((WoundRow(name) - PaintedRow(name)) * S));
+  if (shift == 0) return image;
+  const Image background = SkinBackground(skin, seed);
+  Image moved = SkinBackground(skin, seed);
+  for (int y = 0; y < S; ++y)
+    for (int x = 0; x < S; ++x)
+      if (image->Pixel(x, y) != background->Pixel(x, y)) moved->SetPixel(x, y + shift, image->Pixel(x, y));
+  return moved;
+}
+
 }  // namespace
+
+double WoundRow(const std::string& name) {
+  // The body's limb pictures run from the shoulder or the hip (top) to the wrist or the ankle (bottom), the
+  // elbow or the knee half-way.
+  if (Has(name, "burn")) return 0.5;  // all over
+  if (Has(name, "amp") && Has(name, "thigh")) return 0.43;  // the thigh's cut end, just above the knee
+  if (Has(name, "upperarm") || Has(name, "arm")) return 0.35;
+  if (Has(name, "forearm")) return 0.8;
+  if (Has(name, "thigh")) return 0.27;
+  if (Has(name, "calf")) return 0.78;
+  if (Has(name, "leg")) return 0.3;
+  return PaintedRow(name);
+}
 
 WoundAssetNames CollectWoundAssetNames() {
   WoundAssetNames names;

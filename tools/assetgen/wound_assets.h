@@ -26,6 +26,9 @@ WoundAssetNames CollectWoundAssetNames();
 // back to (light, dark and enemy skin; desert skins fall back to the woodland ones).
 std::vector<std::string> WoundTexturePaths(const std::string& name);
 constexpr int kWoundTextureSize = 128;
+// The row, as a fraction of the picture's height, a wound texture's wound is drawn round: on a limb, where
+// the segment it names lies in the limb's pictures; elsewhere the middle (an amputation: the bottom edge).
+double WoundRow(const std::string& name);
 
 void WriteWoundTextures(DataTree& tree);
 

@@ -1,5 +1,8 @@
 #include "backend/headless/headless_backend.h"
 
+#include <string>
+
+#include "core/engine_core.h"
 #include "core/engine_internals.h"
 #include "engine/engine_root.h"
 
@@ -40,6 +43,15 @@ bool HeadlessBackend::NextEvent(RawEvent& out, int /*timeoutMs*/) {
   if (!queue_.empty()) {
     out = queue_.front();
     queue_.pop_front();
+  } else if (freeRun_ && Started() && freeRunLimitMs_ > 0 && now_ >= freeRunLimitMs_) {
+    if (!limitReached_) {
+      limitReached_ = true;
+      if (core_)
+        core_->Trace("headless run without an input script: stopping after " + std::to_string(freeRunLimitMs_ / 1000) +
+                     " s of game time");
+      if (onClose_) onClose_();
+    }
+    return false;
   } else if (freeRun_ && Started()) {
     // Frame n ends at n * 1000 / fps ms, so the lengths add up exactly (16, 17, 17 at 60 fps).
     const int64_t fps = FrameRate();

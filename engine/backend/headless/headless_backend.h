@@ -40,6 +40,9 @@ class HeadlessBackend : public EngineBackend {
   // With free running on, an empty queue yields frames of 1000 / frame rate ms, spread exactly
   // (16, 17, 17 at 60 per second); off, it yields nothing and the host's wait returns.
   void SetFreeRun(bool on) { freeRun_ = on; }
+  // A free run nobody watches (the program started headless without an input script) ends once this much
+  // virtual time has passed: it says so on the trace and asks the host to close, as a closed window would.
+  void SetFreeRunLimit(int64_t ms) { freeRunLimitMs_ = ms; }
   size_t Pending() const { return queue_.size(); }
   int PresentedFrames() const { return presented_; }
   // Forces the answers of TestCondition (tests of the start-up checks).
@@ -55,6 +58,8 @@ class HeadlessBackend : public EngineBackend {
   std::deque<RawEvent> queue_;
   bool freeRun_ = false;
   int64_t freeRunFrames_ = 0;
+  int64_t freeRunLimitMs_ = 0;  // 0: no limit
+  bool limitReached_ = false;
   bool modeActive_ = false;
   int width_ = 640, height_ = 480;
   int presented_ = 0;

@@ -34,6 +34,8 @@ class GlRenderer {
 
   // Draws the stage (or a black screen with none) into the logical picture.
   void RenderFrame(EngineStage* stage);
+  // True when an image drawn in the last frame shows something else now.
+  bool DrawnImagesChanged() { return textures_.DrawnImagesChanged(); }
   // Shows the logical picture in the window's drawable, letterboxed, black around it.
   void ShowInWindow(int drawableWidth, int drawableHeight);
   // The last frame, RGB top row first.

@@ -1,6 +1,7 @@
 #include "backend/sdl/sdl_audio.h"
 
 #include <SDL2/SDL.h>
+#include <dlfcn.h>
 
 namespace engine {
 
@@ -9,9 +10,27 @@ namespace {
 constexpr int kWantedRate = 44100;
 constexpr int kBufferFrames = 1024;  // about 23 ms: short enough for shots to feel immediate
 
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// The sound library SDL tries on Linux prints a screenful of errors of its own on a machine without a sound
+// card; a game that then plays silently says so in one line instead. Its handler is set before SDL loads it
+// (the same library, loaded once), when it is there at all.
+void QuietAlsa() {
+  static const bool done = [] {
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!alsa) return true;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    auto setHandler = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"));
+    if (setHandler) setHandler(&IgnoreAlsaError);
+    return true;  // kept loaded: the handler must outlive every later use
+  }();
+  (void)done;
+}
+
 }  // namespace
 
 SdlAudio::SdlAudio(EngineCore& core) : core_(core) {
+  QuietAlsa();
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     failure_ = SDL_GetError();
     return;

@@ -8,12 +8,14 @@
 #include <cstdlib>
 #include <thread>
 
+#include "backend/sdl/gl_driver_residency.h"
 #include "backend/sdl/gl_renderer.h"
-#include "core/engine_internals.h"
 #include "backend/sdl/png_writer.h"
 #include "backend/sdl/sdl_audio.h"
 #include "backend/sdl/sdl_input.h"
 #include "core/engine_core.h"
+#include "core/engine_internals.h"
+#include "engine/engine_changes.h"
 #include "engine/engine_root.h"
 
 namespace engine {
@@ -67,6 +69,7 @@ SdlBackend::SdlBackend() : windowed_(EnvironmentAsksWindowed()) {
     glFailure_ = std::string("no OpenGL 3.3 core context: ") + SDL_GetError();
     return;
   }
+  KeepGlDriverLoaded();
   if (epoxy_gl_version() < 33) {
     glFailure_ = "OpenGL " + std::to_string(epoxy_gl_version()) + " is below 3.3";
     return;
@@ -100,7 +103,7 @@ void SdlBackend::Attach(EngineCore* core) {
   EngineBackend::Attach(core);
   if (!core) return;
   audio_ = std::make_unique<SdlAudio>(*core);
-  if (!audio_->Ok()) core->Trace("no audio device (" + audio_->Failure() + "): sounds play silently");
+  if (!audio_->Ok()) core->Trace("no audio device: playing silently");
 }
 
 void SdlBackend::Detach() {
@@ -300,13 +303,17 @@ bool SdlBackend::NextEvent(RawEvent& out, int timeoutMs) {
     if (!queue_.empty()) {
       out = queue_.front();
       queue_.pop_front();
-      if (out.id == kEventFrame) presentOwed_ = true;
+      if (out.id == kEventFrame) {
+        presentOwed_ = true;
+        ++frameEvents_;
+      }
       return true;
     }
     const int64_t now = NowUs();
     if (Started() && clock_.UntilDue(now) == 0) {
       out = RawEvent::Frame(clock_.Take(now));
       presentOwed_ = true;
+      ++frameEvents_;
       return true;
     }
     if (deadline >= 0 && now >= deadline) return false;
@@ -334,19 +341,39 @@ void SdlBackend::Present(EngineStage* stage) {
   if (stage) lastStage_ = EngineRef<EngineStage>(stage);
   ++presented_;
   if (!renderer_ || !MakeCurrent()) return;
+  if (SameAsDrawn(stage)) {
+    // Nothing on the screen changed: no drawing, no presenting, the window keeps its picture. One the
+    // window could not take yet (it was minimised) is shown once it can.
+    if (!drawnShown_) drawnShown_ = ShowLastFrame();
+    return;
+  }
+  // Counted before drawing: a change made while the frame is drawn belongs to the next one.
+  drawnChanges_ = SceneChangeCount();
+  drawnStage_ = EngineRef<EngineStage>(stage);
+  drawnWidth_ = renderer_->LogicalWidth();
+  drawnHeight_ = renderer_->LogicalHeight();
+  drawnOnce_ = true;
   renderer_->RenderFrame(stage);
-  ShowLastFrame();
+  ++drawn_;
+  drawnShown_ = ShowLastFrame();
 }
 
-void SdlBackend::ShowLastFrame() {
-  if (!renderer_ || !window_ || !MakeCurrent()) return;
+bool SdlBackend::SameAsDrawn(EngineStage* stage) {
+  if (!drawnOnce_ || stage != drawnStage_.Get() || SceneChangeCount() != drawnChanges_) return false;
+  if (renderer_->LogicalWidth() != drawnWidth_ || renderer_->LogicalHeight() != drawnHeight_) return false;
+  return !renderer_->DrawnImagesChanged();
+}
+
+bool SdlBackend::ShowLastFrame() {
+  if (!renderer_ || !window_ || !MakeCurrent()) return false;
   const Uint32 flags = SDL_GetWindowFlags(window_);
-  if (flags & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) return;
+  if (flags & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) return false;
   int w = 0, h = 0;
   SDL_GL_GetDrawableSize(window_, &w, &h);
-  if (w <= 0 || h <= 0) return;
+  if (w <= 0 || h <= 0) return false;
   renderer_->ShowInWindow(w, h);
   SDL_GL_SwapWindow(window_);
+  return true;
 }
 
 bool SdlBackend::ReadFrame(std::vector<uint8_t>& rgb) const {

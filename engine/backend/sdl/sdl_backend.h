@@ -64,6 +64,10 @@ class SdlBackend : public EngineBackend {
   SDL_Window* Window() const { return window_; }
   bool AudioOpen() const;
   int PresentedFrames() const { return presented_; }
+  // Frame events handed to the game, and pictures the renderer actually drew (an unchanged screen is not drawn
+  // again).
+  int FrameEvents() const { return frameEvents_; }
+  int DrawnFrames() const { return drawn_; }
   uint64_t TextureUploads() const;
   uint64_t MeshBuilds() const;
   size_t LastSpritesDrawn() const;
@@ -80,7 +84,11 @@ class SdlBackend : public EngineBackend {
   // Takes one SDL event: input into the queue, window events acted on. Returns nothing; see closeRequested_.
   void Handle(const SDL_Event& event);
   void PumpAll();
-  void ShowLastFrame();
+  // Shows the logical picture in the window; false when the window cannot show it now (hidden, minimised).
+  bool ShowLastFrame();
+  // True when the stage would be drawn as it was drawn last: same stage, no change to the scene or to the
+  // images it shows, same logical screen.
+  bool SameAsDrawn(EngineStage* stage);
   // Presents the frame whose event went out, if it has not been shown yet.
   void PresentOwedFrame();
 
@@ -106,7 +114,15 @@ class SdlBackend : public EngineBackend {
   bool hostWoken_ = false;    // an SDL user event came: the wait ends so the host can look at its own queue
   bool presentOwed_ = false;  // a frame event went out; its picture is shown when the host comes back
   EngineRef<EngineStage> lastStage_;
+  // What the picture in the renderer was drawn from, and whether the window shows it yet.
+  bool drawnOnce_ = false;
+  EngineRef<EngineStage> drawnStage_;
+  uint64_t drawnChanges_ = 0;
+  int drawnWidth_ = 0, drawnHeight_ = 0;
+  bool drawnShown_ = false;
   int presented_ = 0;
+  int frameEvents_ = 0;
+  int drawn_ = 0;
 };
 
 // The SDL backend of an engine root, or null when it runs on another backend.

@@ -20,6 +20,7 @@ void SoundMixer::Mix(EngineCore& core, int16_t* out, size_t frames) {
   accum_.assign(frames * 2, 0.0f);
   ++pass_;
   core.ForEachSound([&](EngineSound& s) { MixSound(s, frames); });
+  core.ForEachStream([&](EngineSoundStream& s) { s.MixInto(accum_.data(), frames, deviceRate_); });
   // Sounds that were unregistered since the last pass leave their resampling state behind.
   std::erase_if(phases_, [this](const auto& entry) { return entry.second.pass != pass_; });
   for (size_t i = 0; i < frames * 2; ++i)

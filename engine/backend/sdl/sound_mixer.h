@@ -1,7 +1,7 @@
-// Mixes every playing engine sound into one stereo stream at the audio device's rate: volume on the
-// game's 0..127 scale (below 0 is silent, yet the sound runs on), pan, loops, and resampling from each
-// sound's own rate. The play cursors move with what was mixed, so IsPlaying and IsBusy follow what the
-// player hears.
+// Mixes every playing engine sound, and every sound stream (a movie's), into one stereo stream at the audio
+// device's rate: volume on the game's 0..127 scale (below 0 is silent, yet the sound runs on), pan, loops,
+// and resampling from each sound's own rate. The play cursors move with what was mixed, so IsPlaying and
+// IsBusy follow what the player hears.
 #pragma once
 
 #include <cstddef>

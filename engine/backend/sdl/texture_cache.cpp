@@ -1,5 +1,7 @@
 #include "backend/sdl/texture_cache.h"
 
+#include <cstring>
+
 namespace engine {
 
 void BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out) {
@@ -37,12 +39,47 @@ GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
     glGenTextures(1, &entry.texture);
   }
   entry.lastFrame = frame_;
-  if (added || entry.revision != bitmap.Revision()) Upload(entry);
+  if (added) {
+    Upload(entry, false);
+  } else if (entry.revision != bitmap.Revision() && !ShowsTheSame(entry)) {
+    Upload(entry, true);
+  }
   return entry.texture;
 }
 
-void TextureCache::Upload(Entry& entry) {
+bool TextureCache::ShowsTheSame(Entry& entry) {
   const EngineBitmap& bitmap = *entry.bitmap;
+  if (!entry.hasShown || entry.shownKey != bitmap.ColorKey()) return false;
+  const std::vector<uint32_t>& now = bitmap.Pixels();
+  if (const auto* written = bitmap.WrittenSince(entry.revision)) {
+    // Only what was written since the copy can differ from it.
+    const size_t width = static_cast<size_t>(bitmap.GetWidth());
+    for (size_t row = 0; row < written->size(); ++row) {
+      const EngineBitmap::RowSpan span = (*written)[row];
+      if (span.from >= span.to) continue;
+      const size_t at = row * width + static_cast<size_t>(span.from);
+      if (std::memcmp(&now[at], &entry.shownPixels[at], static_cast<size_t>(span.to - span.from) * sizeof(uint32_t)))
+        return false;
+    }
+  } else if (entry.shownPixels != now) {
+    return false;
+  }
+  entry.revision = bitmap.Revision();
+  bitmap.TrackWrites();
+  return true;
+}
+
+bool TextureCache::DrawnImagesChanged() {
+  for (auto& [bitmap, entry] : entries_) {
+    if (entry.lastFrame + 1 != frame_ || entry.revision == bitmap->Revision()) continue;
+    if (!ShowsTheSame(entry)) return true;
+  }
+  return false;
+}
+
+void TextureCache::Upload(Entry& entry, bool keepCopy) {
+  const EngineBitmap& bitmap = *entry.bitmap;
+  const uint64_t previous = entry.revision;
   BitmapToRgba(bitmap, staging_);
   glBindTexture(GL_TEXTURE_2D, entry.texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
@@ -55,6 +92,25 @@ void TextureCache::Upload(Entry& entry) {
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, entry.width, entry.height, GL_RGBA, GL_UNSIGNED_BYTE, staging_.data());
   }
   entry.revision = bitmap.Revision();
+  if (keepCopy) {
+    const EngineBitmap::RowSpan* written = nullptr;
+    if (entry.hasShown && entry.shownPixels.size() == bitmap.Pixels().size())
+      if (const auto* spans = bitmap.WrittenSince(previous)) written = spans->data();
+    if (written) {
+      const size_t width = static_cast<size_t>(bitmap.GetWidth());
+      for (size_t row = 0; row < static_cast<size_t>(bitmap.GetHeight()); ++row) {
+        if (written[row].from >= written[row].to) continue;
+        const size_t at = row * width + static_cast<size_t>(written[row].from);
+        std::memcpy(&entry.shownPixels[at], &bitmap.Pixels()[at],
+                    static_cast<size_t>(written[row].to - written[row].from) * sizeof(uint32_t));
+      }
+    } else {
+      entry.shownPixels = bitmap.Pixels();
+    }
+    entry.shownKey = bitmap.ColorKey();
+    entry.hasShown = true;
+    bitmap.TrackWrites();
+  }
   ++uploads_;
 }
 

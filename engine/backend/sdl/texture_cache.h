@@ -1,10 +1,13 @@
 // Engine bitmaps as OpenGL textures. A bitmap is uploaded when it is first drawn and again only when its
-// revision (its pixels or its colour key) changed; keyed pixels become fully transparent texels.
+// revision (its pixels or its colour key) changed and it really shows something else: screens repaint their
+// text layer every frame with the same words, and that must cost neither an upload nor a new picture.
+// Keyed pixels become fully transparent texels.
 #pragma once
 
 #include <epoxy/gl.h>
 
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -20,6 +23,9 @@ class TextureCache {
   TextureCache& operator=(const TextureCache&) = delete;
 
   GLuint Texture(const EngineBitmap& bitmap);
+  // True when a bitmap drawn in the last frame shows something else now (pixels or colour key), so the
+  // frame must be drawn again; bitmaps repainted with what they showed are not counted.
+  bool DrawnImagesChanged();
   // Ends a frame: textures of bitmaps not drawn for a while are dropped (and the bitmaps let go).
   void EndFrame();
   void Clear();
@@ -38,9 +44,16 @@ class TextureCache {
     uint64_t revision = 0;
     int width = 0, height = 0;
     uint64_t lastFrame = 0;
+    // What the texture holds, kept only for a bitmap that has been repainted once it was shown (a screen's
+    // text layer), so the next repaint can be told apart from a change by comparing.
+    std::vector<uint32_t> shownPixels;
+    std::optional<Color> shownKey;
+    bool hasShown = false;
   };
 
-  void Upload(Entry& entry);
+  // The bitmap shows what the texture holds (its revision moved on, its content did not).
+  static bool ShowsTheSame(Entry& entry);
+  void Upload(Entry& entry, bool keepCopy);
 
   std::unordered_map<const EngineBitmap*, Entry> entries_;
   std::vector<uint8_t> staging_;

@@ -44,16 +44,39 @@ class EngineBitmap : public EngineUnknown {
   void SetPixel(int x, int y, uint32_t packed) {
     if (x >= 0 && y >= 0 && x < width_ && y < height_) {
       pixels_[static_cast<size_t>(y) * width_ + x] = packed;
+      NoteWritten(x, y, x + 1, y + 1);
       ++revision_;
     }
   }
   const std::vector<uint32_t>& Pixels() const { return pixels_; }
+  // All the pixels, to write anywhere: a new revision.
   std::vector<uint32_t>& MutablePixels() {
+    writtenUnknown_ = true;
+    for (RowState& row : rows_) row.colour = kMixedRow;
     ++revision_;
     return pixels_;
   }
-  void Touch() { ++revision_; }
+  // The pixels, for engine drawing code that writes only inside [x0, x1) x [y0, y1) (inside the image):
+  // a new revision, and the place remembered for the renderer's comparison (below).
+  uint32_t* PixelsToWrite(int x0, int y0, int x1, int y1) {
+    NoteWritten(x0, y0, x1, y1);
+    ++revision_;
+    return pixels_.data();
+  }
+  // Fills [x0, x1) x [y0, y1) (clipped) with a packed colour, leaving the draw colour alone (text boxes).
+  void FillPacked(int x0, int y0, int x1, int y1, uint32_t packed);
   uint64_t Revision() const { return revision_; }
+
+  // ---- for a renderer that keeps a copy of what it shows, to tell a repaint of the same picture (a
+  // screen's text redrawn every frame) from a change without comparing every pixel ----
+  struct RowSpan {
+    int32_t from = 0, to = 0;  // the written columns [from, to) of a row; none when from >= to
+  };
+  // Starts remembering, from the revision now, which pixels are written.
+  void TrackWrites() const;
+  // The columns of each row written since TrackWrites was called at revision `since`; null when the bitmap
+  // cannot tell (it counts from another revision, or its pixels were handed out whole).
+  const std::vector<RowSpan>* WrittenSince(uint64_t since) const;
   std::optional<Color> ColorKey() const { return key_; }
   Color DrawColor() const { return draw_; }
   Color ColorA() const { return colorA_; }
@@ -78,6 +101,26 @@ class EngineBitmap : public EngineUnknown {
   uint64_t revision_ = 1;
   bool placeholder_ = false;
   std::string source_;
+  // Where pixels were written since trackedSince_ (only while a renderer tracks this bitmap).
+  mutable bool tracking_ = false;
+  mutable bool writtenUnknown_ = false;
+  mutable uint64_t trackedSince_ = 0;
+  mutable std::vector<RowSpan> written_;
+
+  // What each row is known to hold: one colour except, perhaps, in the columns [from, to) written since
+  // (kMixedRow: not known). Clearing a cleared row then costs nothing, and clearing a row with a label on it
+  // costs the label's width.
+  static constexpr uint32_t kMixedRow = 0xFF000000u;
+  struct RowState {
+    uint32_t colour = 0;
+    int32_t from = 0, to = 0;
+  };
+  std::vector<RowState> rows_;
+
+  void NoteWritten(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
+  void NoteWrittenRows(int64_t x0, int64_t y0, int64_t x1, int64_t y1) const;
+  // Sets the pixels [x0, x1) of a row to colour, writing (and noting) only those that differ.
+  void FillRow(int64_t row, int64_t x0, int64_t x1, uint32_t colour);
 
   // The one stretching copy behind DrawBitmap (keyed) and CopyImage (not keyed).
   void Blit(const EngineBitmap& source, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh, bool keyed);

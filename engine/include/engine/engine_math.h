@@ -16,6 +16,7 @@ struct Vec3 {
   Vec3 operator-() const { return {-x, -y, -z}; }
   Vec3 operator*(float s) const { return {x * s, y * s, z * s}; }
   Vec3& operator+=(const Vec3& o) { return *this = *this + o; }
+  bool operator==(const Vec3& o) const { return x == o.x && y == o.y && z == o.z; }
   // Component by component.
   Vec3 Times(const Vec3& o) const { return {x * o.x, y * o.y, z * o.z}; }
   float Dot(const Vec3& o) const { return x * o.x + y * o.y + z * o.z; }
@@ -42,6 +43,7 @@ struct Mat3 {
   static Mat3 Scale(Vec3 s);
   Mat3 operator*(const Mat3& o) const;  // this applied after o: (this * o)(v) = this(o(v))
   Vec3 Apply(const Vec3& v) const { return r * v.x + u * v.y + f * v.z; }
+  bool operator==(const Mat3& o) const { return r == o.r && u == o.u && f == o.f; }
   Mat3 Transposed() const;
   float Determinant() const { return r.Dot(u.Cross(f)); }
   // The inverse map; identity when the map is singular (a zero scale), so callers never divide by zero.

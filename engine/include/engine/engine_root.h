@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/engine_bitmap.h"
 #include "engine/engine_event.h"
@@ -70,8 +71,15 @@ class EngineRoot : public EngineUnknown {
   // ---- loading (finishes inside the call; a missing file gives a traced placeholder) ----
   EngineRef<EngineBitmap> LoadBitmap(const std::wstring& path, int mode);
   EngineRef<EngineSound> LoadSound(const std::wstring& path, int mode);
+  // A stream of sound fed while it plays, at its own rate with 1 or 2 channels, mixed with every other sound;
+  // an empty reference when the engine has no audio device to play it (headless, no sound card).
+  EngineRef<EngineSoundStream> CreateSoundStream(int rate, int channels);
   EngineRef<EngineModel> LoadModel(const std::wstring& path, int flags);
   EngineRef<EngineTextFile> OpenFile(const std::wstring& path, int a, int b);
+  // Every file a load found missing or unreadable so far, once each and in the order met (a damaged data
+  // tree is worth telling the player about). The host adds the files it reads itself, such as movies.
+  std::vector<std::string> DamagedAssets() const;
+  void NoteDamagedAsset(const std::string& path);
 
   // ---- host side: the window hosting the engine ----
   void Advise(EngineEventSink* sink) { sink_ = sink; }
@@ -84,6 +92,7 @@ class EngineRoot : public EngineUnknown {
   void SetQuitHandler(std::function<void()> onQuit);
   // Replaces the input script (KESTRINE_INPUT is read when the root is made); null feeds real input.
   void SetInputScript(std::unique_ptr<InputScript> script);
+  bool HasInputScript() const { return script_ != nullptr; }
 
   // Tests, benchmarks and tools reach the engine's inside through engine/core/engine_internals.h; the game
   // never does.
@@ -98,9 +107,15 @@ class EngineRoot : public EngineUnknown {
   int options_[4] = {0, 0, 0, 0};
 };
 
-// Makes the engine control with the backend the environment asks for (KESTRINE_ENGINE=sdl|headless).
+// Makes the engine control with the backend the environment asks for (KESTRINE_ENGINE=sdl|headless). A
+// headless engine with no input script (KESTRINE_INPUT) to drive it runs on its own for a minute of game
+// time and then closes, rather than sit unseen for ever.
 EngineRef<EngineRoot> CreateEngineRoot();
 // The same with a named backend ("headless" or "sdl").
 EngineRef<EngineRoot> CreateEngineRoot(const std::string& backendName);
+// The folder the program was started from. The program works in its data folder, but the input script's
+// paths (KESTRINE_INPUT itself and its captures) mean what they meant where the person typed them. Empty
+// (the default): the working folder.
+void SetStartFolder(const std::string& folder);
 
 }  // namespace engine

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/engine_bitmap.h"
+#include "engine/engine_changes.h"
 #include "engine/engine_math.h"
 #include "engine/engine_ref.h"
 
@@ -100,7 +101,7 @@ class EngineMesh : public EngineEntity {
   // Grid: the height range (low, high) that vertex heights 0..256 span. Other kinds ignore it.
   void SetOptionPair(float low, float high);
   // Scales the shape in its object's frame (the blood pools grow this way).
-  void SetScale(float x, float y, float z) { scale_ = {x, y, z}; }
+  void SetScale(float x, float y, float z);
 
   Kind GetKind() const { return kind_; }
   const std::vector<float>& Params() const { return params_; }
@@ -122,6 +123,8 @@ class EngineMesh : public EngineEntity {
 
  private:
   Face& FaceOrThrow(const std::wstring& name, const char* op);
+  // The triangles changed: a new revision, and a change of the picture.
+  void Changed();
   Kind kind_;
   std::vector<float> params_;
   std::map<std::wstring, Face> faces_;
@@ -178,8 +181,8 @@ class EngineNode : public EngineEntity {
   static constexpr int kGroundCollisionGroup = 1;
 
   // ---- placement ----
-  void SetPosition(float x, float y, float z) { position_ = {x, y, z}; }
-  void MoveTo(float x, float y, float z) { position_ = {x, y, z}; }
+  void SetPosition(float x, float y, float z) { Change(position_, Vec3{x, y, z}); }
+  void MoveTo(float x, float y, float z) { Change(position_, Vec3{x, y, z}); }
   void MoveTo(const EngineRef<EngineVector>& v);
   // Moves by (dx, dy, dz) along the node's own right, up and forward axes (as it faces now, a node kept
   // facing the camera included), in its parent's units.
@@ -209,10 +212,10 @@ class EngineNode : public EngineEntity {
   EngineRef<EngineVector> GetDirection() const;
   EngineRef<EngineVector> GetUp() const;
   // Scale along the node's own axes; reaches its shapes and children. SetScaleB is the same.
-  void SetScale(float x, float y, float z) { scale_ = {x, y, z}; }
-  void SetScaleB(float x, float y, float z) { scale_ = {x, y, z}; }
+  void SetScale(float x, float y, float z) { Change(scale_, Vec3{x, y, z}); }
+  void SetScaleB(float x, float y, float z) { Change(scale_, Vec3{x, y, z}); }
   // 0 hides the node and everything under it (not drawn, not picked); hidden objects still collide.
-  void SetVisible(int visible) { visible_ = visible != 0; }
+  void SetVisible(int visible) { Change(visible_, visible != 0); }
 
   // ---- structure ----
   // Attaches a shape (once; a second attach of the same mesh does nothing).
@@ -259,6 +262,9 @@ class EngineNode : public EngineEntity {
   void SetMaterialTextureB(const EngineRef<EngineBitmap>& image, const std::wstring& material);
   // Gives the material its file texture back; "/" resets every material.
   void ResetMaterial(const std::wstring& material);
+  // The file's materials by index; an index out of range gives an empty name.
+  int GetMaterialCount() const;
+  std::wstring GetMaterialName(int index) const;
   int GetAnimationCount() const;
   // The file's animation names by index; an index out of range gives an empty name.
   std::wstring GetAnimationName(int index) const;
@@ -284,9 +290,9 @@ class EngineNode : public EngineEntity {
   Vec3 Scale() const { return scale_; }
   // Animation sets parts this way.
   void SetLocalTransform(const Vec3& position, const Mat3& rotation, const Vec3& scale) {
-    position_ = position;
-    rotation_ = rotation;
-    scale_ = scale;
+    Change(position_, position);
+    Change(rotation_, rotation);
+    Change(scale_, scale);
   }
   bool Visible() const { return visible_; }
   EngineNode* Parent() const { return parent_; }
@@ -319,6 +325,13 @@ class EngineNode : public EngineEntity {
  protected:
   void EndFacing();
   void UpdateCollisionRegistration();
+  // Assigns a value the picture depends on, counting the change when there is one.
+  template <class T>
+  static void Change(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    NoteSceneChange();
+  }
 
   EngineCore* core_;
   Vec3 position_;
@@ -350,17 +363,17 @@ class EngineLight : public EngineNode {
  public:
   EngineLight(EngineCore* core, int type) : EngineNode(core), type_(type) {}
   const char* InterfaceName() const override { return "EngineLight"; }
-  void SetColor(int r, int g, int b) { color_ = EngineBitmap::MakeColor(r, g, b); }
+  void SetColor(int r, int g, int b) { Change(color_, EngineBitmap::MakeColor(r, g, b)); }
   // The light shines at the target's world position until ClearTarget (every mode alike).
-  void SetTarget(const EngineRef<EngineNode>& target, int /*mode*/) { target_ = target; }
-  void ClearTarget() { target_.Reset(); }
+  void SetTarget(const EngineRef<EngineNode>& target, int /*mode*/) { Change(target_, target); }
+  void ClearTarget() { Change(target_, EngineRef<EngineNode>()); }
   // The world point a targeted light shines from (its own position until this is set).
   void SetSecondPoint(float x, float y, float z) {
-    second_ = {x, y, z};
-    hasSecond_ = true;
+    Change(second_, Vec3{x, y, z});
+    Change(hasSecond_, true);
   }
   // 0 off, anything else on.
-  void SetSwitch(int on) { on_ = on != 0; }
+  void SetSwitch(int on) { Change(on_, on != 0); }
 
   int Type() const { return type_; }
   Color LightColor() const { return color_; }
@@ -386,7 +399,11 @@ class EngineSprite : public EngineUnknown {
   EngineSprite(EngineRef<EngineBitmap> image, int layer) : image_(std::move(image)), layer_(layer) {}
   const char* InterfaceName() const override { return "EngineSprite"; }
   EngineRef<EngineSprite> CreateSprite(const EngineRef<EngineBitmap>& image, int layer);
-  void SetVisible(int visible) { visible_ = visible != 0; }
+  void SetVisible(int visible) {
+    if (visible_ == (visible != 0)) return;
+    visible_ = visible != 0;
+    NoteSceneChange();
+  }
 
   bool Visible() const { return visible_; }
   int Layer() const { return layer_; }
@@ -403,6 +420,7 @@ class EngineSprite : public EngineUnknown {
 
 struct Viewport {
   int x = 0, y = 0, width = 640, height = 480;
+  bool operator==(const Viewport&) const = default;
 };
 
 // A ray into the stage: origin, and a direction whose camera-forward part is 1, so the distance along it
@@ -419,11 +437,11 @@ class EngineCamera : public EngineNode {
   const char* InterfaceName() const override { return "EngineCamera"; }
 
   // The screen rectangle the 3D view fills.
-  void SetViewport(int x, int y, int width, int height) { viewport_ = {x, y, width, height}; }
+  void SetViewport(int x, int y, int width, int height) { Change(viewport_, Viewport{x, y, width, height}); }
   // Depths (distances along the camera's forward axis) from nearPlane to farPlane are seen.
   void SetClipRange(float farPlane, float nearPlane) {
-    far_ = farPlane;
-    near_ = nearPlane;
+    Change(far_, farPlane);
+    Change(near_, nearPlane);
   }
   // Forward along (dx, dy, dz), up as near (ux, uy, uz) as it can be.
   void SetDirectionUp(float dx, float dy, float dz, float ux, float uy, float uz) {
@@ -469,7 +487,12 @@ class EngineStage : public EngineUnknown {
   void AddObject(const EngineRef<EngineNode>& object);
   void RemoveObject(const EngineRef<EngineNode>& object);
   EngineRef<EngineCamera> GetCamera() const { return camera_; }
-  void SetBackgroundColor(int r, int g, int b) { background_ = EngineBitmap::MakeColor(r, g, b); }
+  void SetBackgroundColor(int r, int g, int b) {
+    const Color colour = EngineBitmap::MakeColor(r, g, b);
+    if (colour == background_) return;
+    background_ = colour;
+    NoteSceneChange();
+  }
 
   Color Background() const { return background_; }
   const std::vector<EngineRef<EngineNode>>& Objects() const { return objects_; }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -73,6 +74,58 @@ class EngineSound : public EngineUnknown {
   int volume_ = 127;
   int pan_ = 0;
   bool placeholder_ = false;
+};
+
+// A sound fed while it plays, such as a movie's: its owner queues blocks of interleaved 16-bit frames at the
+// stream's own rate, the audio device's mixer plays them in order, resampled like every sound, and counts the
+// frames it has played; a block played to its end is handed back by its tag, so the owner can fill it again.
+// Only an engine with an audio device makes streams (EngineRoot::CreateSoundStream).
+class EngineSoundStream : public EngineUnknown {
+ public:
+  EngineSoundStream(EngineCore* core, int rate, int channels);
+  ~EngineSoundStream() override;
+  const char* InterfaceName() const override { return "EngineSoundStream"; }
+
+  int Rate() const { return rate_; }
+  int Channels() const { return channels_; }
+  // Queues `frames` frames (Channels() samples each); `tag` comes back from TakePlayed once the last of them
+  // has been played. An empty block comes back at once, in its turn.
+  void Queue(const int16_t* samples, size_t frames, uintptr_t tag);
+  // A paused stream is silent and keeps its place.
+  void SetPaused(bool paused);
+  // Drops everything queued (no tag comes back for it) and counts from 0 again.
+  void Reset();
+  // Frames played since the stream was made or last reset.
+  uint64_t PlayedFrames() const;
+  // The tags of the blocks played to their end since the last call, in the order they were queued.
+  std::vector<uintptr_t> TakePlayed();
+  // Blocks queued and not played out yet.
+  size_t QueuedBlocks() const;
+
+  // ---- for the mixer, on the audio device's thread ----
+  // Adds the next `frames` frames of the stream at the device's rate to out (left/right pairs, full volume),
+  // and moves on by what it took.
+  void MixInto(float* out, size_t frames, int deviceRate);
+  void DetachCore() { core_ = nullptr; }
+
+ private:
+  struct Block {
+    std::vector<int16_t> samples;
+    uintptr_t tag = 0;
+    size_t Frames(int channels) const { return samples.size() / static_cast<size_t>(channels); }
+  };
+  // Pops the blocks the position has passed; the caller holds the lock.
+  void RetirePlayedLocked();
+
+  EngineCore* core_;
+  const int rate_;
+  const int channels_;
+  mutable std::mutex mutex_;
+  std::deque<Block> blocks_;
+  double position_ = 0;   // frames into the front block, and the fraction towards the next one
+  uint64_t retired_ = 0;  // frames of the blocks played out before the front one
+  std::vector<uintptr_t> played_;
+  bool paused_ = false;
 };
 
 }  // namespace engine

@@ -121,6 +121,92 @@ TEST(ImageDecode, AbsurdSizesAreRefusedBeforeDecoding) {
   EXPECT_FALSE(DecodeImage(bmp));
 }
 
+// An uncompressed 24-bit TGA header of the given size (18 bytes), with `pixelBytes` bytes of grey after it.
+std::string Tga(int width, int height, size_t pixelBytes) {
+  std::string t(18, '\0');
+  t[2] = 2;  // true colour, no run-length packets
+  t[12] = static_cast<char>(width & 0xFF);
+  t[13] = static_cast<char>(width >> 8);
+  t[14] = static_cast<char>(height & 0xFF);
+  t[15] = static_cast<char>(height >> 8);
+  t[16] = 24;
+  return t + std::string(pixelBytes, '\x80');
+}
+
+// A PNG's chunk: length, type, data, and a checksum the decoder does not insist on.
+std::string Chunk(const std::string& type, const std::string& data) {
+  std::string c;
+  for (int i = 0; i < 4; ++i) c += static_cast<char>((data.size() >> (24 - 8 * i)) & 0xFF);
+  return c + type + data + std::string(4, '\0');
+}
+
+TEST(ImageDecode, APictureWhosePixelsAreMissingIsUnreadableNotBlack) {
+  // Header only: 18 bytes standing for 48 MB of black.
+  EXPECT_FALSE(DecodeImage(Tga(4096, 4096, 0)));
+  EXPECT_FALSE(DecodeImage(Tga(5, 3, 5 * 3 * 3 - 1))) << "one byte short";
+  const auto whole = DecodeImage(Tga(5, 3, 5 * 3 * 3));
+  ASSERT_TRUE(whole);
+  EXPECT_EQ(whole->Pixel(4, 2), 0x808080u);
+
+  // A 55-byte BMP claiming 15365 x 766, and a good one cut by the last byte of its pixels.
+  const Picture picture;
+  std::string bmp;
+  stbi_write_bmp_to_func(Append, &bmp, picture.width, picture.height, 3, picture.rgb.data());
+  std::string claim = bmp.substr(0, 55);
+  for (int i = 0; i < 4; ++i) claim[18 + i] = static_cast<char>((15365u >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i) claim[22 + i] = static_cast<char>((766u >> (8 * i)) & 0xFF);
+  EXPECT_FALSE(DecodeImage(claim));
+  // 7 pixels of 3 bytes make rows of 21 bytes, padded to 24; the last row needs only its 21.
+  EXPECT_FALSE(DecodeImage(bmp.substr(0, 54 + 24 * 4 + 20)));
+  ExpectExactly(DecodeImage(bmp.substr(0, 54 + 24 * 4 + 21)), picture);
+
+  // The header of a PNG of 4096 x 4096 grey pixels: 16 MB that deflate cannot fit into fewer than 16 KB.
+  std::string ihdr("\0\0\x10\0\0\0\x10\0\x08\0\0\0\0", 13);
+  const std::string signature("\x89PNG\r\n\x1a\n", 8);
+  EXPECT_FALSE(DecodeImage(signature + Chunk("IHDR", ihdr) + Chunk("IDAT", std::string(4000, 'x')) +
+                           Chunk("IEND", "")));
+}
+
+TEST(ImageDecode, AnEmptyPixelChunkIsNeverHandedToTheDecoder) {
+  // 57 bytes: a 1 x 1 PNG whose only pixel chunk is empty.
+  const std::string signature("\x89PNG\r\n\x1a\n", 8);
+  const std::string ihdr("\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0", 13);
+  const std::string empty = signature + Chunk("IHDR", ihdr) + Chunk("IDAT", "") + Chunk("IEND", "");
+  ASSERT_EQ(empty.size(), 57u);
+  EXPECT_FALSE(DecodeImage(empty));
+
+  // An empty pixel chunk before the real ones carries nothing: the picture is read as if it were not there.
+  const Picture picture;
+  const std::string png = Png(picture);
+  const size_t firstData = png.find("IDAT") - 4;
+  const std::string padded = png.substr(0, firstData) + Chunk("IDAT", "") + png.substr(firstData);
+  ExpectExactly(DecodeImage(padded), picture);
+}
+
+TEST(ImageDecode, AJpegHuffmanTableWithMoreThan256CodesIsRefusedBeforeTheDecoderSeesIt) {
+  const Picture picture;
+  std::string jpeg;
+  stbi_write_jpg_to_func(Append, &jpeg, picture.width, picture.height, 3, picture.rgb.data(), 90);
+  const auto image = DecodeImage(jpeg);
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->GetWidth(), picture.width);
+
+  // The first table's sixteen counts come right after its marker, length and class byte; the writer's
+  // luminance table counts 12 codes. Raising one count by 250 makes 262.
+  const size_t table = jpeg.find("\xFF\xC4");
+  ASSERT_NE(table, std::string::npos);
+  std::string overfull = jpeg;
+  overfull[table + 5 + 8] = static_cast<char>(static_cast<unsigned char>(overfull[table + 5 + 8]) + 250);
+  EXPECT_FALSE(DecodeImage(overfull));
+
+  // Found by fuzzing: stray bytes before the start, a comment, more stray bytes, then such a table.
+  const std::string found = std::string("\xff\xff\xff\xff\xd8\xff\xfe\x00\x02\x00\x00\x49\x98\x41\x54", 15) +
+                            std::string(24, '\xff') + std::string("\xc4\xff\x01\x00\x00\x29", 6) +
+                            std::string(13, '\xff') + std::string("\x31\xff\xff\xff\xff\x00\x00", 7);
+  ASSERT_EQ(found.size(), 65u);
+  EXPECT_FALSE(DecodeImage(found));
+}
+
 TEST(ImageDecode, ThePlaceholderIsALoadedMagentaAndBlackChecker) {
   auto image = MakePlaceholderBitmap();
   ASSERT_TRUE(image);

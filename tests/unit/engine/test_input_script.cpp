@@ -126,6 +126,15 @@ TEST(InputScriptTest, BadLinesNameTheFileAndTheLine) {
   }
 }
 
+TEST(InputScriptTest, AScriptLongerThanTheGameCanCountIsRefused) {
+  // 2^31 - 1 ms is 24.8 days: 35791 one-minute frames stay under it, one more goes over.
+  EXPECT_EQ(ParseError("frames 35791 60000\nframe 23647\n"), "");
+  const std::string error = ParseError("frames 35791 60000\nclick 1 1\nframe 23648\n");
+  EXPECT_NE(error.find("test.txt line 3"), std::string::npos) << error;
+  EXPECT_NE(error.find("add up"), std::string::npos) << error;
+  EXPECT_NE(ParseError("frames 100000000 60000\n"), "");
+}
+
 TEST(InputScriptTest, LoadReadsAFileAndRefusesAMissingOne) {
   char name[] = "/tmp/kestrine_script_XXXXXX";
   const int fd = mkstemp(name);

@@ -1,9 +1,10 @@
 // Play cursors: how long a sound plays, looping, stopping, and that the clock's step size does not
-// change what is heard.
+// change what is heard. Sound streams: blocks played in order, resampled across their seams, handed back.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "core/backend_factory.h"
 #include "core/engine_core.h"
@@ -202,6 +203,46 @@ TEST(SoundRegistry, SoundsRegisterWithTheCoreAndLeaveWhenReleased) {
   // A sound the game still holds when the engine goes away must not call back into it.
   core.reset();
   a.Reset();
+}
+
+// A ramp in two blocks at 4,000 frames a second, played at 8,000: every other frame lies halfway between
+// two of the stream's, the one after the first block's last frame included.
+TEST(SoundStream, BlocksPlayInOrderResampledAcrossTheirSeamAndComeBack) {
+  auto stream = MakeEngine<EngineSoundStream>(nullptr, 4000, 1);
+  const int16_t first[4] = {0, 100, 200, 300};
+  const int16_t second[4] = {400, 500, 600, 700};
+  stream->Queue(first, 4, 11);
+  stream->Queue(second, 4, 22);
+  std::vector<float> out(2 * 8, 0.0f);
+  stream->MixInto(out.data(), 8, 8000);
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_FLOAT_EQ(out[2 * i], 50.0f * i) << i;
+    EXPECT_FLOAT_EQ(out[2 * i + 1], 50.0f * i) << i;  // one channel heard on both sides
+  }
+  EXPECT_EQ(stream->PlayedFrames(), 4u);
+  EXPECT_EQ(stream->TakePlayed(), (std::vector<uintptr_t>{11}));
+  EXPECT_TRUE(stream->TakePlayed().empty());
+
+  // A pause holds the place; then the rest plays out, and silence after it.
+  stream->SetPaused(true);
+  std::vector<float> paused(2 * 4, 0.0f);
+  stream->MixInto(paused.data(), 4, 8000);
+  EXPECT_EQ(paused, std::vector<float>(8, 0.0f));
+  stream->SetPaused(false);
+  std::vector<float> rest(2 * 10, 0.0f);
+  stream->MixInto(rest.data(), 10, 8000);
+  EXPECT_FLOAT_EQ(rest[0], 400.0f);
+  EXPECT_FLOAT_EQ(rest[2 * 6], 700.0f);
+  EXPECT_FLOAT_EQ(rest[2 * 9], 0.0f);
+  EXPECT_EQ(stream->PlayedFrames(), 8u);
+  EXPECT_EQ(stream->TakePlayed(), (std::vector<uintptr_t>{22}));
+  EXPECT_EQ(stream->QueuedBlocks(), 0u);
+
+  // A reset drops what waits without handing it back, and counts from nothing.
+  stream->Queue(first, 4, 33);
+  stream->Reset();
+  EXPECT_EQ(stream->PlayedFrames(), 0u);
+  EXPECT_TRUE(stream->TakePlayed().empty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Reading AVI movies: streams described from their data, frames decoded in order and back again, sound read
 // by samples, and broken files that are refused or read as far as they go, never past their end.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <vector>
@@ -209,6 +210,17 @@ TEST(AviFileTest, GamePathsAreFoundWithoutRegardToCase) {
   auto frames = file->OpenFrames(0);
   ASSERT_NE(frames, nullptr);
   ExpectFrameColour(frames->GetFrame(2), 2);
+}
+
+TEST(AviFileTest, APipeOrAFileLargerThanAnyMovieIsNotOpened) {
+  testing::ScratchFolder folder;
+  std::filesystem::create_directories(folder.Root() / "avi");
+  ASSERT_EQ(::mkfifo((folder.Root() / "avi/pipe.avi").c_str(), 0644), 0);
+  EXPECT_EQ(AviFile::Open("avi\\pipe.avi"), nullptr) << "nobody writes to it: no hang";
+  // A real movie with 300 MB of nothing after it.
+  folder.CopyMovie("video_only.avi", "avi/long.avi");
+  std::filesystem::resize_file(folder.Root() / "avi/long.avi", 300u << 20);
+  EXPECT_EQ(AviFile::Open("avi\\long.avi"), nullptr);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/movie/window_canvas.h"
 #include "platform/movie/window_input.h"
 #include "platform/window.h"
+#include "system_library_leaks.h"
 
 namespace kestrine {
 namespace {
@@ -102,6 +103,33 @@ TEST_F(CanvasTest, DrawingIsClippedToTheCanvasAndReadBack) {
   EXPECT_FALSE(HasWindowCanvas(window_));
   FillCanvasRect(window_, RECT{0, 0, 5, 5}, 1);  // drawing into a window without a canvas does nothing
   EXPECT_FALSE(CanvasPixel(window_, 0, 0).has_value());
+}
+
+// A desktop with a display (SDL finds none behind the name and draws offscreen, which is all this needs): a
+// hidden window keeps nothing of its picture, and shows black when it shows again.
+TEST(CanvasOnADisplayTest, HiddenItLetsItsPictureGoAndShowsBlackAgain) {
+  [[maybe_unused]] testing::SystemLibraryLeaksIgnored systemLibraries;
+  ScopedEnv engine("KESTRINE_ENGINE", std::nullopt);
+  ScopedEnv video("SDL_VIDEODRIVER", std::nullopt);
+  ScopedEnv display("DISPLAY", ":kestrine-test");
+  const HWND window = 0x888888;
+  CreateWindowCanvas(window, "canvas", RECT{0, 0, 20, 10}, true);
+  ShowWindowCanvas(window, true);
+  if (WindowCanvasSdlId(window) == 0) {
+    DestroyWindowCanvas(window);
+    GTEST_SKIP() << "SDL made no window here";
+  }
+  FillCanvasRect(window, RECT{0, 0, 20, 10}, 0x112233);
+  ShowWindowCanvas(window, false);
+  EXPECT_FALSE(CanvasPixel(window, 5, 5).has_value());
+  EXPECT_EQ(WindowCanvasSdlId(window), 0u);
+  FillCanvasRect(window, RECT{0, 0, 20, 10}, 0x445566);  // nothing to draw into: no harm done
+  ShowWindowCanvas(window, true);
+  EXPECT_NE(WindowCanvasSdlId(window), 0u);
+  EXPECT_EQ(CanvasPixel(window, 5, 5), kCanvasBlack);
+  FillCanvasRect(window, RECT{0, 0, 20, 10}, 0x445566);
+  EXPECT_EQ(CanvasPixel(window, 19, 9), 0x445566u);
+  DestroyWindowCanvas(window);
 }
 
 TEST(WindowInputTest, WithoutSdlThereIsNothingToGatherOrGiveBack) {

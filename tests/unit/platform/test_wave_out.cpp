@@ -1,23 +1,20 @@
-// The wave-out device: no device without a display; formats it cannot play refused; buffers played out come
-// back done, in order, as window messages that reach the window only on its own thread; a reset gives every
-// buffer back at once; the position counts what was played.
+// The wave-out device on the engine's audio device: no device without one; formats it cannot play refused;
+// buffers reach the engine's mixer as they were written, come back done when played out, in order, as window
+// messages that reach the window only on its own thread; a reset gives every buffer back at once; the
+// position counts what was played.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
 #include <vector>
 
+#include "audio_device_engine.h"
 #include "movie_test_files.h"
 #include "platform/message_queue.h"
 #include "platform/movie/movie_messages.h"
 #include "platform/movie/wave_out.h"
 #include "platform/window.h"
-#include "system_library_leaks.h"
 
 namespace kestrine {
 namespace {
-
-using testing::ScopedEnv;
 
 struct Notice {
   uint32_t message;
@@ -59,16 +56,20 @@ void DispatchAll() {
   while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
 }
 
-TEST(WaveOutTest, AHeadlessRunHasNoDevice) {
-  ScopedEnv engine("KESTRINE_ENGINE", "headless");
+TEST(WaveOutTest, WithoutAnAudioDeviceThereIsNoDevice) {
   const WAVEFORMATEX format = Format(1, 22050, 16);
   HWAVEOUT device = 77;
+  SetWaveOutEngine(nullptr);
   EXPECT_EQ(waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, 0), MMSYSERR_NODRIVER);
   EXPECT_EQ(device, 0u);
+  // A headless engine moves its sounds by the clock: it has no device to play a stream.
+  SetWaveOutEngine(engine::CreateEngineRoot("headless"));
+  EXPECT_EQ(waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, 0), MMSYSERR_NODRIVER);
+  SetWaveOutEngine(nullptr);
 }
 
 TEST(WaveOutTest, FormatsItCannotPlayAreRefusedBeforeAnyDeviceIsAsked) {
-  ScopedEnv engine("KESTRINE_ENGINE", "headless");
+  SetWaveOutEngine(testing::MakeEngineWithAudioDevice());
   HWAVEOUT device = 0;
   WAVEFORMATEX threeChannels = Format(3, 22050, 16);
   WAVEFORMATEX twentyFourBits = Format(1, 22050, 24);
@@ -87,23 +88,20 @@ TEST(WaveOutTest, FormatsItCannotPlayAreRefusedBeforeAnyDeviceIsAsked) {
   EXPECT_EQ(waveOutWrite(12345, &header, sizeof header), MMSYSERR_INVALHANDLE);
   EXPECT_EQ(waveOutGetPosition(12345, &time, sizeof time), MMSYSERR_INVALHANDLE);
   EXPECT_EQ(waveOutClose(12345), MMSYSERR_INVALHANDLE);
+  SetWaveOutEngine(nullptr);
 }
 
-// A desktop with a display, on SDL's dummy sound driver, which plays (into nothing) at the real rate.
+// The engine's audio device, played by the test a stretch at a time, 8,000 frames a second.
 class WaveOutDeviceTest : public ::testing::Test {
  protected:
-  testing::SystemLibraryLeaksIgnored systemLibraries_;
-  ScopedEnv engine_{"KESTRINE_ENGINE", std::nullopt};
-  ScopedEnv video_{"SDL_VIDEODRIVER", std::nullopt};
-  ScopedEnv display_{"DISPLAY", ":kestrine-test"};
-  ScopedEnv audio_{"SDL_AUDIODRIVER", "dummy"};
-
   void SetUp() override {
     ClearMessageQueue();
+    SetWaveOutEngine(engine_);
     window_ = window.Create(0, RECT{0, 0, 10, 10}, "sound", WS_POPUP, 0);
     ASSERT_NE(window_, 0u);
   }
   void TearDown() override {
+    SetWaveOutEngine(nullptr);
     ResetWindows();
     ClearMessageQueue();
   }
@@ -113,14 +111,15 @@ class WaveOutDeviceTest : public ::testing::Test {
     EXPECT_EQ(waveOutOpen(&device, WAVE_MAPPER, &format, window_, 0, CALLBACK_WINDOW), MMSYSERR_NOERROR);
     return device;
   }
+  std::vector<float> Play(int ms) { return testing::PlayAudio(*engine_, ms); }
 
+  engine::EngineRef<engine::EngineRoot> engine_ = testing::MakeEngineWithAudioDevice();
   SoundWindow window;
   HWND window_ = 0;
 };
 
 TEST_F(WaveOutDeviceTest, BuffersPlayedOutComeBackDoneInOrderThroughTheWindowsQueue) {
-  const WAVEFORMATEX format = Format(1, 8000, 16);
-  const HWAVEOUT device = Open(format);
+  const HWAVEOUT device = Open(Format(1, 8000, 16));
   ASSERT_NE(device, 0u);
   EXPECT_NE(device, VK_ESCAPE);  // the movie player drops messages carrying that code
 
@@ -137,14 +136,19 @@ TEST_F(WaveOutDeviceTest, BuffersPlayedOutComeBackDoneInOrderThroughTheWindowsQu
   EXPECT_EQ(waveOutUnprepareHeader(device, &headers[2], sizeof(WAVEHDR)), WAVERR_STILLPLAYING);
   EXPECT_EQ(waveOutWrite(device, &headers[2], sizeof(WAVEHDR)), WAVERR_STILLPLAYING);
 
-  // Played out, but nothing reaches the window until its thread takes the notifications.
-  std::this_thread::sleep_for(std::chrono::milliseconds(450));
+  // A quarter of a second played: two buffers are out, but nothing reaches the window until its thread
+  // takes the notifications.
+  Play(250);
+  MMTIME time;
+  time.wType = TIME_SAMPLES;
+  ASSERT_EQ(waveOutGetPosition(device, &time, sizeof time), MMSYSERR_NOERROR);
+  EXPECT_EQ(time.value, 2000u);
   EXPECT_TRUE(window.notices.empty());
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (CountOf(window.notices, MM_WOM_DONE) < 3 && std::chrono::steady_clock::now() < deadline) {
-    DispatchAll();
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  DispatchAll();
+  EXPECT_EQ(window.notices.size(), 3u);
+  EXPECT_TRUE(headers[2].dwFlags & WHDR_INQUEUE);
+  Play(100);
+  DispatchAll();
   ASSERT_EQ(window.notices.size(), 4u);
   EXPECT_EQ(window.notices[0].message, MM_WOM_OPEN);
   for (size_t i = 0; i < 3; ++i) {
@@ -155,8 +159,6 @@ TEST_F(WaveOutDeviceTest, BuffersPlayedOutComeBackDoneInOrderThroughTheWindowsQu
     EXPECT_FALSE(headers[i].dwFlags & WHDR_INQUEUE);
   }
 
-  MMTIME time;
-  time.wType = TIME_SAMPLES;
   ASSERT_EQ(waveOutGetPosition(device, &time, sizeof time), MMSYSERR_NOERROR);
   EXPECT_EQ(time.wType, TIME_SAMPLES);
   EXPECT_EQ(time.value, 2400u);
@@ -172,6 +174,38 @@ TEST_F(WaveOutDeviceTest, BuffersPlayedOutComeBackDoneInOrderThroughTheWindowsQu
   EXPECT_EQ(waveOutClose(device), MMSYSERR_INVALHANDLE);
 }
 
+// What the mixer hears is what was written: 8-bit samples centred on 128, 16-bit ones little-endian, one
+// channel heard on both sides and two kept apart.
+TEST_F(WaveOutDeviceTest, TheMixerPlaysTheSamplesAsWritten) {
+  const HWAVEOUT mono = Open(Format(1, 8000, 8));
+  std::vector<char> loud(80, static_cast<char>(255));  // 10 ms at the top of the 8-bit scale
+  WAVEHDR a;
+  a.lpData = loud.data();
+  a.dwBufferLength = 80;
+  ASSERT_EQ(waveOutPrepareHeader(mono, &a, sizeof a), MMSYSERR_NOERROR);
+  ASSERT_EQ(waveOutWrite(mono, &a, sizeof a), MMSYSERR_NOERROR);
+  std::vector<float> heard = Play(5);
+  EXPECT_FLOAT_EQ(heard[10], 127 * 256);
+  EXPECT_FLOAT_EQ(heard[11], 127 * 256);
+  ASSERT_EQ(waveOutReset(mono), MMSYSERR_NOERROR);
+  EXPECT_EQ(waveOutClose(mono), MMSYSERR_NOERROR);
+
+  const HWAVEOUT stereo = Open(Format(2, 8000, 16));
+  // Left -2 (FE FF), right 258 (02 01).
+  std::vector<char> frames;
+  for (int i = 0; i < 40; ++i) frames.insert(frames.end(), {'\xFE', '\xFF', '\x02', '\x01'});
+  WAVEHDR b;
+  b.lpData = frames.data();
+  b.dwBufferLength = static_cast<uint32_t>(frames.size());
+  ASSERT_EQ(waveOutPrepareHeader(stereo, &b, sizeof b), MMSYSERR_NOERROR);
+  ASSERT_EQ(waveOutWrite(stereo, &b, sizeof b), MMSYSERR_NOERROR);
+  heard = Play(3);
+  EXPECT_FLOAT_EQ(heard[4], -2);
+  EXPECT_FLOAT_EQ(heard[5], 258);
+  ASSERT_EQ(waveOutReset(stereo), MMSYSERR_NOERROR);
+  EXPECT_EQ(waveOutClose(stereo), MMSYSERR_NOERROR);
+}
+
 TEST_F(WaveOutDeviceTest, AResetGivesEveryBufferBackAtOnceAndStartsThePositionAgain) {
   const HWAVEOUT device = Open(Format(2, 44100, 16));
   ASSERT_NE(device, 0u);
@@ -183,7 +217,8 @@ TEST_F(WaveOutDeviceTest, AResetGivesEveryBufferBackAtOnceAndStartsThePositionAg
   EXPECT_EQ(waveOutWrite(device, &header, sizeof header), WAVERR_UNPREPARED);
   ASSERT_EQ(waveOutPrepareHeader(device, &header, sizeof header), MMSYSERR_NOERROR);
   ASSERT_EQ(waveOutWrite(device, &header, sizeof header), MMSYSERR_NOERROR);
-  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  Play(200);
+  DispatchAll();
   EXPECT_FALSE(header.dwFlags & WHDR_DONE);  // paused: nothing plays
   EXPECT_EQ(waveOutClose(device), WAVERR_STILLPLAYING);
 
@@ -194,6 +229,7 @@ TEST_F(WaveOutDeviceTest, AResetGivesEveryBufferBackAtOnceAndStartsThePositionAg
   ASSERT_EQ(waveOutGetPosition(device, &time, sizeof time), MMSYSERR_NOERROR);
   EXPECT_EQ(time.value, 0u);
   EXPECT_EQ(waveOutRestart(device), MMSYSERR_NOERROR);
+  Play(200);
   EXPECT_EQ(waveOutUnprepareHeader(device, &header, sizeof header), MMSYSERR_NOERROR);
   EXPECT_EQ(waveOutClose(device), MMSYSERR_NOERROR);
   DispatchAll();

@@ -69,6 +69,24 @@ TEST_F(ExplosionTest, AnIndexGivesAtMostEighteenFramesAndEachLoadReplacesTheLast
   for (const auto& frame : explosionFrames) EXPECT_FALSE(frame);
 }
 
+TEST_F(ExplosionTest, AFrameNamedOutsideTheDataTreeIsRefusedAndNotCounted) {
+  tree_.WriteBmp("sprites\\explo1\\f1.qpg", 4, 4, 200, 101, 20);
+  tree_.WriteBmp("sprites\\explo1\\f2.qpg", 4, 4, 200, 102, 20);
+  // A picture just outside the tree, where a climbing name would find it.
+  tree_.WriteBmp("outside.qpg", 4, 4, 1, 2, 3);
+  tree_.WriteBytes("sprites\\explo1\\index.qtxt",
+                   "f1.qpg\n..\\..\\outside.qpg\n../../outside.qpg\n/etc/hostname\n\\outside.qpg\n"
+                   "C:\\outside.qpg\nsub\\..\\..\\..\\outside.qpg\nf2.qpg\n");
+  InitExplosion();
+  ASSERT_EQ(explosionSprite->frames, 2);
+  EXPECT_EQ(explosionFrames[1]->PixelColor(0, 0), (engine::Color{200, 102, 20}));
+  const std::string log = DebugLog();
+  size_t refused = 0;
+  for (size_t at = log.find("refused frame"); at != std::string::npos; at = log.find("refused frame", at + 1)) ++refused;
+  EXPECT_EQ(refused, 6u) << log;
+  EXPECT_EQ(log.find("outside.qpg"), std::string::npos) << log;
+}
+
 TEST_F(ExplosionTest, NothingHappensBeforeAnyStartOrWithNoExplosionLoaded) {
   EXPECT_NO_THROW(AdvanceExplosionFrame());
   EXPECT_NO_THROW(HideExplosion());

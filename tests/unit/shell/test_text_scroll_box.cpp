@@ -152,6 +152,14 @@ TEST_F(TextScrollBoxTest, AutoScrollsOneRowPer100MsToTheLastPageAtAnyFrameRate) 
   }
 }
 
+TEST_F(TextScrollBoxTest, AutoScrollKeepsItsPaceAsTheGameClockPasses2To31Ms) {
+  LayOutControls(34);
+  gameClock = int64_t{2147483647} - 450;
+  sharedTextBox.nextScrollTime = gameClock;
+  sharedTextBox.autoScrollDown = 1;
+  EXPECT_EQ(RunFrames(50, 1000).back(), 10);
+}
+
 TEST_F(TextScrollBoxTest, AutoScrollUpAndNeverTwoRowsInOneFrame) {
   LayOutControls(34);
   for (int i = 0; i < 10; ++i) sharedTextBox.ScrollDown();

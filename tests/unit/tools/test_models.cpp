@@ -1,5 +1,5 @@
 // Models written by assetgen's writer and read back by the engine: bone names and order, parts, materials
-// with replaceable pictures, animation names and lengths, animations advanced by the engine clock
+// by name with replaceable pictures, animation names and lengths, animations advanced by the engine clock
 // (backwards to their start, looping round), skinned triangles following the pose, and the placeholder
 // for a missing, cut short or damaged file.
 #include <gtest/gtest.h>
@@ -99,6 +99,13 @@ TEST_F(ModelFileTest, BonesPartsMaterialsAndAnimationsComeBackByName) {
   pick->SetPosition(0.2f, 0, 0);
   model->GetBone(15)->AddChild(pick);
   ExpectNear(Of(pick->GetPosition()), HandAt(model) + Vec3{0.4f, 0, 0});
+
+  ASSERT_EQ(model->GetMaterialCount(), 2);
+  EXPECT_EQ(model->GetMaterialName(0), L"skin");
+  EXPECT_EQ(model->GetMaterialName(1), L"cloth");
+  EXPECT_EQ(model->GetMaterialName(2), L"");
+  EXPECT_EQ(model->GetMaterialName(-1), L"");
+  EXPECT_EQ(root_->CreateActor()->GetMaterialCount(), 0);
 
   ASSERT_EQ(model->GetAnimationCount(), 2);
   EXPECT_EQ(model->GetAnimationName(0), L"wave");

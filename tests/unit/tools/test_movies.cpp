@@ -43,6 +43,19 @@ const fs::path& Movies() {
   return generated.dir;
 }
 
+TEST(GeneratedMoviesTest, CardsCarryATitleNotTheFileName) {
+  EXPECT_EQ(assetgen::MovieTitle("ostrel_intro"), "KESTRINE");
+  EXPECT_EQ(assetgen::MovieTitle("ostrel"), "OSTREL");
+  EXPECT_EQ(assetgen::MovieTitle("mission10"), "MISSION 10");
+  EXPECT_EQ(assetgen::MovieTitle("badge0"), "BADGE 1");
+  EXPECT_EQ(assetgen::MovieTitle("winner2"), "VICTORY");
+  for (const std::string& name : assetgen::MovieNames()) {
+    const std::string title = assetgen::MovieTitle(name);
+    EXPECT_EQ(title.find('_'), std::string::npos) << name;
+    EXPECT_NE(title, name) << name;
+  }
+}
+
 TEST(GeneratedMoviesTest, EveryMovieTheGamePlaysIsThereWithItsStillAndSound) {
   const std::set<std::string> played = {
       "ostrel",   "orvale",   "ostrel_intro", "ksintro",  "mission1",  "mission2", "mission3", "mission4", "mission5",

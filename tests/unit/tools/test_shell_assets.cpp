@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "core/engine_internals.h"
 #include "engine/engine.h"
@@ -18,6 +19,7 @@
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
+#include "tools/assetgen/frontend_generators.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
 
@@ -50,6 +52,7 @@ fs::path GenerateOnce() {
     assetgen::WriteShellRadioSounds(tree);
     assetgen::WriteShellMusic(tree);
     assetgen::WriteShellMenuImages(tree);
+    assetgen::WriteFrontEndMenuImages(tree);
     assetgen::WriteShellMissionImages(tree);
     assetgen::WriteExplosionFrames(tree);
     assetgen::WriteToolImages(tree);  // one of the level textures is the grenade's cursor picture
@@ -152,6 +155,28 @@ TEST_F(ShellAssetsTest, CutOutsShowTheirKeyAndPanelsNeverUseTheOverlayKey) {
   for (const auto& badge : badgeImages) EXPECT_FALSE(HasColour(badge, kRed));
   // The trunks are keyed on red too, and must have no holes.
   for (int i : {2, 5, 8, 11}) EXPECT_FALSE(HasColour(levelTextures[i], kRed)) << i;
+}
+
+TEST_F(ShellAssetsTest, FrontEndPicturesHaveTheirSizesAndTheMedalsAreCutOutToFitTheirPlaces) {
+  auto size = [](const wchar_t* path) {
+    const auto image = engineRoot->LoadBitmap(path, 1);
+    EXPECT_FALSE(HasColour(image, kRed)) << "a hole in a panel";
+    return std::pair(image->GetWidth(), image->GetHeight());
+  };
+  EXPECT_EQ(size(L"images\\playerControl.qpg"), std::pair(522, 230));
+  EXPECT_EQ(size(L"images\\soundbars.qjp"), std::pair(185, 125));
+  EXPECT_EQ(size(L"images\\finish-screen.qjp"), std::pair(640, 480));
+  // Seven ribbons side by side from x 20 stay on the screen and above the score at y 350; badges 200 apart
+  // from x 50 stay above the ribbons at y 190.
+  for (int i = 0; i < 11; ++i) {
+    const std::wstring path = i < 8 ? L"images\\finalMedals\\ribbon" + std::to_wstring(i) + L".qpg"
+                                    : L"images\\finalMedals\\badge" + std::to_wstring(i - 8) + L".qpg";
+    const auto medal = engineRoot->LoadBitmap(path, 1);
+    EXPECT_TRUE(HasColour(medal, kRed)) << i;
+    EXPECT_LE(i < 8 ? 20 + 7 * medal->GetWidth() : medal->GetWidth(), i < 8 ? 640 : 200) << i;
+    EXPECT_LE(medal->GetHeight(), i < 8 ? 350 - 190 : 190 - 60) << i;
+  }
+  EXPECT_EQ(Log().find("missing asset"), std::string::npos) << Log();
 }
 
 TEST_F(ShellAssetsTest, EverySoundIsItsOwn) {

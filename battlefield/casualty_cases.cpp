@@ -1,0 +1,61 @@
+#include "battlefield/casualty_cases.h"
+
+#include <algorithm>
+
+#include "battlefield/strategy_table.h"
+#include "casualty/backpack.h"
+#include "casualty/injury_picker.h"
+#include "shell/globals.h"
+#include "shell/mission_table.h"
+#include "shell/program_state.h"
+#include "shell/random.h"
+
+namespace kestrine {
+
+CasualtyCaseState casualtyCaseState;
+KESTRINE_PROGRAM_STATE(casualtyCaseState);
+CasualtyCase (&casualtyCases)[kMaxCasualtyCases] = casualtyCaseState.casualtyCases;
+int32_t& casualtyCaseCount = casualtyCaseState.casualtyCaseCount;
+
+namespace {
+
+constexpr int32_t kSpecialLast = 1;    // the last case is the special one
+constexpr int32_t kSpecialChance = 2;  // each case has a one-in-ten chance until one is
+constexpr int32_t kSpecialLastSeverity = 3;
+constexpr int32_t kSpecialChanceSeverity = 2;
+
+}  // namespace
+
+void SetUpMissionCasualties() {
+  for (StrategyEntry& e : strategy) e.Reset();
+  LoadStrategy();
+  ResetInjuryPicks();
+  backpack.Clear();
+  casualtyCaseCount = 0;
+
+  const MissionDef& mission = MissionRow(missionNumber);
+  const int32_t total = std::min(mission.casualties[std::clamp(difficulty, 0, kDifficultyCount - 1)],
+                                 static_cast<int32_t>(kMaxCasualtyCases));
+  bool specialChosen = false;
+  for (const StrategyEntry& e : strategy) {
+    if (casualtyCaseCount >= total) break;
+    if (e.type != STRATEGY_START || e.injury <= 0) continue;
+    CasualtyCase c;
+    c.severity = rand() % 3 > 0 ? 1 : 0;
+    if (!specialChosen) {
+      if (mission.severityMode == kSpecialLast && casualtyCaseCount + 1 >= total) {
+        c.special = 1;
+        c.severity = kSpecialLastSeverity;
+      } else if (mission.severityMode == kSpecialChance && rand() % 100 < 10) {
+        c.special = 1;
+        c.severity = kSpecialChanceSeverity;
+      }
+      specialChosen = c.special != 0;
+    }
+    c.woundType = PickCasualtyInjury(c.special);
+    backpack.CountKitTools(c.woundType);
+    casualtyCases[casualtyCaseCount++] = c;
+  }
+}
+
+}  // namespace kestrine

@@ -1,0 +1,205 @@
+#include "battlefield/mission_load.h"
+
+#include <algorithm>
+
+#include "battlefield/battle_state.h"
+#include "battlefield/camera_shake.h"
+#include "battlefield/ground_level.h"
+#include "battlefield/height_map.h"
+#include "battlefield/level_layouts.h"
+#include "battlefield/level_objects.h"
+#include "battlefield/line_of_sight.h"
+#include "battlefield/medic_drag.h"
+#include "battlefield/mission_state.h"
+#include "battlefield/mission_units.h"
+#include "battlefield/patient_locations.h"
+#include "battlefield/spawn_points.h"
+#include "battlefield/strategy_table.h"
+#include "battlefield/terrain_images.h"
+#include "battlefield/unit_array.h"
+#include "battlefield/view_preset.h"
+#include "casualty/backpack.h"
+#include "shell/asset_loader.h"
+#include "shell/globals.h"
+#include "shell/mission_table.h"
+#include "shell/screen_text.h"
+#include "shell/sound_table.h"
+#include "shell/wide_text.h"
+
+namespace kestrine {
+
+namespace {
+
+constexpr int kTerrainVertices = 20;
+constexpr float kTerrainCell = 9.5f;
+constexpr float kTerrainCorner = 90.25f;
+constexpr float kTerrainLow = -25.0f;
+constexpr float kTerrainHigh = 15.0f;
+constexpr float kTerrainY = 400.0f;
+// The level objects sit in collision group 4, which the walking grid's links and the shots look at.
+constexpr int kLevelObjectGroup = 4;
+constexpr int kOverheadStripWidth = 640;
+constexpr int kOverheadStripHeight = 125;
+// Where enemies respawn when a mission names too few spawn points.
+constexpr float kPaddingSpawnXZ = 70.0f;
+constexpr float kPaddingSpawnY = 400.0f;
+constexpr int32_t kExtractionWarnPerCasualty = 40000;
+
+std::wstring FolderFile(const std::string& folder, const char* file) {
+  return WidenText("missions\\" + folder + "\\" + file);
+}
+
+engine::EngineRef<engine::EngineBitmap> LoadWaited(const std::wstring& path, int mode) {
+  engine::EngineRef<engine::EngineBitmap> image = engineRoot->LoadBitmap(path, mode);
+  while (!WaitForAsset(image)) {
+  }
+  return image;
+}
+
+// The ground's picture and heights; the ground level just under the lowest vertex.
+void BuildTerrain(const std::string& folder) {
+  wrapImage = LoadWaited(FolderFile(folder, "wrap.qjp"), 1);
+  missionState.terrainMesh->SetFaceBitmap(L"front", wrapImage, 0);
+  missionState.terrainMesh->SetOptionPair(kTerrainLow, kTerrainHigh);
+
+  const HeightMap heights = ReadHeightMap(folder);
+  for (size_t i = 0; i < heights.count; ++i)
+    missionState.terrainMesh->SetVertexHeight(static_cast<int>(i % kTerrainSide), static_cast<int>(i / kTerrainSide),
+                                              heights.heights[i], 0);
+  missionState.terrainMesh->SetOptionFlag(1);
+  engineRoot->Render();
+  // Vertices a short or empty file does not reach stay at the bottom of the range, and the ground level
+  // follows them, so units are never held above the ground they stand on.
+  groundLevel = GroundLevelOf(heights.Lowest());
+
+  craterImage = LoadWaited(FolderFile(folder, "crater.qjp"), 1);
+  craterImage->SetColorKey(255, 0, 0);
+}
+
+// The standard weapons of every mission.
+void ArmThePack() {
+  backpack.count[TOOL_M4] = kStandardRifleRounds;
+  backpack.count[TOOL_BERETTA] = kStandardPistolRounds;
+  backpack.count[TOOL_GRENADE] = kStandardGrenades;
+  backpack.count[TOOL_ACTION] = 1;
+}
+
+void PadSpawnPoints() {
+  spawnPointCount = std::clamp(spawnPointCount, 0, kSpawnPointCapacity);
+  for (int32_t i = spawnPointCount; i < kSpawnPointCapacity; ++i)
+    spawnPoints[i] = Vector3(kPaddingSpawnXZ, kPaddingSpawnY, kPaddingSpawnXZ);
+  // A mission without spawn points respawns its enemies at the padding point rather than nowhere.
+  if (spawnPointCount == 0) spawnPointCount = kSpawnPointCapacity;
+}
+
+int32_t ExtractionWarnTime() {
+  int32_t waiting = 0;
+  for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i)
+    if (units[i] && units[i]->state > 0) ++waiting;
+  return kExtractionWarnPerCasualty * waiting;
+}
+
+}  // namespace
+
+void SetupMissionScene(int32_t mission) {
+  for (OverheadObject& object : ohObjects) object.Destroy();
+  objectCount = 0;
+  CreateLevelLayout(mission);
+  for (int32_t i = 0; i < objectCount && i < kLevelObjectCapacity; ++i) {
+    if (!ohObjects[i].model) continue;
+    ohObjects[i].group->SetCollisionMask(kLevelObjectGroup, 0);
+    ohObjects[i].Show(false);
+  }
+}
+
+void LoadOverheadImage() {
+  SetupMissionScene(missionNumber);
+  if (missionState.overheadImage) return;
+  missionState.overheadImage = engineRoot->LoadBitmap(L"images\\overhead.qpg", 0);
+  missionState.overheadImage->SetColorKey(255, 0, 0);
+}
+
+void BuildMissionWorld(const std::string& folder) {
+  groundLevel = 999.0f;
+  missionState.propIndex = -1;
+  missionState.teamLeader = 0;  // a new mission's leader is found afresh
+  earlyFinishTime = 0;
+  strategyTableState.extractionChosen = false;
+
+  BuildTerrain(folder);
+
+  unitCount = 1;
+  for (StrategyEntry& e : strategy) e.Reset();
+  int32_t created = 0;
+  if (LoadStrategy()) {
+    CreateStrategyUnits();
+    created = CreateStrategyCasualties();
+  } else {
+    // Casualties placed from the map are awake from the start: none is held back, none counted here.
+    SpawnFromMap(folder);
+  }
+
+  missionState.casualtyCount = created;
+  missionState.activeCasualtyLimit = ActiveCasualtyLimit(difficulty, created, missionNumber);
+  ArmThePack();
+  viewPreset = 1;
+  PadSpawnPoints();
+  missionState.extractionWarnTime = ExtractionWarnTime();
+}
+
+void LoadMission() {
+  if (missionState.missionLoaded) UnloadMission();
+  debugMode = 0;
+  ResetBattle();
+  LoadAllAssets();
+
+  missionState.terrainMesh = engineRoot->CreateGrid(kTerrainVertices, kTerrainVertices, kTerrainCell, kTerrainCell,
+                                                    -kTerrainCorner, kTerrainCorner, 1);
+  missionState.terrainMesh->SetName(L"terrain");
+  missionState.terrainObject = engineRoot->CreateObject();
+  missionState.terrainObject->AttachShape(missionState.terrainMesh);
+  missionState.terrainObject->SetOptionValue(engine::EngineNode::kOptionGround);
+
+  LoadOverheadImage();
+  BuildMissionWorld(MissionFolder(missionNumber));
+
+  missionState.terrainObject->SetVisible(0);
+  missionState.terrainObject->SetOptionValue(engine::EngineNode::kOptionGround);
+  missionState.terrainObject->MoveTo(0, kTerrainY, 0);
+
+  missionState.smallMapImage = LoadWaited(FolderFile(MissionFolder(missionNumber), "smallMap.qjp"), 1);
+  if (textOverlay)
+    textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight, 0,
+                            screenHeight * 330 / 455, screenWidth, kOverheadStripHeight);
+  missionState.missionLoaded = true;
+}
+
+void UnloadMission() {
+  if (!missionState.missionLoaded) return;
+  ReleaseShakeView();
+  ReleaseNoFitSound();
+  ResetBattle();
+  DeleteAllUnits();
+
+  if (missionState.terrainObject) engineStage->RemoveObject(missionState.terrainObject);
+  missionState.terrainMesh.Reset();
+  missionState.terrainObject.Reset();
+  if (missionState.propIndex >= 0 && missionState.propIndex < kLevelObjectCapacity &&
+      ohObjects[missionState.propIndex].group)
+    engineStage->RemoveObject(ohObjects[missionState.propIndex].group);
+  for (OverheadObject& object : ohObjects) object.Destroy();
+  objectCount = 0;
+  missionState.propIndex = -1;
+  missionState.smallMapImage.Reset();
+  ReleaseSightProbe();
+  wrapImage.Reset();
+  craterImage.Reset();
+
+  missionState.gridReady = false;
+  patientLocationsLoaded = false;
+  dragging = 0;
+  draggedUnit = 0;
+  missionState.missionLoaded = false;
+}
+
+}  // namespace kestrine

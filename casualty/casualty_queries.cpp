@@ -1,0 +1,20 @@
+#include "casualty/casualty_queries.h"
+
+#include "casualty/casualty_slots.h"
+#include "shell/globals.h"
+
+namespace kestrine {
+
+namespace {
+
+// The training mission of moving the wounded lets every one of them be moved.
+constexpr int32_t kDraggingTrainingMission = 11;
+
+}  // namespace
+
+bool IsCasualtyMovable(int slot) {
+  if (missionNumber == kDraggingTrainingMission || !HasCasualty(slot)) return true;
+  return casualties[slot]->movable != 0;
+}
+
+}  // namespace kestrine

@@ -1,0 +1,144 @@
+// What the treatment rules do to a body of engine objects.
+#include "casualty/model_body.h"
+
+#include "casualty/patient.h"
+#include "casualty/patient_textures.h"
+#include "casualty/spurt.h"
+#include "casualty/texture_bands.h"
+#include "casualty/texture_templates.h"
+#include "casualty/treatment_assets.h"
+#include "casualty/treatment_items.h"
+#include "shell/globals.h"
+#include "shell/mission_table.h"
+#include "shell/wide_text.h"
+
+namespace kestrine {
+
+namespace {
+
+int32_t MissionCamouflage() { return MissionRow(missionNumber).camouflage; }
+
+}  // namespace
+
+void ModelBody::SetUpTextureState(int32_t row) {
+  kestrine::SetUpTextureState(patient_.textureState, row, patient_.side, patient_.appearance, MissionCamouflage());
+}
+
+void ModelBody::LoadPatientTextures(int32_t row) {
+  kestrine::LoadPatientTextures(patient_.textureState, patient_, row, MissionCamouflage());
+}
+
+void ModelBody::ReleaseTextureBitmaps() { kestrine::ReleaseTextureBitmaps(patient_.textureState); }
+
+bool ModelBody::IsSidedTextureLocation(BodyLocation location) {
+  const char* skin = "";
+  const char* clothing = "";
+  return MaterialPairForLocation(location, &skin, &clothing) == 1;
+}
+
+void ModelBody::PaintWoundTexture(BodyLocation location, const char* texture) {
+  const char* skin = "";
+  const char* clothing = "";
+  MaterialPairForLocation(location, &skin, &clothing);
+  ApplyWoundTextureSet(patient_.textureState, texture != nullptr ? texture : "", skin, clothing);
+}
+
+void ModelBody::MakeSpurtDrops() {
+  if (patient_.root && patient_.stage) kestrine::MakeSpurtDrops(*patient_.root, *patient_.stage);
+}
+
+void ModelBody::ResetModelMaterials() {
+  if (patient_.bodyModel) patient_.bodyModel->ResetMaterial(L"/");
+}
+
+void ModelBody::ReleaseInjuryProp() {
+  for (std::unique_ptr<InjuryProp>* held : {&patient_.prop, &patient_.turban}) {
+    if (!*held) continue;
+    (*held)->Release(patient_.stage);
+    held->reset();
+  }
+}
+
+void ModelBody::ShowItem(int32_t slot, bool visible) {
+  if (slot < 0 || slot >= kTreatmentModelCount) return;
+  if (const auto& model = treatmentAssets.models[slot]) model->SetVisible(visible ? 1 : 0);
+}
+
+void ModelBody::PaintMaterial(const char* material) {
+  const auto& cut = treatmentAssets.pictures[kCutPicture];
+  if (patient_.bodyModel && cut && material != nullptr && *material != '\0')
+    patient_.bodyModel->SetMaterialTexture(cut, WidenText(material));
+}
+
+void ModelBody::RepaintBands(int32_t part) {
+  int32_t skin = -1;
+  int32_t clothing = -1;
+  FindBoneMaterials(patient_.textureState, part, skin, clothing);
+  RepaintLimbBands(patient_, part, skin, clothing);
+}
+
+void ModelBody::PaintAirtightDressing(int32_t part) {
+  int32_t skin = -1;
+  int32_t clothing = -1;
+  FindBoneMaterials(patient_.textureState, part, skin, clothing);
+  if (skin < 0) return;
+  const auto& texture = patient_.textureState.working[skin];
+  if (texture)
+    DrawDressingPicture(treatmentAssets.pictures[kAirtightDressingPicture], texture,
+                        DressingY(part, texture->GetHeight()));
+}
+
+void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
+  switch (visual.kind) {
+    case VISUAL_CLOTHING_CUT:
+    case VISUAL_BARE_SKIN:
+    case VISUAL_NECK_COLLAR:
+      PaintMaterial(visual.material);
+      break;
+    case VISUAL_ITEM_HIDDEN:
+      ShowItem(visual.item, false);
+      break;
+    case VISUAL_LIMB_BANDS:
+      RepaintBands(visual.part);
+      break;
+    case VISUAL_DRESSING:
+      RepaintBands(visual.part);
+      // A dressing over the hip or the buttocks is wrapped round the waist, the seat and the top of both
+      // thighs.
+      if (visual.part == PART_HIP || visual.part == PART_BUTTOCKS) {
+        for (const char* material : {"s_waist1", "s_butt1"}) {
+          const int32_t slot = FindTextureRow(patient_.textureState, material);
+          if (slot >= 0) PaintDressing(patient_, visual.part, slot, -1);
+        }
+        RepaintBands(PART_LEFT_THIGH);
+        RepaintBands(PART_RIGHT_THIGH);
+      }
+      break;
+    case VISUAL_OCCLUSIVE_DRESSING:
+      PaintAirtightDressing(visual.part);
+      break;
+    case VISUAL_BLANKET_ON:
+      // Under the blanket only the blanket shows.
+      for (int32_t slot = 0; slot < kTreatmentModelCount; ++slot)
+        if (slot != ITEM_BURN_BLANKET && (patient_.appliedItems & ItemBit(slot))) ShowItem(slot, false);
+      ShowItem(ITEM_BURN_BLANKET, true);
+      break;
+    case VISUAL_BLANKET_OFF:
+      for (int32_t slot = 0; slot < kTreatmentModelCount; ++slot)
+        if (patient_.appliedItems & ItemBit(slot)) ShowItem(slot, true);
+      break;
+    case VISUAL_LEG_STUMP:
+      // The saw takes the lower leg of that side off at the knee.
+      if (visual.part == PART_LEFT_CALF && patient_.leftStump) patient_.leftStump->SetVisible(0);
+      if (visual.part == PART_RIGHT_CALF && patient_.rightStump) patient_.rightStump->SetVisible(0);
+      break;
+    default:
+      break;
+  }
+}
+
+int32_t ModelBody::PlayAnimation(int32_t pose) { return patient_.PlayAnimation(pose); }
+
+void ModelBody::ReleasePatient() { patient_.ReleasePatient(); }
+
+}  // namespace kestrine

@@ -1,0 +1,87 @@
+// The body's motions treatment starts, once a frame for the shown patient.
+#include <algorithm>
+
+#include "casualty/body_model_choice.h"
+#include "casualty/patient.h"
+#include "shell/globals.h"
+
+namespace kestrine {
+
+namespace {
+
+// Rolling off the rebar moves the scene only once the roll has got this far (ms left).
+constexpr int32_t kRollOffMovingMs = 4000;
+constexpr float kSlideStep = 0.2f;
+// Pulled from under the vehicle: the scene slides from this count up to the idle -1.
+constexpr int32_t kSlideStart = -20;
+constexpr int32_t kSlideIdle = -1;
+constexpr int32_t kMoveStumpPose = 42;
+constexpr float kTurnDegrees = 4.0f;
+constexpr float kLiftTurnDegrees = 6.0f;
+constexpr float kLiftStep = 0.4f;
+constexpr float kLiftTop = 3.2f;
+constexpr int32_t kRisingAbove = 20;  // lift frames left
+constexpr int32_t kSinkingBelow = 5;
+constexpr float kRaisedRest = 1.2f;
+
+void Slide(const engine::EngineRef<engine::EngineNode>& node, float dx) {
+  if (node) node->MoveBy(dx, 0.0f, 0.0f);
+}
+
+}  // namespace
+
+void Patient::UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& ground, bool toolAnimationPlaying) {
+  engine::EngineRef<engine::EngineModel> propModel;
+  engine::EngineRef<engine::EngineActor> propShadow;
+  if (prop) {
+    propModel = prop->model;
+    propShadow = prop->shadow;
+  }
+
+  // Rolled off the rebar: the ground and the rebar slide away under him while the roll plays out.
+  if (rollOffTime > 0 && rollOffTime < kRollOffMovingMs) {
+    Slide(ground, kSlideStep);
+    Slide(propModel, kSlideStep);
+  }
+  if (rollOffTime > 0) rollOffTime -= frameTime;
+
+  if (prop) prop->Update();
+
+  // Pulled from under the vehicle: the scene, the vehicle, its shadow and his left lower leg slide back.
+  if (!toolAnimationPlaying) {
+    if (currentWound == kAmputationBodyWound && slideCounter == kSlideStart) Body().PlayAnimation(kMoveStumpPose);
+    if (slideCounter < kSlideIdle) {
+      Slide(ground, -kSlideStep);
+      Slide(propModel, -kSlideStep);
+      Slide(propShadow, -kSlideStep);
+      Slide(leftStump, -kSlideStep);
+      ++slideCounter;
+    }
+  }
+
+  if (!bodyModel) return;
+  if (liftCounter < 1) {
+    // Turned over onto the side he was rolled on.
+    if (slideCounter >= 0) {
+      --slideCounter;
+      bodyModel->Rotate(0.0f, rollDirection == kRolledOnLeft ? -1.0f : 1.0f, 0.0f, kTurnDegrees, 0);
+    }
+    return;
+  }
+
+  bodyModel->Rotate(0.0f, 0.0f, 1.0f, kLiftTurnDegrees, 0);
+  const engine::Vec3 at = bodyModel->LocalPosition();
+  const float rest = baseRaised ? kRaisedRest : 0.0f;
+  float height = at.y;
+  if (liftCounter > kRisingAbove) height = std::min(height + kLiftStep, kLiftTop);
+  // He is set down on the ground again, not left hanging where the last step ends.
+  if (liftCounter < kSinkingBelow && height > rest) height = std::max(height - kLiftStep, rest);
+  --liftCounter;
+  if (liftCounter == 0) {
+    height = rest;
+    bodyFlags &= ~static_cast<uint32_t>(BODY_SECOND_PICTURE);
+  }
+  bodyModel->MoveTo(at.x, height, at.z);
+}
+
+}  // namespace kestrine

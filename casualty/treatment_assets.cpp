@@ -1,0 +1,11 @@
+// Storage of the shared treatment pictures and models.
+#include "casualty/treatment_assets.h"
+
+#include "shell/program_state.h"
+
+namespace kestrine {
+
+TreatmentAssets treatmentAssets;
+KESTRINE_PROGRAM_STATE(treatmentAssets);
+
+}  // namespace kestrine

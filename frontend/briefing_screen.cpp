@@ -1,0 +1,450 @@
+#include "frontend/briefing_screen.h"
+
+#include <algorithm>
+#include <string>
+
+#include "casualty/backpack.h"
+#include "casualty/report_lines.h"
+#include "frontend/award_texts.h"
+#include "frontend/briefing_speech.h"
+#include "frontend/campaign_awards.h"
+#include "frontend/figure_texts.h"
+#include "frontend/medal_rack.h"
+#include "frontend/player_select.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/hotspots.h"
+#include "shell/layout.h"
+#include "shell/mission_progress.h"
+#include "shell/mission_table.h"
+#include "shell/mission_texts.h"
+#include "shell/overlays.h"
+#include "shell/program_state.h"
+#include "shell/random.h"
+#include "shell/screen_text.h"
+#include "shell/text_scroll_box.h"
+#include "shell/wide_text.h"
+
+namespace kestrine {
+
+BriefingScreenState briefingScreenState;
+KESTRINE_PROGRAM_STATE(briefingScreenState);
+
+int32_t& briefingScreenKind = briefingScreenState.briefingScreenKind;
+uint8_t& isBriefing = briefingScreenState.isBriefing;
+engine::EngineRef<engine::EngineModel>& briefingHead = briefingScreenState.briefingHead;
+int32_t& briefingIdleA = briefingScreenState.briefingIdleA;
+int32_t& briefingIdleB = briefingScreenState.briefingIdleB;
+engine::EngineRef<engine::EngineLight>& briefingLight = briefingScreenState.briefingLight;
+int32_t& weatherIndex = briefingScreenState.weatherIndex;
+
+const char* const kBriefingOfficerName = "Dazav Ozorev";
+const char* const kDebriefingOfficerName = "Zarerar Uzerarozo";
+
+namespace {
+
+using BitmapRef = engine::EngineRef<engine::EngineBitmap>;
+
+// The report's lines as the text box takes them (one array of line pointers).
+struct ReportLineView {
+  const char* lines[kReportLineCapacity] = {};
+};
+ReportLineView reportLineView;
+KESTRINE_PROGRAM_STATE(reportLineView);
+
+constexpr int kPale[3] = {235, 247, 195};
+constexpr int kGrey[3] = {155, 155, 155};
+constexpr int32_t kFirstTrainingMission = 11;
+constexpr int32_t kTrainingMapMission = 4;
+constexpr int32_t kExpert = 2;
+constexpr int32_t kClickRelease = 7;
+constexpr int kButtonSize = 11;
+constexpr int kTextSize = 8;
+constexpr wchar_t kObjectiveBullet = 17;
+constexpr int kObjectiveSpacing = 18;
+
+const wchar_t* const kWeatherPaths[kWeatherImageCount] = {L"images\\sunny.qpg", L"images\\windy.qpg",
+                                                          L"images\\ptcloudy.qpg", L"images\\cloudy.qpg"};
+
+// The briefing's button column, and the debriefing's.
+constexpr double kBriefingColumn = 440.0 / 635, kBriefingWidth = 120.0 / 634;
+constexpr double kDebriefingColumn = 350.0 / 635, kDebriefingWidth = 300.0 / 634;
+constexpr double kButtonHeight = 22.0 / 455;
+
+// The words of the mission being briefed (a mission number from outside stays inside the table).
+const MissionText& MissionWords() { return *MissionRow(missionNumber).text; }
+
+void Text(const BitmapRef& image, int x, int y, const std::wstring& text, int size, const int (&colour)[3],
+          int align = ALIGN_CENTRE, int styleA = 1) {
+  DrawTextAtPixel(image, x, y, text, size, align, colour[0], colour[1], colour[2], styleA, 0);
+}
+
+void Title() {
+  const MissionText& text = MissionWords();
+  std::wstring title = WidenText(text.title);
+  if (missionNumber < kFirstTrainingMission) title = L"Mission " + std::to_wstring(missionNumber) + L": " + title;
+  Text(textOverlay, PanelX(380), screenHeight * 37 / 435, title, kButtonSize, kPale);
+}
+
+// Releases a head (taking it off the stage first, so that nothing is left drawing it) and loads another.
+void LoadHead(const wchar_t* path, float scale, float degrees) {
+  if (briefingHead) {
+    engineStage->RemoveObject(briefingHead);
+    briefingHead.Reset();
+  }
+  briefingHead = engineRoot->LoadModel(path, 1);
+  briefingHead->SetScale(scale, scale, scale);
+  briefingHead->SetRotation(0, 1, 0, degrees);
+}
+
+void LoadPictures(const wchar_t* backdrop, const wchar_t* mask) {
+  BriefingScreenState& s = briefingScreenState;
+  s.briefingBackdrop.Reset();
+  s.briefingBackdrop = engineRoot->LoadBitmap(backdrop, 1);
+  s.briefingMask.Reset();
+  s.briefingMask = engineRoot->LoadBitmap(mask, 2);
+}
+
+void LayOutReport() {
+  const int32_t count = std::clamp<int32_t>(reportLineCount, 0, kReportLineCapacity);
+  for (int32_t i = 0; i < count; ++i) reportLineView.lines[i] = reportLines[i];
+  sharedTextBox.Layout(reportLineView.lines, count, PanelX(54), PanelY(100), 230, PanelY(295));
+}
+
+void SetUpLights() {
+  engineLights[0]->SetColor(100, 100, 100);
+  engineLights[1]->SetColor(155, 150, 126);
+  engineLights[1]->SetSecondPoint(-328.7f, 245.0f, -753.7f);
+  engineLights[1]->SetTarget(briefingHead, 0);
+  if (!briefingLight) briefingLight = engineRoot->CreateLight(3);
+  if (isBriefing)
+    briefingLight->SetColor(159, 156, 171);
+  else
+    briefingLight->SetColor(139, 136, 151);
+  engineStage->AddObject(briefingLight);
+  briefingLight->SetPosition(374.9f, 280.1f, 146.7f);
+  briefingLight->SetTarget(briefingHead, 0);
+}
+
+void ScrollArrows(int32_t index, int32_t up, int32_t down) {
+  sharedTextBox.autoScrollUp = index == up ? 1 : 0;
+  sharedTextBox.autoScrollDown = index == down ? 1 : 0;
+}
+
+void BriefingButtonClick(int32_t index) {
+  switch (index) {
+    case BRIEFING_LOAD_BACKPACK:
+      HideBriefingElement();
+      if (!keepBackpack) backpack.Reset();
+      SetGameState(STATE_BACKPACK);
+      break;
+    case BRIEFING_START_MISSION:
+      ClearMenuCanvas();
+      if (!keepBackpack) backpack.FillStandardKit();
+      HideBriefingElement();
+      SetGameState(STATE_START_MISSION);
+      break;
+    case BRIEFING_BACK:
+      HideBriefingElement();
+      keepBackpack = false;
+      // Player select let its pictures go when the briefing opened; its own entry draws the backdrop again.
+      if (playerSelectBackdrop) DrawBackdrop(playerSelectBackdrop);
+      ClearMenuCanvas();
+      SetGameState(STATE_PLAYER_SELECT);
+      break;
+    case BRIEFING_QUIT:
+      StopBriefingSpeech();
+      ClearScreenLayers();
+      SetGameState(STATE_QUIT_CONFIRM);
+      break;
+    case BRIEFING_SCROLL_UP:
+      sharedTextBox.ScrollUp();
+      break;
+    case BRIEFING_SCROLL_DOWN:
+      sharedTextBox.ScrollDown();
+      break;
+    case BRIEFING_SAVE:
+      StopBriefingSpeech();
+      if (briefingHead) briefingHead->SetVisible(0);
+      SetGameState(STATE_SAVE_GAME);
+      break;
+    default:
+      break;
+  }
+}
+
+void DebriefingButtonClick(int32_t index) {
+  MissionProgress& p = missionProgress;
+  switch (index) {
+    case DEBRIEFING_NEXT:
+      if (trainingRun)
+        AdvanceTraining();
+      else
+        AwardMissionMedals();
+      break;
+    case DEBRIEFING_QUIT:
+      SetGameState(STATE_QUIT_CONFIRM);
+      break;
+    case DEBRIEFING_REPLAY:
+      p.campaignMaximum -= p.missionMaximum;
+      p.campaignScore -= p.missionScore;
+      StopBriefingSpeech();
+      if (briefingHead) briefingHead->SetVisible(0);
+      SetGameState(STATE_BRIEFING);
+      break;
+    case DEBRIEFING_SCROLL_UP:
+      sharedTextBox.ScrollUp();
+      break;
+    case DEBRIEFING_SCROLL_DOWN:
+      sharedTextBox.ScrollDown();
+      break;
+    case DEBRIEFING_SAVE:
+      SetGameState(STATE_SAVE_GAME);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+BriefingButtons ChooseBriefingButtons(int32_t mission, int32_t difficulty, int32_t missionMaximum, bool training) {
+  BriefingButtons b;
+  b.loadBackpack = mission != kFirstTrainingMission;
+  b.startMission = difficulty < kExpert;
+  b.back = missionMaximum <= 0;
+  b.save = !training;
+  return b;
+}
+
+DebriefingButtons ChooseDebriefingButtons(int32_t mission, int32_t score, int32_t maximum, bool training) {
+  DebriefingButtons b;
+  b.save = !training;
+  if (static_cast<int64_t>(score) * 100 / (maximum == 0 ? 1 : maximum) < 50) return b;
+  if (mission == kLastCampaignMission)
+    b.next = L"VIEW ENDING";
+  else if (mission == kLastTrainingMission)
+    b.next = L"MAIN MENU";
+  else
+    b.next = L"NEXT MISSION";
+  return b;
+}
+
+void BuildBriefingScreen(bool briefing) {
+  BriefingScreenState& s = briefingScreenState;
+  MissionProgress& p = missionProgress;
+  if (briefing) {
+    if (s.briefingScreenKind != BRIEFING_SHOWN) LoadPictures(L"images\\briefingscreen.qjp", L"images\\briefmask.qpg");
+    DrawBackdrop(s.briefingBackdrop);
+    if (s.briefingScreenKind != BRIEFING_SHOWN) LoadHead(L"head\\bs-major\\bs_major.qsad", 3.0f, 5.0f);
+    s.briefingScreenKind = BRIEFING_SHOWN;
+    s.isBriefing = 1;
+    s.briefingIdleA = 15;
+    s.briefingIdleB = 13;
+    // The mission's casualties are drawn here once the battle's casualty set-up exists; a kept pack keeps
+    // the casualties it was packed for.
+  } else {
+    if (s.briefingScreenKind != DEBRIEFING_SHOWN) LoadPictures(L"images\\debriefing.qjp", L"images\\debriefmask.qpg");
+    DrawBackdrop(s.briefingBackdrop);
+    if (s.briefingScreenKind != DEBRIEFING_SHOWN) LoadHead(L"head\\bs-jen\\bs_jen.qsad", 3.3f, 20.0f);
+    s.briefingScreenKind = DEBRIEFING_SHOWN;
+    s.isBriefing = 0;
+    s.briefingIdleA = 15;
+    s.briefingIdleB = 14;
+    // A mission without a maximum counts as one out of one before the campaign takes it in, so that what
+    // REPLAY takes back out is what went in.
+    if (p.missionMaximum == 0) p.missionMaximum = 1;
+    p.campaignMaximum += p.missionMaximum;
+    p.campaignScore += p.missionScore;
+    // The medals follow the score of this mission, however it ended and however soon the player moves on.
+    debriefTier = ScoreTier(p.missionScore, p.missionMaximum);
+  }
+
+  StopBriefingSpeech();
+  ResetHeadSpeech();
+  engineStage->AddObject(briefingHead);
+
+  const int32_t mapMission = missionNumber > kLastCampaignMission ? kTrainingMapMission : missionNumber;
+  s.briefingMap.Reset();
+  s.briefingMap = engineRoot->LoadBitmap(L"missions\\mission" + std::to_wstring(mapMission) + L"\\briefmap.qjp", 1);
+  if (!s.weatherImages[0])
+    for (int i = 0; i < kWeatherImageCount; ++i) s.weatherImages[i] = engineRoot->LoadBitmap(kWeatherPaths[i], 1);
+  s.weatherIndex = rand() % kWeatherShown;
+
+  briefingHead->MoveTo(0, -100, 0);
+  briefingHead->SetVisible(0);
+  engineCamera->SetPosition(0, 1, -15);
+  engineCamera->SetClipRange(200, 1);
+  engineCamera->SetRotation(1, 0, 0, 5);
+
+  if (briefing) {
+    const MissionText& text = MissionWords();
+    sharedTextBox.Layout(text.briefing, text.briefingCount, PanelX(54), PanelY(108), 170, PanelY(150));
+  } else {
+    LayOutReport();
+  }
+  SetUpLights();
+  while (!briefingHead->IsLoaded()) engineRoot->Wait(100);
+}
+
+void UpdateBriefingScreen() {
+  briefingHead->SetVisible(1);
+  if (isBriefing)
+    briefingHead->MoveTo(-0.2f, -15.25f, 0);
+  else
+    briefingHead->MoveTo(4.0f, -16.75f, 0);
+  PlayBriefingSpeech();
+  AnimateBriefingHead();
+  if (isBriefing) {
+    BriefingMenu();
+    DrawBriefingText();
+  } else {
+    DebriefingMenu();
+    sharedTextBox.Draw(textOverlay);
+  }
+}
+
+void BriefingMenu() {
+  ClearHotspots();
+  Title();
+  const BitmapRef& mask = briefingScreenState.briefingMask;
+  if (mask) textOverlay->DrawBitmap(mask, 0, 0, 0, 175, 229, PanelX(220), PanelY(76), FullX(175), FullY(225));
+  Text(menuCanvas, PanelX(310), PanelY(255), WidenText(kBriefingOfficerName), 12, kPale);
+
+  const BriefingButtons b =
+      ChooseBriefingButtons(missionNumber, difficulty, missionProgress.missionMaximum, trainingRun != 0);
+  auto button = [](double y, const wchar_t* label) {
+    AddMenuButton(menuCanvas, kBriefingColumn, y / 455, kBriefingWidth, kButtonHeight, label);
+  };
+  if (b.loadBackpack) {
+    button(350, L"LOAD BACKPACK");
+  } else {
+    AddHotspotRect(0, 0, 0, 0);
+    Text(textOverlay, screenWidth * 500 / 635, PanelY(350), L"LOAD BACKPACK", kButtonSize, kGrey);
+  }
+  if (b.startMission) {
+    button(327, L"START MISSION");
+  } else {
+    AddHotspotRectFraction(0, 0, 0, 0);
+    Text(menuCanvas, screenWidth * 500 / 635, PanelY(327), L"START MISSON", kButtonSize, kGrey);
+  }
+  if (b.back) {
+    button(398, L"BACK");
+    AddHotspotRect(0, 0, 0, 0);
+  } else {
+    AddHotspotRect(0, 0, 0, 0);
+    button(398, L"QUIT");
+  }
+  AddHotspotRectFraction(50.0 / 634, 78.0 / 455, 165.0 / 634, 25);
+  AddHotspotRectFraction(50.0 / 634, 260.0 / 455, 165.0 / 634, 25);
+  if (b.save) {
+    button(374, L"SAVE");
+  } else {
+    AddHotspotRect(0, 0, 0, 0);
+    Text(menuCanvas, screenWidth * 500 / 635, PanelY(374), L"SAVE", kButtonSize, kGrey);
+  }
+}
+
+void DrawBriefingText() {
+  const BriefingScreenState& s = briefingScreenState;
+  const BitmapRef& weather = s.weatherImages[std::clamp(s.weatherIndex, 0, kWeatherImageCount - 1)];
+  if (weather) textOverlay->DrawBitmap(weather, 0, 0, 0, 182, 59, FullX(404), FullY(262), FullX(182), FullY(59));
+  wchar_t time[16];
+  std::swprintf(time, 16, L"%04dh", MissionRow(missionNumber).startTime);
+  Text(textOverlay, FullX(545), FullY(300), time, 7, kPale, ALIGN_CENTRE, 0);
+  if (s.briefingMap)
+    textOverlay->DrawBitmap(s.briefingMap, 0, 0, 0, 160, 140, FullX(415), FullY(105), FullX(160), FullY(140));
+  DrawMedalRack(RACK_EARNED, PanelX(236), PanelY(337));
+  Text(textOverlay, PanelX(310), PanelY(295), WidenText(FigureName(missionProgress.playerFigure)), kTextSize, kPale);
+  Text(textOverlay, PanelX(310), PanelY(315), WidenText(RankTitle(missionProgress.promotionCount)), kTextSize, kPale);
+  Text(textOverlay, PanelX(130), PanelY(302), L"OBJECTIVES", kTextSize, kPale);
+  const MissionText& text = MissionWords();
+  for (int i = 0; i < kMissionObjectiveCount; ++i) {
+    const char* objective = text.objectives[i];
+    if (!objective || !*objective) break;
+    const std::wstring line = std::wstring(1, kObjectiveBullet) + L" " + WidenText(objective);
+    Text(textOverlay, PanelX(65), PanelY(328) + kObjectiveSpacing * i, line, kTextSize, kPale, ALIGN_LEFT);
+  }
+  sharedTextBox.Draw(textOverlay);
+}
+
+void DebriefingMenu() {
+  MissionProgress& p = missionProgress;
+  ClearHotspots();
+  ClearTextOverlay();
+  ClearMenuCanvas();
+  Title();
+  const BitmapRef& mask = briefingScreenState.briefingMask;
+  if (mask) textOverlay->DrawBitmap(mask, 0, 0, 0, 218, 228, PanelX(386), PanelY(78), FullX(218), FullY(228));
+  Text(menuCanvas, PanelX(490), PanelY(258), WidenText(kDebriefingOfficerName), kButtonSize, kPale);
+  if (p.missionMaximum == 0) p.missionMaximum = 1;
+
+  const DebriefingButtons b =
+      ChooseDebriefingButtons(missionNumber, p.missionScore, p.missionMaximum, trainingRun != 0);
+  auto button = [](double y, const wchar_t* label) {
+    AddMenuButton(menuCanvas, kDebriefingColumn, y / 455, kDebriefingWidth, kButtonHeight, label);
+  };
+  if (b.next) {
+    button(315, b.next);
+  } else {
+    AddHotspotRect(0, 0, 0, 0);
+    Text(menuCanvas, PanelX(500), PanelY(315), L"NEXT MISSION", kButtonSize, kGrey);
+  }
+  button(387, L"QUIT");
+  button(340, L"REPLAY");
+  AddHotspotRectFraction(PanelX(50), 75.0 / 455, 330.0 / 634, 25);
+  AddHotspotRectFraction(PanelX(50), 393.0 / 455, 330.0 / 634, 25);
+  if (b.save) {
+    button(365, L"SAVE");
+  } else {
+    AddHotspotRect(0, 0, 0, 0);
+    Text(menuCanvas, PanelX(500), PanelY(365), L"SAVE", kButtonSize, kGrey);
+  }
+}
+
+void OnBriefingClick(int code, int32_t, int32_t) {
+  const int32_t index = hotspotIndex;
+  if (code != kClickRelease) {
+    if (isBriefing)
+      ScrollArrows(index, BRIEFING_SCROLL_UP, BRIEFING_SCROLL_DOWN);
+    else
+      ScrollArrows(index, DEBRIEFING_SCROLL_UP, DEBRIEFING_SCROLL_DOWN);
+    return;
+  }
+  if (isBriefing)
+    BriefingButtonClick(index);
+  else
+    DebriefingButtonClick(index);
+}
+
+void HideBriefingElement() {
+  speechPending = 1;
+  if (briefingHead) {
+    briefingHead->SetVisible(0);
+    engineStage->RemoveObject(briefingHead);
+  }
+  if (briefingLight) {
+    briefingLight->SetSwitch(0);
+    engineStage->RemoveObject(briefingLight);
+    briefingLight.Reset();
+  }
+  if (engineLights[1]) engineLights[1]->ClearTarget();
+  StopBriefingSpeech();
+}
+
+void UnloadBriefingScreen() {
+  BriefingScreenState& s = briefingScreenState;
+  for (auto& weather : s.weatherImages) weather.Reset();
+  s.briefingBackdrop.Reset();
+  s.briefingMap.Reset();
+  s.briefingMask.Reset();
+  sharedTextBox.Release();
+  s.briefingLight.Reset();
+  // The head goes too, off the stage first: nothing should outlive the engine that shows it.
+  if (s.briefingHead && engineStage) engineStage->RemoveObject(s.briefingHead);
+  s.briefingHead.Reset();
+  s.briefingScreenKind = BRIEFING_NONE;
+  StopBriefingSpeech();
+}
+
+}  // namespace kestrine

@@ -1,0 +1,148 @@
+#include "frontend/briefing_speech.h"
+
+#include <algorithm>
+
+#include "frontend/briefing_screen.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/program_state.h"
+#include "shell/random.h"
+#include "shell/sound_table.h"
+#include "shell/wide_text.h"
+
+namespace kestrine {
+
+BriefingSpeechState briefingSpeechState;
+KESTRINE_PROGRAM_STATE(briefingSpeechState);
+
+int32_t& speechCountdown = briefingSpeechState.speechCountdown;
+int32_t& lipClock = briefingSpeechState.walk.clock;
+int32_t& lipRecordIndex = briefingSpeechState.walk.index;
+int32_t& mouthHold = briefingSpeechState.walk.hold;
+uint8_t& speechPending = briefingSpeechState.walk.pending;
+int32_t& headIdleTimer = briefingSpeechState.headIdleTimer;
+
+const char* const BriefingSpeechNames[kScoreTierCount + 2] = {
+    "jbad5",  "jbad4",  "jbad3",  "jbad2",  "jbad1",     "jgood1",
+    "jgood2", "jgood3", "jgood4", "jgood5", "jmutilate", "jtimedOut",
+};
+
+namespace {
+
+constexpr int kMutilateName = kScoreTierCount;
+constexpr int kTimedOutName = kScoreTierCount + 1;
+constexpr int32_t kEndTimedOut = 2;
+constexpr int32_t kEndMistakes = 4;
+constexpr int32_t kEndFriendlyFire = 5;
+constexpr float kIdleSpeed = -1.2f;
+
+// The head's animation of a mouth shape or idle; empty when the head has no such animation.
+std::wstring HeadAnimation(int32_t index) {
+  if (!briefingHead || index < 0 || index >= briefingHead->GetAnimationCount()) return {};
+  return briefingHead->GetAnimationName(index);
+}
+
+void PlayIdle(int32_t index) {
+  const std::wstring name = HeadAnimation(index);
+  if (!name.empty()) briefingHead->PlayAnimation(name, 0, 1, kIdleSpeed, 0, 0);
+}
+
+void Idle() {
+  int32_t& timer = briefingSpeechState.headIdleTimer;
+  if (timer > 0) {
+    timer = std::max(0, timer - frameTime);
+    PlayIdle(briefingIdleA);
+    return;
+  }
+  // The second idle starts on two frames running, then the first plays for one to two seconds.
+  PlayIdle(briefingIdleB);
+  timer = timer == -1 ? kHeadIdleMs + rand() % kHeadIdleSpreadMs : -1;
+}
+
+}  // namespace
+
+int32_t ScoreTier(int32_t score, int32_t maximum) {
+  const int64_t tier = static_cast<int64_t>(score) * 10 / (maximum == 0 ? 1 : maximum);
+  return static_cast<int32_t>(std::clamp<int64_t>(tier, 0, kScoreTierCount - 1));
+}
+
+std::string BriefingSpeechName(bool briefing, int32_t mission, int32_t endFlag, int32_t tier) {
+  if (briefing) return "hmiss" + std::to_string(mission);
+  switch (endFlag) {
+    case kEndTimedOut:
+      return BriefingSpeechNames[kTimedOutName];
+    case kEndMistakes:
+      return BriefingSpeechNames[kMutilateName];
+    case kEndFriendlyFire:
+      return "ff";
+    default:
+      return BriefingSpeechNames[std::clamp(tier, 0, kScoreTierCount - 1)];
+  }
+}
+
+void StopBriefingSpeech() {
+  auto& slot = soundTable[SOUND_BRIEFING_SPEECH];
+  if (slot) slot->Stop();
+  slot.Reset();
+  briefingSpeechState.lipSyncRecords.reset();
+}
+
+void ResetHeadSpeech() {
+  briefingSpeechState.headIdleTimer = 0;
+  briefingSpeechState.walk.hold = 0;
+  briefingSpeechState.speechCountdown = kFirstSpeechDelayMs;
+  briefingSpeechState.walk.pending = 1;
+}
+
+void PlayBriefingSpeech() {
+  int32_t& countdown = briefingSpeechState.speechCountdown;
+  if (countdown < 0) return;
+  if (countdown > 0) {
+    countdown = std::max(0, countdown - frameTime);
+    return;
+  }
+  StopBriefingSpeech();
+  int32_t tier = 0;
+  if (!isBriefing) {
+    if (missionProgress.missionMaximum == 0) missionProgress.missionMaximum = 1;
+    tier = ScoreTier(missionProgress.missionScore, missionProgress.missionMaximum);
+  }
+  const std::string name = BriefingSpeechName(isBriefing != 0, missionNumber, missionEndFlag, tier);
+  // Without its lip-sync the message is not played: the head idles until the screen is built again.
+  LipSyncFile timeline = LoadLipSync("sounds\\" + name + ".phn");
+  countdown = -1;
+  if (timeline.status != LipSyncStatus::Loaded) return;
+  briefingSpeechState.lipSyncRecords = std::move(timeline.records);
+  soundTable[SOUND_BRIEFING_SPEECH] = engineRoot->LoadSound(WidenText("sounds\\" + name + ".qwv"), 0);
+  briefingSpeechState.walk.Restart();
+}
+
+void AnimateBriefingHead() {
+  BriefingSpeechState& s = briefingSpeechState;
+  if (!s.lipSyncRecords) {
+    Idle();
+    return;
+  }
+  const auto& sound = soundTable[SOUND_BRIEFING_SPEECH];
+  if (!sound || !sound->IsLoaded() || !briefingHead->IsReady()) return;
+
+  const LipSyncFrame step = AdvanceLipSync(s.walk, *s.lipSyncRecords, frameTime);
+  if (step.stopShape != kNoMouthShape && !s.currentMouthAnimation.empty())
+    briefingHead->StopAnimation(s.currentMouthAnimation);
+  if (step.ended) {
+    StopBriefingSpeech();
+    s.speechCountdown = kRepeatSpeechDelayMs + rand() % kRepeatSpeechSpreadMs;
+    return;
+  }
+  if (!step.newRecord) return;
+  // The shape being replaced stays until the walk lets it go.
+  if (s.walk.index > 0) s.currentMouthAnimation = HeadAnimation(s.walk.heldShape);
+  if (step.startSound) {
+    sound->SetVolume(effectsVolume);
+    sound->Play(0, 0);
+  }
+  const std::wstring mouth = HeadAnimation(step.newShape);
+  if (!mouth.empty()) briefingHead->PlayAnimationEx(mouth, kIdleSpeed, 0, 0.1f, 0, 1.0f, 0, 1, 0);
+}
+
+}  // namespace kestrine

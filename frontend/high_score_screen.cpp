@@ -1,0 +1,134 @@
+#include "frontend/high_score_screen.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "frontend/high_score_table.h"
+#include "shell/asset_loader.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/hotspots.h"
+#include "shell/layout.h"
+#include "shell/mission_progress.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
+#include "shell/wide_text.h"
+
+namespace kestrine {
+
+namespace {
+
+constexpr int kLabelR = 235, kLabelG = 247, kLabelB = 195;
+constexpr int kPromptR = 10, kPromptG = 250, kPromptB = 10;
+constexpr int kRowsTop = 245;  // the column heads; rank r sits 18 pixels a rank below
+constexpr int kRowPitch = 18;
+
+constexpr const wchar_t* kPageTitles[kHighScorePages] = {
+    L"HIGH SCORES - NOVICE",
+    L"HIGH SCORES - INTERMEDIATE",
+    L"HIGH SCORES - EXPERT",
+};
+
+void Label(double x, double y, const std::wstring& text, int size, int align = ALIGN_LEFT) {
+  DrawScreenText(x, y, text, size, align, kLabelR, kLabelG, kLabelB, 1, 0);
+}
+
+std::wstring Format(const char* format, auto... values) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, values...);
+  return WidenText(text);
+}
+
+void ClearBothLayers() {
+  ClearTextOverlay();
+  ClearMenuCanvas();
+}
+
+void DrawRows(int32_t page) {
+  Label(75, kRowsTop, L"RANK", 10, ALIGN_CENTRE);
+  Label(105, kRowsTop, L"NAME", 10);
+  Label(230, kRowsTop, L"SCORE", 10);
+  Label(320, kRowsTop, L"MISSION", 10);
+  for (int32_t rank = 1; rank <= kHighScoresPerPage; ++rank) {
+    const int32_t row = page * kHighScoresPerPage + rank - 1;
+    const HighScoreEntry& e = highScoreTable[row];
+    const int y = kRowsTop + kRowPitch * rank;
+    // The name is shown as far as its end, and never past its twelve bytes.
+    const std::string name(e.name, strnlen(e.name, kHighScoreNameSize));
+    Label(75, y, Format("%2d.", rank), 10);
+    Label(105, y, Format("%-12s", name.c_str()), 10);
+    Label(230, y, Format("%d/%d", e.score, e.maximum), 10);
+    Label(320, y, Format("%3d", e.mission), 10);
+    if (e.cheat != 0) Label(275, y, L"CHEATER", 10);
+    if (row == highScoreEntryRow) OutlineRect(textOverlay, 70, y - 1, 280, kRowPitch);
+  }
+}
+
+}  // namespace
+
+bool EnterHighScore() {
+  if (trainingRun) return false;
+  LoadHighScores();
+  // The page is the difficulty's; a difficulty from anywhere else still lands on one of the three.
+  const int32_t page = std::clamp<int32_t>(difficulty, 0, kHighScorePages - 1);
+  const int32_t row = InsertHighScore(highScoreTable, page, missionProgress.campaignScore,
+                                      missionProgress.campaignMaximum, missionNumber);
+  if (row < 0) return false;
+  nameLength = 0;
+  highScoreEntryRow = row;
+  highScorePage = page;
+  SetGameState(STATE_HIGH_SCORES);
+  // The options menu's BACK leads on to the main menu: the campaign is over.
+  previousGameState = STATE_MAIN_MENU;
+  DrawBackdrop(openingImage);
+  ShowOverlay();
+  HighScoreScreen();
+  return true;
+}
+
+void HighScoreScreen() {
+  ClearHotspots();
+  if (menuBarsImage)
+    textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184, screenHeight * 50 / 480);
+  AddMenuButton(menuCanvas, PanelX(75), PanelY(172), 180, 23, L"BACK");
+  AddMenuButton(menuCanvas, PanelX(75), PanelY(196), 180, 23, L"NEXT");
+  const int32_t page = std::clamp<int32_t>(highScorePage, 0, kHighScorePages - 1);
+  Label(75, PanelY(218), kPageTitles[page], 11);
+  DrawRows(page);
+  if (highScoreEntryRow != -1)
+    DrawScreenText(75, 150, L"You beat a high score. Type in your name.", 10, ALIGN_LEFT, kPromptR, kPromptG,
+                   kPromptB, 1, 0);
+}
+
+void HighScoreButtonAction(int32_t button) {
+  switch (button) {
+    case HIGH_SCORE_BACK:
+      ClearBothLayers();
+      // The one way a typed name reaches the file; a failed write keeps the old file and says nothing.
+      SaveHighScores();
+      gameState = STATE_OPTIONS;
+      break;
+    case HIGH_SCORE_NEXT:
+      ClearBothLayers();
+      highScorePage = (highScorePage + 1) % kHighScorePages;
+      HighScoreScreen();
+      break;
+    default:
+      break;
+  }
+}
+
+void HighScoreHover(bool hit) {
+  if (!hit) return;
+  ClearBothLayers();
+  HighScoreScreen();
+}
+
+void HighScoreKey(int key, bool down) {
+  if (!down || highScoreEntryRow < 0 || highScoreEntryRow >= kHighScoreRows) return;
+  if (TypeNameKey(highScoreTable[highScoreEntryRow], nameLength, key) == NAME_KEY_EMPTIED) ClearTextOverlay();
+  HighScoreScreen();
+}
+
+}  // namespace kestrine

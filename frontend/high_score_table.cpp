@@ -1,0 +1,146 @@
+#include "frontend/high_score_table.h"
+
+#include <cstring>
+
+#include "shell/game_files.h"
+#include "shell/program_state.h"
+#include "shell/random.h"
+
+namespace kestrine {
+
+HighScoreState highScoreState;
+KESTRINE_PROGRAM_STATE(highScoreState);
+HighScoreTable& highScoreTable = highScoreState.table;
+int32_t& highScorePage = highScoreState.highScorePage;
+int32_t& highScoreEntryRow = highScoreState.highScoreEntryRow;
+int32_t& nameLength = highScoreState.nameLength;
+
+namespace {
+
+constexpr int VK_BACK = 8;
+constexpr int VK_SPACE = 32;
+constexpr int VK_DELETE = 46;
+constexpr int VK_A = 65;
+constexpr int VK_Z = 90;
+
+struct DefaultRow {
+  int32_t row;
+  const char* name;
+  int32_t score;
+};
+
+// The scores a first start shows, to be beaten.
+constexpr DefaultRow kDefaultRows[] = {
+    {0, "TAVEN", 503},   {1, "DOVAN", 407},    {2, "PELK", 298},    {3, "SORLA", 175},  {4, "IVET", 109},
+    {10, "MARROK", 488}, {11, "FENN", 303},    {12, "TEK", 286},    {13, "VUR", 194},   {14, "TOLA", 99},
+    {20, "DOVAN", 512},  {21, "NESSIRA", 374}, {22, "QUINLA", 246}, {23, "SORLA", 138}, {24, "BARRIK", 98},
+};
+// Rows 0..4 of each page are filled; 5..9 stay empty.
+constexpr int32_t kDefaultRowsPerPage = 5;
+
+int32_t GetI32(const uint8_t* at) {
+  const uint32_t bits = static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
+                        static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
+  return static_cast<int32_t>(bits);
+}
+
+void PutI32(uint8_t* at, int32_t value) {
+  const uint32_t bits = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(bits >> (8 * i));
+}
+
+}  // namespace
+
+bool DecodeHighScores(const uint8_t* bytes, size_t size, HighScoreTable& table) {
+  if (bytes == nullptr || size < kHighScoreFileBytes) return false;
+  for (HighScoreEntry& e : table) {
+    e.score = GetI32(bytes);
+    e.maximum = GetI32(bytes + 4);
+    std::memcpy(e.name, bytes + 8, kHighScoreNameSize);
+    // A name that fills all twelve bytes would run on into the next field when shown; one that ends
+    // earlier keeps its bytes, so the file reads back as it was.
+    if (std::memchr(e.name, '\0', kHighScoreNameSize) == nullptr) e.name[kHighScoreNameSize - 1] = '\0';
+    e.mission = GetI32(bytes + 20);
+    e.cheat = GetI32(bytes + 24);
+    bytes += kHighScoreEntryBytes;
+  }
+  return true;
+}
+
+HighScoreFileBytes EncodeHighScores(const HighScoreTable& table) {
+  HighScoreFileBytes bytes{};
+  uint8_t* at = bytes.data();
+  for (const HighScoreEntry& e : table) {
+    PutI32(at, e.score);
+    PutI32(at + 4, e.maximum);
+    std::memcpy(at + 8, e.name, kHighScoreNameSize);
+    PutI32(at + 20, e.mission);
+    PutI32(at + 24, e.cheat);
+    at += kHighScoreEntryBytes;
+  }
+  return bytes;
+}
+
+void BuildDefaultTable() {
+  highScoreTable = HighScoreTable{};
+  for (int32_t row = 0; row < kHighScoreRows; ++row) {
+    const int32_t place = row % kHighScoresPerPage;
+    if (place >= kDefaultRowsPerPage) continue;
+    HighScoreEntry& e = highScoreTable[row];
+    e.mission = kDefaultRowsPerPage - place;
+    e.maximum = e.mission * 100 + rand() % 15 - 6;
+  }
+  for (const DefaultRow& d : kDefaultRows) {
+    HighScoreEntry& e = highScoreTable[d.row];
+    std::strncpy(e.name, d.name, kHighScoreNameSize - 1);
+    e.score = d.score;
+  }
+}
+
+void LoadHighScores() {
+  highScorePage = 0;
+  HighScoreFileBytes bytes{};
+  size_t got = 0;
+  if (ReadGameFile(kHighScoreFile, bytes.data(), bytes.size(), got) != GameFileRead::kRead ||
+      !DecodeHighScores(bytes.data(), got, highScoreTable))
+    BuildDefaultTable();
+}
+
+bool SaveHighScores() {
+  const HighScoreFileBytes bytes = EncodeHighScores(highScoreTable);
+  return WriteGameFile(kHighScoreFile, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, true);
+}
+
+int32_t InsertHighScore(HighScoreTable& table, int32_t page, int32_t score, int32_t maximum, int32_t mission) {
+  if (page < 0 || page >= kHighScorePages) return -1;
+  const int32_t first = page * kHighScoresPerPage;
+  const int32_t last = first + kHighScoresPerPage - 1;
+  int32_t row = first;
+  while (row <= last && table[row].score >= score) ++row;
+  if (row > last) return -1;
+  for (int32_t r = last; r > row; --r) table[r] = table[r - 1];
+  table[row] = HighScoreEntry{.score = score, .maximum = maximum, .name = {}, .mission = mission, .cheat = 0};
+  return row;
+}
+
+NameKeyEffect TypeNameKey(HighScoreEntry& entry, int32_t& length, int key) {
+  // The length counts what is in the buffer; anything else (a row moved under the typist) is taken from it.
+  if (length < 0 || length > kHighScoreNameLimit || entry.name[length] != '\0')
+    length = static_cast<int32_t>(strnlen(entry.name, kHighScoreNameLimit));
+  if ((key >= VK_A && key <= VK_Z) || key == VK_SPACE) {
+    if (length >= kHighScoreNameLimit) return NAME_KEY_IGNORED;
+    entry.name[length] = key == VK_SPACE ? ' ' : static_cast<char>(key);
+    ++length;
+    entry.name[length] = '\0';
+    return NAME_KEY_ADDED;
+  }
+  if (key == VK_BACK || key == VK_DELETE) {
+    if (length <= 0) return NAME_KEY_IGNORED;
+    std::memset(entry.name, 0, sizeof entry.name);
+    length = 0;
+    return NAME_KEY_EMPTIED;
+  }
+  return NAME_KEY_IGNORED;
+}
+
+}  // namespace kestrine

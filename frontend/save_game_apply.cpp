@@ -1,0 +1,107 @@
+#include "frontend/save_game_apply.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "casualty/after_action_report.h"
+#include "casualty/backpack.h"
+#include "casualty/report_lines.h"
+#include "casualty/vitals.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/sound_table.h"
+
+namespace kestrine {
+
+namespace {
+
+constexpr int32_t kFirstTrainingMission = 11;
+constexpr int32_t kReplayStepMs = 100;
+constexpr int32_t kRightCallPoints = 5;
+constexpr float kDropHeight = 3.0f;
+
+void ApplyProgress(const SavedProgress& p) {
+  MissionProgress& m = missionProgress;
+  m.promotionCount = p.promotionCount;
+  std::copy(std::begin(p.ribbonCount), std::end(p.ribbonCount), m.ribbonCount);
+  m.ribbonTotal = p.ribbonTotal;
+  std::copy(std::begin(p.badgeCount), std::end(p.badgeCount), m.badgeCount);
+  m.lastBadge = p.lastBadge;
+  m.missionScore = p.missionScore;
+  m.missionMaximum = p.missionMaximum;
+  m.campaignScore = p.campaignScore;
+  m.campaignMaximum = p.campaignMaximum;
+  m.savedExtra = p.savedExtra;
+  m.playerFigure = p.playerFigure;
+}
+
+}  // namespace
+
+void ApplySavedCampaign(const SaveGame& save) {
+  missionNumber = save.mission;
+  difficulty = save.difficulty;
+  // Saves do not say whether the mission was a training run; the training missions are the only ones.
+  trainingRun = save.mission >= kFirstTrainingMission ? 1 : 0;
+  ApplyProgress(save.progress);
+  effectsVolume = save.effectsVolume;
+  musicVolume = save.musicVolume;
+  UpdateMusicVolume();
+  if (save.kind != SAVE_DEBRIEFING) return;
+
+  ClearReport();
+  loserEnding = 1;
+  for (const std::string& line : save.reportLines) {
+    AppendReportLine(line);
+    // The report names the capture of the enemy leader exactly when the good ending was earned.
+    if (line == kLeaderCapturedLine) loserEnding = 0;
+  }
+  missionProgress.campaignScore -= missionProgress.missionScore;
+  missionProgress.campaignMaximum -= missionProgress.missionMaximum;
+}
+
+void ApplySavedBackpack(const SavedBackpack& saved) {
+  backpack.weight = saved.weight;
+  backpack.volume = saved.volume;
+  backpack.maxWeight = saved.maxWeight;
+  backpack.maxVolume = saved.maxVolume;
+  backpack.totalItems = saved.totalItems;
+  std::copy(std::begin(saved.count), std::end(saved.count), backpack.count);
+}
+
+void ApplySavedUnit(Unit& unit, const SavedUnit& saved) {
+  unit.down = saved.down != 0;
+  unit.state = saved.state;
+  unit.woundType = saved.woundType;
+  unit.patientLoc = saved.patientLoc;
+  unit.severity = saved.severity;
+  unit.orders = saved.orders;
+  unit.home = Vector3(saved.homeX, saved.homeY, saved.homeZ);
+  unit.patrol = saved.patrol;
+  unit.health = saved.health;
+  unit.respawnTime = saved.respawnTime;
+  unit.SetPosition(saved.x, saved.y + kDropHeight, saved.z);
+}
+
+void AdvancePatientClock(Patient& patient, int32_t targetMs) {
+  for (int64_t remaining = static_cast<int64_t>(targetMs) - patient.clockMs; remaining > 0;
+       remaining -= kReplayStepMs) {
+    UpdateVitals(patient, static_cast<int32_t>(std::min<int64_t>(remaining, kReplayStepMs)));
+  }
+}
+
+void ReplaySavedPatient(Patient& patient, const SavedPatient& saved) {
+  for (const ActionRecord& action : saved.actions) {
+    AdvancePatientClock(patient, action.clockMs);
+    patient.ApplyTool(action.tool, action.part, 0, 0, action.stock);
+  }
+  AdvancePatientClock(patient, saved.clockMs);
+  // The verdict itself is restored too: without it the after-action report would list the call as still
+  // to be made, and leave out the one that was made.
+  patient.verdict = saved.verdict;
+  if (saved.verdict == VERDICT_RIGHT) {
+    patient.score += kRightCallPoints;
+    missionProgress.missionScore += kRightCallPoints;
+  }
+}
+
+}  // namespace kestrine

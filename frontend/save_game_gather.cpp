@@ -1,0 +1,125 @@
+#include "frontend/save_game_gather.h"
+
+#include <algorithm>
+
+#include "battlefield/unit_array.h"
+#include "casualty/backpack.h"
+#include "casualty/casualty_slots.h"
+#include "casualty/report_lines.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/sound_table.h"
+
+namespace kestrine {
+
+namespace {
+
+std::string LocalTimeText(std::time_t when, const char* format) {
+  std::tm local{};
+  localtime_r(&when, &local);
+  char text[32];
+  const size_t length = std::strftime(text, sizeof text, format, &local);
+  return std::string(text, length);
+}
+
+SavedProgress GatherProgress() {
+  const MissionProgress& m = missionProgress;
+  SavedProgress p;
+  p.promotionCount = m.promotionCount;
+  std::copy(std::begin(m.ribbonCount), std::end(m.ribbonCount), p.ribbonCount);
+  p.ribbonTotal = m.ribbonTotal;
+  std::copy(std::begin(m.badgeCount), std::end(m.badgeCount), p.badgeCount);
+  p.lastBadge = m.lastBadge;
+  p.missionScore = m.missionScore;
+  p.missionMaximum = m.missionMaximum;
+  p.campaignScore = m.campaignScore;
+  p.campaignMaximum = m.campaignMaximum;
+  p.savedExtra = m.savedExtra;
+  p.playerFigure = m.playerFigure;
+  return p;
+}
+
+SaveGame GatherCampaign(SaveKind kind, std::time_t when) {
+  SaveGame save;
+  save.kind = kind;
+  save.mission = missionNumber;
+  save.date = SaveDateText(when);
+  save.time = SaveTimeText(when);
+  save.difficulty = difficulty;
+  save.progress = GatherProgress();
+  save.effectsVolume = effectsVolume;
+  save.musicVolume = musicVolume;
+  return save;
+}
+
+SavedUnit GatherUnit(const Unit& unit) {
+  SavedUnit u;
+  u.x = unit.pos.x;
+  u.y = unit.pos.y;
+  u.z = unit.pos.z;
+  u.down = unit.down ? 1 : 0;
+  u.state = unit.state;
+  u.woundType = unit.woundType;
+  u.patientLoc = unit.patientLoc;
+  u.severity = unit.severity;
+  u.orders = unit.orders;
+  u.homeX = unit.home.x;
+  u.homeY = unit.home.y;
+  u.homeZ = unit.home.z;
+  u.patrol = unit.patrol;
+  u.health = unit.health;
+  u.respawnTime = unit.respawnTime;
+  return u;
+}
+
+SavedPatient GatherPatient(const Patient& patient) {
+  SavedPatient p;
+  p.side = patient.side;
+  p.sideBits = static_cast<int32_t>(patient.sideBits);
+  p.verdict = patient.verdict;
+  p.savedWord = PatientSavedWord(patient);
+  p.actions.assign(patient.actionRecords.begin(), patient.actionRecords.end());
+  p.clockMs = patient.clockMs;
+  return p;
+}
+
+}  // namespace
+
+std::string SaveDateText(std::time_t when) { return LocalTimeText(when, "%m/%d/%y"); }
+std::string SaveTimeText(std::time_t when) { return LocalTimeText(when, "%H:%M:%S"); }
+
+int32_t PatientSavedWord(const Patient& patient) { return static_cast<int32_t>(patient.appliedItems); }
+
+SaveGame GatherBriefingSave(std::time_t when) { return GatherCampaign(SAVE_BRIEFING, when); }
+
+SaveGame GatherDebriefingSave(std::time_t when) {
+  SaveGame save = GatherCampaign(SAVE_DEBRIEFING, when);
+  const int32_t lines = std::clamp(reportLineCount, 0, kReportLineCapacity);
+  for (int32_t i = 0; i < lines; ++i) save.reportLines.emplace_back(reportLines[i]);
+  return save;
+}
+
+SaveGame GatherMissionSave(std::time_t when) {
+  SaveGame save = GatherCampaign(SAVE_MISSION, when);
+  SavedMission& m = save.battle;
+  m.firstPatientUnit = firstPatientUnit;
+  const int32_t count = std::clamp(unitCount, 0, kUnitSlotCount);
+  for (int32_t i = 0; i < count; ++i) m.units.push_back(units[i] ? GatherUnit(*units[i]) : SavedUnit{});
+
+  SavedBackpack& pack = m.backpack;
+  pack.weight = backpack.weight;
+  pack.volume = backpack.volume;
+  pack.maxWeight = backpack.maxWeight;
+  pack.maxVolume = backpack.maxVolume;
+  pack.totalItems = backpack.totalItems;
+  std::copy(std::begin(backpack.count), std::end(backpack.count), pack.count);
+
+  // The casualties from slot 0 up to the first empty one: a load rebuilds exactly that many.
+  for (int slot = 0; slot < kCasualtySlotCount && casualties[slot]; ++slot) {
+    m.patients.push_back(GatherPatient(*casualties[slot]));
+  }
+  m.missionClock = missionClock;
+  return save;
+}
+
+}  // namespace kestrine

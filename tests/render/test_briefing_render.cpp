@@ -1,0 +1,119 @@
+// The 3D figures of the front end as the real renderer shows them through the windows of their backdrops
+// (SDL engine, offscreen driver): the chosen soldier on player select, the briefing officer and the
+// debriefing officer, each inside his window and nowhere else.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "backend/sdl/sdl_backend.h"
+#include "casualty/report_lines.h"
+#include "core/image_loader.h"
+#include "scenario/harness.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+
+namespace kestrine::scenario {
+namespace {
+
+namespace fs = std::filesystem;
+using engine::EngineBitmap;
+using engine::EngineRef;
+
+struct Rect {
+  int x, y, width, height;
+};
+
+// Pixels that are not the black of the empty stage.
+int Lit(const EngineRef<EngineBitmap>& frame, Rect r) {
+  int lit = 0;
+  for (int y = r.y; y < r.y + r.height; ++y)
+    for (int x = r.x; x < r.x + r.width; ++x) {
+      const engine::Color c = frame->PixelColor(x, y);
+      lit += c.r + c.g + c.b > 30 ? 1 : 0;
+    }
+  return lit;
+}
+
+class BriefingRender : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+  }
+
+  void SetUp() override {
+    HarnessOptions options;
+    options.engine = "sdl";
+    game_ = std::make_unique<Harness>(options);
+    ASSERT_TRUE(game_->Started()) << game_->StartError();
+    sdl_ = engine::SdlBackendOf(game_->Root());
+    ASSERT_NE(sdl_, nullptr);
+    ASSERT_TRUE(sdl_->HasGlContext()) << sdl_->GlFailure();
+    ASSERT_TRUE(game_->RunUntilState(STATE_DISCLAIMER));
+    game_->Click(487, 446);  // ACCEPT
+    game_->Click(165, 217);  // NEW GAME
+    game_->Click(165, 192);  // NOVICE
+    ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  }
+
+  EngineRef<EngineBitmap> Capture(const std::string& what) {
+    game_->Frame(16);
+    const fs::path path =
+        fs::temp_directory_path() / ("kestrine_briefing_" + what + "_" + std::to_string(getpid()) + ".png");
+    EXPECT_TRUE(sdl_->CaptureFrame(path.string()));
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    std::error_code ignored;
+    fs::remove(path, ignored);
+    auto frame = engine::DecodeImage(bytes.str());
+    EXPECT_TRUE(frame) << "the capture is not a readable PNG";
+    return frame;
+  }
+
+  std::unique_ptr<Harness> game_;
+  engine::SdlBackend* sdl_ = nullptr;
+};
+
+TEST_F(BriefingRender, TheSoldierStandsInHisWindow) {
+  const auto frame = Capture("player_select");
+  ASSERT_TRUE(frame);
+  // The window is 222..379 x 36..343; the soldier fills a good part of it, black stage around him.
+  const Rect window{222, 36, 158, 308};
+  const int lit = Lit(frame, window);
+  EXPECT_GT(lit, 8000);
+  EXPECT_LT(lit, window.width * window.height * 3 / 4);
+}
+
+TEST_F(BriefingRender, BothOfficersShowThroughTheirWindows) {
+  introPending = 0;  // no intro movie: this is about the heads
+  game_->Click(453, 421);  // SELECT
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  game_->Frames(10, 16);
+  const auto briefing = Capture("briefing");
+  ASSERT_TRUE(briefing);
+  // Inside the mask's frame, above the name plate: 230..389 x 88..260.
+  const Rect head{230, 88, 160, 172};
+  EXPECT_GT(Lit(briefing, head), 6000);
+  EXPECT_LT(Lit(briefing, head), head.width * head.height * 9 / 10);
+
+  missionProgress.missionScore = 30;
+  missionProgress.missionMaximum = 40;
+  AppendReportLine("Casualty 1");
+  SetGameState(STATE_DEBRIEFING);
+  game_->Frames(10, 16);
+  const auto debriefing = Capture("debriefing");
+  ASSERT_TRUE(debriefing);
+  const Rect jen{397, 90, 202, 160};
+  EXPECT_GT(Lit(debriefing, jen), 6000);
+  EXPECT_LT(Lit(debriefing, jen), jen.width * jen.height * 9 / 10);
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,254 @@
+// The road through player select, the briefing and the debriefing as a player takes it with the mouse: the
+// figure chosen with the arrows, the officer who speaks after three seconds, the briefing that scrolls
+// under a resting pointer, the ways into the mission, and the debriefing's report, verdict and way on.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "casualty/backpack.h"
+#include "casualty/lip_sync.h"
+#include "casualty/report_lines.h"
+#include "frontend/briefing_screen.h"
+#include "frontend/briefing_speech.h"
+#include "frontend/campaign_awards.h"
+#include "frontend/player_select.h"
+#include "harness.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/movie/movie_queue.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
+#include "shell/sound_table.h"
+#include "shell/text_scroll_box.h"
+
+namespace kestrine::scenario {
+namespace {
+
+struct Point {
+  int x, y;
+};
+// Menus: ACCEPT, then the main column (NEW GAME is row 1; NOVICE and EXPERT rows 0 and 2 of the next).
+constexpr Point kAccept{487, 446}, kNewGame{165, 217}, kNovice{165, 192}, kExpert{165, 242};
+// Player select.
+constexpr Point kSelect{453, 421}, kPrevious{288, 356}, kNext{343, 356};
+// The briefing's column (x 443, 121 wide) and its scroll strips.
+constexpr Point kStartMission{504, 356}, kLoadBackpack{504, 380}, kBackOrQuit{504, 431};
+constexpr Point kBriefingScrollDown{130, 287};
+// The debriefing's column (x 352, 302 wide).
+constexpr Point kNextMission{504, 343}, kReplay{504, 370};
+
+class BriefingRoad : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER)); }
+  void TearDown() override { game.Close(); }
+
+  void PointAndClick(Point p) {
+    game.MoveTo(p.x, p.y);
+    game.Click(p.x, p.y);
+  }
+  void ToPlayerSelect(Point level) {
+    game.Click(kAccept.x, kAccept.y);
+    game.Click(kNewGame.x, kNewGame.y);
+    game.Click(level.x, level.y);
+    ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+    game.Frame(16);
+  }
+  void ToTheBriefing(Point level = kNovice) {
+    ToPlayerSelect(level);
+    PointAndClick(kSelect);
+    ASSERT_EQ(gameState, STATE_BRIEFING);
+    game.Frame(16);
+  }
+  // The end of a mission as the battle leaves it, then the debriefing.
+  void ToTheMainMenu() { game.Click(kAccept.x, kAccept.y); }
+  void ToTheDebriefing(int mission, int score, int maximum, int endFlag = 1) {
+    if (gameState == STATE_DISCLAIMER) ToTheMainMenu();
+    missionNumber = mission;
+    missionProgress.missionScore = score;
+    missionProgress.missionMaximum = maximum;
+    missionEndFlag = endFlag;
+    ClearReport();
+    for (int i = 0; i < 40; ++i) AppendReportLine("Casualty line " + std::to_string(i));
+    gameState = STATE_OVERHEAD;
+    SetGameState(STATE_DEBRIEFING);
+    game.Frame(16);
+  }
+  static bool HeadOnStage() { return briefingHead && engineStage->Contains(briefingHead.Get()); }
+  static const engine::EngineRef<engine::EngineSound>& Speech() { return soundTable[SOUND_BRIEFING_SPEECH]; }
+
+  Harness game;
+};
+
+TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
+  ToPlayerSelect(kNovice);
+  EXPECT_EQ(currentFigure, 0);
+  EXPECT_TRUE(playerFigureModels[0]->Visible());
+  PointAndClick(kPrevious);
+  EXPECT_EQ(currentFigure, 2);
+  game.Frame(16);
+  EXPECT_TRUE(playerFigureModels[2]->Visible());
+  EXPECT_FALSE(playerFigureModels[0]->Visible());
+  PointAndClick(kPrevious);
+  EXPECT_EQ(currentFigure, 1);
+  PointAndClick(kPrevious);
+  EXPECT_EQ(currentFigure, 0);
+  PointAndClick(kPrevious);
+  PointAndClick(kNext);  // 2 -> 0
+  EXPECT_EQ(currentFigure, 0);
+  PointAndClick(kPrevious);
+  game.Frame(16);
+  // The figure's name heads the panel.
+  EXPECT_GT(CountPixels(textOverlay, 360, 41, 120, 18, 235, 247, 195), 20);
+
+  PointAndClick(kSelect);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionProgress.playerFigure, 2);
+  EXPECT_FALSE(playerSelectLoaded);
+  EXPECT_FALSE(playerFigureModels[2]);
+  // The smallest medic carries the least.
+  game.Frame(16);
+  PointAndClick(kLoadBackpack);
+  ASSERT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_FLOAT_EQ(capacityFactor, 0.8f);
+  EXPECT_FLOAT_EQ(backpack.maxWeight, 32.0f);
+  EXPECT_FLOAT_EQ(backpack.maxVolume, 400.0f);
+}
+
+TEST_F(BriefingRoad, SelectWithoutTheArrowsStillTakesTheFigureShown) {
+  currentFigure = 1;  // as a visit before this campaign left it
+  ToTheBriefing();
+  EXPECT_EQ(missionProgress.playerFigure, 1);
+}
+
+TEST_F(BriefingRoad, TheOfficerSpeaksAfterThreeSecondsAndTheBriefingScrolls) {
+  ToTheBriefing();
+  EXPECT_TRUE(HeadOnStage());
+  EXPECT_TRUE(briefingHead->Visible());
+  EXPECT_TRUE(briefingLight);
+  game.Frames(150, 16);  // 2.4 s: nothing said yet
+  EXPECT_FALSE(Speech());
+  game.Frames(50, 16);  // past 3 s and the lead
+  ASSERT_TRUE(Speech());
+  EXPECT_TRUE(Speech()->IsPlaying());
+  ASSERT_TRUE(briefingSpeechState.lipSyncRecords);
+  EXPECT_EQ(briefingSpeechState.lipSyncRecords->size(), LoadLipSync("sounds\\hmiss1.phn").records.size());
+
+  const int32_t top = sharedTextBox.first;
+  game.MoveTo(kBriefingScrollDown.x, kBriefingScrollDown.y);
+  game.Frames(20, 16);
+  EXPECT_GT(sharedTextBox.first, top);
+  game.MoveTo(300, 20);  // off the strip: the box stops
+  const int32_t rested = sharedTextBox.first;
+  game.Frames(20, 16);
+  EXPECT_EQ(sharedTextBox.first, rested);
+
+  PointAndClick(kLoadBackpack);
+  EXPECT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_FALSE(Speech());
+  EXPECT_FALSE(HeadOnStage());
+  EXPECT_FALSE(briefingLight);
+}
+
+TEST_F(BriefingRoad, StartMissionPacksTheStandardKitAndGoesIn) {
+  ToTheBriefing();
+  PointAndClick(kStartMission);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
+  EXPECT_FALSE(HeadOnStage());
+}
+
+TEST_F(BriefingRoad, AnExpertCannotStartFromTheBriefing) {
+  ToTheBriefing(kExpert);
+  // The greyed label where the button would be, and nothing to click there.
+  EXPECT_GT(CountPixels(menuCanvas, 440, 344, 130, 20, 155, 155, 155), 20);
+  PointAndClick(kStartMission);
+  EXPECT_EQ(gameState, STATE_BRIEFING);
+  PointAndClick(kLoadBackpack);
+  EXPECT_EQ(gameState, STATE_BACKPACK);
+}
+
+TEST_F(BriefingRoad, TheFirstBriefingLeadsBackAndALaterOneQuits) {
+  ToTheBriefing();
+  PointAndClick(kBackOrQuit);
+  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
+  EXPECT_FALSE(HeadOnStage());
+  game.Frame(16);
+  PointAndClick(kSelect);
+  missionProgress.missionMaximum = 30;  // a mission was played
+  game.Frame(16);
+  PointAndClick(kBackOrQuit);
+  EXPECT_EQ(gameState, STATE_QUIT_CONFIRM);
+  EXPECT_EQ(previousGameState, STATE_BRIEFING);
+}
+
+TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) {
+  ToTheMainMenu();
+  missionProgress.campaignScore = 100;
+  missionProgress.campaignMaximum = 150;
+  ToTheDebriefing(3, 47, 60);
+  EXPECT_EQ(isBriefing, 0);
+  EXPECT_EQ(missionProgress.campaignScore, 147);
+  EXPECT_EQ(missionProgress.campaignMaximum, 210);
+  EXPECT_EQ(debriefTier, 7);
+  EXPECT_EQ(sharedTextBox.total, 40);
+  EXPECT_GT(CountPixels(textOverlay, 54, 105, 230, 311, 235, 247, 195), 100);
+  game.Frames(200, 16);
+  ASSERT_TRUE(briefingSpeechState.lipSyncRecords);
+  EXPECT_EQ(briefingSpeechState.lipSyncRecords->size(), LoadLipSync("sounds\\jgood3.phn").records.size());
+
+  // REPLAY takes the mission back out and briefs it again.
+  PointAndClick(kReplay);
+  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 3);
+  EXPECT_EQ(missionProgress.campaignScore, 100);
+  EXPECT_EQ(missionProgress.campaignMaximum, 150);
+}
+
+TEST_F(BriefingRoad, BelowHalfTheMaximumThereIsNoWayOn) {
+  ToTheDebriefing(3, 49, 100);
+  EXPECT_GT(CountPixels(menuCanvas, 420, 332, 170, 20, 155, 155, 155), 20);
+  PointAndClick(kNextMission);
+  EXPECT_EQ(gameState, STATE_DEBRIEFING);
+  EXPECT_EQ(missionNumber, 3);
+}
+
+TEST_F(BriefingRoad, ATimeOutIsToldAsSuchButTheMedalsFollowTheScore) {
+  ToTheMainMenu();
+  debriefTier = 2;  // an earlier mission's
+  ToTheDebriefing(2, 54, 60, 2);
+  EXPECT_EQ(debriefTier, 9);
+  game.Frames(200, 16);
+  ASSERT_TRUE(briefingSpeechState.lipSyncRecords);
+  EXPECT_EQ(briefingSpeechState.lipSyncRecords->size(), LoadLipSync("sounds\\jtimedOut.phn").records.size());
+  // Clicked at once or later, the way on is the same: the badge of mission 2.
+  PointAndClick(kNextMission);
+  EXPECT_EQ(missionProgress.badgeCount[1], 1);
+  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 3);
+}
+
+TEST_F(BriefingRoad, AMissionWithoutAMaximumCountsAsOneOutOfOneOnceOnly) {
+  ToTheDebriefing(4, 0, 0);
+  EXPECT_EQ(missionProgress.missionMaximum, 1);
+  EXPECT_EQ(missionProgress.campaignMaximum, 1);
+  PointAndClick(kReplay);
+  EXPECT_EQ(missionProgress.campaignMaximum, 0);
+}
+
+TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
+  ToTheDebriefing(10, 90, 100);
+  missionProgress.playerFigure = 2;
+  loserEnding = 0;
+  std::memset(movieNames, 0, sizeof movieNames);
+  PointAndClick(kNextMission);
+  EXPECT_EQ(gameState, STATE_FINISH);
+  bool found = false;
+  for (const auto& name : movieNames) found = found || std::strcmp(name, "avi\\winner2.avi") == 0;
+  EXPECT_TRUE(found);
+  EXPECT_FALSE(HeadOnStage());
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,117 @@
+// High scores through the whole program: a finished campaign whose score beats its page's first opens the
+// name entry, the name is typed on the keyboard, BACK writes the table, and the next start of the program
+// shows it. The game runs in a data folder of its own, so the file it writes is nobody else's.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "frontend/high_score_screen.h"
+#include "frontend/high_score_table.h"
+#include "harness.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
+
+namespace kestrine::scenario {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Inside BACK (180 x 23 at (75, 181)) and NEXT (at (75, 205)) on the 640 x 480 screen.
+constexpr int kBackX = 150, kBackY = 190, kNextX = 150, kNextY = 214;
+
+// The generated data seen through links, with no savedGames; the working directory while it lives.
+class OwnDataFolder {
+ public:
+  OwnDataFolder() {
+    char pattern[] = "/tmp/kestrine-highscores-XXXXXX";
+    root_ = mkdtemp(pattern);
+    for (const fs::directory_entry& entry : fs::directory_iterator(KESTRINE_DATA_DIR))
+      if (entry.path().filename() != "savedGames") fs::create_symlink(entry.path(), root_ / entry.path().filename());
+    previous_ = fs::current_path();
+    fs::current_path(root_);
+  }
+  ~OwnDataFolder() {
+    std::error_code ec;
+    fs::current_path(previous_, ec);
+    fs::remove_all(root_, ec);  // the links go, not what they point at
+  }
+
+ private:
+  fs::path root_, previous_;
+};
+
+// Label-coloured pixels in the name column of a rank (1..10); the yellow outline of a named rank.
+int NamePixels(int rank) { return CountPixels(textOverlay, 105, 245 + 18 * rank, 120, 16, 235, 247, 195); }
+int OutlinePixels(int rank) { return CountPixels(textOverlay, 70, 244 + 18 * rank, 281, 1, 255, 255, 0); }
+
+TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownAfterARestart) {
+  OwnDataFolder folder;
+  {
+    Harness game;
+    ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+    // The campaign's end as the finish screen's MAIN MENU leaves it; a training run never enters.
+    missionNumber = 10;
+    missionProgress.campaignScore = 520;
+    missionProgress.campaignMaximum = 640;
+    SetGameState(STATE_FINISH);
+    trainingRun = 1;
+    EXPECT_FALSE(EnterHighScore());
+    trainingRun = 0;
+    ClearTextOverlay();
+    ClearMenuCanvas();
+    ASSERT_TRUE(EnterHighScore());
+    EXPECT_EQ(gameState, STATE_HIGH_SCORES);
+    EXPECT_EQ(highScoreEntryRow, 0);  // above TAVEN's 503
+    EXPECT_EQ(OutlinePixels(1), 281);
+
+    for (char key : std::string("NOVA MEDICSX")) game.Press(key);  // letters and Space are their own codes
+    EXPECT_STREQ(highScoreTable[0].name, "NOVA MEDICS");           // not the twelfth
+    EXPECT_GT(NamePixels(1), 0);
+    EXPECT_FALSE(fs::exists("savedGames"));  // typing alone writes nothing
+
+    game.MoveTo(kBackX, kBackY);
+    game.Click(kBackX, kBackY);
+    EXPECT_EQ(gameState, STATE_OPTIONS);
+    std::ifstream in("savedGames/bli", std::ios::binary);
+    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(file.size(), 840u);
+    EXPECT_EQ(file.substr(0, 20), std::string("\x08\x02\0\0\x80\x02\0\0NOVA MEDICS\0", 20));  // 520, 640
+    EXPECT_EQ(file.substr(28, 4), std::string("\xF7\x01\0\0", 4));  // TAVEN's 503, one rank down
+    game.Close();
+  }
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  // What the options menu's HIGH SCORES does.
+  ClearTextOverlay();
+  ClearMenuCanvas();
+  highScoreEntryRow = -1;
+  SetGameState(STATE_HIGH_SCORES);
+  LoadHighScores();
+  HighScoreScreen();
+  EXPECT_STREQ(highScoreTable[0].name, "NOVA MEDICS");
+  EXPECT_STREQ(highScoreTable[1].name, "TAVEN");
+  EXPECT_GT(NamePixels(1), 0);
+  EXPECT_EQ(NamePixels(7), 0);  // rank 7 is empty
+  EXPECT_EQ(OutlinePixels(1), 0);
+  game.Press('Q');  // nobody is typing
+  EXPECT_STREQ(highScoreTable[0].name, "NOVA MEDICS");
+  // NEXT turns the pages round: EXPERT is followed by NOVICE.
+  game.MoveTo(kNextX, kNextY);
+  for (int page : {1, 2, 0}) {
+    game.Click(kNextX, kNextY);
+    EXPECT_EQ(highScorePage, page);
+  }
+  EXPECT_GT(NamePixels(1), 0);
+  game.Close();
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,135 @@
+// Every mission at every difficulty started through the game-state switch on the generated data and taken
+// down again by the debriefing: the clocks and casualties of the start, a medic on an open walking grid,
+// nothing of the mission left on the stage, no game file missing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "battlefield/casualty_cases.h"
+#include "battlefield/level_objects.h"
+#include "battlefield/mission_state.h"
+#include "battlefield/nav_grid.h"
+#include "battlefield/unit_array.h"
+#include "frontend/briefing_screen.h"
+#include "harness.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+
+namespace kestrine::scenario {
+namespace {
+
+// The mission table's casualties by mission and difficulty.
+constexpr int32_t kCasualties[13][3] = {{3, 4, 5}, {3, 4, 5}, {3, 4, 5}, {4, 5, 6}, {4, 5, 6}, {4, 5, 6}, {4, 5, 6},
+                                        {5, 6, 7}, {4, 6, 7}, {5, 6, 6}, {3, 3, 3}, {3, 3, 3}, {3, 3, 3}};
+
+std::set<const engine::EngineNode*> StageObjects() {
+  std::set<const engine::EngineNode*> objects;
+  for (const auto& object : engineStage->Objects()) objects.insert(object.Get());
+  return objects;
+}
+
+// What the briefing decides: seven wounds, the hummer's among them.
+void DecideCasualties() {
+  const int32_t wounds[kMaxCasualtyCases] = {3, 6, 12, 20, 31, 40, 45};
+  for (int k = 0; k < kMaxCasualtyCases; ++k) casualtyCases[k] = CasualtyCase{wounds[k], k % 2, k == 1};
+  casualtyCaseCount = kMaxCasualtyCases;
+}
+
+TEST(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBehind) {
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  const std::set<const engine::EngineNode*> before = StageObjects();
+
+  for (int32_t mission = 1; mission <= 13; ++mission)
+    for (int32_t level = 0; level < 3; ++level) {
+      SCOPED_TRACE("mission " + std::to_string(mission) + ", difficulty " + std::to_string(level));
+      missionNumber = mission;
+      difficulty = level;
+      trainingRun = mission > 10 ? 1 : 0;
+      DecideCasualties();
+      SetGameState(STATE_START_MISSION);
+
+      ASSERT_EQ(gameState, STATE_OVERHEAD);
+      ASSERT_TRUE(missionState.missionLoaded);
+      EXPECT_EQ(missionState.casualtyCount, kCasualties[mission - 1][level]);
+      EXPECT_EQ(nightMission, mission == 5 || mission == 7 || mission == 9);
+      EXPECT_TRUE(missionState.gridReady);
+      ASSERT_TRUE(units[0]);
+      EXPECT_FALSE(units[24]);
+      for (int32_t i = 0; i < unitCount; ++i) {
+        ASSERT_TRUE(units[i]);
+        EXPECT_LE(std::max(std::abs(units[i]->pos.x), std::abs(units[i]->pos.z)), 80.0f) << "unit " << i;
+      }
+      // The medic stands on an open cell that reaches most of the battlefield.
+      const CellIndex medic = CellAt(units[0]->pos);
+      EXPECT_NE(NavGrid[medic.row][medic.column].mask, 0);
+      int open = 0;
+      for (const auto& row : NavGrid)
+        for (const NavCell& cell : row) open += cell.mask != 0;
+      EXPECT_GT(open, 1681 / 2);
+      EXPECT_TRUE(mission != 8 || level != 2 || missionClock == 1680000) << "7 x 240 s";
+
+      game.Frames(8, 100);
+      EXPECT_EQ(gameState, STATE_OVERHEAD);
+      SetGameState(STATE_DEBRIEFING);
+
+      EXPECT_FALSE(missionState.missionLoaded);
+      EXPECT_EQ(unitCount, 0);
+      EXPECT_EQ(objectCount, 0);
+      const std::set<const engine::EngineNode*> after = StageObjects();
+      for (const engine::EngineNode* object : after) {
+        // The debriefing's own officer and his light stand there now.
+        if (object == briefingHead.Get() || object == briefingLight.Get()) continue;
+        EXPECT_TRUE(before.count(object))
+            << "left on the stage: " << std::string(object->GetName().begin(), object->GetName().end());
+      }
+    }
+  const std::string log = game.DebugLog();
+  EXPECT_EQ(log.find("missing asset"), std::string::npos) << log.substr(log.find("missing asset"), 200);
+  EXPECT_EQ(log.find("no unit slot left"), std::string::npos);
+  EXPECT_EQ(log.find("no casualty case"), std::string::npos);
+  game.Close();
+}
+
+// Novice mission 4: back from the patient view, the overhead view keeps its grid, wakes the next casualty
+// once none is waiting, and lights the day from its usual sun.
+TEST(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceNoneIsWaiting) {
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  missionNumber = 4;
+  difficulty = 0;
+  DecideCasualties();
+  SetGameState(STATE_START_MISSION);
+  ASSERT_EQ(missionState.casualtyCount, 4);
+  const int32_t first = firstPatientUnit;
+  EXPECT_EQ(units[first]->state, 1);
+  for (int32_t i = first + 1; i < unitCount; ++i) EXPECT_EQ(units[i]->state, 5);
+  const engine::Vec3 firstSun = engineLights[1]->ShineDirection();
+  EXPECT_EQ(engineLights[1]->LightColor().r, 190);
+
+  NavGrid[20][20].position.y = -1.0f;  // a mark that a grid read or probed again would wipe
+  SetGameState(STATE_OPEN_PATIENT_VIEW);
+  SetGameState(STATE_OVERHEAD);
+  EXPECT_EQ(units[first + 1]->state, 5);  // the first is still waiting
+  EXPECT_EQ(NavGrid[20][20].position.y, -1.0f);
+  EXPECT_NE(engineLights[1]->ShineDirection().x, firstSun.x);  // the sun of every later entry
+
+  units[first]->state = 2;  // readied for evacuation
+  SetGameState(STATE_OPEN_PATIENT_VIEW);
+  SetGameState(STATE_OVERHEAD);
+  EXPECT_EQ(units[first + 1]->state, 1);
+  EXPECT_EQ(units[first + 2]->state, 5);
+
+  // A mission started again without the debriefing between takes the old one down first.
+  const size_t onStage = engineStage->Objects().size();
+  SetGameState(STATE_START_MISSION);
+  EXPECT_EQ(engineStage->Objects().size(), onStage);
+  SetGameState(STATE_DEBRIEFING);
+  game.Close();
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

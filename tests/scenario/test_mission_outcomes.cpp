@@ -1,0 +1,340 @@
+// Whole missions on the generated data, started through the game-state switch from state 16 with the
+// casualties a briefing decides, seeded and on fixed frame times, to each of their ends: evacuated, out of
+// time with a casualty still waiting or with the wounded at the landing point, too many harmful treatments,
+// friendly fire, and the medic killed by his own grenade or by enemy fire (but not under the patient view at
+// novice difficulty). Each run is played twice and must leave the same trace.
+//
+// The overhead view's buttons and the patient view's screen are not here yet: where a player would click
+// VIEW PATIENT, treat, drag or shoot, the test does what those clicks do (opens state 18, readies the
+// casualty, moves him, fires the medic's weapon) and lets the battle decide the rest.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "battlefield/battle_state.h"
+#include "battlefield/casualty_cases.h"
+#include "battlefield/mission_state.h"
+#include "battlefield/player_fire.h"
+#include "battlefield/strategy_entry.h"
+#include "battlefield/unit_array.h"
+#include "battlefield/unit_orders.h"
+#include "casualty/backpack.h"
+#include "casualty/body_parts.h"
+#include "casualty/casualty_slots.h"
+#include "casualty/step_interpreter.h"
+#include "casualty/tool_table.h"
+#include "casualty/wound_types.h"
+#include "harness.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/random.h"
+#include "shell/screen_text.h"
+
+namespace kestrine::scenario {
+namespace {
+
+constexpr int32_t kMission = 3;  // the medic starts beside the collection point, the enemy far off
+constexpr int kFrameMs = 50;
+
+using Trace = std::vector<int64_t>;
+
+// What a frame leaves behind: the state, the clocks and flags, and every unit's place and condition.
+void Record(Trace& trace) {
+  trace.insert(trace.end(), {gameState, missionClock, missionEndFlag, unitCount});
+  for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
+    if (!units[i]) continue;
+    const Unit& u = *units[i];
+    trace.insert(trace.end(),
+                 {static_cast<int64_t>(u.pos.x * 100), static_cast<int64_t>(u.pos.z * 100), u.state, u.health, u.down});
+  }
+}
+
+// One run of the program: a mission started from state 16 with its briefing's casualties, played by `play`.
+Trace PlayMission(uint32_t seed, int32_t level, const std::function<void(Harness&, Trace&)>& play) {
+  HarnessOptions options;
+  options.seed = seed;
+  Harness game(options);
+  Trace trace;
+  EXPECT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  missionNumber = kMission;
+  difficulty = level;
+  trainingRun = 0;
+  SetUpMissionCasualties();
+  SetGameState(STATE_START_MISSION);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  play(game, trace);
+  trace.push_back(RandomState());
+  game.Close();
+  return trace;
+}
+
+// Frames until the state is `state` (at most `limit` of them), each recorded.
+bool FramesUntil(Harness& game, Trace& trace, int state, int limit, int ms = kFrameMs) {
+  for (int i = 0; i < limit && gameState != state; ++i) {
+    game.Frame(ms);
+    Record(trace);
+  }
+  return gameState == state;
+}
+
+void PastTheStart(Harness& game, Trace& trace) {
+  for (int i = 0; i < 12; ++i) {
+    game.Frame(kFrameMs);
+    Record(trace);
+  }
+  ASSERT_EQ(missionStartCountdown, 0);
+}
+
+Unit* Waiting() {
+  for (int32_t i = firstPatientUnit; i < unitCount; ++i)
+    if (units[i] && units[i]->state == 1) return units[i].get();
+  return nullptr;
+}
+
+// The medic opens the waiting casualty's patient view and readies him for evacuation; back in the overhead
+// view the next one wakes.
+void TreatEveryone(Harness& game, Trace& trace) {
+  while (Unit* casualty = Waiting()) {
+    SetGameState(STATE_PATIENT_VIEW);
+    for (int i = 0; i < 4; ++i) {
+      game.Frame(kFrameMs);
+      Record(trace);
+    }
+    casualty->state = 2;
+    SetGameState(STATE_OVERHEAD);
+  }
+}
+
+// Casualty k of the mission dragged beside the landing point (within 13 in x and z).
+void DragToLandingPoint(int32_t k) {
+  Unit& casualty = *units[firstPatientUnit + k];
+  casualty.SetPosition(evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
+}
+
+int MessagePixels(int y480) { return CountPixels(textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
+
+void ExpectSameTwice(const std::function<Trace()>& run) {
+  const Trace first = run();
+  EXPECT_GT(first.size(), 100u);
+  EXPECT_EQ(run(), first);
+}
+
+TEST(MissionOutcomes, EveryCasualtyReadiedAndBroughtToTheHelicopterEndsTheMissionEvacuated) {
+  ExpectSameTwice([] {
+    return PlayMission(31, 0, [](Harness& game, Trace& trace) {
+      PastTheStart(game, trace);
+      ASSERT_EQ(missionState.casualtyCount, 3);
+      TreatEveryone(game, trace);
+      EXPECT_FALSE(extractionStarted);
+      game.Frame(kFrameMs);  // nobody left waiting: the helicopter is called at once, the spare time cut off
+      EXPECT_TRUE(extractionStarted);
+      EXPECT_EQ(missionClock, 3 * 40000);
+      EXPECT_GT(earlyFinishTime, 0);
+      EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
+      for (int32_t k = 0; k < 3; ++k) DragToLandingPoint(k);
+      game.Frame(kFrameMs);
+      EXPECT_EQ(missionEndFlag, 1);
+      EXPECT_GT(MessagePixels(345), 20) << "Stand by for extraction.";
+      EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
+      EXPECT_EQ(missionEndFlag, 1);
+    });
+  });
+}
+
+TEST(MissionOutcomes, TimeRunningOutWithACasualtyStillWaitingIsFlagTwo) {
+  ExpectSameTwice([] {
+    return PlayMission(32, 0, [](Harness& game, Trace& trace) {
+      PastTheStart(game, trace);
+      ASSERT_NE(Waiting(), nullptr);
+      missionClock = 1001;  // as the developer's clock key sets it
+      for (int i = 0; i < 40 && missionEndFlag == 0; ++i) {
+        game.Frame(kFrameMs);
+        Record(trace);
+      }
+      EXPECT_EQ(missionEndFlag, 2);
+      EXPECT_TRUE(extractionStarted);  // called on the way down
+      EXPECT_GT(MessagePixels(340), 20) << "You are forced to evacuate now.";
+      EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
+    });
+  });
+}
+
+TEST(MissionOutcomes, TimeRunningOutWithTheWoundedAtTheLandingPointIsFlagSixWithItsBonus) {
+  ExpectSameTwice([] {
+    return PlayMission(33, 1, [](Harness& game, Trace& trace) {
+      PastTheStart(game, trace);
+      ASSERT_EQ(missionState.casualtyCount, 4);
+      TreatEveryone(game, trace);
+      game.Frame(kFrameMs);
+      ASSERT_TRUE(extractionStarted);
+      DragToLandingPoint(0);
+      DragToLandingPoint(1);  // the other two stay where they lie, readied
+      missionClock = 1001;
+      for (int i = 0; i < 40 && missionEndFlag == 0; ++i) {
+        game.Frame(kFrameMs);
+        Record(trace);
+      }
+      EXPECT_EQ(missionEndFlag, 6);
+      EXPECT_EQ(extractionBonus, 24);  // (1 + 1) x 6 x 2
+      EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
+    });
+  });
+}
+
+TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroughTheOverheadView) {
+  ExpectSameTwice([] {
+    return PlayMission(34, 0, [](Harness& game, Trace& trace) {
+      PastTheStart(game, trace);
+      Unit* casualty = Waiting();
+      ASSERT_NE(casualty, nullptr);
+      // The casualty's patient record, as the patient view makes it, with a wound that needs no chest needle.
+      int32_t slot = 0;
+      for (int32_t i = firstPatientUnit; i < unitCount; ++i)
+        if (units[i].get() == casualty) slot = i - firstPatientUnit;
+      casualties[slot] = std::make_unique<Patient>();
+      currentPatient = casualties[slot].get();
+      SetUpWound(*currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
+      backpack.count[TOOL_CHEST_CATHETER] = 10;
+      SetGameState(STATE_PATIENT_VIEW);
+      currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
+      for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(missionEndFlag, 0);
+        currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
+        game.Frame(kFrameMs);
+        Record(trace);
+      }
+      EXPECT_EQ(missionEndFlag, 4);
+      EXPECT_EQ(gameState, STATE_OVERHEAD);
+      EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 1));
+      const std::vector<int> states = game.TracedStates();
+      ASSERT_GE(states.size(), 3u);
+      EXPECT_EQ(std::vector<int>(states.end() - 3, states.end()), (std::vector<int>{18, 17, 20}));
+    });
+  });
+}
+
+TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
+  ExpectSameTwice([] {
+    return PlayMission(35, 0, [](Harness& game, Trace& trace) {
+      PastTheStart(game, trace);
+      // The medic 10 from the waiting casualty, lying alone, fires the rifle just beside him.
+      const Unit* casualty = Waiting();
+      ASSERT_NE(casualty, nullptr);
+      Unit& medic = *units[0];
+      medic.SetPosition(casualty->pos + Vector3(10.0f, 0.0f, 0.0f));
+      SendUnitTo(medic, medic.pos);
+      medic.weapon = WEAPON_RIFLE;
+      for (int shot = 1; shot <= 6; ++shot) {
+        EXPECT_EQ(missionEndFlag, 0) << "shot " << shot;
+        PlayerShotLanded(medic.Fire(casualty->pos + Vector3(0.5f, 0.0f, 0.5f), FIRE_RIFLE));
+        EXPECT_EQ(friendlyFireCount, shot);
+        game.Frames(5, kFrameMs);
+        Record(trace);
+      }
+      EXPECT_EQ(gameState, STATE_DEBRIEFING);
+      EXPECT_EQ(missionEndFlag, 5);
+    });
+  });
+}
+
+TEST(MissionOutcomes, TheMedicsOwnGrenadeAtHisFeetKillsHimAndTakesTheMissionDown) {
+  ExpectSameTwice([] {
+    return PlayMission(36, 0, [](Harness& game, Trace& trace) {
+      PastTheStart(game, trace);
+      Unit& medic = *units[0];
+      medic.weapon = WEAPON_GRENADE;
+      medic.SetAction(ACTION_THROW);
+      medic.Fire(medic.pos + Vector3(3.0f, 0.0f, 0.0f), FIRE_GRENADE);
+      // Seventy ms a frame: the fuse runs out on the 21st flight step.
+      EXPECT_TRUE(FramesUntil(game, trace, STATE_KIA, 30, 70));
+      EXPECT_EQ(unitCount, 0);
+      EXPECT_FALSE(missionState.missionLoaded);
+    });
+  });
+}
+
+// An enemy standing 3 from the medic, away from the medic's own men, firing on his turns.
+void EnemyAtTheMedicsSide() {
+  Unit& medic = *units[0];
+  medic.SetPosition(0, 500, 0);
+  medic.SnapToGround();
+  SendUnitTo(medic, medic.pos);
+  for (int32_t i = 1; i < firstPatientUnit; ++i) {
+    Unit& u = *units[i];
+    if (u.side != kSideEnemy || u.vehicleKind != MAN) continue;
+    u.SetPosition(0, 500, 3);
+    u.SnapToGround();
+    u.orders = ORDERS_NONMOVING;
+    SendUnitTo(u, u.pos);
+    u.pathPending = 1;  // a walk of his own: he stays on this cell
+    return;
+  }
+  ADD_FAILURE() << "no enemy soldier";
+}
+
+TEST(MissionOutcomes, AnEnemyAtThreePacesShootsTheExpertsMedicDead) {
+  ExpectSameTwice([] {
+    return PlayMission(37, 2, [](Harness& game, Trace& trace) {
+      PastTheStart(game, trace);
+      EnemyAtTheMedicsSide();
+      EXPECT_TRUE(FramesUntil(game, trace, STATE_KIA, 2000));
+      EXPECT_EQ(previousGameState, STATE_OVERHEAD);
+      EXPECT_FALSE(missionState.missionLoaded);
+    });
+  });
+}
+
+TEST(MissionOutcomes, UnderThePatientViewANovicesMedicIsHitButNotKilled) {
+  ExpectSameTwice([] {
+    return PlayMission(38, 0, [](Harness& game, Trace& trace) {
+      PastTheStart(game, trace);
+      EnemyAtTheMedicsSide();
+      SetGameState(STATE_PATIENT_VIEW);
+      for (int i = 0; i < 600; ++i) {
+        game.Frame(kFrameMs);
+        Record(trace);
+      }
+      EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+      EXPECT_LT(units[0]->health, 8);  // hit again and again
+      EXPECT_FALSE(units[0]->down);
+    });
+  });
+}
+
+// ---- the start of a mission ----
+
+TEST(MissionStart, TheBattleWaitsForTheLongFramesAndTheClockForTheCountdownAndItsLastFrame) {
+  PlayMission(39, 0, [](Harness& game, Trace&) {
+    const int32_t clock = missionClock;
+    Unit* casualty = Waiting();
+    ASSERT_NE(casualty, nullptr);
+    // Five clamped frames: in the first the battle does not run, from the second on it does.
+    game.Frame(100);
+    EXPECT_EQ(casualty->pulse, 255.0);
+    game.Frame(100);
+    EXPECT_EQ(casualty->pulse, 235.0);
+    game.Frames(2, 100);
+    EXPECT_EQ(missionStartCountdown, 100);
+    // The countdown's last frame skips the clock; the next one counts.
+    game.Frame(100);
+    EXPECT_EQ(missionStartCountdown, 0);
+    EXPECT_EQ(missionClock, clock);
+    game.Frame(100);
+    EXPECT_EQ(missionClock, clock - 100);
+  });
+
+  // A mission-end flag raised during the countdown waits for its end.
+  PlayMission(39, 0, [](Harness& game, Trace&) {
+    missionEndFlag = 4;
+    game.Frames(4, 100);
+    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    game.Frame(100);
+    EXPECT_EQ(gameState, STATE_DEBRIEFING);
+  });
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,94 @@
+// Patients built in the running program on the generated data, as the patient view builds its casualties:
+// every appearance for wounds with bodies of their own and ordinary ones, each let go again through his
+// casualty slot with nothing left on the stage; and a look at him through the camera finds the bone or the
+// ammunition the look is aimed at.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "casualty/casualty_slots.h"
+#include "casualty/patient.h"
+#include "casualty/spurt.h"
+#include "harness.h"
+#include "shell/globals.h"
+
+namespace kestrine::scenario {
+namespace {
+
+using engine::Vec3;
+
+std::wstring Wide(const std::string& name) { return std::wstring(name.begin(), name.end()); }
+
+TEST(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltAndLetGoWithNothingLeftOnTheStage) {
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  const size_t before = engineStage->Objects().size();
+  for (int32_t appearance = 0; appearance < 4; ++appearance) {
+    for (int32_t wound : {0, 4, 6, 31, 54}) {
+      SCOPED_TRACE("wound " + std::to_string(wound) + ", appearance " + std::to_string(appearance));
+      casualties[0] = std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr);
+      const Patient& patient = *casualties[0];
+      EXPECT_EQ(patient.boneCount, 27);
+      for (int32_t bone = 0; bone < kBoneTableSize; ++bone) EXPECT_TRUE(patient.boneFrames[bone]) << kBoneNames[bone];
+      EXPECT_GE(patient.animationCount, 45);
+      // The amputation body for its wound and for the run's first own soldier of an ordinary wound.
+      const bool amputation = wound == 6 || (appearance == 0 && wound == 0);
+      EXPECT_EQ(patient.noBoots, amputation ? 1 : 0);
+      EXPECT_EQ(static_cast<bool>(patient.leftStump), amputation);
+      EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount);  // his actor, the spurt's drops
+
+      const engine::EngineRef<engine::EngineModel> body = patient.bodyModel;
+      DeleteCasualty(0);
+      EXPECT_EQ(engineStage->Objects().size(), before);
+      EXPECT_EQ(body->RefCount(), 1);
+    }
+  }
+  EXPECT_EQ(game.DebugLog().find("missing asset: patient"), std::string::npos) << game.DebugLog();
+  EXPECT_EQ(game.DebugLog().find("File not found:"), std::string::npos) << game.DebugLog();
+  game.Close();
+}
+
+// Looks at `target` from `distance` away along `from`, and picks what is under it on the screen.
+std::wstring PickFrom(const Vec3& target, const Vec3& from, float distance) {
+  const Vec3 eye = target + from.Normalized() * distance;
+  engineCamera->SetPosition(eye.x, eye.y, eye.z);
+  engine::EngineRef<engine::EngineActor> mark = engineRoot->CreateActor();
+  mark->MoveTo(target.x, target.y, target.z);
+  engineCamera->PointAt(mark, 1);
+  const engine::EngineRef<engine::EngineVector> screen = engineCamera->WorldToScreen(target.x, target.y, target.z);
+  const auto hit = engineCamera->Pick(static_cast<int>(screen->GetX()), static_cast<int>(screen->GetY()));
+  return hit ? hit->GetEntity()->GetName() : L"(nothing)";
+}
+
+TEST(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition) {
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  casualties[0] = std::make_unique<Patient>(engineRoot, engineStage, 31, 2, nullptr);
+  Patient& patient = *casualties[0];
+  // Shown, as the patient view shows him: lifted from where he was parked and made visible.
+  patient.bodyModel->MoveTo(0, 0, 0);
+  patient.bodyModel->SetVisible(1);
+  const auto at = [](const engine::EngineRef<engine::EngineActor>& actor) { return actor->GetPosition()->Value(); };
+  const Vec3 middle = at(patient.boneFrames[BONE_PELV]);
+
+  // Each from outside the body, looking back at it along the line from his middle.
+  for (int32_t bone : {BONE_HEAD, BONE_L_HAND, BONE_R_HAND, BONE_R_ANKLE, BONE_L_KNEE, BONE_RIGHT_ELBOW}) {
+    const Vec3 shape = at(patient.boneFrames[bone]);
+    EXPECT_EQ(PickFrom(shape, shape - middle, 30), Wide(kBoneNames[bone])) << kBoneNames[bone];
+  }
+  // The chest from straight above.
+  EXPECT_EQ(PickFrom(at(patient.boneFrames[BONE_SPINE2]), {0, 1, 0}, 30), L"spine2");
+  const Vec3 belt = at(patient.boneFrames[BONE_SPINEBASE]);
+  const Vec3 magazine = at(patient.ammoPouch.magazines[0]);
+  EXPECT_EQ(PickFrom(magazine, magazine - belt, 30), kAmmoName);
+
+  // Hidden, he has nothing to pick.
+  patient.bodyModel->SetVisible(0);
+  EXPECT_EQ(PickFrom(at(patient.boneFrames[BONE_HEAD]), {0, 1, 0}, 30), L"(nothing)");
+  DeleteCasualty(0);
+  game.Close();
+}
+
+}  // namespace
+}  // namespace kestrine::scenario

@@ -1,0 +1,278 @@
+// A mission's world built from files of the test's own making: units and casualties from the strategy
+// table (the medic's slot, the team leader, the slots running out, training runs, the wrecked hummer), the
+// ground level, the spawn points, a save after the build, the spawn-map route; the waking of casualties and
+// the camera views.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "battlefield/casualty_cases.h"
+#include "battlefield/ground_level.h"
+#include "battlefield/level_objects.h"
+#include "battlefield/mission_load.h"
+#include "battlefield/mission_state.h"
+#include "battlefield/mission_units.h"
+#include "battlefield/overhead_entry.h"
+#include "battlefield/patient_locations.h"
+#include "battlefield/spawn_map.h"
+#include "battlefield/spawn_points.h"
+#include "battlefield/strategy_table.h"
+#include "battlefield/view_preset.h"
+#include "casualty/backpack.h"
+#include "shell/mission_progress.h"
+#include "shell/mission_table.h"
+#include "shell/overlays.h"
+#include "shell/sound_table.h"
+#include "unit_fixture.h"
+
+namespace kestrine {
+namespace {
+
+struct Placed {
+  int32_t type, side, vehicle, injury, orders;
+  float x, z;
+};
+
+class MissionWorldTest : public testing::UnitTest {
+ protected:
+  void SetUp() override {
+    UnitTest::SetUp();
+    fullScreenOverlay = engineRoot->CreateBitmap(640, 480);
+    missionState.terrainMesh = engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
+    missionNumber = 3;
+  }
+  void TearDown() override {
+    fullScreenOverlay.Reset();
+    UnitTest::TearDown();
+  }
+
+  void WriteTable(const std::vector<Placed>& placed, int32_t mission = 3) {
+    StrategyEntry entries[kStrategyEntryCount];
+    for (size_t i = 0; i < placed.size(); ++i) {
+      StrategyEntry& e = entries[i];
+      e.StoreAt(Vector3(placed[i].x, 401.0f, placed[i].z));
+      e.type = placed[i].type;
+      e.side = placed[i].side;
+      e.vehicle = placed[i].vehicle;
+      e.injury = placed[i].injury;
+      e.orders = placed[i].orders;
+    }
+    const StrategyFileBytes bytes = EncodeStrategyFile(entries, static_cast<int32_t>(placed.size()));
+    tree_.WriteBytes(StrategyFilePath(mission), std::string(bytes.begin(), bytes.end()));
+  }
+
+  std::string FileBytes(const std::string& path) const {
+    std::ifstream in(tree_.PathOf(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  static void SetCases(std::initializer_list<CasualtyCase> cases) {
+    casualtyCaseCount = 0;
+    for (const CasualtyCase& c : cases) casualtyCases[casualtyCaseCount++] = c;
+  }
+
+  static Placed Soldier(int32_t side, float x, float z, int32_t orders = ORDERS_DEFEND) {
+    return {STRATEGY_START, side, MAN, 0, orders, x, z};
+  }
+  static Placed Wounded(float x, float z, int32_t injury = 1) { return {STRATEGY_START, ALLY, MAN, injury, 0, x, z}; }
+};
+
+TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBackCasualties) {
+  WriteTable({Soldier(ALLY, -10, 5),
+              Wounded(20, 20),
+              Soldier(PLAYER, 1, 2),
+              Soldier(ALLY, -12, 5, ORDERS_ADVANCE),
+              {STRATEGY_START, ENEMY, ENEMYAPC, 0, ORDERS_ATTACK, 30, 30},
+              Soldier(ALLY, -14, 5, ORDERS_ADVANCE),
+              Wounded(-20, 40, 2),
+              {STRATEGY_SPAWN, ENEMY, MAN, 0, 0, 60, 60},
+              Wounded(40, -20),
+              Wounded(50, -20)});
+  SetCases({{3, 1, 0}, {6, 2, 1}, {12, 0, 0}});
+  missionProgress.playerFigure = 1;
+  backpack.weight = 10.0f;
+  difficulty = 0;  // three casualties at novice in mission 3
+
+  BuildMissionWorld("mission3");
+
+  // The PLAYER entry takes slot 0 and no other: allies, the carrier, the next ally, then the casualties.
+  ASSERT_TRUE(units[0]);
+  EXPECT_EQ(units[0]->side, kSidePlayer);
+  EXPECT_FLOAT_EQ(units[0]->pos.y, 404.0f);         // raised by 3 to drop onto the ground
+  EXPECT_NEAR(units[0]->baseSpeed, 0.765f, 1e-6f);  // ((1 x 0.3 + 1) x 0.65 - 10 x 0.008 x 1) x 1.0
+  EXPECT_TRUE(units[3]->IsVehicle());
+  EXPECT_NEAR(units[3]->baseSpeed, 1.3f, 1e-6f);
+  EXPECT_EQ(missionState.teamLeader, 2);  // the first ally sent to advance
+  EXPECT_EQ(firstPatientUnit, 5);
+  EXPECT_EQ(unitCount, 8);  // the fourth wounded soldier is beyond the novice count
+
+  const Unit& special = *units[6];
+  EXPECT_EQ(special.side, kSideEnemy);
+  EXPECT_EQ(special.woundType, 6);
+  EXPECT_EQ(special.patientLoc, 1);
+  for (int i = 5; i < 8; ++i) EXPECT_EQ(units[i]->state, 5) << i;
+  EXPECT_FLOAT_EQ(units[5]->pos.y, 401.0f);  // casualties are not raised
+  // The hummer wound brings its wreck, beside him.
+  ASSERT_GE(missionState.propIndex, 0);
+  const OverheadObject& wreck = ohObjects[missionState.propIndex];
+  EXPECT_FLOAT_EQ(wreck.position.x, -24.0f);
+  EXPECT_FLOAT_EQ(wreck.position.y, 401.8f);
+  EXPECT_TRUE(engineStage->Contains(wreck.group.Get()));
+
+  EXPECT_EQ(missionState.casualtyCount, 3);
+  EXPECT_EQ(missionState.extractionWarnTime, 120000);
+  EXPECT_EQ(backpack.count[TOOL_M4], 240);
+  EXPECT_EQ(spawnPointCount, 1);  // its one spawn entry, 3 above its place
+  EXPECT_FLOAT_EQ(spawnPoints[0].y, 404.0f);
+}
+
+TEST_F(MissionWorldTest, WithoutAPlayerEntryTheMedicStandsAtTheFirstEntryAndTheLeaderIsFoundAfresh) {
+  WriteTable({Soldier(ALLY, -10, 5, ORDERS_ADVANCE), Soldier(ENEMY, 30, 30)});
+  BuildMissionWorld("mission3");
+  ASSERT_TRUE(units[0]);
+  EXPECT_EQ(units[0]->side, kSidePlayer);
+  EXPECT_FLOAT_EQ(units[0]->pos.x, -10.0f);
+  EXPECT_EQ(missionState.teamLeader, 1);
+  EXPECT_EQ(unitCount, 3);
+  // Without spawn entries enemies respawn at the padding point rather than nowhere.
+  EXPECT_EQ(spawnPointCount, 4);
+  EXPECT_FLOAT_EQ(spawnPoints[0].x, 70.0f);
+
+  // The next mission (a training run) has no advancing ally: no leader, not the last mission's.
+  DeleteAllUnits();
+  WriteTable({Soldier(PLAYER, 0, 0), Soldier(ALLY, -10, 5), Wounded(5, 5, 2)});
+  SetCases({{3, 1, 0}});
+  trainingRun = 1;
+  BuildMissionWorld("mission3");
+  EXPECT_EQ(missionState.teamLeader, 0);
+  EXPECT_EQ(units[2]->state, 2);  // a training casualty starts in the state his entry gives
+}
+
+TEST_F(MissionWorldTest, UnitsStopWhenTheSlotsRunOutKeepingOneForTheHelicopter) {
+  std::vector<Placed> placed{Soldier(PLAYER, 0, 0)};
+  for (int i = 0; i < 26; ++i) placed.push_back(Soldier(i % 2 ? ENEMY : ALLY, -60.0f + 4 * i, 10));
+  placed.push_back(Wounded(5, 5));
+  WriteTable(placed);
+  SetCases({{3, 1, 0}});
+  BuildMissionWorld("mission3");
+  EXPECT_EQ(unitCount, 24);
+  EXPECT_FALSE(units[24]);
+  EXPECT_EQ(missionState.casualtyCount, 0);
+}
+
+TEST_F(MissionWorldTest, TheGroundLevelLiesJustUnderTheLowestVertexEvenWithoutAHeightFile) {
+  WriteTable({Soldier(PLAYER, 0, 0)});
+  BuildMissionWorld("mission3");
+  EXPECT_FLOAT_EQ(groundLevel, 374.9f);  // every vertex at the bottom of -25..15, under 400
+  std::string heights(400, static_cast<char>(200));
+  heights[57] = static_cast<char>(128);
+  tree_.WriteBytes("missions\\mission3\\terrhm.raw", heights);
+  DeleteAllUnits();
+  BuildMissionWorld("mission3");
+  EXPECT_FLOAT_EQ(groundLevel, 394.9f);  // 128 / 256 x 40 - 25 + 399.9
+  EXPECT_FLOAT_EQ(missionState.terrainMesh->VertexHeight(17, 2), -5.0f);
+}
+
+TEST_F(MissionWorldTest, ASaveAfterTheBuildWritesTheHeightsTheFileHad) {
+  WriteTable({Soldier(PLAYER, 0, 0), Soldier(ALLY, -10, 5)});
+  const std::string before = FileBytes(StrategyFilePath(3));
+  BuildMissionWorld("mission3");
+  ASSERT_FLOAT_EQ(strategy[1].pos.y, 404.0f);
+  SaveStrategy();
+  EXPECT_EQ(FileBytes(StrategyFilePath(3)), before);
+}
+
+TEST_F(MissionWorldTest, WithoutAStrategyFileTheSpawnMapPlacesUnitsAndWaitingCasualties) {
+  std::string map(kSpawnMapSize, '\0');
+  map[100 * 200 + 90] = 3;  // the medic at (-10, 0)
+  map[50 * 200 + 100] = 1;  // an enemy at (0, 50)
+  map[70 * 200 + 120] = 5;  // a truck at (20, 30)
+  tree_.WriteBytes("missions\\mission3\\spawnmap.raw", map);
+  Vector3 places[kPatientLocationCount] = {{30, 0, 30}, {-30, 0, 30}};
+  const PatientLocationBytes patloc = EncodePatientLocations(places);
+  tree_.WriteBytes(PatientLocationFilePath(3), std::string(patloc.begin(), patloc.end()));
+  difficulty = 2;
+
+  BuildMissionWorld("mission3");
+
+  EXPECT_FLOAT_EQ(units[0]->pos.x, -10.0f);
+  EXPECT_EQ(units[0]->side, kSideAlly);
+  EXPECT_TRUE(units[2]->IsVehicle());
+  // The third location's x of 0 ends the list: two casualties, waiting from the start.
+  EXPECT_EQ(unitCount, 5);
+  EXPECT_EQ(units[4]->state, 1);
+  EXPECT_FLOAT_EQ(units[4]->pos.x, -30.0f);
+  EXPECT_EQ(missionState.casualtyCount, 0);
+}
+
+// ---- waking ----
+
+class WakingTest : public MissionWorldTest {
+ protected:
+  // A world of `casualties` held-back casualties after the medic.
+  void Build(int32_t mission, int32_t level, int32_t casualties) {
+    missionNumber = mission;
+    difficulty = level;
+    std::vector<Placed> placed{Soldier(PLAYER, 0, 0)};
+    for (int i = 0; i < casualties; ++i) placed.push_back(Wounded(-30.0f + 10 * i, 20));
+    WriteTable(placed, mission);
+    SetCases({{1, 1, 0}, {2, 2, 0}, {3, 1, 0}, {4, 1, 0}, {5, 1, 0}, {7, 1, 0}, {8, 1, 0}});
+    BuildMissionWorld(MissionFolder(mission));
+  }
+  int32_t Waiting() const {
+    int32_t n = 0;
+    for (int32_t i = firstPatientUnit; i < unitCount; ++i) n += units[i]->state == 1;
+    return n;
+  }
+};
+
+TEST_F(WakingTest, ANoviceWaitsForOneCasualtyAtATime) {
+  Build(4, 0, 4);
+  WakeCasualties();
+  WakeCasualties();
+  EXPECT_EQ(Waiting(), 1);
+  EXPECT_EQ(units[1]->state, 1);
+  units[1]->state = 2;  // readied for evacuation
+  WakeCasualties();
+  EXPECT_EQ(units[2]->state, 1);
+  EXPECT_EQ(units[3]->state, 5);
+}
+
+TEST_F(WakingTest, AnExpertInTheLastMissionMayHaveAllButOneWaiting) {
+  Build(10, 2, 6);
+  units[2]->SetPosition(Vector3(75, 400, 75));  // the severity-2 case, moved off
+  WakeCasualties();
+  EXPECT_EQ(Waiting(), 5);
+  EXPECT_EQ(units[6]->state, 5);
+  EXPECT_FLOAT_EQ(units[2]->pos.x, -20.0f);  // he wakes at his own place
+}
+
+// ---- the camera's views ----
+
+TEST(ViewPresets, HeightsFollowTheFactorInSinglePrecisionAndMissionFiveHasItsOwn) {
+  // Factor 0.7f: 160 x 0.7f rounds to 112 in single precision (double: 111.99999...).
+  EXPECT_EQ(PresetCameraHeight(0, 4), 512);
+  EXPECT_EQ(PresetCameraHeight(1, 4), 449);
+  EXPECT_EQ(PresetCameraHeight(2, 4), 480);
+  EXPECT_EQ(PresetCameraHeight(0, 10), 544);  // 0.9f
+  // Mission 5's factor of 1.5 would give 640: it keeps 560, 470, 515.
+  EXPECT_EQ(PresetCameraHeight(0, 5), 560);
+  EXPECT_EQ(PresetCameraHeight(1, 5), 470);
+  EXPECT_EQ(PresetCameraHeight(2, 5), 515);
+}
+
+TEST_F(MissionWorldTest, TheViewsTakeTurnsAndTurnTheBattleDown) {
+  missionNumber = 4;
+  viewPreset = 2;
+  CycleViewPreset();
+  EXPECT_EQ(viewPreset, 0);
+  EXPECT_EQ(viewPresetState.cameraHeight, 512);
+  EXPECT_EQ(overheadEffectsOffset, 50);
+  EXPECT_NEAR(engineCamera->GetDirection()->GetY(), -1.0f, 1e-5f);  // straight down
+}
+
+}  // namespace
+}  // namespace kestrine

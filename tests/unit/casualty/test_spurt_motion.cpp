@@ -1,0 +1,235 @@
+// The arterial spurt frame by frame (a drop more each frame, the beat weakening after death until it stops,
+// drops resting at the wound while there is no spurt) and the body's motions: the roll off the rebar, the
+// slide from under the vehicle, the turn, and the lift.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "casualty/patient.h"
+#include "casualty/spurt.h"
+#include "core/engine_internals.h"
+#include "shell/globals.h"
+#include "shell/program_state.h"
+#include "unit/casualty/wound_fixture.h"
+
+namespace kestrine {
+namespace {
+
+using engine::Vec3;
+using testing::RecordingPatient;
+
+constexpr int32_t kStumpWound = 4;  // spurts from (-1.5, 1, -3) at (-0.05, 0.1, -0.4)
+constexpr int32_t kNoSpurtWound = 31;
+constexpr float kNear = 1e-4f;
+
+// A prop that counts its frames.
+class CountingProp : public InjuryProp {
+ public:
+  void Load(Patient&) override {}
+  void Update() override { ++updates; }
+  void Start() override {}
+  int updates = 0;
+};
+
+class SpurtMotionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState();
+    engineRoot = engine::CreateEngineRoot("headless");
+    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
+    engineStage = engineRoot->CreateStage();
+    MakeSpurtDrops(*engineRoot, *engineStage);
+    patient_.woundType = kStumpWound;
+    patient_.spurting = 1;
+  }
+  void TearDown() override {
+    held_.reset();
+    ReleaseSpurtDrops(engineStage.Get());
+    ResetProgramState();
+    engineStage.Reset();
+    engineRoot.Reset();
+  }
+
+  static int Visible() {
+    int n = 0;
+    for (const SpurtDrop& drop : spurtDrops) n += drop.actor->Visible() ? 1 : 0;
+    return n;
+  }
+  static Vec3 At(const SpurtDrop& drop) { return drop.actor->GetPosition()->Value(); }
+
+  // Let go of before the engine.
+  std::unique_ptr<RecordingPatient> held_ = std::make_unique<RecordingPatient>();
+  RecordingPatient& patient_ = *held_;
+};
+
+TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
+  // Made once, on the stage, hidden, dark red.
+  const engine::EngineNode* first = spurtDrops[0].actor.Get();
+  MakeSpurtDrops(*engineRoot, *engineStage);
+  EXPECT_EQ(spurtDrops[0].actor.Get(), first);
+  EXPECT_EQ(engineStage->Objects().size(), static_cast<size_t>(kSpurtDropCount));
+  EXPECT_EQ(spurtDrops[9].mesh->FindFace(L"front")->color, (engine::Color{106, 12, 12}));
+  EXPECT_EQ(Visible(), 0);
+
+  for (int frame = 1; frame <= kSpurtDropCount; ++frame) {
+    patient_.UpdateSpurt();
+    EXPECT_EQ(Visible(), frame);
+    EXPECT_EQ(patient_.spurting, 2);
+  }
+  // Drop 0: at the wound after the first frame, then gravity (0.1 a frame) bends its flight.
+  const Vec3 at = At(spurtDrops[0]);  // after 10 frames: 9 steps of flight
+  EXPECT_NEAR(at.x, -1.5f - 9 * 0.05f, kNear);
+  EXPECT_NEAR(at.y, 1.0f + 9 * 0.1f - 0.1f * 45, kNear);
+  EXPECT_NEAR(at.z, -3.0f - 9 * 0.4f, kNear);
+  // Laid along its flight.
+  const Vec3 up = spurtDrops[0].actor->GetUp()->Value();
+  const Vec3 flight = Vec3(-0.05f, 0.1f - 0.9f, -0.4f).Normalized();
+  EXPECT_NEAR(up.Dot(flight), 1.0f, 1e-3f);
+
+  // The blood levels rise with the rates, up to full.
+  patient_.bleedRate = 4000;
+  patient_.secondRate = -10;
+  patient_.UpdateSpurt();
+  EXPECT_NEAR(patient_.bloodLevel, 0.2f, kNear);
+  EXPECT_EQ(patient_.bloodLevel2, 0.0f);
+  for (int i = 0; i < 5; ++i) patient_.UpdateSpurt();
+  EXPECT_EQ(patient_.bloodLevel, 1.0f);
+
+  // No spurt: every drop rests at the wound, shown ones shown and the rest hidden ((0, 0, 0) for a wound
+  // with no spurt).
+  patient_.spurting = 0;
+  patient_.UpdateSpurt();
+  EXPECT_EQ(Visible(), kSpurtDropCount);
+  EXPECT_NEAR((At(spurtDrops[9]) - Vec3(-1.5f, 1, -3)).Length(), 0.0f, kNear);
+  patient_.woundType = kNoSpurtWound;
+  spurtDrops[9].actor->SetVisible(0);
+  patient_.UpdateSpurt();
+  EXPECT_EQ(At(spurtDrops[9]).Length(), 0.0f);
+  EXPECT_EQ(Visible(), kSpurtDropCount - 1);
+  ReleaseSpurtDrops(engineStage.Get());
+  EXPECT_TRUE(engineStage->Objects().empty());
+}
+
+TEST_F(SpurtMotionTest, AfterDeathEachBeatIsWeakerAndTheSpurtStopsAfterAHundredFrames) {
+  for (int i = 0; i < 3; ++i) patient_.UpdateSpurt();
+  patient_.dead = 1;
+  // A drop that has left the scene restarts every drop, at (100 - count) / 100 of the wound's push.
+  patient_.spurting = 50;
+  spurtDrops[0].position.y = -20.0f;
+  patient_.UpdateSpurt();
+  EXPECT_EQ(patient_.spurting, 51);
+  EXPECT_NEAR(spurtDrops[5].velocity.x, -0.05f * 0.49f, kNear);
+  EXPECT_NEAR(spurtDrops[5].velocity.y, 0.1f * 0.49f, kNear);
+  EXPECT_NEAR(spurtDrops[5].velocity.z, -0.4f * 0.49f, kNear);
+
+  // At the last count the push is nothing, never backwards; a drop falling straight keeps its turn.
+  patient_.spurting = 100;
+  spurtDrops[0].position.y = -20.0f;
+  const Vec3 turned = spurtDrops[0].actor->GetDirection()->Value();
+  patient_.UpdateSpurt();
+  EXPECT_EQ(spurtDrops[5].velocity.y, 0.0f);
+  const Vec3 still = spurtDrops[0].actor->GetDirection()->Value();
+  EXPECT_NEAR(still.Dot(turned), 1.0f, 1e-5f);
+  patient_.UpdateSpurt();
+  EXPECT_EQ(patient_.spurting, 0);
+
+  // Counted from a running spurt at death: 100 frames.
+  RecordingPatient dying;
+  dying.woundType = kStumpWound;
+  dying.spurting = 2;
+  dying.dead = 1;
+  int frames = 0;
+  while (dying.spurting != 0 && frames < 200) {
+    dying.UpdateSpurt();
+    ++frames;
+  }
+  EXPECT_EQ(frames, 100);
+}
+
+class MotionTest : public SpurtMotionTest {
+ protected:
+  void SetUp() override {
+    SpurtMotionTest::SetUp();
+    patient_.bodyModel = engineRoot->CreateActor();
+    patient_.leftStump = engineRoot->CreateActor();
+    auto prop = std::make_unique<CountingProp>();
+    prop->model = engineRoot->CreateActor();
+    prop->shadow = engineRoot->CreateActor();
+    prop_ = prop.get();
+    patient_.prop = std::move(prop);
+    ground_ = engineRoot->CreateActor();
+  }
+  static float X(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetX(); }
+  static float Y(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetY(); }
+
+  CountingProp* prop_ = nullptr;
+  engine::EngineRef<engine::EngineActor> ground_;
+};
+
+TEST_F(MotionTest, TheSceneSlidesOffTheRebarUnderFourSecondsLeftAndFromUnderTheVehicleNineteenTimes) {
+  frameTime = 1000;
+  patient_.rollOffTime = 5500;
+  // 5500 and 4500 wait; 3500, 2500, 1500 and 500 move; then it has run out.
+  for (int i = 0; i < 8; ++i) patient_.UpdatePatientMotion(ground_, false);
+  EXPECT_NEAR(X(ground_), 0.8f, kNear);
+  EXPECT_NEAR(X(prop_->model), 0.8f, kNear);
+  EXPECT_EQ(X(prop_->shadow), 0.0f);
+  EXPECT_EQ(patient_.rollOffTime, -500);
+  EXPECT_EQ(prop_->updates, 8);
+
+  patient_.currentWound = 6;
+  patient_.slideCounter = -20;
+  patient_.UpdatePatientMotion(ground_, true);  // not while a tool's animation plays
+  EXPECT_EQ(patient_.slideCounter, -20);
+  for (int i = 0; i < 30; ++i) patient_.UpdatePatientMotion(ground_, false);
+  EXPECT_EQ(patient_.body.animations, std::vector<int32_t>{42});
+  EXPECT_EQ(patient_.slideCounter, -1);
+  EXPECT_NEAR(X(ground_), 0.8f - 19 * 0.2f, 1e-3f);
+  EXPECT_NEAR(X(prop_->model), 0.8f - 19 * 0.2f, 1e-3f);
+  for (const auto* node : {&prop_->shadow, &patient_.leftStump}) EXPECT_NEAR(X(*node), -19 * 0.2f, 1e-3f);
+}
+
+TEST_F(MotionTest, RolledOverHeTurnsFourDegreesAFrameTowardsTheSideHeWasRolledOn) {
+  const auto turnAfter = [&](uint32_t side) {
+    patient_.bodyModel->ResetOrientation();
+    patient_.rollDirection = side;
+    patient_.slideCounter = 10;
+    for (int i = 0; i < 20; ++i) patient_.UpdatePatientMotion(ground_, false);
+    EXPECT_EQ(patient_.slideCounter, -1);
+    return patient_.bodyModel->GetDirection()->Value();
+  };
+  const Vec3 left = turnAfter(kRolledOnLeft);
+  const Vec3 right = turnAfter(kRolledOnRight);
+  // From 10 down to 0: eleven turns, 44 degrees about the upright, one way or the other.
+  const float cos44 = std::cos(44.0f * 3.14159265f / 180.0f);
+  EXPECT_NEAR(left.z, cos44, 1e-4f);
+  EXPECT_NEAR(right.z, cos44, 1e-4f);
+  EXPECT_NEAR(left.x, -right.x, 1e-4f);
+  EXPECT_GT(std::fabs(left.x), 0.6f);
+  EXPECT_EQ(X(ground_), 0.0f);
+}
+
+TEST_F(MotionTest, ALiftRaisesHimTurnsHimOverSetsHimDownAndClearsTheSecondTrouserPicture) {
+  for (int32_t raised : {0, 1}) {
+    const float rest = raised ? 1.2f : 0.0f;
+    patient_.baseRaised = raised;
+    patient_.bodyModel->ResetOrientation();
+    patient_.bodyModel->MoveTo(0, rest, 0);
+    patient_.bodyFlags = BODY_SECOND_PICTURE | BODY_CUT_UPPER_A;
+    patient_.liftCounter = kLiftFrames;
+    patient_.slideCounter = 10;  // no turn about the upright while he is lifted
+    for (int i = 0; i < 10; ++i) patient_.UpdatePatientMotion(ground_, false);
+    EXPECT_NEAR(Y(patient_.bodyModel), 3.2f, kNear);
+    EXPECT_EQ(patient_.slideCounter, 10);
+    for (int i = 0; i < 20; ++i) patient_.UpdatePatientMotion(ground_, false);
+    EXPECT_EQ(patient_.liftCounter, 0);
+    EXPECT_NEAR(Y(patient_.bodyModel), rest, kNear);
+    EXPECT_EQ(patient_.bodyFlags, static_cast<uint32_t>(BODY_CUT_UPPER_A));
+    // Thirty turns of six degrees about the long axis: face down.
+    EXPECT_NEAR(patient_.bodyModel->GetUp()->GetY(), -1.0f, 1e-4f);
+  }
+}
+
+}  // namespace
+}  // namespace kestrine

@@ -1,0 +1,163 @@
+// Save files: the three kinds read from and written to the exact bytes players' files have, and every
+// damaged file turned away whole.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frontend/save_game.h"
+#include "unit/frontend/golden_files.h"
+
+namespace kestrine {
+namespace {
+
+
+// The golden text with its first `from` replaced by `to` (which must be there).
+std::string Edited(const char* name, const std::string& from, const std::string& to) {
+  std::string text = Golden(name);
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+TEST(SaveGame, MissionFileReadsAndIsWrittenBackByteForByte) {
+  const std::string text = Golden("mission.txt");
+  const SaveGameRead read = ReadSaveGame(text);
+  ASSERT_TRUE(read.ok) << read.error;
+  const SaveGame& s = read.save;
+  EXPECT_EQ(s.kind, SAVE_MISSION);
+  EXPECT_EQ(s.date + " " + s.time, "07/14/24 21:05:33");
+  ASSERT_EQ(s.battle.units.size(), 5u);
+  EXPECT_EQ(s.battle.firstPatientUnit, 3);
+  EXPECT_EQ(s.battle.units[2],
+            (SavedUnit{-40.0625f, 2.5f, 55.0f, 1, 0, 0, 0, 0, 7, -40.0f, 2.5f, 55.0f, 0, -10, 12000}));
+  EXPECT_EQ(s.battle.units[3].x, 0.1f);
+  EXPECT_EQ(s.battle.backpack.count[1], 240);
+  ASSERT_EQ(s.battle.patients.size(), 3u);
+  EXPECT_EQ(s.battle.patients[1].sideBits, INT32_MIN);  // the left side bit
+  EXPECT_EQ(s.battle.patients[2].sideBits, -0x40000000);
+  EXPECT_EQ(s.battle.patients[1].savedWord, 32);
+  ASSERT_EQ(s.battle.patients[0].actions.size(), 3u);
+  const ActionRecord& action = s.battle.patients[0].actions[2];
+  EXPECT_EQ(std::vector<int32_t>({action.tool, action.part, action.clockMs, action.stock}),
+            std::vector<int32_t>({11, 3, 9800, 6}));
+  EXPECT_EQ(s.battle.patients[2].clockMs, 0);
+  EXPECT_EQ(s.battle.missionClock, 412345);
+  EXPECT_EQ(WriteMissionSave(s), text);
+}
+
+TEST(SaveGame, BriefingAndDebriefingFilesReadAndAreWrittenBackByteForByte) {
+  const std::string brief = Golden("brief.txt");
+  const SaveGameRead b = ReadSaveGame(brief);
+  ASSERT_TRUE(b.ok) << b.error;
+  EXPECT_EQ(b.save.kind, SAVE_BRIEFING);
+  EXPECT_EQ(b.save.progress, (SavedProgress{2, {1, 0, 0, 1, 1, 1, 1, 0}, 5, {1, 1, 0}, 1, 33, 48, 1412, 1890, 7, 2}));
+  EXPECT_EQ(std::pair(b.save.effectsVolume, b.save.musicVolume), std::pair(127, 87));
+  EXPECT_EQ(WriteBriefingSave(b.save), brief);
+
+  const std::string debrief = Golden("debrief.txt");
+  const SaveGameRead d = ReadSaveGame(debrief);
+  ASSERT_TRUE(d.ok) << d.error;
+  ASSERT_EQ(d.save.reportLines.size(), 4u);
+  EXPECT_EQ(d.save.reportLines[0], "\x01Mission Score: -14/640");
+  EXPECT_EQ(d.save.reportLines[1], "");
+  EXPECT_EQ(d.save.reportLines[2].size(), 74u);  // the longest line the report makes survives whole
+  EXPECT_EQ(std::pair(d.save.effectsVolume, d.save.musicVolume), std::pair(110, 120));
+  EXPECT_EQ(WriteDebriefingSave(d.save), debrief);
+}
+
+TEST(SaveGame, DebriefingWithoutReportLinesKeepsItsVolumes) {
+  SaveGame save = ReadSaveGame(Golden("debrief.txt")).save;
+  save.reportLines.clear();
+  const std::string text = WriteDebriefingSave(save);
+  EXPECT_NE(text.find("1 1 1 \n0\n110 120\n"), std::string::npos);
+  EXPECT_EQ(ReadSaveGame(text).save, save);
+  // Files from before had the count glued to the volumes; they read as no lines and the volumes.
+  const std::string ours = "\n0\n110 120\n";
+  std::string oldText = text;
+  oldText.replace(oldText.find(ours), ours.size(), "\n0110 120\n");
+  const SaveGameRead old = ReadSaveGame(oldText);
+  ASSERT_TRUE(old.ok) << old.error;
+  EXPECT_TRUE(old.save.reportLines.empty());
+  EXPECT_EQ(old.save.effectsVolume, 110);
+  EXPECT_EQ(old.save.musicVolume, 120);
+}
+
+TEST(SaveGame, WindowsLineEndsAndOverlongReportLinesStillRead) {
+  std::string crlf;
+  for (char c : Golden("mission.txt")) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  const SaveGameRead read = ReadSaveGame(crlf);
+  ASSERT_TRUE(read.ok) << read.error;
+  EXPECT_EQ(read.save, ReadSaveGame(Golden("mission.txt")).save);
+
+  const SaveGameRead longer = ReadSaveGame(Edited("debrief.txt", "Vidoduv captured", std::string(90, 'x')));
+  ASSERT_TRUE(longer.ok) << longer.error;
+  EXPECT_EQ(longer.save.reportLines[3], std::string(74, 'x'));
+}
+
+TEST(SaveGame, FileCutAfterAnyLineIsRejected) {
+  for (const char* name : {"mission.txt", "brief.txt", "debrief.txt"}) {
+    const std::string text = Golden(name);
+    for (size_t end = text.find('\n'); end + 1 < text.size(); end = text.find('\n', end + 1)) {
+      EXPECT_FALSE(ReadSaveGame(text.substr(0, end + 1)).ok) << name << " cut after byte " << end;
+    }
+    // Only the very last newline may be missing.
+    EXPECT_TRUE(ReadSaveGame(text.substr(0, text.size() - 1)).ok) << name;
+  }
+}
+
+TEST(SaveGame, ValuesTheGameCannotHoldRejectTheFile) {
+  std::string records = "1 0 1001\n";
+  for (int i = 0; i < 1001; ++i) records += "8 18 1200 1 ";
+  records += "\n";
+  std::string report = "600";
+  for (int i = 0; i < 600; ++i) report += "line\n";
+
+  const struct {
+    const char* file;
+    std::string from, to;
+  } cases[] = {
+      {"brief.txt", "BRIEF--", "BRIEFED"},
+      {"brief.txt", "BRIEF-- 4", "BRIEF-- 14"},
+      {"brief.txt", "BRIEF-- 4", "BRIEF-- 0"},
+      {"brief.txt", "\n2\n", "\n3\n"},
+      {"brief.txt", "7 2\n", "7 3\n"},
+      {"brief.txt", "127 87", "128 87"},
+      {"brief.txt", "127 87", "127 87 5"},
+      {"brief.txt", "127 87\n", "127 87\nmore\n"},
+      {"brief.txt", "1412", "99999999999"},
+      {"brief.txt", "09:08:07", "09:08:07:00:00:00:00"},
+      {"debrief.txt", "4\x01Mission", report + "\x01Mission"},
+      {"debrief.txt", "4\x01Mission", "5\x01Mission"},
+      {"mission.txt", "\n5\n", "\n30\n"},
+      {"mission.txt", "\n5\n", "\n6\n"},
+      {"mission.txt", "0 0 3 5\n1 -12.5", "0 0 3 6\n1 -12.5"},
+      {"mission.txt", "0 0 0 3 5\n2 18", "0 0 0 2 5\n2 18"},
+      {"mission.txt", "-12.500000 4.250000", "nan 4.250000"},
+      {"mission.txt", "-12.500000 4.250000", "-12.5x 4.250000"},
+      {"mission.txt", "20.000000 3.000000", "2000.000000 3.000000"},
+      {"mission.txt", "1 1 17 0 1 3 5", "1 1 58 0 1 3 5"},
+      {"mission.txt", "4 7 0\n", "35 7 0\n"},
+      {"mission.txt", "3\n1 1073741824", "8\n1 1073741824"},
+      {"mission.txt", "1 1073741824", "1 5"},
+      {"mission.txt", "1 0 3\n8 18 1200 1 5 15 4300 1 11 3 9800 6 \n", records},
+      {"mission.txt", "20 13 500 1 ", "48 13 500 1 "},
+      {"mission.txt", "20 13 500 1 ", "20 27 500 1 "},
+      {"mission.txt", "20 13 500 1 ", "20 13 500 "},
+      {"mission.txt", "57\n4 240", "57\n4 240 1"},
+      {"mission.txt", "57\n4 240", "57\n-4 240"},
+      {"mission.txt", "0\n\n97 57", "0\nx\n97 57"},
+      {"mission.txt", "412345", "9999999"},
+  };
+  for (const auto& c : cases) {
+    const SaveGameRead read = ReadSaveGame(Edited(c.file, c.from, c.to));
+    EXPECT_FALSE(read.ok) << c.file << ": " << c.to.substr(0, 40);
+    EXPECT_FALSE(read.error.empty());
+  }
+  EXPECT_FALSE(ReadSaveGame(Golden("brief.txt").insert(3, 1, '\0')).ok);
+  EXPECT_FALSE(ReadSaveGame("").ok);
+}
+
+}  // namespace
+}  // namespace kestrine
