@@ -2,18 +2,9 @@
 // (SDL engine, offscreen driver): the chosen soldier on player select, the briefing officer and the
 // debriefing officer, each inside his window and nowhere else.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
-#include <string>
-
-#include "backend/sdl/sdl_backend.h"
 #include "casualty/report_lines.h"
-#include "core/image_loader.h"
-#include "scenario/harness.h"
+#include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
@@ -21,13 +12,8 @@
 namespace kestrine::scenario {
 namespace {
 
-namespace fs = std::filesystem;
 using engine::EngineBitmap;
 using engine::EngineRef;
-
-struct Rect {
-  int x, y, width, height;
-};
 
 // Pixels that are not the black of the empty stage.
 int Lit(const EngineRef<EngineBitmap>& frame, Rect r) {
@@ -40,45 +26,15 @@ int Lit(const EngineRef<EngineBitmap>& frame, Rect r) {
   return lit;
 }
 
-class BriefingRender : public ::testing::Test {
+class BriefingRender : public SdlGame {
  protected:
-  static void SetUpTestSuite() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-  }
-
   void SetUp() override {
-    HarnessOptions options;
-    options.engine = "sdl";
-    game_ = std::make_unique<Harness>(options);
-    ASSERT_TRUE(game_->Started()) << game_->StartError();
-    sdl_ = engine::SdlBackendOf(game_->Root());
-    ASSERT_NE(sdl_, nullptr);
-    ASSERT_TRUE(sdl_->HasGlContext()) << sdl_->GlFailure();
-    ASSERT_TRUE(game_->RunUntilState(STATE_DISCLAIMER));
+    StartToTheDisclaimer();
     game_->Click(487, 446);  // ACCEPT
     game_->Click(165, 217);  // NEW GAME
     game_->Click(165, 192);  // NOVICE
     ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
   }
-
-  EngineRef<EngineBitmap> Capture(const std::string& what) {
-    game_->Frame(16);
-    const fs::path path =
-        fs::temp_directory_path() / ("kestrine_briefing_" + what + "_" + std::to_string(getpid()) + ".png");
-    EXPECT_TRUE(sdl_->CaptureFrame(path.string()));
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    std::error_code ignored;
-    fs::remove(path, ignored);
-    auto frame = engine::DecodeImage(bytes.str());
-    EXPECT_TRUE(frame) << "the capture is not a readable PNG";
-    return frame;
-  }
-
-  std::unique_ptr<Harness> game_;
-  engine::SdlBackend* sdl_ = nullptr;
 };
 
 TEST_F(BriefingRender, TheSoldierStandsInHisWindow) {
@@ -93,7 +49,8 @@ TEST_F(BriefingRender, TheSoldierStandsInHisWindow) {
 
 TEST_F(BriefingRender, BothOfficersShowThroughTheirWindows) {
   introPending = 0;  // no intro movie: this is about the heads
-  game_->Click(453, 421);  // SELECT
+  game_->MoveTo(453, 421);  // SELECT acts on where the pointer rests
+  game_->Click(453, 421);
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game_->Frames(10, 16);
   const auto briefing = Capture("briefing");

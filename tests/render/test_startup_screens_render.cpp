@@ -2,21 +2,14 @@
 // runs on the SDL engine (offscreen driver), and screenshots of the disclaimer the logos lead to and of the
 // loading screen a mission load shows are read back and compared with what the game drew.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "backend/sdl/sdl_backend.h"
-#include "core/image_loader.h"
-#include "render/sdl_fixture.h"
-#include "scenario/harness.h"
+#include "render/sdl_game_fixture.h"
 #include "scenario/loading_tips.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
@@ -34,57 +27,17 @@ using engine::EngineRef;
 using engine::testing::PixelNear;
 
 const Color kPale{235, 247, 195};
-constexpr int kTolerance = 2;
 
 // Where the disclaimer backdrop carries its paragraphs.
 constexpr int kDisclaimerTextX = 50, kDisclaimerTextY = 90, kDisclaimerTextWidth = 540, kDisclaimerTextHeight = 250;
 // Where the loading screen writes its tip: from 0.2 of the width, rows from 0.6 of the height, 0.05 apart.
 constexpr int kTipX = 128, kTipFirstRow = 288, kTipRowStep = 24;
 
-fs::path TempPng(const std::string& what) {
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  return fs::temp_directory_path() /
-         ("kestrine_" + std::string(info->name()) + "_" + what + "_" + std::to_string(getpid()) + ".png");
-}
-
-EngineRef<EngineBitmap> DecodeFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return engine::DecodeImage(bytes.str());
-}
-
-EngineRef<EngineBitmap> ReadPng(const fs::path& path) {
-  auto image = DecodeFile(path);
-  std::error_code ignored;
-  fs::remove(path, ignored);
-  return image;
-}
-
 int CountNear(const EngineRef<EngineBitmap>& frame, int x, int y, int width, int height, Color want) {
   int n = 0;
   for (int py = y; py < y + height; ++py)
-    for (int px = x; px < x + width; ++px) n += PixelNear(frame, px, py, want, kTolerance) ? 1 : 0;
+    for (int px = x; px < x + width; ++px) n += PixelNear(frame, px, py, want, kScreenTolerance) ? 1 : 0;
   return n;
-}
-
-// Of the pale pixels the game drew into `drawn` inside the rectangle, how many the screen shows in pale at
-// the same place.
-struct Reproduction {
-  int drawn = 0;
-  int shown = 0;
-};
-
-Reproduction PaleReproduced(const EngineRef<EngineBitmap>& drawn, const EngineRef<EngineBitmap>& frame, int x, int y,
-                            int width, int height) {
-  Reproduction r;
-  for (int py = y; py < y + height; ++py)
-    for (int px = x; px < x + width; ++px) {
-      if (!PixelNear(drawn, px, py, kPale)) continue;
-      ++r.drawn;
-      r.shown += PixelNear(frame, px, py, kPale, kTolerance) ? 1 : 0;
-    }
-  return r;
 }
 
 // Samples of the screen that show the backdrop's own pixel (the backdrop fills the 640 x 480 screen 1:1).
@@ -95,7 +48,7 @@ int BackdropMatches(const EngineRef<EngineBitmap>& backdrop, const EngineRef<Eng
     for (int x = 5; x < 640; x += 16) {
       ++samples;
       const Color want = backdrop->PixelColor(x * backdrop->GetWidth() / 640, y * backdrop->GetHeight() / 480);
-      matches += PixelNear(frame, x, y, want, kTolerance) ? 1 : 0;
+      matches += PixelNear(frame, x, y, want, kScreenTolerance) ? 1 : 0;
     }
   return matches;
 }
@@ -107,8 +60,8 @@ void ExpectDisclaimerOnScreen(const EngineRef<EngineBitmap>& frame, const Engine
   ASSERT_EQ(frame->GetHeight(), 480);
 
   // The paragraphs in their pale colour, where the backdrop has them.
-  const Reproduction text =
-      PaleReproduced(backdrop, frame, kDisclaimerTextX, kDisclaimerTextY, kDisclaimerTextWidth, kDisclaimerTextHeight);
+  const Reproduction text = Reproduced(
+      backdrop, frame, {kDisclaimerTextX, kDisclaimerTextY, kDisclaimerTextWidth, kDisclaimerTextHeight}, kPale);
   EXPECT_GT(text.drawn, 1000) << "the disclaimer backdrop has lost its text";
   EXPECT_GE(text.shown, text.drawn * 95 / 100) << text.shown << " of " << text.drawn << " text pixels on the screen";
 
@@ -119,45 +72,10 @@ void ExpectDisclaimerOnScreen(const EngineRef<EngineBitmap>& frame, const Engine
   EXPECT_LT(CountNear(frame, 0, 0, 640, 480, {0, 0, 0}), 640 * 480 / 4);
 }
 
-class StartupScreensRender : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    // No display and no sound card needed, whoever runs the tests (a variable already set is kept).
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-  }
-
-  static HarnessOptions OnTheSdlEngine() {
-    HarnessOptions options;
-    options.engine = "sdl";
-    return options;
-  }
-
-  // Starts the program and plays 16 ms frames through the logos to the disclaimer.
-  void StartToTheDisclaimer() {
-    game_ = std::make_unique<Harness>(OnTheSdlEngine());
-    ASSERT_TRUE(game_->Started()) << game_->StartError();
-    sdl_ = engine::SdlBackendOf(game_->Root());
-    ASSERT_NE(sdl_, nullptr);
-    ASSERT_TRUE(sdl_->HasGlContext()) << sdl_->GlFailure();
-    ASSERT_TRUE(game_->RunUntilState(STATE_DISCLAIMER));
-  }
-
-  EngineRef<EngineBitmap> Capture(const std::string& what) {
-    const fs::path path = TempPng(what);
-    EXPECT_TRUE(sdl_->CaptureFrame(path.string()));
-    auto frame = ReadPng(path);
-    EXPECT_TRUE(frame) << "the capture is not a readable PNG";
-    return frame;
-  }
-
-  std::unique_ptr<Harness> game_;
-  engine::SdlBackend* sdl_ = nullptr;
-};
+using StartupScreensRender = SdlGame;
 
 TEST_F(StartupScreensRender, TheLogosLeadToTheDisclaimerWithItsBackdropAndText) {
   StartToTheDisclaimer();
-  game_->Frame(16);
   ExpectDisclaimerOnScreen(Capture("disclaimer"), disclaimerImage);
 }
 
@@ -167,14 +85,14 @@ TEST_F(StartupScreensRender, TheLoadingScreenShowsItsTipOverItsBackdrop) {
   while (TipLines(tip) != 2 || LoadingTips[tip].lines[0][0] == L'\0') ++tip;
   srand(SeedChoosing(tip));
   ShowLoadingScreen();  // as a mission load shows it; it renders at once
-  const auto frame = Capture("loading");
+  const auto frame = Capture("loading", false);
   ASSERT_TRUE(frame);
   ASSERT_TRUE(loadingScreenImage);
 
   // Both lines of the tip, each in its own row, where the game wrote them on the text overlay.
   for (int line = 0; line < 2; ++line) {
     const int top = kTipFirstRow + kTipRowStep * line;
-    const Reproduction text = PaleReproduced(textOverlay, frame, kTipX, top, 640 - kTipX, kTipRowStep);
+    const Reproduction text = Reproduced(textOverlay, frame, {kTipX, top, 640 - kTipX, kTipRowStep}, kPale);
     EXPECT_GT(text.drawn, 20) << "line " << line;
     EXPECT_GE(text.shown, text.drawn * 95 / 100) << "line " << line;
   }
