@@ -24,4 +24,21 @@ struct DogTag {
   int32_t height = 0;
 };
 
+// The soldiers' tags: 35 pictures, each named in the list twice, in the folder below.
+constexpr int kDogTagNameCount = 70;
+constexpr int kDogTagPictureCount = 35;
+constexpr const char* kDogTagFolder = "patient\\dogtaggs\\";
+extern const char* const kDogTagNames[kDogTagNameCount];
+
+// Frames the tag stays at full size.
+constexpr int32_t kDogTagHoldFrames = 100;
+
+// A patient's tag: one of the list drawn at random, loaded, its size read.
+void LoadDogTag(DogTag& tag, const engine::EngineRef<engine::EngineRoot>& root);
+// Shows it again from nearly nothing.
+void StartDogTag(DogTag& tag);
+// Each frame while it shows: drawn on the menu canvas at (x, y) (below 1: fractions of 640 x 480, else
+// pixels) at its size times its scale; then it grows, holds, shrinks and goes.
+void UpdateDogTag(DogTag& tag, float x, float y);
+
 }  // namespace kestrine

@@ -1,6 +1,9 @@
 // What the treatment rules do to a body of engine objects.
 #include "casualty/model_body.h"
 
+#include "casualty/blood_pools.h"
+#include "casualty/dog_tag.h"
+#include "casualty/injury_props.h"
 #include "casualty/patient.h"
 #include "casualty/patient_textures.h"
 #include "casualty/spurt.h"
@@ -51,13 +54,13 @@ void ModelBody::ResetModelMaterials() {
   if (patient_.bodyModel) patient_.bodyModel->ResetMaterial(L"/");
 }
 
-void ModelBody::ReleaseInjuryProp() {
-  for (std::unique_ptr<InjuryProp>* held : {&patient_.prop, &patient_.turban}) {
-    if (!*held) continue;
-    (*held)->Release(patient_.stage);
-    held->reset();
-  }
-}
+void ModelBody::CreateInjuryProps(int32_t row) { kestrine::CreateInjuryProps(patient_, row); }
+
+void ModelBody::ReleaseInjuryProp() { ReleaseInjuryProps(patient_); }
+
+void ModelBody::CreateBloodPools(int32_t row) { kestrine::CreateBloodPools(patient_, row); }
+
+void ModelBody::SetBloodPoolRate(float rate) { kestrine::SetBloodPoolRate(patient_, kWoundPoolId, rate); }
 
 void ModelBody::ShowItem(int32_t slot, bool visible) {
   if (slot < 0 || slot >= kTreatmentModelCount) return;
@@ -113,6 +116,8 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
         RepaintBands(PART_LEFT_THIGH);
         RepaintBands(PART_RIGHT_THIGH);
       }
+      // The wound bleeds through it.
+      StartDressingSplat(patient_, visual.part);
       break;
     case VISUAL_OCCLUSIVE_DRESSING:
       PaintAirtightDressing(visual.part);
@@ -126,6 +131,16 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
     case VISUAL_BLANKET_OFF:
       for (int32_t slot = 0; slot < kTreatmentModelCount; ++slot)
         if (patient_.appliedItems & ItemBit(slot)) ShowItem(slot, true);
+      break;
+    case VISUAL_DOG_TAG:
+      StartDogTag(patient_.dogTag);
+      break;
+    case VISUAL_ROLL_OFF_OBJECT:
+      // Off the object he now bleeds onto the other side.
+      ToggleBloodPools(patient_);
+      break;
+    case VISUAL_INJURY_PROP_START:
+      if (patient_.prop) patient_.prop->Start();
       break;
     case VISUAL_LEG_STUMP:
       // The saw takes the lower leg of that side off at the knee.

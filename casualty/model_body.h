@@ -1,7 +1,6 @@
 // The body of a patient built on the engine: the hooks of the treatment rules acting on his model, his
-// lower legs, the treatment models on his joint frames, his materials, textures and animations, and the
-// spurt's drops. Props and blood pools have no engine objects of their own here; their hooks leave the body
-// as it is.
+// lower legs, the treatment models on his joint frames, his materials, textures and animations, the
+// spurt's drops, his injury props and blood pools.
 #pragma once
 
 #include "casualty/patient_body.h"
@@ -20,13 +19,13 @@ class ModelBody : public PatientBody {
   bool IsSidedTextureLocation(BodyLocation location) override;
   void PaintWoundTexture(BodyLocation location, const char* texture) override;
   void ResetModelMaterials() override;
-  void CreateInjuryProps(int32_t) override {}
+  void CreateInjuryProps(int32_t row) override;
   void ReleaseInjuryProp() override;
-  void CreateBloodPools(int32_t) override {}
+  void CreateBloodPools(int32_t row) override;
   void MakeSpurtDrops() override;
   void ShowTreatmentVisual(const TreatmentVisual& visual) override;
   int32_t PlayAnimation(int32_t pose) override;
-  void SetBloodPoolRate(float) override {}
+  void SetBloodPoolRate(float rate) override;
   void ReleasePatient() override;
 
  private:

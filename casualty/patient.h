@@ -18,6 +18,7 @@
 #include "casualty/action_record.h"
 #include "casualty/ammo_pouch.h"
 #include "casualty/blood_pools.h"
+#include "casualty/blood_splat.h"
 #include "casualty/body_location.h"
 #include "casualty/body_parts.h"
 #include "casualty/bounded_log.h"

@@ -73,6 +73,7 @@ Patient::Patient(const engine::EngineRef<engine::EngineRoot>& engineRootIn,
     bodyFlags = 0;
   }
   MakeMagazines();
+  LoadDogTag(dogTag, root);
   ++patientsBuilt;
   bodyModel->MoveTo(0, kParkedHeight, 0);
   AdvanceLoadingBar();

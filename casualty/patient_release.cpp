@@ -53,10 +53,8 @@ void Patient::ReleasePatient() {
   // The spurt's drops belong to whoever is shown; the next wound set-up makes them again.
   ReleaseSpurtDrops(stage.Get());
 
-  for (BloodPool* pool = bloodPools.get(); pool != nullptr; pool = pool->next.get()) TakeAway(stage, pool->actor);
-  // Freed one by one, so a long list does not free itself by recursion.
-  while (bloodPools) bloodPools = std::move(bloodPools->next);
-  bloodSplat.reset();
+  ReleaseBloodPools(*this);
+  ReleaseBloodSplat(*this);
   Body().ReleaseInjuryProp();
   dogTag = DogTag{};
   caseChart = CaseChart{};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "casualty/blood_splat.h"
 #include "casualty/patient.h"
 #include "shell/program_state.h"
 
@@ -62,6 +63,7 @@ void ReleaseSpurtDrops(engine::EngineStage* stage) {
 void Patient::UpdateSpurt() {
   bloodLevel = Clamp01(bloodLevel + static_cast<float>(bleedRate) * kBleedPerFrame);
   bloodLevel2 = Clamp01(bloodLevel2 + static_cast<float>(secondRate) * kBleedPerFrame);
+  UpdateBloodSplat(*this);
 
   const float* values = WoundTypeTable[woundType].spurt;
   const Vector3 origin(values[0], values[1], values[2]);

@@ -125,7 +125,15 @@ void EnterSaveScreen() {
   ShowOverlay();
 }
 
+// The volume screen and the pause menu act on the button the pointer last came to rest on. The one chosen on
+// the screen before (VOLUME CONTROL sits where the volume screen has its BACK, and its index is the effects'
+// down button) must not count as a choice made here.
+void ForgetTheLastButton() { hotspotIndex = -1; }
+
 void EnterPlayerSelect() {
+  // The screens drawn every frame light the button whose index the pointer was last on: the one chosen on the
+  // screen before is no button of theirs until the pointer moves.
+  ForgetTheLastButton();
   ClearScreenLayers();
   HideOverlay();
   BuildPlayerSelectScreen();
@@ -141,6 +149,7 @@ bool TextBoxScreenMouse(int code, int32_t x, int32_t y) {
 }
 
 void EnterBriefing() {
+  ForgetTheLastButton();
   ClearScreenLayers();
   UnloadPlayerSelectScreen();
   ShowOverlay();
@@ -159,6 +168,7 @@ void EnterBriefing() {
 void EnterDebriefing() {
   StopSoundIfPlaying(SOUND_AMBIENCE);
   StopAllSounds();
+  ForgetTheLastButton();
   ClearScreenLayers();
   TearDownPatientView(true);
   UnloadMission();
@@ -181,10 +191,6 @@ void EnterKia() {
   PlayMusicLoop(SOUND_LOSS_MUSIC, 0);
 }
 
-// The volume screen and the pause menu act on the button the pointer last came to rest on. The one chosen on
-// the screen before (VOLUME CONTROL sits where the volume screen has its BACK, and its index is the effects'
-// down button) must not count as a choice made here.
-void ForgetTheLastButton() { hotspotIndex = -1; }
 
 void EnterPauseMenu() {
   ForgetTheLastButton();

@@ -249,8 +249,10 @@ void QuitAction(int32_t button) {
         ClearScreenLayers();
         SetGameState(previousGameState);
       } else {
-        // The briefing and the debriefing draw themselves every frame: no entry needed.
+        // The briefing and the debriefing draw themselves every frame: no entry needed. NO's index is none of
+        // their buttons: nothing of theirs is lit until the pointer moves.
         ClearHotspots();
+        hotspotIndex = -1;
         ClearScreenLayers();
         gameState = previousGameState;
       }

@@ -34,6 +34,7 @@ class BriefingRender : public SdlGame {
     game_->Click(165, 217);  // NEW GAME
     game_->Click(165, 192);  // NOVICE
     ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+    game_->Frame(16);  // the screen is drawn, its buttons with it, before the player clicks one
   }
 };
 

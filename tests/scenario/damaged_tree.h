@@ -19,6 +19,20 @@
 
 namespace kestrine::scenario {
 
+// The working directory while it lives: the game reads its data from where it was started.
+class InFolder {
+ public:
+  explicit InFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder);
+  }
+  ~InFolder() { std::filesystem::current_path(previous_); }
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
 class DamagedTree {
  public:
   explicit DamagedTree(const std::filesystem::path& data) : data_(data) {

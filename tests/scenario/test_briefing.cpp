@@ -13,6 +13,7 @@
 #include "frontend/briefing_speech.h"
 #include "frontend/campaign_awards.h"
 #include "frontend/player_select.h"
+#include "damaged_tree.h"
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -183,6 +184,30 @@ TEST_F(BriefingRoad, TheFirstBriefingLeadsBackAndALaterOneQuits) {
   EXPECT_EQ(previousGameState, STATE_BRIEFING);
 }
 
+// A label lit as the pointer's button: the highlight colour of menu buttons.
+int LitPixels(int x, int y, int width, int height) { return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73); }
+
+TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
+  // SELECT is button 0 of player select; LOAD BACKPACK is button 0 of the briefing, far from the pointer.
+  ToPlayerSelect(kNovice);
+  PointAndClick(kSelect);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  game.Frame(16);
+  EXPECT_EQ(LitPixels(443, 369, 121, 23), 0);
+  game.MoveTo(kLoadBackpack.x, kLoadBackpack.y);
+  game.Frame(16);
+  EXPECT_GT(LitPixels(443, 369, 121, 23), 20);
+
+  // NO on the quit box is its button 1, the debriefing's QUIT.
+  ToTheDebriefing(3, 10, 100);
+  PointAndClick({504, 419});
+  ASSERT_EQ(gameState, STATE_QUIT_CONFIRM);
+  PointAndClick({320, 321});
+  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  game.Frame(16);
+  EXPECT_EQ(LitPixels(352, 408, 302, 23), 0);
+}
+
 TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) {
   ToTheMainMenu();
   missionProgress.campaignScore = 100;
@@ -238,8 +263,13 @@ TEST_F(BriefingRoad, AMissionWithoutAMaximumCountsAsOneOutOfOneOnceOnly) {
 }
 
 TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
+  // The smallest medic, chosen as a player does, plays the campaign through to its last mission.
+  ToPlayerSelect(kNovice);
+  PointAndClick(kPrevious);
+  game.Frame(16);
+  PointAndClick(kSelect);
+  ASSERT_EQ(missionProgress.playerFigure, 2);
   ToTheDebriefing(10, 90, 100);
-  missionProgress.playerFigure = 2;
   loserEnding = 0;
   std::memset(movieNames, 0, sizeof movieNames);
   PointAndClick(kNextMission);
@@ -250,6 +280,37 @@ TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
   EXPECT_EQ(movieFlags[at], MOVIE_SHOW_STILL_AFTER);  // the ending stays on its last picture
   EXPECT_EQ(missionNumber, 10);
   EXPECT_FALSE(HeadOnStage());
+}
+
+TEST(BriefingOnPlainModels, AFigureAndAnOfficerWithoutAnimationsStandAndTheRoadGoesOn) {
+  DamagedTree tree(KESTRINE_DATA_DIR);
+  tree.Replace("chars/playerselect/choose2/choose2.qsad", "");
+  tree.Replace("head/bs-major/bs_major.qsad", "");
+  InFolder inTree(tree.Root());
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  for (Point p : {kAccept, kNewGame, kNovice}) game.Click(p.x, p.y);
+  ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  game.Frame(16);
+  game.MoveTo(kPrevious.x, kPrevious.y);
+  game.Click(kPrevious.x, kPrevious.y);
+  game.Frame(16);
+  ASSERT_EQ(currentFigure, 2);
+  EXPECT_EQ(playerFigureModels[2]->GetAnimationCount(), 0);
+  EXPECT_TRUE(playerFigureModels[2]->Visible());
+
+  game.MoveTo(kSelect.x, kSelect.y);
+  game.Click(kSelect.x, kSelect.y);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(briefingHead->GetAnimationCount(), 0);
+  // The message is heard on time though the head has no mouth to move.
+  game.Frames(200, 16);
+  ASSERT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]);
+  EXPECT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]->IsPlaying());
+  game.MoveTo(kLoadBackpack.x, kLoadBackpack.y);
+  game.Click(kLoadBackpack.x, kLoadBackpack.y);
+  EXPECT_EQ(gameState, STATE_BACKPACK);
+  game.Close();
 }
 
 }  // namespace

@@ -19,16 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The working directory while it lives.
-class InFolder {
- public:
-  explicit InFolder(const fs::path& folder) : previous_(fs::current_path()) { fs::current_path(folder); }
-  ~InFolder() { fs::current_path(previous_); }
-
- private:
-  fs::path previous_;
-};
-
 // The distinct files named by "missing ...: <file>" and "unreadable ...: <file> (...)" traces, in order.
 std::vector<std::string> DamagedInTraces(const std::string& log) {
   std::vector<std::string> files;

@@ -356,11 +356,14 @@ TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
   ClearHotspots();
   AddHotspotRect(100, 100, 100, 20);
   AddHotspotRect(100, 130, 100, 20);
-  game.Mouse(engine::kMouseLeftUp, 150, 140);
-  EXPECT_EQ(hotspotIndex, 1);
   // On the button's very edge is off it.
   game.Mouse(engine::kMouseLeftUp, 100, 140);
   EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(gameState, STATE_DIFFICULTY);
+  // Inside the second button: INTERMEDIATE is chosen, and player select follows.
+  game.Mouse(engine::kMouseLeftUp, 150, 140);
+  EXPECT_EQ(difficulty, 1);
+  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
 }
 
 TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {

@@ -25,7 +25,13 @@ TEST(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltAndLetGoWithNothingLeftOn
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   const size_t before = engineStage->Objects().size();
   for (int32_t appearance = 0; appearance < 4; ++appearance) {
-    for (int32_t wound : {0, 4, 6, 31, 54}) {
+    // Besides his actor and the spurt's drops, on the stage: the two blood pools of each of these wounds,
+    // the gut out on the belly of wound 0 and the vehicle with its shadow of wound 6.
+    const struct {
+      int32_t wound;
+      size_t extra;
+    } wounds[] = {{0, 3}, {4, 2}, {6, 4}, {31, 2}, {54, 2}};
+    for (const auto [wound, extra] : wounds) {
       SCOPED_TRACE("wound " + std::to_string(wound) + ", appearance " + std::to_string(appearance));
       casualties[0] = std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr);
       const Patient& patient = *casualties[0];
@@ -36,7 +42,7 @@ TEST(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltAndLetGoWithNothingLeftOn
       const bool amputation = wound == 6 || (appearance == 0 && wound == 0);
       EXPECT_EQ(patient.noBoots, amputation ? 1 : 0);
       EXPECT_EQ(static_cast<bool>(patient.leftStump), amputation);
-      EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount);  // his actor, the spurt's drops
+      EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
 
       const engine::EngineRef<engine::EngineModel> body = patient.bodyModel;
       DeleteCasualty(0);

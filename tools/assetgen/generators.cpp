@@ -7,6 +7,7 @@
 #include "tools/assetgen/patient_generators.h"
 #include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/patient_textures.h"
+#include "tools/assetgen/prop_generators.h"
 #include "tools/assetgen/shell_generators.h"
 #include "tools/assetgen/tool_generators.h"
 #include "tools/assetgen/wound_assets.h"
@@ -35,6 +36,8 @@ const std::vector<Generator>& Generators() {
       {"wound textures", WriteWoundTextures},
       {"patient bodies", WritePatientBodies},
       {"patient textures", WritePatientTextures},
+      {"injury props", WriteInjuryProps},
+      {"blood and dog tags", WriteBloodAndDogTags},
       {"overhead soldiers", WriteOverheadSoldiers},
       {"vehicles", WriteVehicles},
       {"level trees", WriteLevelTreeModels},

@@ -249,7 +249,8 @@ TEST_F(PatientBodyTest, ReleasingThePatientLeavesNothingOnTheStageAndKeepsTheSha
   WriteGameBodies();
   const size_t before = engineStage->Objects().size();
   auto patient = Build(kAmputationBodyWound, 1);
-  EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount);  // the patient actor, the spurt
+  // The patient actor, the spurt, the vehicle on his leg with its shadow, and his two blood pools.
+  EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + 2 + 2);
   treatmentAssets.models[ITEM_NECK_SPLINT] = engineRoot->CreateActor();
   patient->AttachAppliedItems();
   const engine::EngineRef<engine::EngineModel> body = patient->bodyModel;
