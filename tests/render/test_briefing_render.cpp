@@ -50,8 +50,7 @@ TEST_F(BriefingRender, TheSoldierStandsInHisWindow) {
 
 TEST_F(BriefingRender, BothOfficersShowThroughTheirWindows) {
   introPending = 0;  // no intro movie: this is about the heads
-  game_->MoveTo(453, 421);  // SELECT acts on where the pointer rests
-  game_->Click(453, 421);
+  game_->Click(453, 421);  // SELECT
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game_->Frames(10, 16);
   const auto briefing = Capture("briefing");
