@@ -1,5 +1,5 @@
 // The screen records of the mission start and the overhead view, and the battle's frame that both mission
-// states run. The overhead view's own drawing and input are not built yet.
+// states run.
 #include "battlefield/battlefield_screens.h"
 
 #include "battlefield/battle_state.h"
@@ -7,9 +7,15 @@
 #include "battlefield/mission_load.h"
 #include "battlefield/mission_state.h"
 #include "battlefield/overhead_entry.h"
+#include "battlefield/overhead_hotspots.h"
+#include "battlefield/overhead_hud.h"
+#include "battlefield/overhead_keys.h"
+#include "battlefield/overhead_mouse.h"
+#include "battlefield/unit_array.h"
 #include "battlefield/view_preset.h"
 #include "casualty/backpack.h"
 #include "casualty/backpack_screen.h"
+#include "casualty/patient_view.h"
 #include "shell/globals.h"
 #include "shell/mission_frames.h"
 #include "shell/screen_table.h"
@@ -22,7 +28,7 @@ void EnterStartMission() {
   UnloadBackpackScreen();
   PlayMissionMovie();
   LoadMission();
-  // The casualty's patient view is built here once casualty care has it (BuildPatientView(0)).
+  BuildPatientView(nullptr);
   BeginMissionClocks();
   ApplyViewPreset();
   BuildNavGrid();
@@ -31,9 +37,16 @@ void EnterStartMission() {
 void EnterOverhead() {
   // The loaded pack goes into the mission; the next backpack screen starts afresh.
   keepBackpack = false;
+  SwitchToOverheadView();
   ApplyViewPreset();
   BuildNavGrid();
   StartOverheadSounds();
+  // The buttons work, and show, from the first frame (the list may still hold the patient view's).
+  if (missionState.missionLoaded) {
+    SetOverheadHotspots();
+    DrawOverheadLabels();
+    DrawWeaponPanel();
+  }
 }
 
 // At shut-down: the mission still loaded, and the overhead strip kept from mission to mission.
@@ -43,12 +56,26 @@ void ReleaseOverhead() {
   battleState.timeUpImage.Reset();
 }
 
+// The mission's casualty units, in slot order, as the patient view builds them.
+std::vector<ViewCasualty> MissionCasualties() {
+  std::vector<ViewCasualty> cases;
+  for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i) {
+    cases.push_back(units[i] ? ViewCasualty{units[i]->woundType, units[i]->severity, true} : ViewCasualty{0, 0, false});
+  }
+  return cases;
+}
+
 }  // namespace
 
 void RegisterBattlefieldScreens() {
   RegisterBattleFrame(MissionFrame);
+  RegisterCasualtyCaseSource(MissionCasualties);
   RegisterScreen(STATE_START_MISSION, Screen{.enter = EnterStartMission});
-  RegisterScreen(STATE_OVERHEAD, Screen{.enter = EnterOverhead, .frame = OverheadFrame, .release = ReleaseOverhead});
+  RegisterScreen(STATE_OVERHEAD, Screen{.enter = EnterOverhead,
+                                        .frame = OverheadFrame,
+                                        .mouse = OverheadMouse,
+                                        .key = OverheadKey,
+                                        .release = ReleaseOverhead});
 }
 
 }  // namespace kestrine

@@ -7,10 +7,12 @@
 #include "battlefield/camera_shake.h"
 #include "battlefield/developer_switches.h"
 #include "battlefield/extraction.h"
+#include "battlefield/mini_map.h"
 #include "battlefield/mission_state.h"
 #include "battlefield/nav_grid.h"
 #include "battlefield/overhead_hud.h"
 #include "battlefield/spawn_points.h"
+#include "battlefield/strategy_table.h"
 #include "battlefield/unit_array.h"
 #include "battlefield/unit_orders.h"
 #include "battlefield/unit_shooting.h"
@@ -34,7 +36,6 @@ constexpr int32_t kSupportSpread = 5;
 
 constexpr int32_t kHudStageMiniMap = 5;
 constexpr int kMiniMapSource = 128;
-constexpr int kMiniMapSize = 64;
 // The mini-map shows the world square -90..90 at 0.35 pixels a unit.
 constexpr float kMiniMapScale = 0.35f;
 constexpr float kMiniMapOffset = 90.0f;
@@ -347,7 +348,8 @@ void FollowPlayerWithCamera() {
 
 void MissionFrame(int32_t dt, bool hud) {
   nearestPatientDistance = kNoPatientNear;
-  FrameGeometry g{screenWidth * 19 / 634, screenHeight * 345 / 455, false};
+  const MiniMapCorner corner = MiniMapOrigin();
+  FrameGeometry g{corner.x, corner.y, false};
   if (shakeTimer > 0) CameraShake(dt, true);
 
   if (hudStage == kHudStageMiniMap) {
@@ -358,6 +360,7 @@ void MissionFrame(int32_t dt, bool hud) {
     hudStage = kHudStageMiniMap;
   }
   g.drawDots = hudStage == kHudStageMiniMap || gameState == STATE_PATIENT_VIEW;
+  if (strategyCount > 0) PulseStrategyMarker(dt);
   DrawGridLinks();
 
   int32_t pending = 0;
@@ -373,6 +376,7 @@ void MissionFrame(int32_t dt, bool hud) {
   if (hud) {
     FollowPlayerWithCamera();
     DrawHudStage();
+    DrawDeveloperDisplays();
   }
 }
 

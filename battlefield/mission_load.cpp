@@ -12,8 +12,10 @@
 #include "battlefield/medic_drag.h"
 #include "battlefield/mission_state.h"
 #include "battlefield/mission_units.h"
+#include "battlefield/overhead_leave.h"
 #include "battlefield/patient_locations.h"
 #include "battlefield/spawn_points.h"
+#include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
 #include "battlefield/terrain_images.h"
 #include "battlefield/unit_array.h"
@@ -176,10 +178,12 @@ void LoadMission() {
 
 void UnloadMission() {
   if (!missionState.missionLoaded) return;
+  LeaveOverhead();
   ReleaseShakeView();
   ReleaseNoFitSound();
   ResetBattle();
   DeleteAllUnits();
+  ClearStrategyMarkers();
 
   if (missionState.terrainObject) engineStage->RemoveObject(missionState.terrainObject);
   missionState.terrainMesh.Reset();

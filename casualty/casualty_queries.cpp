@@ -17,4 +17,8 @@ bool IsCasualtyMovable(int slot) {
   return casualties[slot]->movable != 0;
 }
 
+void MarkCasualtyDragged(int slot) {
+  if (HasCasualty(slot)) casualties[slot]->dragged = 1;
+}
+
 }  // namespace kestrine

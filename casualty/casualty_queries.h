@@ -7,4 +7,8 @@ namespace kestrine {
 // no patient record, else as his condition allows.
 bool IsCasualtyMovable(int slot);
 
+// The medic started dragging the casualty in `slot`: his patient view will show him moved (nothing for a slot
+// with no patient record).
+void MarkCasualtyDragged(int slot);
+
 }  // namespace kestrine

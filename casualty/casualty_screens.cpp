@@ -1,9 +1,11 @@
-// The screen records of the backpack and the patient view. The patient view itself (its scene, tray and
-// input) is not built yet: its record holds the sounds and overlays of its entry, the shell's mission clock
-// for its frames, and the release of the casualties and their report at shut-down.
+// The screen records of the backpack and the patient view: the view's entry with its sounds and overlays,
+// its frame under the shell's mission clock with the battle going on, its mouse and keys, and the release
+// of the casualties and the view at shut-down.
 #include "casualty/casualty_screens.h"
 
 #include "casualty/backpack_screen.h"
+#include "casualty/patient_hud.h"
+#include "casualty/patient_view.h"
 #include "casualty/patient_view_teardown.h"
 #include "casualty/tool_images.h"
 #include "shell/asset_loader.h"
@@ -29,15 +31,25 @@ bool BackpackMouse(int code, int32_t x, int32_t y) { return OnBackpackClick(x, y
 void EnterPatientView() {
   PlayMusic(SOUND_PATIENT_MUSIC);
   StopSoundIfPlaying(SOUND_OVERHEAD_MUSIC);
+  SwitchToPatientView();
   ClearTextOverlay();
   HideOverlay();
 }
 
+void PatientViewScreenFrame() { PatientViewFrame(UpdatePatientView); }
+
+bool PatientViewMouse(int code, int32_t x, int32_t y) { return OnPatientViewMouse(x, y, code); }
+
+void PatientViewKey(int key, bool down) { OnPatientViewKey(key, down); }
+
 // At shut-down the report is not written again: the mission did not end.
 void ReleasePatientView() { TearDownPatientView(false); }
 
-// The patient view opened from the overhead view: built as state 18 at once.
-void OpenPatientView() { gameState = STATE_PATIENT_VIEW; }
+// The patient view built afresh and opened at once; the switch stores the state as 18.
+void OpenPatientView() {
+  BuildPatientView(nullptr);
+  SwitchToPatientView();
+}
 
 // The tool pictures the backpack screen and the patient view's tray share, kept until shut-down.
 void ReleaseToolPictures() {
@@ -53,8 +65,11 @@ void RegisterCasualtyScreens() {
                                         .frame = DrawBackpackScreen,
                                         .mouse = BackpackMouse,
                                         .release = UnloadBackpackScreen});
-  RegisterScreen(STATE_PATIENT_VIEW,
-                 Screen{.enter = EnterPatientView, .frame = PatientViewFrame, .release = ReleasePatientView});
+  RegisterScreen(STATE_PATIENT_VIEW, Screen{.enter = EnterPatientView,
+                                            .frame = PatientViewScreenFrame,
+                                            .mouse = PatientViewMouse,
+                                            .key = PatientViewKey,
+                                            .release = ReleasePatientView});
   RegisterScreen(STATE_OPEN_PATIENT_VIEW, Screen{.enter = OpenPatientView});
   AddSharedAssetRelease(ReleaseToolPictures);
 }

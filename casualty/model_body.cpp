@@ -9,6 +9,7 @@
 #include "casualty/spurt.h"
 #include "casualty/texture_bands.h"
 #include "casualty/texture_templates.h"
+#include "casualty/tool_animation.h"
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
 #include "shell/globals.h"
@@ -131,6 +132,16 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
     case VISUAL_BLANKET_OFF:
       for (int32_t slot = 0; slot < kTreatmentModelCount; ++slot)
         if (patient_.appliedItems & ItemBit(slot)) ShowItem(slot, true);
+      break;
+    case VISUAL_SYRINGE:
+    case VISUAL_SCISSORS:
+    case VISUAL_TOOL_AT_POINT:
+      // At the part the tool was put to: the syringe a little above the skin, the scissors above the cloth.
+      if (visual.part >= 0 && visual.part < kMaxBones && patient_.boneFrames[visual.part]) {
+        const engine::Vec3 at = patient_.boneFrames[visual.part]->GetPosition()->Value();
+        const float lift = visual.kind == VISUAL_SYRINGE ? 0.8f : visual.kind == VISUAL_SCISSORS ? 1.0f : 0.0f;
+        StartToolAnimationAt(visual.tool, at.x, at.y, at.z, lift);
+      }
       break;
     case VISUAL_DOG_TAG:
       StartDogTag(patient_.dogTag);

@@ -3,6 +3,7 @@
 
 #include "casualty/after_action_report.h"
 #include "casualty/casualty_slots.h"
+#include "casualty/patient_view.h"
 
 namespace kestrine {
 
@@ -10,6 +11,7 @@ void TearDownPatientView(bool writeReport) {
   if (writeReport && HasCasualty(0)) WriteAfterActionReport();
   DeleteAllCasualties();
   currentPatient = nullptr;
+  ReleasePatientViewScene();
 }
 
 }  // namespace kestrine

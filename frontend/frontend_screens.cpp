@@ -8,6 +8,7 @@
 
 #include "battlefield/casualty_cases.h"
 #include "battlefield/mission_load.h"
+#include "battlefield/overhead_leave.h"
 #include "casualty/backpack.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/briefing_screen.h"
@@ -16,6 +17,7 @@
 #include "frontend/menu_actions.h"
 #include "frontend/menu_screens.h"
 #include "frontend/player_select.h"
+#include "frontend/save_slot_screen.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
 #include "shell/game_state.h"
@@ -41,7 +43,6 @@ constexpr int32_t kScrollDownButton = CONTROLS_SCROLL_DOWN;
 void DeveloperKeys(int key, bool down) { DeveloperKey(key, down ? 1 : 0); }
 
 // ---- mouse stage 1 ----
-bool TakeEveryCode(int, int32_t, int32_t) { return true; }
 bool HighlightOnly(int, int32_t x, int32_t y) {
   HotspotHover(x, y);
   return false;
@@ -111,8 +112,18 @@ void EnterDevNotes() {
   DevNotesScreen();
 }
 
-void EnterSlotScreen() {
+// The volume screen and the pause menu act on the button the pointer last came to rest on. The one chosen on
+// the screen before (VOLUME CONTROL sits where the volume screen has its BACK, and its index is the effects'
+// down button) must not count as a choice made here.
+void ForgetTheLastButton() { hotspotIndex = -1; }
+
+// The slot screens read their labels afresh at every visit. The button the pointer rested on before (the
+// briefing's SAVE, say) is no slot of theirs.
+void EnterLoadScreen() {
   ClearScreenLayers();
+  ForgetTheLastButton();
+  slotScreenState.labelsRead = false;
+  OpenLoadGameScreen();
   DrawBackdrop(openingImage);
   ShowOverlay();
 }
@@ -121,14 +132,18 @@ void EnterSaveScreen() {
   ClearScreenLayers();
   // Saving from the debriefing: its officer leaves with his light.
   if (gameState == STATE_DEBRIEFING) HideBriefingElement();
+  ForgetTheLastButton();
+  slotScreenState.labelsRead = false;
+  OpenSaveGameScreen();
   DrawBackdrop(openingImage);
   ShowOverlay();
 }
 
-// The volume screen and the pause menu act on the button the pointer last came to rest on. The one chosen on
-// the screen before (VOLUME CONTROL sits where the volume screen has its BACK, and its index is the effects'
-// down button) must not count as a choice made here.
-void ForgetTheLastButton() { hotspotIndex = -1; }
+// Every mouse code is the slot screen's.
+bool SlotScreenMouse(int code, int32_t x, int32_t y) {
+  SaveSlotClick(code, x, y);
+  return true;
+}
 
 void EnterPlayerSelect() {
   // The screens drawn every frame light the button whose index the pointer was last on: the one chosen on the
@@ -180,6 +195,7 @@ void EnterKia() {
   ClearScreenLayers();
   // Killed in the patient view: the overhead view's entry runs first, as if he had stepped back out.
   if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
+  LeaveOverhead();
   StopAllSounds();
   TearDownPatientView(true);
   UnloadMission();
@@ -218,8 +234,13 @@ void RegisterFrontendScreens() {
   RegisterScreen(
       STATE_MAIN_MENU,
       Screen{.enter = EnterMainMenu, .click = MainMenuClick, .hover = RedrawOnHit<MainMenu>, .key = DeveloperKeys});
-  RegisterScreen(STATE_LOAD_GAME, Screen{.enter = EnterSlotScreen, .mouse = TakeEveryCode});
-  RegisterScreen(STATE_SAVE_GAME, Screen{.enter = EnterSaveScreen, .mouse = TakeEveryCode});
+  // The two slot screens share their pictures; their release is registered once.
+  RegisterScreen(STATE_LOAD_GAME, Screen{.enter = EnterLoadScreen,
+                                         .frame = OpenLoadGameScreen,
+                                         .mouse = SlotScreenMouse,
+                                         .release = ReleaseSlotScreenImages});
+  RegisterScreen(STATE_SAVE_GAME,
+                 Screen{.enter = EnterSaveScreen, .frame = OpenSaveGameScreen, .mouse = SlotScreenMouse});
   RegisterScreen(STATE_DIFFICULTY, Screen{.enter = ClearThenBuild<DifficultyMenu>,
                                           .click = DifficultyClick,
                                           .hover = RedrawOnHit<DifficultyMenu>,

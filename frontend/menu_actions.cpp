@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "battlefield/mission_load.h"
+#include "battlefield/overhead_leave.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/briefing_speech.h"
@@ -36,7 +38,7 @@ bool FromTheMission(int32_t state) { return state == STATE_OVERHEAD || state == 
 
 // Out of the overhead view to a menu over the opening backdrop.
 void LeaveMissionForMenu() {
-  // The overhead view lets go of its screen here once it is built (LeaveOverhead).
+  LeaveOverhead();
   DrawBackdrop(openingImage);
   ShowOverlay();
 }
@@ -230,9 +232,10 @@ void QuitAction(int32_t button) {
         LeaveMissionForMenu();
         StopAllSounds();
         ClearScreenLayers();
-        // The patient view's scene parts and the mission itself are let go here once they are built
-        // (ReleaseSceneParts, UnloadMission). The mission did not end: no report is written.
+        // The patient view's scene parts are let go here once they are built (ReleaseSceneParts). The
+        // mission did not end: no report is written.
         TearDownPatientView(false);
+        UnloadMission();
         SetGameState(STATE_MAIN_MENU);
       } else {
         // Quitting from the briefing or the debriefing: the officer stops and leaves. A campaign score that

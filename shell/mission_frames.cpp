@@ -100,7 +100,7 @@ void OverheadFrame() {
   RunBattle(true);
 }
 
-void PatientViewFrame() {
+void PatientViewFrame(PatientViewUpdate update) {
   if (!clockFrozen) {
     missionClock -= frameTime;
     if (missionClock < 0) missionEndFlag = 2;
@@ -109,6 +109,7 @@ void PatientViewFrame() {
     SetGameState(STATE_OVERHEAD);
     return;
   }
+  if (update) update(frameTime);
   // The battle goes on under the patient view, without the overhead camera and display.
   RunBattle(false);
 }

@@ -27,9 +27,10 @@ void RegisterBattleFrame(BattleFrame frame);
 // mission's end (with the radio chatter heard out after a won or timed-out mission) or the explosion's next
 // frame and the battle.
 void OverheadFrame();
+// The patient view's own frame: dt the frame's clamped time (ms).
+using PatientViewUpdate = void (*)(int32_t dt);
 // State 18's frame: the mission clock runs on (time out when it drops below 0); a mission that ended goes
-// back to the overhead view first, else the battle goes on. The patient view's own update comes before the
-// battle.
-void PatientViewFrame();
+// back to the overhead view first, else the patient view's update and then the battle.
+void PatientViewFrame(PatientViewUpdate update);
 
 }  // namespace kestrine

@@ -13,6 +13,7 @@
 #include "frontend/high_score_screen.h"
 #include "frontend/high_score_table.h"
 #include "harness.h"
+#include "own_data_folder.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
@@ -26,27 +27,6 @@ namespace fs = std::filesystem;
 
 // Inside BACK (180 x 23 at (75, 181)) and NEXT (at (75, 205)) on the 640 x 480 screen.
 constexpr int kBackX = 150, kBackY = 190, kNextX = 150, kNextY = 214;
-
-// The generated data seen through links, with no savedGames; the working directory while it lives.
-class OwnDataFolder {
- public:
-  OwnDataFolder() {
-    char pattern[] = "/tmp/kestrine-highscores-XXXXXX";
-    root_ = mkdtemp(pattern);
-    for (const fs::directory_entry& entry : fs::directory_iterator(KESTRINE_DATA_DIR))
-      if (entry.path().filename() != "savedGames") fs::create_symlink(entry.path(), root_ / entry.path().filename());
-    previous_ = fs::current_path();
-    fs::current_path(root_);
-  }
-  ~OwnDataFolder() {
-    std::error_code ec;
-    fs::current_path(previous_, ec);
-    fs::remove_all(root_, ec);  // the links go, not what they point at
-  }
-
- private:
-  fs::path root_, previous_;
-};
 
 // Label-coloured pixels in the name column of a rank (1..10); the yellow outline of a named rank.
 int NamePixels(int rank) { return CountPixels(textOverlay, 105, 245 + 18 * rank, 120, 16, 235, 247, 195); }

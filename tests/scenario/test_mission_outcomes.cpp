@@ -4,9 +4,10 @@
 // friendly fire, and the medic killed by his own grenade or by enemy fire (but not under the patient view at
 // novice difficulty). Each run is played twice and must leave the same trace.
 //
-// The overhead view's buttons and the patient view's screen are not here yet: where a player would click
-// VIEW PATIENT, treat, drag or shoot, the test does what those clicks do (opens state 18, readies the
-// casualty, moves him, fires the medic's weapon) and lets the battle decide the rest.
+// These runs are about the battle's outcomes, not the clicks (the overhead view's own clicks are played in
+// test_overhead_play.cpp, and the patient view's screen is not here yet): where a player would click VIEW
+// PATIENT, treat, drag or shoot, the test does what those clicks do (opens state 18, readies the casualty,
+// moves him, fires the medic's weapon) and lets the battle decide the rest.
 #include <gtest/gtest.h>
 
 #include <cstdint>

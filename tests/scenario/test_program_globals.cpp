@@ -223,7 +223,8 @@ std::string LastComponent(const std::string& name) {
 // The program's make-up, filled once at start-up and the same for every run (the battle's frame among it),
 // and the movie player's window object (its window is made afresh by each run that plays a movie).
 const char* const kMakeUp[] = {"Registrations()::registrations", "Table()::table", "SharedAssetReleases()::releases",
-                               "RegisteredBattleFrame()::frame", "WindowObject()::window"};
+                               "RegisteredBattleFrame()::frame", "WindowObject()::window",
+                               "RegisteredCasualtyCases()::source"};
 
 bool IsMakeUp(const std::string& name) {
   for (const char* suffix : kMakeUp) {

@@ -5,6 +5,7 @@
 #include "tools/assetgen/mission_generators.h"
 #include "tools/assetgen/movie_generators.h"
 #include "tools/assetgen/patient_generators.h"
+#include "tools/assetgen/patient_scene_generators.h"
 #include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/patient_textures.h"
 #include "tools/assetgen/prop_generators.h"
@@ -36,6 +37,7 @@ const std::vector<Generator>& Generators() {
       {"wound textures", WriteWoundTextures},
       {"patient bodies", WritePatientBodies},
       {"patient textures", WritePatientTextures},
+      {"patient scene", WritePatientScene},
       {"injury props", WriteInjuryProps},
       {"blood and dog tags", WriteBloodAndDogTags},
       {"overhead soldiers", WriteOverheadSoldiers},

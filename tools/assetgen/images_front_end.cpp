@@ -1,7 +1,8 @@
 // The player-controls panel (522 x 230, stretched to 522 x 274 on the screen, the text box in its middle and
 // a scroll strip at each end), the volume screen's panel (185 x 125: BACK, then a - box, a bar track and a +
-// box for each volume, where the screen registers its buttons and draws its bars), the finish screen, and
-// its medals and badges cut out on pure red.
+// box for each volume, where the screen registers its buttons and draws its bars), the slot screen's panel
+// (228 x 246, a row for each of the ten save slots 25 apart) and its SAVE/LOAD strip (229 x 23), the finish
+// screen, and its medals and badges cut out on pure red.
 #include <string>
 
 #include "tools/assetgen/canonical_path.h"
@@ -88,6 +89,24 @@ Image SoundBars() {
   Slot(image, 2, 3, 180, 23);
   VolumeRow(image, 53);
   VolumeRow(image, 103);
+  return image;
+}
+
+// Ten sunken rows, one per save slot: the screen writes the slot's label 3 pixels into its row.
+Image SlotPanel() {
+  Image image = paint::NewImage(228, 246, kOliveDark);
+  paint::Bevel(image, 0, 0, 228, 246, kPanelLight, kPanelDark);
+  for (int slot = 0; slot < 10; ++slot) {
+    const int y = 2 + 25 * slot;
+    Slot(image, 3, y, 222, slot == 9 ? 246 - 2 - y : 22);
+  }
+  return image;
+}
+
+Image SlotStrip() {
+  Image image = paint::NewImage(229, 23, kOliveDark);
+  paint::Bevel(image, 0, 0, 229, 23, kPanelLight, kPanelDark);
+  Slot(image, 2, 1, 225, 21);
   return image;
 }
 
@@ -182,6 +201,8 @@ Image ForcesTab() {
 void WriteFrontEndMenuImages(DataTree& tree) {
   Save(tree, "images\\playerControl.qpg", PlayerControls());
   Save(tree, "images\\soundbars.qjp", SoundBars());
+  Save(tree, "images\\load.qjp", SlotPanel());
+  Save(tree, "images\\load2.qjp", SlotStrip());
   Save(tree, "images\\finish-screen.qjp", Finish());
   for (int i = 0; i < 8; ++i) Save(tree, "images\\finalMedals\\ribbon" + std::to_string(i) + ".qpg", FinalRibbon(i));
   Save(tree, "images\\finalMedals\\badge0.qpg", CombatBadge());

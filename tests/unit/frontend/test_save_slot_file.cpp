@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "frontend/save_slot_file.h"
+#include "frontend/save_slot_screen.h"
 #include "unit/frontend/golden_files.h"
 #include "unit/shell/scratch_tree.h"
 
@@ -95,6 +96,15 @@ TEST_F(SaveSlotFile, FileLargerThanAnySaveIsNotTakenIn) {
   EXPECT_TRUE(text.empty());
   EXPECT_FALSE(ReadSaveFromSlot(7).ok);
   EXPECT_FALSE(ReadSaveFromSlot(8).ok);
+}
+
+// A slot's label is its file's first line: a save copied over from Windows keeps no carriage return in it,
+// and bytes no font can show (a damaged file) become question marks rather than boxes or nothing.
+TEST(SlotLabel, IsTheFirstLineWithoutItsEndAndWithOnlyPrintableCharacters) {
+  EXPECT_EQ(SlotLabelOf("MISSION 3 01/02/03 12:34:56\n1\n"), "MISSION 3 01/02/03 12:34:56");
+  EXPECT_EQ(SlotLabelOf("DEBRIEF 10 12/31/99 23:59:59\r\n0\r\n"), "DEBRIEF 10 12/31/99 23:59:59");
+  EXPECT_EQ(SlotLabelOf(std::string("BR\x01" "EF\0-\xff", 8)), "BR?EF?-?");
+  EXPECT_EQ(SlotLabelOf(""), "");
 }
 
 }  // namespace

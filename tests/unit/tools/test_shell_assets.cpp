@@ -165,6 +165,8 @@ TEST_F(ShellAssetsTest, FrontEndPicturesHaveTheirSizesAndTheMedalsAreCutOutToFit
   };
   EXPECT_EQ(size(L"images\\playerControl.qpg"), std::pair(522, 230));
   EXPECT_EQ(size(L"images\\soundbars.qjp"), std::pair(185, 125));
+  EXPECT_EQ(size(L"images\\load.qjp"), std::pair(228, 246));
+  EXPECT_EQ(size(L"images\\load2.qjp"), std::pair(229, 23));
   EXPECT_EQ(size(L"images\\finish-screen.qjp"), std::pair(640, 480));
   // Seven ribbons side by side from x 20 stay on the screen and above the score at y 350; badges 200 apart
   // from x 50 stay above the ribbons at y 190.

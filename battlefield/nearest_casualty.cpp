@@ -1,0 +1,18 @@
+#include "battlefield/nearest_casualty.h"
+
+#include "battlefield/battle_state.h"
+#include "battlefield/unit_array.h"
+
+namespace kestrine {
+
+Unit* NearestCasualty() {
+  const int32_t i = nearestPatientUnit;
+  if (i < firstPatientUnit || i < 1 || i >= unitCount || i >= kUnitSlotCount || !units[i]) return nullptr;
+  // A soldier returned to action (state 0) or the helicopter after the casualties is no casualty.
+  if (units[i]->state == 0) return nullptr;
+  return units[i].get();
+}
+
+int32_t NearestCasualtySlot() { return NearestCasualty() ? nearestPatientUnit - firstPatientUnit : -1; }
+
+}  // namespace kestrine

@@ -1,0 +1,180 @@
+#include "battlefield/overhead_keys.h"
+
+#include "battlefield/developer_switches.h"
+#include "battlefield/medic_drag.h"
+#include "battlefield/overhead_input.h"
+#include "battlefield/overhead_mouse.h"
+#include "battlefield/placement_tool.h"
+#include "battlefield/strategy_editor.h"
+#include "battlefield/unit_array.h"
+#include "battlefield/unit_orders.h"
+#include "battlefield/view_preset.h"
+#include "casualty/backpack.h"
+#include "shell/developer_keys.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/sound_table.h"
+
+namespace kestrine {
+
+namespace {
+
+constexpr int32_t kWaiting = 1;
+constexpr int32_t kReadied = 2;
+constexpr int32_t kEvacuated = 1;
+constexpr int32_t kCheatGrenades = 10;
+constexpr int32_t kCheatRifleRounds = 300;
+constexpr int32_t kAlmostOutOfTime = 1001;
+
+// The arming sequence; true when the key was one of it.
+bool ArmingKey(int key, bool down) {
+  if (key == VK_DEV_DIRECT) {
+    debugMode = kDebugDeveloper;
+    return true;
+  }
+  if (key == VK_DEV_ARM) {
+    if (down) debugMode = debugMode == kDebugOff ? kDebugArmed : kDebugOff;
+    return true;
+  }
+  if (key == VK_DEV_RAISE) {
+    if (down && debugMode == kDebugArmed) debugMode = kDebugDeveloper;
+    return true;
+  }
+  return false;
+}
+
+void Toggle(uint8_t& flag) { flag = flag ? 0 : 1; }
+
+void ReadyFirstWaiting() {
+  for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i) {
+    if (!units[i] || units[i]->state != kWaiting) continue;
+    units[i]->state = kReadied;
+    return;
+  }
+}
+
+void FullScore(bool half) {
+  if (missionProgress.missionMaximum > 0 && !half) {
+    missionProgress.missionScore = missionProgress.missionMaximum;
+  } else if (missionProgress.missionMaximum <= 0) {
+    missionProgress.missionMaximum = 100;
+    missionProgress.missionScore = half ? 45 : 100;
+  }
+}
+
+// A cheat's key; true when it was one.
+bool CheatKey(int key) {
+  switch (key) {
+    case 'V':
+      OpenNearestCasualty(false);
+      return true;
+    case 'E':
+      missionEndFlag = kEvacuated;
+      SetGameState(STATE_DEBRIEFING);
+      return true;
+    case 'K':
+      SetGameState(STATE_KIA);
+      return true;
+    case 'D':
+      difficulty = (difficulty + 1) % 3;
+      return true;
+    case 'G':
+      if (!dragging) StartDragging();
+      return true;
+    case 'I':
+      Toggle(invulnerable);
+      return true;
+    case 'U':
+      Toggle(overheadInputState.unlimitedAmmo);
+      backpack.count[0] = kCheatGrenades;
+      return true;
+    case 'F':
+      Toggle(clockFrozen);
+      return true;
+    case 'T':
+      missionClock = kAlmostOutOfTime;
+      return true;
+    case 'A':
+      backpack.count[1] = kCheatRifleRounds;
+      return true;
+    case 'X':
+      ReadyFirstWaiting();
+      return true;
+    case 'P':
+      Toggle(overheadInputState.teleportMove);
+      return true;
+    case 'L':
+      Toggle(showLocation);
+      return true;
+    case 'S':
+    case 'H':
+      FullScore(key == 'H');
+      return true;
+    case 'N':
+      showGrid = 1;
+      return true;
+    case 'Z':
+      viewPreset = 1;
+      ApplyViewPreset();
+      UpdateMusicVolume();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void NextWeapon() {
+  if (!IsUnitSlot(0)) return;
+  int32_t& weapon = units[0]->weapon;
+  // Rifle to pistol to grenades to rifle.
+  weapon = weapon == WEAPON_PISTOL ? WEAPON_GRENADE : weapon == WEAPON_RIFLE ? WEAPON_PISTOL : WEAPON_RIFLE;
+}
+
+void LetGo() {
+  if (!dragging && debugMode == kDebugDeveloper) {
+    StartDragging();
+    return;
+  }
+  // The casualty actually being dragged lets go (he may no longer be the nearest one).
+  if (IsUnitSlot(draggedUnit)) units[draggedUnit]->draggedBy = -1;
+  dragging = 0;
+  draggedUnit = 0;
+}
+
+}  // namespace
+
+void OverheadKey(int key, bool down) {
+  if (ArmingKey(key, down)) return;
+  const Vector3 at = IsUnitSlot(0) ? units[0]->pos : Vector3();
+  if (StrategyEditorKey(key, down)) {
+    // The arrows move the placement tool's selection as well as the editor's cursor.
+    if (key == VK_LEFT || key == VK_RIGHT) PlacementToolKey(key, down, at);
+    return;
+  }
+  if (debugMode == kDebugDeveloper) {
+    if (PlacementToolKey(key, down, at)) return;
+    if (down && key != 'C' && CheatKey(key)) return;
+  }
+  if (key == VK_ESCAPE) {
+    SetGameState(STATE_PAUSE_MENU);
+    return;
+  }
+  if (!down) return;
+  switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+      CycleViewPreset();
+      break;
+    case 'R':
+      NextWeapon();
+      break;
+    case 'C':
+      LetGo();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace kestrine

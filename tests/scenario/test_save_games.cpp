@@ -1,0 +1,372 @@
+// Save games through the whole program, the slot screens worked with the mouse: a briefing saved and loaded
+// back from the main menu; a debriefing saved and loaded twice, its mission counted into the campaign once;
+// a mission saved from the pause menu after the extraction warning with a half-treated casualty, quit, and
+// loaded again with its units and helicopter, pack, patients and clocks; and a damaged read-only save that is
+// neither written over nor loaded, the running mission left as it was. The game runs in a data folder of its
+// own, so the slots it fills are nobody else's.
+//
+// Where a player would click a tool onto a part of the casualty's body in the patient view, the test applies
+// that tool to that part, as the click's pick would.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "battlefield/battle_state.h"
+#include "battlefield/casualty_cases.h"
+#include "battlefield/extraction.h"
+#include "battlefield/mission_state.h"
+#include "battlefield/unit_array.h"
+#include "casualty/backpack.h"
+#include "casualty/body_parts.h"
+#include "casualty/casualty_slots.h"
+#include "casualty/patient_view.h"
+#include "casualty/report_lines.h"
+#include "casualty/tool_table.h"
+#include "casualty/vitals.h"
+#include "casualty/wound_types.h"
+#include "frontend/save_slot_screen.h"
+#include "harness.h"
+#include "own_data_folder.h"
+#include "shell/game_state.h"
+#include "shell/globals.h"
+#include "shell/hotspots.h"
+#include "shell/mission_progress.h"
+#include "shell/screen_text.h"
+#include "shell/sound_table.h"
+
+namespace kestrine::scenario {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Point {
+  int x, y;
+};
+constexpr Point kAccept{487, 446}, kNewGame{165, 217}, kLoadGame{165, 242}, kNovice{165, 192}, kSelect{453, 421};
+constexpr Point kBriefingSave{504, 405}, kDebriefingSave{504, 396};
+constexpr Point kPauseSave{321, 216}, kPauseLoad{321, 244}, kPauseQuit{321, 189}, kYes{321, 297};
+// The slot screen: slot rows 228 x 23 from (74, 181), 25 apart; SAVE or LOAD and BACK beside them.
+constexpr Point kAct{472, 391}, kBack{472, 418};
+Point Slot(int slot) { return {188, 192 + 25 * slot}; }
+
+constexpr int kFrameMs = 50;
+
+class SaveGames : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER)); }
+  void TearDown() override { game.Close(); }
+
+  void PointAndClick(Point p) {
+    game.MoveTo(p.x, p.y);
+    game.Click(p.x, p.y);
+  }
+  // The slot chosen, then SAVE or LOAD.
+  void UseSlot(int slot) {
+    PointAndClick(Slot(slot));
+    game.Frame(16);
+    PointAndClick(kAct);
+  }
+  static int OutlinePixels(int slot) { return CountPixels(textOverlay, 74, 178 + 25 * slot, 228, 1, 255, 255, 0); }
+
+  void ToTheMainMenu() {
+    if (gameState == STATE_DISCLAIMER) game.Click(kAccept.x, kAccept.y);
+    else SetGameState(STATE_MAIN_MENU);
+    ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  }
+  void LoadFromTheMainMenu(int slot) {
+    ToTheMainMenu();
+    PointAndClick(kLoadGame);
+    ASSERT_EQ(gameState, STATE_LOAD_GAME);
+    game.Frame(16);
+    UseSlot(slot);
+  }
+
+  OwnDataFolder folder;  // before the game: it is the game's working directory
+  Harness game;
+};
+
+TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
+  game.Click(kAccept.x, kAccept.y);
+  game.Click(kNewGame.x, kNewGame.y);
+  game.Click(kNovice.x, kNovice.y);
+  game.Frame(16);
+  PointAndClick(kSelect);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  game.Frame(16);
+  // A campaign some way on.
+  missionNumber = 4;
+  std::tie(missionProgress.campaignScore, missionProgress.campaignMaximum) = std::pair(310, 400);
+  missionProgress.ribbonCount[7] = 1;
+  std::tie(effectsVolume, musicVolume) = std::pair(90, 40);
+
+  PointAndClick(kBriefingSave);
+  ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  EXPECT_EQ(hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
+  game.Frame(16);
+  EXPECT_EQ(slotScreenState.slotLabel[9], "EMPTY");
+  EXPECT_GT(CountPixels(textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";
+  PointAndClick(Slot(2));
+  game.Frame(16);
+  EXPECT_GT(OutlinePixels(2), 200) << "an empty slot can be saved into";
+  PointAndClick(kAct);
+  ASSERT_TRUE(fs::exists("savedGames/game4032.txt"));
+  game.Frame(16);
+  EXPECT_EQ(slotScreenState.slotLabel[2].substr(0, 10), "BRIEF-- 4 ");
+  EXPECT_EQ(slotScreenState.slotLabel[2].size(), 27u) << "the whole first line: kind, mission, date, time";
+  PointAndClick(kBack);
+  EXPECT_EQ(gameState, STATE_BRIEFING);
+
+  // A new campaign forgets all of it. An empty slot offers nothing to load; the saved one brings it back.
+  ToTheMainMenu();
+  PointAndClick(kLoadGame);
+  game.Frame(16);
+  UseSlot(5);
+  EXPECT_EQ(OutlinePixels(5), 0);
+  EXPECT_EQ(gameState, STATE_LOAD_GAME);
+  UseSlot(2);
+  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 4);
+  EXPECT_EQ(std::tuple(missionProgress.campaignScore, missionProgress.campaignMaximum, missionProgress.ribbonCount[7]),
+            std::tuple(310, 400, 1));
+  EXPECT_EQ(std::pair(effectsVolume, musicVolume), std::pair(90, 40));
+}
+
+TEST_F(SaveGames, ADebriefingLoadedTwiceCountsItsMissionIntoTheCampaignOnce) {
+  ToTheMainMenu();
+  missionNumber = 2;
+  std::tie(missionProgress.missionScore, missionProgress.missionMaximum) = std::pair(60, 100);
+  std::tie(missionProgress.campaignScore, missionProgress.campaignMaximum) = std::pair(500, 800);
+  missionEndFlag = 1;
+  ClearReport();
+  for (int i = 0; i < 30; ++i) AppendReportLine("Casualty line " + std::to_string(i));
+  gameState = STATE_OVERHEAD;
+  SetGameState(STATE_DEBRIEFING);
+  game.Frame(16);
+  ASSERT_EQ(missionProgress.campaignScore, 560);
+
+  PointAndClick(kDebriefingSave);
+  ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  game.Frame(16);
+  UseSlot(0);
+  PointAndClick(kBack);
+  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  EXPECT_EQ(missionProgress.campaignScore, 560) << "BACK takes the mission out before the debriefing adds it";
+  EXPECT_EQ(missionProgress.campaignMaximum, 900);
+
+  for (int load = 0; load < 2; ++load) {
+    LoadFromTheMainMenu(0);
+    ASSERT_EQ(gameState, STATE_DEBRIEFING) << "load " << load;
+    EXPECT_EQ(missionProgress.campaignScore, 560) << "load " << load;
+    EXPECT_EQ(missionProgress.campaignMaximum, 900) << "load " << load;
+    ASSERT_EQ(reportLineCount, 30);
+    EXPECT_STREQ(reportLines[29], "Casualty line 29");
+  }
+}
+
+// ---- a mission ----
+
+// What treatment left on a patient, as one text to compare.
+std::string Treatment(const Patient& p) {
+  std::ostringstream s;
+  s << "clock " << p.clockMs << " score " << p.score << " mistakes " << p.mistakes << " verdict " << p.verdict
+    << " side " << p.side << "/" << p.sideBits << " items " << p.appliedItems << " bleed " << p.bleedRate;
+  for (const ActionRecord& a : p.actionRecords) s << "\naction " << a.tool << " " << a.part << " " << a.clockMs;
+  for (const char* entry : p.chartEntries) s << "\nchart " << entry;
+  return s.str();
+}
+
+struct UnitSeen {
+  float x, y, z;
+  int32_t state, health, down, woundType, severity, orders;
+  bool operator==(const UnitSeen&) const = default;
+};
+std::vector<UnitSeen> UnitsSeen() {
+  std::vector<UnitSeen> seen;
+  for (int32_t i = 0; i < unitCount; ++i) {
+    const Unit& u = *units[i];
+    seen.push_back({u.pos.x, u.pos.y, u.pos.z, u.state, u.health, u.down, u.woundType, u.severity, u.orders});
+  }
+  return seen;
+}
+
+class MissionSaves : public SaveGames {
+ protected:
+  // Mission 3 started as the briefing starts it, past its start countdown, with a patient for each casualty
+  // as the patient view builds them.
+  void StartTheMission() {
+    ToTheMainMenu();
+    missionNumber = 3;
+    difficulty = 0;
+    SetUpMissionCasualties();
+    casualtyCases[0].woundType = WOUND_FACE_LACERATIONS;
+    backpack.FillStandardKit();
+    SetGameState(STATE_START_MISSION);
+    ASSERT_EQ(gameState, STATE_OVERHEAD);
+    game.Frames(12, kFrameMs);
+    for (int32_t i = firstPatientUnit; i < unitCount; ++i) {
+      const int32_t slot = i - firstPatientUnit;
+      if (HasCasualty(slot)) continue;  // the mission's start built him already
+      casualties[slot] =
+          std::make_unique<Patient>(engineRoot, engineStage, units[i]->woundType, units[i]->severity, nullptr);
+    }
+    ASSERT_TRUE(HasCasualty(0));
+  }
+  // The first casualty opened in the patient view (as VIEW PATIENT opens him): his face bandaged, a sleeve cut
+  // and both arms bandaged (one through the sleeve), each at its moment on his clock as the view's frames run
+  // it; his other wounds are left for later, and Escape takes the medic back to the overhead view.
+  void TreatTheFirstCasualtyHalfway() {
+    currentCasualtyIndex = 0;
+    SetGameState(STATE_PATIENT_VIEW);
+    ASSERT_EQ(currentPatient, casualties[0].get());
+    const struct {
+      int32_t tool, part, waitMs;
+    } steps[] = {{TOOL_BANDAGE, PART_HEAD, 2300},
+                 {TOOL_SCISSORS, PART_RIGHT_UPPER_ARM, 1750},
+                 {TOOL_BANDAGE, PART_LEFT_UPPER_ARM, 4000},
+                 {TOOL_BANDAGE, PART_RIGHT_UPPER_ARM, 900}};
+    for (const auto& step : steps) {
+      game.Frames(step.waitMs / kFrameMs, kFrameMs);
+      ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+      // What a click on that part of his body does with the tool in hand.
+      selectedTool = step.tool;
+      currentPatient->ApplyTool(step.tool, step.part, 320, 200, 0);
+    }
+    game.Frames(30, kFrameMs);
+    ASSERT_EQ(currentPatient->actionRecords.count, 4);
+    ASSERT_GT(currentPatient->score, 0);
+    game.Press(27);  // Escape
+    ASSERT_EQ(gameState, STATE_OVERHEAD);
+  }
+  void ToThePauseMenu() {
+    game.Press(27);  // Escape
+    ASSERT_EQ(gameState, STATE_PAUSE_MENU);
+    game.Frame(16);
+  }
+};
+
+TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatientsAndClocks) {
+  StartTheMission();
+  TreatTheFirstCasualtyHalfway();
+  game.Frames(20, kFrameMs);  // the battle moves on a little
+  backpack.count[TOOL_BANDAGE] = 2;
+  // The extraction warning as the battle gives it: the landing point chosen, the helicopter called in.
+  extractionStarted = true;
+  ChooseExtractionPoint();
+  CreateEvacHelicopter();
+
+  ToThePauseMenu();
+  PointAndClick(kPauseSave);
+  ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  game.Frame(16);
+  const std::vector<UnitSeen> saved = UnitsSeen();
+  const int32_t clock = missionClock;
+  const int32_t first = firstPatientUnit;
+  const Backpack pack = backpack;
+  std::vector<std::string> patients;
+  for (int slot = 0; HasCasualty(slot); ++slot) patients.push_back(Treatment(*casualties[slot]));
+  const int32_t maximum = missionProgress.missionMaximum;
+  UseSlot(1);
+  ASSERT_TRUE(fs::exists("savedGames/game4031.txt"));
+  PointAndClick(kBack);
+  ASSERT_EQ(gameState, STATE_PAUSE_MENU);
+  game.Frame(16);
+
+  PointAndClick(kPauseQuit);
+  PointAndClick(kYes);
+  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  ASSERT_EQ(unitCount, 0) << "the mission was let go";
+  ASSERT_FALSE(HasCasualty(0));
+
+  LoadFromTheMainMenu(1);
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(previousGameState, STATE_START_MISSION);
+  EXPECT_EQ(missionNumber, 3);
+  EXPECT_EQ(missionClock, clock);
+  EXPECT_EQ(clampCountdown, 5);
+  EXPECT_EQ(missionStartCountdown, 500);
+  EXPECT_EQ(replayingSave, 0);
+  ASSERT_EQ(unitCount, static_cast<int32_t>(saved.size()));
+  EXPECT_EQ(firstPatientUnit, first);
+  EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
+  EXPECT_TRUE(extractionStarted);
+  EXPECT_TRUE(soundTable[SOUND_HELI_LOOP]->IsPlaying());
+  EXPECT_EQ(missionState.extractionWarnTime, 3 * 40000) << "40 seconds for each of the three casualties";
+  for (int32_t i = 0; i < unitCount; ++i) {
+    // Put down 3 above where he stood, to drop back onto the ground; places keep six decimals in the file.
+    UnitSeen expected = saved[i];
+    const UnitSeen loaded = UnitsSeen()[i];
+    EXPECT_NEAR(loaded.x, expected.x, 1e-5) << "unit " << i;
+    EXPECT_NEAR(loaded.y, expected.y + 3.0f, 1e-5) << "unit " << i;
+    EXPECT_NEAR(loaded.z, expected.z, 1e-5) << "unit " << i;
+    expected.x = loaded.x, expected.y = loaded.y, expected.z = loaded.z;
+    EXPECT_EQ(loaded, expected) << "unit " << i;
+  }
+  EXPECT_EQ(std::pair(backpack.weight, backpack.maxWeight), std::pair(pack.weight, pack.maxWeight));
+  EXPECT_EQ(std::vector<int32_t>(std::begin(backpack.count), std::end(backpack.count)),
+            std::vector<int32_t>(std::begin(pack.count), std::end(pack.count)));
+  for (size_t slot = 0; slot < patients.size(); ++slot) {
+    ASSERT_TRUE(HasCasualty(static_cast<int>(slot)));
+    EXPECT_EQ(Treatment(*casualties[slot]), patients[slot]) << "patient " << slot;
+  }
+  EXPECT_FALSE(HasCasualty(static_cast<int>(patients.size())));
+  EXPECT_EQ(missionProgress.missionMaximum, maximum);
+
+  // The mission goes on from there: the start countdown, then the clock.
+  game.Frames(20, kFrameMs);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_LT(missionClock, clock);
+  EXPECT_LT(UnitsSeen()[0].y, saved[0].y + 3.0f) << "the medic came down onto the ground";
+  // The half-treated casualty opens in the view as he was left, his clock running on from there.
+  currentCasualtyIndex = 0;
+  SetGameState(STATE_PATIENT_VIEW);
+  game.Frames(10, kFrameMs);
+  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(currentPatient->actionRecords.count, 4);
+  // The face and the arm whose sleeve was cut are dressed; the other arm's bandage met its sleeve.
+  EXPECT_EQ(currentPatient->dressingParts, (1u << PART_HEAD) | (1u << PART_RIGHT_UPPER_ARM));
+  game.Press(27);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+}
+
+// The player keeps a damaged save read-only: saving over it is refused with a box, loading it too, and the
+// mission goes on as it was.
+TEST_F(MissionSaves, ADamagedReadOnlySaveIsNeitherOverwrittenNorLoaded) {
+  StartTheMission();
+  fs::create_directory("savedGames");
+  const std::string damaged = "MISSION 14 01/02/03 12:34:56\n0\n";
+  std::ofstream("savedGames/game4034.txt") << damaged;
+  fs::permissions("savedGames/game4034.txt", fs::perms::owner_read);
+  const std::vector<UnitSeen> before = UnitsSeen();
+
+  ToThePauseMenu();
+  PointAndClick(kPauseSave);
+  game.Frame(16);
+  EXPECT_EQ(slotScreenState.slotLabel[4], "MISSION 14 01/02/03 12:34:56");
+  UseSlot(4);
+  std::ifstream file("savedGames/game4034.txt");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), damaged);
+  PointAndClick(kBack);
+  game.Frame(16);
+  PointAndClick(kPauseLoad);
+  game.Frame(16);
+  UseSlot(4);
+  EXPECT_EQ(gameState, STATE_LOAD_GAME);
+  ASSERT_EQ(game.MessageBoxes().size(), 2u);
+  EXPECT_EQ(game.MessageBoxes()[0].caption, "Unable To Save");
+  EXPECT_EQ(game.MessageBoxes()[1].caption, "Unable To Load");
+  EXPECT_EQ(UnitsSeen(), before);
+  EXPECT_TRUE(HasCasualty(0));
+  PointAndClick(kBack);
+  EXPECT_EQ(gameState, STATE_PAUSE_MENU);
+}
+
+}  // namespace
+}  // namespace kestrine::scenario
