@@ -22,33 +22,25 @@ TEST(FrameClock, FramesAreDueAtExactMultiplesOfThePeriod) {
   EXPECT_EQ(total, 1000) << "and their lengths add up to it";
 }
 
-TEST(FrameClock, LengthIsTheRealTimeWithFractionsCarried) {
+TEST(FrameClock, LengthIsTheRealTimeWithFractionsCarriedAndASlowFrameIsOneLongFrame) {
   FrameClock clock;
   clock.Start(0, 60);
   EXPECT_EQ(clock.Take(16666), 16);
   EXPECT_EQ(clock.Take(33333), 17);  // the 0.666 ms left over from the first frame counts here
   EXPECT_EQ(clock.Take(50000), 17);  // 16 + 17 + 17: the 50 ms that passed
+  EXPECT_EQ(clock.Take(300000), 250) << "the game sees the whole time that passed";
+  EXPECT_EQ(clock.UntilDue(300000), 16666) << "the next frame a full period later, not at once";
 }
 
-TEST(FrameClock, SlowFrameGivesOneLongFrameNotABurst) {
-  FrameClock clock;
-  clock.Start(0, 60);
-  EXPECT_EQ(clock.Take(250000), 250) << "the game sees the whole time that passed";
-  EXPECT_EQ(clock.UntilDue(250000), 16666) << "the next frame a full period later, not at once";
-}
-
-TEST(FrameClock, NewRateTakesEffectFromNow) {
+TEST(FrameClock, ANewRateTakesEffectFromNowAndNonsenseFallsBackToSixty) {
   FrameClock clock;
   clock.Start(0, 60);
   clock.SetRate(10000, 20);
   EXPECT_EQ(clock.UntilDue(10000), 50000);
   EXPECT_EQ(clock.Take(60000), 60) << "the frame in progress keeps the time it already had";
-}
-
-TEST(FrameClock, NonsenseRateFallsBackToSixty) {
-  FrameClock clock;
-  clock.Start(0, 0);
-  EXPECT_EQ(clock.UntilDue(0), 16666);
+  FrameClock nonsense;
+  nonsense.Start(0, 0);
+  EXPECT_EQ(nonsense.UntilDue(0), 16666);
 }
 
 }  // namespace

@@ -59,14 +59,12 @@ class SdlInput : public SdlFixture {
   void WindowSize(int& w, int& h) { SDL_GetWindowSize(backend_->Window(), &w, &h); }
 };
 
-TEST_F(SdlInput, WindowIsTheEnginesOwnFullScreenWindow) {
+TEST_F(SdlInput, TheEnginesOwnFullScreenWindowMapsItsPointerOntoTheLogicalScreen) {
   EXPECT_STREQ(SDL_GetWindowTitle(backend_->Window()), "Quillary FullScreen");
   EXPECT_EQ(SDL_GetWindowFlags(backend_->Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, SDL_WINDOW_FULLSCREEN_DESKTOP);
   EXPECT_EQ(root_->GetScreenWidth(), 640);
   EXPECT_EQ(root_->GetScreenHeight(), 480);
-}
 
-TEST_F(SdlInput, PointerAtTheWindowCentreIsTheLogicalCentre) {
   int w = 0, h = 0;
   WindowSize(w, h);
   EXPECT_EQ(PointerAt(w / 2, h / 2), (LogicalPoint{320, 240}));
@@ -94,7 +92,7 @@ TEST_F(SdlInput, ButtonsBecomeTheGamesMouseCodes) {
   EXPECT_EQ(events[2].mouseX, 0);
 }
 
-TEST_F(SdlInput, HeldButtonOrKeyEndsTheGamesWaitForInput) {
+TEST_F(SdlInput, AHeldButtonOrKeyEndsTheGamesWaitForInputAndAPressDuringAWaitIsKept) {
   auto input = root_->GetInput();
   EXPECT_EQ(input->IsInputPressed(), 1);
   PushButton(SDL_BUTTON_LEFT, true, 10, 10);
@@ -107,12 +105,8 @@ TEST_F(SdlInput, HeldButtonOrKeyEndsTheGamesWaitForInput) {
   PushKey(SDLK_SPACE, false);
   Drain();
   EXPECT_EQ(input->IsInputPressed(), 1);
-}
-
-// The still-image wait: Wait(100) while IsInputPressed is non-zero. A click must end it, and still reach
-// the game afterwards.
-TEST_F(SdlInput, PressDuringAWaitEndsItAndIsKept) {
-  auto input = root_->GetInput();
+  // The still-image wait: Wait(100) while IsInputPressed is non-zero. A click must end it, and still reach
+  // the game afterwards.
   PushButton(SDL_BUTTON_LEFT, true, 5, 5);
   root_->Wait(10);
   EXPECT_EQ(input->IsInputPressed(), 0);
@@ -121,7 +115,7 @@ TEST_F(SdlInput, PressDuringAWaitEndsItAndIsKept) {
   EXPECT_EQ(events[0].button, kMouseLeftDown);
 }
 
-TEST_F(SdlInput, KeysBecomeVirtualKeyCodesWithPressAndRelease) {
+TEST_F(SdlInput, KeysBecomeVirtualKeyCodesAndInputForAnotherWindowIsNotTheGames) {
   PushKey(SDLK_F11, true);
   PushKey(SDLK_F11, true, true);  // auto-repeat of a held key: still one press
   PushKey(SDLK_F11, false);
@@ -139,14 +133,12 @@ TEST_F(SdlInput, KeysBecomeVirtualKeyCodesWithPressAndRelease) {
   EXPECT_EQ(events[2].keyCode, 'A');
   EXPECT_EQ(events[3].keyCode, 0xBE);
   EXPECT_EQ(events[4].keyCode, 0x11);
-}
 
-TEST_F(SdlInput, InputForAnotherWindowIsNotTheGames) {
   PushMotion(10, 10, backend_->WindowId() + 1000);
   EXPECT_TRUE(Drain().empty());
 }
 
-TEST_F(SdlInput, ClosingTheWindowTellsTheHost) {
+TEST_F(SdlInput, ClosingTheWindowTellsTheHostAndAHostEventEndsTheWaitWithoutAnEngineEvent) {
   int quits = 0;
   root_->SetQuitHandler([&] { ++quits; });
   SDL_Event e{};
@@ -161,13 +153,10 @@ TEST_F(SdlInput, ClosingTheWindowTellsTheHost) {
   SDL_PushEvent(&e);
   EXPECT_FALSE(root_->FireNextEvent(0));
   EXPECT_EQ(quits, 2);
-}
-
-// The host's own messages arrive as SDL user events; they must end the engine's wait, not be lost in it.
-TEST_F(SdlInput, HostEventEndsTheWaitWithoutAnEngineEvent) {
+  // The host's own messages arrive as SDL user events; they must end the engine's wait, not be lost in it.
   root_->SetFrameRate(1);
   root_->Start();
-  SDL_Event e{};
+  e = SDL_Event{};
   e.type = SDL_USEREVENT;
   SDL_PushEvent(&e);
   RawEvent out;

@@ -33,17 +33,14 @@ class Mixer : public ::testing::Test {
   EngineCore core_;
 };
 
-TEST_F(Mixer, SilenceWhenNothingPlays) {
+TEST_F(Mixer, SilenceWhenNothingPlaysAndFullVolumeCentredMonoReachesBothSpeakers) {
   auto idle = Sound(22050, 1, Constant(1000, 9000));
   SoundMixer mixer(22050);
   for (int16_t s : Mix(mixer, 64)) EXPECT_EQ(s, 0);
   EXPECT_EQ(idle->CursorFrame(), 0u);
-}
 
-TEST_F(Mixer, FullVolumeCentredMonoReachesBothSpeakers) {
   auto s = Sound(22050, 1, Constant(1000, 9000));
   s->Play(0, 0);
-  SoundMixer mixer(22050);
   auto out = Mix(mixer, 100);
   EXPECT_EQ(out[0], 9000);
   EXPECT_EQ(out[1], 9000);
@@ -65,7 +62,7 @@ TEST_F(Mixer, VolumeScalesOnTheGamesScaleAndBelowZeroIsSilentButRunsOn) {
   EXPECT_EQ(s->IsPlaying(), 0) << "and ends when it would have ended";
 }
 
-TEST_F(Mixer, PanMovesTheSoundBetweenSpeakers) {
+TEST_F(Mixer, PanMovesTheSoundBetweenSpeakersAndStereoKeepsItsSides) {
   auto s = Sound(22050, 1, Constant(1000, 10000));
   s->Play(1, 0);
   SoundMixer mixer(22050);
@@ -81,18 +78,16 @@ TEST_F(Mixer, PanMovesTheSoundBetweenSpeakers) {
   out = Mix(mixer, 4);
   EXPECT_EQ(out[0], 10000);
   EXPECT_EQ(out[1], 0);
-}
 
-TEST_F(Mixer, StereoKeepsItsSides) {
-  auto s = Sound(22050, 2, {1000, -2000, 1000, -2000, 1000, -2000});
-  s->Play(0, 0);
-  SoundMixer mixer(22050);
-  auto out = Mix(mixer, 2);
+  s->Stop();
+  auto stereo = Sound(22050, 2, {1000, -2000, 1000, -2000, 1000, -2000});
+  stereo->Play(0, 0);
+  out = Mix(mixer, 2);
   EXPECT_EQ(out[0], 1000);
   EXPECT_EQ(out[1], -2000);
 }
 
-TEST_F(Mixer, OneShotEndsAtItsEndAndLoopWrapsAround) {
+TEST_F(Mixer, OneShotEndsAtItsEndLoopWrapsAroundAndPlayAgainStartsFromTheTop) {
   auto once = Sound(22050, 1, Constant(100, 5000));
   auto looped = Sound(22050, 1, Constant(100, 7000));
   once->Play(0, 0);
@@ -108,6 +103,13 @@ TEST_F(Mixer, OneShotEndsAtItsEndAndLoopWrapsAround) {
   EXPECT_EQ(out[2 * 249], 7000);
   EXPECT_EQ(looped->IsPlaying(), 1);
   EXPECT_EQ(looped->CursorFrame(), 50u);
+
+  auto again = Sound(22050, 1, Constant(1000, 100));
+  again->Play(0, 0);
+  Mix(mixer, 300);
+  again->Play(0, 0);
+  Mix(mixer, 10);
+  EXPECT_EQ(again->CursorFrame(), 10u);
 }
 
 TEST_F(Mixer, SoundsAddUpAndClipInsteadOfWrapping) {
@@ -122,7 +124,7 @@ TEST_F(Mixer, SoundsAddUpAndClipInsteadOfWrapping) {
   EXPECT_EQ(Mix(mixer, 1)[0], 10000);
 }
 
-TEST_F(Mixer, ResamplesToTheDeviceRateAndInterpolates) {
+TEST_F(Mixer, ResamplesInterpolatesAndCarriesFractionsOfAFrameBetweenBuffers) {
   std::vector<int16_t> ramp;
   for (int i = 0; i < 1000; ++i) ramp.push_back(static_cast<int16_t>(i * 8));
   auto s = Sound(11025, 1, ramp);
@@ -135,24 +137,11 @@ TEST_F(Mixer, ResamplesToTheDeviceRateAndInterpolates) {
   EXPECT_EQ(out[2 * 2], 4);
   EXPECT_EQ(out[2 * 4], 8);
   EXPECT_EQ(out[2 * 399], 399 * 2);
-}
 
-TEST_F(Mixer, FractionsOfAFrameCarryOverBetweenBuffers) {
-  auto s = Sound(22050, 1, Constant(1000, 100));
-  s->Play(0, 0);
-  SoundMixer mixer(44100);  // half a sound frame per device frame
+  auto half = Sound(22050, 1, Constant(1000, 100));  // half a sound frame per device frame
+  half->Play(0, 0);
   for (int i = 0; i < 10; ++i) Mix(mixer, 3);
-  EXPECT_EQ(s->CursorFrame(), 15u) << "30 device frames are 15 sound frames, not 10 rounded-down halves";
-}
-
-TEST_F(Mixer, PlayAgainStartsFromTheTop) {
-  auto s = Sound(22050, 1, Constant(1000, 100));
-  s->Play(0, 0);
-  SoundMixer mixer(22050);
-  Mix(mixer, 300);
-  s->Play(0, 0);
-  Mix(mixer, 10);
-  EXPECT_EQ(s->CursorFrame(), 10u);
+  EXPECT_EQ(half->CursorFrame(), 15u) << "30 device frames are 15 sound frames, not 10 rounded-down halves";
 }
 
 }  // namespace

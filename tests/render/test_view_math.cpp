@@ -15,15 +15,11 @@ Vec3 Project(const Mat4& viewProjection, const Vec3& p) {
   return {clip.x / w, clip.y / w, clip.z / w};
 }
 
-TEST(ViewMath, ClipRangeMapsToTheDepthRange) {
+TEST(ViewMath, TheClipRangeIsTheDepthRangeAndTheFieldOfViewIsVerticalWidenedByTheAspect) {
   const Mat4 p = PerspectiveMatrix(60, 4.0f / 3, 1, 250);
   EXPECT_NEAR(Project(p, {0, 0, 1}).z, -1, 1e-5);
   EXPECT_NEAR(Project(p, {0, 0, 250}).z, 1, 1e-4);
   EXPECT_LT(Project(p, {0, 0, 100}).z, 1);
-}
-
-TEST(ViewMath, FieldOfViewIsVerticalAndAspectWidensIt) {
-  const Mat4 p = PerspectiveMatrix(60, 4.0f / 3, 1, 250);
   const float edge = 10 * std::tan(30 * 3.14159265f / 180);
   EXPECT_NEAR(Project(p, {0, edge, 10}).y, 1, 1e-5);
   EXPECT_NEAR(Project(p, {edge * 4 / 3, 0, 10}).x, 1, 1e-5);

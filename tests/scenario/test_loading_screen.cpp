@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "loading_tips.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/loading_screen.h"
@@ -20,20 +21,6 @@ constexpr int kRowStep = 24;    // 0.05 of 480
 // Pixels of the tips' colour in the row of line i.
 int TipInk(int line) {
   return CountPixels(textOverlay, kTipX, kFirstRow + kRowStep * line, 640 - kTipX, kRowStep, 235, 247, 195);
-}
-
-int TipLines(int tip) {
-  int n = 0;
-  while (n < kMaxLoadingTipLines && LoadingTips[tip].lines[n]) ++n;
-  return n;
-}
-
-// A seed whose first draw chooses the tip wanted.
-uint32_t SeedChoosing(int tip) {
-  for (uint32_t seed = 1;; ++seed) {
-    srand(seed);
-    if (rand() % kLoadingTipCount == tip) return seed;
-  }
 }
 
 class LoadingScreenTest : public ::testing::Test {

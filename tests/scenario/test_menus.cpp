@@ -283,17 +283,6 @@ TEST_F(CampaignAwardsRoad, AnAwardPlaysItsMovieBeforeTheNextBriefingAndNoAwardGo
   EXPECT_EQ(gameState, STATE_BRIEFING);
 }
 
-TEST_F(CampaignAwardsRoad, TheLastMissionEndsWithTheFiguresEndingAndTheFinishScreen) {
-  AtTheDebriefing(10, 3);
-  missionProgress.playerFigure = 2;
-  loserEnding = 1;
-  AwardMissionMedals();
-  EXPECT_STREQ(movieNames[0], "avi\\loser2.avi");
-  EXPECT_EQ(movieFlags[0], MOVIE_SHOW_STILL_AFTER);
-  EXPECT_EQ(gameState, STATE_FINISH);
-  EXPECT_EQ(missionNumber, 10);
-}
-
 TEST_F(CampaignAwardsRoad, TrainingWalksItsThreeMissionsAndEndsAtTheMainMenu) {
   AtTheDebriefing(12, 9);
   trainingRun = 1;

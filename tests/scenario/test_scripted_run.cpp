@@ -71,15 +71,6 @@ TEST(ScriptedRunTest, AScriptThatEndsWithoutQuitStillEndsTheRun) {
   EXPECT_NE(game.DebugLog().find("input script ended"), std::string::npos);
 }
 
-TEST(ScriptedRunTest, ABadScriptIsRefusedBeforeAnythingStarts) {
-  ScriptFile script("frames 10 16\nwait 5\n");
-  HarnessOptions options;
-  options.inputScript = script.Path();
-  Harness game(options);
-  EXPECT_NE(game.StartError().find("line 2"), std::string::npos) << game.StartError();
-  EXPECT_FALSE(game.Running());
-}
-
 // ---- the executable itself ----
 
 struct RunResult {

@@ -149,7 +149,7 @@ TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
   EXPECT_TRUE(game.MessageBoxes().empty());
 }
 
-TEST(StartUpChecksTest, SeveralWarningsShowOneAfterAnotherInOrderAndTheGameStarts) {
+TEST(StartUpChecksTest, TheWarningsThatHoldAreShownInOrderAndTheGameStarts) {
   HarnessOptions options;
   options.conditions = {{8, 1}, {2, 1}, {7, 1}, {3, 1}};
   Harness game(options);
@@ -167,123 +167,83 @@ TEST(StartUpChecksTest, SeveralWarningsShowOneAfterAnotherInOrderAndTheGameStart
   EXPECT_EQ(boxes[0].text,
             "Warning - No 3D hardware acceleration found. Your graphics card may not support 3D acceleration, or "
             "your Direct-X version may be out of date.");
+  EXPECT_EQ(boxes[2].text,
+            "Warning - Warning - You are in 24-bit color. If you experience poor performance, switch to 16-bit "
+            "color.");
   EXPECT_EQ(boxes[3].text,
             "Warning - You are in 32-bit color. If you experience poor performance, switch to 16-bit color.");
   EXPECT_EQ(game.TracedStates(), std::vector<int>{STATE_LOGOS});
 }
 
-TEST(StartUpChecksTest, OnlyTheWarningsThatHoldAreShown) {
-  HarnessOptions options;
-  options.conditions = {{7, 1}};
-  Harness game(options);
-  ASSERT_TRUE(game.Started());
-  ASSERT_EQ(game.MessageBoxes().size(), 1u);
-  EXPECT_EQ(game.MessageBoxes()[0].text,
-            "Warning - Warning - You are in 24-bit color. If you experience poor performance, switch to 16-bit "
-            "color.");
-}
-
-TEST(StartUpChecksTest, ConditionZeroEndsTheProgramBeforeConditionOneIsAskedAndWithoutWarnings) {
-  std::vector<int> asked;
-  HarnessOptions options;
-  options.makeEngine = [&asked] {
-    auto root = engine::MakeEngine<engine::EngineRoot>(std::make_unique<CountingBackend>(&asked));
-    auto* backend = engine::HeadlessBackendOf(*root);
-    backend->SetConditionResult(0, 1);
-    backend->SetConditionResult(1, 1);
-    backend->SetConditionResult(2, 1);
-    return root;
+TEST(StartUpChecksTest, TheConditionsAreAskedInOrderAndAFatalOneEndsTheProgramAtOnce) {
+  struct Case {
+    std::vector<int> holding;
+    std::vector<int> asked;
+    const char* box;  // null: the game starts
   };
-  Harness game(options);
-  EXPECT_FALSE(game.Started());
-  EXPECT_FALSE(game.Running());
-  EXPECT_EQ(StartUpConditions(asked), std::vector<int>{0});
-  ASSERT_EQ(game.MessageBoxes().size(), 1u);
-  EXPECT_EQ(game.MessageBoxes()[0].text, "Error - Direct-X version too old. Please update.");
-  EXPECT_EQ(game.MessageBoxes()[0].caption, "Vantor - Error");
-  EXPECT_EQ(game.MessageBoxes()[0].type, 0x10u);
-  // No game state was ever entered, no engine object made, no browser opened.
-  EXPECT_TRUE(game.TracedStates().empty());
-  EXPECT_FALSE(engineStage);
-  EXPECT_FALSE(textOverlay);
-  EXPECT_FALSE(engineRoot);
-  EXPECT_TRUE(game.Launches().empty());
-  EXPECT_FALSE(game.Backend().Started());
-  EXPECT_EQ(game.RunToEnd(), 1);
-}
-
-TEST(StartUpChecksTest, ConditionOneEndsTheProgramAfterConditionZeroPassed) {
-  std::vector<int> asked;
-  HarnessOptions options;
-  options.makeEngine = [&asked] {
-    auto root = engine::MakeEngine<engine::EngineRoot>(std::make_unique<CountingBackend>(&asked));
-    engine::HeadlessBackendOf(*root)->SetConditionResult(1, 1);
-    engine::HeadlessBackendOf(*root)->SetConditionResult(8, 1);
-    return root;
+  const Case cases[] = {
+      {{}, {0, 1, 2, 3, 7, 8}, nullptr},
+      {{0, 1, 2}, {0}, "Error - Direct-X version too old. Please update."},
+      {{1, 8}, {0, 1}, "Error - Unsupported color depth. Must be played in 16-bit color or better."},
   };
-  Harness game(options);
-  EXPECT_FALSE(game.Started());
-  EXPECT_EQ(StartUpConditions(asked), (std::vector<int>{0, 1}));
-  ASSERT_EQ(game.MessageBoxes().size(), 1u);
-  EXPECT_EQ(game.MessageBoxes()[0].text, "Error - Unsupported color depth. Must be played in 16-bit color or better.");
-  EXPECT_TRUE(game.TracedStates().empty());
-}
-
-TEST(StartUpChecksTest, APassingEngineIsAskedTheSixConditionsInOrder) {
-  std::vector<int> asked;
-  HarnessOptions options;
-  options.makeEngine = [&asked] {
-    return engine::MakeEngine<engine::EngineRoot>(std::make_unique<CountingBackend>(&asked));
-  };
-  Harness game(options);
-  ASSERT_TRUE(game.Started());
-  EXPECT_EQ(StartUpConditions(asked), (std::vector<int>{0, 1, 2, 3, 7, 8}));
+  for (const Case& c : cases) {
+    std::vector<int> asked;
+    HarnessOptions options;
+    options.makeEngine = [&asked, &c] {
+      auto root = engine::MakeEngine<engine::EngineRoot>(std::make_unique<CountingBackend>(&asked));
+      for (int condition : c.holding) engine::HeadlessBackendOf(*root)->SetConditionResult(condition, 1);
+      return root;
+    };
+    Harness game(options);
+    EXPECT_EQ(StartUpConditions(asked), c.asked);
+    EXPECT_EQ(game.Started(), c.box == nullptr);
+    if (c.box == nullptr) continue;
+    ASSERT_EQ(game.MessageBoxes().size(), 1u);
+    EXPECT_EQ(game.MessageBoxes()[0].text, c.box);
+    EXPECT_EQ(game.MessageBoxes()[0].caption, "Vantor - Error");
+    EXPECT_EQ(game.MessageBoxes()[0].type, 0x10u);
+    // No game state was ever entered, no engine object made, no browser opened.
+    EXPECT_TRUE(game.TracedStates().empty());
+    EXPECT_FALSE(engineStage);
+    EXPECT_FALSE(textOverlay);
+    EXPECT_FALSE(engineRoot);
+    EXPECT_TRUE(game.Launches().empty());
+    EXPECT_FALSE(game.Backend().Started());
+    EXPECT_EQ(game.RunToEnd(), 1);
+  }
 }
 
 TEST(StartUpChecksTest, AMissingEngineSendsThePlayerToTheDownloadPageAndEnds) {
-  HarnessOptions options;
-  options.engineMissing = true;
-  Harness game(options);
-  EXPECT_FALSE(game.Started());
-  EXPECT_FALSE(game.Running());
-  ASSERT_EQ(game.MessageBoxes().size(), 1u);
-  EXPECT_EQ(game.MessageBoxes()[0].text,
-            "The Quillary Vantor cannot be found on your system.\nThis program will now redirect you to a download "
-            "page and terminate.");
-  EXPECT_EQ(game.MessageBoxes()[0].caption, "Fatal Error");
-  EXPECT_EQ(game.MessageBoxes()[0].type, 0x10u);
-  ASSERT_EQ(game.Launches().size(), 1u);
-  EXPECT_EQ(game.Launches()[0].first, "");
-  EXPECT_EQ(game.Launches()[0].second, "\"/usr/bin/xdg-open\" http://www.quillary.example/vantor/download.htm");
-  EXPECT_TRUE(game.TracedStates().empty());
-  EXPECT_FALSE(engineRoot);
-}
-
-TEST(StartUpChecksTest, WithoutABrowserTheMissingEngineIsStillReportedAndNothingStarts) {
-  HarnessOptions options;
-  options.engineMissing = true;
-  options.webOpener = "";
-  Harness game(options);
-  EXPECT_FALSE(game.Started());
-  ASSERT_EQ(game.MessageBoxes().size(), 1u);
-  EXPECT_EQ(game.MessageBoxes()[0].caption, "Fatal Error");
-  EXPECT_TRUE(game.Launches().empty());
-}
-
-TEST(StartUpChecksTest, ABrowserThatFailsToStartIsReportedWithTwoMoreBoxes) {
-  HarnessOptions options;
-  options.engineMissing = true;
-  options.processesStart = false;
-  Harness game(options);
-  EXPECT_FALSE(game.Started());
-  const auto& boxes = game.MessageBoxes();
-  ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[0].caption, "Fatal Error");
-  EXPECT_EQ(boxes[1].text, "Process failed to create.");
-  EXPECT_EQ(boxes[1].caption, "Error");
-  // The second box names the program (none: the command line carries it) and the command line.
-  EXPECT_EQ(boxes[2].text, "");
-  EXPECT_EQ(boxes[2].caption, "\"/usr/bin/xdg-open\" http://www.quillary.example/vantor/download.htm");
+  const std::string command = "\"/usr/bin/xdg-open\" http://www.quillary.example/vantor/download.htm";
+  for (const int variant : {0, 1, 2}) {  // a browser that starts, none at all, one that fails to start
+    HarnessOptions options;
+    options.engineMissing = true;
+    if (variant == 1) options.webOpener = "";
+    if (variant == 2) options.processesStart = false;
+    Harness game(options);
+    EXPECT_FALSE(game.Started());
+    EXPECT_FALSE(game.Running());
+    EXPECT_TRUE(game.TracedStates().empty());
+    EXPECT_FALSE(engineRoot);
+    const auto& boxes = game.MessageBoxes();
+    ASSERT_EQ(boxes.size(), variant == 2 ? 3u : 1u);
+    EXPECT_EQ(boxes[0].text,
+              "The Quillary Vantor cannot be found on your system.\nThis program will now redirect you to a "
+              "download page and terminate.");
+    EXPECT_EQ(boxes[0].caption, "Fatal Error");
+    EXPECT_EQ(boxes[0].type, 0x10u);
+    // Asked for once, whether or not it then starts.
+    EXPECT_EQ(game.Launches().size(), variant == 1 ? 0u : 1u);
+    if (variant == 0) {
+      EXPECT_EQ(game.Launches()[0], (std::pair<std::string, std::string>{"", command}));
+    }
+    if (variant != 2) continue;
+    // A failed start says so, then names the program (none: the command line carries it) and the command.
+    EXPECT_EQ(boxes[1].text, "Process failed to create.");
+    EXPECT_EQ(boxes[1].caption, "Error");
+    EXPECT_EQ(boxes[2].text, "");
+    EXPECT_EQ(boxes[2].caption, command);
+  }
 }
 
 // A headless engine whose display refuses every mode: the first engine call that fails.

@@ -27,7 +27,8 @@ constexpr Rgb kIconTop{64, 74, 56};
 constexpr Rgb kIconBottom{36, 42, 30};
 constexpr Rgb kIconLight{104, 118, 88};
 constexpr Rgb kIconDark{16, 20, 12};
-constexpr Rgb kCursorBack{190, 186, 160};
+// The cursor is drawn on the text overlay: round the tool, the overlay's see-through red lets the view show.
+constexpr Rgb kCursorBack{255, 0, 0};
 constexpr int kLabelHeight = 11;
 
 using RectKey = std::tuple<int, int, int, int>;

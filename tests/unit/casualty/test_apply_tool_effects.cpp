@@ -204,17 +204,19 @@ TEST_F(EffectTest, TheCravatRestrainsThePsychoticCasualtyOnce) {
 // ---- speech ----
 
 TEST_F(EffectTest, ARightActionAlwaysSaysItsClipAndAYellInTheTextSetsOffAYell) {
-  TreatmentStep step = Step(TOOL_BANDAGE, LOC_HAND, 5, 0, "Bandage to Hand:   he screams as it goes on");
-  step.clip = "bandhand";
-  Expect(step);
   unlimitedSupplies = 1;
-  for (uint32_t seed = 1; seed <= 8; ++seed) {
-    srand(seed);
-    patient_.speechCount = 0;
-    patient_.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
-    EXPECT_TRUE(patient_.Queued(7, "x")) << seed;
-    EXPECT_TRUE(patient_.Queued(1, "bandhand")) << seed;
-    EXPECT_FALSE(patient_.Queued(3, ToolTable[TOOL_BANDAGE].speechKey)) << "no wrong-move remark after a right one";
+  for (const char* text : {"Bandage to Hand:   he screams as it goes on", "Bandage to Hand:   he yelps"}) {
+    TreatmentStep step = Step(TOOL_BANDAGE, LOC_HAND, 5, 0, text);
+    step.clip = "bandhand";
+    Expect(step);
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+      srand(seed);
+      patient_.speechCount = 0;
+      patient_.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
+      EXPECT_TRUE(patient_.Queued(7, "x")) << text << ", seed " << seed;
+      EXPECT_TRUE(patient_.Queued(1, "bandhand")) << seed;
+      EXPECT_FALSE(patient_.Queued(3, ToolTable[TOOL_BANDAGE].speechKey)) << "no wrong-move remark after a right one";
+    }
   }
 }
 

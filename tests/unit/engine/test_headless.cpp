@@ -81,7 +81,7 @@ TEST_F(HeadlessRootTest, InjectedEventsArriveInOrderWithTheirData) {
   EXPECT_FALSE(root_->FireNextEvent(-1)) << "no free run: an empty queue returns at once";
 }
 
-TEST_F(HeadlessRootTest, WaitMovesTheVirtualClockAndAPlayingSound) {
+TEST_F(HeadlessRootTest, WaitAndFrameEventsMoveTheVirtualClockAndPlayingSoundsAlike) {
   // 250 frames at 1000 Hz: a quarter-second shot.
   auto sound = root_->LoadSound(TempFile("shot.qwv", wavtest::Wave16(1, 1000, 250)), 0);
   ASSERT_EQ(sound->IsLoaded(), 1);
@@ -97,16 +97,14 @@ TEST_F(HeadlessRootTest, WaitMovesTheVirtualClockAndAPlayingSound) {
   root_->Wait(1);
   EXPECT_EQ(sound->IsPlaying(), 0);
   EXPECT_EQ(backend_->NowMs(), 250);
-}
 
-TEST_F(HeadlessRootTest, FrameEventsMoveSoundsLikeWaitsDo) {
-  auto sound = root_->LoadSound(TempFile("loop.qwv", wavtest::Wave16(2, 22050, 2205)), 0);  // 100 ms
-  sound->Play(1, 0);
+  auto loop = root_->LoadSound(TempFile("loop.qwv", wavtest::Wave16(2, 22050, 2205)), 0);  // 100 ms
+  loop->Play(1, 0);
   for (int i = 0; i < 9; ++i) backend_->InjectFrame(i % 3 == 0 ? 16 : 17);  // 150 ms
   while (root_->FireNextEvent(0)) {
   }
-  EXPECT_EQ(sound->IsPlaying(), 1);
-  EXPECT_EQ(sound->CursorFrame(), 1102u);  // 150 ms into a 100 ms loop: 50 ms = 1102.5 frames
+  EXPECT_EQ(loop->IsPlaying(), 1);
+  EXPECT_EQ(loop->CursorFrame(), 1102u);  // 150 ms into a 100 ms loop: 50 ms = 1102.5 frames
 }
 
 TEST_F(HeadlessRootTest, FreeRunSpreadsFramesExactlyAfterStart) {
@@ -139,7 +137,7 @@ TEST_F(HeadlessRootTest, FreeRunAtOtherRatesStillAddsUp) {
   EXPECT_EQ(times, (std::vector<int>{33, 33, 34}));
 }
 
-TEST_F(HeadlessRootTest, AMissingSoundIsATracedSilentPlaceholderThatEndsAWait) {
+TEST_F(HeadlessRootTest, AMissingOrUnreadableSoundIsATracedSilentPlaceholderThatEndsAWait) {
   auto a = root_->LoadSound(L"sounds\\sfx\\NoSuchSound.qwv", 0);
   auto b = root_->LoadSound(L"sounds\\sfx\\NoSuchSound.qwv", 0);
   ASSERT_TRUE(a);
@@ -157,9 +155,7 @@ TEST_F(HeadlessRootTest, AMissingSoundIsATracedSilentPlaceholderThatEndsAWait) {
   while (!a->IsPlaying() && steps < 10) root_->Wait(100), ++steps;
   while (a->IsPlaying() && steps < 10) root_->Wait(100), ++steps;
   EXPECT_EQ(steps, 1);
-}
 
-TEST_F(HeadlessRootTest, AnUnreadableSoundIsAPlaceholderToo) {
   auto s = root_->LoadSound(TempFile("broken.qwv", "RIFF\x10\0\0\0WAVEjunk"), 0);
   EXPECT_EQ(s->IsLoaded(), 1);
   EXPECT_TRUE(s->IsPlaceholder());
@@ -191,7 +187,7 @@ TEST(HeadlessInput, HeldButtonsAndKeysFollowTheInputAsItHappens) {
   EXPECT_EQ(b.Pending(), 10u) << "every input is still delivered";
 }
 
-TEST(HeadlessDisplay, DisplayModeAndScreenSize) {
+TEST(HeadlessDisplay, DisplayModeScreenSizeAndConditions) {
   HeadlessBackend b;
   EXPECT_EQ(b.ScreenWidth(), 640);
   EXPECT_EQ(b.ScreenHeight(), 480);
@@ -207,21 +203,19 @@ TEST(HeadlessDisplay, DisplayModeAndScreenSize) {
   EXPECT_EQ(b.TestCondition(5), 0);
   EXPECT_FALSE(b.SetDisplayMode(0, 480, 16));
   EXPECT_FALSE(b.DisplayModeActive());
-}
 
-TEST(HeadlessDisplay, ConditionsPassUnlessForced) {
-  HeadlessBackend b;
-  for (int c : {0, 1, 2, 3, 7, 8}) EXPECT_EQ(b.TestCondition(c), 0) << c;
-  b.SetConditionResult(2, 1);
-  b.SetConditionResult(5, 0);
-  b.SetDisplayMode(640, 480, 16);
-  EXPECT_EQ(b.TestCondition(2), 1);
-  EXPECT_EQ(b.TestCondition(5), 0) << "a forced answer wins over the mode";
-  b.SetConditionResult(-1, 1);
-  b.SetConditionResult(16, 1);
-  EXPECT_EQ(b.TestCondition(-1), 0);
-  EXPECT_EQ(b.TestCondition(16), 0);
-  EXPECT_EQ(b.TestCondition(1000), 0);
+  HeadlessBackend forced;
+  for (int c : {0, 1, 2, 3, 7, 8}) EXPECT_EQ(forced.TestCondition(c), 0) << c;
+  forced.SetConditionResult(2, 1);
+  forced.SetConditionResult(5, 0);
+  forced.SetDisplayMode(640, 480, 16);
+  EXPECT_EQ(forced.TestCondition(2), 1);
+  EXPECT_EQ(forced.TestCondition(5), 0) << "a forced answer wins over the mode";
+  forced.SetConditionResult(-1, 1);
+  forced.SetConditionResult(16, 1);
+  EXPECT_EQ(forced.TestCondition(-1), 0);
+  EXPECT_EQ(forced.TestCondition(16), 0);
+  EXPECT_EQ(forced.TestCondition(1000), 0);
 }
 
 TEST(HeadlessClock, SleepAdvancesOnlyTheVirtualClock) {

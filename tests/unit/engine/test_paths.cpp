@@ -41,21 +41,16 @@ class PathResolverTest : public ::testing::Test {
   PathResolver paths_;
 };
 
-TEST_F(PathResolverTest, BackslashesAndMixedCaseFindTheRealFile) {
+TEST_F(PathResolverTest, BackslashesAndMixedCaseFindTheRealFileAndAMissingComponentNothing) {
   EXPECT_EQ(paths_.Resolve("sounds\\sfx\\clip.QWV"), "Sounds/SFX/Clip.qwv");
   EXPECT_EQ(paths_.Resolve("SOUNDS\\music\\gp1ov.qwv"), "Sounds/Music/GP1OV.qwv");
   EXPECT_EQ(paths_.Resolve("Images/START\\Start.QPG"), "images/Start/start.qpg");
   EXPECT_EQ(paths_.Resolve(".\\sounds\\\\sfx\\"), "Sounds/SFX") << "dots and doubled separators";
   EXPECT_EQ(paths_.ReadFile("sounds\\SFX\\CLIP.qwv"), "clip");
-}
-
-TEST_F(PathResolverTest, AbsolutePathsAreMatchedToo) {
   const std::string abs = root_.string() + "/sounds/sfx/clip.qwv";
   EXPECT_EQ(paths_.Resolve(abs), root_.string() + "/Sounds/SFX/Clip.qwv");
   EXPECT_EQ(paths_.ReadFile(abs), "clip");
-}
 
-TEST_F(PathResolverTest, AMissingComponentAnywhereGivesNothing) {
   EXPECT_FALSE(paths_.Resolve("sounds\\nosuch\\clip.qwv"));
   EXPECT_FALSE(paths_.Resolve("sounds\\sfx\\clip.wav"));
   EXPECT_FALSE(paths_.Resolve("sounds\\sfx\\clip.qwv\\more")) << "a file is not a folder";
@@ -64,13 +59,10 @@ TEST_F(PathResolverTest, AMissingComponentAnywhereGivesNothing) {
   EXPECT_FALSE(paths_.ReadFile("sounds\\sfx")) << "a folder is not a file to read";
 }
 
-TEST_F(PathResolverTest, AnExactMatchBeatsACaseBlindOne) {
+TEST_F(PathResolverTest, AnExactMatchBeatsACaseBlindOneAndFoldersNamedAlikeAreAllSearched) {
   Write("Sounds/SFX/clip.QWV", "other");
   EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\clip.QWV"), "other");
   EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\Clip.qwv"), "clip");
-}
-
-TEST_F(PathResolverTest, FoldersNamedAlikeButForCaseAreAllSearched) {
   Write("Avi/Mission1.AVI", "one");
   Write("avi/credits.avi", "credits");
   EXPECT_EQ(paths_.Resolve("avi\\mission1.avi"), "Avi/Mission1.AVI") << "not in the exact \"avi\": in \"Avi\"";
@@ -119,7 +111,7 @@ TEST_F(PathResolverTest, ReadFileKeepsEveryByte) {
 
 EngineRef<EngineTextFile> TextOf(std::string bytes) { return MakeEngine<EngineTextFile>(std::move(bytes)); }
 
-TEST(TextFileLines, EveryLineEndIsOneLineEnd) {
+TEST(TextFileLines, EveryLineEndIsOneLineEndEmptyLinesAreKeptAndBothEncodingsRead) {
   auto f = TextOf("unix\nwindows\r\nmac\rlast");
   EXPECT_EQ(f->ReadLine(), L"unix");
   EXPECT_EQ(f->ReadLine(), L"windows");
@@ -128,25 +120,18 @@ TEST(TextFileLines, EveryLineEndIsOneLineEnd) {
   EXPECT_EQ(f->ReadLine(), L"last");
   EXPECT_EQ(f->IsEndOfFile(), 1);
   EXPECT_EQ(f->ReadLine(), L"");
-}
 
-TEST(TextFileLines, EmptyLinesAreKeptAndAFinalLineEndAddsNoLine) {
-  auto f = TextOf("a\n\r\n\rb\r\n");
-  EXPECT_EQ(f->ReadLine(), L"a");
-  EXPECT_EQ(f->ReadLine(), L"");
-  EXPECT_EQ(f->ReadLine(), L"");
-  EXPECT_EQ(f->ReadLine(), L"b");
-  EXPECT_EQ(f->IsEndOfFile(), 1) << "a reader looping until end of file must not see a phantom line";
+  auto g = TextOf("a\n\r\n\rb\r\n");
+  for (const wchar_t* line : {L"a", L"", L"", L"b"}) EXPECT_EQ(g->ReadLine(), line);
+  EXPECT_EQ(g->IsEndOfFile(), 1) << "a reader looping until end of file must not see a phantom line";
   EXPECT_EQ(TextOf("")->IsEndOfFile(), 1);
+
+  auto h = TextOf("caf\xC3\xA9\ncaf\xE9\n");  // UTF-8, then Latin-1
+  EXPECT_EQ(h->ReadLine(), L"caf\u00e9");
+  EXPECT_EQ(h->ReadLine(), L"caf\u00e9");
 }
 
-TEST(TextFileLines, Utf8AndLatin1BothBecomeWideText) {
-  auto f = TextOf("caf\xC3\xA9\ncaf\xE9\n");
-  EXPECT_EQ(f->ReadLine(), L"caf\u00e9");
-  EXPECT_EQ(f->ReadLine(), L"caf\u00e9");
-}
-
-TEST(TextFileBytes, BytesAreUnsignedAndEndWithMinusOne) {
+TEST(TextFileBytes, BytesAreUnsignedEndWithMinusOneAndShareThePositionWithLines) {
   auto f = TextOf(std::string("\x00\x7F\x80\xFF", 4));
   EXPECT_EQ(f->ReadByte(), 0);
   EXPECT_EQ(f->ReadByte(), 127);
@@ -155,14 +140,11 @@ TEST(TextFileBytes, BytesAreUnsignedAndEndWithMinusOne) {
   EXPECT_EQ(f->ReadByte(), 255);
   EXPECT_EQ(f->IsEndOfFile(), 1);
   EXPECT_EQ(f->ReadByte(), -1);
-}
-
-TEST(TextFileBytes, LinesAndBytesShareOnePosition) {
-  auto f = TextOf("12\r\nxy");
-  EXPECT_EQ(f->ReadLine(), L"12");
-  EXPECT_EQ(f->ReadByte(), 'x');
-  EXPECT_EQ(f->ReadLine(), L"y");
-  EXPECT_EQ(f->ReadByte(), -1);
+  auto g = TextOf("12\r\nxy");
+  EXPECT_EQ(g->ReadLine(), L"12");
+  EXPECT_EQ(g->ReadByte(), 'x');
+  EXPECT_EQ(g->ReadLine(), L"y");
+  EXPECT_EQ(g->ReadByte(), -1);
 }
 
 }  // namespace

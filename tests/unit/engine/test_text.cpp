@@ -101,24 +101,17 @@ TEST(TextMeasure, WidthsOfKnownStringsMatchTheFontFiles) {
   }
 }
 
-TEST(TextMeasure, FaceNamesIgnoreCase) {
+TEST(TextMeasure, FaceNamesIgnoreCaseBoldIsWiderAndTheMonospacedFaceHasOneWidth) {
   EXPECT_EQ(Font(L"COURIER NEW", 12)->TextWidth(L"iii"), Font(L"Courier New", 12)->TextWidth(L"iii"));
   EXPECT_NE(Font(L"COURIER NEW", 12)->TextWidth(L"iii"), Font(L"Arial", 12)->TextWidth(L"iii"));
-}
-
-TEST(TextMeasure, BoldIsWiderThanRegular) {
   for (int points : {8, 12, 20}) {
     const std::wstring text = L"Sucking chest wound";
     EXPECT_GT(Font(L"Arial", points, true)->TextWidth(text), Font(L"Arial", points)->TextWidth(text)) << points;
   }
-}
-
-TEST(TextMeasure, TheMonospacedFaceGivesEveryCharacterOneWidth) {
-  auto font = Font(L"Courier New", 10);
-  const int one = font->TextWidth(L"M");
+  auto mono = Font(L"Courier New", 10);
+  const int one = mono->TextWidth(L"M");
   ASSERT_GT(one, 0);
-  for (wchar_t c = 32; c < 127; ++c) ASSERT_EQ(font->TextWidth(std::wstring(1, c)), one) << static_cast<int>(c);
-  EXPECT_EQ(font->TextWidth(L"iiiiiiii"), font->TextWidth(L"WWWWWWWW"));
+  for (wchar_t c = 32; c < 127; ++c) ASSERT_EQ(mono->TextWidth(std::wstring(1, c)), one) << static_cast<int>(c);
 }
 
 TEST(TextMeasure, WidthsAddUpAndControlCharactersTakeNoRoom) {
@@ -214,21 +207,22 @@ class TextRectTest : public ::testing::Test {
   int line_ = 0;
 };
 
-TEST_F(TextRectTest, WrappingMovesTheWordThatDoesNotFitToTheNextLine) {
-  const std::wstring text = L"Apply pressure to the wound";
-  const int width = font_->TextWidth(L"Apply pressure to") + 2;  // "the" no longer fits
-  auto image = Canvas(kWidth, kHeight);
-  font_->DrawTextRect(image, 5, 4, width, kHeight, text, EngineTextFont::kWrapWords);
-  EXPECT_EQ(image->Pixels(), Expected(5, 4, {L"Apply pressure to", L"the wound"})->Pixels());
-  EXPECT_GT(Count(*image, kBlack, 5, 4 + line_, 5 + width, 4 + 2 * line_), 0);  // ink on the second line
-}
-
-TEST_F(TextRectTest, WrappingKeepsAnIndentAndHonoursLineBreaks) {
-  const std::wstring text = L"Splint the leg\n   then check the pulse";
-  const int width = font_->TextWidth(L"   then check") + 1;
-  auto image = Canvas(kWidth, kHeight);
-  font_->DrawTextRect(image, 0, 0, width, kHeight, text, EngineTextFont::kWrapWords);
-  EXPECT_EQ(image->Pixels(), Expected(0, 0, {L"Splint the leg", L"   then check", L"the pulse"})->Pixels());
+TEST_F(TextRectTest, WrappingBreaksAfterTheLastWordThatFitsDropsTheSpacesThereAndKeepsIndentsAndBreaks) {
+  struct Case {
+    std::wstring text;
+    std::wstring fits;  // the rectangle is one pixel wider than this
+    std::vector<std::wstring> lines;
+  };
+  const Case cases[] = {
+      {L"Apply pressure to the wound", L"Apply pressure to", {L"Apply pressure to", L"the wound"}},
+      {L"Splint the leg\n   then check the pulse", L"   then check", {L"Splint the leg", L"   then check", L"the pulse"}},
+      {L"Stop the  bleeding", L"Stop the", {L"Stop the", L"bleeding"}},
+  };
+  for (const Case& c : cases) {
+    auto image = Canvas(kWidth, kHeight);
+    font_->DrawTextRect(image, 5, 4, font_->TextWidth(c.fits) + 1, kHeight, c.text, EngineTextFont::kWrapWords);
+    EXPECT_EQ(image->Pixels(), Expected(5, 4, c.lines)->Pixels()) << std::string(c.fits.begin(), c.fits.end());
+  }
 }
 
 TEST_F(TextRectTest, AWordWiderThanTheLineIsSplitNotLost) {

@@ -13,32 +13,26 @@ using wavtest::PutU32;
 using wavtest::Riff;
 using wavtest::Samples16;
 
-TEST(WavReaderFormats, EightBitMonoIsCentredAndWidened) {
-  const std::string data = {'\x00', '\x80', '\xFF', '\x40'};
-  auto pcm = DecodeWav(Riff(Chunk("fmt ", FmtBody(1, 11025, 8)) + Chunk("data", data)));
-  ASSERT_TRUE(pcm);
-  EXPECT_EQ(pcm->sampleRate, 11025);
-  EXPECT_EQ(pcm->channels, 1);
-  EXPECT_EQ(pcm->samples, (std::vector<int16_t>{-32768, 0, 32512, -16384}));
-}
+TEST(WavReaderFormats, EightBitIsCentredAndWidenedSixteenBitKeptAndStereoInterleaved) {
+  auto mono8 = DecodeWav(Riff(Chunk("fmt ", FmtBody(1, 11025, 8)) + Chunk("data", {'\x00', '\x80', '\xFF', '\x40'})));
+  ASSERT_TRUE(mono8);
+  EXPECT_EQ(mono8->sampleRate, 11025);
+  EXPECT_EQ(mono8->channels, 1);
+  EXPECT_EQ(mono8->samples, (std::vector<int16_t>{-32768, 0, 32512, -16384}));
 
-TEST(WavReaderFormats, SixteenBitStereoKeepsInterleavedFrames) {
   const std::vector<int16_t> v = {1, -1, 32767, -32768, 1234, -4321};
-  auto pcm = DecodeWav(Riff(Chunk("fmt ", FmtBody(2, 44100, 16)) + Chunk("data", Samples16(v))));
-  ASSERT_TRUE(pcm);
-  EXPECT_EQ(pcm->sampleRate, 44100);
-  EXPECT_EQ(pcm->channels, 2);
-  EXPECT_EQ(pcm->Frames(), 3u);
-  EXPECT_EQ(pcm->samples, v);
-}
+  auto stereo16 = DecodeWav(Riff(Chunk("fmt ", FmtBody(2, 44100, 16)) + Chunk("data", Samples16(v))));
+  ASSERT_TRUE(stereo16);
+  EXPECT_EQ(stereo16->sampleRate, 44100);
+  EXPECT_EQ(stereo16->channels, 2);
+  EXPECT_EQ(stereo16->Frames(), 3u);
+  EXPECT_EQ(stereo16->samples, v);
 
-TEST(WavReaderFormats, EightBitStereoAndUnusualRates) {
-  const std::string data = {'\x80', '\x00', '\xFF', '\x80'};
-  auto pcm = DecodeWav(Riff(Chunk("fmt ", FmtBody(2, 7919, 8)) + Chunk("data", data)));
-  ASSERT_TRUE(pcm);
-  EXPECT_EQ(pcm->sampleRate, 7919);
-  EXPECT_EQ(pcm->Frames(), 2u);
-  EXPECT_EQ(pcm->samples, (std::vector<int16_t>{0, -32768, 32512, 0}));
+  auto stereo8 = DecodeWav(Riff(Chunk("fmt ", FmtBody(2, 7919, 8)) + Chunk("data", {'\x80', '\x00', '\xFF', '\x80'})));
+  ASSERT_TRUE(stereo8);
+  EXPECT_EQ(stereo8->sampleRate, 7919);
+  EXPECT_EQ(stereo8->Frames(), 2u);
+  EXPECT_EQ(stereo8->samples, (std::vector<int16_t>{0, -32768, 32512, 0}));
 }
 
 TEST(WavReaderFormats, ExtensibleHeaderWithPcmSubformat) {
@@ -57,38 +51,27 @@ TEST(WavReaderFormats, ExtensibleHeaderWithPcmSubformat) {
   EXPECT_FALSE(DecodeWav(extensible(3))) << "float sub-format is not PCM";
 }
 
-TEST(WavReaderChunks, UnknownOddSizedChunksAreSkippedWithTheirPadByte) {
+TEST(WavReaderChunks, OddSizedChunksAreSkippedWithTheirPadByteInAnyOrderAndEmptyDataIsSilence) {
   // "LIST" of 3 bytes is followed by a pad byte; missing it would misread the next chunk's id.
-  const std::string wav = Riff(Chunk("LIST", "abc") + Chunk("fmt ", FmtBody(1, 8000, 16)) + Chunk("junk", "x") +
-                               Chunk("data", Samples16({100, -200, 300})));
-  auto pcm = DecodeWav(wav);
-  ASSERT_TRUE(pcm);
-  EXPECT_EQ(pcm->samples, (std::vector<int16_t>{100, -200, 300}));
+  auto padded = DecodeWav(Riff(Chunk("LIST", "abc") + Chunk("fmt ", FmtBody(1, 8000, 16)) + Chunk("junk", "x") +
+                               Chunk("data", Samples16({100, -200, 300}))));
+  ASSERT_TRUE(padded);
+  EXPECT_EQ(padded->samples, (std::vector<int16_t>{100, -200, 300}));
+  auto oddData = DecodeWav(Riff(Chunk("fmt ", FmtBody(1, 8000, 8)) + Chunk("data", std::string("\x90\x70\x80", 3)) +
+                                Chunk("cue ", "1234")));
+  ASSERT_TRUE(oddData);
+  EXPECT_EQ(oddData->samples, (std::vector<int16_t>{4096, -4096, 0}));
+  auto dataFirst = DecodeWav(Riff(Chunk("data", Samples16({5, 6})) + Chunk("fmt ", FmtBody(1, 16000, 16))));
+  ASSERT_TRUE(dataFirst);
+  EXPECT_EQ(dataFirst->sampleRate, 16000);
+  EXPECT_EQ(dataFirst->samples, (std::vector<int16_t>{5, 6}));
+  auto empty = DecodeWav(Riff(Chunk("fmt ", FmtBody(1, 22050, 16)) + Chunk("data", "")));
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(empty->Frames(), 0u);
+  EXPECT_EQ(empty->LengthMs(), 0);
 }
 
-TEST(WavReaderChunks, OddSizedDataChunkFollowedByMoreChunks) {
-  const std::string wav =
-      Riff(Chunk("fmt ", FmtBody(1, 8000, 8)) + Chunk("data", std::string("\x90\x70\x80", 3)) + Chunk("cue ", "1234"));
-  auto pcm = DecodeWav(wav);
-  ASSERT_TRUE(pcm);
-  EXPECT_EQ(pcm->samples, (std::vector<int16_t>{4096, -4096, 0}));
-}
-
-TEST(WavReaderChunks, DataBeforeFormatIsStillRead) {
-  auto pcm = DecodeWav(Riff(Chunk("data", Samples16({5, 6})) + Chunk("fmt ", FmtBody(1, 16000, 16))));
-  ASSERT_TRUE(pcm);
-  EXPECT_EQ(pcm->sampleRate, 16000);
-  EXPECT_EQ(pcm->samples, (std::vector<int16_t>{5, 6}));
-}
-
-TEST(WavReaderChunks, EmptyDataChunkIsASilentSound) {
-  auto pcm = DecodeWav(Riff(Chunk("fmt ", FmtBody(1, 22050, 16)) + Chunk("data", "")));
-  ASSERT_TRUE(pcm);
-  EXPECT_EQ(pcm->Frames(), 0u);
-  EXPECT_EQ(pcm->LengthMs(), 0);
-}
-
-TEST(WavReaderTruncated, CutDataChunkGivesTheWholeFramesItHolds) {
+TEST(WavReaderTruncated, ACutDataChunkGivesItsWholeFramesAndACutHeaderNothing) {
   std::string wav = wavtest::Wave16(2, 22050, 100);
   const auto full = DecodeWav(wav);
   ASSERT_TRUE(full);
@@ -99,20 +82,16 @@ TEST(WavReaderTruncated, CutDataChunkGivesTheWholeFramesItHolds) {
   ASSERT_TRUE(cut);
   EXPECT_EQ(cut->Frames(), 10u);
   EXPECT_EQ(cut->samples, std::vector<int16_t>(full->samples.begin(), full->samples.begin() + 20));
-}
 
-TEST(WavReaderTruncated, CutInsideTheHeaderGivesNothing) {
-  const std::string wav = wavtest::Wave16(1, 22050, 10);
-  for (size_t len : {0u, 4u, 11u, 12u, 20u, 35u, 40u}) {
-    EXPECT_FALSE(DecodeWav(wav.substr(0, len))) << "length " << len;
-  }
+  const std::string mono = wavtest::Wave16(1, 22050, 10);
+  for (size_t len : {0u, 4u, 11u, 12u, 20u, 35u, 40u}) EXPECT_FALSE(DecodeWav(mono.substr(0, len))) << "length " << len;
   // With the data header complete but no samples, the sound is there and silent.
-  auto empty = DecodeWav(wav.substr(0, 44));
+  auto empty = DecodeWav(mono.substr(0, 44));
   ASSERT_TRUE(empty);
   EXPECT_EQ(empty->Frames(), 0u);
 }
 
-TEST(WavReaderRejects, GarbageAndOtherContainers) {
+TEST(WavReaderRejects, GarbageOtherContainersAndFormatsTheEngineCannotPlay) {
   EXPECT_FALSE(DecodeWav(""));
   EXPECT_FALSE(DecodeWav("RIFF"));
   EXPECT_FALSE(DecodeWav(std::string(64, '\xAB')));
@@ -120,9 +99,7 @@ TEST(WavReaderRejects, GarbageAndOtherContainers) {
   std::string avi = Riff(Chunk("fmt ", FmtBody(1, 8000, 8)) + Chunk("data", "ab"));
   avi.replace(8, 4, "AVI ");
   EXPECT_FALSE(DecodeWav(avi));
-}
 
-TEST(WavReaderRejects, FormatsTheEngineCannotPlay) {
   const std::string data = Chunk("data", Samples16({1, 2, 3, 4, 5, 6}));
   EXPECT_FALSE(DecodeWav(Riff(Chunk("fmt ", FmtBody(1, 8000, 16, 2)) + data))) << "ADPCM";
   EXPECT_FALSE(DecodeWav(Riff(Chunk("fmt ", FmtBody(1, 8000, 24)) + data))) << "24-bit";
