@@ -128,6 +128,9 @@ RoadTrace PlayCampaign(uint32_t seed) {
 TEST(WholeGame, TheCampaignAtNoviceByTheBookTwiceWithOneSeedLeavesOneTrace) {
   const RoadTrace first = PlayCampaign(20020506);
   ASSERT_FALSE(::testing::Test::HasFailure());
+  // The sanitizer round looks for memory faults in one campaign; the second, for the same trace, is the
+  // release round's (two would take a large share of the CI's time there).
+  if (kSanitizerBuild) return;
   EXPECT_EQ(PlayCampaign(20020506), first);
 }
 
