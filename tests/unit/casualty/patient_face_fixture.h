@@ -20,7 +20,7 @@
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "tools/assetgen/model_builder.h"
-#include "unit/shell/scratch_tree.h"
+#include "unit/casualty/headless_stage_fixture.h"
 
 namespace kestrine::testing {
 
@@ -49,27 +49,14 @@ inline std::string Phn(std::initializer_list<std::pair<int32_t, int32_t>> record
   return out;
 }
 
-class PatientFaceTest : public ::testing::Test {
+class PatientFaceTest : public HeadlessStageTest {
  protected:
   static constexpr int32_t kFrameMs = 20;
 
   void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
-    CreateTextOverlay();
-    CreateOverlays();
+    HeadlessStageTest::SetUp();
     clampCountdown = 0;
     frameTime = kFrameMs;
-  }
-  void TearDown() override {
-    ResetProgramState();
-    ReleaseOverlays();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
   }
 
   // A conscious own soldier who can speak, in casualty slot `slot`, shown.

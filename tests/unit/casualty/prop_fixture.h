@@ -16,20 +16,14 @@
 #include "shell/screen_text.h"
 #include "tools/assetgen/patient_generators.h"
 #include "tools/assetgen/prop_generators.h"
-#include "unit/shell/scratch_tree.h"
+#include "unit/casualty/headless_stage_fixture.h"
 
 namespace kestrine {
 
-class PropTest : public ::testing::Test {
+class PropTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
-    CreateTextOverlay();
-    CreateOverlays();
+    HeadlessStageTest::SetUp();
     tree_.WriteBytes("patient\\pv-sold\\pv_sold.qsad", assetgen::PatientBodyFile({}));
     tree_.WriteBytes("patient\\injury\\pv-legamp\\pv_legamp.qsad", assetgen::PatientBodyFile({false, true, true}));
     for (int kind = 0; kind < kPropKindCount; ++kind) {
@@ -39,13 +33,6 @@ class PropTest : public ::testing::Test {
     WritePicture(kHummerShadowPicture, assetgen::HummerShadowPicture());
     WritePicture(kBloodPoolPicture, assetgen::BloodPoolPicture());
   }
-  void TearDown() override {
-    ResetProgramState();
-    ReleaseOverlays();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
-  }
 
   void WritePicture(const std::wstring& path, const assetgen::paint::Image& image) {
     tree_.WriteBytes(std::string(path.begin(), path.end()), assetgen::EncodePng(*image));
@@ -54,8 +41,6 @@ class PropTest : public ::testing::Test {
     return std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr);
   }
   static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
-
-  testing::ScratchTree tree_;
 };
 
 }  // namespace kestrine

@@ -24,7 +24,7 @@
 #include "shell/screen_text.h"
 #include "tools/assetgen/model_builder.h"
 #include "tools/assetgen/patient_generators.h"
-#include "unit/shell/scratch_tree.h"
+#include "unit/casualty/headless_stage_fixture.h"
 
 namespace kestrine {
 namespace {
@@ -42,24 +42,9 @@ std::string Skeleton(const std::vector<std::string>& bones, const std::vector<st
   return b.WriteSkinned();
 }
 
-class PatientBodyTest : public ::testing::Test {
+class PatientBodyTest : public HeadlessStageTest {
  protected:
-  void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
-    CreateTextOverlay();
-    CreateOverlays();
-  }
-  void TearDown() override {
-    ResetProgramState();
-    ReleaseOverlays();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
-  }
+  void SetUp() override { HeadlessStageTest::SetUp(); }
 
   void Write(const std::string& gamePath, const std::string& bytes) { tree_.WriteBytes(gamePath, bytes); }
   // The generated bodies and lower legs, where the game loads them.
@@ -77,8 +62,6 @@ class PatientBodyTest : public ::testing::Test {
     return std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr);
   }
   static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
-
-  testing::ScratchTree tree_;
 };
 
 TEST_F(PatientBodyTest, FortyBonesFillTheRecordsThirtyEightAndOnlyNamedBonesGetPickShapes) {
@@ -88,8 +71,7 @@ TEST_F(PatientBodyTest, FortyBonesFillTheRecordsThirtyEightAndOnlyNamedBonesGetP
   while (bones.size() < kMaxBones) bones.push_back("extra" + std::to_string(bones.size()));
   bones.push_back("head");  // bone 39: beyond what the record holds
   bones.push_back("last");
-  Write("patient\\pv-sold\\pv_sold.qsad",
-        Skeleton(bones, {"roll_over1", "hold_guts__lie", "pvidle", "dance", "1"}));
+  Write("patient\\pv-sold\\pv_sold.qsad", Skeleton(bones, {"roll_over1", "hold_guts__lie", "pvidle", "dance", "1"}));
   const auto patient = Build(kFaceWound, 2);
 
   EXPECT_EQ(patient->boneCount, 38);

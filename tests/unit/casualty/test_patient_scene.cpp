@@ -14,7 +14,7 @@
 #include "shell/random.h"
 #include "shell/screen_text.h"
 #include "tools/assetgen/generators.h"
-#include "unit/shell/scratch_tree.h"
+#include "unit/casualty/headless_stage_fixture.h"
 
 namespace kestrine {
 namespace {
@@ -47,26 +47,9 @@ TEST(Surroundings, TheKindOfMostCasualtiesIsLoadedAndATieGoesToTheOneMetFirst) {
   EXPECT_FALSE(OpenGroundPlacement(3, 0));
 }
 
-class SceneTest : public ::testing::Test {
+class SceneTest : public HeadlessStageTest {
  protected:
-  void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
-    // The loading bar advances on them.
-    CreateTextOverlay();
-    CreateOverlays();
-  }
-  void TearDown() override {
-    ResetProgramState();
-    ReleaseOverlays();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
-  }
-  testing::ScratchTree tree_;
+  void SetUp() override { HeadlessStageTest::SetUp(); }
 };
 
 TEST_F(SceneTest, BillboardsStandInARingOfBushesAndTheRocksMarkedForTheView) {
