@@ -5,6 +5,7 @@
 #include "battlefield/battle_state.h"
 #include "battlefield/hud_text.h"
 #include "battlefield/medic_drag.h"
+#include "battlefield/medic_weapon.h"
 #include "battlefield/mini_map.h"
 #include "battlefield/mission_state.h"
 #include "battlefield/nav_grid.h"
@@ -45,7 +46,6 @@ constexpr int32_t kHeldBack = 5;
 constexpr int32_t kLastPatientLocation = 6;
 constexpr double kNoPathYet = 1000.0;
 constexpr float kDeliveredWithin = 12.0f;
-constexpr int32_t kSupportCallMs = 20000;
 constexpr int32_t kClipChangeMs = 1000;
 constexpr int32_t kRoundsPerClip = 30;
 constexpr int32_t kRoundsPerBurst = 3;
@@ -85,19 +85,13 @@ void EndDrag() {
 }
 
 void ChooseWeapon(int32_t weapon) {
-  Unit& medic = *units[0];
-  medic.weapon = weapon;
-  if (weapon != WEAPON_GRENADE) {
-    if (medic.pistol) medic.pistol->SetVisible(weapon == WEAPON_PISTOL ? 1 : 0);
-    if (medic.rifle) medic.rifle->SetVisible(weapon == WEAPON_RIFLE ? 1 : 0);
-  }
+  ArmMedic(weapon);
   DrawWeaponPanel();
 }
 
 void CallForSupport() {
   PlayEffect(SOUND_RADIO_ON);
-  supportActive = true;
-  supportTimer = kSupportCallMs;
+  SendSupportToMedic();
   PlayEffect(30 + rand() % 3);
 }
 
