@@ -40,6 +40,27 @@ TEST_F(SdlSprites, KeyedLayerShowsItsDrawingOverThePlane) {
   EXPECT_TRUE(PixelNear(frame, 320, 240, {0, 200, 0}));
 }
 
+// Only the part of a layer that shows anything is drawn; when the drawing moves, so does that part.
+TEST_F(SdlSprites, AKeyedLayersDrawingIsShownWhereverItMovesToAndAnEmptyLayerShowsNothing) {
+  stage_->SetBackgroundColor(40, 40, 40);
+  auto overlay = KeyedOverlay();
+  auto sprite = camera_->CreateSprite(overlay, 1);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {40, 40, 40}));
+  overlay->SetDrawColor(255, 255, 255);
+  overlay->FillRect(0, 0, 2, 2);
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 0, 0, {255, 255, 255}));
+  EXPECT_TRUE(PixelNear(frame, 1, 1, {255, 255, 255}));
+  EXPECT_TRUE(PixelNear(frame, 2, 2, {40, 40, 40}));
+  overlay->Clear(255, 0, 0);
+  overlay->FillRect(630, 470, 10, 10);
+  frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 0, 0, {40, 40, 40}));
+  EXPECT_TRUE(PixelNear(frame, 639, 479, {255, 255, 255}));
+  EXPECT_TRUE(PixelNear(frame, 630, 470, {255, 255, 255}));
+  EXPECT_TRUE(PixelNear(frame, 629, 469, {40, 40, 40}));
+}
+
 TEST_F(SdlSprites, TextOverlayIsTransparentWhereRed) {
   auto backdrop = camera_->CreateSprite(Filled({0, 0, 180}), 0);
   auto overlay = KeyedOverlay();

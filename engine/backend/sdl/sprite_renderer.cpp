@@ -13,12 +13,13 @@ constexpr int kMaxSpriteDepth = 32;
 // A quad from the vertex index alone (triangle strip 0..3), so no vertex buffer is needed.
 const char* const kVertexShader = R"(#version 330 core
 uniform vec4 uRect;   // x, y, width, height in logical pixels, y down
+uniform vec4 uUvRect; // the part of the image drawn there: left, top, width, height in 0..1
 uniform vec2 uScreen; // logical screen size
 out vec2 vUv;
 void main() {
   vec2 corner = vec2(float(gl_VertexID & 1), float(gl_VertexID >> 1));
   vec2 p = uRect.xy + corner * uRect.zw;
-  vUv = corner;
+  vUv = uUvRect.xy + corner * uUvRect.zw;
   gl_Position = vec4(p.x / uScreen.x * 2.0 - 1.0, 1.0 - p.y / uScreen.y * 2.0, 0.0, 1.0);
 }
 )";
@@ -64,6 +65,7 @@ bool SpriteRenderer::Init(std::string& error) {
     return false;
   }
   uRect_ = program_.Uniform("uRect");
+  uUvRect_ = program_.Uniform("uUvRect");
   uScreen_ = program_.Uniform("uScreen");
   uImage_ = program_.Uniform("uImage");
   glGenVertexArrays(1, &vao_);
@@ -96,9 +98,19 @@ void SpriteRenderer::DrawSprite(const EngineSprite& sprite, TextureCache& textur
   const size_t below = ChildrenBelow(sprite);
   for (size_t i = 0; i < below; ++i) DrawSprite(*children[i], textures, depth + 1);
   if (const EngineBitmap* image = sprite.Image().Get()) {
-    glBindTexture(GL_TEXTURE_2D, textures.Texture(*image));
-    glUniform4f(uRect_, 0.0f, 0.0f, static_cast<float>(image->GetWidth()), static_cast<float>(image->GetHeight()));
-    glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    // Only the part of the layer that shows anything is drawn: a text layer is mostly key colour.
+    ShownArea shown;
+    const GLuint texture = textures.Texture(*image, shown);
+    if (!shown.Empty()) {
+      const float w = static_cast<float>(image->GetWidth()), h = static_cast<float>(image->GetHeight());
+      const float left = static_cast<float>(shown.left), top = static_cast<float>(shown.top);
+      const float across = static_cast<float>(shown.right - shown.left);
+      const float down = static_cast<float>(shown.bottom - shown.top);
+      glBindTexture(GL_TEXTURE_2D, texture);
+      glUniform4f(uRect_, left, top, across, down);
+      glUniform4f(uUvRect_, left / w, top / h, across / w, down / h);
+      glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    }
     ++lastDrawn_;
   }
   for (size_t i = below; i < children.size(); ++i) DrawSprite(*children[i], textures, depth + 1);

@@ -18,27 +18,35 @@ layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec2 aUv;
 uniform mat4 uMvp;
 uniform mat3 uNormalMatrix;
-out vec3 vNormal;
-out vec2 vUv;
-void main() {
-  gl_Position = uMvp * vec4(aPosition, 1.0);
-  vNormal = uNormalMatrix * aNormal;
-  vUv = aUv;
-}
-)";
-
-const char* const kFragmentShader = R"(#version 330 core
-in vec3 vNormal;
-in vec2 vUv;
-uniform vec3 uColor;
-uniform float uOpacity;
-uniform bool uTextured;
-uniform sampler2D uImage;
 uniform bool uLit;
 uniform vec3 uAmbient;
 uniform int uLightCount;
 uniform vec3 uLightDir[4];
 uniform vec3 uLightColor[4];
+out vec3 vLight;
+out vec2 vUv;
+void main() {
+  gl_Position = uMvp * vec4(aPosition, 1.0);
+  // Lit per corner and blended across the face, as the game's models were made to be seen.
+  vec3 light = vec3(1.0);
+  if (uLit) {
+    vec3 n = normalize(uNormalMatrix * aNormal);
+    light = uAmbient;
+    for (int i = 0; i < uLightCount; ++i) light += uLightColor[i] * max(dot(n, uLightDir[i]), 0.0);
+    light = min(light, vec3(1.0));
+  }
+  vLight = light;
+  vUv = aUv;
+}
+)";
+
+const char* const kFragmentShader = R"(#version 330 core
+in vec3 vLight;
+in vec2 vUv;
+uniform vec3 uColor;
+uniform float uOpacity;
+uniform bool uTextured;
+uniform sampler2D uImage;
 out vec4 fragColor;
 void main() {
   vec3 base = uColor;
@@ -48,14 +56,7 @@ void main() {
     if (texel.a < 0.5) discard;
     base *= texel.rgb / texel.a;
   }
-  vec3 light = vec3(1.0);
-  if (uLit) {
-    vec3 n = normalize(vNormal);
-    light = uAmbient;
-    for (int i = 0; i < uLightCount; ++i) light += uLightColor[i] * max(dot(n, uLightDir[i]), 0.0);
-    light = min(light, vec3(1.0));
-  }
-  fragColor = vec4(base * light, uOpacity);
+  fragColor = vec4(base * vLight, uOpacity);
 }
 )";
 

@@ -1,27 +1,41 @@
 #include "backend/sdl/texture_cache.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace engine {
 
-void BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out) {
+ShownArea BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out) {
   const std::vector<uint32_t>& pixels = bitmap.Pixels();
   out.resize(pixels.size() * 4);
   const std::optional<Color> key = bitmap.ColorKey();
   const uint32_t keyPacked = key ? key->Packed() : 0;
+  const int width = bitmap.GetWidth(), height = bitmap.GetHeight();
+  ShownArea shown{width, height, 0, 0};
   uint8_t* o = out.data();
-  for (uint32_t p : pixels) {
-    p &= 0xFFFFFFu;
-    if (key && p == keyPacked) {
-      o[0] = o[1] = o[2] = o[3] = 0;
-    } else {
-      o[0] = static_cast<uint8_t>(p >> 16);
-      o[1] = static_cast<uint8_t>(p >> 8);
-      o[2] = static_cast<uint8_t>(p);
+  const uint32_t* p = pixels.data();
+  for (int y = 0; y < height; ++y) {
+    int first = width, last = -1;
+    for (int x = 0; x < width; ++x, ++p, o += 4) {
+      const uint32_t rgb = *p & 0xFFFFFFu;
+      if (key && rgb == keyPacked) {
+        o[0] = o[1] = o[2] = o[3] = 0;
+        continue;
+      }
+      o[0] = static_cast<uint8_t>(rgb >> 16);
+      o[1] = static_cast<uint8_t>(rgb >> 8);
+      o[2] = static_cast<uint8_t>(rgb);
       o[3] = 255;
+      if (first == width) first = x;
+      last = x;
     }
-    o += 4;
+    if (last < 0) continue;
+    shown.left = std::min(shown.left, first);
+    shown.right = std::max(shown.right, last + 1);
+    shown.top = std::min(shown.top, y);
+    shown.bottom = y + 1;
   }
+  return shown.Empty() ? ShownArea{} : shown;
 }
 
 TextureCache::~TextureCache() { Clear(); }
@@ -32,6 +46,11 @@ void TextureCache::Clear() {
 }
 
 GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
+  ShownArea shown;
+  return Texture(bitmap, shown);
+}
+
+GLuint TextureCache::Texture(const EngineBitmap& bitmap, ShownArea& shown) {
   auto [it, added] = entries_.try_emplace(&bitmap);
   Entry& entry = it->second;
   if (added) {
@@ -44,6 +63,7 @@ GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
   } else if (entry.revision != bitmap.Revision() && !ShowsTheSame(entry)) {
     Upload(entry, true);
   }
+  shown = entry.shown;
   return entry.texture;
 }
 
@@ -80,7 +100,7 @@ bool TextureCache::DrawnImagesChanged() {
 void TextureCache::Upload(Entry& entry, bool keepCopy) {
   const EngineBitmap& bitmap = *entry.bitmap;
   const uint64_t previous = entry.revision;
-  BitmapToRgba(bitmap, staging_);
+  entry.shown = BitmapToRgba(bitmap, staging_);
   glBindTexture(GL_TEXTURE_2D, entry.texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   if (entry.width != bitmap.GetWidth() || entry.height != bitmap.GetHeight()) {

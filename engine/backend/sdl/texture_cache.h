@@ -15,6 +15,13 @@
 
 namespace engine {
 
+// The smallest rectangle holding every pixel a bitmap shows (all but its key-coloured ones), in pixels,
+// right and bottom exclusive; empty when the whole bitmap is key colour.
+struct ShownArea {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool Empty() const { return right <= left || bottom <= top; }
+};
+
 class TextureCache {
  public:
   TextureCache() = default;
@@ -23,6 +30,8 @@ class TextureCache {
   TextureCache& operator=(const TextureCache&) = delete;
 
   GLuint Texture(const EngineBitmap& bitmap);
+  // As Texture, with the part of the bitmap that shows anything: a screen layer draws only that.
+  GLuint Texture(const EngineBitmap& bitmap, ShownArea& shown);
   // True when a bitmap drawn in the last frame shows something else now (pixels or colour key), so the
   // frame must be drawn again; bitmaps repainted with what they showed are not counted.
   bool DrawnImagesChanged();
@@ -43,6 +52,7 @@ class TextureCache {
     GLuint texture = 0;
     uint64_t revision = 0;
     int width = 0, height = 0;
+    ShownArea shown;
     uint64_t lastFrame = 0;
     // What the texture holds, kept only for a bitmap that has been repainted once it was shown (a screen's
     // text layer), so the next repaint can be told apart from a change by comparing.
@@ -62,7 +72,7 @@ class TextureCache {
 };
 
 // The bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
-// never bleeds the key colour into the edges).
-void BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out);
+// never bleeds the key colour into the edges); returns the area of the pixels that are not.
+ShownArea BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out);
 
 }  // namespace engine
