@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "frontend/high_score_table.h"
+#include "frontend/menu_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -108,6 +109,8 @@ void HighScoreButtonAction(int32_t button) {
       // The one way a typed name reaches the file; a failed write keeps the old file and says nothing.
       SaveHighScores();
       gameState = STATE_OPTIONS;
+      // The options menu is drawn at once, not only when the pointer next moves.
+      OptionsMenu();
       break;
     case HIGH_SCORE_NEXT:
       ClearBothLayers();
