@@ -5,7 +5,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,6 +16,7 @@
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
+#include "unit/shell/scratch_tree.h"
 
 namespace kestrine::testing {
 
@@ -24,12 +24,6 @@ class LevelObjectTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState();
-    char pattern[] = "/tmp/kestrine-levelobjects-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    scratch_ = pattern;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(scratch_);
-
     engineRoot = engine::CreateEngineRoot("headless");
     engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     engineStage = engineRoot->CreateStage();
@@ -45,8 +39,6 @@ class LevelObjectTest : public ::testing::Test {
     engineCamera.Reset();
     engineStage.Reset();
     engineRoot.Reset();
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(scratch_);
   }
 
   static bool OnStage(const OverheadObject& o) { return o.group && engineStage->Contains(o.group.Get()); }
@@ -56,7 +48,7 @@ class LevelObjectTest : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  std::filesystem::path scratch_, previous_;
+  ScratchTree scratch_;
 };
 
 }  // namespace kestrine::testing

@@ -1,10 +1,16 @@
 // Grids for the path-search tests, built by hand: every cell open and linked to each neighbour inside the
-// grid, then cells blocked or links cut as a test needs.
+// grid, then cells blocked or links cut as a test needs; and a point's three fields as one comparable value.
 #pragma once
+
+#include <tuple>
 
 #include "battlefield/nav_grid.h"
 
 namespace kestrine::testing {
+
+// For points whose fields are exact (whole numbers, halves): EXPECT_EQ(XYZ(p), XYZ(-10, 404, 5)).
+inline std::tuple<float, float, float> XYZ(const Vector3& v) { return {v.x, v.y, v.z}; }
+inline std::tuple<float, float, float> XYZ(float x, float y, float z) { return {x, y, z}; }
 
 inline void OpenNavGrid(NavCells& grid, float height = 400.0f) {
   for (int r = 0; r < kNavGridSize; ++r)

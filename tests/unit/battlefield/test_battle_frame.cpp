@@ -1,7 +1,6 @@
 // One frame of the battle at a time, on a small battlefield of the test's making: the casualty nearest the
 // medic, the markers, deliveries, the mission's end by time and by evacuation, the landing point and the
-// helicopter, respawns, the walk along a path, the units' turns and the camera; and the casualties a
-// mission is given at its briefing.
+// helicopter, respawns, the walk along a path, the units' turns and the camera.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +8,6 @@
 #include <tuple>
 
 #include "battlefield/battle_state.h"
-#include "battlefield/casualty_cases.h"
 #include "battlefield/developer_switches.h"
 #include "battlefield/extraction.h"
 #include "battlefield/mission_frame.h"
@@ -18,7 +16,6 @@
 #include "battlefield/strategy_table.h"
 #include "battlefield/terrain_images.h"
 #include "battlefield/view_preset.h"
-#include "casualty/backpack.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
 #include "unit_fixture.h"
@@ -42,10 +39,6 @@ class BattleFrameTest : public testing::UnitTest {
     frameTime = 100;
     missionClock = 1000000;
     Add(kUnitKindMedic, kSidePlayer, 0, 0);
-  }
-  void TearDown() override {
-    fullScreenOverlay.Reset();
-    UnitTest::TearDown();
   }
   Unit& Casualty(float x, float z, int32_t state) {
     if (firstPatientUnit == 0) firstPatientUnit = unitCount;
@@ -122,14 +115,8 @@ TEST_F(BattleFrameTest, TheLandingPointIsOneOfTheCandidatesInTurnElseTheCollecti
   Candidate(3, STRATEGY_2EXTRACT, 20, 30);
   Candidate(9, STRATEGY_2EXTRACT, -20, -30);
   for (const auto& [k, x] : {std::pair{0, 20.0f}, {1, -20.0f}, {2, 20.0f}}) {
-    uint32_t seed = 1;
-    while ([&] {
-      srand(seed);
-      return rand() % 3 != k;
-    }())
-      ++seed;
     strategyTableState.extractionChosen = false;
-    srand(seed);
+    srand(testing::SeedWhere(3, [k](int32_t draw) { return draw == k; }));
     ChooseExtractionPoint();
     EXPECT_EQ(evacuationPoint.x, x) << "k = " << k;
   }
@@ -264,66 +251,6 @@ TEST_F(BattleFrameTest, TheCameraFollowsTheMedicInsideTheViewsLimits) {
   units[0]->SetPosition(0, kGroundHeight, 0);
   MissionFrame(100, false);
   EXPECT_EQ(engineCamera->GetPosition()->GetX(), 8.0f);
-}
-
-// ---- the casualties of a mission ----
-
-class CasualtyCasesTest : public testing::UnitTest {
- protected:
-  void WriteWounded(int32_t mission, int count) {
-    StrategyEntry entries[kStrategyEntryCount];
-    entries[0].type = STRATEGY_START;
-    entries[0].side = PLAYER;
-    for (int i = 1; i <= count; ++i) {
-      entries[i].StoreAt(Vector3(10.0f * i, 401.0f, 0));
-      entries[i].type = STRATEGY_START;
-      entries[i].injury = 1;
-    }
-    const StrategyFileBytes bytes = EncodeStrategyFile(entries, count + 1);
-    tree_.WriteBytes(StrategyFilePath(mission), std::string(bytes.begin(), bytes.end()));
-    missionNumber = mission;
-  }
-};
-
-TEST_F(CasualtyCasesTest, TheLastMissionsLastCaseIsTheSpecialOneAndTheKitFollowsTheWounds) {
-  WriteWounded(10, 6);
-  difficulty = 0;  // five casualties
-  SetUpMissionCasualties();
-  ASSERT_EQ(casualtyCaseCount, 5);
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(casualtyCases[k].special, 0);
-    EXPECT_LE(casualtyCases[k].severity, 1);
-  }
-  EXPECT_EQ(casualtyCases[4].special, 1);
-  EXPECT_EQ(casualtyCases[4].severity, 3);
-  int kit = 0;
-  for (int32_t n : backpack.kitCount) kit += n;
-  EXPECT_GT(kit, 0);
-}
-
-TEST_F(CasualtyCasesTest, AChanceMissionHasAtMostOneSpecialCaseAndFewerEntriesGiveFewerCases) {
-  WriteWounded(4, 6);
-  difficulty = 2;  // six casualties
-  int withSpecial = 0;
-  for (uint32_t seed = 1; seed <= 40; ++seed) {
-    srand(seed);
-    SetUpMissionCasualties();
-    ASSERT_EQ(casualtyCaseCount, 6);
-    int specials = 0;
-    for (int k = 0; k < 6; ++k)
-      if (casualtyCases[k].special) {
-        ++specials;
-        EXPECT_EQ(casualtyCases[k].severity, 2);
-      }
-    EXPECT_LE(specials, 1);
-    withSpecial += specials;
-  }
-  EXPECT_GT(withSpecial, 0);
-  EXPECT_LT(withSpecial, 40);
-
-  WriteWounded(4, 2);
-  SetUpMissionCasualties();
-  EXPECT_EQ(casualtyCaseCount, 2);
 }
 
 }  // namespace

@@ -1,16 +1,19 @@
 // A mission's world built from files of the test's own making: units and casualties from the strategy
 // table (the medic's slot, the team leader, the slots running out, training runs, the wrecked hummer), the
-// ground level, the spawn points, a save after the build, the spawn-map route; the waking of casualties and
-// the camera views.
+// ground level, the spawn points, a save after the build, the spawn-map route; the spawn map, the places of
+// the casualties and the terrain heights each read apart; the casualties a mission is given at its briefing,
+// the waking of casualties and the camera views.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "battlefield/casualty_cases.h"
 #include "battlefield/ground_level.h"
+#include "battlefield/height_map.h"
 #include "battlefield/level_objects.h"
 #include "battlefield/mission_load.h"
 #include "battlefield/mission_state.h"
@@ -22,14 +25,18 @@
 #include "battlefield/strategy_table.h"
 #include "battlefield/view_preset.h"
 #include "casualty/backpack.h"
+#include "nav_grid_fixture.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/overlays.h"
+#include "shell/random.h"
 #include "shell/sound_table.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
 namespace {
+
+using testing::XYZ;
 
 struct Placed {
   int32_t type, side, vehicle, injury, orders;
@@ -43,10 +50,6 @@ class MissionWorldTest : public testing::UnitTest {
     fullScreenOverlay = engineRoot->CreateBitmap(640, 480);
     missionState.terrainMesh = engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
     missionNumber = 3;
-  }
-  void TearDown() override {
-    fullScreenOverlay.Reset();
-    UnitTest::TearDown();
   }
 
   void WriteTable(const std::vector<Placed>& placed, int32_t mission = 3) {
@@ -78,6 +81,12 @@ class MissionWorldTest : public testing::UnitTest {
     return {STRATEGY_START, side, MAN, 0, orders, x, z};
   }
   static Placed Wounded(float x, float z, int32_t injury = 1) { return {STRATEGY_START, ALLY, MAN, injury, 0, x, z}; }
+  // The medic, then `count` wounded soldiers in a row.
+  static std::vector<Placed> MedicAndWounded(int count) {
+    std::vector<Placed> placed{Soldier(PLAYER, 0, 0)};
+    for (int i = 0; i < count; ++i) placed.push_back(Wounded(-30.0f + 10 * i, 20));
+    return placed;
+  }
 };
 
 TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBackCasualties) {
@@ -208,6 +217,180 @@ TEST_F(MissionWorldTest, WithoutAStrategyFileTheSpawnMapPlacesUnitsAndWaitingCas
   EXPECT_EQ(missionState.casualtyCount, 0);
 }
 
+// ---- the spawn map, the patient locations and the heights, read apart ----
+
+// A map with the given codes at (row, column); everything else empty.
+std::vector<uint8_t> Map(const std::vector<std::tuple<int, int, uint8_t>>& codes, size_t size = kSpawnMapSize) {
+  std::vector<uint8_t> map(size, 0);
+  for (auto [row, column, code] : codes) map[static_cast<size_t>(row) * 200 + column] = code;
+  return map;
+}
+
+TEST(SpawnMap, CellsStandForPointsAndCodesForUnits) {
+  const std::vector<uint8_t> map = Map({{0, 0, 2}, {1, 199, 1}, {150, 100, 5}, {100, 30, 3}, {120, 60, 4}, {7, 7, 9}});
+  const SpawnPlan plan = ParseSpawnMap(map.data(), map.size(), 2);
+  ASSERT_EQ(plan.units.size(), 3u);
+  EXPECT_EQ(plan.units[0].kind, SpawnKind::Ally);
+  EXPECT_EQ(XYZ(plan.units[0].position), XYZ(-100, 450, 100));
+  EXPECT_EQ(plan.units[1].kind, SpawnKind::Enemy);
+  EXPECT_EQ(XYZ(plan.units[1].position), XYZ(99, 450, 99));
+  EXPECT_EQ(plan.units[2].kind, SpawnKind::Vehicle);
+  EXPECT_EQ(XYZ(plan.units[2].position), XYZ(0, 470, -50));
+  EXPECT_TRUE(plan.medicOnMap);
+  EXPECT_EQ(XYZ(plan.medic.position), XYZ(-70, 450, 0));
+}
+
+TEST(SpawnMap, EnemiesAreCappedByDifficultyInMapOrder) {
+  const std::vector<uint8_t> map = Map({{10, 5, 1}, {10, 6, 2}, {20, 1, 1}, {20, 2, 1}, {30, 0, 1}, {40, 40, 1}});
+  for (auto [difficulty, enemies] : {std::pair{0, 3}, {1, 4}, {2, 5}}) {
+    const SpawnPlan plan = ParseSpawnMap(map.data(), map.size(), difficulty);
+    std::vector<float> rows;
+    for (const SpawnPlacement& p : plan.units)
+      if (p.kind == SpawnKind::Enemy) rows.push_back(p.position.z);
+    ASSERT_EQ(static_cast<int>(rows.size()), enemies) << difficulty;
+    EXPECT_FLOAT_EQ(rows[0], 90.0f);
+    EXPECT_FLOAT_EQ(rows[2], 80.0f);                // row 20, column 2: after column 1
+    EXPECT_EQ(plan.units.size(), rows.size() + 1);  // the ally is never refused
+  }
+}
+
+TEST(SpawnMap, ThereIsAlwaysExactlyOneMedic) {
+  // The first code 3 wins; the second places nothing.
+  std::vector<uint8_t> map = Map({{50, 50, 3}, {60, 60, 3}});
+  SpawnPlan plan = ParseSpawnMap(map.data(), map.size(), 0);
+  EXPECT_FLOAT_EQ(plan.medic.position.x, -50.0f);
+  EXPECT_TRUE(plan.units.empty());
+
+  // No medic: the first cell of the battlefield (x and z within 80) that no unit takes.
+  map = Map({{20, 20, 1}});
+  plan = ParseSpawnMap(map.data(), map.size(), 0);
+  EXPECT_FALSE(plan.medicOnMap);
+  EXPECT_EQ(XYZ(plan.medic.position), XYZ(-79, 450, 80));
+  plan = ParseSpawnMap(nullptr, 0, 1);
+  EXPECT_FLOAT_EQ(plan.medic.position.x, -80.0f);
+  EXPECT_TRUE(plan.units.empty());
+}
+
+TEST(SpawnMap, NoMoreUnitsThanTheUnitArrayCanHold) {
+  std::vector<uint8_t> map(kSpawnMapSize + 100, 2);
+  const SpawnPlan plan = ParseSpawnMap(map.data(), map.size(), 2);
+  EXPECT_EQ(plan.units.size(), 23u);
+}
+
+TEST(PatientLocations, CasualtiesLieAtTheLocationsUntilOneHasNoX) {
+  Vector3 locations[kPatientLocationCount] = {{10, 401, 20}, {-30, 399, 5}, {0, 400, 40}, {22, 400, 22}};
+  std::vector<Vector3> places = SpawnCasualtyPlaces(locations, true, 4);
+  ASSERT_EQ(places.size(), 2u);
+  EXPECT_EQ(XYZ(places[1]), XYZ(-30, 450, 5));
+  EXPECT_EQ(SpawnCasualtyPlaces(locations, true, 1).size(), 1u);
+
+  places = SpawnCasualtyPlaces(locations, false, 5);
+  ASSERT_EQ(places.size(), 1u);
+  EXPECT_EQ(XYZ(places[0]), XYZ(50, 450, 20));
+
+  Vector3 full[kPatientLocationCount];
+  for (int i = 0; i < kPatientLocationCount; ++i) full[i] = Vector3(1.0f + i, 400, 0);
+  EXPECT_EQ(SpawnCasualtyPlaces(full, true, 12).size(), 8u);
+}
+
+TEST_F(MissionWorldTest, ThePatientLocationFileIsEightPointsRoundTripAndMissingIsFalse) {
+  missionNumber = 12;
+  Vector3 written[kPatientLocationCount] = {{1.5f, 2, 3}, {-4, 5, 6.25f}};
+  const PatientLocationBytes bytes = EncodePatientLocations(written);
+  ASSERT_EQ(bytes.size(), 96u);
+  EXPECT_EQ(bytes[12], 0x00);  // record 1's x, -4.0f = 0xC0800000, little-endian
+  EXPECT_EQ(bytes[14], 0x80);
+  EXPECT_EQ(bytes[15], 0xC0);
+  EXPECT_FALSE(LoadPatientLocations());
+
+  tree_.WriteBytes("missions\\mission12\\patloc", std::string(bytes.begin(), bytes.begin() + 18));
+  patientLocations[1] = Vector3(7, 7, 7);
+  ASSERT_TRUE(LoadPatientLocations());
+  EXPECT_FLOAT_EQ(patientLocations[0].x, 1.5f);
+  EXPECT_FLOAT_EQ(patientLocations[1].x, -4.0f);
+  EXPECT_FLOAT_EQ(patientLocations[1].y, 7.0f);  // past the end of the short file
+}
+
+TEST(HeightMap, HeightsByVertexAndTheLowestOfTheTerrain) {
+  std::vector<uint8_t> bytes(450, 0);
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(90 + i % 50);
+  bytes[399] = 60;
+  bytes[420] = 1;  // past the grid: not read
+  HeightMap map = ParseHeightMap(bytes.data(), bytes.size());
+  EXPECT_EQ(map.count, 400u);
+  EXPECT_EQ(map.At(3, 2), 90 + 43 % 50);
+  EXPECT_EQ(map.Lowest(), 60);
+
+  // Vertices a short file does not reach stay at the grid's start height.
+  map = ParseHeightMap(bytes.data(), 120);
+  EXPECT_EQ(map.Lowest(), 0);
+  EXPECT_EQ(ParseHeightMap(nullptr, 0).count, 0u);
+}
+
+TEST_F(MissionWorldTest, MapsAndHeightsAreReadThroughTheEngineUpToTheirSize) {
+  std::vector<uint8_t> map = Map({{100, 100, 3}, {199, 0, 2}});
+  map.resize(kSpawnMapSize + 500, 1);  // enemies past the last row are never read
+  tree_.WriteBytes("missions\\mission4\\spawnmap.raw", std::string(map.begin(), map.end()));
+  tree_.WriteBytes("missions\\mission4\\terrhm.raw", std::string(410, '\x90'));
+
+  const SpawnPlan plan = ReadSpawnMap("mission4", 0);
+  EXPECT_TRUE(plan.medicOnMap);
+  ASSERT_EQ(plan.units.size(), 1u);
+  EXPECT_FLOAT_EQ(plan.units[0].position.z, -99.0f);
+  const HeightMap heights = ReadHeightMap("mission4");
+  EXPECT_EQ(heights.count, 400u);
+  EXPECT_EQ(heights.Lowest(), 0x90);
+
+  // A missing file reads as empty: the default medic, and flat ground.
+  EXPECT_FALSE(ReadSpawnMap("mission5", 2).medicOnMap);
+  EXPECT_EQ(ReadHeightMap("mission5").count, 0u);
+}
+
+// ---- the casualties a mission is given at its briefing ----
+
+TEST_F(MissionWorldTest, TheLastMissionsLastCaseIsTheSpecialOneAndTheKitFollowsTheWounds) {
+  WriteTable(MedicAndWounded(6), 10);
+  missionNumber = 10;
+  difficulty = 0;  // five casualties
+  SetUpMissionCasualties();
+  ASSERT_EQ(casualtyCaseCount, 5);
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(casualtyCases[k].special, 0);
+    EXPECT_LE(casualtyCases[k].severity, 1);
+  }
+  EXPECT_EQ(casualtyCases[4].special, 1);
+  EXPECT_EQ(casualtyCases[4].severity, 3);
+  int kit = 0;
+  for (int32_t n : backpack.kitCount) kit += n;
+  EXPECT_GT(kit, 0);
+}
+
+TEST_F(MissionWorldTest, AChanceMissionHasAtMostOneSpecialCaseAndFewerEntriesGiveFewerCases) {
+  WriteTable(MedicAndWounded(6), 4);
+  missionNumber = 4;
+  difficulty = 2;  // six casualties
+  int withSpecial = 0;
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    srand(seed);
+    SetUpMissionCasualties();
+    ASSERT_EQ(casualtyCaseCount, 6);
+    int specials = 0;
+    for (int k = 0; k < 6; ++k)
+      if (casualtyCases[k].special) {
+        ++specials;
+        EXPECT_EQ(casualtyCases[k].severity, 2);
+      }
+    EXPECT_LE(specials, 1);
+    withSpecial += specials;
+  }
+  EXPECT_GT(withSpecial, 0);
+  EXPECT_LT(withSpecial, 40);
+
+  WriteTable(MedicAndWounded(2), 4);
+  SetUpMissionCasualties();
+  EXPECT_EQ(casualtyCaseCount, 2);
+}
+
 // ---- waking ----
 
 class WakingTest : public MissionWorldTest {
@@ -216,9 +399,7 @@ class WakingTest : public MissionWorldTest {
   void Build(int32_t mission, int32_t level, int32_t casualties) {
     missionNumber = mission;
     difficulty = level;
-    std::vector<Placed> placed{Soldier(PLAYER, 0, 0)};
-    for (int i = 0; i < casualties; ++i) placed.push_back(Wounded(-30.0f + 10 * i, 20));
-    WriteTable(placed, mission);
+    WriteTable(MedicAndWounded(casualties), mission);
     SetCases({{1, 1, 0}, {2, 2, 0}, {3, 1, 0}, {4, 1, 0}, {5, 1, 0}, {7, 1, 0}, {8, 1, 0}});
     BuildMissionWorld(MissionFolder(mission));
   }
@@ -228,18 +409,6 @@ class WakingTest : public MissionWorldTest {
     return n;
   }
 };
-
-TEST_F(WakingTest, ANoviceWaitsForOneCasualtyAtATime) {
-  Build(4, 0, 4);
-  WakeCasualties();
-  WakeCasualties();
-  EXPECT_EQ(Waiting(), 1);
-  EXPECT_EQ(units[1]->state, 1);
-  units[1]->state = 2;  // readied for evacuation
-  WakeCasualties();
-  EXPECT_EQ(units[2]->state, 1);
-  EXPECT_EQ(units[3]->state, 5);
-}
 
 TEST_F(WakingTest, AnExpertInTheLastMissionMayHaveAllButOneWaiting) {
   Build(10, 2, 6);

@@ -1,7 +1,7 @@
 // The overhead view's input and head-up display on a small battlefield of the test's making: the buttons'
-// regions by the medic's reach, the rifle's bursts and clip change, the count of shots beside his own men,
-// letting go of a casualty by the landing point, the mini-map's corner, where a casualty's patient view is
-// set, the labels on their plates, the display's texts and the strategy marker's glow.
+// regions by the medic's reach, the rifle's bursts and clip change, letting go of a casualty by the landing
+// point, the mini-map's corner, where a casualty's patient view is set, the labels on their plates, the
+// display's texts, the strategy marker's glow and the editor's out-of-range fields.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -90,24 +90,6 @@ TEST_F(OverheadInputTest, TheRifleFiresInBurstsOfThreeAndAFreshClipHoldsTheNextS
   ClickCentre();  // empty: no shot
   EXPECT_EQ(backpack.count[1], 0);
   EXPECT_LT(Medic().nextShotTime, gameClock);
-}
-
-TEST_F(OverheadInputTest, ShotsBesideAnAllyCountUpAndAnEnemyHitStartsTheCountAgain) {
-  Medic().weapon = WEAPON_PISTOL;
-  backpack.count[2] = 10;
-  Unit& ally = Add(kUnitKindAlly, kSideAlly, 0.5f, 0);
-  Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, 60, 60);
-  for (int shot = 1; shot <= 3; ++shot) {
-    ClickCentre();
-    EXPECT_EQ(friendlyFireCount, shot);
-  }
-  EXPECT_EQ(backpack.count[2], 7);
-  ally.SetPosition(60, kGroundHeight, -60);
-  enemy.SetPosition(3, kGroundHeight, 0);
-  ClickCentre();
-  EXPECT_EQ(friendlyFireCount, 0);
-  EXPECT_EQ(enemy.health, 9);
-  EXPECT_EQ(missionEndFlag, 0);
 }
 
 TEST_F(OverheadInputTest, ACasualtyReadiedForEvacuationIsDeliveredWhenLetGoWithinTwelveOfTheLandingPoint) {
@@ -288,12 +270,6 @@ TEST_F(OverheadInputTest, TheStrategyMarkerGlowsDownToSixtyThenUpToFullInItsSide
             engine::EngineBitmap::MakeColor(v, v, 10));
   strategyMarkerState.strategyMarkerPlanes[0].Reset();
 }
-
-}  // namespace
-}  // namespace kestrine
-
-namespace kestrine {
-namespace {
 
 TEST(StrategyEditorDisplay, FieldsOutOfRangeAreShownAsTheirDefaults) {
   StrategyEntry e;

@@ -1,20 +1,29 @@
 // The strategy editor driven by its keys in the overhead view: the cursor, the field keys, storing entries
-// where the medic stands with their markers and points, and the strategy file read and written back.
+// where the medic stands with their markers and points, and the strategy file read and written back; the
+// table loaded and saved by the game (the respawn and extraction points it names, a save that cannot be
+// written, mission files that are a pipe or a folder); the file's bytes field by field (patrol last on
+// disk), corrupt counts and short files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "battlefield/battle_state.h"
 #include "battlefield/developer_switches.h"
 #include "battlefield/overhead_keys.h"
+#include "battlefield/patient_locations.h"
 #include "battlefield/placement_tool.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/strategy_editor.h"
+#include "battlefield/strategy_file.h"
 #include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
+#include "platform/message_box.h"
 #include "shell/developer_keys.h"
 #include "unit_fixture.h"
 
@@ -95,9 +104,6 @@ TEST_F(StrategyEditorTest, TheCursorWrapsOverTheEntriesInUseAndNeverPastTheLastS
   EXPECT_EQ(strategyCursor, 0);
   Press(kLeft);
   EXPECT_EQ(strategyCursor, 34);
-  // And the table stays full: no store into its last slot.
-  StoreAt(1, 400, 1);
-  EXPECT_EQ(strategyCount, 35);
 }
 
 TEST_F(StrategyEditorTest, FieldKeysCycleAndComeBeforeTheCheatsOfTheSameKeys) {
@@ -216,8 +222,7 @@ TEST_F(StrategyEditorTest, SpawnAndExtractionEntriesSetTheirPointsWhenStored) {
   EXPECT_EQ(strategyCount, 5);
   ASSERT_EQ(spawnPointCount, 4);  // the fifth finds the list full
   EXPECT_FLOAT_EQ(spawnPoints[0].y, 403.0f);
-  EXPECT_FLOAT_EQ(spawnPoints[3].x, 12.0f);
-  EXPECT_FLOAT_EQ(spawnPoints[3].z, -3.0f);
+  EXPECT_EQ(testing::XYZ(spawnPoints[3]), testing::XYZ(12, 403, -3));
   ASSERT_NE(Marker(4), nullptr);  // but it is marked
   EXPECT_EQ(Plane(4)->Params()[0], 8.0f);
   EXPECT_EQ(Front(4), engine::EngineBitmap::MakeColor(255, 10, 10));
@@ -226,8 +231,7 @@ TEST_F(StrategyEditorTest, SpawnAndExtractionEntriesSetTheirPointsWhenStored) {
   StoreAt(50, 400, 60);
   strategy[6].type = STRATEGY_2EXTRACT;
   StoreAt(-50, 401, -60);
-  EXPECT_FLOAT_EQ(evacuationPoint.x, -50.0f);
-  EXPECT_FLOAT_EQ(evacuationPoint.z, -60.0f);
+  EXPECT_EQ(testing::XYZ(evacuationPoint), testing::XYZ(-50, 401, -60));
   strategy[7].type = STRATEGY_EXTRACTION;
   StoreAt(70, 400, 5);
   EXPECT_FLOAT_EQ(extractionPoint.x, 70.0f);
@@ -254,9 +258,11 @@ TEST_F(StrategyEditorTest, ThirtyFourEntriesRefuseAnotherStoreInEitherMode) {
 TEST_F(StrategyEditorTest, LoadingWithoutAFileEmptiesTheTableAndWithOneMarksEveryEntryInUse) {
   strategyCount = 4;
   strategyCursor = 3;
+  spawnPointCount = 3;
   Press('L');
   EXPECT_EQ(strategyCount, 0);
   EXPECT_EQ(strategyCursor, 0);
+  EXPECT_EQ(spawnPointCount, 0);
 
   std::string file(1264, '\0');
   PutI32(file, 0, 3);
@@ -277,33 +283,168 @@ TEST_F(StrategyEditorTest, LoadingWithoutAFileEmptiesTheTableAndWithOneMarksEver
   EXPECT_FLOAT_EQ(spawnPoints[0].x, 2.0f);
 }
 
-TEST_F(StrategyEditorTest, AnEditedTableIsWrittenBackByteForByte) {
+// ---- the table loaded and saved through its file ----
+
+class StrategyTableTest : public StrategyEditorTest {
+ protected:
+  void SetUp() override {
+    StrategyEditorTest::SetUp();
+    SetMessageBoxRecorder([this](const MessageBoxRecord& box) { boxes_.push_back(box); });
+  }
+  void TearDown() override {
+    SetMessageBoxRecorder(nullptr);
+    StrategyEditorTest::TearDown();
+  }
+
+  // A table file with the given records in use.
+  void WriteTable(int32_t count, const std::vector<std::pair<int, StrategyEntry>>& records) {
+    StrategyEntry entries[kStrategyEntryCount];
+    for (const auto& [index, e] : records) entries[index] = e;
+    const StrategyFileBytes bytes = EncodeStrategyFile(entries, count);
+    tree_.WriteBytes("missions\\mission6\\strat", std::string(bytes.begin(), bytes.end()));
+  }
+
+  static StrategyEntry Entry(int32_t type, float x, float y, float z) {
+    StrategyEntry e;
+    e.StoreAt(Vector3(x, y, z));
+    e.type = type;
+    return e;
+  }
+
+  std::vector<MessageBoxRecord> boxes_;
+};
+
+TEST_F(StrategyTableTest, EverySpawnRecordCountsWhileThereIsRoomAndTheLastExtractionWins) {
+  WriteTable(3, {{1, Entry(STRATEGY_EXTRACTION, 10, 400, 20)},
+                 {2, Entry(STRATEGY_SPAWN, -5, 401, 7)},
+                 {10, Entry(STRATEGY_SPAWN, 30, 400, -40)},  // beyond the count
+                 {12, Entry(STRATEGY_EXTRACTION, -33, 402, 44)},
+                 {20, Entry(STRATEGY_SPAWN, 1, 400, 1)},
+                 {21, Entry(STRATEGY_SPAWN, 2, 400, 2)},
+                 {22, Entry(STRATEGY_SPAWN, 3, 400, 3)}});
+  strategyCursor = 9;
+  ASSERT_TRUE(LoadStrategy());
+
+  EXPECT_EQ(strategyCount, 3);
+  EXPECT_EQ(strategyCursor, 0);
+  ASSERT_EQ(spawnPointCount, 4);  // the fifth SPAWN record finds the list full
+  EXPECT_FLOAT_EQ(spawnPoints[0].y, 404.0f);
+  EXPECT_EQ(testing::XYZ(spawnPoints[1]), testing::XYZ(30, 403, -40));
+  EXPECT_FLOAT_EQ(spawnPoints[3].x, 2.0f);
+  EXPECT_EQ(testing::XYZ(extractionPoint), testing::XYZ(-33, 402, 44));
+  // The table itself keeps the spawn entry's own height.
+  EXPECT_FLOAT_EQ(strategy[10].pos.y, 400.0f);
+}
+
+TEST_F(StrategyTableTest, ASavedTableLoadsBackTheSame) {
+  WriteTable(2, {{0, Entry(STRATEGY_START, 1.5f, 399.5f, -2.5f)}, {1, Entry(STRATEGY_2EXTRACT, 8, 400, 9)}});
+  const std::string original = FileBytes();
+  ASSERT_TRUE(LoadStrategy());
+  strategy[0].pos.y += 3.0f;  // as the mission build leaves it
+  strategy[1].orders = ORDERS_DISSAPATE;
+  strategy[5].StoreAt(Vector3(8, 411.5f, 9));  // what the editor stores is what gets written
+  SaveStrategy();
+  EXPECT_TRUE(boxes_.empty());
+
+  const std::string saved = FileBytes();
+  ASSERT_EQ(saved.size(), 1264u);
+  EXPECT_EQ(saved.substr(0, 4 + 36 + 24), original.substr(0, 4 + 36 + 24));
+  for (StrategyEntry& e : strategy) e.Reset();
+  ASSERT_TRUE(LoadStrategy());
+  EXPECT_FLOAT_EQ(strategy[0].pos.y, 399.5f);
+  EXPECT_EQ(strategy[1].orders, ORDERS_DISSAPATE);
+  EXPECT_FLOAT_EQ(strategy[5].pos.y, 411.5f);
+  EXPECT_FALSE(std::filesystem::exists(tree_.PathOf("missions\\mission6\\strat.tmp")));
+}
+
+TEST_F(StrategyTableTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
+  WriteTable(1, {{0, Entry(STRATEGY_START, 1, 400, 1)}});
+  const std::string original = FileBytes();
+  ASSERT_TRUE(LoadStrategy());
+  strategyCount = 2;
+  ::chmod(tree_.PathOf("missions\\mission6\\strat").c_str(), 0444);
+  SaveStrategy();
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text, "Can't save Read-Only or something.");
+  EXPECT_EQ(boxes_[0].caption, "Unable To Save");
+  EXPECT_EQ(boxes_[0].type, MB_OKCANCEL);
+  EXPECT_EQ(FileBytes(), original);
+
+  missionNumber = 9;  // no folder at all
+  SaveStrategy();
+  EXPECT_EQ(boxes_.size(), 2u);
+}
+
+TEST_F(StrategyTableTest, APipeOrAFolderNamedLikeAMissionFileIsMissing) {
+  missionNumber = 3;
+  std::filesystem::create_directories(tree_.PathOf("missions/mission3"));
+  ASSERT_EQ(::mkfifo(tree_.PathOf("missions/mission3/patloc").c_str(), 0644), 0);
+  EXPECT_FALSE(LoadPatientLocations()) << "nobody writes to the pipe: no hang";
+  std::filesystem::create_directories(tree_.PathOf("missions/mission3/strat"));
+  EXPECT_FALSE(LoadStrategy());
+}
+
+// ---- the file's bytes ----
+
+// A whole file whose record i holds recognisable values.
+std::string HandMadeFile(int32_t count) {
   std::string file(1264, '\0');
-  PutI32(file, 0, 2);
-  PutRecord(file, 0, 1.25f, 399.5f, -2.75f, PLAYER, 0, 0, 0, STRATEGY_START, 0);
-  PutRecord(file, 1, -40.5f, 402.25f, 33.0f, ALLY, 2, 3, ORDERS_DEFEND, STRATEGY_START, 7);
-  PutRecord(file, 20, 5, 400, 5, ENEMY, 0, 0, 0, STRATEGY_SPAWN, 0);  // beyond the count, kept as it is
-  tree_.WriteBytes("missions\\mission6\\strat", file);
+  PutI32(file, 0, count);
+  for (int i = 0; i < kStrategyEntryCount; ++i)
+    PutRecord(file, i, -70.5f + i, 400.25f, 12.0f - i, i % 3, i % 5, i % 7, 100 + i, 200 + i, 300 + i);
+  return file;
+}
 
-  Press('L');
-  Press('W');
-  EXPECT_EQ(FileBytes(), file);
+const uint8_t* Bytes(const std::string& s) { return reinterpret_cast<const uint8_t*>(s.data()); }
 
-  // Entry 1 gets new orders and is moved to the medic; a third entry is placed.
-  EditingMode();
-  ASSERT_EQ(strategyCursor, 1);  // the load leaves it on the last entry
-  Press('O');
-  StoreAt(12.5f, 404.0f, -8.25f);
-  Press(VK_STRATEGY_MODE);
-  strategy[2].type = STRATEGY_EXTRACTION;
-  StoreAt(60.0f, 400.5f, 61.0f);
-  Press('W');
+TEST(StrategyFile, FieldsSitWhereTheLayoutPutsThemAndAWrittenTableIsTheSameFile) {
+  const std::string file = HandMadeFile(7);
+  StrategyEntry entries[kStrategyEntryCount];
+  int32_t count = 0;
+  DecodeStrategyFile(Bytes(file), file.size(), entries, count);
 
-  std::string expected = file;
-  PutI32(expected, 0, 3);
-  PutRecord(expected, 1, 12.5f, 404.0f, -8.25f, ALLY, 2, 3, ORDERS_ATTACK, STRATEGY_START, 7);
-  PutRecord(expected, 2, 60.0f, 400.5f, 61.0f, ALLY, 0, 0, 0, STRATEGY_EXTRACTION, 0);
-  EXPECT_EQ(FileBytes(), expected);
+  EXPECT_EQ(count, 7);
+  const StrategyEntry& e = entries[10];
+  EXPECT_EQ(testing::XYZ(e.pos), testing::XYZ(-60.5f, 400.25f, 2));
+  EXPECT_EQ(e.side, 1);
+  EXPECT_EQ(e.vehicle, 0);
+  EXPECT_EQ(e.injury, 3);
+  EXPECT_EQ(e.orders, 110);  // +24
+  EXPECT_EQ(e.type, 210);    // +28
+  EXPECT_EQ(e.patrol, 310);  // +32, last on disk
+
+  const StrategyFileBytes written = EncodeStrategyFile(entries, count);
+  EXPECT_EQ(std::string(written.begin(), written.end()), file);
+}
+
+TEST(StrategyFile, CorruptCountsAreClampedAndAShortFileLeavesTheFieldsItDoesNotReach) {
+  StrategyEntry entries[kStrategyEntryCount];
+  for (auto [stored, expected] : {std::pair{99, 35}, {-4, 0}, {35, 35}, {0, 0}}) {
+    int32_t count = 12;
+    const std::string file = HandMadeFile(stored);
+    DecodeStrategyFile(Bytes(file), file.size(), entries, count);
+    EXPECT_EQ(count, expected) << stored;
+  }
+
+  for (StrategyEntry& e : entries) {
+    e.StoreAt(Vector3(1, 2, 3));
+    e.patrol = 9;
+  }
+  // Cut in the middle of record 2's y.
+  const std::string file = HandMadeFile(5).substr(0, 4 + 2 * 36 + 6);
+  int32_t count = 0;
+  DecodeStrategyFile(Bytes(file), file.size(), entries, count);
+  EXPECT_EQ(count, 5);
+  EXPECT_EQ(entries[1].patrol, 301);
+  EXPECT_FLOAT_EQ(entries[2].pos.x, -68.5f);
+  EXPECT_FLOAT_EQ(entries[2].pos.y, 2.0f);
+  EXPECT_FLOAT_EQ(entries[2].SavedY(), 2.0f);
+  EXPECT_EQ(entries[2].patrol, 9);
+  EXPECT_FLOAT_EQ(entries[34].pos.z, 3.0f);
+  // Nothing at all: the count stays as it was.
+  count = 4;
+  DecodeStrategyFile(Bytes(file), 3, entries, count);
+  EXPECT_EQ(count, 4);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // What the unit tests share: a headless engine with stage and camera as at start-up, a flat terrain at
 // height 400 flagged as ground, an open walking grid on it, and, in a scratch data folder, soldier bodies
 // whose animations are named "anim0", "anim1", ... (so a test reads the index played from the name) with
-// the hand, pistol and muzzle parts, and the two weapons.
+// the hand, pistol and muzzle parts, and the two weapons. Also the seed that makes the game's generator draw
+// what a test needs first.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "battlefield/unit.h"
@@ -17,12 +19,21 @@
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
+#include "shell/random.h"
 #include "tools/assetgen/model_builder.h"
 #include "unit/shell/scratch_tree.h"
 
 namespace kestrine::testing {
 
 constexpr float kGroundHeight = 400.0f;
+
+// The first seed whose first draw, modulo n, is one `wanted` takes.
+inline uint32_t SeedWhere(int32_t n, const std::function<bool(int32_t)>& wanted) {
+  for (uint32_t seed = 1;; ++seed) {
+    srand(seed);
+    if (wanted(rand() % n)) return seed;
+  }
+}
 
 // A small body: a pelvis moved by each animation, a right hand holding the weapon points.
 inline std::string SmallBody(int animations) {
