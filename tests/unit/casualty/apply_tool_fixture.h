@@ -1,6 +1,5 @@
 // What the tool-application tests share: a patient that writes down what treatment asks of his body, small
-// step tables of the tests' own, a full pack, silent tool sounds that tell whether they were started, and
-// the mission switches put back after each test.
+// step tables of the tests' own, a full pack, and silent tool sounds that tell whether they were started.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -81,25 +80,11 @@ class ApplyToolTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    backpack = Backpack();
     for (int32_t& count : backpack.count) count = kFullStock;
-    toolDrawer.state = DRAWER_CLOSED;
-    missionEndFlag = 0;
-    skinCutMode = 0;
-    unlimitedSupplies = 0;
     // Placeholder sounds: silent, but they say whether they were started and whether to loop.
     for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) {
       soundTable[slot] = engineRoot->LoadSound(L"sounds\\test\\none.qwv", 0);
     }
-  }
-  void TearDown() override {
-    for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) soundTable[slot].Reset();
-    backpack = Backpack();
-    toolDrawer.state = DRAWER_CLOSED;
-    missionEndFlag = 0;
-    skinCutMode = 0;
-    unlimitedSupplies = 0;
-    WoundTest::TearDown();
   }
 
   // A patient of the tests' own making: right side wounded, no findings, no tracks, no clothing.

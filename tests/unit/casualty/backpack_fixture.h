@@ -1,5 +1,5 @@
-// What the backpack tests share: an empty pack with the base limits, the list order as the table, a
-// headless engine for the medic's remarks, run inside a scratch data folder for the sound files.
+// What the backpack tests share: a fresh program state (an empty pack with the base limits, the list order as
+// the table), a headless engine for the medic's remarks, and a scratch data folder for the sound files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
+#include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
 #include "unit/shell/scratch_tree.h"
@@ -19,25 +20,12 @@ namespace kestrine::testing {
 class BackpackTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetProgramState();
     engineRoot = engine::CreateEngineRoot("headless");
     engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    backpack = Backpack();
-    keepBackpack = false;
-    for (int i = 0; i < kToolCount; ++i) backpackListOrder[i] = i;
-    capacityFactor = 1.0f;
-    noFitShown = false;
-    noFitUntil = 0;
-    noFitSound.Reset();
-    gameClock = 0;
-    difficulty = 0;
-    effectsVolume = 127;
     kestrine::srand(1);
   }
-
-  void TearDown() override {
-    noFitSound.Reset();
-    engineRoot.Reset();
-  }
+  void TearDown() override { ResetProgramState(); }
 
   // The four "no fit" remarks, each `ms` long.
   void UseNoFitClips(int ms) {

@@ -12,7 +12,7 @@
 #include "casualty/patient_view_teardown.h"
 #include "casualty/report_lines.h"
 #include "shell/globals.h"
-#include "vitals_fixture.h"
+#include "wound_fixture.h"
 
 namespace kestrine::testing {
 namespace {
@@ -34,26 +34,10 @@ class ReportTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    saved_ = {missionEndFlag, loserEnding};
-    DeleteAllCasualties();
-    ClearReport();
     missionNumber = 3;
-    difficulty = 0;
     missionEndFlag = 3;
-    earlyFinishTime = 0;
-    extractionBonus = 0;
     missionProgress.campaignScore = 200;
     missionProgress.campaignMaximum = 300;
-    releases_ = 0;
-  }
-  void TearDown() override {
-    DeleteAllCasualties();
-    ClearReport();
-    missionProgress.campaignScore = 0;
-    missionProgress.campaignMaximum = 0;
-    missionEndFlag = saved_.endFlag;
-    loserEnding = saved_.loserEnding;
-    WoundTest::TearDown();
   }
 
   // A patient of wound `row` in a slot, seen in the patient view or not, with no finding left worth points.
@@ -90,13 +74,6 @@ class ReportTest : public WoundTest {
   }
 
   int releases_ = 0;
-
- private:
-  struct Saved {
-    int32_t endFlag;
-    uint8_t loserEnding;
-  };
-  Saved saved_{};
 };
 
 // ---- the whole report ----

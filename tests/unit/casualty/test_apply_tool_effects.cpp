@@ -104,6 +104,8 @@ TEST_F(EffectTest, TheBandageMarksThePartAndStopsThePoolsWhateverTheRate) {
   EXPECT_EQ(patient_.dressingParts, 1u << PART_RIGHT_HAND);
   EXPECT_TRUE(patient_.Showed(VISUAL_DRESSING));
   EXPECT_TRUE(Playing(57));
+  patient_.ApplyTool(TOOL_BANDAGE, PART_LEFT_HAND, 0, 0, 0);
+  EXPECT_EQ(patient_.dressingParts, (1u << PART_RIGHT_HAND) | (1u << PART_LEFT_HAND)) << "each dressing stays on";
 }
 
 TEST_F(EffectTest, OtherStepsSetThePoolsToTheNewRateNeverBelowZero) {

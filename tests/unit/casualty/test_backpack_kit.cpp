@@ -11,16 +11,10 @@ namespace {
 
 // ---- the standard kit ----
 
-// What the pieces the standard kit put in weigh and take up, by the recommended counts it settled on.
-double WeighedPieces() {
+// What the pieces the standard kit put in weigh (or take up), by the recommended counts it settled on.
+double PiecesTotal(double ToolDef::*measure) {
   double total = 0.0;
-  for (int i = 0; i < kToolCount; ++i) total += ToolTable[i].weight * backpack.kitCount[i];
-  return total;
-}
-
-double MeasuredPieces() {
-  double total = 0.0;
-  for (int i = 0; i < kToolCount; ++i) total += ToolTable[i].volume * backpack.kitCount[i];
+  for (int i = 0; i < kToolCount; ++i) total += ToolTable[i].*measure * backpack.kitCount[i];
   return total;
 }
 
@@ -59,8 +53,8 @@ TEST_F(BackpackTest, StandardKitAddsTheBasicToolsTwoBandagesAndTheAmmunitionToTh
       EXPECT_LE(backpack.count[row], 1) << "row " << row;
     }
   EXPECT_EQ(backpack.count[TOOL_MINOR_SURGERY_KIT], 1);
-  EXPECT_NEAR(backpack.weight, WeighedPieces(), 1e-4);
-  EXPECT_NEAR(backpack.volume, MeasuredPieces(), 1e-3);
+  EXPECT_NEAR(backpack.weight, PiecesTotal(&ToolDef::weight), 1e-4);
+  EXPECT_NEAR(backpack.volume, PiecesTotal(&ToolDef::volume), 1e-3);
   const float before = backpack.weight;
   backpack.RemoveTool(TOOL_MINOR_SURGERY_KIT);
   EXPECT_NEAR(before - backpack.weight, ToolTable[TOOL_MINOR_SURGERY_KIT].weight, 1e-5);

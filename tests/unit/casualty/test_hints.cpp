@@ -5,7 +5,7 @@
 
 #include "casualty/hints.h"
 #include "shell/globals.h"
-#include "vitals_fixture.h"
+#include "wound_fixture.h"
 
 namespace kestrine::testing {
 namespace {
@@ -43,16 +43,7 @@ class HintTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    hintText.clear();
-    lastChargedHintText.clear();
-    freeHintsMode = 0;
     difficulty = 2;
-  }
-  void TearDown() override {
-    hintText.clear();
-    lastChargedHintText.clear();
-    freeHintsMode = 0;
-    WoundTest::TearDown();
   }
 
   // A patient with no findings left and the given current tracks.

@@ -44,8 +44,6 @@ std::string Skeleton(const std::vector<std::string>& bones, const std::vector<st
 
 class PatientBodyTest : public HeadlessStageTest {
  protected:
-  void SetUp() override { HeadlessStageTest::SetUp(); }
-
   void Write(const std::string& gamePath, const std::string& bytes) { tree_.WriteBytes(gamePath, bytes); }
   // The generated bodies and lower legs, where the game loads them.
   void WriteGameBodies() {

@@ -4,28 +4,23 @@
 #include "casualty/patient_camera.h"
 #include "core/engine_internals.h"
 #include "shell/globals.h"
+#include "unit/casualty/headless_stage_fixture.h"
 
 namespace kestrine {
 namespace {
 
 using engine::Vec3;
 
-class PatientCameraTest : public ::testing::Test {
+class PatientCameraTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
+    HeadlessStageTest::SetUp();
     target_ = engineRoot->CreateActor();
     engineStage->AddObject(target_);
-    cameraGlide = CameraGlide{};
   }
   void TearDown() override {
     target_.Reset();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
+    HeadlessStageTest::TearDown();
   }
   Vec3 Target() const { return target_->GetPosition()->Value(); }
   float Distance() const { return (engineCamera->GetPosition()->Value() - Target()).Length(); }

@@ -47,10 +47,7 @@ TEST(Surroundings, TheKindOfMostCasualtiesIsLoadedAndATieGoesToTheOneMetFirst) {
   EXPECT_FALSE(OpenGroundPlacement(3, 0));
 }
 
-class SceneTest : public HeadlessStageTest {
- protected:
-  void SetUp() override { HeadlessStageTest::SetUp(); }
-};
+using SceneTest = HeadlessStageTest;
 
 TEST_F(SceneTest, BillboardsStandInARingOfBushesAndTheRocksMarkedForTheView) {
   for (uint32_t seed : {1u, 77u, 4096u}) {

@@ -11,6 +11,7 @@
 #include "core/engine_internals.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
+#include "unit/casualty/headless_stage_fixture.h"
 #include "unit/casualty/wound_fixture.h"
 
 namespace kestrine {
@@ -32,23 +33,17 @@ class CountingProp : public InjuryProp {
   int updates = 0;
 };
 
-class SpurtMotionTest : public ::testing::Test {
+class SpurtMotionTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
+    HeadlessStageTest::SetUp();
     MakeSpurtDrops(*engineRoot, *engineStage);
     patient_.woundType = kStumpWound;
     patient_.spurting = 1;
   }
   void TearDown() override {
     held_.reset();
-    ReleaseSpurtDrops(engineStage.Get());
-    ResetProgramState();
-    engineStage.Reset();
-    engineRoot.Reset();
+    HeadlessStageTest::TearDown();
   }
 
   static int Visible() {

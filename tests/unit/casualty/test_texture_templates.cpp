@@ -35,25 +35,28 @@ TEST(TextureTemplates, EveryAppearanceAndCamouflageGetsItsSetAndPrefixes) {
   ASSERT_EQ(*WoundTypeTable[WOUND_HEALTHY].textureSet, '\0');
   // By index = appearance + 4 x camouflage: u_chest, helmet1, head1 (r_hand1 and l_hand1 alike), s_chest1,
   // feet1 | skin, second and uniform prefixes.
+  // Enemies wear the same whatever the camouflage; the one without a helmet has no helmet file either.
+  const char* const enemy =
+      "enemy\\u-arabchest enemy\\zzz enemy\\arabhead enemy\\arabhand enemy\\s-arabchest enemy\\s-arabfoot | "
+      "enemy\\wounds\\ar- enemy\\wounds\\ar- enemy\\wounds\\ar-";
+  const char* const bareHeadedEnemy =
+      "enemy\\u-arabchest zzz enemy\\arabhead enemy\\arabhand enemy\\s-arabchest enemy\\s-arabfoot | "
+      "enemy\\wounds\\ar- enemy\\wounds\\ar- enemy\\wounds\\ar-";
   const char* const expected[8] = {
       "wlcamo\\u-chest wlcamo\\helmet wlcamo\\black\\b-head wlcamo\\black\\b-hand wlcamo\\black\\b-chest "
       "wlcamo\\black\\b-foot | wlcamo\\black\\wounds\\b- wlcamo\\black\\wounds\\b- wlcamo\\uniformwounds\\u-",
       "wlcamo\\u-chest wlcamo\\helmet wlcamo\\white\\head wlcamo\\white\\hand wlcamo\\white\\s-chest "
       "wlcamo\\white\\s-foot | wlcamo\\white\\wounds\\ wlcamo\\white\\wounds\\ wlcamo\\uniformwounds\\u-",
-      "enemy\\u-arabchest enemy\\zzz enemy\\arabhead enemy\\arabhand enemy\\s-arabchest enemy\\s-arabfoot | "
-      "enemy\\wounds\\ar- enemy\\wounds\\ar- enemy\\wounds\\ar-",
-      "enemy\\u-arabchest zzz enemy\\arabhead enemy\\arabhand enemy\\s-arabchest enemy\\s-arabfoot | "
-      "enemy\\wounds\\ar- enemy\\wounds\\ar- enemy\\wounds\\ar-",
+      enemy,
+      bareHeadedEnemy,
       "dccamo\\white\\dc-u-chest dccamo\\white\\dc-helmet dccamo\\black\\dc-b-head dccamo\\black\\dc-b-hand "
       "wlcamo\\black\\b-chest wlcamo\\black\\b-foot | dccamo\\black\\wounds\\dc-b- wlcamo\\black\\wounds\\b- "
       "dccamo\\uniformwounds\\dc-",
       "dccamo\\white\\dc-u-chest dccamo\\white\\dc-helmet dccamo\\white\\dc-head dccamo\\white\\dc-hand "
       "wlcamo\\white\\s-chest wlcamo\\white\\s-foot | dccamo\\white\\wounds\\dc- wlcamo\\white\\wounds\\ "
       "dccamo\\uniformwounds\\dc-",
-      "enemy\\u-arabchest enemy\\zzz enemy\\arabhead enemy\\arabhand enemy\\s-arabchest enemy\\s-arabfoot | "
-      "enemy\\wounds\\ar- enemy\\wounds\\ar- enemy\\wounds\\ar-",
-      "enemy\\u-arabchest zzz enemy\\arabhead enemy\\arabhand enemy\\s-arabchest enemy\\s-arabfoot | "
-      "enemy\\wounds\\ar- enemy\\wounds\\ar- enemy\\wounds\\ar-",
+      enemy,
+      bareHeadedEnemy,
   };
   for (int index = 0; index < 8; ++index) {
     const TextureState state = StateFor(index % 4, index / 4);

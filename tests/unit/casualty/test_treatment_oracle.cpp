@@ -38,15 +38,6 @@ class TreatmentOracleTest : public ApplyToolTest {
   void SetUp() override {
     ApplyToolTest::SetUp();
     textOverlay = engineRoot->CreateBitmap(640, 480);
-    freeHintsMode = 0;
-    hintText.clear();
-    lastChargedHintText.clear();
-  }
-  void TearDown() override {
-    textOverlay.Reset();
-    hintText.clear();
-    lastChargedHintText.clear();
-    ApplyToolTest::TearDown();
   }
 };
 
@@ -151,14 +142,24 @@ void CheckAgainstOracle(const HintRun& run, const OracleRow& oracle, const std::
   EXPECT_TRUE(controlled) << where << ": the bleeding is never controlled" << run.Transcript();
 }
 
-// Judges the casualty, then checks that every point was earned (hints paid included) and that he stays
-// alive however long he waits for evacuation.
-void CheckTheEnd(TreatedPatient& patient, const HintRun& run, int row, const std::string& where) {
-  const bool lite = WoundTypeTable[row].severity == SEVERITY_LITE;
-  patient.JudgeDisposition(lite ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
+// Judges the casualty, then checks that every point was earned (hints paid included), no finding is left,
+// nothing was done wrong, a deteriorating casualty's clock was stopped, and he stays alive however long he
+// waits for evacuation.
+void CheckTheEnd(TreatedPatient& patient, const HintRun& run, int row, int32_t missionBefore,
+                 const std::string& where) {
+  const WoundType& wound = WoundTypeTable[row];
+  patient.JudgeDisposition(wound.severity == SEVERITY_LITE ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
   EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << where;
   EXPECT_EQ(patient.score + run.charged + run.kitPaid, patient.maxScore) << where << run.Transcript();
+  EXPECT_EQ(missionProgress.missionScore - missionBefore + run.charged, patient.maxScore) << where;
+  EXPECT_EQ(SumActivePoints(patient), 0) << where << ": findings left unexamined";
   EXPECT_EQ(patient.mistakes, 0) << where;
+  EXPECT_EQ(patient.wrongActions.count, 0) << where;
+  EXPECT_EQ(missionEndFlag, 0) << where;
+  const bool deteriorates = wound.deadlines[0] != 0 || wound.deadlines[1] != 0 || wound.deadlines[2] != 0;
+  if (deteriorates) {
+    EXPECT_NE(patient.paused, 0) << where << ": treated, yet his clock still runs";
+  }
   RunClock(patient, kWatchAfterMs);
   EXPECT_EQ(patient.dead, 0) << where << ": treated by the hints, yet he dies waiting" << run.Transcript();
 }
@@ -191,10 +192,11 @@ TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryCasualtyAsTheOracleWould
       ForEachSide(oracle.row, [&](TreatedPatient& patient) {
         const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level);
         lastChargedHintText.clear();
+        const int32_t missionBefore = missionProgress.missionScore;
         const HintRun run = FollowHints(patient);
         CheckAgainstOracle(run, oracle, where);
         // A man beyond help dies whatever is done; the others live, every point earned.
-        if (oracle.first.tool != TOOL_NONE) CheckTheEnd(patient, run, oracle.row, where);
+        if (oracle.first.tool != TOOL_NONE) CheckTheEnd(patient, run, oracle.row, missionBefore, where);
       });
     }
   }

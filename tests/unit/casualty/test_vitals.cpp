@@ -4,7 +4,7 @@
 #include "casualty/vitals.h"
 #include "shell/globals.h"
 #include "shell/screen_text.h"
-#include "vitals_fixture.h"
+#include "wound_fixture.h"
 
 namespace kestrine::testing {
 namespace {
@@ -23,15 +23,8 @@ class VitalsTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    screenWidth = 640;
-    screenHeight = 480;
     textOverlay = engineRoot->CreateBitmap(screenWidth, screenHeight);
     textOverlay->Clear(kKey.r, kKey.g, kKey.b);
-  }
-  void TearDown() override {
-    textOverlay.Reset();
-    skullImage.Reset();
-    WoundTest::TearDown();
   }
 
   // A patient with wound 0 (no deadlines of its own) and the deadlines a test gives him, in ms.

@@ -1,6 +1,6 @@
 // What the tool-picture and backpack-screen tests share: the backpack fixture plus the 2D layer as start-up
-// and the menu images leave it (stage, camera, text overlay, full-screen overlay, menu canvas, tool-tip),
-// and small pictures written as files the engine loads by content.
+// leaves it (stage, camera, text overlay, full-screen overlay, menu canvas, tool-tip), and small pictures
+// written as files the engine loads by content.
 #pragma once
 
 #include <string>
@@ -27,30 +27,9 @@ class ToolScreenTest : public BackpackTest {
     BackpackTest::SetUp();
     engineStage = engineRoot->CreateStage();
     engineCamera = engineStage->GetCamera();
-    screenWidth = 640;
-    screenHeight = 480;
     CreateTextOverlay();
     CreateOverlays();
     toolTip.Create();
-    toolTipDeferred = 0;
-    hotspotIndex = -1;
-    ClearHotspots();
-    pointerX = 0;
-    pointerY = 0;
-    missionProgress.playerFigure = 0;
-  }
-
-  void TearDown() override {
-    UnloadBackpackScreen();
-    ReleaseToolImages();
-    toolSpriteSheet.Reset();
-    toolCount = 0;
-    toolSpritesLoaded = false;
-    toolTip.Release();
-    ReleaseOverlays();
-    engineCamera.Reset();
-    engineStage.Reset();
-    BackpackTest::TearDown();
   }
 
   void WriteSheet() { tree_.WriteBmp("images/tools/toolsprites.qjp", 256, 240, SheetPixel); }

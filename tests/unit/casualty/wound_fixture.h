@@ -1,5 +1,6 @@
-// What the wound tests share: a headless engine for the set-up's trace, the mission switches put back after
-// each test, and a patient that records what the wound set-up asks of the body.
+// What the wound tests share: a fresh program state and headless engine for each test (the set-up traces to
+// it), a patient that records what the wound set-up asks of the body, and one that also writes down his
+// chart lines.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@
 #include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
+#include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
 
@@ -74,27 +77,32 @@ class RecordingPatient : public Patient {
   std::vector<Paint>& paints = body.paints;
 };
 
+// A patient who also writes down his chart lines, with a body that counts its releases.
+class VitalsPatient : public RecordingPatient {
+ public:
+  explicit VitalsPatient(int* releaseCount = nullptr) { body.releaseCount = releaseCount; }
+
+  void AddChartEntry(const char* text) override { chart.push_back(text); }
+
+  std::vector<std::string> chart;
+  std::vector<float>& poolRates = body.poolRates;
+};
+
+// Puts the mission score and maximum at known values.
+inline void SetMissionScores(int32_t score, int32_t maximum) {
+  missionProgress.missionScore = score;
+  missionProgress.missionMaximum = maximum;
+}
+
 class WoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetProgramState();
     engineRoot = engine::CreateEngineRoot("headless");
     engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    saved_ = {missionNumber, difficulty, woundPickerAll, replayingSave};
-    missionNumber = 1;
-    difficulty = 0;
-    woundPickerAll = 0;
-    replayingSave = 0;
     srand(1);
-    ResetInjuryPicks();
   }
-  void TearDown() override {
-    missionNumber = saved_.mission;
-    difficulty = saved_.difficulty;
-    woundPickerAll = saved_.pickerAll;
-    replayingSave = saved_.replaying;
-    ResetInjuryPicks();
-    engineRoot.Reset();
-  }
+  void TearDown() override { ResetProgramState(); }
 
   // The first row of the table that a test accepts, or -1.
   template <typename Test>
@@ -104,15 +112,6 @@ class WoundTest : public ::testing::Test {
     }
     return -1;
   }
-
- private:
-  struct Saved {
-    int32_t mission;
-    int32_t difficulty;
-    uint8_t pickerAll;
-    uint8_t replaying;
-  };
-  Saved saved_{};
 };
 
 // The active slot of a tool on a region and step side, or null.
