@@ -10,25 +10,13 @@
 #include "shell/explosion.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"
-#include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 
 namespace kestrine::testing {
 
-// Every test starts from the program's start values, so no test sees another's leftovers.
 class AssetTest : public Screen2dTest {
  protected:
-  void SetUp() override {
-    ResetProgramState();
-    Screen2dTest::SetUp();
-  }
-
-  void TearDown() override {
-    Screen2dTest::TearDown();
-    ResetProgramState();
-  }
-
   static std::string DebugLog() { return engine::CoreOf(*engineRoot).DebugLog(); }
   // Lets the engine's clock run, so playing sounds move on.
   static void Run(int ms) { engineRoot->Wait(ms); }

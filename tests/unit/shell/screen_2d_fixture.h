@@ -1,5 +1,5 @@
-// What the 2D-layer tests share: a headless engine with a stage, camera and text overlay set up as at
-// start-up, and small pixel probes for the overlays.
+// What the 2D-layer tests share: the program's start values, a headless engine with a stage, camera and text
+// overlay set up as at start-up, and small pixel probes for the overlays.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 
 namespace kestrine::testing {
@@ -52,15 +53,15 @@ inline int CountOther(const engine::EngineRef<engine::EngineBitmap>& image, engi
   return n;
 }
 
+// Every test starts from the program's start values, so no test sees another's leftovers.
 class Screen2dTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetProgramState();
     engineRoot = engine::CreateEngineRoot("headless");
     engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     engineStage = engineRoot->CreateStage();
     engineCamera = engineStage->GetCamera();
-    screenWidth = 640;
-    screenHeight = 480;
     CreateTextOverlay();
   }
 
@@ -69,6 +70,7 @@ class Screen2dTest : public ::testing::Test {
     engineCamera.Reset();
     engineStage.Reset();
     engineRoot.Reset();
+    ResetProgramState();
   }
 
   // A text object as the screen-text functions make theirs, to measure what they should have drawn.

@@ -86,10 +86,6 @@ TEST_F(AssetLoaderTest, LaterLoadsReplaceOnlyTheMusicAndChatterAndStepTheBarByFi
   EXPECT_EQ(missionEndFlag, 0);
   EXPECT_EQ(loadingStep, 5.0);
   EXPECT_DOUBLE_EQ(loadingProgress, 0.0);
-  AdvanceLoadingBar();
-  AdvanceLoadingBar();
-  EXPECT_DOUBLE_EQ(loadingProgress, 10.0);
-  EXPECT_EQ(BarLength(), 10);
 }
 
 TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {

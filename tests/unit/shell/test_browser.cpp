@@ -41,8 +41,6 @@ TEST_F(BrowserTest, TheRegisteredBrowserIsStartedOnTheUrl) {
   EXPECT_EQ(launches[0].first, "");
   // The opener's own "%1" is dropped; a path with a blank stays one word.
   EXPECT_EQ(launches[0].second, "\"/opt/web tools/open\" http://example.org/page.htm");
-  EXPECT_EQ(SplitCommandLine(launches[0].second),
-            (std::vector<std::string>{"/opt/web tools/open", "http://example.org/page.htm"}));
   EXPECT_TRUE(boxes.empty());
 }
 

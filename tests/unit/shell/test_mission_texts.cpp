@@ -49,16 +49,13 @@ TEST(MissionTexts, BriefingsHaveTheirLengthsAndFitTheBox) {
   }
 }
 
-TEST(MissionTexts, TrainingBriefingsAreAsWritten) {
+TEST(MissionTexts, TrainingBriefingsAreAsWrittenAndTheLastInsistsTheLeaderIsTakenAlive) {
   EXPECT_STREQ(missionTexts[10].briefing[0], "In this Training Mission you");
   EXPECT_STREQ(missionTexts[10].briefing[5], "Select your weapon. Fire or");
   EXPECT_STREQ(missionTexts[10].briefing[11], "point (green circle).");
   EXPECT_STREQ(missionTexts[11].briefing[5], "each patient to determine what");
   EXPECT_STREQ(missionTexts[11].briefing[11], "click on the Hint.");
   EXPECT_STREQ(missionTexts[12].briefing[2], "wounded.");
-}
-
-TEST(MissionTexts, TheLastBriefingInsistsTheLeaderIsTakenAlive) {
   std::string whole;
   for (int i = 0; i < missionTexts[9].briefingCount; ++i) whole += std::string(missionTexts[9].briefing[i]) + " ";
   EXPECT_NE(whole.find("Capture Vidoduv."), std::string::npos);

@@ -49,19 +49,6 @@ TEST_F(OverlaysTest, BackOverlayBehindAndInvisibleCanvasInFrontTillReleased) {
   EXPECT_NO_THROW(ShowOverlay());
 }
 
-TEST_F(OverlaysTest, BackdropIsStretchedOverTheWholeOverlay) {
-  engine::EngineRef<engine::EngineBitmap> image = engineRoot->CreateBitmap(64, 48);
-  image->Clear(0, 0, 200);
-  image->SetDrawColor(0, 200, 0);
-  image->FillRect(32, 24, 32, 24);  // the bottom-right quarter
-  DrawBackdrop(image);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(0, 0), Rgb(0, 0, 200));
-  const PixelBox green = FindColour(fullScreenOverlay, Rgb(0, 200, 0));
-  EXPECT_EQ(green.left, 320);
-  EXPECT_EQ(green.top, 240);
-  EXPECT_EQ(green.count, 320 * 240);
-}
-
 TEST_F(OverlaysTest, LoadingBarGrowsUnderTheArtAndRenders) {
   const int before = Presented();
   LoadingBar(12.7);

@@ -1,8 +1,7 @@
 // PlayMovies around a run: the engine's window minimised and its display mode left while movies play and
-// both back after; nothing at all for a queue of missing files; without any audio device the movies play on
-// the clock, silently, and no stills follow; the stills with their sound, where they stand in, and an
-// ending's still, which waits for a press but not forever; and with an audio device the movie's sound,
-// played through the engine's mixer, drives its pictures to the end.
+// both back after; nothing at all for a queue of missing files; the stills with their sound, where they stand
+// in, and an ending's still, which waits for a press but not forever; and with an audio device the movie's
+// sound, played through the engine's mixer, drives its pictures to the end.
 #include <gtest/gtest.h>
 
 #include "movie_fixture.h"
@@ -40,19 +39,14 @@ class PlayMoviesTest : public MovieTest {
   EngineWindow engineWindow_;
 };
 
-TEST_F(PlayMoviesTest, AQueueOfMissingFilesPlaysNothingAndLeavesTheEngineWindowAlone) {
+TEST_F(PlayMoviesTest, TheEngineWindowMakesWayForTheMoviesAndComesBackAfterButNotForAQueueOfMissingFiles) {
   const HWND engine = OpenEngineWindow();
   QueueMovie("gone", MOVIE_UNSKIPPABLE);
   QueueMovie("lost", MOVIE_SKIPPABLE);
   PlayMovies("missing", MOVIE_SHOW_STILL_AFTER);
-  EXPECT_EQ(WindowShowState(engine), SW_MAXIMIZE);
-  EXPECT_TRUE(Backend().DisplayModeActive());
   EXPECT_EQ(moviePlayer.window, 0u);  // the player never ran: no window was made
   EXPECT_EQ(movieCount, 0);
-}
 
-TEST_F(PlayMoviesTest, TheEngineWindowMakesWayForTheMoviesAndComesBackAfter) {
-  const HWND engine = OpenEngineWindow();
   AddMovie("KIA", "video_only.avi");
   PlayerWatch watch;
   int engineStateDuringRun = -1;
@@ -67,36 +61,6 @@ TEST_F(PlayMoviesTest, TheEngineWindowMakesWayForTheMoviesAndComesBackAfter) {
   EXPECT_EQ(WindowShowState(engine), SW_MAXIMIZE);
   EXPECT_TRUE(Backend().DisplayModeActive());
   EXPECT_EQ(movieSoundFailed, 0);  // the movie had no sound to fail
-}
-
-TEST_F(PlayMoviesTest, WithoutAnAudioDeviceTheMoviesPlaySilentlyOnTheClockAndNoStillsFollow) {
-  AddMovie("ostrel", "video_audio.avi");
-  AddMovie("orvale", "video_audio.avi");
-  AddMovie("ostrel_intro", "audio_only.avi");
-  AddStill("ostrel", 200, 10, 10, 700);
-  AddStill("orvale", 10, 200, 10, 900);
-  AddStill("ostrel_intro", 10, 10, 200, 400);
-  PlayerWatch watch;
-  const int64_t before = EngineNow();
-  const int presented = Backend().PresentedFrames();
-  QueueMovie("ostrel", MOVIE_UNSKIPPABLE);
-  QueueMovie("orvale", MOVIE_UNSKIPPABLE);
-  QueueMovie("ostrel_intro", MOVIE_SKIPPABLE);
-  PlayMovies("", 0);
-
-  // Each played to its end: the pictures of the two logos, the second of sound of the intro.
-  EXPECT_GE(watch.Of(0).last, 1900);
-  EXPECT_GE(watch.Of(1).last, 1900);
-  EXPECT_GE(watch.Of(2).last, 900);
-  EXPECT_EQ(movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
-  // No still came up, and no still's sound was waited for.
-  EXPECT_EQ(Backend().PresentedFrames(), presented);
-  EXPECT_EQ(EngineNow(), before);
-  EXPECT_EQ(VisibleStillSprite(), nullptr);
-  EXPECT_TRUE(Backend().DisplayModeActive());
-  const engine::Viewport& view = engineCamera->GetViewport();
-  EXPECT_EQ(view.x, 0);
-  EXPECT_EQ(view.y, 0);
 }
 
 TEST_F(PlayMoviesTest, TheStillsStandInOneAfterTheOtherWhileTheirSoundsPlay) {
@@ -138,17 +102,6 @@ TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsIt
   ShowMovieStillWithSound();
   EXPECT_LT(EngineNow() - before, 1000);
   movieCount = 0;
-}
-
-TEST_F(PlayMoviesTest, TheCreditsPlaySilentlyWithoutASoundDeviceAndHaveNoStills) {
-  AddMovie("credits", "video_audio.avi");
-  AddStill("credits", 30, 60, 90, 3000);
-  PlayerWatch watch;
-  const int64_t before = EngineNow();
-  PlayMovies("credits", MOVIE_SKIPPABLE);
-  EXPECT_GE(watch.Of(0).last, 1900);  // the pictures played, on the clock
-  EXPECT_EQ(movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
-  EXPECT_LT(EngineNow() - before, 3000);  // and the still's sound was never played out
 }
 
 TEST_F(PlayMoviesTest, AnEndingsStillWaitsForAPressButNotForever) {

@@ -22,12 +22,10 @@ class TimedMessageTest : public testing::Screen2dTest {
  protected:
   void SetUp() override {
     Screen2dTest::SetUp();
-    replayingSave = 0;
     message.Create(3);
   }
   void TearDown() override {
     message.Release();
-    replayingSave = 0;
     Screen2dTest::TearDown();
   }
 

@@ -23,7 +23,6 @@ class ToolTipTest : public testing::Screen2dTest {
   void SetUp() override {
     Screen2dTest::SetUp();
     toolTip.Create();
-    toolTipDeferred = 0;
   }
   void TearDown() override {
     toolTip.Release();

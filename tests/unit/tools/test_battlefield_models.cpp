@@ -2,50 +2,27 @@
 // the units name exists with the parts they hang things on, the bodies' animations do what the actions
 // play them for, and the helicopter's rotor turns.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
+#include <cmath>
 #include <memory>
 #include <string>
 
 #include "battlefield/unit.h"
 #include "battlefield/vehicle.h"
-#include "core/engine_internals.h"
-#include "engine/engine.h"
+#include "generated_data.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
 #include "tools/assetgen/battlefield_generators.h"
 
+namespace kestrine {
 namespace {
-
-namespace fs = std::filesystem;
-using namespace kestrine;
 
 class BattlefieldModelsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("kestrine-battlefield-models-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    assetgen::DataTree tree(dir_);
-    assetgen::WriteOverheadSoldiers(tree);
-    assetgen::WriteVehicles(tree);
-    previous_ = fs::current_path();
-    fs::current_path(dir_);
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
-    soldierIconImage = engineRoot->CreateBitmap(16, 16);
-  }
+  void SetUp() override { soldierIconImage = engineRoot->CreateBitmap(16, 16); }
   void TearDown() override {
     made_.clear();
     altEnemyModel = 0;
     soldierIconImage.Reset();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
-    fs::current_path(previous_);
-    fs::remove_all(dir_);
   }
 
   template <class T = Unit>
@@ -57,10 +34,14 @@ class BattlefieldModelsTest : public ::testing::Test {
     unit.Place(Vector3(0, 400, 0), side, 0, 0);
     return unit;
   }
-  static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
   static Vector3 At(Unit& u, const wchar_t* part) { return Vector3(u.body->FindPart(part)->GetPosition()); }
 
-  fs::path dir_, previous_;
+  const testing::GeneratedData data_{[](assetgen::DataTree& tree) {
+    assetgen::WriteOverheadSoldiers(tree);
+    assetgen::WriteVehicles(tree);
+  }};
+  testing::InFolder in_{data_.Dir()};
+  testing::HeadlessGame game_;
   std::vector<std::unique_ptr<Unit>> made_;
 };
 
@@ -77,7 +58,7 @@ TEST_F(BattlefieldModelsTest, EveryModelAUnitLoadsIsThereWithItsParts) {
   Unit& soldier = *made_.front();
   At(soldier, L"pistol");
   At(soldier, L"muzzle");
-  EXPECT_EQ(Log().find("missing"), std::string::npos) << Log();
+  EXPECT_EQ(testing::HeadlessGame::Log().find("missing"), std::string::npos) << testing::HeadlessGame::Log();
 }
 
 TEST_F(BattlefieldModelsTest, TheBodiesLieDownWalkAndPointTheirWeaponsForward) {
@@ -111,3 +92,4 @@ TEST_F(BattlefieldModelsTest, TheHelicoptersRotorTurns) {
 }
 
 }  // namespace
+}  // namespace kestrine

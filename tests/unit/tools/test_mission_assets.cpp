@@ -2,11 +2,7 @@
 // makes a playable battle, the spawn maps and patient locations tell the same battle, the terrain keeps
 // the battlefield level under the level layouts, and the pictures have the sizes the overhead view cuts.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
@@ -16,11 +12,9 @@
 #include "battlefield/spawn_map.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/strategy_table.h"
-#include "core/engine_internals.h"
 #include "core/image_loader.h"
-#include "engine/engine.h"
+#include "generated_data.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
 #include "shell/program_state.h"
 #include "tools/assetgen/battlefield_generators.h"
 #include "tools/assetgen/level_object_generators.h"
@@ -29,16 +23,11 @@
 namespace kestrine {
 namespace {
 
-namespace fs = std::filesystem;
-
 // The most casualties each mission has at any difficulty (the mission table's counts).
 constexpr int kMostCasualties[13] = {5, 5, 5, 6, 6, 6, 6, 7, 7, 6, 3, 3, 3};
 
-struct GeneratedTree {
-  fs::path dir = fs::temp_directory_path() / ("kestrine-mission-assets-" + std::to_string(::getpid()));
-  GeneratedTree() {
-    fs::remove_all(dir);
-    assetgen::DataTree tree(dir);
+const testing::GeneratedData& Generated() {
+  static const testing::GeneratedData data([](assetgen::DataTree& tree) {
     assetgen::WriteMissionTerrains(tree);
     assetgen::WriteMissionDataFiles(tree);
     assetgen::WriteOverheadImages(tree);
@@ -46,41 +35,24 @@ struct GeneratedTree {
     assetgen::WriteLevelTreeModels(tree);
     assetgen::WriteLevelBuildingModels(tree);
     assetgen::WriteVehicles(tree);
-  }
-  ~GeneratedTree() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-};
+  });
+  return data;
+}
 
 class MissionAssetsTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { generated_ = new GeneratedTree; }
-  static void TearDownTestSuite() { delete generated_; }
-  void SetUp() override {
-    ResetProgramState();
-    previous_ = fs::current_path();
-    fs::current_path(generated_->dir);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    ResetProgramState();
-  }
+  void SetUp() override { ResetProgramState(); }
+  void TearDown() override { ResetProgramState(); }
 
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  static std::string Read(const std::string& path) { return testing::ReadFile(path); }
   static engine::EngineRef<engine::EngineBitmap> Image(const std::string& path) {
     engine::EngineRef<engine::EngineBitmap> image = engine::DecodeImage(Read(path));
     EXPECT_TRUE(image) << path;
     return image;
   }
 
-  static GeneratedTree* generated_;
-  fs::path previous_;
+  testing::InFolder in_{Generated().Dir()};
 };
-GeneratedTree* MissionAssetsTest::generated_ = nullptr;
 
 // Unit slots the table's fighting units take, in table order after the medic's slot 0.
 int FightingUnits(int32_t (&slotSide)[25]) {
@@ -196,10 +168,7 @@ TEST_F(MissionAssetsTest, TheBattlefieldStaysLevelAndEachRimHasItsOwnRelief) {
 }
 
 TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
-  engineRoot = engine::CreateEngineRoot("headless");
-  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-  engineStage = engineRoot->CreateStage();
-  engineCamera = engineStage->GetCamera();
+  testing::HeadlessGame game;
   for (auto& texture : levelTextures) texture = engineRoot->CreateBitmap(128, 128);
   // A soldier's collision box, dropped from high above each point of the table onto the ground.
   engine::EngineRef<engine::EngineActor> probe = engineRoot->CreateActor();
@@ -223,9 +192,6 @@ TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   for (OverheadObject& o : ohObjects) o.Destroy();
   probe.Reset();
   for (auto& texture : levelTextures) texture.Reset();
-  engineCamera.Reset();
-  engineStage.Reset();
-  engineRoot.Reset();
 }
 
 TEST_F(MissionAssetsTest, PicturesHaveTheSizesTheOverheadViewCutsFrom) {

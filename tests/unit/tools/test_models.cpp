@@ -3,23 +3,18 @@
 // (backwards to their start, looping round), skinned triangles following the pose, and the placeholder
 // for a missing, cut short or damaged file.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include "core/engine_internals.h"
 #include "core/geometry.h"
 #include "core/model_instance.h"
-#include "engine/engine.h"
+#include "generated_data.h"
 #include "tools/assetgen/model_builder.h"
+#include "unit/shell/scratch_tree.h"
 
 namespace assetgen {
 namespace {
 
 using engine::EngineRef;
 using engine::Vec3;
-namespace fs = std::filesystem;
 
 void ExpectNear(const Vec3& actual, const Vec3& expected, float tolerance = 1e-3f) {
   EXPECT_NEAR(actual.x, expected.x, tolerance);
@@ -53,27 +48,17 @@ std::string FigureFile() {
 
 class ModelFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*root_).SetTraceToStderr(false);
-    char pattern[] = "/tmp/kestrine_models_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   EngineRef<engine::EngineModel> Load(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    const std::string p = (dir_ / name).string();
-    return root_->LoadModel(std::wstring(p.begin(), p.end()), 1);
+    scratch_.WriteBytes(name, bytes);
+    return root_->LoadModel(engine::FromUtf8(name), 1);
   }
 
   Vec3 HandAt(const EngineRef<engine::EngineModel>& model, const wchar_t* hand = L"l_hand") {
     return Of(model->FindPart(hand)->GetPosition());
   }
 
-  EngineRef<engine::EngineRoot> root_;
-  fs::path dir_;
+  kestrine::testing::ScratchTree scratch_;
+  EngineRef<engine::EngineRoot> root_ = kestrine::testing::QuietEngineRoot();
 };
 
 TEST_F(ModelFileTest, BonesPartsMaterialsAndAnimationsComeBackByName) {

@@ -3,15 +3,12 @@
 // file, and the pictures move. The AVI writer gives the same bytes every time and writes movies with
 // pictures only or sound only as well.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "core/engine_internals.h"
-#include "engine/engine.h"
+#include "generated_data.h"
 #include "platform/movie/avi_audio.h"
 #include "platform/movie/avi_file.h"
 #include "platform/movie/avi_frames.h"
@@ -20,28 +17,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using kestrine::AviFile;
 using kestrine::AviStreamInfo;
 using kestrine::AviStreamType;
-
-struct GeneratedMovies {
-  fs::path dir = fs::temp_directory_path() / ("kestrine-movies-" + std::to_string(::getpid()));
-  GeneratedMovies() {
-    fs::remove_all(dir);
-    assetgen::DataTree tree(dir);
-    assetgen::WriteMovies(tree);
-  }
-  ~GeneratedMovies() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-};
-
-const fs::path& Movies() {
-  static const GeneratedMovies generated;
-  return generated.dir;
-}
 
 TEST(GeneratedMoviesTest, CardsCarryATitleNotTheFileName) {
   EXPECT_EQ(assetgen::MovieTitle("ostrel_intro"), "KESTRINE");
@@ -63,10 +41,9 @@ TEST(GeneratedMoviesTest, EveryMovieTheGamePlaysIsThereWithItsStillAndSound) {
       "badge2",   "ribbon0",  "ribbon1",      "ribbon2",  "ribbon3",   "ribbon4",  "ribbon5",  "ribbon6",  "ribbon7",
       "winner0",  "winner1",  "winner2",      "loser0",   "loser1",    "loser2"};
   EXPECT_EQ(std::set<std::string>(assetgen::MovieNames().begin(), assetgen::MovieNames().end()), played);
-  auto root = engine::CreateEngineRoot("headless");
-  engine::CoreOf(*root).SetTraceToStderr(false);
-  const fs::path previous = fs::current_path();
-  fs::current_path(Movies());
+  auto root = kestrine::testing::QuietEngineRoot();
+  const kestrine::testing::GeneratedData movies(assetgen::WriteMovies);
+  const kestrine::testing::InFolder in(movies.Dir());
   for (const std::string& name : played) {
     SCOPED_TRACE(name);
     auto file = AviFile::Open("avi\\" + name + ".avi");
@@ -98,7 +75,6 @@ TEST(GeneratedMoviesTest, EveryMovieTheGamePlaysIsThereWithItsStillAndSound) {
     ASSERT_NE(last, nullptr);
     EXPECT_NE(last->pixels[218 * 320 + 290], early);
   }
-  fs::current_path(previous);
 }
 
 assetgen::AviMovie SmallMovie(int frames, int soundSamples) {

@@ -2,48 +2,35 @@
 // looks for; the pick shape of a bone lands on the body part it names; holds sit him up and lie him back
 // down, and no pose ends in the ground; the mouth shapes show as held poses; the lower legs' materials.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 
 #include "casualty/body_parts.h"
 #include "casualty/patient_bones.h"
 #include "casualty/pose_table.h"
-#include "core/engine_internals.h"
 #include "core/geometry.h"
-#include "engine/engine.h"
+#include "generated_data.h"
 #include "tools/assetgen/patient_generators.h"
+#include "unit/shell/scratch_tree.h"
 
 namespace assetgen {
 namespace {
 
-using engine::EngineRef;
 using engine::EngineModel;
+using engine::EngineRef;
 using engine::Vec3;
-namespace fs = std::filesystem;
 
 std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
 class PatientBodiesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*root_).SetTraceToStderr(false);
-    char pattern[] = "/tmp/kestrine_patient_bodies_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   EngineRef<EngineModel> Load(const std::string& bytes) {
-    const fs::path path = dir_ / ("model" + std::to_string(++files_) + ".qsad");
-    std::ofstream(path, std::ios::binary) << bytes;
-    return root_->LoadModel(Wide(path.string()), 1);
+    const std::string name = "model" + std::to_string(++files_) + ".qsad";
+    scratch_.WriteBytes(name, bytes);
+    return root_->LoadModel(Wide(name), 1);
   }
   static std::set<std::wstring> Materials(const EngineRef<EngineModel>& model) {
     std::set<std::wstring> names;
@@ -59,8 +46,8 @@ class PatientBodiesTest : public ::testing::Test {
     root_->Wait(static_cast<int>(model->GetAnimationLength(name) * 1000) + 100);
   }
 
-  EngineRef<engine::EngineRoot> root_;
-  fs::path dir_;
+  kestrine::testing::ScratchTree scratch_;
+  EngineRef<engine::EngineRoot> root_ = kestrine::testing::QuietEngineRoot();
   int files_ = 0;
 };
 
@@ -127,8 +114,8 @@ TEST_F(PatientBodiesTest, APickShapeLandsOnTheBodyPartItNames) {
   for (const auto& [bone, material] : expected) {
     kestrine::Offset3 offset{};
     kestrine::PickShapeOf(bone, &offset);
-    const Vec3 centre = model->FindPart(Wide(kestrine::kBoneNames[bone]))->WorldTransform().Point(
-        {offset.x, offset.y, offset.z});
+    const Vec3 centre =
+        model->FindPart(Wide(kestrine::kBoneNames[bone]))->WorldTransform().Point({offset.x, offset.y, offset.z});
     EXPECT_TRUE(inside(centre, material)) << kestrine::kBoneNames[bone];
     // And not on the other side of him.
     EXPECT_FALSE(inside({-centre.x, centre.y, centre.z}, material) && std::fabs(centre.x) > 0.3f)

@@ -3,15 +3,9 @@
 // the rate of the sounds and takes the shape the sounds call for, the voices are different men, and the
 // synthesiser says the same thing the same way every time.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,7 +13,7 @@
 #include "casualty/lip_sync.h"
 #include "casualty/tool_table.h"
 #include "core/wav_reader.h"
-#include "engine/game_path.h"
+#include "generated_data.h"
 #include "tools/assetgen/mouth_shapes.h"
 #include "tools/assetgen/patient_speech.h"
 #include "tools/assetgen/speech_files.h"
@@ -29,41 +23,21 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using assetgen::SpeakLine;
 using assetgen::SpokenLine;
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-struct Sound {
-  int64_t lengthMs = -1;
-  std::vector<int16_t> samples;
-  int rate = 0;
-};
-
-Sound LoadSound(const std::string& gamePath) {
-  Sound sound;
-  const auto real = engine::ResolveGamePath(gamePath);
-  if (!real) return sound;
-  const auto pcm = engine::DecodeWav(Read(*real));
-  if (!pcm) return sound;
-  sound.lengthMs = pcm->LengthMs();
-  sound.samples = pcm->samples;
-  sound.rate = pcm->sampleRate;
-  return sound;
+// The length of a sound file as the game finds it; -1 when it is missing or no sound.
+int64_t LengthMs(const std::string& gamePath) {
+  const auto pcm = engine::DecodeWav(kestrine::testing::ReadGameFile(gamePath));
+  return pcm ? pcm->LengthMs() : -1;
 }
 
 // A line a face speaks: its sound, and a timeline the player can follow from the first shape to the closing
 // record while the sound plays.
 void ExpectSpokenWithLips(const std::string& path) {
-  const Sound sound = LoadSound(path + ".qwv");
-  ASSERT_GT(sound.lengthMs, 200) << path << ".qwv";
-  const auto real = engine::ResolveGamePath(path + ".phn");
-  ASSERT_TRUE(real.has_value()) << path << ".phn";
-  const std::string bytes = Read(*real);
+  const int64_t soundMs = LengthMs(path + ".qwv");
+  ASSERT_GT(soundMs, 200) << path << ".qwv";
+  const std::string bytes = kestrine::testing::ReadGameFile(path + ".phn");
   ASSERT_EQ(bytes.size() % 8, 0u) << path;
   const auto records = kestrine::ParseLipSync(bytes);
   ASSERT_EQ(records.size() + 1, bytes.size() / 8) << path << ": one closing record, at the end";
@@ -75,27 +49,14 @@ void ExpectSpokenWithLips(const std::string& path) {
     }
   }
   // The mouth comes to rest when the sound ends (a record's shape gives way 50 ms before its time).
-  EXPECT_NEAR(records.back().timeMs - 50, sound.lengthMs, 15) << path;
+  EXPECT_NEAR(records.back().timeMs - 50, soundMs, 15) << path;
   EXPECT_EQ(records.back().shape, assetgen::MOUTH_REST) << path;
 }
 
 class PatientSpeechFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/kestrine-patient-speech-XXXXXX";
-    root_ = mkdtemp(pattern);
-    previous_ = fs::current_path();
-    assetgen::DataTree tree(root_);
-    assetgen::WritePatientSpeech(tree);
-    fs::current_path(root_);
-  }
-  void TearDown() override {
-    fs::current_path(previous_);
-    fs::remove_all(root_);
-  }
-
- private:
-  fs::path root_, previous_;
+  const kestrine::testing::GeneratedData data_{assetgen::WritePatientSpeech};
+  kestrine::testing::InFolder in_{data_.Dir()};
 };
 
 TEST_F(PatientSpeechFiles, EveryFileASpeechKindCanAskForIsThere) {
@@ -103,10 +64,10 @@ TEST_F(PatientSpeechFiles, EveryFileASpeechKindCanAskForIsThere) {
   // Kind 1: the medic's finding, sound only, lasting as long as its words (40 to 150 ms a letter).
   const assetgen::WoundAssetNames words = assetgen::CollectWoundAssetNames();
   for (const std::string& clip : table.clips) {
-    const Sound sound = LoadSound("sounds\\speech\\self\\" + clip + ".qwv");
+    const double ms = static_cast<double>(LengthMs("sounds\\speech\\self\\" + clip + ".qwv"));
     const double letters = static_cast<double>(words.clips.at(clip).size());
-    EXPECT_GT(static_cast<double>(sound.lengthMs), 40.0 * letters) << clip << ": " << words.clips.at(clip);
-    EXPECT_LT(static_cast<double>(sound.lengthMs), 150.0 * letters + 500.0) << clip;
+    EXPECT_GT(ms, 40.0 * letters) << clip << ": " << words.clips.at(clip);
+    EXPECT_LT(ms, 150.0 * letters + 500.0) << clip;
   }
   std::set<std::string> toolKeys;
   for (const kestrine::ToolDef& tool : kestrine::ToolTable)
@@ -132,8 +93,7 @@ TEST_F(PatientSpeechFiles, EveryFileASpeechKindCanAskForIsThere) {
   for (const char* moan :
        {"awakemajor", "awakemedium", "awakelite", "unconscious", "arabmajor", "arablite", "arabuncon", "zahreem"}) {
     for (char letter = 'a'; letter <= 'e'; ++letter) {
-      const Sound sound = LoadSound(std::string("sounds\\speech\\self\\") + moan + letter + ".qwv");
-      EXPECT_GT(sound.lengthMs, 300) << moan << letter;
+      EXPECT_GT(LengthMs(std::string("sounds\\speech\\self\\") + moan + letter + ".qwv"), 300) << moan << letter;
     }
   }
 }
@@ -243,32 +203,16 @@ TEST(PatientSpeech, TheVoicesAreDifferentMen) {
 }
 
 TEST(PatientSpeech, TheSameLineComesOutTheSameInEveryRun) {
-  // Two fresh runs of the generator start the synthesiser from the same state: two child processes each
-  // speak the same lines, and their bytes must agree.
-  auto speakInChild = [](const std::string& out) {
-    const pid_t child = fork();
-    if (child == 0) {
-      std::string bytes;
-      for (const char* text : {"That's better.", "Hey! Not the tourniquet, doc!"}) {
-        const SpokenLine line = SpeakLine(text, assetgen::kPatientVoices[2]);
-        bytes += assetgen::EncodeSpeechWav(line.sound) + assetgen::EncodeLipSync(line.shapes, line.lengthMs);
-      }
-      std::ofstream(out, std::ios::binary) << bytes;
-      _exit(0);
+  // Two fresh runs of the generator start the synthesiser from the same state.
+  const size_t files = kestrine::testing::ExpectSameBytesInTwoFreshRuns([](assetgen::DataTree& tree) {
+    std::string bytes;
+    for (const char* text : {"That's better.", "Hey! Not the tourniquet, doc!"}) {
+      const SpokenLine line = SpeakLine(text, assetgen::kPatientVoices[2]);
+      bytes += assetgen::EncodeSpeechWav(line.sound) + assetgen::EncodeLipSync(line.shapes, line.lengthMs);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  };
-  const std::string a = "/tmp/kestrine-speech-a-" + std::to_string(::getpid());
-  const std::string b = "/tmp/kestrine-speech-b-" + std::to_string(::getpid());
-  ASSERT_TRUE(speakInChild(a));
-  ASSERT_TRUE(speakInChild(b));
-  const std::string first = Read(a), second = Read(b);
-  fs::remove(a);
-  fs::remove(b);
-  EXPECT_GT(first.size(), 20000u);
-  EXPECT_EQ(first, second);
+    tree.WriteBytes("spoken", bytes);
+  });
+  EXPECT_EQ(files, 1u);
 }
 
 TEST(PatientSpeech, BriefSoundsFoldIntoTheShapeBefore) {

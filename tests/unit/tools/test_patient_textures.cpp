@@ -3,15 +3,13 @@
 // the bloodied uniforms are found first by the wound look-up and differ from their garment only at the wound.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 
 #include "casualty/texture_templates.h"
 #include "casualty/wound_types.h"
 #include "core/image_loader.h"
-#include "engine/game_path.h"
+#include "generated_data.h"
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/patient_textures.h"
 #include "tools/assetgen/wound_assets.h"
@@ -19,23 +17,19 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace kestrine;
 using Picture = engine::EngineRef<engine::EngineBitmap>;
 
 class PatientTexturesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    assetgen::DataTree tree(fs::current_path());
+    assetgen::DataTree tree(std::filesystem::current_path());
     assetgen::WritePatientTextures(tree);
     assetgen::WriteWoundTextures(tree);
   }
   static Picture Read(const std::string& path) {
-    const auto real = engine::ResolveGamePath(kPatientTextureFolder + path);
-    if (!real) return {};
-    std::ifstream file(*real, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return engine::DecodeImage(bytes);
+    const std::string bytes = kestrine::testing::ReadGameFile(kPatientTextureFolder + path);
+    return bytes.empty() ? Picture{} : engine::DecodeImage(bytes);
   }
 
   kestrine::testing::ScratchTree scratch_;

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "casualty/blood_pools.h"
@@ -12,13 +10,12 @@
 #include "casualty/dog_tag.h"
 #include "casualty/injury_prop.h"
 #include "core/image_loader.h"
-#include "engine/game_path.h"
+#include "generated_data.h"
 #include "tools/assetgen/prop_generators.h"
 #include "unit/shell/scratch_tree.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace kestrine;
 using Picture = engine::EngineRef<engine::EngineBitmap>;
 
@@ -27,16 +24,11 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 class PropDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    assetgen::DataTree tree(fs::current_path());
+    assetgen::DataTree tree(std::filesystem::current_path());
     assetgen::WriteInjuryProps(tree);
     assetgen::WriteBloodAndDogTags(tree);
   }
-  static std::string Bytes(const std::string& path) {
-    const auto real = engine::ResolveGamePath(path);
-    if (!real) return {};
-    std::ifstream file(*real, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  }
+  static std::string Bytes(const std::string& path) { return kestrine::testing::ReadGameFile(path); }
   static Picture Read(const std::string& path) {
     const std::string bytes = Bytes(path);
     return bytes.empty() ? Picture{} : engine::DecodeImage(bytes);

@@ -2,20 +2,14 @@
 // decodes, the images have the sizes the screens cut from them, cut-outs carry their key colour, and the
 // sounds are all different from one another.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
 
-#include "core/engine_internals.h"
-#include "engine/engine.h"
+#include "generated_data.h"
 #include "shell/asset_loader.h"
 #include "shell/explosion.h"
-#include "shell/globals.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -25,7 +19,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using engine::Color;
 using engine::EngineBitmap;
 using engine::EngineRef;
@@ -33,21 +26,8 @@ using namespace kestrine;
 
 const Color kRed{255, 0, 0};
 
-// The generated tree, made once for the whole program and removed when it ends.
-struct GeneratedTree {
-  fs::path dir = fs::temp_directory_path() / ("kestrine-shell-assets-" + std::to_string(::getpid()));
-  ~GeneratedTree() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-};
-
-fs::path GenerateOnce() {
-  static const GeneratedTree generated;
-  static const fs::path root = [] {
-    const fs::path dir = generated.dir;
-    fs::remove_all(dir);
-    assetgen::DataTree tree(dir);
+const kestrine::testing::GeneratedData& Generated() {
+  static const kestrine::testing::GeneratedData data([](assetgen::DataTree& tree) {
     assetgen::WriteShellEffectSounds(tree);
     assetgen::WriteShellRadioSounds(tree);
     assetgen::WriteShellMusic(tree);
@@ -56,9 +36,8 @@ fs::path GenerateOnce() {
     assetgen::WriteShellMissionImages(tree);
     assetgen::WriteExplosionFrames(tree);
     assetgen::WriteToolImages(tree);  // one of the level textures is the grenade's cursor picture
-    return dir;
-  }();
-  return root;
+  });
+  return data;
 }
 
 bool HasColour(const EngineRef<EngineBitmap>& image, Color colour) {
@@ -70,12 +49,6 @@ bool HasColour(const EngineRef<EngineBitmap>& image, Color colour) {
 class ShellAssetsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = fs::current_path();
-    fs::current_path(GenerateOnce());
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
     screenWidth = 640;
     screenHeight = 480;
     CreateTextOverlay();
@@ -88,14 +61,11 @@ class ShellAssetsTest : public ::testing::Test {
     ReleaseOverlays();
     loadingScreenImage.Reset();
     sharedAssetsLoaded = 0;
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
-    fs::current_path(previous_);
   }
-  static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
+  static std::string Log() { return kestrine::testing::HeadlessGame::Log(); }
 
-  fs::path previous_;
+  kestrine::testing::InFolder in_{Generated().Dir()};
+  kestrine::testing::HeadlessGame game_;
 };
 
 TEST_F(ShellAssetsTest, EveryFileTheLoadersNameExistsAndDecodes) {
@@ -197,27 +167,13 @@ TEST_F(ShellAssetsTest, EverySoundIsItsOwn) {
   EXPECT_LT(soundTable[SOUND_TICK_CLICK]->Pcm().LengthMs(), 100);
 }
 
-TEST(ShellAssetsGeneration, SameProgramWritesTheSameBytes) {
-  const fs::path first = GenerateOnce();
-  const fs::path second = fs::temp_directory_path() / ("kestrine-shell-assets-again-" + std::to_string(::getpid()));
-  fs::remove_all(second);
-  {
-    assetgen::DataTree tree(second);
+TEST(ShellAssetsGeneration, TwoRunsWriteTheSameBytes) {
+  const size_t files = kestrine::testing::ExpectSameBytesInTwoFreshRuns([](assetgen::DataTree& tree) {
     assetgen::WriteShellMusic(tree);
     assetgen::WriteShellMenuImages(tree);
     assetgen::WriteExplosionFrames(tree);
-  }
-  size_t compared = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(second)) {
-    if (!entry.is_regular_file()) continue;
-    const fs::path twin = first / fs::relative(entry.path(), second);
-    std::ifstream a(entry.path(), std::ios::binary), b(twin, std::ios::binary);
-    const std::string bytesA((std::istreambuf_iterator<char>(a)), {}), bytesB((std::istreambuf_iterator<char>(b)), {});
-    EXPECT_EQ(bytesA, bytesB) << entry.path();
-    ++compared;
-  }
-  EXPECT_GT(compared, 20u);
-  fs::remove_all(second);
+  });
+  EXPECT_GT(files, 20u);
 }
 
 }  // namespace

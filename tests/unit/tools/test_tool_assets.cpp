@@ -2,88 +2,40 @@
 // icon in every rectangle the table cuts, every tool key finds its cursor picture, the backdrop fills the
 // screen, and the four remarks are real, different sounds.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cctype>
-#include <filesystem>
-#include <fstream>
 #include <set>
-#include <stdexcept>
 #include <string>
 
 #include "casualty/tool_images.h"
 #include "casualty/tool_table.h"
-#include "core/engine_internals.h"
-#include "engine/engine.h"
-#include "shell/globals.h"
+#include "generated_data.h"
 #include "tools/assetgen/tool_generators.h"
-#include "tools/assetgen/tool_pictures.h"
 
+namespace kestrine {
 namespace {
 
-namespace fs = std::filesystem;
-using namespace kestrine;
-
-fs::path Generate(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / ("kestrine-tool-assets-" + std::to_string(::getpid()) + name);
-  fs::remove_all(dir);
-  assetgen::DataTree tree(dir);
+void WriteToolFiles(assetgen::DataTree& tree) {
   assetgen::WriteToolImages(tree);
   assetgen::WriteBackpackScreenAssets(tree);
-  return dir;
 }
 
-// Two runs of the program: each in a process of its own, since the speech synthesiser carries state from one
-// line to the next within a run.
-fs::path GenerateInFreshProcess(const std::string& name) {
-  const pid_t parent = ::getpid();
-  const pid_t child = fork();
-  if (child == 0) {
-    const fs::path made = Generate(name);
-    // Named after this process; moved to where the parent looks.
-    fs::rename(made, fs::temp_directory_path() / ("kestrine-tool-assets-" + std::to_string(parent) + name));
-    _exit(0);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("generation failed");
-  return fs::temp_directory_path() / ("kestrine-tool-assets-" + std::to_string(parent) + name);
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+const testing::GeneratedData& Generated() {
+  static const testing::GeneratedData data(WriteToolFiles);
+  return data;
 }
 
 class ToolAssetsTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { dir_ = new fs::path(Generate("")); }
-  static void TearDownTestSuite() {
-    fs::remove_all(*dir_);
-    delete dir_;
-  }
-
-  void SetUp() override {
-    oldDir_ = fs::current_path();
-    fs::current_path(*dir_);
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-  }
-
   void TearDown() override {
     ReleaseToolImages();
     toolSpriteSheet.Reset();
     toolCount = 0;
-    engineRoot.Reset();
-    fs::current_path(oldDir_);
   }
 
-  static fs::path* dir_;
-  fs::path oldDir_;
+  testing::InFolder in_{Generated().Dir()};
+  testing::HeadlessGame game_;
 };
-
-fs::path* ToolAssetsTest::dir_ = nullptr;
 
 TEST_F(ToolAssetsTest, EveryIconRectangleOfTheSheetHoldsAPicture) {
   LoadToolSprites();
@@ -119,12 +71,12 @@ TEST_F(ToolAssetsTest, EveryToolKeyFindsItsOwnCursorPictureSeeThroughRoundTheToo
       }
     EXPECT_GT(tool, w * h / 50) << ToolTable[row].key << ": too little of the tool shows";
   }
-  EXPECT_EQ(engine::CoreOf(*engineRoot).DebugLog().find("missing asset"), std::string::npos);
+  EXPECT_EQ(testing::HeadlessGame::Log().find("missing asset"), std::string::npos);
 }
 
 TEST_F(ToolAssetsTest, KeysDifferingOnlyInCaseShareOneFile) {
   std::set<std::string> files;
-  for (const auto& entry : fs::directory_iterator(*dir_ / "images" / "tools"))
+  for (const auto& entry : testing::fs::directory_iterator(Generated().Dir() / "images" / "tools"))
     files.insert(entry.path().filename().string());
   std::set<std::string> keys;
   for (const ToolDef& tool : ToolTable) {
@@ -158,25 +110,9 @@ TEST_F(ToolAssetsTest, TheFourRemarksAreRealAndDifferent) {
   EXPECT_EQ(bodies.size(), 4u);
 }
 
-TEST_F(ToolAssetsTest, EveryKeyOfTheTableHasADrawing) {
-  for (const ToolDef& tool : ToolTable) {
-    if (tool.key[0] != '\0') {
-      EXPECT_NO_THROW(assetgen::LookOfKey(tool.key)) << tool.key;
-    }
-  }
-  EXPECT_THROW(assetgen::LookOfKey("no-such-tool"), std::runtime_error);
-}
-
-TEST(ToolAssetsGeneration, TheSameProgramWritesTheSameBytes) {
-  const fs::path a = GenerateInFreshProcess("-a");
-  const fs::path b = GenerateInFreshProcess("-b");
-  for (const auto& entry : fs::recursive_directory_iterator(a)) {
-    if (!entry.is_regular_file()) continue;
-    const fs::path other = b / fs::relative(entry.path(), a);
-    EXPECT_EQ(ReadAll(entry.path()), ReadAll(other)) << entry.path();
-  }
-  fs::remove_all(a);
-  fs::remove_all(b);
+TEST(ToolAssetsGeneration, TwoRunsWriteTheSameBytes) {
+  EXPECT_GT(testing::ExpectSameBytesInTwoFreshRuns(WriteToolFiles), 10u);
 }
 
 }  // namespace
+}  // namespace kestrine
