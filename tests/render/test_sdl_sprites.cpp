@@ -26,20 +26,6 @@ class SdlSprites : public SdlFixture {
   }
 };
 
-TEST_F(SdlSprites, KeyedLayerShowsItsDrawingOverThePlane) {
-  stage_->SetBackgroundColor(40, 40, 40);
-  AddFacingPlane(10, 20, {0, 200, 0});
-  auto overlay = KeyedOverlay();
-  overlay->SetDrawColor(255, 255, 255);
-  overlay->FillRect(100, 100, 50, 50);
-  auto sprite = camera_->CreateSprite(overlay, 1);
-  auto frame = Capture();
-  EXPECT_TRUE(PixelNear(frame, 100, 100, {255, 255, 255}));
-  EXPECT_TRUE(PixelNear(frame, 149, 149, {255, 255, 255}));
-  EXPECT_TRUE(PixelNear(frame, 150, 150, {40, 40, 40}));  // just past the rectangle: the key lets the view through
-  EXPECT_TRUE(PixelNear(frame, 320, 240, {0, 200, 0}));
-}
-
 // Only the part of a layer that shows anything is drawn; when the drawing moves, so does that part.
 TEST_F(SdlSprites, AKeyedLayersDrawingIsShownWhereverItMovesToAndAnEmptyLayerShowsNothing) {
   stage_->SetBackgroundColor(40, 40, 40);
