@@ -137,9 +137,10 @@ TEST_F(SdlSprites, ImageIsUploadedOnlyWhenItChanged) {
   EXPECT_TRUE(PixelNear(frame, 300, 300, {255, 0, 0}));  // and red an ordinary colour
 }
 
-// A face image replaced by a fresh one of the same size (its memory likely where the old one was)
-// must show the fresh one's pixels, never the old texture.
-TEST_F(SdlSprites, ReplacedFaceImageIsNeverConfusedWithTheOldOne) {
+// A face image replaced by a fresh one of the same size (its memory likely where the old one was) must show the
+// fresh one's pixels, never the old texture; and an image painted over where it hangs (as the patient's wounds
+// are) shows its new pixels.
+TEST_F(SdlSprites, ReplacedOrRepaintedFaceImageIsNeverConfusedWithTheOldOne) {
   auto plane = AddFacingPlane(10, 20, {255, 255, 255});
   auto mesh = plane->Shapes().front();
   for (int i = 0; i < 6; ++i) {
@@ -151,6 +152,13 @@ TEST_F(SdlSprites, ReplacedFaceImageIsNeverConfusedWithTheOldOne) {
     }
     EXPECT_TRUE(PixelNear(Capture(), 320, 240, {level, level, 0}, 1)) << "image " << i;
   }
+  auto painted = root_->CreateBitmap(32, 32);
+  painted->Clear(0, 0, 200);
+  mesh->SetFaceBitmap(L"front", painted, 1);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 0, 200}, 1));
+  painted->SetDrawColor(0, 200, 200);
+  painted->FillRect(8, 8, 16, 16);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 200, 200}, 1));
 }
 
 TEST(SpriteDrawOrder, ChildrenBelowTheParentsLayerComeFirst) {

@@ -2,10 +2,7 @@
 // names, in order, and a bad line is refused with its file name and line number so whoever wrote the
 // script can find it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +12,7 @@
 #include "core/input_script.h"
 #include "engine/engine_root.h"
 #include "recorded_events.h"
+#include "temp_tree.h"
 
 namespace engine {
 namespace {
@@ -127,20 +125,14 @@ TEST(InputScriptTest, AScriptLongerThanTheGameCanCountIsRefused) {
 }
 
 TEST(InputScriptTest, LoadReadsAFileAndRefusesAMissingOne) {
-  char name[] = "/tmp/kestrine_script_XXXXXX";
-  const int fd = mkstemp(name);
-  ASSERT_GE(fd, 0);
-  close(fd);
-  std::ofstream(name) << "frames 2 16\nquit\n";
-  auto script = InputScript::Load(name);
-  EXPECT_EQ(Drain(*script).size(), 3u);
-  std::remove(name);
-
+  testing::TempTree tree;
+  tree.Write("script.txt", "frames 2 16\nquit\n");
+  EXPECT_EQ(Drain(*InputScript::Load("script.txt")).size(), 3u);
   try {
-    InputScript::Load(name);
+    InputScript::Load("missing.txt");
     FAIL() << "a missing script must be refused";
   } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("missing.txt"), std::string::npos) << e.what();
   }
 }
 
@@ -164,15 +156,11 @@ TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostTo
 }
 
 TEST(ScriptedEngineTest, TheScriptNamedInTheEnvironmentIsReadWhenTheRootIsMade) {
-  char name[] = "/tmp/kestrine_env_script_XXXXXX";
-  const int fd = mkstemp(name);
-  ASSERT_GE(fd, 0);
-  close(fd);
-  std::ofstream(name) << "frame 33\n";
-  setenv("KESTRINE_INPUT", name, 1);
+  testing::TempTree tree;
+  tree.Write("script.txt", "frame 33\n");
+  setenv("KESTRINE_INPUT", "script.txt", 1);
   auto root = CreateEngineRoot("headless");
   unsetenv("KESTRINE_INPUT");
-  std::remove(name);
   engine::CoreOf(*root).SetTraceToStderr(false);
   testing::RecordingSink sink;
   root->Advise(&sink);
