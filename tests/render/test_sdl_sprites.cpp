@@ -8,8 +8,6 @@
 namespace engine::testing {
 namespace {
 
-constexpr Color kRed{255, 0, 0};
-
 class SdlSprites : public SdlFixture {
  protected:
   // A screen-sized image keyed on red and cleared to it: invisible until something is drawn on it.
@@ -45,31 +43,6 @@ TEST_F(SdlSprites, AKeyedLayersDrawingIsShownWhereverItMovesToAndAnEmptyLayerSho
   EXPECT_TRUE(PixelNear(frame, 639, 479, {255, 255, 255}));
   EXPECT_TRUE(PixelNear(frame, 630, 470, {255, 255, 255}));
   EXPECT_TRUE(PixelNear(frame, 629, 469, {40, 40, 40}));
-}
-
-TEST_F(SdlSprites, TextOverlayIsTransparentWhereRed) {
-  auto backdrop = camera_->CreateSprite(Filled({0, 0, 180}), 0);
-  auto overlay = KeyedOverlay();
-  auto font = root_->CreateText(0);
-  font->SetFontFace(L"Arial");
-  font->SetSize(20);
-  font->SetColor(255, 255, 255);
-  font->SetBackColor(255, 0, 0);  // the key: no visible box behind the letters
-  font->DrawText(overlay, 20, 20, L"KESTRINE MEDIC");
-  auto text = camera_->CreateSprite(overlay, 1);
-  auto frame = Capture();
-  int red = 0, white = 0, blue = 0;
-  for (int y = 0; y < 480; ++y)
-    for (int x = 0; x < 640; ++x) {
-      const Color c = frame->PixelColor(x, y);
-      red += c == kRed;
-      white += c == Color{255, 255, 255};
-      blue += c == Color{0, 0, 180};
-    }
-  EXPECT_EQ(red, 0) << "the key colour must never reach the screen";
-  EXPECT_GT(white, 50) << "the letters must";
-  EXPECT_EQ(red + white + blue, 640 * 480) << "text is drawn without smoothing, so nothing in between";
-  EXPECT_TRUE(PixelNear(frame, 600, 400, {0, 0, 180}));
 }
 
 TEST_F(SdlSprites, LayersAreDrawnInLayerOrderNotCreationOrder) {
