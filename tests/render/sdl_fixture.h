@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +26,27 @@ inline std::string ReadAll(const std::filesystem::path& path) {
     std::fclose(f);
   }
   return bytes;
+}
+
+// A file in the temporary folder named after the running test and what it holds.
+inline std::filesystem::path TempPng(const std::string& what) {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  return std::filesystem::temp_directory_path() / ("kestrine_" + std::string(info->test_suite_name()) + "_" +
+                                                   info->name() + "_" + what + "_" + std::to_string(getpid()) + ".png");
+}
+
+// The picture the backend presented last, read back from its PNG capture. KESTRINE_KEEP_CAPTURES keeps the
+// capture's file for a look at it.
+inline EngineRef<EngineBitmap> CapturePresented(SdlBackend& backend, const std::string& what) {
+  const std::filesystem::path path = TempPng(what);
+  EXPECT_TRUE(backend.CaptureFrame(path.string()));
+  auto image = DecodeImage(ReadAll(path));
+  if (std::getenv("KESTRINE_KEEP_CAPTURES") == nullptr) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+  }
+  EXPECT_TRUE(image) << "the capture is not a readable PNG";
+  return image;
 }
 
 class SdlFixture : public ::testing::Test {
@@ -55,18 +77,7 @@ class SdlFixture : public ::testing::Test {
     return CaptureLast();
   }
 
-  EngineRef<EngineBitmap> CaptureLast() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() /
-        ("kestrine_" + std::string(info->test_suite_name()) + "_" + info->name() + ".png");
-    EXPECT_TRUE(backend_->CaptureFrame(path.string()));
-    auto bytes = ReadAll(path);
-    std::filesystem::remove(path);
-    auto image = DecodeImage(bytes);
-    EXPECT_TRUE(image) << "the capture is not a readable PNG";
-    return image;
-  }
+  EngineRef<EngineBitmap> CaptureLast() { return CapturePresented(*backend_, "frame"); }
 
   // A plane of the given front and back colours, facing the camera (which looks along +z from the
   // origin) at distance z.

@@ -4,10 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -24,6 +21,7 @@ using FrameImage = engine::EngineRef<engine::EngineBitmap>;
 using engine::testing::CountNear;
 using engine::testing::Lit;
 using engine::testing::Rect;
+using engine::testing::TempPng;
 
 // Of the pixels of colour `want` the game drew into `drawn` inside the rectangle: how many, and how many the
 // screen shows in that colour (within tolerance) at the same place.
@@ -67,25 +65,8 @@ class SdlGameFixture : public ::testing::Test {
     ASSERT_TRUE(game_->RunUntilState(STATE_DISCLAIMER));
   }
 
-  // A file in the temporary folder named after the test and what it holds.
-  static std::filesystem::path TempPng(const std::string& what) {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    return std::filesystem::temp_directory_path() /
-           ("kestrine_" + std::string(info->name()) + "_" + what + "_" + std::to_string(getpid()) + ".png");
-  }
-
-  // The picture the screen shows now. KESTRINE_KEEP_CAPTURES keeps the capture's file for a look at it.
-  FrameImage Capture(const std::string& what) {
-    const std::filesystem::path path = TempPng(what);
-    EXPECT_TRUE(sdl_->CaptureFrame(path.string()));
-    auto frame = engine::DecodeImage(engine::testing::ReadAll(path));
-    if (std::getenv("KESTRINE_KEEP_CAPTURES") == nullptr) {
-      std::error_code ignored;
-      std::filesystem::remove(path, ignored);
-    }
-    EXPECT_TRUE(frame) << "the capture is not a readable PNG";
-    return frame;
-  }
+  // The picture the screen shows now.
+  FrameImage Capture(const std::string& what) { return engine::testing::CapturePresented(*sdl_, what); }
 
   // One more 16 ms frame, so that the screen shows what the game last drew, and its picture.
   FrameImage CaptureNextFrame(const std::string& what) {

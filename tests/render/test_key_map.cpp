@@ -2,6 +2,8 @@
 #include <SDL2/SDL_keycode.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "backend/sdl/key_map.h"
 
 namespace engine {
@@ -17,19 +19,12 @@ TEST(KeyMap, LettersDigitsAndFunctionKeysKeepTheirWindowsNumbers) {
 }
 
 TEST(KeyMap, NamedKeys) {
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_LEFT), 0x25);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_UP), 0x26);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RIGHT), 0x27);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_DOWN), 0x28);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_ESCAPE), 0x1B);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RETURN), 0x0D);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_KP_ENTER), 0x0D);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_SPACE), 0x20);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_BACKSPACE), 0x08);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_DELETE), 0x2E);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_LCTRL), 0x11);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RSHIFT), 0x10);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_PERIOD), 0xBE);
+  const std::pair<SDL_Keycode, int> named[] = {
+      {SDLK_LEFT, 0x25},   {SDLK_UP, 0x26},       {SDLK_RIGHT, 0x27},  {SDLK_DOWN, 0x28},      {SDLK_ESCAPE, 0x1B},
+      {SDLK_RETURN, 0x0D}, {SDLK_KP_ENTER, 0x0D}, {SDLK_SPACE, 0x20},  {SDLK_BACKSPACE, 0x08}, {SDLK_DELETE, 0x2E},
+      {SDLK_LCTRL, 0x11},  {SDLK_RSHIFT, 0x10},   {SDLK_PERIOD, 0xBE},
+  };
+  for (const auto& [key, code] : named) EXPECT_EQ(VirtualKeyFromSdl(key), code) << key;
 }
 
 TEST(KeyMap, KeysTheGameNeverReadsHaveNoCode) {

@@ -1,17 +1,13 @@
-// The first screens of the program as the player sees them on the real renderer: the whole start-up path
-// runs on the SDL engine (offscreen driver), and screenshots of the disclaimer the logos lead to and of the
-// loading screen a mission load shows are read back and compared with what the game drew.
+// The first screens of the program as the player sees them on the real renderer: a scripted run of the whole
+// program on the SDL engine (offscreen driver) captures the disclaimer the logos lead to, and the capture is
+// compared with the backdrop and text of the game data's own picture.
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "render/sdl_game_fixture.h"
-#include "shell/asset_loader.h"
 #include "shell/globals.h"
-#include "shell/loading_screen.h"
-#include "shell/random.h"
-#include "shell/screen_text.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -24,99 +20,11 @@ const Color kPale{235, 247, 195};
 constexpr int kTolerance = 2;
 
 // Where the disclaimer backdrop carries its paragraphs.
-constexpr int kDisclaimerTextX = 50, kDisclaimerTextY = 90, kDisclaimerTextWidth = 540, kDisclaimerTextHeight = 250;
-// Where the loading screen writes its tip: from 0.2 of the width, rows from 0.6 of the height, 0.05 apart.
-constexpr int kTipX = 128, kTipFirstRow = 288, kTipRowStep = 24;
-
-FrameImage ReadPng(const fs::path& path) {
-  auto image = engine::DecodeImage(engine::testing::ReadAll(path));
-  std::error_code ignored;
-  fs::remove(path, ignored);
-  return image;
-}
-
-// Samples of the screen that show the backdrop's own pixel (the backdrop fills the 640 x 480 screen 1:1).
-int BackdropMatches(const FrameImage& backdrop, const FrameImage& frame, int& samples) {
-  int matches = 0;
-  samples = 0;
-  for (int y = 3; y < 480; y += 16)
-    for (int x = 5; x < 640; x += 16) {
-      ++samples;
-      const Color want = backdrop->PixelColor(x * backdrop->GetWidth() / 640, y * backdrop->GetHeight() / 480);
-      matches += PixelNear(frame, x, y, want, kTolerance) ? 1 : 0;
-    }
-  return matches;
-}
-
-void ExpectDisclaimerOnScreen(const FrameImage& frame, const FrameImage& backdrop) {
-  ASSERT_TRUE(frame);
-  ASSERT_TRUE(backdrop);
-  ASSERT_EQ(frame->GetWidth(), 640);
-  ASSERT_EQ(frame->GetHeight(), 480);
-
-  // The paragraphs in their pale colour, where the backdrop has them.
-  const Reproduction text =
-      Reproduced(backdrop, frame, {kDisclaimerTextX, kDisclaimerTextY, kDisclaimerTextWidth, kDisclaimerTextHeight},
-                 kPale, kTolerance);
-  EXPECT_GT(text.drawn, 1000) << "the disclaimer backdrop has lost its text";
-  EXPECT_GE(text.shown, text.drawn * 95 / 100) << text.shown << " of " << text.drawn << " text pixels on the screen";
-
-  // The rest of the backdrop, and not a black screen.
-  int samples = 0;
-  const int matches = BackdropMatches(backdrop, frame, samples);
-  EXPECT_GE(matches, samples * 95 / 100);
-  EXPECT_LT(CountNear(frame, {0, 0, 640, 480}, {0, 0, 0}, kTolerance), 640 * 480 / 4);
-}
-
-int TipLines(int tip) {
-  int n = 0;
-  while (n < kMaxLoadingTipLines && LoadingTips[tip].lines[n]) ++n;
-  return n;
-}
-
-// A seed whose first draw chooses the tip wanted.
-uint32_t SeedChoosing(int tip) {
-  for (uint32_t seed = 1;; ++seed) {
-    srand(seed);
-    if (rand() % kLoadingTipCount == tip) return seed;
-  }
-}
+constexpr Rect kDisclaimerText{50, 90, 540, 250};
 
 class StartupScreensRender : public SdlGameFixture {};
 
-TEST_F(StartupScreensRender, TheLogosLeadToTheDisclaimerWithItsBackdropAndText) {
-  ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
-  ExpectDisclaimerOnScreen(CaptureNextFrame("disclaimer"), disclaimerImage);
-}
-
-TEST_F(StartupScreensRender, TheLoadingScreenShowsItsTipOverItsBackdrop) {
-  ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
-  int tip = 0;
-  while (TipLines(tip) != 2 || LoadingTips[tip].lines[0][0] == L'\0') ++tip;
-  srand(SeedChoosing(tip));
-  ShowLoadingScreen();  // as a mission load shows it; it renders at once
-  const auto frame = Capture("loading");
-  ASSERT_TRUE(frame);
-  ASSERT_TRUE(loadingScreenImage);
-
-  // Both lines of the tip, each in its own row, where the game wrote them on the text overlay.
-  for (int line = 0; line < 2; ++line) {
-    const int top = kTipFirstRow + kTipRowStep * line;
-    const Reproduction text = Reproduced(textOverlay, frame, {kTipX, top, 640 - kTipX, kTipRowStep}, kPale, kTolerance);
-    EXPECT_GT(text.drawn, 20) << "line " << line;
-    EXPECT_GE(text.shown, text.drawn * 95 / 100) << "line " << line;
-  }
-  // Nothing pale in the row a third line would take: the loading backdrop has no text of that colour there.
-  EXPECT_EQ(CountNear(frame, {kTipX, kTipFirstRow + 2 * kTipRowStep, 640 - kTipX, kTipRowStep}, kPale, kTolerance), 0);
-
-  // The backdrop around the tip, and not a black screen.
-  int samples = 0;
-  const int matches = BackdropMatches(loadingScreenImage, frame, samples);
-  EXPECT_GE(matches, samples * 90 / 100);
-  EXPECT_LT(CountNear(frame, {0, 0, 640, 480}, {0, 0, 0}, kTolerance), 640 * 480 / 4);
-}
-
-TEST_F(StartupScreensRender, AScriptedRunCapturesTheDisclaimerAndEndsWell) {
+TEST_F(StartupScreensRender, AScriptedRunCapturesTheDisclaimerWithItsBackdropAndText) {
   const fs::path picture = TempPng("scripted");
   const fs::path script = fs::temp_directory_path() / ("kestrine_startup_" + std::to_string(getpid()) + ".txt");
   std::ofstream(script) << "frames 70 16\ncapture " << picture.string() << "\nquit\n";
@@ -129,10 +37,30 @@ TEST_F(StartupScreensRender, AScriptedRunCapturesTheDisclaimerAndEndsWell) {
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
 
   ASSERT_TRUE(fs::exists(picture)) << game.DebugLog();
+  const FrameImage frame = engine::DecodeImage(engine::testing::ReadAll(picture));
+  fs::remove(picture);
   // The program has released its images by now: the backdrop to compare with is the game data's own file.
-  const auto backdrop =
+  const FrameImage backdrop =
       engine::DecodeImage(engine::testing::ReadAll(fs::path(KESTRINE_DATA_DIR) / "images" / "disclaimer.qjp"));
-  ExpectDisclaimerOnScreen(ReadPng(picture), backdrop);
+  ASSERT_TRUE(frame);
+  ASSERT_TRUE(backdrop);
+  ASSERT_EQ(frame->GetWidth(), 640);
+  ASSERT_EQ(frame->GetHeight(), 480);
+
+  // The paragraphs in their pale colour, where the backdrop has them.
+  const Reproduction text = Reproduced(backdrop, frame, kDisclaimerText, kPale, kTolerance);
+  EXPECT_GT(text.drawn, 1000) << "the disclaimer backdrop has lost its text";
+  EXPECT_GE(text.shown, text.drawn * 95 / 100) << text.shown << " of " << text.drawn << " text pixels on the screen";
+
+  // The rest of the backdrop (it fills the 640 x 480 screen), and not a black screen.
+  int samples = 0, matches = 0;
+  for (int y = 3; y < 480; y += 16)
+    for (int x = 5; x < 640; x += 16, ++samples) {
+      const Color want = backdrop->PixelColor(x * backdrop->GetWidth() / 640, y * backdrop->GetHeight() / 480);
+      matches += PixelNear(frame, x, y, want, kTolerance) ? 1 : 0;
+    }
+  EXPECT_GE(matches, samples * 95 / 100);
+  EXPECT_LT(CountNear(frame, {0, 0, 640, 480}, {0, 0, 0}, kTolerance), 640 * 480 / 4);
 }
 
 }  // namespace

@@ -1,19 +1,16 @@
 // A file is refused for its size, or a picture for its missing pixels, before the memory it asks for is
 // taken: no single allocation while loading them comes near what they claim. This program counts every
 // allocation made through operator new, so it is a program of its own.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <new>
 #include <string>
 
 #include "core/engine_internals.h"
 #include "engine/engine_root.h"
+#include "unit/engine/temp_tree.h"
 
 #if defined(__GNUC__) && !defined(__clang__)
 // The replacements below pair malloc with free themselves; the compiler sees only new meeting free.
@@ -43,27 +40,16 @@ void operator delete(void* p, size_t) noexcept { std::free(p); }
 namespace engine {
 namespace {
 
-namespace fs = std::filesystem;
-
 // Far below either claim (48 MB of pixels, 2.5 GB of file), far above anything loading a refusal needs.
 constexpr size_t kMostAllowed = 1 << 20;
 
 class RefusedFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    oldCwd_ = fs::current_path();
-    char pattern[] = "/tmp/kestrine_alloc_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
-    fs::current_path(root_);
     engine_ = CreateEngineRoot("headless");
     engine::CoreOf(*engine_).SetTraceToStderr(false);
   }
-  void TearDown() override {
-    engine_.Reset();
-    fs::current_path(oldCwd_);
-    fs::remove_all(root_);
-  }
+  void TearDown() override { engine_.Reset(); }
   // The largest single allocation made while the picture is loaded, which must be the placeholder.
   size_t LargestWhileLoading(const std::wstring& path) {
     largestAllocation = 0;
@@ -73,8 +59,7 @@ class RefusedFileTest : public ::testing::Test {
     return largest;
   }
 
-  fs::path oldCwd_;
-  fs::path root_;
+  testing::TempTree tree_;
   EngineRef<EngineRoot> engine_;
 };
 
@@ -84,15 +69,12 @@ TEST_F(RefusedFileTest, AHeaderOnlyPictureOf4096By4096TakesNoRoomForItsPixels) {
   tga[13] = 0x10;  // width 4096
   tga[15] = 0x10;  // height 4096
   tga[16] = 24;
-  std::ofstream("header_only.qjp", std::ios::binary) << tga;
+  tree_.Write("header_only.qjp", tga);
   EXPECT_LT(LargestWhileLoading(L"header_only.qjp"), kMostAllowed);
 }
 
 TEST_F(RefusedFileTest, AFileOf2Point5GigabytesIsNotReadIntoMemory) {
-  const int fd = ::open("huge.qjp", O_CREAT | O_WRONLY | O_TRUNC, 0644);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(::ftruncate(fd, off_t{2684354560}), 0);
-  ::close(fd);
+  ASSERT_TRUE(tree_.Sparse("huge.qjp", 2684354560));
   EXPECT_LT(LargestWhileLoading(L"huge.qjp"), kMostAllowed);
 }
 

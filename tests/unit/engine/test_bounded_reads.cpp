@@ -1,18 +1,16 @@
 // Files are looked at before they are read: one larger than its kind allows is refused unread, a pipe or a
 // folder is no file, a path that climbs about the tree or runs past any real length ends its walk, and every
 // asset found missing or unreadable is kept, once, for the player to be told.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "core/engine_internals.h"
 #include "core/path_resolver.h"
 #include "engine/engine_root.h"
+#include "temp_tree.h"
 
 namespace engine {
 namespace {
@@ -21,32 +19,11 @@ namespace fs = std::filesystem;
 
 class BoundedReadTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    oldCwd_ = fs::current_path();
-    char pattern[] = "/tmp/kestrine_bounded_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
-    fs::current_path(root_);
-  }
-  void TearDown() override {
-    fs::current_path(oldCwd_);
-    fs::remove_all(root_);
-  }
-  void Write(const std::string& rel, const std::string& bytes) {
-    fs::create_directories((root_ / rel).parent_path());
-    std::ofstream(root_ / rel, std::ios::binary) << bytes;
-  }
-  // A file that says it holds `size` bytes but takes no room on the disk.
-  void Sparse(const std::string& rel, uint64_t size) {
-    fs::create_directories((root_ / rel).parent_path());
-    const int fd = ::open((root_ / rel).c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(size)), 0);
-    ::close(fd);
-  }
+  void Write(const std::string& rel, const std::string& bytes) { tree_.Write(rel, bytes); }
+  void Sparse(const std::string& rel, uint64_t size) { ASSERT_TRUE(tree_.Sparse(rel, size)); }
 
-  fs::path oldCwd_;
-  fs::path root_;
+  testing::TempTree tree_;
+  const fs::path root_ = tree_.Root();
 };
 
 constexpr uint64_t kTwoAndAHalfGigabytes = 2684354560;

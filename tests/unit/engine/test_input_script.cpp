@@ -2,10 +2,7 @@
 // names, in order, and a bad line is refused with its file name and line number so whoever wrote the
 // script can find it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,6 +11,8 @@
 #include "core/engine_internals.h"
 #include "core/input_script.h"
 #include "engine/engine_root.h"
+#include "recorded_events.h"
+#include "temp_tree.h"
 
 namespace engine {
 namespace {
@@ -47,21 +46,11 @@ TEST(InputScriptTest, EachCommandBecomesItsEventsInOrder) {
       "s");
   const auto all = Drain(*script);
   ASSERT_EQ(all.size(), 8u);
-  EXPECT_EQ(all[0].event.id, kEventFrame);
-  EXPECT_EQ(all[0].event.frameTime, 16);
-  EXPECT_EQ(all[1].event.id, kEventMouse);
-  EXPECT_EQ(all[1].event.button, kMouseMove);
-  EXPECT_EQ(all[1].event.mouseX, 320);
-  EXPECT_EQ(all[1].event.mouseY, 240);
+  std::vector<RawEvent> events;
+  for (int i = 0; i < 6; ++i) events.push_back(all[i].event);
   // A click is the left button pressed and released at the same place.
-  EXPECT_EQ(all[2].event.button, kMouseLeftDown);
-  EXPECT_EQ(all[3].event.button, kMouseLeftUp);
-  EXPECT_EQ(all[3].event.mouseX, 10);
-  EXPECT_EQ(all[3].event.mouseY, 20);
-  EXPECT_EQ(all[4].event.id, kEventKey);
-  EXPECT_EQ(all[4].event.keyCode, 122);
-  EXPECT_EQ(all[4].event.keyDown, 1);
-  EXPECT_EQ(all[5].event.keyDown, 0);
+  EXPECT_EQ(testing::EventTexts(events), (std::vector<std::string>{"frame 16", "mouse 2 320 240", "mouse 6 10 20",
+                                                                   "mouse 7 10 20", "key 122 1", "key 122 0"}));
   EXPECT_EQ(all[6].kind, ScriptAction::Capture);
   EXPECT_EQ(all[6].path, "shots/menu one.png");
   EXPECT_EQ(all[7].kind, ScriptAction::Quit);
@@ -136,37 +125,21 @@ TEST(InputScriptTest, AScriptLongerThanTheGameCanCountIsRefused) {
 }
 
 TEST(InputScriptTest, LoadReadsAFileAndRefusesAMissingOne) {
-  char name[] = "/tmp/kestrine_script_XXXXXX";
-  const int fd = mkstemp(name);
-  ASSERT_GE(fd, 0);
-  close(fd);
-  std::ofstream(name) << "frames 2 16\nquit\n";
-  auto script = InputScript::Load(name);
-  EXPECT_EQ(Drain(*script).size(), 3u);
-  std::remove(name);
-
+  testing::TempTree tree;
+  tree.Write("script.txt", "frames 2 16\nquit\n");
+  EXPECT_EQ(Drain(*InputScript::Load("script.txt")).size(), 3u);
   try {
-    InputScript::Load(name);
+    InputScript::Load("missing.txt");
     FAIL() << "a missing script must be refused";
   } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("missing.txt"), std::string::npos) << e.what();
   }
 }
-
-class RecordingSink : public EngineEventSink {
- public:
-  void OnEngineEvent(int id, const EngineRef<EngineEvent>& event) override {
-    ids.push_back(id);
-    raw.push_back(event->Raw());
-  }
-  std::vector<int> ids;
-  std::vector<RawEvent> raw;
-};
 
 TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostToQuit) {
   auto root = CreateEngineRoot("headless");
   engine::CoreOf(*root).SetTraceToStderr(false);
-  RecordingSink sink;
+  testing::RecordingSink sink;
   root->Advise(&sink);
   int quits = 0;
   root->SetQuitHandler([&quits] { ++quits; });
@@ -174,10 +147,7 @@ TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostTo
   while (root->FireNextEvent(0)) {
   }
   EXPECT_EQ(quits, 1);
-  ASSERT_EQ(sink.ids, (std::vector<int>{kEventFrame, kEventFrame, kEventMouse, kEventMouse, kEventKey}));
-  EXPECT_EQ(sink.raw[1].frameTime, 20);
-  EXPECT_EQ(sink.raw[3].button, kMouseLeftUp);
-  EXPECT_EQ(sink.raw[4].keyCode, 27);
+  EXPECT_EQ(sink.texts, (std::vector<std::string>{"frame 20", "frame 20", "mouse 6 5 6", "mouse 7 5 6", "key 27 1"}));
   // The scripted frames moved the engine's virtual clock.
   EXPECT_EQ(HeadlessBackendOf(*root)->NowMs(), 40);
   // Headless has no picture: the capture is traced, not faked.
@@ -186,24 +156,19 @@ TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostTo
 }
 
 TEST(ScriptedEngineTest, TheScriptNamedInTheEnvironmentIsReadWhenTheRootIsMade) {
-  char name[] = "/tmp/kestrine_env_script_XXXXXX";
-  const int fd = mkstemp(name);
-  ASSERT_GE(fd, 0);
-  close(fd);
-  std::ofstream(name) << "frame 33\n";
-  setenv("KESTRINE_INPUT", name, 1);
+  testing::TempTree tree;
+  tree.Write("script.txt", "frame 33\n");
+  setenv("KESTRINE_INPUT", "script.txt", 1);
   auto root = CreateEngineRoot("headless");
   unsetenv("KESTRINE_INPUT");
-  std::remove(name);
   engine::CoreOf(*root).SetTraceToStderr(false);
-  RecordingSink sink;
+  testing::RecordingSink sink;
   root->Advise(&sink);
   int quits = 0;
   root->SetQuitHandler([&quits] { ++quits; });
   while (root->FireNextEvent(0)) {
   }
-  ASSERT_EQ(sink.raw.size(), 1u);
-  EXPECT_EQ(sink.raw[0].frameTime, 33);
+  EXPECT_EQ(sink.texts, std::vector<std::string>{"frame 33"});
   // A script that ends without "quit" ends the run all the same.
   EXPECT_EQ(quits, 1);
   root->Unadvise();

@@ -1,43 +1,29 @@
 // The game's Windows paths against a case-sensitive tree, and text files read line by line.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "core/path_resolver.h"
 #include "engine/engine_ref.h"
 #include "engine/engine_text.h"
+#include "temp_tree.h"
 
 namespace engine {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A private tree under the temp folder, made the working directory for the test (and put back after).
 class PathResolverTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    oldCwd_ = fs::current_path();
-    char pattern[] = "/tmp/kestrine_paths_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
     Write("Sounds/SFX/Clip.qwv", "clip");
     Write("Sounds/Music/GP1OV.qwv", "music");
     Write("images/Start/start.qpg", "img");
-    fs::current_path(root_);
   }
-  void TearDown() override {
-    fs::current_path(oldCwd_);
-    fs::remove_all(root_);
-  }
-  void Write(const std::string& rel, const std::string& bytes) {
-    fs::create_directories((root_ / rel).parent_path());
-    std::ofstream(root_ / rel, std::ios::binary) << bytes;
-  }
+  void Write(const std::string& rel, const std::string& bytes) { tree_.Write(rel, bytes); }
 
-  fs::path oldCwd_;
-  fs::path root_;
+  testing::TempTree tree_;
+  const fs::path root_ = tree_.Root();
   PathResolver paths_;
 };
 

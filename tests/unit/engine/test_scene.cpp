@@ -290,6 +290,8 @@ TEST_F(SceneTest, MeshesKeepTheirFacesAndTakeNewMeasures) {
   box->SetFaceOpacity(L"top", 400);
   EXPECT_EQ(box->FindFace(L"top")->opacity, 255);
   EXPECT_EQ(MeshTrianglesOf(*box).faces.size(), 6u);
+  ExpectNear(MeshTrianglesOf(*box).boundsMin, {-0.5f, -1, -1.5f});  // centred, width along x and depth along z
+  ExpectNear(MeshTrianglesOf(*box).boundsMax, {0.5f, 1, 1.5f});
 
   auto grid = root_->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
   grid->SetOptionPair(-25, 15);
@@ -298,6 +300,7 @@ TEST_F(SceneTest, MeshesKeepTheirFacesAndTakeNewMeasures) {
   EXPECT_FLOAT_EQ(grid->VertexHeight(0, 0), -25.0f);
   EXPECT_THROW(grid->SetVertexHeight(20, 0, 1, 0), EngineError);
   ExpectNear(MeshTrianglesOf(*grid).boundsMax, {90.25f, -5, 90.25f});
+  EXPECT_TRUE(MeshTrianglesOf(*root_->CreateGrid(1, 5, 1, 1, 0, 0, 0)).vertices.empty()) << "one column: no cell";
 }
 
 TEST_F(SceneTest, TheLiveCountFollowsEveryObjectMadeAndLetGoOf) {

@@ -2,14 +2,14 @@
 // working directory, and environment variables set for one test only.
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
+
+#include "unit/engine/temp_tree.h"
 
 namespace kestrine::testing {
 
@@ -25,39 +25,12 @@ inline std::string CorpusBytes(const std::string& name) {
 }
 
 // A scratch folder that is the working directory while it lives.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    char pattern[] = "/tmp/kestrine-movies-XXXXXX";
-    root_ = mkdtemp(pattern);
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(root_);
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    std::filesystem::current_path(previous_, ec);
-    std::filesystem::remove_all(root_, ec);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
+using ScratchFolder = engine::testing::TempTree;
 
-  const std::filesystem::path& Root() const { return root_; }
-  // Copies a corpus movie to a path under the folder ('/' separated, made as given).
-  void CopyMovie(const std::string& corpusName, const std::string& relativePath) const {
-    const auto target = root_ / relativePath;
-    std::filesystem::create_directories(target.parent_path());
-    std::filesystem::copy_file(CorpusMovie(corpusName), target, std::filesystem::copy_options::overwrite_existing);
-  }
-  void WriteBytes(const std::string& relativePath, const std::string& bytes) const {
-    const auto target = root_ / relativePath;
-    std::filesystem::create_directories(target.parent_path());
-    std::ofstream(target, std::ios::binary) << bytes;
-  }
-
- private:
-  std::filesystem::path root_;
-  std::filesystem::path previous_;
-};
+// Copies a corpus movie to a path under the folder ('/' separated, made as given).
+inline void CopyMovie(const ScratchFolder& folder, const std::string& corpusName, const std::string& relativePath) {
+  folder.Write(relativePath, CorpusBytes(corpusName));
+}
 
 // Sets (or, with nullopt, removes) an environment variable until the end of the scope.
 class ScopedEnv {

@@ -14,6 +14,7 @@
 namespace kestrine {
 namespace {
 
+using testing::CopyMovie;
 using testing::CorpusBytes;
 
 struct Rgb {
@@ -200,7 +201,7 @@ TEST(AviFileTest, BrokenFilesAreRefusedOrReadOnlyAsFarAsTheirDataGoes) {
 
 TEST(AviFileTest, GamePathsAreFoundWithoutRegardToCase) {
   testing::ScratchFolder folder;
-  folder.CopyMovie("video_only.avi", "Avi/Logo.AVI");
+  CopyMovie(folder, "video_only.avi", "Avi/Logo.AVI");
   auto file = AviFile::Open("avi\\logo.avi");
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->StreamCount(), 1);
@@ -218,7 +219,7 @@ TEST(AviFileTest, APipeOrAFileLargerThanAnyMovieIsNotOpened) {
   ASSERT_EQ(::mkfifo((folder.Root() / "avi/pipe.avi").c_str(), 0644), 0);
   EXPECT_EQ(AviFile::Open("avi\\pipe.avi"), nullptr) << "nobody writes to it: no hang";
   // A real movie with 300 MB of nothing after it.
-  folder.CopyMovie("video_only.avi", "avi/long.avi");
+  CopyMovie(folder, "video_only.avi", "avi/long.avi");
   std::filesystem::resize_file(folder.Root() / "avi/long.avi", 300u << 20);
   EXPECT_EQ(AviFile::Open("avi\\long.avi"), nullptr);
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "movie_test_files.h"
 #include "platform/desktop.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
@@ -21,17 +22,11 @@ TEST(DesktopTest, TheScreenMetricsAreTheDesktopsSize) {
 }
 
 TEST(DesktopTest, AHeadlessRunHasAVirtualDesktopAndNoDisplay) {
-  const char* before = std::getenv("KESTRINE_ENGINE");
-  const std::string saved = before ? before : "";
-  setenv("KESTRINE_ENGINE", "headless", 1);
+  testing::ScopedEnv engine("KESTRINE_ENGINE", "headless");
   SetDesktopSizeOverride(std::nullopt);
   EXPECT_FALSE(DesktopHasDisplay());
   EXPECT_EQ(QueryDesktopSize().width, 640);
   EXPECT_EQ(QueryDesktopSize().height, 480);
-  if (before)
-    setenv("KESTRINE_ENGINE", saved.c_str(), 1);
-  else
-    unsetenv("KESTRINE_ENGINE");
   SetDesktopSizeOverride(std::nullopt);
 }
 
@@ -101,9 +96,9 @@ TEST(ProcessTest, ARealProgramStartsAndAMissingOneDoesNot) {
 TEST(MessageBoxTest, ARecorderKeepsTheBoxesAndNothingIsShown) {
   std::vector<MessageBoxRecord> boxes;
   SetMessageBoxRecorder([&](const MessageBoxRecord& box) { boxes.push_back(box); });
-  testing::internal::CaptureStderr();
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(MessageBox(0, "Text", "Title", MB_ICONEXCLAMATION), IDOK);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
   SetMessageBoxRecorder(nullptr);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].caption, "Title");
@@ -111,16 +106,10 @@ TEST(MessageBoxTest, ARecorderKeepsTheBoxesAndNothingIsShown) {
 }
 
 TEST(MessageBoxTest, WithoutADisplayTheBoxGoesToStderr) {
-  const char* before = std::getenv("KESTRINE_ENGINE");
-  const std::string saved = before ? before : "";
-  setenv("KESTRINE_ENGINE", "headless", 1);
-  testing::internal::CaptureStderr();
+  testing::ScopedEnv engine("KESTRINE_ENGINE", "headless");
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(MessageBox(0, "Error - Direct-X version too old. Please update.", "Vantor - Error", MB_ICONSTOP), IDOK);
-  const std::string said = testing::internal::GetCapturedStderr();
-  if (before)
-    setenv("KESTRINE_ENGINE", saved.c_str(), 1);
-  else
-    unsetenv("KESTRINE_ENGINE");
+  const std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("Vantor - Error"), std::string::npos) << said;
   EXPECT_NE(said.find("Direct-X version too old"), std::string::npos) << said;
 }

@@ -22,8 +22,8 @@ using testing::ScratchFolder;
 
 TEST(FileAccessTest, GamePathsMatchEveryPartWithoutRegardToCase) {
   ScratchFolder folder;
-  folder.WriteBytes("Avi/Mission1.AVI", "x");
-  folder.WriteBytes("avi/credits.avi", "y");
+  folder.Write("Avi/Mission1.AVI", "x");
+  folder.Write("avi/credits.avi", "y");
   EXPECT_EQ(_access("avi\\mission1.avi", 0), 0);
   EXPECT_EQ(_access("AVI\\MISSION1.avi", 0), 0);
   EXPECT_EQ(_access("avi/credits.avi", 0), 0);

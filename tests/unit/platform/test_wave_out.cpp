@@ -112,6 +112,10 @@ class WaveOutDeviceTest : public ::testing::Test {
     return device;
   }
   std::vector<float> Play(int ms) { return testing::PlayAudio(*engine_, ms); }
+  static void Queue(HWAVEOUT device, WAVEHDR& header) {
+    ASSERT_EQ(waveOutPrepareHeader(device, &header, sizeof header), MMSYSERR_NOERROR);
+    ASSERT_EQ(waveOutWrite(device, &header, sizeof header), MMSYSERR_NOERROR);
+  }
 
   engine::EngineRef<engine::EngineRoot> engine_ = testing::MakeEngineWithAudioDevice();
   SoundWindow window;
@@ -127,10 +131,8 @@ TEST_F(WaveOutDeviceTest, BuffersPlayedOutComeBackDoneInOrderThroughTheWindowsQu
   std::vector<std::vector<char>> bytes(3, std::vector<char>(1600, 0));
   std::vector<WAVEHDR> headers(3);
   for (size_t i = 0; i < headers.size(); ++i) {
-    headers[i].lpData = bytes[i].data();
-    headers[i].dwBufferLength = 1600;
-    ASSERT_EQ(waveOutPrepareHeader(device, &headers[i], sizeof(WAVEHDR)), MMSYSERR_NOERROR);
-    ASSERT_EQ(waveOutWrite(device, &headers[i], sizeof(WAVEHDR)), MMSYSERR_NOERROR);
+    headers[i] = WAVEHDR{bytes[i].data(), 1600};
+    ASSERT_NO_FATAL_FAILURE(Queue(device, headers[i]));
     EXPECT_TRUE(headers[i].dwFlags & WHDR_INQUEUE);
   }
   EXPECT_EQ(waveOutUnprepareHeader(device, &headers[2], sizeof(WAVEHDR)), WAVERR_STILLPLAYING);
@@ -179,11 +181,8 @@ TEST_F(WaveOutDeviceTest, BuffersPlayedOutComeBackDoneInOrderThroughTheWindowsQu
 TEST_F(WaveOutDeviceTest, TheMixerPlaysTheSamplesAsWritten) {
   const HWAVEOUT mono = Open(Format(1, 8000, 8));
   std::vector<char> loud(80, static_cast<char>(255));  // 10 ms at the top of the 8-bit scale
-  WAVEHDR a;
-  a.lpData = loud.data();
-  a.dwBufferLength = 80;
-  ASSERT_EQ(waveOutPrepareHeader(mono, &a, sizeof a), MMSYSERR_NOERROR);
-  ASSERT_EQ(waveOutWrite(mono, &a, sizeof a), MMSYSERR_NOERROR);
+  WAVEHDR a{loud.data(), 80};
+  ASSERT_NO_FATAL_FAILURE(Queue(mono, a));
   std::vector<float> heard = Play(5);
   EXPECT_FLOAT_EQ(heard[10], 127 * 256);
   EXPECT_FLOAT_EQ(heard[11], 127 * 256);
@@ -194,11 +193,8 @@ TEST_F(WaveOutDeviceTest, TheMixerPlaysTheSamplesAsWritten) {
   // Left -2 (FE FF), right 258 (02 01).
   std::vector<char> frames;
   for (int i = 0; i < 40; ++i) frames.insert(frames.end(), {'\xFE', '\xFF', '\x02', '\x01'});
-  WAVEHDR b;
-  b.lpData = frames.data();
-  b.dwBufferLength = static_cast<uint32_t>(frames.size());
-  ASSERT_EQ(waveOutPrepareHeader(stereo, &b, sizeof b), MMSYSERR_NOERROR);
-  ASSERT_EQ(waveOutWrite(stereo, &b, sizeof b), MMSYSERR_NOERROR);
+  WAVEHDR b{frames.data(), static_cast<uint32_t>(frames.size())};
+  ASSERT_NO_FATAL_FAILURE(Queue(stereo, b));
   heard = Play(3);
   EXPECT_FLOAT_EQ(heard[4], -2);
   EXPECT_FLOAT_EQ(heard[5], 258);
@@ -211,12 +207,9 @@ TEST_F(WaveOutDeviceTest, AResetGivesEveryBufferBackAtOnceAndStartsThePositionAg
   ASSERT_NE(device, 0u);
   ASSERT_EQ(waveOutPause(device), MMSYSERR_NOERROR);
   std::vector<char> bytes(16384, 0);
-  WAVEHDR header;
-  header.lpData = bytes.data();
-  header.dwBufferLength = 16384;
+  WAVEHDR header{bytes.data(), 16384};
   EXPECT_EQ(waveOutWrite(device, &header, sizeof header), WAVERR_UNPREPARED);
-  ASSERT_EQ(waveOutPrepareHeader(device, &header, sizeof header), MMSYSERR_NOERROR);
-  ASSERT_EQ(waveOutWrite(device, &header, sizeof header), MMSYSERR_NOERROR);
+  ASSERT_NO_FATAL_FAILURE(Queue(device, header));
   Play(200);
   DispatchAll();
   EXPECT_FALSE(header.dwFlags & WHDR_DONE);  // paused: nothing plays
