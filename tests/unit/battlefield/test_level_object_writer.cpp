@@ -13,6 +13,7 @@
 #include "battlefield/placement_tool.h"
 #include "level_objects_fixture.h"
 
+void createObjLevel40(void);
 void createObjLevel41(void);
 void createObjLevel42(void);
 
@@ -63,6 +64,13 @@ void ExpectSamePlacement(const std::vector<std::pair<int32_t, engine::Affine>>& 
 }
 
 using LayoutWriter = LevelObjectTest;
+
+TEST_F(LayoutWriter, NoObjectsGiveTheHeaderTheCountAndTheBraceOnly) {
+  EXPECT_EQ(LevelObjectSourceText(40, WrittenAt()), ReadFile(kSource / "tests/unit/battlefield/golden/lvlobj40.cpp"));
+  objectCount = 3;
+  createObjLevel40();
+  EXPECT_EQ(objectCount, 0);
+}
 
 TEST_F(LayoutWriter, ATreeAndAScaledHouseAreWrittenAndBuiltBack) {
   OverheadObject& tree = ohObjects[0];
