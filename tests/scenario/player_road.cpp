@@ -7,6 +7,7 @@
 
 #include "battle_trace.h"
 #include "battlefield/battle_state.h"
+#include "battlefield/casualty_cases.h"
 #include "battlefield/extraction.h"
 #include "battlefield/medic_drag.h"
 #include "battlefield/nearest_casualty.h"
@@ -14,6 +15,7 @@
 #include "battlefield/unit.h"
 #include "battlefield/unit_array.h"
 #include "battlefield/vehicle_kind.h"
+#include "casualty/backpack.h"
 #include "casualty/body_parts.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/hints.h"
@@ -47,7 +49,6 @@ constexpr int32_t kWaiting = 1;
 constexpr int32_t kReadied = 2;
 
 bool InMission() { return gameState == STATE_OVERHEAD || gameState == STATE_PATIENT_VIEW; }
-
 
 int32_t WaitingCasualty() {
   for (int32_t i = firstPatientUnit; i < unitCount; ++i)
@@ -135,6 +136,22 @@ void DefendTheMedic(Harness& game) {
 }
 
 }  // namespace
+
+bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first, bool packed) {
+  missionNumber = mission;
+  difficulty = level;
+  trainingRun = 0;
+  SetUpMissionCasualties();
+  if (first) casualtyCases[0] = *first;
+  if (packed) backpack.FillStandardKit();
+  SetGameState(STATE_START_MISSION);
+  return gameState == STATE_OVERHEAD;
+}
+
+Unit* Waiting() {
+  const int32_t i = WaitingCasualty();
+  return i < 0 ? nullptr : units[i].get();
+}
 
 ScreenPoint OnScreen(const Vector3& world) {
   const auto p = engineCamera->WorldToScreen(world.x, world.y, world.z);

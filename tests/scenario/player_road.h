@@ -12,6 +12,8 @@
 
 namespace kestrine {
 class Patient;
+class Unit;
+struct CasualtyCase;
 }
 
 namespace kestrine::scenario {
@@ -19,6 +21,14 @@ namespace kestrine::scenario {
 struct ScreenPoint {
   int x, y;
 };
+
+// ---- the mission ----
+// A mission started through the game-state switch as its briefing's START MISSION starts it: its casualties
+// decided (the first one `first` when given) and, with `packed`, the standard kit loaded beforehand as the
+// backpack screen leaves it. False when the overhead view did not open.
+bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first = nullptr, bool packed = false);
+// The first casualty waiting for the medic; null when none is.
+Unit* Waiting();
 
 // ---- the mouse on the screens ----
 // Where a world point shows in the 3D view, kept inside the part of it above the overhead view's strip.

@@ -17,9 +17,9 @@
 namespace kestrine::scenario {
 namespace {
 
-TEST(PatientSpeech, AQueuedRemarkIsHeardWithHisMouthMoving) {
-  Harness game;
-  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+using PatientSpeech = AtTheDisclaimer;
+
+TEST_F(PatientSpeech, AQueuedRemarkIsHeardWithHisMouthMoving) {
   constexpr int32_t kEvisceration = 0;  // awake, able to speak, with a remark about his wound
   casualties[2] = std::make_unique<Patient>(engineRoot, engineStage, kEvisceration, 1, nullptr);
   Patient& patient = *casualties[2];
@@ -50,7 +50,6 @@ TEST(PatientSpeech, AQueuedRemarkIsHeardWithHisMouthMoving) {
 
   DeleteCasualty(2);
   EXPECT_FALSE(patientSpeech.speechSound);
-  game.Close();
 }
 
 }  // namespace

@@ -43,13 +43,18 @@ void FromTheDisclaimer(Harness& game, int button) {
   ASSERT_TRUE(PressButton(game, button));
 }
 
-TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
-  Harness game;
-  FromTheDisclaimer(game, MAIN_TRAINING);
-  ASSERT_EQ(gameState, STATE_TRAINING);
-  ASSERT_TRUE(PressButton(game, 0));  // TRAINING MISSION 1
+// From the disclaimer to the first briefing of a new campaign at novice, the first figure selected.
+void ToANewCampaign(Harness& game, int menuButton = MAIN_NEW_GAME) {
+  FromTheDisclaimer(game, menuButton);
+  ASSERT_TRUE(PressButton(game, 0));  // NOVICE, or TRAINING MISSION 1
   ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
   ASSERT_TRUE(PressButton(game, PLAYER_SELECT_SELECT));
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+}
+
+TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
+  Harness game;
+  ToANewCampaign(game, MAIN_TRAINING);
   RoadTrace trace;
   for (int32_t mission = 11; mission <= 13; ++mission) {
     SCOPED_TRACE("training mission " + std::to_string(mission - 10));
@@ -63,7 +68,6 @@ TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
   EXPECT_EQ(missionProgress.ribbonTotal + missionProgress.badgeCount[0] + missionProgress.promotionCount, 0);
   const std::vector<int> states = game.TracedStates();
   EXPECT_GE(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 3);
-  game.Close();
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -81,11 +85,7 @@ RoadTrace PlayCampaign(uint32_t seed) {
   options.seed = seed;
   Harness game(options);
   RoadTrace trace;
-  FromTheDisclaimer(game, MAIN_NEW_GAME);
-  EXPECT_EQ(gameState, STATE_DIFFICULTY);
-  PressButton(game, 0);  // NOVICE
-  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
-  PressButton(game, PLAYER_SELECT_SELECT);
+  ToANewCampaign(game);
   for (int32_t mission = 1; mission <= kLastCampaignMission; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
     EXPECT_EQ(gameState, STATE_BRIEFING);
@@ -136,10 +136,7 @@ TEST(WholeGame, TheCampaignAtNoviceByTheBookTwiceWithOneSeedLeavesOneTrace) {
 
 TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithReplay) {
   Harness game;
-  FromTheDisclaimer(game, MAIN_NEW_GAME);
-  PressButton(game, 0);  // NOVICE
-  PressButton(game, PLAYER_SELECT_SELECT);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ToANewCampaign(game);
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
   ASSERT_EQ(gameState, STATE_OVERHEAD);
   game.Frames(12, 50);
@@ -176,7 +173,6 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   const std::vector<int> states = game.TracedStates();
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_KIA), 1);
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 1);
-  game.Close();
 }
 
 // The campaign's first mission saved at each kind of save point through the slot screens: its briefing, the
@@ -187,10 +183,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   HarnessOptions options;
   options.seed = 6;  // a battle in which the medic lives through the first mission at the first try
   Harness game(options);
-  FromTheDisclaimer(game, MAIN_NEW_GAME);
-  PressButton(game, 0);  // NOVICE
-  PressButton(game, PLAYER_SELECT_SELECT);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ToANewCampaign(game);
   // The player quits from a briefing, a debriefing or the pause menu to the main menu (by the high-score table
   // and the options once a mission is counted), and saves into a slot from each.
   auto quitToTheMainMenu = [&](int quit) {
@@ -278,7 +271,6 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   EXPECT_EQ(missionProgress.campaignScore + missionProgress.campaignMaximum + missionProgress.ribbonTotal +
                 missionProgress.badgeCount[0],
             0);
-  game.Close();
 }
 
 }  // namespace
