@@ -14,7 +14,7 @@ namespace kestrine {
 class Patient;
 class Unit;
 struct CasualtyCase;
-}
+}  // namespace kestrine
 
 namespace kestrine::scenario {
 

@@ -15,7 +15,6 @@
 #include "frontend/player_select.h"
 #include "damaged_tree.h"
 #include "harness.h"
-#include "slot_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
@@ -24,6 +23,7 @@
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 #include "shell/text_scroll_box.h"
+#include "slot_screens.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -39,7 +39,6 @@ constexpr Point kNextMission{504, 343}, kReplay{504, 370};
 
 class BriefingRoad : public AtTheDisclaimer {
  protected:
-
   void PointAndClick(Point p) { scenario::PointAndClick(game, p); }
   void ToPlayerSelect(Point level) {
     game.Click(kAccept.x, kAccept.y);

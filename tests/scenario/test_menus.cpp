@@ -8,7 +8,6 @@
 #include "frontend/campaign_awards.h"
 #include "frontend/finish_screen.h"
 #include "harness.h"
-#include "slot_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -19,6 +18,7 @@
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 #include "shell/text_scroll_box.h"
+#include "slot_screens.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -39,7 +39,6 @@ constexpr Point kPauseOptions{321, 297}, kPauseControls{321, 323}, kNo{321, 323}
 
 class MenuRoad : public AtTheDisclaimer {
  protected:
-
   void Click(Point p) { game.Click(p.x, p.y); }
   // The screens that follow the pointer act on where it last came to rest.
   void PointAndClick(Point p) { scenario::PointAndClick(game, p); }

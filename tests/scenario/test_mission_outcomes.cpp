@@ -52,18 +52,19 @@ Trace PlayMission(uint32_t seed, int32_t level, const std::function<void(Harness
   return trace;
 }
 
-// Frames of `ms` (at most `limit` of them), each recorded, until `done` holds; whether it does.
-bool Play(Harness& game, Trace& trace, int limit, const std::function<bool()>& done = [] { return false; },
-          int ms = kFrameMs) {
-  for (int i = 0; i < limit && !done(); ++i) {
+// Frames of `ms` (at most `limit` of them), each recorded, until `done` holds (none: all of them); whether it
+// does.
+bool Play(Harness& game, Trace& trace, int limit, const std::function<bool()>& done = nullptr, int ms = kFrameMs) {
+  for (int i = 0; i < limit && !(done && done()); ++i) {
     game.Frame(ms);
     RecordFrame(trace);
   }
-  return done();
+  return done && done();
 }
 
 bool FramesUntil(Harness& game, Trace& trace, int state, int limit, int ms = kFrameMs) {
-  return Play(game, trace, limit, [state] { return gameState == state; }, ms);
+  const auto reached = [state] { return gameState == state; };
+  return Play(game, trace, limit, reached, ms);
 }
 bool UntilTheEnd(Harness& game, Trace& trace) {
   return Play(game, trace, 40, [] { return missionEndFlag != 0; });

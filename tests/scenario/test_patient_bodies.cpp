@@ -32,7 +32,7 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
       int32_t wound;
       int extra;
       bool prop;  // a wound that shows an object
-    } wounds[] = {{0, 3, true},   {1, -1, true},  {2, -1, true},  {4, 2, false}, {6, 4, true},
+    } wounds[] = {{0, 3, true},   {1, -1, true},  {2, -1, true},  {4, 2, false},  {6, 4, true},
                   {20, -1, true}, {31, 2, false}, {40, -1, true}, {41, -1, true}, {54, 2, true}};
     for (const auto [wound, extra, prop] : wounds) {
       SCOPED_TRACE("wound " + std::to_string(wound) + ", appearance " + std::to_string(appearance));

@@ -89,7 +89,8 @@ const fs::path kProgram = fs::path(KESTRINE_DATA_DIR).parent_path() / "kestrine"
 // `env`: never a display, so that a box cannot wait for someone to click it.
 RunResult RunProgram(const fs::path& program, const fs::path& folder, const std::map<std::string, std::string>& env) {
   std::vector<std::string> entries;
-  if (const char* path = std::getenv("PATH"); path && !env.count("PATH")) entries.push_back(std::string("PATH=") + path);
+  if (const char* path = std::getenv("PATH"); path && !env.count("PATH"))
+    entries.push_back(std::string("PATH=") + path);
   for (const auto& [name, value] : env) entries.push_back(name + "=" + value);
   std::vector<char*> envp;
   for (std::string& e : entries) envp.push_back(e.data());

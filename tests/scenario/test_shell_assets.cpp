@@ -47,7 +47,6 @@ bool RealImage(const engine::EngineRef<engine::EngineBitmap>& image) { return im
 using ShellAssetsScenario = AtTheDisclaimer;
 
 TEST_F(ShellAssetsScenario, TheDisclaimerComesWithEveryMenuImageAndBothTicks) {
-
   EXPECT_TRUE(RealImage(disclaimerImage));
   EXPECT_TRUE(RealImage(openingImage));
   EXPECT_TRUE(RealImage(menuBarsImage));

@@ -93,8 +93,6 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0);
   EXPECT_EQ(screenWidth, 640);
   EXPECT_EQ(screenHeight, 480);
-  EXPECT_EQ(missionNumber, 1);
-  EXPECT_EQ(debugMode, 0);
 }
 
 TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShows) {
