@@ -1,14 +1,18 @@
 // Patients built in the running program on the generated data, as the patient view builds its casualties:
 // every appearance for wounds with bodies or props of their own and ordinary ones, the Action starting the
-// prop, each let go again through his casualty slot with nothing left on the stage; and a look at him through
-// the camera finds the bone or the ammunition the look is aimed at.
+// prop, each let go again through his casualty slot with nothing left on the stage; a look at him through the
+// camera finds the bone or the ammunition the look is aimed at; and a queued remark is heard from his voice's
+// folder while his jaw moves through several shapes, then his face rests.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
+#include "casualty/patient_speech.h"
+#include "casualty/speech_kinds.h"
 #include "casualty/spurt.h"
 #include "harness.h"
 #include "shell/globals.h"
@@ -46,7 +50,9 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
       const bool amputation = wound == 6 || (appearance == 0 && wound == 0);
       EXPECT_EQ(patient.noBoots, amputation ? 1 : 0);
       EXPECT_EQ(static_cast<bool>(patient.leftStump), amputation);
-      if (extra >= 0) EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
+      if (extra >= 0) {
+        EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
+      }
       if (prop) {
         ASSERT_TRUE(patient.prop);
         EXPECT_TRUE(patient.prop->model);
@@ -103,6 +109,39 @@ TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition
   patient.bodyModel->SetVisible(0);
   EXPECT_EQ(PickFrom(at(patient.boneFrames[BONE_HEAD]), {0, 1, 0}, 30), L"(nothing)");
   DeleteCasualty(0);
+}
+
+TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
+  constexpr int32_t kEvisceration = 0;  // awake, able to speak, with a remark about his wound
+  casualties[2] = std::make_unique<Patient>(engineRoot, engineStage, kEvisceration, 1, nullptr);
+  Patient& patient = *casualties[2];
+  currentCasualtyIndex = 2;
+  currentPatient = &patient;
+  patient.QueueSpeech(SPEECH_WOUND_RIGHT, WoundTypeTable[kEvisceration].remarkKey);
+
+  const auto jaw = [&] { return patient.bodyModel->FindPart(L"lo_mouth")->LocalRotation().f.y; };
+  std::set<int> jawAngles;  // in hundredths
+  int soundFrames = 0;
+  int frames = 0;
+  for (; frames < 400; ++frames) {
+    game.Frame(20);
+    PlayPatientSpeech();
+    patient.UpdateAnimation();
+    patient.UpdateIdleTimer();
+    if (patientSpeech.speechSound && patientSpeech.speechSound->IsPlaying()) ++soundFrames;
+    jawAngles.insert(static_cast<int>(jaw() * 100));
+    if (frames > 10 && !patientSpeech.timeline) break;
+  }
+  EXPECT_NE(game.DebugLog().find("sounds\\speech\\ws3\\intestinec"), std::string::npos) << game.DebugLog();
+  EXPECT_EQ(game.DebugLog().find("No speech file"), std::string::npos);
+  // A remark of a few words: well over half a second of sound, and ended within the frames given.
+  EXPECT_GT(soundFrames, 25);
+  EXPECT_LT(frames, 400);
+  EXPECT_GE(jawAngles.size(), 3u);
+  EXPECT_GE(patient.speechDelay, 5000);
+
+  DeleteCasualty(2);
+  EXPECT_FALSE(patientSpeech.speechSound);
 }
 
 }  // namespace
