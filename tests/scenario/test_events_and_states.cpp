@@ -272,36 +272,15 @@ TEST_F(DeveloperKeysTest, OtherScreensTakeNoDeveloperKeys) {
   }
 }
 
-// The three buttons of the player-controls screen: BACK and the two scroll strips.
-void RegisterPlayerControlsButtons() {
-  ClearHotspots();
-  AddHotspotRect(130, 175, 180, 23);  // BACK
-  AddHotspotRect(50, 205, 522, 20);   // scroll up
-  AddHotspotRect(50, 458, 522, 20);   // scroll down
-}
-
 using MouseStagesTest = AtTheDisclaimer;
-
-TEST_F(MouseStagesTest, HoveringTheScrollStripsOfThePlayerControlsDrivesTheAutomaticScrolling) {
-  SetGameState(STATE_PLAYER_CONTROLS);
-  RegisterPlayerControlsButtons();
-  game.MoveTo(300, 465);
-  EXPECT_EQ(hotspotIndex, 2);
-  EXPECT_EQ(sharedTextBox.autoScrollDown, 1);
-  EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
-  game.MoveTo(300, 210);
-  EXPECT_EQ(hotspotIndex, 1);
-  EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
-  EXPECT_EQ(sharedTextBox.autoScrollUp, 1);
-  game.MoveTo(200, 185);
-  EXPECT_EQ(hotspotIndex, 0);
-  EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
-  EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
-}
 
 TEST_F(MouseStagesTest, AClickInThePlayerControlsAfterThePointerLeftTheButtonsDoesNothing) {
   SetGameState(STATE_PLAYER_CONTROLS);
-  RegisterPlayerControlsButtons();
+  // The screen's three buttons: BACK and the two scroll strips.
+  ClearHotspots();
+  AddHotspotRect(130, 175, 180, 23);
+  AddHotspotRect(50, 205, 522, 20);
+  AddHotspotRect(50, 458, 522, 20);
   game.MoveTo(200, 185);
   ASSERT_EQ(hotspotIndex, 0);
   game.MoveTo(600, 100);
