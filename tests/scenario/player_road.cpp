@@ -321,11 +321,6 @@ void NoteState(RoadTrace& trace) {
   trace.push_back(line);
 }
 
-bool FramesUntilState(Harness& game, int state, int ms, int maxMs) {
-  for (int passed = 0; game.Running() && gameState != state && passed < maxMs; passed += ms) game.Frame(ms);
-  return gameState == state;
-}
-
 MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost) {
   MissionPlay play;
   const int32_t limitMs = maxSeconds * 1000;
@@ -380,7 +375,7 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
   play.endFlag = missionEndFlag;
   play.battle.push_back(BattleChecksum());
   // The battle's last frames: the debriefing follows the mission's end.
-  if (InMission() && missionEndFlag != 0) FramesUntilState(game, STATE_DEBRIEFING, kFrameMs, 5000);
+  if (InMission() && missionEndFlag != 0) game.RunUntilState(STATE_DEBRIEFING, kFrameMs, 5000);
   return play;
 }
 

@@ -96,7 +96,5 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds = 4000, int treat
 // went on (1 the first), 0 when none of `maxTries` did. Notes the state after each mission and each button,
 // and each mission's battle checksums.
 int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries = 3);
-// Frames of `ms` until `state` (at most `maxMs` of them).
-bool FramesUntilState(Harness& game, int state, int ms, int maxMs);
 
 }  // namespace kestrine::scenario

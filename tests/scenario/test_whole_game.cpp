@@ -147,7 +147,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   game.Frames(12, 50);
   const ScreenPoint feet = OnScreen(units[0]->pos + Vector3(3.0f, 0.0f, 0.0f));
   game.Click(feet.x, feet.y);
-  ASSERT_TRUE(FramesUntilState(game, STATE_KIA, 70, 5000));
+  ASSERT_TRUE(game.RunUntilState(STATE_KIA, 70, 5000));
   ASSERT_TRUE(PressButton(game, KIA_REPLAY));
   ASSERT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(missionNumber, 1);
@@ -158,7 +158,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
   ASSERT_EQ(gameState, STATE_OVERHEAD);
   const int32_t started = gameClock;
-  ASSERT_TRUE(FramesUntilState(game, STATE_DEBRIEFING, 50, 900000));
+  ASSERT_TRUE(game.RunUntilState(STATE_DEBRIEFING, 50, 900000));
   EXPECT_EQ(missionEndFlag, 2);
   EXPECT_NEAR(gameClock - started, 780000, 2000);
   const int32_t lostMaximum = missionProgress.campaignMaximum;
