@@ -75,6 +75,25 @@ TEST(ScriptedRunTest, AScriptThatEndsWithoutQuitStillEndsTheRun) {
   EXPECT_NE(game.DebugLog().find("input script ended"), std::string::npos);
 }
 
+// The menus clicked by the script's own "click" lines, as a player's hand would: ACCEPT, NEW GAME, NOVICE,
+// SELECT and START MISSION take the program into the mission.
+TEST(ScriptedRunTest, TheScriptsClicksTakeTheProgramThroughTheMenusIntoTheMission) {
+  ScriptFile script(
+      "frames 70 16\n"
+      "mouse 2 487 446\nclick 487 446\nframe 16\n"  // ACCEPT
+      "mouse 2 165 217\nclick 165 217\nframe 16\n"  // NEW GAME
+      "mouse 2 165 192\nclick 165 192\nframe 16\n"  // NOVICE
+      "mouse 2 453 421\nclick 453 421\nframe 16\n"  // SELECT
+      "mouse 2 504 356\nclick 504 356\nframe 16\n"  // START MISSION
+      "quit\n");
+  HarnessOptions options;
+  options.inputScript = script.Path();
+  Harness game(options);
+  EXPECT_EQ(game.RunToEnd(), 0);
+  EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER, STATE_MAIN_MENU, STATE_DIFFICULTY,
+                                                   STATE_PLAYER_SELECT, STATE_BRIEFING, STATE_OVERHEAD}));
+}
+
 // ---- the executable itself ----
 
 struct RunResult {
