@@ -1,5 +1,7 @@
 #include "harness.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
@@ -69,8 +71,9 @@ Harness::~Harness() {
   if (running_) {
     try {
       Close();
-    } catch (const std::exception&) {
-      // The test has already failed on this error; the program is torn down below regardless.
+    } catch (const std::exception& e) {
+      // The program is torn down below regardless; a test that lets its harness close the program still fails.
+      ADD_FAILURE() << "the program failed to close: " << e.what();
     }
   }
   Finish();

@@ -13,13 +13,15 @@
 //   game.Click(480, 440);                          // codes 6 then 7
 //   game.Press(VK_F11);                            // key down, then up
 //   EXPECT_EQ(gameState, ...);                     // read the globals
-//   game.Close();                                  // WM_CLOSE: shut-down, quit, end
+//   game.Close();                                  // WM_CLOSE: shut-down, quit, end (or when it goes)
 //
 // The game's state is read straight from its globals (gameState, gameClock, textOverlay, ...). Every
 // harness starts from the program's start values (ResetProgramState) with every screen registered
 // (RegisterAllScreens), as main starts it, and lets go of everything the run held when it ends, so tests do
 // not leak into each other.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <functional>
@@ -30,6 +32,7 @@
 #include "backend/headless/headless_backend.h"
 #include "engine/engine.h"
 #include "platform/message_box.h"
+#include "shell/globals.h"
 
 namespace kestrine::scenario {
 
@@ -113,6 +116,13 @@ class Harness {
   engine::EngineRef<engine::EngineRoot> root_;
   std::vector<MessageBoxRecord> boxes_;
   std::vector<std::pair<std::string, std::string>> launches_;
+};
+
+// A test of the program from the disclaimer on, its menu images and overlays made.
+class AtTheDisclaimer : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER)); }
+  Harness game;
 };
 
 // Pixels of exactly colour (r, g, b) inside the rectangle (clipped to the image).

@@ -7,6 +7,7 @@
 
 #include "battle_trace.h"
 #include "battlefield/battle_state.h"
+#include "battlefield/casualty_cases.h"
 #include "battlefield/extraction.h"
 #include "battlefield/medic_drag.h"
 #include "battlefield/nearest_casualty.h"
@@ -14,6 +15,7 @@
 #include "battlefield/unit.h"
 #include "battlefield/unit_array.h"
 #include "battlefield/vehicle_kind.h"
+#include "casualty/backpack.h"
 #include "casualty/body_parts.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/hints.h"
@@ -47,7 +49,6 @@ constexpr int32_t kWaiting = 1;
 constexpr int32_t kReadied = 2;
 
 bool InMission() { return gameState == STATE_OVERHEAD || gameState == STATE_PATIENT_VIEW; }
-
 
 int32_t WaitingCasualty() {
   for (int32_t i = firstPatientUnit; i < unitCount; ++i)
@@ -135,6 +136,22 @@ void DefendTheMedic(Harness& game) {
 }
 
 }  // namespace
+
+bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first, bool packed) {
+  missionNumber = mission;
+  difficulty = level;
+  trainingRun = 0;
+  SetUpMissionCasualties();
+  if (first) casualtyCases[0] = *first;
+  if (packed) backpack.FillStandardKit();
+  SetGameState(STATE_START_MISSION);
+  return gameState == STATE_OVERHEAD;
+}
+
+Unit* Waiting() {
+  const int32_t i = WaitingCasualty();
+  return i < 0 ? nullptr : units[i].get();
+}
 
 ScreenPoint OnScreen(const Vector3& world) {
   const auto p = engineCamera->WorldToScreen(world.x, world.y, world.z);
@@ -304,11 +321,6 @@ void NoteState(RoadTrace& trace) {
   trace.push_back(line);
 }
 
-bool FramesUntilState(Harness& game, int state, int ms, int maxMs) {
-  for (int passed = 0; game.Running() && gameState != state && passed < maxMs; passed += ms) game.Frame(ms);
-  return gameState == state;
-}
-
 MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost) {
   MissionPlay play;
   const int32_t limitMs = maxSeconds * 1000;
@@ -363,7 +375,7 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
   play.endFlag = missionEndFlag;
   play.battle.push_back(BattleChecksum());
   // The battle's last frames: the debriefing follows the mission's end.
-  if (InMission() && missionEndFlag != 0) FramesUntilState(game, STATE_DEBRIEFING, kFrameMs, 5000);
+  if (InMission() && missionEndFlag != 0) game.RunUntilState(STATE_DEBRIEFING, kFrameMs, 5000);
   return play;
 }
 

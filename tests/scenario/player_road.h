@@ -12,13 +12,23 @@
 
 namespace kestrine {
 class Patient;
-}
+class Unit;
+struct CasualtyCase;
+}  // namespace kestrine
 
 namespace kestrine::scenario {
 
 struct ScreenPoint {
   int x, y;
 };
+
+// ---- the mission ----
+// A mission started through the game-state switch as its briefing's START MISSION starts it: its casualties
+// decided (the first one `first` when given) and, with `packed`, the standard kit loaded beforehand as the
+// backpack screen leaves it. False when the overhead view did not open.
+bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first = nullptr, bool packed = false);
+// The first casualty waiting for the medic; null when none is.
+Unit* Waiting();
 
 // ---- the mouse on the screens ----
 // Where a world point shows in the 3D view, kept inside the part of it above the overhead view's strip.
@@ -86,7 +96,5 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds = 4000, int treat
 // went on (1 the first), 0 when none of `maxTries` did. Notes the state after each mission and each button,
 // and each mission's battle checksums.
 int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries = 3);
-// Frames of `ms` until `state` (at most `maxMs` of them).
-bool FramesUntilState(Harness& game, int state, int ms, int maxMs);
 
 }  // namespace kestrine::scenario

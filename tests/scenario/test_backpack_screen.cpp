@@ -31,8 +31,6 @@ class BackpackScreenScenario : public ::testing::Test {
     game.Frame(16);
   }
 
-  void TearDown() override { game.Close(); }
-
   // Rests the pointer on the right arrow until the strip has scrolled its whole way.
   void ScrollStripToTheEnd() {
     game.MoveTo(339, 120);

@@ -23,32 +23,23 @@
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 #include "shell/text_scroll_box.h"
+#include "slot_screens.h"
 
 namespace kestrine::scenario {
 namespace {
 
-struct Point {
-  int x, y;
-};
-// Menus: ACCEPT, then the main column (NEW GAME is row 1; NOVICE and EXPERT rows 0 and 2 of the next).
-constexpr Point kAccept{487, 446}, kNewGame{165, 217}, kNovice{165, 192}, kExpert{165, 242};
-// Player select.
-constexpr Point kSelect{453, 421}, kPrevious{288, 356}, kNext{343, 356};
+using Point = ScreenPoint;
+// EXPERT is row 2 of the difficulty menu; player select's arrows.
+constexpr Point kExpert{165, 242}, kPrevious{288, 356}, kNext{343, 356};
 // The briefing's column (x 443, 121 wide) and its scroll strips.
 constexpr Point kStartMission{504, 356}, kLoadBackpack{504, 380}, kBackOrQuit{504, 431};
 constexpr Point kBriefingScrollDown{130, 287};
 // The debriefing's column (x 352, 302 wide).
 constexpr Point kNextMission{504, 343}, kReplay{504, 370};
 
-class BriefingRoad : public ::testing::Test {
+class BriefingRoad : public AtTheDisclaimer {
  protected:
-  void SetUp() override { ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER)); }
-  void TearDown() override { game.Close(); }
-
-  void PointAndClick(Point p) {
-    game.MoveTo(p.x, p.y);
-    game.Click(p.x, p.y);
-  }
+  void PointAndClick(Point p) { scenario::PointAndClick(game, p); }
   void ToPlayerSelect(Point level) {
     game.Click(kAccept.x, kAccept.y);
     game.Click(kNewGame.x, kNewGame.y);
@@ -78,8 +69,6 @@ class BriefingRoad : public ::testing::Test {
   }
   static bool HeadOnStage() { return briefingHead && engineStage->Contains(briefingHead.Get()); }
   static const engine::EngineRef<engine::EngineSound>& Speech() { return soundTable[SOUND_BRIEFING_SPEECH]; }
-
-  Harness game;
 };
 
 TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
@@ -292,25 +281,21 @@ TEST(BriefingOnPlainModels, AFigureAndAnOfficerWithoutAnimationsStandAndTheRoadG
   for (Point p : {kAccept, kNewGame, kNovice}) game.Click(p.x, p.y);
   ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
   game.Frame(16);
-  game.MoveTo(kPrevious.x, kPrevious.y);
-  game.Click(kPrevious.x, kPrevious.y);
+  PointAndClick(game, kPrevious);
   game.Frame(16);
   ASSERT_EQ(currentFigure, 2);
   EXPECT_EQ(playerFigureModels[2]->GetAnimationCount(), 0);
   EXPECT_TRUE(playerFigureModels[2]->Visible());
 
-  game.MoveTo(kSelect.x, kSelect.y);
-  game.Click(kSelect.x, kSelect.y);
+  PointAndClick(game, kSelect);
   ASSERT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(briefingHead->GetAnimationCount(), 0);
   // The message is heard on time though the head has no mouth to move.
   game.Frames(200, 16);
   ASSERT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]);
   EXPECT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]->IsPlaying());
-  game.MoveTo(kLoadBackpack.x, kLoadBackpack.y);
-  game.Click(kLoadBackpack.x, kLoadBackpack.y);
+  PointAndClick(game, kLoadBackpack);
   EXPECT_EQ(gameState, STATE_BACKPACK);
-  game.Close();
 }
 
 }  // namespace

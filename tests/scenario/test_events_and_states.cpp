@@ -4,7 +4,6 @@
 
 #include <utility>
 
-#include "battlefield/casualty_cases.h"
 #include "frontend/briefing_screen.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
@@ -20,13 +19,6 @@ namespace kestrine::scenario {
 namespace {
 
 constexpr int VK_F11 = 122;
-
-// The program at the disclaimer, with the menu images and overlays made.
-class AtTheDisclaimer : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER)); }
-  Harness game;
-};
 
 using FrameClockTest = AtTheDisclaimer;
 
@@ -69,9 +61,11 @@ TEST_F(FrameClockTest, AScreenOfAnotherSizeIsPutBackTo640By480OnTheNextFrame) {
 
 class F11Test : public AtTheDisclaimer, public ::testing::WithParamInterface<int> {};
 
-TEST_P(F11Test, F11RestoresTheDisplayModeWithTheViewportAtTheOriginInAnyState) {
+TEST_P(F11Test, F11RestoresTheDisplayModeWithTheViewportAtTheOriginInAnyStateAndItsReleaseDoesNothing) {
   gameState = GetParam();
   game.Root().ExitDisplayMode();
+  game.Key(VK_F11, false);
+  EXPECT_FALSE(game.Backend().DisplayModeActive());
   engineCamera->SetViewport(192, 144, 640, 480);
   screenWidth = 1024;
   screenHeight = 768;
@@ -87,13 +81,6 @@ TEST_P(F11Test, F11RestoresTheDisplayModeWithTheViewportAtTheOriginInAnyState) {
   EXPECT_EQ(screenWidth, 640);
   EXPECT_EQ(screenHeight, 480);
   EXPECT_EQ(gameState, GetParam());
-}
-
-TEST_P(F11Test, ReleasingF11DoesNothing) {
-  gameState = GetParam();
-  game.Root().ExitDisplayMode();
-  game.Key(VK_F11, false);
-  EXPECT_FALSE(game.Backend().DisplayModeActive());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfState, F11Test,
@@ -183,28 +170,6 @@ TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
 }
 
 using MissionClockTest = AtTheDisclaimer;
-
-TEST_F(MissionClockTest, TheStartCountdownHoldsTheMissionClockAndItsEndFrameSkipsIt) {
-  // A mission with casualties to wait for (one without any would be over at once).
-  SetUpMissionCasualties();
-  SetGameState(STATE_START_MISSION);
-  missionClock = 240000;
-  game.Frames(4, 100);
-  EXPECT_EQ(missionStartCountdown, 100);
-  EXPECT_EQ(missionClock, 240000);
-  EXPECT_EQ(skipClockFrame, 1);
-  // The countdown ends: this frame clears the skip instead of counting.
-  game.Frame(100);
-  EXPECT_EQ(missionStartCountdown, 0);
-  EXPECT_EQ(skipClockFrame, 0);
-  EXPECT_EQ(missionClock, 240000);
-  game.Frame(100);
-  EXPECT_EQ(missionClock, 239900);
-  // A frozen clock stands still.
-  clockFrozen = 1;
-  game.Frame(100);
-  EXPECT_EQ(missionClock, 239900);
-}
 
 TEST_F(MissionClockTest, AMissionThatEndsInThePatientViewGoesToTheOverheadViewThenToTheDebriefing) {
   gameState = STATE_PATIENT_VIEW;
@@ -307,36 +272,15 @@ TEST_F(DeveloperKeysTest, OtherScreensTakeNoDeveloperKeys) {
   }
 }
 
-// The three buttons of the player-controls screen: BACK and the two scroll strips.
-void RegisterPlayerControlsButtons() {
-  ClearHotspots();
-  AddHotspotRect(130, 175, 180, 23);  // BACK
-  AddHotspotRect(50, 205, 522, 20);   // scroll up
-  AddHotspotRect(50, 458, 522, 20);   // scroll down
-}
-
 using MouseStagesTest = AtTheDisclaimer;
-
-TEST_F(MouseStagesTest, HoveringTheScrollStripsOfThePlayerControlsDrivesTheAutomaticScrolling) {
-  SetGameState(STATE_PLAYER_CONTROLS);
-  RegisterPlayerControlsButtons();
-  game.MoveTo(300, 465);
-  EXPECT_EQ(hotspotIndex, 2);
-  EXPECT_EQ(sharedTextBox.autoScrollDown, 1);
-  EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
-  game.MoveTo(300, 210);
-  EXPECT_EQ(hotspotIndex, 1);
-  EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
-  EXPECT_EQ(sharedTextBox.autoScrollUp, 1);
-  game.MoveTo(200, 185);
-  EXPECT_EQ(hotspotIndex, 0);
-  EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
-  EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
-}
 
 TEST_F(MouseStagesTest, AClickInThePlayerControlsAfterThePointerLeftTheButtonsDoesNothing) {
   SetGameState(STATE_PLAYER_CONTROLS);
-  RegisterPlayerControlsButtons();
+  // The screen's three buttons: BACK and the two scroll strips.
+  ClearHotspots();
+  AddHotspotRect(130, 175, 180, 23);
+  AddHotspotRect(50, 205, 522, 20);
+  AddHotspotRect(50, 458, 522, 20);
   game.MoveTo(200, 185);
   ASSERT_EQ(hotspotIndex, 0);
   game.MoveTo(600, 100);

@@ -65,7 +65,6 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     ASSERT_EQ(file.size(), 840u);
     EXPECT_EQ(file.substr(0, 20), std::string("\x08\x02\0\0\x80\x02\0\0NOVA MEDICS\0", 20));  // 520, 640
     EXPECT_EQ(file.substr(28, 4), std::string("\xF7\x01\0\0", 4));  // TAVEN's 503, one rank down
-    game.Close();
   }
   Harness game;
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
@@ -90,7 +89,6 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     EXPECT_EQ(highScorePage, page);
   }
   EXPECT_GT(NamePixels(1), 0);
-  game.Close();
 }
 
 }  // namespace

@@ -18,17 +18,16 @@
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 #include "shell/text_scroll_box.h"
+#include "slot_screens.h"
 
 namespace kestrine::scenario {
 namespace {
 
 // Button centres on the 640 x 480 screen. The menu column is 180 x 23 at x 75 of a 634 x 455 design,
 // rows 172, 196, 219, 243, 267, 291, 314 of it: y 181, 206, 231, 256, 281, 306, 331 on the screen.
-struct Point {
-  int x, y;
-};
+using Point = ScreenPoint;
 constexpr Point kRow[] = {{165, 192}, {165, 217}, {165, 242}, {165, 267}, {165, 292}, {165, 317}, {165, 342}};
-constexpr Point kAccept{487, 446}, kReject{487, 419};  // 170 x 22 at (402, 435) and (402, 408)
+constexpr Point kReject{487, 419};  // 170 x 22 at (402, 408), under ACCEPT
 // The volume screen's - and + boxes, 25 x 23 at x 75 and 237, y 232 (effects) and 284 (music).
 constexpr Point kEffectsDown{87, 243}, kEffectsUp{249, 243}, kMusicDown{87, 295}, kMusicUp{249, 295};
 // The bars start at x 93 (93 x 640 / 634 = 93.9); the effects bar at y 231, the music bar at y 281, 16 high.
@@ -36,20 +35,14 @@ constexpr int kBarX = 93, kEffectsBarY = 231, kMusicBarY = 281;
 // The player controls' scroll strips, 522 x 20 at (50, 205) and (50, 458).
 constexpr Point kScrollUp{300, 215}, kScrollDown{300, 468};
 // The pause and quit panels' column, 170 x 22 at x 236.
-constexpr Point kPauseQuit{321, 189}, kPauseOptions{321, 297}, kPauseControls{321, 323};
-constexpr Point kYes{321, 297}, kNo{321, 323};
+constexpr Point kPauseOptions{321, 297}, kPauseControls{321, 323}, kNo{321, 323};
 
-class MenuRoad : public ::testing::Test {
+class MenuRoad : public AtTheDisclaimer {
  protected:
-  void SetUp() override { ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER)); }
-
   void Click(Point p) { game.Click(p.x, p.y); }
   // The screens that follow the pointer act on where it last came to rest.
-  void PointAndClick(Point p) {
-    game.MoveTo(p.x, p.y);
-    game.Click(p.x, p.y);
-  }
-  int BarLength(int y) const { return CountPixels(textOverlay, kBarX, y + 8, 200, 1, 200, 10, 10); }
+  void PointAndClick(Point p) { scenario::PointAndClick(game, p); }
+  static int BarLength(int y) { return CountPixels(textOverlay, kBarX, y + 8, 200, 1, 200, 10, 10); }
   void ToTheMainMenu() {
     Click(kAccept);
     ASSERT_EQ(gameState, STATE_MAIN_MENU);
@@ -60,8 +53,6 @@ class MenuRoad : public ::testing::Test {
     SetGameState(STATE_PAUSE_MENU);
     game.Frame(16);
   }
-
-  Harness game;
 };
 
 TEST_F(MenuRoad, AcceptOptionsVolumeUpAndDownThenBackAndBack) {
@@ -281,18 +272,6 @@ TEST_F(CampaignAwardsRoad, AnAwardPlaysItsMovieBeforeTheNextBriefingAndNoAwardGo
   EXPECT_STREQ(movieNames[0], "");
   EXPECT_EQ(missionNumber, 3);
   EXPECT_EQ(gameState, STATE_BRIEFING);
-}
-
-TEST_F(CampaignAwardsRoad, TrainingWalksItsThreeMissionsAndEndsAtTheMainMenu) {
-  AtTheDebriefing(12, 9);
-  trainingRun = 1;
-  AdvanceTraining();
-  EXPECT_EQ(missionNumber, 13);
-  EXPECT_EQ(gameState, STATE_BRIEFING);
-  AdvanceTraining();
-  EXPECT_EQ(trainingRun, 0);
-  EXPECT_EQ(gameState, STATE_MAIN_MENU);
-  EXPECT_EQ(missionProgress.ribbonTotal + missionProgress.badgeCount[0], 0);
 }
 
 }  // namespace

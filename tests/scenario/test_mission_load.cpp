@@ -38,9 +38,9 @@ void DecideCasualties() {
   casualtyCaseCount = kMaxCasualtyCases;
 }
 
-TEST(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBehind) {
-  Harness game;
-  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+using MissionLoadScenario = AtTheDisclaimer;
+
+TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBehind) {
   const std::set<const engine::EngineNode*> before = StageObjects();
 
   for (int32_t mission = 1; mission <= 13; ++mission)
@@ -91,14 +91,11 @@ TEST(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBehi
   EXPECT_EQ(log.find("missing asset"), std::string::npos) << log.substr(log.find("missing asset"), 200);
   EXPECT_EQ(log.find("no unit slot left"), std::string::npos);
   EXPECT_EQ(log.find("no casualty case"), std::string::npos);
-  game.Close();
 }
 
 // Novice mission 4: back from the patient view, the overhead view keeps its grid, wakes the next casualty
 // once none is waiting, and lights the day from its usual sun.
-TEST(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceNoneIsWaiting) {
-  Harness game;
-  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+TEST_F(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceNoneIsWaiting) {
   missionNumber = 4;
   difficulty = 0;
   DecideCasualties();
@@ -128,7 +125,6 @@ TEST(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceNon
   SetGameState(STATE_START_MISSION);
   EXPECT_EQ(engineStage->Objects().size(), onStage);
   SetGameState(STATE_DEBRIEFING);
-  game.Close();
 }
 
 }  // namespace

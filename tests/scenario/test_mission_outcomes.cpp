@@ -1,13 +1,9 @@
-// Whole missions on the generated data, started through the game-state switch from state 16 with the
-// casualties a briefing decides, seeded and on fixed frame times, to each of their ends: evacuated, out of
-// time with a casualty still waiting or with the wounded at the landing point, too many harmful treatments,
-// friendly fire, and the medic killed by his own grenade or by enemy fire (but not under the patient view at
-// novice difficulty). Each run is played twice and must leave the same trace.
-//
-// These runs are about the battle's outcomes, not the clicks (the overhead view's own clicks are played in
-// test_overhead_play.cpp, and the patient view's screen is not here yet): where a player would click VIEW
-// PATIENT, treat, drag or shoot, the test does what those clicks do (opens state 18, readies the casualty,
-// moves him, fires the medic's weapon) and lets the battle decide the rest.
+// Whole missions on the generated data, started through the game-state switch with the casualties a briefing
+// decides, seeded and on fixed frame times, to each of their ends: evacuated, out of time with a casualty still
+// waiting or with the wounded at the landing point, too many harmful treatments, friendly fire, and the medic
+// killed by enemy fire (but not under the patient view at novice difficulty). Each run is played twice and must
+// leave the same trace. Where a player would click VIEW PATIENT, treat, drag or shoot, the test does what those
+// clicks do (their clicks are played in test_overhead_play.cpp and test_patient_hud.cpp).
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -30,6 +26,7 @@
 #include "casualty/wound_types.h"
 #include "battle_trace.h"
 #include "harness.h"
+#include "player_road.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/random.h"
@@ -48,39 +45,29 @@ Trace PlayMission(uint32_t seed, int32_t level, const std::function<void(Harness
   Harness game(options);
   Trace trace;
   EXPECT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
-  missionNumber = kMission;
-  difficulty = level;
-  trainingRun = 0;
-  SetUpMissionCasualties();
-  SetGameState(STATE_START_MISSION);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_TRUE(StartMission(kMission, level));
   play(game, trace);
   trace.push_back(RandomState());
   game.Close();
   return trace;
 }
 
-// Frames until the state is `state` (at most `limit` of them), each recorded.
-bool FramesUntil(Harness& game, Trace& trace, int state, int limit, int ms = kFrameMs) {
-  for (int i = 0; i < limit && gameState != state; ++i) {
+// Frames of `ms` (at most `limit` of them), each recorded, until `done` holds (none: all of them); whether it
+// does.
+bool Play(Harness& game, Trace& trace, int limit, const std::function<bool()>& done = nullptr, int ms = kFrameMs) {
+  for (int i = 0; i < limit && !(done && done()); ++i) {
     game.Frame(ms);
     RecordFrame(trace);
   }
-  return gameState == state;
+  return done && done();
 }
 
-void PastTheStart(Harness& game, Trace& trace) {
-  for (int i = 0; i < 12; ++i) {
-    game.Frame(kFrameMs);
-    RecordFrame(trace);
-  }
-  ASSERT_EQ(missionStartCountdown, 0);
+bool FramesUntil(Harness& game, Trace& trace, int state, int limit, int ms = kFrameMs) {
+  const auto reached = [state] { return gameState == state; };
+  return Play(game, trace, limit, reached, ms);
 }
-
-Unit* Waiting() {
-  for (int32_t i = firstPatientUnit; i < unitCount; ++i)
-    if (units[i] && units[i]->state == 1) return units[i].get();
-  return nullptr;
+bool UntilTheEnd(Harness& game, Trace& trace) {
+  return Play(game, trace, 40, [] { return missionEndFlag != 0; });
 }
 
 // The medic opens the waiting casualty's patient view and readies him for evacuation; back in the overhead
@@ -88,10 +75,7 @@ Unit* Waiting() {
 void TreatEveryone(Harness& game, Trace& trace) {
   while (Unit* casualty = Waiting()) {
     SetGameState(STATE_PATIENT_VIEW);
-    for (int i = 0; i < 4; ++i) {
-      game.Frame(kFrameMs);
-      RecordFrame(trace);
-    }
+    Play(game, trace, 4);
     casualty->state = 2;
     SetGameState(STATE_OVERHEAD);
   }
@@ -105,143 +89,114 @@ void DragToLandingPoint(int32_t k) {
 
 int MessagePixels(int y480) { return CountPixels(textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
 
-void ExpectSameTwice(const std::function<Trace()>& run) {
+// The mission played twice from past its start countdown: the same trace each time.
+void ExpectSameTwice(uint32_t seed, int32_t level, const std::function<void(Harness&, Trace&)>& play) {
+  const auto run = [&] {
+    return PlayMission(seed, level, [&](Harness& game, Trace& trace) {
+      Play(game, trace, 12);
+      ASSERT_EQ(missionStartCountdown, 0);
+      play(game, trace);
+    });
+  };
   const Trace first = run();
   EXPECT_GT(first.size(), 100u);
   EXPECT_EQ(run(), first);
 }
 
 TEST(MissionOutcomes, EveryCasualtyReadiedAndBroughtToTheHelicopterEndsTheMissionEvacuated) {
-  ExpectSameTwice([] {
-    return PlayMission(31, 0, [](Harness& game, Trace& trace) {
-      PastTheStart(game, trace);
-      ASSERT_EQ(missionState.casualtyCount, 3);
-      TreatEveryone(game, trace);
-      EXPECT_FALSE(extractionStarted);
-      game.Frame(kFrameMs);  // nobody left waiting: the helicopter is called at once, the spare time cut off
-      EXPECT_TRUE(extractionStarted);
-      EXPECT_EQ(missionClock, 3 * 40000);
-      EXPECT_GT(earlyFinishTime, 0);
-      EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
-      for (int32_t k = 0; k < 3; ++k) DragToLandingPoint(k);
-      game.Frame(kFrameMs);
-      EXPECT_EQ(missionEndFlag, 1);
-      EXPECT_GT(MessagePixels(345), 20) << "Stand by for extraction.";
-      EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
-      EXPECT_EQ(missionEndFlag, 1);
-    });
+  ExpectSameTwice(31, 0, [](Harness& game, Trace& trace) {
+    ASSERT_EQ(missionState.casualtyCount, 3);
+    TreatEveryone(game, trace);
+    EXPECT_FALSE(extractionStarted);
+    game.Frame(kFrameMs);  // nobody left waiting: the helicopter is called at once, the spare time cut off
+    EXPECT_TRUE(extractionStarted);
+    EXPECT_EQ(missionClock, 3 * 40000);
+    EXPECT_GT(earlyFinishTime, 0);
+    EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
+    for (int32_t k = 0; k < 3; ++k) DragToLandingPoint(k);
+    game.Frame(kFrameMs);
+    EXPECT_EQ(missionEndFlag, 1);
+    EXPECT_GT(MessagePixels(345), 20) << "Stand by for extraction.";
+    EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
+    EXPECT_EQ(missionEndFlag, 1);
   });
 }
 
 TEST(MissionOutcomes, TimeRunningOutWithACasualtyStillWaitingIsFlagTwo) {
-  ExpectSameTwice([] {
-    return PlayMission(32, 0, [](Harness& game, Trace& trace) {
-      PastTheStart(game, trace);
-      ASSERT_NE(Waiting(), nullptr);
-      missionClock = 1001;  // as the developer's clock key sets it
-      for (int i = 0; i < 40 && missionEndFlag == 0; ++i) {
-        game.Frame(kFrameMs);
-        RecordFrame(trace);
-      }
-      EXPECT_EQ(missionEndFlag, 2);
-      EXPECT_TRUE(extractionStarted);  // called on the way down
-      EXPECT_GT(MessagePixels(340), 20) << "You are forced to evacuate now.";
-      EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
-    });
+  ExpectSameTwice(32, 0, [](Harness& game, Trace& trace) {
+    ASSERT_NE(Waiting(), nullptr);
+    missionClock = 1001;  // as the developer's clock key sets it
+    UntilTheEnd(game, trace);
+    EXPECT_EQ(missionEndFlag, 2);
+    EXPECT_TRUE(extractionStarted);  // called on the way down
+    EXPECT_GT(MessagePixels(340), 20) << "You are forced to evacuate now.";
+    EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
   });
 }
 
 TEST(MissionOutcomes, TimeRunningOutWithTheWoundedAtTheLandingPointIsFlagSixWithItsBonus) {
-  ExpectSameTwice([] {
-    return PlayMission(33, 1, [](Harness& game, Trace& trace) {
-      PastTheStart(game, trace);
-      ASSERT_EQ(missionState.casualtyCount, 4);
-      TreatEveryone(game, trace);
-      game.Frame(kFrameMs);
-      ASSERT_TRUE(extractionStarted);
-      DragToLandingPoint(0);
-      DragToLandingPoint(1);  // the other two stay where they lie, readied
-      missionClock = 1001;
-      for (int i = 0; i < 40 && missionEndFlag == 0; ++i) {
-        game.Frame(kFrameMs);
-        RecordFrame(trace);
-      }
-      EXPECT_EQ(missionEndFlag, 6);
-      EXPECT_EQ(extractionBonus, 24);  // (1 + 1) x 6 x 2
-      EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
-    });
+  ExpectSameTwice(33, 1, [](Harness& game, Trace& trace) {
+    ASSERT_EQ(missionState.casualtyCount, 4);
+    TreatEveryone(game, trace);
+    game.Frame(kFrameMs);
+    ASSERT_TRUE(extractionStarted);
+    DragToLandingPoint(0);
+    DragToLandingPoint(1);  // the other two stay where they lie, readied
+    missionClock = 1001;
+    UntilTheEnd(game, trace);
+    EXPECT_EQ(missionEndFlag, 6);
+    EXPECT_EQ(extractionBonus, 24);  // (1 + 1) x 6 x 2
+    EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
   });
 }
 
 TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroughTheOverheadView) {
-  ExpectSameTwice([] {
-    return PlayMission(34, 0, [](Harness& game, Trace& trace) {
-      PastTheStart(game, trace);
-      Unit* casualty = Waiting();
-      ASSERT_NE(casualty, nullptr);
-      // The casualty's patient record, as the patient view makes it, with a wound that needs no chest needle.
-      int32_t slot = 0;
-      for (int32_t i = firstPatientUnit; i < unitCount; ++i)
-        if (units[i].get() == casualty) slot = i - firstPatientUnit;
-      casualties[slot] = std::make_unique<Patient>();
-      currentPatient = casualties[slot].get();
-      SetUpWound(*currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
-      backpack.count[TOOL_CHEST_CATHETER] = 10;
-      SetGameState(STATE_PATIENT_VIEW);
-      currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
-      for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(missionEndFlag, 0);
-        currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
-        game.Frame(kFrameMs);
-        RecordFrame(trace);
-      }
-      EXPECT_EQ(missionEndFlag, 4);
-      EXPECT_EQ(gameState, STATE_OVERHEAD);
-      EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 1));
-      const std::vector<int> states = game.TracedStates();
-      ASSERT_GE(states.size(), 3u);
-      EXPECT_EQ(std::vector<int>(states.end() - 3, states.end()), (std::vector<int>{18, 17, 20}));
-    });
+  ExpectSameTwice(34, 0, [](Harness& game, Trace& trace) {
+    Unit* casualty = Waiting();
+    ASSERT_NE(casualty, nullptr);
+    // The casualty's patient record, as the patient view makes it, with a wound that needs no chest needle.
+    int32_t slot = 0;
+    for (int32_t i = firstPatientUnit; i < unitCount; ++i)
+      if (units[i].get() == casualty) slot = i - firstPatientUnit;
+    casualties[slot] = std::make_unique<Patient>();
+    currentPatient = casualties[slot].get();
+    SetUpWound(*currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
+    backpack.count[TOOL_CHEST_CATHETER] = 10;
+    SetGameState(STATE_PATIENT_VIEW);
+    currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
+    for (int i = 0; i < 5; ++i) {
+      EXPECT_EQ(missionEndFlag, 0);
+      currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
+      game.Frame(kFrameMs);
+      RecordFrame(trace);
+    }
+    EXPECT_EQ(missionEndFlag, 4);
+    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 1));
+    const std::vector<int> states = game.TracedStates();
+    ASSERT_GE(states.size(), 3u);
+    EXPECT_EQ(std::vector<int>(states.end() - 3, states.end()), (std::vector<int>{18, 17, 20}));
   });
 }
 
 TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
-  ExpectSameTwice([] {
-    return PlayMission(35, 0, [](Harness& game, Trace& trace) {
-      PastTheStart(game, trace);
-      // The medic 10 from the waiting casualty, lying alone, fires the rifle just beside him.
-      const Unit* casualty = Waiting();
-      ASSERT_NE(casualty, nullptr);
-      Unit& medic = *units[0];
-      medic.SetPosition(casualty->pos + Vector3(10.0f, 0.0f, 0.0f));
-      SendUnitTo(medic, medic.pos);
-      medic.weapon = WEAPON_RIFLE;
-      for (int shot = 1; shot <= 6; ++shot) {
-        EXPECT_EQ(missionEndFlag, 0) << "shot " << shot;
-        PlayerShotLanded(medic.Fire(casualty->pos + Vector3(0.5f, 0.0f, 0.5f), FIRE_RIFLE));
-        EXPECT_EQ(friendlyFireCount, shot);
-        game.Frames(5, kFrameMs);
-        RecordFrame(trace);
-      }
-      EXPECT_EQ(gameState, STATE_DEBRIEFING);
-      EXPECT_EQ(missionEndFlag, 5);
-    });
-  });
-}
-
-TEST(MissionOutcomes, TheMedicsOwnGrenadeAtHisFeetKillsHimAndTakesTheMissionDown) {
-  ExpectSameTwice([] {
-    return PlayMission(36, 0, [](Harness& game, Trace& trace) {
-      PastTheStart(game, trace);
-      Unit& medic = *units[0];
-      medic.weapon = WEAPON_GRENADE;
-      medic.SetAction(ACTION_THROW);
-      medic.Fire(medic.pos + Vector3(3.0f, 0.0f, 0.0f), FIRE_GRENADE);
-      // Seventy ms a frame: the fuse runs out on the 21st flight step.
-      EXPECT_TRUE(FramesUntil(game, trace, STATE_KIA, 30, 70));
-      EXPECT_EQ(unitCount, 0);
-      EXPECT_FALSE(missionState.missionLoaded);
-    });
+  ExpectSameTwice(35, 0, [](Harness& game, Trace& trace) {
+    // The medic 10 from the waiting casualty, lying alone, fires the rifle just beside him.
+    const Unit* casualty = Waiting();
+    ASSERT_NE(casualty, nullptr);
+    Unit& medic = *units[0];
+    medic.SetPosition(casualty->pos + Vector3(10.0f, 0.0f, 0.0f));
+    SendUnitTo(medic, medic.pos);
+    medic.weapon = WEAPON_RIFLE;
+    for (int shot = 1; shot <= 6; ++shot) {
+      EXPECT_EQ(missionEndFlag, 0) << "shot " << shot;
+      PlayerShotLanded(medic.Fire(casualty->pos + Vector3(0.5f, 0.0f, 0.5f), FIRE_RIFLE));
+      EXPECT_EQ(friendlyFireCount, shot);
+      game.Frames(5, kFrameMs);
+      RecordFrame(trace);
+    }
+    EXPECT_EQ(gameState, STATE_DEBRIEFING);
+    EXPECT_EQ(missionEndFlag, 5);
   });
 }
 
@@ -265,31 +220,22 @@ void EnemyAtTheMedicsSide() {
 }
 
 TEST(MissionOutcomes, AnEnemyAtThreePacesShootsTheExpertsMedicDead) {
-  ExpectSameTwice([] {
-    return PlayMission(37, 2, [](Harness& game, Trace& trace) {
-      PastTheStart(game, trace);
-      EnemyAtTheMedicsSide();
-      EXPECT_TRUE(FramesUntil(game, trace, STATE_KIA, 2000));
-      EXPECT_EQ(previousGameState, STATE_OVERHEAD);
-      EXPECT_FALSE(missionState.missionLoaded);
-    });
+  ExpectSameTwice(37, 2, [](Harness& game, Trace& trace) {
+    EnemyAtTheMedicsSide();
+    EXPECT_TRUE(FramesUntil(game, trace, STATE_KIA, 2000));
+    EXPECT_EQ(previousGameState, STATE_OVERHEAD);
+    EXPECT_FALSE(missionState.missionLoaded);
   });
 }
 
 TEST(MissionOutcomes, UnderThePatientViewANovicesMedicIsHitButNotKilled) {
-  ExpectSameTwice([] {
-    return PlayMission(38, 0, [](Harness& game, Trace& trace) {
-      PastTheStart(game, trace);
-      EnemyAtTheMedicsSide();
-      SetGameState(STATE_PATIENT_VIEW);
-      for (int i = 0; i < 600; ++i) {
-        game.Frame(kFrameMs);
-        RecordFrame(trace);
-      }
-      EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
-      EXPECT_LT(units[0]->health, 8);  // hit again and again
-      EXPECT_FALSE(units[0]->down);
-    });
+  ExpectSameTwice(38, 0, [](Harness& game, Trace& trace) {
+    EnemyAtTheMedicsSide();
+    SetGameState(STATE_PATIENT_VIEW);
+    Play(game, trace, 600);
+    EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+    EXPECT_LT(units[0]->health, 8);  // hit again and again
+    EXPECT_FALSE(units[0]->down);
   });
 }
 
@@ -307,10 +253,17 @@ TEST(MissionStart, TheBattleWaitsForTheLongFramesAndTheClockForTheCountdownAndIt
     EXPECT_EQ(casualty->pulse, 235.0);
     game.Frames(2, 100);
     EXPECT_EQ(missionStartCountdown, 100);
-    // The countdown's last frame skips the clock; the next one counts.
+    EXPECT_EQ(missionClock, clock);
+    EXPECT_EQ(skipClockFrame, 1);
+    // The countdown's last frame clears the skip instead of counting; the next one counts.
     game.Frame(100);
     EXPECT_EQ(missionStartCountdown, 0);
+    EXPECT_EQ(skipClockFrame, 0);
     EXPECT_EQ(missionClock, clock);
+    game.Frame(100);
+    EXPECT_EQ(missionClock, clock - 100);
+    // A frozen clock stands still.
+    clockFrozen = 1;
     game.Frame(100);
     EXPECT_EQ(missionClock, clock - 100);
   });

@@ -45,23 +45,11 @@ class OverheadPlay : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(game_.RunUntilState(STATE_DISCLAIMER));
-    missionNumber = 3;
-    difficulty = 0;
-    trainingRun = 0;
-    SetUpMissionCasualties();
-    SetGameState(STATE_START_MISSION);
-    ASSERT_EQ(gameState, STATE_OVERHEAD);
+    ASSERT_TRUE(StartMission(3, 0));
     // The walks and clicks are the point here, not whether the enemy happens to hit the medic on the way.
     invulnerable = 1;
     game_.Frames(12, kFrameMs);
     ASSERT_EQ(missionStartCountdown, 0);
-  }
-  void TearDown() override { game_.Close(); }
-
-  static Unit* Waiting() {
-    for (int32_t i = firstPatientUnit; i < unitCount; ++i)
-      if (units[i] && units[i]->state == 1) return units[i].get();
-    return nullptr;
   }
 
   bool WalkTo(const Vector3& where, float reach, int clicks = 40) {

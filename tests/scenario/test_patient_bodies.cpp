@@ -1,14 +1,18 @@
 // Patients built in the running program on the generated data, as the patient view builds its casualties:
-// every appearance for wounds with bodies of their own and ordinary ones, each let go again through his
-// casualty slot with nothing left on the stage; and a look at him through the camera finds the bone or the
-// ammunition the look is aimed at.
+// every appearance for wounds with bodies or props of their own and ordinary ones, the Action starting the
+// prop, each let go again through his casualty slot with nothing left on the stage; a look at him through the
+// camera finds the bone or the ammunition the look is aimed at; and a queued remark is heard from his voice's
+// folder while his jaw moves through several shapes, then his face rests.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
+#include "casualty/patient_speech.h"
+#include "casualty/speech_kinds.h"
 #include "casualty/spurt.h"
 #include "harness.h"
 #include "shell/globals.h"
@@ -20,29 +24,43 @@ using engine::Vec3;
 
 std::wstring Wide(const std::string& name) { return std::wstring(name.begin(), name.end()); }
 
-TEST(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltAndLetGoWithNothingLeftOnTheStage) {
-  Harness game;
-  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+using PatientBodies = AtTheDisclaimer;
+
+TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWithNothingLeftOnTheStage) {
   const size_t before = engineStage->Objects().size();
+  int turbans = 0;
   for (int32_t appearance = 0; appearance < 4; ++appearance) {
-    // Besides his actor and the spurt's drops, on the stage: the two blood pools of each of these wounds,
-    // the gut out on the belly of wound 0 and the vehicle with its shadow of wound 6.
+    // Besides his actor and the spurt's drops, on the stage (-1: not counted here): the two blood pools of
+    // each of these wounds, the gut out on the belly of wound 0 and the vehicle with its shadow of wound 6.
     const struct {
       int32_t wound;
-      size_t extra;
-    } wounds[] = {{0, 3}, {4, 2}, {6, 4}, {31, 2}, {54, 2}};
-    for (const auto [wound, extra] : wounds) {
+      int extra;
+      bool prop;  // a wound that shows an object
+    } wounds[] = {{0, 3, true},   {1, -1, true},  {2, -1, true},  {4, 2, false},  {6, 4, true},
+                  {20, -1, true}, {31, 2, false}, {40, -1, true}, {41, -1, true}, {54, 2, true}};
+    for (const auto [wound, extra, prop] : wounds) {
       SCOPED_TRACE("wound " + std::to_string(wound) + ", appearance " + std::to_string(appearance));
       casualties[0] = std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr);
-      const Patient& patient = *casualties[0];
+      Patient& patient = *casualties[0];
       EXPECT_EQ(patient.boneCount, 27);
       for (int32_t bone = 0; bone < kBoneTableSize; ++bone) EXPECT_TRUE(patient.boneFrames[bone]) << kBoneNames[bone];
       EXPECT_GE(patient.animationCount, 45);
-      // The amputation body for its wound and for the run's first own soldier of an ordinary wound.
+      // The amputation body for its wound and for the run's first own soldier of an ordinary wound (never an
+      // enemy's).
       const bool amputation = wound == 6 || (appearance == 0 && wound == 0);
       EXPECT_EQ(patient.noBoots, amputation ? 1 : 0);
       EXPECT_EQ(static_cast<bool>(patient.leftStump), amputation);
-      EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
+      if (extra >= 0) {
+        EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
+      }
+      if (prop) {
+        ASSERT_TRUE(patient.prop);
+        EXPECT_TRUE(patient.prop->model);
+        EXPECT_EQ(static_cast<bool>(patient.turban), patient.appearance == 3);
+        turbans += patient.turban ? 1 : 0;
+        patient.Body().ShowTreatmentVisual({VISUAL_INJURY_PROP_START, PART_ABDOMEN, TOOL_ACTION});
+        for (int frame = 0; frame < 30; ++frame) patient.prop->Update();
+      }
 
       const engine::EngineRef<engine::EngineModel> body = patient.bodyModel;
       DeleteCasualty(0);
@@ -50,9 +68,9 @@ TEST(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltAndLetGoWithNothingLeftOn
       EXPECT_EQ(body->RefCount(), 1);
     }
   }
-  EXPECT_EQ(game.DebugLog().find("missing asset: patient"), std::string::npos) << game.DebugLog();
+  EXPECT_EQ(turbans, 7);  // every prop wound but the vehicle's, for the enemy with a turban
+  EXPECT_EQ(game.DebugLog().find("missing asset"), std::string::npos) << game.DebugLog();
   EXPECT_EQ(game.DebugLog().find("File not found:"), std::string::npos) << game.DebugLog();
-  game.Close();
 }
 
 // Looks at `target` from `distance` away along `from`, and picks what is under it on the screen.
@@ -67,9 +85,7 @@ std::wstring PickFrom(const Vec3& target, const Vec3& from, float distance) {
   return hit ? hit->GetEntity()->GetName() : L"(nothing)";
 }
 
-TEST(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition) {
-  Harness game;
-  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition) {
   casualties[0] = std::make_unique<Patient>(engineRoot, engineStage, 31, 2, nullptr);
   Patient& patient = *casualties[0];
   // Shown, as the patient view shows him: lifted from where he was parked and made visible.
@@ -93,7 +109,39 @@ TEST(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition) 
   patient.bodyModel->SetVisible(0);
   EXPECT_EQ(PickFrom(at(patient.boneFrames[BONE_HEAD]), {0, 1, 0}, 30), L"(nothing)");
   DeleteCasualty(0);
-  game.Close();
+}
+
+TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
+  constexpr int32_t kEvisceration = 0;  // awake, able to speak, with a remark about his wound
+  casualties[2] = std::make_unique<Patient>(engineRoot, engineStage, kEvisceration, 1, nullptr);
+  Patient& patient = *casualties[2];
+  currentCasualtyIndex = 2;
+  currentPatient = &patient;
+  patient.QueueSpeech(SPEECH_WOUND_RIGHT, WoundTypeTable[kEvisceration].remarkKey);
+
+  const auto jaw = [&] { return patient.bodyModel->FindPart(L"lo_mouth")->LocalRotation().f.y; };
+  std::set<int> jawAngles;  // in hundredths
+  int soundFrames = 0;
+  int frames = 0;
+  for (; frames < 400; ++frames) {
+    game.Frame(20);
+    PlayPatientSpeech();
+    patient.UpdateAnimation();
+    patient.UpdateIdleTimer();
+    if (patientSpeech.speechSound && patientSpeech.speechSound->IsPlaying()) ++soundFrames;
+    jawAngles.insert(static_cast<int>(jaw() * 100));
+    if (frames > 10 && !patientSpeech.timeline) break;
+  }
+  EXPECT_NE(game.DebugLog().find("sounds\\speech\\ws3\\intestinec"), std::string::npos) << game.DebugLog();
+  EXPECT_EQ(game.DebugLog().find("No speech file"), std::string::npos);
+  // A remark of a few words: well over half a second of sound, and ended within the frames given.
+  EXPECT_GT(soundFrames, 25);
+  EXPECT_LT(frames, 400);
+  EXPECT_GE(jawAngles.size(), 3u);
+  EXPECT_GE(patient.speechDelay, 5000);
+
+  DeleteCasualty(2);
+  EXPECT_FALSE(patientSpeech.speechSound);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The patient view's head-up display played with the mouse alone, on the generated data: tools taken from
-// the tray and its drawers, a laceration treated by the book and the soldier sent back to his unit with
-// the button, a hint paid for as the difficulty says, the case chart read and scrolled, and a tool used up.
+// the tray and its drawers, a laceration treated by the book with clicks on his body and the soldier sent back
+// to his unit with the button, a hint paid for as the difficulty says, the case chart read and scrolled, and a
+// tool used up.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "casualty/patient_bones.h"
 #include "casualty/patient_view.h"
 #include "casualty/popup_menu.h"
+#include "casualty/tool_animation.h"
 #include "casualty/tool_drawer.h"
 #include "casualty/tool_tray.h"
 #include "harness.h"
@@ -37,14 +39,8 @@ constexpr int kFrameMs = 50;
 // leaves it; then his view opened.
 void OpenLacerations(Harness& game, int32_t level) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
-  missionNumber = 3;
-  difficulty = level;
-  trainingRun = 0;
-  SetUpMissionCasualties();
-  casualtyCases[0] = CasualtyCase{.woundType = kLacerations, .severity = 1, .special = 0};
-  backpack.FillStandardKit();
-  SetGameState(STATE_START_MISSION);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  const CasualtyCase lacerations{.woundType = kLacerations, .severity = 1, .special = 0};
+  ASSERT_TRUE(StartMission(3, level, &lacerations, /*packed=*/true));
   currentCasualtyIndex = 0;
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
@@ -69,6 +65,14 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   Harness game;
   OpenLacerations(game, 0);
   Patient& patient = *currentPatient;
+  EXPECT_EQ(&patient, casualties[0].get());
+  // Entering puts the Glove in hand and the tray at its start; his first visit has him sitting holding his
+  // head, as his wound has him.
+  EXPECT_EQ(selectedTool, TOOL_GLOVE);
+  EXPECT_EQ(trayScroll, 0);
+  EXPECT_EQ(patient.visited, 1);
+  EXPECT_EQ(patient.pose, 10);
+  const int32_t bandages = backpack.count[TOOL_BANDAGE];
   const int32_t arm = (patient.sideBits & LOC_LEFT) ? BONE_L_SHLDR : BONE_R_SHLDR;
 
   TakeFromTray(game, TOOL_BANDAGE);
@@ -77,20 +81,49 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
   EXPECT_NE(LastChart(patient).find("Bandage applied to facial laceration"), std::string::npos);
+  // The sleeve is cut away before the arm can be dressed.
   TakeFromTray(game, TOOL_SCISSORS);
   ClickPart(game, arm);
+  EXPECT_TRUE(toolAnimations[ANIM_SCISSORS].Running());
+  EXPECT_TRUE(toolAnimations[ANIM_SCISSORS].sprite->Visible());
   TakeFromTray(game, TOOL_BANDAGE);
   ClickPart(game, arm);
   EXPECT_NE(LastChart(patient).find("Bandage applied to arm laceration"), std::string::npos);
   TakeFromTray(game, TOOL_GLOVE);
   ClickPart(game, BONE_HEAD);
   EXPECT_NE(LastChart(patient).find("Bleeding stopped."), std::string::npos);
+  // Two bandages and the final check, 5 points each; nothing wrong done, two bandages used.
+  EXPECT_EQ(patient.score, 15);
   EXPECT_EQ(patient.mistakes, 0);
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], bandages - 2);
 
   // The newest line of the chart is the last the window shows.
   const CaseChart& chart = patient.caseChart;
   EXPECT_EQ(chart.WindowRow(), std::max(0, chart.bottom - chart.topOffset - 98));
 
+  // His ammunition goes to the medic's hand or the Action, not to a bandage.
+  selectedTool = TOOL_BANDAGE;
+  ASSERT_TRUE(ClickOnNamed(game, patient.ammoPouch.magazines[0], "Ammo"));
+  EXPECT_EQ(patient.ammoPouch.taken, 0);
+  selectedTool = TOOL_ACTION;
+  ASSERT_TRUE(ClickOnNamed(game, patient.ammoPouch.magazines[0], "Ammo"));
+  EXPECT_EQ(patient.ammoPouch.taken, 1);
+  // A click on the display's band, or with nothing in hand, never reaches him.
+  const int before = patient.chartEntries.count;
+  selectedTool = TOOL_BANDAGE;
+  game.Click(320, kHudBandTop);
+  selectedTool = -1;
+  ClickPart(game, BONE_HEAD);
+  EXPECT_EQ(patient.chartEntries.count, before);
+
+  // Escape: the overhead view stops what was still playing. Then he is opened again and sent back.
+  game.Press(27);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_FALSE(toolAnimations[ANIM_SCISSORS].Running());
+  EXPECT_FALSE(toolAnimations[ANIM_SCISSORS].sprite->Visible());
+  currentCasualtyIndex = 0;
+  SetGameState(STATE_PATIENT_VIEW);
+  game.Frames(3, kFrameMs);
   const int32_t unit = firstPatientUnit;
   ASSERT_TRUE(units[unit]);
   const int32_t score = patient.score;
@@ -99,7 +132,6 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << "a light wound of our own goes back";
   EXPECT_EQ(patient.score, score + 5);
   EXPECT_EQ(units[unit]->state, kCasualtyInAction);
-  game.Close();
 }
 
 TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds) {
@@ -131,7 +163,6 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
   patient.movable = 0;
   ClickHud(game, HUD_ROLL_OVER);
   EXPECT_EQ(patient.actionRecords.count, records + 1);
-  game.Close();
 }
 
 TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
@@ -186,7 +217,6 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(selectedTool, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
-  game.Close();
 }
 
 TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
@@ -206,7 +236,6 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
     }
     ClickHud(game, HUD_HINT);
     EXPECT_EQ(score - currentPatient->score, cost) << "the same hint again is not paid twice";
-    game.Close();
   }
 }
 
@@ -249,7 +278,6 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
   EXPECT_EQ(LastChart(patient), "None left");
-  game.Close();
 }
 
 }  // namespace

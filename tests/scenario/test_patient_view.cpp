@@ -1,19 +1,14 @@
 // The patient view in the running program, on the generated data: a mission is started with a casualty
-// of facial and arm lacerations, his view is opened as the overhead view's VIEW PATIENT opens it, and he
-// is treated by the book with clicks on his body (the tool in hand chosen as the tray would choose it),
-// left with Escape and opened again; the mission then ends and the view is torn down with nothing of it
-// left anywhere.
+// of facial and arm lacerations, his view is opened as the overhead view's VIEW PATIENT opens it, left with
+// Escape and opened again, everything in it back in its place each time, with or without its surroundings;
+// the mission then ends and the view is torn down with nothing of it left anywhere.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "battlefield/casualty_cases.h"
 #include "casualty/backpack.h"
-#include "casualty/body_location.h"
 #include "casualty/body_parts.h"
 #include "casualty/casualty_queries.h"
 #include "casualty/casualty_slots.h"
@@ -23,7 +18,6 @@
 #include "casualty/patient_view.h"
 #include "casualty/scene_backdrop.h"
 #include "casualty/surroundings.h"
-#include "casualty/tool_animation.h"
 #include "casualty/tool_table.h"
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
@@ -46,15 +40,8 @@ constexpr int kEscape = 27;
 // A mission started from state 16 whose first casualty has the lacerations.
 void StartMission(Harness& game) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
-  missionNumber = kMission;
-  difficulty = 0;
-  trainingRun = 0;
-  SetUpMissionCasualties();
-  casualtyCases[0].woundType = kLacerations;
-  casualtyCases[0].severity = 1;
-  casualtyCases[0].special = 0;
-  SetGameState(STATE_START_MISSION);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  const CasualtyCase lacerations{kLacerations, 1, 0};
+  ASSERT_TRUE(scenario::StartMission(kMission, 0, &lacerations));
   ASSERT_TRUE(casualties[0]);
   ASSERT_EQ(casualties[0]->woundType, kLacerations);
 }
@@ -65,15 +52,10 @@ void OpenCasualty(Harness& game, int32_t slot) {
   game.Frames(3, kFrameMs);
 }
 
-// Clicks on a body part where the camera sees it (the first point near its bone, searching outwards, where
-// a pick finds that part), with `tool` in hand.
-void ClickOn(Harness& game, int32_t tool, const engine::EngineRef<engine::EngineActor>& node, const std::string& name) {
-  selectedTool = tool;
-  ASSERT_TRUE(ClickOnNamed(game, node, name)) << name << " cannot be seen";
-}
-
+// Clicks on a body part where the camera sees it, with `tool` in hand.
 void ClickPart(Harness& game, int32_t tool, int32_t bone) {
-  ClickOn(game, tool, currentPatient->boneFrames[bone], kBoneNames[bone]);
+  selectedTool = tool;
+  ASSERT_TRUE(ClickOnBodyPart(game, bone)) << kBoneNames[bone] << " cannot be seen";
 }
 
 bool ChartHas(const Patient& patient, const std::string& text) {
@@ -92,74 +74,6 @@ std::vector<engine::EngineRef<engine::EngineNode>> ViewNodes() {
   for (const auto& patient : casualties)
     if (patient) nodes.push_back(patient->bodyModel);
   return nodes;
-}
-
-TEST(PatientView, LacerationsTreatedByTheBookWithClicksOnTheBody) {
-  Harness game;
-  StartMission(game);
-  // The pack as the backpack screen loads it by default.
-  backpack.FillStandardKit();
-  const int32_t bandages = backpack.count[TOOL_BANDAGE];
-  ASSERT_GE(bandages, 2);
-  OpenCasualty(game, 0);
-  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
-  Patient& patient = *currentPatient;
-  EXPECT_EQ(&patient, casualties[0].get());
-  // Entering puts the Glove in hand and the tray at its start.
-  EXPECT_EQ(selectedTool, TOOL_GLOVE);
-  EXPECT_EQ(trayScroll, 0);
-  EXPECT_EQ(patient.visited, 1);
-  // His first visit: sitting holding his head, as his wound has him.
-  EXPECT_EQ(patient.pose, 10);
-
-  const int32_t arm = (patient.sideBits & LOC_LEFT) ? BONE_L_SHLDR : BONE_R_SHLDR;
-  ClickPart(game, TOOL_BANDAGE, BONE_HEAD);
-  EXPECT_TRUE(ChartHas(patient, "Bandage applied to facial laceration"));
-  // The sleeve is cut away before the arm can be dressed.
-  ClickPart(game, TOOL_SCISSORS, arm);
-  EXPECT_TRUE(toolAnimations[ANIM_SCISSORS].Running());
-  EXPECT_TRUE(toolAnimations[ANIM_SCISSORS].sprite->Visible());
-  ClickPart(game, TOOL_BANDAGE, arm);
-  EXPECT_TRUE(ChartHas(patient, "Bandage applied to arm laceration"));
-
-  ClickPart(game, TOOL_GLOVE, BONE_HEAD);
-  EXPECT_TRUE(ChartHas(patient, "Bleeding stopped."));
-  // Two bandages and the final check, 5 points each; nothing wrong done, two bandages used.
-  EXPECT_EQ(patient.score, 15);
-  EXPECT_EQ(patient.mistakes, 0);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], bandages - 2);
-
-  // His ammunition goes to the medic's hand or the Action, not to a bandage.
-  ClickOn(game, TOOL_BANDAGE, patient.ammoPouch.magazines[0], "Ammo");
-  EXPECT_EQ(patient.ammoPouch.taken, 0);
-  ClickOn(game, TOOL_ACTION, patient.ammoPouch.magazines[0], "Ammo");
-  EXPECT_EQ(patient.ammoPouch.taken, 1);
-
-  // A click on the display's band, or with nothing in hand, never reaches him.
-  const int before = patient.chartEntries.count;
-  selectedTool = TOOL_BANDAGE;
-  game.Click(320, kHudBandTop);
-  selectedTool = -1;
-  ClickPart(game, -1, BONE_HEAD);
-  EXPECT_EQ(patient.chartEntries.count, before);
-
-  game.Press(kEscape);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
-  // The overhead view stops what was still playing.
-  EXPECT_FALSE(toolAnimations[ANIM_SCISSORS].Running());
-  EXPECT_FALSE(toolAnimations[ANIM_SCISSORS].sprite->Visible());
-
-  // Dragged to the landing point meanwhile, he is rolled onto the drag once on the next visit.
-  const int records = patient.actionRecords.count;
-  MarkCasualtyDragged(0);
-  OpenCasualty(game, 0);
-  EXPECT_EQ(patient.dragged, 0);
-  ASSERT_EQ(patient.actionRecords.count, records + 1);
-  EXPECT_EQ(patient.actionRecords.entries[records].tool, 4);
-  game.Press(kEscape);
-  OpenCasualty(game, 0);
-  EXPECT_EQ(patient.actionRecords.count, records + 1);
-  game.Close();
 }
 
 TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing) {
@@ -213,6 +127,18 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   EXPECT_EQ(patientSpeech.ownVoiceOn, voice);
   game.Press(kEscape);
 
+  // Dragged to the landing point meanwhile, he is rolled onto the drag once on the next visit.
+  const int records = casualties[0]->actionRecords.count;
+  MarkCasualtyDragged(0);
+  OpenCasualty(game, 0);
+  EXPECT_EQ(casualties[0]->dragged, 0);
+  ASSERT_EQ(casualties[0]->actionRecords.count, records + 1);
+  EXPECT_EQ(casualties[0]->actionRecords.entries[records].tool, 4);
+  game.Press(kEscape);
+  OpenCasualty(game, 0);
+  EXPECT_EQ(casualties[0]->actionRecords.count, records + 1);
+  game.Press(kEscape);
+
   // His blood lies on the ground while he is shown, and is taken off it with him.
   ASSERT_TRUE(casualties[0]->bloodPools);
   engine::EngineRef<engine::EngineActor> pool = casualties[0]->bloodPools->actor;
@@ -232,31 +158,25 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     EXPECT_EQ(nodes[i]->RefCount(), 1) << i;
   }
   EXPECT_FALSE(patientView.patientViewBuilt);
-  game.Close();
 }
 
 TEST(PatientView, WithoutItsSurroundingsModelTheViewOpensTreatsAndClosesOnBareGround) {
   DamagedTree tree(KESTRINE_DATA_DIR);
   tree.Remove("patient/world/sky/level_3/level3.qsad");
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(tree.Root());
-  {
-    Harness game;
-    StartMission(game);
-    EXPECT_NE(game.DebugLog().find("--- Sky does not exist ----"), std::string::npos);
-    EXPECT_FALSE(patientView.surroundings);
-    backpack.FillStandardKit();
-    OpenCasualty(game, 0);
-    ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
-    ClickPart(game, TOOL_BANDAGE, BONE_HEAD);
-    EXPECT_TRUE(ChartHas(*currentPatient, "Bandage applied to facial laceration"));
-    game.Press(kEscape);
-    EXPECT_EQ(gameState, STATE_OVERHEAD);
-    OpenCasualty(game, 0);
-    game.Press(kEscape);
-    game.Close();
-  }
-  std::filesystem::current_path(previous);
+  InFolder inTree(tree.Root());
+  Harness game;
+  StartMission(game);
+  EXPECT_NE(game.DebugLog().find("--- Sky does not exist ----"), std::string::npos);
+  EXPECT_FALSE(patientView.surroundings);
+  backpack.FillStandardKit();
+  OpenCasualty(game, 0);
+  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+  ClickPart(game, TOOL_BANDAGE, BONE_HEAD);
+  EXPECT_TRUE(ChartHas(*currentPatient, "Bandage applied to facial laceration"));
+  game.Press(kEscape);
+  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  OpenCasualty(game, 0);
+  game.Press(kEscape);
 }
 
 }  // namespace

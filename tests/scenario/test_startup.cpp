@@ -1,14 +1,21 @@
-// Start-up and shut-down of the whole program: the window and its checks, the engine set-up, the logos
-// state handing over to the disclaimer, and the end by WM_CLOSE.
+// Start-up and shut-down of the whole program: the window and its checks, the engine set-up, state 0's three
+// logo movies (headless there is no audio device, so they play silently on the virtual movie clock, each to its
+// end, with no still in their place) handing over to the disclaimer, and the end by WM_CLOSE.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "harness.h"
+#include "platform/movie/wait_message.h"
+#include "platform/movie/wave_out.h"
+#include "platform/movie/window_canvas.h"
 #include "platform/window.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/main_window.h"
+#include "shell/movie/movie_player.h"
+#include "shell/movie/movie_queue.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/version_title.h"
@@ -93,8 +100,6 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0);
   EXPECT_EQ(screenWidth, 640);
   EXPECT_EQ(screenHeight, 480);
-  EXPECT_EQ(missionNumber, 1);
-  EXPECT_EQ(debugMode, 0);
 }
 
 TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShows) {
@@ -127,6 +132,68 @@ TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShow
   EXPECT_EQ(game.TracedStates().size(), 2u);
 }
 
+// What one logo showed: its movie time, first and last, and the colour at the far end of its running bar in
+// the first and the last picture.
+struct Seen {
+  int32_t firstTime = -1, lastTime = -1;
+  CanvasColor firstBar = 0, lastBar = 0;
+};
+
+TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) {
+  movieCount = 0;
+  moviePlayer.window = 0;
+  // The cards are 320 x 240, centred on the 1024 x 768 desktop; their bar runs along y 214 from x 21.
+  constexpr int kBarEndX = (1024 - 320) / 2 + 290;
+  constexpr int kBarY = (768 - 240) / 2 + 217;
+  std::vector<Seen> seen;
+  SetWaitMessageHook([&seen] {
+    if (!moviePlayer.playing) return;
+    const size_t entry = static_cast<size_t>(movieNextIndex - 1);
+    if (seen.size() <= entry) seen.resize(entry + 1);
+    Seen& s = seen[entry];
+    if (s.firstTime < 0) s.firstTime = moviePlayer.currentTime;
+    s.lastTime = moviePlayer.currentTime;
+    // The picture, whenever there is one (none yet at the very start, none past the last frame).
+    const CanvasColor bar = CanvasPixel(moviePlayer.window, kBarEndX, kBarY).value_or(0);
+    if (bar == 0) return;
+    if (s.firstBar == 0) s.firstBar = bar;
+    s.lastBar = bar;
+  });
+  Harness game;
+  ASSERT_TRUE(game.Started());
+  const int presented = game.Backend().PresentedFrames();
+  game.Frame(16);
+  SetWaitMessageHook(nullptr);
+
+  // The logos were queued, two that cannot be skipped and the intro that can, and played in one run.
+  EXPECT_STREQ(movieNames[0], "avi\\ostrel.avi");
+  EXPECT_STREQ(movieNames[1], "avi\\orvale.avi");
+  EXPECT_STREQ(movieNames[2], "avi\\ostrel_intro.avi");
+  EXPECT_EQ(movieFlags[0], 1);
+  EXPECT_EQ(movieFlags[1], 1);
+  EXPECT_EQ(movieFlags[2], 0);
+  EXPECT_EQ(movieCount, 0);
+  EXPECT_EQ(movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
+  EXPECT_EQ(WindowShowState(moviePlayer.window), SW_HIDE);
+
+  // Each logo played to its end (2, 2 and 3 seconds), its bar running across as it went.
+  ASSERT_EQ(seen.size(), 3u);
+  const int32_t lengths[3] = {2000, 2000, 3000};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_LT(seen[i].firstTime, 200) << "logo " << i;
+    EXPECT_GE(seen[i].lastTime, lengths[i] - 100) << "logo " << i;
+    EXPECT_NE(seen[i].firstBar, seen[i].lastBar) << "logo " << i;
+  }
+  // No still was put up in their place.
+  EXPECT_EQ(game.Backend().PresentedFrames(), presented);
+  EXPECT_TRUE(game.Backend().DisplayModeActive());
+  EXPECT_EQ(gameState, STATE_LOGOS);
+
+  // Then the disclaimer, once a second of game clock has passed.
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
+}
+
 TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
   Harness game;
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
@@ -155,23 +222,19 @@ TEST(StartUpChecksTest, TheWarningsThatHoldAreShownInOrderAndTheGameStarts) {
   Harness game(options);
   ASSERT_TRUE(game.Started());
   const auto& boxes = game.MessageBoxes();
+  const char* const texts[] = {
+      "Warning - No 3D hardware acceleration found. Your graphics card may not support 3D acceleration, or your "
+      "Direct-X version may be out of date.",
+      "Warning - Your machine does not have a sound card that supports the ADPCM file format. ADPCM sounds will "
+      "not be used.",
+      "Warning - Warning - You are in 24-bit color. If you experience poor performance, switch to 16-bit color.",
+      "Warning - You are in 32-bit color. If you experience poor performance, switch to 16-bit color."};
   ASSERT_EQ(boxes.size(), 4u);
-  const int order[] = {2, 3, 7, 8};
   for (int i = 0; i < 4; ++i) {
-    const EngineConditionCheck& check = EngineConditionChecks[i + 2];
-    ASSERT_EQ(check.condition, order[i]);
-    EXPECT_EQ(boxes[i].text, check.text);
+    EXPECT_EQ(boxes[i].text, texts[i]);
     EXPECT_EQ(boxes[i].caption, "Vantor - Warning");
     EXPECT_EQ(boxes[i].type, 0x30u);
   }
-  EXPECT_EQ(boxes[0].text,
-            "Warning - No 3D hardware acceleration found. Your graphics card may not support 3D acceleration, or "
-            "your Direct-X version may be out of date.");
-  EXPECT_EQ(boxes[2].text,
-            "Warning - Warning - You are in 24-bit color. If you experience poor performance, switch to 16-bit "
-            "color.");
-  EXPECT_EQ(boxes[3].text,
-            "Warning - You are in 32-bit color. If you experience poor performance, switch to 16-bit color.");
   EXPECT_EQ(game.TracedStates(), std::vector<int>{STATE_LOGOS});
 }
 

@@ -17,6 +17,7 @@
 #include "battlefield/unit_array.h"
 #include "damaged_tree.h"
 #include "harness.h"
+#include "player_road.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/screen_text.h"
@@ -33,12 +34,7 @@ std::string Bytes(const std::filesystem::path& file) {
 }
 
 void StartMissionOne(Harness& game) {
-  missionNumber = 1;
-  difficulty = 0;
-  trainingRun = 0;
-  SetUpMissionCasualties();
-  SetGameState(STATE_START_MISSION);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_TRUE(StartMission(1, 0));
   game.Frames(12, kFrameMs);
 }
 
@@ -121,7 +117,6 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
   for (int32_t i = 0; i < spawnPointCount; ++i)
     found = found || (spawnPoints[i].x == medic.x && spawnPoints[i].y == medic.y + 3.0f);
   EXPECT_TRUE(found);
-  game.Close();
 }
 
 }  // namespace

@@ -43,13 +43,18 @@ void FromTheDisclaimer(Harness& game, int button) {
   ASSERT_TRUE(PressButton(game, button));
 }
 
-TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
-  Harness game;
-  FromTheDisclaimer(game, MAIN_TRAINING);
-  ASSERT_EQ(gameState, STATE_TRAINING);
-  ASSERT_TRUE(PressButton(game, 0));  // TRAINING MISSION 1
+// From the disclaimer to the first briefing of a new campaign at novice, the first figure selected.
+void ToANewCampaign(Harness& game, int menuButton = MAIN_NEW_GAME) {
+  FromTheDisclaimer(game, menuButton);
+  ASSERT_TRUE(PressButton(game, 0));  // NOVICE, or TRAINING MISSION 1
   ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
   ASSERT_TRUE(PressButton(game, PLAYER_SELECT_SELECT));
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+}
+
+TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
+  Harness game;
+  ToANewCampaign(game, MAIN_TRAINING);
   RoadTrace trace;
   for (int32_t mission = 11; mission <= 13; ++mission) {
     SCOPED_TRACE("training mission " + std::to_string(mission - 10));
@@ -63,7 +68,6 @@ TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
   EXPECT_EQ(missionProgress.ribbonTotal + missionProgress.badgeCount[0] + missionProgress.promotionCount, 0);
   const std::vector<int> states = game.TracedStates();
   EXPECT_GE(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 3);
-  game.Close();
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -81,11 +85,7 @@ RoadTrace PlayCampaign(uint32_t seed) {
   options.seed = seed;
   Harness game(options);
   RoadTrace trace;
-  FromTheDisclaimer(game, MAIN_NEW_GAME);
-  EXPECT_EQ(gameState, STATE_DIFFICULTY);
-  PressButton(game, 0);  // NOVICE
-  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
-  PressButton(game, PLAYER_SELECT_SELECT);
+  ToANewCampaign(game);
   for (int32_t mission = 1; mission <= kLastCampaignMission; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
     EXPECT_EQ(gameState, STATE_BRIEFING);
@@ -136,10 +136,7 @@ TEST(WholeGame, TheCampaignAtNoviceByTheBookTwiceWithOneSeedLeavesOneTrace) {
 
 TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithReplay) {
   Harness game;
-  FromTheDisclaimer(game, MAIN_NEW_GAME);
-  PressButton(game, 0);  // NOVICE
-  PressButton(game, PLAYER_SELECT_SELECT);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ToANewCampaign(game);
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
   ASSERT_EQ(gameState, STATE_OVERHEAD);
   game.Frames(12, 50);
@@ -150,7 +147,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   game.Frames(12, 50);
   const ScreenPoint feet = OnScreen(units[0]->pos + Vector3(3.0f, 0.0f, 0.0f));
   game.Click(feet.x, feet.y);
-  ASSERT_TRUE(FramesUntilState(game, STATE_KIA, 70, 5000));
+  ASSERT_TRUE(game.RunUntilState(STATE_KIA, 70, 5000));
   ASSERT_TRUE(PressButton(game, KIA_REPLAY));
   ASSERT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(missionNumber, 1);
@@ -161,7 +158,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
   ASSERT_EQ(gameState, STATE_OVERHEAD);
   const int32_t started = gameClock;
-  ASSERT_TRUE(FramesUntilState(game, STATE_DEBRIEFING, 50, 900000));
+  ASSERT_TRUE(game.RunUntilState(STATE_DEBRIEFING, 50, 900000));
   EXPECT_EQ(missionEndFlag, 2);
   EXPECT_NEAR(gameClock - started, 780000, 2000);
   const int32_t lostMaximum = missionProgress.campaignMaximum;
@@ -176,7 +173,6 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   const std::vector<int> states = game.TracedStates();
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_KIA), 1);
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 1);
-  game.Close();
 }
 
 // The campaign's first mission saved at each kind of save point through the slot screens: its briefing, the
@@ -187,10 +183,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   HarnessOptions options;
   options.seed = 6;  // a battle in which the medic lives through the first mission at the first try
   Harness game(options);
-  FromTheDisclaimer(game, MAIN_NEW_GAME);
-  PressButton(game, 0);  // NOVICE
-  PressButton(game, PLAYER_SELECT_SELECT);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ToANewCampaign(game);
   // The player quits from a briefing, a debriefing or the pause menu to the main menu (by the high-score table
   // and the options once a mission is counted), and saves into a slot from each.
   auto quitToTheMainMenu = [&](int quit) {
@@ -278,7 +271,6 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   EXPECT_EQ(missionProgress.campaignScore + missionProgress.campaignMaximum + missionProgress.ribbonTotal +
                 missionProgress.badgeCount[0],
             0);
-  game.Close();
 }
 
 }  // namespace
