@@ -12,10 +12,12 @@
 
 #include "frontend/high_score_screen.h"
 #include "frontend/high_score_table.h"
+#include "frontend/menu_actions.h"
 #include "harness.h"
 #include "own_data_folder.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -60,6 +62,8 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     game.MoveTo(kBackX, kBackY);
     game.Click(kBackX, kBackY);
     EXPECT_EQ(gameState, STATE_OPTIONS);
+    // The options menu is there at once, before the pointer moves: its five places, BACK the last.
+    EXPECT_EQ(MenuHotspots.count, OPTIONS_BACK + 1);
     std::ifstream in("savedGames/bli", std::ios::binary);
     const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_EQ(file.size(), 840u);
