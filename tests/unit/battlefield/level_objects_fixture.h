@@ -16,6 +16,7 @@
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
+#include "unit/shell/headless_engine.h"
 #include "unit/shell/scratch_tree.h"
 
 namespace kestrine::testing {
@@ -23,11 +24,7 @@ namespace kestrine::testing {
 class LevelObjectTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
+    StartHeadlessEngine();
     for (int slot = 0; slot < 14; ++slot)
       levelTextures[slot] = slot == 3 ? engineRoot->CreateBitmap(120, 90) : engineRoot->CreateBitmap(128, 128);
   }
@@ -36,9 +33,7 @@ class LevelObjectTest : public ::testing::Test {
     for (OverheadObject& o : ohObjects) o.Destroy();
     for (auto& texture : levelTextures) texture.Reset();
     ResetProgramState();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
+    StopHeadlessEngine();
   }
 
   static bool OnStage(const OverheadObject& o) { return o.group && engineStage->Contains(o.group.Get()); }

@@ -21,6 +21,7 @@
 #include "shell/program_state.h"
 #include "shell/random.h"
 #include "tools/assetgen/model_builder.h"
+#include "unit/shell/headless_engine.h"
 #include "unit/shell/scratch_tree.h"
 
 namespace kestrine::testing {
@@ -61,11 +62,7 @@ inline std::string TestWeapon() {
 class UnitTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
+    StartHeadlessEngine();
     soldierIconImage = engineRoot->CreateBitmap(16, 16);
     gameClock = 0;
     WriteBodies(16);
@@ -86,9 +83,7 @@ class UnitTest : public ::testing::Test {
     ResetProgramState();
     ground_.Reset();
     soldierIconImage.Reset();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
+    StopHeadlessEngine();
   }
 
   void WriteBodies(int animations) {

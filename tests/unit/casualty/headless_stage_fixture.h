@@ -9,6 +9,7 @@
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
+#include "unit/shell/headless_engine.h"
 #include "unit/shell/scratch_tree.h"
 
 namespace kestrine {
@@ -16,11 +17,7 @@ namespace kestrine {
 class HeadlessStageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
+    testing::StartHeadlessEngine();
     // The loading bar advances on them.
     CreateTextOverlay();
     CreateOverlays();
@@ -28,9 +25,7 @@ class HeadlessStageTest : public ::testing::Test {
   void TearDown() override {
     ResetProgramState();
     ReleaseOverlays();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
+    testing::StopHeadlessEngine();
   }
 
   testing::ScratchTree tree_;

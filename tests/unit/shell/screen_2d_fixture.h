@@ -13,6 +13,7 @@
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
+#include "unit/shell/headless_engine.h"
 
 namespace kestrine::testing {
 
@@ -57,19 +58,13 @@ inline int CountOther(const engine::EngineRef<engine::EngineBitmap>& image, engi
 class Screen2dTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
+    StartHeadlessEngine();
     CreateTextOverlay();
   }
 
   void TearDown() override {
     ReleaseOverlays();
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
+    StopHeadlessEngine();
     ResetProgramState();
   }
 
