@@ -53,7 +53,6 @@ namespace {
 constexpr const wchar_t* kLoadPackPath = L"images\\loadpack.qjp";
 constexpr int kLoadPollMs = 100;
 
-constexpr int kTextR = 235, kTextG = 247, kTextB = 195;
 constexpr int kKeyR = 255, kKeyG = 0, kKeyB = 0;
 
 // Design units of the 634 x 455 panel.
@@ -116,8 +115,8 @@ std::wstring NameAndDescription(int row) {
 }
 
 void DrawDescriptionBox(const std::wstring& text) {
-  DrawTextInRect(kBoxX, kBoxY, kBoxWidth, kBoxHeight, text, kBoxTextSize, engine::EngineTextFont::kWrapWords, kTextR,
-                 kTextG, kTextB, 0, 0);
+  DrawTextInRect(kBoxX, kBoxY, kBoxWidth, kBoxHeight, text, kBoxTextSize, engine::EngineTextFont::kWrapWords, kLabelR,
+                 kLabelG, kLabelB, 0, 0);
 }
 
 void DrawLoadBars() {
@@ -146,7 +145,7 @@ void DrawCarriedList() {
     char line[96];
     std::snprintf(line, sizeof line, "%2d       %s", backpack.count[row], ToolTable[row].name);
     const int top = kListFirstLineY + kListLinePitch * k;
-    DrawScreenText(PanelX(kListTextX), PanelY(top), WidenText(line), 8, ALIGN_LEFT, kTextR, kTextG, kTextB, 0, 0);
+    DrawScreenText(PanelX(kListTextX), PanelY(top), WidenText(line), 8, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
     // The hit test uses the line as drawn: its lower edge is the next line's top pixel row.
     listRowBottom[i] = static_cast<float>(PanelY(top + kListLinePitch));
   }
@@ -280,9 +279,9 @@ void BuildBackpackScreen() {
 void DrawBackpackScreen() {
   StartMissionConfirm();
 
-  DrawScreenText(kLabelX, 0.697, L"Tool Totals:", 11, ALIGN_LEFT, kTextR, kTextG, kTextB, 0, 0);
-  DrawScreenText(kLabelX, 0.741, L"Weight:", 11, ALIGN_LEFT, kTextR, kTextG, kTextB, 0, 0);
-  DrawScreenText(kLabelX, 0.785, L"Volume:", 11, ALIGN_LEFT, kTextR, kTextG, kTextB, 0, 0);
+  DrawScreenText(kLabelX, 0.697, L"Tool Totals:", 11, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
+  DrawScreenText(kLabelX, 0.741, L"Weight:", 11, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
+  DrawScreenText(kLabelX, 0.785, L"Volume:", 11, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
   DrawLoadBars();
 
   AddHotspotRect(kLeftArrowX, kStripWindowY, kArrowWidth, kToolStripHeight);
@@ -290,8 +289,8 @@ void DrawBackpackScreen() {
   AddHotspotRect(kStripWindowX, kStripWindowY, StripWindowWidth(), kToolStripHeight);
   AddHotspotRect(kListX, kListY, kListWidth, kListHeight);
 
-  DrawScreenText(PanelX(470), PanelY(82), L"ITEMS IN BACKPACK", 11, ALIGN_CENTRE, kTextR, kTextG, kTextB, 0, 0);
-  DrawScreenText(PanelX(400), PanelY(98), L"Qty    Tool Name", 9, ALIGN_LEFT, kTextR, kTextG, kTextB, 0, 0);
+  DrawScreenText(PanelX(470), PanelY(82), L"ITEMS IN BACKPACK", 11, ALIGN_CENTRE, kLabelR, kLabelG, kLabelB, 0, 0);
+  DrawScreenText(PanelX(400), PanelY(98), L"Qty    Tool Name", 9, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
   DrawCarriedList();
 
   FollowPointer();

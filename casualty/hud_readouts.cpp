@@ -20,7 +20,6 @@ KESTRINE_PROGRAM_STATE(hudPictures);
 
 namespace {
 
-constexpr int kTextR = 235, kTextG = 247, kTextB = 195;
 constexpr int kSmallText = 8;
 constexpr int kButtonText = 10;
 
@@ -42,7 +41,7 @@ constexpr struct {
 } kRadioButtons[] = {{398, L"Ready for EVAC"}, {415, L"Return to Action"}, {432, L"Call for Support"}};
 
 void DrawCanvasText(double x, double y, const std::wstring& text, int size, int align) {
-  DrawTextOnImage(menuCanvas, x, y, text, size, align, kTextR, kTextG, kTextB, 0, 0);
+  DrawTextOnImage(menuCanvas, x, y, text, size, align, kLabelR, kLabelG, kLabelB, 0, 0);
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ void DrawToolLabels(int row, double x, double y) {
   const int height = lineHeight * lines + 2 * kLabelMargin;
 
   // Whatever an earlier, larger tip or label left in the box must not show through this one.
-  toolTip.image->SetDrawColor(235, 247, 195);
+  toolTip.image->SetDrawColor(kLabelR, kLabelG, kLabelB);
   toolTip.image->FillRect(0, 0, width, height);
   toolTip.image->SetDrawColor(0, 0, 0);
   toolTip.DrawFrame(width, height, 1);

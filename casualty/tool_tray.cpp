@@ -20,7 +20,6 @@ KESTRINE_PROGRAM_STATE(toolTray);
 
 namespace {
 
-constexpr int kTextR = 235, kTextG = 247, kTextB = 195;
 // The counts: left of each icon's right edge, on one row of the screen.
 constexpr int32_t kCountX = 372;
 constexpr double kCountY = 0.8263736;
@@ -80,8 +79,8 @@ void DrawToolTray(int32_t scroll) {
     const int32_t x = kCountX - scroll + tray.trayRightEdge[k];
     // Only the counts of icons inside the window: the others would land on the chart and the buttons.
     if (x < kCountX || x >= kTrayX + kTrayWindowWidth) continue;
-    DrawScreenText(x, kCountY, std::to_wstring(backpack.count[tray.trayTool[k]]), kCountSize, ALIGN_LEFT, kTextR,
-                   kTextG, kTextB, 0, 0);
+    DrawScreenText(x, kCountY, std::to_wstring(backpack.count[tray.trayTool[k]]), kCountSize, ALIGN_LEFT, kLabelR,
+                   kLabelG, kLabelB, 0, 0);
   }
 }
 

@@ -75,7 +75,7 @@ void FinishScreen() {
   DrawScreenText(
       360, 350,
       std::to_wstring(missionProgress.campaignScore) + L" out of " + std::to_wstring(missionProgress.campaignMaximum),
-      24, ALIGN_LEFT, 235, 247, 195, 1, 0);
+      24, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 1, 0);
 
   const int buttonWidth = FullX(170);
   AddMenuButton(menuCanvas, FullX(427), FullY(440), buttonWidth, 22, L"MAIN MENU");

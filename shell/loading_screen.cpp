@@ -69,7 +69,7 @@ void ShowLoadingScreen() {
 
   const LoadingTip& tip = LoadingTips[rand() % kLoadingTipCount];
   for (int i = 0; i < kMaxLoadingTipLines && tip.lines[i]; ++i) {
-    DrawScreenText(kTipX, kTipFirstY + kTipLineStep * i, tip.lines[i], kTipSize, ALIGN_LEFT, 235, 247, 195, 1, 0);
+    DrawScreenText(kTipX, kTipFirstY + kTipLineStep * i, tip.lines[i], kTipSize, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 1, 0);
   }
   engineRoot->Render();
 }

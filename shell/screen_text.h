@@ -12,6 +12,9 @@
 
 namespace kestrine {
 
+// The pale yellow of the game's labels, counts and notes.
+constexpr int kLabelR = 235, kLabelG = 247, kLabelB = 195;
+
 extern engine::EngineRef<engine::EngineBitmap>& textOverlay;
 extern engine::EngineRef<engine::EngineSprite>& textOverlaySprite;
 

@@ -55,7 +55,7 @@ void TextScrollBox::Layout(const char* const* newLines, int32_t newTotal, float 
   text->SetSize(8);
   text->SetStyleA(0);
   text->SetStyleB(0);
-  text->SetColor(235, 247, 195);
+  text->SetColor(kLabelR, kLabelG, kLabelB);
   text->SetBackColor(255, 0, 0);
 
   autoScrollDown = 0;
@@ -92,7 +92,7 @@ void TextScrollBox::Draw(const engine::EngineRef<engine::EngineBitmap>& image) {
     const char* line = lines[first + row];
     if (!line) continue;
     text->SetStyleA(0);
-    text->SetColor(235, 247, 195);
+    text->SetColor(kLabelR, kLabelG, kLabelB);
     const unsigned char* p = reinterpret_cast<const unsigned char*>(line);
     for (; *p != 0 && *p < kFirstText; ++p) {
       if (*p == kBold) {
