@@ -78,6 +78,8 @@ void RedrawOnHit(bool hit) {
 
 // ---- entry actions ----
 void EnterDisclaimer() {
+  // The first screen of every start: what a save cut short by a kill left behind goes now.
+  RemoveInterruptedSaves();
   DrawBackdrop(disclaimerImage);
   ShowOverlay();
   DisclaimerScreen();

@@ -1,5 +1,6 @@
 #include "frontend/save_slot_file.h"
 
+#include "frontend/high_score_table.h"
 #include "shell/game_files.h"
 
 namespace kestrine {
@@ -28,14 +29,27 @@ SlotReadStatus ReadSaveSlotText(int slot, std::string& text) {
   return SLOT_UNREADABLE;
 }
 
-bool WriteSaveSlotText(int slot, std::string_view text) {
-  return IsSlot(slot) && WriteGameFile(SaveSlotPath(slot), text, true);
+GameFileWrite ReplaceSaveSlotText(int slot, std::string_view text) {
+  if (!IsSlot(slot)) return GameFileWrite::kFailed;
+  RemoveInterruptedSaves();
+  return ReplaceGameFile(SaveSlotPath(slot), text, true);
 }
 
-bool WriteSaveToSlot(int slot, const SaveGame& save) {
+bool WriteSaveSlotText(int slot, std::string_view text) {
+  return ReplaceSaveSlotText(slot, text) == GameFileWrite::kWritten;
+}
+
+GameFileWrite SaveIntoSlot(int slot, const SaveGame& save) {
   const std::string text = WriteSaveGame(save);
-  if (!ReadSaveGame(text).ok) return false;
-  return WriteSaveSlotText(slot, text);
+  if (!ReadSaveGame(text).ok) return GameFileWrite::kFailed;
+  return ReplaceSaveSlotText(slot, text);
+}
+
+bool WriteSaveToSlot(int slot, const SaveGame& save) { return SaveIntoSlot(slot, save) == GameFileWrite::kWritten; }
+
+void RemoveInterruptedSaves() {
+  for (int slot = 0; slot < kSaveSlotCount; ++slot) RemoveLeftoverTemporary(SaveSlotPath(slot));
+  RemoveLeftoverTemporary(kHighScoreFile);
 }
 
 SaveGameRead ReadSaveFromSlot(int slot) {

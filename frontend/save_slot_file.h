@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "frontend/save_game.h"
+#include "shell/game_files.h"
 
 namespace kestrine {
 
@@ -24,14 +25,21 @@ enum SlotReadStatus : int {
 // Reads a slot's file whole; never more than kSaveFileLimit bytes are taken in.
 SlotReadStatus ReadSaveSlotText(int slot, std::string& text);
 
-// Replaces a slot's file with `text`, making the savedGames folder when it is missing. False, with the old
-// file untouched, when the folder cannot be made, the slot's file is read-only (the player keeps it so),
-// or the write fails.
+// Replaces a slot's file with `text`, making the savedGames folder when it is missing. Anything but kWritten
+// leaves the old file untouched: the folder cannot be made, the slot's file is read-only (the player keeps it
+// so) or no file, the disk is full. The temporary files of saves cut short earlier are cleared away first.
+GameFileWrite ReplaceSaveSlotText(int slot, std::string_view text);
 bool WriteSaveSlotText(int slot, std::string_view text);
 
 // Writes the save in its kind's layout into the slot. A save whose text would not read back (a value
-// outside what a load accepts) is not written either: the old save is worth more than an unloadable one.
+// outside what a load accepts) is not written either (kFailed): the old save is worth more than an
+// unloadable one.
+GameFileWrite SaveIntoSlot(int slot, const SaveGame& save);
 bool WriteSaveToSlot(int slot, const SaveGame& save);
+
+// Removes what saves cut short (the program killed mid-save) left in the savedGames folder: the temporary
+// files of the ten slots and of the high-score table. The saves themselves are never touched.
+void RemoveInterruptedSaves();
 
 // Reads and checks a slot's save; nothing of the running game is touched.
 SaveGameRead ReadSaveFromSlot(int slot);

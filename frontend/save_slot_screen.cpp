@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "frontend/save_game_gather.h"
+#include "frontend/save_failure_box.h"
 #include "frontend/save_game_restore.h"
 #include "platform/message_box.h"
 #include "shell/game_files.h"
@@ -79,9 +80,9 @@ SaveGame GatherSave(std::time_t now) {
 }
 
 void SaveIntoSelectedSlot() {
-  if (!WriteSaveToSlot(slotScreenState.selectedSlot, GatherSave(std::time(nullptr)))) {
-    MessageBox(mainWindow.Handle(), "Can't save Read-Only or something.", "Unable To Save", MB_OKCANCEL);
-  }
+  const int32_t slot = slotScreenState.selectedSlot;
+  TellSaveFailure("The game", SaveSlotPath(slot), SaveIntoSlot(slot, GatherSave(std::time(nullptr))),
+                  "What this slot held before is unchanged.");
 }
 
 void LoadSelectedSlot() {

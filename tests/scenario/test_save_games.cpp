@@ -109,6 +109,47 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   EXPECT_EQ(std::pair(effectsVolume, musicVolume), std::pair(90, 40));
 }
 
+TEST_F(SaveGames, AFolderInASlotsPlaceIsToldAsSuchAndTheOtherSlotsStillSave) {
+  game.Click(kAccept.x, kAccept.y);
+  game.Click(kNewGame.x, kNewGame.y);
+  game.Click(kNovice.x, kNovice.y);
+  game.Frame(16);
+  PointAndClick(kSelect);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  game.Frame(16);
+  fs::create_directories("savedGames/game4033.txt");
+  PointAndClick(kBriefingSave);
+  ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  game.Frame(16);
+  UseSlot(3);
+  ASSERT_EQ(game.MessageBoxes().size(), 1u);
+  EXPECT_EQ(game.MessageBoxes()[0].caption, "Unable To Save");
+  EXPECT_EQ(game.MessageBoxes()[0].text,
+            "The game was not saved: savedGames/game4033.txt is not a file (a folder or a device is in its place). "
+            "What this slot held before is unchanged.");
+  EXPECT_TRUE(fs::is_directory("savedGames/game4033.txt"));
+  game.Frame(16);
+  UseSlot(4);
+  EXPECT_EQ(game.MessageBoxes().size(), 1u);
+  EXPECT_TRUE(fs::is_regular_file("savedGames/game4034.txt"));
+}
+
+// A save cut short by a kill leaves its temporary file; the next start clears it away, and nothing else.
+TEST(InterruptedSaves, TheNextStartRemovesWhatTheyLeftAndKeepsTheSaves) {
+  OwnDataFolder folder;
+  fs::create_directory("savedGames");
+  std::ofstream("savedGames/game4031.txt") << "BRIEF-- 2 01/02/03 12:34:56\n";
+  std::ofstream("savedGames/game4031.txt.tmp") << "BRIEF-- 3 01/0";
+  std::ofstream("savedGames/game4039.txt.tmp") << "MISSION";
+  std::ofstream("savedGames/notes.tmp") << "the player's own";
+  Harness game;
+  ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
+  EXPECT_FALSE(fs::exists("savedGames/game4031.txt.tmp"));
+  EXPECT_FALSE(fs::exists("savedGames/game4039.txt.tmp"));
+  EXPECT_TRUE(fs::exists("savedGames/game4031.txt"));
+  EXPECT_TRUE(fs::exists("savedGames/notes.tmp"));
+}
+
 // ---- a mission ----
 
 // What treatment left on a patient, as one text to compare.

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "frontend/save_failure_box.h"
 #include "frontend/save_game.h"
 #include "frontend/save_slot_file.h"
 #include "frontend/save_slot_screen.h"
@@ -218,6 +219,31 @@ TEST_F(SaveSlotFile, WhatCannotBeWrittenLeavesTheOldSave) {
   tree_.WriteBytes("savedGames", "not a folder");
   EXPECT_FALSE(WriteSaveSlotText(0, "x\n"));
   EXPECT_EQ(FileText(tree_.PathOf("savedGames")), "not a folder");
+}
+
+TEST_F(SaveSlotFile, AFailedSaveSaysWhatFailedAndALeftoverOfAnotherSlotGoesAtTheNextSave) {
+  std::filesystem::create_directories(tree_.PathOf("savedGames/game4036.txt"));
+  EXPECT_EQ(ReplaceSaveSlotText(6, "x\n"), GameFileWrite::kNotAFile);
+  tree_.WriteBytes("savedGames/game4038.txt.tmp", "half");
+  tree_.WriteBytes("savedGames/bli.tmp", "half");
+  ASSERT_EQ(ReplaceSaveSlotText(1, "x\n"), GameFileWrite::kWritten);
+  EXPECT_FALSE(std::filesystem::exists(tree_.PathOf("savedGames/game4038.txt.tmp")));
+  EXPECT_FALSE(std::filesystem::exists(tree_.PathOf("savedGames/bli.tmp")));
+
+  const struct {
+    GameFileWrite cause;
+    const char* text;
+  } told[] = {
+      {GameFileWrite::kDiskFull, "The game was not saved: the disk is full. Kept."},
+      {GameFileWrite::kNotAFile,
+       "The game was not saved: savedGames/game4036.txt is not a file (a folder or a device is in its place). Kept."},
+      {GameFileWrite::kReadOnly, "The game was not saved: savedGames/game4036.txt is read-only. Kept."},
+      {GameFileWrite::kFolderReadOnly, "The game was not saved: the folder savedGames is read-only. Kept."},
+      {GameFileWrite::kNoFolder,
+       "The game was not saved: the folder savedGames cannot be made (something else has its name). Kept."},
+      {GameFileWrite::kFailed, "The game was not saved: savedGames/game4036.txt could not be written. Kept."},
+  };
+  for (const auto& t : told) EXPECT_EQ(SaveFailureText("The game", SaveSlotPath(6), t.cause, "Kept."), t.text);
 }
 
 TEST_F(SaveSlotFile, ProgramKilledWhileWritingLeavesTheOldSave) {
