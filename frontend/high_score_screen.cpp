@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "frontend/high_score_table.h"
+#include "frontend/save_failure_box.h"
 #include "frontend/menu_screens.h"
+#include "platform/message_box.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
+#include "shell/main_window.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -24,6 +28,7 @@ constexpr int kLabelR = 235, kLabelG = 247, kLabelB = 195;
 constexpr int kPromptR = 10, kPromptG = 250, kPromptB = 10;
 constexpr int kRowsTop = 245;  // the column heads; rank r sits 18 pixels a rank below
 constexpr int kRowPitch = 18;
+constexpr const char* kDamagedHighScoresTitle = "Damaged High Scores";
 
 constexpr const wchar_t* kPageTitles[kHighScorePages] = {
     L"HIGH SCORES - NOVICE",
@@ -66,11 +71,39 @@ void DrawRows(int32_t page) {
   }
 }
 
+// Where the player finds a file: the name his file manager shows.
+std::string OnDisk(std::string gamePath) {
+  std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
+  return gamePath;
+}
+
 }  // namespace
+
+void ReadHighScoreTable() {
+  std::string setAsideAs;
+  std::string text;
+  switch (LoadHighScores(&setAsideAs)) {
+    case HighScoreLoad::kDamagedSetAside:
+      text = "The high-score table " + OnDisk(kHighScoreFile) + " was damaged and could not be read. It was kept as " +
+             OnDisk(setAsideAs) + ", and a new table was begun.";
+      break;
+    case HighScoreLoad::kDamagedLeftInPlace:
+      if (highScoreState.damageTold) return;
+      text = "The high-score table " + OnDisk(kHighScoreFile) +
+             " is damaged and could not be read or moved aside. It is left as it is, and no scores will be saved "
+             "over it.";
+      break;
+    case HighScoreLoad::kFromFile:
+    case HighScoreLoad::kDefaults:
+      return;
+  }
+  highScoreState.damageTold = true;
+  MessageBox(mainWindow.Handle(), text.c_str(), kDamagedHighScoresTitle, MB_OK | MB_ICONEXCLAMATION);
+}
 
 bool EnterHighScore() {
   if (trainingRun) return false;
-  LoadHighScores();
+  ReadHighScoreTable();
   // The page is the difficulty's; a difficulty from anywhere else still lands on one of the three.
   const int32_t page = std::clamp<int32_t>(difficulty, 0, kHighScorePages - 1);
   const int32_t row = InsertHighScore(highScoreTable, page, missionProgress.campaignScore,
@@ -106,8 +139,8 @@ void HighScoreButtonAction(int32_t button) {
   switch (button) {
     case HIGH_SCORE_BACK:
       ClearBothLayers();
-      // The one way a typed name reaches the file; a failed write keeps the old file and says nothing.
-      SaveHighScores();
+      // The one way a typed name reaches the file; a failed write keeps the old file and says why.
+      TellSaveFailure("The high-score table", kHighScoreFile, SaveHighScores(), "Nothing on the disk was changed.");
       gameState = STATE_OPTIONS;
       // The options menu is drawn at once, not only when the pointer next moves.
       OptionsMenu();

@@ -17,6 +17,11 @@ enum HighScoreButton : int32_t {
 // beats nothing. The caller has cleared the text overlay and the button canvas.
 bool EnterHighScore();
 
+// Reads the table from its file, as the options menu's HIGH SCORES and a campaign's end do, and tells the
+// player when the file was damaged: that it was set aside (and under which name) and a fresh table begun, or
+// that it could not be moved and is left as it is. Told once: a file set aside is not read again.
+void ReadHighScoreTable();
+
 // Draws the current page: the panel, BACK and NEXT, the title, the ten rows, the outline around the row
 // being named and the prompt while one is. The caller clears both layers first, except after a typed
 // character (the name only grows, so it is drawn over itself).

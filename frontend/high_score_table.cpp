@@ -97,18 +97,36 @@ void BuildDefaultTable() {
   }
 }
 
-void LoadHighScores() {
+HighScoreLoad LoadHighScores(std::string* setAsideAs) {
   highScorePage = 0;
+  highScoreState.damagedFileInPlace = false;
+  if (setAsideAs) setAsideAs->clear();
   HighScoreFileBytes bytes{};
   size_t got = 0;
-  if (ReadGameFile(kHighScoreFile, bytes.data(), bytes.size(), got) != GameFileRead::kRead ||
-      !DecodeHighScores(bytes.data(), got, highScoreTable))
-    BuildDefaultTable();
+  const GameFileRead read = ReadGameFile(kHighScoreFile, bytes.data(), bytes.size(), got);
+  if (read == GameFileRead::kRead && DecodeHighScores(bytes.data(), got, highScoreTable))
+    return HighScoreLoad::kFromFile;
+  BuildDefaultTable();
+  if (read == GameFileRead::kMissing) return HighScoreLoad::kDefaults;
+  std::string newName;
+  switch (SetGameFileAside(kHighScoreFile, newName)) {
+    case SetAside::kMoved:
+      if (setAsideAs) *setAsideAs = newName;
+      return HighScoreLoad::kDamagedSetAside;
+    case SetAside::kNotAFile:
+      // A folder or a device holds no scores; the write will say what is in the way.
+      return HighScoreLoad::kDefaults;
+    case SetAside::kFailed:
+      break;
+  }
+  highScoreState.damagedFileInPlace = true;
+  return HighScoreLoad::kDamagedLeftInPlace;
 }
 
-bool SaveHighScores() {
+GameFileWrite SaveHighScores() {
+  if (highScoreState.damagedFileInPlace) return GameFileWrite::kFailed;
   const HighScoreFileBytes bytes = EncodeHighScores(highScoreTable);
-  return WriteGameFile(kHighScoreFile, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, true);
+  return ReplaceGameFile(kHighScoreFile, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, true);
 }
 
 int32_t InsertHighScore(HighScoreTable& table, int32_t page, int32_t score, int32_t maximum, int32_t mission) {

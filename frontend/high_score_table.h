@@ -7,6 +7,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+
+#include "shell/game_files.h"
 
 namespace kestrine {
 
@@ -37,6 +40,9 @@ struct HighScoreState {
   int32_t highScorePage = 0;       // 0..2, the page shown
   int32_t highScoreEntryRow = -1;  // the row being named; -1 none
   int32_t nameLength = 0;          // characters typed, 0..11
+  // A damaged table file that could not be put aside: it is never written over.
+  bool damagedFileInPlace = false;
+  bool damageTold = false;  // the player heard of it once; the next reads find the same file and say no more
 };
 
 extern HighScoreState highScoreState;
@@ -55,11 +61,20 @@ HighScoreFileBytes EncodeHighScores(const HighScoreTable& table);
 // The table of a first start: five names with their scores on each page, their missions and maxima
 // drawn with the game's generator (one draw per filled row, in row order), the other rows empty.
 void BuildDefaultTable();
-// Page 0; the file's table, or the defaults when the file is missing or too short.
-void LoadHighScores();
-// Replaces the file with the table (the folder is made when missing). False when it could not be written;
-// the old file is then left as it was.
-bool SaveHighScores();
+// What reading the table found.
+enum class HighScoreLoad {
+  kFromFile,
+  kDefaults,            // no file (or no plain file) to read: a first start
+  kDamagedSetAside,     // the file could not be read as a table; it was renamed, the defaults are shown
+  kDamagedLeftInPlace,  // the same, but it could not be renamed: it stays, and the table is not saved over it
+};
+// Page 0; the file's table, or the defaults. A file that is there but cannot be read as a table (too short,
+// unreadable) is a player's scores all the same: it is set aside under a free name beside it (given in
+// `setAsideAs`) before anything can be written in its place.
+HighScoreLoad LoadHighScores(std::string* setAsideAs = nullptr);
+// Replaces the file with the table (the folder is made when missing). Anything but kWritten leaves the old
+// file as it was; a damaged file that could not be set aside is never written over (kFailed).
+GameFileWrite SaveHighScores();
 
 // Puts a score into its page: the first row (best first) whose score is below `score` takes it, with an
 // empty name, and the rows below move down one, the page's last one dropping out. The row taken, or -1

@@ -127,7 +127,7 @@ void OptionsAction(int32_t button) {
       ClearScreenLayers();
       highScoreEntryRow = -1;
       SetGameState(STATE_HIGH_SCORES);
-      LoadHighScores();
+      ReadHighScoreTable();
       HighScoreScreen();
       break;
     case OPTIONS_BACK:

@@ -106,19 +106,24 @@ TEST_F(HighScoreTableTest, AMissingOrShortFileGivesTheDefaultsAndAFailedWriteKee
   EXPECT_FALSE(std::filesystem::exists(tree.PathOf("savedGames")));  // the defaults are not written
 
   highScoreTable[0].score = 7777;
-  ASSERT_TRUE(SaveHighScores());  // makes the folder
+  ASSERT_EQ(SaveHighScores(), GameFileWrite::kWritten);  // makes the folder
   const std::string written = FileBytes(tree, "savedGames/bli");
   ASSERT_EQ(written.size(), 840u);
+  // One byte short: the defaults are shown, and the damaged table goes aside before anything is written.
   tree.WriteBytes("savedGames\\bli", written.substr(0, 839));
-  LoadHighScores();
+  std::string asideAs;
+  EXPECT_EQ(LoadHighScores(&asideAs), HighScoreLoad::kDamagedSetAside);
   EXPECT_EQ(highScoreTable[0].score, 503);
+  EXPECT_EQ(asideAs, "savedGames\\bli.damaged");
+  EXPECT_EQ(FileBytes(tree, "savedGames/bli.damaged"), written.substr(0, 839));
+  EXPECT_EQ(LoadHighScores(), HighScoreLoad::kDefaults);
   tree.WriteBytes("savedGames\\bli", written + "more");
-  LoadHighScores();
+  EXPECT_EQ(LoadHighScores(), HighScoreLoad::kFromFile);
   EXPECT_EQ(highScoreTable[0].score, 7777);
 
   chmod(tree.PathOf("savedGames/bli").c_str(), 0444);
   highScoreTable[0].score = 1;
-  EXPECT_FALSE(SaveHighScores());
+  EXPECT_EQ(SaveHighScores(), GameFileWrite::kReadOnly);
   EXPECT_EQ(FileBytes(tree, "savedGames/bli"), written + "more");
 }
 
