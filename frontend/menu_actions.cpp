@@ -4,6 +4,7 @@
 
 #include "battlefield/mission_load.h"
 #include "battlefield/overhead_leave.h"
+#include "casualty/backpack.h"
 #include "casualty/patient_view_teardown.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/briefing_speech.h"
@@ -32,6 +33,11 @@ constexpr int32_t kFirstTrainingMission = 11;
 
 // The window goes, and with it the game (its close leads to the engine's shut-down and the quit message).
 void CloseGame() { PostMessage(mainWindowHandle, WM_CLOSE, 0, 0); }
+
+// A new campaign or training run starts from an empty pack. A pack loaded at the briefing of a campaign left
+// by QUIT is no pack of the new one: kept, it would skip the first briefing's choice of casualties and bring
+// the old mission's casualties and kit into mission 1.
+void ForgetKeptBackpack() { keepBackpack = false; }
 
 // The quit confirmation and the screens opened from the pause menu were reached from inside a mission.
 bool FromTheMission(int32_t state) { return state == STATE_OVERHEAD || state == STATE_PAUSE_MENU; }
@@ -65,9 +71,11 @@ void DisclaimerAction(int32_t button) {
 void MainMenuAction(int32_t button) {
   switch (button) {
     case MAIN_TRAINING:
+      ForgetKeptBackpack();
       SetGameState(STATE_TRAINING);
       break;
     case MAIN_NEW_GAME:
+      ForgetKeptBackpack();
       SetGameState(STATE_DIFFICULTY);
       break;
     case MAIN_LOAD_GAME:

@@ -146,6 +146,9 @@ void RestoreSavedGame(const SaveGame& save) {
   // The running game goes only now that the save is known to be good.
   TearDownPatientView(false);
   UnloadMission();
+  // The loaded game is a campaign of its own: a pack kept from some briefing before is not its pack, and
+  // its briefing decides its own casualties.
+  keepBackpack = false;
 
   nightMission = IsNightStart(MissionRow(save.mission).startTime) ? 1 : 0;
   ClearTextOverlay();

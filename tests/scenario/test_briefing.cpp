@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "battlefield/casualty_cases.h"
 #include "casualty/backpack.h"
 #include "casualty/lip_sync.h"
 #include "casualty/report_lines.h"
@@ -17,6 +18,7 @@
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/layout.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/overlays.h"
@@ -171,6 +173,46 @@ TEST_F(BriefingRoad, TheFirstBriefingLeadsBackAndALaterOneQuits) {
   PointAndClick(kBackOrQuit);
   EXPECT_EQ(gameState, STATE_QUIT_CONFIRM);
   EXPECT_EQ(previousGameState, STATE_BRIEFING);
+}
+
+TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithItsOwnCasualtiesAndTheStandardKit) {
+  // A campaign some way on, at expert: the briefing of mission 4 decides its casualties, and the pack loaded
+  // from there holds only what an expert starts with, not a round of ammunition.
+  ToTheBriefing(kExpert);
+  missionNumber = 4;
+  missionProgress.missionMaximum = 30;
+  SetGameState(STATE_BRIEFING);
+  game.Frame(16);
+  const int32_t laterCases = casualtyCaseCount;
+  ASSERT_GT(laterCases, 3);
+  PointAndClick(kLoadBackpack);
+  ASSERT_EQ(gameState, STATE_BACKPACK);
+  game.Frame(16);
+  EXPECT_EQ(backpack.count[TOOL_M4], 0);
+  game.Click(70 + 40, PanelY(386) + 10);  // the backpack screen's BACK
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  game.Frame(16);
+  EXPECT_EQ(casualtyCaseCount, laterCases);  // the pack was packed for these casualties: they stay
+  PointAndClick(kBackOrQuit);
+  ASSERT_EQ(gameState, STATE_QUIT_CONFIRM);
+  PointAndClick(kYes);
+  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+
+  // NEW GAME at novice: mission 1 has its three casualties, and START MISSION packs the standard kit.
+  game.Click(kNewGame.x, kNewGame.y);
+  game.Click(kNovice.x, kNovice.y);
+  ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  game.Frame(16);
+  PointAndClick(kSelect);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(casualtyCaseCount, 3);
+  game.Frame(16);
+  PointAndClick(kStartMission);
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(backpack.count[TOOL_GRENADE], 4);
+  EXPECT_EQ(backpack.count[TOOL_M4], 240);
+  EXPECT_EQ(backpack.count[TOOL_BERETTA], 75);
 }
 
 // A label lit as the pointer's button: the highlight colour of menu buttons.
