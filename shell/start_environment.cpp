@@ -1,7 +1,13 @@
 #include "shell/start_environment.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -46,6 +52,36 @@ fs::path FindDataTree(const fs::path& start) {
   return {};
 }
 
+// Why the input script cannot be read, or "" when it is a plain file that can be. Looked at without waiting:
+// a pipe is opened so that no writer is waited for, and nothing is read here (its reader keeps its own bound).
+std::string InputScriptProblem(const fs::path& script) {
+  const int fd = ::open(script.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR) return "there is no such file";
+    return std::string("it cannot be read (") + std::strerror(error) + ")";
+  }
+  struct stat info {};
+  const bool known = ::fstat(fd, &info) == 0;
+  ::close(fd);
+  if (!known) return "it cannot be read";
+  if (S_ISDIR(info.st_mode)) return "it is a folder, not a file";
+  if (!S_ISREG(info.st_mode)) return "it is not a plain file (a device or a pipe)";
+  return {};
+}
+
+// The input script KESTRINE_INPUT names must be a file to read before anything starts: anything else ends
+// the start with one line saying what it is.
+bool InputScriptReadable(const fs::path& start) {
+  const char* named = std::getenv("KESTRINE_INPUT");
+  if (!named || !*named) return true;
+  const fs::path script = fs::path(named).is_absolute() ? fs::path(named) : start / named;
+  const std::string problem = InputScriptProblem(script);
+  if (problem.empty()) return true;
+  std::fprintf(stderr, "no input script: %s (KESTRINE_INPUT): %s\n", script.string().c_str(), problem.c_str());
+  return false;
+}
+
 }  // namespace
 
 bool PrepareStartEnvironment() {
@@ -53,6 +89,7 @@ bool PrepareStartEnvironment() {
   const fs::path start = fs::current_path(ec);
   const fs::path data = FindDataTree(start);
   if (data.empty()) return false;
+  if (!InputScriptReadable(start)) return false;
   // Paths the person gave (the input script and its captures) keep meaning what they meant where they typed
   // them.
   engine::SetStartFolder(start.string());

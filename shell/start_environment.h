@@ -9,7 +9,8 @@
 namespace kestrine {
 
 // False when the start must end (the caller exits with status 1), after one line on stderr saying what is
-// missing and where it was looked for.
+// missing and where it was looked for: the data tree, a display, or the input script KESTRINE_INPUT names
+// when that is no plain file that can be read (missing, a folder, a device or a pipe, not readable).
 bool PrepareStartEnvironment();
 
 }  // namespace kestrine

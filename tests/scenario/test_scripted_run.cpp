@@ -4,6 +4,7 @@
 // the script's path from the folder it was started in, and ends with one clear line and status 1 when the data
 // tree or a display is missing. Headless with nobody to drive it, it stops on its own.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -233,6 +234,28 @@ TEST_F(ExecutableTest, ABadScriptEndsWithItsLineOnStderrAndANonZeroStatus) {
   EXPECT_NE(run.status, 0);
   EXPECT_NE(run.output.find("line 2"), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("game state"), std::string::npos) << run.output;
+}
+
+TEST_F(ExecutableTest, AnInputScriptThatIsNoFileToReadEndsTheStartWithOneLineAndStatusOne) {
+  fs::create_directory(elsewhere_ / "scripts");
+  ASSERT_EQ(mkfifo((elsewhere_ / "pipe").c_str(), 0600), 0);
+  const struct {
+    std::string named;
+    std::string line;
+  } cases[] = {
+      {"scripts", "no input script: " + (elsewhere_ / "scripts").string() + " (KESTRINE_INPUT): it is a folder, not a file\n"},
+      {"pipe", "no input script: " + (elsewhere_ / "pipe").string() +
+                   " (KESTRINE_INPUT): it is not a plain file (a device or a pipe)\n"},
+      {"/dev/zero", "no input script: /dev/zero (KESTRINE_INPUT): it is not a plain file (a device or a pipe)\n"},
+      {"gone.txt", "no input script: " + (elsewhere_ / "gone.txt").string() + " (KESTRINE_INPUT): there is no such file\n"},
+  };
+  for (const auto& c : cases) {
+    const RunResult run = RunProgram(kProgram, elsewhere_,
+                                     {{"KESTRINE_ENGINE", "headless"}, {"KESTRINE_DATA", KESTRINE_DATA_DIR},
+                                      {"KESTRINE_INPUT", c.named}});
+    EXPECT_EQ(run.status, 1) << c.named << ": " << run.output;
+    EXPECT_EQ(run.output, c.line);
+  }
 }
 
 TEST_F(ExecutableTest, AnEngineThatCannotStartEndsWithAClearMessageAndANonZeroStatus) {
