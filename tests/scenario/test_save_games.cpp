@@ -109,6 +109,38 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   EXPECT_EQ(std::pair(effectsVolume, musicVolume), std::pair(90, 40));
 }
 
+// A pack kept at one briefing is not the loaded game's: its briefing decides its own casualties.
+TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefore) {
+  game.Click(kAccept.x, kAccept.y);
+  game.Click(kNewGame.x, kNewGame.y);
+  game.Click(kNovice.x, kNovice.y);
+  game.Frame(16);
+  PointAndClick(kSelect);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  game.Frame(16);
+  // A campaign at mission 4, expert, saved at its briefing.
+  missionNumber = 4;
+  difficulty = 2;
+  PointAndClick(kBriefingSave);
+  game.Frame(16);
+  UseSlot(2);
+  ASSERT_TRUE(fs::exists("savedGames/game4032.txt"));
+  // Another one at mission 1, novice, whose pack the player loads and keeps.
+  missionNumber = 1;
+  difficulty = 0;
+  SetGameState(STATE_BRIEFING);
+  game.Frame(16);
+  ASSERT_EQ(casualtyCaseCount, 3);
+  PointAndClick({504, 380});  // LOAD BACKPACK
+  ASSERT_EQ(gameState, STATE_BACKPACK);
+  game.Frame(16);
+
+  LoadFromTheMainMenu(2);
+  ASSERT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(missionNumber, 4);
+  EXPECT_EQ(casualtyCaseCount, 6);  // mission 4 at expert
+}
+
 TEST_F(SaveGames, AFolderInASlotsPlaceIsToldAsSuchAndTheOtherSlotsStillSave) {
   game.Click(kAccept.x, kAccept.y);
   game.Click(kNewGame.x, kNewGame.y);
