@@ -6,8 +6,8 @@
 #include <string>
 
 #include "frontend/high_score_table.h"
-#include "frontend/save_failure_box.h"
 #include "frontend/menu_screens.h"
+#include "frontend/save_failure_box.h"
 #include "platform/message_box.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"

@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-#include "frontend/save_game_gather.h"
 #include "frontend/save_failure_box.h"
+#include "frontend/save_game_gather.h"
 #include "frontend/save_game_restore.h"
 #include "platform/message_box.h"
 #include "shell/game_files.h"

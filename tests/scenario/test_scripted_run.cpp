@@ -243,16 +243,18 @@ TEST_F(ExecutableTest, AnInputScriptThatIsNoFileToReadEndsTheStartWithOneLineAnd
     std::string named;
     std::string line;
   } cases[] = {
-      {"scripts", "no input script: " + (elsewhere_ / "scripts").string() + " (KESTRINE_INPUT): it is a folder, not a file\n"},
+      {"scripts",
+       "no input script: " + (elsewhere_ / "scripts").string() + " (KESTRINE_INPUT): it is a folder, not a file\n"},
       {"pipe", "no input script: " + (elsewhere_ / "pipe").string() +
                    " (KESTRINE_INPUT): it is not a plain file (a device or a pipe)\n"},
       {"/dev/zero", "no input script: /dev/zero (KESTRINE_INPUT): it is not a plain file (a device or a pipe)\n"},
-      {"gone.txt", "no input script: " + (elsewhere_ / "gone.txt").string() + " (KESTRINE_INPUT): there is no such file\n"},
+      {"gone.txt",
+       "no input script: " + (elsewhere_ / "gone.txt").string() + " (KESTRINE_INPUT): there is no such file\n"},
   };
   for (const auto& c : cases) {
-    const RunResult run = RunProgram(kProgram, elsewhere_,
-                                     {{"KESTRINE_ENGINE", "headless"}, {"KESTRINE_DATA", KESTRINE_DATA_DIR},
-                                      {"KESTRINE_INPUT", c.named}});
+    const RunResult run = RunProgram(
+        kProgram, elsewhere_,
+        {{"KESTRINE_ENGINE", "headless"}, {"KESTRINE_DATA", KESTRINE_DATA_DIR}, {"KESTRINE_INPUT", c.named}});
     EXPECT_EQ(run.status, 1) << c.named << ": " << run.output;
     EXPECT_EQ(run.output, c.line);
   }

@@ -27,9 +27,9 @@ TEST(GameFileWriteCause, TheSystemsErrorNamesTheCause) {
     int error;
     GameFileWrite cause;
   } cases[] = {
-      {ENOSPC, GameFileWrite::kDiskFull},        {EDQUOT, GameFileWrite::kDiskFull},
-      {EROFS, GameFileWrite::kFolderReadOnly},   {EACCES, GameFileWrite::kFolderReadOnly},
-      {EISDIR, GameFileWrite::kNotAFile},        {EIO, GameFileWrite::kFailed},
+      {ENOSPC, GameFileWrite::kDiskFull},      {EDQUOT, GameFileWrite::kDiskFull},
+      {EROFS, GameFileWrite::kFolderReadOnly}, {EACCES, GameFileWrite::kFolderReadOnly},
+      {EISDIR, GameFileWrite::kNotAFile},      {EIO, GameFileWrite::kFailed},
   };
   for (const auto& c : cases) EXPECT_EQ(WriteFailureOf(c.error), c.cause) << c.error;
 }
