@@ -117,16 +117,24 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
       << "BACK has no plate";
   ExpectInside("save screen", {"BACK", Canvas::kMenu, backPlate, 12});
 
-  // Back to the briefing, then its LOAD BACKPACK; as many different tools in the pack as it takes, one list
-  // line each.
+  // Back to the briefing, then its LOAD BACKPACK; the pack emptied and filled with as many different tools
+  // as it takes, the lightest first, one list line each.
   PointAndClick(game, kSlotBack);
   ASSERT_EQ(gameState, STATE_BRIEFING);
   RestThePointer();
   PointAndClick(game, {504, 380});
   ASSERT_EQ(gameState, STATE_BACKPACK);
-  for (int round = 0; round < 2; ++round)
-    for (int row = 0; row < kToolCount; ++row)
-      if (backpack.count[row] == 0) backpack.AddTool(row);
+  std::vector<int> rows;
+  for (int row = 0; row < kToolCount; ++row) rows.push_back(row);
+  std::sort(rows.begin(), rows.end(), [](int a, int b) {
+    const auto load = [](int row) {
+      return ToolTable[row].weight / backpack.maxWeight + ToolTable[row].volume / backpack.maxVolume;
+    };
+    return load(a) < load(b);
+  });
+  for (int row : rows)
+    while (backpack.count[row] > 0) backpack.RemoveTool(row);
+  for (int row : rows) backpack.AddTool(row);
   RestThePointer();
   for (const LabelCase& label : {
            LabelCase{"START MISSION", Canvas::kMenu, plates::kBackpackStartMission, 15},
