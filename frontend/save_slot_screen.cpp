@@ -37,6 +37,7 @@ constexpr int kSlotLabelY = 181;
 constexpr int kButtonHeight = 23;
 constexpr int kSideX = 358, kSideWidth = 229;
 constexpr int kStripY = 378, kActY = 380, kBackY = 407;
+constexpr int kBackPlateY = kBackY - (kActY - kStripY);
 
 bool Saving() { return slotScreenState.saving; }
 
@@ -146,6 +147,10 @@ void SaveSlotScreen() {
     AddMenuButton(menuCanvas, FullX(kPanelX), FullY(kSlotLabelY + kRowPitch * slot), kPanelWidth, kButtonHeight,
                   WidenText(s.slotLabel[slot]));
   }
+  // BACK has no place on the backdrop the slot screens share with the menus: it gets the strip that SAVE and
+  // LOAD are drawn on, as its plate.
+  textOverlay->DrawBitmap(s.slotStripImage, 0, 0, 0, kSideWidth, kButtonHeight, FullX(kSideX), FullY(kBackPlateY),
+                          kSideWidth, kButtonHeight);
   AddMenuButton(menuCanvas, FullX(kSideX), FullY(kBackY), kSideWidth, kButtonHeight, L"BACK");
 
   const int32_t slot = s.selectedSlot;

@@ -5,6 +5,7 @@
 
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/image_paint.h"
+#include "tools/assetgen/label_plates.h"
 #include "tools/assetgen/speech_files.h"
 #include "tools/assetgen/speech_voices.h"
 #include "tools/assetgen/tool_generators.h"
@@ -57,18 +58,20 @@ Image LoadPackBackdrop() {
   Well(image, 57, 77, 272, 96);
   Arrow(image, 37, 77, 19, 96, true);
   Arrow(image, 330, 77, 19, 96, false);
-  Well(image, 370, 80, 200, 330);  // with the heading above the list
-  paint::Line(image, 372, 118, 567, 118, kLight);
+  // The list with its heading; it runs down to the bottom edge, so the lines of a full pack stay inside.
+  const plates::Box list = plates::kBackpackList;
+  Well(image, list.x + 2, list.y + 2, list.width - 4, list.height - 4);
+  paint::Line(image, list.x + 4, 118, list.Right() - 5, 118, kLight);
 
   // Description box, then the weight and volume bar tracks (the bars' full length at the strongest figure).
   Well(image, 53, 195, 285, 123);
   Well(image, 111, 360, 224, 14);
   Well(image, 111, 380, 224, 14);
 
-  // The places of START MISSION and BACK.
-  for (int x : {60, 216}) {
-    paint::Gradient(image, x, 403, 100, 24, {62, 76, 46}, {36, 44, 28});
-    paint::Bevel(image, x, 403, 100, 24, kLight, kDark);
+  // The places of START MISSION and BACK, centred on their labels.
+  for (const plates::Box& b : {plates::kBackpackStartMission, plates::kBackpackBack}) {
+    paint::Gradient(image, b.x, b.y, b.width, b.height, {62, 76, 46}, {36, 44, 28});
+    paint::Bevel(image, b.x, b.y, b.width, b.height, kLight, kDark);
   }
   return image;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tools/assetgen/frontend_generators.h"
+#include "tools/assetgen/label_plates.h"
 #include "tools/assetgen/medal_patterns.h"
 #include "tools/assetgen/screen_pictures.h"
 
@@ -35,6 +36,8 @@ void Panel(const Image& image, int x, int y, int width, int height) {
   paint::Gradient(image, x, y, width, height, {30, 36, 24}, {18, 22, 14});
   paint::Bevel(image, x, y, width, height, kPanelDark, kPanelLight);
 }
+
+void Panel(const Image& image, const plates::Box& b) { Panel(image, b.x, b.y, b.width, b.height); }
 
 void SideTriangle(const Image& image, int tipX, int cy, int width, bool left, Rgb colour) {
   for (int col = 0; col < width; ++col)
@@ -78,9 +81,11 @@ Image BriefingBackdrop() {
   // The player, his rank and his medals; the objectives.
   Panel(image, 236, 308, 156, 160);
   Panel(image, 44, 308, 186, 160);
-  // The button column: START MISSION, LOAD BACKPACK, SAVE, BACK or QUIT.
-  Panel(image, 432, 334, 144, 120);
-  for (int y : {341, 369, 394, 420}) ButtonSlot(image, 443, y, 121, 22);
+  // The button column: START MISSION, LOAD BACKPACK, SAVE, BACK or QUIT, each plate wider than its label.
+  Panel(image, plates::kBriefingButtonPanel);
+  for (const plates::Box& b : {plates::kBriefingStartMission, plates::kBriefingLoadBackpack, plates::kBriefingSave,
+                               plates::kBriefingBackOrQuit})
+    ButtonSlot(image, b.x, b.y, b.width, b.height);
   return image;
 }
 
@@ -163,7 +168,7 @@ Image Weather(int kind) {
   return image;
 }
 
-// ---- player select (figure window 218..380 x 40..344) ----
+// ---- player select (figure window 222..380 x 36..344) ----
 Image PlayerSelectBackdrop() {
   Image image = Backdrop({30, 34, 26}, {56, 60, 40}, 41);
   paint::Label(image, 24, 8, "CHOOSE YOUR MEDIC", Style(12, kGold, true));
@@ -176,8 +181,10 @@ Image PlayerSelectBackdrop() {
   ButtonSlot(image, 317, 350, 52, 13);
   SideTriangle(image, 280, 356, 6, true, kPale);
   SideTriangle(image, 350, 356, 6, false, kPale);
-  // The right panel: the name, the medals to win, the stats card.
+  // The right panel: the medals to win and the stats card; the name's plate, centred on the name, reaches
+  // over the panel's left edge, as the longest name is wider than the panel leaves room for.
   Panel(image, 396, 36, 230, 330);
+  Panel(image, plates::kPlayerSelectNamePlate);
   Panel(image, 418, 138, 170, 80);
   for (int k = 0; k < 2; ++k) Ribbon(image, k, 451 + 49 * k, 161, true);
   for (int k = 2; k < 8; ++k) Ribbon(image, k, 427 + 49 * ((k - 2) % 3), 174 + 13 * ((k - 2) / 3), true);

@@ -10,6 +10,7 @@
 
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/image_paint.h"
+#include "tools/assetgen/label_plates.h"
 #include "tools/assetgen/mission_generators.h"
 
 namespace assetgen {
@@ -27,37 +28,40 @@ constexpr Rgb kPanelLight{104, 112, 88};
 constexpr Rgb kPanelDark{26, 30, 22};
 constexpr Rgb kPlate{40, 46, 34};
 
-// A design-space point on the strip.
+// A design-space column on the strip.
 int StripX(int designX) { return designX * 640 / 634; }
-int StripY(int designY) { return designY * 480 / 455 - kStripTop; }
 
 void Plate(const Image& image, int x, int y, int width, int height) {
   paint::Fill(image, x, y, width, height, kPlate);
   paint::Bevel(image, x, y, width, height, kPanelDark, kPanelLight);
 }
 
+// A plate given in screen pixels.
+void Plate(const Image& image, const plates::Box& b) { Plate(image, b.x, b.y - kStripTop, b.width, b.height); }
+
+// The weapon pictures keep to the plate's top rows (plates::kHudIconRows): the counts go beneath them.
 void Pistol(const Image& image, int x, int y) {
   const Rgb metal{170, 174, 178};
-  paint::Fill(image, x + 8, y + 16, 24, 6, metal);
-  paint::Fill(image, x + 10, y + 22, 7, 14, metal);
-  paint::Fill(image, x + 18, y + 22, 4, 4, {120, 124, 128});
+  paint::Fill(image, x + 8, y + 3, 24, 5, metal);
+  paint::Fill(image, x + 10, y + 8, 6, 8, metal);
+  paint::Fill(image, x + 17, y + 8, 4, 3, {120, 124, 128});
 }
 
 void Rifle(const Image& image, int x, int y) {
   const Rgb metal{170, 174, 178};
   const Rgb stock{120, 92, 60};
-  paint::Fill(image, x + 3, y + 20, 12, 6, stock);
-  paint::Fill(image, x + 15, y + 19, 20, 5, metal);
-  paint::Fill(image, x + 35, y + 20, 8, 2, metal);
-  paint::Fill(image, x + 20, y + 24, 4, 10, metal);
-  paint::Fill(image, x + 27, y + 24, 3, 8, {120, 124, 128});
+  paint::Fill(image, x + 3, y + 5, 12, 6, stock);
+  paint::Fill(image, x + 15, y + 4, 20, 5, metal);
+  paint::Fill(image, x + 35, y + 5, 8, 2, metal);
+  paint::Fill(image, x + 20, y + 9, 4, 7, metal);
+  paint::Fill(image, x + 27, y + 9, 3, 5, {120, 124, 128});
 }
 
 void Grenade(const Image& image, int x, int y) {
-  paint::Disc(image, x + 20, y + 28, 9, {84, 100, 62});
-  paint::Line(image, x + 13, y + 28, x + 27, y + 28, {60, 72, 44});
-  paint::Fill(image, x + 17, y + 15, 7, 5, {150, 150, 140});
-  paint::Line(image, x + 24, y + 16, x + 30, y + 22, {150, 150, 140});
+  paint::Disc(image, x + 21, y + 10, 6, {84, 100, 62});
+  paint::Line(image, x + 16, y + 10, x + 26, y + 10, {60, 72, 44});
+  paint::Fill(image, x + 18, y + 2, 7, 3, {150, 150, 140});
+  paint::Line(image, x + 25, y + 3, x + 30, y + 8, {150, 150, 140});
 }
 
 Image HudStrip() {
@@ -74,24 +78,19 @@ Image HudStrip() {
   // The mini-map's well: the map itself is drawn into it by the overhead view.
   paint::Fill(image, mapX - 2, mapY - 2, 68, 68, kPanelDark);
   paint::Fill(image, mapX, mapY, 64, 64, {20, 22, 18});
-  // Time and score beneath the map.
-  Plate(image, 14, StripY(410) - 3, 80, 18);
-  Plate(image, 14, StripY(435) - 3, 80, 18);
-  // MENU and MOVE TEAM; VIEW PATIENT and DRAG PATIENT.
-  Plate(image, StripX(115), StripY(397), 70, 25);
-  Plate(image, StripX(115), StripY(420), 70, 25);
-  Plate(image, StripX(228), StripY(397), 120, 22);
-  Plate(image, StripX(228), StripY(420), 120, 22);
+  // Time, the medic's condition and the score, one plate beneath the map.
+  Plate(image, plates::kHudStatusColumn);
+  // MENU and MOVE TEAM; VIEW PATIENT and DRAG PATIENT: each plate covers its button and its label.
+  for (const plates::Box& b : {plates::kHudMenu, plates::kHudMoveTeam, plates::kHudViewPatient, plates::kHudDragPatient})
+    Plate(image, b);
   // The three weapons.
-  const int weaponY = StripY(393);
-  Plate(image, StripX(370), weaponY, 40, 48);
-  Plate(image, StripX(410), weaponY, 45, 48);
-  Plate(image, StripX(455), weaponY, 42, 48);
-  Pistol(image, StripX(370), weaponY);
-  Rifle(image, StripX(410), weaponY);
-  Grenade(image, StripX(455), weaponY);
+  for (const plates::Box& b : {plates::kHudPistol, plates::kHudRifle, plates::kHudGrenade}) Plate(image, b);
+  Pistol(image, plates::kHudPistol.x, plates::kHudPistol.y - kStripTop);
+  Rifle(image, plates::kHudRifle.x, plates::kHudRifle.y - kStripTop);
+  Grenade(image, plates::kHudGrenade.x, plates::kHudGrenade.y - kStripTop);
   // Ready for EVAC, Return to Action and Call for Support.
-  for (int designY : {393, 410, 427}) Plate(image, StripX(520), StripY(designY) - 1, 110, 17);
+  for (const plates::Box& b : {plates::kHudReadyForEvac, plates::kHudReturnToAction, plates::kHudCallForSupport})
+    Plate(image, b);
   paint::Line(image, 0, kStripHeight - 1, kStripWidth - 1, kStripHeight - 1, kPanelDark);
   return image;
 }

@@ -8,6 +8,7 @@
 #include "tools/assetgen/model_builder.h"
 #include "tools/assetgen/patient_scene_generators.h"
 #include "tools/assetgen/screen_pictures.h"
+#include "shell/mission_table.h"
 
 namespace assetgen {
 
@@ -39,36 +40,46 @@ enum class Feature { Road, Brush, Wall, OpenGround, Tent, TentWall, Buildings, L
 struct SurroundingsDef {
   const char* path;
   Feature feature;
-  Rgb ground;
+  int32_t level;  // the mission the folder is named after
+  int shade;      // darker (negative) or lighter than the land's own colour
 };
 
 // Folder names as the game gives them; the files are the model names.
 const SurroundingsDef kSurroundings[24] = {
-    {"patient\\world\\sky\\level_1\\level1road\\level1road.qsad", Feature::Road, {150, 130, 90}},
-    {"patient\\world\\sky\\level_1\\level1brush\\level1brush.qsad", Feature::Brush, {120, 120, 70}},
-    {"patient\\world\\sky\\level_1\\level1wall\\level1wall.qsad", Feature::Wall, {150, 130, 90}},
-    {"patient\\world\\sky\\level_2\\level2road\\level2road.qsad", Feature::Road, {170, 150, 110}},
-    {"patient\\world\\sky\\level_2\\level2road2\\level2road2.qsad", Feature::Road, {160, 140, 100}},
-    {"patient\\world\\sky\\level_3\\level3.qsad", Feature::OpenGround, {180, 160, 120}},
-    {"patient\\world\\sky\\level_4\\level4road\\level4road.qsad", Feature::Road, {140, 125, 95}},
-    {"patient\\world\\sky\\level_4\\level4wall\\level4wall.qsad", Feature::Wall, {140, 125, 95}},
-    {"patient\\world\\sky\\level_4\\level4wall2\\level4wall2.qsad", Feature::Wall, {135, 120, 90}},
-    {"patient\\world\\sky\\level_5\\level5.qsad", Feature::OpenGround, {110, 120, 80}},
-    {"patient\\world\\sky\\level_6\\level6tentwall\\level6tentwall.qsad", Feature::TentWall, {150, 140, 110}},
-    {"patient\\world\\sky\\level_6\\level6road\\level6road.qsad", Feature::Road, {150, 140, 110}},
-    {"patient\\world\\sky\\level_6\\level6tent\\level6tent.qsad", Feature::Tent, {150, 140, 110}},
-    {"patient\\world\\sky\\level_7\\level7road\\level7road.qsad", Feature::Road, {130, 120, 100}},
-    {"patient\\world\\sky\\level_7\\level7road2\\level7road2.qsad", Feature::Road, {125, 115, 95}},
-    {"patient\\world\\sky\\level_7\\level7roadbuild\\level7roadbuild.qsad", Feature::Buildings, {130, 120, 100}},
-    {"patient\\world\\sky\\level_8\\level8road\\level8road.qsad", Feature::Road, {120, 110, 90}},
-    {"patient\\world\\sky\\level_8\\level8road2\\level8road2.qsad", Feature::Buildings, {120, 110, 90}},
-    {"patient\\world\\sky\\level_9\\level9road\\level9road.qsad", Feature::Road, {110, 105, 95}},
-    {"patient\\world\\sky\\level_9\\level9lower\\level9lower.qsad", Feature::Lower, {100, 100, 90}},
-    {"patient\\world\\sky\\level_9\\level9lower2\\level9lower2.qsad", Feature::Lower, {95, 95, 85}},
-    {"patient\\world\\sky\\level_10\\level10wall\\level10wall.qsad", Feature::Wall, {140, 130, 110}},
-    {"patient\\world\\sky\\level_10\\level10wallc\\level10wallc.qsad", Feature::Wall, {135, 125, 105}},
-    {"patient\\world\\sky\\level_10\\level10tent\\level10tent.qsad", Feature::Tent, {140, 130, 110}},
+    {"patient\\world\\sky\\level_1\\level1road\\level1road.qsad", Feature::Road, 1, 0},
+    {"patient\\world\\sky\\level_1\\level1brush\\level1brush.qsad", Feature::Brush, 1, -20},
+    {"patient\\world\\sky\\level_1\\level1wall\\level1wall.qsad", Feature::Wall, 1, 0},
+    {"patient\\world\\sky\\level_2\\level2road\\level2road.qsad", Feature::Road, 2, 0},
+    {"patient\\world\\sky\\level_2\\level2road2\\level2road2.qsad", Feature::Road, 2, -10},
+    {"patient\\world\\sky\\level_3\\level3.qsad", Feature::OpenGround, 3, 0},
+    {"patient\\world\\sky\\level_4\\level4road\\level4road.qsad", Feature::Road, 4, 0},
+    {"patient\\world\\sky\\level_4\\level4wall\\level4wall.qsad", Feature::Wall, 4, 0},
+    {"patient\\world\\sky\\level_4\\level4wall2\\level4wall2.qsad", Feature::Wall, 4, -5},
+    {"patient\\world\\sky\\level_5\\level5.qsad", Feature::OpenGround, 5, 0},
+    {"patient\\world\\sky\\level_6\\level6tentwall\\level6tentwall.qsad", Feature::TentWall, 6, 0},
+    {"patient\\world\\sky\\level_6\\level6road\\level6road.qsad", Feature::Road, 6, 0},
+    {"patient\\world\\sky\\level_6\\level6tent\\level6tent.qsad", Feature::Tent, 6, 0},
+    {"patient\\world\\sky\\level_7\\level7road\\level7road.qsad", Feature::Road, 7, 0},
+    {"patient\\world\\sky\\level_7\\level7road2\\level7road2.qsad", Feature::Road, 7, -5},
+    {"patient\\world\\sky\\level_7\\level7roadbuild\\level7roadbuild.qsad", Feature::Buildings, 7, 0},
+    {"patient\\world\\sky\\level_8\\level8road\\level8road.qsad", Feature::Road, 8, 0},
+    {"patient\\world\\sky\\level_8\\level8road2\\level8road2.qsad", Feature::Buildings, 8, 0},
+    {"patient\\world\\sky\\level_9\\level9road\\level9road.qsad", Feature::Road, 9, 0},
+    {"patient\\world\\sky\\level_9\\level9lower\\level9lower.qsad", Feature::Lower, 9, -7},
+    {"patient\\world\\sky\\level_9\\level9lower2\\level9lower2.qsad", Feature::Lower, 9, -12},
+    {"patient\\world\\sky\\level_10\\level10wall\\level10wall.qsad", Feature::Wall, 10, 0},
+    {"patient\\world\\sky\\level_10\\level10wallc\\level10wallc.qsad", Feature::Wall, 10, -5},
+    {"patient\\world\\sky\\level_10\\level10tent\\level10tent.qsad", Feature::Tent, 10, 0},
 };
+
+// The ground is the land the level's mission is fought in, told by the camouflage its soldiers wear: green
+// earth for woodland, sand for desert.
+Rgb GroundOf(const SurroundingsDef& def) {
+  const bool desert = kestrine::MissionRow(def.level).camouflage == 1;
+  const Rgb land = desert ? Rgb{160, 140, 100} : Rgb{78, 96, 52};
+  auto shaded = [&def](int v) { return std::clamp(v + def.shade, 0, 255); };
+  return {shaded(land.r), shaded(land.g), shaded(land.b)};
+}
 
 engine::Color ColorOf(Rgb c) {
   return engine::Color{static_cast<uint8_t>(c.r), static_cast<uint8_t>(c.g), static_cast<uint8_t>(c.b)};
@@ -79,12 +90,13 @@ engine::Color ColorOf(Rgb c) {
 ModelBuilder Surroundings(int kind) {
   const SurroundingsDef& def = kSurroundings[kind];
   ModelBuilder b;
-  const int ground = b.AddMaterial("ground", ColorOf(def.ground));
+  const int ground = b.AddMaterial("ground", ColorOf(GroundOf(def)));
   const int root = b.AddPart("sky", -1, {});
   b.AddBox(root, ground, {0, -0.1f, 0}, {24, 0.2f, 24});
   // The sky closes the view round the ground's edge, a horizon band below it.
   const int sky = b.AddMaterial("sky", {150, 185, 220});
-  const int haze = b.AddMaterial("haze", {175, 170, 150});
+  const bool desert = kestrine::MissionRow(def.level).camouflage == 1;
+  const int haze = b.AddMaterial("haze", desert ? engine::Color{175, 170, 150} : engine::Color{118, 134, 102});
   for (int side = 0; side < 4; ++side) {
     const Vec3 along = side < 2 ? Vec3{0, 0, 1} : Vec3{1, 0, 0};
     const float sign = side % 2 == 0 ? 1.0f : -1.0f;

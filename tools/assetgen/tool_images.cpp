@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "casualty/tool_table.h"
 #include "tools/assetgen/canonical_path.h"
@@ -29,7 +30,8 @@ constexpr Rgb kIconLight{104, 118, 88};
 constexpr Rgb kIconDark{16, 20, 12};
 // The cursor is drawn on the text overlay: round the tool, the overlay's see-through red lets the view show.
 constexpr Rgb kCursorBack{255, 0, 0};
-constexpr int kLabelHeight = 11;
+constexpr int kCaptionSize = 6;
+constexpr int kCaptionLinePitch = 9;
 
 using RectKey = std::tuple<int, int, int, int>;
 
@@ -77,19 +79,44 @@ std::string IconLabel(int tool) {
   }
 }
 
-paint::TextStyle LabelStyle() {
+paint::TextStyle LabelStyle(int size) {
   paint::TextStyle style;
-  style.size = 6;
+  style.size = size;
   style.colour = {235, 247, 195};
   style.align = paint::Align::Centre;
   return style;
 }
 
-// The label cut to the icon's width, letter by letter.
-std::string FittedLabel(std::string label, int width) {
-  const paint::TextStyle style = LabelStyle();
-  while (!label.empty() && paint::LabelWidth(label, style) > width - 2) label.pop_back();
-  return label;
+bool Fits(const std::string& line, int size, int width) { return paint::LabelWidth(line, LabelStyle(size)) <= width; }
+
+// The name on one line, or its words broken over two lines, whichever fits the icon first at the label's
+// size and then a size smaller; then a long word broken with a hyphen. A name that fits no way is shortened
+// at its end and marked with a full stop, so no letters go missing unseen.
+IconCaption FitCaption(const std::string& label, int width) {
+  const int room = width - 2;
+  for (int size : {kCaptionSize, kCaptionSize - 1}) {
+    if (Fits(label, size, room)) return {size, {label}};
+    for (size_t space = label.find(' '); space != std::string::npos; space = label.find(' ', space + 1)) {
+      const std::string first = label.substr(0, space), second = label.substr(space + 1);
+      if (Fits(first, size, room) && Fits(second, size, room)) return {size, {first, second}};
+    }
+  }
+  // One long word: broken with a hyphen, as near its middle as will fit.
+  for (int size : {kCaptionSize, kCaptionSize - 1}) {
+    const size_t half = label.size() / 2;
+    for (size_t step = 0; step < half; ++step) {
+      for (const size_t at : {half - step, half + step + 1}) {
+        if (at < 2 || at + 2 > label.size()) continue;
+        const std::string first = label.substr(0, at) + "-", second = label.substr(at);
+        if (Fits(first, size, room) && Fits(second, size, room)) return {size, {first, second}};
+      }
+    }
+  }
+  const int size = kCaptionSize - 1;
+  std::string cut = label;
+  while (cut.size() > 1 && !Fits(cut + ".", size, room)) cut.pop_back();
+  while (!cut.empty() && cut.back() == ' ') cut.pop_back();
+  return {size, {cut + "."}};
 }
 
 // The key whose picture a sheet rectangle shows: the first row drawn there that has one.
@@ -104,11 +131,16 @@ const char* PictureKeyOfRect(const RectKey& rect) {
 void DrawIcon(const Image& sheet, const kestrine::ToolSpriteRect& r) {
   paint::Gradient(sheet, r.x, r.y, r.width, r.height, kIconTop, kIconBottom);
   paint::Bevel(sheet, r.x, r.y, r.width, r.height, kIconLight, kIconDark);
+  const IconCaption caption = ToolIconCaption(r.tool, r.width);
+  const int captionHeight = kCaptionLinePitch * static_cast<int>(caption.lines.size()) + 2;
   const char* key = PictureKeyOfRect(KeyOf(r));
   if (key != nullptr)
-    DrawToolPicture(sheet, r.x + 2, r.y + 2, r.width - 4, r.height - kLabelHeight - 3, LookOfKey(key));
-  const std::string label = FittedLabel(IconLabel(r.tool), r.width);
-  paint::Label(sheet, r.x + r.width / 2, r.y + r.height - kLabelHeight, label, LabelStyle());
+    DrawToolPicture(sheet, r.x + 2, r.y + 2, r.width - 4, r.height - captionHeight - 3, LookOfKey(key));
+  int y = r.y + r.height - captionHeight;
+  for (const std::string& line : caption.lines) {
+    paint::Label(sheet, r.x + r.width / 2, y, line, LabelStyle(caption.size));
+    y += kCaptionLinePitch;
+  }
 }
 
 Image SpriteSheet() {
@@ -129,6 +161,8 @@ Image CursorPicture(const char* key) {
 }
 
 }  // namespace
+
+IconCaption ToolIconCaption(int tool, int iconWidth) { return FitCaption(IconLabel(tool), iconWidth); }
 
 void WriteToolImages(DataTree& tree) {
   tree.WritePng(CanonicalPath("images\\tools\\toolsprites.qjp"), *SpriteSheet());

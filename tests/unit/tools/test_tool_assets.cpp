@@ -10,6 +10,7 @@
 #include "casualty/tool_images.h"
 #include "casualty/tool_table.h"
 #include "generated_data.h"
+#include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/tool_generators.h"
 
 namespace kestrine {
@@ -51,6 +52,44 @@ TEST_F(ToolAssetsTest, EveryIconRectangleOfTheSheetHoldsAPicture) {
 
 // The cursor is copied onto the text overlay, whose pure red is see-through: round the tool the patient
 // must show, so the picture's corners are that red and the tool itself is not.
+// A caption read as one text: a line ending in a hyphen runs on into the next.
+std::string Joined(const assetgen::IconCaption& caption) {
+  std::string shown;
+  for (const std::string& line : caption.lines) {
+    if (!shown.empty() && shown.back() == '-') {
+      shown.pop_back();
+    } else if (!shown.empty()) {
+      shown += ' ';
+    }
+    shown += line;
+  }
+  return shown;
+}
+
+// A name too wide for its icon is broken at a space or set smaller; only one that fits neither way is
+// shortened, and then it says so with a full stop. Either way every line fits inside the icon's bevel.
+TEST_F(ToolAssetsTest, EveryIconsNameFitsItsIconWholeOrMarkedShort) {
+  for (int j = 0; j < kToolSpriteRectCount; ++j) {
+    const ToolSpriteRect& r = kToolSpriteRects[j];
+    const assetgen::IconCaption caption = assetgen::ToolIconCaption(r.tool, r.width);
+    SCOPED_TRACE(ToolTable[r.tool].name);
+    ASSERT_FALSE(caption.lines.empty());
+    ASSERT_LE(caption.lines.size(), 2u);
+    assetgen::paint::TextStyle style;
+    style.size = caption.size;
+    for (const std::string& line : caption.lines)
+      EXPECT_LE(assetgen::paint::LabelWidth(line, style), r.width - 2) << line;
+    const std::string shown = Joined(caption);
+    if (!shown.empty() && shown.back() == '.') continue;
+    EXPECT_TRUE(shown == ToolTable[r.tool].name || shown.size() <= 8) << shown;
+  }
+  // The two that lost their ends before.
+  const auto whole = [](int tool, int width) { return Joined(assetgen::ToolIconCaption(tool, width)); };
+  EXPECT_EQ(whole(TOOL_TOURNIQUET, kToolSpriteRects[FindToolSpriteRect(TOOL_TOURNIQUET)].width), "Tourniquet");
+  EXPECT_EQ(whole(TOOL_OCCLUSIVE_DRESSING, kToolSpriteRects[FindToolSpriteRect(TOOL_OCCLUSIVE_DRESSING)].width),
+            "Occlusive Dressing");
+}
+
 TEST_F(ToolAssetsTest, EveryToolKeyFindsItsOwnCursorPictureSeeThroughRoundTheTool) {
   for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
   for (int row = 0; row < kToolCount; ++row) {
