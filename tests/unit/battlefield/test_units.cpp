@@ -157,6 +157,10 @@ TEST_F(UnitsTest, AWalkersPaceIsTenTimesHisSpeedInUnitsASecondAtThirtyOrSixtyFra
     }
     EXPECT_NEAR(u.pos.x + 40.0f, row.unitsPerSecond, 0.01f);
     EXPECT_NEAR(u.pos.z, z, 1e-3f);
+    // His plate goes with him, above the ground he walks on where the camera can see it.
+    const engine::Vec3 plate = u.marker->GetPosition()->Value();
+    EXPECT_NEAR(plate.x, u.pos.x, 1e-3f);
+    EXPECT_GT(plate.y, kGroundHeight);
     z += 15.0f;
   }
 }
