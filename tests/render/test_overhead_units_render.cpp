@@ -1,5 +1,5 @@
 // The first mission's overhead view as a newcomer meets it (default camera): the medic a figure of some
-// size, his white plate beside him, and the wounded soldier's plate. Each is measured as the pixels that
+// size on his white ring, and the wounded soldier's ring. Each is measured as the pixels that
 // change when it alone is taken off the stage and the same scene is drawn again.
 #include <algorithm>
 
@@ -71,8 +71,8 @@ TEST_F(OverheadUnitsRender, TheMedicIsAFigureWithHisPlateAndTheWoundedHaveTheirs
   // A figure, not a speck; and round him a plate wider than he is.
   EXPECT_GE(std::max(body.width, body.height), 12);
   EXPECT_GE(body.pixels, 40);
-  EXPECT_GE(plate.pixels, 100);
-  EXPECT_GE(std::min(plate.width, plate.height), 15);
+  EXPECT_GE(plate.pixels, 250);
+  EXPECT_GE(std::min(plate.width, plate.height), 22);
 
   // A wounded soldier brought into the medic's view lies on his own plate.
   Unit* casualty = nullptr;
@@ -86,8 +86,8 @@ TEST_F(OverheadUnitsRender, TheMedicIsAFigureWithHisPlateAndTheWoundedHaveTheirs
   const FrameImage withoutPlate = Redrawn("casualty-no-plate");
   casualty->marker->SetVisible(1);
   const Footprint lying = Difference(withPlate, withoutPlate);
-  EXPECT_GE(lying.pixels, 100);
-  EXPECT_GE(std::min(lying.width, lying.height), 15);
+  EXPECT_GE(lying.pixels, 250);
+  EXPECT_GE(std::min(lying.width, lying.height), 22);
   game_->Close();
 }
 

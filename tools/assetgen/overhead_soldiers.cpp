@@ -26,7 +26,7 @@ const Vec3 kX{1, 0, 0}, kY{0, 1, 0}, kZ{0, 0, 1};
 // The overhead camera looks down on the battle from some sixty units: a man-sized figure (1.9 units, drawn
 // at 0.7 of its size by the game) would be a speck of a few pixels. The bodies, and the weapons in their
 // hands, are built this many times larger, so a soldier standing shows as a figure a player can pick out
-// and a wounded man lying as one three or four times his plate's length.
+// and a wounded man lying as one nearly as long as the ring under him.
 constexpr float kOverheadFigureSize = 3.0f;
 
 struct Uniform {
