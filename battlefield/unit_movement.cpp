@@ -28,6 +28,9 @@ constexpr int kObstacleMask = 2;
 constexpr float kLowestGround = 375.0f;
 constexpr float kFallbackHeight = 420.0f;
 constexpr float kSnapAbove = 418.0f;
+// The plate lies just above the ground the unit stands on: a unit's position is the ground point under
+// its feet, so any lower and the terrain would cover the plate that tells the player who is who.
+constexpr float kPlateAboveGround = 0.2f;
 
 bool IsGround(const engine::EngineRef<engine::EngineHit>& hit) {
   return (hit->GetFlags() & engine::EngineEntity::kFlagGround) != 0;
@@ -91,7 +94,7 @@ void Unit::Update(int32_t ms) {
 
   if (state == 0 && (!arrived || (moveFlags & kMoveInAir) != 0) && step > 0.0f) Walk(step);
 
-  if (marker) marker->MoveTo(pos.x, pos.y - 0.5f, pos.z);
+  if (marker) marker->MoveTo(pos.x, pos.y + kPlateAboveGround, pos.z);
 }
 
 void Unit::ReplanToTargetCell() {

@@ -140,6 +140,15 @@ void ModelBuilder::AddAnimation(const std::string& name, const std::vector<PartK
   animations_.push_back({name, keys});
 }
 
+void ModelBuilder::Enlarge(float factor) {
+  for (Part& p : parts_) p.offset = p.offset * factor;
+  for (Piece& piece : pieces_)
+    for (Corner& c : piece.corners) c.position = c.position * factor;
+  for (Animation& a : animations_)
+    for (PartKeys& k : a.keys)
+      for (Vec3& t : k.translations) t = t * factor;
+}
+
 void ModelBuilder::AddAnimations(GltfWriter& writer, const std::vector<int>& nodeOfPart) const {
   for (const Animation& a : animations_) {
     std::vector<GltfWriter::Channel> channels;

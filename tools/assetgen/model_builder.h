@@ -54,6 +54,10 @@ class ModelBuilder {
   };
   void AddAnimation(const std::string& name, const std::vector<PartKeys>& keys);
 
+  // Everything built so far (parts' places, shapes, animated moves) made `factor` times larger about the
+  // model's origin.
+  void Enlarge(float factor);
+
   // The file: skinned (every part a joint of one skin over a "mesh" node at the top) or rigid.
   std::string WriteSkinned() const;
   std::string WriteRigid() const;

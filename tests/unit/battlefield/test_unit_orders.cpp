@@ -11,6 +11,7 @@
 #include "battlefield/unit_orders.h"
 #include "battlefield/unit_shooting.h"
 #include "shell/random.h"
+#include "shell/screen_text.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -321,6 +322,32 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
       EXPECT_EQ(previousGameState, STATE_OVERHEAD);
     }
   }
+}
+
+TEST_F(ShootingTest, AShotAtTheMedicOutlinesTheScreenOnlyUnderThePatientView) {
+  Add(kUnitKindMedic, kSidePlayer, 0, 0);
+  Add(kUnitKindEnemy, kSideEnemy, 0, 12);
+  textOverlay = engineRoot->CreateBitmap(640, 480);
+  difficulty = 0;
+  // The screen outline is drawn in its own yellow, whatever colour the overlay last drew in.
+  const engine::Color flash = engine::EngineBitmap::MakeColor(255, 255, 0);
+  const auto flashed = [&](int x, int y) { return textOverlay->PixelColor(x, y) == flash; };
+  for (const int32_t state : {STATE_OVERHEAD, STATE_PATIENT_VIEW}) {
+    SCOPED_TRACE(state);
+    textOverlay->Clear(255, 0, 0);
+    gameState = state;
+    units[1]->nextShotTime = 0;
+    UnitShootingTick(1);
+    ASSERT_TRUE(units[1]->firing);
+    const bool shown = state == STATE_PATIENT_VIEW;
+    // A line one pixel in from each edge of the 640 x 480 screen.
+    EXPECT_EQ(flashed(320, 1), shown);
+    EXPECT_EQ(flashed(1, 240), shown);
+    EXPECT_EQ(flashed(639, 240), shown);
+    EXPECT_EQ(flashed(320, 479), shown);
+    EXPECT_FALSE(flashed(320, 240));
+  }
+  textOverlay.Reset();
 }
 
 // ---- the player's own shots ----

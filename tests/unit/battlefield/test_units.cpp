@@ -125,17 +125,44 @@ TEST_F(UnitsTest, SteeringKeepsToTheBattlefieldAndIgnoresNearPoints) {
   EXPECT_FLOAT_EQ(u.vel.x, velocity.x);
 }
 
-TEST_F(UnitsTest, AUnitCoversTheSameGroundInTenLongFramesOrSixtyShortOnes) {
-  Unit& slow = Add(kUnitKindAlly, kSideAlly, -40, -20);
-  Unit& fast = Add(kUnitKindAlly, kSideAlly, -40, 20);
-  WalkToward(slow, 40, -20);
-  WalkToward(fast, 40, 20);
-  Run(slow, 16, 100);
-  Run(fast, 100, 16);
-  // 1600 ms at 0.65 units per 100 ms.
-  EXPECT_NEAR(slow.pos.x + 40.0f, 10.4f, 0.01f);
-  EXPECT_NEAR(fast.pos.x + 40.0f, 10.4f, 0.01f);
-  EXPECT_NEAR(slow.pos.z, -20.0f, 1e-3f);
+TEST_F(UnitsTest, AWalkersPaceIsTenTimesHisSpeedInUnitsASecondAtThirtyOrSixtyFrames) {
+  // A second of frames as a display gives them: 30 a second as 20 of 33 ms and 10 of 34, 60 a second as
+  // 20 of 16 ms and 40 of 17. By hand, a 100 ms frame's step is min(1, speed), so a second covers
+  // 10 x min(speed, 1) units however it is cut up.
+  struct Row {
+    float speed;
+    int fps;
+    float unitsPerSecond;
+  };
+  const Row rows[] = {
+      {0.65f, 30, 6.5f}, {0.65f, 60, 6.5f},    // a soldier
+      {0.9f, 30, 9.0f},  {0.9f, 60, 9.0f},     // a light medic
+      {1.3f, 30, 10.0f}, {1.3f, 60, 10.0f},    // a vehicle at double speed, held to a unit a 100 ms
+      {0.1f, 60, 1.0f},
+  };
+  float z = -60.0f;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.speed * 1000 + row.fps);
+    Unit& u = Add(kUnitKindAlly, kSideAlly, -40, z);
+    u.baseSpeed = row.speed;
+    u.curSpeed = row.speed;
+    u.action = 0;
+    WalkToward(u, 40, z);
+    if (row.fps == 30) {
+      Run(u, 20, 33);
+      Run(u, 10, 34);
+    } else {
+      Run(u, 20, 16);
+      Run(u, 40, 17);
+    }
+    EXPECT_NEAR(u.pos.x + 40.0f, row.unitsPerSecond, 0.01f);
+    EXPECT_NEAR(u.pos.z, z, 1e-3f);
+    // His plate goes with him, above the ground he walks on where the camera can see it.
+    const engine::Vec3 plate = u.marker->GetPosition()->Value();
+    EXPECT_NEAR(plate.x, u.pos.x, 1e-3f);
+    EXPECT_GT(plate.y, kGroundHeight);
+    z += 15.0f;
+  }
 }
 
 TEST_F(UnitsTest, TheDraggingMedicWalksBackwardsAtThreeQuartersOfHisSpeed) {
