@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "movie_test_files.h"
@@ -70,25 +69,6 @@ TEST(MessageBoxTest, TextIsCutAtBlanksIntoLinesThatFit) {
       {"\xc3\xa9t\xc3\xa9 \xc3\xa9t\xc3\xa9", 4, "\xc3\xa9t\xc3\xa9\n\xc3\xa9t\xc3\xa9"},
   };
   for (const Case& c : cases) EXPECT_EQ(WrapMessageBoxText(c.text, c.width), c.lines) << c.text << " in " << c.width;
-}
-
-TEST(MessageBoxTest, TheLongestStartUpWarningFitsAScreenOf640AndLosesNoWord) {
-  const std::string warning =
-      "Warning - No 3D hardware acceleration found. Your graphics card may not support 3D acceleration, or your "
-      "Direct-X version may be out of date.";
-  // 640 pixels hold no more than 64 characters of the box's font, frame not counted.
-  const int perLine = MessageBoxLineCharacters(640);
-  EXPECT_LE(perLine, 64);
-  EXPECT_GE(perLine, 40);
-  const std::string wrapped = WrapMessageBoxText(warning, perLine);
-  std::istringstream lines(wrapped);
-  int count = 0;
-  for (std::string line; std::getline(lines, line); ++count) EXPECT_LE(static_cast<int>(line.size()), perLine) << line;
-  EXPECT_GE(count, 3);
-  std::string rejoined = wrapped;
-  for (char& c : rejoined)
-    if (c == '\n') c = ' ';
-  EXPECT_EQ(rejoined, warning);
 }
 
 }  // namespace
