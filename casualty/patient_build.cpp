@@ -11,6 +11,7 @@
 #include "casualty/step_interpreter.h"
 #include "casualty/texture_templates.h"
 #include "shell/asset_loader.h"
+#include "shell/developer_output.h"
 #include "shell/wide_text.h"
 
 namespace kestrine {
@@ -43,7 +44,7 @@ Patient::Patient(const engine::EngineRef<engine::EngineRoot>& engineRootIn,
   spurting = row.spurt[4] != 0.0f && woundType != WOUND_STAB_NECK ? 1 : 0;
 
   caseChart.Create(root);
-  root->DebugPrint(std::string(row.title));
+  DeveloperPrint(root, std::string(row.title));
   LoadBodyModel(woundType, std::clamp(appearanceIn, 0, 3));
   MakePatientActor();
 
@@ -107,13 +108,13 @@ void Patient::MakePatientActor() {
 void Patient::MakePickShapes() {
   // A model that is ready has all the bones it will ever have: one without any has nothing to pick.
   boneCount = std::min(bodyModel->GetBoneCount(), kMaxBones);
-  root->DebugPrint(std::string("----- Bones -----"));
+  DeveloperPrint(root, "----- Bones -----");
   if (boneCount == 0) root->DebugPrint(std::string("The body has no bones: no part of him can be picked"));
   const engine::EngineRef<engine::EngineCamera> camera = stage->GetCamera();
   for (int32_t i = 0; i < boneCount; ++i) {
     const engine::EngineRef<engine::EngineNode> bone = bodyModel->GetBone(i);
     boneNames[i] = bone->GetName();
-    root->DebugPrint(boneNames[i]);
+    DeveloperPrint(root, boneNames[i]);
     const int32_t number = BoneIndexFromName(boneNames[i]);
     if (number == BONE_HEAD) headBone = i;
     // The psychotic casualty stares at whoever looks at him.
@@ -168,11 +169,11 @@ void Patient::MakePickActor(int32_t bone, const engine::EngineRef<engine::Engine
 }
 
 void Patient::ReadMaterialsAndAnimations() {
-  root->DebugPrint(std::string("=== MATERIALS ==="));
+  DeveloperPrint(root, "=== MATERIALS ===");
   const int materialCount = bodyModel->GetMaterialCount();
   for (int i = 0; i < materialCount; ++i) {
     materialNames.push_back(bodyModel->GetMaterialName(i));
-    root->DebugPrint(materialNames.back());
+    DeveloperPrint(root, materialNames.back());
   }
   // The record keeps the names of the first 49 animations; a model with more plays only those.
   animationCount = std::min(bodyModel->GetAnimationCount(), kPoseCount);
@@ -219,7 +220,7 @@ void Patient::MakeLegStumps() {
   if (const auto left = legSkin(PART_LEFT_CALF)) leftStump->SetMaterialTexture(left, L"leftfoot_s_left_leg1");
   if (const auto right = legSkin(PART_RIGHT_CALF)) rightStump->SetMaterialTexture(right, L"feet2_s_right_leg1");
   for (const auto* stump : {&rightStump, &leftStump})
-    for (int i = 0; i < (*stump)->GetMaterialCount(); ++i) root->DebugPrint((*stump)->GetMaterialName(i));
+    for (int i = 0; i < (*stump)->GetMaterialCount(); ++i) DeveloperPrint(root, (*stump)->GetMaterialName(i));
 }
 
 void Patient::BuildJointFrames() {

@@ -9,6 +9,7 @@
 #include "casualty/speech_kinds.h"
 #include "casualty/speech_paths.h"
 #include "platform/movie/file_access.h"
+#include "shell/developer_output.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
 #include "shell/wide_text.h"
@@ -142,7 +143,7 @@ void PlayPatientSpeech() {
   patient.speechDelay = -1;
   patientSpeech.speechSound = engineRoot->LoadSound(WidenText(sound), 0);
   patientSpeech.speaker = &patient;
-  Trace(sound);
+  DeveloperPrint(sound);
 }
 
 }  // namespace kestrine

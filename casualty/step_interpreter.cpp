@@ -4,6 +4,7 @@
 #include <string>
 
 #include "casualty/saved_side.h"
+#include "shell/developer_output.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
@@ -132,8 +133,8 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   if (!IsWoundRow(type)) type = WOUND_EVISCERATION;
   const WoundType& row = WoundTypeTable[type];
 
-  engineRoot->DebugPrint(std::string("---- Patient Wound ------"));
-  engineRoot->DebugPrint(std::string(row.title));
+  DeveloperPrint("---- Patient Wound ------");
+  DeveloperPrint(std::string(row.title));
 
   const bool sideRead = savedStream != nullptr && ReadSideLine(patient, savedStream);
   if (!sideRead && (savedStream != nullptr || !replayingSave)) DecideSide(patient, row);

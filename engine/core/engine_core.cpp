@@ -47,14 +47,14 @@ void EngineCore::UnregisterStream(EngineSoundStream* s) {
   streams_.erase(std::remove(streams_.begin(), streams_.end(), s), streams_.end());
 }
 
-void EngineCore::Trace(const std::string& text) {
+void EngineCore::Trace(const std::string& text, bool toStderr) {
   std::string line = text;
   if (line.empty() || line.back() != '\n') line += '\n';
   {
     std::lock_guard<std::mutex> lock(logMutex_);
     log_ += line;
   }
-  if (traceToStderr_) std::fputs(line.c_str(), stderr);
+  if (traceToStderr_ && toStderr) std::fputs(line.c_str(), stderr);
 }
 
 std::string EngineCore::DebugLog() const {

@@ -47,8 +47,8 @@ class EngineCore {
     for (EngineSoundStream* s : streams_) f(*s);
   }
 
-  // Developer trace: stderr and a buffer tests read.
-  void Trace(const std::string& text);
+  // Developer trace: stderr and a buffer tests read; with toStderr false, the buffer only.
+  void Trace(const std::string& text, bool toStderr = true);
   std::string DebugLog() const;
   void ClearDebugLog();
   // "missing asset: <path>" once per path.

@@ -86,6 +86,8 @@ EngineRef<EngineInput> EngineRoot::GetInput() { return MakeEngine<EngineInput>(c
 
 void EngineRoot::DebugPrint(const std::wstring& text) { core_->Trace(ToUtf8(text)); }
 void EngineRoot::DebugPrint(const std::string& text) { core_->Trace(text); }
+void EngineRoot::DebugNote(const std::wstring& text) { core_->Trace(ToUtf8(text), false); }
+void EngineRoot::DebugNote(const std::string& text) { core_->Trace(text, false); }
 
 EngineRef<EngineStage> EngineRoot::CreateStage() {
   stage_ = MakeEngine<EngineStage>(core_.get());

@@ -53,6 +53,9 @@ class EngineRoot : public EngineUnknown {
   // Developer trace: to stderr and to a buffer tests can read.
   void DebugPrint(const std::wstring& text);
   void DebugPrint(const std::string& text);
+  // Developer detail a player has no use for: kept in that buffer only.
+  void DebugNote(const std::wstring& text);
+  void DebugNote(const std::string& text);
 
   // ---- creation ----
   EngineRef<EngineStage> CreateStage();
