@@ -70,7 +70,7 @@ inline const TreatmentStep kWound4Fluid[] = {
      .multiplier1 = 1,
      .multiplier2 = 1,
      .location = LOC_ELBOW,
-     .action = "Lactated Ringer's to Elbow:   1 liter running; pulse a little better.",
+     .action = "Lactated Ringer's to Elbow:   500 ml running; a weak radial pulse returns.",
      .secondDelta = -8,
      .points = 5},
     kEndOfSteps,
