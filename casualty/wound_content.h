@@ -32,10 +32,6 @@ inline constexpr uint32_t kHarm = STEP_LOGGED_WRONG;
 
 // ---- what a medic says on many casualties ----
 inline constexpr const char* kMorphineEasesPain = "Medicine Syringe:   5 mg morphine IV; the pain eases.";
-// A man who has lost a lot of blood, or may yet, gets no morphine: it drops his pressure into shock.
-inline constexpr const char* kMorphineAtRiskOfShock =
-    "Medicine Syringe:   Morphine after heavy blood loss: his pressure falls.";
-inline constexpr const char* kNoMorphineAfterBloodLoss = "No morphine: he may still go into shock.";
 inline constexpr const char* kWrappedWarm = "Burn Blanket to Chest:   Wrapped to keep him warm.";
 inline constexpr const char* kMorphinePressureFalls =
     "Medicine Syringe:   Morphine in shock: his pressure falls further.";

@@ -7,6 +7,7 @@
 // treatment. And nothing pays before the first threat is dealt with.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -53,13 +54,14 @@ int LifeThreatCount(const OracleRow& oracle) {
   return n;
 }
 
-// The clock by which a threat must be dealt with: bleeding, airway and breathing before he first slides
-// into shock; shock itself before it deepens to major shock (or death).
-int32_t DeadlineMs(int row, char kind) {
+// The clock by which a threat must be dealt with: the first before he first slides into shock (or, with
+// no such warning, dies); the later ones before it deepens to major shock.
+int32_t DeadlineMs(int row, int threat) {
   const int32_t* d = WoundTypeTable[row].deadlines;
   const int32_t first = d[0] != 0 ? d[0] : d[1] != 0 ? d[1] : d[2];
   const int32_t deeper = d[1] != 0 ? d[1] : d[2] != 0 ? d[2] : d[0];
-  return (kind == 'C' || kind == 'H' ? deeper : first) * 1000;
+  const int32_t seconds = threat == 0 ? first : deeper;
+  return seconds != 0 ? seconds * 1000 : INT32_MAX;
 }
 
 std::string Move(const Patient& patient, const OracleMove& move) {
@@ -83,8 +85,10 @@ void CheckMarchOrder(const HintRun& run, const OracleRow& oracle, const std::str
           << oracle.threats[next].kind << ")" << run.Transcript();
       continue;
     }
+    // What must be done to reach the threat at all comes just before its move.
+    if (next < threats && IsMove(step, oracle.threats[next].prep)) continue;
     if (next < threats && Answers(step, oracle.threats[next])) {
-      EXPECT_LT(click.atMs, DeadlineMs(oracle.row, oracle.threats[next].kind))
+      EXPECT_LT(click.atMs, DeadlineMs(oracle.row, next))
           << where << ": the life-saving move (" << oracle.threats[next].kind << ") comes after its deadline"
           << run.Transcript();
       ++next;

@@ -25,6 +25,7 @@ struct OracleThreat {
   char kind = 0;  // 'M', 'A', 'R', 'C' or 'H'; 0 ends the list
   OracleMove move;
   OracleMove alt;
+  OracleMove prep = {};  // what must be done first to reach the threat at all (lifting him off a bar)
 };
 
 struct OracleRow {
@@ -58,13 +59,14 @@ constexpr OracleThreat kWarm{'H', kBlanket, {}};
 
 // clang-format off
 inline constexpr OracleRow kOracle[] = {
-    // Bowel out of a small belly wound: cover it, or ease it back once; nothing bleeds badly.
-    {.row = 0, .threats = {}, .first = {TOOL_OCCLUSIVE_DRESSING, LOC_ABDOMEN}, .harmful = {oracle::Tq(LOC_THIGH)}},
+    // Bowel out of a small belly wound: ease it back once, gently, then cover it; nothing bleeds badly.
+    {.row = 0, .threats = {}, .first = {TOOL_ACTION, LOC_ABDOMEN}, .harmful = {oracle::Tq(LOC_THIGH)}},
     // Strut in the belly, early shock: hold it still where it is (that stops the bleeding round it), fluid, warmth.
     {.row = 1, .threats = {oracle::C(oracle::Bandage(LOC_ABDOMEN, oracle::A)), oracle::kFluid, oracle::kWarm},
      .harmful = {{TOOL_ACTION, LOC_ABDOMEN}}, .noMorphine = true},
     // On a bar that cannot be cut: lifted off, packed and pressed at once; fluid only once it is held.
-    {.row = 2, .threats = {oracle::M(oracle::Bandage(LOC_ABDOMEN, oracle::A)), oracle::kFluid, oracle::kWarm},
+    {.row = 2, .threats = {{'M', oracle::Bandage(LOC_ABDOMEN, oracle::A), {}, {TOOL_ACTION, LOC_ABDOMEN}}, oracle::kFluid,
+                           oracle::kWarm},
      .noMorphine = true},
     {.row = 3, .first = {TOOL_CRAVAT, LOC_UPPER_ARM, oracle::W}, .harmful = {oracle::Tq(LOC_UPPER_ARM)}},
     // Both legs off below the knee: both stumps tied off, fluid, warmth.
@@ -77,11 +79,14 @@ inline constexpr OracleRow kOracle[] = {
      .harmful = {{TOOL_SURVIVAL_SAW, LOC_CALF, oracle::W}}},
     // Pulseless foot: one gentle pull into line before the splint.
     {.row = 7, .first = {TOOL_ACTION, LOC_FOOT, oracle::W}, .harmful = {oracle::Tq(LOC_CALF)}},
-    // Knocked out by a blast: his airway first; warmth; no morphine on a head injury.
-    {.row = 8, .threats = {oracle::Ai({TOOL_NASAL_AIRWAY, LOC_NOSE}), oracle::kWarm}, .noMorphine = true},
-    // Large burns: fluid early; water on them chills him; covered and warm.
+    // Knocked out by a blast, snoring, low on oxygen: his airway, then breaths for him; warmth; no morphine on a head
+    // injury.
+    {.row = 8, .threats = {oracle::Ai({TOOL_NASAL_AIRWAY, LOC_NOSE}),
+                           oracle::R({TOOL_AMBU_BAG_NASAL, LOC_NOSE}, {TOOL_AMBU_BAG_ET, LOC_MOUTH}), oracle::kWarm},
+     .noMorphine = true},
+    // Large burns: fluid early (for the burns, not for bleeding); water on them chills him; covered and warm.
     {.row = 9, .threats = {{'C', oracle::kRingers, oracle::kHespan}, oracle::kWarm},
-     .harmful = {{TOOL_IRRIGATION_SYRINGE, LOC_CHEST}}, .noMorphine = true},
+     .harmful = {{TOOL_IRRIGATION_SYRINGE, LOC_CHEST}}},
     {.row = 10, .first = {TOOL_RIGID_SPLINT, LOC_NECK}, .noMorphine = true},
     // Open thigh fracture bleeding steadily: pressure on the wound, never the bone pushed back.
     {.row = 11, .threats = {oracle::C(oracle::Bandage(LOC_THIGH), oracle::Tq(LOC_THIGH)), oracle::kWarm},
@@ -98,8 +103,10 @@ inline constexpr OracleRow kOracle[] = {
     {.row = 21, .first = oracle::Bandage(LOC_HAND), .harmful = {oracle::Tq(LOC_FOREARM)}},
     {.row = 22, .first = oracle::Bandage(LOC_THIGH), .harmful = {oracle::Tq(LOC_THIGH)}},
     {.row = 23, .first = oracle::Bandage(LOC_CALF), .harmful = {oracle::Tq(LOC_CALF)}},
-    // Two sucking chest wounds: seal them; no morphine on a man short of breath.
-    {.row = 24, .threats = {oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_CHEST}), oracle::kWarm}, .noMorphine = true},
+    // Sucking chest wounds front and back, blood round the lung: seal both, then his shock; no morphine on a man
+    // short of breath.
+    {.row = 24, .threats = {oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_CHEST}), oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_BACK}),
+                            oracle::kFluid, oracle::kWarm}, .noMorphine = true},
     // Bleeding inside the skull, clear fluid from the ear: collar, nothing up the nose, no morphine.
     {.row = 25, .threats = {}, .first = {TOOL_RIGID_SPLINT, LOC_NECK}, .harmful = {{TOOL_NASAL_AIRWAY, LOC_NOSE}},
      .noMorphine = true},
@@ -130,12 +137,13 @@ inline constexpr OracleRow kOracle[] = {
     {.row = 43, .threats = {oracle::M(oracle::Bandage(LOC_UPPER_ARM)), oracle::kFluid, oracle::kWarm},
      .harmful = {oracle::Tq(LOC_UPPER_ARM)}, .noMorphine = true},
     // Sucking wounds with tension signs: the needle first, then the seal.
-    {.row = 44, .threats = {oracle::R({TOOL_CHEST_CATHETER, LOC_CHEST}), oracle::kWarm}, .noMorphine = true},
+    {.row = 44, .threats = {oracle::R({TOOL_CHEST_CATHETER, LOC_CHEST}), oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_CHEST}),
+                            oracle::kWarm}, .noMorphine = true},
     // Groin: too high for a tourniquet, packed and pressed.
     {.row = 45, .threats = {oracle::M(oracle::Bandage(LOC_HIP)), oracle::kFluid, oracle::kWarm},
      .harmful = {oracle::Tq(LOC_THIGH)}, .noMorphine = true},
     // Smashed midface, choking: an airway through the neck; nothing through the nose.
-    {.row = 46, .threats = {oracle::Ai({TOOL_CRICH_KIT, LOC_NECK}), oracle::kWarm},
+    {.row = 46, .threats = {oracle::Ai({TOOL_CRICH_KIT, LOC_NECK}), oracle::R({TOOL_AMBU_BAG_CRICH, LOC_NECK}), oracle::kWarm},
      .harmful = {{TOOL_NASAL_AIRWAY, LOC_NOSE}}, .noMorphine = true},
     {.row = 47, .threats = {oracle::R({TOOL_CHEST_CATHETER, LOC_CHEST})}, .noMorphine = true},
     {.row = 48, .first = oracle::Bandage(LOC_THIGH), .harmful = {oracle::Tq(LOC_THIGH)}},
@@ -149,9 +157,10 @@ inline constexpr OracleRow kOracle[] = {
      .harmful = {oracle::Tq(LOC_CALF)}, .noMorphine = true},
     // Possible broken spine: collar before he is rolled.
     {.row = 53, .first = {TOOL_RIGID_SPLINT, LOC_NECK}, .harmful = {{TOOL_ROLLOVER_DRAG, LOC_NECK}}},
-    // Knife in above the collarbone, lung down: pad it where it is; pulling it out starts torrential bleeding.
-    {.row = 54, .threats = {oracle::R(oracle::Bandage(LOC_CHEST, oracle::A), oracle::Bandage(LOC_NECK, oracle::A)),
-                            oracle::kWarm}, .harmful = {{TOOL_ACTION, LOC_NECK}}, .noMorphine = true},
+    // Knife in above the collarbone, lung down: pad it where it is (pulling it out starts torrential bleeding), then
+    // seal round it.
+    {.row = 54, .threats = {oracle::M(oracle::Bandage(LOC_CHEST, oracle::A), oracle::Bandage(LOC_NECK, oracle::A)),
+                            oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_CHEST}), oracle::kWarm}, .harmful = {{TOOL_ACTION, LOC_NECK}}, .noMorphine = true},
     {.row = 55, .beyondHelp = true},
     {.row = 56, .first = oracle::Bandage(LOC_HAND), .harmful = {{TOOL_ACTION, LOC_HAND, oracle::W}}},
 };
