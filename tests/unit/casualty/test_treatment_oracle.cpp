@@ -14,6 +14,7 @@
 
 #include "casualty/hints.h"
 #include "casualty/location_names.h"
+#include "casualty/treatment_blockers.h"
 #include "hint_player.h"
 #include "shell/screen_text.h"
 #include "treatment_oracle.h"
@@ -253,6 +254,8 @@ TEST_F(TreatmentOracleTest, HarmfulMovesHarmBeforeDuringAndAfterShock) {
                                     ", " + WhenName(when) + ", " + Move(patient, move) + ": " + rule;
           const std::vector<int32_t> parts = PartsFor(patient, move.tool, move.region, move.side, true);
           ASSERT_FALSE(parts.empty()) << where << ": no such body part";
+          // A blanket or splint in the way keeps the move from being made at all.
+          if (FindBlocker(patient, move.tool, parts.front()) != nullptr) continue;
           const int32_t scoreBefore = patient.score;
           const int32_t missionBefore = missionProgress.missionScore;
           const int32_t wrongBefore = patient.wrongActions.count;
@@ -288,7 +291,7 @@ TEST_F(TreatmentOracleTest, NothingPaysBeforeTheFirstThreatIsDealtWith) {
         continue;
       }
       if (tool == TOOL_SCISSORS || tool == TOOL_MEDICINE_SYRINGE || tool == TOOL_IV) continue;
-      if (tool == threat.move.tool || tool == threat.alt.tool) continue;
+      if (tool == threat.move.tool || tool == threat.alt.tool || tool == threat.prep.tool) continue;
       srand(1);
       TreatedPatient patient;
       SetUpCasualty(patient, oracle.row);

@@ -155,8 +155,8 @@ inline constexpr OracleRow kOracle[] = {
     // Snake bite with wheezing and swelling lips: epinephrine first; no tourniquet, no cutting.
     {.row = 52, .threats = {oracle::Ai({TOOL_EPINEPHRINE_BENEDRYL, LOC_UPPER_ARM})},
      .harmful = {oracle::Tq(LOC_CALF)}, .noMorphine = true},
-    // Possible broken spine: collar before he is rolled.
-    {.row = 53, .first = {TOOL_RIGID_SPLINT, LOC_NECK}, .harmful = {{TOOL_ROLLOVER_DRAG, LOC_NECK}}},
+    // Possible broken spine: collar before he is rolled (and then rolled as one piece, which is right).
+    {.row = 53, .first = {TOOL_RIGID_SPLINT, LOC_NECK}},
     // Knife in above the collarbone, lung down: pad it where it is (pulling it out starts torrential bleeding), then
     // seal round it.
     {.row = 54, .threats = {oracle::M(oracle::Bandage(LOC_CHEST, oracle::A), oracle::Bandage(LOC_NECK, oracle::A)),
