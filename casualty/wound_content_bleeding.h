@@ -468,7 +468,7 @@ inline const TreatmentStep kWound19Fluid[] = {
 inline const TreatmentStep kWound19ArteryClamped[] = {
     {.tool = TOOL_GLOVE,
      .location = kWholeHead,
-     .action = "Glove to Head:   Pulse: 124.  Pale and anxious; cold sweat.",
+     .action = "Glove to Head:   Pulse: 124, weak.  Cold sweat; slow to answer.",
      .points = 5},
     kEndOfSteps,
 };
@@ -501,7 +501,7 @@ inline const TreatmentStep kWound19Track0[] = {
      .multiplier1 = 0,
      .multiplier2 = 1,
      .location = kWholeHead,
-     .action = "Glove to Head:   Pulse: 124.  Pale and anxious; cold sweat.",
+     .action = "Glove to Head:   Pulse: 124, weak.  Cold sweat; slow to answer.",
      .clip = "brachialb",
      },
     {.tool = TOOL_GLOVE,
@@ -594,7 +594,7 @@ inline const TreatmentStep kWound43Fluid[] = {
 inline const TreatmentStep kWound43Packed[] = {
     {.tool = TOOL_GLOVE,
      .location = kWholeHead,
-     .action = "Glove to Head:   Pulse: 130, weak.  Pale, anxious, breathing fast.",
+     .action = "Glove to Head:   Pulse: 130, weak.  Pale, confused, breathing fast.",
      .points = 5},
     kEndOfSteps,
 };
@@ -625,7 +625,7 @@ inline const TreatmentStep kWound43Track0[] = {
      .multiplier1 = 1,
      .multiplier2 = 1,
      .location = kWholeHead,
-     .action = "Glove to Head:   Pulse: 130, weak.  Pale, anxious, breathing fast.",
+     .action = "Glove to Head:   Pulse: 130, weak.  Pale, confused, breathing fast.",
      .clip = "axillab",
      },
     {.tool = TOOL_GLOVE,
@@ -707,7 +707,7 @@ inline const TreatmentStep kWound45Fluid[] = {
 inline const TreatmentStep kWound45Packed[] = {
     {.tool = TOOL_GLOVE,
      .location = kWholeHead,
-     .action = "Glove to Head:   Pulse: 122.  Pale, sweating, frightened.",
+     .action = "Glove to Head:   Pulse: 122, weak.  Pale, sweating, confused.",
      .points = 5},
     kEndOfSteps,
 };
@@ -738,7 +738,7 @@ inline const TreatmentStep kWound45Track0[] = {
      .multiplier1 = 1,
      .multiplier2 = 1,
      .location = kWholeHead,
-     .action = "Glove to Head:   Pulse: 122.  Pale, sweating, frightened.",
+     .action = "Glove to Head:   Pulse: 122, weak.  Pale, sweating, confused.",
      .clip = "groinb",
      },
     // The hip is a midline part: its finding always sits in the wounded-side slot.

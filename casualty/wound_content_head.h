@@ -492,7 +492,7 @@ inline const TreatmentStep kWound37AntidoteAfterAtropine[] = {
      .multiplier1 = 1,
      .multiplier2 = 1,
      .location = LOC_ELBOW,
-     .action = "Medicine Syringe:   Atropine and diazepam in; twitching settles.",
+     .action = "Medicine Syringe:   Atropine 2 mg, pralidoxime 600 mg, diazepam 10 mg in.",
      .secondDelta = -4,
      .points = 10,
      .flags = kHint},
@@ -505,7 +505,7 @@ inline const TreatmentStep kWound37SecondAtropine[] = {
      .multiplier1 = 1,
      .multiplier2 = 1,
      .location = LOC_ELBOW,
-     .action = "Medicine Syringe:   Second atropine; secretions drying up.",
+     .action = "Medicine Syringe:   A second 2 mg of atropine; secretions drying up.",
      .clip = "nervegasg",
      .secondDelta = -4,
      .points = 5,
@@ -551,7 +551,7 @@ inline const TreatmentStep kWound37Track0[] = {
      .multiplier1 = 1,
      .multiplier2 = 1,
      .location = LOC_ELBOW,
-     .action = "Medicine Syringe:   Atropine and diazepam in; twitching settles.",
+     .action = "Medicine Syringe:   Atropine 2 mg, pralidoxime 600 mg, diazepam 10 mg in.",
      .clip = "nervegasf",
      .secondDelta = -4,
      .points = 10,
@@ -587,7 +587,7 @@ inline const TreatmentStep kWound37Track0[] = {
      .multiplier1 = 1,
      .multiplier2 = 1,
      .location = LOC_ELBOW,
-     .action = "Medicine Syringe:   Atropine in; secretions start to dry.",
+     .action = "Medicine Syringe:   Atropine 2 mg in; secretions start to dry.",
      .secondDelta = -4,
      .points = 5},
     kEndOfSteps,
@@ -613,7 +613,8 @@ inline const TreatmentStep kWound37Track2[] = {
 };
 
 // ---- row 41: shouting, confused and waving a pistol after days of fighting ----
-// Make it safe first: the weapon, then restraints, then a sedative into the muscle.
+// Make it safe first: the weapon, then restraints, then a sedative into the shoulder muscle: a man fighting
+// his restraints gives no vein, and the injector goes through the sleeve.
 inline const TreatmentStep kWound41Calmer[] = {
     {.tool = TOOL_GLOVE, .location = kWholeHead, .action = "Glove to Head:   Pulse: 96.  Drowsy and calmer."},
     kEndOfSteps,
@@ -624,7 +625,7 @@ inline const TreatmentStep kWound41Sedate[] = {
      .multiplier1 = 1,
      .multiplier2 = 1,
      .location = LOC_UPPER_ARM,
-     .action = "Medicine Syringe:   10 mg diazepam into the arm; he settles.",
+     .action = "Medicine Syringe:   10 mg diazepam into the shoulder muscle; he settles.",
      .clip = "psychof",
      .points = 5,
      .flags = kHint},
