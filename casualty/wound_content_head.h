@@ -352,6 +352,17 @@ inline const TreatmentStep kWound28Drink[] = {
      .flags = STEP_STOPS_CLOCK},
     kEndOfSteps,
 };
+// A blanket keeps his heat in: harmful at any time.
+inline const TreatmentStep kWound28Track2[] = {
+    {.next = kWound28Track2,
+     .tool = TOOL_BURN_BLANKET,
+     .location = LOC_CHEST,
+     .action = kBlanketOnAHotMan,
+     .remark = "Not on a man who's overheating!",
+     .points = -5,  // a heat casualty is cooled, never wrapped
+     .flags = kHarm},
+    kEndOfSteps,
+};
 inline const TreatmentStep kWound28Track0[] = {
     {.next = kWound28Drink,
      .tool = TOOL_ACTION,

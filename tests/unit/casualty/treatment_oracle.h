@@ -145,7 +145,7 @@ inline constexpr OracleRow kOracle[] = {
     // Smashed midface, choking: an airway through the neck; nothing through the nose.
     {.row = 46, .threats = {oracle::Ai({TOOL_CRICH_KIT, LOC_NECK}), oracle::R({TOOL_AMBU_BAG_CRICH, LOC_NECK}), oracle::kWarm},
      .harmful = {{TOOL_NASAL_AIRWAY, LOC_NOSE}}, .noMorphine = true},
-    {.row = 47, .threats = {oracle::R({TOOL_CHEST_CATHETER, LOC_CHEST})}, .noMorphine = true},
+    {.row = 47, .threats = {oracle::R({TOOL_CHEST_CATHETER, LOC_CHEST}), oracle::kWarm}, .noMorphine = true},
     {.row = 48, .first = oracle::Bandage(LOC_THIGH), .harmful = {oracle::Tq(LOC_THIGH)}},
     // Thigh artery pumping: tourniquet high and tight; a dressing cannot hold it.
     {.row = 49, .threats = {oracle::M(oracle::Tq(LOC_THIGH)), oracle::kFluid, oracle::kWarm},
