@@ -1046,7 +1046,7 @@ const WoundType WoundTypeTable[kWoundTypeCount] = {
     {"impale-abdomen", "strutab", "Abdominal impalement with minor shock",
      1, {"Abdominal impalement with minor shock"},
      2, {"A metal strut is driven into his belly; early shock. Leave it in,",
-         "pad it so it cannot move, run a Hespan drip, keep him warm."},
+         "pad it so it cannot move, a Hespan bolus for his shock, keep warm."},
      25, LOC_ABDOMEN, SEVERITY_MAJOR, 0xB, 2, 10, {wc::kWound1Track0, nullptr, wc::kWound1Track2},
      {21, 22, 21, 22}, {0x400, 0x400, 0x400}, {0, 0, 0}, SIDE_RULE_RANDOM, {0, 150, 300}, {}},
     // 2
@@ -1123,7 +1123,7 @@ const WoundType WoundTypeTable[kWoundTypeCount] = {
     {"fx-thigh", "femurfx", "Compound fracture of femur",
      1, {"Compound fracture of femur"},
      2, {"Thigh bone broken through the skin, bleeding steadily. Press a",
-         "dressing on, splint the whole leg, keep him warm. No morphine."},
+         "dressing on, splint the whole leg, keep him warm. No morphine in shock."},
      30, LOC_THIGH, SEVERITY_MAJOR, 0xB, 4, 5, {wc::kWound11Track0, nullptr, wc::kWound11Track2},
      {8, 9, 4, 5}, {0x4, 0x4, 0x4}, {0, 0, 0}, SIDE_RULE_RANDOM, {90, 200, 360}, {}},
     // 12
@@ -1214,8 +1214,8 @@ const WoundType WoundTypeTable[kWoundTypeCount] = {
     {"gsw-chest", "chestgsw", "Multiple gunshot wounds to chest, pneumo- and hemothorax",
      1, {"Multiple gunshot wounds to chest, pneumo- and hemothorax"},
      3, {"Two bullets through the chest: air and blood around the lung. Seal",
-         "the holes front and back, start fluid, keep him warm and sitting",
-         "up, evacuate at once. No morphine: he is short of breath."},
+         "the holes front and back, a bolus for his shock, keep him warm and",
+         "sitting up, evacuate at once. No morphine: he is short of breath."},
      45, LOC_CHEST, SEVERITY_MAJOR, 0x3, 3, 10, {wc::kWound24Track0, nullptr, wc::kWound24Track2},
      {12, 13, 12, 13}, {0x200, 0x200, 0x200}, {0, 0, 0}, SIDE_RULE_RANDOM, {60, 150, 300}, {}},
     // 25
@@ -1304,8 +1304,8 @@ const WoundType WoundTypeTable[kWoundTypeCount] = {
     {"", "nervegas", "Nerve gas exposure",
      1, {"Nerve gas exposure"},
      3, {"Nerve agent in the lab: drooling, pinpoint pupils, wheezing,",
-         "twitching, slow pulse. Antidote at once, then more atropine,",
-         "breathe for him, rinse face and eyes. No morphine."},
+         "twitching, slow pulse. Atropine with pralidoxime at once, more",
+         "atropine, breathe for him, rinse face and eyes. No morphine."},
      45, LOC_CHEST, SEVERITY_MAJOR, 0x1, 0, 8, {wc::kWound37Track0, wc::kWound37Track1, wc::kWound37Track2},
      {12, 13, 12, 13}, {0x20, 0x20, 0x20}, {0x3FDE, 0x3FDE, 0x3FDE}, SIDE_RULE_RANDOM, {0, 60, 180}, {}},
     // 38
