@@ -974,6 +974,13 @@ inline const TreatmentStep kWound52Track2[] = {
      .points = -5,
      .flags = kHarm,
      .side = STEP_SIDE_WOUNDED},
+    {.next = kWound52Track2,
+     .tool = TOOL_MORPHINE,
+     .location = LOC_ELBOW,
+     .action = kMorphineSlowsBreathing,
+     .remark = "Not while he wheezes.",
+     .points = -5,
+     .flags = kHarm},
     kEndOfSteps,
 };
 

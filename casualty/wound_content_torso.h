@@ -1205,6 +1205,7 @@ inline const TreatmentStep kWound54SealAroundKnife[] = {
      .bleedDelta = -2,
      .points = 5,
      .flags = kHint | STEP_STOPS_CLOCK},
+    kWound54PullKnife,
     kEndOfSteps,
 };
 inline const TreatmentStep kWound54KnifePadded[] = {
@@ -1226,6 +1227,7 @@ inline const TreatmentStep kWound54Track0[] = {
      .clip = "stabneckd",
      .points = 5,
      .flags = kHint | STEP_SETS_MOVABLE},
+    kWound54PullKnife,
     {.tool = TOOL_GLOVE,
      .multiplier1 = 1,
      .multiplier2 = 1,
@@ -1247,6 +1249,17 @@ inline const TreatmentStep kWound54Track0[] = {
      .location = LOC_HAND,
      .action = "Pulse Ox to Hand:   Saturation 90%, pulse 118.",
      .reading = "90/118"},
+    kEndOfSteps,
+};
+
+inline const TreatmentStep kWound54Track2[] = {
+    {.next = kWound54Track2,
+     .tool = TOOL_MORPHINE,
+     .location = LOC_ELBOW,
+     .action = kMorphineSlowsBreathing,
+     .remark = "Not with a collapsed lung.",
+     .points = -5,
+     .flags = kHarm},
     kEndOfSteps,
 };
 

@@ -260,11 +260,16 @@ TEST_F(TreatmentOracleTest, HarmfulMovesHarmBeforeDuringAndAfterShock) {
           const int32_t missionBefore = missionProgress.missionScore;
           const int32_t wrongBefore = patient.wrongActions.count;
           const int32_t doneBefore = patient.doneSteps.count;
+          const int32_t mistakesBefore = patient.mistakes;
           patient.ApplyTool(move.tool, parts.front(), 0, 0, 0);
           ++tried;
           EXPECT_LE(patient.score, scoreBefore) << where << ": it pays";
           EXPECT_LE(missionProgress.missionScore, missionBefore) << where << ": it pays the mission";
-          EXPECT_EQ(patient.wrongActions.count, wrongBefore + 1) << where << ": not taken as a wrong move";
+          ASSERT_EQ(patient.wrongActions.count, wrongBefore + 1) << where << ": not taken as a wrong move";
+          // Harm, not merely a move he did not need: the step says it hurts him, or it counts as a mistake.
+          const TreatmentStep* logged = patient.wrongActions.entries[wrongBefore].step;
+          EXPECT_TRUE(logged->points < 0 || patient.mistakes > mistakesBefore)
+              << where << ": taken as merely unneeded (\"" << logged->action << "\")";
           EXPECT_EQ(patient.doneSteps.count, doneBefore) << where << ": logged as a right move";
           if (level > 0) {
             EXPECT_LT(patient.score, scoreBefore) << where << ": it costs nothing";
