@@ -175,7 +175,6 @@ struct OracleDose {
 };
 inline constexpr OracleDose kRealDoses[] = {
     {"morphine", 5, "mg"},        // IV, repeated after 10 minutes at most
-    {"morphine", 10, "mg"},       // the intramuscular syrette
     {"hespan", 500, "ml"},        // one bolus, then reassess
     {"ringer", 500, "ml"},        // one bolus, then reassess
     {"atropine", 2, "mg"},        // each nerve-agent autoinjector
