@@ -335,7 +335,7 @@ TEST(WoundContentRules, EveryShownTextNamesItsOwnToolAPlaceItCanHaveAndRealDoses
       EXPECT_TRUE(RegionsOverlap(named, step.location))
           << Where(s) << ": the chart names a place the step cannot have";
     }
-    // The first wound is the book's own worked example, in its own words.
+    // The first wound's lines are kept word for word as they were first written (its 10 mg morphine too).
     for (const std::string& text : {action, std::string(step.remark)}) {
       if (s.row == 0) break;
       const std::string lower = Lower(text.c_str());
