@@ -183,10 +183,18 @@ ToolMatch MatchTreatment(Patient& patient, int32_t tool, BodyLocation partMask, 
     shockMatches[s] = match.step;
   }
 
+  // A move the shock he is in forbids (morphine or a sedative on a falling pressure) is harmful whatever
+  // the wound's own tracks say of it: they were written for a man not in shock, so they are not consulted
+  // and pay nothing for it.
+  const bool inShock = patient.shockState == SHOCK_MINOR || patient.shockState == SHOCK_MAJOR;
+  const TreatmentStep* shockHere = inShock ? shockMatches[patient.shockState] : nullptr;
+  const bool harmfulInShock = shockHere != nullptr && (shockHere->flags & STEP_LOGGED_WRONG) != 0;
+
   // The wound's own tracks, scored at the track's multiplier. A kit's part earns the kit step's points for
   // the mission only, and the wound step itself once the kit is complete.
   const CursorMatch current =
-      FindInCursors(patient, patient.currentLists, kTrackCount, searchTool, partMask, outOfStock);
+      harmfulInShock ? CursorMatch{}
+                     : FindInCursors(patient, patient.currentLists, kTrackCount, searchTool, partMask, outOfStock);
   if (current.step != nullptr) {
     const int32_t multiplier = patient.multipliers[current.index];
     if (!asKit) {
@@ -202,9 +210,10 @@ ToolMatch MatchTreatment(Patient& patient, int32_t tool, BodyLocation partMask, 
     }
   }
 
-  const bool shockAnswered = (patient.shockState == SHOCK_MINOR || patient.shockState == SHOCK_MAJOR) &&
-                             shockMatches[patient.shockState] != nullptr;
-  const TreatmentStep* rightMatch = shockAnswered ? shockMatches[patient.shockState] : current.step;
+  // The shock's answer stands unless the wound's own track names the move harmful: harm in either is harm.
+  const bool woundSaysHarm = current.step != nullptr && (current.step->flags & STEP_LOGGED_WRONG) != 0;
+  const bool shockAnswered = shockHere != nullptr && !woundSaysHarm;
+  const TreatmentStep* rightMatch = shockAnswered ? shockHere : current.step;
   if (shockAnswered && asKit && kit.done) toolDrawer.Close();
 
   // A tourniquet, cravat or blanket follows its on/off state in the healthy lists at no cost. Taking one
@@ -225,6 +234,11 @@ ToolMatch MatchTreatment(Patient& patient, int32_t tool, BodyLocation partMask, 
     const LoggedAction logged{partMask, asKit ? kit.step : rightMatch};
     if (rightMatch->flags & STEP_LOGGED_WRONG) {
       patient.wrongActions.Append(logged);
+      // The shock's harmful moves pay no points of their own: they cost what any harmful treatment costs.
+      if (harmfulInShock && rightMatch == shockHere) {
+        LoseScore(patient, WrongTreatmentPenalty());
+        CountMistakes(patient, tool);
+      }
     } else {
       patient.doneSteps.Append(logged);
       result.right = true;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "casualty/body_parts.h"
 #include "casualty/hints.h"
 #include "casualty/tool_matching.h"
+#include "casualty/vitals.h"
 #include "parts_for_step.h"
 #include "shell/mission_progress.h"
 
@@ -92,6 +94,74 @@ inline int32_t DoHintedStep(TreatedPatient& patient, const TreatmentStep& step) 
   if (IsTrackedTool(step.tool)) return Examine(patient, step) ? 0 : -1;
   if (IsKitHead(step.tool)) return PlayKit(patient, step);
   return ApplyStepOf(patient, step.tool, step, false) ? 0 : -1;
+}
+
+inline void RunClock(Patient& patient, int32_t ms) {
+  for (int32_t t = 0; t < ms; t += kMaxVitalsStepMs) UpdateVitals(patient, kMaxVitalsStepMs);
+}
+
+inline const char* ShockName(const Patient& patient) {
+  if (patient.dead) return "dead";
+  if (patient.shockState == SHOCK_MINOR) return "minor shock";
+  if (patient.shockState == SHOCK_MAJOR) return "major shock";
+  return "no shock";
+}
+
+// One click of a hint-following run: the hinted step (null when nothing is left to hint), when it was done
+// on his clock, and whether it could be done.
+struct HintClick {
+  const TreatmentStep* step = nullptr;
+  int32_t atMs = 0;
+  bool done = false;
+  bool wrong = false;  // the move was taken as a wrong one
+  std::string line;
+};
+
+struct HintRun {
+  std::vector<HintClick> clicks;
+  int32_t charged = 0;
+  int32_t kitPaid = 0;
+  bool finished = false;  // the hints ran out: nothing is left to do
+
+  std::string Transcript() const {
+    std::string text;
+    for (const HintClick& click : clicks) text += "\n    " + click.line;
+    return text;
+  }
+};
+
+// Follows the hints on a set-up casualty: one hinted move every clickMs of his running clock until nothing
+// is left to hint, or a hinted move cannot be done. Each click asks for the hint (paying for it as a
+// player does) and does what it names.
+inline HintRun FollowHints(TreatedPatient& patient, int32_t clickMs, int maxClicks = 80) {
+  HintRun run;
+  for (int n = 0; n < maxClicks; ++n) {
+    RunClock(patient, clickMs);
+    HintClick click;
+    const int32_t before = patient.score;
+    const std::string hint = BuildHint(patient);
+    run.charged += before - patient.score;
+    click.step = FindHintStep(patient);
+    click.atMs = patient.clockMs;
+    char line[200];
+    std::snprintf(line, sizeof line, "%5.1f s  %-11s  %s", patient.clockMs / 1000.0, ShockName(patient),
+                  hint.c_str());
+    click.line = line;
+    if (click.step == nullptr) {
+      run.finished = true;
+      run.clicks.push_back(click);
+      break;
+    }
+    const int32_t wrongBefore = patient.wrongActions.count;
+    const int32_t kitPaid = DoHintedStep(patient, *click.step);
+    click.done = kitPaid >= 0;
+    click.wrong = patient.wrongActions.count != wrongBefore;
+    click.line += click.done ? "   -> " + patient.LastChart() : "   -> cannot be done";
+    if (click.done) run.kitPaid += kitPaid;
+    run.clicks.push_back(click);
+    if (!click.done) break;
+  }
+  return run;
 }
 
 }  // namespace kestrine::testing

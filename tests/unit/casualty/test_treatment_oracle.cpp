@@ -1,18 +1,20 @@
 // The treatment content checked against a medic's own table, written from field casualty care (massive
-// bleeding, airway, respiration, circulation, hypothermia and head, in that order) and not from the wound
-// tables: what threatens each casualty's life, what the first treatment must be, and which moves must be
-// harmful. A medic who follows the hints with the patient's clock running must be told the oracle's first
-// move, must never be sent to a drip or a blanket while a massive bleed still runs, and must end with the
-// patient alive and every point earned.
+// bleeding, airway, respiration, circulation, hypothermia, in that order) and not from the wound tables. A
+// medic who follows the hints with the patient's clock running, quickly or slowly, at any difficulty, must
+// deal with every threat to the casualty's life in that order and in time, be sent to no other care (and to
+// no more than the one examination that finds it) before a life-saving move, and end with every threat
+// treated and the casualty alive. A harmful move must harm whenever it is made: before shock, in it, after
+// treatment. And nothing pays before the first threat is dealt with.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "casualty/hints.h"
-#include "casualty/vitals.h"
+#include "casualty/location_names.h"
+#include "casualty/treatment_blockers.h"
 #include "hint_player.h"
 #include "shell/screen_text.h"
 #include "treatment_oracle.h"
@@ -20,18 +22,8 @@
 namespace kestrine::testing {
 namespace {
 
-constexpr int32_t kClickMs = 8000;
-constexpr int kMaxClicks = 80;
 constexpr int32_t kWatchAfterMs = 300000;
-
-bool IsFluid(int32_t tool) { return tool == TOOL_IV || tool == TOOL_HESPAN || tool == TOOL_LACTATED_RINGERS; }
-
-std::string StateName(const Patient& patient) {
-  if (patient.dead) return "dead";
-  if (patient.shockState == SHOCK_MINOR) return "minor shock";
-  if (patient.shockState == SHOCK_MAJOR) return "major shock";
-  return "no shock";
-}
+constexpr int32_t kClickEveryMs[] = {8000, 15000};
 
 class TreatmentOracleTest : public ApplyToolTest {
  protected:
@@ -41,127 +33,98 @@ class TreatmentOracleTest : public ApplyToolTest {
   }
 };
 
-// One click of a hint-following run: the hinted step (null when nothing is left to hint) and how the
-// patient stood after it was done.
-struct Click {
-  const TreatmentStep* step = nullptr;
-  bool done = false;
-  bool pausedAfter = false;
-  std::string line;
-};
-
-struct HintRun {
-  std::vector<Click> clicks;
-  int32_t charged = 0;
-  int32_t kitPaid = 0;
-
-  std::string Transcript() const {
-    std::string text;
-    for (const Click& click : clicks) text += "\n    " + click.line;
-    return text;
-  }
-};
-
-void RunClock(Patient& patient, int32_t ms) {
-  for (int32_t t = 0; t < ms; t += kMaxVitalsStepMs) UpdateVitals(patient, kMaxVitalsStepMs);
-}
-
-// Follows the hints on a set-up casualty: one hinted move every 8 s of his clock until nothing is left to
-// hint. Each click asks for the hint (paying for it as a player does) and does what it names.
-HintRun FollowHints(TreatedPatient& patient) {
-  HintRun run;
-  for (int n = 0; n < kMaxClicks; ++n) {
-    RunClock(patient, kClickMs);
-    Click click;
-    const int32_t before = patient.score;
-    const std::string hint = BuildHint(patient);
-    run.charged += before - patient.score;
-    click.step = FindHintStep(patient);
-    char line[160];
-    std::snprintf(line, sizeof line, "%5.1f s  %-11s  %s", patient.clockMs / 1000.0, StateName(patient).c_str(),
-                  hint.c_str());
-    click.line = line;
-    if (click.step != nullptr) {
-      const int32_t kitPaid = DoHintedStep(patient, *click.step);
-      click.done = kitPaid >= 0;
-      click.line += click.done ? "   -> " + patient.LastChart() : "   -> cannot be done";
-      if (click.done) run.kitPaid += kitPaid;
-    }
-    click.pausedAfter = patient.paused != 0;
-    run.clicks.push_back(click);
-    if (click.step == nullptr || !click.done) break;
-  }
-  return run;
-}
-
 bool IsMove(const TreatmentStep& step, const OracleMove& move) {
   return move.tool != TOOL_NONE && step.tool == move.tool && RegionsOverlap(step.location, move.region) &&
          (move.side == STEP_SIDE_ANY || step.side == move.side);
 }
 
-bool IsOraclesFirst(const TreatmentStep& step, const OracleRow& oracle) {
-  return IsMove(step, oracle.first) || IsMove(step, oracle.alsoFirst);
+bool Answers(const TreatmentStep& step, const OracleThreat& threat) {
+  return IsMove(step, threat.move) || IsMove(step, threat.alt);
 }
 
-bool IsTreatment(const TreatmentStep& step) { return !IsTrackedTool(step.tool); }
+int ThreatCount(const OracleRow& oracle) {
+  int n = 0;
+  while (n < 5 && oracle.threats[n].kind != 0) ++n;
+  return n;
+}
 
-// Checks a run against the oracle: the first treatment hinted is the oracle's, and while a massive bleed
-// runs no hint names a drip or a blanket and nothing stops his clock.
-void CheckAgainstOracle(const HintRun& run, const OracleRow& oracle, const std::string& where) {
-  const TreatmentStep* firstTreatment = nullptr;
-  for (const Click& click : run.clicks) {
-    if (click.step != nullptr && IsTreatment(*click.step)) {
-      firstTreatment = click.step;
+// Threats whose move saves his life now: every one but keeping him warm.
+int LifeThreatCount(const OracleRow& oracle) {
+  int n = 0;
+  for (int i = 0; i < ThreatCount(oracle); ++i) n += oracle.threats[i].kind != 'H';
+  return n;
+}
+
+// The clock by which a threat must be dealt with: the first before he first slides into shock (or, with
+// no such warning, dies); the later ones before it deepens to major shock.
+int32_t DeadlineMs(int row, int threat) {
+  const int32_t* d = WoundTypeTable[row].deadlines;
+  const int32_t first = d[0] != 0 ? d[0] : d[1] != 0 ? d[1] : d[2];
+  const int32_t deeper = d[1] != 0 ? d[1] : d[2] != 0 ? d[2] : d[0];
+  const int32_t seconds = threat == 0 ? first : deeper;
+  return seconds != 0 ? seconds * 1000 : INT32_MAX;
+}
+
+std::string Move(const Patient& patient, const OracleMove& move) {
+  return std::string(kToolData[move.tool].name) + " to " +
+         BodyLocationName(move.region | StepSideBit(patient, move.side));
+}
+
+// Walks one hint run against the oracle's threats; returns nothing, reports every departure.
+void CheckMarchOrder(const HintRun& run, const OracleRow& oracle, const std::string& where) {
+  const int threats = ThreatCount(oracle);
+  const int lifeThreats = LifeThreatCount(oracle);
+  int next = 0;
+  int examsSince = 0;
+  for (const HintClick& click : run.clicks) {
+    if (click.step == nullptr || !click.done) break;
+    const TreatmentStep& step = *click.step;
+    if (IsTrackedTool(step.tool)) {
+      ++examsSince;
+      EXPECT_FALSE(next < lifeThreats && examsSince > 1)
+          << where << ": more than the one examination that finds it before the life-saving move ("
+          << oracle.threats[next].kind << ")" << run.Transcript();
+      continue;
+    }
+    // What must be done to reach the threat at all comes just before its move.
+    if (next < threats && IsMove(step, oracle.threats[next].prep)) continue;
+    if (next < threats && Answers(step, oracle.threats[next])) {
+      EXPECT_LT(click.atMs, DeadlineMs(oracle.row, next))
+          << where << ": the life-saving move (" << oracle.threats[next].kind << ") comes after its deadline"
+          << run.Transcript();
+      ++next;
+      examsSince = 0;
+      continue;
+    }
+    for (int later = next + 1; later < threats; ++later) {
+      EXPECT_FALSE(Answers(step, oracle.threats[later]))
+          << where << ": MARCH order: " << oracle.threats[later].kind << " treated before "
+          << oracle.threats[next].kind << run.Transcript();
+    }
+    EXPECT_FALSE(next < lifeThreats)
+        << where << ": care that saves no life now (\"" << step.action << "\") before the life-saving move ("
+        << oracle.threats[next].kind << ")" << run.Transcript();
+  }
+  EXPECT_EQ(next, threats) << where << ": not every threat to his life is treated"
+                           << (next < threats ? std::string(" (") + oracle.threats[next].kind + ")" : "")
+                           << run.Transcript();
+}
+
+void CheckFirstCare(const HintRun& run, const OracleRow& oracle, const std::string& where) {
+  const TreatmentStep* first = nullptr;
+  for (const HintClick& click : run.clicks) {
+    if (click.step != nullptr && !IsTrackedTool(click.step->tool)) {
+      first = click.step;
       break;
     }
   }
   if (oracle.first.tool == TOOL_NONE) {
-    EXPECT_EQ(firstTreatment, nullptr) << where << ": nothing is to be done for him" << run.Transcript();
-  } else {
-    ASSERT_NE(firstTreatment, nullptr) << where << ": no treatment is ever hinted" << run.Transcript();
-    EXPECT_TRUE(IsOraclesFirst(*firstTreatment, oracle))
-        << where << ": the first treatment hinted is \"" << firstTreatment->action << "\"" << run.Transcript();
+    EXPECT_EQ(first, nullptr) << where << ": nothing is to be done for him" << run.Transcript();
+    return;
   }
-  if (!oracle.massiveBleed) return;
-  // A massive bleed is found at a glance and stopped before anything else, examinations included.
-  ASSERT_FALSE(run.clicks.empty());
-  EXPECT_TRUE(run.clicks[0].step != nullptr && IsOraclesFirst(*run.clicks[0].step, oracle))
-      << where << ": the very first hint must stop the bleeding" << run.Transcript();
-  bool controlled = false;
-  for (const Click& click : run.clicks) {
-    if (click.step == nullptr) break;
-    if (!controlled) {
-      EXPECT_FALSE(IsFluid(click.step->tool) || click.step->tool == TOOL_BURN_BLANKET)
-          << where << ": a drip or the blanket hinted while he still bleeds out" << run.Transcript();
-    }
-    if (IsOraclesFirst(*click.step, oracle) && click.done) controlled = true;
-    if (!controlled) {
-      EXPECT_FALSE(click.pausedAfter) << where << ": his clock stopped while he still bleeds out" << run.Transcript();
-    }
-  }
-  EXPECT_TRUE(controlled) << where << ": the bleeding is never controlled" << run.Transcript();
-}
-
-// Judges the casualty, then checks that every point was earned (hints paid included), no finding is left,
-// nothing was done wrong, a deteriorating casualty's clock was stopped, and he stays alive however long he
-// waits for evacuation.
-void CheckTheEnd(TreatedPatient& patient, const HintRun& run, int row, int32_t missionBefore,
-                 const std::string& where) {
-  const WoundType& wound = WoundTypeTable[row];
-  patient.JudgeDisposition(wound.severity == SEVERITY_LITE ? DISPOSITION_RETURN_TO_ACTION : DISPOSITION_EVACUATE);
-  EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << where;
-  EXPECT_EQ(patient.score + run.charged + run.kitPaid, patient.maxScore) << where << run.Transcript();
-  EXPECT_EQ(missionProgress.missionScore - missionBefore + run.charged, patient.maxScore) << where;
-  EXPECT_EQ(SumActivePoints(patient), 0) << where << ": findings left unexamined";
-  EXPECT_EQ(patient.mistakes, 0) << where;
-  EXPECT_EQ(patient.wrongActions.count, 0) << where;
-  EXPECT_EQ(missionEndFlag, 0) << where;
-  const bool deteriorates = wound.deadlines[0] != 0 || wound.deadlines[1] != 0 || wound.deadlines[2] != 0;
-  if (deteriorates) {
-    EXPECT_NE(patient.paused, 0) << where << ": treated, yet his clock still runs";
-  }
-  RunClock(patient, kWatchAfterMs);
-  EXPECT_EQ(patient.dead, 0) << where << ": treated by the hints, yet he dies waiting" << run.Transcript();
+  ASSERT_NE(first, nullptr) << where << ": no treatment is ever hinted" << run.Transcript();
+  EXPECT_TRUE(IsMove(*first, oracle.first))
+      << where << ": the first care hinted is \"" << first->action << "\"" << run.Transcript();
 }
 
 // Every casualty with each of his sides: his side rule draws it, so a few seeds find both.
@@ -184,49 +147,170 @@ TEST_F(TreatmentOracleTest, TheOracleKnowsEveryCasualty) {
   EXPECT_EQ(rows, std::set<int>(casualties.begin(), casualties.end()));
 }
 
-// A medic who follows every hint from the first second, a click every 8 s with his clock running.
-TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryCasualtyAsTheOracleWould) {
-  for (int32_t level : {0, 1}) {
+// A medic who follows every hint from the first second, quickly or slowly, at every difficulty.
+TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryThreatInMarchOrderInTime) {
+  for (int32_t level : {0, 1, 2}) {
     difficulty = level;
-    for (const OracleRow& oracle : kOracle) {
-      ForEachSide(oracle.row, [&](TreatedPatient& patient) {
-        const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level);
-        lastChargedHintText.clear();
-        const int32_t missionBefore = missionProgress.missionScore;
-        const HintRun run = FollowHints(patient);
-        CheckAgainstOracle(run, oracle, where);
-        // A man beyond help dies whatever is done; the others live, every point earned.
-        if (oracle.first.tool != TOOL_NONE) CheckTheEnd(patient, run, oracle.row, missionBefore, where);
-      });
+    for (int32_t clickMs : kClickEveryMs) {
+      for (const OracleRow& oracle : kOracle) {
+        ForEachSide(oracle.row, [&](TreatedPatient& patient) {
+          const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level) +
+                                    ", a hint every " + std::to_string(clickMs / 1000) + " s";
+          lastChargedHintText.clear();
+          const int32_t missionBefore = missionProgress.missionScore;
+          const HintRun run = FollowHints(patient, clickMs);
+          if (ThreatCount(oracle) > 0) {
+            CheckMarchOrder(run, oracle, where);
+          } else {
+            CheckFirstCare(run, oracle, where);
+          }
+          if (oracle.beyondHelp) return;
+          ASSERT_TRUE(run.finished) << where << ": the hint run stalls" << run.Transcript();
+          for (const HintClick& click : run.clicks) {
+            EXPECT_FALSE(click.wrong) << where << ": a hinted move is wrong: " << click.line;
+          }
+          const WoundType& wound = WoundTypeTable[oracle.row];
+          patient.JudgeDisposition(wound.severity == SEVERITY_LITE ? DISPOSITION_RETURN_TO_ACTION
+                                                                  : DISPOSITION_EVACUATE);
+          EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << where;
+          EXPECT_EQ(patient.mistakes, 0) << where;
+          EXPECT_EQ(SumActivePoints(patient), 0) << where << ": findings left unexamined" << run.Transcript();
+          // The points add up to the table's maximum: arithmetic only, no medical claim rests on it.
+          if (clickMs == kClickEveryMs[0]) {
+            EXPECT_EQ(patient.score + run.charged + run.kitPaid, patient.maxScore) << where << run.Transcript();
+            EXPECT_EQ(missionProgress.missionScore - missionBefore + run.charged, patient.maxScore) << where;
+          }
+          const bool deteriorates = wound.deadlines[0] != 0 || wound.deadlines[1] != 0 || wound.deadlines[2] != 0;
+          if (deteriorates) {
+            EXPECT_NE(patient.paused, 0) << where << ": treated, yet his clock still runs";
+          }
+          RunClock(patient, kWatchAfterMs);
+          EXPECT_EQ(patient.dead, 0) << where << ": treated by the hints, yet he dies waiting" << run.Transcript();
+        });
+      }
     }
   }
 }
 
-// A medic who reaches a bleeding casualty only once shock has set in is still told to stop the bleeding
-// first, and the casualty still lives.
-TEST_F(TreatmentOracleTest, InShockTheBleedingIsStillStoppedFirst) {
-  int bleeding = 0;
-  for (int32_t level : {0, 1}) {
+// Where a harmful move is tried: on the fresh casualty, once the clock has brought minor or major shock,
+// and once the hints have been followed to their end.
+enum class When { kSetUp, kMinorShock, kMajorShock, kTreated };
+
+bool BringTo(TreatedPatient& patient, When when) {
+  const int32_t wanted = when == When::kMinorShock ? SHOCK_MINOR : SHOCK_MAJOR;
+  switch (when) {
+    case When::kSetUp:
+      return true;
+    case When::kTreated:
+      return FollowHints(patient, kClickEveryMs[0]).finished;
+    default:
+      for (int32_t t = 0; t < kWatchAfterMs && patient.shockState != wanted && !patient.dead; t += kMaxVitalsStepMs) {
+        UpdateVitals(patient, kMaxVitalsStepMs);
+      }
+      return patient.shockState == wanted && !patient.dead;
+  }
+}
+
+const char* WhenName(When when) {
+  switch (when) {
+    case When::kSetUp:
+      return "before shock";
+    case When::kMinorShock:
+      return "in minor shock";
+    case When::kMajorShock:
+      return "in major shock";
+    default:
+      return "after treatment";
+  }
+}
+
+// The oracle's harmful moves, and morphine in shock or on a man whose breathing or head is threatened,
+// harm at every point and every difficulty: they never pay, and are logged as wrong.
+TEST_F(TreatmentOracleTest, HarmfulMovesHarmBeforeDuringAndAfterShock) {
+  int tried = 0;
+  for (int32_t level : {0, 1, 2}) {
     difficulty = level;
     for (const OracleRow& oracle : kOracle) {
-      if (!oracle.massiveBleed) continue;
-      ++bleeding;
-      ForEachSide(oracle.row, [&](TreatedPatient& patient) {
-        const std::string where =
-            Describe(oracle.row, patient) + " found in shock, difficulty " + std::to_string(level);
-        lastChargedHintText.clear();
-        while (patient.shockState == SHOCK_NONE && !patient.dead) RunClock(patient, kMaxVitalsStepMs);
-        ASSERT_FALSE(patient.dead) << where;
-        const HintRun run = FollowHints(patient);
-        CheckAgainstOracle(run, oracle, where);
-        ASSERT_FALSE(run.clicks.empty());
-        EXPECT_EQ(run.clicks.back().step, nullptr) << where << ": the hints never end" << run.Transcript();
-        RunClock(patient, kWatchAfterMs);
-        EXPECT_EQ(patient.dead, 0) << where << ": treated by the hints, yet he dies waiting" << run.Transcript();
-      });
+      if (oracle.beyondHelp) continue;
+      for (When when : {When::kSetUp, When::kMinorShock, When::kMajorShock, When::kTreated}) {
+        std::vector<OracleMove> moves;
+        for (const OracleMove& move : oracle.harmful) {
+          if (move.tool != TOOL_NONE) moves.push_back(move);
+        }
+        moves.push_back(oracle::kMorphine);
+        for (const OracleMove& move : moves) {
+          srand(1);
+          TreatedPatient patient;
+          SetUpCasualty(patient, oracle.row);
+          lastChargedHintText.clear();
+          if (!BringTo(patient, when)) break;
+          const bool inShock = patient.shockState == SHOCK_MINOR || patient.shockState == SHOCK_MAJOR;
+          const bool morphine = move.tool == TOOL_MORPHINE;
+          if (morphine && !inShock && !oracle.noMorphine) continue;
+          const std::string rule = !morphine  ? "a harmful move stays harmful"
+                                   : inShock  ? "no morphine in shock"
+                                              : "no morphine with a breathing, head or shock threat";
+          const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level) +
+                                    ", " + WhenName(when) + ", " + Move(patient, move) + ": " + rule;
+          const std::vector<int32_t> parts = PartsFor(patient, move.tool, move.region, move.side, true);
+          ASSERT_FALSE(parts.empty()) << where << ": no such body part";
+          // A blanket or splint in the way keeps the move from being made at all.
+          if (FindBlocker(patient, move.tool, parts.front()) != nullptr) continue;
+          const int32_t scoreBefore = patient.score;
+          const int32_t missionBefore = missionProgress.missionScore;
+          const int32_t wrongBefore = patient.wrongActions.count;
+          const int32_t doneBefore = patient.doneSteps.count;
+          const int32_t mistakesBefore = patient.mistakes;
+          patient.ApplyTool(move.tool, parts.front(), 0, 0, 0);
+          ++tried;
+          EXPECT_LE(patient.score, scoreBefore) << where << ": it pays";
+          EXPECT_LE(missionProgress.missionScore, missionBefore) << where << ": it pays the mission";
+          ASSERT_EQ(patient.wrongActions.count, wrongBefore + 1) << where << ": not taken as a wrong move";
+          // Harm, not merely a move he did not need: the step says it hurts him, or it counts as a mistake.
+          const TreatmentStep* logged = patient.wrongActions.entries[wrongBefore].step;
+          EXPECT_TRUE(logged->points < 0 || patient.mistakes > mistakesBefore)
+              << where << ": taken as merely unneeded (\"" << logged->action << "\")";
+          EXPECT_EQ(patient.doneSteps.count, doneBefore) << where << ": logged as a right move";
+          if (level > 0) {
+            EXPECT_LT(patient.score, scoreBefore) << where << ": it costs nothing";
+          }
+        }
+      }
     }
   }
-  EXPECT_EQ(bleeding, 12);
+  EXPECT_GT(tried, 400);
+}
+
+// Until the first threat to his life is dealt with, no other care pays: not a splint, a drip, a blanket or
+// pain relief, on any part of him.
+TEST_F(TreatmentOracleTest, NothingPaysBeforeTheFirstThreatIsDealtWith) {
+  difficulty = 1;
+  int rows = 0;
+  for (const OracleRow& oracle : kOracle) {
+    if (ThreatCount(oracle) == 0) continue;
+    ++rows;
+    const OracleThreat& threat = oracle.threats[0];
+    for (int32_t tool = 0; tool < kToolCount; ++tool) {
+      const uint32_t flags = ToolTable[tool].flags;
+      if ((flags & (TOOL_FLAG_EXAM | TOOL_FLAG_NOT_MEDICAL | TOOL_FLAG_KIT_HEAD)) != 0 || KitHeadOf(tool) >= 0) {
+        continue;
+      }
+      if (tool == TOOL_SCISSORS || tool == TOOL_MEDICINE_SYRINGE || tool == TOOL_IV) continue;
+      if (tool == threat.move.tool || tool == threat.alt.tool || tool == threat.prep.tool) continue;
+      srand(1);
+      TreatedPatient patient;
+      SetUpCasualty(patient, oracle.row);
+      for (int32_t part = 0; part < kBodyPartCount; ++part) {
+        const int32_t scoreBefore = patient.score;
+        patient.ApplyTool(tool, part, 0, 0, 0);
+        EXPECT_LE(patient.score, scoreBefore)
+            << Describe(oracle.row, patient) << ": care before control: " << kToolData[tool].name << " to "
+            << BodyLocationName(kBodyParts[part].mask) << " pays before the " << threat.kind
+            << " threat is dealt with";
+      }
+    }
+  }
+  EXPECT_GT(rows, 20);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // A medic's own answer sheet for every casualty, written from field casualty care and the casualty's story
 // (his title and description), never from the step tables: the threats to his life in the order they are
-// dealt with (M massive bleeding, A airway, R respiration, C circulation and shock, H hypothermia and head
-// injury), the first treatment a hint must name, and the moves that must do him harm.
+// dealt with (M massive bleeding, A airway, R respiration, C circulation: other bleeding and shock, H
+// hypothermia), the move that answers each, the first care of a casualty whose life is not threatened, the
+// moves that must do him harm, and the doses a shown text may name.
 #pragma once
 
 #include <cstdint>
@@ -19,114 +20,176 @@ struct OracleMove {
   int32_t side = STEP_SIDE_ANY;
 };
 
+// One threat to his life and the move that deals with it (or the other move medicine accepts as well).
+struct OracleThreat {
+  char kind = 0;  // 'M', 'A', 'R', 'C' or 'H'; 0 ends the list
+  OracleMove move;
+  OracleMove alt;
+  OracleMove prep = {};  // what must be done first to reach the threat at all (lifting him off a bar)
+};
+
 struct OracleRow {
   int row;
-  const char* threats;  // life threats in the order they are treated; "" when none
-  bool massiveBleed;    // a massive external bleed runs from the first second
-  OracleMove first;     // the first treatment; TOOL_NONE when nothing is to be done for him
-  OracleMove alsoFirst;  // a second first move medicine accepts as well
-  OracleMove harmful[3];
+  OracleThreat threats[5] = {};  // in the order they are treated
+  OracleMove first = {};    // no threat to his life: the first care
+  OracleMove harmful[3] = {};  // harmful at every point of his care, whatever the difficulty
+  bool noMorphine = false;  // a breathing or head threat, or shock by his story: morphine always harms
+  bool beyondHelp = false;  // dies whatever is done
 };
 
 namespace oracle {
 constexpr int32_t W = STEP_SIDE_WOUNDED;
+constexpr int32_t O = STEP_SIDE_OTHER;
 constexpr int32_t A = STEP_SIDE_ANY;
-constexpr OracleMove kNone{};
 constexpr OracleMove kMorphine{TOOL_MORPHINE, LOC_ELBOW, A};
-constexpr OracleMove Tq(BodyLocation region) { return {TOOL_TOURNIQUET, region, W}; }
+constexpr OracleMove kHespan{TOOL_HESPAN, LOC_ELBOW, A};
+constexpr OracleMove kRingers{TOOL_LACTATED_RINGERS, LOC_ELBOW, A};
+constexpr OracleMove kBlanket{TOOL_BURN_BLANKET, LOC_CHEST, A};
+constexpr OracleMove Tq(BodyLocation region, int32_t side = W) { return {TOOL_TOURNIQUET, region, side}; }
+constexpr OracleMove Bandage(BodyLocation region, int32_t side = W) { return {TOOL_BANDAGE, region, side}; }
+constexpr OracleThreat M(OracleMove move, OracleMove alt = {}) { return {'M', move, alt}; }
+constexpr OracleThreat Ai(OracleMove move, OracleMove alt = {}) { return {'A', move, alt}; }
+constexpr OracleThreat R(OracleMove move, OracleMove alt = {}) { return {'R', move, alt}; }
+constexpr OracleThreat C(OracleMove move, OracleMove alt = {}) { return {'C', move, alt}; }
+// Shock: a 500 ml bolus once the bleeding is under control.
+constexpr OracleThreat kFluid{'C', kHespan, kRingers};
+// Kept warm: a wounded man in or near shock loses heat he cannot make up.
+constexpr OracleThreat kWarm{'H', kBlanket, {}};
 }  // namespace oracle
 
 // clang-format off
 inline constexpr OracleRow kOracle[] = {
-    // Bowel out of a small belly wound: cover it, or ease it back once; nothing bleeds badly.
-    {0, "", false, {TOOL_OCCLUSIVE_DRESSING, LOC_ABDOMEN}, {TOOL_ACTION, LOC_ABDOMEN}, {oracle::Tq(LOC_THIGH)}},
-    // Strut in the belly, early shock: hold it still where it is (that stops the bleeding round it), then fluid.
-    {1, "MCH", false, {TOOL_BANDAGE, LOC_ABDOMEN}, {}, {{TOOL_ACTION, LOC_ABDOMEN}, oracle::kMorphine}},
-    // On a bar that cannot be cut: the line goes in before he is lifted off and starts to pour.
-    {2, "MCH", false, {TOOL_HESPAN, LOC_ELBOW}, {}, {oracle::kMorphine}},
-    {3, "", false, {TOOL_CRAVAT, LOC_UPPER_ARM, oracle::W}, {}, {oracle::Tq(LOC_UPPER_ARM)}},
-    // Both legs off, one stump spurting: the spurting stump is tied off first.
-    {4, "MCH", true, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W}, {}, {oracle::kMorphine}},
-    {5, "MCH", true, {TOOL_TOURNIQUET, LOC_CALF, oracle::W}, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W},
-     {oracle::kMorphine}},
-    // Trapped by a crushed leg that oozes: the tourniquet before any treatment, the saw only at the end.
-    {6, "MC", false, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W}, {},
-     {{TOOL_SURVIVAL_SAW, LOC_CALF, oracle::W}, oracle::kMorphine}},
+    // Bowel out of a small belly wound: ease it back once, gently, then cover it; nothing bleeds badly.
+    {.row = 0, .threats = {}, .first = {TOOL_ACTION, LOC_ABDOMEN}, .harmful = {oracle::Tq(LOC_THIGH)}},
+    // Strut in the belly, early shock: hold it still where it is (that stops the bleeding round it), fluid, warmth.
+    {.row = 1, .threats = {oracle::C(oracle::Bandage(LOC_ABDOMEN, oracle::A)), oracle::kFluid, oracle::kWarm},
+     .harmful = {{TOOL_ACTION, LOC_ABDOMEN}}, .noMorphine = true},
+    // On a bar that cannot be cut: lifted off, packed and pressed at once; fluid only once it is held.
+    {.row = 2, .threats = {{'M', oracle::Bandage(LOC_ABDOMEN, oracle::A), {}, {TOOL_ACTION, LOC_ABDOMEN}}, oracle::kFluid,
+                           oracle::kWarm},
+     .noMorphine = true},
+    {.row = 3, .first = {TOOL_CRAVAT, LOC_UPPER_ARM, oracle::W}, .harmful = {oracle::Tq(LOC_UPPER_ARM)}},
+    // Both legs off below the knee: both stumps tied off, fluid, warmth.
+    {.row = 4, .threats = {oracle::M(oracle::Tq(LOC_THIGH)), oracle::M(oracle::Tq(LOC_THIGH, oracle::O)),
+                           oracle::kFluid, oracle::kWarm}, .noMorphine = true},
+    // Foot torn off: tourniquet above the stump; warmth.
+    {.row = 5, .threats = {oracle::M(oracle::Tq(LOC_CALF), oracle::Tq(LOC_THIGH)), oracle::kWarm}},
+    // Trapped by a crushed leg that oozes: the tourniquet before anything, the saw only at the end.
+    {.row = 6, .threats = {oracle::M(oracle::Tq(LOC_THIGH)), oracle::kWarm},
+     .harmful = {{TOOL_SURVIVAL_SAW, LOC_CALF, oracle::W}}},
     // Pulseless foot: one gentle pull into line before the splint.
-    {7, "", false, {TOOL_ACTION, LOC_FOOT, oracle::W}, {}, {oracle::Tq(LOC_CALF)}},
-    {8, "AH", false, {TOOL_NASAL_AIRWAY, LOC_NOSE}, {}, {oracle::kMorphine}},
-    // Large burns: fluid early; water on them chills him.
-    {9, "CH", false, {TOOL_LACTATED_RINGERS, LOC_ELBOW}, {TOOL_HESPAN, LOC_ELBOW},
-     {{TOOL_IRRIGATION_SYRINGE, LOC_CHEST}}},
-    {10, "H", false, {TOOL_RIGID_SPLINT, LOC_NECK}, {}, {oracle::kMorphine}},
+    {.row = 7, .first = {TOOL_ACTION, LOC_FOOT, oracle::W}, .harmful = {oracle::Tq(LOC_CALF)}},
+    // Knocked out by a blast, snoring, low on oxygen: his airway, then breaths for him; warmth; no morphine on a head
+    // injury.
+    {.row = 8, .threats = {oracle::Ai({TOOL_NASAL_AIRWAY, LOC_NOSE}),
+                           oracle::R({TOOL_AMBU_BAG_NASAL, LOC_NOSE}, {TOOL_AMBU_BAG_ET, LOC_MOUTH}), oracle::kWarm},
+     .noMorphine = true},
+    // Large burns: fluid early (for the burns, not for bleeding); water on them chills him; covered and warm.
+    {.row = 9, .threats = {{'C', oracle::kRingers, oracle::kHespan}, oracle::kWarm},
+     .harmful = {{TOOL_IRRIGATION_SYRINGE, LOC_CHEST}}},
+    {.row = 10, .first = {TOOL_RIGID_SPLINT, LOC_NECK}, .noMorphine = true},
     // Open thigh fracture bleeding steadily: pressure on the wound, never the bone pushed back.
-    {11, "C", false, {TOOL_BANDAGE, LOC_THIGH, oracle::W}, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W},
-     {{TOOL_ACTION, LOC_THIGH, oracle::W}, oracle::kMorphine}},
+    {.row = 11, .threats = {oracle::C(oracle::Bandage(LOC_THIGH), oracle::Tq(LOC_THIGH)), oracle::kWarm},
+     .harmful = {{TOOL_ACTION, LOC_THIGH, oracle::W}}},
     // Beyond help: nothing is to be done for him.
-    {14, "", false, {}, {}, {}},
-    {15, "", false, {TOOL_ACTION, LOC_CALF, oracle::W}, {TOOL_ACTION, LOC_KNEE, oracle::W}, {oracle::Tq(LOC_CALF)}},
-    {17, "", false, {TOOL_BANDAGE, LOC_FOREARM, oracle::W}, {}, {{TOOL_ACTION, LOC_FOREARM, oracle::W}}},
-    {18, "", false, {TOOL_BANDAGE, LOC_UPPER_ARM, oracle::W}, {}, {{TOOL_ACTION, LOC_UPPER_ARM, oracle::W}}},
+    {.row = 14, .beyondHelp = true},
+    {.row = 15, .first = {TOOL_ACTION, LOC_CALF, oracle::W}, .harmful = {oracle::Tq(LOC_CALF)}},
+    {.row = 17, .first = oracle::Bandage(LOC_FOREARM), .harmful = {{TOOL_ACTION, LOC_FOREARM, oracle::W}}},
+    {.row = 18, .first = oracle::Bandage(LOC_UPPER_ARM), .harmful = {{TOOL_ACTION, LOC_UPPER_ARM, oracle::W}}},
     // Brachial artery spurting and a thigh wound: tourniquet on the arm at once; a dressing cannot hold it.
-    {19, "MCH", true, {TOOL_TOURNIQUET, LOC_UPPER_ARM, oracle::W}, {},
-     {{TOOL_BANDAGE, LOC_UPPER_ARM, oracle::W}, oracle::kMorphine}},
-    {20, "", false, {TOOL_BANDAGE, LOC_HAND, oracle::W}, {}, {oracle::Tq(LOC_FOREARM)}},
-    {21, "", false, {TOOL_BANDAGE, LOC_HAND, oracle::W}, {}, {oracle::Tq(LOC_FOREARM)}},
-    {22, "", false, {TOOL_BANDAGE, LOC_THIGH, oracle::W}, {}, {oracle::Tq(LOC_THIGH)}},
-    {23, "", false, {TOOL_BANDAGE, LOC_CALF, oracle::W}, {}, {oracle::Tq(LOC_CALF)}},
-    // Two sucking chest wounds: seal them; no morphine on a man short of breath.
-    {24, "RCH", false, {TOOL_OCCLUSIVE_DRESSING, LOC_CHEST}, {}, {oracle::kMorphine}},
+    {.row = 19, .threats = {oracle::M(oracle::Tq(LOC_UPPER_ARM)), oracle::kFluid, oracle::kWarm},
+     .harmful = {oracle::Bandage(LOC_UPPER_ARM)}, .noMorphine = true},
+    {.row = 20, .first = oracle::Bandage(LOC_HAND), .harmful = {oracle::Tq(LOC_FOREARM)}},
+    {.row = 21, .first = oracle::Bandage(LOC_HAND), .harmful = {oracle::Tq(LOC_FOREARM)}},
+    {.row = 22, .first = oracle::Bandage(LOC_THIGH), .harmful = {oracle::Tq(LOC_THIGH)}},
+    {.row = 23, .first = oracle::Bandage(LOC_CALF), .harmful = {oracle::Tq(LOC_CALF)}},
+    // Sucking chest wounds front and back, blood round the lung: seal both, then his shock; no morphine on a man
+    // short of breath.
+    {.row = 24, .threats = {oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_CHEST}), oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_BACK}),
+                            oracle::kFluid, oracle::kWarm}, .noMorphine = true},
     // Bleeding inside the skull, clear fluid from the ear: collar, nothing up the nose, no morphine.
-    {25, "H", false, {TOOL_RIGID_SPLINT, LOC_NECK}, {}, {{TOOL_NASAL_AIRWAY, LOC_NOSE}, oracle::kMorphine}},
+    {.row = 25, .threats = {}, .first = {TOOL_RIGID_SPLINT, LOC_NECK}, .harmful = {{TOOL_NASAL_AIRWAY, LOC_NOSE}},
+     .noMorphine = true},
     // Heat: out of the sun first; a blanket cooks him.
-    {28, "H", false, {TOOL_ACTION, LOC_HEAD}, {TOOL_ORAL_REHYDRATION, LOC_MOUTH}, {}},
-    // Heat stroke: cool hard and fast; nothing by mouth for a confused man.
-    {29, "CH", false, {TOOL_IRRIGATION_SYRINGE, LOC_HEAD}, {TOOL_LACTATED_RINGERS, LOC_ELBOW},
-     {{TOOL_ORAL_REHYDRATION, LOC_MOUTH}}},
-    {30, "", false, {TOOL_RIGID_SPLINT, LOC_UPPER_ARM, oracle::W}, {}, {{TOOL_ACTION, LOC_UPPER_ARM, oracle::W}}},
-    {31, "", false, {TOOL_BANDAGE, LOC_HEAD}, {TOOL_BANDAGE, LOC_UPPER_ARM, oracle::W}, {oracle::Tq(LOC_UPPER_ARM)}},
-    {32, "", false, {TOOL_IRRIGATION_SYRINGE, LOC_FOREARM, oracle::W}, {TOOL_BANDAGE, LOC_FOREARM, oracle::W},
-     {oracle::Tq(LOC_FOREARM)}},
+    {.row = 28, .first = {TOOL_ACTION, LOC_HEAD}, .harmful = {oracle::kBlanket}},
+    // Heat stroke: cool hard and fast; nothing by mouth for a confused man, no blanket.
+    {.row = 29, .threats = {oracle::C({TOOL_IRRIGATION_SYRINGE, LOC_HEAD}, oracle::kRingers)},
+     .harmful = {{TOOL_ORAL_REHYDRATION, LOC_MOUTH}, oracle::kBlanket}},
+    {.row = 30, .first = {TOOL_RIGID_SPLINT, LOC_UPPER_ARM, oracle::W}, .harmful = {{TOOL_ACTION, LOC_UPPER_ARM, oracle::W}}},
+    {.row = 31, .first = {TOOL_BANDAGE, LOC_HEAD}, .harmful = {oracle::Tq(LOC_UPPER_ARM)}},
+    {.row = 32, .first = {TOOL_IRRIGATION_SYRINGE, LOC_FOREARM, oracle::W}, .harmful = {oracle::Tq(LOC_FOREARM)}},
     // Broken, bleeding nose: sit forward and pinch; never a tube through it.
-    {36, "", false, {TOOL_ACTION, LOC_NOSE}, {}, {{TOOL_NASAL_AIRWAY, LOC_NOSE}}},
-    // Nerve agent: the antidote is what opens his airway and lungs.
-    {37, "AR", false, {TOOL_ATROPINE_DIAZEPAM, LOC_ELBOW}, {TOOL_ATROPINE, LOC_ELBOW}, {oracle::kMorphine}},
-    {38, "", false, {}, {}, {}},
-    // Broken pelvis bleeding inside: bind it; no morphine in shock.
-    {39, "MCH", false, {TOOL_CRAVAT, LOC_HIP}, {}, {oracle::kMorphine}},
-    {40, "", false, {TOOL_BANDAGE, LOC_BUTTOCK}, {}, {{TOOL_ACTION, LOC_BUTTOCK}}},
+    {.row = 36, .first = {TOOL_ACTION, LOC_NOSE}, .harmful = {{TOOL_NASAL_AIRWAY, LOC_NOSE}}},
+    // Nerve agent: the antidote (atropine with the oxime) is what opens his airway and lungs.
+    {.row = 37, .threats = {oracle::Ai({TOOL_ATROPINE_DIAZEPAM, LOC_ELBOW}, {TOOL_ATROPINE, LOC_ELBOW})},
+     .noMorphine = true},
+    {.row = 38, .beyondHelp = true},
+    // Broken pelvis bleeding inside: bind it, fluid, warmth; no morphine in shock.
+    {.row = 39, .threats = {oracle::M({TOOL_CRAVAT, LOC_HIP}), oracle::kFluid, oracle::kWarm}, .noMorphine = true},
+    // Pole in the buttock: padded where it is; pulling it out starts the bleeding it plugs.
+    {.row = 40, .threats = {oracle::C(oracle::Bandage(LOC_BUTTOCK, oracle::A)), oracle::kWarm},
+     .harmful = {{TOOL_ACTION, LOC_BUTTOCK}}},
     // Armed and confused: make the weapon safe first.
-    {41, "", false, {TOOL_ACTION, LOC_HAND}, {}, {{TOOL_ATROPINE, LOC_ELBOW}}},
+    {.row = 41, .first = {TOOL_ACTION, LOC_HAND}, .harmful = {{TOOL_ATROPINE, LOC_ELBOW}}},
     // Burst eardrums: a loose cover, never a rinse.
-    {42, "", false, {TOOL_BANDAGE, LOC_EAR, oracle::W}, {TOOL_BANDAGE, LOC_EAR, STEP_SIDE_OTHER},
-     {{TOOL_IRRIGATION_SYRINGE, LOC_EAR, oracle::W}}},
+    {.row = 42, .first = {TOOL_BANDAGE, LOC_EAR, oracle::W}, .harmful = {{TOOL_IRRIGATION_SYRINGE, LOC_EAR, oracle::W}}},
     // Armpit artery: too high for a tourniquet, so the wound is packed and pressed.
-    {43, "MCH", true, {TOOL_BANDAGE, LOC_UPPER_ARM, oracle::W}, {},
-     {oracle::Tq(LOC_UPPER_ARM), oracle::kMorphine}},
-    // Sucking wound with tension signs: the needle first.
-    {44, "RCH", false, {TOOL_CHEST_CATHETER, LOC_CHEST}, {}, {oracle::kMorphine}},
+    {.row = 43, .threats = {oracle::M(oracle::Bandage(LOC_UPPER_ARM)), oracle::kFluid, oracle::kWarm},
+     .harmful = {oracle::Tq(LOC_UPPER_ARM)}, .noMorphine = true},
+    // Sucking wounds with tension signs: the needle first, then the seal.
+    {.row = 44, .threats = {oracle::R({TOOL_CHEST_CATHETER, LOC_CHEST}), oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_CHEST}),
+                            oracle::kWarm}, .noMorphine = true},
     // Groin: too high for a tourniquet, packed and pressed.
-    {45, "MCH", true, {TOOL_BANDAGE, LOC_HIP, oracle::W}, {}, {oracle::Tq(LOC_THIGH), oracle::kMorphine}},
+    {.row = 45, .threats = {oracle::M(oracle::Bandage(LOC_HIP)), oracle::kFluid, oracle::kWarm},
+     .harmful = {oracle::Tq(LOC_THIGH)}, .noMorphine = true},
     // Smashed midface, choking: an airway through the neck; nothing through the nose.
-    {46, "AH", false, {TOOL_CRICH_KIT, LOC_NECK}, {}, {{TOOL_NASAL_AIRWAY, LOC_NOSE}, oracle::kMorphine}},
-    {47, "R", false, {TOOL_CHEST_CATHETER, LOC_CHEST}, {}, {oracle::kMorphine}},
-    {48, "", false, {TOOL_BANDAGE, LOC_THIGH, oracle::W}, {}, {oracle::Tq(LOC_THIGH)}},
+    {.row = 46, .threats = {oracle::Ai({TOOL_CRICH_KIT, LOC_NECK}), oracle::R({TOOL_AMBU_BAG_CRICH, LOC_NECK}), oracle::kWarm},
+     .harmful = {{TOOL_NASAL_AIRWAY, LOC_NOSE}}, .noMorphine = true},
+    {.row = 47, .threats = {oracle::R({TOOL_CHEST_CATHETER, LOC_CHEST}), oracle::kWarm}, .noMorphine = true},
+    {.row = 48, .first = oracle::Bandage(LOC_THIGH), .harmful = {oracle::Tq(LOC_THIGH)}},
     // Thigh artery pumping: tourniquet high and tight; a dressing cannot hold it.
-    {49, "MCH", true, {TOOL_TOURNIQUET, LOC_THIGH, oracle::W}, {},
-     {{TOOL_BANDAGE, LOC_THIGH, oracle::W}, oracle::kMorphine}},
-    {50, "", false, {TOOL_IRRIGATION_SYRINGE, LOC_THIGH, oracle::W}, {TOOL_BANDAGE, LOC_THIGH, oracle::W},
-     {oracle::Tq(LOC_THIGH)}},
-    {51, "", false, {TOOL_BANDAGE, LOC_FOREARM, oracle::W}, {TOOL_BANDAGE, LOC_HAND, oracle::W},
-     {oracle::Tq(LOC_FOREARM)}},
+    {.row = 49, .threats = {oracle::M(oracle::Tq(LOC_THIGH)), oracle::kFluid, oracle::kWarm},
+     .harmful = {oracle::Bandage(LOC_THIGH)}, .noMorphine = true},
+    {.row = 50, .first = {TOOL_IRRIGATION_SYRINGE, LOC_THIGH, oracle::W}, .harmful = {oracle::Tq(LOC_THIGH)}},
+    {.row = 51, .first = oracle::Bandage(LOC_FOREARM), .harmful = {oracle::Tq(LOC_FOREARM)}},
     // Snake bite with wheezing and swelling lips: epinephrine first; no tourniquet, no cutting.
-    {52, "AR", false, {TOOL_EPINEPHRINE_BENEDRYL, LOC_UPPER_ARM}, {}, {oracle::Tq(LOC_CALF)}},
-    // Possible broken spine: collar before he is rolled.
-  {53, "", false, {TOOL_RIGID_SPLINT, LOC_NECK}, {}, {{TOOL_ROLLOVER_DRAG, LOC_NECK}}},
-    // Knife in above the collarbone: pad it where it is; pulling it out starts torrential bleeding.
-    {54, "RH", false, {TOOL_BANDAGE, LOC_CHEST}, {TOOL_BANDAGE, LOC_NECK}, {{TOOL_ACTION, LOC_NECK}}},
-    {55, "", false, {}, {}, {}},
-    {56, "", false, {TOOL_BANDAGE, LOC_HAND, oracle::W}, {}, {{TOOL_ACTION, LOC_HAND, oracle::W}}},
+    {.row = 52, .threats = {oracle::Ai({TOOL_EPINEPHRINE_BENEDRYL, LOC_UPPER_ARM})},
+     .harmful = {oracle::Tq(LOC_CALF)}, .noMorphine = true},
+    // Possible broken spine: collar before he is rolled (and then rolled as one piece, which is right).
+    {.row = 53, .first = {TOOL_RIGID_SPLINT, LOC_NECK}},
+    // Knife in above the collarbone, lung down: pad it where it is (pulling it out starts torrential bleeding), then
+    // seal round it.
+    {.row = 54, .threats = {oracle::M(oracle::Bandage(LOC_CHEST, oracle::A), oracle::Bandage(LOC_NECK, oracle::A)),
+                            oracle::R({TOOL_OCCLUSIVE_DRESSING, LOC_CHEST}), oracle::kWarm}, .harmful = {{TOOL_ACTION, LOC_NECK}}, .noMorphine = true},
+    {.row = 55, .beyondHelp = true},
+    {.row = 56, .first = oracle::Bandage(LOC_HAND), .harmful = {{TOOL_ACTION, LOC_HAND, oracle::W}}},
 };
 // clang-format on
+
+// The doses a shown text may name, by the drug or fluid the text names: the field doses of the book. A
+// text naming a drug with another amount has a wrong dose.
+struct OracleDose {
+  const char* drug;  // as a chart line names it, lower case
+  double amount;
+  const char* unit;
+};
+inline constexpr OracleDose kRealDoses[] = {
+    {"morphine", 5, "mg"},        // IV, repeated after 10 minutes at most
+    {"hespan", 500, "ml"},        // one bolus, then reassess
+    {"ringer", 500, "ml"},        // one bolus, then reassess
+    {"atropine", 2, "mg"},        // each nerve-agent autoinjector
+    {"pralidoxime", 600, "mg"},   // each nerve-agent autoinjector
+    {"diazepam", 10, "mg"},       // the convulsion autoinjector, into the thigh muscle
+    {"midazolam", 5, "mg"},       // into a muscle for a man too wild for a vein
+    {"epinephrine", 0.3, "mg"},   // into the thigh muscle for anaphylaxis
+    {"diphenhydramine", 50, "mg"},
+    {"benadryl", 50, "mg"},
+    {"lidocaine", 1, "%"},
+    {"xylocaine", 1, "%"},
+};
+
+// The places a needle lets trapped air out of a chest: the second rib space on the collarbone's midline, or
+// the fifth on the front armpit line. A chart line for the needle names one of them.
+inline constexpr const char* kNeedleSites[] = {"2nd rib space", "5th rib space"};
 
 }  // namespace kestrine::testing
