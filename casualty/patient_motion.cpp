@@ -98,8 +98,9 @@ float Patient::RestHeight() const {
 
 void Patient::SettleRollAtOnce() {
   if (!bodyModel) return;
+  // Laid down higher on his front, lower on his back, wherever the body is parked meanwhile.
   const engine::Vec3 at = bodyModel->LocalPosition();
-  bodyModel->MoveTo(at.x, RestHeight(), at.z);
+  bodyModel->MoveTo(at.x, at.y + (rolledOver ? kOnFrontRise : -kOnFrontRise), at.z);
   // The lift turns him over about his length, then he is turned onto his side, a step for each count left.
   bodyModel->Rotate(0.0f, 0.0f, 1.0f, kLiftTurnDegrees * static_cast<float>(kLiftFrames), 0);
   if (slideCounter >= 0) TurnOnto(*bodyModel, rollDirection, kTurnDegrees * static_cast<float>(slideCounter + 1));

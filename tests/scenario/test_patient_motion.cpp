@@ -20,7 +20,9 @@
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
 #include "harness.h"
+#include "own_data_folder.h"
 #include "player_road.h"
+#include "slot_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 
@@ -256,6 +258,60 @@ TEST(PatientMotion, AnItemPutOnWhileHeIsTendedAppearsWhenTheTendingEnds) {
     ++frames;
   }
   EXPECT_TRUE(splint->Visible());
+}
+
+// Rolled over and his trouser leg cut, saved from the pause menu, quit and loaded: the treatments replayed
+// leave him lying as he lay, in the same trousers, the same pool growing.
+TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoolGrowing) {
+  OwnDataFolder folder;  // before the game: it is the game's working directory
+  Harness game;
+  StartWith(game, kThighWound);
+  Open(game, 0);
+  ASSERT_TRUE(TakeTool(game, TOOL_SCISSORS));
+  ASSERT_TRUE(ClickOnBodyPart(game, PART_LEFT_THIGH));
+  ClickHud(game, HUD_ROLL_OVER);
+  game.Frames(60, kFrameMs);
+  struct Lying {
+    engine::Vec3 axes[3];
+    float height;
+    uint32_t flags;
+    int32_t rolledOver;
+    std::vector<int32_t> pools;
+  };
+  const auto lying = [](const Patient& p) {
+    const engine::Mat3& r = p.bodyModel->LocalRotation();
+    return Lying{{r.Apply({1, 0, 0}), r.Apply({0, 1, 0}), r.Apply({0, 0, 1})},
+                 p.bodyModel->LocalPosition().y, p.composedFlags, p.rolledOver, GrowingPools(p)};
+  };
+  const Lying saved = lying(*currentPatient);
+  ASSERT_EQ(saved.flags, 0xau);
+
+  game.Press(27);  // Escape: the overhead view
+  game.Press(27);  // and its pause menu
+  ASSERT_EQ(gameState, STATE_PAUSE_MENU);
+  game.Frame(16);
+  PointAndClick(game, kPauseSave);
+  game.Frame(16);
+  UseSlot(game, 1);
+  PointAndClick(game, kSlotBack);
+  game.Frame(16);
+  PointAndClick(game, kPauseQuit);
+  PointAndClick(game, kYes);
+  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  LoadFromTheMainMenu(game, 1);
+  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  Open(game, 0);
+  game.Frames(2, kFrameMs);
+  const Lying loaded = lying(*currentPatient);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(loaded.axes[i].x, saved.axes[i].x, kNear) << i;
+    EXPECT_NEAR(loaded.axes[i].y, saved.axes[i].y, kNear) << i;
+    EXPECT_NEAR(loaded.axes[i].z, saved.axes[i].z, kNear) << i;
+  }
+  EXPECT_NEAR(loaded.height, saved.height, kNear);
+  EXPECT_EQ(loaded.flags, saved.flags);
+  EXPECT_EQ(loaded.rolledOver, 1);
+  EXPECT_EQ(loaded.pools, saved.pools);
 }
 
 }  // namespace
