@@ -63,6 +63,11 @@ void DrawBoneMarkers(const Patient* patient, bool on) {
   }
 }
 
+const engine::EngineRef<engine::EngineActor>& BoneMarker(int32_t bone) {
+  static const engine::EngineRef<engine::EngineActor> none;
+  return bone >= 0 && bone < kMaxBones ? boneMarkers.markers[bone] : none;
+}
+
 void ReleaseBoneMarkers() {
   BoneMarkers& b = boneMarkers;
   for (auto& marker : b.markers) {

@@ -2,6 +2,10 @@
 // shown patient, so the pick shapes and the items hung on the bones can be checked against the skeleton.
 #pragma once
 
+#include <cstdint>
+
+#include "engine/engine.h"
+
 namespace kestrine {
 
 class Patient;
@@ -10,5 +14,7 @@ class Patient;
 void DrawBoneMarkers(const Patient* patient, bool on);
 // Lets go of the markers (the view's teardown).
 void ReleaseBoneMarkers();
+// The marker of a bone number: none until it is first drawn.
+const engine::EngineRef<engine::EngineActor>& BoneMarker(int32_t bone);
 
 }  // namespace kestrine

@@ -92,9 +92,7 @@ void Patient::UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& 
   bodyModel->MoveTo(at.x, height, at.z);
 }
 
-float Patient::RestHeight() const {
-  return (baseRaised ? kRaisedRest : 0.0f) + (rolledOver ? kOnFrontRise : 0.0f);
-}
+float Patient::RestHeight() const { return (baseRaised ? kRaisedRest : 0.0f) + (rolledOver ? kOnFrontRise : 0.0f); }
 
 void Patient::SettleRollAtOnce() {
   if (!bodyModel) return;

@@ -87,7 +87,8 @@ TEST_F(PatientMotionRender, RolledOverHeIsDrawnAnewWhereHeLiesAndTheSceneStays) 
   ASSERT_EQ(currentPatient->liftCounter, 0) << "the lift is over";
   const auto after = Capture("rolled_over");
   // Where he lay and where he lies now.
-  const Changes c = Changed(before, after, AroundBones({BONE_HEAD, BONE_L_ANKLE, BONE_R_ANKLE, BONE_L_HAND, BONE_R_HAND}, 60, box));
+  const Changes c =
+      Changed(before, after, AroundBones({BONE_HEAD, BONE_L_ANKLE, BONE_R_ANKLE, BONE_L_HAND, BONE_R_HAND}, 60, box));
   EXPECT_GT(c.inside, box.width * box.height / 20);
   EXPECT_LT(c.outside, c.outsideArea / 50);
   game_->Close();

@@ -22,9 +22,9 @@
 #include "harness.h"
 #include "own_data_folder.h"
 #include "player_road.h"
-#include "slot_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "slot_screens.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -216,13 +216,13 @@ TEST(PatientMotion, TheLeftTrouserLegCutShowsTheCutPiecesWhereTheyAreTaken) {
     int x, y;
     From from;
   } kPoints[] = {
-      {0, 70, FIRST},    {49, 229, FIRST},   {0, 69, BASE},    {50, 70, BASE},   {0, 230, BASE},
-      {0, 280, SECOND},  {59, 399, SECOND},  {0, 279, BASE},   {60, 280, BASE},  {84, 70, BASE},
-      {74, 280, BASE},   {100, 300, BASE},
+      {0, 70, FIRST},    {49, 229, FIRST}, {0, 69, BASE},   {50, 70, BASE}, {0, 230, BASE},  {0, 280, SECOND},
+      {59, 399, SECOND}, {0, 279, BASE},   {60, 280, BASE}, {84, 70, BASE}, {74, 280, BASE}, {100, 300, BASE},
   };
   for (const auto& p : kPoints) {
-    const auto& source = p.from == FIRST ? pictures.firstPieces : p.from == SECOND ? pictures.secondPieces
-                                                                                   : pictures.base;
+    const auto& source = p.from == FIRST    ? pictures.firstPieces
+                         : p.from == SECOND ? pictures.secondPieces
+                                            : pictures.base;
     EXPECT_EQ(pictures.composed->Pixel(p.x, p.y), source->Pixel(p.x, p.y)) << p.x << "," << p.y;
   }
   // The leg's texture is the composed picture stretched over it: a texel samples the middle of its span.
@@ -281,7 +281,10 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
   const auto lying = [](const Patient& p) {
     const engine::Mat3& r = p.bodyModel->LocalRotation();
     return Lying{{r.Apply({1, 0, 0}), r.Apply({0, 1, 0}), r.Apply({0, 0, 1})},
-                 p.bodyModel->LocalPosition().y, p.composedFlags, p.rolledOver, GrowingPools(p)};
+                 p.bodyModel->LocalPosition().y,
+                 p.composedFlags,
+                 p.rolledOver,
+                 GrowingPools(p)};
   };
   const Lying saved = lying(*currentPatient);
   ASSERT_EQ(saved.flags, 0xau);
