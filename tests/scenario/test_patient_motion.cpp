@@ -1,7 +1,8 @@
 // The body's motions as the player starts them in the patient view, with the mouse: Roll Over lifts him,
 // turns him over and onto his side and changes his pools over; the pinned soldier's leg cut free pulls him
 // out from under the vehicle; the impaled soldier moved off the bar has the ground slide away under him;
-// scissors on a trouser leg show in the trousers; an item put on while he moves appears when he is still.
+// scissors on a trouser leg show in the trousers; an item put on while he moves appears when he is still;
+// a game saved and loaded has him as he was.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -197,8 +198,9 @@ TEST(PatientMotion, MovedOffTheBarTheGroundAndTheBarSlideWhileHeRollsOff) {
 }
 
 // The scissors on his left thigh take away the trousers' left pieces: (0, 70, 50, 160) of the first piece
-// picture and (0, 280, 60, 120) of the second over the base, and both trouser legs wear the result.
-TEST(PatientMotion, TheLeftTrouserLegCutShowsTheCutPiecesWhereTheyAreTaken) {
+// picture and (0, 280, 60, 120) of the second over the base, and both trouser legs wear the result. An item
+// put on while he moves appears when he is still.
+TEST(PatientMotion, TheLeftTrouserLegCutShowsTheCutPiecesAndASplintAppearsWhenHeIsStill) {
   Harness game;
   StartWith(game, kThighWound);
   Open(game, 0);
@@ -237,25 +239,16 @@ TEST(PatientMotion, TheLeftTrouserLegCutShowsTheCutPiecesWhereTheyAreTaken) {
       }
     }
   }
-}
 
-// A splint put on while he is being tended shows when the tending is over, not before.
-TEST(PatientMotion, AnItemPutOnWhileHeIsTendedAppearsWhenTheTendingEnds) {
-  Harness game;
-  StartWith(game, kThighWound);
-  Open(game, 0);
-  Patient& patient = *currentPatient;
+  // A splint put on the bared thigh while he is tended for it shows when the tending is over, not before.
   const auto& splint = treatmentAssets.models[ITEM_LEFT_THIGH_SPLINT];
-  ASSERT_TRUE(splint);
-  ASSERT_TRUE(TakeTool(game, TOOL_RIGID_SPLINT));
+  ASSERT_TRUE(splint && TakeTool(game, TOOL_RIGID_SPLINT));
   ASSERT_TRUE(ClickOnBodyPart(game, PART_LEFT_THIGH));
   EXPECT_TRUE(patient.appliedItems & ItemBit(ITEM_LEFT_THIGH_SPLINT));
   ASSERT_GT(patient.animationTimer, 0);
-  int frames = 0;
-  while (patient.animationTimer > 0 && frames < 400) {
+  for (int frame = 0; patient.animationTimer > 0 && frame < 400; ++frame) {
     EXPECT_FALSE(splint->Visible()) << "tending, " << patient.animationTimer << " ms to go";
     game.Frame(kFrameMs);
-    ++frames;
   }
   EXPECT_TRUE(splint->Visible());
 }
@@ -271,23 +264,10 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
   ASSERT_TRUE(ClickOnBodyPart(game, PART_LEFT_THIGH));
   ClickHud(game, HUD_ROLL_OVER);
   game.Frames(60, kFrameMs);
-  struct Lying {
-    engine::Vec3 axes[3];
-    float height;
-    uint32_t flags;
-    int32_t rolledOver;
-    std::vector<int32_t> pools;
-  };
-  const auto lying = [](const Patient& p) {
-    const engine::Mat3& r = p.bodyModel->LocalRotation();
-    return Lying{{r.Apply({1, 0, 0}), r.Apply({0, 1, 0}), r.Apply({0, 0, 1})},
-                 p.bodyModel->LocalPosition().y,
-                 p.composedFlags,
-                 p.rolledOver,
-                 GrowingPools(p)};
-  };
-  const Lying saved = lying(*currentPatient);
-  ASSERT_EQ(saved.flags, 0xau);
+  const engine::Mat3 rotation = currentPatient->bodyModel->LocalRotation();
+  const float height = currentPatient->bodyModel->LocalPosition().y;
+  const std::vector<int32_t> pools = GrowingPools(*currentPatient);
+  ASSERT_EQ(currentPatient->composedFlags, 0xau);
 
   game.Press(27);  // Escape: the overhead view
   game.Press(27);  // and its pause menu
@@ -305,16 +285,12 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
   ASSERT_EQ(gameState, STATE_OVERHEAD);
   Open(game, 0);
   game.Frames(2, kFrameMs);
-  const Lying loaded = lying(*currentPatient);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_NEAR(loaded.axes[i].x, saved.axes[i].x, kNear) << i;
-    EXPECT_NEAR(loaded.axes[i].y, saved.axes[i].y, kNear) << i;
-    EXPECT_NEAR(loaded.axes[i].z, saved.axes[i].z, kNear) << i;
-  }
-  EXPECT_NEAR(loaded.height, saved.height, kNear);
-  EXPECT_EQ(loaded.flags, saved.flags);
+  const Patient& loaded = *currentPatient;
+  ExpectAxes(loaded.bodyModel->LocalRotation(), rotation, 0.0f, "loaded");
+  EXPECT_NEAR(loaded.bodyModel->LocalPosition().y, height, kNear);
+  EXPECT_EQ(loaded.composedFlags, 0xau);
   EXPECT_EQ(loaded.rolledOver, 1);
-  EXPECT_EQ(loaded.pools, saved.pools);
+  EXPECT_EQ(GrowingPools(loaded), pools);
 }
 
 }  // namespace
