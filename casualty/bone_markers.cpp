@@ -63,9 +63,9 @@ void DrawBoneMarkers(const Patient* patient, bool on) {
   }
 }
 
-const engine::EngineRef<engine::EngineActor>& BoneMarker(int32_t bone) {
-  static const engine::EngineRef<engine::EngineActor> none;
-  return bone >= 0 && bone < kMaxBones ? boneMarkers.markers[bone] : none;
+engine::EngineRef<engine::EngineActor> BoneMarker(int32_t bone) {
+  if (bone < 0 || bone >= kMaxBones) return {};
+  return boneMarkers.markers[bone];
 }
 
 void ReleaseBoneMarkers() {

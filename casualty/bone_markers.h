@@ -15,6 +15,6 @@ void DrawBoneMarkers(const Patient* patient, bool on);
 // Lets go of the markers (the view's teardown).
 void ReleaseBoneMarkers();
 // The marker of a bone number: none until it is first drawn.
-const engine::EngineRef<engine::EngineActor>& BoneMarker(int32_t bone);
+engine::EngineRef<engine::EngineActor> BoneMarker(int32_t bone);
 
 }  // namespace kestrine
