@@ -345,8 +345,9 @@ void SwitchToPatientView() {
   if (patient == nullptr) return;
   if (patient->dragged) {
     // Rolled as the Roll Over button rolls him: lifted, turned over and onto his side.
+    const int32_t wasRolled = patient->rolledOver;
     patient->ApplyTool(kRollOverTool, kNeckPart, 0, 0, 0);
-    ResetPatientTimer(*patient);
+    if (patient->rolledOver != wasRolled) ResetPatientTimer(*patient);
     patient->dragged = 0;
   }
   if (!patient->visited) {

@@ -120,8 +120,10 @@ void TakeFromDrawer(int32_t x) {
 void RollOver() {
   Patient* patient = currentPatient;
   if (patient == nullptr || patient->dead || !patient->movable) return;
+  const int32_t wasRolled = patient->rolledOver;
   patient->ApplyTool(TOOL_ROLLOVER_DRAG, PART_NECK, 0, 0, 0);
-  ResetPatientTimer(*patient);
+  // Refused (none left, say), he stays as he lies.
+  if (patient->rolledOver != wasRolled) ResetPatientTimer(*patient);
 }
 
 void ShowHint() {
