@@ -58,6 +58,14 @@ const ClothingCutRow* FindClothingCut(const char* clothing) {
   return nullptr;
 }
 
+// The pieces of the trousers a cut trouser leg takes away: the left leg's from the left of the trouser
+// pictures, the right leg's from the right, each from the thigh and the calf.
+uint32_t TrouserPiecesOf(const char* material) {
+  if (std::strcmp(material, "u_left_leg1") == 0) return BODY_CUT_UPPER_B | BODY_CUT_LOWER_B;
+  if (std::strcmp(material, "u_right_leg1") == 0) return BODY_CUT_UPPER_A | BODY_CUT_LOWER_A;
+  return 0;
+}
+
 void ShowMaterial(Patient& patient, TreatmentVisualKind kind, int32_t part, const char* material) {
   TreatmentVisual visual;
   visual.kind = kind;
@@ -74,9 +82,12 @@ void CutClothing(Patient& patient, int32_t part) {
   const ClothingCutRow* row = FindClothingCut(kBodyParts[part].clothingMaterial);
   if (row == nullptr) return;
 
+  patient.bodyFlags |= TrouserPiecesOf(row->clothing);
   ShowMaterial(patient, VISUAL_CLOTHING_CUT, part, row->clothing);
   for (const char* piece : row->alsoCut) {
-    if (piece != nullptr) ShowMaterial(patient, VISUAL_CLOTHING_CUT, part, piece);
+    if (piece == nullptr) continue;
+    patient.bodyFlags |= TrouserPiecesOf(piece);
+    ShowMaterial(patient, VISUAL_CLOTHING_CUT, part, piece);
   }
   for (int side = SIDE_INDEX_RIGHT; side < kSideIndexCount; ++side) patient.clothingMasks[side] &= ~row->bared[side];
   if (skinCutMode) {

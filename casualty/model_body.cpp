@@ -14,6 +14,7 @@
 #include "casualty/treatment_items.h"
 #include "shell/globals.h"
 #include "shell/mission_table.h"
+#include "shell/sound_table.h"
 #include "shell/wide_text.h"
 
 namespace kestrine {
@@ -65,10 +66,16 @@ void ModelBody::SetBloodPoolRate(float rate) { kestrine::SetBloodPoolRate(patien
 
 void ModelBody::ShowItem(int32_t slot, bool visible) {
   if (slot < 0 || slot >= kTreatmentModelCount) return;
-  if (const auto& model = treatmentAssets.models[slot]) model->SetVisible(visible ? 1 : 0);
+  const auto& model = treatmentAssets.models[slot];
+  if (!model) return;
+  // While an animation plays the item comes or goes at its end. A replayed save shows nothing happening.
+  if (!replayingSave && patient_.HoldBackItemChange(visible ? PENDING_SHOW_ITEM : PENDING_HIDE_ITEM, model)) return;
+  model->SetVisible(visible ? 1 : 0);
 }
 
 void ModelBody::PaintMaterial(const char* material) {
+  // Cut trouser legs show in the trousers composed from the body flags, not in the cut picture.
+  if (material != nullptr && IsTrouserMaterial(material)) return;
   const auto& cut = treatmentAssets.pictures[kCutPicture];
   if (patient_.bodyModel && cut && material != nullptr && *material != '\0')
     patient_.bodyModel->SetMaterialTexture(cut, WidenText(material));
@@ -101,6 +108,10 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
       break;
     case VISUAL_ITEM_HIDDEN:
       ShowItem(visual.item, false);
+      break;
+    case VISUAL_ITEM_SHOWN:
+      // Put on during a replayed save: shown with his other items when he is shown.
+      if (!replayingSave) ShowItem(visual.item, true);
       break;
     case VISUAL_LIMB_BANDS:
       RepaintBands(visual.part);
@@ -145,6 +156,11 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
       break;
     case VISUAL_DOG_TAG:
       StartDogTag(patient_.dogTag);
+      break;
+    case VISUAL_ROLL_OVER:
+      ToggleBloodPools(patient_);
+      // A replayed roll leaves him as the lift and the turn would have, with no frames to play them in.
+      if (replayingSave) patient_.SettleRollAtOnce();
       break;
     case VISUAL_ROLL_OFF_OBJECT:
       // Off the object he now bleeds onto the other side.

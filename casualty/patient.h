@@ -182,6 +182,18 @@ class Patient {
   // motion. `ground` is the scene's ground model (none: nothing to slide); the slide waits while a tool
   // animation plays.
   void UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& ground, bool toolAnimationPlaying);
+  // A roll replayed from a save: the body turned at once to where the roll's lift and turn leave it.
+  void SettleRollAtOnce();
+  // Where the body lies when nothing lifts it: higher on a raised base, higher on his front than his back.
+  float RestHeight() const;
+
+  // ---- item changes held back ----
+  // While a body animation plays, an item change (a PendingAction) waits for its end, replacing any change
+  // of the same item already waiting. False when nothing plays or every slot is taken: make it now.
+  bool HoldBackItemChange(int32_t action, const engine::EngineRef<engine::EngineActor>& item,
+                          const engine::EngineRef<engine::EngineActor>& parent = {});
+  // Whether the item waits to be shown (it stays hidden until then).
+  bool HoldsBackShowing(const engine::EngineRef<engine::EngineActor>& item) const;
 
   // ---- 1. engine objects ----
   engine::EngineRef<engine::EngineRoot> root;

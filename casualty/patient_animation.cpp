@@ -94,6 +94,34 @@ void Patient::PlayFace(int32_t pose) {
   if (!name.empty() && bodyModel) bodyModel->PlayAnimation(name, 0, 1, kFaceSpeed, 0, 0);
 }
 
+bool Patient::HoldBackItemChange(int32_t action, const engine::EngineRef<engine::EngineActor>& item,
+                                 const engine::EngineRef<engine::EngineActor>& parent) {
+  if (animationTimer <= 0 || !item) return false;
+  // The latest change of an item is the one that counts.
+  for (int32_t k = 0; k < kPendingActionCount; ++k) {
+    if (pendingAction[k] == PENDING_NONE || pendingItem[k].Get() != item.Get()) continue;
+    pendingAction[k] = PENDING_NONE;
+    pendingItem[k].Reset();
+    pendingParent[k].Reset();
+  }
+  for (int32_t k = 0; k < kPendingActionCount; ++k) {
+    if (pendingAction[k] != PENDING_NONE) continue;
+    pendingAction[k] = action;
+    pendingItem[k] = item;
+    pendingParent[k] = parent;
+    return true;
+  }
+  return false;
+}
+
+bool Patient::HoldsBackShowing(const engine::EngineRef<engine::EngineActor>& item) const {
+  for (int32_t k = 0; k < kPendingActionCount; ++k) {
+    const bool showing = pendingAction[k] == PENDING_SHOW_ITEM || pendingAction[k] == PENDING_ATTACH_AND_SHOW;
+    if (showing && item && pendingItem[k].Get() == item.Get()) return true;
+  }
+  return false;
+}
+
 void Patient::CarryOutPendingActions() {
   for (int32_t k = 0; k < kPendingActionCount; ++k) {
     engine::EngineRef<engine::EngineActor>& item = pendingItem[k];

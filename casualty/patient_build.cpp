@@ -10,6 +10,7 @@
 #include "casualty/patient.h"
 #include "casualty/step_interpreter.h"
 #include "casualty/texture_templates.h"
+#include "casualty/treatment_switches.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_output.h"
 #include "shell/wide_text.h"
@@ -116,7 +117,14 @@ void Patient::MakePickShapes() {
     boneNames[i] = bone->GetName();
     DeveloperPrint(root, boneNames[i]);
     const int32_t number = BoneIndexFromName(boneNames[i]);
-    if (number == BONE_HEAD) headBone = i;
+    if (number == BONE_HEAD) {
+      headBone = i;
+      if (headShiftMode) {
+        const engine::Vec3 at = bone->LocalPosition();
+        bone->MoveTo(at.x + 1.0f, at.y + 1.0f, at.z);
+        if (woundType == kPsychosisWound) bone->Rotate(1, 0, 0, 180, 1);
+      }
+    }
     // The psychotic casualty stares at whoever looks at him.
     if (woundType == kPsychosisWound && (number == BONE_L_EYE1 || number == BONE_R_EYE1)) bone->PointAt(camera, 3);
     if (number >= 0) MakePickActor(number, bone);

@@ -23,9 +23,17 @@ constexpr float kLiftTop = 3.2f;
 constexpr int32_t kRisingAbove = 20;  // lift frames left
 constexpr int32_t kSinkingBelow = 5;
 constexpr float kRaisedRest = 1.2f;
+// Turned onto his front he lies higher than on his back (his face and toes stand out further): where the
+// lift's four sinking steps leave him.
+constexpr float kOnFrontRise = 1.6f;
 
 void Slide(const engine::EngineRef<engine::EngineNode>& node, float dx) {
   if (node) node->MoveBy(dx, 0.0f, 0.0f);
+}
+
+// Turned onto the side he is rolled on: the left turns about the downward axis, the right about the upward.
+void TurnOnto(engine::EngineNode& body, uint32_t direction, float degrees) {
+  body.Rotate(0.0f, direction == kRolledOnLeft ? -1.0f : 1.0f, 0.0f, degrees, 0);
 }
 
 }  // namespace
@@ -64,14 +72,14 @@ void Patient::UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& 
     // Turned over onto the side he was rolled on.
     if (slideCounter >= 0) {
       --slideCounter;
-      bodyModel->Rotate(0.0f, rollDirection == kRolledOnLeft ? -1.0f : 1.0f, 0.0f, kTurnDegrees, 0);
+      TurnOnto(*bodyModel, rollDirection, kTurnDegrees);
     }
     return;
   }
 
   bodyModel->Rotate(0.0f, 0.0f, 1.0f, kLiftTurnDegrees, 0);
   const engine::Vec3 at = bodyModel->LocalPosition();
-  const float rest = baseRaised ? kRaisedRest : 0.0f;
+  const float rest = RestHeight();
   float height = at.y;
   if (liftCounter > kRisingAbove) height = std::min(height + kLiftStep, kLiftTop);
   // He is set down on the ground again, not left hanging where the last step ends.
@@ -82,6 +90,21 @@ void Patient::UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& 
     bodyFlags &= ~static_cast<uint32_t>(BODY_SECOND_PICTURE);
   }
   bodyModel->MoveTo(at.x, height, at.z);
+}
+
+float Patient::RestHeight() const { return (baseRaised ? kRaisedRest : 0.0f) + (rolledOver ? kOnFrontRise : 0.0f); }
+
+void Patient::SettleRollAtOnce() {
+  if (!bodyModel) return;
+  // Laid down higher on his front, lower on his back, wherever the body is parked meanwhile.
+  const engine::Vec3 at = bodyModel->LocalPosition();
+  bodyModel->MoveTo(at.x, at.y + (rolledOver ? kOnFrontRise : -kOnFrontRise), at.z);
+  // The lift turns him over about his length, then he is turned onto his side, a step for each count left.
+  bodyModel->Rotate(0.0f, 0.0f, 1.0f, kLiftTurnDegrees * static_cast<float>(kLiftFrames), 0);
+  if (slideCounter >= 0) TurnOnto(*bodyModel, rollDirection, kTurnDegrees * static_cast<float>(slideCounter + 1));
+  slideCounter = kSlideIdle;
+  liftCounter = -1;
+  bodyFlags &= ~static_cast<uint32_t>(BODY_SECOND_PICTURE);
 }
 
 }  // namespace kestrine

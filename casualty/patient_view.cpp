@@ -1,9 +1,11 @@
 // Building, entering, leaving and running the patient view.
 #include "casualty/patient_view.h"
 
+#include <iterator>
 #include <string>
 
 #include "casualty/blood_pools.h"
+#include "casualty/bone_markers.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/dog_tag.h"
 #include "casualty/hints.h"
@@ -14,8 +16,10 @@
 #include "casualty/remark_box.h"
 #include "casualty/scene_backdrop.h"
 #include "casualty/speech_kinds.h"
+#include "casualty/step_interpreter.h"
 #include "casualty/surroundings.h"
 #include "casualty/surroundings_kinds.h"
+#include "casualty/texture_bands.h"
 #include "casualty/texture_templates.h"
 #include "casualty/tool_animation.h"
 #include "casualty/tool_images.h"
@@ -61,9 +65,11 @@ constexpr float kHintY = 0.1f;
 constexpr float kDogTagX = 0.1f;
 constexpr float kDogTagY = 0.1f;
 
-const wchar_t* const kPatientPicturePaths[kPatientPictureCount] = {
-    L"patient\\shadow0.qpg",  L"patient\\shadow.qpg", L"patient\\b-arm-cvt.qpg",
-    L"patient\\mis-legs.qpg", L"patient\\sit-up.qpg", L"patient\\rolling.qpg",
+const wchar_t* const kPatientPicturePaths[kPatientPictureCount] = {L"patient\\shadow0.qpg", L"patient\\shadow.qpg"};
+// The trousers: the base, the two pictures the cut-away pieces come from, and the two whole alternatives.
+const wchar_t* const kTrouserPicturePaths[] = {
+    L"patient\\trousers\\base.qpg",   L"patient\\trousers\\cut-upper.qpg", L"patient\\trousers\\cut-lower.qpg",
+    L"patient\\trousers\\whole1.qpg", L"patient\\trousers\\whole2.qpg",
 };
 constexpr int kShadowPicture = 1;
 // The shadow: a large plane made small by its actor, flat on the ground under the patient.
@@ -236,6 +242,8 @@ void ShowAppliedItems(const Patient& patient) {
     const auto& model = treatmentAssets.models[slot];
     if (!model || !(patient.appliedItems & ItemBit(slot))) continue;
     if (blanket && slot != ITEM_BURN_BLANKET) continue;
+    // Put on during an animation: it appears when the animation is over.
+    if (patient.HoldsBackShowing(model)) continue;
     model->SetVisible(1);
   }
 }
@@ -290,6 +298,14 @@ void BuildPatientView(std::FILE* loading) {
     v.patientPictures[i] = engineRoot->LoadBitmap(kPatientPicturePaths[i], 1);
     WaitForPicture(v.patientPictures[i]);
   }
+  UniformPictures& trousers = uniformPictures;
+  engine::EngineRef<engine::EngineBitmap>* trouserPictures[] = {&trousers.base, &trousers.firstPieces,
+                                                                &trousers.secondPieces, &trousers.firstAlternative,
+                                                                &trousers.secondAlternative};
+  for (size_t i = 0; i < std::size(kTrouserPicturePaths); ++i) {
+    *trouserPictures[i] = engineRoot->LoadBitmap(kTrouserPicturePaths[i], 1);
+    WaitForPicture(*trouserPictures[i]);
+  }
   // The ground shows through round the shadows' dark patches.
   for (int i : {0, kShadowPicture}) v.patientPictures[i]->SetColorKey(255, 0, 0);
   MakeShadow();
@@ -328,7 +344,10 @@ void SwitchToPatientView() {
 
   if (patient == nullptr) return;
   if (patient->dragged) {
+    // Rolled as the Roll Over button rolls him: lifted, turned over and onto his side.
+    const int32_t wasRolled = patient->rolledOver;
     patient->ApplyTool(kRollOverTool, kNeckPart, 0, 0, 0);
+    if (patient->rolledOver != wasRolled) ResetPatientTimer(*patient);
     patient->dragged = 0;
   }
   if (!patient->visited) {
@@ -348,6 +367,7 @@ void SwitchToOverheadView() {
   ParkView();
   DetachSceneParts();
   StopToolAnimations();
+  DrawBoneMarkers(nullptr, false);
   RestoreOverheadCamera();
 }
 
@@ -381,6 +401,7 @@ void UpdatePatientView(int32_t dt) {
   DrawPatientTray();
   Patient* patient = currentPatient;
   if (patient != nullptr) UpdateVitals(*patient, dt);
+  DrawBoneMarkers(patient, v.boneMarkers);
   DrawPatientHud();
 
   if (toolTipDeferred) toolTip.Draw();
@@ -392,6 +413,8 @@ void UpdatePatientView(int32_t dt) {
   patient = currentPatient;
   if (patient == nullptr) return;
   ShowAppliedItems(*patient);
+  // The trousers are drawn again whenever what is cut away from them changes.
+  if (patient->bodyFlags != patient->composedFlags) ComposeUniformTexture(*patient);
   UpdateDogTag(patient->dogTag, kDogTagX, kDogTagY);
   patient->UpdatePatientMotion(v.surroundings, AnyToolAnimationRunning());
   patient->UpdateSpurt();
@@ -428,6 +451,8 @@ void ReleasePatientViewScene() {
   remarkBox.Release();
   v.hintBox.Release();
   ReleaseSceneParts();
+  uniformPictures = UniformPictures{};
+  ReleaseBoneMarkers();
   if (engineStage) {
     for (const engine::EngineRef<engine::EngineNode>* node : {&v.surroundings, &v.shadowActor, &v.sceneActor})
       if (*node) engineStage->RemoveObject(*node);

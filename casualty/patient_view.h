@@ -21,7 +21,7 @@ constexpr int32_t kViewStartTool = 8;
 constexpr int32_t kHudBandTop = 314;
 // Parked this far under the ground while the overhead view is shown.
 constexpr float kViewParkDepth = 100.0f;
-constexpr int kPatientPictureCount = 6;
+constexpr int kPatientPictureCount = 2;
 
 // A casualty of the mission as the view builds him: his wound row and his appearance (the unit's severity
 // code). Slot = his place in the list.

@@ -123,6 +123,11 @@ void OnPatientViewKey(int32_t key, bool down) {
   // The sequence and the aids act on the key going down.
   if (!down) return;
   if (v.developerUnlocked && RunDeveloperAid(key)) return;
+  if (key == KEY_H) {
+    headShiftMode = headShiftMode ? 0 : 1;
+    v.developerStep = 0;
+    return;
+  }
   if (key == KEY_F) {
     OnPatientSpeechKey(true);
     v.developerStep = 0;

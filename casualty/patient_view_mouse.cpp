@@ -16,6 +16,7 @@
 #include "casualty/patient_view.h"
 #include "casualty/popup_menu.h"
 #include "casualty/radio_calls.h"
+#include "casualty/step_interpreter.h"
 #include "casualty/tool_drawer.h"
 #include "casualty/tool_reach.h"
 #include "casualty/tool_tray.h"
@@ -115,11 +116,14 @@ void TakeFromDrawer(int32_t x) {
   if (!kitPart) toolDrawer.Close();
 }
 
+// He is lifted, turned over about his length and set down, then turned onto the side he is rolled on.
 void RollOver() {
   Patient* patient = currentPatient;
   if (patient == nullptr || patient->dead || !patient->movable) return;
+  const int32_t wasRolled = patient->rolledOver;
   patient->ApplyTool(TOOL_ROLLOVER_DRAG, PART_NECK, 0, 0, 0);
-  patient->rolledOver = patient->rolledOver ? 0 : 1;
+  // Refused (none left, say), he stays as he lies.
+  if (patient->rolledOver != wasRolled) ResetPatientTimer(*patient);
 }
 
 void ShowHint() {

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kFixedSlotCount = 3;         // glove on the head, stethoscope on the chest, stethoscope on the back
 constexpr int32_t kDispositionPoints = 5;  // the right call to evacuate or return him to action
+constexpr int32_t kImpaledOnBarWound = 2;  // lies on the bar that went through him
 
 // The tool that fixes a slot's meaning, and the location the exam walk looks for in it.
 struct FixedSlot {
@@ -170,6 +171,8 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   patient.conscious = (row.conditionFlags & WOUND_CONSCIOUS) ? 1 : 0;
   patient.canSpeak = (row.conditionFlags & WOUND_CAN_SPEAK) ? 1 : 0;
   patient.movable = (row.conditionFlags & WOUND_UNMOVABLE) ? 0 : 1;
+  // The soldier run through by the bar lies on it until the Action moves him off.
+  patient.impaled = type == kImpaledOnBarWound ? 1 : 0;
   patient.bleedRate = row.bleedRate;
   patient.secondRate = row.secondRate;
 

@@ -2,6 +2,7 @@
 // texture and scaled to the texture's own height.
 #include "casualty/texture_bands.h"
 
+#include <cstring>
 #include <utility>
 
 #include "casualty/body_model_choice.h"
@@ -145,6 +146,12 @@ void PaintDressing(Patient& patient, int32_t part, int32_t skinSlot, int32_t /*c
   int32_t otherClothing = -1;
   FindBoneMaterials(patient.textureState, otherPart, otherSkin, otherClothing);
   if (const auto* other = Working(patient, otherSkin)) DrawDressingPicture(dressing, *other, y);
+}
+
+bool IsTrouserMaterial(const char* material) {
+  for (const char* trousers : kTrouserMaterials)
+    if (std::strcmp(trousers, material) == 0) return true;
+  return false;
 }
 
 void ComposeUniformTexture(Patient& patient) {

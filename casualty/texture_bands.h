@@ -43,5 +43,7 @@ extern UniformPictures uniformPictures;
 // The patient's trousers drawn from his body flags into the working textures of both trouser legs; the
 // flags are recorded as composed.
 void ComposeUniformTexture(Patient& patient);
+// Whether a material is one of the trouser legs that wear the composed trousers.
+bool IsTrouserMaterial(const char* material);
 
 }  // namespace kestrine

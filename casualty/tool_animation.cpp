@@ -2,6 +2,7 @@
 #include "casualty/tool_animation.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
@@ -91,6 +92,8 @@ void ToolAnimation::Start(int32_t steps, int32_t delay) {
   sprite->PointAt(engineCamera, 3);
   engineStage->AddObject(sprite);
 }
+
+void ToolAnimation::SetParams(const int32_t (&values)[6]) { std::copy(std::begin(values), std::end(values), params); }
 
 void ToolAnimation::Stop() {
   if (sprite) sprite->SetVisible(0);

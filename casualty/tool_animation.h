@@ -43,6 +43,8 @@ class ToolAnimation {
   void Update();
   void Release();
   bool Running() const { return stepsLeft >= 0; }
+  // The six further values of an animation; the game's own seven keep theirs at zero.
+  void SetParams(const int32_t (&values)[6]);
 
   int32_t frame = 0;
   int32_t step = 1;

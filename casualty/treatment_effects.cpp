@@ -13,10 +13,16 @@ namespace {
 
 // Body animations.
 constexpr int32_t kTendPose = 16;
+constexpr int32_t kRebarRollPose = 18;
 constexpr int32_t kRestrainPose = 46;
 
 constexpr int32_t kPsychosisWound = 41;
 constexpr int32_t kImpalementWound = 2;
+constexpr int32_t kPinnedWound = 6;
+// Rolled over: the body turns a step a frame for this count and one more frame.
+constexpr int32_t kRollTurnCount = 10;
+// Cut free of the vehicle: the scene slides from this count up to the idle -1.
+constexpr int32_t kPulledFreeCount = -20;
 // After the saw he has ten seconds before he bleeds out.
 constexpr int32_t kAmputationDeathMs = 10000;
 // Dropping the blanket over him covers everything.
@@ -34,7 +40,13 @@ void Show(Patient& patient, TreatmentVisualKind kind, int32_t part, int32_t tool
   patient.Body().ShowTreatmentVisual(visual);
 }
 
-void PutOnItem(Patient& patient, int32_t item) { patient.appliedItems |= ItemBit(item); }
+void PutOnItem(Patient& patient, int32_t item) {
+  patient.appliedItems |= ItemBit(item);
+  TreatmentVisual visual;
+  visual.kind = VISUAL_ITEM_SHOWN;
+  visual.item = item;
+  patient.Body().ShowTreatmentVisual(visual);
+}
 
 void TakeOffItem(Patient& patient, int32_t item, int32_t tool) {
   patient.appliedItems &= ~ItemBit(item);
@@ -168,20 +180,23 @@ void BandageEffect(Patient& patient, int32_t part) {
 void IvEffect(Patient& patient, int32_t part, int32_t tool) {
   const BodyLocation partMask = kBodyParts[part].mask;
   if ((RegionOf(partMask) & (LOC_ELBOW | LOC_UPPER_ARM | LOC_FOREARM)) == 0) return;
+  // The tending animation first: the drip appears when it is over.
+  patient.Body().PlayAnimation(kTendPose);
   Show(patient, VISUAL_IV_LINE, part, tool);
   PutOnItem(patient, (partMask & kSideBits) == LOC_LEFT ? ITEM_LEFT_IV : ITEM_RIGHT_IV);
-  patient.Body().PlayAnimation(kTendPose);
 }
 
 void AmbuBagEffect(Patient& patient, int32_t part, int32_t tool) {
+  patient.Body().PlayAnimation(kTendPose);
   Show(patient, VISUAL_AMBU_BAG, part, tool);
   PutOnItem(patient, ITEM_AMBU_BAG);
   PlayEffectLoop(SOUND_BAG_VALVE, kLoop);
-  patient.Body().PlayAnimation(kTendPose);
 }
 
 void ActionEffect(Patient& patient, int32_t part) {
   if (patient.currentWound == kImpalementWound && patient.impaled) {
+    // The ground and the bar slide away under him for as long as his roll off it lasts.
+    if (patient.Body().PlayAnimation(kRebarRollPose)) patient.rollOffTime = patient.animationTimer;
     Show(patient, VISUAL_ROLL_OFF_OBJECT, part, TOOL_ACTION);
     patient.QueueSpeech(SPEECH_YELL, kYellName);
     patient.QueueSpeech(SPEECH_YELL, kYellName);
@@ -190,8 +205,42 @@ void ActionEffect(Patient& patient, int32_t part) {
   Show(patient, VISUAL_INJURY_PROP_START, part, TOOL_ACTION);
 }
 
+// Whether the application being made is the saw's first on this part (the history holds it already).
+bool FirstCutOf(const Patient& patient, int32_t part) {
+  int cuts = 0;
+  for (int32_t i = 0; i < patient.actionRecords.count; ++i) {
+    const ActionRecord& record = patient.actionRecords.entries[i];
+    if (record.tool == TOOL_SURVIVAL_SAW && record.part == part) ++cuts;
+  }
+  return cuts <= 1;
+}
+
+// The side he is rolled onto: a part with one side bit gives its side. The neck, where the roll takes hold,
+// is on both: he goes onto the side away from his wound. Rolled back, the lift has turned him over first,
+// so the same turn brings him back to where he lay.
+uint32_t RolledOnto(const Patient& patient, int32_t part) {
+  const BodyLocation sides = kBodyParts[part].mask & kSideBits;
+  if (sides == LOC_LEFT || sides == LOC_RIGHT) return sides;
+  return (patient.sideBits & kSideBits) == LOC_LEFT ? kRolledOnRight : kRolledOnLeft;
+}
+
+void RollOverEffect(Patient& patient, int32_t part) {
+  // Laid down to be turned over: the lying form of the hold he sits in.
+  const WoundType& row = WoundTypeTable[IsWoundRow(patient.currentWound) ? patient.currentWound : 0];
+  const int32_t lying = row.poses[(patient.side == 1 ? 2 : 0) + 1];
+  patient.Body().PlayAnimation(lying >= 0 ? lying : kTendPose);
+  patient.rolledOver = patient.rolledOver ? 0 : 1;
+  patient.rollDirection = RolledOnto(patient, part);
+  patient.slideCounter = kRollTurnCount;
+  // He now lies on the other side of him: the other pool grows.
+  Show(patient, VISUAL_ROLL_OVER, part, TOOL_ROLLOVER_DRAG);
+}
+
 void SawEffect(Patient& patient, int32_t part) {
   if ((part == PART_LEFT_CALF || part == PART_RIGHT_CALF) && MayBeAmputated(patient)) {
+    // The soldier pinned by his left leg is pulled out from under the vehicle once it is cut free.
+    if (patient.currentWound == kPinnedWound && part == PART_LEFT_CALF && FirstCutOf(patient, part))
+      patient.slideCounter = kPulledFreeCount;
     Show(patient, VISUAL_LEG_STUMP, part, TOOL_SURVIVAL_SAW);
     patient.deathDeadline = patient.clockMs + kAmputationDeathMs;
     patient.timeBarLength = patient.deathDeadline;
@@ -203,6 +252,7 @@ void SawEffect(Patient& patient, int32_t part) {
 
 bool BurnBlanketEffect(Patient& patient, int32_t part) {
   const bool wasOn = patient.blanketMask != 0;
+  patient.Body().PlayAnimation(kTendPose);
   if (wasOn) {
     patient.blanketMask = 0;
     TakeOffItem(patient, ITEM_BURN_BLANKET, TOOL_BURN_BLANKET);
@@ -213,7 +263,6 @@ bool BurnBlanketEffect(Patient& patient, int32_t part) {
     Show(patient, VISUAL_BLANKET_ON, part, TOOL_BURN_BLANKET);
   }
   PlayEffect(SOUND_BURN_BLANKET);
-  patient.Body().PlayAnimation(kTendPose);
   return wasOn;
 }
 
@@ -224,6 +273,9 @@ bool MayBeAmputated(const Patient& patient) { return patient.noBoots != 0; }
 bool PlayToolEffect(Patient& patient, int32_t tool, int32_t part, const TreatmentStep* step) {
   if (!IsToolRow(tool) || !IsBodyPart(part)) return false;
   switch (tool) {
+    case TOOL_ROLLOVER_DRAG:
+      RollOverEffect(patient, part);
+      return false;
     case TOOL_STETHOSCOPE:
       if (!patient.dead) PlayEffectLoop(SOUND_STETHOSCOPE, kLoop);
       return false;
@@ -317,7 +369,7 @@ bool PlayToolEffect(Patient& patient, int32_t tool, int32_t part, const Treatmen
     case TOOL_BURN_BLANKET:
       return BurnBlanketEffect(patient, part);
     default:
-      // The weapons, the radio, rolling him, the kits themselves, the penlight and the rehydration powder
+      // The weapons, the radio, the kits themselves, the penlight and the rehydration powder
       // leave no mark.
       return false;
   }

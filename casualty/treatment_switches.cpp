@@ -9,6 +9,7 @@ namespace {
 struct TreatmentSwitches {
   uint8_t skinCutMode = 0;
   uint8_t unlimitedSupplies = 0;
+  uint8_t headShiftMode = 0;
 };
 TreatmentSwitches treatmentSwitches;
 KESTRINE_PROGRAM_STATE(treatmentSwitches);
@@ -17,5 +18,6 @@ KESTRINE_PROGRAM_STATE(treatmentSwitches);
 
 uint8_t& skinCutMode = treatmentSwitches.skinCutMode;
 uint8_t& unlimitedSupplies = treatmentSwitches.unlimitedSupplies;
+uint8_t& headShiftMode = treatmentSwitches.headShiftMode;
 
 }  // namespace kestrine

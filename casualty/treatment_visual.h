@@ -12,6 +12,7 @@ enum TreatmentVisualKind : int32_t {
   VISUAL_LIMB_BANDS,          // the tourniquet and dressing bands of the part repainted
   VISUAL_DOG_TAG,             // the dog tag taken out at the neck
   VISUAL_ITEM_HIDDEN,         // item: a treatment model taken off the body
+  VISUAL_ITEM_SHOWN,          // item: a treatment model put on the body
   VISUAL_NECK_COLLAR,         // material: the collar drawn where the helmet was
   VISUAL_DRESSING,            // the dressing of the part, its bands and a blood splat
   VISUAL_SYRINGE,             // the syringe at the clicked point
@@ -29,6 +30,7 @@ enum TreatmentVisualKind : int32_t {
   VISUAL_LEG_STUMP,           // the lower leg of the part replaced by a stump at the knee
   VISUAL_BLANKET_ON,          // the blanket over the body, the fitted items under it hidden
   VISUAL_BLANKET_OFF,         // the blanket taken away, the fitted items shown again
+  VISUAL_ROLL_OVER,           // rolled over or back: the blood pools change over
 };
 
 struct TreatmentVisual {

@@ -325,10 +325,36 @@ Image Shadow(int width, int height) {
   return image;
 }
 
-Image BodyPicture(Rgb colour, const std::string& label) {
-  Image image = paint::NewImage(128, 256, colour);
-  paint::Speckle(image, 0, 0, 128, 256, 10, 0xb0d1u);
-  paint::Label(image, 4, 4, label, {.size = 8, .colour = {30, 30, 30}});
+// The trousers as the game composes them, both legs side by side (the left leg on the left), the waist at
+// the top. The pieces pictures show what a cut leaves where its piece is taken away: the bare leg inside
+// the cut edges of the cloth.
+constexpr int kTrouserWidth = 140;
+constexpr int kTrouserHeight = 400;
+constexpr Rgb kTrouserCloth{86, 92, 58};
+constexpr Rgb kTrouserSkin{222, 178, 146};
+
+Image Trousers(Rgb cloth, uint32_t seed) {
+  Image image = paint::NewImage(kTrouserWidth, kTrouserHeight, cloth);
+  paint::Speckle(image, 0, 0, kTrouserWidth, kTrouserHeight, 12, seed);
+  // The seam down each leg and the belt line.
+  for (int x : {35, 105}) paint::Fill(image, x, 0, 1, kTrouserHeight, {52, 56, 34});
+  paint::Fill(image, 0, 0, kTrouserWidth, 12, {48, 44, 30});
+  return image;
+}
+
+Image TrouserPieces(uint32_t seed) {
+  Image image = paint::NewImage(kTrouserWidth, kTrouserHeight, kTrouserSkin);
+  paint::Speckle(image, 0, 0, kTrouserWidth, kTrouserHeight, 6, seed);
+  // Frayed edges of the cloth across the leg every few rows.
+  for (int y = 0; y < kTrouserHeight; y += 40) paint::Line(image, 0, y, kTrouserWidth - 1, y + 6, {70, 74, 46});
+  return image;
+}
+
+Image RolledUpTrousers() {
+  // Rolled up over the knees: cloth above, bare calves below.
+  Image image = Trousers(kTrouserCloth, 0x70a1u);
+  paint::Fill(image, 0, 260, kTrouserWidth, kTrouserHeight - 260, kTrouserSkin);
+  paint::Fill(image, 0, 250, kTrouserWidth, 10, {64, 68, 42});
   return image;
 }
 
@@ -347,10 +373,11 @@ void WritePatientScene(DataTree& tree) {
                 ToolSheetPicture(kToolSheets[i], i));
   SavePicture(tree, "patient\\shadow0.qpg", Shadow(128, 128));
   SavePicture(tree, "patient\\shadow.qpg", Shadow(128, 256));
-  SavePicture(tree, "patient\\b-arm-cvt.qpg", BodyPicture({120, 110, 70}, "arm"));
-  SavePicture(tree, "patient\\mis-legs.qpg", BodyPicture({110, 104, 66}, "legs"));
-  SavePicture(tree, "patient\\sit-up.qpg", BodyPicture({116, 108, 68}, "sit"));
-  SavePicture(tree, "patient\\rolling.qpg", BodyPicture({112, 106, 64}, "roll"));
+  SavePicture(tree, "patient\\trousers\\base.qpg", Trousers(kTrouserCloth, 0x70a0u));
+  SavePicture(tree, "patient\\trousers\\cut-upper.qpg", TrouserPieces(0x70b0u));
+  SavePicture(tree, "patient\\trousers\\cut-lower.qpg", TrouserPieces(0x70b1u));
+  SavePicture(tree, "patient\\trousers\\whole1.qpg", RolledUpTrousers());
+  SavePicture(tree, "patient\\trousers\\whole2.qpg", Trousers({60, 52, 40}, 0x70c0u));
 }
 
 }  // namespace assetgen

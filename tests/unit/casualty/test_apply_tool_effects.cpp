@@ -182,6 +182,55 @@ TEST_F(EffectTest, TheSawTakesALegThatMayComeOffAndLeavesTenSeconds) {
   EXPECT_TRUE(patient_.Queued(7, "x"));
 }
 
+// Rolled over or back: onto the side away from his wound (a wound on both sides: onto his left), ten
+// counts of turning, the pools changed over. The soldier pinned by his left leg is pulled out when that leg
+// is first cut, and only then.
+TEST_F(EffectTest, RollingTurnsHimAwayFromHisWoundAndTheFirstCutOfThePinnedLegPullsHimOut) {
+  const struct {
+    uint32_t wounded, onto;
+  } kSides[] = {{LOC_LEFT, 0x40000000u}, {LOC_RIGHT, 0x80000000u}, {kSideBits, 0x80000000u}};
+  for (const auto& side : kSides) {
+    TreatedPatient p;
+    MakeBare(p);
+    p.sideBits = side.wounded;
+    for (const int32_t rolled : {1, 0}) {
+      p.visuals.clear();
+      p.ApplyTool(TOOL_ROLLOVER_DRAG, PART_NECK, 0, 0, 0);
+      EXPECT_EQ(p.rolledOver, rolled);
+      EXPECT_EQ(p.rollDirection, side.onto);
+      EXPECT_EQ(p.slideCounter, 10);
+      EXPECT_TRUE(p.Showed(VISUAL_ROLL_OVER));
+    }
+  }
+  const struct {
+    int32_t wound, part, slide;
+  } kCuts[] = {{6, PART_LEFT_CALF, -20}, {6, PART_RIGHT_CALF, -1}, {5, PART_LEFT_CALF, -1}};
+  for (const auto& cut : kCuts) {
+    TreatedPatient p;
+    MakeBare(p);
+    p.noBoots = 1;
+    p.currentWound = cut.wound;
+    p.ApplyTool(TOOL_SURVIVAL_SAW, cut.part, 0, 0, 0);
+    EXPECT_EQ(p.slideCounter, cut.slide) << cut.wound << " " << cut.part;
+    p.slideCounter = -1;
+    p.ApplyTool(TOOL_SURVIVAL_SAW, cut.part, 0, 0, 0);
+    EXPECT_EQ(p.slideCounter, -1) << "cut again";
+  }
+}
+
+// A trouser leg cut takes away that leg's two pieces of the trousers; the trousers cut, all four.
+TEST_F(EffectTest, CuttingTrousersTakesAwayTheirPiecesOfTheTrouserPicture) {
+  const struct {
+    int32_t part;
+    uint32_t flags;
+  } kCuts[] = {{PART_LEFT_THIGH, 0x2 | 0x8}, {PART_RIGHT_CALF, 0x1 | 0x4}, {PART_HIP, 0xf}, {PART_CHEST, 0}};
+  for (const auto& cut : kCuts) {
+    TreatedPatient p;
+    p.ApplyTool(TOOL_SCISSORS, cut.part, 0, 0, 0);
+    EXPECT_EQ(p.bodyFlags, cut.flags) << cut.part;
+  }
+}
+
 TEST_F(EffectTest, TheBlanketTogglesOverTheWholeBody) {
   patient_.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
   EXPECT_NE(patient_.blanketMask & kBodyParts[PART_LEFT_FOOT].mask, 0u);

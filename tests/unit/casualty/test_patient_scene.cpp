@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 #include "casualty/scene_backdrop.h"
 #include "casualty/surroundings.h"
@@ -124,6 +126,12 @@ TEST_F(SceneTest, AnAnimationOfFourFramesRunForSixStepsShowsThemBackAndForthThen
   animation.Stop();
   EXPECT_FALSE(animation.sprite->Visible());
   EXPECT_EQ(animation.stepsLeft, -1);
+  // Its six further values are zero until they are set, and then all six are kept.
+  EXPECT_EQ(std::vector<int32_t>(std::begin(animation.params), std::end(animation.params)),
+            (std::vector<int32_t>{0, 0, 0, 0, 0, 0}));
+  animation.SetParams({3, -1, 4, 1, -5, 9});
+  EXPECT_EQ(std::vector<int32_t>(std::begin(animation.params), std::end(animation.params)),
+            (std::vector<int32_t>{3, -1, 4, 1, -5, 9}));
   animation.Release();
 }
 
