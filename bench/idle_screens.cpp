@@ -2,7 +2,8 @@
 // or under Xvfb with scripts/measure-idle), left alone on the disclaimer and then on the backpack screen
 // with the pointer still, for IDLE_SECONDS seconds each (20 unless the environment says otherwise).
 // Each reports the processor time the process used as a share of one core ("cpu_percent"), the frame
-// events the game handled and the pictures the renderer actually drew in that time.
+// events the game handled and the pictures the renderer actually drew in that time, and the memory of the
+// process ("vm_hwm_mb" its peak, shared libraries included; "rss_anon_mb" its private memory now).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 
 #include "backend/sdl/sdl_backend.h"
 #include "casualty/backpack.h"
+#include "frame_timing.h"
 #include "platform/message_queue.h"
 #include "program/register_screens.h"
 #include "shell/game_state.h"
@@ -87,6 +89,7 @@ void MeasureIdle(benchmark::State& state) {
   state.counters["cpu_percent"] = wall > 0 ? 100.0 * cpu / wall : 0.0;
   state.counters["frame_events"] = backend.FrameEvents() - framesBefore;
   state.counters["frames_drawn"] = backend.DrawnFrames() - drawnBefore;
+  kestrine::bench::CountMemory(state);
 }
 
 void BM_IdleDisclaimer(benchmark::State& state) {
