@@ -16,6 +16,13 @@ GLuint MakeSampler(GLint filter) {
   return sampler;
 }
 
+// Bits of one attachment of the window's framebuffer; 0 when the driver cannot say.
+GLint WindowBits(GLenum attachment, GLenum what) {
+  GLint bits = 0;
+  glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, attachment, what, &bits);
+  return glGetError() == GL_NO_ERROR ? bits : 0;
+}
+
 }  // namespace
 
 GlRenderer::~GlRenderer() {
@@ -29,6 +36,17 @@ bool GlRenderer::Init(int logicalWidth, int logicalHeight, std::string& error) {
   // Screen layers are shown pixel for pixel; images on faces in the world are smoothed.
   nearest_ = MakeSampler(GL_NEAREST);
   linear_ = MakeSampler(GL_LINEAR);
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  // A window of one buffer (an offscreen surface) is drawn into at its front.
+  GLboolean doubleBuffered = GL_FALSE;
+  glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
+  const GLenum colour = doubleBuffered ? GL_BACK_LEFT : GL_FRONT_LEFT;
+  windowTakesFrames_ = WindowBits(colour, GL_FRAMEBUFFER_ATTACHMENT_RED_SIZE) == 8 &&
+                       WindowBits(colour, GL_FRAMEBUFFER_ATTACHMENT_GREEN_SIZE) == 8 &&
+                       WindowBits(colour, GL_FRAMEBUFFER_ATTACHMENT_BLUE_SIZE) == 8 &&
+                       WindowBits(GL_DEPTH, GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE) >= 24;
   SetLogicalSize(logicalWidth, logicalHeight);
   if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
     error = "the offscreen picture cannot be made";
@@ -65,8 +83,8 @@ void GlRenderer::SetLogicalSize(int width, int height) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void GlRenderer::RenderFrame(EngineStage* stage) {
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+void GlRenderer::RenderFrame(EngineStage* stage, Target target) {
+  glBindFramebuffer(GL_FRAMEBUFFER, target == Target::kWindow ? 0 : framebuffer_);
   glViewport(0, 0, width_, height_);
   glDisable(GL_SCISSOR_TEST);
   glClearColor(0, 0, 0, 1);
