@@ -38,6 +38,78 @@ ShownArea BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out) {
   return shown.Empty() ? ShownArea{} : shown;
 }
 
+namespace {
+
+// The tightest rectangle inside r holding every opaque pixel of it (empty when it holds none).
+ShownArea Tighten(const std::vector<uint8_t>& rgba, int width, ShownArea r) {
+  ShownArea t{r.right, r.bottom, r.left, r.top};
+  for (int y = r.top; y < r.bottom; ++y) {
+    const uint8_t* row = &rgba[(static_cast<size_t>(y) * width) * 4];
+    for (int x = r.left; x < r.right; ++x) {
+      if (!row[x * 4 + 3]) continue;
+      t.left = std::min(t.left, x);
+      t.right = std::max(t.right, x + 1);
+      t.top = std::min(t.top, y);
+      t.bottom = y + 1;
+    }
+  }
+  return t.Empty() ? ShownArea{} : t;
+}
+
+}  // namespace
+
+std::vector<ShownArea> ShownParts(const std::vector<uint8_t>& rgba, int width, int height) {
+  if (width <= 0 || height <= 0 || rgba.size() < static_cast<size_t>(width) * height * 4) return {};
+  const int across = (width + kShownTile - 1) / kShownTile, down = (height + kShownTile - 1) / kShownTile;
+  // The grid cells holding an opaque pixel.
+  std::vector<uint8_t> cells(static_cast<size_t>(across) * down, 0);
+  ShownArea bounds{width, height, 0, 0};
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* row = &rgba[static_cast<size_t>(y) * width * 4];
+    uint8_t* cellRow = &cells[static_cast<size_t>(y / kShownTile) * across];
+    for (int x = 0; x < width; ++x) {
+      if (!row[x * 4 + 3]) continue;
+      cellRow[x / kShownTile] = 1;
+      bounds.left = std::min(bounds.left, x);
+      bounds.right = std::max(bounds.right, x + 1);
+      bounds.top = std::min(bounds.top, y);
+      bounds.bottom = y + 1;
+    }
+  }
+  if (bounds.Empty()) return {};
+  // Runs of cells along each grid row; a run of the same span as one in the row above extends its rectangle.
+  std::vector<ShownArea> parts;  // in cells until tightened
+  std::vector<size_t> open, stillOpen;
+  for (int cy = 0; cy < down; ++cy) {
+    stillOpen.clear();
+    const uint8_t* cellRow = &cells[static_cast<size_t>(cy) * across];
+    for (int cx = 0; cx < across;) {
+      if (!cellRow[cx]) {
+        ++cx;
+        continue;
+      }
+      const int from = cx;
+      while (cx < across && cellRow[cx]) ++cx;
+      const auto same = std::find_if(open.begin(), open.end(),
+                                     [&](size_t i) { return parts[i].left == from && parts[i].right == cx; });
+      if (same != open.end()) {
+        parts[*same].bottom = cy + 1;
+        stillOpen.push_back(*same);
+      } else {
+        parts.push_back({from, cy, cx, cy + 1});
+        stillOpen.push_back(parts.size() - 1);
+      }
+      if (parts.size() > kMaxShownParts) return {bounds};
+    }
+    open.swap(stillOpen);
+  }
+  for (ShownArea& part : parts)
+    part = Tighten(rgba, width,
+                   {part.left * kShownTile, part.top * kShownTile, std::min(width, part.right * kShownTile),
+                    std::min(height, part.bottom * kShownTile)});
+  return parts;
+}
+
 TextureCache::~TextureCache() { Clear(); }
 
 void TextureCache::Clear() {
@@ -46,11 +118,11 @@ void TextureCache::Clear() {
 }
 
 GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
-  ShownArea shown;
+  const std::vector<ShownArea>* shown = nullptr;
   return Texture(bitmap, shown);
 }
 
-GLuint TextureCache::Texture(const EngineBitmap& bitmap, ShownArea& shown) {
+GLuint TextureCache::Texture(const EngineBitmap& bitmap, const std::vector<ShownArea>*& shown) {
   auto [it, added] = entries_.try_emplace(&bitmap);
   Entry& entry = it->second;
   if (added) {
@@ -63,7 +135,7 @@ GLuint TextureCache::Texture(const EngineBitmap& bitmap, ShownArea& shown) {
   } else if (entry.revision != bitmap.Revision() && !ShowsTheSame(entry)) {
     Upload(entry, true);
   }
-  shown = entry.shown;
+  shown = &entry.shown;
   return entry.texture;
 }
 
@@ -100,7 +172,8 @@ bool TextureCache::DrawnImagesChanged() {
 void TextureCache::Upload(Entry& entry, bool keepCopy) {
   const EngineBitmap& bitmap = *entry.bitmap;
   const uint64_t previous = entry.revision;
-  entry.shown = BitmapToRgba(bitmap, staging_);
+  BitmapToRgba(bitmap, staging_);
+  entry.shown = ShownParts(staging_, bitmap.GetWidth(), bitmap.GetHeight());
   glBindTexture(GL_TEXTURE_2D, entry.texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   if (entry.width != bitmap.GetWidth() || entry.height != bitmap.GetHeight()) {
