@@ -48,7 +48,7 @@ bool GlRenderer::Init(int logicalWidth, int logicalHeight, std::string& error) {
                        WindowBits(colour, GL_FRAMEBUFFER_ATTACHMENT_BLUE_SIZE) == 8 &&
                        WindowBits(GL_DEPTH, GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE) >= 24;
   SetLogicalSize(logicalWidth, logicalHeight);
-  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+  if (!MakeTarget()) {
     error = "the offscreen picture cannot be made";
     return false;
   }
@@ -63,10 +63,14 @@ void GlRenderer::ReleaseTarget() {
 }
 
 void GlRenderer::SetLogicalSize(int width, int height) {
-  if (width == width_ && height == height_ && framebuffer_) return;
+  if (width == width_ && height == height_) return;
   ReleaseTarget();
   width_ = width;
   height_ = height;
+}
+
+bool GlRenderer::MakeTarget() {
+  if (framebuffer_) return true;
   glGenRenderbuffers(1, &colour_);
   glBindRenderbuffer(GL_RENDERBUFFER, colour_);
   glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width_, height_);
@@ -77,13 +81,21 @@ void GlRenderer::SetLogicalSize(int width, int height) {
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
-  // A new screen starts black, not with whatever the memory held.
+  // A new picture starts black, not with whatever the memory held.
   glViewport(0, 0, width_, height_);
+  glDisable(GL_SCISSOR_TEST);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
 void GlRenderer::RenderFrame(EngineStage* stage, Target target) {
+  // The offscreen picture is made when a frame goes there, and let go while frames go straight to the window.
+  if (target == Target::kWindow) {
+    ReleaseTarget();
+  } else {
+    MakeTarget();
+  }
   glBindFramebuffer(GL_FRAMEBUFFER, target == Target::kWindow ? 0 : framebuffer_);
   glViewport(0, 0, width_, height_);
   glDisable(GL_SCISSOR_TEST);
@@ -98,6 +110,7 @@ void GlRenderer::RenderFrame(EngineStage* stage, Target target) {
 }
 
 void GlRenderer::ShowInWindow(int drawableWidth, int drawableHeight) {
+  MakeTarget();
   const LetterboxRect box = FitLetterbox(drawableWidth, drawableHeight, width_, height_);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   glViewport(0, 0, drawableWidth, drawableHeight);
@@ -113,7 +126,8 @@ void GlRenderer::ShowInWindow(int drawableWidth, int drawableHeight) {
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
 }
 
-void GlRenderer::ReadFrame(std::vector<uint8_t>& rgb) const {
+void GlRenderer::ReadFrame(std::vector<uint8_t>& rgb) {
+  MakeTarget();
   std::vector<uint8_t> rgba(static_cast<size_t>(width_) * height_ * 4);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);

@@ -44,7 +44,7 @@ class GlRenderer {
   // Shows the logical picture in the window's drawable, letterboxed, black around it.
   void ShowInWindow(int drawableWidth, int drawableHeight);
   // The last frame drawn offscreen, RGB top row first.
-  void ReadFrame(std::vector<uint8_t>& rgb) const;
+  void ReadFrame(std::vector<uint8_t>& rgb);
   // Waits until the GPU finished everything asked of it (benchmarks time whole frames).
   void Finish() const { glFinish(); }
 
@@ -54,6 +54,8 @@ class GlRenderer {
   size_t LastDrawItems() const { return stage_.LastDrawItems(); }
 
  private:
+  // Makes the offscreen picture if there is none (black); false when the driver cannot.
+  bool MakeTarget();
   void ReleaseTarget();
 
   int width_ = 0, height_ = 0;

@@ -22,13 +22,13 @@ struct ShownArea {
   bool operator==(const ShownArea&) const = default;
 };
 
-// The parts of a bitmap that show anything, as a few rectangles that do not overlap, each as tight as the
-// pixels in it: a frame round a hole is its four sides, a text layer its lines. Rectangles are found on a grid
-// of kShownTile pixels; a picture that would need more than kMaxShownParts of them is one bounding rectangle.
-// Nothing when the whole bitmap is key colour.
+// The parts of a picture (its pixels and colour key) that show anything, as a few rectangles that do not
+// overlap, each as tight as the pixels in it: a frame round a hole is its four sides, a text layer its lines.
+// Rectangles are found on a grid of kShownTile pixels; a picture that would need more than kMaxShownParts of
+// them is one bounding rectangle. Nothing when the whole picture is key colour.
 constexpr int kShownTile = 16;
 constexpr size_t kMaxShownParts = 64;
-std::vector<ShownArea> ShownParts(const std::vector<uint8_t>& rgba, int width, int height);
+std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width, int height, std::optional<Color> key);
 
 class TextureCache {
  public:
@@ -73,15 +73,17 @@ class TextureCache {
   static bool ShowsTheSame(Entry& entry);
   void Upload(Entry& entry, bool keepCopy);
 
+  // The most a band of converted rows on its way to a texture holds.
+  static constexpr size_t kStagingBytes = 256 * 1024;
+
   std::unordered_map<const EngineBitmap*, Entry> entries_;
   std::vector<uint8_t> staging_;
   uint64_t frame_ = 0;
   uint64_t uploads_ = 0;
 };
 
-// The bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
-// never bleeds the key colour into the edges); returns the smallest rectangle holding the pixels that are not
-// (empty when there are none).
-ShownArea BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out);
+// Rows of the bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
+// never bleeds the key colour into the edges).
+void BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vector<uint8_t>& out);
 
 }  // namespace engine
