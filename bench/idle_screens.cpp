@@ -1,6 +1,7 @@
 // What a game that waits for the player costs: the whole program on the SDL backend (run it on a display,
-// or under Xvfb with scripts/measure-idle), left alone on the disclaimer and then on the backpack screen
-// with the pointer still, for IDLE_SECONDS seconds each (20 unless the environment says otherwise).
+// or under Xvfb with scripts/measure-idle), left alone on the disclaimer, then on the backpack screen with
+// the pointer still, then in the battle it starts, for IDLE_SECONDS seconds each (20 unless the environment
+// says otherwise).
 // Each reports the processor time the process used as a share of one core ("cpu_percent"), the frame
 // events the game handled and the pictures the renderer actually drew in that time, and the memory of the
 // process ("vm_hwm_mb" its peak, shared libraries included; "rss_anon_mb" its private memory now).
@@ -15,8 +16,11 @@
 #include "backend/sdl/sdl_backend.h"
 #include "casualty/backpack.h"
 #include "frame_timing.h"
+#include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "program/register_screens.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/winmain.h"
@@ -59,6 +63,7 @@ bool Started(benchmark::State& state) {
   static int started = -1;
   if (started < 0) {
     RegisterAllScreens();
+    SetMessageBoxRecorder([](const MessageBoxRecord&) {});
     started = StartProgram(nullptr, nullptr, 10) ? 1 : 0;
     for (int i = 0; started && i < 600 && gameState != STATE_DISCLAIMER; ++i) started = RunFor(0.1) ? 1 : 0;
     if (gameState != STATE_DISCLAIMER) started = 0;
@@ -106,6 +111,28 @@ void BM_IdleBackpackScreen(benchmark::State& state) {
   MeasureIdle(state);
 }
 BENCHMARK(BM_IdleBackpackScreen)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// The mission the backpack screen's START MISSION opens, left to run with the pointer still: what a battle
+// costs, and the memory the game holds in it.
+void BM_Battle(benchmark::State& state) {
+  if (!Started(state)) return;
+  if (gameState != STATE_BACKPACK) {
+    backpack.Reset();
+    SetGameState(STATE_BACKPACK);
+    RunFor(1.0);
+  }
+  ClearTextOverlay();
+  ClearMenuCanvas();
+  SetGameState(STATE_START_MISSION);
+  for (int i = 0; i < 600 && gameState != STATE_OVERHEAD; ++i)
+    if (!RunFor(0.1)) break;
+  if (gameState != STATE_OVERHEAD) {
+    state.SkipWithError("the mission did not start");
+    return;
+  }
+  MeasureIdle(state);
+}
+BENCHMARK(BM_Battle)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace
 
