@@ -103,6 +103,22 @@ void BM_IdleDisclaimer(benchmark::State& state) {
 }
 BENCHMARK(BM_IdleDisclaimer)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
+// Other screens a player may leave open, each entered as its menu button enters it (the game state as the
+// argument): the main menu, the options, the medic's choice and the briefing.
+void BM_IdleScreen(benchmark::State& state) {
+  if (!Started(state)) return;
+  SetGameState(static_cast<int32_t>(state.range(0)));
+  MeasureIdle(state);
+}
+BENCHMARK(BM_IdleScreen)
+    ->Arg(STATE_MAIN_MENU)
+    ->Arg(STATE_OPTIONS)
+    ->Arg(STATE_PLAYER_SELECT)
+    ->Arg(STATE_BRIEFING)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+
 void BM_IdleBackpackScreen(benchmark::State& state) {
   if (!Started(state)) return;
   // As the briefing's LOAD BACKPACK enters it; the pointer stays wherever it is.
