@@ -3,6 +3,9 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "engine/engine_changes.h"
 #include "render/sdl_fixture.h"
 
@@ -12,7 +15,16 @@ namespace {
 class SdlWindowSize : public SdlFixture {
  protected:
   void SetUp() override {
+    // A player's window, not the desktop's full screen: only such a window is ever of the logical size.
+    const char* before = std::getenv("KESTRINE_WINDOWED");
+    const std::string kept = before ? before : "";
+    setenv("KESTRINE_WINDOWED", "1", 1);
     SdlFixture::SetUp();
+    if (before) {
+      setenv("KESTRINE_WINDOWED", kept.c_str(), 1);
+    } else {
+      unsetenv("KESTRINE_WINDOWED");
+    }
     // The nearer plane is made first: only the depth test keeps the farther one behind it.
     AddFacingPlane(10, 20, {0, 200, 0});
     AddFacingPlane(30, 30, {200, 0, 0});

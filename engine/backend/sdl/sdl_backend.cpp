@@ -54,9 +54,10 @@ SdlBackend::SdlBackend() : windowed_(EnvironmentAsksWindowed()) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  // A window of the logical size is drawn into straight, so it gets the offscreen picture's colour and depth;
-  // a system that has no such window still shows the game through the offscreen picture alone.
-  for (const int depthBits : {24, 0}) {
+  // A window of the logical size is drawn into straight, so a window that may be of that size gets the
+  // offscreen picture's colour and depth. The desktop's full screen is larger: it is shown the offscreen picture
+  // and needs no depth of its own, nor does a system that has no such window.
+  for (const int depthBits : {windowed_ ? 24 : 0, 0}) {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, depthBits ? 8 : 3);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, depthBits ? 8 : 3);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, depthBits ? 8 : 2);
