@@ -1,5 +1,5 @@
 // What the renderer benchmarks share: the SDL engine at 640 x 480 on the offscreen driver (llvmpipe when
-// there is no GPU), and frames timed until the GPU finished them, reported as the median and the 90th
+// there is no GPU) in a window of that size, as a player in a window sees it, and frames timed until the GPU finished them, reported as the median and the 90th
 // percentile in ms.
 #pragma once
 
@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "backend/sdl/sdl_backend.h"
@@ -23,6 +25,7 @@ inline engine::SdlBackend* CreateSdlRoot(engine::EngineRef<engine::EngineRoot>& 
   // Offscreen unless the caller chose a video driver: no window needed to measure the renderer.
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
+  setenv("KESTRINE_WINDOWED", "1", 0);
   root = engine::CreateEngineRoot("sdl");
   engine::CoreOf(*root).SetTraceToStderr(false);
   engine::SdlBackend* backend = engine::SdlBackendOf(*root);
@@ -58,6 +61,26 @@ void RunFrames(benchmark::State& state, engine::EngineRoot& root, engine::SdlBac
   }
   state.counters["median_ms"] = Percentile(ms, 5);
   state.counters["p90_ms"] = Percentile(ms, 9);
+}
+
+// A figure of /proc/self/status in kB ("VmHWM", "RssAnon"); 0 where the system has none.
+inline double StatusKb(const char* field) {
+  double kb = 0;
+  if (FILE* f = std::fopen("/proc/self/status", "r")) {
+    char line[256];
+    const size_t n = std::strlen(field);
+    while (std::fgets(line, sizeof line, f))
+      if (std::strncmp(line, field, n) == 0 && line[n] == ':') kb = std::atof(line + n + 1);
+    std::fclose(f);
+  }
+  return kb;
+}
+
+// The process's memory as counters in MB: its peak resident set ("vm_hwm_mb", shared libraries included) and
+// its private memory now ("rss_anon_mb": heap and the like, what the program itself holds).
+inline void CountMemory(benchmark::State& state) {
+  state.counters["vm_hwm_mb"] = StatusKb("VmHWM") / 1024;
+  state.counters["rss_anon_mb"] = StatusKb("RssAnon") / 1024;
 }
 
 }  // namespace kestrine::bench

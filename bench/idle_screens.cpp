@@ -1,8 +1,10 @@
 // What a game that waits for the player costs: the whole program on the SDL backend (run it on a display,
-// or under Xvfb with scripts/measure-idle), left alone on the disclaimer and then on the backpack screen
-// with the pointer still, for IDLE_SECONDS seconds each (20 unless the environment says otherwise).
+// or under Xvfb with scripts/measure-idle), left alone on the disclaimer, then on the backpack screen with
+// the pointer still, then in the battle it starts, for IDLE_SECONDS seconds each (20 unless the environment
+// says otherwise).
 // Each reports the processor time the process used as a share of one core ("cpu_percent"), the frame
-// events the game handled and the pictures the renderer actually drew in that time.
+// events the game handled and the pictures the renderer actually drew in that time, and the memory of the
+// process ("vm_hwm_mb" its peak, shared libraries included; "rss_anon_mb" its private memory now).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -13,9 +15,12 @@
 
 #include "backend/sdl/sdl_backend.h"
 #include "casualty/backpack.h"
+#include "frame_timing.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "program/register_screens.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/winmain.h"
@@ -88,6 +93,7 @@ void MeasureIdle(benchmark::State& state) {
   state.counters["cpu_percent"] = wall > 0 ? 100.0 * cpu / wall : 0.0;
   state.counters["frame_events"] = backend.FrameEvents() - framesBefore;
   state.counters["frames_drawn"] = backend.DrawnFrames() - drawnBefore;
+  kestrine::bench::CountMemory(state);
 }
 
 void BM_IdleDisclaimer(benchmark::State& state) {
@@ -95,6 +101,22 @@ void BM_IdleDisclaimer(benchmark::State& state) {
   MeasureIdle(state);
 }
 BENCHMARK(BM_IdleDisclaimer)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// Other screens a player may leave open, each entered as its menu button enters it (the game state as the
+// argument): the main menu, the options, the medic's choice and the briefing.
+void BM_IdleScreen(benchmark::State& state) {
+  if (!Started(state)) return;
+  SetGameState(static_cast<int32_t>(state.range(0)));
+  MeasureIdle(state);
+}
+BENCHMARK(BM_IdleScreen)
+    ->Arg(STATE_MAIN_MENU)
+    ->Arg(STATE_OPTIONS)
+    ->Arg(STATE_PLAYER_SELECT)
+    ->Arg(STATE_BRIEFING)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 void BM_IdleBackpackScreen(benchmark::State& state) {
   if (!Started(state)) return;
@@ -104,6 +126,28 @@ void BM_IdleBackpackScreen(benchmark::State& state) {
   MeasureIdle(state);
 }
 BENCHMARK(BM_IdleBackpackScreen)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// The mission the backpack screen's START MISSION opens, left to run with the pointer still: what a battle
+// costs, and the memory the game holds in it.
+void BM_Battle(benchmark::State& state) {
+  if (!Started(state)) return;
+  if (gameState != STATE_BACKPACK) {
+    backpack.Reset();
+    SetGameState(STATE_BACKPACK);
+    RunFor(1.0);
+  }
+  ClearTextOverlay();
+  ClearMenuCanvas();
+  SetGameState(STATE_START_MISSION);
+  for (int i = 0; i < 600 && gameState != STATE_OVERHEAD; ++i)
+    if (!RunFor(0.1)) break;
+  if (gameState != STATE_OVERHEAD) {
+    state.SkipWithError("the mission did not start");
+    return;
+  }
+  MeasureIdle(state);
+}
+BENCHMARK(BM_Battle)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace
 

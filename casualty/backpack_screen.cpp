@@ -243,6 +243,71 @@ void HighlightStripTool(int row, bool topRow) {
   toolStripHighlight->DrawLine(x0, y1, x0, y0);
 }
 
+namespace {
+
+uint64_t RevisionOf(const engine::EngineRef<engine::EngineBitmap>& image) { return image ? image->Revision() : 0; }
+
+// Everything the panel's picture is drawn from. A frame that would draw it from the same, onto layers nobody
+// touched since, leaves the picture as it is: an idle screen costs no drawing.
+struct BackpackPicture {
+  int32_t pointerX = 0, pointerY = 0, hotspot = 0, scroll = 0;
+  bool noFit = false;
+  float capacity = 0, weight = 0, volume = 0, maxWeight = 0, maxVolume = 0;
+  int32_t count[kToolCount] = {};
+  int32_t order[kToolCount] = {};
+  int32_t screenWidth = 0, screenHeight = 0;
+  bool operator==(const BackpackPicture&) const = default;
+};
+
+struct BackpackRedraw {
+  bool drawn = false;
+  BackpackPicture picture;  // what the panel was last drawn from
+  // Revisions of the text layer, the menu canvas and the strip's two images as that drawing left them.
+  uint64_t layersAfter[4] = {};
+};
+BackpackRedraw backpackRedraw;
+KESTRINE_PROGRAM_STATE(backpackRedraw);
+
+void NoteLayers(uint64_t (&layers)[4]) {
+  layers[0] = RevisionOf(textOverlay);
+  layers[1] = RevisionOf(menuCanvas);
+  layers[2] = RevisionOf(toolStripImage);
+  layers[3] = RevisionOf(toolStripHighlight);
+}
+
+BackpackPicture PictureNow() {
+  BackpackPicture p;
+  p.pointerX = pointerX;
+  p.pointerY = pointerY;
+  p.hotspot = hotspotIndex;
+  p.scroll = toolStripScroll;
+  p.noFit = noFitShown;
+  p.capacity = capacityFactor;
+  p.weight = backpack.weight;
+  p.volume = backpack.volume;
+  p.maxWeight = backpack.maxWeight;
+  p.maxVolume = backpack.maxVolume;
+  std::copy(std::begin(backpack.count), std::end(backpack.count), p.count);
+  std::copy(std::begin(backpackListOrder), std::end(backpackListOrder), p.order);
+  p.screenWidth = screenWidth;
+  p.screenHeight = screenHeight;
+  return p;
+}
+
+// True when the panel on the layers is what this frame would draw; otherwise notes what it will be drawn from.
+bool BackpackPictureUnchanged() {
+  const BackpackPicture now = PictureNow();
+  // Anyone else drawing on the layers since shows as a newer revision.
+  uint64_t layers[4];
+  NoteLayers(layers);
+  const bool untouched = std::equal(std::begin(layers), std::end(layers), backpackRedraw.layersAfter);
+  if (backpackRedraw.drawn && untouched && now == backpackRedraw.picture) return true;
+  backpackRedraw.picture = now;
+  return false;
+}
+
+}  // namespace
+
 void BuildBackpackScreen() {
   ApplyPlayerFigureLimits(missionProgress.playerFigure);
   const int32_t iconsWidth = LoadToolSprites();
@@ -274,9 +339,11 @@ void BuildBackpackScreen() {
   ClearHotspots();
   backpackScreenBuilt = true;
   keepBackpack = true;
+  backpackRedraw.drawn = false;
 }
 
 void DrawBackpackScreen() {
+  if (BackpackPictureUnchanged()) return;
   StartMissionConfirm();
 
   DrawScreenText(kLabelX, 0.697, L"Tool Totals:", 11, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
@@ -296,6 +363,8 @@ void DrawBackpackScreen() {
   FollowPointer();
   if (noFitShown) DrawDescriptionBox(kNoFitText);
   DrawStripWindow();
+  NoteLayers(backpackRedraw.layersAfter);
+  backpackRedraw.drawn = true;
 }
 
 bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {

@@ -75,8 +75,26 @@ int64_t EndOfDiffering(const uint32_t* line, int64_t x0, int64_t x1, uint32_t co
 EngineBitmap::EngineBitmap(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
-      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0u),
+      pixels_(std::make_shared<std::vector<uint32_t>>(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0u)),
       rows_(static_cast<size_t>(height_)) {}
+
+EngineBitmap::EngineBitmap(int width, int height, std::shared_ptr<const std::vector<uint32_t>> shared)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      // Never written through while shared: Own() copies first.
+      pixels_(std::const_pointer_cast<std::vector<uint32_t>>(std::move(shared))),
+      pixelsShared_(true),
+      rows_(static_cast<size_t>(height_)) {
+  for (RowState& row : rows_) row.colour = kMixedRow;
+}
+
+std::vector<uint32_t>& EngineBitmap::Own() {
+  if (pixelsShared_ || pixels_.use_count() > 1) {
+    pixels_ = std::make_shared<std::vector<uint32_t>>(*pixels_);
+    pixelsShared_ = false;
+  }
+  return *pixels_;
+}
 
 void EngineBitmap::Clear(int r, int g, int b) {
   const uint32_t colour = MakeColor(r, g, b).Packed();
@@ -92,7 +110,7 @@ void EngineBitmap::FillRow(int64_t row, int64_t x0, int64_t x1, uint32_t colour)
   // Outside its written columns a row of this colour holds it already.
   const int64_t from = sameColour ? std::max<int64_t>(x0, state.from) : x0;
   const int64_t to = sameColour ? std::min<int64_t>(x1, state.to) : x1;
-  uint32_t* line = pixels_.data() + row * width_;
+  uint32_t* line = Own().data() + row * width_;
   const int64_t first = from < to ? FirstDiffering(line, from, to, colour) : to;
   const bool wholeRow = x0 == 0 && x1 == width_;
   if (first < to) {
@@ -242,7 +260,7 @@ void EngineBitmap::DrawLine(int x1, int y1, int x2, int y2) {
     if (minor >= 0 && minor < minorLimit) {
       const int64_t px = steep ? minor : major;
       const int64_t py = steep ? major : minor;
-      pixels_[static_cast<size_t>(py) * width_ + static_cast<size_t>(px)] = color;
+      Own()[static_cast<size_t>(py) * width_ + static_cast<size_t>(px)] = color;
       NoteWritten(px, py, px + 1, py + 1);
       drew = true;
     }
@@ -303,11 +321,12 @@ void EngineBitmap::Blit(const EngineBitmap& source, int sx, int sy, int sw, int 
 
   // Copying from ourselves must read the picture as it was before this call wrote to it.
   std::vector<uint32_t> snapshot;
-  const uint32_t* src = source.pixels_.data();
+  const uint32_t* src = source.pixels_->data();
   if (&source == this) {
-    snapshot = pixels_;
+    snapshot = *pixels_;
     src = snapshot.data();
   }
+  uint32_t* const pixels = Own().data();
 
   const bool useKey = keyed && source.key_.has_value();
   const uint32_t key = useKey ? source.key_->Packed() : 0;
@@ -324,7 +343,7 @@ void EngineBitmap::Blit(const EngineBitmap& source, int sx, int sy, int sw, int 
     if (srcRow < 0) continue;
     if (srcRow >= source.height_) break;
     const uint32_t* from = src + srcRow * source.width_;
-    uint32_t* to = pixels_.data() + row * width_ + firstKept;
+    uint32_t* to = pixels + row * width_ + firstKept;
     size_t low = 0, high = count;
     if (contiguous) {
       // Pixel for pixel (no stretch across): a straight run of the source row.

@@ -10,6 +10,7 @@
 #include "core/image_loader.h"
 #include "core/input_script.h"
 #include "core/model_loader.h"
+#include "core/shared_pictures.h"
 #include "core/path_resolver.h"
 #include "core/wav_reader.h"
 
@@ -136,8 +137,12 @@ EngineRef<EngineBitmap> EngineRoot::LoadBitmap(const std::wstring& path, int) {
     core_->TraceMissingAsset(p);
   } else if (!file) {
     core_->TraceUnreadableAsset("image", p, file.Why());
+  } else if ((image = FindSharedPicture(p, file.bytes))) {
+    // Decoded before and still shown somewhere: the pixels are shared.
   } else if (!(image = DecodeImage(file.bytes))) {
     core_->TraceUnreadableAsset("image", p, "");
+  } else {
+    KeepSharedPicture(p, file.bytes, *image);
   }
   if (!image) image = MakePlaceholderBitmap();
   image->SetSourcePath(p);

@@ -16,6 +16,13 @@ GLuint MakeSampler(GLint filter) {
   return sampler;
 }
 
+// Bits of one attachment of the window's framebuffer; 0 when the driver cannot say.
+GLint WindowBits(GLenum attachment, GLenum what) {
+  GLint bits = 0;
+  glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, attachment, what, &bits);
+  return glGetError() == GL_NO_ERROR ? bits : 0;
+}
+
 }  // namespace
 
 GlRenderer::~GlRenderer() {
@@ -29,8 +36,19 @@ bool GlRenderer::Init(int logicalWidth, int logicalHeight, std::string& error) {
   // Screen layers are shown pixel for pixel; images on faces in the world are smoothed.
   nearest_ = MakeSampler(GL_NEAREST);
   linear_ = MakeSampler(GL_LINEAR);
+  while (glGetError() != GL_NO_ERROR) {
+  }
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  // A window of one buffer (an offscreen surface) is drawn into at its front.
+  GLboolean doubleBuffered = GL_FALSE;
+  glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
+  const GLenum colour = doubleBuffered ? GL_BACK_LEFT : GL_FRONT_LEFT;
+  windowTakesFrames_ = WindowBits(colour, GL_FRAMEBUFFER_ATTACHMENT_RED_SIZE) == 8 &&
+                       WindowBits(colour, GL_FRAMEBUFFER_ATTACHMENT_GREEN_SIZE) == 8 &&
+                       WindowBits(colour, GL_FRAMEBUFFER_ATTACHMENT_BLUE_SIZE) == 8 &&
+                       WindowBits(GL_DEPTH, GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE) >= 24;
   SetLogicalSize(logicalWidth, logicalHeight);
-  if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+  if (!MakeTarget()) {
     error = "the offscreen picture cannot be made";
     return false;
   }
@@ -45,10 +63,14 @@ void GlRenderer::ReleaseTarget() {
 }
 
 void GlRenderer::SetLogicalSize(int width, int height) {
-  if (width == width_ && height == height_ && framebuffer_) return;
+  if (width == width_ && height == height_) return;
   ReleaseTarget();
   width_ = width;
   height_ = height;
+}
+
+bool GlRenderer::MakeTarget() {
+  if (framebuffer_) return true;
   glGenRenderbuffers(1, &colour_);
   glBindRenderbuffer(GL_RENDERBUFFER, colour_);
   glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width_, height_);
@@ -59,14 +81,22 @@ void GlRenderer::SetLogicalSize(int width, int height) {
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
-  // A new screen starts black, not with whatever the memory held.
+  // A new picture starts black, not with whatever the memory held.
   glViewport(0, 0, width_, height_);
+  glDisable(GL_SCISSOR_TEST);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
-void GlRenderer::RenderFrame(EngineStage* stage) {
-  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+void GlRenderer::RenderFrame(EngineStage* stage, Target target) {
+  // The offscreen picture is made when a frame goes there, and let go while frames go straight to the window.
+  if (target == Target::kWindow) {
+    ReleaseTarget();
+  } else {
+    MakeTarget();
+  }
+  glBindFramebuffer(GL_FRAMEBUFFER, target == Target::kWindow ? 0 : framebuffer_);
   glViewport(0, 0, width_, height_);
   glDisable(GL_SCISSOR_TEST);
   glClearColor(0, 0, 0, 1);
@@ -80,6 +110,7 @@ void GlRenderer::RenderFrame(EngineStage* stage) {
 }
 
 void GlRenderer::ShowInWindow(int drawableWidth, int drawableHeight) {
+  MakeTarget();
   const LetterboxRect box = FitLetterbox(drawableWidth, drawableHeight, width_, height_);
   glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
   glViewport(0, 0, drawableWidth, drawableHeight);
@@ -95,7 +126,8 @@ void GlRenderer::ShowInWindow(int drawableWidth, int drawableHeight) {
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
 }
 
-void GlRenderer::ReadFrame(std::vector<uint8_t>& rgb) const {
+void GlRenderer::ReadFrame(std::vector<uint8_t>& rgb) {
+  MakeTarget();
   std::vector<uint8_t> rgba(static_cast<size_t>(width_) * height_ * 4);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);

@@ -1,6 +1,6 @@
-// One frame of the logical screen: drawn into an offscreen picture of exactly the logical size (the 3D
-// view, then the sprite layers), then shown scaled into the window with the aspect kept. The picture
-// stays until the next frame, so a capture sees exactly what was last presented.
+// One frame of the logical screen (the 3D view, then the sprite layers). A window of exactly the logical size
+// is drawn into straight; any other is shown the frame from an offscreen picture of the logical size, scaled
+// with the aspect kept. The offscreen picture stays until the next frame drawn there, and a capture reads it.
 #pragma once
 
 #include <epoxy/gl.h>
@@ -32,14 +32,19 @@ class GlRenderer {
   int LogicalWidth() const { return width_; }
   int LogicalHeight() const { return height_; }
 
-  // Draws the stage (or a black screen with none) into the logical picture.
-  void RenderFrame(EngineStage* stage);
+  // Draws the stage (or a black screen with none) into the offscreen picture, or into the window's back
+  // buffer when it is of the logical size and can hold what the offscreen picture holds.
+  enum class Target { kOffscreen, kWindow };
+  void RenderFrame(EngineStage* stage, Target target);
+  // True when the window's buffers have the offscreen picture's colour depth and a depth buffer, so a frame
+  // drawn there is the same, pixel for pixel.
+  bool WindowTakesFrames() const { return windowTakesFrames_; }
   // True when an image drawn in the last frame shows something else now.
   bool DrawnImagesChanged() { return textures_.DrawnImagesChanged(); }
   // Shows the logical picture in the window's drawable, letterboxed, black around it.
   void ShowInWindow(int drawableWidth, int drawableHeight);
-  // The last frame, RGB top row first.
-  void ReadFrame(std::vector<uint8_t>& rgb) const;
+  // The last frame drawn offscreen, RGB top row first.
+  void ReadFrame(std::vector<uint8_t>& rgb);
   // Waits until the GPU finished everything asked of it (benchmarks time whole frames).
   void Finish() const { glFinish(); }
 
@@ -49,9 +54,12 @@ class GlRenderer {
   size_t LastDrawItems() const { return stage_.LastDrawItems(); }
 
  private:
+  // Makes the offscreen picture if there is none (black); false when the driver cannot.
+  bool MakeTarget();
   void ReleaseTarget();
 
   int width_ = 0, height_ = 0;
+  bool windowTakesFrames_ = false;
   GLuint framebuffer_ = 0, colour_ = 0, depth_ = 0;
   GLuint nearest_ = 0, linear_ = 0;
   TextureCache textures_;

@@ -54,21 +54,30 @@ SdlBackend::SdlBackend() : windowed_(EnvironmentAsksWindowed()) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  // The window only ever receives a finished picture; depth lives in the offscreen one.
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
-  // Hidden until the display mode is set: the game asks its start-up questions first.
-  window_ =
-      SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, logicalWidth_, logicalHeight_,
-                       SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
-  if (!window_) {
-    glFailure_ = std::string("no window: ") + SDL_GetError();
-    return;
-  }
-  context_ = SDL_GL_CreateContext(window_);
-  if (!context_) {
+  // A window of the logical size is drawn into straight, so a window that may be of that size gets the
+  // offscreen picture's colour and depth. The desktop's full screen is larger: it is shown the offscreen picture
+  // and needs no depth of its own, nor does a system that has no such window.
+  for (const int depthBits : {windowed_ ? 24 : 0, 0}) {
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, depthBits ? 8 : 3);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, depthBits ? 8 : 3);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, depthBits ? 8 : 2);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
+    // Hidden until the display mode is set: the game asks its start-up questions first.
+    window_ =
+        SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, logicalWidth_, logicalHeight_,
+                         SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!window_) {
+      glFailure_ = std::string("no window: ") + SDL_GetError();
+      continue;
+    }
+    context_ = SDL_GL_CreateContext(window_);
+    if (context_) break;
     glFailure_ = std::string("no OpenGL 3.3 core context: ") + SDL_GetError();
-    return;
+    SDL_DestroyWindow(window_);
+    window_ = nullptr;
   }
+  if (!context_) return;
+  glFailure_.clear();
   KeepGlDriverLoaded();
   if (epoxy_gl_version() < 33) {
     glFailure_ = "OpenGL " + std::to_string(epoxy_gl_version()) + " is below 3.3";
@@ -353,9 +362,30 @@ void SdlBackend::Present(EngineStage* stage) {
   drawnWidth_ = renderer_->LogicalWidth();
   drawnHeight_ = renderer_->LogicalHeight();
   drawnOnce_ = true;
-  renderer_->RenderFrame(stage);
+  drawnShown_ = DrawAndShow(stage);
   ++drawn_;
-  drawnShown_ = ShowLastFrame();
+  if (pictureInWindow_) ++drawnIntoWindow_;
+}
+
+bool SdlBackend::WindowOfLogicalSize() const {
+  if (!renderer_->WindowTakesFrames() || !window_) return false;
+  if (SDL_GetWindowFlags(window_) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) return false;
+  int w = 0, h = 0;
+  SDL_GL_GetDrawableSize(window_, &w, &h);
+  return w == renderer_->LogicalWidth() && h == renderer_->LogicalHeight();
+}
+
+bool SdlBackend::DrawAndShow(EngineStage* stage) {
+  if (WindowOfLogicalSize()) {
+    // Pixel for pixel: no offscreen picture and no copy.
+    renderer_->RenderFrame(stage, GlRenderer::Target::kWindow);
+    SDL_GL_SwapWindow(window_);
+    pictureInWindow_ = true;
+    return true;
+  }
+  renderer_->RenderFrame(stage, GlRenderer::Target::kOffscreen);
+  pictureInWindow_ = false;
+  return ShowLastFrame();
 }
 
 bool SdlBackend::SameAsDrawn(EngineStage* stage) {
@@ -371,13 +401,22 @@ bool SdlBackend::ShowLastFrame() {
   int w = 0, h = 0;
   SDL_GL_GetDrawableSize(window_, &w, &h);
   if (w <= 0 || h <= 0) return false;
+  // The window's buffers keep no picture to show again: the frame is drawn again from what it was drawn from.
+  if (pictureInWindow_) return DrawAndShow(drawnStage_.Get());
   renderer_->ShowInWindow(w, h);
   SDL_GL_SwapWindow(window_);
   return true;
 }
 
-bool SdlBackend::ReadFrame(std::vector<uint8_t>& rgb) const {
+bool SdlBackend::ReadFrame(std::vector<uint8_t>& rgb) {
   if (!renderer_ || !MakeCurrent()) return false;
+  if (pictureInWindow_) {
+    // A presented picture cannot be read back from the window: the same frame is drawn again offscreen, where
+    // it stays. A scene that moved on since is presented first, so the capture is what the window shows.
+    if (!SameAsDrawn(drawnStage_.Get())) Present(drawnStage_.Get());
+    renderer_->RenderFrame(drawnStage_.Get(), GlRenderer::Target::kOffscreen);
+    pictureInWindow_ = false;
+  }
   renderer_->ReadFrame(rgb);
   return true;
 }

@@ -1,6 +1,7 @@
 // The SDL backend: the engine's own window ("Quillary FullScreen", desktop full screen unless
 // KESTRINE_WINDOWED=1) with an OpenGL 3.3 renderer, the audio device, input, and frame events paced by
-// real time. The logical screen the game draws for is shown scaled to fit the window, aspect kept.
+// real time. The logical screen the game draws for is shown scaled to fit the window, aspect kept; a window
+// of exactly the logical size is drawn into straight.
 #pragma once
 
 #include <chrono>
@@ -68,6 +69,8 @@ class SdlBackend : public EngineBackend {
   // again).
   int FrameEvents() const { return frameEvents_; }
   int DrawnFrames() const { return drawn_; }
+  // Of those, the ones drawn straight into a window of the logical size.
+  int FramesDrawnIntoWindow() const { return drawnIntoWindow_; }
   uint64_t TextureUploads() const;
   uint64_t MeshBuilds() const;
   size_t LastSpritesDrawn() const;
@@ -75,7 +78,7 @@ class SdlBackend : public EngineBackend {
   // Waits until the GPU has finished the frames asked of it.
   void FinishFrame();
   // The last presented frame, RGB top row first, logical size; false with no GL context.
-  bool ReadFrame(std::vector<uint8_t>& rgb) const;
+  bool ReadFrame(std::vector<uint8_t>& rgb);
 
  private:
   int64_t NowUs() const;
@@ -86,6 +89,11 @@ class SdlBackend : public EngineBackend {
   void PumpAll();
   // Shows the logical picture in the window; false when the window cannot show it now (hidden, minimised).
   bool ShowLastFrame();
+  // True when the window is shown, exactly of the logical size and able to take a frame drawn straight into it.
+  bool WindowOfLogicalSize() const;
+  // Draws the stage, straight into the window when it is of the logical size, else offscreen, and shows it;
+  // false when the window cannot show it now.
+  bool DrawAndShow(EngineStage* stage);
   // True when the stage would be drawn as it was drawn last: same stage, no change to the scene or to the
   // images it shows, same logical screen.
   bool SameAsDrawn(EngineStage* stage);
@@ -120,9 +128,11 @@ class SdlBackend : public EngineBackend {
   uint64_t drawnChanges_ = 0;
   int drawnWidth_ = 0, drawnHeight_ = 0;
   bool drawnShown_ = false;
+  bool pictureInWindow_ = false;  // the last picture was drawn straight into the window, not offscreen
   int presented_ = 0;
   int frameEvents_ = 0;
   int drawn_ = 0;
+  int drawnIntoWindow_ = 0;
 };
 
 // The SDL backend of an engine root, or null when it runs on another backend.

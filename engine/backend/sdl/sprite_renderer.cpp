@@ -10,26 +10,28 @@ namespace {
 
 constexpr int kMaxSpriteDepth = 32;
 
-// A quad from the vertex index alone (triangle strip 0..3), so no vertex buffer is needed.
+// Quads from the vertex and instance index alone (a triangle strip 0..3 per rectangle), so no vertex buffer is
+// needed: one rectangle of the sprite's image per instance, placed at the top-left of the screen.
 const char* const kVertexShader = R"(#version 330 core
-uniform vec4 uRect;   // x, y, width, height in logical pixels, y down
-uniform vec4 uUvRect; // the part of the image drawn there: left, top, width, height in 0..1
-uniform vec2 uScreen; // logical screen size
+uniform vec4 uRects[64]; // left, top, right, bottom in the image's pixels (y down), the sprite's shown parts
+uniform vec2 uImage;     // the image's size
+uniform vec2 uScreen;    // logical screen size
 out vec2 vUv;
 void main() {
+  vec4 r = uRects[gl_InstanceID];
   vec2 corner = vec2(float(gl_VertexID & 1), float(gl_VertexID >> 1));
-  vec2 p = uRect.xy + corner * uRect.zw;
-  vUv = uUvRect.xy + corner * uUvRect.zw;
+  vec2 p = mix(r.xy, r.zw, corner);
+  vUv = p / uImage;
   gl_Position = vec4(p.x / uScreen.x * 2.0 - 1.0, 1.0 - p.y / uScreen.y * 2.0, 0.0, 1.0);
 }
 )";
 
 const char* const kFragmentShader = R"(#version 330 core
 in vec2 vUv;
-uniform sampler2D uImage;
+uniform sampler2D uSampler;
 out vec4 fragColor;
 void main() {
-  vec4 texel = texture(uImage, vUv);
+  vec4 texel = texture(uSampler, vUv);
   if (texel.a < 0.5) discard;
   fragColor = vec4(texel.rgb, 1.0);
 }
@@ -64,10 +66,10 @@ bool SpriteRenderer::Init(std::string& error) {
     error = program_.Error();
     return false;
   }
-  uRect_ = program_.Uniform("uRect");
-  uUvRect_ = program_.Uniform("uUvRect");
+  uRects_ = program_.Uniform("uRects");
+  uImageSize_ = program_.Uniform("uImage");
   uScreen_ = program_.Uniform("uScreen");
-  uImage_ = program_.Uniform("uImage");
+  uSampler_ = program_.Uniform("uSampler");
   glGenVertexArrays(1, &vao_);
   return true;
 }
@@ -82,7 +84,7 @@ void SpriteRenderer::Draw(const EngineCamera& camera, int logicalWidth, int logi
   glDisable(GL_CULL_FACE);
   glUseProgram(program_.Id());
   glUniform2f(uScreen_, static_cast<float>(logicalWidth), static_cast<float>(logicalHeight));
-  glUniform1i(uImage_, 0);
+  glUniform1i(uSampler_, 0);
   glActiveTexture(GL_TEXTURE0);
   glBindSampler(0, sampler);
   glBindVertexArray(vao_);
@@ -98,18 +100,24 @@ void SpriteRenderer::DrawSprite(const EngineSprite& sprite, TextureCache& textur
   const size_t below = ChildrenBelow(sprite);
   for (size_t i = 0; i < below; ++i) DrawSprite(*children[i], textures, depth + 1);
   if (const EngineBitmap* image = sprite.Image().Get()) {
-    // Only the part of the layer that shows anything is drawn: a text layer is mostly key colour.
-    ShownArea shown;
+    // Only the parts of the layer that show anything are drawn: a text layer is mostly key colour, a frame
+    // round the view mostly hole.
+    const std::vector<ShownArea>* shown = nullptr;
     const GLuint texture = textures.Texture(*image, shown);
-    if (!shown.Empty()) {
-      const float w = static_cast<float>(image->GetWidth()), h = static_cast<float>(image->GetHeight());
-      const float left = static_cast<float>(shown.left), top = static_cast<float>(shown.top);
-      const float across = static_cast<float>(shown.right - shown.left);
-      const float down = static_cast<float>(shown.bottom - shown.top);
+    if (!shown->empty()) {
+      float rects[kMaxShownParts * 4];
+      size_t n = 0;
+      for (const ShownArea& part : *shown) {
+        rects[n * 4] = static_cast<float>(part.left);
+        rects[n * 4 + 1] = static_cast<float>(part.top);
+        rects[n * 4 + 2] = static_cast<float>(part.right);
+        rects[n * 4 + 3] = static_cast<float>(part.bottom);
+        ++n;
+      }
       glBindTexture(GL_TEXTURE_2D, texture);
-      glUniform4f(uRect_, left, top, across, down);
-      glUniform4f(uUvRect_, left / w, top / h, across / w, down / h);
-      glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+      glUniform4fv(uRects_, static_cast<GLsizei>(n), rects);
+      glUniform2f(uImageSize_, static_cast<float>(image->GetWidth()), static_cast<float>(image->GetHeight()));
+      glDrawArraysInstanced(GL_TRIANGLE_STRIP, 0, 4, static_cast<GLsizei>(n));
     }
     ++lastDrawn_;
   }

@@ -33,7 +33,7 @@ class SpriteRenderer {
 
   GlProgram program_;
   GLuint vao_ = 0;
-  GLint uRect_ = -1, uUvRect_ = -1, uScreen_ = -1, uImage_ = -1;
+  GLint uRects_ = -1, uImageSize_ = -1, uScreen_ = -1, uSampler_ = -1;
   size_t lastDrawn_ = 0;
 };
 

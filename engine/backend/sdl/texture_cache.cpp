@@ -5,37 +5,103 @@
 
 namespace engine {
 
-ShownArea BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out) {
-  const std::vector<uint32_t>& pixels = bitmap.Pixels();
-  out.resize(pixels.size() * 4);
+void BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vector<uint8_t>& out) {
+  const int width = bitmap.GetWidth();
+  out.resize(static_cast<size_t>(width) * rows * 4);
   const std::optional<Color> key = bitmap.ColorKey();
   const uint32_t keyPacked = key ? key->Packed() : 0;
-  const int width = bitmap.GetWidth(), height = bitmap.GetHeight();
-  ShownArea shown{width, height, 0, 0};
   uint8_t* o = out.data();
-  const uint32_t* p = pixels.data();
+  const uint32_t* p = bitmap.Pixels().data() + static_cast<size_t>(firstRow) * width;
+  for (size_t i = 0, n = static_cast<size_t>(width) * rows; i < n; ++i, ++p, o += 4) {
+    const uint32_t rgb = *p & 0xFFFFFFu;
+    if (key && rgb == keyPacked) {
+      o[0] = o[1] = o[2] = o[3] = 0;
+      continue;
+    }
+    o[0] = static_cast<uint8_t>(rgb >> 16);
+    o[1] = static_cast<uint8_t>(rgb >> 8);
+    o[2] = static_cast<uint8_t>(rgb);
+    o[3] = 255;
+  }
+}
+
+namespace {
+
+struct Opaque {
+  const std::vector<uint32_t>& pixels;
+  int width;
+  std::optional<Color> key;
+  uint32_t keyPacked = key ? key->Packed() : 0;
+  bool operator()(int x, int y) const {
+    return !key || (pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFFu) != keyPacked;
+  }
+};
+
+// The tightest rectangle inside r holding every shown pixel of it (empty when it holds none).
+ShownArea Tighten(const Opaque& opaque, ShownArea r) {
+  ShownArea t{r.right, r.bottom, r.left, r.top};
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      if (!opaque(x, y)) continue;
+      t.left = std::min(t.left, x);
+      t.right = std::max(t.right, x + 1);
+      t.top = std::min(t.top, y);
+      t.bottom = y + 1;
+    }
+  return t.Empty() ? ShownArea{} : t;
+}
+
+}  // namespace
+
+std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width, int height, std::optional<Color> key) {
+  if (width <= 0 || height <= 0 || pixels.size() < static_cast<size_t>(width) * height) return {};
+  const Opaque opaque{pixels, width, key};
+  const int across = (width + kShownTile - 1) / kShownTile, down = (height + kShownTile - 1) / kShownTile;
+  // The grid cells holding a shown pixel.
+  std::vector<uint8_t> cells(static_cast<size_t>(across) * down, 0);
+  ShownArea bounds{width, height, 0, 0};
   for (int y = 0; y < height; ++y) {
-    int first = width, last = -1;
-    for (int x = 0; x < width; ++x, ++p, o += 4) {
-      const uint32_t rgb = *p & 0xFFFFFFu;
-      if (key && rgb == keyPacked) {
-        o[0] = o[1] = o[2] = o[3] = 0;
+    uint8_t* cellRow = &cells[static_cast<size_t>(y / kShownTile) * across];
+    for (int x = 0; x < width; ++x) {
+      if (!opaque(x, y)) continue;
+      cellRow[x / kShownTile] = 1;
+      bounds.left = std::min(bounds.left, x);
+      bounds.right = std::max(bounds.right, x + 1);
+      bounds.top = std::min(bounds.top, y);
+      bounds.bottom = y + 1;
+    }
+  }
+  if (bounds.Empty()) return {};
+  // Runs of cells along each grid row; a run of the same span as one in the row above extends its rectangle.
+  std::vector<ShownArea> parts;  // in cells until tightened
+  std::vector<size_t> open, stillOpen;
+  for (int cy = 0; cy < down; ++cy) {
+    stillOpen.clear();
+    const uint8_t* cellRow = &cells[static_cast<size_t>(cy) * across];
+    for (int cx = 0; cx < across;) {
+      if (!cellRow[cx]) {
+        ++cx;
         continue;
       }
-      o[0] = static_cast<uint8_t>(rgb >> 16);
-      o[1] = static_cast<uint8_t>(rgb >> 8);
-      o[2] = static_cast<uint8_t>(rgb);
-      o[3] = 255;
-      if (first == width) first = x;
-      last = x;
+      const int from = cx;
+      while (cx < across && cellRow[cx]) ++cx;
+      const auto same = std::find_if(open.begin(), open.end(),
+                                     [&](size_t i) { return parts[i].left == from && parts[i].right == cx; });
+      if (same != open.end()) {
+        parts[*same].bottom = cy + 1;
+        stillOpen.push_back(*same);
+      } else {
+        parts.push_back({from, cy, cx, cy + 1});
+        stillOpen.push_back(parts.size() - 1);
+      }
+      if (parts.size() > kMaxShownParts) return {bounds};
     }
-    if (last < 0) continue;
-    shown.left = std::min(shown.left, first);
-    shown.right = std::max(shown.right, last + 1);
-    shown.top = std::min(shown.top, y);
-    shown.bottom = y + 1;
+    open.swap(stillOpen);
   }
-  return shown.Empty() ? ShownArea{} : shown;
+  for (ShownArea& part : parts)
+    part = Tighten(opaque, {part.left * kShownTile, part.top * kShownTile, std::min(width, part.right * kShownTile),
+                            std::min(height, part.bottom * kShownTile)});
+  return parts;
 }
 
 TextureCache::~TextureCache() { Clear(); }
@@ -46,11 +112,11 @@ void TextureCache::Clear() {
 }
 
 GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
-  ShownArea shown;
+  const std::vector<ShownArea>* shown = nullptr;
   return Texture(bitmap, shown);
 }
 
-GLuint TextureCache::Texture(const EngineBitmap& bitmap, ShownArea& shown) {
+GLuint TextureCache::Texture(const EngineBitmap& bitmap, const std::vector<ShownArea>*& shown) {
   auto [it, added] = entries_.try_emplace(&bitmap);
   Entry& entry = it->second;
   if (added) {
@@ -63,7 +129,7 @@ GLuint TextureCache::Texture(const EngineBitmap& bitmap, ShownArea& shown) {
   } else if (entry.revision != bitmap.Revision() && !ShowsTheSame(entry)) {
     Upload(entry, true);
   }
-  shown = entry.shown;
+  shown = &entry.shown;
   return entry.texture;
 }
 
@@ -100,16 +166,21 @@ bool TextureCache::DrawnImagesChanged() {
 void TextureCache::Upload(Entry& entry, bool keepCopy) {
   const EngineBitmap& bitmap = *entry.bitmap;
   const uint64_t previous = entry.revision;
-  entry.shown = BitmapToRgba(bitmap, staging_);
+  entry.shown = ShownParts(bitmap.Pixels(), bitmap.GetWidth(), bitmap.GetHeight(), bitmap.ColorKey());
   glBindTexture(GL_TEXTURE_2D, entry.texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   if (entry.width != bitmap.GetWidth() || entry.height != bitmap.GetHeight()) {
     entry.width = bitmap.GetWidth();
     entry.height = bitmap.GetHeight();
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, entry.width, entry.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, staging_.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, entry.width, entry.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-  } else {
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, entry.width, entry.height, GL_RGBA, GL_UNSIGNED_BYTE, staging_.data());
+  }
+  // A band of rows at a time: a large picture (a mission's ground) is not held a second time in full.
+  const int band = std::max(1, static_cast<int>(kStagingBytes / (static_cast<size_t>(entry.width) * 4)));
+  for (int row = 0; row < entry.height; row += band) {
+    const int rows = std::min(band, entry.height - row);
+    BitmapToRgba(bitmap, row, rows, staging_);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, row, entry.width, rows, GL_RGBA, GL_UNSIGNED_BYTE, staging_.data());
   }
   entry.revision = bitmap.Revision();
   if (keepCopy) {

@@ -15,12 +15,20 @@
 
 namespace engine {
 
-// The smallest rectangle holding every pixel a bitmap shows (all but its key-coloured ones), in pixels,
-// right and bottom exclusive; empty when the whole bitmap is key colour.
+// A rectangle of a bitmap in pixels, right and bottom exclusive.
 struct ShownArea {
   int left = 0, top = 0, right = 0, bottom = 0;
   bool Empty() const { return right <= left || bottom <= top; }
+  bool operator==(const ShownArea&) const = default;
 };
+
+// The parts of a picture (its pixels and colour key) that show anything, as a few rectangles that do not
+// overlap, each as tight as the pixels in it: a frame round a hole is its four sides, a text layer its lines.
+// Rectangles are found on a grid of kShownTile pixels; a picture that would need more than kMaxShownParts of
+// them is one bounding rectangle. Nothing when the whole picture is key colour.
+constexpr int kShownTile = 16;
+constexpr size_t kMaxShownParts = 64;
+std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width, int height, std::optional<Color> key);
 
 class TextureCache {
  public:
@@ -30,8 +38,8 @@ class TextureCache {
   TextureCache& operator=(const TextureCache&) = delete;
 
   GLuint Texture(const EngineBitmap& bitmap);
-  // As Texture, with the part of the bitmap that shows anything: a screen layer draws only that.
-  GLuint Texture(const EngineBitmap& bitmap, ShownArea& shown);
+  // As Texture, with the parts of the bitmap that show anything: a screen layer draws only those.
+  GLuint Texture(const EngineBitmap& bitmap, const std::vector<ShownArea>*& shown);
   // True when a bitmap drawn in the last frame shows something else now (pixels or colour key), so the
   // frame must be drawn again; bitmaps repainted with what they showed are not counted.
   bool DrawnImagesChanged();
@@ -52,7 +60,7 @@ class TextureCache {
     GLuint texture = 0;
     uint64_t revision = 0;
     int width = 0, height = 0;
-    ShownArea shown;
+    std::vector<ShownArea> shown;
     uint64_t lastFrame = 0;
     // What the texture holds, kept only for a bitmap that has been repainted once it was shown (a screen's
     // text layer), so the next repaint can be told apart from a change by comparing.
@@ -65,14 +73,17 @@ class TextureCache {
   static bool ShowsTheSame(Entry& entry);
   void Upload(Entry& entry, bool keepCopy);
 
+  // The most a band of converted rows on its way to a texture holds.
+  static constexpr size_t kStagingBytes = 256 * 1024;
+
   std::unordered_map<const EngineBitmap*, Entry> entries_;
   std::vector<uint8_t> staging_;
   uint64_t frame_ = 0;
   uint64_t uploads_ = 0;
 };
 
-// The bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
-// never bleeds the key colour into the edges); returns the area of the pixels that are not.
-ShownArea BitmapToRgba(const EngineBitmap& bitmap, std::vector<uint8_t>& out);
+// Rows of the bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
+// never bleeds the key colour into the edges).
+void BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vector<uint8_t>& out);
 
 }  // namespace engine

@@ -1,8 +1,10 @@
 // EngineBitmap: a CPU pixel buffer (exact RGB colours, so colour keys stay exact). Drawing is done on
 // the CPU; the renderer uploads a bitmap only when its revision (its pixels or its colour key) changed.
+// Bitmaps loaded from the same picture share their pixels until one of them is drawn on.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +17,8 @@ namespace engine {
 class EngineBitmap : public EngineUnknown {
  public:
   EngineBitmap(int width, int height);  // zero or negative sizes are refused by EngineRoot
+  // A bitmap showing pixels another holds too (width x height of them); the first to draw takes its own copy.
+  EngineBitmap(int width, int height, std::shared_ptr<const std::vector<uint32_t>> shared);
   const char* InterfaceName() const override { return "EngineBitmap"; }
 
   int IsLoaded() const { return 1; }  // loads finish inside the call
@@ -39,29 +43,35 @@ class EngineBitmap : public EngineUnknown {
   void SetColorB(int r, int g, int b) { colorB_ = MakeColor(r, g, b); }
 
   // ---- engine-side access (renderer, text, tests) ----
-  uint32_t Pixel(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+  uint32_t Pixel(int x, int y) const { return (*pixels_)[static_cast<size_t>(y) * width_ + x]; }
   Color PixelColor(int x, int y) const { return Color::FromPacked(Pixel(x, y)); }
   void SetPixel(int x, int y, uint32_t packed) {
     if (x >= 0 && y >= 0 && x < width_ && y < height_) {
-      pixels_[static_cast<size_t>(y) * width_ + x] = packed;
+      Own()[static_cast<size_t>(y) * width_ + x] = packed;
       NoteWritten(x, y, x + 1, y + 1);
       ++revision_;
     }
   }
-  const std::vector<uint32_t>& Pixels() const { return pixels_; }
+  const std::vector<uint32_t>& Pixels() const { return *pixels_; }
+  // The pixels as they stand, to be shared with bitmaps made later from the same picture (see above); from now
+  // on this bitmap too takes its own copy before it is drawn on.
+  std::shared_ptr<const std::vector<uint32_t>> SharePixels() {
+    pixelsShared_ = true;
+    return pixels_;
+  }
   // All the pixels, to write anywhere: a new revision.
   std::vector<uint32_t>& MutablePixels() {
     writtenUnknown_ = true;
     for (RowState& row : rows_) row.colour = kMixedRow;
     ++revision_;
-    return pixels_;
+    return Own();
   }
   // The pixels, for engine drawing code that writes only inside [x0, x1) x [y0, y1) (inside the image):
   // a new revision, and the place remembered for the renderer's comparison (below).
   uint32_t* PixelsToWrite(int x0, int y0, int x1, int y1) {
     NoteWritten(x0, y0, x1, y1);
     ++revision_;
-    return pixels_.data();
+    return Own().data();
   }
   // Fills [x0, x1) x [y0, y1) (clipped) with a packed colour, leaving the draw colour alone (text boxes).
   void FillPacked(int x0, int y0, int x1, int y1, uint32_t packed);
@@ -93,7 +103,8 @@ class EngineBitmap : public EngineUnknown {
  private:
   int width_;
   int height_;
-  std::vector<uint32_t> pixels_;  // 0x00RRGGBB
+  std::shared_ptr<std::vector<uint32_t>> pixels_;  // 0x00RRGGBB; shared with other bitmaps until written
+  bool pixelsShared_ = false;                      // pixels_ may be shown by other bitmaps, now or later
   std::optional<Color> key_;
   Color draw_{255, 255, 255};
   Color colorA_{255, 255, 255};
@@ -117,6 +128,8 @@ class EngineBitmap : public EngineUnknown {
   };
   std::vector<RowState> rows_;
 
+  // The pixels to write: this bitmap's own, copied first if another bitmap shares them.
+  std::vector<uint32_t>& Own();
   void NoteWritten(int64_t x0, int64_t y0, int64_t x1, int64_t y1);
   void NoteWrittenRows(int64_t x0, int64_t y0, int64_t x1, int64_t y1) const;
   // Sets the pixels [x0, x1) of a row to colour, writing (and noting) only those that differ.

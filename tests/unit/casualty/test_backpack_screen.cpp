@@ -292,5 +292,28 @@ TEST_F(BackpackScreenTest, TheNoFitMessageStaysThreeSecondsThenGoesWithTheNextMo
   EXPECT_FALSE(noFitShown);
 }
 
+// ---- redrawing ----
+
+TEST_F(BackpackScreenTest, AnUnchangedPanelIsNotDrawnAgainButAChangeOrOtherDrawingOnItsLayersIs) {
+  difficulty = 2;
+  Build();
+  DrawWithPointerAt(5, 5);
+  DrawBackpackScreen();
+  const uint64_t idle = textOverlay->Revision();
+  for (int i = 0; i < 3; ++i) DrawBackpackScreen();
+  EXPECT_EQ(textOverlay->Revision(), idle);
+
+  backpack.AddTool(TOOL_BANDAGE);
+  DrawBackpackScreen();
+  EXPECT_NE(textOverlay->Revision(), idle);
+  EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), 0);
+
+  // Something else wiped the layer: the next frame puts the panel back.
+  ClearTextOverlay();
+  ASSERT_EQ(CountOnRow(WeightBarRow(), 0x780000), 0);
+  DrawBackpackScreen();
+  EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), 0);
+}
+
 }  // namespace
 }  // namespace kestrine::testing
