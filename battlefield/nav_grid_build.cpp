@@ -3,6 +3,7 @@
 #include "battlefield/line_of_sight.h"
 #include "battlefield/nav_grid_file.h"
 #include "shell/globals.h"
+#include "shell/mission_table.h"
 
 namespace kestrine {
 
@@ -84,6 +85,9 @@ void ReadOrComputeNavGrid(int32_t mission) {
     return;
   }
   ComputeNavGrid(NavGrid);
+  // A folder's grid file is its own mission's: a training mission borrowing the folder has other level
+  // objects, and what it built must not become the grid of the mission whose folder it is.
+  if (TerrainFolderNumber(mission) != mission) return;
   if (!WriteNavGridFile(mission, NavGrid))
     engineRoot->DebugPrint("walking grid not written: " + NavGridFilePath(mission));
 }

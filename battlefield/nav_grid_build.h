@@ -32,7 +32,8 @@ void KeepReachableCells(NavCells& grid);
 void ComputeNavGrid(NavCells& grid);
 
 // The first entry to a mission's overhead view: NavGrid from the mission's grid file, or computed and
-// written to it (when the file cannot be written, the computed grid is used all the same).
+// written to it (when the file cannot be written, the computed grid is used all the same). A mission on
+// another mission's terrain folder uses what it computed but leaves that folder's file alone.
 void ReadOrComputeNavGrid(int32_t mission);
 
 }  // namespace kestrine

@@ -8,11 +8,14 @@
 
 namespace kestrine {
 
-inline constexpr const char* kCravatInTheWay = "Oops! The cravat is in the way.";
-inline constexpr const char* kClothingInTheWay = "Oops! The clothing is in the way.";
-inline constexpr const char* kRolledOverInTheWay = "Oops! Can't do that with him rolled over.";
-inline constexpr const char* kSplintInTheWay = "Oops! The splint is in the way.";
-inline constexpr const char* kBlanketInTheWay = "Oops! The blanket is in the way.";
+// Each message is one array for the whole program, so that FindBlocker's answer can be told by its address.
+// (A pointer to a string literal would not do: every file may hold its own copy of the literal, and whether
+// the copies are merged into one depends on how the program was built.)
+inline constexpr char kCravatInTheWay[] = "Oops! The cravat is in the way.";
+inline constexpr char kClothingInTheWay[] = "Oops! The clothing is in the way.";
+inline constexpr char kRolledOverInTheWay[] = "Oops! Can't do that with him rolled over.";
+inline constexpr char kSplintInTheWay[] = "Oops! The splint is in the way.";
+inline constexpr char kBlanketInTheWay[] = "Oops! The blanket is in the way.";
 
 // The message of the first thing in the way of a tool on a body part, or null when the way is clear.
 const char* FindBlocker(const Patient& patient, int32_t tool, int32_t part);

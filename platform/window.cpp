@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/movie/window_canvas.h"
 
 namespace kestrine {
 
@@ -198,8 +199,11 @@ void SetForeignWindowProvider(ForeignWindowProvider provider) {
 }
 
 void ResetWindows() {
-  for (auto& [hwnd, record] : System().windows)
+  for (auto& [hwnd, record] : System().windows) {
     if (record.impl && record.impl->hwnd_ == hwnd) record.impl->hwnd_ = 0;
+    // Forgotten without its WM_DESTROY, the window takes its pixels with it: nothing else would let them go.
+    DestroyWindowCanvas(hwnd);
+  }
   System().windows.clear();
   System().foreignShowState.clear();
 }

@@ -119,7 +119,8 @@ using ForeignWindowProvider = std::function<std::vector<ForeignWindow>()>;
 void SetForeignWindowProvider(ForeignWindowProvider provider);
 ForeignWindowProvider DefaultForeignWindowProvider();
 
-// Forgets every window without sending anything (the end of a run, so the next one starts clean).
+// Forgets every window without sending anything (the end of a run, so the next one starts clean), and
+// lets go of their canvases.
 void ResetWindows();
 
 }  // namespace kestrine

@@ -40,7 +40,7 @@ struct Bounds {
 };
 
 // What a node shows, in its own frame: its shapes, its model at rest, and its children's (a model's parts
-// carry nothing of their own, so a model is not walked into).
+// carry nothing of their own, so a model is not walked into), but for children turned to face another object.
 void GatherBounds(const EngineNode& node, const Affine& place, Bounds& out, int depth) {
   if (depth > kMaxDepth) return;
   for (const auto& mesh : node.Shapes()) {
@@ -52,7 +52,11 @@ void GatherBounds(const EngineNode& node, const Affine& place, Bounds& out, int 
     if (model->Data().hasBounds) out.AddBox(place, model->Data().boundsMin, model->Data().boundsMax);
     return;
   }
-  for (const auto& child : node.Children()) GatherBounds(*child, place * child->LocalTransform(), out, depth + 1);
+  // A child that keeps turning to face another object (a sprite turned to the camera) has no fixed place in
+  // its parent: counting it would make the obstacle's box follow the camera, and what blocks a path or a shot
+  // would change with the view.
+  for (const auto& child : node.Children())
+    if (!child->KeepsFacingTarget()) GatherBounds(*child, place * child->LocalTransform(), out, depth + 1);
 }
 
 // An obstacle's box: centre, unit axes and half sizes, in the world.

@@ -53,6 +53,12 @@ void EngineCore::Trace(const std::string& text, bool toStderr) {
   {
     std::lock_guard<std::mutex> lock(logMutex_);
     log_ += line;
+    // Past twice the kept size the oldest whole lines go, down to the kept size: each line is moved a
+    // bounded number of times, however long the game runs.
+    if (log_.size() > 2 * kDebugLogKeptBytes) {
+      const size_t cut = log_.find('\n', log_.size() - kDebugLogKeptBytes - 1);
+      log_.erase(0, cut == std::string::npos ? log_.size() : cut + 1);
+    }
   }
   if (traceToStderr_ && toStderr) std::fputs(line.c_str(), stderr);
 }

@@ -47,7 +47,10 @@ class EngineCore {
     for (EngineSoundStream* s : streams_) f(*s);
   }
 
-  // Developer trace: stderr and a buffer tests read; with toStderr false, the buffer only.
+  // Developer trace: stderr and a buffer tests read; with toStderr false, the buffer only. The buffer keeps
+  // only the latest whole lines (never more than twice kDebugLogKeptBytes, at least that much once it has
+  // filled), so a game left running for days does not grow with its traces.
+  static constexpr size_t kDebugLogKeptBytes = size_t{1} << 20;
   void Trace(const std::string& text, bool toStderr = true);
   std::string DebugLog() const;
   void ClearDebugLog();

@@ -1,8 +1,11 @@
 #include "mission_player.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -41,6 +44,14 @@ constexpr Point kPauseContinue{321, 272};
 constexpr int64_t kEndMarginMs = 60000;
 // Menus answer at once: this many tries on one screen and the road is stuck.
 constexpr int kTriesPerScreen = 40;
+
+// The resident set of this process, from the second field of /proc/self/statm (in pages).
+long ResidentKb() {
+  std::ifstream statm("/proc/self/statm");
+  long size = 0, resident = 0;
+  statm >> size >> resident;
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
 
 bool DuringMission(int32_t state) {
   return state == STATE_OVERHEAD || state == STATE_PATIENT_VIEW || state == STATE_PAUSE_MENU;
@@ -119,6 +130,7 @@ class Player {
           engine::EngineUnknown::LiveCount() - engine::CoreOf(game_.Root()).Scene().KeptObjectCount();
       outcome_.stageObjects = engineStage ? engineStage->Objects().size() : 0;
       record_.outcomes.push_back(outcome_);
+      record_.residentKb.push_back(ResidentKb());
     } else if (inMission_ && !DuringMission(gameState)) {
       Fault("mission " + std::to_string(outcome_.mission) + " left for state " + std::to_string(gameState));
     }

@@ -52,6 +52,8 @@ struct PlayRecord {
   int64_t events = 0;
   std::string script;  // every event, as input-script lines
   std::string fault;   // empty when nothing went wrong
+  // The process's resident memory in KiB at each mission's end (not part of a run's comparison).
+  std::vector<long> residentKb;
   bool operator==(const PlayRecord& o) const {
     return states == o.states && checksums == o.checksums && outcomes == o.outcomes && frames == o.frames;
   }

@@ -2,7 +2,10 @@
 // eight shards that run side by side): each must end by its clock, on the debriefing or the KIA screen,
 // without a failed engine call or a sanitizer report, and the engine must hold no more objects at each
 // debriefing than at the first one of its session. KESTRINE_MONKEY_SEED changes the seeds,
-// KESTRINE_MONKEY_FULL=1 plays every mission on its whole clock (scripts/monkey).
+// KESTRINE_MONKEY_FULL=1 plays every mission on its whole clock (scripts/monkey). KESTRINE_MONKEY_MEMORY=1
+// plays all the missions in the first shard's one process and reads its resident memory at each mission's
+// end: from the fiftieth mission on (by then every asset the missions share has been read) it must stay
+// flat, the last within a tenth of the fiftieth (scripts/monkey memory).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "mission_player.h"
 #include "shell/globals.h"
@@ -23,6 +27,8 @@ constexpr int kMissionsPerSession = 5;
 // may hold this many more at a later debriefing than at the first. A mission that leaves even one object
 // behind exceeds it within a session.
 constexpr long kMadeOnFirstUse = 3;
+// The mission from which a long run's resident memory must stay flat.
+constexpr size_t kSettledMission = 50;
 
 long FromEnvironment(const char* name, long fallback) {
   const char* text = std::getenv(name);
@@ -50,7 +56,9 @@ TEST_P(Monkey, EveryMissionEndsByItsClockWithNothingLeftBehind) {
   const long total = FromEnvironment("KESTRINE_MONKEY_MISSIONS", KESTRINE_MONKEY_MISSIONS);
   const auto baseSeed = static_cast<uint32_t>(FromEnvironment("KESTRINE_MONKEY_SEED", 1));
   const bool fullClocks = FromEnvironment("KESTRINE_MONKEY_FULL", 0) != 0;
-  long mine = total / kShards + (shard < total % kShards ? 1 : 0);
+  const bool memory = FromEnvironment("KESTRINE_MONKEY_MEMORY", 0) != 0;
+  long mine = memory ? (shard == 0 ? total : 0) : total / kShards + (shard < total % kShards ? 1 : 0);
+  std::vector<long> residentKb;
 
   const auto began = std::chrono::steady_clock::now();
   int64_t frames = 0, events = 0, playedMs = 0;
@@ -71,6 +79,7 @@ TEST_P(Monkey, EveryMissionEndsByItsClockWithNothingLeftBehind) {
                                       << record.script.substr(record.script.size() > 600 ? record.script.size() - 600 : 0);
     ASSERT_EQ(record.outcomes.size(), static_cast<size_t>(missions)) << which;
     frames += record.frames;
+    residentKb.insert(residentKb.end(), record.residentKb.begin(), record.residentKb.end());
     patientViews += static_cast<int>(std::count(record.states.begin(), record.states.end(), STATE_PATIENT_VIEW));
     pauses += static_cast<int>(std::count(record.states.begin(), record.states.end(), STATE_PAUSE_MENU));
     events += record.events;
@@ -103,6 +112,13 @@ TEST_P(Monkey, EveryMissionEndsByItsClockWithNothingLeftBehind) {
               "%lld events, %lld s of game time, %.1f s\n",
               shard, debriefings + killed, debriefings, killed, patientViews, pauses, static_cast<long long>(frames),
               static_cast<long long>(events), static_cast<long long>(playedMs / 1000), seconds);
+  if (memory && residentKb.size() >= kSettledMission) {
+    const long settled = residentKb[kSettledMission - 1], last = residentKb.back();
+    std::printf("monkey memory: %ld KiB resident after mission 1, %ld after mission %zu, %ld after mission %zu\n",
+                residentKb.front(), settled, kSettledMission, last, residentKb.size());
+    EXPECT_LE(last * 10, settled * 11) << "resident memory grew by more than a tenth from mission "
+                                       << kSettledMission << " to mission " << residentKb.size();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, Monkey, ::testing::Range(0, kShards));

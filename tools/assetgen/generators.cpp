@@ -49,6 +49,7 @@ const std::vector<Generator>& Generators() {
       {"mission terrains", WriteMissionTerrains},
       {"mission files", WriteMissionDataFiles},
       {"overhead images", WriteOverheadImages},
+      {"walking grids", WriteWalkingGrids},
   };
   return all;
 }

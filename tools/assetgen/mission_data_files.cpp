@@ -2,7 +2,6 @@
 // the spawn map of its terrain folder and the places of its casualties. A mission whose strategy file is
 // lost still loads and plays.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "battlefield/patient_locations.h"
@@ -57,9 +56,6 @@ void WriteMissionDataFiles(DataTree& tree) {
     tree.WriteBytes(FolderPath(mission, "patloc"), AsString(EncodePatientLocations(places)));
 
     if (mission > kTerrainFolderCount) continue;
-    // The walking grid is the game's to compute on a folder's first mission start, from the terrain and the
-    // level layouts as they are now: a grid left from earlier data would not match them.
-    std::filesystem::remove(tree.PathOf(FolderPath(mission, "grid")));
     std::string map(kSpawnMapSize, '\0');
     for (int i = 0; i < count; ++i) {
       const uint8_t code = SpawnCode(entries[i]);

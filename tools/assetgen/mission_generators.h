@@ -12,5 +12,8 @@ void WriteMissionTerrains(DataTree& tree);
 void WriteMissionDataFiles(DataTree& tree);
 // "images\overhead.qpg" (the head-up display strip) and "images\time-up.qjp".
 void WriteOverheadImages(DataTree& tree);
+// "missions\mission<n>\grid" for n = 1..10: the walking grid the game builds from the folder's terrain and
+// its mission's level objects. Runs after every other generator: it loads the missions from the tree.
+void WriteWalkingGrids(DataTree& tree);
 
 }  // namespace assetgen

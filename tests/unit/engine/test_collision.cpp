@@ -152,6 +152,31 @@ TEST_F(CollisionTest, ObjectsWithoutABoxCollideWithWhatTheyShow) {
   EXPECT_NEAR(hit->GetPoint()->GetZ(), 8.0f, 0.01f);
 }
 
+TEST_F(CollisionTest, AChildTurnedToTheCameraTakesNoPartWhereverTheCameraIs) {
+  // A crate 2 across at z = 10 holding a sprite 20 across that keeps facing the camera.
+  auto crate = root_->CreateObject();
+  crate->AttachShape(root_->CreateBox(2, 2, 2, 1));
+  crate->SetPosition(0, 0, 10);
+  crate->SetCollisionMask(4, 0);
+  auto sprite = root_->CreateActor();
+  sprite->AttachShape(root_->CreateBox(20, 20, 0.1f, 1));
+  crate->AddChild(sprite);
+  auto camera = stage_->GetCamera();
+  sprite->PointAt(camera, 4);
+  for (const Vec3& eye : {Vec3{0, 0, -50}, Vec3{50, 0, 10}, Vec3{-30, 40, 60}}) {
+    SCOPED_TRACE(testing::Message() << "camera at " << eye.x << " " << eye.y << " " << eye.z);
+    camera->MoveTo(eye.x, eye.y, eye.z);
+    // Five to the side of the crate the path is free, though the sprite spreads ten each way.
+    mover_->MoveTo(5, 0, 0);
+    EXPECT_FALSE(mover_->TestCollision(5, 0, 20, 0, 4, 3, 0, 0));
+    // Straight at it, the crate's near face (z = 9) stops the box's front (0.5 ahead).
+    mover_->MoveTo(0, 0, 0);
+    auto hit = mover_->TestCollision(0, 0, 20, 0, 4, 3, 0, 0);
+    ASSERT_TRUE(hit);
+    EXPECT_NEAR(hit->GetPoint()->GetZ(), 8.5f, 0.01f);
+  }
+}
+
 TEST_F(CollisionTest, TheGroundHeightAtAndBetweenVertices) {
   // Row 0 is the far edge (z = 10); columns run along +x from x = -10.
   auto ground = Ground({0, 10, 20,  //

@@ -2,7 +2,9 @@
 // frames, the display mode and start-up conditions, and missing sounds that never hang a wait.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <numeric>
+#include <string>
 #include <vector>
 
 #include "backend/headless/headless_backend.h"
@@ -120,6 +122,28 @@ TEST_F(HeadlessRootTest, AMissingOrUnreadableSoundIsATracedSilentPlaceholderThat
   auto s = root_->LoadSound(TempFile("broken.qwv", "RIFF\x10\0\0\0WAVEjunk"), 0);
   EXPECT_EQ(s->IsLoaded(), 1);
   EXPECT_TRUE(s->IsPlaceholder());
+}
+
+TEST_F(HeadlessRootTest, TheTraceBufferKeepsTheLatestWholeLinesOnly) {
+  engine::EngineCore& core = engine::CoreOf(*root_);
+  core.ClearDebugLog();
+  // Lines of 100 bytes, five times what the buffer keeps.
+  const size_t kept = engine::EngineCore::kDebugLogKeptBytes;
+  const int lines = static_cast<int>(5 * kept / 100);
+  for (int i = 0; i < lines; ++i) {
+    char line[101];
+    std::snprintf(line, sizeof line, "trace %08d %s", i, std::string(84, '.').c_str());
+    core.Trace(line);
+  }
+  const std::string log = core.DebugLog();
+  EXPECT_GE(log.size(), kept);
+  EXPECT_LE(log.size(), 2 * kept);
+  EXPECT_EQ(log.size() % 100, 0u) << "whole lines only";
+  EXPECT_EQ(log.compare(0, 6, "trace "), 0);
+  char last[20];
+  std::snprintf(last, sizeof last, "trace %08d ", lines - 1);
+  EXPECT_EQ(log.compare(log.size() - 100, 15, last), 0) << "the latest line is kept";
+  EXPECT_EQ(log.find("trace 00000000 "), std::string::npos) << "the first is gone";
 }
 
 TEST(HeadlessInput, HeldButtonsAndKeysFollowTheInputAsItHappens) {

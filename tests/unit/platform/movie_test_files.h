@@ -13,10 +13,11 @@
 
 namespace kestrine::testing {
 
-// The corpus movies: video_audio.avi (64 x 48, 10 frames a second, 20 frames, 8,000 Hz mono, 2 s),
-// video_only.avi (the same pictures), audio_only.avi (11,025 Hz stereo, 1 s) and broken ones.
+// The test movies (tests/unit/platform/movies; the movie fuzz targets start from cut-down copies of them):
+// video_audio.avi (64 x 48, 10 frames a second, 20 frames, 8,000 Hz mono, 2 s), video_only.avi (the same
+// pictures), audio_only.avi (11,025 Hz stereo, 1 s) and broken ones.
 inline std::filesystem::path CorpusMovie(const std::string& name) {
-  return std::filesystem::path(KESTRINE_SOURCE_DIR) / "tests" / "fuzz" / "corpus" / "avi" / name;
+  return std::filesystem::path(KESTRINE_SOURCE_DIR) / "tests" / "unit" / "platform" / "movies" / name;
 }
 
 inline std::string CorpusBytes(const std::string& name) {

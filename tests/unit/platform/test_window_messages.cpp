@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/message_queue.h"
+#include "platform/movie/window_canvas.h"
 #include "platform/window.h"
 
 namespace kestrine {
@@ -176,6 +177,16 @@ TEST_F(WindowMessagesTest, EveryWindowIsEnumeratedAndTitlesAreCutToTheBuffer) {
   EXPECT_FALSE(EnumWindows([&](HWND, LPARAM) { return ++visits < 1; }, 0));
   EXPECT_EQ(visits, 1);
   EXPECT_NE(first, second);
+}
+
+TEST_F(WindowMessagesTest, WindowsForgottenAtTheEndOfARunLetTheirPixelsGo) {
+  RecordingWindow w;
+  const HWND hwnd = Open(w);
+  CreateWindowCanvas(hwnd, "Test", RECT{0, 0, 800, 600}, false);
+  ASSERT_TRUE(HasWindowCanvas(hwnd));
+  ResetWindows();
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_FALSE(HasWindowCanvas(hwnd));
 }
 
 TEST_F(WindowMessagesTest, ObserversHearOfEveryDestroyedWindow) {

@@ -1,0 +1,57 @@
+// The walking grid of every terrain folder, built by the game's own builder from what the folder's mission
+// lays out: its terrain and its level objects, loaded on the headless engine from the tree written so far.
+// The game reads these files and never has to probe the battlefield on a mission's first start.
+#include <unistd.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "battlefield/casualty_cases.h"
+#include "battlefield/mission_load.h"
+#include "battlefield/nav_grid_build.h"
+#include "battlefield/nav_grid_file.h"
+#include "core/engine_internals.h"
+#include "shell/globals.h"
+#include "shell/overlays.h"
+#include "shell/program_state.h"
+#include "shell/screen_text.h"
+#include "tools/assetgen/canonical_path.h"
+#include "tools/assetgen/mission_generators.h"
+#include "tools/assetgen/mission_terrain.h"
+
+namespace assetgen {
+
+void WriteWalkingGrids(DataTree& tree) {
+  using namespace kestrine;
+  // The engine finds the data by paths relative to the working folder, as the game's own does.
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(tree.Root());
+  ResetProgramState();
+  engineRoot = engine::CreateEngineRoot("headless");
+  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
+  engineStage = engineRoot->CreateStage();
+  engineCamera = engineStage->GetCamera();
+  engineLights[0] = engineRoot->CreateLight(0);
+  engineLights[1] = engineRoot->CreateLight(3);
+  CreateTextOverlay();
+  CreateOverlays();
+  for (int32_t mission = 1; mission <= kTerrainFolderCount; ++mission) {
+    missionNumber = mission;
+    difficulty = 0;
+    SetUpMissionCasualties();
+    LoadMission();
+    ComputeNavGrid(NavGrid);
+    const std::vector<uint8_t> bytes = EncodeNavGrid(NavGrid);
+    tree.WriteBytes(CanonicalPath(NavGridFilePath(mission)), std::string(bytes.begin(), bytes.end()));
+    UnloadMission();
+  }
+  const std::vector<std::string> damaged = engine::CoreOf(*engineRoot).DamagedAssets();
+  ResetProgramState();
+  std::filesystem::current_path(before);
+  // A grid built without a model or a height file would be built on the wrong battlefield.
+  if (!damaged.empty()) throw std::runtime_error("walking grids: missing or damaged " + damaged.front());
+}
+
+}  // namespace assetgen
