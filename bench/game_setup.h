@@ -16,6 +16,7 @@
 #include "battlefield/view_preset.h"
 #include "frame_timing.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
@@ -64,10 +65,10 @@ inline engine::SdlBackend* SetUpSdlGame(benchmark::State& state) {
 // helicopter called; the overhead view's state, the clock far from its end and the medic beyond harm.
 inline void FillMissionEight() {
   kestrine::srand(8);
-  missionNumber = 8;
-  difficulty = 2;
+  GoToMission(8);
+  ChooseDifficulty(2);
   SetUpMissionCasualties();
-  LoadMission();
+  LoadMission(8, 2);
   ApplyViewPreset();
   BuildNavGrid();
   for (int32_t i = firstPatientUnit; i < unitCount; ++i) units[i]->state = 1;

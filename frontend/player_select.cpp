@@ -149,7 +149,7 @@ void OnPlayerSelectClick(int code, int32_t, int32_t) {
       if (openingImage)
         fullScreenOverlay->DrawBitmap(openingImage, 0, 0, 0, 640, 480, 0, 0, fullScreenOverlayWidth,
                                       fullScreenOverlayHeight);
-      SetGameState(trainingRun ? STATE_TRAINING : STATE_DIFFICULTY);
+      SetGameState(Campaign().trainingRun ? STATE_TRAINING : STATE_DIFFICULTY);
       break;
     case PLAYER_SELECT_PREVIOUS:
       ShowFigure(-1);

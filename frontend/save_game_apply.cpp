@@ -38,10 +38,9 @@ void ApplyProgress(const SavedProgress& p) {
 }  // namespace
 
 void ApplySavedCampaign(const SaveGame& save) {
-  missionNumber = save.mission;
-  difficulty = save.difficulty;
   // Saves do not say whether the mission was a training run; the training missions are the only ones.
-  trainingRun = save.mission >= kFirstTrainingMission ? 1 : 0;
+  const bool trainingRun = save.mission >= kFirstTrainingMission;
+  ResumeCampaign(save.mission, save.difficulty, trainingRun);
   ApplyProgress(save.progress);
   effectsVolume = save.effectsVolume;
   musicVolume = save.musicVolume;

@@ -42,10 +42,10 @@ SavedProgress GatherProgress() {
 SaveGame GatherCampaign(SaveKind kind, std::time_t when) {
   SaveGame save;
   save.kind = kind;
-  save.mission = missionNumber;
+  save.mission = Campaign().missionNumber;
   save.date = SaveDateText(when);
   save.time = SaveTimeText(when);
-  save.difficulty = difficulty;
+  save.difficulty = Campaign().difficulty;
   save.progress = GatherProgress();
   save.effectsVolume = effectsVolume;
   save.musicVolume = musicVolume;

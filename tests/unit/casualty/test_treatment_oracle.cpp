@@ -14,6 +14,7 @@
 #include "casualty/hints.h"
 #include "casualty/vitals.h"
 #include "hint_player.h"
+#include "shell/mission_progress.h"
 #include "shell/screen_text.h"
 #include "treatment_oracle.h"
 
@@ -187,7 +188,7 @@ TEST_F(TreatmentOracleTest, TheOracleKnowsEveryCasualty) {
 // A medic who follows every hint from the first second, a click every 8 s with his clock running.
 TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryCasualtyAsTheOracleWould) {
   for (int32_t level : {0, 1}) {
-    difficulty = level;
+    ChooseDifficulty(level);
     for (const OracleRow& oracle : kOracle) {
       ForEachSide(oracle.row, [&](TreatedPatient& patient) {
         const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level);
@@ -207,7 +208,7 @@ TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryCasualtyAsTheOracleWould
 TEST_F(TreatmentOracleTest, InShockTheBleedingIsStillStoppedFirst) {
   int bleeding = 0;
   for (int32_t level : {0, 1}) {
-    difficulty = level;
+    ChooseDifficulty(level);
     for (const OracleRow& oracle : kOracle) {
       if (!oracle.massiveBleed) continue;
       ++bleeding;

@@ -14,6 +14,7 @@
 #include "casualty/hints.h"
 #include "casualty/location_names.h"
 #include "hint_player.h"
+#include "shell/mission_progress.h"
 #include "treatment_oracle.h"
 
 namespace kestrine::testing {
@@ -81,7 +82,7 @@ TEST_F(WoundContentTest, EveryHarmfulMoveOfAWoundCostsItsPointsAndIsLoggedAsWron
 // out, morphine in shock, the impaled object pulled, a tube through a broken face, ...) each cost the
 // careless medic at the hardest difficulty, and are logged as wrong.
 TEST_F(WoundContentTest, EveryMistakeTheOracleNamesIsHarmful) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   int tried = 0;
   for (const OracleRow& oracle : kOracle) {
     for (const OracleMove& move : oracle.harmful) {
