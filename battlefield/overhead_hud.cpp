@@ -36,7 +36,7 @@ constexpr int32_t kWaiting = 1;
 struct Colour {
   int r, g, b;
 };
-constexpr Colour kActive{235, 247, 195};
+constexpr Colour kActive{kLabelR, kLabelG, kLabelB};
 constexpr Colour kDisabled{150, 150, 150};
 constexpr Colour kMessage{10, 250, 10};
 constexpr Colour kDeveloper{255, 255, 0};

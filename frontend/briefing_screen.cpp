@@ -52,7 +52,7 @@ struct ReportLineView {
 ReportLineView reportLineView;
 KESTRINE_PROGRAM_STATE(reportLineView);
 
-constexpr int kPale[3] = {235, 247, 195};
+constexpr int kPale[3] = {kLabelR, kLabelG, kLabelB};
 constexpr int kGrey[3] = {155, 155, 155};
 constexpr int32_t kFirstTrainingMission = 11;
 constexpr int32_t kTrainingMapMission = 4;

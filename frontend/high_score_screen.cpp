@@ -24,7 +24,6 @@ namespace kestrine {
 
 namespace {
 
-constexpr int kLabelR = 235, kLabelG = 247, kLabelB = 195;
 constexpr int kPromptR = 10, kPromptG = 250, kPromptB = 10;
 constexpr int kRowsTop = 245;  // the column heads; rank r sits 18 pixels a rank below
 constexpr int kRowPitch = 18;

@@ -6,6 +6,7 @@
 #include "casualty/backpack.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/report_lines.h"
+#include "frontend/saved_progress_fields.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/sound_table.h"
@@ -25,17 +26,7 @@ std::string LocalTimeText(std::time_t when, const char* format) {
 SavedProgress GatherProgress() {
   const MissionProgress& m = missionProgress;
   SavedProgress p;
-  p.promotionCount = m.promotionCount;
-  std::copy(std::begin(m.ribbonCount), std::end(m.ribbonCount), p.ribbonCount);
-  p.ribbonTotal = m.ribbonTotal;
-  std::copy(std::begin(m.badgeCount), std::end(m.badgeCount), p.badgeCount);
-  p.lastBadge = m.lastBadge;
-  p.missionScore = m.missionScore;
-  p.missionMaximum = m.missionMaximum;
-  p.campaignScore = m.campaignScore;
-  p.campaignMaximum = m.campaignMaximum;
-  p.savedExtra = m.savedExtra;
-  p.playerFigure = m.playerFigure;
+  VisitSavedProgressFields(m, p, [](const auto& field, auto& kept) { CopySavedField(kept, field); });
   return p;
 }
 
