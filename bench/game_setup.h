@@ -15,6 +15,7 @@
 #include "battlefield/unit_array.h"
 #include "battlefield/view_preset.h"
 #include "frame_timing.h"
+#include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
@@ -81,7 +82,8 @@ inline void FillMissionEight() {
   }
   ChooseExtractionPoint();
   CreateEvacHelicopter();
-  gameState = STATE_OVERHEAD;
+  // The battle is set up by hand above, so the overhead view's entry is not run again.
+  StoreGameStateWithoutEntry(STATE_OVERHEAD);
   missionClock = 100000000;
   missionState.extractionWarnTime = 0;
   invulnerable = 1;
