@@ -42,8 +42,8 @@ struct CampaignPosition {
 
 const CampaignPosition& Campaign();
 
-// A new campaign from the first mission, not a training run (the main menu, and the program's start). The
-// difficulty stays until the player chooses one.
+// A new campaign from the first mission, not a training run (the main menu's entry). The difficulty stays
+// until the player chooses one.
 void StartCampaign();
 
 // The difficulty the player chose (0..2).
@@ -55,8 +55,8 @@ void StartTraining(int32_t mission);
 // The next mission of the campaign or of the training (mission number + 1).
 void AdvanceMission();
 
-// Another mission of the same run, at the same difficulty: the finish screen's replay of the last mission, the
-// developer key's jump back to the first.
+// Another mission of the same run, at the same difficulty: the first at the program's start, the finish
+// screen's replay of the last mission, the developer key's jump back to the first.
 void GoToMission(int32_t mission);
 
 // The training is over: the run is a campaign's again.
