@@ -19,6 +19,7 @@
 #include "casualty/patient_view.h"
 #include "shell/globals.h"
 #include "shell/mission_frames.h"
+#include "shell/mission_progress.h"
 #include "shell/screen_table.h"
 
 namespace kestrine {
@@ -26,11 +27,12 @@ namespace kestrine {
 namespace {
 
 void EnterStartMission() {
+  const CampaignPosition& at = Campaign();
   UnloadBackpackScreen();
-  PlayMissionMovie();
-  LoadMission();
+  PlayMissionMovie(at.missionNumber);
+  LoadMission(at.missionNumber, at.difficulty);
   BuildPatientView(nullptr);
-  BeginMissionClocks();
+  BeginMissionClocks(at.missionNumber, at.difficulty);
   ApplyViewPreset();
   BuildNavGrid();
 }

@@ -5,6 +5,7 @@
 #include "battlefield/unit_array.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine {
 
@@ -20,7 +21,7 @@ void ClearDragLinks(Unit& unit) {
 
 // Runs away from the thrower: as far again beyond where it stands.
 void Scatter(Unit& unit, const Vector3& thrower) {
-  unit.respawnTime = kScatterRespawnMs - kScatterRespawnPerLevelMs * difficulty;
+  unit.respawnTime = kScatterRespawnMs - kScatterRespawnPerLevelMs * Campaign().difficulty;
   unit.FindPath(unit.pos + (unit.pos - thrower));
   unit.MoveToward(unit.CellCentre());
   ClearDragLinks(unit);
@@ -28,7 +29,7 @@ void Scatter(Unit& unit, const Vector3& thrower) {
 
 // Out of the fight until its respawn, waiting at a spawn point (where it is, when the mission has none).
 void KnockOut(Unit& unit) {
-  unit.respawnTime = kKnockOutRespawnMs - kKnockOutRespawnPerLevelMs * difficulty;
+  unit.respawnTime = kKnockOutRespawnMs - kKnockOutRespawnPerLevelMs * Campaign().difficulty;
   if (unit.body) unit.body->SetVisible(0);
   if (unit.marker) unit.marker->SetVisible(0);
   Vector3 spawn;

@@ -6,6 +6,7 @@
 #include "casualty/backpack.h"
 #include "casualty/injury_picker.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
@@ -33,8 +34,8 @@ void SetUpMissionCasualties() {
   backpack.Clear();
   casualtyCaseCount = 0;
 
-  const MissionDef& mission = MissionRow(missionNumber);
-  const int32_t total = std::min(mission.casualties[std::clamp(difficulty, 0, kDifficultyCount - 1)],
+  const MissionDef& mission = MissionRow(Campaign().missionNumber);
+  const int32_t total = std::min(mission.casualties[std::clamp(Campaign().difficulty, 0, kDifficultyCount - 1)],
                                  static_cast<int32_t>(kMaxCasualtyCases));
   bool specialChosen = false;
   for (const StrategyEntry& e : strategy) {

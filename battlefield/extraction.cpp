@@ -10,6 +10,7 @@
 #include "battlefield/vehicle.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
@@ -66,8 +67,8 @@ void MarkLandingPoint(const Vector3& at) {
 }
 
 float HelicopterScale() {
-  if (missionNumber == kOwnScaleMission) return MissionRow(kOwnScaleMission).factor - kOwnScaleReduction;
-  return MissionRow(missionNumber).factor - kScaleReduction;
+  if (Campaign().missionNumber == kOwnScaleMission) return MissionRow(kOwnScaleMission).factor - kOwnScaleReduction;
+  return MissionRow(Campaign().missionNumber).factor - kScaleReduction;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "battlefield/unit_shooting.h"
 #include "battlefield/view_preset.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 
@@ -279,14 +280,14 @@ void MissionClockAndExtraction(int32_t pending) {
     DrawMessage(gameState == STATE_PATIENT_VIEW ? 300 : 340, L"You are forced to evacuate now.  You took too long.");
     if (pending == 0) {
       n = FlagUnitsAtExtraction();
-      extractionBonus = (difficulty + 1) * kExtractionBonusPerLevel * n;
+      extractionBonus = (Campaign().difficulty + 1) * kExtractionBonusPerLevel * n;
     }
     if (n < 1) {
-      missionEndFlag = 2;
+      missionEndFlag = END_TIME_OUT;
       ShowTimeUp();
       FlagUnitsAtExtraction();
     } else {
-      missionEndFlag = 6;
+      missionEndFlag = END_TIME_OUT_SOLDIERS_OUT;
     }
   } else if (missionClock < warnTime && !extractionStarted) {
     CallEvacuation();
@@ -301,7 +302,7 @@ void MissionClockAndExtraction(int32_t pending) {
   }
   if (extractionStarted && AllAtLandingPoint()) {
     DrawMessage(345, L"Stand by for extraction.");
-    missionEndFlag = 1;
+    missionEndFlag = END_EVACUATED;
     FlagUnitsAtExtraction();
   }
 }

@@ -23,6 +23,7 @@
 #include "casualty/backpack.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -114,14 +115,14 @@ void SetupMissionScene(int32_t mission) {
   }
 }
 
-void LoadOverheadImage() {
-  SetupMissionScene(missionNumber);
+void LoadOverheadImage(int32_t mission) {
+  SetupMissionScene(mission);
   if (missionState.overheadImage) return;
   missionState.overheadImage = engineRoot->LoadBitmap(L"images\\overhead.qpg", 0);
   missionState.overheadImage->SetColorKey(255, 0, 0);
 }
 
-void BuildMissionWorld(const std::string& folder) {
+void BuildMissionWorld(const std::string& folder, int32_t mission, int32_t difficulty) {
   groundLevel = 999.0f;
   missionState.propIndex = -1;
   missionState.teamLeader = 0;  // a new mission's leader is found afresh
@@ -142,14 +143,14 @@ void BuildMissionWorld(const std::string& folder) {
   }
 
   missionState.casualtyCount = created;
-  missionState.activeCasualtyLimit = ActiveCasualtyLimit(difficulty, created, missionNumber);
+  missionState.activeCasualtyLimit = ActiveCasualtyLimit(difficulty, created, mission);
   ArmThePack();
   viewPreset = 1;
   PadSpawnPoints();
   missionState.extractionWarnTime = ExtractionWarnTime();
 }
 
-void LoadMission() {
+void LoadMission(int32_t mission, int32_t difficulty) {
   if (missionState.missionLoaded) UnloadMission();
   debugMode = 0;
   ResetBattle();
@@ -162,14 +163,14 @@ void LoadMission() {
   missionState.terrainObject->AttachShape(missionState.terrainMesh);
   missionState.terrainObject->SetOptionValue(engine::EngineNode::kOptionGround);
 
-  LoadOverheadImage();
-  BuildMissionWorld(MissionFolder(missionNumber));
+  LoadOverheadImage(mission);
+  BuildMissionWorld(MissionFolder(mission), mission, difficulty);
 
   missionState.terrainObject->SetVisible(0);
   missionState.terrainObject->SetOptionValue(engine::EngineNode::kOptionGround);
   missionState.terrainObject->MoveTo(0, kTerrainY, 0);
 
-  missionState.smallMapImage = LoadWaited(FolderFile(MissionFolder(missionNumber), "smallMap.qjp"), 1);
+  missionState.smallMapImage = LoadWaited(FolderFile(MissionFolder(mission), "smallMap.qjp"), 1);
   if (textOverlay)
     textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight, 0,
                             screenHeight * 330 / 455, screenWidth, kOverheadStripHeight);

@@ -13,7 +13,7 @@ namespace kestrine {
 struct MissionState {
   engine::EngineRef<engine::EngineMesh> terrainMesh;
   engine::EngineRef<engine::EngineObject> terrainObject;
-  engine::EngineRef<engine::EngineBitmap> smallMapImage;
+  engine::EngineRef<engine::EngineBitmap> smallMapImage;  // the mini-map's picture, also known as miniMapImage
   // The overhead view's head-up strip; loaded once and kept from mission to mission.
   engine::EngineRef<engine::EngineBitmap> overheadImage;
   // Casualties made for the mission, and how many of them may wait for the medic at once.

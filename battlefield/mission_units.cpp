@@ -29,7 +29,7 @@ constexpr int32_t kWaiting = 1;
 // The wound of a soldier hit by a hummer: the wreck lies beside him.
 constexpr int32_t kHummerWound = 6;
 
-const MissionDef& Mission() { return MissionRow(missionNumber); }
+const MissionDef& Mission() { return MissionRow(Campaign().missionNumber); }
 
 // A new unit in slot `slot` (whatever the slot held goes first).
 template <typename T>
@@ -131,7 +131,8 @@ void CreateStrategyUnits() {
 
 int32_t CreateStrategyCasualties() {
   const MissionDef& mission = Mission();
-  const int32_t wanted = mission.casualties[difficulty >= 0 && difficulty < kDifficultyCount ? difficulty : 0];
+  const int32_t level = Campaign().difficulty;
+  const int32_t wanted = mission.casualties[level >= 0 && level < kDifficultyCount ? level : 0];
   firstPatientUnit = unitCount;
   missionProgress.missionMaximum = 0;
   int32_t k = -1, created = 0;
@@ -155,7 +156,7 @@ int32_t CreateStrategyCasualties() {
     casualty.patientLoc = k;
     casualty.woundType = c.woundType;
     casualty.SetScale(mission.factor);
-    casualty.state = trainingRun ? e.injury : kHeldBack;
+    casualty.state = Campaign().trainingRun ? e.injury : kHeldBack;
     casualty.orders = 1;
     if (c.woundType == kHummerWound) PlaceWreck(e.pos);
     ++unitCount;
@@ -166,7 +167,7 @@ int32_t CreateStrategyCasualties() {
 }
 
 void SpawnFromMap(const std::string& folder) {
-  const SpawnPlan plan = ReadSpawnMap(folder, difficulty);
+  const SpawnPlan plan = ReadSpawnMap(folder, Campaign().difficulty);
   for (const SpawnPlacement& p : plan.units) {
     if (!SlotLeft("a unit of the spawn map")) break;
     if (p.kind == SpawnKind::Vehicle) {
@@ -188,7 +189,8 @@ void SpawnFromMap(const std::string& folder) {
   missionProgress.missionMaximum = 0;
 
   const MissionDef& mission = Mission();
-  const int32_t wanted = mission.casualties[difficulty >= 0 && difficulty < kDifficultyCount ? difficulty : 0];
+  const int32_t level = Campaign().difficulty;
+  const int32_t wanted = mission.casualties[level >= 0 && level < kDifficultyCount ? level : 0];
   bool specialChosen = false;
   int32_t k = 0;
   for (const Vector3& place : SpawnCasualtyPlaces(patientLocations, patientLocationsLoaded, wanted)) {

@@ -5,6 +5,7 @@
 #include "battlefield/nav_grid_build.h"
 #include "battlefield/unit_array.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 
@@ -94,7 +95,7 @@ void BuildNavGrid() {
   engineLights[0]->SetColor(0, 0, 0);
   engineLights[1]->SetColor(0, 0, 0);
   engineRoot->Render();
-  ReadOrComputeNavGrid(missionNumber);
+  ReadOrComputeNavGrid(Campaign().missionNumber);
   missionState.gridReady = true;
   SetLights(-0.5f);
 }

@@ -36,7 +36,7 @@ constexpr int32_t kWaiting = 1;
 struct Colour {
   int r, g, b;
 };
-constexpr Colour kActive{235, 247, 195};
+constexpr Colour kActive{kLabelR, kLabelG, kLabelB};
 constexpr Colour kDisabled{150, 150, 150};
 constexpr Colour kMessage{10, 250, 10};
 constexpr Colour kDeveloper{255, 255, 0};
@@ -174,7 +174,7 @@ void DrawHudStage() {
 
 void DrawPatientProgress() {
   if (!IsUnitSlot(0) || !textOverlay) return;
-  const std::wstring text = PatientProgressText(units[0]->health, difficulty);
+  const std::wstring text = PatientProgressText(units[0]->health, Campaign().difficulty);
   // The overhead strip lies under it only in the overhead view; the patient view has its own display there.
   if (gameState == STATE_OVERHEAD) {
     HudLabel(LayoutX(20), LayoutY(423), text, L"You: 100%  ", kSmallSize, ALIGN_LEFT, kActive);

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int32_t kWaiting = 1;
 constexpr int32_t kReadied = 2;
-constexpr int32_t kEvacuated = 1;
+constexpr int32_t kEvacuated = END_EVACUATED;
 constexpr int32_t kCheatGrenades = 10;
 constexpr int32_t kCheatRifleRounds = 300;
 constexpr int32_t kAlmostOutOfTime = 1001;
@@ -77,7 +77,7 @@ bool CheatKey(int key) {
       SetGameState(STATE_KIA);
       return true;
     case 'D':
-      difficulty = (difficulty + 1) % 3;
+      ChooseDifficulty((Campaign().difficulty + 1) % 3);
       return true;
     case 'G':
       if (!dragging) StartDragging();

@@ -26,6 +26,7 @@
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
+#include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
@@ -236,7 +237,7 @@ void OpenNearestCasualty(bool checkState) {
   currentCasualtyIndex = slot;
   if (HasCasualty(slot)) {
     currentPatient = casualties[slot].get();
-    currentPatient->surroundingsKind = SurroundingsKindFor(missionNumber, k);
+    currentPatient->surroundingsKind = SurroundingsKindFor(Campaign().missionNumber, k);
   }
   // The patient view's entry lies with casualty care, which cannot reach back into the battlefield: the
   // overhead view lets go of its screen first.

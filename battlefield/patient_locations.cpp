@@ -6,6 +6,7 @@
 #include "battlefield/mission_bytes.h"
 #include "shell/game_files.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -44,7 +45,8 @@ PatientLocationBytes EncodePatientLocations(const Vector3 (&locations)[kPatientL
 bool LoadPatientLocations() {
   PatientLocationBytes bytes{};
   size_t got = 0;
-  if (ReadGameFile(PatientLocationFilePath(missionNumber), bytes.data(), bytes.size(), got) != GameFileRead::kRead)
+  if (ReadGameFile(PatientLocationFilePath(Campaign().missionNumber), bytes.data(), bytes.size(), got) !=
+      GameFileRead::kRead)
     return false;
   DecodePatientLocations(bytes.data(), got, patientLocations);
   return true;

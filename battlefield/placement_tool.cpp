@@ -3,6 +3,7 @@
 #include "battlefield/level_object_writer.h"
 #include "shell/developer_keys.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -109,7 +110,7 @@ bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
     return true;
   }
   if (key == VK_PLACEMENT_WRITE) {
-    if (down) WriteLevelObjectSource(missionNumber);
+    if (down) WriteLevelObjectSource(Campaign().missionNumber);
     return true;
   }
   if (key == VK_LEFT || key == VK_RIGHT) {

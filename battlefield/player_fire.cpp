@@ -5,6 +5,7 @@
 #include "battlefield/unit_orders.h"
 #include "battlefield/unit_shooting.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/random.h"
 
 namespace kestrine {
@@ -16,7 +17,7 @@ constexpr float kGrazed = 4.0f;         // nearer than this the enemy may go dow
 constexpr float kMedicCloseBy = 17.0f;  // an enemy this close to the medic goes down at once
 constexpr float kFriendHit = 2.0f;
 constexpr int32_t kFriendlyShotsAllowed = 5;
-constexpr int32_t kFriendlyFireEnd = 5;  // the mission-end flag of too much friendly fire
+constexpr int32_t kFriendlyFireEnd = END_FRIENDLY_FIRE;
 constexpr int32_t kRunsBelowHealth = 8;
 constexpr int32_t kWaiting = 1;
 
@@ -41,7 +42,7 @@ bool EnemyHit(Unit& enemy, float d, const Unit& medic) {
   friendlyFireCount = 0;
   if (d >= kGrazed) {
     if (enemy.health < kRunsBelowHealth) {
-      enemy.respawnTime = 21000 - 3000 * difficulty;
+      enemy.respawnTime = 21000 - 3000 * Campaign().difficulty;
       SendUnitTo(enemy, enemy.pos + (enemy.pos - medic.pos));
       CutDragLinks(enemy);
     } else {
@@ -54,10 +55,11 @@ bool EnemyHit(Unit& enemy, float d, const Unit& medic) {
     }
     return false;
   }
-  if ((enemy.pos - medic.pos).Length() < kMedicCloseBy && KnockDown(enemy, 20700 - 5000 * difficulty)) return true;
-  const int32_t spread = 5 * difficulty + 30;
-  if (enemy.health < 8 - difficulty && spread > 0 && rand() % spread < 30 - difficulty)
-    return KnockDown(enemy, 17700 - 4000 * difficulty);
+  if ((enemy.pos - medic.pos).Length() < kMedicCloseBy && KnockDown(enemy, 20700 - 5000 * Campaign().difficulty))
+    return true;
+  const int32_t spread = 5 * Campaign().difficulty + 30;
+  if (enemy.health < 8 - Campaign().difficulty && spread > 0 && rand() % spread < 30 - Campaign().difficulty)
+    return KnockDown(enemy, 17700 - 4000 * Campaign().difficulty);
   return false;
 }
 

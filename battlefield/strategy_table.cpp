@@ -8,6 +8,7 @@
 #include "shell/game_files.h"
 #include "shell/globals.h"
 #include "shell/main_window.h"
+#include "shell/mission_progress.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -33,7 +34,7 @@ bool LoadStrategy() {
 
   StrategyFileBytes bytes{};
   size_t got = 0;
-  if (ReadGameFile(StrategyFilePath(missionNumber), bytes.data(), bytes.size(), got) != GameFileRead::kRead)
+  if (ReadGameFile(StrategyFilePath(Campaign().missionNumber), bytes.data(), bytes.size(), got) != GameFileRead::kRead)
     return false;
   DecodeStrategyFile(bytes.data(), got, strategy, strategyCount);
 
@@ -52,8 +53,8 @@ bool LoadStrategy() {
 
 void SaveStrategy() {
   const StrategyFileBytes bytes = EncodeStrategyFile(strategy, strategyCount);
-  if (!WriteGameFile(StrategyFilePath(missionNumber), {reinterpret_cast<const char*>(bytes.data()), bytes.size()},
-                     false))
+  if (!WriteGameFile(StrategyFilePath(Campaign().missionNumber),
+                     {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, false))
     MessageBox(mainWindow.Handle(), "Can't save Read-Only or something.", "Unable To Save", MB_OKCANCEL);
 }
 

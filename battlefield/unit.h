@@ -96,7 +96,7 @@ class Unit {
   // Searches the path toward `goal` and moves the unit's cell one step along it. True when the goal cell
   // is the unit's own or a path exists.
   bool FindPath(Vector3 goal);
-  // Walks to a point picked on the ground (clamped to the battlefield).
+  // Walks to a point picked on the ground (clamped to the battlefield). Also known as Unit::MoveTo.
   void MoveToPick(const engine::EngineRef<engine::EngineHit>& hit);
   // One step of the walk along the path table: the cell moves on in the stored direction and the unit is
   // steered to that cell's centre. Where the table holds no way on (an unvisited cell, or a step that

@@ -5,6 +5,7 @@
 #include "battlefield/unit_array.h"
 #include "casualty/casualty_queries.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 
@@ -134,7 +135,7 @@ void Attack(Unit& unit) {
   if (!OnFoot(unit)) return;
   if (unit.AxisDistanceWithin(unit.home, kPostReach) >= kPostReach || gameClock - unit.nextShotTime >= kAttackRestMs) {
     // Now and then an attacker turns to carrying off the wounded.
-    if (rand() % 200 > 196 - 8 * difficulty && gameState == STATE_OVERHEAD) {
+    if (rand() % 200 > 196 - 8 * Campaign().difficulty && gameState == STATE_OVERHEAD) {
       unit.orders = ORDERS_DEFENDNDRAG;
     } else {
       unit.nextShotTime = gameClock;

@@ -8,6 +8,7 @@
 #include "battlefield/unit_orders.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -111,7 +112,7 @@ void HitReactionHook(int32_t pan, int32_t volumeDrop) {
 void UnitShootingTick(int32_t s) {
   if (!IsUnitSlot(s) || !IsUnitSlot(0)) return;
   Unit& shooter = *units[s];
-  const int32_t level = std::clamp(difficulty, 0, 2);
+  const int32_t level = std::clamp(Campaign().difficulty, 0, 2);
   const int32_t t = ChooseTarget(shooter, s, level);
   if (t < 0) return;
   Unit& target = *units[t];

@@ -4,6 +4,7 @@
 
 #include "battlefield/level_objects.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/program_state.h"
 #include "shell/sound_table.h"
@@ -45,7 +46,7 @@ void ApplyViewPreset() {
     engineCamera->ResetOrientation();
     engineCamera->SetRotation(1, 0, 0, values.pitch);
   }
-  viewPresetState.cameraHeight = PresetCameraHeight(viewPreset, missionNumber);
+  viewPresetState.cameraHeight = PresetCameraHeight(viewPreset, Campaign().missionNumber);
   viewPresetState.cameraZOffset = values.cameraZOffset;
   viewPresetState.panLimitX = values.panLimitX;
   viewPresetState.panLimitZ = values.panLimitZ;

@@ -10,6 +10,7 @@
 #include "battlefield/nav_grid.h"
 #include "battlefield/nav_grid_build.h"
 #include "game_setup.h"
+#include "shell/mission_progress.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ void SetUpGame() {
   for (int k = 0; k < kMaxCasualtyCases; ++k) casualtyCases[k] = CasualtyCase{wounds[k], k % 2, k == 1};
   casualtyCaseCount = kMaxCasualtyCases;
   for (int32_t mission = 1; mission <= 10; ++mission) {
-    missionNumber = mission;
-    LoadMission();
+    GoToMission(mission);
+    LoadMission(mission, Campaign().difficulty);
     BuildNavGrid();
     UnloadMission();
   }
@@ -32,10 +33,11 @@ void SetUpGame() {
 
 void BM_MissionLoad(benchmark::State& state) {
   SetUpGame();
-  missionNumber = static_cast<int32_t>(state.range(0));
-  difficulty = 2;
+  const auto mission = static_cast<int32_t>(state.range(0));
+  GoToMission(mission);
+  ChooseDifficulty(2);
   for (auto _ : state) {
-    LoadMission();
+    LoadMission(mission, 2);
     BuildNavGrid();
     state.PauseTiming();
     UnloadMission();
@@ -54,9 +56,10 @@ BENCHMARK(BM_MissionLoad)
 
 void BM_FirstRunGrid(benchmark::State& state) {
   SetUpGame();
-  missionNumber = static_cast<int32_t>(state.range(0));
-  difficulty = 2;
-  LoadMission();
+  const auto mission = static_cast<int32_t>(state.range(0));
+  GoToMission(mission);
+  ChooseDifficulty(2);
+  LoadMission(mission, 2);
   BuildNavGrid();
   for (auto _ : state) {
     // A new probe, as a mission's first entry makes it.

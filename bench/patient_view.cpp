@@ -11,6 +11,7 @@
 #include "casualty/patient.h"
 #include "casualty/treatment_items.h"
 #include "game_setup.h"
+#include "shell/mission_progress.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ void PatientViewFrame(benchmark::State& state) {
   if (!backend) return;
   HideOverlay();
   kestrine::srand(31);
-  missionNumber = 1;
-  difficulty = 0;
+  GoToMission(1);
+  ChooseDifficulty(0);
   RegisterCasualtyCaseSource(OneCasualty);
   BuildPatientView(nullptr);
   Patient& patient = *casualties[0];

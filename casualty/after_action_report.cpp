@@ -18,15 +18,6 @@ namespace kestrine {
 
 namespace {
 
-// Mission-end flag values the report words.
-enum MissionEnd : int32_t {
-  END_EVACUATED = 1,
-  END_TIME_OUT = 2,
-  END_MISTAKES = 4,
-  END_FRIENDLY_FIRE = 5,
-  END_TIME_OUT_SOLDIERS_OUT = 6,
-};
-
 constexpr int32_t kEnemyLeaderAppearance = 3;
 
 const char* ToolName(int32_t tool) { return IsToolRow(tool) ? kToolData[tool].name : ""; }
@@ -85,11 +76,11 @@ void WriteMissionEnd() {
 
 // The mission's score, and for the campaign the running total.
 void WriteScores() {
-  if (missionNumber == kTrainingMission) {
+  if (Campaign().missionNumber == kTrainingMission) {
     missionProgress.missionMaximum = missionProgress.missionScore;
   } else {
     Formatted(Printf("Mission Score: %d/%d", missionProgress.missionScore, missionProgress.missionMaximum));
-    if (missionNumber >= 1 && missionNumber <= kLastCampaignMission) {
+    if (Campaign().missionNumber >= 1 && Campaign().missionNumber <= kLastCampaignMission) {
       Formatted(Printf("Total Score:       %d/%d", missionProgress.campaignScore + missionProgress.missionScore,
                        missionProgress.campaignMaximum + missionProgress.missionMaximum));
     }
@@ -120,7 +111,7 @@ void WriteWoundHeading(const Patient& patient) {
   for (int i = 0; i < wound.titleLineCount && i < kMaxTitleLines; ++i) {
     Styled(REPORT_STYLE_WOUND_TITLE, wound.titleLines[i] ? wound.titleLines[i] : "");
   }
-  if (difficulty == 0) {
+  if (Campaign().difficulty == 0) {
     for (int i = 0; i < wound.descriptionLineCount && i < kMaxDescriptionLines; ++i) {
       Line(wound.descriptionLines[i] ? wound.descriptionLines[i] : "");
     }
@@ -235,7 +226,7 @@ void WriteAfterActionReport() {
   loserEnding = 1;
   for (int slot = 0; slot < kCasualtySlotCount; ++slot) {
     if (!HasCasualty(slot)) continue;
-    if (missionNumber != kTrainingMission) WritePatient(slot);
+    if (Campaign().missionNumber != kTrainingMission) WritePatient(slot);
     DeleteCasualty(slot);
   }
 }

@@ -333,7 +333,7 @@ void BuildBackpackScreen() {
   WaitUntilLoaded(loadPackImage);
   DrawBackdrop(loadPackImage);
 
-  LoadStartingKit(difficulty);
+  LoadStartingKit(Campaign().difficulty);
   // The briefing's buttons are still registered until the first frame draws ours; a click arriving before
   // it must not be read by their indices.
   ClearHotspots();

@@ -2,6 +2,7 @@
 
 #include "casualty/casualty_slots.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine {
 
@@ -13,7 +14,7 @@ constexpr int32_t kDraggingTrainingMission = 11;
 }  // namespace
 
 bool IsCasualtyMovable(int slot) {
-  if (missionNumber == kDraggingTrainingMission || !HasCasualty(slot)) return true;
+  if (Campaign().missionNumber == kDraggingTrainingMission || !HasCasualty(slot)) return true;
   return casualties[slot]->movable != 0;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
@@ -56,9 +57,9 @@ int32_t DrawFrom(const WoundType (&rows)[kWoundTypeCount], const int32_t* candid
 int32_t PickCasualtyInjury(int32_t special) { return PickCasualtyInjuryFrom(WoundTypeTable, special); }
 
 int32_t PickCasualtyInjuryFrom(const WoundType (&rows)[kWoundTypeCount], int32_t special) {
-  const uint32_t missionBit = 1u << (static_cast<uint32_t>(missionNumber) & 31u);
-  const int d = std::clamp(difficulty, 0, 2);
-  const MissionDef* mission = FindMission(missionNumber);
+  const uint32_t missionBit = 1u << (static_cast<uint32_t>(Campaign().missionNumber) & 31u);
+  const int d = std::clamp(Campaign().difficulty, 0, 2);
+  const MissionDef* mission = FindMission(Campaign().missionNumber);
   // A mission outside the table has no cap.
   const bool capped = mission != nullptr && seriousInjuryCount >= mission->seriousCaps[d];
 

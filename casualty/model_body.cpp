@@ -13,6 +13,7 @@
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/sound_table.h"
 #include "shell/wide_text.h"
@@ -21,7 +22,7 @@ namespace kestrine {
 
 namespace {
 
-int32_t MissionCamouflage() { return MissionRow(missionNumber).camouflage; }
+int32_t MissionCamouflage() { return MissionRow(Campaign().missionNumber).camouflage; }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "casualty/remark_box.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine {
 
@@ -17,7 +18,7 @@ Patient::~Patient() = default;
 
 void Patient::SetFreeHintsByDifficulty() {
   // Novices get every hint free, intermediates three, experts none.
-  switch (difficulty) {
+  switch (Campaign().difficulty) {
     case 0:
       freeHints = kUnlimitedFreeHints;
       break;

@@ -30,6 +30,7 @@
 #include "casualty/wound_types.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -288,10 +289,10 @@ void BuildPatientView(std::FILE* loading) {
   for (int32_t slot = 0; slot < kCasualtySlotCount; ++slot) {
     if (!casualties[slot]) continue;
     occupied[slot] = true;
-    casualties[slot]->surroundingsKind = SurroundingsKindFor(missionNumber, slot);
+    casualties[slot]->surroundingsKind = SurroundingsKindFor(Campaign().missionNumber, slot);
   }
   v.parked = true;
-  LoadSurroundings(MostCommonSurroundingsKind(missionNumber, occupied));
+  LoadSurroundings(MostCommonSurroundingsKind(Campaign().missionNumber, occupied));
   AdvanceLoadingBar();
 
   for (int i = 0; i < kPatientPictureCount; ++i) {

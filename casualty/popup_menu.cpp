@@ -23,7 +23,7 @@ PopupMenu& woundPicker2 = popupMenus.woundPicker2;
 
 namespace {
 
-constexpr int kMenuR = 235, kMenuG = 247, kMenuB = 195;
+constexpr int kMenuR = kLabelR, kMenuG = kLabelG, kMenuB = kLabelB;
 // A menu keeps this far from the screen's right edge.
 constexpr int32_t kRightMargin = 240;
 constexpr int32_t kPickerY = 4;

@@ -13,11 +13,11 @@ namespace {
 constexpr int kShockTrackCount = 2;  // minor, major: the index is the shock state they treat
 constexpr int32_t kMistakesBeforeMissionEnds = 4;
 constexpr int32_t kSawMistakes = 3;
-constexpr int32_t kMistakesEndMissionFlag = 4;
+constexpr int32_t kMistakesEndMissionFlag = END_MISTAKES;
 
 // What a wrong treatment costs by difficulty: novices learn for free.
 int32_t WrongTreatmentPenalty() {
-  switch (difficulty) {
+  switch (Campaign().difficulty) {
     case 1:
       return 2;
     case 2:

@@ -52,7 +52,7 @@ struct ReportLineView {
 ReportLineView reportLineView;
 KESTRINE_PROGRAM_STATE(reportLineView);
 
-constexpr int kPale[3] = {235, 247, 195};
+constexpr int kPale[3] = {kLabelR, kLabelG, kLabelB};
 constexpr int kGrey[3] = {155, 155, 155};
 constexpr int32_t kFirstTrainingMission = 11;
 constexpr int32_t kTrainingMapMission = 4;
@@ -72,7 +72,7 @@ constexpr double kDebriefingColumn = 350.0 / 635, kDebriefingWidth = 300.0 / 634
 constexpr double kButtonHeight = 22.0 / 455;
 
 // The words of the mission being briefed (a mission number from outside stays inside the table).
-const MissionText& MissionWords() { return *MissionRow(missionNumber).text; }
+const MissionText& MissionWords() { return *MissionRow(Campaign().missionNumber).text; }
 
 void Text(const BitmapRef& image, int x, int y, const std::wstring& text, int size, const int (&colour)[3],
           int align = ALIGN_CENTRE, int styleA = 1) {
@@ -82,7 +82,8 @@ void Text(const BitmapRef& image, int x, int y, const std::wstring& text, int si
 void Title() {
   const MissionText& text = MissionWords();
   std::wstring title = WidenText(text.title);
-  if (missionNumber < kFirstTrainingMission) title = L"Mission " + std::to_wstring(missionNumber) + L": " + title;
+  if (Campaign().missionNumber < kFirstTrainingMission)
+    title = L"Mission " + std::to_wstring(Campaign().missionNumber) + L": " + title;
   Text(textOverlay, PanelX(380), screenHeight * 37 / 435, title, kButtonSize, kPale);
 }
 
@@ -177,7 +178,7 @@ void DebriefingButtonClick(int32_t index) {
   MissionProgress& p = missionProgress;
   switch (index) {
     case DEBRIEFING_NEXT:
-      if (trainingRun)
+      if (Campaign().trainingRun)
         AdvanceTraining();
       else
         AwardMissionMedals();
@@ -264,7 +265,8 @@ void BuildBriefingScreen(bool briefing) {
   ResetHeadSpeech();
   engineStage->AddObject(briefingHead);
 
-  const int32_t mapMission = missionNumber > kLastCampaignMission ? kTrainingMapMission : missionNumber;
+  const int32_t mapMission =
+      Campaign().missionNumber > kLastCampaignMission ? kTrainingMapMission : Campaign().missionNumber;
   s.briefingMap.Reset();
   s.briefingMap = engineRoot->LoadBitmap(L"missions\\mission" + std::to_wstring(mapMission) + L"\\briefmap.qjp", 1);
   if (!s.weatherImages[0])
@@ -311,8 +313,8 @@ void BriefingMenu() {
   if (mask) textOverlay->DrawBitmap(mask, 0, 0, 0, 175, 229, PanelX(220), PanelY(76), FullX(175), FullY(225));
   Text(menuCanvas, PanelX(310), PanelY(255), WidenText(kBriefingOfficerName), 12, kPale);
 
-  const BriefingButtons b =
-      ChooseBriefingButtons(missionNumber, difficulty, missionProgress.missionMaximum, trainingRun != 0);
+  const BriefingButtons b = ChooseBriefingButtons(Campaign().missionNumber, Campaign().difficulty,
+                                                  missionProgress.missionMaximum, Campaign().trainingRun != 0);
   auto button = [](double y, const wchar_t* label) {
     AddMenuButton(menuCanvas, kBriefingColumn, y / 455, kBriefingWidth, kButtonHeight, label);
   };
@@ -350,7 +352,7 @@ void DrawBriefingText() {
   const BitmapRef& weather = s.weatherImages[std::clamp(s.weatherIndex, 0, kWeatherImageCount - 1)];
   if (weather) textOverlay->DrawBitmap(weather, 0, 0, 0, 182, 59, FullX(404), FullY(262), FullX(182), FullY(59));
   wchar_t time[16];
-  std::swprintf(time, 16, L"%04dh", MissionRow(missionNumber).startTime);
+  std::swprintf(time, 16, L"%04dh", MissionRow(Campaign().missionNumber).startTime);
   Text(textOverlay, FullX(545), FullY(300), time, 7, kPale, ALIGN_CENTRE, 0);
   if (s.briefingMap)
     textOverlay->DrawBitmap(s.briefingMap, 0, 0, 0, 160, 140, FullX(415), FullY(105), FullX(160), FullY(140));
@@ -380,7 +382,7 @@ void DebriefingMenu() {
   if (p.missionMaximum == 0) p.missionMaximum = 1;
 
   const DebriefingButtons b =
-      ChooseDebriefingButtons(missionNumber, p.missionScore, p.missionMaximum, trainingRun != 0);
+      ChooseDebriefingButtons(Campaign().missionNumber, p.missionScore, p.missionMaximum, Campaign().trainingRun != 0);
   auto button = [](double y, const wchar_t* label) {
     AddMenuButton(menuCanvas, kDebriefingColumn, y / 455, kDebriefingWidth, kButtonHeight, label);
   };

@@ -107,7 +107,7 @@ void PlayBriefingSpeech() {
     if (missionProgress.missionMaximum == 0) missionProgress.missionMaximum = 1;
     tier = ScoreTier(missionProgress.missionScore, missionProgress.missionMaximum);
   }
-  const std::string name = BriefingSpeechName(isBriefing != 0, missionNumber, missionEndFlag, tier);
+  const std::string name = BriefingSpeechName(isBriefing != 0, Campaign().missionNumber, missionEndFlag, tier);
   // Without its lip-sync the message is not played: the head idles until the screen is built again.
   LipSyncFile timeline = LoadLipSync("sounds\\" + name + ".phn");
   countdown = -1;

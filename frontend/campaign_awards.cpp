@@ -89,7 +89,7 @@ void ApplyMissionAwards(MissionProgress& progress, const MissionAwards& awards) 
 
 void AwardMissionMedals() {
   StopBriefingSpeech();
-  const int32_t mission = missionNumber;
+  const int32_t mission = Campaign().missionNumber;
   const MissionAwards awards = DecideMissionAwards(missionProgress, mission, debriefTier);
   ApplyMissionAwards(missionProgress, awards);
   if (awards.badge >= 0) QueueMovie(Numbered("badge", awards.badge).c_str(), MOVIE_SKIPPABLE);
@@ -111,12 +111,12 @@ void AwardMissionMedals() {
 
 void AdvanceTraining() {
   HideBriefingElement();
-  if (missionNumber < kLastTrainingMission) {
+  if (Campaign().missionNumber < kLastTrainingMission) {
     AdvanceMission();
     SetGameState(STATE_BRIEFING);
     return;
   }
-  trainingRun = 0;
+  EndTraining();
   // Entering the main menu draws the opening backdrop and the menu.
   SetGameState(STATE_MAIN_MENU);
 }

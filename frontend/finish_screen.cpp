@@ -91,7 +91,7 @@ void FinishAction(int32_t button) {
       break;
     case FINISH_REPLAY:
       // The last mission again; its score comes back out of the totals so it is not counted twice.
-      missionNumber = 10;
+      GoToMission(10);
       missionProgress.campaignScore -= missionProgress.missionScore;
       missionProgress.campaignMaximum -= missionProgress.missionMaximum;
       SetGameState(STATE_BRIEFING);

@@ -92,8 +92,7 @@ void EnterMainMenu() {
   MainMenu();
   DrawBackdrop(openingImage);
   ShowOverlay();
-  trainingRun = 0;
-  missionNumber = 1;
+  StartCampaign();
   introPending = 1;
 }
 
@@ -174,7 +173,7 @@ void EnterBriefing() {
   // the pack was loaded already (back from the backpack screen): the casualties it was packed for stay.
   if (!keepBackpack) SetUpMissionCasualties();
   BuildBriefingScreen(true);
-  if (missionNumber == 1 && introPending) {
+  if (Campaign().missionNumber == 1 && introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);
     introPending = 0;
     // Where the movie could only be shown as its still, the still took the backdrop's place.

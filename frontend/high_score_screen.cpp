@@ -24,7 +24,6 @@ namespace kestrine {
 
 namespace {
 
-constexpr int kLabelR = 235, kLabelG = 247, kLabelB = 195;
 constexpr int kPromptR = 10, kPromptG = 250, kPromptB = 10;
 constexpr int kRowsTop = 245;  // the column heads; rank r sits 18 pixels a rank below
 constexpr int kRowPitch = 18;
@@ -102,12 +101,12 @@ void ReadHighScoreTable() {
 }
 
 bool EnterHighScore() {
-  if (trainingRun) return false;
+  if (Campaign().trainingRun) return false;
   ReadHighScoreTable();
   // The page is the difficulty's; a difficulty from anywhere else still lands on one of the three.
-  const int32_t page = std::clamp<int32_t>(difficulty, 0, kHighScorePages - 1);
+  const int32_t page = std::clamp<int32_t>(Campaign().difficulty, 0, kHighScorePages - 1);
   const int32_t row = InsertHighScore(highScoreTable, page, missionProgress.campaignScore,
-                                      missionProgress.campaignMaximum, missionNumber);
+                                      missionProgress.campaignMaximum, Campaign().missionNumber);
   if (row < 0) return false;
   nameLength = 0;
   highScoreEntryRow = row;
@@ -141,8 +140,10 @@ void HighScoreButtonAction(int32_t button) {
       ClearBothLayers();
       // The one way a typed name reaches the file; a failed write keeps the old file and says why.
       TellSaveFailure("The high-score table", kHighScoreFile, SaveHighScores(), "Nothing on the disk was changed.");
-      gameState = STATE_OPTIONS;
-      // The options menu is drawn at once, not only when the pointer next moves.
+      // Back to the options menu without its entry (which would clear the screen again and keep the high-score
+      // screen as the one to return to); the options menu is drawn here at once, not only when the pointer next
+      // moves.
+      StoreGameStateWithoutEntry(STATE_OPTIONS);
       OptionsMenu();
       break;
     case HIGH_SCORE_NEXT:

@@ -100,7 +100,7 @@ void DrawMedalRack(int mode, int x, int y) {
     textOverlay->DrawBitmap(medalImages[tile.index], 0, 0, 0, kRibbonTileWidth, kRibbonTileHeight, tile.x, tile.y,
                             tile.width, tile.height);
   DrawTextInRect(PanelX(421), PanelY(240), kCitationWidth, kCitationHeight, WidenText(AwardDescriptions[tile.index]),
-                 kCitationSize, kCitationFlags, 235, 247, 195, 0, 0);
+                 kCitationSize, kCitationFlags, kLabelR, kLabelG, kLabelB, 0, 0);
 }
 
 }  // namespace kestrine

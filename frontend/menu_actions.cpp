@@ -16,6 +16,7 @@
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
+#include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
@@ -106,7 +107,7 @@ void DifficultyAction(int32_t button) {
   if (button == kMenuBack) {
     SetGameState(STATE_MAIN_MENU);
   } else if (button >= 0 && button < kMenuBack) {
-    difficulty = button;
+    ChooseDifficulty(button);
     SetGameState(STATE_PLAYER_SELECT);
   }
 }
@@ -115,9 +116,7 @@ void TrainingAction(int32_t button) {
   if (button == kMenuBack) {
     SetGameState(STATE_MAIN_MENU);
   } else if (button >= 0 && button < kMenuBack) {
-    trainingRun = 1;
-    difficulty = 0;
-    missionNumber = kFirstTrainingMission + button;
+    StartTraining(kFirstTrainingMission + button);
     SetGameState(STATE_PLAYER_SELECT);
   }
 }
@@ -155,8 +154,8 @@ void PlayerControlsAction(int32_t button) {
       ClearHotspots();
       ClearScreenLayers();
       if (previousGameState == STATE_MAIN_MENU) {
-        // Straight back: the main menu's entry would start a new campaign and redraw its backdrop.
-        gameState = STATE_MAIN_MENU;
+        // Straight back, without the main menu's entry: it would start a new campaign and redraw its backdrop.
+        StoreGameStateWithoutEntry(STATE_MAIN_MENU);
         MainMenu();
         sharedTextBox.Release();
       } else {
@@ -179,7 +178,8 @@ void VolumeAction(int32_t button) {
     case VOLUME_BACK:
       ClearHotspots();
       ClearScreenLayers();
-      gameState = STATE_OPTIONS;
+      // Back to the options menu without its entry, which would make the volume screen the one it returns to.
+      StoreGameStateWithoutEntry(STATE_OPTIONS);
       OptionsMenu();
       return;
     case VOLUME_EFFECTS_DOWN:
@@ -223,8 +223,10 @@ void PauseAction(int32_t button) {
     case PAUSE_OPTIONS:
     case PAUSE_PLAYER_CONTROLS:
       LeaveMissionForMenu();
-      // Their BACK returns to the overhead view.
-      previousGameState = gameState = STATE_OVERHEAD;
+      // Their BACK returns to the overhead view: it is stored as the state being left (the paused battle is not
+      // entered again here), so the switch below keeps it as the one to return to.
+      StoreGameStateWithoutEntry(STATE_OVERHEAD);
+      previousGameState = STATE_OVERHEAD;
       SetGameState(button == PAUSE_OPTIONS ? STATE_OPTIONS : STATE_PLAYER_CONTROLS);
       break;
     default:
@@ -265,7 +267,7 @@ void QuitAction(int32_t button) {
         ClearHotspots();
         hotspotIndex = -1;
         ClearScreenLayers();
-        gameState = previousGameState;
+        StoreGameStateWithoutEntry(previousGameState);
       }
       break;
     default:

@@ -26,7 +26,7 @@ struct MenuImages {
 MenuImages menuImages;
 KESTRINE_PROGRAM_STATE(menuImages);
 
-constexpr int kPaleR = 235, kPaleG = 247, kPaleB = 195;
+constexpr int kPaleR = kLabelR, kPaleG = kLabelG, kPaleB = kLabelB;
 
 // The menu column, in the panel's design space: buttons 180 x 23 at x 75, rows 1..7 top down.
 constexpr int kColumnX = 75;

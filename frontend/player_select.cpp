@@ -32,7 +32,7 @@ const FigureScale FigureScales[kFigureCount] = {{3.1f, 2.9f, 3.1f}, {3.0f, 2.8f,
 namespace {
 
 constexpr int32_t kClickRelease = 7;
-constexpr int kPale[3] = {235, 247, 195};
+constexpr int kPale[3] = {kLabelR, kLabelG, kLabelB};
 
 std::wstring Numbered(const wchar_t* pattern, int figure) {
   wchar_t path[96];
@@ -149,7 +149,7 @@ void OnPlayerSelectClick(int code, int32_t, int32_t) {
       if (openingImage)
         fullScreenOverlay->DrawBitmap(openingImage, 0, 0, 0, 640, 480, 0, 0, fullScreenOverlayWidth,
                                       fullScreenOverlayHeight);
-      SetGameState(trainingRun ? STATE_TRAINING : STATE_DIFFICULTY);
+      SetGameState(Campaign().trainingRun ? STATE_TRAINING : STATE_DIFFICULTY);
       break;
     case PLAYER_SELECT_PREVIOUS:
       ShowFigure(-1);

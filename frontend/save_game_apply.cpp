@@ -7,6 +7,7 @@
 #include "casualty/backpack.h"
 #include "casualty/report_lines.h"
 #include "casualty/vitals.h"
+#include "frontend/saved_progress_fields.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/sound_table.h"
@@ -21,27 +22,15 @@ constexpr int32_t kRightCallPoints = 5;
 constexpr float kDropHeight = 3.0f;
 
 void ApplyProgress(const SavedProgress& p) {
-  MissionProgress& m = missionProgress;
-  m.promotionCount = p.promotionCount;
-  std::copy(std::begin(p.ribbonCount), std::end(p.ribbonCount), m.ribbonCount);
-  m.ribbonTotal = p.ribbonTotal;
-  std::copy(std::begin(p.badgeCount), std::end(p.badgeCount), m.badgeCount);
-  m.lastBadge = p.lastBadge;
-  m.missionScore = p.missionScore;
-  m.missionMaximum = p.missionMaximum;
-  m.campaignScore = p.campaignScore;
-  m.campaignMaximum = p.campaignMaximum;
-  m.savedExtra = p.savedExtra;
-  m.playerFigure = p.playerFigure;
+  VisitSavedProgressFields(missionProgress, p, [](auto& field, const auto& kept) { CopySavedField(field, kept); });
 }
 
 }  // namespace
 
 void ApplySavedCampaign(const SaveGame& save) {
-  missionNumber = save.mission;
-  difficulty = save.difficulty;
   // Saves do not say whether the mission was a training run; the training missions are the only ones.
-  trainingRun = save.mission >= kFirstTrainingMission ? 1 : 0;
+  const bool trainingRun = save.mission >= kFirstTrainingMission;
+  ResumeCampaign(save.mission, save.difficulty, trainingRun);
   ApplyProgress(save.progress);
   effectsVolume = save.effectsVolume;
   musicVolume = save.musicVolume;

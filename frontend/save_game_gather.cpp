@@ -6,6 +6,7 @@
 #include "casualty/backpack.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/report_lines.h"
+#include "frontend/saved_progress_fields.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/sound_table.h"
@@ -25,27 +26,17 @@ std::string LocalTimeText(std::time_t when, const char* format) {
 SavedProgress GatherProgress() {
   const MissionProgress& m = missionProgress;
   SavedProgress p;
-  p.promotionCount = m.promotionCount;
-  std::copy(std::begin(m.ribbonCount), std::end(m.ribbonCount), p.ribbonCount);
-  p.ribbonTotal = m.ribbonTotal;
-  std::copy(std::begin(m.badgeCount), std::end(m.badgeCount), p.badgeCount);
-  p.lastBadge = m.lastBadge;
-  p.missionScore = m.missionScore;
-  p.missionMaximum = m.missionMaximum;
-  p.campaignScore = m.campaignScore;
-  p.campaignMaximum = m.campaignMaximum;
-  p.savedExtra = m.savedExtra;
-  p.playerFigure = m.playerFigure;
+  VisitSavedProgressFields(m, p, [](const auto& field, auto& kept) { CopySavedField(kept, field); });
   return p;
 }
 
 SaveGame GatherCampaign(SaveKind kind, std::time_t when) {
   SaveGame save;
   save.kind = kind;
-  save.mission = missionNumber;
+  save.mission = Campaign().missionNumber;
   save.date = SaveDateText(when);
   save.time = SaveTimeText(when);
-  save.difficulty = difficulty;
+  save.difficulty = Campaign().difficulty;
   save.progress = GatherProgress();
   save.effectsVolume = effectsVolume;
   save.musicVolume = musicVolume;

@@ -119,8 +119,9 @@ void RestoreMission(const SaveGame& save) {
   ReplayPatients(m);
   replayingSave = 0;
 
-  // Straight into the overhead view, as if the mission had just been started.
-  gameState = STATE_START_MISSION;
+  // Straight into the overhead view, as if the mission had just been started: the loader replaces the mission
+  // start's own entry, so the overhead view is entered from "starting a mission" without running it.
+  StoreGameStateWithoutEntry(STATE_START_MISSION);
   SetGameState(STATE_OVERHEAD);
   missionClock = m.missionClock;
   missionState.extractionWarnTime = static_cast<int32_t>(m.patients.size()) * kWarningMsPerCasualty;
@@ -167,7 +168,8 @@ void RestoreSavedGame(const SaveGame& save) {
   }
   backpack.FillStandardKit();
   SeedCasualtyCases(save);
-  LoadMission();
+  // The saved position is the campaign's by now (ApplySavedCampaign).
+  LoadMission(save.mission, save.difficulty);
   LeaveOverhead();
   RestoreMission(save);
 }

@@ -25,7 +25,7 @@ KESTRINE_PROGRAM_STATE(slotScreenState);
 
 namespace {
 
-constexpr int kPaleR = 235, kPaleG = 247, kPaleB = 195;
+constexpr int kPaleR = kLabelR, kPaleG = kLabelG, kPaleB = kLabelB;
 constexpr const char* kEmptyLabel = "EMPTY";
 // The first line of a save is under 30 characters; a label is never taken from more than this.
 constexpr size_t kLabelBytes = 48;

@@ -174,15 +174,15 @@ void LoadAllAssets() {
     gridBitmap->SetColorKey(255, 0, 0);
   }
   // Every mission is scored from nothing: the last one's score went into the campaign at its debriefing.
-  missionEndFlag = 0;
+  missionEndFlag = END_RUNNING;
   missionProgress.missionScore = 0;
   ShowLoadingScreen();
 
   soundTable[SOUND_PATIENT_MUSIC].Reset();
   soundTable[SOUND_OVERHEAD_MUSIC].Reset();
   soundTable[SOUND_RADIO_CHATTER].Reset();
-  LoadSlotPolled(SOUND_PATIENT_MUSIC, MusicPath(L"PV", missionNumber), 50);
-  LoadSlotPolled(SOUND_OVERHEAD_MUSIC, MusicPath(L"OV", missionNumber), 50);
+  LoadSlotPolled(SOUND_PATIENT_MUSIC, MusicPath(L"PV", Campaign().missionNumber), 50);
+  LoadSlotPolled(SOUND_OVERHEAD_MUSIC, MusicPath(L"OV", Campaign().missionNumber), 50);
   const int chatter = rand() % 17 + 1;
   LoadSlotPolled(SOUND_RADIO_CHATTER, L"sounds\\Speech\\RadioWalla\\X" + std::to_wstring(chatter) + L".qwv", 50);
 

@@ -30,8 +30,8 @@ constexpr int32_t kLastMission = 13;
 // Jumps ahead to any mission without playing the ones before it; the number shows in the top-left corner.
 void NextMissionForTesting() {
   AdvanceMission();
-  if (missionNumber > kLastMission) missionNumber = 1;
-  DrawScreenText(10, 10, L"L:" + std::to_wstring(missionNumber), 8, ALIGN_LEFT, 255, 255, 0, 0, 0);
+  if (Campaign().missionNumber > kLastMission) GoToMission(1);
+  DrawScreenText(10, 10, L"L:" + std::to_wstring(Campaign().missionNumber), 8, ALIGN_LEFT, 255, 255, 0, 0, 0);
 }
 
 }  // namespace

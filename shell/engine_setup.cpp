@@ -85,7 +85,7 @@ void SetUpEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
   engineLights[1]->SetPosition(100, 100, -100);
   engineLights[1]->SetOrientation(0, -0.7f, 1, 0, 1, 0);
 
-  missionNumber = 1;
+  GoToMission(1);
   missionProgress.Reset("", 0, 0, 1);
   CreateTextOverlay();
 

@@ -11,6 +11,15 @@ namespace {
 
 constexpr int32_t kLastGameState = 31;
 
+bool Refused(int32_t n) {
+  if (n < 0 || n > kLastGameState) {
+    // No screen answers such a state; storing it would leave every handler doing nothing for good.
+    if (engineRoot) engineRoot->DebugPrint("game state " + std::to_string(n) + " refused");
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int32_t StoredGameState(int32_t requested) {
@@ -20,17 +29,18 @@ int32_t StoredGameState(int32_t requested) {
 }
 
 void SetGameState(int32_t n) {
-  if (n < 0 || n > kLastGameState) {
-    // No screen answers such a state; storing it would leave every handler doing nothing for good.
-    if (engineRoot) engineRoot->DebugPrint("game state " + std::to_string(n) + " refused");
-    return;
-  }
+  if (Refused(n)) return;
   // The new screen is built while gameState still holds the one being left (some entries ask which).
   const Screen* screen = ScreenToRun(n);
   if (screen && screen->enter) screen->enter();
   if (gameState != STATE_OPTIONS) previousGameState = gameState;
   gameState = StoredGameState(n);
   if (engineRoot) engineRoot->DebugPrint("game state " + std::to_string(gameState));
+}
+
+void StoreGameStateWithoutEntry(int32_t n) {
+  if (Refused(n)) return;
+  gameState = n;
 }
 
 }  // namespace kestrine

@@ -38,9 +38,6 @@ uint8_t& woundPickerAll = shellGlobals.woundPickerAll;
 uint8_t& altEnemyModel = shellGlobals.altEnemyModel;
 uint8_t& loserEnding = shellGlobals.loserEnding;
 
-int32_t& missionNumber = shellGlobals.missionNumber;
-int32_t& difficulty = shellGlobals.difficulty;
-uint8_t& trainingRun = shellGlobals.trainingRun;
 int32_t& missionEndFlag = shellGlobals.missionEndFlag;
 int32_t& earlyFinishTime = shellGlobals.earlyFinishTime;
 int32_t& extractionBonus = shellGlobals.extractionBonus;

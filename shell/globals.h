@@ -40,6 +40,16 @@ enum GameStateId : int {
   STATE_FINISH = 31,
 };
 
+// How a mission ended: the values of missionEndFlag (0 while it runs).
+enum MissionEnd : int32_t {
+  END_RUNNING = 0,
+  END_EVACUATED = 1,
+  END_TIME_OUT = 2,
+  END_MISTAKES = 4,
+  END_FRIENDLY_FIRE = 5,
+  END_TIME_OUT_SOLDIERS_OUT = 6,  // time ran out with soldiers still out in the field
+};
+
 // The one record of these globals; the names below are the ones the game uses.
 struct ShellGlobals {
   // ---- engine objects (made by SetUpEngine, released by ShutDownEngine) ----
@@ -79,12 +89,8 @@ struct ShellGlobals {
   uint8_t altEnemyModel = 0;
   uint8_t loserEnding = 0;
 
-  // ---- mission ----
-  int32_t missionNumber = 1;  // 1..10 campaign, 11..13 training
-  int32_t difficulty = 0;     // 0 novice, 1 intermediate, 2 expert
-  uint8_t trainingRun = 0;
-  // 0 running; 1 evacuated, 2 time out, 4 mistakes, 5 friendly fire, 6 time out with soldiers out
-  int32_t missionEndFlag = 0;
+  // ---- mission ---- (where the campaign stands is shell/mission_progress.h's Campaign())
+  int32_t missionEndFlag = END_RUNNING;  // a MissionEnd
   // Written by the battle, read by the after-action report: the clock time cut off when every casualty was
   // readied early (ms), and the points of the casualties brought to the landing point when time ran out.
   int32_t earlyFinishTime = 0;
@@ -124,9 +130,6 @@ extern uint8_t& woundPickerAll;
 extern uint8_t& altEnemyModel;
 extern uint8_t& loserEnding;
 
-extern int32_t& missionNumber;
-extern int32_t& difficulty;
-extern uint8_t& trainingRun;
 extern int32_t& missionEndFlag;
 extern int32_t& earlyFinishTime;
 extern int32_t& extractionBonus;

@@ -27,7 +27,7 @@ int32_t& hotspotIndex = hotspotState.hotspotIndex;
 namespace {
 
 constexpr int kHighlightR = 255, kHighlightG = 226, kHighlightB = 73;
-constexpr int kPlainR = 235, kPlainG = 247, kPlainB = 195;
+constexpr int kPlainR = kLabelR, kPlainG = kLabelG, kPlainB = kLabelB;
 
 void AddEntry(uint32_t kind, double x0, double y0, double x1, double y1) {
   if (MenuHotspots.count < 0) MenuHotspots.count = 0;

@@ -5,6 +5,7 @@
 #include "shell/explosion.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
@@ -49,18 +50,20 @@ void RunBattle(bool hud) {
 
 void RegisterBattleFrame(BattleFrame frame) { RegisteredBattleFrame() = frame; }
 
-void PlayMissionMovie() {
-  const int32_t movie = missionNumber > kLastMissionMovie ? kTrainingMissionMovie : missionNumber;
+void PlayMissionMovie(int32_t mission) {
+  const int32_t movie = mission > kLastMissionMovie ? kTrainingMissionMovie : mission;
   PlayMovies(("mission" + std::to_string(movie)).c_str(), MOVIE_SKIPPABLE);
 }
 
-void BeginMissionClocks() {
+void BeginMissionClocks(int32_t missionNumber, int32_t difficulty) {
   const MissionDef& mission = MissionRow(missionNumber);
   clampCountdown = kMissionStartClampFrames;
   nightMission = IsNightStart(mission.startTime) ? 1 : 0;
   skipClockFrame = 1;
   missionClock = MissionClockMs(mission, difficulty);
-  gameState = STATE_OVERHEAD;
+  // The mission start is stored as the overhead view part-way through its own entry, so the view preset and
+  // the walking grid that follow are set up for the overhead view; the switch stores the same state after it.
+  StoreGameStateWithoutEntry(STATE_OVERHEAD);
   missionStartCountdown = kMissionStartCountdownMs;
 }
 
@@ -89,8 +92,8 @@ void OverheadFrame() {
   } else if (!clockFrozen) {
     missionClock -= frameTime;
   }
-  if (missionEndFlag != 0) {
-    if (missionEndFlag == 1 || missionEndFlag == 2) PlayMissionEndChatter();
+  if (missionEndFlag != END_RUNNING) {
+    if (missionEndFlag == END_EVACUATED || missionEndFlag == END_TIME_OUT) PlayMissionEndChatter();
     ShowOverlay();
     engineRoot->Render();
     SetGameState(STATE_DEBRIEFING);
@@ -103,9 +106,9 @@ void OverheadFrame() {
 void PatientViewFrame(PatientViewUpdate update) {
   if (!clockFrozen) {
     missionClock -= frameTime;
-    if (missionClock < 0) missionEndFlag = 2;
+    if (missionClock < 0) missionEndFlag = END_TIME_OUT;
   }
-  if (missionEndFlag != 0) {
+  if (missionEndFlag != END_RUNNING) {
     SetGameState(STATE_OVERHEAD);
     return;
   }

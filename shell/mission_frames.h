@@ -8,12 +8,12 @@
 namespace kestrine {
 
 // Entering state 16, before the mission loads: the mission's movie (mission 4's for the training missions).
-void PlayMissionMovie();
+void PlayMissionMovie(int32_t mission);
 // Entering state 16, once the mission is loaded: five clamped frames, day or night by the mission's start
 // time, the first overhead frame's clock skipped, the mission clock for the casualties and the difficulty,
 // the state stored as 17 at once (whatever the mission's screens ask of the state already sees the overhead
 // view) and the 500 ms start countdown.
-void BeginMissionClocks();
+void BeginMissionClocks(int32_t mission, int32_t difficulty);
 // Entering state 17: the patient view's music stops, the battle ambience and the overhead music play.
 void StartOverheadSounds();
 

@@ -32,7 +32,37 @@ struct MissionProgress {
 
 extern MissionProgress missionProgress;
 
+// Where the campaign stands: the mission being played or briefed, its difficulty, and whether it is a training
+// run. Written only here, through the operations below; everyone else reads the const view.
+struct CampaignPosition {
+  int32_t missionNumber = 1;  // 1..10 campaign, 11..13 training
+  int32_t difficulty = 0;     // 0 novice, 1 intermediate, 2 expert
+  uint8_t trainingRun = 0;
+};
+
+const CampaignPosition& Campaign();
+
+// A new campaign from the first mission, not a training run (the main menu's entry). The difficulty stays
+// until the player chooses one.
+void StartCampaign();
+
+// The difficulty the player chose (0..2).
+void ChooseDifficulty(int32_t difficulty);
+
+// A training run of the given mission, at novice difficulty.
+void StartTraining(int32_t mission);
+
 // The next mission of the campaign or of the training (mission number + 1).
 void AdvanceMission();
+
+// Another mission of the same run, at the same difficulty: the first at the program's start, the finish
+// screen's replay of the last mission, the developer key's jump back to the first.
+void GoToMission(int32_t mission);
+
+// The training is over: the run is a campaign's again.
+void EndTraining();
+
+// The position a saved game was made at.
+void ResumeCampaign(int32_t mission, int32_t difficulty, bool trainingRun);
 
 }  // namespace kestrine

@@ -59,7 +59,8 @@ extern SoundTable& soundTable;
 // 0..127; the volume screen moves them in steps of 10 and save games keep them.
 extern int32_t& effectsVolume;
 extern int32_t& musicVolume;
-// Taken off both volumes while the overhead view (state 17) is up, so the battle sits under the music.
+// Taken off both volumes while the overhead view (state 17) is up, so the battle sits under the music; set by the
+// view presets and the patient view's opening. Also known as viewVolumeDrop.
 extern int32_t& overheadEffectsOffset;
 extern int32_t& overheadMusicOffset;
 // Set while a saved mission's treatment is re-applied: those replays must stay silent.

@@ -4,7 +4,7 @@
 //
 // A line may start with control bytes, consumed before the text is drawn: 1 bold, 2 red-brown
 // (200, 100, 100), 3 green (100, 200, 100), 4 blue (100, 100, 200), 5 purple (200, 100, 200); 6 to 9 are
-// skipped. Every line starts plain in pale yellow (235, 247, 195).
+// skipped. Every line starts plain in the labels' pale yellow (kLabelR/G/B, shell/screen_text.h).
 #pragma once
 
 #include <cstdint>

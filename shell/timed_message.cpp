@@ -11,7 +11,7 @@ namespace kestrine {
 namespace {
 
 constexpr int kBoxSize = 300;
-constexpr int kPaperR = 235, kPaperG = 247, kPaperB = 195;
+constexpr int kPaperR = kLabelR, kPaperG = kLabelG, kPaperB = kLabelB;
 constexpr int kLineWidth = 200;    // one line per started 200 pixels of text
 constexpr int kRightMargin = 240;  // the box never starts closer than this to the screen's right edge
 

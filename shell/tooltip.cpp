@@ -25,7 +25,7 @@ uint8_t& toolTipDeferred = toolTipState.toolTipDeferred;
 namespace {
 
 constexpr int kBoxSize = 300;
-constexpr int kPaperR = 235, kPaperG = 247, kPaperB = 195;
+constexpr int kPaperR = kLabelR, kPaperG = kLabelG, kPaperB = kLabelB;
 constexpr int kLineWidth = 100;   // one line per started 100 pixels of text
 constexpr int kRightMargin = 60;  // a tip never starts closer than this to the screen's right edge
 

@@ -1,5 +1,6 @@
-// The tool-tip: a small framed note in pale yellow (235, 247, 195) laid out in a 300 x 300 box image and
-// copied onto the text overlay. The tool labels of the backpack share its text object and box image.
+// The tool-tip: a small framed note in the labels' pale yellow (kLabelR/G/B, shell/screen_text.h) laid out in a
+// 300 x 300 box image and copied onto the text overlay. The tool labels of the backpack share its text object and
+// box image.
 #pragma once
 
 #include <cstdint>

@@ -114,7 +114,7 @@ class Player {
       inMission_ = true;
       if (clockCutMs_ > 0 && missionClock > clockCutMs_) missionClock = clockCutMs_;
       outcome_ = MissionOutcome{};
-      outcome_.mission = missionNumber;
+      outcome_.mission = Campaign().missionNumber;
       outcome_.clockMs = missionClock;
       startedAt_ = gameClock;
     } else if (inMission_ && (gameState == STATE_DEBRIEFING || gameState == STATE_KIA)) {
@@ -334,7 +334,7 @@ PlayRecord PlayMonkey(const MonkeyPlan& plan) {
             case STATE_BRIEFING:
               Linger(player, 3);
               // A training run is played at novice, whatever the plan says.
-              player.PointAndClick(difficulty < 2 ? kStartMission : kLoadBackpack);
+              player.PointAndClick(Campaign().difficulty < 2 ? kStartMission : kLoadBackpack);
               break;
             case STATE_BACKPACK:
               Linger(player, 2);

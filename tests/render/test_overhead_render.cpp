@@ -9,6 +9,7 @@
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -27,8 +28,8 @@ class OverheadRender : public SdlGameFixture {};
 
 TEST_F(OverheadRender, TheBattlefieldTheStripItsLabelsAndTheMiniMapWithItsDots) {
   ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
-  missionNumber = 3;
-  difficulty = 0;
+  GoToMission(3);
+  ChooseDifficulty(0);
   SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
   ASSERT_EQ(gameState, STATE_OVERHEAD);

@@ -8,6 +8,7 @@
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -49,8 +50,8 @@ class OverheadUnitsRender : public SdlGameFixture {
 
 TEST_F(OverheadUnitsRender, TheMedicIsAFigureWithHisPlateAndTheWoundedHaveTheirs) {
   ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
-  missionNumber = 1;
-  difficulty = 0;
+  GoToMission(1);
+  ChooseDifficulty(0);
   SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
   ASSERT_EQ(gameState, STATE_OVERHEAD);

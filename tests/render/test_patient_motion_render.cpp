@@ -15,6 +15,7 @@
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -29,9 +30,7 @@ class PatientMotionRender : public SdlGameFixture {
  protected:
   void Open(int32_t wound) {
     ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
-    missionNumber = 1;
-    difficulty = 0;
-    trainingRun = 0;
+    ResumeCampaign(1, 0, false);
     SetUpMissionCasualties();
     casualtyCases[0].woundType = wound;
     backpack.FillStandardKit();

@@ -9,6 +9,7 @@
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -17,9 +18,9 @@ class PatientViewRender : public SdlGameFixture {};
 
 TEST_F(PatientViewRender, TheCasualtyLiesInHisSurroundingsWithTheGroundUnderTheDisplayBand) {
   ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
-  missionNumber = 1;
-  difficulty = 0;
-  trainingRun = 0;
+  GoToMission(1);
+  ChooseDifficulty(0);
+  EndTraining();
   SetUpMissionCasualties();
   casualtyCases[0].woundType = 31;
   SetGameState(STATE_START_MISSION);

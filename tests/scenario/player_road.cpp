@@ -138,9 +138,9 @@ void DefendTheMedic(Harness& game) {
 }  // namespace
 
 bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first, bool packed) {
-  missionNumber = mission;
-  difficulty = level;
-  trainingRun = 0;
+  GoToMission(mission);
+  ChooseDifficulty(level);
+  EndTraining();
   SetUpMissionCasualties();
   if (first) casualtyCases[0] = *first;
   if (packed) backpack.FillStandardKit();
@@ -315,9 +315,9 @@ void NoteState(RoadTrace& trace) {
   std::snprintf(line, sizeof line,
                 "state %d mission %d level %d end %d score %d/%d campaign %d/%d ribbons %d badges %d%d%d "
                 "promotions %d tier %d",
-                gameState, missionNumber, difficulty, missionEndFlag, p.missionScore, p.missionMaximum, p.campaignScore,
-                p.campaignMaximum, p.ribbonTotal, p.badgeCount[0], p.badgeCount[1], p.badgeCount[2], p.promotionCount,
-                debriefTier);
+                gameState, Campaign().missionNumber, Campaign().difficulty, missionEndFlag, p.missionScore,
+                p.missionMaximum, p.campaignScore, p.campaignMaximum, p.ribbonTotal, p.badgeCount[0], p.badgeCount[1],
+                p.badgeCount[2], p.promotionCount, debriefTier);
   trace.push_back(line);
 }
 
@@ -392,8 +392,9 @@ int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries) {
       continue;
     }
     if (gameState != STATE_DEBRIEFING) return 0;
-    const DebriefingButtons buttons = ChooseDebriefingButtons(missionNumber, missionProgress.missionScore,
-                                                              missionProgress.missionMaximum, trainingRun != 0);
+    const DebriefingButtons buttons =
+        ChooseDebriefingButtons(Campaign().missionNumber, missionProgress.missionScore, missionProgress.missionMaximum,
+                                Campaign().trainingRun != 0);
     PressButton(game, buttons.next ? DEBRIEFING_NEXT : DEBRIEFING_REPLAY);
     NoteState(trace);
     if (buttons.next) return attempt;

@@ -59,7 +59,7 @@ class BriefingRoad : public AtTheDisclaimer {
   void ToTheMainMenu() { game.Click(kAccept.x, kAccept.y); }
   void ToTheDebriefing(int mission, int score, int maximum, int endFlag = 1) {
     if (gameState == STATE_DISCLAIMER) ToTheMainMenu();
-    missionNumber = mission;
+    GoToMission(mission);
     missionProgress.missionScore = score;
     missionProgress.missionMaximum = maximum;
     missionEndFlag = endFlag;
@@ -179,7 +179,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   // A campaign some way on, at expert: the briefing of mission 4 decides its casualties, and the pack loaded
   // from there holds only what an expert starts with, not a round of ammunition.
   ToTheBriefing(kExpert);
-  missionNumber = 4;
+  GoToMission(4);
   missionProgress.missionMaximum = 30;
   SetGameState(STATE_BRIEFING);
   game.Frame(16);
@@ -205,7 +205,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   game.Frame(16);
   PointAndClick(kSelect);
   ASSERT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(casualtyCaseCount, 3);
   game.Frame(16);
   PointAndClick(kStartMission);
@@ -257,7 +257,7 @@ TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) 
   // REPLAY takes the mission back out and briefs it again.
   PointAndClick(kReplay);
   EXPECT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 3);
+  EXPECT_EQ(Campaign().missionNumber, 3);
   EXPECT_EQ(missionProgress.campaignScore, 100);
   EXPECT_EQ(missionProgress.campaignMaximum, 150);
 }
@@ -267,7 +267,7 @@ TEST_F(BriefingRoad, BelowHalfTheMaximumThereIsNoWayOn) {
   EXPECT_GT(CountPixels(menuCanvas, 420, 332, 170, 20, 155, 155, 155), 20);
   PointAndClick(kNextMission);
   EXPECT_EQ(gameState, STATE_DEBRIEFING);
-  EXPECT_EQ(missionNumber, 3);
+  EXPECT_EQ(Campaign().missionNumber, 3);
 }
 
 TEST_F(BriefingRoad, ATimeOutIsToldAsSuchButTheMedalsFollowTheScore) {
@@ -282,7 +282,7 @@ TEST_F(BriefingRoad, ATimeOutIsToldAsSuchButTheMedalsFollowTheScore) {
   PointAndClick(kNextMission);
   EXPECT_EQ(missionProgress.badgeCount[1], 1);
   EXPECT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 3);
+  EXPECT_EQ(Campaign().missionNumber, 3);
 }
 
 TEST_F(BriefingRoad, AMissionWithoutAMaximumCountsAsOneOutOfOneOnceOnly) {
@@ -309,7 +309,7 @@ TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
   while (at < kMovieQueueLength && std::strcmp(movieNames[at], "avi\\winner2.avi") != 0) ++at;
   ASSERT_LT(at, kMovieQueueLength);
   EXPECT_EQ(movieFlags[at], MOVIE_SHOW_STILL_AFTER);  // the ending stays on its last picture
-  EXPECT_EQ(missionNumber, 10);
+  EXPECT_EQ(Campaign().missionNumber, 10);
   EXPECT_FALSE(HeadOnStage());
 }
 

@@ -11,6 +11,7 @@
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/text_scroll_box.h"
@@ -143,13 +144,12 @@ TEST_F(GameStateTest, EveryScreenClearsTheTextOfTheScreenBeforeOnEntry) {
 }
 
 TEST_F(GameStateTest, TheMainMenuStartsANewCampaignOverTheOpeningBackdrop) {
-  trainingRun = 1;
-  missionNumber = 7;
+  ResumeCampaign(7, Campaign().difficulty, true);
   introPending = 0;
   HideOverlay();
   SetGameState(STATE_MAIN_MENU);
-  EXPECT_EQ(trainingRun, 0);
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().trainingRun, 0);
+  EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(introPending, 1);
   EXPECT_TRUE(fullScreenOverlaySprite->Visible());
   EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240),
@@ -215,14 +215,14 @@ TEST_F(DeveloperKeysTest, TheSequenceArmsRaisesAndActsOnlyAtItsLevel) {
 TEST_F(DeveloperKeysTest, TheMissionKeyStepsThroughEveryMissionAndShowsItsNumber) {
   SetGameState(STATE_MAIN_MENU);
   game.Press(VK_DEV_MISSION);  // not at the developer level: nothing
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().missionNumber, 1);
   debugMode = kDebugDeveloper;
   game.Press(VK_DEV_MISSION);
-  EXPECT_EQ(missionNumber, 2);
+  EXPECT_EQ(Campaign().missionNumber, 2);
   EXPECT_GT(CountPixels(textOverlay, 10, 10, 40, 14, 255, 255, 0), 10);
-  missionNumber = 13;
+  GoToMission(13);
   game.Press(VK_DEV_MISSION);
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().missionNumber, 1);
 }
 
 TEST_F(DeveloperKeysTest, AnyOtherKeyPressedOrReleasedDisarms) {
@@ -306,7 +306,7 @@ TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
   EXPECT_EQ(gameState, STATE_DIFFICULTY);
   // Inside the second button: INTERMEDIATE is chosen, and player select follows.
   game.Mouse(engine::kMouseLeftUp, 150, 140);
-  EXPECT_EQ(difficulty, 1);
+  EXPECT_EQ(Campaign().difficulty, 1);
   EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
 }
 

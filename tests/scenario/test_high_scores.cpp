@@ -44,13 +44,13 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     Harness game;
     ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
     // The campaign's end as the finish screen's MAIN MENU leaves it; a training run never enters.
-    missionNumber = 10;
+    GoToMission(10);
     missionProgress.campaignScore = 520;
     missionProgress.campaignMaximum = 640;
     SetGameState(STATE_FINISH);
-    trainingRun = 1;
+    ResumeCampaign(10, Campaign().difficulty, true);
     EXPECT_FALSE(EnterHighScore());
-    trainingRun = 0;
+    EndTraining();
     ClearTextOverlay();
     ClearMenuCanvas();
     ASSERT_TRUE(EnterHighScore());

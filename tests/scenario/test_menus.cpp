@@ -128,22 +128,22 @@ TEST_F(MenuRoad, ThePlayerControlsScrollWhileThePointerRestsOnAStrip) {
 
 TEST_F(MenuRoad, TrainingAndNewGameLeadToPlayerSelect) {
   ToTheMainMenu();
-  difficulty = 2;
+  ChooseDifficulty(2);
   Click(kRow[0]);  // TRAINING
   ASSERT_EQ(gameState, STATE_TRAINING);
   Click(kRow[1]);  // TRAINING MISSION 2
   EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
-  EXPECT_EQ(trainingRun, 1);
-  EXPECT_EQ(missionNumber, 12);
-  EXPECT_EQ(difficulty, 0);
+  EXPECT_EQ(Campaign().trainingRun, 1);
+  EXPECT_EQ(Campaign().missionNumber, 12);
+  EXPECT_EQ(Campaign().difficulty, 0);
 
   SetGameState(STATE_MAIN_MENU);
   Click(kRow[1]);  // NEW GAME
   Click(kRow[2]);  // EXPERT
   EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
-  EXPECT_EQ(difficulty, 2);
-  EXPECT_EQ(trainingRun, 0);
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().difficulty, 2);
+  EXPECT_EQ(Campaign().trainingRun, 0);
+  EXPECT_EQ(Campaign().missionNumber, 1);
 }
 
 TEST_F(MenuRoad, CreditsPlayTheCreditsMovieAndStayOnTheMenu) {
@@ -243,7 +243,7 @@ TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMissi
 
   PointAndClick({512, 426});  // REPLAY, 170 x 22 at (427, 415)
   EXPECT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 10);
+  EXPECT_EQ(Campaign().missionNumber, 10);
   EXPECT_EQ(missionProgress.campaignScore, 640);
   EXPECT_EQ(missionProgress.campaignMaximum, 805);
 }
@@ -253,7 +253,7 @@ class CampaignAwardsRoad : public MenuRoad {
   void AtTheDebriefing(int mission, int tier) {
     if (gameState == STATE_DISCLAIMER) ToTheMainMenu();
     gameState = STATE_DEBRIEFING;
-    missionNumber = mission;
+    GoToMission(mission);
     debriefTier = tier;
     std::memset(movieNames, 0, sizeof movieNames);
   }
@@ -264,13 +264,13 @@ TEST_F(CampaignAwardsRoad, AnAwardPlaysItsMovieBeforeTheNextBriefingAndNoAwardGo
   AwardMissionMedals();
   EXPECT_EQ(missionProgress.ribbonCount[7], 1);
   EXPECT_STREQ(movieNames[0], "avi\\ribbon7.avi");
-  EXPECT_EQ(missionNumber, 5);
+  EXPECT_EQ(Campaign().missionNumber, 5);
   EXPECT_EQ(gameState, STATE_BRIEFING);
 
   AtTheDebriefing(2, 6);
   AwardMissionMedals();
   EXPECT_STREQ(movieNames[0], "");
-  EXPECT_EQ(missionNumber, 3);
+  EXPECT_EQ(Campaign().missionNumber, 3);
   EXPECT_EQ(gameState, STATE_BRIEFING);
 }
 

@@ -17,6 +17,7 @@
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -46,9 +47,7 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
   for (int32_t mission = 1; mission <= 13; ++mission)
     for (int32_t level = 0; level < 3; ++level) {
       SCOPED_TRACE("mission " + std::to_string(mission) + ", difficulty " + std::to_string(level));
-      missionNumber = mission;
-      difficulty = level;
-      trainingRun = mission > 10 ? 1 : 0;
+      ResumeCampaign(mission, level, mission > 10);
       DecideCasualties();
       SetGameState(STATE_START_MISSION);
 
@@ -96,8 +95,8 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
 // Novice mission 4: back from the patient view, the overhead view keeps its grid, wakes the next casualty
 // once none is waiting, and lights the day from its usual sun.
 TEST_F(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceNoneIsWaiting) {
-  missionNumber = 4;
-  difficulty = 0;
+  GoToMission(4);
+  ChooseDifficulty(0);
   DecideCasualties();
   SetGameState(STATE_START_MISSION);
   ASSERT_EQ(missionState.casualtyCount, 4);

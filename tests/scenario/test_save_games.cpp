@@ -72,7 +72,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game.Frame(16);
   // A campaign some way on.
-  missionNumber = 4;
+  GoToMission(4);
   std::tie(missionProgress.campaignScore, missionProgress.campaignMaximum) = std::pair(310, 400);
   missionProgress.ribbonCount[7] = 1;
   std::tie(effectsVolume, musicVolume) = std::pair(90, 40);
@@ -103,7 +103,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   EXPECT_EQ(gameState, STATE_LOAD_GAME);
   UseSlot(2);
   EXPECT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 4);
+  EXPECT_EQ(Campaign().missionNumber, 4);
   EXPECT_EQ(std::tuple(missionProgress.campaignScore, missionProgress.campaignMaximum, missionProgress.ribbonCount[7]),
             std::tuple(310, 400, 1));
   EXPECT_EQ(std::pair(effectsVolume, musicVolume), std::pair(90, 40));
@@ -119,15 +119,15 @@ TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefor
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game.Frame(16);
   // A campaign at mission 4, expert, saved at its briefing.
-  missionNumber = 4;
-  difficulty = 2;
+  GoToMission(4);
+  ChooseDifficulty(2);
   PointAndClick(kBriefingSave);
   game.Frame(16);
   UseSlot(2);
   ASSERT_TRUE(fs::exists("savedGames/game4032.txt"));
   // Another one at mission 1, novice, whose pack the player loads and keeps.
-  missionNumber = 1;
-  difficulty = 0;
+  GoToMission(1);
+  ChooseDifficulty(0);
   SetGameState(STATE_BRIEFING);
   game.Frame(16);
   ASSERT_EQ(casualtyCaseCount, 3);
@@ -137,7 +137,7 @@ TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefor
 
   LoadFromTheMainMenu(2);
   ASSERT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 4);
+  EXPECT_EQ(Campaign().missionNumber, 4);
   EXPECT_EQ(casualtyCaseCount, 6);  // mission 4 at expert
 }
 
@@ -214,8 +214,8 @@ class MissionSaves : public SaveGames {
   // as the patient view builds them.
   void StartTheMission() {
     ToTheMainMenu();
-    missionNumber = 3;
-    difficulty = 0;
+    GoToMission(3);
+    ChooseDifficulty(0);
     SetUpMissionCasualties();
     casualtyCases[0].woundType = WOUND_FACE_LACERATIONS;
     backpack.FillStandardKit();
@@ -299,7 +299,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   LoadFromTheMainMenu(1);
   ASSERT_EQ(gameState, STATE_OVERHEAD);
   EXPECT_EQ(previousGameState, STATE_START_MISSION);
-  EXPECT_EQ(missionNumber, 3);
+  EXPECT_EQ(Campaign().missionNumber, 3);
   EXPECT_EQ(missionClock, clock);
   EXPECT_EQ(clampCountdown, 5);
   EXPECT_EQ(missionStartCountdown, 500);

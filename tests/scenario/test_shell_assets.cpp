@@ -18,6 +18,7 @@
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/loading_screen.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
@@ -71,7 +72,7 @@ TEST_F(ShellAssetsScenario, TheDisclaimerComesWithEveryMenuImageAndBothTicks) {
 }
 
 TEST_F(ShellAssetsScenario, AMissionLoadFindsEverySharedAsset) {
-  missionNumber = 2;
+  GoToMission(2);
   LoadAllAssets();
 
   EXPECT_EQ(sharedAssetsLoaded, 1);
@@ -92,7 +93,7 @@ TEST_F(ShellAssetsScenario, AMissionLoadFindsEverySharedAsset) {
   for (int i = 0; i < explosionSprite->frames; ++i) EXPECT_TRUE(RealImage(explosionFrames[i])) << i;
 
   // The next mission reloads its music, and only that moves nothing on the bar.
-  missionNumber = 3;
+  GoToMission(3);
   LoadAllAssets();
   EXPECT_EQ(loadingStep, 5.0);
   EXPECT_EQ(DamagedInTraces(game.DebugLog()), std::vector<std::string>{});

@@ -21,6 +21,7 @@
 #include "player_road.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -62,9 +63,7 @@ TEST(WalkingGrids, EveryShippedGridIsTheOneTheGameBuildsWithoutItWhereverTheCame
 
   // A training mission on folder 4 builds a grid for its own battlefield and leaves the folder's file to
   // the folder's own mission.
-  missionNumber = 12;
-  difficulty = 0;
-  trainingRun = 1;
+  StartTraining(12);
   SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
   ASSERT_EQ(gameState, STATE_OVERHEAD);

@@ -61,11 +61,11 @@ TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
   for (int32_t mission = 11; mission <= 13; ++mission) {
     SCOPED_TRACE("training mission " + std::to_string(mission - 10));
     ASSERT_EQ(gameState, STATE_BRIEFING);
-    ASSERT_EQ(missionNumber, mission);
+    ASSERT_EQ(Campaign().missionNumber, mission);
     ASSERT_GT(PlayFromTheBriefing(game, trace), 0) << ::testing::PrintToString(trace);
   }
   EXPECT_EQ(gameState, STATE_MAIN_MENU);
-  EXPECT_EQ(trainingRun, 0);
+  EXPECT_EQ(Campaign().trainingRun, 0);
   // Training earns nothing.
   EXPECT_EQ(missionProgress.ribbonTotal + missionProgress.badgeCount[0] + missionProgress.promotionCount, 0);
   const std::vector<int> states = game.TracedStates();
@@ -114,7 +114,7 @@ RoadTrace PlayCampaign(uint32_t seed) {
   for (int32_t mission = 1; mission <= kLastCampaignMission; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
     EXPECT_EQ(gameState, STATE_BRIEFING);
-    EXPECT_EQ(missionNumber, mission);
+    EXPECT_EQ(Campaign().missionNumber, mission);
     if (PlayFromTheBriefing(game, trace, 4) == 0) {
       ADD_FAILURE() << "no way on from mission " << mission << ": " << ::testing::PrintToString(trace);
       return trace;
@@ -173,7 +173,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   ASSERT_TRUE(game.RunUntilState(STATE_KIA, 70, 5000));
   ASSERT_TRUE(PressButton(game, KIA_REPLAY));
   ASSERT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(missionProgress.campaignMaximum, 0) << "a medic killed scores nothing";
 
   // Again, and this time the medic stays where he starts while the clock runs out: three casualties give
@@ -191,7 +191,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
       << "nobody treated: no way on";
   ASSERT_TRUE(PressButton(game, DEBRIEFING_REPLAY));
   EXPECT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(missionProgress.campaignMaximum, 0) << "the lost mission is taken back out of the totals";
   const std::vector<int> states = game.TracedStates();
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_KIA), 1);
@@ -264,7 +264,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   EXPECT_EQ(debriefing[2], debriefing[0]);
   ASSERT_TRUE(PressButton(game, DEBRIEFING_NEXT));
   EXPECT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 2);
+  EXPECT_EQ(Campaign().missionNumber, 2);
   ASSERT_GT(missionProgress.missionScore, 0);
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
   EXPECT_EQ(missionProgress.missionScore, 0) << "the second mission is scored from nothing";
@@ -275,7 +275,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   quitToTheMainMenu(PAUSE_QUIT);
   LoadFromTheMainMenu(game, 1);
   ASSERT_EQ(gameState, STATE_OVERHEAD);
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().missionNumber, 1);
   int32_t waiting = 0;
   for (int32_t i = firstPatientUnit; i < unitCount; ++i) waiting += units[i]->state == 1;
   EXPECT_EQ(waiting, waitingAtTheSave);
@@ -290,7 +290,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   quitToTheMainMenu(DEBRIEFING_QUIT);
   LoadFromTheMainMenu(game, 0);
   ASSERT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionNumber, 1);
+  EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(missionProgress.campaignScore + missionProgress.campaignMaximum + missionProgress.ribbonTotal +
                 missionProgress.badgeCount[0],
             0);

@@ -14,6 +14,7 @@
 #include "battlefield/nav_grid_file.h"
 #include "core/engine_internals.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -38,10 +39,10 @@ void WriteWalkingGrids(DataTree& tree) {
   CreateTextOverlay();
   CreateOverlays();
   for (int32_t mission = 1; mission <= kTerrainFolderCount; ++mission) {
-    missionNumber = mission;
-    difficulty = 0;
+    GoToMission(mission);
+    ChooseDifficulty(0);
     SetUpMissionCasualties();
-    LoadMission();
+    LoadMission(mission, 0);
     ComputeNavGrid(NavGrid);
     const std::vector<uint8_t> bytes = EncodeNavGrid(NavGrid);
     tree.WriteBytes(CanonicalPath(NavGridFilePath(mission)), std::string(bytes.begin(), bytes.end()));

@@ -16,6 +16,7 @@
 #include "battlefield/strategy_table.h"
 #include "battlefield/terrain_images.h"
 #include "battlefield/view_preset.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
 #include "unit_fixture.h"
@@ -151,7 +152,7 @@ TEST_F(BattleFrameTest, CasualtiesWithinThirteenOnBothAxesAreDeliveredAndAFullAr
   EXPECT_EQ(b.atExtraction, 0);
   EXPECT_EQ(c.atExtraction, 1);
 
-  missionNumber = 5;
+  GoToMission(5);
   CreateEvacHelicopter();
   ASSERT_EQ(unitCount, 5);
   EXPECT_EQ(units[4]->home.z, 40.0f);

@@ -49,7 +49,7 @@ class MissionWorldTest : public testing::UnitTest {
     UnitTest::SetUp();
     fullScreenOverlay = engineRoot->CreateBitmap(640, 480);
     missionState.terrainMesh = engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
-    missionNumber = 3;
+    GoToMission(3);
   }
 
   void WriteTable(const std::vector<Placed>& placed, int32_t mission = 3) {
@@ -103,9 +103,9 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
   SetCases({{3, 1, 0}, {6, 2, 1}, {12, 0, 0}});
   missionProgress.playerFigure = 1;
   backpack.weight = 10.0f;
-  difficulty = 0;  // three casualties at novice in mission 3
+  ChooseDifficulty(0);  // three casualties at novice in mission 3
 
-  BuildMissionWorld("mission3");
+  BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
 
   // The PLAYER entry takes slot 0 and no other: allies, the carrier, the next ally, then the casualties.
   ASSERT_TRUE(units[0]);
@@ -140,7 +140,7 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
 
 TEST_F(MissionWorldTest, WithoutAPlayerEntryTheMedicStandsAtTheFirstEntryAndTheLeaderIsFoundAfresh) {
   WriteTable({Soldier(ALLY, -10, 5, ORDERS_ADVANCE), Soldier(ENEMY, 30, 30)});
-  BuildMissionWorld("mission3");
+  BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
   ASSERT_TRUE(units[0]);
   EXPECT_EQ(units[0]->side, kSidePlayer);
   EXPECT_FLOAT_EQ(units[0]->pos.x, -10.0f);
@@ -154,8 +154,8 @@ TEST_F(MissionWorldTest, WithoutAPlayerEntryTheMedicStandsAtTheFirstEntryAndTheL
   DeleteAllUnits();
   WriteTable({Soldier(PLAYER, 0, 0), Soldier(ALLY, -10, 5), Wounded(5, 5, 2)});
   SetCases({{3, 1, 0}});
-  trainingRun = 1;
-  BuildMissionWorld("mission3");
+  ResumeCampaign(Campaign().missionNumber, Campaign().difficulty, true);
+  BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
   EXPECT_EQ(missionState.teamLeader, 0);
   EXPECT_EQ(units[2]->state, 2);  // a training casualty starts in the state his entry gives
 }
@@ -166,7 +166,7 @@ TEST_F(MissionWorldTest, UnitsStopWhenTheSlotsRunOutKeepingOneForTheHelicopter) 
   placed.push_back(Wounded(5, 5));
   WriteTable(placed);
   SetCases({{3, 1, 0}});
-  BuildMissionWorld("mission3");
+  BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
   EXPECT_EQ(unitCount, 24);
   EXPECT_FALSE(units[24]);
   EXPECT_EQ(missionState.casualtyCount, 0);
@@ -174,13 +174,13 @@ TEST_F(MissionWorldTest, UnitsStopWhenTheSlotsRunOutKeepingOneForTheHelicopter) 
 
 TEST_F(MissionWorldTest, TheGroundLevelLiesJustUnderTheLowestVertexEvenWithoutAHeightFile) {
   WriteTable({Soldier(PLAYER, 0, 0)});
-  BuildMissionWorld("mission3");
+  BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
   EXPECT_FLOAT_EQ(groundLevel, 374.9f);  // every vertex at the bottom of -25..15, under 400
   std::string heights(400, static_cast<char>(200));
   heights[57] = static_cast<char>(128);
   tree_.WriteBytes("missions\\mission3\\terrhm.raw", heights);
   DeleteAllUnits();
-  BuildMissionWorld("mission3");
+  BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
   EXPECT_FLOAT_EQ(groundLevel, 394.9f);  // 128 / 256 x 40 - 25 + 399.9
   EXPECT_FLOAT_EQ(missionState.terrainMesh->VertexHeight(17, 2), -5.0f);
 }
@@ -188,7 +188,7 @@ TEST_F(MissionWorldTest, TheGroundLevelLiesJustUnderTheLowestVertexEvenWithoutAH
 TEST_F(MissionWorldTest, ASaveAfterTheBuildWritesTheHeightsTheFileHad) {
   WriteTable({Soldier(PLAYER, 0, 0), Soldier(ALLY, -10, 5)});
   const std::string before = FileBytes(StrategyFilePath(3));
-  BuildMissionWorld("mission3");
+  BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
   ASSERT_FLOAT_EQ(strategy[1].pos.y, 404.0f);
   SaveStrategy();
   EXPECT_EQ(FileBytes(StrategyFilePath(3)), before);
@@ -203,9 +203,9 @@ TEST_F(MissionWorldTest, WithoutAStrategyFileTheSpawnMapPlacesUnitsAndWaitingCas
   Vector3 places[kPatientLocationCount] = {{30, 0, 30}, {-30, 0, 30}};
   const PatientLocationBytes patloc = EncodePatientLocations(places);
   tree_.WriteBytes(PatientLocationFilePath(3), std::string(patloc.begin(), patloc.end()));
-  difficulty = 2;
+  ChooseDifficulty(2);
 
-  BuildMissionWorld("mission3");
+  BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
 
   EXPECT_FLOAT_EQ(units[0]->pos.x, -10.0f);
   EXPECT_EQ(units[0]->side, kSideAlly);
@@ -294,7 +294,7 @@ TEST(PatientLocations, CasualtiesLieAtTheLocationsUntilOneHasNoX) {
 }
 
 TEST_F(MissionWorldTest, ThePatientLocationFileIsEightPointsRoundTripAndMissingIsFalse) {
-  missionNumber = 12;
+  GoToMission(12);
   Vector3 written[kPatientLocationCount] = {{1.5f, 2, 3}, {-4, 5, 6.25f}};
   const PatientLocationBytes bytes = EncodePatientLocations(written);
   ASSERT_EQ(bytes.size(), 96u);
@@ -350,8 +350,8 @@ TEST_F(MissionWorldTest, MapsAndHeightsAreReadThroughTheEngineUpToTheirSize) {
 
 TEST_F(MissionWorldTest, TheLastMissionsLastCaseIsTheSpecialOneAndTheKitFollowsTheWounds) {
   WriteTable(MedicAndWounded(6), 10);
-  missionNumber = 10;
-  difficulty = 0;  // five casualties
+  GoToMission(10);
+  ChooseDifficulty(0);  // five casualties
   SetUpMissionCasualties();
   ASSERT_EQ(casualtyCaseCount, 5);
   for (int k = 0; k < 4; ++k) {
@@ -367,8 +367,8 @@ TEST_F(MissionWorldTest, TheLastMissionsLastCaseIsTheSpecialOneAndTheKitFollowsT
 
 TEST_F(MissionWorldTest, AChanceMissionHasAtMostOneSpecialCaseAndFewerEntriesGiveFewerCases) {
   WriteTable(MedicAndWounded(6), 4);
-  missionNumber = 4;
-  difficulty = 2;  // six casualties
+  GoToMission(4);
+  ChooseDifficulty(2);  // six casualties
   int withSpecial = 0;
   for (uint32_t seed = 1; seed <= 40; ++seed) {
     srand(seed);
@@ -397,11 +397,11 @@ class WakingTest : public MissionWorldTest {
  protected:
   // A world of `casualties` held-back casualties after the medic.
   void Build(int32_t mission, int32_t level, int32_t casualties) {
-    missionNumber = mission;
-    difficulty = level;
+    GoToMission(mission);
+    ChooseDifficulty(level);
     WriteTable(MedicAndWounded(casualties), mission);
     SetCases({{1, 1, 0}, {2, 2, 0}, {3, 1, 0}, {4, 1, 0}, {5, 1, 0}, {7, 1, 0}, {8, 1, 0}});
-    BuildMissionWorld(MissionFolder(mission));
+    BuildMissionWorld(MissionFolder(mission), mission, Campaign().difficulty);
   }
   int32_t Waiting() const {
     int32_t n = 0;
@@ -434,7 +434,7 @@ TEST(ViewPresets, HeightsFollowTheFactorInSinglePrecisionAndMissionFiveHasItsOwn
 }
 
 TEST_F(MissionWorldTest, TheViewsTakeTurnsAndTurnTheBattleDown) {
-  missionNumber = 4;
+  GoToMission(4);
   viewPreset = 2;
   CycleViewPreset();
   EXPECT_EQ(viewPreset, 0);

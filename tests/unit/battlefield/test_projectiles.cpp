@@ -8,6 +8,7 @@
 #include "battlefield/camera_shake.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/vehicle.h"
+#include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "unit_fixture.h"
 
@@ -66,7 +67,7 @@ TEST_F(ProjectilesTest, OnFlatGroundABounceKeepsNineTenthsOfTheFallAndNoneOfTheR
 }
 
 TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVehiclesAreWrecked) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   spawnPoints[0] = Vector3(-30, kGroundHeight + 3, 60);
   spawnPointCount = 1;
   Unit& scatters = Add(kUnitKindEnemy, kSideEnemy, 9.0f, 0);

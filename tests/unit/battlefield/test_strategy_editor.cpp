@@ -25,6 +25,7 @@
 #include "battlefield/strategy_table.h"
 #include "platform/message_box.h"
 #include "shell/developer_keys.h"
+#include "shell/mission_progress.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -37,7 +38,7 @@ class StrategyEditorTest : public testing::UnitTest {
   void SetUp() override {
     UnitTest::SetUp();
     gameState = STATE_OVERHEAD;
-    missionNumber = 6;
+    GoToMission(6);
     Add(kUnitKindMedic, kSidePlayer, 0, 0);
     for (int i = 0; i < 5; ++i) markerImages[i] = engineRoot->CreateBitmap(8, 8);
     debugMode = kDebugDeveloper;
@@ -370,13 +371,13 @@ TEST_F(StrategyTableTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
   EXPECT_EQ(boxes_[0].type, MB_OKCANCEL);
   EXPECT_EQ(FileBytes(), original);
 
-  missionNumber = 9;  // no folder at all
+  GoToMission(9);  // no folder at all
   SaveStrategy();
   EXPECT_EQ(boxes_.size(), 2u);
 }
 
 TEST_F(StrategyTableTest, APipeOrAFolderNamedLikeAMissionFileIsMissing) {
-  missionNumber = 3;
+  GoToMission(3);
   std::filesystem::create_directories(tree_.PathOf("missions/mission3"));
   ASSERT_EQ(::mkfifo(tree_.PathOf("missions/mission3/patloc").c_str(), 0644), 0);
   EXPECT_FALSE(LoadPatientLocations()) << "nobody writes to the pipe: no hang";

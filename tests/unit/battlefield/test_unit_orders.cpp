@@ -10,6 +10,7 @@
 #include "battlefield/strategy_table.h"
 #include "battlefield/unit_orders.h"
 #include "battlefield/unit_shooting.h"
+#include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
 #include "unit_fixture.h"
@@ -122,7 +123,7 @@ TEST_F(OrdersTest, AnAllyTakesUpAPostNearAnEnemyOrAtTheMedicsSideDuringASupportC
 }
 
 TEST_F(OrdersTest, AnExpertAttackerNowAndThenTurnsToDraggingButNotUnderThePatientView) {
-  difficulty = 2;  // above 180 of 200
+  ChooseDifficulty(2);  // above 180 of 200
   Unit& enemy = Ordered(kSideEnemy, 0, 0, ORDERS_ATTACK);
   enemy.home = Vector3(30, kGroundHeight, 0);
   const uint32_t drags = testing::SeedWhere(200, [](int32_t draw) { return draw > 180; });
@@ -195,7 +196,7 @@ class ShootingTest : public testing::UnitTest {
 };
 
 TEST_F(ShootingTest, TheTargetIsTheNearestOtherSideUnitInRangeMeasuredInWholeUnits) {
-  difficulty = 0;  // range 20
+  ChooseDifficulty(0);  // range 20
   Add(kUnitKindMedic, kSidePlayer, -60, -60);
   Unit& shooter = Add(kUnitKindEnemy, kSideEnemy, 0, 0);
   Add(kUnitKindAlly, kSideAlly, 3, 0, 1);  // wounded: never a target
@@ -215,7 +216,7 @@ TEST_F(ShootingTest, TheTargetIsTheNearestOtherSideUnitInRangeMeasuredInWholeUni
 }
 
 TEST_F(ShootingTest, NoShotAtAVehicleBeyondFiftyOrThroughAWall) {
-  difficulty = 2;  // range 40
+  ChooseDifficulty(2);  // range 40
   Add(kUnitKindMedic, kSidePlayer, -60, -60);
   Unit& shooter = Add(kUnitKindAlly, kSideAlly, 0, 0);
   Unit& truck = Add(kUnitKindEnemy, kSideEnemy, 5, 0);
@@ -245,7 +246,7 @@ TEST_F(ShootingTest, NoShotAtAVehicleBeyondFiftyOrThroughAWall) {
 }
 
 TEST_F(ShootingTest, AnExpertHitsAtTenUnlessHisDrawIsFiftyThreeOrMore) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   Add(kUnitKindMedic, kSidePlayer, -60, -60);
   Add(kUnitKindAlly, kSideAlly, 0, 0);
   Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, 0, 10);
@@ -263,7 +264,7 @@ TEST_F(ShootingTest, AnExpertHitsAtTenUnlessHisDrawIsFiftyThreeOrMore) {
 }
 
 TEST_F(ShootingTest, AnEnemyCloseByIsKilledAndLetsGoOfHisCasualtyAnAllyWorseHitFallsBack) {
-  difficulty = 1;
+  ChooseDifficulty(1);
   Add(kUnitKindMedic, kSidePlayer, -60, -60);
   Add(kUnitKindAlly, kSideAlly, 0, 0);
   Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, 0, 6);
@@ -304,7 +305,7 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
                         {2, STATE_OVERHEAD, 1, STATE_OVERHEAD, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.level * 100 + c.state);
-    difficulty = c.level;
+    ChooseDifficulty(c.level);
     gameState = c.state;
     invulnerable = c.invulnerable;
     medic.down = false;
@@ -328,7 +329,7 @@ TEST_F(ShootingTest, AShotAtTheMedicOutlinesTheScreenOnlyUnderThePatientView) {
   Add(kUnitKindMedic, kSidePlayer, 0, 0);
   Add(kUnitKindEnemy, kSideEnemy, 0, 12);
   textOverlay = engineRoot->CreateBitmap(640, 480);
-  difficulty = 0;
+  ChooseDifficulty(0);
   // The screen outline is drawn in its own yellow, whatever colour the overlay last drew in.
   const engine::Color flash = engine::EngineBitmap::MakeColor(255, 255, 0);
   const auto flashed = [&](int x, int y) { return textOverlay->PixelColor(x, y) == flash; };

@@ -12,6 +12,7 @@
 #include "casualty/patient_view_teardown.h"
 #include "casualty/report_lines.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "wound_fixture.h"
 
 namespace kestrine::testing {
@@ -34,7 +35,7 @@ class ReportTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    missionNumber = 3;
+    GoToMission(3);
     missionEndFlag = 3;
     missionProgress.campaignScore = 200;
     missionProgress.campaignMaximum = 300;
@@ -57,7 +58,8 @@ class ReportTest : public WoundTest {
     const WoundType& wound = WoundTypeTable[row];
     std::vector<std::string> lines = {kRule};
     for (int i = 0; i < wound.titleLineCount; ++i) lines.push_back(std::string("\x01\x05") + wound.titleLines[i]);
-    for (int i = 0; i < wound.descriptionLineCount && difficulty == 0; ++i) lines.push_back(wound.descriptionLines[i]);
+    for (int i = 0; i < wound.descriptionLineCount && Campaign().difficulty == 0; ++i)
+      lines.push_back(wound.descriptionLines[i]);
     lines.push_back("");
     return lines;
   }
@@ -155,7 +157,7 @@ TEST_F(ReportTest, VerdictLinesFollowTheCallAndWhoHeIs) {
   };
   ASSERT_GT(WoundTypeTable[WOUND_FACE_LACERATIONS].descriptionLineCount, 0);
   for (const Case& c : cases) {
-    difficulty = c.verdict == VERDICT_WRONG ? 1 : 0;  // past novice, no description
+    ChooseDifficulty(c.verdict == VERDICT_WRONG ? 1 : 0);  // past novice, no description
     ClearReport();
     VitalsPatient& patient = Place(0, WOUND_FACE_LACERATIONS, c.appearance, 1);
     patient.verdict = c.verdict;
@@ -220,17 +222,17 @@ TEST_F(ReportTest, TheMissionEndFlagWordsTheResultAndMovesTheScore) {
 }
 
 TEST_F(ReportTest, OnlyCampaignMissionsShowTheTotal) {
-  missionNumber = 12;
+  GoToMission(12);
   SetMissionScores(15, 30);
   WriteAfterActionReport();
   EXPECT_EQ(Report(), (std::vector<std::string>{"\x01Mission Score: 15/30", ""}));
-  missionNumber = 10;
+  GoToMission(10);
   WriteAfterActionReport();
   EXPECT_EQ(Report(), (std::vector<std::string>{"\x01Mission Score: 15/30", "\x01Total Score:       215/330", ""}));
 }
 
 TEST_F(ReportTest, TheFirstTrainingMissionScoresItselfAndListsNoCasualty) {
-  missionNumber = kTrainingMission;
+  GoToMission(kTrainingMission);
   missionEndFlag = 2;
   VitalsPatient& leader = Place(0, WOUND_EVISCERATION, 3, 1);
   leader.score = 10;

@@ -6,6 +6,7 @@
 
 #include "apply_tool_fixture.h"
 #include "casualty/tool_matching.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::testing {
 namespace {
@@ -165,7 +166,7 @@ TEST_F(ApplyToolTest, AStepLoggedAsWrongIsAppliedButCountsAsAWrongAction) {
   TreatedPatient patient;
   MakeBare(patient);
   patient.currentLists[0] = table_.List({Step(TOOL_BANDAGE, LOC_HAND, -5, STEP_LOGGED_WRONG)});
-  difficulty = 2;
+  ChooseDifficulty(2);
   patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
   EXPECT_EQ(patient.score, -5) << "its own points, and no penalty on top";
   EXPECT_EQ(patient.mistakes, 0);

@@ -5,6 +5,7 @@
 #include "apply_tool_fixture.h"
 #include "casualty/tool_matching.h"
 #include "casualty/treatment_items.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::testing {
 namespace {
@@ -86,7 +87,7 @@ TEST_F(KitTest, KitPointsTakeTheTracksMultiplier) {
 }
 
 TEST_F(KitTest, APartOutOfTurnIsJudgedAsItself) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   TreatmentStep* cut = table_.List({Step(TOOL_CRICH_SCALPEL, LOC_NECK, -10, 0, "Scalpel to Neck:   needless")});
   cut[0].next = cut;
   patient_.healthyLists[4] = cut;
@@ -109,7 +110,7 @@ TEST_F(KitTest, AKitStartsFromItsOwnRowOnFirstUse) {
 }
 
 TEST_F(KitTest, TheEndotrachealKitIsJudgedWrongOnlyOnceItsProcedureIsComplete) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   TreatedPatient patient;
   MakeBare(patient);
   TreatmentStep* tube = table_.List({Step(TOOL_ET_TUBE, LOC_MOUTH, 5, 0, "ETTube:   placed")});

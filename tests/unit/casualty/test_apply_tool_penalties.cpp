@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "apply_tool_fixture.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::testing {
 namespace {
@@ -25,7 +26,7 @@ class PenaltyTest : public ApplyToolTest {
 TEST_F(PenaltyTest, EachWrongStepCostsNothingTwoOrFivePointsByDifficulty) {
   const int32_t expected[] = {0, 2, 5};
   for (int32_t level = 0; level < 3; ++level) {
-    difficulty = level;
+    ChooseDifficulty(level);
     TreatedPatient patient;
     MakeHealthyPatient(patient);
     const int32_t missionBefore = missionProgress.missionScore;
@@ -47,7 +48,7 @@ TEST_F(PenaltyTest, EachWrongStepCostsNothingTwoOrFivePointsByDifficulty) {
 }
 
 TEST_F(PenaltyTest, ThreeHarmfulStepsOnExpertCostFifteenAndTheFifthEndsTheMissionOnAnyDifficulty) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   TreatedPatient patient;
   MakeHealthyPatient(patient);
   const int32_t missionBefore = missionProgress.missionScore;
@@ -65,7 +66,7 @@ TEST_F(PenaltyTest, ThreeHarmfulStepsOnExpertCostFifteenAndTheFifthEndsTheMissio
 
   // Mistakes count on novice even though they cost nothing.
   missionEndFlag = 0;
-  difficulty = 0;
+  ChooseDifficulty(0);
   backpack.count[TOOL_NASAL_AIRWAY] = kFullStock;
   TreatedPatient novice;
   MakeHealthyPatient(novice);
@@ -75,7 +76,7 @@ TEST_F(PenaltyTest, ThreeHarmfulStepsOnExpertCostFifteenAndTheFifthEndsTheMissio
 }
 
 TEST_F(PenaltyTest, OneWrongCutWithTheSurvivalSawCountsThreeMistakes) {
-  difficulty = 1;
+  ChooseDifficulty(1);
   TreatedPatient patient;
   MakeBare(patient);
   TreatmentStep* saw =
@@ -103,7 +104,7 @@ TEST_F(PenaltyTest, OneWrongCutWithTheSurvivalSawCountsThreeMistakes) {
 }
 
 TEST_F(PenaltyTest, WrongActionsStopBeingLoggedAtAHundredButStillCost) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   TreatedPatient patient;
   MakeHealthyPatient(patient);
   unlimitedSupplies = 1;
@@ -114,7 +115,7 @@ TEST_F(PenaltyTest, WrongActionsStopBeingLoggedAtAHundredButStillCost) {
 
 // A tourniquet where none is needed is a harmful move; taking it off again is right and free.
 TEST_F(PenaltyTest, TakingAnItemOffAgainCostsNothingPuttingItWhereItIsNotNeededDoes) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   TreatedPatient patient;
   MakeBare(patient);
   TreatmentStep* off = table_.List({Step(TOOL_TOURNIQUET, 0x780, -5, 0, "Tourniquet:   not needed")});

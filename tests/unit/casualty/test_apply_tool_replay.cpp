@@ -6,6 +6,7 @@
 #include <string>
 
 #include "apply_tool_fixture.h"
+#include "shell/mission_progress.h"
 
 namespace kestrine::testing {
 namespace {
@@ -61,7 +62,7 @@ std::string Snapshot(const TreatedPatient& p) {
 }
 
 TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNothingEmitted) {
-  difficulty = 1;
+  ChooseDifficulty(1);
   TreatedPatient live;
   SetUpWound(live, WOUND_EVISCERATION, nullptr);
   const int32_t liveMaximum = missionProgress.missionScore;

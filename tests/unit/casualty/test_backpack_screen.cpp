@@ -1,6 +1,7 @@
 // The backpack screen: the strip it builds, what the pointer over it does, the list's rows, the bars, and
 // the clicks that load and unload the pack.
 #include "shell/layout.h"
+#include "shell/mission_progress.h"
 #include "tool_screen_fixture.h"
 
 namespace kestrine::testing {
@@ -97,7 +98,7 @@ TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) 
 }
 
 TEST_F(BackpackScreenTest, NoviceStartsWithTheStandardKitExpertWithAnEmptyPack) {
-  difficulty = 0;
+  ChooseDifficulty(0);
   Build();
   EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
   EXPECT_GE(backpack.count[TOOL_BANDAGE], 2);
@@ -105,7 +106,7 @@ TEST_F(BackpackScreenTest, NoviceStartsWithTheStandardKitExpertWithAnEmptyPack) 
   UnloadBackpackScreen();
   backpack = Backpack();
   keepBackpack = false;
-  difficulty = 2;
+  ChooseDifficulty(2);
   backpack.count[TOOL_BANDAGE] = 9;  // left over from somewhere: an unkept pack starts empty
   Build();
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
@@ -114,7 +115,7 @@ TEST_F(BackpackScreenTest, NoviceStartsWithTheStandardKitExpertWithAnEmptyPack) 
 }
 
 TEST_F(BackpackScreenTest, LeavingAndComingBackKeepsThePlayersChoice) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   Build();
   backpack.AddTool(TOOL_BURN_BLANKET);
   backpack.AddTool(TOOL_BANDAGE);
@@ -160,7 +161,7 @@ TEST_F(BackpackScreenTest, EveryOfferedToolCanBePointedAtInItsRow) {
 }
 
 TEST_F(BackpackScreenTest, AClickOnTheStripPacksTheToolUnderThePointerAndPastTheLastIconNothing) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   Build();
   toolStripScroll = toolStripRightEdge[TOOL_BANDAGE] - StripWindowWidth() / 2;
   int x = ScreenXOfStripColumn(toolStripRightEdge[TOOL_BANDAGE] - 1);
@@ -221,7 +222,7 @@ class BackpackListTest : public BackpackScreenTest {
  protected:
   void SetUp() override {
     BackpackScreenTest::SetUp();
-    difficulty = 2;
+    ChooseDifficulty(2);
     Build();
     for (int row : {TOOL_BANDAGE, TOOL_SCISSORS, TOOL_TOURNIQUET}) backpack.AddTool(row);
     DrawBackpackScreen();
@@ -276,7 +277,7 @@ TEST_F(BackpackListTest, TheBarsGrowWithWhatIsPacked) {
 // ---- the "no fit" message ----
 
 TEST_F(BackpackScreenTest, TheNoFitMessageStaysThreeSecondsThenGoesWithTheNextMove) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   Build();
   backpack.weight = backpack.maxWeight - 0.5f;
   gameClock = 1000;
@@ -295,7 +296,7 @@ TEST_F(BackpackScreenTest, TheNoFitMessageStaysThreeSecondsThenGoesWithTheNextMo
 // ---- redrawing ----
 
 TEST_F(BackpackScreenTest, AnUnchangedPanelIsNotDrawnAgainButAChangeOrOtherDrawingOnItsLayersIs) {
-  difficulty = 2;
+  ChooseDifficulty(2);
   Build();
   DrawWithPointerAt(5, 5);
   DrawBackpackScreen();

@@ -5,6 +5,7 @@
 
 #include "casualty/hints.h"
 #include "shell/globals.h"
+#include "shell/mission_progress.h"
 #include "wound_fixture.h"
 
 namespace kestrine::testing {
@@ -43,7 +44,7 @@ class HintTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    difficulty = 2;
+    ChooseDifficulty(2);
   }
 
   // A patient with no findings left and the given current tracks.
@@ -155,7 +156,7 @@ TEST_F(HintTest, TheSameHintIsChargedOnceAtTheStepsOwnPointsAndAHintWithoutAStep
 }
 
 TEST_F(HintTest, FreeHintsAreSpentFirstOnePerNewText) {
-  difficulty = 1;
+  ChooseDifficulty(1);
   VitalsPatient patient;
   ASSERT_EQ(patient.freeHints, 3);
   const int32_t mission = missionProgress.missionScore;
@@ -171,7 +172,7 @@ TEST_F(HintTest, FreeHintsAreSpentFirstOnePerNewText) {
 }
 
 TEST_F(HintTest, NovicesAndTheDeveloperSwitchAskForFree) {
-  difficulty = 0;
+  ChooseDifficulty(0);
   VitalsPatient novice;
   const int32_t mission = missionProgress.missionScore;
   GiveTracks(novice, kTrack0Keeps, nullptr, nullptr);
@@ -182,7 +183,7 @@ TEST_F(HintTest, NovicesAndTheDeveloperSwitchAskForFree) {
   EXPECT_EQ(novice.score, 0);
   EXPECT_EQ(missionProgress.missionScore, mission);
 
-  difficulty = 2;
+  ChooseDifficulty(2);
   lastChargedHintText.clear();
   VitalsPatient patient;
   patient.freeHints = 1;

@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "wound_fixture.h"
 
@@ -54,8 +55,8 @@ class PickerTest : public WoundTest {
 };
 
 TEST_F(PickerTest, ASeededDrawTakesTheGeneratorsCandidateInRowOrder) {
-  missionNumber = 1;
-  difficulty = 2;
+  GoToMission(1);
+  ChooseDifficulty(2);
   std::vector<int32_t> candidates;
   for (int32_t row = 0; row < kWoundTypeCount; ++row) {
     if (OfferedFirst(WoundTypeTable[row], 1, 2)) candidates.push_back(row);
@@ -87,8 +88,8 @@ TEST_F(PickerTest, TheSpecialCasualtyComesFromThePreferredRowsInTheirOrder) {
 }
 
 TEST_F(PickerTest, ASpecialCasualtyWithNoPreferredRowLeftFallsThroughToTheMissionsRows) {
-  missionNumber = 1;
-  difficulty = 0;
+  GoToMission(1);
+  ChooseDifficulty(0);
   for (int32_t row : preferredInjuries) pickedInjuries[pickedInjuryCount++] = row;
   const int32_t row = PickCasualtyInjury(1);
   EXPECT_FALSE(IsPreferred(row));
@@ -109,8 +110,8 @@ TEST_F(PickerTest, ASpecialCasualtyWithNoPreferredRowLeftFallsThroughToTheMissio
 TEST_F(PickerTest, TheSeriousCapHoldsInEveryPass) {
   for (int mission = 1; mission <= 13; ++mission) {
     for (int d = 0; d < 3; ++d) {
-      missionNumber = mission;
-      difficulty = d;
+      GoToMission(mission);
+      ChooseDifficulty(d);
       srand(static_cast<uint32_t>(mission * 10 + d));
       ResetInjuryPicks();
       const int32_t cap = MissionTable[mission - 1].seriousCaps[d];
@@ -131,8 +132,8 @@ TEST_F(PickerTest, TheSeriousCapHoldsInEveryPass) {
 
 TEST_F(PickerTest, NeitherMaskRowsAreDrawnOnlyWhenTheMissionsRowsAreUsedUp) {
   for (int mission = 1; mission <= 13; ++mission) {
-    missionNumber = mission;
-    difficulty = 2;
+    GoToMission(mission);
+    ChooseDifficulty(2);
     srand(static_cast<uint32_t>(mission));
     ResetInjuryPicks();
     const std::vector<int32_t> drawn = DrawAll();
@@ -153,8 +154,8 @@ TEST_F(PickerTest, NeitherMaskRowsAreDrawnOnlyWhenTheMissionsRowsAreUsedUp) {
 }
 
 TEST_F(PickerTest, RowsNeverDrawnStayOutEvenWithAMissionBitAndDeveloperOnlyRowsNeedThePickerShowingAll) {
-  missionNumber = 4;
-  difficulty = 1;
+  GoToMission(4);
+  ChooseDifficulty(1);
   int neverRandom = 0;
   for (WoundType& w : rows) {
     if (w.conditionFlags & WOUND_NEVER_RANDOM) {

@@ -16,6 +16,7 @@
 #include "casualty/location_names.h"
 #include "casualty/treatment_blockers.h"
 #include "hint_player.h"
+#include "shell/mission_progress.h"
 #include "shell/screen_text.h"
 #include "treatment_oracle.h"
 
@@ -150,7 +151,7 @@ TEST_F(TreatmentOracleTest, TheOracleKnowsEveryCasualty) {
 // A medic who follows every hint from the first second, quickly or slowly, at every difficulty.
 TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryThreatInMarchOrderInTime) {
   for (int32_t level : {0, 1, 2}) {
-    difficulty = level;
+    ChooseDifficulty(level);
     for (int32_t clickMs : kClickEveryMs) {
       for (const OracleRow& oracle : kOracle) {
         ForEachSide(oracle.row, [&](TreatedPatient& patient) {
@@ -229,7 +230,7 @@ const char* WhenName(When when) {
 TEST_F(TreatmentOracleTest, HarmfulMovesHarmBeforeDuringAndAfterShock) {
   int tried = 0;
   for (int32_t level : {0, 1, 2}) {
-    difficulty = level;
+    ChooseDifficulty(level);
     for (const OracleRow& oracle : kOracle) {
       if (oracle.beyondHelp) continue;
       for (When when : {When::kSetUp, When::kMinorShock, When::kMajorShock, When::kTreated}) {
@@ -284,7 +285,7 @@ TEST_F(TreatmentOracleTest, HarmfulMovesHarmBeforeDuringAndAfterShock) {
 // Until the first threat to his life is dealt with, no other care pays: not a splint, a drip, a blanket or
 // pain relief, on any part of him.
 TEST_F(TreatmentOracleTest, NothingPaysBeforeTheFirstThreatIsDealtWith) {
-  difficulty = 1;
+  ChooseDifficulty(1);
   int rows = 0;
   for (const OracleRow& oracle : kOracle) {
     if (ThreatCount(oracle) == 0) continue;

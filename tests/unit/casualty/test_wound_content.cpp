@@ -15,6 +15,7 @@
 #include "casualty/hints.h"
 #include "casualty/location_names.h"
 #include "hint_player.h"
+#include "shell/mission_progress.h"
 #include "treatment_oracle.h"
 
 namespace kestrine::testing {

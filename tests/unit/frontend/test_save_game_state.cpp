@@ -46,7 +46,7 @@ class SaveGameState : public ::testing::Test {
 };
 
 TEST_F(SaveGameState, AMissionSaveTakesTheBattlefieldAndTheCasualtiesUpToTheFirstEmptySlot) {
-  missionNumber = 7;
+  GoToMission(7);
   missionClock = 181250;
   AddUnit(kUnitKindMedic, {1.5f, 402.0f, -3.25f}).orders = 1;
   Unit& enemy = AddUnit(kUnitKindEnemy, {40.0f, 401.0f, 12.0f});
@@ -108,7 +108,7 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
   ApplySavedCampaign(save);
   EXPECT_EQ(loserEnding, 1);
   EXPECT_EQ(reportLineCount, 2);
-  EXPECT_EQ(trainingRun, 1);
+  EXPECT_EQ(Campaign().trainingRun, 1);
 }
 
 TEST_F(SaveGameState, ReplayAppliesEachActionAtItsTimeAndEndsForAPausedPatient) {

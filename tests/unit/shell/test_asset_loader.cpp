@@ -7,6 +7,7 @@
 #include "casualty/tool_images.h"
 #include "program/register_screens.h"
 #include "shell/asset_loader.h"
+#include "shell/mission_progress.h"
 #include "shell/random.h"
 
 namespace kestrine {
@@ -36,7 +37,7 @@ TEST_F(AssetLoaderTest, MissionLoadsPickTheMusicPairByMissionNumberAndChatterAft
     size_t pair;
   } cases[] = {{1, 2}, {3, 1}, {5, 3}, {6, 1}, {11, 3}, {13, 2}};
   for (const auto& c : cases) {
-    missionNumber = c.mission;
+    GoToMission(c.mission);
     LoadAllAssets();
     EXPECT_EQ(Frames(SOUND_OVERHEAD_MUSIC), 100 + c.pair) << "mission " << c.mission;
     EXPECT_EQ(Frames(SOUND_PATIENT_MUSIC), 200 + c.pair) << "mission " << c.mission;

@@ -15,6 +15,7 @@
 #include "core/image_loader.h"
 #include "generated_data.h"
 #include "shell/asset_loader.h"
+#include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "tools/assetgen/battlefield_generators.h"
 #include "tools/assetgen/level_object_generators.h"
@@ -67,7 +68,7 @@ int FightingUnits(int32_t (&slotSide)[25]) {
 TEST_F(MissionAssetsTest, EveryStrategyTableMakesAPlayableBattle) {
   for (int mission = 1; mission <= 13; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
-    missionNumber = mission;
+    GoToMission(mission);
     for (StrategyEntry& e : strategy) e.Reset();
     ASSERT_TRUE(LoadStrategy());
     ASSERT_GE(strategyCount, 1);
@@ -112,7 +113,7 @@ TEST_F(MissionAssetsTest, EveryStrategyTableMakesAPlayableBattle) {
 TEST_F(MissionAssetsTest, SpawnMapsAndPatientLocationsTellTheSameBattle) {
   for (int mission = 1; mission <= 13; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
-    missionNumber = mission;
+    GoToMission(mission);
     ASSERT_TRUE(LoadStrategy());
     ASSERT_TRUE(LoadPatientLocations());
     EXPECT_EQ(SpawnCasualtyPlaces(patientLocations, true, kMostCasualties[mission - 1]).size(),
@@ -180,7 +181,7 @@ TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
     ASSERT_GT(objectCount, 0);
     for (int i = 0; i < objectCount; ++i)
       if (ohObjects[i].model) ohObjects[i].model->SetCollisionMask(4, 0);
-    missionNumber = mission;
+    GoToMission(mission);
     ASSERT_TRUE(LoadStrategy());
     for (int i = 0; i < strategyCount; ++i) {
       const Vector3& p = strategy[i].pos;

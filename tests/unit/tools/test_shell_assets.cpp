@@ -10,6 +10,7 @@
 #include "generated_data.h"
 #include "shell/asset_loader.h"
 #include "shell/explosion.h"
+#include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -53,7 +54,7 @@ class ShellAssetsTest : public ::testing::Test {
     screenHeight = 480;
     CreateTextOverlay();
     LoadMenuImages();
-    missionNumber = 1;
+    GoToMission(1);
     LoadAllAssets();
   }
   void TearDown() override {
@@ -71,7 +72,7 @@ class ShellAssetsTest : public ::testing::Test {
 TEST_F(ShellAssetsTest, EveryFileTheLoadersNameExistsAndDecodes) {
   // Missions 2 and 3 bring in the other two music pairs.
   for (int mission : {2, 3}) {
-    missionNumber = mission;
+    GoToMission(mission);
     LoadAllAssets();
   }
   // Every chatter file, whichever the random draw picks.
