@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <numeric>
 
 #include "shell/globals.h"
 #include "shell/program_state.h"
@@ -33,13 +35,13 @@ namespace {
 struct BackpackState {
   Backpack backpack;
   bool keepBackpack = false;
-  // Before anything is added the list follows the table.
-  int32_t backpackListOrder[kToolCount] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
-                                           16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31,
-                                           32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47};
+  int32_t backpackListOrder[kToolCount] = {};
   float capacityFactor = 1.0f;
   bool noFitShown = false;
   int64_t noFitUntil = 0;  // game clock
+
+  // Before anything is added the list follows the table.
+  BackpackState() { std::iota(std::begin(backpackListOrder), std::end(backpackListOrder), 0); }
 };
 BackpackState backpackState;
 KESTRINE_PROGRAM_STATE(backpackState);

@@ -20,9 +20,10 @@ enum BackpackHotspot : int32_t {
   BACKPACK_LIST = 5,
 };
 
-// The strip: all icons in two rows of 48 pixels (rows 0..23 on top, 24..47 below).
+// The strip: all icons in two rows of 48 pixels, the first half of the table on top (rows 0..23 of 48),
+// the rest below; an odd row over goes on top.
 constexpr int kToolStripHeight = 96;
-constexpr int kToolStripLastTopRow = 23;
+constexpr int kToolStripLastTopRow = (kToolCount + 1) / 2 - 1;
 // Left edge and top of the strip window on the screen, in pixels.
 constexpr int kStripWindowX = 57;
 constexpr int kStripWindowY = 77;

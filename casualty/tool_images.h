@@ -9,7 +9,7 @@
 
 namespace kestrine {
 
-// 0 until the icons are first cut, then the table's 48: the patient view's loops over the tools run below it.
+// 0 until the icons are first cut, then kToolCount: the patient view's loops over the tools run below it.
 extern int32_t& toolCount;
 // The sprite sheet, loaded once and kept for the rest of the run.
 extern engine::EngineRef<engine::EngineBitmap>& toolSpriteSheet;

@@ -1,232 +1,356 @@
 // The tool rows as written, and the icon rectangles of the sprite sheet.
 #include "casualty/tool_table.h"
 
+#include <iterator>
 #include <utility>
 
+#include "casualty/wound_types.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
 
-// One row a block: name, description, then the numbers and keys.
+namespace {
+
+// One row a block, in row order: a row's place here is its ToolId.
 // clang-format off
-const ToolData kToolData[kToolCount] = {
-    // name, description, weight, volume, cursor x, y, flags, key, speech key, exam, side, parent, kit list
+constexpr ToolData kToolRows[] = {
     // 0
-    {"Grenade",
-     "Standard explosive fragmentation grenade.",
-     0.0f, 0.0f, 0, 0, 0x00600000, "GRENADE", "", -1, 0, -1, -1},
+    {.name = "Grenade",
+     .description = "Standard explosive fragmentation grenade.",
+     .flags = TOOL_FLAG_NOT_MEDICAL | TOOL_FLAG_UNREAD_BIT21,
+     .key = "GRENADE"},
     // 1
-    {"M4",
-     "The M4 Carbine rifle is main defense weapon.",
-     0.0f, 0.0f, 0, 0, 0x00600000, "M4_CARBINE", "", -1, 0, -1, -1},
+    {.name = "M4",
+     .description = "The M4 Carbine rifle is main defense weapon.",
+     .flags = TOOL_FLAG_NOT_MEDICAL | TOOL_FLAG_UNREAD_BIT21,
+     .key = "M4_CARBINE"},
     // 2
-    {"Beretta",
-     "Standard sidearm.",
-     0.0f, 0.0f, 0, 0, 0x00600000, "PISTOL", "", -1, 0, -1, -1},
+    {.name = "Beretta",
+     .description = "Standard sidearm.",
+     .flags = TOOL_FLAG_NOT_MEDICAL | TOOL_FLAG_UNREAD_BIT21,
+     .key = "PISTOL"},
     // 3
-    {"Radio",
-     "Call for Med-evac or permission to send soldier back into combat.",
-     0.0f, 0.0f, 0, 0, 0x00400000, "radio", "", -1, 0, -1, -1},
+    {.name = "Radio",
+     .description = "Call for Med-evac or permission to send soldier back into combat.",
+     .flags = TOOL_FLAG_NOT_MEDICAL,
+     .key = "radio"},
     // 4
-    {"rollover/drag",
-     "",
-     0.0f, 0.0f, 0, 0, 0x02000008, "", "", -1, 0, 4, -1},
+    {.name = "rollover/drag",
+     .flags = TOOL_FLAG_SUB_ITEM | LOC_NECK,
+     .parentRow = TOOL_ROLLOVER_DRAG},
     // 5
-    {"Stethoscope",
-     "This tool is used to listen to a patient's chest.",
-     1.4f, 3.7f, -90, -10, 0x09206000, "STETHOSCOPE", "steth", 1, 0, -1, -1},
+    {.name = "Stethoscope",
+     .description = "This tool is used to listen to a patient's chest.",
+     .weight = 1.4f, .volume = 3.7f, .cursorOffsetX = -90, .cursorOffsetY = -10,
+     .flags = TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_EXAM | TOOL_FLAG_UNREAD_BIT21 | LOC_CHEST | LOC_BACK,
+     .key = "STETHOSCOPE", .speechKey = "steth", .examIndex = TOOL_EXAM_STETHOSCOPE},
     // 6
-    {"Tourniquet",
-     "This tool is used to cut off blood flow to the limbs in order to prevent major blood loss.",
-     0.7f, 1.3f, -30, -50, 0x08200783, "TOURNIQUET", "TOURNIQUET", -1, 1, -1, -1},
+    {.name = "Tourniquet",
+     .description = "This tool is used to cut off blood flow to the limbs in order to prevent major blood loss.",
+     .weight = 0.7f, .volume = 1.3f, .cursorOffsetX = -30, .cursorOffsetY = -50,
+     .flags = TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | TOOL_FLAG_UNREAD_BIT21
+            | LOC_UPPER_ARM | LOC_FOREARM | LOC_THIGH | LOC_CALF,
+     .key = "TOURNIQUET", .speechKey = "TOURNIQUET", .sideRule = 1},
     // 7
-    {"Pulse Ox",
-     "A portable machine that measures oxygen saturation in the blood and gives the reading as a percentage.  "
-     "Readings below 90% are bad.",
-     2.1f, 6.7f, -20, -30, 0x09000020, "PULSEOX", "PULSEOX", 2, 0, -1, -1},
+    {.name = "Pulse Ox",
+     .description = "A portable machine that measures oxygen saturation in the blood and gives the reading as a "
+                    "percentage.  Readings below 90% are bad.",
+     .weight = 2.1f, .volume = 6.7f, .cursorOffsetX = -20, .cursorOffsetY = -30,
+     .flags = TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_EXAM | LOC_HAND,
+     .key = "PULSEOX", .speechKey = "PULSEOX", .examIndex = TOOL_EXAM_PULSE_OX},
     // 8
-    {"Glove",
-     "This tool is used as protection when examining patients.  Palpating different areas of the body gives clues to "
-     "the problem. Using the glove to examine the head will almost always give you information on the patient's "
-     "overall condition.",
-     0.05f, 0.1f, -5, -35, 0x013FFFFC, "EXAMINE_CU", "examine", 0, 1, -1, -1},
+    {.name = "Glove",
+     .description = "This tool is used as protection when examining patients.  Palpating different areas of the body "
+                    "gives clues to the problem. Using the glove to examine the head will almost always give you "
+                    "information on the patient's overall condition.",
+     .weight = 0.05f, .volume = 0.1f, .cursorOffsetX = -5, .cursorOffsetY = -35,
+     .flags = TOOL_FLAG_EXAM | TOOL_FLAG_UNREAD_BIT21 | TOOL_FLAG_LOCATIONS,
+     .key = "EXAMINE_CU", .speechKey = "examine", .examIndex = TOOL_EXAM_GLOVE, .sideRule = 1},
     // 9
-    {"Cravat",
-     "This tool is used to make slings for broken arms or to immobilize other parts of the body.",
-     0.5f, 8.0f, -10, -50, 0x080101C3, "cravat", "cravat", -1, 1, -1, -1},
+    {.name = "Cravat",
+     .description = "This tool is used to make slings for broken arms or to immobilize other parts of the body.",
+     .weight = 0.5f, .volume = 8.0f, .cursorOffsetX = -10, .cursorOffsetY = -50,
+     .flags = TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | LOC_ELBOW | LOC_UPPER_ARM
+            | LOC_FOREARM | LOC_HIP,
+     .key = "cravat", .speechKey = "cravat", .sideRule = 1},
     // 10
-    {"Rigid Splint",
-     "Used to immobilize the neck, arms and legs.",
-     2.6f, 13.2f, 0, 0, 0x0800078B, "RIGIDSPLINT", "RIGIDSPLINT", -1, 1, -1, -1},
+    {.name = "Rigid Splint",
+     .description = "Used to immobilize the neck, arms and legs.",
+     .weight = 2.6f, .volume = 13.2f,
+     .flags = TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | LOC_NECK | LOC_UPPER_ARM
+            | LOC_FOREARM | LOC_THIGH | LOC_CALF,
+     .key = "RIGIDSPLINT", .speechKey = "RIGIDSPLINT", .sideRule = 1},
     // 11
-    {"Bandage",
-     "This tool is used to control bleeding.",
-     0.5f, 1.0f, -5, -35, 0x2817E7B7, "BANDAGE", "BANDAGE", -1, 1, -1, -1},
+    {.name = "Bandage",
+     .description = "This tool is used to control bleeding.",
+     .weight = 0.5f, .volume = 1.0f, .cursorOffsetX = -5, .cursorOffsetY = -35,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0
+            | (TOOL_FLAG_LOCATIONS & ~(LOC_NECK | LOC_ELBOW | LOC_KNEE | LOC_FOOT | LOC_EYE)),
+     .key = "BANDAGE", .speechKey = "BANDAGE", .sideRule = 1},
     // 12
-    {"Medicine Syringe",
-     "This tool administers morphine (pain relief), epinephrine/Benedryl (allergic reactions), Xylocaine (local "
-     "anesthetic), and atropine/Diazepam (mucus/gland secretions and seizures).",
-     0.03f, 1.4f, -90, -5, 0x28000442, "MEDICINESYRINGE", "medsyr", -1, 0, -1, -1},
+    {.name = "Medicine Syringe",
+     .description = "This tool administers morphine (pain relief), epinephrine/Benedryl (allergic reactions), "
+                    "Xylocaine (local anesthetic), and atropine/Diazepam (mucus/gland secretions and seizures).",
+     .weight = 0.03f, .volume = 1.4f, .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | LOC_ELBOW | LOC_CALF,
+     .key = "MEDICINESYRINGE", .speechKey = "medsyr"},
     // 13
-    {"Morphine",
-     "10 mg Morphine administered for pain relief.",
-     0.0f, 0.0f, -90, -5, 0x2A000043, "vial_b", "", -1, 0, 12, -1},
+    {.name = "Morphine",
+     .description = "10 mg Morphine administered for pain relief.",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE
+            | TOOL_FLAG_UNREAD_BIT0 | LOC_ELBOW,
+     .key = "vial_b", .parentRow = TOOL_MEDICINE_SYRINGE},
     // 14
-    {"Atropine",
-     "2 mg Atropine administered to reduce mucus/gland secretions.",
-     0.0f, 0.0f, -90, -5, 0x2A000043, "vial_c", "", -1, 0, 12, -1},
+    {.name = "Atropine",
+     .description = "2 mg Atropine administered to reduce mucus/gland secretions.",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE
+            | TOOL_FLAG_UNREAD_BIT0 | LOC_ELBOW,
+     .key = "vial_c", .parentRow = TOOL_MEDICINE_SYRINGE},
     // 15
-    {"Atropine + Diazepam",
-     "2 mg Atropine and 5 mg Diazepam administered to reduce mucus/gland secretions and seizures.",
-     0.0f, 0.0f, -90, -5, 0x2A000043, "vial_p", "", -1, 0, 15, -1},
+    {.name = "Atropine + Diazepam",
+     .description = "2 mg Atropine and 5 mg Diazepam administered to reduce mucus/gland secretions and seizures.",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE
+            | TOOL_FLAG_UNREAD_BIT0 | LOC_ELBOW,
+     .key = "vial_p", .parentRow = TOOL_ATROPINE_DIAZEPAM},
     // 16
-    {"Diazepam",
-     "10 mg Diazepam administered to reduce seizures.",
-     0.0f, 0.0f, -90, -5, 0x0A000083, "vial_p", "", -1, 0, 12, -1},
+    {.name = "Diazepam",
+     .description = "10 mg Diazepam administered to reduce seizures.",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0
+            | LOC_UPPER_ARM,
+     .key = "vial_p", .parentRow = TOOL_MEDICINE_SYRINGE},
     // 17
-    {"Epinephrine + Benedryl",
-     ".5 mg Epinephrine and 50 mg Benedryl to reduce allergic reaction.",
-     0.0f, 0.0f, -90, -5, 0x2A000083, "vial_y", "", -1, 0, 12, -1},
+    {.name = "Epinephrine + Benedryl",
+     .description = ".5 mg Epinephrine and 50 mg Benedryl to reduce allergic reaction.",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE
+            | TOOL_FLAG_UNREAD_BIT0 | LOC_UPPER_ARM,
+     .key = "vial_y", .parentRow = TOOL_MEDICINE_SYRINGE},
     // 18
-    {"Morphine + Midazolam",
-     "10 mg Morphine and 5 mg Midazolam for pain relief and sedation.",
-     0.0f, 0.0f, -90, -5, 0x2A000043, "vial_o", "", -1, 0, 12, -1},
+    {.name = "Morphine + Midazolam",
+     .description = "10 mg Morphine and 5 mg Midazolam for pain relief and sedation.",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE
+            | TOOL_FLAG_UNREAD_BIT0 | LOC_ELBOW,
+     .key = "vial_o", .parentRow = TOOL_MEDICINE_SYRINGE},
     // 19
-    {"Xylocaine",
-     "50 cc of 2% xylocaine administered as a local anesthetic.",
-     0.0f, 0.0f, -90, -5, 0x2A000403, "vial_r", "", -1, 1, 12, -1},
+    {.name = "Xylocaine",
+     .description = "50 cc of 2% xylocaine administered as a local anesthetic.",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE
+            | TOOL_FLAG_UNREAD_BIT0 | LOC_CALF,
+     .key = "vial_r", .sideRule = 1, .parentRow = TOOL_MEDICINE_SYRINGE},
     // 20
-    {"Scissors",
-     "These are used to remove clothing from around a wound.  It is necessary to do this in order to view and treat "
-     "wounds.",
-     0.4f, 2.3f, -30, 0, 0x0C07FFC0, "SCISSORS", "", -1, 1, -1, -1},
+    {.name = "Scissors",
+     .description = "These are used to remove clothing from around a wound.  It is necessary to do this in order to "
+                    "view and treat wounds.",
+     .weight = 0.4f, .volume = 2.3f, .cursorOffsetX = -30,
+     .flags = TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_UNREAD_BIT26
+            | (TOOL_FLAG_LOCATIONS & ~(LOC_MOUTH | LOC_NECK | LOC_NOSE | LOC_HAND | LOC_EYE | LOC_EAR)),
+     .key = "SCISSORS", .sideRule = 1},
     // 21
-    {"IV",
-     "This tool administers either Hespan or lactated Ringer's solution.  Hespan is a blood replacement fluid and "
-     "lactated Ringer's is good for replenishing lost fluids other than blood.  ",
-     1.0f, 20.0f, -5, -90, 0x28000043, "HESPAN", "ivfluids", -1, 0, -1, -1},
+    {.name = "IV",
+     .description = "This tool administers either Hespan or lactated Ringer's solution.  Hespan is a blood replacement "
+                    "fluid and lactated Ringer's is good for replenishing lost fluids other than blood.  ",
+     .weight = 1.0f, .volume = 20.0f, .cursorOffsetX = -5, .cursorOffsetY = -90,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0
+            | LOC_ELBOW,
+     .key = "HESPAN", .speechKey = "ivfluids"},
     // 22
-    {"Hespan",
-     "Hespan is a blood replacement fluid administered through an IV line.  ",
-     0.0f, 0.0f, 0, 0, 0x2A000043, "", "", -1, 0, 21, -1},
+    {.name = "Hespan",
+     .description = "Hespan is a blood replacement fluid administered through an IV line.  ",
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE
+            | TOOL_FLAG_UNREAD_BIT0 | LOC_ELBOW,
+     .parentRow = TOOL_IV},
     // 23
-    {"lactated ringer's solution",
-     "Lactated Ringer's solution is good for replenishing lost fluids other than blood through an IV line.  ",
-     0.0f, 0.0f, 0, 0, 0x2A000043, "", "", -1, 0, 21, -1},
+    {.name = "lactated ringer's solution",
+     .description = "Lactated Ringer's solution is good for replenishing lost fluids other than blood through an IV "
+                    "line.  ",
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE
+            | TOOL_FLAG_UNREAD_BIT0 | LOC_ELBOW,
+     .parentRow = TOOL_IV},
     // 24
-    {"Chest Catheter",
-     "This is a needle with a one-way valve that is inserted into the chest between the ribs.  This is done to "
-     "release air or fluid pressure that can build up between the chest wall and the lung as a result of an injury.",
-     0.2f, 3.0f, -50, -5, 0x28002003, "chestcatheter", "", -1, 0, -1, -1},
+    {.name = "Chest Catheter",
+     .description = "This is a needle with a one-way valve that is inserted into the chest between the ribs.  This is "
+                    "done to release air or fluid pressure that can build up between the chest wall and the lung as a "
+                    "result of an injury.",
+     .weight = 0.2f, .volume = 3.0f, .cursorOffsetX = -50, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0
+            | LOC_CHEST,
+     .key = "chestcatheter"},
     // 25
-    {"Nasal Airway",
-     "This rubber tube is inserted into the nose to open a quick temporary airway.  For severe airway and breathing "
-     "problems, this will not suffice, even if used with an ambu bag.",
-     0.1f, 2.3f, -20, -110, 0x00000013, "NASALAIRWAYS", "", -1, 0, -1, -1},
+    {.name = "Nasal Airway",
+     .description = "This rubber tube is inserted into the nose to open a quick temporary airway.  For severe airway "
+                    "and breathing problems, this will not suffice, even if used with an ambu bag.",
+     .weight = 0.1f, .volume = 2.3f, .cursorOffsetX = -20, .cursorOffsetY = -110,
+     .flags = TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | LOC_NOSE,
+     .key = "NASALAIRWAYS"},
     // 26
-    {"Ambu bag",
-     "This tool is used to breathe for a patient.  It is attached to the nasal airway and the bulb is pumped to force "
-     "air into the lungs.",
-     0.0f, 0.0f, -50, -25, 0x02000010, "", "ambubag", -1, 0, 37, -1},
+    {.name = "Ambu bag",
+     .description = "This tool is used to breathe for a patient.  It is attached to the nasal airway and the bulb is "
+                    "pumped to force air into the lungs.",
+     .cursorOffsetX = -50, .cursorOffsetY = -25,
+     .flags = TOOL_FLAG_SUB_ITEM | LOC_NOSE,
+     .speechKey = "ambubag", .parentRow = TOOL_AMBU_BAG},
     // 27
-    {"Endotracheal tube",
-     "This kit includes gel, a laryngoscope, and an endotracheal tube.  After applying the gel, the laryngoscope is "
-     "inserted into the throat as a guide for the endotracheal tube.  The tube is inserted through the laryngoscope "
-     "into the throat to obtain a clear airway.  If necessary, an ambu bag can be attached to force air into the "
-     "lungs.",
-     0.5f, 4.0f, -90, -5, 0x10000007, "ETTUBE", "", -1, 0, -1, 16},
+    {.name = "Endotracheal tube",
+     .description = "This kit includes gel, a laryngoscope, and an endotracheal tube.  After applying the gel, the "
+                    "laryngoscope is inserted into the throat as a guide for the endotracheal tube.  The tube is "
+                    "inserted through the laryngoscope into the throat to obtain a clear airway.  If necessary, an "
+                    "ambu bag can be attached to force air into the lungs.",
+     .weight = 0.5f, .volume = 4.0f, .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_KIT_HEAD | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | LOC_MOUTH,
+     .key = "ETTUBE", .kitListRow = WOUND_ET_TUBE_KIT},
     // 28
-    {"Gel",
-     "This is used to lubricate the mouth and throat for tube insertion.",
-     0.0f, 0.0f, -10, -10, 0x02000004, "gel", "", -1, 0, 27, -1},
+    {.name = "Gel",
+     .description = "This is used to lubricate the mouth and throat for tube insertion.",
+     .cursorOffsetX = -10, .cursorOffsetY = -10,
+     .flags = TOOL_FLAG_SUB_ITEM | LOC_MOUTH,
+     .key = "gel", .parentRow = TOOL_ET_KIT},
     // 29
-    {"Laryngo Scope",
-     "Used to facilitate the insertion of the ET tube.",
-     0.0f, 0.0f, -90, -30, 0x02000004, "laryngoscope", "", -1, 0, 27, -1},
+    {.name = "Laryngo Scope",
+     .description = "Used to facilitate the insertion of the ET tube.",
+     .cursorOffsetX = -90, .cursorOffsetY = -30,
+     .flags = TOOL_FLAG_SUB_ITEM | LOC_MOUTH,
+     .key = "laryngoscope", .parentRow = TOOL_ET_KIT},
     // 30
-    {"ETTube",
-     "This tube is inserted into the throat to obtain a clear airway.",
-     0.0f, 0.0f, -90, -5, 0x02000007, "ettube", "", -1, 0, 27, -1},
+    {.name = "ETTube",
+     .description = "This tube is inserted into the throat to obtain a clear airway.",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | LOC_MOUTH,
+     .key = "ettube", .parentRow = TOOL_ET_KIT},
     // 31
-    {"Ambu Bag",
-     "This tool is used to breathe for a patient.  The mask is attached to the airway tube that has been inserted "
-     "into the mouth (endotrachael). The bulb is pumped to force air into the lungs.",
-     0.0f, 0.0f, -50, -25, 0x02000004, "", "", -1, 0, 37, -1},
+    {.name = "Ambu Bag",
+     .description = "This tool is used to breathe for a patient.  The mask is attached to the airway tube that has "
+                    "been inserted into the mouth (endotrachael). The bulb is pumped to force air into the lungs.",
+     .cursorOffsetX = -50, .cursorOffsetY = -25,
+     .flags = TOOL_FLAG_SUB_ITEM | LOC_MOUTH,
+     .parentRow = TOOL_AMBU_BAG},
     // 32
-    {"Crich Kit",
-     "This kit includes a sponge, scalpel and rubber tube.  It is used to insert a tube into the patient's neck "
-     "(chrichothyroidotomy).  This procedure is a last resort when the patient doesn't have a clear airway and all "
-     "attempts to insert a tube into the mouth have failed.  Use the sponge to disinfect, then use the scalpel to "
-     "incise the upper neck and insert the tube into the incision.",
-     0.2f, 3.0f, 0, 0, 0x1000000B, "FASTCRICH", "", -1, 0, -1, 12},
+    {.name = "Crich Kit",
+     .description = "This kit includes a sponge, scalpel and rubber tube.  It is used to insert a tube into the "
+                    "patient's neck (chrichothyroidotomy).  This procedure is a last resort when the patient doesn't "
+                    "have a clear airway and all attempts to insert a tube into the mouth have failed.  Use the sponge "
+                    "to disinfect, then use the scalpel to incise the upper neck and insert the tube into the "
+                    "incision.",
+     .weight = 0.2f, .volume = 3.0f,
+     .flags = TOOL_FLAG_KIT_HEAD | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | LOC_NECK,
+     .key = "FASTCRICH", .kitListRow = WOUND_CRICH_KIT},
     // 33
-    {"Sponge",
-     "This is used to disinfect the area to be incised.",
-     0.0f, 0.0f, -10, -10, 0x0217FFF8, "SPONGE", "", -1, 0, 32, -1},
+    {.name = "Sponge",
+     .description = "This is used to disinfect the area to be incised.",
+     .cursorOffsetX = -10, .cursorOffsetY = -10,
+     .flags = TOOL_FLAG_SUB_ITEM | (TOOL_FLAG_LOCATIONS & ~(LOC_MOUTH | LOC_EYE)),
+     .key = "SPONGE", .parentRow = TOOL_CRICH_KIT},
     // 34
-    {"Scalpel",
-     "Used to make a small incision in the upper neck.",
-     0.0f, 0.0f, -110, 0, 0x2216F789, "SCALPEL", "", -1, 0, 32, -1},
+    {.name = "Scalpel",
+     .description = "Used to make a small incision in the upper neck.",
+     .cursorOffsetX = -110,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_UNREAD_BIT0
+            | (TOOL_FLAG_LOCATIONS & ~(LOC_MOUTH | LOC_NOSE | LOC_HAND | LOC_ELBOW | LOC_KNEE | LOC_HIP | LOC_EYE)),
+     .key = "SCALPEL", .parentRow = TOOL_CRICH_KIT},
     // 35
-    {"Crich Tube",
-     "The tube is inserted into the incision (chrichothyroidotomy).",
-     0.0f, 0.0f, -90, -5, 0x0200000B, "fastcrich", "", -1, 0, 32, -1},
+    {.name = "Crich Tube",
+     .description = "The tube is inserted into the incision (chrichothyroidotomy).",
+     .cursorOffsetX = -90, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_SUB_ITEM | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | LOC_NECK,
+     .key = "fastcrich", .parentRow = TOOL_CRICH_KIT},
     // 36
-    {"Ambu Bag",
-     "This tool is used to breathe for a patient.  It is attached to the airway tube that has been inserted in the "
-     "neck (chrichothryroidotomy).  The bulb is pumped to force air into the lungs.",
-     0.0f, 0.0f, -50, -25, 0x02000008, "", "", -1, 0, 37, -1},
+    {.name = "Ambu Bag",
+     .description = "This tool is used to breathe for a patient.  It is attached to the airway tube that has been "
+                    "inserted in the neck (chrichothryroidotomy).  The bulb is pumped to force air into the lungs.",
+     .cursorOffsetX = -50, .cursorOffsetY = -25,
+     .flags = TOOL_FLAG_SUB_ITEM | LOC_NECK,
+     .parentRow = TOOL_AMBU_BAG},
     // 37
-    {"Ambu Bag",
-     "This tool is used to breathe for a patient.  The mask is placed over the mouth and the bulb is pumped to force "
-     "air into the lungs.  It can also be attached to an airway tube that has been inserted into the mouth "
-     "(endotracheal) or the neck (chrichothyroidotomy).",
-     2.0f, 40.0f, -50, -25, 0x00000015, "BAGVALVE", "ambubag", -1, 0, -1, -1},
+    {.name = "Ambu Bag",
+     .description = "This tool is used to breathe for a patient.  The mask is placed over the mouth and the bulb is "
+                    "pumped to force air into the lungs.  It can also be attached to an airway tube that has been "
+                    "inserted into the mouth (endotracheal) or the neck (chrichothyroidotomy).",
+     .weight = 2.0f, .volume = 40.0f, .cursorOffsetX = -50, .cursorOffsetY = -25,
+     .flags = TOOL_FLAG_UNREAD_BIT0 | LOC_MOUTH | LOC_NOSE,
+     .key = "BAGVALVE", .speechKey = "ambubag"},
     // 38
-    {"Action",
-     "This does not represent an actual medical tool.  Instead, it is used to move things while in the Patient View.  "
-     "This tool can be used to remove penetrating objects -- but beware, removal of penetrating objects can cause "
-     "more problems.",
-     0.0f, 0.0f, -75, -5, 0x083FFFFC, "ACTION", "", -1, 0, -1, -1},
+    {.name = "Action",
+     .description = "This does not represent an actual medical tool.  Instead, it is used to move things while in the "
+                    "Patient View.  This tool can be used to remove penetrating objects -- but beware, removal of "
+                    "penetrating objects can cause more problems.",
+     .cursorOffsetX = -75, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_UNREAD_BIT21 | TOOL_FLAG_LOCATIONS,
+     .key = "ACTION"},
     // 39
-    {"Occlusive Dressing",
-     "This is a type of bandage that provides an airtight seal over wounds.",
-     0.3f, 1.4f, 0, 0, 0x2800E003, "OCCLUSIVEDRESSING", "occdress", -1, 1, -1, -1},
+    {.name = "Occlusive Dressing",
+     .description = "This is a type of bandage that provides an airtight seal over wounds.",
+     .weight = 0.3f, .volume = 1.4f,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0
+            | LOC_CHEST | LOC_BACK | LOC_ABDOMEN,
+     .key = "OCCLUSIVEDRESSING", .speechKey = "occdress", .sideRule = 1},
     // 40
-    {"Penlight",
-     "Used to closely examine the eyes, ears, mouth and throat.",
-     0.9f, 1.6f, -25, -15, 0x01380014, "PENLIGHT", "penlite", 3, 1, -1, -1},
+    {.name = "Penlight",
+     .description = "Used to closely examine the eyes, ears, mouth and throat.",
+     .weight = 0.9f, .volume = 1.6f, .cursorOffsetX = -25, .cursorOffsetY = -15,
+     .flags = TOOL_FLAG_EXAM | TOOL_FLAG_UNREAD_BIT21 | LOC_MOUTH | LOC_NOSE | LOC_EYE | LOC_EAR,
+     .key = "PENLIGHT", .speechKey = "penlite", .examIndex = TOOL_EXAM_PENLIGHT, .sideRule = 1},
     // 41
-    {"Oral Rehydration Powder",
-     "This is given to patients suffering from severe dehydration.  It helps to quickly replenish lost body fluids. ",
-     0.1f, 1.0f, -10, -10, 0x00000006, "oralhydrationmed", "oralreh", -1, 0, -1, -1},
+    {.name = "Oral Rehydration Powder",
+     .description = "This is given to patients suffering from severe dehydration.  It helps to quickly replenish lost "
+                    "body fluids. ",
+     .weight = 0.1f, .volume = 1.0f, .cursorOffsetX = -10, .cursorOffsetY = -10,
+     .flags = TOOL_FLAG_CONSUMABLE | LOC_MOUTH,
+     .key = "oralhydrationmed", .speechKey = "oralreh"},
     // 42
-    {"Irrigation Syringe",
-     "This tool is used to clean wounds or bring down high temperatures.",
-     0.02f, 1.5f, -100, -10, 0x281FFFFE, "IRRIGATIONSYRINGE", "irrsyr", -1, 1, -1, -1},
+    {.name = "Irrigation Syringe",
+     .description = "This tool is used to clean wounds or bring down high temperatures.",
+     .weight = 0.02f, .volume = 1.5f, .cursorOffsetX = -100, .cursorOffsetY = -10,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_CONSUMABLE | TOOL_FLAG_LOCATIONS,
+     .key = "IRRIGATIONSYRINGE", .speechKey = "irrsyr", .sideRule = 1},
     // 43
-    {"Minor Surgery Kit",
-     "This tool is used as a last resort to perform emergency surgical procedures.",
-     0.5f, 6.0f, 0, 0, 0x3C1FFFFC, "minorkit", "", -1, 0, -1, 35},
+    {.name = "Minor Surgery Kit",
+     .description = "This tool is used as a last resort to perform emergency surgical procedures.",
+     .weight = 0.5f, .volume = 6.0f,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_KIT_HEAD | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_UNREAD_BIT26
+            | TOOL_FLAG_LOCATIONS,
+     .key = "minorkit", .kitListRow = WOUND_MINOR_SURGERY_KIT},
     // 44
-    {"Sponge",
-     "This is used to disinfect the area that is to be incised.",
-     0.0f, 0.0f, -10, -10, 0x2E17FFFC, "sponge", "", -1, 0, 43, -1},
+    {.name = "Sponge",
+     .description = "This is used to disinfect the area that is to be incised.",
+     .cursorOffsetX = -10, .cursorOffsetY = -10,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_UNREAD_BIT26
+            | (TOOL_FLAG_LOCATIONS & ~(LOC_EYE)),
+     .key = "sponge", .parentRow = TOOL_MINOR_SURGERY_KIT},
     // 45
-    {"Scalpel",
-     "Used to make an incision.",
-     0.0f, 0.0f, -110, 0, 0x2E16FFFC, "scalpel", "", -1, 0, 43, -1},
+    {.name = "Scalpel",
+     .description = "Used to make an incision.",
+     .cursorOffsetX = -110,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | TOOL_FLAG_SUB_ITEM | TOOL_FLAG_UNREAD_BIT26
+            | (TOOL_FLAG_LOCATIONS & ~(LOC_HIP | LOC_EYE)),
+     .key = "scalpel", .parentRow = TOOL_MINOR_SURGERY_KIT},
     // 46
-    {"Survival Saw",
-     "This tool is used to amputate limbs.  It is used when the only alternative is to let the patient die.",
-     0.4f, 3.0f, -50, -5, 0x28000400, "survivalsaw", "survsaw", -1, 1, -1, -1},
+    {.name = "Survival Saw",
+     .description = "This tool is used to amputate limbs.  It is used when the only alternative is to let the patient "
+                    "die.",
+     .weight = 0.4f, .volume = 3.0f, .cursorOffsetX = -50, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CRAVAT_BLOCKED | TOOL_FLAG_BLANKET_BLOCKED | LOC_CALF,
+     .key = "survivalsaw", .speechKey = "survsaw", .sideRule = 1},
     // 47
-    {"Burn Blanket",
-     "This tool is used on severely burned patients.  It is draped over the entire body and prevents things from "
-     "sticking to the burnt skin.",
-     2.0f, 30.0f, -10, -5, 0x00802003, "BURNBLANKET", "BURNBLANKET", -1, 0, -1, -1},
+    {.name = "Burn Blanket",
+     .description = "This tool is used on severely burned patients.  It is draped over the entire body and prevents "
+                    "things from sticking to the burnt skin.",
+     .weight = 2.0f, .volume = 30.0f, .cursorOffsetX = -10, .cursorOffsetY = -5,
+     .flags = TOOL_FLAG_CONSUMABLE | TOOL_FLAG_UNREAD_BIT0 | TOOL_FLAG_UNREAD_BIT23 | LOC_CHEST,
+     .key = "BURNBLANKET", .speechKey = "BURNBLANKET"},
 };
 // clang-format on
+
+// A row missing or left over would shift every row after it, or leave the last ones empty.
+static_assert(std::size(kToolRows) == kToolCount, "one row per ToolId");
+
+}  // namespace
+
+const ToolData (&kToolData)[kToolCount] = kToolRows;
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The 48 things a medic can carry or use, by row number: weapons and their ammunition, the radio, the
+// The things a medic can carry or use, by row number: weapons and their ammunition, the radio, the
 // roll-over/drag pseudo-tool, the medical tools, the drugs and fluids of the drawers and the parts of the
 // three procedure kits. Everything else in the game names a tool by its row.
 #pragma once
@@ -6,11 +6,10 @@
 #include <array>
 #include <cstdint>
 
+#include "casualty/body_location.h"
 #include "engine/engine.h"
 
 namespace kestrine {
-
-constexpr int kToolCount = 48;
 
 // Row numbers. The bags 26/31/36 hang under the carried bag-valve mask 37; 33/34/35 are the crich kit's
 // parts, 44/45 the minor surgery kit's, 28/29/30 the endotracheal kit's.
@@ -64,20 +63,28 @@ enum ToolId : int32_t {
   TOOL_SURGERY_SCALPEL = 45,
   TOOL_SURVIVAL_SAW = 46,
   TOOL_BURN_BLANKET = 47,
+  TOOL_ROW_END,  // a new tool goes above this line, with its row in kToolData at the same place
 };
 
-// Flag bits of a row. Bits 0x4 .. 0x100000 are the body-location bits where the tool may be used.
-enum ToolFlag : uint32_t {
-  TOOL_FLAG_CONSUMABLE = 0x00000002,       // several pieces carried, each use takes one
-  TOOL_FLAG_LOCATIONS = 0x001FFFFC,        // the body-location bits
-  TOOL_FLAG_NOT_MEDICAL = 0x00400000,      // weapons and radio: never in the backpack strip or list
-  TOOL_FLAG_EXAM = 0x01000000,             // examination tool: its findings always go into the kit
-  TOOL_FLAG_SUB_ITEM = 0x02000000,         // stocked under a parent row: never in the strip or list
-  TOOL_FLAG_BLANKET_BLOCKED = 0x08000000,  // cannot reach the body through the burn blanket
-  TOOL_FLAG_KIT_HEAD = 0x10000000,         // a kit whose parts are its sub-items
-  TOOL_FLAG_CRAVAT_BLOCKED = 0x20000000,   // cannot reach the body through the cravat
-  TOOL_FLAG_HIDDEN_IN_PACK = TOOL_FLAG_NOT_MEDICAL | TOOL_FLAG_SUB_ITEM,
-};
+// Every count of tools follows from the row numbers above.
+constexpr int kToolCount = TOOL_ROW_END;
+
+// Flag bits of a row. Bits 0x4 .. 0x100000 are the body-location bits (LOC_MOUTH .. LOC_EAR) where the
+// tool may be used.
+constexpr uint32_t TOOL_FLAG_CONSUMABLE = 0x00000002;       // several pieces carried, each use takes one
+constexpr uint32_t TOOL_FLAG_LOCATIONS = 0x001FFFFC;        // the body-location bits
+constexpr uint32_t TOOL_FLAG_NOT_MEDICAL = 0x00400000;      // weapons and radio: never in the backpack strip or list
+constexpr uint32_t TOOL_FLAG_EXAM = 0x01000000;             // examination tool: its findings always go into the kit
+constexpr uint32_t TOOL_FLAG_SUB_ITEM = 0x02000000;         // stocked under a parent row: never in the strip or list
+constexpr uint32_t TOOL_FLAG_BLANKET_BLOCKED = 0x08000000;  // cannot reach the body through the burn blanket
+constexpr uint32_t TOOL_FLAG_KIT_HEAD = 0x10000000;         // a kit whose parts are its sub-items
+constexpr uint32_t TOOL_FLAG_CRAVAT_BLOCKED = 0x20000000;   // cannot reach the body through the cravat
+constexpr uint32_t TOOL_FLAG_HIDDEN_IN_PACK = TOOL_FLAG_NOT_MEDICAL | TOOL_FLAG_SUB_ITEM;
+// Bits the rows carry that no rule reads; kept so every row keeps the value it was written with.
+constexpr uint32_t TOOL_FLAG_UNREAD_BIT0 = 0x00000001;
+constexpr uint32_t TOOL_FLAG_UNREAD_BIT21 = 0x00200000;
+constexpr uint32_t TOOL_FLAG_UNREAD_BIT23 = 0x00800000;
+constexpr uint32_t TOOL_FLAG_UNREAD_BIT26 = 0x04000000;
 
 // Examination slot of a row (-1 none).
 enum ToolExam : int32_t {
@@ -89,25 +96,26 @@ enum ToolExam : int32_t {
 };
 
 // One row as written down: weights and volumes are single-precision constants, widened when the row
-// is built, so 1.4 is carried as the float nearest 1.4 and every sum sees the same value.
+// is built, so 1.4 is carried as the float nearest 1.4 and every sum sees the same value. A field a row
+// leaves out has the value given here.
 struct ToolData {
-  const char* name;
-  const char* description;  // "" when the row has none
-  float weight;
-  float volume;
-  int32_t cursorOffsetX;
-  int32_t cursorOffsetY;
-  uint32_t flags;
-  const char* key;        // file key of the tool's pictures; "" for none
-  const char* speechKey;  // key of the tool's speech clips; "" for none
-  int32_t examIndex;
-  int32_t sideRule;
-  int32_t parentRow;   // -1 none; a row may name itself (4 and 15)
-  int32_t kitListRow;  // wound-type row whose step lists form this kit's procedure; -1 none
+  const char* name = "";
+  const char* description = "";  // "" when the row has none
+  float weight = 0.0f;
+  float volume = 0.0f;
+  int32_t cursorOffsetX = 0;
+  int32_t cursorOffsetY = 0;
+  uint32_t flags = 0;
+  const char* key = "";         // file key of the tool's pictures; "" for none
+  const char* speechKey = "";   // key of the tool's speech clips; "" for none
+  int32_t examIndex = TOOL_EXAM_NONE;
+  int32_t sideRule = 0;
+  int32_t parentRow = TOOL_NONE;  // a row may name itself (4 and 15)
+  int32_t kitListRow = -1;        // wound-type row whose step lists form this kit's procedure; -1 none
 };
 
-// The rows in row order, as written.
-extern const ToolData kToolData[kToolCount];
+// The rows in row order, as written; there are exactly kToolCount of them (checked where they are written).
+extern const ToolData (&kToolData)[kToolCount];
 
 // One tool row as the game uses it: the written values plus the two pictures, which the screens that
 // show them load and release.
@@ -156,8 +164,10 @@ struct ToolSpriteRect {
   int32_t tool;
 };
 
-constexpr int kToolSpriteRectSlots = 48;  // the entries past the real ones are zero
+// One slot per row at most (a row has at most one icon); the entries past the real ones are zero.
+constexpr int kToolSpriteRectSlots = kToolCount;
 constexpr int kToolSpriteRectCount = 43;
+static_assert(kToolSpriteRectCount <= kToolSpriteRectSlots);
 constexpr int kToolIconHeight = 48;
 extern const ToolSpriteRect kToolSpriteRects[kToolSpriteRectSlots];
 

@@ -60,7 +60,7 @@ enum ForcedCondition : int32_t {
 struct TreatmentStep {
   const StepList* next = nullptr;   // becomes the cursor of the track in which this step matched
   const StepList* extra = nullptr;  // merged into the active steps when this step is applied
-  int32_t tool = kEndOfList;        // tool row 0..47, kEndOfList or kTextureChange
+  int32_t tool = kEndOfList;        // a tool row, kEndOfList or kTextureChange
   int32_t multiplier1 = 0;          // become the patient's multipliers of tracks 1 and 2
   int32_t multiplier2 = 0;
   BodyLocation location = 0;  // may hold side bits

@@ -24,7 +24,7 @@ extern const char* const kSaveKindWords[3];
 
 constexpr int kSaveRibbonCount = 8;  // the campaign record's counters, as a save lays them out
 constexpr int kSaveBadgeCount = 3;
-constexpr int kSaveToolCount = 48;
+constexpr int kSaveToolCount = 48;  // fixed by the file: one pack count per tool row
 constexpr int kSaveUnitLimit = 25;
 constexpr int kSavePatientLimit = 7;
 constexpr int kSaveRecordLimit = 1000;

@@ -19,7 +19,9 @@
 namespace kestrine {
 
 static_assert(kSaveRibbonCount == kRibbonCount && kSaveBadgeCount == kBadgeCount);
-static_assert(kSaveToolCount == kToolCount);
+// A save holds exactly kSaveToolCount pack counts; another number of tools needs a new save layout that
+// still reads the old one.
+static_assert(kSaveToolCount == kToolCount, "the tool table and the save's pack counts disagree");
 static_assert(kSaveUnitLimit == kUnitSlotCount);
 static_assert(kSavePatientLimit == kCasualtySlotCount);
 static_assert(kSaveRecordLimit == kActionRecordCapacity);
