@@ -4,6 +4,7 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -77,10 +78,14 @@ inline double StatusKb(const char* field) {
 }
 
 // The process's memory as counters in MB: its peak resident set ("vm_hwm_mb", shared libraries included) and
-// its private memory now ("rss_anon_mb": heap and the like, what the program itself holds).
+// its private memory now ("rss_anon_mb": heap and the like, what the program itself holds); of the heap, what is
+// in use ("heap_used_mb") and what is free but not given back ("heap_free_mb").
 inline void CountMemory(benchmark::State& state) {
   state.counters["vm_hwm_mb"] = StatusKb("VmHWM") / 1024;
   state.counters["rss_anon_mb"] = StatusKb("RssAnon") / 1024;
+  const struct mallinfo2 heap = mallinfo2();
+  state.counters["heap_used_mb"] = static_cast<double>(heap.uordblks + heap.hblkhd) / (1024 * 1024);
+  state.counters["heap_free_mb"] = static_cast<double>(heap.fordblks) / (1024 * 1024);
 }
 
 }  // namespace kestrine::bench

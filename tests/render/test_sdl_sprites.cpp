@@ -134,6 +134,39 @@ TEST_F(SdlSprites, ReplacedOrRepaintedFaceImageIsNeverConfusedWithTheOldOne) {
   EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 200, 200}, 1));
 }
 
+// A picture nobody holds any more can never be drawn again: its texture goes with the next frame. A hidden one
+// that is still held keeps its texture, and shows again without a new upload.
+TEST_F(SdlSprites, TextureOfAPictureNobodyHoldsGoesAndAHiddenHeldOneStays) {
+  auto mesh = AddFacingPlane(10, 20, {255, 255, 255})->Shapes().front();
+  {
+    auto first = root_->CreateBitmap(32, 32);
+    first->Clear(200, 0, 0);
+    mesh->SetFaceBitmap(L"front", first, 1);
+    EXPECT_TRUE(PixelNear(Capture(), 320, 240, {200, 0, 0}, 1));
+  }
+  const size_t withFirst = backend_->CachedTextures();
+  auto second = root_->CreateBitmap(32, 32);
+  second->Clear(0, 200, 0);
+  mesh->SetFaceBitmap(L"front", second, 1);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 200, 0}, 1));
+  EXPECT_EQ(backend_->CachedTextures(), withFirst) << "the replaced picture's texture is let go, the new one's came";
+
+  auto overlay = KeyedOverlay();
+  overlay->SetDrawColor(0, 0, 255);
+  overlay->FillRect(0, 0, 20, 20);
+  auto sprite = camera_->CreateSprite(overlay, 1);
+  EXPECT_TRUE(PixelNear(Capture(), 10, 10, {0, 0, 255}));
+  const uint64_t uploads = backend_->TextureUploads();
+  const size_t withOverlay = backend_->CachedTextures();
+  EXPECT_EQ(withOverlay, withFirst + 1);
+  sprite->SetVisible(0);
+  EXPECT_FALSE(PixelNear(Capture(), 10, 10, {0, 0, 255}));
+  EXPECT_EQ(backend_->CachedTextures(), withOverlay) << "hidden but held: kept";
+  sprite->SetVisible(1);
+  EXPECT_TRUE(PixelNear(Capture(), 10, 10, {0, 0, 255}));
+  EXPECT_EQ(backend_->TextureUploads(), uploads) << "shown again without a new upload";
+}
+
 TEST(SpriteDrawOrder, ChildrenBelowTheParentsLayerComeFirst) {
   auto image = MakeEngine<EngineBitmap>(4, 4);
   EngineSprite parent(image, 10);

@@ -50,6 +50,7 @@ class GlRenderer {
 
   uint64_t TextureUploads() const { return textures_.Uploads(); }
   uint64_t MeshBuilds() const { return meshes_.Builds(); }
+  size_t CachedTextures() const { return textures_.Size(); }
   size_t LastSpritesDrawn() const { return sprites_.LastDrawn(); }
   size_t LastDrawItems() const { return stage_.LastDrawItems(); }
 

@@ -65,7 +65,9 @@ void MeshCache::Build(Entry& entry) {
 void MeshCache::EndFrame() {
   ++frame_;
   for (auto it = entries_.begin(); it != entries_.end();) {
-    if (frame_ - it->second.lastFrame <= kKeepFrames) {
+    // A mesh only the cache still holds can never be drawn again: its buffers go at once.
+    const bool orphaned = it->second.mesh->RefCount() == 1;
+    if (!orphaned && frame_ - it->second.lastFrame <= kKeepFrames) {
       ++it;
       continue;
     }

@@ -435,6 +435,7 @@ void SdlBackend::FinishFrame() {
 
 uint64_t SdlBackend::TextureUploads() const { return renderer_ ? renderer_->TextureUploads() : 0; }
 uint64_t SdlBackend::MeshBuilds() const { return renderer_ ? renderer_->MeshBuilds() : 0; }
+size_t SdlBackend::CachedTextures() const { return renderer_ ? renderer_->CachedTextures() : 0; }
 size_t SdlBackend::LastSpritesDrawn() const { return renderer_ ? renderer_->LastSpritesDrawn() : 0; }
 size_t SdlBackend::LastDrawItems() const { return renderer_ ? renderer_->LastDrawItems() : 0; }
 

@@ -73,6 +73,8 @@ class SdlBackend : public EngineBackend {
   int FramesDrawnIntoWindow() const { return drawnIntoWindow_; }
   uint64_t TextureUploads() const;
   uint64_t MeshBuilds() const;
+  // Textures the renderer holds now.
+  size_t CachedTextures() const;
   size_t LastSpritesDrawn() const;
   size_t LastDrawItems() const;
   // Waits until the GPU has finished the frames asked of it.

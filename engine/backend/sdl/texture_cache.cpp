@@ -208,7 +208,9 @@ void TextureCache::Upload(Entry& entry, bool keepCopy) {
 void TextureCache::EndFrame() {
   ++frame_;
   for (auto it = entries_.begin(); it != entries_.end();) {
-    if (frame_ - it->second.lastFrame <= kKeepFrames) {
+    // A bitmap only the cache still holds can never be drawn again: its texture goes at once.
+    const bool orphaned = it->second.bitmap->RefCount() == 1;
+    if (!orphaned && frame_ - it->second.lastFrame <= kKeepFrames) {
       ++it;
       continue;
     }
