@@ -7,7 +7,7 @@
 #include <string>
 
 #include "casualty/backpack.h"
-#include "casualty/backpack_screen.h"
+#include "casualty_view/backpack_screen.h"
 #include "casualty/tool_images.h"
 #include "harness.h"
 #include "shell/game_state.h"

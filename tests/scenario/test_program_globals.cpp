@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "casualty/backpack.h"
-#include "casualty/backpack_screen.h"
+#include "casualty_view/backpack_screen.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/injury_picker.h"
 #include "casualty/report_lines.h"

@@ -23,7 +23,7 @@
 #include "casualty/backpack.h"
 #include "casualty/body_parts.h"
 #include "casualty/casualty_slots.h"
-#include "casualty/patient_view.h"
+#include "casualty_view/patient_view.h"
 #include "casualty/tool_table.h"
 #include "casualty/vitals.h"
 #include "casualty/wound_types.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "casualty/injury_props.h"
+#include "casualty_view/injury_props.h"
 #include "casualty/patient_bones.h"
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/model_builder.h"

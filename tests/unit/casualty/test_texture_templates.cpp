@@ -7,7 +7,7 @@
 #include <string>
 
 #include "casualty/patient.h"
-#include "casualty/patient_textures.h"
+#include "casualty_view/patient_textures.h"
 #include "casualty/texture_templates.h"
 #include "casualty/wound_types.h"
 #include "shell/random.h"

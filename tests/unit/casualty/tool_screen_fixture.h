@@ -6,7 +6,7 @@
 #include <string>
 
 #include "backpack_fixture.h"
-#include "casualty/backpack_screen.h"
+#include "casualty_view/backpack_screen.h"
 #include "casualty/tool_images.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"

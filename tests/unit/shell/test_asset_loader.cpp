@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "asset_test_fixture.h"
-#include "casualty/backpack_screen.h"
+#include "casualty_view/backpack_screen.h"
 #include "casualty/tool_images.h"
 #include "program/register_screens.h"
 #include "shell/asset_loader.h"
