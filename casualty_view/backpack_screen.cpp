@@ -9,7 +9,7 @@
 #include "casualty/backpack.h"
 #include "casualty/backpack_kit.h"
 #include "casualty_view/start_mission_confirm.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"

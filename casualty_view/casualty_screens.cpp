@@ -7,7 +7,7 @@
 #include "casualty_view/patient_hud.h"
 #include "casualty_view/patient_view.h"
 #include "casualty_view/patient_view_teardown.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/mission_frames.h"

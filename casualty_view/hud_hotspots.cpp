@@ -1,7 +1,7 @@
 // The head-up display's hot-spots: positions in the 634 x 455 panel space unless they are pixels.
 #include "casualty_view/hud_hotspots.h"
 
-#include "casualty/tool_drawer.h"
+#include "casualty_view/tool_drawer.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 

@@ -2,7 +2,7 @@
 // clock, and the labels of its buttons. The pictures are loaded with the view and released with it.
 #pragma once
 
-#include "casualty/patient_image.h"
+#include "casualty_view/patient_image.h"
 
 namespace kestrine {
 

@@ -10,6 +10,7 @@
 #include "casualty/texture_bands.h"
 #include "casualty/texture_templates.h"
 #include "casualty_view/tool_animation.h"
+#include "casualty_view/tool_drawer.h"
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
 #include "shell/globals.h"
@@ -181,6 +182,8 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
 }
 
 int32_t ModelBody::PlayAnimation(int32_t pose) { return patient_.PlayAnimation(pose); }
+
+void ModelBody::CloseToolDrawer() { toolDrawer.Close(); }
 
 void ModelBody::ReleasePatient() { patient_.ReleasePatient(); }
 

@@ -25,6 +25,7 @@ class ModelBody : public PatientBody {
   void MakeSpurtDrops() override;
   void ShowTreatmentVisual(const TreatmentVisual& visual) override;
   int32_t PlayAnimation(int32_t pose) override;
+  void CloseToolDrawer() override;
   void SetBloodPoolRate(float rate) override;
   void ReleasePatient() override;
 

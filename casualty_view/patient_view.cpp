@@ -22,7 +22,7 @@
 #include "casualty/texture_bands.h"
 #include "casualty/texture_templates.h"
 #include "casualty_view/tool_animation.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "casualty/tool_table.h"
 #include "casualty/treatment_items.h"
 #include "casualty_view/treatment_visuals.h"

@@ -17,7 +17,7 @@
 #include "casualty_view/popup_menu.h"
 #include "casualty_view/radio_calls.h"
 #include "casualty/step_interpreter.h"
-#include "casualty/tool_drawer.h"
+#include "casualty_view/tool_drawer.h"
 #include "casualty_view/tool_reach.h"
 #include "casualty_view/tool_tray.h"
 #include "casualty/treatment_items.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "casualty/backpack.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"

@@ -23,7 +23,7 @@
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
 #include "casualty_view/patient_view.h"
-#include "casualty/tool_drawer.h"
+#include "casualty_view/tool_drawer.h"
 #include "casualty/tool_table.h"
 #include "casualty_view/tool_tray.h"
 #include "casualty/treatment_blockers.h"

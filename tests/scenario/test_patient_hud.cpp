@@ -20,7 +20,7 @@
 #include "casualty_view/patient_view.h"
 #include "casualty_view/popup_menu.h"
 #include "casualty_view/tool_animation.h"
-#include "casualty/tool_drawer.h"
+#include "casualty_view/tool_drawer.h"
 #include "casualty_view/tool_tray.h"
 #include "harness.h"
 #include "player_road.h"

@@ -20,7 +20,7 @@
 #include "casualty/injury_picker.h"
 #include "casualty/report_lines.h"
 #include "casualty/step_interpreter.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "casualty/tool_table.h"
 #include "harness.h"
 #include "shell/asset_loader.h"

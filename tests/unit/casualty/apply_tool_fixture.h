@@ -12,7 +12,7 @@
 
 #include "casualty/backpack.h"
 #include "casualty/patient.h"
-#include "casualty/tool_drawer.h"
+#include "casualty_view/tool_drawer.h"
 #include "casualty/treatment_switches.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"

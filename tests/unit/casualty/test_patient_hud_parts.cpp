@@ -7,7 +7,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty_view/popup_menu.h"
 #include "casualty_view/tool_cursor.h"
-#include "casualty/tool_drawer.h"
+#include "casualty_view/tool_drawer.h"
 #include "casualty_view/tool_tray.h"
 #include "tool_screen_fixture.h"
 

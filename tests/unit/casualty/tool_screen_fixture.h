@@ -7,7 +7,7 @@
 
 #include "backpack_fixture.h"
 #include "casualty_view/backpack_screen.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"

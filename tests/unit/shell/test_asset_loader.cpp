@@ -4,7 +4,7 @@
 
 #include "asset_test_fixture.h"
 #include "casualty_view/backpack_screen.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "program/register_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/mission_progress.h"

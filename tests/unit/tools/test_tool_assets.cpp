@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "casualty/tool_table.h"
 #include "generated_data.h"
 #include "tools/assetgen/image_paint.h"

@@ -1,10 +1,10 @@
 // The tool drawer: filled from the tool table, sliding at the same speed at any frame rate.
-#include "casualty/tool_drawer.h"
+#include "casualty_view/tool_drawer.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 #include "shell/globals.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"

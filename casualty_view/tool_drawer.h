@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "casualty/patient_image.h"
+#include "casualty_view/patient_image.h"
 #include "casualty/tool_table.h"
 
 namespace kestrine {

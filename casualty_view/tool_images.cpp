@@ -1,5 +1,5 @@
 // Cutting the tool icons, loading the cursor pictures and drawing a tool's label box.
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 
 #include <filesystem>
 

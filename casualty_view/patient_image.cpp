@@ -1,5 +1,5 @@
 // Loading a patient-view picture.
-#include "casualty/patient_image.h"
+#include "casualty_view/patient_image.h"
 
 #include "shell/globals.h"
 
