@@ -7,9 +7,9 @@
 
 #include "casualty/blood_pools.h"
 #include "casualty/casualty_slots.h"
-#include "casualty_view/injury_props.h"
 #include "casualty/patient.h"
 #include "casualty/treatment_items.h"
+#include "casualty_view/injury_props.h"
 #include "game_setup.h"
 #include "shell/mission_progress.h"
 

@@ -2,8 +2,8 @@
 #include <array>
 
 #include "casualty/injury_prop.h"
-#include "casualty_view/injury_props.h"
 #include "casualty/patient_bones.h"
+#include "casualty_view/injury_props.h"
 
 namespace kestrine {
 

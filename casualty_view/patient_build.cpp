@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "casualty/body_model_choice.h"
-#include "casualty_view/model_body.h"
 #include "casualty/patient.h"
 #include "casualty/step_interpreter.h"
 #include "casualty/texture_templates.h"
 #include "casualty/treatment_switches.h"
+#include "casualty_view/model_body.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_output.h"
 #include "shell/wide_text.h"

@@ -1,8 +1,8 @@
 // The treatment models a shown patient wears, and letting go of his body's engine objects.
 #include "casualty/patient.h"
+#include "casualty/treatment_assets.h"
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/spurt.h"
-#include "casualty/treatment_assets.h"
 
 namespace kestrine {
 

@@ -4,10 +4,10 @@
 
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
+#include "casualty/treatment_switches.h"
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/patient_view.h"
 #include "casualty_view/popup_menu.h"
-#include "casualty/treatment_switches.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "casualty/casualty_slots.h"
-#include "casualty_view/radio_calls.h"
 #include "casualty/step_interpreter.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/radio_calls.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"

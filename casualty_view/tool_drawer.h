@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "casualty_view/patient_image.h"
 #include "casualty/tool_table.h"
+#include "casualty_view/patient_image.h"
 
 namespace kestrine {
 

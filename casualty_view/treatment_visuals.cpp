@@ -1,8 +1,8 @@
 // The treatment pictures, models and animations of the patient view.
 #include "casualty_view/treatment_visuals.h"
 
-#include "casualty_view/tool_animation.h"
 #include "casualty/treatment_items.h"
+#include "casualty_view/tool_animation.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"

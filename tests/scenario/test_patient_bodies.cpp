@@ -11,8 +11,8 @@
 
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
-#include "casualty_view/patient_speech.h"
 #include "casualty/speech_kinds.h"
+#include "casualty_view/patient_speech.h"
 #include "casualty_view/spurt.h"
 #include "harness.h"
 #include "shell/globals.h"
