@@ -22,7 +22,7 @@
 #include "casualty/backpack.h"
 #include "casualty/casualty_queries.h"
 #include "casualty/casualty_slots.h"
-#include "casualty/surroundings_kinds.h"
+#include "casualty_view/surroundings_kinds.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"

@@ -3,13 +3,13 @@
 // model he could wear shown on him, a vehicle on his leg, a turban and two blood pools growing, the camera
 // orbiting a little so that each frame is drawn in full; UpdatePatientView and the render until the GPU
 // finished it. Reports the median frame time in ms ("median_ms"). Goal: under 4 ms.
-#include "casualty/patient_view.h"
+#include "casualty_view/patient_view.h"
 
 #include "casualty/blood_pools.h"
 #include "casualty/casualty_slots.h"
-#include "casualty/injury_props.h"
 #include "casualty/patient.h"
 #include "casualty/treatment_items.h"
+#include "casualty_view/injury_props.h"
 #include "game_setup.h"
 #include "shell/mission_progress.h"
 

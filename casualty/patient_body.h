@@ -35,6 +35,8 @@ class PatientBody {
   virtual void ShowTreatmentVisual(const TreatmentVisual& visual) = 0;
   // Plays body animation `pose`; 0 when refused.
   virtual int32_t PlayAnimation(int32_t pose) = 0;
+  // A kit's treatment is over (done, or judged wrong): the kit's open drawer of tools shuts.
+  virtual void CloseToolDrawer() = 0;
 
   // ---- what vitals, death and the mission's end ask ----
   // Every blood pool of the wound runs at this rate from now on.
@@ -58,6 +60,7 @@ class NoBody : public PatientBody {
   void MakeSpurtDrops() override {}
   void ShowTreatmentVisual(const TreatmentVisual&) override {}
   int32_t PlayAnimation(int32_t) override { return 0; }
+  void CloseToolDrawer() override {}
   void SetBloodPoolRate(float) override {}
   void ReleasePatient() override {}
 };

@@ -2,7 +2,6 @@
 #include "casualty/tool_matching.h"
 
 #include "casualty/step_interpreter.h"
-#include "casualty/tool_drawer.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 
@@ -205,7 +204,7 @@ ToolMatch MatchTreatment(Patient& patient, int32_t tool, BodyLocation partMask, 
       if (kit.done) {
         ApplyMatched(patient, current, 0, patient.multipliers, 0);
         if (current.index == 0) TakeTrackMultipliers(patient, *current.step);
-        toolDrawer.Close();
+        patient.Body().CloseToolDrawer();
       }
     }
   }
@@ -214,7 +213,7 @@ ToolMatch MatchTreatment(Patient& patient, int32_t tool, BodyLocation partMask, 
   const bool woundSaysHarm = current.step != nullptr && (current.step->flags & STEP_LOGGED_WRONG) != 0;
   const bool shockAnswered = shockHere != nullptr && !woundSaysHarm;
   const TreatmentStep* rightMatch = shockAnswered ? shockHere : current.step;
-  if (shockAnswered && asKit && kit.done) toolDrawer.Close();
+  if (shockAnswered && asKit && kit.done) patient.Body().CloseToolDrawer();
 
   // A tourniquet, cravat or blanket follows its on/off state in the healthy lists at no cost. Taking one
   // off is right in itself; putting one where nothing needs it is judged below like any wrong move.
@@ -256,7 +255,7 @@ ToolMatch MatchTreatment(Patient& patient, int32_t tool, BodyLocation partMask, 
   if (wrong.step == nullptr) return result;
 
   ApplyMatched(patient, wrong, 0, nullptr, partMask);
-  if (etKit) toolDrawer.Close();
+  if (etKit) patient.Body().CloseToolDrawer();
   LoseScore(patient, WrongTreatmentPenalty() + (etKit ? kit.points : 0));
   if (wrong.step->points < 0) CountMistakes(patient, tool);
   patient.wrongActions.Append({partMask, wrong.step});

@@ -1,13 +1,14 @@
 # Proves at configure time that the folders' boundaries are build errors, with the include roots the game's
-# libraries really get: the engine's inside is out of every game folder's reach, and neither the shell nor
-# casualty care can include the folders above them. Probes that must build show that the failures come from
-# the include alone.
+# libraries really get: the engine's inside is out of every game folder's reach, neither the shell nor
+# casualty care can include the folders above them, and the treatment rules cannot include the patient's
+# view and body. Probes that must build show that the failures come from the include alone.
 
 set(KESTRINE_ENGINE_INCLUDE ${CMAKE_SOURCE_DIR}/engine/include)
 set(KESTRINE_SHELL_ROOTS
     -I${KESTRINE_ENGINE_INCLUDE} -I${CMAKE_BINARY_DIR}/include-roots/platform -I${CMAKE_BINARY_DIR}/include-roots/shell)
 set(KESTRINE_CASUALTY_ROOTS ${KESTRINE_SHELL_ROOTS} -I${CMAKE_BINARY_DIR}/include-roots/casualty)
-set(KESTRINE_FRONTEND_ROOTS ${KESTRINE_CASUALTY_ROOTS} -I${CMAKE_BINARY_DIR}/include-roots/battlefield
+set(KESTRINE_CASUALTY_VIEW_ROOTS ${KESTRINE_CASUALTY_ROOTS} -I${CMAKE_BINARY_DIR}/include-roots/casualty_view)
+set(KESTRINE_FRONTEND_ROOTS ${KESTRINE_CASUALTY_VIEW_ROOTS} -I${CMAKE_BINARY_DIR}/include-roots/battlefield
     -I${CMAKE_BINARY_DIR}/include-roots/frontend)
 
 # kestrine_probe(<name> <must build: TRUE|FALSE> <include> <roots...>)
@@ -38,7 +39,14 @@ foreach(upward casualty/patient.h frontend/frontend_screens.h battlefield/battle
   kestrine_probe(shell_${probe} FALSE ${upward} ${KESTRINE_SHELL_ROOTS})
 endforeach()
 kestrine_probe(casualty_public TRUE "casualty/patient.h" ${KESTRINE_CASUALTY_ROOTS})
-foreach(upward frontend/frontend_screens.h battlefield/battlefield_screens.h)
+# The treatment rules see neither the patient's view and body nor anything above them.
+foreach(upward casualty_view/patient_view.h casualty_view/model_body.h frontend/frontend_screens.h
+               battlefield/battlefield_screens.h)
   string(MAKE_C_IDENTIFIER ${upward} probe)
   kestrine_probe(casualty_${probe} FALSE ${upward} ${KESTRINE_CASUALTY_ROOTS})
+endforeach()
+kestrine_probe(casualty_view_public TRUE "casualty_view/patient_view.h" ${KESTRINE_CASUALTY_VIEW_ROOTS})
+foreach(upward frontend/frontend_screens.h battlefield/battlefield_screens.h)
+  string(MAKE_C_IDENTIFIER ${upward} probe)
+  kestrine_probe(casualty_view_${probe} FALSE ${upward} ${KESTRINE_CASUALTY_VIEW_ROOTS})
 endforeach()

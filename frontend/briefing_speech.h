@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "casualty/lip_sync.h"
-#include "casualty/lip_sync_walk.h"
+#include "casualty_view/lip_sync_walk.h"
 
 namespace kestrine {
 

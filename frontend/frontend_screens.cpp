@@ -10,7 +10,7 @@
 #include "battlefield/mission_load.h"
 #include "battlefield/overhead_leave.h"
 #include "casualty/backpack.h"
-#include "casualty/patient_view_teardown.h"
+#include "casualty_view/patient_view_teardown.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/finish_screen.h"
 #include "frontend/high_score_screen.h"

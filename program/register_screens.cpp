@@ -1,7 +1,7 @@
 #include "program/register_screens.h"
 
 #include "battlefield/battlefield_screens.h"
-#include "casualty/casualty_screens.h"
+#include "casualty_view/casualty_screens.h"
 #include "frontend/frontend_screens.h"
 #include "shell/shell_screens.h"
 

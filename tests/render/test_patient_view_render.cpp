@@ -5,7 +5,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
-#include "casualty/patient_view.h"
+#include "casualty_view/patient_view.h"
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "casualty/backpack.h"
-#include "casualty/backpack_screen.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/backpack_screen.h"
+#include "casualty_view/tool_images.h"
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"

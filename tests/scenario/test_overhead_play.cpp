@@ -24,7 +24,7 @@
 #include "battlefield/view_preset.h"
 #include "casualty/backpack.h"
 #include "casualty/casualty_slots.h"
-#include "casualty/hud_hotspots.h"
+#include "casualty_view/hud_hotspots.h"
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"

@@ -11,9 +11,9 @@
 
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
-#include "casualty/patient_speech.h"
 #include "casualty/speech_kinds.h"
-#include "casualty/spurt.h"
+#include "casualty_view/patient_speech.h"
+#include "casualty_view/spurt.h"
 #include "harness.h"
 #include "shell/globals.h"
 

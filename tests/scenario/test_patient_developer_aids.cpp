@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "battlefield/casualty_cases.h"
-#include "casualty/bone_markers.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
 #include "casualty/treatment_switches.h"
+#include "casualty_view/bone_markers.h"
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "casualty/casualty_slots.h"
-#include "casualty/patient_view.h"
-#include "casualty/surroundings.h"
-#include "casualty/surroundings_kinds.h"
+#include "casualty_view/patient_view.h"
+#include "casualty_view/surroundings.h"
+#include "casualty_view/surroundings_kinds.h"
 #include "core/gltf_reader.h"
 #include "engine/game_path.h"
 #include "harness.h"

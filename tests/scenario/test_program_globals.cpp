@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "casualty/backpack.h"
-#include "casualty/backpack_screen.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/injury_picker.h"
 #include "casualty/report_lines.h"
 #include "casualty/step_interpreter.h"
-#include "casualty/tool_images.h"
 #include "casualty/tool_table.h"
+#include "casualty_view/backpack_screen.h"
+#include "casualty_view/tool_images.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"

@@ -23,20 +23,20 @@
 #include "casualty/backpack.h"
 #include "casualty/body_parts.h"
 #include "casualty/casualty_slots.h"
-#include "casualty/patient_view.h"
 #include "casualty/tool_table.h"
 #include "casualty/vitals.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/patient_view.h"
 #include "frontend/save_slot_screen.h"
 #include "harness.h"
 #include "own_data_folder.h"
-#include "slot_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
+#include "slot_screens.h"
 
 namespace kestrine::scenario {
 namespace {

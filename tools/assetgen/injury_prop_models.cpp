@@ -6,8 +6,8 @@
 #include <cmath>
 #include <string>
 
-#include "casualty/injury_props.h"
 #include "casualty/patient_bones.h"
+#include "casualty_view/injury_props.h"
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/model_builder.h"
 #include "tools/assetgen/patient_rig.h"

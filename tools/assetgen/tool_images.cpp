@@ -1,6 +1,6 @@
 // The tool icons on one sprite sheet, each at the rectangle the game cuts it from, and a cursor picture for
 // every tool key. A picture shared by several rows is drawn once, under a name that fits them all.
-#include "casualty/tool_images.h"
+#include "casualty_view/tool_images.h"
 
 #include <algorithm>
 #include <set>

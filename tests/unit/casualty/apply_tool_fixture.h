@@ -12,8 +12,8 @@
 
 #include "casualty/backpack.h"
 #include "casualty/patient.h"
-#include "casualty/tool_drawer.h"
 #include "casualty/treatment_switches.h"
+#include "casualty_view/tool_drawer.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/sound_table.h"

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "casualty/casualty_slots.h"
-#include "casualty/patient_speech.h"
+#include "casualty_view/patient_speech.h"
 #include "core/engine_internals.h"
 #include "core/model_instance.h"
 #include "shell/globals.h"

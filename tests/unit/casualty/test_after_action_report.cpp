@@ -9,8 +9,8 @@
 
 #include "casualty/after_action_report.h"
 #include "casualty/casualty_slots.h"
-#include "casualty/patient_view_teardown.h"
 #include "casualty/report_lines.h"
+#include "casualty_view/patient_view_teardown.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "wound_fixture.h"

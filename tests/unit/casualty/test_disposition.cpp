@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "apply_tool_fixture.h"
-#include "casualty/tool_reach.h"
+#include "casualty_view/tool_reach.h"
 
 namespace kestrine::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <type_traits>
 #include <typeinfo>
 
-#include "casualty/injury_props.h"
+#include "casualty_view/injury_props.h"
 #include "shell/sound_table.h"
 #include "unit/casualty/prop_fixture.h"
 

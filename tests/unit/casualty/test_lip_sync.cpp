@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "casualty/lip_sync.h"
-#include "casualty/lip_sync_walk.h"
+#include "casualty_view/lip_sync_walk.h"
 #include "unit/casualty/patient_face_fixture.h"
 
 namespace {

@@ -10,11 +10,11 @@
 
 #include "casualty/backpack.h"
 #include "casualty/body_model_choice.h"
-#include "casualty/model_body.h"
 #include "casualty/patient.h"
-#include "casualty/spurt.h"
 #include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
+#include "casualty_view/model_body.h"
+#include "casualty_view/spurt.h"
 #include "core/engine_internals.h"
 #include "core/geometry.h"
 #include "shell/globals.h"

@@ -1,7 +1,7 @@
 // The patient view's camera on the headless engine: the target's glide and the arrow keys' limits.
 #include <gtest/gtest.h>
 
-#include "casualty/patient_camera.h"
+#include "casualty_view/patient_camera.h"
 #include "core/engine_internals.h"
 #include "shell/globals.h"
 #include "unit/casualty/headless_stage_fixture.h"

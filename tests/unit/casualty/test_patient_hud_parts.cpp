@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "casualty/casualty_slots.h"
-#include "casualty/popup_menu.h"
-#include "casualty/tool_cursor.h"
-#include "casualty/tool_drawer.h"
-#include "casualty/tool_tray.h"
+#include "casualty_view/popup_menu.h"
+#include "casualty_view/tool_cursor.h"
+#include "casualty_view/tool_drawer.h"
+#include "casualty_view/tool_tray.h"
 #include "tool_screen_fixture.h"
 
 namespace kestrine::testing {

@@ -6,9 +6,9 @@
 #include <iterator>
 #include <vector>
 
-#include "casualty/scene_backdrop.h"
-#include "casualty/surroundings.h"
-#include "casualty/tool_animation.h"
+#include "casualty_view/scene_backdrop.h"
+#include "casualty_view/surroundings.h"
+#include "casualty_view/tool_animation.h"
 #include "core/engine_internals.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "casualty/speech_kinds.h"
-#include "casualty/speech_paths.h"
+#include "casualty_view/speech_paths.h"
 #include "shell/sound_table.h"
 #include "unit/casualty/patient_face_fixture.h"
 

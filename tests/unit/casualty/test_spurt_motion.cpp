@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "casualty/patient.h"
-#include "casualty/spurt.h"
+#include "casualty_view/spurt.h"
 #include "core/engine_internals.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "casualty/patient.h"
-#include "casualty/patient_textures.h"
 #include "casualty/texture_bands.h"
 #include "casualty/texture_templates.h"
 #include "casualty/treatment_assets.h"
+#include "casualty_view/patient_textures.h"
 #include "core/engine_internals.h"
 #include "core/geometry.h"
 #include "shell/globals.h"

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "casualty/patient.h"
-#include "casualty/patient_textures.h"
 #include "casualty/texture_templates.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/patient_textures.h"
 #include "shell/random.h"
 
 namespace kestrine {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "backpack_fixture.h"
-#include "casualty/backpack_screen.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/backpack_screen.h"
+#include "casualty_view/tool_images.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"

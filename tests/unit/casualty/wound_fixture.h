@@ -15,6 +15,7 @@
 #include "casualty/patient.h"
 #include "casualty/step_interpreter.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/tool_drawer.h"
 #include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
@@ -52,6 +53,8 @@ class RecordingBody : public PatientBody {
     animations.push_back(pose);
     return 1;
   }
+  // The drawer is the view's, and the one the kit tests watch: shut it as the patient view's body does.
+  void CloseToolDrawer() override { toolDrawer.Close(); }
   void SetBloodPoolRate(float rate) override { poolRates.push_back(rate); }
   void ReleasePatient() override {
     if (releaseCount != nullptr) ++*releaseCount;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "asset_test_fixture.h"
-#include "casualty/backpack_screen.h"
-#include "casualty/tool_images.h"
+#include "casualty_view/backpack_screen.h"
+#include "casualty_view/tool_images.h"
 #include "program/register_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/mission_progress.h"

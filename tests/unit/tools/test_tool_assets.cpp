@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "casualty/tool_images.h"
 #include "casualty/tool_table.h"
+#include "casualty_view/tool_images.h"
 #include "generated_data.h"
 #include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/tool_generators.h"
