@@ -58,17 +58,21 @@ class SaveGames : public ::testing::Test {
     ASSERT_EQ(gameState, STATE_MAIN_MENU);
   }
   void LoadFromTheMainMenu(int slot) { scenario::LoadFromTheMainMenu(game, slot); }
+  // From the disclaimer: ACCEPT, NEW GAME, NOVICE, SELECT.
+  void ToANewCampaignsBriefing() {
+    game.Click(kAccept.x, kAccept.y);
+    game.Click(kNewGame.x, kNewGame.y);
+    game.Click(kNovice.x, kNovice.y);
+    game.Frame(16);
+    PointAndClick(kSelect);
+  }
 
   OwnDataFolder folder;  // before the game: it is the game's working directory
   Harness game;
 };
 
 TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
-  game.Click(kAccept.x, kAccept.y);
-  game.Click(kNewGame.x, kNewGame.y);
-  game.Click(kNovice.x, kNovice.y);
-  game.Frame(16);
-  PointAndClick(kSelect);
+  ToANewCampaignsBriefing();
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game.Frame(16);
   // A campaign some way on.
@@ -111,11 +115,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
 
 // A pack kept at one briefing is not the loaded game's: its briefing decides its own casualties.
 TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefore) {
-  game.Click(kAccept.x, kAccept.y);
-  game.Click(kNewGame.x, kNewGame.y);
-  game.Click(kNovice.x, kNovice.y);
-  game.Frame(16);
-  PointAndClick(kSelect);
+  ToANewCampaignsBriefing();
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game.Frame(16);
   // A campaign at mission 4, expert, saved at its briefing.
@@ -142,11 +142,7 @@ TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefor
 }
 
 TEST_F(SaveGames, AFolderInASlotsPlaceIsToldAsSuchAndTheOtherSlotsStillSave) {
-  game.Click(kAccept.x, kAccept.y);
-  game.Click(kNewGame.x, kNewGame.y);
-  game.Click(kNovice.x, kNovice.y);
-  game.Frame(16);
-  PointAndClick(kSelect);
+  ToANewCampaignsBriefing();
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game.Frame(16);
   fs::create_directories("savedGames/game4033.txt");
