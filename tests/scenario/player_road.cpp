@@ -29,7 +29,7 @@
 #include "casualty_view/tool_tray.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/campaign_awards.h"
-#include "frontend/menu_actions.h"
+#include "frontend/menu_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
@@ -317,7 +317,7 @@ void NoteState(RoadTrace& trace) {
                 "promotions %d tier %d",
                 gameState, Campaign().missionNumber, Campaign().difficulty, missionEndFlag, p.missionScore,
                 p.missionMaximum, p.campaignScore, p.campaignMaximum, p.ribbonTotal, p.badgeCount[0], p.badgeCount[1],
-                p.badgeCount[2], p.promotionCount, debriefTier);
+                p.badgeCount[2], p.promotionCount, DebriefTier());
   trace.push_back(line);
 }
 

@@ -81,7 +81,7 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
       const std::set<const engine::EngineNode*> after = StageObjects();
       for (const engine::EngineNode* object : after) {
         // The debriefing's own officer and his light stand there now.
-        if (object == briefingHead.Get() || object == briefingLight.Get()) continue;
+        if (object == Briefing().briefingHead.Get() || object == Briefing().briefingLight.Get()) continue;
         EXPECT_TRUE(before.count(object))
             << "left on the stage: " << std::string(object->GetName().begin(), object->GetName().end());
       }

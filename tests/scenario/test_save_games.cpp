@@ -85,7 +85,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   ASSERT_EQ(gameState, STATE_SAVE_GAME);
   EXPECT_EQ(hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
   game.Frame(16);
-  EXPECT_EQ(slotScreenState.slotLabel[9], "EMPTY");
+  EXPECT_EQ(SlotScreen().slotLabel[9], "EMPTY");
   EXPECT_GT(CountPixels(textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";
   PointAndClick(Slot(2));
   game.Frame(16);
@@ -93,8 +93,8 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   PointAndClick(kSlotAct);
   ASSERT_TRUE(fs::exists("savedGames/game4032.txt"));
   game.Frame(16);
-  EXPECT_EQ(slotScreenState.slotLabel[2].substr(0, 10), "BRIEF-- 4 ");
-  EXPECT_EQ(slotScreenState.slotLabel[2].size(), 27u) << "the whole first line: kind, mission, date, time";
+  EXPECT_EQ(SlotScreen().slotLabel[2].substr(0, 10), "BRIEF-- 4 ");
+  EXPECT_EQ(SlotScreen().slotLabel[2].size(), 27u) << "the whole first line: kind, mission, date, time";
   PointAndClick(kSlotBack);
   EXPECT_EQ(gameState, STATE_BRIEFING);
 
@@ -356,7 +356,7 @@ TEST_F(MissionSaves, ADamagedReadOnlySaveIsNeitherOverwrittenNorLoaded) {
   ToThePauseMenu();
   PointAndClick(kPauseSave);
   game.Frame(16);
-  EXPECT_EQ(slotScreenState.slotLabel[4], "MISSION 14 01/02/03 12:34:56");
+  EXPECT_EQ(SlotScreen().slotLabel[4], "MISSION 14 01/02/03 12:34:56");
   UseSlot(4);
   std::ifstream file("savedGames/game4034.txt");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), damaged);

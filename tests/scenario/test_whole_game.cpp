@@ -21,18 +21,18 @@
 #include "frontend/finish_screen.h"
 #include "frontend/high_score_screen.h"
 #include "frontend/high_score_table.h"
-#include "frontend/menu_actions.h"
+#include "frontend/menu_screens.h"
 #include "frontend/player_select.h"
 #include "frontend/save_slot_screen.h"
 #include "harness.h"
 #include "own_data_folder.h"
 #include "player_road.h"
-#include "slot_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
+#include "slot_screens.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -132,12 +132,12 @@ RoadTrace PlayCampaign(uint32_t seed) {
     PressButton(game, FINISH_MAIN_MENU);
     // The campaign beats the default table's first score: its name is typed into the top row.
     EXPECT_EQ(gameState, STATE_HIGH_SCORES);
-    EXPECT_EQ(highScoreEntryRow, 0);
+    EXPECT_EQ(HighScores().highScoreEntryRow, 0);
     for (char key : std::string("MEDIC")) game.Press(key);
     PressButton(game, HIGH_SCORE_BACK);
     LoadHighScores();
-    EXPECT_STREQ(highScoreTable[0].name, "MEDIC");
-    EXPECT_EQ(highScoreTable[0].score, campaign);
+    EXPECT_STREQ(HighScores().table[0].name, "MEDIC");
+    EXPECT_EQ(HighScores().table[0].score, campaign);
   }
   NoteState(trace);
   for (int state : game.TracedStates()) trace.push_back(std::to_string(state));
@@ -227,7 +227,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
     game.Frame(16);
     UseSlot(game, slot);
     game.Frame(16);
-    EXPECT_FALSE(slotScreenState.slotEmpty[slot]);
+    EXPECT_FALSE(SlotScreen().slotEmpty[slot]);
     PointAndClick(game, kSlotBack);
     ASSERT_EQ(gameState, backTo);
   };
