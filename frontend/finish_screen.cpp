@@ -34,7 +34,7 @@ constexpr MenuButton kButtons[] = {
     WideButton(FINISH_MAIN_MENU, 427, 440, L"MAIN MENU"),
     WideButton(FINISH_REPLAY, 427, 415, L"REPLAY"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 std::wstring FinalMedalPath(int index) {
   if (index < kRibbonCount) return L"images\\finalMedals\\ribbon" + std::to_wstring(index) + L".qpg";

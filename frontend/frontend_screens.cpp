@@ -1,7 +1,8 @@
 // The front end's screen records. Each menu screen, the finish screen and the high-score screen registers its
 // own record from its file (frontend/menu_screens.h says what such a file holds); adding one is its file and
-// its line in the list below. The slot screens, player select, the briefing and the debriefing, whose mouse
-// handlers take every code themselves, have their entry actions and records here.
+// its two lines below (the registration's declaration and its call). The slot screens, player select, the
+// briefing and the debriefing, whose mouse handlers take every code themselves, have their entry actions and
+// records here.
 #include "frontend/frontend_screens.h"
 
 #include "battlefield/casualty_cases.h"

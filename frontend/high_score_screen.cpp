@@ -34,7 +34,7 @@ constexpr MenuButton kButtons[] = {
     ColumnButton(HIGH_SCORE_BACK, 1, L"BACK"),
     ColumnButton(HIGH_SCORE_NEXT, 2, L"NEXT"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 constexpr const wchar_t* kPageTitles[kHighScorePages] = {
     L"HIGH SCORES - NOVICE",

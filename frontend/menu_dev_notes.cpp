@@ -27,7 +27,7 @@ constexpr const wchar_t* kDevNotes[] = {
 constexpr MenuButton kButtons[] = {
     OverlayTextButton(DEV_NOTES_MAIN_MENU, 0.8, 0.3, 0.5, 0.09, L"MAIN MENU"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void DevNotesScreen() {
   ClearHotspots();

@@ -20,7 +20,7 @@ constexpr MenuButton kButtons[] = {
     ColumnButton(DIFFICULTY_EXPERT, 3, L"EXPERT"),
     ColumnButton(DIFFICULTY_BACK, 4, L"BACK"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void DifficultyMenu() {
   ClearHotspots();

@@ -19,7 +19,7 @@ constexpr MenuButton kButtons[] = {
     WideButton(DISCLAIMER_ACCEPT, 402, 435, L"ACCEPT DISCLAIMER"),
     WideButton(DISCLAIMER_REJECT, 402, 408, L"REJECT DISCLAIMER"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void DisclaimerScreen() {
   ClearHotspots();

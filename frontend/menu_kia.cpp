@@ -23,7 +23,7 @@ constexpr MenuButton kButtons[] = {
     WideButton(KIA_MAIN_MENU, 403, 435, L"MAIN MENU"),
     WideButton(KIA_REPLAY, 403, 410, L"REPLAY"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void KiaScreen() {
   ClearHotspots();

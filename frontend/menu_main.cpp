@@ -31,7 +31,7 @@ constexpr MenuButton kButtons[] = {
     ColumnButton(MAIN_CREDITS, 6, L"CREDITS"),
     ColumnButton(MAIN_EXIT, 7, L"EXIT"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void EnterMainMenu() {
   // A fresh campaign: the first mission, with its intro movie before the first briefing.

@@ -22,7 +22,7 @@ constexpr MenuButton kButtons[] = {
     NoButton(OPTIONS_EMPTY_2),
     ColumnButton(OPTIONS_BACK, 3, L"BACK"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void EnterOptionsMenu() {
   ClearScreenLayers();

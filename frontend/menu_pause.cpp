@@ -20,7 +20,7 @@ constexpr MenuButton kButtons[] = {
     PanelButton(PAUSE_OPTIONS, 0.5958333333333333, L"OPTIONS"),
     PanelButton(PAUSE_PLAYER_CONTROLS, 0.65, L"PLAYER CONTROLS"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void PauseMenu() {
   ClearHotspots();

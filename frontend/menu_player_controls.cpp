@@ -35,7 +35,7 @@ constexpr MenuButton kButtons[] = {
     Strip(CONTROLS_SCROLL_UP, 50, 195, 522, 20),
     Strip(CONTROLS_SCROLL_DOWN, 50, 435, 522, 20),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void PlayerControlsScreen() {
   ClearHotspots();

@@ -23,7 +23,7 @@ constexpr MenuButton kButtons[] = {
     PanelButton(QUIT_YES, 0.5958333333333333, L"YES"),
     PanelButton(QUIT_NO, 0.65, L"NO"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 // The quit confirmation and the screens opened from the pause menu were reached from inside a mission.
 bool FromTheMission(int32_t state) { return state == STATE_OVERHEAD || state == STATE_PAUSE_MENU; }

@@ -122,14 +122,17 @@ constexpr MenuButton OverlayTextButton(int32_t name, double x, double y, double 
           .label = label};
 }
 
-// True when the rows name the buttons 0..n-1, each once: every index has its button.
+// The check every screen's table passes at compile time: the rows name the buttons 0..n-1, each once (every
+// index has its button), and a button of the menu column sits on one of its seven rows.
 template <size_t N>
-constexpr bool NamesEveryIndexOnce(const MenuButton (&rows)[N]) {
+constexpr bool ValidButtonTable(const MenuButton (&rows)[N]) {
   for (size_t index = 0; index < N; ++index) {
     int named = 0;
     for (const MenuButton& row : rows) named += row.name == static_cast<int32_t>(index) ? 1 : 0;
     if (named != 1) return false;
   }
+  for (const MenuButton& row : rows)
+    if (row.place == ButtonPlace::kColumn && (row.y < 1 || row.y > 7)) return false;
   return true;
 }
 

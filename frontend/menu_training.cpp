@@ -22,7 +22,7 @@ constexpr MenuButton kButtons[] = {
     ColumnButton(TRAINING_MISSION_3, 3, L"TRAINING MISSION 3"),
     ColumnButton(TRAINING_BACK, 4, L"BACK"),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 void TrainingMenu() {
   ClearHotspots();

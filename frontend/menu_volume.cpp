@@ -47,7 +47,7 @@ constexpr MenuButton kButtons[] = {
     PanelBox(VOLUME_MUSIC_DOWN, kDownX, kMusicRows.buttons, kBoxWidth, kBoxHeight),
     PanelBox(VOLUME_MUSIC_UP, kUpX, kMusicRows.buttons, kBoxWidth, kBoxHeight),
 };
-static_assert(NamesEveryIndexOnce(kButtons));
+static_assert(ValidButtonTable(kButtons));
 
 // The length of a volume bar in pixels, for a volume of 0..127 on the current screen.
 int VolumeBarLength(int32_t volume) {
