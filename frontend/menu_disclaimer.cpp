@@ -2,14 +2,12 @@
 // the main menu, REJECT closes the game.
 #include "frontend/menu_screens.h"
 #include "frontend/save_slot_file.h"
-#include "platform/message_queue.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
 #include "shell/screen_table.h"
-#include "shell/winmain.h"
 
 namespace kestrine {
 
@@ -42,8 +40,7 @@ void Press(int32_t button) {
       break;
     case DISCLAIMER_REJECT:
       disclaimerImage.Reset();
-      // The window goes, and with it the game.
-      PostMessage(mainWindowHandle, WM_CLOSE, 0, 0);
+      CloseGame();
       break;
     default:
       break;

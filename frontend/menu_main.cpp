@@ -2,7 +2,6 @@
 // LOAD GAME, OPTIONS, PLAYER CONTROLS, CREDITS and EXIT in the menu column.
 #include "casualty/backpack.h"
 #include "frontend/menu_screens.h"
-#include "platform/message_queue.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -12,7 +11,6 @@
 #include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
 #include "shell/screen_table.h"
-#include "shell/winmain.h"
 
 namespace kestrine {
 
@@ -67,8 +65,7 @@ void Press(int32_t button) {
       previousGameState = STATE_MAIN_MENU;
       break;
     case MAIN_EXIT:
-      // The window goes, and with it the game (its close leads to the engine's shut-down and the quit message).
-      PostMessage(mainWindowHandle, WM_CLOSE, 0, 0);
+      CloseGame();
       break;
     case MAIN_PLAYER_CONTROLS:
       ClearHotspots();

@@ -1,6 +1,7 @@
 #include "frontend/menu_screens.h"
 
 #include "battlefield/overhead_leave.h"
+#include "platform/message_queue.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
 #include "shell/globals.h"
@@ -8,6 +9,7 @@
 #include "shell/layout.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
+#include "shell/winmain.h"
 
 namespace kestrine {
 
@@ -79,6 +81,8 @@ void LoadOnce(engine::EngineRef<engine::EngineBitmap>& image, const wchar_t* pat
   image = engineRoot->LoadBitmap(path, 1);
   while (!image->IsLoaded()) engineRoot->Wait(waitMs);
 }
+
+void CloseGame() { PostMessage(mainWindowHandle, WM_CLOSE, 0, 0); }
 
 void LeaveMissionForMenu() {
   LeaveOverhead();

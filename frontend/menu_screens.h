@@ -147,6 +147,9 @@ void CentrePanel(const engine::EngineRef<engine::EngineBitmap>& image);
 // Loads a picture the first time it is needed, polling every `waitMs` until it is in.
 void LoadOnce(engine::EngineRef<engine::EngineBitmap>& image, const wchar_t* path, int waitMs);
 
+// The window goes, and with it the game (its close leads to the engine's shut-down and the quit message).
+void CloseGame();
+
 // Out of the overhead view to a menu over the opening backdrop (the pause menu's screens, quitting a mission).
 void LeaveMissionForMenu();
 
