@@ -56,7 +56,7 @@ void EnterOverhead() {
 void ReleaseOverhead() {
   UnloadMission();
   missionState.overheadImage.Reset();
-  battleState.timeUpImage.Reset();
+  ReleaseTimeUpImage();
 }
 
 // The mission's casualty units, in slot order, as the patient view builds them.

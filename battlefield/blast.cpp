@@ -14,8 +14,7 @@ namespace {
 // A unit hit by a blast lets go of whoever it dragged, and is let go of.
 void ClearDragLinks(Unit& unit) {
   const int32_t partner = unit.draggedBy;
-  if (partner >= 0 && partner < unitCount && partner < kUnitSlotCount && units[partner])
-    units[partner]->draggedBy = -1;
+  if (partner >= 0 && partner < unitCount && partner < kUnitSlotCount && units[partner]) units[partner]->draggedBy = -1;
   unit.draggedBy = -1;
 }
 
@@ -77,8 +76,7 @@ bool BlastAt(Vector3 point, Vector3 thrower) {
     medic->down = true;
     SetGameState(STATE_KIA);
   } else if (d < kBlastShakeReach) {
-    shakeMagnitude = d / 2.0f;
-    CameraShake(0, false);
+    StartCameraShake(d / 2.0f);
   }
   return enemyHit;
 }

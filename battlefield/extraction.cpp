@@ -53,11 +53,11 @@ int32_t FirstCollectionEntry() {
 }
 
 void MarkLandingPoint(const Vector3& at) {
-  if (wrapImage)
-    wrapImage->DrawBitmap(extractionMarkerImage, 0, 0, 0, kMarkerSource, kMarkerSource,
-                          static_cast<int>((at.x + kMapOffset) * kWrapScale - kMarkerSize / 2),
-                          static_cast<int>((kMapOffset - at.z) * kWrapScale - kMarkerSize / 2), kMarkerSize,
-                          kMarkerSize);
+  if (TerrainImages().wrapImage)
+    TerrainImages().wrapImage->DrawBitmap(extractionMarkerImage, 0, 0, 0, kMarkerSource, kMarkerSource,
+                                          static_cast<int>((at.x + kMapOffset) * kWrapScale - kMarkerSize / 2),
+                                          static_cast<int>((kMapOffset - at.z) * kWrapScale - kMarkerSize / 2),
+                                          kMarkerSize, kMarkerSize);
   if (missionState.smallMapImage) {
     missionState.smallMapImage->SetDrawColor(10, 10, 250);
     missionState.smallMapImage->FillRect(static_cast<int>((at.x + kMapOffset) * kSmallMapScale - kSmallMapMark / 2),
@@ -84,7 +84,7 @@ void ChooseExtractionPoint() {
   }
   const Vector3 at = strategy[entry].pos;
   MarkLandingPoint(at);
-  evacuationPoint = at;
+  SetEvacuationPoint(at);
 }
 
 void CreateEvacHelicopter() {
@@ -93,7 +93,7 @@ void CreateEvacHelicopter() {
     return;
   }
   const int32_t slot = unitCount;
-  Vector3 start = evacuationPoint;
+  Vector3 start = Battle().evacuationPoint;
   start.y = kHelicopterStartHeight;
   auto made = std::make_unique<Vehicle>(engineRoot, engineStage, kUnitKindAlly);
   Vehicle& helicopter = *made;
@@ -103,7 +103,7 @@ void CreateEvacHelicopter() {
   helicopter.baseSpeed *= 2.0f;
   helicopter.curSpeed = helicopter.baseSpeed;
   helicopter.orders = ORDERS_DEFEND;
-  helicopter.home = evacuationPoint;
+  helicopter.home = Battle().evacuationPoint;
   helicopter.SetScale(HelicopterScale());
   helicopter.body->SetVisible(1);
   helicopter.marker->SetVisible(1);
@@ -118,7 +118,7 @@ int32_t FlagUnitsAtExtraction() {
   for (int32_t i = 1; i < unitCount && i < kUnitSlotCount; ++i) {
     Unit* unit = units[i].get();
     if (!unit || unit->state <= 0) continue;
-    if (unit->AxisDistanceWithin(evacuationPoint, kLandingReach) < kLandingReach) {
+    if (unit->AxisDistanceWithin(Battle().evacuationPoint, kLandingReach) < kLandingReach) {
       unit->atExtraction = 1;
       unit->state = kDelivered;
       ++count;

@@ -120,7 +120,7 @@ void OverheadObject::scaleBy(float d) {
 void OverheadObject::Show(bool visible) {
   // A saved game's actions are being replayed behind the scenes: nothing on screen changes.
   if (replayingSave) return;
-  if (viewPreset == 1) {
+  if (ViewPreset().viewPreset == 1) {
     if (billboard)
       billboard->SetVisible(visible ? 1 : 0);
     else if (visible && model)

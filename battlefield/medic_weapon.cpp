@@ -21,9 +21,6 @@ void ArmMedic(int32_t weapon) {
   if (medic->rifle) medic->rifle->SetVisible(weapon == WEAPON_RIFLE ? 1 : 0);
 }
 
-void SendSupportToMedic() {
-  supportActive = true;
-  supportTimer = kSupportCallMs;
-}
+void SendSupportToMedic() { StartSupportCall(kSupportCallMs); }
 
 }  // namespace kestrine

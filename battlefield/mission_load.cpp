@@ -61,8 +61,8 @@ engine::EngineRef<engine::EngineBitmap> LoadWaited(const std::wstring& path, int
 
 // The ground's picture and heights; the ground level just under the lowest vertex.
 void BuildTerrain(const std::string& folder) {
-  wrapImage = LoadWaited(FolderFile(folder, "wrap.qjp"), 1);
-  missionState.terrainMesh->SetFaceBitmap(L"front", wrapImage, 0);
+  KeepWrapImage(LoadWaited(FolderFile(folder, "wrap.qjp"), 1));
+  missionState.terrainMesh->SetFaceBitmap(L"front", TerrainImages().wrapImage, 0);
   missionState.terrainMesh->SetOptionPair(kTerrainLow, kTerrainHigh);
 
   const HeightMap heights = ReadHeightMap(folder);
@@ -73,10 +73,10 @@ void BuildTerrain(const std::string& folder) {
   engineRoot->Render();
   // Vertices a short or empty file does not reach stay at the bottom of the range, and the ground level
   // follows them, so units are never held above the ground they stand on.
-  groundLevel = GroundLevelOf(heights.Lowest());
+  SetGroundLevel(GroundLevelOf(heights.Lowest()));
 
-  craterImage = LoadWaited(FolderFile(folder, "crater.qjp"), 1);
-  craterImage->SetColorKey(255, 0, 0);
+  KeepCraterImage(LoadWaited(FolderFile(folder, "crater.qjp"), 1));
+  TerrainImages().craterImage->SetColorKey(255, 0, 0);
 }
 
 // The standard weapons of every mission.
@@ -123,7 +123,7 @@ void LoadOverheadImage(int32_t mission) {
 }
 
 void BuildMissionWorld(const std::string& folder, int32_t mission, int32_t difficulty) {
-  groundLevel = 999.0f;
+  SetGroundLevel(999.0f);
   missionState.propIndex = -1;
   missionState.teamLeader = 0;  // a new mission's leader is found afresh
   earlyFinishTime = 0;
@@ -145,7 +145,7 @@ void BuildMissionWorld(const std::string& folder, int32_t mission, int32_t diffi
   missionState.casualtyCount = created;
   missionState.activeCasualtyLimit = ActiveCasualtyLimit(difficulty, created, mission);
   ArmThePack();
-  viewPreset = 1;
+  SetViewPreset(1);
   PadSpawnPoints();
   missionState.extractionWarnTime = ExtractionWarnTime();
 }
@@ -197,13 +197,11 @@ void UnloadMission() {
   missionState.propIndex = -1;
   missionState.smallMapImage.Reset();
   ReleaseSightProbe();
-  wrapImage.Reset();
-  craterImage.Reset();
+  ReleaseTerrainImages();
 
   missionState.gridReady = false;
-  patientLocationsLoaded = false;
-  dragging = 0;
-  draggedUnit = 0;
+  ForgetPatientLocations();
+  StopDrag();
   missionState.missionLoaded = false;
 }
 

@@ -185,7 +185,7 @@ void SpawnFromMap(const std::string& folder) {
 
   ResetInjuryPicks();
   firstPatientUnit = unitCount;
-  patientLocationsLoaded = LoadPatientLocations();
+  LoadPatientLocations();
   missionProgress.missionMaximum = 0;
 
   const MissionDef& mission = Mission();
@@ -193,7 +193,8 @@ void SpawnFromMap(const std::string& folder) {
   const int32_t wanted = mission.casualties[level >= 0 && level < kDifficultyCount ? level : 0];
   bool specialChosen = false;
   int32_t k = 0;
-  for (const Vector3& place : SpawnCasualtyPlaces(patientLocations, patientLocationsLoaded, wanted)) {
+  for (const Vector3& place :
+       SpawnCasualtyPlaces(PatientLocations().patientLocations, PatientLocations().patientLocationsLoaded, wanted)) {
     if (!SlotLeft("a casualty")) break;
     int32_t special = 0;
     if (!specialChosen) {

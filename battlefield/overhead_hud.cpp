@@ -77,13 +77,13 @@ void DrawScoreAndClock() {
 }
 
 void DrawExtractionWarning() {
-  if (!extractionStarted || !textOverlay) return;
+  if (!Battle().extractionStarted || !textOverlay) return;
   DrawTextOnImage(textOverlay, screenWidth * 400 / 640, screenHeight * 370 / 480, L"Warning - Extraction is imminent",
                   kLabelSize, ALIGN_CENTRE, kMessage.r, kMessage.g, kMessage.b, 1, 0);
 }
 
 void DrawLocation() {
-  if (!showLocation || !IsUnitSlot(0)) return;
+  if (!BattleSwitches().showLocation || !IsUnitSlot(0)) return;
   const Vector3& p = units[0]->pos;
   DrawScreenText(0.5, 0.1, Format("Current Location: %.2f, %.2f, %.2f", p.x, p.y, p.z), kDeveloperSize, ALIGN_LEFT,
                  kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
@@ -114,12 +114,12 @@ std::wstring PatientProgressText(int32_t health, int32_t level) {
 
 void DrawOverheadLabels() {
   const Unit* nearest = NearestCasualty();
-  const bool withinReach = nearest && nearestPatientDistance < kCasualtyReach;
+  const bool withinReach = nearest && Battle().nearestPatientDistance < kCasualtyReach;
   const bool viewable = withinReach && nearest->state == kWaiting;
   const bool movable = withinReach && IsCasualtyMovable(NearestCasualtySlot());
   Label(281, 397, L"VIEW PATIENT", kLabelSize, viewable ? kActive : kDisabled);
-  HudLabel(LayoutX(281), LayoutY(420), movable && dragging ? L"DROP PATIENT" : L"DRAG PATIENT", L"DROP PATIENT",
-           kLabelSize, ALIGN_CENTRE, movable ? kActive : kDisabled);
+  HudLabel(LayoutX(281), LayoutY(420), movable && MedicDrag().dragging ? L"DROP PATIENT" : L"DRAG PATIENT",
+           L"DROP PATIENT", kLabelSize, ALIGN_CENTRE, movable ? kActive : kDisabled);
   Label(155, 397, L"MENU", kLabelSize, kActive);
   Label(155, 420, L"MOVE TEAM", kLabelSize, kActive);
   Label(570, 393, L"Ready for EVAC", kSmallSize, kDisabled);
@@ -146,7 +146,7 @@ void DrawWeaponPanel() {
 }
 
 void DrawHudStage() {
-  switch (hudStage) {
+  switch (Battle().hudStage) {
     case 0:
       DrawOverheadLabels();
       DrawScoreAndClock();
@@ -169,7 +169,7 @@ void DrawHudStage() {
     default:
       break;
   }
-  hudStage = (hudStage + 1) % kHudStageCount;
+  AdvanceHudStage();
 }
 
 void DrawPatientProgress() {
@@ -186,13 +186,13 @@ void DrawPatientProgress() {
 
 void DrawDeveloperDisplays() {
   EraseDeveloperLines();
-  if (strategyEditOn) DrawStrategyEditorDisplay(strategyEditMode == kStrategyEditing);
-  if (!objectPlacementOn) return;
+  if (StrategyEditor().strategyEditOn) DrawStrategyEditorDisplay(StrategyEditor().strategyEditMode == kStrategyEditing);
+  if (!Placement().objectPlacementOn) return;
   const OverheadObject* object = SelectedObject();
-  DeveloperLine(
-      0.5, 0.1,
-      Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(objectCount), static_cast<int>(selectedObjectIndex)),
-      kDeveloperSize);
+  DeveloperLine(0.5, 0.1,
+                Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(objectCount),
+                       static_cast<int>(Placement().selectedObjectIndex)),
+                kDeveloperSize);
   if (!object) return;
   DeveloperLine(0.5, 0.14, Format("Pos: %f, %f, %f", object->position.x, object->position.y, object->position.z),
                 kDeveloperSize);

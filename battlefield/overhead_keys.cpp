@@ -80,13 +80,13 @@ bool CheatKey(int key) {
       ChooseDifficulty((Campaign().difficulty + 1) % 3);
       return true;
     case 'G':
-      if (!dragging) StartDragging();
+      if (!MedicDrag().dragging) StartDragging();
       return true;
     case 'I':
-      Toggle(invulnerable);
+      ToggleInvulnerable();
       return true;
     case 'U':
-      Toggle(overheadInputState.unlimitedAmmo);
+      ToggleUnlimitedAmmo();
       backpack.count[0] = kCheatGrenades;
       return true;
     case 'F':
@@ -102,20 +102,20 @@ bool CheatKey(int key) {
       ReadyFirstWaiting();
       return true;
     case 'P':
-      Toggle(overheadInputState.teleportMove);
+      ToggleTeleportMove();
       return true;
     case 'L':
-      Toggle(showLocation);
+      ToggleShowLocation();
       return true;
     case 'S':
     case 'H':
       FullScore(key == 'H');
       return true;
     case 'N':
-      showGrid = 1;
+      AskForGridLinks();
       return true;
     case 'Z':
-      viewPreset = 1;
+      SetViewPreset(1);
       ApplyViewPreset();
       UpdateMusicVolume();
       return true;
@@ -132,14 +132,13 @@ void NextWeapon() {
 }
 
 void LetGo() {
-  if (!dragging && debugMode == kDebugDeveloper) {
+  if (!MedicDrag().dragging && debugMode == kDebugDeveloper) {
     StartDragging();
     return;
   }
   // The casualty actually being dragged lets go (he may no longer be the nearest one).
-  if (IsUnitSlot(draggedUnit)) units[draggedUnit]->draggedBy = -1;
-  dragging = 0;
-  draggedUnit = 0;
+  if (IsUnitSlot(MedicDrag().draggedUnit)) units[MedicDrag().draggedUnit]->draggedBy = -1;
+  StopDrag();
 }
 
 }  // namespace

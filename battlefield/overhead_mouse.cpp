@@ -34,9 +34,18 @@
 
 namespace kestrine {
 
+namespace {
+
 OverheadInputState overheadInputState;
 KESTRINE_PROGRAM_STATE(overheadInputState);
-uint8_t& teamPlacement = overheadInputState.teamPlacement;
+
+}  // namespace
+
+const OverheadInputState& OverheadInput() { return overheadInputState; }
+
+void ToggleUnlimitedAmmo() { overheadInputState.unlimitedAmmo = overheadInputState.unlimitedAmmo ? 0 : 1; }
+
+void ToggleTeleportMove() { overheadInputState.teleportMove = overheadInputState.teleportMove ? 0 : 1; }
 
 namespace {
 
@@ -80,9 +89,8 @@ void CutDragLinks(Unit& unit) {
 }
 
 void EndDrag() {
-  if (IsUnitSlot(draggedUnit)) units[draggedUnit]->draggedBy = -1;
-  dragging = 0;
-  draggedUnit = 0;
+  if (IsUnitSlot(MedicDrag().draggedUnit)) units[MedicDrag().draggedUnit]->draggedBy = -1;
+  StopDrag();
 }
 
 void ChooseWeapon(int32_t weapon) {
@@ -97,15 +105,15 @@ void CallForSupport() {
 }
 
 void MoveTeamPressed() {
-  if (!teamPlacement && missionState.teamLeader > 0) {
+  if (!overheadInputState.teamPlacement && missionState.teamLeader > 0) {
     if (textOverlay)
       DrawTextOnImage(textOverlay, screenWidth * 400 / 640, screenHeight * 355 / 480,
                       L"Right-click to select location to deploy team", 11, ALIGN_CENTRE, 10, 250, 10, 1, 0);
-    supportTimer = 1;
-    teamPlacement = 1;
+    CutSupportCallShort();
+    overheadInputState.teamPlacement = 1;
   } else {
     ClearTeamMessage();
-    teamPlacement = 0;
+    overheadInputState.teamPlacement = 0;
   }
 }
 
@@ -122,12 +130,12 @@ void PlaceTeam(const Vector3& target) {
     unit.health = kFullHealth;
   }
   ClearTeamMessage();
-  teamPlacement = 0;
+  overheadInputState.teamPlacement = 0;
 }
 
 void WalkMedicTo(const Vector3& target) {
   Unit& medic = *units[0];
-  if (overheadInputState.teleportMove) {
+  if (OverheadInput().teleportMove) {
     medic.SetPosition(target.x, medic.pos.y, target.z);
     medic.SnapToGround();
   }
@@ -140,7 +148,7 @@ void Fire(int32_t x, int32_t y) {
   const engine::EngineRef<engine::EngineHit> hit = PickAt(x, y);
   if (!hit) return;
   const Vector3 target(hit->GetPoint());
-  const bool unlimited = overheadInputState.unlimitedAmmo != 0;
+  const bool unlimited = OverheadInput().unlimitedAmmo != 0;
   int32_t* count = backpack.count;
   Vector3 impact;
   switch (medic.weapon) {
@@ -169,7 +177,7 @@ void Fire(int32_t x, int32_t y) {
     default:
       return;
   }
-  if (dragging && draggedUnit) EndDrag();
+  if (MedicDrag().dragging && MedicDrag().draggedUnit) EndDrag();
   // A grenade does its harm where it blows up, later.
   if (medic.weapon != WEAPON_GRENADE) PlayerShotLanded(impact);
 }
@@ -195,7 +203,7 @@ void RightClick(int32_t x, int32_t y) {
     target.x = std::clamp(target.x, -80.0f, 80.0f);
     target.z = std::clamp(target.z, -80.0f, 80.0f);
   }
-  if (teamPlacement) {
+  if (overheadInputState.teamPlacement) {
     PlaceTeam(target);
   } else {
     WalkMedicTo(target);
@@ -214,7 +222,7 @@ int32_t ChoosePatientLocation(const Vector3& where) {
   for (int32_t e = 0, k = 0; e < kStrategyEntryCount; ++e) {
     const StrategyEntry& entry = strategy[e];
     if (entry.injury <= 0) continue;
-    FindPath(NavGrid, table, from, CellAt(entry.pos));
+    FindPath(Nav().NavGrid, table, from, CellAt(entry.pos));
     const PathEntry& start =
         table[std::clamp(from.row, 0, kNavGridSize - 1)][std::clamp(from.column, 0, kNavGridSize - 1)];
     // A place he cannot be walked to has no cost at all in the table; it is never the nearest.
@@ -247,7 +255,7 @@ void OpenNearestCasualty(bool checkState) {
   overheadMusicOffset = 0;
   if (!HaveMedic()) return;
   StopMedic();
-  if (dragging) EndDrag();
+  if (MedicDrag().dragging) EndDrag();
 }
 
 void StartDragging() {
@@ -256,16 +264,15 @@ void StartDragging() {
   const int32_t slot = NearestCasualtySlot();
   if (!IsCasualtyMovable(slot)) return;
   units[0]->SetAction(ACTION_DRAG);
-  dragging = 1;
+  StartDrag(Battle().nearestPatientUnit);
   casualty->draggedBy = 0;
-  draggedUnit = nearestPatientUnit;
   MarkCasualtyDragged(slot);
 }
 
 void DropCasualty() {
-  if (IsUnitSlot(draggedUnit)) {
-    Unit& casualty = *units[draggedUnit];
-    if ((casualty.pos - evacuationPoint).Length() < kDeliveredWithin && casualty.state == kReadied)
+  if (IsUnitSlot(MedicDrag().draggedUnit)) {
+    Unit& casualty = *units[MedicDrag().draggedUnit];
+    if ((casualty.pos - Battle().evacuationPoint).Length() < kDeliveredWithin && casualty.state == kReadied)
       casualty.state = kDelivered;
   }
   EndDrag();
@@ -278,7 +285,7 @@ void PressOverheadButton(int32_t id) {
       OpenNearestCasualty(true);
       break;
     case OVERHEAD_DRAG_PATIENT:
-      if (dragging) {
+      if (MedicDrag().dragging) {
         DropCasualty();
       } else {
         StartDragging();

@@ -8,11 +8,18 @@
 
 namespace kestrine {
 
+namespace {
+
 PlacementToolState placementToolState;
 KESTRINE_PROGRAM_STATE(placementToolState);
-uint8_t& objectPlacementOn = placementToolState.objectPlacementOn;
-int32_t& selectedObjectIndex = placementToolState.selectedObjectIndex;
-float& editKeyDownTime = placementToolState.editKeyDownTime;
+
+}  // namespace
+
+const PlacementToolState& Placement() { return placementToolState; }
+
+void SetPlacementTool(bool on) { placementToolState.objectPlacementOn = on ? 1 : 0; }
+
+void SelectObject(int32_t index) { placementToolState.selectedObjectIndex = index; }
 
 namespace {
 
@@ -71,9 +78,9 @@ void ApplyHold(OverheadObject& object, const HoldKey& hold, float ms) {
 
 void StepSelection(int step) {
   if (!SelectedObject()) return;
-  selectedObjectIndex += step;
-  if (selectedObjectIndex < 0) selectedObjectIndex = objectCount - 1;
-  if (selectedObjectIndex > objectCount - 1) selectedObjectIndex = 0;
+  placementToolState.selectedObjectIndex += step;
+  if (placementToolState.selectedObjectIndex < 0) placementToolState.selectedObjectIndex = objectCount - 1;
+  if (placementToolState.selectedObjectIndex > objectCount - 1) placementToolState.selectedObjectIndex = 0;
 }
 
 }  // namespace
@@ -93,17 +100,17 @@ void PlaceEditorObject(int key, Vector3 position) {
 OverheadObject* SelectedObject() {
   if (objectCount <= 0) return nullptr;
   const int32_t count = objectCount > kLevelObjectCapacity ? kLevelObjectCapacity : objectCount;
-  if (selectedObjectIndex < 0) selectedObjectIndex = 0;
-  if (selectedObjectIndex > count - 1) selectedObjectIndex = count - 1;
-  return &ohObjects[selectedObjectIndex];
+  if (placementToolState.selectedObjectIndex < 0) placementToolState.selectedObjectIndex = 0;
+  if (placementToolState.selectedObjectIndex > count - 1) placementToolState.selectedObjectIndex = count - 1;
+  return &ohObjects[placementToolState.selectedObjectIndex];
 }
 
 bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
   if (key == VK_PLACEMENT_TOOL && debugMode == kDebugDeveloper) {
-    if (down) objectPlacementOn = objectPlacementOn ? 0 : 1;
+    if (down) placementToolState.objectPlacementOn = placementToolState.objectPlacementOn ? 0 : 1;
     return true;
   }
-  if (!objectPlacementOn) return false;
+  if (!placementToolState.objectPlacementOn) return false;
 
   if (key >= '0' && key <= '9') {
     if (down) PlaceEditorObject(key, medicPosition);
@@ -125,9 +132,9 @@ bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
   const HoldKey* hold = FindHoldKey(key);
   if (!hold) return false;
   if (down) {
-    editKeyDownTime = static_cast<float>(gameClock);
+    placementToolState.editKeyDownTime = static_cast<float>(gameClock);
   } else if (OverheadObject* object = SelectedObject()) {
-    ApplyHold(*object, *hold, static_cast<float>(gameClock) - editKeyDownTime);
+    ApplyHold(*object, *hold, static_cast<float>(gameClock) - placementToolState.editKeyDownTime);
   }
   return true;
 }

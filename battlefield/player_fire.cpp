@@ -39,7 +39,7 @@ bool KnockDown(Unit& enemy, int32_t respawnMs) {
 // Returns true when the enemy's hit is over (the next unit is looked at).
 bool EnemyHit(Unit& enemy, float d, const Unit& medic) {
   enemy.health -= 1;
-  friendlyFireCount = 0;
+  ClearFriendlyFire();
   if (d >= kGrazed) {
     if (enemy.health < kRunsBelowHealth) {
       enemy.respawnTime = 21000 - 3000 * Campaign().difficulty;
@@ -77,7 +77,7 @@ void PlayerShotLanded(const Vector3& impact) {
       if (EnemyHit(unit, d, medic)) continue;
       HitReactionHook(static_cast<int32_t>(unit.pos.x - medic.pos.x), static_cast<int32_t>(d / 170.0 * 100.0));
     } else if (unit.side != kSideEnemy && d < kFriendHit) {
-      if (++friendlyFireCount > kFriendlyShotsAllowed) missionEndFlag = kFriendlyFireEnd;
+      if (CountFriendlyFire() > kFriendlyShotsAllowed) missionEndFlag = kFriendlyFireEnd;
     }
   }
 }

@@ -15,10 +15,16 @@
 
 namespace kestrine {
 
+namespace {
+
 StrategyEditorState strategyEditorState;
 KESTRINE_PROGRAM_STATE(strategyEditorState);
-uint8_t& strategyEditOn = strategyEditorState.strategyEditOn;
-uint8_t& strategyEditMode = strategyEditorState.strategyEditMode;
+
+}  // namespace
+
+const StrategyEditorState& StrategyEditor() { return strategyEditorState; }
+
+void SetStrategyEditMode(uint8_t mode) { strategyEditorState.strategyEditMode = mode; }
 
 namespace {
 
@@ -28,23 +34,23 @@ constexpr int32_t kInjuryCycle = 6;   // 0 .. 5
 constexpr int32_t kPatrolCycle = 35;  // 0 .. 34
 
 // A field stepped on by one; a value at or past the end of its cycle starts again at 0.
-void StepField(int32_t& field, int32_t cycle) {
-  field = field + 1 >= cycle || field < 0 ? 0 : field + 1;
-}
+void StepField(int32_t& field, int32_t cycle) { field = field + 1 >= cycle || field < 0 ? 0 : field + 1; }
 
 // The keys the placement tool keeps while both are on.
 bool PlacementToolKeeps(int key) {
-  return objectPlacementOn && (key == 'A' || key == 'V' || key == 'I' || key == 'S' || key == 'W');
+  return Placement().objectPlacementOn && (key == 'A' || key == 'V' || key == 'I' || key == 'S' || key == 'W');
 }
 
 bool SwitchKey(int key, bool down) {
   if (debugMode != kDebugDeveloper) return false;
   if (key == VK_STRATEGY_EDITOR) {
-    if (down) strategyEditOn = strategyEditOn ? 0 : 1;
+    if (down) strategyEditorState.strategyEditOn = strategyEditorState.strategyEditOn ? 0 : 1;
     return true;
   }
-  if (key == VK_STRATEGY_MODE && strategyEditOn) {
-    if (down) strategyEditMode = strategyEditMode == kStrategyEditing ? kStrategyPlacing : kStrategyEditing;
+  if (key == VK_STRATEGY_MODE && strategyEditorState.strategyEditOn) {
+    if (down)
+      strategyEditorState.strategyEditMode =
+          strategyEditorState.strategyEditMode == kStrategyEditing ? kStrategyPlacing : kStrategyEditing;
     return true;
   }
   return false;
@@ -67,7 +73,7 @@ void StepStrategyCursor(int step) {
 
 void StoreStrategyEntry(const Vector3& where) {
   if (strategyCount >= kStoreLimit) return;
-  const bool placing = strategyEditMode != kStrategyEditing;
+  const bool placing = strategyEditorState.strategyEditMode != kStrategyEditing;
   if (placing) strategyCursor = std::max(strategyCount, 0);
   StrategyEntry* e = Current();
   if (!e) return;
@@ -92,7 +98,7 @@ void ReloadStrategy() {
 
 bool StrategyEditorKey(int key, bool down) {
   if (SwitchKey(key, down)) return true;
-  if (!strategyEditOn || PlacementToolKeeps(key)) return false;
+  if (!strategyEditorState.strategyEditOn || PlacementToolKeeps(key)) return false;
 
   StrategyEntry* e = Current();
   switch (key) {

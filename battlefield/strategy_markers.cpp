@@ -84,7 +84,7 @@ bool SideColour(const StrategyEntry& e, Rgb& colour) {
 void BuildMarker(int32_t slot, const StrategyEntry& e, const MarkerLook& look) {
   engine::EngineRef<engine::EngineMesh>& plane = strategyMarkerState.strategyMarkerPlanes[slot];
   engine::EngineRef<engine::EngineObject>& marker = strategyMarkerState.strategyMarkers[slot];
-  const bool editing = strategyEditMode == kStrategyEditing;
+  const bool editing = StrategyEditor().strategyEditMode == kStrategyEditing;
 
   if (editing && plane) {
     plane->Resize(look.resize, look.resize, look.resize);
@@ -120,7 +120,7 @@ void UpdatePoint(const StrategyEntry& e) {
       extractionPoint = e.pos;
       break;
     case STRATEGY_2EXTRACT:
-      evacuationPoint = e.pos;
+      SetEvacuationPoint(e.pos);
       break;
     default:
       break;

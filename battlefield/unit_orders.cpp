@@ -105,7 +105,7 @@ void NoOrders(Unit& unit) {
     return;
   }
   if (unit.side == kSideAlly) {
-    if (supportActive) {
+    if (Battle().supportActive) {
       // The support call: to the medic's side.
       if (!IsUnitSlot(0)) return;
       const Vector3 medic(units[0]->pos.x, 0.0f, units[0]->pos.z);

@@ -85,7 +85,7 @@ bool HitMedic(Unit& medic, float d, int32_t roll, int32_t pan, int32_t volumeDro
     HitReactionHook(-pan, volumeDrop);
     return false;
   }
-  if (invulnerable) return false;
+  if (BattleSwitches().invulnerable) return false;
   if (gameState == STATE_OVERHEAD) {
     medic.down = true;
     SetGameState(STATE_KIA);

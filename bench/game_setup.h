@@ -86,7 +86,7 @@ inline void FillMissionEight() {
   StoreGameStateWithoutEntry(STATE_OVERHEAD);
   missionClock = 100000000;
   missionState.extractionWarnTime = 0;
-  invulnerable = 1;
+  SetInvulnerable(true);
 }
 
 }  // namespace kestrine::bench

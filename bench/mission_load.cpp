@@ -64,7 +64,10 @@ void BM_FirstRunGrid(benchmark::State& state) {
   for (auto _ : state) {
     // A new probe, as a mission's first entry makes it.
     ReleaseSightProbe();
-    ComputeNavGrid(NavGrid);
+    NavCells grid;
+    CopyNavGrid(grid);
+    ComputeNavGrid(grid);
+    SetNavGrid(grid);
   }
   UnloadMission();
 }

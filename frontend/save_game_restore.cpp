@@ -60,7 +60,7 @@ bool RestoreUnits(const SavedMission& m) {
   const int32_t count = std::min(static_cast<int32_t>(m.units.size()), kUnitSlotCount);
   for (int32_t i = 0; i < count; ++i) {
     if (!units[i] && !helicopterMade && i == unitCount) {
-      extractionStarted = true;
+      StartExtraction();
       ChooseExtractionPoint();
       CreateEvacHelicopter();
       helicopterMade = units[i] != nullptr;

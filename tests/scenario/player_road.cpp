@@ -59,7 +59,7 @@ int32_t WaitingCasualty() {
 int32_t ReadiedCasualtyLeftLying() {
   for (int32_t i = firstPatientUnit; i < unitCount; ++i)
     if (units[i] && units[i]->state == kReadied && units[i]->draggedBy < 0 &&
-        (units[i]->pos - evacuationPoint).Length() > 10.0f)
+        (units[i]->pos - Battle().evacuationPoint).Length() > 10.0f)
       return i;
   return -1;
 }
@@ -339,7 +339,7 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
     }
     const int32_t target = waiting >= 0 ? waiting : lying;
     // Nobody walks out under fire alone: the support team is called to the medic's side before each walk.
-    if (!supportActive) {
+    if (!Battle().supportActive) {
       FullDisplayTurn(game);
       PressOverhead(game, OVERHEAD_SUPPORT);
     }
@@ -351,10 +351,10 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
       // Readied and left where he lay: the medic drags him to the landing point himself.
       ChooseExtractionPoint();
       PressOverhead(game, OVERHEAD_DRAG_PATIENT);
-      if (!dragging) continue;
-      WalkMedicTo(game, evacuationPoint, 6.0f, 30);
+      if (!MedicDrag().dragging) continue;
+      WalkMedicTo(game, Battle().evacuationPoint, 6.0f, 30);
       FullDisplayTurn(game);
-      if (gameState == STATE_OVERHEAD && dragging) PressOverhead(game, OVERHEAD_DRAG_PATIENT);
+      if (gameState == STATE_OVERHEAD && MedicDrag().dragging) PressOverhead(game, OVERHEAD_DRAG_PATIENT);
       continue;
     }
 

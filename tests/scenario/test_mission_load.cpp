@@ -64,9 +64,9 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
       }
       // The medic stands on an open cell that reaches most of the battlefield.
       const CellIndex medic = CellAt(units[0]->pos);
-      EXPECT_NE(NavGrid[medic.row][medic.column].mask, 0);
+      EXPECT_NE(Nav().NavGrid[medic.row][medic.column].mask, 0);
       int open = 0;
-      for (const auto& row : NavGrid)
+      for (const auto& row : Nav().NavGrid)
         for (const NavCell& cell : row) open += cell.mask != 0;
       EXPECT_GT(open, 1681 / 2);
       EXPECT_TRUE(mission != 8 || level != 2 || missionClock == 1680000) << "7 x 240 s";
@@ -106,11 +106,14 @@ TEST_F(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceN
   const engine::Vec3 firstSun = engineLights[1]->ShineDirection();
   EXPECT_EQ(engineLights[1]->LightColor().r, 190);
 
-  NavGrid[20][20].position.y = -1.0f;  // a mark that a grid read or probed again would wipe
+  NavCells grid;
+  CopyNavGrid(grid);
+  grid[20][20].position.y = -1.0f;  // a mark that a grid read or probed again would wipe
+  SetNavGrid(grid);
   SetGameState(STATE_OPEN_PATIENT_VIEW);
   SetGameState(STATE_OVERHEAD);
   EXPECT_EQ(units[first + 1]->state, 5);  // the first is still waiting
-  EXPECT_EQ(NavGrid[20][20].position.y, -1.0f);
+  EXPECT_EQ(Nav().NavGrid[20][20].position.y, -1.0f);
   EXPECT_NE(engineLights[1]->ShineDirection().x, firstSun.x);  // the sun of every later entry
 
   units[first]->state = 2;  // readied for evacuation

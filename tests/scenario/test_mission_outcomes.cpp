@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "battle_trace.h"
 #include "battlefield/battle_state.h"
 #include "battlefield/casualty_cases.h"
 #include "battlefield/mission_state.h"
@@ -24,7 +25,6 @@
 #include "casualty/step_interpreter.h"
 #include "casualty/tool_table.h"
 #include "casualty/wound_types.h"
-#include "battle_trace.h"
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
@@ -84,7 +84,7 @@ void TreatEveryone(Harness& game, Trace& trace) {
 // Casualty k of the mission dragged beside the landing point (within 13 in x and z).
 void DragToLandingPoint(int32_t k) {
   Unit& casualty = *units[firstPatientUnit + k];
-  casualty.SetPosition(evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
+  casualty.SetPosition(Battle().evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
 }
 
 int MessagePixels(int y480) { return CountPixels(textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
@@ -107,9 +107,9 @@ TEST(MissionOutcomes, EveryCasualtyReadiedAndBroughtToTheHelicopterEndsTheMissio
   ExpectSameTwice(31, 0, [](Harness& game, Trace& trace) {
     ASSERT_EQ(missionState.casualtyCount, 3);
     TreatEveryone(game, trace);
-    EXPECT_FALSE(extractionStarted);
+    EXPECT_FALSE(Battle().extractionStarted);
     game.Frame(kFrameMs);  // nobody left waiting: the helicopter is called at once, the spare time cut off
-    EXPECT_TRUE(extractionStarted);
+    EXPECT_TRUE(Battle().extractionStarted);
     EXPECT_EQ(missionClock, 3 * 40000);
     EXPECT_GT(earlyFinishTime, 0);
     EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
@@ -128,7 +128,7 @@ TEST(MissionOutcomes, TimeRunningOutWithACasualtyStillWaitingIsFlagTwo) {
     missionClock = 1001;  // as the developer's clock key sets it
     UntilTheEnd(game, trace);
     EXPECT_EQ(missionEndFlag, 2);
-    EXPECT_TRUE(extractionStarted);  // called on the way down
+    EXPECT_TRUE(Battle().extractionStarted);  // called on the way down
     EXPECT_GT(MessagePixels(340), 20) << "You are forced to evacuate now.";
     EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
   });
@@ -139,7 +139,7 @@ TEST(MissionOutcomes, TimeRunningOutWithTheWoundedAtTheLandingPointIsFlagSixWith
     ASSERT_EQ(missionState.casualtyCount, 4);
     TreatEveryone(game, trace);
     game.Frame(kFrameMs);
-    ASSERT_TRUE(extractionStarted);
+    ASSERT_TRUE(Battle().extractionStarted);
     DragToLandingPoint(0);
     DragToLandingPoint(1);  // the other two stay where they lie, readied
     missionClock = 1001;
@@ -191,7 +191,7 @@ TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
     for (int shot = 1; shot <= 6; ++shot) {
       EXPECT_EQ(missionEndFlag, 0) << "shot " << shot;
       PlayerShotLanded(medic.Fire(casualty->pos + Vector3(0.5f, 0.0f, 0.5f), FIRE_RIFLE));
-      EXPECT_EQ(friendlyFireCount, shot);
+      EXPECT_EQ(Battle().friendlyFireCount, shot);
       game.Frames(5, kFrameMs);
       RecordFrame(trace);
     }

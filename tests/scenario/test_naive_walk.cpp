@@ -68,7 +68,7 @@ Outcome WalkToTheFirstCasualty(uint32_t seed, int level, int& ms, float& distanc
   while (ms < kGiveUpMs) {
     if (gameState == STATE_KIA || !units[0]) return Outcome::kKilled;
     const Unit* casualty = Waiting();
-    if (casualty && nearestPatientDistance < kBeside) return Outcome::kArrived;
+    if (casualty && Battle().nearestPatientDistance < kBeside) return Outcome::kArrived;
     // A player clicks once, and again only when the medic has stopped without getting there.
     if (casualty && gameState == STATE_OVERHEAD && missionStartCountdown == 0 && sinceLook >= kLookAgainMs &&
         (!clicked || units[0]->arrived)) {

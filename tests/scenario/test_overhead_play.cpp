@@ -47,7 +47,7 @@ class OverheadPlay : public ::testing::Test {
     ASSERT_TRUE(game_.RunUntilState(STATE_DISCLAIMER));
     ASSERT_TRUE(StartMission(3, 0));
     // The walks and clicks are the point here, not whether the enemy happens to hit the medic on the way.
-    invulnerable = 1;
+    SetInvulnerable(true);
     game_.Frames(12, kFrameMs);
     ASSERT_EQ(missionStartCountdown, 0);
   }
@@ -74,8 +74,8 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   ASSERT_TRUE(WalkTo(casualty->pos, 5.0f))
       << "the medic got no nearer than " << (units[0]->pos - casualty->pos).Length();
   FullDisplayTurn(game_);
-  ASSERT_LT(nearestPatientDistance, 7.0);
-  EXPECT_EQ(nearestPatientUnit, index);
+  ASSERT_LT(Battle().nearestPatientDistance, 7.0);
+  EXPECT_EQ(Battle().nearestPatientUnit, index);
   PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(currentCasualtyIndex, index - firstPatientUnit);
@@ -93,33 +93,33 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   // The landing point as the evacuation call chooses it; the medic drags him there.
   ChooseExtractionPoint();
   PressOverhead(game_, OVERHEAD_DRAG_PATIENT);
-  ASSERT_TRUE(dragging);
+  ASSERT_TRUE(MedicDrag().dragging);
   EXPECT_EQ(casualty->draggedBy, 0);
-  ASSERT_TRUE(WalkTo(evacuationPoint, 6.0f, 60))
-      << "the medic got no nearer than " << (units[0]->pos - evacuationPoint).Length();
+  ASSERT_TRUE(WalkTo(Battle().evacuationPoint, 6.0f, 60))
+      << "the medic got no nearer than " << (units[0]->pos - Battle().evacuationPoint).Length();
   FullDisplayTurn(game_);
   PressOverhead(game_, OVERHEAD_DRAG_PATIENT);
-  EXPECT_FALSE(dragging);
+  EXPECT_FALSE(MedicDrag().dragging);
   EXPECT_EQ(casualty->draggedBy, -1);
   EXPECT_EQ(casualty->state, 3);
-  EXPECT_LT((casualty->pos - evacuationPoint).Length(), 12.0f);
+  EXPECT_LT((casualty->pos - Battle().evacuationPoint).Length(), 12.0f);
 }
 
 TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   FullDisplayTurn(game_);
   PressOverhead(game_, OVERHEAD_SUPPORT);
-  EXPECT_TRUE(supportActive);
-  EXPECT_GT(supportTimer, 19000);
+  EXPECT_TRUE(Battle().supportActive);
+  EXPECT_GT(Battle().supportTimer, 19000);
 
   // MOVE TEAM, then a right click on the ground for the team's leader.
   ASSERT_GT(missionState.teamLeader, 0);
   Unit& leader = *units[missionState.teamLeader];
   PressOverhead(game_, OVERHEAD_MOVE_TEAM);
-  EXPECT_TRUE(teamPlacement);
+  EXPECT_TRUE(OverheadInput().teamPlacement);
   EXPECT_GT(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 20) << "the right-click message";
   const Vector3 post = units[0]->pos + Vector3(10.0f, 0.0f, 10.0f);
   RightClick(game_, OnScreen(post));
-  EXPECT_FALSE(teamPlacement);
+  EXPECT_FALSE(OverheadInput().teamPlacement);
   EXPECT_EQ(leader.orders, ORDERS_DEFENDNDRAG);
   EXPECT_LT(std::fabs(leader.home.x - post.x) + std::fabs(leader.home.z - post.z), 3.0f);
   EXPECT_EQ(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 0) << "the message is gone";
@@ -143,7 +143,7 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   game_.Click(at.x, at.y);
   EXPECT_EQ(backpack.count[2], rounds - 1);
   EXPECT_TRUE(enemy->health < health || enemy->down);
-  EXPECT_EQ(friendlyFireCount, 0);
+  EXPECT_EQ(Battle().friendlyFireCount, 0);
 
   // A grenade 15 away.
   PressOverhead(game_, OVERHEAD_GRENADE);
@@ -174,13 +174,13 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   EXPECT_EQ(units[0]->weapon, WEAPON_PISTOL);
   game_.Press('R');
   EXPECT_EQ(units[0]->weapon, WEAPON_GRENADE);
-  EXPECT_EQ(viewPreset, 1);
+  EXPECT_EQ(ViewPreset().viewPreset, 1);
   game_.Press(VK_UP);
-  EXPECT_EQ(viewPreset, 2);
+  EXPECT_EQ(ViewPreset().viewPreset, 2);
   game_.Press(VK_DOWN);
-  EXPECT_EQ(viewPreset, 0);
+  EXPECT_EQ(ViewPreset().viewPreset, 0);
   game_.Press(VK_DOWN);
-  EXPECT_EQ(viewPreset, 1);
+  EXPECT_EQ(ViewPreset().viewPreset, 1);
 }
 
 }  // namespace

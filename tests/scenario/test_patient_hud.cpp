@@ -138,8 +138,8 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
   Harness game;
   OpenLacerations(game, 0);
   ClickHud(game, HUD_CALL_FOR_SUPPORT);
-  EXPECT_TRUE(supportActive);
-  EXPECT_GT(supportTimer, 20000 - 4 * kFrameMs);
+  EXPECT_TRUE(Battle().supportActive);
+  EXPECT_GT(Battle().supportTimer, 20000 - 4 * kFrameMs);
   EXPECT_EQ(gameState, STATE_PATIENT_VIEW) << "the call leaves him in view";
   for (const int32_t id : {HUD_GRENADE, HUD_PISTOL}) {
     ClickHud(game, id);

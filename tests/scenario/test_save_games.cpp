@@ -265,7 +265,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   game.Frames(20, kFrameMs);  // the battle moves on a little
   backpack.count[TOOL_BANDAGE] = 2;
   // The extraction warning as the battle gives it: the landing point chosen, the helicopter called in.
-  extractionStarted = true;
+  StartExtraction();
   ChooseExtractionPoint();
   CreateEvacHelicopter();
 
@@ -303,7 +303,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   ASSERT_EQ(unitCount, static_cast<int32_t>(saved.size()));
   EXPECT_EQ(firstPatientUnit, first);
   EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
-  EXPECT_TRUE(extractionStarted);
+  EXPECT_TRUE(Battle().extractionStarted);
   EXPECT_TRUE(soundTable[SOUND_HELI_LOOP]->IsPlaying());
   EXPECT_EQ(missionState.extractionWarnTime, 3 * 40000) << "40 seconds for each of the three casualties";
   for (int32_t i = 0; i < unitCount; ++i) {

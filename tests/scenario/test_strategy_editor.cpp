@@ -60,7 +60,7 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
 
   game.Press(VK_F8);
   game.Press(VK_F7);
-  ASSERT_EQ(strategyEditOn, 1);
+  ASSERT_EQ(StrategyEditor().strategyEditOn, 1);
   game.Press('L');
   EXPECT_EQ(strategyCursor, count - 1);
   ASSERT_TRUE(strategyMarkerState.strategyMarkers[0]);
@@ -77,7 +77,7 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
 
   // Editing: entry 9 gets the next orders and moves to the medic.
   game.Press(VK_F5);
-  ASSERT_EQ(strategyEditMode, kStrategyEditing);
+  ASSERT_EQ(StrategyEditor().strategyEditMode, kStrategyEditing);
   Repeat(game, VK_LEFT, count - 9);
   ASSERT_EQ(strategyCursor, 9);
   const int32_t orders = strategy[9].orders;

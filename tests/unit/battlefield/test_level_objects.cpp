@@ -102,7 +102,7 @@ TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
   ASSERT_EQ(tent.createObject(OBJ_TENT1), 1);
 
   // Straight-down views: the models, never a billboard.
-  viewPreset = 0;
+  SetViewPreset(0);
   tree.Show(true);
   tent.Show(true);
   EXPECT_TRUE(tree.model->Visible());
@@ -110,7 +110,7 @@ TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
   EXPECT_TRUE(tent.model->Visible());
 
   // The tilted view: the tree's billboard; its model stays as the last view left it.
-  viewPreset = 1;
+  SetViewPreset(1);
   tree.Show(true);
   EXPECT_TRUE(tree.billboard->Visible());
   EXPECT_TRUE(tree.model->Visible());
@@ -122,7 +122,7 @@ TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
   tree.Show(true);
   EXPECT_FALSE(tree.model->Visible());
 
-  viewPreset = 2;
+  SetViewPreset(2);
   tree.Show(false);
   EXPECT_FALSE(tree.billboard->Visible());
 
@@ -154,7 +154,7 @@ class PlacementTool : public LevelObjectTest {
  protected:
   void SetUp() override {
     LevelObjectTest::SetUp();
-    objectPlacementOn = 1;
+    SetPlacementTool(true);
   }
   // The key pressed at `from` and let go at `to` (game clock, ms).
   static void Hold(int key, int32_t from, int32_t to) {
@@ -171,18 +171,18 @@ class PlacementTool : public LevelObjectTest {
 };
 
 TEST_F(PlacementTool, TheSwitchNeedsTheDeveloperLevel) {
-  objectPlacementOn = 0;
+  SetPlacementTool(false);
   EXPECT_FALSE(PlacementToolKey(VK_PLACEMENT_TOOL, true, medic_));
   EXPECT_FALSE(PlacementToolKey('1', true, medic_));
   EXPECT_EQ(objectCount, 0);
   debugMode = kDebugDeveloper;
   EXPECT_TRUE(PlacementToolKey(VK_PLACEMENT_TOOL, true, medic_));
   EXPECT_TRUE(PlacementToolKey(VK_PLACEMENT_TOOL, false, medic_));
-  EXPECT_EQ(objectPlacementOn, 1);
+  EXPECT_EQ(Placement().objectPlacementOn, 1);
   // Keys that are not the tool's go on to the overhead view.
   EXPECT_FALSE(PlacementToolKey('R', true, medic_));
   Press(VK_PLACEMENT_TOOL);
-  EXPECT_EQ(objectPlacementOn, 0);
+  EXPECT_EQ(Placement().objectPlacementOn, 0);
 }
 
 TEST_F(PlacementTool, DigitsPlaceShownObjectsAtTheMedicUntilAllThirtyAreInUse) {
@@ -195,7 +195,7 @@ TEST_F(PlacementTool, DigitsPlaceShownObjectsAtTheMedicUntilAllThirtyAreInUse) {
   EXPECT_TRUE(ohObjects[0].group->Visible() && ohObjects[0].model->Visible() && ohObjects[0].billboard->Visible());
   EXPECT_FLOAT_EQ(ohObjects[9].group->LocalPosition().z, -30.0f);
   EXPECT_FLOAT_EQ(ohObjects[9].position.y, 401.5f);
-  EXPECT_EQ(selectedObjectIndex, 0);  // a new object is not selected
+  EXPECT_EQ(Placement().selectedObjectIndex, 0);  // a new object is not selected
 
   objectCount = 29;
   Press('5');
@@ -212,21 +212,21 @@ TEST_F(PlacementTool, TheSelectionWrapsAndStaysAmongTheObjectsInUse) {
   Press(kLeft);
   Hold('T', 0, 1000);
   Press('I');
-  EXPECT_EQ(selectedObjectIndex, 0);
+  EXPECT_EQ(Placement().selectedObjectIndex, 0);
   EXPECT_EQ(SelectedObject(), nullptr);
 
   Press('6');
   Press('7');
   Press('8');
   Press(kLeft);
-  EXPECT_EQ(selectedObjectIndex, 2);
+  EXPECT_EQ(Placement().selectedObjectIndex, 2);
   Press(kRight);
-  EXPECT_EQ(selectedObjectIndex, 0);
+  EXPECT_EQ(Placement().selectedObjectIndex, 0);
 
   // A selection left over from a mission with more objects is brought back inside.
-  selectedObjectIndex = 25;
+  SelectObject(25);
   Press('I');
-  EXPECT_EQ(selectedObjectIndex, 2);
+  EXPECT_EQ(Placement().selectedObjectIndex, 2);
   EXPECT_FLOAT_EQ(ohObjects[2].angle, 90.0f);
 }
 

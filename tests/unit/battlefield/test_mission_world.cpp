@@ -175,13 +175,13 @@ TEST_F(MissionWorldTest, UnitsStopWhenTheSlotsRunOutKeepingOneForTheHelicopter) 
 TEST_F(MissionWorldTest, TheGroundLevelLiesJustUnderTheLowestVertexEvenWithoutAHeightFile) {
   WriteTable({Soldier(PLAYER, 0, 0)});
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
-  EXPECT_FLOAT_EQ(groundLevel, 374.9f);  // every vertex at the bottom of -25..15, under 400
+  EXPECT_FLOAT_EQ(Ground().groundLevel, 374.9f);  // every vertex at the bottom of -25..15, under 400
   std::string heights(400, static_cast<char>(200));
   heights[57] = static_cast<char>(128);
   tree_.WriteBytes("missions\\mission3\\terrhm.raw", heights);
   DeleteAllUnits();
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
-  EXPECT_FLOAT_EQ(groundLevel, 394.9f);  // 128 / 256 x 40 - 25 + 399.9
+  EXPECT_FLOAT_EQ(Ground().groundLevel, 394.9f);  // 128 / 256 x 40 - 25 + 399.9
   EXPECT_FLOAT_EQ(missionState.terrainMesh->VertexHeight(17, 2), -5.0f);
 }
 
@@ -304,11 +304,11 @@ TEST_F(MissionWorldTest, ThePatientLocationFileIsEightPointsRoundTripAndMissingI
   EXPECT_FALSE(LoadPatientLocations());
 
   tree_.WriteBytes("missions\\mission12\\patloc", std::string(bytes.begin(), bytes.begin() + 18));
-  patientLocations[1] = Vector3(7, 7, 7);
+  SetPatientLocation(1, Vector3(7, 7, 7));
   ASSERT_TRUE(LoadPatientLocations());
-  EXPECT_FLOAT_EQ(patientLocations[0].x, 1.5f);
-  EXPECT_FLOAT_EQ(patientLocations[1].x, -4.0f);
-  EXPECT_FLOAT_EQ(patientLocations[1].y, 7.0f);  // past the end of the short file
+  EXPECT_FLOAT_EQ(PatientLocations().patientLocations[0].x, 1.5f);
+  EXPECT_FLOAT_EQ(PatientLocations().patientLocations[1].x, -4.0f);
+  EXPECT_FLOAT_EQ(PatientLocations().patientLocations[1].y, 7.0f);  // past the end of the short file
 }
 
 TEST(HeightMap, HeightsByVertexAndTheLowestOfTheTerrain) {
@@ -435,10 +435,10 @@ TEST(ViewPresets, HeightsFollowTheFactorInSinglePrecisionAndMissionFiveHasItsOwn
 
 TEST_F(MissionWorldTest, TheViewsTakeTurnsAndTurnTheBattleDown) {
   GoToMission(4);
-  viewPreset = 2;
+  SetViewPreset(2);
   CycleViewPreset();
-  EXPECT_EQ(viewPreset, 0);
-  EXPECT_EQ(viewPresetState.cameraHeight, 512);
+  EXPECT_EQ(ViewPreset().viewPreset, 0);
+  EXPECT_EQ(ViewPreset().cameraHeight, 512);
   EXPECT_EQ(overheadEffectsOffset, 50);
   EXPECT_NEAR(engineCamera->GetDirection()->GetY(), -1.0f, 1e-5f);  // straight down
 }

@@ -113,18 +113,18 @@ TEST_F(ProjectilesTest, TheMedicFeelsABlastFromEightToForty) {
   for (const auto& [d, magnitude] : {std::pair{40.0f, 0.0f}, {39.9f, 997.5f}, {8.0f, 200.0f}}) {
     SCOPED_TRACE(d);
     BlastAt(Ground(d, 0), Vector3());
-    EXPECT_EQ(shakeTimer, magnitude == 0.0f ? 0 : 700);
+    EXPECT_EQ(Shake().shakeTimer, magnitude == 0.0f ? 0 : 700);
     if (magnitude == 0.0f) continue;
-    EXPECT_FLOAT_EQ(shakeMagnitude, magnitude);
+    EXPECT_FLOAT_EQ(Shake().shakeMagnitude, magnitude);
     CameraShake(700, true);
   }
   // With no enemy the blast's own height counts (30 above, 12 along: 32.31); an enemy examined anywhere
   // brings the point down to his height (12 along).
   BlastAt(Vector3(0, medic.pos.y + 30.0f, 12), Vector3());
-  EXPECT_NEAR(shakeMagnitude, 807.77f, 0.01f);
+  EXPECT_NEAR(Shake().shakeMagnitude, 807.77f, 0.01f);
   Add(kUnitKindEnemy, kSideEnemy, 50, 50);
   BlastAt(Vector3(0, medic.pos.y + 30.0f, 12), Vector3());
-  EXPECT_FLOAT_EQ(shakeMagnitude, 300.0f);
+  EXPECT_FLOAT_EQ(Shake().shakeMagnitude, 300.0f);
   EXPECT_FALSE(medic.down);  // nearer than 8 he dies: the grenade scenario plays it through the KIA screen
 }
 
@@ -157,18 +157,16 @@ TEST_F(ProjectilesTest, AStreakStopsOnItsTargetOrAtAUnitAndIsPutAwayWhereItStopp
 TEST_F(ProjectilesTest, TheShakeTurnsTheCameraGentlyAndGivesItsViewBackEvenAfterASecondBlast) {
   engineCamera->SetDirectionUp(0, -0.8f, 0.6f, 0, 0.6f, 0.8f);
   const Vector3 direction(engineCamera->GetDirection()), up(engineCamera->GetUp());
-  shakeMagnitude = 10.0f;  // a blast 20 away
-  CameraShake(0, false);
-  EXPECT_FLOAT_EQ(shakeMagnitude, 500.0f);
+  StartCameraShake(10.0f);  // a blast 20 away
+  EXPECT_FLOAT_EQ(Shake().shakeMagnitude, 500.0f);
   float largest = 0.0f;
-  for (int frame = 1; shakeTimer > 0; ++frame) {
+  for (int frame = 1; Shake().shakeTimer > 0; ++frame) {
     const engine::Vec3 before = engineCamera->GetDirection()->Value();
     CameraShake(70, true);
     const float cosine = std::min(1.0f, before.Dot(engineCamera->GetDirection()->Value()));
     largest = std::max(largest, std::acos(cosine) * 57.29578f);
     if (frame == 3) {
-      shakeMagnitude = 10.0f;
-      CameraShake(0, false);
+      StartCameraShake(10.0f);
     }
   }
   EXPECT_GT(largest, 0.0f);

@@ -43,7 +43,7 @@ class StrategyEditorTest : public testing::UnitTest {
     for (int i = 0; i < 5; ++i) markerImages[i] = engineRoot->CreateBitmap(8, 8);
     debugMode = kDebugDeveloper;
     Press(VK_STRATEGY_EDITOR);
-    ASSERT_EQ(strategyEditOn, 1);
+    ASSERT_EQ(StrategyEditor().strategyEditOn, 1);
   }
   static void Press(int key) {
     OverheadKey(key, true);
@@ -59,7 +59,7 @@ class StrategyEditorTest : public testing::UnitTest {
   }
   static void EditingMode() {
     Press(VK_STRATEGY_MODE);
-    ASSERT_EQ(strategyEditMode, kStrategyEditing);
+    ASSERT_EQ(StrategyEditor().strategyEditMode, kStrategyEditing);
   }
   static engine::EngineMesh* Plane(int i) { return strategyMarkerState.strategyMarkerPlanes[i].Get(); }
   static engine::EngineObject* Marker(int i) { return strategyMarkerState.strategyMarkers[i].Get(); }
@@ -136,18 +136,18 @@ TEST_F(StrategyEditorTest, FieldKeysCycleAndComeBeforeTheCheatsOfTheSameKeys) {
     Press(c.key);
     EXPECT_EQ(e.*c.field, 0) << static_cast<char>(c.key);
   }
-  EXPECT_EQ(invulnerable, 0);  // 'I' was the editor's
-  EXPECT_EQ(showLocation, 0);  // 'L' too
+  EXPECT_EQ(BattleSwitches().invulnerable, 0);  // 'I' was the editor's
+  EXPECT_EQ(BattleSwitches().showLocation, 0);  // 'L' too
 
   // With the placement tool on as well, the tool keeps 'A' and the arrows move both.
-  objectPlacementOn = 1;
+  SetPlacementTool(true);
   strategyCount = 2;
   Press('A');
   EXPECT_EQ(e.side, ALLY);
   Press(kRight);
   EXPECT_EQ(strategyCursor, 1);
   // Off again, the letters are the cheats' once more.
-  objectPlacementOn = 0;
+  SetPlacementTool(false);
   Press(VK_STRATEGY_EDITOR);
   Press('F');
   EXPECT_EQ(clockFrozen, 1);
@@ -198,7 +198,7 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
   EXPECT_EQ(engineStage->Objects().size(), onStage);
 
   // Placing into a slot that already has a marker takes the old one off the stage.
-  strategyEditMode = kStrategyPlacing;
+  SetStrategyEditMode(kStrategyPlacing);
   strategyCount = 1;
   strategy[1].type = STRATEGY_PATROL;
   engine::EngineObject* old = Marker(1);
@@ -232,7 +232,7 @@ TEST_F(StrategyEditorTest, SpawnAndExtractionEntriesSetTheirPointsWhenStored) {
   StoreAt(50, 400, 60);
   strategy[6].type = STRATEGY_2EXTRACT;
   StoreAt(-50, 401, -60);
-  EXPECT_EQ(testing::XYZ(evacuationPoint), testing::XYZ(-50, 401, -60));
+  EXPECT_EQ(testing::XYZ(Battle().evacuationPoint), testing::XYZ(-50, 401, -60));
   strategy[7].type = STRATEGY_EXTRACTION;
   StoreAt(70, 400, 5);
   EXPECT_FLOAT_EQ(extractionPoint.x, 70.0f);

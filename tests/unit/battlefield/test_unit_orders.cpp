@@ -115,7 +115,7 @@ TEST_F(OrdersTest, AnAllyTakesUpAPostNearAnEnemyOrAtTheMedicsSideDuringASupportC
   EXPECT_LE(std::abs(ally.home.x - 40.0f), 15.0f);
   EXPECT_LE(std::abs(ally.home.z - 40.0f), 15.0f);
 
-  supportActive = true;
+  StartSupportCall(20000);
   ally.orders = ORDERS_NONE;
   RunOrders(3);
   EXPECT_LE(std::abs(ally.home.x + 70.0f), 5.0f);  // the medic stands at (-70, -70)
@@ -307,7 +307,7 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
     SCOPED_TRACE(c.level * 100 + c.state);
     ChooseDifficulty(c.level);
     gameState = c.state;
-    invulnerable = c.invulnerable;
+    SetInvulnerable(c.invulnerable != 0);
     medic.down = false;
     medic.health = 10;
     units[1]->nextShotTime = 0;
@@ -378,9 +378,9 @@ TEST_F(ShootingTest, APlayersShotBesideAFriendCountsAgainstHimUntilHeHitsAnEnemy
   Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, -30, 0);
   for (int i = 0; i < 5; ++i) PlayerShotLanded(Vector3(31.5f, ally.pos.y, 0));
   PlayerShotLanded(Vector3(32.1f, ally.pos.y, 0));  // 2.1 off: not beside him
-  EXPECT_EQ(friendlyFireCount, 5);
+  EXPECT_EQ(Battle().friendlyFireCount, 5);
   PlayerShotLanded(Vector3(-25, enemy.pos.y, 0));
-  EXPECT_EQ(friendlyFireCount, 0);
+  EXPECT_EQ(Battle().friendlyFireCount, 0);
   EXPECT_EQ(missionEndFlag, 0);
 }
 

@@ -135,9 +135,9 @@ TEST_F(UnitsTest, AWalkersPaceIsTenTimesHisSpeedInUnitsASecondAtThirtyOrSixtyFra
     float unitsPerSecond;
   };
   const Row rows[] = {
-      {0.65f, 30, 6.5f}, {0.65f, 60, 6.5f},    // a soldier
-      {0.9f, 30, 9.0f},  {0.9f, 60, 9.0f},     // a light medic
-      {1.3f, 30, 10.0f}, {1.3f, 60, 10.0f},    // a vehicle at double speed, held to a unit a 100 ms
+      {0.65f, 30, 6.5f}, {0.65f, 60, 6.5f},  // a soldier
+      {0.9f, 30, 9.0f},  {0.9f, 60, 9.0f},   // a light medic
+      {1.3f, 30, 10.0f}, {1.3f, 60, 10.0f},  // a vehicle at double speed, held to a unit a 100 ms
       {0.1f, 60, 1.0f},
   };
   float z = -60.0f;
@@ -168,7 +168,7 @@ TEST_F(UnitsTest, AWalkersPaceIsTenTimesHisSpeedInUnitsASecondAtThirtyOrSixtyFra
 TEST_F(UnitsTest, TheDraggingMedicWalksBackwardsAtThreeQuartersOfHisSpeed) {
   Unit& medic = Add(kUnitKindMedic, kSidePlayer, -40, 0);
   // As the drag starts: the flag and the dragging pose.
-  dragging = 1;
+  StartDrag(MedicDrag().draggedUnit);
   medic.SetAction(ACTION_DRAG);
   WalkToward(medic, 40, 0);
   EXPECT_NEAR(Facing(medic, 1, 0), -1.0f, 1e-4f);
@@ -256,7 +256,10 @@ TEST_F(UnitsTest, KilledAndKnockedDownUnits) {
 }
 
 TEST_F(UnitsTest, AWalkEndsWhereAFailedSearchLeftNoWay) {
-  for (int r = 0; r < kNavGridSize; ++r) testing::BlockCell(NavGrid, 20, r);
+  NavCells grid;
+  CopyNavGrid(grid);
+  for (int r = 0; r < kNavGridSize; ++r) testing::BlockCell(grid, 20, r);
+  SetNavGrid(grid);
   Unit& u = Add(kUnitKindAlly, kSideAlly, -60, 0);
   EXPECT_FALSE(u.FindPath(Vector3(40, kGroundHeight, 0)));
   const CellIndex nudged = u.cell;

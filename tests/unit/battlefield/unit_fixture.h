@@ -76,7 +76,9 @@ class UnitTest : public ::testing::Test {
     ground_->AttachShape(grid);
     ground_->SetOptionValue(engine::EngineNode::kOptionGround);
     engineStage->AddObject(ground_);
-    OpenNavGrid(NavGrid, kGroundHeight);
+    NavCells openGrid;
+    OpenNavGrid(openGrid, kGroundHeight);
+    SetNavGrid(openGrid);
   }
 
   void TearDown() override {

@@ -116,7 +116,7 @@ TEST_F(MissionAssetsTest, SpawnMapsAndPatientLocationsTellTheSameBattle) {
     GoToMission(mission);
     ASSERT_TRUE(LoadStrategy());
     ASSERT_TRUE(LoadPatientLocations());
-    EXPECT_EQ(SpawnCasualtyPlaces(patientLocations, true, kMostCasualties[mission - 1]).size(),
+    EXPECT_EQ(SpawnCasualtyPlaces(PatientLocations().patientLocations, true, kMostCasualties[mission - 1]).size(),
               static_cast<size_t>(kMostCasualties[mission - 1]));
     if (mission > 10) continue;
 
