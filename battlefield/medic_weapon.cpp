@@ -13,7 +13,7 @@ constexpr int32_t kSupportCallMs = 20000;
 
 void ArmMedic(int32_t weapon) {
   if (weapon < WEAPON_PISTOL || weapon > WEAPON_GRENADE) return;
-  Unit* medic = units[0].get();
+  Unit* medic = Units().units[0].get();
   if (medic == nullptr) return;
   medic->weapon = weapon;
   if (weapon == WEAPON_GRENADE) return;

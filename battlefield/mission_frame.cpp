@@ -65,7 +65,7 @@ struct FrameGeometry {
   bool drawDots;
 };
 
-bool MedicGone() { return unitCount < 1 || !units[0]; }
+bool MedicGone() { return Units().unitCount < 1 || !Units().units[0]; }
 
 // Serious wounds (and the special casualty's) show orange, the others yellow.
 bool SeriousMarker(const Unit& unit) { return unit.severity >= kSerious; }
@@ -117,7 +117,7 @@ void AnswerSupportCall(Unit& unit) {
     return;
   }
   if (unit.health >= kCalledHealth || unit.vehicleKind != MAN || MedicGone()) return;
-  Vector3 point(units[0]->pos.x, 0.0f, units[0]->pos.z);
+  Vector3 point(Units().units[0]->pos.x, 0.0f, Units().units[0]->pos.z);
   point = RandomOffset(point, kSupportSpread);
   SendUnitTo(unit, point);
   unit.home = point;
@@ -126,7 +126,7 @@ void AnswerSupportCall(Unit& unit) {
 
 void NoteNearest(Unit& unit, int32_t i) {
   if (!IsUnitSlot(Battle().playerUnit)) return;
-  const Vector3 d = unit.pos - units[Battle().playerUnit]->pos;
+  const Vector3 d = unit.pos - Units().units[Battle().playerUnit]->pos;
   unit.playerDistance = std::fabs(d.x) + std::fabs(d.y) + std::fabs(d.z);
   OfferNearestPatient(i, unit.playerDistance);
 }
@@ -134,7 +134,7 @@ void NoteNearest(Unit& unit, int32_t i) {
 // A dragged casualty is pulled along two steps behind whoever drags him, facing the way he goes.
 void FollowDragger(Unit& unit) {
   if (unit.draggedBy < 0 || !IsUnitSlot(unit.draggedBy)) return;
-  const Unit& dragger = *units[unit.draggedBy];
+  const Unit& dragger = *Units().units[unit.draggedBy];
   if (dragger.vel.x == 0.0f && dragger.vel.z == 0.0f) return;
   unit.SetPosition(dragger.pos - dragger.vel * kDragBehind);
   if (unit.body) unit.body->TurnTo(0, 1, 0, std::atan2(dragger.vel.x, dragger.vel.z) * kDegreesPerRadian);
@@ -202,7 +202,7 @@ void StepPath(Unit& unit, int32_t i) {
 
 // Returns false when the medic died during it (the mission is gone).
 bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) {
-  Unit& unit = *units[i];
+  Unit& unit = *Units().units[i];
   if (unit.firing) {
     unit.firing = false;
     // A grenade being thrown holds the thrower for the frame.
@@ -258,8 +258,8 @@ void CallEvacuation() {
 // Every casualty (held back ones too) must be within reach of the landing point; the count stops at the
 // first who is not.
 bool AllAtLandingPoint() {
-  for (int32_t i = 1; i < unitCount && i < kUnitSlotCount; ++i) {
-    Unit* unit = units[i].get();
+  for (int32_t i = 1; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    Unit* unit = Units().units[i].get();
     if (!unit || unit->state <= 0) continue;
     if (!(unit->AxisDistanceWithin(Battle().evacuationPoint, kLandingReach) < kLandingReach)) {
       unit->atExtraction = 0;
@@ -307,16 +307,17 @@ void MissionClockAndExtraction(int32_t pending) {
 
 // One computer unit's turn. Returns false when the medic died during it.
 bool NextUnitsTurn() {
-  const int32_t cursor = AdvanceOrderCursor(unitCount);
+  const int32_t cursor = AdvanceOrderCursor(Units().unitCount);
   if (!IsUnitSlot(cursor)) return true;
-  Unit& unit = *units[cursor];
+  Unit& unit = *Units().units[cursor];
   // Casualties lying wounded neither shoot nor take orders.
   if (unit.state != 0 && unit.state != kHeldBack) return true;
   if (!unit.down) {
     UnitShootingTick(cursor);
     if (MedicGone()) return false;
   }
-  if (units[cursor] && units[cursor]->respawnTime == 0 && units[cursor]->arrived) RunOrders(cursor);
+  if (Units().units[cursor] && Units().units[cursor]->respawnTime == 0 && Units().units[cursor]->arrived)
+    RunOrders(cursor);
   return true;
 }
 
@@ -326,7 +327,7 @@ void FollowPlayerWithCamera() {
   if (!engineCamera || !IsUnitSlot(Battle().playerUnit)) return;
   const float limitX = static_cast<float>(ViewPreset().panLimitX);
   const float limitZ = static_cast<float>(ViewPreset().panLimitZ);
-  const Vector3& at = units[Battle().playerUnit]->pos;
+  const Vector3& at = Units().units[Battle().playerUnit]->pos;
   const float x = std::clamp(at.x, -limitX, limitX);
   float z = std::min(at.z, limitZ);
   // The high view looks a little further toward the near edge.
@@ -349,12 +350,12 @@ void MissionFrame(int32_t dt, bool hud) {
     ShowHudStage(kHudStageMiniMap);
   }
   g.drawDots = Battle().hudStage == kHudStageMiniMap || gameState == STATE_PATIENT_VIEW;
-  if (strategyCount > 0) PulseStrategyMarker(dt);
+  if (StrategyTable().strategyCount > 0) PulseStrategyMarker(dt);
   DrawGridLinks();
 
   int32_t pending = 0;
-  for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
-    if (!units[i]) continue;
+  for (int32_t i = 0; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    if (!Units().units[i]) continue;
     if (!UnitFrame(i, dt, g, pending)) return;
   }
 

@@ -44,8 +44,6 @@ constexpr int kLevelObjectGroup = 4;
 constexpr int kOverheadStripWidth = 640;
 constexpr int kOverheadStripHeight = 125;
 // Where enemies respawn when a mission names too few spawn points.
-constexpr float kPaddingSpawnXZ = 70.0f;
-constexpr float kPaddingSpawnY = 400.0f;
 constexpr int32_t kExtractionWarnPerCasualty = 40000;
 
 std::wstring FolderFile(const std::string& folder, const char* file) {
@@ -87,18 +85,10 @@ void ArmThePack() {
   backpack.count[TOOL_ACTION] = 1;
 }
 
-void PadSpawnPoints() {
-  spawnPointCount = std::clamp(spawnPointCount, 0, kSpawnPointCapacity);
-  for (int32_t i = spawnPointCount; i < kSpawnPointCapacity; ++i)
-    spawnPoints[i] = Vector3(kPaddingSpawnXZ, kPaddingSpawnY, kPaddingSpawnXZ);
-  // A mission without spawn points respawns its enemies at the padding point rather than nowhere.
-  if (spawnPointCount == 0) spawnPointCount = kSpawnPointCapacity;
-}
-
 int32_t ExtractionWarnTime() {
   int32_t waiting = 0;
-  for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i)
-    if (units[i] && units[i]->state > 0) ++waiting;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount && i < kUnitSlotCount; ++i)
+    if (Units().units[i] && Units().units[i]->state > 0) ++waiting;
   return kExtractionWarnPerCasualty * waiting;
 }
 
@@ -127,12 +117,12 @@ void BuildMissionWorld(const std::string& folder, int32_t mission, int32_t diffi
   missionState.propIndex = -1;
   missionState.teamLeader = 0;  // a new mission's leader is found afresh
   earlyFinishTime = 0;
-  strategyTableState.extractionChosen = false;
+  ClearExtractionChoice();
 
   BuildTerrain(folder);
 
-  unitCount = 1;
-  for (StrategyEntry& e : strategy) e.Reset();
+  SetUnitCount(1);
+  ClearStrategy();
   int32_t created = 0;
   if (LoadStrategy()) {
     CreateStrategyUnits();

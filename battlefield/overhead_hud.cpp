@@ -84,7 +84,7 @@ void DrawExtractionWarning() {
 
 void DrawLocation() {
   if (!BattleSwitches().showLocation || !IsUnitSlot(0)) return;
-  const Vector3& p = units[0]->pos;
+  const Vector3& p = Units().units[0]->pos;
   DrawScreenText(0.5, 0.1, Format("Current Location: %.2f, %.2f, %.2f", p.x, p.y, p.z), kDeveloperSize, ALIGN_LEFT,
                  kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
 }
@@ -131,7 +131,7 @@ void DrawWeaponPanel() {
   if (!textOverlay) return;
   // Wide enough to take the frame of any of the three weapons and the counts beneath them.
   RestoreHudStrip(LayoutX(360), LayoutY(391), 144, 52);
-  const int32_t weapon = IsUnitSlot(0) ? units[0]->weapon : WEAPON_PISTOL;
+  const int32_t weapon = IsUnitSlot(0) ? Units().units[0]->weapon : WEAPON_PISTOL;
   if (weapon >= WEAPON_PISTOL && weapon <= WEAPON_GRENADE) {
     const HotspotBox box = OverheadHotspotBox(OVERHEAD_PISTOL + weapon);
     OutlineRect(textOverlay, box.x, box.y, box.width, box.height);
@@ -174,7 +174,7 @@ void DrawHudStage() {
 
 void DrawPatientProgress() {
   if (!IsUnitSlot(0) || !textOverlay) return;
-  const std::wstring text = PatientProgressText(units[0]->health, Campaign().difficulty);
+  const std::wstring text = PatientProgressText(Units().units[0]->health, Campaign().difficulty);
   // The overhead strip lies under it only in the overhead view; the patient view has its own display there.
   if (gameState == STATE_OVERHEAD) {
     HudLabel(LayoutX(20), LayoutY(423), text, L"You: 100%  ", kSmallSize, ALIGN_LEFT, kActive);
@@ -217,10 +217,11 @@ void PulseStrategyMarker(int32_t dt) {
       p.rising = true;
     }
   }
-  if (strategyCursor < 0 || strategyCursor >= kStrategyEntryCount) return;
-  const engine::EngineRef<engine::EngineMesh>& mesh = strategyMarkerState.strategyMarkerPlanes[strategyCursor];
+  if (StrategyTable().strategyCursor < 0 || StrategyTable().strategyCursor >= kStrategyEntryCount) return;
+  const engine::EngineRef<engine::EngineMesh>& mesh =
+      strategyMarkerState.strategyMarkerPlanes[StrategyTable().strategyCursor];
   if (!mesh) return;
-  const StrategyEntry& entry = strategy[strategyCursor];
+  const StrategyEntry& entry = StrategyTable().strategy[StrategyTable().strategyCursor];
   const int v = p.value;
   switch (entry.side) {
     case ALLY:

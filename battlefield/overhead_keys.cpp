@@ -47,9 +47,9 @@ bool ArmingKey(int key, bool down) {
 void Toggle(uint8_t& flag) { flag = flag ? 0 : 1; }
 
 void ReadyFirstWaiting() {
-  for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i) {
-    if (!units[i] || units[i]->state != kWaiting) continue;
-    units[i]->state = kReadied;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    if (!Units().units[i] || Units().units[i]->state != kWaiting) continue;
+    Units().units[i]->state = kReadied;
     return;
   }
 }
@@ -126,7 +126,7 @@ bool CheatKey(int key) {
 
 void NextWeapon() {
   if (!IsUnitSlot(0)) return;
-  int32_t& weapon = units[0]->weapon;
+  int32_t& weapon = Units().units[0]->weapon;
   // Rifle to pistol to grenades to rifle.
   weapon = weapon == WEAPON_PISTOL ? WEAPON_GRENADE : weapon == WEAPON_RIFLE ? WEAPON_PISTOL : WEAPON_RIFLE;
 }
@@ -137,7 +137,7 @@ void LetGo() {
     return;
   }
   // The casualty actually being dragged lets go (he may no longer be the nearest one).
-  if (IsUnitSlot(MedicDrag().draggedUnit)) units[MedicDrag().draggedUnit]->draggedBy = -1;
+  if (IsUnitSlot(MedicDrag().draggedUnit)) Units().units[MedicDrag().draggedUnit]->draggedBy = -1;
   StopDrag();
 }
 
@@ -145,7 +145,7 @@ void LetGo() {
 
 void OverheadKey(int key, bool down) {
   if (ArmingKey(key, down)) return;
-  const Vector3 at = IsUnitSlot(0) ? units[0]->pos : Vector3();
+  const Vector3 at = IsUnitSlot(0) ? Units().units[0]->pos : Vector3();
   if (StrategyEditorKey(key, down)) {
     // The arrows move the placement tool's selection as well as the editor's cursor.
     if (key == VK_LEFT || key == VK_RIGHT) PlacementToolKey(key, down, at);

@@ -75,7 +75,7 @@ engine::EngineRef<engine::EngineHit> PickAt(int32_t x, int32_t y) {
 
 // The medic stands still on the centre of his cell, his walk forgotten.
 void StopMedic() {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   medic.ResetAction();
   medic.FindPath(medic.pos);
   medic.MoveToward(medic.CellCentre());
@@ -84,12 +84,13 @@ void StopMedic() {
 
 // Both ends of a drag let go of each other.
 void CutDragLinks(Unit& unit) {
-  if (IsUnitSlot(unit.draggedBy) && units[unit.draggedBy]->draggedBy >= 0) units[unit.draggedBy]->draggedBy = -1;
+  if (IsUnitSlot(unit.draggedBy) && Units().units[unit.draggedBy]->draggedBy >= 0)
+    Units().units[unit.draggedBy]->draggedBy = -1;
   unit.draggedBy = -1;
 }
 
 void EndDrag() {
-  if (IsUnitSlot(MedicDrag().draggedUnit)) units[MedicDrag().draggedUnit]->draggedBy = -1;
+  if (IsUnitSlot(MedicDrag().draggedUnit)) Units().units[MedicDrag().draggedUnit]->draggedBy = -1;
   StopDrag();
 }
 
@@ -121,7 +122,7 @@ void MoveTeamPressed() {
 void PlaceTeam(const Vector3& target) {
   const int32_t leader = missionState.teamLeader;
   if (IsUnitSlot(leader)) {
-    Unit& unit = *units[leader];
+    Unit& unit = *Units().units[leader];
     // He holds the place he was sent to, not the one his orders first gave him.
     unit.home = target;
     unit.orders = ORDERS_DEFENDNDRAG;
@@ -134,7 +135,7 @@ void PlaceTeam(const Vector3& target) {
 }
 
 void WalkMedicTo(const Vector3& target) {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   if (OverheadInput().teleportMove) {
     medic.SetPosition(target.x, medic.pos.y, target.z);
     medic.SnapToGround();
@@ -143,7 +144,7 @@ void WalkMedicTo(const Vector3& target) {
 }
 
 void Fire(int32_t x, int32_t y) {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   if (!(medic.nextShotTime < gameClock)) return;
   const engine::EngineRef<engine::EngineHit> hit = PickAt(x, y);
   if (!hit) return;
@@ -220,7 +221,7 @@ int32_t ChoosePatientLocation(const Vector3& where) {
   double best = kNoPathYet;
   int32_t chosen = 0;
   for (int32_t e = 0, k = 0; e < kStrategyEntryCount; ++e) {
-    const StrategyEntry& entry = strategy[e];
+    const StrategyEntry& entry = StrategyTable().strategy[e];
     if (entry.injury <= 0) continue;
     FindPath(Nav().NavGrid, table, from, CellAt(entry.pos));
     const PathEntry& start =
@@ -263,7 +264,7 @@ void StartDragging() {
   if (!casualty || !HaveMedic()) return;
   const int32_t slot = NearestCasualtySlot();
   if (!IsCasualtyMovable(slot)) return;
-  units[0]->SetAction(ACTION_DRAG);
+  Units().units[0]->SetAction(ACTION_DRAG);
   StartDrag(Battle().nearestPatientUnit);
   casualty->draggedBy = 0;
   MarkCasualtyDragged(slot);
@@ -271,7 +272,7 @@ void StartDragging() {
 
 void DropCasualty() {
   if (IsUnitSlot(MedicDrag().draggedUnit)) {
-    Unit& casualty = *units[MedicDrag().draggedUnit];
+    Unit& casualty = *Units().units[MedicDrag().draggedUnit];
     if ((casualty.pos - Battle().evacuationPoint).Length() < kDeliveredWithin && casualty.state == kReadied)
       casualty.state = kDelivered;
   }

@@ -56,42 +56,49 @@ bool SwitchKey(int key, bool down) {
   return false;
 }
 
-StrategyEntry* Current() {
-  if (strategyCursor < 0 || strategyCursor >= kStrategyEntryCount) return nullptr;
-  return &strategy[strategyCursor];
+// The entry under the cursor changed by `edit`; nothing when the cursor is off the table.
+template <typename Edit>
+void EditCurrent(Edit edit) {
+  const int32_t cursor = StrategyTable().strategyCursor;
+  if (cursor < 0 || cursor >= kStrategyEntryCount) return;
+  StrategyEntry e = StrategyTable().strategy[cursor];
+  edit(e);
+  SetStrategyEntry(cursor, e);
 }
 
 }  // namespace
 
-int32_t LastStrategyCursor() { return std::clamp(strategyCount, 0, kStrategyEntryCount - 1); }
+int32_t LastStrategyCursor() { return std::clamp(StrategyTable().strategyCount, 0, kStrategyEntryCount - 1); }
 
 void StepStrategyCursor(int step) {
-  strategyCursor += step;
-  if (strategyCursor < 0) strategyCursor = LastStrategyCursor();
-  if (strategyCursor > LastStrategyCursor()) strategyCursor = 0;
+  int32_t cursor = StrategyTable().strategyCursor + step;
+  if (cursor < 0) cursor = LastStrategyCursor();
+  if (cursor > LastStrategyCursor()) cursor = 0;
+  SetStrategyCursor(cursor);
 }
 
 void StoreStrategyEntry(const Vector3& where) {
-  if (strategyCount >= kStoreLimit) return;
+  const int32_t count = StrategyTable().strategyCount;
+  if (count >= kStoreLimit) return;
   const bool placing = strategyEditorState.strategyEditMode != kStrategyEditing;
-  if (placing) strategyCursor = std::max(strategyCount, 0);
-  StrategyEntry* e = Current();
-  if (!e) return;
-  e->StoreAt(where);
-  if (UpdateStrategyMarker(strategyCursor) && placing) ++strategyCount;
+  if (placing) SetStrategyCursor(std::max(count, 0));
+  const int32_t cursor = StrategyTable().strategyCursor;
+  if (cursor < 0 || cursor >= kStrategyEntryCount) return;
+  EditCurrent([&](StrategyEntry& e) { e.StoreAt(where); });
+  if (UpdateStrategyMarker(cursor) && placing) SetStrategyCount(count + 1);
 }
 
 void ReloadStrategy() {
   // A short file leaves what it does not reach as a fresh table has it, not as the last edit left it.
-  for (StrategyEntry& e : strategy) e.Reset();
+  ClearStrategy();
   if (!LoadStrategy()) {
-    strategyCount = 0;
-    strategyCursor = 0;
+    SetStrategyCount(0);
+    SetStrategyCursor(0);
     return;
   }
-  spawnPointCount = 0;
-  for (int32_t i = 0; i < strategyCount && i < kStrategyEntryCount; ++i) {
-    strategyCursor = i;
+  ClearSpawnPoints();
+  for (int32_t i = 0; i < StrategyTable().strategyCount && i < kStrategyEntryCount; ++i) {
+    SetStrategyCursor(i);
     UpdateStrategyMarker(i);
   }
 }
@@ -100,7 +107,6 @@ bool StrategyEditorKey(int key, bool down) {
   if (SwitchKey(key, down)) return true;
   if (!strategyEditorState.strategyEditOn || PlacementToolKeeps(key)) return false;
 
-  StrategyEntry* e = Current();
   switch (key) {
     case VK_LEFT:
     case VK_RIGHT:
@@ -108,25 +114,25 @@ bool StrategyEditorKey(int key, bool down) {
       return true;
     case 'A':
       // The side steps on release: ally, enemy, player, ally (a level-object kind steps on by one).
-      if (!down && e) e->side = e->side == PLAYER ? ALLY : e->side + 1;
+      if (!down) EditCurrent([](StrategyEntry& e) { e.side = e.side == PLAYER ? ALLY : e.side + 1; });
       return true;
     case 'V':
-      if (down && e) StepField(e->vehicle, kVehicleKindCount);
+      if (down) EditCurrent([](StrategyEntry& e) { StepField(e.vehicle, kVehicleKindCount); });
       return true;
     case 'I':
-      if (down && e) StepField(e->injury, kInjuryCycle);
+      if (down) EditCurrent([](StrategyEntry& e) { StepField(e.injury, kInjuryCycle); });
       return true;
     case 'P':
-      if (down && e) StepField(e->patrol, kPatrolCycle);
+      if (down) EditCurrent([](StrategyEntry& e) { StepField(e.patrol, kPatrolCycle); });
       return true;
     case 'O':
-      if (down && e) StepField(e->orders, kOrdersCount);
+      if (down) EditCurrent([](StrategyEntry& e) { StepField(e.orders, kOrdersCount); });
       return true;
     case 'F':
-      if (down && e) StepField(e->type, kStrategyTypeCount);
+      if (down) EditCurrent([](StrategyEntry& e) { StepField(e.type, kStrategyTypeCount); });
       return true;
     case 'S':
-      if (down) StoreStrategyEntry(IsUnitSlot(0) ? units[0]->pos : Vector3());
+      if (down) StoreStrategyEntry(IsUnitSlot(0) ? Units().units[0]->pos : Vector3());
       return true;
     case 'W':
       if (!down) SaveStrategy();

@@ -201,9 +201,9 @@ bool PurposefulStep(Player& player, MonkeyDice& dice) {
     return true;
   }
   if (dice.Below(40) != 0) return false;
-  for (int32_t i = firstPatientUnit; i >= 0 && i < unitCount && i < kUnitSlotCount; ++i) {
-    if (!units[i] || units[i]->state >= 2) continue;
-    const Vector3 at = units[i]->pos;
+  for (int32_t i = Units().firstPatientUnit; i >= 0 && i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    if (!Units().units[i] || Units().units[i]->state >= 2) continue;
+    const Vector3 at = Units().units[i]->pos;
     const int x =
         std::clamp(kMiniMap.x + static_cast<int>((at.x + 90.0f) / kWorldPerMapPixel), kMiniMap.x, kMiniMap.x + 63);
     const int y =

@@ -10,11 +10,11 @@
 #include "casualty/backpack.h"
 #include "casualty/lip_sync.h"
 #include "casualty/report_lines.h"
+#include "damaged_tree.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/briefing_speech.h"
 #include "frontend/campaign_awards.h"
 #include "frontend/player_select.h"
-#include "damaged_tree.h"
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -183,7 +183,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   missionProgress.missionMaximum = 30;
   SetGameState(STATE_BRIEFING);
   game.Frame(16);
-  const int32_t laterCases = casualtyCaseCount;
+  const int32_t laterCases = CasualtyCases().casualtyCaseCount;
   ASSERT_GT(laterCases, 3);
   PointAndClick(kLoadBackpack);
   ASSERT_EQ(gameState, STATE_BACKPACK);
@@ -192,7 +192,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   game.Click(70 + 40, PanelY(386) + 10);  // the backpack screen's BACK
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game.Frame(16);
-  EXPECT_EQ(casualtyCaseCount, laterCases);  // the pack was packed for these casualties: they stay
+  EXPECT_EQ(CasualtyCases().casualtyCaseCount, laterCases);  // the pack was packed for these casualties: they stay
   PointAndClick(kBackOrQuit);
   ASSERT_EQ(gameState, STATE_QUIT_CONFIRM);
   PointAndClick(kYes);
@@ -206,7 +206,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   PointAndClick(kSelect);
   ASSERT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(casualtyCaseCount, 3);
+  EXPECT_EQ(CasualtyCases().casualtyCaseCount, 3);
   game.Frame(16);
   PointAndClick(kStartMission);
   ASSERT_EQ(gameState, STATE_OVERHEAD);
@@ -216,7 +216,9 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
 }
 
 // A label lit as the pointer's button: the highlight colour of menu buttons.
-int LitPixels(int x, int y, int width, int height) { return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73); }
+int LitPixels(int x, int y, int width, int height) {
+  return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73);
+}
 
 TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
   // SELECT is button 0 of player select; LOAD BACKPACK is button 0 of the briefing, far from the pointer.

@@ -83,7 +83,7 @@ void TreatEveryone(Harness& game, Trace& trace) {
 
 // Casualty k of the mission dragged beside the landing point (within 13 in x and z).
 void DragToLandingPoint(int32_t k) {
-  Unit& casualty = *units[firstPatientUnit + k];
+  Unit& casualty = *Units().units[Units().firstPatientUnit + k];
   casualty.SetPosition(Battle().evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
 }
 
@@ -112,7 +112,7 @@ TEST(MissionOutcomes, EveryCasualtyReadiedAndBroughtToTheHelicopterEndsTheMissio
     EXPECT_TRUE(Battle().extractionStarted);
     EXPECT_EQ(missionClock, 3 * 40000);
     EXPECT_GT(earlyFinishTime, 0);
-    EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
+    EXPECT_EQ(Units().units[Units().unitCount - 1]->vehicleKind, HELICOPTER);
     for (int32_t k = 0; k < 3; ++k) DragToLandingPoint(k);
     game.Frame(kFrameMs);
     EXPECT_EQ(missionEndFlag, 1);
@@ -156,8 +156,8 @@ TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroug
     ASSERT_NE(casualty, nullptr);
     // The casualty's patient record, as the patient view makes it, with a wound that needs no chest needle.
     int32_t slot = 0;
-    for (int32_t i = firstPatientUnit; i < unitCount; ++i)
-      if (units[i].get() == casualty) slot = i - firstPatientUnit;
+    for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
+      if (Units().units[i].get() == casualty) slot = i - Units().firstPatientUnit;
     casualties[slot] = std::make_unique<Patient>();
     currentPatient = casualties[slot].get();
     SetUpWound(*currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
@@ -184,7 +184,7 @@ TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
     // The medic 10 from the waiting casualty, lying alone, fires the rifle just beside him.
     const Unit* casualty = Waiting();
     ASSERT_NE(casualty, nullptr);
-    Unit& medic = *units[0];
+    Unit& medic = *Units().units[0];
     medic.SetPosition(casualty->pos + Vector3(10.0f, 0.0f, 0.0f));
     SendUnitTo(medic, medic.pos);
     medic.weapon = WEAPON_RIFLE;
@@ -202,12 +202,12 @@ TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
 
 // An enemy standing 3 from the medic, away from the medic's own men, firing on his turns.
 void EnemyAtTheMedicsSide() {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   medic.SetPosition(0, 500, 0);
   medic.SnapToGround();
   SendUnitTo(medic, medic.pos);
-  for (int32_t i = 1; i < firstPatientUnit; ++i) {
-    Unit& u = *units[i];
+  for (int32_t i = 1; i < Units().firstPatientUnit; ++i) {
+    Unit& u = *Units().units[i];
     if (u.side != kSideEnemy || u.vehicleKind != MAN) continue;
     u.SetPosition(0, 500, 3);
     u.SnapToGround();
@@ -234,8 +234,8 @@ TEST(MissionOutcomes, UnderThePatientViewANovicesMedicIsHitButNotKilled) {
     SetGameState(STATE_PATIENT_VIEW);
     Play(game, trace, 600);
     EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
-    EXPECT_LT(units[0]->health, 8);  // hit again and again
-    EXPECT_FALSE(units[0]->down);
+    EXPECT_LT(Units().units[0]->health, 8);  // hit again and again
+    EXPECT_FALSE(Units().units[0]->down);
   });
 }
 

@@ -19,6 +19,7 @@
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
+#include "strategy_fixture.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -42,12 +43,12 @@ class BattleFrameTest : public testing::UnitTest {
     Add(kUnitKindMedic, kSidePlayer, 0, 0);
   }
   Unit& Casualty(float x, float z, int32_t state) {
-    if (firstPatientUnit == 0) firstPatientUnit = unitCount;
+    if (Units().firstPatientUnit == 0) SetFirstPatientUnit(Units().unitCount);
     return Add(kUnitKindAlly, kSideAlly, x, z, state);
   }
   static void Candidate(int32_t i, int32_t type, float x, float z) {
-    strategy[i].type = type;
-    strategy[i].pos = Vector3(x, kGroundHeight, z);
+    EditStrategyEntry(i, [&](StrategyEntry& edited) { edited.type = type; });
+    EditStrategyEntry(i, [&](StrategyEntry& edited) { edited.pos = Vector3(x, kGroundHeight, z); });
   }
   static engine::Color FaceColour(const Unit& unit) { return unit.markerMesh->FindFace(L"front")->color; }
 };
@@ -63,7 +64,7 @@ TEST_F(BattleFrameTest, TheNearestCasualtyIsMeasuredAfreshEachFrameAndHisMarkerP
   MissionFrame(100, true);
   EXPECT_EQ(Battle().nearestPatientUnit, 2);
   // |dx| + |dy| + |dz|: a casualty lies a little higher than a man stands.
-  EXPECT_NEAR(Battle().nearestPatientDistance, 15.0 + std::fabs(near.pos.y - units[0]->pos.y), 0.01);
+  EXPECT_NEAR(Battle().nearestPatientDistance, 15.0 + std::fabs(near.pos.y - Units().units[0]->pos.y), 0.01);
   EXPECT_GT(Battle().nearestPatientDistance, 15.1);
   EXPECT_EQ(FaceColour(far), (engine::Color{255, 255, 0}));
 
@@ -116,7 +117,7 @@ TEST_F(BattleFrameTest, TheLandingPointIsOneOfTheCandidatesInTurnElseTheCollecti
   Candidate(3, STRATEGY_2EXTRACT, 20, 30);
   Candidate(9, STRATEGY_2EXTRACT, -20, -30);
   for (const auto& [k, x] : {std::pair{0, 20.0f}, {1, -20.0f}, {2, 20.0f}}) {
-    strategyTableState.extractionChosen = false;
+    ClearExtractionChoice();
     srand(testing::SeedWhere(3, [k](int32_t draw) { return draw == k; }));
     ChooseExtractionPoint();
     EXPECT_EQ(Battle().evacuationPoint.x, x) << "k = " << k;
@@ -129,14 +130,14 @@ TEST_F(BattleFrameTest, TheLandingPointIsOneOfTheCandidatesInTurnElseTheCollecti
   EXPECT_EQ(TerrainImages().wrapImage->PixelColor(625 + 40, 341), (engine::Color{0, 0, 0}));
   EXPECT_EQ(missionState.smallMapImage->PixelColor(38, 20), (engine::Color{10, 10, 250}));
 
-  for (StrategyEntry& e : strategy) e.Reset();
-  strategyTableState.extractionChosen = false;
+  ClearStrategy();
+  ClearExtractionChoice();
   Candidate(20, STRATEGY_EXTRACTION, 5, 6);
   Candidate(21, STRATEGY_EXTRACTION, 7, 8);
   ChooseExtractionPoint();
   EXPECT_EQ(Battle().evacuationPoint.z, 6.0f);
-  strategy[20].Reset();
-  strategy[21].Reset();
+  EditStrategyEntry(20, [](StrategyEntry& edited) { edited.Reset(); });
+  EditStrategyEntry(21, [](StrategyEntry& edited) { edited.Reset(); });
   ChooseExtractionPoint();
   EXPECT_EQ(Battle().evacuationPoint.z, 6.0f);
 }
@@ -154,18 +155,18 @@ TEST_F(BattleFrameTest, CasualtiesWithinThirteenOnBothAxesAreDeliveredAndAFullAr
 
   GoToMission(5);
   CreateEvacHelicopter();
-  ASSERT_EQ(unitCount, 5);
-  EXPECT_EQ(units[4]->home.z, 40.0f);
-  EXPECT_NEAR(units[4]->baseSpeed, 1.3f, 1e-6f);
+  ASSERT_EQ(Units().unitCount, 5);
+  EXPECT_EQ(Units().units[4]->home.z, 40.0f);
+  EXPECT_NEAR(Units().units[4]->baseSpeed, 1.3f, 1e-6f);
 
-  while (unitCount < kUnitSlotCount) Add(kUnitKindAlly, kSideAlly, 60, 60);
+  while (Units().unitCount < kUnitSlotCount) Add(kUnitKindAlly, kSideAlly, 60, 60);
   CreateEvacHelicopter();
-  EXPECT_EQ(unitCount, kUnitSlotCount);
+  EXPECT_EQ(Units().unitCount, kUnitSlotCount);
 }
 
 TEST_F(BattleFrameTest, ARespawnedUnitReturnsAtASpawnPointAndAWalkWithNoWayOnEnds) {
-  for (int i = 0; i < 3; ++i) spawnPoints[i] = Vector3(-60.0f + 60.0f * i, kGroundHeight, 70);
-  spawnPointCount = 3;
+  ClearSpawnPoints();
+  for (int i = 0; i < 3; ++i) AddSpawnPoint(Vector3(-60.0f + 60.0f * i, kGroundHeight, 70));
   Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, 10, 10);
   enemy.Kill();
   enemy.respawnTime = 150;
@@ -236,7 +237,7 @@ TEST_F(BattleFrameTest, ASupportCallBringsAlliesToTheMedicUntilItRunsOut) {
 }
 
 TEST_F(BattleFrameTest, TheCameraFollowsTheMedicInsideTheViewsLimits) {
-  units[0]->SetPosition(70, kGroundHeight, -70);
+  Units().units[0]->SetPosition(70, kGroundHeight, -70);
   // Mission 5 has heights of its own: 470 in view 1, 560 in view 0.
   GoToMission(5);
   for (const auto& [preset, limitX, height, z] :
@@ -250,7 +251,7 @@ TEST_F(BattleFrameTest, TheCameraFollowsTheMedicInsideTheViewsLimits) {
     EXPECT_EQ(at->GetZ(), z);
   }
   // Under the patient view the camera stays.
-  units[0]->SetPosition(0, kGroundHeight, 0);
+  Units().units[0]->SetPosition(0, kGroundHeight, 0);
   MissionFrame(100, false);
   EXPECT_EQ(engineCamera->GetPosition()->GetX(), 8.0f);
 }

@@ -21,6 +21,7 @@
 #include "casualty/backpack.h"
 #include "shell/hotspots.h"
 #include "shell/screen_text.h"
+#include "strategy_fixture.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -39,7 +40,7 @@ class OverheadInputTest : public testing::UnitTest {
     engineCamera->SetDirectionUp(0, -1, 0, 0, 0, 1);
     Add(kUnitKindMedic, kSidePlayer, 20, 0);
   }
-  Unit& Medic() { return *units[0]; }
+  Unit& Medic() { return *Units().units[0]; }
   void ClickCentre() {
     gameClock += 2000;  // past any wait for the next shot
     OverheadMouse(engine::kMouseLeftUp, 320, 240);
@@ -93,18 +94,18 @@ TEST_F(OverheadInputTest, TheRifleFiresInBurstsOfThreeAndAFreshClipHoldsTheNextS
 }
 
 TEST_F(OverheadInputTest, ACasualtyReadiedForEvacuationIsDeliveredWhenLetGoWithinTwelveOfTheLandingPoint) {
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Unit& casualty = Add(kUnitKindAlly, kSideAlly, 22, 0, 2);
   SetEvacuationPoint(Vector3(-30, kGroundHeight, 0));
   for (const auto& [distance, state] : {std::pair{11.9f, 3}, std::pair{12.0f, 2}}) {
     casualty.state = 2;
-    SetNearestPatient(firstPatientUnit, Battle().nearestPatientDistance);
+    SetNearestPatient(Units().firstPatientUnit, Battle().nearestPatientDistance);
     SetNearestPatient(Battle().nearestPatientUnit, 2.0);
     SetOverheadHotspots();
     Press(OVERHEAD_DRAG_PATIENT);
     ASSERT_TRUE(MedicDrag().dragging);
     EXPECT_EQ(casualty.draggedBy, 0);
-    EXPECT_EQ(MedicDrag().draggedUnit, firstPatientUnit);
+    EXPECT_EQ(MedicDrag().draggedUnit, Units().firstPatientUnit);
     casualty.SetPosition(Battle().evacuationPoint + Vector3(distance, 0, 0));
     Press(OVERHEAD_DRAG_PATIENT);
     EXPECT_EQ(casualty.state, state) << distance;
@@ -115,13 +116,13 @@ TEST_F(OverheadInputTest, ACasualtyReadiedForEvacuationIsDeliveredWhenLetGoWithi
 }
 
 TEST_F(OverheadInputTest, CLetsGoOfTheCasualtyBeingDraggedEvenWhenAnotherIsNowNearest) {
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Unit& dragged = Add(kUnitKindAlly, kSideAlly, 22, 0, 1);
   Unit& other = Add(kUnitKindAlly, kSideAlly, 18, 0, 1);
-  SetNearestPatient(firstPatientUnit, Battle().nearestPatientDistance);
+  SetNearestPatient(Units().firstPatientUnit, Battle().nearestPatientDistance);
   StartDragging();
   ASSERT_EQ(dragged.draggedBy, 0);
-  SetNearestPatient(firstPatientUnit + 1, Battle().nearestPatientDistance);
+  SetNearestPatient(Units().firstPatientUnit + 1, Battle().nearestPatientDistance);
   OverheadKey('C', true);
   EXPECT_EQ(dragged.draggedBy, -1);
   EXPECT_EQ(other.draggedBy, -1);
@@ -130,7 +131,7 @@ TEST_F(OverheadInputTest, CLetsGoOfTheCasualtyBeingDraggedEvenWhenAnotherIsNowNe
 
 TEST_F(OverheadInputTest, AButtonPressForAStaleNearestIndexDoesNothing) {
   // Left over from a bigger mission: no unit, or a soldier rather than a casualty.
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Add(kUnitKindAlly, kSideAlly, 22, 0, 0);
   SetNearestPatient(Battle().nearestPatientUnit, 2.0);
   SetOverheadHotspots();
@@ -164,8 +165,8 @@ TEST_F(OverheadInputTest, TheMiniMapsCornersAreTheWorldSquaresAndARightClickTher
 
 TEST_F(OverheadInputTest, ThePatientLocationIsTheCheapestReachablePlaceAndAtMostSix) {
   auto place = [](int32_t e, int32_t injury, float x, float z) {
-    strategy[e].injury = injury;
-    strategy[e].pos = Vector3(x, kGroundHeight, z);
+    EditStrategyEntry(e, [&](StrategyEntry& edited) { edited.injury = injury; });
+    EditStrategyEntry(e, [&](StrategyEntry& edited) { edited.pos = Vector3(x, kGroundHeight, z); });
   };
   // Entry 0 is no casualty's; entry 1 lies on a walled-in pair of cells; entry 2 is far, entry 3 near.
   place(0, 0, 24, 0);
@@ -207,9 +208,9 @@ TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutA
     ClearTextOverlay();
     textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, 640, 125, 0, 355, 640, 125);
   };
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Add(kUnitKindAlly, kSideAlly, 22, 0, 1);
-  SetNearestPatient(firstPatientUnit, Battle().nearestPatientDistance);
+  SetNearestPatient(Units().firstPatientUnit, Battle().nearestPatientDistance);
   const HotspotBox drag = OverheadHotspotBox(OVERHEAD_DRAG_PATIENT);
 
   SetNearestPatient(Battle().nearestPatientUnit, 7.0);
@@ -252,8 +253,8 @@ TEST(OverheadHudTexts, ClockRoundsAndProgress) {
 
 TEST_F(OverheadInputTest, TheStrategyMarkerGlowsDownToSixtyThenUpToFullInItsSidesColour) {
   strategyMarkerState.strategyMarkerPlanes[0] = engineRoot->CreatePlane(2, 2, 1, 0, 0, 1);
-  strategy[0].side = ENEMY;
-  strategyCursor = 0;
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.side = ENEMY; });
+  SetStrategyCursor(0);
   EXPECT_EQ(StrategyMarkerPulse(), 128);
   PulseStrategyMarker(100);
   EXPECT_EQ(StrategyMarkerPulse(), 108);
@@ -265,8 +266,8 @@ TEST_F(OverheadInputTest, TheStrategyMarkerGlowsDownToSixtyThenUpToFullInItsSide
     highest = std::max(highest, StrategyMarkerPulse());
   }
   EXPECT_EQ(std::pair(lowest, highest), std::pair(60, 255));
-  strategy[0].side = ALLY;
-  strategy[0].injury = 2;
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.side = ALLY; });
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.injury = 2; });
   PulseStrategyMarker(0);
   const int v = StrategyMarkerPulse();
   EXPECT_EQ(strategyMarkerState.strategyMarkerPlanes[0]->FindFace(L"front")->color,

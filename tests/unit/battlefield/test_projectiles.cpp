@@ -68,16 +68,17 @@ TEST_F(ProjectilesTest, OnFlatGroundABounceKeepsNineTenthsOfTheFallAndNoneOfTheR
 
 TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVehiclesAreWrecked) {
   ChooseDifficulty(2);
-  spawnPoints[0] = Vector3(-30, kGroundHeight + 3, 60);
-  spawnPointCount = 1;
+  ClearSpawnPoints();
+  AddSpawnPoint(Vector3(-30, kGroundHeight + 3, 60));
   Unit& scatters = Add(kUnitKindEnemy, kSideEnemy, 9.0f, 0);
   Unit& knockedOut = Add(kUnitKindEnemy, kSideEnemy, 0, 8.99f);
   Unit& beyond = Add(kUnitKindEnemy, kSideEnemy, 0, -15.0f);
   Unit& ally = Add(kUnitKindAlly, kSideAlly, 2, 0);
   scatters.draggedBy = 4;
   ally.draggedBy = 1;
-  units[5] = std::make_unique<Vehicle>(engineRoot, engineStage, kUnitKindEnemy);
-  Unit& truck = *units[unitCount++];
+  PutUnit(5, std::make_unique<Vehicle>(engineRoot, engineStage, kUnitKindEnemy));
+  Unit& truck = *Units().units[Units().unitCount];
+  CountNewUnit();
   truck.Place(Ground(-5, 0), kSideEnemy, 0, 5);
 
   EXPECT_TRUE(BlastAt(Vector3(0, 0, 0), Vector3(-20, 0, 0)));
@@ -98,7 +99,7 @@ TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVeh
   // Nobody in reach: false, and the down are not hit again.
   EXPECT_FALSE(BlastAt(Vector3(0, 0, 60), Vector3(0, 0, 0)));
   // With no spawn point a knocked-out enemy stays where he is, and nothing is drawn for him.
-  spawnPointCount = 0;
+  ClearSpawnPoints();
   Unit& stays = Add(kUnitKindEnemy, kSideEnemy, 43, 3);
   const uint32_t before = RandomState();
   BlastAt(Vector3(40, 0, 0), Vector3());
@@ -108,7 +109,7 @@ TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVeh
 }
 
 TEST_F(ProjectilesTest, TheMedicFeelsABlastFromEightToForty) {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   medic.SetPosition(Ground(0, 0));
   for (const auto& [d, magnitude] : {std::pair{40.0f, 0.0f}, {39.9f, 997.5f}, {8.0f, 200.0f}}) {
     SCOPED_TRACE(d);

@@ -245,9 +245,9 @@ TEST_F(UnitsTest, KilledAndKnockedDownUnits) {
   // Without spawn points a knocked-down enemy stays where he is; with them he goes to one.
   enemy.Relocate();
   EXPECT_FLOAT_EQ(enemy.pos.x, 10.0f);
-  spawnPoints[0] = Vector3(-30, kGroundHeight + 3, 60);
-  spawnPoints[1] = Vector3(-30, kGroundHeight + 3, 60);
-  spawnPointCount = 2;
+  ClearSpawnPoints();
+  AddSpawnPoint(Vector3(-30, kGroundHeight + 3, 60));
+  AddSpawnPoint(Vector3(-30, kGroundHeight + 3, 60));
   enemy.Relocate();
   EXPECT_FLOAT_EQ(enemy.pos.x, -30.0f);
   EXPECT_FLOAT_EQ(enemy.pos.z, 60.0f);
@@ -287,8 +287,8 @@ TEST_F(UnitsTest, APickedPointOffTheBattlefieldIsWalkedToAtItsEdge) {
 
 TEST_F(UnitsTest, TheUnitArrayAnswersForEverySlot) {
   Unit& first = Add(kUnitKindMedic, kSidePlayer, 0, 0);
-  unitCount = 3;  // slot 1 empty, slot 2 unused
-  units[2] = nullptr;
+  SetUnitCount(3);  // slot 1 empty, slot 2 unused
+  EmptyUnitSlot(2);
   EXPECT_EQ(UnitStateAt(-1), 10);
   EXPECT_EQ(UnitStateAt(3), 10);
   EXPECT_EQ(UnitStateAt(1), 10);
@@ -301,14 +301,14 @@ TEST_F(UnitsTest, TheUnitArrayAnswersForEverySlot) {
   EXPECT_FLOAT_EQ(first.AxisDistanceWithin(Vector3(3, 0, -4), 5.0f), 4.0f);
   EXPECT_FLOAT_EQ(first.AxisDistanceWithin(Vector3(3, 0, 6), 5.0f), 5.0f);
 
-  unitCount = kUnitSlotCount - 1;
+  SetUnitCount(kUnitSlotCount - 1);
   EXPECT_FALSE(HasFreeUnitSlot(false));
   EXPECT_TRUE(HasFreeUnitSlot(true));
 }
 
 TEST_F(UnitsTest, VehiclesKeepTheirModelsScaleAndFallSilentWhenDown) {
   Vehicle& truck = *new Vehicle(engineRoot, engineStage, kUnitKindEnemy);
-  units[unitCount++].reset(&truck);
+  AddUnit(std::unique_ptr<Unit>(&truck));
   EXPECT_EQ(truck.vehicleKind, TRUCK);
   truck.vehicleKind = HUMMER;
   truck.Place(Vector3(0, kGroundHeight + 3, 0), kSideEnemy, 0, 0);
