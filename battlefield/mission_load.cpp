@@ -95,13 +95,12 @@ int32_t ExtractionWarnTime() {
 }  // namespace
 
 void SetupMissionScene(int32_t mission) {
-  for (OverheadObject& object : ohObjects) object.Destroy();
-  objectCount = 0;
+  DestroyLevelObjects();
   CreateLevelLayout(mission);
-  for (int32_t i = 0; i < objectCount && i < kLevelObjectCapacity; ++i) {
-    if (!ohObjects[i].model) continue;
-    ohObjects[i].group->SetCollisionMask(kLevelObjectGroup, 0);
-    ohObjects[i].Show(false);
+  for (int32_t i = 0; i < LevelObjectTable().objectCount && i < kLevelObjectCapacity; ++i) {
+    if (!LevelObjectTable().ohObjects[i].model) continue;
+    LevelObjectTable().ohObjects[i].group->SetCollisionMask(kLevelObjectGroup, 0);
+    ShowLevelObject(i, false);
   }
 }
 
@@ -180,10 +179,9 @@ void UnloadMission() {
   missionState.terrainMesh.Reset();
   missionState.terrainObject.Reset();
   if (missionState.propIndex >= 0 && missionState.propIndex < kLevelObjectCapacity &&
-      ohObjects[missionState.propIndex].group)
-    engineStage->RemoveObject(ohObjects[missionState.propIndex].group);
-  for (OverheadObject& object : ohObjects) object.Destroy();
-  objectCount = 0;
+      LevelObjectTable().ohObjects[missionState.propIndex].group)
+    engineStage->RemoveObject(LevelObjectTable().ohObjects[missionState.propIndex].group);
+  DestroyLevelObjects();
   missionState.propIndex = -1;
   missionState.smallMapImage.Reset();
   ReleaseSightProbe();

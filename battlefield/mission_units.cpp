@@ -65,19 +65,17 @@ bool SlotLeft(const char* what) {
 
 // The wrecked hummer beside a casualty it hit, at (x - 4, y + 0.8, z - 4), turned on its side.
 void PlaceWreck(const Vector3& at) {
-  if (objectCount < 0 || objectCount >= kLevelObjectCapacity) return;
-  OverheadObject& wreck = ohObjects[objectCount];
-  if (!wreck.createObject(OBJ_TANK2)) return;
-  wreck.setPos(at.x - 4.0f, at.y + 0.8f, at.z - 4.0f);
-  wreck.rotateY(83.0f);
-  wreck.SetOrientation(0, 0, 1, 85.0f);
-  wreck.scale = Vector3(1.0f, 1.0f, 1.0f);
-  wreck.scaleBy(0.0f);
-  wreck.Show(true);
+  const int32_t index = MakeLevelObject(OBJ_TANK2);
+  if (index < 0) return;
+  MoveLevelObjectTo(index, Vector3(at.x - 4.0f, at.y + 0.8f, at.z - 4.0f));
+  TurnLevelObject(index, 83.0f);
+  TiltLevelObject(index, 0, 0, 1, 85.0f);
+  SetLevelObjectScale(index, Vector3(1.0f, 1.0f, 1.0f));
+  ShowLevelObject(index, true);
+  const OverheadObject& wreck = LevelObjectTable().ohObjects[index];
   wreck.model->SetCollisionMask(2, 0);
   engineStage->AddObject(wreck.group);
-  missionState.propIndex = objectCount;
-  ++objectCount;
+  missionState.propIndex = index;
 }
 
 }  // namespace

@@ -39,10 +39,10 @@ void ShowUnits() {
 }
 
 void ShowLevelObjects() {
-  for (int32_t i = 0; i < objectCount && i < kLevelObjectCapacity; ++i) {
-    OverheadObject& object = ohObjects[i];
+  for (int32_t i = 0; i < LevelObjectTable().objectCount && i < kLevelObjectCapacity; ++i) {
+    const OverheadObject& object = LevelObjectTable().ohObjects[i];
     if (!object.model) continue;
-    object.Show(true);
+    ShowLevelObject(i, true);
     object.group->SetVisible(1);
     engineStage->AddObject(object.group);
   }

@@ -188,9 +188,10 @@ void DrawDeveloperDisplays() {
   EraseDeveloperLines();
   if (StrategyEditor().strategyEditOn) DrawStrategyEditorDisplay(StrategyEditor().strategyEditMode == kStrategyEditing);
   if (!Placement().objectPlacementOn) return;
-  const OverheadObject* object = SelectedObject();
+  const int32_t selected = SelectedObject();
+  const OverheadObject* object = selected >= 0 ? &LevelObjectTable().ohObjects[selected] : nullptr;
   DeveloperLine(0.5, 0.1,
-                Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(objectCount),
+                Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(LevelObjectTable().objectCount),
                        static_cast<int>(Placement().selectedObjectIndex)),
                 kDeveloperSize);
   if (!object) return;

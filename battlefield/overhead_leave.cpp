@@ -24,7 +24,7 @@ void LeaveOverhead() {
     if (unit->body) unit->body->SetVisible(0);
     if (unit->marker) unit->marker->SetVisible(0);
   }
-  for (OverheadObject& object : ohObjects) object.Show(false);
+  for (int32_t i = 0; i < kLevelObjectCapacity; ++i) ShowLevelObject(i, false);
   ClearHotspots();
   HideExplosion();
 }

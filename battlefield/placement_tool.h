@@ -36,7 +36,7 @@ void PlaceEditorObject(int key, Vector3 position);
 bool PlacementToolKey(int key, bool down, Vector3 medicPosition);
 
 // The object the tool's keys act on: the selection brought back inside the objects in use (a new mission
-// may have fewer), or nullptr when none is in use.
-OverheadObject* SelectedObject();
+// may have fewer), or -1 when none is in use.
+int32_t SelectedObject();
 
 }  // namespace kestrine

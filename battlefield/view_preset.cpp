@@ -60,7 +60,7 @@ void ApplyViewPreset() {
   overheadEffectsOffset = values.effectsAttenuation;
   overheadMusicOffset = values.musicAttenuation;
   UpdateMusicVolume();
-  for (int32_t i = 0; i < objectCount && i < kLevelObjectCapacity; ++i) ohObjects[i].Show(true);
+  for (int32_t i = 0; i < LevelObjectTable().objectCount && i < kLevelObjectCapacity; ++i) ShowLevelObject(i, true);
 }
 
 void CycleViewPreset() {

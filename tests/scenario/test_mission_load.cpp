@@ -79,7 +79,7 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
 
       EXPECT_FALSE(missionState.missionLoaded);
       EXPECT_EQ(Units().unitCount, 0);
-      EXPECT_EQ(objectCount, 0);
+      EXPECT_EQ(LevelObjectTable().objectCount, 0);
       const std::set<const engine::EngineNode*> after = StageObjects();
       for (const engine::EngineNode* object : after) {
         // The debriefing's own officer and his light stand there now.

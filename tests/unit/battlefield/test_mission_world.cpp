@@ -125,7 +125,7 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
   EXPECT_FLOAT_EQ(Units().units[5]->pos.y, 401.0f);  // casualties are not raised
   // The hummer wound brings its wreck, beside him.
   ASSERT_GE(missionState.propIndex, 0);
-  const OverheadObject& wreck = ohObjects[missionState.propIndex];
+  const OverheadObject& wreck = LevelObjectTable().ohObjects[missionState.propIndex];
   EXPECT_FLOAT_EQ(wreck.position.x, -24.0f);
   EXPECT_FLOAT_EQ(wreck.position.y, 401.8f);
   EXPECT_TRUE(engineStage->Contains(wreck.group.Get()));

@@ -176,11 +176,11 @@ TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   probe->SetBoundingBox(-0.8f, 0.8f, -0.7f, 0.7f, -0.8f, 0.8f, 0);
   for (int mission = 1; mission <= 10; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
-    for (OverheadObject& o : ohObjects) o.Destroy();
+    DestroyLevelObjects();
     CreateLevelLayout(mission);
-    ASSERT_GT(objectCount, 0);
-    for (int i = 0; i < objectCount; ++i)
-      if (ohObjects[i].model) ohObjects[i].model->SetCollisionMask(4, 0);
+    ASSERT_GT(LevelObjectTable().objectCount, 0);
+    for (int i = 0; i < LevelObjectTable().objectCount; ++i)
+      if (LevelObjectTable().ohObjects[i].model) LevelObjectTable().ohObjects[i].model->SetCollisionMask(4, 0);
     GoToMission(mission);
     ASSERT_TRUE(LoadStrategy());
     for (int i = 0; i < StrategyTable().strategyCount; ++i) {
@@ -190,7 +190,7 @@ TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
           << "entry " << i << " at " << p.x << ", " << p.z;
     }
   }
-  for (OverheadObject& o : ohObjects) o.Destroy();
+  DestroyLevelObjects();
   probe.Reset();
   for (auto& texture : levelTextures) texture.Reset();
 }
