@@ -20,14 +20,14 @@ void OverheadFrame(benchmark::State& state) {
   bench::FillMissionEight();
   SetOverheadHotspots();
   DrawOverheadLabels();
-  if (unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
+  if (Units().unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
   engineRoot->Render();  // the first uploads outside the timing
   bench::RunFrames(state, *engineRoot, *backend, [](int) {
     gameClock += kFrameMs;
     frameTime = kFrameMs;
     MissionFrame(kFrameMs, true);
   });
-  state.counters["units"] = unitCount;
+  state.counters["units"] = Units().unitCount;
   bench::CountMemory(state);
   UnloadMission();
 }

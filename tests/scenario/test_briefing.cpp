@@ -198,7 +198,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   missionProgress.missionMaximum = 30;
   SetGameState(STATE_BRIEFING);
   game.Frame(16);
-  const int32_t laterCases = casualtyCaseCount;
+  const int32_t laterCases = CasualtyCases().casualtyCaseCount;
   ASSERT_GT(laterCases, 3);
   PointAndClick(kLoadBackpack);
   ASSERT_EQ(gameState, STATE_BACKPACK);
@@ -207,7 +207,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   game.Click(70 + 40, PanelY(386) + 10);  // the backpack screen's BACK
   ASSERT_EQ(gameState, STATE_BRIEFING);
   game.Frame(16);
-  EXPECT_EQ(casualtyCaseCount, laterCases);  // the pack was packed for these casualties: they stay
+  EXPECT_EQ(CasualtyCases().casualtyCaseCount, laterCases);  // the pack was packed for these casualties: they stay
   PointAndClick(kBackOrQuit);
   ASSERT_EQ(gameState, STATE_QUIT_CONFIRM);
   PointAndClick(kYes);
@@ -221,7 +221,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   PointAndClick(kSelect);
   ASSERT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(casualtyCaseCount, 3);
+  EXPECT_EQ(CasualtyCases().casualtyCaseCount, 3);
   game.Frame(16);
   PointAndClick(kStartMission);
   ASSERT_EQ(gameState, STATE_OVERHEAD);

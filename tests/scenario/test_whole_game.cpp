@@ -168,7 +168,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   game.Frames(10, 50);
   game.Click(grenade.x + grenade.width / 2, grenade.y + grenade.height / 2);
   game.Frames(12, 50);
-  const ScreenPoint feet = OnScreen(units[0]->pos + Vector3(3.0f, 0.0f, 0.0f));
+  const ScreenPoint feet = OnScreen(Units().units[0]->pos + Vector3(3.0f, 0.0f, 0.0f));
   game.Click(feet.x, feet.y);
   ASSERT_TRUE(game.RunUntilState(STATE_KIA, 70, 5000));
   ASSERT_TRUE(PressButton(game, KIA_REPLAY));
@@ -245,7 +245,8 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   const int32_t scoreAtTheSave = missionProgress.missionScore;
   ASSERT_GT(scoreAtTheSave, 0);
   int32_t waitingAtTheSave = 0;
-  for (int32_t i = firstPatientUnit; i < unitCount; ++i) waitingAtTheSave += units[i]->state == 1;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
+    waitingAtTheSave += Units().units[i]->state == 1;
 
   PlayMissionByTheBook(game);
   ASSERT_EQ(gameState, STATE_DEBRIEFING);
@@ -277,7 +278,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   ASSERT_EQ(gameState, STATE_OVERHEAD);
   EXPECT_EQ(Campaign().missionNumber, 1);
   int32_t waiting = 0;
-  for (int32_t i = firstPatientUnit; i < unitCount; ++i) waiting += units[i]->state == 1;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) waiting += Units().units[i]->state == 1;
   EXPECT_EQ(waiting, waitingAtTheSave);
   EXPECT_EQ(missionProgress.missionScore, scoreAtTheSave);
   const MissionPlay rest = PlayMissionByTheBook(game);
