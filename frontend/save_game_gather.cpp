@@ -85,8 +85,8 @@ SaveGame GatherBriefingSave(std::time_t when) { return GatherCampaign(SAVE_BRIEF
 
 SaveGame GatherDebriefingSave(std::time_t when) {
   SaveGame save = GatherCampaign(SAVE_DEBRIEFING, when);
-  const int32_t lines = std::clamp(reportLineCount, 0, kReportLineCapacity);
-  for (int32_t i = 0; i < lines; ++i) save.reportLines.emplace_back(reportLines[i]);
+  const int32_t lines = std::clamp(Report().reportLineCount, 0, kReportLineCapacity);
+  for (int32_t i = 0; i < lines; ++i) save.reportLines.emplace_back(Report().reportLines[i]);
   return save;
 }
 

@@ -59,7 +59,7 @@ TEST(PatientDeveloperAids, BoneMarkersStandOnHisBonesAndTheHeadCheckMovesTheHead
   engine::Vec3 head[2];
   for (int check = 0; check < 2; ++check) {
     Type(game, "H");
-    ASSERT_EQ(headShiftMode, check == 0 ? 1 : 0);
+    ASSERT_EQ(Switches().headShiftMode, check == 0 ? 1 : 0);
     Patient built(engineRoot, engineStage, 22, 1, nullptr);
     head[check] = built.bodyModel->GetBone(built.headBone)->LocalPosition();
     built.ReleasePatient();

@@ -27,7 +27,8 @@ const std::string kRule = "\x01" + std::string(kReportRuleLength, '-');
 
 std::vector<std::string> Report() {
   std::vector<std::string> lines;
-  for (int i = 0; i < reportLineCount; ++i) lines.emplace_back(reportLines[i]);
+  const ReportLines& report = kestrine::Report();
+  for (int i = 0; i < report.reportLineCount; ++i) lines.emplace_back(report.reportLines[i]);
   return lines;
 }
 
@@ -340,12 +341,12 @@ TEST_F(ReportTest, TheMissedWalkEndsOnAChainThatLoopsBack) {
 TEST_F(ReportTest, LinesAreCutTo74BytesAndTheReportStopsAt500) {
   ClearReport();
   EXPECT_TRUE(AppendReportLine(std::string("\x01\x05") + std::string(100, 'x')));
-  EXPECT_EQ(std::strlen(reportLines[0]), static_cast<size_t>(kReportLineLength));
-  EXPECT_EQ(std::string(reportLines[0], 2), "\x01\x05");
+  EXPECT_EQ(std::strlen(kestrine::Report().reportLines[0]), static_cast<size_t>(kReportLineLength));
+  EXPECT_EQ(std::string(kestrine::Report().reportLines[0], 2), "\x01\x05");
   for (int i = 1; i < kReportLineCapacity; ++i) ASSERT_TRUE(AppendReportLine("line"));
   EXPECT_FALSE(AppendReportLine("one too many"));
-  EXPECT_EQ(reportLineCount, kReportLineCapacity);
-  EXPECT_STREQ(reportLines[kReportLineCapacity - 1], "line");
+  EXPECT_EQ(kestrine::Report().reportLineCount, kReportLineCapacity);
+  EXPECT_STREQ(kestrine::Report().reportLines[kReportLineCapacity - 1], "line");
 }
 
 TEST_F(ReportTest, SevenPatientsWithFullListsFitTheBoundsAndAreAllLetGo) {
@@ -361,9 +362,9 @@ TEST_F(ReportTest, SevenPatientsWithFullListsFitTheBoundsAndAreAllLetGo) {
     }
   }
   TearDownPatientView(true);
-  EXPECT_EQ(reportLineCount, kReportLineCapacity);
-  for (int i = 0; i < reportLineCount; ++i) {
-    EXPECT_LE(std::strlen(reportLines[i]), static_cast<size_t>(kReportLineLength)) << "line " << i;
+  EXPECT_EQ(kestrine::Report().reportLineCount, kReportLineCapacity);
+  for (int i = 0; i < kestrine::Report().reportLineCount; ++i) {
+    EXPECT_LE(std::strlen(kestrine::Report().reportLines[i]), static_cast<size_t>(kReportLineLength)) << "line " << i;
   }
   EXPECT_EQ(releases_, kCasualtySlotCount);
   EXPECT_TRUE(AllSlotsEmpty());

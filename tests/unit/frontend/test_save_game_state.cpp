@@ -98,8 +98,8 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
   // The debriefing adds the mission to these when it is built.
   EXPECT_EQ(missionProgress.campaignScore, 620);
   EXPECT_EQ(missionProgress.campaignMaximum, 900);
-  ASSERT_EQ(reportLineCount, 3);
-  EXPECT_STREQ(reportLines[0], "\x01Score");
+  ASSERT_EQ(Report().reportLineCount, 3);
+  EXPECT_STREQ(Report().reportLines[0], "\x01Score");
   EXPECT_EQ(loserEnding, 0);
   EXPECT_EQ(musicVolume, 30);
 
@@ -107,7 +107,7 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
   save.mission = 12;
   ApplySavedCampaign(save);
   EXPECT_EQ(loserEnding, 1);
-  EXPECT_EQ(reportLineCount, 2);
+  EXPECT_EQ(Report().reportLineCount, 2);
   EXPECT_EQ(Campaign().trainingRun, 1);
 }
 
