@@ -101,7 +101,7 @@ void DrawPatientHud() {
 
 void DrawPatientPopups() {
   DrawWoundPickers(pointerX, pointerY);
-  if (radioMenu.IsOpen()) radioMenu.Draw(pointerX, pointerY);
+  DrawRadioMenu(pointerX, pointerY);
 }
 
 void ReleasePatientHud() {

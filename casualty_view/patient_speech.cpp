@@ -19,10 +19,17 @@ namespace kestrine {
 PatientSpeechState patientSpeech;
 KESTRINE_PROGRAM_STATE(patientSpeech);
 
-int32_t& phonemeIndex = patientSpeech.walk.index;
-int32_t& speechElapsed = patientSpeech.walk.clock;
-int32_t& mouthFade = patientSpeech.walk.hold;
-uint8_t& newSpeech = patientSpeech.walk.pending;
+const PatientSpeechState& PatientSpeech() { return patientSpeech; }
+
+LipSyncFrame AdvancePatientSpeech(int32_t frameMs) {
+  return AdvanceLipSync(patientSpeech.walk, *patientSpeech.timeline, frameMs);
+}
+
+void HoldReplacedMouth(std::wstring animation) { patientSpeech.mouthAnimation = std::move(animation); }
+
+std::wstring TakeReplacedMouth() { return std::exchange(patientSpeech.mouthAnimation, std::wstring()); }
+
+void EndMouthFade() { patientSpeech.walk.hold = 0; }
 
 namespace {
 

@@ -174,8 +174,8 @@ void LeftUp(int32_t x, int32_t y) {
   patientView.buttons &= ~kLeftHeld;
   PickPatientPart(x, y);
   // An open menu takes the click; a row chosen ends it.
-  if ((woundPicker1.IsOpen() || woundPicker2.IsOpen()) && ClickWoundPickers(x, y)) return;
-  if (radioMenu.IsOpen() && ClickRadioMenu(x, y) >= 0) return;
+  if ((Popups().woundPicker1.IsOpen() || Popups().woundPicker2.IsOpen()) && ClickWoundPickers(x, y)) return;
+  if (Popups().radioMenu.IsOpen() && ClickRadioMenu(x, y) >= 0) return;
   if (!HotspotClick(x, y)) {
     if (toolDrawer.IsOpen() && y >= kDropRow) {
       selectedTool = -1;

@@ -128,9 +128,9 @@ TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
     PlayPatientSpeech();
     patient.UpdateAnimation();
     patient.UpdateIdleTimer();
-    if (patientSpeech.speechSound && patientSpeech.speechSound->IsPlaying()) ++soundFrames;
+    if (PatientSpeech().speechSound && PatientSpeech().speechSound->IsPlaying()) ++soundFrames;
     jawAngles.insert(static_cast<int>(jaw() * 100));
-    if (frames > 10 && !patientSpeech.timeline) break;
+    if (frames > 10 && !PatientSpeech().timeline) break;
   }
   EXPECT_NE(game.DebugLog().find("sounds\\speech\\ws3\\intestinec"), std::string::npos) << game.DebugLog();
   EXPECT_EQ(game.DebugLog().find("No speech file"), std::string::npos);
@@ -141,7 +141,7 @@ TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
   EXPECT_GE(patient.speechDelay, 5000);
 
   DeleteCasualty(2);
-  EXPECT_FALSE(patientSpeech.speechSound);
+  EXPECT_FALSE(PatientSpeech().speechSound);
 }
 
 }  // namespace

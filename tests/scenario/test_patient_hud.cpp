@@ -84,8 +84,8 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   // The sleeve is cut away before the arm can be dressed.
   TakeFromTray(game, TOOL_SCISSORS);
   ClickPart(game, arm);
-  EXPECT_TRUE(toolAnimations[ANIM_SCISSORS].Running());
-  EXPECT_TRUE(toolAnimations[ANIM_SCISSORS].sprite->Visible());
+  EXPECT_TRUE(ToolAnimationOf(ANIM_SCISSORS).Running());
+  EXPECT_TRUE(ToolAnimationOf(ANIM_SCISSORS).sprite->Visible());
   TakeFromTray(game, TOOL_BANDAGE);
   ClickPart(game, arm);
   EXPECT_NE(LastChart(patient).find("Bandage applied to arm laceration"), std::string::npos);
@@ -119,8 +119,8 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   // Escape: the overhead view stops what was still playing. Then he is opened again and sent back.
   game.Press(27);
   EXPECT_EQ(gameState, STATE_OVERHEAD);
-  EXPECT_FALSE(toolAnimations[ANIM_SCISSORS].Running());
-  EXPECT_FALSE(toolAnimations[ANIM_SCISSORS].sprite->Visible());
+  EXPECT_FALSE(ToolAnimationOf(ANIM_SCISSORS).Running());
+  EXPECT_FALSE(ToolAnimationOf(ANIM_SCISSORS).sprite->Visible());
   currentCasualtyIndex = 0;
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
@@ -201,8 +201,9 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   // The developer's picker turns him into the nerve-agent casualty: the syringe's third vial is then the
   // atropine and diazepam together, and nothing of the radio menu happens.
   for (int key : {'M', 'E', 'D', 'I', 'C', 'W'}) game.Press(key);
-  ASSERT_TRUE(woundPicker2.IsOpen());
-  const int32_t pickX = woundPicker2.x + 50, pickY = woundPicker2.y + woundPicker2.rowHeight * 8 + 2;
+  ASSERT_TRUE(Popups().woundPicker2.IsOpen());
+  const int32_t pickX = Popups().woundPicker2.x + 50,
+                pickY = Popups().woundPicker2.y + Popups().woundPicker2.rowHeight * 8 + 2;
   game.MoveTo(pickX, pickY);
   game.Click(pickX, pickY);
   EXPECT_EQ(currentPatient->currentWound, 37);

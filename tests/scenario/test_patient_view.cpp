@@ -119,12 +119,12 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(currentPatient, nullptr);
   // F switches the medic's voice on its way down only.
-  const uint8_t voice = patientSpeech.ownVoiceOn;
+  const uint8_t voice = PatientSpeech().ownVoiceOn;
   game.Press('F');
-  EXPECT_NE(patientSpeech.ownVoiceOn, voice);
+  EXPECT_NE(PatientSpeech().ownVoiceOn, voice);
   game.Key('F', true);
   game.Key('F', false);
-  EXPECT_EQ(patientSpeech.ownVoiceOn, voice);
+  EXPECT_EQ(PatientSpeech().ownVoiceOn, voice);
   game.Press(kEscape);
 
   // Dragged to the landing point meanwhile, he is rolled onto the drag once on the next visit.

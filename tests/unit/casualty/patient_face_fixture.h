@@ -89,7 +89,7 @@ class PatientFaceTest : public HeadlessStageTest {
       if (currentPatient->bodyModel->GetAnimationName(track.animation) == name) return &track;
     return nullptr;
   }
-  static bool Speaking() { return patientSpeech.speechSound && patientSpeech.speechSound->IsPlaying(); }
+  static bool Speaking() { return PatientSpeech().speechSound && PatientSpeech().speechSound->IsPlaying(); }
   static bool Logged(const std::string& text) {
     return engine::CoreOf(*engineRoot).DebugLog().find(text) != std::string::npos;
   }
