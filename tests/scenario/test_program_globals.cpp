@@ -55,9 +55,9 @@ std::string Snapshot(const char* step) {
                 "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
                 step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown,
-                backpack.totalItems, keepBackpack ? 1 : 0, toolCount, sharedAssetsLoaded, missionProgress.missionScore,
-                missionProgress.missionMaximum, Report().reportLineCount, PickedInjuries().pickedInjuryCount,
-                hotspotIndex, debugMode, movieCount);
+                backpack.totalItems, keepBackpack ? 1 : 0, ToolImages().toolCount, sharedAssetsLoaded,
+                missionProgress.missionScore, missionProgress.missionMaximum, Report().reportLineCount,
+                PickedInjuries().pickedInjuryCount, hotspotIndex, debugMode, movieCount);
   return line;
 }
 
@@ -152,7 +152,7 @@ TEST(ProgramRuns, ClosingTheWindowHasTheScreensLetGoInOrderThenTheOverlaysThenTh
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   SetGameState(STATE_BACKPACK);
   game.Frame(16);
-  ASSERT_TRUE(backpackScreenBuilt);
+  ASSERT_TRUE(BackpackScreen().backpackScreenBuilt);
   int patientReleases = 0;
   casualties[0] = std::make_unique<Patient>(std::make_unique<CountingBody>(&patientReleases));
   const std::pair<int, void (*)()> recorders[] = {
@@ -170,7 +170,7 @@ TEST(ProgramRuns, ClosingTheWindowHasTheScreensLetGoInOrderThenTheOverlaysThenTh
   EXPECT_EQ(released, (std::vector<int>{17, 18, 15, 14, 13, 3}));
   EXPECT_FALSE(overlaysGoneBefore[13]);
   EXPECT_TRUE(overlaysGoneBefore[3]);
-  EXPECT_FALSE(backpackScreenBuilt);
+  EXPECT_FALSE(BackpackScreen().backpackScreenBuilt);
   EXPECT_EQ(patientReleases, 1);
   EXPECT_FALSE(casualties[0]);
 }
