@@ -35,8 +35,9 @@ void LabelToolUnderPointer(int32_t px) {
     if (k >= 0) DrawToolLabels(toolDrawer.tools[k], toolDrawer.x, kLabelY);
     return;
   }
-  const int32_t k = TraySlotAt(px, trayScroll);
-  if (k >= 0) DrawToolLabels(toolTray.trayTool[k], toolTray.trayRightEdge[k] - trayScroll + kTrayX, kLabelY);
+  const int32_t k = TraySlotAt(px, PatientView().trayScroll);
+  if (k >= 0)
+    DrawToolLabels(toolTray.trayTool[k], toolTray.trayRightEdge[k] - PatientView().trayScroll + kTrayX, kLabelY);
 }
 
 // What the pointer rests on does something every frame: the tray's arrows scroll it, the tray names its
@@ -45,10 +46,10 @@ void ActOnHover(int32_t dt) {
   const bool leftHeld = (patientView.buttons & 1u) != 0;
   switch (HudHotspotAt(pointerX, pointerY)) {
     case HUD_TRAY_LEFT:
-      ScrollToolTray(trayScroll, -1, dt);
+      ScrollTray(-1, dt);
       break;
     case HUD_TRAY_RIGHT:
-      ScrollToolTray(trayScroll, +1, dt);
+      ScrollTray(+1, dt);
       break;
     case HUD_TRAY_SLOTS:
       LabelToolUnderPointer(pointerX);
@@ -86,8 +87,8 @@ void MovePatientCamera(int32_t dt) {
 }
 
 void DrawPatientTray() {
-  DrawToolCursor(selectedTool, patientView.viewPointerX, patientView.viewPointerY);
-  DrawToolTray(trayScroll);
+  DrawToolCursor(PatientView().selectedTool, patientView.viewPointerX, patientView.viewPointerY);
+  DrawToolTray(PatientView().trayScroll);
 }
 
 void DrawPatientHud() {

@@ -27,6 +27,7 @@
 #include "casualty_view/surroundings_kinds.h"
 #include "casualty_view/tool_animation.h"
 #include "casualty_view/tool_images.h"
+#include "casualty_view/tool_tray.h"
 #include "casualty_view/treatment_visuals.h"
 #include "shell/asset_loader.h"
 #include "shell/globals.h"
@@ -41,8 +42,12 @@ namespace kestrine {
 
 PatientViewState patientView;
 KESTRINE_PROGRAM_STATE(patientView);
-int32_t& selectedTool = patientView.selectedTool;
-int32_t& trayScroll = patientView.trayScroll;
+
+const PatientViewState& PatientView() { return patientView; }
+
+void SelectTool(int32_t tool) { patientView.selectedTool = tool; }
+
+void ScrollTray(int32_t dir, int32_t dt) { ScrollToolTray(patientView.trayScroll, dir, dt); }
 
 namespace {
 
@@ -318,8 +323,8 @@ void BuildPatientView(std::FILE* loading) {
 void SwitchToPatientView() {
   PatientViewState& v = patientView;
   currentPatient = HasCasualty(currentCasualtyIndex) ? casualties[currentCasualtyIndex].get() : nullptr;
-  selectedTool = kViewStartTool;
-  trayScroll = 0;
+  patientView.selectedTool = kViewStartTool;
+  patientView.trayScroll = 0;
   clampCountdown = kViewClampFrames;
   if (!v.patientViewBuilt) return;
 
@@ -430,18 +435,18 @@ void UpdatePatientView(int32_t dt) {
 
 void PickPatientPart(int32_t x, int32_t y) {
   // The head-up display's band and an empty hand never reach the body.
-  if (y >= kHudBandTop || selectedTool < 0 || currentPatient == nullptr || !engineCamera) return;
+  if (y >= kHudBandTop || patientView.selectedTool < 0 || currentPatient == nullptr || !engineCamera) return;
   const int32_t sx = (screenWidth - 640) / 2 + x;
   const int32_t sy = (screenHeight - 480) / 2 + y;
   const engine::EngineRef<engine::EngineHit> hit = engineCamera->Pick(sx, sy);
   if (!hit || !hit->GetEntity()) return;
   const std::wstring& name = hit->GetEntity()->GetName();
   if (name == L"Ammo") {
-    if (selectedTool == kGloveTool || selectedTool == kActionTool) currentPatient->TakeAmmo();
+    if (patientView.selectedTool == kGloveTool || patientView.selectedTool == kActionTool) currentPatient->TakeAmmo();
     return;
   }
   const int32_t part = BoneIndexFromName(name);
-  if (part != -1) currentPatient->ApplyTool(selectedTool, part, x, y, 0);
+  if (part != -1) currentPatient->ApplyTool(patientView.selectedTool, part, x, y, 0);
 }
 
 void ReleasePatientViewScene() {

@@ -101,7 +101,7 @@ TEST_F(PatientMotionRender, TheCutTrouserLegShowsTheComposedTrousersOnHisLegsAlo
   const Rect box = AroundBones({BONE_L_HIP, BONE_R_HIP, BONE_L_KNEE, BONE_R_KNEE, BONE_L_ANKLE, BONE_R_ANKLE}, 30);
   // The scissors in hand and the pointer where the camera sees his left thigh; the cursor and the part's
   // name stand there in both pictures.
-  selectedTool = TOOL_SCISSORS;
+  SelectTool(TOOL_SCISSORS);
   const engine::Vec3 at = currentPatient->boneFrames[BONE_L_HIP]->GetPosition()->Value();
   const auto p = engineCamera->WorldToScreen(at.x, at.y, at.z);
   int cx = -1, cy = -1;

@@ -72,9 +72,9 @@ void PutTool(Harness& game, Patient& patient, int32_t tool, int32_t part, Treatm
   if (tool != TOOL_SCISSORS && FindBlocker(patient, tool, part) == kClothingInTheWay)
     PutTool(game, patient, TOOL_SCISSORS, part, done);
   ++done.moves;
-  if (selectedTool != tool && !TakeTool(game, tool)) {
+  if (PatientView().selectedTool != tool && !TakeTool(game, tool)) {
     ++done.handed;
-    selectedTool = tool;
+    SelectTool(tool);
   }
   if (ClickOnBodyPart(game, part)) return;
   ++done.unseen;
@@ -221,14 +221,16 @@ bool ClickTrayTool(Harness& game, int32_t row) {
   if (k < 0) return false;
   const int32_t left = k == 0 ? 0 : toolTray.trayRightEdge[k - 1];
   const int32_t middle = (left + toolTray.trayRightEdge[k]) / 2;
-  for (int guard = 0; guard < 400 && (middle - trayScroll < 4 || middle - trayScroll > kTrayWindowWidth - 4); ++guard) {
-    const HudRect arrow = HudHotspotRect(middle - trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
+  for (int guard = 0; guard < 400 && (middle - PatientView().trayScroll < 4 ||
+                                      middle - PatientView().trayScroll > kTrayWindowWidth - 4);
+       ++guard) {
+    const HudRect arrow = HudHotspotRect(middle - PatientView().trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
     game.MoveTo(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
     game.Frame(16);
   }
   const HudRect tray = HudHotspotRect(HUD_TRAY_SLOTS);
-  game.MoveTo(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
-  game.Click(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
+  game.MoveTo(kTrayX + middle - PatientView().trayScroll, tray.y + tray.height / 2);
+  game.Click(kTrayX + middle - PatientView().trayScroll, tray.y + tray.height / 2);
   game.Frames(2, kFrameMs);
   return true;
 }
@@ -241,7 +243,7 @@ bool TakeTool(Harness& game, int32_t tool) {
   if (!toolDrawer.IsOpen()) {
     const int32_t parent = ToolTable[tool].parentRow;
     if (!ClickTrayTool(game, tool) && (parent < 0 || !ClickTrayTool(game, parent))) return false;
-    if (selectedTool == tool) return true;
+    if (PatientView().selectedTool == tool) return true;
   }
   for (int frames = 0; frames < 100 && toolDrawer.state == DRAWER_OPENING; ++frames) game.Frame(kFrameMs);
   const int32_t slot = DrawerSlotOf(tool);
@@ -251,7 +253,7 @@ bool TakeTool(Harness& game, int32_t tool) {
   game.MoveTo(x, y);
   game.Click(x, y);
   game.Frames(2, kFrameMs);
-  return selectedTool == tool;
+  return PatientView().selectedTool == tool;
 }
 
 bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& node, const std::string& name) {

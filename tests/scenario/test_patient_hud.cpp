@@ -68,15 +68,15 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   EXPECT_EQ(&patient, casualties[0].get());
   // Entering puts the Glove in hand and the tray at its start; his first visit has him sitting holding his
   // head, as his wound has him.
-  EXPECT_EQ(selectedTool, TOOL_GLOVE);
-  EXPECT_EQ(trayScroll, 0);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_GLOVE);
+  EXPECT_EQ(PatientView().trayScroll, 0);
   EXPECT_EQ(patient.visited, 1);
   EXPECT_EQ(patient.pose, 10);
   const int32_t bandages = backpack.count[TOOL_BANDAGE];
   const int32_t arm = (patient.sideBits & LOC_LEFT) ? BONE_L_SHLDR : BONE_R_SHLDR;
 
   TakeFromTray(game, TOOL_BANDAGE);
-  EXPECT_EQ(selectedTool, TOOL_BANDAGE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_BANDAGE);
   EXPECT_EQ(toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
@@ -102,17 +102,17 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   EXPECT_EQ(chart.WindowRow(), std::max(0, chart.bottom - chart.topOffset - 98));
 
   // His ammunition goes to the medic's hand or the Action, not to a bandage.
-  selectedTool = TOOL_BANDAGE;
+  SelectTool(TOOL_BANDAGE);
   ASSERT_TRUE(ClickOnNamed(game, patient.ammoPouch.magazines[0], "Ammo"));
   EXPECT_EQ(patient.ammoPouch.taken, 0);
-  selectedTool = TOOL_ACTION;
+  SelectTool(TOOL_ACTION);
   ASSERT_TRUE(ClickOnNamed(game, patient.ammoPouch.magazines[0], "Ammo"));
   EXPECT_EQ(patient.ammoPouch.taken, 1);
   // A click on the display's band, or with nothing in hand, never reaches him.
   const int before = patient.chartEntries.count;
-  selectedTool = TOOL_BANDAGE;
+  SelectTool(TOOL_BANDAGE);
   game.Click(320, kHudBandTop);
-  selectedTool = -1;
+  SelectTool(-1);
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(patient.chartEntries.count, before);
 
@@ -169,7 +169,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   Harness game;
   OpenLacerations(game, 0);
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
-  EXPECT_EQ(selectedTool, -1) << "the syringe opens its drawer instead";
+  EXPECT_EQ(PatientView().selectedTool, -1) << "the syringe opens its drawer instead";
   EXPECT_EQ(toolDrawer.filled, 6);
   game.Frames(20, kFrameMs);
   ASSERT_EQ(toolDrawer.state, DRAWER_OPEN);
@@ -177,7 +177,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   const HudRect slots = HudHotspotRect(HUD_TRAY_SLOTS);
   game.MoveTo(toolDrawer.x + 14 + 10, slots.y + 20);
   game.Click(toolDrawer.x + 14 + 10, slots.y + 20);
-  EXPECT_EQ(selectedTool, TOOL_MORPHINE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_MORPHINE);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSING);
   game.Frames(20, kFrameMs);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
@@ -186,7 +186,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   game.Frames(20, kFrameMs);
   ASSERT_EQ(toolDrawer.state, DRAWER_OPEN);
   game.Click(toolDrawer.x + 14 + 10, static_cast<int>(toolDrawer.y) + 20);
-  EXPECT_EQ(selectedTool, TOOL_CRICH_SPONGE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_CRICH_SPONGE);
   EXPECT_EQ(toolDrawer.state, DRAWER_OPEN) << "the kit's next part is wanted next";
   const int32_t sponges = backpack.count[TOOL_CRICH_SPONGE];
   ClickPart(game, BONE_NEK);
@@ -194,7 +194,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   EXPECT_LE(backpack.count[TOOL_CRICH_SPONGE], sponges);
   // A click on the tray's band beside the drawer drops the tool and shuts it.
   game.Click(200, 460);
-  EXPECT_EQ(selectedTool, -1);
+  EXPECT_EQ(PatientView().selectedTool, -1);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSING);
   game.Frames(20, kFrameMs);
 
@@ -216,7 +216,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   // A drawer head run out still comes into the hand, but its drawer stays shut.
   backpack.count[TOOL_MEDICINE_SYRINGE] = 0;
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
-  EXPECT_EQ(selectedTool, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
 }
 
@@ -274,7 +274,7 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
   TakeFromTray(game, TOOL_BANDAGE);
-  EXPECT_EQ(selectedTool, TOOL_BANDAGE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_BANDAGE);
   EXPECT_EQ(toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";

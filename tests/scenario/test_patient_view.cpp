@@ -54,7 +54,7 @@ void OpenCasualty(Harness& game, int32_t slot) {
 
 // Clicks on a body part where the camera sees it, with `tool` in hand.
 void ClickPart(Harness& game, int32_t tool, int32_t bone) {
-  selectedTool = tool;
+  SelectTool(tool);
   ASSERT_TRUE(ClickOnBodyPart(game, bone)) << kBoneNames[bone] << " cannot be seen";
 }
 

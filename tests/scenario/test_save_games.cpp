@@ -243,7 +243,7 @@ class MissionSaves : public SaveGames {
       game.Frames(step.waitMs / kFrameMs, kFrameMs);
       ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
       // What a click on that part of his body does with the tool in hand.
-      selectedTool = step.tool;
+      SelectTool(step.tool);
       currentPatient->ApplyTool(step.tool, step.part, 320, 200, 0);
     }
     game.Frames(30, kFrameMs);
