@@ -55,10 +55,10 @@ void ActOnHover(int32_t dt) {
       LabelToolUnderPointer(pointerX);
       break;
     case HUD_CHART_UP:
-      if (leftHeld && currentPatient != nullptr) currentPatient->caseChart.Scroll(-1);
+      if (leftHeld && Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Scroll(-1);
       break;
     case HUD_CHART_DOWN:
-      if (leftHeld && currentPatient != nullptr) currentPatient->caseChart.Scroll(+1);
+      if (leftHeld && Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Scroll(+1);
       break;
     default:
       break;
@@ -95,7 +95,7 @@ void DrawPatientHud() {
   DrawMedbar();
   DrawHudReadouts();
   toolDrawer.Update(patientHud.frameMs);
-  if (currentPatient != nullptr) currentPatient->caseChart.Draw();
+  if (Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Draw();
   RegisterHudHotspots();
   ActOnHover(patientHud.frameMs);
 }

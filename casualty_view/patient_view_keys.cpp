@@ -42,7 +42,7 @@ enum DeveloperAid : int32_t {
 
 // Every casualty's body turned over about its length, for a look at the back.
 void FlipBodies() {
-  for (const auto& patient : casualties)
+  for (const auto& patient : Slots().casualties)
     if (patient && patient->bodyModel) patient->bodyModel->Rotate(0, 0, 1, 180, 1);
 }
 

@@ -97,11 +97,12 @@ void TakeFromTray(int32_t x) {
   if (IsTrayHead(row)) {
     toolDrawer.Fill(row);
     toolDrawer.Open(x);
-    if (row == TOOL_MEDICINE_SYRINGE && currentPatient != nullptr && currentPatient->currentWound == kNerveAgentWound)
+    if (row == TOOL_MEDICINE_SYRINGE && Slots().currentPatient != nullptr &&
+        Slots().currentPatient->currentWound == kNerveAgentWound)
       toolDrawer.SetSlot(kCombinedVialSlot, TOOL_ATROPINE_DIAZEPAM);
     SelectTool(-1);
   } else if (row == TOOL_AMBU_BAG) {
-    SelectTool(BagForAirway(currentPatient));
+    SelectTool(BagForAirway(Slots().currentPatient));
   }
 }
 
@@ -118,7 +119,7 @@ void TakeFromDrawer(int32_t x) {
 
 // He is lifted, turned over about his length and set down, then turned onto the side he is rolled on.
 void RollOver() {
-  Patient* patient = currentPatient;
+  Patient* patient = Slots().currentPatient;
   if (patient == nullptr || patient->dead || !patient->movable) return;
   const int32_t wasRolled = patient->rolledOver;
   patient->ApplyTool(TOOL_ROLLOVER_DRAG, PART_NECK, 0, 0, 0);
@@ -127,8 +128,9 @@ void RollOver() {
 }
 
 void ShowHint() {
-  if (currentPatient == nullptr) return;
-  if (const char* hint = BuildHint(*currentPatient)) patientView.hintBox.Show(hint, kHintAt, kHintAt, kHintFrames);
+  if (Slots().currentPatient == nullptr) return;
+  if (const char* hint = BuildHint(*Slots().currentPatient))
+    patientView.hintBox.Show(hint, kHintAt, kHintAt, kHintFrames);
 }
 
 void PressHotspot(int32_t id, int32_t x, int32_t y) {

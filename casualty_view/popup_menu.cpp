@@ -131,8 +131,8 @@ bool ClickWoundPickers(int32_t px, int32_t py) {
     const int32_t row = popupMenus.woundPicker2.Click(px, py);
     if (row >= 0) wound = row + kSecondPickerFirstWound;
   }
-  if (wound < 0 || currentPatient == nullptr) return false;
-  ChangeWound(*currentPatient, wound);
+  if (wound < 0 || Slots().currentPatient == nullptr) return false;
+  ChangeWound(*Slots().currentPatient, wound);
   return true;
 }
 

@@ -106,8 +106,8 @@ SaveGame GatherMissionSave(std::time_t when) {
   std::copy(std::begin(backpack.count), std::end(backpack.count), pack.count);
 
   // The casualties from slot 0 up to the first empty one: a load rebuilds exactly that many.
-  for (int slot = 0; slot < kCasualtySlotCount && casualties[slot]; ++slot) {
-    m.patients.push_back(GatherPatient(*casualties[slot]));
+  for (int slot = 0; slot < kCasualtySlotCount && Slots().casualties[slot]; ++slot) {
+    m.patients.push_back(GatherPatient(*Slots().casualties[slot]));
   }
   m.missionClock = missionClock;
   return save;

@@ -89,7 +89,7 @@ bool DoStep(Harness& game, Patient& patient, int32_t tool, const TreatmentStep& 
     const int32_t doneBefore = patient.doneSteps.count;
     const int32_t scoreBefore = missionProgress.missionScore;
     PutTool(game, patient, tool, part, done);
-    if (!InMission() || currentPatient != &patient) return false;
+    if (!InMission() || Slots().currentPatient != &patient) return false;
     if (patient.lastStep == &step) return true;
     if (IsTrackedTool(tool) && step.points == 0) return true;
     if (patient.doneSteps.count > doneBefore && FindHintStep(patient) != &step) return true;
@@ -283,8 +283,8 @@ bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& n
 }
 
 bool ClickOnBodyPart(Harness& game, int32_t part) {
-  if (!currentPatient || !IsBodyPart(part)) return false;
-  return ClickOnNamed(game, currentPatient->boneFrames[part], kBoneNames[part]);
+  if (!Slots().currentPatient || !IsBodyPart(part)) return false;
+  return ClickOnNamed(game, Slots().currentPatient->boneFrames[part], kBoneNames[part]);
 }
 
 Treatment TreatByTheBook(Harness& game, Patient& patient) {
@@ -298,7 +298,7 @@ Treatment TreatByTheBook(Harness& game, Patient& patient) {
       if (gameState == STATE_OVERHEAD) PressOverhead(game, OVERHEAD_VIEW_PATIENT);
       game.Frames(3, kFrameMs);
     }
-    if (done.moves >= kMaxMoves || !InMission() || currentPatient != &patient) return done;
+    if (done.moves >= kMaxMoves || !InMission() || Slots().currentPatient != &patient) return done;
     bool ok = false;
     if (IsKitHead(step->tool)) {
       ok = PlayKit(game, patient, *step, done);
@@ -361,13 +361,13 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
     }
 
     PressOverhead(game, OVERHEAD_VIEW_PATIENT);
-    if (gameState != STATE_PATIENT_VIEW || currentPatient == nullptr) continue;
+    if (gameState != STATE_PATIENT_VIEW || Slots().currentPatient == nullptr) continue;
     game.Frames(3, kFrameMs);
-    Patient& patient = *currentPatient;
+    Patient& patient = *Slots().currentPatient;
     const Treatment treatment = TreatByTheBook(game, patient);
     play.unseenMoves += treatment.unseen;
     play.handedTools += treatment.handed;
-    if (gameState != STATE_PATIENT_VIEW || currentPatient != &patient) continue;
+    if (gameState != STATE_PATIENT_VIEW || Slots().currentPatient != &patient) continue;
     ++play.treated;
     // The call: back to his unit when his wound allows, else ready for the helicopter; either takes the
     // medic back to the overhead view.

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "battle_trace.h"
 #include "battlefield/battle_state.h"
 #include "battlefield/casualty_cases.h"
 #include "battlefield/mission_state.h"
@@ -24,7 +25,6 @@
 #include "casualty/step_interpreter.h"
 #include "casualty/tool_table.h"
 #include "casualty/wound_types.h"
-#include "battle_trace.h"
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
@@ -158,15 +158,15 @@ TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroug
     int32_t slot = 0;
     for (int32_t i = firstPatientUnit; i < unitCount; ++i)
       if (units[i].get() == casualty) slot = i - firstPatientUnit;
-    casualties[slot] = std::make_unique<Patient>();
-    currentPatient = casualties[slot].get();
-    SetUpWound(*currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
+    PlaceCasualty(slot, std::make_unique<Patient>());
+    SetCurrentPatient(Slots().casualties[slot].get());
+    SetUpWound(*Slots().currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
     backpack.count[TOOL_CHEST_CATHETER] = 10;
     SetGameState(STATE_PATIENT_VIEW);
-    currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
+    Slots().currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
     for (int i = 0; i < 5; ++i) {
       EXPECT_EQ(missionEndFlag, 0);
-      currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
+      Slots().currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
       game.Frame(kFrameMs);
       RecordFrame(trace);
     }

@@ -41,7 +41,7 @@ void OpenLacerations(Harness& game, int32_t level) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   const CasualtyCase lacerations{.woundType = kLacerations, .severity = 1, .special = 0};
   ASSERT_TRUE(StartMission(3, level, &lacerations, /*packed=*/true));
-  currentCasualtyIndex = 0;
+  SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
   ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
@@ -64,8 +64,8 @@ std::string LastChart(const Patient& patient) {
 TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   Harness game;
   OpenLacerations(game, 0);
-  Patient& patient = *currentPatient;
-  EXPECT_EQ(&patient, casualties[0].get());
+  Patient& patient = *Slots().currentPatient;
+  EXPECT_EQ(&patient, Slots().casualties[0].get());
   // Entering puts the Glove in hand and the tray at its start; his first visit has him sitting holding his
   // head, as his wound has him.
   EXPECT_EQ(PatientView().selectedTool, TOOL_GLOVE);
@@ -121,7 +121,7 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   EXPECT_EQ(gameState, STATE_OVERHEAD);
   EXPECT_FALSE(ToolAnimationOf(ANIM_SCISSORS).Running());
   EXPECT_FALSE(ToolAnimationOf(ANIM_SCISSORS).sprite->Visible());
-  currentCasualtyIndex = 0;
+  SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
   const int32_t unit = firstPatientUnit;
@@ -145,7 +145,7 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
     ClickHud(game, id);
     EXPECT_EQ(gameState, STATE_OVERHEAD);
     EXPECT_EQ(units[0]->weapon, id - HUD_PISTOL);
-    currentCasualtyIndex = 0;
+    SetCurrentCasualtyIndex(0);
     SetGameState(STATE_PATIENT_VIEW);
     game.Frames(3, kFrameMs);
   }
@@ -153,7 +153,7 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
   EXPECT_FALSE(units[0]->rifle->Visible());
 
   // Roll Over turns a living casualty who may be moved, and only him.
-  Patient& patient = *currentPatient;
+  Patient& patient = *Slots().currentPatient;
   patient.movable = 1;
   const int32_t records = patient.actionRecords.count;
   ClickHud(game, HUD_ROLL_OVER);
@@ -190,7 +190,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   EXPECT_EQ(toolDrawer.state, DRAWER_OPEN) << "the kit's next part is wanted next";
   const int32_t sponges = backpack.count[TOOL_CRICH_SPONGE];
   ClickPart(game, BONE_NEK);
-  EXPECT_EQ(LastChart(*currentPatient).find("Sponge"), 0u);
+  EXPECT_EQ(LastChart(*Slots().currentPatient).find("Sponge"), 0u);
   EXPECT_LE(backpack.count[TOOL_CRICH_SPONGE], sponges);
   // A click on the tray's band beside the drawer drops the tool and shuts it.
   game.Click(200, 460);
@@ -206,7 +206,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
                 pickY = Popups().woundPicker2.y + Popups().woundPicker2.rowHeight * 8 + 2;
   game.MoveTo(pickX, pickY);
   game.Click(pickX, pickY);
-  EXPECT_EQ(currentPatient->currentWound, 37);
+  EXPECT_EQ(Slots().currentPatient->currentWound, 37);
   EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(toolDrawer.tools[2], TOOL_ATROPINE_DIAZEPAM);
@@ -225,10 +225,10 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
     SCOPED_TRACE("difficulty " + std::to_string(level));
     Harness game;
     OpenLacerations(game, level);
-    const int32_t score = currentPatient->score, mission = missionProgress.missionScore;
+    const int32_t score = Slots().currentPatient->score, mission = missionProgress.missionScore;
     ClickHud(game, HUD_HINT);
     EXPECT_GT(patientView.hintBox.framesLeft, 0) << "the hint is shown";
-    const int32_t cost = score - currentPatient->score;
+    const int32_t cost = score - Slots().currentPatient->score;
     if (level == 0) {
       EXPECT_EQ(cost, 0);
     } else {
@@ -236,14 +236,14 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
       EXPECT_EQ(mission - missionProgress.missionScore, cost);
     }
     ClickHud(game, HUD_HINT);
-    EXPECT_EQ(score - currentPatient->score, cost) << "the same hint again is not paid twice";
+    EXPECT_EQ(score - Slots().currentPatient->score, cost) << "the same hint again is not paid twice";
   }
 }
 
 TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNoneLeft) {
   Harness game;
   OpenLacerations(game, 0);
-  Patient& patient = *currentPatient;
+  Patient& patient = *Slots().currentPatient;
   // Examinations fill the chart past its window.
   TakeFromTray(game, TOOL_GLOVE);
   for (const int32_t bone : std::initializer_list<int32_t>{BONE_HEAD, BONE_NEK, BONE_SPINE2, BONE_PELV, BONE_HEAD,

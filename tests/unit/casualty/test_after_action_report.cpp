@@ -50,7 +50,7 @@ class ReportTest : public WoundTest {
     patient->appearance = appearance;
     patient->visited = visited;
     VitalsPatient& placed = *patient;
-    casualties[slot] = std::move(patient);
+    PlaceCasualty(slot, std::move(patient));
     return placed;
   }
 
@@ -109,7 +109,7 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
   // Slot 4: an enemy wrongly sent back to action, nothing done.
   VitalsPatient& enemy = Place(4, WOUND_FACE_LACERATIONS, 2, 1);
   enemy.verdict = VERDICT_WRONG;
-  currentPatient = &enemy;
+  SetCurrentPatient(&enemy);
 
   missionEndFlag = 1;
   earlyFinishTime = 95000;
@@ -137,7 +137,7 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
   EXPECT_EQ(loserEnding, 0) << "the leader was captured";
   EXPECT_EQ(releases_, 4) << "every casualty let go once";
   EXPECT_TRUE(AllSlotsEmpty());
-  EXPECT_EQ(currentPatient, nullptr);
+  EXPECT_EQ(Slots().currentPatient, nullptr);
 }
 
 TEST_F(ReportTest, VerdictLinesFollowTheCallAndWhoHeIs) {
@@ -386,12 +386,12 @@ TEST_F(ReportTest, TheTeardownLetsEveryoneGoOnceAndWritesANewReportOnlyWhenAsked
   // Not asked for a report: the old one stays, and everyone goes, once.
   Place(0, WOUND_FACE_LACERATIONS, 0, 1);
   Place(6, WOUND_FACE_LACERATIONS, 0, 1);
-  currentPatient = casualties[6].get();
+  SetCurrentPatient(Slots().casualties[6].get());
   TearDownPatientView(false);
   EXPECT_EQ(Report(), std::vector<std::string>{"loaded from a save"});
   EXPECT_EQ(releases_, 3);
   EXPECT_TRUE(AllSlotsEmpty());
-  EXPECT_EQ(currentPatient, nullptr);
+  EXPECT_EQ(Slots().currentPatient, nullptr);
   TearDownPatientView(false);
   EXPECT_EQ(releases_, 3) << "nobody is let go twice";
 

@@ -222,7 +222,7 @@ TEST_F(PatientFaceTest, OnlyALineCutShortLeavesAPauseAndALineTakenByAnotherPatie
   first.animationsOff = 0;
   Build(1).QueueSpeech(SPEECH_PATIENT_LINE, "talk");
   Frame();
-  EXPECT_EQ(PatientSpeech().speaker, casualties[1].get());
+  EXPECT_EQ(PatientSpeech().speaker, Slots().casualties[1].get());
   Show(0);
   first.QueueSpeech(SPEECH_PATIENT_LINE, "talk");
   for (int frame = 0; frame < 6; ++frame) Frame();
