@@ -15,10 +15,9 @@ const ReportLines& Report() { return report; }
 void ClearReport() { report.reportLineCount = 0; }
 
 bool AppendReportLine(std::string_view text) {
-  int32_t& reportLineCount = report.reportLineCount;
-  if (reportLineCount < 0 || reportLineCount >= kReportLineCapacity) return false;
+  if (report.reportLineCount < 0 || report.reportLineCount >= kReportLineCapacity) return false;
   const size_t length = text.size() < static_cast<size_t>(kReportLineLength) ? text.size() : kReportLineLength;
-  char* line = report.reportLines[reportLineCount++];
+  char* line = report.reportLines[report.reportLineCount++];
   std::memcpy(line, text.data(), length);
   line[length] = '\0';
   return true;

@@ -99,11 +99,10 @@ void DrawTimeBar(const Patient& patient) {
   textOverlay->SetDrawColor(0, 0, 0);
   textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
   if (patient.dead) {
-    const engine::EngineRef<engine::EngineBitmap>& skullImage = vitalsState.skullImage;
-    if (!skullImage) return;
-    const int width = skullImage->GetWidth();
-    const int height = skullImage->GetHeight();
-    textOverlay->DrawBitmap(skullImage, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
+    if (!vitalsState.skullImage) return;
+    const int width = vitalsState.skullImage->GetWidth();
+    const int height = vitalsState.skullImage->GetHeight();
+    textOverlay->DrawBitmap(vitalsState.skullImage, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
     return;
   }
   textOverlay->SetDrawColor(240, 0, 0);
