@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "casualty/vitals.h"
 #include "shell/globals.h"
@@ -49,13 +50,14 @@ void DrawCanvasText(double x, double y, const std::wstring& text, int size, int 
 void LoadHudPictures() {
   LoadPatientImage(hudPictures.medbar, L"images\\tools\\medbar.qpg", PATIENT_KEY_RED);
   if (!engineRoot) return;
-  skullImage = engineRoot->LoadBitmap(L"images\\tools\\skull-n-xbones.qjp", 1);
-  while (!skullImage->IsLoaded()) engineRoot->Wait(100);
+  engine::EngineRef<engine::EngineBitmap> skull = engineRoot->LoadBitmap(L"images\\tools\\skull-n-xbones.qjp", 1);
+  while (!skull->IsLoaded()) engineRoot->Wait(100);
+  SetSkullImage(std::move(skull));
 }
 
 void ReleaseHudPictures() {
   hudPictures = HudPictures{};
-  skullImage.Reset();
+  SetSkullImage({});
 }
 
 void DrawMedbar() {

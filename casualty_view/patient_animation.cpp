@@ -168,13 +168,13 @@ void Patient::UpdateAnimation() {
   }
   if (animationTimer < 1) CarryOutPendingActions();
 
-  PatientSpeechState& speech = patientSpeech;
+  const PatientSpeechState& speech = PatientSpeech();
   if (soundOnlySpeech) {
     const engine::EngineRef<engine::EngineSound>& sound = speech.speechSound;
     if (!sound || speech.speaker != this || (soundStarted && !sound->IsPlaying())) {
       soundOnlySpeech = 0;
       ReleasePatientSpeech();
-      mouthFade = 0;
+      EndMouthFade();
       speechDelay = kQueuedSpeechDelayMs;
     } else if (!soundStarted && sound->IsLoaded()) {
       sound->Play(0, 1);
@@ -188,7 +188,7 @@ void Patient::UpdateAnimation() {
     // Only a line that was being said leaves a pause behind; a patient who cannot speak at all must not
     // hold everybody's speech up.
     if (cutShort) {
-      mouthFade = 0;
+      EndMouthFade();
       speechDelay = kCutShortSpeechDelayMs;
     }
     return;
@@ -208,17 +208,16 @@ void Patient::UpdateAnimation() {
 }
 
 void Patient::FollowSpeech() {
-  PatientSpeechState& speech = patientSpeech;
+  const PatientSpeechState& speech = PatientSpeech();
   // The mouth waits for the sound, and for the frames after a load to come at their true length.
   if (!speech.speechSound || !speech.speechSound->IsLoaded() || clampCountdown != 0) return;
-  const LipSyncFrame step = AdvanceLipSync(speech.walk, *speech.timeline, frameTime);
+  const LipSyncFrame step = AdvancePatientSpeech(frameTime);
   if (step.stopShape != kNoMouthShape && !speech.mouthAnimation.empty() && bodyModel) {
-    bodyModel->StopAnimation(speech.mouthAnimation);
-    speech.mouthAnimation.clear();
+    bodyModel->StopAnimation(TakeReplacedMouth());
   }
   if (step.ended) {
     ReleasePatientSpeech();
-    mouthFade = 0;
+    EndMouthFade();
     speechDelay = speechCount == 0 ? kLastSpeechDelayMs + rand() % kLastSpeechSpreadMs : kQueuedSpeechDelayMs;
     return;
   }
@@ -226,7 +225,7 @@ void Patient::FollowSpeech() {
   // The shape being replaced stays while the new one blends in.
   if (speech.walk.index > 0 && speech.walk.heldShape != kNoMouthShape) {
     const std::wstring held = AnimationOfPose(kFirstMouthPose + speech.walk.heldShape);
-    if (!held.empty()) speech.mouthAnimation = held;
+    if (!held.empty()) HoldReplacedMouth(held);
   }
   if (step.startSound) {
     speech.speechSound->SetVolume(effectsVolume);
