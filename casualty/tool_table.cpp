@@ -377,7 +377,7 @@ ToolDef::ToolDef(const ToolData& data)
       speechKey(data.speechKey) {}
 
 std::array<ToolDef, kToolCount> ToolTable = BuildToolTable(std::make_index_sequence<kToolCount>());
-// The rows come from the fixed tool data; only the pictures loaded into them change during a run.
+// The rows come from the fixed tool data; a reset builds them again from it.
 KESTRINE_PROGRAM_STATE_RESET(ToolTable, [] { ToolTable = BuildToolTable(std::make_index_sequence<kToolCount>()); });
 
 bool IsPackableTool(int row) {

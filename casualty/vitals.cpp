@@ -1,28 +1,12 @@
-// The patient clock, shock, death and the time bar.
+// The patient clock, shock and death.
 #include "casualty/vitals.h"
 
 #include <algorithm>
 
 #include "casualty/step_interpreter.h"
 #include "casualty/wound_types.h"
-#include "shell/layout.h"
-#include "shell/program_state.h"
-#include "shell/screen_text.h"
-#include "shell/sound_table.h"
 
 namespace kestrine {
-
-namespace {
-
-struct VitalsState {
-  engine::EngineRef<engine::EngineBitmap> skullImage;
-};
-VitalsState vitalsState;
-KESTRINE_PROGRAM_STATE(vitalsState);
-
-}  // namespace
-
-engine::EngineRef<engine::EngineBitmap>& skullImage = vitalsState.skullImage;
 
 namespace {
 
@@ -85,29 +69,12 @@ void UpdateVitals(Patient& patient, int32_t frameMs) {
     patient.clockMs += std::clamp(frameMs, 0, kMaxVitalsStepMs);
     SetShock(patient, DeadlineLevel(patient), 1);
   }
-  if (!replayingSave) DrawTimeBar(patient);
 }
 
 double TimeBarFraction(const Patient& patient) {
   if (patient.timeBarLength == 0) return 1.0;
   const double left = static_cast<double>(patient.timeBarLength) - patient.clockMs;
   return std::clamp(left / patient.timeBarLength, 0.0, 1.0);
-}
-
-void DrawTimeBar(const Patient& patient) {
-  const int x = PanelX(kTimeBarX);
-  const int y = PanelY(kTimeBarY);
-  textOverlay->SetDrawColor(0, 0, 0);
-  textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
-  if (patient.dead) {
-    if (!skullImage) return;
-    const int width = skullImage->GetWidth();
-    const int height = skullImage->GetHeight();
-    textOverlay->DrawBitmap(skullImage, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
-    return;
-  }
-  textOverlay->SetDrawColor(240, 0, 0);
-  textOverlay->FillRect(x, y, static_cast<int>(kTimeBarWidth * TimeBarFraction(patient)), kTimeBarHeight);
 }
 
 void SetShock(Patient& patient, int32_t level, int32_t warn) {

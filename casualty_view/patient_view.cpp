@@ -20,6 +20,7 @@
 #include "casualty/vitals.h"
 #include "casualty/wound_types.h"
 #include "casualty_view/bone_markers.h"
+#include "casualty_view/hud_readouts.h"
 #include "casualty_view/patient_hud.h"
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/scene_backdrop.h"
@@ -401,7 +402,7 @@ void UpdatePatientView(int32_t dt) {
   ClearMenuCanvas();
   DrawPatientTray();
   Patient* patient = currentPatient;
-  if (patient != nullptr) UpdateVitals(*patient, dt);
+  if (patient != nullptr) RunShownPatientClock(*patient, dt);
   DrawBoneMarkers(patient, v.boneMarkers);
   DrawPatientHud();
 

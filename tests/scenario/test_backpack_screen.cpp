@@ -46,7 +46,7 @@ class BackpackScreenScenario : public ::testing::Test {
   }
 
   static int StripXOfTool(int row) {
-    return ScreenXOfStripColumn(toolStripRightEdge[row] - ToolTable[row].sprite->GetWidth() / 2);
+    return ScreenXOfStripColumn(toolStripRightEdge[row] - toolPictures[row].sprite->GetWidth() / 2);
   }
 
   static int BarPixels(double fractionY) {

@@ -54,8 +54,8 @@ std::string Snapshot(const char* step) {
   std::snprintf(line, sizeof line,
                 "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
-                step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown, backpack.totalItems,
-                keepBackpack ? 1 : 0, toolCount, sharedAssetsLoaded, missionProgress.missionScore,
+                step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown,
+                backpack.totalItems, keepBackpack ? 1 : 0, toolCount, sharedAssetsLoaded, missionProgress.missionScore,
                 missionProgress.missionMaximum, reportLineCount, pickedInjuryCount, hotspotIndex, debugMode,
                 movieCount);
   return line;
@@ -222,9 +222,10 @@ std::string LastComponent(const std::string& name) {
 
 // The program's make-up, filled once at start-up and the same for every run (the battle's frame among it),
 // and the movie player's window object (its window is made afresh by each run that plays a movie).
-const char* const kMakeUp[] = {"Registrations()::registrations", "Table()::table", "SharedAssetReleases()::releases",
-                               "RegisteredBattleFrame()::frame", "WindowObject()::window",
-                               "RegisteredBattleLink()::link", "RegisteredCasualtyCases()::source"};
+const char* const kMakeUp[] = {"Registrations()::registrations",   "Table()::table",
+                               "SharedAssetReleases()::releases",  "RegisteredBattleFrame()::frame",
+                               "WindowObject()::window",           "RegisteredBattleLink()::link",
+                               "RegisteredCasualtyCases()::source"};
 
 bool IsMakeUp(const std::string& name) {
   for (const char* suffix : kMakeUp) {
@@ -267,7 +268,7 @@ TEST(ProgramState, EveryWritableGlobalOfTheGameLibrariesIsARegisteredRecordOfIts
 TEST(ProgramState, TheResetKeepsTheToolRowsDropsTheirPicturesAndReleasesEachPatientOnce) {
   auto root = engine::CreateEngineRoot("headless");
   const ToolDef before = ToolTable[TOOL_BANDAGE];
-  ToolTable[TOOL_BANDAGE].sprite = root->CreateBitmap(4, 4);
+  toolPictures[TOOL_BANDAGE].sprite = root->CreateBitmap(4, 4);
   ToolTable[TOOL_BANDAGE].weight = 99.0;
   int releases = 0;
   casualties[1] = std::make_unique<Patient>(std::make_unique<CountingBody>(&releases));
@@ -277,7 +278,7 @@ TEST(ProgramState, TheResetKeepsTheToolRowsDropsTheirPicturesAndReleasesEachPati
 
   ResetProgramState();
 
-  EXPECT_FALSE(ToolTable[TOOL_BANDAGE].sprite);
+  EXPECT_FALSE(toolPictures[TOOL_BANDAGE].sprite);
   EXPECT_STREQ(ToolTable[TOOL_BANDAGE].name, before.name);
   EXPECT_EQ(ToolTable[TOOL_BANDAGE].weight, before.weight);
   EXPECT_EQ(releases, 2);
