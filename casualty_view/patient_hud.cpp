@@ -6,6 +6,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty_view/hud_hotspots.h"
 #include "casualty_view/hud_readouts.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_camera.h"
 #include "casualty_view/patient_view.h"
 #include "casualty_view/popup_menu.h"
@@ -54,10 +55,10 @@ void ActOnHover(int32_t dt) {
       LabelToolUnderPointer(pointerX);
       break;
     case HUD_CHART_UP:
-      if (leftHeld && currentPatient != nullptr) currentPatient->caseChart.Scroll(-1);
+      if (leftHeld && currentPatient != nullptr) ObjectsOf(*currentPatient).caseChart.Scroll(-1);
       break;
     case HUD_CHART_DOWN:
-      if (leftHeld && currentPatient != nullptr) currentPatient->caseChart.Scroll(+1);
+      if (leftHeld && currentPatient != nullptr) ObjectsOf(*currentPatient).caseChart.Scroll(+1);
       break;
     default:
       break;
@@ -94,7 +95,7 @@ void DrawPatientHud() {
   DrawMedbar();
   DrawHudReadouts();
   toolDrawer.Update(patientHud.frameMs);
-  if (currentPatient != nullptr) currentPatient->caseChart.Draw();
+  if (currentPatient != nullptr) ObjectsOf(*currentPatient).caseChart.Draw();
   RegisterHudHotspots();
   ActOnHover(patientHud.frameMs);
 }

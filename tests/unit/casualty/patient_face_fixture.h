@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "casualty/casualty_slots.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_speech.h"
 #include "core/engine_internals.h"
 #include "core/model_instance.h"
@@ -64,7 +65,7 @@ class PatientFaceTest : public HeadlessStageTest {
     for (const char* path : {"patient\\pv-sold\\pv_sold.qsad", "patient\\injury\\pv-legamp\\pv_legamp.qsad"})
       tree_.WriteBytes(path, PoseBody(animations));
     DeleteCasualty(slot);
-    casualties[slot] = std::make_unique<Patient>(engineRoot, engineStage, wound, 1, nullptr);
+    casualties[slot] = BuildPatient(engineRoot, engineStage, wound, 1, nullptr);
     casualties[slot]->conscious = casualties[slot]->canSpeak = 1;
     Show(slot);
     return *casualties[slot];
@@ -85,8 +86,8 @@ class PatientFaceTest : public HeadlessStageTest {
   }
   // The track of the shown patient's animation of that name, or null when it does not play.
   static const engine::AnimationTrack* Track(const std::wstring& name) {
-    for (const auto& track : currentPatient->bodyModel->Model()->Player().Tracks())
-      if (currentPatient->bodyModel->GetAnimationName(track.animation) == name) return &track;
+    for (const auto& track : ObjectsOf(*currentPatient).bodyModel->Model()->Player().Tracks())
+      if (ObjectsOf(*currentPatient).bodyModel->GetAnimationName(track.animation) == name) return &track;
     return nullptr;
   }
   static bool Speaking() { return patientSpeech.speechSound && patientSpeech.speechSound->IsPlaying(); }

@@ -1,5 +1,5 @@
 // The patient's texture sets and the wound pictures laid over them.
-#include "casualty/texture_templates.h"
+#include "casualty_view/texture_templates.h"
 
 #include <algorithm>
 #include <cstring>
