@@ -5,10 +5,10 @@
 // finished it. Reports the median frame time in ms ("median_ms"). Goal: under 4 ms.
 #include "casualty_view/patient_view.h"
 
-#include "casualty/blood_pools.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
 #include "casualty/treatment_items.h"
+#include "casualty_view/blood_pools.h"
 #include "casualty_view/injury_props.h"
 #include "game_setup.h"
 #include "shell/mission_progress.h"

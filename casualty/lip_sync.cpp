@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "engine/game_path.h"
+#include "shell/game_files.h"
 
 namespace kestrine {
 
@@ -39,7 +39,7 @@ std::vector<LipSyncRecord> ParseLipSync(std::string_view bytes) {
 
 LipSyncFile LoadLipSync(const std::string& gamePath) {
   LipSyncFile file;
-  const auto real = engine::ResolveGamePath(gamePath);
+  const auto real = RealGamePath(gamePath);
   std::error_code error;
   if (!real || !std::filesystem::is_regular_file(*real, error)) return file;
   std::unique_ptr<std::FILE, FileCloser> in(std::fopen(real->c_str(), "rb"));

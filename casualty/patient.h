@@ -1,38 +1,28 @@
-// One casualty as the patient view shows and treats him: the skinned body on the ground with a pick shape
-// on every bone, the joint frames that carry the treatment items, the ammunition on his belt, his wound,
-// scores, clocks and everything done to him. The fields follow the record's order: the body's engine
-// objects first, then the treatment, then the body's motion, blood, speech and state.
+// One casualty as the treatment rules see him: his wound, scores, clocks and everything done to him, and the
+// state of his body's motion, blood, speech and animation. The fields follow the record's order.
 //
-// The treatment rules talk to the body only through the patient's PatientBody: a patient built on the
-// engine (the five-argument constructor) has the body that acts on the engine objects below; a patient made
-// for the rules alone has NoBody (or a test's body) and no engine objects at all.
+// The treatment rules talk to the body only through the patient's PatientBody: a patient of the patient
+// view (BuildPatient, beside the view) has the body that holds his engine objects and acts on them; a
+// patient made for the rules alone has NoBody (or a test's body) and no engine objects at all.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "casualty/action_record.h"
-#include "casualty/ammo_pouch.h"
-#include "casualty/blood_pools.h"
-#include "casualty/blood_splat.h"
 #include "casualty/body_location.h"
 #include "casualty/body_parts.h"
 #include "casualty/bounded_log.h"
-#include "casualty/case_chart.h"
-#include "casualty/dog_tag.h"
-#include "casualty/injury_prop.h"
 #include "casualty/joint_frames.h"
 #include "casualty/patient_body.h"
 #include "casualty/patient_bones.h"
 #include "casualty/pose_table.h"
-#include "casualty/texture_state.h"
 #include "casualty/tool_table.h"
 #include "casualty/wound_types.h"
-#include "engine/engine.h"
 
 namespace kestrine {
 
@@ -122,12 +112,9 @@ class Patient {
   // A record for the rules alone: nothing earned, no shock, all multipliers 1, free hints by the difficulty
   // in force, no engine objects. The body is NoBody unless a test gives its own.
   explicit Patient(std::unique_ptr<PatientBody> body = std::make_unique<NoBody>());
-  // A casualty of the patient view: loads his body for the wound row and appearance (a casualty unit's
-  // severity code: 0, 1 own soldiers, 2 enemy, 3 enemy with turban), hangs a pick shape on every named
-  // bone, sets up the wound (reading it from `loading` when a save game is being loaded), makes the joint
-  // frames and the ammunition, and parks the body out of sight 100 units under the ground.
-  Patient(const engine::EngineRef<engine::EngineRoot>& root, const engine::EngineRef<engine::EngineStage>& stage,
-          int32_t woundType, int32_t appearance, std::FILE* loading);
+  // The same with a body made for this patient (one that refers back to him, like the view's).
+  using BodyMaker = std::function<std::unique_ptr<PatientBody>(Patient&)>;
+  explicit Patient(const BodyMaker& makeBody);
   virtual ~Patient();
   Patient(const Patient&) = delete;
   Patient& operator=(const Patient&) = delete;
@@ -148,6 +135,7 @@ class Patient {
 
   // Where the rules tell the body what a wound or a treatment does to it.
   PatientBody& Body() { return *body_; }
+  const PatientBody& Body() const { return *body_; }
 
   // ---- the body ----
   // The medic takes the casualty's ammunition into his pack, once: the magazines go and the pack gains
@@ -157,8 +145,6 @@ class Patient {
   // when the view leaves him (other patients wear the same models).
   void AttachAppliedItems();
   void DetachAppliedItems();
-  // Lets go of every engine object of the body; the patient is deleted right after.
-  void ReleasePatient();
 
   // ---- animation ----
   // Plays body animation `n`: a pose number, with kPlayBackwards (from its end, at the pace of its play
@@ -177,31 +163,12 @@ class Patient {
   // ---- once a frame, for the shown patient ----
   // The blood levels rise with the bleeding, and the arterial spurt flies (the shared drops are his).
   void UpdateSpurt();
-  // The motions treatment starts: rolling off the rebar and being pulled from under the vehicle (the
-  // scene's ground, his prop and its shadow slide), being turned over, and a lift; and his prop's own
-  // motion. `ground` is the scene's ground model (none: nothing to slide); the slide waits while a tool
-  // animation plays.
-  void UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& ground, bool toolAnimationPlaying);
   // A roll replayed from a save: the body turned at once to where the roll's lift and turn leave it.
   void SettleRollAtOnce();
   // Where the body lies when nothing lifts it: higher on a raised base, higher on his front than his back.
   float RestHeight() const;
 
-  // ---- item changes held back ----
-  // While a body animation plays, an item change (a PendingAction) waits for its end, replacing any change
-  // of the same item already waiting. False when nothing plays or every slot is taken: make it now.
-  bool HoldBackItemChange(int32_t action, const engine::EngineRef<engine::EngineActor>& item,
-                          const engine::EngineRef<engine::EngineActor>& parent = {});
-  // Whether the item waits to be shown (it stays hidden until then).
-  bool HoldsBackShowing(const engine::EngineRef<engine::EngineActor>& item) const;
-
-  // ---- 1. engine objects ----
-  engine::EngineRef<engine::EngineRoot> root;
-  engine::EngineRef<engine::EngineStage> stage;
-  engine::EngineRef<engine::EngineModel> bodyModel;
-  engine::EngineRef<engine::EngineActor> patientActor;
-  engine::EngineRef<engine::EngineModel> rightStump;  // the amputation body's lower legs
-  engine::EngineRef<engine::EngineModel> leftStump;
+  // ---- 1. the engine objects are his body's (the view's ModelBody) ----
 
   // ---- 2. the model's animations, in its order ----
   int32_t animationCount = 0;
@@ -209,20 +176,13 @@ class Patient {
 
   // ---- 3..5 ----
   int32_t appearance = 0;  // 0, 1 own soldiers (dark, light skin); 2 enemy; 3 enemy with turban
-  CaseChart caseChart;
-  TextureState textureState;
 
-  // ---- 6..8. bones, by bone number (shapes, pick actors) and in the model's order (names) ----
-  engine::EngineRef<engine::EngineMesh> shapeMeshes[kMaxBones];
-  // The pick actor of each bone: a child of the model's bone carrying its pick shape, named after it.
-  // Everything hung "on a bone" hangs on these.
-  engine::EngineRef<engine::EngineActor> boneFrames[kMaxBones];
+  // ---- 6..8. bones in the model's order (names) ----
   std::wstring boneNames[kMaxBones];
   int32_t boneCount = 0;
 
   // ---- 9. body state ----
-  engine::EngineRef<engine::EngineBitmap> stumpSkin;
-  int32_t slideCounter = -1;  // vehicle slide and roll turn
+  int32_t slideCounter = -1;   // vehicle slide and roll turn
   uint32_t rollDirection = 0;  // kRolledOnLeft or kRolledOnRight
   int32_t noBoots = 0;         // the amputation body: his leg may be cut off
   uint32_t bodyFlags = 0;      // BodyFlag bits of the trouser picture
@@ -266,8 +226,8 @@ class Patient {
   int32_t visited = 0;  // set once the patient view has shown him; the report skips him otherwise
 
   // ---- 13. what is on him ----
-  uint32_t appliedItems = 0;   // bit k: treatment model k is on (TreatmentItem)
-  uint32_t fittedAirways = 0;  // FittedAirway bits
+  uint32_t appliedItems = 0;     // bit k: treatment model k is on (TreatmentItem)
+  uint32_t fittedAirways = 0;    // FittedAirway bits
   uint32_t tourniquetParts = 0;  // bit n: a tourniquet on body part n
   // Bit n: body part n held by a cravat. An arm sling marks the first mask, the hip wrap both.
   uint32_t slingMasks[2] = {};
@@ -275,21 +235,13 @@ class Patient {
   uint32_t disinfectedParts = 0;  // bit n: body part n sponged clean
 
   // ---- 14. camera and lying ----
-  int32_t cameraSaved = 0;  // 1: savedCamera holds where the camera was when the player left him
+  int32_t cameraSaved = 0;   // 1: savedCamera holds where the camera was when the player left him
   int32_t liftCounter = -1;  // frames left of a lift, -1 idle
   int32_t laidDown = 0;      // 1 once he lies on the ground in the view; his blood pools grow only then
-  engine::EngineRef<engine::EngineVector> savedCamera;
 
   // ---- 15. item changes waiting for the end of the animation playing ----
   int32_t pendingAction[kPendingActionCount] = {PENDING_NONE, PENDING_NONE, PENDING_NONE, PENDING_NONE};
-  engine::EngineRef<engine::EngineActor> pendingItem[kPendingActionCount];
-  engine::EngineRef<engine::EngineActor> pendingParent[kPendingActionCount];
   uint32_t savedBodyFlags = 0;
-
-  // ---- 16..17 ----
-  std::unique_ptr<InjuryProp> prop;    // the wound's own prop, or none
-  std::unique_ptr<InjuryProp> turban;  // an enemy with turban wears one besides
-  engine::EngineRef<engine::EngineActor> jointFrames[kJointFrameSlots];
 
   // ---- 18. bleeding ----
   int32_t bleedRate = 0;
@@ -298,11 +250,8 @@ class Patient {
   float bloodLevel2 = 0.0f;  // 0..1; full at death
   int32_t rollOffTime = -1;  // ms, -1 idle
 
-  // ---- 19. belt, neck and blood ----
-  AmmoPouch ammoPouch;
-  DogTag dogTag;
-  std::unique_ptr<BloodPool> bloodPools;  // the newest first
-  std::unique_ptr<BloodSplat> bloodSplat;
+  // ---- 19. belt ----
+  int32_t ammoTaken = 0;  // the medic has taken his ammunition
 
   // ---- 20..21 ----
   int32_t baseRaised = 0;  // 1: the body rests at height 1.2 instead of 0
@@ -310,9 +259,9 @@ class Patient {
   int32_t animationIndex[kPoseCount] = {};
 
   // ---- 22. animation and speech ----
-  int32_t blinkTimer = 0;   // ms
-  int32_t speechDelay = 0;  // ms before the next request plays; negative while one plays
-  int32_t silenceTime = 0;  // ms
+  int32_t blinkTimer = 0;        // ms
+  int32_t speechDelay = 0;       // ms before the next request plays; negative while one plays
+  int32_t silenceTime = 0;       // ms
   int32_t currentAnimation = 0;  // pose of the last animation, low 8 bits
   int32_t animationTimer = -1;   // ms, -1 none
   int32_t returnToIdle = 0;
@@ -358,15 +307,6 @@ class Patient {
 
  private:
   void SetFreeHintsByDifficulty();
-  // Construction, in its order.
-  void LoadBodyModel(int32_t row, int32_t requestedAppearance);
-  void MakePatientActor();
-  void MakePickShapes();
-  void MakePickActor(int32_t bone, const engine::EngineRef<engine::EngineNode>& parent);
-  void ReadMaterialsAndAnimations();
-  void MakeLegStumps();
-  void BuildJointFrames();
-  void MakeMagazines();
   // Animation and the face.
   void CarryOutPendingActions();
   void PlayFace(int32_t pose);

@@ -37,6 +37,10 @@ class PatientBody {
   virtual int32_t PlayAnimation(int32_t pose) = 0;
   // A kit's treatment is over (done, or judged wrong): the kit's open drawer of tools shuts.
   virtual void CloseToolDrawer() = 0;
+  // A line the rules put in the patient's chart, for the chart the view shows.
+  virtual void AddChartEntry(const char* text) = 0;
+  // The medic has taken the ammunition: the magazines on the belt go.
+  virtual void HideMagazines() = 0;
 
   // ---- what vitals, death and the mission's end ask ----
   // Every blood pool of the wound runs at this rate from now on.
@@ -61,6 +65,8 @@ class NoBody : public PatientBody {
   void ShowTreatmentVisual(const TreatmentVisual&) override {}
   int32_t PlayAnimation(int32_t) override { return 0; }
   void CloseToolDrawer() override {}
+  void AddChartEntry(const char*) override {}
+  void HideMagazines() override {}
   void SetBloodPoolRate(float) override {}
   void ReleasePatient() override {}
 };

@@ -20,6 +20,9 @@ enum SpeechKind : int32_t {
 };
 inline constexpr int32_t kSpeechKindCount = 10;
 
+// The pause between queued lines: a request queued during a longer pause waits only this long.
+inline constexpr int32_t kQueuedSpeechDelayMs = 500;
+
 // The name a yell is queued with; the speech player picks the yell clip itself.
 inline constexpr const char* kYellName = "x";
 

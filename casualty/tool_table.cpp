@@ -1,6 +1,8 @@
 // The tool rows as written, and the icon rectangles of the sprite sheet.
 #include "casualty/tool_table.h"
 
+#include <array>
+#include <cstddef>
 #include <utility>
 
 #include "casualty/wound_types.h"
@@ -348,7 +350,7 @@ static_assert(kToolData[kToolCount - 1].name[0] != '\0', "one row per ToolId");
 
 namespace {
 
-template <size_t... Row>
+template <std::size_t... Row>
 std::array<ToolDef, kToolCount> BuildToolTable(std::index_sequence<Row...>) {
   return {ToolDef(kToolData[Row])...};
 }
@@ -371,7 +373,7 @@ ToolDef::ToolDef(const ToolData& data)
       speechKey(data.speechKey) {}
 
 std::array<ToolDef, kToolCount> ToolTable = BuildToolTable(std::make_index_sequence<kToolCount>());
-// The rows come from the fixed tool data; only the pictures loaded into them change during a run.
+// The rows come from the fixed tool data; a reset builds them again from it.
 KESTRINE_PROGRAM_STATE_RESET(ToolTable, [] { ToolTable = BuildToolTable(std::make_index_sequence<kToolCount>()); });
 
 bool IsPackableTool(int row) {

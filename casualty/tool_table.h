@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "casualty/body_location.h"
-#include "engine/engine.h"
 
 namespace kestrine {
 
@@ -117,8 +116,8 @@ struct ToolData {
 // The rows in row order, as written; there are exactly kToolCount of them (checked where they are written).
 extern const ToolData kToolData[kToolCount];
 
-// One tool row as the game uses it: the written values plus the two pictures, which the screens that
-// show them load and release.
+// One tool row as the game uses it: the written values, widened. The row's pictures are the patient view's
+// (ToolPictures, by the same row number).
 class ToolDef {
  public:
   explicit ToolDef(const ToolData& data);
@@ -135,8 +134,6 @@ class ToolDef {
   int32_t sideRule;
   int32_t parentRow;
   int32_t kitListRow;
-  engine::EngineRef<engine::EngineBitmap> sprite;       // icon cut from the sprite sheet; empty for 0..4
-  engine::EngineRef<engine::EngineBitmap> cursorImage;  // cursor picture of the patient view
   const char* key;
   const char* speechKey;
 

@@ -1,4 +1,4 @@
-// The patient clock, shock, death and the time bar.
+// The patient clock, shock and death.
 #include "casualty/vitals.h"
 
 #include <algorithm>
@@ -6,22 +6,8 @@
 
 #include "casualty/step_interpreter.h"
 #include "casualty/wound_types.h"
-#include "shell/layout.h"
-#include "shell/program_state.h"
-#include "shell/screen_text.h"
-#include "shell/sound_table.h"
 
 namespace kestrine {
-
-struct VitalsState {
-  engine::EngineRef<engine::EngineBitmap> skullImage;
-};
-VitalsState vitalsState;
-KESTRINE_PROGRAM_STATE(vitalsState);
-
-const engine::EngineRef<engine::EngineBitmap>& SkullImage() { return vitalsState.skullImage; }
-
-void SetSkullImage(engine::EngineRef<engine::EngineBitmap> image) { vitalsState.skullImage = std::move(image); }
 
 namespace {
 
@@ -84,29 +70,12 @@ void UpdateVitals(Patient& patient, int32_t frameMs) {
     patient.clockMs += std::clamp(frameMs, 0, kMaxVitalsStepMs);
     SetShock(patient, DeadlineLevel(patient), 1);
   }
-  if (!replayingSave) DrawTimeBar(patient);
 }
 
 double TimeBarFraction(const Patient& patient) {
   if (patient.timeBarLength == 0) return 1.0;
   const double left = static_cast<double>(patient.timeBarLength) - patient.clockMs;
   return std::clamp(left / patient.timeBarLength, 0.0, 1.0);
-}
-
-void DrawTimeBar(const Patient& patient) {
-  const int x = PanelX(kTimeBarX);
-  const int y = PanelY(kTimeBarY);
-  textOverlay->SetDrawColor(0, 0, 0);
-  textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
-  if (patient.dead) {
-    if (!vitalsState.skullImage) return;
-    const int width = vitalsState.skullImage->GetWidth();
-    const int height = vitalsState.skullImage->GetHeight();
-    textOverlay->DrawBitmap(vitalsState.skullImage, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
-    return;
-  }
-  textOverlay->SetDrawColor(240, 0, 0);
-  textOverlay->FillRect(x, y, static_cast<int>(kTimeBarWidth * TimeBarFraction(patient)), kTimeBarHeight);
 }
 
 void SetShock(Patient& patient, int32_t level, int32_t warn) {

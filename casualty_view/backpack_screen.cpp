@@ -76,16 +76,16 @@ void WaitUntilLoaded(const engine::EngineRef<engine::EngineBitmap>& image) {
   while (!image->IsLoaded()) engineRoot->Wait(kLoadPollMs);
 }
 
-int IconWidth(int row) { return ToolTable[row].sprite ? ToolTable[row].sprite->GetWidth() : 0; }
+int IconWidth(int row) { return toolPictures[row].sprite ? toolPictures[row].sprite->GetWidth() : 0; }
 
 // Lays one strip row's icons side by side from x = 0 and records each row's right edge.
 int32_t LayOutStripRow(int firstRow, int lastRow, int y) {
   int32_t x = 0;
   for (int row = firstRow; row <= lastRow; ++row) {
-    if (IsPackableTool(row) && ToolTable[row].sprite) {
+    if (IsPackableTool(row) && toolPictures[row].sprite) {
       const int w = IconWidth(row);
-      const int h = ToolTable[row].sprite->GetHeight();
-      backpackScreenState.toolStripImage->DrawBitmap(ToolTable[row].sprite, 0, 0, 0, w, h, x, y, w, h);
+      const int h = toolPictures[row].sprite->GetHeight();
+      backpackScreenState.toolStripImage->DrawBitmap(toolPictures[row].sprite, 0, 0, 0, w, h, x, y, w, h);
       x += w;
     }
     backpackScreenState.toolStripRightEdge[row] = x;

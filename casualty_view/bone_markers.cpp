@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "casualty/patient.h"
+#include "casualty_view/model_body.h"
 #include "engine/engine.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
@@ -51,7 +52,7 @@ void DrawBoneMarkers(const Patient* patient, bool on) {
     return;
   }
   for (int32_t bone = 0; bone < kMaxBones; ++bone) {
-    const auto& frame = patient->boneFrames[bone];
+    const auto& frame = ObjectsOf(*patient).boneFrames[bone];
     if (!frame) {
       if (boneMarkers.markers[bone]) boneMarkers.markers[bone]->SetVisible(0);
       continue;

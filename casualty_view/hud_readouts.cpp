@@ -12,6 +12,7 @@
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
+#include "shell/sound_table.h"
 #include "shell/wide_text.h"
 
 namespace kestrine {
@@ -50,14 +51,32 @@ void DrawCanvasText(double x, double y, const std::wstring& text, int size, int 
 void LoadHudPictures() {
   LoadPatientImage(hudPictures.medbar, L"images\\tools\\medbar.qpg", PATIENT_KEY_RED);
   if (!engineRoot) return;
-  engine::EngineRef<engine::EngineBitmap> skull = engineRoot->LoadBitmap(L"images\\tools\\skull-n-xbones.qjp", 1);
-  while (!skull->IsLoaded()) engineRoot->Wait(100);
-  SetSkullImage(std::move(skull));
+  hudPictures.skull = engineRoot->LoadBitmap(L"images\\tools\\skull-n-xbones.qjp", 1);
+  while (!hudPictures.skull->IsLoaded()) engineRoot->Wait(100);
 }
 
-void ReleaseHudPictures() {
-  hudPictures = HudPictures{};
-  SetSkullImage({});
+void ReleaseHudPictures() { hudPictures = HudPictures{}; }
+
+void RunShownPatientClock(Patient& patient, int32_t frameMs) {
+  UpdateVitals(patient, frameMs);
+  if (!replayingSave) DrawTimeBar(patient);
+}
+
+void DrawTimeBar(const Patient& patient) {
+  const int x = PanelX(kTimeBarX);
+  const int y = PanelY(kTimeBarY);
+  textOverlay->SetDrawColor(0, 0, 0);
+  textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
+  if (patient.dead) {
+    const engine::EngineRef<engine::EngineBitmap>& skull = hudPictures.skull;
+    if (!skull) return;
+    const int width = skull->GetWidth();
+    const int height = skull->GetHeight();
+    textOverlay->DrawBitmap(skull, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
+    return;
+  }
+  textOverlay->SetDrawColor(240, 0, 0);
+  textOverlay->FillRect(x, y, static_cast<int>(kTimeBarWidth * TimeBarFraction(patient)), kTimeBarHeight);
 }
 
 void DrawMedbar() {

@@ -1,8 +1,8 @@
 // The injury props' models and placements, the vehicle's shadow, and the path the knife comes out along.
 #include <array>
 
-#include "casualty/injury_prop.h"
 #include "casualty/patient_bones.h"
+#include "casualty_view/injury_prop.h"
 #include "casualty_view/injury_props.h"
 
 namespace kestrine {

@@ -3,6 +3,7 @@
 #include "casualty_view/injury_props.h"
 
 #include "casualty/patient.h"
+#include "casualty_view/model_body.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
@@ -71,24 +72,24 @@ void HummerProp::Load(Patient& patient) {
   LoadRow(patient, kPropRows[PROP_HUMMER], kPropRows[PROP_HUMMER].bone);
 
   // The shadow: its picture copied onto a black square, shown through a plane laid on the ground.
-  images[0] = patient.root->CreateBitmap(kHummerShadowSize, kHummerShadowSize);
+  images[0] = ObjectsOf(patient).root->CreateBitmap(kHummerShadowSize, kHummerShadowSize);
   images[0]->Clear(0, 0, 0);
-  images[1] = patient.root->LoadBitmap(kHummerShadowPicture, 1);
-  while (!images[1]->IsLoaded()) patient.root->Wait(kShadowPollMs);
+  images[1] = ObjectsOf(patient).root->LoadBitmap(kHummerShadowPicture, 1);
+  while (!images[1]->IsLoaded()) ObjectsOf(patient).root->Wait(kShadowPollMs);
   images[0]->CopyImage(images[1], 0);
 
   const PlaneMeasures& m = kHummerShadowPlane;
-  shadowPlane = patient.root->CreatePlane(m.width, m.height, m.flags, m.a, m.b, m.c);
+  shadowPlane = ObjectsOf(patient).root->CreatePlane(m.width, m.height, m.flags, m.a, m.b, m.c);
   shadowPlane->SetFaceBitmap(L"front", images[0], 0);
   shadowPlane->SetFaceOpacity(L"front", kHummerShadowOpacity);
-  shadow = patient.root->CreateActor();
+  shadow = ObjectsOf(patient).root->CreateActor();
   shadow->AttachShape(shadowPlane);
   ApplyPropSteps(*shadow, kHummerShadowSteps);
   const engine::Vec3 at = shadow->LocalPosition();
   shadow->MoveTo(at.x, at.y + kParkedDrop, at.z);
   // Hidden with the vehicle until the view shows them.
   shadow->SetVisible(0);
-  patient.stage->AddObject(shadow);
+  ObjectsOf(patient).stage->AddObject(shadow);
 }
 
 void FingerProp::Load(Patient& patient) {
@@ -120,18 +121,18 @@ std::unique_ptr<InjuryProp> MakeInjuryProp(int32_t woundRow) {
 
 void CreateInjuryProps(Patient& patient, int32_t woundRow) {
   ReleaseInjuryProps(patient);
-  patient.prop = MakeInjuryProp(woundRow);
-  if (patient.prop) patient.prop->Load(patient);
+  ObjectsOf(patient).prop = MakeInjuryProp(woundRow);
+  if (ObjectsOf(patient).prop) ObjectsOf(patient).prop->Load(patient);
   if (patient.appearance == kTurbanAppearance) {
-    patient.turban = std::make_unique<TurbanProp>();
-    patient.turban->Load(patient);
+    ObjectsOf(patient).turban = std::make_unique<TurbanProp>();
+    ObjectsOf(patient).turban->Load(patient);
   }
 }
 
 void ReleaseInjuryProps(Patient& patient) {
-  for (std::unique_ptr<InjuryProp>* held : {&patient.prop, &patient.turban}) {
+  for (std::unique_ptr<InjuryProp>* held : {&ObjectsOf(patient).prop, &ObjectsOf(patient).turban}) {
     if (!*held) continue;
-    (*held)->Release(patient.stage);
+    (*held)->Release(ObjectsOf(patient).stage);
     held->reset();
   }
 }

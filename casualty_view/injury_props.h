@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "casualty/injury_prop.h"
+#include "casualty_view/injury_prop.h"
 
 namespace kestrine {
 

@@ -1,21 +1,22 @@
 // What the treatment rules do to a body of engine objects.
 #include "casualty_view/model_body.h"
 
-#include "casualty/blood_pools.h"
-#include "casualty/dog_tag.h"
 #include "casualty/patient.h"
-#include "casualty/texture_bands.h"
-#include "casualty/texture_templates.h"
-#include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
+#include "casualty_view/blood_pools.h"
+#include "casualty_view/dog_tag.h"
 #include "casualty_view/injury_props.h"
 #include "casualty_view/patient_textures.h"
 #include "casualty_view/spurt.h"
+#include "casualty_view/texture_bands.h"
+#include "casualty_view/texture_templates.h"
 #include "casualty_view/tool_animation.h"
 #include "casualty_view/tool_drawer.h"
+#include "casualty_view/treatment_assets.h"
 #include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
+#include "shell/program_state.h"
 #include "shell/sound_table.h"
 #include "shell/wide_text.h"
 
@@ -28,14 +29,14 @@ int32_t MissionCamouflage() { return MissionRow(Campaign().missionNumber).camouf
 }  // namespace
 
 void ModelBody::SetUpTextureState(int32_t row) {
-  kestrine::SetUpTextureState(patient_.textureState, row, patient_.side, patient_.appearance, MissionCamouflage());
+  kestrine::SetUpTextureState(textureState, row, patient_.side, patient_.appearance, MissionCamouflage());
 }
 
 void ModelBody::LoadPatientTextures(int32_t row) {
-  kestrine::LoadPatientTextures(patient_.textureState, patient_, row, MissionCamouflage());
+  kestrine::LoadPatientTextures(textureState, patient_, row, MissionCamouflage());
 }
 
-void ModelBody::ReleaseTextureBitmaps() { kestrine::ReleaseTextureBitmaps(patient_.textureState); }
+void ModelBody::ReleaseTextureBitmaps() { kestrine::ReleaseTextureBitmaps(textureState); }
 
 bool ModelBody::IsSidedTextureLocation(BodyLocation location) {
   const char* skin = "";
@@ -47,15 +48,15 @@ void ModelBody::PaintWoundTexture(BodyLocation location, const char* texture) {
   const char* skin = "";
   const char* clothing = "";
   MaterialPairForLocation(location, &skin, &clothing);
-  ApplyWoundTextureSet(patient_.textureState, texture != nullptr ? texture : "", skin, clothing);
+  ApplyWoundTextureSet(textureState, texture != nullptr ? texture : "", skin, clothing);
 }
 
 void ModelBody::MakeSpurtDrops() {
-  if (patient_.root && patient_.stage) kestrine::MakeSpurtDrops(*patient_.root, *patient_.stage);
+  if (root && stage) kestrine::MakeSpurtDrops(*root, *stage);
 }
 
 void ModelBody::ResetModelMaterials() {
-  if (patient_.bodyModel) patient_.bodyModel->ResetMaterial(L"/");
+  if (bodyModel) bodyModel->ResetMaterial(L"/");
 }
 
 void ModelBody::CreateInjuryProps(int32_t row) { kestrine::CreateInjuryProps(patient_, row); }
@@ -71,7 +72,7 @@ void ModelBody::ShowItem(int32_t slot, bool visible) {
   const auto& model = treatmentAssets.models[slot];
   if (!model) return;
   // While an animation plays the item comes or goes at its end. A replayed save shows nothing happening.
-  if (!replayingSave && patient_.HoldBackItemChange(visible ? PENDING_SHOW_ITEM : PENDING_HIDE_ITEM, model)) return;
+  if (!replayingSave && HoldBackItemChange(patient_, visible ? PENDING_SHOW_ITEM : PENDING_HIDE_ITEM, model)) return;
   model->SetVisible(visible ? 1 : 0);
 }
 
@@ -79,23 +80,23 @@ void ModelBody::PaintMaterial(const char* material) {
   // Cut trouser legs show in the trousers composed from the body flags, not in the cut picture.
   if (material != nullptr && IsTrouserMaterial(material)) return;
   const auto& cut = treatmentAssets.pictures[kCutPicture];
-  if (patient_.bodyModel && cut && material != nullptr && *material != '\0')
-    patient_.bodyModel->SetMaterialTexture(cut, WidenText(material));
+  if (bodyModel && cut && material != nullptr && *material != '\0')
+    bodyModel->SetMaterialTexture(cut, WidenText(material));
 }
 
 void ModelBody::RepaintBands(int32_t part) {
   int32_t skin = -1;
   int32_t clothing = -1;
-  FindBoneMaterials(patient_.textureState, part, skin, clothing);
+  FindBoneMaterials(textureState, part, skin, clothing);
   RepaintLimbBands(patient_, part, skin, clothing);
 }
 
 void ModelBody::PaintAirtightDressing(int32_t part) {
   int32_t skin = -1;
   int32_t clothing = -1;
-  FindBoneMaterials(patient_.textureState, part, skin, clothing);
+  FindBoneMaterials(textureState, part, skin, clothing);
   if (skin < 0) return;
-  const auto& texture = patient_.textureState.working[skin];
+  const auto& texture = textureState.working[skin];
   if (texture)
     DrawDressingPicture(treatmentAssets.pictures[kAirtightDressingPicture], texture,
                         DressingY(part, texture->GetHeight()));
@@ -124,7 +125,7 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
       // thighs.
       if (visual.part == PART_HIP || visual.part == PART_BUTTOCKS) {
         for (const char* material : {"s_waist1", "s_butt1"}) {
-          const int32_t slot = FindTextureRow(patient_.textureState, material);
+          const int32_t slot = FindTextureRow(textureState, material);
           if (slot >= 0) PaintDressing(patient_, visual.part, slot, -1);
         }
         RepaintBands(PART_LEFT_THIGH);
@@ -150,14 +151,14 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
     case VISUAL_SCISSORS:
     case VISUAL_TOOL_AT_POINT:
       // At the part the tool was put to: the syringe a little above the skin, the scissors above the cloth.
-      if (visual.part >= 0 && visual.part < kMaxBones && patient_.boneFrames[visual.part]) {
-        const engine::Vec3 at = patient_.boneFrames[visual.part]->GetPosition()->Value();
+      if (visual.part >= 0 && visual.part < kMaxBones && boneFrames[visual.part]) {
+        const engine::Vec3 at = boneFrames[visual.part]->GetPosition()->Value();
         const float lift = visual.kind == VISUAL_SYRINGE ? 0.8f : visual.kind == VISUAL_SCISSORS ? 1.0f : 0.0f;
         StartToolAnimationAt(visual.tool, at.x, at.y, at.z, lift);
       }
       break;
     case VISUAL_DOG_TAG:
-      StartDogTag(patient_.dogTag);
+      StartDogTag(dogTag);
       break;
     case VISUAL_ROLL_OVER:
       ToggleBloodPools(patient_);
@@ -169,12 +170,12 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
       ToggleBloodPools(patient_);
       break;
     case VISUAL_INJURY_PROP_START:
-      if (patient_.prop) patient_.prop->Start();
+      if (prop) prop->Start();
       break;
     case VISUAL_LEG_STUMP:
       // The saw takes the lower leg of that side off at the knee.
-      if (visual.part == PART_LEFT_CALF && patient_.leftStump) patient_.leftStump->SetVisible(0);
-      if (visual.part == PART_RIGHT_CALF && patient_.rightStump) patient_.rightStump->SetVisible(0);
+      if (visual.part == PART_LEFT_CALF && leftStump) leftStump->SetVisible(0);
+      if (visual.part == PART_RIGHT_CALF && rightStump) rightStump->SetVisible(0);
       break;
     default:
       break;
@@ -185,6 +186,22 @@ int32_t ModelBody::PlayAnimation(int32_t pose) { return patient_.PlayAnimation(p
 
 void ModelBody::CloseToolDrawer() { toolDrawer.Close(); }
 
-void ModelBody::ReleasePatient() { patient_.ReleasePatient(); }
+void ModelBody::AddChartEntry(const char* text) { caseChart.AddEntry(text); }
+
+namespace {
+
+// What the view sees of a patient of the rules alone: no engine objects, made afresh for every look.
+BodyObjects noObjects;
+KESTRINE_PROGRAM_STATE(noObjects);
+
+}  // namespace
+
+BodyObjects& ObjectsOf(Patient& patient) {
+  if (auto* model = dynamic_cast<ModelBody*>(&patient.Body())) return *model;
+  noObjects = BodyObjects{};
+  return noObjects;
+}
+
+const BodyObjects& ObjectsOf(const Patient& patient) { return ObjectsOf(const_cast<Patient&>(patient)); }
 
 }  // namespace kestrine

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "casualty/patient.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_speech.h"
 #include "shell/globals.h"
 #include "shell/random.h"
@@ -59,19 +60,20 @@ std::wstring Patient::AnimationOfPose(int32_t pose) const {
 }
 
 int32_t Patient::PlayAnimation(int32_t n) {
+  BodyObjects& o = ObjectsOf(*this);
   if (currentWound == kPsychosisWound && (n < kFirstFitPose || n > kLastPsychosisPose)) return 0;
   const int32_t poseNumber = n & kPoseNumberMask;
   const std::wstring name = AnimationOfPose(poseNumber);
-  if (name.empty() || !bodyModel) return 0;
+  if (name.empty() || !o.bodyModel) return 0;
   const bool backwards = (n & kPlayBackwards) != 0;
   const bool looped = (n & kPlayLooped) != 0;
   if (currentWound == kImpalementWound && pose == kRebarRollPose && poseNumber != kRebarRollPose) return 0;
   if (holdLock && !(backwards && poseNumber == currentAnimation)) return 0;
 
-  const float length = bodyModel->GetAnimationLength(name);
+  const float length = o.bodyModel->GetAnimationLength(name);
   // Still on the rebar, a pose played backwards begins where it begins forwards.
   const float start = backwards && currentWound != kImpalementWound ? length : 0.0f;
-  bodyModel->PlayAnimation(name, looped ? 1 : 0, 1, backwards ? -kBodySpeed : kBodySpeed, start, 0);
+  o.bodyModel->PlayAnimation(name, looped ? 1 : 0, 1, backwards ? -kBodySpeed : kBodySpeed, start, 0);
   currentAnimation = n & 0xff;
   if (Contains(kLyingPoses, poseNumber)) laidDown = 1;
   if (looped) {
@@ -90,41 +92,46 @@ int32_t Patient::PlayAnimation(int32_t n) {
 }
 
 void Patient::PlayFace(int32_t pose) {
+  BodyObjects& o = ObjectsOf(*this);
   const std::wstring name = AnimationOfPose(pose);
-  if (!name.empty() && bodyModel) bodyModel->PlayAnimation(name, 0, 1, kFaceSpeed, 0, 0);
+  if (!name.empty() && o.bodyModel) o.bodyModel->PlayAnimation(name, 0, 1, kFaceSpeed, 0, 0);
 }
 
-bool Patient::HoldBackItemChange(int32_t action, const engine::EngineRef<engine::EngineActor>& item,
-                                 const engine::EngineRef<engine::EngineActor>& parent) {
-  if (animationTimer <= 0 || !item) return false;
+bool HoldBackItemChange(Patient& patient, int32_t action, const engine::EngineRef<engine::EngineActor>& item,
+                        const engine::EngineRef<engine::EngineActor>& parent) {
+  if (patient.animationTimer <= 0 || !item) return false;
+  BodyObjects& o = ObjectsOf(patient);
   // The latest change of an item is the one that counts.
   for (int32_t k = 0; k < kPendingActionCount; ++k) {
-    if (pendingAction[k] == PENDING_NONE || pendingItem[k].Get() != item.Get()) continue;
-    pendingAction[k] = PENDING_NONE;
-    pendingItem[k].Reset();
-    pendingParent[k].Reset();
+    if (patient.pendingAction[k] == PENDING_NONE || o.pendingItem[k].Get() != item.Get()) continue;
+    patient.pendingAction[k] = PENDING_NONE;
+    o.pendingItem[k].Reset();
+    o.pendingParent[k].Reset();
   }
   for (int32_t k = 0; k < kPendingActionCount; ++k) {
-    if (pendingAction[k] != PENDING_NONE) continue;
-    pendingAction[k] = action;
-    pendingItem[k] = item;
-    pendingParent[k] = parent;
+    if (patient.pendingAction[k] != PENDING_NONE) continue;
+    patient.pendingAction[k] = action;
+    o.pendingItem[k] = item;
+    o.pendingParent[k] = parent;
     return true;
   }
   return false;
 }
 
-bool Patient::HoldsBackShowing(const engine::EngineRef<engine::EngineActor>& item) const {
+bool HoldsBackShowing(const Patient& patient, const engine::EngineRef<engine::EngineActor>& item) {
+  const BodyObjects& o = ObjectsOf(patient);
   for (int32_t k = 0; k < kPendingActionCount; ++k) {
-    const bool showing = pendingAction[k] == PENDING_SHOW_ITEM || pendingAction[k] == PENDING_ATTACH_AND_SHOW;
-    if (showing && item && pendingItem[k].Get() == item.Get()) return true;
+    const bool showing =
+        patient.pendingAction[k] == PENDING_SHOW_ITEM || patient.pendingAction[k] == PENDING_ATTACH_AND_SHOW;
+    if (showing && item && o.pendingItem[k].Get() == item.Get()) return true;
   }
   return false;
 }
 
 void Patient::CarryOutPendingActions() {
+  BodyObjects& o = ObjectsOf(*this);
   for (int32_t k = 0; k < kPendingActionCount; ++k) {
-    engine::EngineRef<engine::EngineActor>& item = pendingItem[k];
+    engine::EngineRef<engine::EngineActor>& item = o.pendingItem[k];
     switch (pendingAction[k]) {
       case PENDING_SHOW_ITEM:
         if (item) item->SetVisible(1);
@@ -138,7 +145,7 @@ void Patient::CarryOutPendingActions() {
         bodyFlags = savedBodyFlags;
         break;
       case PENDING_ATTACH_AND_SHOW:
-        if (item && pendingParent[k]) pendingParent[k]->AddChild(item);
+        if (item && o.pendingParent[k]) o.pendingParent[k]->AddChild(item);
         if (item) item->SetVisible(1);
         break;
       default:
@@ -146,7 +153,7 @@ void Patient::CarryOutPendingActions() {
     }
     pendingAction[k] = PENDING_NONE;
     item.Reset();
-    pendingParent[k].Reset();
+    o.pendingParent[k].Reset();
   }
 }
 
@@ -208,12 +215,13 @@ void Patient::UpdateAnimation() {
 }
 
 void Patient::FollowSpeech() {
+  BodyObjects& o = ObjectsOf(*this);
   const PatientSpeechState& speech = PatientSpeech();
   // The mouth waits for the sound, and for the frames after a load to come at their true length.
   if (!speech.speechSound || !speech.speechSound->IsLoaded() || clampCountdown != 0) return;
   const LipSyncFrame step = AdvancePatientSpeech(frameTime);
-  if (step.stopShape != kNoMouthShape && !speech.mouthAnimation.empty() && bodyModel) {
-    bodyModel->StopAnimation(TakeReplacedMouth());
+  if (step.stopShape != kNoMouthShape && !speech.mouthAnimation.empty() && o.bodyModel) {
+    o.bodyModel->StopAnimation(TakeReplacedMouth());
   }
   if (step.ended) {
     ReleasePatientSpeech();
@@ -233,8 +241,8 @@ void Patient::FollowSpeech() {
   }
   if (step.newShape == kNoMouthShape) return;
   const std::wstring mouth = AnimationOfPose(kFirstMouthPose + step.newShape);
-  if (!mouth.empty() && bodyModel)
-    bodyModel->PlayAnimationEx(mouth, kFaceSpeed, 0, kMouthFadeInSeconds, 0, 1.0f, 0, 1, 0);
+  if (!mouth.empty() && o.bodyModel)
+    o.bodyModel->PlayAnimationEx(mouth, kFaceSpeed, 0, kMouthFadeInSeconds, 0, 1.0f, 0, 1, 0);
 }
 
 void Patient::UpdateIdleTimer() {

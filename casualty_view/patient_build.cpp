@@ -1,6 +1,7 @@
 // Building a patient on the engine: his body model, the pick shapes on its bones, its animations, the
 // wound, the lower legs of the amputation body and the joint frames.
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,9 +9,9 @@
 #include "casualty/body_model_choice.h"
 #include "casualty/patient.h"
 #include "casualty/step_interpreter.h"
-#include "casualty/texture_templates.h"
 #include "casualty/treatment_switches.h"
 #include "casualty_view/model_body.h"
+#include "casualty_view/texture_templates.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_output.h"
 #include "shell/wide_text.h"
@@ -30,23 +31,39 @@ std::wstring Wide(const char* text) { return WidenText(text); }
 
 }  // namespace
 
-Patient::Patient(const engine::EngineRef<engine::EngineRoot>& engineRootIn,
-                 const engine::EngineRef<engine::EngineStage>& engineStageIn, int32_t woundTypeIn, int32_t appearanceIn,
-                 std::FILE* loading)
-    : root(engineRootIn), stage(engineStageIn), body_(std::make_unique<ModelBody>(*this)) {
+ModelBody::ModelBody(Patient& patient, const engine::EngineRef<engine::EngineRoot>& rootIn,
+                     const engine::EngineRef<engine::EngineStage>& stageIn)
+    : patient_(patient) {
+  root = rootIn;
+  stage = stageIn;
+}
+
+std::unique_ptr<Patient> BuildPatient(const engine::EngineRef<engine::EngineRoot>& root,
+                                      const engine::EngineRef<engine::EngineStage>& stage, int32_t woundType,
+                                      int32_t appearance, std::FILE* loading) {
+  ModelBody* model = nullptr;
+  auto patient = std::make_unique<Patient>([&](Patient& made) {
+    auto body = std::make_unique<ModelBody>(made, root, stage);
+    model = body.get();
+    return body;
+  });
+  model->Build(woundType, appearance, loading);
+  return patient;
+}
+
+void ModelBody::Build(int32_t woundTypeIn, int32_t appearanceIn, std::FILE* loading) {
   // A row from outside (a damaged save) falls back to the wound set-up's own fallback, so the body, the
   // spurt and the wound agree.
-  woundType = IsWoundRow(woundTypeIn) ? woundTypeIn : WOUND_EVISCERATION;
-  currentWound = woundType;
-  const WoundType& row = WoundTypeTable[woundType];
-  SetFreeHintsByDifficulty();
-  std::fill(std::begin(animationIndex), std::end(animationIndex), -1);
+  patient_.woundType = IsWoundRow(woundTypeIn) ? woundTypeIn : WOUND_EVISCERATION;
+  patient_.currentWound = patient_.woundType;
+  const WoundType& row = WoundTypeTable[patient_.woundType];
+  // The free hints and the pose table are set as the patient was made.
   // The stab wound in the neck spurts only once its knife is pulled out.
-  spurting = row.spurt[4] != 0.0f && woundType != WOUND_STAB_NECK ? 1 : 0;
+  patient_.spurting = row.spurt[4] != 0.0f && patient_.woundType != WOUND_STAB_NECK ? 1 : 0;
 
   caseChart.Create(root);
   DeveloperPrint(root, std::string(row.title));
-  LoadBodyModel(woundType, std::clamp(appearanceIn, 0, 3));
+  LoadBodyModel(patient_.woundType, std::clamp(appearanceIn, 0, 3));
   MakePatientActor();
 
   const engine::EngineRef<engine::EngineCamera> camera = stage->GetCamera();
@@ -57,23 +74,23 @@ Patient::Patient(const engine::EngineRef<engine::EngineRoot>& engineRootIn,
   MakePickShapes();
   ReadMaterialsAndAnimations();
 
-  speechDelay = 0;
-  blinkTimer = 0;
-  bloodLevel = 0.0f;
-  bloodLevel2 = 0.0f;
-  SetUpWound(*this, woundType, loading);
-  if (noBoots) MakeLegStumps();
+  patient_.speechDelay = 0;
+  patient_.blinkTimer = 0;
+  patient_.bloodLevel = 0.0f;
+  patient_.bloodLevel2 = 0.0f;
+  SetUpWound(patient_, patient_.woundType, loading);
+  if (patient_.noBoots) MakeLegStumps();
 
   BuildJointFrames();
-  rollOffTime = -1;
-  liftCounter = -1;
-  slideCounter = -1;
-  if (currentWound == kLegsGoneWound) {
-    bodyFlags = BODY_CUT_LOWER_A | BODY_CUT_LOWER_B;
-  } else if (currentWound == kFootGoneWound) {
-    bodyFlags = BODY_CUT_LOWER_B | BODY_FIRST_PICTURE;
+  patient_.rollOffTime = -1;
+  patient_.liftCounter = -1;
+  patient_.slideCounter = -1;
+  if (patient_.currentWound == kLegsGoneWound) {
+    patient_.bodyFlags = BODY_CUT_LOWER_A | BODY_CUT_LOWER_B;
+  } else if (patient_.currentWound == kFootGoneWound) {
+    patient_.bodyFlags = BODY_CUT_LOWER_B | BODY_FIRST_PICTURE;
   } else {
-    bodyFlags = 0;
+    patient_.bodyFlags = 0;
   }
   MakeMagazines();
   LoadDogTag(dogTag, root);
@@ -82,11 +99,12 @@ Patient::Patient(const engine::EngineRef<engine::EngineRoot>& engineRootIn,
   AdvanceLoadingBar();
 }
 
-void Patient::LoadBodyModel(int32_t row, int32_t requestedAppearance) {
+void ModelBody::LoadBodyModel(int32_t row, int32_t requestedAppearance) {
   const BodyModelChoice choice = ChooseBodyModel(row, requestedAppearance);
-  appearance = choice.appearance;
-  noBoots = choice.noBoots;
-  if (row == kLegsGoneWound) clothingMasks[SIDE_INDEX_RIGHT] = clothingMasks[SIDE_INDEX_LEFT] = kSleevesOnly;
+  patient_.appearance = choice.appearance;
+  patient_.noBoots = choice.noBoots;
+  if (row == kLegsGoneWound)
+    patient_.clothingMasks[SIDE_INDEX_RIGHT] = patient_.clothingMasks[SIDE_INDEX_LEFT] = kSleevesOnly;
 
   bodyModel = root->LoadModel(choice.path, 1);
   while (!bodyModel->IsReady()) {
@@ -99,34 +117,35 @@ void Patient::LoadBodyModel(int32_t row, int32_t requestedAppearance) {
   bodyModel->SetOptionValue(engine::EngineNode::kOptionNotPickable);
 }
 
-void Patient::MakePatientActor() {
+void ModelBody::MakePatientActor() {
   patientActor = root->CreateActor();
   while (!patientActor->IsLoaded()) root->Wait(kActorPollMs);
   patientActor->AddChild(bodyModel);
   stage->AddObject(patientActor);
 }
 
-void Patient::MakePickShapes() {
+void ModelBody::MakePickShapes() {
   // A model that is ready has all the bones it will ever have: one without any has nothing to pick.
-  boneCount = std::min(bodyModel->GetBoneCount(), kMaxBones);
+  patient_.boneCount = std::min(bodyModel->GetBoneCount(), kMaxBones);
   DeveloperPrint(root, "----- Bones -----");
-  if (boneCount == 0) root->DebugPrint(std::string("The body has no bones: no part of him can be picked"));
+  if (patient_.boneCount == 0) root->DebugPrint(std::string("The body has no bones: no part of him can be picked"));
   const engine::EngineRef<engine::EngineCamera> camera = stage->GetCamera();
-  for (int32_t i = 0; i < boneCount; ++i) {
+  for (int32_t i = 0; i < patient_.boneCount; ++i) {
     const engine::EngineRef<engine::EngineNode> bone = bodyModel->GetBone(i);
-    boneNames[i] = bone->GetName();
-    DeveloperPrint(root, boneNames[i]);
-    const int32_t number = BoneIndexFromName(boneNames[i]);
+    patient_.boneNames[i] = bone->GetName();
+    DeveloperPrint(root, patient_.boneNames[i]);
+    const int32_t number = BoneIndexFromName(patient_.boneNames[i]);
     if (number == BONE_HEAD) {
-      headBone = i;
+      patient_.headBone = i;
       if (Switches().headShiftMode) {
         const engine::Vec3 at = bone->LocalPosition();
         bone->MoveTo(at.x + 1.0f, at.y + 1.0f, at.z);
-        if (woundType == kPsychosisWound) bone->Rotate(1, 0, 0, 180, 1);
+        if (patient_.woundType == kPsychosisWound) bone->Rotate(1, 0, 0, 180, 1);
       }
     }
     // The psychotic casualty stares at whoever looks at him.
-    if (woundType == kPsychosisWound && (number == BONE_L_EYE1 || number == BONE_R_EYE1)) bone->PointAt(camera, 3);
+    if (patient_.woundType == kPsychosisWound && (number == BONE_L_EYE1 || number == BONE_R_EYE1))
+      bone->PointAt(camera, 3);
     if (number >= 0) MakePickActor(number, bone);
   }
   // The elbow joints get spheres of their own, hung from the forearms' shapes.
@@ -140,7 +159,7 @@ void Patient::MakePickShapes() {
   }
 }
 
-void Patient::MakePickActor(int32_t bone, const engine::EngineRef<engine::EngineNode>& parent) {
+void ModelBody::MakePickActor(int32_t bone, const engine::EngineRef<engine::EngineNode>& parent) {
   Offset3 offset{};
   const PickShapeRow* row = PickShapeOf(bone, &offset);
   if (row == nullptr) return;
@@ -176,23 +195,23 @@ void Patient::MakePickActor(int32_t bone, const engine::EngineRef<engine::Engine
   boneFrames[bone] = actor;
 }
 
-void Patient::ReadMaterialsAndAnimations() {
+void ModelBody::ReadMaterialsAndAnimations() {
   DeveloperPrint(root, "=== MATERIALS ===");
   const int materialCount = bodyModel->GetMaterialCount();
   for (int i = 0; i < materialCount; ++i) {
-    materialNames.push_back(bodyModel->GetMaterialName(i));
-    DeveloperPrint(root, materialNames.back());
+    patient_.materialNames.push_back(bodyModel->GetMaterialName(i));
+    DeveloperPrint(root, patient_.materialNames.back());
   }
   // The record keeps the names of the first 49 animations; a model with more plays only those.
-  animationCount = std::min(bodyModel->GetAnimationCount(), kPoseCount);
-  for (int32_t i = 0; i < animationCount; ++i) {
-    animationNames[i] = bodyModel->GetAnimationName(i);
-    const int32_t poseOf = PoseOfAnimationName(animationNames[i]);
-    if (poseOf >= 0) animationIndex[poseOf] = i;
+  patient_.animationCount = std::min(bodyModel->GetAnimationCount(), kPoseCount);
+  for (int32_t i = 0; i < patient_.animationCount; ++i) {
+    patient_.animationNames[i] = bodyModel->GetAnimationName(i);
+    const int32_t poseOf = PoseOfAnimationName(patient_.animationNames[i]);
+    if (poseOf >= 0) patient_.animationIndex[poseOf] = i;
   }
 }
 
-void Patient::MakeLegStumps() {
+void ModelBody::MakeLegStumps() {
   const auto load = [&](const wchar_t* path, int32_t knee) {
     engine::EngineRef<engine::EngineModel> stump = root->LoadModel(path, 1);
     while (!stump->IsLoaded()) root->Wait(kActorPollMs);
@@ -231,7 +250,7 @@ void Patient::MakeLegStumps() {
     for (int i = 0; i < (*stump)->GetMaterialCount(); ++i) DeveloperPrint(root, (*stump)->GetMaterialName(i));
 }
 
-void Patient::BuildJointFrames() {
+void ModelBody::BuildJointFrames() {
   for (const JointFrameRow& row : kJointFrames) {
     const engine::EngineRef<engine::EngineNode> parent =
         row.parent == kParentBodyModel ? engine::EngineRef<engine::EngineNode>(bodyModel) : boneFrames[row.parent];

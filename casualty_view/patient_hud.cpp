@@ -6,6 +6,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty_view/hud_hotspots.h"
 #include "casualty_view/hud_readouts.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_camera.h"
 #include "casualty_view/patient_view.h"
 #include "casualty_view/popup_menu.h"
@@ -55,10 +56,10 @@ void ActOnHover(int32_t dt) {
       LabelToolUnderPointer(pointerX);
       break;
     case HUD_CHART_UP:
-      if (leftHeld && Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Scroll(-1);
+      if (leftHeld && Slots().currentPatient != nullptr) ObjectsOf(*Slots().currentPatient).caseChart.Scroll(-1);
       break;
     case HUD_CHART_DOWN:
-      if (leftHeld && Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Scroll(+1);
+      if (leftHeld && Slots().currentPatient != nullptr) ObjectsOf(*Slots().currentPatient).caseChart.Scroll(+1);
       break;
     default:
       break;
@@ -95,7 +96,7 @@ void DrawPatientHud() {
   DrawMedbar();
   DrawHudReadouts();
   toolDrawer.Update(patientHud.frameMs);
-  if (Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Draw();
+  if (Slots().currentPatient != nullptr) ObjectsOf(*Slots().currentPatient).caseChart.Draw();
   RegisterHudHotspots();
   ActOnHover(patientHud.frameMs);
 }

@@ -3,6 +3,7 @@
 
 #include "casualty/body_model_choice.h"
 #include "casualty/patient.h"
+#include "casualty_view/model_body.h"
 #include "shell/globals.h"
 
 namespace kestrine {
@@ -38,70 +39,74 @@ void TurnOnto(engine::EngineNode& body, uint32_t direction, float degrees) {
 
 }  // namespace
 
-void Patient::UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& ground, bool toolAnimationPlaying) {
+void UpdatePatientMotion(Patient& patient, const engine::EngineRef<engine::EngineModel>& ground,
+                         bool toolAnimationPlaying) {
+  BodyObjects& o = ObjectsOf(patient);
   engine::EngineRef<engine::EngineModel> propModel;
   engine::EngineRef<engine::EngineActor> propShadow;
-  if (prop) {
-    propModel = prop->model;
-    propShadow = prop->shadow;
+  if (o.prop) {
+    propModel = o.prop->model;
+    propShadow = o.prop->shadow;
   }
 
   // Rolled off the rebar: the ground and the rebar slide away under him while the roll plays out.
-  if (rollOffTime > 0 && rollOffTime < kRollOffMovingMs) {
+  if (patient.rollOffTime > 0 && patient.rollOffTime < kRollOffMovingMs) {
     Slide(ground, kSlideStep);
     Slide(propModel, kSlideStep);
   }
-  if (rollOffTime > 0) rollOffTime -= frameTime;
+  if (patient.rollOffTime > 0) patient.rollOffTime -= frameTime;
 
-  if (prop) prop->Update();
+  if (o.prop) o.prop->Update();
 
   // Pulled from under the vehicle: the scene, the vehicle, its shadow and his left lower leg slide back.
   if (!toolAnimationPlaying) {
-    if (currentWound == kAmputationBodyWound && slideCounter == kSlideStart) Body().PlayAnimation(kMoveStumpPose);
-    if (slideCounter < kSlideIdle) {
+    if (patient.currentWound == kAmputationBodyWound && patient.slideCounter == kSlideStart)
+      patient.Body().PlayAnimation(kMoveStumpPose);
+    if (patient.slideCounter < kSlideIdle) {
       Slide(ground, -kSlideStep);
       Slide(propModel, -kSlideStep);
       Slide(propShadow, -kSlideStep);
-      Slide(leftStump, -kSlideStep);
-      ++slideCounter;
+      Slide(o.leftStump, -kSlideStep);
+      ++patient.slideCounter;
     }
   }
 
-  if (!bodyModel) return;
-  if (liftCounter < 1) {
+  if (!o.bodyModel) return;
+  if (patient.liftCounter < 1) {
     // Turned over onto the side he was rolled on.
-    if (slideCounter >= 0) {
-      --slideCounter;
-      TurnOnto(*bodyModel, rollDirection, kTurnDegrees);
+    if (patient.slideCounter >= 0) {
+      --patient.slideCounter;
+      TurnOnto(*o.bodyModel, patient.rollDirection, kTurnDegrees);
     }
     return;
   }
 
-  bodyModel->Rotate(0.0f, 0.0f, 1.0f, kLiftTurnDegrees, 0);
-  const engine::Vec3 at = bodyModel->LocalPosition();
-  const float rest = RestHeight();
+  o.bodyModel->Rotate(0.0f, 0.0f, 1.0f, kLiftTurnDegrees, 0);
+  const engine::Vec3 at = o.bodyModel->LocalPosition();
+  const float rest = patient.RestHeight();
   float height = at.y;
-  if (liftCounter > kRisingAbove) height = std::min(height + kLiftStep, kLiftTop);
+  if (patient.liftCounter > kRisingAbove) height = std::min(height + kLiftStep, kLiftTop);
   // He is set down on the ground again, not left hanging where the last step ends.
-  if (liftCounter < kSinkingBelow && height > rest) height = std::max(height - kLiftStep, rest);
-  --liftCounter;
-  if (liftCounter == 0) {
+  if (patient.liftCounter < kSinkingBelow && height > rest) height = std::max(height - kLiftStep, rest);
+  --patient.liftCounter;
+  if (patient.liftCounter == 0) {
     height = rest;
-    bodyFlags &= ~static_cast<uint32_t>(BODY_SECOND_PICTURE);
+    patient.bodyFlags &= ~static_cast<uint32_t>(BODY_SECOND_PICTURE);
   }
-  bodyModel->MoveTo(at.x, height, at.z);
+  o.bodyModel->MoveTo(at.x, height, at.z);
 }
 
 float Patient::RestHeight() const { return (baseRaised ? kRaisedRest : 0.0f) + (rolledOver ? kOnFrontRise : 0.0f); }
 
 void Patient::SettleRollAtOnce() {
-  if (!bodyModel) return;
+  BodyObjects& o = ObjectsOf(*this);
+  if (!o.bodyModel) return;
   // Laid down higher on his front, lower on his back, wherever the body is parked meanwhile.
-  const engine::Vec3 at = bodyModel->LocalPosition();
-  bodyModel->MoveTo(at.x, at.y + (rolledOver ? kOnFrontRise : -kOnFrontRise), at.z);
+  const engine::Vec3 at = o.bodyModel->LocalPosition();
+  o.bodyModel->MoveTo(at.x, at.y + (rolledOver ? kOnFrontRise : -kOnFrontRise), at.z);
   // The lift turns him over about his length, then he is turned onto his side, a step for each count left.
-  bodyModel->Rotate(0.0f, 0.0f, 1.0f, kLiftTurnDegrees * static_cast<float>(kLiftFrames), 0);
-  if (slideCounter >= 0) TurnOnto(*bodyModel, rollDirection, kTurnDegrees * static_cast<float>(slideCounter + 1));
+  o.bodyModel->Rotate(0.0f, 0.0f, 1.0f, kLiftTurnDegrees * static_cast<float>(kLiftFrames), 0);
+  if (slideCounter >= 0) TurnOnto(*o.bodyModel, rollDirection, kTurnDegrees * static_cast<float>(slideCounter + 1));
   slideCounter = kSlideIdle;
   liftCounter = -1;
   bodyFlags &= ~static_cast<uint32_t>(BODY_SECOND_PICTURE);

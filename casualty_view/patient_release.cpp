@@ -1,8 +1,9 @@
 // The treatment models a shown patient wears, and letting go of his body's engine objects.
 #include "casualty/patient.h"
-#include "casualty/treatment_assets.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/spurt.h"
+#include "casualty_view/treatment_assets.h"
 
 namespace kestrine {
 
@@ -18,18 +19,20 @@ void TakeAway(const engine::EngineRef<engine::EngineStage>& stage, const engine:
 }  // namespace
 
 void Patient::AttachAppliedItems() {
+  const auto& jointFrames = ObjectsOf(*this).jointFrames;
   for (int32_t slot = 0; slot < kJointFrameSlots; ++slot)
     if (jointFrames[slot] && treatmentAssets.models[slot]) jointFrames[slot]->AddChild(treatmentAssets.models[slot]);
 }
 
 void Patient::DetachAppliedItems() {
+  const auto& jointFrames = ObjectsOf(*this).jointFrames;
   for (int32_t slot = 0; slot < kJointFrameSlots; ++slot)
     if (jointFrames[slot] && treatmentAssets.models[slot]) jointFrames[slot]->RemoveChild(treatmentAssets.models[slot]);
 }
 
-void Patient::ReleasePatient() {
+void ModelBody::ReleasePatient() {
   // The treatment models belong to every patient: they must not go down with this one's frames.
-  DetachAppliedItems();
+  patient_.DetachAppliedItems();
 
   for (const auto* model : {&bodyModel, &rightStump, &leftStump}) TakeAway(stage, *model);
   bodyModel.Reset();
@@ -37,7 +40,7 @@ void Patient::ReleasePatient() {
   leftStump.Reset();
   stumpSkin.Reset();
 
-  Body().ReleaseTextureBitmaps();
+  ReleaseTextureBitmaps();
   for (auto& frame : jointFrames) frame.Reset();
 
   TakeAway(stage, patientActor);
@@ -53,9 +56,9 @@ void Patient::ReleasePatient() {
   // The spurt's drops belong to whoever is shown; the next wound set-up makes them again.
   ReleaseSpurtDrops(stage.Get());
 
-  ReleaseBloodPools(*this);
-  ReleaseBloodSplat(*this);
-  Body().ReleaseInjuryProp();
+  ReleaseBloodPools(patient_);
+  ReleaseBloodSplat(patient_);
+  ReleaseInjuryProp();
   dogTag = DogTag{};
   caseChart.Release();
   for (int k = 0; k < kMagazineCount; ++k) {

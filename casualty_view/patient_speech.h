@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "casualty/lip_sync.h"
+#include "casualty/speech_kinds.h"
 #include "casualty_view/lip_sync_walk.h"
 #include "engine/engine.h"
 
@@ -21,9 +22,9 @@ class Patient;
 
 // After a long silence the patient speaks of his wound again.
 constexpr int32_t kSilenceRemarkMs = 15000;
-// Pauses after a line: one cut short, between queued lines, and after the last (plus up to as much again).
+// Pauses after a line: one cut short, between queued lines (kQueuedSpeechDelayMs, beside the speech kinds), and
+// after the last (plus up to as much again).
 constexpr int32_t kCutShortSpeechDelayMs = 100;
-constexpr int32_t kQueuedSpeechDelayMs = 500;
 constexpr int32_t kLastSpeechDelayMs = 5000;
 
 struct PatientSpeechState {

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "casualty/patient.h"
-#include "casualty/texture_templates.h"
+#include "casualty_view/model_body.h"
+#include "casualty_view/texture_templates.h"
 #include "shell/random.h"
 #include "shell/wide_text.h"
 
@@ -38,9 +39,9 @@ void LoadPatientTextures(TextureState& state, Patient& patient, int32_t woundRow
     SetRowTexture(state, "helmet1", kBlankTexture);
     SetRowTexture(state, "in_helm", kBlankTexture);
   }
-  if (!patient.root) return;
+  if (!ObjectsOf(patient).root) return;
 
-  engine::EngineRoot& root = *patient.root;
+  engine::EngineRoot& root = *ObjectsOf(patient).root;
   for (int i = 0; i < kTextureRowCapacity && *state.rows[i].material != '\0'; ++i) {
     const std::string path = kPatientTextureFolder + state.rows[i].path;
     if (GameFileExists(path)) {
@@ -55,7 +56,8 @@ void LoadPatientTextures(TextureState& state, Patient& patient, int32_t woundRow
       state.working[i]->SetColorKey(kKeyR, kKeyG, kKeyB);
       state.working[i]->Clear(kKeyR, kKeyG, kKeyB);
     }
-    if (patient.bodyModel) patient.bodyModel->SetMaterialTexture(state.working[i], WidenText(state.rows[i].material));
+    if (ObjectsOf(patient).bodyModel)
+      ObjectsOf(patient).bodyModel->SetMaterialTexture(state.working[i], WidenText(state.rows[i].material));
   }
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "casualty/texture_state.h"
+#include "casualty_view/texture_state.h"
 
 namespace kestrine {
 

@@ -4,27 +4,29 @@
 #include <iterator>
 #include <string>
 
-#include "casualty/blood_pools.h"
 #include "casualty/casualty_slots.h"
-#include "casualty/dog_tag.h"
 #include "casualty/hints.h"
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
 #include "casualty/remark_box.h"
 #include "casualty/speech_kinds.h"
 #include "casualty/step_interpreter.h"
-#include "casualty/texture_bands.h"
-#include "casualty/texture_templates.h"
 #include "casualty/tool_table.h"
 #include "casualty/treatment_items.h"
 #include "casualty/vitals.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/blood_pools.h"
 #include "casualty_view/bone_markers.h"
+#include "casualty_view/dog_tag.h"
+#include "casualty_view/hud_readouts.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_hud.h"
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/scene_backdrop.h"
 #include "casualty_view/surroundings.h"
 #include "casualty_view/surroundings_kinds.h"
+#include "casualty_view/texture_bands.h"
+#include "casualty_view/texture_templates.h"
 #include "casualty_view/tool_animation.h"
 #include "casualty_view/tool_images.h"
 #include "casualty_view/tool_tray.h"
@@ -147,8 +149,7 @@ void MakeCasualties(std::FILE* loading) {
   for (int32_t slot = 0; slot < static_cast<int32_t>(cases.size()) && slot < kCasualtySlotCount; ++slot) {
     DeleteCasualty(slot);
     if (!cases[slot].present) continue;
-    PlaceCasualty(slot, std::make_unique<Patient>(engineRoot, engineStage, cases[slot].woundType,
-                                                  cases[slot].appearance, loading));
+    PlaceCasualty(slot, BuildPatient(engineRoot, engineStage, cases[slot].woundType, cases[slot].appearance, loading));
   }
   SetCurrentPatient(Slots().casualties[0].get());
 }
@@ -156,14 +157,14 @@ void MakeCasualties(std::FILE* loading) {
 // The patient's body and his props (those beside him on the stage move with him; those on his bones
 // follow the body).
 void RaisePatient(Patient& patient, float dy) {
-  Raise(patient.bodyModel, dy);
-  for (const auto* prop : {&patient.prop, &patient.turban})
+  Raise(ObjectsOf(patient).bodyModel, dy);
+  for (const auto* prop : {&ObjectsOf(patient).prop, &ObjectsOf(patient).turban})
     if (*prop) (*prop)->Lift(dy);
 }
 
 void ShowPatient(Patient& patient, bool shown) {
-  if (patient.bodyModel) patient.bodyModel->SetVisible(shown ? 1 : 0);
-  for (const auto* prop : {&patient.prop, &patient.turban})
+  if (ObjectsOf(patient).bodyModel) ObjectsOf(patient).bodyModel->SetVisible(shown ? 1 : 0);
+  for (const auto* prop : {&ObjectsOf(patient).prop, &ObjectsOf(patient).turban})
     if (*prop) (*prop)->SetVisible(shown ? 1 : 0);
 }
 
@@ -249,7 +250,7 @@ void ShowAppliedItems(const Patient& patient) {
     if (!model || !(patient.appliedItems & ItemBit(slot))) continue;
     if (blanket && slot != ITEM_BURN_BLANKET) continue;
     // Put on during an animation: it appears when the animation is over.
-    if (patient.HoldsBackShowing(model)) continue;
+    if (HoldsBackShowing(patient, model)) continue;
     model->SetVisible(1);
   }
 }
@@ -337,7 +338,8 @@ void SwitchToPatientView() {
   LiftView(patient);
 
   PlacePatientViewProps();
-  if (patient != nullptr && patient->cameraSaved && patient->savedCamera) engineCamera->MoveTo(patient->savedCamera);
+  if (patient != nullptr && patient->cameraSaved && ObjectsOf(*patient).savedCamera)
+    engineCamera->MoveTo(ObjectsOf(*patient).savedCamera);
   if (v.sceneActor) engineCamera->PointAt(v.sceneActor, 1);
   if (!IsOpenGroundSurroundings(v.loadedKind)) AttachSceneParts();
   if (engineLights[0]) {
@@ -368,7 +370,7 @@ void SwitchToOverheadView() {
   if (!v.parked && v.liftedPatient != nullptr && engineCamera) {
     // He is seen again from where the medic left him.
     Patient& patient = *v.liftedPatient;
-    patient.savedCamera = engineCamera->GetPosition();
+    ObjectsOf(patient).savedCamera = engineCamera->GetPosition();
     patient.cameraSaved = 1;
   }
   ParkView();
@@ -407,7 +409,7 @@ void UpdatePatientView(int32_t dt) {
   ClearMenuCanvas();
   DrawPatientTray();
   Patient* patient = Slots().currentPatient;
-  if (patient != nullptr) UpdateVitals(*patient, dt);
+  if (patient != nullptr) RunShownPatientClock(*patient, dt);
   DrawBoneMarkers(patient, v.boneMarkers);
   DrawPatientHud();
 
@@ -422,8 +424,8 @@ void UpdatePatientView(int32_t dt) {
   ShowAppliedItems(*patient);
   // The trousers are drawn again whenever what is cut away from them changes.
   if (patient->bodyFlags != patient->composedFlags) ComposeUniformTexture(*patient);
-  UpdateDogTag(patient->dogTag, kDogTagX, kDogTagY);
-  patient->UpdatePatientMotion(v.surroundings, AnyToolAnimationRunning());
+  UpdateDogTag(ObjectsOf(*patient).dogTag, kDogTagX, kDogTagY);
+  UpdatePatientMotion(*patient, v.surroundings, AnyToolAnimationRunning());
   patient->UpdateSpurt();
   UpdateBloodPools(*patient);
   PlayPatientSpeech();

@@ -5,6 +5,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
 #include "casualty/treatment_switches.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/patient_view.h"
 #include "casualty_view/popup_menu.h"
@@ -43,7 +44,7 @@ enum DeveloperAid : int32_t {
 // Every casualty's body turned over about its length, for a look at the back.
 void FlipBodies() {
   for (const auto& patient : Slots().casualties)
-    if (patient && patient->bodyModel) patient->bodyModel->Rotate(0, 0, 1, 180, 1);
+    if (patient && ObjectsOf(*patient).bodyModel) ObjectsOf(*patient).bodyModel->Rotate(0, 0, 1, 180, 1);
 }
 
 // One aid; every aid ends the unlocked state. False when the key is none of them.

@@ -3,8 +3,9 @@
 
 #include <algorithm>
 
-#include "casualty/blood_splat.h"
 #include "casualty/patient.h"
+#include "casualty_view/blood_splat.h"
+#include "casualty_view/model_body.h"
 #include "shell/program_state.h"
 
 namespace kestrine {

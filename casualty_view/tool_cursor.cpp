@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "casualty/tool_table.h"
+#include "casualty_view/tool_images.h"
 #include "shell/globals.h"
 #include "shell/screen_text.h"
 
@@ -32,13 +33,14 @@ int32_t ClampCursorAxis(int32_t pointer, int32_t offset, int32_t size, int32_t s
 void DrawToolCursor(int32_t tool, int32_t pointerX, int32_t pointerY) {
   if (!IsToolRow(tool) || !textOverlay) return;
   const ToolDef& def = ToolTable[static_cast<size_t>(tool)];
+  const engine::EngineRef<engine::EngineBitmap>& cursorImage = toolPictures[static_cast<size_t>(tool)].cursorImage;
   int32_t px = pointerX, py = pointerY;
   // Some tools (the bags, the fluids) have no cursor picture of their own: only the cross-hair shows.
-  if (def.cursorImage) {
-    const CursorSize size = CursorDrawSize(def.cursorImage->GetWidth(), def.cursorImage->GetHeight());
+  if (cursorImage) {
+    const CursorSize size = CursorDrawSize(cursorImage->GetWidth(), cursorImage->GetHeight());
     px = ClampCursorAxis(px, def.cursorOffsetX, size.width, screenWidth);
     py = ClampCursorAxis(py, def.cursorOffsetY, size.height, screenHeight);
-    textOverlay->DrawBitmap(def.cursorImage, 0, 0, 0, def.cursorImage->GetWidth(), def.cursorImage->GetHeight(),
+    textOverlay->DrawBitmap(cursorImage, 0, 0, 0, cursorImage->GetWidth(), cursorImage->GetHeight(),
                             px + def.cursorOffsetX, py + def.cursorOffsetY, size.width, size.height);
   }
   textOverlay->SetDrawColor(255, 255, 255);

@@ -38,7 +38,7 @@ void ToolDrawer::DrawIcons() {
   picture.image->SetDrawColor(0, 0, 0);
   picture.image->FillRect(kDrawerFirstSlotX, kDrawerSlotY, kIconStripWidth, kToolIconHeight);
   for (int32_t k = 0; k < filled; ++k) {
-    const auto& icon = ToolTable[static_cast<size_t>(tools[k])].sprite;
+    const auto& icon = toolPictures[static_cast<size_t>(tools[k])].sprite;
     if (!icon) continue;
     const int w = icon->GetWidth(), h = icon->GetHeight();
     picture.image->DrawBitmap(icon, 0, 0, 0, w, h, k * slotSpacing + kDrawerFirstSlotX, kDrawerSlotY, w, h);

@@ -23,6 +23,9 @@ void ForgetToolSprites() { toolImageState.toolSpritesLoaded = false; }
 
 void ReleaseToolSpriteSheet() { toolImageState.toolSpriteSheet.Reset(); }
 
+std::array<ToolPictures, kToolCount> toolPictures;
+KESTRINE_PROGRAM_STATE(toolPictures);
+
 namespace {
 
 constexpr const wchar_t* kSpriteSheetPath = L"images\\tools\\toolsprites.qjp";
@@ -58,7 +61,7 @@ int32_t LoadToolSprites() {
   for (int row = TOOL_ROLLOVER_DRAG; row < kToolCount; ++row) {
     const int j = FindToolSpriteRect(row);
     if (j >= 0) BuildToolStripImage(row, toolImageState.toolSpriteSheet, j);
-    if (ToolTable[row].sprite) total += ToolTable[row].sprite->GetWidth();
+    if (toolPictures[row].sprite) total += toolPictures[row].sprite->GetWidth();
   }
   toolImageState.toolCount = kToolCount;
   toolImageState.toolIconTotalWidth = total;
@@ -69,36 +72,37 @@ int32_t LoadToolSprites() {
 void BuildToolStripImage(int row, const engine::EngineRef<engine::EngineBitmap>& sheet, int j) {
   const ToolSpriteRect& r = kToolSpriteRects[j];
   engine::EngineRef<engine::EngineBitmap> icon = engineRoot->CreateBitmap(r.width, r.height);
-  ToolTable[row].sprite = icon;
+  toolPictures[row].sprite = icon;
   icon->DrawBitmap(sheet, 0, r.x, r.y, r.width, r.height, 0, 0, r.width, r.height);
   WaitUntilLoaded(icon);
 }
 
 void LoadToolImage(int row) {
-  ToolDef& tool = ToolTable[row];
+  const ToolDef& tool = ToolTable[row];
+  engine::EngineRef<engine::EngineBitmap>& cursorImage = toolPictures[row].cursorImage;
   if (tool.key[0] == '\0') return;
   const std::string path = ToolImagePath(tool.key);
   if (GameFileExists(path) || !tool.HasParent()) {
     // A missing picture of a row without parent is the engine's to report.
-    tool.cursorImage = engineRoot->LoadBitmap(WidenText(path), 1);
-    WaitUntilLoaded(tool.cursorImage);
+    cursorImage = engineRoot->LoadBitmap(WidenText(path), 1);
+    WaitUntilLoaded(cursorImage);
     return;
   }
-  const ToolDef& parent = ToolTable[tool.parentRow];
-  if (parent.cursorImage) {
-    tool.cursorImage = parent.cursorImage;
+  const engine::EngineRef<engine::EngineBitmap>& parentImage = toolPictures[tool.parentRow].cursorImage;
+  if (parentImage) {
+    cursorImage = parentImage;
   } else if (tool.parentRow == TOOL_ATROPINE_DIAZEPAM) {
     // This vial is its own parent but lives in the medicine syringe's drawer.
-    tool.cursorImage = ToolTable[TOOL_MEDICINE_SYRINGE].cursorImage;
+    cursorImage = toolPictures[TOOL_MEDICINE_SYRINGE].cursorImage;
   } else {
-    tool.cursorImage.Reset();
+    cursorImage.Reset();
   }
 }
 
 void ReleaseToolImages() {
   for (int row = 0; row < toolImageState.toolCount; ++row) {
-    ToolTable[row].sprite.Reset();
-    ToolTable[row].cursorImage.Reset();
+    toolPictures[row].sprite.Reset();
+    toolPictures[row].cursorImage.Reset();
   }
   toolImageState.toolSpritesLoaded = false;
 }

@@ -2,9 +2,11 @@
 // the cursor pictures of the tool in hand, and the small label box naming a tool under the pointer.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
+#include "casualty/tool_table.h"
 #include "engine/engine.h"
 
 namespace kestrine {
@@ -23,6 +25,14 @@ struct ToolImageState {
 };
 
 const ToolImageState& ToolImages();
+
+// The two pictures of each tool row, by row number beside the tool table; the screens that show them load
+// and release them.
+struct ToolPictures {
+  engine::EngineRef<engine::EngineBitmap> sprite;       // icon cut from the sprite sheet; empty for 0..4
+  engine::EngineRef<engine::EngineBitmap> cursorImage;  // cursor picture of the patient view
+};
+extern std::array<ToolPictures, kToolCount> toolPictures;
 
 // Cuts every tool's icon from the sprite sheet (loading the sheet the first time) and returns the summed
 // icon widths. While the icons are already cut they are kept and the sum is returned again.

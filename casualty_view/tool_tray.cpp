@@ -26,7 +26,7 @@ constexpr double kCountY = 0.8263736;
 constexpr int kCountSize = 10;
 
 const engine::EngineRef<engine::EngineBitmap>& IconOf(int32_t row) {
-  return ToolTable[static_cast<size_t>(row)].sprite;
+  return toolPictures[static_cast<size_t>(row)].sprite;
 }
 
 int32_t MaxScroll() { return std::max(0, toolTray.trayWidth - kTrayWindowWidth); }

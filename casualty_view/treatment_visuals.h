@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "casualty/treatment_assets.h"
+#include "casualty_view/treatment_assets.h"
 #include "engine/engine_math.h"
 
 namespace kestrine {

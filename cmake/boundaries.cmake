@@ -1,7 +1,8 @@
 # Proves at configure time that the folders' boundaries are build errors, with the include roots the game's
 # libraries really get: the engine's inside is out of every game folder's reach, neither the shell nor
 # casualty care can include the folders above them, and the treatment rules cannot include the patient's
-# view and body. Probes that must build show that the failures come from the include alone.
+# view and body, nor name an engine header themselves. Probes that must build show that the failures come from
+# the include alone.
 
 set(KESTRINE_ENGINE_INCLUDE ${CMAKE_SOURCE_DIR}/engine/include)
 set(KESTRINE_SHELL_ROOTS
@@ -50,3 +51,20 @@ foreach(upward frontend/frontend_screens.h battlefield/battlefield_screens.h)
   string(MAKE_C_IDENTIFIER ${upward} probe)
   kestrine_probe(casualty_view_${probe} FALSE ${upward} ${KESTRINE_CASUALTY_VIEW_ROOTS})
 endforeach()
+
+# The treatment rules name no engine header: their engine objects live in the patient's body (casualty_view).
+# The rules still reach the engine's include root through the shell's headers they use (globals, sounds,
+# timed messages and developer output carry engine types), so this is read from the rules' own files rather
+# than probed with their include roots: once at configure time, and again before the rules library builds
+# whenever one of its files changed.
+set(KESTRINE_RULES_CHECK ${CMAKE_SOURCE_DIR}/cmake/rules_engine_free.cmake)
+set(KESTRINE_RULES_DIR ${CMAKE_SOURCE_DIR}/casualty)
+include(${KESTRINE_RULES_CHECK})
+file(GLOB KESTRINE_RULES_FILES CONFIGURE_DEPENDS ${KESTRINE_RULES_DIR}/*.h ${KESTRINE_RULES_DIR}/*.cpp)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/rules-engine-free.stamp
+                   COMMAND ${CMAKE_COMMAND} -DKESTRINE_RULES_DIR=${KESTRINE_RULES_DIR} -P ${KESTRINE_RULES_CHECK}
+                   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/rules-engine-free.stamp
+                   DEPENDS ${KESTRINE_RULES_FILES} ${KESTRINE_RULES_CHECK}
+                   COMMENT "Checking that the treatment rules include no engine header")
+add_custom_target(rules_engine_free DEPENDS ${CMAKE_BINARY_DIR}/rules-engine-free.stamp)
+add_dependencies(casualty rules_engine_free)

@@ -14,6 +14,8 @@
 
 namespace kestrine {
 
+std::optional<std::string> RealGamePath(const std::string& gamePath) { return engine::ResolveGamePath(gamePath); }
+
 namespace {
 
 bool IsPlainFile(const std::string& realPath) {

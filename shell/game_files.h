@@ -4,10 +4,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kestrine {
+
+// The real path of an existing file or folder named by a game path, or nothing: the engine's lookup, for the
+// game's folders that see the engine only through the shell.
+std::optional<std::string> RealGamePath(const std::string& gamePath);
 
 enum class GameFileRead { kRead, kMissing, kUnreadable };
 

@@ -11,6 +11,7 @@
 #include "casualty/patient_bones.h"
 #include "casualty/tool_table.h"
 #include "casualty_view/hud_hotspots.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_view.h"
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
@@ -46,7 +47,7 @@ class PatientMotionRender : public SdlGameFixture {
   static Rect AroundBones(std::initializer_list<int> bones, int margin, Rect also = {640, kHudBandTop, 0, 0}) {
     int x0 = also.x, y0 = also.y, x1 = also.x + also.width, y1 = also.y + also.height;
     for (const int bone : bones) {
-      const engine::Vec3 at = Slots().currentPatient->boneFrames[bone]->GetPosition()->Value();
+      const engine::Vec3 at = ObjectsOf(*Slots().currentPatient).boneFrames[bone]->GetPosition()->Value();
       const auto p = engineCamera->WorldToScreen(at.x, at.y, at.z);
       x0 = std::min(x0, static_cast<int>(p->GetX()) - margin);
       y0 = std::min(y0, static_cast<int>(p->GetY()) - margin);
@@ -102,7 +103,7 @@ TEST_F(PatientMotionRender, TheCutTrouserLegShowsTheComposedTrousersOnHisLegsAlo
   // The scissors in hand and the pointer where the camera sees his left thigh; the cursor and the part's
   // name stand there in both pictures.
   SelectTool(TOOL_SCISSORS);
-  const engine::Vec3 at = Slots().currentPatient->boneFrames[BONE_L_HIP]->GetPosition()->Value();
+  const engine::Vec3 at = ObjectsOf(*Slots().currentPatient).boneFrames[BONE_L_HIP]->GetPosition()->Value();
   const auto p = engineCamera->WorldToScreen(at.x, at.y, at.z);
   int cx = -1, cy = -1;
   for (int r = 0; r <= 40 && cx < 0; r += 2)

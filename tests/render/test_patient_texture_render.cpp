@@ -6,9 +6,10 @@
 #include <memory>
 
 #include "casualty/patient.h"
-#include "casualty/texture_bands.h"
-#include "casualty/texture_templates.h"
-#include "casualty/treatment_assets.h"
+#include "casualty_view/model_body.h"
+#include "casualty_view/texture_bands.h"
+#include "casualty_view/texture_templates.h"
+#include "casualty_view/treatment_assets.h"
 #include "render/sdl_fixture.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"
@@ -45,9 +46,9 @@ class PatientTextureRender : public SdlFixture {
     pictures[kestrine::kTourniquetPicture] = Filled(64, 64, kStrap);
     pictures[kestrine::kDressingPicture] = Filled(32, 32, kGauze);
 
-    patient_ = std::make_unique<Patient>(root_, stage_, kFaceWound, kEnemy, nullptr);
-    patient_->bodyModel->MoveTo(0, 0, 0);
-    patient_->bodyModel->SetVisible(1);
+    patient_ = kestrine::BuildPatient(root_, stage_, kFaceWound, kEnemy, nullptr);
+    ObjectsOf(*patient_).bodyModel->MoveTo(0, 0, 0);
+    ObjectsOf(*patient_).bodyModel->SetVisible(1);
     kestrine::HideOverlay();  // as the patient view does once he is shown
     // Looking down at the wounded upper arm, from a little towards his feet; the arm is the one place a
     // band or a dressing may change.
@@ -73,7 +74,7 @@ class PatientTextureRender : public SdlFixture {
     return image;
   }
   // Where a joint of his skeleton is in the world.
-  Vec3 At(const wchar_t* bone) const { return patient_->bodyModel->FindPart(bone)->GetPosition()->Value(); }
+  Vec3 At(const wchar_t* bone) const { return ObjectsOf(*patient_).bodyModel->FindPart(bone)->GetPosition()->Value(); }
 
   struct Box {
     int x0, y0, x1, y1;
@@ -107,7 +108,7 @@ class PatientTextureRender : public SdlFixture {
 };
 
 TEST_F(PatientTextureRender, ABandAndADressingOnTheWoundedArmChangeItsPixelsAndNothingElse) {
-  const kestrine::TextureState& state = patient_->textureState;
+  const kestrine::TextureState& state = ObjectsOf(*patient_).textureState;
   const int32_t skin = kestrine::FindTextureRow(state, "s_right_arm2");
   ASSERT_GE(skin, 0);
   ASSERT_EQ(state.rows[skin].path, "enemy\\wounds\\ar-las-arm.qjp");

@@ -5,6 +5,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_view.h"
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
@@ -34,7 +35,7 @@ TEST_F(PatientViewRender, TheCasualtyLiesInHisSurroundingsWithTheGroundUnderTheD
   ASSERT_EQ(frame->GetWidth(), 640);
 
   // His chest where the camera sees it: the uniform, not the ground's colour round it.
-  const engine::Vec3 chest = Slots().currentPatient->boneFrames[BONE_SPINE2]->GetPosition()->Value();
+  const engine::Vec3 chest = ObjectsOf(*Slots().currentPatient).boneFrames[BONE_SPINE2]->GetPosition()->Value();
   const auto at = engineCamera->WorldToScreen(chest.x, chest.y, chest.z);
   const int cx = static_cast<int>(at->GetX()), cy = static_cast<int>(at->GetY());
   ASSERT_GT(cx, 20);

@@ -24,6 +24,7 @@
 #include "casualty/tool_table.h"
 #include "casualty/treatment_blockers.h"
 #include "casualty_view/hud_hotspots.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_view.h"
 #include "casualty_view/tool_drawer.h"
 #include "casualty_view/tool_tray.h"
@@ -285,7 +286,7 @@ bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& n
 
 bool ClickOnBodyPart(Harness& game, int32_t part) {
   if (!Slots().currentPatient || !IsBodyPart(part)) return false;
-  return ClickOnNamed(game, Slots().currentPatient->boneFrames[part], kBoneNames[part]);
+  return ClickOnNamed(game, ObjectsOf(*Slots().currentPatient).boneFrames[part], kBoneNames[part]);
 }
 
 Treatment TreatByTheBook(Harness& game, Patient& patient) {

@@ -48,7 +48,7 @@ class BackpackScreenScenario : public ::testing::Test {
   }
 
   static int StripXOfTool(int row) {
-    return ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[row] - ToolTable[row].sprite->GetWidth() / 2);
+    return ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[row] - toolPictures[row].sprite->GetWidth() / 2);
   }
 
   static int BarPixels(double fractionY) {

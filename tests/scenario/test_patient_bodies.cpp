@@ -12,6 +12,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
 #include "casualty/speech_kinds.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/spurt.h"
 #include "harness.h"
@@ -40,29 +41,30 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
                   {20, -1, true}, {31, 2, false}, {40, -1, true}, {41, -1, true}, {54, 2, true}};
     for (const auto [wound, extra, prop] : wounds) {
       SCOPED_TRACE("wound " + std::to_string(wound) + ", appearance " + std::to_string(appearance));
-      PlaceCasualty(0, std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr));
+      PlaceCasualty(0, BuildPatient(engineRoot, engineStage, wound, appearance, nullptr));
       Patient& patient = *Slots().casualties[0];
       EXPECT_EQ(patient.boneCount, 27);
-      for (int32_t bone = 0; bone < kBoneTableSize; ++bone) EXPECT_TRUE(patient.boneFrames[bone]) << kBoneNames[bone];
+      for (int32_t bone = 0; bone < kBoneTableSize; ++bone)
+        EXPECT_TRUE(ObjectsOf(patient).boneFrames[bone]) << kBoneNames[bone];
       EXPECT_GE(patient.animationCount, 45);
       // The amputation body for its wound and for the run's first own soldier of an ordinary wound (never an
       // enemy's).
       const bool amputation = wound == 6 || (appearance == 0 && wound == 0);
       EXPECT_EQ(patient.noBoots, amputation ? 1 : 0);
-      EXPECT_EQ(static_cast<bool>(patient.leftStump), amputation);
+      EXPECT_EQ(static_cast<bool>(ObjectsOf(patient).leftStump), amputation);
       if (extra >= 0) {
         EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
       }
       if (prop) {
-        ASSERT_TRUE(patient.prop);
-        EXPECT_TRUE(patient.prop->model);
-        EXPECT_EQ(static_cast<bool>(patient.turban), patient.appearance == 3);
-        turbans += patient.turban ? 1 : 0;
+        ASSERT_TRUE(ObjectsOf(patient).prop);
+        EXPECT_TRUE(ObjectsOf(patient).prop->model);
+        EXPECT_EQ(static_cast<bool>(ObjectsOf(patient).turban), patient.appearance == 3);
+        turbans += ObjectsOf(patient).turban ? 1 : 0;
         patient.Body().ShowTreatmentVisual({VISUAL_INJURY_PROP_START, PART_ABDOMEN, TOOL_ACTION});
-        for (int frame = 0; frame < 30; ++frame) patient.prop->Update();
+        for (int frame = 0; frame < 30; ++frame) ObjectsOf(patient).prop->Update();
       }
 
-      const engine::EngineRef<engine::EngineModel> body = patient.bodyModel;
+      const engine::EngineRef<engine::EngineModel> body = ObjectsOf(patient).bodyModel;
       DeleteCasualty(0);
       EXPECT_EQ(engineStage->Objects().size(), before);
       EXPECT_EQ(body->RefCount(), 1);
@@ -86,40 +88,40 @@ std::wstring PickFrom(const Vec3& target, const Vec3& from, float distance) {
 }
 
 TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition) {
-  PlaceCasualty(0, std::make_unique<Patient>(engineRoot, engineStage, 31, 2, nullptr));
+  PlaceCasualty(0, BuildPatient(engineRoot, engineStage, 31, 2, nullptr));
   Patient& patient = *Slots().casualties[0];
   // Shown, as the patient view shows him: lifted from where he was parked and made visible.
-  patient.bodyModel->MoveTo(0, 0, 0);
-  patient.bodyModel->SetVisible(1);
+  ObjectsOf(patient).bodyModel->MoveTo(0, 0, 0);
+  ObjectsOf(patient).bodyModel->SetVisible(1);
   const auto at = [](const engine::EngineRef<engine::EngineActor>& actor) { return actor->GetPosition()->Value(); };
-  const Vec3 middle = at(patient.boneFrames[BONE_PELV]);
+  const Vec3 middle = at(ObjectsOf(patient).boneFrames[BONE_PELV]);
 
   // Each from outside the body, looking back at it along the line from his middle.
   for (int32_t bone : {BONE_HEAD, BONE_L_HAND, BONE_R_HAND, BONE_R_ANKLE, BONE_L_KNEE, BONE_RIGHT_ELBOW}) {
-    const Vec3 shape = at(patient.boneFrames[bone]);
+    const Vec3 shape = at(ObjectsOf(patient).boneFrames[bone]);
     EXPECT_EQ(PickFrom(shape, shape - middle, 30), Wide(kBoneNames[bone])) << kBoneNames[bone];
   }
   // The chest from straight above.
-  EXPECT_EQ(PickFrom(at(patient.boneFrames[BONE_SPINE2]), {0, 1, 0}, 30), L"spine2");
-  const Vec3 belt = at(patient.boneFrames[BONE_SPINEBASE]);
-  const Vec3 magazine = at(patient.ammoPouch.magazines[0]);
+  EXPECT_EQ(PickFrom(at(ObjectsOf(patient).boneFrames[BONE_SPINE2]), {0, 1, 0}, 30), L"spine2");
+  const Vec3 belt = at(ObjectsOf(patient).boneFrames[BONE_SPINEBASE]);
+  const Vec3 magazine = at(ObjectsOf(patient).ammoPouch.magazines[0]);
   EXPECT_EQ(PickFrom(magazine, magazine - belt, 30), kAmmoName);
 
   // Hidden, he has nothing to pick.
-  patient.bodyModel->SetVisible(0);
-  EXPECT_EQ(PickFrom(at(patient.boneFrames[BONE_HEAD]), {0, 1, 0}, 30), L"(nothing)");
+  ObjectsOf(patient).bodyModel->SetVisible(0);
+  EXPECT_EQ(PickFrom(at(ObjectsOf(patient).boneFrames[BONE_HEAD]), {0, 1, 0}, 30), L"(nothing)");
   DeleteCasualty(0);
 }
 
 TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
   constexpr int32_t kEvisceration = 0;  // awake, able to speak, with a remark about his wound
-  PlaceCasualty(2, std::make_unique<Patient>(engineRoot, engineStage, kEvisceration, 1, nullptr));
+  PlaceCasualty(2, BuildPatient(engineRoot, engineStage, kEvisceration, 1, nullptr));
   Patient& patient = *Slots().casualties[2];
   SetCurrentCasualtyIndex(2);
   SetCurrentPatient(&patient);
   patient.QueueSpeech(SPEECH_WOUND_RIGHT, WoundTypeTable[kEvisceration].remarkKey);
 
-  const auto jaw = [&] { return patient.bodyModel->FindPart(L"lo_mouth")->LocalRotation().f.y; };
+  const auto jaw = [&] { return ObjectsOf(patient).bodyModel->FindPart(L"lo_mouth")->LocalRotation().f.y; };
   std::set<int> jawAngles;  // in hundredths
   int soundFrames = 0;
   int frames = 0;

@@ -9,6 +9,7 @@
 #include "casualty/patient.h"
 #include "casualty/treatment_switches.h"
 #include "casualty_view/bone_markers.h"
+#include "casualty_view/model_body.h"
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
@@ -39,11 +40,11 @@ TEST(PatientDeveloperAids, BoneMarkersStandOnHisBonesAndTheHeadCheckMovesTheHead
     Type(game, "MEDICB");
     int marked = 0;
     for (int32_t bone = 0; bone < kMaxBones; ++bone) {
-      if (!patient.boneFrames[bone]) continue;
+      if (!ObjectsOf(patient).boneFrames[bone]) continue;
       const auto& marker = BoneMarker(bone);
       ASSERT_TRUE(marker) << bone;
       EXPECT_EQ(marker->Visible(), on) << bone;
-      const engine::Vec3 want = patient.boneFrames[bone]->GetPosition()->Value();
+      const engine::Vec3 want = ObjectsOf(patient).boneFrames[bone]->GetPosition()->Value();
       const engine::Vec3 got = marker->GetPosition()->Value();
       if (on) {
         EXPECT_NEAR(got.x - want.x, 0, kNear) << bone;
@@ -60,9 +61,9 @@ TEST(PatientDeveloperAids, BoneMarkersStandOnHisBonesAndTheHeadCheckMovesTheHead
   for (int check = 0; check < 2; ++check) {
     Type(game, "H");
     ASSERT_EQ(Switches().headShiftMode, check == 0 ? 1 : 0);
-    Patient built(engineRoot, engineStage, 22, 1, nullptr);
-    head[check] = built.bodyModel->GetBone(built.headBone)->LocalPosition();
-    built.ReleasePatient();
+    const std::unique_ptr<Patient> built = BuildPatient(engineRoot, engineStage, 22, 1, nullptr);
+    head[check] = ObjectsOf(*built).bodyModel->GetBone(built->headBone)->LocalPosition();
+    built->Body().ReleasePatient();
   }
   EXPECT_NEAR(head[0].x - head[1].x, 1.0f, kNear);
   EXPECT_NEAR(head[0].y - head[1].y, 1.0f, kNear);

@@ -17,6 +17,7 @@
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
 #include "casualty_view/hud_hotspots.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_view.h"
 #include "casualty_view/popup_menu.h"
 #include "casualty_view/tool_animation.h"
@@ -57,7 +58,7 @@ void ClickPart(Harness& game, int32_t bone) {
 }
 
 std::string LastChart(const Patient& patient) {
-  const CaseChart& chart = patient.caseChart;
+  const CaseChart& chart = ObjectsOf(patient).caseChart;
   return chart.entryCount == 0 ? "" : chart.entryText[static_cast<size_t>(chart.entryCount - 1)];
 }
 
@@ -98,16 +99,16 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], bandages - 2);
 
   // The newest line of the chart is the last the window shows.
-  const CaseChart& chart = patient.caseChart;
+  const CaseChart& chart = ObjectsOf(patient).caseChart;
   EXPECT_EQ(chart.WindowRow(), std::max(0, chart.bottom - chart.topOffset - 98));
 
   // His ammunition goes to the medic's hand or the Action, not to a bandage.
   SelectTool(TOOL_BANDAGE);
-  ASSERT_TRUE(ClickOnNamed(game, patient.ammoPouch.magazines[0], "Ammo"));
-  EXPECT_EQ(patient.ammoPouch.taken, 0);
+  ASSERT_TRUE(ClickOnNamed(game, ObjectsOf(patient).ammoPouch.magazines[0], "Ammo"));
+  EXPECT_EQ(patient.ammoTaken, 0);
   SelectTool(TOOL_ACTION);
-  ASSERT_TRUE(ClickOnNamed(game, patient.ammoPouch.magazines[0], "Ammo"));
-  EXPECT_EQ(patient.ammoPouch.taken, 1);
+  ASSERT_TRUE(ClickOnNamed(game, ObjectsOf(patient).ammoPouch.magazines[0], "Ammo"));
+  EXPECT_EQ(patient.ammoTaken, 1);
   // A click on the display's band, or with nothing in hand, never reaches him.
   const int before = patient.chartEntries.count;
   SelectTool(TOOL_BANDAGE);
@@ -249,7 +250,7 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   for (const int32_t bone : std::initializer_list<int32_t>{BONE_HEAD, BONE_NEK, BONE_SPINE2, BONE_PELV, BONE_HEAD,
                                                            BONE_NEK, BONE_SPINE2, BONE_PELV})
     ClickPart(game, bone);
-  const CaseChart& chart = patient.caseChart;
+  const CaseChart& chart = ObjectsOf(patient).caseChart;
   ASSERT_GE(chart.totalLines, 8);
   const int32_t newest = chart.WindowRow();
   EXPECT_EQ(newest, chart.bottom - chart.topOffset - 98);

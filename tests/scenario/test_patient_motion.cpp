@@ -10,16 +10,17 @@
 
 #include "battlefield/casualty_cases.h"
 #include "casualty/backpack.h"
-#include "casualty/blood_pools.h"
 #include "casualty/casualty_slots.h"
 #include "casualty/patient.h"
-#include "casualty/texture_bands.h"
-#include "casualty/texture_templates.h"
-#include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
+#include "casualty_view/blood_pools.h"
 #include "casualty_view/hud_hotspots.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_view.h"
+#include "casualty_view/texture_bands.h"
+#include "casualty_view/texture_templates.h"
 #include "casualty_view/tool_animation.h"
+#include "casualty_view/treatment_assets.h"
 #include "harness.h"
 #include "own_data_folder.h"
 #include "player_road.h"
@@ -54,7 +55,7 @@ void Open(Harness& game, int32_t slot) {
 
 std::vector<int32_t> GrowingPools(const Patient& patient) {
   std::vector<int32_t> growing;
-  for (const BloodPool* pool = patient.bloodPools.get(); pool != nullptr; pool = pool->next.get())
+  for (const BloodPool* pool = ObjectsOf(patient).bloodPools.get(); pool != nullptr; pool = pool->next.get())
     growing.push_back(pool->visible);
   return growing;
 }
@@ -102,8 +103,8 @@ TEST(PatientMotion, RollOverLiftsTurnsHimOverAndOntoTheSideAwayFromHisWound) {
     Patient& patient = *Slots().currentPatient;
     ASSERT_EQ(patient.sideBits & kSideBits, c.wounded);
     ASSERT_TRUE(patient.movable);
-    const engine::Mat3 start = patient.bodyModel->LocalRotation();
-    const float rest = patient.bodyModel->LocalPosition().y;
+    const engine::Mat3 start = ObjectsOf(patient).bodyModel->LocalRotation();
+    const float rest = ObjectsOf(patient).bodyModel->LocalPosition().y;
     const std::vector<int32_t> pools = GrowingPools(patient);
 
     for (int roll = 1; roll <= 2; ++roll) {
@@ -113,13 +114,13 @@ TEST(PatientMotion, RollOverLiftsTurnsHimOverAndOntoTheSideAwayFromHisWound) {
       float top = rest;
       for (int frame = 0; frame < 30 && patient.liftCounter > 0; ++frame) {
         game.Frame(kFrameMs);
-        top = std::max(top, patient.bodyModel->LocalPosition().y);
+        top = std::max(top, ObjectsOf(patient).bodyModel->LocalPosition().y);
       }
       EXPECT_FLOAT_EQ(top, 3.2f);
       // Set down: on his front 1.6 higher than on his back, where four sinking steps of 0.4 leave him.
-      EXPECT_NEAR(patient.bodyModel->LocalPosition().y, roll == 1 ? rest + 1.6f : rest, kNear) << "set down";
+      EXPECT_NEAR(ObjectsOf(patient).bodyModel->LocalPosition().y, roll == 1 ? rest + 1.6f : rest, kNear) << "set down";
       game.Frames(15, kFrameMs);
-      ExpectAxes(patient.bodyModel->LocalRotation(), start, roll == 1 ? c.degrees : 0.0f,
+      ExpectAxes(ObjectsOf(patient).bodyModel->LocalRotation(), start, roll == 1 ? c.degrees : 0.0f,
                  roll == 1 ? "rolled over" : "rolled back");
       std::vector<int32_t> flipped = pools;
       if (roll == 1)
@@ -141,9 +142,10 @@ TEST(PatientMotion, TheLegCutFreePullsThePinnedSoldierOutFromUnderTheVehicle) {
   StartWith(game, kPinned);
   Open(game, 0);
   Patient& patient = *Slots().currentPatient;
-  ASSERT_TRUE(patient.prop && patient.prop->model && patient.prop->shadow);
-  const engine::EngineRef<engine::EngineNode> moving[] = {patientView.surroundings, patient.prop->model,
-                                                          patient.prop->shadow, patient.leftStump};
+  ASSERT_TRUE(ObjectsOf(patient).prop && ObjectsOf(patient).prop->model && ObjectsOf(patient).prop->shadow);
+  const engine::EngineRef<engine::EngineNode> moving[] = {patientView.surroundings, ObjectsOf(patient).prop->model,
+                                                          ObjectsOf(patient).prop->shadow,
+                                                          ObjectsOf(patient).leftStump};
   std::vector<engine::Vec3> from;
   for (const auto& node : moving) {
     ASSERT_TRUE(node);
@@ -175,17 +177,17 @@ TEST(PatientMotion, MovedOffTheBarTheGroundAndTheBarSlideWhileHeRollsOff) {
   StartWith(game, kRebar);
   Open(game, 0);
   Patient& patient = *Slots().currentPatient;
-  ASSERT_TRUE(patient.prop && patient.prop->model);
+  ASSERT_TRUE(ObjectsOf(patient).prop && ObjectsOf(patient).prop->model);
   const int32_t roll = patient.animationIndex[18];
   ASSERT_GE(roll, 0);
-  const int32_t rollMs =
-      static_cast<int32_t>(patient.bodyModel->GetAnimationLength(patient.animationNames[roll]) * 1000.0 / 0.6);
+  const int32_t rollMs = static_cast<int32_t>(
+      ObjectsOf(patient).bodyModel->GetAnimationLength(patient.animationNames[roll]) * 1000.0 / 0.6);
   ASSERT_GT(rollMs, 0);
   // Frames of 50 ms from the click's on: those that begin with under 4000 ms and over 0 left.
   int slides = 0;
   for (int32_t left = rollMs; left > 0; left -= kFrameMs) slides += left < 4000 ? 1 : 0;
   const engine::Vec3 ground = patientView.surroundings->LocalPosition();
-  const engine::Vec3 bar = patient.prop->model->LocalPosition();
+  const engine::Vec3 bar = ObjectsOf(patient).prop->model->LocalPosition();
   const std::vector<int32_t> pools = GrowingPools(patient);
 
   ASSERT_TRUE(TakeTool(game, TOOL_ACTION));
@@ -196,7 +198,7 @@ TEST(PatientMotion, MovedOffTheBarTheGroundAndTheBarSlideWhileHeRollsOff) {
   game.Frames(rollMs / kFrameMs + 2, kFrameMs);
   EXPECT_LE(patient.rollOffTime, 0);
   EXPECT_NEAR(Moved(ground, patientView.surroundings), 0.2f * static_cast<float>(slides), kNear);
-  EXPECT_NEAR(Moved(bar, patient.prop->model), 0.2f * static_cast<float>(slides), kNear);
+  EXPECT_NEAR(Moved(bar, ObjectsOf(patient).prop->model), 0.2f * static_cast<float>(slides), kNear);
   std::vector<int32_t> flipped = pools;
   for (int32_t& growing : flipped) growing = growing ? 0 : 1;
   EXPECT_EQ(GrowingPools(patient), flipped);
@@ -234,7 +236,8 @@ TEST(PatientMotion, TheLeftTrouserLegCutShowsTheCutPiecesAndASplintAppearsWhenHe
   }
   // The leg's texture is the composed picture stretched over it: a texel samples the middle of its span.
   for (const char* material : {"u_left_leg1", "u_right_leg1"}) {
-    const auto& texture = patient.textureState.working[FindTextureRow(patient.textureState, material)];
+    const auto& texture =
+        ObjectsOf(patient).textureState.working[FindTextureRow(ObjectsOf(patient).textureState, material)];
     ASSERT_TRUE(texture);
     const int w = texture->GetWidth(), h = texture->GetHeight();
     for (int ty = 0; ty < h; ty += 7) {
@@ -269,8 +272,8 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
   ASSERT_TRUE(ClickOnBodyPart(game, PART_LEFT_THIGH));
   ClickHud(game, HUD_ROLL_OVER);
   game.Frames(60, kFrameMs);
-  const engine::Mat3 rotation = Slots().currentPatient->bodyModel->LocalRotation();
-  const float height = Slots().currentPatient->bodyModel->LocalPosition().y;
+  const engine::Mat3 rotation = ObjectsOf(*Slots().currentPatient).bodyModel->LocalRotation();
+  const float height = ObjectsOf(*Slots().currentPatient).bodyModel->LocalPosition().y;
   const std::vector<int32_t> pools = GrowingPools(*Slots().currentPatient);
   ASSERT_EQ(Slots().currentPatient->composedFlags, 0xau);
 
@@ -291,8 +294,8 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
   Open(game, 0);
   game.Frames(2, kFrameMs);
   const Patient& loaded = *Slots().currentPatient;
-  ExpectAxes(loaded.bodyModel->LocalRotation(), rotation, 0.0f, "loaded");
-  EXPECT_NEAR(loaded.bodyModel->LocalPosition().y, height, kNear);
+  ExpectAxes(ObjectsOf(loaded).bodyModel->LocalRotation(), rotation, 0.0f, "loaded");
+  EXPECT_NEAR(ObjectsOf(loaded).bodyModel->LocalPosition().y, height, kNear);
   EXPECT_EQ(loaded.composedFlags, 0xau);
   EXPECT_EQ(loaded.rolledOver, 1);
   EXPECT_EQ(GrowingPools(loaded), pools);

@@ -15,12 +15,13 @@
 #include "casualty/patient.h"
 #include "casualty/patient_bones.h"
 #include "casualty/tool_table.h"
-#include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/patient_view.h"
 #include "casualty_view/scene_backdrop.h"
 #include "casualty_view/surroundings.h"
+#include "casualty_view/treatment_assets.h"
 #include "damaged_tree.h"
 #include "harness.h"
 #include "player_road.h"
@@ -72,7 +73,7 @@ std::vector<engine::EngineRef<engine::EngineNode>> ViewNodes() {
   for (const Billboard& billboard : sceneBackdrop.billboards) nodes.push_back(billboard.actor);
   nodes.push_back(treatmentAssets.models[ITEM_AMBU_BAG]);
   for (const auto& patient : Slots().casualties)
-    if (patient) nodes.push_back(patient->bodyModel);
+    if (patient) nodes.push_back(ObjectsOf(*patient).bodyModel);
   return nodes;
 }
 
@@ -86,7 +87,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     return at;
   };
   // Parked, the body waits under the ground.
-  EXPECT_LT(Slots().casualties[0]->bodyModel->GetPosition()->Value().y, -50.0f);
+  EXPECT_LT(ObjectsOf(*Slots().casualties[0]).bodyModel->GetPosition()->Value().y, -50.0f);
   // The open ground of this mission is turned and placed for the slot on the first visit; from then on every
   // visit finds everything where the last one left it.
   std::vector<Vec3> parked;
@@ -96,7 +97,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     SCOPED_TRACE("trip " + std::to_string(trip));
     OpenCasualty(game, 0);
     ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
-    EXPECT_NEAR(Slots().casualties[0]->bodyModel->GetPosition()->Value().y, 0.0f, 2.0f);
+    EXPECT_NEAR(ObjectsOf(*Slots().casualties[0]).bodyModel->GetPosition()->Value().y, 0.0f, 2.0f);
     // No bushes and rocks round him on the open ground.
     EXPECT_TRUE(IsOpenGroundSurroundings(patientView.loadedKind));
     EXPECT_FALSE(engineStage->Contains(sceneBackdrop.billboards[0].actor.Get()));
@@ -140,8 +141,8 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   game.Press(kEscape);
 
   // His blood lies on the ground while he is shown, and is taken off it with him.
-  ASSERT_TRUE(Slots().casualties[0]->bloodPools);
-  engine::EngineRef<engine::EngineActor> pool = Slots().casualties[0]->bloodPools->actor;
+  ASSERT_TRUE(ObjectsOf(*Slots().casualties[0]).bloodPools);
+  engine::EngineRef<engine::EngineActor> pool = ObjectsOf(*Slots().casualties[0]).bloodPools->actor;
   OpenCasualty(game, 0);
   EXPECT_EQ(pool->Parent(), patientView.surroundings.Get());
   EXPECT_TRUE(pool->Visible());

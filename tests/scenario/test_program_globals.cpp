@@ -268,7 +268,7 @@ TEST(ProgramState, EveryWritableGlobalOfTheGameLibrariesIsARegisteredRecordOfIts
 TEST(ProgramState, TheResetKeepsTheToolRowsDropsTheirPicturesAndReleasesEachPatientOnce) {
   auto root = engine::CreateEngineRoot("headless");
   const ToolDef before = ToolTable[TOOL_BANDAGE];
-  ToolTable[TOOL_BANDAGE].sprite = root->CreateBitmap(4, 4);
+  toolPictures[TOOL_BANDAGE].sprite = root->CreateBitmap(4, 4);
   ToolTable[TOOL_BANDAGE].weight = 99.0;
   int releases = 0;
   PlaceCasualty(1, std::make_unique<Patient>(std::make_unique<CountingBody>(&releases)));
@@ -278,7 +278,7 @@ TEST(ProgramState, TheResetKeepsTheToolRowsDropsTheirPicturesAndReleasesEachPati
 
   ResetProgramState();
 
-  EXPECT_FALSE(ToolTable[TOOL_BANDAGE].sprite);
+  EXPECT_FALSE(toolPictures[TOOL_BANDAGE].sprite);
   EXPECT_STREQ(ToolTable[TOOL_BANDAGE].name, before.name);
   EXPECT_EQ(ToolTable[TOOL_BANDAGE].weight, before.weight);
   EXPECT_EQ(releases, 2);

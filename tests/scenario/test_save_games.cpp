@@ -26,6 +26,7 @@
 #include "casualty/tool_table.h"
 #include "casualty/vitals.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_view.h"
 #include "frontend/save_slot_screen.h"
 #include "harness.h"
@@ -221,8 +222,7 @@ class MissionSaves : public SaveGames {
     for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) {
       const int32_t slot = i - Units().firstPatientUnit;
       if (HasCasualty(slot)) continue;  // the mission's start built him already
-      PlaceCasualty(
-          slot, std::make_unique<Patient>(engineRoot, engineStage, Units().units[i]->woundType, Units().units[i]->severity, nullptr));
+      PlaceCasualty(slot, BuildPatient(engineRoot, engineStage, Units().units[i]->woundType, Units().units[i]->severity, nullptr));
     }
     ASSERT_TRUE(HasCasualty(0));
   }

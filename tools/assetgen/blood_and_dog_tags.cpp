@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
-#include "casualty/blood_pools.h"
-#include "casualty/blood_splat.h"
-#include "casualty/dog_tag.h"
+#include "casualty_view/blood_pools.h"
+#include "casualty_view/blood_splat.h"
+#include "casualty_view/dog_tag.h"
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/prop_generators.h"
 

@@ -9,8 +9,8 @@
 #include <map>
 #include <set>
 
-#include "casualty/texture_templates.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/texture_templates.h"
 #include "tools/assetgen/canonical_path.h"
 #include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/wound_assets.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "casualty/injury_prop.h"
+#include "casualty_view/injury_prop.h"
 #include "tools/assetgen/generators.h"
 #include "tools/assetgen/image_paint.h"
 

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "casualty/casualty_slots.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_speech.h"
 #include "core/engine_internals.h"
 #include "core/model_instance.h"
@@ -64,7 +65,7 @@ class PatientFaceTest : public HeadlessStageTest {
     for (const char* path : {"patient\\pv-sold\\pv_sold.qsad", "patient\\injury\\pv-legamp\\pv_legamp.qsad"})
       tree_.WriteBytes(path, PoseBody(animations));
     DeleteCasualty(slot);
-    PlaceCasualty(slot, std::make_unique<Patient>(engineRoot, engineStage, wound, 1, nullptr));
+    PlaceCasualty(slot, BuildPatient(engineRoot, engineStage, wound, 1, nullptr));
     Slots().casualties[slot]->conscious = Slots().casualties[slot]->canSpeak = 1;
     Show(slot);
     return *Slots().casualties[slot];
@@ -85,8 +86,8 @@ class PatientFaceTest : public HeadlessStageTest {
   }
   // The track of the shown patient's animation of that name, or null when it does not play.
   static const engine::AnimationTrack* Track(const std::wstring& name) {
-    for (const auto& track : Slots().currentPatient->bodyModel->Model()->Player().Tracks())
-      if (Slots().currentPatient->bodyModel->GetAnimationName(track.animation) == name) return &track;
+    for (const auto& track : ObjectsOf(*Slots().currentPatient).bodyModel->Model()->Player().Tracks())
+      if (ObjectsOf(*Slots().currentPatient).bodyModel->GetAnimationName(track.animation) == name) return &track;
     return nullptr;
   }
   static bool Speaking() { return PatientSpeech().speechSound && PatientSpeech().speechSound->IsPlaying(); }

@@ -7,8 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "casualty/injury_prop.h"
 #include "casualty/patient.h"
+#include "casualty_view/injury_prop.h"
+#include "casualty_view/model_body.h"
 #include "core/engine_internals.h"
 #include "shell/globals.h"
 #include "shell/overlays.h"
@@ -38,7 +39,7 @@ class PropTest : public HeadlessStageTest {
     tree_.WriteBytes(std::string(path.begin(), path.end()), assetgen::EncodePng(*image));
   }
   static std::unique_ptr<Patient> Build(int32_t wound, int32_t appearance) {
-    return std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr);
+    return BuildPatient(engineRoot, engineStage, wound, appearance, nullptr);
   }
   static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
 };

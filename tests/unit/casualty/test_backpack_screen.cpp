@@ -1,5 +1,6 @@
 // The backpack screen: the strip it builds, what the pointer over it does, the list's rows, the bars, and
 // the clicks that load and unload the pack.
+#include "casualty_view/tool_images.h"
 #include "shell/layout.h"
 #include "shell/mission_progress.h"
 #include "tool_screen_fixture.h"
@@ -38,7 +39,7 @@ class BackpackScreenTest : public ToolScreenTest {
     return -1;
   }
 
-  static int IconWidth(int row) { return ToolTable[row].sprite->GetWidth(); }
+  static int IconWidth(int row) { return toolPictures[row].sprite->GetWidth(); }
   static int TopRowY() { return kStripWindowY + 10; }
   static int BottomRowY() { return kStripWindowY + 80; }
 
@@ -68,7 +69,7 @@ TEST_F(BackpackScreenTest, TheStripHoldsEveryOfferedIconOnceSideBySide) {
     int32_t x = 0;
     for (int row = first; row < first + 24; ++row) {
       if (IsPackableTool(row)) {
-        const auto& icon = ToolTable[row].sprite;
+        const auto& icon = toolPictures[row].sprite;
         EXPECT_EQ(BackpackScreen().toolStripImage->Pixel(x, y), icon->Pixel(0, 0)) << "row " << row;
         EXPECT_EQ(BackpackScreen().toolStripImage->Pixel(x + IconWidth(row) - 1, y + kToolIconHeight - 1),
                   icon->Pixel(IconWidth(row) - 1, kToolIconHeight - 1));

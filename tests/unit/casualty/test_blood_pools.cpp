@@ -2,7 +2,8 @@
 // id, rolling him over, lying on the ground (or the stage when the ground failed to load), and letting go.
 #include <cmath>
 
-#include "casualty/blood_pools.h"
+#include "casualty_view/blood_pools.h"
+#include "casualty_view/model_body.h"
 #include "unit/casualty/prop_fixture.h"
 
 namespace kestrine {
@@ -14,7 +15,7 @@ constexpr int32_t kNoPoolWound = 3;
 
 int PoolCount(const Patient& patient) {
   int count = 0;
-  for (const BloodPool* pool = patient.bloodPools.get(); pool != nullptr; pool = pool->next.get()) ++count;
+  for (const BloodPool* pool = ObjectsOf(patient).bloodPools.get(); pool != nullptr; pool = pool->next.get()) ++count;
   return count;
 }
 
@@ -35,7 +36,7 @@ TEST_F(PropTest, AWoundsTwoPoolsLieMirroredBySideAndOnlyTheNewerGrows) {
     patient->side = side;
     CreateBloodPools(*patient, kEvisceration);
     ASSERT_EQ(PoolCount(*patient), 2) << side;
-    const BloodPool& shown = *patient->bloodPools;
+    const BloodPool& shown = *ObjectsOf(*patient).bloodPools;
     const BloodPool& other = *shown.next;
     EXPECT_EQ(shown.x, side == 1 ? -1.0f : 1.0f);
     EXPECT_EQ(other.x, side == 1 ? 1.0f : -1.0f);
@@ -56,7 +57,7 @@ TEST_F(PropTest, AWoundsTwoPoolsLieMirroredBySideAndOnlyTheNewerGrows) {
 TEST_F(PropTest, PoolsGrowByTheirRateOnlyWhileHeLiesStillAndRatesGoByIdAndNeverBelowZero) {
   const auto patient = Build(kFaceWound, 2);
   ASSERT_EQ(PoolCount(*patient), 2);
-  BloodPool& growing = *patient->bloodPools;
+  BloodPool& growing = *ObjectsOf(*patient).bloodPools;
   BloodPool& resting = *growing.next;
 
   SetBloodPoolRate(*patient, 7, 50);  // no pool has id 7
@@ -103,15 +104,15 @@ TEST_F(PropTest, PoolsGrowByTheirRateOnlyWhileHeLiesStillAndRatesGoByIdAndNeverB
   AddBloodPool(*patient, 3, 0, 0);
   SetBloodPoolRate(*patient, -1, 9);
   ToggleBloodPools(*patient);
-  EXPECT_EQ(patient->bloodPools->visible, 0);
-  EXPECT_EQ(patient->bloodPools->rate, 9.0f);
+  EXPECT_EQ(ObjectsOf(*patient).bloodPools->visible, 0);
+  EXPECT_EQ(ObjectsOf(*patient).bloodPools->rate, 9.0f);
 }
 
 TEST_F(PropTest, PoolsLieOnTheGroundAtTheirPlacesWhateverItsScaleOrOnTheStageWithoutOne) {
   const auto patient = Build(kFaceWound, 2);
   patient->side = 1;
   CreateBloodPools(*patient, kFaceWound);
-  const BloodPool& pool = *patient->bloodPools;  // at (-1, 6)
+  const BloodPool& pool = *ObjectsOf(*patient).bloodPools;  // at (-1, 6)
 
   const engine::EngineRef<engine::EngineModel> ground = engineRoot->CreateActor();
   ground->SetScale(4, 4, 4);
@@ -144,7 +145,7 @@ TEST_F(PropTest, PoolsLieOnTheGroundAtTheirPlacesWhateverItsScaleOrOnTheStageWit
   const size_t onStage = engineStage->Objects().size();
   ground->AddChild(pool.actor);
   ReleaseBloodPools(*patient);
-  EXPECT_FALSE(patient->bloodPools);
+  EXPECT_FALSE(ObjectsOf(*patient).bloodPools);
   EXPECT_EQ(ground->Children().size(), 0u);
   EXPECT_EQ(engineStage->Objects().size(), onStage - 2);
 }

@@ -4,9 +4,10 @@
 #include <map>
 #include <string>
 
-#include "casualty/blood_splat.h"
-#include "casualty/dog_tag.h"
-#include "casualty/texture_templates.h"
+#include "casualty_view/blood_splat.h"
+#include "casualty_view/dog_tag.h"
+#include "casualty_view/model_body.h"
+#include "casualty_view/texture_templates.h"
 #include "unit/casualty/prop_fixture.h"
 
 namespace kestrine {
@@ -27,7 +28,7 @@ TEST_F(PropTest, TheSplatGrowsFromItsCentreByTheSquareRootOfItsSizeAndNeverFromB
   StartBloodSplat(*patient, 3, skin, 32, 32, 10);
   for (int frame = 0; frame < 10; ++frame) UpdateBloodSplat(*patient);
   // 10 frames x 0.1 x 10 = 10; sqrt(10) = 3.16: a 3 x 3 square from (31, 31).
-  EXPECT_NEAR(patient->bloodSplat->size, 10.0f, 1e-4f);
+  EXPECT_NEAR(ObjectsOf(*patient).bloodSplat->size, 10.0f, 1e-4f);
   EXPECT_NE(Rgb(skin, 32, 32), kWhite);
   EXPECT_EQ(Rgb(skin, 35, 32), kWhite);
   EXPECT_EQ(Rgb(skin, 32, 29), kWhite);
@@ -41,21 +42,21 @@ TEST_F(PropTest, TheSplatGrowsFromItsCentreByTheSquareRootOfItsSizeAndNeverFromB
   clean->Clear(255, 255, 255);
   StartBloodSplat(*patient, 3, clean, 32, 32, -5);
   for (int frame = 0; frame < 5; ++frame) UpdateBloodSplat(*patient);
-  EXPECT_EQ(patient->bloodSplat->size, 0.0f);
+  EXPECT_EQ(ObjectsOf(*patient).bloodSplat->size, 0.0f);
   EXPECT_EQ(Rgb(clean, 32, 32), kWhite);
 }
 
 TEST_F(PropTest, AFreshDressingStartsTheSplatInItsMiddleAtTheBleedRate) {
   const auto patient = Build(31, 2);
   int32_t skin = -1, clothing = -1;
-  FindBoneMaterials(patient->textureState, PART_LEFT_THIGH, skin, clothing);
+  FindBoneMaterials(ObjectsOf(*patient).textureState, PART_LEFT_THIGH, skin, clothing);
   ASSERT_GE(skin, 0);
-  patient->textureState.working[skin] = engineRoot->CreateBitmap(256, 256);
+  ObjectsOf(*patient).textureState.working[skin] = engineRoot->CreateBitmap(256, 256);
   patient->bleedRate = 7;
   patient->Body().ShowTreatmentVisual({VISUAL_DRESSING, PART_LEFT_THIGH, TOOL_BANDAGE});
-  ASSERT_TRUE(patient->bloodSplat);
-  const BloodSplat& splat = *patient->bloodSplat;
-  EXPECT_EQ(splat.texture, patient->textureState.working[skin]);
+  ASSERT_TRUE(ObjectsOf(*patient).bloodSplat);
+  const BloodSplat& splat = *ObjectsOf(*patient).bloodSplat;
+  EXPECT_EQ(splat.texture, ObjectsOf(*patient).textureState.working[skin]);
   EXPECT_EQ(splat.textureSlot, skin);
   // A thigh's dressing covers rows 20 to 120 of 256, all across.
   EXPECT_EQ(splat.x, 128);

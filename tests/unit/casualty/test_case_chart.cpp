@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "casualty/case_chart.h"
+#include "casualty_view/case_chart.h"
 
 namespace kestrine {
 namespace {

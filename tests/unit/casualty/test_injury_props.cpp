@@ -4,6 +4,7 @@
 #include <typeinfo>
 
 #include "casualty_view/injury_props.h"
+#include "casualty_view/model_body.h"
 #include "shell/sound_table.h"
 #include "unit/casualty/prop_fixture.h"
 
@@ -45,15 +46,15 @@ TEST_F(PropTest, EachPropWoundGetsItsPropOnItsBoneOrParkedOnTheStageAndHidden) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.wound);
     const auto patient = Build(row.wound, 2);
-    ASSERT_TRUE(patient->prop);
-    const InjuryProp& prop = *patient->prop;
+    ASSERT_TRUE(ObjectsOf(*patient).prop);
+    const InjuryProp& prop = *ObjectsOf(*patient).prop;
     EXPECT_EQ(typeid(prop), row.kind);
-    EXPECT_FALSE(patient->turban);
+    EXPECT_FALSE(ObjectsOf(*patient).turban);
     ASSERT_TRUE(prop.model);
     EXPECT_FALSE(prop.model->Visible());
     EXPECT_EQ(prop.onBone, row.bone >= 0 ? 1 : 0);
     if (row.bone >= 0) {
-      EXPECT_EQ(prop.model->Parent(), patient->boneFrames[row.bone].Get());
+      EXPECT_EQ(prop.model->Parent(), ObjectsOf(*patient).boneFrames[row.bone].Get());
     } else {
       EXPECT_TRUE(engineStage->Contains(prop.model.Get()));
       EXPECT_LT(prop.model->GetPosition()->GetY(), -90.0f);  // parked under the view with the rest of it
@@ -62,11 +63,11 @@ TEST_F(PropTest, EachPropWoundGetsItsPropOnItsBoneOrParkedOnTheStageAndHidden) {
   }
   // The vehicle's shadow lies on the stage with it, hidden too.
   const auto pinned = Build(6, 2);
-  ASSERT_TRUE(pinned->prop->shadow);
-  EXPECT_TRUE(engineStage->Contains(pinned->prop->shadow.Get()));
-  EXPECT_FALSE(pinned->prop->shadow->Visible());
+  ASSERT_TRUE(ObjectsOf(*pinned).prop->shadow);
+  EXPECT_TRUE(engineStage->Contains(ObjectsOf(*pinned).prop->shadow.Get()));
+  EXPECT_FALSE(ObjectsOf(*pinned).prop->shadow->Visible());
   // Wounds without an object show none.
-  EXPECT_FALSE(Build(31, 2)->prop);
+  EXPECT_FALSE(ObjectsOf(*Build(31, 2)).prop);
 }
 
 TEST_F(PropTest, TheFingerHangsOnTheHandOfTheWoundedSide) {
@@ -74,28 +75,29 @@ TEST_F(PropTest, TheFingerHangsOnTheHandOfTheWoundedSide) {
   for (int32_t side : {1, 0}) {
     patient->side = side;
     patient->Body().CreateInjuryProps(20);
-    ASSERT_TRUE(patient->prop);
-    EXPECT_EQ(patient->prop->model->Parent(), patient->boneFrames[side == 1 ? BONE_L_HAND : BONE_R_HAND].Get());
+    ASSERT_TRUE(ObjectsOf(*patient).prop);
+    EXPECT_EQ(ObjectsOf(*patient).prop->model->Parent(),
+              ObjectsOf(*patient).boneFrames[side == 1 ? BONE_L_HAND : BONE_R_HAND].Get());
   }
 }
 
 TEST_F(PropTest, AnEnemyWithATurbanWearsItBesidesHisWoundsPropAndLosesBothWhenLetGo) {
   const size_t before = engineStage->Objects().size();
   const auto patient = Build(0, 3);  // the gut out, and the turban
-  ASSERT_TRUE(patient->prop);
-  ASSERT_TRUE(patient->turban);
-  EXPECT_EQ(patient->turban->model->Parent(), patient->boneFrames[BONE_HEAD].Get());
-  const engine::EngineRef<engine::EngineModel> gut = patient->prop->model;
-  const engine::EngineRef<engine::EngineModel> turban = patient->turban->model;
+  ASSERT_TRUE(ObjectsOf(*patient).prop);
+  ASSERT_TRUE(ObjectsOf(*patient).turban);
+  EXPECT_EQ(ObjectsOf(*patient).turban->model->Parent(), ObjectsOf(*patient).boneFrames[BONE_HEAD].Get());
+  const engine::EngineRef<engine::EngineModel> gut = ObjectsOf(*patient).prop->model;
+  const engine::EngineRef<engine::EngineModel> turban = ObjectsOf(*patient).turban->model;
 
   // The Action starts the wound's prop, never the turban.
   patient->Body().ShowTreatmentVisual({VISUAL_INJURY_PROP_START, PART_ABDOMEN, TOOL_ACTION});
-  EXPECT_EQ(patient->prop->active, 1);
-  EXPECT_EQ(patient->turban->active, 0);
+  EXPECT_EQ(ObjectsOf(*patient).prop->active, 1);
+  EXPECT_EQ(ObjectsOf(*patient).turban->active, 0);
 
   patient->Body().ReleasePatient();
-  EXPECT_FALSE(patient->prop);
-  EXPECT_FALSE(patient->turban);
+  EXPECT_FALSE(ObjectsOf(*patient).prop);
+  EXPECT_FALSE(ObjectsOf(*patient).turban);
   EXPECT_EQ(turban->Parent(), nullptr);
   EXPECT_EQ(turban->RefCount(), 1);  // only this test still holds them
   EXPECT_EQ(gut->RefCount(), 1);
@@ -104,7 +106,7 @@ TEST_F(PropTest, AnEnemyWithATurbanWearsItBesidesHisWoundsPropAndLosesBothWhenLe
 
 TEST_F(PropTest, TheKnifeComesOutAlongItsPathThenTheWoundSpurtsAndTheKnifeStops) {
   const auto patient = Build(54, 2);
-  InjuryProp& knife = *patient->prop;
+  InjuryProp& knife = *ObjectsOf(*patient).prop;
   const Vec3 start = knife.model->LocalPosition();
   knife.Update();  // not started: stays in
   EXPECT_EQ(knife.model->LocalPosition(), start);
@@ -129,17 +131,17 @@ TEST_F(PropTest, TheKnifeComesOutAlongItsPathThenTheWoundSpurtsAndTheKnifeStops)
 TEST_F(PropTest, AKnifeStartedWhileASaveIsReplayedStaysIn) {
   const auto patient = Build(54, 2);
   replayingSave = 1;
-  patient->prop->Start();
+  ObjectsOf(*patient).prop->Start();
   replayingSave = 0;
-  const Vec3 start = patient->prop->model->LocalPosition();
-  for (int frame = 0; frame < 30; ++frame) patient->prop->Update();
-  EXPECT_EQ(patient->prop->model->LocalPosition(), start);
+  const Vec3 start = ObjectsOf(*patient).prop->model->LocalPosition();
+  for (int frame = 0; frame < 30; ++frame) ObjectsOf(*patient).prop->Update();
+  EXPECT_EQ(ObjectsOf(*patient).prop->model->LocalPosition(), start);
   EXPECT_EQ(patient->spurting, 0);
 }
 
 TEST_F(PropTest, TheGutMakesExactlyTenSmallMovesBackIn) {
   const auto patient = Build(0, 2);
-  InjuryProp& gut = *patient->prop;
+  InjuryProp& gut = *ObjectsOf(*patient).prop;
   const Vec3 start = gut.model->LocalPosition();
   gut.Start();
   for (int frame = 0; frame < 25; ++frame) gut.Update();

@@ -11,10 +11,10 @@
 #include "casualty/backpack.h"
 #include "casualty/body_model_choice.h"
 #include "casualty/patient.h"
-#include "casualty/treatment_assets.h"
 #include "casualty/treatment_items.h"
 #include "casualty_view/model_body.h"
 #include "casualty_view/spurt.h"
+#include "casualty_view/treatment_assets.h"
 #include "core/engine_internals.h"
 #include "core/geometry.h"
 #include "shell/globals.h"
@@ -57,7 +57,7 @@ class PatientBodyTest : public HeadlessStageTest {
     });
   }
   static std::unique_ptr<Patient> Build(int32_t wound, int32_t appearance) {
-    return std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr);
+    return BuildPatient(engineRoot, engineStage, wound, appearance, nullptr);
   }
   static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
 };
@@ -74,22 +74,24 @@ TEST_F(PatientBodyTest, FortyBonesFillTheRecordsThirtyEightAndOnlyNamedBonesGetP
 
   EXPECT_EQ(patient->boneCount, 38);
   EXPECT_EQ(patient->boneNames[37], L"extra37");
-  EXPECT_FALSE(patient->boneFrames[BONE_HEAD]);
+  EXPECT_FALSE(ObjectsOf(*patient).boneFrames[BONE_HEAD]);
   EXPECT_EQ(patient->headBone, -1);
   for (int n = 0; n < BONE_LEFT_ELBOW; ++n) {
     if (n == BONE_HEAD) continue;
-    ASSERT_TRUE(patient->boneFrames[n]) << kBoneNames[n];
-    EXPECT_EQ(patient->boneFrames[n]->GetName(), patient->boneNames[n < BONE_HEAD ? n : n - 1]);
-    EXPECT_EQ(patient->boneFrames[n]->Parent()->GetName(), patient->boneFrames[n]->GetName());
-    EXPECT_EQ(patient->boneFrames[n]->OptionValue(), engine::EngineNode::kOptionPickShape);
+    ASSERT_TRUE(ObjectsOf(*patient).boneFrames[n]) << kBoneNames[n];
+    EXPECT_EQ(ObjectsOf(*patient).boneFrames[n]->GetName(), patient->boneNames[n < BONE_HEAD ? n : n - 1]);
+    EXPECT_EQ(ObjectsOf(*patient).boneFrames[n]->Parent()->GetName(), ObjectsOf(*patient).boneFrames[n]->GetName());
+    EXPECT_EQ(ObjectsOf(*patient).boneFrames[n]->OptionValue(), engine::EngineNode::kOptionPickShape);
   }
   // The elbow spheres hang from the forearms' shapes; bones the table does not name carry nothing.
-  EXPECT_EQ(patient->boneFrames[BONE_LEFT_ELBOW]->Parent(), patient->boneFrames[BONE_L_ELBOW].Get());
-  EXPECT_EQ(patient->boneFrames[BONE_RIGHT_ELBOW]->Parent(), patient->boneFrames[BONE_R_ELBOW].Get());
-  EXPECT_TRUE(patient->bodyModel->GetBone(30)->Children().empty());
+  EXPECT_EQ(ObjectsOf(*patient).boneFrames[BONE_LEFT_ELBOW]->Parent(),
+            ObjectsOf(*patient).boneFrames[BONE_L_ELBOW].Get());
+  EXPECT_EQ(ObjectsOf(*patient).boneFrames[BONE_RIGHT_ELBOW]->Parent(),
+            ObjectsOf(*patient).boneFrames[BONE_R_ELBOW].Get());
+  EXPECT_TRUE(ObjectsOf(*patient).bodyModel->GetBone(30)->Children().empty());
   // No joint frame for the head; the mouth's is there.
-  EXPECT_FALSE(patient->jointFrames[6]);
-  EXPECT_TRUE(patient->jointFrames[10]);
+  EXPECT_FALSE(ObjectsOf(*patient).jointFrames[6]);
+  EXPECT_TRUE(ObjectsOf(*patient).jointFrames[10]);
   EXPECT_NE(Log().find("no head for joint frame 6"), std::string::npos);
 
   // Animations: a trailing digit is dropped, the first pose the name begins is taken, the rest stay -1.
@@ -107,20 +109,20 @@ TEST_F(PatientBodyTest, AReadyBodyWithoutBonesIsBuiltAtOnceWithNothingToPick) {
   // No file at all: the engine's placeholder has no bones.
   const auto patient = Build(kFaceWound, 2);
   EXPECT_EQ(patient->boneCount, 0);
-  for (const auto& frame : patient->boneFrames) EXPECT_FALSE(frame);
+  for (const auto& frame : ObjectsOf(*patient).boneFrames) EXPECT_FALSE(frame);
   for (int slot = 0; slot < kJointFrameSlots; ++slot)
-    EXPECT_EQ(static_cast<bool>(patient->jointFrames[slot]), slot == 13 || slot == 14 || slot == 22) << slot;
-  EXPECT_FALSE(patient->ammoPouch.magazines[0]);
+    EXPECT_EQ(static_cast<bool>(ObjectsOf(*patient).jointFrames[slot]), slot == 13 || slot == 14 || slot == 22) << slot;
+  EXPECT_FALSE(ObjectsOf(*patient).ammoPouch.magazines[0]);
   EXPECT_NE(Log().find("no bones"), std::string::npos);
-  EXPECT_EQ(patient->bodyModel->GetPosition()->GetY(), -100.0f);  // parked all the same
+  EXPECT_EQ(ObjectsOf(*patient).bodyModel->GetPosition()->GetY(), -100.0f);  // parked all the same
 }
 
 TEST_F(PatientBodyTest, TakingTheAmmunitionDrawsRifleThenPistolThenGrenadesOnceAndCapsThem) {
   WriteGameBodies();
   const auto patient = Build(kFaceWound, 2);
-  ASSERT_TRUE(patient->ammoPouch.magazines[3]);
-  EXPECT_EQ(patient->ammoPouch.magazines[3]->GetName(), kAmmoName);
-  EXPECT_EQ(patient->ammoPouch.magazines[3]->Parent(), patient->boneFrames[BONE_SPINEBASE].Get());
+  ASSERT_TRUE(ObjectsOf(*patient).ammoPouch.magazines[3]);
+  EXPECT_EQ(ObjectsOf(*patient).ammoPouch.magazines[3]->GetName(), kAmmoName);
+  EXPECT_EQ(ObjectsOf(*patient).ammoPouch.magazines[3]->Parent(), ObjectsOf(*patient).boneFrames[BONE_SPINEBASE].Get());
 
   // Seed 12345 draws 7584, 19164, 25795: 145 rifle rounds, 40 pistol rounds, 4 grenades.
   srand(12345);
@@ -128,7 +130,7 @@ TEST_F(PatientBodyTest, TakingTheAmmunitionDrawsRifleThenPistolThenGrenadesOnceA
   EXPECT_EQ(backpack.count[TOOL_M4], 145);
   EXPECT_EQ(backpack.count[TOOL_BERETTA], 40);
   EXPECT_EQ(backpack.count[TOOL_GRENADE], 4);
-  for (const auto& magazine : patient->ammoPouch.magazines) EXPECT_FALSE(magazine->Visible());
+  for (const auto& magazine : ObjectsOf(*patient).ammoPouch.magazines) EXPECT_FALSE(magazine->Visible());
   const uint32_t generator = RandomState();
   patient->TakeAmmo();
   EXPECT_EQ(backpack.count[TOOL_M4], 145);
@@ -156,25 +158,25 @@ TEST_F(PatientBodyTest, TheFirstOwnSoldierAloneGetsTheAmputationBodyWithItsLower
   EXPECT_EQ(first->appearance, 1);
   EXPECT_EQ(second->noBoots, 0);
   EXPECT_EQ(second->appearance, 0);
-  EXPECT_FALSE(second->rightStump);
+  EXPECT_FALSE(ObjectsOf(*second).rightStump);
   EXPECT_EQ(PatientsBuilt(), 3);
 
-  ASSERT_TRUE(first->rightStump && first->leftStump);
-  EXPECT_EQ(first->rightStump->Parent(), first->boneFrames[BONE_R_KNEE].Get());
-  EXPECT_EQ(first->leftStump->Parent(), first->boneFrames[BONE_L_KNEE].Get());
-  EXPECT_EQ(first->leftStump->Scale().y, 2.6f);
+  ASSERT_TRUE(ObjectsOf(*first).rightStump && ObjectsOf(*first).leftStump);
+  EXPECT_EQ(ObjectsOf(*first).rightStump->Parent(), ObjectsOf(*first).boneFrames[BONE_R_KNEE].Get());
+  EXPECT_EQ(ObjectsOf(*first).leftStump->Parent(), ObjectsOf(*first).boneFrames[BONE_L_KNEE].Get());
+  EXPECT_EQ(ObjectsOf(*first).leftStump->Scale().y, 2.6f);
   // The cut ends wear one colour: the skin picture is filled with its own patch.
   const engine::Color patch{0xc8, 0xa0, 0x80};
-  EXPECT_EQ(first->stumpSkin->PixelColor(0, 0), patch);
-  EXPECT_EQ(first->stumpSkin->PixelColor(255, 255), patch);
+  EXPECT_EQ(ObjectsOf(*first).stumpSkin->PixelColor(0, 0), patch);
+  EXPECT_EQ(ObjectsOf(*first).stumpSkin->PixelColor(255, 255), patch);
 
   // The saw takes the left lower leg off.
   TreatmentVisual saw;
   saw.kind = VISUAL_LEG_STUMP;
   saw.part = PART_LEFT_CALF;
   first->Body().ShowTreatmentVisual(saw);
-  EXPECT_FALSE(first->leftStump->Visible());
-  EXPECT_TRUE(first->rightStump->Visible());
+  EXPECT_FALSE(ObjectsOf(*first).leftStump->Visible());
+  EXPECT_TRUE(ObjectsOf(*first).rightStump->Visible());
 }
 
 TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientTheBlanketCoversThemAndCutsPaintTheClothing) {
@@ -185,7 +187,7 @@ TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientTheBlanketCoversThem
   const auto& splint = treatmentAssets.models[ITEM_LEFT_ARM_SPLINT];
   const auto& blanket = treatmentAssets.models[ITEM_BURN_BLANKET];
   patient->AttachAppliedItems();
-  EXPECT_EQ(splint->Parent(), patient->jointFrames[ITEM_LEFT_ARM_SPLINT].Get());
+  EXPECT_EQ(splint->Parent(), ObjectsOf(*patient).jointFrames[ITEM_LEFT_ARM_SPLINT].Get());
   EXPECT_EQ(treatmentAssets.models[ITEM_AMBU_BAG]->Parent(), nullptr);  // no frame in its slot
 
   patient->appliedItems = ItemBit(ITEM_LEFT_ARM_SPLINT) | ItemBit(ITEM_BURN_BLANKET);
@@ -209,7 +211,7 @@ TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientTheBlanketCoversThem
 
   // Cut clothing wears the cut picture until the wound's materials are reset.
   const auto textureOf = [&](const wchar_t* material) -> const engine::EngineBitmap* {
-    for (const engine::ModelBatch& batch : engine::ModelGeometryOf(*patient->bodyModel).batches)
+    for (const engine::ModelBatch& batch : engine::ModelGeometryOf(*ObjectsOf(*patient).bodyModel).batches)
       if (*batch.material == material) return batch.texture;
     return nullptr;
   };
@@ -233,8 +235,8 @@ TEST_F(PatientBodyTest, ReleasingThePatientLeavesNothingOnTheStageAndKeepsTheSha
   EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + 2 + 2);
   treatmentAssets.models[ITEM_NECK_SPLINT] = engineRoot->CreateActor();
   patient->AttachAppliedItems();
-  const engine::EngineRef<engine::EngineModel> body = patient->bodyModel;
-  const engine::EngineRef<engine::EngineModel> stump = patient->leftStump;
+  const engine::EngineRef<engine::EngineModel> body = ObjectsOf(*patient).bodyModel;
+  const engine::EngineRef<engine::EngineModel> stump = ObjectsOf(*patient).leftStump;
 
   patient->Body().ReleasePatient();
   patient.reset();

@@ -8,6 +8,7 @@
 #include "casualty_view/popup_menu.h"
 #include "casualty_view/tool_cursor.h"
 #include "casualty_view/tool_drawer.h"
+#include "casualty_view/tool_images.h"
 #include "casualty_view/tool_tray.h"
 #include "tool_screen_fixture.h"
 
@@ -81,8 +82,8 @@ TEST_F(HudPartsTest, TheSyringeDrawerHoldsSixVialsCloseTogetherAndASlotPastThemI
   // The third vial swapped for another shows the other's icon.
   toolDrawer.SetSlot(2, TOOL_ATROPINE_DIAZEPAM);
   EXPECT_EQ(toolDrawer.tools[2], TOOL_ATROPINE_DIAZEPAM);
-  EXPECT_EQ(toolDrawer.picture.image->Pixel(2 * 23 + 20 + 1, 3 + 1), ToolTable[15].sprite->Pixel(1, 1));
-  EXPECT_NE(ToolTable[15].sprite->Pixel(1, 1), ToolTable[16].sprite->Pixel(1, 1));
+  EXPECT_EQ(toolDrawer.picture.image->Pixel(2 * 23 + 20 + 1, 3 + 1), toolPictures[15].sprite->Pixel(1, 1));
+  EXPECT_NE(toolPictures[15].sprite->Pixel(1, 1), toolPictures[16].sprite->Pixel(1, 1));
 
   toolDrawer.Fill(TOOL_ET_KIT);
   EXPECT_EQ(toolDrawer.slotSpacing, 40);
@@ -98,9 +99,9 @@ TEST_F(HudPartsTest, TheTrayHoldsTheCarriedTopToolsAndScrollsWithinItsStrip) {
   ASSERT_EQ(toolTray.trayCount, 2);
   EXPECT_EQ(toolTray.trayTool[0], TOOL_GLOVE);
   EXPECT_EQ(toolTray.trayTool[1], TOOL_ACTION);
-  const int32_t glove = ToolTable[TOOL_GLOVE].sprite->GetWidth();
+  const int32_t glove = toolPictures[TOOL_GLOVE].sprite->GetWidth();
   EXPECT_EQ(toolTray.trayRightEdge[0], glove);
-  EXPECT_EQ(toolTray.trayWidth, glove + ToolTable[TOOL_ACTION].sprite->GetWidth());
+  EXPECT_EQ(toolTray.trayWidth, glove + toolPictures[TOOL_ACTION].sprite->GetWidth());
   // The window shows the strip as it is, not stretched over the tray's whole width.
   ClearTextOverlay();
   DrawToolTray(0);

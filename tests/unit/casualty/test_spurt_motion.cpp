@@ -7,11 +7,13 @@
 #include <memory>
 
 #include "casualty/patient.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/spurt.h"
 #include "core/engine_internals.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
 #include "unit/casualty/headless_stage_fixture.h"
+#include "unit/casualty/model_patient.h"
 #include "unit/casualty/wound_fixture.h"
 
 namespace kestrine {
@@ -142,22 +144,42 @@ TEST_F(SpurtMotionTest, AfterDeathEachBeatIsWeakerAndTheSpurtStopsAfterAHundredF
   EXPECT_EQ(frames, 100);
 }
 
+// A body on the engine that writes down the poses it is asked to play.
+class PoseRecordingBody : public ModelBody {
+ public:
+  using ModelBody::ModelBody;
+  int32_t PlayAnimation(int32_t pose) override {
+    animations.push_back(pose);
+    return 1;
+  }
+  std::vector<int32_t> animations;
+};
+
 class MotionTest : public SpurtMotionTest {
  protected:
   void SetUp() override {
     SpurtMotionTest::SetUp();
-    patient_.bodyModel = engineRoot->CreateActor();
-    patient_.leftStump = engineRoot->CreateActor();
+    ObjectsOf(patient_).bodyModel = engineRoot->CreateActor();
+    ObjectsOf(patient_).leftStump = engineRoot->CreateActor();
     auto prop = std::make_unique<CountingProp>();
     prop->model = engineRoot->CreateActor();
     prop->shadow = engineRoot->CreateActor();
     prop_ = prop.get();
-    patient_.prop = std::move(prop);
+    ObjectsOf(patient_).prop = std::move(prop);
     ground_ = engineRoot->CreateActor();
   }
   static float X(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetX(); }
   static float Y(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetY(); }
 
+  void TearDown() override {
+    moving_.reset();
+    SpurtMotionTest::TearDown();
+  }
+
+  // His motion needs a body on the engine that keeps what it is given.
+  std::unique_ptr<Patient> moving_ = testing::UnbuiltModelPatient<PoseRecordingBody>();
+  Patient& patient_ = *moving_;
+  PoseRecordingBody& body_ = static_cast<PoseRecordingBody&>(patient_.Body());
   CountingProp* prop_ = nullptr;
   engine::EngineRef<engine::EngineActor> ground_;
 };
@@ -166,7 +188,7 @@ TEST_F(MotionTest, TheSceneSlidesOffTheRebarUnderFourSecondsLeftAndFromUnderTheV
   frameTime = 1000;
   patient_.rollOffTime = 5500;
   // 5500 and 4500 wait; 3500, 2500, 1500 and 500 move; then it has run out.
-  for (int i = 0; i < 8; ++i) patient_.UpdatePatientMotion(ground_, false);
+  for (int i = 0; i < 8; ++i) UpdatePatientMotion(patient_, ground_, false);
   EXPECT_NEAR(X(ground_), 0.8f, kNear);
   EXPECT_NEAR(X(prop_->model), 0.8f, kNear);
   EXPECT_EQ(X(prop_->shadow), 0.0f);
@@ -175,24 +197,24 @@ TEST_F(MotionTest, TheSceneSlidesOffTheRebarUnderFourSecondsLeftAndFromUnderTheV
 
   patient_.currentWound = 6;
   patient_.slideCounter = -20;
-  patient_.UpdatePatientMotion(ground_, true);  // not while a tool's animation plays
+  UpdatePatientMotion(patient_, ground_, true);  // not while a tool's animation plays
   EXPECT_EQ(patient_.slideCounter, -20);
-  for (int i = 0; i < 30; ++i) patient_.UpdatePatientMotion(ground_, false);
-  EXPECT_EQ(patient_.body.animations, std::vector<int32_t>{42});
+  for (int i = 0; i < 30; ++i) UpdatePatientMotion(patient_, ground_, false);
+  EXPECT_EQ(body_.animations, std::vector<int32_t>{42});
   EXPECT_EQ(patient_.slideCounter, -1);
   EXPECT_NEAR(X(ground_), 0.8f - 19 * 0.2f, 1e-3f);
   EXPECT_NEAR(X(prop_->model), 0.8f - 19 * 0.2f, 1e-3f);
-  for (const auto* node : {&prop_->shadow, &patient_.leftStump}) EXPECT_NEAR(X(*node), -19 * 0.2f, 1e-3f);
+  for (const auto* node : {&prop_->shadow, &ObjectsOf(patient_).leftStump}) EXPECT_NEAR(X(*node), -19 * 0.2f, 1e-3f);
 }
 
 TEST_F(MotionTest, RolledOverHeTurnsFourDegreesAFrameTowardsTheSideHeWasRolledOn) {
   const auto turnAfter = [&](uint32_t side) {
-    patient_.bodyModel->ResetOrientation();
+    ObjectsOf(patient_).bodyModel->ResetOrientation();
     patient_.rollDirection = side;
     patient_.slideCounter = 10;
-    for (int i = 0; i < 20; ++i) patient_.UpdatePatientMotion(ground_, false);
+    for (int i = 0; i < 20; ++i) UpdatePatientMotion(patient_, ground_, false);
     EXPECT_EQ(patient_.slideCounter, -1);
-    return patient_.bodyModel->GetDirection()->Value();
+    return ObjectsOf(patient_).bodyModel->GetDirection()->Value();
   };
   const Vec3 left = turnAfter(kRolledOnLeft);
   const Vec3 right = turnAfter(kRolledOnRight);
@@ -209,20 +231,20 @@ TEST_F(MotionTest, ALiftRaisesHimTurnsHimOverSetsHimDownAndClearsTheSecondTrouse
   for (int32_t raised : {0, 1}) {
     const float rest = raised ? 1.2f : 0.0f;
     patient_.baseRaised = raised;
-    patient_.bodyModel->ResetOrientation();
-    patient_.bodyModel->MoveTo(0, rest, 0);
+    ObjectsOf(patient_).bodyModel->ResetOrientation();
+    ObjectsOf(patient_).bodyModel->MoveTo(0, rest, 0);
     patient_.bodyFlags = BODY_SECOND_PICTURE | BODY_CUT_UPPER_A;
     patient_.liftCounter = kLiftFrames;
     patient_.slideCounter = 10;  // no turn about the upright while he is lifted
-    for (int i = 0; i < 10; ++i) patient_.UpdatePatientMotion(ground_, false);
-    EXPECT_NEAR(Y(patient_.bodyModel), 3.2f, kNear);
+    for (int i = 0; i < 10; ++i) UpdatePatientMotion(patient_, ground_, false);
+    EXPECT_NEAR(Y(ObjectsOf(patient_).bodyModel), 3.2f, kNear);
     EXPECT_EQ(patient_.slideCounter, 10);
-    for (int i = 0; i < 20; ++i) patient_.UpdatePatientMotion(ground_, false);
+    for (int i = 0; i < 20; ++i) UpdatePatientMotion(patient_, ground_, false);
     EXPECT_EQ(patient_.liftCounter, 0);
-    EXPECT_NEAR(Y(patient_.bodyModel), rest, kNear);
+    EXPECT_NEAR(Y(ObjectsOf(patient_).bodyModel), rest, kNear);
     EXPECT_EQ(patient_.bodyFlags, static_cast<uint32_t>(BODY_CUT_UPPER_A));
     // Thirty turns of six degrees about the long axis: face down.
-    EXPECT_NEAR(patient_.bodyModel->GetUp()->GetY(), -1.0f, 1e-4f);
+    EXPECT_NEAR(ObjectsOf(patient_).bodyModel->GetUp()->GetY(), -1.0f, 1e-4f);
   }
 }
 

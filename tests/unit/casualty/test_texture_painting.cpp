@@ -7,16 +7,18 @@
 #include <string>
 
 #include "casualty/patient.h"
-#include "casualty/texture_bands.h"
-#include "casualty/texture_templates.h"
-#include "casualty/treatment_assets.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_textures.h"
+#include "casualty_view/texture_bands.h"
+#include "casualty_view/texture_templates.h"
+#include "casualty_view/treatment_assets.h"
 #include "core/engine_internals.h"
 #include "core/geometry.h"
 #include "shell/globals.h"
 #include "shell/program_state.h"
 #include "tools/assetgen/patient_generators.h"
 #include "unit/casualty/headless_stage_fixture.h"
+#include "unit/casualty/model_patient.h"
 
 namespace kestrine {
 namespace {
@@ -33,8 +35,9 @@ class TexturePaintingTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
     HeadlessStageTest::SetUp();
-    patient_.root = engineRoot;
-    SetUpTextureState(patient_.textureState, WOUND_HEALTHY, 0, 1, 0, [](const std::string&) { return false; });
+    ObjectsOf(patient_).root = engineRoot;
+    SetUpTextureState(ObjectsOf(patient_).textureState, WOUND_HEALTHY, 0, 1, 0,
+                      [](const std::string&) { return false; });
   }
   void TearDown() override {
     held_.reset();
@@ -48,16 +51,16 @@ class TexturePaintingTest : public HeadlessStageTest {
   }
   // The row of a material given a picture as loaded and a working copy of it, both of one colour.
   int32_t Give(const char* material, Color c, bool loaded = true, int size = 256) {
-    const int32_t row = FindTextureRow(patient_.textureState, material);
-    if (loaded) patient_.textureState.pristine[row] = Filled(size, size, c);
-    patient_.textureState.working[row] = Filled(size, size, c);
+    const int32_t row = FindTextureRow(ObjectsOf(patient_).textureState, material);
+    if (loaded) ObjectsOf(patient_).textureState.pristine[row] = Filled(size, size, c);
+    ObjectsOf(patient_).textureState.working[row] = Filled(size, size, c);
     return row;
   }
-  Color WorkingAt(int32_t row, int x, int y) { return patient_.textureState.working[row]->PixelColor(x, y); }
+  Color WorkingAt(int32_t row, int x, int y) { return ObjectsOf(patient_).textureState.working[row]->PixelColor(x, y); }
   // The first and one-past-last rows of column x that have colour c.
   std::pair<int, int> RowsOf(int32_t row, Color c, int x = 7) {
     int first = -1, last = -1;
-    for (int y = 0; y < patient_.textureState.working[row]->GetHeight(); ++y)
+    for (int y = 0; y < ObjectsOf(patient_).textureState.working[row]->GetHeight(); ++y)
       if (WorkingAt(row, x, y) == c) {
         if (first < 0) first = y;
         last = y + 1;
@@ -66,17 +69,17 @@ class TexturePaintingTest : public HeadlessStageTest {
   }
 
   // Let go of before the engine.
-  std::unique_ptr<Patient> held_ = std::make_unique<Patient>();
+  std::unique_ptr<Patient> held_ = testing::UnbuiltModelPatient();
   Patient& patient_ = *held_;
 };
 
 TEST_F(TexturePaintingTest, EveryRowIsLoadedTwiceOrWornAsASeeThroughStandInAndPutOnItsMaterial) {
   tree_.WriteBytes("patient\\pv-sold\\pv_sold.qsad", assetgen::PatientBodyFile({}));
   tree_.WriteBmp("patient\\textures\\wlcamo\\u-chest.qjp", 16, 8, 10, 20, 30);
-  patient_.bodyModel = engineRoot->LoadModel(L"patient\\pv-sold\\pv_sold.qsad", 1);
-  LoadPatientTextures(patient_.textureState, patient_, WOUND_HEALTHY, 0);
+  ObjectsOf(patient_).bodyModel = engineRoot->LoadModel(L"patient\\pv-sold\\pv_sold.qsad", 1);
+  LoadPatientTextures(ObjectsOf(patient_).textureState, patient_, WOUND_HEALTHY, 0);
 
-  const TextureState& state = patient_.textureState;
+  const TextureState& state = ObjectsOf(patient_).textureState;
   const int32_t chest = FindTextureRow(state, "u_chest"), back = FindTextureRow(state, "u_back1");
   ASSERT_TRUE(state.pristine[chest] && state.working[chest] && state.working[back]);
   EXPECT_NE(state.pristine[chest].Get(), state.working[chest].Get());
@@ -93,14 +96,14 @@ TEST_F(TexturePaintingTest, EveryRowIsLoadedTwiceOrWornAsASeeThroughStandInAndPu
   EXPECT_EQ(log.find("missing asset: patient\\textures"), std::string::npos) << "only files that exist are loaded";
 
   int textured = 0;
-  for (const engine::ModelBatch& batch : engine::ModelGeometryOf(*patient_.bodyModel).batches) {
+  for (const engine::ModelBatch& batch : engine::ModelGeometryOf(*ObjectsOf(patient_).bodyModel).batches) {
     const int32_t row = FindTextureRow(state, std::string(batch.material->begin(), batch.material->end()).c_str());
     if (row < 0) continue;
     EXPECT_EQ(batch.texture, state.working[row].Get()) << row;
     ++textured;
   }
   EXPECT_GE(textured, 20);
-  ReleaseTextureBitmaps(patient_.textureState);
+  ReleaseTextureBitmaps(ObjectsOf(patient_).textureState);
   for (int i = 0; i < kTextureSlotCount; ++i) EXPECT_FALSE(state.pristine[i] || state.working[i]) << i;
 }
 
@@ -183,8 +186,8 @@ TEST_F(TexturePaintingTest, TheTrousersAreTheFirstWholePictureThenTheSecondThenT
                      Filled(140, 400, whole1), Filled(140, 400, whole2), {}};
   const int32_t left = Give("u_left_leg1", kCloth, true, 140);
   const int32_t right = Give("u_right_leg1", kCloth, true, 140);
-  patient_.textureState.working[left] = Filled(140, 400, kCloth);
-  patient_.textureState.working[right] = Filled(140, 400, kCloth);
+  ObjectsOf(patient_).textureState.working[left] = Filled(140, 400, kCloth);
+  ObjectsOf(patient_).textureState.working[right] = Filled(140, 400, kCloth);
   const auto compose = [&](uint32_t flags, int x, int y) {
     patient_.bodyFlags = flags;
     ComposeUniformTexture(patient_);

@@ -7,9 +7,10 @@
 #include <string>
 
 #include "casualty/patient.h"
-#include "casualty/texture_templates.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/model_body.h"
 #include "casualty_view/patient_textures.h"
+#include "casualty_view/texture_templates.h"
 #include "shell/random.h"
 
 namespace kestrine {
@@ -155,11 +156,12 @@ struct Loaded {
 Loaded Load(int32_t wound, int32_t appearance, int32_t camo, uint32_t seed) {
   Patient patient;
   patient.appearance = appearance;
-  SetUpTextureState(patient.textureState, wound, 0, appearance, camo, kNothing);
+  TextureState state;
+  SetUpTextureState(state, wound, 0, appearance, camo, kNothing);
   srand(seed);
-  LoadPatientTextures(patient.textureState, patient, wound, camo);
+  LoadPatientTextures(state, patient, wound, camo);
   const uint32_t after = RandomState();
-  Loaded loaded{patient.textureState, 0};
+  Loaded loaded{state, 0};
   srand(seed);
   for (; RandomState() != after && loaded.draws < 5; ++loaded.draws) rand();
   return loaded;

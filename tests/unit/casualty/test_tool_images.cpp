@@ -17,11 +17,11 @@ TEST_F(ToolImagesTest, IconsAreCutFromTheirRectanglesOfTheSheetOnceUntilTheFlagI
   for (int row = 0; row < kToolCount; ++row) {
     const int j = FindToolSpriteRect(row);
     if (j < 0) {
-      EXPECT_FALSE(ToolTable[row].sprite) << "row " << row;
+      EXPECT_FALSE(toolPictures[row].sprite) << "row " << row;
       continue;
     }
     const ToolSpriteRect& r = kToolSpriteRects[j];
-    const auto& icon = ToolTable[row].sprite;
+    const auto& icon = toolPictures[row].sprite;
     ASSERT_TRUE(icon) << "row " << row;
     ASSERT_EQ(icon->GetWidth(), r.width);
     ASSERT_EQ(icon->GetHeight(), r.height);
@@ -33,19 +33,19 @@ TEST_F(ToolImagesTest, IconsAreCutFromTheirRectanglesOfTheSheetOnceUntilTheFlagI
   EXPECT_EQ(total, sum);
 
   // Icons already cut are kept until the flag is cleared.
-  const engine::EngineBitmap* before = ToolTable[TOOL_BANDAGE].sprite.Get();
+  const engine::EngineBitmap* before = toolPictures[TOOL_BANDAGE].sprite.Get();
   EXPECT_EQ(LoadToolSprites(), total);
-  EXPECT_EQ(ToolTable[TOOL_BANDAGE].sprite.Get(), before);
+  EXPECT_EQ(toolPictures[TOOL_BANDAGE].sprite.Get(), before);
   ForgetToolSprites();
   EXPECT_EQ(LoadToolSprites(), total);
-  EXPECT_NE(ToolTable[TOOL_BANDAGE].sprite.Get(), before);
+  EXPECT_NE(toolPictures[TOOL_BANDAGE].sprite.Get(), before);
 }
 
 TEST_F(ToolImagesTest, AMissingSheetStillGivesIconsOfTheirSizes) {
   const int32_t total = LoadToolSprites();
   ASSERT_TRUE(ToolImages().toolSpriteSheet);
   EXPECT_GT(total, 0);
-  EXPECT_EQ(ToolTable[TOOL_GLOVE].sprite->GetWidth(), kToolSpriteRects[FindToolSpriteRect(TOOL_GLOVE)].width);
+  EXPECT_EQ(toolPictures[TOOL_GLOVE].sprite->GetWidth(), kToolSpriteRects[FindToolSpriteRect(TOOL_GLOVE)].width);
 }
 
 // ---- cursor pictures ----
@@ -57,38 +57,39 @@ TEST_F(ToolImagesTest, CursorPicturesFallBackToTheirDrawerOrKitAndFileKeysMatchW
   WritePicture("images/tools/vial_y.qpg", 0xE0E020);
   WritePicture("images/tools/ETTUBE.qpg", 0x30C030);  // the tube's key is "ettube"
   for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
-  const engine::EngineBitmap* syringe = ToolTable[TOOL_MEDICINE_SYRINGE].cursorImage.Get();
+  const engine::EngineBitmap* syringe = toolPictures[TOOL_MEDICINE_SYRINGE].cursorImage.Get();
   ASSERT_NE(syringe, nullptr);
   EXPECT_EQ(syringe->Pixel(0, 0), 0x1020A0u);
   // A vial without its own picture shows the syringe's; so does the vial that is its own parent.
   for (int row :
        {TOOL_MORPHINE, TOOL_ATROPINE, TOOL_DIAZEPAM, TOOL_MORPHINE_MIDAZOLAM, TOOL_XYLOCAINE, TOOL_ATROPINE_DIAZEPAM})
-    EXPECT_EQ(ToolTable[row].cursorImage.Get(), syringe) << "row " << row;
+    EXPECT_EQ(toolPictures[row].cursorImage.Get(), syringe) << "row " << row;
   // A vial with its own file shows it.
-  ASSERT_TRUE(ToolTable[TOOL_EPINEPHRINE_BENEDRYL].cursorImage);
-  EXPECT_EQ(ToolTable[TOOL_EPINEPHRINE_BENEDRYL].cursorImage->Pixel(0, 0), 0xE0E020u);
-  ASSERT_TRUE(ToolTable[TOOL_ET_TUBE].cursorImage);
-  EXPECT_EQ(ToolTable[TOOL_ET_TUBE].cursorImage->Pixel(0, 0), 0x30C030u);
-  EXPECT_FALSE(ToolTable[TOOL_ET_TUBE].cursorImage->IsPlaceholder());
+  ASSERT_TRUE(toolPictures[TOOL_EPINEPHRINE_BENEDRYL].cursorImage);
+  EXPECT_EQ(toolPictures[TOOL_EPINEPHRINE_BENEDRYL].cursorImage->Pixel(0, 0), 0xE0E020u);
+  ASSERT_TRUE(toolPictures[TOOL_ET_TUBE].cursorImage);
+  EXPECT_EQ(toolPictures[TOOL_ET_TUBE].cursorImage->Pixel(0, 0), 0x30C030u);
+  EXPECT_FALSE(toolPictures[TOOL_ET_TUBE].cursorImage->IsPlaceholder());
 
   // A row without parent loads the engine's stand-in when its file is missing, and the file is reported.
-  ASSERT_TRUE(ToolTable[TOOL_BANDAGE].cursorImage);
-  EXPECT_TRUE(ToolTable[TOOL_BANDAGE].cursorImage->IsPlaceholder());
+  ASSERT_TRUE(toolPictures[TOOL_BANDAGE].cursorImage);
+  EXPECT_TRUE(toolPictures[TOOL_BANDAGE].cursorImage->IsPlaceholder());
   EXPECT_NE(engine::CoreOf(*engineRoot).DebugLog().find("BANDAGE.qpg"), std::string::npos);
   // A kit part without a picture shows its kit's, whatever that is.
-  EXPECT_EQ(ToolTable[TOOL_GEL].cursorImage.Get(), ToolTable[TOOL_ET_KIT].cursorImage.Get());
-  EXPECT_EQ(ToolTable[TOOL_SURGERY_SCALPEL].cursorImage.Get(), ToolTable[TOOL_MINOR_SURGERY_KIT].cursorImage.Get());
+  EXPECT_EQ(toolPictures[TOOL_GEL].cursorImage.Get(), toolPictures[TOOL_ET_KIT].cursorImage.Get());
+  EXPECT_EQ(toolPictures[TOOL_SURGERY_SCALPEL].cursorImage.Get(),
+            toolPictures[TOOL_MINOR_SURGERY_KIT].cursorImage.Get());
   // Rows without a key have no cursor picture.
   for (int row : {TOOL_ROLLOVER_DRAG, TOOL_HESPAN, TOOL_LACTATED_RINGERS, TOOL_AMBU_BAG_NASAL, TOOL_AMBU_BAG_ET,
                   TOOL_AMBU_BAG_CRICH})
-    EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;
+    EXPECT_FALSE(toolPictures[row].cursorImage) << "row " << row;
 
   // Releasing drops every picture and asks for new icons.
   ReleaseToolImages();
   EXPECT_FALSE(ToolImages().toolSpritesLoaded);
   for (int row = 0; row < kToolCount; ++row) {
-    EXPECT_FALSE(ToolTable[row].sprite) << "row " << row;
-    EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;
+    EXPECT_FALSE(toolPictures[row].sprite) << "row " << row;
+    EXPECT_FALSE(toolPictures[row].cursorImage) << "row " << row;
   }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "casualty/vitals.h"
+#include "casualty_view/hud_readouts.h"
 #include "shell/globals.h"
 #include "shell/screen_text.h"
 #include "wound_fixture.h"
@@ -68,7 +69,7 @@ TEST_F(VitalsTest, AFrameAdvancesTheClockByAtMost200MsAndAPausedPatientsNotAtAll
   // Paused, he never reaches a deadline and his bar stands still.
   SetDeadlines(patient, 0, 0, 1000, 1000);
   patient.clockMs = 500;
-  for (int frame = 0; frame < 50; ++frame) UpdateVitals(patient, 5000);
+  for (int frame = 0; frame < 50; ++frame) RunShownPatientClock(patient, 5000);
   EXPECT_EQ(patient.clockMs, 500);
   EXPECT_EQ(patient.dead, 0);
   EXPECT_EQ(At(kBarLeft + 31, kBarTop + 5), kBarRed);
@@ -252,9 +253,8 @@ TEST_F(VitalsTest, TheBarShowsTheShareOfTimeLeftRedOnABlackBoxAndTheSkullForTheD
   patient.dead = 1;
   DrawTimeBar(patient);  // no skull picture: only the box
   EXPECT_EQ(At(kBarLeft, kSkullTop), kBlack);
-  engine::EngineRef<engine::EngineBitmap> skull = engineRoot->CreateBitmap(10, 8);
-  skull->Clear(kSkullBlue.r, kSkullBlue.g, kSkullBlue.b);
-  SetSkullImage(skull);
+  hudPictures.skull = engineRoot->CreateBitmap(10, 8);
+  hudPictures.skull->Clear(kSkullBlue.r, kSkullBlue.g, kSkullBlue.b);
   patient.clockMs = 1000;
   DrawTimeBar(patient);
   EXPECT_EQ(At(kBarLeft, kSkullTop), kSkullBlue);
@@ -268,11 +268,11 @@ TEST_F(VitalsTest, NothingIsDrawnWhileASaveIsReplayed) {
   VitalsPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
   replayingSave = 1;
-  UpdateVitals(patient, 100);
+  RunShownPatientClock(patient, 100);
   EXPECT_EQ(patient.clockMs, 100) << "the clock still runs";
   EXPECT_EQ(At(kBarLeft, kBarTop), kKey);
   replayingSave = 0;
-  UpdateVitals(patient, 100);
+  RunShownPatientClock(patient, 100);
   EXPECT_EQ(At(kBarLeft, kBarTop), kBarRed);
 }
 

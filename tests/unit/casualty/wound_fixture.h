@@ -56,6 +56,8 @@ class RecordingBody : public PatientBody {
   // The drawer is the view's, and the one the kit tests watch: shut it as the patient view's body does.
   void CloseToolDrawer() override { toolDrawer.Close(); }
   void SetBloodPoolRate(float rate) override { poolRates.push_back(rate); }
+  void AddChartEntry(const char*) override {}
+  void HideMagazines() override { calls.push_back("HideMagazines"); }
   void ReleasePatient() override {
     if (releaseCount != nullptr) ++*releaseCount;
   }

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "casualty/texture_templates.h"
 #include "casualty/wound_types.h"
+#include "casualty_view/texture_templates.h"
 #include "core/image_loader.h"
 #include "generated_data.h"
 #include "tools/assetgen/canonical_path.h"

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <string>
 
-#include "casualty/blood_pools.h"
-#include "casualty/blood_splat.h"
-#include "casualty/dog_tag.h"
-#include "casualty/injury_prop.h"
+#include "casualty_view/blood_pools.h"
+#include "casualty_view/blood_splat.h"
+#include "casualty_view/dog_tag.h"
+#include "casualty_view/injury_prop.h"
 #include "core/image_loader.h"
 #include "generated_data.h"
 #include "tools/assetgen/prop_generators.h"

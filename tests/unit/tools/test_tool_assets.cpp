@@ -43,8 +43,8 @@ TEST_F(ToolAssetsTest, EveryIconRectangleOfTheSheetHoldsAPicture) {
   EXPECT_GE(ToolImages().toolSpriteSheet->GetWidth(), 256);
   EXPECT_GE(ToolImages().toolSpriteSheet->GetHeight(), 240);
   for (int row = 0; row < kToolCount; ++row) {
-    if (!ToolTable[row].sprite) continue;
-    std::set<uint32_t> colours(ToolTable[row].sprite->Pixels().begin(), ToolTable[row].sprite->Pixels().end());
+    if (!toolPictures[row].sprite) continue;
+    std::set<uint32_t> colours(toolPictures[row].sprite->Pixels().begin(), toolPictures[row].sprite->Pixels().end());
     EXPECT_GT(colours.size(), 4u) << ToolTable[row].name;
   }
 }
@@ -93,7 +93,7 @@ TEST_F(ToolAssetsTest, EveryToolKeyFindsItsOwnCursorPictureSeeThroughRoundTheToo
   for (int row = 0; row < kToolCount; ++row) LoadToolImage(row);
   for (int row = 0; row < kToolCount; ++row) {
     if (ToolTable[row].key[0] == '\0') continue;
-    const auto& cursor = ToolTable[row].cursorImage;
+    const auto& cursor = toolPictures[row].cursorImage;
     ASSERT_TRUE(cursor) << ToolTable[row].key;
     EXPECT_FALSE(cursor->IsPlaceholder()) << ToolTable[row].key;
     const int w = cursor->GetWidth(), h = cursor->GetHeight();

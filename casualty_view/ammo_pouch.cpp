@@ -1,13 +1,10 @@
-// The casualty's magazines, and the medic taking his ammunition.
-#include "casualty/ammo_pouch.h"
+// The casualty's magazines on his belt.
+#include "casualty_view/ammo_pouch.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "casualty/backpack.h"
-#include "casualty/patient.h"
-#include "shell/random.h"
+#include "casualty_view/model_body.h"
 
 namespace kestrine {
 
@@ -18,7 +15,7 @@ const MagazinePlace kMagazinePlaces[kMagazineCount] = {
     {{0.3f, 0.15f, 0.4f}, 40},
 };
 
-void Patient::MakeMagazines() {
+void ModelBody::MakeMagazines() {
   const engine::EngineRef<engine::EngineActor>& belt = boneFrames[BONE_SPINEBASE];
   if (!belt) {
     root->DebugPrint(std::string("The body has no spinebase: no ammunition on his belt"));
@@ -44,18 +41,9 @@ void Patient::MakeMagazines() {
   }
 }
 
-void Patient::TakeAmmo() {
-  if (ammoPouch.taken) return;
-  ammoPouch.taken = 1;
+void ModelBody::HideMagazines() {
   for (const auto& magazine : ammoPouch.magazines)
     if (magazine) magazine->SetVisible(0);
-  // No more of a kind than a full pack holds at the start of a mission.
-  const int32_t rifleRounds = rand() % kStandardRifleRounds + 1;
-  const int32_t pistolRounds = rand() % kStandardPistolRounds + 1;
-  const int32_t grenades = rand() % kStandardGrenades + 1;
-  backpack.count[TOOL_M4] = std::min(backpack.count[TOOL_M4] + rifleRounds, kStandardRifleRounds);
-  backpack.count[TOOL_BERETTA] = std::min(backpack.count[TOOL_BERETTA] + pistolRounds, kStandardPistolRounds);
-  backpack.count[TOOL_GRENADE] = std::min(backpack.count[TOOL_GRENADE] + grenades, kStandardGrenades);
 }
 
 }  // namespace kestrine

@@ -1,5 +1,5 @@
 // The dog tags: the list of pictures, and the tag's showing.
-#include "casualty/dog_tag.h"
+#include "casualty_view/dog_tag.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
 // The patient's texture sets and the wound pictures laid over them.
-#include "casualty/texture_templates.h"
+#include "casualty_view/texture_templates.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "casualty/body_parts.h"
 #include "casualty/wound_types.h"
-#include "engine/game_path.h"
+#include "shell/game_files.h"
 
 namespace kestrine {
 
@@ -134,7 +134,7 @@ constexpr const char* kTransparentSet = "gsw-pafn-hand";
 
 }  // namespace
 
-bool GameFileExists(const std::string& gamePath) { return engine::ResolveGamePath(gamePath).has_value(); }
+bool GameFileExists(const std::string& gamePath) { return RealGamePath(gamePath).has_value(); }
 
 const char* HairTexture(int32_t camo, int32_t appearance, int32_t variant) {
   return kHair[std::clamp(camo, 0, 1)][std::clamp(appearance, 0, 1)][std::clamp(variant, 1, 4) - 1];

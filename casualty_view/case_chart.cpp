@@ -1,6 +1,6 @@
 // The case chart: entries wrapped to the chart's width with the font's measured widths, composed into one
 // text for the image, and a window onto the image that follows the newest line.
-#include "casualty/case_chart.h"
+#include "casualty_view/case_chart.h"
 
 #include <algorithm>
 

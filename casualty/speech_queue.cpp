@@ -1,6 +1,6 @@
 // The patient's queue of speech requests: what he and the medic are to say, in order, five at most.
 #include "casualty/patient.h"
-#include "casualty_view/patient_speech.h"
+#include "casualty/speech_kinds.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {

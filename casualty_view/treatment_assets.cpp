@@ -1,5 +1,5 @@
 // Storage of the shared treatment pictures and models.
-#include "casualty/treatment_assets.h"
+#include "casualty_view/treatment_assets.h"
 
 #include "shell/program_state.h"
 

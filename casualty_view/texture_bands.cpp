@@ -1,14 +1,15 @@
 // Bands, dressings and trousers painted into the patient's working textures. Sizes are given for a 256-row
 // texture and scaled to the texture's own height.
-#include "casualty/texture_bands.h"
+#include "casualty_view/texture_bands.h"
 
 #include <cstring>
 #include <utility>
 
 #include "casualty/body_model_choice.h"
 #include "casualty/patient.h"
-#include "casualty/texture_templates.h"
-#include "casualty/treatment_assets.h"
+#include "casualty_view/model_body.h"
+#include "casualty_view/texture_templates.h"
+#include "casualty_view/treatment_assets.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -42,8 +43,8 @@ BodyLocation RegionOfPart(int32_t part) { return IsBodyPart(part) ? RegionOf(kBo
 
 // The working texture of a slot, or nothing for a slot that was not found.
 const engine::EngineRef<engine::EngineBitmap>* Working(Patient& patient, int32_t slot) {
-  if (slot < 0 || slot >= kTextureSlotCount || !patient.textureState.working[slot]) return nullptr;
-  return &patient.textureState.working[slot];
+  if (slot < 0 || slot >= kTextureSlotCount || !ObjectsOf(patient).textureState.working[slot]) return nullptr;
+  return &ObjectsOf(patient).textureState.working[slot];
 }
 
 // The tourniquet's strip across the full width of a texture from row y.
@@ -106,7 +107,7 @@ int32_t DressingY(int32_t part, int32_t height) {
 void RepaintLimbBands(Patient& patient, int32_t part, int32_t skinSlot, int32_t clothingSlot) {
   if (!IsBodyPart(part)) return;
   const uint32_t bit = 1u << part;
-  const TextureState& state = patient.textureState;
+  const TextureState& state = ObjectsOf(patient).textureState;
   const auto& band = treatmentAssets.pictures[kTourniquetPicture];
   const bool on = (patient.tourniquetParts & bit) != 0;
   // The clothing's band sits twice as far down its texture as the skin's.
@@ -144,7 +145,7 @@ void PaintDressing(Patient& patient, int32_t part, int32_t skinSlot, int32_t /*c
   if (otherPart < 0) return;
   int32_t otherSkin = -1;
   int32_t otherClothing = -1;
-  FindBoneMaterials(patient.textureState, otherPart, otherSkin, otherClothing);
+  FindBoneMaterials(ObjectsOf(patient).textureState, otherPart, otherSkin, otherClothing);
   if (const auto* other = Working(patient, otherSkin)) DrawDressingPicture(dressing, *other, y);
 }
 
@@ -162,10 +163,10 @@ void ComposeUniformTexture(Patient& patient) {
       (patient.bodyFlags & BODY_FIRST_PICTURE)    ? pictures.firstAlternative
       : (patient.bodyFlags & BODY_SECOND_PICTURE) ? pictures.secondAlternative
                                                   : pictures.base;
-  if (!source || !patient.root) return;
+  if (!source || !ObjectsOf(patient).root) return;
   engine::EngineRef<engine::EngineBitmap>& composed = uniformPictures.composed;
   if (!composed || composed->GetWidth() != source->GetWidth() || composed->GetHeight() != source->GetHeight())
-    composed = patient.root->CreateBitmap(source->GetWidth(), source->GetHeight());
+    composed = ObjectsOf(patient).root->CreateBitmap(source->GetWidth(), source->GetHeight());
   composed->CopyImage(source, 0);
   if (!whole) {
     for (const TrouserPiece& piece : kTrouserPieces) {
@@ -176,7 +177,7 @@ void ComposeUniformTexture(Patient& patient) {
     }
   }
   for (const char* material : kTrouserMaterials)
-    if (const auto* trousers = Working(patient, FindTextureRow(patient.textureState, material)))
+    if (const auto* trousers = Working(patient, FindTextureRow(ObjectsOf(patient).textureState, material)))
       (*trousers)->CopyImage(composed, 0);
 }
 

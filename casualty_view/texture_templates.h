@@ -7,7 +7,7 @@
 #include <string>
 
 #include "casualty/body_location.h"
-#include "casualty/texture_state.h"
+#include "casualty_view/texture_state.h"
 
 namespace kestrine {
 

@@ -1,10 +1,11 @@
 // The blood pools on the ground: made by the wound, spread by the bleeding, carried by the ground.
-#include "casualty/blood_pools.h"
+#include "casualty_view/blood_pools.h"
 
 #include <cmath>
 
-#include "casualty/injury_prop.h"
 #include "casualty/patient.h"
+#include "casualty_view/injury_prop.h"
+#include "casualty_view/model_body.h"
 
 namespace kestrine {
 
@@ -39,45 +40,45 @@ const BloodPoolOffset BloodPoolOffsets[kWoundTypeCount] = {
 
 void AddBloodPool(Patient& patient, float rate, float x, float z) {
   auto pool = std::make_unique<BloodPool>();
-  pool->actor = patient.root->CreateActor();
-  pool->image = patient.root->LoadBitmap(kBloodPoolPicture, 1);
-  while (!pool->image->IsLoaded()) patient.root->Wait(kPicturePollMs);
+  pool->actor = ObjectsOf(patient).root->CreateActor();
+  pool->image = ObjectsOf(patient).root->LoadBitmap(kBloodPoolPicture, 1);
+  while (!pool->image->IsLoaded()) ObjectsOf(patient).root->Wait(kPicturePollMs);
   pool->image->SetColorKey(255, 0, 0);
-  pool->mesh = patient.root->CreateGrid(8, 8, 1, 1, -4, 4, 0);
+  pool->mesh = ObjectsOf(patient).root->CreateGrid(8, 8, 1, 1, -4, 4, 0);
   pool->mesh->SetFaceBitmap(L"front", pool->image, 0);
   pool->mesh->SetFaceBitmap(L"back", pool->image, 0);
   pool->actor->AttachShape(pool->mesh);
-  patient.stage->AddObject(pool->actor);
+  ObjectsOf(patient).stage->AddObject(pool->actor);
   pool->rate = rate;
   pool->x = x;
   pool->z = z;
   ParkPool(*pool);
   pool->mesh->SetScale(kStartScale, kStartScale, kStartScale);
   pool->actor->SetVisible(1);
-  pool->next = std::move(patient.bloodPools);
-  patient.bloodPools = std::move(pool);
+  pool->next = std::move(ObjectsOf(patient).bloodPools);
+  ObjectsOf(patient).bloodPools = std::move(pool);
 }
 
 void SetBloodPoolId(Patient& patient, int32_t id) {
-  if (patient.bloodPools) patient.bloodPools->id = id;
+  if (ObjectsOf(patient).bloodPools) ObjectsOf(patient).bloodPools->id = id;
 }
 
 void ShowBloodPool(Patient& patient) {
-  if (patient.bloodPools) patient.bloodPools->visible = 1;
+  if (ObjectsOf(patient).bloodPools) ObjectsOf(patient).bloodPools->visible = 1;
 }
 
 void SetBloodPoolRate(Patient& patient, int32_t id, float rate) {
-  for (BloodPool* pool = patient.bloodPools.get(); pool != nullptr; pool = pool->next.get())
+  for (BloodPool* pool = ObjectsOf(patient).bloodPools.get(); pool != nullptr; pool = pool->next.get())
     if (pool->id == id) pool->rate = rate;
 }
 
 void ToggleBloodPools(Patient& patient) {
-  for (BloodPool* pool = patient.bloodPools.get(); pool != nullptr; pool = pool->next.get())
+  for (BloodPool* pool = ObjectsOf(patient).bloodPools.get(); pool != nullptr; pool = pool->next.get())
     if (pool->id != -1) pool->visible = pool->visible ? 0 : 1;
 }
 
 void AddBloodPoolsToScene(Patient& patient, const engine::EngineRef<engine::EngineNode>& ground) {
-  for (BloodPool* pool = patient.bloodPools.get(); pool != nullptr; pool = pool->next.get()) {
+  for (BloodPool* pool = ObjectsOf(patient).bloodPools.get(); pool != nullptr; pool = pool->next.get()) {
     if (ground) {
       // The ground is drawn larger than its model; a pool keeps its own size and its place in ground
       // units all the same.
@@ -87,7 +88,7 @@ void AddBloodPoolsToScene(Patient& patient, const engine::EngineRef<engine::Engi
       pool->actor->SetScale(inverse(s.x), inverse(s.y), inverse(s.z));
       pool->actor->MoveTo(pool->x * inverse(s.x), 0, pool->z * inverse(s.z));
     } else {
-      patient.stage->AddObject(pool->actor);
+      ObjectsOf(patient).stage->AddObject(pool->actor);
       pool->actor->SetScale(1, 1, 1);
       pool->actor->MoveTo(pool->x, 0, pool->z);
     }
@@ -97,7 +98,7 @@ void AddBloodPoolsToScene(Patient& patient, const engine::EngineRef<engine::Engi
 }
 
 void RemoveBloodPoolsFromScene(Patient& patient) {
-  for (BloodPool* pool = patient.bloodPools.get(); pool != nullptr; pool = pool->next.get()) {
+  for (BloodPool* pool = ObjectsOf(patient).bloodPools.get(); pool != nullptr; pool = pool->next.get()) {
     if (pool->actor->Parent() != nullptr) pool->actor->Parent()->RemoveChild(pool->actor);
     pool->actor->SetVisible(0);
     ParkPool(*pool);
@@ -106,7 +107,7 @@ void RemoveBloodPoolsFromScene(Patient& patient) {
 
 void UpdateBloodPools(Patient& patient) {
   if (!patient.laidDown || patient.animationTimer > 0) return;
-  for (BloodPool* pool = patient.bloodPools.get(); pool != nullptr; pool = pool->next.get()) {
+  for (BloodPool* pool = ObjectsOf(patient).bloodPools.get(); pool != nullptr; pool = pool->next.get()) {
     if (pool->rate < 0.0f) pool->rate = 0.0f;
     if (!pool->visible) continue;
     pool->actor->SetVisible(1);
@@ -132,15 +133,15 @@ void CreateBloodPools(Patient& patient, int32_t woundRow) {
 }
 
 void ReleaseBloodPools(Patient& patient) {
-  for (BloodPool* pool = patient.bloodPools.get(); pool != nullptr; pool = pool->next.get()) {
+  for (BloodPool* pool = ObjectsOf(patient).bloodPools.get(); pool != nullptr; pool = pool->next.get()) {
     if (pool->actor->Parent() != nullptr) pool->actor->Parent()->RemoveChild(pool->actor);
-    if (patient.stage) patient.stage->RemoveObject(pool->actor);
+    if (ObjectsOf(patient).stage) ObjectsOf(patient).stage->RemoveObject(pool->actor);
     pool->actor.Reset();
     pool->image.Reset();
     pool->mesh.Reset();
   }
   // Freed one by one, so a long list does not free itself by recursion.
-  while (patient.bloodPools) patient.bloodPools = std::move(patient.bloodPools->next);
+  while (ObjectsOf(patient).bloodPools) ObjectsOf(patient).bloodPools = std::move(ObjectsOf(patient).bloodPools->next);
 }
 
 }  // namespace kestrine

@@ -14,8 +14,8 @@ constexpr int kMagazineCount = 4;
 // Every magazine is named so: a pick on one tells the patient view the pouch was clicked.
 constexpr const wchar_t* kAmmoName = L"Ammo";
 
+// Whether the medic took them is the patient's (Patient::ammoTaken).
 struct AmmoPouch {
-  int32_t taken = 0;
   engine::EngineRef<engine::EngineActor> magazines[kMagazineCount];
   engine::EngineRef<engine::EngineMesh> meshes[kMagazineCount];
 };

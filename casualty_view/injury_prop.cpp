@@ -1,9 +1,10 @@
 // What every injury prop does the same way: loading and placing its model, showing, parking, letting go.
-#include "casualty/injury_prop.h"
+#include "casualty_view/injury_prop.h"
 
 #include <string>
 
 #include "casualty/patient.h"
+#include "casualty_view/model_body.h"
 
 namespace kestrine {
 
@@ -45,22 +46,22 @@ engine::EngineRef<engine::EngineModel> InjuryProp::LoadPropModel(const engine::E
 }
 
 void InjuryProp::LoadRow(Patient& patient, const PropRow& row, int32_t bone) {
-  model = LoadPropModel(patient.root, row.model);
+  model = LoadPropModel(ObjectsOf(patient).root, row.model);
   model->SetVisible(0);
   ApplyPropSteps(*model, row.steps);
   onBone = row.bone == kOnStage ? 0 : 1;
   if (!onBone) {
     const engine::Vec3 at = model->LocalPosition();
     model->MoveTo(at.x, at.y + kParkedDrop, at.z);
-    patient.stage->AddObject(model);
+    ObjectsOf(patient).stage->AddObject(model);
     return;
   }
-  if (bone >= 0 && bone < kMaxBones && patient.boneFrames[bone]) {
-    patient.boneFrames[bone]->AddChild(model);
+  if (bone >= 0 && bone < kMaxBones && ObjectsOf(patient).boneFrames[bone]) {
+    ObjectsOf(patient).boneFrames[bone]->AddChild(model);
   } else {
     // Kept, unseen, so that it is let go of like any other.
     const char* name = bone >= 0 && bone < kBoneTableSize ? kBoneNames[bone] : "bone";
-    patient.root->DebugPrint("The body has no " + std::string(name) + " to carry its injury prop");
+    ObjectsOf(patient).root->DebugPrint("The body has no " + std::string(name) + " to carry its injury prop");
   }
 }
 

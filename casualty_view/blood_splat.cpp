@@ -1,11 +1,12 @@
 // The splat growing in a skin texture.
-#include "casualty/blood_splat.h"
+#include "casualty_view/blood_splat.h"
 
 #include <cmath>
 
 #include "casualty/patient.h"
-#include "casualty/texture_bands.h"
-#include "casualty/texture_templates.h"
+#include "casualty_view/model_body.h"
+#include "casualty_view/texture_bands.h"
+#include "casualty_view/texture_templates.h"
 
 namespace kestrine {
 
@@ -20,18 +21,18 @@ constexpr int32_t kRowScale = 256;
 }  // namespace
 
 void LoadBloodSplat(Patient& patient) {
-  if (!patient.bloodSplat) patient.bloodSplat = std::make_unique<BloodSplat>();
-  BloodSplat& splat = *patient.bloodSplat;
-  if (splat.image || !patient.root) return;
-  splat.image = patient.root->LoadBitmap(kBloodSplatPicture, 1);
-  while (!splat.image->IsLoaded()) patient.root->Wait(kPicturePollMs);
+  if (!ObjectsOf(patient).bloodSplat) ObjectsOf(patient).bloodSplat = std::make_unique<BloodSplat>();
+  BloodSplat& splat = *ObjectsOf(patient).bloodSplat;
+  if (splat.image || !ObjectsOf(patient).root) return;
+  splat.image = ObjectsOf(patient).root->LoadBitmap(kBloodSplatPicture, 1);
+  while (!splat.image->IsLoaded()) ObjectsOf(patient).root->Wait(kPicturePollMs);
   splat.image->SetColorKey(255, 255, 0);
 }
 
 void StartBloodSplat(Patient& patient, int32_t textureSlot, const engine::EngineRef<engine::EngineBitmap>& texture,
                      int32_t x, int32_t y, float rate) {
   LoadBloodSplat(patient);
-  BloodSplat& splat = *patient.bloodSplat;
+  BloodSplat& splat = *ObjectsOf(patient).bloodSplat;
   splat.textureSlot = textureSlot;
   splat.texture = texture;
   splat.x = x;
@@ -43,11 +44,12 @@ void StartBloodSplat(Patient& patient, int32_t textureSlot, const engine::Engine
 void StartDressingSplat(Patient& patient, int32_t part) {
   int32_t skin = -1;
   int32_t clothing = -1;
-  FindBoneMaterials(patient.textureState, part, skin, clothing);
+  FindBoneMaterials(ObjectsOf(patient).textureState, part, skin, clothing);
   // The hip and the buttocks are dressed round the waist.
-  if (skin < 0 && (part == PART_HIP || part == PART_BUTTOCKS)) skin = FindTextureRow(patient.textureState, "s_waist1");
+  if (skin < 0 && (part == PART_HIP || part == PART_BUTTOCKS))
+    skin = FindTextureRow(ObjectsOf(patient).textureState, "s_waist1");
   if (skin < 0 || skin >= kTextureSlotCount) return;
-  const engine::EngineRef<engine::EngineBitmap>& texture = patient.textureState.working[skin];
+  const engine::EngineRef<engine::EngineBitmap>& texture = ObjectsOf(patient).textureState.working[skin];
   if (!texture) return;
   const int32_t height = texture->GetHeight();
   const int32_t y = DressingY(part, height) + height * kDressingRows / kRowScale / 2;
@@ -55,8 +57,8 @@ void StartDressingSplat(Patient& patient, int32_t part) {
 }
 
 void UpdateBloodSplat(Patient& patient) {
-  if (!patient.bloodSplat) return;
-  BloodSplat& splat = *patient.bloodSplat;
+  if (!ObjectsOf(patient).bloodSplat) return;
+  BloodSplat& splat = *ObjectsOf(patient).bloodSplat;
   if (!splat.image || !splat.texture) return;
   splat.size += kGrowthPerRate * splat.rate;
   // A negative rate shrinks it to nothing at most: never the root of a negative size.
@@ -68,10 +70,10 @@ void UpdateBloodSplat(Patient& patient) {
 }
 
 void ReleaseBloodSplat(Patient& patient) {
-  if (!patient.bloodSplat) return;
-  patient.bloodSplat->image.Reset();
-  patient.bloodSplat->texture.Reset();
-  patient.bloodSplat.reset();
+  if (!ObjectsOf(patient).bloodSplat) return;
+  ObjectsOf(patient).bloodSplat->image.Reset();
+  ObjectsOf(patient).bloodSplat->texture.Reset();
+  ObjectsOf(patient).bloodSplat.reset();
 }
 
 }  // namespace kestrine
