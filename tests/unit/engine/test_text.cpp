@@ -162,7 +162,6 @@ TEST_F(TextRectTest, WrappingBreaksAfterTheLastWordThatFitsDropsTheSpacesThereAn
       {L"Splint the leg\n   then check the pulse",
        L"   then check",
        {L"Splint the leg", L"   then check", L"the pulse"}},
-      {L"Splint the leg\r\nthen\rcheck", L"Splint the leg", {L"Splint the leg", L"then", L"check"}},
       // Two spaces at the break: neither ends the first line's box nor opens the second line.
       {L"Stop the  bleeding", L"Stop the", {L"Stop the", L"bleeding"}},
   };
@@ -204,6 +203,10 @@ TEST_F(TextRectTest, TheRectangleCutsALineAtItsRightEdgeAndNothingIsDrawnBelowIt
       const bool inside = x >= 5 && x < 5 + width && y >= 4;
       ASSERT_EQ(image->Pixel(x, y), inside ? whole->Pixel(x, y) : kKey) << x << "," << y;
     }
+  // Unwrapped too, a Windows line end is one break, as are a lone one of either kind.
+  auto broken = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(broken, 5, 4, kWidth, kHeight, L"Splint\r\nthen\rcheck\nit", 0);
+  EXPECT_EQ(broken->Pixels(), Expected(5, 4, {L"Splint", L"then", L"check", L"it"})->Pixels());
 
   const int wrapWidth = font_->TextWidth(L"three") + 1;
   const int height = line_ + line_ / 2;  // one and a half lines
