@@ -132,7 +132,7 @@ TEST(InputScriptTest, AScriptLongerThanTheGameCanCountIsRefusedAndSoIsAMissingFi
   }
 }
 
-TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostToQuit) {
+TEST(ScriptedEngineTest, ARootFedByAScriptGivenOrNamedInTheEnvironmentFiresItsEventsThenAsksItsHostToQuit) {
   auto root = CreateEngineRoot("headless");
   engine::CoreOf(*root).SetTraceToStderr(false);
   testing::RecordingSink sink;
@@ -149,25 +149,23 @@ TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostTo
   // Headless has no picture: the capture is traced, not faked.
   EXPECT_NE(engine::CoreOf(*root).DebugLog().find("capture shot.png"), std::string::npos);
   root->Unadvise();
-}
 
-TEST(ScriptedEngineTest, TheScriptNamedInTheEnvironmentIsReadWhenTheRootIsMade) {
+  // The script named in the environment is read when a root is made; ending without "quit", it ends the run
+  // all the same.
   testing::TempTree tree;
   tree.Write("script.txt", "frame 33\n");
   setenv("KESTRINE_INPUT", "script.txt", 1);
-  auto root = CreateEngineRoot("headless");
+  auto named = CreateEngineRoot("headless");
   unsetenv("KESTRINE_INPUT");
-  engine::CoreOf(*root).SetTraceToStderr(false);
-  testing::RecordingSink sink;
-  root->Advise(&sink);
-  int quits = 0;
-  root->SetQuitHandler([&quits] { ++quits; });
-  while (root->FireNextEvent(0)) {
+  engine::CoreOf(*named).SetTraceToStderr(false);
+  testing::RecordingSink heard;
+  named->Advise(&heard);
+  named->SetQuitHandler([&quits] { ++quits; });
+  while (named->FireNextEvent(0)) {
   }
-  EXPECT_EQ(sink.texts, std::vector<std::string>{"frame 33"});
-  // A script that ends without "quit" ends the run all the same.
-  EXPECT_EQ(quits, 1);
-  root->Unadvise();
+  EXPECT_EQ(heard.texts, std::vector<std::string>{"frame 33"});
+  EXPECT_EQ(quits, 2);
+  named->Unadvise();
 }
 
 }  // namespace
