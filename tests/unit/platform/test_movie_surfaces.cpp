@@ -79,6 +79,7 @@ TEST_F(CanvasTest, DrawingIsClippedToTheCanvasAndReadBack) {
   EXPECT_EQ(CanvasPixel(window_, 2, 2), 0u);
   EXPECT_EQ(CanvasPixel(window_, 7, 5), 0u);
   EXPECT_EQ(CanvasPixel(window_, 5, 2), 0u);
+  EXPECT_EQ(CanvasPixel(window_, 5, 5), 0u);         // the bottom edge is the rectangle's last row
   EXPECT_EQ(CanvasPixel(window_, 3, 3), 0x112233u);  // the inside is left alone
   EXPECT_EQ(CanvasPixel(window_, 8, 6), 0x112233u);  // and so is the outside
 
@@ -93,6 +94,11 @@ TEST_F(CanvasTest, DrawingIsClippedToTheCanvasAndReadBack) {
 
   DestroyWindowCanvas(window_);
   EXPECT_FALSE(HasWindowCanvas(window_));
+  // A window away from the screen's corner is as wide as its rectangle, not as its right edge.
+  CreateWindowCanvas(window_, "canvas", RECT{5, 0, 25, 10}, true);
+  EXPECT_TRUE(CanvasPixel(window_, 19, 0).has_value());
+  EXPECT_FALSE(CanvasPixel(window_, 20, 0).has_value());
+  DestroyWindowCanvas(window_);
   FillCanvasRect(window_, RECT{0, 0, 5, 5}, 1);  // drawing into a window without a canvas does nothing
   EXPECT_FALSE(CanvasPixel(window_, 0, 0).has_value());
 }

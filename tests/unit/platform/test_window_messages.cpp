@@ -63,6 +63,10 @@ TEST_F(WindowMessagesTest, CreationRunsWmCreateInsideKeepsTheWindowsDetailsOrEnd
   ASSERT_TRUE(GetClientRect(hwnd, &client));
   EXPECT_EQ(client.right, 800);
   EXPECT_EQ(client.bottom, 600);
+  RecordingWindow offset;  // the client area of a window away from the corner starts at its own 0, 0
+  ASSERT_TRUE(GetClientRect(offset.Create(0, RECT{100, 50, 740, 530}, "Off", WS_POPUP, 0), &client));
+  EXPECT_EQ(client.right, 640);
+  EXPECT_EQ(client.bottom, 480);
   EXPECT_EQ(WindowShowState(hwnd), SW_SHOW);
   EXPECT_TRUE(ShowWindow(hwnd, SW_SHOWDEFAULT));
   EXPECT_EQ(WindowShowState(hwnd), SW_SHOWDEFAULT);
