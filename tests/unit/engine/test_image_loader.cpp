@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/image_loader.h"
+#include "engine_fixture.h"
+#include "temp_tree.h"
 
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -68,7 +70,7 @@ void ExpectExactly(const EngineRef<EngineBitmap>& image, const Picture& p) {
   EXPECT_EQ(image->IsLoaded(), 1);
 }
 
-TEST(ImageDecode, LosslessFilesKeepExactColours) {
+TEST(ImageDecode, LosslessFilesKeepExactColoursWithOrWithoutAlpha) {
   const Picture picture;
   ExpectExactly(DecodeImage(Png(picture)), picture);
 
@@ -77,10 +79,7 @@ TEST(ImageDecode, LosslessFilesKeepExactColours) {
   ExpectExactly(DecodeImage(bmp), picture);
   stbi_write_tga_to_func(Append, &tga, picture.width, picture.height, 3, picture.rgb.data());
   ExpectExactly(DecodeImage(tga), picture);
-}
-
-TEST(ImageDecode, AnAlphaChannelIsDroppedAndTheColoursKept) {
-  const Picture picture;
+  // An alpha channel is dropped and the colours kept.
   std::vector<uint8_t> rgba;
   for (size_t i = 0; i < picture.rgb.size(); i += 3) {
     rgba.insert(rgba.end(), picture.rgb.begin() + static_cast<long>(i), picture.rgb.begin() + static_cast<long>(i) + 3);
@@ -91,7 +90,13 @@ TEST(ImageDecode, AnAlphaChannelIsDroppedAndTheColoursKept) {
   ExpectExactly(DecodeImage(png), picture);
 }
 
-TEST(ImageDecode, UnreadableBytesGiveNoImage) {
+// The header's width is bytes 16..19 of a PNG, big-endian; the decoder does not insist on the checksum.
+std::string WithPngWidth(std::string png, uint32_t width) {
+  for (int i = 0; i < 4; ++i) png[16 + i] = static_cast<char>((width >> (24 - 8 * i)) & 0xFF);
+  return png;
+}
+
+TEST(ImageDecode, UnreadableBytesAndAbsurdSizesGiveNoImage) {
   EXPECT_FALSE(DecodeImage(""));
   EXPECT_FALSE(DecodeImage("this is the text of a mission briefing, not a picture"));
   EXPECT_FALSE(DecodeImage(std::string(1000, '\0')));
@@ -99,27 +104,9 @@ TEST(ImageDecode, UnreadableBytesGiveNoImage) {
   const std::string png = Png(Picture());
   for (size_t keep : {size_t{8}, size_t{20}, png.size() / 2, png.size() - 13})
     EXPECT_FALSE(DecodeImage(png.substr(0, keep))) << "cut to " << keep << " bytes";
-}
-
-// The header's width is bytes 16..19 of a PNG, big-endian; the decoder does not insist on the checksum.
-std::string WithPngWidth(std::string png, uint32_t width) {
-  for (int i = 0; i < 4; ++i) png[16 + i] = static_cast<char>((width >> (24 - 8 * i)) & 0xFF);
-  return png;
-}
-
-TEST(ImageDecode, AbsurdSizesAreRefusedBeforeDecoding) {
-  const std::string png = Png(Picture());
   EXPECT_FALSE(DecodeImage(WithPngWidth(png, 16385)));
   EXPECT_FALSE(DecodeImage(WithPngWidth(png, 0)));
   EXPECT_FALSE(DecodeImage(WithPngWidth(png, 0x7FFFFFFF)));
-
-  // A BMP header claiming 20000 x 20000 pixels, with no pixels behind it.
-  std::string bmp;
-  const Picture picture;
-  stbi_write_bmp_to_func(Append, &bmp, picture.width, picture.height, 3, picture.rgb.data());
-  for (int offset : {18, 22})
-    for (int i = 0; i < 4; ++i) bmp[offset + i] = static_cast<char>((20000u >> (8 * i)) & 0xFF);
-  EXPECT_FALSE(DecodeImage(bmp));
 }
 
 // An uncompressed 24-bit TGA header of the given size (18 bytes), with `pixelBytes` bytes of grey after it.
@@ -153,6 +140,10 @@ TEST(ImageDecode, APictureWhosePixelsAreMissingIsUnreadableNotBlack) {
   const Picture picture;
   std::string bmp;
   stbi_write_bmp_to_func(Append, &bmp, picture.width, picture.height, 3, picture.rgb.data());
+  std::string huge = bmp;  // and one claiming 20000 x 20000 with no pixels behind it
+  for (int offset : {18, 22})
+    for (int i = 0; i < 4; ++i) huge[offset + i] = static_cast<char>((20000u >> (8 * i)) & 0xFF);
+  EXPECT_FALSE(DecodeImage(huge));
   std::string claim = bmp.substr(0, 55);
   for (int i = 0; i < 4; ++i) claim[18 + i] = static_cast<char>((15365u >> (8 * i)) & 0xFF);
   for (int i = 0; i < 4; ++i) claim[22 + i] = static_cast<char>((766u >> (8 * i)) & 0xFF);
@@ -164,8 +155,8 @@ TEST(ImageDecode, APictureWhosePixelsAreMissingIsUnreadableNotBlack) {
   // The header of a PNG of 4096 x 4096 grey pixels: 16 MB that deflate cannot fit into fewer than 16 KB.
   std::string ihdr("\0\0\x10\0\0\0\x10\0\x08\0\0\0\0", 13);
   const std::string signature("\x89PNG\r\n\x1a\n", 8);
-  EXPECT_FALSE(DecodeImage(signature + Chunk("IHDR", ihdr) + Chunk("IDAT", std::string(4000, 'x')) +
-                           Chunk("IEND", "")));
+  EXPECT_FALSE(
+      DecodeImage(signature + Chunk("IHDR", ihdr) + Chunk("IDAT", std::string(4000, 'x')) + Chunk("IEND", "")));
 }
 
 TEST(ImageDecode, AnEmptyPixelChunkIsNeverHandedToTheDecoder) {
@@ -225,6 +216,35 @@ TEST(ImageDecode, ThePlaceholderIsALoadedMagentaAndBlackChecker) {
   auto other = MakePlaceholderBitmap();
   image->SetPixel(0, 0, 0x123456);
   EXPECT_NE(other->Pixel(0, 0), 0x123456u);
+}
+
+// A picture file loaded again shares the pixels of the bitmap decoded from it, and what either bitmap shows is
+// never changed by drawing on the other; a file whose contents changed is decoded anew.
+TEST(SharedPictures, AFileLoadedAgainSharesItsPixelsAndDrawingOnOneCopyLeavesTheOthers) {
+  testing::TempTree tree;
+  Picture picture;
+  picture.Set(0, 0, 200, 10, 20);
+  tree.Write("images/flag.png", Png(picture));
+  auto root = testing::QuietRoot();
+  auto first = root->LoadBitmap(L"images\\flag.png", 1);
+  auto second = root->LoadBitmap(L"images\\flag.png", 1);
+  EXPECT_EQ(first->Pixels().data(), second->Pixels().data());
+  EXPECT_EQ(second->Pixel(0, 0), 0xC80A14u);
+  second->SetDrawColor(1, 2, 3);
+  second->FillRect(0, 0, 1, 1);
+  EXPECT_EQ(second->Pixel(0, 0), 0x010203u);
+  EXPECT_EQ(first->Pixel(0, 0), 0xC80A14u);
+  // The bitmap first decoded, drawn on, is not what a later load shows either.
+  first->SetPixel(2, 1, 0x00FF00u);
+  first->DrawBitmap(first, 0, 0, 0, 1, 1, 1, 0, 1, 1);
+  auto third = root->LoadBitmap(L"images\\flag.png", 1);
+  EXPECT_EQ(third->Pixel(2, 1), picture.Packed(2, 1));
+  EXPECT_EQ(third->Pixel(1, 0), picture.Packed(1, 0));
+  EXPECT_EQ(first->Pixel(1, 0), 0xC80A14u);
+  picture.Set(0, 0, 0, 0, 255);
+  tree.Write("images/flag.png", Png(picture));
+  EXPECT_EQ(root->LoadBitmap(L"images\\flag.png", 1)->Pixel(0, 0), 0x0000FFu);
+  EXPECT_EQ(third->Pixel(0, 0), 0xC80A14u);
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ TEST(InputScriptTest, EachCommandBecomesItsEventsInOrder) {
   EXPECT_TRUE(script->AtEnd());
 }
 
-TEST(InputScriptTest, FramesRepeatsOneFrameZeroAddsNothingAndAVeryLongRunIsHandedOutFrameByFrame) {
+TEST(InputScriptTest, FramesRepeatsOneFrameALongRunIsHandedOutFrameByFrameAndBlankLinesAreSkipped) {
   auto script = InputScript::Parse("frames 3 20\nframes 0 50\nframe 7\n", "s");
   const auto all = Drain(*script);
   ASSERT_EQ(all.size(), 4u);
@@ -70,14 +70,12 @@ TEST(InputScriptTest, FramesRepeatsOneFrameZeroAddsNothingAndAVeryLongRunIsHande
   while (longRun->Next(a) && a.kind == ScriptAction::Event) ++frames;
   EXPECT_EQ(frames, 5000000);
   EXPECT_EQ(a.kind, ScriptAction::Quit);
-}
 
-TEST(InputScriptTest, BlankLinesCommentsAndWindowsLineEndsAreSkipped) {
-  auto script = InputScript::Parse("# to the disclaimer\r\n\r\n   \n  # indented note\nframe 16\r\nquit\r\n", "s");
-  const auto all = Drain(*script);
-  ASSERT_EQ(all.size(), 2u);
-  EXPECT_EQ(all[0].event.frameTime, 16);
-  EXPECT_EQ(all[1].kind, ScriptAction::Quit);
+  // Blank lines, comments and Windows line ends are skipped.
+  const auto skipped = Drain(*InputScript::Parse("# note\r\n\r\n   \n  # indented\nframe 16\r\nquit\r\n", "s"));
+  ASSERT_EQ(skipped.size(), 2u);
+  EXPECT_EQ(skipped[0].event.frameTime, 16);
+  EXPECT_EQ(skipped[1].kind, ScriptAction::Quit);
 }
 
 TEST(InputScriptTest, BadLinesNameTheFileAndTheLine) {
@@ -115,16 +113,14 @@ TEST(InputScriptTest, BadLinesNameTheFileAndTheLine) {
   }
 }
 
-TEST(InputScriptTest, AScriptLongerThanTheGameCanCountIsRefused) {
+TEST(InputScriptTest, AScriptLongerThanTheGameCanCountIsRefusedAndSoIsAMissingFile) {
   // 2^31 - 1 ms is 24.8 days: 35791 one-minute frames stay under it, one more goes over.
   EXPECT_EQ(ParseError("frames 35791 60000\nframe 23647\n"), "");
   const std::string error = ParseError("frames 35791 60000\nclick 1 1\nframe 23648\n");
   EXPECT_NE(error.find("test.txt line 3"), std::string::npos) << error;
   EXPECT_NE(error.find("add up"), std::string::npos) << error;
   EXPECT_NE(ParseError("frames 100000000 60000\n"), "");
-}
 
-TEST(InputScriptTest, LoadReadsAFileAndRefusesAMissingOne) {
   testing::TempTree tree;
   tree.Write("script.txt", "frames 2 16\nquit\n");
   EXPECT_EQ(Drain(*InputScript::Load("script.txt")).size(), 3u);
@@ -136,7 +132,7 @@ TEST(InputScriptTest, LoadReadsAFileAndRefusesAMissingOne) {
   }
 }
 
-TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostToQuit) {
+TEST(ScriptedEngineTest, ARootFedByAScriptGivenOrNamedInTheEnvironmentFiresItsEventsThenAsksItsHostToQuit) {
   auto root = CreateEngineRoot("headless");
   engine::CoreOf(*root).SetTraceToStderr(false);
   testing::RecordingSink sink;
@@ -153,25 +149,23 @@ TEST(ScriptedEngineTest, ARootFedByAScriptFiresItsEventsInOrderThenAsksItsHostTo
   // Headless has no picture: the capture is traced, not faked.
   EXPECT_NE(engine::CoreOf(*root).DebugLog().find("capture shot.png"), std::string::npos);
   root->Unadvise();
-}
 
-TEST(ScriptedEngineTest, TheScriptNamedInTheEnvironmentIsReadWhenTheRootIsMade) {
+  // The script named in the environment is read when a root is made; ending without "quit", it ends the run
+  // all the same.
   testing::TempTree tree;
   tree.Write("script.txt", "frame 33\n");
   setenv("KESTRINE_INPUT", "script.txt", 1);
-  auto root = CreateEngineRoot("headless");
+  auto named = CreateEngineRoot("headless");
   unsetenv("KESTRINE_INPUT");
-  engine::CoreOf(*root).SetTraceToStderr(false);
-  testing::RecordingSink sink;
-  root->Advise(&sink);
-  int quits = 0;
-  root->SetQuitHandler([&quits] { ++quits; });
-  while (root->FireNextEvent(0)) {
+  engine::CoreOf(*named).SetTraceToStderr(false);
+  testing::RecordingSink heard;
+  named->Advise(&heard);
+  named->SetQuitHandler([&quits] { ++quits; });
+  while (named->FireNextEvent(0)) {
   }
-  EXPECT_EQ(sink.texts, std::vector<std::string>{"frame 33"});
-  // A script that ends without "quit" ends the run all the same.
-  EXPECT_EQ(quits, 1);
-  root->Unadvise();
+  EXPECT_EQ(heard.texts, std::vector<std::string>{"frame 33"});
+  EXPECT_EQ(quits, 2);
+  named->Unadvise();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "core/engine_core.h"
 #include "core/path_resolver.h"
 #include "engine/engine_ref.h"
 #include "engine/engine_text.h"
@@ -56,43 +57,31 @@ TEST_F(PathResolverTest, AnExactMatchBeatsACaseBlindOneAndFoldersNamedAlikeAreAl
   EXPECT_FALSE(paths_.Resolve("avi\\mission2.avi"));
 }
 
-TEST_F(PathResolverTest, AFileMadeAfterTheListingWasCachedIsFound) {
+TEST_F(PathResolverTest, CachedListingsFindNewFilesLoseGoneOnesAndAreDroppedByInvalidate) {
   ASSERT_TRUE(paths_.Resolve("sounds\\sfx\\clip.qwv"));  // caches Sounds/SFX
   Write("Sounds/SFX/New.qwv", "new");
   Write("savedGames/slot1.sav", "save");
   EXPECT_EQ(paths_.ReadFile("SOUNDS\\SFX\\new.qwv"), "new");
   EXPECT_EQ(paths_.ReadFile("savedgames\\SLOT1.SAV"), "save");
-}
-
-TEST_F(PathResolverTest, InvalidateDropsListingsThatStillLookRight) {
+  // A listing that still looks right answers until it is dropped.
   ASSERT_EQ(paths_.ReadFile("sounds\\sfx\\clip.QWV"), "clip");  // only a case-blind match so far
   Write("Sounds/SFX/clip.QWV", "exact");
   EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\clip.QWV"), "clip") << "cached listing still answers";
   paths_.Invalidate();
   EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\clip.QWV"), "exact");
-}
-
-TEST_F(PathResolverTest, RemovedAndRenamedFilesAreNotHandedBack) {
+  // Removed and renamed files are not handed back.
   ASSERT_TRUE(paths_.Resolve("images\\start\\start.qpg"));
   fs::rename(root_ / "images/Start/start.qpg", root_ / "images/Start/START.qpg");
   EXPECT_EQ(paths_.Resolve("images\\start\\start.qpg"), "images/Start/START.qpg");
   fs::remove(root_ / "images/Start/START.qpg");
   EXPECT_FALSE(paths_.Resolve("images\\start\\start.qpg"));
-}
-
-TEST_F(PathResolverTest, ChangingTheWorkingDirectoryUsesTheNewTree) {
-  ASSERT_EQ(paths_.ReadFile("sounds\\sfx\\clip.qwv"), "clip");
+  const std::string bytes("a\r\nb\0c\xFF\n", 8);
+  Write("data.bin", bytes);
+  EXPECT_EQ(paths_.ReadFile("DATA.BIN"), bytes);  // every byte kept
+  // Changing the working directory uses the new tree.
   Write("other/sounds/sfx/CLIP.QWV", "elsewhere");
   fs::current_path(root_ / "other");
   EXPECT_EQ(paths_.ReadFile("sounds\\sfx\\clip.qwv"), "elsewhere");
-}
-
-TEST_F(PathResolverTest, ReadFileKeepsEveryByte) {
-  const std::string bytes("a\r\nb\0c\xFF\n", 8);
-  Write("data.bin", bytes);
-  EXPECT_EQ(paths_.ReadFile("DATA.BIN"), bytes);
-  Write("empty.qtxt", "");
-  EXPECT_EQ(paths_.ReadFile("Empty.qtxt"), std::string());
 }
 
 EngineRef<EngineTextFile> TextOf(std::string bytes) { return MakeEngine<EngineTextFile>(std::move(bytes)); }
@@ -115,6 +104,22 @@ TEST(TextFileLines, EveryLineEndIsOneLineEndEmptyLinesAreKeptAndBothEncodingsRea
   auto h = TextOf("caf\xC3\xA9\ncaf\xE9\n");  // UTF-8, then Latin-1
   EXPECT_EQ(h->ReadLine(), L"caf\u00e9");
   EXPECT_EQ(h->ReadLine(), L"caf\u00e9");
+}
+
+// Each encoded length's first and last character, by hand from the UTF-8 table; bytes that do not make a whole
+// character (a lead byte cut off or followed by another lead byte) are kept one by one as Latin-1.
+TEST(TextEncoding, EveryEncodedLengthEndsAtItsBoundaryAndBrokenSequencesStayLatin1) {
+  const std::pair<std::wstring, std::string> cases[] = {
+      {L"\u007F", "\x7F"},         {L"\u0080", "\xC2\x80"},     {L"\u07FF", "\xDF\xBF"},
+      {L"\u0800", "\xE0\xA0\x80"}, {L"\uFFFF", "\xEF\xBF\xBF"}, {L"\U00010000", "\xF0\x90\x80\x80"},
+  };
+  for (const auto& [wide, bytes] : cases) {
+    EXPECT_EQ(ToUtf8(wide), bytes) << static_cast<uint32_t>(wide[0]);
+    EXPECT_EQ(FromUtf8(bytes), wide) << static_cast<uint32_t>(wide[0]);
+  }
+  EXPECT_EQ(FromUtf8("\xC3\xC3\xA9"), L"\u00C3\u00E9");
+  EXPECT_EQ(FromUtf8("caf\xC3"), L"caf\u00C3");
+  EXPECT_EQ(FromUtf8("\xE2\x82"), L"\u00E2\u0082");
 }
 
 TEST(TextFileBytes, BytesAreUnsignedEndWithMinusOneAndShareThePositionWithLines) {

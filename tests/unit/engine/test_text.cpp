@@ -71,16 +71,12 @@ TEST(TextMeasure, WidthsOfKnownStringsMatchTheFontFiles) {
   for (wchar_t c = 32; c < 127; ++c) ASSERT_EQ(mono->TextWidth(std::wstring(1, c)), 8) << static_cast<int>(c);
 }
 
-TEST(TextMeasure, WidthsAddUpAndControlCharactersTakeNoRoom) {
+TEST(TextMeasure, WidthsAddUpControlCharactersTakeNoRoomAndHeightIsTheLineOfTheFace) {
   auto font = Font(L"Arial", 11);
   EXPECT_EQ(font->TextWidth(L""), 0);
   EXPECT_EQ(font->TextWidth(L"Morphine"), font->TextWidth(L"Mor") + font->TextWidth(L"phine"));
   EXPECT_EQ(font->TextWidth(L"a\tb\nc\r"), font->TextWidth(L"abc"));
-}
-
-TEST(TextMeasure, HeightIsTheLineOfTheFaceWhateverTheText) {
-  auto font = MakeEngine<EngineTextFont>();
-  EXPECT_EQ(font->TextHeight(L"Ag"), 14);  // a fresh object matches the 14-pixel rows of the scrolling texts
+  EXPECT_EQ(MakeEngine<EngineTextFont>()->TextHeight(L"Ag"), 14);  // the 14-pixel rows of the scrolling texts
   EXPECT_EQ(font->TextHeight(L""), font->TextHeight(L"gjpqy"));
   EXPECT_LT(Font(L"Arial", 8)->TextHeight(L"x"), Font(L"Arial", 16)->TextHeight(L"x"));
   // Out-of-range sizes are held to something drawable rather than failing.
@@ -90,7 +86,7 @@ TEST(TextMeasure, HeightIsTheLineOfTheFaceWhateverTheText) {
 
 // ---- drawing ----
 
-TEST(TextDraw, PaintsTheBoxInTheBackColourAndTheGlyphsInTheTextColour) {
+TEST(TextDraw, PaintsTheBoxInTheBackColourAndTheGlyphsInTheTextColourOrOnlyTheGlyphsOverTheKey) {
   auto font = Font(L"Arial", 12);
   font->SetColor(255, 255, 255);
   font->SetBackColor(0, 0, 0);
@@ -98,23 +94,20 @@ TEST(TextDraw, PaintsTheBoxInTheBackColourAndTheGlyphsInTheTextColour) {
   const std::wstring text = L"Hello, medic";
   const int w = font->TextWidth(text), h = font->TextHeight(text);
   font->DrawText(image, 10, 20, text);
-
   const int ink = Count(*image, kWhite, 10, 20, 10 + w, 20 + h);
   const int back = Count(*image, kBlack, 10, 20, 10 + w, 20 + h);
   EXPECT_GT(ink, 20);
   EXPECT_GT(back, ink);
   EXPECT_EQ(ink + back, w * h);  // only the two colours inside the box: no blended edges
   EXPECT_EQ(Count(*image, kKey, 0, 0, 200, 60), 200 * 60 - w * h);  // nothing outside it
-}
 
-TEST(TextDraw, ABackColourEqualToTheKeyLeavesOnlyTheGlyphsVisible) {
-  auto font = Font(L"Arial", 10);
   font->SetColor(10, 200, 30);
   font->SetBackColor(255, 0, 0);
-  auto image = Canvas(120, 30);
-  font->DrawText(image, 2, 2, L"Bandage");
-  std::set<uint32_t> colours(image->Pixels().begin(), image->Pixels().end());
-  EXPECT_EQ(colours, (std::set<uint32_t>{kKey, 0x0AC81E}));
+  auto keyed = Canvas(120, 30);
+  font->DrawText(keyed, 2, 2, L"Bandage");
+  EXPECT_EQ(std::set<uint32_t>(keyed->Pixels().begin(), keyed->Pixels().end()), (std::set<uint32_t>{kKey, 0x0AC81E}));
+  EXPECT_THROW(font->DrawText(EngineRef<EngineBitmap>(), 0, 0, L"x"), EngineError);
+  EXPECT_THROW(font->DrawTextRect(EngineRef<EngineBitmap>(), 0, 0, 10, 10, L"x", 16), EngineError);
 }
 
 TEST(TextDraw, TextOverTheEdgesIsClippedToWhatAWholeDrawingShows) {
@@ -134,12 +127,6 @@ TEST(TextDraw, TextOverTheEdgesIsClippedToWhatAWholeDrawingShows) {
         ASSERT_EQ(clipped->Pixel(x, y), whole->Pixel(x + kPad, y + kPad))
             << p[0] << "," << p[1] << " " << x << "," << y;
   }
-}
-
-TEST(TextDraw, AMissingImageIsAFailedCall) {
-  auto font = Font(L"Arial", 10);
-  EXPECT_THROW(font->DrawText(EngineRef<EngineBitmap>(), 0, 0, L"x"), EngineError);
-  EXPECT_THROW(font->DrawTextRect(EngineRef<EngineBitmap>(), 0, 0, 10, 10, L"x", 16), EngineError);
 }
 
 // ---- laying out in a rectangle ----
@@ -172,7 +159,9 @@ TEST_F(TextRectTest, WrappingBreaksAfterTheLastWordThatFitsDropsTheSpacesThereAn
   };
   const Case cases[] = {
       {L"Apply pressure to the wound", L"Apply pressure to", {L"Apply pressure to", L"the wound"}},
-      {L"Splint the leg\n   then check the pulse", L"   then check", {L"Splint the leg", L"   then check", L"the pulse"}},
+      {L"Splint the leg\n   then check the pulse",
+       L"   then check",
+       {L"Splint the leg", L"   then check", L"the pulse"}},
       // Two spaces at the break: neither ends the first line's box nor opens the second line.
       {L"Stop the  bleeding", L"Stop the", {L"Stop the", L"bleeding"}},
   };
@@ -183,37 +172,27 @@ TEST_F(TextRectTest, WrappingBreaksAfterTheLastWordThatFitsDropsTheSpacesThereAn
   }
 }
 
-TEST_F(TextRectTest, AWordWiderThanTheLineIsSplitNotLost) {
-  const std::wstring text = L"Cricothyroidotomy";
-  const int width = font_->TextWidth(L"Cricothy") + 1;
-  // The longest run of characters that still fits starts each line.
-  std::vector<std::wstring> expected;
-  std::wstring rest = text;
-  while (!rest.empty()) {
-    size_t n = 1;
-    while (n < rest.size() && font_->TextWidth(rest.substr(0, n + 1)) <= width) ++n;
-    expected.push_back(rest.substr(0, n));
-    rest = rest.substr(n);
+TEST_F(TextRectTest, AWordWiderThanTheLineIsSplitNotLostAndAnIndentIsNoPlaceToBreak) {
+  for (const std::wstring& text : {std::wstring(L"Cricothyroidotomy"), std::wstring(L"  Tracheostomy")}) {
+    const int width = font_->TextWidth(text.substr(0, 8)) + 1;
+    // The longest run of characters that still fits starts each line.
+    std::vector<std::wstring> expected;
+    std::wstring rest = text;
+    while (!rest.empty()) {
+      size_t n = 1;
+      while (n < rest.size() && font_->TextWidth(rest.substr(0, n + 1)) <= width) ++n;
+      expected.push_back(rest.substr(0, n));
+      rest = rest.substr(n);
+    }
+    ASSERT_GE(expected.size(), 2u);
+    ASSERT_EQ(expected[0], text.substr(0, 8));
+    auto image = Canvas(kWidth, kHeight);
+    font_->DrawTextRect(image, 3, 3, width, kHeight, text, EngineTextFont::kWrapWords);
+    EXPECT_EQ(image->Pixels(), Expected(3, 3, expected)->Pixels());
   }
-  ASSERT_GE(expected.size(), 2u);
-  auto image = Canvas(kWidth, kHeight);
-  font_->DrawTextRect(image, 3, 3, width, kHeight, text, EngineTextFont::kWrapWords);
-  EXPECT_EQ(image->Pixels(), Expected(3, 3, expected)->Pixels());
 }
 
-TEST_F(TextRectTest, AnIndentIsNoPlaceToBreak) {
-  const std::wstring text = L"  Tracheostomy";
-  const int width = font_->TextWidth(L"  Trache");
-  auto image = Canvas(kWidth, kHeight);
-  font_->DrawTextRect(image, 0, 0, width, kHeight, text, EngineTextFont::kWrapWords);
-  EXPECT_GT(Count(*image, kBlack, 0, 0, width, line_), 0);  // the first line is not left empty
-  auto expected = Canvas(kWidth, kHeight);
-  font_->DrawText(expected, 0, 0, L"  Trache");
-  for (int y = 0; y < line_; ++y)
-    for (int x = 0; x < kWidth; ++x) ASSERT_EQ(image->Pixel(x, y), expected->Pixel(x, y)) << x << "," << y;
-}
-
-TEST_F(TextRectTest, WithoutWrappingALineIsCutAtTheRightEdge) {
+TEST_F(TextRectTest, TheRectangleCutsALineAtItsRightEdgeAndNothingIsDrawnBelowItOrWhenEmpty) {
   const std::wstring text = L"Apply pressure to the wound";
   const int width = font_->TextWidth(L"Apply pres");
   auto image = Canvas(kWidth, kHeight);
@@ -224,29 +203,28 @@ TEST_F(TextRectTest, WithoutWrappingALineIsCutAtTheRightEdge) {
       const bool inside = x >= 5 && x < 5 + width && y >= 4;
       ASSERT_EQ(image->Pixel(x, y), inside ? whole->Pixel(x, y) : kKey) << x << "," << y;
     }
-}
+  // Unwrapped too, a Windows line end is one break, as are a lone one of either kind.
+  auto broken = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(broken, 5, 4, kWidth, kHeight, L"Splint\r\nthen\rcheck\nit", 0);
+  EXPECT_EQ(broken->Pixels(), Expected(5, 4, {L"Splint", L"then", L"check", L"it"})->Pixels());
 
-TEST_F(TextRectTest, NothingIsDrawnBelowTheRectangle) {
-  const std::wstring text = L"one two three four five six";
-  const int width = font_->TextWidth(L"three") + 1;
+  const int wrapWidth = font_->TextWidth(L"three") + 1;
   const int height = line_ + line_ / 2;  // one and a half lines
-  auto image = Canvas(kWidth, kHeight);
-  font_->DrawTextRect(image, 0, 0, width, height, text, EngineTextFont::kWrapWords);
-  EXPECT_EQ(Count(*image, kKey, 0, height, kWidth, kHeight), kWidth * (kHeight - height));
-  EXPECT_GT(Count(*image, kBlack, 0, line_, width, height), 0);  // the second line's top half shows
+  auto cut = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(cut, 0, 0, wrapWidth, height, L"one two three four", EngineTextFont::kWrapWords);
   auto full = Canvas(kWidth, kHeight);
-  font_->DrawTextRect(full, 0, 0, width, kHeight, text, EngineTextFont::kWrapWords);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < kWidth; ++x) ASSERT_EQ(image->Pixel(x, y), full->Pixel(x, y)) << x << "," << y;
-}
+  font_->DrawTextRect(full, 0, 0, wrapWidth, kHeight, L"one two three four", EngineTextFont::kWrapWords);
+  EXPECT_GT(Count(*cut, kBlack, 0, line_, wrapWidth, height), 0);  // the second line's top half shows
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x)
+      ASSERT_EQ(cut->Pixel(x, y), y < height ? full->Pixel(x, y) : kKey) << x << "," << y;
 
-TEST_F(TextRectTest, EmptyRectanglesAndTextDrawNothing) {
-  auto image = Canvas(kWidth, kHeight);
-  font_->DrawTextRect(image, 0, 0, 0, 50, L"nothing", EngineTextFont::kWrapWords);
-  font_->DrawTextRect(image, 0, 0, 50, -1, L"nothing", 0);
-  font_->DrawTextRect(image, 0, 0, 50, 50, L"", EngineTextFont::kWrapWords);
-  font_->DrawTextRect(image, kWidth, 0, 50, 50, L"outside", 0);
-  EXPECT_EQ(Count(*image, kKey, 0, 0, kWidth, kHeight), kWidth * kHeight);
+  auto empty = Canvas(kWidth, kHeight);
+  font_->DrawTextRect(empty, 0, 0, 0, 50, L"nothing", EngineTextFont::kWrapWords);
+  font_->DrawTextRect(empty, 0, 0, 50, -1, L"nothing", 0);
+  font_->DrawTextRect(empty, 0, 0, 50, 50, L"", EngineTextFont::kWrapWords);
+  font_->DrawTextRect(empty, kWidth, 0, 50, 50, L"outside", 0);
+  EXPECT_EQ(Count(*empty, kKey, 0, 0, kWidth, kHeight), kWidth * kHeight);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ void ExpectFrameColour(const AviFrame* frame, int index) {
   EXPECT_NEAR(c.b, 40, 6) << "frame " << index;
 }
 
-TEST(AviFileTest, StreamsAreDescribedFromTheirData) {
+TEST(AviFileTest, StreamsAreDescribedFromTheirDataWithPicturesAndSoundOrEitherAlone) {
   auto file = AviFile::OpenMemory(CorpusBytes("video_audio.avi"));
   ASSERT_NE(file, nullptr);
   ASSERT_EQ(file->StreamCount(), 2);
@@ -61,6 +61,21 @@ TEST(AviFileTest, StreamsAreDescribedFromTheirData) {
   EXPECT_EQ(file->StreamInfo(-1), nullptr);
   EXPECT_EQ(file->OpenFrames(1), nullptr);  // the sound has no pictures
   EXPECT_EQ(file->OpenAudio(0), nullptr);   // and the pictures no sound
+
+  // Movies with only pictures or only sound.
+  auto pictures = AviFile::OpenMemory(CorpusBytes("video_only.avi"));
+  ASSERT_NE(pictures, nullptr);
+  ASSERT_EQ(pictures->StreamCount(), 1);
+  EXPECT_EQ(pictures->StreamInfo(0)->type, AviStreamType::Video);
+  EXPECT_EQ(AviStreamEndTime(*pictures->StreamInfo(0)), 2000);
+  auto stereo = AviFile::OpenMemory(CorpusBytes("audio_only.avi"));
+  ASSERT_NE(stereo, nullptr);
+  ASSERT_EQ(stereo->StreamCount(), 1);
+  const AviStreamInfo& info = *stereo->StreamInfo(0);
+  EXPECT_EQ(info.type, AviStreamType::Audio);
+  EXPECT_EQ(info.channels, 2);
+  EXPECT_EQ(info.sampleSize, 4);
+  EXPECT_EQ(info.length, 11025);
 }
 
 TEST(AviFileTest, SamplesAndTimesConvertBothWays) {
@@ -142,23 +157,25 @@ TEST(AviAudioTest, SoundIsReadBySamplesUpToItsEnd) {
   EXPECT_EQ(sound->Read(-5, 10, buffer.data(), 400), 0);
   EXPECT_EQ(sound->Read(0, 100, buffer.data(), 21), 10);  // as many as fit the buffer
   EXPECT_EQ(sound->Read(0, 100, nullptr, 400), 0);
-}
 
-TEST(AviFileTest, MoviesWithOnlyPicturesOrOnlySound) {
-  auto video = AviFile::OpenMemory(CorpusBytes("video_only.avi"));
-  ASSERT_NE(video, nullptr);
-  ASSERT_EQ(video->StreamCount(), 1);
-  EXPECT_EQ(video->StreamInfo(0)->type, AviStreamType::Video);
-  EXPECT_EQ(AviStreamEndTime(*video->StreamInfo(0)), 2000);
+  // Two channels: a sample is both, and the end comes after the stream's samples, not its values.
+  auto stereo = AviFile::OpenMemory(CorpusBytes("audio_only.avi"))->OpenAudio(0);
+  ASSERT_NE(stereo, nullptr);
+  EXPECT_EQ(stereo->Format().blockAlign, 4);
+  EXPECT_EQ(stereo->Read(11000, 100, buffer.data(), 400), 25);
+  EXPECT_EQ(stereo->Read(11025, 1, buffer.data(), 400), 0);
 
-  auto audio = AviFile::OpenMemory(CorpusBytes("audio_only.avi"));
-  ASSERT_NE(audio, nullptr);
-  ASSERT_EQ(audio->StreamCount(), 1);
-  const AviStreamInfo& info = *audio->StreamInfo(0);
-  EXPECT_EQ(info.type, AviStreamType::Audio);
-  EXPECT_EQ(info.channels, 2);
-  EXPECT_EQ(info.sampleSize, 4);
-  EXPECT_EQ(info.length, 11025);
+  // A stream that starts later counts its samples from its start: sample 1000 is its first.
+  AviStreamInfo late;
+  late.type = AviStreamType::Audio;
+  late.start = 1000;
+  late.channels = 1;
+  late.sampleSize = 2;
+  const AviAudioReader delayed(late, std::make_shared<const std::vector<int16_t>>(std::vector<int16_t>{7, 8, 9}));
+  EXPECT_EQ(delayed.Read(999, 2, buffer.data(), 400), 0);
+  ASSERT_EQ(delayed.Read(1001, 5, buffer.data(), 400), 2);
+  EXPECT_EQ(buffer[0], 8);
+  EXPECT_EQ(buffer[1], 9);
 }
 
 TEST(AviFileTest, BrokenFilesAreRefusedOrReadOnlyAsFarAsTheirDataGoes) {

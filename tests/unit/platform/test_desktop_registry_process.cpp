@@ -13,15 +13,12 @@
 namespace kestrine {
 namespace {
 
-TEST(DesktopTest, TheScreenMetricsAreTheDesktopsSize) {
+TEST(DesktopTest, TheScreenMetricsAreTheDesktopsSizeAndHeadlessAVirtualOneWithoutDisplay) {
   SetDesktopSizeOverride(DesktopSize{1920, 1080});
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1920);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1080);
   EXPECT_EQ(GetSystemMetrics(42), 0);
-  SetDesktopSizeOverride(std::nullopt);
-}
-
-TEST(DesktopTest, AHeadlessRunHasAVirtualDesktopAndNoDisplay) {
+  // A headless run has a virtual desktop and no display.
   testing::ScopedEnv engine("KESTRINE_ENGINE", "headless");
   SetDesktopSizeOverride(std::nullopt);
   EXPECT_FALSE(DesktopHasDisplay());
@@ -71,14 +68,12 @@ TEST_F(RegistryTest, WithoutAnOpenerOrUnderAnotherRootThereIsNoKey) {
   EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, nullptr, 0, KEY_QUERY_VALUE, &key), ERROR_FILE_NOT_FOUND);
 }
 
-TEST(ProcessTest, TheCommandLineIsSplitAtBlanksWithQuotesGrouping) {
+TEST(ProcessTest, TheCommandLineIsSplitAtBlanksWithQuotesGroupingAndOnlyARealProgramStarts) {
   EXPECT_EQ(SplitCommandLine("\"/opt/my app/run\" --flag  \"two words\" x"),
             (std::vector<std::string>{"/opt/my app/run", "--flag", "two words", "x"}));
   EXPECT_EQ(SplitCommandLine(""), std::vector<std::string>{});
   EXPECT_EQ(SplitCommandLine("\"\""), std::vector<std::string>{""});
-}
-
-TEST(ProcessTest, ARealProgramStartsAndAMissingOneDoesNot) {
+  // A real program starts and a missing one does not.
   ProcessInformation info;
   ASSERT_TRUE(CreateProcessA(nullptr, "true ignored-argument", &info));
   EXPECT_GT(info.processId, 0);
@@ -93,7 +88,7 @@ TEST(ProcessTest, ARealProgramStartsAndAMissingOneDoesNot) {
   EXPECT_FALSE(CreateProcessA(nullptr, "", &info));
 }
 
-TEST(MessageBoxTest, ARecorderKeepsTheBoxesAndNothingIsShown) {
+TEST(MessageBoxTest, ARecorderKeepsTheBoxesAndWithoutOneAndADisplayTheBoxGoesToStderr) {
   std::vector<MessageBoxRecord> boxes;
   SetMessageBoxRecorder([&](const MessageBoxRecord& box) { boxes.push_back(box); });
   ::testing::internal::CaptureStderr();
@@ -103,9 +98,7 @@ TEST(MessageBoxTest, ARecorderKeepsTheBoxesAndNothingIsShown) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].caption, "Title");
   EXPECT_EQ(boxes[0].type, MB_ICONEXCLAMATION);
-}
-
-TEST(MessageBoxTest, WithoutADisplayTheBoxGoesToStderr) {
+  // Without a display the box goes to stderr.
   testing::ScopedEnv engine("KESTRINE_ENGINE", "headless");
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(MessageBox(0, "Error - Direct-X version too old. Please update.", "Vantor - Error", MB_ICONSTOP), IDOK);

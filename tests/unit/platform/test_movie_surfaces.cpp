@@ -10,7 +10,6 @@
 #include "platform/movie/movie_clock.h"
 #include "platform/movie/wait_message.h"
 #include "platform/movie/window_canvas.h"
-#include "platform/movie/window_input.h"
 #include "platform/window.h"
 #include "system_library_leaks.h"
 
@@ -24,29 +23,22 @@ TEST(FileAccessTest, GamePathsMatchEveryPartWithoutRegardToCase) {
   ScratchFolder folder;
   folder.Write("Avi/Mission1.AVI", "x");
   folder.Write("avi/credits.avi", "y");
-  EXPECT_EQ(_access("avi\\mission1.avi", 0), 0);
-  EXPECT_EQ(_access("AVI\\MISSION1.avi", 0), 0);
-  EXPECT_EQ(_access("avi/credits.avi", 0), 0);
-  EXPECT_EQ(_access("avi\\mission2.avi", 0), -1);
-  EXPECT_EQ(_access("sounds\\mission1.avi", 0), -1);
-  EXPECT_EQ(_access("", 0), -1);
-  EXPECT_EQ(_access(nullptr, 0), -1);
-  const auto found = engine::ResolveGamePath("aVi\\mIssion1.avi");
-  ASSERT_TRUE(found.has_value());
-  EXPECT_EQ(*found, "Avi/Mission1.AVI");
+  for (const char* found : {"avi\\mission1.avi", "AVI\\MISSION1.avi", "avi/credits.avi"})
+    EXPECT_EQ(_access(found, 0), 0) << found;
+  for (const char* missing : {"avi\\mission2.avi", "sounds\\mission1.avi", "", static_cast<const char*>(nullptr)})
+    EXPECT_EQ(_access(missing, 0), -1);
+  EXPECT_EQ(engine::ResolveGamePath("aVi\\mIssion1.avi"), "Avi/Mission1.AVI");
 }
 
-TEST(MovieClockTest, WithoutADisplayTimePassesOnlyWhenThePlayerWaits) {
+TEST(MovieClockTest, WithoutADisplayTimePassesOnlyWhenThePlayerWaitsAndAMessageEndsAWait) {
   ScopedEnv engine("KESTRINE_ENGINE", "headless");
   ASSERT_TRUE(MovieClockIsVirtual());
   const uint32_t start = MovieClockNow();
   EXPECT_EQ(MovieClockNow(), start);
   MovieClockSleep(300000);  // five minutes, at once
   EXPECT_EQ(MovieClockNow() - start, 300000u);
-}
 
-TEST(WaitMessageTest, AWaitingMessageEndsTheWaitAtOnceAndTheHookSeesEveryWait) {
-  ScopedEnv engine("KESTRINE_ENGINE", "headless");
+  // A waiting message ends a wait at once, and the hook sees every wait.
   ClearMessageQueue();
   int hooked = 0;
   SetWaitMessageHook([&hooked] { ++hooked; });
@@ -87,6 +79,7 @@ TEST_F(CanvasTest, DrawingIsClippedToTheCanvasAndReadBack) {
   EXPECT_EQ(CanvasPixel(window_, 2, 2), 0u);
   EXPECT_EQ(CanvasPixel(window_, 7, 5), 0u);
   EXPECT_EQ(CanvasPixel(window_, 5, 2), 0u);
+  EXPECT_EQ(CanvasPixel(window_, 5, 5), 0u);         // the bottom edge is the rectangle's last row
   EXPECT_EQ(CanvasPixel(window_, 3, 3), 0x112233u);  // the inside is left alone
   EXPECT_EQ(CanvasPixel(window_, 8, 6), 0x112233u);  // and so is the outside
 
@@ -101,6 +94,11 @@ TEST_F(CanvasTest, DrawingIsClippedToTheCanvasAndReadBack) {
 
   DestroyWindowCanvas(window_);
   EXPECT_FALSE(HasWindowCanvas(window_));
+  // A window away from the screen's corner is as wide as its rectangle, not as its right edge.
+  CreateWindowCanvas(window_, "canvas", RECT{5, 0, 25, 10}, true);
+  EXPECT_TRUE(CanvasPixel(window_, 19, 0).has_value());
+  EXPECT_FALSE(CanvasPixel(window_, 20, 0).has_value());
+  DestroyWindowCanvas(window_);
   FillCanvasRect(window_, RECT{0, 0, 5, 5}, 1);  // drawing into a window without a canvas does nothing
   EXPECT_FALSE(CanvasPixel(window_, 0, 0).has_value());
 }
@@ -130,14 +128,6 @@ TEST(CanvasOnADisplayTest, HiddenItLetsItsPictureGoAndShowsBlackAgain) {
   FillCanvasRect(window, RECT{0, 0, 20, 10}, 0x445566);
   EXPECT_EQ(CanvasPixel(window, 19, 9), 0x445566u);
   DestroyWindowCanvas(window);
-}
-
-TEST(WindowInputTest, WithoutSdlThereIsNothingToGatherOrGiveBack) {
-  ScopedEnv engine("KESTRINE_ENGINE", "headless");
-  ClearMessageQueue();
-  PumpWindowInput();
-  GiveBackOtherInput();
-  EXPECT_EQ(PendingMessageCount(), 0u);
 }
 
 }  // namespace

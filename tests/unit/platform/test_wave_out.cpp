@@ -56,7 +56,7 @@ void DispatchAll() {
   while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
 }
 
-TEST(WaveOutTest, WithoutAnAudioDeviceThereIsNoDevice) {
+TEST(WaveOutTest, WithoutAnAudioDeviceThereIsNoDeviceAndFormatsItCannotPlayAreRefused) {
   const WAVEFORMATEX format = Format(1, 22050, 16);
   HWAVEOUT device = 77;
   SetWaveOutEngine(nullptr);
@@ -65,20 +65,17 @@ TEST(WaveOutTest, WithoutAnAudioDeviceThereIsNoDevice) {
   // A headless engine moves its sounds by the clock: it has no device to play a stream.
   SetWaveOutEngine(engine::CreateEngineRoot("headless"));
   EXPECT_EQ(waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, 0), MMSYSERR_NODRIVER);
-  SetWaveOutEngine(nullptr);
-}
-
-TEST(WaveOutTest, FormatsItCannotPlayAreRefusedBeforeAnyDeviceIsAsked) {
+  // Formats it cannot play are refused before any device is asked.
   SetWaveOutEngine(testing::MakeEngineWithAudioDevice());
-  HWAVEOUT device = 0;
   WAVEFORMATEX threeChannels = Format(3, 22050, 16);
   WAVEFORMATEX twentyFourBits = Format(1, 22050, 24);
   WAVEFORMATEX tooSlow = Format(1, 500, 16);
+  WAVEFORMATEX tooFast = Format(1, 200000, 16);
   WAVEFORMATEX wrongBlock = Format(2, 22050, 16);
   wrongBlock.nBlockAlign = 3;
   WAVEFORMATEX compressed = Format(1, 22050, 16);
   compressed.wFormatTag = 2;
-  for (const WAVEFORMATEX* f : {&threeChannels, &twentyFourBits, &tooSlow, &wrongBlock, &compressed})
+  for (const WAVEFORMATEX* f : {&threeChannels, &twentyFourBits, &tooSlow, &tooFast, &wrongBlock, &compressed})
     EXPECT_EQ(waveOutOpen(&device, WAVE_MAPPER, f, 0, 0, 0), WAVERR_BADFORMAT);
   EXPECT_EQ(waveOutOpen(&device, WAVE_MAPPER, nullptr, 0, 0, 0), WAVERR_BADFORMAT);
   EXPECT_EQ(waveOutOpen(nullptr, WAVE_MAPPER, &threeChannels, 0, 0, 0), MMSYSERR_INVALPARAM);
@@ -186,7 +183,11 @@ TEST_F(WaveOutDeviceTest, TheMixerPlaysTheSamplesAsWritten) {
   std::vector<float> heard = Play(5);
   EXPECT_FLOAT_EQ(heard[10], 127 * 256);
   EXPECT_FLOAT_EQ(heard[11], 127 * 256);
-  ASSERT_EQ(waveOutReset(mono), MMSYSERR_NOERROR);
+  DispatchAll();
+  EXPECT_FALSE(a.dwFlags & WHDR_DONE) << "80 one-byte frames last 10 ms";
+  Play(5);
+  DispatchAll();
+  EXPECT_TRUE(a.dwFlags & WHDR_DONE);
   EXPECT_EQ(waveOutClose(mono), MMSYSERR_NOERROR);
 
   const HWAVEOUT stereo = Open(Format(2, 8000, 16));

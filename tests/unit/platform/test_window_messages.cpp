@@ -51,7 +51,7 @@ class WindowMessagesTest : public ::testing::Test {
   static HWND Open(RecordingWindow& w) { return w.Create(0, RECT{0, 0, 800, 600}, "Test", WS_POPUP | WS_VISIBLE, 0); }
 };
 
-TEST_F(WindowMessagesTest, CreationRunsWmCreateInsideAndKeepsTheWindowsDetails) {
+TEST_F(WindowMessagesTest, CreationRunsWmCreateInsideKeepsTheWindowsDetailsOrEndsInNoWindow) {
   RecordingWindow w;
   const HWND hwnd = Open(w);
   ASSERT_NE(hwnd, 0u);
@@ -63,17 +63,20 @@ TEST_F(WindowMessagesTest, CreationRunsWmCreateInsideAndKeepsTheWindowsDetails) 
   ASSERT_TRUE(GetClientRect(hwnd, &client));
   EXPECT_EQ(client.right, 800);
   EXPECT_EQ(client.bottom, 600);
+  RecordingWindow offset;  // the client area of a window away from the corner starts at its own 0, 0
+  ASSERT_TRUE(GetClientRect(offset.Create(0, RECT{100, 50, 740, 530}, "Off", WS_POPUP, 0), &client));
+  EXPECT_EQ(client.right, 640);
+  EXPECT_EQ(client.bottom, 480);
   EXPECT_EQ(WindowShowState(hwnd), SW_SHOW);
   EXPECT_TRUE(ShowWindow(hwnd, SW_SHOWDEFAULT));
   EXPECT_EQ(WindowShowState(hwnd), SW_SHOWDEFAULT);
-}
 
-TEST_F(WindowMessagesTest, AWindowThatDestroysItselfWhileBeingCreatedIsNoWindow) {
-  RecordingWindow w;
-  w.destroyOnCreate = true;
-  EXPECT_EQ(Open(w), 0u);
-  EXPECT_EQ(w.Handle(), 0u);
-  EXPECT_EQ(w.seen, (std::vector<uint32_t>{WM_CREATE, WM_DESTROY}));
+  // A window that destroys itself while being created is no window.
+  RecordingWindow gone;
+  gone.destroyOnCreate = true;
+  EXPECT_EQ(Open(gone), 0u);
+  EXPECT_EQ(gone.Handle(), 0u);
+  EXPECT_EQ(gone.seen, (std::vector<uint32_t>{WM_CREATE, WM_DESTROY}));
   // Its quit message is waiting.
   MSG msg;
   EXPECT_EQ(GetMessage(&msg, 0, 0, 0), 0);
@@ -114,7 +117,7 @@ TEST_F(WindowMessagesTest, PostedMessagesArriveInOrderBeforeALaterQuit) {
   EXPECT_EQ(PendingMessageCount(), 1u);
 }
 
-TEST_F(WindowMessagesTest, TheSourceIsAskedOnlyWhenNothingIsPosted) {
+TEST_F(WindowMessagesTest, TheSourceIsAskedOnlyWhenNothingIsPostedAndNeverByAPeek) {
   RecordingWindow w;
   const HWND hwnd = Open(w);
   int asked = 0;
@@ -133,17 +136,9 @@ TEST_F(WindowMessagesTest, TheSourceIsAskedOnlyWhenNothingIsPosted) {
   ASSERT_EQ(GetMessage(&msg, 0, 0, 0), 1);
   EXPECT_EQ(msg.message, WM_CLOSE);
   EXPECT_EQ(asked, 3);
-}
-
-TEST_F(WindowMessagesTest, WithNothingPostedAndNoSourceTheLoopEndsInsteadOfWaitingForever) {
-  MSG msg;
-  EXPECT_EQ(GetMessage(&msg, 0, 0, 0), -1);
-}
-
-TEST_F(WindowMessagesTest, PeekNeverAsksTheSource) {
-  int asked = 0;
+  // Peeking never asks the source.
+  asked = 0;
   SetMessageSource([&](int) { return ++asked, true; });
-  MSG msg;
   EXPECT_FALSE(PeekMessage(&msg, 0, 0, 0, PM_REMOVE));
   EXPECT_EQ(asked, 0);
   EXPECT_TRUE(PumpMessageSource(0));
@@ -153,6 +148,9 @@ TEST_F(WindowMessagesTest, PeekNeverAsksTheSource) {
   EXPECT_EQ(PendingMessageCount(), 1u);
   EXPECT_TRUE(PeekMessage(&msg, 0, 0, 0, PM_REMOVE));
   EXPECT_EQ(PendingMessageCount(), 0u);
+  // With nothing posted and no source, the loop ends instead of waiting forever.
+  SetMessageSource(nullptr);
+  EXPECT_EQ(GetMessage(&msg, 0, 0, 0), -1);
 }
 
 TEST_F(WindowMessagesTest, EveryWindowIsEnumeratedAndTitlesAreCutToTheBuffer) {
@@ -179,7 +177,7 @@ TEST_F(WindowMessagesTest, EveryWindowIsEnumeratedAndTitlesAreCutToTheBuffer) {
   EXPECT_NE(first, second);
 }
 
-TEST_F(WindowMessagesTest, WindowsForgottenAtTheEndOfARunLetTheirPixelsGo) {
+TEST_F(WindowMessagesTest, WindowsForgottenAtTheEndOfARunLetTheirPixelsGoAndObserversHearOfEveryDestroyed) {
   RecordingWindow w;
   const HWND hwnd = Open(w);
   CreateWindowCanvas(hwnd, "Test", RECT{0, 0, 800, 600}, false);
@@ -187,18 +185,14 @@ TEST_F(WindowMessagesTest, WindowsForgottenAtTheEndOfARunLetTheirPixelsGo) {
   ResetWindows();
   EXPECT_FALSE(IsWindow(hwnd));
   EXPECT_FALSE(HasWindowCanvas(hwnd));
-}
-
-TEST_F(WindowMessagesTest, ObserversHearOfEveryDestroyedWindow) {
-  // Observers stay for the program's life, so this one keeps its record where it outlives the test.
+  // Observers hear of every destroyed window; they stay for the program's life, so this one keeps its
+  // record where it outlives the test.
   static std::vector<HWND> gone;
-  AddWindowDestroyedObserver([](HWND hwnd) { gone.push_back(hwnd); });
-  RecordingWindow w;
-  const HWND hwnd = Open(w);
-  DestroyWindow(hwnd);
+  AddWindowDestroyedObserver([](HWND destroyed) { gone.push_back(destroyed); });
+  const HWND other = Open(w);
+  DestroyWindow(other);
   ASSERT_FALSE(gone.empty());
-  EXPECT_EQ(gone.back(), hwnd);
-  ResetWindows();
+  EXPECT_EQ(gone.back(), other);
 }
 
 }  // namespace
