@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "backend/sdl/gl_program.h"
+#include "backend/sdl/texture_cache.h"
 #include "engine/engine_scene.h"
 
 namespace engine {
-
-class TextureCache;
 
 class SpriteRenderer {
  public:
@@ -29,11 +28,19 @@ class SpriteRenderer {
   size_t LastDrawn() const { return lastDrawn_; }
 
  private:
-  void DrawSprite(const EngineSprite& sprite, TextureCache& textures, int depth);
+  // Parts shown whole, and parts with key-coloured pixels among the shown ones.
+  enum class Fill { kSolid, kKeyed };
+  struct Program {
+    GlProgram program;
+    GLint uRects = -1, uImageSize = -1, uScreen = -1, uSampler = -1;
+  };
 
-  GlProgram program_;
+  void DrawSprite(const EngineSprite& sprite, TextureCache& textures, int depth);
+  void DrawParts(const std::vector<ShownArea>& parts, Fill fill, const EngineBitmap& image);
+
+  Program programs_[2];
+  int current_ = -1;  // the program in use
   GLuint vao_ = 0;
-  GLint uRects_ = -1, uImageSize_ = -1, uScreen_ = -1, uSampler_ = -1;
   size_t lastDrawn_ = 0;
 };
 

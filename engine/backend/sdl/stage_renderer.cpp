@@ -40,46 +40,62 @@ void main() {
 }
 )";
 
+// One program for each kind of surface (see StageRenderer::Surface), chosen by the lines defined after the
+// version: a software renderer runs every line of a shader for every pixel, whatever a uniform would skip, and
+// a fragment that may be discarded costs it more than the picture's look-up.
 const char* const kFragmentShader = R"(#version 330 core
 in vec3 vLight;
 in vec2 vUv;
 uniform vec3 uColor;
 uniform float uOpacity;
-uniform bool uTextured;
 uniform sampler2D uImage;
 out vec4 fragColor;
 void main() {
   vec3 base = uColor;
-  if (uTextured) {
-    // Key-coloured texels are transparent black; where filtering mixed them in, the colour is restored.
-    vec4 texel = texture(uImage, vUv);
-    if (texel.a < 0.5) discard;
-    base *= texel.rgb / texel.a;
-  }
+#ifdef PICTURE
+  vec4 texel = texture(uImage, vUv);
+#ifdef KEYED
+  // Key-coloured texels are transparent black; where filtering mixed them in, the colour is restored.
+  if (texel.a < 0.5) discard;
+  base *= texel.rgb / texel.a;
+#else
+  base *= texel.rgb;
+#endif
+#endif
   fragColor = vec4(base * vLight, uOpacity);
 }
 )";
+
+// The fragment shader with the lines that make a surface's program.
+std::string FragmentShader(const char* defines) {
+  std::string source = kFragmentShader;
+  source.insert(source.find('\n') + 1, defines);
+  return source;
+}
 
 Vec3 ColorToVec(const Color& c) { return {c.r / 255.0f, c.g / 255.0f, c.b / 255.0f}; }
 
 }  // namespace
 
 bool StageRenderer::Init(std::string& error) {
-  if (!program_.Build(kVertexShader, kFragmentShader)) {
-    error = program_.Error();
-    return false;
+  const char* const defines[kSurfaceKinds] = {"", "#define PICTURE\n", "#define PICTURE\n#define KEYED\n"};
+  for (int kind = 0; kind < kSurfaceKinds; ++kind) {
+    Program& p = programs_[kind];
+    if (!p.program.Build(kVertexShader, FragmentShader(defines[kind]).c_str())) {
+      error = p.program.Error();
+      return false;
+    }
+    p.uMvp = p.program.Uniform("uMvp");
+    p.uNormalMatrix = p.program.Uniform("uNormalMatrix");
+    p.uColor = p.program.Uniform("uColor");
+    p.uOpacity = p.program.Uniform("uOpacity");
+    p.uImage = p.program.Uniform("uImage");
+    p.uLit = p.program.Uniform("uLit");
+    p.uAmbient = p.program.Uniform("uAmbient");
+    p.uLightCount = p.program.Uniform("uLightCount");
+    p.uLightDir = p.program.Uniform("uLightDir");
+    p.uLightColor = p.program.Uniform("uLightColor");
   }
-  uMvp_ = program_.Uniform("uMvp");
-  uNormalMatrix_ = program_.Uniform("uNormalMatrix");
-  uColor_ = program_.Uniform("uColor");
-  uOpacity_ = program_.Uniform("uOpacity");
-  uTextured_ = program_.Uniform("uTextured");
-  uImage_ = program_.Uniform("uImage");
-  uLit_ = program_.Uniform("uLit");
-  uAmbient_ = program_.Uniform("uAmbient");
-  uLightCount_ = program_.Uniform("uLightCount");
-  uLightDir_ = program_.Uniform("uLightDir");
-  uLightColor_ = program_.Uniform("uLightColor");
   return true;
 }
 
@@ -125,13 +141,8 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   glClearDepth(1.0);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-  glUseProgram(program_.Id());
-  glUniform1i(uImage_, 0);
   glActiveTexture(GL_TEXTURE0);
   glBindSampler(0, sampler);
-  glUniform1i(uLit_, lighting_.any ? 1 : 0);
-  glUniform3f(uAmbient_, lighting_.ambient.x, lighting_.ambient.y, lighting_.ambient.z);
-  glUniform1i(uLightCount_, lighting_.directionalCount);
   float dirs[SceneLighting::kMaxDirectional * 3] = {}, colors[SceneLighting::kMaxDirectional * 3] = {};
   for (int i = 0; i < lighting_.directionalCount; ++i) {
     const Vec3& d = lighting_.towardLight[i];
@@ -139,8 +150,16 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
     dirs[i * 3] = d.x, dirs[i * 3 + 1] = d.y, dirs[i * 3 + 2] = d.z;
     colors[i * 3] = c.x, colors[i * 3 + 1] = c.y, colors[i * 3 + 2] = c.z;
   }
-  glUniform3fv(uLightDir_, SceneLighting::kMaxDirectional, dirs);
-  glUniform3fv(uLightColor_, SceneLighting::kMaxDirectional, colors);
+  for (const Program& p : programs_) {
+    glUseProgram(p.program.Id());
+    glUniform1i(p.uImage, 0);
+    glUniform1i(p.uLit, lighting_.any ? 1 : 0);
+    glUniform3f(p.uAmbient, lighting_.ambient.x, lighting_.ambient.y, lighting_.ambient.z);
+    glUniform1i(p.uLightCount, lighting_.directionalCount);
+    glUniform3fv(p.uLightDir, SceneLighting::kMaxDirectional, dirs);
+    glUniform3fv(p.uLightColor, SceneLighting::kMaxDirectional, colors);
+  }
+  current_ = -1;
 
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
@@ -248,19 +267,24 @@ void StageRenderer::CollectLight(const EngineLight& light) {
 void StageRenderer::DrawItems(const std::vector<DrawItem>& items, const Mat4& viewProjection, TextureCache& textures) {
   GLuint boundVao = 0;
   for (const DrawItem& item : items) {
-    const Mat4 mvp = viewProjection * item.model;
-    glUniformMatrix4fv(uMvp_, 1, GL_FALSE, mvp.m.data());
-    const std::array<float, 9> normal = NormalMatrix(item.model);
-    glUniformMatrix3fv(uNormalMatrix_, 1, GL_FALSE, normal.data());
-    const Vec3 color = ColorToVec(item.color);
-    glUniform3f(uColor_, color.x, color.y, color.z);
-    glUniform1f(uOpacity_, static_cast<float>(item.opacity) / 255.0f);
+    Surface kind = Surface::kColour;
     if (item.image) {
-      glBindTexture(GL_TEXTURE_2D, textures.Texture(*item.image));
-      glUniform1i(uTextured_, 1);
-    } else {
-      glUniform1i(uTextured_, 0);
+      const TextureUse use = textures.Use(*item.image);
+      glBindTexture(GL_TEXTURE_2D, use.texture);
+      kind = use.opaque ? Surface::kPicture : Surface::kKeyedPicture;
     }
+    const Program& p = programs_[static_cast<int>(kind)];
+    if (current_ != static_cast<int>(kind)) {
+      glUseProgram(p.program.Id());
+      current_ = static_cast<int>(kind);
+    }
+    const Mat4 mvp = viewProjection * item.model;
+    glUniformMatrix4fv(p.uMvp, 1, GL_FALSE, mvp.m.data());
+    const std::array<float, 9> normal = NormalMatrix(item.model);
+    glUniformMatrix3fv(p.uNormalMatrix, 1, GL_FALSE, normal.data());
+    const Vec3 color = ColorToVec(item.color);
+    glUniform3f(p.uColor, color.x, color.y, color.z);
+    glUniform1f(p.uOpacity, static_cast<float>(item.opacity) / 255.0f);
     // A mirroring scale turns the triangles' order round; turn the notion of "front" with it.
     glFrontFace(item.model.Determinant3() < 0 ? GL_CW : GL_CCW);
     const GLuint vao = item.vao ? item.vao : models_.Vao();

@@ -5,17 +5,19 @@
 
 namespace engine {
 
-void BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vector<uint8_t>& out) {
+bool BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vector<uint8_t>& out) {
   const int width = bitmap.GetWidth();
   out.resize(static_cast<size_t>(width) * rows * 4);
   const std::optional<Color> key = bitmap.ColorKey();
   const uint32_t keyPacked = key ? key->Packed() : 0;
   uint8_t* o = out.data();
   const uint32_t* p = bitmap.Pixels().data() + static_cast<size_t>(firstRow) * width;
+  bool opaque = true;
   for (size_t i = 0, n = static_cast<size_t>(width) * rows; i < n; ++i, ++p, o += 4) {
     const uint32_t rgb = *p & 0xFFFFFFu;
     if (key && rgb == keyPacked) {
       o[0] = o[1] = o[2] = o[3] = 0;
+      opaque = false;
       continue;
     }
     o[0] = static_cast<uint8_t>(rgb >> 16);
@@ -23,6 +25,7 @@ void BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vecto
     o[2] = static_cast<uint8_t>(rgb);
     o[3] = 255;
   }
+  return opaque;
 }
 
 namespace {
@@ -53,7 +56,8 @@ ShownArea Tighten(const Opaque& opaque, ShownArea r) {
 
 }  // namespace
 
-std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width, int height, std::optional<Color> key) {
+std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width, int height,
+                                  std::optional<Color> key) {
   if (width <= 0 || height <= 0 || pixels.size() < static_cast<size_t>(width) * height) return {};
   const Opaque opaque{pixels, width, key};
   const int across = (width + kShownTile - 1) / kShownTile, down = (height + kShownTile - 1) / kShownTile;
@@ -104,6 +108,14 @@ std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width
   return parts;
 }
 
+bool AllShown(const std::vector<uint32_t>& pixels, int width, std::optional<Color> key, const ShownArea& area) {
+  const Opaque opaque{pixels, width, key};
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (!opaque(x, y)) return false;
+  return true;
+}
+
 TextureCache::~TextureCache() { Clear(); }
 
 void TextureCache::Clear() {
@@ -111,12 +123,7 @@ void TextureCache::Clear() {
   entries_.clear();
 }
 
-GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
-  const std::vector<ShownArea>* shown = nullptr;
-  return Texture(bitmap, shown);
-}
-
-GLuint TextureCache::Texture(const EngineBitmap& bitmap, const std::vector<ShownArea>*& shown) {
+TextureUse TextureCache::Use(const EngineBitmap& bitmap) {
   auto [it, added] = entries_.try_emplace(&bitmap);
   Entry& entry = it->second;
   if (added) {
@@ -129,8 +136,7 @@ GLuint TextureCache::Texture(const EngineBitmap& bitmap, const std::vector<Shown
   } else if (entry.revision != bitmap.Revision() && !ShowsTheSame(entry)) {
     Upload(entry, true);
   }
-  shown = &entry.shown;
-  return entry.texture;
+  return {entry.texture, entry.opaque, &entry.solid, &entry.keyed};
 }
 
 bool TextureCache::ShowsTheSame(Entry& entry) {
@@ -166,7 +172,10 @@ bool TextureCache::DrawnImagesChanged() {
 void TextureCache::Upload(Entry& entry, bool keepCopy) {
   const EngineBitmap& bitmap = *entry.bitmap;
   const uint64_t previous = entry.revision;
-  entry.shown = ShownParts(bitmap.Pixels(), bitmap.GetWidth(), bitmap.GetHeight(), bitmap.ColorKey());
+  entry.solid.clear();
+  entry.keyed.clear();
+  for (const ShownArea& part : ShownParts(bitmap.Pixels(), bitmap.GetWidth(), bitmap.GetHeight(), bitmap.ColorKey()))
+    (AllShown(bitmap.Pixels(), bitmap.GetWidth(), bitmap.ColorKey(), part) ? entry.solid : entry.keyed).push_back(part);
   glBindTexture(GL_TEXTURE_2D, entry.texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   if (entry.width != bitmap.GetWidth() || entry.height != bitmap.GetHeight()) {
@@ -177,9 +186,10 @@ void TextureCache::Upload(Entry& entry, bool keepCopy) {
   }
   // A band of rows at a time: a large picture (a mission's ground) is not held a second time in full.
   const int band = std::max(1, static_cast<int>(kStagingBytes / (static_cast<size_t>(entry.width) * 4)));
+  entry.opaque = true;
   for (int row = 0; row < entry.height; row += band) {
     const int rows = std::min(band, entry.height - row);
-    BitmapToRgba(bitmap, row, rows, staging_);
+    if (!BitmapToRgba(bitmap, row, rows, staging_)) entry.opaque = false;
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, row, entry.width, rows, GL_RGBA, GL_UNSIGNED_BYTE, staging_.data());
   }
   entry.revision = bitmap.Revision();
