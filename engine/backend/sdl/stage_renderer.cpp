@@ -1,6 +1,8 @@
 #include "backend/sdl/stage_renderer.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 #include "backend/sdl/mesh_cache.h"
 #include "backend/sdl/texture_cache.h"
@@ -103,6 +105,26 @@ namespace {
 
 Mat4 ToMat4(const Affine& a) { return ModelMatrix(a.t, a.m, {1, 1, 1}); }
 
+// True when the box (in the space mvp takes to clip space) lies wholly beyond one side of the view volume, so
+// nothing of what it holds can reach the screen. Only a box clearly beyond is counted, so that rounding never
+// drops a triangle that touches the view.
+bool OutsideView(const Mat4& mvp, const Vec3& lo, const Vec3& hi) {
+  int beyond[6] = {};
+  for (int corner = 0; corner < 8; ++corner) {
+    const Vec3 p{corner & 1 ? hi.x : lo.x, corner & 2 ? hi.y : lo.y, corner & 4 ? hi.z : lo.z};
+    float w = 0;
+    const Vec3 c = mvp.TransformPoint(p, &w);
+    const float slack = 1e-3f * (std::abs(c.x) + std::abs(c.y) + std::abs(c.z) + std::abs(w)) + 1e-5f;
+    beyond[0] += c.x < -w - slack;
+    beyond[1] += c.x > w + slack;
+    beyond[2] += c.y < -w - slack;
+    beyond[3] += c.y > w + slack;
+    beyond[4] += c.z < -w - slack;
+    beyond[5] += c.z > w + slack;
+  }
+  return std::find(std::begin(beyond), std::end(beyond), 8) != std::end(beyond);
+}
+
 }  // namespace
 
 void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& textures, MeshCache& meshes,
@@ -118,6 +140,7 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   const Mat4 projection =
       PerspectiveMatrix(EngineCamera::kFieldOfViewDegrees, static_cast<float>(vp.width) / static_cast<float>(vp.height),
                         camera.NearPlane(), camera.FarPlane());
+  viewProjection_ = projection * view_;
 
   // Walk: objects under another object on the stage are drawn through it, once.
   solid_.clear();
@@ -166,7 +189,7 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   glEnable(GL_CULL_FACE);
   glCullFace(GL_BACK);
 
-  const Mat4 viewProjection = projection * view_;
+  const Mat4& viewProjection = viewProjection_;
   glDisable(GL_BLEND);
   glDepthMask(GL_TRUE);
   DrawItems(solid_, viewProjection, textures);
@@ -210,6 +233,8 @@ void StageRenderer::CollectShapes(const EngineNode& node, const Affine& world, f
     const EngineMesh& mesh = *meshRef;
     const GpuMesh& gpu = meshes_->Mesh(mesh);
     const Mat4 model = ToMat4(world * Affine::FromTrs({0, 0, 0}, Mat3::Identity(), mesh.Scale()));
+    const MeshTriangles& triangles = MeshTrianglesOf(mesh);
+    if (OutsideView(viewProjection_ * model, triangles.boundsMin, triangles.boundsMax)) continue;
     for (const FaceRange& range : gpu.faces) {
       const EngineMesh::Face* face = mesh.FindFace(range.face);
       if (!face) continue;
@@ -234,6 +259,7 @@ void StageRenderer::CollectModel(EngineNode& node, const Affine& world, float de
   const Mat4 model = ToMat4(world);
   for (const ModelBatch& batch : geometry.batches) {
     if (!batch.vertices || batch.vertices->empty()) continue;
+    if (OutsideView(viewProjection_ * model, batch.boundsMin, batch.boundsMax)) continue;
     DrawItem item;
     item.vao = 0;  // the frame's model stream, bound when drawn
     item.first = models_.Add(*batch.vertices);

@@ -75,7 +75,7 @@ class StageRenderer {
 
   // Per frame.
   MeshCache* meshes_ = nullptr;
-  Mat4 view_;
+  Mat4 view_, viewProjection_;
   SceneLighting lighting_;
   std::vector<DrawItem> solid_, seeThrough_;
   size_t lastItems_ = 0;

@@ -84,6 +84,8 @@ class TextureCache {
 
   // The bitmap shows what the texture holds (its revision moved on, its content did not).
   static bool ShowsTheSame(Entry& entry);
+  // The entry's parts still cover every shown pixel, and its solid parts no key-coloured one, after the writes.
+  static bool PartsStillHold(const Entry& entry, const std::vector<EngineBitmap::RowSpan>& written);
   void Upload(Entry& entry, bool keepCopy);
 
   // The most a band of converted rows on its way to a texture holds.
@@ -95,8 +97,8 @@ class TextureCache {
   uint64_t uploads_ = 0;
 };
 
-// Rows of the bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
-// never bleeds the key colour into the edges). True when none of the rows' pixels was of the key colour.
-bool BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vector<uint8_t>& out);
+// An area of the bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
+// never bleeds the key colour into the edges). True when none of its pixels was of the key colour.
+bool BitmapToRgba(const EngineBitmap& bitmap, const ShownArea& area, std::vector<uint8_t>& out);
 
 }  // namespace engine
