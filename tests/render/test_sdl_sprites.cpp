@@ -168,6 +168,33 @@ TEST_F(SdlSprites, AFacePictureThatTakesTheKeyColourShowsThroughThere) {
   EXPECT_TRUE(PixelNear(frame, 320, 320, {0, 0, 200}, 1));
 }
 
+// The view is not drawn under rows a layer covers whole; once a pixel there lets the view through, the view is
+// drawn there again. A layer over the whole screen hides all of it until it is hidden itself.
+TEST_F(SdlSprites, RowsALayerCoversWholeHideTheViewUntilAPixelThereLetsItThrough) {
+  AddFacingPlane(100, 20, {0, 150, 0});  // over the whole screen
+  auto overlay = KeyedOverlay();
+  overlay->SetDrawColor(0, 0, 200);
+  overlay->FillRect(0, 398, 640, 82);
+  overlay->SetDrawColor(255, 0, 0);
+  overlay->FillRect(10, 398, 1, 1);  // the strip's top row lets the view through at one pixel
+  auto sprite = camera_->CreateSprite(overlay, 1);
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 320, 200, {0, 150, 0}));
+  EXPECT_TRUE(PixelNear(frame, 10, 398, {0, 150, 0}));
+  EXPECT_TRUE(PixelNear(frame, 320, 440, {0, 0, 200}));
+  overlay->FillRect(20, 20, 1, 1);  // the first change after the layer was shown is uploaded whole
+  Capture();
+  overlay->FillRect(320, 440, 4, 4);
+  frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 321, 441, {0, 150, 0}));
+  EXPECT_TRUE(PixelNear(frame, 300, 440, {0, 0, 200}));
+
+  auto cover = camera_->CreateSprite(Filled({90, 90, 90}), 2);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 200, {90, 90, 90}));
+  cover->SetVisible(0);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 200, {0, 150, 0}));
+}
+
 // A face image replaced by a fresh one of the same size (its memory likely where the old one was) must show the
 // fresh one's pixels, never the old texture; and an image painted over where it hangs (as the patient's wounds
 // are) shows its new pixels.

@@ -110,6 +110,27 @@ void SpriteRenderer::Draw(const EngineCamera& camera, int logicalWidth, int logi
   glBindSampler(0, 0);
 }
 
+SpriteRenderer::HiddenRows SpriteRenderer::Hidden(const EngineCamera& camera, int logicalWidth, int logicalHeight,
+                                                  TextureCache& textures) const {
+  HiddenRows hidden{0, logicalHeight};
+  for (const auto& sprite : camera.Sprites()) AddHidden(*sprite, logicalWidth, logicalHeight, textures, 0, hidden);
+  return hidden;
+}
+
+// Every layer shown is drawn over the 3D view whole, in whatever order: each one's solid rows hide the view.
+void SpriteRenderer::AddHidden(const EngineSprite& sprite, int logicalWidth, int logicalHeight, TextureCache& textures,
+                               int depth, HiddenRows& hidden) {
+  if (!sprite.Visible() || depth > kMaxSpriteDepth) return;
+  if (const EngineBitmap* image = sprite.Image().Get(); image && image->GetWidth() >= logicalWidth) {
+    const TextureUse use = textures.Use(*image);
+    hidden.top = std::max(hidden.top, std::min(use.solidTop, logicalHeight));
+    if (image->GetHeight() >= logicalHeight && use.solidBottom > 0)
+      hidden.bottom = std::min(hidden.bottom, image->GetHeight() - use.solidBottom);
+  }
+  for (const auto& child : sprite.Children())
+    AddHidden(*child, logicalWidth, logicalHeight, textures, depth + 1, hidden);
+}
+
 // In SpriteDrawOrder's order, without making the list: this runs for every sprite of every frame.
 void SpriteRenderer::DrawSprite(const EngineSprite& sprite, TextureCache& textures, int depth) {
   if (!sprite.Visible() || depth > kMaxSpriteDepth) return;

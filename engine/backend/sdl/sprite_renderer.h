@@ -24,6 +24,12 @@ class SpriteRenderer {
 
   bool Init(std::string& error);
   void Draw(const EngineCamera& camera, int logicalWidth, int logicalHeight, TextureCache& textures, GLuint sampler);
+  // The rows of the logical screen that the layers will cover whole, from the top ([0, top)) and from the bottom
+  // ([bottom, logicalHeight)): what is drawn under them before can never be seen.
+  struct HiddenRows {
+    int top = 0, bottom = 0;
+  };
+  HiddenRows Hidden(const EngineCamera& camera, int logicalWidth, int logicalHeight, TextureCache& textures) const;
 
   size_t LastDrawn() const { return lastDrawn_; }
 
@@ -36,6 +42,8 @@ class SpriteRenderer {
   };
 
   void DrawSprite(const EngineSprite& sprite, TextureCache& textures, int depth);
+  static void AddHidden(const EngineSprite& sprite, int logicalWidth, int logicalHeight, TextureCache& textures,
+                        int depth, HiddenRows& hidden);
   void DrawParts(const std::vector<ShownArea>& parts, Fill fill, const EngineBitmap& image);
 
   Program programs_[2];

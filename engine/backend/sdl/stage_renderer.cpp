@@ -127,12 +127,18 @@ bool OutsideView(const Mat4& mvp, const Vec3& lo, const Vec3& hi) {
 
 }  // namespace
 
-void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& textures, MeshCache& meshes,
-                         GLuint sampler) {
+void StageRenderer::Draw(EngineStage& stage, int logicalHeight, int visibleTop, int visibleBottom,
+                         TextureCache& textures, MeshCache& meshes, GLuint sampler) {
   meshes_ = &meshes;
   EngineCamera& camera = *stage.GetCamera();
   const Viewport& vp = camera.GetViewport();
   if (vp.width <= 0 || vp.height <= 0) return;
+  // Only the viewport's rows that no screen layer covers are drawn; with none left, nothing is.
+  const int shownTop = std::max(vp.y, visibleTop), shownBottom = std::min(vp.y + vp.height, visibleBottom);
+  if (shownBottom <= shownTop) {
+    lastItems_ = 0;
+    return;
+  }
 
   // The camera's own world placement (it may hang under another object), its scale taken out.
   const Affine cameraWorld = camera.WorldTransform();
@@ -158,7 +164,7 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   const int glY = logicalHeight - vp.y - vp.height;
   glViewport(vp.x, glY, vp.width, vp.height);
   glEnable(GL_SCISSOR_TEST);
-  glScissor(vp.x, glY, vp.width, vp.height);
+  glScissor(vp.x, logicalHeight - shownBottom, vp.width, shownBottom - shownTop);
   const Vec3 bg = ColorToVec(stage.Background());
   glClearColor(bg.x, bg.y, bg.z, 1.0f);
   glClearDepth(1.0);

@@ -35,8 +35,10 @@ class StageRenderer {
  public:
   // Compiles the shader; false with the reason in error when the driver refuses it.
   bool Init(std::string& error);
-  // Draws into the bound framebuffer of the logical screen's height (GL rows count from the bottom).
-  void Draw(EngineStage& stage, int logicalHeight, TextureCache& textures, MeshCache& meshes, GLuint sampler);
+  // Draws into the bound framebuffer of the logical screen's height (GL rows count from the bottom), leaving
+  // out the logical rows above visibleTop and from visibleBottom on, which screen layers will cover whole.
+  void Draw(EngineStage& stage, int logicalHeight, int visibleTop, int visibleBottom, TextureCache& textures,
+            MeshCache& meshes, GLuint sampler);
 
   size_t LastDrawItems() const { return lastItems_; }
 

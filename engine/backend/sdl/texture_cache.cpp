@@ -139,7 +139,7 @@ TextureUse TextureCache::Use(const EngineBitmap& bitmap) {
   } else if (entry.revision != bitmap.Revision() && !ShowsTheSame(entry)) {
     Upload(entry, true);
   }
-  return {entry.texture, entry.opaque, &entry.solid, &entry.keyed};
+  return {entry.texture, entry.opaque, &entry.solid, &entry.keyed, entry.solidTop, entry.solidBottom};
 }
 
 bool TextureCache::ShowsTheSame(Entry& entry) {
@@ -203,8 +203,10 @@ bool TextureCache::PartsStillHold(const Entry& entry, const std::vector<EngineBi
       bool inSolid = false, inKeyed = false;
       for (const ShownArea& part : entry.solid) inSolid = inSolid || Inside(part, x, y);
       for (const ShownArea& part : entry.keyed) inKeyed = inKeyed || Inside(part, x, y);
-      // A shown pixel outside every part would not be drawn; a key-coloured one in a solid part would be.
-      if (shown ? !inSolid && !inKeyed : inSolid) return false;
+      // A shown pixel outside every part would not be drawn; a key-coloured one in a solid part would be, and
+      // one in a solid row would let through a view that is no longer drawn there.
+      const bool inSolidRows = y < entry.solidTop || y >= entry.height - entry.solidBottom;
+      if (shown ? !inSolid && !inKeyed : inSolid || inSolidRows) return false;
     }
   }
   return true;
@@ -251,6 +253,16 @@ void TextureCache::Upload(Entry& entry, bool keepCopy) {
     for (const ShownArea& part : ShownParts(bitmap.Pixels(), bitmap.GetWidth(), bitmap.GetHeight(), bitmap.ColorKey()))
       (AllShown(bitmap.Pixels(), bitmap.GetWidth(), bitmap.ColorKey(), part) ? entry.solid : entry.keyed)
           .push_back(part);
+    auto rowShown = [&](int y) {
+      return AllShown(bitmap.Pixels(), bitmap.GetWidth(), bitmap.ColorKey(), {0, y, entry.width, y + 1});
+    };
+    entry.solidTop = 0;
+    while (entry.solidTop < entry.height && rowShown(entry.solidTop)) ++entry.solidTop;
+    entry.solidBottom = 0;
+    if (entry.solidTop < entry.height)
+      while (rowShown(entry.height - 1 - entry.solidBottom)) ++entry.solidBottom;
+    else
+      entry.solidBottom = entry.height;
   }
   entry.revision = bitmap.Revision();
   if (keepCopy) {

@@ -41,6 +41,8 @@ struct TextureUse {
   // those with key-coloured pixels among the shown ones.
   const std::vector<ShownArea>* solid = nullptr;
   const std::vector<ShownArea>* keyed = nullptr;
+  // Rows at the top and at the bottom of the bitmap in which every pixel shows: whatever lies behind them is hidden.
+  int solidTop = 0, solidBottom = 0;
 };
 
 class TextureCache {
@@ -74,6 +76,7 @@ class TextureCache {
     int width = 0, height = 0;
     bool opaque = true;
     std::vector<ShownArea> solid, keyed;
+    int solidTop = 0, solidBottom = 0;
     uint64_t lastFrame = 0;
     // What the texture holds, kept only for a bitmap that has been repainted once it was shown (a screen's
     // text layer), so the next repaint can be told apart from a change by comparing.
