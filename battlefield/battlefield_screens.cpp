@@ -29,6 +29,9 @@ namespace {
 void EnterStartMission() {
   const CampaignPosition& at = Campaign();
   UnloadBackpackScreen();
+  // The briefing is built afresh for the debriefing: its pictures and its officer need not sit through the
+  // battle.
+  ReleaseScreens({STATE_BRIEFING});
   PlayMissionMovie(at.missionNumber);
   LoadMission(at.missionNumber, at.difficulty);
   BuildPatientView(nullptr);

@@ -3,7 +3,9 @@
 //   EmptyFrame: the engine's fixed cost of a frame with nothing on the stage (a camera over the whole screen,
 //     no object, no sprite), a change noted each frame so the renderer really draws it;
 //   PlainClearPresent: what OpenGL itself asks for a frame, in a window of its own: clear the window's
-//     colour and present it.
+//     colour and present it;
+//   FullScreenPicture: the engine's frame with one opaque picture of 1024 x 1024 on a plane that fills the
+//     screen, unlit: what a frame whose ground covers the screen costs at the least.
 // The other frame benchmarks read as ratios to these two. Each reports the median and the 90th-percentile
 // frame time in ms ("median_ms", "p90_ms"), a frame counted until the GPU finished it.
 #include <SDL2/SDL.h>
@@ -26,6 +28,32 @@ void EmptyFrame(benchmark::State& state) {
   bench::RunFrames(state, *root, *backend, [](int) { engine::NoteSceneChange(); });
 }
 BENCHMARK(EmptyFrame)->Iterations(bench::kFrames)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void FullScreenPicture(benchmark::State& state) {
+  engine::EngineRef<engine::EngineRoot> root;
+  engine::SdlBackend* backend = bench::CreateSdlRoot(root, state);
+  if (!backend) return;
+  auto stage = root->CreateStage();
+  stage->GetCamera()->SetViewport(0, 0, 640, 480);
+  // Squares of many colours, so the picture's texels are really read.
+  auto picture = root->CreateBitmap(1024, 1024);
+  for (int y = 0; y < 1024; y += 64)
+    for (int x = 0; x < 1024; x += 64) {
+      picture->SetDrawColor(x / 4, y / 4, (x + y) / 8);
+      picture->FillRect(x, y, 64, 64);
+    }
+  // 10 units in front of the camera (which looks along +z), far wider and higher than the view there.
+  auto plane = root->CreatePlane(40, 40, 0, 0, 0, 1);
+  plane->SetFaceBitmap(L"front", picture, 0);
+  auto object = root->CreateObject();
+  object->AttachShape(plane);
+  object->SetPosition(0, 0, 10);
+  object->SetRotation(0, 1, 0, 180);  // its front towards the camera
+  stage->AddObject(object);
+  root->Render();
+  bench::RunFrames(state, *root, *backend, [](int) { engine::NoteSceneChange(); });
+}
+BENCHMARK(FullScreenPicture)->Iterations(bench::kFrames)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void PlainClearPresent(benchmark::State& state) {
   setenv("SDL_VIDEODRIVER", "offscreen", 0);

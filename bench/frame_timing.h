@@ -1,6 +1,6 @@
 // What the renderer benchmarks share: the SDL engine at 640 x 480 on the offscreen driver (llvmpipe when
-// there is no GPU) in a window of that size, as a player in a window sees it, and frames timed until the GPU finished them, reported as the median and the 90th
-// percentile in ms.
+// there is no GPU) in a window of that size, as a player in a window sees it, and frames timed until the GPU finished
+// them, reported as the median and the 90th percentile in ms.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -51,6 +51,7 @@ void RunFrames(benchmark::State& state, engine::EngineRoot& root, engine::SdlBac
   std::vector<double> ms;
   ms.reserve(kFrames);
   int frame = 0;
+  const uint64_t uploads0 = backend.TextureUploads(), builds0 = backend.MeshBuilds();
   for (auto _ : state) {
     const auto t0 = std::chrono::steady_clock::now();
     perFrame(frame++);
@@ -62,6 +63,12 @@ void RunFrames(benchmark::State& state, engine::EngineRoot& root, engine::SdlBac
   }
   state.counters["median_ms"] = Percentile(ms, 5);
   state.counters["p90_ms"] = Percentile(ms, 9);
+  // What the renderer did in a frame: textures and shapes sent to the GPU, 3D items and screen layers drawn.
+  const double frames = std::max(1, frame);
+  state.counters["uploads_per_frame"] = static_cast<double>(backend.TextureUploads() - uploads0) / frames;
+  state.counters["mesh_builds_per_frame"] = static_cast<double>(backend.MeshBuilds() - builds0) / frames;
+  state.counters["draw_items"] = static_cast<double>(backend.LastDrawItems());
+  state.counters["sprites"] = static_cast<double>(backend.LastSpritesDrawn());
 }
 
 // A figure of /proc/self/status in kB ("VmHWM", "RssAnon"); 0 where the system has none.

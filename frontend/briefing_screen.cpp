@@ -436,6 +436,8 @@ void UnloadBriefingScreen() {
   s.briefingMap.Reset();
   s.briefingMask.Reset();
   sharedTextBox.Release();
+  // The light goes off the stage with the screen: the battle that may follow is not lit by it.
+  if (s.briefingLight && engineStage) engineStage->RemoveObject(s.briefingLight);
   s.briefingLight.Reset();
   // The head goes too, off the stage first: nothing should outlive the engine that shows it.
   if (s.briefingHead && engineStage) engineStage->RemoveObject(s.briefingHead);

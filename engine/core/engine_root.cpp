@@ -1,5 +1,9 @@
 #include "engine/engine_root.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -10,8 +14,8 @@
 #include "core/image_loader.h"
 #include "core/input_script.h"
 #include "core/model_loader.h"
-#include "core/shared_pictures.h"
 #include "core/path_resolver.h"
+#include "core/shared_pictures.h"
 #include "core/wav_reader.h"
 
 namespace engine {
@@ -75,7 +79,24 @@ int EngineRoot::GetScreenWidth() const { return core_->Backend().ScreenWidth(); 
 int EngineRoot::GetScreenHeight() const { return core_->Backend().ScreenHeight(); }
 void EngineRoot::SetFrameRate(int fps) { core_->Backend().SetFrameRate(fps); }
 void EngineRoot::Start() { core_->Backend().Start(); }
-void EngineRoot::Render() { core_->Backend().Present(stage_.Get()); }
+namespace {
+
+// Loading a mission or a screen leaves much of the heap free between what stays, and the C library keeps such
+// memory for itself. Once a good deal lies free it is given back to the system (looked at every 30 frames).
+void GiveBackFreeHeap() {
+#ifdef __GLIBC__
+  static int frames = 0;
+  constexpr size_t kFreeWorthGivingBack = 4u << 20;
+  if (++frames % 30 == 0 && mallinfo2().fordblks > kFreeWorthGivingBack) malloc_trim(0);
+#endif
+}
+
+}  // namespace
+
+void EngineRoot::Render() {
+  core_->Backend().Present(stage_.Get());
+  GiveBackFreeHeap();
+}
 
 void EngineRoot::Wait(int ms) {
   if (ms < 0) ms = 0;

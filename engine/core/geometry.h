@@ -61,6 +61,7 @@ struct ModelBatch {
   int opacity = 255;
   const EngineBitmap* texture = nullptr;                  // null: colour only
   const std::vector<GeometryVertex>* vertices = nullptr;  // triangle list
+  Vec3 boundsMin, boundsMax;                              // of the vertices
 };
 
 struct ModelGeometry {

@@ -125,6 +125,8 @@ ModelGeometry ModelInstance::Geometry() {
   for (const PosedBatch& b : batches) {
     ModelBatch out;
     out.vertices = &b.vertices;
+    out.boundsMin = b.boundsMin;
+    out.boundsMax = b.boundsMax;
     if (b.material >= 0 && b.material < static_cast<int>(data_->materials.size())) {
       const ModelMaterialData& m = data_->materials[static_cast<size_t>(b.material)];
       out.material = &m.name;

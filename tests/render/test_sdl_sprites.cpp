@@ -110,6 +110,91 @@ TEST_F(SdlSprites, ImageIsUploadedOnlyWhenItChanged) {
   EXPECT_TRUE(PixelNear(frame, 300, 300, {255, 0, 0}));  // and red an ordinary colour
 }
 
+// Once a layer has been shown, a change to a few of its pixels goes up alone. Wherever it falls it shows: on a
+// shown part, far from every part, or as a hole of the key colour in a part that was shown whole.
+TEST_F(SdlSprites, SmallChangesToAShownLayerShowWhereverTheyFall) {
+  stage_->SetBackgroundColor(40, 40, 40);
+  auto overlay = KeyedOverlay();
+  overlay->SetDrawColor(200, 200, 200);
+  overlay->FillRect(0, 400, 640, 80);  // a strip shown whole
+  overlay->SetDrawColor(255, 255, 255);
+  overlay->FillRect(100, 100, 3, 3);  // a dot among the key colour
+  auto sprite = camera_->CreateSprite(overlay, 1);
+  EXPECT_TRUE(PixelNear(Capture(), 101, 101, {255, 255, 255}));
+  overlay->FillRect(103, 101, 1, 1);  // the first change after the layer was shown is uploaded whole
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 103, 101, {255, 255, 255}));
+  EXPECT_TRUE(PixelNear(frame, 103, 100, {40, 40, 40})) << "the key colour beside the dot lets the view through";
+
+  overlay->SetDrawColor(0, 255, 0);
+  overlay->FillRect(102, 100, 1, 1);
+  frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 102, 100, {0, 255, 0}));
+  EXPECT_TRUE(PixelNear(frame, 101, 101, {255, 255, 255}));
+
+  overlay->SetDrawColor(255, 255, 0);
+  overlay->FillRect(600, 50, 2, 2);
+  frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 601, 51, {255, 255, 0}));
+  EXPECT_TRUE(PixelNear(frame, 102, 100, {0, 255, 0}));
+
+  overlay->SetDrawColor(255, 0, 0);
+  overlay->FillRect(320, 440, 4, 4);
+  overlay->FillRect(100, 100, 1, 1);
+  frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 321, 441, {40, 40, 40}));
+  EXPECT_TRUE(PixelNear(frame, 300, 440, {200, 200, 200}));
+  EXPECT_TRUE(PixelNear(frame, 100, 100, {40, 40, 40}));
+  EXPECT_TRUE(PixelNear(frame, 601, 51, {255, 255, 0}));
+}
+
+// A face picture with no see-through texel is drawn without the key test; once a few of its pixels take the key
+// colour, the view behind shows through them.
+TEST_F(SdlSprites, AFacePictureThatTakesTheKeyColourShowsThroughThere) {
+  stage_->SetBackgroundColor(40, 40, 40);
+  auto mesh = AddFacingPlane(10, 20, {255, 255, 255})->Shapes().front();
+  auto picture = root_->CreateBitmap(64, 64);
+  picture->Clear(0, 0, 200);
+  picture->SetColorKey(255, 0, 0);
+  mesh->SetFaceBitmap(L"front", picture, 1);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 0, 200}, 1));
+  picture->SetDrawColor(0, 200, 0);
+  picture->FillRect(0, 0, 8, 8);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 240, {0, 0, 200}, 1));
+  picture->SetDrawColor(255, 0, 0);
+  picture->FillRect(24, 24, 16, 16);
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 320, 240, {40, 40, 40}, 1));
+  EXPECT_TRUE(PixelNear(frame, 320, 320, {0, 0, 200}, 1));
+}
+
+// The view is not drawn under rows a layer covers whole; once a pixel there lets the view through, the view is
+// drawn there again. A layer over the whole screen hides all of it until it is hidden itself.
+TEST_F(SdlSprites, RowsALayerCoversWholeHideTheViewUntilAPixelThereLetsItThrough) {
+  AddFacingPlane(100, 20, {0, 150, 0});  // over the whole screen
+  auto overlay = KeyedOverlay();
+  overlay->SetDrawColor(0, 0, 200);
+  overlay->FillRect(0, 398, 640, 82);
+  overlay->SetDrawColor(255, 0, 0);
+  overlay->FillRect(10, 398, 1, 1);  // the strip's top row lets the view through at one pixel
+  auto sprite = camera_->CreateSprite(overlay, 1);
+  auto frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 320, 200, {0, 150, 0}));
+  EXPECT_TRUE(PixelNear(frame, 10, 398, {0, 150, 0}));
+  EXPECT_TRUE(PixelNear(frame, 320, 440, {0, 0, 200}));
+  overlay->FillRect(20, 20, 1, 1);  // the first change after the layer was shown is uploaded whole
+  Capture();
+  overlay->FillRect(320, 440, 4, 4);
+  frame = Capture();
+  EXPECT_TRUE(PixelNear(frame, 321, 441, {0, 150, 0}));
+  EXPECT_TRUE(PixelNear(frame, 300, 440, {0, 0, 200}));
+
+  auto cover = camera_->CreateSprite(Filled({90, 90, 90}), 2);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 200, {90, 90, 90}));
+  cover->SetVisible(0);
+  EXPECT_TRUE(PixelNear(Capture(), 320, 200, {0, 150, 0}));
+}
+
 // A face image replaced by a fresh one of the same size (its memory likely where the old one was) must show the
 // fresh one's pixels, never the old texture; and an image painted over where it hangs (as the patient's wounds
 // are) shows its new pixels.

@@ -102,7 +102,8 @@ void GlRenderer::RenderFrame(EngineStage* stage, Target target) {
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   if (stage) {
-    stage_.Draw(*stage, height_, textures_, meshes_, linear_);
+    const SpriteRenderer::HiddenRows hidden = sprites_.Hidden(*stage->GetCamera(), width_, height_, textures_);
+    stage_.Draw(*stage, height_, hidden.top, hidden.bottom, textures_, meshes_, linear_);
     sprites_.Draw(*stage->GetCamera(), width_, height_, textures_, nearest_);
   }
   textures_.EndFrame();

@@ -26,7 +26,9 @@ void main() {
 }
 )";
 
-const char* const kFragmentShader = R"(#version 330 core
+// Parts with key-coloured pixels test every texel; parts shown whole need no test (a software renderer pays
+// dearly for a fragment that may be discarded).
+const char* const kKeyedFragmentShader = R"(#version 330 core
 in vec2 vUv;
 uniform sampler2D uSampler;
 out vec4 fragColor;
@@ -34,6 +36,15 @@ void main() {
   vec4 texel = texture(uSampler, vUv);
   if (texel.a < 0.5) discard;
   fragColor = vec4(texel.rgb, 1.0);
+}
+)";
+
+const char* const kSolidFragmentShader = R"(#version 330 core
+in vec2 vUv;
+uniform sampler2D uSampler;
+out vec4 fragColor;
+void main() {
+  fragColor = vec4(texture(uSampler, vUv).rgb, 1.0);
 }
 )";
 
@@ -62,14 +73,17 @@ SpriteRenderer::~SpriteRenderer() {
 }
 
 bool SpriteRenderer::Init(std::string& error) {
-  if (!program_.Build(kVertexShader, kFragmentShader)) {
-    error = program_.Error();
-    return false;
+  for (const Fill fill : {Fill::kKeyed, Fill::kSolid}) {
+    Program& p = programs_[static_cast<int>(fill)];
+    if (!p.program.Build(kVertexShader, fill == Fill::kKeyed ? kKeyedFragmentShader : kSolidFragmentShader)) {
+      error = p.program.Error();
+      return false;
+    }
+    p.uRects = p.program.Uniform("uRects");
+    p.uImageSize = p.program.Uniform("uImage");
+    p.uScreen = p.program.Uniform("uScreen");
+    p.uSampler = p.program.Uniform("uSampler");
   }
-  uRects_ = program_.Uniform("uRects");
-  uImageSize_ = program_.Uniform("uImage");
-  uScreen_ = program_.Uniform("uScreen");
-  uSampler_ = program_.Uniform("uSampler");
   glGenVertexArrays(1, &vao_);
   return true;
 }
@@ -82,15 +96,39 @@ void SpriteRenderer::Draw(const EngineCamera& camera, int logicalWidth, int logi
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_BLEND);
   glDisable(GL_CULL_FACE);
-  glUseProgram(program_.Id());
-  glUniform2f(uScreen_, static_cast<float>(logicalWidth), static_cast<float>(logicalHeight));
-  glUniform1i(uSampler_, 0);
+  for (const Program& p : programs_) {
+    glUseProgram(p.program.Id());
+    glUniform2f(p.uScreen, static_cast<float>(logicalWidth), static_cast<float>(logicalHeight));
+    glUniform1i(p.uSampler, 0);
+  }
+  current_ = -1;
   glActiveTexture(GL_TEXTURE0);
   glBindSampler(0, sampler);
   glBindVertexArray(vao_);
   for (const auto& sprite : camera.Sprites()) DrawSprite(*sprite, textures, 0);
   glBindVertexArray(0);
   glBindSampler(0, 0);
+}
+
+SpriteRenderer::HiddenRows SpriteRenderer::Hidden(const EngineCamera& camera, int logicalWidth, int logicalHeight,
+                                                  TextureCache& textures) const {
+  HiddenRows hidden{0, logicalHeight};
+  for (const auto& sprite : camera.Sprites()) AddHidden(*sprite, logicalWidth, logicalHeight, textures, 0, hidden);
+  return hidden;
+}
+
+// Every layer shown is drawn over the 3D view whole, in whatever order: each one's solid rows hide the view.
+void SpriteRenderer::AddHidden(const EngineSprite& sprite, int logicalWidth, int logicalHeight, TextureCache& textures,
+                               int depth, HiddenRows& hidden) {
+  if (!sprite.Visible() || depth > kMaxSpriteDepth) return;
+  if (const EngineBitmap* image = sprite.Image().Get(); image && image->GetWidth() >= logicalWidth) {
+    const TextureUse use = textures.Use(*image);
+    hidden.top = std::max(hidden.top, std::min(use.solidTop, logicalHeight));
+    if (image->GetHeight() >= logicalHeight && use.solidBottom > 0)
+      hidden.bottom = std::min(hidden.bottom, image->GetHeight() - use.solidBottom);
+  }
+  for (const auto& child : sprite.Children())
+    AddHidden(*child, logicalWidth, logicalHeight, textures, depth + 1, hidden);
 }
 
 // In SpriteDrawOrder's order, without making the list: this runs for every sprite of every frame.
@@ -102,26 +140,35 @@ void SpriteRenderer::DrawSprite(const EngineSprite& sprite, TextureCache& textur
   if (const EngineBitmap* image = sprite.Image().Get()) {
     // Only the parts of the layer that show anything are drawn: a text layer is mostly key colour, a frame
     // round the view mostly hole.
-    const std::vector<ShownArea>* shown = nullptr;
-    const GLuint texture = textures.Texture(*image, shown);
-    if (!shown->empty()) {
-      float rects[kMaxShownParts * 4];
-      size_t n = 0;
-      for (const ShownArea& part : *shown) {
-        rects[n * 4] = static_cast<float>(part.left);
-        rects[n * 4 + 1] = static_cast<float>(part.top);
-        rects[n * 4 + 2] = static_cast<float>(part.right);
-        rects[n * 4 + 3] = static_cast<float>(part.bottom);
-        ++n;
-      }
-      glBindTexture(GL_TEXTURE_2D, texture);
-      glUniform4fv(uRects_, static_cast<GLsizei>(n), rects);
-      glUniform2f(uImageSize_, static_cast<float>(image->GetWidth()), static_cast<float>(image->GetHeight()));
-      glDrawArraysInstanced(GL_TRIANGLE_STRIP, 0, 4, static_cast<GLsizei>(n));
-    }
+    const TextureUse use = textures.Use(*image);
+    if (!use.solid->empty() || !use.keyed->empty()) glBindTexture(GL_TEXTURE_2D, use.texture);
+    DrawParts(*use.solid, Fill::kSolid, *image);
+    DrawParts(*use.keyed, Fill::kKeyed, *image);
     ++lastDrawn_;
   }
   for (size_t i = below; i < children.size(); ++i) DrawSprite(*children[i], textures, depth + 1);
+}
+
+// The parts do not overlap, so they may be drawn in any order.
+void SpriteRenderer::DrawParts(const std::vector<ShownArea>& parts, Fill fill, const EngineBitmap& image) {
+  if (parts.empty()) return;
+  const Program& p = programs_[static_cast<int>(fill)];
+  if (current_ != static_cast<int>(fill)) {
+    glUseProgram(p.program.Id());
+    current_ = static_cast<int>(fill);
+  }
+  float rects[kMaxShownParts * 4];
+  size_t n = 0;
+  for (const ShownArea& part : parts) {
+    rects[n * 4] = static_cast<float>(part.left);
+    rects[n * 4 + 1] = static_cast<float>(part.top);
+    rects[n * 4 + 2] = static_cast<float>(part.right);
+    rects[n * 4 + 3] = static_cast<float>(part.bottom);
+    ++n;
+  }
+  glUniform4fv(p.uRects, static_cast<GLsizei>(n), rects);
+  glUniform2f(p.uImageSize, static_cast<float>(image.GetWidth()), static_cast<float>(image.GetHeight()));
+  glDrawArraysInstanced(GL_TRIANGLE_STRIP, 0, 4, static_cast<GLsizei>(n));
 }
 
 }  // namespace engine

@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "backend/sdl/gl_program.h"
+#include "backend/sdl/texture_cache.h"
 #include "engine/engine_scene.h"
 
 namespace engine {
-
-class TextureCache;
 
 class SpriteRenderer {
  public:
@@ -25,15 +24,31 @@ class SpriteRenderer {
 
   bool Init(std::string& error);
   void Draw(const EngineCamera& camera, int logicalWidth, int logicalHeight, TextureCache& textures, GLuint sampler);
+  // The rows of the logical screen that the layers will cover whole, from the top ([0, top)) and from the bottom
+  // ([bottom, logicalHeight)): what is drawn under them before can never be seen.
+  struct HiddenRows {
+    int top = 0, bottom = 0;
+  };
+  HiddenRows Hidden(const EngineCamera& camera, int logicalWidth, int logicalHeight, TextureCache& textures) const;
 
   size_t LastDrawn() const { return lastDrawn_; }
 
  private:
-  void DrawSprite(const EngineSprite& sprite, TextureCache& textures, int depth);
+  // Parts shown whole, and parts with key-coloured pixels among the shown ones.
+  enum class Fill { kSolid, kKeyed };
+  struct Program {
+    GlProgram program;
+    GLint uRects = -1, uImageSize = -1, uScreen = -1, uSampler = -1;
+  };
 
-  GlProgram program_;
+  void DrawSprite(const EngineSprite& sprite, TextureCache& textures, int depth);
+  static void AddHidden(const EngineSprite& sprite, int logicalWidth, int logicalHeight, TextureCache& textures,
+                        int depth, HiddenRows& hidden);
+  void DrawParts(const std::vector<ShownArea>& parts, Fill fill, const EngineBitmap& image);
+
+  Program programs_[2];
+  int current_ = -1;  // the program in use
   GLuint vao_ = 0;
-  GLint uRects_ = -1, uImageSize_ = -1, uScreen_ = -1, uSampler_ = -1;
   size_t lastDrawn_ = 0;
 };
 

@@ -1,6 +1,8 @@
 #include "backend/sdl/stage_renderer.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 
 #include "backend/sdl/mesh_cache.h"
 #include "backend/sdl/texture_cache.h"
@@ -40,46 +42,62 @@ void main() {
 }
 )";
 
+// One program for each kind of surface (see StageRenderer::Surface), chosen by the lines defined after the
+// version: a software renderer runs every line of a shader for every pixel, whatever a uniform would skip, and
+// a fragment that may be discarded costs it more than the picture's look-up.
 const char* const kFragmentShader = R"(#version 330 core
 in vec3 vLight;
 in vec2 vUv;
 uniform vec3 uColor;
 uniform float uOpacity;
-uniform bool uTextured;
 uniform sampler2D uImage;
 out vec4 fragColor;
 void main() {
   vec3 base = uColor;
-  if (uTextured) {
-    // Key-coloured texels are transparent black; where filtering mixed them in, the colour is restored.
-    vec4 texel = texture(uImage, vUv);
-    if (texel.a < 0.5) discard;
-    base *= texel.rgb / texel.a;
-  }
+#ifdef PICTURE
+  vec4 texel = texture(uImage, vUv);
+#ifdef KEYED
+  // Key-coloured texels are transparent black; where filtering mixed them in, the colour is restored.
+  if (texel.a < 0.5) discard;
+  base *= texel.rgb / texel.a;
+#else
+  base *= texel.rgb;
+#endif
+#endif
   fragColor = vec4(base * vLight, uOpacity);
 }
 )";
+
+// The fragment shader with the lines that make a surface's program.
+std::string FragmentShader(const char* defines) {
+  std::string source = kFragmentShader;
+  source.insert(source.find('\n') + 1, defines);
+  return source;
+}
 
 Vec3 ColorToVec(const Color& c) { return {c.r / 255.0f, c.g / 255.0f, c.b / 255.0f}; }
 
 }  // namespace
 
 bool StageRenderer::Init(std::string& error) {
-  if (!program_.Build(kVertexShader, kFragmentShader)) {
-    error = program_.Error();
-    return false;
+  const char* const defines[kSurfaceKinds] = {"", "#define PICTURE\n", "#define PICTURE\n#define KEYED\n"};
+  for (int kind = 0; kind < kSurfaceKinds; ++kind) {
+    Program& p = programs_[kind];
+    if (!p.program.Build(kVertexShader, FragmentShader(defines[kind]).c_str())) {
+      error = p.program.Error();
+      return false;
+    }
+    p.uMvp = p.program.Uniform("uMvp");
+    p.uNormalMatrix = p.program.Uniform("uNormalMatrix");
+    p.uColor = p.program.Uniform("uColor");
+    p.uOpacity = p.program.Uniform("uOpacity");
+    p.uImage = p.program.Uniform("uImage");
+    p.uLit = p.program.Uniform("uLit");
+    p.uAmbient = p.program.Uniform("uAmbient");
+    p.uLightCount = p.program.Uniform("uLightCount");
+    p.uLightDir = p.program.Uniform("uLightDir");
+    p.uLightColor = p.program.Uniform("uLightColor");
   }
-  uMvp_ = program_.Uniform("uMvp");
-  uNormalMatrix_ = program_.Uniform("uNormalMatrix");
-  uColor_ = program_.Uniform("uColor");
-  uOpacity_ = program_.Uniform("uOpacity");
-  uTextured_ = program_.Uniform("uTextured");
-  uImage_ = program_.Uniform("uImage");
-  uLit_ = program_.Uniform("uLit");
-  uAmbient_ = program_.Uniform("uAmbient");
-  uLightCount_ = program_.Uniform("uLightCount");
-  uLightDir_ = program_.Uniform("uLightDir");
-  uLightColor_ = program_.Uniform("uLightColor");
   return true;
 }
 
@@ -87,14 +105,40 @@ namespace {
 
 Mat4 ToMat4(const Affine& a) { return ModelMatrix(a.t, a.m, {1, 1, 1}); }
 
+// True when the box (in the space mvp takes to clip space) lies wholly beyond one side of the view volume, so
+// nothing of what it holds can reach the screen. Only a box clearly beyond is counted, so that rounding never
+// drops a triangle that touches the view.
+bool OutsideView(const Mat4& mvp, const Vec3& lo, const Vec3& hi) {
+  int beyond[6] = {};
+  for (int corner = 0; corner < 8; ++corner) {
+    const Vec3 p{corner & 1 ? hi.x : lo.x, corner & 2 ? hi.y : lo.y, corner & 4 ? hi.z : lo.z};
+    float w = 0;
+    const Vec3 c = mvp.TransformPoint(p, &w);
+    const float slack = 1e-3f * (std::abs(c.x) + std::abs(c.y) + std::abs(c.z) + std::abs(w)) + 1e-5f;
+    beyond[0] += c.x < -w - slack;
+    beyond[1] += c.x > w + slack;
+    beyond[2] += c.y < -w - slack;
+    beyond[3] += c.y > w + slack;
+    beyond[4] += c.z < -w - slack;
+    beyond[5] += c.z > w + slack;
+  }
+  return std::find(std::begin(beyond), std::end(beyond), 8) != std::end(beyond);
+}
+
 }  // namespace
 
-void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& textures, MeshCache& meshes,
-                         GLuint sampler) {
+void StageRenderer::Draw(EngineStage& stage, int logicalHeight, int visibleTop, int visibleBottom,
+                         TextureCache& textures, MeshCache& meshes, GLuint sampler) {
   meshes_ = &meshes;
   EngineCamera& camera = *stage.GetCamera();
   const Viewport& vp = camera.GetViewport();
   if (vp.width <= 0 || vp.height <= 0) return;
+  // Only the viewport's rows that no screen layer covers are drawn; with none left, nothing is.
+  const int shownTop = std::max(vp.y, visibleTop), shownBottom = std::min(vp.y + vp.height, visibleBottom);
+  if (shownBottom <= shownTop) {
+    lastItems_ = 0;
+    return;
+  }
 
   // The camera's own world placement (it may hang under another object), its scale taken out.
   const Affine cameraWorld = camera.WorldTransform();
@@ -102,6 +146,7 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   const Mat4 projection =
       PerspectiveMatrix(EngineCamera::kFieldOfViewDegrees, static_cast<float>(vp.width) / static_cast<float>(vp.height),
                         camera.NearPlane(), camera.FarPlane());
+  viewProjection_ = projection * view_;
 
   // Walk: objects under another object on the stage are drawn through it, once.
   solid_.clear();
@@ -119,19 +164,14 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
   const int glY = logicalHeight - vp.y - vp.height;
   glViewport(vp.x, glY, vp.width, vp.height);
   glEnable(GL_SCISSOR_TEST);
-  glScissor(vp.x, glY, vp.width, vp.height);
+  glScissor(vp.x, logicalHeight - shownBottom, vp.width, shownBottom - shownTop);
   const Vec3 bg = ColorToVec(stage.Background());
   glClearColor(bg.x, bg.y, bg.z, 1.0f);
   glClearDepth(1.0);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-  glUseProgram(program_.Id());
-  glUniform1i(uImage_, 0);
   glActiveTexture(GL_TEXTURE0);
   glBindSampler(0, sampler);
-  glUniform1i(uLit_, lighting_.any ? 1 : 0);
-  glUniform3f(uAmbient_, lighting_.ambient.x, lighting_.ambient.y, lighting_.ambient.z);
-  glUniform1i(uLightCount_, lighting_.directionalCount);
   float dirs[SceneLighting::kMaxDirectional * 3] = {}, colors[SceneLighting::kMaxDirectional * 3] = {};
   for (int i = 0; i < lighting_.directionalCount; ++i) {
     const Vec3& d = lighting_.towardLight[i];
@@ -139,15 +179,23 @@ void StageRenderer::Draw(EngineStage& stage, int logicalHeight, TextureCache& te
     dirs[i * 3] = d.x, dirs[i * 3 + 1] = d.y, dirs[i * 3 + 2] = d.z;
     colors[i * 3] = c.x, colors[i * 3 + 1] = c.y, colors[i * 3 + 2] = c.z;
   }
-  glUniform3fv(uLightDir_, SceneLighting::kMaxDirectional, dirs);
-  glUniform3fv(uLightColor_, SceneLighting::kMaxDirectional, colors);
+  for (const Program& p : programs_) {
+    glUseProgram(p.program.Id());
+    glUniform1i(p.uImage, 0);
+    glUniform1i(p.uLit, lighting_.any ? 1 : 0);
+    glUniform3f(p.uAmbient, lighting_.ambient.x, lighting_.ambient.y, lighting_.ambient.z);
+    glUniform1i(p.uLightCount, lighting_.directionalCount);
+    glUniform3fv(p.uLightDir, SceneLighting::kMaxDirectional, dirs);
+    glUniform3fv(p.uLightColor, SceneLighting::kMaxDirectional, colors);
+  }
+  current_ = -1;
 
   glEnable(GL_DEPTH_TEST);
   glDepthFunc(GL_LESS);
   glEnable(GL_CULL_FACE);
   glCullFace(GL_BACK);
 
-  const Mat4 viewProjection = projection * view_;
+  const Mat4& viewProjection = viewProjection_;
   glDisable(GL_BLEND);
   glDepthMask(GL_TRUE);
   DrawItems(solid_, viewProjection, textures);
@@ -191,6 +239,8 @@ void StageRenderer::CollectShapes(const EngineNode& node, const Affine& world, f
     const EngineMesh& mesh = *meshRef;
     const GpuMesh& gpu = meshes_->Mesh(mesh);
     const Mat4 model = ToMat4(world * Affine::FromTrs({0, 0, 0}, Mat3::Identity(), mesh.Scale()));
+    const MeshTriangles& triangles = MeshTrianglesOf(mesh);
+    if (OutsideView(viewProjection_ * model, triangles.boundsMin, triangles.boundsMax)) continue;
     for (const FaceRange& range : gpu.faces) {
       const EngineMesh::Face* face = mesh.FindFace(range.face);
       if (!face) continue;
@@ -215,6 +265,7 @@ void StageRenderer::CollectModel(EngineNode& node, const Affine& world, float de
   const Mat4 model = ToMat4(world);
   for (const ModelBatch& batch : geometry.batches) {
     if (!batch.vertices || batch.vertices->empty()) continue;
+    if (OutsideView(viewProjection_ * model, batch.boundsMin, batch.boundsMax)) continue;
     DrawItem item;
     item.vao = 0;  // the frame's model stream, bound when drawn
     item.first = models_.Add(*batch.vertices);
@@ -248,19 +299,24 @@ void StageRenderer::CollectLight(const EngineLight& light) {
 void StageRenderer::DrawItems(const std::vector<DrawItem>& items, const Mat4& viewProjection, TextureCache& textures) {
   GLuint boundVao = 0;
   for (const DrawItem& item : items) {
-    const Mat4 mvp = viewProjection * item.model;
-    glUniformMatrix4fv(uMvp_, 1, GL_FALSE, mvp.m.data());
-    const std::array<float, 9> normal = NormalMatrix(item.model);
-    glUniformMatrix3fv(uNormalMatrix_, 1, GL_FALSE, normal.data());
-    const Vec3 color = ColorToVec(item.color);
-    glUniform3f(uColor_, color.x, color.y, color.z);
-    glUniform1f(uOpacity_, static_cast<float>(item.opacity) / 255.0f);
+    Surface kind = Surface::kColour;
     if (item.image) {
-      glBindTexture(GL_TEXTURE_2D, textures.Texture(*item.image));
-      glUniform1i(uTextured_, 1);
-    } else {
-      glUniform1i(uTextured_, 0);
+      const TextureUse use = textures.Use(*item.image);
+      glBindTexture(GL_TEXTURE_2D, use.texture);
+      kind = use.opaque ? Surface::kPicture : Surface::kKeyedPicture;
     }
+    const Program& p = programs_[static_cast<int>(kind)];
+    if (current_ != static_cast<int>(kind)) {
+      glUseProgram(p.program.Id());
+      current_ = static_cast<int>(kind);
+    }
+    const Mat4 mvp = viewProjection * item.model;
+    glUniformMatrix4fv(p.uMvp, 1, GL_FALSE, mvp.m.data());
+    const std::array<float, 9> normal = NormalMatrix(item.model);
+    glUniformMatrix3fv(p.uNormalMatrix, 1, GL_FALSE, normal.data());
+    const Vec3 color = ColorToVec(item.color);
+    glUniform3f(p.uColor, color.x, color.y, color.z);
+    glUniform1f(p.uOpacity, static_cast<float>(item.opacity) / 255.0f);
     // A mirroring scale turns the triangles' order round; turn the notion of "front" with it.
     glFrontFace(item.model.Determinant3() < 0 ? GL_CW : GL_CCW);
     const GLuint vao = item.vao ? item.vao : models_.Vao();

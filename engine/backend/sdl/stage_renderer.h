@@ -35,8 +35,10 @@ class StageRenderer {
  public:
   // Compiles the shader; false with the reason in error when the driver refuses it.
   bool Init(std::string& error);
-  // Draws into the bound framebuffer of the logical screen's height (GL rows count from the bottom).
-  void Draw(EngineStage& stage, int logicalHeight, TextureCache& textures, MeshCache& meshes, GLuint sampler);
+  // Draws into the bound framebuffer of the logical screen's height (GL rows count from the bottom), leaving
+  // out the logical rows above visibleTop and from visibleBottom on, which screen layers will cover whole.
+  void Draw(EngineStage& stage, int logicalHeight, int visibleTop, int visibleBottom, TextureCache& textures,
+            MeshCache& meshes, GLuint sampler);
 
   size_t LastDrawItems() const { return lastItems_; }
 
@@ -59,14 +61,23 @@ class StageRenderer {
   void Add(DrawItem item);
   void DrawItems(const std::vector<DrawItem>& items, const Mat4& viewProjection, TextureCache& textures);
 
-  GlProgram program_;
-  GLint uMvp_ = -1, uNormalMatrix_ = -1, uColor_ = -1, uOpacity_ = -1, uTextured_ = -1, uImage_ = -1;
-  GLint uLit_ = -1, uAmbient_ = -1, uLightCount_ = -1, uLightDir_ = -1, uLightColor_ = -1;
+  // What colours a surface's pixels: its colour alone, a picture with no transparent texel, or a picture with
+  // key-coloured (transparent) texels.
+  enum class Surface { kColour, kPicture, kKeyedPicture };
+  static constexpr int kSurfaceKinds = 3;
+  struct Program {
+    GlProgram program;
+    GLint uMvp = -1, uNormalMatrix = -1, uColor = -1, uOpacity = -1, uImage = -1;
+    GLint uLit = -1, uAmbient = -1, uLightCount = -1, uLightDir = -1, uLightColor = -1;
+  };
+
+  Program programs_[kSurfaceKinds];
+  int current_ = -1;  // the program in use
   ModelStream models_;
 
   // Per frame.
   MeshCache* meshes_ = nullptr;
-  Mat4 view_;
+  Mat4 view_, viewProjection_;
   SceneLighting lighting_;
   std::vector<DrawItem> solid_, seeThrough_;
   size_t lastItems_ = 0;

@@ -5,24 +5,30 @@
 
 namespace engine {
 
-void BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vector<uint8_t>& out) {
+bool BitmapToRgba(const EngineBitmap& bitmap, const ShownArea& area, std::vector<uint8_t>& out) {
   const int width = bitmap.GetWidth();
-  out.resize(static_cast<size_t>(width) * rows * 4);
+  const int columns = area.right - area.left;
+  out.resize(static_cast<size_t>(columns) * (area.bottom - area.top) * 4);
   const std::optional<Color> key = bitmap.ColorKey();
   const uint32_t keyPacked = key ? key->Packed() : 0;
   uint8_t* o = out.data();
-  const uint32_t* p = bitmap.Pixels().data() + static_cast<size_t>(firstRow) * width;
-  for (size_t i = 0, n = static_cast<size_t>(width) * rows; i < n; ++i, ++p, o += 4) {
-    const uint32_t rgb = *p & 0xFFFFFFu;
-    if (key && rgb == keyPacked) {
-      o[0] = o[1] = o[2] = o[3] = 0;
-      continue;
+  bool opaque = true;
+  for (int y = area.top; y < area.bottom; ++y) {
+    const uint32_t* p = bitmap.Pixels().data() + static_cast<size_t>(y) * width + area.left;
+    for (int x = 0; x < columns; ++x, ++p, o += 4) {
+      const uint32_t rgb = *p & 0xFFFFFFu;
+      if (key && rgb == keyPacked) {
+        o[0] = o[1] = o[2] = o[3] = 0;
+        opaque = false;
+        continue;
+      }
+      o[0] = static_cast<uint8_t>(rgb >> 16);
+      o[1] = static_cast<uint8_t>(rgb >> 8);
+      o[2] = static_cast<uint8_t>(rgb);
+      o[3] = 255;
     }
-    o[0] = static_cast<uint8_t>(rgb >> 16);
-    o[1] = static_cast<uint8_t>(rgb >> 8);
-    o[2] = static_cast<uint8_t>(rgb);
-    o[3] = 255;
   }
+  return opaque;
 }
 
 namespace {
@@ -53,7 +59,8 @@ ShownArea Tighten(const Opaque& opaque, ShownArea r) {
 
 }  // namespace
 
-std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width, int height, std::optional<Color> key) {
+std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width, int height,
+                                  std::optional<Color> key) {
   if (width <= 0 || height <= 0 || pixels.size() < static_cast<size_t>(width) * height) return {};
   const Opaque opaque{pixels, width, key};
   const int across = (width + kShownTile - 1) / kShownTile, down = (height + kShownTile - 1) / kShownTile;
@@ -104,6 +111,14 @@ std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width
   return parts;
 }
 
+bool AllShown(const std::vector<uint32_t>& pixels, int width, std::optional<Color> key, const ShownArea& area) {
+  const Opaque opaque{pixels, width, key};
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (!opaque(x, y)) return false;
+  return true;
+}
+
 TextureCache::~TextureCache() { Clear(); }
 
 void TextureCache::Clear() {
@@ -111,12 +126,7 @@ void TextureCache::Clear() {
   entries_.clear();
 }
 
-GLuint TextureCache::Texture(const EngineBitmap& bitmap) {
-  const std::vector<ShownArea>* shown = nullptr;
-  return Texture(bitmap, shown);
-}
-
-GLuint TextureCache::Texture(const EngineBitmap& bitmap, const std::vector<ShownArea>*& shown) {
+TextureUse TextureCache::Use(const EngineBitmap& bitmap) {
   auto [it, added] = entries_.try_emplace(&bitmap);
   Entry& entry = it->second;
   if (added) {
@@ -129,8 +139,7 @@ GLuint TextureCache::Texture(const EngineBitmap& bitmap, const std::vector<Shown
   } else if (entry.revision != bitmap.Revision() && !ShowsTheSame(entry)) {
     Upload(entry, true);
   }
-  shown = &entry.shown;
-  return entry.texture;
+  return {entry.texture, entry.opaque, &entry.solid, &entry.keyed, entry.solidTop, entry.solidBottom};
 }
 
 bool TextureCache::ShowsTheSame(Entry& entry) {
@@ -163,37 +172,108 @@ bool TextureCache::DrawnImagesChanged() {
   return false;
 }
 
+namespace {
+
+// The smallest rectangle holding every written pixel (empty when none was written).
+ShownArea WrittenBox(const std::vector<EngineBitmap::RowSpan>& written) {
+  ShownArea box{0, 0, 0, 0};
+  bool any = false;
+  for (size_t row = 0; row < written.size(); ++row) {
+    const EngineBitmap::RowSpan span = written[row];
+    if (span.from >= span.to) continue;
+    const int y = static_cast<int>(row);
+    box = any ? ShownArea{std::min(box.left, span.from), box.top, std::max(box.right, span.to), y + 1}
+              : ShownArea{span.from, y, span.to, y + 1};
+    any = true;
+  }
+  return box;
+}
+
+bool Inside(const ShownArea& a, int x, int y) { return x >= a.left && x < a.right && y >= a.top && y < a.bottom; }
+
+}  // namespace
+
+bool TextureCache::PartsStillHold(const Entry& entry, const std::vector<EngineBitmap::RowSpan>& written) {
+  const EngineBitmap& bitmap = *entry.bitmap;
+  const Opaque opaque{bitmap.Pixels(), bitmap.GetWidth(), bitmap.ColorKey()};
+  for (size_t row = 0; row < written.size(); ++row) {
+    const int y = static_cast<int>(row);
+    for (int x = written[row].from; x < written[row].to; ++x) {
+      const bool shown = opaque(x, y);
+      bool inSolid = false, inKeyed = false;
+      for (const ShownArea& part : entry.solid) inSolid = inSolid || Inside(part, x, y);
+      for (const ShownArea& part : entry.keyed) inKeyed = inKeyed || Inside(part, x, y);
+      // A shown pixel outside every part would not be drawn; a key-coloured one in a solid part would be, and
+      // one in a solid row would let through a view that is no longer drawn there.
+      const bool inSolidRows = y < entry.solidTop || y >= entry.height - entry.solidBottom;
+      if (shown ? !inSolid && !inKeyed : inSolid || inSolidRows) return false;
+    }
+  }
+  return true;
+}
+
 void TextureCache::Upload(Entry& entry, bool keepCopy) {
   const EngineBitmap& bitmap = *entry.bitmap;
   const uint64_t previous = entry.revision;
-  entry.shown = ShownParts(bitmap.Pixels(), bitmap.GetWidth(), bitmap.GetHeight(), bitmap.ColorKey());
   glBindTexture(GL_TEXTURE_2D, entry.texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  if (entry.width != bitmap.GetWidth() || entry.height != bitmap.GetHeight()) {
+  // The texture holds the bitmap as it was when its writes began to be counted, so only what was written since
+  // goes up again (a clock's digits, not the whole layer they are on).
+  const std::vector<EngineBitmap::RowSpan>* written = nullptr;
+  if (entry.hasShown && entry.width == bitmap.GetWidth() && entry.height == bitmap.GetHeight() &&
+      entry.shownKey == bitmap.ColorKey())
+    written = bitmap.WrittenSince(previous);
+  ShownArea changed{0, 0, bitmap.GetWidth(), bitmap.GetHeight()};
+  if (written) {
+    changed = WrittenBox(*written);
+  } else if (entry.width != bitmap.GetWidth() || entry.height != bitmap.GetHeight()) {
     entry.width = bitmap.GetWidth();
     entry.height = bitmap.GetHeight();
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, entry.width, entry.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
   }
   // A band of rows at a time: a large picture (a mission's ground) is not held a second time in full.
-  const int band = std::max(1, static_cast<int>(kStagingBytes / (static_cast<size_t>(entry.width) * 4)));
-  for (int row = 0; row < entry.height; row += band) {
-    const int rows = std::min(band, entry.height - row);
-    BitmapToRgba(bitmap, row, rows, staging_);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, row, entry.width, rows, GL_RGBA, GL_UNSIGNED_BYTE, staging_.data());
+  if (!written) entry.opaque = true;
+  if (!changed.Empty()) {
+    const int columns = changed.right - changed.left;
+    const int band = std::max(1, static_cast<int>(kStagingBytes / (static_cast<size_t>(columns) * 4)));
+    for (int row = changed.top; row < changed.bottom; row += band) {
+      const ShownArea rows{changed.left, row, changed.right, std::min(changed.bottom, row + band)};
+      // A picture that had key-coloured texels is still taken to have some: the key test shows it the same.
+      if (!BitmapToRgba(bitmap, rows, staging_)) entry.opaque = false;
+      glTexSubImage2D(GL_TEXTURE_2D, 0, rows.left, rows.top, columns, rows.bottom - rows.top, GL_RGBA, GL_UNSIGNED_BYTE,
+                      staging_.data());
+    }
+  }
+  // The parts drawn stay while every written pixel keeps to them; a larger change finds them afresh, tight.
+  const size_t area = static_cast<size_t>(changed.right - changed.left) * (changed.bottom - changed.top);
+  if (!written || area * 4 > static_cast<size_t>(entry.width) * entry.height || !PartsStillHold(entry, *written)) {
+    entry.solid.clear();
+    entry.keyed.clear();
+    for (const ShownArea& part : ShownParts(bitmap.Pixels(), bitmap.GetWidth(), bitmap.GetHeight(), bitmap.ColorKey()))
+      (AllShown(bitmap.Pixels(), bitmap.GetWidth(), bitmap.ColorKey(), part) ? entry.solid : entry.keyed)
+          .push_back(part);
+    auto rowShown = [&](int y) {
+      return AllShown(bitmap.Pixels(), bitmap.GetWidth(), bitmap.ColorKey(), {0, y, entry.width, y + 1});
+    };
+    entry.solidTop = 0;
+    while (entry.solidTop < entry.height && rowShown(entry.solidTop)) ++entry.solidTop;
+    entry.solidBottom = 0;
+    if (entry.solidTop < entry.height)
+      while (rowShown(entry.height - 1 - entry.solidBottom)) ++entry.solidBottom;
+    else
+      entry.solidBottom = entry.height;
   }
   entry.revision = bitmap.Revision();
   if (keepCopy) {
-    const EngineBitmap::RowSpan* written = nullptr;
-    if (entry.hasShown && entry.shownPixels.size() == bitmap.Pixels().size())
-      if (const auto* spans = bitmap.WrittenSince(previous)) written = spans->data();
-    if (written) {
+    if (written && entry.shownPixels.size() == bitmap.Pixels().size()) {
       const size_t width = static_cast<size_t>(bitmap.GetWidth());
-      for (size_t row = 0; row < static_cast<size_t>(bitmap.GetHeight()); ++row) {
-        if (written[row].from >= written[row].to) continue;
-        const size_t at = row * width + static_cast<size_t>(written[row].from);
+      for (size_t row = 0; row < written->size(); ++row) {
+        const EngineBitmap::RowSpan span = (*written)[row];
+        if (span.from >= span.to) continue;
+        const size_t at = row * width + static_cast<size_t>(span.from);
         std::memcpy(&entry.shownPixels[at], &bitmap.Pixels()[at],
-                    static_cast<size_t>(written[row].to - written[row].from) * sizeof(uint32_t));
+                    static_cast<size_t>(span.to - span.from) * sizeof(uint32_t));
       }
     } else {
       entry.shownPixels = bitmap.Pixels();

@@ -29,6 +29,21 @@ struct ShownArea {
 constexpr int kShownTile = 16;
 constexpr size_t kMaxShownParts = 64;
 std::vector<ShownArea> ShownParts(const std::vector<uint32_t>& pixels, int width, int height, std::optional<Color> key);
+// True when every pixel of the area shows (none is of the key colour): it hides whatever lies behind it.
+bool AllShown(const std::vector<uint32_t>& pixels, int width, std::optional<Color> key, const ShownArea& area);
+
+// A bitmap's texture as a frame uses it.
+struct TextureUse {
+  GLuint texture = 0;
+  // No texel is transparent: the picture needs no key test when drawn.
+  bool opaque = true;
+  // The parts of the bitmap that show anything (ShownParts): those that hide what is behind them whole, and
+  // those with key-coloured pixels among the shown ones.
+  const std::vector<ShownArea>* solid = nullptr;
+  const std::vector<ShownArea>* keyed = nullptr;
+  // Rows at the top and at the bottom of the bitmap in which every pixel shows: whatever lies behind them is hidden.
+  int solidTop = 0, solidBottom = 0;
+};
 
 class TextureCache {
  public:
@@ -37,9 +52,8 @@ class TextureCache {
   TextureCache(const TextureCache&) = delete;
   TextureCache& operator=(const TextureCache&) = delete;
 
-  GLuint Texture(const EngineBitmap& bitmap);
-  // As Texture, with the parts of the bitmap that show anything: a screen layer draws only those.
-  GLuint Texture(const EngineBitmap& bitmap, const std::vector<ShownArea>*& shown);
+  // The bitmap's texture, uploaded if it is new or shows something else now.
+  TextureUse Use(const EngineBitmap& bitmap);
   // True when a bitmap drawn in the last frame shows something else now (pixels or colour key), so the
   // frame must be drawn again; bitmaps repainted with what they showed are not counted.
   bool DrawnImagesChanged();
@@ -60,7 +74,9 @@ class TextureCache {
     GLuint texture = 0;
     uint64_t revision = 0;
     int width = 0, height = 0;
-    std::vector<ShownArea> shown;
+    bool opaque = true;
+    std::vector<ShownArea> solid, keyed;
+    int solidTop = 0, solidBottom = 0;
     uint64_t lastFrame = 0;
     // What the texture holds, kept only for a bitmap that has been repainted once it was shown (a screen's
     // text layer), so the next repaint can be told apart from a change by comparing.
@@ -71,6 +87,8 @@ class TextureCache {
 
   // The bitmap shows what the texture holds (its revision moved on, its content did not).
   static bool ShowsTheSame(Entry& entry);
+  // The entry's parts still cover every shown pixel, and its solid parts no key-coloured one, after the writes.
+  static bool PartsStillHold(const Entry& entry, const std::vector<EngineBitmap::RowSpan>& written);
   void Upload(Entry& entry, bool keepCopy);
 
   // The most a band of converted rows on its way to a texture holds.
@@ -82,8 +100,8 @@ class TextureCache {
   uint64_t uploads_ = 0;
 };
 
-// Rows of the bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
-// never bleeds the key colour into the edges).
-void BitmapToRgba(const EngineBitmap& bitmap, int firstRow, int rows, std::vector<uint8_t>& out);
+// An area of the bitmap's pixels as RGBA bytes, key-coloured pixels fully transparent (and black, so filtering
+// never bleeds the key colour into the edges). True when none of its pixels was of the key colour.
+bool BitmapToRgba(const EngineBitmap& bitmap, const ShownArea& area, std::vector<uint8_t>& out);
 
 }  // namespace engine
