@@ -17,7 +17,10 @@
 #include "battlefield/unit_orders.h"
 #include "battlefield/unit_shooting.h"
 #include "battlefield/view_preset.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -144,7 +147,7 @@ void FollowDragger(Unit& unit) {
 }
 
 void PulseMarker(Unit& unit) {
-  const double step = frameTime * kPulsePerMs;
+  const double step = Clock().frameTime * kPulsePerMs;
   if (!unit.pulseRising) {
     unit.pulse -= step;
     if (unit.pulse <= kPulseLow) {
@@ -212,7 +215,7 @@ bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) 
     if (unit.weapon == WEAPON_GRENADE) return true;
   }
   if (unit.respawnTime != 0) Respawn(unit, dt);
-  if (unit.down && unit.downTime < gameClock && unit.vehicleKind == MAN) unit.Relocate();
+  if (unit.down && unit.downTime < Clock().gameClock && unit.vehicleKind == MAN) unit.Relocate();
 
   const int mx = static_cast<int>((unit.pos.x + kMiniMapOffset) * kMiniMapScale + static_cast<float>(g.x0));
   const int my =
@@ -238,14 +241,14 @@ bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) 
 
 void DrawMessage(int32_t y480, const wchar_t* text) {
   if (!textOverlay) return;
-  DrawTextOnImage(textOverlay, screenWidth * 400 / 640, screenHeight * y480 / 480, text, kMessageSize, ALIGN_CENTRE,
-                  kMessageColour.r, kMessageColour.g, kMessageColour.b, 1, 0);
+  DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * y480 / 480, text, kMessageSize,
+                  ALIGN_CENTRE, kMessageColour.r, kMessageColour.g, kMessageColour.b, 1, 0);
 }
 
 void ShowTimeUp() {
   if (!battleState.timeUpImage) {
-    battleState.timeUpImage = engineRoot->LoadBitmap(L"images\\time-up.qjp", 0);
-    while (!battleState.timeUpImage->IsLoaded()) engineRoot->Wait(100);
+    battleState.timeUpImage = Engine().engineRoot->LoadBitmap(L"images\\time-up.qjp", 0);
+    while (!battleState.timeUpImage->IsLoaded()) Engine().engineRoot->Wait(100);
   }
   DrawBackdrop(battleState.timeUpImage);
   ShowOverlay();
@@ -274,35 +277,36 @@ bool AllAtLandingPoint() {
 
 void MissionClockAndExtraction(int32_t pending) {
   const int32_t warnTime = missionState.extractionWarnTime;
-  if (missionClock < 0 && !clockFrozen) {
+  if (MissionTime().missionClock < 0 && !MissionTime().clockFrozen) {
     int32_t n = 0;
-    extractionBonus = 0;
-    DrawMessage(gameState == STATE_PATIENT_VIEW ? 300 : 340, L"You are forced to evacuate now.  You took too long.");
+    SetExtractionBonus(0);
+    DrawMessage(States().gameState == STATE_PATIENT_VIEW ? 300 : 340,
+                L"You are forced to evacuate now.  You took too long.");
     if (pending == 0) {
       n = FlagUnitsAtExtraction();
-      extractionBonus = (Campaign().difficulty + 1) * kExtractionBonusPerLevel * n;
+      SetExtractionBonus((Campaign().difficulty + 1) * kExtractionBonusPerLevel * n);
     }
     if (n < 1) {
-      missionEndFlag = END_TIME_OUT;
+      EndMission(END_TIME_OUT);
       ShowTimeUp();
       FlagUnitsAtExtraction();
     } else {
-      missionEndFlag = END_TIME_OUT_SOLDIERS_OUT;
+      EndMission(END_TIME_OUT_SOLDIERS_OUT);
     }
-  } else if (missionClock < warnTime && !extractionStarted) {
+  } else if (MissionTime().missionClock < warnTime && !extractionStarted) {
     CallEvacuation();
   }
   if (!extractionStarted && (pending == 0 || forceExtraction)) {
     // Nobody left to wait for: the time not needed is cut off the clock (and counted in the player's favour).
-    if (missionClock > warnTime) {
-      earlyFinishTime = missionClock - warnTime;
-      missionClock = warnTime;
+    if (MissionTime().missionClock > warnTime) {
+      SetEarlyFinishTime(MissionTime().missionClock - warnTime);
+      SetMissionClock(warnTime);
     }
     CallEvacuation();
   }
   if (extractionStarted && AllAtLandingPoint()) {
     DrawMessage(345, L"Stand by for extraction.");
-    missionEndFlag = END_EVACUATED;
+    EndMission(END_EVACUATED);
     FlagUnitsAtExtraction();
   }
 }
@@ -335,7 +339,7 @@ bool NextUnitsTurn() {
 }  // namespace
 
 void FollowPlayerWithCamera() {
-  if (!engineCamera || !IsUnitSlot(playerUnit)) return;
+  if (!Engine().engineCamera || !IsUnitSlot(playerUnit)) return;
   const float limitX = static_cast<float>(viewPresetState.panLimitX);
   const float limitZ = static_cast<float>(viewPresetState.panLimitZ);
   const Vector3& at = units[playerUnit]->pos;
@@ -343,8 +347,8 @@ void FollowPlayerWithCamera() {
   float z = std::min(at.z, limitZ);
   // The high view looks a little further toward the near edge.
   z = std::max(z, viewPreset == 0 ? -(limitZ + 15.0f) : -limitZ);
-  engineCamera->SetPosition(x, static_cast<float>(viewPresetState.cameraHeight),
-                            z - static_cast<float>(viewPresetState.cameraZOffset));
+  Engine().engineCamera->SetPosition(x, static_cast<float>(viewPresetState.cameraHeight),
+                                     z - static_cast<float>(viewPresetState.cameraZOffset));
 }
 
 void MissionFrame(int32_t dt, bool hud) {
@@ -356,11 +360,11 @@ void MissionFrame(int32_t dt, bool hud) {
   if (hudStage == kHudStageMiniMap) {
     DrawPatientProgress();
     DrawMiniMap(g);
-  } else if (gameState == STATE_PATIENT_VIEW) {
+  } else if (States().gameState == STATE_PATIENT_VIEW) {
     DrawPatientProgress();
     hudStage = kHudStageMiniMap;
   }
-  g.drawDots = hudStage == kHudStageMiniMap || gameState == STATE_PATIENT_VIEW;
+  g.drawDots = hudStage == kHudStageMiniMap || States().gameState == STATE_PATIENT_VIEW;
   if (strategyCount > 0) PulseStrategyMarker(dt);
   DrawGridLinks();
 

@@ -2,7 +2,7 @@
 
 #include "battlefield/level_object_writer.h"
 #include "shell/developer_keys.h"
-#include "shell/globals.h"
+#include "shell/events.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 
@@ -99,7 +99,7 @@ OverheadObject* SelectedObject() {
 }
 
 bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
-  if (key == VK_PLACEMENT_TOOL && debugMode == kDebugDeveloper) {
+  if (key == VK_PLACEMENT_TOOL && Developer().debugMode == kDebugDeveloper) {
     if (down) objectPlacementOn = objectPlacementOn ? 0 : 1;
     return true;
   }
@@ -125,9 +125,9 @@ bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
   const HoldKey* hold = FindHoldKey(key);
   if (!hold) return false;
   if (down) {
-    editKeyDownTime = static_cast<float>(gameClock);
+    editKeyDownTime = static_cast<float>(Clock().gameClock);
   } else if (OverheadObject* object = SelectedObject()) {
-    ApplyHold(*object, *hold, static_cast<float>(gameClock) - editKeyDownTime);
+    ApplyHold(*object, *hold, static_cast<float>(Clock().gameClock) - editKeyDownTime);
   }
   return true;
 }

@@ -7,6 +7,8 @@
 #include "battlefield/overhead_hotspots.h"
 #include "battlefield/overhead_hud.h"
 #include "game_setup.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 
 namespace {
 
@@ -21,10 +23,10 @@ void OverheadFrame(benchmark::State& state) {
   SetOverheadHotspots();
   DrawOverheadLabels();
   if (unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
-  engineRoot->Render();  // the first uploads outside the timing
-  bench::RunFrames(state, *engineRoot, *backend, [](int) {
-    gameClock += kFrameMs;
-    frameTime = kFrameMs;
+  Engine().engineRoot->Render();  // the first uploads outside the timing
+  bench::RunFrames(state, *Engine().engineRoot, *backend, [](int) {
+    SetGameClock(Clock().gameClock + kFrameMs);
+    SetFrameTime(kFrameMs);
     MissionFrame(kFrameMs, true);
   });
   state.counters["units"] = unitCount;

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "casualty/remark_box.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine {

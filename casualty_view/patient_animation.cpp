@@ -6,7 +6,8 @@
 
 #include "casualty/patient.h"
 #include "casualty_view/patient_speech.h"
-#include "shell/globals.h"
+#include "engine/engine.h"
+#include "shell/events.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
 
@@ -160,7 +161,7 @@ void Patient::UpdateAnimation() {
     still = true;
   }
   if (animationTimer > 0) {
-    animationTimer -= frameTime;
+    animationTimer -= Clock().frameTime;
     if (animationTimer < 1 && returnToIdle) {
       PlayAnimation(kPlayLooped | kIdlePose);
       returnToIdle = 0;
@@ -199,7 +200,7 @@ void Patient::UpdateAnimation() {
       PlayFace(kBlinkPose);
       blinkTimer = kBlinkMs + rand() % kBlinkMs;
     } else {
-      blinkTimer = std::max(0, blinkTimer - frameTime);
+      blinkTimer = std::max(0, blinkTimer - Clock().frameTime);
       PlayFace(kRestingFacePose);
     }
     return;
@@ -210,8 +211,8 @@ void Patient::UpdateAnimation() {
 void Patient::FollowSpeech() {
   PatientSpeechState& speech = patientSpeech;
   // The mouth waits for the sound, and for the frames after a load to come at their true length.
-  if (!speech.speechSound || !speech.speechSound->IsLoaded() || clampCountdown != 0) return;
-  const LipSyncFrame step = AdvanceLipSync(speech.walk, *speech.timeline, frameTime);
+  if (!speech.speechSound || !speech.speechSound->IsLoaded() || Clock().clampCountdown != 0) return;
+  const LipSyncFrame step = AdvanceLipSync(speech.walk, *speech.timeline, Clock().frameTime);
   if (step.stopShape != kNoMouthShape && !speech.mouthAnimation.empty() && bodyModel) {
     bodyModel->StopAnimation(speech.mouthAnimation);
     speech.mouthAnimation.clear();
@@ -239,7 +240,7 @@ void Patient::FollowSpeech() {
 }
 
 void Patient::UpdateIdleTimer() {
-  idleTimer -= frameTime;
+  idleTimer -= Clock().frameTime;
   if (idleTimer > 0) return;
   if (woundType == kPsychosisWound && !restrained) {
     PlayAnimation(kFirstFitPose + rand() % kFitPoses);

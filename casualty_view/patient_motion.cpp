@@ -3,7 +3,8 @@
 
 #include "casualty/body_model_choice.h"
 #include "casualty/patient.h"
-#include "shell/globals.h"
+#include "engine/engine.h"
+#include "shell/events.h"
 
 namespace kestrine {
 
@@ -51,7 +52,7 @@ void Patient::UpdatePatientMotion(const engine::EngineRef<engine::EngineModel>& 
     Slide(ground, kSlideStep);
     Slide(propModel, kSlideStep);
   }
-  if (rollOffTime > 0) rollOffTime -= frameTime;
+  if (rollOffTime > 0) rollOffTime -= Clock().frameTime;
 
   if (prop) prop->Update();
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "casualty/tool_table.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
@@ -36,8 +36,8 @@ void DrawToolCursor(int32_t tool, int32_t pointerX, int32_t pointerY) {
   // Some tools (the bags, the fluids) have no cursor picture of their own: only the cross-hair shows.
   if (def.cursorImage) {
     const CursorSize size = CursorDrawSize(def.cursorImage->GetWidth(), def.cursorImage->GetHeight());
-    px = ClampCursorAxis(px, def.cursorOffsetX, size.width, screenWidth);
-    py = ClampCursorAxis(py, def.cursorOffsetY, size.height, screenHeight);
+    px = ClampCursorAxis(px, def.cursorOffsetX, size.width, Engine().screenWidth);
+    py = ClampCursorAxis(py, def.cursorOffsetY, size.height, Engine().screenHeight);
     textOverlay->DrawBitmap(def.cursorImage, 0, 0, 0, def.cursorImage->GetWidth(), def.cursorImage->GetHeight(),
                             px + def.cursorOffsetX, py + def.cursorOffsetY, size.width, size.height);
   }

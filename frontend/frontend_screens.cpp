@@ -20,19 +20,36 @@
 #include "frontend/save_slot_screen.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/menu_input.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/screen_table.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
+
+namespace {
+
+// The intro movie, played once before the first briefing of a campaign started from the main menu.
+struct BriefingIntro {
+  int32_t introPending = 0;
+};
+
+}  // namespace
+
+BriefingIntro briefingIntro;
+KESTRINE_PROGRAM_STATE(briefingIntro);
+
+bool IntroPending() { return briefingIntro.introPending != 0; }
+
+void SkipIntroMovie() { briefingIntro.introPending = 0; }
 
 namespace {
 
@@ -93,7 +110,7 @@ void EnterMainMenu() {
   DrawBackdrop(openingImage);
   ShowOverlay();
   StartCampaign();
-  introPending = 1;
+  briefingIntro.introPending = 1;
 }
 
 template <void (*Build)()>
@@ -132,7 +149,7 @@ void EnterLoadScreen() {
 void EnterSaveScreen() {
   ClearScreenLayers();
   // Saving from the debriefing: its officer leaves with his light.
-  if (gameState == STATE_DEBRIEFING) HideBriefingElement();
+  if (States().gameState == STATE_DEBRIEFING) HideBriefingElement();
   ForgetTheLastButton();
   slotScreenState.labelsRead = false;
   OpenSaveGameScreen();
@@ -173,9 +190,9 @@ void EnterBriefing() {
   // the pack was loaded already (back from the backpack screen): the casualties it was packed for stay.
   if (!keepBackpack) SetUpMissionCasualties();
   BuildBriefingScreen(true);
-  if (Campaign().missionNumber == 1 && introPending) {
+  if (Campaign().missionNumber == 1 && briefingIntro.introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);
-    introPending = 0;
+    briefingIntro.introPending = 0;
     // Where the movie could only be shown as its still, the still took the backdrop's place.
     if (briefingScreenState.briefingBackdrop) DrawBackdrop(briefingScreenState.briefingBackdrop);
   }
@@ -195,7 +212,7 @@ void EnterDebriefing() {
 void EnterKia() {
   ClearScreenLayers();
   // Killed in the patient view: the overhead view's entry runs first, as if he had stepped back out.
-  if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
+  if (States().gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
   LeaveOverhead();
   StopAllSounds();
   TearDownPatientView(true);

@@ -14,7 +14,6 @@
 #include "platform/message_queue.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
@@ -83,8 +82,8 @@ void MainMenuAction(int32_t button) {
       SetGameState(STATE_LOAD_GAME);
       break;
     case MAIN_OPTIONS:
-      SetGameState(STATE_OPTIONS);
-      previousGameState = STATE_MAIN_MENU;
+      // Their BACK leads back to the main menu, however the menu itself was reached.
+      SetGameStateReturningTo(STATE_OPTIONS, STATE_MAIN_MENU);
       break;
     case MAIN_EXIT:
       CloseGame();
@@ -92,8 +91,8 @@ void MainMenuAction(int32_t button) {
     case MAIN_PLAYER_CONTROLS:
       ClearHotspots();
       ClearScreenLayers();
-      SetGameState(STATE_PLAYER_CONTROLS);
-      previousGameState = STATE_MAIN_MENU;
+      // Their BACK leads back to the main menu, however the menu itself was reached.
+      SetGameStateReturningTo(STATE_PLAYER_CONTROLS, STATE_MAIN_MENU);
       break;
     case MAIN_CREDITS:
       PlayMovies("credits", MOVIE_SKIPPABLE);
@@ -141,7 +140,7 @@ void OptionsAction(int32_t button) {
       ClearHotspots();
       ClearScreenLayers();
       // The main menu, or the mission when the options were opened from the pause menu.
-      SetGameState(previousGameState);
+      SetGameState(States().previousGameState);
       break;
     default:
       break;
@@ -153,13 +152,13 @@ void PlayerControlsAction(int32_t button) {
     case CONTROLS_BACK:
       ClearHotspots();
       ClearScreenLayers();
-      if (previousGameState == STATE_MAIN_MENU) {
+      if (States().previousGameState == STATE_MAIN_MENU) {
         // Straight back, without the main menu's entry: it would start a new campaign and redraw its backdrop.
         StoreGameStateWithoutEntry(STATE_MAIN_MENU);
         MainMenu();
         sharedTextBox.Release();
       } else {
-        SetGameState(previousGameState);
+        SetGameState(States().previousGameState);
       }
       break;
     case CONTROLS_SCROLL_UP:
@@ -226,8 +225,8 @@ void PauseAction(int32_t button) {
       // Their BACK returns to the overhead view: it is stored as the state being left (the paused battle is not
       // entered again here), so the switch below keeps it as the one to return to.
       StoreGameStateWithoutEntry(STATE_OVERHEAD);
-      previousGameState = STATE_OVERHEAD;
-      SetGameState(button == PAUSE_OPTIONS ? STATE_OPTIONS : STATE_PLAYER_CONTROLS);
+      // Their BACK returns to the paused battle, not to the pause menu.
+      SetGameStateReturningTo(button == PAUSE_OPTIONS ? STATE_OPTIONS : STATE_PLAYER_CONTROLS, STATE_OVERHEAD);
       break;
     default:
       break;
@@ -235,7 +234,7 @@ void PauseAction(int32_t button) {
 }
 
 void QuitAction(int32_t button) {
-  const bool inMission = FromTheMission(previousGameState);
+  const bool inMission = FromTheMission(States().previousGameState);
   switch (button) {
     case QUIT_YES:
       if (inMission) {
@@ -260,14 +259,14 @@ void QuitAction(int32_t button) {
       if (inMission) {
         HideOverlay();
         ClearScreenLayers();
-        SetGameState(previousGameState);
+        SetGameState(States().previousGameState);
       } else {
         // The briefing and the debriefing draw themselves every frame: no entry needed. NO's index is none of
         // their buttons: nothing of theirs is lit until the pointer moves.
         ClearHotspots();
         hotspotIndex = -1;
         ClearScreenLayers();
-        StoreGameStateWithoutEntry(previousGameState);
+        StoreGameStateWithoutEntry(States().previousGameState);
       }
       break;
     default:

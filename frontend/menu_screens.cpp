@@ -4,7 +4,7 @@
 
 #include "frontend/player_controls_text.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/overlays.h"
@@ -58,7 +58,8 @@ void EmptyButton() { AddHotspotRect(0, 0, 0, 0); }
 // The top `rows` rows of the menu panel behind the column.
 void MenuPanel(int rows) {
   if (!textOverlay || !menuBarsImage) return;
-  textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184, screenHeight * rows / 480);
+  textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184,
+                          Engine().screenHeight * rows / 480);
 }
 
 void CentrePanel(const BitmapRef& image) {
@@ -77,8 +78,8 @@ void WideButton(int x, int y, const wchar_t* label) {
 
 void LoadOnce(BitmapRef& image, const wchar_t* path, int waitMs) {
   if (image) return;
-  image = engineRoot->LoadBitmap(path, 1);
-  while (!image->IsLoaded()) engineRoot->Wait(waitMs);
+  image = Engine().engineRoot->LoadBitmap(path, 1);
+  while (!image->IsLoaded()) Engine().engineRoot->Wait(waitMs);
 }
 
 // One volume's label, its - and + buttons and its bar (rows in the panel's design space).
@@ -115,7 +116,7 @@ BitmapRef& playerControlImage = menuImages.playerControlImage;
 BitmapRef& soundBarsImage = menuImages.soundBarsImage;
 
 int VolumeBarLength(int32_t volume) {
-  return static_cast<int>(static_cast<int64_t>(volume) * 150 * screenWidth / 80518);
+  return static_cast<int>(static_cast<int64_t>(volume) * 150 * Engine().screenWidth / 80518);
 }
 
 void DisclaimerScreen() {
@@ -189,7 +190,8 @@ void VolumeScreen() {
   ClearMenuCanvas();
   // Loaded once and kept: the picture never changes, and the screen is drawn again at every hover.
   LoadOnce(menuImages.soundBarsImage, L"images\\soundbars.qjp", 50);
-  textOverlay->DrawBitmap(soundBarsImage, 0, 0, 0, 185, 125, PanelX(75), PanelY(169), 185, screenHeight * 125 / 480);
+  textOverlay->DrawBitmap(soundBarsImage, 0, 0, 0, 185, 125, PanelX(75), PanelY(169), 185,
+                          Engine().screenHeight * 125 / 480);
   MenuButton(1, L"BACK");
   VolumeControl(kEffectsRows, L"SOUND EFFECTS VOLUME", effectsVolume);
   VolumeControl(kMusicRows, L"MUSIC VOLUME", musicVolume);
@@ -199,7 +201,7 @@ void DevNotesScreen() {
   ClearHotspots();
   ClearTextOverlay();
   menuCanvas->SetDrawColor(255, 0, 0);
-  menuCanvas->FillRect(0, 0, screenWidth, screenHeight);
+  menuCanvas->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
   DrawScreenText(0.1, 0.4, L"MILESTONE DEV NOTES (11-9)", 12, ALIGN_LEFT, 255, 255, 0, 1, 0);
   int row = 0;
   for (const wchar_t* line : kDevNotes)

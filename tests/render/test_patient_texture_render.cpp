@@ -10,7 +10,7 @@
 #include "casualty/texture_templates.h"
 #include "casualty/treatment_assets.h"
 #include "render/sdl_fixture.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -32,9 +32,7 @@ class PatientTextureRender : public SdlFixture {
     SdlFixture::SetUp();
     if (HasFatalFailure()) return;
     kestrine::ResetProgramState();
-    kestrine::engineRoot = root_;
-    kestrine::engineStage = stage_;
-    kestrine::engineCamera = camera_;
+    kestrine::UseEngine(root_, stage_, camera_);
     kestrine::CreateTextOverlay();
     kestrine::CreateOverlays();
     stage_->SetBackgroundColor(kBackground.r, kBackground.g, kBackground.b);

@@ -2,12 +2,13 @@
 
 #include "battlefield/unit.h"
 #include "battlefield/unit_array.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
+#include "shell/mission_frames.h"
 
 namespace kestrine::scenario {
 
 void RecordFrame(Trace& trace) {
-  trace.insert(trace.end(), {gameState, missionClock, missionEndFlag, unitCount});
+  trace.insert(trace.end(), {States().gameState, MissionTime().missionClock, Outcome().missionEndFlag, unitCount});
   for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
     if (!units[i]) continue;
     const Unit& u = *units[i];

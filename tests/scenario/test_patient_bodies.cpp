@@ -15,7 +15,7 @@
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/spurt.h"
 #include "harness.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -27,7 +27,7 @@ std::wstring Wide(const std::string& name) { return std::wstring(name.begin(), n
 using PatientBodies = AtTheDisclaimer;
 
 TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWithNothingLeftOnTheStage) {
-  const size_t before = engineStage->Objects().size();
+  const size_t before = Engine().engineStage->Objects().size();
   int turbans = 0;
   for (int32_t appearance = 0; appearance < 4; ++appearance) {
     // Besides his actor and the spurt's drops, on the stage (-1: not counted here): the two blood pools of
@@ -40,7 +40,7 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
                   {20, -1, true}, {31, 2, false}, {40, -1, true}, {41, -1, true}, {54, 2, true}};
     for (const auto [wound, extra, prop] : wounds) {
       SCOPED_TRACE("wound " + std::to_string(wound) + ", appearance " + std::to_string(appearance));
-      casualties[0] = std::make_unique<Patient>(engineRoot, engineStage, wound, appearance, nullptr);
+      casualties[0] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, wound, appearance, nullptr);
       Patient& patient = *casualties[0];
       EXPECT_EQ(patient.boneCount, 27);
       for (int32_t bone = 0; bone < kBoneTableSize; ++bone) EXPECT_TRUE(patient.boneFrames[bone]) << kBoneNames[bone];
@@ -51,7 +51,7 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
       EXPECT_EQ(patient.noBoots, amputation ? 1 : 0);
       EXPECT_EQ(static_cast<bool>(patient.leftStump), amputation);
       if (extra >= 0) {
-        EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
+        EXPECT_EQ(Engine().engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
       }
       if (prop) {
         ASSERT_TRUE(patient.prop);
@@ -64,7 +64,7 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
 
       const engine::EngineRef<engine::EngineModel> body = patient.bodyModel;
       DeleteCasualty(0);
-      EXPECT_EQ(engineStage->Objects().size(), before);
+      EXPECT_EQ(Engine().engineStage->Objects().size(), before);
       EXPECT_EQ(body->RefCount(), 1);
     }
   }
@@ -76,17 +76,18 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
 // Looks at `target` from `distance` away along `from`, and picks what is under it on the screen.
 std::wstring PickFrom(const Vec3& target, const Vec3& from, float distance) {
   const Vec3 eye = target + from.Normalized() * distance;
-  engineCamera->SetPosition(eye.x, eye.y, eye.z);
-  engine::EngineRef<engine::EngineActor> mark = engineRoot->CreateActor();
+  Engine().engineCamera->SetPosition(eye.x, eye.y, eye.z);
+  engine::EngineRef<engine::EngineActor> mark = Engine().engineRoot->CreateActor();
   mark->MoveTo(target.x, target.y, target.z);
-  engineCamera->PointAt(mark, 1);
-  const engine::EngineRef<engine::EngineVector> screen = engineCamera->WorldToScreen(target.x, target.y, target.z);
-  const auto hit = engineCamera->Pick(static_cast<int>(screen->GetX()), static_cast<int>(screen->GetY()));
+  Engine().engineCamera->PointAt(mark, 1);
+  const engine::EngineRef<engine::EngineVector> screen =
+      Engine().engineCamera->WorldToScreen(target.x, target.y, target.z);
+  const auto hit = Engine().engineCamera->Pick(static_cast<int>(screen->GetX()), static_cast<int>(screen->GetY()));
   return hit ? hit->GetEntity()->GetName() : L"(nothing)";
 }
 
 TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition) {
-  casualties[0] = std::make_unique<Patient>(engineRoot, engineStage, 31, 2, nullptr);
+  casualties[0] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, 31, 2, nullptr);
   Patient& patient = *casualties[0];
   // Shown, as the patient view shows him: lifted from where he was parked and made visible.
   patient.bodyModel->MoveTo(0, 0, 0);
@@ -113,7 +114,7 @@ TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition
 
 TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
   constexpr int32_t kEvisceration = 0;  // awake, able to speak, with a remark about his wound
-  casualties[2] = std::make_unique<Patient>(engineRoot, engineStage, kEvisceration, 1, nullptr);
+  casualties[2] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, kEvisceration, 1, nullptr);
   Patient& patient = *casualties[2];
   currentCasualtyIndex = 2;
   currentPatient = &patient;

@@ -11,8 +11,8 @@
 #include "casualty_view/bone_markers.h"
 #include "harness.h"
 #include "player_road.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -60,7 +60,7 @@ TEST(PatientDeveloperAids, BoneMarkersStandOnHisBonesAndTheHeadCheckMovesTheHead
   for (int check = 0; check < 2; ++check) {
     Type(game, "H");
     ASSERT_EQ(headShiftMode, check == 0 ? 1 : 0);
-    Patient built(engineRoot, engineStage, 22, 1, nullptr);
+    Patient built(Engine().engineRoot, Engine().engineStage, 22, 1, nullptr);
     head[check] = built.bodyModel->GetBone(built.headBone)->LocalPosition();
     built.ReleasePatient();
   }

@@ -7,6 +7,7 @@
 #include "casualty/blood_splat.h"
 #include "casualty/dog_tag.h"
 #include "casualty/texture_templates.h"
+#include "shell/engine_setup.h"
 #include "unit/casualty/prop_fixture.h"
 
 namespace kestrine {
@@ -21,7 +22,7 @@ uint32_t Rgb(const engine::EngineRef<engine::EngineBitmap>& image, int x, int y)
 TEST_F(PropTest, TheSplatGrowsFromItsCentreByTheSquareRootOfItsSizeAndNeverFromBelowNothing) {
   WritePicture(kBloodSplatPicture, assetgen::BloodSplatPicture());
   const auto patient = Build(31, 2);
-  const engine::EngineRef<engine::EngineBitmap> skin = engineRoot->CreateBitmap(64, 64);
+  const engine::EngineRef<engine::EngineBitmap> skin = Engine().engineRoot->CreateBitmap(64, 64);
   skin->Clear(255, 255, 255);
 
   StartBloodSplat(*patient, 3, skin, 32, 32, 10);
@@ -37,7 +38,7 @@ TEST_F(PropTest, TheSplatGrowsFromItsCentreByTheSquareRootOfItsSizeAndNeverFromB
   EXPECT_EQ(Rgb(skin, 38, 32), kWhite);
 
   // A falling rate takes it to nothing at most.
-  const engine::EngineRef<engine::EngineBitmap> clean = engineRoot->CreateBitmap(64, 64);
+  const engine::EngineRef<engine::EngineBitmap> clean = Engine().engineRoot->CreateBitmap(64, 64);
   clean->Clear(255, 255, 255);
   StartBloodSplat(*patient, 3, clean, 32, 32, -5);
   for (int frame = 0; frame < 5; ++frame) UpdateBloodSplat(*patient);
@@ -50,7 +51,7 @@ TEST_F(PropTest, AFreshDressingStartsTheSplatInItsMiddleAtTheBleedRate) {
   int32_t skin = -1, clothing = -1;
   FindBoneMaterials(patient->textureState, PART_LEFT_THIGH, skin, clothing);
   ASSERT_GE(skin, 0);
-  patient->textureState.working[skin] = engineRoot->CreateBitmap(256, 256);
+  patient->textureState.working[skin] = Engine().engineRoot->CreateBitmap(256, 256);
   patient->bleedRate = 7;
   patient->Body().ShowTreatmentVisual({VISUAL_DRESSING, PART_LEFT_THIGH, TOOL_BANDAGE});
   ASSERT_TRUE(patient->bloodSplat);
@@ -78,7 +79,7 @@ TEST(DogTagNames, ThirtyFivePicturesEachListedTwiceNamedByThreeCapitals) {
 
 TEST_F(PropTest, TheDogTagGrowsForElevenFramesHoldsAHundredShrinksAwayAndCanComeAgain) {
   DogTag tag;
-  tag.image = engineRoot->CreateBitmap(64, 32);
+  tag.image = Engine().engineRoot->CreateBitmap(64, 32);
   tag.image->Clear(0, 200, 0);
   tag.width = 64;
   tag.height = 32;

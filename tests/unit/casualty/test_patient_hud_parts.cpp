@@ -9,6 +9,7 @@
 #include "casualty_view/tool_cursor.h"
 #include "casualty_view/tool_drawer.h"
 #include "casualty_view/tool_tray.h"
+#include "shell/game_state.h"
 #include "tool_screen_fixture.h"
 
 namespace kestrine::testing {
@@ -138,14 +139,14 @@ TEST(ToolCursor, LargePicturesAreHalvedAndThePictureStaysOnTheScreen) {
 TEST_F(HudPartsTest, AClickOutsideAMenuIsNoneAndTheWoundPickersOnlyPickWounds) {
   casualties[0] = std::make_unique<Patient>();
   currentPatient = casualties[0].get();
-  gameState = STATE_PATIENT_VIEW;
+  StoreGameStateWithoutEntry(STATE_PATIENT_VIEW);
   FillPopupMenus();
   EXPECT_EQ(radioMenu.Click(50, 50), -1) << "a menu never placed";
   radioMenu.Open(600, 100);
   EXPECT_EQ(radioMenu.x, 640 - 240);
   EXPECT_EQ(ClickRadioMenu(10, 10), -1);
   EXPECT_EQ(radioMenu.state, POPUP_CLICKED);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(currentPatient->verdict, VERDICT_NONE);
 
   ASSERT_EQ(woundPicker1.count, 29);
@@ -154,7 +155,7 @@ TEST_F(HudPartsTest, AClickOutsideAMenuIsNoneAndTheWoundPickersOnlyPickWounds) {
   // The second picker's first row: the first rows of the radio menu would evacuate the casualty.
   EXPECT_TRUE(ClickWoundPickers(250, 4 + woundPicker2.rowHeight / 2));
   EXPECT_EQ(currentPatient->currentWound, 29);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(currentPatient->verdict, VERDICT_NONE);
   EXPECT_FALSE(woundPicker1.IsOpen());
   EXPECT_FALSE(ClickWoundPickers(250, 10)) << "closed pickers take no click";

@@ -9,7 +9,8 @@
 #include "casualty/patient.h"
 #include "casualty_view/spurt.h"
 #include "core/engine_internals.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/program_state.h"
 #include "unit/casualty/headless_stage_fixture.h"
 #include "unit/casualty/wound_fixture.h"
@@ -37,7 +38,7 @@ class SpurtMotionTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
     HeadlessStageTest::SetUp();
-    MakeSpurtDrops(*engineRoot, *engineStage);
+    MakeSpurtDrops(*Engine().engineRoot, *Engine().engineStage);
     patient_.woundType = kStumpWound;
     patient_.spurting = 1;
   }
@@ -61,9 +62,9 @@ class SpurtMotionTest : public HeadlessStageTest {
 TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   // Made once, on the stage, hidden, dark red.
   const engine::EngineNode* first = spurtDrops[0].actor.Get();
-  MakeSpurtDrops(*engineRoot, *engineStage);
+  MakeSpurtDrops(*Engine().engineRoot, *Engine().engineStage);
   EXPECT_EQ(spurtDrops[0].actor.Get(), first);
-  EXPECT_EQ(engineStage->Objects().size(), static_cast<size_t>(kSpurtDropCount));
+  EXPECT_EQ(Engine().engineStage->Objects().size(), static_cast<size_t>(kSpurtDropCount));
   EXPECT_EQ(spurtDrops[9].mesh->FindFace(L"front")->color, (engine::Color{106, 12, 12}));
   EXPECT_EQ(Visible(), 0);
 
@@ -102,8 +103,8 @@ TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   patient_.UpdateSpurt();
   EXPECT_EQ(At(spurtDrops[9]).Length(), 0.0f);
   EXPECT_EQ(Visible(), kSpurtDropCount - 1);
-  ReleaseSpurtDrops(engineStage.Get());
-  EXPECT_TRUE(engineStage->Objects().empty());
+  ReleaseSpurtDrops(Engine().engineStage.Get());
+  EXPECT_TRUE(Engine().engineStage->Objects().empty());
 }
 
 TEST_F(SpurtMotionTest, AfterDeathEachBeatIsWeakerAndTheSpurtStopsAfterAHundredFrames) {
@@ -146,14 +147,14 @@ class MotionTest : public SpurtMotionTest {
  protected:
   void SetUp() override {
     SpurtMotionTest::SetUp();
-    patient_.bodyModel = engineRoot->CreateActor();
-    patient_.leftStump = engineRoot->CreateActor();
+    patient_.bodyModel = Engine().engineRoot->CreateActor();
+    patient_.leftStump = Engine().engineRoot->CreateActor();
     auto prop = std::make_unique<CountingProp>();
-    prop->model = engineRoot->CreateActor();
-    prop->shadow = engineRoot->CreateActor();
+    prop->model = Engine().engineRoot->CreateActor();
+    prop->shadow = Engine().engineRoot->CreateActor();
     prop_ = prop.get();
     patient_.prop = std::move(prop);
-    ground_ = engineRoot->CreateActor();
+    ground_ = Engine().engineRoot->CreateActor();
   }
   static float X(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetX(); }
   static float Y(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetY(); }
@@ -163,7 +164,7 @@ class MotionTest : public SpurtMotionTest {
 };
 
 TEST_F(MotionTest, TheSceneSlidesOffTheRebarUnderFourSecondsLeftAndFromUnderTheVehicleNineteenTimes) {
-  frameTime = 1000;
+  SetFrameTime(1000);
   patient_.rollOffTime = 5500;
   // 5500 and 4500 wait; 3500, 2500, 1500 and 500 move; then it has run out.
   for (int i = 0; i < 8; ++i) patient_.UpdatePatientMotion(ground_, false);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "casualty/vitals.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/screen_text.h"
 #include "wound_fixture.h"
 
@@ -23,7 +23,7 @@ class VitalsTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    textOverlay = engineRoot->CreateBitmap(screenWidth, screenHeight);
+    textOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
     textOverlay->Clear(kKey.r, kKey.g, kKey.b);
   }
 
@@ -252,7 +252,7 @@ TEST_F(VitalsTest, TheBarShowsTheShareOfTimeLeftRedOnABlackBoxAndTheSkullForTheD
   patient.dead = 1;
   DrawTimeBar(patient);  // no skull picture: only the box
   EXPECT_EQ(At(kBarLeft, kSkullTop), kBlack);
-  skullImage = engineRoot->CreateBitmap(10, 8);
+  skullImage = Engine().engineRoot->CreateBitmap(10, 8);
   skullImage->Clear(kSkullBlue.r, kSkullBlue.g, kSkullBlue.b);
   patient.clockMs = 1000;
   DrawTimeBar(patient);
