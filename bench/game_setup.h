@@ -31,8 +31,8 @@ inline bool SetUpHeadlessGame() {
   if (chdir(KESTRINE_DATA_DIR) != 0) return false;
   UseEngine(engine::CreateEngineRoot("headless"));
   engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
-  UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-  UseEngine(Engine().engineRoot, Engine().engineStage, Engine().engineStage->GetCamera());
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
   UseEngineLights(Engine().engineRoot->CreateLight(0), Engine().engineRoot->CreateLight(3));
   CreateTextOverlay();
   CreateOverlays();
@@ -51,8 +51,8 @@ inline engine::SdlBackend* SetUpSdlGame(benchmark::State& state) {
   UseEngine(root);
   if (!backend) return nullptr;
   SetScreenSize(640, 480);
-  UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-  UseEngine(Engine().engineRoot, Engine().engineStage, Engine().engineStage->GetCamera());
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
   Engine().engineCamera->SetViewport(0, 0, 640, 480);
   UseEngineLights(Engine().engineRoot->CreateLight(0), Engine().engineRoot->CreateLight(3));
   Engine().engineStage->AddObject(Engine().engineLights[0]);

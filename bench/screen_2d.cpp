@@ -20,8 +20,8 @@ using namespace kestrine;
 void SetUpScreens() {
   if (Engine().engineRoot) return;
   UseEngine(engine::CreateEngineRoot("headless"));
-  UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-  UseEngine(Engine().engineRoot, Engine().engineStage, Engine().engineStage->GetCamera());
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
   CreateTextOverlay();
   CreateOverlays();
 }

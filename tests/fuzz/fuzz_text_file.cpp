@@ -54,8 +54,8 @@ void StartEngine() {
   ReleaseEngine();
   UseEngine(engine::CreateEngineRoot("headless"));
   engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
-  UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-  UseEngine(Engine().engineRoot, Engine().engineStage, Engine().engineStage->GetCamera());
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
 }
 
 void ReadAsText(const std::string& bytes) {

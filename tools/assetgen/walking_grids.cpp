@@ -32,8 +32,8 @@ void WriteWalkingGrids(DataTree& tree) {
   ResetProgramState();
   UseEngine(engine::CreateEngineRoot("headless"));
   engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
-  UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-  UseEngine(Engine().engineRoot, Engine().engineStage, Engine().engineStage->GetCamera());
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
   UseEngineLights(Engine().engineRoot->CreateLight(0), Engine().engineRoot->CreateLight(3));
   CreateTextOverlay();
   CreateOverlays();

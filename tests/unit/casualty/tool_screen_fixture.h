@@ -26,8 +26,8 @@ class ToolScreenTest : public BackpackTest {
  protected:
   void SetUp() override {
     BackpackTest::SetUp();
-    UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-    UseEngine(Engine().engineRoot, Engine().engineStage, Engine().engineStage->GetCamera());
+    const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+    UseEngine(Engine().engineRoot, stage, stage->GetCamera());
     CreateTextOverlay();
     CreateOverlays();
     toolTip.Create();

@@ -13,8 +13,8 @@ inline void StartHeadlessEngine() {
   ResetProgramState();
   UseEngine(engine::CreateEngineRoot("headless"));
   engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
-  UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-  UseEngine(Engine().engineRoot, Engine().engineStage, Engine().engineStage->GetCamera());
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
 }
 
 inline void StopHeadlessEngine() { ReleaseEngine(); }

@@ -78,8 +78,8 @@ inline engine::EngineRef<engine::EngineRoot> QuietEngineRoot() {
 struct HeadlessGame {
   HeadlessGame() {
     UseEngine(QuietEngineRoot());
-    UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-    UseEngine(Engine().engineRoot, Engine().engineStage, Engine().engineStage->GetCamera());
+    const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+    UseEngine(Engine().engineRoot, stage, stage->GetCamera());
   }
   ~HeadlessGame() { ReleaseEngine(); }
   static std::string Log() { return engine::CoreOf(*Engine().engineRoot).DebugLog(); }
