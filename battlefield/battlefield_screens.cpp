@@ -56,14 +56,15 @@ void EnterOverhead() {
 void ReleaseOverhead() {
   UnloadMission();
   missionState.overheadImage.Reset();
-  battleState.timeUpImage.Reset();
+  ReleaseTimeUpImage();
 }
 
 // The mission's casualty units, in slot order, as the patient view builds them.
 std::vector<ViewCasualty> MissionCasualties() {
   std::vector<ViewCasualty> cases;
-  for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i) {
-    cases.push_back(units[i] ? ViewCasualty{units[i]->woundType, units[i]->severity, true} : ViewCasualty{0, 0, false});
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    cases.push_back(Units().units[i] ? ViewCasualty{Units().units[i]->woundType, Units().units[i]->severity, true}
+                                     : ViewCasualty{0, 0, false});
   }
   return cases;
 }

@@ -13,8 +13,8 @@ namespace {
 // A unit hit by a blast lets go of whoever it dragged, and is let go of.
 void ClearDragLinks(Unit& unit) {
   const int32_t partner = unit.draggedBy;
-  if (partner >= 0 && partner < unitCount && partner < kUnitSlotCount && units[partner])
-    units[partner]->draggedBy = -1;
+  if (partner >= 0 && partner < Units().unitCount && partner < kUnitSlotCount && Units().units[partner])
+    Units().units[partner]->draggedBy = -1;
   unit.draggedBy = -1;
 }
 
@@ -52,8 +52,8 @@ void Wreck(Unit& unit) {
 
 bool BlastAt(Vector3 point, Vector3 thrower) {
   bool enemyHit = false;
-  for (int32_t i = 1; i < unitCount && i < kUnitSlotCount; ++i) {
-    Unit* unit = units[i].get();
+  for (int32_t i = 1; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    Unit* unit = Units().units[i].get();
     if (!unit || unit->side != kSideEnemy || unit->down) continue;
     point.y = unit->pos.y;
     const float d = (unit->pos - point).Length();
@@ -68,7 +68,7 @@ bool BlastAt(Vector3 point, Vector3 thrower) {
     }
   }
 
-  Unit* medic = unitCount > 0 ? units[0].get() : nullptr;
+  Unit* medic = Units().unitCount > 0 ? Units().units[0].get() : nullptr;
   if (!medic) return enemyHit;
   const float d = (medic->pos - point).Length();
   if (d < kBlastKillsMedic) {
@@ -76,8 +76,7 @@ bool BlastAt(Vector3 point, Vector3 thrower) {
     medic->down = true;
     SetGameState(STATE_KIA);
   } else if (d < kBlastShakeReach) {
-    shakeMagnitude = d / 2.0f;
-    CameraShake(0, false);
+    StartCameraShake(d / 2.0f);
   }
   return enemyHit;
 }

@@ -6,10 +6,14 @@
 
 namespace kestrine {
 
+namespace {
+
 CameraShakeState cameraShakeState;
 KESTRINE_PROGRAM_STATE(cameraShakeState);
-int32_t& shakeTimer = cameraShakeState.shakeTimer;
-float& shakeMagnitude = cameraShakeState.shakeMagnitude;
+
+}  // namespace
+
+const CameraShakeState& Shake() { return cameraShakeState; }
 
 namespace {
 
@@ -56,6 +60,11 @@ void ReleaseShakeView() {
   cameraShakeState.savedDirection.Reset();
   cameraShakeState.savedUp.Reset();
   cameraShakeState.viewSaved = false;
+}
+
+void StartCameraShake(float magnitude) {
+  cameraShakeState.shakeMagnitude = magnitude;
+  CameraShake(0, false);
 }
 
 }  // namespace kestrine

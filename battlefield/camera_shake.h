@@ -21,11 +21,13 @@ struct CameraShakeState {
   // The trembling turns one way and back on alternate frames, from the program's first shake on.
   bool turnForward = true;
 };
-extern CameraShakeState cameraShakeState;
-extern int32_t& shakeTimer;
-extern float& shakeMagnitude;
+// Written only in camera_shake.cpp, through the operations below; everyone else reads this view.
+const CameraShakeState& Shake();
 
-// advance false starts a shake (the caller has set shakeMagnitude to the blast's distance / 2); true
+// A blast `magnitude` away (its distance / 2) starts a shake: CameraShake(0, false) with that magnitude.
+void StartCameraShake(float magnitude);
+
+// advance false starts a shake with the magnitude set (see StartCameraShake); true
 // advances a running one by dt ms (the battle calls it each frame while shakeTimer is above 0).
 void CameraShake(int32_t dt, bool advance);
 

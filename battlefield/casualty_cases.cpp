@@ -12,10 +12,24 @@
 
 namespace kestrine {
 
+namespace {
+
 CasualtyCaseState casualtyCaseState;
 KESTRINE_PROGRAM_STATE(casualtyCaseState);
-CasualtyCase (&casualtyCases)[kMaxCasualtyCases] = casualtyCaseState.casualtyCases;
-int32_t& casualtyCaseCount = casualtyCaseState.casualtyCaseCount;
+
+}  // namespace
+
+const CasualtyCaseState& CasualtyCases() { return casualtyCaseState; }
+
+void SetCasualtyCases(const CasualtyCase* cases, int32_t count) {
+  count = std::clamp(count, 0, static_cast<int32_t>(kMaxCasualtyCases));
+  for (int32_t k = 0; k < count; ++k) casualtyCaseState.casualtyCases[k] = cases[k];
+  casualtyCaseState.casualtyCaseCount = count;
+}
+
+void ReplaceCasualtyCase(int32_t k, const CasualtyCase& c) { casualtyCaseState.casualtyCases[k] = c; }
+
+void SetCasualtyWound(int32_t k, int32_t woundType) { casualtyCaseState.casualtyCases[k].woundType = woundType; }
 
 namespace {
 
@@ -27,23 +41,23 @@ constexpr int32_t kSpecialChanceSeverity = 2;
 }  // namespace
 
 void SetUpMissionCasualties() {
-  for (StrategyEntry& e : strategy) e.Reset();
+  ClearStrategy();
   LoadStrategy();
   ResetInjuryPicks();
   backpack.Clear();
-  casualtyCaseCount = 0;
+  casualtyCaseState.casualtyCaseCount = 0;
 
   const MissionDef& mission = MissionRow(Campaign().missionNumber);
   const int32_t total = std::min(mission.casualties[std::clamp(Campaign().difficulty, 0, kDifficultyCount - 1)],
                                  static_cast<int32_t>(kMaxCasualtyCases));
   bool specialChosen = false;
-  for (const StrategyEntry& e : strategy) {
-    if (casualtyCaseCount >= total) break;
+  for (const StrategyEntry& e : StrategyTable().strategy) {
+    if (casualtyCaseState.casualtyCaseCount >= total) break;
     if (e.type != STRATEGY_START || e.injury <= 0) continue;
     CasualtyCase c;
     c.severity = rand() % 3 > 0 ? 1 : 0;
     if (!specialChosen) {
-      if (mission.severityMode == kSpecialLast && casualtyCaseCount + 1 >= total) {
+      if (mission.severityMode == kSpecialLast && casualtyCaseState.casualtyCaseCount + 1 >= total) {
         c.special = 1;
         c.severity = kSpecialLastSeverity;
       } else if (mission.severityMode == kSpecialChance && rand() % 100 < 10) {
@@ -54,7 +68,7 @@ void SetUpMissionCasualties() {
     }
     c.woundType = PickCasualtyInjury(c.special);
     backpack.CountKitTools(c.woundType);
-    casualtyCases[casualtyCaseCount++] = c;
+    casualtyCaseState.casualtyCases[casualtyCaseState.casualtyCaseCount++] = c;
   }
 }
 

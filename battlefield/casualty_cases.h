@@ -21,9 +21,15 @@ struct CasualtyCaseState {
   CasualtyCase casualtyCases[kMaxCasualtyCases];
   int32_t casualtyCaseCount = 0;
 };
-extern CasualtyCaseState casualtyCaseState;
-extern CasualtyCase (&casualtyCases)[kMaxCasualtyCases];
-extern int32_t& casualtyCaseCount;
+// Written only in casualty_cases.cpp, through the operations below; everyone else reads this view.
+const CasualtyCaseState& CasualtyCases();
+
+// Cases decided elsewhere: the first `count` (at most seven) in place of the briefing's, as a saved game's
+// casualty units tell them.
+void SetCasualtyCases(const CasualtyCase* cases, int32_t count);
+// Case k (or only its wound) in place of the one drawn; the count stays.
+void ReplaceCasualtyCase(int32_t k, const CasualtyCase& c);
+void SetCasualtyWound(int32_t k, int32_t woundType);
 
 // One case per wounded soldier of the mission's strategy table, in table order, up to the mission's count
 // for the difficulty: the severity drawn first (1 two times in three, else 0), then whether he is the

@@ -4,11 +4,23 @@
 
 namespace kestrine {
 
+namespace {
+
 BattleSwitchesState battleSwitchesState;
 KESTRINE_PROGRAM_STATE(battleSwitchesState);
-uint8_t& invulnerable = battleSwitchesState.invulnerable;
-uint8_t& forceExtraction = battleSwitchesState.forceExtraction;
-uint8_t& showLocation = battleSwitchesState.showLocation;
-uint8_t& showGrid = battleSwitchesState.showGrid;
+
+}  // namespace
+
+const BattleSwitchesState& BattleSwitches() { return battleSwitchesState; }
+
+void SetInvulnerable(bool on) { battleSwitchesState.invulnerable = on ? 1 : 0; }
+
+void ToggleInvulnerable() { SetInvulnerable(battleSwitchesState.invulnerable == 0); }
+
+void ToggleShowLocation() { battleSwitchesState.showLocation = battleSwitchesState.showLocation ? 0 : 1; }
+
+void AskForGridLinks() { battleSwitchesState.showGrid = 1; }
+
+void GridLinksDrawn() { battleSwitchesState.showGrid = 0; }
 
 }  // namespace kestrine

@@ -15,10 +15,15 @@ struct BattleSwitchesState {
   // The walking grid's links are drawn over the view once.
   uint8_t showGrid = 0;
 };
-extern BattleSwitchesState battleSwitchesState;
-extern uint8_t& invulnerable;
-extern uint8_t& forceExtraction;
-extern uint8_t& showLocation;
-extern uint8_t& showGrid;
+// Written only in developer_switches.cpp, through the operations below; everyone else reads this view.
+const BattleSwitchesState& BattleSwitches();
+
+// The developer keys: enemy fire cannot kill the medic, or it can again; the position shown or hidden; the
+// grid links asked for once (the battle draws them on its next frame and says so).
+void SetInvulnerable(bool on);
+void ToggleInvulnerable();
+void ToggleShowLocation();
+void AskForGridLinks();
+void GridLinksDrawn();
 
 }  // namespace kestrine

@@ -40,7 +40,7 @@ int32_t CandidateEntry(int32_t k) {
   int32_t count = -1;
   for (int pass = 0; pass < kCandidateDraw; ++pass)
     for (int32_t i = 0; i < kStrategyEntryCount; ++i) {
-      if (strategy[i].type != STRATEGY_2EXTRACT) continue;
+      if (StrategyTable().strategy[i].type != STRATEGY_2EXTRACT) continue;
       if (++count == k) return i;
     }
   return -1;
@@ -48,16 +48,16 @@ int32_t CandidateEntry(int32_t k) {
 
 int32_t FirstCollectionEntry() {
   for (int32_t i = 0; i < kStrategyEntryCount; ++i)
-    if (strategy[i].type == STRATEGY_EXTRACTION) return i;
+    if (StrategyTable().strategy[i].type == STRATEGY_EXTRACTION) return i;
   return -1;
 }
 
 void MarkLandingPoint(const Vector3& at) {
-  if (wrapImage)
-    wrapImage->DrawBitmap(extractionMarkerImage, 0, 0, 0, kMarkerSource, kMarkerSource,
-                          static_cast<int>((at.x + kMapOffset) * kWrapScale - kMarkerSize / 2),
-                          static_cast<int>((kMapOffset - at.z) * kWrapScale - kMarkerSize / 2), kMarkerSize,
-                          kMarkerSize);
+  if (TerrainImages().wrapImage)
+    TerrainImages().wrapImage->DrawBitmap(extractionMarkerImage, 0, 0, 0, kMarkerSource, kMarkerSource,
+                                          static_cast<int>((at.x + kMapOffset) * kWrapScale - kMarkerSize / 2),
+                                          static_cast<int>((kMapOffset - at.z) * kWrapScale - kMarkerSize / 2),
+                                          kMarkerSize, kMarkerSize);
   if (missionState.smallMapImage) {
     missionState.smallMapImage->SetDrawColor(10, 10, 250);
     missionState.smallMapImage->FillRect(static_cast<int>((at.x + kMapOffset) * kSmallMapScale - kSmallMapMark / 2),
@@ -74,17 +74,17 @@ float HelicopterScale() {
 }  // namespace
 
 void ChooseExtractionPoint() {
-  if (!extractionMarkerImage || strategyTableState.extractionChosen) return;
+  if (!extractionMarkerImage || StrategyTable().extractionChosen) return;
   int32_t entry = CandidateEntry(rand() % kCandidateDraw);
   if (entry >= 0) {
-    strategyTableState.extractionChosen = true;
+    MarkExtractionChosen();
   } else {
     entry = FirstCollectionEntry();
     if (entry < 0) return;
   }
-  const Vector3 at = strategy[entry].pos;
+  const Vector3 at = StrategyTable().strategy[entry].pos;
   MarkLandingPoint(at);
-  evacuationPoint = at;
+  SetEvacuationPoint(at);
 }
 
 void CreateEvacHelicopter() {
@@ -92,33 +92,33 @@ void CreateEvacHelicopter() {
     Engine().engineRoot->DebugPrint("no unit slot left for the helicopter");
     return;
   }
-  const int32_t slot = unitCount;
-  Vector3 start = evacuationPoint;
+  const int32_t slot = Units().unitCount;
+  Vector3 start = Battle().evacuationPoint;
   start.y = kHelicopterStartHeight;
   auto made = std::make_unique<Vehicle>(Engine().engineRoot, Engine().engineStage, kUnitKindAlly);
   Vehicle& helicopter = *made;
-  units[slot] = std::move(made);
+  PutUnit(slot, std::move(made));
   helicopter.vehicleKind = HELICOPTER;
   helicopter.Place(start, kSideAlly, 0, slot);
   helicopter.baseSpeed *= 2.0f;
   helicopter.curSpeed = helicopter.baseSpeed;
   helicopter.orders = ORDERS_DEFEND;
-  helicopter.home = evacuationPoint;
+  helicopter.home = Battle().evacuationPoint;
   helicopter.SetScale(HelicopterScale());
   helicopter.body->SetVisible(1);
   helicopter.marker->SetVisible(1);
   if (!replayingSave) PlayEffectLoop(SOUND_HELI_LOOP, 1);
   helicopter.body->Rotate(0, 1, 0, static_cast<float>(rand() % 52 + 15), 1);
   helicopter.body->PlayAnimation(L"rtrturn", 1, 1, 5.5f, 0, 0);
-  ++unitCount;
+  CountNewUnit();
 }
 
 int32_t FlagUnitsAtExtraction() {
   int32_t count = 0;
-  for (int32_t i = 1; i < unitCount && i < kUnitSlotCount; ++i) {
-    Unit* unit = units[i].get();
+  for (int32_t i = 1; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    Unit* unit = Units().units[i].get();
     if (!unit || unit->state <= 0) continue;
-    if (unit->AxisDistanceWithin(evacuationPoint, kLandingReach) < kLandingReach) {
+    if (unit->AxisDistanceWithin(Battle().evacuationPoint, kLandingReach) < kLandingReach) {
       unit->atExtraction = 1;
       unit->state = kDelivered;
       ++count;

@@ -4,8 +4,15 @@
 
 namespace kestrine {
 
+namespace {
+
 GroundLevelState groundLevelState;
 KESTRINE_PROGRAM_STATE(groundLevelState);
-float& groundLevel = groundLevelState.groundLevel;
+
+}  // namespace
+
+const GroundLevelState& Ground() { return groundLevelState; }
+
+void SetGroundLevel(float level) { groundLevelState.groundLevel = level; }
 
 }  // namespace kestrine

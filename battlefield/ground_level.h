@@ -7,7 +7,10 @@ namespace kestrine {
 struct GroundLevelState {
   float groundLevel = 0.0f;
 };
-extern GroundLevelState groundLevelState;
-extern float& groundLevel;
+// Written only in ground_level.cpp, through the operations below; everyone else reads this view.
+const GroundLevelState& Ground();
+
+// The height units stand on in this mission (999 while none is loaded).
+void SetGroundLevel(float level);
 
 }  // namespace kestrine

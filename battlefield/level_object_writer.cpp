@@ -33,11 +33,13 @@ std::string LevelObjectSourceText(int32_t level, const std::tm& when) {
       "will be correct\n\n"
       "#include \"stdafx.h\"\n#include \"winmain.h\"\n\n#include \"Objects.h\"\n\n";
   Append(out, "void createObjLevel%d(void) {\n\n\n", level);
-  Append(out, "\tobjectCount = %d;\n", objectCount);
+  Append(out, "\tobjectCount = %d;\n", LevelObjectTable().objectCount);
 
-  const int32_t count = objectCount < 0 ? 0 : objectCount > kLevelObjectCapacity ? kLevelObjectCapacity : objectCount;
+  const int32_t count = LevelObjectTable().objectCount < 0                      ? 0
+                        : LevelObjectTable().objectCount > kLevelObjectCapacity ? kLevelObjectCapacity
+                                                                                : LevelObjectTable().objectCount;
   for (int i = 0; i < count; ++i) {
-    const OverheadObject& o = ohObjects[i];
+    const OverheadObject& o = LevelObjectTable().ohObjects[i];
     Append(out, "\t//object: %d\n", i);
     Append(out, "\tohObjects[%d].createObject((ObjType)%d);\n", i, o.type);
     Append(out, "\tohObjects[%d].setPos(%ff, %ff, %ff);\n", i, D(o.position.x), D(o.position.y), D(o.position.z));

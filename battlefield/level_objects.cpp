@@ -8,10 +8,52 @@
 
 namespace kestrine {
 
+namespace {
+
 LevelObjectState levelObjectState;
 KESTRINE_PROGRAM_STATE(levelObjectState);
-OverheadObject (&ohObjects)[kLevelObjectCapacity] = levelObjectState.ohObjects;
-int32_t& objectCount = levelObjectState.objectCount;
+
+}  // namespace
+
+const LevelObjectState& LevelObjectTable() { return levelObjectState; }
+
+void DestroyLevelObjects() {
+  for (OverheadObject& object : levelObjectState.ohObjects) object.Destroy();
+  levelObjectState.objectCount = 0;
+}
+
+void ShowLevelObject(int32_t index, bool visible) { levelObjectState.ohObjects[index].Show(visible); }
+
+int32_t MakeLevelObject(ObjType type) {
+  const int32_t index = levelObjectState.objectCount;
+  if (index < 0 || index >= kLevelObjectCapacity) return -1;
+  if (!levelObjectState.ohObjects[index].createObject(type)) return -1;
+  levelObjectState.objectCount = index + 1;
+  return index;
+}
+
+void MoveLevelObjectTo(int32_t index, const Vector3& position) {
+  levelObjectState.ohObjects[index].SetPosVector(position);
+}
+
+void MoveLevelObjectBy(int32_t index, float dx, float dy, float dz) {
+  levelObjectState.ohObjects[index].MoveBy(dx, dy, dz);
+}
+
+void TurnLevelObject(int32_t index, float degrees) { levelObjectState.ohObjects[index].rotateY(degrees); }
+
+void TiltLevelObject(int32_t index, float ax, float ay, float az, float degrees) {
+  levelObjectState.ohObjects[index].SetOrientation(ax, ay, az, degrees);
+}
+
+void ScaleLevelObjectBy(int32_t index, float d) { levelObjectState.ohObjects[index].scaleBy(d); }
+
+void SetLevelObjectScale(int32_t index, const Vector3& scale) {
+  levelObjectState.ohObjects[index].scale = scale;
+  levelObjectState.ohObjects[index].scaleBy(0.0f);
+}
+
+LevelObjectState& LayoutRecords() { return levelObjectState; }
 
 namespace {
 
@@ -120,7 +162,7 @@ void OverheadObject::scaleBy(float d) {
 void OverheadObject::Show(bool visible) {
   // A saved game's actions are being replayed behind the scenes: nothing on screen changes.
   if (replayingSave) return;
-  if (viewPreset == 1) {
+  if (ViewPreset().viewPreset == 1) {
     if (billboard)
       billboard->SetVisible(visible ? 1 : 0);
     else if (visible && model)

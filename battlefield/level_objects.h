@@ -67,8 +67,23 @@ struct LevelObjectState {
   OverheadObject ohObjects[kLevelObjectCapacity];
   int32_t objectCount = 0;
 };
-extern LevelObjectState levelObjectState;
-extern OverheadObject (&ohObjects)[kLevelObjectCapacity];
-extern int32_t& objectCount;
+// Written only in level_objects.cpp, through the operations below; everyone else reads this view.
+const LevelObjectState& LevelObjectTable();
+
+// Every record's objects let go; none in use.
+void DestroyLevelObjects();
+// Record `index` shown or hidden as the current view shows it (OverheadObject::Show).
+void ShowLevelObject(int32_t index, bool visible);
+// A new object of `type` in the record after those in use, counted: its index, or -1 (nothing counted) when
+// every record is in use or the type builds nothing.
+int32_t MakeLevelObject(ObjType type);
+// Changes to one object in use: by the placement tool's keys, the wreck's placing.
+void MoveLevelObjectTo(int32_t index, const Vector3& position);
+void MoveLevelObjectBy(int32_t index, float dx, float dy, float dz);
+void TurnLevelObject(int32_t index, float degrees);
+void TiltLevelObject(int32_t index, float ax, float ay, float az, float degrees);
+void ScaleLevelObjectBy(int32_t index, float d);
+// The scale fields set, then applied (scaleBy(0)).
+void SetLevelObjectScale(int32_t index, const Vector3& scale);
 
 }  // namespace kestrine

@@ -4,9 +4,23 @@
 
 namespace kestrine {
 
+namespace {
+
 MedicDragState medicDragState;
 KESTRINE_PROGRAM_STATE(medicDragState);
-uint8_t& dragging = medicDragState.dragging;
-int32_t& draggedUnit = medicDragState.draggedUnit;
+
+}  // namespace
+
+const MedicDragState& MedicDrag() { return medicDragState; }
+
+void StartDrag(int32_t unit) {
+  medicDragState.dragging = 1;
+  medicDragState.draggedUnit = unit;
+}
+
+void StopDrag() {
+  medicDragState.dragging = 0;
+  medicDragState.draggedUnit = 0;
+}
 
 }  // namespace kestrine

@@ -11,8 +11,11 @@ struct MedicDragState {
   // The unit being dragged (0 = none).
   int32_t draggedUnit = 0;
 };
-extern MedicDragState medicDragState;
-extern uint8_t& dragging;
-extern int32_t& draggedUnit;
+// Written only in medic_drag.cpp, through the operations below; everyone else reads this view.
+const MedicDragState& MedicDrag();
+
+// The medic takes hold of `unit` and drags him; lets go.
+void StartDrag(int32_t unit);
+void StopDrag();
 
 }  // namespace kestrine

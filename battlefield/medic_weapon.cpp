@@ -13,7 +13,7 @@ constexpr int32_t kSupportCallMs = 20000;
 
 void ArmMedic(int32_t weapon) {
   if (weapon < WEAPON_PISTOL || weapon > WEAPON_GRENADE) return;
-  Unit* medic = units[0].get();
+  Unit* medic = Units().units[0].get();
   if (medic == nullptr) return;
   medic->weapon = weapon;
   if (weapon == WEAPON_GRENADE) return;
@@ -21,9 +21,6 @@ void ArmMedic(int32_t weapon) {
   if (medic->rifle) medic->rifle->SetVisible(weapon == WEAPON_RIFLE ? 1 : 0);
 }
 
-void SendSupportToMedic() {
-  supportActive = true;
-  supportTimer = kSupportCallMs;
-}
+void SendSupportToMedic() { StartSupportCall(kSupportCallMs); }
 
 }  // namespace kestrine

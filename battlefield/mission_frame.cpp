@@ -68,7 +68,7 @@ struct FrameGeometry {
   bool drawDots;
 };
 
-bool MedicGone() { return unitCount < 1 || !units[0]; }
+bool MedicGone() { return Units().unitCount < 1 || !Units().units[0]; }
 
 // Serious wounds (and the special casualty's) show orange, the others yellow.
 bool SeriousMarker(const Unit& unit) { return unit.severity >= kSerious; }
@@ -86,13 +86,13 @@ void DrawMiniMap(const FrameGeometry& g) {
 
 // The links of the walking grid, drawn once when asked for.
 void DrawGridLinks() {
-  if (!showGrid || !textOverlay) return;
-  showGrid = 0;
+  if (!BattleSwitches().showGrid || !textOverlay) return;
+  GridLinksDrawn();
   textOverlay->SetDrawColor(kGridLineColour.r, kGridLineColour.g, kGridLineColour.b);
   for (int r = 0; r < kNavGridSize; ++r)
     for (int c = 0; c < kNavGridSize; ++c)
       for (int k = 2; k <= 5; ++k) {
-        if ((NavGrid[r][c].mask & (1 << k)) == 0) continue;
+        if ((Nav().NavGrid[r][c].mask & (1 << k)) == 0) continue;
         textOverlay->DrawLine(c * 10, (40 - r) * 10, (c + kNavStepX[k]) * 10, (40 - (r + kNavStepZ[k])) * 10);
       }
 }
@@ -115,12 +115,12 @@ void Respawn(Unit& unit, int32_t dt) {
 // Allies answer a support call by coming to the medic's side; once it is over they count as ordinary
 // soldiers again.
 void AnswerSupportCall(Unit& unit) {
-  if (!supportActive) {
+  if (!Battle().supportActive) {
     unit.health = std::min(unit.health, kFullHealth);
     return;
   }
   if (unit.health >= kCalledHealth || unit.vehicleKind != MAN || MedicGone()) return;
-  Vector3 point(units[0]->pos.x, 0.0f, units[0]->pos.z);
+  Vector3 point(Units().units[0]->pos.x, 0.0f, Units().units[0]->pos.z);
   point = RandomOffset(point, kSupportSpread);
   SendUnitTo(unit, point);
   unit.home = point;
@@ -128,19 +128,16 @@ void AnswerSupportCall(Unit& unit) {
 }
 
 void NoteNearest(Unit& unit, int32_t i) {
-  if (!IsUnitSlot(playerUnit)) return;
-  const Vector3 d = unit.pos - units[playerUnit]->pos;
+  if (!IsUnitSlot(Battle().playerUnit)) return;
+  const Vector3 d = unit.pos - Units().units[Battle().playerUnit]->pos;
   unit.playerDistance = std::fabs(d.x) + std::fabs(d.y) + std::fabs(d.z);
-  if (unit.playerDistance < nearestPatientDistance) {
-    nearestPatientDistance = unit.playerDistance;
-    nearestPatientUnit = i;
-  }
+  OfferNearestPatient(i, unit.playerDistance);
 }
 
 // A dragged casualty is pulled along two steps behind whoever drags him, facing the way he goes.
 void FollowDragger(Unit& unit) {
   if (unit.draggedBy < 0 || !IsUnitSlot(unit.draggedBy)) return;
-  const Unit& dragger = *units[unit.draggedBy];
+  const Unit& dragger = *Units().units[unit.draggedBy];
   if (dragger.vel.x == 0.0f && dragger.vel.z == 0.0f) return;
   unit.SetPosition(dragger.pos - dragger.vel * kDragBehind);
   if (unit.body) unit.body->TurnTo(0, 1, 0, std::atan2(dragger.vel.x, dragger.vel.z) * kDegreesPerRadian);
@@ -179,7 +176,7 @@ bool CasualtyFrame(Unit& unit, int32_t i) {
       FollowDragger(unit);
       return true;
     case kReadied:
-      if ((unit.pos - evacuationPoint).Length() < kDeliveredWithin) unit.state = kDelivered;
+      if ((unit.pos - Battle().evacuationPoint).Length() < kDeliveredWithin) unit.state = kDelivered;
       [[fallthrough]];
     case kDelivered:
       unit.SetAction(ACTION_DOWN);
@@ -208,7 +205,7 @@ void StepPath(Unit& unit, int32_t i) {
 
 // Returns false when the medic died during it (the mission is gone).
 bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) {
-  Unit& unit = *units[i];
+  Unit& unit = *Units().units[i];
   if (unit.firing) {
     unit.firing = false;
     // A grenade being thrown holds the thrower for the frame.
@@ -246,16 +243,17 @@ void DrawMessage(int32_t y480, const wchar_t* text) {
 }
 
 void ShowTimeUp() {
-  if (!battleState.timeUpImage) {
-    battleState.timeUpImage = Engine().engineRoot->LoadBitmap(L"images\\time-up.qjp", 0);
-    while (!battleState.timeUpImage->IsLoaded()) Engine().engineRoot->Wait(100);
+  if (!Battle().timeUpImage) {
+    engine::EngineRef<engine::EngineBitmap> image = Engine().engineRoot->LoadBitmap(L"images\\time-up.qjp", 0);
+    while (!image->IsLoaded()) Engine().engineRoot->Wait(100);
+    KeepTimeUpImage(std::move(image));
   }
-  DrawBackdrop(battleState.timeUpImage);
+  DrawBackdrop(Battle().timeUpImage);
   ShowOverlay();
 }
 
 void CallEvacuation() {
-  extractionStarted = true;
+  StartExtraction();
   ChooseExtractionPoint();
   CreateEvacHelicopter();
 }
@@ -263,10 +261,10 @@ void CallEvacuation() {
 // Every casualty (held back ones too) must be within reach of the landing point; the count stops at the
 // first who is not.
 bool AllAtLandingPoint() {
-  for (int32_t i = 1; i < unitCount && i < kUnitSlotCount; ++i) {
-    Unit* unit = units[i].get();
+  for (int32_t i = 1; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    Unit* unit = Units().units[i].get();
     if (!unit || unit->state <= 0) continue;
-    if (!(unit->AxisDistanceWithin(evacuationPoint, kLandingReach) < kLandingReach)) {
+    if (!(unit->AxisDistanceWithin(Battle().evacuationPoint, kLandingReach) < kLandingReach)) {
       unit->atExtraction = 0;
       return false;
     }
@@ -293,10 +291,10 @@ void MissionClockAndExtraction(int32_t pending) {
     } else {
       EndMission(END_TIME_OUT_SOLDIERS_OUT);
     }
-  } else if (MissionTime().missionClock < warnTime && !extractionStarted) {
+  } else if (MissionTime().missionClock < warnTime && !Battle().extractionStarted) {
     CallEvacuation();
   }
-  if (!extractionStarted && (pending == 0 || forceExtraction)) {
+  if (!Battle().extractionStarted && (pending == 0 || BattleSwitches().forceExtraction)) {
     // Nobody left to wait for: the time not needed is cut off the clock (and counted in the player's favour).
     if (MissionTime().missionClock > warnTime) {
       SetEarlyFinishTime(MissionTime().missionClock - warnTime);
@@ -304,78 +302,69 @@ void MissionClockAndExtraction(int32_t pending) {
     }
     CallEvacuation();
   }
-  if (extractionStarted && AllAtLandingPoint()) {
+  if (Battle().extractionStarted && AllAtLandingPoint()) {
     DrawMessage(345, L"Stand by for extraction.");
     EndMission(END_EVACUATED);
     FlagUnitsAtExtraction();
   }
 }
 
-void RunSupportTimer(int32_t dt) {
-  if (supportTimer <= 0) return;
-  supportTimer -= dt;
-  if (supportTimer < 0) {
-    supportTimer = 0;
-    supportActive = false;
-  }
-}
-
 // One computer unit's turn. Returns false when the medic died during it.
 bool NextUnitsTurn() {
-  ++orderCursor;
-  if (orderCursor >= unitCount) orderCursor = 1;
-  if (!IsUnitSlot(orderCursor)) return true;
-  Unit& unit = *units[orderCursor];
+  const int32_t cursor = AdvanceOrderCursor(Units().unitCount);
+  if (!IsUnitSlot(cursor)) return true;
+  Unit& unit = *Units().units[cursor];
   // Casualties lying wounded neither shoot nor take orders.
   if (unit.state != 0 && unit.state != kHeldBack) return true;
   if (!unit.down) {
-    UnitShootingTick(orderCursor);
+    UnitShootingTick(cursor);
     if (MedicGone()) return false;
   }
-  if (units[orderCursor] && units[orderCursor]->respawnTime == 0 && units[orderCursor]->arrived) RunOrders(orderCursor);
+  if (Units().units[cursor] && Units().units[cursor]->respawnTime == 0 && Units().units[cursor]->arrived)
+    RunOrders(cursor);
   return true;
 }
 
 }  // namespace
 
 void FollowPlayerWithCamera() {
-  if (!Engine().engineCamera || !IsUnitSlot(playerUnit)) return;
-  const float limitX = static_cast<float>(viewPresetState.panLimitX);
-  const float limitZ = static_cast<float>(viewPresetState.panLimitZ);
-  const Vector3& at = units[playerUnit]->pos;
+  if (!Engine().engineCamera || !IsUnitSlot(Battle().playerUnit)) return;
+  const float limitX = static_cast<float>(ViewPreset().panLimitX);
+  const float limitZ = static_cast<float>(ViewPreset().panLimitZ);
+  const Vector3& at = Units().units[Battle().playerUnit]->pos;
   const float x = std::clamp(at.x, -limitX, limitX);
   float z = std::min(at.z, limitZ);
   // The high view looks a little further toward the near edge.
-  z = std::max(z, viewPreset == 0 ? -(limitZ + 15.0f) : -limitZ);
-  Engine().engineCamera->SetPosition(x, static_cast<float>(viewPresetState.cameraHeight),
-                                     z - static_cast<float>(viewPresetState.cameraZOffset));
+  z = std::max(z, ViewPreset().viewPreset == 0 ? -(limitZ + 15.0f) : -limitZ);
+  Engine().engineCamera->SetPosition(x, static_cast<float>(ViewPreset().cameraHeight),
+                                     z - static_cast<float>(ViewPreset().cameraZOffset));
 }
 
 void MissionFrame(int32_t dt, bool hud) {
-  nearestPatientDistance = kNoPatientNear;
+  ForgetNearestPatient();
   const MiniMapCorner corner = MiniMapOrigin();
   FrameGeometry g{corner.x, corner.y, false};
-  if (shakeTimer > 0) CameraShake(dt, true);
+  if (Shake().shakeTimer > 0) CameraShake(dt, true);
 
-  if (hudStage == kHudStageMiniMap) {
+  if (Battle().hudStage == kHudStageMiniMap) {
     DrawPatientProgress();
     DrawMiniMap(g);
   } else if (States().gameState == STATE_PATIENT_VIEW) {
     DrawPatientProgress();
-    hudStage = kHudStageMiniMap;
+    ShowHudStage(kHudStageMiniMap);
   }
-  g.drawDots = hudStage == kHudStageMiniMap || States().gameState == STATE_PATIENT_VIEW;
-  if (strategyCount > 0) PulseStrategyMarker(dt);
+  g.drawDots = Battle().hudStage == kHudStageMiniMap || States().gameState == STATE_PATIENT_VIEW;
+  if (StrategyTable().strategyCount > 0) PulseStrategyMarker(dt);
   DrawGridLinks();
 
   int32_t pending = 0;
-  for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
-    if (!units[i]) continue;
+  for (int32_t i = 0; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    if (!Units().units[i]) continue;
     if (!UnitFrame(i, dt, g, pending)) return;
   }
 
   MissionClockAndExtraction(pending);
-  RunSupportTimer(dt);
+  TickSupportCall(dt);
   if (!NextUnitsTurn()) return;
 
   if (hud) {

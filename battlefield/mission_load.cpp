@@ -46,8 +46,6 @@ constexpr int kLevelObjectGroup = 4;
 constexpr int kOverheadStripWidth = 640;
 constexpr int kOverheadStripHeight = 125;
 // Where enemies respawn when a mission names too few spawn points.
-constexpr float kPaddingSpawnXZ = 70.0f;
-constexpr float kPaddingSpawnY = 400.0f;
 constexpr int32_t kExtractionWarnPerCasualty = 40000;
 
 std::wstring FolderFile(const std::string& folder, const char* file) {
@@ -63,8 +61,8 @@ engine::EngineRef<engine::EngineBitmap> LoadWaited(const std::wstring& path, int
 
 // The ground's picture and heights; the ground level just under the lowest vertex.
 void BuildTerrain(const std::string& folder) {
-  wrapImage = LoadWaited(FolderFile(folder, "wrap.qjp"), 1);
-  missionState.terrainMesh->SetFaceBitmap(L"front", wrapImage, 0);
+  KeepWrapImage(LoadWaited(FolderFile(folder, "wrap.qjp"), 1));
+  missionState.terrainMesh->SetFaceBitmap(L"front", TerrainImages().wrapImage, 0);
   missionState.terrainMesh->SetOptionPair(kTerrainLow, kTerrainHigh);
 
   const HeightMap heights = ReadHeightMap(folder);
@@ -75,10 +73,10 @@ void BuildTerrain(const std::string& folder) {
   Engine().engineRoot->Render();
   // Vertices a short or empty file does not reach stay at the bottom of the range, and the ground level
   // follows them, so units are never held above the ground they stand on.
-  groundLevel = GroundLevelOf(heights.Lowest());
+  SetGroundLevel(GroundLevelOf(heights.Lowest()));
 
-  craterImage = LoadWaited(FolderFile(folder, "crater.qjp"), 1);
-  craterImage->SetColorKey(255, 0, 0);
+  KeepCraterImage(LoadWaited(FolderFile(folder, "crater.qjp"), 1));
+  TerrainImages().craterImage->SetColorKey(255, 0, 0);
 }
 
 // The standard weapons of every mission.
@@ -89,31 +87,22 @@ void ArmThePack() {
   backpack.count[TOOL_ACTION] = 1;
 }
 
-void PadSpawnPoints() {
-  spawnPointCount = std::clamp(spawnPointCount, 0, kSpawnPointCapacity);
-  for (int32_t i = spawnPointCount; i < kSpawnPointCapacity; ++i)
-    spawnPoints[i] = Vector3(kPaddingSpawnXZ, kPaddingSpawnY, kPaddingSpawnXZ);
-  // A mission without spawn points respawns its enemies at the padding point rather than nowhere.
-  if (spawnPointCount == 0) spawnPointCount = kSpawnPointCapacity;
-}
-
 int32_t ExtractionWarnTime() {
   int32_t waiting = 0;
-  for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i)
-    if (units[i] && units[i]->state > 0) ++waiting;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount && i < kUnitSlotCount; ++i)
+    if (Units().units[i] && Units().units[i]->state > 0) ++waiting;
   return kExtractionWarnPerCasualty * waiting;
 }
 
 }  // namespace
 
 void SetupMissionScene(int32_t mission) {
-  for (OverheadObject& object : ohObjects) object.Destroy();
-  objectCount = 0;
+  DestroyLevelObjects();
   CreateLevelLayout(mission);
-  for (int32_t i = 0; i < objectCount && i < kLevelObjectCapacity; ++i) {
-    if (!ohObjects[i].model) continue;
-    ohObjects[i].group->SetCollisionMask(kLevelObjectGroup, 0);
-    ohObjects[i].Show(false);
+  for (int32_t i = 0; i < LevelObjectTable().objectCount && i < kLevelObjectCapacity; ++i) {
+    if (!LevelObjectTable().ohObjects[i].model) continue;
+    LevelObjectTable().ohObjects[i].group->SetCollisionMask(kLevelObjectGroup, 0);
+    ShowLevelObject(i, false);
   }
 }
 
@@ -125,16 +114,16 @@ void LoadOverheadImage(int32_t mission) {
 }
 
 void BuildMissionWorld(const std::string& folder, int32_t mission, int32_t difficulty) {
-  groundLevel = 999.0f;
+  SetGroundLevel(999.0f);
   missionState.propIndex = -1;
   missionState.teamLeader = 0;  // a new mission's leader is found afresh
   SetEarlyFinishTime(0);
-  strategyTableState.extractionChosen = false;
+  ClearExtractionChoice();
 
   BuildTerrain(folder);
 
-  unitCount = 1;
-  for (StrategyEntry& e : strategy) e.Reset();
+  SetUnitCount(1);
+  ClearStrategy();
   int32_t created = 0;
   if (LoadStrategy()) {
     CreateStrategyUnits();
@@ -147,7 +136,7 @@ void BuildMissionWorld(const std::string& folder, int32_t mission, int32_t diffi
   missionState.casualtyCount = created;
   missionState.activeCasualtyLimit = ActiveCasualtyLimit(difficulty, created, mission);
   ArmThePack();
-  viewPreset = 1;
+  SetViewPreset(1);
   PadSpawnPoints();
   missionState.extractionWarnTime = ExtractionWarnTime();
 }
@@ -192,20 +181,17 @@ void UnloadMission() {
   missionState.terrainMesh.Reset();
   missionState.terrainObject.Reset();
   if (missionState.propIndex >= 0 && missionState.propIndex < kLevelObjectCapacity &&
-      ohObjects[missionState.propIndex].group)
-    Engine().engineStage->RemoveObject(ohObjects[missionState.propIndex].group);
-  for (OverheadObject& object : ohObjects) object.Destroy();
-  objectCount = 0;
+      LevelObjectTable().ohObjects[missionState.propIndex].group)
+    Engine().engineStage->RemoveObject(LevelObjectTable().ohObjects[missionState.propIndex].group);
+  DestroyLevelObjects();
   missionState.propIndex = -1;
   missionState.smallMapImage.Reset();
   ReleaseSightProbe();
-  wrapImage.Reset();
-  craterImage.Reset();
+  ReleaseTerrainImages();
 
   missionState.gridReady = false;
-  patientLocationsLoaded = false;
-  dragging = 0;
-  draggedUnit = 0;
+  ForgetPatientLocations();
+  StopDrag();
   missionState.missionLoaded = false;
 }
 

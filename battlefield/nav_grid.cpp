@@ -1,14 +1,28 @@
 #include "battlefield/nav_grid.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "shell/program_state.h"
 
 namespace kestrine {
 
+namespace {
+
 NavGridState navGridState;
 KESTRINE_PROGRAM_STATE(navGridState);
-NavCells& NavGrid = navGridState.NavGrid;
+
+}  // namespace
+
+const NavGridState& Nav() { return navGridState; }
+
+void SetNavGrid(const NavCells& grid) {
+  std::copy(&grid[0][0], &grid[0][0] + kNavGridSize * kNavGridSize, &navGridState.NavGrid[0][0]);
+}
+
+void CopyNavGrid(NavCells& grid) {
+  std::copy(&navGridState.NavGrid[0][0], &navGridState.NavGrid[0][0] + kNavGridSize * kNavGridSize, &grid[0][0]);
+}
 
 int32_t CellOf(float coordinate) {
   const double cell = std::trunc((static_cast<double>(coordinate) + 82.0) / 4.0);

@@ -38,8 +38,13 @@ struct CellIndex {
 struct NavGridState {
   NavCells NavGrid;
 };
-extern NavGridState navGridState;
-extern NavCells& NavGrid;
+// Written only in nav_grid.cpp, through the operations below; everyone else reads this view.
+const NavGridState& Nav();
+
+// The mission's walking grid, read from its file or computed (tests build their own).
+void SetNavGrid(const NavCells& grid);
+// A copy of the grid in use, to change and set again.
+void CopyNavGrid(NavCells& grid);
 
 // The cell (column for x, row for z) a coordinate lies in: trunc((c + 82) / 4), kept inside 0..40, so
 // anything off the battlefield lands in the nearest border cell.

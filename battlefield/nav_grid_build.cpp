@@ -78,17 +78,22 @@ void ComputeNavGrid(NavCells& grid) {
 }
 
 void ReadOrComputeNavGrid(int32_t mission) {
-  if (ReadNavGridFile(mission, NavGrid)) {
+  // Built on a copy of the grid in use: what the file does not reach keeps its value.
+  NavCells grid;
+  CopyNavGrid(grid);
+  if (ReadNavGridFile(mission, grid)) {
+    SetNavGrid(grid);
     // The sight probe stands on the stage from here on either way, so a mission's scene is the same
     // whether its grid was read or computed.
     SetSightProbeExtent(kSightProbeHalfExtent);
     return;
   }
-  ComputeNavGrid(NavGrid);
+  ComputeNavGrid(grid);
+  SetNavGrid(grid);
   // A folder's grid file is its own mission's: a training mission borrowing the folder has other level
   // objects, and what it built must not become the grid of the mission whose folder it is.
   if (TerrainFolderNumber(mission) != mission) return;
-  if (!WriteNavGridFile(mission, NavGrid))
+  if (!WriteNavGridFile(mission, Nav().NavGrid))
     Engine().engineRoot->DebugPrint("walking grid not written: " + NavGridFilePath(mission));
 }
 

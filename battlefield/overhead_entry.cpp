@@ -31,8 +31,8 @@ void ShowHeadUpStrip() {
 }
 
 void ShowUnits() {
-  for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
-    Unit* unit = units[i].get();
+  for (int32_t i = 0; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    Unit* unit = Units().units[i].get();
     if (!unit || unit->down) continue;
     if (unit->body) unit->body->SetVisible(1);
     if (unit->marker) unit->marker->SetVisible(1);
@@ -40,10 +40,10 @@ void ShowUnits() {
 }
 
 void ShowLevelObjects() {
-  for (int32_t i = 0; i < objectCount && i < kLevelObjectCapacity; ++i) {
-    OverheadObject& object = ohObjects[i];
+  for (int32_t i = 0; i < LevelObjectTable().objectCount && i < kLevelObjectCapacity; ++i) {
+    const OverheadObject& object = LevelObjectTable().ohObjects[i];
     if (!object.model) continue;
-    object.Show(true);
+    ShowLevelObject(i, true);
     object.group->SetVisible(1);
     Engine().engineStage->AddObject(object.group);
   }
@@ -63,13 +63,13 @@ void SetLights(float sunX) {
 }  // namespace
 
 void WakeCasualties() {
-  const int32_t last = unitCount < kUnitSlotCount ? unitCount : kUnitSlotCount;
+  const int32_t last = Units().unitCount < kUnitSlotCount ? Units().unitCount : kUnitSlotCount;
   int32_t waiting = 0;
-  for (int32_t i = firstPatientUnit; i < last; ++i)
-    if (units[i] && units[i]->state == kWaiting) ++waiting;
-  for (int32_t i = firstPatientUnit; i < last; ++i) {
+  for (int32_t i = Units().firstPatientUnit; i < last; ++i)
+    if (Units().units[i] && Units().units[i]->state == kWaiting) ++waiting;
+  for (int32_t i = Units().firstPatientUnit; i < last; ++i) {
     if (waiting >= missionState.casualtyCount || waiting >= missionState.activeCasualtyLimit) return;
-    Unit* unit = units[i].get();
+    Unit* unit = Units().units[i].get();
     if (!unit || unit->state != kHeldBack) continue;
     unit->state = kWaiting;
     if (unit->severity == kReturnsHome) unit->SetPosition(unit->home);

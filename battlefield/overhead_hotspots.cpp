@@ -39,7 +39,7 @@ HotspotBox OverheadHotspotBox(int32_t id) {
 
 void SetOverheadHotspots() {
   ClearHotspots();
-  const bool withinReach = nearestPatientDistance < kCasualtyReach;
+  const bool withinReach = Battle().nearestPatientDistance < kCasualtyReach;
   for (int32_t id = 0; id < kOverheadHotspotCount; ++id) {
     const bool casualtyButton = id == OVERHEAD_VIEW_PATIENT || id == OVERHEAD_DRAG_PATIENT;
     const HotspotBox box = casualtyButton && !withinReach ? HotspotBox{0, 0, 0, 0} : OverheadHotspotBox(id);

@@ -80,15 +80,15 @@ void DrawScoreAndClock() {
 }
 
 void DrawExtractionWarning() {
-  if (!extractionStarted || !textOverlay) return;
+  if (!Battle().extractionStarted || !textOverlay) return;
   DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * 370 / 480,
                   L"Warning - Extraction is imminent", kLabelSize, ALIGN_CENTRE, kMessage.r, kMessage.g, kMessage.b, 1,
                   0);
 }
 
 void DrawLocation() {
-  if (!showLocation || !IsUnitSlot(0)) return;
-  const Vector3& p = units[0]->pos;
+  if (!BattleSwitches().showLocation || !IsUnitSlot(0)) return;
+  const Vector3& p = Units().units[0]->pos;
   DrawScreenText(0.5, 0.1, Format("Current Location: %.2f, %.2f, %.2f", p.x, p.y, p.z), kDeveloperSize, ALIGN_LEFT,
                  kDeveloper.r, kDeveloper.g, kDeveloper.b, 1, 0);
 }
@@ -118,12 +118,12 @@ std::wstring PatientProgressText(int32_t health, int32_t level) {
 
 void DrawOverheadLabels() {
   const Unit* nearest = NearestCasualty();
-  const bool withinReach = nearest && nearestPatientDistance < kCasualtyReach;
+  const bool withinReach = nearest && Battle().nearestPatientDistance < kCasualtyReach;
   const bool viewable = withinReach && nearest->state == kWaiting;
   const bool movable = withinReach && IsCasualtyMovable(NearestCasualtySlot());
   Label(281, 397, L"VIEW PATIENT", kLabelSize, viewable ? kActive : kDisabled);
-  HudLabel(LayoutX(281), LayoutY(420), movable && dragging ? L"DROP PATIENT" : L"DRAG PATIENT", L"DROP PATIENT",
-           kLabelSize, ALIGN_CENTRE, movable ? kActive : kDisabled);
+  HudLabel(LayoutX(281), LayoutY(420), movable && MedicDrag().dragging ? L"DROP PATIENT" : L"DRAG PATIENT",
+           L"DROP PATIENT", kLabelSize, ALIGN_CENTRE, movable ? kActive : kDisabled);
   Label(155, 397, L"MENU", kLabelSize, kActive);
   Label(155, 420, L"MOVE TEAM", kLabelSize, kActive);
   Label(570, 393, L"Ready for EVAC", kSmallSize, kDisabled);
@@ -135,7 +135,7 @@ void DrawWeaponPanel() {
   if (!textOverlay) return;
   // Wide enough to take the frame of any of the three weapons and the counts beneath them.
   RestoreHudStrip(LayoutX(360), LayoutY(391), 144, 52);
-  const int32_t weapon = IsUnitSlot(0) ? units[0]->weapon : WEAPON_PISTOL;
+  const int32_t weapon = IsUnitSlot(0) ? Units().units[0]->weapon : WEAPON_PISTOL;
   if (weapon >= WEAPON_PISTOL && weapon <= WEAPON_GRENADE) {
     const HotspotBox box = OverheadHotspotBox(OVERHEAD_PISTOL + weapon);
     OutlineRect(textOverlay, box.x, box.y, box.width, box.height);
@@ -150,7 +150,7 @@ void DrawWeaponPanel() {
 }
 
 void DrawHudStage() {
-  switch (hudStage) {
+  switch (Battle().hudStage) {
     case 0:
       DrawOverheadLabels();
       DrawScoreAndClock();
@@ -173,12 +173,12 @@ void DrawHudStage() {
     default:
       break;
   }
-  hudStage = (hudStage + 1) % kHudStageCount;
+  AdvanceHudStage();
 }
 
 void DrawPatientProgress() {
   if (!IsUnitSlot(0) || !textOverlay) return;
-  const std::wstring text = PatientProgressText(units[0]->health, Campaign().difficulty);
+  const std::wstring text = PatientProgressText(Units().units[0]->health, Campaign().difficulty);
   // The overhead strip lies under it only in the overhead view; the patient view has its own display there.
   if (States().gameState == STATE_OVERHEAD) {
     HudLabel(LayoutX(20), LayoutY(423), text, L"You: 100%  ", kSmallSize, ALIGN_LEFT, kActive);
@@ -190,13 +190,14 @@ void DrawPatientProgress() {
 
 void DrawDeveloperDisplays() {
   EraseDeveloperLines();
-  if (strategyEditOn) DrawStrategyEditorDisplay(strategyEditMode == kStrategyEditing);
-  if (!objectPlacementOn) return;
-  const OverheadObject* object = SelectedObject();
-  DeveloperLine(
-      0.5, 0.1,
-      Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(objectCount), static_cast<int>(selectedObjectIndex)),
-      kDeveloperSize);
+  if (StrategyEditor().strategyEditOn) DrawStrategyEditorDisplay(StrategyEditor().strategyEditMode == kStrategyEditing);
+  if (!Placement().objectPlacementOn) return;
+  const int32_t selected = SelectedObject();
+  const OverheadObject* object = selected >= 0 ? &LevelObjectTable().ohObjects[selected] : nullptr;
+  DeveloperLine(0.5, 0.1,
+                Format("Placing Objects - tot/cur: %d/%d", static_cast<int>(LevelObjectTable().objectCount),
+                       static_cast<int>(Placement().selectedObjectIndex)),
+                kDeveloperSize);
   if (!object) return;
   DeveloperLine(0.5, 0.14, Format("Pos: %f, %f, %f", object->position.x, object->position.y, object->position.z),
                 kDeveloperSize);
@@ -221,10 +222,11 @@ void PulseStrategyMarker(int32_t dt) {
       p.rising = true;
     }
   }
-  if (strategyCursor < 0 || strategyCursor >= kStrategyEntryCount) return;
-  const engine::EngineRef<engine::EngineMesh>& mesh = strategyMarkerState.strategyMarkerPlanes[strategyCursor];
+  if (StrategyTable().strategyCursor < 0 || StrategyTable().strategyCursor >= kStrategyEntryCount) return;
+  const engine::EngineRef<engine::EngineMesh>& mesh =
+      strategyMarkerState.strategyMarkerPlanes[StrategyTable().strategyCursor];
   if (!mesh) return;
-  const StrategyEntry& entry = strategy[strategyCursor];
+  const StrategyEntry& entry = StrategyTable().strategy[StrategyTable().strategyCursor];
   const int v = p.value;
   switch (entry.side) {
     case ALLY:

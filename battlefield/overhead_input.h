@@ -13,7 +13,11 @@ struct OverheadInputState {
   uint8_t unlimitedAmmo = 0;
   uint8_t teleportMove = 0;
 };
-extern OverheadInputState overheadInputState;
-extern uint8_t& teamPlacement;
+// Written only in overhead_mouse.cpp, through the operations below; everyone else reads this view.
+const OverheadInputState& OverheadInput();
+
+// The developer cheats, each on or off again.
+void ToggleUnlimitedAmmo();
+void ToggleTeleportMove();
 
 }  // namespace kestrine

@@ -43,12 +43,10 @@ bool ArmingKey(int key, bool down) {
   return false;
 }
 
-void Toggle(uint8_t& flag) { flag = flag ? 0 : 1; }
-
 void ReadyFirstWaiting() {
-  for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i) {
-    if (!units[i] || units[i]->state != kWaiting) continue;
-    units[i]->state = kReadied;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    if (!Units().units[i] || Units().units[i]->state != kWaiting) continue;
+    Units().units[i]->state = kReadied;
     return;
   }
 }
@@ -79,13 +77,13 @@ bool CheatKey(int key) {
       ChooseDifficulty((Campaign().difficulty + 1) % 3);
       return true;
     case 'G':
-      if (!dragging) StartDragging();
+      if (!MedicDrag().dragging) StartDragging();
       return true;
     case 'I':
-      Toggle(invulnerable);
+      ToggleInvulnerable();
       return true;
     case 'U':
-      Toggle(overheadInputState.unlimitedAmmo);
+      ToggleUnlimitedAmmo();
       backpack.count[0] = kCheatGrenades;
       return true;
     case 'F':
@@ -101,20 +99,20 @@ bool CheatKey(int key) {
       ReadyFirstWaiting();
       return true;
     case 'P':
-      Toggle(overheadInputState.teleportMove);
+      ToggleTeleportMove();
       return true;
     case 'L':
-      Toggle(showLocation);
+      ToggleShowLocation();
       return true;
     case 'S':
     case 'H':
       FullScore(key == 'H');
       return true;
     case 'N':
-      showGrid = 1;
+      AskForGridLinks();
       return true;
     case 'Z':
-      viewPreset = 1;
+      SetViewPreset(1);
       ApplyViewPreset();
       UpdateMusicVolume();
       return true;
@@ -125,27 +123,26 @@ bool CheatKey(int key) {
 
 void NextWeapon() {
   if (!IsUnitSlot(0)) return;
-  int32_t& weapon = units[0]->weapon;
+  int32_t& weapon = Units().units[0]->weapon;
   // Rifle to pistol to grenades to rifle.
   weapon = weapon == WEAPON_PISTOL ? WEAPON_GRENADE : weapon == WEAPON_RIFLE ? WEAPON_PISTOL : WEAPON_RIFLE;
 }
 
 void LetGo() {
-  if (!dragging && Developer().debugMode == kDebugDeveloper) {
+  if (!MedicDrag().dragging && Developer().debugMode == kDebugDeveloper) {
     StartDragging();
     return;
   }
   // The casualty actually being dragged lets go (he may no longer be the nearest one).
-  if (IsUnitSlot(draggedUnit)) units[draggedUnit]->draggedBy = -1;
-  dragging = 0;
-  draggedUnit = 0;
+  if (IsUnitSlot(MedicDrag().draggedUnit)) Units().units[MedicDrag().draggedUnit]->draggedBy = -1;
+  StopDrag();
 }
 
 }  // namespace
 
 void OverheadKey(int key, bool down) {
   if (ArmingKey(key, down)) return;
-  const Vector3 at = IsUnitSlot(0) ? units[0]->pos : Vector3();
+  const Vector3 at = IsUnitSlot(0) ? Units().units[0]->pos : Vector3();
   if (StrategyEditorKey(key, down)) {
     // The arrows move the placement tool's selection as well as the editor's cursor.
     if (key == VK_LEFT || key == VK_RIGHT) PlacementToolKey(key, down, at);

@@ -18,13 +18,13 @@ void LeaveOverhead() {
     missionState.terrainObject->SetVisible(0);
     if (Engine().engineStage) Engine().engineStage->RemoveObject(missionState.terrainObject);
   }
-  for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
-    Unit* unit = units[i].get();
+  for (int32_t i = 0; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    Unit* unit = Units().units[i].get();
     if (!unit) continue;
     if (unit->body) unit->body->SetVisible(0);
     if (unit->marker) unit->marker->SetVisible(0);
   }
-  for (OverheadObject& object : ohObjects) object.Show(false);
+  for (int32_t i = 0; i < kLevelObjectCapacity; ++i) ShowLevelObject(i, false);
   ClearHotspots();
   HideExplosion();
 }

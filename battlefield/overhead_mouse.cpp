@@ -35,9 +35,18 @@
 
 namespace kestrine {
 
+namespace {
+
 OverheadInputState overheadInputState;
 KESTRINE_PROGRAM_STATE(overheadInputState);
-uint8_t& teamPlacement = overheadInputState.teamPlacement;
+
+}  // namespace
+
+const OverheadInputState& OverheadInput() { return overheadInputState; }
+
+void ToggleUnlimitedAmmo() { overheadInputState.unlimitedAmmo = overheadInputState.unlimitedAmmo ? 0 : 1; }
+
+void ToggleTeleportMove() { overheadInputState.teleportMove = overheadInputState.teleportMove ? 0 : 1; }
 
 namespace {
 
@@ -67,7 +76,7 @@ engine::EngineRef<engine::EngineHit> PickAt(int32_t x, int32_t y) {
 
 // The medic stands still on the centre of his cell, his walk forgotten.
 void StopMedic() {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   medic.ResetAction();
   medic.FindPath(medic.pos);
   medic.MoveToward(medic.CellCentre());
@@ -76,14 +85,14 @@ void StopMedic() {
 
 // Both ends of a drag let go of each other.
 void CutDragLinks(Unit& unit) {
-  if (IsUnitSlot(unit.draggedBy) && units[unit.draggedBy]->draggedBy >= 0) units[unit.draggedBy]->draggedBy = -1;
+  if (IsUnitSlot(unit.draggedBy) && Units().units[unit.draggedBy]->draggedBy >= 0)
+    Units().units[unit.draggedBy]->draggedBy = -1;
   unit.draggedBy = -1;
 }
 
 void EndDrag() {
-  if (IsUnitSlot(draggedUnit)) units[draggedUnit]->draggedBy = -1;
-  dragging = 0;
-  draggedUnit = 0;
+  if (IsUnitSlot(MedicDrag().draggedUnit)) Units().units[MedicDrag().draggedUnit]->draggedBy = -1;
+  StopDrag();
 }
 
 void ChooseWeapon(int32_t weapon) {
@@ -98,15 +107,15 @@ void CallForSupport() {
 }
 
 void MoveTeamPressed() {
-  if (!teamPlacement && missionState.teamLeader > 0) {
+  if (!overheadInputState.teamPlacement && missionState.teamLeader > 0) {
     if (textOverlay)
       DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * 355 / 480,
                       L"Right-click to select location to deploy team", 11, ALIGN_CENTRE, 10, 250, 10, 1, 0);
-    supportTimer = 1;
-    teamPlacement = 1;
+    CutSupportCallShort();
+    overheadInputState.teamPlacement = 1;
   } else {
     ClearTeamMessage();
-    teamPlacement = 0;
+    overheadInputState.teamPlacement = 0;
   }
 }
 
@@ -114,7 +123,7 @@ void MoveTeamPressed() {
 void PlaceTeam(const Vector3& target) {
   const int32_t leader = missionState.teamLeader;
   if (IsUnitSlot(leader)) {
-    Unit& unit = *units[leader];
+    Unit& unit = *Units().units[leader];
     // He holds the place he was sent to, not the one his orders first gave him.
     unit.home = target;
     unit.orders = ORDERS_DEFENDNDRAG;
@@ -123,12 +132,12 @@ void PlaceTeam(const Vector3& target) {
     unit.health = kFullHealth;
   }
   ClearTeamMessage();
-  teamPlacement = 0;
+  overheadInputState.teamPlacement = 0;
 }
 
 void WalkMedicTo(const Vector3& target) {
-  Unit& medic = *units[0];
-  if (overheadInputState.teleportMove) {
+  Unit& medic = *Units().units[0];
+  if (OverheadInput().teleportMove) {
     medic.SetPosition(target.x, medic.pos.y, target.z);
     medic.SnapToGround();
   }
@@ -136,12 +145,12 @@ void WalkMedicTo(const Vector3& target) {
 }
 
 void Fire(int32_t x, int32_t y) {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   if (!(medic.nextShotTime < Clock().gameClock)) return;
   const engine::EngineRef<engine::EngineHit> hit = PickAt(x, y);
   if (!hit) return;
   const Vector3 target(hit->GetPoint());
-  const bool unlimited = overheadInputState.unlimitedAmmo != 0;
+  const bool unlimited = OverheadInput().unlimitedAmmo != 0;
   int32_t* count = backpack.count;
   Vector3 impact;
   switch (medic.weapon) {
@@ -170,7 +179,7 @@ void Fire(int32_t x, int32_t y) {
     default:
       return;
   }
-  if (dragging && draggedUnit) EndDrag();
+  if (MedicDrag().dragging && MedicDrag().draggedUnit) EndDrag();
   // A grenade does its harm where it blows up, later.
   if (medic.weapon != WEAPON_GRENADE) PlayerShotLanded(impact);
 }
@@ -196,7 +205,7 @@ void RightClick(int32_t x, int32_t y) {
     target.x = std::clamp(target.x, -80.0f, 80.0f);
     target.z = std::clamp(target.z, -80.0f, 80.0f);
   }
-  if (teamPlacement) {
+  if (overheadInputState.teamPlacement) {
     PlaceTeam(target);
   } else {
     WalkMedicTo(target);
@@ -215,9 +224,9 @@ int32_t ChoosePatientLocation(const Vector3& where) {
   double best = kNoPathYet;
   int32_t chosen = 0;
   for (int32_t e = 0, k = 0; e < kStrategyEntryCount; ++e) {
-    const StrategyEntry& entry = strategy[e];
+    const StrategyEntry& entry = StrategyTable().strategy[e];
     if (entry.injury <= 0) continue;
-    FindPath(NavGrid, table, from, CellAt(entry.pos));
+    FindPath(Nav().NavGrid, table, from, CellAt(entry.pos));
     const PathEntry& start =
         table[std::clamp(from.row, 0, kNavGridSize - 1)][std::clamp(from.column, 0, kNavGridSize - 1)];
     // A place he cannot be walked to has no cost at all in the table; it is never the nearest.
@@ -250,7 +259,7 @@ void OpenNearestCasualty(bool checkState) {
   overheadMusicOffset = 0;
   if (!HaveMedic()) return;
   StopMedic();
-  if (dragging) EndDrag();
+  if (MedicDrag().dragging) EndDrag();
 }
 
 void StartDragging() {
@@ -258,17 +267,16 @@ void StartDragging() {
   if (!casualty || !HaveMedic()) return;
   const int32_t slot = NearestCasualtySlot();
   if (!IsCasualtyMovable(slot)) return;
-  units[0]->SetAction(ACTION_DRAG);
-  dragging = 1;
+  Units().units[0]->SetAction(ACTION_DRAG);
+  StartDrag(Battle().nearestPatientUnit);
   casualty->draggedBy = 0;
-  draggedUnit = nearestPatientUnit;
   MarkCasualtyDragged(slot);
 }
 
 void DropCasualty() {
-  if (IsUnitSlot(draggedUnit)) {
-    Unit& casualty = *units[draggedUnit];
-    if ((casualty.pos - evacuationPoint).Length() < kDeliveredWithin && casualty.state == kReadied)
+  if (IsUnitSlot(MedicDrag().draggedUnit)) {
+    Unit& casualty = *Units().units[MedicDrag().draggedUnit];
+    if ((casualty.pos - Battle().evacuationPoint).Length() < kDeliveredWithin && casualty.state == kReadied)
       casualty.state = kDelivered;
   }
   EndDrag();
@@ -281,7 +289,7 @@ void PressOverheadButton(int32_t id) {
       OpenNearestCasualty(true);
       break;
     case OVERHEAD_DRAG_PATIENT:
-      if (dragging) {
+      if (MedicDrag().dragging) {
         DropCasualty();
       } else {
         StartDragging();

@@ -10,10 +10,20 @@
 
 namespace kestrine {
 
+namespace {
+
 PatientLocationState patientLocationState;
 KESTRINE_PROGRAM_STATE(patientLocationState);
-Vector3 (&patientLocations)[kPatientLocationCount] = patientLocationState.patientLocations;
-bool& patientLocationsLoaded = patientLocationState.patientLocationsLoaded;
+
+}  // namespace
+
+const PatientLocationState& PatientLocations() { return patientLocationState; }
+
+void ForgetPatientLocations() { patientLocationState.patientLocationsLoaded = false; }
+
+void SetPatientLocation(int32_t index, const Vector3& location) {
+  patientLocationState.patientLocations[index] = location;
+}
 
 std::string PatientLocationFilePath(int32_t mission) {
   char path[48];
@@ -45,9 +55,12 @@ bool LoadPatientLocations() {
   PatientLocationBytes bytes{};
   size_t got = 0;
   if (ReadGameFile(PatientLocationFilePath(Campaign().missionNumber), bytes.data(), bytes.size(), got) !=
-      GameFileRead::kRead)
+      GameFileRead::kRead) {
+    patientLocationState.patientLocationsLoaded = false;
     return false;
-  DecodePatientLocations(bytes.data(), got, patientLocations);
+  }
+  DecodePatientLocations(bytes.data(), got, patientLocationState.patientLocations);
+  patientLocationState.patientLocationsLoaded = true;
   return true;
 }
 

@@ -20,9 +20,13 @@ struct PatientLocationState {
   Vector3 patientLocations[kPatientLocationCount];
   bool patientLocationsLoaded = false;
 };
-extern PatientLocationState patientLocationState;
-extern Vector3 (&patientLocations)[kPatientLocationCount];
-extern bool& patientLocationsLoaded;
+// Written only in patient_locations.cpp, through the operations below; everyone else reads this view.
+const PatientLocationState& PatientLocations();
+
+// The locations of a mission no longer loaded are not used (the next load reads them again).
+void ForgetPatientLocations();
+// One location as a file would give it.
+void SetPatientLocation(int32_t index, const Vector3& location);
 
 // By the mission number itself, training missions included.
 std::string PatientLocationFilePath(int32_t mission);
@@ -31,7 +35,8 @@ std::string PatientLocationFilePath(int32_t mission);
 void DecodePatientLocations(const uint8_t* bytes, size_t size, Vector3 (&locations)[kPatientLocationCount]);
 PatientLocationBytes EncodePatientLocations(const Vector3 (&locations)[kPatientLocationCount]);
 
-// Reads the current mission's file onto patientLocations; false when it cannot be opened.
+// Reads the current mission's file onto patientLocations and notes whether it could; false when it cannot
+// be opened.
 bool LoadPatientLocations();
 
 }  // namespace kestrine

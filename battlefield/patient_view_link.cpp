@@ -12,9 +12,9 @@ namespace kestrine {
 namespace {
 
 void SetCasualtyState(int32_t slot, int32_t state) {
-  const int32_t i = firstPatientUnit + slot;
-  if (slot < 0 || i < firstPatientUnit || i >= unitCount || !units[i]) return;
-  units[i]->state = state;
+  const int32_t i = Units().firstPatientUnit + slot;
+  if (slot < 0 || i < Units().firstPatientUnit || i >= Units().unitCount || !Units().units[i]) return;
+  Units().units[i]->state = state;
 }
 
 }  // namespace

@@ -8,11 +8,18 @@
 
 namespace kestrine {
 
+namespace {
+
 PlacementToolState placementToolState;
 KESTRINE_PROGRAM_STATE(placementToolState);
-uint8_t& objectPlacementOn = placementToolState.objectPlacementOn;
-int32_t& selectedObjectIndex = placementToolState.selectedObjectIndex;
-float& editKeyDownTime = placementToolState.editKeyDownTime;
+
+}  // namespace
+
+const PlacementToolState& Placement() { return placementToolState; }
+
+void SetPlacementTool(bool on) { placementToolState.objectPlacementOn = on ? 1 : 0; }
+
+void SelectObject(int32_t index) { placementToolState.selectedObjectIndex = index; }
 
 namespace {
 
@@ -47,63 +54,65 @@ const HoldKey* FindHoldKey(int key) {
   return nullptr;
 }
 
-// A hold key let go after ms milliseconds.
-void ApplyHold(OverheadObject& object, const HoldKey& hold, float ms) {
+// A hold key let go after ms milliseconds, acting on object `index`.
+void ApplyHold(int32_t index, const HoldKey& hold, float ms) {
   const float units = hold.sign * ms / 1000.0f;
   switch (hold.action) {
     case HoldAction::Turn:
-      object.rotateY(hold.sign * ms / 100.0f);
+      TurnLevelObject(index, hold.sign * ms / 100.0f);
       break;
     case HoldAction::MoveX:
-      object.MoveBy(units, 0, 0);
+      MoveLevelObjectBy(index, units, 0, 0);
       break;
     case HoldAction::MoveY:
-      object.MoveBy(0, units, 0);
+      MoveLevelObjectBy(index, 0, units, 0);
       break;
     case HoldAction::MoveZ:
-      object.MoveBy(0, 0, units);
+      MoveLevelObjectBy(index, 0, 0, units);
       break;
     case HoldAction::Scale:
-      object.scaleBy(units);
+      ScaleLevelObjectBy(index, units);
       break;
   }
 }
 
 void StepSelection(int step) {
-  if (!SelectedObject()) return;
-  selectedObjectIndex += step;
-  if (selectedObjectIndex < 0) selectedObjectIndex = objectCount - 1;
-  if (selectedObjectIndex > objectCount - 1) selectedObjectIndex = 0;
+  if (SelectedObject() < 0) return;
+  placementToolState.selectedObjectIndex += step;
+  if (placementToolState.selectedObjectIndex < 0)
+    placementToolState.selectedObjectIndex = LevelObjectTable().objectCount - 1;
+  if (placementToolState.selectedObjectIndex > LevelObjectTable().objectCount - 1)
+    placementToolState.selectedObjectIndex = 0;
 }
 
 }  // namespace
 
 void PlaceEditorObject(int key, Vector3 position) {
-  if (objectCount < 0 || objectCount >= kLevelObjectCapacity) return;
   if (key < '0' || key > '9') return;
-  OverheadObject& object = ohObjects[objectCount];
-  if (!object.createObject(kDigitTypes[key - '0'])) return;
+  const int32_t index = MakeLevelObject(kDigitTypes[key - '0']);
+  if (index < 0) return;
+  const OverheadObject& object = LevelObjectTable().ohObjects[index];
   object.model->SetVisible(1);
   object.group->SetVisible(1);
   if (object.billboard) object.billboard->SetVisible(1);
-  object.SetPosVector(position);
-  objectCount += 1;
+  MoveLevelObjectTo(index, position);
 }
 
-OverheadObject* SelectedObject() {
-  if (objectCount <= 0) return nullptr;
-  const int32_t count = objectCount > kLevelObjectCapacity ? kLevelObjectCapacity : objectCount;
-  if (selectedObjectIndex < 0) selectedObjectIndex = 0;
-  if (selectedObjectIndex > count - 1) selectedObjectIndex = count - 1;
-  return &ohObjects[selectedObjectIndex];
+int32_t SelectedObject() {
+  const int32_t inUse = LevelObjectTable().objectCount;
+  if (inUse <= 0) return -1;
+  const int32_t count = inUse > kLevelObjectCapacity ? kLevelObjectCapacity : inUse;
+  if (placementToolState.selectedObjectIndex < 0) placementToolState.selectedObjectIndex = 0;
+  if (placementToolState.selectedObjectIndex > count - 1) placementToolState.selectedObjectIndex = count - 1;
+  return placementToolState.selectedObjectIndex;
 }
 
 bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
   if (key == VK_PLACEMENT_TOOL && Developer().debugMode == kDebugDeveloper) {
-    if (down) objectPlacementOn = objectPlacementOn ? 0 : 1;
+    if (down) placementToolState.objectPlacementOn = placementToolState.objectPlacementOn ? 0 : 1;
     return true;
   }
-  if (!objectPlacementOn) return false;
+  if (!placementToolState.objectPlacementOn) return false;
 
   if (key >= '0' && key <= '9') {
     if (down) PlaceEditorObject(key, medicPosition);
@@ -119,15 +128,15 @@ bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
   }
   if (key == 'I') {
     if (down)
-      if (OverheadObject* object = SelectedObject()) object->rotateY(90.0f);
+      if (const int32_t index = SelectedObject(); index >= 0) TurnLevelObject(index, 90.0f);
     return true;
   }
   const HoldKey* hold = FindHoldKey(key);
   if (!hold) return false;
   if (down) {
-    editKeyDownTime = static_cast<float>(Clock().gameClock);
-  } else if (OverheadObject* object = SelectedObject()) {
-    ApplyHold(*object, *hold, static_cast<float>(Clock().gameClock) - editKeyDownTime);
+    placementToolState.editKeyDownTime = static_cast<float>(Clock().gameClock);
+  } else if (const int32_t index = SelectedObject(); index >= 0) {
+    ApplyHold(index, *hold, static_cast<float>(Clock().gameClock) - placementToolState.editKeyDownTime);
   }
   return true;
 }

@@ -16,12 +16,14 @@ struct PlacementToolState {
   int32_t selectedObjectIndex = 0;
   float editKeyDownTime = 0.0f;  // game clock (ms) at the last press of a hold key
 };
-extern PlacementToolState placementToolState;
-extern uint8_t& objectPlacementOn;
-extern int32_t& selectedObjectIndex;
-extern float& editKeyDownTime;
+// Written only in placement_tool.cpp, through the operations below; everyone else reads this view.
+const PlacementToolState& Placement();
 
-constexpr int VK_PLACEMENT_TOOL = 0x75;  // F6
+// The tool on or off, as its switch leaves it; the object its keys act on.
+void SetPlacementTool(bool on);
+void SelectObject(int32_t index);
+
+constexpr int VK_PLACEMENT_TOOL = 0x75;   // F6
 constexpr int VK_PLACEMENT_WRITE = 0xBE;  // the full stop: writes the layout
 
 // Adds an object of the digit's type at position (the medic's), shown whatever the view. Nothing happens
@@ -34,7 +36,7 @@ void PlaceEditorObject(int key, Vector3 position);
 bool PlacementToolKey(int key, bool down, Vector3 medicPosition);
 
 // The object the tool's keys act on: the selection brought back inside the objects in use (a new mission
-// may have fewer), or nullptr when none is in use.
-OverheadObject* SelectedObject();
+// may have fewer), or -1 when none is in use.
+int32_t SelectedObject();
 
 }  // namespace kestrine

@@ -23,7 +23,7 @@ constexpr int32_t kRunsBelowHealth = 8;
 constexpr int32_t kWaiting = 1;
 
 void CutDragLinks(Unit& unit) {
-  if (IsUnitSlot(unit.draggedBy)) units[unit.draggedBy]->draggedBy = -1;
+  if (IsUnitSlot(unit.draggedBy)) Units().units[unit.draggedBy]->draggedBy = -1;
   unit.draggedBy = -1;
 }
 
@@ -40,7 +40,7 @@ bool KnockDown(Unit& enemy, int32_t respawnMs) {
 // Returns true when the enemy's hit is over (the next unit is looked at).
 bool EnemyHit(Unit& enemy, float d, const Unit& medic) {
   enemy.health -= 1;
-  friendlyFireCount = 0;
+  ClearFriendlyFire();
   if (d >= kGrazed) {
     if (enemy.health < kRunsBelowHealth) {
       enemy.respawnTime = 21000 - 3000 * Campaign().difficulty;
@@ -68,17 +68,17 @@ bool EnemyHit(Unit& enemy, float d, const Unit& medic) {
 
 void PlayerShotLanded(const Vector3& impact) {
   if (!IsUnitSlot(0)) return;
-  const Unit& medic = *units[0];
-  for (int32_t i = 1; i < unitCount && i < kUnitSlotCount; ++i) {
-    if (!units[i] || units[i]->down) continue;
-    Unit& unit = *units[i];
+  const Unit& medic = *Units().units[0];
+  for (int32_t i = 1; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    if (!Units().units[i] || Units().units[i]->down) continue;
+    Unit& unit = *Units().units[i];
     const float d = (unit.pos - impact).Length();
     if (d >= kShotReach) continue;
     if (unit.side == kSideEnemy && unit.state != kWaiting) {
       if (EnemyHit(unit, d, medic)) continue;
       HitReactionHook(static_cast<int32_t>(unit.pos.x - medic.pos.x), static_cast<int32_t>(d / 170.0 * 100.0));
     } else if (unit.side != kSideEnemy && d < kFriendHit) {
-      if (++friendlyFireCount > kFriendlyShotsAllowed) EndMission(kFriendlyFireEnd);
+      if (CountFriendlyFire() > kFriendlyShotsAllowed) EndMission(kFriendlyFireEnd);
     }
   }
 }

@@ -18,9 +18,11 @@ struct StrategyEditorState {
   uint8_t strategyEditOn = 0;
   uint8_t strategyEditMode = 0;  // 0 placing (a store appends), 1 editing (a store rewrites the cursor's entry)
 };
-extern StrategyEditorState strategyEditorState;
-extern uint8_t& strategyEditOn;
-extern uint8_t& strategyEditMode;
+// Written only in strategy_editor.cpp, through the operations below; everyone else reads this view.
+const StrategyEditorState& StrategyEditor();
+
+// Placing (kStrategyPlacing) or editing (kStrategyEditing), as F5 leaves it.
+void SetStrategyEditMode(uint8_t mode);
 
 constexpr uint8_t kStrategyPlacing = 0;
 constexpr uint8_t kStrategyEditing = 1;

@@ -34,10 +34,12 @@ void KeepStrategyEntryInRange(StrategyEntry& entry) {
 
 void DrawStrategyEditorDisplay(bool editing) {
   Line(0.5, 0.1, 12, editing ? "Editing Strategy - cur/Cnt: %d/%d" : "Placing Strategy - cur/Cnt: %d/%d",
-       static_cast<int>(strategyCursor), static_cast<int>(strategyCount));
-  if (strategyCursor < 0 || strategyCursor >= kStrategyEntryCount) return;
-  StrategyEntry& e = strategy[strategyCursor];
+       static_cast<int>(StrategyTable().strategyCursor), static_cast<int>(StrategyTable().strategyCount));
+  const int32_t cursor = StrategyTable().strategyCursor;
+  if (cursor < 0 || cursor >= kStrategyEntryCount) return;
+  StrategyEntry e = StrategyTable().strategy[cursor];
   KeepStrategyEntryInRange(e);
+  SetStrategyEntry(cursor, e);
   Line(10, 10, 11, "Loc: %d, %d, %d", static_cast<int>(e.pos.x), static_cast<int>(e.pos.y), static_cast<int>(e.pos.z));
   Line(10, 35, 11, "Ally/Enemy: %s - a", strategySideNames[e.side]);
   Line(10, 60, 11, "Vehicle/Man: %s - v", vehicleKindNames[e.vehicle]);

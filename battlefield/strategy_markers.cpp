@@ -84,7 +84,7 @@ bool SideColour(const StrategyEntry& e, Rgb& colour) {
 void BuildMarker(int32_t slot, const StrategyEntry& e, const MarkerLook& look) {
   engine::EngineRef<engine::EngineMesh>& plane = strategyMarkerState.strategyMarkerPlanes[slot];
   engine::EngineRef<engine::EngineObject>& marker = strategyMarkerState.strategyMarkers[slot];
-  const bool editing = strategyEditMode == kStrategyEditing;
+  const bool editing = StrategyEditor().strategyEditMode == kStrategyEditing;
 
   if (editing && plane) {
     plane->Resize(look.resize, look.resize, look.resize);
@@ -111,16 +111,13 @@ void UpdatePoint(const StrategyEntry& e) {
   switch (e.type) {
     case STRATEGY_SPAWN:
       // The list is full at four; the marker is still shown.
-      if (spawnPointCount >= 0 && spawnPointCount < kSpawnPointCapacity) {
-        spawnPoints[spawnPointCount] = Vector3(e.pos.x, e.pos.y + kSpawnLift, e.pos.z);
-        ++spawnPointCount;
-      }
+      AddSpawnPoint(Vector3(e.pos.x, e.pos.y + kSpawnLift, e.pos.z));
       break;
     case STRATEGY_EXTRACTION:
-      extractionPoint = e.pos;
+      SetExtractionPoint(e.pos);
       break;
     case STRATEGY_2EXTRACT:
-      evacuationPoint = e.pos;
+      SetEvacuationPoint(e.pos);
       break;
     default:
       break;
@@ -139,15 +136,17 @@ void ClearStrategyMarkers() {
 }
 
 bool UpdateStrategyMarker(int32_t /*index*/) {
-  if (strategyCursor < 0 || strategyCursor >= kStrategyEntryCount) return false;
-  StrategyEntry& e = strategy[strategyCursor];
+  const int32_t cursor = StrategyTable().strategyCursor;
+  if (cursor < 0 || cursor >= kStrategyEntryCount) return false;
+  StrategyEntry e = StrategyTable().strategy[cursor];
   if (e.orders < 0 || e.orders > kMaxOrders) e.orders = ORDERS_NONE;
   if (e.injury < 0 || e.injury > kMaxInjury) e.injury = 0;
   if (e.patrol < 0 || e.patrol > kMaxPatrol) e.patrol = 0;
+  SetStrategyEntry(cursor, e);
 
   MarkerLook look{};
   if (!LookFor(e, look)) return false;
-  if (Engine().engineRoot && Engine().engineStage) BuildMarker(strategyCursor, e, look);
+  if (Engine().engineRoot && Engine().engineStage) BuildMarker(cursor, e, look);
   UpdatePoint(e);
   return true;
 }

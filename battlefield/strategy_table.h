@@ -19,11 +19,21 @@ struct StrategyTableState {
   // Set once the evacuation point has been chosen in this mission; a fresh table clears it.
   bool extractionChosen = false;
 };
-extern StrategyTableState strategyTableState;
-extern StrategyEntry (&strategy)[kStrategyEntryCount];
-extern int32_t& strategyCount;
-extern int32_t& strategyCursor;
-extern Vector3& extractionPoint;
+// Written only in strategy_table.cpp, through the operations below; everyone else reads this view.
+const StrategyTableState& StrategyTable();
+
+// Every entry as a fresh table has it (count and cursor stay).
+void ClearStrategy();
+// Entry `index` (0..34) in place of what it held.
+void SetStrategyEntry(int32_t index, const StrategyEntry& entry);
+// The entries in use (0 .. count - 1) and the entry the editor's keys act on.
+void SetStrategyCount(int32_t count);
+void SetStrategyCursor(int32_t cursor);
+// Where casualties are dragged to.
+void SetExtractionPoint(const Vector3& point);
+// The evacuation point has been chosen in this mission, or not yet.
+void MarkExtractionChosen();
+void ClearExtractionChoice();
 
 // "missions\mission<n>\strat": by the mission number itself, training missions included.
 std::string StrategyFilePath(int32_t mission);

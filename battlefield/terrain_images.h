@@ -11,9 +11,13 @@ struct TerrainImagesState {
   engine::EngineRef<engine::EngineBitmap> wrapImage;
   engine::EngineRef<engine::EngineBitmap> craterImage;
 };
-extern TerrainImagesState terrainImagesState;
-extern engine::EngineRef<engine::EngineBitmap>& wrapImage;
-extern engine::EngineRef<engine::EngineBitmap>& craterImage;
+// Written only in terrain_images.cpp, through the operations below; everyone else reads this view.
+const TerrainImagesState& TerrainImages();
+
+// The mission's wrap and crater images, kept from its load to its unload.
+void KeepWrapImage(engine::EngineRef<engine::EngineBitmap> image);
+void KeepCraterImage(engine::EngineRef<engine::EngineBitmap> image);
+void ReleaseTerrainImages();
 
 // The crater, 32 x 32 pixels, centred on the wrap's pixel under the battlefield point (x, z). The wrap
 // spans -90..90 in x and z at 5.69 pixels a unit, its top row at z = 90. Nothing before both images

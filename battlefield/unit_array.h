@@ -16,10 +16,20 @@ struct UnitArrayState {
   int32_t unitCount = 0;
   int32_t firstPatientUnit = 0;
 };
-extern UnitArrayState unitArrayState;
-extern std::unique_ptr<Unit> (&units)[kUnitSlotCount];
-extern int32_t& unitCount;
-extern int32_t& firstPatientUnit;
+// Written only in unit_array.cpp, through the operations below; everyone else reads this view.
+const UnitArrayState& Units();
+
+// Slot `slot` emptied (its unit deleted), or given `unit` (whatever it held goes after the new one is in).
+void EmptyUnitSlot(int32_t slot);
+void PutUnit(int32_t slot, std::unique_ptr<Unit> unit);
+// The units in use are slots 0 .. count - 1: one more once a unit is made in slot unitCount, or as many as
+// given (the mission build starts after the medic's slot).
+void CountNewUnit();
+void SetUnitCount(int32_t count);
+// `unit` in slot unitCount, counted: the unit's reference.
+Unit& AddUnit(std::unique_ptr<Unit> unit);
+// The first casualty's slot (the casualties follow every other unit of the mission).
+void SetFirstPatientUnit(int32_t slot);
 
 // True while a unit may be made in slot unitCount. The last slot is kept for the evacuation helicopter,
 // which is made after every soldier, vehicle and casualty of the mission.

@@ -51,7 +51,7 @@ void Unit::MoveToward(const Vector3& point) {
   vel = toward;
   float heading = std::atan2(vel.x, vel.z) * kDegreesPerRadian + 180.0f;
   // Dragging, the medic walks backwards, facing the casualty he pulls.
-  if (IsMedic() && dragging) heading += 180.0f;
+  if (IsMedic() && MedicDrag().dragging) heading += 180.0f;
   if (body) body->TurnTo(0, 1, 0, heading);
   arrived = false;
   moveFlags = kMoveWalking;
@@ -99,7 +99,7 @@ void Unit::Update(int32_t ms) {
 }
 
 void Unit::ReplanToTargetCell() {
-  FindPath(NavGrid[targetCell.row][targetCell.column].position);
+  FindPath(Nav().NavGrid[targetCell.row][targetCell.column].position);
   MoveToward(CellCentre());
 }
 
@@ -140,7 +140,7 @@ void Unit::Walk(float step) {
       body->TestCollision(next.x, next.y - 100.0f, next.z, 0, kGroundMask, 2, 0, 0);
   std::fill(std::begin(probeScratch), std::end(probeScratch), 0.0f);
   moveFlags |= kMoveWalking;
-  SetAction(IsMedic() && dragging ? ACTION_DRAG : ACTION_WALK);
+  SetAction(IsMedic() && MedicDrag().dragging ? ACTION_DRAG : ACTION_WALK);
 
   if (!ground) {
     body->MoveTo(next.x, next.y, next.z);
@@ -157,7 +157,7 @@ void Unit::Walk(float step) {
         stuckCount = 0;
       }
     }
-    if (at.y < groundLevel || at.y < kLowestGround) {
+    if (at.y < Ground().groundLevel || at.y < kLowestGround) {
       at.y = kFallbackHeight;
       if (at.x < -70.0f) at.x = before.x;
       if (at.z < -70.0f) at.z = before.z;

@@ -52,11 +52,11 @@ float Distance(const Vector3& a, const Vector3& b) { return (a - b).Length(); }
 // the medic and one other unit has nobody to draw.
 template <typename Wanted>
 int32_t SearchUnit(Wanted wanted) {
-  const int32_t spread = unitCount - 2;
+  const int32_t spread = Units().unitCount - 2;
   if (spread <= 0) return -1;
   for (int32_t tries = 0; tries < kSearchTries; ++tries) {
     const int32_t j = rand() % spread + 1;
-    if (IsUnitSlot(j) && wanted(*units[j])) return j;
+    if (IsUnitSlot(j) && wanted(*Units().units[j])) return j;
   }
   return -1;
 }
@@ -85,7 +85,7 @@ void HoldPost(Unit& unit, int32_t restMs, int32_t nextMoveAt) {
 // it to disperse takes it off the battlefield.
 void ReachWaypoint(Unit& unit, float reached) {
   if (!IsStrategyIndex(unit.patrol)) return;
-  const StrategyEntry& entry = strategy[unit.patrol];
+  const StrategyEntry& entry = StrategyTable().strategy[unit.patrol];
   if (!(Distance(unit.pos, entry.pos) < reached)) return;
   unit.orders = entry.orders;
   unit.home = entry.pos;
@@ -94,7 +94,7 @@ void ReachWaypoint(Unit& unit, float reached) {
 }
 
 void GoToWaypoint(Unit& unit) {
-  if (IsStrategyIndex(unit.patrol)) SendUnitTo(unit, strategy[unit.patrol].pos);
+  if (IsStrategyIndex(unit.patrol)) SendUnitTo(unit, StrategyTable().strategy[unit.patrol].pos);
 }
 
 void NoOrders(Unit& unit) {
@@ -106,16 +106,16 @@ void NoOrders(Unit& unit) {
     return;
   }
   if (unit.side == kSideAlly) {
-    if (supportActive) {
+    if (Battle().supportActive) {
       // The support call: to the medic's side.
       if (!IsUnitSlot(0)) return;
-      const Vector3 medic(units[0]->pos.x, 0.0f, units[0]->pos.z);
+      const Vector3 medic(Units().units[0]->pos.x, 0.0f, Units().units[0]->pos.z);
       TakePost(unit, RandomOffset(medic, kSupportSpread), ORDERS_DEFEND);
       return;
     }
     const int32_t j = SearchUnit([](const Unit& other) { return other.side == kSideEnemy; });
     if (j < 0) return;
-    TakePost(unit, RandomOffset(units[j]->pos, kTargetSpread), ORDERS_DEFEND);
+    TakePost(unit, RandomOffset(Units().units[j]->pos, kTargetSpread), ORDERS_DEFEND);
     unit.targetUnit = j;
     return;
   }
@@ -124,12 +124,12 @@ void NoOrders(Unit& unit) {
     // The enemy goes for the wounded.
     const int32_t j = SearchUnit([](const Unit& other) { return other.side == kSideAlly && other.state > 0; });
     if (j < 0) return;
-    TakePost(unit, RandomOffset(units[j]->pos, kTargetSpread), ORDERS_ATTACK);
+    TakePost(unit, RandomOffset(Units().units[j]->pos, kTargetSpread), ORDERS_ATTACK);
     unit.targetUnit = j;
     return;
   }
   if (!IsUnitSlot(unit.targetUnit)) return;
-  TakePost(unit, RandomOffset(units[unit.targetUnit]->pos, kTargetSpread), ORDERS_ATTACK);
+  TakePost(unit, RandomOffset(Units().units[unit.targetUnit]->pos, kTargetSpread), ORDERS_ATTACK);
 }
 
 void Attack(Unit& unit) {
@@ -159,7 +159,7 @@ void Advance(Unit& unit) {
 
 void Follow(Unit& unit) {
   if (!IsUnitSlot(unit.patrol)) return;
-  const Unit& leader = *units[unit.patrol];
+  const Unit& leader = *Units().units[unit.patrol];
   if (unit.AxisDistanceWithin(leader.pos, kPostReach) >= kPostReach) {
     SendUnitTo(unit, RandomOffset(leader.pos, kLeaderSpread));
     unit.targetUnit = unit.patrol;
@@ -174,13 +174,15 @@ void RecoverWhenDue(Unit& unit) {
 }
 
 // Where a dragger takes his casualty: allies to the collection point, the enemy to its own post.
-Vector3 DragDestination(const Unit& unit) { return unit.side == kSideEnemy ? unit.home : extractionPoint; }
+Vector3 DragDestination(const Unit& unit) {
+  return unit.side == kSideEnemy ? unit.home : StrategyTable().extractionPoint;
+}
 
 int32_t OrdersAfterDrag(const Unit& unit) { return unit.side == kSideEnemy ? ORDERS_ATTACK : ORDERS_DEFENDNDRAG; }
 
 // The casualty a dragger holds, or nullptr (and the dragger lets go) when its link names no unit.
 Unit* DraggedCasualty(Unit& unit) {
-  if (IsUnitSlot(unit.draggedBy)) return units[unit.draggedBy].get();
+  if (IsUnitSlot(unit.draggedBy)) return Units().units[unit.draggedBy].get();
   unit.draggedBy = -1;
   return nullptr;
 }
@@ -194,8 +196,8 @@ void TakeCasualty(Unit& unit, Unit& casualty, int32_t self, const Vector3& desti
 
 void AdvanceAndDrag(Unit& unit, int32_t self) {
   if (unit.draggedBy < 0) {
-    for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
-      if (units[i] && units[i]->state == kReadied) {
+    for (int32_t i = 0; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+      if (Units().units[i] && Units().units[i]->state == kReadied) {
         unit.draggedBy = i;
         return;
       }
@@ -215,15 +217,15 @@ void AdvanceAndDrag(Unit& unit, int32_t self) {
     SendUnitTo(unit, casualty->pos);
     return;
   }
-  TakeCasualty(unit, *casualty, self, extractionPoint);
+  TakeCasualty(unit, *casualty, self, StrategyTable().extractionPoint);
 }
 
 void DefendAndDrag(Unit& unit, int32_t self) {
   const bool enemy = unit.side == kSideEnemy;
   if (unit.draggedBy < 0) {
-    for (int32_t i = firstPatientUnit; i < unitCount && i < kUnitSlotCount; ++i) {
-      const Unit* c = units[i].get();
-      if (!c || c->draggedBy >= 0 || !IsCasualtyMovable(i - firstPatientUnit)) continue;
+    for (int32_t i = Units().firstPatientUnit; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+      const Unit* c = Units().units[i].get();
+      if (!c || c->draggedBy >= 0 || !IsCasualtyMovable(i - Units().firstPatientUnit)) continue;
       if (c->state == kReadied || (enemy && c->state == kWaiting)) {
         unit.draggedBy = i;
         SendUnitTo(unit, c->pos);
@@ -260,19 +262,23 @@ void Drag(Unit& unit) {
   }
   // Dropped here; the next one goes down beside him.
   if (IsUnitSlot(unit.draggedBy)) {
-    Unit& casualty = *units[unit.draggedBy];
+    Unit& casualty = *Units().units[unit.draggedBy];
     casualty.draggedBy = -1;
     if (unit.side != kSideEnemy) casualty.state = kDelivered;
   }
   unit.draggedBy = -1;
-  extractionPoint.x += static_cast<float>(rand() % 3 - 1);
-  extractionPoint.z += static_cast<float>(rand() % 3 - 1);
+  Vector3 point = StrategyTable().extractionPoint;
+  point.x += static_cast<float>(rand() % 3 - 1);
+  point.z += static_cast<float>(rand() % 3 - 1);
+  SetExtractionPoint(point);
   unit.orders = OrdersAfterDrag(unit);
 }
 
 }  // namespace
 
-bool IsUnitSlot(int32_t i) { return i >= 0 && i < unitCount && i < kUnitSlotCount && units[i] != nullptr; }
+bool IsUnitSlot(int32_t i) {
+  return i >= 0 && i < Units().unitCount && i < kUnitSlotCount && Units().units[i] != nullptr;
+}
 
 void SendUnitTo(Unit& unit, const Vector3& point) {
   unit.FindPath(point);
@@ -288,7 +294,7 @@ Vector3 RandomOffset(const Vector3& around, int32_t k) {
 
 void RunOrders(int32_t u) {
   if (!IsUnitSlot(u)) return;
-  Unit& unit = *units[u];
+  Unit& unit = *Units().units[u];
   switch (unit.orders) {
     case ORDERS_NONE:
       NoOrders(unit);

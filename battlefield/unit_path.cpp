@@ -13,7 +13,7 @@ constexpr float kBattlefieldEdge = 80.0f;
 
 bool Unit::FindPath(Vector3 goal) {
   cell = CellAt(pos);
-  const PathSearch search = kestrine::FindPath(NavGrid, path, cell, CellAt(goal));
+  const PathSearch search = kestrine::FindPath(Nav().NavGrid, path, cell, CellAt(goal));
   targetCell = search.goal;
   // With the goal in the unit's own cell nothing was searched, and nothing is pending.
   if (!search.flooded) return true;
@@ -43,7 +43,7 @@ bool Unit::StepAlongPath() {
 
 Vector3 Unit::CellCentre() const {
   const CellIndex at{std::clamp(cell.column, 0, kNavGridSize - 1), std::clamp(cell.row, 0, kNavGridSize - 1)};
-  return NavGrid[at.row][at.column].position;
+  return Nav().NavGrid[at.row][at.column].position;
 }
 
 }  // namespace kestrine

@@ -38,7 +38,7 @@ constexpr int32_t kRetreatBelowHealth = 9;
 bool IsTargetFor(const Unit& shooter, int32_t shooterIndex, int32_t j) {
   if (j == shooterIndex || !IsUnitSlot(j)) return false;
   if (j == 0 && shooter.side == kSideAlly) return false;
-  const Unit& other = *units[j];
+  const Unit& other = *Units().units[j];
   return !other.down && other.state < 1 && other.side != shooter.side;
 }
 
@@ -46,9 +46,9 @@ bool IsTargetFor(const Unit& shooter, int32_t shooterIndex, int32_t j) {
 int32_t ChooseTarget(const Unit& shooter, int32_t s, int32_t level) {
   int32_t range = static_cast<int32_t>(level * 10 + 20.0);
   int32_t target = -1;
-  for (int32_t j = 0; j < unitCount && j < kUnitSlotCount; ++j) {
+  for (int32_t j = 0; j < Units().unitCount && j < kUnitSlotCount; ++j) {
     if (!IsTargetFor(shooter, s, j)) continue;
-    const float c = shooter.AxisDistanceWithin(units[j]->pos, static_cast<float>(range));
+    const float c = shooter.AxisDistanceWithin(Units().units[j]->pos, static_cast<float>(range));
     if (c < static_cast<float>(range)) {
       target = j;
       range = static_cast<int32_t>(c);
@@ -70,7 +70,7 @@ void PlayShot(const Unit& shooter, int32_t pan, int32_t volumeDrop) {
 // A casualty's dragger lets go of him, and he of the dragger.
 void CutDragLinks(Unit& unit) {
   if (unit.draggedBy <= 0) return;
-  if (IsUnitSlot(unit.draggedBy)) units[unit.draggedBy]->draggedBy = -1;
+  if (IsUnitSlot(unit.draggedBy)) Units().units[unit.draggedBy]->draggedBy = -1;
   unit.draggedBy = -1;
 }
 
@@ -85,7 +85,7 @@ bool HitMedic(Unit& medic, float d, int32_t roll, int32_t pan, int32_t volumeDro
     HitReactionHook(-pan, volumeDrop);
     return false;
   }
-  if (invulnerable) return false;
+  if (BattleSwitches().invulnerable) return false;
   if (States().gameState == STATE_OVERHEAD) {
     medic.down = true;
     SetGameState(STATE_KIA);
@@ -94,7 +94,7 @@ bool HitMedic(Unit& medic, float d, int32_t roll, int32_t pan, int32_t volumeDro
   // In the patient view a novice's medic lives through it.
   if (States().gameState == STATE_PATIENT_VIEW && level >= 1) {
     SetGameState(STATE_OVERHEAD);
-    if (IsUnitSlot(0)) units[0]->down = true;
+    if (IsUnitSlot(0)) Units().units[0]->down = true;
     SetGameState(STATE_KIA);
     return true;
   }
@@ -111,11 +111,11 @@ void HitReactionHook(int32_t pan, int32_t volumeDrop) {
 
 void UnitShootingTick(int32_t s) {
   if (!IsUnitSlot(s) || !IsUnitSlot(0)) return;
-  Unit& shooter = *units[s];
+  Unit& shooter = *Units().units[s];
   const int32_t level = std::clamp(Campaign().difficulty, 0, 2);
   const int32_t t = ChooseTarget(shooter, s, level);
   if (t < 0) return;
-  Unit& target = *units[t];
+  Unit& target = *Units().units[t];
 
   Vector3 tp = target.pos;
   tp.y += kTargetAimHeight;
@@ -125,7 +125,7 @@ void UnitShootingTick(int32_t s) {
   if (d >= kLongestShot || target.vehicleKind != MAN) return;
   if (LineOfSight(sp, tp, kShotSightMask) == 0) return;
 
-  const Unit& medic = *units[0];
+  const Unit& medic = *Units().units[0];
   const double heard = (sp - medic.pos).Length();
   const int32_t pan = static_cast<int32_t>(shooter.pos.x - medic.pos.x);
   const int32_t volumeDrop = static_cast<int32_t>(heard / kHearingDistance * kHearingDrop);

@@ -11,9 +11,16 @@
 
 namespace kestrine {
 
+namespace {
+
 ViewPresetState viewPresetState;
 KESTRINE_PROGRAM_STATE(viewPresetState);
-int32_t& viewPreset = viewPresetState.viewPreset;
+
+}  // namespace
+
+const ViewPresetState& ViewPreset() { return viewPresetState; }
+
+void SetViewPreset(int32_t preset) { viewPresetState.viewPreset = preset; }
 
 const ViewPresetValues viewPresets[kViewPresetCount] = {
     {90.0f, 160.0f, 560, 5, 8, 28, 50, 40},
@@ -41,24 +48,24 @@ int32_t PresetCameraHeight(int32_t preset, int32_t mission) {
 }
 
 void ApplyViewPreset() {
-  const ViewPresetValues& values = PresetValues(viewPreset);
+  const ViewPresetValues& values = PresetValues(viewPresetState.viewPreset);
   if (Engine().engineCamera) {
     Engine().engineCamera->ResetOrientation();
     Engine().engineCamera->SetRotation(1, 0, 0, values.pitch);
   }
-  viewPresetState.cameraHeight = PresetCameraHeight(viewPreset, Campaign().missionNumber);
+  viewPresetState.cameraHeight = PresetCameraHeight(viewPresetState.viewPreset, Campaign().missionNumber);
   viewPresetState.cameraZOffset = values.cameraZOffset;
   viewPresetState.panLimitX = values.panLimitX;
   viewPresetState.panLimitZ = values.panLimitZ;
   overheadEffectsOffset = values.effectsAttenuation;
   overheadMusicOffset = values.musicAttenuation;
   UpdateMusicVolume();
-  for (int32_t i = 0; i < objectCount && i < kLevelObjectCapacity; ++i) ohObjects[i].Show(true);
+  for (int32_t i = 0; i < LevelObjectTable().objectCount && i < kLevelObjectCapacity; ++i) ShowLevelObject(i, true);
 }
 
 void CycleViewPreset() {
-  viewPreset = (viewPreset + 1) % kViewPresetCount;
-  if (viewPreset < 0) viewPreset = 0;
+  viewPresetState.viewPreset = (viewPresetState.viewPreset + 1) % kViewPresetCount;
+  if (viewPresetState.viewPreset < 0) viewPresetState.viewPreset = 0;
   ApplyViewPreset();
 }
 

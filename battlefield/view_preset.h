@@ -31,8 +31,11 @@ struct ViewPresetState {
   int32_t panLimitX = 0;
   int32_t panLimitZ = 0;
 };
-extern ViewPresetState viewPresetState;
-extern int32_t& viewPreset;
+// Written only in view_preset.cpp, through the operations below; everyone else reads this view.
+const ViewPresetState& ViewPreset();
+
+// The view to apply next (0..2); ApplyViewPreset applies it.
+void SetViewPreset(int32_t preset);
 
 // The camera height of a view in a mission: trunc(per-factor height x factor + 400), computed in single
 // precision like the factor (0.7 gives 512 in view 0, where double precision would give 511); mission 5

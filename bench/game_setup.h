@@ -72,13 +72,13 @@ inline void FillMissionEight() {
   LoadMission(8, 2);
   ApplyViewPreset();
   BuildNavGrid();
-  for (int32_t i = firstPatientUnit; i < unitCount; ++i) units[i]->state = 1;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) Units().units[i]->state = 1;
   for (int32_t n = 0; HasFreeUnitSlot(false); ++n) {
     const int32_t side = n % 2 == 0 ? kSideAlly : kSideEnemy;
-    const int32_t slot = unitCount;
-    units[slot] = std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, side);
-    units[slot]->Place(Vector3(-60.0f + 8.0f * n, 410.0f, side == kSideAlly ? -30.0f : 30.0f), side, 0, slot);
-    ++unitCount;
+    const int32_t slot = Units().unitCount;
+    PutUnit(slot, std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, side));
+    Units().units[slot]->Place(Vector3(-60.0f + 8.0f * n, 410.0f, side == kSideAlly ? -30.0f : 30.0f), side, 0, slot);
+    CountNewUnit();
   }
   ChooseExtractionPoint();
   CreateEvacHelicopter();
@@ -86,7 +86,7 @@ inline void FillMissionEight() {
   StoreGameStateWithoutEntry(STATE_OVERHEAD);
   SetMissionClock(100000000);
   missionState.extractionWarnTime = 0;
-  invulnerable = 1;
+  SetInvulnerable(true);
 }
 
 }  // namespace kestrine::bench

@@ -18,13 +18,13 @@ constexpr int32_t kFrameMs = 33;
 void BM_MissionFrame(benchmark::State& state) {
   bench::SetUpHeadlessGame();
   bench::FillMissionEight();
-  if (unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
+  if (Units().unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
   for (auto _ : state) {
     SetGameClock(Clock().gameClock + kFrameMs);
     SetFrameTime(kFrameMs);
     MissionFrame(kFrameMs, true);
   }
-  state.counters["units"] = unitCount;
+  state.counters["units"] = Units().unitCount;
   UnloadMission();
 }
 BENCHMARK(BM_MissionFrame)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);

@@ -22,8 +22,9 @@ using namespace kestrine;
 void SetUpGame() {
   if (Engine().engineRoot || !bench::SetUpHeadlessGame()) return;
   const int32_t wounds[kMaxCasualtyCases] = {3, 6, 12, 20, 31, 40, 45};
-  for (int k = 0; k < kMaxCasualtyCases; ++k) casualtyCases[k] = CasualtyCase{wounds[k], k % 2, k == 1};
-  casualtyCaseCount = kMaxCasualtyCases;
+  CasualtyCase cases[kMaxCasualtyCases];
+  for (int k = 0; k < kMaxCasualtyCases; ++k) cases[k] = CasualtyCase{wounds[k], k % 2, k == 1};
+  SetCasualtyCases(cases, kMaxCasualtyCases);
   for (int32_t mission = 1; mission <= 10; ++mission) {
     GoToMission(mission);
     LoadMission(mission, Campaign().difficulty);
@@ -65,7 +66,10 @@ void BM_FirstRunGrid(benchmark::State& state) {
   for (auto _ : state) {
     // A new probe, as a mission's first entry makes it.
     ReleaseSightProbe();
-    ComputeNavGrid(NavGrid);
+    NavCells grid;
+    CopyNavGrid(grid);
+    ComputeNavGrid(grid);
+    SetNavGrid(grid);
   }
   UnloadMission();
 }

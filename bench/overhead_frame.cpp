@@ -22,14 +22,14 @@ void OverheadFrame(benchmark::State& state) {
   bench::FillMissionEight();
   SetOverheadHotspots();
   DrawOverheadLabels();
-  if (unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
+  if (Units().unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
   Engine().engineRoot->Render();  // the first uploads outside the timing
   bench::RunFrames(state, *Engine().engineRoot, *backend, [](int) {
     SetGameClock(Clock().gameClock + kFrameMs);
     SetFrameTime(kFrameMs);
     MissionFrame(kFrameMs, true);
   });
-  state.counters["units"] = unitCount;
+  state.counters["units"] = Units().unitCount;
   bench::CountMemory(state);
   UnloadMission();
 }

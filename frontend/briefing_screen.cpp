@@ -27,23 +27,15 @@
 
 namespace kestrine {
 
-BriefingScreenState briefingScreenState;
-KESTRINE_PROGRAM_STATE(briefingScreenState);
-
-int32_t& briefingScreenKind = briefingScreenState.briefingScreenKind;
-uint8_t& isBriefing = briefingScreenState.isBriefing;
-engine::EngineRef<engine::EngineModel>& briefingHead = briefingScreenState.briefingHead;
-int32_t& briefingIdleA = briefingScreenState.briefingIdleA;
-int32_t& briefingIdleB = briefingScreenState.briefingIdleB;
-engine::EngineRef<engine::EngineLight>& briefingLight = briefingScreenState.briefingLight;
-int32_t& weatherIndex = briefingScreenState.weatherIndex;
-
 const char* const kBriefingOfficerName = "Dazav Ozorev";
 const char* const kDebriefingOfficerName = "Zarerar Uzerarozo";
 
 namespace {
 
 using BitmapRef = engine::EngineRef<engine::EngineBitmap>;
+
+BriefingScreenState briefingScreenState;
+KESTRINE_PROGRAM_STATE(briefingScreenState);
 
 // The report's lines as the text box takes them (one array of line pointers).
 struct ReportLineView {
@@ -89,13 +81,13 @@ void Title() {
 
 // Releases a head (taking it off the stage first, so that nothing is left drawing it) and loads another.
 void LoadHead(const wchar_t* path, float scale, float degrees) {
-  if (briefingHead) {
-    Engine().engineStage->RemoveObject(briefingHead);
-    briefingHead.Reset();
+  if (briefingScreenState.briefingHead) {
+    Engine().engineStage->RemoveObject(briefingScreenState.briefingHead);
+    briefingScreenState.briefingHead.Reset();
   }
-  briefingHead = Engine().engineRoot->LoadModel(path, 1);
-  briefingHead->SetScale(scale, scale, scale);
-  briefingHead->SetRotation(0, 1, 0, degrees);
+  briefingScreenState.briefingHead = Engine().engineRoot->LoadModel(path, 1);
+  briefingScreenState.briefingHead->SetScale(scale, scale, scale);
+  briefingScreenState.briefingHead->SetRotation(0, 1, 0, degrees);
 }
 
 void LoadPictures(const wchar_t* backdrop, const wchar_t* mask) {
@@ -116,15 +108,15 @@ void SetUpLights() {
   Engine().engineLights[0]->SetColor(100, 100, 100);
   Engine().engineLights[1]->SetColor(155, 150, 126);
   Engine().engineLights[1]->SetSecondPoint(-328.7f, 245.0f, -753.7f);
-  Engine().engineLights[1]->SetTarget(briefingHead, 0);
-  if (!briefingLight) briefingLight = Engine().engineRoot->CreateLight(3);
-  if (isBriefing)
-    briefingLight->SetColor(159, 156, 171);
+  Engine().engineLights[1]->SetTarget(briefingScreenState.briefingHead, 0);
+  if (!briefingScreenState.briefingLight) briefingScreenState.briefingLight = Engine().engineRoot->CreateLight(3);
+  if (briefingScreenState.isBriefing)
+    briefingScreenState.briefingLight->SetColor(159, 156, 171);
   else
-    briefingLight->SetColor(139, 136, 151);
-  Engine().engineStage->AddObject(briefingLight);
-  briefingLight->SetPosition(374.9f, 280.1f, 146.7f);
-  briefingLight->SetTarget(briefingHead, 0);
+    briefingScreenState.briefingLight->SetColor(139, 136, 151);
+  Engine().engineStage->AddObject(briefingScreenState.briefingLight);
+  briefingScreenState.briefingLight->SetPosition(374.9f, 280.1f, 146.7f);
+  briefingScreenState.briefingLight->SetTarget(briefingScreenState.briefingHead, 0);
 }
 
 void ScrollArrows(int32_t index, int32_t up, int32_t down) {
@@ -149,7 +141,7 @@ void BriefingButtonClick(int32_t index) {
       HideBriefingElement();
       keepBackpack = false;
       // Player select let its pictures go when the briefing opened; its own entry draws the backdrop again.
-      if (playerSelectBackdrop) DrawBackdrop(playerSelectBackdrop);
+      if (PlayerSelect().playerSelectBackdrop) DrawBackdrop(PlayerSelect().playerSelectBackdrop);
       ClearMenuCanvas();
       SetGameState(STATE_PLAYER_SELECT);
       break;
@@ -166,7 +158,7 @@ void BriefingButtonClick(int32_t index) {
       break;
     case BRIEFING_SAVE:
       StopBriefingSpeech();
-      if (briefingHead) briefingHead->SetVisible(0);
+      if (briefingScreenState.briefingHead) briefingScreenState.briefingHead->SetVisible(0);
       SetGameState(STATE_SAVE_GAME);
       break;
     default:
@@ -190,7 +182,7 @@ void DebriefingButtonClick(int32_t index) {
       p.campaignMaximum -= p.missionMaximum;
       p.campaignScore -= p.missionScore;
       StopBriefingSpeech();
-      if (briefingHead) briefingHead->SetVisible(0);
+      if (briefingScreenState.briefingHead) briefingScreenState.briefingHead->SetVisible(0);
       SetGameState(STATE_BRIEFING);
       break;
     case DEBRIEFING_SCROLL_UP:
@@ -208,6 +200,10 @@ void DebriefingButtonClick(int32_t index) {
 }
 
 }  // namespace
+
+const BriefingScreenState& Briefing() { return briefingScreenState; }
+
+void MarkScreenAsBriefing(bool briefing) { briefingScreenState.isBriefing = briefing ? 1 : 0; }
 
 BriefingButtons ChooseBriefingButtons(int32_t mission, int32_t difficulty, int32_t missionMaximum, bool training) {
   BriefingButtons b;
@@ -258,12 +254,12 @@ void BuildBriefingScreen(bool briefing) {
     p.campaignMaximum += p.missionMaximum;
     p.campaignScore += p.missionScore;
     // The medals follow the score of this mission, however it ended and however soon the player moves on.
-    debriefTier = ScoreTier(p.missionScore, p.missionMaximum);
+    RecordDebriefTier(ScoreTier(p.missionScore, p.missionMaximum));
   }
 
   StopBriefingSpeech();
   ResetHeadSpeech();
-  Engine().engineStage->AddObject(briefingHead);
+  Engine().engineStage->AddObject(briefingScreenState.briefingHead);
 
   const int32_t mapMission =
       Campaign().missionNumber > kLastCampaignMission ? kTrainingMapMission : Campaign().missionNumber;
@@ -275,8 +271,8 @@ void BuildBriefingScreen(bool briefing) {
       s.weatherImages[i] = Engine().engineRoot->LoadBitmap(kWeatherPaths[i], 1);
   s.weatherIndex = rand() % kWeatherShown;
 
-  briefingHead->MoveTo(0, -100, 0);
-  briefingHead->SetVisible(0);
+  briefingScreenState.briefingHead->MoveTo(0, -100, 0);
+  briefingScreenState.briefingHead->SetVisible(0);
   Engine().engineCamera->SetPosition(0, 1, -15);
   Engine().engineCamera->SetClipRange(200, 1);
   Engine().engineCamera->SetRotation(1, 0, 0, 5);
@@ -288,18 +284,18 @@ void BuildBriefingScreen(bool briefing) {
     LayOutReport();
   }
   SetUpLights();
-  while (!briefingHead->IsLoaded()) Engine().engineRoot->Wait(100);
+  while (!briefingScreenState.briefingHead->IsLoaded()) Engine().engineRoot->Wait(100);
 }
 
 void UpdateBriefingScreen() {
-  briefingHead->SetVisible(1);
-  if (isBriefing)
-    briefingHead->MoveTo(-0.2f, -15.25f, 0);
+  briefingScreenState.briefingHead->SetVisible(1);
+  if (briefingScreenState.isBriefing)
+    briefingScreenState.briefingHead->MoveTo(-0.2f, -15.25f, 0);
   else
-    briefingHead->MoveTo(4.0f, -16.75f, 0);
+    briefingScreenState.briefingHead->MoveTo(4.0f, -16.75f, 0);
   PlayBriefingSpeech();
   AnimateBriefingHead();
-  if (isBriefing) {
+  if (briefingScreenState.isBriefing) {
     BriefingMenu();
     DrawBriefingText();
   } else {
@@ -409,31 +405,30 @@ void DebriefingMenu() {
 void OnBriefingClick(int code, int32_t, int32_t) {
   const int32_t index = hotspotIndex;
   if (code != kClickRelease) {
-    if (isBriefing)
+    if (briefingScreenState.isBriefing)
       ScrollArrows(index, BRIEFING_SCROLL_UP, BRIEFING_SCROLL_DOWN);
     else
       ScrollArrows(index, DEBRIEFING_SCROLL_UP, DEBRIEFING_SCROLL_DOWN);
     return;
   }
-  if (isBriefing)
+  if (briefingScreenState.isBriefing)
     BriefingButtonClick(index);
   else
     DebriefingButtonClick(index);
 }
 
 void HideBriefingElement() {
-  speechPending = 1;
-  if (briefingHead) {
-    briefingHead->SetVisible(0);
-    Engine().engineStage->RemoveObject(briefingHead);
+  if (briefingScreenState.briefingHead) {
+    briefingScreenState.briefingHead->SetVisible(0);
+    Engine().engineStage->RemoveObject(briefingScreenState.briefingHead);
   }
-  if (briefingLight) {
-    briefingLight->SetSwitch(0);
-    Engine().engineStage->RemoveObject(briefingLight);
-    briefingLight.Reset();
+  if (briefingScreenState.briefingLight) {
+    briefingScreenState.briefingLight->SetSwitch(0);
+    Engine().engineStage->RemoveObject(briefingScreenState.briefingLight);
+    briefingScreenState.briefingLight.Reset();
   }
   if (Engine().engineLights[1]) Engine().engineLights[1]->ClearTarget();
-  StopBriefingSpeech();
+  EndBriefingSpeech();
 }
 
 void UnloadBriefingScreen() {

@@ -17,6 +17,8 @@ constexpr int kWeatherShown = 3;
 
 enum BriefingKind : int32_t { BRIEFING_NONE = -1, BRIEFING_SHOWN = 0, DEBRIEFING_SHOWN = 1 };
 
+// What the shared screen holds. Written only by the briefing screen; the speech, the screen table and the
+// tests read the const view.
 struct BriefingScreenState {
   int32_t briefingScreenKind = BRIEFING_NONE;  // whose pictures and head are loaded
   uint8_t isBriefing = 1;
@@ -30,15 +32,7 @@ struct BriefingScreenState {
   int32_t weatherIndex = 0;
   engine::EngineRef<engine::EngineLight> briefingLight;
 };
-extern BriefingScreenState briefingScreenState;
-
-extern int32_t& briefingScreenKind;
-extern uint8_t& isBriefing;
-extern engine::EngineRef<engine::EngineModel>& briefingHead;
-extern int32_t& briefingIdleA;
-extern int32_t& briefingIdleB;
-extern engine::EngineRef<engine::EngineLight>& briefingLight;
-extern int32_t& weatherIndex;
+const BriefingScreenState& Briefing();
 
 extern const char* const kBriefingOfficerName;
 extern const char* const kDebriefingOfficerName;
@@ -87,6 +81,8 @@ void UpdateBriefingScreen();
 void BriefingMenu();
 void DrawBriefingText();
 void DebriefingMenu();
+// Which of the two the screen is (its build says so; tests that lay out their own buttons say it here).
+void MarkScreenAsBriefing(bool briefing);
 // A mouse event on one of the screen's hot-spots (hotspotIndex).
 void OnBriefingClick(int code, int32_t x, int32_t y);
 // Hides the head and lets go of the briefing's own light; stops the message.

@@ -14,22 +14,15 @@
 
 namespace kestrine {
 
-BriefingSpeechState briefingSpeechState;
-KESTRINE_PROGRAM_STATE(briefingSpeechState);
-
-int32_t& speechCountdown = briefingSpeechState.speechCountdown;
-int32_t& lipClock = briefingSpeechState.walk.clock;
-int32_t& lipRecordIndex = briefingSpeechState.walk.index;
-int32_t& mouthHold = briefingSpeechState.walk.hold;
-uint8_t& speechPending = briefingSpeechState.walk.pending;
-int32_t& headIdleTimer = briefingSpeechState.headIdleTimer;
-
 const char* const BriefingSpeechNames[kScoreTierCount + 2] = {
     "jbad5",  "jbad4",  "jbad3",  "jbad2",  "jbad1",     "jgood1",
     "jgood2", "jgood3", "jgood4", "jgood5", "jmutilate", "jtimedOut",
 };
 
 namespace {
+
+BriefingSpeechState briefingSpeechState;
+KESTRINE_PROGRAM_STATE(briefingSpeechState);
 
 constexpr int kMutilateName = kScoreTierCount;
 constexpr int kTimedOutName = kScoreTierCount + 1;
@@ -40,28 +33,30 @@ constexpr float kIdleSpeed = -1.2f;
 
 // The head's animation of a mouth shape or idle; empty when the head has no such animation.
 std::wstring HeadAnimation(int32_t index) {
-  if (!briefingHead || index < 0 || index >= briefingHead->GetAnimationCount()) return {};
-  return briefingHead->GetAnimationName(index);
+  if (!Briefing().briefingHead || index < 0 || index >= Briefing().briefingHead->GetAnimationCount()) return {};
+  return Briefing().briefingHead->GetAnimationName(index);
 }
 
 void PlayIdle(int32_t index) {
   const std::wstring name = HeadAnimation(index);
-  if (!name.empty()) briefingHead->PlayAnimation(name, 0, 1, kIdleSpeed, 0, 0);
+  if (!name.empty()) Briefing().briefingHead->PlayAnimation(name, 0, 1, kIdleSpeed, 0, 0);
 }
 
 void Idle() {
   int32_t& timer = briefingSpeechState.headIdleTimer;
   if (timer > 0) {
     timer = std::max(0, timer - Clock().frameTime);
-    PlayIdle(briefingIdleA);
+    PlayIdle(Briefing().briefingIdleA);
     return;
   }
   // The second idle starts on two frames running, then the first plays for one to two seconds.
-  PlayIdle(briefingIdleB);
+  PlayIdle(Briefing().briefingIdleB);
   timer = timer == -1 ? kHeadIdleMs + rand() % kHeadIdleSpreadMs : -1;
 }
 
 }  // namespace
+
+const BriefingSpeechState& BriefingSpeech() { return briefingSpeechState; }
 
 int32_t ScoreTier(int32_t score, int32_t maximum) {
   const int64_t tier = static_cast<int64_t>(score) * 10 / (maximum == 0 ? 1 : maximum);
@@ -89,6 +84,11 @@ void StopBriefingSpeech() {
   briefingSpeechState.lipSyncRecords.reset();
 }
 
+void EndBriefingSpeech() {
+  briefingSpeechState.walk.Restart();
+  StopBriefingSpeech();
+}
+
 void ResetHeadSpeech() {
   briefingSpeechState.headIdleTimer = 0;
   briefingSpeechState.walk.hold = 0;
@@ -105,12 +105,12 @@ void PlayBriefingSpeech() {
   }
   StopBriefingSpeech();
   int32_t tier = 0;
-  if (!isBriefing) {
+  if (!Briefing().isBriefing) {
     if (missionProgress.missionMaximum == 0) missionProgress.missionMaximum = 1;
     tier = ScoreTier(missionProgress.missionScore, missionProgress.missionMaximum);
   }
   const std::string name =
-      BriefingSpeechName(isBriefing != 0, Campaign().missionNumber, Outcome().missionEndFlag, tier);
+      BriefingSpeechName(Briefing().isBriefing != 0, Campaign().missionNumber, Outcome().missionEndFlag, tier);
   // Without its lip-sync the message is not played: the head idles until the screen is built again.
   LipSyncFile timeline = LoadLipSync("sounds\\" + name + ".phn");
   countdown = -1;
@@ -127,11 +127,11 @@ void AnimateBriefingHead() {
     return;
   }
   const auto& sound = soundTable[SOUND_BRIEFING_SPEECH];
-  if (!sound || !sound->IsLoaded() || !briefingHead->IsReady()) return;
+  if (!sound || !sound->IsLoaded() || !Briefing().briefingHead->IsReady()) return;
 
   const LipSyncFrame step = AdvanceLipSync(s.walk, *s.lipSyncRecords, Clock().frameTime);
   if (step.stopShape != kNoMouthShape && !s.currentMouthAnimation.empty())
-    briefingHead->StopAnimation(s.currentMouthAnimation);
+    Briefing().briefingHead->StopAnimation(s.currentMouthAnimation);
   if (step.ended) {
     StopBriefingSpeech();
     s.speechCountdown = kRepeatSpeechDelayMs + rand() % kRepeatSpeechSpreadMs;
@@ -145,7 +145,7 @@ void AnimateBriefingHead() {
     sound->Play(0, 0);
   }
   const std::wstring mouth = HeadAnimation(step.newShape);
-  if (!mouth.empty()) briefingHead->PlayAnimationEx(mouth, kIdleSpeed, 0, 0.1f, 0, 1.0f, 0, 1, 0);
+  if (!mouth.empty()) Briefing().briefingHead->PlayAnimationEx(mouth, kIdleSpeed, 0, 0.1f, 0, 1.0f, 0, 1, 0);
 }
 
 }  // namespace kestrine

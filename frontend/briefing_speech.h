@@ -24,6 +24,7 @@ constexpr int32_t kHeadIdleMs = 1000;
 constexpr int32_t kHeadIdleSpreadMs = 1000;
 constexpr int kScoreTierCount = 10;
 
+// Written only by the speech; others read the const view.
 struct BriefingSpeechState {
   int32_t speechCountdown = -1;  // ms until the message loads; -1 off
   // The message's timeline while one is loaded (empty for a timeline without records).
@@ -32,14 +33,7 @@ struct BriefingSpeechState {
   std::wstring currentMouthAnimation;  // the replaced mouth shape still showing
   int32_t headIdleTimer = 0;
 };
-extern BriefingSpeechState briefingSpeechState;
-
-extern int32_t& speechCountdown;
-extern int32_t& lipClock;
-extern int32_t& lipRecordIndex;
-extern int32_t& mouthHold;
-extern uint8_t& speechPending;
-extern int32_t& headIdleTimer;
+const BriefingSpeechState& BriefingSpeech();
 
 // By score tier 0..9, then the time-out and the too-many-mistakes messages.
 extern const char* const BriefingSpeechNames[kScoreTierCount + 2];
@@ -55,6 +49,8 @@ void PlayBriefingSpeech();
 void AnimateBriefingHead();
 // Lets go of the message's sound and timeline.
 void StopBriefingSpeech();
+// The head leaves the screen: the message stops, and the next one waits for its start again.
+void EndBriefingSpeech();
 // A freshly built screen: the head idles from the start and speaks in 3 s.
 void ResetHeadSpeech();
 

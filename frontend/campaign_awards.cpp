@@ -55,7 +55,9 @@ std::string Numbered(const char* name, int32_t n) { return name + std::to_string
 
 }  // namespace
 
-int32_t& debriefTier = campaignAwardState.debriefTier;
+int32_t DebriefTier() { return campaignAwardState.debriefTier; }
+
+void RecordDebriefTier(int32_t tier) { campaignAwardState.debriefTier = tier; }
 
 MissionAwards DecideMissionAwards(const MissionProgress& progress, int32_t mission, int32_t tier) {
   MissionAwards awards;
@@ -90,7 +92,7 @@ void ApplyMissionAwards(MissionProgress& progress, const MissionAwards& awards) 
 void AwardMissionMedals() {
   StopBriefingSpeech();
   const int32_t mission = Campaign().missionNumber;
-  const MissionAwards awards = DecideMissionAwards(missionProgress, mission, debriefTier);
+  const MissionAwards awards = DecideMissionAwards(missionProgress, mission, campaignAwardState.debriefTier);
   ApplyMissionAwards(missionProgress, awards);
   if (awards.badge >= 0) QueueMovie(Numbered("badge", awards.badge).c_str(), MOVIE_SKIPPABLE);
   if (awards.ribbon >= 0) QueueMovie(Numbered("ribbon", awards.ribbon).c_str(), MOVIE_SKIPPABLE);

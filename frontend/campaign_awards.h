@@ -10,8 +10,10 @@
 
 namespace kestrine {
 
-// The score tier of the last debriefing (0..9), from its mission's score; 0 at start.
-extern int32_t& debriefTier;
+// The score tier of the last debriefing (0..9), from its mission's score; 0 at start. Kept here, written
+// only through RecordDebriefTier (the debriefing's speech computes it).
+int32_t DebriefTier();
+void RecordDebriefTier(int32_t tier);
 
 constexpr int32_t kLastCampaignMission = 10;
 constexpr int32_t kLastTrainingMission = 13;

@@ -2,13 +2,17 @@
 
 #include <string>
 
+#include "frontend/briefing_screen.h"
 #include "frontend/high_score_screen.h"
+#include "frontend/menu_screens.h"
+#include "shell/asset_loader.h"
 #include "shell/engine_setup.h"
 #include "shell/game_state.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
+#include "shell/screen_table.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
@@ -17,10 +21,6 @@ namespace {
 
 using BitmapRef = engine::EngineRef<engine::EngineBitmap>;
 
-struct FinishScreenState {
-  BitmapRef finishImage;
-  BitmapRef finalMedalImages[kRibbonCount + kBadgeCount];
-};
 FinishScreenState finishScreenState;
 KESTRINE_PROGRAM_STATE(finishScreenState);
 
@@ -29,6 +29,12 @@ constexpr int kRibbonsTop = 190;
 constexpr int kBadgesLeft = 50;
 constexpr int kBadgeSpacing = 200;
 constexpr int kBadgesTop = 60;
+
+constexpr MenuButton kButtons[] = {
+    WideButton(FINISH_MAIN_MENU, 427, 440, L"MAIN MENU"),
+    WideButton(FINISH_REPLAY, 427, 415, L"REPLAY"),
+};
+static_assert(ValidButtonTable(kButtons));
 
 std::wstring FinalMedalPath(int index) {
   if (index < kRibbonCount) return L"images\\finalMedals\\ribbon" + std::to_wstring(index) + L".qpg";
@@ -49,18 +55,14 @@ int DrawFinalMedal(int index, int x, int y) {
   return width;
 }
 
-}  // namespace
-
-BitmapRef& finishImage = finishScreenState.finishImage;
-BitmapRef (&finalMedalImages)[kRibbonCount + kBadgeCount] = finishScreenState.finalMedalImages;
-
+// Draws the screen: on entry and every frame in state 31, and again when the pointer comes onto a button.
 void FinishScreen() {
   ClearHotspots();
   ClearMenuCanvas();
   ClearTextOverlay();
-  if (!finishImage) {
-    finishImage = Engine().engineRoot->LoadBitmap(L"images\\finish-screen.qjp", 1);
-    DrawBackdrop(finishImage);
+  if (!finishScreenState.finishImage) {
+    finishScreenState.finishImage = Engine().engineRoot->LoadBitmap(L"images\\finish-screen.qjp", 1);
+    DrawBackdrop(finishScreenState.finishImage);
   }
 
   // Ribbons never won leave no gap: the ones won close up from the left.
@@ -77,11 +79,10 @@ void FinishScreen() {
       std::to_wstring(missionProgress.campaignScore) + L" out of " + std::to_wstring(missionProgress.campaignMaximum),
       24, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 1, 0);
 
-  const int buttonWidth = FullX(170);
-  AddMenuButton(menuCanvas, FullX(427), FullY(440), buttonWidth, 22, L"MAIN MENU");
-  AddMenuButton(menuCanvas, FullX(427), FullY(415), buttonWidth, 22, L"REPLAY");
+  AddButtons(kButtons);
 }
 
+// The button a release chose (the one the last pointer move lit; -1 for none).
 void FinishAction(int32_t button) {
   switch (button) {
     case FINISH_MAIN_MENU:
@@ -102,8 +103,35 @@ void FinishAction(int32_t button) {
 }
 
 void ReleaseFinishImages() {
-  finishImage.Reset();
-  for (BitmapRef& medal : finalMedalImages) medal.Reset();
+  finishScreenState.finishImage.Reset();
+  for (BitmapRef& medal : finishScreenState.finalMedalImages) medal.Reset();
+}
+
+void EnterFinish() {
+  ClearScreenLayers();
+  HideBriefingElement();
+  if (finishScreenState.finishImage) DrawBackdrop(finishScreenState.finishImage);
+  FinishScreen();
+}
+
+// The screen shows the lit button at once, whatever the mouse did.
+bool FinishHighlight(int, int32_t x, int32_t y) {
+  if (HotspotHover(x, y)) FinishScreen();
+  return false;
+}
+
+}  // namespace
+
+const FinishScreenState& FinishPictures() { return finishScreenState; }
+
+void RegisterFinishScreen() {
+  // The game's rule for this screen: the button the last pointer move lit.
+  RegisterScreen(STATE_FINISH, Screen{.enter = EnterFinish,
+                                      .frame = FinishScreen,
+                                      .mouse = FinishHighlight,
+                                      .press = FinishAction,
+                                      .rule = ButtonRule::kLastLit});
+  AddSharedAssetRelease(ReleaseFinishImages);
 }
 
 }  // namespace kestrine

@@ -10,21 +10,22 @@
 
 namespace kestrine {
 
+// The buttons' names; each value is the button's index.
 enum FinishButton : int32_t {
-  FINISH_MAIN_MENU = 0,
-  FINISH_REPLAY = 1,
+  FINISH_MAIN_MENU,
+  FINISH_REPLAY,
 };
 
-// Loaded the first time they are needed and kept until shut-down.
-extern engine::EngineRef<engine::EngineBitmap>& finishImage;
-// 0..7 the ribbons, 8..10 the badges.
-extern engine::EngineRef<engine::EngineBitmap> (&finalMedalImages)[kRibbonCount + kBadgeCount];
+// The screen's pictures, loaded the first time they are needed and kept until shut-down. Written only by the
+// finish screen; others read the const view.
+struct FinishScreenState {
+  engine::EngineRef<engine::EngineBitmap> finishImage;
+  // 0..7 the ribbons, 8..10 the badges.
+  engine::EngineRef<engine::EngineBitmap> finalMedalImages[kRibbonCount + kBadgeCount];
+};
+const FinishScreenState& FinishPictures();
 
-// Draws the screen: on entry and every frame in state 31, and again when the pointer comes onto a button.
-void FinishScreen();
-// The button a release chose (the one the last pointer move highlighted; -1 for none).
-void FinishAction(int32_t button);
-// At shut-down.
-void ReleaseFinishImages();
+// The screen is drawn on entry, every frame in state 31 and again when the pointer comes onto a button; its
+// record of the screen table is registered from this file (RegisterFinishScreen, frontend_screens.cpp).
 
 }  // namespace kestrine

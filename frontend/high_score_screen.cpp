@@ -17,6 +17,7 @@
 #include "shell/main_window.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
+#include "shell/screen_table.h"
 #include "shell/screen_text.h"
 #include "shell/wide_text.h"
 
@@ -28,6 +29,12 @@ constexpr int kPromptR = 10, kPromptG = 250, kPromptB = 10;
 constexpr int kRowsTop = 245;  // the column heads; rank r sits 18 pixels a rank below
 constexpr int kRowPitch = 18;
 constexpr const char* kDamagedHighScoresTitle = "Damaged High Scores";
+
+constexpr MenuButton kButtons[] = {
+    ColumnButton(HIGH_SCORE_BACK, 1, L"BACK"),
+    ColumnButton(HIGH_SCORE_NEXT, 2, L"NEXT"),
+};
+static_assert(ValidButtonTable(kButtons));
 
 constexpr const wchar_t* kPageTitles[kHighScorePages] = {
     L"HIGH SCORES - NOVICE",
@@ -57,7 +64,7 @@ void DrawRows(int32_t page) {
   Label(320, kRowsTop, L"MISSION", 10);
   for (int32_t rank = 1; rank <= kHighScoresPerPage; ++rank) {
     const int32_t row = page * kHighScoresPerPage + rank - 1;
-    const HighScoreEntry& e = highScoreTable[row];
+    const HighScoreEntry& e = HighScores().table[row];
     const int y = kRowsTop + kRowPitch * rank;
     // The name is shown as far as its end, and never past its twelve bytes.
     const std::string name(e.name, strnlen(e.name, kHighScoreNameSize));
@@ -66,7 +73,7 @@ void DrawRows(int32_t page) {
     Label(230, y, Format("%d/%d", e.score, e.maximum), 10);
     Label(320, y, Format("%3d", e.mission), 10);
     if (e.cheat != 0) Label(275, y, L"CHEATER", 10);
-    if (row == highScoreEntryRow) OutlineRect(textOverlay, 70, y - 1, 280, kRowPitch);
+    if (row == HighScores().highScoreEntryRow) OutlineRect(textOverlay, 70, y - 1, 280, kRowPitch);
   }
 }
 
@@ -87,7 +94,7 @@ void ReadHighScoreTable() {
              OnDisk(setAsideAs) + ", and a new table was begun.";
       break;
     case HighScoreLoad::kDamagedLeftInPlace:
-      if (highScoreState.damageTold) return;
+      if (HighScores().damageTold) return;
       text = "The high-score table " + OnDisk(kHighScoreFile) +
              " is damaged and could not be read or moved aside. It is left as it is, and no scores will be saved "
              "over it.";
@@ -96,7 +103,7 @@ void ReadHighScoreTable() {
     case HighScoreLoad::kDefaults:
       return;
   }
-  highScoreState.damageTold = true;
+  NoteDamageTold();
   MessageBox(mainWindow.Handle(), text.c_str(), kDamagedHighScoresTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -105,12 +112,9 @@ bool EnterHighScore() {
   ReadHighScoreTable();
   // The page is the difficulty's; a difficulty from anywhere else still lands on one of the three.
   const int32_t page = std::clamp<int32_t>(Campaign().difficulty, 0, kHighScorePages - 1);
-  const int32_t row = InsertHighScore(highScoreTable, page, missionProgress.campaignScore,
-                                      missionProgress.campaignMaximum, Campaign().missionNumber);
+  const int32_t row = EnterScoreForNaming(page, missionProgress.campaignScore, missionProgress.campaignMaximum,
+                                          Campaign().missionNumber);
   if (row < 0) return false;
-  nameLength = 0;
-  highScoreEntryRow = row;
-  highScorePage = page;
   // The options menu's BACK leads on to the main menu: the campaign is over.
   SetGameStateReturningTo(STATE_HIGH_SCORES, STATE_MAIN_MENU);
   DrawBackdrop(openingImage);
@@ -124,16 +128,18 @@ void HighScoreScreen() {
   if (menuBarsImage)
     textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184,
                             Engine().screenHeight * 50 / 480);
-  AddMenuButton(menuCanvas, PanelX(75), PanelY(172), 180, 23, L"BACK");
-  AddMenuButton(menuCanvas, PanelX(75), PanelY(196), 180, 23, L"NEXT");
-  const int32_t page = std::clamp<int32_t>(highScorePage, 0, kHighScorePages - 1);
+  AddButtons(kButtons);
+  const int32_t page = std::clamp<int32_t>(HighScores().highScorePage, 0, kHighScorePages - 1);
   Label(75, PanelY(218), kPageTitles[page], 11);
   DrawRows(page);
-  if (highScoreEntryRow != -1)
-    DrawScreenText(75, 150, L"You beat a high score. Type in your name.", 10, ALIGN_LEFT, kPromptR, kPromptG,
-                   kPromptB, 1, 0);
+  if (HighScores().highScoreEntryRow != -1)
+    DrawScreenText(75, 150, L"You beat a high score. Type in your name.", 10, ALIGN_LEFT, kPromptR, kPromptG, kPromptB,
+                   1, 0);
 }
 
+namespace {
+
+// The button a release chose (the one the last pointer move lit; -1 for none).
 void HighScoreButtonAction(int32_t button) {
   switch (button) {
     case HIGH_SCORE_BACK:
@@ -148,7 +154,7 @@ void HighScoreButtonAction(int32_t button) {
       break;
     case HIGH_SCORE_NEXT:
       ClearBothLayers();
-      highScorePage = (highScorePage + 1) % kHighScorePages;
+      TurnHighScorePage();
       HighScoreScreen();
       break;
     default:
@@ -156,16 +162,31 @@ void HighScoreButtonAction(int32_t button) {
   }
 }
 
+// A pointer move that found a button: the page is drawn again with its label lit.
 void HighScoreHover(bool hit) {
   if (!hit) return;
   ClearBothLayers();
   HighScoreScreen();
 }
 
+// A key of state 11: while a row is being named, a press types into it (A..Z, Space, Backspace or Delete
+// empty it) and the page is drawn again; releases, and keys with no row to name, do nothing.
 void HighScoreKey(int key, bool down) {
-  if (!down || highScoreEntryRow < 0 || highScoreEntryRow >= kHighScoreRows) return;
-  if (TypeNameKey(highScoreTable[highScoreEntryRow], nameLength, key) == NAME_KEY_EMPTIED) ClearTextOverlay();
+  const int32_t row = HighScores().highScoreEntryRow;
+  if (!down || row < 0 || row >= kHighScoreRows) return;
+  if (TypeIntoNamedRow(key) == NAME_KEY_EMPTIED) ClearTextOverlay();
   HighScoreScreen();
+}
+
+}  // namespace
+
+void RegisterHighScoreScreen() {
+  // The game's rule for this screen: the button the last pointer move lit. The screen is drawn by whoever opens
+  // it (the options menu, a campaign's end).
+  RegisterScreen(
+      STATE_HIGH_SCORES,
+      Screen{
+          .press = HighScoreButtonAction, .rule = ButtonRule::kLastLit, .hover = HighScoreHover, .key = HighScoreKey});
 }
 
 }  // namespace kestrine

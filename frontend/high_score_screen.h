@@ -6,9 +6,10 @@
 
 namespace kestrine {
 
+// The buttons' names; each value is the button's index.
 enum HighScoreButton : int32_t {
-  HIGH_SCORE_BACK = 0,
-  HIGH_SCORE_NEXT = 1,
+  HIGH_SCORE_BACK,
+  HIGH_SCORE_NEXT,
 };
 
 // At the end of a campaign (finish screen, or quitting from a briefing or debriefing): puts the campaign's
@@ -27,15 +28,8 @@ void ReadHighScoreTable();
 // character (the name only grows, so it is drawn over itself).
 void HighScoreScreen();
 
-// The button a release chose (the one the last pointer move highlighted; -1 for none): BACK writes the
-// table to its file and returns to the options menu, NEXT shows the next page (after EXPERT, NOVICE).
-void HighScoreButtonAction(int32_t button);
-
-// A pointer move that found a button: the page is drawn again with its label highlighted.
-void HighScoreHover(bool hit);
-
-// A key of state 11: while a row is being named, a press types into it (A..Z, Space, Backspace or
-// Delete empty it) and the page is drawn again; releases, and keys with no row to name, do nothing.
-void HighScoreKey(int key, bool down);
+// The screen's record of the screen table is registered from this file (RegisterHighScoreScreen,
+// frontend_screens.cpp): BACK writes the table to its file and returns to the options menu, NEXT shows the next
+// page (after EXPERT, NOVICE), and while a row is being named a key typed goes into it.
 
 }  // namespace kestrine

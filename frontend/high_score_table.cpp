@@ -8,14 +8,10 @@
 
 namespace kestrine {
 
+namespace {
+
 HighScoreState highScoreState;
 KESTRINE_PROGRAM_STATE(highScoreState);
-HighScoreTable& highScoreTable = highScoreState.table;
-int32_t& highScorePage = highScoreState.highScorePage;
-int32_t& highScoreEntryRow = highScoreState.highScoreEntryRow;
-int32_t& nameLength = highScoreState.nameLength;
-
-namespace {
 
 constexpr int VK_BACK = 8;
 constexpr int VK_SPACE = 32;
@@ -51,6 +47,8 @@ void PutI32(uint8_t* at, int32_t value) {
 
 }  // namespace
 
+const HighScoreState& HighScores() { return highScoreState; }
+
 bool DecodeHighScores(const uint8_t* bytes, size_t size, HighScoreTable& table) {
   if (bytes == nullptr || size < kHighScoreFileBytes) return false;
   for (HighScoreEntry& e : table) {
@@ -82,29 +80,29 @@ HighScoreFileBytes EncodeHighScores(const HighScoreTable& table) {
 }
 
 void BuildDefaultTable() {
-  highScoreTable = HighScoreTable{};
+  highScoreState.table = HighScoreTable{};
   for (int32_t row = 0; row < kHighScoreRows; ++row) {
     const int32_t place = row % kHighScoresPerPage;
     if (place >= kDefaultRowsPerPage) continue;
-    HighScoreEntry& e = highScoreTable[row];
+    HighScoreEntry& e = highScoreState.table[row];
     e.mission = kDefaultRowsPerPage - place;
     e.maximum = e.mission * 100 + rand() % 15 - 6;
   }
   for (const DefaultRow& d : kDefaultRows) {
-    HighScoreEntry& e = highScoreTable[d.row];
+    HighScoreEntry& e = highScoreState.table[d.row];
     std::strncpy(e.name, d.name, kHighScoreNameSize - 1);
     e.score = d.score;
   }
 }
 
 HighScoreLoad LoadHighScores(std::string* setAsideAs) {
-  highScorePage = 0;
+  highScoreState.highScorePage = 0;
   highScoreState.damagedFileInPlace = false;
   if (setAsideAs) setAsideAs->clear();
   HighScoreFileBytes bytes{};
   size_t got = 0;
   const GameFileRead read = ReadGameFile(kHighScoreFile, bytes.data(), bytes.size(), got);
-  if (read == GameFileRead::kRead && DecodeHighScores(bytes.data(), got, highScoreTable))
+  if (read == GameFileRead::kRead && DecodeHighScores(bytes.data(), got, highScoreState.table))
     return HighScoreLoad::kFromFile;
   BuildDefaultTable();
   if (read == GameFileRead::kMissing) return HighScoreLoad::kDefaults;
@@ -125,7 +123,7 @@ HighScoreLoad LoadHighScores(std::string* setAsideAs) {
 
 GameFileWrite SaveHighScores() {
   if (highScoreState.damagedFileInPlace) return GameFileWrite::kFailed;
-  const HighScoreFileBytes bytes = EncodeHighScores(highScoreTable);
+  const HighScoreFileBytes bytes = EncodeHighScores(highScoreState.table);
   return ReplaceGameFile(kHighScoreFile, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, true);
 }
 
@@ -160,5 +158,26 @@ NameKeyEffect TypeNameKey(HighScoreEntry& entry, int32_t& length, int key) {
   }
   return NAME_KEY_IGNORED;
 }
+
+int32_t EnterScoreForNaming(int32_t page, int32_t score, int32_t maximum, int32_t mission) {
+  const int32_t row = InsertHighScore(highScoreState.table, page, score, maximum, mission);
+  if (row < 0) return row;
+  highScoreState.nameLength = 0;
+  highScoreState.highScoreEntryRow = row;
+  highScoreState.highScorePage = page;
+  return row;
+}
+
+void StopNaming() { highScoreState.highScoreEntryRow = -1; }
+
+void TurnHighScorePage() { highScoreState.highScorePage = (highScoreState.highScorePage + 1) % kHighScorePages; }
+
+NameKeyEffect TypeIntoNamedRow(int key) {
+  const int32_t row = highScoreState.highScoreEntryRow;
+  if (row < 0 || row >= kHighScoreRows) return NAME_KEY_IGNORED;
+  return TypeNameKey(highScoreState.table[row], highScoreState.nameLength, key);
+}
+
+void NoteDamageTold() { highScoreState.damageTold = true; }
 
 }  // namespace kestrine

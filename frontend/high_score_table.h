@@ -35,6 +35,8 @@ struct HighScoreEntry {
 using HighScoreTable = std::array<HighScoreEntry, kHighScoreRows>;
 using HighScoreFileBytes = std::array<uint8_t, kHighScoreFileBytes>;
 
+// The table in memory with the page shown and the name being typed. Written only here, through the
+// operations below; the high-score screen and everyone else read the const view.
 struct HighScoreState {
   HighScoreTable table{};
   int32_t highScorePage = 0;       // 0..2, the page shown
@@ -45,11 +47,7 @@ struct HighScoreState {
   bool damageTold = false;  // the player heard of it once; the next reads find the same file and say no more
 };
 
-extern HighScoreState highScoreState;
-extern HighScoreTable& highScoreTable;
-extern int32_t& highScorePage;
-extern int32_t& highScoreEntryRow;
-extern int32_t& nameLength;
+const HighScoreState& HighScores();
 
 // ---- the file's bytes: 30 entries of 28 bytes, little-endian, field by field ----
 // False (and `table` untouched) when fewer than 840 bytes are given: half a table is no table. Bytes past
@@ -85,5 +83,17 @@ int32_t InsertHighScore(HighScoreTable& table, int32_t page, int32_t score, int3
 // and Delete empty the whole name. What a key did, so the screen knows whether to clear before redrawing.
 enum NameKeyEffect : int { NAME_KEY_IGNORED = 0, NAME_KEY_ADDED = 1, NAME_KEY_EMPTIED = 2 };
 NameKeyEffect TypeNameKey(HighScoreEntry& entry, int32_t& length, int key);
+
+// A campaign's score put into page `page` of the table (InsertHighScore) and, when it took a row, that row
+// opened for the player's name on the page shown. The row, or -1 with nothing changed.
+int32_t EnterScoreForNaming(int32_t page, int32_t score, int32_t maximum, int32_t mission);
+// No row is being named (the table opened from the options menu).
+void StopNaming();
+// The next page shown, after EXPERT NOVICE again.
+void TurnHighScorePage();
+// A key typed into the row being named (TypeNameKey); ignored when no row is.
+NameKeyEffect TypeIntoNamedRow(int key);
+// The player was told that the table file is damaged and stays in place: he is not told again.
+void NoteDamageTold();
 
 }  // namespace kestrine

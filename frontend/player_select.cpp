@@ -19,17 +19,12 @@
 
 namespace kestrine {
 
-PlayerSelectState playerSelectState;
-KESTRINE_PROGRAM_STATE(playerSelectState);
-
-engine::EngineRef<engine::EngineBitmap>& playerSelectBackdrop = playerSelectState.playerSelectBackdrop;
-engine::EngineRef<engine::EngineModel> (&playerFigureModels)[kFigureCount] = playerSelectState.playerFigureModels;
-uint8_t& playerSelectLoaded = playerSelectState.playerSelectLoaded;
-int32_t& currentFigure = playerSelectState.currentFigure;
-
 const FigureScale FigureScales[kFigureCount] = {{3.1f, 2.9f, 3.1f}, {3.0f, 2.8f, 2.9f}, {2.8f, 2.75f, 2.8f}};
 
 namespace {
+
+PlayerSelectState playerSelectState;
+KESTRINE_PROGRAM_STATE(playerSelectState);
 
 constexpr int32_t kClickRelease = 7;
 constexpr int kPale[3] = {kLabelR, kLabelG, kLabelB};
@@ -46,23 +41,25 @@ void PlayFirstAnimation(const engine::EngineRef<engine::EngineModel>& model, flo
 }
 
 void LayOutBiography() {
-  sharedTextBox.Layout(FigureBiographies[std::clamp(currentFigure, 0, kFigureCount - 1)], kBiographySlots,
-                       static_cast<float>(PanelXReal(57)), static_cast<float>(PanelYReal(105)),
+  sharedTextBox.Layout(FigureBiographies[std::clamp(playerSelectState.currentFigure, 0, kFigureCount - 1)],
+                       kBiographySlots, static_cast<float>(PanelXReal(57)), static_cast<float>(PanelYReal(105)),
                        static_cast<float>(PanelXReal(155)), static_cast<float>(PanelYReal(224)));
 }
 
 void ShowFigure(int32_t step) {
-  playerFigureModels[currentFigure]->SetVisible(0);
-  currentFigure = StepFigure(currentFigure, step);
-  missionProgress.playerFigure = currentFigure;
+  playerSelectState.playerFigureModels[playerSelectState.currentFigure]->SetVisible(0);
+  playerSelectState.currentFigure = StepFigure(playerSelectState.currentFigure, step);
+  missionProgress.playerFigure = playerSelectState.currentFigure;
   LayOutBiography();
-  const auto& model = playerFigureModels[currentFigure];
+  const auto& model = playerSelectState.playerFigureModels[playerSelectState.currentFigure];
   model->SetVisible(1);
   PlayFirstAnimation(model, 0.9f);
   keepBackpack = false;
 }
 
 }  // namespace
+
+const PlayerSelectState& PlayerSelect() { return playerSelectState; }
 
 int32_t StepFigure(int32_t figure, int32_t step) {
   return ((figure + step) % kFigureCount + kFigureCount) % kFigureCount;
@@ -100,7 +97,7 @@ void BuildPlayerSelectScreen() {
 
 void DrawPossibleMedals() {
   PlayerSelectState& s = playerSelectState;
-  const auto& model = s.playerFigureModels[currentFigure];
+  const auto& model = s.playerFigureModels[playerSelectState.currentFigure];
   model->SetVisible(1);
   model->MoveTo(0, -10.5f, 30.0f);
   TeamSelectMenu();
@@ -109,9 +106,9 @@ void DrawPossibleMedals() {
   const int width = std::min(PanelX(450), Engine().screenWidth - x);
   const int height = std::min(PanelY(224), Engine().screenHeight - y);
   if (width > 0 && height > 0) FillRectPixels(menuCanvas, x, y, width, height);
-  DrawTextAtPixel(textOverlay, PanelX(415), PanelY(39), WidenText(FigureNames[currentFigure]), 11, ALIGN_CENTRE,
-                  kPale[0], kPale[1], kPale[2], 1, 0);
-  const auto& stats = s.playerStatsImages[currentFigure];
+  DrawTextAtPixel(textOverlay, PanelX(415), PanelY(39), WidenText(FigureNames[playerSelectState.currentFigure]), 11,
+                  ALIGN_CENTRE, kPale[0], kPale[1], kPale[2], 1, 0);
+  const auto& stats = s.playerStatsImages[playerSelectState.currentFigure];
   if (stats && stats->IsLoaded())
     textOverlay->DrawBitmap(stats, 0, 0, 0, 158, 115, PanelX(422), PanelY(239), FullX(144), FullY(100));
   DrawMedalRack(RACK_POSSIBLE, PanelX(423), PanelY(125));
@@ -141,7 +138,7 @@ void OnPlayerSelectClick(int code, int32_t, int32_t) {
   switch (index) {
     case PLAYER_SELECT_SELECT:
       // The figure on the screen is the one the player chose, arrows or not.
-      missionProgress.playerFigure = currentFigure;
+      missionProgress.playerFigure = playerSelectState.currentFigure;
       SetGameState(STATE_BRIEFING);
       break;
     case PLAYER_SELECT_BACK:

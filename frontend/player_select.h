@@ -19,6 +19,7 @@ enum PlayerSelectButton : int32_t {
   PLAYER_SELECT_SCROLL_DOWN = 5,
 };
 
+// Written only by player select; others read the const view.
 struct PlayerSelectState {
   engine::EngineRef<engine::EngineBitmap> playerSelectBackdrop;
   engine::EngineRef<engine::EngineModel> playerFigureModels[kFigureCount];
@@ -26,12 +27,7 @@ struct PlayerSelectState {
   uint8_t playerSelectLoaded = 0;
   int32_t currentFigure = 0;  // kept between visits of the screen
 };
-extern PlayerSelectState playerSelectState;
-
-extern engine::EngineRef<engine::EngineBitmap>& playerSelectBackdrop;
-extern engine::EngineRef<engine::EngineModel> (&playerFigureModels)[kFigureCount];
-extern uint8_t& playerSelectLoaded;
-extern int32_t& currentFigure;
+const PlayerSelectState& PlayerSelect();
 
 // The model's size by figure: the three men are not of a height.
 struct FigureScale {

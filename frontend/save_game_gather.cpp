@@ -93,9 +93,9 @@ SaveGame GatherDebriefingSave(std::time_t when) {
 SaveGame GatherMissionSave(std::time_t when) {
   SaveGame save = GatherCampaign(SAVE_MISSION, when);
   SavedMission& m = save.battle;
-  m.firstPatientUnit = firstPatientUnit;
-  const int32_t count = std::clamp(unitCount, 0, kUnitSlotCount);
-  for (int32_t i = 0; i < count; ++i) m.units.push_back(units[i] ? GatherUnit(*units[i]) : SavedUnit{});
+  m.firstPatientUnit = Units().firstPatientUnit;
+  const int32_t count = std::clamp(Units().unitCount, 0, kUnitSlotCount);
+  for (int32_t i = 0; i < count; ++i) m.units.push_back(Units().units[i] ? GatherUnit(*Units().units[i]) : SavedUnit{});
 
   SavedBackpack& pack = m.backpack;
   pack.weight = backpack.weight;

@@ -45,13 +45,12 @@ void SeedCasualtyCases(const SaveGame& save) {
   const int32_t wanted = MissionRow(save.mission).casualties[std::clamp(save.difficulty, 0, kDifficultyCount - 1)];
   // A unit after the mission's casualties is the evacuation helicopter.
   const int32_t count = std::clamp(std::min(saved, wanted), 0, kMaxCasualtyCases);
+  CasualtyCase cases[kMaxCasualtyCases];
   for (int32_t k = 0; k < count; ++k) {
     const SavedUnit& unit = m.units[m.firstPatientUnit + k];
-    casualtyCases[k].woundType = unit.woundType;
-    casualtyCases[k].severity = unit.severity;
-    casualtyCases[k].special = unit.severity >= kSpecialSeverity ? 1 : 0;
+    cases[k] = CasualtyCase{unit.woundType, unit.severity, unit.severity >= kSpecialSeverity ? 1 : 0};
   }
-  casualtyCaseCount = count;
+  SetCasualtyCases(cases, count);
 }
 
 // The saved fields onto the rebuilt units. A unit slot the rebuilt mission left empty right after its last
@@ -61,13 +60,13 @@ bool RestoreUnits(const SavedMission& m) {
   bool helicopterMade = false;
   const int32_t count = std::min(static_cast<int32_t>(m.units.size()), kUnitSlotCount);
   for (int32_t i = 0; i < count; ++i) {
-    if (!units[i] && !helicopterMade && i == unitCount) {
-      extractionStarted = true;
+    if (!Units().units[i] && !helicopterMade && i == Units().unitCount) {
+      StartExtraction();
       ChooseExtractionPoint();
       CreateEvacHelicopter();
-      helicopterMade = units[i] != nullptr;
+      helicopterMade = Units().units[i] != nullptr;
     }
-    if (units[i] && i < unitCount) ApplySavedUnit(*units[i], m.units[i]);
+    if (Units().units[i] && i < Units().unitCount) ApplySavedUnit(*Units().units[i], m.units[i]);
   }
   // Where the casualties start is the rebuilt mission's (the same as the save's, from the same files): the
   // patients are matched to the units it made.
@@ -85,9 +84,9 @@ void RebuildPatientView(const SavedMission& m, bool helicopterMade) {
   // Never an empty stream: a patient with no line of his own has his side decided afresh.
   sideLines += "\n";
   std::FILE* stream = fmemopen(sideLines.data(), sideLines.size(), "r");
-  if (helicopterMade) --unitCount;
+  if (helicopterMade) SetUnitCount(Units().unitCount - 1);
   BuildPatientView(stream);
-  if (helicopterMade) ++unitCount;
+  if (helicopterMade) CountNewUnit();
   if (stream) std::fclose(stream);
 }
 

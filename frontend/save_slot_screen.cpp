@@ -20,10 +20,10 @@
 
 namespace kestrine {
 
+namespace {
+
 SlotScreenState slotScreenState;
 KESTRINE_PROGRAM_STATE(slotScreenState);
-
-namespace {
 
 constexpr int kPaleR = kLabelR, kPaleG = kLabelG, kPaleB = kLabelB;
 constexpr const char* kEmptyLabel = "EMPTY";
@@ -123,6 +123,10 @@ void SlotButtonAction(int32_t button) {
 }
 
 }  // namespace
+
+const SlotScreenState& SlotScreen() { return slotScreenState; }
+
+void ReadSlotLabelsAgain() { slotScreenState.labelsRead = false; }
 
 std::string SlotLabelOf(const std::string& firstBytes) {
   std::string label;

@@ -19,6 +19,7 @@ enum SlotScreenButton : int32_t {
   SLOT_BUTTON_ACT = 11,  // SAVE or LOAD
 };
 
+// Written only by the slot screen; others read the const view.
 struct SlotScreenState {
   std::string slotLabel[kSaveSlotCount];
   bool slotEmpty[kSaveSlotCount] = {};
@@ -30,7 +31,10 @@ struct SlotScreenState {
   engine::EngineRef<engine::EngineBitmap> slotPanelImage;  // images\load.qjp
   engine::EngineRef<engine::EngineBitmap> slotStripImage;  // images\load2.qjp
 };
-extern SlotScreenState slotScreenState;
+const SlotScreenState& SlotScreen();
+
+// A new visit of the screen: the labels are read from the files again when it is next drawn.
+void ReadSlotLabelsAgain();
 
 // Every frame of states 3 and 4 (and their entry): the layers and buttons emptied, the title drawn, then the
 // slots.

@@ -5,11 +5,17 @@
 
 namespace kestrine {
 
-int32_t ButtonByClick(int32_t x, int32_t y) { return HotspotClick(x, y) ? hotspotIndex : -1; }
-
-int32_t ButtonByHover(int32_t x, int32_t y) { return HotspotHover(x, y) ? hotspotIndex : -1; }
-
-int32_t ButtonLastHovered() { return hotspotIndex; }
+int32_t PickButton(ButtonRule rule, int32_t x, int32_t y) {
+  switch (rule) {
+    case ButtonRule::kUnderPointer:
+      return HotspotClick(x, y) ? hotspotIndex : -1;
+    case ButtonRule::kUnderPointerQuiet:
+      return HotspotHover(x, y) ? hotspotIndex : -1;
+    case ButtonRule::kLastLit:
+      break;
+  }
+  return hotspotIndex;
+}
 
 bool HoverOverTextBoxButtons(int32_t x, int32_t y) {
   if (HotspotHover(x, y)) return true;

@@ -4,6 +4,7 @@
 #include "shell/events.h"
 #include "shell/game_state.h"
 #include "shell/hotspots.h"
+#include "shell/menu_input.h"
 #include "shell/program_state.h"
 #include "shell/screen_table.h"
 
@@ -28,7 +29,7 @@ void OnMouse(const engine::EngineRef<engine::EngineEvent>& event) {
   if (!screen) return;
   if (screen->mouse && screen->mouse(code, x, y)) return;
   if (code == engine::kMouseLeftUp) {
-    if (screen->click) screen->click(x, y);
+    if (screen->press) screen->press(PickButton(screen->rule, x, y));
   } else if (code == engine::kMouseMove) {
     const bool hit = HotspotHover(x, y);
     if (screen->hover) screen->hover(hit);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "shell/menu_input.h"
+
 namespace kestrine {
 
 struct Screen {
@@ -18,9 +20,11 @@ struct Screen {
   // Every mouse code (2 move, 6/7 left down/up, 9/10 right down/up) at the logical pointer position; true
   // when the screen consumed the event.
   bool (*mouse)(int code, int32_t x, int32_t y) = nullptr;
-  // A left-button release the screen did not consume: the screen's buttons act (shell/menu_input.h holds the
-  // hit tests the menus share).
-  void (*click)(int32_t x, int32_t y) = nullptr;
+  // A left-button release the screen did not consume: `rule` picks one of the screen's buttons (its index in
+  // the hot-spot list, -1 for none) and `press` acts on it. Every screen keeps the first rule unless the game's
+  // design gives it another (shell/menu_input.h).
+  void (*press)(int32_t button) = nullptr;
+  ButtonRule rule = ButtonRule::kUnderPointer;
   // A pointer move the screen did not consume, after the shell's hover test over the buttons: hit tells
   // whether the pointer is on one (its index is in hotspotIndex). Screens redraw their highlight here.
   void (*hover)(bool hit) = nullptr;

@@ -57,7 +57,7 @@ TEST_F(OverheadUnitsRender, TheMedicIsAFigureWithHisPlateAndTheWoundedHaveTheirs
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   game_->Frames(12, 50);  // past the start
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
 
   const FrameImage all = Redrawn("all");
   medic.body->SetVisible(0);
@@ -77,8 +77,8 @@ TEST_F(OverheadUnitsRender, TheMedicIsAFigureWithHisPlateAndTheWoundedHaveTheirs
 
   // A wounded soldier brought into the medic's view lies on his own plate.
   Unit* casualty = nullptr;
-  for (int32_t i = firstPatientUnit; i < unitCount && !casualty; ++i)
-    if (units[i] && units[i]->state == 1) casualty = units[i].get();
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount && !casualty; ++i)
+    if (Units().units[i] && Units().units[i]->state == 1) casualty = Units().units[i].get();
   ASSERT_NE(casualty, nullptr);
   casualty->SetPosition(medic.pos + Vector3(8.0f, 0.0f, 4.0f));
   game_->Frames(2, 16);

@@ -32,7 +32,7 @@ class PatientMotionRender : public SdlGameFixture {
     ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
     ResumeCampaign(1, 0, false);
     SetUpMissionCasualties();
-    casualtyCases[0].woundType = wound;
+    SetCasualtyWound(0, wound);
     backpack.FillStandardKit();
     SetGameState(STATE_START_MISSION);
     ASSERT_EQ(States().gameState, STATE_OVERHEAD);

@@ -22,7 +22,7 @@ TEST_F(PatientViewRender, TheCasualtyLiesInHisSurroundingsWithTheGroundUnderTheD
   ChooseDifficulty(0);
   EndTraining();
   SetUpMissionCasualties();
-  casualtyCases[0].woundType = 31;
+  SetCasualtyWound(0, 31);
   SetGameState(STATE_START_MISSION);
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   currentCasualtyIndex = 0;

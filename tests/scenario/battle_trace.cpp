@@ -8,10 +8,11 @@
 namespace kestrine::scenario {
 
 void RecordFrame(Trace& trace) {
-  trace.insert(trace.end(), {States().gameState, MissionTime().missionClock, Outcome().missionEndFlag, unitCount});
-  for (int32_t i = 0; i < unitCount && i < kUnitSlotCount; ++i) {
-    if (!units[i]) continue;
-    const Unit& u = *units[i];
+  trace.insert(trace.end(),
+               {States().gameState, MissionTime().missionClock, Outcome().missionEndFlag, Units().unitCount});
+  for (int32_t i = 0; i < Units().unitCount && i < kUnitSlotCount; ++i) {
+    if (!Units().units[i]) continue;
+    const Unit& u = *Units().units[i];
     trace.insert(trace.end(),
                  {static_cast<int64_t>(u.pos.x * 100), static_cast<int64_t>(u.pos.z * 100), u.state, u.health, u.down});
   }

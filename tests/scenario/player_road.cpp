@@ -29,7 +29,7 @@
 #include "casualty_view/tool_tray.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/campaign_awards.h"
-#include "frontend/menu_actions.h"
+#include "frontend/menu_screens.h"
 #include "shell/engine_setup.h"
 #include "shell/events.h"
 #include "shell/game_state.h"
@@ -53,15 +53,15 @@ constexpr int32_t kReadied = 2;
 bool InMission() { return States().gameState == STATE_OVERHEAD || States().gameState == STATE_PATIENT_VIEW; }
 
 int32_t WaitingCasualty() {
-  for (int32_t i = firstPatientUnit; i < unitCount; ++i)
-    if (units[i] && units[i]->state == kWaiting) return i;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
+    if (Units().units[i] && Units().units[i]->state == kWaiting) return i;
   return -1;
 }
 
 int32_t ReadiedCasualtyLeftLying() {
-  for (int32_t i = firstPatientUnit; i < unitCount; ++i)
-    if (units[i] && units[i]->state == kReadied && units[i]->draggedBy < 0 &&
-        (units[i]->pos - evacuationPoint).Length() > 10.0f)
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
+    if (Units().units[i] && Units().units[i]->state == kReadied && Units().units[i]->draggedBy < 0 &&
+        (Units().units[i]->pos - Battle().evacuationPoint).Length() > 10.0f)
       return i;
   return -1;
 }
@@ -109,13 +109,14 @@ bool PlayKit(Harness& game, Patient& patient, const TreatmentStep& woundStep, Tr
 
 // An enemy soldier on his feet within reach of the medic's pistol, with none of the medic's own near him.
 int32_t EnemyInReach() {
-  for (int32_t i = 1; i < firstPatientUnit && i < unitCount; ++i) {
-    const Unit* u = units[i].get();
+  for (int32_t i = 1; i < Units().firstPatientUnit && i < Units().unitCount; ++i) {
+    const Unit* u = Units().units[i].get();
     if (!u || u->side != kSideEnemy || u->vehicleKind != MAN || u->down || u->health <= 0) continue;
-    if ((u->pos - units[0]->pos).Length() > 22.0f) continue;
+    if ((u->pos - Units().units[0]->pos).Length() > 22.0f) continue;
     bool ownNear = false;
-    for (int32_t j = 1; j < unitCount; ++j)
-      ownNear = ownNear || (units[j] && units[j]->side != kSideEnemy && (units[j]->pos - u->pos).Length() < 5.0f);
+    for (int32_t j = 1; j < Units().unitCount; ++j)
+      ownNear = ownNear || (Units().units[j] && Units().units[j]->side != kSideEnemy &&
+                            (Units().units[j]->pos - u->pos).Length() < 5.0f);
     if (!ownNear) return i;
   }
   return -1;
@@ -123,15 +124,15 @@ int32_t EnemyInReach() {
 
 // The medic fires his pistol at the enemies who come within its reach.
 void DefendTheMedic(Harness& game) {
-  for (int shots = 0; shots < 6 && States().gameState == STATE_OVERHEAD && units[0]; ++shots) {
+  for (int shots = 0; shots < 6 && States().gameState == STATE_OVERHEAD && Units().units[0]; ++shots) {
     const int32_t enemy = EnemyInReach();
     if (enemy < 0) return;
-    if (units[0]->weapon != WEAPON_PISTOL) {
+    if (Units().units[0]->weapon != WEAPON_PISTOL) {
       PressOverhead(game, OVERHEAD_PISTOL);
       game.Frames(12, kFrameMs);
       if (States().gameState != STATE_OVERHEAD) return;
     }
-    const ScreenPoint at = OnScreen(units[enemy]->pos);
+    const ScreenPoint at = OnScreen(Units().units[enemy]->pos);
     game.Click(at.x, at.y);
     game.Frames(4, kFrameMs);
   }
@@ -144,7 +145,7 @@ bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first, boo
   ChooseDifficulty(level);
   EndTraining();
   SetUpMissionCasualties();
-  if (first) casualtyCases[0] = *first;
+  if (first) ReplaceCasualtyCase(0, *first);
   if (packed) backpack.FillStandardKit();
   SetGameState(STATE_START_MISSION);
   return States().gameState == STATE_OVERHEAD;
@@ -152,7 +153,7 @@ bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first, boo
 
 Unit* Waiting() {
   const int32_t i = WaitingCasualty();
-  return i < 0 ? nullptr : units[i].get();
+  return i < 0 ? nullptr : Units().units[i].get();
 }
 
 ScreenPoint OnScreen(const Vector3& world) {
@@ -184,14 +185,14 @@ bool PressButton(Harness& game, int index) {
 }
 
 bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks, bool defend) {
-  for (int i = 0; i < clicks && States().gameState == STATE_OVERHEAD && units[0]; ++i) {
-    if ((units[0]->pos - where).Length() < reach) return true;
+  for (int i = 0; i < clicks && States().gameState == STATE_OVERHEAD && Units().units[0]; ++i) {
+    if ((Units().units[0]->pos - where).Length() < reach) return true;
     if (defend) DefendTheMedic(game);
     if (States().gameState != STATE_OVERHEAD) break;
     RightClick(game, OnScreen(where));
     game.Frames(20, kFrameMs);
   }
-  return States().gameState == STATE_OVERHEAD && units[0] && (units[0]->pos - where).Length() < reach;
+  return States().gameState == STATE_OVERHEAD && Units().units[0] && (Units().units[0]->pos - where).Length() < reach;
 }
 
 namespace {
@@ -319,7 +320,7 @@ void NoteState(RoadTrace& trace) {
                 "promotions %d tier %d",
                 States().gameState, Campaign().missionNumber, Campaign().difficulty, Outcome().missionEndFlag,
                 p.missionScore, p.missionMaximum, p.campaignScore, p.campaignMaximum, p.ribbonTotal, p.badgeCount[0],
-                p.badgeCount[1], p.badgeCount[2], p.promotionCount, debriefTier);
+                p.badgeCount[1], p.badgeCount[2], p.promotionCount, DebriefTier());
   trace.push_back(line);
 }
 
@@ -341,22 +342,22 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
     }
     const int32_t target = waiting >= 0 ? waiting : lying;
     // Nobody walks out under fire alone: the support team is called to the medic's side before each walk.
-    if (!supportActive) {
+    if (!Battle().supportActive) {
       FullDisplayTurn(game);
       PressOverhead(game, OVERHEAD_SUPPORT);
     }
-    if (!WalkMedicTo(game, units[target]->pos, 5.0f, 6)) continue;
+    if (!WalkMedicTo(game, Units().units[target]->pos, 5.0f, 6)) continue;
     FullDisplayTurn(game);
-    if (!InMission() || NearestCasualtySlot() != target - firstPatientUnit) continue;
+    if (!InMission() || NearestCasualtySlot() != target - Units().firstPatientUnit) continue;
 
     if (waiting < 0) {
       // Readied and left where he lay: the medic drags him to the landing point himself.
       ChooseExtractionPoint();
       PressOverhead(game, OVERHEAD_DRAG_PATIENT);
-      if (!dragging) continue;
-      WalkMedicTo(game, evacuationPoint, 6.0f, 30);
+      if (!MedicDrag().dragging) continue;
+      WalkMedicTo(game, Battle().evacuationPoint, 6.0f, 30);
       FullDisplayTurn(game);
-      if (States().gameState == STATE_OVERHEAD && dragging) PressOverhead(game, OVERHEAD_DRAG_PATIENT);
+      if (States().gameState == STATE_OVERHEAD && MedicDrag().dragging) PressOverhead(game, OVERHEAD_DRAG_PATIENT);
       continue;
     }
 

@@ -70,26 +70,28 @@ class BriefingRoad : public AtTheDisclaimer {
     SetGameState(STATE_DEBRIEFING);
     game.Frame(16);
   }
-  static bool HeadOnStage() { return briefingHead && Engine().engineStage->Contains(briefingHead.Get()); }
+  static bool HeadOnStage() {
+    return Briefing().briefingHead && Engine().engineStage->Contains(Briefing().briefingHead.Get());
+  }
   static const engine::EngineRef<engine::EngineSound>& Speech() { return soundTable[SOUND_BRIEFING_SPEECH]; }
 };
 
 TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
   ToPlayerSelect(kNovice);
-  EXPECT_EQ(currentFigure, 0);
-  EXPECT_TRUE(playerFigureModels[0]->Visible());
+  EXPECT_EQ(PlayerSelect().currentFigure, 0);
+  EXPECT_TRUE(PlayerSelect().playerFigureModels[0]->Visible());
   PointAndClick(kPrevious);
-  EXPECT_EQ(currentFigure, 2);
+  EXPECT_EQ(PlayerSelect().currentFigure, 2);
   game.Frame(16);
-  EXPECT_TRUE(playerFigureModels[2]->Visible());
-  EXPECT_FALSE(playerFigureModels[0]->Visible());
+  EXPECT_TRUE(PlayerSelect().playerFigureModels[2]->Visible());
+  EXPECT_FALSE(PlayerSelect().playerFigureModels[0]->Visible());
   PointAndClick(kPrevious);
-  EXPECT_EQ(currentFigure, 1);
+  EXPECT_EQ(PlayerSelect().currentFigure, 1);
   PointAndClick(kPrevious);
-  EXPECT_EQ(currentFigure, 0);
+  EXPECT_EQ(PlayerSelect().currentFigure, 0);
   PointAndClick(kPrevious);
   PointAndClick(kNext);  // 2 -> 0
-  EXPECT_EQ(currentFigure, 0);
+  EXPECT_EQ(PlayerSelect().currentFigure, 0);
   PointAndClick(kPrevious);
   game.Frame(16);
   // The figure's name heads the panel.
@@ -98,8 +100,8 @@ TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
   PointAndClick(kSelect);
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(missionProgress.playerFigure, 2);
-  EXPECT_FALSE(playerSelectLoaded);
-  EXPECT_FALSE(playerFigureModels[2]);
+  EXPECT_FALSE(PlayerSelect().playerSelectLoaded);
+  EXPECT_FALSE(PlayerSelect().playerFigureModels[2]);
   // The smallest medic carries the least.
   game.Frame(16);
   PointAndClick(kLoadBackpack);
@@ -110,23 +112,38 @@ TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
 }
 
 TEST_F(BriefingRoad, SelectWithoutTheArrowsStillTakesTheFigureShown) {
-  currentFigure = 1;  // as a visit before this campaign left it
-  ToTheBriefing();
+  // A visit before this campaign leaves the second figure shown: NEXT, then BACK to the difficulty menu and its
+  // BACK to the main menu, whose new campaign starts from the first figure.
+  constexpr Point kPlayerSelectBack{180, 421}, kDifficultyBack{165, 267};
+  ToPlayerSelect(kNovice);
+  PointAndClick(kNext);
+  ASSERT_EQ(PlayerSelect().currentFigure, 1);
+  PointAndClick(kPlayerSelectBack);
+  ASSERT_EQ(States().gameState, STATE_DIFFICULTY);
+  game.Click(kDifficultyBack.x, kDifficultyBack.y);
+  ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
+  ASSERT_EQ(missionProgress.playerFigure, 0);
+  game.Click(kNewGame.x, kNewGame.y);
+  game.Click(kNovice.x, kNovice.y);
+  ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
+  game.Frame(16);
+  PointAndClick(kSelect);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(missionProgress.playerFigure, 1);
 }
 
 TEST_F(BriefingRoad, TheOfficerSpeaksAfterThreeSecondsAndTheBriefingScrolls) {
   ToTheBriefing();
   EXPECT_TRUE(HeadOnStage());
-  EXPECT_TRUE(briefingHead->Visible());
-  EXPECT_TRUE(briefingLight);
+  EXPECT_TRUE(Briefing().briefingHead->Visible());
+  EXPECT_TRUE(Briefing().briefingLight);
   game.Frames(150, 16);  // 2.4 s: nothing said yet
   EXPECT_FALSE(Speech());
   game.Frames(50, 16);  // past 3 s and the lead
   ASSERT_TRUE(Speech());
   EXPECT_TRUE(Speech()->IsPlaying());
-  ASSERT_TRUE(briefingSpeechState.lipSyncRecords);
-  EXPECT_EQ(briefingSpeechState.lipSyncRecords->size(), LoadLipSync("sounds\\hmiss1.phn").records.size());
+  ASSERT_TRUE(BriefingSpeech().lipSyncRecords);
+  EXPECT_EQ(BriefingSpeech().lipSyncRecords->size(), LoadLipSync("sounds\\hmiss1.phn").records.size());
 
   const int32_t top = sharedTextBox.first;
   game.MoveTo(kBriefingScrollDown.x, kBriefingScrollDown.y);
@@ -141,7 +158,7 @@ TEST_F(BriefingRoad, TheOfficerSpeaksAfterThreeSecondsAndTheBriefingScrolls) {
   EXPECT_EQ(States().gameState, STATE_BACKPACK);
   EXPECT_FALSE(Speech());
   EXPECT_FALSE(HeadOnStage());
-  EXPECT_FALSE(briefingLight);
+  EXPECT_FALSE(Briefing().briefingLight);
 }
 
 TEST_F(BriefingRoad, StartMissionPacksTheStandardKitAndGoesIn) {
@@ -184,7 +201,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   missionProgress.missionMaximum = 30;
   SetGameState(STATE_BRIEFING);
   game.Frame(16);
-  const int32_t laterCases = casualtyCaseCount;
+  const int32_t laterCases = CasualtyCases().casualtyCaseCount;
   ASSERT_GT(laterCases, 3);
   PointAndClick(kLoadBackpack);
   ASSERT_EQ(States().gameState, STATE_BACKPACK);
@@ -193,7 +210,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   game.Click(70 + 40, PanelY(386) + 10);  // the backpack screen's BACK
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game.Frame(16);
-  EXPECT_EQ(casualtyCaseCount, laterCases);  // the pack was packed for these casualties: they stay
+  EXPECT_EQ(CasualtyCases().casualtyCaseCount, laterCases);  // the pack was packed for these casualties: they stay
   PointAndClick(kBackOrQuit);
   ASSERT_EQ(States().gameState, STATE_QUIT_CONFIRM);
   PointAndClick(kYes);
@@ -207,7 +224,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   PointAndClick(kSelect);
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(casualtyCaseCount, 3);
+  EXPECT_EQ(CasualtyCases().casualtyCaseCount, 3);
   game.Frame(16);
   PointAndClick(kStartMission);
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
@@ -217,7 +234,9 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
 }
 
 // A label lit as the pointer's button: the highlight colour of menu buttons.
-int LitPixels(int x, int y, int width, int height) { return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73); }
+int LitPixels(int x, int y, int width, int height) {
+  return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73);
+}
 
 TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
   // SELECT is button 0 of player select; LOAD BACKPACK is button 0 of the briefing, far from the pointer.
@@ -245,15 +264,15 @@ TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) 
   missionProgress.campaignScore = 100;
   missionProgress.campaignMaximum = 150;
   ToTheDebriefing(3, 47, 60);
-  EXPECT_EQ(isBriefing, 0);
+  EXPECT_EQ(Briefing().isBriefing, 0);
   EXPECT_EQ(missionProgress.campaignScore, 147);
   EXPECT_EQ(missionProgress.campaignMaximum, 210);
-  EXPECT_EQ(debriefTier, 7);
+  EXPECT_EQ(DebriefTier(), 7);
   EXPECT_EQ(sharedTextBox.total, 40);
   EXPECT_GT(CountPixels(textOverlay, 54, 105, 230, 311, 235, 247, 195), 100);
   game.Frames(200, 16);
-  ASSERT_TRUE(briefingSpeechState.lipSyncRecords);
-  EXPECT_EQ(briefingSpeechState.lipSyncRecords->size(), LoadLipSync("sounds\\jgood3.phn").records.size());
+  ASSERT_TRUE(BriefingSpeech().lipSyncRecords);
+  EXPECT_EQ(BriefingSpeech().lipSyncRecords->size(), LoadLipSync("sounds\\jgood3.phn").records.size());
 
   // REPLAY takes the mission back out and briefs it again.
   PointAndClick(kReplay);
@@ -273,12 +292,12 @@ TEST_F(BriefingRoad, BelowHalfTheMaximumThereIsNoWayOn) {
 
 TEST_F(BriefingRoad, ATimeOutIsToldAsSuchButTheMedalsFollowTheScore) {
   ToTheMainMenu();
-  debriefTier = 2;  // an earlier mission's
+  RecordDebriefTier(2);  // an earlier mission's
   ToTheDebriefing(2, 54, 60, END_TIME_OUT);
-  EXPECT_EQ(debriefTier, 9);
+  EXPECT_EQ(DebriefTier(), 9);
   game.Frames(200, 16);
-  ASSERT_TRUE(briefingSpeechState.lipSyncRecords);
-  EXPECT_EQ(briefingSpeechState.lipSyncRecords->size(), LoadLipSync("sounds\\jtimedOut.phn").records.size());
+  ASSERT_TRUE(BriefingSpeech().lipSyncRecords);
+  EXPECT_EQ(BriefingSpeech().lipSyncRecords->size(), LoadLipSync("sounds\\jtimedOut.phn").records.size());
   // Clicked at once or later, the way on is the same: the badge of mission 2.
   PointAndClick(kNextMission);
   EXPECT_EQ(missionProgress.badgeCount[1], 1);
@@ -326,13 +345,13 @@ TEST(BriefingOnPlainModels, AFigureAndAnOfficerWithoutAnimationsStandAndTheRoadG
   game.Frame(16);
   PointAndClick(game, kPrevious);
   game.Frame(16);
-  ASSERT_EQ(currentFigure, 2);
-  EXPECT_EQ(playerFigureModels[2]->GetAnimationCount(), 0);
-  EXPECT_TRUE(playerFigureModels[2]->Visible());
+  ASSERT_EQ(PlayerSelect().currentFigure, 2);
+  EXPECT_EQ(PlayerSelect().playerFigureModels[2]->GetAnimationCount(), 0);
+  EXPECT_TRUE(PlayerSelect().playerFigureModels[2]->Visible());
 
   PointAndClick(game, kSelect);
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
-  EXPECT_EQ(briefingHead->GetAnimationCount(), 0);
+  EXPECT_EQ(Briefing().briefingHead->GetAnimationCount(), 0);
   // The message is heard on time though the head has no mouth to move.
   game.Frames(200, 16);
   ASSERT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]);

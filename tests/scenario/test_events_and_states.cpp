@@ -318,7 +318,7 @@ TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {
   const std::pair<int, int> screens[] = {{STATE_PLAYER_SELECT, 5}, {STATE_BRIEFING, 5}, {STATE_DEBRIEFING, 4}};
   for (auto [state, downArrow] : screens) {
     StoreGameStateWithoutEntry(state);
-    isBriefing = state == STATE_BRIEFING ? 1 : 0;
+    MarkScreenAsBriefing(state == STATE_BRIEFING);
     ClearHotspots();
     for (int i = 0; i < downArrow; ++i) AddHotspotRect(0, 0, 0, 0);
     AddHotspotRect(50, 50, 100, 100);

@@ -31,39 +31,43 @@ void BuildBattlefield() {
   auto grid = Engine().engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
   grid->SetOptionPair(-25, 15);
   for (int i = 0; i < 400; ++i) grid->SetVertexHeight(i % 20, i / 20, 160, 0);
-  wrapImage = Engine().engineRoot->CreateBitmap(1024, 1024);
-  wrapImage->Clear(60, 100, 40);
-  grid->SetFaceBitmap(L"front", wrapImage, 0);
+  KeepWrapImage(Engine().engineRoot->CreateBitmap(1024, 1024));
+  TerrainImages().wrapImage->Clear(60, 100, 40);
+  grid->SetFaceBitmap(L"front", TerrainImages().wrapImage, 0);
   auto terrain = Engine().engineRoot->CreateObject();
   terrain->AttachShape(grid);
   terrain->SetOptionValue(engine::EngineNode::kOptionGround);
   terrain->MoveTo(0, kGround, 0);
   Engine().engineStage->AddObject(terrain);
   // A dark square on red, the see-through colour.
-  craterImage = Engine().engineRoot->CreateBitmap(254, 246);
-  craterImage->Clear(255, 0, 0);
-  craterImage->SetDrawColor(kCrater[0], kCrater[1], kCrater[2]);
-  craterImage->FillRect(27, 23, 200, 200);
-  craterImage->SetColorKey(255, 0, 0);
-  testing::OpenNavGrid(NavGrid, kGround);
-  for (int i = 0; i < 3; ++i) spawnPoints[i] = Vector3(-60.0f + 60.0f * i, kGround + 3, 70);
-  spawnPointCount = 3;
+  KeepCraterImage(Engine().engineRoot->CreateBitmap(254, 246));
+  TerrainImages().craterImage->Clear(255, 0, 0);
+  TerrainImages().craterImage->SetDrawColor(kCrater[0], kCrater[1], kCrater[2]);
+  TerrainImages().craterImage->FillRect(27, 23, 200, 200);
+  TerrainImages().craterImage->SetColorKey(255, 0, 0);
+  NavCells openGrid;
+  testing::OpenNavGrid(openGrid, kGround);
+  SetNavGrid(openGrid);
+  ClearSpawnPoints();
+  for (int i = 0; i < 3; ++i) AddSpawnPoint(Vector3(-60.0f + 60.0f * i, kGround + 3, 70));
 }
 
 Unit& Place(int32_t kind, int32_t side, float x, float z) {
-  const int slot = unitCount++;
-  units[slot] = std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind);
-  units[slot]->Place(Vector3(x, kGround + 3, z), side, 0, slot);
-  units[slot]->Update(0);
-  return *units[slot];
+  const int slot = Units().unitCount;
+  CountNewUnit();
+  PutUnit(slot, std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind));
+  Units().units[slot]->Place(Vector3(x, kGround + 3, z), side, 0, slot);
+  Units().units[slot]->Update(0);
+  return *Units().units[slot];
 }
 
 // One frame of the battle's work for the shake, flying grenades and the explosion; the medic's death
 // ends it.
 void BattleFrame() {
-  if (shakeTimer > 0) CameraShake(70, true);
-  for (int i = 0; i < unitCount && units[0] && States().gameState != STATE_KIA; ++i)
-    if (units[i] && !units[i]->projectile.idle) units[i]->projectile.UpdateProjectiles(static_cast<float>(70 / 700.0));
+  if (Shake().shakeTimer > 0) CameraShake(70, true);
+  for (int i = 0; i < Units().unitCount && Units().units[0] && States().gameState != STATE_KIA; ++i)
+    if (Units().units[i] && !Units().units[i]->projectile.idle)
+      Units().units[i]->projectile.UpdateProjectiles(static_cast<float>(70 / 700.0));
   AdvanceExplosionFrame();
 }
 
@@ -92,26 +96,27 @@ std::vector<float> PlayGrenades(uint32_t seed) {
     EXPECT_EQ(medic.projectile.idle, frame >= 21);
     if (frame != 21) continue;
     EXPECT_TRUE(explosionSprite->visible && soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
-    EXPECT_EQ(shakeTimer, 700);
+    EXPECT_EQ(Shake().shakeTimer, 700);
   }
-  EXPECT_NE(trace[21], trace[20]);  // shaken
+  EXPECT_NE(trace[21], trace[20]);      // shaken
   EXPECT_FLOAT_EQ(trace.back(), view);  // and given back
   EXPECT_FALSE(explosionSprite->visible);
   for (int i = 1; i <= 3; ++i) {
-    EXPECT_TRUE(units[i]->down);
-    EXPECT_EQ(units[i]->respawnTime, 11500);  // knocked out (novice), waiting at a spawn point
-    EXPECT_EQ(units[i]->pos.z, 70.0f);
+    EXPECT_TRUE(Units().units[i]->down);
+    EXPECT_EQ(Units().units[i]->respawnTime, 11500);  // knocked out (novice), waiting at a spawn point
+    EXPECT_EQ(Units().units[i]->pos.z, 70.0f);
   }
-  EXPECT_FALSE(units[4]->down);  // scattered
-  EXPECT_EQ(units[4]->respawnTime, 15500);
-  EXPECT_EQ(units[5]->respawnTime, 0);
-  for (int i = 1; i < unitCount; ++i) trace.insert(trace.end(), {units[i]->pos.x, units[i]->pos.z});
+  EXPECT_FALSE(Units().units[4]->down);  // scattered
+  EXPECT_EQ(Units().units[4]->respawnTime, 15500);
+  EXPECT_EQ(Units().units[5]->respawnTime, 0);
+  for (int i = 1; i < Units().unitCount; ++i)
+    trace.insert(trace.end(), {Units().units[i]->pos.x, Units().units[i]->pos.z});
   // It came down on x = 0 between z = -1 and 0: the crater's corner at (496, 496 .. 501).
-  const int crater = CountPixels(wrapImage, 0, 0, 1024, 1024, kCrater[0], kCrater[1], kCrater[2]);
+  const int crater = CountPixels(TerrainImages().wrapImage, 0, 0, 1024, 1024, kCrater[0], kCrater[1], kCrater[2]);
   EXPECT_GT(crater, 20 * 20);
-  EXPECT_EQ(CountPixels(wrapImage, 496, 496, 32, 37, kCrater[0], kCrater[1], kCrater[2]), crater);
+  EXPECT_EQ(CountPixels(TerrainImages().wrapImage, 496, 496, 32, 37, kCrater[0], kCrater[1], kCrater[2]), crater);
 
-  invulnerable = 1;
+  SetInvulnerable(true);
   medic.projectile.LaunchProjectile(medic.pos, medic.pos + Vector3(3, 0, 0), 0);
   for (int frame = 1; frame <= 20; ++frame) BattleFrame();
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);

@@ -11,7 +11,7 @@
 
 #include "frontend/high_score_screen.h"
 #include "frontend/high_score_table.h"
-#include "frontend/menu_actions.h"
+#include "frontend/menu_screens.h"
 #include "harness.h"
 #include "own_data_folder.h"
 #include "shell/game_state.h"
@@ -53,11 +53,11 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     ClearMenuCanvas();
     ASSERT_TRUE(EnterHighScore());
     EXPECT_EQ(States().gameState, STATE_HIGH_SCORES);
-    EXPECT_EQ(highScoreEntryRow, 0);  // above TAVEN's 503
+    EXPECT_EQ(HighScores().highScoreEntryRow, 0);  // above TAVEN's 503
     EXPECT_EQ(OutlinePixels(1), 281);
 
     for (char key : std::string("NOVA MEDICSX")) game.Press(key);  // letters and Space are their own codes
-    EXPECT_STREQ(highScoreTable[0].name, "NOVA MEDICS");           // not the twelfth
+    EXPECT_STREQ(HighScores().table[0].name, "NOVA MEDICS");       // not the twelfth
     EXPECT_GT(NamePixels(1), 0);
     EXPECT_FALSE(fs::exists("savedGames"));  // typing alone writes nothing
 
@@ -77,22 +77,22 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
   // What the options menu's HIGH SCORES does.
   ClearTextOverlay();
   ClearMenuCanvas();
-  highScoreEntryRow = -1;
+  StopNaming();
   SetGameState(STATE_HIGH_SCORES);
   LoadHighScores();
   HighScoreScreen();
-  EXPECT_STREQ(highScoreTable[0].name, "NOVA MEDICS");
-  EXPECT_STREQ(highScoreTable[1].name, "TAVEN");
+  EXPECT_STREQ(HighScores().table[0].name, "NOVA MEDICS");
+  EXPECT_STREQ(HighScores().table[1].name, "TAVEN");
   EXPECT_GT(NamePixels(1), 0);
   EXPECT_EQ(NamePixels(7), 0);  // rank 7 is empty
   EXPECT_EQ(OutlinePixels(1), 0);
   game.Press('Q');  // nobody is typing
-  EXPECT_STREQ(highScoreTable[0].name, "NOVA MEDICS");
+  EXPECT_STREQ(HighScores().table[0].name, "NOVA MEDICS");
   // NEXT turns the pages round: EXPERT is followed by NOVICE.
   game.MoveTo(kNextX, kNextY);
   for (int page : {1, 2, 0}) {
     game.Click(kNextX, kNextY);
-    EXPECT_EQ(highScorePage, page);
+    EXPECT_EQ(HighScores().highScorePage, page);
   }
   EXPECT_GT(NamePixels(1), 0);
 }

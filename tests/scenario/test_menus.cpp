@@ -232,14 +232,14 @@ TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMissi
   missionProgress.missionScore = 60;
   missionProgress.missionMaximum = 95;
   SetGameState(STATE_FINISH);
-  ASSERT_TRUE(finalMedalImages[2]);
-  const int first = finalMedalImages[2]->GetWidth();
+  ASSERT_TRUE(FinishPictures().finalMedalImages[2]);
+  const int first = FinishPictures().finalMedalImages[2]->GetWidth();
   EXPECT_EQ(MedalMismatches(game, L"images\\finalMedals\\ribbon2.qpg", 20, 190), 0);
   EXPECT_EQ(MedalMismatches(game, L"images\\finalMedals\\ribbon5.qpg", 20 + first, 190), 0);
   // Badges keep their places: the second badge at x 250, nothing where the first would be.
   EXPECT_EQ(MedalMismatches(game, L"images\\finalMedals\\badge1.qpg", 250, 60), 0);
   EXPECT_EQ(CountPixelsNot(textOverlay, 50, 60, 150, 60, 255, 0, 0), 0);
-  EXPECT_FALSE(finalMedalImages[0]);
+  EXPECT_FALSE(FinishPictures().finalMedalImages[0]);
 
   PointAndClick({512, 426});  // REPLAY, 170 x 22 at (427, 415)
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
@@ -254,7 +254,7 @@ class CampaignAwardsRoad : public MenuRoad {
     if (States().gameState == STATE_DISCLAIMER) ToTheMainMenu();
     StoreGameStateWithoutEntry(STATE_DEBRIEFING);
     GoToMission(mission);
-    debriefTier = tier;
+    RecordDebriefTier(tier);
     std::memset(movieNames, 0, sizeof movieNames);
   }
 };

@@ -36,8 +36,9 @@ std::set<const engine::EngineNode*> StageObjects() {
 // What the briefing decides: seven wounds, the hummer's among them.
 void DecideCasualties() {
   const int32_t wounds[kMaxCasualtyCases] = {3, 6, 12, 20, 31, 40, 45};
-  for (int k = 0; k < kMaxCasualtyCases; ++k) casualtyCases[k] = CasualtyCase{wounds[k], k % 2, k == 1};
-  casualtyCaseCount = kMaxCasualtyCases;
+  CasualtyCase cases[kMaxCasualtyCases];
+  for (int k = 0; k < kMaxCasualtyCases; ++k) cases[k] = CasualtyCase{wounds[k], k % 2, k == 1};
+  SetCasualtyCases(cases, kMaxCasualtyCases);
 }
 
 using MissionLoadScenario = AtTheDisclaimer;
@@ -57,17 +58,18 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
       EXPECT_EQ(missionState.casualtyCount, kCasualties[mission - 1][level]);
       EXPECT_EQ(MissionTime().nightMission, mission == 5 || mission == 7 || mission == 9);
       EXPECT_TRUE(missionState.gridReady);
-      ASSERT_TRUE(units[0]);
-      EXPECT_FALSE(units[24]);
-      for (int32_t i = 0; i < unitCount; ++i) {
-        ASSERT_TRUE(units[i]);
-        EXPECT_LE(std::max(std::abs(units[i]->pos.x), std::abs(units[i]->pos.z)), 80.0f) << "unit " << i;
+      ASSERT_TRUE(Units().units[0]);
+      EXPECT_FALSE(Units().units[24]);
+      for (int32_t i = 0; i < Units().unitCount; ++i) {
+        ASSERT_TRUE(Units().units[i]);
+        EXPECT_LE(std::max(std::abs(Units().units[i]->pos.x), std::abs(Units().units[i]->pos.z)), 80.0f)
+            << "unit " << i;
       }
       // The medic stands on an open cell that reaches most of the battlefield.
-      const CellIndex medic = CellAt(units[0]->pos);
-      EXPECT_NE(NavGrid[medic.row][medic.column].mask, 0);
+      const CellIndex medic = CellAt(Units().units[0]->pos);
+      EXPECT_NE(Nav().NavGrid[medic.row][medic.column].mask, 0);
       int open = 0;
-      for (const auto& row : NavGrid)
+      for (const auto& row : Nav().NavGrid)
         for (const NavCell& cell : row) open += cell.mask != 0;
       EXPECT_GT(open, 1681 / 2);
       EXPECT_TRUE(mission != 8 || level != 2 || MissionTime().missionClock == 1680000) << "7 x 240 s";
@@ -77,12 +79,12 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
       SetGameState(STATE_DEBRIEFING);
 
       EXPECT_FALSE(missionState.missionLoaded);
-      EXPECT_EQ(unitCount, 0);
-      EXPECT_EQ(objectCount, 0);
+      EXPECT_EQ(Units().unitCount, 0);
+      EXPECT_EQ(LevelObjectTable().objectCount, 0);
       const std::set<const engine::EngineNode*> after = StageObjects();
       for (const engine::EngineNode* object : after) {
         // The debriefing's own officer and his light stand there now.
-        if (object == briefingHead.Get() || object == briefingLight.Get()) continue;
+        if (object == Briefing().briefingHead.Get() || object == Briefing().briefingLight.Get()) continue;
         EXPECT_TRUE(before.count(object))
             << "left on the stage: " << std::string(object->GetName().begin(), object->GetName().end());
       }
@@ -101,24 +103,27 @@ TEST_F(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceN
   DecideCasualties();
   SetGameState(STATE_START_MISSION);
   ASSERT_EQ(missionState.casualtyCount, 4);
-  const int32_t first = firstPatientUnit;
-  EXPECT_EQ(units[first]->state, 1);
-  for (int32_t i = first + 1; i < unitCount; ++i) EXPECT_EQ(units[i]->state, 5);
+  const int32_t first = Units().firstPatientUnit;
+  EXPECT_EQ(Units().units[first]->state, 1);
+  for (int32_t i = first + 1; i < Units().unitCount; ++i) EXPECT_EQ(Units().units[i]->state, 5);
   const engine::Vec3 firstSun = Engine().engineLights[1]->ShineDirection();
   EXPECT_EQ(Engine().engineLights[1]->LightColor().r, 190);
 
-  NavGrid[20][20].position.y = -1.0f;  // a mark that a grid read or probed again would wipe
+  NavCells grid;
+  CopyNavGrid(grid);
+  grid[20][20].position.y = -1.0f;  // a mark that a grid read or probed again would wipe
+  SetNavGrid(grid);
   SetGameState(STATE_OPEN_PATIENT_VIEW);
   SetGameState(STATE_OVERHEAD);
-  EXPECT_EQ(units[first + 1]->state, 5);  // the first is still waiting
-  EXPECT_EQ(NavGrid[20][20].position.y, -1.0f);
+  EXPECT_EQ(Units().units[first + 1]->state, 5);  // the first is still waiting
+  EXPECT_EQ(Nav().NavGrid[20][20].position.y, -1.0f);
   EXPECT_NE(Engine().engineLights[1]->ShineDirection().x, firstSun.x);  // the sun of every later entry
 
-  units[first]->state = 2;  // readied for evacuation
+  Units().units[first]->state = 2;  // readied for evacuation
   SetGameState(STATE_OPEN_PATIENT_VIEW);
   SetGameState(STATE_OVERHEAD);
-  EXPECT_EQ(units[first + 1]->state, 1);
-  EXPECT_EQ(units[first + 2]->state, 5);
+  EXPECT_EQ(Units().units[first + 1]->state, 1);
+  EXPECT_EQ(Units().units[first + 2]->state, 5);
 
   // A mission started again without the debriefing between takes the old one down first.
   const size_t onStage = Engine().engineStage->Objects().size();

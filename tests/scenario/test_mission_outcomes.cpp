@@ -83,8 +83,8 @@ void TreatEveryone(Harness& game, Trace& trace) {
 
 // Casualty k of the mission dragged beside the landing point (within 13 in x and z).
 void DragToLandingPoint(int32_t k) {
-  Unit& casualty = *units[firstPatientUnit + k];
-  casualty.SetPosition(evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
+  Unit& casualty = *Units().units[Units().firstPatientUnit + k];
+  casualty.SetPosition(Battle().evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
 }
 
 int MessagePixels(int y480) { return CountPixels(textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
@@ -107,12 +107,12 @@ TEST(MissionOutcomes, EveryCasualtyReadiedAndBroughtToTheHelicopterEndsTheMissio
   ExpectSameTwice(31, 0, [](Harness& game, Trace& trace) {
     ASSERT_EQ(missionState.casualtyCount, 3);
     TreatEveryone(game, trace);
-    EXPECT_FALSE(extractionStarted);
+    EXPECT_FALSE(Battle().extractionStarted);
     game.Frame(kFrameMs);  // nobody left waiting: the helicopter is called at once, the spare time cut off
-    EXPECT_TRUE(extractionStarted);
+    EXPECT_TRUE(Battle().extractionStarted);
     EXPECT_EQ(MissionTime().missionClock, 3 * 40000);
     EXPECT_GT(Outcome().earlyFinishTime, 0);
-    EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
+    EXPECT_EQ(Units().units[Units().unitCount - 1]->vehicleKind, HELICOPTER);
     for (int32_t k = 0; k < 3; ++k) DragToLandingPoint(k);
     game.Frame(kFrameMs);
     EXPECT_EQ(Outcome().missionEndFlag, 1);
@@ -128,7 +128,7 @@ TEST(MissionOutcomes, TimeRunningOutWithACasualtyStillWaitingIsFlagTwo) {
     SetMissionClock(1001);  // as the developer's clock key sets it
     UntilTheEnd(game, trace);
     EXPECT_EQ(Outcome().missionEndFlag, 2);
-    EXPECT_TRUE(extractionStarted);  // called on the way down
+    EXPECT_TRUE(Battle().extractionStarted);  // called on the way down
     EXPECT_GT(MessagePixels(340), 20) << "You are forced to evacuate now.";
     EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
   });
@@ -139,7 +139,7 @@ TEST(MissionOutcomes, TimeRunningOutWithTheWoundedAtTheLandingPointIsFlagSixWith
     ASSERT_EQ(missionState.casualtyCount, 4);
     TreatEveryone(game, trace);
     game.Frame(kFrameMs);
-    ASSERT_TRUE(extractionStarted);
+    ASSERT_TRUE(Battle().extractionStarted);
     DragToLandingPoint(0);
     DragToLandingPoint(1);  // the other two stay where they lie, readied
     SetMissionClock(1001);
@@ -156,8 +156,8 @@ TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroug
     ASSERT_NE(casualty, nullptr);
     // The casualty's patient record, as the patient view makes it, with a wound that needs no chest needle.
     int32_t slot = 0;
-    for (int32_t i = firstPatientUnit; i < unitCount; ++i)
-      if (units[i].get() == casualty) slot = i - firstPatientUnit;
+    for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
+      if (Units().units[i].get() == casualty) slot = i - Units().firstPatientUnit;
     casualties[slot] = std::make_unique<Patient>();
     currentPatient = casualties[slot].get();
     SetUpWound(*currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
@@ -184,14 +184,14 @@ TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
     // The medic 10 from the waiting casualty, lying alone, fires the rifle just beside him.
     const Unit* casualty = Waiting();
     ASSERT_NE(casualty, nullptr);
-    Unit& medic = *units[0];
+    Unit& medic = *Units().units[0];
     medic.SetPosition(casualty->pos + Vector3(10.0f, 0.0f, 0.0f));
     SendUnitTo(medic, medic.pos);
     medic.weapon = WEAPON_RIFLE;
     for (int shot = 1; shot <= 6; ++shot) {
       EXPECT_EQ(Outcome().missionEndFlag, 0) << "shot " << shot;
       PlayerShotLanded(medic.Fire(casualty->pos + Vector3(0.5f, 0.0f, 0.5f), FIRE_RIFLE));
-      EXPECT_EQ(friendlyFireCount, shot);
+      EXPECT_EQ(Battle().friendlyFireCount, shot);
       game.Frames(5, kFrameMs);
       RecordFrame(trace);
     }
@@ -202,12 +202,12 @@ TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
 
 // An enemy standing 3 from the medic, away from the medic's own men, firing on his turns.
 void EnemyAtTheMedicsSide() {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   medic.SetPosition(0, 500, 0);
   medic.SnapToGround();
   SendUnitTo(medic, medic.pos);
-  for (int32_t i = 1; i < firstPatientUnit; ++i) {
-    Unit& u = *units[i];
+  for (int32_t i = 1; i < Units().firstPatientUnit; ++i) {
+    Unit& u = *Units().units[i];
     if (u.side != kSideEnemy || u.vehicleKind != MAN) continue;
     u.SetPosition(0, 500, 3);
     u.SnapToGround();
@@ -234,8 +234,8 @@ TEST(MissionOutcomes, UnderThePatientViewANovicesMedicIsHitButNotKilled) {
     SetGameState(STATE_PATIENT_VIEW);
     Play(game, trace, 600);
     EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
-    EXPECT_LT(units[0]->health, 8);  // hit again and again
-    EXPECT_FALSE(units[0]->down);
+    EXPECT_LT(Units().units[0]->health, 8);  // hit again and again
+    EXPECT_FALSE(Units().units[0]->down);
   });
 }
 

@@ -66,13 +66,13 @@ Outcome WalkToTheFirstCasualty(uint32_t seed, int level, int& ms, float& distanc
   int sinceLook = kLookAgainMs;
   bool clicked = false;
   while (ms < kGiveUpMs) {
-    if (States().gameState == STATE_KIA || !units[0]) return Outcome::kKilled;
+    if (States().gameState == STATE_KIA || !Units().units[0]) return Outcome::kKilled;
     const Unit* casualty = Waiting();
-    if (casualty && nearestPatientDistance < kBeside) return Outcome::kArrived;
+    if (casualty && Battle().nearestPatientDistance < kBeside) return Outcome::kArrived;
     // A player clicks once, and again only when the medic has stopped without getting there.
     if (casualty && States().gameState == STATE_OVERHEAD && MissionTime().missionStartCountdown == 0 &&
-        sinceLook >= kLookAgainMs && (!clicked || units[0]->arrived)) {
-      if (!clicked) distance = (casualty->pos - units[0]->pos).Length();
+        sinceLook >= kLookAgainMs && (!clicked || Units().units[0]->arrived)) {
+      if (!clicked) distance = (casualty->pos - Units().units[0]->pos).Length();
       RightClick(game, OnMiniMap(casualty->pos));
       clicked = true;
       sinceLook = 0;

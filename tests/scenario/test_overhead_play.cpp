@@ -47,7 +47,7 @@ class OverheadPlay : public ::testing::Test {
     ASSERT_TRUE(game_.RunUntilState(STATE_DISCLAIMER));
     ASSERT_TRUE(StartMission(3, 0));
     // The walks and clicks are the point here, not whether the enemy happens to hit the medic on the way.
-    invulnerable = 1;
+    SetInvulnerable(true);
     game_.Frames(12, kFrameMs);
     ASSERT_EQ(MissionTime().missionStartCountdown, 0);
   }
@@ -63,8 +63,8 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   Unit* casualty = Waiting();
   ASSERT_NE(casualty, nullptr);
   int32_t index = 0;
-  for (int32_t i = 0; i < unitCount; ++i)
-    if (units[i].get() == casualty) index = i;
+  for (int32_t i = 0; i < Units().unitCount; ++i)
+    if (Units().units[i].get() == casualty) index = i;
 
   // Out of reach the casualty buttons are not there: the click lands on the battlefield.
   FullDisplayTurn(game_);
@@ -72,13 +72,13 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);
 
   ASSERT_TRUE(WalkTo(casualty->pos, 5.0f))
-      << "the medic got no nearer than " << (units[0]->pos - casualty->pos).Length();
+      << "the medic got no nearer than " << (Units().units[0]->pos - casualty->pos).Length();
   FullDisplayTurn(game_);
-  ASSERT_LT(nearestPatientDistance, 7.0);
-  EXPECT_EQ(nearestPatientUnit, index);
+  ASSERT_LT(Battle().nearestPatientDistance, 7.0);
+  EXPECT_EQ(Battle().nearestPatientUnit, index);
   PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
-  EXPECT_EQ(currentCasualtyIndex, index - firstPatientUnit);
+  EXPECT_EQ(currentCasualtyIndex, index - Units().firstPatientUnit);
   EXPECT_EQ(MenuHotspots.count, 0) << "the overhead buttons went with its screen";
   game_.Frames(4, kFrameMs);
 
@@ -93,48 +93,48 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   // The landing point as the evacuation call chooses it; the medic drags him there.
   ChooseExtractionPoint();
   PressOverhead(game_, OVERHEAD_DRAG_PATIENT);
-  ASSERT_TRUE(dragging);
+  ASSERT_TRUE(MedicDrag().dragging);
   EXPECT_EQ(casualty->draggedBy, 0);
-  ASSERT_TRUE(WalkTo(evacuationPoint, 6.0f, 60))
-      << "the medic got no nearer than " << (units[0]->pos - evacuationPoint).Length();
+  ASSERT_TRUE(WalkTo(Battle().evacuationPoint, 6.0f, 60))
+      << "the medic got no nearer than " << (Units().units[0]->pos - Battle().evacuationPoint).Length();
   FullDisplayTurn(game_);
   PressOverhead(game_, OVERHEAD_DRAG_PATIENT);
-  EXPECT_FALSE(dragging);
+  EXPECT_FALSE(MedicDrag().dragging);
   EXPECT_EQ(casualty->draggedBy, -1);
   EXPECT_EQ(casualty->state, 3);
-  EXPECT_LT((casualty->pos - evacuationPoint).Length(), 12.0f);
+  EXPECT_LT((casualty->pos - Battle().evacuationPoint).Length(), 12.0f);
 }
 
 TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   FullDisplayTurn(game_);
   PressOverhead(game_, OVERHEAD_SUPPORT);
-  EXPECT_TRUE(supportActive);
-  EXPECT_GT(supportTimer, 19000);
+  EXPECT_TRUE(Battle().supportActive);
+  EXPECT_GT(Battle().supportTimer, 19000);
 
   // MOVE TEAM, then a right click on the ground for the team's leader.
   ASSERT_GT(missionState.teamLeader, 0);
-  Unit& leader = *units[missionState.teamLeader];
+  Unit& leader = *Units().units[missionState.teamLeader];
   PressOverhead(game_, OVERHEAD_MOVE_TEAM);
-  EXPECT_TRUE(teamPlacement);
+  EXPECT_TRUE(OverheadInput().teamPlacement);
   EXPECT_GT(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 20) << "the right-click message";
-  const Vector3 post = units[0]->pos + Vector3(10.0f, 0.0f, 10.0f);
+  const Vector3 post = Units().units[0]->pos + Vector3(10.0f, 0.0f, 10.0f);
   RightClick(game_, OnScreen(post));
-  EXPECT_FALSE(teamPlacement);
+  EXPECT_FALSE(OverheadInput().teamPlacement);
   EXPECT_EQ(leader.orders, ORDERS_DEFENDNDRAG);
   EXPECT_LT(std::fabs(leader.home.x - post.x) + std::fabs(leader.home.z - post.z), 3.0f);
   EXPECT_EQ(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 0) << "the message is gone";
 
   // The pistol at an enemy standing 6 from the medic.
   Unit* enemy = nullptr;
-  for (int32_t i = 1; i < firstPatientUnit && !enemy; ++i)
-    if (units[i]->side == kSideEnemy && units[i]->vehicleKind == MAN) enemy = units[i].get();
+  for (int32_t i = 1; i < Units().firstPatientUnit && !enemy; ++i)
+    if (Units().units[i]->side == kSideEnemy && Units().units[i]->vehicleKind == MAN) enemy = Units().units[i].get();
   ASSERT_NE(enemy, nullptr);
-  enemy->SetPosition(units[0]->pos + Vector3(6.0f, 0.0f, 0.0f));
+  enemy->SetPosition(Units().units[0]->pos + Vector3(6.0f, 0.0f, 0.0f));
   enemy->SnapToGround();
   enemy->orders = ORDERS_NONMOVING;
   SendUnitTo(*enemy, enemy->pos);
   PressOverhead(game_, OVERHEAD_PISTOL);
-  EXPECT_EQ(units[0]->weapon, WEAPON_PISTOL);
+  EXPECT_EQ(Units().units[0]->weapon, WEAPON_PISTOL);
   const int32_t rounds = backpack.count[2];
   ASSERT_GT(rounds, 0);
   const int32_t health = enemy->health;
@@ -143,17 +143,17 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   game_.Click(at.x, at.y);
   EXPECT_EQ(backpack.count[2], rounds - 1);
   EXPECT_TRUE(enemy->health < health || enemy->down);
-  EXPECT_EQ(friendlyFireCount, 0);
+  EXPECT_EQ(Battle().friendlyFireCount, 0);
 
   // A grenade 15 away.
   PressOverhead(game_, OVERHEAD_GRENADE);
   const int32_t grenades = backpack.count[0];
   ASSERT_GT(grenades, 0);
   game_.Frames(12, kFrameMs);
-  const ScreenPoint throwAt = OnScreen(units[0]->pos + Vector3(-15.0f, 0.0f, 0.0f));
+  const ScreenPoint throwAt = OnScreen(Units().units[0]->pos + Vector3(-15.0f, 0.0f, 0.0f));
   game_.Click(throwAt.x, throwAt.y);
   EXPECT_EQ(backpack.count[0], grenades - 1);
-  EXPECT_FALSE(units[0]->projectile.idle);
+  EXPECT_FALSE(Units().units[0]->projectile.idle);
 
   // Escape pauses; CONTINUE goes back.
   game_.Press(VK_ESCAPE);
@@ -169,18 +169,18 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_PAUSE_MENU), 1) << "one pause per Escape";
 
   // 'R' steps the weapons, Up and Down the camera views.
-  units[0]->weapon = WEAPON_RIFLE;
+  Units().units[0]->weapon = WEAPON_RIFLE;
   game_.Press('R');
-  EXPECT_EQ(units[0]->weapon, WEAPON_PISTOL);
+  EXPECT_EQ(Units().units[0]->weapon, WEAPON_PISTOL);
   game_.Press('R');
-  EXPECT_EQ(units[0]->weapon, WEAPON_GRENADE);
-  EXPECT_EQ(viewPreset, 1);
+  EXPECT_EQ(Units().units[0]->weapon, WEAPON_GRENADE);
+  EXPECT_EQ(ViewPreset().viewPreset, 1);
   game_.Press(VK_UP);
-  EXPECT_EQ(viewPreset, 2);
+  EXPECT_EQ(ViewPreset().viewPreset, 2);
   game_.Press(VK_DOWN);
-  EXPECT_EQ(viewPreset, 0);
+  EXPECT_EQ(ViewPreset().viewPreset, 0);
   game_.Press(VK_DOWN);
-  EXPECT_EQ(viewPreset, 1);
+  EXPECT_EQ(ViewPreset().viewPreset, 1);
 }
 
 }  // namespace

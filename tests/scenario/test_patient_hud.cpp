@@ -123,33 +123,33 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   currentCasualtyIndex = 0;
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
-  const int32_t unit = firstPatientUnit;
-  ASSERT_TRUE(units[unit]);
+  const int32_t unit = Units().firstPatientUnit;
+  ASSERT_TRUE(Units().units[unit]);
   const int32_t score = patient.score;
   ClickHud(game, HUD_RETURN_TO_ACTION);
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << "a light wound of our own goes back";
   EXPECT_EQ(patient.score, score + 5);
-  EXPECT_EQ(units[unit]->state, kCasualtyInAction);
+  EXPECT_EQ(Units().units[unit]->state, kCasualtyInAction);
 }
 
 TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds) {
   Harness game;
   OpenLacerations(game, 0);
   ClickHud(game, HUD_CALL_FOR_SUPPORT);
-  EXPECT_TRUE(supportActive);
-  EXPECT_GT(supportTimer, 20000 - 4 * kFrameMs);
+  EXPECT_TRUE(Battle().supportActive);
+  EXPECT_GT(Battle().supportTimer, 20000 - 4 * kFrameMs);
   EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW) << "the call leaves him in view";
   for (const int32_t id : {HUD_GRENADE, HUD_PISTOL}) {
     ClickHud(game, id);
     EXPECT_EQ(States().gameState, STATE_OVERHEAD);
-    EXPECT_EQ(units[0]->weapon, id - HUD_PISTOL);
+    EXPECT_EQ(Units().units[0]->weapon, id - HUD_PISTOL);
     currentCasualtyIndex = 0;
     SetGameState(STATE_PATIENT_VIEW);
     game.Frames(3, kFrameMs);
   }
-  EXPECT_TRUE(units[0]->pistol->Visible());
-  EXPECT_FALSE(units[0]->rifle->Visible());
+  EXPECT_TRUE(Units().units[0]->pistol->Visible());
+  EXPECT_FALSE(Units().units[0]->rifle->Visible());
 
   // Roll Over turns a living casualty who may be moved, and only him.
   Patient& patient = *currentPatient;

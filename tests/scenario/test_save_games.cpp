@@ -87,7 +87,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   ASSERT_EQ(States().gameState, STATE_SAVE_GAME);
   EXPECT_EQ(hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
   game.Frame(16);
-  EXPECT_EQ(slotScreenState.slotLabel[9], "EMPTY");
+  EXPECT_EQ(SlotScreen().slotLabel[9], "EMPTY");
   EXPECT_GT(CountPixels(textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";
   PointAndClick(Slot(2));
   game.Frame(16);
@@ -95,8 +95,8 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   PointAndClick(kSlotAct);
   ASSERT_TRUE(fs::exists("savedGames/game4032.txt"));
   game.Frame(16);
-  EXPECT_EQ(slotScreenState.slotLabel[2].substr(0, 10), "BRIEF-- 4 ");
-  EXPECT_EQ(slotScreenState.slotLabel[2].size(), 27u) << "the whole first line: kind, mission, date, time";
+  EXPECT_EQ(SlotScreen().slotLabel[2].substr(0, 10), "BRIEF-- 4 ");
+  EXPECT_EQ(SlotScreen().slotLabel[2].size(), 27u) << "the whole first line: kind, mission, date, time";
   PointAndClick(kSlotBack);
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
 
@@ -132,7 +132,7 @@ TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefor
   ChooseDifficulty(0);
   SetGameState(STATE_BRIEFING);
   game.Frame(16);
-  ASSERT_EQ(casualtyCaseCount, 3);
+  ASSERT_EQ(CasualtyCases().casualtyCaseCount, 3);
   PointAndClick({504, 380});  // LOAD BACKPACK
   ASSERT_EQ(States().gameState, STATE_BACKPACK);
   game.Frame(16);
@@ -140,7 +140,7 @@ TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefor
   LoadFromTheMainMenu(2);
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 4);
-  EXPECT_EQ(casualtyCaseCount, 6);  // mission 4 at expert
+  EXPECT_EQ(CasualtyCases().casualtyCaseCount, 6);  // mission 4 at expert
 }
 
 TEST_F(SaveGames, AFolderInASlotsPlaceIsToldAsSuchAndTheOtherSlotsStillSave) {
@@ -199,8 +199,8 @@ struct UnitSeen {
 };
 std::vector<UnitSeen> UnitsSeen() {
   std::vector<UnitSeen> seen;
-  for (int32_t i = 0; i < unitCount; ++i) {
-    const Unit& u = *units[i];
+  for (int32_t i = 0; i < Units().unitCount; ++i) {
+    const Unit& u = *Units().units[i];
     seen.push_back({u.pos.x, u.pos.y, u.pos.z, u.state, u.health, u.down, u.woundType, u.severity, u.orders});
   }
   return seen;
@@ -215,16 +215,16 @@ class MissionSaves : public SaveGames {
     GoToMission(3);
     ChooseDifficulty(0);
     SetUpMissionCasualties();
-    casualtyCases[0].woundType = WOUND_FACE_LACERATIONS;
+    SetCasualtyWound(0, WOUND_FACE_LACERATIONS);
     backpack.FillStandardKit();
     SetGameState(STATE_START_MISSION);
     ASSERT_EQ(States().gameState, STATE_OVERHEAD);
     game.Frames(12, kFrameMs);
-    for (int32_t i = firstPatientUnit; i < unitCount; ++i) {
-      const int32_t slot = i - firstPatientUnit;
+    for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) {
+      const int32_t slot = i - Units().firstPatientUnit;
       if (HasCasualty(slot)) continue;  // the mission's start built him already
-      casualties[slot] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, units[i]->woundType,
-                                                   units[i]->severity, nullptr);
+      casualties[slot] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage,
+                                                   Units().units[i]->woundType, Units().units[i]->severity, nullptr);
     }
     ASSERT_TRUE(HasCasualty(0));
   }
@@ -267,7 +267,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   game.Frames(20, kFrameMs);  // the battle moves on a little
   backpack.count[TOOL_BANDAGE] = 2;
   // The extraction warning as the battle gives it: the landing point chosen, the helicopter called in.
-  extractionStarted = true;
+  StartExtraction();
   ChooseExtractionPoint();
   CreateEvacHelicopter();
 
@@ -277,7 +277,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   game.Frame(16);
   const std::vector<UnitSeen> saved = UnitsSeen();
   const int32_t clock = MissionTime().missionClock;
-  const int32_t first = firstPatientUnit;
+  const int32_t first = Units().firstPatientUnit;
   const Backpack pack = backpack;
   std::vector<std::string> patients;
   for (int slot = 0; HasCasualty(slot); ++slot) patients.push_back(Treatment(*casualties[slot]));
@@ -291,7 +291,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   PointAndClick(kPauseQuit);
   PointAndClick(kYes);
   ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
-  ASSERT_EQ(unitCount, 0) << "the mission was let go";
+  ASSERT_EQ(Units().unitCount, 0) << "the mission was let go";
   ASSERT_FALSE(HasCasualty(0));
 
   LoadFromTheMainMenu(1);
@@ -302,13 +302,13 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   EXPECT_EQ(Clock().clampCountdown, 5);
   EXPECT_EQ(MissionTime().missionStartCountdown, 500);
   EXPECT_EQ(replayingSave, 0);
-  ASSERT_EQ(unitCount, static_cast<int32_t>(saved.size()));
-  EXPECT_EQ(firstPatientUnit, first);
-  EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
-  EXPECT_TRUE(extractionStarted);
+  ASSERT_EQ(Units().unitCount, static_cast<int32_t>(saved.size()));
+  EXPECT_EQ(Units().firstPatientUnit, first);
+  EXPECT_EQ(Units().units[Units().unitCount - 1]->vehicleKind, HELICOPTER);
+  EXPECT_TRUE(Battle().extractionStarted);
   EXPECT_TRUE(soundTable[SOUND_HELI_LOOP]->IsPlaying());
   EXPECT_EQ(missionState.extractionWarnTime, 3 * 40000) << "40 seconds for each of the three casualties";
-  for (int32_t i = 0; i < unitCount; ++i) {
+  for (int32_t i = 0; i < Units().unitCount; ++i) {
     // Put down 3 above where he stood, to drop back onto the ground; places keep six decimals in the file.
     UnitSeen expected = saved[i];
     const UnitSeen loaded = UnitsSeen()[i];
@@ -358,7 +358,7 @@ TEST_F(MissionSaves, ADamagedReadOnlySaveIsNeitherOverwrittenNorLoaded) {
   ToThePauseMenu();
   PointAndClick(kPauseSave);
   game.Frame(16);
-  EXPECT_EQ(slotScreenState.slotLabel[4], "MISSION 14 01/02/03 12:34:56");
+  EXPECT_EQ(SlotScreen().slotLabel[4], "MISSION 14 01/02/03 12:34:56");
   UseSlot(4);
   std::ifstream file("savedGames/game4034.txt");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), damaged);

@@ -53,38 +53,38 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
   Harness game;
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   StartMissionOne(game);
-  const int32_t count = strategyCount;
+  const int32_t count = StrategyTable().strategyCount;
   ASSERT_GE(count, 10);
   ASSERT_LT(count, 34);
-  const Vector3 medic = units[0]->pos;
+  const Vector3 medic = Units().units[0]->pos;
 
   game.Press(VK_F8);
   game.Press(VK_F7);
-  ASSERT_EQ(strategyEditOn, 1);
+  ASSERT_EQ(StrategyEditor().strategyEditOn, 1);
   game.Press('L');
-  EXPECT_EQ(strategyCursor, count - 1);
+  EXPECT_EQ(StrategyTable().strategyCursor, count - 1);
   ASSERT_TRUE(strategyMarkerState.strategyMarkers[0]);
   EXPECT_TRUE(Engine().engineStage->Contains(strategyMarkerState.strategyMarkers[0].Get()));
 
   // Placing: the cursor onto the free entry after the last, its type stepped to a respawn point, stored.
   game.Press(VK_RIGHT);
-  ASSERT_EQ(strategyCursor, count);
+  ASSERT_EQ(StrategyTable().strategyCursor, count);
   Repeat(game, 'F', 2);
   game.Press('A');
   game.Press('S');
-  ASSERT_EQ(strategyCount, count + 1);
+  ASSERT_EQ(StrategyTable().strategyCount, count + 1);
   game.Frames(2, kFrameMs);
 
   // Editing: entry 9 gets the next orders and moves to the medic.
   game.Press(VK_F5);
-  ASSERT_EQ(strategyEditMode, kStrategyEditing);
+  ASSERT_EQ(StrategyEditor().strategyEditMode, kStrategyEditing);
   Repeat(game, VK_LEFT, count - 9);
-  ASSERT_EQ(strategyCursor, 9);
-  const int32_t orders = strategy[9].orders;
-  const int32_t type = strategy[9].type;
+  ASSERT_EQ(StrategyTable().strategyCursor, 9);
+  const int32_t orders = StrategyTable().strategy[9].orders;
+  const int32_t type = StrategyTable().strategy[9].type;
   game.Press('O');
   game.Press('S');
-  EXPECT_EQ(strategyCount, count + 1);
+  EXPECT_EQ(StrategyTable().strategyCount, count + 1);
   game.Press('W');
   game.Frames(2, kFrameMs);
   EXPECT_TRUE(game.MessageBoxes().empty());
@@ -102,20 +102,20 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
   ASSERT_EQ(States().gameState, STATE_KIA);
   game.Frames(2, kFrameMs);
   StartMissionOne(game);
-  ASSERT_EQ(strategyCount, count + 1);
-  const StrategyEntry& placed = strategy[count];
+  ASSERT_EQ(StrategyTable().strategyCount, count + 1);
+  const StrategyEntry& placed = StrategyTable().strategy[count];
   EXPECT_EQ(placed.type, STRATEGY_SPAWN);
   EXPECT_EQ(placed.side, ENEMY);
   EXPECT_FLOAT_EQ(placed.pos.x, medic.x);
   EXPECT_FLOAT_EQ(placed.pos.z, medic.z);
-  EXPECT_EQ(strategy[9].orders, (orders + 1) % 12);
-  EXPECT_EQ(strategy[9].type, type);
-  EXPECT_FLOAT_EQ(strategy[9].pos.x, medic.x);
-  EXPECT_FLOAT_EQ(strategy[9].pos.z, medic.z);
+  EXPECT_EQ(StrategyTable().strategy[9].orders, (orders + 1) % 12);
+  EXPECT_EQ(StrategyTable().strategy[9].type, type);
+  EXPECT_FLOAT_EQ(StrategyTable().strategy[9].pos.x, medic.x);
+  EXPECT_FLOAT_EQ(StrategyTable().strategy[9].pos.z, medic.z);
   // The new respawn point is one of the mission's, 3 above where the medic stood.
   bool found = false;
-  for (int32_t i = 0; i < spawnPointCount; ++i)
-    found = found || (spawnPoints[i].x == medic.x && spawnPoints[i].y == medic.y + 3.0f);
+  for (int32_t i = 0; i < SpawnPoints().spawnPointCount; ++i)
+    found = found || (SpawnPoints().spawnPoints[i].x == medic.x && SpawnPoints().spawnPoints[i].y == medic.y + 3.0f);
   EXPECT_TRUE(found);
 }
 

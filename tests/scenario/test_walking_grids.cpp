@@ -39,8 +39,8 @@ std::string Bytes(const fs::path& file) {
 
 // "equal", or the first cell whose record differs.
 std::string Compare(const std::string& built, const std::string& shipped) {
-  if (built.size() != shipped.size()) return "sizes " + std::to_string(built.size()) + " and " +
-                                             std::to_string(shipped.size());
+  if (built.size() != shipped.size())
+    return "sizes " + std::to_string(built.size()) + " and " + std::to_string(shipped.size());
   for (size_t i = 0; i < built.size(); ++i)
     if (built[i] != shipped[i]) {
       const size_t cell = i / 13;
@@ -79,7 +79,7 @@ TEST(WalkingGrids, EveryShippedGridIsTheOneTheGameBuildsWithoutItWhereverTheCame
     const std::string shipped = Bytes(fs::path(KESTRINE_DATA_DIR) / GridFile(mission));
     ASSERT_EQ(shipped.size(), kGridFileBytes);
     ASSERT_TRUE(StartMission(mission, 0));
-    EXPECT_EQ(Compare(Encoded(NavGrid), shipped), "equal") << "as the first entry built it";
+    EXPECT_EQ(Compare(Encoded(Nav().NavGrid), shipped), "equal") << "as the first entry built it";
     EXPECT_EQ(Compare(Bytes(tree.Root() / GridFile(mission)), shipped), "equal") << "as it was written";
     // From a corner of the battlefield, the trees' pictures turned to the camera there.
     Engine().engineCamera->MoveTo(70.0f, 470.0f, -75.0f);

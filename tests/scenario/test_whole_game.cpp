@@ -21,7 +21,7 @@
 #include "frontend/finish_screen.h"
 #include "frontend/high_score_screen.h"
 #include "frontend/high_score_table.h"
-#include "frontend/menu_actions.h"
+#include "frontend/menu_screens.h"
 #include "frontend/player_select.h"
 #include "frontend/save_slot_screen.h"
 #include "harness.h"
@@ -133,12 +133,12 @@ RoadTrace PlayCampaign(uint32_t seed) {
     PressButton(game, FINISH_MAIN_MENU);
     // The campaign beats the default table's first score: its name is typed into the top row.
     EXPECT_EQ(States().gameState, STATE_HIGH_SCORES);
-    EXPECT_EQ(highScoreEntryRow, 0);
+    EXPECT_EQ(HighScores().highScoreEntryRow, 0);
     for (char key : std::string("MEDIC")) game.Press(key);
     PressButton(game, HIGH_SCORE_BACK);
     LoadHighScores();
-    EXPECT_STREQ(highScoreTable[0].name, "MEDIC");
-    EXPECT_EQ(highScoreTable[0].score, campaign);
+    EXPECT_STREQ(HighScores().table[0].name, "MEDIC");
+    EXPECT_EQ(HighScores().table[0].score, campaign);
   }
   NoteState(trace);
   for (int state : game.TracedStates()) trace.push_back(std::to_string(state));
@@ -169,7 +169,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   game.Frames(10, 50);
   game.Click(grenade.x + grenade.width / 2, grenade.y + grenade.height / 2);
   game.Frames(12, 50);
-  const ScreenPoint feet = OnScreen(units[0]->pos + Vector3(3.0f, 0.0f, 0.0f));
+  const ScreenPoint feet = OnScreen(Units().units[0]->pos + Vector3(3.0f, 0.0f, 0.0f));
   game.Click(feet.x, feet.y);
   ASSERT_TRUE(game.RunUntilState(STATE_KIA, 70, 5000));
   ASSERT_TRUE(PressButton(game, KIA_REPLAY));
@@ -228,7 +228,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
     game.Frame(16);
     UseSlot(game, slot);
     game.Frame(16);
-    EXPECT_FALSE(slotScreenState.slotEmpty[slot]);
+    EXPECT_FALSE(SlotScreen().slotEmpty[slot]);
     PointAndClick(game, kSlotBack);
     ASSERT_EQ(States().gameState, backTo);
   };
@@ -246,7 +246,8 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   const int32_t scoreAtTheSave = missionProgress.missionScore;
   ASSERT_GT(scoreAtTheSave, 0);
   int32_t waitingAtTheSave = 0;
-  for (int32_t i = firstPatientUnit; i < unitCount; ++i) waitingAtTheSave += units[i]->state == 1;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
+    waitingAtTheSave += Units().units[i]->state == 1;
 
   PlayMissionByTheBook(game);
   ASSERT_EQ(States().gameState, STATE_DEBRIEFING);
@@ -278,7 +279,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_EQ(Campaign().missionNumber, 1);
   int32_t waiting = 0;
-  for (int32_t i = firstPatientUnit; i < unitCount; ++i) waiting += units[i]->state == 1;
+  for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) waiting += Units().units[i]->state == 1;
   EXPECT_EQ(waiting, waitingAtTheSave);
   EXPECT_EQ(missionProgress.missionScore, scoreAtTheSave);
   const MissionPlay rest = PlayMissionByTheBook(game);

@@ -42,8 +42,11 @@ void WriteWalkingGrids(DataTree& tree) {
     ChooseDifficulty(0);
     SetUpMissionCasualties();
     LoadMission(mission, 0);
-    ComputeNavGrid(NavGrid);
-    const std::vector<uint8_t> bytes = EncodeNavGrid(NavGrid);
+    NavCells grid;
+    CopyNavGrid(grid);
+    ComputeNavGrid(grid);
+    SetNavGrid(grid);
+    const std::vector<uint8_t> bytes = EncodeNavGrid(Nav().NavGrid);
     tree.WriteBytes(CanonicalPath(NavGridFilePath(mission)), std::string(bytes.begin(), bytes.end()));
     UnloadMission();
   }

@@ -31,11 +31,15 @@ class LevelObjectTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    for (OverheadObject& o : ohObjects) o.Destroy();
+    DestroyLevelObjects();
+    for (OverheadObject& o : records_) o.Destroy();
     for (auto& texture : levelTextures) texture.Reset();
     ResetProgramState();
     StopHeadlessEngine();
   }
+
+  // Objects of the tests of the object itself, outside the level's records.
+  OverheadObject records_[kLevelObjectCapacity];
 
   static bool OnStage(const OverheadObject& o) { return o.group && Engine().engineStage->Contains(o.group.Get()); }
 

@@ -23,6 +23,7 @@
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
+#include "strategy_fixture.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -37,7 +38,7 @@ class BattleFrameTest : public testing::UnitTest {
     fullScreenOverlay = Engine().engineRoot->CreateBitmap(640, 480);
     extractionMarkerImage = Engine().engineRoot->CreateBitmap(32, 32);
     extractionMarkerImage->Clear(0, 0, 200);
-    wrapImage = Engine().engineRoot->CreateBitmap(1024, 1024);
+    KeepWrapImage(Engine().engineRoot->CreateBitmap(1024, 1024));
     missionState.smallMapImage = Engine().engineRoot->CreateBitmap(64, 64);
     StoreGameStateWithoutEntry(STATE_OVERHEAD);
     SetGameClock(50000);
@@ -46,12 +47,12 @@ class BattleFrameTest : public testing::UnitTest {
     Add(kUnitKindMedic, kSidePlayer, 0, 0);
   }
   Unit& Casualty(float x, float z, int32_t state) {
-    if (firstPatientUnit == 0) firstPatientUnit = unitCount;
+    if (Units().firstPatientUnit == 0) SetFirstPatientUnit(Units().unitCount);
     return Add(kUnitKindAlly, kSideAlly, x, z, state);
   }
   static void Candidate(int32_t i, int32_t type, float x, float z) {
-    strategy[i].type = type;
-    strategy[i].pos = Vector3(x, kGroundHeight, z);
+    EditStrategyEntry(i, [&](StrategyEntry& edited) { edited.type = type; });
+    EditStrategyEntry(i, [&](StrategyEntry& edited) { edited.pos = Vector3(x, kGroundHeight, z); });
   }
   static engine::Color FaceColour(const Unit& unit) { return unit.markerMesh->FindFace(L"front")->color; }
 };
@@ -59,16 +60,16 @@ class BattleFrameTest : public testing::UnitTest {
 TEST_F(BattleFrameTest, TheNearestCasualtyIsMeasuredAfreshEachFrameAndHisMarkerPulses) {
   Casualty(-30, 30, 5);  // held back: not a patient yet
   MissionFrame(100, true);
-  EXPECT_EQ(nearestPatientDistance, 999.0);
+  EXPECT_EQ(Battle().nearestPatientDistance, 999.0);
 
   Unit& near = Casualty(10, 5, 1);
   near.severity = 2;
   Unit& far = Casualty(20, 20, 3);
   MissionFrame(100, true);
-  EXPECT_EQ(nearestPatientUnit, 2);
+  EXPECT_EQ(Battle().nearestPatientUnit, 2);
   // |dx| + |dy| + |dz|: a casualty lies a little higher than a man stands.
-  EXPECT_NEAR(nearestPatientDistance, 15.0 + std::fabs(near.pos.y - units[0]->pos.y), 0.01);
-  EXPECT_GT(nearestPatientDistance, 15.1);
+  EXPECT_NEAR(Battle().nearestPatientDistance, 15.0 + std::fabs(near.pos.y - Units().units[0]->pos.y), 0.01);
+  EXPECT_GT(Battle().nearestPatientDistance, 15.1);
   EXPECT_EQ(FaceColour(far), (engine::Color{255, 255, 0}));
 
   // 20 a frame of 100 ms, down from 255 to 128, then up again.
@@ -84,12 +85,12 @@ TEST_F(BattleFrameTest, TheNearestCasualtyIsMeasuredAfreshEachFrameAndHisMarkerP
 }
 
 TEST_F(BattleFrameTest, AReadiedCasualtyIsDeliveredWithinElevenOfTheLandingPointBeforeTheCall) {
-  evacuationPoint = Vector3(30, kGroundHeight, 30);
+  SetEvacuationPoint(Vector3(30, kGroundHeight, 30));
   Unit& outside = Casualty(38, 38, 2);  // 11.3 away
   Unit& inside = Casualty(37, 37, 2);   // 9.9 away
   Casualty(-30, -30, 1);                // someone still waits: no call yet
   MissionFrame(100, true);
-  EXPECT_FALSE(extractionStarted);
+  EXPECT_FALSE(Battle().extractionStarted);
   EXPECT_EQ(outside.state, 2);
   EXPECT_EQ(inside.state, 3);
   EXPECT_EQ(FaceColour(inside), (engine::Color{255, 255, 0}));
@@ -100,13 +101,13 @@ TEST_F(BattleFrameTest, WithEveryCasualtyReturnedToActionTheMissionEndsInTheFram
   missionState.extractionWarnTime = 40000;
   Casualty(-20, 0, 0);  // back in action
   MissionFrame(100, true);
-  EXPECT_TRUE(extractionStarted);
+  EXPECT_TRUE(Battle().extractionStarted);
   EXPECT_EQ(Outcome().missionEndFlag, 1);
 }
 
 TEST_F(BattleFrameTest, TimeOutWithSomeoneHeldBackIsFlagTwoWhoeverStandsAtTheLandingPoint) {
-  evacuationPoint = Vector3(30, kGroundHeight, 30);
-  extractionStarted = true;
+  SetEvacuationPoint(Vector3(30, kGroundHeight, 30));
+  StartExtraction();
   SetMissionClock(-1);
   Unit& there = Casualty(40, 25, 2);  // 11.2 away: not delivered by the frame, but within 13 on both axes
   Casualty(-40, -40, 5);
@@ -120,33 +121,33 @@ TEST_F(BattleFrameTest, TheLandingPointIsOneOfTheCandidatesInTurnElseTheCollecti
   Candidate(3, STRATEGY_2EXTRACT, 20, 30);
   Candidate(9, STRATEGY_2EXTRACT, -20, -30);
   for (const auto& [k, x] : {std::pair{0, 20.0f}, {1, -20.0f}, {2, 20.0f}}) {
-    strategyTableState.extractionChosen = false;
+    ClearExtractionChoice();
     srand(testing::SeedWhere(3, [k](int32_t draw) { return draw == k; }));
     ChooseExtractionPoint();
-    EXPECT_EQ(evacuationPoint.x, x) << "k = " << k;
+    EXPECT_EQ(Battle().evacuationPoint.x, x) << "k = " << k;
   }
   Candidate(9, STRATEGY_2EXTRACT, -50, -50);
   ChooseExtractionPoint();  // chosen already in this mission
-  EXPECT_EQ(evacuationPoint.x, 20.0f);
+  EXPECT_EQ(Battle().evacuationPoint.x, 20.0f);
   // Marked on the ground (76 x 76 about (110 x 5.69, 60 x 5.69)) and on the mini-map (4 x 4 in blue).
-  EXPECT_EQ(wrapImage->PixelColor(625, 341), (engine::Color{0, 0, 200}));
-  EXPECT_EQ(wrapImage->PixelColor(625 + 40, 341), (engine::Color{0, 0, 0}));
+  EXPECT_EQ(TerrainImages().wrapImage->PixelColor(625, 341), (engine::Color{0, 0, 200}));
+  EXPECT_EQ(TerrainImages().wrapImage->PixelColor(625 + 40, 341), (engine::Color{0, 0, 0}));
   EXPECT_EQ(missionState.smallMapImage->PixelColor(38, 20), (engine::Color{10, 10, 250}));
 
-  for (StrategyEntry& e : strategy) e.Reset();
-  strategyTableState.extractionChosen = false;
+  ClearStrategy();
+  ClearExtractionChoice();
   Candidate(20, STRATEGY_EXTRACTION, 5, 6);
   Candidate(21, STRATEGY_EXTRACTION, 7, 8);
   ChooseExtractionPoint();
-  EXPECT_EQ(evacuationPoint.z, 6.0f);
-  strategy[20].Reset();
-  strategy[21].Reset();
+  EXPECT_EQ(Battle().evacuationPoint.z, 6.0f);
+  EditStrategyEntry(20, [](StrategyEntry& edited) { edited.Reset(); });
+  EditStrategyEntry(21, [](StrategyEntry& edited) { edited.Reset(); });
   ChooseExtractionPoint();
-  EXPECT_EQ(evacuationPoint.z, 6.0f);
+  EXPECT_EQ(Battle().evacuationPoint.z, 6.0f);
 }
 
 TEST_F(BattleFrameTest, CasualtiesWithinThirteenOnBothAxesAreDeliveredAndAFullArrayHasNoHelicopter) {
-  evacuationPoint = Vector3(0, kGroundHeight, 40);
+  SetEvacuationPoint(Vector3(0, kGroundHeight, 40));
   Unit& a = Casualty(12.9f, 52.9f, 1);
   Unit& b = Casualty(13.0f, 40, 2);
   Unit& c = Casualty(0, 27.5f, 2);
@@ -158,18 +159,18 @@ TEST_F(BattleFrameTest, CasualtiesWithinThirteenOnBothAxesAreDeliveredAndAFullAr
 
   GoToMission(5);
   CreateEvacHelicopter();
-  ASSERT_EQ(unitCount, 5);
-  EXPECT_EQ(units[4]->home.z, 40.0f);
-  EXPECT_NEAR(units[4]->baseSpeed, 1.3f, 1e-6f);
+  ASSERT_EQ(Units().unitCount, 5);
+  EXPECT_EQ(Units().units[4]->home.z, 40.0f);
+  EXPECT_NEAR(Units().units[4]->baseSpeed, 1.3f, 1e-6f);
 
-  while (unitCount < kUnitSlotCount) Add(kUnitKindAlly, kSideAlly, 60, 60);
+  while (Units().unitCount < kUnitSlotCount) Add(kUnitKindAlly, kSideAlly, 60, 60);
   CreateEvacHelicopter();
-  EXPECT_EQ(unitCount, kUnitSlotCount);
+  EXPECT_EQ(Units().unitCount, kUnitSlotCount);
 }
 
 TEST_F(BattleFrameTest, ARespawnedUnitReturnsAtASpawnPointAndAWalkWithNoWayOnEnds) {
-  for (int i = 0; i < 3; ++i) spawnPoints[i] = Vector3(-60.0f + 60.0f * i, kGroundHeight, 70);
-  spawnPointCount = 3;
+  ClearSpawnPoints();
+  for (int i = 0; i < 3; ++i) AddSpawnPoint(Vector3(-60.0f + 60.0f * i, kGroundHeight, 70));
   Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, 10, 10);
   enemy.Kill();
   enemy.respawnTime = 150;
@@ -208,7 +209,7 @@ TEST_F(BattleFrameTest, UnitsTakeTurnsAWaitingCasualtyTakesNoneAndAThrowHoldsIts
   Unit& lying = Casualty(-30, 30, 1);
   lying.orders = ORDERS_DEFEND;
   lying.home = soldier.home;
-  orderCursor = 1;
+  SetOrderCursor(1);
   MissionFrame(100, true);  // the casualty's turn
   EXPECT_EQ(lying.nextShotTime, 0);
   MissionFrame(100, true);  // back round to the soldier
@@ -228,32 +229,33 @@ TEST_F(BattleFrameTest, UnitsTakeTurnsAWaitingCasualtyTakesNoneAndAThrowHoldsIts
 
 TEST_F(BattleFrameTest, ASupportCallBringsAlliesToTheMedicUntilItRunsOut) {
   Unit& ally = Add(kUnitKindAlly, kSideAlly, 50, 50);
-  supportActive = true;
-  supportTimer = 150;
+  StartSupportCall(150);
   MissionFrame(100, true);
   EXPECT_EQ(ally.health, 11);
   EXPECT_LE(std::abs(ally.home.x), 5.0f);
   MissionFrame(100, true);
-  EXPECT_FALSE(supportActive);
-  EXPECT_EQ(supportTimer, 0);
+  EXPECT_FALSE(Battle().supportActive);
+  EXPECT_EQ(Battle().supportTimer, 0);
   MissionFrame(100, true);
   EXPECT_EQ(ally.health, 10);
 }
 
 TEST_F(BattleFrameTest, TheCameraFollowsTheMedicInsideTheViewsLimits) {
-  units[0]->SetPosition(70, kGroundHeight, -70);
-  for (const auto& [preset, limitX, limitZ, offset, z] :
-       {std::tuple{1, 46, 58, 25, -83.0f}, std::tuple{0, 8, 28, 5, -48.0f}}) {
-    viewPreset = preset;
-    viewPresetState = ViewPresetState{preset, 470, offset, limitX, limitZ};
+  Units().units[0]->SetPosition(70, kGroundHeight, -70);
+  // Mission 5 has heights of its own: 470 in view 1, 560 in view 0.
+  GoToMission(5);
+  for (const auto& [preset, limitX, height, z] :
+       {std::tuple{1, 46, 470.0f, -83.0f}, std::tuple{0, 8, 560.0f, -48.0f}}) {
+    SetViewPreset(preset);
+    ApplyViewPreset();
     MissionFrame(100, true);
     const engine::EngineRef<engine::EngineVector> at = Engine().engineCamera->GetPosition();
     EXPECT_EQ(at->GetX(), static_cast<float>(limitX));
-    EXPECT_EQ(at->GetY(), 470.0f);
+    EXPECT_EQ(at->GetY(), height);
     EXPECT_EQ(at->GetZ(), z);
   }
   // Under the patient view the camera stays.
-  units[0]->SetPosition(0, kGroundHeight, 0);
+  Units().units[0]->SetPosition(0, kGroundHeight, 0);
   MissionFrame(100, false);
   EXPECT_EQ(Engine().engineCamera->GetPosition()->GetX(), 8.0f);
 }

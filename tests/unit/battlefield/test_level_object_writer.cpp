@@ -41,14 +41,12 @@ std::string WithoutTime(std::string text) {
 // Each object in use as the engine has it placed: its type and the group's placement.
 std::vector<std::pair<int32_t, engine::Affine>> Snapshot() {
   std::vector<std::pair<int32_t, engine::Affine>> out;
-  for (int i = 0; i < objectCount; ++i) out.push_back({ohObjects[i].type, ohObjects[i].group->LocalTransform()});
+  for (int i = 0; i < LevelObjectTable().objectCount; ++i)
+    out.push_back({LevelObjectTable().ohObjects[i].type, LevelObjectTable().ohObjects[i].group->LocalTransform()});
   return out;
 }
 
-void ClearObjects() {
-  for (OverheadObject& o : ohObjects) o.Destroy();
-  objectCount = 0;
-}
+void ClearObjects() { DestroyLevelObjects(); }
 
 void ExpectSamePlacement(const std::vector<std::pair<int32_t, engine::Affine>>& a,
                          const std::vector<std::pair<int32_t, engine::Affine>>& b) {
@@ -67,56 +65,54 @@ using LayoutWriter = LevelObjectTest;
 
 TEST_F(LayoutWriter, NoObjectsGiveTheHeaderTheCountAndTheBraceOnly) {
   EXPECT_EQ(LevelObjectSourceText(40, WrittenAt()), ReadFile(kSource / "tests/unit/battlefield/golden/lvlobj40.cpp"));
-  objectCount = 3;
+  for (int i = 0; i < 3; ++i) ASSERT_GE(MakeLevelObject(OBJ_TREE1), 0);
   createObjLevel40();
-  EXPECT_EQ(objectCount, 0);
+  EXPECT_EQ(LevelObjectTable().objectCount, 0);
 }
 
 TEST_F(LayoutWriter, ATreeAndAScaledHouseAreWrittenAndBuiltBack) {
-  OverheadObject& tree = ohObjects[0];
-  OverheadObject& house = ohObjects[1];
-  tree.createObject(OBJ_TREE3);
-  tree.setPos(1.5f, 400.25f, -3.75f);
-  tree.rotateY(30);
-  tree.rotateY(30);
-  house.createObject(OBJ_BUILDING3);
-  house.setPos(-20, 399.5f, 12.25f);
-  house.rotateY(90);
-  house.rotateY(90);
-  house.scaleBy(1.5f);
-  objectCount = 2;
+  const int32_t tree = MakeLevelObject(OBJ_TREE3);
+  MoveLevelObjectTo(tree, Vector3(1.5f, 400.25f, -3.75f));
+  TurnLevelObject(tree, 30);
+  TurnLevelObject(tree, 30);
+  const int32_t house = MakeLevelObject(OBJ_BUILDING3);
+  MoveLevelObjectTo(house, Vector3(-20, 399.5f, 12.25f));
+  TurnLevelObject(house, 90);
+  TurnLevelObject(house, 90);
+  ScaleLevelObjectBy(house, 1.5f);
+  ASSERT_EQ(tree, 0);
+  ASSERT_EQ(house, 1);
   EXPECT_EQ(LevelObjectSourceText(41, WrittenAt()), ReadFile(kSource / "tests/unit/battlefield/golden/lvlobj41.cpp"));
 
   const auto placed = Snapshot();
   ClearObjects();
   createObjLevel41();
   ExpectSamePlacement(Snapshot(), placed);
-  EXPECT_FLOAT_EQ(ohObjects[1].angle, 180.0f);
-  EXPECT_FLOAT_EQ(ohObjects[0].scale.x, 0.0f);
+  EXPECT_FLOAT_EQ(LevelObjectTable().ohObjects[1].angle, 180.0f);
+  EXPECT_FLOAT_EQ(LevelObjectTable().ohObjects[0].scale.x, 0.0f);
 }
 
 // A parked vehicle's scale fields are not its size until it is scaled, and turns given with
 // SetOrientation are part of where an object stands: the written layout keeps both as they were.
 TEST_F(LayoutWriter, AWrittenLayoutKeepsEveryTurnAndTheSizeObjectsReallyHave) {
   PlaceEditorObject('0', Vector3(10, 400, -5));
-  OverheadObject& house = ohObjects[1];
-  house.createObject(OBJ_BUILDING1);
-  house.setPos(0, 400, 30);
-  house.rotateY(20);
-  house.SetOrientation(0, 0, 1, -45);
-  objectCount = 2;
+  const int32_t house = MakeLevelObject(OBJ_BUILDING1);
+  ASSERT_EQ(house, 1);
+  MoveLevelObjectTo(house, Vector3(0, 400, 30));
+  TurnLevelObject(house, 20);
+  TiltLevelObject(house, 0, 0, 1, -45);
   EXPECT_EQ(LevelObjectSourceText(42, WrittenAt()), ReadFile(kSource / "tests/unit/battlefield/golden/lvlobj42.cpp"));
 
   const auto placed = Snapshot();
   ClearObjects();
   createObjLevel42();
   ExpectSamePlacement(Snapshot(), placed);
-  EXPECT_FLOAT_EQ(ohObjects[0].group->Scale().x, 1.0f);
+  EXPECT_FLOAT_EQ(LevelObjectTable().ohObjects[0].group->Scale().x, 1.0f);
 }
 
 TEST_F(LayoutWriter, TheFileIsNamedByTheLevelAndReplacesTheOldOne) {
   { std::ofstream("lvlobj7.cpp") << std::string(5000, '@'); }
-  objectCount = 0;
+  DestroyLevelObjects();
   EXPECT_TRUE(WriteLevelObjectSource(7));
   const std::string text = ReadFile("lvlobj7.cpp");
   EXPECT_EQ(text.find('@'), std::string::npos);
@@ -132,22 +128,23 @@ TEST_F(LayoutWriter, EachMissionLayoutIsWhatTheWriterWritesForIt) {
   for (int mission = 1; mission <= kLevelLayoutCount; ++mission) {
     ClearObjects();
     CreateLevelLayout(mission);
-    ASSERT_GT(objectCount, 10) << mission;
-    for (int i = 0; i < objectCount; ++i) {
-      const OverheadObject& o = ohObjects[i];
+    ASSERT_GT(LevelObjectTable().objectCount, 10) << mission;
+    for (int i = 0; i < LevelObjectTable().objectCount; ++i) {
+      const OverheadObject& o = LevelObjectTable().ohObjects[i];
       EXPECT_TRUE(o.Built()) << mission << " " << i;
       EXPECT_LE(std::fabs(o.position.x), 80.0f) << mission << " " << i;
       EXPECT_LE(std::fabs(o.position.z), 80.0f) << mission << " " << i;
       EXPECT_TRUE(o.position.y > 386.0f && o.position.y < 419.0f) << mission << " " << i;
     }
-    for (int i = objectCount; i < kLevelObjectCapacity; ++i) EXPECT_FALSE(ohObjects[i].Built()) << mission << " " << i;
+    for (int i = LevelObjectTable().objectCount; i < kLevelObjectCapacity; ++i)
+      EXPECT_FALSE(LevelObjectTable().ohObjects[i].Built()) << mission << " " << i;
     const fs::path file = kSource / "battlefield/layouts" / ("lvlobj" + std::to_string(mission) + ".cpp");
     EXPECT_EQ(WithoutTime(LevelObjectSourceText(mission, WrittenAt())), WithoutTime(ReadFile(file))) << mission;
   }
   // The training missions have no layout.
   ClearObjects();
   CreateLevelLayout(11);
-  EXPECT_EQ(objectCount, 0);
+  EXPECT_EQ(LevelObjectTable().objectCount, 0);
 }
 
 }  // namespace

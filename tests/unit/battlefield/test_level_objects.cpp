@@ -18,7 +18,7 @@ using LevelObjects = LevelObjectTest;
 
 TEST_F(LevelObjects, TypesWithoutAnEntryBuildNothingAndIgnoreTheSetters) {
   for (int type : {4, 5, 9, 13, 14, 99, -1}) {
-    OverheadObject& o = ohObjects[0];
+    OverheadObject& o = records_[0];
     EXPECT_EQ(o.createObject(static_cast<ObjType>(type)), 0) << type;
     EXPECT_EQ(o.type, type);
     EXPECT_FALSE(o.group || o.model || o.billboard || o.plane) << type;
@@ -34,15 +34,15 @@ TEST_F(LevelObjects, TypesWithoutAnEntryBuildNothingAndIgnoreTheSetters) {
   EXPECT_TRUE(Engine().engineStage->Objects().empty());
 
   // The helicopter goes straight on the stage; the big building only when the overhead view is entered.
-  EXPECT_EQ(ohObjects[1].createObject(OBJ_HELICOPTER), 1);
-  EXPECT_TRUE(OnStage(ohObjects[1]));
-  EXPECT_EQ(ohObjects[2].createObject(OBJ_BUILDING4), 1);
-  EXPECT_FALSE(OnStage(ohObjects[2]));
-  EXPECT_FLOAT_EQ(ohObjects[2].scale.x, 1.0f);
+  EXPECT_EQ(records_[1].createObject(OBJ_HELICOPTER), 1);
+  EXPECT_TRUE(OnStage(records_[1]));
+  EXPECT_EQ(records_[2].createObject(OBJ_BUILDING4), 1);
+  EXPECT_FALSE(OnStage(records_[2]));
+  EXPECT_FLOAT_EQ(records_[2].scale.x, 1.0f);
 }
 
 TEST_F(LevelObjects, ANewTreeStandsHiddenWithItsBillboardOverIt) {
-  OverheadObject& palm = ohObjects[0];
+  OverheadObject& palm = records_[0];
   ASSERT_EQ(palm.createObject(OBJ_TREE1), 1);
   EXPECT_TRUE(OnStage(palm));
   EXPECT_FALSE(palm.group->Visible());
@@ -57,7 +57,7 @@ TEST_F(LevelObjects, ANewTreeStandsHiddenWithItsBillboardOverIt) {
   EXPECT_FLOAT_EQ(palm.scale.x, 0.0f);
 
   // The conifer's picture (120 x 90) is divided by 15 and floats 2 over the foot.
-  OverheadObject& pine = ohObjects[1];
+  OverheadObject& pine = records_[1];
   ASSERT_EQ(pine.createObject(OBJ_TREE2), 1);
   EXPECT_EQ(pine.imageIndex, 3);
   EXPECT_FLOAT_EQ(pine.plane->Params()[0], 8.0f);
@@ -66,7 +66,7 @@ TEST_F(LevelObjects, ANewTreeStandsHiddenWithItsBillboardOverIt) {
 }
 
 TEST_F(LevelObjects, TurnsMovesAndScalesActOnTheGroup) {
-  OverheadObject& house = ohObjects[0];
+  OverheadObject& house = records_[0];
   ASSERT_EQ(house.createObject(OBJ_BUILDING3), 1);
   house.setPos(10, 400, -5);
   house.MoveBy(0.5f, -1, 2);
@@ -90,7 +90,7 @@ TEST_F(LevelObjects, TurnsMovesAndScalesActOnTheGroup) {
   EXPECT_FLOAT_EQ(house.group->Scale().z, 2.0f);
 
   // A tree's fields are 0: scaling by nothing leaves its group as it was.
-  OverheadObject& tree = ohObjects[1];
+  OverheadObject& tree = records_[1];
   ASSERT_EQ(tree.createObject(OBJ_TREE3), 1);
   tree.scaleBy(0.0f);
   EXPECT_FLOAT_EQ(tree.scale.x, 0.0f);
@@ -98,13 +98,13 @@ TEST_F(LevelObjects, TurnsMovesAndScalesActOnTheGroup) {
 }
 
 TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
-  OverheadObject& tree = ohObjects[0];
-  OverheadObject& tent = ohObjects[1];
+  OverheadObject& tree = records_[0];
+  OverheadObject& tent = records_[1];
   ASSERT_EQ(tree.createObject(OBJ_TREE4), 1);
   ASSERT_EQ(tent.createObject(OBJ_TENT1), 1);
 
   // Straight-down views: the models, never a billboard.
-  viewPreset = 0;
+  SetViewPreset(0);
   tree.Show(true);
   tent.Show(true);
   EXPECT_TRUE(tree.model->Visible());
@@ -112,7 +112,7 @@ TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
   EXPECT_TRUE(tent.model->Visible());
 
   // The tilted view: the tree's billboard; its model stays as the last view left it.
-  viewPreset = 1;
+  SetViewPreset(1);
   tree.Show(true);
   EXPECT_TRUE(tree.billboard->Visible());
   EXPECT_TRUE(tree.model->Visible());
@@ -124,7 +124,7 @@ TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
   tree.Show(true);
   EXPECT_FALSE(tree.model->Visible());
 
-  viewPreset = 2;
+  SetViewPreset(2);
   tree.Show(false);
   EXPECT_FALSE(tree.billboard->Visible());
 
@@ -135,7 +135,7 @@ TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
 }
 
 TEST_F(LevelObjects, BuildingOverARecordThatStillHoldsObjectsTakesTheOldOnesAway) {
-  OverheadObject& o = ohObjects[29];
+  OverheadObject& o = records_[29];
   ASSERT_EQ(o.createObject(OBJ_BUILDING7), 1);
   const engine::EngineRef<engine::EngineActor> old = o.group;
   ASSERT_EQ(o.createObject(OBJ_TREE1), 1);
@@ -156,7 +156,7 @@ class PlacementTool : public LevelObjectTest {
  protected:
   void SetUp() override {
     LevelObjectTest::SetUp();
-    objectPlacementOn = 1;
+    SetPlacementTool(true);
   }
   // The key pressed at `from` and let go at `to` (game clock, ms).
   static void Hold(int key, int32_t from, int32_t to) {
@@ -173,39 +173,40 @@ class PlacementTool : public LevelObjectTest {
 };
 
 TEST_F(PlacementTool, TheSwitchNeedsTheDeveloperLevel) {
-  objectPlacementOn = 0;
+  SetPlacementTool(false);
   EXPECT_FALSE(PlacementToolKey(VK_PLACEMENT_TOOL, true, medic_));
   EXPECT_FALSE(PlacementToolKey('1', true, medic_));
-  EXPECT_EQ(objectCount, 0);
+  EXPECT_EQ(LevelObjectTable().objectCount, 0);
   EnterDeveloperLevel();
   EXPECT_TRUE(PlacementToolKey(VK_PLACEMENT_TOOL, true, medic_));
   EXPECT_TRUE(PlacementToolKey(VK_PLACEMENT_TOOL, false, medic_));
-  EXPECT_EQ(objectPlacementOn, 1);
+  EXPECT_EQ(Placement().objectPlacementOn, 1);
   // Keys that are not the tool's go on to the overhead view.
   EXPECT_FALSE(PlacementToolKey('R', true, medic_));
   Press(VK_PLACEMENT_TOOL);
-  EXPECT_EQ(objectPlacementOn, 0);
+  EXPECT_EQ(Placement().objectPlacementOn, 0);
 }
 
 TEST_F(PlacementTool, DigitsPlaceShownObjectsAtTheMedicUntilAllThirtyAreInUse) {
   const char digits[] = "1234567890";
   const int32_t types[] = {0, 1, 2, 3, 7, 6, 22, 10, 11, 16};
   for (int i = 0; i < 10; ++i) Press(digits[i]);
-  ASSERT_EQ(objectCount, 10);
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(ohObjects[i].type, types[i]) << digits[i];
+  ASSERT_EQ(LevelObjectTable().objectCount, 10);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(LevelObjectTable().ohObjects[i].type, types[i]) << digits[i];
   // Shown at once, whatever the view, billboard and all.
-  EXPECT_TRUE(ohObjects[0].group->Visible() && ohObjects[0].model->Visible() && ohObjects[0].billboard->Visible());
-  EXPECT_FLOAT_EQ(ohObjects[9].group->LocalPosition().z, -30.0f);
-  EXPECT_FLOAT_EQ(ohObjects[9].position.y, 401.5f);
-  EXPECT_EQ(selectedObjectIndex, 0);  // a new object is not selected
+  EXPECT_TRUE(LevelObjectTable().ohObjects[0].group->Visible() && LevelObjectTable().ohObjects[0].model->Visible() &&
+              LevelObjectTable().ohObjects[0].billboard->Visible());
+  EXPECT_FLOAT_EQ(LevelObjectTable().ohObjects[9].group->LocalPosition().z, -30.0f);
+  EXPECT_FLOAT_EQ(LevelObjectTable().ohObjects[9].position.y, 401.5f);
+  EXPECT_EQ(Placement().selectedObjectIndex, 0);  // a new object is not selected
 
-  objectCount = 29;
+  while (LevelObjectTable().objectCount < 29) ASSERT_GE(MakeLevelObject(OBJ_TREE1), 0);
   Press('5');
-  EXPECT_EQ(objectCount, 30);
-  EXPECT_EQ(ohObjects[29].type, OBJ_WALL2);
+  EXPECT_EQ(LevelObjectTable().objectCount, 30);
+  EXPECT_EQ(LevelObjectTable().ohObjects[29].type, OBJ_WALL2);
   const size_t onStage = Engine().engineStage->Objects().size();
   Press('9');
-  EXPECT_EQ(objectCount, 30);
+  EXPECT_EQ(LevelObjectTable().objectCount, 30);
   EXPECT_EQ(Engine().engineStage->Objects().size(), onStage);
 }
 
@@ -214,27 +215,27 @@ TEST_F(PlacementTool, TheSelectionWrapsAndStaysAmongTheObjectsInUse) {
   Press(kLeft);
   Hold('T', 0, 1000);
   Press('I');
-  EXPECT_EQ(selectedObjectIndex, 0);
-  EXPECT_EQ(SelectedObject(), nullptr);
+  EXPECT_EQ(Placement().selectedObjectIndex, 0);
+  EXPECT_EQ(SelectedObject(), -1);
 
   Press('6');
   Press('7');
   Press('8');
   Press(kLeft);
-  EXPECT_EQ(selectedObjectIndex, 2);
+  EXPECT_EQ(Placement().selectedObjectIndex, 2);
   Press(kRight);
-  EXPECT_EQ(selectedObjectIndex, 0);
+  EXPECT_EQ(Placement().selectedObjectIndex, 0);
 
   // A selection left over from a mission with more objects is brought back inside.
-  selectedObjectIndex = 25;
+  SelectObject(25);
   Press('I');
-  EXPECT_EQ(selectedObjectIndex, 2);
-  EXPECT_FLOAT_EQ(ohObjects[2].angle, 90.0f);
+  EXPECT_EQ(Placement().selectedObjectIndex, 2);
+  EXPECT_FLOAT_EQ(LevelObjectTable().ohObjects[2].angle, 90.0f);
 }
 
 TEST_F(PlacementTool, HeldKeysActByHowLongTheyWereHeld) {
   Press('8');
-  OverheadObject& house = ohObjects[0];
+  const OverheadObject& house = LevelObjectTable().ohObjects[0];
   Hold('T', 4000, 5500);
   EXPECT_FLOAT_EQ(house.position.y, 401.5f + 1.5f);
   EXPECT_FLOAT_EQ(house.group->LocalPosition().y, 403.0f);

@@ -74,8 +74,7 @@ class MissionWorldTest : public testing::UnitTest {
   }
 
   static void SetCases(std::initializer_list<CasualtyCase> cases) {
-    casualtyCaseCount = 0;
-    for (const CasualtyCase& c : cases) casualtyCases[casualtyCaseCount++] = c;
+    SetCasualtyCases(cases.begin(), static_cast<int32_t>(cases.size()));
   }
 
   static Placed Soldier(int32_t side, float x, float z, int32_t orders = ORDERS_DEFEND) {
@@ -109,25 +108,25 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
 
   // The PLAYER entry takes slot 0 and no other: allies, the carrier, the next ally, then the casualties.
-  ASSERT_TRUE(units[0]);
-  EXPECT_EQ(units[0]->side, kSidePlayer);
-  EXPECT_FLOAT_EQ(units[0]->pos.y, 404.0f);         // raised by 3 to drop onto the ground
-  EXPECT_NEAR(units[0]->baseSpeed, 0.765f, 1e-6f);  // ((1 x 0.3 + 1) x 0.65 - 10 x 0.008 x 1) x 1.0
-  EXPECT_TRUE(units[3]->IsVehicle());
-  EXPECT_NEAR(units[3]->baseSpeed, 1.3f, 1e-6f);
+  ASSERT_TRUE(Units().units[0]);
+  EXPECT_EQ(Units().units[0]->side, kSidePlayer);
+  EXPECT_FLOAT_EQ(Units().units[0]->pos.y, 404.0f);         // raised by 3 to drop onto the ground
+  EXPECT_NEAR(Units().units[0]->baseSpeed, 0.765f, 1e-6f);  // ((1 x 0.3 + 1) x 0.65 - 10 x 0.008 x 1) x 1.0
+  EXPECT_TRUE(Units().units[3]->IsVehicle());
+  EXPECT_NEAR(Units().units[3]->baseSpeed, 1.3f, 1e-6f);
   EXPECT_EQ(missionState.teamLeader, 2);  // the first ally sent to advance
-  EXPECT_EQ(firstPatientUnit, 5);
-  EXPECT_EQ(unitCount, 8);  // the fourth wounded soldier is beyond the novice count
+  EXPECT_EQ(Units().firstPatientUnit, 5);
+  EXPECT_EQ(Units().unitCount, 8);  // the fourth wounded soldier is beyond the novice count
 
-  const Unit& special = *units[6];
+  const Unit& special = *Units().units[6];
   EXPECT_EQ(special.side, kSideEnemy);
   EXPECT_EQ(special.woundType, 6);
   EXPECT_EQ(special.patientLoc, 1);
-  for (int i = 5; i < 8; ++i) EXPECT_EQ(units[i]->state, 5) << i;
-  EXPECT_FLOAT_EQ(units[5]->pos.y, 401.0f);  // casualties are not raised
+  for (int i = 5; i < 8; ++i) EXPECT_EQ(Units().units[i]->state, 5) << i;
+  EXPECT_FLOAT_EQ(Units().units[5]->pos.y, 401.0f);  // casualties are not raised
   // The hummer wound brings its wreck, beside him.
   ASSERT_GE(missionState.propIndex, 0);
-  const OverheadObject& wreck = ohObjects[missionState.propIndex];
+  const OverheadObject& wreck = LevelObjectTable().ohObjects[missionState.propIndex];
   EXPECT_FLOAT_EQ(wreck.position.x, -24.0f);
   EXPECT_FLOAT_EQ(wreck.position.y, 401.8f);
   EXPECT_TRUE(Engine().engineStage->Contains(wreck.group.Get()));
@@ -135,21 +134,21 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
   EXPECT_EQ(missionState.casualtyCount, 3);
   EXPECT_EQ(missionState.extractionWarnTime, 120000);
   EXPECT_EQ(backpack.count[TOOL_M4], 240);
-  EXPECT_EQ(spawnPointCount, 1);  // its one spawn entry, 3 above its place
-  EXPECT_FLOAT_EQ(spawnPoints[0].y, 404.0f);
+  EXPECT_EQ(SpawnPoints().spawnPointCount, 1);  // its one spawn entry, 3 above its place
+  EXPECT_FLOAT_EQ(SpawnPoints().spawnPoints[0].y, 404.0f);
 }
 
 TEST_F(MissionWorldTest, WithoutAPlayerEntryTheMedicStandsAtTheFirstEntryAndTheLeaderIsFoundAfresh) {
   WriteTable({Soldier(ALLY, -10, 5, ORDERS_ADVANCE), Soldier(ENEMY, 30, 30)});
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
-  ASSERT_TRUE(units[0]);
-  EXPECT_EQ(units[0]->side, kSidePlayer);
-  EXPECT_FLOAT_EQ(units[0]->pos.x, -10.0f);
+  ASSERT_TRUE(Units().units[0]);
+  EXPECT_EQ(Units().units[0]->side, kSidePlayer);
+  EXPECT_FLOAT_EQ(Units().units[0]->pos.x, -10.0f);
   EXPECT_EQ(missionState.teamLeader, 1);
-  EXPECT_EQ(unitCount, 3);
+  EXPECT_EQ(Units().unitCount, 3);
   // Without spawn entries enemies respawn at the padding point rather than nowhere.
-  EXPECT_EQ(spawnPointCount, 4);
-  EXPECT_FLOAT_EQ(spawnPoints[0].x, 70.0f);
+  EXPECT_EQ(SpawnPoints().spawnPointCount, 4);
+  EXPECT_FLOAT_EQ(SpawnPoints().spawnPoints[0].x, 70.0f);
 
   // The next mission (a training run) has no advancing ally: no leader, not the last mission's.
   DeleteAllUnits();
@@ -158,7 +157,7 @@ TEST_F(MissionWorldTest, WithoutAPlayerEntryTheMedicStandsAtTheFirstEntryAndTheL
   ResumeCampaign(Campaign().missionNumber, Campaign().difficulty, true);
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
   EXPECT_EQ(missionState.teamLeader, 0);
-  EXPECT_EQ(units[2]->state, 2);  // a training casualty starts in the state his entry gives
+  EXPECT_EQ(Units().units[2]->state, 2);  // a training casualty starts in the state his entry gives
 }
 
 TEST_F(MissionWorldTest, UnitsStopWhenTheSlotsRunOutKeepingOneForTheHelicopter) {
@@ -168,21 +167,21 @@ TEST_F(MissionWorldTest, UnitsStopWhenTheSlotsRunOutKeepingOneForTheHelicopter) 
   WriteTable(placed);
   SetCases({{3, 1, 0}});
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
-  EXPECT_EQ(unitCount, 24);
-  EXPECT_FALSE(units[24]);
+  EXPECT_EQ(Units().unitCount, 24);
+  EXPECT_FALSE(Units().units[24]);
   EXPECT_EQ(missionState.casualtyCount, 0);
 }
 
 TEST_F(MissionWorldTest, TheGroundLevelLiesJustUnderTheLowestVertexEvenWithoutAHeightFile) {
   WriteTable({Soldier(PLAYER, 0, 0)});
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
-  EXPECT_FLOAT_EQ(groundLevel, 374.9f);  // every vertex at the bottom of -25..15, under 400
+  EXPECT_FLOAT_EQ(Ground().groundLevel, 374.9f);  // every vertex at the bottom of -25..15, under 400
   std::string heights(400, static_cast<char>(200));
   heights[57] = static_cast<char>(128);
   tree_.WriteBytes("missions\\mission3\\terrhm.raw", heights);
   DeleteAllUnits();
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
-  EXPECT_FLOAT_EQ(groundLevel, 394.9f);  // 128 / 256 x 40 - 25 + 399.9
+  EXPECT_FLOAT_EQ(Ground().groundLevel, 394.9f);  // 128 / 256 x 40 - 25 + 399.9
   EXPECT_FLOAT_EQ(missionState.terrainMesh->VertexHeight(17, 2), -5.0f);
 }
 
@@ -190,7 +189,7 @@ TEST_F(MissionWorldTest, ASaveAfterTheBuildWritesTheHeightsTheFileHad) {
   WriteTable({Soldier(PLAYER, 0, 0), Soldier(ALLY, -10, 5)});
   const std::string before = FileBytes(StrategyFilePath(3));
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
-  ASSERT_FLOAT_EQ(strategy[1].pos.y, 404.0f);
+  ASSERT_FLOAT_EQ(StrategyTable().strategy[1].pos.y, 404.0f);
   SaveStrategy();
   EXPECT_EQ(FileBytes(StrategyFilePath(3)), before);
 }
@@ -208,13 +207,13 @@ TEST_F(MissionWorldTest, WithoutAStrategyFileTheSpawnMapPlacesUnitsAndWaitingCas
 
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
 
-  EXPECT_FLOAT_EQ(units[0]->pos.x, -10.0f);
-  EXPECT_EQ(units[0]->side, kSideAlly);
-  EXPECT_TRUE(units[2]->IsVehicle());
+  EXPECT_FLOAT_EQ(Units().units[0]->pos.x, -10.0f);
+  EXPECT_EQ(Units().units[0]->side, kSideAlly);
+  EXPECT_TRUE(Units().units[2]->IsVehicle());
   // The third location's x of 0 ends the list: two casualties, waiting from the start.
-  EXPECT_EQ(unitCount, 5);
-  EXPECT_EQ(units[4]->state, 1);
-  EXPECT_FLOAT_EQ(units[4]->pos.x, -30.0f);
+  EXPECT_EQ(Units().unitCount, 5);
+  EXPECT_EQ(Units().units[4]->state, 1);
+  EXPECT_FLOAT_EQ(Units().units[4]->pos.x, -30.0f);
   EXPECT_EQ(missionState.casualtyCount, 0);
 }
 
@@ -305,11 +304,11 @@ TEST_F(MissionWorldTest, ThePatientLocationFileIsEightPointsRoundTripAndMissingI
   EXPECT_FALSE(LoadPatientLocations());
 
   tree_.WriteBytes("missions\\mission12\\patloc", std::string(bytes.begin(), bytes.begin() + 18));
-  patientLocations[1] = Vector3(7, 7, 7);
+  SetPatientLocation(1, Vector3(7, 7, 7));
   ASSERT_TRUE(LoadPatientLocations());
-  EXPECT_FLOAT_EQ(patientLocations[0].x, 1.5f);
-  EXPECT_FLOAT_EQ(patientLocations[1].x, -4.0f);
-  EXPECT_FLOAT_EQ(patientLocations[1].y, 7.0f);  // past the end of the short file
+  EXPECT_FLOAT_EQ(PatientLocations().patientLocations[0].x, 1.5f);
+  EXPECT_FLOAT_EQ(PatientLocations().patientLocations[1].x, -4.0f);
+  EXPECT_FLOAT_EQ(PatientLocations().patientLocations[1].y, 7.0f);  // past the end of the short file
 }
 
 TEST(HeightMap, HeightsByVertexAndTheLowestOfTheTerrain) {
@@ -354,13 +353,13 @@ TEST_F(MissionWorldTest, TheLastMissionsLastCaseIsTheSpecialOneAndTheKitFollowsT
   GoToMission(10);
   ChooseDifficulty(0);  // five casualties
   SetUpMissionCasualties();
-  ASSERT_EQ(casualtyCaseCount, 5);
+  ASSERT_EQ(CasualtyCases().casualtyCaseCount, 5);
   for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(casualtyCases[k].special, 0);
-    EXPECT_LE(casualtyCases[k].severity, 1);
+    EXPECT_EQ(CasualtyCases().casualtyCases[k].special, 0);
+    EXPECT_LE(CasualtyCases().casualtyCases[k].severity, 1);
   }
-  EXPECT_EQ(casualtyCases[4].special, 1);
-  EXPECT_EQ(casualtyCases[4].severity, 3);
+  EXPECT_EQ(CasualtyCases().casualtyCases[4].special, 1);
+  EXPECT_EQ(CasualtyCases().casualtyCases[4].severity, 3);
   int kit = 0;
   for (int32_t n : backpack.kitCount) kit += n;
   EXPECT_GT(kit, 0);
@@ -374,12 +373,12 @@ TEST_F(MissionWorldTest, AChanceMissionHasAtMostOneSpecialCaseAndFewerEntriesGiv
   for (uint32_t seed = 1; seed <= 40; ++seed) {
     srand(seed);
     SetUpMissionCasualties();
-    ASSERT_EQ(casualtyCaseCount, 6);
+    ASSERT_EQ(CasualtyCases().casualtyCaseCount, 6);
     int specials = 0;
     for (int k = 0; k < 6; ++k)
-      if (casualtyCases[k].special) {
+      if (CasualtyCases().casualtyCases[k].special) {
         ++specials;
-        EXPECT_EQ(casualtyCases[k].severity, 2);
+        EXPECT_EQ(CasualtyCases().casualtyCases[k].severity, 2);
       }
     EXPECT_LE(specials, 1);
     withSpecial += specials;
@@ -389,7 +388,7 @@ TEST_F(MissionWorldTest, AChanceMissionHasAtMostOneSpecialCaseAndFewerEntriesGiv
 
   WriteTable(MedicAndWounded(2), 4);
   SetUpMissionCasualties();
-  EXPECT_EQ(casualtyCaseCount, 2);
+  EXPECT_EQ(CasualtyCases().casualtyCaseCount, 2);
 }
 
 // ---- waking ----
@@ -406,18 +405,18 @@ class WakingTest : public MissionWorldTest {
   }
   int32_t Waiting() const {
     int32_t n = 0;
-    for (int32_t i = firstPatientUnit; i < unitCount; ++i) n += units[i]->state == 1;
+    for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) n += Units().units[i]->state == 1;
     return n;
   }
 };
 
 TEST_F(WakingTest, AnExpertInTheLastMissionMayHaveAllButOneWaiting) {
   Build(10, 2, 6);
-  units[2]->SetPosition(Vector3(75, 400, 75));  // the severity-2 case, moved off
+  Units().units[2]->SetPosition(Vector3(75, 400, 75));  // the severity-2 case, moved off
   WakeCasualties();
   EXPECT_EQ(Waiting(), 5);
-  EXPECT_EQ(units[6]->state, 5);
-  EXPECT_FLOAT_EQ(units[2]->pos.x, -20.0f);  // he wakes at his own place
+  EXPECT_EQ(Units().units[6]->state, 5);
+  EXPECT_FLOAT_EQ(Units().units[2]->pos.x, -20.0f);  // he wakes at his own place
 }
 
 // ---- the camera's views ----
@@ -436,10 +435,10 @@ TEST(ViewPresets, HeightsFollowTheFactorInSinglePrecisionAndMissionFiveHasItsOwn
 
 TEST_F(MissionWorldTest, TheViewsTakeTurnsAndTurnTheBattleDown) {
   GoToMission(4);
-  viewPreset = 2;
+  SetViewPreset(2);
   CycleViewPreset();
-  EXPECT_EQ(viewPreset, 0);
-  EXPECT_EQ(viewPresetState.cameraHeight, 512);
+  EXPECT_EQ(ViewPreset().viewPreset, 0);
+  EXPECT_EQ(ViewPreset().cameraHeight, 512);
   EXPECT_EQ(overheadEffectsOffset, 50);
   EXPECT_NEAR(Engine().engineCamera->GetDirection()->GetY(), -1.0f, 1e-5f);  // straight down
 }

@@ -24,6 +24,7 @@
 #include "shell/game_state.h"
 #include "shell/hotspots.h"
 #include "shell/screen_text.h"
+#include "strategy_fixture.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -42,7 +43,7 @@ class OverheadInputTest : public testing::UnitTest {
     Engine().engineCamera->SetDirectionUp(0, -1, 0, 0, 0, 1);
     Add(kUnitKindMedic, kSidePlayer, 20, 0);
   }
-  Unit& Medic() { return *units[0]; }
+  Unit& Medic() { return *Units().units[0]; }
   void ClickCentre() {
     SetGameClock(Clock().gameClock + 2000);  // past any wait for the next shot
     OverheadMouse(engine::kMouseLeftUp, 320, 240);
@@ -57,7 +58,7 @@ TEST_F(OverheadInputTest, TheCasualtyButtonsAreThereOnlyWithinSevenOfTheNearestC
   const HotspotBox view = OverheadHotspotBox(OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(view.x, 230);  // 228 x 640 / 634
   EXPECT_EQ(view.y, 418);  // 397 x 480 / 455
-  nearestPatientDistance = 7.0;
+  SetNearestPatient(Battle().nearestPatientUnit, 7.0);
   SetOverheadHotspots();
   ASSERT_EQ(MenuHotspots.count, kOverheadHotspotCount);
   for (int id : {OVERHEAD_VIEW_PATIENT, OVERHEAD_DRAG_PATIENT}) {
@@ -68,7 +69,7 @@ TEST_F(OverheadInputTest, TheCasualtyButtonsAreThereOnlyWithinSevenOfTheNearestC
   EXPECT_TRUE(HotspotClick(view.x + 150, view.y + 20));  // the pistol beside it is always there
   EXPECT_EQ(hotspotIndex, OVERHEAD_PISTOL);
 
-  nearestPatientDistance = 6.99;
+  SetNearestPatient(Battle().nearestPatientUnit, 6.99);
   SetOverheadHotspots();
   EXPECT_TRUE(HotspotClick(view.x + 60, view.y + 11));
   EXPECT_EQ(hotspotIndex, OVERHEAD_VIEW_PATIENT);
@@ -96,51 +97,51 @@ TEST_F(OverheadInputTest, TheRifleFiresInBurstsOfThreeAndAFreshClipHoldsTheNextS
 }
 
 TEST_F(OverheadInputTest, ACasualtyReadiedForEvacuationIsDeliveredWhenLetGoWithinTwelveOfTheLandingPoint) {
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Unit& casualty = Add(kUnitKindAlly, kSideAlly, 22, 0, 2);
-  evacuationPoint = Vector3(-30, kGroundHeight, 0);
+  SetEvacuationPoint(Vector3(-30, kGroundHeight, 0));
   for (const auto& [distance, state] : {std::pair{11.9f, 3}, std::pair{12.0f, 2}}) {
     casualty.state = 2;
-    nearestPatientUnit = firstPatientUnit;
-    nearestPatientDistance = 2.0;
+    SetNearestPatient(Units().firstPatientUnit, Battle().nearestPatientDistance);
+    SetNearestPatient(Battle().nearestPatientUnit, 2.0);
     SetOverheadHotspots();
     Press(OVERHEAD_DRAG_PATIENT);
-    ASSERT_TRUE(dragging);
+    ASSERT_TRUE(MedicDrag().dragging);
     EXPECT_EQ(casualty.draggedBy, 0);
-    EXPECT_EQ(draggedUnit, firstPatientUnit);
-    casualty.SetPosition(evacuationPoint + Vector3(distance, 0, 0));
+    EXPECT_EQ(MedicDrag().draggedUnit, Units().firstPatientUnit);
+    casualty.SetPosition(Battle().evacuationPoint + Vector3(distance, 0, 0));
     Press(OVERHEAD_DRAG_PATIENT);
     EXPECT_EQ(casualty.state, state) << distance;
-    EXPECT_FALSE(dragging);
+    EXPECT_FALSE(MedicDrag().dragging);
     EXPECT_EQ(casualty.draggedBy, -1);
-    EXPECT_EQ(draggedUnit, 0);
+    EXPECT_EQ(MedicDrag().draggedUnit, 0);
   }
 }
 
 TEST_F(OverheadInputTest, CLetsGoOfTheCasualtyBeingDraggedEvenWhenAnotherIsNowNearest) {
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Unit& dragged = Add(kUnitKindAlly, kSideAlly, 22, 0, 1);
   Unit& other = Add(kUnitKindAlly, kSideAlly, 18, 0, 1);
-  nearestPatientUnit = firstPatientUnit;
+  SetNearestPatient(Units().firstPatientUnit, Battle().nearestPatientDistance);
   StartDragging();
   ASSERT_EQ(dragged.draggedBy, 0);
-  nearestPatientUnit = firstPatientUnit + 1;
+  SetNearestPatient(Units().firstPatientUnit + 1, Battle().nearestPatientDistance);
   OverheadKey('C', true);
   EXPECT_EQ(dragged.draggedBy, -1);
   EXPECT_EQ(other.draggedBy, -1);
-  EXPECT_FALSE(dragging);
+  EXPECT_FALSE(MedicDrag().dragging);
 }
 
 TEST_F(OverheadInputTest, AButtonPressForAStaleNearestIndexDoesNothing) {
   // Left over from a bigger mission: no unit, or a soldier rather than a casualty.
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Add(kUnitKindAlly, kSideAlly, 22, 0, 0);
-  nearestPatientDistance = 2.0;
+  SetNearestPatient(Battle().nearestPatientUnit, 2.0);
   SetOverheadHotspots();
   for (int32_t stale : {7, 1}) {
-    nearestPatientUnit = stale;
+    SetNearestPatient(stale, Battle().nearestPatientDistance);
     Press(OVERHEAD_DRAG_PATIENT);
-    EXPECT_FALSE(dragging);
+    EXPECT_FALSE(MedicDrag().dragging);
     Press(OVERHEAD_VIEW_PATIENT);
     EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   }
@@ -158,7 +159,7 @@ TEST_F(OverheadInputTest, TheMiniMapsCornersAreTheWorldSquaresAndARightClickTher
   EXPECT_FLOAT_EQ(bottom.x, 90.0f);
   EXPECT_FLOAT_EQ(bottom.z, -90.0f);
 
-  nearestPatientDistance = 999.0;
+  SetNearestPatient(Battle().nearestPatientUnit, 999.0);
   SetOverheadHotspots();
   // 16 pixels in from the left and 32 up from the bottom: x = 16 x 2.8125 - 90 = -45, z = 0.
   OverheadMouse(engine::kMouseRightUp, corner.x + 16, corner.y + 32);
@@ -167,18 +168,21 @@ TEST_F(OverheadInputTest, TheMiniMapsCornersAreTheWorldSquaresAndARightClickTher
 
 TEST_F(OverheadInputTest, ThePatientLocationIsTheCheapestReachablePlaceAndAtMostSix) {
   auto place = [](int32_t e, int32_t injury, float x, float z) {
-    strategy[e].injury = injury;
-    strategy[e].pos = Vector3(x, kGroundHeight, z);
+    EditStrategyEntry(e, [&](StrategyEntry& edited) { edited.injury = injury; });
+    EditStrategyEntry(e, [&](StrategyEntry& edited) { edited.pos = Vector3(x, kGroundHeight, z); });
   };
   // Entry 0 is no casualty's; entry 1 lies on a walled-in pair of cells; entry 2 is far, entry 3 near.
   place(0, 0, 24, 0);
   place(1, 1, 40, 40);
   place(2, 1, -60, -60);
   place(3, 1, 28, 0);
-  testing::BlockCell(NavGrid, 30, 30);
-  testing::BlockCell(NavGrid, 31, 30);
-  NavGrid[30][30].mask |= 1 << 2;
-  NavGrid[30][31].mask |= 1 << 6;
+  NavCells grid;
+  CopyNavGrid(grid);
+  testing::BlockCell(grid, 30, 30);
+  testing::BlockCell(grid, 31, 30);
+  grid[30][30].mask |= 1 << 2;
+  grid[30][31].mask |= 1 << 6;
+  SetNavGrid(grid);
   const Vector3 at(20, kGroundHeight, 0);
   EXPECT_EQ(ChoosePatientLocation(at), 2);
   place(3, 0, 28, 0);
@@ -207,24 +211,24 @@ TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutA
     ClearTextOverlay();
     textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, 640, 125, 0, 355, 640, 125);
   };
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Add(kUnitKindAlly, kSideAlly, 22, 0, 1);
-  nearestPatientUnit = firstPatientUnit;
+  SetNearestPatient(Units().firstPatientUnit, Battle().nearestPatientDistance);
   const HotspotBox drag = OverheadHotspotBox(OVERHEAD_DRAG_PATIENT);
 
-  nearestPatientDistance = 7.0;
+  SetNearestPatient(Battle().nearestPatientUnit, 7.0);
   freshStrip();
   DrawOverheadLabels();
   EXPECT_GT(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 150, 150, 150), 20);
   EXPECT_EQ(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 235, 247, 195), 0);
 
-  nearestPatientDistance = 3.0;
+  SetNearestPatient(Battle().nearestPatientUnit, 3.0);
   DrawOverheadLabels();
   EXPECT_GT(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 235, 247, 195), 20);
   EXPECT_EQ(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 150, 150, 150), 0) << "the grey is painted over";
   EXPECT_EQ(Pixels(0, 355, 640, 125, 255, 0, 0), 0) << "no label punches through its plate";
 
-  dragging = 1;
+  StartDrag(MedicDrag().draggedUnit);
   DrawOverheadLabels();
   std::vector<uint32_t> redrawn;
   for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
@@ -252,8 +256,8 @@ TEST(OverheadHudTexts, ClockRoundsAndProgress) {
 
 TEST_F(OverheadInputTest, TheStrategyMarkerGlowsDownToSixtyThenUpToFullInItsSidesColour) {
   strategyMarkerState.strategyMarkerPlanes[0] = Engine().engineRoot->CreatePlane(2, 2, 1, 0, 0, 1);
-  strategy[0].side = ENEMY;
-  strategyCursor = 0;
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.side = ENEMY; });
+  SetStrategyCursor(0);
   EXPECT_EQ(StrategyMarkerPulse(), 128);
   PulseStrategyMarker(100);
   EXPECT_EQ(StrategyMarkerPulse(), 108);
@@ -265,8 +269,8 @@ TEST_F(OverheadInputTest, TheStrategyMarkerGlowsDownToSixtyThenUpToFullInItsSide
     highest = std::max(highest, StrategyMarkerPulse());
   }
   EXPECT_EQ(std::pair(lowest, highest), std::pair(60, 255));
-  strategy[0].side = ALLY;
-  strategy[0].injury = 2;
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.side = ALLY; });
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.injury = 2; });
   PulseStrategyMarker(0);
   const int v = StrategyMarkerPulse();
   EXPECT_EQ(strategyMarkerState.strategyMarkerPlanes[0]->FindFace(L"front")->color,

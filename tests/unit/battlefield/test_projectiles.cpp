@@ -69,16 +69,17 @@ TEST_F(ProjectilesTest, OnFlatGroundABounceKeepsNineTenthsOfTheFallAndNoneOfTheR
 
 TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVehiclesAreWrecked) {
   ChooseDifficulty(2);
-  spawnPoints[0] = Vector3(-30, kGroundHeight + 3, 60);
-  spawnPointCount = 1;
+  ClearSpawnPoints();
+  AddSpawnPoint(Vector3(-30, kGroundHeight + 3, 60));
   Unit& scatters = Add(kUnitKindEnemy, kSideEnemy, 9.0f, 0);
   Unit& knockedOut = Add(kUnitKindEnemy, kSideEnemy, 0, 8.99f);
   Unit& beyond = Add(kUnitKindEnemy, kSideEnemy, 0, -15.0f);
   Unit& ally = Add(kUnitKindAlly, kSideAlly, 2, 0);
   scatters.draggedBy = 4;
   ally.draggedBy = 1;
-  units[5] = std::make_unique<Vehicle>(Engine().engineRoot, Engine().engineStage, kUnitKindEnemy);
-  Unit& truck = *units[unitCount++];
+  PutUnit(5, std::make_unique<Vehicle>(Engine().engineRoot, Engine().engineStage, kUnitKindEnemy));
+  Unit& truck = *Units().units[Units().unitCount];
+  CountNewUnit();
   truck.Place(Ground(-5, 0), kSideEnemy, 0, 5);
 
   EXPECT_TRUE(BlastAt(Vector3(0, 0, 0), Vector3(-20, 0, 0)));
@@ -99,7 +100,7 @@ TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVeh
   // Nobody in reach: false, and the down are not hit again.
   EXPECT_FALSE(BlastAt(Vector3(0, 0, 60), Vector3(0, 0, 0)));
   // With no spawn point a knocked-out enemy stays where he is, and nothing is drawn for him.
-  spawnPointCount = 0;
+  ClearSpawnPoints();
   Unit& stays = Add(kUnitKindEnemy, kSideEnemy, 43, 3);
   const uint32_t before = RandomState();
   BlastAt(Vector3(40, 0, 0), Vector3());
@@ -109,23 +110,23 @@ TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVeh
 }
 
 TEST_F(ProjectilesTest, TheMedicFeelsABlastFromEightToForty) {
-  Unit& medic = *units[0];
+  Unit& medic = *Units().units[0];
   medic.SetPosition(Ground(0, 0));
   for (const auto& [d, magnitude] : {std::pair{40.0f, 0.0f}, {39.9f, 997.5f}, {8.0f, 200.0f}}) {
     SCOPED_TRACE(d);
     BlastAt(Ground(d, 0), Vector3());
-    EXPECT_EQ(shakeTimer, magnitude == 0.0f ? 0 : 700);
+    EXPECT_EQ(Shake().shakeTimer, magnitude == 0.0f ? 0 : 700);
     if (magnitude == 0.0f) continue;
-    EXPECT_FLOAT_EQ(shakeMagnitude, magnitude);
+    EXPECT_FLOAT_EQ(Shake().shakeMagnitude, magnitude);
     CameraShake(700, true);
   }
   // With no enemy the blast's own height counts (30 above, 12 along: 32.31); an enemy examined anywhere
   // brings the point down to his height (12 along).
   BlastAt(Vector3(0, medic.pos.y + 30.0f, 12), Vector3());
-  EXPECT_NEAR(shakeMagnitude, 807.77f, 0.01f);
+  EXPECT_NEAR(Shake().shakeMagnitude, 807.77f, 0.01f);
   Add(kUnitKindEnemy, kSideEnemy, 50, 50);
   BlastAt(Vector3(0, medic.pos.y + 30.0f, 12), Vector3());
-  EXPECT_FLOAT_EQ(shakeMagnitude, 300.0f);
+  EXPECT_FLOAT_EQ(Shake().shakeMagnitude, 300.0f);
   EXPECT_FALSE(medic.down);  // nearer than 8 he dies: the grenade scenario plays it through the KIA screen
 }
 
@@ -158,18 +159,16 @@ TEST_F(ProjectilesTest, AStreakStopsOnItsTargetOrAtAUnitAndIsPutAwayWhereItStopp
 TEST_F(ProjectilesTest, TheShakeTurnsTheCameraGentlyAndGivesItsViewBackEvenAfterASecondBlast) {
   Engine().engineCamera->SetDirectionUp(0, -0.8f, 0.6f, 0, 0.6f, 0.8f);
   const Vector3 direction(Engine().engineCamera->GetDirection()), up(Engine().engineCamera->GetUp());
-  shakeMagnitude = 10.0f;  // a blast 20 away
-  CameraShake(0, false);
-  EXPECT_FLOAT_EQ(shakeMagnitude, 500.0f);
+  StartCameraShake(10.0f);  // a blast 20 away
+  EXPECT_FLOAT_EQ(Shake().shakeMagnitude, 500.0f);
   float largest = 0.0f;
-  for (int frame = 1; shakeTimer > 0; ++frame) {
+  for (int frame = 1; Shake().shakeTimer > 0; ++frame) {
     const engine::Vec3 before = Engine().engineCamera->GetDirection()->Value();
     CameraShake(70, true);
     const float cosine = std::min(1.0f, before.Dot(Engine().engineCamera->GetDirection()->Value()));
     largest = std::max(largest, std::acos(cosine) * 57.29578f);
     if (frame == 3) {
-      shakeMagnitude = 10.0f;
-      CameraShake(0, false);
+      StartCameraShake(10.0f);
     }
   }
   EXPECT_GT(largest, 0.0f);

@@ -29,6 +29,7 @@
 #include "shell/game_state.h"
 #include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
+#include "strategy_fixture.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -46,7 +47,7 @@ class StrategyEditorTest : public testing::UnitTest {
     for (int i = 0; i < 5; ++i) markerImages[i] = Engine().engineRoot->CreateBitmap(8, 8);
     EnterDeveloperLevel();
     Press(VK_STRATEGY_EDITOR);
-    ASSERT_EQ(strategyEditOn, 1);
+    ASSERT_EQ(StrategyEditor().strategyEditOn, 1);
   }
   static void Press(int key) {
     OverheadKey(key, true);
@@ -57,12 +58,12 @@ class StrategyEditorTest : public testing::UnitTest {
   }
   // 'S' with the medic standing at (x, y, z).
   static void StoreAt(float x, float y, float z) {
-    units[0]->pos = Vector3(x, y, z);
+    Units().units[0]->pos = Vector3(x, y, z);
     Press('S');
   }
   static void EditingMode() {
     Press(VK_STRATEGY_MODE);
-    ASSERT_EQ(strategyEditMode, kStrategyEditing);
+    ASSERT_EQ(StrategyEditor().strategyEditMode, kStrategyEditing);
   }
   static engine::EngineMesh* Plane(int i) { return strategyMarkerState.strategyMarkerPlanes[i].Get(); }
   static engine::EngineObject* Marker(int i) { return strategyMarkerState.strategyMarkers[i].Get(); }
@@ -88,31 +89,31 @@ void PutRecord(std::string& bytes, int i, float x, float y, float z, int32_t sid
 }
 
 TEST_F(StrategyEditorTest, TheCursorWrapsOverTheEntriesInUseAndNeverPastTheLastSlot) {
-  strategyCount = 3;
-  strategyCursor = 3;
+  SetStrategyCount(3);
+  SetStrategyCursor(3);
   Press(kRight);
-  EXPECT_EQ(strategyCursor, 0);
+  EXPECT_EQ(StrategyTable().strategyCursor, 0);
   Press(kLeft);
-  EXPECT_EQ(strategyCursor, 3);
+  EXPECT_EQ(StrategyTable().strategyCursor, 3);
   Press(kLeft);
-  EXPECT_EQ(strategyCursor, 2);
+  EXPECT_EQ(StrategyTable().strategyCursor, 2);
 
   // A file that claims more entries than the table holds: the cursor still stops on the last slot.
   std::string file(1264, '\0');
   PutI32(file, 0, 1000);
   tree_.WriteBytes("missions\\mission6\\strat", file);
   Press('L');
-  EXPECT_EQ(strategyCount, 35);
-  EXPECT_EQ(strategyCursor, 34);
+  EXPECT_EQ(StrategyTable().strategyCount, 35);
+  EXPECT_EQ(StrategyTable().strategyCursor, 34);
   Press(kRight);
-  EXPECT_EQ(strategyCursor, 0);
+  EXPECT_EQ(StrategyTable().strategyCursor, 0);
   Press(kLeft);
-  EXPECT_EQ(strategyCursor, 34);
+  EXPECT_EQ(StrategyTable().strategyCursor, 34);
 }
 
 TEST_F(StrategyEditorTest, FieldKeysCycleAndComeBeforeTheCheatsOfTheSameKeys) {
-  StrategyEntry& e = strategy[0];
-  e.type = STRATEGY_DEFEND;
+  const StrategyEntry& e = StrategyTable().strategy[0];
+  EditStrategyEntry(0, [](StrategyEntry& edited) { edited.type = STRATEGY_DEFEND; });
   Press('F', 8);
   EXPECT_EQ(e.type, STRATEGY_DEFEND);
   EXPECT_EQ(MissionTime().clockFrozen, 0) << "'F' also freezes the clock when the editor is off";
@@ -139,30 +140,30 @@ TEST_F(StrategyEditorTest, FieldKeysCycleAndComeBeforeTheCheatsOfTheSameKeys) {
     Press(c.key);
     EXPECT_EQ(e.*c.field, 0) << static_cast<char>(c.key);
   }
-  EXPECT_EQ(invulnerable, 0);  // 'I' was the editor's
-  EXPECT_EQ(showLocation, 0);  // 'L' too
+  EXPECT_EQ(BattleSwitches().invulnerable, 0);  // 'I' was the editor's
+  EXPECT_EQ(BattleSwitches().showLocation, 0);  // 'L' too
 
   // With the placement tool on as well, the tool keeps 'A' and the arrows move both.
-  objectPlacementOn = 1;
-  strategyCount = 2;
+  SetPlacementTool(true);
+  SetStrategyCount(2);
   Press('A');
   EXPECT_EQ(e.side, ALLY);
   Press(kRight);
-  EXPECT_EQ(strategyCursor, 1);
+  EXPECT_EQ(StrategyTable().strategyCursor, 1);
   // Off again, the letters are the cheats' once more.
-  objectPlacementOn = 0;
+  SetPlacementTool(false);
   Press(VK_STRATEGY_EDITOR);
   Press('F');
   EXPECT_EQ(MissionTime().clockFrozen, 1);
 }
 
 TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderTheCursor) {
-  strategy[0].type = STRATEGY_START;
-  strategy[0].side = ALLY;
-  strategy[0].injury = 1;
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.type = STRATEGY_START; });
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.side = ALLY; });
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.injury = 1; });
   StoreAt(10, 401, -5);
-  ASSERT_EQ(strategyCount, 1);
-  EXPECT_EQ(strategyCursor, 0);
+  ASSERT_EQ(StrategyTable().strategyCount, 1);
+  EXPECT_EQ(StrategyTable().strategyCursor, 0);
   ASSERT_NE(Marker(0), nullptr);
   EXPECT_TRUE(Engine().engineStage->Contains(Marker(0)) && Marker(0)->Visible());
   EXPECT_FLOAT_EQ(Marker(0)->LocalPosition().x, 10.0f);
@@ -171,29 +172,29 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
   EXPECT_EQ(Plane(0)->FindFace(L"front")->image, markerImages[0]);
 
   // The next store goes after it; an entry without a marker is written but not counted.
-  strategy[1].type = STRATEGY_NONE;
+  EditStrategyEntry(1, [&](StrategyEntry& edited) { edited.type = STRATEGY_NONE; });
   StoreAt(20, 400, 20);
-  EXPECT_EQ(strategyCount, 1);
+  EXPECT_EQ(StrategyTable().strategyCount, 1);
   EXPECT_EQ(Marker(1), nullptr);
-  EXPECT_FLOAT_EQ(strategy[1].pos.x, 20.0f);
-  strategy[1].type = STRATEGY_START;
-  strategy[1].side = ENEMY;
-  strategy[1].vehicle = 1;
+  EXPECT_FLOAT_EQ(StrategyTable().strategy[1].pos.x, 20.0f);
+  EditStrategyEntry(1, [&](StrategyEntry& edited) { edited.type = STRATEGY_START; });
+  EditStrategyEntry(1, [&](StrategyEntry& edited) { edited.side = ENEMY; });
+  EditStrategyEntry(1, [&](StrategyEntry& edited) { edited.vehicle = 1; });
   StoreAt(30, 400, 30);
-  EXPECT_EQ(strategyCount, 2);
+  EXPECT_EQ(StrategyTable().strategyCount, 2);
   EXPECT_EQ(Front(1), engine::EngineBitmap::MakeColor(255, 10, 10));
   EXPECT_EQ(Plane(1)->FindFace(L"front")->image, markerImages[2]);  // a vehicle's start
 
   // Editing: the START entry moves to the medic, keeps its object, its plane is resized, the count stays.
   EditingMode();
-  ASSERT_EQ(strategyCursor, 1);  // on the entry stored last
+  ASSERT_EQ(StrategyTable().strategyCursor, 1);  // on the entry stored last
   Press(kLeft);
-  ASSERT_EQ(strategyCursor, 0);
+  ASSERT_EQ(StrategyTable().strategyCursor, 0);
   engine::EngineObject* object = Marker(0);
   engine::EngineMesh* plane = Plane(0);
   const size_t onStage = Engine().engineStage->Objects().size();
   StoreAt(-7, 402, 8);
-  EXPECT_EQ(strategyCount, 2);
+  EXPECT_EQ(StrategyTable().strategyCount, 2);
   EXPECT_EQ(Marker(0), object);
   EXPECT_EQ(Plane(0), plane);
   EXPECT_EQ(plane->Params()[0], 4.0f);
@@ -201,9 +202,9 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
   EXPECT_EQ(Engine().engineStage->Objects().size(), onStage);
 
   // Placing into a slot that already has a marker takes the old one off the stage.
-  strategyEditMode = kStrategyPlacing;
-  strategyCount = 1;
-  strategy[1].type = STRATEGY_PATROL;
+  SetStrategyEditMode(kStrategyPlacing);
+  SetStrategyCount(1);
+  EditStrategyEntry(1, [&](StrategyEntry& edited) { edited.type = STRATEGY_PATROL; });
   engine::EngineObject* old = Marker(1);
   StoreAt(1, 400, 1);
   EXPECT_NE(Marker(1), old);
@@ -218,55 +219,55 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
 }
 
 TEST_F(StrategyEditorTest, SpawnAndExtractionEntriesSetTheirPointsWhenStored) {
-  spawnPointCount = 0;
+  ClearSpawnPoints();
   for (int i = 0; i < 5; ++i) {
-    strategy[i].type = STRATEGY_SPAWN;
+    EditStrategyEntry(i, [&](StrategyEntry& edited) { edited.type = STRATEGY_SPAWN; });
     StoreAt(4.0f * i, 400.0f, -3.0f);
   }
-  EXPECT_EQ(strategyCount, 5);
-  ASSERT_EQ(spawnPointCount, 4);  // the fifth finds the list full
-  EXPECT_FLOAT_EQ(spawnPoints[0].y, 403.0f);
-  EXPECT_EQ(testing::XYZ(spawnPoints[3]), testing::XYZ(12, 403, -3));
+  EXPECT_EQ(StrategyTable().strategyCount, 5);
+  ASSERT_EQ(SpawnPoints().spawnPointCount, 4);  // the fifth finds the list full
+  EXPECT_FLOAT_EQ(SpawnPoints().spawnPoints[0].y, 403.0f);
+  EXPECT_EQ(testing::XYZ(SpawnPoints().spawnPoints[3]), testing::XYZ(12, 403, -3));
   ASSERT_NE(Marker(4), nullptr);  // but it is marked
   EXPECT_EQ(Plane(4)->Params()[0], 8.0f);
   EXPECT_EQ(Front(4), engine::EngineBitmap::MakeColor(255, 10, 10));
 
-  strategy[5].type = STRATEGY_2EXTRACT;
+  EditStrategyEntry(5, [&](StrategyEntry& edited) { edited.type = STRATEGY_2EXTRACT; });
   StoreAt(50, 400, 60);
-  strategy[6].type = STRATEGY_2EXTRACT;
+  EditStrategyEntry(6, [&](StrategyEntry& edited) { edited.type = STRATEGY_2EXTRACT; });
   StoreAt(-50, 401, -60);
-  EXPECT_EQ(testing::XYZ(evacuationPoint), testing::XYZ(-50, 401, -60));
-  strategy[7].type = STRATEGY_EXTRACTION;
+  EXPECT_EQ(testing::XYZ(Battle().evacuationPoint), testing::XYZ(-50, 401, -60));
+  EditStrategyEntry(7, [&](StrategyEntry& edited) { edited.type = STRATEGY_EXTRACTION; });
   StoreAt(70, 400, 5);
-  EXPECT_FLOAT_EQ(extractionPoint.x, 70.0f);
+  EXPECT_FLOAT_EQ(StrategyTable().extractionPoint.x, 70.0f);
   EXPECT_EQ(Front(7), engine::EngineBitmap::MakeColor(0, 255, 0));
   EXPECT_EQ(Plane(7)->FindFace(L"front")->image, markerImages[3]);
 }
 
 TEST_F(StrategyEditorTest, ThirtyFourEntriesRefuseAnotherStoreInEitherMode) {
-  strategyCount = 33;
-  strategy[33].type = STRATEGY_START;
+  SetStrategyCount(33);
+  EditStrategyEntry(33, [&](StrategyEntry& edited) { edited.type = STRATEGY_START; });
   StoreAt(5, 400, 5);
-  ASSERT_EQ(strategyCount, 34);
-  strategy[34].type = STRATEGY_START;
+  ASSERT_EQ(StrategyTable().strategyCount, 34);
+  EditStrategyEntry(34, [&](StrategyEntry& edited) { edited.type = STRATEGY_START; });
   StoreAt(6, 400, 6);
-  EXPECT_EQ(strategyCount, 34);
-  EXPECT_FLOAT_EQ(strategy[34].pos.x, 0.0f);
+  EXPECT_EQ(StrategyTable().strategyCount, 34);
+  EXPECT_FLOAT_EQ(StrategyTable().strategy[34].pos.x, 0.0f);
   EXPECT_EQ(Marker(34), nullptr);
   EditingMode();
-  strategyCursor = 2;
+  SetStrategyCursor(2);
   StoreAt(7, 400, 7);
-  EXPECT_FLOAT_EQ(strategy[2].pos.x, 0.0f);
+  EXPECT_FLOAT_EQ(StrategyTable().strategy[2].pos.x, 0.0f);
 }
 
 TEST_F(StrategyEditorTest, LoadingWithoutAFileEmptiesTheTableAndWithOneMarksEveryEntryInUse) {
-  strategyCount = 4;
-  strategyCursor = 3;
-  spawnPointCount = 3;
+  SetStrategyCount(4);
+  SetStrategyCursor(3);
+  for (int i = 0; i < 3; ++i) AddSpawnPoint(Vector3());
   Press('L');
-  EXPECT_EQ(strategyCount, 0);
-  EXPECT_EQ(strategyCursor, 0);
-  EXPECT_EQ(spawnPointCount, 0);
+  EXPECT_EQ(StrategyTable().strategyCount, 0);
+  EXPECT_EQ(StrategyTable().strategyCursor, 0);
+  EXPECT_EQ(SpawnPoints().spawnPointCount, 0);
 
   std::string file(1264, '\0');
   PutI32(file, 0, 3);
@@ -276,15 +277,15 @@ TEST_F(StrategyEditorTest, LoadingWithoutAFileEmptiesTheTableAndWithOneMarksEver
   PutRecord(file, 10, 9, 400, 9, ENEMY, 0, 0, 0, STRATEGY_SPAWN, 0);  // past the count
   tree_.WriteBytes("missions\\mission6\\strat", file);
   Press('L');
-  EXPECT_EQ(strategyCount, 3);
-  EXPECT_EQ(strategyCursor, 2);
+  EXPECT_EQ(StrategyTable().strategyCount, 3);
+  EXPECT_EQ(StrategyTable().strategyCursor, 2);
   for (int i = 0; i < 3; ++i) EXPECT_NE(Marker(i), nullptr) << i;
   EXPECT_EQ(Marker(10), nullptr);
   EXPECT_EQ(Front(0), engine::EngineBitmap::MakeColor(255, 255, 255));
-  EXPECT_EQ(strategy[2].orders, ORDERS_NONE);
+  EXPECT_EQ(StrategyTable().strategy[2].orders, ORDERS_NONE);
   // Only the entries in use count as respawn points after the editor's load.
-  ASSERT_EQ(spawnPointCount, 1);
-  EXPECT_FLOAT_EQ(spawnPoints[0].x, 2.0f);
+  ASSERT_EQ(SpawnPoints().spawnPointCount, 1);
+  EXPECT_FLOAT_EQ(SpawnPoints().spawnPoints[0].x, 2.0f);
 }
 
 // ---- the table loaded and saved through its file ----
@@ -326,38 +327,40 @@ TEST_F(StrategyTableTest, EverySpawnRecordCountsWhileThereIsRoomAndTheLastExtrac
                  {20, Entry(STRATEGY_SPAWN, 1, 400, 1)},
                  {21, Entry(STRATEGY_SPAWN, 2, 400, 2)},
                  {22, Entry(STRATEGY_SPAWN, 3, 400, 3)}});
-  strategyCursor = 9;
+  SetStrategyCursor(9);
   ASSERT_TRUE(LoadStrategy());
 
-  EXPECT_EQ(strategyCount, 3);
-  EXPECT_EQ(strategyCursor, 0);
-  ASSERT_EQ(spawnPointCount, 4);  // the fifth SPAWN record finds the list full
-  EXPECT_FLOAT_EQ(spawnPoints[0].y, 404.0f);
-  EXPECT_EQ(testing::XYZ(spawnPoints[1]), testing::XYZ(30, 403, -40));
-  EXPECT_FLOAT_EQ(spawnPoints[3].x, 2.0f);
-  EXPECT_EQ(testing::XYZ(extractionPoint), testing::XYZ(-33, 402, 44));
+  EXPECT_EQ(StrategyTable().strategyCount, 3);
+  EXPECT_EQ(StrategyTable().strategyCursor, 0);
+  ASSERT_EQ(SpawnPoints().spawnPointCount, 4);  // the fifth SPAWN record finds the list full
+  EXPECT_FLOAT_EQ(SpawnPoints().spawnPoints[0].y, 404.0f);
+  EXPECT_EQ(testing::XYZ(SpawnPoints().spawnPoints[1]), testing::XYZ(30, 403, -40));
+  EXPECT_FLOAT_EQ(SpawnPoints().spawnPoints[3].x, 2.0f);
+  EXPECT_EQ(testing::XYZ(StrategyTable().extractionPoint), testing::XYZ(-33, 402, 44));
   // The table itself keeps the spawn entry's own height.
-  EXPECT_FLOAT_EQ(strategy[10].pos.y, 400.0f);
+  EXPECT_FLOAT_EQ(StrategyTable().strategy[10].pos.y, 400.0f);
 }
 
 TEST_F(StrategyTableTest, ASavedTableLoadsBackTheSame) {
   WriteTable(2, {{0, Entry(STRATEGY_START, 1.5f, 399.5f, -2.5f)}, {1, Entry(STRATEGY_2EXTRACT, 8, 400, 9)}});
   const std::string original = FileBytes();
   ASSERT_TRUE(LoadStrategy());
-  strategy[0].pos.y += 3.0f;  // as the mission build leaves it
-  strategy[1].orders = ORDERS_DISSAPATE;
-  strategy[5].StoreAt(Vector3(8, 411.5f, 9));  // what the editor stores is what gets written
+  EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.pos.y += 3.0f; });  // as the mission build leaves it
+  EditStrategyEntry(1, [&](StrategyEntry& edited) { edited.orders = ORDERS_DISSAPATE; });
+  EditStrategyEntry(5, [](StrategyEntry& edited) {
+    edited.StoreAt(Vector3(8, 411.5f, 9));
+  });  // what the editor stores is what gets written
   SaveStrategy();
   EXPECT_TRUE(boxes_.empty());
 
   const std::string saved = FileBytes();
   ASSERT_EQ(saved.size(), 1264u);
   EXPECT_EQ(saved.substr(0, 4 + 36 + 24), original.substr(0, 4 + 36 + 24));
-  for (StrategyEntry& e : strategy) e.Reset();
+  ClearStrategy();
   ASSERT_TRUE(LoadStrategy());
-  EXPECT_FLOAT_EQ(strategy[0].pos.y, 399.5f);
-  EXPECT_EQ(strategy[1].orders, ORDERS_DISSAPATE);
-  EXPECT_FLOAT_EQ(strategy[5].pos.y, 411.5f);
+  EXPECT_FLOAT_EQ(StrategyTable().strategy[0].pos.y, 399.5f);
+  EXPECT_EQ(StrategyTable().strategy[1].orders, ORDERS_DISSAPATE);
+  EXPECT_FLOAT_EQ(StrategyTable().strategy[5].pos.y, 411.5f);
   EXPECT_FALSE(std::filesystem::exists(tree_.PathOf("missions\\mission6\\strat.tmp")));
 }
 
@@ -365,7 +368,7 @@ TEST_F(StrategyTableTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheOldFile) {
   WriteTable(1, {{0, Entry(STRATEGY_START, 1, 400, 1)}});
   const std::string original = FileBytes();
   ASSERT_TRUE(LoadStrategy());
-  strategyCount = 2;
+  SetStrategyCount(2);
   ::chmod(tree_.PathOf("missions\\mission6\\strat").c_str(), 0444);
   SaveStrategy();
   ASSERT_EQ(boxes_.size(), 1u);

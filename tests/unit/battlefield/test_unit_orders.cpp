@@ -17,6 +17,7 @@
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
+#include "strategy_fixture.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -38,9 +39,9 @@ class OrdersTest : public testing::UnitTest {
     return unit;
   }
   static void Entry(int32_t i, float x, float z, int32_t orders, int32_t next) {
-    strategy[i].pos = Vector3(x, kGroundHeight, z);
-    strategy[i].orders = orders;
-    strategy[i].patrol = next;
+    EditStrategyEntry(i, [&](StrategyEntry& edited) { edited.pos = Vector3(x, kGroundHeight, z); });
+    EditStrategyEntry(i, [&](StrategyEntry& edited) { edited.orders = orders; });
+    EditStrategyEntry(i, [&](StrategyEntry& edited) { edited.patrol = next; });
   }
 };
 
@@ -119,7 +120,7 @@ TEST_F(OrdersTest, AnAllyTakesUpAPostNearAnEnemyOrAtTheMedicsSideDuringASupportC
   EXPECT_LE(std::abs(ally.home.x - 40.0f), 15.0f);
   EXPECT_LE(std::abs(ally.home.z - 40.0f), 15.0f);
 
-  supportActive = true;
+  StartSupportCall(20000);
   ally.orders = ORDERS_NONE;
   RunOrders(3);
   EXPECT_LE(std::abs(ally.home.x + 70.0f), 5.0f);  // the medic stands at (-70, -70)
@@ -141,9 +142,9 @@ TEST_F(OrdersTest, AnExpertAttackerNowAndThenTurnsToDraggingButNotUnderThePatien
 }
 
 TEST_F(OrdersTest, AnAllyDeliversAReadiedCasualtyAndTheNextIsDroppedBesideHim) {
-  extractionPoint = Vector3(-40, kGroundHeight, 0);
+  SetExtractionPoint(Vector3(-40, kGroundHeight, 0));
   Unit& ally = Ordered(kSideAlly, 0, 0, ORDERS_DEFENDNDRAG);
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Unit& waiting = Add(kUnitKindAlly, kSideAlly, 10, 0, 1);  // an ally does not take a waiting casualty
   Unit& readied = Add(kUnitKindAlly, kSideAlly, 2, 0, 2);
   RunOrders(1);
@@ -162,14 +163,14 @@ TEST_F(OrdersTest, AnAllyDeliversAReadiedCasualtyAndTheNextIsDroppedBesideHim) {
   EXPECT_EQ(readied.draggedBy, -1);
   EXPECT_EQ(ally.draggedBy, -1);
   EXPECT_EQ(ally.orders, ORDERS_DEFENDNDRAG);
-  EXPECT_EQ(extractionPoint.x, -40.0f + dx);
-  EXPECT_EQ(extractionPoint.z, dz);
+  EXPECT_EQ(StrategyTable().extractionPoint.x, -40.0f + dx);
+  EXPECT_EQ(StrategyTable().extractionPoint.z, dz);
 }
 
 TEST_F(OrdersTest, TheEnemyCarriesAWaitingCasualtyToItsOwnPostWithoutDeliveringHim) {
   Unit& enemy = Ordered(kSideEnemy, 0, 0, ORDERS_DEFENDNDRAG);
   enemy.home = Vector3(30, kGroundHeight, 0);
-  firstPatientUnit = unitCount;
+  SetFirstPatientUnit(Units().unitCount);
   Unit& casualty = Add(kUnitKindAlly, kSideAlly, 1, 0, 1);
   RunOrders(1);
   RunOrders(1);
@@ -215,7 +216,7 @@ TEST_F(ShootingTest, TheTargetIsTheNearestOtherSideUnitInRangeMeasuredInWholeUni
 
   // An ally never fires at the medic, even alone with him.
   Unit& ally = Add(kUnitKindAlly, kSideAlly, -58, -60);
-  UnitShootingTick(unitCount - 1);
+  UnitShootingTick(Units().unitCount - 1);
   EXPECT_FALSE(ally.firing);
 }
 
@@ -257,7 +258,7 @@ TEST_F(ShootingTest, AnExpertHitsAtTenUnlessHisDrawIsFiftyThreeOrMore) {
   // d = sqrt(10 x 10 + 1) (aim heights 3 and 2): 240 / 10.05 gives 23 off the draw, a hit below 30.
   for (uint32_t seed = 1; seed < 40; ++seed) {
     enemy.health = 10;
-    units[1]->nextShotTime = 0;
+    Units().units[1]->nextShotTime = 0;
     srand(seed);
     const bool hit = rand() % 100 < 53;
     srand(seed);
@@ -283,11 +284,11 @@ TEST_F(ShootingTest, AnEnemyCloseByIsKilledAndLetsGoOfHisCasualtyAnAllyWorseHitF
   EXPECT_EQ(casualty.draggedBy, -1);
 
   // The enemy fires back at an ally of 8 who is hit: he runs, away from the shooter.
-  Unit& ally = *units[1];
+  Unit& ally = *Units().units[1];
   ally.health = 8;
   Unit& shooter = Add(kUnitKindEnemy, kSideEnemy, 0, -6);
   srand(testing::SeedWhere(200, [](int32_t draw) { return draw < 30 + 26; }));  // 160 / 6.08 takes 26 off
-  UnitShootingTick(unitCount - 1);
+  UnitShootingTick(Units().unitCount - 1);
   EXPECT_EQ(ally.health, 7);
   EXPECT_EQ(ally.respawnTime, 12500);
   EXPECT_GT(ally.target.z, 0.0f);  // away from the shooter at -6
@@ -311,10 +312,10 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
     SCOPED_TRACE(c.level * 100 + c.state);
     ChooseDifficulty(c.level);
     StoreGameStateWithoutEntry(c.state);
-    invulnerable = c.invulnerable;
+    SetInvulnerable(c.invulnerable != 0);
     medic.down = false;
     medic.health = 10;
-    units[1]->nextShotTime = 0;
+    Units().units[1]->nextShotTime = 0;
     // The killing draw: below 7 after (level + 1) x 80 / 3.16 is taken off (25, 50, 75).
     const int32_t off[] = {25, 50, 75};
     srand(testing::SeedWhere((3 - c.level) * 100, [&](int32_t draw) { return draw < 7 + off[c.level]; }));
@@ -341,9 +342,9 @@ TEST_F(ShootingTest, AShotAtTheMedicOutlinesTheScreenOnlyUnderThePatientView) {
     SCOPED_TRACE(state);
     textOverlay->Clear(255, 0, 0);
     StoreGameStateWithoutEntry(state);
-    units[1]->nextShotTime = 0;
+    Units().units[1]->nextShotTime = 0;
     UnitShootingTick(1);
-    ASSERT_TRUE(units[1]->firing);
+    ASSERT_TRUE(Units().units[1]->firing);
     const bool shown = state == STATE_PATIENT_VIEW;
     // A line one pixel in from each edge of the 640 x 480 screen.
     EXPECT_EQ(flashed(320, 1), shown);
@@ -382,9 +383,9 @@ TEST_F(ShootingTest, APlayersShotBesideAFriendCountsAgainstHimUntilHeHitsAnEnemy
   Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, -30, 0);
   for (int i = 0; i < 5; ++i) PlayerShotLanded(Vector3(31.5f, ally.pos.y, 0));
   PlayerShotLanded(Vector3(32.1f, ally.pos.y, 0));  // 2.1 off: not beside him
-  EXPECT_EQ(friendlyFireCount, 5);
+  EXPECT_EQ(Battle().friendlyFireCount, 5);
   PlayerShotLanded(Vector3(-25, enemy.pos.y, 0));
-  EXPECT_EQ(friendlyFireCount, 0);
+  EXPECT_EQ(Battle().friendlyFireCount, 0);
   EXPECT_EQ(Outcome().missionEndFlag, 0);
 }
 

@@ -137,9 +137,9 @@ TEST_F(UnitsTest, AWalkersPaceIsTenTimesHisSpeedInUnitsASecondAtThirtyOrSixtyFra
     float unitsPerSecond;
   };
   const Row rows[] = {
-      {0.65f, 30, 6.5f}, {0.65f, 60, 6.5f},    // a soldier
-      {0.9f, 30, 9.0f},  {0.9f, 60, 9.0f},     // a light medic
-      {1.3f, 30, 10.0f}, {1.3f, 60, 10.0f},    // a vehicle at double speed, held to a unit a 100 ms
+      {0.65f, 30, 6.5f}, {0.65f, 60, 6.5f},  // a soldier
+      {0.9f, 30, 9.0f},  {0.9f, 60, 9.0f},   // a light medic
+      {1.3f, 30, 10.0f}, {1.3f, 60, 10.0f},  // a vehicle at double speed, held to a unit a 100 ms
       {0.1f, 60, 1.0f},
   };
   float z = -60.0f;
@@ -170,7 +170,7 @@ TEST_F(UnitsTest, AWalkersPaceIsTenTimesHisSpeedInUnitsASecondAtThirtyOrSixtyFra
 TEST_F(UnitsTest, TheDraggingMedicWalksBackwardsAtThreeQuartersOfHisSpeed) {
   Unit& medic = Add(kUnitKindMedic, kSidePlayer, -40, 0);
   // As the drag starts: the flag and the dragging pose.
-  dragging = 1;
+  StartDrag(MedicDrag().draggedUnit);
   medic.SetAction(ACTION_DRAG);
   WalkToward(medic, 40, 0);
   EXPECT_NEAR(Facing(medic, 1, 0), -1.0f, 1e-4f);
@@ -247,9 +247,9 @@ TEST_F(UnitsTest, KilledAndKnockedDownUnits) {
   // Without spawn points a knocked-down enemy stays where he is; with them he goes to one.
   enemy.Relocate();
   EXPECT_FLOAT_EQ(enemy.pos.x, 10.0f);
-  spawnPoints[0] = Vector3(-30, kGroundHeight + 3, 60);
-  spawnPoints[1] = Vector3(-30, kGroundHeight + 3, 60);
-  spawnPointCount = 2;
+  ClearSpawnPoints();
+  AddSpawnPoint(Vector3(-30, kGroundHeight + 3, 60));
+  AddSpawnPoint(Vector3(-30, kGroundHeight + 3, 60));
   enemy.Relocate();
   EXPECT_FLOAT_EQ(enemy.pos.x, -30.0f);
   EXPECT_FLOAT_EQ(enemy.pos.z, 60.0f);
@@ -258,7 +258,10 @@ TEST_F(UnitsTest, KilledAndKnockedDownUnits) {
 }
 
 TEST_F(UnitsTest, AWalkEndsWhereAFailedSearchLeftNoWay) {
-  for (int r = 0; r < kNavGridSize; ++r) testing::BlockCell(NavGrid, 20, r);
+  NavCells grid;
+  CopyNavGrid(grid);
+  for (int r = 0; r < kNavGridSize; ++r) testing::BlockCell(grid, 20, r);
+  SetNavGrid(grid);
   Unit& u = Add(kUnitKindAlly, kSideAlly, -60, 0);
   EXPECT_FALSE(u.FindPath(Vector3(40, kGroundHeight, 0)));
   const CellIndex nudged = u.cell;
@@ -286,8 +289,8 @@ TEST_F(UnitsTest, APickedPointOffTheBattlefieldIsWalkedToAtItsEdge) {
 
 TEST_F(UnitsTest, TheUnitArrayAnswersForEverySlot) {
   Unit& first = Add(kUnitKindMedic, kSidePlayer, 0, 0);
-  unitCount = 3;  // slot 1 empty, slot 2 unused
-  units[2] = nullptr;
+  SetUnitCount(3);  // slot 1 empty, slot 2 unused
+  EmptyUnitSlot(2);
   EXPECT_EQ(UnitStateAt(-1), 10);
   EXPECT_EQ(UnitStateAt(3), 10);
   EXPECT_EQ(UnitStateAt(1), 10);
@@ -300,14 +303,14 @@ TEST_F(UnitsTest, TheUnitArrayAnswersForEverySlot) {
   EXPECT_FLOAT_EQ(first.AxisDistanceWithin(Vector3(3, 0, -4), 5.0f), 4.0f);
   EXPECT_FLOAT_EQ(first.AxisDistanceWithin(Vector3(3, 0, 6), 5.0f), 5.0f);
 
-  unitCount = kUnitSlotCount - 1;
+  SetUnitCount(kUnitSlotCount - 1);
   EXPECT_FALSE(HasFreeUnitSlot(false));
   EXPECT_TRUE(HasFreeUnitSlot(true));
 }
 
 TEST_F(UnitsTest, VehiclesKeepTheirModelsScaleAndFallSilentWhenDown) {
   Vehicle& truck = *new Vehicle(Engine().engineRoot, Engine().engineStage, kUnitKindEnemy);
-  units[unitCount++].reset(&truck);
+  AddUnit(std::unique_ptr<Unit>(&truck));
   EXPECT_EQ(truck.vehicleKind, TRUCK);
   truck.vehicleKind = HUMMER;
   truck.Place(Vector3(0, kGroundHeight + 3, 0), kSideEnemy, 0, 0);

@@ -77,7 +77,9 @@ class UnitTest : public ::testing::Test {
     ground_->AttachShape(grid);
     ground_->SetOptionValue(engine::EngineNode::kOptionGround);
     Engine().engineStage->AddObject(ground_);
-    OpenNavGrid(NavGrid, kGroundHeight);
+    NavCells openGrid;
+    OpenNavGrid(openGrid, kGroundHeight);
+    SetNavGrid(openGrid);
   }
 
   void TearDown() override {
@@ -95,11 +97,12 @@ class UnitTest : public ::testing::Test {
 
   // A unit of `kind` placed in the next slot, standing on the ground at (x, z).
   Unit& Add(int32_t kind, int32_t side, float x, float z, int32_t state = 0) {
-    const int slot = unitCount++;
-    units[slot] = std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind);
-    units[slot]->Place(Vector3(x, kGroundHeight + 3.0f, z), side, state, slot);
-    units[slot]->Update(0);  // the snap to the ground every placed unit gets on its first frame
-    return *units[slot];
+    const int slot = Units().unitCount;
+    CountNewUnit();
+    PutUnit(slot, std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind));
+    Units().units[slot]->Place(Vector3(x, kGroundHeight + 3.0f, z), side, state, slot);
+    Units().units[slot]->Update(0);  // the snap to the ground every placed unit gets on its first frame
+    return *Units().units[slot];
   }
 
   // The newest animation playing on the unit's body: its name and track.

@@ -1,7 +1,6 @@
 // The high-score table: who enters and where, the name typed into the new row, the 840-byte file and the
 // table a first start shows.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cstring>
@@ -39,9 +38,9 @@ TEST_F(HighScoreTableTest, ATieWithTheTenthDoesNotEnterAndTheBestScorePushesTheT
   EXPECT_EQ(table[10].cheat, 0);
   EXPECT_STREQ(table[10].name, "");
   EXPECT_STREQ(table[11].name, "A");
-  EXPECT_STREQ(table[19].name, "I");  // J with the old tenth's 100 is gone
-  EXPECT_EQ(table[20].score, 0);      // the next page stays as it was
-  EXPECT_EQ(InsertHighScore(table, 1, 700, 0, 1), 15);  // below the 700 already there, now fifth
+  EXPECT_STREQ(table[19].name, "I");                     // J with the old tenth's 100 is gone
+  EXPECT_EQ(table[20].score, 0);                         // the next page stays as it was
+  EXPECT_EQ(InsertHighScore(table, 1, 700, 0, 1), 15);   // below the 700 already there, now fifth
   EXPECT_EQ(InsertHighScore(table, 3, 5000, 0, 1), -1);  // no such page
 }
 
@@ -57,7 +56,8 @@ TEST_F(HighScoreTableTest, NameEntryTakesElevenCharactersAndBackspaceOrDeleteEmp
     EXPECT_STREQ(e.name, "");
     EXPECT_EQ(length, 0);
   }
-  for (int key : {49, 13, 97, 8}) EXPECT_EQ(TypeNameKey(e, length, key), NAME_KEY_IGNORED);  // 1, Enter, a, nothing to empty
+  for (int key : {49, 13, 97, 8})
+    EXPECT_EQ(TypeNameKey(e, length, key), NAME_KEY_IGNORED);  // 1, Enter, a, nothing to empty
 }
 
 TEST_F(HighScoreTableTest, TheFileIsThirtyEntriesOfTwentyEightLittleEndianBytesReadBackAsWritten) {
@@ -82,7 +82,7 @@ TEST_F(HighScoreTableTest, TheFileIsThirtyEntriesOfTwentyEightLittleEndianBytesR
 TEST_F(HighScoreTableTest, TheDefaultsShowFiveScoresOnEachPageWithMaximaDrawnInRowOrder) {
   srand(1);  // the generator's first draws from seed 1: 41, 18467, 6334, 26500, 19169, 15724, ...
   BuildDefaultTable();
-  const HighScoreTable& t = highScoreTable;
+  const HighScoreTable& t = HighScores().table;
   EXPECT_STREQ(t[0].name, "TAVEN");
   EXPECT_EQ(t[0].score, 503);
   EXPECT_EQ(t[0].mission, 5);
@@ -99,13 +99,15 @@ TEST_F(HighScoreTableTest, TheDefaultsShowFiveScoresOnEachPageWithMaximaDrawnInR
 
 TEST_F(HighScoreTableTest, AMissingOrShortFileGivesTheDefaultsAndAFailedWriteKeepsTheOldFile) {
   testing::ScratchTree tree;
-  highScorePage = 2;
+  TurnHighScorePage();
+  TurnHighScorePage();
+  ASSERT_EQ(HighScores().highScorePage, 2);
   LoadHighScores();
-  EXPECT_EQ(highScorePage, 0);
-  EXPECT_EQ(highScoreTable[0].score, 503);
+  EXPECT_EQ(HighScores().highScorePage, 0);
+  EXPECT_EQ(HighScores().table[0].score, 503);
   EXPECT_FALSE(std::filesystem::exists(tree.PathOf("savedGames")));  // the defaults are not written
 
-  highScoreTable[0].score = 7777;
+  ASSERT_EQ(EnterScoreForNaming(0, 7777, 8000, 10), 0);  // above TAVEN's 503
   ASSERT_EQ(SaveHighScores(), GameFileWrite::kWritten);  // makes the folder
   const std::string written = FileBytes(tree, "savedGames/bli");
   ASSERT_EQ(written.size(), 840u);
@@ -113,16 +115,16 @@ TEST_F(HighScoreTableTest, AMissingOrShortFileGivesTheDefaultsAndAFailedWriteKee
   tree.WriteBytes("savedGames\\bli", written.substr(0, 839));
   std::string asideAs;
   EXPECT_EQ(LoadHighScores(&asideAs), HighScoreLoad::kDamagedSetAside);
-  EXPECT_EQ(highScoreTable[0].score, 503);
+  EXPECT_EQ(HighScores().table[0].score, 503);
   EXPECT_EQ(asideAs, "savedGames\\bli.damaged");
   EXPECT_EQ(FileBytes(tree, "savedGames/bli.damaged"), written.substr(0, 839));
   EXPECT_EQ(LoadHighScores(), HighScoreLoad::kDefaults);
   tree.WriteBytes("savedGames\\bli", written + "more");
   EXPECT_EQ(LoadHighScores(), HighScoreLoad::kFromFile);
-  EXPECT_EQ(highScoreTable[0].score, 7777);
+  EXPECT_EQ(HighScores().table[0].score, 7777);
 
   chmod(tree.PathOf("savedGames/bli").c_str(), 0444);
-  highScoreTable[0].score = 1;
+  ASSERT_EQ(EnterScoreForNaming(0, 9999, 9999, 10), 0);  // something to write
   EXPECT_EQ(SaveHighScores(), GameFileWrite::kReadOnly);
   EXPECT_EQ(FileBytes(tree, "savedGames/bli"), written + "more");
 }

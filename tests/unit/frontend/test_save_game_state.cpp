@@ -38,9 +38,9 @@ class SaveGameState : public ::testing::Test {
   void TearDown() override { ResetProgramState(); }
 
   Unit& AddUnit(int32_t kind, Vector3 at) {
-    units[unitCount] = std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind);
-    units[unitCount]->pos = at;
-    return *units[unitCount++];
+    Unit& unit = ::kestrine::AddUnit(std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind));
+    unit.pos = at;
+    return unit;
   }
 
   testing::ScratchTree tree_;
@@ -55,7 +55,7 @@ TEST_F(SaveGameState, AMissionSaveTakesTheBattlefieldAndTheCasualtiesUpToTheFirs
   enemy.home = {38.0f, 400.0f, 10.0f};
   Unit& casualty = AddUnit(kUnitKindAlly, {-8.0f, 400.5f, 20.0f});
   std::tie(casualty.state, casualty.woundType, casualty.patientLoc, casualty.severity) = std::tuple(1, 17, 2, 1);
-  firstPatientUnit = 2;
+  SetFirstPatientUnit(2);
   casualties[0] = std::make_unique<Patient>();
   casualties[0]->sideBits = LOC_LEFT;
   casualties[0]->side = 1;

@@ -21,10 +21,11 @@ TEST_F(LevelObjectTest, EveryTypeBuildsFromARealModelOfAFittingSize) {
   assetgen::WriteLevelBuildingModels(tree);
   assetgen::WriteVehicles(tree);
   int built = 0;
+  // One object built over and over, each type in turn (a build takes away what the object held).
+  OverheadObject o;
   for (int type = 0; type < kObjTypeCount; ++type) {
     const ObjTypeDef* def = FindObjType(type);
     if (!def) continue;
-    OverheadObject& o = ohObjects[0];
     ASSERT_EQ(o.createObject(static_cast<ObjType>(type)), 1) << def->name;
     ++built;
     const engine::ModelData& data = o.model->Model()->Data();
@@ -48,6 +49,7 @@ TEST_F(LevelObjectTest, EveryTypeBuildsFromARealModelOfAFittingSize) {
       EXPECT_TRUE(height > 2.5f && length > 5.0f && length < 24.0f) << def->name << " " << height << " " << length;
     }
   }
+  o.Destroy();
   EXPECT_EQ(built, 19);
 }
 

@@ -59,8 +59,8 @@ class MissionAssetsTest : public ::testing::Test {
 // Unit slots the table's fighting units take, in table order after the medic's slot 0.
 int FightingUnits(int32_t (&slotSide)[25]) {
   int slot = 1;
-  for (int i = 0; i < strategyCount; ++i) {
-    const StrategyEntry& e = strategy[i];
+  for (int i = 0; i < StrategyTable().strategyCount; ++i) {
+    const StrategyEntry& e = StrategyTable().strategy[i];
     if (e.type == STRATEGY_START && e.injury < 1 && e.side != PLAYER && slot < 25) slotSide[slot++] = e.side;
   }
   return slot - 1;
@@ -70,18 +70,18 @@ TEST_F(MissionAssetsTest, EveryStrategyTableMakesAPlayableBattle) {
   for (int mission = 1; mission <= 13; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
     GoToMission(mission);
-    for (StrategyEntry& e : strategy) e.Reset();
+    ClearStrategy();
     ASSERT_TRUE(LoadStrategy());
-    ASSERT_GE(strategyCount, 1);
-    ASSERT_LE(strategyCount, 34);  // the editor keeps the last slot free
+    ASSERT_GE(StrategyTable().strategyCount, 1);
+    ASSERT_LE(StrategyTable().strategyCount, 34);  // the editor keeps the last slot free
 
     int32_t slotSide[25] = {};
     const int fighting = FightingUnits(slotSide);
     // The medic, the fighters, every casualty and the evacuation helicopter fit the 25 unit slots.
     EXPECT_LE(1 + fighting + kMostCasualties[mission - 1] + 1, 25);
     int players = 0, casualties = 0, extractions = 0, evacuations = 0;
-    for (int i = 0; i < strategyCount; ++i) {
-      const StrategyEntry& e = strategy[i];
+    for (int i = 0; i < StrategyTable().strategyCount; ++i) {
+      const StrategyEntry& e = StrategyTable().strategy[i];
       EXPECT_LE(std::abs(e.pos.x), 80.0f);
       EXPECT_LE(std::abs(e.pos.z), 80.0f);
       EXPECT_NEAR(e.pos.y, 400.0f, 5.0f);
@@ -95,8 +95,8 @@ TEST_F(MissionAssetsTest, EveryStrategyTableMakesAPlayableBattle) {
         EXPECT_LE(e.injury, 2) << i;
       }
       if (e.orders == ORDERS_ADVANCE || e.orders == ORDERS_ADVANCENDRAG) {
-        ASSERT_LT(e.patrol, strategyCount) << i;
-        EXPECT_EQ(strategy[e.patrol].type, STRATEGY_PATROL) << i;
+        ASSERT_LT(e.patrol, StrategyTable().strategyCount) << i;
+        EXPECT_EQ(StrategyTable().strategy[e.patrol].type, STRATEGY_PATROL) << i;
       }
       if (e.orders == ORDERS_FOLLOW) {
         ASSERT_TRUE(e.patrol >= 1 && e.patrol <= fighting) << i;
@@ -107,7 +107,7 @@ TEST_F(MissionAssetsTest, EveryStrategyTableMakesAPlayableBattle) {
     EXPECT_GE(casualties, kMostCasualties[mission - 1]);
     EXPECT_EQ(extractions, 1);
     EXPECT_TRUE(evacuations >= 1 && evacuations <= 3);
-    EXPECT_TRUE(spawnPointCount >= 1 && spawnPointCount <= 4);
+    EXPECT_TRUE(SpawnPoints().spawnPointCount >= 1 && SpawnPoints().spawnPointCount <= 4);
   }
 }
 
@@ -117,7 +117,7 @@ TEST_F(MissionAssetsTest, SpawnMapsAndPatientLocationsTellTheSameBattle) {
     GoToMission(mission);
     ASSERT_TRUE(LoadStrategy());
     ASSERT_TRUE(LoadPatientLocations());
-    EXPECT_EQ(SpawnCasualtyPlaces(patientLocations, true, kMostCasualties[mission - 1]).size(),
+    EXPECT_EQ(SpawnCasualtyPlaces(PatientLocations().patientLocations, true, kMostCasualties[mission - 1]).size(),
               static_cast<size_t>(kMostCasualties[mission - 1]));
     if (mission > 10) continue;
 
@@ -127,10 +127,10 @@ TEST_F(MissionAssetsTest, SpawnMapsAndPatientLocationsTellTheSameBattle) {
     int32_t slotSide[25] = {};
     EXPECT_EQ(static_cast<int>(plan.units.size()), FightingUnits(slotSide));
     EXPECT_TRUE(plan.medicOnMap);
-    for (int i = 0; i < strategyCount; ++i)
-      if (strategy[i].type == STRATEGY_START && strategy[i].side == PLAYER) {
-        EXPECT_FLOAT_EQ(plan.medic.position.x, std::trunc(strategy[i].pos.x));
-        EXPECT_FLOAT_EQ(plan.medic.position.z, std::trunc(strategy[i].pos.z));
+    for (int i = 0; i < StrategyTable().strategyCount; ++i)
+      if (StrategyTable().strategy[i].type == STRATEGY_START && StrategyTable().strategy[i].side == PLAYER) {
+        EXPECT_FLOAT_EQ(plan.medic.position.x, std::trunc(StrategyTable().strategy[i].pos.x));
+        EXPECT_FLOAT_EQ(plan.medic.position.z, std::trunc(StrategyTable().strategy[i].pos.z));
       }
   }
 }
@@ -177,21 +177,21 @@ TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   probe->SetBoundingBox(-0.8f, 0.8f, -0.7f, 0.7f, -0.8f, 0.8f, 0);
   for (int mission = 1; mission <= 10; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
-    for (OverheadObject& o : ohObjects) o.Destroy();
+    DestroyLevelObjects();
     CreateLevelLayout(mission);
-    ASSERT_GT(objectCount, 0);
-    for (int i = 0; i < objectCount; ++i)
-      if (ohObjects[i].model) ohObjects[i].model->SetCollisionMask(4, 0);
+    ASSERT_GT(LevelObjectTable().objectCount, 0);
+    for (int i = 0; i < LevelObjectTable().objectCount; ++i)
+      if (LevelObjectTable().ohObjects[i].model) LevelObjectTable().ohObjects[i].model->SetCollisionMask(4, 0);
     GoToMission(mission);
     ASSERT_TRUE(LoadStrategy());
-    for (int i = 0; i < strategyCount; ++i) {
-      const Vector3& p = strategy[i].pos;
+    for (int i = 0; i < StrategyTable().strategyCount; ++i) {
+      const Vector3& p = StrategyTable().strategy[i].pos;
       probe->MoveTo(p.x, 480.0f, p.z);
       EXPECT_FALSE(probe->TestCollision(p.x, p.y - 2.0f, p.z, 0, 4, 3, 0, 0))
           << "entry " << i << " at " << p.x << ", " << p.z;
     }
   }
-  for (OverheadObject& o : ohObjects) o.Destroy();
+  DestroyLevelObjects();
   probe.Reset();
   for (auto& texture : levelTextures) texture.Reset();
 }
