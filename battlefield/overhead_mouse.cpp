@@ -246,10 +246,10 @@ void OpenNearestCasualty(bool checkState) {
   const int32_t slot = NearestCasualtySlot();
   const int32_t k = ChoosePatientLocation(casualty->pos);
   casualty->patientLoc = k;
-  currentCasualtyIndex = slot;
+  SetCurrentCasualtyIndex(slot);
   if (HasCasualty(slot)) {
-    currentPatient = casualties[slot].get();
-    currentPatient->surroundingsKind = SurroundingsKindFor(Campaign().missionNumber, k);
+    SetCurrentPatient(Slots().casualties[slot].get());
+    Slots().currentPatient->surroundingsKind = SurroundingsKindFor(Campaign().missionNumber, k);
   }
   // The patient view's entry lies with casualty care, which cannot reach back into the battlefield: the
   // overhead view lets go of its screen first.

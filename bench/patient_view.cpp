@@ -36,13 +36,13 @@ void PatientViewFrame(benchmark::State& state) {
   ChooseDifficulty(0);
   RegisterCasualtyCaseSource(OneCasualty);
   BuildPatientView(nullptr);
-  Patient& patient = *casualties[0];
+  Patient& patient = *Slots().casualties[0];
   // The heaviest props he could have (the vehicle on his leg with its shadow, and a turban) and the pools
   // of a wound that bleeds on both sides.
   patient.appearance = 3;
   CreateInjuryProps(patient, kVehicleWound);
   CreateBloodPools(patient, kLegsGoneWound);
-  currentCasualtyIndex = 0;
+  SetCurrentCasualtyIndex(0);
   SwitchToPatientView();
   // Everything he could wear, but the blanket that would hide it.
   patient.appliedItems = 0xffffffu & ~ItemBit(ITEM_BURN_BLANKET);

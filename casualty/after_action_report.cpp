@@ -162,7 +162,7 @@ void WriteUnnecessaryTreatments(const Patient& patient) {
 }
 
 void WritePatient(int slot) {
-  Patient& patient = *casualties[slot];
+  Patient& patient = *Slots().casualties[slot];
   if (patient.appearance == kEnemyLeaderAppearance) WriteEnemyLeader(patient);
   if (!patient.visited) return;
   WriteWoundHeading(patient);

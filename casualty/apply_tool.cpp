@@ -122,7 +122,7 @@ void Patient::ApplyTool(int32_t tool, int32_t part, int32_t, int32_t, int32_t sa
 
   // Supplies: a consumable is used up, and comes back when it is taken off again. The pack never goes
   // below empty, even for an item taken off that was never counted out of it.
-  if (!replaying && !unlimitedSupplies && def.IsConsumable()) {
+  if (!replaying && !Switches().unlimitedSupplies && def.IsConsumable()) {
     int32_t& count = backpack.count[StockRow(tool)];
     if (tookOff) {
       ++count;

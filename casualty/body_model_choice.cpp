@@ -5,8 +5,6 @@
 
 namespace kestrine {
 
-namespace {
-
 struct PatientBuilds {
   uint8_t firstOwnSoldierPending = 1;
   int32_t patientsBuilt = 0;
@@ -14,9 +12,9 @@ struct PatientBuilds {
 PatientBuilds patientBuilds;
 KESTRINE_PROGRAM_STATE(patientBuilds);
 
-}  // namespace
+int32_t PatientsBuilt() { return patientBuilds.patientsBuilt; }
 
-int32_t& patientsBuilt = patientBuilds.patientsBuilt;
+void CountPatientBuilt() { ++patientBuilds.patientsBuilt; }
 
 BodyModelChoice ChooseBodyModel(int32_t woundRow, int32_t appearance) {
   switch (woundRow) {

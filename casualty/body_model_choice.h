@@ -33,6 +33,9 @@ struct BodyModelChoice {
 BodyModelChoice ChooseBodyModel(int32_t woundRow, int32_t appearance);
 
 // Patients built since the program started.
-extern int32_t& patientsBuilt;
+int32_t PatientsBuilt();
+
+// One more patient built.
+void CountPatientBuilt();
 
 }  // namespace kestrine

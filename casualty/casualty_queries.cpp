@@ -14,11 +14,11 @@ constexpr int32_t kDraggingTrainingMission = 11;
 
 bool IsCasualtyMovable(int slot) {
   if (Campaign().missionNumber == kDraggingTrainingMission || !HasCasualty(slot)) return true;
-  return casualties[slot]->movable != 0;
+  return Slots().casualties[slot]->movable != 0;
 }
 
 void MarkCasualtyDragged(int slot) {
-  if (HasCasualty(slot)) casualties[slot]->dragged = 1;
+  if (HasCasualty(slot)) Slots().casualties[slot]->dragged = 1;
 }
 
 }  // namespace kestrine

@@ -1,17 +1,12 @@
 // Storage of the casualty slots and their one way out.
 #include "casualty/casualty_slots.h"
 
+#include <utility>
+
 #include "shell/program_state.h"
 
 namespace kestrine {
 
-namespace {
-
-struct CasualtySlots {
-  std::unique_ptr<Patient> casualties[kCasualtySlotCount];
-  Patient* currentPatient = nullptr;
-  int32_t currentCasualtyIndex = 0;
-};
 CasualtySlots casualtySlots;
 // Every patient still held is released through his one way out, as the mission's end would.
 KESTRINE_PROGRAM_STATE_RESET(casualtySlots, [] {
@@ -19,19 +14,23 @@ KESTRINE_PROGRAM_STATE_RESET(casualtySlots, [] {
   casualtySlots = CasualtySlots{};
 });
 
-}  // namespace
+const CasualtySlots& Slots() { return casualtySlots; }
 
-std::unique_ptr<Patient> (&casualties)[kCasualtySlotCount] = casualtySlots.casualties;
-Patient*& currentPatient = casualtySlots.currentPatient;
-int32_t& currentCasualtyIndex = casualtySlots.currentCasualtyIndex;
+void PlaceCasualty(int slot, std::unique_ptr<Patient> patient) { casualtySlots.casualties[slot] = std::move(patient); }
 
-bool HasCasualty(int slot) { return slot >= 0 && slot < kCasualtySlotCount && casualties[slot] != nullptr; }
+void SetCurrentPatient(Patient* patient) { casualtySlots.currentPatient = patient; }
+
+void SetCurrentCasualtyIndex(int32_t slot) { casualtySlots.currentCasualtyIndex = slot; }
+
+bool HasCasualty(int slot) {
+  return slot >= 0 && slot < kCasualtySlotCount && casualtySlots.casualties[slot] != nullptr;
+}
 
 void DeleteCasualty(int slot) {
   if (!HasCasualty(slot)) return;
   // The slot is emptied before the release runs, so nothing reached from the release can find him again.
-  std::unique_ptr<Patient> patient = std::move(casualties[slot]);
-  if (currentPatient == patient.get()) currentPatient = nullptr;
+  std::unique_ptr<Patient> patient = std::move(casualtySlots.casualties[slot]);
+  if (casualtySlots.currentPatient == patient.get()) casualtySlots.currentPatient = nullptr;
   patient->Body().ReleasePatient();
 }
 

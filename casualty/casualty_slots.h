@@ -11,11 +11,25 @@ namespace kestrine {
 
 constexpr int kCasualtySlotCount = 7;
 
-extern std::unique_ptr<Patient> (&casualties)[kCasualtySlotCount];
-extern Patient*& currentPatient;
-// The slot shown (0..6): the overhead view sets it when a casualty is opened, the save-game loader when one
-// is restored. His voice follows from it.
-extern int32_t& currentCasualtyIndex;
+// Written only here, through the operations below; the patients themselves are theirs to change.
+struct CasualtySlots {
+  std::unique_ptr<Patient> casualties[kCasualtySlotCount];
+  Patient* currentPatient = nullptr;
+  // The slot shown (0..6): the overhead view sets it when a casualty is opened, the save-game loader when
+  // one is restored. His voice follows from it.
+  int32_t currentCasualtyIndex = 0;
+};
+
+const CasualtySlots& Slots();
+
+// Puts a patient into a slot (null empties it), in place of whoever was there.
+void PlaceCasualty(int slot, std::unique_ptr<Patient> patient);
+
+// The patient shown from now on (null: none).
+void SetCurrentPatient(Patient* patient);
+
+// The slot shown from now on; the patient shown is not changed by it.
+void SetCurrentCasualtyIndex(int32_t slot);
 
 // True for a slot number inside the array that holds a patient.
 bool HasCasualty(int slot);

@@ -90,7 +90,7 @@ void CutClothing(Patient& patient, int32_t part) {
     ShowMaterial(patient, VISUAL_CLOTHING_CUT, part, piece);
   }
   for (int side = SIDE_INDEX_RIGHT; side < kSideIndexCount; ++side) patient.clothingMasks[side] &= ~row->bared[side];
-  if (skinCutMode) {
+  if (Switches().skinCutMode) {
     for (const char* skin : row->bareSkin) {
       if (skin != nullptr) ShowMaterial(patient, VISUAL_BARE_SKIN, part, skin);
     }

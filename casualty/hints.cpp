@@ -10,21 +10,14 @@
 
 namespace kestrine {
 
-namespace {
-
-struct HintState {
-  std::string hintText;
-  std::string lastChargedHintText;
-  uint8_t freeHintsMode = 0;
-};
 HintState hintState;
 KESTRINE_PROGRAM_STATE(hintState);
 
-}  // namespace
+const HintState& Hints() { return hintState; }
 
-std::string& hintText = hintState.hintText;
-std::string& lastChargedHintText = hintState.lastChargedHintText;
-uint8_t& freeHintsMode = hintState.freeHintsMode;
+void ForgetChargedHint() { hintState.lastChargedHintText.clear(); }
+
+void SetFreeHints(bool on) { hintState.freeHintsMode = on ? 1 : 0; }
 
 namespace {
 
@@ -84,14 +77,15 @@ const TreatmentStep* FindHintStep(const Patient& patient) {
 const char* BuildHint(Patient& patient) {
   const TreatmentStep* step = FindHintStep(patient);
   if (step == nullptr) {
-    hintText = patient.IsReturnableToAction() ? "He's ready to be returned to action" : "He's ready for evacuation";
+    hintState.hintText =
+        patient.IsReturnableToAction() ? "He's ready to be returned to action" : "He's ready for evacuation";
   } else if (step->flags & STEP_REMOVAL) {
-    hintText = Format("Try removing %s from %s", ToolName(step->tool), StepLocationName(*step, patient.side));
+    hintState.hintText = Format("Try removing %s from %s", ToolName(step->tool), StepLocationName(*step, patient.side));
   } else {
-    hintText = Format("Try %s to %s", ToolName(step->tool), StepLocationName(*step, patient.side));
+    hintState.hintText = Format("Try %s to %s", ToolName(step->tool), StepLocationName(*step, patient.side));
   }
 
-  if (hintText != lastChargedHintText && !freeHintsMode) {
+  if (hintState.hintText != hintState.lastChargedHintText && !hintState.freeHintsMode) {
     if (patient.freeHints > 0) {
       --patient.freeHints;
     } else {
@@ -101,9 +95,9 @@ const char* BuildHint(Patient& patient) {
       missionProgress.missionScore -= cost;
       patient.score -= cost;
     }
-    lastChargedHintText = hintText;
+    hintState.lastChargedHintText = hintState.hintText;
   }
-  return hintText.c_str();
+  return hintState.hintText.c_str();
 }
 
 }  // namespace kestrine

@@ -12,11 +12,21 @@ namespace kestrine {
 // What an unpaid hint costs when the hint names no step.
 constexpr int32_t kPlainHintCost = 5;
 
-// The hint last built, and the last one paid for: asking for the same text again costs nothing.
-extern std::string& hintText;
-extern std::string& lastChargedHintText;
-// Developer switch: every hint is free.
-extern uint8_t& freeHintsMode;
+// The hint last built, and the last one paid for: asking for the same text again costs nothing. Written
+// only by BuildHint and the operations below.
+struct HintState {
+  std::string hintText;
+  std::string lastChargedHintText;
+  uint8_t freeHintsMode = 0;  // developer switch: every hint is free
+};
+
+const HintState& Hints();
+
+// The next hint is charged even if its text is the one last paid for.
+void ForgetChargedHint();
+
+// Turns the developer switch for free hints on or off.
+void SetFreeHints(bool on);
 
 // The step the hint names, or null when the patient needs nothing more: in shock the first hint step of
 // his shock track; else the first finding still worth points; else the first hint step of his current

@@ -14,26 +14,24 @@ namespace kestrine {
 
 const int32_t preferredInjuries[kPreferredInjuryCount] = {11, 24, 44, 3, 7, 15, 25, 30, 39, 41};
 
-namespace {
-
-struct InjuryPicks {
-  int32_t pickedInjuries[kWoundTypeCount] = {};
-  int32_t pickedInjuryCount = 0;
-  int32_t seriousInjuryCount = 0;
-};
 InjuryPicks injuryPicks;
 KESTRINE_PROGRAM_STATE(injuryPicks);
 
-}  // namespace
+const InjuryPicks& PickedInjuries() { return injuryPicks; }
 
-int32_t (&pickedInjuries)[kWoundTypeCount] = injuryPicks.pickedInjuries;
-int32_t& pickedInjuryCount = injuryPicks.pickedInjuryCount;
-int32_t& seriousInjuryCount = injuryPicks.seriousInjuryCount;
+void RecordInjuryPick(int32_t row, bool serious) {
+  if (injuryPicks.pickedInjuryCount < kWoundTypeCount) {
+    injuryPicks.pickedInjuries[injuryPicks.pickedInjuryCount++] = row;
+  }
+  if (serious) ++injuryPicks.seriousInjuryCount;
+}
 
 namespace {
 
 bool AlreadyPicked(int32_t row) {
-  return std::find(pickedInjuries, pickedInjuries + pickedInjuryCount, row) != pickedInjuries + pickedInjuryCount;
+  const int32_t* const picked = injuryPicks.pickedInjuries;
+  const int32_t count = injuryPicks.pickedInjuryCount;
+  return std::find(picked, picked + count, row) != picked + count;
 }
 
 // The filters every pass shares.
@@ -47,8 +45,7 @@ bool MayPick(const WoundType& wound, int32_t row, bool capped) {
 int32_t DrawFrom(const WoundType (&rows)[kWoundTypeCount], const int32_t* candidates, int count) {
   if (count == 0) return -1;
   const int32_t row = candidates[rand() % count];
-  if (pickedInjuryCount < kWoundTypeCount) pickedInjuries[pickedInjuryCount++] = row;
-  if (rows[row].severity == SEVERITY_MAJOR) ++seriousInjuryCount;
+  RecordInjuryPick(row, rows[row].severity == SEVERITY_MAJOR);
   return row;
 }
 
@@ -61,7 +58,7 @@ int32_t PickCasualtyInjuryFrom(const WoundType (&rows)[kWoundTypeCount], int32_t
   const int d = std::clamp(Campaign().difficulty, 0, 2);
   const MissionDef* mission = FindMission(Campaign().missionNumber);
   // A mission outside the table has no cap.
-  const bool capped = mission != nullptr && seriousInjuryCount >= mission->seriousCaps[d];
+  const bool capped = mission != nullptr && injuryPicks.seriousInjuryCount >= mission->seriousCaps[d];
 
   int32_t candidates[kWoundTypeCount];
   int count = 0;
@@ -96,8 +93,8 @@ int32_t PickCasualtyInjuryFrom(const WoundType (&rows)[kWoundTypeCount], int32_t
 }
 
 void ResetInjuryPicks() {
-  pickedInjuryCount = 0;
-  seriousInjuryCount = 0;
+  injuryPicks.pickedInjuryCount = 0;
+  injuryPicks.seriousInjuryCount = 0;
 }
 
 }  // namespace kestrine

@@ -14,10 +14,17 @@ constexpr int kPreferredInjuryCount = 10;
 extern const int32_t preferredInjuries[kPreferredInjuryCount];
 
 // Per mission: the rows picked so far (each row at most once, so the table's size is room enough) and how
-// many of them are serious (severity 0).
-extern int32_t (&pickedInjuries)[kWoundTypeCount];
-extern int32_t& pickedInjuryCount;
-extern int32_t& seriousInjuryCount;
+// many of them are serious (severity 0). Written only by the picker; the operations below change it.
+struct InjuryPicks {
+  int32_t pickedInjuries[kWoundTypeCount] = {};
+  int32_t pickedInjuryCount = 0;
+  int32_t seriousInjuryCount = 0;
+};
+
+const InjuryPicks& PickedInjuries();
+
+// Records a row as picked (nothing once the list is full); serious counts it among the serious wounds.
+void RecordInjuryPick(int32_t row, bool serious);
 
 // The wound row of the next casualty; special is 1 for the mission's special casualty, else 0.
 int32_t PickCasualtyInjury(int32_t special);

@@ -222,7 +222,7 @@ class Patient {
 
   // ---- 9. body state ----
   engine::EngineRef<engine::EngineBitmap> stumpSkin;
-  int32_t slideCounter = -1;  // vehicle slide and roll turn
+  int32_t slideCounter = -1;   // vehicle slide and roll turn
   uint32_t rollDirection = 0;  // kRolledOnLeft or kRolledOnRight
   int32_t noBoots = 0;         // the amputation body: his leg may be cut off
   uint32_t bodyFlags = 0;      // BodyFlag bits of the trouser picture
@@ -266,8 +266,8 @@ class Patient {
   int32_t visited = 0;  // set once the patient view has shown him; the report skips him otherwise
 
   // ---- 13. what is on him ----
-  uint32_t appliedItems = 0;   // bit k: treatment model k is on (TreatmentItem)
-  uint32_t fittedAirways = 0;  // FittedAirway bits
+  uint32_t appliedItems = 0;     // bit k: treatment model k is on (TreatmentItem)
+  uint32_t fittedAirways = 0;    // FittedAirway bits
   uint32_t tourniquetParts = 0;  // bit n: a tourniquet on body part n
   // Bit n: body part n held by a cravat. An arm sling marks the first mask, the hip wrap both.
   uint32_t slingMasks[2] = {};
@@ -275,7 +275,7 @@ class Patient {
   uint32_t disinfectedParts = 0;  // bit n: body part n sponged clean
 
   // ---- 14. camera and lying ----
-  int32_t cameraSaved = 0;  // 1: savedCamera holds where the camera was when the player left him
+  int32_t cameraSaved = 0;   // 1: savedCamera holds where the camera was when the player left him
   int32_t liftCounter = -1;  // frames left of a lift, -1 idle
   int32_t laidDown = 0;      // 1 once he lies on the ground in the view; his blood pools grow only then
   engine::EngineRef<engine::EngineVector> savedCamera;
@@ -310,9 +310,9 @@ class Patient {
   int32_t animationIndex[kPoseCount] = {};
 
   // ---- 22. animation and speech ----
-  int32_t blinkTimer = 0;   // ms
-  int32_t speechDelay = 0;  // ms before the next request plays; negative while one plays
-  int32_t silenceTime = 0;  // ms
+  int32_t blinkTimer = 0;        // ms
+  int32_t speechDelay = 0;       // ms before the next request plays; negative while one plays
+  int32_t silenceTime = 0;       // ms
   int32_t currentAnimation = 0;  // pose of the last animation, low 8 bits
   int32_t animationTimer = -1;   // ms, -1 none
   int32_t returnToIdle = 0;

@@ -7,26 +7,17 @@
 
 namespace kestrine {
 
-namespace {
-
-struct ReportLines {
-  char reportLines[kReportLineCapacity][kReportLineLength + 1]{};
-  int32_t reportLineCount = 0;
-};
 ReportLines report;
 KESTRINE_PROGRAM_STATE(report);
 
-}  // namespace
+const ReportLines& Report() { return report; }
 
-char (&reportLines)[kReportLineCapacity][kReportLineLength + 1] = report.reportLines;
-int32_t& reportLineCount = report.reportLineCount;
-
-void ClearReport() { reportLineCount = 0; }
+void ClearReport() { report.reportLineCount = 0; }
 
 bool AppendReportLine(std::string_view text) {
-  if (reportLineCount < 0 || reportLineCount >= kReportLineCapacity) return false;
+  if (report.reportLineCount < 0 || report.reportLineCount >= kReportLineCapacity) return false;
   const size_t length = text.size() < static_cast<size_t>(kReportLineLength) ? text.size() : kReportLineLength;
-  char* line = reportLines[reportLineCount++];
+  char* line = report.reportLines[report.reportLineCount++];
   std::memcpy(line, text.data(), length);
   line[length] = '\0';
   return true;

@@ -19,8 +19,13 @@ enum ReportStyle : char {
   REPORT_STYLE_WOUND_TITLE = '\x05',  // a line of the wound's title
 };
 
-extern char (&reportLines)[kReportLineCapacity][kReportLineLength + 1];
-extern int32_t& reportLineCount;
+// Written only through the two operations below.
+struct ReportLines {
+  char reportLines[kReportLineCapacity][kReportLineLength + 1]{};
+  int32_t reportLineCount = 0;
+};
+
+const ReportLines& Report();
 
 // Empties the report.
 void ClearReport();

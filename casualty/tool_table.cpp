@@ -1,7 +1,6 @@
 // The tool rows as written, and the icon rectangles of the sprite sheet.
 #include "casualty/tool_table.h"
 
-#include <iterator>
 #include <utility>
 
 #include "casualty/wound_types.h"
@@ -9,11 +8,9 @@
 
 namespace kestrine {
 
-namespace {
-
 // One row a block, in row order: a row's place here is its ToolId.
 // clang-format off
-constexpr ToolData kToolRows[] = {
+constexpr ToolData kToolData[kToolCount] = {
     // 0
     {.name = "Grenade",
      .description = "Standard explosive fragmentation grenade.",
@@ -345,12 +342,9 @@ constexpr ToolData kToolRows[] = {
 };
 // clang-format on
 
-// A row missing or left over would shift every row after it, or leave the last ones empty.
-static_assert(std::size(kToolRows) == kToolCount, "one row per ToolId");
-
-}  // namespace
-
-const ToolData (&kToolData)[kToolCount] = kToolRows;
+// A row missing or left over would shift every row after it, or leave the last ones empty: one too many
+// does not compile, one too few leaves the last row without a name.
+static_assert(kToolData[kToolCount - 1].name[0] != '\0', "one row per ToolId");
 
 namespace {
 

@@ -106,8 +106,8 @@ struct ToolData {
   int32_t cursorOffsetX = 0;
   int32_t cursorOffsetY = 0;
   uint32_t flags = 0;
-  const char* key = "";         // file key of the tool's pictures; "" for none
-  const char* speechKey = "";   // key of the tool's speech clips; "" for none
+  const char* key = "";        // file key of the tool's pictures; "" for none
+  const char* speechKey = "";  // key of the tool's speech clips; "" for none
   int32_t examIndex = TOOL_EXAM_NONE;
   int32_t sideRule = 0;
   int32_t parentRow = TOOL_NONE;  // a row may name itself (4 and 15)
@@ -115,7 +115,7 @@ struct ToolData {
 };
 
 // The rows in row order, as written; there are exactly kToolCount of them (checked where they are written).
-extern const ToolData (&kToolData)[kToolCount];
+extern const ToolData kToolData[kToolCount];
 
 // One tool row as the game uses it: the written values plus the two pictures, which the screens that
 // show them load and release.

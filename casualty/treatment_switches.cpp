@@ -4,20 +4,15 @@
 
 namespace kestrine {
 
-namespace {
-
-struct TreatmentSwitches {
-  uint8_t skinCutMode = 0;
-  uint8_t unlimitedSupplies = 0;
-  uint8_t headShiftMode = 0;
-};
 TreatmentSwitches treatmentSwitches;
 KESTRINE_PROGRAM_STATE(treatmentSwitches);
 
-}  // namespace
+const TreatmentSwitches& Switches() { return treatmentSwitches; }
 
-uint8_t& skinCutMode = treatmentSwitches.skinCutMode;
-uint8_t& unlimitedSupplies = treatmentSwitches.unlimitedSupplies;
-uint8_t& headShiftMode = treatmentSwitches.headShiftMode;
+void SetSkinCut(bool on) { treatmentSwitches.skinCutMode = on ? 1 : 0; }
+
+void SetUnlimitedSupplies(bool on) { treatmentSwitches.unlimitedSupplies = on ? 1 : 0; }
+
+void SetHeadShift(bool on) { treatmentSwitches.headShiftMode = on ? 1 : 0; }
 
 }  // namespace kestrine

@@ -2,6 +2,7 @@
 #include "casualty/vitals.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "casualty/step_interpreter.h"
 #include "casualty/wound_types.h"
@@ -12,17 +13,15 @@
 
 namespace kestrine {
 
-namespace {
-
 struct VitalsState {
   engine::EngineRef<engine::EngineBitmap> skullImage;
 };
 VitalsState vitalsState;
 KESTRINE_PROGRAM_STATE(vitalsState);
 
-}  // namespace
+const engine::EngineRef<engine::EngineBitmap>& SkullImage() { return vitalsState.skullImage; }
 
-engine::EngineRef<engine::EngineBitmap>& skullImage = vitalsState.skullImage;
+void SetSkullImage(engine::EngineRef<engine::EngineBitmap> image) { vitalsState.skullImage = std::move(image); }
 
 namespace {
 
@@ -100,10 +99,10 @@ void DrawTimeBar(const Patient& patient) {
   textOverlay->SetDrawColor(0, 0, 0);
   textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
   if (patient.dead) {
-    if (!skullImage) return;
-    const int width = skullImage->GetWidth();
-    const int height = skullImage->GetHeight();
-    textOverlay->DrawBitmap(skullImage, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
+    if (!vitalsState.skullImage) return;
+    const int width = vitalsState.skullImage->GetWidth();
+    const int height = vitalsState.skullImage->GetHeight();
+    textOverlay->DrawBitmap(vitalsState.skullImage, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
     return;
   }
   textOverlay->SetDrawColor(240, 0, 0);

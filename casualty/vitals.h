@@ -29,8 +29,9 @@ constexpr int kTimeBarHeight = 12;
 constexpr int kSkullY = 316;
 
 // The skull-and-bones picture shown in place of the bar for a dead patient; the patient view loads it with
-// its other pictures and releases it at its teardown. Empty until then.
-extern engine::EngineRef<engine::EngineBitmap>& skullImage;
+// its other pictures and lets it go (an empty picture) at its teardown. Empty until then.
+const engine::EngineRef<engine::EngineBitmap>& SkullImage();
+void SetSkullImage(engine::EngineRef<engine::EngineBitmap> image);
 
 // One frame of the shown patient: unless he is paused his clock runs (at most kMaxVitalsStepMs) and the
 // deadlines passed decide his state; then, unless a save is being replayed, the time bar is drawn.

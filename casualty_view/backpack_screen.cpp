@@ -10,7 +10,6 @@
 #include "casualty/backpack_kit.h"
 #include "casualty_view/start_mission_confirm.h"
 #include "casualty_view/tool_images.h"
-#include "engine/engine.h"
 #include "shell/engine_setup.h"
 #include "shell/events.h"
 #include "shell/game_state.h"
@@ -24,31 +23,14 @@
 
 namespace kestrine {
 
-namespace {
-
-struct BackpackScreenState {
-  engine::EngineRef<engine::EngineBitmap> toolStripImage;
-  engine::EngineRef<engine::EngineBitmap> toolStripHighlight;
-  int32_t toolStripRightEdge[kToolCount] = {};
-  int32_t toolStripWidth = 0;
-  int32_t toolStripScroll = 0;
-  float listRowBottom[kToolCount] = {};
-  engine::EngineRef<engine::EngineBitmap> loadPackImage;
-  bool backpackScreenBuilt = false;
-};
 BackpackScreenState backpackScreenState;
 KESTRINE_PROGRAM_STATE(backpackScreenState);
 
-}  // namespace
+const BackpackScreenState& BackpackScreen() { return backpackScreenState; }
 
-engine::EngineRef<engine::EngineBitmap>& toolStripImage = backpackScreenState.toolStripImage;
-engine::EngineRef<engine::EngineBitmap>& toolStripHighlight = backpackScreenState.toolStripHighlight;
-int32_t (&toolStripRightEdge)[kToolCount] = backpackScreenState.toolStripRightEdge;
-int32_t& toolStripWidth = backpackScreenState.toolStripWidth;
-int32_t& toolStripScroll = backpackScreenState.toolStripScroll;
-float (&listRowBottom)[kToolCount] = backpackScreenState.listRowBottom;
-engine::EngineRef<engine::EngineBitmap>& loadPackImage = backpackScreenState.loadPackImage;
-bool& backpackScreenBuilt = backpackScreenState.backpackScreenBuilt;
+void ScrollToolStrip(int32_t scroll) { backpackScreenState.toolStripScroll = scroll; }
+
+void ReleaseToolStripHighlight() { backpackScreenState.toolStripHighlight.Reset(); }
 
 namespace {
 
@@ -104,10 +86,10 @@ int32_t LayOutStripRow(int firstRow, int lastRow, int y) {
     if (IsPackableTool(row) && ToolTable[row].sprite) {
       const int w = IconWidth(row);
       const int h = ToolTable[row].sprite->GetHeight();
-      toolStripImage->DrawBitmap(ToolTable[row].sprite, 0, 0, 0, w, h, x, y, w, h);
+      backpackScreenState.toolStripImage->DrawBitmap(ToolTable[row].sprite, 0, 0, 0, w, h, x, y, w, h);
       x += w;
     }
-    toolStripRightEdge[row] = x;
+    backpackScreenState.toolStripRightEdge[row] = x;
   }
   return x;
 }
@@ -136,11 +118,11 @@ void DrawCarriedList() {
   for (int i = 0; i < kToolCount; ++i) {
     const int row = backpackListOrder[i];
     if (!IsToolRow(row) || backpack.count[row] < 1) {
-      listRowBottom[i] = 0.0f;
+      backpackScreenState.listRowBottom[i] = 0.0f;
       continue;
     }
     if (!IsPackableTool(row)) {
-      listRowBottom[i] = kUnlistedRowBottom;
+      backpackScreenState.listRowBottom[i] = kUnlistedRowBottom;
       continue;
     }
     ++k;
@@ -149,13 +131,14 @@ void DrawCarriedList() {
     const int top = kListFirstLineY + kListLinePitch * k;
     DrawScreenText(PanelX(kListTextX), PanelY(top), WidenText(line), 8, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
     // The hit test uses the line as drawn: its lower edge is the next line's top pixel row.
-    listRowBottom[i] = static_cast<float>(PanelY(top + kListLinePitch));
+    backpackScreenState.listRowBottom[i] = static_cast<float>(PanelY(top + kListLinePitch));
   }
 }
 
 void ClearStripHighlight() {
-  toolStripHighlight->SetDrawColor(kKeyR, kKeyG, kKeyB);
-  toolStripHighlight->FillRect(0, 0, toolStripHighlight->GetWidth(), toolStripHighlight->GetHeight());
+  backpackScreenState.toolStripHighlight->SetDrawColor(kKeyR, kKeyG, kKeyB);
+  backpackScreenState.toolStripHighlight->FillRect(0, 0, backpackScreenState.toolStripHighlight->GetWidth(),
+                                                   backpackScreenState.toolStripHighlight->GetHeight());
 }
 
 // What the pointer over the panel does this frame: scroll the strip, frame a tool, fill the description box.
@@ -175,10 +158,12 @@ void FollowPointer() {
   }
   switch (hotspotIndex) {
     case BACKPACK_SCROLL_LEFT:
-      toolStripScroll = std::max(0, toolStripScroll - kStripScrollStep);
+      backpackScreenState.toolStripScroll = std::max(0, backpackScreenState.toolStripScroll - kStripScrollStep);
       break;
     case BACKPACK_SCROLL_RIGHT:
-      toolStripScroll = std::min(toolStripScroll + kStripScrollStep, std::max(0, toolStripWidth - StripWindowWidth()));
+      backpackScreenState.toolStripScroll =
+          std::min(backpackScreenState.toolStripScroll + kStripScrollStep,
+                   std::max(0, backpackScreenState.toolStripWidth - StripWindowWidth()));
       break;
     case BACKPACK_STRIP:
       DrawDescriptionBox(hit.row >= 0 ? NameAndDescription(hit.row) : std::wstring(kShortHelpText));
@@ -199,10 +184,10 @@ void FollowPointer() {
 
 void DrawStripWindow() {
   const int width = StripWindowWidth();
-  textOverlay->DrawBitmap(toolStripImage, 0, toolStripScroll, 0, width, kToolStripHeight, kStripWindowX, kStripWindowY,
-                          width, kToolStripHeight);
-  menuCanvas->DrawBitmap(toolStripHighlight, 0, toolStripScroll, 0, width, kToolStripHeight, kStripWindowX,
-                         kStripWindowY, width, kToolStripHeight);
+  textOverlay->DrawBitmap(backpackScreenState.toolStripImage, 0, backpackScreenState.toolStripScroll, 0, width,
+                          kToolStripHeight, kStripWindowX, kStripWindowY, width, kToolStripHeight);
+  menuCanvas->DrawBitmap(backpackScreenState.toolStripHighlight, 0, backpackScreenState.toolStripScroll, 0, width,
+                         kToolStripHeight, kStripWindowX, kStripWindowY, width, kToolStripHeight);
 }
 
 }  // namespace
@@ -211,12 +196,12 @@ int32_t StripWindowWidth() { return PanelX(kStripWindowDesignWidth); }
 
 StripHit StripToolAt(int32_t x, int32_t y) {
   StripHit hit;
-  const int32_t stripX = (x - kStripWindowX) * Engine().screenWidth / 634 + toolStripScroll;
+  const int32_t stripX = (x - kStripWindowX) * Engine().screenWidth / 634 + backpackScreenState.toolStripScroll;
   hit.topRow = y < PanelY(kStripBottomRowDesignY);
   const int first = hit.topRow ? 0 : kToolStripLastTopRow + 1;
   const int last = hit.topRow ? kToolStripLastTopRow : kToolCount - 1;
   for (int row = first; row <= last; ++row) {
-    if (stripX < toolStripRightEdge[row]) {
+    if (stripX < backpackScreenState.toolStripRightEdge[row]) {
       // A row without an icon has no width of its own: the x lies on an icon before it or on none.
       if (IsPackableTool(row)) hit.row = row;
       break;
@@ -227,7 +212,7 @@ StripHit StripToolAt(int32_t x, int32_t y) {
 
 int32_t ListPositionAt(int32_t y) {
   for (int i = 0; i < kToolCount; ++i)
-    if (listRowBottom[i] > static_cast<float>(y)) return i;
+    if (backpackScreenState.listRowBottom[i] > static_cast<float>(y)) return i;
   return -1;
 }
 
@@ -235,15 +220,15 @@ void HighlightStripTool(int row, bool topRow) {
   ClearStripHighlight();
   if (!IsToolRow(row)) return;
   const int w = IconWidth(row);
-  const int x0 = toolStripRightEdge[row] - w;
+  const int x0 = backpackScreenState.toolStripRightEdge[row] - w;
   const int x1 = x0 + w;
   const int y0 = topRow ? 0 : kToolIconHeight;
   const int y1 = y0 + kToolIconHeight - 1;
-  toolStripHighlight->SetDrawColor(250, 250, 0);
-  toolStripHighlight->DrawLine(x0, y0, x1, y0);
-  toolStripHighlight->DrawLine(x1, y0, x1, y1);
-  toolStripHighlight->DrawLine(x1, y1, x0, y1);
-  toolStripHighlight->DrawLine(x0, y1, x0, y0);
+  backpackScreenState.toolStripHighlight->SetDrawColor(250, 250, 0);
+  backpackScreenState.toolStripHighlight->DrawLine(x0, y0, x1, y0);
+  backpackScreenState.toolStripHighlight->DrawLine(x1, y0, x1, y1);
+  backpackScreenState.toolStripHighlight->DrawLine(x1, y1, x0, y1);
+  backpackScreenState.toolStripHighlight->DrawLine(x0, y1, x0, y0);
 }
 
 namespace {
@@ -274,8 +259,8 @@ KESTRINE_PROGRAM_STATE(backpackRedraw);
 void NoteLayers(uint64_t (&layers)[4]) {
   layers[0] = RevisionOf(textOverlay);
   layers[1] = RevisionOf(menuCanvas);
-  layers[2] = RevisionOf(toolStripImage);
-  layers[3] = RevisionOf(toolStripHighlight);
+  layers[2] = RevisionOf(backpackScreenState.toolStripImage);
+  layers[3] = RevisionOf(backpackScreenState.toolStripHighlight);
 }
 
 BackpackPicture PictureNow() {
@@ -283,7 +268,7 @@ BackpackPicture PictureNow() {
   p.pointerX = Pointer().pointerX;
   p.pointerY = Pointer().pointerY;
   p.hotspot = hotspotIndex;
-  p.scroll = toolStripScroll;
+  p.scroll = backpackScreenState.toolStripScroll;
   p.noFit = noFitShown;
   p.capacity = capacityFactor;
   p.weight = backpack.weight;
@@ -321,26 +306,27 @@ void BuildBackpackScreen() {
     }
   }
 
-  toolStripScroll = 0;
+  backpackScreenState.toolStripScroll = 0;
   const int stripWidth = std::max(1, iconsWidth);
-  toolStripImage = Engine().engineRoot->CreateBitmap(stripWidth, kToolStripHeight);
-  if (!toolStripHighlight) toolStripHighlight = Engine().engineRoot->CreateBitmap(stripWidth, kToolStripHeight);
-  toolStripHighlight->SetColorKey(kKeyR, kKeyG, kKeyB);
+  backpackScreenState.toolStripImage = Engine().engineRoot->CreateBitmap(stripWidth, kToolStripHeight);
+  if (!backpackScreenState.toolStripHighlight)
+    backpackScreenState.toolStripHighlight = Engine().engineRoot->CreateBitmap(stripWidth, kToolStripHeight);
+  backpackScreenState.toolStripHighlight->SetColorKey(kKeyR, kKeyG, kKeyB);
   ClearStripHighlight();
 
   const int32_t topEnd = LayOutStripRow(0, kToolStripLastTopRow, 0);
   const int32_t bottomEnd = LayOutStripRow(kToolStripLastTopRow + 1, kToolCount - 1, kToolIconHeight);
-  toolStripWidth = std::max(topEnd, bottomEnd);
+  backpackScreenState.toolStripWidth = std::max(topEnd, bottomEnd);
 
-  loadPackImage = Engine().engineRoot->LoadBitmap(kLoadPackPath, 1);
-  WaitUntilLoaded(loadPackImage);
-  DrawBackdrop(loadPackImage);
+  backpackScreenState.loadPackImage = Engine().engineRoot->LoadBitmap(kLoadPackPath, 1);
+  WaitUntilLoaded(backpackScreenState.loadPackImage);
+  DrawBackdrop(backpackScreenState.loadPackImage);
 
   LoadStartingKit(Campaign().difficulty);
   // The briefing's buttons are still registered until the first frame draws ours; a click arriving before
   // it must not be read by their indices.
   ClearHotspots();
-  backpackScreenBuilt = true;
+  backpackScreenState.backpackScreenBuilt = true;
   keepBackpack = true;
   backpackRedraw.drawn = false;
 }
@@ -403,12 +389,12 @@ bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {
 }
 
 void UnloadBackpackScreen() {
-  if (!backpackScreenBuilt) return;
-  toolSpritesLoaded = false;
-  toolStripImage.Reset();
-  toolStripHighlight.Reset();
-  loadPackImage.Reset();
-  backpackScreenBuilt = false;
+  if (!backpackScreenState.backpackScreenBuilt) return;
+  ForgetToolSprites();
+  backpackScreenState.toolStripImage.Reset();
+  backpackScreenState.toolStripHighlight.Reset();
+  backpackScreenState.loadPackImage.Reset();
+  backpackScreenState.backpackScreenBuilt = false;
 }
 
 }  // namespace kestrine

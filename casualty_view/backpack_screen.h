@@ -32,17 +32,27 @@ constexpr int kStripScrollStep = 8;
 // listRowBottom of a carried tool that has no line in the list.
 constexpr float kUnlistedRowBottom = -400.0f;
 
-extern engine::EngineRef<engine::EngineBitmap>& toolStripImage;
-// Same size as the strip, keyed on red; the yellow frame around the icon under the pointer.
-extern engine::EngineRef<engine::EngineBitmap>& toolStripHighlight;
-extern int32_t (&toolStripRightEdge)[kToolCount];
-extern int32_t& toolStripWidth;
-extern int32_t& toolStripScroll;
-// Per list position: the lower edge of its line in screen pixels; 0 for a tool not carried,
-// kUnlistedRowBottom for one carried but not listed.
-extern float (&listRowBottom)[kToolCount];
-extern engine::EngineRef<engine::EngineBitmap>& loadPackImage;
-extern bool& backpackScreenBuilt;
+// Written only here: the screen's entry, frames, clicks and release, and the operations below.
+struct BackpackScreenState {
+  engine::EngineRef<engine::EngineBitmap> toolStripImage;
+  // Same size as the strip, keyed on red; the yellow frame around the icon under the pointer.
+  engine::EngineRef<engine::EngineBitmap> toolStripHighlight;
+  int32_t toolStripRightEdge[kToolCount] = {};
+  int32_t toolStripWidth = 0;
+  int32_t toolStripScroll = 0;
+  // Per list position: the lower edge of its line in screen pixels; 0 for a tool not carried,
+  // kUnlistedRowBottom for one carried but not listed.
+  float listRowBottom[kToolCount] = {};
+  engine::EngineRef<engine::EngineBitmap> loadPackImage;
+  bool backpackScreenBuilt = false;
+};
+
+const BackpackScreenState& BackpackScreen();
+
+// The strip shows from this column of its picture on.
+void ScrollToolStrip(int32_t scroll);
+// Lets go of the highlight frame the patient view's tray shares (at shut-down).
+void ReleaseToolStripHighlight();
 
 // Entry of state 15.
 void BuildBackpackScreen();

@@ -54,8 +54,8 @@ void OpenPatientView() {
 // The tool pictures the backpack screen and the patient view's tray share, kept until shut-down.
 void ReleaseToolPictures() {
   ReleaseToolImages();
-  toolSpriteSheet.Reset();
-  toolStripHighlight.Reset();
+  ReleaseToolSpriteSheet();
+  ReleaseToolStripHighlight();
 }
 
 }  // namespace

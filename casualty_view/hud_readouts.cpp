@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "casualty/vitals.h"
 #include "shell/engine_setup.h"
@@ -50,13 +51,15 @@ void DrawCanvasText(double x, double y, const std::wstring& text, int size, int 
 void LoadHudPictures() {
   LoadPatientImage(hudPictures.medbar, L"images\\tools\\medbar.qpg", PATIENT_KEY_RED);
   if (!Engine().engineRoot) return;
-  skullImage = Engine().engineRoot->LoadBitmap(L"images\\tools\\skull-n-xbones.qjp", 1);
-  while (!skullImage->IsLoaded()) Engine().engineRoot->Wait(100);
+  engine::EngineRef<engine::EngineBitmap> skull =
+      Engine().engineRoot->LoadBitmap(L"images\\tools\\skull-n-xbones.qjp", 1);
+  while (!skull->IsLoaded()) Engine().engineRoot->Wait(100);
+  SetSkullImage(std::move(skull));
 }
 
 void ReleaseHudPictures() {
   hudPictures = HudPictures{};
-  skullImage.Reset();
+  SetSkullImage({});
 }
 
 void DrawMedbar() {

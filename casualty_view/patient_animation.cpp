@@ -169,13 +169,13 @@ void Patient::UpdateAnimation() {
   }
   if (animationTimer < 1) CarryOutPendingActions();
 
-  PatientSpeechState& speech = patientSpeech;
+  const PatientSpeechState& speech = PatientSpeech();
   if (soundOnlySpeech) {
     const engine::EngineRef<engine::EngineSound>& sound = speech.speechSound;
     if (!sound || speech.speaker != this || (soundStarted && !sound->IsPlaying())) {
       soundOnlySpeech = 0;
       ReleasePatientSpeech();
-      mouthFade = 0;
+      EndMouthFade();
       speechDelay = kQueuedSpeechDelayMs;
     } else if (!soundStarted && sound->IsLoaded()) {
       sound->Play(0, 1);
@@ -189,7 +189,7 @@ void Patient::UpdateAnimation() {
     // Only a line that was being said leaves a pause behind; a patient who cannot speak at all must not
     // hold everybody's speech up.
     if (cutShort) {
-      mouthFade = 0;
+      EndMouthFade();
       speechDelay = kCutShortSpeechDelayMs;
     }
     return;
@@ -209,17 +209,16 @@ void Patient::UpdateAnimation() {
 }
 
 void Patient::FollowSpeech() {
-  PatientSpeechState& speech = patientSpeech;
+  const PatientSpeechState& speech = PatientSpeech();
   // The mouth waits for the sound, and for the frames after a load to come at their true length.
   if (!speech.speechSound || !speech.speechSound->IsLoaded() || Clock().clampCountdown != 0) return;
-  const LipSyncFrame step = AdvanceLipSync(speech.walk, *speech.timeline, Clock().frameTime);
+  const LipSyncFrame step = AdvancePatientSpeech(Clock().frameTime);
   if (step.stopShape != kNoMouthShape && !speech.mouthAnimation.empty() && bodyModel) {
-    bodyModel->StopAnimation(speech.mouthAnimation);
-    speech.mouthAnimation.clear();
+    bodyModel->StopAnimation(TakeReplacedMouth());
   }
   if (step.ended) {
     ReleasePatientSpeech();
-    mouthFade = 0;
+    EndMouthFade();
     speechDelay = speechCount == 0 ? kLastSpeechDelayMs + rand() % kLastSpeechSpreadMs : kQueuedSpeechDelayMs;
     return;
   }
@@ -227,7 +226,7 @@ void Patient::FollowSpeech() {
   // The shape being replaced stays while the new one blends in.
   if (speech.walk.index > 0 && speech.walk.heldShape != kNoMouthShape) {
     const std::wstring held = AnimationOfPose(kFirstMouthPose + speech.walk.heldShape);
-    if (!held.empty()) speech.mouthAnimation = held;
+    if (!held.empty()) HoldReplacedMouth(held);
   }
   if (step.startSound) {
     speech.speechSound->SetVolume(effectsVolume);

@@ -31,8 +31,8 @@ std::wstring Wide(const char* text) { return WidenText(text); }
 }  // namespace
 
 Patient::Patient(const engine::EngineRef<engine::EngineRoot>& engineRootIn,
-                 const engine::EngineRef<engine::EngineStage>& engineStageIn, int32_t woundTypeIn,
-                 int32_t appearanceIn, std::FILE* loading)
+                 const engine::EngineRef<engine::EngineStage>& engineStageIn, int32_t woundTypeIn, int32_t appearanceIn,
+                 std::FILE* loading)
     : root(engineRootIn), stage(engineStageIn), body_(std::make_unique<ModelBody>(*this)) {
   // A row from outside (a damaged save) falls back to the wound set-up's own fallback, so the body, the
   // spurt and the wound agree.
@@ -77,7 +77,7 @@ Patient::Patient(const engine::EngineRef<engine::EngineRoot>& engineRootIn,
   }
   MakeMagazines();
   LoadDogTag(dogTag, root);
-  ++patientsBuilt;
+  CountPatientBuilt();
   bodyModel->MoveTo(0, kParkedHeight, 0);
   AdvanceLoadingBar();
 }
@@ -119,7 +119,7 @@ void Patient::MakePickShapes() {
     const int32_t number = BoneIndexFromName(boneNames[i]);
     if (number == BONE_HEAD) {
       headBone = i;
-      if (headShiftMode) {
+      if (Switches().headShiftMode) {
         const engine::Vec3 at = bone->LocalPosition();
         bone->MoveTo(at.x + 1.0f, at.y + 1.0f, at.z);
         if (woundType == kPsychosisWound) bone->Rotate(1, 0, 0, 180, 1);

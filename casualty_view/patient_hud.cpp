@@ -36,8 +36,9 @@ void LabelToolUnderPointer(int32_t px) {
     if (k >= 0) DrawToolLabels(toolDrawer.tools[k], toolDrawer.x, kLabelY);
     return;
   }
-  const int32_t k = TraySlotAt(px, trayScroll);
-  if (k >= 0) DrawToolLabels(toolTray.trayTool[k], toolTray.trayRightEdge[k] - trayScroll + kTrayX, kLabelY);
+  const int32_t k = TraySlotAt(px, PatientView().trayScroll);
+  if (k >= 0)
+    DrawToolLabels(toolTray.trayTool[k], toolTray.trayRightEdge[k] - PatientView().trayScroll + kTrayX, kLabelY);
 }
 
 // What the pointer rests on does something every frame: the tray's arrows scroll it, the tray names its
@@ -46,19 +47,19 @@ void ActOnHover(int32_t dt) {
   const bool leftHeld = (patientView.buttons & 1u) != 0;
   switch (HudHotspotAt(Pointer().pointerX, Pointer().pointerY)) {
     case HUD_TRAY_LEFT:
-      ScrollToolTray(trayScroll, -1, dt);
+      ScrollTray(-1, dt);
       break;
     case HUD_TRAY_RIGHT:
-      ScrollToolTray(trayScroll, +1, dt);
+      ScrollTray(+1, dt);
       break;
     case HUD_TRAY_SLOTS:
       LabelToolUnderPointer(Pointer().pointerX);
       break;
     case HUD_CHART_UP:
-      if (leftHeld && currentPatient != nullptr) currentPatient->caseChart.Scroll(-1);
+      if (leftHeld && Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Scroll(-1);
       break;
     case HUD_CHART_DOWN:
-      if (leftHeld && currentPatient != nullptr) currentPatient->caseChart.Scroll(+1);
+      if (leftHeld && Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Scroll(+1);
       break;
     default:
       break;
@@ -87,22 +88,22 @@ void MovePatientCamera(int32_t dt) {
 }
 
 void DrawPatientTray() {
-  DrawToolCursor(selectedTool, patientView.viewPointerX, patientView.viewPointerY);
-  DrawToolTray(trayScroll);
+  DrawToolCursor(PatientView().selectedTool, patientView.viewPointerX, patientView.viewPointerY);
+  DrawToolTray(PatientView().trayScroll);
 }
 
 void DrawPatientHud() {
   DrawMedbar();
   DrawHudReadouts();
   toolDrawer.Update(patientHud.frameMs);
-  if (currentPatient != nullptr) currentPatient->caseChart.Draw();
+  if (Slots().currentPatient != nullptr) Slots().currentPatient->caseChart.Draw();
   RegisterHudHotspots();
   ActOnHover(patientHud.frameMs);
 }
 
 void DrawPatientPopups() {
   DrawWoundPickers(Pointer().pointerX, Pointer().pointerY);
-  if (radioMenu.IsOpen()) radioMenu.Draw(Pointer().pointerX, Pointer().pointerY);
+  DrawRadioMenu(Pointer().pointerX, Pointer().pointerY);
 }
 
 void ReleasePatientHud() {

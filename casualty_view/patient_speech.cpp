@@ -20,10 +20,17 @@ namespace kestrine {
 PatientSpeechState patientSpeech;
 KESTRINE_PROGRAM_STATE(patientSpeech);
 
-int32_t& phonemeIndex = patientSpeech.walk.index;
-int32_t& speechElapsed = patientSpeech.walk.clock;
-int32_t& mouthFade = patientSpeech.walk.hold;
-uint8_t& newSpeech = patientSpeech.walk.pending;
+const PatientSpeechState& PatientSpeech() { return patientSpeech; }
+
+LipSyncFrame AdvancePatientSpeech(int32_t frameMs) {
+  return AdvanceLipSync(patientSpeech.walk, *patientSpeech.timeline, frameMs);
+}
+
+void HoldReplacedMouth(std::wstring animation) { patientSpeech.mouthAnimation = std::move(animation); }
+
+std::wstring TakeReplacedMouth() { return std::exchange(patientSpeech.mouthAnimation, std::wstring()); }
+
+void EndMouthFade() { patientSpeech.walk.hold = 0; }
 
 namespace {
 
@@ -97,8 +104,8 @@ void OnPatientSpeechKey(bool down) {
 }
 
 void PlayPatientSpeech() {
-  if (currentPatient == nullptr) return;
-  Patient& patient = *currentPatient;
+  if (Slots().currentPatient == nullptr) return;
+  Patient& patient = *Slots().currentPatient;
   // The line of a patient the player has left stops when another is shown; and a patient whose line was
   // stopped that way counts it as cut short, or he would wait for its end for ever.
   if (patientSpeech.speaker != nullptr && patientSpeech.speaker != &patient) ReleasePatientSpeech();
@@ -123,7 +130,7 @@ void PlayPatientSpeech() {
   QueuedSpeech request = TakeFirstRequest(patient);
   SpellWithUnderscores(request.name);
   SpeechRequestFiles files = SpeechFilesOf(request.kind, request.name, patient.appearance,
-                                           VoiceSetOf(currentCasualtyIndex), patient.woundType);
+                                           VoiceSetOf(Slots().currentCasualtyIndex), patient.woundType);
   if (!files.known) return;
   // The silence is broken when the request is taken, said or not: a patient who cannot answer is asked
   // again after the next long silence, not every frame.

@@ -35,12 +35,19 @@ struct PatientSpeechState {
   const Patient* speaker = nullptr;  // who started the sound and timeline
   uint8_t ownVoiceOn = 0;            // the patient-speech switch: the medic's lines and the moans are heard
 };
-extern PatientSpeechState patientSpeech;
+// Written only here; the walk's fields are the line's phonemeIndex (index), speechElapsed (clock), mouthFade
+// (hold) and newSpeech (pending).
+const PatientSpeechState& PatientSpeech();
 
-extern int32_t& phonemeIndex;   // the current record, -1 before the first
-extern int32_t& speechElapsed;  // ms since the sound started; negative during the lead
-extern int32_t& mouthFade;      // ms until the replaced mouth shape is stopped
-extern uint8_t& newSpeech;
+// The speaking patient's mouth, each frame: the walk moves on along the loaded timeline by frameMs.
+LipSyncFrame AdvancePatientSpeech(int32_t frameMs);
+
+// The mouth shape being replaced: kept while the new one blends in, then taken to be stopped.
+void HoldReplacedMouth(std::wstring animation);
+std::wstring TakeReplacedMouth();
+
+// No replaced mouth shape waits to be stopped any more.
+void EndMouthFade();
 
 // Each frame of the patient view: the shown patient's next speech request, when he is silent and his pause
 // is over, becomes the line being said (or is dropped, with a trace when its files are missing).

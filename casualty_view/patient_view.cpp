@@ -27,6 +27,7 @@
 #include "casualty_view/surroundings_kinds.h"
 #include "casualty_view/tool_animation.h"
 #include "casualty_view/tool_images.h"
+#include "casualty_view/tool_tray.h"
 #include "casualty_view/treatment_visuals.h"
 #include "shell/asset_loader.h"
 #include "shell/engine_setup.h"
@@ -43,8 +44,12 @@ namespace kestrine {
 
 PatientViewState patientView;
 KESTRINE_PROGRAM_STATE(patientView);
-int32_t& selectedTool = patientView.selectedTool;
-int32_t& trayScroll = patientView.trayScroll;
+
+const PatientViewState& PatientView() { return patientView; }
+
+void SelectTool(int32_t tool) { patientView.selectedTool = tool; }
+
+void ScrollTray(int32_t dir, int32_t dt) { ScrollToolTray(patientView.trayScroll, dir, dt); }
 
 namespace {
 
@@ -144,10 +149,10 @@ void MakeCasualties(std::FILE* loading) {
   for (int32_t slot = 0; slot < static_cast<int32_t>(cases.size()) && slot < kCasualtySlotCount; ++slot) {
     DeleteCasualty(slot);
     if (!cases[slot].present) continue;
-    casualties[slot] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, cases[slot].woundType,
-                                                 cases[slot].appearance, loading);
+    PlaceCasualty(slot, std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, cases[slot].woundType,
+                                                  cases[slot].appearance, loading));
   }
-  currentPatient = casualties[0].get();
+  SetCurrentPatient(Slots().casualties[0].get());
 }
 
 // The patient's body and his props (those beside him on the stage move with him; those on his bones
@@ -197,7 +202,7 @@ void ParkView() {
   v.liftedPatient = nullptr;
   // The patient may have been let go while he was shown (a save game loaded over the mission).
   bool held = false;
-  for (const auto& slot : casualties) held = held || slot.get() == patient;
+  for (const auto& slot : Slots().casualties) held = held || slot.get() == patient;
   if (patient == nullptr || !held) return;
   RaisePatient(*patient, -kViewParkDepth);
   ShowPatient(*patient, false);
@@ -289,9 +294,9 @@ void BuildPatientView(std::FILE* loading) {
 
   bool occupied[kSurroundingsSlots] = {};
   for (int32_t slot = 0; slot < kCasualtySlotCount; ++slot) {
-    if (!casualties[slot]) continue;
+    if (!Slots().casualties[slot]) continue;
     occupied[slot] = true;
-    casualties[slot]->surroundingsKind = SurroundingsKindFor(Campaign().missionNumber, slot);
+    Slots().casualties[slot]->surroundingsKind = SurroundingsKindFor(Campaign().missionNumber, slot);
   }
   v.parked = true;
   LoadSurroundings(MostCommonSurroundingsKind(Campaign().missionNumber, occupied));
@@ -319,14 +324,15 @@ void BuildPatientView(std::FILE* loading) {
 
 void SwitchToPatientView() {
   PatientViewState& v = patientView;
-  currentPatient = HasCasualty(currentCasualtyIndex) ? casualties[currentCasualtyIndex].get() : nullptr;
-  selectedTool = kViewStartTool;
-  trayScroll = 0;
+  SetCurrentPatient(HasCasualty(Slots().currentCasualtyIndex) ? Slots().casualties[Slots().currentCasualtyIndex].get()
+                                                              : nullptr);
+  patientView.selectedTool = kViewStartTool;
+  patientView.trayScroll = 0;
   ClampNextFrames(kViewClampFrames);
   if (!v.patientViewBuilt) return;
 
   SaveOverheadCamera();
-  Patient* patient = currentPatient;
+  Patient* patient = Slots().currentPatient;
   // His own surroundings first, so that his blood is laid on the ground he is shown on.
   if (patient != nullptr && v.parked && patient->surroundingsKind != v.loadedKind)
     LoadSurroundings(patient->surroundingsKind);
@@ -382,7 +388,7 @@ void PlacePatientViewProps() {
     Engine().engineCamera->MoveTo(kViewCameraX, kViewCameraY, kViewCameraZ);
     return;
   }
-  const auto placement = OpenGroundPlacement(v.loadedKind, currentCasualtyIndex);
+  const auto placement = OpenGroundPlacement(v.loadedKind, Slots().currentCasualtyIndex);
   if (!placement) return;
   if (v.surroundings) {
     // Set outright, so repeated visits do not add turn to turn.
@@ -403,7 +409,7 @@ void UpdatePatientView(int32_t dt) {
   ClearTextOverlay();
   ClearMenuCanvas();
   DrawPatientTray();
-  Patient* patient = currentPatient;
+  Patient* patient = Slots().currentPatient;
   if (patient != nullptr) UpdateVitals(*patient, dt);
   DrawBoneMarkers(patient, v.boneMarkers);
   DrawPatientHud();
@@ -414,7 +420,7 @@ void UpdatePatientView(int32_t dt) {
   DrawPatientPopups();
   UpdateToolAnimations();
   // Treatment may have let him go (a death ends nothing here, but a rebuilt view might).
-  patient = currentPatient;
+  patient = Slots().currentPatient;
   if (patient == nullptr) return;
   ShowAppliedItems(*patient);
   // The trousers are drawn again whenever what is cut away from them changes.
@@ -433,18 +439,20 @@ void UpdatePatientView(int32_t dt) {
 
 void PickPatientPart(int32_t x, int32_t y) {
   // The head-up display's band and an empty hand never reach the body.
-  if (y >= kHudBandTop || selectedTool < 0 || currentPatient == nullptr || !Engine().engineCamera) return;
+  if (y >= kHudBandTop || patientView.selectedTool < 0 || Slots().currentPatient == nullptr || !Engine().engineCamera)
+    return;
   const int32_t sx = (Engine().screenWidth - 640) / 2 + x;
   const int32_t sy = (Engine().screenHeight - 480) / 2 + y;
   const engine::EngineRef<engine::EngineHit> hit = Engine().engineCamera->Pick(sx, sy);
   if (!hit || !hit->GetEntity()) return;
   const std::wstring& name = hit->GetEntity()->GetName();
   if (name == L"Ammo") {
-    if (selectedTool == kGloveTool || selectedTool == kActionTool) currentPatient->TakeAmmo();
+    if (patientView.selectedTool == kGloveTool || patientView.selectedTool == kActionTool)
+      Slots().currentPatient->TakeAmmo();
     return;
   }
   const int32_t part = BoneIndexFromName(name);
-  if (part != -1) currentPatient->ApplyTool(selectedTool, part, x, y, 0);
+  if (part != -1) Slots().currentPatient->ApplyTool(patientView.selectedTool, part, x, y, 0);
 }
 
 void ReleasePatientViewScene() {

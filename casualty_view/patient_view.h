@@ -75,8 +75,13 @@ struct PatientViewState {
   bool boneMarkers = false;
 };
 extern PatientViewState patientView;
-extern int32_t& selectedTool;
-extern int32_t& trayScroll;
+// The tool in hand and the tray's scroll are written only through the operations below.
+const PatientViewState& PatientView();
+
+// Takes a tool into the hand (-1: the hand is empty).
+void SelectTool(int32_t tool);
+// The tray scrolls one step of dt ms to the left (-1) or right (+1).
+void ScrollTray(int32_t dir, int32_t dt);
 
 // Builds the view for the mission's casualties: pictures, treatment visuals, one patient per casualty (read
 // from `loading` when a save game is being loaded), the backdrop, the surroundings and the shadow.

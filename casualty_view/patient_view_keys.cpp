@@ -41,7 +41,7 @@ enum DeveloperAid : int32_t {
 
 // Every casualty's body turned over about its length, for a look at the back.
 void FlipBodies() {
-  for (const auto& patient : casualties)
+  for (const auto& patient : Slots().casualties)
     if (patient && patient->bodyModel) patient->bodyModel->Rotate(0, 0, 1, 180, 1);
 }
 
@@ -56,10 +56,10 @@ bool RunDeveloperAid(int32_t key) {
       v.boneMarkers = !v.boneMarkers;
       break;
     case AID_SKIN_CUT:
-      skinCutMode = skinCutMode ? 0 : 1;
+      SetSkinCut(!Switches().skinCutMode);
       break;
     case AID_UNLIMITED:
-      unlimitedSupplies = unlimitedSupplies ? 0 : 1;
+      SetUnlimitedSupplies(!Switches().unlimitedSupplies);
       break;
     case AID_FLIP_BODIES:
       FlipBodies();
@@ -123,7 +123,7 @@ void OnPatientViewKey(int32_t key, bool down) {
   if (!down) return;
   if (v.developerUnlocked && RunDeveloperAid(key)) return;
   if (key == KEY_H) {
-    headShiftMode = headShiftMode ? 0 : 1;
+    SetHeadShift(!Switches().headShiftMode);
     v.developerStep = 0;
     return;
   }

@@ -80,7 +80,7 @@ void NameWhatIsUnderPointer(int32_t x, int32_t y) {
     return;
   }
   const int32_t part = BoneIndexFromName(name);
-  if (IsBodyPart(part) && PatientHasInjuryAt(selectedTool, part)) {
+  if (IsBodyPart(part) && PatientHasInjuryAt(PatientView().selectedTool, part)) {
     ShowTip(x, y, kBodyParts[part].displayName);
   } else {
     toolTipDeferred = 0;
@@ -89,20 +89,21 @@ void NameWhatIsUnderPointer(int32_t x, int32_t y) {
 
 // A tray tool taken into the hand; the heads of the drawers open theirs instead.
 void TakeFromTray(int32_t x) {
-  const int32_t k = TraySlotAt(x, trayScroll);
+  const int32_t k = TraySlotAt(x, PatientView().trayScroll);
   if (k < 0) return;
   const int32_t row = toolTray.trayTool[k];
   // A tool run out still comes into the hand (using it then says so); only its drawer stays shut.
-  selectedTool = row;
+  SelectTool(row);
   if (backpack.count[row] <= 0) return;
   if (IsTrayHead(row)) {
     toolDrawer.Fill(row);
     toolDrawer.Open(x);
-    if (row == TOOL_MEDICINE_SYRINGE && currentPatient != nullptr && currentPatient->currentWound == kNerveAgentWound)
+    if (row == TOOL_MEDICINE_SYRINGE && Slots().currentPatient != nullptr &&
+        Slots().currentPatient->currentWound == kNerveAgentWound)
       toolDrawer.SetSlot(kCombinedVialSlot, TOOL_ATROPINE_DIAZEPAM);
-    selectedTool = -1;
+    SelectTool(-1);
   } else if (row == TOOL_AMBU_BAG) {
-    selectedTool = BagForAirway(currentPatient);
+    SelectTool(BagForAirway(Slots().currentPatient));
   }
 }
 
@@ -111,7 +112,7 @@ void TakeFromDrawer(int32_t x) {
   const int32_t k = toolDrawer.SlotAt(x);
   if (k < 0) return;
   const int32_t row = toolDrawer.tools[k];
-  selectedTool = row;
+  SelectTool(row);
   const int32_t parent = ToolTable[static_cast<size_t>(row)].parentRow;
   const bool kitPart = IsToolRow(parent) && ToolTable[static_cast<size_t>(parent)].kitListRow >= 0;
   if (!kitPart) toolDrawer.Close();
@@ -119,7 +120,7 @@ void TakeFromDrawer(int32_t x) {
 
 // He is lifted, turned over about his length and set down, then turned onto the side he is rolled on.
 void RollOver() {
-  Patient* patient = currentPatient;
+  Patient* patient = Slots().currentPatient;
   if (patient == nullptr || patient->dead || !patient->movable) return;
   const int32_t wasRolled = patient->rolledOver;
   patient->ApplyTool(TOOL_ROLLOVER_DRAG, PART_NECK, 0, 0, 0);
@@ -128,8 +129,9 @@ void RollOver() {
 }
 
 void ShowHint() {
-  if (currentPatient == nullptr) return;
-  if (const char* hint = BuildHint(*currentPatient)) patientView.hintBox.Show(hint, kHintAt, kHintAt, kHintFrames);
+  if (Slots().currentPatient == nullptr) return;
+  if (const char* hint = BuildHint(*Slots().currentPatient))
+    patientView.hintBox.Show(hint, kHintAt, kHintAt, kHintFrames);
 }
 
 void PressHotspot(int32_t id, int32_t x, int32_t y) {
@@ -175,11 +177,11 @@ void LeftUp(int32_t x, int32_t y) {
   patientView.buttons &= ~kLeftHeld;
   PickPatientPart(x, y);
   // An open menu takes the click; a row chosen ends it.
-  if ((woundPicker1.IsOpen() || woundPicker2.IsOpen()) && ClickWoundPickers(x, y)) return;
-  if (radioMenu.IsOpen() && ClickRadioMenu(x, y) >= 0) return;
+  if ((Popups().woundPicker1.IsOpen() || Popups().woundPicker2.IsOpen()) && ClickWoundPickers(x, y)) return;
+  if (Popups().radioMenu.IsOpen() && ClickRadioMenu(x, y) >= 0) return;
   if (!HotspotClick(x, y)) {
     if (toolDrawer.IsOpen() && y >= kDropRow) {
-      selectedTool = -1;
+      SelectTool(-1);
       toolDrawer.Close();
     }
     return;

@@ -10,7 +10,7 @@ namespace kestrine {
 void TearDownPatientView(bool writeReport) {
   if (writeReport && HasCasualty(0)) WriteAfterActionReport();
   DeleteAllCasualties();
-  currentPatient = nullptr;
+  SetCurrentPatient(nullptr);
   ReleasePatientViewScene();
 }
 

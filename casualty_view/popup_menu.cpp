@@ -18,9 +18,8 @@ namespace kestrine {
 
 PopupMenus popupMenus;
 KESTRINE_PROGRAM_STATE(popupMenus);
-PopupMenu& radioMenu = popupMenus.radioMenu;
-PopupMenu& woundPicker1 = popupMenus.woundPicker1;
-PopupMenu& woundPicker2 = popupMenus.woundPicker2;
+
+const PopupMenus& Popups() { return popupMenus; }
 
 namespace {
 
@@ -91,24 +90,30 @@ int32_t PopupMenu::Click(int32_t px, int32_t py) {
 void PopupMenu::Release() { *this = PopupMenu{}; }
 
 void FillPopupMenus() {
-  radioMenu.SetItems(3, kRadioRows);
+  popupMenus.radioMenu.SetItems(3, kRadioRows);
   FillWoundPickers();
 }
 
 void FillWoundPickers() {
   const char* titles[kWoundTypeCount];
   for (int i = 0; i < kWoundTypeCount; ++i) titles[i] = WoundTypeTable[i].title;
-  woundPicker1.SetItems(kSecondPickerFirstWound, titles);
-  woundPicker2.SetItems(kWoundTypeCount - kSecondPickerFirstWound, titles + kSecondPickerFirstWound);
+  popupMenus.woundPicker1.SetItems(kSecondPickerFirstWound, titles);
+  popupMenus.woundPicker2.SetItems(kWoundTypeCount - kSecondPickerFirstWound, titles + kSecondPickerFirstWound);
 }
 
 void OpenWoundPickers() {
-  woundPicker1.Open(kPicker1X, kPickerY);
-  woundPicker2.Open(kPicker2X, kPickerY);
+  popupMenus.woundPicker1.Open(kPicker1X, kPickerY);
+  popupMenus.woundPicker2.Open(kPicker2X, kPickerY);
+}
+
+void OpenRadioMenu(int32_t px, int32_t py) { popupMenus.radioMenu.Open(px, py); }
+
+void DrawRadioMenu(int32_t pointerX, int32_t pointerY) {
+  if (popupMenus.radioMenu.IsOpen()) popupMenus.radioMenu.Draw(pointerX, pointerY);
 }
 
 int32_t ClickRadioMenu(int32_t px, int32_t py) {
-  const int32_t row = radioMenu.Click(px, py);
+  const int32_t row = popupMenus.radioMenu.Click(px, py);
   const bool inView = States().gameState == STATE_PATIENT_VIEW;
   if (row == RADIO_ROW_EVACUATE && inView) CallForEvacuation(RADIO_FROM_MENU);
   if (row == RADIO_ROW_RETURN && inView) CallReturnToAction(RADIO_FROM_MENU);
@@ -119,28 +124,28 @@ int32_t ClickRadioMenu(int32_t px, int32_t py) {
 bool ClickWoundPickers(int32_t px, int32_t py) {
   // A picker only picks a wound: the radio menu's calls never run from it.
   int32_t wound = -1;
-  if (woundPicker1.IsOpen()) {
-    const int32_t row = woundPicker1.Click(px, py);
+  if (popupMenus.woundPicker1.IsOpen()) {
+    const int32_t row = popupMenus.woundPicker1.Click(px, py);
     if (row >= 0) wound = row;
   }
-  if (woundPicker2.IsOpen()) {
-    const int32_t row = woundPicker2.Click(px, py);
+  if (popupMenus.woundPicker2.IsOpen()) {
+    const int32_t row = popupMenus.woundPicker2.Click(px, py);
     if (row >= 0) wound = row + kSecondPickerFirstWound;
   }
-  if (wound < 0 || currentPatient == nullptr) return false;
-  ChangeWound(*currentPatient, wound);
+  if (wound < 0 || Slots().currentPatient == nullptr) return false;
+  ChangeWound(*Slots().currentPatient, wound);
   return true;
 }
 
 void DrawWoundPickers(int32_t pointerX, int32_t pointerY) {
-  if (woundPicker1.IsOpen()) woundPicker1.Draw(pointerX, pointerY);
-  if (woundPicker2.IsOpen()) woundPicker2.Draw(pointerX, pointerY);
+  if (popupMenus.woundPicker1.IsOpen()) popupMenus.woundPicker1.Draw(pointerX, pointerY);
+  if (popupMenus.woundPicker2.IsOpen()) popupMenus.woundPicker2.Draw(pointerX, pointerY);
 }
 
 void ReleasePopupMenus() {
-  radioMenu.Release();
-  woundPicker1.Release();
-  woundPicker2.Release();
+  popupMenus.radioMenu.Release();
+  popupMenus.woundPicker1.Release();
+  popupMenus.woundPicker2.Release();
 }
 
 }  // namespace kestrine

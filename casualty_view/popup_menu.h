@@ -50,10 +50,8 @@ struct PopupMenus {
   PopupMenu woundPicker1;  // wound types 0..28
   PopupMenu woundPicker2;  // wound types 29..57
 };
-extern PopupMenus popupMenus;
-extern PopupMenu& radioMenu;
-extern PopupMenu& woundPicker1;
-extern PopupMenu& woundPicker2;
+// Written only here, through the operations below.
+const PopupMenus& Popups();
 
 // The first wound type of the second picker.
 constexpr int32_t kSecondPickerFirstWound = 29;
@@ -63,6 +61,10 @@ void FillPopupMenus();
 void FillWoundPickers();
 // The developer key: both pickers open side by side at the top of the screen.
 void OpenWoundPickers();
+// The radio menu opens at a point (kept clear of the screen's right edge).
+void OpenRadioMenu(int32_t px, int32_t py);
+// The radio menu, when open, with the row under the pointer in reverse colours.
+void DrawRadioMenu(int32_t pointerX, int32_t pointerY);
 // A click on the radio menu: its row's call is made (the first two only in the patient view).
 int32_t ClickRadioMenu(int32_t px, int32_t py);
 // A click while a picker is open: the picker closes, and a chosen row becomes the shown patient's wound.

@@ -23,9 +23,9 @@ constexpr int kSupportLines[] = {30, 31, 32};
 constexpr int kEvacuationFollowUp = 25;
 
 void Judge(int32_t choice) {
-  if (currentPatient == nullptr) return;
-  const int32_t unitState = currentPatient->JudgeDisposition(choice);
-  if (unitState != kNoCasualtyChange) SetCasualtyUnitState(currentCasualtyIndex, unitState);
+  if (Slots().currentPatient == nullptr) return;
+  const int32_t unitState = Slots().currentPatient->JudgeDisposition(choice);
+  if (unitState != kNoCasualtyChange) SetCasualtyUnitState(Slots().currentCasualtyIndex, unitState);
 }
 
 }  // namespace

@@ -11,7 +11,10 @@ namespace kestrine {
 
 SpurtState spurtState;
 KESTRINE_PROGRAM_STATE(spurtState);
-SpurtDrop (&spurtDrops)[kSpurtDropCount] = spurtState.drops;
+
+const SpurtState& Spurt() { return spurtState; }
+
+void MoveSpurtDrop(int32_t drop, const Vector3& position) { spurtState.drops[drop].position = position; }
 
 namespace {
 

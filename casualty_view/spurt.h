@@ -24,8 +24,11 @@ struct SpurtState {
   Vector3 gravity{0.0f, -0.1f, 0.0f};
 };
 
-extern SpurtState spurtState;
-extern SpurtDrop (&spurtDrops)[kSpurtDropCount];
+// Written only here (the spurt's own frame and the operations below).
+const SpurtState& Spurt();
+
+// Puts a drop somewhere else mid-flight: one moved out of the scene restarts the spurt on its next frame.
+void MoveSpurtDrop(int32_t drop, const Vector3& position);
 
 // Makes the drops (on the stage, hidden, dark red) when they do not exist yet, and sets gravity.
 void MakeSpurtDrops(engine::EngineRoot& root, engine::EngineStage& stage);

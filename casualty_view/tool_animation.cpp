@@ -44,7 +44,7 @@ constexpr float kSpriteSize = 4.0f;
 
 }  // namespace
 
-ToolAnimation (&toolAnimations)[kToolAnimationCount] = toolAnimationState.animations;
+const ToolAnimation& ToolAnimationOf(int32_t id) { return toolAnimationState.animations[id]; }
 
 FrameOrigin ToolFrameOrigin(int32_t i, int32_t frameWidth, int32_t frameHeight, int32_t sheetWidth) {
   if (sheetWidth <= 0) return {};
@@ -162,7 +162,7 @@ constexpr int32_t kToolAnimationDelay = 3;
 void StartToolAnimationAt(int32_t tool, float x, float y, float z, float lift) {
   const int32_t id = AnimationOfTool(tool);
   if (id < 0) return;
-  ToolAnimation& animation = toolAnimations[id];
+  ToolAnimation& animation = toolAnimationState.animations[id];
   animation.SetPosition(x, y + lift, z);
   animation.Start(kToolAnimationPasses * animation.frameCount, kToolAnimationDelay);
 }
@@ -170,7 +170,7 @@ void StartToolAnimationAt(int32_t tool, float x, float y, float z, float lift) {
 void LoadToolAnimations() {
   for (int i = 0; i < kToolAnimationCount; ++i) {
     const ToolAnimationRow& row = kToolAnimationRows[i];
-    ToolAnimation& animation = toolAnimations[i];
+    ToolAnimation& animation = toolAnimationState.animations[i];
     animation.Load(row.path, row.frameWidth, row.frameHeight, row.frameCount, row.a, row.b);
     if (row.placed) animation.SetPosition(row.x, row.y, row.z);
     if (row.scale > 0.0f) animation.SetScale(row.scale);
@@ -178,19 +178,19 @@ void LoadToolAnimations() {
 }
 
 void StopToolAnimations() {
-  for (ToolAnimation& animation : toolAnimations) animation.Stop();
+  for (ToolAnimation& animation : toolAnimationState.animations) animation.Stop();
 }
 
 void UpdateToolAnimations() {
-  for (ToolAnimation& animation : toolAnimations) animation.Update();
+  for (ToolAnimation& animation : toolAnimationState.animations) animation.Update();
 }
 
 void ReleaseToolAnimations() {
-  for (ToolAnimation& animation : toolAnimations) animation.Release();
+  for (ToolAnimation& animation : toolAnimationState.animations) animation.Release();
 }
 
 bool AnyToolAnimationRunning() {
-  return std::any_of(std::begin(toolAnimations), std::end(toolAnimations),
+  return std::any_of(std::begin(toolAnimationState.animations), std::end(toolAnimationState.animations),
                      [](const ToolAnimation& a) { return a.Running(); });
 }
 

@@ -58,7 +58,8 @@ class ToolAnimation {
   engine::EngineRef<engine::EngineObject> sprite;
 };
 
-extern ToolAnimation (&toolAnimations)[kToolAnimationCount];
+// The seven are written only here, through the operations below.
+const ToolAnimation& ToolAnimationOf(int32_t id);
 
 // Loads the seven animations with their sheets, frame sizes, offsets, places and scales.
 void LoadToolAnimations();

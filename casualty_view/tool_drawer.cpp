@@ -48,7 +48,7 @@ void ToolDrawer::DrawIcons() {
 void ToolDrawer::Fill(int32_t parent) {
   slotSpacing = parent == kMedicineSyringe ? kSyringeSlotSpacing : kDrawerSlotSpacing;
   filled = 0;
-  const int32_t rows = std::min<int32_t>(toolCount, kToolCount);
+  const int32_t rows = std::min<int32_t>(ToolImages().toolCount, kToolCount);
   for (int32_t r = 0; r < rows; ++r) {
     // Rows 4 and 15 name themselves as parent; a row is never its own drawer's content.
     if (ToolTable[static_cast<size_t>(r)].parentRow == parent && r != parent) tools[filled++] = r;

@@ -14,23 +14,14 @@
 
 namespace kestrine {
 
-namespace {
-
-struct ToolImageState {
-  int32_t toolCount = 0;
-  engine::EngineRef<engine::EngineBitmap> toolSpriteSheet;
-  int32_t toolIconTotalWidth = 0;
-  bool toolSpritesLoaded = false;
-};
 ToolImageState toolImageState;
 KESTRINE_PROGRAM_STATE(toolImageState);
 
-}  // namespace
+const ToolImageState& ToolImages() { return toolImageState; }
 
-int32_t& toolCount = toolImageState.toolCount;
-engine::EngineRef<engine::EngineBitmap>& toolSpriteSheet = toolImageState.toolSpriteSheet;
-int32_t& toolIconTotalWidth = toolImageState.toolIconTotalWidth;
-bool& toolSpritesLoaded = toolImageState.toolSpritesLoaded;
+void ForgetToolSprites() { toolImageState.toolSpritesLoaded = false; }
+
+void ReleaseToolSpriteSheet() { toolImageState.toolSpriteSheet.Reset(); }
 
 namespace {
 
@@ -58,20 +49,21 @@ bool GameFileExists(const std::string& gamePath) {
 std::string ToolImagePath(const char* key) { return std::string("images\\tools\\") + key + ".qpg"; }
 
 int32_t LoadToolSprites() {
-  if (toolSpritesLoaded) return toolIconTotalWidth;
-  if (!toolSpriteSheet) toolSpriteSheet = Engine().engineRoot->LoadBitmap(kSpriteSheetPath, 0);
+  if (toolImageState.toolSpritesLoaded) return toolImageState.toolIconTotalWidth;
+  if (!toolImageState.toolSpriteSheet)
+    toolImageState.toolSpriteSheet = Engine().engineRoot->LoadBitmap(kSpriteSheetPath, 0);
   // The icons are copied out of the sheet, so it has to be there before the first copy.
-  WaitUntilLoaded(toolSpriteSheet);
+  WaitUntilLoaded(toolImageState.toolSpriteSheet);
 
   int32_t total = 0;
   for (int row = TOOL_ROLLOVER_DRAG; row < kToolCount; ++row) {
     const int j = FindToolSpriteRect(row);
-    if (j >= 0) BuildToolStripImage(row, toolSpriteSheet, j);
+    if (j >= 0) BuildToolStripImage(row, toolImageState.toolSpriteSheet, j);
     if (ToolTable[row].sprite) total += ToolTable[row].sprite->GetWidth();
   }
-  toolCount = kToolCount;
-  toolIconTotalWidth = total;
-  toolSpritesLoaded = true;
+  toolImageState.toolCount = kToolCount;
+  toolImageState.toolIconTotalWidth = total;
+  toolImageState.toolSpritesLoaded = true;
   return total;
 }
 
@@ -105,11 +97,11 @@ void LoadToolImage(int row) {
 }
 
 void ReleaseToolImages() {
-  for (int row = 0; row < toolCount; ++row) {
+  for (int row = 0; row < toolImageState.toolCount; ++row) {
     ToolTable[row].sprite.Reset();
     ToolTable[row].cursorImage.Reset();
   }
-  toolSpritesLoaded = false;
+  toolImageState.toolSpritesLoaded = false;
 }
 
 void DrawToolLabels(int row, double x, double y) {

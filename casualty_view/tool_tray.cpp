@@ -42,7 +42,7 @@ bool IsTrayTool(int32_t row) {
 void BuildToolTray() {
   ToolTray& tray = toolTray;
   tray = ToolTray{};
-  const int32_t rows = std::min<int32_t>(toolCount, kToolCount);
+  const int32_t rows = std::min<int32_t>(ToolImages().toolCount, kToolCount);
   int32_t x = 0;
   for (int32_t r = 0; r < rows; ++r) {
     if (!IsTrayTool(r)) continue;

@@ -65,8 +65,6 @@ constexpr float kAmbuBagScale = 1.3f;
 
 }  // namespace
 
-TreatmentPlacement (&treatmentPlacements)[kTreatmentModelCount] = treatmentPlacementState.placements;
-
 const wchar_t* TreatmentPicturePath(int32_t slot) {
   return slot >= 0 && slot < kTreatmentPictureCount ? kPicturePaths[slot] : nullptr;
 }
@@ -102,7 +100,7 @@ void LoadTreatmentVisuals() {
 
 void SaveTreatmentPlacements() {
   for (int32_t slot = 0; slot < kTreatmentModelCount; ++slot) {
-    TreatmentPlacement& placement = treatmentPlacements[slot];
+    TreatmentPlacement& placement = treatmentPlacementState.placements[slot];
     const auto& model = treatmentAssets.models[slot];
     if (!model) {
       placement = TreatmentPlacement{};
@@ -124,7 +122,7 @@ void ReleaseTreatmentVisuals() {
     model.Reset();
   }
   for (auto& picture : treatmentAssets.pictures) picture.Reset();
-  for (TreatmentPlacement& placement : treatmentPlacements) placement = TreatmentPlacement{};
+  for (TreatmentPlacement& placement : treatmentPlacementState.placements) placement = TreatmentPlacement{};
   ReleaseToolAnimations();
 }
 

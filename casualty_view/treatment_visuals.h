@@ -19,7 +19,6 @@ struct TreatmentPlacement {
   engine::Vec3 position, direction, up;
   bool saved = false;
 };
-extern TreatmentPlacement (&treatmentPlacements)[kTreatmentModelCount];
 
 // The 13 pictures, the 20 models (hidden until a patient wears them; the ambu bag on the stage, as it is
 // placed at the mouth rather than on a joint frame), their placements and the 7 tool animations.

@@ -99,8 +99,8 @@ void LoadPictures(const wchar_t* backdrop, const wchar_t* mask) {
 }
 
 void LayOutReport() {
-  const int32_t count = std::clamp<int32_t>(reportLineCount, 0, kReportLineCapacity);
-  for (int32_t i = 0; i < count; ++i) reportLineView.lines[i] = reportLines[i];
+  const int32_t count = std::clamp<int32_t>(Report().reportLineCount, 0, kReportLineCapacity);
+  for (int32_t i = 0; i < count; ++i) reportLineView.lines[i] = Report().reportLines[i];
   sharedTextBox.Layout(reportLineView.lines, count, PanelX(54), PanelY(100), 230, PanelY(295));
 }
 

@@ -85,8 +85,8 @@ SaveGame GatherBriefingSave(std::time_t when) { return GatherCampaign(SAVE_BRIEF
 
 SaveGame GatherDebriefingSave(std::time_t when) {
   SaveGame save = GatherCampaign(SAVE_DEBRIEFING, when);
-  const int32_t lines = std::clamp(reportLineCount, 0, kReportLineCapacity);
-  for (int32_t i = 0; i < lines; ++i) save.reportLines.emplace_back(reportLines[i]);
+  const int32_t lines = std::clamp(Report().reportLineCount, 0, kReportLineCapacity);
+  for (int32_t i = 0; i < lines; ++i) save.reportLines.emplace_back(Report().reportLines[i]);
   return save;
 }
 
@@ -106,8 +106,8 @@ SaveGame GatherMissionSave(std::time_t when) {
   std::copy(std::begin(backpack.count), std::end(backpack.count), pack.count);
 
   // The casualties from slot 0 up to the first empty one: a load rebuilds exactly that many.
-  for (int slot = 0; slot < kCasualtySlotCount && casualties[slot]; ++slot) {
-    m.patients.push_back(GatherPatient(*casualties[slot]));
+  for (int slot = 0; slot < kCasualtySlotCount && Slots().casualties[slot]; ++slot) {
+    m.patients.push_back(GatherPatient(*Slots().casualties[slot]));
   }
   m.missionClock = MissionTime().missionClock;
   return save;

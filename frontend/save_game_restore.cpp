@@ -96,10 +96,10 @@ void ReplayPatients(const SavedMission& m) {
   for (int32_t j = 0; j < count; ++j) {
     if (!HasCasualty(j)) continue;
     const SavedPatient& saved = m.patients[j];
-    Patient& patient = *casualties[j];
+    Patient& patient = *Slots().casualties[j];
     // A patient saved with treatment on him lies still rather than starting his wound's animation again.
     if (saved.savedWord != 0) patient.currentAnimation = -1;
-    currentCasualtyIndex = j;
+    SetCurrentCasualtyIndex(j);
     SwitchToPatientView();
     ReplaySavedPatient(patient, saved);
     SwitchToOverheadView();

@@ -36,7 +36,7 @@ class PatientMotionRender : public SdlGameFixture {
     backpack.FillStandardKit();
     SetGameState(STATE_START_MISSION);
     ASSERT_EQ(States().gameState, STATE_OVERHEAD);
-    currentCasualtyIndex = 0;
+    SetCurrentCasualtyIndex(0);
     SetGameState(STATE_PATIENT_VIEW);
     game_->Frames(10, 16);
   }
@@ -46,7 +46,7 @@ class PatientMotionRender : public SdlGameFixture {
   static Rect AroundBones(std::initializer_list<int> bones, int margin, Rect also = {640, kHudBandTop, 0, 0}) {
     int x0 = also.x, y0 = also.y, x1 = also.x + also.width, y1 = also.y + also.height;
     for (const int bone : bones) {
-      const engine::Vec3 at = currentPatient->boneFrames[bone]->GetPosition()->Value();
+      const engine::Vec3 at = Slots().currentPatient->boneFrames[bone]->GetPosition()->Value();
       const auto p = Engine().engineCamera->WorldToScreen(at.x, at.y, at.z);
       x0 = std::min(x0, static_cast<int>(p->GetX()) - margin);
       y0 = std::min(y0, static_cast<int>(p->GetY()) - margin);
@@ -85,8 +85,8 @@ TEST_F(PatientMotionRender, RolledOverHeIsDrawnAnewWhereHeLiesAndTheSceneStays) 
   const Rect box = AroundBones({BONE_HEAD, BONE_L_ANKLE, BONE_R_ANKLE, BONE_L_HAND, BONE_R_HAND}, 60);
   game_->Click(button.x + button.width / 2, button.y + button.height / 2);
   game_->Frames(150, 16);
-  ASSERT_EQ(currentPatient->rolledOver, 1);
-  ASSERT_EQ(currentPatient->liftCounter, 0) << "the lift is over";
+  ASSERT_EQ(Slots().currentPatient->rolledOver, 1);
+  ASSERT_EQ(Slots().currentPatient->liftCounter, 0) << "the lift is over";
   const auto after = Capture("rolled_over");
   // Where he lay and where he lies now.
   const Rect both = AroundBones({BONE_HEAD, BONE_L_ANKLE, BONE_R_ANKLE, BONE_L_HAND, BONE_R_HAND}, 60, box);
@@ -101,8 +101,8 @@ TEST_F(PatientMotionRender, TheCutTrouserLegShowsTheComposedTrousersOnHisLegsAlo
   const Rect box = AroundBones({BONE_L_HIP, BONE_R_HIP, BONE_L_KNEE, BONE_R_KNEE, BONE_L_ANKLE, BONE_R_ANKLE}, 30);
   // The scissors in hand and the pointer where the camera sees his left thigh; the cursor and the part's
   // name stand there in both pictures.
-  selectedTool = TOOL_SCISSORS;
-  const engine::Vec3 at = currentPatient->boneFrames[BONE_L_HIP]->GetPosition()->Value();
+  SelectTool(TOOL_SCISSORS);
+  const engine::Vec3 at = Slots().currentPatient->boneFrames[BONE_L_HIP]->GetPosition()->Value();
   const auto p = Engine().engineCamera->WorldToScreen(at.x, at.y, at.z);
   int cx = -1, cy = -1;
   for (int r = 0; r <= 40 && cx < 0; r += 2)
@@ -118,7 +118,7 @@ TEST_F(PatientMotionRender, TheCutTrouserLegShowsTheComposedTrousersOnHisLegsAlo
   const auto before = Capture("before_cut");
   game_->Click(cx, cy);
   game_->Frames(40, 16);  // the scissors' own animation over
-  ASSERT_EQ(currentPatient->composedFlags, 0x2u | 0x8u);
+  ASSERT_EQ(Slots().currentPatient->composedFlags, 0x2u | 0x8u);
   const auto after = Capture("trousers_cut");
   const Rect him = AroundBones({BONE_HEAD, BONE_L_ANKLE, BONE_R_ANKLE, BONE_L_HAND, BONE_R_HAND}, 30, box);
   const Changes c = Changed(before, after, box, him);

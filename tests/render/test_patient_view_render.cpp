@@ -25,7 +25,7 @@ TEST_F(PatientViewRender, TheCasualtyLiesInHisSurroundingsWithTheGroundUnderTheD
   SetCasualtyWound(0, 31);
   SetGameState(STATE_START_MISSION);
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
-  currentCasualtyIndex = 0;
+  SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game_->Frames(3, 16);
 
@@ -34,7 +34,7 @@ TEST_F(PatientViewRender, TheCasualtyLiesInHisSurroundingsWithTheGroundUnderTheD
   ASSERT_EQ(frame->GetWidth(), 640);
 
   // His chest where the camera sees it: the uniform, not the ground's colour round it.
-  const engine::Vec3 chest = currentPatient->boneFrames[BONE_SPINE2]->GetPosition()->Value();
+  const engine::Vec3 chest = Slots().currentPatient->boneFrames[BONE_SPINE2]->GetPosition()->Value();
   const auto at = Engine().engineCamera->WorldToScreen(chest.x, chest.y, chest.z);
   const int cx = static_cast<int>(at->GetX()), cy = static_cast<int>(at->GetY());
   ASSERT_GT(cx, 20);

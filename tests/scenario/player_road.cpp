@@ -74,9 +74,9 @@ void PutTool(Harness& game, Patient& patient, int32_t tool, int32_t part, Treatm
   if (tool != TOOL_SCISSORS && FindBlocker(patient, tool, part) == kClothingInTheWay)
     PutTool(game, patient, TOOL_SCISSORS, part, done);
   ++done.moves;
-  if (selectedTool != tool && !TakeTool(game, tool)) {
+  if (PatientView().selectedTool != tool && !TakeTool(game, tool)) {
     ++done.handed;
-    selectedTool = tool;
+    SelectTool(tool);
   }
   if (ClickOnBodyPart(game, part)) return;
   ++done.unseen;
@@ -91,7 +91,7 @@ bool DoStep(Harness& game, Patient& patient, int32_t tool, const TreatmentStep& 
     const int32_t doneBefore = patient.doneSteps.count;
     const int32_t scoreBefore = missionProgress.missionScore;
     PutTool(game, patient, tool, part, done);
-    if (!InMission() || currentPatient != &patient) return false;
+    if (!InMission() || Slots().currentPatient != &patient) return false;
     if (patient.lastStep == &step) return true;
     if (IsTrackedTool(tool) && step.points == 0) return true;
     if (patient.doneSteps.count > doneBefore && FindHintStep(patient) != &step) return true;
@@ -224,14 +224,16 @@ bool ClickTrayTool(Harness& game, int32_t row) {
   if (k < 0) return false;
   const int32_t left = k == 0 ? 0 : toolTray.trayRightEdge[k - 1];
   const int32_t middle = (left + toolTray.trayRightEdge[k]) / 2;
-  for (int guard = 0; guard < 400 && (middle - trayScroll < 4 || middle - trayScroll > kTrayWindowWidth - 4); ++guard) {
-    const HudRect arrow = HudHotspotRect(middle - trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
+  for (int guard = 0; guard < 400 && (middle - PatientView().trayScroll < 4 ||
+                                      middle - PatientView().trayScroll > kTrayWindowWidth - 4);
+       ++guard) {
+    const HudRect arrow = HudHotspotRect(middle - PatientView().trayScroll < 4 ? HUD_TRAY_LEFT : HUD_TRAY_RIGHT);
     game.MoveTo(arrow.x + arrow.width / 2, arrow.y + arrow.height / 2);
     game.Frame(16);
   }
   const HudRect tray = HudHotspotRect(HUD_TRAY_SLOTS);
-  game.MoveTo(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
-  game.Click(kTrayX + middle - trayScroll, tray.y + tray.height / 2);
+  game.MoveTo(kTrayX + middle - PatientView().trayScroll, tray.y + tray.height / 2);
+  game.Click(kTrayX + middle - PatientView().trayScroll, tray.y + tray.height / 2);
   game.Frames(2, kFrameMs);
   return true;
 }
@@ -244,7 +246,7 @@ bool TakeTool(Harness& game, int32_t tool) {
   if (!toolDrawer.IsOpen()) {
     const int32_t parent = ToolTable[tool].parentRow;
     if (!ClickTrayTool(game, tool) && (parent < 0 || !ClickTrayTool(game, parent))) return false;
-    if (selectedTool == tool) return true;
+    if (PatientView().selectedTool == tool) return true;
   }
   for (int frames = 0; frames < 100 && toolDrawer.state == DRAWER_OPENING; ++frames) game.Frame(kFrameMs);
   const int32_t slot = DrawerSlotOf(tool);
@@ -254,7 +256,7 @@ bool TakeTool(Harness& game, int32_t tool) {
   game.MoveTo(x, y);
   game.Click(x, y);
   game.Frames(2, kFrameMs);
-  return selectedTool == tool;
+  return PatientView().selectedTool == tool;
 }
 
 bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& node, const std::string& name) {
@@ -284,8 +286,8 @@ bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& n
 }
 
 bool ClickOnBodyPart(Harness& game, int32_t part) {
-  if (!currentPatient || !IsBodyPart(part)) return false;
-  return ClickOnNamed(game, currentPatient->boneFrames[part], kBoneNames[part]);
+  if (!Slots().currentPatient || !IsBodyPart(part)) return false;
+  return ClickOnNamed(game, Slots().currentPatient->boneFrames[part], kBoneNames[part]);
 }
 
 Treatment TreatByTheBook(Harness& game, Patient& patient) {
@@ -299,7 +301,7 @@ Treatment TreatByTheBook(Harness& game, Patient& patient) {
       if (States().gameState == STATE_OVERHEAD) PressOverhead(game, OVERHEAD_VIEW_PATIENT);
       game.Frames(3, kFrameMs);
     }
-    if (done.moves >= kMaxMoves || !InMission() || currentPatient != &patient) return done;
+    if (done.moves >= kMaxMoves || !InMission() || Slots().currentPatient != &patient) return done;
     bool ok = false;
     if (IsKitHead(step->tool)) {
       ok = PlayKit(game, patient, *step, done);
@@ -362,13 +364,13 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
     }
 
     PressOverhead(game, OVERHEAD_VIEW_PATIENT);
-    if (States().gameState != STATE_PATIENT_VIEW || currentPatient == nullptr) continue;
+    if (States().gameState != STATE_PATIENT_VIEW || Slots().currentPatient == nullptr) continue;
     game.Frames(3, kFrameMs);
-    Patient& patient = *currentPatient;
+    Patient& patient = *Slots().currentPatient;
     const Treatment treatment = TreatByTheBook(game, patient);
     play.unseenMoves += treatment.unseen;
     play.handedTools += treatment.handed;
-    if (States().gameState != STATE_PATIENT_VIEW || currentPatient != &patient) continue;
+    if (States().gameState != STATE_PATIENT_VIEW || Slots().currentPatient != &patient) continue;
     ++play.treated;
     // The call: back to his unit when his wound allows, else ready for the helicopter; either takes the
     // medic back to the overhead view.

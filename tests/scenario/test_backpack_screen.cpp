@@ -34,19 +34,21 @@ class BackpackScreenScenario : public ::testing::Test {
   // Rests the pointer on the right arrow until the strip has scrolled its whole way.
   void ScrollStripToTheEnd() {
     game.MoveTo(339, 120);
-    for (int i = 0; i < 100 && toolStripScroll < toolStripWidth - StripWindowWidth(); ++i) game.Frame(16);
+    for (int i = 0; i < 100 && BackpackScreen().toolStripScroll < BackpackScreen().toolStripWidth - StripWindowWidth();
+         ++i)
+      game.Frame(16);
     game.MoveTo(200, 300);
   }
 
   // The screen x over a strip column at the current scroll; -1 when it is not in the window.
   static int ScreenXOfStripColumn(int stripX) {
     for (int x = kStripWindowX + 1; x < kStripWindowX + StripWindowWidth(); ++x)
-      if ((x - kStripWindowX) * Engine().screenWidth / 634 + toolStripScroll >= stripX) return x;
+      if ((x - kStripWindowX) * Engine().screenWidth / 634 + BackpackScreen().toolStripScroll >= stripX) return x;
     return -1;
   }
 
   static int StripXOfTool(int row) {
-    return ScreenXOfStripColumn(toolStripRightEdge[row] - ToolTable[row].sprite->GetWidth() / 2);
+    return ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[row] - ToolTable[row].sprite->GetWidth() / 2);
   }
 
   static int BarPixels(double fractionY) {
@@ -58,11 +60,11 @@ class BackpackScreenScenario : public ::testing::Test {
 
 TEST_F(BackpackScreenScenario, StateFifteenOpensTheScreenWithTheStandardKit) {
   EXPECT_EQ(States().gameState, STATE_BACKPACK);
-  EXPECT_TRUE(backpackScreenBuilt);
-  EXPECT_EQ(toolCount, kToolCount);
-  ASSERT_TRUE(toolStripImage);
-  EXPECT_FALSE(loadPackImage->IsPlaceholder());
-  EXPECT_FALSE(toolSpriteSheet->IsPlaceholder());
+  EXPECT_TRUE(BackpackScreen().backpackScreenBuilt);
+  EXPECT_EQ(ToolImages().toolCount, kToolCount);
+  ASSERT_TRUE(BackpackScreen().toolStripImage);
+  EXPECT_FALSE(BackpackScreen().loadPackImage->IsPlaceholder());
+  EXPECT_FALSE(ToolImages().toolSpriteSheet->IsPlaceholder());
   EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
   // The strip window, the list's heading and lines, and both bars are on the screen.
   EXPECT_GT(CountPixelsNot(textOverlay, kStripWindowX, kStripWindowY, StripWindowWidth(), kToolStripHeight, 255, 0, 0),
@@ -128,10 +130,10 @@ TEST_F(BackpackScreenScenario, BackReturnsToTheBriefingAndTheChoiceIsKept) {
 TEST_F(BackpackScreenScenario, StartMissionLeavesTheScreenForTheMission) {
   game.Click(PanelX(225) + 40, PanelY(386) + 10);  // START MISSION
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);
-  EXPECT_FALSE(backpackScreenBuilt);
-  EXPECT_FALSE(toolStripImage);
+  EXPECT_FALSE(BackpackScreen().backpackScreenBuilt);
+  EXPECT_FALSE(BackpackScreen().toolStripImage);
   // The mission's patient view cut the icons again for its tray.
-  EXPECT_TRUE(toolSpritesLoaded);
+  EXPECT_TRUE(ToolImages().toolSpritesLoaded);
 }
 
 }  // namespace

@@ -158,15 +158,15 @@ TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroug
     int32_t slot = 0;
     for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
       if (Units().units[i].get() == casualty) slot = i - Units().firstPatientUnit;
-    casualties[slot] = std::make_unique<Patient>();
-    currentPatient = casualties[slot].get();
-    SetUpWound(*currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
+    PlaceCasualty(slot, std::make_unique<Patient>());
+    SetCurrentPatient(Slots().casualties[slot].get());
+    SetUpWound(*Slots().currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
     backpack.count[TOOL_CHEST_CATHETER] = 10;
     SetGameState(STATE_PATIENT_VIEW);
-    currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
+    Slots().currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
     for (int i = 0; i < 5; ++i) {
       EXPECT_EQ(Outcome().missionEndFlag, 0);
-      currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
+      Slots().currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
       game.Frame(kFrameMs);
       RecordFrame(trace);
     }

@@ -78,7 +78,7 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   EXPECT_EQ(Battle().nearestPatientUnit, index);
   PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
-  EXPECT_EQ(currentCasualtyIndex, index - Units().firstPatientUnit);
+  EXPECT_EQ(Slots().currentCasualtyIndex, index - Units().firstPatientUnit);
   EXPECT_EQ(MenuHotspots.count, 0) << "the overhead buttons went with its screen";
   game_.Frames(4, kFrameMs);
 

@@ -40,8 +40,9 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
                   {20, -1, true}, {31, 2, false}, {40, -1, true}, {41, -1, true}, {54, 2, true}};
     for (const auto [wound, extra, prop] : wounds) {
       SCOPED_TRACE("wound " + std::to_string(wound) + ", appearance " + std::to_string(appearance));
-      casualties[0] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, wound, appearance, nullptr);
-      Patient& patient = *casualties[0];
+      PlaceCasualty(0,
+                    std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, wound, appearance, nullptr));
+      Patient& patient = *Slots().casualties[0];
       EXPECT_EQ(patient.boneCount, 27);
       for (int32_t bone = 0; bone < kBoneTableSize; ++bone) EXPECT_TRUE(patient.boneFrames[bone]) << kBoneNames[bone];
       EXPECT_GE(patient.animationCount, 45);
@@ -87,8 +88,8 @@ std::wstring PickFrom(const Vec3& target, const Vec3& from, float distance) {
 }
 
 TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition) {
-  casualties[0] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, 31, 2, nullptr);
-  Patient& patient = *casualties[0];
+  PlaceCasualty(0, std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, 31, 2, nullptr));
+  Patient& patient = *Slots().casualties[0];
   // Shown, as the patient view shows him: lifted from where he was parked and made visible.
   patient.bodyModel->MoveTo(0, 0, 0);
   patient.bodyModel->SetVisible(1);
@@ -114,10 +115,10 @@ TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition
 
 TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
   constexpr int32_t kEvisceration = 0;  // awake, able to speak, with a remark about his wound
-  casualties[2] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, kEvisceration, 1, nullptr);
-  Patient& patient = *casualties[2];
-  currentCasualtyIndex = 2;
-  currentPatient = &patient;
+  PlaceCasualty(2, std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, kEvisceration, 1, nullptr));
+  Patient& patient = *Slots().casualties[2];
+  SetCurrentCasualtyIndex(2);
+  SetCurrentPatient(&patient);
   patient.QueueSpeech(SPEECH_WOUND_RIGHT, WoundTypeTable[kEvisceration].remarkKey);
 
   const auto jaw = [&] { return patient.bodyModel->FindPart(L"lo_mouth")->LocalRotation().f.y; };
@@ -129,9 +130,9 @@ TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
     PlayPatientSpeech();
     patient.UpdateAnimation();
     patient.UpdateIdleTimer();
-    if (patientSpeech.speechSound && patientSpeech.speechSound->IsPlaying()) ++soundFrames;
+    if (PatientSpeech().speechSound && PatientSpeech().speechSound->IsPlaying()) ++soundFrames;
     jawAngles.insert(static_cast<int>(jaw() * 100));
-    if (frames > 10 && !patientSpeech.timeline) break;
+    if (frames > 10 && !PatientSpeech().timeline) break;
   }
   EXPECT_NE(game.DebugLog().find("sounds\\speech\\ws3\\intestinec"), std::string::npos) << game.DebugLog();
   EXPECT_EQ(game.DebugLog().find("No speech file"), std::string::npos);
@@ -142,7 +143,7 @@ TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
   EXPECT_GE(patient.speechDelay, 5000);
 
   DeleteCasualty(2);
-  EXPECT_FALSE(patientSpeech.speechSound);
+  EXPECT_FALSE(PatientSpeech().speechSound);
 }
 
 }  // namespace

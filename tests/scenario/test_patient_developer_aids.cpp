@@ -30,10 +30,10 @@ TEST(PatientDeveloperAids, BoneMarkersStandOnHisBonesAndTheHeadCheckMovesTheHead
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   const CasualtyCase thigh{.woundType = 22, .severity = 1, .special = 0};
   ASSERT_TRUE(StartMission(3, 0, &thigh, /*packed=*/true));
-  currentCasualtyIndex = 0;
+  SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
-  const Patient& patient = *currentPatient;
+  const Patient& patient = *Slots().currentPatient;
 
   for (const bool on : {true, false}) {
     Type(game, "MEDICB");
@@ -59,7 +59,7 @@ TEST(PatientDeveloperAids, BoneMarkersStandOnHisBonesAndTheHeadCheckMovesTheHead
   engine::Vec3 head[2];
   for (int check = 0; check < 2; ++check) {
     Type(game, "H");
-    ASSERT_EQ(headShiftMode, check == 0 ? 1 : 0);
+    ASSERT_EQ(Switches().headShiftMode, check == 0 ? 1 : 0);
     Patient built(Engine().engineRoot, Engine().engineStage, 22, 1, nullptr);
     head[check] = built.bodyModel->GetBone(built.headBone)->LocalPosition();
     built.ReleasePatient();

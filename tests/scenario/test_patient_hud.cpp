@@ -40,7 +40,7 @@ void OpenLacerations(Harness& game, int32_t level) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   const CasualtyCase lacerations{.woundType = kLacerations, .severity = 1, .special = 0};
   ASSERT_TRUE(StartMission(3, level, &lacerations, /*packed=*/true));
-  currentCasualtyIndex = 0;
+  SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
   ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
@@ -63,19 +63,19 @@ std::string LastChart(const Patient& patient) {
 TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   Harness game;
   OpenLacerations(game, 0);
-  Patient& patient = *currentPatient;
-  EXPECT_EQ(&patient, casualties[0].get());
+  Patient& patient = *Slots().currentPatient;
+  EXPECT_EQ(&patient, Slots().casualties[0].get());
   // Entering puts the Glove in hand and the tray at its start; his first visit has him sitting holding his
   // head, as his wound has him.
-  EXPECT_EQ(selectedTool, TOOL_GLOVE);
-  EXPECT_EQ(trayScroll, 0);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_GLOVE);
+  EXPECT_EQ(PatientView().trayScroll, 0);
   EXPECT_EQ(patient.visited, 1);
   EXPECT_EQ(patient.pose, 10);
   const int32_t bandages = backpack.count[TOOL_BANDAGE];
   const int32_t arm = (patient.sideBits & LOC_LEFT) ? BONE_L_SHLDR : BONE_R_SHLDR;
 
   TakeFromTray(game, TOOL_BANDAGE);
-  EXPECT_EQ(selectedTool, TOOL_BANDAGE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_BANDAGE);
   EXPECT_EQ(toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
@@ -83,8 +83,8 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   // The sleeve is cut away before the arm can be dressed.
   TakeFromTray(game, TOOL_SCISSORS);
   ClickPart(game, arm);
-  EXPECT_TRUE(toolAnimations[ANIM_SCISSORS].Running());
-  EXPECT_TRUE(toolAnimations[ANIM_SCISSORS].sprite->Visible());
+  EXPECT_TRUE(ToolAnimationOf(ANIM_SCISSORS).Running());
+  EXPECT_TRUE(ToolAnimationOf(ANIM_SCISSORS).sprite->Visible());
   TakeFromTray(game, TOOL_BANDAGE);
   ClickPart(game, arm);
   EXPECT_NE(LastChart(patient).find("Bandage applied to arm laceration"), std::string::npos);
@@ -101,26 +101,26 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   EXPECT_EQ(chart.WindowRow(), std::max(0, chart.bottom - chart.topOffset - 98));
 
   // His ammunition goes to the medic's hand or the Action, not to a bandage.
-  selectedTool = TOOL_BANDAGE;
+  SelectTool(TOOL_BANDAGE);
   ASSERT_TRUE(ClickOnNamed(game, patient.ammoPouch.magazines[0], "Ammo"));
   EXPECT_EQ(patient.ammoPouch.taken, 0);
-  selectedTool = TOOL_ACTION;
+  SelectTool(TOOL_ACTION);
   ASSERT_TRUE(ClickOnNamed(game, patient.ammoPouch.magazines[0], "Ammo"));
   EXPECT_EQ(patient.ammoPouch.taken, 1);
   // A click on the display's band, or with nothing in hand, never reaches him.
   const int before = patient.chartEntries.count;
-  selectedTool = TOOL_BANDAGE;
+  SelectTool(TOOL_BANDAGE);
   game.Click(320, kHudBandTop);
-  selectedTool = -1;
+  SelectTool(-1);
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(patient.chartEntries.count, before);
 
   // Escape: the overhead view stops what was still playing. Then he is opened again and sent back.
   game.Press(27);
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);
-  EXPECT_FALSE(toolAnimations[ANIM_SCISSORS].Running());
-  EXPECT_FALSE(toolAnimations[ANIM_SCISSORS].sprite->Visible());
-  currentCasualtyIndex = 0;
+  EXPECT_FALSE(ToolAnimationOf(ANIM_SCISSORS).Running());
+  EXPECT_FALSE(ToolAnimationOf(ANIM_SCISSORS).sprite->Visible());
+  SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
   const int32_t unit = Units().firstPatientUnit;
@@ -144,7 +144,7 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
     ClickHud(game, id);
     EXPECT_EQ(States().gameState, STATE_OVERHEAD);
     EXPECT_EQ(Units().units[0]->weapon, id - HUD_PISTOL);
-    currentCasualtyIndex = 0;
+    SetCurrentCasualtyIndex(0);
     SetGameState(STATE_PATIENT_VIEW);
     game.Frames(3, kFrameMs);
   }
@@ -152,7 +152,7 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
   EXPECT_FALSE(Units().units[0]->rifle->Visible());
 
   // Roll Over turns a living casualty who may be moved, and only him.
-  Patient& patient = *currentPatient;
+  Patient& patient = *Slots().currentPatient;
   patient.movable = 1;
   const int32_t records = patient.actionRecords.count;
   ClickHud(game, HUD_ROLL_OVER);
@@ -168,7 +168,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   Harness game;
   OpenLacerations(game, 0);
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
-  EXPECT_EQ(selectedTool, -1) << "the syringe opens its drawer instead";
+  EXPECT_EQ(PatientView().selectedTool, -1) << "the syringe opens its drawer instead";
   EXPECT_EQ(toolDrawer.filled, 6);
   game.Frames(20, kFrameMs);
   ASSERT_EQ(toolDrawer.state, DRAWER_OPEN);
@@ -176,7 +176,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   const HudRect slots = HudHotspotRect(HUD_TRAY_SLOTS);
   game.MoveTo(toolDrawer.x + 14 + 10, slots.y + 20);
   game.Click(toolDrawer.x + 14 + 10, slots.y + 20);
-  EXPECT_EQ(selectedTool, TOOL_MORPHINE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_MORPHINE);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSING);
   game.Frames(20, kFrameMs);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
@@ -185,26 +185,27 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   game.Frames(20, kFrameMs);
   ASSERT_EQ(toolDrawer.state, DRAWER_OPEN);
   game.Click(toolDrawer.x + 14 + 10, static_cast<int>(toolDrawer.y) + 20);
-  EXPECT_EQ(selectedTool, TOOL_CRICH_SPONGE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_CRICH_SPONGE);
   EXPECT_EQ(toolDrawer.state, DRAWER_OPEN) << "the kit's next part is wanted next";
   const int32_t sponges = backpack.count[TOOL_CRICH_SPONGE];
   ClickPart(game, BONE_NEK);
-  EXPECT_EQ(LastChart(*currentPatient).find("Sponge"), 0u);
+  EXPECT_EQ(LastChart(*Slots().currentPatient).find("Sponge"), 0u);
   EXPECT_LE(backpack.count[TOOL_CRICH_SPONGE], sponges);
   // A click on the tray's band beside the drawer drops the tool and shuts it.
   game.Click(200, 460);
-  EXPECT_EQ(selectedTool, -1);
+  EXPECT_EQ(PatientView().selectedTool, -1);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSING);
   game.Frames(20, kFrameMs);
 
   // The developer's picker turns him into the nerve-agent casualty: the syringe's third vial is then the
   // atropine and diazepam together, and nothing of the radio menu happens.
   for (int key : {'M', 'E', 'D', 'I', 'C', 'W'}) game.Press(key);
-  ASSERT_TRUE(woundPicker2.IsOpen());
-  const int32_t pickX = woundPicker2.x + 50, pickY = woundPicker2.y + woundPicker2.rowHeight * 8 + 2;
+  ASSERT_TRUE(Popups().woundPicker2.IsOpen());
+  const int32_t pickX = Popups().woundPicker2.x + 50,
+                pickY = Popups().woundPicker2.y + Popups().woundPicker2.rowHeight * 8 + 2;
   game.MoveTo(pickX, pickY);
   game.Click(pickX, pickY);
-  EXPECT_EQ(currentPatient->currentWound, 37);
+  EXPECT_EQ(Slots().currentPatient->currentWound, 37);
   EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(toolDrawer.tools[2], TOOL_ATROPINE_DIAZEPAM);
@@ -214,7 +215,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   // A drawer head run out still comes into the hand, but its drawer stays shut.
   backpack.count[TOOL_MEDICINE_SYRINGE] = 0;
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
-  EXPECT_EQ(selectedTool, TOOL_MEDICINE_SYRINGE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
 }
 
@@ -223,10 +224,10 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
     SCOPED_TRACE("difficulty " + std::to_string(level));
     Harness game;
     OpenLacerations(game, level);
-    const int32_t score = currentPatient->score, mission = missionProgress.missionScore;
+    const int32_t score = Slots().currentPatient->score, mission = missionProgress.missionScore;
     ClickHud(game, HUD_HINT);
     EXPECT_GT(patientView.hintBox.framesLeft, 0) << "the hint is shown";
-    const int32_t cost = score - currentPatient->score;
+    const int32_t cost = score - Slots().currentPatient->score;
     if (level == 0) {
       EXPECT_EQ(cost, 0);
     } else {
@@ -234,14 +235,14 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
       EXPECT_EQ(mission - missionProgress.missionScore, cost);
     }
     ClickHud(game, HUD_HINT);
-    EXPECT_EQ(score - currentPatient->score, cost) << "the same hint again is not paid twice";
+    EXPECT_EQ(score - Slots().currentPatient->score, cost) << "the same hint again is not paid twice";
   }
 }
 
 TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNoneLeft) {
   Harness game;
   OpenLacerations(game, 0);
-  Patient& patient = *currentPatient;
+  Patient& patient = *Slots().currentPatient;
   // Examinations fill the chart past its window.
   TakeFromTray(game, TOOL_GLOVE);
   for (const int32_t bone : std::initializer_list<int32_t>{BONE_HEAD, BONE_NEK, BONE_SPINE2, BONE_PELV, BONE_HEAD,
@@ -272,7 +273,7 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
   TakeFromTray(game, TOOL_BANDAGE);
-  EXPECT_EQ(selectedTool, TOOL_BANDAGE);
+  EXPECT_EQ(PatientView().selectedTool, TOOL_BANDAGE);
   EXPECT_EQ(toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
   EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";

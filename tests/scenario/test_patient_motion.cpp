@@ -46,7 +46,7 @@ void StartWith(Harness& game, int32_t wound) {
 // Casualty `slot` opened in the patient view.
 void Open(Harness& game, int32_t slot) {
   if (States().gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
-  currentCasualtyIndex = slot;
+  SetCurrentCasualtyIndex(slot);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
   ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
@@ -99,7 +99,7 @@ TEST(PatientMotion, RollOverLiftsTurnsHimOverAndOntoTheSideAwayFromHisWound) {
     Harness game(options);
     StartWith(game, kThighWound);
     Open(game, 0);
-    Patient& patient = *currentPatient;
+    Patient& patient = *Slots().currentPatient;
     ASSERT_EQ(patient.sideBits & kSideBits, c.wounded);
     ASSERT_TRUE(patient.movable);
     const engine::Mat3 start = patient.bodyModel->LocalRotation();
@@ -140,7 +140,7 @@ TEST(PatientMotion, TheLegCutFreePullsThePinnedSoldierOutFromUnderTheVehicle) {
   Harness game;
   StartWith(game, kPinned);
   Open(game, 0);
-  Patient& patient = *currentPatient;
+  Patient& patient = *Slots().currentPatient;
   ASSERT_TRUE(patient.prop && patient.prop->model && patient.prop->shadow);
   const engine::EngineRef<engine::EngineNode> moving[] = {patientView.surroundings, patient.prop->model,
                                                           patient.prop->shadow, patient.leftStump};
@@ -174,7 +174,7 @@ TEST(PatientMotion, MovedOffTheBarTheGroundAndTheBarSlideWhileHeRollsOff) {
   Harness game;
   StartWith(game, kRebar);
   Open(game, 0);
-  Patient& patient = *currentPatient;
+  Patient& patient = *Slots().currentPatient;
   ASSERT_TRUE(patient.prop && patient.prop->model);
   const int32_t roll = patient.animationIndex[18];
   ASSERT_GE(roll, 0);
@@ -209,7 +209,7 @@ TEST(PatientMotion, TheLeftTrouserLegCutShowsTheCutPiecesAndASplintAppearsWhenHe
   Harness game;
   StartWith(game, kThighWound);
   Open(game, 0);
-  Patient& patient = *currentPatient;
+  Patient& patient = *Slots().currentPatient;
   ASSERT_EQ(patient.bodyFlags, 0u);
   ASSERT_TRUE(TakeTool(game, TOOL_SCISSORS));
   ASSERT_TRUE(ClickOnBodyPart(game, PART_LEFT_THIGH));
@@ -269,10 +269,10 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
   ASSERT_TRUE(ClickOnBodyPart(game, PART_LEFT_THIGH));
   ClickHud(game, HUD_ROLL_OVER);
   game.Frames(60, kFrameMs);
-  const engine::Mat3 rotation = currentPatient->bodyModel->LocalRotation();
-  const float height = currentPatient->bodyModel->LocalPosition().y;
-  const std::vector<int32_t> pools = GrowingPools(*currentPatient);
-  ASSERT_EQ(currentPatient->composedFlags, 0xau);
+  const engine::Mat3 rotation = Slots().currentPatient->bodyModel->LocalRotation();
+  const float height = Slots().currentPatient->bodyModel->LocalPosition().y;
+  const std::vector<int32_t> pools = GrowingPools(*Slots().currentPatient);
+  ASSERT_EQ(Slots().currentPatient->composedFlags, 0xau);
 
   game.Press(27);  // Escape: the overhead view
   game.Press(27);  // and its pause menu
@@ -290,7 +290,7 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   Open(game, 0);
   game.Frames(2, kFrameMs);
-  const Patient& loaded = *currentPatient;
+  const Patient& loaded = *Slots().currentPatient;
   ExpectAxes(loaded.bodyModel->LocalRotation(), rotation, 0.0f, "loaded");
   EXPECT_NEAR(loaded.bodyModel->LocalPosition().y, height, kNear);
   EXPECT_EQ(loaded.composedFlags, 0xau);

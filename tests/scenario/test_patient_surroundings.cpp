@@ -42,7 +42,7 @@ class PatientSurroundings : public AtTheDisclaimer {
   // The ground the first casualty of `mission` lies on when the player opens him.
   engine::Color GroundOfFirstCasualty(int32_t mission) {
     EXPECT_TRUE(StartMission(mission, 0));
-    currentCasualtyIndex = 0;
+    SetCurrentCasualtyIndex(0);
     SetGameState(STATE_PATIENT_VIEW);
     game.Frames(2, 16);
     EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);

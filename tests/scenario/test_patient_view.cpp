@@ -43,19 +43,19 @@ void StartMission(Harness& game) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   const CasualtyCase lacerations{kLacerations, 1, 0};
   ASSERT_TRUE(scenario::StartMission(kMission, 0, &lacerations));
-  ASSERT_TRUE(casualties[0]);
-  ASSERT_EQ(casualties[0]->woundType, kLacerations);
+  ASSERT_TRUE(Slots().casualties[0]);
+  ASSERT_EQ(Slots().casualties[0]->woundType, kLacerations);
 }
 
 void OpenCasualty(Harness& game, int32_t slot) {
-  currentCasualtyIndex = slot;
+  SetCurrentCasualtyIndex(slot);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
 }
 
 // Clicks on a body part where the camera sees it, with `tool` in hand.
 void ClickPart(Harness& game, int32_t tool, int32_t bone) {
-  selectedTool = tool;
+  SelectTool(tool);
   ASSERT_TRUE(ClickOnBodyPart(game, bone)) << kBoneNames[bone] << " cannot be seen";
 }
 
@@ -72,7 +72,7 @@ std::vector<engine::EngineRef<engine::EngineNode>> ViewNodes() {
                                                               patientView.shadowActor};
   for (const Billboard& billboard : sceneBackdrop.billboards) nodes.push_back(billboard.actor);
   nodes.push_back(treatmentAssets.models[ITEM_AMBU_BAG]);
-  for (const auto& patient : casualties)
+  for (const auto& patient : Slots().casualties)
     if (patient) nodes.push_back(patient->bodyModel);
   return nodes;
 }
@@ -87,7 +87,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     return at;
   };
   // Parked, the body waits under the ground.
-  EXPECT_LT(casualties[0]->bodyModel->GetPosition()->Value().y, -50.0f);
+  EXPECT_LT(Slots().casualties[0]->bodyModel->GetPosition()->Value().y, -50.0f);
   // The open ground of this mission is turned and placed for the slot on the first visit; from then on every
   // visit finds everything where the last one left it.
   std::vector<Vec3> parked;
@@ -97,7 +97,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     SCOPED_TRACE("trip " + std::to_string(trip));
     OpenCasualty(game, 0);
     ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
-    EXPECT_NEAR(casualties[0]->bodyModel->GetPosition()->Value().y, 0.0f, 2.0f);
+    EXPECT_NEAR(Slots().casualties[0]->bodyModel->GetPosition()->Value().y, 0.0f, 2.0f);
     // No bushes and rocks round him on the open ground.
     EXPECT_TRUE(IsOpenGroundSurroundings(patientView.loadedKind));
     EXPECT_FALSE(Engine().engineStage->Contains(sceneBackdrop.billboards[0].actor.Get()));
@@ -113,36 +113,36 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   }
 
   // Slots that hold no model show nothing, and a slot outside the seven is an empty one.
-  casualties[0]->appliedItems |= (1u << 12) | (1u << 15) | (1u << 20) | (1u << 21);
+  Slots().casualties[0]->appliedItems |= (1u << 12) | (1u << 15) | (1u << 20) | (1u << 21);
   OpenCasualty(game, 0);
   game.Press(kEscape);
   OpenCasualty(game, 9);
   EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
-  EXPECT_EQ(currentPatient, nullptr);
+  EXPECT_EQ(Slots().currentPatient, nullptr);
   // F switches the medic's voice on its way down only.
-  const uint8_t voice = patientSpeech.ownVoiceOn;
+  const uint8_t voice = PatientSpeech().ownVoiceOn;
   game.Press('F');
-  EXPECT_NE(patientSpeech.ownVoiceOn, voice);
+  EXPECT_NE(PatientSpeech().ownVoiceOn, voice);
   game.Key('F', true);
   game.Key('F', false);
-  EXPECT_EQ(patientSpeech.ownVoiceOn, voice);
+  EXPECT_EQ(PatientSpeech().ownVoiceOn, voice);
   game.Press(kEscape);
 
   // Dragged to the landing point meanwhile, he is rolled onto the drag once on the next visit.
-  const int records = casualties[0]->actionRecords.count;
+  const int records = Slots().casualties[0]->actionRecords.count;
   MarkCasualtyDragged(0);
   OpenCasualty(game, 0);
-  EXPECT_EQ(casualties[0]->dragged, 0);
-  ASSERT_EQ(casualties[0]->actionRecords.count, records + 1);
-  EXPECT_EQ(casualties[0]->actionRecords.entries[records].tool, 4);
+  EXPECT_EQ(Slots().casualties[0]->dragged, 0);
+  ASSERT_EQ(Slots().casualties[0]->actionRecords.count, records + 1);
+  EXPECT_EQ(Slots().casualties[0]->actionRecords.entries[records].tool, 4);
   game.Press(kEscape);
   OpenCasualty(game, 0);
-  EXPECT_EQ(casualties[0]->actionRecords.count, records + 1);
+  EXPECT_EQ(Slots().casualties[0]->actionRecords.count, records + 1);
   game.Press(kEscape);
 
   // His blood lies on the ground while he is shown, and is taken off it with him.
-  ASSERT_TRUE(casualties[0]->bloodPools);
-  engine::EngineRef<engine::EngineActor> pool = casualties[0]->bloodPools->actor;
+  ASSERT_TRUE(Slots().casualties[0]->bloodPools);
+  engine::EngineRef<engine::EngineActor> pool = Slots().casualties[0]->bloodPools->actor;
   OpenCasualty(game, 0);
   EXPECT_EQ(pool->Parent(), patientView.surroundings.Get());
   EXPECT_TRUE(pool->Visible());
@@ -173,7 +173,7 @@ TEST(PatientView, WithoutItsSurroundingsModelTheViewOpensTreatsAndClosesOnBareGr
   OpenCasualty(game, 0);
   ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
   ClickPart(game, TOOL_BANDAGE, BONE_HEAD);
-  EXPECT_TRUE(ChartHas(*currentPatient, "Bandage applied to facial laceration"));
+  EXPECT_TRUE(ChartHas(*Slots().currentPatient, "Bandage applied to facial laceration"));
   game.Press(kEscape);
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   OpenCasualty(game, 0);

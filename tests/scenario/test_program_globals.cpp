@@ -58,8 +58,9 @@ std::string Snapshot(const char* step) {
                 "hotspot %d debug %d movies %d\n",
                 step, States().gameState, States().previousGameState, static_cast<long long>(Clock().gameClock),
                 MissionTime().missionClock, Clock().clampCountdown, backpack.totalItems, keepBackpack ? 1 : 0,
-                toolCount, sharedAssetsLoaded, missionProgress.missionScore, missionProgress.missionMaximum,
-                reportLineCount, pickedInjuryCount, hotspotIndex, Developer().debugMode, movieCount);
+                ToolImages().toolCount, sharedAssetsLoaded, missionProgress.missionScore,
+                missionProgress.missionMaximum, Report().reportLineCount, PickedInjuries().pickedInjuryCount,
+                hotspotIndex, Developer().debugMode, movieCount);
   return line;
 }
 
@@ -92,12 +93,12 @@ std::string PlayOnce() {
     SetGameState(STATE_START_MISSION);
     game.Frames(8, 100);
     snapshots += Snapshot("overhead");
-    casualties[0] = std::make_unique<Patient>();
-    currentPatient = casualties[0].get();
-    SetUpWound(*currentPatient, PickCasualtyInjury(0), nullptr);
+    PlaceCasualty(0, std::make_unique<Patient>());
+    SetCurrentPatient(Slots().casualties[0].get());
+    SetUpWound(*Slots().currentPatient, PickCasualtyInjury(0), nullptr);
     SetGameState(STATE_OPEN_PATIENT_VIEW);
-    currentPatient->ApplyTool(TOOL_GLOVE, PART_HEAD, 320, 240, 0);
-    currentPatient->ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 320, 240, 0);
+    Slots().currentPatient->ApplyTool(TOOL_GLOVE, PART_HEAD, 320, 240, 0);
+    Slots().currentPatient->ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 320, 240, 0);
     game.Frames(3, 100);
     snapshots += Snapshot("patient");
     EndMission(END_EVACUATED);
@@ -154,9 +155,9 @@ TEST(ProgramRuns, ClosingTheWindowHasTheScreensLetGoInOrderThenTheOverlaysThenTh
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   SetGameState(STATE_BACKPACK);
   game.Frame(16);
-  ASSERT_TRUE(backpackScreenBuilt);
+  ASSERT_TRUE(BackpackScreen().backpackScreenBuilt);
   int patientReleases = 0;
-  casualties[0] = std::make_unique<Patient>(std::make_unique<CountingBody>(&patientReleases));
+  PlaceCasualty(0, std::make_unique<Patient>(std::make_unique<CountingBody>(&patientReleases)));
   const std::pair<int, void (*)()> recorders[] = {
       {17, RecordRelease<17>}, {18, RecordRelease<18>}, {15, RecordRelease<15>}, {14, RecordRelease<14>},
       {13, RecordRelease<13>}, {3, RecordRelease<3>},   {4, RecordRelease<4>},   {20, RecordRelease<20>}};
@@ -172,9 +173,9 @@ TEST(ProgramRuns, ClosingTheWindowHasTheScreensLetGoInOrderThenTheOverlaysThenTh
   EXPECT_EQ(released, (std::vector<int>{17, 18, 15, 14, 13, 3}));
   EXPECT_FALSE(overlaysGoneBefore[13]);
   EXPECT_TRUE(overlaysGoneBefore[3]);
-  EXPECT_FALSE(backpackScreenBuilt);
+  EXPECT_FALSE(BackpackScreen().backpackScreenBuilt);
   EXPECT_EQ(patientReleases, 1);
-  EXPECT_FALSE(casualties[0]);
+  EXPECT_FALSE(Slots().casualties[0]);
 }
 
 // ---- no global outside a registered record ----
@@ -224,9 +225,10 @@ std::string LastComponent(const std::string& name) {
 
 // The program's make-up, filled once at start-up and the same for every run (the battle's frame among it),
 // and the movie player's window object (its window is made afresh by each run that plays a movie).
-const char* const kMakeUp[] = {"Registrations()::registrations", "Table()::table", "SharedAssetReleases()::releases",
-                               "RegisteredBattleFrame()::frame", "WindowObject()::window",
-                               "RegisteredBattleLink()::link", "RegisteredCasualtyCases()::source"};
+const char* const kMakeUp[] = {"Registrations()::registrations",   "Table()::table",
+                               "SharedAssetReleases()::releases",  "RegisteredBattleFrame()::frame",
+                               "WindowObject()::window",           "RegisteredBattleLink()::link",
+                               "RegisteredCasualtyCases()::source"};
 
 bool IsMakeUp(const std::string& name) {
   for (const char* suffix : kMakeUp) {
@@ -272,9 +274,9 @@ TEST(ProgramState, TheResetKeepsTheToolRowsDropsTheirPicturesAndReleasesEachPati
   ToolTable[TOOL_BANDAGE].sprite = root->CreateBitmap(4, 4);
   ToolTable[TOOL_BANDAGE].weight = 99.0;
   int releases = 0;
-  casualties[1] = std::make_unique<Patient>(std::make_unique<CountingBody>(&releases));
-  casualties[4] = std::make_unique<Patient>(std::make_unique<CountingBody>(&releases));
-  currentPatient = casualties[4].get();
+  PlaceCasualty(1, std::make_unique<Patient>(std::make_unique<CountingBody>(&releases)));
+  PlaceCasualty(4, std::make_unique<Patient>(std::make_unique<CountingBody>(&releases)));
+  SetCurrentPatient(Slots().casualties[4].get());
   mainWindow.root = root;
 
   ResetProgramState();
@@ -283,8 +285,8 @@ TEST(ProgramState, TheResetKeepsTheToolRowsDropsTheirPicturesAndReleasesEachPati
   EXPECT_STREQ(ToolTable[TOOL_BANDAGE].name, before.name);
   EXPECT_EQ(ToolTable[TOOL_BANDAGE].weight, before.weight);
   EXPECT_EQ(releases, 2);
-  EXPECT_FALSE(casualties[1] || casualties[4]);
-  EXPECT_EQ(currentPatient, nullptr);
+  EXPECT_FALSE(Slots().casualties[1] || Slots().casualties[4]);
+  EXPECT_EQ(Slots().currentPatient, nullptr);
   EXPECT_FALSE(mainWindow.root);
 }
 

@@ -223,8 +223,8 @@ class MissionSaves : public SaveGames {
     for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) {
       const int32_t slot = i - Units().firstPatientUnit;
       if (HasCasualty(slot)) continue;  // the mission's start built him already
-      casualties[slot] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage,
-                                                   Units().units[i]->woundType, Units().units[i]->severity, nullptr);
+      PlaceCasualty(slot, std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage,
+                                                    Units().units[i]->woundType, Units().units[i]->severity, nullptr));
     }
     ASSERT_TRUE(HasCasualty(0));
   }
@@ -232,9 +232,9 @@ class MissionSaves : public SaveGames {
   // and both arms bandaged (one through the sleeve), each at its moment on his clock as the view's frames run
   // it; his other wounds are left for later, and Escape takes the medic back to the overhead view.
   void TreatTheFirstCasualtyHalfway() {
-    currentCasualtyIndex = 0;
+    SetCurrentCasualtyIndex(0);
     SetGameState(STATE_PATIENT_VIEW);
-    ASSERT_EQ(currentPatient, casualties[0].get());
+    ASSERT_EQ(Slots().currentPatient, Slots().casualties[0].get());
     const struct {
       int32_t tool, part, waitMs;
     } steps[] = {{TOOL_BANDAGE, PART_HEAD, 2300},
@@ -245,12 +245,12 @@ class MissionSaves : public SaveGames {
       game.Frames(step.waitMs / kFrameMs, kFrameMs);
       ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
       // What a click on that part of his body does with the tool in hand.
-      selectedTool = step.tool;
-      currentPatient->ApplyTool(step.tool, step.part, 320, 200, 0);
+      SelectTool(step.tool);
+      Slots().currentPatient->ApplyTool(step.tool, step.part, 320, 200, 0);
     }
     game.Frames(30, kFrameMs);
-    ASSERT_EQ(currentPatient->actionRecords.count, 4);
-    ASSERT_GT(currentPatient->score, 0);
+    ASSERT_EQ(Slots().currentPatient->actionRecords.count, 4);
+    ASSERT_GT(Slots().currentPatient->score, 0);
     game.Press(27);  // Escape
     ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   }
@@ -280,7 +280,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   const int32_t first = Units().firstPatientUnit;
   const Backpack pack = backpack;
   std::vector<std::string> patients;
-  for (int slot = 0; HasCasualty(slot); ++slot) patients.push_back(Treatment(*casualties[slot]));
+  for (int slot = 0; HasCasualty(slot); ++slot) patients.push_back(Treatment(*Slots().casualties[slot]));
   const int32_t maximum = missionProgress.missionMaximum;
   UseSlot(1);
   ASSERT_TRUE(fs::exists("savedGames/game4031.txt"));
@@ -323,7 +323,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
             std::vector<int32_t>(std::begin(pack.count), std::end(pack.count)));
   for (size_t slot = 0; slot < patients.size(); ++slot) {
     ASSERT_TRUE(HasCasualty(static_cast<int>(slot)));
-    EXPECT_EQ(Treatment(*casualties[slot]), patients[slot]) << "patient " << slot;
+    EXPECT_EQ(Treatment(*Slots().casualties[slot]), patients[slot]) << "patient " << slot;
   }
   EXPECT_FALSE(HasCasualty(static_cast<int>(patients.size())));
   EXPECT_EQ(missionProgress.missionMaximum, maximum);
@@ -334,13 +334,13 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   EXPECT_LT(MissionTime().missionClock, clock);
   EXPECT_LT(UnitsSeen()[0].y, saved[0].y + 3.0f) << "the medic came down onto the ground";
   // The half-treated casualty opens in the view as he was left, his clock running on from there.
-  currentCasualtyIndex = 0;
+  SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(10, kFrameMs);
   ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
-  EXPECT_EQ(currentPatient->actionRecords.count, 4);
+  EXPECT_EQ(Slots().currentPatient->actionRecords.count, 4);
   // The face and the arm whose sleeve was cut are dressed; the other arm's bandage met its sleeve.
-  EXPECT_EQ(currentPatient->dressingParts, (1u << PART_HEAD) | (1u << PART_RIGHT_UPPER_ARM));
+  EXPECT_EQ(Slots().currentPatient->dressingParts, (1u << PART_HEAD) | (1u << PART_RIGHT_UPPER_ARM));
   game.Press(27);
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);
 }

@@ -65,14 +65,14 @@ class PatientFaceTest : public HeadlessStageTest {
     for (const char* path : {"patient\\pv-sold\\pv_sold.qsad", "patient\\injury\\pv-legamp\\pv_legamp.qsad"})
       tree_.WriteBytes(path, PoseBody(animations));
     DeleteCasualty(slot);
-    casualties[slot] = std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, wound, 1, nullptr);
-    casualties[slot]->conscious = casualties[slot]->canSpeak = 1;
+    PlaceCasualty(slot, std::make_unique<Patient>(Engine().engineRoot, Engine().engineStage, wound, 1, nullptr));
+    Slots().casualties[slot]->conscious = Slots().casualties[slot]->canSpeak = 1;
     Show(slot);
-    return *casualties[slot];
+    return *Slots().casualties[slot];
   }
   static void Show(int slot) {
-    currentCasualtyIndex = slot;
-    currentPatient = casualties[slot].get();
+    SetCurrentCasualtyIndex(slot);
+    SetCurrentPatient(Slots().casualties[slot].get());
   }
   // A line with its lip-sync (when given) and a second of sound.
   void WriteLine(const std::string& path, const std::string& phn) {
@@ -81,16 +81,16 @@ class PatientFaceTest : public HeadlessStageTest {
   }
   static void Frame() {
     PlayPatientSpeech();
-    currentPatient->UpdateAnimation();
+    Slots().currentPatient->UpdateAnimation();
     Engine().engineRoot->Wait(kFrameMs);
   }
   // The track of the shown patient's animation of that name, or null when it does not play.
   static const engine::AnimationTrack* Track(const std::wstring& name) {
-    for (const auto& track : currentPatient->bodyModel->Model()->Player().Tracks())
-      if (currentPatient->bodyModel->GetAnimationName(track.animation) == name) return &track;
+    for (const auto& track : Slots().currentPatient->bodyModel->Model()->Player().Tracks())
+      if (Slots().currentPatient->bodyModel->GetAnimationName(track.animation) == name) return &track;
     return nullptr;
   }
-  static bool Speaking() { return patientSpeech.speechSound && patientSpeech.speechSound->IsPlaying(); }
+  static bool Speaking() { return PatientSpeech().speechSound && PatientSpeech().speechSound->IsPlaying(); }
   static bool Logged(const std::string& text) {
     return engine::CoreOf(*Engine().engineRoot).DebugLog().find(text) != std::string::npos;
   }

@@ -27,7 +27,8 @@ const std::string kRule = "\x01" + std::string(kReportRuleLength, '-');
 
 std::vector<std::string> Report() {
   std::vector<std::string> lines;
-  for (int i = 0; i < reportLineCount; ++i) lines.emplace_back(reportLines[i]);
+  const ReportLines& report = kestrine::Report();
+  for (int i = 0; i < report.reportLineCount; ++i) lines.emplace_back(report.reportLines[i]);
   return lines;
 }
 
@@ -49,7 +50,7 @@ class ReportTest : public WoundTest {
     patient->appearance = appearance;
     patient->visited = visited;
     VitalsPatient& placed = *patient;
-    casualties[slot] = std::move(patient);
+    PlaceCasualty(slot, std::move(patient));
     return placed;
   }
 
@@ -108,7 +109,7 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
   // Slot 4: an enemy wrongly sent back to action, nothing done.
   VitalsPatient& enemy = Place(4, WOUND_FACE_LACERATIONS, 2, 1);
   enemy.verdict = VERDICT_WRONG;
-  currentPatient = &enemy;
+  SetCurrentPatient(&enemy);
 
   EndMission(END_EVACUATED);
   SetEarlyFinishTime(95000);
@@ -136,7 +137,7 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
   EXPECT_EQ(Outcome().loserEnding, 0) << "the leader was captured";
   EXPECT_EQ(releases_, 4) << "every casualty let go once";
   EXPECT_TRUE(AllSlotsEmpty());
-  EXPECT_EQ(currentPatient, nullptr);
+  EXPECT_EQ(Slots().currentPatient, nullptr);
 }
 
 TEST_F(ReportTest, VerdictLinesFollowTheCallAndWhoHeIs) {
@@ -340,12 +341,12 @@ TEST_F(ReportTest, TheMissedWalkEndsOnAChainThatLoopsBack) {
 TEST_F(ReportTest, LinesAreCutTo74BytesAndTheReportStopsAt500) {
   ClearReport();
   EXPECT_TRUE(AppendReportLine(std::string("\x01\x05") + std::string(100, 'x')));
-  EXPECT_EQ(std::strlen(reportLines[0]), static_cast<size_t>(kReportLineLength));
-  EXPECT_EQ(std::string(reportLines[0], 2), "\x01\x05");
+  EXPECT_EQ(std::strlen(kestrine::Report().reportLines[0]), static_cast<size_t>(kReportLineLength));
+  EXPECT_EQ(std::string(kestrine::Report().reportLines[0], 2), "\x01\x05");
   for (int i = 1; i < kReportLineCapacity; ++i) ASSERT_TRUE(AppendReportLine("line"));
   EXPECT_FALSE(AppendReportLine("one too many"));
-  EXPECT_EQ(reportLineCount, kReportLineCapacity);
-  EXPECT_STREQ(reportLines[kReportLineCapacity - 1], "line");
+  EXPECT_EQ(kestrine::Report().reportLineCount, kReportLineCapacity);
+  EXPECT_STREQ(kestrine::Report().reportLines[kReportLineCapacity - 1], "line");
 }
 
 TEST_F(ReportTest, SevenPatientsWithFullListsFitTheBoundsAndAreAllLetGo) {
@@ -361,9 +362,9 @@ TEST_F(ReportTest, SevenPatientsWithFullListsFitTheBoundsAndAreAllLetGo) {
     }
   }
   TearDownPatientView(true);
-  EXPECT_EQ(reportLineCount, kReportLineCapacity);
-  for (int i = 0; i < reportLineCount; ++i) {
-    EXPECT_LE(std::strlen(reportLines[i]), static_cast<size_t>(kReportLineLength)) << "line " << i;
+  EXPECT_EQ(kestrine::Report().reportLineCount, kReportLineCapacity);
+  for (int i = 0; i < kestrine::Report().reportLineCount; ++i) {
+    EXPECT_LE(std::strlen(kestrine::Report().reportLines[i]), static_cast<size_t>(kReportLineLength)) << "line " << i;
   }
   EXPECT_EQ(releases_, kCasualtySlotCount);
   EXPECT_TRUE(AllSlotsEmpty());
@@ -385,12 +386,12 @@ TEST_F(ReportTest, TheTeardownLetsEveryoneGoOnceAndWritesANewReportOnlyWhenAsked
   // Not asked for a report: the old one stays, and everyone goes, once.
   Place(0, WOUND_FACE_LACERATIONS, 0, 1);
   Place(6, WOUND_FACE_LACERATIONS, 0, 1);
-  currentPatient = casualties[6].get();
+  SetCurrentPatient(Slots().casualties[6].get());
   TearDownPatientView(false);
   EXPECT_EQ(Report(), std::vector<std::string>{"loaded from a save"});
   EXPECT_EQ(releases_, 3);
   EXPECT_TRUE(AllSlotsEmpty());
-  EXPECT_EQ(currentPatient, nullptr);
+  EXPECT_EQ(Slots().currentPatient, nullptr);
   TearDownPatientView(false);
   EXPECT_EQ(releases_, 3) << "nobody is let go twice";
 

@@ -239,7 +239,7 @@ TEST_F(ApplyToolTest, ConsumptionTakesFromTheDrawerNeverGoesBelowEmptyAndStopsWi
   EXPECT_NE(patient.tourniquetParts, 0u);
   EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 0);
 
-  unlimitedSupplies = 1;
+  SetUnlimitedSupplies(true);
   patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
   EXPECT_EQ(patient.score, 10);
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], kFullStock);

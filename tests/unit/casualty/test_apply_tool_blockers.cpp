@@ -93,7 +93,7 @@ TEST_F(BlockerTest, ScissorsCutEachPieceByTheTable) {
   patient.ApplyTool(TOOL_SCISSORS, PART_NECK, 0, 0, 0);
   EXPECT_FALSE(patient.Showed(VISUAL_CLOTHING_CUT));
   // With skin-cut mode the skin under the cut shows.
-  skinCutMode = 1;
+  SetSkinCut(true);
   patient.ApplyTool(TOOL_SCISSORS, PART_HEAD, 0, 0, 0);
   ASSERT_TRUE(patient.Showed(VISUAL_BARE_SKIN));
   for (const TreatmentVisual& v : patient.visuals) {

@@ -255,7 +255,7 @@ TEST_F(EffectTest, TheCravatRestrainsThePsychoticCasualtyOnce) {
 // ---- speech ----
 
 TEST_F(EffectTest, ARightActionAlwaysSaysItsClipAndAYellInTheTextSetsOffAYell) {
-  unlimitedSupplies = 1;
+  SetUnlimitedSupplies(true);
   for (const char* text : {"Bandage to Hand:   he screams as it goes on", "Bandage to Hand:   he yelps"}) {
     TreatmentStep step = Step(TOOL_BANDAGE, LOC_HAND, 5, 0, text);
     step.clip = "bandhand";
@@ -273,7 +273,7 @@ TEST_F(EffectTest, ARightActionAlwaysSaysItsClipAndAYellInTheTextSetsOffAYell) {
 
 TEST_F(EffectTest, AVialSpeaksWithItsDrawersKey) {
   Expect(Step(TOOL_MORPHINE, LOC_ELBOW, 5));
-  unlimitedSupplies = 1;
+  SetUnlimitedSupplies(true);
   bool toolSpoke = false;
   for (uint32_t seed = 1; seed <= 40 && !toolSpoke; ++seed) {
     srand(seed);

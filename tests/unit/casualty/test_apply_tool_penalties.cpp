@@ -108,7 +108,7 @@ TEST_F(PenaltyTest, WrongActionsStopBeingLoggedAtAHundredButStillCost) {
   ChooseDifficulty(2);
   TreatedPatient patient;
   MakeHealthyPatient(patient);
-  unlimitedSupplies = 1;
+  SetUnlimitedSupplies(true);
   for (int i = 0; i < kLoggedActionCapacity + 5; ++i) patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
   EXPECT_EQ(patient.wrongActions.count, kLoggedActionCapacity);
   EXPECT_EQ(patient.score, -5 * (kLoggedActionCapacity + 5));

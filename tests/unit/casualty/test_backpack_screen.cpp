@@ -35,7 +35,7 @@ class BackpackScreenTest : public ToolScreenTest {
   // A screen x over strip column stripX at the current scroll.
   static int ScreenXOfStripColumn(int stripX) {
     for (int x = kStripWindowX + 1; x < kStripWindowX + StripWindowWidth(); ++x) {
-      const int column = (x - kStripWindowX) * Engine().screenWidth / 634 + toolStripScroll;
+      const int column = (x - kStripWindowX) * Engine().screenWidth / 634 + BackpackScreen().toolStripScroll;
       if (column >= stripX) return x;
     }
     return -1;
@@ -72,17 +72,18 @@ TEST_F(BackpackScreenTest, TheStripHoldsEveryOfferedIconOnceSideBySide) {
     for (int row = first; row < first + 24; ++row) {
       if (IsPackableTool(row)) {
         const auto& icon = ToolTable[row].sprite;
-        EXPECT_EQ(toolStripImage->Pixel(x, y), icon->Pixel(0, 0)) << "row " << row;
-        EXPECT_EQ(toolStripImage->Pixel(x + IconWidth(row) - 1, y + kToolIconHeight - 1),
+        EXPECT_EQ(BackpackScreen().toolStripImage->Pixel(x, y), icon->Pixel(0, 0)) << "row " << row;
+        EXPECT_EQ(BackpackScreen().toolStripImage->Pixel(x + IconWidth(row) - 1, y + kToolIconHeight - 1),
                   icon->Pixel(IconWidth(row) - 1, kToolIconHeight - 1));
         x += IconWidth(row);
       }
-      EXPECT_EQ(toolStripRightEdge[row], x) << "row " << row;
+      EXPECT_EQ(BackpackScreen().toolStripRightEdge[row], x) << "row " << row;
     }
   }
-  EXPECT_EQ(toolStripWidth, std::max(toolStripRightEdge[kToolStripLastTopRow], toolStripRightEdge[kToolCount - 1]));
-  EXPECT_EQ(toolStripImage->GetHeight(), kToolStripHeight);
-  EXPECT_TRUE(backpackScreenBuilt);
+  EXPECT_EQ(BackpackScreen().toolStripWidth, std::max(BackpackScreen().toolStripRightEdge[kToolStripLastTopRow],
+                                                      BackpackScreen().toolStripRightEdge[kToolCount - 1]));
+  EXPECT_EQ(BackpackScreen().toolStripImage->GetHeight(), kToolStripHeight);
+  EXPECT_TRUE(BackpackScreen().backpackScreenBuilt);
   EXPECT_TRUE(keepBackpack);
 }
 
@@ -123,16 +124,16 @@ TEST_F(BackpackScreenTest, LeavingAndComingBackKeepsThePlayersChoice) {
   backpack.AddTool(TOOL_BURN_BLANKET);
   backpack.AddTool(TOOL_BANDAGE);
   UnloadBackpackScreen();
-  EXPECT_FALSE(backpackScreenBuilt);
-  EXPECT_FALSE(toolStripImage);
-  EXPECT_FALSE(toolSpritesLoaded);
+  EXPECT_FALSE(BackpackScreen().backpackScreenBuilt);
+  EXPECT_FALSE(BackpackScreen().toolStripImage);
+  EXPECT_FALSE(ToolImages().toolSpritesLoaded);
   Build();
   EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], 1);
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
   EXPECT_EQ(backpackListOrder[0], TOOL_BANDAGE);
   UnloadBackpackScreen();
   UnloadBackpackScreen();  // a second unload finds nothing to release
-  EXPECT_FALSE(loadPackImage);
+  EXPECT_FALSE(BackpackScreen().loadPackImage);
 }
 
 TEST_F(BackpackScreenTest, AClickBeforeTheFirstFrameDoesNotPressTheBriefingsButtons) {
@@ -152,9 +153,9 @@ TEST_F(BackpackScreenTest, EveryOfferedToolCanBePointedAtInItsRow) {
   for (int row = 0; row < kToolCount; ++row) {
     if (!IsPackableTool(row)) continue;
     const bool top = row <= kToolStripLastTopRow;
-    const int left = toolStripRightEdge[row] - IconWidth(row);
+    const int left = BackpackScreen().toolStripRightEdge[row] - IconWidth(row);
     // Scroll the icon into the window, then point at its middle column.
-    toolStripScroll = std::max(0, std::min(left, toolStripWidth - StripWindowWidth()));
+    ScrollToolStrip(std::max(0, std::min(left, BackpackScreen().toolStripWidth - StripWindowWidth())));
     const int x = ScreenXOfStripColumn(left + IconWidth(row) / 2);
     ASSERT_GT(x, 0) << "row " << row;
     const StripHit hit = StripToolAt(x, top ? bottomRowY - 1 : bottomRowY);
@@ -166,17 +167,17 @@ TEST_F(BackpackScreenTest, EveryOfferedToolCanBePointedAtInItsRow) {
 TEST_F(BackpackScreenTest, AClickOnTheStripPacksTheToolUnderThePointerAndPastTheLastIconNothing) {
   ChooseDifficulty(2);
   Build();
-  toolStripScroll = toolStripRightEdge[TOOL_BANDAGE] - StripWindowWidth() / 2;
-  int x = ScreenXOfStripColumn(toolStripRightEdge[TOOL_BANDAGE] - 1);
+  ScrollToolStrip(BackpackScreen().toolStripRightEdge[TOOL_BANDAGE] - StripWindowWidth() / 2);
+  int x = ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[TOOL_BANDAGE] - 1);
   ASSERT_GT(x, 0);
   ClickAt(x, TopRowY());
   ClickAt(x, TopRowY());
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 2);
   EXPECT_EQ(backpackListOrder[0], TOOL_BANDAGE);
 
-  ASSERT_LT(toolStripRightEdge[kToolStripLastTopRow], toolStripWidth);
-  toolStripScroll = toolStripWidth - StripWindowWidth();
-  x = ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] + 1);
+  ASSERT_LT(BackpackScreen().toolStripRightEdge[kToolStripLastTopRow], BackpackScreen().toolStripWidth);
+  ScrollToolStrip(BackpackScreen().toolStripWidth - StripWindowWidth());
+  x = ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[kToolStripLastTopRow] + 1);
   ASSERT_GT(x, 0);
   EXPECT_EQ(StripToolAt(x, TopRowY()).row, -1);
   EXPECT_GE(StripToolAt(x, BottomRowY()).row, 0);
@@ -186,37 +187,37 @@ TEST_F(BackpackScreenTest, AClickOnTheStripPacksTheToolUnderThePointerAndPastThe
 
 TEST_F(BackpackScreenTest, ThePointerOnAToolFramesItAndOffTheIconsNothing) {
   Build();
-  const int left = toolStripRightEdge[TOOL_CRAVAT] - IconWidth(TOOL_CRAVAT);
+  const int left = BackpackScreen().toolStripRightEdge[TOOL_CRAVAT] - IconWidth(TOOL_CRAVAT);
   DrawWithPointerAt(ScreenXOfStripColumn(left + 3), TopRowY());
-  EXPECT_EQ(toolStripHighlight->Pixel(left, 0), kYellow);
-  EXPECT_EQ(toolStripHighlight->Pixel(left, kToolIconHeight - 1), kYellow);
-  EXPECT_EQ(toolStripHighlight->Pixel(left, kToolIconHeight), 0xFF0000u);
+  EXPECT_EQ(BackpackScreen().toolStripHighlight->Pixel(left, 0), kYellow);
+  EXPECT_EQ(BackpackScreen().toolStripHighlight->Pixel(left, kToolIconHeight - 1), kYellow);
+  EXPECT_EQ(BackpackScreen().toolStripHighlight->Pixel(left, kToolIconHeight), 0xFF0000u);
   EXPECT_TRUE(HasColour(menuCanvas, kYellow));
 
-  toolStripScroll = toolStripWidth - StripWindowWidth();
-  DrawWithPointerAt(ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] + 2), TopRowY());
-  EXPECT_FALSE(HasColour(toolStripHighlight, kYellow));
+  ScrollToolStrip(BackpackScreen().toolStripWidth - StripWindowWidth());
+  DrawWithPointerAt(ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[kToolStripLastTopRow] + 2), TopRowY());
+  EXPECT_FALSE(HasColour(BackpackScreen().toolStripHighlight, kYellow));
   EXPECT_FALSE(HasColour(menuCanvas, kYellow));
 
   // Nor does the frame stay when the pointer goes from a tool to the list.
-  DrawWithPointerAt(ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] - 3), TopRowY());
-  ASSERT_TRUE(HasColour(toolStripHighlight, kYellow));
+  DrawWithPointerAt(ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[kToolStripLastTopRow] - 3), TopRowY());
+  ASSERT_TRUE(HasColour(BackpackScreen().toolStripHighlight, kYellow));
   DrawWithPointerAt(450, 300);
   EXPECT_FALSE(HasColour(menuCanvas, kYellow));
 }
 
 TEST_F(BackpackScreenTest, TheArrowsScrollTheStripWithinItsEnds) {
   Build();
-  const int maxScroll = toolStripWidth - StripWindowWidth();
+  const int maxScroll = BackpackScreen().toolStripWidth - StripWindowWidth();
   ASSERT_GT(maxScroll, kStripScrollStep);
   DrawWithPointerAt(330 + 9, 120);
-  EXPECT_EQ(toolStripScroll, kStripScrollStep);
+  EXPECT_EQ(BackpackScreen().toolStripScroll, kStripScrollStep);
   for (int i = 0; i < 200; ++i) DrawBackpackScreen();
-  EXPECT_EQ(toolStripScroll, maxScroll);
+  EXPECT_EQ(BackpackScreen().toolStripScroll, maxScroll);
   DrawWithPointerAt(37 + 9, 120);
-  EXPECT_EQ(toolStripScroll, maxScroll - kStripScrollStep);
+  EXPECT_EQ(BackpackScreen().toolStripScroll, maxScroll - kStripScrollStep);
   for (int i = 0; i < 200; ++i) DrawBackpackScreen();
-  EXPECT_EQ(toolStripScroll, 0);
+  EXPECT_EQ(BackpackScreen().toolStripScroll, 0);
 }
 
 // ---- the list ----
@@ -250,11 +251,11 @@ TEST_F(BackpackListTest, EveryPixelRowOfALineNamesThatLinesToolAndOnlyListedTool
   for (int i = 0; i < kToolCount; ++i) {
     const int row = backpackListOrder[i];
     if (backpack.count[row] < 1) {
-      EXPECT_EQ(listRowBottom[i], 0.0f) << "row " << row;
+      EXPECT_EQ(BackpackScreen().listRowBottom[i], 0.0f) << "row " << row;
     } else if (!IsPackableTool(row)) {
-      EXPECT_EQ(listRowBottom[i], kUnlistedRowBottom) << "row " << row;
+      EXPECT_EQ(BackpackScreen().listRowBottom[i], kUnlistedRowBottom) << "row " << row;
     } else {
-      EXPECT_GT(listRowBottom[i], 0.0f);
+      EXPECT_GT(BackpackScreen().listRowBottom[i], 0.0f);
     }
   }
 }

@@ -146,7 +146,7 @@ TEST_F(HintTest, TheSameHintIsChargedOnceAtTheStepsOwnPointsAndAHintWithoutAStep
   BuildHint(patient);
   EXPECT_EQ(patient.score, 13);
   EXPECT_EQ(missionProgress.missionScore, mission - 7);
-  EXPECT_EQ(lastChargedHintText, "Try Morphine to right elbow");
+  EXPECT_EQ(Hints().lastChargedHintText, "Try Morphine to right elbow");
 
   GiveTracks(patient, nullptr, nullptr, nullptr);
   BuildHint(patient);
@@ -183,17 +183,17 @@ TEST_F(HintTest, NovicesAndTheDeveloperSwitchAskForFree) {
   EXPECT_EQ(missionProgress.missionScore, mission);
 
   ChooseDifficulty(2);
-  lastChargedHintText.clear();
+  ForgetChargedHint();
   VitalsPatient patient;
   patient.freeHints = 1;
-  freeHintsMode = 1;
+  SetFreeHints(true);
   GiveTracks(patient, kTrack0Keeps, nullptr, nullptr);
   EXPECT_STREQ(BuildHint(patient), "Try Bandage to head");
   EXPECT_EQ(patient.freeHints, 1);
   EXPECT_EQ(patient.score, 0);
   EXPECT_EQ(missionProgress.missionScore, mission);
-  EXPECT_TRUE(lastChargedHintText.empty());
-  freeHintsMode = 0;
+  EXPECT_TRUE(Hints().lastChargedHintText.empty());
+  SetFreeHints(false);
   BuildHint(patient);
   EXPECT_EQ(patient.freeHints, 0) << "the same text, now asked without the switch, is charged";
 }

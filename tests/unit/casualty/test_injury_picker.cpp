@@ -40,9 +40,9 @@ class PickerTest : public WoundTest {
   std::vector<int32_t> DrawAll(int32_t special = 0) {
     std::vector<int32_t> drawn;
     for (int i = 0; i <= kWoundTypeCount; ++i) {
-      const int32_t before = pickedInjuryCount;
+      const int32_t before = PickedInjuries().pickedInjuryCount;
       const int32_t row = PickCasualtyInjuryFrom(rows, special);
-      if (pickedInjuryCount == before) {
+      if (PickedInjuries().pickedInjuryCount == before) {
         EXPECT_EQ(row, WOUND_EVISCERATION) << "the fallback is row 0";
         return drawn;
       }
@@ -71,8 +71,8 @@ TEST_F(PickerTest, ASeededDrawTakesTheGeneratorsCandidateInRowOrder) {
     ResetInjuryPicks();
     const int32_t row = PickCasualtyInjury(0);
     EXPECT_EQ(row, expected) << "seed " << seed;
-    EXPECT_EQ(pickedInjuryCount, 1);
-    EXPECT_EQ(pickedInjuries[0], row);
+    EXPECT_EQ(PickedInjuries().pickedInjuryCount, 1);
+    EXPECT_EQ(PickedInjuries().pickedInjuries[0], row);
     seen.insert(row);
   }
   EXPECT_GT(seen.size(), 1u) << "different seeds draw different rows";
@@ -91,7 +91,7 @@ TEST_F(PickerTest, TheSpecialCasualtyComesFromThePreferredRowsInTheirOrder) {
 TEST_F(PickerTest, ASpecialCasualtyWithNoPreferredRowLeftFallsThroughToTheMissionsRows) {
   GoToMission(1);
   ChooseDifficulty(0);
-  for (int32_t row : preferredInjuries) pickedInjuries[pickedInjuryCount++] = row;
+  for (int32_t row : preferredInjuries) RecordInjuryPick(row, WoundTypeTable[row].severity == SEVERITY_MAJOR);
   const int32_t row = PickCasualtyInjury(1);
   EXPECT_FALSE(IsPreferred(row));
   EXPECT_TRUE(OfferedFirst(WoundTypeTable[row], 1, 0)) << "row " << row;
@@ -100,9 +100,13 @@ TEST_F(PickerTest, ASpecialCasualtyWithNoPreferredRowLeftFallsThroughToTheMissio
   // serious ones that remain may not be drawn either.
   ResetInjuryPicks();
   for (int32_t preferred : preferredInjuries) {
-    if (WoundTypeTable[preferred].severity != SEVERITY_MAJOR) pickedInjuries[pickedInjuryCount++] = preferred;
+    if (WoundTypeTable[preferred].severity != SEVERITY_MAJOR) RecordInjuryPick(preferred, false);
   }
-  seriousInjuryCount = MissionTable[0].seriousCaps[0];
+  // The cap is reached with serious rows that are not preferred, so the serious preferred rows stay unpicked.
+  for (int32_t other = 0; PickedInjuries().seriousInjuryCount < MissionTable[0].seriousCaps[0]; ++other) {
+    ASSERT_LT(other, kWoundTypeCount);
+    if (WoundTypeTable[other].severity == SEVERITY_MAJOR && !IsPreferred(other)) RecordInjuryPick(other, true);
+  }
   const int32_t filtered = PickCasualtyInjury(1);
   EXPECT_FALSE(IsPreferred(filtered));
   EXPECT_NE(WoundTypeTable[filtered].severity, SEVERITY_MAJOR);
@@ -125,7 +129,7 @@ TEST_F(PickerTest, TheSeriousCapHoldsInEveryPass) {
           ++serious;
         }
       }
-      EXPECT_EQ(seriousInjuryCount, serious);
+      EXPECT_EQ(PickedInjuries().seriousInjuryCount, serious);
       EXPECT_LE(serious, cap);
     }
   }
@@ -181,15 +185,17 @@ TEST_F(PickerTest, RowsNeverDrawnStayOutEvenWithAMissionBitAndDeveloperOnlyRowsN
 }
 
 TEST_F(PickerTest, ThePickerFallsBackToRowZeroWithoutRecordingIt) {
-  for (int32_t row = 0; row < kWoundTypeCount; ++row) pickedInjuries[row] = row;
-  pickedInjuryCount = kWoundTypeCount;
+  for (int32_t row = 0; row < kWoundTypeCount; ++row) {
+    RecordInjuryPick(row, WoundTypeTable[row].severity == SEVERITY_MAJOR);
+  }
+  ASSERT_EQ(PickedInjuries().pickedInjuries[kWoundTypeCount - 1], kWoundTypeCount - 1);
   EXPECT_EQ(PickCasualtyInjury(1), WOUND_EVISCERATION);
   EXPECT_EQ(PickCasualtyInjury(0), WOUND_EVISCERATION);
-  EXPECT_EQ(pickedInjuryCount, kWoundTypeCount);
+  EXPECT_EQ(PickedInjuries().pickedInjuryCount, kWoundTypeCount);
 
   ResetInjuryPicks();
-  EXPECT_EQ(pickedInjuryCount, 0);
-  EXPECT_EQ(seriousInjuryCount, 0);
+  EXPECT_EQ(PickedInjuries().pickedInjuryCount, 0);
+  EXPECT_EQ(PickedInjuries().seriousInjuryCount, 0);
   EXPECT_FALSE(DrawAll().empty());
 }
 

@@ -157,7 +157,7 @@ TEST_F(PatientBodyTest, TheFirstOwnSoldierAloneGetsTheAmputationBodyWithItsLower
   EXPECT_EQ(second->noBoots, 0);
   EXPECT_EQ(second->appearance, 0);
   EXPECT_FALSE(second->rightStump);
-  EXPECT_EQ(patientsBuilt, 3);
+  EXPECT_EQ(PatientsBuilt(), 3);
 
   ASSERT_TRUE(first->rightStump && first->leftStump);
   EXPECT_EQ(first->rightStump->Parent(), first->boneFrames[BONE_R_KNEE].Get());

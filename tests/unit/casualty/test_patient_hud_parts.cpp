@@ -29,8 +29,8 @@ class HudPartsTest : public ToolScreenTest {
     toolDrawer.Release();
     ReleaseToolTray();
     ReleasePopupMenus();
-    casualties[0].reset();
-    currentPatient = nullptr;
+    PlaceCasualty(0, nullptr);
+    SetCurrentPatient(nullptr);
     ToolScreenTest::TearDown();
   }
 
@@ -137,27 +137,27 @@ TEST(ToolCursor, LargePicturesAreHalvedAndThePictureStaysOnTheScreen) {
 }
 
 TEST_F(HudPartsTest, AClickOutsideAMenuIsNoneAndTheWoundPickersOnlyPickWounds) {
-  casualties[0] = std::make_unique<Patient>();
-  currentPatient = casualties[0].get();
+  PlaceCasualty(0, std::make_unique<Patient>());
+  SetCurrentPatient(Slots().casualties[0].get());
   StoreGameStateWithoutEntry(STATE_PATIENT_VIEW);
   FillPopupMenus();
-  EXPECT_EQ(radioMenu.Click(50, 50), -1) << "a menu never placed";
-  radioMenu.Open(600, 100);
-  EXPECT_EQ(radioMenu.x, 640 - 240);
+  EXPECT_EQ(ClickRadioMenu(50, 50), -1) << "a menu never placed";
+  OpenRadioMenu(600, 100);
+  EXPECT_EQ(Popups().radioMenu.x, 640 - 240);
   EXPECT_EQ(ClickRadioMenu(10, 10), -1);
-  EXPECT_EQ(radioMenu.state, POPUP_CLICKED);
+  EXPECT_EQ(Popups().radioMenu.state, POPUP_CLICKED);
   EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
-  EXPECT_EQ(currentPatient->verdict, VERDICT_NONE);
+  EXPECT_EQ(Slots().currentPatient->verdict, VERDICT_NONE);
 
-  ASSERT_EQ(woundPicker1.count, 29);
-  ASSERT_EQ(woundPicker2.count, 58 - 29);
+  ASSERT_EQ(Popups().woundPicker1.count, 29);
+  ASSERT_EQ(Popups().woundPicker2.count, 58 - 29);
   OpenWoundPickers();
   // The second picker's first row: the first rows of the radio menu would evacuate the casualty.
-  EXPECT_TRUE(ClickWoundPickers(250, 4 + woundPicker2.rowHeight / 2));
-  EXPECT_EQ(currentPatient->currentWound, 29);
+  EXPECT_TRUE(ClickWoundPickers(250, 4 + Popups().woundPicker2.rowHeight / 2));
+  EXPECT_EQ(Slots().currentPatient->currentWound, 29);
   EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
-  EXPECT_EQ(currentPatient->verdict, VERDICT_NONE);
-  EXPECT_FALSE(woundPicker1.IsOpen());
+  EXPECT_EQ(Slots().currentPatient->verdict, VERDICT_NONE);
+  EXPECT_FALSE(Popups().woundPicker1.IsOpen());
   EXPECT_FALSE(ClickWoundPickers(250, 10)) << "closed pickers take no click";
 }
 

@@ -111,8 +111,8 @@ TEST_F(PatientFaceTest, TheMouthFollowsTheTimelineOnTheSoundsClockInTwentyMillis
   // Sound and shape 2 after the 100 ms lead; shape 7 once the sound is 260 ms in (50 ms before 300), shape 2
   // let go 100 ms later; the end (the sound let go) once it passes 470 ms, shape 7 left for the resting face.
   EXPECT_EQ(events, (std::vector<std::string>{"5 +sound", "5 +ph_CKG", "18 +ph_NDTL", "23 -ph_CKG", "29 -sound"}));
-  EXPECT_FALSE(patientSpeech.timeline);
-  EXPECT_FALSE(patientSpeech.speechSound);
+  EXPECT_FALSE(PatientSpeech().timeline);
+  EXPECT_FALSE(PatientSpeech().speechSound);
   EXPECT_TRUE(patient.speechDelay >= 5000 && patient.speechDelay <= 9999) << patient.speechDelay;
   EXPECT_EQ(Track(L"ph_NDTL")->speed, -1.2f);
 }
@@ -155,7 +155,7 @@ TEST_F(PatientFaceTest, NamesAreTriedWithUnderscoresThenDashesAndMissingFilesAre
   // A lip-sync without its sound is let go with its request.
   EXPECT_EQ(take(SPEECH_PATIENT_LINE, "mute"), 0);
   EXPECT_TRUE(Logged("No speech file: sounds\\speech\\ws1\\mute.qwv"));
-  EXPECT_FALSE(patientSpeech.timeline);
+  EXPECT_FALSE(PatientSpeech().timeline);
   OnPatientSpeechKey(true);
   EXPECT_EQ(take(SPEECH_MEDIC_FINDING, "x-y"), -1);
   EXPECT_EQ(patient.soundOnlySpeech, 1);
@@ -211,7 +211,7 @@ TEST_F(PatientFaceTest, OnlyALineCutShortLeavesAPauseAndALineTakenByAnotherPatie
   Frame();
   first.animationsOff = 1;  // a tool stops his face: the line is cut short
   Frame();
-  EXPECT_FALSE(patientSpeech.timeline);
+  EXPECT_FALSE(PatientSpeech().timeline);
   EXPECT_EQ(first.speechDelay, 100);
   // Still, with nothing more to say, he holds nothing up: the medic's line comes after the pause.
   OnPatientSpeechKey(true);
@@ -223,12 +223,12 @@ TEST_F(PatientFaceTest, OnlyALineCutShortLeavesAPauseAndALineTakenByAnotherPatie
   first.animationsOff = 0;
   Build(1).QueueSpeech(SPEECH_PATIENT_LINE, "talk");
   Frame();
-  EXPECT_EQ(patientSpeech.speaker, casualties[1].get());
+  EXPECT_EQ(PatientSpeech().speaker, Slots().casualties[1].get());
   Show(0);
   first.QueueSpeech(SPEECH_PATIENT_LINE, "talk");
   for (int frame = 0; frame < 6; ++frame) Frame();
-  EXPECT_EQ(patientSpeech.speaker, &first);
-  EXPECT_TRUE(patientSpeech.timeline.has_value());
+  EXPECT_EQ(PatientSpeech().speaker, &first);
+  EXPECT_TRUE(PatientSpeech().timeline.has_value());
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ class SpurtMotionTest : public HeadlessStageTest {
 
   static int Visible() {
     int n = 0;
-    for (const SpurtDrop& drop : spurtDrops) n += drop.actor->Visible() ? 1 : 0;
+    for (const SpurtDrop& drop : Spurt().drops) n += drop.actor->Visible() ? 1 : 0;
     return n;
   }
   static Vec3 At(const SpurtDrop& drop) { return drop.actor->GetPosition()->Value(); }
@@ -61,11 +61,11 @@ class SpurtMotionTest : public HeadlessStageTest {
 
 TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   // Made once, on the stage, hidden, dark red.
-  const engine::EngineNode* first = spurtDrops[0].actor.Get();
+  const engine::EngineNode* first = Spurt().drops[0].actor.Get();
   MakeSpurtDrops(*Engine().engineRoot, *Engine().engineStage);
-  EXPECT_EQ(spurtDrops[0].actor.Get(), first);
+  EXPECT_EQ(Spurt().drops[0].actor.Get(), first);
   EXPECT_EQ(Engine().engineStage->Objects().size(), static_cast<size_t>(kSpurtDropCount));
-  EXPECT_EQ(spurtDrops[9].mesh->FindFace(L"front")->color, (engine::Color{106, 12, 12}));
+  EXPECT_EQ(Spurt().drops[9].mesh->FindFace(L"front")->color, (engine::Color{106, 12, 12}));
   EXPECT_EQ(Visible(), 0);
 
   for (int frame = 1; frame <= kSpurtDropCount; ++frame) {
@@ -74,12 +74,12 @@ TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
     EXPECT_EQ(patient_.spurting, 2);
   }
   // Drop 0: at the wound after the first frame, then gravity (0.1 a frame) bends its flight.
-  const Vec3 at = At(spurtDrops[0]);  // after 10 frames: 9 steps of flight
+  const Vec3 at = At(Spurt().drops[0]);  // after 10 frames: 9 steps of flight
   EXPECT_NEAR(at.x, -1.5f - 9 * 0.05f, kNear);
   EXPECT_NEAR(at.y, 1.0f + 9 * 0.1f - 0.1f * 45, kNear);
   EXPECT_NEAR(at.z, -3.0f - 9 * 0.4f, kNear);
   // Laid along its flight.
-  const Vec3 up = spurtDrops[0].actor->GetUp()->Value();
+  const Vec3 up = Spurt().drops[0].actor->GetUp()->Value();
   const Vec3 flight = Vec3(-0.05f, 0.1f - 0.9f, -0.4f).Normalized();
   EXPECT_NEAR(up.Dot(flight), 1.0f, 1e-3f);
 
@@ -97,11 +97,11 @@ TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   patient_.spurting = 0;
   patient_.UpdateSpurt();
   EXPECT_EQ(Visible(), kSpurtDropCount);
-  EXPECT_NEAR((At(spurtDrops[9]) - Vec3(-1.5f, 1, -3)).Length(), 0.0f, kNear);
+  EXPECT_NEAR((At(Spurt().drops[9]) - Vec3(-1.5f, 1, -3)).Length(), 0.0f, kNear);
   patient_.woundType = kNoSpurtWound;
-  spurtDrops[9].actor->SetVisible(0);
+  Spurt().drops[9].actor->SetVisible(0);
   patient_.UpdateSpurt();
-  EXPECT_EQ(At(spurtDrops[9]).Length(), 0.0f);
+  EXPECT_EQ(At(Spurt().drops[9]).Length(), 0.0f);
   EXPECT_EQ(Visible(), kSpurtDropCount - 1);
   ReleaseSpurtDrops(Engine().engineStage.Get());
   EXPECT_TRUE(Engine().engineStage->Objects().empty());
@@ -112,20 +112,20 @@ TEST_F(SpurtMotionTest, AfterDeathEachBeatIsWeakerAndTheSpurtStopsAfterAHundredF
   patient_.dead = 1;
   // A drop that has left the scene restarts every drop, at (100 - count) / 100 of the wound's push.
   patient_.spurting = 50;
-  spurtDrops[0].position.y = -20.0f;
+  MoveSpurtDrop(0, Vector3(Spurt().drops[0].position.x, -20.0f, Spurt().drops[0].position.z));
   patient_.UpdateSpurt();
   EXPECT_EQ(patient_.spurting, 51);
-  EXPECT_NEAR(spurtDrops[5].velocity.x, -0.05f * 0.49f, kNear);
-  EXPECT_NEAR(spurtDrops[5].velocity.y, 0.1f * 0.49f, kNear);
-  EXPECT_NEAR(spurtDrops[5].velocity.z, -0.4f * 0.49f, kNear);
+  EXPECT_NEAR(Spurt().drops[5].velocity.x, -0.05f * 0.49f, kNear);
+  EXPECT_NEAR(Spurt().drops[5].velocity.y, 0.1f * 0.49f, kNear);
+  EXPECT_NEAR(Spurt().drops[5].velocity.z, -0.4f * 0.49f, kNear);
 
   // At the last count the push is nothing, never backwards; a drop falling straight keeps its turn.
   patient_.spurting = 100;
-  spurtDrops[0].position.y = -20.0f;
-  const Vec3 turned = spurtDrops[0].actor->GetDirection()->Value();
+  MoveSpurtDrop(0, Vector3(Spurt().drops[0].position.x, -20.0f, Spurt().drops[0].position.z));
+  const Vec3 turned = Spurt().drops[0].actor->GetDirection()->Value();
   patient_.UpdateSpurt();
-  EXPECT_EQ(spurtDrops[5].velocity.y, 0.0f);
-  const Vec3 still = spurtDrops[0].actor->GetDirection()->Value();
+  EXPECT_EQ(Spurt().drops[5].velocity.y, 0.0f);
+  const Vec3 still = Spurt().drops[0].actor->GetDirection()->Value();
   EXPECT_NEAR(still.Dot(turned), 1.0f, 1e-5f);
   patient_.UpdateSpurt();
   EXPECT_EQ(patient_.spurting, 0);

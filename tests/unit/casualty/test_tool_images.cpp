@@ -11,9 +11,9 @@ using ToolImagesTest = ToolScreenTest;
 TEST_F(ToolImagesTest, IconsAreCutFromTheirRectanglesOfTheSheetOnceUntilTheFlagIsCleared) {
   WriteSheet();
   const int32_t total = LoadToolSprites();
-  EXPECT_EQ(toolCount, kToolCount);
-  EXPECT_TRUE(toolSpritesLoaded);
-  EXPECT_EQ(toolIconTotalWidth, total);
+  EXPECT_EQ(ToolImages().toolCount, kToolCount);
+  EXPECT_TRUE(ToolImages().toolSpritesLoaded);
+  EXPECT_EQ(ToolImages().toolIconTotalWidth, total);
   int32_t sum = 0;
   for (int row = 0; row < kToolCount; ++row) {
     const int j = FindToolSpriteRect(row);
@@ -37,14 +37,14 @@ TEST_F(ToolImagesTest, IconsAreCutFromTheirRectanglesOfTheSheetOnceUntilTheFlagI
   const engine::EngineBitmap* before = ToolTable[TOOL_BANDAGE].sprite.Get();
   EXPECT_EQ(LoadToolSprites(), total);
   EXPECT_EQ(ToolTable[TOOL_BANDAGE].sprite.Get(), before);
-  toolSpritesLoaded = false;
+  ForgetToolSprites();
   EXPECT_EQ(LoadToolSprites(), total);
   EXPECT_NE(ToolTable[TOOL_BANDAGE].sprite.Get(), before);
 }
 
 TEST_F(ToolImagesTest, AMissingSheetStillGivesIconsOfTheirSizes) {
   const int32_t total = LoadToolSprites();
-  ASSERT_TRUE(toolSpriteSheet);
+  ASSERT_TRUE(ToolImages().toolSpriteSheet);
   EXPECT_GT(total, 0);
   EXPECT_EQ(ToolTable[TOOL_GLOVE].sprite->GetWidth(), kToolSpriteRects[FindToolSpriteRect(TOOL_GLOVE)].width);
 }
@@ -86,7 +86,7 @@ TEST_F(ToolImagesTest, CursorPicturesFallBackToTheirDrawerOrKitAndFileKeysMatchW
 
   // Releasing drops every picture and asks for new icons.
   ReleaseToolImages();
-  EXPECT_FALSE(toolSpritesLoaded);
+  EXPECT_FALSE(ToolImages().toolSpritesLoaded);
   for (int row = 0; row < kToolCount; ++row) {
     EXPECT_FALSE(ToolTable[row].sprite) << "row " << row;
     EXPECT_FALSE(ToolTable[row].cursorImage) << "row " << row;

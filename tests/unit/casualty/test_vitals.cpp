@@ -252,8 +252,9 @@ TEST_F(VitalsTest, TheBarShowsTheShareOfTimeLeftRedOnABlackBoxAndTheSkullForTheD
   patient.dead = 1;
   DrawTimeBar(patient);  // no skull picture: only the box
   EXPECT_EQ(At(kBarLeft, kSkullTop), kBlack);
-  skullImage = Engine().engineRoot->CreateBitmap(10, 8);
-  skullImage->Clear(kSkullBlue.r, kSkullBlue.g, kSkullBlue.b);
+  engine::EngineRef<engine::EngineBitmap> skull = Engine().engineRoot->CreateBitmap(10, 8);
+  skull->Clear(kSkullBlue.r, kSkullBlue.g, kSkullBlue.b);
+  SetSkullImage(skull);
   patient.clockMs = 1000;
   DrawTimeBar(patient);
   EXPECT_EQ(At(kBarLeft, kSkullTop), kSkullBlue);

@@ -56,15 +56,15 @@ TEST_F(SaveGameState, AMissionSaveTakesTheBattlefieldAndTheCasualtiesUpToTheFirs
   Unit& casualty = AddUnit(kUnitKindAlly, {-8.0f, 400.5f, 20.0f});
   std::tie(casualty.state, casualty.woundType, casualty.patientLoc, casualty.severity) = std::tuple(1, 17, 2, 1);
   SetFirstPatientUnit(2);
-  casualties[0] = std::make_unique<Patient>();
-  casualties[0]->sideBits = LOC_LEFT;
-  casualties[0]->side = 1;
-  casualties[0]->verdict = VERDICT_WRONG;
-  casualties[0]->clockMs = 64000;
-  casualties[0]->actionRecords.Append({TOOL_SCISSORS, PART_LEFT_THIGH, 3000, 1});
-  casualties[1] = std::make_unique<Patient>();
-  casualties[1]->sideBits = LOC_RIGHT;
-  casualties[3] = std::make_unique<Patient>();  // after an empty slot: a load never rebuilds him
+  PlaceCasualty(0, std::make_unique<Patient>());
+  Slots().casualties[0]->sideBits = LOC_LEFT;
+  Slots().casualties[0]->side = 1;
+  Slots().casualties[0]->verdict = VERDICT_WRONG;
+  Slots().casualties[0]->clockMs = 64000;
+  Slots().casualties[0]->actionRecords.Append({TOOL_SCISSORS, PART_LEFT_THIGH, 3000, 1});
+  PlaceCasualty(1, std::make_unique<Patient>());
+  Slots().casualties[1]->sideBits = LOC_RIGHT;
+  PlaceCasualty(3, std::make_unique<Patient>());  // after an empty slot: a load never rebuilds him
 
   const SaveGame save = GatherMissionSave(0);
   ASSERT_EQ(save.battle.units.size(), 3u);
@@ -99,8 +99,8 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
   // The debriefing adds the mission to these when it is built.
   EXPECT_EQ(missionProgress.campaignScore, 620);
   EXPECT_EQ(missionProgress.campaignMaximum, 900);
-  ASSERT_EQ(reportLineCount, 3);
-  EXPECT_STREQ(reportLines[0], "\x01Score");
+  ASSERT_EQ(Report().reportLineCount, 3);
+  EXPECT_STREQ(Report().reportLines[0], "\x01Score");
   EXPECT_EQ(Outcome().loserEnding, 0);
   EXPECT_EQ(musicVolume, 30);
 
@@ -108,7 +108,7 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
   save.mission = 12;
   ApplySavedCampaign(save);
   EXPECT_EQ(Outcome().loserEnding, 1);
-  EXPECT_EQ(reportLineCount, 2);
+  EXPECT_EQ(Report().reportLineCount, 2);
   EXPECT_EQ(Campaign().trainingRun, 1);
 }
 

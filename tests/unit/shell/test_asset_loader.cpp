@@ -130,11 +130,11 @@ TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
   engine::EngineRef<engine::EngineBitmap> kia = kiaImage;
   engine::EngineRef<engine::EngineSound> blast = soundTable[SOUND_GRENADE_BLAST];
   engine::EngineRef<engine::EngineBitmap> frame = explosionFrames[0];
-  toolSpriteSheet = Engine().engineRoot->CreateBitmap(8, 8);
-  toolStripHighlight = Engine().engineRoot->CreateBitmap(8, 8);
-  toolSpritesLoaded = true;
+  LoadToolSprites();      // the sheet, as the backpack screen loads it
+  BuildBackpackScreen();  // the strip's highlight frame
+  ASSERT_TRUE(ToolImages().toolSpriteSheet && BackpackScreen().toolStripHighlight && ToolImages().toolSpritesLoaded);
   ReleaseAssets();
-  EXPECT_FALSE(toolSpriteSheet || toolStripHighlight || toolSpritesLoaded);
+  EXPECT_FALSE(ToolImages().toolSpriteSheet || BackpackScreen().toolStripHighlight || ToolImages().toolSpritesLoaded);
   EXPECT_EQ(kia->RefCount(), 1);
   EXPECT_EQ(blast->RefCount(), 1);
   ASSERT_TRUE(frame);

@@ -31,8 +31,7 @@ class ToolAssetsTest : public ::testing::Test {
  protected:
   void TearDown() override {
     ReleaseToolImages();
-    toolSpriteSheet.Reset();
-    toolCount = 0;
+    ReleaseToolSpriteSheet();
   }
 
   testing::InFolder in_{Generated().Dir()};
@@ -41,9 +40,9 @@ class ToolAssetsTest : public ::testing::Test {
 
 TEST_F(ToolAssetsTest, EveryIconRectangleOfTheSheetHoldsAPicture) {
   LoadToolSprites();
-  ASSERT_FALSE(toolSpriteSheet->IsPlaceholder());
-  EXPECT_GE(toolSpriteSheet->GetWidth(), 256);
-  EXPECT_GE(toolSpriteSheet->GetHeight(), 240);
+  ASSERT_FALSE(ToolImages().toolSpriteSheet->IsPlaceholder());
+  EXPECT_GE(ToolImages().toolSpriteSheet->GetWidth(), 256);
+  EXPECT_GE(ToolImages().toolSpriteSheet->GetHeight(), 240);
   for (int row = 0; row < kToolCount; ++row) {
     if (!ToolTable[row].sprite) continue;
     std::set<uint32_t> colours(ToolTable[row].sprite->Pixels().begin(), ToolTable[row].sprite->Pixels().end());
