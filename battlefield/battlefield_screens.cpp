@@ -17,7 +17,7 @@
 #include "casualty/backpack.h"
 #include "casualty_view/backpack_screen.h"
 #include "casualty_view/patient_view.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 #include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/screen_table.h"

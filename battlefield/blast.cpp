@@ -4,7 +4,6 @@
 #include "battlefield/spawn_points.h"
 #include "battlefield/unit_array.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine {

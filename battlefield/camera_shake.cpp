@@ -1,6 +1,6 @@
 #include "battlefield/camera_shake.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 
@@ -22,8 +22,8 @@ void StartShake() {
   // A second blast while the camera still shakes keeps the view from before the first: saving the
   // shaken one would leave the camera askew for good.
   if (!(s.shakeTimer > 0 && s.viewSaved)) {
-    s.savedDirection = engineCamera->GetDirection();
-    s.savedUp = engineCamera->GetUp();
+    s.savedDirection = Engine().engineCamera->GetDirection();
+    s.savedUp = Engine().engineCamera->GetUp();
     s.viewSaved = true;
   }
   s.shakeMagnitude *= kShakeMagnitudeScale;
@@ -35,14 +35,14 @@ void AdvanceShake(int32_t dt) {
   s.shakeTimer -= dt;
   if (s.shakeTimer > 0) {
     const float r = static_cast<float>(rand() % 50) / s.shakeMagnitude;
-    engineCamera->Rotate(r, 0, r, s.turnForward ? r : -r, 1);
+    Engine().engineCamera->Rotate(r, 0, r, s.turnForward ? r : -r, 1);
     s.turnForward = !s.turnForward;
     return;
   }
   if (!s.viewSaved) return;
   const engine::EngineVector& d = *s.savedDirection;
   const engine::EngineVector& u = *s.savedUp;
-  engineCamera->SetDirectionUp(d.GetX(), d.GetY(), d.GetZ(), u.GetX(), u.GetY(), u.GetZ());
+  Engine().engineCamera->SetDirectionUp(d.GetX(), d.GetY(), d.GetZ(), u.GetX(), u.GetY(), u.GetZ());
   s.shakeTimer = 0;
 }
 

@@ -5,7 +5,6 @@
 #include "battlefield/strategy_table.h"
 #include "casualty/backpack.h"
 #include "casualty/injury_picker.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/program_state.h"

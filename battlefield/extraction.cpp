@@ -9,7 +9,7 @@
 #include "battlefield/unit_array.h"
 #include "battlefield/vehicle.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/random.h"
@@ -89,13 +89,13 @@ void ChooseExtractionPoint() {
 
 void CreateEvacHelicopter() {
   if (!HasFreeUnitSlot(true)) {
-    engineRoot->DebugPrint("no unit slot left for the helicopter");
+    Engine().engineRoot->DebugPrint("no unit slot left for the helicopter");
     return;
   }
   const int32_t slot = Units().unitCount;
   Vector3 start = Battle().evacuationPoint;
   start.y = kHelicopterStartHeight;
-  auto made = std::make_unique<Vehicle>(engineRoot, engineStage, kUnitKindAlly);
+  auto made = std::make_unique<Vehicle>(Engine().engineRoot, Engine().engineStage, kUnitKindAlly);
   Vehicle& helicopter = *made;
   PutUnit(slot, std::move(made));
   helicopter.vehicleKind = HELICOPTER;

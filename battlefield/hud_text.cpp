@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "battlefield/mission_state.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
@@ -14,7 +14,7 @@ constexpr int kStripWidth = 640;
 constexpr int kStripHeight = 125;
 
 engine::EngineRef<engine::EngineTextFont> HudFont(int size, int r, int g, int b, int styleA, int styleB) {
-  engine::EngineRef<engine::EngineTextFont> font = engineRoot->CreateText(0);
+  engine::EngineRef<engine::EngineTextFont> font = Engine().engineRoot->CreateText(0);
   font->SetFontFace(L"Arial");
   font->SetSize(size);
   font->SetStyleA(styleA ? 1 : 0);
@@ -45,16 +45,16 @@ void RestoreHudStrip(int x, int y, int width, int height) {
   textOverlay->SetDrawColor(255, 0, 0);
   textOverlay->FillRect(x, y, width, height);
   const engine::EngineRef<engine::EngineBitmap>& strip = missionState.overheadImage;
-  if (!strip || screenWidth <= 0) return;
+  if (!strip || Engine().screenWidth <= 0) return;
   // The strip lies stretched across the bottom of the screen, 125 rows high.
-  const int stripTop = screenHeight - kStripHeight;
+  const int stripTop = Engine().screenHeight - kStripHeight;
   const int top = std::max(y, stripTop);
-  const int bottom = std::min(y + height, screenHeight);
+  const int bottom = std::min(y + height, Engine().screenHeight);
   const int left = std::max(x, 0);
-  const int right = std::min(x + width, screenWidth);
+  const int right = std::min(x + width, Engine().screenWidth);
   if (top >= bottom || left >= right) return;
-  const int sx = left * kStripWidth / screenWidth;
-  const int sw = std::max(1, (right - left) * kStripWidth / screenWidth);
+  const int sx = left * kStripWidth / Engine().screenWidth;
+  const int sw = std::max(1, (right - left) * kStripWidth / Engine().screenWidth);
   textOverlay->DrawBitmap(strip, 0, sx, top - stripTop, sw, bottom - top, left, top, right - left, bottom - top);
 }
 
@@ -65,7 +65,7 @@ void DrawHudGlyphs(int x, int y, const std::wstring& text, int size, int align, 
   const HudBox box = BoxOf(*font, x, y, text, align);
   if (box.width <= 0 || box.height <= 0) return;
   // Drawn on a see-through card first; the card's key-coloured box is then skipped by the copy.
-  const engine::EngineRef<engine::EngineBitmap> card = engineRoot->CreateBitmap(box.width, box.height);
+  const engine::EngineRef<engine::EngineBitmap> card = Engine().engineRoot->CreateBitmap(box.width, box.height);
   card->Clear(255, 0, 0);
   card->SetColorKey(255, 0, 0);
   font->DrawText(card, 0, 0, text);

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "battlefield/level_objects.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 
@@ -76,7 +76,7 @@ bool WriteLevelObjectSource(int32_t level) {
     written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     written = std::fclose(file) == 0 && written;
   }
-  if (!written && engineRoot) engineRoot->DebugPrint(std::string("cannot write ") + name);
+  if (!written && Engine().engineRoot) Engine().engineRoot->DebugPrint(std::string("cannot write ") + name);
   return written;
 }
 

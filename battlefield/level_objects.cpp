@@ -2,7 +2,7 @@
 
 #include "battlefield/view_preset.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 #include "shell/sound_table.h"
 
@@ -83,20 +83,20 @@ int32_t OverheadObject::createObject(ObjType newType) {
   if (def->billboardSlot >= 0) {
     imageIndex = def->billboardSlot;
     const BitmapRef& image = levelTextures[imageIndex];
-    plane = engineRoot->CreatePlane(static_cast<float>(image->GetWidth()) / def->planeDivisor,
-                                    static_cast<float>(image->GetHeight()) / def->planeDivisor, 1, 0, 0, 1);
-    model = engineRoot->LoadModel(def->model, def->loadFlag);
-    while (!model->IsReady()) engineRoot->Wait(100);
+    plane = Engine().engineRoot->CreatePlane(static_cast<float>(image->GetWidth()) / def->planeDivisor,
+                                             static_cast<float>(image->GetHeight()) / def->planeDivisor, 1, 0, 0, 1);
+    model = Engine().engineRoot->LoadModel(def->model, def->loadFlag);
+    while (!model->IsReady()) Engine().engineRoot->Wait(100);
     ApplyMaterialsAndScale(*def, model);
-    group = engineRoot->CreateObject();
-    billboard = engineRoot->CreateActor();
+    group = Engine().engineRoot->CreateObject();
+    billboard = Engine().engineRoot->CreateActor();
     billboard->AttachShape(plane);
     billboard->TurnTo(1, 0, 0, 90);  // lays the plane over
     billboard->MoveTo(0, def->billboardHeight, 0);
-    billboard->PointAt(engineCamera, 4);  // and keeps it turned to the camera
+    billboard->PointAt(Engine().engineCamera, 4);  // and keeps it turned to the camera
     group->AddChild(billboard);
     group->AddChild(model);
-    engineStage->AddObject(group);
+    Engine().engineStage->AddObject(group);
     plane->SetFaceBitmap(L"front", image, def->faceFlag);
     // A new tree waits hidden until its view shows it.
     group->SetVisible(0);
@@ -105,13 +105,13 @@ int32_t OverheadObject::createObject(ObjType newType) {
     return 1;
   }
 
-  model = engineRoot->LoadModel(def->model, def->loadFlag);
-  while (!model->IsLoaded()) engineRoot->Wait(100);
+  model = Engine().engineRoot->LoadModel(def->model, def->loadFlag);
+  while (!model->IsLoaded()) Engine().engineRoot->Wait(100);
   ApplyMaterialsAndScale(*def, model);
-  group = engineRoot->CreateObject();
+  group = Engine().engineRoot->CreateObject();
   group->AddChild(model);
   // The big building reaches the stage only when the overhead view is entered.
-  if (newType != OBJ_BUILDING4) engineStage->AddObject(group);
+  if (newType != OBJ_BUILDING4) Engine().engineStage->AddObject(group);
   return 1;
 }
 
@@ -175,7 +175,7 @@ void OverheadObject::Show(bool visible) {
 }
 
 void OverheadObject::Destroy() {
-  if (group && engineStage) engineStage->RemoveObject(group);
+  if (group && Engine().engineStage) Engine().engineStage->RemoveObject(group);
   plane.Reset();
   model.Reset();
   billboard.Reset();

@@ -1,6 +1,6 @@
 #include "battlefield/line_of_sight.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -15,11 +15,11 @@ constexpr int kProbeCollisionGroup = 128;
 
 engine::EngineActor& Probe() {
   if (!sightProbeState.ready || !sightProbeState.probe) {
-    sightProbeState.probe = engineRoot->CreateActor();
+    sightProbeState.probe = Engine().engineRoot->CreateActor();
     sightProbeState.probe->SetBoundingBox(-kSightProbeHalfExtent, kSightProbeHalfExtent, -kSightProbeHalfExtent,
                                           kSightProbeHalfExtent, -kSightProbeHalfExtent, kSightProbeHalfExtent, 0);
     sightProbeState.probe->SetCollisionMask(kProbeCollisionGroup, 0);
-    engineStage->AddObject(sightProbeState.probe);
+    Engine().engineStage->AddObject(sightProbeState.probe);
     sightProbeState.ready = true;
   }
   return *sightProbeState.probe;
@@ -39,7 +39,7 @@ int LineOfSight(Vector3 from, Vector3& to, int mask) {
 void SetSightProbeExtent(float half) { Probe().SetBoundingBox(-half, half, -half, half, -half, half, 0); }
 
 void ReleaseSightProbe() {
-  if (sightProbeState.probe && engineStage) engineStage->RemoveObject(sightProbeState.probe);
+  if (sightProbeState.probe && Engine().engineStage) Engine().engineStage->RemoveObject(sightProbeState.probe);
   sightProbeState = SightProbeState{};
 }
 

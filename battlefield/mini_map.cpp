@@ -1,6 +1,6 @@
 #include "battlefield/mini_map.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 
@@ -13,7 +13,7 @@ constexpr float kWalkHeight = 415.0f;
 
 }  // namespace
 
-MiniMapCorner MiniMapOrigin() { return {screenWidth * 19 / 634, screenHeight * 345 / 455}; }
+MiniMapCorner MiniMapOrigin() { return {Engine().screenWidth * 19 / 634, Engine().screenHeight * 345 / 455}; }
 
 Vector3 MiniMapToWorld(int x, int y) {
   const MiniMapCorner corner = MiniMapOrigin();

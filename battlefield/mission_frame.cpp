@@ -17,7 +17,10 @@
 #include "battlefield/unit_orders.h"
 #include "battlefield/unit_shooting.h"
 #include "battlefield/view_preset.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -141,7 +144,7 @@ void FollowDragger(Unit& unit) {
 }
 
 void PulseMarker(Unit& unit) {
-  const double step = frameTime * kPulsePerMs;
+  const double step = Clock().frameTime * kPulsePerMs;
   if (!unit.pulseRising) {
     unit.pulse -= step;
     if (unit.pulse <= kPulseLow) {
@@ -209,7 +212,7 @@ bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) 
     if (unit.weapon == WEAPON_GRENADE) return true;
   }
   if (unit.respawnTime != 0) Respawn(unit, dt);
-  if (unit.down && unit.downTime < gameClock && unit.vehicleKind == MAN) unit.Relocate();
+  if (unit.down && unit.downTime < Clock().gameClock && unit.vehicleKind == MAN) unit.Relocate();
 
   const int mx = static_cast<int>((unit.pos.x + kMiniMapOffset) * kMiniMapScale + static_cast<float>(g.x0));
   const int my =
@@ -235,14 +238,14 @@ bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) 
 
 void DrawMessage(int32_t y480, const wchar_t* text) {
   if (!textOverlay) return;
-  DrawTextOnImage(textOverlay, screenWidth * 400 / 640, screenHeight * y480 / 480, text, kMessageSize, ALIGN_CENTRE,
-                  kMessageColour.r, kMessageColour.g, kMessageColour.b, 1, 0);
+  DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * y480 / 480, text, kMessageSize,
+                  ALIGN_CENTRE, kMessageColour.r, kMessageColour.g, kMessageColour.b, 1, 0);
 }
 
 void ShowTimeUp() {
   if (!Battle().timeUpImage) {
-    engine::EngineRef<engine::EngineBitmap> image = engineRoot->LoadBitmap(L"images\\time-up.qjp", 0);
-    while (!image->IsLoaded()) engineRoot->Wait(100);
+    engine::EngineRef<engine::EngineBitmap> image = Engine().engineRoot->LoadBitmap(L"images\\time-up.qjp", 0);
+    while (!image->IsLoaded()) Engine().engineRoot->Wait(100);
     KeepTimeUpImage(std::move(image));
   }
   DrawBackdrop(Battle().timeUpImage);
@@ -272,35 +275,36 @@ bool AllAtLandingPoint() {
 
 void MissionClockAndExtraction(int32_t pending) {
   const int32_t warnTime = missionState.extractionWarnTime;
-  if (missionClock < 0 && !clockFrozen) {
+  if (MissionTime().missionClock < 0 && !MissionTime().clockFrozen) {
     int32_t n = 0;
-    extractionBonus = 0;
-    DrawMessage(gameState == STATE_PATIENT_VIEW ? 300 : 340, L"You are forced to evacuate now.  You took too long.");
+    SetExtractionBonus(0);
+    DrawMessage(States().gameState == STATE_PATIENT_VIEW ? 300 : 340,
+                L"You are forced to evacuate now.  You took too long.");
     if (pending == 0) {
       n = FlagUnitsAtExtraction();
-      extractionBonus = (Campaign().difficulty + 1) * kExtractionBonusPerLevel * n;
+      SetExtractionBonus((Campaign().difficulty + 1) * kExtractionBonusPerLevel * n);
     }
     if (n < 1) {
-      missionEndFlag = END_TIME_OUT;
+      EndMission(END_TIME_OUT);
       ShowTimeUp();
       FlagUnitsAtExtraction();
     } else {
-      missionEndFlag = END_TIME_OUT_SOLDIERS_OUT;
+      EndMission(END_TIME_OUT_SOLDIERS_OUT);
     }
-  } else if (missionClock < warnTime && !Battle().extractionStarted) {
+  } else if (MissionTime().missionClock < warnTime && !Battle().extractionStarted) {
     CallEvacuation();
   }
   if (!Battle().extractionStarted && (pending == 0 || BattleSwitches().forceExtraction)) {
     // Nobody left to wait for: the time not needed is cut off the clock (and counted in the player's favour).
-    if (missionClock > warnTime) {
-      earlyFinishTime = missionClock - warnTime;
-      missionClock = warnTime;
+    if (MissionTime().missionClock > warnTime) {
+      SetEarlyFinishTime(MissionTime().missionClock - warnTime);
+      SetMissionClock(warnTime);
     }
     CallEvacuation();
   }
   if (Battle().extractionStarted && AllAtLandingPoint()) {
     DrawMessage(345, L"Stand by for extraction.");
-    missionEndFlag = END_EVACUATED;
+    EndMission(END_EVACUATED);
     FlagUnitsAtExtraction();
   }
 }
@@ -324,7 +328,7 @@ bool NextUnitsTurn() {
 }  // namespace
 
 void FollowPlayerWithCamera() {
-  if (!engineCamera || !IsUnitSlot(Battle().playerUnit)) return;
+  if (!Engine().engineCamera || !IsUnitSlot(Battle().playerUnit)) return;
   const float limitX = static_cast<float>(ViewPreset().panLimitX);
   const float limitZ = static_cast<float>(ViewPreset().panLimitZ);
   const Vector3& at = Units().units[Battle().playerUnit]->pos;
@@ -332,8 +336,8 @@ void FollowPlayerWithCamera() {
   float z = std::min(at.z, limitZ);
   // The high view looks a little further toward the near edge.
   z = std::max(z, ViewPreset().viewPreset == 0 ? -(limitZ + 15.0f) : -limitZ);
-  engineCamera->SetPosition(x, static_cast<float>(ViewPreset().cameraHeight),
-                            z - static_cast<float>(ViewPreset().cameraZOffset));
+  Engine().engineCamera->SetPosition(x, static_cast<float>(ViewPreset().cameraHeight),
+                                     z - static_cast<float>(ViewPreset().cameraZOffset));
 }
 
 void MissionFrame(int32_t dt, bool hud) {
@@ -345,11 +349,11 @@ void MissionFrame(int32_t dt, bool hud) {
   if (Battle().hudStage == kHudStageMiniMap) {
     DrawPatientProgress();
     DrawMiniMap(g);
-  } else if (gameState == STATE_PATIENT_VIEW) {
+  } else if (States().gameState == STATE_PATIENT_VIEW) {
     DrawPatientProgress();
     ShowHudStage(kHudStageMiniMap);
   }
-  g.drawDots = Battle().hudStage == kHudStageMiniMap || gameState == STATE_PATIENT_VIEW;
+  g.drawDots = Battle().hudStage == kHudStageMiniMap || States().gameState == STATE_PATIENT_VIEW;
   if (StrategyTable().strategyCount > 0) PulseStrategyMarker(dt);
   DrawGridLinks();
 

@@ -22,7 +22,9 @@
 #include "battlefield/view_preset.h"
 #include "casualty/backpack.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/developer_keys.h"
+#include "shell/engine_setup.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/screen_text.h"
@@ -51,7 +53,7 @@ std::wstring FolderFile(const std::string& folder, const char* file) {
 }
 
 engine::EngineRef<engine::EngineBitmap> LoadWaited(const std::wstring& path, int mode) {
-  engine::EngineRef<engine::EngineBitmap> image = engineRoot->LoadBitmap(path, mode);
+  engine::EngineRef<engine::EngineBitmap> image = Engine().engineRoot->LoadBitmap(path, mode);
   while (!WaitForAsset(image)) {
   }
   return image;
@@ -68,7 +70,7 @@ void BuildTerrain(const std::string& folder) {
     missionState.terrainMesh->SetVertexHeight(static_cast<int>(i % kTerrainSide), static_cast<int>(i / kTerrainSide),
                                               heights.heights[i], 0);
   missionState.terrainMesh->SetOptionFlag(1);
-  engineRoot->Render();
+  Engine().engineRoot->Render();
   // Vertices a short or empty file does not reach stay at the bottom of the range, and the ground level
   // follows them, so units are never held above the ground they stand on.
   SetGroundLevel(GroundLevelOf(heights.Lowest()));
@@ -107,7 +109,7 @@ void SetupMissionScene(int32_t mission) {
 void LoadOverheadImage(int32_t mission) {
   SetupMissionScene(mission);
   if (missionState.overheadImage) return;
-  missionState.overheadImage = engineRoot->LoadBitmap(L"images\\overhead.qpg", 0);
+  missionState.overheadImage = Engine().engineRoot->LoadBitmap(L"images\\overhead.qpg", 0);
   missionState.overheadImage->SetColorKey(255, 0, 0);
 }
 
@@ -115,7 +117,7 @@ void BuildMissionWorld(const std::string& folder, int32_t mission, int32_t diffi
   SetGroundLevel(999.0f);
   missionState.propIndex = -1;
   missionState.teamLeader = 0;  // a new mission's leader is found afresh
-  earlyFinishTime = 0;
+  SetEarlyFinishTime(0);
   ClearExtractionChoice();
 
   BuildTerrain(folder);
@@ -141,14 +143,14 @@ void BuildMissionWorld(const std::string& folder, int32_t mission, int32_t diffi
 
 void LoadMission(int32_t mission, int32_t difficulty) {
   if (missionState.missionLoaded) UnloadMission();
-  debugMode = 0;
+  LeaveDebugMode();
   ResetBattle();
   LoadAllAssets();
 
-  missionState.terrainMesh = engineRoot->CreateGrid(kTerrainVertices, kTerrainVertices, kTerrainCell, kTerrainCell,
-                                                    -kTerrainCorner, kTerrainCorner, 1);
+  missionState.terrainMesh = Engine().engineRoot->CreateGrid(kTerrainVertices, kTerrainVertices, kTerrainCell,
+                                                             kTerrainCell, -kTerrainCorner, kTerrainCorner, 1);
   missionState.terrainMesh->SetName(L"terrain");
-  missionState.terrainObject = engineRoot->CreateObject();
+  missionState.terrainObject = Engine().engineRoot->CreateObject();
   missionState.terrainObject->AttachShape(missionState.terrainMesh);
   missionState.terrainObject->SetOptionValue(engine::EngineNode::kOptionGround);
 
@@ -162,7 +164,7 @@ void LoadMission(int32_t mission, int32_t difficulty) {
   missionState.smallMapImage = LoadWaited(FolderFile(MissionFolder(mission), "smallMap.qjp"), 1);
   if (textOverlay)
     textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight, 0,
-                            screenHeight * 330 / 455, screenWidth, kOverheadStripHeight);
+                            Engine().screenHeight * 330 / 455, Engine().screenWidth, kOverheadStripHeight);
   missionState.missionLoaded = true;
 }
 
@@ -175,12 +177,12 @@ void UnloadMission() {
   DeleteAllUnits();
   ClearStrategyMarkers();
 
-  if (missionState.terrainObject) engineStage->RemoveObject(missionState.terrainObject);
+  if (missionState.terrainObject) Engine().engineStage->RemoveObject(missionState.terrainObject);
   missionState.terrainMesh.Reset();
   missionState.terrainObject.Reset();
   if (missionState.propIndex >= 0 && missionState.propIndex < kLevelObjectCapacity &&
       LevelObjectTable().ohObjects[missionState.propIndex].group)
-    engineStage->RemoveObject(LevelObjectTable().ohObjects[missionState.propIndex].group);
+    Engine().engineStage->RemoveObject(LevelObjectTable().ohObjects[missionState.propIndex].group);
   DestroyLevelObjects();
   missionState.propIndex = -1;
   missionState.smallMapImage.Reset();

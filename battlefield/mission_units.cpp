@@ -14,7 +14,7 @@
 #include "casualty/backpack.h"
 #include "casualty/injury_picker.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/random.h"
@@ -35,7 +35,7 @@ const MissionDef& Mission() { return MissionRow(Campaign().missionNumber); }
 template <typename T>
 T& MakeUnit(int32_t slot, int32_t kind) {
   EmptyUnitSlot(slot);
-  auto unit = std::make_unique<T>(engineRoot, engineStage, kind);
+  auto unit = std::make_unique<T>(Engine().engineRoot, Engine().engineStage, kind);
   T& made = *unit;
   PutUnit(slot, std::move(unit));
   return made;
@@ -59,7 +59,7 @@ void Doubled(Unit& unit) {
 
 bool SlotLeft(const char* what) {
   if (HasFreeUnitSlot(false)) return true;
-  engineRoot->DebugPrint(std::string("no unit slot left for ") + what);
+  Engine().engineRoot->DebugPrint(std::string("no unit slot left for ") + what);
   return false;
 }
 
@@ -74,7 +74,7 @@ void PlaceWreck(const Vector3& at) {
   ShowLevelObject(index, true);
   const OverheadObject& wreck = LevelObjectTable().ohObjects[index];
   wreck.model->SetCollisionMask(2, 0);
-  engineStage->AddObject(wreck.group);
+  Engine().engineStage->AddObject(wreck.group);
   missionState.propIndex = index;
 }
 
@@ -141,7 +141,7 @@ int32_t CreateStrategyCasualties() {
     if (e.type != STRATEGY_START || e.injury <= 0) continue;
     ++k;
     if (k >= CasualtyCases().casualtyCaseCount || k >= kMaxCasualtyCases) {
-      engineRoot->DebugPrint("no casualty case " + std::to_string(k) + " for the mission");
+      Engine().engineRoot->DebugPrint("no casualty case " + std::to_string(k) + " for the mission");
       break;
     }
     if (!SlotLeft("a casualty")) break;

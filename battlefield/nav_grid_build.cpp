@@ -2,7 +2,7 @@
 
 #include "battlefield/line_of_sight.h"
 #include "battlefield/nav_grid_file.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_table.h"
 
 namespace kestrine {
@@ -94,7 +94,7 @@ void ReadOrComputeNavGrid(int32_t mission) {
   // objects, and what it built must not become the grid of the mission whose folder it is.
   if (TerrainFolderNumber(mission) != mission) return;
   if (!WriteNavGridFile(mission, Nav().NavGrid))
-    engineRoot->DebugPrint("walking grid not written: " + NavGridFilePath(mission));
+    Engine().engineRoot->DebugPrint("walking grid not written: " + NavGridFilePath(mission));
 }
 
 }  // namespace kestrine

@@ -4,7 +4,8 @@
 #include "battlefield/mission_state.h"
 #include "battlefield/nav_grid_build.h"
 #include "battlefield/unit_array.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -26,7 +27,7 @@ void ShowHeadUpStrip() {
   menuCanvasSprite->SetVisible(1);
   if (missionState.overheadImage)
     textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight, 0,
-                            screenHeight - kOverheadStripHeight, screenWidth, kOverheadStripHeight);
+                            Engine().screenHeight - kOverheadStripHeight, Engine().screenWidth, kOverheadStripHeight);
 }
 
 void ShowUnits() {
@@ -44,19 +45,19 @@ void ShowLevelObjects() {
     if (!object.model) continue;
     ShowLevelObject(i, true);
     object.group->SetVisible(1);
-    engineStage->AddObject(object.group);
+    Engine().engineStage->AddObject(object.group);
   }
 }
 
 void SetLights(float sunX) {
-  if (nightMission) {
-    engineLights[0]->SetColor(50, 255, 50);
-    engineLights[1]->SetColor(50, 255, 50);
+  if (MissionTime().nightMission) {
+    Engine().engineLights[0]->SetColor(50, 255, 50);
+    Engine().engineLights[1]->SetColor(50, 255, 50);
   } else {
-    engineLights[0]->SetColor(60, 52, 60);
-    engineLights[1]->SetColor(190, 180, 170);
+    Engine().engineLights[0]->SetColor(60, 52, 60);
+    Engine().engineLights[1]->SetColor(190, 180, 170);
   }
-  engineLights[1]->SetOrientation(sunX, -0.7f, -1.0f, 0, 1, 0);
+  Engine().engineLights[1]->SetOrientation(sunX, -0.7f, -1.0f, 0, 1, 0);
 }
 
 }  // namespace
@@ -80,8 +81,8 @@ void BuildNavGrid() {
   // The overhead view of no mission (nothing loaded) has nothing to show and no ground to probe.
   if (!missionState.missionLoaded) return;
   ShowHeadUpStrip();
-  engineCamera->SetClipRange(kOverheadFarClip, 1);
-  engineStage->AddObject(missionState.terrainObject);
+  Engine().engineCamera->SetClipRange(kOverheadFarClip, 1);
+  Engine().engineStage->AddObject(missionState.terrainObject);
   missionState.terrainObject->SetVisible(1);
   ShowUnits();
   WakeCasualties();
@@ -92,9 +93,9 @@ void BuildNavGrid() {
     return;
   }
   // The first entry: the grid is probed in the dark.
-  engineLights[0]->SetColor(0, 0, 0);
-  engineLights[1]->SetColor(0, 0, 0);
-  engineRoot->Render();
+  Engine().engineLights[0]->SetColor(0, 0, 0);
+  Engine().engineLights[1]->SetColor(0, 0, 0);
+  Engine().engineRoot->Render();
   ReadOrComputeNavGrid(Campaign().missionNumber);
   missionState.gridReady = true;
   SetLights(-0.5f);

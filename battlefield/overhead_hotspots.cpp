@@ -2,7 +2,7 @@
 
 #include "battlefield/battle_state.h"
 #include "battlefield/mini_map.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/hotspots.h"
 
 namespace kestrine {
@@ -34,7 +34,7 @@ HotspotBox OverheadHotspotBox(int32_t id) {
     const MiniMapCorner corner = MiniMapOrigin();
     return {corner.x, corner.y, p.width, p.height};
   }
-  return {screenWidth * p.x / 634, screenHeight * p.y / 455, p.width, p.height};
+  return {Engine().screenWidth * p.x / 634, Engine().screenHeight * p.y / 455, p.width, p.height};
 }
 
 void SetOverheadHotspots() {

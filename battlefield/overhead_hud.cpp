@@ -20,7 +20,9 @@
 #include "battlefield/unit_orders.h"
 #include "casualty/backpack.h"
 #include "casualty/casualty_queries.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/game_state.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -45,8 +47,8 @@ constexpr int kLabelSize = 11;
 constexpr int kSmallSize = 8;
 constexpr int kDeveloperSize = 12;
 
-int LayoutX(int a) { return screenWidth * a / 634; }
-int LayoutY(int b) { return screenHeight * b / 455; }
+int LayoutX(int a) { return Engine().screenWidth * a / 634; }
+int LayoutY(int b) { return Engine().screenHeight * b / 455; }
 
 std::wstring Format(const char* format, auto... values) {
   char text[96];
@@ -73,13 +75,15 @@ void Label(int a, int b, const wchar_t* text, int size, const Colour& c) {
 void DrawScoreAndClock() {
   HudLabel(LayoutX(20), LayoutY(435), Format("Score: %d", static_cast<int>(missionProgress.missionScore)),
            L"Score: -00000000", kSmallSize, ALIGN_LEFT, kActive);
-  HudLabel(LayoutX(20), LayoutY(410), HudClockText(missionClock), L"Time: 00:00", kSmallSize, ALIGN_LEFT, kActive);
+  HudLabel(LayoutX(20), LayoutY(410), HudClockText(MissionTime().missionClock), L"Time: 00:00", kSmallSize, ALIGN_LEFT,
+           kActive);
 }
 
 void DrawExtractionWarning() {
   if (!Battle().extractionStarted || !textOverlay) return;
-  DrawTextOnImage(textOverlay, screenWidth * 400 / 640, screenHeight * 370 / 480, L"Warning - Extraction is imminent",
-                  kLabelSize, ALIGN_CENTRE, kMessage.r, kMessage.g, kMessage.b, 1, 0);
+  DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * 370 / 480,
+                  L"Warning - Extraction is imminent", kLabelSize, ALIGN_CENTRE, kMessage.r, kMessage.g, kMessage.b, 1,
+                  0);
 }
 
 void DrawLocation() {
@@ -176,7 +180,7 @@ void DrawPatientProgress() {
   if (!IsUnitSlot(0) || !textOverlay) return;
   const std::wstring text = PatientProgressText(Units().units[0]->health, Campaign().difficulty);
   // The overhead strip lies under it only in the overhead view; the patient view has its own display there.
-  if (gameState == STATE_OVERHEAD) {
+  if (States().gameState == STATE_OVERHEAD) {
     HudLabel(LayoutX(20), LayoutY(423), text, L"You: 100%  ", kSmallSize, ALIGN_LEFT, kActive);
   } else {
     DrawTextOnImage(textOverlay, LayoutX(20), LayoutY(423), text, kSmallSize, ALIGN_LEFT, kActive.r, kActive.g,

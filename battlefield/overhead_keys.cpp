@@ -12,7 +12,7 @@
 #include "casualty/backpack.h"
 #include "shell/developer_keys.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/sound_table.h"
 
@@ -22,7 +22,6 @@ namespace {
 
 constexpr int32_t kWaiting = 1;
 constexpr int32_t kReadied = 2;
-constexpr int32_t kEvacuated = END_EVACUATED;
 constexpr int32_t kCheatGrenades = 10;
 constexpr int32_t kCheatRifleRounds = 300;
 constexpr int32_t kAlmostOutOfTime = 1001;
@@ -30,21 +29,19 @@ constexpr int32_t kAlmostOutOfTime = 1001;
 // The arming sequence; true when the key was one of it.
 bool ArmingKey(int key, bool down) {
   if (key == VK_DEV_DIRECT) {
-    debugMode = kDebugDeveloper;
+    EnterDeveloperLevel();
     return true;
   }
   if (key == VK_DEV_ARM) {
-    if (down) debugMode = debugMode == kDebugOff ? kDebugArmed : kDebugOff;
+    if (down) ToggleDebugArmed();
     return true;
   }
   if (key == VK_DEV_RAISE) {
-    if (down && debugMode == kDebugArmed) debugMode = kDebugDeveloper;
+    if (down) RaiseDebugMode();
     return true;
   }
   return false;
 }
-
-void Toggle(uint8_t& flag) { flag = flag ? 0 : 1; }
 
 void ReadyFirstWaiting() {
   for (int32_t i = Units().firstPatientUnit; i < Units().unitCount && i < kUnitSlotCount; ++i) {
@@ -70,7 +67,7 @@ bool CheatKey(int key) {
       OpenNearestCasualty(false);
       return true;
     case 'E':
-      missionEndFlag = kEvacuated;
+      EndMission(END_EVACUATED);
       SetGameState(STATE_DEBRIEFING);
       return true;
     case 'K':
@@ -90,10 +87,10 @@ bool CheatKey(int key) {
       backpack.count[0] = kCheatGrenades;
       return true;
     case 'F':
-      Toggle(clockFrozen);
+      ToggleClockFrozen();
       return true;
     case 'T':
-      missionClock = kAlmostOutOfTime;
+      SetMissionClock(kAlmostOutOfTime);
       return true;
     case 'A':
       backpack.count[1] = kCheatRifleRounds;
@@ -132,7 +129,7 @@ void NextWeapon() {
 }
 
 void LetGo() {
-  if (!MedicDrag().dragging && debugMode == kDebugDeveloper) {
+  if (!MedicDrag().dragging && Developer().debugMode == kDebugDeveloper) {
     StartDragging();
     return;
   }
@@ -151,7 +148,7 @@ void OverheadKey(int key, bool down) {
     if (key == VK_LEFT || key == VK_RIGHT) PlacementToolKey(key, down, at);
     return;
   }
-  if (debugMode == kDebugDeveloper) {
+  if (Developer().debugMode == kDebugDeveloper) {
     if (PlacementToolKey(key, down, at)) return;
     if (down && key != 'C' && CheatKey(key)) return;
   }

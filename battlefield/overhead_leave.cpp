@@ -3,8 +3,8 @@
 #include "battlefield/level_objects.h"
 #include "battlefield/mission_state.h"
 #include "battlefield/unit_array.h"
+#include "shell/engine_setup.h"
 #include "shell/explosion.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -16,7 +16,7 @@ void LeaveOverhead() {
   if (menuCanvas) ClearMenuCanvas();
   if (missionState.terrainObject) {
     missionState.terrainObject->SetVisible(0);
-    if (engineStage) engineStage->RemoveObject(missionState.terrainObject);
+    if (Engine().engineStage) Engine().engineStage->RemoveObject(missionState.terrainObject);
   }
   for (int32_t i = 0; i < Units().unitCount && i < kUnitSlotCount; ++i) {
     Unit* unit = Units().units[i].get();

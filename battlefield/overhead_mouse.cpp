@@ -23,8 +23,9 @@
 #include "casualty/casualty_queries.h"
 #include "casualty/casualty_slots.h"
 #include "casualty_view/surroundings_kinds.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
@@ -67,10 +68,10 @@ enum BackpackAmmo { AMMO_GRENADES = 0, AMMO_RIFLE = 1, AMMO_PISTOL = 2 };
 bool HaveMedic() { return IsUnitSlot(0); }
 
 engine::EngineRef<engine::EngineHit> PickAt(int32_t x, int32_t y) {
-  if (!engineRoot || !engineCamera) return {};
-  const int sx = (engineRoot->GetScreenWidth() - 640) / 2 + x;
-  const int sy = (engineRoot->GetScreenHeight() - 480) / 2 + y;
-  return engineCamera->Pick(sx, sy);
+  if (!Engine().engineRoot || !Engine().engineCamera) return {};
+  const int sx = (Engine().engineRoot->GetScreenWidth() - 640) / 2 + x;
+  const int sy = (Engine().engineRoot->GetScreenHeight() - 480) / 2 + y;
+  return Engine().engineCamera->Pick(sx, sy);
 }
 
 // The medic stands still on the centre of his cell, his walk forgotten.
@@ -108,7 +109,7 @@ void CallForSupport() {
 void MoveTeamPressed() {
   if (!overheadInputState.teamPlacement && missionState.teamLeader > 0) {
     if (textOverlay)
-      DrawTextOnImage(textOverlay, screenWidth * 400 / 640, screenHeight * 355 / 480,
+      DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * 355 / 480,
                       L"Right-click to select location to deploy team", 11, ALIGN_CENTRE, 10, 250, 10, 1, 0);
     CutSupportCallShort();
     overheadInputState.teamPlacement = 1;
@@ -145,7 +146,7 @@ void WalkMedicTo(const Vector3& target) {
 
 void Fire(int32_t x, int32_t y) {
   Unit& medic = *Units().units[0];
-  if (!(medic.nextShotTime < gameClock)) return;
+  if (!(medic.nextShotTime < Clock().gameClock)) return;
   const engine::EngineRef<engine::EngineHit> hit = PickAt(x, y);
   if (!hit) return;
   const Vector3 target(hit->GetPoint());
@@ -166,7 +167,7 @@ void Fire(int32_t x, int32_t y) {
       impact = medic.Fire(target, FIRE_RIFLE);
       if (count[AMMO_RIFLE] % kRoundsPerClip == 0) {
         PlayEffect(SOUND_CLIP);
-        medic.nextShotTime = gameClock + kClipChangeMs;
+        medic.nextShotTime = Clock().gameClock + kClipChangeMs;
       }
       break;
     case WEAPON_GRENADE:
@@ -213,7 +214,9 @@ void RightClick(int32_t x, int32_t y) {
 
 }  // namespace
 
-void ClearTeamMessage() { RestoreHudStrip(screenWidth * 200 / 640, screenHeight * 355 / 480, 420, 20); }
+void ClearTeamMessage() {
+  RestoreHudStrip(Engine().screenWidth * 200 / 640, Engine().screenHeight * 355 / 480, 420, 20);
+}
 
 int32_t ChoosePatientLocation(const Vector3& where) {
   const CellIndex from = CellAt(where);

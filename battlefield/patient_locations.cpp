@@ -5,7 +5,6 @@
 
 #include "battlefield/mission_bytes.h"
 #include "shell/game_files.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 

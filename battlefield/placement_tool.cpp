@@ -2,7 +2,7 @@
 
 #include "battlefield/level_object_writer.h"
 #include "shell/developer_keys.h"
-#include "shell/globals.h"
+#include "shell/events.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 
@@ -108,7 +108,7 @@ int32_t SelectedObject() {
 }
 
 bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
-  if (key == VK_PLACEMENT_TOOL && debugMode == kDebugDeveloper) {
+  if (key == VK_PLACEMENT_TOOL && Developer().debugMode == kDebugDeveloper) {
     if (down) placementToolState.objectPlacementOn = placementToolState.objectPlacementOn ? 0 : 1;
     return true;
   }
@@ -134,9 +134,9 @@ bool PlacementToolKey(int key, bool down, Vector3 medicPosition) {
   const HoldKey* hold = FindHoldKey(key);
   if (!hold) return false;
   if (down) {
-    placementToolState.editKeyDownTime = static_cast<float>(gameClock);
+    placementToolState.editKeyDownTime = static_cast<float>(Clock().gameClock);
   } else if (const int32_t index = SelectedObject(); index >= 0) {
-    ApplyHold(index, *hold, static_cast<float>(gameClock) - placementToolState.editKeyDownTime);
+    ApplyHold(index, *hold, static_cast<float>(Clock().gameClock) - placementToolState.editKeyDownTime);
   }
   return true;
 }

@@ -4,7 +4,8 @@
 #include "battlefield/unit_array.h"
 #include "battlefield/unit_orders.h"
 #include "battlefield/unit_shooting.h"
-#include "shell/globals.h"
+#include "shell/events.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 
@@ -17,7 +18,7 @@ constexpr float kGrazed = 4.0f;         // nearer than this the enemy may go dow
 constexpr float kMedicCloseBy = 17.0f;  // an enemy this close to the medic goes down at once
 constexpr float kFriendHit = 2.0f;
 constexpr int32_t kFriendlyShotsAllowed = 5;
-constexpr int32_t kFriendlyFireEnd = END_FRIENDLY_FIRE;
+constexpr MissionEnd kFriendlyFireEnd = END_FRIENDLY_FIRE;
 constexpr int32_t kRunsBelowHealth = 8;
 constexpr int32_t kWaiting = 1;
 
@@ -49,7 +50,7 @@ bool EnemyHit(Unit& enemy, float d, const Unit& medic) {
       SendUnitTo(enemy, enemy.pos);
       enemy.ResetAction();
       enemy.alert = 1;
-      enemy.nextShotTime = gameClock;
+      enemy.nextShotTime = Clock().gameClock;
       enemy.targetUnit = 0;
       enemy.SetAction(ACTION_HURT);
     }
@@ -77,7 +78,7 @@ void PlayerShotLanded(const Vector3& impact) {
       if (EnemyHit(unit, d, medic)) continue;
       HitReactionHook(static_cast<int32_t>(unit.pos.x - medic.pos.x), static_cast<int32_t>(d / 170.0 * 100.0));
     } else if (unit.side != kSideEnemy && d < kFriendHit) {
-      if (CountFriendlyFire() > kFriendlyShotsAllowed) missionEndFlag = kFriendlyFireEnd;
+      if (CountFriendlyFire() > kFriendlyShotsAllowed) EndMission(kFriendlyFireEnd);
     }
   }
 }

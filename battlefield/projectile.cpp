@@ -2,8 +2,8 @@
 
 #include "battlefield/blast.h"
 #include "battlefield/terrain_images.h"
+#include "shell/engine_setup.h"
 #include "shell/explosion.h"
-#include "shell/globals.h"
 #include "shell/random.h"
 
 namespace kestrine {
@@ -24,15 +24,15 @@ void Projectile::Remove() {
   idle = true;
   if (!model) return;
   model->SetVisible(0);
-  if (engineStage) engineStage->RemoveObject(model);
+  if (Engine().engineStage) Engine().engineStage->RemoveObject(model);
   model.Reset();
   loaded = false;
 }
 
 void Projectile::LoadGrenadeModel() {
   if (loaded) return;
-  model = engineRoot->LoadModel(L"chars\\Weap\\grenade.qsad", 2);
-  while (!model->IsLoaded()) engineRoot->Wait(100);
+  model = Engine().engineRoot->LoadModel(L"chars\\Weap\\grenade.qsad", 2);
+  while (!model->IsLoaded()) Engine().engineRoot->Wait(100);
   model->SetScale(0.5f, 0.5f, 0.5f);
   model->SetBoundingBox(-1, 1, -1, 1, -1, 1, 0);
   model->SetCollisionMask(kGrenadeCollisionGroup, 0);
@@ -49,7 +49,7 @@ void Projectile::LaunchProjectile(Vector3 from, Vector3 to, int launcher) {
   index = launcher;
   velocity = Vector3((to.x - from.x) / kGrenadeFlightTime, kGrenadeUpwardSpeed, (to.z - from.z) / kGrenadeFlightTime);
   if (model) {
-    engineStage->AddObject(model);
+    Engine().engineStage->AddObject(model);
     model->SetVisible(1);
   }
   age = 0.0f;
@@ -97,7 +97,7 @@ void Projectile::UpdateProjectiles(float t) {
   PaintCrater(position.x, position.z);
   if (model) {
     model->SetVisible(0);
-    if (engineStage) engineStage->RemoveObject(model);
+    if (Engine().engineStage) Engine().engineStage->RemoveObject(model);
     // Off the stage it must not stay behind as a piece of invisible ground.
     model->SetCollisionMask(kGrenadeCollisionGroup, 0);
   }

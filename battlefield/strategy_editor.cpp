@@ -10,7 +10,6 @@
 #include "battlefield/unit_array.h"
 #include "battlefield/unit_orders.h"
 #include "shell/developer_keys.h"
-#include "shell/globals.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -42,7 +41,7 @@ bool PlacementToolKeeps(int key) {
 }
 
 bool SwitchKey(int key, bool down) {
-  if (debugMode != kDebugDeveloper) return false;
+  if (Developer().debugMode != kDebugDeveloper) return false;
   if (key == VK_STRATEGY_EDITOR) {
     if (down) strategyEditorState.strategyEditOn = strategyEditorState.strategyEditOn ? 0 : 1;
     return true;

@@ -5,7 +5,7 @@
 #include "battlefield/strategy_editor.h"
 #include "battlefield/strategy_table.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -89,7 +89,7 @@ void BuildMarker(int32_t slot, const StrategyEntry& e, const MarkerLook& look) {
   if (editing && plane) {
     plane->Resize(look.resize, look.resize, look.resize);
   } else {
-    plane = engineRoot->CreatePlane(look.size, look.size, 1, 0, 0, 1);
+    plane = Engine().engineRoot->CreatePlane(look.size, look.size, 1, 0, 0, 1);
   }
   plane->SetFaceBitmap(L"front", markerImages[look.image], 0);
   Rgb colour = look.colour;
@@ -97,12 +97,12 @@ void BuildMarker(int32_t slot, const StrategyEntry& e, const MarkerLook& look) {
 
   if (!editing || !marker) {
     // The slot's old marker goes with it: left on the stage it could never be taken off again.
-    if (marker) engineStage->RemoveObject(marker);
-    marker = engineRoot->CreateObject();
+    if (marker) Engine().engineStage->RemoveObject(marker);
+    marker = Engine().engineRoot->CreateObject();
     marker->AttachShape(plane);
-    engineStage->AddObject(marker);
+    Engine().engineStage->AddObject(marker);
   }
-  marker->PointAt(engineCamera, 1);
+  marker->PointAt(Engine().engineCamera, 1);
   marker->SetVisible(1);
   marker->SetPosition(e.pos.x, e.pos.y, e.pos.z);
 }
@@ -129,7 +129,7 @@ void UpdatePoint(const StrategyEntry& e) {
 void ClearStrategyMarkers() {
   for (int i = 0; i < kStrategyEntryCount; ++i) {
     engine::EngineRef<engine::EngineObject>& marker = strategyMarkerState.strategyMarkers[i];
-    if (marker && engineStage) engineStage->RemoveObject(marker);
+    if (marker && Engine().engineStage) Engine().engineStage->RemoveObject(marker);
     marker.Reset();
     strategyMarkerState.strategyMarkerPlanes[i].Reset();
   }
@@ -146,26 +146,26 @@ bool UpdateStrategyMarker(int32_t /*index*/) {
 
   MarkerLook look{};
   if (!LookFor(e, look)) return false;
-  if (engineRoot && engineStage) BuildMarker(cursor, e, look);
+  if (Engine().engineRoot && Engine().engineStage) BuildMarker(cursor, e, look);
   UpdatePoint(e);
   return true;
 }
 
 void ShowStrategyMarkers() {
-  if (!engineStage) return;
+  if (!Engine().engineStage) return;
   for (const engine::EngineRef<engine::EngineObject>& marker : strategyMarkerState.strategyMarkers) {
     if (!marker) continue;
-    engineStage->AddObject(marker);
+    Engine().engineStage->AddObject(marker);
     marker->SetVisible(1);
   }
 }
 
 void HideStrategyMarkers() {
-  if (!engineStage) return;
+  if (!Engine().engineStage) return;
   for (const engine::EngineRef<engine::EngineObject>& marker : strategyMarkerState.strategyMarkers) {
     if (!marker) continue;
     marker->SetVisible(0);
-    engineStage->RemoveObject(marker);
+    Engine().engineStage->RemoveObject(marker);
   }
 }
 

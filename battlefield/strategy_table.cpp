@@ -6,7 +6,6 @@
 #include "battlefield/strategy_markers.h"
 #include "platform/message_box.h"
 #include "shell/game_files.h"
-#include "shell/globals.h"
 #include "shell/main_window.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"

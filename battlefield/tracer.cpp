@@ -1,6 +1,6 @@
 #include "battlefield/tracer.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 
@@ -25,7 +25,7 @@ void Tracer::Remove() {
   idle = true;
   if (object) {
     object->SetVisible(0);
-    if (engineStage) engineStage->RemoveObject(object);
+    if (Engine().engineStage) Engine().engineStage->RemoveObject(object);
   }
   object.Reset();
   box.Reset();
@@ -34,11 +34,11 @@ void Tracer::Remove() {
 
 void Tracer::BuildFacedBox(int side) {
   if (built) return;
-  box = engineRoot->CreateBox(0.2f, 0.2f, 0.8f, 1);
+  box = Engine().engineRoot->CreateBox(0.2f, 0.2f, 0.8f, 1);
   // A side outside the three is drawn as the player's.
   const SideColour colour = kSideColours[side >= 0 && side < 3 ? side : 2];
   for (const wchar_t* face : kBoxFaces) box->SetFaceColor(face, colour.r, colour.g, colour.b);
-  object = engineRoot->CreateObject();
+  object = Engine().engineRoot->CreateObject();
   object->SetBoundingBox(-0.25f, 0.25f, 0.0f, 1.0f, -0.25f, 0.25f, 0);
   object->SetCollisionMask(kStreakCollisionGroup, 0);
   object->AttachShape(box);
@@ -59,7 +59,7 @@ void Tracer::LaunchTracer(Vector3 from, Vector3 to, int shooter) {
   velocity = velocity * kTracerSpeed;
   remaining = length / kTracerSpeed;
   if (!object) return;
-  engineStage->AddObject(object);
+  Engine().engineStage->AddObject(object);
   object->SetVisible(1);
   object->MoveTo(position.x, position.y, position.z);
 }
@@ -69,7 +69,7 @@ void Tracer::UpdateLaunchedObjects(float t) {
   if (remaining == 0.0f) {
     if (object) {
       object->SetVisible(0);
-      if (engineStage) engineStage->RemoveObject(object);
+      if (Engine().engineStage) Engine().engineStage->RemoveObject(object);
     }
     idle = true;
     // It stays where it stopped: no further test or move.

@@ -7,7 +7,9 @@
 
 #include "battlefield/spawn_points.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/developer_keys.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 
 namespace kestrine {
 
@@ -25,7 +27,8 @@ constexpr MarkerColour kMarkerColours[] = {{10, 255, 10}, {255, 10, 10}, {255, 2
 
 const wchar_t* BodyModelPath(int32_t side, int32_t camouflage) {
   if (side == kSideEnemy)
-    return altEnemyModel ? L"chars\\newSold\\pink\\oh_arabpink.qsad" : L"chars\\newSold\\oharab\\oh_arab.qsad";
+    return Developer().altEnemyModel ? L"chars\\newSold\\pink\\oh_arabpink.qsad"
+                                     : L"chars\\newSold\\oharab\\oh_arab.qsad";
   return camouflage == 1 ? L"chars\\newSold\\dc\\oh_dcsold.qsad" : L"chars\\newSold\\ohsold\\oh_soldr.qsad";
 }
 
@@ -107,7 +110,7 @@ void Unit::Place(const Vector3& where, int32_t newSide, int32_t newState, int32_
   state = newState;
   draggedBy = -1;
   nextShotTime = 0;
-  LoadModels(engineRoot);
+  LoadModels(Engine().engineRoot);
   body->Prepare();
   body->SetTag(unitIndex);
   marker->Prepare();
@@ -156,7 +159,7 @@ void Unit::Kill() {
   if (marker) marker->SetVisible(0);
   down = true;
   SetAction(ACTION_DOWN);
-  downTime = gameClock + 5000;
+  downTime = Clock().gameClock + 5000;
   arrived = true;
 }
 

@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "battlefield/unit.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
@@ -24,11 +25,11 @@ struct FireMode {
 constexpr FireMode kFireModes[] = {{0.0f, 0}, {35.0f, 500}, {70.0f, 200}, {30.0f, 3000}};
 
 engine::EngineRef<engine::EngineVector> ScreenPoint(const Vector3& world, bool clampToView) {
-  const engine::EngineRef<engine::EngineVector> p = engineCamera->WorldToScreen(world.x, world.y, world.z);
+  const engine::EngineRef<engine::EngineVector> p = Engine().engineCamera->WorldToScreen(world.x, world.y, world.z);
   if (!clampToView) return p;
   return engine::MakeEngine<engine::EngineVector>(
-      std::min(p->GetX(), static_cast<float>(screenWidth)),
-      std::min(p->GetY(), static_cast<float>(screenHeight - kHudStripHeight)), p->GetZ());
+      std::min(p->GetX(), static_cast<float>(Engine().screenWidth)),
+      std::min(p->GetY(), static_cast<float>(Engine().screenHeight - kHudStripHeight)), p->GetZ());
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ Vector3 Unit::LineOfFire(const Vector3& aim) {
 }
 
 Vector3 Unit::Fire(Vector3 aim, int32_t mode) {
-  if (gameClock < nextShotTime) return Vector3();
+  if (Clock().gameClock < nextShotTime) return Vector3();
   // Turned the way a walk toward the target would turn it (x before z), so the shooter faces his target;
   // with the arguments the other way round he would face its mirror image across the diagonal.
   const float heading = std::atan2(aim.x - pos.x, aim.z - pos.z) * kDegreesPerRadian + 180.0f;
@@ -81,7 +82,7 @@ Vector3 Unit::Fire(Vector3 aim, int32_t mode) {
       PlayEffect(SOUND_RIFLE);
     }
   }
-  nextShotTime = gameClock + row.nextShotAfter;
+  nextShotTime = Clock().gameClock + row.nextShotAfter;
   firing = true;
   return impact;
 }

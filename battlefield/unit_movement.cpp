@@ -6,7 +6,8 @@
 #include "battlefield/ground_level.h"
 #include "battlefield/medic_drag.h"
 #include "battlefield/unit.h"
-#include "shell/globals.h"
+#include "engine/engine.h"
+#include "shell/events.h"
 
 namespace kestrine {
 
@@ -130,7 +131,7 @@ void Unit::Walk(float step) {
       ReplanToTargetCell();
     } else {
       ResetAction();
-      nextShotTime = gameClock;
+      nextShotTime = Clock().gameClock;
     }
   }
 

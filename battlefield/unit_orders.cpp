@@ -4,7 +4,8 @@
 #include "battlefield/strategy_table.h"
 #include "battlefield/unit_array.h"
 #include "casualty/casualty_queries.h"
-#include "shell/globals.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
@@ -72,7 +73,7 @@ void Hold(Unit& unit) { unit.SetAction(unit.health < kHurtHealth ? ACTION_HURT :
 // Near its post: it stands (or crouches, hurt). Away from it, or after a rest, it walks back to somewhere
 // about it and takes the time of that move.
 void HoldPost(Unit& unit, int32_t restMs, int32_t nextMoveAt) {
-  if (unit.AxisDistanceWithin(unit.home, kPostReach) >= kPostReach || gameClock - unit.nextShotTime >= restMs) {
+  if (unit.AxisDistanceWithin(unit.home, kPostReach) >= kPostReach || Clock().gameClock - unit.nextShotTime >= restMs) {
     unit.nextShotTime = nextMoveAt;
     SendUnitTo(unit, RandomOffset(unit.home, kHomeSpread));
   } else {
@@ -133,12 +134,13 @@ void NoOrders(Unit& unit) {
 
 void Attack(Unit& unit) {
   if (!OnFoot(unit)) return;
-  if (unit.AxisDistanceWithin(unit.home, kPostReach) >= kPostReach || gameClock - unit.nextShotTime >= kAttackRestMs) {
+  if (unit.AxisDistanceWithin(unit.home, kPostReach) >= kPostReach ||
+      Clock().gameClock - unit.nextShotTime >= kAttackRestMs) {
     // Now and then an attacker turns to carrying off the wounded.
-    if (rand() % 200 > 196 - 8 * Campaign().difficulty && gameState == STATE_OVERHEAD) {
+    if (rand() % 200 > 196 - 8 * Campaign().difficulty && States().gameState == STATE_OVERHEAD) {
       unit.orders = ORDERS_DEFENDNDRAG;
     } else {
-      unit.nextShotTime = gameClock;
+      unit.nextShotTime = Clock().gameClock;
       unit.orders = ORDERS_NONE;
     }
     return;
@@ -147,7 +149,7 @@ void Attack(Unit& unit) {
 }
 
 void Advance(Unit& unit) {
-  if (gameClock - unit.nextShotTime <= kAdvanceWaitMs) {
+  if (Clock().gameClock - unit.nextShotTime <= kAdvanceWaitMs) {
     unit.ResetAction();
   } else {
     GoToWaypoint(unit);
@@ -166,7 +168,7 @@ void Follow(Unit& unit) {
 }
 
 void RecoverWhenDue(Unit& unit) {
-  if (!unit.down || !(unit.downTime < gameClock)) return;
+  if (!unit.down || !(unit.downTime < Clock().gameClock)) return;
   unit.Relocate();
   unit.orders = ORDERS_DEFEND;
 }
@@ -200,7 +202,7 @@ void AdvanceAndDrag(Unit& unit, int32_t self) {
         return;
       }
     }
-    if (unit.nextShotTime < 1 || gameClock - unit.nextShotTime <= kAdvanceWaitMs) {
+    if (unit.nextShotTime < 1 || Clock().gameClock - unit.nextShotTime <= kAdvanceWaitMs) {
       unit.ResetAction();
       SendUnitTo(unit, unit.pos);
     } else {
@@ -231,13 +233,13 @@ void DefendAndDrag(Unit& unit, int32_t self) {
       }
     }
     if (enemy) unit.orders = ORDERS_ATTACK;
-    if (OnFoot(unit)) HoldPost(unit, kDefendRestMs, gameClock - kDragHoldBackMs);
+    if (OnFoot(unit)) HoldPost(unit, kDefendRestMs, Clock().gameClock - kDragHoldBackMs);
     return;
   }
   Unit* casualty = DraggedCasualty(unit);
   if (!casualty) return;
   // Someone else has him, he is delivered already, or the medic is treating him: let go.
-  if (!(casualty->state < kDelivered && casualty->draggedBy < 0 && gameState != STATE_PATIENT_VIEW)) {
+  if (!(casualty->state < kDelivered && casualty->draggedBy < 0 && States().gameState != STATE_PATIENT_VIEW)) {
     unit.draggedBy = -1;
     return;
   }
@@ -298,7 +300,7 @@ void RunOrders(int32_t u) {
       NoOrders(unit);
       break;
     case ORDERS_DEFEND:
-      if (OnFoot(unit)) HoldPost(unit, kDefendRestMs, gameClock + kDefendNextMoveMs);
+      if (OnFoot(unit)) HoldPost(unit, kDefendRestMs, Clock().gameClock + kDefendNextMoveMs);
       break;
     case ORDERS_ATTACK:
       Attack(unit);

@@ -6,8 +6,8 @@
 #include "battlefield/line_of_sight.h"
 #include "battlefield/unit_array.h"
 #include "battlefield/unit_orders.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
@@ -76,23 +76,23 @@ void CutDragLinks(Unit& unit) {
 
 // The medic is hit. Returns true when he died (the mission is gone).
 bool HitMedic(Unit& medic, float d, int32_t roll, int32_t pan, int32_t volumeDrop, int32_t level) {
-  if (gameState == STATE_PATIENT_VIEW && textOverlay) {
+  if (States().gameState == STATE_PATIENT_VIEW && textOverlay) {
     // The screen flashes round its edge.
     textOverlay->SetDrawColor(255, 10, 10);
-    OutlineRectOverlay(1.0, 1.0, screenWidth - 1, screenHeight - 1);
+    OutlineRectOverlay(1.0, 1.0, Engine().screenWidth - 1, Engine().screenHeight - 1);
   }
   if (!((d < kPointBlank || medic.health < level) && roll < kMedicKilledBelow)) {
     HitReactionHook(-pan, volumeDrop);
     return false;
   }
   if (BattleSwitches().invulnerable) return false;
-  if (gameState == STATE_OVERHEAD) {
+  if (States().gameState == STATE_OVERHEAD) {
     medic.down = true;
     SetGameState(STATE_KIA);
     return true;
   }
   // In the patient view a novice's medic lives through it.
-  if (gameState == STATE_PATIENT_VIEW && level >= 1) {
+  if (States().gameState == STATE_PATIENT_VIEW && level >= 1) {
     SetGameState(STATE_OVERHEAD);
     if (IsUnitSlot(0)) Units().units[0]->down = true;
     SetGameState(STATE_KIA);

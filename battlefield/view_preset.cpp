@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "battlefield/level_objects.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/program_state.h"
@@ -49,9 +49,9 @@ int32_t PresetCameraHeight(int32_t preset, int32_t mission) {
 
 void ApplyViewPreset() {
   const ViewPresetValues& values = PresetValues(viewPresetState.viewPreset);
-  if (engineCamera) {
-    engineCamera->ResetOrientation();
-    engineCamera->SetRotation(1, 0, 0, values.pitch);
+  if (Engine().engineCamera) {
+    Engine().engineCamera->ResetOrientation();
+    Engine().engineCamera->SetRotation(1, 0, 0, values.pitch);
   }
   viewPresetState.cameraHeight = PresetCameraHeight(viewPresetState.viewPreset, Campaign().missionNumber);
   viewPresetState.cameraZOffset = values.cameraZOffset;

@@ -15,8 +15,9 @@
 #include "battlefield/unit_array.h"
 #include "battlefield/view_preset.h"
 #include "frame_timing.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
@@ -26,14 +27,13 @@ namespace kestrine::bench {
 
 // The engine, its two lights and the overlays on the headless engine, made once; false without the data.
 inline bool SetUpHeadlessGame() {
-  if (engineRoot) return true;
+  if (Engine().engineRoot) return true;
   if (chdir(KESTRINE_DATA_DIR) != 0) return false;
-  engineRoot = engine::CreateEngineRoot("headless");
-  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-  engineStage = engineRoot->CreateStage();
-  engineCamera = engineStage->GetCamera();
-  engineLights[0] = engineRoot->CreateLight(0);
-  engineLights[1] = engineRoot->CreateLight(3);
+  UseEngine(engine::CreateEngineRoot("headless"));
+  engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
+  UseEngineLights(Engine().engineRoot->CreateLight(0), Engine().engineRoot->CreateLight(3));
   CreateTextOverlay();
   CreateOverlays();
   return true;
@@ -46,17 +46,17 @@ inline engine::SdlBackend* SetUpSdlGame(benchmark::State& state) {
     state.SkipWithError("no game data");
     return nullptr;
   }
-  engine::SdlBackend* backend = CreateSdlRoot(engineRoot, state);
+  engine::EngineRef<engine::EngineRoot> root;
+  engine::SdlBackend* backend = CreateSdlRoot(root, state);
+  UseEngine(root);
   if (!backend) return nullptr;
-  screenWidth = 640;
-  screenHeight = 480;
-  engineStage = engineRoot->CreateStage();
-  engineCamera = engineStage->GetCamera();
-  engineCamera->SetViewport(0, 0, 640, 480);
-  engineLights[0] = engineRoot->CreateLight(0);
-  engineLights[1] = engineRoot->CreateLight(3);
-  engineStage->AddObject(engineLights[0]);
-  engineStage->AddObject(engineLights[1]);
+  SetScreenSize(640, 480);
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
+  Engine().engineCamera->SetViewport(0, 0, 640, 480);
+  UseEngineLights(Engine().engineRoot->CreateLight(0), Engine().engineRoot->CreateLight(3));
+  Engine().engineStage->AddObject(Engine().engineLights[0]);
+  Engine().engineStage->AddObject(Engine().engineLights[1]);
   CreateTextOverlay();
   CreateOverlays();
   return backend;
@@ -76,7 +76,7 @@ inline void FillMissionEight() {
   for (int32_t n = 0; HasFreeUnitSlot(false); ++n) {
     const int32_t side = n % 2 == 0 ? kSideAlly : kSideEnemy;
     const int32_t slot = Units().unitCount;
-    PutUnit(slot, std::make_unique<Unit>(engineRoot, engineStage, side));
+    PutUnit(slot, std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, side));
     Units().units[slot]->Place(Vector3(-60.0f + 8.0f * n, 410.0f, side == kSideAlly ? -30.0f : 30.0f), side, 0, slot);
     CountNewUnit();
   }
@@ -84,7 +84,7 @@ inline void FillMissionEight() {
   CreateEvacHelicopter();
   // The battle is set up by hand above, so the overhead view's entry is not run again.
   StoreGameStateWithoutEntry(STATE_OVERHEAD);
-  missionClock = 100000000;
+  SetMissionClock(100000000);
   missionState.extractionWarnTime = 0;
   SetInvulnerable(true);
 }

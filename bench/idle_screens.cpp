@@ -19,10 +19,10 @@
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "program/register_screens.h"
+#include "shell/engine_setup.h"
+#include "shell/game_state.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
-#include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/winmain.h"
 
 namespace {
@@ -64,11 +64,11 @@ bool Started(benchmark::State& state) {
   if (started < 0) {
     RegisterAllScreens();
     started = StartProgram(nullptr, nullptr, 10) ? 1 : 0;
-    for (int i = 0; started && i < 600 && gameState != STATE_DISCLAIMER; ++i) started = RunFor(0.1) ? 1 : 0;
-    if (gameState != STATE_DISCLAIMER) started = 0;
+    for (int i = 0; started && i < 600 && States().gameState != STATE_DISCLAIMER; ++i) started = RunFor(0.1) ? 1 : 0;
+    if (States().gameState != STATE_DISCLAIMER) started = 0;
   }
   if (!started) state.SkipWithError("the program did not reach the disclaimer (is there a display?)");
-  if (started && !engine::SdlBackendOf(*engineRoot)) {
+  if (started && !engine::SdlBackendOf(*Engine().engineRoot)) {
     state.SkipWithError("the program is not on the SDL engine (KESTRINE_ENGINE)");
     return false;
   }
@@ -76,7 +76,7 @@ bool Started(benchmark::State& state) {
 }
 
 void MeasureIdle(benchmark::State& state) {
-  engine::SdlBackend& backend = *engine::SdlBackendOf(*engineRoot);
+  engine::SdlBackend& backend = *engine::SdlBackendOf(*Engine().engineRoot);
   // Let the screen settle: its first pictures are drawn, whatever is loaded comes in.
   RunFor(1.0);
   const int framesBefore = backend.FrameEvents();
@@ -131,7 +131,7 @@ BENCHMARK(BM_IdleBackpackScreen)->Iterations(1)->UseManualTime()->Unit(benchmark
 // costs, and the memory the game holds in it.
 void BM_Battle(benchmark::State& state) {
   if (!Started(state)) return;
-  if (gameState != STATE_BACKPACK) {
+  if (States().gameState != STATE_BACKPACK) {
     backpack.Reset();
     SetGameState(STATE_BACKPACK);
     RunFor(1.0);
@@ -139,9 +139,9 @@ void BM_Battle(benchmark::State& state) {
   ClearTextOverlay();
   ClearMenuCanvas();
   SetGameState(STATE_START_MISSION);
-  for (int i = 0; i < 600 && gameState != STATE_OVERHEAD; ++i)
+  for (int i = 0; i < 600 && States().gameState != STATE_OVERHEAD; ++i)
     if (!RunFor(0.1)) break;
-  if (gameState != STATE_OVERHEAD) {
+  if (States().gameState != STATE_OVERHEAD) {
     state.SkipWithError("the mission did not start");
     return;
   }

@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "game_setup.h"
+#include "shell/events.h"
 
 namespace {
 
@@ -19,8 +20,8 @@ void BM_MissionFrame(benchmark::State& state) {
   bench::FillMissionEight();
   if (Units().unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
   for (auto _ : state) {
-    gameClock += kFrameMs;
-    frameTime = kFrameMs;
+    SetGameClock(Clock().gameClock + kFrameMs);
+    SetFrameTime(kFrameMs);
     MissionFrame(kFrameMs, true);
   }
   state.counters["units"] = Units().unitCount;

@@ -10,6 +10,7 @@
 #include "battlefield/nav_grid.h"
 #include "battlefield/nav_grid_build.h"
 #include "game_setup.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 
 namespace {
@@ -19,7 +20,7 @@ using namespace kestrine;
 // The engine, lights and overlays as start-up leaves them, made once, in the data folder; each mission's
 // grid file written once so the timed loads read it.
 void SetUpGame() {
-  if (engineRoot || !bench::SetUpHeadlessGame()) return;
+  if (Engine().engineRoot || !bench::SetUpHeadlessGame()) return;
   const int32_t wounds[kMaxCasualtyCases] = {3, 6, 12, 20, 31, 40, 45};
   CasualtyCase cases[kMaxCasualtyCases];
   for (int k = 0; k < kMaxCasualtyCases; ++k) cases[k] = CasualtyCase{wounds[k], k % 2, k == 1};

@@ -8,6 +8,8 @@
 #include "battlefield/overhead_hud.h"
 #include "game_setup.h"
 #include "shell/overlays.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 
 namespace {
 
@@ -24,10 +26,10 @@ void OverheadFrame(benchmark::State& state) {
   // The battle takes the loading screen's picture off once its start countdown ran out: the battlefield shows.
   HideOverlay();
   if (Units().unitCount != kUnitSlotCount) state.SkipWithError("the unit array is not full");
-  engineRoot->Render();  // the first uploads outside the timing
-  bench::RunFrames(state, *engineRoot, *backend, [](int) {
-    gameClock += kFrameMs;
-    frameTime = kFrameMs;
+  Engine().engineRoot->Render();  // the first uploads outside the timing
+  bench::RunFrames(state, *Engine().engineRoot, *backend, [](int) {
+    SetGameClock(Clock().gameClock + kFrameMs);
+    SetFrameTime(kFrameMs);
     MissionFrame(kFrameMs, true);
   });
   state.counters["units"] = Units().unitCount;

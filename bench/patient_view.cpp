@@ -11,6 +11,9 @@
 #include "casualty_view/blood_pools.h"
 #include "casualty_view/injury_props.h"
 #include "game_setup.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 
 namespace {
@@ -43,24 +46,24 @@ void PatientViewFrame(benchmark::State& state) {
   SwitchToPatientView();
   // Everything he could wear, but the blanket that would hide it.
   patient.appliedItems = 0xffffffu & ~ItemBit(ITEM_BURN_BLANKET);
-  clampCountdown = 0;
-  missionClock = 100000000;
-  frameTime = kFrameMs;
+  ClampNextFrames(0);
+  SetMissionClock(100000000);
+  SetFrameTime(kFrameMs);
   UpdatePatientView(kFrameMs);
-  engineRoot->Render();  // first uploads outside the timing
+  Engine().engineRoot->Render();  // first uploads outside the timing
 
   std::vector<double> update;
   update.reserve(bench::kFrames);
-  bench::RunFrames(state, *engineRoot, *backend, [&update](int frame) {
+  bench::RunFrames(state, *Engine().engineRoot, *backend, [&update](int frame) {
     const auto t0 = std::chrono::steady_clock::now();
-    gameClock += kFrameMs;
+    SetGameClock(Clock().gameClock + kFrameMs);
     // The camera orbits a little each frame, so every frame is drawn in full as while the player looks round.
-    engineCamera->MoveBy((frame % 2 == 0) ? 0.01f : -0.01f, 0, 0);
+    Engine().engineCamera->MoveBy((frame % 2 == 0) ? 0.01f : -0.01f, 0, 0);
     UpdatePatientView(kFrameMs);
     update.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() * 1000);
   });
   state.counters["update_median_ms"] = bench::Percentile(update, 5);
-  state.counters["stage_objects"] = static_cast<double>(engineStage->Objects().size());
+  state.counters["stage_objects"] = static_cast<double>(Engine().engineStage->Objects().size());
 }
 BENCHMARK(PatientViewFrame)->Iterations(bench::kFrames)->UseManualTime()->Unit(benchmark::kMillisecond);
 

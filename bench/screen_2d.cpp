@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -18,10 +18,10 @@ using namespace kestrine;
 
 // The engine and overlays as start-up leaves them, made once for the whole program.
 void SetUpScreens() {
-  if (engineRoot) return;
-  engineRoot = engine::CreateEngineRoot("headless");
-  engineStage = engineRoot->CreateStage();
-  engineCamera = engineStage->GetCamera();
+  if (Engine().engineRoot) return;
+  UseEngine(engine::CreateEngineRoot("headless"));
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
   CreateTextOverlay();
   CreateOverlays();
 }

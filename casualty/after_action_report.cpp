@@ -11,7 +11,7 @@
 #include "casualty/report_lines.h"
 #include "casualty/step_interpreter.h"
 #include "casualty/tool_table.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine {
@@ -45,9 +45,9 @@ void ZeroPositiveMissionScore() {
 
 // How the mission ended, and what that does to its score.
 void WriteMissionEnd() {
-  switch (missionEndFlag) {
+  switch (Outcome().missionEndFlag) {
     case END_EVACUATED: {
-      const int32_t bonus = earlyFinishTime / kEarlyFinishMsPerPoint;
+      const int32_t bonus = Outcome().earlyFinishTime / kEarlyFinishMsPerPoint;
       Formatted(Printf("Time Bonus:         %d", bonus));
       missionProgress.missionScore += bonus;
       break;
@@ -65,8 +65,8 @@ void WriteMissionEnd() {
       break;
     case END_TIME_OUT_SOLDIERS_OUT:
       Formatted("Not all wounded extracted properly:");
-      Formatted(Printf("%d point deduction", extractionBonus));
-      missionProgress.missionScore -= extractionBonus;
+      Formatted(Printf("%d point deduction", Outcome().extractionBonus));
+      missionProgress.missionScore -= Outcome().extractionBonus;
       EmptyLine();
       break;
     default:
@@ -92,7 +92,7 @@ void WriteEnemyLeader(const Patient& patient) {
   const bool captured = !patient.dead && patient.maxScore > 0 &&
                         static_cast<int64_t>(patient.score) * 100 / patient.maxScore > kLeaderCapturePercent;
   if (captured) {
-    loserEnding = 0;
+    SetLoserEnding(false);
     Line(kLeaderCapturedLine);
   } else if (!patient.dead) {
     Line(Printf("Vidoduv not properly treated: %d/%d", patient.score, patient.maxScore));
@@ -223,7 +223,7 @@ void WriteAfterActionReport() {
   ClearReport();
   WriteMissionEnd();
   WriteScores();
-  loserEnding = 1;
+  SetLoserEnding(true);
   for (int slot = 0; slot < kCasualtySlotCount; ++slot) {
     if (!HasCasualty(slot)) continue;
     if (Campaign().missionNumber != kTrainingMission) WritePatient(slot);

@@ -6,7 +6,8 @@
 #include <iterator>
 #include <numeric>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
@@ -84,7 +85,7 @@ int32_t Backpack::AddTool(int row) {
   if (!fits) {
     PlayNoFitSpeech();
     noFitShown = true;
-    noFitUntil = gameClock + kNoFitMessageMs;
+    noFitUntil = Clock().gameClock + kNoFitMessageMs;
   } else if (tool.IsConsumable() || count[row] < 1) {
     count[row] = tool.IsConsumable() ? count[row] + 1 : 1;
     weight = static_cast<float>(weight + tool.weight);
@@ -119,7 +120,7 @@ void Backpack::PlayNoFitSpeech() {
   const int clip = rand() % kNoFitClipCount + 1;
   char path[64];
   std::snprintf(path, sizeof path, "sounds\\speech\\NoFit%d.qwv", clip);
-  noFitSound = engineRoot->LoadSound(WidenText(path), 0);
+  noFitSound = Engine().engineRoot->LoadSound(WidenText(path), 0);
   noFitSound->SetVolume(effectsVolume);
   noFitSound->Play(0, 1);
 }

@@ -1,7 +1,6 @@
 #include "casualty/casualty_queries.h"
 
 #include "casualty/casualty_slots.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "shell/globals.h"
+#include "shell/developer_keys.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/program_state.h"
@@ -37,7 +37,7 @@ bool AlreadyPicked(int32_t row) {
 // The filters every pass shares.
 bool MayPick(const WoundType& wound, int32_t row, bool capped) {
   if (capped && wound.severity == SEVERITY_MAJOR) return false;
-  if ((wound.conditionFlags & WOUND_DEBUG_ONLY) && !woundPickerAll) return false;
+  if ((wound.conditionFlags & WOUND_DEBUG_ONLY) && !Developer().woundPickerAll) return false;
   return !AlreadyPicked(row);
 }
 

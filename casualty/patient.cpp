@@ -5,7 +5,6 @@
 
 #include "casualty/backpack.h"
 #include "casualty/remark_box.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 

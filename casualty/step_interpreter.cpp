@@ -5,7 +5,6 @@
 
 #include "casualty/saved_side.h"
 #include "shell/developer_output.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"

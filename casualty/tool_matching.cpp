@@ -2,7 +2,7 @@
 #include "casualty/tool_matching.h"
 
 #include "casualty/step_interpreter.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine {
@@ -12,7 +12,7 @@ namespace {
 constexpr int kShockTrackCount = 2;  // minor, major: the index is the shock state they treat
 constexpr int32_t kMistakesBeforeMissionEnds = 4;
 constexpr int32_t kSawMistakes = 3;
-constexpr int32_t kMistakesEndMissionFlag = END_MISTAKES;
+constexpr MissionEnd kMistakesEndMissionFlag = END_MISTAKES;
 
 // What a wrong treatment costs by difficulty: novices learn for free.
 int32_t WrongTreatmentPenalty() {
@@ -89,7 +89,7 @@ KitProgress AdvanceKit(Patient& patient, int32_t tool, BodyLocation partMask, bo
 
 void CountMistakes(Patient& patient, int32_t tool) {
   patient.mistakes += tool == TOOL_SURVIVAL_SAW ? kSawMistakes : 1;
-  if (patient.mistakes > kMistakesBeforeMissionEnds) missionEndFlag = kMistakesEndMissionFlag;
+  if (patient.mistakes > kMistakesBeforeMissionEnds) EndMission(kMistakesEndMissionFlag);
 }
 
 void LoseScore(Patient& patient, int32_t points) {

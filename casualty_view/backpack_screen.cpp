@@ -10,8 +10,9 @@
 #include "casualty/backpack_kit.h"
 #include "casualty_view/start_mission_confirm.h"
 #include "casualty_view/tool_images.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/mission_progress.h"
@@ -73,7 +74,7 @@ constexpr const wchar_t* kShortHelpText =
     L"item from the backpack click on its name on the list to the right.";
 
 void WaitUntilLoaded(const engine::EngineRef<engine::EngineBitmap>& image) {
-  while (!image->IsLoaded()) engineRoot->Wait(kLoadPollMs);
+  while (!image->IsLoaded()) Engine().engineRoot->Wait(kLoadPollMs);
 }
 
 int IconWidth(int row) { return toolPictures[row].sprite ? toolPictures[row].sprite->GetWidth() : 0; }
@@ -143,12 +144,13 @@ void ClearStripHighlight() {
 // What the pointer over the panel does this frame: scroll the strip, frame a tool, fill the description box.
 // Only a tool under the pointer stays framed: off the icons nothing would be added by a click.
 void FollowPointer() {
-  if (!HotspotHover(pointerX, pointerY)) {
+  if (!HotspotHover(Pointer().pointerX, Pointer().pointerY)) {
     ClearStripHighlight();
     DrawDescriptionBox(noFitShown ? kNoFitText : kLongHelpText);
     return;
   }
-  const StripHit hit = hotspotIndex == BACKPACK_STRIP ? StripToolAt(pointerX, pointerY) : StripHit{};
+  const StripHit hit =
+      hotspotIndex == BACKPACK_STRIP ? StripToolAt(Pointer().pointerX, Pointer().pointerY) : StripHit{};
   if (hit.row >= 0) {
     HighlightStripTool(hit.row, hit.topRow);
   } else {
@@ -167,7 +169,7 @@ void FollowPointer() {
       DrawDescriptionBox(hit.row >= 0 ? NameAndDescription(hit.row) : std::wstring(kShortHelpText));
       break;
     case BACKPACK_LIST: {
-      const int32_t position = ListPositionAt(pointerY);
+      const int32_t position = ListPositionAt(Pointer().pointerY);
       if (position >= 0) {
         DrawDescriptionBox(NameAndDescription(backpackListOrder[position]));
       } else {
@@ -194,7 +196,7 @@ int32_t StripWindowWidth() { return PanelX(kStripWindowDesignWidth); }
 
 StripHit StripToolAt(int32_t x, int32_t y) {
   StripHit hit;
-  const int32_t stripX = (x - kStripWindowX) * screenWidth / 634 + backpackScreenState.toolStripScroll;
+  const int32_t stripX = (x - kStripWindowX) * Engine().screenWidth / 634 + backpackScreenState.toolStripScroll;
   hit.topRow = y < PanelY(kStripBottomRowDesignY);
   const int first = hit.topRow ? 0 : kToolStripLastTopRow + 1;
   const int last = hit.topRow ? kToolStripLastTopRow : kToolCount - 1;
@@ -263,8 +265,8 @@ void NoteLayers(uint64_t (&layers)[4]) {
 
 BackpackPicture PictureNow() {
   BackpackPicture p;
-  p.pointerX = pointerX;
-  p.pointerY = pointerY;
+  p.pointerX = Pointer().pointerX;
+  p.pointerY = Pointer().pointerY;
   p.hotspot = hotspotIndex;
   p.scroll = backpackScreenState.toolStripScroll;
   p.noFit = noFitShown;
@@ -275,8 +277,8 @@ BackpackPicture PictureNow() {
   p.maxVolume = backpack.maxVolume;
   std::copy(std::begin(backpack.count), std::end(backpack.count), p.count);
   std::copy(std::begin(backpackListOrder), std::end(backpackListOrder), p.order);
-  p.screenWidth = screenWidth;
-  p.screenHeight = screenHeight;
+  p.screenWidth = Engine().screenWidth;
+  p.screenHeight = Engine().screenHeight;
   return p;
 }
 
@@ -306,9 +308,9 @@ void BuildBackpackScreen() {
 
   backpackScreenState.toolStripScroll = 0;
   const int stripWidth = std::max(1, iconsWidth);
-  backpackScreenState.toolStripImage = engineRoot->CreateBitmap(stripWidth, kToolStripHeight);
+  backpackScreenState.toolStripImage = Engine().engineRoot->CreateBitmap(stripWidth, kToolStripHeight);
   if (!backpackScreenState.toolStripHighlight)
-    backpackScreenState.toolStripHighlight = engineRoot->CreateBitmap(stripWidth, kToolStripHeight);
+    backpackScreenState.toolStripHighlight = Engine().engineRoot->CreateBitmap(stripWidth, kToolStripHeight);
   backpackScreenState.toolStripHighlight->SetColorKey(kKeyR, kKeyG, kKeyB);
   ClearStripHighlight();
 
@@ -316,7 +318,7 @@ void BuildBackpackScreen() {
   const int32_t bottomEnd = LayOutStripRow(kToolStripLastTopRow + 1, kToolCount - 1, kToolIconHeight);
   backpackScreenState.toolStripWidth = std::max(topEnd, bottomEnd);
 
-  backpackScreenState.loadPackImage = engineRoot->LoadBitmap(kLoadPackPath, 1);
+  backpackScreenState.loadPackImage = Engine().engineRoot->LoadBitmap(kLoadPackPath, 1);
   WaitUntilLoaded(backpackScreenState.loadPackImage);
   DrawBackdrop(backpackScreenState.loadPackImage);
 
@@ -356,9 +358,8 @@ void DrawBackpackScreen() {
 
 bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {
   if (code == engine::kMouseMove) {
-    if (noFitShown && noFitUntil < gameClock) noFitShown = false;
-    pointerX = x;
-    pointerY = y;
+    if (noFitShown && noFitUntil < Clock().gameClock) noFitShown = false;
+    MovePointer(x, y);
     return true;
   }
   if (code != engine::kMouseLeftUp || !HotspotClick(x, y)) return true;

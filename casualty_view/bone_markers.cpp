@@ -6,7 +6,7 @@
 #include "casualty/patient.h"
 #include "casualty_view/model_body.h"
 #include "engine/engine.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -30,16 +30,16 @@ void Hide() {
 engine::EngineRef<engine::EngineActor>& MarkerOf(int32_t bone) {
   BoneMarkers& b = boneMarkers;
   if (!b.ball) {
-    b.ball = engineRoot->CreateSphere(kMarkerRadius, 0);
+    b.ball = Engine().engineRoot->CreateSphere(kMarkerRadius, 0);
     std::vector<std::wstring> faces;
     for (const auto& face : b.ball->Faces()) faces.push_back(face.first);
     for (const std::wstring& face : faces) b.ball->SetFaceColor(face, 255, 255, 0);
   }
   engine::EngineRef<engine::EngineActor>& marker = b.markers[bone];
   if (!marker) {
-    marker = engineRoot->CreateActor();
+    marker = Engine().engineRoot->CreateActor();
     marker->AttachShape(b.ball);
-    engineStage->AddObject(marker);
+    Engine().engineStage->AddObject(marker);
   }
   return marker;
 }
@@ -47,7 +47,7 @@ engine::EngineRef<engine::EngineActor>& MarkerOf(int32_t bone) {
 }  // namespace
 
 void DrawBoneMarkers(const Patient* patient, bool on) {
-  if (!on || patient == nullptr || !engineRoot || !engineStage) {
+  if (!on || patient == nullptr || !Engine().engineRoot || !Engine().engineStage) {
     Hide();
     return;
   }
@@ -72,7 +72,7 @@ engine::EngineRef<engine::EngineActor> BoneMarker(int32_t bone) {
 void ReleaseBoneMarkers() {
   BoneMarkers& b = boneMarkers;
   for (auto& marker : b.markers) {
-    if (marker && engineStage) engineStage->RemoveObject(marker);
+    if (marker && Engine().engineStage) Engine().engineStage->RemoveObject(marker);
     marker.Reset();
   }
   b.ball.Reset();

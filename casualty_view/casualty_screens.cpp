@@ -9,7 +9,7 @@
 #include "casualty_view/patient_view_teardown.h"
 #include "casualty_view/tool_images.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 #include "shell/mission_frames.h"
 #include "shell/overlays.h"
 #include "shell/screen_table.h"

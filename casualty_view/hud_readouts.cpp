@@ -6,8 +6,9 @@
 #include <utility>
 
 #include "casualty/vitals.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/layout.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
@@ -50,9 +51,9 @@ void DrawCanvasText(double x, double y, const std::wstring& text, int size, int 
 
 void LoadHudPictures() {
   LoadPatientImage(hudPictures.medbar, L"images\\tools\\medbar.qpg", PATIENT_KEY_RED);
-  if (!engineRoot) return;
-  hudPictures.skull = engineRoot->LoadBitmap(L"images\\tools\\skull-n-xbones.qjp", 1);
-  while (!hudPictures.skull->IsLoaded()) engineRoot->Wait(100);
+  if (!Engine().engineRoot) return;
+  hudPictures.skull = Engine().engineRoot->LoadBitmap(L"images\\tools\\skull-n-xbones.qjp", 1);
+  while (!hudPictures.skull->IsLoaded()) Engine().engineRoot->Wait(100);
 }
 
 void ReleaseHudPictures() { hudPictures = HudPictures{}; }
@@ -82,7 +83,7 @@ void DrawTimeBar(const Patient& patient) {
 void DrawMedbar() {
   const PatientImage& medbar = hudPictures.medbar;
   if (!medbar.image || !textOverlay) return;
-  textOverlay->DrawBitmap(medbar.image, 0, 0, 0, medbar.width, medbar.height, 0, screenHeight - medbar.height,
+  textOverlay->DrawBitmap(medbar.image, 0, 0, 0, medbar.width, medbar.height, 0, Engine().screenHeight - medbar.height,
                           medbar.width, medbar.height);
 }
 
@@ -92,7 +93,7 @@ void DrawHudReadouts() {
   std::snprintf(line, sizeof line, "Score: %d", missionProgress.missionScore);
   DrawCanvasText(PanelX(20), PanelY(435), WidenText(line), kSmallText, ALIGN_LEFT);
   // A clock run out shows 00:00, never a negative time.
-  const int32_t seconds = std::max(missionClock, 0) / 1000;
+  const int32_t seconds = std::max(MissionTime().missionClock, 0) / 1000;
   std::snprintf(line, sizeof line, "Time: %02d:%02d", seconds / 60, seconds % 60);
   DrawCanvasText(PanelX(20), PanelY(410), WidenText(line), kSmallText, ALIGN_LEFT);
   for (const HudLabel& label : kViewButtons) DrawCanvasText(label.x, label.y, label.text, kButtonText, ALIGN_LEFT);

@@ -13,7 +13,7 @@
 #include "casualty_view/tool_animation.h"
 #include "casualty_view/tool_drawer.h"
 #include "casualty_view/treatment_assets.h"
-#include "shell/globals.h"
+#include "engine/engine.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/program_state.h"

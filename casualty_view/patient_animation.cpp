@@ -7,7 +7,8 @@
 #include "casualty/patient.h"
 #include "casualty_view/model_body.h"
 #include "casualty_view/patient_speech.h"
-#include "shell/globals.h"
+#include "engine/engine.h"
+#include "shell/events.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
 
@@ -167,7 +168,7 @@ void Patient::UpdateAnimation() {
     still = true;
   }
   if (animationTimer > 0) {
-    animationTimer -= frameTime;
+    animationTimer -= Clock().frameTime;
     if (animationTimer < 1 && returnToIdle) {
       PlayAnimation(kPlayLooped | kIdlePose);
       returnToIdle = 0;
@@ -206,7 +207,7 @@ void Patient::UpdateAnimation() {
       PlayFace(kBlinkPose);
       blinkTimer = kBlinkMs + rand() % kBlinkMs;
     } else {
-      blinkTimer = std::max(0, blinkTimer - frameTime);
+      blinkTimer = std::max(0, blinkTimer - Clock().frameTime);
       PlayFace(kRestingFacePose);
     }
     return;
@@ -218,8 +219,8 @@ void Patient::FollowSpeech() {
   BodyObjects& o = ObjectsOf(*this);
   const PatientSpeechState& speech = PatientSpeech();
   // The mouth waits for the sound, and for the frames after a load to come at their true length.
-  if (!speech.speechSound || !speech.speechSound->IsLoaded() || clampCountdown != 0) return;
-  const LipSyncFrame step = AdvancePatientSpeech(frameTime);
+  if (!speech.speechSound || !speech.speechSound->IsLoaded() || Clock().clampCountdown != 0) return;
+  const LipSyncFrame step = AdvancePatientSpeech(Clock().frameTime);
   if (step.stopShape != kNoMouthShape && !speech.mouthAnimation.empty() && o.bodyModel) {
     o.bodyModel->StopAnimation(TakeReplacedMouth());
   }
@@ -246,7 +247,7 @@ void Patient::FollowSpeech() {
 }
 
 void Patient::UpdateIdleTimer() {
-  idleTimer -= frameTime;
+  idleTimer -= Clock().frameTime;
   if (idleTimer > 0) return;
   if (woundType == kPsychosisWound && !restrained) {
     PlayAnimation(kFirstFitPose + rand() % kFitPoses);

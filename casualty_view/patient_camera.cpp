@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -93,7 +93,7 @@ bool StepCameraGlide(const engine::EngineRef<engine::EngineNode>& target) {
     const engine::Vec3 next = target->GetPosition()->Value() + cameraGlide.step;
     target->MoveTo(next.x, next.y, next.z);
   }
-  if (engineCamera) engineCamera->PointAt(target, 1);
+  if (Engine().engineCamera) Engine().engineCamera->PointAt(target, 1);
   return true;
 }
 
@@ -101,7 +101,7 @@ void FocusCameraOnPick(const engine::EngineRef<engine::EngineCamera>& camera,
                        const engine::EngineRef<engine::EngineNode>& target, int32_t x, int32_t y) {
   if (!camera) return;
   const engine::EngineRef<engine::EngineHit> hit =
-      camera->Pick((screenWidth - 640) / 2 + x, (screenHeight - 480) / 2 + y);
+      camera->Pick((Engine().screenWidth - 640) / 2 + x, (Engine().screenHeight - 480) / 2 + y);
   if (!hit) return;
   const engine::Vec3 p = hit->Point();
   StartCameraGlide(target, p.x, p.y, p.z);

@@ -14,7 +14,8 @@
 #include "casualty_view/tool_drawer.h"
 #include "casualty_view/tool_images.h"
 #include "casualty_view/tool_tray.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -45,7 +46,7 @@ void LabelToolUnderPointer(int32_t px) {
 // tool, and the chart's arrows scroll it while the left button is held.
 void ActOnHover(int32_t dt) {
   const bool leftHeld = (patientView.buttons & 1u) != 0;
-  switch (HudHotspotAt(pointerX, pointerY)) {
+  switch (HudHotspotAt(Pointer().pointerX, Pointer().pointerY)) {
     case HUD_TRAY_LEFT:
       ScrollTray(-1, dt);
       break;
@@ -53,7 +54,7 @@ void ActOnHover(int32_t dt) {
       ScrollTray(+1, dt);
       break;
     case HUD_TRAY_SLOTS:
-      LabelToolUnderPointer(pointerX);
+      LabelToolUnderPointer(Pointer().pointerX);
       break;
     case HUD_CHART_UP:
       if (leftHeld && Slots().currentPatient != nullptr) ObjectsOf(*Slots().currentPatient).caseChart.Scroll(-1);
@@ -84,7 +85,7 @@ void MovePatientCamera(int32_t dt) {
                         .up = v.cameraUp,
                         .down = v.cameraDown,
                         .zoom = v.zoomModifier};
-  MoveCameraByKeys(engineCamera, v.sceneActor, keys, dt);
+  MoveCameraByKeys(Engine().engineCamera, v.sceneActor, keys, dt);
 }
 
 void DrawPatientTray() {
@@ -102,8 +103,8 @@ void DrawPatientHud() {
 }
 
 void DrawPatientPopups() {
-  DrawWoundPickers(pointerX, pointerY);
-  DrawRadioMenu(pointerX, pointerY);
+  DrawWoundPickers(Pointer().pointerX, Pointer().pointerY);
+  DrawRadioMenu(Pointer().pointerX, Pointer().pointerY);
 }
 
 void ReleasePatientHud() {

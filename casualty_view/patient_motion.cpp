@@ -4,7 +4,8 @@
 #include "casualty/body_model_choice.h"
 #include "casualty/patient.h"
 #include "casualty_view/model_body.h"
-#include "shell/globals.h"
+#include "shell/events.h"
+#include "engine/engine.h"
 
 namespace kestrine {
 
@@ -54,7 +55,7 @@ void UpdatePatientMotion(Patient& patient, const engine::EngineRef<engine::Engin
     Slide(ground, kSlideStep);
     Slide(propModel, kSlideStep);
   }
-  if (patient.rollOffTime > 0) patient.rollOffTime -= frameTime;
+  if (patient.rollOffTime > 0) patient.rollOffTime -= Clock().frameTime;
 
   if (o.prop) o.prop->Update();
 

@@ -10,7 +10,8 @@
 #include "casualty_view/speech_paths.h"
 #include "platform/movie/file_access.h"
 #include "shell/developer_output.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/program_state.h"
 #include "shell/wide_text.h"
 
@@ -37,7 +38,7 @@ namespace {
 constexpr int32_t kSpeakingAnimations = 5;
 
 void Trace(const std::string& text) {
-  if (engineRoot) engineRoot->DebugPrint(text);
+  if (Engine().engineRoot) Engine().engineRoot->DebugPrint(text);
 }
 
 void TraceMissing(const std::string& path) { Trace("No speech file: " + path); }
@@ -113,10 +114,10 @@ void PlayPatientSpeech() {
     patient.speechDelay = kCutShortSpeechDelayMs;
   }
 
-  patient.silenceTime += frameTime;
+  patient.silenceTime += Clock().frameTime;
   if (patient.speechDelay < 0) return;
   if (patient.speechDelay > 0) {
-    patient.speechDelay = std::max(0, patient.speechDelay - frameTime);
+    patient.speechDelay = std::max(0, patient.speechDelay - Clock().frameTime);
     return;
   }
   ReleasePatientSpeech();
@@ -140,7 +141,7 @@ void PlayPatientSpeech() {
   patient.soundStarted = 0;
 
   const std::string sound = files.Path("qwv");
-  if (!Exists(sound) || !engineRoot) {
+  if (!Exists(sound) || !Engine().engineRoot) {
     // A lip-sync without its sound would hold the mouth waiting for ever.
     TraceMissing(sound);
     patientSpeech.timeline.reset();
@@ -148,7 +149,7 @@ void PlayPatientSpeech() {
     return;
   }
   patient.speechDelay = -1;
-  patientSpeech.speechSound = engineRoot->LoadSound(WidenText(sound), 0);
+  patientSpeech.speechSound = Engine().engineRoot->LoadSound(WidenText(sound), 0);
   patientSpeech.speaker = &patient;
   DeveloperPrint(sound);
 }

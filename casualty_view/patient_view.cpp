@@ -32,7 +32,9 @@
 #include "casualty_view/tool_tray.h"
 #include "casualty_view/treatment_visuals.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
@@ -104,25 +106,25 @@ void Raise(const engine::EngineRef<engine::EngineNode>& node, float dy) {
 void LoadSurroundings(int32_t kind) {
   PatientViewState& v = patientView;
   if (v.surroundings) {
-    engineStage->RemoveObject(v.surroundings);
+    Engine().engineStage->RemoveObject(v.surroundings);
     v.surroundings.Reset();
   }
   v.camouflageNet.Reset();
   v.loadedKind = kind;
   const char* path = SurroundingsModelPath(kind);
   if (path == nullptr || !GameFileExists(path)) {
-    engineRoot->DebugPrint(std::string("--- Sky does not exist ----"));
+    Engine().engineRoot->DebugPrint(std::string("--- Sky does not exist ----"));
     return;
   }
-  v.surroundings = engineRoot->LoadModel(WidenText(path), 1);
+  v.surroundings = Engine().engineRoot->LoadModel(WidenText(path), 1);
   v.surroundings->SetScale(kSurroundingsScale, kSurroundingsScale, kSurroundingsScale);
   v.surroundings->MoveTo(0, v.parked ? -kViewParkDepth : 0.0f, 0);
   v.surroundings->SetVisible(v.parked ? 0 : 1);
-  engineStage->AddObject(v.surroundings);
+  Engine().engineStage->AddObject(v.surroundings);
   while (!WaitForModel(v.surroundings)) {
   }
   if (IsTentSurroundings(kind)) {
-    v.camouflageNet = engineRoot->LoadBitmap(L"terrain\\tent\\camonet1.qpg", 1);
+    v.camouflageNet = Engine().engineRoot->LoadBitmap(L"terrain\\tent\\camonet1.qpg", 1);
     WaitForPicture(v.camouflageNet);
     v.camouflageNet->SetColorKey(255, 0, 0);
     v.surroundings->SetMaterialTexture(v.camouflageNet, L"lambert8");
@@ -131,16 +133,16 @@ void LoadSurroundings(int32_t kind) {
 
 void MakeShadow() {
   PatientViewState& v = patientView;
-  v.shadowPlane = engineRoot->CreatePlane(kShadowPlaneWidth, kShadowPlaneHeight, 0, 0, 0, 0);
+  v.shadowPlane = Engine().engineRoot->CreatePlane(kShadowPlaneWidth, kShadowPlaneHeight, 0, 0, 0, 0);
   v.shadowPlane->SetFaceBitmap(L"front", v.patientPictures[kShadowPicture], 0);
   v.shadowPlane->SetFaceOpacity(L"front", kShadowOpacity);
-  v.shadowActor = engineRoot->CreateActor();
+  v.shadowActor = Engine().engineRoot->CreateActor();
   v.shadowActor->AttachShape(v.shadowPlane);
   v.shadowActor->SetScale(kShadowScale, kShadowScale, kShadowScale);
   v.shadowActor->SetRotation(1, 0, 0, -90);
   v.shadowActor->Rotate(0, 1, 0, 180, 0);
   v.shadowActor->MoveTo(0, kShadowHeight - kViewParkDepth, 0);
-  engineStage->AddObject(v.shadowActor);
+  Engine().engineStage->AddObject(v.shadowActor);
 }
 
 void MakeCasualties(std::FILE* loading) {
@@ -149,7 +151,7 @@ void MakeCasualties(std::FILE* loading) {
   for (int32_t slot = 0; slot < static_cast<int32_t>(cases.size()) && slot < kCasualtySlotCount; ++slot) {
     DeleteCasualty(slot);
     if (!cases[slot].present) continue;
-    PlaceCasualty(slot, BuildPatient(engineRoot, engineStage, cases[slot].woundType, cases[slot].appearance, loading));
+    PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, cases[slot].woundType, cases[slot].appearance, loading));
   }
   SetCurrentPatient(Slots().casualties[0].get());
 }
@@ -212,25 +214,25 @@ void ParkView() {
 
 void SaveOverheadCamera() {
   PatientViewState& v = patientView;
-  if (v.overheadCameraSaved || !engineCamera) return;
-  v.overheadCameraPosition = engineCamera->LocalPosition();
-  v.overheadCameraDirection = engineCamera->GetDirection()->Value();
-  v.overheadCameraUp = engineCamera->GetUp()->Value();
+  if (v.overheadCameraSaved || !Engine().engineCamera) return;
+  v.overheadCameraPosition = Engine().engineCamera->LocalPosition();
+  v.overheadCameraDirection = Engine().engineCamera->GetDirection()->Value();
+  v.overheadCameraUp = Engine().engineCamera->GetUp()->Value();
   v.overheadCameraSaved = true;
 }
 
 void RestoreOverheadCamera() {
   PatientViewState& v = patientView;
-  if (!engineCamera) return;
+  if (!Engine().engineCamera) return;
   if (v.overheadCameraSaved) {
     const engine::Vec3& p = v.overheadCameraPosition;
     const engine::Vec3& d = v.overheadCameraDirection;
     const engine::Vec3& u = v.overheadCameraUp;
-    engineCamera->MoveTo(p.x, p.y, p.z);
-    engineCamera->SetDirectionUp(d.x, d.y, d.z, u.x, u.y, u.z);
+    Engine().engineCamera->MoveTo(p.x, p.y, p.z);
+    Engine().engineCamera->SetDirectionUp(d.x, d.y, d.z, u.x, u.y, u.z);
     v.overheadCameraSaved = false;
   }
-  engineCamera->SetClipRange(500, 1);
+  Engine().engineCamera->SetClipRange(500, 1);
 }
 
 // His first visit: he takes the sitting pose of his wound and says what hurts.
@@ -272,10 +274,10 @@ void BuildPatientView(std::FILE* loading) {
   for (int32_t row = 0; row < kToolCount; ++row) LoadToolImage(row);
   AdvanceLoadingBar();
 
-  v.sceneActor = engineRoot->CreateActor();
+  v.sceneActor = Engine().engineRoot->CreateActor();
   v.sceneActor->MoveTo(0, kPatientMiddleY - kViewParkDepth, 0);
-  engineStage->AddObject(v.sceneActor);
-  v.viewFont = engineRoot->CreateText(0);
+  Engine().engineStage->AddObject(v.sceneActor);
+  v.viewFont = Engine().engineRoot->CreateText(0);
   v.viewFont->SetFontFace(L"MS Sans Serif");
   AdvanceLoadingBar();
 
@@ -302,7 +304,7 @@ void BuildPatientView(std::FILE* loading) {
   AdvanceLoadingBar();
 
   for (int i = 0; i < kPatientPictureCount; ++i) {
-    v.patientPictures[i] = engineRoot->LoadBitmap(kPatientPicturePaths[i], 1);
+    v.patientPictures[i] = Engine().engineRoot->LoadBitmap(kPatientPicturePaths[i], 1);
     WaitForPicture(v.patientPictures[i]);
   }
   UniformPictures& trousers = uniformPictures;
@@ -310,7 +312,7 @@ void BuildPatientView(std::FILE* loading) {
                                                                 &trousers.secondPieces, &trousers.firstAlternative,
                                                                 &trousers.secondAlternative};
   for (size_t i = 0; i < std::size(kTrouserPicturePaths); ++i) {
-    *trouserPictures[i] = engineRoot->LoadBitmap(kTrouserPicturePaths[i], 1);
+    *trouserPictures[i] = Engine().engineRoot->LoadBitmap(kTrouserPicturePaths[i], 1);
     WaitForPicture(*trouserPictures[i]);
   }
   // The ground shows through round the shadows' dark patches.
@@ -327,7 +329,7 @@ void SwitchToPatientView() {
                                                               : nullptr);
   patientView.selectedTool = kViewStartTool;
   patientView.trayScroll = 0;
-  clampCountdown = kViewClampFrames;
+  ClampNextFrames(kViewClampFrames);
   if (!v.patientViewBuilt) return;
 
   SaveOverheadCamera();
@@ -339,17 +341,17 @@ void SwitchToPatientView() {
 
   PlacePatientViewProps();
   if (patient != nullptr && patient->cameraSaved && ObjectsOf(*patient).savedCamera)
-    engineCamera->MoveTo(ObjectsOf(*patient).savedCamera);
-  if (v.sceneActor) engineCamera->PointAt(v.sceneActor, 1);
+    Engine().engineCamera->MoveTo(ObjectsOf(*patient).savedCamera);
+  if (v.sceneActor) Engine().engineCamera->PointAt(v.sceneActor, 1);
   if (!IsOpenGroundSurroundings(v.loadedKind)) AttachSceneParts();
-  if (engineLights[0]) {
-    if (nightMission) {
-      engineLights[0]->SetColor(50, 255, 50);
+  if (Engine().engineLights[0]) {
+    if (MissionTime().nightMission) {
+      Engine().engineLights[0]->SetColor(50, 255, 50);
     } else {
-      engineLights[0]->SetColor(255, 255, 255);
+      Engine().engineLights[0]->SetColor(255, 255, 255);
     }
   }
-  if (engineLights[1]) engineLights[1]->SetColor(0, 0, 0);
+  if (Engine().engineLights[1]) Engine().engineLights[1]->SetColor(0, 0, 0);
 
   if (patient == nullptr) return;
   if (patient->dragged) {
@@ -367,10 +369,10 @@ void SwitchToPatientView() {
 
 void SwitchToOverheadView() {
   PatientViewState& v = patientView;
-  if (!v.parked && v.liftedPatient != nullptr && engineCamera) {
+  if (!v.parked && v.liftedPatient != nullptr && Engine().engineCamera) {
     // He is seen again from where the medic left him.
     Patient& patient = *v.liftedPatient;
-    ObjectsOf(patient).savedCamera = engineCamera->GetPosition();
+    ObjectsOf(patient).savedCamera = Engine().engineCamera->GetPosition();
     patient.cameraSaved = 1;
   }
   ParkView();
@@ -382,9 +384,9 @@ void SwitchToOverheadView() {
 
 void PlacePatientViewProps() {
   PatientViewState& v = patientView;
-  if (!engineCamera) return;
+  if (!Engine().engineCamera) return;
   if (!IsOpenGroundSurroundings(v.loadedKind)) {
-    engineCamera->MoveTo(kViewCameraX, kViewCameraY, kViewCameraZ);
+    Engine().engineCamera->MoveTo(kViewCameraX, kViewCameraY, kViewCameraZ);
     return;
   }
   const auto placement = OpenGroundPlacement(v.loadedKind, Slots().currentCasualtyIndex);
@@ -399,7 +401,7 @@ void PlacePatientViewProps() {
     v.surroundings->MoveTo(placement->modelX, placement->modelY + (v.parked ? -kViewParkDepth : 0.0f),
                            placement->modelZ);
   }
-  engineCamera->MoveTo(placement->cameraX, placement->cameraY, placement->cameraZ);
+  Engine().engineCamera->MoveTo(placement->cameraX, placement->cameraY, placement->cameraZ);
 }
 
 void UpdatePatientView(int32_t dt) {
@@ -438,10 +440,11 @@ void UpdatePatientView(int32_t dt) {
 
 void PickPatientPart(int32_t x, int32_t y) {
   // The head-up display's band and an empty hand never reach the body.
-  if (y >= kHudBandTop || patientView.selectedTool < 0 || Slots().currentPatient == nullptr || !engineCamera) return;
-  const int32_t sx = (screenWidth - 640) / 2 + x;
-  const int32_t sy = (screenHeight - 480) / 2 + y;
-  const engine::EngineRef<engine::EngineHit> hit = engineCamera->Pick(sx, sy);
+  if (y >= kHudBandTop || patientView.selectedTool < 0 || Slots().currentPatient == nullptr || !Engine().engineCamera)
+    return;
+  const int32_t sx = (Engine().screenWidth - 640) / 2 + x;
+  const int32_t sy = (Engine().screenHeight - 480) / 2 + y;
+  const engine::EngineRef<engine::EngineHit> hit = Engine().engineCamera->Pick(sx, sy);
   if (!hit || !hit->GetEntity()) return;
   const std::wstring& name = hit->GetEntity()->GetName();
   if (name == L"Ammo") {
@@ -463,9 +466,9 @@ void ReleasePatientViewScene() {
   ReleaseSceneParts();
   uniformPictures = UniformPictures{};
   ReleaseBoneMarkers();
-  if (engineStage) {
+  if (Engine().engineStage) {
     for (const engine::EngineRef<engine::EngineNode>* node : {&v.surroundings, &v.shadowActor, &v.sceneActor})
-      if (*node) engineStage->RemoveObject(*node);
+      if (*node) Engine().engineStage->RemoveObject(*node);
   }
   v = PatientViewState{};
 }

@@ -10,7 +10,6 @@
 #include "casualty_view/patient_view.h"
 #include "casualty_view/popup_menu.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 
 namespace kestrine {
 

@@ -22,8 +22,8 @@
 #include "casualty_view/tool_reach.h"
 #include "casualty_view/tool_tray.h"
 #include "engine/engine.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/tooltip.h"
 
@@ -68,7 +68,8 @@ void ShowTip(int32_t x, int32_t y, const std::string& text) {
 // The pointer over the scene: the ammunition, or a part the tool in hand can act on, is named.
 void NameWhatIsUnderPointer(int32_t x, int32_t y) {
   engine::EngineRef<engine::EngineHit> hit;
-  if (engineCamera) hit = engineCamera->Pick((screenWidth - 640) / 2 + x, (screenHeight - 480) / 2 + y);
+  if (Engine().engineCamera)
+    hit = Engine().engineCamera->Pick((Engine().screenWidth - 640) / 2 + x, (Engine().screenHeight - 480) / 2 + y);
   if (!hit || !hit->GetEntity()) {
     toolTipDeferred = 0;
     return;
@@ -209,7 +210,7 @@ bool OnPatientViewMouse(int32_t x, int32_t y, int32_t code) {
       LeftUp(x, y);
       break;
     case engine::kMouseRightDown:
-      FocusCameraOnPick(engineCamera, v.sceneActor, x, y);
+      FocusCameraOnPick(Engine().engineCamera, v.sceneActor, x, y);
       v.buttons |= kRightHeld;
       break;
     case engine::kMouseRightUp:

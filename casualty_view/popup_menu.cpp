@@ -8,10 +8,12 @@
 #include "casualty/step_interpreter.h"
 #include "casualty/wound_types.h"
 #include "casualty_view/radio_calls.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/game_state.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
 #include "shell/wide_text.h"
+#include "shell/events.h"
 
 namespace kestrine {
 
@@ -37,8 +39,8 @@ void PopupMenu::SetItems(int32_t rowCount, const char* const* rowTexts) {
   items.clear();
   for (int32_t i = 0; i < rowCount && rowTexts != nullptr; ++i) items.emplace_back(rowTexts[i] ? rowTexts[i] : "");
   count = static_cast<int32_t>(items.size());
-  if (!engineRoot) return;
-  text = engineRoot->CreateText(0);
+  if (!Engine().engineRoot) return;
+  text = Engine().engineRoot->CreateText(0);
   text->SetFontFace(L"Ariel");
   text->SetSize(8);
   text->SetStyleA(1);
@@ -48,14 +50,14 @@ void PopupMenu::SetItems(int32_t rowCount, const char* const* rowTexts) {
   inset = 4;
   width = 200;
   height = count * rowHeight;
-  image = engineRoot->CreateBitmap(width, std::max(height, 1));
+  image = Engine().engineRoot->CreateBitmap(width, std::max(height, 1));
   image->Clear(0, 0, 0);
 }
 
 void PopupMenu::Open(int32_t px, int32_t py) {
   state = POPUP_OPEN;
   selectedRow = -1;
-  x = std::min(px, screenWidth - kRightMargin);
+  x = std::min(px, Engine().screenWidth - kRightMargin);
   y = py;
 }
 
@@ -67,7 +69,7 @@ int32_t PopupMenu::RowAt(int32_t px, int32_t py) const {
 void PopupMenu::Draw(int32_t pointerX, int32_t pointerY) {
   if (!image || !text) return;
   image->SetColorKey(255, 0, 0);
-  selectedRow = RowAt(pointerX, pointerY);
+  selectedRow = RowAt(Pointer().pointerX, Pointer().pointerY);
   for (int32_t row = 0; row < count; ++row) {
     const bool selected = row == selectedRow;
     text->SetColor(selected ? 0 : kMenuR, selected ? 0 : kMenuG, selected ? 0 : kMenuB);
@@ -108,12 +110,12 @@ void OpenWoundPickers() {
 void OpenRadioMenu(int32_t px, int32_t py) { popupMenus.radioMenu.Open(px, py); }
 
 void DrawRadioMenu(int32_t pointerX, int32_t pointerY) {
-  if (popupMenus.radioMenu.IsOpen()) popupMenus.radioMenu.Draw(pointerX, pointerY);
+  if (popupMenus.radioMenu.IsOpen()) popupMenus.radioMenu.Draw(Pointer().pointerX, Pointer().pointerY);
 }
 
 int32_t ClickRadioMenu(int32_t px, int32_t py) {
   const int32_t row = popupMenus.radioMenu.Click(px, py);
-  const bool inView = gameState == STATE_PATIENT_VIEW;
+  const bool inView = States().gameState == STATE_PATIENT_VIEW;
   if (row == RADIO_ROW_EVACUATE && inView) CallForEvacuation(RADIO_FROM_MENU);
   if (row == RADIO_ROW_RETURN && inView) CallReturnToAction(RADIO_FROM_MENU);
   if (row == RADIO_ROW_SUPPORT) CallForSupport(RADIO_FROM_MENU);
@@ -137,8 +139,8 @@ bool ClickWoundPickers(int32_t px, int32_t py) {
 }
 
 void DrawWoundPickers(int32_t pointerX, int32_t pointerY) {
-  if (popupMenus.woundPicker1.IsOpen()) popupMenus.woundPicker1.Draw(pointerX, pointerY);
-  if (popupMenus.woundPicker2.IsOpen()) popupMenus.woundPicker2.Draw(pointerX, pointerY);
+  if (popupMenus.woundPicker1.IsOpen()) popupMenus.woundPicker1.Draw(Pointer().pointerX, Pointer().pointerY);
+  if (popupMenus.woundPicker2.IsOpen()) popupMenus.woundPicker2.Draw(Pointer().pointerX, Pointer().pointerY);
 }
 
 void ReleasePopupMenus() {

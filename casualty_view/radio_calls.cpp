@@ -6,7 +6,6 @@
 #include "casualty/battle_link.h"
 #include "casualty/casualty_slots.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
 

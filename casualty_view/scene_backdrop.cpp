@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 
@@ -33,7 +33,7 @@ void ScatterBackdrop() {
   for (int32_t row = 0; row < kBackdropRowCount; ++row) {
     if (!(kBackdropRows[row].mask & 1u)) continue;
     auto& picture = sceneBackdrop.pictures[row];
-    picture = engineRoot->LoadBitmap(kBackdropRows[row].path, 1);
+    picture = Engine().engineRoot->LoadBitmap(kBackdropRows[row].path, 1);
     while (!WaitForAsset(picture)) {
     }
     picture->SetColorKey(255, 0, 0);
@@ -50,27 +50,27 @@ void ScatterBackdrop() {
     billboard.row = row;
     billboard.size = size;
     billboard.distance = static_cast<float>(distance);
-    billboard.plane = engineRoot->CreatePlane(static_cast<float>(size), static_cast<float>(size), 0, 0, 0, 0);
+    billboard.plane = Engine().engineRoot->CreatePlane(static_cast<float>(size), static_cast<float>(size), 0, 0, 0, 0);
     billboard.plane->SetFaceBitmap(L"front", sceneBackdrop.pictures[row], 0);
-    billboard.actor = engineRoot->CreateActor();
+    billboard.actor = Engine().engineRoot->CreateActor();
     billboard.actor->AttachShape(billboard.plane);
     billboard.actor->SetPosition(static_cast<float>(distance * std::cos(bearing)),
                                  (def.heightFactor - 0.5f) * static_cast<float>(size) - 1.0f,
                                  static_cast<float>(distance * std::sin(bearing)));
-    billboard.actor->PointAt(engineCamera, 3);
+    billboard.actor->PointAt(Engine().engineCamera, 3);
   }
 }
 
 void AttachSceneParts() {
   for (const Billboard& billboard : sceneBackdrop.billboards)
-    if (billboard.actor) engineStage->AddObject(billboard.actor);
+    if (billboard.actor) Engine().engineStage->AddObject(billboard.actor);
   sceneBackdrop.attached = true;
 }
 
 void DetachSceneParts() {
-  if (engineStage)
+  if (Engine().engineStage)
     for (const Billboard& billboard : sceneBackdrop.billboards)
-      if (billboard.actor) engineStage->RemoveObject(billboard.actor);
+      if (billboard.actor) Engine().engineStage->RemoveObject(billboard.actor);
   sceneBackdrop.attached = false;
 }
 

@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 #include "shell/sound_table.h"
 
@@ -55,19 +55,20 @@ FrameOrigin ToolFrameOrigin(int32_t i, int32_t frameWidth, int32_t frameHeight, 
 void ToolAnimation::Load(const wchar_t* path, int32_t frameWidth, int32_t frameHeight, int32_t count, int32_t a,
                          int32_t b) {
   Release();
-  const engine::EngineRef<engine::EngineBitmap> sheet = engineRoot->LoadBitmap(path, 1);
+  const engine::EngineRef<engine::EngineBitmap> sheet = Engine().engineRoot->LoadBitmap(path, 1);
   while (!WaitForAsset(sheet)) {
   }
   frameCount = std::clamp(count, 0, kMaxToolAnimationFrames);
   for (int32_t i = 0; i < frameCount; ++i) {
     const FrameOrigin origin = ToolFrameOrigin(i, frameWidth, frameHeight, sheet->GetWidth());
-    frames[i] = engineRoot->CreateBitmap(frameWidth, frameHeight);
+    frames[i] = Engine().engineRoot->CreateBitmap(frameWidth, frameHeight);
     frames[i]->Clear(kKeyR, kKeyG, kKeyB);
     frames[i]->DrawBitmap(sheet, 0, origin.x, origin.y, frameWidth, frameHeight, 0, 0, frameWidth, frameHeight);
     frames[i]->SetColorKey(kKeyR, kKeyG, kKeyB);
   }
-  plane = engineRoot->CreatePlane(kSpriteSize, kSpriteSize, 1, static_cast<float>(a), static_cast<float>(b), 4);
-  sprite = engineRoot->CreateObject();
+  plane =
+      Engine().engineRoot->CreatePlane(kSpriteSize, kSpriteSize, 1, static_cast<float>(a), static_cast<float>(b), 4);
+  sprite = Engine().engineRoot->CreateObject();
   sprite->AttachShape(plane);
   sprite->SetVisible(0);
   stepsLeft = -1;
@@ -89,8 +90,8 @@ void ToolAnimation::Start(int32_t steps, int32_t delay) {
   timer = 0;
   step = 1;
   frame = 0;
-  sprite->PointAt(engineCamera, 3);
-  engineStage->AddObject(sprite);
+  sprite->PointAt(Engine().engineCamera, 3);
+  Engine().engineStage->AddObject(sprite);
 }
 
 void ToolAnimation::SetParams(const int32_t (&values)[6]) { std::copy(std::begin(values), std::end(values), params); }
@@ -121,7 +122,7 @@ void ToolAnimation::Update() {
 }
 
 void ToolAnimation::Release() {
-  if (sprite && engineStage) engineStage->RemoveObject(sprite);
+  if (sprite && Engine().engineStage) Engine().engineStage->RemoveObject(sprite);
   for (auto& picture : frames) picture.Reset();
   plane.Reset();
   sprite.Reset();

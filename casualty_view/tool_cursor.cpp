@@ -5,7 +5,8 @@
 
 #include "casualty/tool_table.h"
 #include "casualty_view/tool_images.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
@@ -34,12 +35,12 @@ void DrawToolCursor(int32_t tool, int32_t pointerX, int32_t pointerY) {
   if (!IsToolRow(tool) || !textOverlay) return;
   const ToolDef& def = ToolTable[static_cast<size_t>(tool)];
   const engine::EngineRef<engine::EngineBitmap>& cursorImage = toolPictures[static_cast<size_t>(tool)].cursorImage;
-  int32_t px = pointerX, py = pointerY;
+  int32_t px = Pointer().pointerX, py = Pointer().pointerY;
   // Some tools (the bags, the fluids) have no cursor picture of their own: only the cross-hair shows.
   if (cursorImage) {
     const CursorSize size = CursorDrawSize(cursorImage->GetWidth(), cursorImage->GetHeight());
-    px = ClampCursorAxis(px, def.cursorOffsetX, size.width, screenWidth);
-    py = ClampCursorAxis(py, def.cursorOffsetY, size.height, screenHeight);
+    px = ClampCursorAxis(px, def.cursorOffsetX, size.width, Engine().screenWidth);
+    py = ClampCursorAxis(py, def.cursorOffsetY, size.height, Engine().screenHeight);
     textOverlay->DrawBitmap(cursorImage, 0, 0, 0, cursorImage->GetWidth(), cursorImage->GetHeight(),
                             px + def.cursorOffsetX, py + def.cursorOffsetY, size.width, size.height);
   }

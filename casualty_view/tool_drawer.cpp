@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "casualty_view/tool_images.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -65,7 +65,7 @@ void ToolDrawer::SetSlot(int32_t k, int32_t row) {
 void ToolDrawer::Open(double atX) {
   state = DRAWER_OPENING;
   const double px = ScreenX(atX);
-  x = std::min(TruncatePixels(px), screenWidth - kRightMargin - picture.width);
+  x = std::min(TruncatePixels(px), Engine().screenWidth - kRightMargin - picture.width);
   y = kDrawerBase;
 }
 
@@ -94,7 +94,7 @@ void ToolDrawer::Update(int32_t dt) {
 
 int32_t ToolDrawer::VisibleRows() const {
   // Never more rows than the picture has.
-  const int32_t rows = static_cast<int32_t>((kDrawerBase - std::floor(y)) * screenHeight / 455);
+  const int32_t rows = static_cast<int32_t>((kDrawerBase - std::floor(y)) * Engine().screenHeight / 455);
   return std::clamp(rows, 0, picture.height);
 }
 

@@ -5,7 +5,7 @@
 
 #include "casualty/tool_table.h"
 #include "engine/game_path.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -36,7 +36,7 @@ constexpr int kLabelMargin = 3;
 constexpr int kLabelRightGap = 10;
 
 void WaitUntilLoaded(const engine::EngineRef<engine::EngineBitmap>& image) {
-  while (!image->IsLoaded()) engineRoot->Wait(kLoadPollMs);
+  while (!image->IsLoaded()) Engine().engineRoot->Wait(kLoadPollMs);
 }
 
 // Whether a game path names a file under the working directory; the keys say "ETTUBE" where the file
@@ -53,7 +53,8 @@ std::string ToolImagePath(const char* key) { return std::string("images\\tools\\
 
 int32_t LoadToolSprites() {
   if (toolImageState.toolSpritesLoaded) return toolImageState.toolIconTotalWidth;
-  if (!toolImageState.toolSpriteSheet) toolImageState.toolSpriteSheet = engineRoot->LoadBitmap(kSpriteSheetPath, 0);
+  if (!toolImageState.toolSpriteSheet)
+    toolImageState.toolSpriteSheet = Engine().engineRoot->LoadBitmap(kSpriteSheetPath, 0);
   // The icons are copied out of the sheet, so it has to be there before the first copy.
   WaitUntilLoaded(toolImageState.toolSpriteSheet);
 
@@ -71,7 +72,7 @@ int32_t LoadToolSprites() {
 
 void BuildToolStripImage(int row, const engine::EngineRef<engine::EngineBitmap>& sheet, int j) {
   const ToolSpriteRect& r = kToolSpriteRects[j];
-  engine::EngineRef<engine::EngineBitmap> icon = engineRoot->CreateBitmap(r.width, r.height);
+  engine::EngineRef<engine::EngineBitmap> icon = Engine().engineRoot->CreateBitmap(r.width, r.height);
   toolPictures[row].sprite = icon;
   icon->DrawBitmap(sheet, 0, r.x, r.y, r.width, r.height, 0, 0, r.width, r.height);
   WaitUntilLoaded(icon);
@@ -84,7 +85,7 @@ void LoadToolImage(int row) {
   const std::string path = ToolImagePath(tool.key);
   if (GameFileExists(path) || !tool.HasParent()) {
     // A missing picture of a row without parent is the engine's to report.
-    cursorImage = engineRoot->LoadBitmap(WidenText(path), 1);
+    cursorImage = Engine().engineRoot->LoadBitmap(WidenText(path), 1);
     WaitUntilLoaded(cursorImage);
     return;
   }
@@ -133,7 +134,7 @@ void DrawToolLabels(int row, double x, double y) {
 
   double px = ScreenX(x);
   const double py = ScreenY(y);
-  if (px + width > screenWidth) px = screenWidth - width - kLabelRightGap;
+  if (px + width > Engine().screenWidth) px = Engine().screenWidth - width - kLabelRightGap;
   textOverlay->DrawBitmap(toolTip.image, 0, 0, 0, width, height, TruncatePixels(px), TruncatePixels(py), width, height);
 }
 

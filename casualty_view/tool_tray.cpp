@@ -7,7 +7,7 @@
 
 #include "casualty/backpack.h"
 #include "casualty_view/tool_images.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
@@ -51,8 +51,8 @@ void BuildToolTray() {
     tray.trayTool[tray.trayCount++] = r;
   }
   tray.trayWidth = x;
-  if (x <= 0 || !engineRoot) return;
-  tray.trayStrip = engineRoot->CreateBitmap(x, kToolIconHeight);
+  if (x <= 0 || !Engine().engineRoot) return;
+  tray.trayStrip = Engine().engineRoot->CreateBitmap(x, kToolIconHeight);
   tray.trayStrip->Clear(0, 0, 0);
   for (int32_t k = 0; k < tray.trayCount; ++k) {
     const auto& icon = IconOf(tray.trayTool[k]);

@@ -4,7 +4,7 @@
 #include "casualty/treatment_items.h"
 #include "casualty_view/tool_animation.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -76,7 +76,7 @@ const wchar_t* TreatmentModelPath(int32_t slot) {
 void LoadTreatmentVisuals() {
   for (int32_t slot = 0; slot < kTreatmentPictureCount; ++slot) {
     auto& picture = treatmentAssets.pictures[slot];
-    picture = engineRoot->LoadBitmap(kPicturePaths[slot], 1);
+    picture = Engine().engineRoot->LoadBitmap(kPicturePaths[slot], 1);
     while (!WaitForAsset(picture)) {
     }
   }
@@ -84,7 +84,7 @@ void LoadTreatmentVisuals() {
     // The empty slots stay empty: every user of a slot checks it holds a model.
     if (kModelPaths[slot] == nullptr) continue;
     auto& model = treatmentAssets.models[slot];
-    model = engineRoot->LoadModel(kModelPaths[slot], 1);
+    model = Engine().engineRoot->LoadModel(kModelPaths[slot], 1);
     while (!WaitForModel(model)) {
     }
     // Nothing is worn until treatment puts it on.
@@ -92,7 +92,7 @@ void LoadTreatmentVisuals() {
   }
   if (const auto& bag = treatmentAssets.models[ITEM_AMBU_BAG]) {
     bag->SetScale(kAmbuBagScale, kAmbuBagScale, kAmbuBagScale);
-    engineStage->AddObject(bag);
+    Engine().engineStage->AddObject(bag);
   }
   SaveTreatmentPlacements();
   LoadToolAnimations();
@@ -114,8 +114,8 @@ void SaveTreatmentPlacements() {
 }
 
 void ReleaseTreatmentVisuals() {
-  if (engineStage)
-    if (const auto& bag = treatmentAssets.models[ITEM_AMBU_BAG]) engineStage->RemoveObject(bag);
+  if (Engine().engineStage)
+    if (const auto& bag = treatmentAssets.models[ITEM_AMBU_BAG]) Engine().engineStage->RemoveObject(bag);
   // A model still worn hangs on a patient's joint frame: it comes off before it goes.
   for (auto& model : treatmentAssets.models) {
     if (model && model->Parent() != nullptr) model->Parent()->RemoveChild(model);

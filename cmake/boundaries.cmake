@@ -27,7 +27,7 @@ function(kestrine_probe name must_build header)
   endif()
 endfunction()
 
-kestrine_probe(public_engine TRUE "shell/globals.h" ${KESTRINE_SHELL_ROOTS})
+kestrine_probe(public_engine TRUE "shell/engine_setup.h" ${KESTRINE_SHELL_ROOTS})
 kestrine_probe(game_path TRUE "engine/game_path.h" ${KESTRINE_FRONTEND_ROOTS})
 foreach(inside engine/core/path_resolver.h core/path_resolver.h engine/core/engine_core.h core/engine_internals.h
                engine/backend/headless/headless_backend.h backend/headless/headless_backend.h)

@@ -11,8 +11,8 @@
 #include "frontend/figure_texts.h"
 #include "frontend/medal_rack.h"
 #include "frontend/player_select.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/mission_progress.h"
@@ -76,16 +76,16 @@ void Title() {
   std::wstring title = WidenText(text.title);
   if (Campaign().missionNumber < kFirstTrainingMission)
     title = L"Mission " + std::to_wstring(Campaign().missionNumber) + L": " + title;
-  Text(textOverlay, PanelX(380), screenHeight * 37 / 435, title, kButtonSize, kPale);
+  Text(textOverlay, PanelX(380), Engine().screenHeight * 37 / 435, title, kButtonSize, kPale);
 }
 
 // Releases a head (taking it off the stage first, so that nothing is left drawing it) and loads another.
 void LoadHead(const wchar_t* path, float scale, float degrees) {
   if (briefingScreenState.briefingHead) {
-    engineStage->RemoveObject(briefingScreenState.briefingHead);
+    Engine().engineStage->RemoveObject(briefingScreenState.briefingHead);
     briefingScreenState.briefingHead.Reset();
   }
-  briefingScreenState.briefingHead = engineRoot->LoadModel(path, 1);
+  briefingScreenState.briefingHead = Engine().engineRoot->LoadModel(path, 1);
   briefingScreenState.briefingHead->SetScale(scale, scale, scale);
   briefingScreenState.briefingHead->SetRotation(0, 1, 0, degrees);
 }
@@ -93,9 +93,9 @@ void LoadHead(const wchar_t* path, float scale, float degrees) {
 void LoadPictures(const wchar_t* backdrop, const wchar_t* mask) {
   BriefingScreenState& s = briefingScreenState;
   s.briefingBackdrop.Reset();
-  s.briefingBackdrop = engineRoot->LoadBitmap(backdrop, 1);
+  s.briefingBackdrop = Engine().engineRoot->LoadBitmap(backdrop, 1);
   s.briefingMask.Reset();
-  s.briefingMask = engineRoot->LoadBitmap(mask, 2);
+  s.briefingMask = Engine().engineRoot->LoadBitmap(mask, 2);
 }
 
 void LayOutReport() {
@@ -105,16 +105,16 @@ void LayOutReport() {
 }
 
 void SetUpLights() {
-  engineLights[0]->SetColor(100, 100, 100);
-  engineLights[1]->SetColor(155, 150, 126);
-  engineLights[1]->SetSecondPoint(-328.7f, 245.0f, -753.7f);
-  engineLights[1]->SetTarget(briefingScreenState.briefingHead, 0);
-  if (!briefingScreenState.briefingLight) briefingScreenState.briefingLight = engineRoot->CreateLight(3);
+  Engine().engineLights[0]->SetColor(100, 100, 100);
+  Engine().engineLights[1]->SetColor(155, 150, 126);
+  Engine().engineLights[1]->SetSecondPoint(-328.7f, 245.0f, -753.7f);
+  Engine().engineLights[1]->SetTarget(briefingScreenState.briefingHead, 0);
+  if (!briefingScreenState.briefingLight) briefingScreenState.briefingLight = Engine().engineRoot->CreateLight(3);
   if (briefingScreenState.isBriefing)
     briefingScreenState.briefingLight->SetColor(159, 156, 171);
   else
     briefingScreenState.briefingLight->SetColor(139, 136, 151);
-  engineStage->AddObject(briefingScreenState.briefingLight);
+  Engine().engineStage->AddObject(briefingScreenState.briefingLight);
   briefingScreenState.briefingLight->SetPosition(374.9f, 280.1f, 146.7f);
   briefingScreenState.briefingLight->SetTarget(briefingScreenState.briefingHead, 0);
 }
@@ -259,21 +259,23 @@ void BuildBriefingScreen(bool briefing) {
 
   StopBriefingSpeech();
   ResetHeadSpeech();
-  engineStage->AddObject(briefingScreenState.briefingHead);
+  Engine().engineStage->AddObject(briefingScreenState.briefingHead);
 
   const int32_t mapMission =
       Campaign().missionNumber > kLastCampaignMission ? kTrainingMapMission : Campaign().missionNumber;
   s.briefingMap.Reset();
-  s.briefingMap = engineRoot->LoadBitmap(L"missions\\mission" + std::to_wstring(mapMission) + L"\\briefmap.qjp", 1);
+  s.briefingMap =
+      Engine().engineRoot->LoadBitmap(L"missions\\mission" + std::to_wstring(mapMission) + L"\\briefmap.qjp", 1);
   if (!s.weatherImages[0])
-    for (int i = 0; i < kWeatherImageCount; ++i) s.weatherImages[i] = engineRoot->LoadBitmap(kWeatherPaths[i], 1);
+    for (int i = 0; i < kWeatherImageCount; ++i)
+      s.weatherImages[i] = Engine().engineRoot->LoadBitmap(kWeatherPaths[i], 1);
   s.weatherIndex = rand() % kWeatherShown;
 
   briefingScreenState.briefingHead->MoveTo(0, -100, 0);
   briefingScreenState.briefingHead->SetVisible(0);
-  engineCamera->SetPosition(0, 1, -15);
-  engineCamera->SetClipRange(200, 1);
-  engineCamera->SetRotation(1, 0, 0, 5);
+  Engine().engineCamera->SetPosition(0, 1, -15);
+  Engine().engineCamera->SetClipRange(200, 1);
+  Engine().engineCamera->SetRotation(1, 0, 0, 5);
 
   if (briefing) {
     const MissionText& text = MissionWords();
@@ -282,7 +284,7 @@ void BuildBriefingScreen(bool briefing) {
     LayOutReport();
   }
   SetUpLights();
-  while (!briefingScreenState.briefingHead->IsLoaded()) engineRoot->Wait(100);
+  while (!briefingScreenState.briefingHead->IsLoaded()) Engine().engineRoot->Wait(100);
 }
 
 void UpdateBriefingScreen() {
@@ -318,13 +320,13 @@ void BriefingMenu() {
     button(350, L"LOAD BACKPACK");
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(textOverlay, screenWidth * 500 / 635, PanelY(350), L"LOAD BACKPACK", kButtonSize, kGrey);
+    Text(textOverlay, Engine().screenWidth * 500 / 635, PanelY(350), L"LOAD BACKPACK", kButtonSize, kGrey);
   }
   if (b.startMission) {
     button(327, L"START MISSION");
   } else {
     AddHotspotRectFraction(0, 0, 0, 0);
-    Text(menuCanvas, screenWidth * 500 / 635, PanelY(327), L"START MISSON", kButtonSize, kGrey);
+    Text(menuCanvas, Engine().screenWidth * 500 / 635, PanelY(327), L"START MISSON", kButtonSize, kGrey);
   }
   if (b.back) {
     button(398, L"BACK");
@@ -339,7 +341,7 @@ void BriefingMenu() {
     button(374, L"SAVE");
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(menuCanvas, screenWidth * 500 / 635, PanelY(374), L"SAVE", kButtonSize, kGrey);
+    Text(menuCanvas, Engine().screenWidth * 500 / 635, PanelY(374), L"SAVE", kButtonSize, kGrey);
   }
 }
 
@@ -418,14 +420,14 @@ void OnBriefingClick(int code, int32_t, int32_t) {
 void HideBriefingElement() {
   if (briefingScreenState.briefingHead) {
     briefingScreenState.briefingHead->SetVisible(0);
-    engineStage->RemoveObject(briefingScreenState.briefingHead);
+    Engine().engineStage->RemoveObject(briefingScreenState.briefingHead);
   }
   if (briefingScreenState.briefingLight) {
     briefingScreenState.briefingLight->SetSwitch(0);
-    engineStage->RemoveObject(briefingScreenState.briefingLight);
+    Engine().engineStage->RemoveObject(briefingScreenState.briefingLight);
     briefingScreenState.briefingLight.Reset();
   }
-  if (engineLights[1]) engineLights[1]->ClearTarget();
+  if (Engine().engineLights[1]) Engine().engineLights[1]->ClearTarget();
   EndBriefingSpeech();
 }
 
@@ -437,10 +439,10 @@ void UnloadBriefingScreen() {
   s.briefingMask.Reset();
   sharedTextBox.Release();
   // The light goes off the stage with the screen: the battle that may follow is not lit by it.
-  if (s.briefingLight && engineStage) engineStage->RemoveObject(s.briefingLight);
+  if (s.briefingLight && Engine().engineStage) Engine().engineStage->RemoveObject(s.briefingLight);
   s.briefingLight.Reset();
   // The head goes too, off the stage first: nothing should outlive the engine that shows it.
-  if (s.briefingHead && engineStage) engineStage->RemoveObject(s.briefingHead);
+  if (s.briefingHead && Engine().engineStage) Engine().engineStage->RemoveObject(s.briefingHead);
   s.briefingHead.Reset();
   s.briefingScreenKind = BRIEFING_NONE;
   StopBriefingSpeech();

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "frontend/briefing_screen.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
@@ -43,7 +45,7 @@ void PlayIdle(int32_t index) {
 void Idle() {
   int32_t& timer = briefingSpeechState.headIdleTimer;
   if (timer > 0) {
-    timer = std::max(0, timer - frameTime);
+    timer = std::max(0, timer - Clock().frameTime);
     PlayIdle(Briefing().briefingIdleA);
     return;
   }
@@ -98,7 +100,7 @@ void PlayBriefingSpeech() {
   int32_t& countdown = briefingSpeechState.speechCountdown;
   if (countdown < 0) return;
   if (countdown > 0) {
-    countdown = std::max(0, countdown - frameTime);
+    countdown = std::max(0, countdown - Clock().frameTime);
     return;
   }
   StopBriefingSpeech();
@@ -108,13 +110,13 @@ void PlayBriefingSpeech() {
     tier = ScoreTier(missionProgress.missionScore, missionProgress.missionMaximum);
   }
   const std::string name =
-      BriefingSpeechName(Briefing().isBriefing != 0, Campaign().missionNumber, missionEndFlag, tier);
+      BriefingSpeechName(Briefing().isBriefing != 0, Campaign().missionNumber, Outcome().missionEndFlag, tier);
   // Without its lip-sync the message is not played: the head idles until the screen is built again.
   LipSyncFile timeline = LoadLipSync("sounds\\" + name + ".phn");
   countdown = -1;
   if (timeline.status != LipSyncStatus::Loaded) return;
   briefingSpeechState.lipSyncRecords = std::move(timeline.records);
-  soundTable[SOUND_BRIEFING_SPEECH] = engineRoot->LoadSound(WidenText("sounds\\" + name + ".qwv"), 0);
+  soundTable[SOUND_BRIEFING_SPEECH] = Engine().engineRoot->LoadSound(WidenText("sounds\\" + name + ".qwv"), 0);
   briefingSpeechState.walk.Restart();
 }
 
@@ -127,7 +129,7 @@ void AnimateBriefingHead() {
   const auto& sound = soundTable[SOUND_BRIEFING_SPEECH];
   if (!sound || !sound->IsLoaded() || !Briefing().briefingHead->IsReady()) return;
 
-  const LipSyncFrame step = AdvanceLipSync(s.walk, *s.lipSyncRecords, frameTime);
+  const LipSyncFrame step = AdvanceLipSync(s.walk, *s.lipSyncRecords, Clock().frameTime);
   if (step.stopShape != kNoMouthShape && !s.currentMouthAnimation.empty())
     Briefing().briefingHead->StopAnimation(s.currentMouthAnimation);
   if (step.ended) {

@@ -5,7 +5,7 @@
 #include "frontend/briefing_screen.h"
 #include "frontend/briefing_speech.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
 #include "shell/program_state.h"
@@ -104,7 +104,7 @@ void AwardMissionMedals() {
     SetGameState(STATE_BRIEFING);
     return;
   }
-  const char* ending = loserEnding ? "loser" : "winner";
+  const char* ending = Outcome().loserEnding ? "loser" : "winner";
   QueueMovie(Numbered(ending, missionProgress.playerFigure).c_str(), MOVIE_SHOW_STILL_AFTER);
   HideBriefingElement();
   PlayMovies("", 0);

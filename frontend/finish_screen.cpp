@@ -6,8 +6,8 @@
 #include "frontend/high_score_screen.h"
 #include "frontend/menu_screens.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/overlays.h"
@@ -45,8 +45,8 @@ std::wstring FinalMedalPath(int index) {
 int DrawFinalMedal(int index, int x, int y) {
   BitmapRef& image = finishScreenState.finalMedalImages[index];
   if (!image) {
-    image = engineRoot->LoadBitmap(FinalMedalPath(index), 1);
-    while (!image->IsLoaded()) engineRoot->Wait(50);
+    image = Engine().engineRoot->LoadBitmap(FinalMedalPath(index), 1);
+    while (!image->IsLoaded()) Engine().engineRoot->Wait(50);
     image->SetColorKey(255, 0, 0);
   }
   const int width = image->GetWidth();
@@ -61,7 +61,7 @@ void FinishScreen() {
   ClearMenuCanvas();
   ClearTextOverlay();
   if (!finishScreenState.finishImage) {
-    finishScreenState.finishImage = engineRoot->LoadBitmap(L"images\\finish-screen.qjp", 1);
+    finishScreenState.finishImage = Engine().engineRoot->LoadBitmap(L"images\\finish-screen.qjp", 1);
     DrawBackdrop(finishScreenState.finishImage);
   }
 

@@ -15,12 +15,12 @@
 #include "frontend/save_slot_screen.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/menu_input.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/screen_table.h"
 #include "shell/sound_table.h"
 
@@ -43,6 +43,24 @@ void RegisterFinishScreen();
 
 namespace {
 
+// The intro movie, played once before the first briefing of a campaign started from the main menu.
+struct BriefingIntro {
+  int32_t introPending = 0;
+};
+
+}  // namespace
+
+BriefingIntro briefingIntro;
+KESTRINE_PROGRAM_STATE(briefingIntro);
+
+void ArmIntroMovie() { briefingIntro.introPending = 1; }
+
+bool IntroPending() { return briefingIntro.introPending != 0; }
+
+void SkipIntroMovie() { briefingIntro.introPending = 0; }
+
+namespace {
+
 // The slot screens read their labels afresh at every visit. The button the pointer rested on before (the
 // briefing's SAVE, say) is no slot of theirs.
 void EnterLoadScreen() {
@@ -57,7 +75,7 @@ void EnterLoadScreen() {
 void EnterSaveScreen() {
   ClearScreenLayers();
   // Saving from the debriefing: its officer leaves with his light.
-  if (gameState == STATE_DEBRIEFING) HideBriefingElement();
+  if (States().gameState == STATE_DEBRIEFING) HideBriefingElement();
   ForgetTheLastButton();
   ReadSlotLabelsAgain();
   OpenSaveGameScreen();
@@ -98,9 +116,9 @@ void EnterBriefing() {
   // the pack was loaded already (back from the backpack screen): the casualties it was packed for stay.
   if (!keepBackpack) SetUpMissionCasualties();
   BuildBriefingScreen(true);
-  if (Campaign().missionNumber == 1 && introPending) {
+  if (Campaign().missionNumber == 1 && briefingIntro.introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);
-    introPending = 0;
+    briefingIntro.introPending = 0;
     // Where the movie could only be shown as its still, the still took the backdrop's place.
     if (Briefing().briefingBackdrop) DrawBackdrop(Briefing().briefingBackdrop);
   }

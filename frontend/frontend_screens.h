@@ -6,4 +6,11 @@ namespace kestrine {
 
 void RegisterFrontendScreens();
 
+// The intro movie plays before the first briefing of the new campaign (the main menu's entry).
+void ArmIntroMovie();
+// Whether the intro movie still plays before the first briefing of the campaign (the main menu arms it).
+bool IntroPending();
+// The intro movie is not played before the next first briefing (tests about other things than the movie).
+void SkipIntroMovie();
+
 }  // namespace kestrine

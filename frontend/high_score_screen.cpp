@@ -10,8 +10,8 @@
 #include "frontend/save_failure_box.h"
 #include "platform/message_box.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/main_window.h"
@@ -115,9 +115,8 @@ bool EnterHighScore() {
   const int32_t row = EnterScoreForNaming(page, missionProgress.campaignScore, missionProgress.campaignMaximum,
                                           Campaign().missionNumber);
   if (row < 0) return false;
-  SetGameState(STATE_HIGH_SCORES);
   // The options menu's BACK leads on to the main menu: the campaign is over.
-  previousGameState = STATE_MAIN_MENU;
+  SetGameStateReturningTo(STATE_HIGH_SCORES, STATE_MAIN_MENU);
   DrawBackdrop(openingImage);
   ShowOverlay();
   HighScoreScreen();
@@ -127,7 +126,8 @@ bool EnterHighScore() {
 void HighScoreScreen() {
   ClearHotspots();
   if (menuBarsImage)
-    textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184, screenHeight * 50 / 480);
+    textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184,
+                            Engine().screenHeight * 50 / 480);
   AddButtons(kButtons);
   const int32_t page = std::clamp<int32_t>(HighScores().highScorePage, 0, kHighScorePages - 1);
   Label(75, PanelY(218), kPageTitles[page], 11);

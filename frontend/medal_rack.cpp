@@ -2,7 +2,7 @@
 
 #include "frontend/award_texts.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/events.h"
 #include "shell/layout.h"
 #include "shell/screen_text.h"
 #include "shell/wide_text.h"
@@ -94,7 +94,7 @@ void DrawMedalRack(int mode, int x, int y) {
     }
     return;
   }
-  const RackTile tile = HoveredRackRibbon(pointerX, pointerY, x, y);
+  const RackTile tile = HoveredRackRibbon(Pointer().pointerX, Pointer().pointerY, x, y);
   if (tile.index < 0) return;
   if (medalImages[tile.index])
     textOverlay->DrawBitmap(medalImages[tile.index], 0, 0, 0, kRibbonTileWidth, kRibbonTileHeight, tile.x, tile.y,

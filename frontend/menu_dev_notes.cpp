@@ -1,7 +1,7 @@
 // The developer notes (state 27): a red page of notes on the milestone and MAIN MENU.
 #include "frontend/menu_screens.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
 #include "shell/screen_table.h"
@@ -33,7 +33,7 @@ void DevNotesScreen() {
   ClearHotspots();
   ClearTextOverlay();
   menuCanvas->SetDrawColor(255, 0, 0);
-  menuCanvas->FillRect(0, 0, screenWidth, screenHeight);
+  menuCanvas->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
   DrawScreenText(0.1, 0.4, L"MILESTONE DEV NOTES (11-9)", 12, ALIGN_LEFT, 255, 255, 0, 1, 0);
   int row = 0;
   for (const wchar_t* line : kDevNotes)

@@ -4,7 +4,6 @@
 #include "frontend/save_slot_file.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
 #include "shell/screen_table.h"

@@ -6,7 +6,6 @@
 #include "frontend/menu_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
@@ -36,7 +35,7 @@ void KiaScreen() {
 void EnterKia() {
   ClearScreenLayers();
   // Killed in the patient view: the overhead view's entry runs first, as if he had stepped back out.
-  if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
+  if (States().gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
   LeaveOverhead();
   StopAllSounds();
   TearDownPatientView(true);

@@ -1,10 +1,10 @@
 // The main menu (state 2): entering it starts a new campaign over the opening backdrop. TRAINING, NEW GAME,
 // LOAD GAME, OPTIONS, PLAYER CONTROLS, CREDITS and EXIT in the menu column.
 #include "casualty/backpack.h"
+#include "frontend/frontend_screens.h"
 #include "frontend/menu_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
@@ -39,7 +39,7 @@ void EnterMainMenu() {
   DrawBackdrop(openingImage);
   ShowOverlay();
   StartCampaign();
-  introPending = 1;
+  ArmIntroMovie();
 }
 
 // A new campaign or training run starts from an empty pack. A pack loaded at the briefing of a campaign left
@@ -61,8 +61,8 @@ void Press(int32_t button) {
       SetGameState(STATE_LOAD_GAME);
       break;
     case MAIN_OPTIONS:
-      SetGameState(STATE_OPTIONS);
-      previousGameState = STATE_MAIN_MENU;
+      // Their BACK leads back to the main menu, however the menu itself was reached.
+      SetGameStateReturningTo(STATE_OPTIONS, STATE_MAIN_MENU);
       break;
     case MAIN_EXIT:
       CloseGame();
@@ -70,8 +70,8 @@ void Press(int32_t button) {
     case MAIN_PLAYER_CONTROLS:
       ClearHotspots();
       ClearScreenLayers();
-      SetGameState(STATE_PLAYER_CONTROLS);
-      previousGameState = STATE_MAIN_MENU;
+      // Their BACK leads back to the main menu, however the menu itself was reached.
+      SetGameStateReturningTo(STATE_PLAYER_CONTROLS, STATE_MAIN_MENU);
       break;
     case MAIN_CREDITS:
       PlayMovies("credits", MOVIE_SKIPPABLE);

@@ -4,7 +4,6 @@
 #include "frontend/high_score_table.h"
 #include "frontend/menu_screens.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
 #include "shell/screen_table.h"
@@ -49,7 +48,7 @@ void Press(int32_t button) {
       ClearHotspots();
       ClearScreenLayers();
       // The main menu, or the mission when the options were opened from the pause menu.
-      SetGameState(previousGameState);
+      SetGameState(States().previousGameState);
       break;
     default:
       break;

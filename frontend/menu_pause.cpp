@@ -3,7 +3,6 @@
 #include "frontend/menu_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
 #include "shell/screen_table.h"
@@ -58,8 +57,8 @@ void Press(int32_t button) {
       // Their BACK returns to the overhead view: it is stored as the state being left (the paused battle is not
       // entered again here), so the switch below keeps it as the one to return to.
       StoreGameStateWithoutEntry(STATE_OVERHEAD);
-      previousGameState = STATE_OVERHEAD;
-      SetGameState(button == PAUSE_OPTIONS ? STATE_OPTIONS : STATE_PLAYER_CONTROLS);
+      // Their BACK returns to the paused battle, not to the pause menu.
+      SetGameStateReturningTo(button == PAUSE_OPTIONS ? STATE_OPTIONS : STATE_PLAYER_CONTROLS, STATE_OVERHEAD);
       break;
     default:
       break;

@@ -1,11 +1,11 @@
 // The player controls (state 8), from the main menu or the pause menu: the controls panel with the controls
 // text scrolling in the shared text box, BACK, and the two scroll strips that scroll the text while the pointer
 // rests on them. Drawn every frame.
+#include "engine/engine.h"
 #include "frontend/menu_screens.h"
 #include "frontend/player_controls_text.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/menu_input.h"
@@ -67,13 +67,13 @@ void Press(int32_t button) {
     case CONTROLS_BACK:
       ClearHotspots();
       ClearScreenLayers();
-      if (previousGameState == STATE_MAIN_MENU) {
+      if (States().previousGameState == STATE_MAIN_MENU) {
         // Straight back, without the main menu's entry: it would start a new campaign and redraw its backdrop.
         StoreGameStateWithoutEntry(STATE_MAIN_MENU);
         MainMenu();
         sharedTextBox.Release();
       } else {
-        SetGameState(previousGameState);
+        SetGameState(States().previousGameState);
       }
       break;
     case CONTROLS_SCROLL_UP:

@@ -9,7 +9,6 @@
 #include "frontend/menu_screens.h"
 #include "shell/asset_loader.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
 #include "shell/screen_table.h"
@@ -37,7 +36,7 @@ void EnterQuitConfirm() {
 }
 
 void Press(int32_t button) {
-  const bool inMission = FromTheMission(previousGameState);
+  const bool inMission = FromTheMission(States().previousGameState);
   switch (button) {
     case QUIT_YES:
       if (inMission) {
@@ -62,14 +61,14 @@ void Press(int32_t button) {
       if (inMission) {
         HideOverlay();
         ClearScreenLayers();
-        SetGameState(previousGameState);
+        SetGameState(States().previousGameState);
       } else {
         // The briefing and the debriefing draw themselves every frame: no entry needed. NO's index is none of
         // their buttons: nothing of theirs is lit until the pointer moves.
         ClearHotspots();
         ForgetTheLastButton();
         ClearScreenLayers();
-        StoreGameStateWithoutEntry(previousGameState);
+        StoreGameStateWithoutEntry(States().previousGameState);
       }
       break;
     default:

@@ -4,7 +4,7 @@
 #include "platform/message_queue.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/overlays.h"
@@ -67,7 +67,8 @@ void AddButtons(std::span<const MenuButton> rows) {
 
 void MenuPanel(int rows) {
   if (!textOverlay || !menuBarsImage) return;
-  textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184, screenHeight * rows / 480);
+  textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184,
+                          Engine().screenHeight * rows / 480);
 }
 
 void CentrePanel(const engine::EngineRef<engine::EngineBitmap>& image) {
@@ -78,8 +79,8 @@ void CentrePanel(const engine::EngineRef<engine::EngineBitmap>& image) {
 
 void LoadOnce(engine::EngineRef<engine::EngineBitmap>& image, const wchar_t* path, int waitMs) {
   if (image) return;
-  image = engineRoot->LoadBitmap(path, 1);
-  while (!image->IsLoaded()) engineRoot->Wait(waitMs);
+  image = Engine().engineRoot->LoadBitmap(path, 1);
+  while (!image->IsLoaded()) Engine().engineRoot->Wait(waitMs);
 }
 
 void CloseGame() { PostMessage(mainWindowHandle, WM_CLOSE, 0, 0); }

@@ -2,7 +2,6 @@
 // player select; BACK to the main menu.
 #include "frontend/menu_screens.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"

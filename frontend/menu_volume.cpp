@@ -5,8 +5,8 @@
 
 #include "frontend/menu_screens.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/overlays.h"
@@ -51,7 +51,7 @@ static_assert(ValidButtonTable(kButtons));
 
 // The length of a volume bar in pixels, for a volume of 0..127 on the current screen.
 int VolumeBarLength(int32_t volume) {
-  return static_cast<int>(static_cast<int64_t>(volume) * 150 * screenWidth / 80518);
+  return static_cast<int>(static_cast<int64_t>(volume) * 150 * Engine().screenWidth / 80518);
 }
 
 // A volume changed by `step`, held to 0..127.
@@ -101,7 +101,7 @@ void VolumeScreen() {
   ClearMenuCanvas();
   LoadOnce(volumePicture.soundBarsImage, L"images\\soundbars.qjp", 50);
   textOverlay->DrawBitmap(volumePicture.soundBarsImage, 0, 0, 0, 185, 125, PanelX(75), PanelY(169), 185,
-                          screenHeight * 125 / 480);
+                          Engine().screenHeight * 125 / 480);
   AddButtons(kButtons);
   VolumeLabelAndBar(kEffectsRows, L"SOUND EFFECTS VOLUME", effectsVolume);
   VolumeLabelAndBar(kMusicRows, L"MUSIC VOLUME", musicVolume);

@@ -6,8 +6,8 @@
 #include "casualty/backpack.h"
 #include "frontend/medal_rack.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/mission_progress.h"
@@ -67,28 +67,28 @@ int32_t StepFigure(int32_t figure, int32_t step) {
 
 void BuildPlayerSelectScreen() {
   PlayerSelectState& s = playerSelectState;
-  if (!s.playerSelectBackdrop) s.playerSelectBackdrop = engineRoot->LoadBitmap(L"images\\playerselect.qjp", 2);
+  if (!s.playerSelectBackdrop) s.playerSelectBackdrop = Engine().engineRoot->LoadBitmap(L"images\\playerselect.qjp", 2);
   DrawBackdrop(s.playerSelectBackdrop);
   for (int i = 0; i < kFigureCount; ++i) {
     auto& model = s.playerFigureModels[i];
     if (!model) {
-      model = engineRoot->LoadModel(Numbered(L"chars\\playerSelect\\choose%d\\choose%d.qsad", i), 2);
-      while (!model->IsLoaded()) engineRoot->Wait(100);
+      model = Engine().engineRoot->LoadModel(Numbered(L"chars\\playerSelect\\choose%d\\choose%d.qsad", i), 2);
+      while (!model->IsLoaded()) Engine().engineRoot->Wait(100);
       model->SetScale(FigureScales[i].x, FigureScales[i].y, FigureScales[i].z);
       PlayFirstAnimation(model, 1.0f);
     }
-    engineStage->AddObject(model);
+    Engine().engineStage->AddObject(model);
     model->SetVisible(0);
     if (!s.playerStatsImages[i])
-      s.playerStatsImages[i] = engineRoot->LoadBitmap(Numbered(L"chars\\playerSelect\\stats%d.qpg", i), 2);
+      s.playerStatsImages[i] = Engine().engineRoot->LoadBitmap(Numbered(L"chars\\playerSelect\\stats%d.qpg", i), 2);
   }
-  engineLights[0]->SetColor(100, 100, 100);
-  engineLights[1]->SetColor(155, 150, 126);
-  engineLights[1]->SetSecondPoint(-328.7f, 245.0f, -753.7f);
-  engineLights[1]->SetTarget(s.playerFigureModels[0], 0);
-  engineCamera->SetPosition(0.3f, 1.2f, -21.0f);
-  engineCamera->SetClipRange(200, 1);
-  engineCamera->SetRotation(1, 0, 0, 5);
+  Engine().engineLights[0]->SetColor(100, 100, 100);
+  Engine().engineLights[1]->SetColor(155, 150, 126);
+  Engine().engineLights[1]->SetSecondPoint(-328.7f, 245.0f, -753.7f);
+  Engine().engineLights[1]->SetTarget(s.playerFigureModels[0], 0);
+  Engine().engineCamera->SetPosition(0.3f, 1.2f, -21.0f);
+  Engine().engineCamera->SetClipRange(200, 1);
+  Engine().engineCamera->SetRotation(1, 0, 0, 5);
   s.playerSelectLoaded = 1;
   // A figure number from a damaged save never indexes past the three.
   s.currentFigure = std::clamp(s.currentFigure, 0, kFigureCount - 1);
@@ -103,8 +103,8 @@ void DrawPossibleMedals() {
   TeamSelectMenu();
   // The panel runs past the right edge of the screen: it is filled up to the edge only.
   const int x = PanelX(380), y = PanelY(39);
-  const int width = std::min(PanelX(450), screenWidth - x);
-  const int height = std::min(PanelY(224), screenHeight - y);
+  const int width = std::min(PanelX(450), Engine().screenWidth - x);
+  const int height = std::min(PanelY(224), Engine().screenHeight - y);
   if (width > 0 && height > 0) FillRectPixels(menuCanvas, x, y, width, height);
   DrawTextAtPixel(textOverlay, PanelX(415), PanelY(39), WidenText(FigureNames[playerSelectState.currentFigure]), 11,
                   ALIGN_CENTRE, kPale[0], kPale[1], kPale[2], 1, 0);
@@ -172,7 +172,7 @@ void UnloadPlayerSelectScreen() {
   for (int i = 0; i < kFigureCount; ++i) {
     auto& model = s.playerFigureModels[i];
     if (model) {
-      engineStage->RemoveObject(model);
+      Engine().engineStage->RemoveObject(model);
       model->SetVisible(0);
       model.Reset();
     }

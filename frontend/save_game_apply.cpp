@@ -8,7 +8,7 @@
 #include "casualty/report_lines.h"
 #include "casualty/vitals.h"
 #include "frontend/saved_progress_fields.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/sound_table.h"
 
@@ -38,11 +38,11 @@ void ApplySavedCampaign(const SaveGame& save) {
   if (save.kind != SAVE_DEBRIEFING) return;
 
   ClearReport();
-  loserEnding = 1;
+  SetLoserEnding(true);
   for (const std::string& line : save.reportLines) {
     AppendReportLine(line);
     // The report names the capture of the enemy leader exactly when the good ending was earned.
-    if (line == kLeaderCapturedLine) loserEnding = 0;
+    if (line == kLeaderCapturedLine) SetLoserEnding(false);
   }
   missionProgress.campaignScore -= missionProgress.missionScore;
   missionProgress.campaignMaximum -= missionProgress.missionMaximum;

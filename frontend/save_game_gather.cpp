@@ -7,7 +7,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty/report_lines.h"
 #include "frontend/saved_progress_fields.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/sound_table.h"
 
@@ -109,7 +109,7 @@ SaveGame GatherMissionSave(std::time_t when) {
   for (int slot = 0; slot < kCasualtySlotCount && Slots().casualties[slot]; ++slot) {
     m.patients.push_back(GatherPatient(*Slots().casualties[slot]));
   }
-  m.missionClock = missionClock;
+  m.missionClock = MissionTime().missionClock;
   return save;
 }
 

@@ -18,8 +18,10 @@
 #include "casualty_view/patient_view_teardown.h"
 #include "frontend/save_game_apply.h"
 #include "frontend/save_slot_file.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/screen_text.h"
@@ -122,10 +124,9 @@ void RestoreMission(const SaveGame& save) {
   // start's own entry, so the overhead view is entered from "starting a mission" without running it.
   StoreGameStateWithoutEntry(STATE_START_MISSION);
   SetGameState(STATE_OVERHEAD);
-  missionClock = m.missionClock;
   missionState.extractionWarnTime = static_cast<int32_t>(m.patients.size()) * kWarningMsPerCasualty;
-  clampCountdown = kLoadClampFrames;
-  missionStartCountdown = kStartCountdownMs;
+  ClampNextFrames(kLoadClampFrames);
+  ResumeMissionClock(m.missionClock, kStartCountdownMs);
   if (helicopterMade) PlayEffectLoop(SOUND_HELI_LOOP, 1);
 }
 
@@ -134,7 +135,8 @@ void RestoreMission(const SaveGame& save) {
 bool ReadSaveGame(int32_t slot) {
   const SaveGameRead read = ReadSaveFromSlot(slot);
   if (!read.ok) {
-    if (engineRoot) engineRoot->DebugPrint("save slot " + std::to_string(slot) + " not loaded: " + read.error);
+    if (Engine().engineRoot)
+      Engine().engineRoot->DebugPrint("save slot " + std::to_string(slot) + " not loaded: " + read.error);
     return false;
   }
   RestoreSavedGame(read.save);
@@ -150,7 +152,7 @@ void RestoreSavedGame(const SaveGame& save) {
   // its briefing decides its own casualties.
   keepBackpack = false;
 
-  nightMission = IsNightStart(MissionRow(save.mission).startTime) ? 1 : 0;
+  SetNightMission(save.mission);
   ClearTextOverlay();
   ApplySavedCampaign(save);
 

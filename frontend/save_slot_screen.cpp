@@ -6,9 +6,9 @@
 #include "frontend/save_game_gather.h"
 #include "frontend/save_game_restore.h"
 #include "platform/message_box.h"
+#include "shell/engine_setup.h"
 #include "shell/game_files.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/layout.h"
 #include "shell/main_window.h"
@@ -43,8 +43,8 @@ bool Saving() { return slotScreenState.saving; }
 
 void LoadSlotImages() {
   SlotScreenState& s = slotScreenState;
-  if (!s.slotPanelImage) s.slotPanelImage = engineRoot->LoadBitmap(L"images\\load.qjp", 2);
-  if (!s.slotStripImage) s.slotStripImage = engineRoot->LoadBitmap(L"images\\load2.qjp", 2);
+  if (!s.slotPanelImage) s.slotPanelImage = Engine().engineRoot->LoadBitmap(L"images\\load.qjp", 2);
+  if (!s.slotStripImage) s.slotStripImage = Engine().engineRoot->LoadBitmap(L"images\\load2.qjp", 2);
 }
 
 void ReadSlotLabels() {
@@ -75,8 +75,8 @@ void SlotScreenTitle(const wchar_t* title, bool saving) {
 
 // The save of the screen the player came from: the debriefing, the briefing, or else the mission he paused.
 SaveGame GatherSave(std::time_t now) {
-  if (previousGameState == STATE_DEBRIEFING) return GatherDebriefingSave(now);
-  if (previousGameState == STATE_BRIEFING) return GatherBriefingSave(now);
+  if (States().previousGameState == STATE_DEBRIEFING) return GatherDebriefingSave(now);
+  if (States().previousGameState == STATE_BRIEFING) return GatherBriefingSave(now);
   return GatherMissionSave(now);
 }
 
@@ -102,12 +102,12 @@ void SlotButtonAction(int32_t button) {
   switch (button) {
     case SLOT_BUTTON_BACK:
       s.labelsRead = false;
-      if (previousGameState == STATE_DEBRIEFING) {
+      if (States().previousGameState == STATE_DEBRIEFING) {
         // The debriefing adds the mission to the campaign again as it is rebuilt.
         missionProgress.campaignScore -= missionProgress.missionScore;
         missionProgress.campaignMaximum -= missionProgress.missionMaximum;
       }
-      SetGameState(previousGameState);
+      SetGameState(States().previousGameState);
       break;
     case SLOT_BUTTON_ACT:
       if (Saving()) {

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "shell/engine_setup.h"
 #include "shell/explosion.h"
-#include "shell/globals.h"
 #include "shell/loading_screen.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
@@ -120,11 +121,11 @@ constexpr int kQuietSoundSlots[] = {35, 36, 37, 56, 57, 58, 59, 60, 61, 62, 63, 
 
 template <class Ref>
 void WaitUntilLoaded(const Ref& asset, int stepMs) {
-  while (!asset->IsLoaded()) engineRoot->Wait(stepMs);
+  while (!asset->IsLoaded()) Engine().engineRoot->Wait(stepMs);
 }
 
 void LoadSlotPolled(int slot, const std::wstring& path, int stepMs) {
-  soundTable[slot] = engineRoot->LoadSound(path, 1);
+  soundTable[slot] = Engine().engineRoot->LoadSound(path, 1);
   WaitUntilLoaded(soundTable[slot], stepMs);
 }
 
@@ -144,7 +145,7 @@ bool WaitForAsset(const BitmapRef& image) {
     AdvanceLoadingBar();
     return true;
   }
-  engineRoot->Wait(100);
+  Engine().engineRoot->Wait(100);
   return false;
 }
 
@@ -153,7 +154,7 @@ bool WaitForSound(const engine::EngineRef<engine::EngineSound>& sound) {
     AdvanceLoadingBar();
     return true;
   }
-  engineRoot->Wait(100);
+  Engine().engineRoot->Wait(100);
   return false;
 }
 
@@ -162,19 +163,19 @@ bool WaitForModel(const engine::EngineRef<engine::EngineModel>& model) {
     AdvanceLoadingBar();
     return true;
   }
-  engineRoot->Wait(100);
+  Engine().engineRoot->Wait(100);
   return false;
 }
 
 void LoadAllAssets() {
   loadingProgress = 0.0;
   if (!sharedAssetsLoaded) {
-    gridBitmap = engineRoot->LoadBitmap(L"images\\GridBitmap.qpg", 1);
+    gridBitmap = Engine().engineRoot->LoadBitmap(L"images\\GridBitmap.qpg", 1);
     WaitUntilLoaded(gridBitmap, 100);
     gridBitmap->SetColorKey(255, 0, 0);
   }
   // Every mission is scored from nothing: the last one's score went into the campaign at its debriefing.
-  missionEndFlag = END_RUNNING;
+  EndMission(END_RUNNING);
   missionProgress.missionScore = 0;
   ShowLoadingScreen();
 
@@ -197,13 +198,13 @@ void LoadAllAssets() {
   InitExplosion();
 
   for (const SharedImage& entry : kSharedImages) {
-    *entry.target = engineRoot->LoadBitmap(entry.path, entry.mode);
+    *entry.target = Engine().engineRoot->LoadBitmap(entry.path, entry.mode);
     while (!WaitForAsset(*entry.target)) {
     }
     if (entry.keyed) (*entry.target)->SetColorKey(entry.r, entry.g, entry.b);
   }
   for (int slot : kBarSoundSlots) {
-    soundTable[slot] = engineRoot->LoadSound(SoundSlotPath(slot), 1);
+    soundTable[slot] = Engine().engineRoot->LoadSound(SoundSlotPath(slot), 1);
     while (!WaitForSound(soundTable[slot])) {
     }
   }
@@ -215,27 +216,27 @@ void LoadAllAssets() {
 void LoadMenuImages() {
   loadingStep = static_cast<double>(200 / loadingStepDivisor);
 
-  disclaimerImage = engineRoot->LoadBitmap(L"images\\disclaimer.qjp", 0);
+  disclaimerImage = Engine().engineRoot->LoadBitmap(L"images\\disclaimer.qjp", 0);
   WaitUntilLoaded(disclaimerImage, 100);
-  openingImage = engineRoot->LoadBitmap(L"images\\opening.qjp", 0);
+  openingImage = Engine().engineRoot->LoadBitmap(L"images\\opening.qjp", 0);
   WaitUntilLoaded(openingImage, 100);
 
   // The disclaimer shows while the rest of the menu loads.
   CreateOverlays();
   DrawBackdrop(disclaimerImage);
-  engineRoot->Render();
+  Engine().engineRoot->Render();
 
-  menuBarsImage = engineRoot->LoadBitmap(L"images\\bars1.qjp", 1);
+  menuBarsImage = Engine().engineRoot->LoadBitmap(L"images\\bars1.qjp", 1);
   WaitUntilLoaded(menuBarsImage, 100);
-  mainButtonImage = engineRoot->LoadBitmap(L"images\\MainButtonM.qpg", 1);
+  mainButtonImage = Engine().engineRoot->LoadBitmap(L"images\\MainButtonM.qpg", 1);
   WaitUntilLoaded(mainButtonImage, 100);
 
   for (int i = 0; i < kMedalImageCount; ++i)
-    medalImages[i] = engineRoot->LoadBitmap(L"images\\medals\\medal" + std::to_wstring(i) + L".qjp", 1);
+    medalImages[i] = Engine().engineRoot->LoadBitmap(L"images\\medals\\medal" + std::to_wstring(i) + L".qjp", 1);
   for (int j = 0; j < kBadgeImageCount; ++j)
-    badgeImages[j] = engineRoot->LoadBitmap(L"images\\medals\\badge" + std::to_wstring(j) + L".qjp", 1);
-  pauseMenuImage = engineRoot->LoadBitmap(L"images\\pauseMenu.qjp", 1);
-  quitScreenImage = engineRoot->LoadBitmap(L"images\\quitScreen.qjp", 1);
+    badgeImages[j] = Engine().engineRoot->LoadBitmap(L"images\\medals\\badge" + std::to_wstring(j) + L".qjp", 1);
+  pauseMenuImage = Engine().engineRoot->LoadBitmap(L"images\\pauseMenu.qjp", 1);
+  quitScreenImage = Engine().engineRoot->LoadBitmap(L"images\\quitScreen.qjp", 1);
 
   LoadSlotPolled(SOUND_TICK_CLICK, SoundSlotPath(SOUND_TICK_CLICK), 100);
   LoadSlotPolled(SOUND_TICK_HOVER, SoundSlotPath(SOUND_TICK_HOVER), 100);

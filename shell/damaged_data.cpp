@@ -3,20 +3,20 @@
 #include <vector>
 
 #include "platform/message_box.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/winmain.h"
 
 namespace kestrine {
 
 void NoteDamagedFile(const std::string& what, const std::string& path) {
-  if (!engineRoot) return;
-  engineRoot->DebugPrint(what + ": " + path);
-  engineRoot->NoteDamagedAsset(path);
+  if (!Engine().engineRoot) return;
+  Engine().engineRoot->DebugPrint(what + ": " + path);
+  Engine().engineRoot->NoteDamagedAsset(path);
 }
 
 void ReportDamagedData() {
-  if (!engineRoot) return;
-  const std::vector<std::string> damaged = engineRoot->DamagedAssets();
+  if (!Engine().engineRoot) return;
+  const std::vector<std::string> damaged = Engine().engineRoot->DamagedAssets();
   if (damaged.empty()) return;
   const std::string text =
       std::to_string(damaged.size()) + (damaged.size() == 1 ? " game file is" : " game files are") +

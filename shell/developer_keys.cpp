@@ -2,11 +2,33 @@
 
 #include <string>
 
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
+#include "shell/program_state.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
+
+DeveloperSwitches developerSwitches;
+KESTRINE_PROGRAM_STATE(developerSwitches);
+
+const DeveloperSwitches& Developer() { return developerSwitches; }
+
+void ToggleDebugArmed() {
+  developerSwitches.debugMode = developerSwitches.debugMode == kDebugOff ? kDebugArmed : kDebugOff;
+}
+
+void RaiseDebugMode() {
+  if (developerSwitches.debugMode == kDebugArmed) developerSwitches.debugMode = kDebugDeveloper;
+}
+
+void EnterDeveloperLevel() { developerSwitches.debugMode = kDebugDeveloper; }
+
+void LeaveDebugMode() { developerSwitches.debugMode = kDebugOff; }
+
+void SetWoundPickerAll(bool all) { developerSwitches.woundPickerAll = all ? 1 : 0; }
+
+void SetAltEnemyModel(bool alt) { developerSwitches.altEnemyModel = alt ? 1 : 0; }
 
 namespace {
 
@@ -38,35 +60,36 @@ void NextMissionForTesting() {
 
 void DeveloperKey(int key, int down) {
   if (!IsDeveloperKey(key)) {
-    debugMode = kDebugOff;
+    LeaveDebugMode();
     return;
   }
   if (key == VK_DEV_DIRECT) {
-    debugMode = kDebugDeveloper;
+    EnterDeveloperLevel();
     return;
   }
   // The rest act on the press only; their release leaves everything as it is.
   if (!down) return;
   switch (key) {
     case VK_DEV_ARM:
-      debugMode = debugMode == kDebugOff ? kDebugArmed : kDebugOff;
+      ToggleDebugArmed();
       break;
     case VK_DEV_RAISE:
-      if (debugMode == kDebugArmed) debugMode = kDebugDeveloper;
+      RaiseDebugMode();
       break;
     case VK_DEV_MISSION:
-      if (debugMode == kDebugDeveloper) NextMissionForTesting();
+      if (developerSwitches.debugMode == kDebugDeveloper) NextMissionForTesting();
       break;
     case VK_DEV_WOUNDS:
-      if (debugMode == kDebugDeveloper) woundPickerAll = woundPickerAll ? 0 : 1;
+      if (developerSwitches.debugMode == kDebugDeveloper)
+        developerSwitches.woundPickerAll = developerSwitches.woundPickerAll ? 0 : 1;
       break;
     case VK_DEV_LOSER:
-      if (debugMode == kDebugDeveloper) loserEnding = 0;
+      if (developerSwitches.debugMode == kDebugDeveloper) SetLoserEnding(false);
       break;
     case VK_DEV_ENEMY:
-      if (debugMode == kDebugArmed || debugMode == kDebugDeveloper) {
-        altEnemyModel = 1;
-        debugMode = kDebugOff;
+      if (developerSwitches.debugMode == kDebugArmed || developerSwitches.debugMode == kDebugDeveloper) {
+        SetAltEnemyModel(true);
+        LeaveDebugMode();
       }
       break;
     default:

@@ -6,6 +6,8 @@
 // key, pressed or released, disarms: a player who types at these screens never arms anything.
 #pragma once
 
+#include <cstdint>
+
 namespace kestrine {
 
 constexpr int kDebugOff = 0;
@@ -19,6 +21,29 @@ constexpr int VK_DEV_MISSION = 'M';
 constexpr int VK_DEV_WOUNDS = 'W';
 constexpr int VK_DEV_LOSER = 'L';
 constexpr int VK_DEV_ENEMY = 'E';
+
+// The developer's switches. Written only by the developer keys and the operations below; everyone else
+// reads the const view.
+struct DeveloperSwitches {
+  int32_t debugMode = kDebugOff;  // kDebugOff, kDebugArmed or kDebugDeveloper
+  uint8_t woundPickerAll = 0;
+  uint8_t altEnemyModel = 0;
+};
+
+const DeveloperSwitches& Developer();
+
+// F9: an unarmed sequence armed, anything else off.
+void ToggleDebugArmed();
+// F10: an armed sequence raised to the developer level.
+void RaiseDebugMode();
+// F8: straight to the developer level.
+void EnterDeveloperLevel();
+// The sequence off (start-up, a mission's load, any other key).
+void LeaveDebugMode();
+// Whether the injury picker offers every wound type.
+void SetWoundPickerAll(bool all);
+// Whether the enemy soldiers wear the other model.
+void SetAltEnemyModel(bool alt);
 
 // One key event of the screens that take developer keys; down is non-zero on press.
 void DeveloperKey(int key, int down);

@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "shell/developer_keys.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 
 bool DeveloperOutputShown() {
-  if (debugMode >= kDebugDeveloper) return true;
+  if (Developer().debugMode >= kDebugDeveloper) return true;
   const char* asked = std::getenv("KESTRINE_DEVELOPER");
   return asked && std::strcmp(asked, "1") == 0;
 }
@@ -33,6 +33,6 @@ void DeveloperPrint(const engine::EngineRef<engine::EngineRoot>& root, const std
   PrintTo(root, text);
 }
 
-void DeveloperPrint(const std::string& text) { DeveloperPrint(engineRoot, text); }
+void DeveloperPrint(const std::string& text) { DeveloperPrint(Engine().engineRoot, text); }
 
 }  // namespace kestrine

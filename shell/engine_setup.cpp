@@ -7,15 +7,22 @@
 #include <string>
 
 #include "shell/asset_loader.h"
+#include "shell/developer_keys.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
+#include "shell/loading_screen.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/screen_table.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
+
+EngineObjects engineObjects;
+KESTRINE_PROGRAM_STATE(engineObjects);
+
+const EngineObjects& Engine() { return engineObjects; }
 
 namespace {
 
@@ -48,55 +55,57 @@ uint32_t StartSeed() {
 void SetUpEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
   RECT desktop;
   GetClientRect(GetDesktopWindow(), &desktop);
-  desktopRect = Rect32{desktop.left, desktop.top, desktop.right, desktop.bottom};
-  debugMode = 0;
-  engineRoot = root;
+  engineObjects.desktopRect = Rect32{desktop.left, desktop.top, desktop.right, desktop.bottom};
+  LeaveDebugMode();
+  engineObjects.engineRoot = root;
 
   srand(StartSeed());
 
-  engineRoot->SetOptionD(1);
-  engineRoot->SetOptionA(1);
-  engineRoot->SetOptionB(2);
-  engineRoot->SetOptionC(1);
-  engineRoot->Initialize(L"2.2.0.0", L"FULL", 1);
+  engineObjects.engineRoot->SetOptionD(1);
+  engineObjects.engineRoot->SetOptionA(1);
+  engineObjects.engineRoot->SetOptionB(2);
+  engineObjects.engineRoot->SetOptionC(1);
+  engineObjects.engineRoot->Initialize(L"2.2.0.0", L"FULL", 1);
 
-  engineStage = engineRoot->CreateStage();
-  engineStage->SetBackgroundColor(0, 0, 0);
-  engineRoot->SetDisplayMode(kViewWidth, kViewHeight, 16);
-  engineCamera = engineStage->GetCamera();
+  engineObjects.engineStage = engineObjects.engineRoot->CreateStage();
+  engineObjects.engineStage->SetBackgroundColor(0, 0, 0);
+  engineObjects.engineRoot->SetDisplayMode(kViewWidth, kViewHeight, 16);
+  engineObjects.engineCamera = engineObjects.engineStage->GetCamera();
 
-  const int width = engineRoot->GetScreenWidth();
-  const int height = engineRoot->GetScreenHeight();
-  engineCamera->SetViewport((width - kViewWidth) / 2, (height - kViewHeight) / 2, kViewWidth, kViewHeight);
-  screenWidth = kViewWidth;
-  screenHeight = kViewHeight;
+  const int width = engineObjects.engineRoot->GetScreenWidth();
+  const int height = engineObjects.engineRoot->GetScreenHeight();
+  engineObjects.engineCamera->SetViewport((width - kViewWidth) / 2, (height - kViewHeight) / 2, kViewWidth,
+                                          kViewHeight);
+  engineObjects.screenWidth = kViewWidth;
+  engineObjects.screenHeight = kViewHeight;
 
-  engineCamera->SetPosition(0, 15, -15);
-  engineCamera->SetClipRange(250, 1);
-  engineCamera->SetRotation(1, 0, 0, 45);
+  engineObjects.engineCamera->SetPosition(0, 15, -15);
+  engineObjects.engineCamera->SetClipRange(250, 1);
+  engineObjects.engineCamera->SetRotation(1, 0, 0, 45);
 
-  engineLights[0] = engineRoot->CreateLight(kLightAmbient);
-  engineLights[0]->SetColor(100, 100, 100);
-  engineStage->AddObject(engineLights[0]);
+  engineObjects.engineLights[0] = engineObjects.engineRoot->CreateLight(kLightAmbient);
+  engineObjects.engineLights[0]->SetColor(100, 100, 100);
+  engineObjects.engineStage->AddObject(engineObjects.engineLights[0]);
 
-  engineLights[1] = engineRoot->CreateLight(kLightDirectional);
-  engineLights[1]->SetColor(200, 200, 200);
-  engineStage->AddObject(engineLights[1]);
-  engineLights[1]->SetPosition(100, 100, -100);
-  engineLights[1]->SetOrientation(0, -0.7f, 1, 0, 1, 0);
+  engineObjects.engineLights[1] = engineObjects.engineRoot->CreateLight(kLightDirectional);
+  engineObjects.engineLights[1]->SetColor(200, 200, 200);
+  engineObjects.engineStage->AddObject(engineObjects.engineLights[1]);
+  engineObjects.engineLights[1]->SetPosition(100, 100, -100);
+  engineObjects.engineLights[1]->SetOrientation(0, -0.7f, 1, 0, 1, 0);
 
   GoToMission(1);
   missionProgress.Reset("", 0, 0, 1);
   CreateTextOverlay();
 
-  engineRoot->SetFrameRate(60);
-  engineRoot->Start();
-  engineRoot->Render();
+  engineObjects.engineRoot->SetFrameRate(60);
+  engineObjects.engineRoot->Start();
+  engineObjects.engineRoot->Render();
   SetGameState(STATE_LOGOS);
 }
 
-void ShutDownEngine(HWND) {
-  if (engineRoot->TestCondition(5)) engineRoot->ExitDisplayMode();
+void ShutDownEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
+  engineObjects.engineRoot = root;
+  if (engineObjects.engineRoot->TestCondition(5)) engineObjects.engineRoot->ExitDisplayMode();
 
   // What the screens hold goes first (the mission, the patient view, the backpack, the briefing, the player
   // select), then the shared overlays, the slot screens' pictures and the shared assets.
@@ -105,12 +114,44 @@ void ShutDownEngine(HWND) {
   ReleaseScreens({STATE_LOAD_GAME});
   ReleaseAssets();
 
-  loadingScreenImage.Reset();
-  engineLights[0].Reset();
-  engineLights[1].Reset();
-  engineCamera.Reset();
-  engineStage.Reset();
-  engineRoot.Reset();
+  ReleaseLoadingScreenImage();
+  ReleaseEngine();
 }
+
+void RestoreDisplayMode() {
+  engineObjects.engineRoot->SetDisplayMode(kViewWidth, kViewHeight, 16);
+  engineObjects.engineRoot->Render();
+  engineObjects.engineCamera->SetViewport(0, 0, kViewWidth, kViewHeight);
+  engineObjects.screenWidth = kViewWidth;
+  engineObjects.screenHeight = kViewHeight;
+}
+
+void UseEngine(const engine::EngineRef<engine::EngineRoot>& root, const engine::EngineRef<engine::EngineStage>& stage,
+               const engine::EngineRef<engine::EngineCamera>& camera) {
+  engineObjects.engineRoot = root;
+  engineObjects.engineStage = stage;
+  engineObjects.engineCamera = camera;
+}
+
+void UseEngineLights(const engine::EngineRef<engine::EngineLight>& ambient,
+                     const engine::EngineRef<engine::EngineLight>& directional) {
+  engineObjects.engineLights[0] = ambient;
+  engineObjects.engineLights[1] = directional;
+}
+
+void ReleaseEngine() {
+  engineObjects.engineLights[0].Reset();
+  engineObjects.engineLights[1].Reset();
+  engineObjects.engineCamera.Reset();
+  engineObjects.engineStage.Reset();
+  engineObjects.engineRoot.Reset();
+}
+
+void SetScreenSize(int width, int height) {
+  engineObjects.screenWidth = width;
+  engineObjects.screenHeight = height;
+}
+
+void SetDesktopRect(const Rect32& rect) { engineObjects.desktopRect = rect; }
 
 }  // namespace kestrine

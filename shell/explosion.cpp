@@ -4,7 +4,7 @@
 #include <string>
 
 #include "shell/data_path.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/narrow.h"
 #include "shell/program_state.h"
 #include "shell/sound_table.h"
@@ -48,8 +48,8 @@ std::optional<std::wstring> FramePath(const std::wstring& line) {
 }  // namespace
 
 void LoadExplosion() {
-  engine::EngineRef<engine::EngineTextFile> index = engineRoot->OpenFile(L"sprites\\explo1\\index.qtxt", 1, 2);
-  while (!index->IsLoaded()) engineRoot->Wait(100);
+  engine::EngineRef<engine::EngineTextFile> index = Engine().engineRoot->OpenFile(L"sprites\\explo1\\index.qtxt", 1, 2);
+  while (!index->IsLoaded()) Engine().engineRoot->Wait(100);
 
   int n = 0;
   // Only as many frames as there are places for; the rest of a longer list is ignored.
@@ -57,11 +57,11 @@ void LoadExplosion() {
     const std::wstring line = index->ReadLine();
     const std::optional<std::wstring> path = FramePath(line);
     if (!path) {
-      engineRoot->DebugPrint(std::string("refused frame outside the data tree in ") + kIndexPath);
+      Engine().engineRoot->DebugPrint(std::string("refused frame outside the data tree in ") + kIndexPath);
       continue;
     }
-    explosionFrames[n] = engineRoot->LoadBitmap(*path, 1);
-    while (!explosionFrames[n]->IsLoaded()) engineRoot->Wait(100);
+    explosionFrames[n] = Engine().engineRoot->LoadBitmap(*path, 1);
+    while (!explosionFrames[n]->IsLoaded()) Engine().engineRoot->Wait(100);
     explosionFrames[n]->SetColorKey(255, 255, 255);
     ++n;
   }
@@ -70,7 +70,7 @@ void LoadExplosion() {
   // Frames of an earlier, longer list must not outlive it.
   for (int i = n; i < kMaxExplosionFrames; ++i) explosionFrames[i].Reset();
 
-  explosionSprite = std::make_unique<SpriteObject>(engineRoot, engineStage);
+  explosionSprite = std::make_unique<SpriteObject>(Engine().engineRoot, Engine().engineStage);
   explosionSprite->frames = n;
   explosionSprite->SetPosition(0, 5, 0);
 }

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 
@@ -21,7 +21,7 @@ void WriteFontWidthTable(const std::wstring& face, int size) {
   // Anything already there under that name (even a folder) means the table was made before.
   if (std::filesystem::exists(kFileName, error) || error) return;
 
-  engine::EngineRef<engine::EngineTextFont> font = engineRoot->CreateText(0);
+  engine::EngineRef<engine::EngineTextFont> font = Engine().engineRoot->CreateText(0);
   font->SetFontFace(face);
   font->SetSize(size);
   font->SetStyleA(0);

@@ -2,10 +2,16 @@
 
 #include <string>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/program_state.h"
 #include "shell/screen_table.h"
 
 namespace kestrine {
+
+GameStates gameStates;
+KESTRINE_PROGRAM_STATE(gameStates);
+
+const GameStates& States() { return gameStates; }
 
 namespace {
 
@@ -14,7 +20,7 @@ constexpr int32_t kLastGameState = 31;
 bool Refused(int32_t n) {
   if (n < 0 || n > kLastGameState) {
     // No screen answers such a state; storing it would leave every handler doing nothing for good.
-    if (engineRoot) engineRoot->DebugPrint("game state " + std::to_string(n) + " refused");
+    if (Engine().engineRoot) Engine().engineRoot->DebugPrint("game state " + std::to_string(n) + " refused");
     return true;
   }
   return false;
@@ -33,14 +39,19 @@ void SetGameState(int32_t n) {
   // The new screen is built while gameState still holds the one being left (some entries ask which).
   const Screen* screen = ScreenToRun(n);
   if (screen && screen->enter) screen->enter();
-  if (gameState != STATE_OPTIONS) previousGameState = gameState;
-  gameState = StoredGameState(n);
-  if (engineRoot) engineRoot->DebugPrint("game state " + std::to_string(gameState));
+  if (gameStates.gameState != STATE_OPTIONS) gameStates.previousGameState = gameStates.gameState;
+  gameStates.gameState = StoredGameState(n);
+  if (Engine().engineRoot) Engine().engineRoot->DebugPrint("game state " + std::to_string(gameStates.gameState));
+}
+
+void SetGameStateReturningTo(int32_t n, int32_t previous) {
+  SetGameState(n);
+  gameStates.previousGameState = previous;
 }
 
 void StoreGameStateWithoutEntry(int32_t n) {
   if (Refused(n)) return;
-  gameState = n;
+  gameStates.gameState = n;
 }
 
 }  // namespace kestrine

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -34,8 +34,8 @@ void AddEntry(uint32_t kind, double x0, double y0, double x1, double y1) {
   if (MenuHotspots.count >= kMaxMenuHotspots) {
     // A screen with more buttons than the list holds is a layout mistake; say so rather than write past
     // the list. The button is drawn but cannot be clicked.
-    if (engineRoot) {
-      engineRoot->DebugPrint("hot-spot list full: entry " + std::to_string(MenuHotspots.count) + " refused");
+    if (Engine().engineRoot) {
+      Engine().engineRoot->DebugPrint("hot-spot list full: entry " + std::to_string(MenuHotspots.count) + " refused");
     }
     return;
   }

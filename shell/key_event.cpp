@@ -1,7 +1,8 @@
 // OnKey: F11 brings the display mode back in every state (after the desktop took it away); then the key
 // goes to the screen of the current state.
+#include "shell/engine_setup.h"
 #include "shell/events.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 #include "shell/screen_table.h"
 
 namespace kestrine {
@@ -10,14 +11,6 @@ namespace {
 
 constexpr int VK_F11 = 122;
 
-void RestoreDisplayMode() {
-  engineRoot->SetDisplayMode(640, 480, 16);
-  engineRoot->Render();
-  engineCamera->SetViewport(0, 0, 640, 480);
-  screenWidth = 640;
-  screenHeight = 480;
-}
-
 }  // namespace
 
 void OnKey(const engine::EngineRef<engine::EngineEvent>& event) {
@@ -25,7 +18,7 @@ void OnKey(const engine::EngineRef<engine::EngineEvent>& event) {
   const int down = event->GetKeyDown();
   if (key == VK_F11 && down) RestoreDisplayMode();
 
-  const Screen* screen = ScreenToRun(gameState);
+  const Screen* screen = ScreenToRun(States().gameState);
   if (screen && screen->key) screen->key(key, down != 0);
 }
 

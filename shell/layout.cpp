@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 
@@ -23,8 +23,8 @@ int Scale(int screenSize, int value, int designSize) {
 
 }  // namespace
 
-double ScreenX(double x) { return x < 1.0 ? x * screenWidth : x; }
-double ScreenY(double y) { return y < 1.0 ? y * screenHeight : y; }
+double ScreenX(double x) { return x < 1.0 ? x * Engine().screenWidth : x; }
+double ScreenY(double y) { return y < 1.0 ? y * Engine().screenHeight : y; }
 
 int TruncatePixels(double value) {
   // A NaN or a value past the int range would make the conversion undefined; pin them instead.
@@ -37,12 +37,12 @@ int TruncatePixels(double value) {
 int PixelX(double x) { return TruncatePixels(ScreenX(x)); }
 int PixelY(double y) { return TruncatePixels(ScreenY(y)); }
 
-int FullX(int a) { return Scale(screenWidth, a, kFullWidth); }
-int FullY(int b) { return Scale(screenHeight, b, kFullHeight); }
-int PanelX(int a) { return Scale(screenWidth, a, kPanelWidth); }
-int PanelY(int b) { return Scale(screenHeight, b, kPanelHeight); }
+int FullX(int a) { return Scale(Engine().screenWidth, a, kFullWidth); }
+int FullY(int b) { return Scale(Engine().screenHeight, b, kFullHeight); }
+int PanelX(int a) { return Scale(Engine().screenWidth, a, kPanelWidth); }
+int PanelY(int b) { return Scale(Engine().screenHeight, b, kPanelHeight); }
 
-double PanelXReal(double a) { return screenWidth * a / kPanelWidth; }
-double PanelYReal(double b) { return screenHeight * b / kPanelHeight; }
+double PanelXReal(double a) { return Engine().screenWidth * a / kPanelWidth; }
+double PanelYReal(double b) { return Engine().screenHeight * b / kPanelHeight; }
 
 }  // namespace kestrine

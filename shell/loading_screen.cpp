@@ -1,8 +1,9 @@
 #include "shell/loading_screen.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/hotspots.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
 
@@ -51,6 +52,22 @@ const LoadingTip LoadingTips[kLoadingTipCount] = {
 
 namespace {
 
+// The backdrop, loaded by the first loading screen and kept until shut-down.
+struct LoadingScreen {
+  engine::EngineRef<engine::EngineBitmap> loadingScreenImage;
+};
+
+}  // namespace
+
+LoadingScreen loadingScreen;
+KESTRINE_PROGRAM_STATE(loadingScreen);
+
+const engine::EngineRef<engine::EngineBitmap>& LoadingScreenImage() { return loadingScreen.loadingScreenImage; }
+
+void ReleaseLoadingScreenImage() { loadingScreen.loadingScreenImage.Reset(); }
+
+namespace {
+
 constexpr double kTipX = 0.2;
 constexpr double kTipFirstY = 0.6;
 constexpr double kTipLineStep = 0.05;
@@ -61,17 +78,17 @@ constexpr int kTipSize = 11;
 void ShowLoadingScreen() {
   ClearHotspots();
   ClearTextOverlay();
-  if (!loadingScreenImage) {
-    loadingScreenImage = engineRoot->LoadBitmap(L"images\\loadingscreen.qjp", 2);
-    while (!loadingScreenImage->IsLoaded()) engineRoot->Wait(100);
+  if (!loadingScreen.loadingScreenImage) {
+    loadingScreen.loadingScreenImage = Engine().engineRoot->LoadBitmap(L"images\\loadingscreen.qjp", 2);
+    while (!loadingScreen.loadingScreenImage->IsLoaded()) Engine().engineRoot->Wait(100);
   }
-  DrawBackdrop(loadingScreenImage);
+  DrawBackdrop(loadingScreen.loadingScreenImage);
 
   const LoadingTip& tip = LoadingTips[rand() % kLoadingTipCount];
   for (int i = 0; i < kMaxLoadingTipLines && tip.lines[i]; ++i) {
     DrawScreenText(kTipX, kTipFirstY + kTipLineStep * i, tip.lines[i], kTipSize, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 1, 0);
   }
-  engineRoot->Render();
+  Engine().engineRoot->Render();
 }
 
 }  // namespace kestrine

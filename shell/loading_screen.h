@@ -19,4 +19,9 @@ extern const LoadingTip LoadingTips[kLoadingTipCount];
 // until shut-down) with a tip chosen at random, and renders.
 void ShowLoadingScreen();
 
+// The loading backdrop (empty until the first loading screen).
+const engine::EngineRef<engine::EngineBitmap>& LoadingScreenImage();
+// Lets the loading backdrop go (shut-down).
+void ReleaseLoadingScreenImage();
+
 }  // namespace kestrine

@@ -8,7 +8,6 @@
 #include "shell/browser.h"
 #include "shell/engine_setup.h"
 #include "shell/events.h"
-#include "shell/globals.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -113,8 +112,7 @@ LRESULT MainWindow::OnCreate() {
 
 LRESULT MainWindow::OnDestroy(bool& handled) {
   if (root) {
-    engineRoot = root;
-    ShutDownEngine(Handle());
+    ShutDownEngine(root, Handle());
     DispEventUnadvise(root);
     root.Reset();
     frameEvent.Reset();

@@ -2,17 +2,50 @@
 
 #include <string>
 
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/explosion.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
 #include "shell/overlays.h"
+#include "shell/program_state.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
+
+MissionTiming missionTiming;
+KESTRINE_PROGRAM_STATE(missionTiming);
+
+MissionOutcome missionOutcome;
+KESTRINE_PROGRAM_STATE(missionOutcome);
+
+const MissionTiming& MissionTime() { return missionTiming; }
+
+const MissionOutcome& Outcome() { return missionOutcome; }
+
+void EndMission(MissionEnd end) { missionOutcome.missionEndFlag = end; }
+
+void SetEarlyFinishTime(int32_t ms) { missionOutcome.earlyFinishTime = ms; }
+
+void SetExtractionBonus(int32_t points) { missionOutcome.extractionBonus = points; }
+
+void SetLoserEnding(bool loser) { missionOutcome.loserEnding = loser ? 1 : 0; }
+
+void ResumeMissionClock(int32_t missionClockMs, int32_t countdownMs) {
+  missionTiming.missionClock = missionClockMs;
+  missionTiming.missionStartCountdown = countdownMs;
+}
+
+void SetNightMission(int32_t mission) {
+  missionTiming.nightMission = IsNightStart(MissionRow(mission).startTime) ? 1 : 0;
+}
+
+void ToggleClockFrozen() { missionTiming.clockFrozen = missionTiming.clockFrozen ? 0 : 1; }
+
+void SetMissionClock(int32_t ms) { missionTiming.missionClock = ms; }
 
 namespace {
 
@@ -31,8 +64,8 @@ void PlayMissionEndChatter() {
   const auto& chatter = soundTable[SOUND_RADIO_CHATTER];
   chatter->SetVolume(effectsVolume);
   chatter->Play(0, 0);
-  for (int polls = 0; !chatter->IsPlaying() && polls < kChatterStartPolls; ++polls) engineRoot->Wait(100);
-  while (chatter->IsPlaying()) engineRoot->Wait(100);
+  for (int polls = 0; !chatter->IsPlaying() && polls < kChatterStartPolls; ++polls) Engine().engineRoot->Wait(100);
+  while (chatter->IsPlaying()) Engine().engineRoot->Wait(100);
 }
 
 // The battle's frame, registered by the battlefield at start-up. It is the program's make-up rather than its
@@ -43,7 +76,7 @@ BattleFrame& RegisteredBattleFrame() {
 }
 
 void RunBattle(bool hud) {
-  if (RegisteredBattleFrame()) RegisteredBattleFrame()(frameTime, hud);
+  if (RegisteredBattleFrame()) RegisteredBattleFrame()(Clock().frameTime, hud);
 }
 
 }  // namespace
@@ -57,14 +90,14 @@ void PlayMissionMovie(int32_t mission) {
 
 void BeginMissionClocks(int32_t missionNumber, int32_t difficulty) {
   const MissionDef& mission = MissionRow(missionNumber);
-  clampCountdown = kMissionStartClampFrames;
-  nightMission = IsNightStart(mission.startTime) ? 1 : 0;
-  skipClockFrame = 1;
-  missionClock = MissionClockMs(mission, difficulty);
+  ClampNextFrames(kMissionStartClampFrames);
+  missionTiming.nightMission = IsNightStart(mission.startTime) ? 1 : 0;
+  missionTiming.skipClockFrame = 1;
+  missionTiming.missionClock = MissionClockMs(mission, difficulty);
   // The mission start is stored as the overhead view part-way through its own entry, so the view preset and
   // the walking grid that follow are set up for the overhead view; the switch stores the same state after it.
   StoreGameStateWithoutEntry(STATE_OVERHEAD);
-  missionStartCountdown = kMissionStartCountdownMs;
+  missionTiming.missionStartCountdown = kMissionStartCountdownMs;
 }
 
 void StartOverheadSounds() {
@@ -75,27 +108,28 @@ void StartOverheadSounds() {
 
 
 void OverheadFrame() {
-  if (missionStartCountdown != 0) {
-    missionStartCountdown -= frameTime;
-    if (missionStartCountdown > 0) {
+  if (missionTiming.missionStartCountdown != 0) {
+    missionTiming.missionStartCountdown -= Clock().frameTime;
+    if (missionTiming.missionStartCountdown > 0) {
       // The first frames after the load are too long to be played; the battle waits for shorter ones.
-      if (clampCountdown < 4) RunBattle(true);
+      if (Clock().clampCountdown < 4) RunBattle(true);
       return;
     }
-    missionStartCountdown = 0;
+    missionTiming.missionStartCountdown = 0;
     PlayEffectLoop(SOUND_AMBIENCE, 1);
     PlayMusic(SOUND_OVERHEAD_MUSIC);
     HideOverlay();
   }
-  if (skipClockFrame) {
-    skipClockFrame = 0;
-  } else if (!clockFrozen) {
-    missionClock -= frameTime;
+  if (missionTiming.skipClockFrame) {
+    missionTiming.skipClockFrame = 0;
+  } else if (!missionTiming.clockFrozen) {
+    missionTiming.missionClock -= Clock().frameTime;
   }
-  if (missionEndFlag != END_RUNNING) {
-    if (missionEndFlag == END_EVACUATED || missionEndFlag == END_TIME_OUT) PlayMissionEndChatter();
+  if (missionOutcome.missionEndFlag != END_RUNNING) {
+    if (missionOutcome.missionEndFlag == END_EVACUATED || missionOutcome.missionEndFlag == END_TIME_OUT)
+      PlayMissionEndChatter();
     ShowOverlay();
-    engineRoot->Render();
+    Engine().engineRoot->Render();
     SetGameState(STATE_DEBRIEFING);
     return;
   }
@@ -104,15 +138,15 @@ void OverheadFrame() {
 }
 
 void PatientViewFrame(PatientViewUpdate update) {
-  if (!clockFrozen) {
-    missionClock -= frameTime;
-    if (missionClock < 0) missionEndFlag = END_TIME_OUT;
+  if (!missionTiming.clockFrozen) {
+    missionTiming.missionClock -= Clock().frameTime;
+    if (missionTiming.missionClock < 0) EndMission(END_TIME_OUT);
   }
-  if (missionEndFlag != END_RUNNING) {
+  if (missionOutcome.missionEndFlag != END_RUNNING) {
     SetGameState(STATE_OVERHEAD);
     return;
   }
-  if (update) update(frameTime);
+  if (update) update(Clock().frameTime);
   // The battle goes on under the patient view, without the overhead camera and display.
   RunBattle(false);
 }

@@ -1,6 +1,5 @@
 #include "shell/mission_progress.h"
 
-#include "shell/globals.h"
 #include "shell/program_state.h"
 
 namespace kestrine {

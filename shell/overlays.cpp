@@ -1,6 +1,6 @@
 #include "shell/overlays.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -39,13 +39,13 @@ constexpr int kFrontLayer = 255;
 }  // namespace
 
 void CreateOverlays() {
-  fullScreenOverlay = engineRoot->CreateBitmap(screenWidth, screenHeight);
+  fullScreenOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
   fullScreenOverlayWidth = fullScreenOverlay->GetWidth();
   fullScreenOverlayHeight = fullScreenOverlay->GetHeight();
   // Keyed on red like the layers in front of it: a backdrop's red window shows the 3D view behind it (the
   // briefing officer, the player's figure).
   fullScreenOverlay->SetColorKey(255, 0, 0);
-  fullScreenOverlaySprite = engineCamera->CreateSprite(fullScreenOverlay, kBackLayer);
+  fullScreenOverlaySprite = Engine().engineCamera->CreateSprite(fullScreenOverlay, kBackLayer);
   CreateMenuCanvas();
 }
 
@@ -66,9 +66,9 @@ void DrawBackdrop(const engine::EngineRef<engine::EngineBitmap>& image) {
 void LoadingBar(double progress) {
   fullScreenOverlay->SetDrawColor(200, 200, 0);
   // The bar sits just under the loading screen's art: 437 on a 480-high screen.
-  const int y = static_cast<int>(static_cast<long long>(screenHeight) * 565 / 634) + 10;
-  fullScreenOverlay->FillRect(screenWidth / 2 + 70, y, TruncatePixels(progress), 10);
-  engineRoot->Render();
+  const int y = static_cast<int>(static_cast<long long>(Engine().screenHeight) * 565 / 634) + 10;
+  fullScreenOverlay->FillRect(Engine().screenWidth / 2 + 70, y, TruncatePixels(progress), 10);
+  Engine().engineRoot->Render();
 }
 
 void ReleaseOverlays() {
@@ -83,7 +83,7 @@ void ReleaseOverlays() {
 }
 
 void CreateMenuCanvas() {
-  menuCanvas = engineRoot->CreateBitmap(kCanvasWidth, kCanvasHeight);
+  menuCanvas = Engine().engineRoot->CreateBitmap(kCanvasWidth, kCanvasHeight);
   menuCanvas->SetDrawColor(255, 0, 0);
   menuCanvas->FillRect(0, 0, kCanvasWidth, kCanvasHeight);
   menuCanvas->SetColorKey(255, 0, 0);
@@ -92,7 +92,7 @@ void CreateMenuCanvas() {
 
 void ClearMenuCanvas() {
   menuCanvas->SetDrawColor(255, 0, 0);
-  menuCanvas->FillRect(0, 0, screenWidth, screenHeight);
+  menuCanvas->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
 }
 
 void ClearScreenLayers() {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -46,7 +46,7 @@ const Screen* ScreenToRun(int32_t state) {
   if (screen || state < 0 || state >= kStateCount) return screen;
   if (!screenTraceState.notBuiltTraced[state]) {
     screenTraceState.notBuiltTraced[state] = true;
-    if (engineRoot) engineRoot->DebugPrint("screen " + std::to_string(state) + " not built");
+    if (Engine().engineRoot) Engine().engineRoot->DebugPrint("screen " + std::to_string(state) + " not built");
   }
   return nullptr;
 }

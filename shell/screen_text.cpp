@@ -1,7 +1,7 @@
 #include "shell/screen_text.h"
 
+#include "shell/engine_setup.h"
 #include "shell/font_width_table.h"
-#include "shell/globals.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
 
@@ -35,7 +35,7 @@ constexpr BackColour kOnBlack{0, 0, 0};
 // (size, style, colour) can leak into the next.
 engine::EngineRef<engine::EngineTextFont> MakeArial(int size, int r, int g, int b, int styleA, int styleB,
                                                     BackColour back) {
-  engine::EngineRef<engine::EngineTextFont> font = engineRoot->CreateText(0);
+  engine::EngineRef<engine::EngineTextFont> font = Engine().engineRoot->CreateText(0);
   font->SetFontFace(L"Arial");
   font->SetSize(size);
   font->SetStyleA(styleA ? 1 : 0);
@@ -67,17 +67,17 @@ void Outline(const engine::EngineRef<engine::EngineBitmap>& image, int x1, int y
 }  // namespace
 
 void CreateTextOverlay() {
-  textOverlay = engineRoot->CreateBitmap(screenWidth, screenHeight);
+  textOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
   textOverlay->Clear(kKeyR, kKeyG, kKeyB);
   textOverlay->SetColorKey(kKeyR, kKeyG, kKeyB);
   textOverlay->SetColorA(255, 255, 255);
   textOverlay->SetColorB(kKeyR, kKeyG, kKeyB);
-  textOverlaySprite = engineCamera->CreateSprite(textOverlay, 1);
+  textOverlaySprite = Engine().engineCamera->CreateSprite(textOverlay, 1);
 }
 
 void ClearTextOverlay() {
   textOverlay->SetDrawColor(kKeyR, kKeyG, kKeyB);
-  textOverlay->FillRect(0, 0, screenWidth, screenHeight);
+  textOverlay->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
 }
 
 void DrawTextAtPixel(const engine::EngineRef<engine::EngineBitmap>& image, int x, int y, const std::wstring& text,
@@ -110,7 +110,7 @@ void DrawTextInRect(double x, double y, double width, double height, const std::
 
 void MakeTextFont(engine::EngineRef<engine::EngineTextFont>& out, const std::wstring& face, int size, int r, int g,
                   int b) {
-  out = engineRoot->CreateText(0);
+  out = Engine().engineRoot->CreateText(0);
   out->SetFontFace(face);
   out->SetSize(size);
   out->SetStyleA(0);
@@ -120,7 +120,7 @@ void MakeTextFont(engine::EngineRef<engine::EngineTextFont>& out, const std::wst
 }
 
 void DrawSmallText(double x, double y, const std::wstring& text, int size, int r, int g, int b) {
-  engine::EngineRef<engine::EngineTextFont> font = engineRoot->CreateText(0);
+  engine::EngineRef<engine::EngineTextFont> font = Engine().engineRoot->CreateText(0);
   font->SetFontFace(L"MS San Serif");
   font->SetSize(size);
   font->SetStyleA(0);
@@ -140,8 +140,8 @@ void OutlineRect(const engine::EngineRef<engine::EngineBitmap>& image, double x,
 }
 
 void FillRectFraction(double x, double y, double width, double height) {
-  textOverlay->FillRect(TruncatePixels(x * screenWidth), TruncatePixels(y * screenHeight),
-                        TruncatePixels(width * screenWidth), TruncatePixels(height * screenHeight));
+  textOverlay->FillRect(TruncatePixels(x * Engine().screenWidth), TruncatePixels(y * Engine().screenHeight),
+                        TruncatePixels(width * Engine().screenWidth), TruncatePixels(height * Engine().screenHeight));
 }
 
 void FillRectPixels(const engine::EngineRef<engine::EngineBitmap>& image, double x, double y, double width,

@@ -3,10 +3,11 @@
 
 #include "shell/asset_loader.h"
 #include "shell/damaged_data.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/play_movies.h"
+#include "shell/program_state.h"
 #include "shell/screen_table.h"
 
 namespace kestrine {
@@ -15,17 +16,32 @@ namespace {
 
 constexpr int32_t kLogosToDisclaimerMs = 1000;
 
-void EnterLogos() { disclaimerAt = gameClock + kLogosToDisclaimerMs; }
+// The logos' movies are queued once; the disclaimer follows at a time of the game clock.
+struct LogosScreen {
+  int32_t logosStarted = 0;
+  int64_t disclaimerAt = 0;  // game clock
+};
+
+}  // namespace
+
+LogosScreen logosScreen;
+KESTRINE_PROGRAM_STATE(logosScreen);
+
+bool LogosStarted() { return logosScreen.logosStarted != 0; }
+
+namespace {
+
+void EnterLogos() { logosScreen.disclaimerAt = Clock().gameClock + kLogosToDisclaimerMs; }
 
 void LogosFrame() {
-  if (!logosStarted) {
-    logosStarted = 1;
+  if (!logosScreen.logosStarted) {
+    logosScreen.logosStarted = 1;
     QueueMovie("ostrel", MOVIE_UNSKIPPABLE);
     QueueMovie("orvale", MOVIE_UNSKIPPABLE);
     QueueMovie("ostrel_intro", MOVIE_SKIPPABLE);
     PlayMovies("", 0);
   }
-  if (gameClock > disclaimerAt) {
+  if (Clock().gameClock > logosScreen.disclaimerAt) {
     LoadMenuImages();
     SetGameState(STATE_DISCLAIMER);
     ReportDamagedData();

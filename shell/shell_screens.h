@@ -6,4 +6,7 @@ namespace kestrine {
 
 void RegisterShellScreens();
 
+// Whether the logos' movies were queued (by the first frame of state 0).
+bool LogosStarted();
+
 }  // namespace kestrine

@@ -1,6 +1,7 @@
 #include "shell/sound_table.h"
 
-#include "shell/globals.h"
+#include "engine/engine.h"
+#include "shell/game_state.h"
 #include "shell/program_state.h"
 
 namespace kestrine {
@@ -119,9 +120,11 @@ bool SoundTable::IsLoaded(int slot) const {
   return slots[slot] && slots[slot]->IsLoaded();
 }
 
-int32_t EffectsLevel() { return gameState == STATE_OVERHEAD ? effectsVolume - overheadEffectsOffset : effectsVolume; }
+int32_t EffectsLevel() {
+  return States().gameState == STATE_OVERHEAD ? effectsVolume - overheadEffectsOffset : effectsVolume;
+}
 
-int32_t MusicLevel() { return gameState == STATE_OVERHEAD ? musicVolume - overheadMusicOffset : musicVolume; }
+int32_t MusicLevel() { return States().gameState == STATE_OVERHEAD ? musicVolume - overheadMusicOffset : musicVolume; }
 
 void PlayEffect(int slot) {
   engine::EngineSound* sound = LoadedSound(slot);

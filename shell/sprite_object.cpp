@@ -1,6 +1,6 @@
 #include "shell/sprite_object.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 
@@ -10,7 +10,7 @@ SpriteObject::SpriteObject(const engine::EngineRef<engine::EngineRoot>& root,
   mesh = root->CreatePlane(16, 16, 0, 0, 0, 1);
   object = root->CreateObject();
   object->AttachShape(mesh);
-  object->PointAt(engineCamera, 4);
+  object->PointAt(Engine().engineCamera, 4);
   object->SetVisible(0);
   object->SetCollisionMask(0, 0);
   visible = 0;

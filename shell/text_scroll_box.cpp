@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -28,8 +29,8 @@ constexpr uint8_t kColours[][3] = {{200, 100, 100}, {100, 200, 100}, {100, 100, 
 // at one row per 100 ms whatever the frame rate; after a long pause (hover just began, or a slow frame) we
 // start counting from now rather than catch up in a burst.
 int64_t NextScrollAfter(int64_t due) {
-  if (gameClock - due <= kScrollPeriodMs) return due + kScrollPeriodMs;
-  return gameClock + kScrollPeriodMs;
+  if (Clock().gameClock - due <= kScrollPeriodMs) return due + kScrollPeriodMs;
+  return Clock().gameClock + kScrollPeriodMs;
 }
 
 }  // namespace
@@ -50,7 +51,7 @@ void TextScrollBox::Layout(const char* const* newLines, int32_t newTotal, float 
   height = TruncatePixels(newHeight);
 
   text.Reset();
-  text = engineRoot->CreateText(0);
+  text = Engine().engineRoot->CreateText(0);
   text->SetFontFace(L"Arial");
   text->SetSize(8);
   text->SetStyleA(0);
@@ -71,11 +72,11 @@ void TextScrollBox::ScrollUp() {
 }
 
 void TextScrollBox::AutoScroll() {
-  if (autoScrollDown && nextScrollTime < gameClock) {
+  if (autoScrollDown && nextScrollTime < Clock().gameClock) {
     ScrollDown();
     nextScrollTime = NextScrollAfter(nextScrollTime);
   }
-  if (autoScrollUp && nextScrollTime < gameClock) {
+  if (autoScrollUp && nextScrollTime < Clock().gameClock) {
     ScrollUp();
     nextScrollTime = NextScrollAfter(nextScrollTime);
   }

@@ -1,6 +1,6 @@
 #include "shell/timed_message.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/layout.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -19,13 +19,13 @@ constexpr int kRightMargin = 240;  // the box never starts closer than this to t
 
 void TimedMessage::Create(int32_t newMargin) {
   margin = newMargin;
-  box = engineRoot->CreateBitmap(kBoxSize, kBoxSize);
+  box = Engine().engineRoot->CreateBitmap(kBoxSize, kBoxSize);
   box->SetDrawColor(0, 0, 0);
   box->Clear(kPaperR, kPaperG, kPaperB);
   keyR = 255;
   keyG = 255;
   keyB = 192;
-  text = engineRoot->CreateText(0);
+  text = Engine().engineRoot->CreateText(0);
   text->SetFontFace(L"MS San Serif");
   text->SetSize(8);
   text->SetBackColor(kPaperR, kPaperG, kPaperB);
@@ -58,9 +58,9 @@ void TimedMessage::Show(std::string_view narrowText, float atX, float atY, int32
   text->DrawTextRect(box, margin, margin, w, h, wide, engine::EngineTextFont::kWrapWords);
 
   // Single precision like the positions themselves: 0.9 of 640 is 576, not 575.99...
-  if (atX < 1.0f) x = TruncatePixels(atX * static_cast<float>(screenWidth));
-  if (atY < 1.0f) y = TruncatePixels(atY * static_cast<float>(screenHeight));
-  if (screenWidth - x < kRightMargin) x = screenWidth - kRightMargin;
+  if (atX < 1.0f) x = TruncatePixels(atX * static_cast<float>(Engine().screenWidth));
+  if (atY < 1.0f) y = TruncatePixels(atY * static_cast<float>(Engine().screenHeight));
+  if (Engine().screenWidth - x < kRightMargin) x = Engine().screenWidth - kRightMargin;
 
   w += 2 * margin;
   h += 2 * margin;

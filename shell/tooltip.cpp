@@ -1,6 +1,6 @@
 #include "shell/tooltip.h"
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -32,9 +32,9 @@ constexpr int kRightMargin = 60;  // a tip never starts closer than this to the 
 }  // namespace
 
 void ToolTip::Create() {
-  image = engineRoot->CreateBitmap(kBoxSize, kBoxSize);
+  image = Engine().engineRoot->CreateBitmap(kBoxSize, kBoxSize);
   image->SetDrawColor(0, 0, 0);
-  text = engineRoot->CreateText(0);
+  text = Engine().engineRoot->CreateText(0);
   text->SetFontFace(L"MS San Serif");
   text->SetSize(8);
   text->SetBackColor(kPaperR, kPaperG, kPaperB);
@@ -66,7 +66,7 @@ void ToolTip::Show(double x, double y, std::string_view narrowText, uint8_t defe
 
   int px = PixelX(x);
   const int py = PixelY(y);
-  if (screenWidth - px < kRightMargin) px = screenWidth - kRightMargin;
+  if (Engine().screenWidth - px < kRightMargin) px = Engine().screenWidth - kRightMargin;
 
   image->DrawLine(0, 0, w + 5, 0);
   image->DrawLine(w + 5, 0, w + 5, h + 5);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/movie/file_access.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -29,7 +29,7 @@ std::string WithExtension(const char* entry, const char* extension) {
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 void WaitUntilLoaded(const engine::EngineRef<engine::EngineBitmap>& image) {
-  while (!image->IsLoaded()) engineRoot->Wait(kLoadPollMs);
+  while (!image->IsLoaded()) Engine().engineRoot->Wait(kLoadPollMs);
 }
 
 // Where a still goes on the screen. Once the menus are loaded it is the backdrop; before that (the logos
@@ -52,14 +52,14 @@ class StillScreen {
       ShowOverlay();
     } else {
       if (!ownImage_) {
-        ownImage_ = engineRoot->CreateBitmap(screenWidth, screenHeight);
-        ownSprite_ = engineCamera->CreateSprite(ownImage_, kStillLayer);
+        ownImage_ = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
+        ownSprite_ = Engine().engineCamera->CreateSprite(ownImage_, kStillLayer);
       }
       ownImage_->DrawBitmap(still, 0, 0, 0, still->GetWidth(), still->GetHeight(), 0, 0, ownImage_->GetWidth(),
                             ownImage_->GetHeight());
       ownSprite_->SetVisible(1);
     }
-    engineRoot->Render();
+    Engine().engineRoot->Render();
   }
 
  private:
@@ -70,9 +70,9 @@ class StillScreen {
 // Waits in steps while `more` holds and nothing is pressed, for at most kLongestStillMs.
 template <class More>
 void WaitWhileUnpressed(More more) {
-  const engine::EngineRef<engine::EngineInput> input = engineRoot->GetInput();
+  const engine::EngineRef<engine::EngineInput> input = Engine().engineRoot->GetInput();
   for (int waited = 0; more() && input->IsInputPressed() && waited < kLongestStillMs; waited += kPlayPollMs)
-    engineRoot->Wait(kPlayPollMs);
+    Engine().engineRoot->Wait(kPlayPollMs);
 }
 
 }  // namespace
@@ -82,11 +82,12 @@ void ShowMovieStillWithSound() {
   for (int i = 0; i < movieCount; ++i) {
     const std::string stillPath = WithExtension(movieNames[i], ".qjp");
     if (_access(stillPath.c_str(), 0) != 0) continue;
-    movieStillImage = engineRoot->LoadBitmap(Wide(stillPath), 1);
-    engine::EngineRef<engine::EngineSound> sound = engineRoot->LoadSound(Wide(WithExtension(movieNames[i], ".qwv")), 1);
+    movieStillImage = Engine().engineRoot->LoadBitmap(Wide(stillPath), 1);
+    engine::EngineRef<engine::EngineSound> sound =
+        Engine().engineRoot->LoadSound(Wide(WithExtension(movieNames[i], ".qwv")), 1);
     WaitUntilLoaded(movieStillImage);
     screen.Show(movieStillImage);
-    while (!sound->IsLoaded()) engineRoot->Wait(kLoadPollMs);
+    while (!sound->IsLoaded()) Engine().engineRoot->Wait(kLoadPollMs);
     sound->Play(0, 1);
     WaitWhileUnpressed([&sound] { return sound->IsBusy() != 0; });
     sound.Reset();
@@ -101,7 +102,7 @@ void ShowMovieStill() {
   const std::string stillPath = WithExtension(movieNames[movieCount - 1], ".qjp");
   if (_access(stillPath.c_str(), 0) != 0) return;
   StillScreen screen;
-  movieStillImage = engineRoot->LoadBitmap(Wide(stillPath), 1);
+  movieStillImage = Engine().engineRoot->LoadBitmap(Wide(stillPath), 1);
   WaitUntilLoaded(movieStillImage);
   screen.Show(movieStillImage);
   WaitWhileUnpressed([] { return true; });

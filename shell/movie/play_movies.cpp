@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "platform/window.h"
+#include "shell/engine_setup.h"
 #include "shell/fullscreen_window.h"
-#include "shell/globals.h"
 #include "shell/movie/movie_player.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
@@ -20,16 +20,16 @@ constexpr int kViewHeight = 480;
 constexpr int kDisplayBits = 16;
 
 void CentreViewport() {
-  const int width = engineRoot->GetScreenWidth();
-  const int height = engineRoot->GetScreenHeight();
-  engineCamera->SetViewport((width - kViewWidth) / 2, (height - kViewHeight) / 2, kViewWidth, kViewHeight);
+  const int width = Engine().engineRoot->GetScreenWidth();
+  const int height = Engine().engineRoot->GetScreenHeight();
+  Engine().engineCamera->SetViewport((width - kViewWidth) / 2, (height - kViewHeight) / 2, kViewWidth, kViewHeight);
 }
 
-void ViewportAtOrigin() { engineCamera->SetViewport(0, 0, kViewWidth, kViewHeight); }
+void ViewportAtOrigin() { Engine().engineCamera->SetViewport(0, 0, kViewWidth, kViewHeight); }
 
 void RestoreEngineScreen() {
   ShowEngineFullScreenWindow(true);
-  engineRoot->SetDisplayMode(kViewWidth, kViewHeight, kDisplayBits);
+  Engine().engineRoot->SetDisplayMode(kViewWidth, kViewHeight, kDisplayBits);
 }
 
 }  // namespace
@@ -40,11 +40,12 @@ void PlayMovies(const char* name, int32_t flag) {
 
   movieNextIndex = 0;
   ShowEngineFullScreenWindow(false);
-  engineRoot->ExitDisplayMode();
+  Engine().engineRoot->ExitDisplayMode();
   movieCredits = std::strstr(movieNames[0], "credits") != nullptr ? 1 : 0;
   // Only this run's movies decide whether their stills stand in for them.
   movieSoundFailed = 0;
-  RunMoviePlayer(instanceHandle, previousInstanceHandle, "", SW_SHOW, desktopRect.right, desktopRect.bottom);
+  RunMoviePlayer(instanceHandle, previousInstanceHandle, "", SW_SHOW, Engine().desktopRect.right,
+                 Engine().desktopRect.bottom);
 
   // Movies played silently for want of any audio device are not shown again as stills.
   const bool stillsWithSound = !movieCredits && movieSoundFailed != 0 && !MovieSoundHasNoDevice();

@@ -17,9 +17,11 @@
 #include "engine/engine.h"
 #include "scenario/battle_trace.h"
 #include "shell/developer_keys.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
@@ -109,35 +111,36 @@ class Player {
   }
 
   void Watch() {
-    if (!game_.Running()) Fault("the program ended in state " + std::to_string(gameState));
-    if (!inMission_ && gameState == STATE_OVERHEAD) {
+    if (!game_.Running()) Fault("the program ended in state " + std::to_string(States().gameState));
+    if (!inMission_ && States().gameState == STATE_OVERHEAD) {
       inMission_ = true;
-      if (clockCutMs_ > 0 && missionClock > clockCutMs_) missionClock = clockCutMs_;
+      if (clockCutMs_ > 0 && MissionTime().missionClock > clockCutMs_) SetMissionClock(clockCutMs_);
       outcome_ = MissionOutcome{};
       outcome_.mission = Campaign().missionNumber;
-      outcome_.clockMs = missionClock;
-      startedAt_ = gameClock;
-    } else if (inMission_ && (gameState == STATE_DEBRIEFING || gameState == STATE_KIA)) {
+      outcome_.clockMs = MissionTime().missionClock;
+      startedAt_ = Clock().gameClock;
+    } else if (inMission_ && (States().gameState == STATE_DEBRIEFING || States().gameState == STATE_KIA)) {
       inMission_ = false;
-      outcome_.endState = gameState;
-      outcome_.endFlag = missionEndFlag;
+      outcome_.endState = States().gameState;
+      outcome_.endFlag = Outcome().missionEndFlag;
       outcome_.score = missionProgress.missionScore;
       outcome_.maximum = missionProgress.missionMaximum;
-      outcome_.playedMs = gameClock - startedAt_;
+      outcome_.playedMs = Clock().gameClock - startedAt_;
       // The engine keeps every model file it read, with its pictures, for as long as it runs: those grow with
       // the files a mission happens to need first, not with the missions played.
       outcome_.liveObjects =
           engine::EngineUnknown::LiveCount() - engine::CoreOf(game_.Root()).Scene().KeptObjectCount();
-      outcome_.stageObjects = engineStage ? engineStage->Objects().size() : 0;
+      outcome_.stageObjects = Engine().engineStage ? Engine().engineStage->Objects().size() : 0;
       record_.outcomes.push_back(outcome_);
       record_.residentKb.push_back(ResidentKb());
-    } else if (inMission_ && !DuringMission(gameState)) {
-      Fault("mission " + std::to_string(outcome_.mission) + " left for state " + std::to_string(gameState));
+    } else if (inMission_ && !DuringMission(States().gameState)) {
+      Fault("mission " + std::to_string(outcome_.mission) + " left for state " + std::to_string(States().gameState));
     }
-    if (inMission_ && gameClock - startedAt_ > outcome_.clockMs + kEndMarginMs)
-      Fault("mission " + std::to_string(outcome_.mission) + " did not end by its clock: " +
-            std::to_string(gameClock - startedAt_) + " ms played on a clock of " + std::to_string(outcome_.clockMs) +
-            " ms (state " + std::to_string(gameState) + ", end flag " + std::to_string(missionEndFlag) + ")");
+    if (inMission_ && Clock().gameClock - startedAt_ > outcome_.clockMs + kEndMarginMs)
+      Fault("mission " + std::to_string(outcome_.mission) +
+            " did not end by its clock: " + std::to_string(Clock().gameClock - startedAt_) +
+            " ms played on a clock of " + std::to_string(outcome_.clockMs) + " ms (state " +
+            std::to_string(States().gameState) + ", end flag " + std::to_string(Outcome().missionEndFlag) + ")");
   }
 
   Harness& game_;
@@ -194,7 +197,7 @@ constexpr float kWorldPerMapPixel = 2.8125f;
 // What a player aims at rather than hits by chance: a casualty's place on the mini-map, right-clicked so
 // that the medic walks there, and VIEW PATIENT once he is close enough for the button to show.
 bool PurposefulStep(Player& player, MonkeyDice& dice) {
-  if (gameState != STATE_OVERHEAD) return false;
+  if (States().gameState != STATE_OVERHEAD) return false;
   if (Battle().nearestPatientDistance < 7.0 && dice.Below(3) == 0) {
     player.Mouse(engine::kMouseLeftDown, kViewPatient.x, kViewPatient.y);
     player.Mouse(engine::kMouseLeftUp, kViewPatient.x, kViewPatient.y);
@@ -215,7 +218,7 @@ bool PurposefulStep(Player& player, MonkeyDice& dice) {
   return false;
 }
 
-bool InTheViews() { return gameState == STATE_OVERHEAD || gameState == STATE_PATIENT_VIEW; }
+bool InTheViews() { return States().gameState == STATE_OVERHEAD || States().gameState == STATE_PATIENT_VIEW; }
 
 // One step of the monkey in the overhead or patient view: a frame, and now and then some input. The
 // monkey plays only these views: once a frame has taken the game elsewhere (the mission's end, the pause
@@ -285,7 +288,7 @@ PlayRecord Play(uint32_t seed, const std::function<void(Player&)>& drive, int32_
   try {
     drive(player);
   } catch (const std::exception& e) {
-    player.Fault(std::string("the program failed in state ") + std::to_string(gameState) + ": " + e.what());
+    player.Fault(std::string("the program failed in state ") + std::to_string(States().gameState) + ": " + e.what());
   }
   player.Finish();
   return record;
@@ -301,7 +304,7 @@ PlayRecord PlayMonkey(const MonkeyPlan& plan) {
         int32_t lastState = -1;
         int tries = 0;
         while (!player.Faulty()) {
-          const int32_t state = gameState;
+          const int32_t state = States().gameState;
           if (state != STATE_OVERHEAD && state != STATE_PATIENT_VIEW) {
             tries = state == lastState ? tries + 1 : 0;
             // The logos take a second of 16 ms frames; a menu answers its click at once.

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "mission_player.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 
 namespace kestrine::scenario {
 namespace {

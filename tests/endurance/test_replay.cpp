@@ -14,7 +14,7 @@
 #include <string>
 
 #include "mission_player.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 
 namespace kestrine::scenario {
 namespace {

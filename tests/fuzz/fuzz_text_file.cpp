@@ -11,8 +11,8 @@
 
 #include "core/engine_internals.h"
 #include "engine/engine.h"
+#include "shell/engine_setup.h"
 #include "shell/explosion.h"
-#include "shell/globals.h"
 
 namespace {
 
@@ -50,13 +50,12 @@ const fs::path& Tree() {
 void StartEngine() {
   using namespace kestrine;
   static int inputs = 0;
-  if (engineRoot && inputs++ % kInputsPerEngine != 0) return;
-  engineCamera.Reset();
-  engineStage.Reset();
-  engineRoot = engine::CreateEngineRoot("headless");
-  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-  engineStage = engineRoot->CreateStage();
-  engineCamera = engineStage->GetCamera();
+  if (Engine().engineRoot && inputs++ % kInputsPerEngine != 0) return;
+  ReleaseEngine();
+  UseEngine(engine::CreateEngineRoot("headless"));
+  engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
 }
 
 void ReadAsText(const std::string& bytes) {
@@ -86,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   StartEngine();
   std::ofstream(Tree() / "sprites/explo1/index.qtxt", std::ios::binary | std::ios::trunc) << bytes;
-  engine::CoreOf(*engineRoot).Paths().Invalidate();
+  engine::CoreOf(*Engine().engineRoot).Paths().Invalidate();
   const fs::path before = fs::current_path();
   fs::current_path(Tree());
   InitExplosion();
@@ -106,6 +105,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   ReleaseExplosion();
-  engine::CoreOf(*engineRoot).ClearDebugLog();
+  engine::CoreOf(*Engine().engineRoot).ClearDebugLog();
   return 0;
 }

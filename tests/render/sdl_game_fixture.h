@@ -10,9 +10,10 @@
 
 #include "backend/sdl/sdl_backend.h"
 #include "core/image_loader.h"
+#include "engine/engine.h"
 #include "render/sdl_fixture.h"
 #include "scenario/harness.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 
 namespace kestrine::scenario {
 

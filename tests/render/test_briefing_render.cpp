@@ -2,6 +2,7 @@
 // (SDL engine, offscreen driver): the chosen soldier on player select, the briefing officer and the
 // debriefing officer, each inside his window and nowhere else.
 #include "casualty/report_lines.h"
+#include "frontend/frontend_screens.h"
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
 #include "shell/mission_progress.h"
@@ -16,7 +17,7 @@ class BriefingRender : public SdlGameFixture {
     game_->Click(487, 446);  // ACCEPT
     game_->Click(165, 217);  // NEW GAME
     game_->Click(165, 192);  // NOVICE
-    ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+    ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
     game_->Frame(16);  // the screen is drawn, its buttons with it, before the player clicks one
   }
 };
@@ -32,9 +33,9 @@ TEST_F(BriefingRender, TheSoldierStandsInHisWindow) {
 }
 
 TEST_F(BriefingRender, BothOfficersShowThroughTheirWindows) {
-  introPending = 0;        // no intro movie: this is about the heads
+  SkipIntroMovie();        // no intro movie: this is about the heads
   game_->Click(453, 421);  // SELECT
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game_->Frames(10, 16);
   const auto briefing = CaptureNextFrame("briefing");
   ASSERT_TRUE(briefing);

@@ -2,6 +2,7 @@
 // offscreen driver): each button's label, in the pale text colour, lies inside its plate on the screen.
 #include <algorithm>
 
+#include "frontend/frontend_screens.h"
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
 #include "tools/assetgen/label_plates.h"
@@ -30,13 +31,13 @@ class LabelRender : public SdlGameFixture {
 
 TEST_F(LabelRender, TheButtonsOfTheBriefingTheBackpackAndTheOverheadViewShowOnTheirPlates) {
   ASSERT_NO_FATAL_FAILURE(StartToTheDisclaimer());
-  introPending = 0;
+  SkipIntroMovie();
   game_->Click(487, 446);  // ACCEPT
   game_->Click(165, 217);  // NEW GAME
   game_->Click(165, 192);  // NOVICE
   game_->Frame(16);
   game_->Click(453, 421);  // SELECT
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game_->MoveTo(5, 5);
   game_->Frames(5, 16);
   const auto briefing = CaptureNextFrame("briefing");
@@ -46,7 +47,7 @@ TEST_F(LabelRender, TheButtonsOfTheBriefingTheBackpackAndTheOverheadViewShowOnTh
 
   game_->MoveTo(504, 380);
   game_->Click(504, 380);  // LOAD BACKPACK
-  ASSERT_EQ(gameState, STATE_BACKPACK);
+  ASSERT_EQ(States().gameState, STATE_BACKPACK);
   game_->MoveTo(5, 5);
   game_->Frames(5, 16);
   const auto backpack = CaptureNextFrame("backpack");

@@ -10,6 +10,7 @@
 #include "platform/movie/wait_message.h"
 #include "platform/movie/window_canvas.h"
 #include "render/sdl_game_fixture.h"
+#include "shell/game_state.h"
 #include "shell/movie/movie_player.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"

@@ -8,7 +8,6 @@
 #include "battlefield/unit_array.h"
 #include "render/sdl_game_fixture.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
@@ -32,9 +31,9 @@ TEST_F(OverheadRender, TheBattlefieldTheStripItsLabelsAndTheMiniMapWithItsDots) 
   ChooseDifficulty(0);
   SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   game_->Frames(30, 50);  // past the start and round the display's stages twice
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
 
   const auto frame = Capture("overhead");
   ASSERT_TRUE(frame);

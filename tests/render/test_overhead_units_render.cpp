@@ -6,8 +6,8 @@
 #include "battlefield/casualty_cases.h"
 #include "battlefield/unit_array.h"
 #include "render/sdl_game_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
@@ -43,7 +43,7 @@ class OverheadUnitsRender : public SdlGameFixture {
  protected:
   // The scene drawn again as it stands (no time passes), and its picture.
   FrameImage Redrawn(const std::string& what) {
-    engineRoot->Render();
+    Engine().engineRoot->Render();
     return Capture(what);
   }
 };
@@ -54,9 +54,9 @@ TEST_F(OverheadUnitsRender, TheMedicIsAFigureWithHisPlateAndTheWoundedHaveTheirs
   ChooseDifficulty(0);
   SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   game_->Frames(12, 50);  // past the start
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   Unit& medic = *Units().units[0];
 
   const FrameImage all = Redrawn("all");

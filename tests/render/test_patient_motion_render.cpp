@@ -14,8 +14,8 @@
 #include "casualty_view/model_body.h"
 #include "casualty_view/patient_view.h"
 #include "render/sdl_game_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
@@ -36,7 +36,7 @@ class PatientMotionRender : public SdlGameFixture {
     SetCasualtyWound(0, wound);
     backpack.FillStandardKit();
     SetGameState(STATE_START_MISSION);
-    ASSERT_EQ(gameState, STATE_OVERHEAD);
+    ASSERT_EQ(States().gameState, STATE_OVERHEAD);
     SetCurrentCasualtyIndex(0);
     SetGameState(STATE_PATIENT_VIEW);
     game_->Frames(10, 16);
@@ -48,7 +48,7 @@ class PatientMotionRender : public SdlGameFixture {
     int x0 = also.x, y0 = also.y, x1 = also.x + also.width, y1 = also.y + also.height;
     for (const int bone : bones) {
       const engine::Vec3 at = ObjectsOf(*Slots().currentPatient).boneFrames[bone]->GetPosition()->Value();
-      const auto p = engineCamera->WorldToScreen(at.x, at.y, at.z);
+      const auto p = Engine().engineCamera->WorldToScreen(at.x, at.y, at.z);
       x0 = std::min(x0, static_cast<int>(p->GetX()) - margin);
       y0 = std::min(y0, static_cast<int>(p->GetY()) - margin);
       x1 = std::max(x1, static_cast<int>(p->GetX()) + margin);
@@ -104,13 +104,13 @@ TEST_F(PatientMotionRender, TheCutTrouserLegShowsTheComposedTrousersOnHisLegsAlo
   // name stand there in both pictures.
   SelectTool(TOOL_SCISSORS);
   const engine::Vec3 at = ObjectsOf(*Slots().currentPatient).boneFrames[BONE_L_HIP]->GetPosition()->Value();
-  const auto p = engineCamera->WorldToScreen(at.x, at.y, at.z);
+  const auto p = Engine().engineCamera->WorldToScreen(at.x, at.y, at.z);
   int cx = -1, cy = -1;
   for (int r = 0; r <= 40 && cx < 0; r += 2)
     for (int dy = -r; dy <= r && cx < 0; dy += 2)
       for (int dx = -r; dx <= r && cx < 0; dx += 2) {
         const int x = static_cast<int>(p->GetX()) + dx, y = static_cast<int>(p->GetY()) + dy;
-        const auto hit = engineCamera->Pick(x, y);
+        const auto hit = Engine().engineCamera->Pick(x, y);
         if (hit && hit->GetEntity()->GetName() == L"l_hip" && y < kHudBandTop) cx = x, cy = y;
       }
   ASSERT_GE(cx, 0);

@@ -11,7 +11,7 @@
 #include "casualty_view/texture_templates.h"
 #include "casualty_view/treatment_assets.h"
 #include "render/sdl_fixture.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -33,9 +33,7 @@ class PatientTextureRender : public SdlFixture {
     SdlFixture::SetUp();
     if (HasFatalFailure()) return;
     kestrine::ResetProgramState();
-    kestrine::engineRoot = root_;
-    kestrine::engineStage = stage_;
-    kestrine::engineCamera = camera_;
+    kestrine::UseEngine(root_, stage_, camera_);
     kestrine::CreateTextOverlay();
     kestrine::CreateOverlays();
     stage_->SetBackgroundColor(kBackground.r, kBackground.g, kBackground.b);

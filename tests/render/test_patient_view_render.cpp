@@ -8,8 +8,8 @@
 #include "casualty_view/model_body.h"
 #include "casualty_view/patient_view.h"
 #include "render/sdl_game_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
@@ -25,7 +25,7 @@ TEST_F(PatientViewRender, TheCasualtyLiesInHisSurroundingsWithTheGroundUnderTheD
   SetUpMissionCasualties();
   SetCasualtyWound(0, 31);
   SetGameState(STATE_START_MISSION);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game_->Frames(3, 16);
@@ -36,7 +36,7 @@ TEST_F(PatientViewRender, TheCasualtyLiesInHisSurroundingsWithTheGroundUnderTheD
 
   // His chest where the camera sees it: the uniform, not the ground's colour round it.
   const engine::Vec3 chest = ObjectsOf(*Slots().currentPatient).boneFrames[BONE_SPINE2]->GetPosition()->Value();
-  const auto at = engineCamera->WorldToScreen(chest.x, chest.y, chest.z);
+  const auto at = Engine().engineCamera->WorldToScreen(chest.x, chest.y, chest.z);
   const int cx = static_cast<int>(at->GetX()), cy = static_cast<int>(at->GetY());
   ASSERT_GT(cx, 20);
   ASSERT_LT(cx, 620);

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/engine.h"
 #include "render/sdl_game_fixture.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 
 namespace kestrine::scenario {
 namespace {

@@ -2,12 +2,14 @@
 
 #include "battlefield/unit.h"
 #include "battlefield/unit_array.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
+#include "shell/mission_frames.h"
 
 namespace kestrine::scenario {
 
 void RecordFrame(Trace& trace) {
-  trace.insert(trace.end(), {gameState, missionClock, missionEndFlag, Units().unitCount});
+  trace.insert(trace.end(),
+               {States().gameState, MissionTime().missionClock, Outcome().missionEndFlag, Units().unitCount});
   for (int32_t i = 0; i < Units().unitCount && i < kUnitSlotCount; ++i) {
     if (!Units().units[i]) continue;
     const Unit& u = *Units().units[i];

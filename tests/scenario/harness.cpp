@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/engine_internals.h"
+#include "engine/engine.h"
 #include "platform/control_host.h"
 #include "platform/desktop.h"
 #include "platform/message_queue.h"
@@ -14,7 +15,7 @@
 #include "platform/registry.h"
 #include "platform/window.h"
 #include "program/register_screens.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/winmain.h"
@@ -116,8 +117,8 @@ void Harness::Frames(int count, int ms) {
 }
 
 bool Harness::RunUntilState(int state, int ms, int maxMs) {
-  for (int passed = 0; running_ && gameState != state && passed < maxMs; passed += ms) Frame(ms);
-  return gameState == state;
+  for (int passed = 0; running_ && States().gameState != state && passed < maxMs; passed += ms) Frame(ms);
+  return States().gameState == state;
 }
 
 void Harness::Mouse(int code, int x, int y) {

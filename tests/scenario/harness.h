@@ -32,7 +32,7 @@
 #include "backend/headless/headless_backend.h"
 #include "engine/engine.h"
 #include "platform/message_box.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 
 namespace kestrine::scenario {
 

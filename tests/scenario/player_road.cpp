@@ -31,9 +31,11 @@
 #include "frontend/briefing_screen.h"
 #include "frontend/campaign_awards.h"
 #include "frontend/menu_screens.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "unit/casualty/parts_for_step.h"
 
@@ -49,7 +51,7 @@ constexpr int kMaxMoves = 200;
 constexpr int32_t kWaiting = 1;
 constexpr int32_t kReadied = 2;
 
-bool InMission() { return gameState == STATE_OVERHEAD || gameState == STATE_PATIENT_VIEW; }
+bool InMission() { return States().gameState == STATE_OVERHEAD || States().gameState == STATE_PATIENT_VIEW; }
 
 int32_t WaitingCasualty() {
   for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
@@ -123,13 +125,13 @@ int32_t EnemyInReach() {
 
 // The medic fires his pistol at the enemies who come within its reach.
 void DefendTheMedic(Harness& game) {
-  for (int shots = 0; shots < 6 && gameState == STATE_OVERHEAD && Units().units[0]; ++shots) {
+  for (int shots = 0; shots < 6 && States().gameState == STATE_OVERHEAD && Units().units[0]; ++shots) {
     const int32_t enemy = EnemyInReach();
     if (enemy < 0) return;
     if (Units().units[0]->weapon != WEAPON_PISTOL) {
       PressOverhead(game, OVERHEAD_PISTOL);
       game.Frames(12, kFrameMs);
-      if (gameState != STATE_OVERHEAD) return;
+      if (States().gameState != STATE_OVERHEAD) return;
     }
     const ScreenPoint at = OnScreen(Units().units[enemy]->pos);
     game.Click(at.x, at.y);
@@ -147,7 +149,7 @@ bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first, boo
   if (first) ReplaceCasualtyCase(0, *first);
   if (packed) backpack.FillStandardKit();
   SetGameState(STATE_START_MISSION);
-  return gameState == STATE_OVERHEAD;
+  return States().gameState == STATE_OVERHEAD;
 }
 
 Unit* Waiting() {
@@ -156,7 +158,7 @@ Unit* Waiting() {
 }
 
 ScreenPoint OnScreen(const Vector3& world) {
-  const auto p = engineCamera->WorldToScreen(world.x, world.y, world.z);
+  const auto p = Engine().engineCamera->WorldToScreen(world.x, world.y, world.z);
   return {std::clamp(static_cast<int>(p->GetX()), 20, 620), std::clamp(static_cast<int>(p->GetY()), 20, 340)};
 }
 
@@ -184,14 +186,14 @@ bool PressButton(Harness& game, int index) {
 }
 
 bool WalkMedicTo(Harness& game, const Vector3& where, float reach, int clicks, bool defend) {
-  for (int i = 0; i < clicks && gameState == STATE_OVERHEAD && Units().units[0]; ++i) {
+  for (int i = 0; i < clicks && States().gameState == STATE_OVERHEAD && Units().units[0]; ++i) {
     if ((Units().units[0]->pos - where).Length() < reach) return true;
     if (defend) DefendTheMedic(game);
-    if (gameState != STATE_OVERHEAD) break;
+    if (States().gameState != STATE_OVERHEAD) break;
     RightClick(game, OnScreen(where));
     game.Frames(20, kFrameMs);
   }
-  return gameState == STATE_OVERHEAD && Units().units[0] && (Units().units[0]->pos - where).Length() < reach;
+  return States().gameState == STATE_OVERHEAD && Units().units[0] && (Units().units[0]->pos - where).Length() < reach;
 }
 
 namespace {
@@ -261,7 +263,7 @@ bool TakeTool(Harness& game, int32_t tool) {
 bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& node, const std::string& name) {
   if (!node) return false;
   const engine::Vec3 at = node->GetPosition()->Value();
-  const auto screen = engineCamera->WorldToScreen(at.x, at.y, at.z);
+  const auto screen = Engine().engineCamera->WorldToScreen(at.x, at.y, at.z);
   const int cx = static_cast<int>(screen->GetX());
   const int cy = static_cast<int>(screen->GetY());
   const std::wstring wanted(name.begin(), name.end());
@@ -269,10 +271,10 @@ bool ClickOnNamed(Harness& game, const engine::EngineRef<engine::EngineActor>& n
     for (int dy = -r; dy <= r; dy += 2) {
       for (int dx = -r; dx <= r; dx += 2) {
         if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
-        const int x = cx + dx - (screenWidth - 640) / 2;
-        const int y = cy + dy - (screenHeight - 480) / 2;
+        const int x = cx + dx - (Engine().screenWidth - 640) / 2;
+        const int y = cy + dy - (Engine().screenHeight - 480) / 2;
         if (y >= kHudBandTop || y < 0 || x < 0 || x >= 640) continue;
-        const auto hit = engineCamera->Pick(cx + dx, cy + dy);
+        const auto hit = Engine().engineCamera->Pick(cx + dx, cy + dy);
         if (!hit || hit->GetEntity()->GetName() != wanted) continue;
         game.MoveTo(x, y);
         game.Click(x, y);
@@ -292,12 +294,12 @@ bool ClickOnBodyPart(Harness& game, int32_t part) {
 Treatment TreatByTheBook(Harness& game, Patient& patient) {
   Treatment done;
   for (const TreatmentStep* step = FindHintStep(patient); step != nullptr; step = FindHintStep(patient)) {
-    if (gameState == STATE_PATIENT_VIEW && EnemyInReach() >= 0) {
+    if (States().gameState == STATE_PATIENT_VIEW && EnemyInReach() >= 0) {
       // An enemy come close while he works: the pistol from the view's button, then back to the casualty.
       ClickHud(game, HUD_PISTOL);
       DefendTheMedic(game);
       FullDisplayTurn(game);
-      if (gameState == STATE_OVERHEAD) PressOverhead(game, OVERHEAD_VIEW_PATIENT);
+      if (States().gameState == STATE_OVERHEAD) PressOverhead(game, OVERHEAD_VIEW_PATIENT);
       game.Frames(3, kFrameMs);
     }
     if (done.moves >= kMaxMoves || !InMission() || Slots().currentPatient != &patient) return done;
@@ -319,21 +321,21 @@ void NoteState(RoadTrace& trace) {
   std::snprintf(line, sizeof line,
                 "state %d mission %d level %d end %d score %d/%d campaign %d/%d ribbons %d badges %d%d%d "
                 "promotions %d tier %d",
-                gameState, Campaign().missionNumber, Campaign().difficulty, missionEndFlag, p.missionScore,
-                p.missionMaximum, p.campaignScore, p.campaignMaximum, p.ribbonTotal, p.badgeCount[0], p.badgeCount[1],
-                p.badgeCount[2], p.promotionCount, DebriefTier());
+                States().gameState, Campaign().missionNumber, Campaign().difficulty, Outcome().missionEndFlag,
+                p.missionScore, p.missionMaximum, p.campaignScore, p.campaignMaximum, p.ribbonTotal, p.badgeCount[0],
+                p.badgeCount[1], p.badgeCount[2], p.promotionCount, DebriefTier());
   trace.push_back(line);
 }
 
 MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost) {
   MissionPlay play;
   const int32_t limitMs = maxSeconds * 1000;
-  const int32_t started = gameClock;
-  auto timeLeft = [&] { return InMission() && gameClock - started < limitMs; };
+  const int32_t started = Clock().gameClock;
+  auto timeLeft = [&] { return InMission() && Clock().gameClock - started < limitMs; };
   game.Frames(12, kFrameMs);  // the mission's start countdown
 
   while (timeLeft()) {
-    if (gameState == STATE_PATIENT_VIEW) ClickHud(game, HUD_OVERHEAD);
+    if (States().gameState == STATE_PATIENT_VIEW) ClickHud(game, HUD_OVERHEAD);
     if (play.treated == treatAtMost) return play;
     const int32_t waiting = WaitingCasualty();
     const int32_t lying = waiting < 0 ? ReadiedCasualtyLeftLying() : -1;
@@ -358,44 +360,44 @@ MissionPlay PlayMissionByTheBook(Harness& game, int maxSeconds, int treatAtMost)
       if (!MedicDrag().dragging) continue;
       WalkMedicTo(game, Battle().evacuationPoint, 6.0f, 30);
       FullDisplayTurn(game);
-      if (gameState == STATE_OVERHEAD && MedicDrag().dragging) PressOverhead(game, OVERHEAD_DRAG_PATIENT);
+      if (States().gameState == STATE_OVERHEAD && MedicDrag().dragging) PressOverhead(game, OVERHEAD_DRAG_PATIENT);
       continue;
     }
 
     PressOverhead(game, OVERHEAD_VIEW_PATIENT);
-    if (gameState != STATE_PATIENT_VIEW || Slots().currentPatient == nullptr) continue;
+    if (States().gameState != STATE_PATIENT_VIEW || Slots().currentPatient == nullptr) continue;
     game.Frames(3, kFrameMs);
     Patient& patient = *Slots().currentPatient;
     const Treatment treatment = TreatByTheBook(game, patient);
     play.unseenMoves += treatment.unseen;
     play.handedTools += treatment.handed;
-    if (gameState != STATE_PATIENT_VIEW || Slots().currentPatient != &patient) continue;
+    if (States().gameState != STATE_PATIENT_VIEW || Slots().currentPatient != &patient) continue;
     ++play.treated;
     // The call: back to his unit when his wound allows, else ready for the helicopter; either takes the
     // medic back to the overhead view.
     ClickHud(game, patient.IsReturnableToAction() ? HUD_RETURN_TO_ACTION : HUD_READY_FOR_EVAC);
     play.battle.push_back(BattleChecksum());
   }
-  play.endFlag = missionEndFlag;
+  play.endFlag = Outcome().missionEndFlag;
   play.battle.push_back(BattleChecksum());
   // The battle's last frames: the debriefing follows the mission's end.
-  if (InMission() && missionEndFlag != 0) game.RunUntilState(STATE_DEBRIEFING, kFrameMs, 5000);
+  if (InMission() && Outcome().missionEndFlag != 0) game.RunUntilState(STATE_DEBRIEFING, kFrameMs, 5000);
   return play;
 }
 
 int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries) {
   for (int attempt = 1; attempt <= maxTries; ++attempt) {
-    if (gameState != STATE_BRIEFING || !PressButton(game, BRIEFING_START_MISSION)) return 0;
-    if (gameState != STATE_OVERHEAD) return 0;
+    if (States().gameState != STATE_BRIEFING || !PressButton(game, BRIEFING_START_MISSION)) return 0;
+    if (States().gameState != STATE_OVERHEAD) return 0;
     const MissionPlay play = PlayMissionByTheBook(game);
     NoteState(trace);
     for (uint64_t sum : play.battle) trace.push_back("battle " + std::to_string(sum));
-    if (gameState == STATE_KIA) {
+    if (States().gameState == STATE_KIA) {
       PressButton(game, KIA_REPLAY);
       NoteState(trace);
       continue;
     }
-    if (gameState != STATE_DEBRIEFING) return 0;
+    if (States().gameState != STATE_DEBRIEFING) return 0;
     const DebriefingButtons buttons =
         ChooseDebriefingButtons(Campaign().missionNumber, missionProgress.missionScore, missionProgress.missionMaximum,
                                 Campaign().trainingRun != 0);

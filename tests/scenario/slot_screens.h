@@ -5,7 +5,6 @@
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 
 namespace kestrine::scenario {
 
@@ -31,7 +30,8 @@ inline void UseSlot(Harness& game, int slot) {
 
 // From the disclaimer (ACCEPT) or from anywhere else (as the program's own switch) to the main menu.
 inline void ToTheMainMenu(Harness& game) {
-  if (gameState == STATE_DISCLAIMER) game.Click(kAccept.x, kAccept.y);
+  if (States().gameState == STATE_DISCLAIMER)
+    game.Click(kAccept.x, kAccept.y);
   else SetGameState(STATE_MAIN_MENU);
 }
 
@@ -39,7 +39,7 @@ inline void ToTheMainMenu(Harness& game) {
 inline void LoadFromTheMainMenu(Harness& game, int slot) {
   ToTheMainMenu(game);
   PointAndClick(game, kLoadGame);
-  if (gameState != STATE_LOAD_GAME) return;
+  if (States().gameState != STATE_LOAD_GAME) return;
   game.Frame(16);
   UseSlot(game, slot);
 }

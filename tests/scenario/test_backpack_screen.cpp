@@ -10,8 +10,8 @@
 #include "casualty_view/backpack_screen.h"
 #include "casualty_view/tool_images.h"
 #include "harness.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/layout.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -43,7 +43,7 @@ class BackpackScreenScenario : public ::testing::Test {
   // The screen x over a strip column at the current scroll; -1 when it is not in the window.
   static int ScreenXOfStripColumn(int stripX) {
     for (int x = kStripWindowX + 1; x < kStripWindowX + StripWindowWidth(); ++x)
-      if ((x - kStripWindowX) * screenWidth / 634 + BackpackScreen().toolStripScroll >= stripX) return x;
+      if ((x - kStripWindowX) * Engine().screenWidth / 634 + BackpackScreen().toolStripScroll >= stripX) return x;
     return -1;
   }
 
@@ -52,14 +52,14 @@ class BackpackScreenScenario : public ::testing::Test {
   }
 
   static int BarPixels(double fractionY) {
-    return CountPixels(textOverlay, 0, PixelY(fractionY) + 2, screenWidth, 1, kBarRed, 0, 0);
+    return CountPixels(textOverlay, 0, PixelY(fractionY) + 2, Engine().screenWidth, 1, kBarRed, 0, 0);
   }
 
   Harness game;
 };
 
 TEST_F(BackpackScreenScenario, StateFifteenOpensTheScreenWithTheStandardKit) {
-  EXPECT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_EQ(States().gameState, STATE_BACKPACK);
   EXPECT_TRUE(BackpackScreen().backpackScreenBuilt);
   EXPECT_EQ(ToolImages().toolCount, kToolCount);
   ASSERT_TRUE(BackpackScreen().toolStripImage);
@@ -119,7 +119,7 @@ TEST_F(BackpackScreenScenario, BackReturnsToTheBriefingAndTheChoiceIsKept) {
   game.Click(StripXOfTool(TOOL_IV), kStripWindowY + 20);
   const int ivs = backpack.count[TOOL_IV];
   game.Click(70 + 40, PanelY(386) + 10);  // BACK
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
 
   SetGameState(STATE_BACKPACK);
   game.Frame(16);
@@ -129,7 +129,7 @@ TEST_F(BackpackScreenScenario, BackReturnsToTheBriefingAndTheChoiceIsKept) {
 
 TEST_F(BackpackScreenScenario, StartMissionLeavesTheScreenForTheMission) {
   game.Click(PanelX(225) + 40, PanelY(386) + 10);  // START MISSION
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_FALSE(BackpackScreen().backpackScreenBuilt);
   EXPECT_FALSE(BackpackScreen().toolStripImage);
   // The mission's patient view cut the icons again for its tray.

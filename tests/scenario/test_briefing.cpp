@@ -16,9 +16,10 @@
 #include "frontend/campaign_awards.h"
 #include "frontend/player_select.h"
 #include "harness.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/overlays.h"
@@ -46,30 +47,32 @@ class BriefingRoad : public AtTheDisclaimer {
     game.Click(kAccept.x, kAccept.y);
     game.Click(kNewGame.x, kNewGame.y);
     game.Click(level.x, level.y);
-    ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+    ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
     game.Frame(16);
   }
   void ToTheBriefing(Point level = kNovice) {
     ToPlayerSelect(level);
     PointAndClick(kSelect);
-    ASSERT_EQ(gameState, STATE_BRIEFING);
+    ASSERT_EQ(States().gameState, STATE_BRIEFING);
     game.Frame(16);
   }
   // The end of a mission as the battle leaves it, then the debriefing.
   void ToTheMainMenu() { game.Click(kAccept.x, kAccept.y); }
-  void ToTheDebriefing(int mission, int score, int maximum, int endFlag = 1) {
-    if (gameState == STATE_DISCLAIMER) ToTheMainMenu();
+  void ToTheDebriefing(int mission, int score, int maximum, MissionEnd endFlag = END_EVACUATED) {
+    if (States().gameState == STATE_DISCLAIMER) ToTheMainMenu();
     GoToMission(mission);
     missionProgress.missionScore = score;
     missionProgress.missionMaximum = maximum;
-    missionEndFlag = endFlag;
+    EndMission(endFlag);
     ClearReport();
     for (int i = 0; i < 40; ++i) AppendReportLine("Casualty line " + std::to_string(i));
-    gameState = STATE_OVERHEAD;
+    StoreGameStateWithoutEntry(STATE_OVERHEAD);
     SetGameState(STATE_DEBRIEFING);
     game.Frame(16);
   }
-  static bool HeadOnStage() { return Briefing().briefingHead && engineStage->Contains(Briefing().briefingHead.Get()); }
+  static bool HeadOnStage() {
+    return Briefing().briefingHead && Engine().engineStage->Contains(Briefing().briefingHead.Get());
+  }
   static const engine::EngineRef<engine::EngineSound>& Speech() { return soundTable[SOUND_BRIEFING_SPEECH]; }
 };
 
@@ -95,14 +98,14 @@ TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
   EXPECT_GT(CountPixels(textOverlay, 360, 41, 120, 18, 235, 247, 195), 20);
 
   PointAndClick(kSelect);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(missionProgress.playerFigure, 2);
   EXPECT_FALSE(PlayerSelect().playerSelectLoaded);
   EXPECT_FALSE(PlayerSelect().playerFigureModels[2]);
   // The smallest medic carries the least.
   game.Frame(16);
   PointAndClick(kLoadBackpack);
-  ASSERT_EQ(gameState, STATE_BACKPACK);
+  ASSERT_EQ(States().gameState, STATE_BACKPACK);
   EXPECT_FLOAT_EQ(capacityFactor, 0.8f);
   EXPECT_FLOAT_EQ(backpack.maxWeight, 32.0f);
   EXPECT_FLOAT_EQ(backpack.maxVolume, 400.0f);
@@ -116,16 +119,16 @@ TEST_F(BriefingRoad, SelectWithoutTheArrowsStillTakesTheFigureShown) {
   PointAndClick(kNext);
   ASSERT_EQ(PlayerSelect().currentFigure, 1);
   PointAndClick(kPlayerSelectBack);
-  ASSERT_EQ(gameState, STATE_DIFFICULTY);
+  ASSERT_EQ(States().gameState, STATE_DIFFICULTY);
   game.Click(kDifficultyBack.x, kDifficultyBack.y);
-  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
   ASSERT_EQ(missionProgress.playerFigure, 0);
   game.Click(kNewGame.x, kNewGame.y);
   game.Click(kNovice.x, kNovice.y);
-  ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
   game.Frame(16);
   PointAndClick(kSelect);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(missionProgress.playerFigure, 1);
 }
 
@@ -152,7 +155,7 @@ TEST_F(BriefingRoad, TheOfficerSpeaksAfterThreeSecondsAndTheBriefingScrolls) {
   EXPECT_EQ(sharedTextBox.first, rested);
 
   PointAndClick(kLoadBackpack);
-  EXPECT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_EQ(States().gameState, STATE_BACKPACK);
   EXPECT_FALSE(Speech());
   EXPECT_FALSE(HeadOnStage());
   EXPECT_FALSE(Briefing().briefingLight);
@@ -161,7 +164,7 @@ TEST_F(BriefingRoad, TheOfficerSpeaksAfterThreeSecondsAndTheBriefingScrolls) {
 TEST_F(BriefingRoad, StartMissionPacksTheStandardKitAndGoesIn) {
   ToTheBriefing();
   PointAndClick(kStartMission);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
   EXPECT_FALSE(HeadOnStage());
 }
@@ -171,23 +174,23 @@ TEST_F(BriefingRoad, AnExpertCannotStartFromTheBriefing) {
   // The greyed label where the button would be, and nothing to click there.
   EXPECT_GT(CountPixels(menuCanvas, 440, 344, 130, 20, 155, 155, 155), 20);
   PointAndClick(kStartMission);
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
   PointAndClick(kLoadBackpack);
-  EXPECT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_EQ(States().gameState, STATE_BACKPACK);
 }
 
 TEST_F(BriefingRoad, TheFirstBriefingLeadsBackAndALaterOneQuits) {
   ToTheBriefing();
   PointAndClick(kBackOrQuit);
-  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
+  EXPECT_EQ(States().gameState, STATE_PLAYER_SELECT);
   EXPECT_FALSE(HeadOnStage());
   game.Frame(16);
   PointAndClick(kSelect);
   missionProgress.missionMaximum = 30;  // a mission was played
   game.Frame(16);
   PointAndClick(kBackOrQuit);
-  EXPECT_EQ(gameState, STATE_QUIT_CONFIRM);
-  EXPECT_EQ(previousGameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_QUIT_CONFIRM);
+  EXPECT_EQ(States().previousGameState, STATE_BRIEFING);
 }
 
 TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithItsOwnCasualtiesAndTheStandardKit) {
@@ -201,30 +204,30 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   const int32_t laterCases = CasualtyCases().casualtyCaseCount;
   ASSERT_GT(laterCases, 3);
   PointAndClick(kLoadBackpack);
-  ASSERT_EQ(gameState, STATE_BACKPACK);
+  ASSERT_EQ(States().gameState, STATE_BACKPACK);
   game.Frame(16);
   EXPECT_EQ(backpack.count[TOOL_M4], 0);
   game.Click(70 + 40, PanelY(386) + 10);  // the backpack screen's BACK
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game.Frame(16);
   EXPECT_EQ(CasualtyCases().casualtyCaseCount, laterCases);  // the pack was packed for these casualties: they stay
   PointAndClick(kBackOrQuit);
-  ASSERT_EQ(gameState, STATE_QUIT_CONFIRM);
+  ASSERT_EQ(States().gameState, STATE_QUIT_CONFIRM);
   PointAndClick(kYes);
-  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
 
   // NEW GAME at novice: mission 1 has its three casualties, and START MISSION packs the standard kit.
   game.Click(kNewGame.x, kNewGame.y);
   game.Click(kNovice.x, kNovice.y);
-  ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
   game.Frame(16);
   PointAndClick(kSelect);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(CasualtyCases().casualtyCaseCount, 3);
   game.Frame(16);
   PointAndClick(kStartMission);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_EQ(backpack.count[TOOL_GRENADE], 4);
   EXPECT_EQ(backpack.count[TOOL_M4], 240);
   EXPECT_EQ(backpack.count[TOOL_BERETTA], 75);
@@ -239,7 +242,7 @@ TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
   // SELECT is button 0 of player select; LOAD BACKPACK is button 0 of the briefing, far from the pointer.
   ToPlayerSelect(kNovice);
   PointAndClick(kSelect);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game.Frame(16);
   EXPECT_EQ(LitPixels(443, 369, 121, 23), 0);
   game.MoveTo(kLoadBackpack.x, kLoadBackpack.y);
@@ -249,9 +252,9 @@ TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
   // NO on the quit box is its button 1, the debriefing's QUIT.
   ToTheDebriefing(3, 10, 100);
   PointAndClick({504, 419});
-  ASSERT_EQ(gameState, STATE_QUIT_CONFIRM);
+  ASSERT_EQ(States().gameState, STATE_QUIT_CONFIRM);
   PointAndClick({320, 321});
-  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  ASSERT_EQ(States().gameState, STATE_DEBRIEFING);
   game.Frame(16);
   EXPECT_EQ(LitPixels(352, 408, 302, 23), 0);
 }
@@ -273,7 +276,7 @@ TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) 
 
   // REPLAY takes the mission back out and briefs it again.
   PointAndClick(kReplay);
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);
   EXPECT_EQ(missionProgress.campaignScore, 100);
   EXPECT_EQ(missionProgress.campaignMaximum, 150);
@@ -283,14 +286,14 @@ TEST_F(BriefingRoad, BelowHalfTheMaximumThereIsNoWayOn) {
   ToTheDebriefing(3, 49, 100);
   EXPECT_GT(CountPixels(menuCanvas, 420, 332, 170, 20, 155, 155, 155), 20);
   PointAndClick(kNextMission);
-  EXPECT_EQ(gameState, STATE_DEBRIEFING);
+  EXPECT_EQ(States().gameState, STATE_DEBRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);
 }
 
 TEST_F(BriefingRoad, ATimeOutIsToldAsSuchButTheMedalsFollowTheScore) {
   ToTheMainMenu();
   RecordDebriefTier(2);  // an earlier mission's
-  ToTheDebriefing(2, 54, 60, 2);
+  ToTheDebriefing(2, 54, 60, END_TIME_OUT);
   EXPECT_EQ(DebriefTier(), 9);
   game.Frames(200, 16);
   ASSERT_TRUE(BriefingSpeech().lipSyncRecords);
@@ -298,7 +301,7 @@ TEST_F(BriefingRoad, ATimeOutIsToldAsSuchButTheMedalsFollowTheScore) {
   // Clicked at once or later, the way on is the same: the badge of mission 2.
   PointAndClick(kNextMission);
   EXPECT_EQ(missionProgress.badgeCount[1], 1);
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);
 }
 
@@ -318,10 +321,10 @@ TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
   PointAndClick(kSelect);
   ASSERT_EQ(missionProgress.playerFigure, 2);
   ToTheDebriefing(10, 90, 100);
-  loserEnding = 0;
+  SetLoserEnding(false);
   std::memset(movieNames, 0, sizeof movieNames);
   PointAndClick(kNextMission);
-  EXPECT_EQ(gameState, STATE_FINISH);
+  EXPECT_EQ(States().gameState, STATE_FINISH);
   int at = 0;
   while (at < kMovieQueueLength && std::strcmp(movieNames[at], "avi\\winner2.avi") != 0) ++at;
   ASSERT_LT(at, kMovieQueueLength);
@@ -338,7 +341,7 @@ TEST(BriefingOnPlainModels, AFigureAndAnOfficerWithoutAnimationsStandAndTheRoadG
   Harness game;
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   for (Point p : {kAccept, kNewGame, kNovice}) game.Click(p.x, p.y);
-  ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
   game.Frame(16);
   PointAndClick(game, kPrevious);
   game.Frame(16);
@@ -347,14 +350,14 @@ TEST(BriefingOnPlainModels, AFigureAndAnOfficerWithoutAnimationsStandAndTheRoadG
   EXPECT_TRUE(PlayerSelect().playerFigureModels[2]->Visible());
 
   PointAndClick(game, kSelect);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Briefing().briefingHead->GetAnimationCount(), 0);
   // The message is heard on time though the head has no mouth to move.
   game.Frames(200, 16);
   ASSERT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]);
   EXPECT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]->IsPlaying());
   PointAndClick(game, kLoadBackpack);
-  EXPECT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_EQ(States().gameState, STATE_BACKPACK);
 }
 
 }  // namespace

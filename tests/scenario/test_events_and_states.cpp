@@ -5,12 +5,15 @@
 #include <utility>
 
 #include "frontend/briefing_screen.h"
+#include "frontend/frontend_screens.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -24,64 +27,63 @@ constexpr int VK_F11 = 122;
 using FrameClockTest = AtTheDisclaimer;
 
 TEST_F(FrameClockTest, ALongFrameAfterALoadAdvancesTheGameClockFullyButTheFrameTimeBy100) {
-  clampCountdown = 5;  // as a mission start leaves it
-  const int64_t before = gameClock;
+  ClampNextFrames(5);  // as a mission start leaves it
+  const int64_t before = Clock().gameClock;
   game.Frame(2000);
-  EXPECT_EQ(gameClock, before + 2000);
-  EXPECT_EQ(frameTime, 100);
-  EXPECT_EQ(clampCountdown, 4);
+  EXPECT_EQ(Clock().gameClock, before + 2000);
+  EXPECT_EQ(Clock().frameTime, 100);
+  EXPECT_EQ(Clock().clampCountdown, 4);
   // A short frame is not lengthened, but still counts down.
   game.Frame(40);
-  EXPECT_EQ(frameTime, 40);
-  EXPECT_EQ(clampCountdown, 3);
+  EXPECT_EQ(Clock().frameTime, 40);
+  EXPECT_EQ(Clock().clampCountdown, 3);
   game.Frames(3, 2000);
-  EXPECT_EQ(frameTime, 100);
-  EXPECT_EQ(clampCountdown, 0);
+  EXPECT_EQ(Clock().frameTime, 100);
+  EXPECT_EQ(Clock().clampCountdown, 0);
   // Once the count has run out frames pass unclamped.
   game.Frame(2000);
-  EXPECT_EQ(frameTime, 2000);
-  EXPECT_EQ(gameClock, before + 2000 + 40 + 3 * 2000 + 2000);
+  EXPECT_EQ(Clock().frameTime, 2000);
+  EXPECT_EQ(Clock().gameClock, before + 2000 + 40 + 3 * 2000 + 2000);
 }
 
 TEST_F(FrameClockTest, TheGameClockCountsOnPast24Point8DaysOfPlay) {
-  gameClock = 2147483647 - 30000;  // 2^31 - 1 ms less half a minute
+  SetGameClock(2147483647 - 30000);  // 2^31 - 1 ms less half a minute
   game.Frames(3, 60000);
-  EXPECT_EQ(gameClock, int64_t{2147483647} - 30000 + 180000);
+  EXPECT_EQ(Clock().gameClock, int64_t{2147483647} - 30000 + 180000);
 }
 
 TEST_F(FrameClockTest, AScreenOfAnotherSizeIsPutBackTo640By480OnTheNextFrame) {
   game.Backend().SetScreenSize(800, 600);
-  engineCamera->SetViewport(80, 60, 640, 480);
+  Engine().engineCamera->SetViewport(80, 60, 640, 480);
   game.Frame(16);
   EXPECT_EQ(game.Root().GetScreenWidth(), 640);
   EXPECT_EQ(game.Root().GetScreenHeight(), 480);
   // The view is centred on the screen as it is after the change.
-  EXPECT_EQ(engineCamera->GetViewport().x, 0);
-  EXPECT_EQ(engineCamera->GetViewport().y, 0);
+  EXPECT_EQ(Engine().engineCamera->GetViewport().x, 0);
+  EXPECT_EQ(Engine().engineCamera->GetViewport().y, 0);
 }
 
 class F11Test : public AtTheDisclaimer, public ::testing::WithParamInterface<int> {};
 
 TEST_P(F11Test, F11RestoresTheDisplayModeWithTheViewportAtTheOriginInAnyStateAndItsReleaseDoesNothing) {
-  gameState = GetParam();
+  StoreGameStateWithoutEntry(GetParam());
   game.Root().ExitDisplayMode();
   game.Key(VK_F11, false);
   EXPECT_FALSE(game.Backend().DisplayModeActive());
-  engineCamera->SetViewport(192, 144, 640, 480);
-  screenWidth = 1024;
-  screenHeight = 768;
+  Engine().engineCamera->SetViewport(192, 144, 640, 480);
+  SetScreenSize(1024, 768);
   const int presented = game.Backend().PresentedFrames();
   game.Key(VK_F11, true);
   EXPECT_TRUE(game.Backend().DisplayModeActive());
   EXPECT_GT(game.Backend().PresentedFrames(), presented);
-  const engine::Viewport& view = engineCamera->GetViewport();
+  const engine::Viewport& view = Engine().engineCamera->GetViewport();
   EXPECT_EQ(view.x, 0);
   EXPECT_EQ(view.y, 0);
   EXPECT_EQ(view.width, 640);
   EXPECT_EQ(view.height, 480);
-  EXPECT_EQ(screenWidth, 640);
-  EXPECT_EQ(screenHeight, 480);
-  EXPECT_EQ(gameState, GetParam());
+  EXPECT_EQ(Engine().screenWidth, 640);
+  EXPECT_EQ(Engine().screenHeight, 480);
+  EXPECT_EQ(States().gameState, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfState, F11Test,
@@ -93,43 +95,43 @@ using GameStateTest = AtTheDisclaimer;
 
 TEST_F(GameStateTest, LeavingTheOptionsMenuNeverMakesItThePreviousState) {
   SetGameState(STATE_OPTIONS);
-  EXPECT_EQ(previousGameState, STATE_DISCLAIMER);
+  EXPECT_EQ(States().previousGameState, STATE_DISCLAIMER);
   SetGameState(STATE_VOLUME);
-  EXPECT_EQ(gameState, STATE_VOLUME);
-  EXPECT_EQ(previousGameState, STATE_DISCLAIMER);
+  EXPECT_EQ(States().gameState, STATE_VOLUME);
+  EXPECT_EQ(States().previousGameState, STATE_DISCLAIMER);
   SetGameState(STATE_OPTIONS);
-  EXPECT_EQ(previousGameState, STATE_VOLUME);
+  EXPECT_EQ(States().previousGameState, STATE_VOLUME);
   SetGameState(STATE_HIGH_SCORES);
-  EXPECT_EQ(previousGameState, STATE_VOLUME);
+  EXPECT_EQ(States().previousGameState, STATE_VOLUME);
   SetGameState(STATE_OPTIONS);
   SetGameState(STATE_OPTIONS);
-  EXPECT_NE(previousGameState, STATE_OPTIONS);
+  EXPECT_NE(States().previousGameState, STATE_OPTIONS);
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{0, 1, 7, 9, 7, 11, 7, 7}));
 }
 
 TEST_F(GameStateTest, StartingAMissionIsStoredAsTheOverheadView) {
   SetGameState(STATE_START_MISSION);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   // The mission's screens are built as the overhead view already, so that is what the switch remembers.
-  EXPECT_EQ(previousGameState, STATE_OVERHEAD);
-  EXPECT_EQ(clampCountdown, 5);
-  EXPECT_EQ(missionStartCountdown, 500);
-  EXPECT_EQ(skipClockFrame, 1);
+  EXPECT_EQ(States().previousGameState, STATE_OVERHEAD);
+  EXPECT_EQ(Clock().clampCountdown, 5);
+  EXPECT_EQ(MissionTime().missionStartCountdown, 500);
+  EXPECT_EQ(MissionTime().skipClockFrame, 1);
   EXPECT_EQ(game.TracedStates().back(), STATE_OVERHEAD);
 }
 
 TEST_F(GameStateTest, OpeningThePatientViewIsStoredAsThePatientView) {
-  gameState = STATE_OVERHEAD;
+  StoreGameStateWithoutEntry(STATE_OVERHEAD);
   SetGameState(STATE_OPEN_PATIENT_VIEW);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(game.TracedStates().back(), STATE_PATIENT_VIEW);
 }
 
 TEST_F(GameStateTest, AStateOutsideTheTableIsRefused) {
   SetGameState(32);
   SetGameState(-1);
-  EXPECT_EQ(gameState, STATE_DISCLAIMER);
-  EXPECT_EQ(previousGameState, STATE_LOGOS);
+  EXPECT_EQ(States().gameState, STATE_DISCLAIMER);
+  EXPECT_EQ(States().previousGameState, STATE_LOGOS);
   EXPECT_NE(game.DebugLog().find("game state 32 refused"), std::string::npos);
   EXPECT_EQ(game.TracedStates().size(), 2u);
 }
@@ -145,12 +147,12 @@ TEST_F(GameStateTest, EveryScreenClearsTheTextOfTheScreenBeforeOnEntry) {
 
 TEST_F(GameStateTest, TheMainMenuStartsANewCampaignOverTheOpeningBackdrop) {
   ResumeCampaign(7, Campaign().difficulty, true);
-  introPending = 0;
+  SkipIntroMovie();
   HideOverlay();
   SetGameState(STATE_MAIN_MENU);
   EXPECT_EQ(Campaign().trainingRun, 0);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(introPending, 1);
+  EXPECT_TRUE(IntroPending());
   EXPECT_TRUE(fullScreenOverlaySprite->Visible());
   EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240),
             openingImage->PixelColor(openingImage->GetWidth() / 2, openingImage->GetHeight() / 2));
@@ -158,10 +160,10 @@ TEST_F(GameStateTest, TheMainMenuStartsANewCampaignOverTheOpeningBackdrop) {
 
 TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
   kiaImage = game.Root().LoadBitmap(L"images\\kia.qjp", 1);
-  gameState = STATE_PATIENT_VIEW;
+  StoreGameStateWithoutEntry(STATE_PATIENT_VIEW);
   SetGameState(STATE_KIA);
-  EXPECT_EQ(gameState, STATE_KIA);
-  EXPECT_EQ(previousGameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_KIA);
+  EXPECT_EQ(States().previousGameState, STATE_OVERHEAD);
   const std::vector<int> traced = game.TracedStates();
   ASSERT_GE(traced.size(), 2u);
   EXPECT_EQ(traced[traced.size() - 2], STATE_OVERHEAD);
@@ -172,13 +174,13 @@ TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
 using MissionClockTest = AtTheDisclaimer;
 
 TEST_F(MissionClockTest, AMissionThatEndsInThePatientViewGoesToTheOverheadViewThenToTheDebriefing) {
-  gameState = STATE_PATIENT_VIEW;
-  missionClock = 50;
+  StoreGameStateWithoutEntry(STATE_PATIENT_VIEW);
+  SetMissionClock(50);
   game.Frame(100);
-  EXPECT_EQ(missionEndFlag, 2);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(Outcome().missionEndFlag, 2);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   game.Frame(16);
-  EXPECT_EQ(gameState, STATE_DEBRIEFING);
+  EXPECT_EQ(States().gameState, STATE_DEBRIEFING);
   EXPECT_TRUE(fullScreenOverlaySprite->Visible());
   const std::vector<int> traced = game.TracedStates();
   EXPECT_EQ(std::vector<int>(traced.end() - 2, traced.end()), (std::vector<int>{STATE_OVERHEAD, STATE_DEBRIEFING}));
@@ -190,33 +192,33 @@ TEST_F(DeveloperKeysTest, TheSequenceArmsRaisesAndActsOnlyAtItsLevel) {
   SetGameState(STATE_MAIN_MENU);
   // Not armed: the level keys do nothing.
   game.Press(VK_DEV_WOUNDS);
-  EXPECT_EQ(woundPickerAll, 0);
+  EXPECT_EQ(Developer().woundPickerAll, 0);
   game.Press(VK_DEV_RAISE);
-  EXPECT_EQ(debugMode, 0);
+  EXPECT_EQ(Developer().debugMode, 0);
 
   game.Press(VK_DEV_ARM);
-  EXPECT_EQ(debugMode, 1);
+  EXPECT_EQ(Developer().debugMode, 1);
   game.Press(VK_DEV_WOUNDS);  // armed is not enough
-  EXPECT_EQ(woundPickerAll, 0);
+  EXPECT_EQ(Developer().woundPickerAll, 0);
   game.Press(VK_DEV_RAISE);
-  EXPECT_EQ(debugMode, 3);
+  EXPECT_EQ(Developer().debugMode, 3);
   game.Press(VK_DEV_WOUNDS);
-  EXPECT_EQ(woundPickerAll, 1);
+  EXPECT_EQ(Developer().woundPickerAll, 1);
   game.Press(VK_DEV_WOUNDS);
-  EXPECT_EQ(woundPickerAll, 0);
-  loserEnding = 1;
+  EXPECT_EQ(Developer().woundPickerAll, 0);
+  SetLoserEnding(true);
   game.Press(VK_DEV_LOSER);
-  EXPECT_EQ(loserEnding, 0);
+  EXPECT_EQ(Outcome().loserEnding, 0);
   game.Press(VK_DEV_ENEMY);
-  EXPECT_EQ(altEnemyModel, 1);
-  EXPECT_EQ(debugMode, 0);
+  EXPECT_EQ(Developer().altEnemyModel, 1);
+  EXPECT_EQ(Developer().debugMode, 0);
 }
 
 TEST_F(DeveloperKeysTest, TheMissionKeyStepsThroughEveryMissionAndShowsItsNumber) {
   SetGameState(STATE_MAIN_MENU);
   game.Press(VK_DEV_MISSION);  // not at the developer level: nothing
   EXPECT_EQ(Campaign().missionNumber, 1);
-  debugMode = kDebugDeveloper;
+  EnterDeveloperLevel();
   game.Press(VK_DEV_MISSION);
   EXPECT_EQ(Campaign().missionNumber, 2);
   EXPECT_GT(CountPixels(textOverlay, 10, 10, 40, 14, 255, 255, 0), 10);
@@ -228,47 +230,48 @@ TEST_F(DeveloperKeysTest, TheMissionKeyStepsThroughEveryMissionAndShowsItsNumber
 TEST_F(DeveloperKeysTest, AnyOtherKeyPressedOrReleasedDisarms) {
   SetGameState(STATE_DIFFICULTY);
   game.Press(VK_DEV_ARM);
-  ASSERT_EQ(debugMode, 1);
+  ASSERT_EQ(Developer().debugMode, 1);
   game.Key('A', false);
-  EXPECT_EQ(debugMode, 0);
+  EXPECT_EQ(Developer().debugMode, 0);
 
   game.Press(VK_DEV_ARM);
   game.Press(VK_DEV_RAISE);
-  ASSERT_EQ(debugMode, 3);
+  ASSERT_EQ(Developer().debugMode, 3);
   game.Key(VK_F11, true);  // F11 restores the display and is no developer key
-  EXPECT_EQ(debugMode, 0);
+  EXPECT_EQ(Developer().debugMode, 0);
 
   // The arming key toggles.
   game.Press(VK_DEV_ARM);
   game.Press(VK_DEV_ARM);
-  EXPECT_EQ(debugMode, 0);
+  EXPECT_EQ(Developer().debugMode, 0);
 }
 
 TEST_F(DeveloperKeysTest, TheDirectKeySetsTheLevelOnPressOrRelease) {
-  gameState = STATE_BRIEFING;
+  StoreGameStateWithoutEntry(STATE_BRIEFING);
   game.Key(VK_DEV_DIRECT, false);
-  EXPECT_EQ(debugMode, 3);
-  gameState = STATE_DEBRIEFING;
-  debugMode = 0;
+  EXPECT_EQ(Developer().debugMode, 3);
+  StoreGameStateWithoutEntry(STATE_DEBRIEFING);
+  LeaveDebugMode();
   game.Key(VK_DEV_DIRECT, true);
-  EXPECT_EQ(debugMode, 3);
+  EXPECT_EQ(Developer().debugMode, 3);
   // From armed as well as from the level, the enemy key switches the model and disarms.
-  debugMode = 1;
+  LeaveDebugMode();
+  ToggleDebugArmed();
   game.Press(VK_DEV_ENEMY);
-  EXPECT_EQ(altEnemyModel, 1);
-  EXPECT_EQ(debugMode, 0);
+  EXPECT_EQ(Developer().altEnemyModel, 1);
+  EXPECT_EQ(Developer().debugMode, 0);
 }
 
 TEST_F(DeveloperKeysTest, OtherScreensTakeNoDeveloperKeys) {
   for (int state : {STATE_DISCLAIMER, STATE_OPTIONS, STATE_PLAYER_SELECT, STATE_OVERHEAD}) {
-    gameState = state;
+    StoreGameStateWithoutEntry(state);
     game.Key(VK_DEV_DIRECT, true);
     game.Press(VK_DEV_ARM);
-    EXPECT_EQ(debugMode, 0) << "state " << state;
-    debugMode = 3;
+    EXPECT_EQ(Developer().debugMode, 0) << "state " << state;
+    EnterDeveloperLevel();
     game.Press('A');
-    EXPECT_EQ(debugMode, 3) << "state " << state;
-    debugMode = 0;
+    EXPECT_EQ(Developer().debugMode, 3) << "state " << state;
+    LeaveDebugMode();
   }
 }
 
@@ -289,10 +292,10 @@ TEST_F(MouseStagesTest, AClickInThePlayerControlsAfterThePointerLeftTheButtonsDo
   EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
   // The release lands on BACK, but these screens act on the last hover, which found nothing.
   game.Mouse(engine::kMouseLeftUp, 200, 185);
-  EXPECT_EQ(gameState, STATE_PLAYER_CONTROLS);
+  EXPECT_EQ(States().gameState, STATE_PLAYER_CONTROLS);
   EXPECT_EQ(hotspotIndex, -1);
-  EXPECT_EQ(pointerX, 200);
-  EXPECT_EQ(pointerY, 185);
+  EXPECT_EQ(Pointer().pointerX, 200);
+  EXPECT_EQ(Pointer().pointerY, 185);
 }
 
 TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
@@ -303,18 +306,18 @@ TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
   // On the button's very edge is off it.
   game.Mouse(engine::kMouseLeftUp, 100, 140);
   EXPECT_EQ(hotspotIndex, -1);
-  EXPECT_EQ(gameState, STATE_DIFFICULTY);
+  EXPECT_EQ(States().gameState, STATE_DIFFICULTY);
   // Inside the second button: INTERMEDIATE is chosen, and player select follows.
   game.Mouse(engine::kMouseLeftUp, 150, 140);
   EXPECT_EQ(Campaign().difficulty, 1);
-  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
+  EXPECT_EQ(States().gameState, STATE_PLAYER_SELECT);
 }
 
 TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {
   // Each screen's scroll-down arrow, by its hot-spot index.
   const std::pair<int, int> screens[] = {{STATE_PLAYER_SELECT, 5}, {STATE_BRIEFING, 5}, {STATE_DEBRIEFING, 4}};
   for (auto [state, downArrow] : screens) {
-    gameState = state;
+    StoreGameStateWithoutEntry(state);
     MarkScreenAsBriefing(state == STATE_BRIEFING);
     ClearHotspots();
     for (int i = 0; i < downArrow; ++i) AddHotspotRect(0, 0, 0, 0);

@@ -12,9 +12,9 @@
 #include "battlefield/unit_array.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/explosion.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
@@ -28,19 +28,19 @@ constexpr int kCrater[3] = {45, 35, 25};
 
 void BuildBattlefield() {
   // Heights 160 of 256 over -25..15 lie at 0; the object is moved to 400.
-  auto grid = engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
+  auto grid = Engine().engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
   grid->SetOptionPair(-25, 15);
   for (int i = 0; i < 400; ++i) grid->SetVertexHeight(i % 20, i / 20, 160, 0);
-  KeepWrapImage(engineRoot->CreateBitmap(1024, 1024));
+  KeepWrapImage(Engine().engineRoot->CreateBitmap(1024, 1024));
   TerrainImages().wrapImage->Clear(60, 100, 40);
   grid->SetFaceBitmap(L"front", TerrainImages().wrapImage, 0);
-  auto terrain = engineRoot->CreateObject();
+  auto terrain = Engine().engineRoot->CreateObject();
   terrain->AttachShape(grid);
   terrain->SetOptionValue(engine::EngineNode::kOptionGround);
   terrain->MoveTo(0, kGround, 0);
-  engineStage->AddObject(terrain);
+  Engine().engineStage->AddObject(terrain);
   // A dark square on red, the see-through colour.
-  KeepCraterImage(engineRoot->CreateBitmap(254, 246));
+  KeepCraterImage(Engine().engineRoot->CreateBitmap(254, 246));
   TerrainImages().craterImage->Clear(255, 0, 0);
   TerrainImages().craterImage->SetDrawColor(kCrater[0], kCrater[1], kCrater[2]);
   TerrainImages().craterImage->FillRect(27, 23, 200, 200);
@@ -55,7 +55,7 @@ void BuildBattlefield() {
 Unit& Place(int32_t kind, int32_t side, float x, float z) {
   const int slot = Units().unitCount;
   CountNewUnit();
-  PutUnit(slot, std::make_unique<Unit>(engineRoot, engineStage, kind));
+  PutUnit(slot, std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind));
   Units().units[slot]->Place(Vector3(x, kGround + 3, z), side, 0, slot);
   Units().units[slot]->Update(0);
   return *Units().units[slot];
@@ -65,7 +65,7 @@ Unit& Place(int32_t kind, int32_t side, float x, float z) {
 // ends it.
 void BattleFrame() {
   if (Shake().shakeTimer > 0) CameraShake(70, true);
-  for (int i = 0; i < Units().unitCount && Units().units[0] && gameState != STATE_KIA; ++i)
+  for (int i = 0; i < Units().unitCount && Units().units[0] && States().gameState != STATE_KIA; ++i)
     if (Units().units[i] && !Units().units[i]->projectile.idle)
       Units().units[i]->projectile.UpdateProjectiles(static_cast<float>(70 / 700.0));
   AdvanceExplosionFrame();
@@ -85,13 +85,13 @@ std::vector<float> PlayGrenades(uint32_t seed) {
   Unit& medic = Place(kUnitKindMedic, kSidePlayer, 0, -20);
   for (const auto& [x, z] : {std::pair{1.0f, 1.0f}, {-3.0f, 2.0f}, {2.0f, -3.0f}, {0.0f, 11.0f}, {40.0f, 40.0f}})
     Place(kUnitKindEnemy, kSideEnemy, x, z);
-  const float view = engineCamera->GetDirection()->GetY();
+  const float view = Engine().engineCamera->GetDirection()->GetY();
   medic.Fire(Vector3(0, kGround, 0), FIRE_GRENADE);
 
   std::vector<float> trace;
   for (int frame = 1; frame <= 40; ++frame) {
     BattleFrame();
-    trace.push_back(engineCamera->GetDirection()->GetY());
+    trace.push_back(Engine().engineCamera->GetDirection()->GetY());
     // The fuse ends after 2.1 time units, 70 ms a tenth: the explosion, its sound, the shake.
     EXPECT_EQ(medic.projectile.idle, frame >= 21);
     if (frame != 21) continue;
@@ -119,9 +119,9 @@ std::vector<float> PlayGrenades(uint32_t seed) {
   SetInvulnerable(true);
   medic.projectile.LaunchProjectile(medic.pos, medic.pos + Vector3(3, 0, 0), 0);
   for (int frame = 1; frame <= 20; ++frame) BattleFrame();
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   BattleFrame();
-  EXPECT_EQ(gameState, STATE_KIA);
+  EXPECT_EQ(States().gameState, STATE_KIA);
   EXPECT_TRUE(medic.down);
 
   trace.push_back(static_cast<float>(RandomState() % 65536));

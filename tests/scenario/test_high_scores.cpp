@@ -15,7 +15,6 @@
 #include "harness.h"
 #include "own_data_folder.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
@@ -53,7 +52,7 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     ClearTextOverlay();
     ClearMenuCanvas();
     ASSERT_TRUE(EnterHighScore());
-    EXPECT_EQ(gameState, STATE_HIGH_SCORES);
+    EXPECT_EQ(States().gameState, STATE_HIGH_SCORES);
     EXPECT_EQ(HighScores().highScoreEntryRow, 0);  // above TAVEN's 503
     EXPECT_EQ(OutlinePixels(1), 281);
 
@@ -64,7 +63,7 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
 
     game.MoveTo(kBackX, kBackY);
     game.Click(kBackX, kBackY);
-    EXPECT_EQ(gameState, STATE_OPTIONS);
+    EXPECT_EQ(States().gameState, STATE_OPTIONS);
     // The options menu is there at once, before the pointer moves: its five places, BACK the last.
     EXPECT_EQ(MenuHotspots.count, OPTIONS_BACK + 1);
     std::ifstream in("savedGames/bli", std::ios::binary);
@@ -124,10 +123,10 @@ std::string FileBytes(const char* path) {
 // The options menu's HIGH SCORES from the main menu, then BACK.
 void HighScoresAndBack(Harness& game) {
   game.Click(kMenuX, kHighScoresY);
-  ASSERT_EQ(gameState, STATE_HIGH_SCORES);
+  ASSERT_EQ(States().gameState, STATE_HIGH_SCORES);
   game.MoveTo(kBackX, kBackY);
   game.Click(kBackX, kBackY);
-  ASSERT_EQ(gameState, STATE_OPTIONS);
+  ASSERT_EQ(States().gameState, STATE_OPTIONS);
 }
 
 TEST(HighScoreScenario, ADamagedTableIsKeptAsideByteForByteAndThePlayerIsToldOnce) {
@@ -139,7 +138,7 @@ TEST(HighScoreScenario, ADamagedTableIsKeptAsideByteForByteAndThePlayerIsToldOnc
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   game.Click(kAcceptX, kAcceptY);
   game.Click(kMenuX, kOptionsY);
-  ASSERT_EQ(gameState, STATE_OPTIONS);
+  ASSERT_EQ(States().gameState, STATE_OPTIONS);
   HighScoresAndBack(game);
 
   ASSERT_EQ(game.MessageBoxes().size(), 1u);

@@ -10,10 +10,10 @@
 
 #include "casualty/backpack.h"
 #include "casualty/tool_table.h"
+#include "engine/engine.h"
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -85,10 +85,10 @@ class LabelsFit : public AtTheDisclaimer {
     game.Click(kAccept.x, kAccept.y);
     game.Click(kNewGame.x, kNewGame.y);
     game.Click(kNovice.x, kNovice.y);
-    ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+    ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
     game.Frame(16);
     PointAndClick(game, kSelect);
-    ASSERT_EQ(gameState, STATE_BRIEFING);
+    ASSERT_EQ(States().gameState, STATE_BRIEFING);
     RestThePointer();
   }
   // The pointer away from every button, so each label shows in its plain colour.
@@ -110,7 +110,7 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
 
   // The save screen from the briefing: BACK on the strip it is given as its plate.
   PointAndClick(game, kBriefingSave);
-  ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  ASSERT_EQ(States().gameState, STATE_SAVE_GAME);
   RestThePointer();
   const Box backPlate{358, 405, 229, 23};
   EXPECT_EQ(CountPixels(textOverlay, backPlate.x, backPlate.y, backPlate.width, backPlate.height, 255, 0, 0), 0)
@@ -120,10 +120,10 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
   // Back to the briefing, then its LOAD BACKPACK; the pack emptied and filled with as many different tools
   // as it takes, the lightest first, one list line each.
   PointAndClick(game, kSlotBack);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   RestThePointer();
   PointAndClick(game, {504, 380});
-  ASSERT_EQ(gameState, STATE_BACKPACK);
+  ASSERT_EQ(States().gameState, STATE_BACKPACK);
   std::vector<int> rows;
   for (int row = 0; row < kToolCount; ++row) rows.push_back(row);
   std::sort(rows.begin(), rows.end(), [](int a, int b) {
@@ -178,7 +178,7 @@ TEST_F(LabelsFit, EachMedicsNameLiesOnItsPlate) {
   game.Click(kAccept.x, kAccept.y);
   game.Click(kNewGame.x, kNewGame.y);
   game.Click(kNovice.x, kNovice.y);
-  ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
   const ScreenPoint next{343, 356};
   for (int figure = 0; figure < 3; ++figure) {
     RestThePointer();

@@ -9,8 +9,8 @@
 #include "frontend/finish_screen.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
@@ -45,11 +45,11 @@ class MenuRoad : public AtTheDisclaimer {
   static int BarLength(int y) { return CountPixels(textOverlay, kBarX, y + 8, 200, 1, 200, 10, 10); }
   void ToTheMainMenu() {
     Click(kAccept);
-    ASSERT_EQ(gameState, STATE_MAIN_MENU);
+    ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
   }
   void ToThePauseMenu() {
     ToTheMainMenu();
-    gameState = STATE_OVERHEAD;  // as the overhead view's pause leaves it
+    StoreGameStateWithoutEntry(STATE_OVERHEAD);  // as the overhead view's pause leaves it
     SetGameState(STATE_PAUSE_MENU);
     game.Frame(16);
   }
@@ -60,22 +60,22 @@ TEST_F(MenuRoad, AcceptOptionsVolumeUpAndDownThenBackAndBack) {
   EXPECT_GT(CountPixels(menuCanvas, 402, 435, 170, 22, 235, 247, 195), 50);
   EXPECT_GT(CountPixels(menuCanvas, 402, 408, 170, 22, 235, 247, 195), 50);
   Click(kAccept);
-  EXPECT_EQ(gameState, STATE_MAIN_MENU);
+  EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
   EXPECT_FALSE(disclaimerImage);
 
   Click(kRow[3]);  // OPTIONS
-  EXPECT_EQ(gameState, STATE_OPTIONS);
-  EXPECT_EQ(previousGameState, STATE_MAIN_MENU);
+  EXPECT_EQ(States().gameState, STATE_OPTIONS);
+  EXPECT_EQ(States().previousGameState, STATE_MAIN_MENU);
   // The options' first entry is empty: the corner of the screen hits nothing.
   game.Click(0, 0);
-  EXPECT_EQ(gameState, STATE_OPTIONS);
+  EXPECT_EQ(States().gameState, STATE_OPTIONS);
   Click(kRow[0]);  // VOLUME CONTROL
-  ASSERT_EQ(gameState, STATE_VOLUME);
+  ASSERT_EQ(States().gameState, STATE_VOLUME);
   EXPECT_EQ(BarLength(kEffectsBarY), 151);  // 127 x 150 x 640 / 80518
   // Clicked again before the pointer moves (VOLUME CONTROL's place is the BACK button's, its index the
   // effects' down button's): nothing was chosen on this screen yet.
   Click(kRow[0]);
-  EXPECT_EQ(gameState, STATE_VOLUME);
+  EXPECT_EQ(States().gameState, STATE_VOLUME);
   EXPECT_EQ(effectsVolume, 127);
 
   effectsVolume = 125;
@@ -93,16 +93,16 @@ TEST_F(MenuRoad, AcceptOptionsVolumeUpAndDownThenBackAndBack) {
   EXPECT_EQ(BarLength(kMusicBarY), 11);  // 10 x 150 x 640 / 80518 = 11.9
 
   PointAndClick(kRow[0]);  // BACK
-  EXPECT_EQ(gameState, STATE_OPTIONS);
+  EXPECT_EQ(States().gameState, STATE_OPTIONS);
   Click(kRow[2]);  // BACK
-  EXPECT_EQ(gameState, STATE_MAIN_MENU);
+  EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{0, 1, 2, 7, 9, 2}));
 }
 
 TEST_F(MenuRoad, ThePlayerControlsScrollWhileThePointerRestsOnAStrip) {
   ToTheMainMenu();
   Click(kRow[4]);  // PLAYER CONTROLS
-  ASSERT_EQ(gameState, STATE_PLAYER_CONTROLS);
+  ASSERT_EQ(States().gameState, STATE_PLAYER_CONTROLS);
   EXPECT_EQ(sharedTextBox.total, 34);
   EXPECT_EQ(sharedTextBox.visible, 16);
   game.MoveTo(kScrollDown.x, kScrollDown.y);
@@ -121,7 +121,7 @@ TEST_F(MenuRoad, ThePlayerControlsScrollWhileThePointerRestsOnAStrip) {
   EXPECT_EQ(sharedTextBox.first, resting);
 
   PointAndClick(kRow[0]);  // BACK: straight to the main menu, the campaign left as it was
-  EXPECT_EQ(gameState, STATE_MAIN_MENU);
+  EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
   EXPECT_FALSE(sharedTextBox.text);
   EXPECT_EQ(game.TracedStates().back(), STATE_PLAYER_CONTROLS);
 }
@@ -130,9 +130,9 @@ TEST_F(MenuRoad, TrainingAndNewGameLeadToPlayerSelect) {
   ToTheMainMenu();
   ChooseDifficulty(2);
   Click(kRow[0]);  // TRAINING
-  ASSERT_EQ(gameState, STATE_TRAINING);
+  ASSERT_EQ(States().gameState, STATE_TRAINING);
   Click(kRow[1]);  // TRAINING MISSION 2
-  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
+  EXPECT_EQ(States().gameState, STATE_PLAYER_SELECT);
   EXPECT_EQ(Campaign().trainingRun, 1);
   EXPECT_EQ(Campaign().missionNumber, 12);
   EXPECT_EQ(Campaign().difficulty, 0);
@@ -140,7 +140,7 @@ TEST_F(MenuRoad, TrainingAndNewGameLeadToPlayerSelect) {
   SetGameState(STATE_MAIN_MENU);
   Click(kRow[1]);  // NEW GAME
   Click(kRow[2]);  // EXPERT
-  EXPECT_EQ(gameState, STATE_PLAYER_SELECT);
+  EXPECT_EQ(States().gameState, STATE_PLAYER_SELECT);
   EXPECT_EQ(Campaign().difficulty, 2);
   EXPECT_EQ(Campaign().trainingRun, 0);
   EXPECT_EQ(Campaign().missionNumber, 1);
@@ -153,7 +153,7 @@ TEST_F(MenuRoad, CreditsPlayTheCreditsMovieAndStayOnTheMenu) {
   EXPECT_STREQ(movieNames[0], "avi\\credits.avi");
   EXPECT_EQ(movieCredits, 1);
   EXPECT_EQ(movieCount, 0);
-  EXPECT_EQ(gameState, STATE_MAIN_MENU);
+  EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
 }
 
 TEST_F(MenuRoad, ExitEndsTheProgramWell) {
@@ -161,51 +161,51 @@ TEST_F(MenuRoad, ExitEndsTheProgramWell) {
   Click(kRow[6]);  // EXIT
   EXPECT_FALSE(game.Running());
   EXPECT_EQ(game.RunToEnd(), 0);
-  EXPECT_FALSE(engineRoot);  // shut down, not abandoned
+  EXPECT_FALSE(Engine().engineRoot);  // shut down, not abandoned
 }
 
 TEST_F(MenuRoad, RejectingTheDisclaimerEndsTheProgram) {
   Click(kReject);
   EXPECT_FALSE(game.Running());
   EXPECT_EQ(game.RunToEnd(), 0);
-  EXPECT_FALSE(engineRoot);
+  EXPECT_FALSE(Engine().engineRoot);
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{0, 1}));
 }
 
 TEST_F(MenuRoad, TheQuitConfirmationNeedsAPointerOnYes) {
   ToThePauseMenu();
   PointAndClick(kPauseQuit);
-  ASSERT_EQ(gameState, STATE_QUIT_CONFIRM);
+  ASSERT_EQ(States().gameState, STATE_QUIT_CONFIRM);
   EXPECT_EQ(hotspotIndex, -1);
   // A second release where the pointer still is quits nothing.
   game.Mouse(engine::kMouseLeftUp, kPauseQuit.x, kPauseQuit.y);
-  EXPECT_EQ(gameState, STATE_QUIT_CONFIRM);
+  EXPECT_EQ(States().gameState, STATE_QUIT_CONFIRM);
   PointAndClick(kNo);
-  EXPECT_EQ(gameState, STATE_PAUSE_MENU);
+  EXPECT_EQ(States().gameState, STATE_PAUSE_MENU);
   game.Frame(16);
   PointAndClick(kPauseQuit);
   PointAndClick(kYes);
-  EXPECT_EQ(gameState, STATE_MAIN_MENU);
+  EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
   EXPECT_TRUE(fullScreenOverlaySprite->Visible());
 }
 
 TEST_F(MenuRoad, ScreensOpenedFromThePauseMenuReturnToTheMission) {
   ToThePauseMenu();
   PointAndClick(kPauseControls);
-  ASSERT_EQ(gameState, STATE_PLAYER_CONTROLS);
-  EXPECT_EQ(previousGameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_PLAYER_CONTROLS);
+  EXPECT_EQ(States().previousGameState, STATE_OVERHEAD);
   game.Frame(16);
   PointAndClick(kRow[0]);  // BACK
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
 
   SetGameState(STATE_PAUSE_MENU);
   game.Frame(16);
   PointAndClick(kPauseOptions);
-  ASSERT_EQ(gameState, STATE_OPTIONS);
+  ASSERT_EQ(States().gameState, STATE_OPTIONS);
   Click(kRow[0]);  // VOLUME CONTROL, and back: the options still lead to the mission
   PointAndClick(kRow[0]);
   Click(kRow[2]);  // BACK
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
 }
 
 // The medals the finish screen drew on the text overlay at (x, y): every pixel of the picture but its key.
@@ -242,7 +242,7 @@ TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMissi
   EXPECT_FALSE(FinishPictures().finalMedalImages[0]);
 
   PointAndClick({512, 426});  // REPLAY, 170 x 22 at (427, 415)
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 10);
   EXPECT_EQ(missionProgress.campaignScore, 640);
   EXPECT_EQ(missionProgress.campaignMaximum, 805);
@@ -251,8 +251,8 @@ TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMissi
 class CampaignAwardsRoad : public MenuRoad {
  protected:
   void AtTheDebriefing(int mission, int tier) {
-    if (gameState == STATE_DISCLAIMER) ToTheMainMenu();
-    gameState = STATE_DEBRIEFING;
+    if (States().gameState == STATE_DISCLAIMER) ToTheMainMenu();
+    StoreGameStateWithoutEntry(STATE_DEBRIEFING);
     GoToMission(mission);
     RecordDebriefTier(tier);
     std::memset(movieNames, 0, sizeof movieNames);
@@ -265,13 +265,13 @@ TEST_F(CampaignAwardsRoad, AnAwardPlaysItsMovieBeforeTheNextBriefingAndNoAwardGo
   EXPECT_EQ(missionProgress.ribbonCount[7], 1);
   EXPECT_STREQ(movieNames[0], "avi\\ribbon7.avi");
   EXPECT_EQ(Campaign().missionNumber, 5);
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
 
   AtTheDebriefing(2, 6);
   AwardMissionMedals();
   EXPECT_STREQ(movieNames[0], "");
   EXPECT_EQ(Campaign().missionNumber, 3);
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
 }
 
 }  // namespace

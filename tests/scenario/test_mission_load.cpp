@@ -15,8 +15,9 @@
 #include "battlefield/unit_array.h"
 #include "frontend/briefing_screen.h"
 #include "harness.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
@@ -28,7 +29,7 @@ constexpr int32_t kCasualties[13][3] = {{3, 4, 5}, {3, 4, 5}, {3, 4, 5}, {4, 5, 
 
 std::set<const engine::EngineNode*> StageObjects() {
   std::set<const engine::EngineNode*> objects;
-  for (const auto& object : engineStage->Objects()) objects.insert(object.Get());
+  for (const auto& object : Engine().engineStage->Objects()) objects.insert(object.Get());
   return objects;
 }
 
@@ -52,10 +53,10 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
       DecideCasualties();
       SetGameState(STATE_START_MISSION);
 
-      ASSERT_EQ(gameState, STATE_OVERHEAD);
+      ASSERT_EQ(States().gameState, STATE_OVERHEAD);
       ASSERT_TRUE(missionState.missionLoaded);
       EXPECT_EQ(missionState.casualtyCount, kCasualties[mission - 1][level]);
-      EXPECT_EQ(nightMission, mission == 5 || mission == 7 || mission == 9);
+      EXPECT_EQ(MissionTime().nightMission, mission == 5 || mission == 7 || mission == 9);
       EXPECT_TRUE(missionState.gridReady);
       ASSERT_TRUE(Units().units[0]);
       EXPECT_FALSE(Units().units[24]);
@@ -71,10 +72,10 @@ TEST_F(MissionLoadScenario, EveryMissionAtEveryDifficultyLoadsAndLeavesNothingBe
       for (const auto& row : Nav().NavGrid)
         for (const NavCell& cell : row) open += cell.mask != 0;
       EXPECT_GT(open, 1681 / 2);
-      EXPECT_TRUE(mission != 8 || level != 2 || missionClock == 1680000) << "7 x 240 s";
+      EXPECT_TRUE(mission != 8 || level != 2 || MissionTime().missionClock == 1680000) << "7 x 240 s";
 
       game.Frames(8, 100);
-      EXPECT_EQ(gameState, STATE_OVERHEAD);
+      EXPECT_EQ(States().gameState, STATE_OVERHEAD);
       SetGameState(STATE_DEBRIEFING);
 
       EXPECT_FALSE(missionState.missionLoaded);
@@ -105,8 +106,8 @@ TEST_F(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceN
   const int32_t first = Units().firstPatientUnit;
   EXPECT_EQ(Units().units[first]->state, 1);
   for (int32_t i = first + 1; i < Units().unitCount; ++i) EXPECT_EQ(Units().units[i]->state, 5);
-  const engine::Vec3 firstSun = engineLights[1]->ShineDirection();
-  EXPECT_EQ(engineLights[1]->LightColor().r, 190);
+  const engine::Vec3 firstSun = Engine().engineLights[1]->ShineDirection();
+  EXPECT_EQ(Engine().engineLights[1]->LightColor().r, 190);
 
   NavCells grid;
   CopyNavGrid(grid);
@@ -116,7 +117,7 @@ TEST_F(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceN
   SetGameState(STATE_OVERHEAD);
   EXPECT_EQ(Units().units[first + 1]->state, 5);  // the first is still waiting
   EXPECT_EQ(Nav().NavGrid[20][20].position.y, -1.0f);
-  EXPECT_NE(engineLights[1]->ShineDirection().x, firstSun.x);  // the sun of every later entry
+  EXPECT_NE(Engine().engineLights[1]->ShineDirection().x, firstSun.x);  // the sun of every later entry
 
   Units().units[first]->state = 2;  // readied for evacuation
   SetGameState(STATE_OPEN_PATIENT_VIEW);
@@ -125,9 +126,9 @@ TEST_F(MissionLoadScenario, EachReturnToTheOverheadViewWakesTheNextCasualtyOnceN
   EXPECT_EQ(Units().units[first + 2]->state, 5);
 
   // A mission started again without the debriefing between takes the old one down first.
-  const size_t onStage = engineStage->Objects().size();
+  const size_t onStage = Engine().engineStage->Objects().size();
   SetGameState(STATE_START_MISSION);
-  EXPECT_EQ(engineStage->Objects().size(), onStage);
+  EXPECT_EQ(Engine().engineStage->Objects().size(), onStage);
   SetGameState(STATE_DEBRIEFING);
 }
 

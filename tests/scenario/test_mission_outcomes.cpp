@@ -28,7 +28,7 @@
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
 
@@ -63,11 +63,11 @@ bool Play(Harness& game, Trace& trace, int limit, const std::function<bool()>& d
 }
 
 bool FramesUntil(Harness& game, Trace& trace, int state, int limit, int ms = kFrameMs) {
-  const auto reached = [state] { return gameState == state; };
+  const auto reached = [state] { return States().gameState == state; };
   return Play(game, trace, limit, reached, ms);
 }
 bool UntilTheEnd(Harness& game, Trace& trace) {
-  return Play(game, trace, 40, [] { return missionEndFlag != 0; });
+  return Play(game, trace, 40, [] { return Outcome().missionEndFlag != 0; });
 }
 
 // The medic opens the waiting casualty's patient view and readies him for evacuation; back in the overhead
@@ -94,7 +94,7 @@ void ExpectSameTwice(uint32_t seed, int32_t level, const std::function<void(Harn
   const auto run = [&] {
     return PlayMission(seed, level, [&](Harness& game, Trace& trace) {
       Play(game, trace, 12);
-      ASSERT_EQ(missionStartCountdown, 0);
+      ASSERT_EQ(MissionTime().missionStartCountdown, 0);
       play(game, trace);
     });
   };
@@ -110,24 +110,24 @@ TEST(MissionOutcomes, EveryCasualtyReadiedAndBroughtToTheHelicopterEndsTheMissio
     EXPECT_FALSE(Battle().extractionStarted);
     game.Frame(kFrameMs);  // nobody left waiting: the helicopter is called at once, the spare time cut off
     EXPECT_TRUE(Battle().extractionStarted);
-    EXPECT_EQ(missionClock, 3 * 40000);
-    EXPECT_GT(earlyFinishTime, 0);
+    EXPECT_EQ(MissionTime().missionClock, 3 * 40000);
+    EXPECT_GT(Outcome().earlyFinishTime, 0);
     EXPECT_EQ(Units().units[Units().unitCount - 1]->vehicleKind, HELICOPTER);
     for (int32_t k = 0; k < 3; ++k) DragToLandingPoint(k);
     game.Frame(kFrameMs);
-    EXPECT_EQ(missionEndFlag, 1);
+    EXPECT_EQ(Outcome().missionEndFlag, 1);
     EXPECT_GT(MessagePixels(345), 20) << "Stand by for extraction.";
     EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
-    EXPECT_EQ(missionEndFlag, 1);
+    EXPECT_EQ(Outcome().missionEndFlag, 1);
   });
 }
 
 TEST(MissionOutcomes, TimeRunningOutWithACasualtyStillWaitingIsFlagTwo) {
   ExpectSameTwice(32, 0, [](Harness& game, Trace& trace) {
     ASSERT_NE(Waiting(), nullptr);
-    missionClock = 1001;  // as the developer's clock key sets it
+    SetMissionClock(1001);  // as the developer's clock key sets it
     UntilTheEnd(game, trace);
-    EXPECT_EQ(missionEndFlag, 2);
+    EXPECT_EQ(Outcome().missionEndFlag, 2);
     EXPECT_TRUE(Battle().extractionStarted);  // called on the way down
     EXPECT_GT(MessagePixels(340), 20) << "You are forced to evacuate now.";
     EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
@@ -142,10 +142,10 @@ TEST(MissionOutcomes, TimeRunningOutWithTheWoundedAtTheLandingPointIsFlagSixWith
     ASSERT_TRUE(Battle().extractionStarted);
     DragToLandingPoint(0);
     DragToLandingPoint(1);  // the other two stay where they lie, readied
-    missionClock = 1001;
+    SetMissionClock(1001);
     UntilTheEnd(game, trace);
-    EXPECT_EQ(missionEndFlag, 6);
-    EXPECT_EQ(extractionBonus, 24);  // (1 + 1) x 6 x 2
+    EXPECT_EQ(Outcome().missionEndFlag, 6);
+    EXPECT_EQ(Outcome().extractionBonus, 24);  // (1 + 1) x 6 x 2
     EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 2));
   });
 }
@@ -165,13 +165,13 @@ TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroug
     SetGameState(STATE_PATIENT_VIEW);
     Slots().currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
     for (int i = 0; i < 5; ++i) {
-      EXPECT_EQ(missionEndFlag, 0);
+      EXPECT_EQ(Outcome().missionEndFlag, 0);
       Slots().currentPatient->ApplyTool(TOOL_CHEST_CATHETER, PART_CHEST, 320, 240, 0);
       game.Frame(kFrameMs);
       RecordFrame(trace);
     }
-    EXPECT_EQ(missionEndFlag, 4);
-    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    EXPECT_EQ(Outcome().missionEndFlag, 4);
+    EXPECT_EQ(States().gameState, STATE_OVERHEAD);
     EXPECT_TRUE(FramesUntil(game, trace, STATE_DEBRIEFING, 1));
     const std::vector<int> states = game.TracedStates();
     ASSERT_GE(states.size(), 3u);
@@ -189,14 +189,14 @@ TEST(MissionOutcomes, TheSixthShotInARowBesideOneOfHisOwnEndsTheMission) {
     SendUnitTo(medic, medic.pos);
     medic.weapon = WEAPON_RIFLE;
     for (int shot = 1; shot <= 6; ++shot) {
-      EXPECT_EQ(missionEndFlag, 0) << "shot " << shot;
+      EXPECT_EQ(Outcome().missionEndFlag, 0) << "shot " << shot;
       PlayerShotLanded(medic.Fire(casualty->pos + Vector3(0.5f, 0.0f, 0.5f), FIRE_RIFLE));
       EXPECT_EQ(Battle().friendlyFireCount, shot);
       game.Frames(5, kFrameMs);
       RecordFrame(trace);
     }
-    EXPECT_EQ(gameState, STATE_DEBRIEFING);
-    EXPECT_EQ(missionEndFlag, 5);
+    EXPECT_EQ(States().gameState, STATE_DEBRIEFING);
+    EXPECT_EQ(Outcome().missionEndFlag, 5);
   });
 }
 
@@ -223,7 +223,7 @@ TEST(MissionOutcomes, AnEnemyAtThreePacesShootsTheExpertsMedicDead) {
   ExpectSameTwice(37, 2, [](Harness& game, Trace& trace) {
     EnemyAtTheMedicsSide();
     EXPECT_TRUE(FramesUntil(game, trace, STATE_KIA, 2000));
-    EXPECT_EQ(previousGameState, STATE_OVERHEAD);
+    EXPECT_EQ(States().previousGameState, STATE_OVERHEAD);
     EXPECT_FALSE(missionState.missionLoaded);
   });
 }
@@ -233,7 +233,7 @@ TEST(MissionOutcomes, UnderThePatientViewANovicesMedicIsHitButNotKilled) {
     EnemyAtTheMedicsSide();
     SetGameState(STATE_PATIENT_VIEW);
     Play(game, trace, 600);
-    EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+    EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
     EXPECT_LT(Units().units[0]->health, 8);  // hit again and again
     EXPECT_FALSE(Units().units[0]->down);
   });
@@ -243,7 +243,7 @@ TEST(MissionOutcomes, UnderThePatientViewANovicesMedicIsHitButNotKilled) {
 
 TEST(MissionStart, TheBattleWaitsForTheLongFramesAndTheClockForTheCountdownAndItsLastFrame) {
   PlayMission(39, 0, [](Harness& game, Trace&) {
-    const int32_t clock = missionClock;
+    const int32_t clock = MissionTime().missionClock;
     Unit* casualty = Waiting();
     ASSERT_NE(casualty, nullptr);
     // Five clamped frames: in the first the battle does not run, from the second on it does.
@@ -252,29 +252,29 @@ TEST(MissionStart, TheBattleWaitsForTheLongFramesAndTheClockForTheCountdownAndIt
     game.Frame(100);
     EXPECT_EQ(casualty->pulse, 235.0);
     game.Frames(2, 100);
-    EXPECT_EQ(missionStartCountdown, 100);
-    EXPECT_EQ(missionClock, clock);
-    EXPECT_EQ(skipClockFrame, 1);
+    EXPECT_EQ(MissionTime().missionStartCountdown, 100);
+    EXPECT_EQ(MissionTime().missionClock, clock);
+    EXPECT_EQ(MissionTime().skipClockFrame, 1);
     // The countdown's last frame clears the skip instead of counting; the next one counts.
     game.Frame(100);
-    EXPECT_EQ(missionStartCountdown, 0);
-    EXPECT_EQ(skipClockFrame, 0);
-    EXPECT_EQ(missionClock, clock);
+    EXPECT_EQ(MissionTime().missionStartCountdown, 0);
+    EXPECT_EQ(MissionTime().skipClockFrame, 0);
+    EXPECT_EQ(MissionTime().missionClock, clock);
     game.Frame(100);
-    EXPECT_EQ(missionClock, clock - 100);
+    EXPECT_EQ(MissionTime().missionClock, clock - 100);
     // A frozen clock stands still.
-    clockFrozen = 1;
+    ToggleClockFrozen();
     game.Frame(100);
-    EXPECT_EQ(missionClock, clock - 100);
+    EXPECT_EQ(MissionTime().missionClock, clock - 100);
   });
 
   // A mission-end flag raised during the countdown waits for its end.
   PlayMission(39, 0, [](Harness& game, Trace&) {
-    missionEndFlag = 4;
+    EndMission(END_MISTAKES);
     game.Frames(4, 100);
-    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    EXPECT_EQ(States().gameState, STATE_OVERHEAD);
     game.Frame(100);
-    EXPECT_EQ(gameState, STATE_DEBRIEFING);
+    EXPECT_EQ(States().gameState, STATE_DEBRIEFING);
   });
 }
 

@@ -19,8 +19,8 @@
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/layout.h"
+#include "shell/mission_frames.h"
 #include "slot_screens.h"
 
 namespace kestrine::scenario {
@@ -66,12 +66,12 @@ Outcome WalkToTheFirstCasualty(uint32_t seed, int level, int& ms, float& distanc
   int sinceLook = kLookAgainMs;
   bool clicked = false;
   while (ms < kGiveUpMs) {
-    if (gameState == STATE_KIA || !Units().units[0]) return Outcome::kKilled;
+    if (States().gameState == STATE_KIA || !Units().units[0]) return Outcome::kKilled;
     const Unit* casualty = Waiting();
     if (casualty && Battle().nearestPatientDistance < kBeside) return Outcome::kArrived;
     // A player clicks once, and again only when the medic has stopped without getting there.
-    if (casualty && gameState == STATE_OVERHEAD && missionStartCountdown == 0 && sinceLook >= kLookAgainMs &&
-        (!clicked || Units().units[0]->arrived)) {
+    if (casualty && States().gameState == STATE_OVERHEAD && MissionTime().missionStartCountdown == 0 &&
+        sinceLook >= kLookAgainMs && (!clicked || Units().units[0]->arrived)) {
       if (!clicked) distance = (casualty->pos - Units().units[0]->pos).Length();
       RightClick(game, OnMiniMap(casualty->pos));
       clicked = true;

@@ -28,8 +28,8 @@
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
+#include "shell/mission_frames.h"
 #include "shell/screen_text.h"
 
 namespace kestrine::scenario {
@@ -49,7 +49,7 @@ class OverheadPlay : public ::testing::Test {
     // The walks and clicks are the point here, not whether the enemy happens to hit the medic on the way.
     SetInvulnerable(true);
     game_.Frames(12, kFrameMs);
-    ASSERT_EQ(missionStartCountdown, 0);
+    ASSERT_EQ(MissionTime().missionStartCountdown, 0);
   }
 
   bool WalkTo(const Vector3& where, float reach, int clicks = 40) {
@@ -69,7 +69,7 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   // Out of reach the casualty buttons are not there: the click lands on the battlefield.
   FullDisplayTurn(game_);
   PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
 
   ASSERT_TRUE(WalkTo(casualty->pos, 5.0f))
       << "the medic got no nearer than " << (Units().units[0]->pos - casualty->pos).Length();
@@ -77,14 +77,14 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   ASSERT_LT(Battle().nearestPatientDistance, 7.0);
   EXPECT_EQ(Battle().nearestPatientUnit, index);
   PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(Slots().currentCasualtyIndex, index - Units().firstPatientUnit);
   EXPECT_EQ(MenuHotspots.count, 0) << "the overhead buttons went with its screen";
   game_.Frames(4, kFrameMs);
 
   // Back, with the casualty readied for evacuation (the developer's X).
   ClickHud(game_, HUD_OVERHEAD);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   game_.Press(VK_F8);
   game_.Press('X');
   EXPECT_EQ(casualty->state, 2);
@@ -157,14 +157,14 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
 
   // Escape pauses; CONTINUE goes back.
   game_.Press(VK_ESCAPE);
-  EXPECT_EQ(gameState, STATE_PAUSE_MENU);
+  EXPECT_EQ(States().gameState, STATE_PAUSE_MENU);
   game_.Frame(kFrameMs);
   ASSERT_GT(MenuHotspots.count, 3);
   const MenuHotspot& resume = MenuHotspots.entries[3];
   const int cx = static_cast<int>((resume.x0 + resume.x1) / 2), cy = static_cast<int>((resume.y0 + resume.y1) / 2);
   game_.MoveTo(cx, cy);
   game_.Click(cx, cy);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   const std::vector<int> states = game_.TracedStates();
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_PAUSE_MENU), 1) << "one pause per Escape";
 

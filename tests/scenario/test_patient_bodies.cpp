@@ -16,7 +16,7 @@
 #include "casualty_view/patient_speech.h"
 #include "casualty_view/spurt.h"
 #include "harness.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -28,7 +28,7 @@ std::wstring Wide(const std::string& name) { return std::wstring(name.begin(), n
 using PatientBodies = AtTheDisclaimer;
 
 TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWithNothingLeftOnTheStage) {
-  const size_t before = engineStage->Objects().size();
+  const size_t before = Engine().engineStage->Objects().size();
   int turbans = 0;
   for (int32_t appearance = 0; appearance < 4; ++appearance) {
     // Besides his actor and the spurt's drops, on the stage (-1: not counted here): the two blood pools of
@@ -41,7 +41,7 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
                   {20, -1, true}, {31, 2, false}, {40, -1, true}, {41, -1, true}, {54, 2, true}};
     for (const auto [wound, extra, prop] : wounds) {
       SCOPED_TRACE("wound " + std::to_string(wound) + ", appearance " + std::to_string(appearance));
-      PlaceCasualty(0, BuildPatient(engineRoot, engineStage, wound, appearance, nullptr));
+      PlaceCasualty(0, BuildPatient(Engine().engineRoot, Engine().engineStage, wound, appearance, nullptr));
       Patient& patient = *Slots().casualties[0];
       EXPECT_EQ(patient.boneCount, 27);
       for (int32_t bone = 0; bone < kBoneTableSize; ++bone)
@@ -53,7 +53,7 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
       EXPECT_EQ(patient.noBoots, amputation ? 1 : 0);
       EXPECT_EQ(static_cast<bool>(ObjectsOf(patient).leftStump), amputation);
       if (extra >= 0) {
-        EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
+        EXPECT_EQ(Engine().engineStage->Objects().size(), before + 1 + kSpurtDropCount + extra);
       }
       if (prop) {
         ASSERT_TRUE(ObjectsOf(patient).prop);
@@ -66,7 +66,7 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
 
       const engine::EngineRef<engine::EngineModel> body = ObjectsOf(patient).bodyModel;
       DeleteCasualty(0);
-      EXPECT_EQ(engineStage->Objects().size(), before);
+      EXPECT_EQ(Engine().engineStage->Objects().size(), before);
       EXPECT_EQ(body->RefCount(), 1);
     }
   }
@@ -78,17 +78,18 @@ TEST_F(PatientBodies, EveryAppearanceOfTheseWoundsIsBuiltWithItsPropAndLetGoWith
 // Looks at `target` from `distance` away along `from`, and picks what is under it on the screen.
 std::wstring PickFrom(const Vec3& target, const Vec3& from, float distance) {
   const Vec3 eye = target + from.Normalized() * distance;
-  engineCamera->SetPosition(eye.x, eye.y, eye.z);
-  engine::EngineRef<engine::EngineActor> mark = engineRoot->CreateActor();
+  Engine().engineCamera->SetPosition(eye.x, eye.y, eye.z);
+  engine::EngineRef<engine::EngineActor> mark = Engine().engineRoot->CreateActor();
   mark->MoveTo(target.x, target.y, target.z);
-  engineCamera->PointAt(mark, 1);
-  const engine::EngineRef<engine::EngineVector> screen = engineCamera->WorldToScreen(target.x, target.y, target.z);
-  const auto hit = engineCamera->Pick(static_cast<int>(screen->GetX()), static_cast<int>(screen->GetY()));
+  Engine().engineCamera->PointAt(mark, 1);
+  const engine::EngineRef<engine::EngineVector> screen =
+      Engine().engineCamera->WorldToScreen(target.x, target.y, target.z);
+  const auto hit = Engine().engineCamera->Pick(static_cast<int>(screen->GetX()), static_cast<int>(screen->GetY()));
   return hit ? hit->GetEntity()->GetName() : L"(nothing)";
 }
 
 TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition) {
-  PlaceCasualty(0, BuildPatient(engineRoot, engineStage, 31, 2, nullptr));
+  PlaceCasualty(0, BuildPatient(Engine().engineRoot, Engine().engineStage, 31, 2, nullptr));
   Patient& patient = *Slots().casualties[0];
   // Shown, as the patient view shows him: lifted from where he was parked and made visible.
   ObjectsOf(patient).bodyModel->MoveTo(0, 0, 0);
@@ -115,7 +116,7 @@ TEST_F(PatientBodies, ARayAtAPickShapeFindsItsBoneAndOneAtAMagazineTheAmmunition
 
 TEST_F(PatientBodies, AQueuedRemarkIsHeardWithHisMouthMoving) {
   constexpr int32_t kEvisceration = 0;  // awake, able to speak, with a remark about his wound
-  PlaceCasualty(2, BuildPatient(engineRoot, engineStage, kEvisceration, 1, nullptr));
+  PlaceCasualty(2, BuildPatient(Engine().engineRoot, Engine().engineStage, kEvisceration, 1, nullptr));
   Patient& patient = *Slots().casualties[2];
   SetCurrentCasualtyIndex(2);
   SetCurrentPatient(&patient);

@@ -12,8 +12,8 @@
 #include "casualty_view/model_body.h"
 #include "harness.h"
 #include "player_road.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -61,7 +61,7 @@ TEST(PatientDeveloperAids, BoneMarkersStandOnHisBonesAndTheHeadCheckMovesTheHead
   for (int check = 0; check < 2; ++check) {
     Type(game, "H");
     ASSERT_EQ(Switches().headShiftMode, check == 0 ? 1 : 0);
-    const std::unique_ptr<Patient> built = BuildPatient(engineRoot, engineStage, 22, 1, nullptr);
+    const std::unique_ptr<Patient> built = BuildPatient(Engine().engineRoot, Engine().engineStage, 22, 1, nullptr);
     head[check] = ObjectsOf(*built).bodyModel->GetBone(built->headBone)->LocalPosition();
     built->Body().ReleasePatient();
   }

@@ -26,7 +26,6 @@
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "shell/tooltip.h"
 
@@ -45,7 +44,7 @@ void OpenLacerations(Harness& game, int32_t level) {
   SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
-  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+  ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
 }
 
 // The tray tool into the hand (or its drawer opened), the player's way.
@@ -119,7 +118,7 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
 
   // Escape: the overhead view stops what was still playing. Then he is opened again and sent back.
   game.Press(27);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_FALSE(ToolAnimationOf(ANIM_SCISSORS).Running());
   EXPECT_FALSE(ToolAnimationOf(ANIM_SCISSORS).sprite->Visible());
   SetCurrentCasualtyIndex(0);
@@ -129,7 +128,7 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   ASSERT_TRUE(Units().units[unit]);
   const int32_t score = patient.score;
   ClickHud(game, HUD_RETURN_TO_ACTION);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << "a light wound of our own goes back";
   EXPECT_EQ(patient.score, score + 5);
   EXPECT_EQ(Units().units[unit]->state, kCasualtyInAction);
@@ -141,10 +140,10 @@ TEST(PatientHud, TheWeaponButtonsArmTheMedicAndTheSupportCallLastsTwentySeconds)
   ClickHud(game, HUD_CALL_FOR_SUPPORT);
   EXPECT_TRUE(Battle().supportActive);
   EXPECT_GT(Battle().supportTimer, 20000 - 4 * kFrameMs);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW) << "the call leaves him in view";
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW) << "the call leaves him in view";
   for (const int32_t id : {HUD_GRENADE, HUD_PISTOL}) {
     ClickHud(game, id);
-    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    EXPECT_EQ(States().gameState, STATE_OVERHEAD);
     EXPECT_EQ(Units().units[0]->weapon, id - HUD_PISTOL);
     SetCurrentCasualtyIndex(0);
     SetGameState(STATE_PATIENT_VIEW);
@@ -208,7 +207,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   game.MoveTo(pickX, pickY);
   game.Click(pickX, pickY);
   EXPECT_EQ(Slots().currentPatient->currentWound, 37);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(toolDrawer.tools[2], TOOL_ATROPINE_DIAZEPAM);
   game.Click(200, 460);

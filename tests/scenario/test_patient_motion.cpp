@@ -25,7 +25,6 @@
 #include "own_data_folder.h"
 #include "player_road.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "slot_screens.h"
 
 namespace kestrine::scenario {
@@ -46,11 +45,11 @@ void StartWith(Harness& game, int32_t wound) {
 
 // Casualty `slot` opened in the patient view.
 void Open(Harness& game, int32_t slot) {
-  if (gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
+  if (States().gameState == STATE_PATIENT_VIEW) SetGameState(STATE_OVERHEAD);
   SetCurrentCasualtyIndex(slot);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(3, kFrameMs);
-  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+  ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
 }
 
 std::vector<int32_t> GrowingPools(const Patient& patient) {
@@ -279,7 +278,7 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
 
   game.Press(27);  // Escape: the overhead view
   game.Press(27);  // and its pause menu
-  ASSERT_EQ(gameState, STATE_PAUSE_MENU);
+  ASSERT_EQ(States().gameState, STATE_PAUSE_MENU);
   game.Frame(16);
   PointAndClick(game, kPauseSave);
   game.Frame(16);
@@ -288,9 +287,9 @@ TEST(PatientMotion, ALoadedGameHasHimLyingAsHeLayInTheSameTrousersWithTheSamePoo
   game.Frame(16);
   PointAndClick(game, kPauseQuit);
   PointAndClick(game, kYes);
-  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
   LoadFromTheMainMenu(game, 1);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   Open(game, 0);
   game.Frames(2, kFrameMs);
   const Patient& loaded = *Slots().currentPatient;

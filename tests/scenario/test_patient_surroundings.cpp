@@ -16,7 +16,6 @@
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -46,7 +45,7 @@ class PatientSurroundings : public AtTheDisclaimer {
     SetCurrentCasualtyIndex(0);
     SetGameState(STATE_PATIENT_VIEW);
     game.Frames(2, 16);
-    EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+    EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
     EXPECT_EQ(patientView.loadedKind, SurroundingsKindFor(mission, 0));
     return GroundOfKind(patientView.loadedKind);
   }

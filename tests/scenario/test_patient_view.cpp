@@ -25,8 +25,9 @@
 #include "damaged_tree.h"
 #include "harness.h"
 #include "player_road.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -96,16 +97,16 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   for (int trip = 0; trip < 3; ++trip) {
     SCOPED_TRACE("trip " + std::to_string(trip));
     OpenCasualty(game, 0);
-    ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+    ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
     EXPECT_NEAR(ObjectsOf(*Slots().casualties[0]).bodyModel->GetPosition()->Value().y, 0.0f, 2.0f);
     // No bushes and rocks round him on the open ground.
     EXPECT_TRUE(IsOpenGroundSurroundings(patientView.loadedKind));
-    EXPECT_FALSE(engineStage->Contains(sceneBackdrop.billboards[0].actor.Get()));
+    EXPECT_FALSE(Engine().engineStage->Contains(sceneBackdrop.billboards[0].actor.Get()));
     if (trip == 0) shown = places();
     const std::vector<Vec3> now = places();
     for (size_t i = 0; i < nodes.size(); ++i) EXPECT_NEAR((now[i] - shown[i]).Length(), 0.0f, 1e-3f) << i;
     game.Press(kEscape);
-    ASSERT_EQ(gameState, STATE_OVERHEAD);
+    ASSERT_EQ(States().gameState, STATE_OVERHEAD);
     const std::vector<Vec3> back = places();
     if (trip == 0) parked = back;
     for (size_t i = 0; i < nodes.size(); ++i) EXPECT_NEAR((back[i] - parked[i]).Length(), 0.0f, 1e-3f) << i;
@@ -117,7 +118,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   OpenCasualty(game, 0);
   game.Press(kEscape);
   OpenCasualty(game, 9);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(Slots().currentPatient, nullptr);
   // F switches the medic's voice on its way down only.
   const uint8_t voice = PatientSpeech().ownVoiceOn;
@@ -151,11 +152,11 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   nodes.push_back(std::move(pool));
 
   // The mission ends: the debriefing tears the view down, and only this test still holds its objects.
-  missionEndFlag = 4;
+  EndMission(END_MISTAKES);
   ASSERT_TRUE(game.RunUntilState(STATE_DEBRIEFING, kFrameMs, 5000));
   for (size_t i = 0; i < nodes.size(); ++i) {
     if (!nodes[i]) continue;
-    EXPECT_FALSE(engineStage->Contains(nodes[i].Get())) << i;
+    EXPECT_FALSE(Engine().engineStage->Contains(nodes[i].Get())) << i;
     EXPECT_EQ(nodes[i]->RefCount(), 1) << i;
   }
   EXPECT_FALSE(patientView.patientViewBuilt);
@@ -171,11 +172,11 @@ TEST(PatientView, WithoutItsSurroundingsModelTheViewOpensTreatsAndClosesOnBareGr
   EXPECT_FALSE(patientView.surroundings);
   backpack.FillStandardKit();
   OpenCasualty(game, 0);
-  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+  ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
   ClickPart(game, TOOL_BANDAGE, BONE_HEAD);
   EXPECT_TRUE(ChartHas(*Slots().currentPatient, "Bandage applied to facial laceration"));
   game.Press(kEscape);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   OpenCasualty(game, 0);
   game.Press(kEscape);
 }

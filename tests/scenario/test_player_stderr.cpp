@@ -11,7 +11,7 @@
 
 #include "harness.h"
 #include "player_road.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 
 namespace kestrine::scenario {
 namespace {

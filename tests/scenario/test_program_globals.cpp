@@ -22,13 +22,15 @@
 #include "casualty/tool_table.h"
 #include "casualty_view/backpack_screen.h"
 #include "casualty_view/tool_images.h"
+#include "engine/engine.h"
 #include "harness.h"
 #include "shell/asset_loader.h"
 #include "shell/developer_keys.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/main_window.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/overlays.h"
@@ -54,10 +56,11 @@ std::string Snapshot(const char* step) {
   std::snprintf(line, sizeof line,
                 "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
-                step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown,
-                backpack.totalItems, keepBackpack ? 1 : 0, ToolImages().toolCount, sharedAssetsLoaded,
-                missionProgress.missionScore, missionProgress.missionMaximum, Report().reportLineCount,
-                PickedInjuries().pickedInjuryCount, hotspotIndex, debugMode, movieCount);
+                step, States().gameState, States().previousGameState, static_cast<long long>(Clock().gameClock),
+                MissionTime().missionClock, Clock().clampCountdown, backpack.totalItems, keepBackpack ? 1 : 0,
+                ToolImages().toolCount, sharedAssetsLoaded, missionProgress.missionScore,
+                missionProgress.missionMaximum, Report().reportLineCount, PickedInjuries().pickedInjuryCount,
+                hotspotIndex, Developer().debugMode, movieCount);
   return line;
 }
 
@@ -98,7 +101,7 @@ std::string PlayOnce() {
     Slots().currentPatient->ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 320, 240, 0);
     game.Frames(3, 100);
     snapshots += Snapshot("patient");
-    missionEndFlag = 1;
+    EndMission(END_EVACUATED);
     game.Frame(16);
     game.Frame(16);
     snapshots += Snapshot("debriefing");
@@ -119,8 +122,8 @@ TEST(ProgramRuns, AStateNoSubsystemRegisteredSaysItsScreenIsNotBuiltOnceAndDoesN
   Harness game;
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   SetGameState(19);
-  EXPECT_EQ(gameState, 19);
-  EXPECT_EQ(previousGameState, STATE_DISCLAIMER);
+  EXPECT_EQ(States().gameState, 19);
+  EXPECT_EQ(States().previousGameState, STATE_DISCLAIMER);
   const int32_t hotspot = hotspotIndex;
   game.Frames(3, 16);
   game.MoveTo(480, 440);

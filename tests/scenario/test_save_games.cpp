@@ -31,9 +31,11 @@
 #include "frontend/save_slot_screen.h"
 #include "harness.h"
 #include "own_data_folder.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -56,7 +58,7 @@ class SaveGames : public ::testing::Test {
 
   void ToTheMainMenu() {
     scenario::ToTheMainMenu(game);
-    ASSERT_EQ(gameState, STATE_MAIN_MENU);
+    ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
   }
   void LoadFromTheMainMenu(int slot) { scenario::LoadFromTheMainMenu(game, slot); }
   // From the disclaimer: ACCEPT, NEW GAME, NOVICE, SELECT.
@@ -74,7 +76,7 @@ class SaveGames : public ::testing::Test {
 
 TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   ToANewCampaignsBriefing();
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game.Frame(16);
   // A campaign some way on.
   GoToMission(4);
@@ -83,7 +85,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   std::tie(effectsVolume, musicVolume) = std::pair(90, 40);
 
   PointAndClick(kBriefingSave);
-  ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  ASSERT_EQ(States().gameState, STATE_SAVE_GAME);
   EXPECT_EQ(hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
   game.Frame(16);
   EXPECT_EQ(SlotScreen().slotLabel[9], "EMPTY");
@@ -97,7 +99,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   EXPECT_EQ(SlotScreen().slotLabel[2].substr(0, 10), "BRIEF-- 4 ");
   EXPECT_EQ(SlotScreen().slotLabel[2].size(), 27u) << "the whole first line: kind, mission, date, time";
   PointAndClick(kSlotBack);
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
 
   // A new campaign forgets all of it. An empty slot offers nothing to load; the saved one brings it back.
   ToTheMainMenu();
@@ -105,9 +107,9 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   game.Frame(16);
   UseSlot(5);
   EXPECT_EQ(OutlinePixels(5), 0);
-  EXPECT_EQ(gameState, STATE_LOAD_GAME);
+  EXPECT_EQ(States().gameState, STATE_LOAD_GAME);
   UseSlot(2);
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 4);
   EXPECT_EQ(std::tuple(missionProgress.campaignScore, missionProgress.campaignMaximum, missionProgress.ribbonCount[7]),
             std::tuple(310, 400, 1));
@@ -117,7 +119,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
 // A pack kept at one briefing is not the loaded game's: its briefing decides its own casualties.
 TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefore) {
   ToANewCampaignsBriefing();
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game.Frame(16);
   // A campaign at mission 4, expert, saved at its briefing.
   GoToMission(4);
@@ -133,22 +135,22 @@ TEST_F(SaveGames, ALoadedBriefingDecidesItsOwnCasualtiesWhateverPackWasKeptBefor
   game.Frame(16);
   ASSERT_EQ(CasualtyCases().casualtyCaseCount, 3);
   PointAndClick({504, 380});  // LOAD BACKPACK
-  ASSERT_EQ(gameState, STATE_BACKPACK);
+  ASSERT_EQ(States().gameState, STATE_BACKPACK);
   game.Frame(16);
 
   LoadFromTheMainMenu(2);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 4);
   EXPECT_EQ(CasualtyCases().casualtyCaseCount, 6);  // mission 4 at expert
 }
 
 TEST_F(SaveGames, AFolderInASlotsPlaceIsToldAsSuchAndTheOtherSlotsStillSave) {
   ToANewCampaignsBriefing();
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game.Frame(16);
   fs::create_directories("savedGames/game4033.txt");
   PointAndClick(kBriefingSave);
-  ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  ASSERT_EQ(States().gameState, STATE_SAVE_GAME);
   game.Frame(16);
   UseSlot(3);
   ASSERT_EQ(game.MessageBoxes().size(), 1u);
@@ -217,12 +219,12 @@ class MissionSaves : public SaveGames {
     SetCasualtyWound(0, WOUND_FACE_LACERATIONS);
     backpack.FillStandardKit();
     SetGameState(STATE_START_MISSION);
-    ASSERT_EQ(gameState, STATE_OVERHEAD);
+    ASSERT_EQ(States().gameState, STATE_OVERHEAD);
     game.Frames(12, kFrameMs);
     for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) {
       const int32_t slot = i - Units().firstPatientUnit;
       if (HasCasualty(slot)) continue;  // the mission's start built him already
-      PlaceCasualty(slot, BuildPatient(engineRoot, engineStage, Units().units[i]->woundType, Units().units[i]->severity, nullptr));
+      PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, Units().units[i]->woundType, Units().units[i]->severity, nullptr));
     }
     ASSERT_TRUE(HasCasualty(0));
   }
@@ -241,7 +243,7 @@ class MissionSaves : public SaveGames {
                  {TOOL_BANDAGE, PART_RIGHT_UPPER_ARM, 900}};
     for (const auto& step : steps) {
       game.Frames(step.waitMs / kFrameMs, kFrameMs);
-      ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+      ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
       // What a click on that part of his body does with the tool in hand.
       SelectTool(step.tool);
       Slots().currentPatient->ApplyTool(step.tool, step.part, 320, 200, 0);
@@ -250,11 +252,11 @@ class MissionSaves : public SaveGames {
     ASSERT_EQ(Slots().currentPatient->actionRecords.count, 4);
     ASSERT_GT(Slots().currentPatient->score, 0);
     game.Press(27);  // Escape
-    ASSERT_EQ(gameState, STATE_OVERHEAD);
+    ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   }
   void ToThePauseMenu() {
     game.Press(27);  // Escape
-    ASSERT_EQ(gameState, STATE_PAUSE_MENU);
+    ASSERT_EQ(States().gameState, STATE_PAUSE_MENU);
     game.Frame(16);
   }
 };
@@ -271,10 +273,10 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
 
   ToThePauseMenu();
   PointAndClick(kPauseSave);
-  ASSERT_EQ(gameState, STATE_SAVE_GAME);
+  ASSERT_EQ(States().gameState, STATE_SAVE_GAME);
   game.Frame(16);
   const std::vector<UnitSeen> saved = UnitsSeen();
-  const int32_t clock = missionClock;
+  const int32_t clock = MissionTime().missionClock;
   const int32_t first = Units().firstPatientUnit;
   const Backpack pack = backpack;
   std::vector<std::string> patients;
@@ -283,22 +285,22 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   UseSlot(1);
   ASSERT_TRUE(fs::exists("savedGames/game4031.txt"));
   PointAndClick(kSlotBack);
-  ASSERT_EQ(gameState, STATE_PAUSE_MENU);
+  ASSERT_EQ(States().gameState, STATE_PAUSE_MENU);
   game.Frame(16);
 
   PointAndClick(kPauseQuit);
   PointAndClick(kYes);
-  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
   ASSERT_EQ(Units().unitCount, 0) << "the mission was let go";
   ASSERT_FALSE(HasCasualty(0));
 
   LoadFromTheMainMenu(1);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
-  EXPECT_EQ(previousGameState, STATE_START_MISSION);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().previousGameState, STATE_START_MISSION);
   EXPECT_EQ(Campaign().missionNumber, 3);
-  EXPECT_EQ(missionClock, clock);
-  EXPECT_EQ(clampCountdown, 5);
-  EXPECT_EQ(missionStartCountdown, 500);
+  EXPECT_EQ(MissionTime().missionClock, clock);
+  EXPECT_EQ(Clock().clampCountdown, 5);
+  EXPECT_EQ(MissionTime().missionStartCountdown, 500);
   EXPECT_EQ(replayingSave, 0);
   ASSERT_EQ(Units().unitCount, static_cast<int32_t>(saved.size()));
   EXPECT_EQ(Units().firstPatientUnit, first);
@@ -328,19 +330,19 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
 
   // The mission goes on from there: the start countdown, then the clock.
   game.Frames(20, kFrameMs);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
-  EXPECT_LT(missionClock, clock);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
+  EXPECT_LT(MissionTime().missionClock, clock);
   EXPECT_LT(UnitsSeen()[0].y, saved[0].y + 3.0f) << "the medic came down onto the ground";
   // The half-treated casualty opens in the view as he was left, his clock running on from there.
   SetCurrentCasualtyIndex(0);
   SetGameState(STATE_PATIENT_VIEW);
   game.Frames(10, kFrameMs);
-  ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
+  ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(Slots().currentPatient->actionRecords.count, 4);
   // The face and the arm whose sleeve was cut are dressed; the other arm's bandage met its sleeve.
   EXPECT_EQ(Slots().currentPatient->dressingParts, (1u << PART_HEAD) | (1u << PART_RIGHT_UPPER_ARM));
   game.Press(27);
-  EXPECT_EQ(gameState, STATE_OVERHEAD);
+  EXPECT_EQ(States().gameState, STATE_OVERHEAD);
 }
 
 // The player keeps a damaged save read-only: saving over it is refused with a box, loading it too, and the
@@ -365,14 +367,14 @@ TEST_F(MissionSaves, ADamagedReadOnlySaveIsNeitherOverwrittenNorLoaded) {
   PointAndClick(kPauseLoad);
   game.Frame(16);
   UseSlot(4);
-  EXPECT_EQ(gameState, STATE_LOAD_GAME);
+  EXPECT_EQ(States().gameState, STATE_LOAD_GAME);
   ASSERT_EQ(game.MessageBoxes().size(), 2u);
   EXPECT_EQ(game.MessageBoxes()[0].caption, "Unable To Save");
   EXPECT_EQ(game.MessageBoxes()[1].caption, "Unable To Load");
   EXPECT_EQ(UnitsSeen(), before);
   EXPECT_TRUE(HasCasualty(0));
   PointAndClick(kSlotBack);
-  EXPECT_EQ(gameState, STATE_PAUSE_MENU);
+  EXPECT_EQ(States().gameState, STATE_PAUSE_MENU);
 }
 
 }  // namespace

@@ -18,7 +18,9 @@
 
 #include "damaged_tree.h"
 #include "harness.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -59,10 +61,10 @@ TEST(ScriptedRunTest, TheProgramFollowsTheScriptToTheDisclaimerAndEndsWell) {
   Harness game(options);
   EXPECT_EQ(game.RunToEnd(), 0);
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
-  EXPECT_EQ(gameState, STATE_DISCLAIMER);
-  EXPECT_EQ(gameClock, 71 * 16);
-  EXPECT_EQ(pointerX, 320);
-  EXPECT_FALSE(engineRoot);  // shut down
+  EXPECT_EQ(States().gameState, STATE_DISCLAIMER);
+  EXPECT_EQ(Clock().gameClock, 71 * 16);
+  EXPECT_EQ(Pointer().pointerX, 320);
+  EXPECT_FALSE(Engine().engineRoot);  // shut down
   EXPECT_FALSE(game.Backend().DisplayModeActive());
 }
 
@@ -72,7 +74,7 @@ TEST(ScriptedRunTest, AScriptThatEndsWithoutQuitStillEndsTheRun) {
   options.inputScript = script.Path();
   Harness game(options);
   EXPECT_EQ(game.RunToEnd(), 0);
-  EXPECT_EQ(gameClock, 160);
+  EXPECT_EQ(Clock().gameClock, 160);
   EXPECT_NE(game.DebugLog().find("input script ended"), std::string::npos);
 }
 

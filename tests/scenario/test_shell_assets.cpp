@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "damaged_tree.h"
+#include "engine/engine.h"
 #include "harness.h"
 #include "loading_tips.h"
 #include "shell/asset_loader.h"
 #include "shell/explosion.h"
-#include "shell/globals.h"
+#include "shell/game_state.h"
 #include "shell/hotspots.h"
 #include "shell/loading_screen.h"
 #include "shell/mission_progress.h"
@@ -86,7 +87,7 @@ TEST_F(ShellAssetsScenario, AMissionLoadFindsEverySharedAsset) {
   for (int i = 0; i < 14; ++i) EXPECT_TRUE(RealImage(levelTextures[i])) << i;
   EXPECT_TRUE(RealImage(gridBitmap) && RealImage(extractionMarkerImage) && RealImage(wreckImage) &&
               RealImage(soldierIconImage) && RealImage(gridMaskImage) && RealImage(crosshairImage) &&
-              RealImage(roofBreakImage) && RealImage(kiaImage) && RealImage(loadingScreenImage));
+              RealImage(roofBreakImage) && RealImage(kiaImage) && RealImage(LoadingScreenImage()));
   ASSERT_TRUE(explosionSprite);
   EXPECT_GT(explosionSprite->frames, 0);
   EXPECT_LE(explosionSprite->frames, kMaxExplosionFrames);
@@ -159,16 +160,16 @@ int TipInk(int line) {
 using LoadingScreenTest = AtTheDisclaimer;
 
 TEST_F(LoadingScreenTest, TheImageIsLoadedTheFirstTimeOnlyAndKeptAndTheButtonsOfTheScreenBeforeAreForgotten) {
-  ASSERT_FALSE(loadingScreenImage);
+  ASSERT_FALSE(LoadingScreenImage());
   AddHotspotRect(10, 10, 100, 100);
   ShowLoadingScreen();
   EXPECT_EQ(MenuHotspots.count, 0);
-  ASSERT_TRUE(loadingScreenImage);
-  const engine::EngineBitmap* first = loadingScreenImage.Get();
+  ASSERT_TRUE(LoadingScreenImage());
+  const engine::EngineBitmap* first = LoadingScreenImage().Get();
   EXPECT_EQ(first->SourcePath(), "images\\loadingscreen.qjp");
   ShowLoadingScreen();
   ShowLoadingScreen();
-  EXPECT_EQ(loadingScreenImage.Get(), first);
+  EXPECT_EQ(LoadingScreenImage().Get(), first);
   // It is the backdrop.
   EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10),
             first->PixelColor(10 * first->GetWidth() / 640, 10 * first->GetHeight() / 480));

@@ -12,12 +12,15 @@
 #include "platform/movie/window_canvas.h"
 #include "platform/window.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
 #include "shell/main_window.h"
 #include "shell/movie/movie_player.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
+#include "shell/shell_screens.h"
 #include "shell/version_title.h"
 #include "shell/winmain.h"
 
@@ -51,7 +54,7 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   ASSERT_TRUE(game.Running());
   EXPECT_TRUE(game.MessageBoxes().empty());
   EXPECT_EQ(game.TracedStates(), std::vector<int>{STATE_LOGOS});
-  EXPECT_EQ(gameState, STATE_LOGOS);
+  EXPECT_EQ(States().gameState, STATE_LOGOS);
 
   // The window: its class, the build's title, over the whole desktop, shown.
   EXPECT_EQ(WindowClassName(mainWindowHandle), "AppWindow_TutorialGame");
@@ -63,11 +66,11 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   EXPECT_EQ(client.right, 1024);
   EXPECT_EQ(client.bottom, 768);
   EXPECT_EQ(WindowShowState(mainWindowHandle), SW_SHOWDEFAULT);
-  EXPECT_EQ(desktopRect.right, 1024);
-  EXPECT_EQ(desktopRect.bottom, 768);
+  EXPECT_EQ(Engine().desktopRect.right, 1024);
+  EXPECT_EQ(Engine().desktopRect.bottom, 768);
 
   // The engine: options, display mode, camera over the centred view, two lights on the stage.
-  EXPECT_EQ(engineRoot.Get(), &game.Root());
+  EXPECT_EQ(Engine().engineRoot.Get(), &game.Root());
   EXPECT_EQ(game.Root().Option(3), 1);
   EXPECT_EQ(game.Root().Option(0), 1);
   EXPECT_EQ(game.Root().Option(1), 2);
@@ -75,48 +78,48 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   EXPECT_TRUE(game.Backend().DisplayModeActive());
   EXPECT_TRUE(game.Backend().Started());
   EXPECT_EQ(game.Backend().FrameRate(), 60);
-  ASSERT_TRUE(engineCamera);
-  const engine::Viewport& view = engineCamera->GetViewport();
+  ASSERT_TRUE(Engine().engineCamera);
+  const engine::Viewport& view = Engine().engineCamera->GetViewport();
   EXPECT_EQ(view.x, 0);
   EXPECT_EQ(view.y, 0);
   EXPECT_EQ(view.width, 640);
   EXPECT_EQ(view.height, 480);
-  EXPECT_FLOAT_EQ(engineCamera->FarPlane(), 250);
-  EXPECT_FLOAT_EQ(engineCamera->NearPlane(), 1);
-  EXPECT_FLOAT_EQ(engineCamera->LocalPosition().y, 15);
-  EXPECT_FLOAT_EQ(engineCamera->LocalPosition().z, -15);
-  ASSERT_TRUE(engineLights[0] && engineLights[1]);
-  EXPECT_EQ(engineLights[0]->Type(), 0);
-  EXPECT_EQ(engineLights[0]->LightColor(), engine::EngineBitmap::MakeColor(100, 100, 100));
-  EXPECT_EQ(engineLights[1]->Type(), 3);
-  EXPECT_EQ(engineLights[1]->LightColor(), engine::EngineBitmap::MakeColor(200, 200, 200));
-  EXPECT_TRUE(engineStage->Contains(engineLights[0].Get()));
-  EXPECT_TRUE(engineStage->Contains(engineLights[1].Get()));
+  EXPECT_FLOAT_EQ(Engine().engineCamera->FarPlane(), 250);
+  EXPECT_FLOAT_EQ(Engine().engineCamera->NearPlane(), 1);
+  EXPECT_FLOAT_EQ(Engine().engineCamera->LocalPosition().y, 15);
+  EXPECT_FLOAT_EQ(Engine().engineCamera->LocalPosition().z, -15);
+  ASSERT_TRUE(Engine().engineLights[0] && Engine().engineLights[1]);
+  EXPECT_EQ(Engine().engineLights[0]->Type(), 0);
+  EXPECT_EQ(Engine().engineLights[0]->LightColor(), engine::EngineBitmap::MakeColor(100, 100, 100));
+  EXPECT_EQ(Engine().engineLights[1]->Type(), 3);
+  EXPECT_EQ(Engine().engineLights[1]->LightColor(), engine::EngineBitmap::MakeColor(200, 200, 200));
+  EXPECT_TRUE(Engine().engineStage->Contains(Engine().engineLights[0].Get()));
+  EXPECT_TRUE(Engine().engineStage->Contains(Engine().engineLights[1].Get()));
 
   // The screen text starts empty: all key red.
   ASSERT_TRUE(textOverlay);
   EXPECT_EQ(textOverlay->GetWidth(), 640);
   EXPECT_EQ(textOverlay->GetHeight(), 480);
   EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0);
-  EXPECT_EQ(screenWidth, 640);
-  EXPECT_EQ(screenHeight, 480);
+  EXPECT_EQ(Engine().screenWidth, 640);
+  EXPECT_EQ(Engine().screenHeight, 480);
 }
 
 TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShows) {
   Harness game;
   // The first frame is clamped for the simulation, but the game clock takes it whole.
   game.Frame(1000);
-  EXPECT_EQ(gameClock, 1000);
-  EXPECT_EQ(frameTime, 100);
-  EXPECT_EQ(clampCountdown, 0);
-  EXPECT_EQ(logosStarted, 1);
+  EXPECT_EQ(Clock().gameClock, 1000);
+  EXPECT_EQ(Clock().frameTime, 100);
+  EXPECT_EQ(Clock().clampCountdown, 0);
+  EXPECT_TRUE(LogosStarted());
   // One second has passed, not more: still the logos.
-  EXPECT_EQ(gameState, STATE_LOGOS);
+  EXPECT_EQ(States().gameState, STATE_LOGOS);
   EXPECT_FALSE(disclaimerImage);
 
   game.Frame(1);
-  EXPECT_EQ(gameState, STATE_DISCLAIMER);
-  EXPECT_EQ(previousGameState, STATE_LOGOS);
+  EXPECT_EQ(States().gameState, STATE_DISCLAIMER);
+  EXPECT_EQ(States().previousGameState, STATE_LOGOS);
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
   ASSERT_TRUE(disclaimerImage);
   ASSERT_TRUE(openingImage);
@@ -128,7 +131,7 @@ TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShow
 
   // Nothing more happens in state 1 by itself.
   game.Frames(100, 16);
-  EXPECT_EQ(gameState, STATE_DISCLAIMER);
+  EXPECT_EQ(States().gameState, STATE_DISCLAIMER);
   EXPECT_EQ(game.TracedStates().size(), 2u);
 }
 
@@ -187,7 +190,7 @@ TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) 
   // No still was put up in their place.
   EXPECT_EQ(game.Backend().PresentedFrames(), presented);
   EXPECT_TRUE(game.Backend().DisplayModeActive());
-  EXPECT_EQ(gameState, STATE_LOGOS);
+  EXPECT_EQ(States().gameState, STATE_LOGOS);
 
   // Then the disclaimer, once a second of game clock has passed.
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
@@ -203,11 +206,11 @@ TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
   EXPECT_FALSE(IsWindow(window));
   // The display mode was left, and every shared engine object let go.
   EXPECT_FALSE(game.Backend().DisplayModeActive());
-  EXPECT_FALSE(engineRoot);
-  EXPECT_FALSE(engineStage);
-  EXPECT_FALSE(engineCamera);
-  EXPECT_FALSE(engineLights[0]);
-  EXPECT_FALSE(engineLights[1]);
+  EXPECT_FALSE(Engine().engineRoot);
+  EXPECT_FALSE(Engine().engineStage);
+  EXPECT_FALSE(Engine().engineCamera);
+  EXPECT_FALSE(Engine().engineLights[0]);
+  EXPECT_FALSE(Engine().engineLights[1]);
   EXPECT_FALSE(fullScreenOverlay);
   EXPECT_FALSE(disclaimerImage);
   EXPECT_FALSE(mainWindow.root);
@@ -267,9 +270,9 @@ TEST(StartUpChecksTest, TheConditionsAreAskedInOrderAndAFatalOneEndsTheProgramAt
     EXPECT_EQ(game.MessageBoxes()[0].type, 0x10u);
     // No game state was ever entered, no engine object made, no browser opened.
     EXPECT_TRUE(game.TracedStates().empty());
-    EXPECT_FALSE(engineStage);
+    EXPECT_FALSE(Engine().engineStage);
     EXPECT_FALSE(textOverlay);
-    EXPECT_FALSE(engineRoot);
+    EXPECT_FALSE(Engine().engineRoot);
     EXPECT_TRUE(game.Launches().empty());
     EXPECT_FALSE(game.Backend().Started());
     EXPECT_EQ(game.RunToEnd(), 1);
@@ -287,7 +290,7 @@ TEST(StartUpChecksTest, AMissingEngineSendsThePlayerToTheDownloadPageAndEnds) {
     EXPECT_FALSE(game.Started());
     EXPECT_FALSE(game.Running());
     EXPECT_TRUE(game.TracedStates().empty());
-    EXPECT_FALSE(engineRoot);
+    EXPECT_FALSE(Engine().engineRoot);
     const auto& boxes = game.MessageBoxes();
     ASSERT_EQ(boxes.size(), variant == 2 ? 3u : 1u);
     EXPECT_EQ(boxes[0].text,

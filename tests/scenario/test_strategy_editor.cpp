@@ -18,8 +18,8 @@
 #include "damaged_tree.h"
 #include "harness.h"
 #include "player_road.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/screen_text.h"
 
 namespace kestrine::scenario {
@@ -64,7 +64,7 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
   game.Press('L');
   EXPECT_EQ(StrategyTable().strategyCursor, count - 1);
   ASSERT_TRUE(strategyMarkerState.strategyMarkers[0]);
-  EXPECT_TRUE(engineStage->Contains(strategyMarkerState.strategyMarkers[0].Get()));
+  EXPECT_TRUE(Engine().engineStage->Contains(strategyMarkerState.strategyMarkers[0].Get()));
 
   // Placing: the cursor onto the free entry after the last, its type stepped to a respawn point, stored.
   game.Press(VK_RIGHT);
@@ -99,7 +99,7 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
 
   // The medic is killed and the mission started again: its table is the edited one.
   game.Press('K');
-  ASSERT_EQ(gameState, STATE_KIA);
+  ASSERT_EQ(States().gameState, STATE_KIA);
   game.Frames(2, kFrameMs);
   StartMissionOne(game);
   ASSERT_EQ(StrategyTable().strategyCount, count + 1);

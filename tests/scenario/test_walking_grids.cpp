@@ -19,8 +19,8 @@
 #include "damaged_tree.h"
 #include "harness.h"
 #include "player_road.h"
+#include "shell/engine_setup.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine::scenario {
@@ -66,7 +66,7 @@ TEST(WalkingGrids, EveryShippedGridIsTheOneTheGameBuildsWithoutItWhereverTheCame
   StartTraining(12);
   SetUpMissionCasualties();
   SetGameState(STATE_START_MISSION);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_FALSE(fs::exists(tree.Root() / GridFile(4)));
   SetGameState(STATE_DEBRIEFING);
 
@@ -82,7 +82,7 @@ TEST(WalkingGrids, EveryShippedGridIsTheOneTheGameBuildsWithoutItWhereverTheCame
     EXPECT_EQ(Compare(Encoded(Nav().NavGrid), shipped), "equal") << "as the first entry built it";
     EXPECT_EQ(Compare(Bytes(tree.Root() / GridFile(mission)), shipped), "equal") << "as it was written";
     // From a corner of the battlefield, the trees' pictures turned to the camera there.
-    engineCamera->MoveTo(70.0f, 470.0f, -75.0f);
+    Engine().engineCamera->MoveTo(70.0f, 470.0f, -75.0f);
     ComputeNavGrid(again->cells);
     EXPECT_EQ(Compare(Encoded(again->cells), shipped), "equal") << "with the camera moved";
     SetGameState(STATE_DEBRIEFING);

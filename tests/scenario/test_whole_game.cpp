@@ -27,9 +27,10 @@
 #include "harness.h"
 #include "own_data_folder.h"
 #include "player_road.h"
+#include "shell/events.h"
 #include "shell/game_state.h"
-#include "shell/globals.h"
 #include "shell/hotspots.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "slot_screens.h"
@@ -41,7 +42,7 @@ namespace {
 void FromTheDisclaimer(Harness& game, int button) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   ASSERT_TRUE(PressButton(game, DISCLAIMER_ACCEPT));
-  ASSERT_EQ(gameState, STATE_MAIN_MENU);
+  ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
   ASSERT_TRUE(PressButton(game, button));
 }
 
@@ -49,9 +50,9 @@ void FromTheDisclaimer(Harness& game, int button) {
 void ToANewCampaign(Harness& game, int menuButton = MAIN_NEW_GAME) {
   FromTheDisclaimer(game, menuButton);
   ASSERT_TRUE(PressButton(game, 0));  // NOVICE, or TRAINING MISSION 1
-  ASSERT_EQ(gameState, STATE_PLAYER_SELECT);
+  ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
   ASSERT_TRUE(PressButton(game, PLAYER_SELECT_SELECT));
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
 }
 
 TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
@@ -60,11 +61,11 @@ TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
   RoadTrace trace;
   for (int32_t mission = 11; mission <= 13; ++mission) {
     SCOPED_TRACE("training mission " + std::to_string(mission - 10));
-    ASSERT_EQ(gameState, STATE_BRIEFING);
+    ASSERT_EQ(States().gameState, STATE_BRIEFING);
     ASSERT_EQ(Campaign().missionNumber, mission);
     ASSERT_GT(PlayFromTheBriefing(game, trace), 0) << ::testing::PrintToString(trace);
   }
-  EXPECT_EQ(gameState, STATE_MAIN_MENU);
+  EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
   EXPECT_EQ(Campaign().trainingRun, 0);
   // Training earns nothing.
   EXPECT_EQ(missionProgress.ribbonTotal + missionProgress.badgeCount[0] + missionProgress.promotionCount, 0);
@@ -113,7 +114,7 @@ RoadTrace PlayCampaign(uint32_t seed) {
   ToANewCampaign(game);
   for (int32_t mission = 1; mission <= kLastCampaignMission; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));
-    EXPECT_EQ(gameState, STATE_BRIEFING);
+    EXPECT_EQ(States().gameState, STATE_BRIEFING);
     EXPECT_EQ(Campaign().missionNumber, mission);
     if (PlayFromTheBriefing(game, trace, 4) == 0) {
       ADD_FAILURE() << "no way on from mission " << mission << ": " << ::testing::PrintToString(trace);
@@ -121,7 +122,7 @@ RoadTrace PlayCampaign(uint32_t seed) {
     }
   }
   {
-    EXPECT_EQ(gameState, STATE_FINISH);
+    EXPECT_EQ(States().gameState, STATE_FINISH);
     // Every mission earned its medal: a badge each for the first three, a ribbon each after.
     EXPECT_EQ(missionProgress.badgeCount[0] + missionProgress.badgeCount[1] + missionProgress.badgeCount[2], 3)
         << ::testing::PrintToString(trace);
@@ -131,7 +132,7 @@ RoadTrace PlayCampaign(uint32_t seed) {
     EXPECT_GT(campaign * 2, missionProgress.campaignMaximum);
     PressButton(game, FINISH_MAIN_MENU);
     // The campaign beats the default table's first score: its name is typed into the top row.
-    EXPECT_EQ(gameState, STATE_HIGH_SCORES);
+    EXPECT_EQ(States().gameState, STATE_HIGH_SCORES);
     EXPECT_EQ(HighScores().highScoreEntryRow, 0);
     for (char key : std::string("MEDIC")) game.Press(key);
     PressButton(game, HIGH_SCORE_BACK);
@@ -161,7 +162,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   Harness game;
   ToANewCampaign(game);
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   game.Frames(12, 50);
   // The medic throws a grenade at his own feet.
   const HotspotBox grenade = OverheadHotspotBox(OVERHEAD_GRENADE);
@@ -172,25 +173,25 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   game.Click(feet.x, feet.y);
   ASSERT_TRUE(game.RunUntilState(STATE_KIA, 70, 5000));
   ASSERT_TRUE(PressButton(game, KIA_REPLAY));
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(missionProgress.campaignMaximum, 0) << "a medic killed scores nothing";
 
   // Again, and this time the medic stays where he starts while the clock runs out: three casualties give
   // 3 x 260 seconds at novice.
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
-  const int32_t started = gameClock;
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
+  const int32_t started = Clock().gameClock;
   ASSERT_TRUE(game.RunUntilState(STATE_DEBRIEFING, 50, 900000));
-  EXPECT_EQ(missionEndFlag, 2);
-  EXPECT_NEAR(gameClock - started, 780000, 2000);
+  EXPECT_EQ(Outcome().missionEndFlag, 2);
+  EXPECT_NEAR(Clock().gameClock - started, 780000, 2000);
   const int32_t lostMaximum = missionProgress.campaignMaximum;
   EXPECT_GT(lostMaximum, 0);
   EXPECT_EQ(ChooseDebriefingButtons(1, missionProgress.missionScore, missionProgress.missionMaximum, false).next,
             nullptr)
       << "nobody treated: no way on";
   ASSERT_TRUE(PressButton(game, DEBRIEFING_REPLAY));
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(missionProgress.campaignMaximum, 0) << "the lost mission is taken back out of the totals";
   const std::vector<int> states = game.TracedStates();
@@ -212,36 +213,36 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   auto quitToTheMainMenu = [&](int quit) {
     ASSERT_TRUE(PressButton(game, quit));
     ASSERT_TRUE(PressButton(game, QUIT_YES));
-    if (gameState == STATE_HIGH_SCORES) PressButton(game, HIGH_SCORE_BACK);
-    if (gameState == STATE_OPTIONS) {
+    if (States().gameState == STATE_HIGH_SCORES) PressButton(game, HIGH_SCORE_BACK);
+    if (States().gameState == STATE_OPTIONS) {
       // The options are drawn once the pointer moves on the button it rests on.
       const MenuHotspot& rest = MenuHotspots.entries[HIGH_SCORE_BACK];
       game.MoveTo(static_cast<int>(rest.x0) + 1, static_cast<int>(rest.y0) + 1);
       PressButton(game, OPTIONS_BACK);
     }
-    ASSERT_EQ(gameState, STATE_MAIN_MENU);
+    ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
   };
   auto saveInSlot = [&](int save, int slot, int backTo) {
     ASSERT_TRUE(PressButton(game, save));
-    ASSERT_EQ(gameState, STATE_SAVE_GAME);
+    ASSERT_EQ(States().gameState, STATE_SAVE_GAME);
     game.Frame(16);
     UseSlot(game, slot);
     game.Frame(16);
     EXPECT_FALSE(SlotScreen().slotEmpty[slot]);
     PointAndClick(game, kSlotBack);
-    ASSERT_EQ(gameState, backTo);
+    ASSERT_EQ(States().gameState, backTo);
   };
   RoadTrace debriefing;
   saveInSlot(BRIEFING_SAVE, 0, STATE_BRIEFING);
 
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
   ASSERT_EQ(PlayMissionByTheBook(game, 4000, 1).treated, 1);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   game.Press(27);  // Escape
-  ASSERT_EQ(gameState, STATE_PAUSE_MENU);
+  ASSERT_EQ(States().gameState, STATE_PAUSE_MENU);
   saveInSlot(PAUSE_SAVE, 1, STATE_PAUSE_MENU);
   ASSERT_TRUE(PressButton(game, PAUSE_CONTINUE));
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   const int32_t scoreAtTheSave = missionProgress.missionScore;
   ASSERT_GT(scoreAtTheSave, 0);
   int32_t waitingAtTheSave = 0;
@@ -249,7 +250,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
     waitingAtTheSave += Units().units[i]->state == 1;
 
   PlayMissionByTheBook(game);
-  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  ASSERT_EQ(States().gameState, STATE_DEBRIEFING);
   NoteState(debriefing);
   saveInSlot(DEBRIEFING_SAVE, 2, STATE_DEBRIEFING);
   NoteState(debriefing);
@@ -260,11 +261,11 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   // The debriefing comes back as it was, and its way on leads to the second mission.
   quitToTheMainMenu(DEBRIEFING_QUIT);
   LoadFromTheMainMenu(game, 2);
-  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  ASSERT_EQ(States().gameState, STATE_DEBRIEFING);
   NoteState(debriefing);
   EXPECT_EQ(debriefing[2], debriefing[0]);
   ASSERT_TRUE(PressButton(game, DEBRIEFING_NEXT));
-  EXPECT_EQ(gameState, STATE_BRIEFING);
+  EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 2);
   ASSERT_GT(missionProgress.missionScore, 0);
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
@@ -275,7 +276,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   // counted into the campaign (as it stood at the save) once.
   quitToTheMainMenu(PAUSE_QUIT);
   LoadFromTheMainMenu(game, 1);
-  ASSERT_EQ(gameState, STATE_OVERHEAD);
+  ASSERT_EQ(States().gameState, STATE_OVERHEAD);
   EXPECT_EQ(Campaign().missionNumber, 1);
   int32_t waiting = 0;
   for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) waiting += Units().units[i]->state == 1;
@@ -283,14 +284,14 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   EXPECT_EQ(missionProgress.missionScore, scoreAtTheSave);
   const MissionPlay rest = PlayMissionByTheBook(game);
   EXPECT_EQ(rest.endFlag, 1);
-  ASSERT_EQ(gameState, STATE_DEBRIEFING);
+  ASSERT_EQ(States().gameState, STATE_DEBRIEFING);
   EXPECT_EQ(missionProgress.campaignMaximum, campaignMaximum);
   EXPECT_EQ(missionProgress.campaignScore, missionProgress.missionScore);
 
   // The briefing comes back with the campaign as it was before its first mission.
   quitToTheMainMenu(DEBRIEFING_QUIT);
   LoadFromTheMainMenu(game, 0);
-  ASSERT_EQ(gameState, STATE_BRIEFING);
+  ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(missionProgress.campaignScore + missionProgress.campaignMaximum + missionProgress.ribbonTotal +
                 missionProgress.badgeCount[0],

@@ -13,7 +13,7 @@
 #include "battlefield/nav_grid_build.h"
 #include "battlefield/nav_grid_file.h"
 #include "core/engine_internals.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
@@ -30,12 +30,11 @@ void WriteWalkingGrids(DataTree& tree) {
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(tree.Root());
   ResetProgramState();
-  engineRoot = engine::CreateEngineRoot("headless");
-  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-  engineStage = engineRoot->CreateStage();
-  engineCamera = engineStage->GetCamera();
-  engineLights[0] = engineRoot->CreateLight(0);
-  engineLights[1] = engineRoot->CreateLight(3);
+  UseEngine(engine::CreateEngineRoot("headless"));
+  engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
+  UseEngineLights(Engine().engineRoot->CreateLight(0), Engine().engineRoot->CreateLight(3));
   CreateTextOverlay();
   CreateOverlays();
   for (int32_t mission = 1; mission <= kTerrainFolderCount; ++mission) {
@@ -51,7 +50,7 @@ void WriteWalkingGrids(DataTree& tree) {
     tree.WriteBytes(CanonicalPath(NavGridFilePath(mission)), std::string(bytes.begin(), bytes.end()));
     UnloadMission();
   }
-  const std::vector<std::string> damaged = engine::CoreOf(*engineRoot).DamagedAssets();
+  const std::vector<std::string> damaged = engine::CoreOf(*Engine().engineRoot).DamagedAssets();
   ResetProgramState();
   std::filesystem::current_path(before);
   // A grid built without a model or a height file would be built on the wrong battlefield.

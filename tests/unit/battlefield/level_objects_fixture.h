@@ -14,7 +14,7 @@
 #include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 #include "unit/shell/headless_engine.h"
 #include "unit/shell/scratch_tree.h"
@@ -26,7 +26,8 @@ class LevelObjectTest : public ::testing::Test {
   void SetUp() override {
     StartHeadlessEngine();
     for (int slot = 0; slot < 14; ++slot)
-      levelTextures[slot] = slot == 3 ? engineRoot->CreateBitmap(120, 90) : engineRoot->CreateBitmap(128, 128);
+      levelTextures[slot] =
+          slot == 3 ? Engine().engineRoot->CreateBitmap(120, 90) : Engine().engineRoot->CreateBitmap(128, 128);
   }
 
   void TearDown() override {
@@ -40,7 +41,7 @@ class LevelObjectTest : public ::testing::Test {
   // Objects of the tests of the object itself, outside the level's records.
   OverheadObject records_[kLevelObjectCapacity];
 
-  static bool OnStage(const OverheadObject& o) { return o.group && engineStage->Contains(o.group.Get()); }
+  static bool OnStage(const OverheadObject& o) { return o.group && Engine().engineStage->Contains(o.group.Get()); }
 
   static std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -16,6 +16,10 @@
 #include "battlefield/strategy_table.h"
 #include "battlefield/terrain_images.h"
 #include "battlefield/view_preset.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/random.h"
@@ -31,15 +35,15 @@ class BattleFrameTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    fullScreenOverlay = engineRoot->CreateBitmap(640, 480);
-    extractionMarkerImage = engineRoot->CreateBitmap(32, 32);
+    fullScreenOverlay = Engine().engineRoot->CreateBitmap(640, 480);
+    extractionMarkerImage = Engine().engineRoot->CreateBitmap(32, 32);
     extractionMarkerImage->Clear(0, 0, 200);
-    KeepWrapImage(engineRoot->CreateBitmap(1024, 1024));
-    missionState.smallMapImage = engineRoot->CreateBitmap(64, 64);
-    gameState = STATE_OVERHEAD;
-    gameClock = 50000;
-    frameTime = 100;
-    missionClock = 1000000;
+    KeepWrapImage(Engine().engineRoot->CreateBitmap(1024, 1024));
+    missionState.smallMapImage = Engine().engineRoot->CreateBitmap(64, 64);
+    StoreGameStateWithoutEntry(STATE_OVERHEAD);
+    SetGameClock(50000);
+    SetFrameTime(100);
+    SetMissionClock(1000000);
     Add(kUnitKindMedic, kSidePlayer, 0, 0);
   }
   Unit& Casualty(float x, float z, int32_t state) {
@@ -98,18 +102,18 @@ TEST_F(BattleFrameTest, WithEveryCasualtyReturnedToActionTheMissionEndsInTheFram
   Casualty(-20, 0, 0);  // back in action
   MissionFrame(100, true);
   EXPECT_TRUE(Battle().extractionStarted);
-  EXPECT_EQ(missionEndFlag, 1);
+  EXPECT_EQ(Outcome().missionEndFlag, 1);
 }
 
 TEST_F(BattleFrameTest, TimeOutWithSomeoneHeldBackIsFlagTwoWhoeverStandsAtTheLandingPoint) {
   SetEvacuationPoint(Vector3(30, kGroundHeight, 30));
   StartExtraction();
-  missionClock = -1;
+  SetMissionClock(-1);
   Unit& there = Casualty(40, 25, 2);  // 11.2 away: not delivered by the frame, but within 13 on both axes
   Casualty(-40, -40, 5);
   MissionFrame(100, true);
-  EXPECT_EQ(missionEndFlag, 2);
-  EXPECT_EQ(extractionBonus, 0);
+  EXPECT_EQ(Outcome().missionEndFlag, 2);
+  EXPECT_EQ(Outcome().extractionBonus, 0);
   EXPECT_EQ(there.state, 3);  // counted once more after the time-up picture
 }
 
@@ -175,7 +179,7 @@ TEST_F(BattleFrameTest, ARespawnedUnitReturnsAtASpawnPointAndAWalkWithNoWayOnEnd
   srand(21);
   const float x = -60.0f + 60.0f * static_cast<float>(rand() % 3);
   srand(21);
-  gameClock = 0;  // before his down time: no move off in between
+  SetGameClock(0);  // before his down time: no move off in between
   MissionFrame(100, true);
   EXPECT_FALSE(enemy.down);
   EXPECT_EQ(enemy.health, 10);
@@ -209,7 +213,7 @@ TEST_F(BattleFrameTest, UnitsTakeTurnsAWaitingCasualtyTakesNoneAndAThrowHoldsIts
   MissionFrame(100, true);  // the casualty's turn
   EXPECT_EQ(lying.nextShotTime, 0);
   MissionFrame(100, true);  // back round to the soldier
-  EXPECT_EQ(soldier.nextShotTime, gameClock + 1800);
+  EXPECT_EQ(soldier.nextShotTime, Clock().gameClock + 1800);
 
   soldier.firing = true;
   soldier.weapon = WEAPON_GRENADE;
@@ -245,7 +249,7 @@ TEST_F(BattleFrameTest, TheCameraFollowsTheMedicInsideTheViewsLimits) {
     SetViewPreset(preset);
     ApplyViewPreset();
     MissionFrame(100, true);
-    const engine::EngineRef<engine::EngineVector> at = engineCamera->GetPosition();
+    const engine::EngineRef<engine::EngineVector> at = Engine().engineCamera->GetPosition();
     EXPECT_EQ(at->GetX(), static_cast<float>(limitX));
     EXPECT_EQ(at->GetY(), height);
     EXPECT_EQ(at->GetZ(), z);
@@ -253,7 +257,7 @@ TEST_F(BattleFrameTest, TheCameraFollowsTheMedicInsideTheViewsLimits) {
   // Under the patient view the camera stays.
   Units().units[0]->SetPosition(0, kGroundHeight, 0);
   MissionFrame(100, false);
-  EXPECT_EQ(engineCamera->GetPosition()->GetX(), 8.0f);
+  EXPECT_EQ(Engine().engineCamera->GetPosition()->GetX(), 8.0f);
 }
 
 }  // namespace

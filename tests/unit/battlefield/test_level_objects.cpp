@@ -7,6 +7,8 @@
 #include "battlefield/view_preset.h"
 #include "level_objects_fixture.h"
 #include "shell/developer_keys.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/sound_table.h"
 
 namespace kestrine::testing {
@@ -29,7 +31,7 @@ TEST_F(LevelObjects, TypesWithoutAnEntryBuildNothingAndIgnoreTheSetters) {
     EXPECT_FLOAT_EQ(o.position.y, 0.0f);
     EXPECT_FLOAT_EQ(o.angle, 0.0f);
   }
-  EXPECT_TRUE(engineStage->Objects().empty());
+  EXPECT_TRUE(Engine().engineStage->Objects().empty());
 
   // The helicopter goes straight on the stage; the big building only when the overhead view is entered.
   EXPECT_EQ(records_[1].createObject(OBJ_HELICOPTER), 1);
@@ -137,13 +139,13 @@ TEST_F(LevelObjects, BuildingOverARecordThatStillHoldsObjectsTakesTheOldOnesAway
   ASSERT_EQ(o.createObject(OBJ_BUILDING7), 1);
   const engine::EngineRef<engine::EngineActor> old = o.group;
   ASSERT_EQ(o.createObject(OBJ_TREE1), 1);
-  EXPECT_FALSE(engineStage->Contains(old.Get()));
+  EXPECT_FALSE(Engine().engineStage->Contains(old.Get()));
   EXPECT_TRUE(OnStage(o));
   // Nothing buildable: the tree goes too.
   const engine::EngineRef<engine::EngineActor> tree = o.group;
   EXPECT_EQ(o.createObject(OBJ_ROCK1), 0);
-  EXPECT_FALSE(engineStage->Contains(tree.Get()));
-  EXPECT_EQ(engineStage->Objects().size(), 0u);
+  EXPECT_FALSE(Engine().engineStage->Contains(tree.Get()));
+  EXPECT_EQ(Engine().engineStage->Objects().size(), 0u);
 }
 
 // ---- the placement tool ----
@@ -158,9 +160,9 @@ class PlacementTool : public LevelObjectTest {
   }
   // The key pressed at `from` and let go at `to` (game clock, ms).
   static void Hold(int key, int32_t from, int32_t to) {
-    gameClock = from;
+    SetGameClock(from);
     EXPECT_TRUE(PlacementToolKey(key, true, medic_));
-    gameClock = to;
+    SetGameClock(to);
     EXPECT_TRUE(PlacementToolKey(key, false, medic_));
   }
   static void Press(int key) {
@@ -175,7 +177,7 @@ TEST_F(PlacementTool, TheSwitchNeedsTheDeveloperLevel) {
   EXPECT_FALSE(PlacementToolKey(VK_PLACEMENT_TOOL, true, medic_));
   EXPECT_FALSE(PlacementToolKey('1', true, medic_));
   EXPECT_EQ(LevelObjectTable().objectCount, 0);
-  debugMode = kDebugDeveloper;
+  EnterDeveloperLevel();
   EXPECT_TRUE(PlacementToolKey(VK_PLACEMENT_TOOL, true, medic_));
   EXPECT_TRUE(PlacementToolKey(VK_PLACEMENT_TOOL, false, medic_));
   EXPECT_EQ(Placement().objectPlacementOn, 1);
@@ -202,10 +204,10 @@ TEST_F(PlacementTool, DigitsPlaceShownObjectsAtTheMedicUntilAllThirtyAreInUse) {
   Press('5');
   EXPECT_EQ(LevelObjectTable().objectCount, 30);
   EXPECT_EQ(LevelObjectTable().ohObjects[29].type, OBJ_WALL2);
-  const size_t onStage = engineStage->Objects().size();
+  const size_t onStage = Engine().engineStage->Objects().size();
   Press('9');
   EXPECT_EQ(LevelObjectTable().objectCount, 30);
-  EXPECT_EQ(engineStage->Objects().size(), onStage);
+  EXPECT_EQ(Engine().engineStage->Objects().size(), onStage);
 }
 
 TEST_F(PlacementTool, TheSelectionWrapsAndStaysAmongTheObjectsInUse) {

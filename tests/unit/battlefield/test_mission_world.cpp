@@ -26,6 +26,7 @@
 #include "battlefield/view_preset.h"
 #include "casualty/backpack.h"
 #include "nav_grid_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "shell/overlays.h"
@@ -47,8 +48,8 @@ class MissionWorldTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    fullScreenOverlay = engineRoot->CreateBitmap(640, 480);
-    missionState.terrainMesh = engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
+    fullScreenOverlay = Engine().engineRoot->CreateBitmap(640, 480);
+    missionState.terrainMesh = Engine().engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
     GoToMission(3);
   }
 
@@ -128,7 +129,7 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
   const OverheadObject& wreck = LevelObjectTable().ohObjects[missionState.propIndex];
   EXPECT_FLOAT_EQ(wreck.position.x, -24.0f);
   EXPECT_FLOAT_EQ(wreck.position.y, 401.8f);
-  EXPECT_TRUE(engineStage->Contains(wreck.group.Get()));
+  EXPECT_TRUE(Engine().engineStage->Contains(wreck.group.Get()));
 
   EXPECT_EQ(missionState.casualtyCount, 3);
   EXPECT_EQ(missionState.extractionWarnTime, 120000);
@@ -439,7 +440,7 @@ TEST_F(MissionWorldTest, TheViewsTakeTurnsAndTurnTheBattleDown) {
   EXPECT_EQ(ViewPreset().viewPreset, 0);
   EXPECT_EQ(ViewPreset().cameraHeight, 512);
   EXPECT_EQ(overheadEffectsOffset, 50);
-  EXPECT_NEAR(engineCamera->GetDirection()->GetY(), -1.0f, 1e-5f);  // straight down
+  EXPECT_NEAR(Engine().engineCamera->GetDirection()->GetY(), -1.0f, 1e-5f);  // straight down
 }
 
 }  // namespace

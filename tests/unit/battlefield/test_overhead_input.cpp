@@ -19,6 +19,9 @@
 #include "battlefield/strategy_markers.h"
 #include "battlefield/strategy_table.h"
 #include "casualty/backpack.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
 #include "shell/hotspots.h"
 #include "shell/screen_text.h"
 #include "strategy_fixture.h"
@@ -33,16 +36,16 @@ class OverheadInputTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    gameState = STATE_OVERHEAD;
-    gameClock = 50000;
+    StoreGameStateWithoutEntry(STATE_OVERHEAD);
+    SetGameClock(50000);
     // Straight down on the middle of the battlefield: the screen's centre picks the ground at (0, 0).
-    engineCamera->SetPosition(0, 600, 0);
-    engineCamera->SetDirectionUp(0, -1, 0, 0, 0, 1);
+    Engine().engineCamera->SetPosition(0, 600, 0);
+    Engine().engineCamera->SetDirectionUp(0, -1, 0, 0, 0, 1);
     Add(kUnitKindMedic, kSidePlayer, 20, 0);
   }
   Unit& Medic() { return *Units().units[0]; }
   void ClickCentre() {
-    gameClock += 2000;  // past any wait for the next shot
+    SetGameClock(Clock().gameClock + 2000);  // past any wait for the next shot
     OverheadMouse(engine::kMouseLeftUp, 320, 240);
   }
   static void Press(int32_t id) {
@@ -78,19 +81,19 @@ TEST_F(OverheadInputTest, TheRifleFiresInBurstsOfThreeAndAFreshClipHoldsTheNextS
   ClickCentre();
   EXPECT_EQ(backpack.count[1], 30);
   EXPECT_TRUE(Medic().firing) << "the shot went before the clip change held the next one back";
-  EXPECT_EQ(Medic().nextShotTime, gameClock + 1000);
+  EXPECT_EQ(Medic().nextShotTime, Clock().gameClock + 1000);
   OverheadMouse(engine::kMouseLeftUp, 320, 240);  // within the second: nothing
   EXPECT_EQ(backpack.count[1], 30);
   ClickCentre();
   EXPECT_EQ(backpack.count[1], 27);
-  EXPECT_EQ(Medic().nextShotTime, gameClock + 200);  // the rifle's own pace
+  EXPECT_EQ(Medic().nextShotTime, Clock().gameClock + 200);  // the rifle's own pace
   backpack.count[1] = 2;
   ClickCentre();
   EXPECT_EQ(backpack.count[1], 0);
-  EXPECT_EQ(Medic().nextShotTime, gameClock + 1000);
+  EXPECT_EQ(Medic().nextShotTime, Clock().gameClock + 1000);
   ClickCentre();  // empty: no shot
   EXPECT_EQ(backpack.count[1], 0);
-  EXPECT_LT(Medic().nextShotTime, gameClock);
+  EXPECT_LT(Medic().nextShotTime, Clock().gameClock);
 }
 
 TEST_F(OverheadInputTest, ACasualtyReadiedForEvacuationIsDeliveredWhenLetGoWithinTwelveOfTheLandingPoint) {
@@ -140,7 +143,7 @@ TEST_F(OverheadInputTest, AButtonPressForAStaleNearestIndexDoesNothing) {
     Press(OVERHEAD_DRAG_PATIENT);
     EXPECT_FALSE(MedicDrag().dragging);
     Press(OVERHEAD_VIEW_PATIENT);
-    EXPECT_EQ(gameState, STATE_OVERHEAD);
+    EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   }
 }
 
@@ -202,7 +205,7 @@ int Pixels(int x, int y, int w, int h, int r, int g, int b) {
 
 TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutATrace) {
   CreateTextOverlay();
-  missionState.overheadImage = engineRoot->CreateBitmap(640, 125);
+  missionState.overheadImage = Engine().engineRoot->CreateBitmap(640, 125);
   missionState.overheadImage->Clear(40, 46, 34);
   auto freshStrip = [] {
     ClearTextOverlay();
@@ -252,7 +255,7 @@ TEST(OverheadHudTexts, ClockRoundsAndProgress) {
 }
 
 TEST_F(OverheadInputTest, TheStrategyMarkerGlowsDownToSixtyThenUpToFullInItsSidesColour) {
-  strategyMarkerState.strategyMarkerPlanes[0] = engineRoot->CreatePlane(2, 2, 1, 0, 0, 1);
+  strategyMarkerState.strategyMarkerPlanes[0] = Engine().engineRoot->CreatePlane(2, 2, 1, 0, 0, 1);
   EditStrategyEntry(0, [&](StrategyEntry& edited) { edited.side = ENEMY; });
   SetStrategyCursor(0);
   EXPECT_EQ(StrategyMarkerPulse(), 128);

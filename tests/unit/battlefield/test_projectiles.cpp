@@ -8,6 +8,7 @@
 #include "battlefield/camera_shake.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/vehicle.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "unit_fixture.h"
@@ -42,7 +43,7 @@ TEST_F(ProjectilesTest, AThrowCoversTenUnitsATimeUnitAndTheFuseEndsJustAfterTheA
     EXPECT_FALSE(grenade.idle);
     grenade.UpdateProjectiles(static_cast<float>(ms / 700.0));
     EXPECT_TRUE(grenade.idle);
-    EXPECT_FALSE(engineStage->Contains(grenade.model.Get()));
+    EXPECT_FALSE(Engine().engineStage->Contains(grenade.model.Get()));
     // Spent, it is no obstacle where it blew: a streak flies through.
     Tracer streak;
     streak.BuildFacedBox(kSideAlly);
@@ -76,7 +77,7 @@ TEST_F(ProjectilesTest, EnemiesAreKnockedOutWithinNineScatterWithinFifteenAndVeh
   Unit& ally = Add(kUnitKindAlly, kSideAlly, 2, 0);
   scatters.draggedBy = 4;
   ally.draggedBy = 1;
-  PutUnit(5, std::make_unique<Vehicle>(engineRoot, engineStage, kUnitKindEnemy));
+  PutUnit(5, std::make_unique<Vehicle>(Engine().engineRoot, Engine().engineStage, kUnitKindEnemy));
   Unit& truck = *Units().units[Units().unitCount];
   CountNewUnit();
   truck.Place(Ground(-5, 0), kSideEnemy, 0, 5);
@@ -140,7 +141,7 @@ TEST_F(ProjectilesTest, AStreakStopsOnItsTargetOrAtAUnitAndIsPutAwayWhereItStopp
   EXPECT_FALSE(streak.idle);
   streak.UpdateLaunchedObjects(0.2f);
   EXPECT_TRUE(streak.idle);
-  EXPECT_FALSE(engineStage->Contains(streak.object.Get()));
+  EXPECT_FALSE(Engine().engineStage->Contains(streak.object.Get()));
   EXPECT_NEAR(streak.position.x, 30.0f, 1e-4f);
 
   Add(kUnitKindAlly, kSideAlly, 15, 0);
@@ -156,15 +157,15 @@ TEST_F(ProjectilesTest, AStreakStopsOnItsTargetOrAtAUnitAndIsPutAwayWhereItStopp
 }
 
 TEST_F(ProjectilesTest, TheShakeTurnsTheCameraGentlyAndGivesItsViewBackEvenAfterASecondBlast) {
-  engineCamera->SetDirectionUp(0, -0.8f, 0.6f, 0, 0.6f, 0.8f);
-  const Vector3 direction(engineCamera->GetDirection()), up(engineCamera->GetUp());
+  Engine().engineCamera->SetDirectionUp(0, -0.8f, 0.6f, 0, 0.6f, 0.8f);
+  const Vector3 direction(Engine().engineCamera->GetDirection()), up(Engine().engineCamera->GetUp());
   StartCameraShake(10.0f);  // a blast 20 away
   EXPECT_FLOAT_EQ(Shake().shakeMagnitude, 500.0f);
   float largest = 0.0f;
   for (int frame = 1; Shake().shakeTimer > 0; ++frame) {
-    const engine::Vec3 before = engineCamera->GetDirection()->Value();
+    const engine::Vec3 before = Engine().engineCamera->GetDirection()->Value();
     CameraShake(70, true);
-    const float cosine = std::min(1.0f, before.Dot(engineCamera->GetDirection()->Value()));
+    const float cosine = std::min(1.0f, before.Dot(Engine().engineCamera->GetDirection()->Value()));
     largest = std::max(largest, std::acos(cosine) * 57.29578f);
     if (frame == 3) {
       StartCameraShake(10.0f);
@@ -172,8 +173,8 @@ TEST_F(ProjectilesTest, TheShakeTurnsTheCameraGentlyAndGivesItsViewBackEvenAfter
   }
   EXPECT_GT(largest, 0.0f);
   EXPECT_LE(largest, 49.0f / 500.0f * 1.01f);
-  EXPECT_FLOAT_EQ(engineCamera->GetDirection()->GetY(), direction.y);
-  EXPECT_FLOAT_EQ(engineCamera->GetUp()->GetZ(), up.z);
+  EXPECT_FLOAT_EQ(Engine().engineCamera->GetDirection()->GetY(), direction.y);
+  EXPECT_FLOAT_EQ(Engine().engineCamera->GetUp()->GetZ(), up.z);
 }
 
 }  // namespace

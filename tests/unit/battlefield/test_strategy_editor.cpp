@@ -25,6 +25,9 @@
 #include "battlefield/strategy_table.h"
 #include "platform/message_box.h"
 #include "shell/developer_keys.h"
+#include "shell/engine_setup.h"
+#include "shell/game_state.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "strategy_fixture.h"
 #include "unit_fixture.h"
@@ -38,11 +41,11 @@ class StrategyEditorTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    gameState = STATE_OVERHEAD;
+    StoreGameStateWithoutEntry(STATE_OVERHEAD);
     GoToMission(6);
     Add(kUnitKindMedic, kSidePlayer, 0, 0);
-    for (int i = 0; i < 5; ++i) markerImages[i] = engineRoot->CreateBitmap(8, 8);
-    debugMode = kDebugDeveloper;
+    for (int i = 0; i < 5; ++i) markerImages[i] = Engine().engineRoot->CreateBitmap(8, 8);
+    EnterDeveloperLevel();
     Press(VK_STRATEGY_EDITOR);
     ASSERT_EQ(StrategyEditor().strategyEditOn, 1);
   }
@@ -113,7 +116,7 @@ TEST_F(StrategyEditorTest, FieldKeysCycleAndComeBeforeTheCheatsOfTheSameKeys) {
   EditStrategyEntry(0, [](StrategyEntry& edited) { edited.type = STRATEGY_DEFEND; });
   Press('F', 8);
   EXPECT_EQ(e.type, STRATEGY_DEFEND);
-  EXPECT_EQ(clockFrozen, 0) << "'F' also freezes the clock when the editor is off";
+  EXPECT_EQ(MissionTime().clockFrozen, 0) << "'F' also freezes the clock when the editor is off";
   Press('F', 5);
   EXPECT_EQ(e.type, STRATEGY_NONE);
 
@@ -151,7 +154,7 @@ TEST_F(StrategyEditorTest, FieldKeysCycleAndComeBeforeTheCheatsOfTheSameKeys) {
   SetPlacementTool(false);
   Press(VK_STRATEGY_EDITOR);
   Press('F');
-  EXPECT_EQ(clockFrozen, 1);
+  EXPECT_EQ(MissionTime().clockFrozen, 1);
 }
 
 TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderTheCursor) {
@@ -162,7 +165,7 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
   ASSERT_EQ(StrategyTable().strategyCount, 1);
   EXPECT_EQ(StrategyTable().strategyCursor, 0);
   ASSERT_NE(Marker(0), nullptr);
-  EXPECT_TRUE(engineStage->Contains(Marker(0)) && Marker(0)->Visible());
+  EXPECT_TRUE(Engine().engineStage->Contains(Marker(0)) && Marker(0)->Visible());
   EXPECT_FLOAT_EQ(Marker(0)->LocalPosition().x, 10.0f);
   EXPECT_EQ(Plane(0)->Params()[0], 4.0f);
   EXPECT_EQ(Front(0), engine::EngineBitmap::MakeColor(255, 255, 0));  // an ally casualty's place
@@ -189,14 +192,14 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
   ASSERT_EQ(StrategyTable().strategyCursor, 0);
   engine::EngineObject* object = Marker(0);
   engine::EngineMesh* plane = Plane(0);
-  const size_t onStage = engineStage->Objects().size();
+  const size_t onStage = Engine().engineStage->Objects().size();
   StoreAt(-7, 402, 8);
   EXPECT_EQ(StrategyTable().strategyCount, 2);
   EXPECT_EQ(Marker(0), object);
   EXPECT_EQ(Plane(0), plane);
   EXPECT_EQ(plane->Params()[0], 4.0f);
   EXPECT_FLOAT_EQ(object->LocalPosition().x, -7.0f);
-  EXPECT_EQ(engineStage->Objects().size(), onStage);
+  EXPECT_EQ(Engine().engineStage->Objects().size(), onStage);
 
   // Placing into a slot that already has a marker takes the old one off the stage.
   SetStrategyEditMode(kStrategyPlacing);
@@ -205,14 +208,14 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
   engine::EngineObject* old = Marker(1);
   StoreAt(1, 400, 1);
   EXPECT_NE(Marker(1), old);
-  EXPECT_EQ(engineStage->Objects().size(), onStage);
+  EXPECT_EQ(Engine().engineStage->Objects().size(), onStage);
   EXPECT_EQ(Front(1), engine::EngineBitmap::MakeColor(255, 10, 10));  // an enemy patrol
 
   // ']' hides every marker and takes it off the stage, '[' brings it back.
   Press(VK_STRATEGY_HIDE);
-  EXPECT_FALSE(engineStage->Contains(Marker(0)) || Marker(0)->Visible());
+  EXPECT_FALSE(Engine().engineStage->Contains(Marker(0)) || Marker(0)->Visible());
   Press(VK_STRATEGY_SHOW);
-  EXPECT_TRUE(engineStage->Contains(Marker(1)) && Marker(1)->Visible());
+  EXPECT_TRUE(Engine().engineStage->Contains(Marker(1)) && Marker(1)->Visible());
 }
 
 TEST_F(StrategyEditorTest, SpawnAndExtractionEntriesSetTheirPointsWhenStored) {

@@ -10,6 +10,10 @@
 #include "battlefield/strategy_table.h"
 #include "battlefield/unit_orders.h"
 #include "battlefield/unit_shooting.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 #include "shell/screen_text.h"
@@ -25,8 +29,8 @@ class OrdersTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    gameClock = 100000;
-    gameState = STATE_OVERHEAD;
+    SetGameClock(100000);
+    StoreGameStateWithoutEntry(STATE_OVERHEAD);
     Add(kUnitKindMedic, kSidePlayer, -70, -70);
   }
   Unit& Ordered(int32_t side, float x, float z, int32_t orders) {
@@ -129,7 +133,7 @@ TEST_F(OrdersTest, AnExpertAttackerNowAndThenTurnsToDraggingButNotUnderThePatien
   enemy.home = Vector3(30, kGroundHeight, 0);
   const uint32_t drags = testing::SeedWhere(200, [](int32_t draw) { return draw > 180; });
   for (const int32_t state : {STATE_OVERHEAD, STATE_PATIENT_VIEW}) {
-    gameState = state;
+    StoreGameStateWithoutEntry(state);
     enemy.orders = ORDERS_ATTACK;
     srand(drags);
     RunOrders(1);
@@ -182,7 +186,7 @@ TEST_F(OrdersTest, TheEnemyCarriesAWaitingCasualtyToItsOwnPostWithoutDeliveringH
   enemy.orders = ORDERS_DEFENDNDRAG;
   RunOrders(1);
   ASSERT_EQ(enemy.draggedBy, 2);
-  gameState = STATE_PATIENT_VIEW;
+  StoreGameStateWithoutEntry(STATE_PATIENT_VIEW);
   RunOrders(1);
   EXPECT_EQ(enemy.draggedBy, -1);
 }
@@ -237,11 +241,11 @@ TEST_F(ShootingTest, NoShotAtAVehicleBeyondFiftyOrThroughAWall) {
   shooter.firing = false;
   shooter.nextShotTime = 0;
   truck.SetPosition(20, kGroundHeight, 0);
-  auto wall = engineRoot->CreateObject();
-  wall->AttachShape(engineRoot->CreateBox(2, 20, 20, 0));
+  auto wall = Engine().engineRoot->CreateObject();
+  wall->AttachShape(Engine().engineRoot->CreateBox(2, 20, 20, 0));
   wall->MoveTo(10, kGroundHeight, 0);
   wall->SetCollisionMask(4, 0);
-  engineStage->AddObject(wall);
+  Engine().engineStage->AddObject(wall);
   UnitShootingTick(1);
   EXPECT_FALSE(shooter.firing);
 }
@@ -307,7 +311,7 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
   for (const Case& c : cases) {
     SCOPED_TRACE(c.level * 100 + c.state);
     ChooseDifficulty(c.level);
-    gameState = c.state;
+    StoreGameStateWithoutEntry(c.state);
     SetInvulnerable(c.invulnerable != 0);
     medic.down = false;
     medic.health = 10;
@@ -316,12 +320,12 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
     const int32_t off[] = {25, 50, 75};
     srand(testing::SeedWhere((3 - c.level) * 100, [&](int32_t draw) { return draw < 7 + off[c.level]; }));
     UnitShootingTick(1);
-    EXPECT_EQ(gameState, c.endState);
+    EXPECT_EQ(States().gameState, c.endState);
     EXPECT_EQ(medic.down, c.dies);
     EXPECT_EQ(medic.health, 9);  // hit all the same
     // Killed under the patient view, he passes through the overhead view.
     if (c.dies && c.state == STATE_PATIENT_VIEW) {
-      EXPECT_EQ(previousGameState, STATE_OVERHEAD);
+      EXPECT_EQ(States().previousGameState, STATE_OVERHEAD);
     }
   }
 }
@@ -329,7 +333,7 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
 TEST_F(ShootingTest, AShotAtTheMedicOutlinesTheScreenOnlyUnderThePatientView) {
   Add(kUnitKindMedic, kSidePlayer, 0, 0);
   Add(kUnitKindEnemy, kSideEnemy, 0, 12);
-  textOverlay = engineRoot->CreateBitmap(640, 480);
+  textOverlay = Engine().engineRoot->CreateBitmap(640, 480);
   ChooseDifficulty(0);
   // The screen outline is drawn in its own yellow, whatever colour the overlay last drew in.
   const engine::Color flash = engine::EngineBitmap::MakeColor(255, 255, 0);
@@ -337,7 +341,7 @@ TEST_F(ShootingTest, AShotAtTheMedicOutlinesTheScreenOnlyUnderThePatientView) {
   for (const int32_t state : {STATE_OVERHEAD, STATE_PATIENT_VIEW}) {
     SCOPED_TRACE(state);
     textOverlay->Clear(255, 0, 0);
-    gameState = state;
+    StoreGameStateWithoutEntry(state);
     Units().units[1]->nextShotTime = 0;
     UnitShootingTick(1);
     ASSERT_TRUE(Units().units[1]->firing);
@@ -382,7 +386,7 @@ TEST_F(ShootingTest, APlayersShotBesideAFriendCountsAgainstHimUntilHeHitsAnEnemy
   EXPECT_EQ(Battle().friendlyFireCount, 5);
   PlayerShotLanded(Vector3(-25, enemy.pos.y, 0));
   EXPECT_EQ(Battle().friendlyFireCount, 0);
-  EXPECT_EQ(missionEndFlag, 0);
+  EXPECT_EQ(Outcome().missionEndFlag, 0);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "battlefield/medic_drag.h"
 #include "battlefield/spawn_points.h"
 #include "battlefield/vehicle.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "unit_fixture.h"
 
 namespace kestrine {
@@ -72,7 +74,7 @@ TEST_F(UnitsTest, EachActionPlaysItsAnimationWithItsWeaponAndSpeed) {
 TEST_F(UnitsTest, TheSameActionDoesNotRestartAndACasualtyAlwaysLies) {
   Unit& u = Add(kUnitKindAlly, kSideAlly, 0, 0);
   u.SetAction(ACTION_WALK);
-  engineRoot->Wait(500);
+  Engine().engineRoot->Wait(500);
   const float time = Playing(u)->time;
   ASSERT_GT(time, 0.0f);
   u.SetAction(ACTION_WALK);
@@ -192,13 +194,13 @@ TEST_F(UnitsTest, ShotsReachNoFartherThanTheirWeaponAndWaitTheirTurn) {
     EXPECT_NEAR(Vector3(u.marker->GetDirection()).y, 1.0f, 1e-4f);  // the plate still lies flat
     EXPECT_NEAR(impact.x - u.pos.x, row.reach, 1e-3f);
     EXPECT_NEAR(impact.z, 0.0f, 1e-3f);
-    EXPECT_EQ(u.nextShotTime, gameClock + row.wait);
+    EXPECT_EQ(u.nextShotTime, Clock().gameClock + row.wait);
     // Too early: nothing.
-    gameClock += row.wait - 1;
+    SetGameClock(Clock().gameClock + row.wait - 1);
     const Vector3 early = u.Fire(Vector3(u.pos.x + 10.0f, u.pos.y, 0), row.mode);
     EXPECT_EQ(early.x, 0.0f);
     EXPECT_EQ(early.z, 0.0f);
-    gameClock += 1;
+    SetGameClock(Clock().gameClock + 1);
   }
   // The pulled-in point is what the streak and the grenade fly to.
   EXPECT_NEAR(u.tracer.target.x - u.pos.x, 70.0f, 1e-3f);
@@ -210,11 +212,11 @@ TEST_F(UnitsTest, ShotsReachNoFartherThanTheirWeaponAndWaitTheirTurn) {
 }
 
 TEST_F(UnitsTest, AWallStopsTheShotAndTheLineOfSight) {
-  auto wall = engineRoot->CreateObject();
-  wall->AttachShape(engineRoot->CreateBox(2, 20, 20, 0));
+  auto wall = Engine().engineRoot->CreateObject();
+  wall->AttachShape(Engine().engineRoot->CreateBox(2, 20, 20, 0));
   wall->MoveTo(0, kGroundHeight, 0);
   wall->SetCollisionMask(4, 0);
-  engineStage->AddObject(wall);
+  Engine().engineStage->AddObject(wall);
   Unit& u = Add(kUnitKindAlly, kSideAlly, -20, 0);
   const Vector3 impact = u.Fire(Vector3(20, u.pos.y, 0), FIRE_RIFLE);
   EXPECT_LT(impact.x, -1.0f);
@@ -227,13 +229,13 @@ TEST_F(UnitsTest, AWallStopsTheShotAndTheLineOfSight) {
   EXPECT_EQ(LineOfSight(Vector3(20, kGroundHeight + 2, 30), clear, 5), 1);
   EXPECT_EQ(clear.x, -20.0f);
   // One probe for the mission, gone with it.
-  EXPECT_TRUE(engineStage->Contains(sightProbeState.probe.Get()));
+  EXPECT_TRUE(Engine().engineStage->Contains(sightProbeState.probe.Get()));
   ReleaseSightProbe();
   EXPECT_FALSE(sightProbeState.ready);
 }
 
 TEST_F(UnitsTest, KilledAndKnockedDownUnits) {
-  gameClock = 1234;
+  SetGameClock(1234);
   Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, 10, 10);
   enemy.Kill();
   EXPECT_EQ(enemy.health, -10);
@@ -307,7 +309,7 @@ TEST_F(UnitsTest, TheUnitArrayAnswersForEverySlot) {
 }
 
 TEST_F(UnitsTest, VehiclesKeepTheirModelsScaleAndFallSilentWhenDown) {
-  Vehicle& truck = *new Vehicle(engineRoot, engineStage, kUnitKindEnemy);
+  Vehicle& truck = *new Vehicle(Engine().engineRoot, Engine().engineStage, kUnitKindEnemy);
   AddUnit(std::unique_ptr<Unit>(&truck));
   EXPECT_EQ(truck.vehicleKind, TRUCK);
   truck.vehicleKind = HUMMER;
@@ -326,9 +328,9 @@ TEST_F(UnitsTest, VehiclesKeepTheirModelsScaleAndFallSilentWhenDown) {
   soldier.SetScale(1.1f);
   EXPECT_FLOAT_EQ(soldier.body->Scale().x, 0.77f);
   // Placed again, a unit's old models leave the stage.
-  const size_t onStage = engineStage->Objects().size();
+  const size_t onStage = Engine().engineStage->Objects().size();
   soldier.Place(Vector3(20, kGroundHeight + 3, 0), kSideAlly, 0, 1);
-  EXPECT_EQ(engineStage->Objects().size(), onStage);
+  EXPECT_EQ(Engine().engineStage->Objects().size(), onStage);
 }
 
 }  // namespace

@@ -17,7 +17,8 @@
 #include "engine/engine.h"
 #include "nav_grid_fixture.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 #include "tools/assetgen/model_builder.h"
@@ -63,19 +64,19 @@ class UnitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     StartHeadlessEngine();
-    soldierIconImage = engineRoot->CreateBitmap(16, 16);
-    gameClock = 0;
+    soldierIconImage = Engine().engineRoot->CreateBitmap(16, 16);
+    SetGameClock(0);
     WriteBodies(16);
     tree_.WriteBytes("chars\\newSold\\pistol\\oh_pistol.qsad", TestWeapon());
     tree_.WriteBytes("chars\\newSold\\rifle\\oh_m16.qsad", TestWeapon());
 
-    auto grid = engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
+    auto grid = Engine().engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
     for (int r = 0; r < 20; ++r)
       for (int c = 0; c < 20; ++c) grid->SetVertexHeight(c, r, kGroundHeight, 0);
-    ground_ = engineRoot->CreateObject();
+    ground_ = Engine().engineRoot->CreateObject();
     ground_->AttachShape(grid);
     ground_->SetOptionValue(engine::EngineNode::kOptionGround);
-    engineStage->AddObject(ground_);
+    Engine().engineStage->AddObject(ground_);
     NavCells openGrid;
     OpenNavGrid(openGrid, kGroundHeight);
     SetNavGrid(openGrid);
@@ -98,7 +99,7 @@ class UnitTest : public ::testing::Test {
   Unit& Add(int32_t kind, int32_t side, float x, float z, int32_t state = 0) {
     const int slot = Units().unitCount;
     CountNewUnit();
-    PutUnit(slot, std::make_unique<Unit>(engineRoot, engineStage, kind));
+    PutUnit(slot, std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind));
     Units().units[slot]->Place(Vector3(x, kGroundHeight + 3.0f, z), side, state, slot);
     Units().units[slot]->Update(0);  // the snap to the ground every placed unit gets on its first frame
     return *Units().units[slot];

@@ -14,7 +14,7 @@
 #include "casualty/patient.h"
 #include "casualty/treatment_switches.h"
 #include "casualty_view/tool_drawer.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/sound_table.h"
 #include "wound_fixture.h"
@@ -83,7 +83,7 @@ class ApplyToolTest : public WoundTest {
     for (int32_t& count : backpack.count) count = kFullStock;
     // Placeholder sounds: silent, but they say whether they were started and whether to loop.
     for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) {
-      soundTable[slot] = engineRoot->LoadSound(L"sounds\\test\\none.qwv", 0);
+      soundTable[slot] = Engine().engineRoot->LoadSound(L"sounds\\test\\none.qwv", 0);
     }
   }
 

@@ -9,7 +9,7 @@
 #include "casualty/backpack.h"
 #include "core/engine_internals.h"
 #include "engine/engine.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
 #include "shell/sound_table.h"
@@ -21,8 +21,8 @@ class BackpackTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
+    UseEngine(engine::CreateEngineRoot("headless"));
+    engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
     kestrine::srand(1);
   }
   void TearDown() override { ResetProgramState(); }

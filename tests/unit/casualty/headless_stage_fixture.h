@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "core/engine_internals.h"
-#include "shell/globals.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"

@@ -16,7 +16,8 @@
 #include "casualty_view/patient_speech.h"
 #include "core/engine_internals.h"
 #include "core/model_instance.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -56,8 +57,8 @@ class PatientFaceTest : public HeadlessStageTest {
 
   void SetUp() override {
     HeadlessStageTest::SetUp();
-    clampCountdown = 0;
-    frameTime = kFrameMs;
+    ClampNextFrames(0);
+    SetFrameTime(kFrameMs);
   }
 
   // A conscious own soldier who can speak, in casualty slot `slot`, shown.
@@ -65,7 +66,7 @@ class PatientFaceTest : public HeadlessStageTest {
     for (const char* path : {"patient\\pv-sold\\pv_sold.qsad", "patient\\injury\\pv-legamp\\pv_legamp.qsad"})
       tree_.WriteBytes(path, PoseBody(animations));
     DeleteCasualty(slot);
-    PlaceCasualty(slot, BuildPatient(engineRoot, engineStage, wound, 1, nullptr));
+    PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, wound, 1, nullptr));
     Slots().casualties[slot]->conscious = Slots().casualties[slot]->canSpeak = 1;
     Show(slot);
     return *Slots().casualties[slot];
@@ -82,7 +83,7 @@ class PatientFaceTest : public HeadlessStageTest {
   static void Frame() {
     PlayPatientSpeech();
     Slots().currentPatient->UpdateAnimation();
-    engineRoot->Wait(kFrameMs);
+    Engine().engineRoot->Wait(kFrameMs);
   }
   // The track of the shown patient's animation of that name, or null when it does not play.
   static const engine::AnimationTrack* Track(const std::wstring& name) {
@@ -92,7 +93,7 @@ class PatientFaceTest : public HeadlessStageTest {
   }
   static bool Speaking() { return PatientSpeech().speechSound && PatientSpeech().speechSound->IsPlaying(); }
   static bool Logged(const std::string& text) {
-    return engine::CoreOf(*engineRoot).DebugLog().find(text) != std::string::npos;
+    return engine::CoreOf(*Engine().engineRoot).DebugLog().find(text) != std::string::npos;
   }
 
   ScratchTree tree_;

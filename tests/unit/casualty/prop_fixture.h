@@ -11,7 +11,7 @@
 #include "casualty_view/injury_prop.h"
 #include "casualty_view/model_body.h"
 #include "core/engine_internals.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -39,9 +39,9 @@ class PropTest : public HeadlessStageTest {
     tree_.WriteBytes(std::string(path.begin(), path.end()), assetgen::EncodePng(*image));
   }
   static std::unique_ptr<Patient> Build(int32_t wound, int32_t appearance) {
-    return BuildPatient(engineRoot, engineStage, wound, appearance, nullptr);
+    return BuildPatient(Engine().engineRoot, Engine().engineStage, wound, appearance, nullptr);
   }
-  static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
+  static std::string Log() { return engine::CoreOf(*Engine().engineRoot).DebugLog(); }
 };
 
 }  // namespace kestrine

@@ -11,7 +11,7 @@
 #include "casualty/casualty_slots.h"
 #include "casualty/report_lines.h"
 #include "casualty_view/patient_view_teardown.h"
-#include "shell/globals.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "wound_fixture.h"
 
@@ -37,7 +37,7 @@ class ReportTest : public WoundTest {
   void SetUp() override {
     WoundTest::SetUp();
     GoToMission(3);
-    missionEndFlag = 3;
+    EndMission(static_cast<MissionEnd>(3));  // no end is named 3: the report words no result
     missionProgress.campaignScore = 200;
     missionProgress.campaignMaximum = 300;
   }
@@ -111,10 +111,10 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
   enemy.verdict = VERDICT_WRONG;
   SetCurrentPatient(&enemy);
 
-  missionEndFlag = 1;
-  earlyFinishTime = 95000;
+  EndMission(END_EVACUATED);
+  SetEarlyFinishTime(95000);
   SetMissionScores(40, 100);
-  loserEnding = 0;
+  SetLoserEnding(false);
   TearDownPatientView(true);
 
   std::vector<std::string> expected = {"\x01Time Bonus:         3", "\x01Mission Score: 43/100",
@@ -134,7 +134,7 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
                     "\x01\x02Unnecessary treatments:", "Attempted return to action", ""});
   EXPECT_EQ(Report(), expected);
   EXPECT_EQ(missionProgress.missionScore, 43);
-  EXPECT_EQ(loserEnding, 0) << "the leader was captured";
+  EXPECT_EQ(Outcome().loserEnding, 0) << "the leader was captured";
   EXPECT_EQ(releases_, 4) << "every casualty let go once";
   EXPECT_TRUE(AllSlotsEmpty());
   EXPECT_EQ(Slots().currentPatient, nullptr);
@@ -192,8 +192,8 @@ TEST_F(ReportTest, TheMissionEndFlagWordsTheResultAndMovesTheScore) {
     std::vector<std::string> lines;  // before the score lines
     int32_t scoreAfter;
   };
-  earlyFinishTime = 220000;
-  extractionBonus = 12;
+  SetEarlyFinishTime(220000);
+  SetExtractionBonus(12);
   const Case cases[] = {
       {1, 40, {"\x01Time Bonus:         7"}, 47},
       {2, 40, {"\x01Time ran out"}, 40},
@@ -211,7 +211,7 @@ TEST_F(ReportTest, TheMissionEndFlagWordsTheResultAndMovesTheScore) {
        28},
   };
   for (const Case& c : cases) {
-    missionEndFlag = c.flag;
+    EndMission(static_cast<MissionEnd>(c.flag));
     SetMissionScores(c.scoreBefore, 90);
     WriteAfterActionReport();
     std::vector<std::string> expected = c.lines;
@@ -234,17 +234,17 @@ TEST_F(ReportTest, OnlyCampaignMissionsShowTheTotal) {
 
 TEST_F(ReportTest, TheFirstTrainingMissionScoresItselfAndListsNoCasualty) {
   GoToMission(kTrainingMission);
-  missionEndFlag = 2;
+  EndMission(END_TIME_OUT);
   VitalsPatient& leader = Place(0, WOUND_EVISCERATION, 3, 1);
   leader.score = 10;
   leader.maxScore = 10;
   Place(1, WOUND_FACE_LACERATIONS, 0, 1);
   SetMissionScores(12, 50);
-  loserEnding = 0;
+  SetLoserEnding(false);
   TearDownPatientView(true);
   EXPECT_EQ(Report(), (std::vector<std::string>{"\x01Time ran out", ""}));
   EXPECT_EQ(missionProgress.missionMaximum, 12) << "the maximum becomes what was scored";
-  EXPECT_EQ(loserEnding, 1) << "the leader was not judged";
+  EXPECT_EQ(Outcome().loserEnding, 1) << "the leader was not judged";
   EXPECT_EQ(releases_, 2);
   EXPECT_TRUE(AllSlotsEmpty());
 }
@@ -275,7 +275,7 @@ TEST_F(ReportTest, TheEnemyLeaderIsCapturedOnlyAliveAndTreatedToMoreThan79Percen
     const std::vector<std::string> lines = Report();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back(), c.line) << c.score << "/" << c.maxScore;
-    EXPECT_EQ(loserEnding, c.loserEnding) << c.score << "/" << c.maxScore;
+    EXPECT_EQ(Outcome().loserEnding, c.loserEnding) << c.score << "/" << c.maxScore;
   }
 }
 
@@ -376,10 +376,10 @@ TEST_F(ReportTest, TheTeardownLetsEveryoneGoOnceAndWritesANewReportOnlyWhenAsked
   // Without a casualty in the first slot, a report loaded from a save stays.
   AppendReportLine("loaded from a save");
   Place(3, WOUND_FACE_LACERATIONS, 0, 1);
-  loserEnding = 0;
+  SetLoserEnding(false);
   TearDownPatientView(true);
   EXPECT_EQ(Report(), std::vector<std::string>{"loaded from a save"});
-  EXPECT_EQ(loserEnding, 0);
+  EXPECT_EQ(Outcome().loserEnding, 0);
   EXPECT_EQ(releases_, 1);
   EXPECT_TRUE(AllSlotsEmpty());
 
@@ -400,7 +400,7 @@ TEST_F(ReportTest, TheTeardownLetsEveryoneGoOnceAndWritesANewReportOnlyWhenAsked
   SetMissionScores(5, 10);
   TearDownPatientView(true);
   EXPECT_EQ(Report(), (std::vector<std::string>{"\x01Mission Score: 5/10", "\x01Total Score:       205/310", ""}));
-  EXPECT_EQ(loserEnding, 1);
+  EXPECT_EQ(Outcome().loserEnding, 1);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "apply_tool_fixture.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 
 namespace kestrine::testing {
@@ -59,20 +60,20 @@ TEST_F(PenaltyTest, ThreeHarmfulStepsOnExpertCostFifteenAndTheFifthEndsTheMissio
 
   patient.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
   EXPECT_EQ(patient.mistakes, 4);
-  EXPECT_EQ(missionEndFlag, 0) << "four mistakes are still allowed";
+  EXPECT_EQ(Outcome().missionEndFlag, 0) << "four mistakes are still allowed";
   patient.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
   EXPECT_EQ(patient.mistakes, 5);
-  EXPECT_EQ(missionEndFlag, 4);
+  EXPECT_EQ(Outcome().missionEndFlag, 4);
 
   // Mistakes count on novice even though they cost nothing.
-  missionEndFlag = 0;
+  EndMission(END_RUNNING);
   ChooseDifficulty(0);
   backpack.count[TOOL_NASAL_AIRWAY] = kFullStock;
   TreatedPatient novice;
   MakeHealthyPatient(novice);
   for (int i = 0; i < 5; ++i) novice.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
   EXPECT_EQ(novice.score, 0);
-  EXPECT_EQ(missionEndFlag, 4);
+  EXPECT_EQ(Outcome().missionEndFlag, 4);
 }
 
 TEST_F(PenaltyTest, OneWrongCutWithTheSurvivalSawCountsThreeMistakes) {
@@ -90,7 +91,7 @@ TEST_F(PenaltyTest, OneWrongCutWithTheSurvivalSawCountsThreeMistakes) {
   patient.ApplyTool(TOOL_SURVIVAL_SAW, PART_LEFT_CALF, 0, 0, 0);
   EXPECT_EQ(patient.mistakes, 3);
   EXPECT_EQ(patient.score, -2);
-  EXPECT_EQ(missionEndFlag, 0);
+  EXPECT_EQ(Outcome().missionEndFlag, 0);
   // This body is not one whose leg may come off: the medic stops himself.
   EXPECT_EQ(patient.LastChart(), "Attempted to amputate leg");
   EXPECT_EQ(patient.LastRemark(), "What am I doing?");
@@ -100,7 +101,7 @@ TEST_F(PenaltyTest, OneWrongCutWithTheSurvivalSawCountsThreeMistakes) {
 
   patient.ApplyTool(TOOL_SURVIVAL_SAW, PART_RIGHT_CALF, 0, 0, 0);
   EXPECT_EQ(patient.mistakes, 6);
-  EXPECT_EQ(missionEndFlag, 4);
+  EXPECT_EQ(Outcome().missionEndFlag, 4);
 }
 
 TEST_F(PenaltyTest, WrongActionsStopBeingLoggedAtAHundredButStillCost) {

@@ -1,6 +1,8 @@
 // Loading and unloading the pack piece by piece, its limits by player figure, and the medic's remark when
 // something does not fit.
 #include "backpack_fixture.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 
 namespace kestrine::testing {
 namespace {
@@ -141,7 +143,7 @@ TEST_F(BackpackTest, ResetEmptiesTheCarriedPartOnlyAndNothingWhileKept) {
 
 TEST_F(BackpackTest, ARefusedToolShowsTheMessageForThreeSecondsAndARemarkStillPlayingIsNotInterrupted) {
   UseNoFitClips(1000);
-  gameClock = 12345;
+  SetGameClock(12345);
   backpack.weight = 39.99f;
   backpack.AddTool(TOOL_AMBU_BAG);
   EXPECT_TRUE(noFitShown);
@@ -152,12 +154,12 @@ TEST_F(BackpackTest, ARefusedToolShowsTheMessageForThreeSecondsAndARemarkStillPl
   engine::EngineSound* first = noFitSound.Get();
   const uint32_t randomAfterFirst = RandomState();
 
-  engineRoot->Wait(300);
+  Engine().engineRoot->Wait(300);
   backpack.AddTool(TOOL_AMBU_BAG);
   EXPECT_EQ(noFitSound.Get(), first);
   EXPECT_EQ(RandomState(), randomAfterFirst);  // no clip was even chosen
 
-  engineRoot->Wait(1000);
+  Engine().engineRoot->Wait(1000);
   ASSERT_FALSE(noFitSound->IsPlaying());
   backpack.AddTool(TOOL_AMBU_BAG);
   EXPECT_NE(RandomState(), randomAfterFirst);

@@ -4,6 +4,9 @@
 #include "shell/layout.h"
 #include "shell/mission_progress.h"
 #include "tool_screen_fixture.h"
+#include "shell/engine_setup.h"
+#include "shell/game_state.h"
+#include "shell/events.h"
 
 namespace kestrine::testing {
 namespace {
@@ -33,7 +36,7 @@ class BackpackScreenTest : public ToolScreenTest {
   // A screen x over strip column stripX at the current scroll.
   static int ScreenXOfStripColumn(int stripX) {
     for (int x = kStripWindowX + 1; x < kStripWindowX + StripWindowWidth(); ++x) {
-      const int column = (x - kStripWindowX) * screenWidth / 634 + BackpackScreen().toolStripScroll;
+      const int column = (x - kStripWindowX) * Engine().screenWidth / 634 + BackpackScreen().toolStripScroll;
       if (column >= stripX) return x;
     }
     return -1;
@@ -46,7 +49,7 @@ class BackpackScreenTest : public ToolScreenTest {
   // Pixels of one colour on one row of the text overlay.
   static int CountOnRow(int y, uint32_t colour) {
     int n = 0;
-    for (int x = 0; x < screenWidth; ++x) n += textOverlay->Pixel(x, y) == colour ? 1 : 0;
+    for (int x = 0; x < Engine().screenWidth; ++x) n += textOverlay->Pixel(x, y) == colour ? 1 : 0;
     return n;
   }
 
@@ -136,10 +139,10 @@ TEST_F(BackpackScreenTest, LeavingAndComingBackKeepsThePlayersChoice) {
 
 TEST_F(BackpackScreenTest, AClickBeforeTheFirstFrameDoesNotPressTheBriefingsButtons) {
   AddHotspotRect(400, 300, 100, 30);  // a button of the screen before, at index 0
-  gameState = STATE_BACKPACK;
+  StoreGameStateWithoutEntry(STATE_BACKPACK);
   Build();
   OnBackpackClick(450, 315, kClick);
-  EXPECT_EQ(gameState, STATE_BACKPACK);
+  EXPECT_EQ(States().gameState, STATE_BACKPACK);
   EXPECT_EQ(hotspotIndex, -1);
 }
 
@@ -282,13 +285,13 @@ TEST_F(BackpackScreenTest, TheNoFitMessageStaysThreeSecondsThenGoesWithTheNextMo
   ChooseDifficulty(2);
   Build();
   backpack.weight = backpack.maxWeight - 0.5f;
-  gameClock = 1000;
+  SetGameClock(1000);
   backpack.AddTool(TOOL_BURN_BLANKET);
   ASSERT_TRUE(noFitShown);
-  gameClock = 1000 + kNoFitMessageMs;
+  SetGameClock(1000 + kNoFitMessageMs);
   OnBackpackClick(100, 100, kMove);
   EXPECT_TRUE(noFitShown);
-  gameClock += 1;
+  SetGameClock(Clock().gameClock + 1);
   OnBackpackClick(100, 100, kClick);  // only a move clears it
   EXPECT_TRUE(noFitShown);
   OnBackpackClick(100, 100, kMove);

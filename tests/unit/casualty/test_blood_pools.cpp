@@ -5,6 +5,7 @@
 #include "casualty_view/blood_pools.h"
 #include "casualty_view/model_body.h"
 #include "unit/casualty/prop_fixture.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 namespace {
@@ -114,10 +115,10 @@ TEST_F(PropTest, PoolsLieOnTheGroundAtTheirPlacesWhateverItsScaleOrOnTheStageWit
   CreateBloodPools(*patient, kFaceWound);
   const BloodPool& pool = *ObjectsOf(*patient).bloodPools;  // at (-1, 6)
 
-  const engine::EngineRef<engine::EngineModel> ground = engineRoot->CreateActor();
+  const engine::EngineRef<engine::EngineModel> ground = Engine().engineRoot->CreateActor();
   ground->SetScale(4, 4, 4);
   ground->MoveTo(0, 0, 0);
-  engineStage->AddObject(ground);
+  Engine().engineStage->AddObject(ground);
   AddBloodPoolsToScene(*patient, ground);
   EXPECT_EQ(pool.actor->Parent(), ground.Get());
   const engine::Vec3 at = pool.actor->GetPosition()->Value();
@@ -138,16 +139,16 @@ TEST_F(PropTest, PoolsLieOnTheGroundAtTheirPlacesWhateverItsScaleOrOnTheStageWit
   EXPECT_EQ(pool.actor->GetPosition()->GetY(), kParkedDrop);
 
   AddBloodPoolsToScene(*patient, nullptr);
-  EXPECT_TRUE(engineStage->Contains(pool.actor.Get()));
+  EXPECT_TRUE(Engine().engineStage->Contains(pool.actor.Get()));
   EXPECT_EQ(pool.actor->GetPosition()->GetX(), -1.0f);
   EXPECT_EQ(pool.actor->GetPosition()->GetY(), 0.0f);
 
-  const size_t onStage = engineStage->Objects().size();
+  const size_t onStage = Engine().engineStage->Objects().size();
   ground->AddChild(pool.actor);
   ReleaseBloodPools(*patient);
   EXPECT_FALSE(ObjectsOf(*patient).bloodPools);
   EXPECT_EQ(ground->Children().size(), 0u);
-  EXPECT_EQ(engineStage->Objects().size(), onStage - 2);
+  EXPECT_EQ(Engine().engineStage->Objects().size(), onStage - 2);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "casualty_view/model_body.h"
 #include "casualty_view/texture_templates.h"
 #include "unit/casualty/prop_fixture.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 namespace {
@@ -22,7 +23,7 @@ uint32_t Rgb(const engine::EngineRef<engine::EngineBitmap>& image, int x, int y)
 TEST_F(PropTest, TheSplatGrowsFromItsCentreByTheSquareRootOfItsSizeAndNeverFromBelowNothing) {
   WritePicture(kBloodSplatPicture, assetgen::BloodSplatPicture());
   const auto patient = Build(31, 2);
-  const engine::EngineRef<engine::EngineBitmap> skin = engineRoot->CreateBitmap(64, 64);
+  const engine::EngineRef<engine::EngineBitmap> skin = Engine().engineRoot->CreateBitmap(64, 64);
   skin->Clear(255, 255, 255);
 
   StartBloodSplat(*patient, 3, skin, 32, 32, 10);
@@ -38,7 +39,7 @@ TEST_F(PropTest, TheSplatGrowsFromItsCentreByTheSquareRootOfItsSizeAndNeverFromB
   EXPECT_EQ(Rgb(skin, 38, 32), kWhite);
 
   // A falling rate takes it to nothing at most.
-  const engine::EngineRef<engine::EngineBitmap> clean = engineRoot->CreateBitmap(64, 64);
+  const engine::EngineRef<engine::EngineBitmap> clean = Engine().engineRoot->CreateBitmap(64, 64);
   clean->Clear(255, 255, 255);
   StartBloodSplat(*patient, 3, clean, 32, 32, -5);
   for (int frame = 0; frame < 5; ++frame) UpdateBloodSplat(*patient);
@@ -51,7 +52,7 @@ TEST_F(PropTest, AFreshDressingStartsTheSplatInItsMiddleAtTheBleedRate) {
   int32_t skin = -1, clothing = -1;
   FindBoneMaterials(ObjectsOf(*patient).textureState, PART_LEFT_THIGH, skin, clothing);
   ASSERT_GE(skin, 0);
-  ObjectsOf(*patient).textureState.working[skin] = engineRoot->CreateBitmap(256, 256);
+  ObjectsOf(*patient).textureState.working[skin] = Engine().engineRoot->CreateBitmap(256, 256);
   patient->bleedRate = 7;
   patient->Body().ShowTreatmentVisual({VISUAL_DRESSING, PART_LEFT_THIGH, TOOL_BANDAGE});
   ASSERT_TRUE(ObjectsOf(*patient).bloodSplat);
@@ -79,7 +80,7 @@ TEST(DogTagNames, ThirtyFivePicturesEachListedTwiceNamedByThreeCapitals) {
 
 TEST_F(PropTest, TheDogTagGrowsForElevenFramesHoldsAHundredShrinksAwayAndCanComeAgain) {
   DogTag tag;
-  tag.image = engineRoot->CreateBitmap(64, 32);
+  tag.image = Engine().engineRoot->CreateBitmap(64, 32);
   tag.image->Clear(0, 200, 0);
   tag.width = 64;
   tag.height = 32;

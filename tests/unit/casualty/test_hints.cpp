@@ -4,7 +4,6 @@
 #include <string>
 
 #include "casualty/hints.h"
-#include "shell/globals.h"
 #include "shell/mission_progress.h"
 #include "wound_fixture.h"
 

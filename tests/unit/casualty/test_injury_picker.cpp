@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "shell/developer_keys.h"
 #include "shell/mission_progress.h"
 #include "shell/mission_table.h"
 #include "wound_fixture.h"
@@ -172,7 +173,7 @@ TEST_F(PickerTest, RowsNeverDrawnStayOutEvenWithAMissionBitAndDeveloperOnlyRowsN
   rows[debugRow].conditionFlags |= WOUND_DEBUG_ONLY;
   for (uint32_t& mask : rows[debugRow].maskA) mask |= MissionBit(4);
   for (uint8_t pickerAll : {0, 1}) {
-    woundPickerAll = pickerAll;
+    SetWoundPickerAll(pickerAll);
     for (uint32_t seed = 1; seed <= 5; ++seed) {
       srand(seed);
       ResetInjuryPicks();

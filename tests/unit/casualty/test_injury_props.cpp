@@ -7,6 +7,7 @@
 #include "casualty_view/model_body.h"
 #include "shell/sound_table.h"
 #include "unit/casualty/prop_fixture.h"
+#include "shell/engine_setup.h"
 
 namespace kestrine {
 namespace {
@@ -56,7 +57,7 @@ TEST_F(PropTest, EachPropWoundGetsItsPropOnItsBoneOrParkedOnTheStageAndHidden) {
     if (row.bone >= 0) {
       EXPECT_EQ(prop.model->Parent(), ObjectsOf(*patient).boneFrames[row.bone].Get());
     } else {
-      EXPECT_TRUE(engineStage->Contains(prop.model.Get()));
+      EXPECT_TRUE(Engine().engineStage->Contains(prop.model.Get()));
       EXPECT_LT(prop.model->GetPosition()->GetY(), -90.0f);  // parked under the view with the rest of it
     }
     patient->Body().ReleasePatient();
@@ -64,7 +65,7 @@ TEST_F(PropTest, EachPropWoundGetsItsPropOnItsBoneOrParkedOnTheStageAndHidden) {
   // The vehicle's shadow lies on the stage with it, hidden too.
   const auto pinned = Build(6, 2);
   ASSERT_TRUE(ObjectsOf(*pinned).prop->shadow);
-  EXPECT_TRUE(engineStage->Contains(ObjectsOf(*pinned).prop->shadow.Get()));
+  EXPECT_TRUE(Engine().engineStage->Contains(ObjectsOf(*pinned).prop->shadow.Get()));
   EXPECT_FALSE(ObjectsOf(*pinned).prop->shadow->Visible());
   // Wounds without an object show none.
   EXPECT_FALSE(ObjectsOf(*Build(31, 2)).prop);
@@ -82,7 +83,7 @@ TEST_F(PropTest, TheFingerHangsOnTheHandOfTheWoundedSide) {
 }
 
 TEST_F(PropTest, AnEnemyWithATurbanWearsItBesidesHisWoundsPropAndLosesBothWhenLetGo) {
-  const size_t before = engineStage->Objects().size();
+  const size_t before = Engine().engineStage->Objects().size();
   const auto patient = Build(0, 3);  // the gut out, and the turban
   ASSERT_TRUE(ObjectsOf(*patient).prop);
   ASSERT_TRUE(ObjectsOf(*patient).turban);
@@ -101,7 +102,7 @@ TEST_F(PropTest, AnEnemyWithATurbanWearsItBesidesHisWoundsPropAndLosesBothWhenLe
   EXPECT_EQ(turban->Parent(), nullptr);
   EXPECT_EQ(turban->RefCount(), 1);  // only this test still holds them
   EXPECT_EQ(gut->RefCount(), 1);
-  EXPECT_EQ(engineStage->Objects().size(), before);
+  EXPECT_EQ(Engine().engineStage->Objects().size(), before);
 }
 
 TEST_F(PropTest, TheKnifeComesOutAlongItsPathThenTheWoundSpurtsAndTheKnifeStops) {

@@ -1,6 +1,7 @@
 // Which body animation may play when: the psychotic casualty's fits, the impaled man's roll, the holds that
 // lock until played backwards; a hold's length and the breathing after it; lying down and lying still; the
 // fits that come every eight seconds until he is restrained.
+#include "shell/events.h"
 #include "unit/casualty/patient_face_fixture.h"
 
 namespace kestrine::testing {
@@ -39,7 +40,7 @@ TEST_F(PatientFaceTest, AHoldLastsItsLengthAtSixTenthsPaceThenHeBreathesAndLying
   Patient& patient = Build();
   ASSERT_NE(patient.PlayAnimation(2), 0);  // sitting up holding his arm: 1.5 s at 0.6
   EXPECT_EQ(patient.animationTimer, 2500);
-  frameTime = 500;
+  SetFrameTime(500);
   for (int i = 0; i < 4; ++i) patient.UpdateAnimation();
   EXPECT_EQ(Track(L"pv_idle"), nullptr);
   patient.UpdateAnimation();
@@ -64,7 +65,7 @@ TEST_F(PatientFaceTest, TheUnconsciousLieStillWithEyesShutAndThePsychoticHasFits
   // What was held back for the end of his animation is done when lying still has run its 2.5 s.
   out.pendingAction[2] = PENDING_RESTORE_BODY_FLAGS;
   out.savedBodyFlags = BODY_FIRST_PICTURE;
-  frameTime = 500;
+  SetFrameTime(500);
   for (int i = 0; i < 4; ++i) out.UpdateAnimation();
   EXPECT_EQ(out.bodyFlags, 0u);
   out.UpdateAnimation();
@@ -72,7 +73,7 @@ TEST_F(PatientFaceTest, TheUnconsciousLieStillWithEyesShutAndThePsychoticHasFits
   EXPECT_EQ(out.pendingAction[2], PENDING_NONE);
 
   Patient& psychotic = Build(1, 41);
-  frameTime = 10000;
+  SetFrameTime(10000);
   psychotic.UpdateIdleTimer();
   EXPECT_TRUE(psychotic.currentAnimation >= 43 && psychotic.currentAnimation <= 45) << psychotic.currentAnimation;
   EXPECT_TRUE(psychotic.idleTimer >= 8000 && psychotic.idleTimer < 8500) << psychotic.idleTimer;

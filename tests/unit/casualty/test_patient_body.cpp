@@ -17,7 +17,7 @@
 #include "casualty_view/treatment_assets.h"
 #include "core/engine_internals.h"
 #include "core/geometry.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
@@ -57,9 +57,9 @@ class PatientBodyTest : public HeadlessStageTest {
     });
   }
   static std::unique_ptr<Patient> Build(int32_t wound, int32_t appearance) {
-    return BuildPatient(engineRoot, engineStage, wound, appearance, nullptr);
+    return BuildPatient(Engine().engineRoot, Engine().engineStage, wound, appearance, nullptr);
   }
-  static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
+  static std::string Log() { return engine::CoreOf(*Engine().engineRoot).DebugLog(); }
 };
 
 TEST_F(PatientBodyTest, FortyBonesFillTheRecordsThirtyEightAndOnlyNamedBonesGetPickShapes) {
@@ -183,7 +183,7 @@ TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientTheBlanketCoversThem
   WriteGameBodies();
   const auto patient = Build(kFaceWound, 2);
   for (int32_t slot : {ITEM_LEFT_ARM_SPLINT, ITEM_BURN_BLANKET, ITEM_AMBU_BAG})
-    treatmentAssets.models[slot] = engineRoot->CreateActor();
+    treatmentAssets.models[slot] = Engine().engineRoot->CreateActor();
   const auto& splint = treatmentAssets.models[ITEM_LEFT_ARM_SPLINT];
   const auto& blanket = treatmentAssets.models[ITEM_BURN_BLANKET];
   patient->AttachAppliedItems();
@@ -215,7 +215,7 @@ TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientTheBlanketCoversThem
       if (*batch.material == material) return batch.texture;
     return nullptr;
   };
-  treatmentAssets.pictures[kCutPicture] = engineRoot->CreateBitmap(4, 4);
+  treatmentAssets.pictures[kCutPicture] = Engine().engineRoot->CreateBitmap(4, 4);
   visual.kind = VISUAL_CLOTHING_CUT;
   visual.material = "u_chest";
   patient->Body().ShowTreatmentVisual(visual);
@@ -229,18 +229,18 @@ TEST_F(PatientBodyTest, TreatmentModelsHangOnTheShownPatientTheBlanketCoversThem
 
 TEST_F(PatientBodyTest, ReleasingThePatientLeavesNothingOnTheStageAndKeepsTheSharedModels) {
   WriteGameBodies();
-  const size_t before = engineStage->Objects().size();
+  const size_t before = Engine().engineStage->Objects().size();
   auto patient = Build(kAmputationBodyWound, 1);
   // The patient actor, the spurt, the vehicle on his leg with its shadow, and his two blood pools.
-  EXPECT_EQ(engineStage->Objects().size(), before + 1 + kSpurtDropCount + 2 + 2);
-  treatmentAssets.models[ITEM_NECK_SPLINT] = engineRoot->CreateActor();
+  EXPECT_EQ(Engine().engineStage->Objects().size(), before + 1 + kSpurtDropCount + 2 + 2);
+  treatmentAssets.models[ITEM_NECK_SPLINT] = Engine().engineRoot->CreateActor();
   patient->AttachAppliedItems();
   const engine::EngineRef<engine::EngineModel> body = ObjectsOf(*patient).bodyModel;
   const engine::EngineRef<engine::EngineModel> stump = ObjectsOf(*patient).leftStump;
 
   patient->Body().ReleasePatient();
   patient.reset();
-  EXPECT_EQ(engineStage->Objects().size(), before);
+  EXPECT_EQ(Engine().engineStage->Objects().size(), before);
   EXPECT_EQ(body->RefCount(), 1);  // only this test still holds them
   EXPECT_EQ(stump->RefCount(), 1);
   EXPECT_EQ(treatmentAssets.models[ITEM_NECK_SPLINT]->Parent(), nullptr);

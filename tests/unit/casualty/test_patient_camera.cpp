@@ -3,7 +3,7 @@
 
 #include "casualty_view/patient_camera.h"
 #include "core/engine_internals.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "unit/casualty/headless_stage_fixture.h"
 
 namespace kestrine {
@@ -15,15 +15,15 @@ class PatientCameraTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
     HeadlessStageTest::SetUp();
-    target_ = engineRoot->CreateActor();
-    engineStage->AddObject(target_);
+    target_ = Engine().engineRoot->CreateActor();
+    Engine().engineStage->AddObject(target_);
   }
   void TearDown() override {
     target_.Reset();
     HeadlessStageTest::TearDown();
   }
   Vec3 Target() const { return target_->GetPosition()->Value(); }
-  float Distance() const { return (engineCamera->GetPosition()->Value() - Target()).Length(); }
+  float Distance() const { return (Engine().engineCamera->GetPosition()->Value() - Target()).Length(); }
 
   engine::EngineRef<engine::EngineActor> target_;
 };
@@ -44,22 +44,22 @@ TEST_F(PatientCameraTest, TheTargetGlidesInStepsOfFourTenthsAndAShortGlideArrive
 }
 
 TEST_F(PatientCameraTest, ZoomingStopsSixUnitsOffAndTheCameraNeverSinksBelowHalfAUnit) {
-  engineCamera->MoveTo(0, 3, -10);
-  engineCamera->PointAt(target_, 1);
+  Engine().engineCamera->MoveTo(0, 3, -10);
+  Engine().engineCamera->PointAt(target_, 1);
   CameraKeys keys;
   keys.up = keys.zoom = true;
-  for (int frame = 0; frame < 200; ++frame) MoveCameraByKeys(engineCamera, target_, keys, 50);
+  for (int frame = 0; frame < 200; ++frame) MoveCameraByKeys(Engine().engineCamera, target_, keys, 50);
   EXPECT_LE(Distance(), 6.0f);
   EXPECT_GT(Distance(), 6.0f - 0.8f * 0.5f - 1e-4f) << "the last step starts above six";
 
   keys = CameraKeys{};
   keys.down = true;
-  for (int frame = 0; frame < 400; ++frame) MoveCameraByKeys(engineCamera, target_, keys, 50);
-  EXPECT_GE(engineCamera->GetPosition()->Value().y, kCameraLowest);
+  for (int frame = 0; frame < 400; ++frame) MoveCameraByKeys(Engine().engineCamera, target_, keys, 50);
+  EXPECT_GE(Engine().engineCamera->GetPosition()->Value().y, kCameraLowest);
   keys = CameraKeys{};
   keys.up = true;
-  for (int frame = 0; frame < 400; ++frame) MoveCameraByKeys(engineCamera, target_, keys, 50);
-  EXPECT_LE(CameraElevation(engineCamera->GetPosition()->Value(), Target()), 0.1f + 0.05f)
+  for (int frame = 0; frame < 400; ++frame) MoveCameraByKeys(Engine().engineCamera, target_, keys, 50);
+  EXPECT_LE(CameraElevation(Engine().engineCamera->GetPosition()->Value(), Target()), 0.1f + 0.05f)
       << "raised until it looks almost straight down";
 }
 

@@ -10,6 +10,7 @@
 #include "casualty_view/tool_drawer.h"
 #include "casualty_view/tool_images.h"
 #include "casualty_view/tool_tray.h"
+#include "shell/game_state.h"
 #include "tool_screen_fixture.h"
 
 namespace kestrine::testing {
@@ -139,14 +140,14 @@ TEST(ToolCursor, LargePicturesAreHalvedAndThePictureStaysOnTheScreen) {
 TEST_F(HudPartsTest, AClickOutsideAMenuIsNoneAndTheWoundPickersOnlyPickWounds) {
   PlaceCasualty(0, std::make_unique<Patient>());
   SetCurrentPatient(Slots().casualties[0].get());
-  gameState = STATE_PATIENT_VIEW;
+  StoreGameStateWithoutEntry(STATE_PATIENT_VIEW);
   FillPopupMenus();
   EXPECT_EQ(ClickRadioMenu(50, 50), -1) << "a menu never placed";
   OpenRadioMenu(600, 100);
   EXPECT_EQ(Popups().radioMenu.x, 640 - 240);
   EXPECT_EQ(ClickRadioMenu(10, 10), -1);
   EXPECT_EQ(Popups().radioMenu.state, POPUP_CLICKED);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(Slots().currentPatient->verdict, VERDICT_NONE);
 
   ASSERT_EQ(Popups().woundPicker1.count, 29);
@@ -155,7 +156,7 @@ TEST_F(HudPartsTest, AClickOutsideAMenuIsNoneAndTheWoundPickersOnlyPickWounds) {
   // The second picker's first row: the first rows of the radio menu would evacuate the casualty.
   EXPECT_TRUE(ClickWoundPickers(250, 4 + Popups().woundPicker2.rowHeight / 2));
   EXPECT_EQ(Slots().currentPatient->currentWound, 29);
-  EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
+  EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(Slots().currentPatient->verdict, VERDICT_NONE);
   EXPECT_FALSE(Popups().woundPicker1.IsOpen());
   EXPECT_FALSE(ClickWoundPickers(250, 10)) << "closed pickers take no click";

@@ -10,7 +10,7 @@
 #include "casualty_view/surroundings.h"
 #include "casualty_view/tool_animation.h"
 #include "core/engine_internals.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
@@ -76,13 +76,13 @@ TEST_F(SceneTest, BillboardsStandInARingOfBushesAndTheRocksMarkedForTheView) {
     EXPECT_TRUE(sceneBackdrop.pictures[8]);
   }
   AttachSceneParts();
-  EXPECT_TRUE(engineStage->Contains(sceneBackdrop.billboards[3].actor.Get()));
+  EXPECT_TRUE(Engine().engineStage->Contains(sceneBackdrop.billboards[3].actor.Get()));
   const auto picture = sceneBackdrop.pictures[0];
   const auto actor = sceneBackdrop.billboards[3].actor;
   // The pictures go with the billboards, and a second release finds nothing left.
   ReleaseSceneParts();
   ReleaseSceneParts();
-  EXPECT_FALSE(engineStage->Contains(actor.Get()));
+  EXPECT_FALSE(Engine().engineStage->Contains(actor.Get()));
   EXPECT_EQ(picture->RefCount(), 1);
   EXPECT_EQ(actor->RefCount(), 1);
 }
@@ -99,7 +99,7 @@ TEST(ToolAnimationFrames, FramesAreCutLeftToRightThenDownTheSheet) {
 
 TEST_F(SceneTest, AnAnimationOfFourFramesRunForSixStepsShowsThemBackAndForthThenHides) {
   // Four 8-pixel frames two to a row, each its own colour.
-  const engine::EngineRef<engine::EngineBitmap> sheet = engineRoot->CreateBitmap(16, 16);
+  const engine::EngineRef<engine::EngineBitmap> sheet = Engine().engineRoot->CreateBitmap(16, 16);
   const engine::Color colours[4] = {{10, 0, 0}, {0, 20, 0}, {0, 0, 30}, {40, 40, 0}};
   for (int i = 0; i < 4; ++i) {
     sheet->SetDrawColor(colours[i].r, colours[i].g, colours[i].b);

@@ -6,6 +6,7 @@
 
 #include "casualty/speech_kinds.h"
 #include "casualty_view/speech_paths.h"
+#include "shell/events.h"
 #include "shell/sound_table.h"
 #include "unit/casualty/patient_face_fixture.h"
 
@@ -189,7 +190,7 @@ TEST_F(PatientFaceTest, ABodyWithoutItsFaceNeverSpeaksHisLinesAndTheMedicIsHeard
 
 TEST_F(PatientFaceTest, FifteenSecondsOfSilenceBringHisWoundRemarkBack) {
   Patient& patient = Build();
-  frameTime = 1000;
+  SetFrameTime(1000);
   for (int second = 0; second < 15; ++second) PlayPatientSpeech();
   EXPECT_EQ(patient.speechCount, 0);
   PlayPatientSpeech();

@@ -10,7 +10,8 @@
 #include "casualty_view/model_body.h"
 #include "casualty_view/spurt.h"
 #include "core/engine_internals.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/program_state.h"
 #include "unit/casualty/headless_stage_fixture.h"
 #include "unit/casualty/model_patient.h"
@@ -39,7 +40,7 @@ class SpurtMotionTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
     HeadlessStageTest::SetUp();
-    MakeSpurtDrops(*engineRoot, *engineStage);
+    MakeSpurtDrops(*Engine().engineRoot, *Engine().engineStage);
     patient_.woundType = kStumpWound;
     patient_.spurting = 1;
   }
@@ -63,9 +64,9 @@ class SpurtMotionTest : public HeadlessStageTest {
 TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   // Made once, on the stage, hidden, dark red.
   const engine::EngineNode* first = Spurt().drops[0].actor.Get();
-  MakeSpurtDrops(*engineRoot, *engineStage);
+  MakeSpurtDrops(*Engine().engineRoot, *Engine().engineStage);
   EXPECT_EQ(Spurt().drops[0].actor.Get(), first);
-  EXPECT_EQ(engineStage->Objects().size(), static_cast<size_t>(kSpurtDropCount));
+  EXPECT_EQ(Engine().engineStage->Objects().size(), static_cast<size_t>(kSpurtDropCount));
   EXPECT_EQ(Spurt().drops[9].mesh->FindFace(L"front")->color, (engine::Color{106, 12, 12}));
   EXPECT_EQ(Visible(), 0);
 
@@ -104,8 +105,8 @@ TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   patient_.UpdateSpurt();
   EXPECT_EQ(At(Spurt().drops[9]).Length(), 0.0f);
   EXPECT_EQ(Visible(), kSpurtDropCount - 1);
-  ReleaseSpurtDrops(engineStage.Get());
-  EXPECT_TRUE(engineStage->Objects().empty());
+  ReleaseSpurtDrops(Engine().engineStage.Get());
+  EXPECT_TRUE(Engine().engineStage->Objects().empty());
 }
 
 TEST_F(SpurtMotionTest, AfterDeathEachBeatIsWeakerAndTheSpurtStopsAfterAHundredFrames) {
@@ -159,14 +160,14 @@ class MotionTest : public SpurtMotionTest {
  protected:
   void SetUp() override {
     SpurtMotionTest::SetUp();
-    ObjectsOf(patient_).bodyModel = engineRoot->CreateActor();
-    ObjectsOf(patient_).leftStump = engineRoot->CreateActor();
+    ObjectsOf(patient_).bodyModel = Engine().engineRoot->CreateActor();
+    ObjectsOf(patient_).leftStump = Engine().engineRoot->CreateActor();
     auto prop = std::make_unique<CountingProp>();
-    prop->model = engineRoot->CreateActor();
-    prop->shadow = engineRoot->CreateActor();
+    prop->model = Engine().engineRoot->CreateActor();
+    prop->shadow = Engine().engineRoot->CreateActor();
     prop_ = prop.get();
     ObjectsOf(patient_).prop = std::move(prop);
-    ground_ = engineRoot->CreateActor();
+    ground_ = Engine().engineRoot->CreateActor();
   }
   static float X(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetX(); }
   static float Y(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetY(); }
@@ -185,7 +186,7 @@ class MotionTest : public SpurtMotionTest {
 };
 
 TEST_F(MotionTest, TheSceneSlidesOffTheRebarUnderFourSecondsLeftAndFromUnderTheVehicleNineteenTimes) {
-  frameTime = 1000;
+  SetFrameTime(1000);
   patient_.rollOffTime = 5500;
   // 5500 and 4500 wait; 3500, 2500, 1500 and 500 move; then it has run out.
   for (int i = 0; i < 8; ++i) UpdatePatientMotion(patient_, ground_, false);

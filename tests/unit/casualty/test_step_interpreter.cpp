@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "wound_fixture.h"
 
@@ -149,12 +150,12 @@ TEST_F(WoundTest, TheMaximumIsTheFindingsOnTheSlotsPlusBonusPlusFive) {
 
 TEST_F(WoundTest, SetUpTellsTheBodyInOrderAndTracesTheTitle) {
   RecordingPatient patient;
-  engine::CoreOf(*engineRoot).ClearDebugLog();
+  engine::CoreOf(*Engine().engineRoot).ClearDebugLog();
   SetUpWound(patient, WOUND_FACE_LACERATIONS, nullptr);
   const std::vector<std::string> expected = {"SetUpTextureState 31", "LoadPatientTextures 31", "CreateInjuryProps 31",
                                              "CreateBloodPools 31", "MakeSpurtDrops"};
   EXPECT_EQ(patient.calls, expected);
-  const std::string log = engine::CoreOf(*engineRoot).DebugLog();
+  const std::string log = engine::CoreOf(*Engine().engineRoot).DebugLog();
   const size_t header = log.find("---- Patient Wound ------");
   ASSERT_NE(header, std::string::npos);
   EXPECT_NE(log.find(WoundTypeTable[WOUND_FACE_LACERATIONS].title, header), std::string::npos);

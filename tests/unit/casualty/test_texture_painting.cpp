@@ -14,7 +14,7 @@
 #include "casualty_view/treatment_assets.h"
 #include "core/engine_internals.h"
 #include "core/geometry.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 #include "tools/assetgen/patient_generators.h"
 #include "unit/casualty/headless_stage_fixture.h"
@@ -35,7 +35,7 @@ class TexturePaintingTest : public HeadlessStageTest {
  protected:
   void SetUp() override {
     HeadlessStageTest::SetUp();
-    ObjectsOf(patient_).root = engineRoot;
+    ObjectsOf(patient_).root = Engine().engineRoot;
     SetUpTextureState(ObjectsOf(patient_).textureState, WOUND_HEALTHY, 0, 1, 0,
                       [](const std::string&) { return false; });
   }
@@ -45,7 +45,7 @@ class TexturePaintingTest : public HeadlessStageTest {
   }
 
   Bitmap Filled(int w, int h, Color c) {
-    Bitmap image = engineRoot->CreateBitmap(w, h);
+    Bitmap image = Engine().engineRoot->CreateBitmap(w, h);
     image->Clear(c.r, c.g, c.b);
     return image;
   }
@@ -76,7 +76,7 @@ class TexturePaintingTest : public HeadlessStageTest {
 TEST_F(TexturePaintingTest, EveryRowIsLoadedTwiceOrWornAsASeeThroughStandInAndPutOnItsMaterial) {
   tree_.WriteBytes("patient\\pv-sold\\pv_sold.qsad", assetgen::PatientBodyFile({}));
   tree_.WriteBmp("patient\\textures\\wlcamo\\u-chest.qjp", 16, 8, 10, 20, 30);
-  ObjectsOf(patient_).bodyModel = engineRoot->LoadModel(L"patient\\pv-sold\\pv_sold.qsad", 1);
+  ObjectsOf(patient_).bodyModel = Engine().engineRoot->LoadModel(L"patient\\pv-sold\\pv_sold.qsad", 1);
   LoadPatientTextures(ObjectsOf(patient_).textureState, patient_, WOUND_HEALTHY, 0);
 
   const TextureState& state = ObjectsOf(patient_).textureState;
@@ -91,7 +91,7 @@ TEST_F(TexturePaintingTest, EveryRowIsLoadedTwiceOrWornAsASeeThroughStandInAndPu
   EXPECT_EQ(state.working[back]->GetWidth(), 32);
   EXPECT_EQ(state.working[back]->PixelColor(31, 31), (Color{255, 255, 0}));
   EXPECT_EQ(state.working[back]->ColorKey(), (Color{255, 255, 0}));
-  const std::string log = engine::CoreOf(*engineRoot).DebugLog();
+  const std::string log = engine::CoreOf(*Engine().engineRoot).DebugLog();
   EXPECT_NE(log.find("File not found: patient\\textures\\wlcamo\\u-back.qjp"), std::string::npos);
   EXPECT_EQ(log.find("missing asset: patient\\textures"), std::string::npos) << "only files that exist are loaded";
 

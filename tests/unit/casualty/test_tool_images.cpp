@@ -1,4 +1,5 @@
 // Cutting the icons from the sheet, the cursor pictures with their fallbacks, and the label box.
+#include "shell/engine_setup.h"
 #include "shell/wide_text.h"
 #include "tool_screen_fixture.h"
 
@@ -74,7 +75,7 @@ TEST_F(ToolImagesTest, CursorPicturesFallBackToTheirDrawerOrKitAndFileKeysMatchW
   // A row without parent loads the engine's stand-in when its file is missing, and the file is reported.
   ASSERT_TRUE(toolPictures[TOOL_BANDAGE].cursorImage);
   EXPECT_TRUE(toolPictures[TOOL_BANDAGE].cursorImage->IsPlaceholder());
-  EXPECT_NE(engine::CoreOf(*engineRoot).DebugLog().find("BANDAGE.qpg"), std::string::npos);
+  EXPECT_NE(engine::CoreOf(*Engine().engineRoot).DebugLog().find("BANDAGE.qpg"), std::string::npos);
   // A kit part without a picture shows its kit's, whatever that is.
   EXPECT_EQ(toolPictures[TOOL_GEL].cursorImage.Get(), toolPictures[TOOL_ET_KIT].cursorImage.Get());
   EXPECT_EQ(toolPictures[TOOL_SURGERY_SCALPEL].cursorImage.Get(),

@@ -16,6 +16,7 @@
 #include "casualty/location_names.h"
 #include "casualty/treatment_blockers.h"
 #include "hint_player.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/screen_text.h"
 #include "treatment_oracle.h"
@@ -30,7 +31,7 @@ class TreatmentOracleTest : public ApplyToolTest {
  protected:
   void SetUp() override {
     ApplyToolTest::SetUp();
-    textOverlay = engineRoot->CreateBitmap(640, 480);
+    textOverlay = Engine().engineRoot->CreateBitmap(640, 480);
   }
 };
 

@@ -3,7 +3,7 @@
 
 #include "casualty/vitals.h"
 #include "casualty_view/hud_readouts.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/screen_text.h"
 #include "wound_fixture.h"
 
@@ -24,7 +24,7 @@ class VitalsTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    textOverlay = engineRoot->CreateBitmap(screenWidth, screenHeight);
+    textOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
     textOverlay->Clear(kKey.r, kKey.g, kKey.b);
   }
 
@@ -253,7 +253,7 @@ TEST_F(VitalsTest, TheBarShowsTheShareOfTimeLeftRedOnABlackBoxAndTheSkullForTheD
   patient.dead = 1;
   DrawTimeBar(patient);  // no skull picture: only the box
   EXPECT_EQ(At(kBarLeft, kSkullTop), kBlack);
-  hudPictures.skull = engineRoot->CreateBitmap(10, 8);
+  hudPictures.skull = Engine().engineRoot->CreateBitmap(10, 8);
   hudPictures.skull->Clear(kSkullBlue.r, kSkullBlue.g, kSkullBlue.b);
   patient.clockMs = 1000;
   DrawTimeBar(patient);

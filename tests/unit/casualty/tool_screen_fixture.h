@@ -8,6 +8,7 @@
 #include "backpack_fixture.h"
 #include "casualty_view/backpack_screen.h"
 #include "casualty_view/tool_images.h"
+#include "shell/engine_setup.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
@@ -25,8 +26,8 @@ class ToolScreenTest : public BackpackTest {
  protected:
   void SetUp() override {
     BackpackTest::SetUp();
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
+    const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+    UseEngine(Engine().engineRoot, stage, stage->GetCamera());
     CreateTextOverlay();
     CreateOverlays();
     toolTip.Create();

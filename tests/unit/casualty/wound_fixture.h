@@ -18,7 +18,7 @@
 #include "casualty_view/tool_drawer.h"
 #include "core/engine_internals.h"
 #include "engine/engine.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "shell/random.h"
@@ -103,8 +103,8 @@ class WoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
+    UseEngine(engine::CreateEngineRoot("headless"));
+    engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
     srand(1);
   }
   void TearDown() override { ResetProgramState(); }

@@ -15,7 +15,8 @@
 #include "frontend/save_game_apply.h"
 #include "frontend/save_game_gather.h"
 #include "shell/asset_loader.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "shell/sound_table.h"
@@ -29,15 +30,15 @@ class SaveGameState : public ::testing::Test {
   // A fresh program with the engine objects units are made with.
   void SetUp() override {
     ResetProgramState();
-    engineRoot = engine::CreateEngineRoot("headless");
-    engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-    engineStage = engineRoot->CreateStage();
-    soldierIconImage = engineRoot->CreateBitmap(16, 16);
+    UseEngine(engine::CreateEngineRoot("headless"));
+    engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
+    UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
+    soldierIconImage = Engine().engineRoot->CreateBitmap(16, 16);
   }
   void TearDown() override { ResetProgramState(); }
 
   Unit& AddUnit(int32_t kind, Vector3 at) {
-    Unit& unit = ::kestrine::AddUnit(std::make_unique<Unit>(engineRoot, engineStage, kind));
+    Unit& unit = ::kestrine::AddUnit(std::make_unique<Unit>(Engine().engineRoot, Engine().engineStage, kind));
     unit.pos = at;
     return unit;
   }
@@ -47,7 +48,7 @@ class SaveGameState : public ::testing::Test {
 
 TEST_F(SaveGameState, AMissionSaveTakesTheBattlefieldAndTheCasualtiesUpToTheFirstEmptySlot) {
   GoToMission(7);
-  missionClock = 181250;
+  SetMissionClock(181250);
   AddUnit(kUnitKindMedic, {1.5f, 402.0f, -3.25f}).orders = 1;
   Unit& enemy = AddUnit(kUnitKindEnemy, {40.0f, 401.0f, 12.0f});
   std::tie(enemy.health, enemy.down, enemy.respawnTime, enemy.patrol) = std::tuple(-10, true, 7000, 4);
@@ -100,13 +101,13 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
   EXPECT_EQ(missionProgress.campaignMaximum, 900);
   ASSERT_EQ(Report().reportLineCount, 3);
   EXPECT_STREQ(Report().reportLines[0], "\x01Score");
-  EXPECT_EQ(loserEnding, 0);
+  EXPECT_EQ(Outcome().loserEnding, 0);
   EXPECT_EQ(musicVolume, 30);
 
   save.reportLines.pop_back();
   save.mission = 12;
   ApplySavedCampaign(save);
-  EXPECT_EQ(loserEnding, 1);
+  EXPECT_EQ(Outcome().loserEnding, 1);
   EXPECT_EQ(Report().reportLineCount, 2);
   EXPECT_EQ(Campaign().trainingRun, 1);
 }

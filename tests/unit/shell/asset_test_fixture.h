@@ -7,8 +7,8 @@
 #include "scratch_tree.h"
 #include "screen_2d_fixture.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/explosion.h"
-#include "shell/globals.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
 #include "shell/sound_table.h"
@@ -17,9 +17,9 @@ namespace kestrine::testing {
 
 class AssetTest : public Screen2dTest {
  protected:
-  static std::string DebugLog() { return engine::CoreOf(*engineRoot).DebugLog(); }
+  static std::string DebugLog() { return engine::CoreOf(*Engine().engineRoot).DebugLog(); }
   // Lets the engine's clock run, so playing sounds move on.
-  static void Run(int ms) { engineRoot->Wait(ms); }
+  static void Run(int ms) { Engine().engineRoot->Wait(ms); }
 
   ScratchTree tree_;
 };

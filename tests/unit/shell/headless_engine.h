@@ -4,23 +4,19 @@
 
 #include "core/engine_internals.h"
 #include "engine/engine.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/program_state.h"
 
 namespace kestrine::testing {
 
 inline void StartHeadlessEngine() {
   ResetProgramState();
-  engineRoot = engine::CreateEngineRoot("headless");
-  engine::CoreOf(*engineRoot).SetTraceToStderr(false);
-  engineStage = engineRoot->CreateStage();
-  engineCamera = engineStage->GetCamera();
+  UseEngine(engine::CreateEngineRoot("headless"));
+  engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
+  const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+  UseEngine(Engine().engineRoot, stage, stage->GetCamera());
 }
 
-inline void StopHeadlessEngine() {
-  engineCamera.Reset();
-  engineStage.Reset();
-  engineRoot.Reset();
-}
+inline void StopHeadlessEngine() { ReleaseEngine(); }
 
 }  // namespace kestrine::testing

@@ -19,8 +19,8 @@
 #include "platform/window.h"
 #include "scratch_tree.h"
 #include "screen_2d_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/fullscreen_window.h"
-#include "shell/globals.h"
 #include "shell/movie/movie_player.h"
 #include "shell/movie/movie_queue.h"
 #include "shell/movie/movie_sound.h"
@@ -108,8 +108,8 @@ class MovieTest : public Screen2dTest {
     ResetMovieState();
     SetForeignWindowProvider(nullptr);
     Screen2dTest::SetUp();
-    engineRoot->SetDisplayMode(640, 480, 16);
-    desktopRect = Rect32{0, 0, kDesktopWidth, kDesktopHeight};
+    Engine().engineRoot->SetDisplayMode(640, 480, 16);
+    SetDesktopRect(Rect32{0, 0, kDesktopWidth, kDesktopHeight});
   }
 
   void TearDown() override {
@@ -130,7 +130,7 @@ class MovieTest : public Screen2dTest {
     tree_.WriteWav("avi\\" + name + ".qwv", soundMs, 1000);
   }
 
-  static engine::HeadlessBackend& Backend() { return *engine::HeadlessBackendOf(*engineRoot); }
+  static engine::HeadlessBackend& Backend() { return *engine::HeadlessBackendOf(*Engine().engineRoot); }
   static int64_t EngineNow() { return Backend().NowMs(); }
 
   static constexpr int kDesktopWidth = 200;

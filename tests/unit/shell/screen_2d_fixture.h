@@ -9,7 +9,7 @@
 
 #include "core/engine_internals.h"
 #include "engine/engine.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/overlays.h"
 #include "shell/program_state.h"
 #include "shell/screen_text.h"
@@ -70,7 +70,7 @@ class Screen2dTest : public ::testing::Test {
 
   // A text object as the screen-text functions make theirs, to measure what they should have drawn.
   static engine::EngineRef<engine::EngineTextFont> Font(const std::wstring& face, int size, bool bold = false) {
-    engine::EngineRef<engine::EngineTextFont> font = engineRoot->CreateText(0);
+    engine::EngineRef<engine::EngineTextFont> font = Engine().engineRoot->CreateText(0);
     font->SetFontFace(face);
     font->SetSize(size);
     font->SetStyleA(bold ? 1 : 0);

@@ -7,6 +7,8 @@
 #include "casualty_view/tool_images.h"
 #include "program/register_screens.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
+#include "shell/mission_frames.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
 
@@ -78,13 +80,13 @@ TEST_F(AssetLoaderTest, LaterLoadsReplaceOnlyTheMusicAndChatterAndStepTheBarByFi
   LoadAllAssets();
   engine::EngineRef<engine::EngineSound> oldMusic = soundTable[SOUND_OVERHEAD_MUSIC];
   const engine::EngineSound* ambience = soundTable[SOUND_AMBIENCE].Get();
-  missionEndFlag = 2;
+  EndMission(END_TIME_OUT);
 
   LoadAllAssets();
   EXPECT_NE(soundTable[SOUND_OVERHEAD_MUSIC].Get(), oldMusic.Get());
   EXPECT_EQ(oldMusic->RefCount(), 1);  // the table let go of the last mission's music
   EXPECT_EQ(soundTable[SOUND_AMBIENCE].Get(), ambience);
-  EXPECT_EQ(missionEndFlag, 0);
+  EXPECT_EQ(Outcome().missionEndFlag, 0);
   EXPECT_EQ(loadingStep, 5.0);
   EXPECT_DOUBLE_EQ(loadingProgress, 0.0);
 }
@@ -112,10 +114,10 @@ TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {
 TEST_F(AssetLoaderTest, PollingStepsAdvanceTheBarOncePerLoadedAsset) {
   loadingStep = 3.0;
   loadingProgress = 4.0;
-  EXPECT_TRUE(WaitForAsset(engineRoot->CreateBitmap(4, 4)));
+  EXPECT_TRUE(WaitForAsset(Engine().engineRoot->CreateBitmap(4, 4)));
   tree_.WriteWav("sounds\\a.qwv", 10);
-  EXPECT_TRUE(WaitForSound(engineRoot->LoadSound(L"sounds\\a.qwv", 1)));
-  EXPECT_TRUE(WaitForModel(engineRoot->CreateObject()));
+  EXPECT_TRUE(WaitForSound(Engine().engineRoot->LoadSound(L"sounds\\a.qwv", 1)));
+  EXPECT_TRUE(WaitForModel(Engine().engineRoot->CreateObject()));
   EXPECT_DOUBLE_EQ(loadingProgress, 13.0);
   EXPECT_EQ(BarLength(), 13);
 }

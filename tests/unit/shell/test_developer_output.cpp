@@ -7,6 +7,7 @@
 
 #include "shell/developer_keys.h"
 #include "shell/developer_output.h"
+#include "shell/engine_setup.h"
 #include "unit/shell/headless_engine.h"
 
 namespace kestrine::testing {
@@ -28,18 +29,19 @@ TEST(DeveloperOutputTest, OnStderrOnlyAtTheDeveloperLevelOrWhenAskedForAndAlways
   };
   for (const Case& c : cases) {
     StartHeadlessEngine();
-    engine::CoreOf(*engineRoot).SetTraceToStderr(true);
-    debugMode = c.level;
+    engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(true);
+    if (c.level == kDebugArmed) ToggleDebugArmed();
+    if (c.level == kDebugDeveloper) EnterDeveloperLevel();
     if (c.asked)
       setenv("KESTRINE_DEVELOPER", c.asked, 1);
     else
       unsetenv("KESTRINE_DEVELOPER");
     ::testing::internal::CaptureStderr();
     DeveloperPrint("----- Bones -----");
-    DeveloperPrint(engineRoot, std::wstring(L"l_knee"));
+    DeveloperPrint(Engine().engineRoot, std::wstring(L"l_knee"));
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(said, c.onStderr ? "----- Bones -----\nl_knee\n" : "") << c.what;
-    EXPECT_EQ(engine::CoreOf(*engineRoot).DebugLog(), "----- Bones -----\nl_knee\n") << c.what;
+    EXPECT_EQ(engine::CoreOf(*Engine().engineRoot).DebugLog(), "----- Bones -----\nl_knee\n") << c.what;
     unsetenv("KESTRINE_DEVELOPER");
     StopHeadlessEngine();
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "asset_test_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/explosion.h"
 
 namespace kestrine {
@@ -24,11 +25,11 @@ class ExplosionTest : public testing::AssetTest {
   }
   void LoadBlastSound() {
     tree_.WriteWav("sounds\\sfx\\GrenExplod1.qwv", 3000);
-    soundTable[SOUND_GRENADE_BLAST] = engineRoot->LoadSound(L"sounds\\sfx\\GrenExplod1.qwv", 1);
+    soundTable[SOUND_GRENADE_BLAST] = Engine().engineRoot->LoadSound(L"sounds\\sfx\\GrenExplod1.qwv", 1);
   }
   static int Opacity() { return explosionSprite->mesh->FindFace(L"front")->opacity; }
   static const engine::EngineBitmap* ShownFrame() { return explosionSprite->mesh->FindFace(L"front")->image.Get(); }
-  static bool OnStage() { return engineStage->Contains(explosionSprite->object.Get()); }
+  static bool OnStage() { return Engine().engineStage->Contains(explosionSprite->object.Get()); }
 };
 
 TEST_F(ExplosionTest, AnIndexGivesAtMostEighteenFramesAndEachLoadReplacesTheLast) {
@@ -52,13 +53,13 @@ TEST_F(ExplosionTest, AnIndexGivesAtMostEighteenFramesAndEachLoadReplacesTheLast
 
   // A shorter list drops the frames of the longer one; an empty one gives an explosion that hides at once.
   WriteIndex(5);
-  engine::CoreOf(*engineRoot).Paths().Invalidate();
+  engine::CoreOf(*Engine().engineRoot).Paths().Invalidate();
   InitExplosion();
   EXPECT_EQ(explosionSprite->frames, 5);
   EXPECT_TRUE(explosionFrames[4]);
   EXPECT_FALSE(explosionFrames[5]);
   tree_.WriteBytes("sprites\\explo1\\index.qtxt", "");
-  engine::CoreOf(*engineRoot).Paths().Invalidate();
+  engine::CoreOf(*Engine().engineRoot).Paths().Invalidate();
   InitExplosion();
   EXPECT_EQ(explosionSprite->frames, 0);
   EXPECT_FLOAT_EQ(explosionFrameReciprocal, 0.0f);

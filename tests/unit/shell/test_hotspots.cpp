@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "screen_2d_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/hotspots.h"
 #include "shell/sound_table.h"
 
@@ -26,8 +27,8 @@ class HotspotsTest : public testing::Screen2dTest {
     CreateOverlays();
     engine::PcmData pcm;
     pcm.samples.assign(22050, 1000);  // one second: still playing right after it starts
-    soundTable[SOUND_TICK_CLICK] = engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*engineRoot), pcm);
-    soundTable[SOUND_TICK_HOVER] = engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*engineRoot), pcm);
+    soundTable[SOUND_TICK_CLICK] = engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*Engine().engineRoot), pcm);
+    soundTable[SOUND_TICK_HOVER] = engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*Engine().engineRoot), pcm);
   }
   // Runs `action` and says which ticks it played: {click, rollover}.
   template <class F>
@@ -90,11 +91,11 @@ TEST_F(HotspotsTest, ClickTicksOnEveryHitRolloverOncePerChange) {
 
 TEST_F(HotspotsTest, TheTwentyFirstEntryIsRefused) {
   for (int i = 0; i < kMaxMenuHotspots; ++i) AddHotspotRect(0, 20 * i, 100, 20);
-  engine::CoreOf(*engineRoot).ClearDebugLog();
+  engine::CoreOf(*Engine().engineRoot).ClearDebugLog();
   AddHotspotRect(200, 0, 100, 100);
   AddMenuButton(menuCanvas, 300, 300, 100, 20, L"EXTRA");
   EXPECT_EQ(MenuHotspots.count, 20);
-  EXPECT_NE(engine::CoreOf(*engineRoot).DebugLog().find("hot-spot list full"), std::string::npos);
+  EXPECT_NE(engine::CoreOf(*Engine().engineRoot).DebugLog().find("hot-spot list full"), std::string::npos);
   EXPECT_FALSE(HotspotClick(250, 50));
   EXPECT_FALSE(HotspotClick(350, 310));
   EXPECT_TRUE(HotspotClick(50, 395));

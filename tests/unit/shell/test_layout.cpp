@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "shell/layout.h"
 
 namespace kestrine {
@@ -32,16 +32,14 @@ TEST(LayoutTest, DesignSpacesUseIntegerQuotientsOfTheScreenSize) {
   EXPECT_EQ(PanelY(222), 234);  // the player-controls box: 16 rows of 14
   EXPECT_NEAR(PanelXReal(57), 57.0 * 640 / 634, 1e-9);
 
-  screenWidth = 800;
-  screenHeight = 600;
+  SetScreenSize(800, 600);
   EXPECT_EQ(PixelX(0.5), 400);
   EXPECT_EQ(FullY(240), 300);
   EXPECT_EQ(PanelX(317), 400);
   EXPECT_EQ(PanelY(218), 287);  // 287.47
-  screenWidth = 4096;
+  SetScreenSize(4096, Engine().screenHeight);
   EXPECT_EQ(FullX(1000000), 6400000);  // no overflow on the way
-  screenWidth = 640;
-  screenHeight = 480;
+  SetScreenSize(640, 480);
 }
 
 }  // namespace

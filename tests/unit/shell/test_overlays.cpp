@@ -3,6 +3,7 @@
 
 #include "backend/headless/headless_backend.h"
 #include "screen_2d_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/overlays.h"
 
 namespace kestrine {
@@ -19,7 +20,9 @@ class OverlaysTest : public testing::Screen2dTest {
     EXPECT_NO_THROW(HideOverlay());  // before the overlays exist: nothing to do
     CreateOverlays();
   }
-  int Presented() { return static_cast<engine::HeadlessBackend&>(engine::BackendOf(*engineRoot)).PresentedFrames(); }
+  int Presented() {
+    return static_cast<engine::HeadlessBackend&>(engine::BackendOf(*Engine().engineRoot)).PresentedFrames();
+  }
 };
 
 TEST_F(OverlaysTest, BackOverlayBehindAndInvisibleCanvasInFrontTillReleased) {

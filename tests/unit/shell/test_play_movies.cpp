@@ -7,6 +7,7 @@
 #include "movie_fixture.h"
 #include "platform/movie/movie_clock.h"
 #include "platform/movie/wave_out.h"
+#include "shell/engine_setup.h"
 #include "shell/movie/movie_stills.h"
 #include "shell/movie/play_movies.h"
 #include "unit/platform/audio_device_engine.h"
@@ -31,7 +32,7 @@ class PlayMoviesTest : public MovieTest {
 
   // The one still image on screen before the menus exist: a visible camera sprite other than the text.
   static engine::EngineRef<engine::EngineSprite> VisibleStillSprite() {
-    for (const auto& sprite : engineCamera->Sprites())
+    for (const auto& sprite : Engine().engineCamera->Sprites())
       if (sprite->Visible() && sprite.Get() != textOverlaySprite.Get()) return sprite;
     return nullptr;
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "screen_2d_fixture.h"
+#include "shell/engine_setup.h"
 #include "shell/screen_text.h"
 
 namespace kestrine {
@@ -44,8 +45,8 @@ TEST_F(ScreenTextTest, CentredAtHalfAndAt320DrawTheSamePixels) {
 }
 
 TEST_F(ScreenTextTest, TheKeyedOverlayOnTheCameraTakesTextWithNoVisibleBoxAndXOfOneIsOnePixel) {
-  ASSERT_EQ(engineCamera->Sprites().size(), 1u);
-  EXPECT_EQ(engineCamera->Sprites()[0]->Image().Get(), textOverlay.Get());
+  ASSERT_EQ(Engine().engineCamera->Sprites().size(), 1u);
+  EXPECT_EQ(Engine().engineCamera->Sprites()[0]->Image().Get(), textOverlay.Get());
   EXPECT_EQ(textOverlay->ColorKey(), kRed);
   EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
 
@@ -79,7 +80,7 @@ TEST_F(ScreenTextTest, OnBlackAndSmallTextPaintTheirBox) {
 }
 
 TEST_F(ScreenTextTest, OnImageFractionsAreOfTheScreen) {
-  engine::EngineRef<engine::EngineBitmap> image = engineRoot->CreateBitmap(300, 100);
+  engine::EngineRef<engine::EngineBitmap> image = Engine().engineRoot->CreateBitmap(300, 100);
   image->Clear(255, 0, 0);
   DrawTextOnImage(image, 0.25, 0.1, L"MOVE TEAM", 11, ALIGN_LEFT, 10, 250, 10, 1, 0);
   const PixelBox ink = FindColour(image, Rgb(10, 250, 10));
@@ -99,7 +100,7 @@ TEST_F(ScreenTextTest, OutlinesAreYellowWhateverTheDrawColour) {
   EXPECT_EQ(yellow.bottom, 479);
   EXPECT_EQ(yellow.count, 2 * 639 + 2 * 477);  // four sides, corners once
 
-  engine::EngineRef<engine::EngineBitmap> image = engineRoot->CreateBitmap(400, 400);
+  engine::EngineRef<engine::EngineBitmap> image = Engine().engineRoot->CreateBitmap(400, 400);
   OutlineRect(image, 70.0, 262.9, 280.0, 18.0);  // the high-score row being named
   const PixelBox row = FindColour(image, Rgb(255, 255, 0));
   EXPECT_EQ(row.left, 70);
@@ -118,7 +119,7 @@ TEST_F(ScreenTextTest, FillsUseTheCurrentDrawColour) {
   EXPECT_EQ(box.count, 160 * 48);
   EXPECT_EQ(box.Width(), 160);
 
-  engine::EngineRef<engine::EngineBitmap> image = engineRoot->CreateBitmap(100, 100);
+  engine::EngineRef<engine::EngineBitmap> image = Engine().engineRoot->CreateBitmap(100, 100);
   image->SetDrawColor(1, 2, 3);
   FillRectPixels(image, 10.9, 20.2, 5.7, 3.0);
   box = FindColour(image, Rgb(1, 2, 3));

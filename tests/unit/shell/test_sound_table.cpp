@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "asset_test_fixture.h"
+#include "shell/engine_setup.h"
+#include "shell/game_state.h"
 #include "shell/sound_table.h"
 
 namespace kestrine {
@@ -14,7 +16,7 @@ class SoundTableTest : public testing::AssetTest {
   engine::EngineSound& Load(int slot) {
     const std::string path = "sounds\\test" + std::to_string(slot) + ".qwv";
     tree_.WriteWav(path, 2000);
-    soundTable[slot] = engineRoot->LoadSound(std::wstring(path.begin(), path.end()), 1);
+    soundTable[slot] = Engine().engineRoot->LoadSound(std::wstring(path.begin(), path.end()), 1);
     return *soundTable[slot].Get();
   }
 };
@@ -41,7 +43,7 @@ TEST_F(SoundTableTest, OverheadOffsetIsSubtractedUnclampedInStateSeventeenOnlyAn
   engine::EngineSound& music = Load(55);
   effectsVolume = 0;
   musicVolume = 10;
-  gameState = STATE_OVERHEAD;
+  StoreGameStateWithoutEntry(STATE_OVERHEAD);
   PlayEffect(18);
   PlayMusic(55);
   EXPECT_EQ(effect.Volume(), -20);
@@ -62,7 +64,7 @@ TEST_F(SoundTableTest, OverheadOffsetIsSubtractedUnclampedInStateSeventeenOnlyAn
   EXPECT_EQ(music.Volume(), 20);
   EXPECT_EQ(tool.Volume(), 20);
 
-  gameState = STATE_PATIENT_VIEW;
+  StoreGameStateWithoutEntry(STATE_PATIENT_VIEW);
   PlayEffect(18);
   EXPECT_EQ(effect.Volume(), 0);
   EXPECT_EQ(EffectsLevel(), 0);
@@ -133,7 +135,7 @@ TEST_F(SoundTableTest, StopAllStopsEveryLoadedSlotEmptyOrOutOfRangeSlotsDoNothin
   EXPECT_NO_THROW(UpdateMusicVolume());
 
   // The backpack's remark is let go, twice harmlessly.
-  noFitSound = engineRoot->LoadSound(L"sounds\\speech\\NoFit1.qwv", 0);
+  noFitSound = Engine().engineRoot->LoadSound(L"sounds\\speech\\NoFit1.qwv", 0);
   engine::EngineRef<engine::EngineSound> watcher = noFitSound;
   ASSERT_EQ(watcher->RefCount(), 2);
   ReleaseNoFitSound();

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "screen_2d_fixture.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
 #include "shell/text_scroll_box.h"
 
 namespace kestrine {
@@ -35,7 +37,7 @@ class TextScrollBoxTest : public testing::Screen2dTest {
   std::vector<int> RunFrames(int ms, int span) {
     std::vector<int> firsts;
     for (int t = ms; t <= span; t += ms) {
-      gameClock += ms;
+      SetGameClock(Clock().gameClock + ms);
       sharedTextBox.Draw(menuCanvas);
       firsts.push_back(sharedTextBox.first);
     }
@@ -44,7 +46,7 @@ class TextScrollBoxTest : public testing::Screen2dTest {
 
   // The pixels of one row of the canvas match `text` drawn there alone by `font`.
   void ExpectRow(int x, int y, engine::EngineRef<engine::EngineTextFont> font, const std::wstring& text) {
-    engine::EngineRef<engine::EngineBitmap> expected = engineRoot->CreateBitmap(640, 480);
+    engine::EngineRef<engine::EngineBitmap> expected = Engine().engineRoot->CreateBitmap(640, 480);
     expected->Clear(255, 0, 0);
     font->SetBackColor(255, 0, 0);
     font->DrawText(expected, x, y, text);
@@ -140,15 +142,15 @@ TEST_F(TextScrollBoxTest, AutoScrollsOneRowPer100MsToTheLastPageAtAnyFrameRateAn
 
   for (int ms : {7, 16, 33, 50}) {
     LayOutControls(34);
-    sharedTextBox.nextScrollTime = gameClock;
+    sharedTextBox.nextScrollTime = Clock().gameClock;
     sharedTextBox.autoScrollDown = 1;
     // Ten rows a second (the first is due at once), whatever the frame time.
     EXPECT_EQ(RunFrames(ms, 1000).back(), 10) << ms;
   }
   // And as the game clock passes 2 to the 31st milliseconds.
   LayOutControls(34);
-  gameClock = int64_t{2147483647} - 450;
-  sharedTextBox.nextScrollTime = gameClock;
+  SetGameClock(int64_t{2147483647} - 450);
+  sharedTextBox.nextScrollTime = Clock().gameClock;
   sharedTextBox.autoScrollDown = 1;
   EXPECT_EQ(RunFrames(50, 1000).back(), 10);
 }

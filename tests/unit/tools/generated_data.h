@@ -16,7 +16,7 @@
 #include "core/engine_internals.h"
 #include "engine/engine.h"
 #include "engine/game_path.h"
-#include "shell/globals.h"
+#include "shell/engine_setup.h"
 #include "tools/assetgen/generators.h"
 
 namespace kestrine::testing {
@@ -77,16 +77,12 @@ inline engine::EngineRef<engine::EngineRoot> QuietEngineRoot() {
 // The game's headless engine, stage and camera as at start-up, let go in the order the game lets go of them.
 struct HeadlessGame {
   HeadlessGame() {
-    engineRoot = QuietEngineRoot();
-    engineStage = engineRoot->CreateStage();
-    engineCamera = engineStage->GetCamera();
+    UseEngine(QuietEngineRoot());
+    const engine::EngineRef<engine::EngineStage> stage = Engine().engineRoot->CreateStage();
+    UseEngine(Engine().engineRoot, stage, stage->GetCamera());
   }
-  ~HeadlessGame() {
-    engineCamera.Reset();
-    engineStage.Reset();
-    engineRoot.Reset();
-  }
-  static std::string Log() { return engine::CoreOf(*engineRoot).DebugLog(); }
+  ~HeadlessGame() { ReleaseEngine(); }
+  static std::string Log() { return engine::CoreOf(*Engine().engineRoot).DebugLog(); }
 };
 
 // Runs `write` in two child processes (a run of the generator starts from a fresh process, and some writers

@@ -11,6 +11,8 @@
 #include "battlefield/vehicle.h"
 #include "generated_data.h"
 #include "shell/asset_loader.h"
+#include "shell/developer_keys.h"
+#include "shell/engine_setup.h"
 #include "tools/assetgen/battlefield_generators.h"
 
 namespace kestrine {
@@ -18,16 +20,16 @@ namespace {
 
 class BattlefieldModelsTest : public ::testing::Test {
  protected:
-  void SetUp() override { soldierIconImage = engineRoot->CreateBitmap(16, 16); }
+  void SetUp() override { soldierIconImage = Engine().engineRoot->CreateBitmap(16, 16); }
   void TearDown() override {
     made_.clear();
-    altEnemyModel = 0;
+    SetAltEnemyModel(false);
     soldierIconImage.Reset();
   }
 
   template <class T = Unit>
   T& Make(int32_t side, int32_t camouflage = 0, int32_t vehicleKind = MAN) {
-    made_.push_back(std::make_unique<T>(engineRoot, engineStage, side));
+    made_.push_back(std::make_unique<T>(Engine().engineRoot, Engine().engineStage, side));
     T& unit = static_cast<T&>(*made_.back());
     unit.camouflage = camouflage;
     if (vehicleKind != MAN) unit.vehicleKind = vehicleKind;
@@ -48,7 +50,7 @@ class BattlefieldModelsTest : public ::testing::Test {
 TEST_F(BattlefieldModelsTest, EveryModelAUnitLoadsIsThereWithItsParts) {
   for (int32_t camouflage : {0, 1}) EXPECT_GE(Make(kSideAlly, camouflage).animCount, 14);
   EXPECT_GE(Make(kSideEnemy).animCount, 14);
-  altEnemyModel = 1;
+  SetAltEnemyModel(true);
   EXPECT_GE(Make(kSideEnemy).animCount, 14);
   for (int32_t kind : {1, 2, 3, 4, 7})  // the four kinds and any other (the transport truck)
     Make<Vehicle>(kSideEnemy, 0, kind);
@@ -69,14 +71,14 @@ TEST_F(BattlefieldModelsTest, TheBodiesLieDownWalkAndPointTheirWeaponsForward) {
   EXPECT_GT(At(soldier, L"pistol").z - hand.z, 0.1f);
 
   soldier.SetAction(ACTION_WALK);
-  engineRoot->Wait(250);
+  Engine().engineRoot->Wait(250);
   const Vector3 knee = At(soldier, L"l_knee");
-  engineRoot->Wait(500);
+  Engine().engineRoot->Wait(500);
   EXPECT_GT(std::fabs(At(soldier, L"l_knee").z - knee.z), 0.05f);
 
   const float standingHead = At(soldier, L"head").y;
   soldier.SetAction(ACTION_DOWN);
-  engineRoot->Wait(2000);
+  Engine().engineRoot->Wait(2000);
   EXPECT_LT(At(soldier, L"head").y, standingHead - 0.7f);
 }
 
@@ -85,7 +87,7 @@ TEST_F(BattlefieldModelsTest, TheHelicoptersRotorTurns) {
   const engine::EngineRef<engine::EngineNode> rotor = helicopter.body->FindPart(L"rotor");
   const Vector3 before(rotor->GetDirection());
   helicopter.body->PlayAnimation(L"rtrturn", 1, 1, 5.5f, 0, 0);
-  engineRoot->Wait(20);  // a tenth of a turn
+  Engine().engineRoot->Wait(20);  // a tenth of a turn
   const Vector3 after(rotor->GetDirection());
   EXPECT_LT(before.x * after.x + before.z * after.z, 0.95f);
   EXPECT_GT(helicopter.body->GetAnimationLength(L"rtrturn"), 0.0f);

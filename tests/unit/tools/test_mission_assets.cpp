@@ -15,6 +15,7 @@
 #include "core/image_loader.h"
 #include "generated_data.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/mission_progress.h"
 #include "shell/program_state.h"
 #include "tools/assetgen/battlefield_generators.h"
@@ -170,9 +171,9 @@ TEST_F(MissionAssetsTest, TheBattlefieldStaysLevelAndEachRimHasItsOwnRelief) {
 
 TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   testing::HeadlessGame game;
-  for (auto& texture : levelTextures) texture = engineRoot->CreateBitmap(128, 128);
+  for (auto& texture : levelTextures) texture = Engine().engineRoot->CreateBitmap(128, 128);
   // A soldier's collision box, dropped from high above each point of the table onto the ground.
-  engine::EngineRef<engine::EngineActor> probe = engineRoot->CreateActor();
+  engine::EngineRef<engine::EngineActor> probe = Engine().engineRoot->CreateActor();
   probe->SetBoundingBox(-0.8f, 0.8f, -0.7f, 0.7f, -0.8f, 0.8f, 0);
   for (int mission = 1; mission <= 10; ++mission) {
     SCOPED_TRACE("mission " + std::to_string(mission));

@@ -3,13 +3,16 @@
 // sounds are all different from one another.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <utility>
 
 #include "generated_data.h"
 #include "shell/asset_loader.h"
+#include "shell/engine_setup.h"
 #include "shell/explosion.h"
+#include "shell/loading_screen.h"
 #include "shell/mission_progress.h"
 #include "shell/overlays.h"
 #include "shell/screen_text.h"
@@ -27,6 +30,7 @@ namespace {
 using engine::Color;
 using engine::EngineBitmap;
 using engine::EngineRef;
+using Image = EngineRef<EngineBitmap>;
 using namespace kestrine;
 
 const Color kRed{255, 0, 0};
@@ -54,8 +58,7 @@ bool HasColour(const EngineRef<EngineBitmap>& image, Color colour) {
 class ShellAssetsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    screenWidth = 640;
-    screenHeight = 480;
+    SetScreenSize(640, 480);
     CreateTextOverlay();
     LoadMenuImages();
     GoToMission(1);
@@ -64,7 +67,7 @@ class ShellAssetsTest : public ::testing::Test {
   void TearDown() override {
     ReleaseAssets();
     ReleaseOverlays();
-    loadingScreenImage.Reset();
+    ReleaseLoadingScreenImage();
     sharedAssetsLoaded = 0;
   }
   static std::string Log() { return kestrine::testing::HeadlessGame::Log(); }
@@ -81,15 +84,16 @@ TEST_F(ShellAssetsTest, EveryFileTheLoadersNameExistsAndDecodes) {
   }
   // Every chatter file, whichever the random draw picks.
   for (int n = 1; n <= 17; ++n)
-    engineRoot->LoadSound(L"sounds\\Speech\\RadioWalla\\X" + std::to_wstring(n) + L".qwv", 1);
-  ASSERT_TRUE(loadingScreenImage);
+    Engine().engineRoot->LoadSound(L"sounds\\Speech\\RadioWalla\\X" + std::to_wstring(n) + L".qwv", 1);
+  ASSERT_TRUE(LoadingScreenImage());
   EXPECT_EQ(Log().find("missing asset"), std::string::npos) << Log();
   EXPECT_EQ(Log().find("unreadable"), std::string::npos) << Log();
   EXPECT_EQ(explosionSprite->frames, 12);
 }
 
 TEST_F(ShellAssetsTest, ImagesHaveTheSizesTheScreensCutFrom) {
-  for (const auto* image : {&disclaimerImage, &openingImage, &kiaImage, &loadingScreenImage}) {
+  for (const Image* image :
+       std::initializer_list<const Image*>{&disclaimerImage, &openingImage, &kiaImage, &LoadingScreenImage()}) {
     EXPECT_EQ((*image)->GetWidth(), 640);
     EXPECT_EQ((*image)->GetHeight(), 480);
   }
@@ -123,8 +127,9 @@ TEST_F(ShellAssetsTest, CutOutsShowTheirKeyAndPanelsNeverUseTheOverlayKey) {
     EXPECT_EQ(frame->PixelColor(0, 0), (Color{255, 255, 255}));
   }
   // These are drawn onto overlays keyed on red: a red pixel in them would be a hole on the screen.
-  for (const auto* image : {&menuBarsImage, &pauseMenuImage, &quitScreenImage, &disclaimerImage, &openingImage,
-                            &kiaImage, &loadingScreenImage})
+  for (const Image* image :
+       std::initializer_list<const Image*>{&menuBarsImage, &pauseMenuImage, &quitScreenImage, &disclaimerImage,
+                                           &openingImage, &kiaImage, &LoadingScreenImage()})
     EXPECT_FALSE(HasColour(*image, kRed));
   for (const auto& medal : medalImages) EXPECT_FALSE(HasColour(medal, kRed));
   for (const auto& badge : badgeImages) EXPECT_FALSE(HasColour(badge, kRed));
@@ -134,7 +139,7 @@ TEST_F(ShellAssetsTest, CutOutsShowTheirKeyAndPanelsNeverUseTheOverlayKey) {
 
 TEST_F(ShellAssetsTest, FrontEndPicturesHaveTheirSizesAndTheMedalsAreCutOutToFitTheirPlaces) {
   auto size = [](const wchar_t* path) {
-    const auto image = engineRoot->LoadBitmap(path, 1);
+    const auto image = Engine().engineRoot->LoadBitmap(path, 1);
     EXPECT_FALSE(HasColour(image, kRed)) << "a hole in a panel";
     return std::pair(image->GetWidth(), image->GetHeight());
   };
@@ -148,7 +153,7 @@ TEST_F(ShellAssetsTest, FrontEndPicturesHaveTheirSizesAndTheMedalsAreCutOutToFit
   for (int i = 0; i < 11; ++i) {
     const std::wstring path = i < 8 ? L"images\\finalMedals\\ribbon" + std::to_wstring(i) + L".qpg"
                                     : L"images\\finalMedals\\badge" + std::to_wstring(i - 8) + L".qpg";
-    const auto medal = engineRoot->LoadBitmap(path, 1);
+    const auto medal = Engine().engineRoot->LoadBitmap(path, 1);
     EXPECT_TRUE(HasColour(medal, kRed)) << i;
     EXPECT_LE(i < 8 ? 20 + 7 * medal->GetWidth() : medal->GetWidth(), i < 8 ? 640 : 200) << i;
     EXPECT_LE(medal->GetHeight(), i < 8 ? 350 - 190 : 190 - 60) << i;

@@ -10,6 +10,7 @@
 #include "casualty/tool_table.h"
 #include "casualty_view/tool_images.h"
 #include "generated_data.h"
+#include "shell/engine_setup.h"
 #include "tools/assetgen/image_paint.h"
 #include "tools/assetgen/tool_generators.h"
 
@@ -126,7 +127,7 @@ TEST_F(ToolAssetsTest, KeysDifferingOnlyInCaseShareOneFile) {
 }
 
 TEST_F(ToolAssetsTest, TheBackdropFillsTheScreen) {
-  auto backdrop = engineRoot->LoadBitmap(L"images\\loadpack.qjp", 1);
+  auto backdrop = Engine().engineRoot->LoadBitmap(L"images\\loadpack.qjp", 1);
   ASSERT_FALSE(backdrop->IsPlaceholder());
   EXPECT_EQ(backdrop->GetWidth(), 640);
   EXPECT_EQ(backdrop->GetHeight(), 480);
@@ -136,7 +137,7 @@ TEST_F(ToolAssetsTest, TheFourRemarksAreRealAndDifferent) {
   std::set<std::string> bodies;
   for (int n = 1; n <= 4; ++n) {
     const std::wstring path = L"sounds\\speech\\NoFit" + std::to_wstring(n) + L".qwv";
-    auto sound = engineRoot->LoadSound(path, 0);
+    auto sound = Engine().engineRoot->LoadSound(path, 0);
     ASSERT_FALSE(sound->IsPlaceholder()) << n;
     EXPECT_GT(sound->Pcm().LengthMs(), 300) << n;
     int loud = 0;
