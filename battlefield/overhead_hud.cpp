@@ -71,7 +71,7 @@ void Label(int a, int b, const wchar_t* text, int size, const Colour& c) {
 }
 
 void DrawScoreAndClock() {
-  HudLabel(LayoutX(20), LayoutY(435), Format("Score: %d", static_cast<int>(missionProgress.missionScore)),
+  HudLabel(LayoutX(20), LayoutY(435), Format("Score: %d", static_cast<int>(Progress().missionScore)),
            L"Score: -00000000", kSmallSize, ALIGN_LEFT, kActive);
   HudLabel(LayoutX(20), LayoutY(410), HudClockText(missionClock), L"Time: 00:00", kSmallSize, ALIGN_LEFT, kActive);
 }

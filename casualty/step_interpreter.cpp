@@ -163,7 +163,7 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   SetShockTracks(patient, type);
 
   patient.maxScore = SumActivePoints(patient) + row.bonus + kDispositionPoints;
-  missionProgress.missionMaximum += patient.maxScore;
+  AddMissionMaximum(patient.maxScore);
 
   patient.Body().LoadPatientTextures(type);
   patient.currentWound = type;
@@ -204,7 +204,7 @@ void ApplyStep(Patient& patient, const TreatmentStep** listSlot, const Treatment
     if (step->flags & STEP_SETS_MOVABLE) patient.movable = 1;
   }
   if (listSlot != nullptr) *listSlot = next;
-  missionProgress.missionScore += points;
+  AddMissionPoints(points);
   patient.score += points;
 
   for (const TreatmentStep* node = extra; !IsListEnd(node); ++node) MergeStep(patient, *node, partMask, step);

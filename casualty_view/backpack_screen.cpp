@@ -309,7 +309,7 @@ bool BackpackPictureUnchanged() {
 }  // namespace
 
 void BuildBackpackScreen() {
-  ApplyPlayerFigureLimits(missionProgress.playerFigure);
+  ApplyPlayerFigureLimits(Progress().playerFigure);
   const int32_t iconsWidth = LoadToolSprites();
   if (!keepBackpack) {
     for (int i = 0; i < kToolCount; ++i) {

@@ -68,7 +68,7 @@ void DrawMedbar() {
 void DrawHudReadouts() {
   if (!menuCanvas) return;
   char line[48];
-  std::snprintf(line, sizeof line, "Score: %d", missionProgress.missionScore);
+  std::snprintf(line, sizeof line, "Score: %d", Progress().missionScore);
   DrawCanvasText(PanelX(20), PanelY(435), WidenText(line), kSmallText, ALIGN_LEFT);
   // A clock run out shows 00:00, never a negative time.
   const int32_t seconds = std::max(missionClock, 0) / 1000;

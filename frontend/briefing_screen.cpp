@@ -175,7 +175,6 @@ void BriefingButtonClick(int32_t index) {
 }
 
 void DebriefingButtonClick(int32_t index) {
-  MissionProgress& p = missionProgress;
   switch (index) {
     case DEBRIEFING_NEXT:
       if (Campaign().trainingRun)
@@ -187,8 +186,7 @@ void DebriefingButtonClick(int32_t index) {
       SetGameState(STATE_QUIT_CONFIRM);
       break;
     case DEBRIEFING_REPLAY:
-      p.campaignMaximum -= p.missionMaximum;
-      p.campaignScore -= p.missionScore;
+      UnbankMission();
       StopBriefingSpeech();
       if (briefingHead) briefingHead->SetVisible(0);
       SetGameState(STATE_BRIEFING);
@@ -233,7 +231,6 @@ DebriefingButtons ChooseDebriefingButtons(int32_t mission, int32_t score, int32_
 
 void BuildBriefingScreen(bool briefing) {
   BriefingScreenState& s = briefingScreenState;
-  MissionProgress& p = missionProgress;
   if (briefing) {
     if (s.briefingScreenKind != BRIEFING_SHOWN) LoadPictures(L"images\\briefingscreen.qjp", L"images\\briefmask.qpg");
     DrawBackdrop(s.briefingBackdrop);
@@ -254,11 +251,9 @@ void BuildBriefingScreen(bool briefing) {
     s.briefingIdleB = 14;
     // A mission without a maximum counts as one out of one before the campaign takes it in, so that what
     // REPLAY takes back out is what went in.
-    if (p.missionMaximum == 0) p.missionMaximum = 1;
-    p.campaignMaximum += p.missionMaximum;
-    p.campaignScore += p.missionScore;
+    BankMission();
     // The medals follow the score of this mission, however it ended and however soon the player moves on.
-    debriefTier = ScoreTier(p.missionScore, p.missionMaximum);
+    debriefTier = ScoreTier(Progress().missionScore, Progress().missionMaximum);
   }
 
   StopBriefingSpeech();
@@ -314,7 +309,7 @@ void BriefingMenu() {
   Text(menuCanvas, PanelX(310), PanelY(255), WidenText(kBriefingOfficerName), 12, kPale);
 
   const BriefingButtons b = ChooseBriefingButtons(Campaign().missionNumber, Campaign().difficulty,
-                                                  missionProgress.missionMaximum, Campaign().trainingRun != 0);
+                                                  Progress().missionMaximum, Campaign().trainingRun != 0);
   auto button = [](double y, const wchar_t* label) {
     AddMenuButton(menuCanvas, kBriefingColumn, y / 455, kBriefingWidth, kButtonHeight, label);
   };
@@ -357,8 +352,8 @@ void DrawBriefingText() {
   if (s.briefingMap)
     textOverlay->DrawBitmap(s.briefingMap, 0, 0, 0, 160, 140, FullX(415), FullY(105), FullX(160), FullY(140));
   DrawMedalRack(RACK_EARNED, PanelX(236), PanelY(337));
-  Text(textOverlay, PanelX(310), PanelY(295), WidenText(FigureName(missionProgress.playerFigure)), kTextSize, kPale);
-  Text(textOverlay, PanelX(310), PanelY(315), WidenText(RankTitle(missionProgress.promotionCount)), kTextSize, kPale);
+  Text(textOverlay, PanelX(310), PanelY(295), WidenText(FigureName(Progress().playerFigure)), kTextSize, kPale);
+  Text(textOverlay, PanelX(310), PanelY(315), WidenText(RankTitle(Progress().promotionCount)), kTextSize, kPale);
   Text(textOverlay, PanelX(130), PanelY(302), L"OBJECTIVES", kTextSize, kPale);
   const MissionText& text = MissionWords();
   for (int i = 0; i < kMissionObjectiveCount; ++i) {
@@ -371,7 +366,7 @@ void DrawBriefingText() {
 }
 
 void DebriefingMenu() {
-  MissionProgress& p = missionProgress;
+  const MissionProgress& p = Progress();
   ClearHotspots();
   ClearTextOverlay();
   ClearMenuCanvas();
@@ -379,7 +374,7 @@ void DebriefingMenu() {
   const BitmapRef& mask = briefingScreenState.briefingMask;
   if (mask) textOverlay->DrawBitmap(mask, 0, 0, 0, 218, 228, PanelX(386), PanelY(78), FullX(218), FullY(228));
   Text(menuCanvas, PanelX(490), PanelY(258), WidenText(kDebriefingOfficerName), kButtonSize, kPale);
-  if (p.missionMaximum == 0) p.missionMaximum = 1;
+  EnsureMissionMaximum();
 
   const DebriefingButtons b =
       ChooseDebriefingButtons(Campaign().missionNumber, p.missionScore, p.missionMaximum, Campaign().trainingRun != 0);

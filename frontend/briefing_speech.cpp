@@ -104,8 +104,8 @@ void PlayBriefingSpeech() {
   StopBriefingSpeech();
   int32_t tier = 0;
   if (!isBriefing) {
-    if (missionProgress.missionMaximum == 0) missionProgress.missionMaximum = 1;
-    tier = ScoreTier(missionProgress.missionScore, missionProgress.missionMaximum);
+    EnsureMissionMaximum();
+    tier = ScoreTier(Progress().missionScore, Progress().missionMaximum);
   }
   const std::string name = BriefingSpeechName(isBriefing != 0, Campaign().missionNumber, missionEndFlag, tier);
   // Without its lip-sync the message is not played: the head idles until the screen is built again.

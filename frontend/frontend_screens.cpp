@@ -87,7 +87,7 @@ void EnterDisclaimer() {
 
 void EnterMainMenu() {
   // A fresh campaign: the first mission, with its intro movie before the first briefing.
-  missionProgress.Reset("", 0, 0, 1);
+  ResetProgress("", 0, 0, 1);
   ClearScreenLayers();
   MainMenu();
   DrawBackdrop(openingImage);
@@ -207,7 +207,6 @@ void EnterKia() {
   StopAllSounds();
   PlayMusicLoop(SOUND_LOSS_MUSIC, 0);
 }
-
 
 void EnterPauseMenu() {
   ForgetTheLastButton();

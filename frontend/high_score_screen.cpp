@@ -105,8 +105,8 @@ bool EnterHighScore() {
   ReadHighScoreTable();
   // The page is the difficulty's; a difficulty from anywhere else still lands on one of the three.
   const int32_t page = std::clamp<int32_t>(Campaign().difficulty, 0, kHighScorePages - 1);
-  const int32_t row = InsertHighScore(highScoreTable, page, missionProgress.campaignScore,
-                                      missionProgress.campaignMaximum, Campaign().missionNumber);
+  const int32_t row = InsertHighScore(highScoreTable, page, Progress().campaignScore, Progress().campaignMaximum,
+                                      Campaign().missionNumber);
   if (row < 0) return false;
   nameLength = 0;
   highScoreEntryRow = row;
@@ -130,8 +130,8 @@ void HighScoreScreen() {
   Label(75, PanelY(218), kPageTitles[page], 11);
   DrawRows(page);
   if (highScoreEntryRow != -1)
-    DrawScreenText(75, 150, L"You beat a high score. Type in your name.", 10, ALIGN_LEFT, kPromptR, kPromptG,
-                   kPromptB, 1, 0);
+    DrawScreenText(75, 150, L"You beat a high score. Type in your name.", 10, ALIGN_LEFT, kPromptR, kPromptG, kPromptB,
+                   1, 0);
 }
 
 void HighScoreButtonAction(int32_t button) {

@@ -85,7 +85,7 @@ RackTile HoveredRackRibbon(int px, int py, int x, int y) {
 
 void DrawMedalRack(int mode, int x, int y) {
   if (mode == RACK_EARNED) {
-    for (const RackTile& tile : EarnedRackTiles(missionProgress, x, y)) {
+    for (const RackTile& tile : EarnedRackTiles(Progress(), x, y)) {
       const auto& image = tile.badge ? badgeImages[tile.index] : medalImages[tile.index];
       if (!image) continue;
       const int sw = tile.badge ? image->GetWidth() : kRibbonTileWidth;

@@ -54,7 +54,7 @@ void LayOutBiography() {
 void ShowFigure(int32_t step) {
   playerFigureModels[currentFigure]->SetVisible(0);
   currentFigure = StepFigure(currentFigure, step);
-  missionProgress.playerFigure = currentFigure;
+  ChoosePlayerFigure(currentFigure);
   LayOutBiography();
   const auto& model = playerFigureModels[currentFigure];
   model->SetVisible(1);
@@ -141,7 +141,7 @@ void OnPlayerSelectClick(int code, int32_t, int32_t) {
   switch (index) {
     case PLAYER_SELECT_SELECT:
       // The figure on the screen is the one the player chose, arrows or not.
-      missionProgress.playerFigure = currentFigure;
+      ChoosePlayerFigure(currentFigure);
       SetGameState(STATE_BRIEFING);
       break;
     case PLAYER_SELECT_BACK:

@@ -24,7 +24,7 @@ std::string LocalTimeText(std::time_t when, const char* format) {
 }
 
 SavedProgress GatherProgress() {
-  const MissionProgress& m = missionProgress;
+  const MissionProgress& m = Progress();
   SavedProgress p;
   VisitSavedProgressFields(m, p, [](const auto& field, auto& kept) { CopySavedField(kept, field); });
   return p;

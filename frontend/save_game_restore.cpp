@@ -113,8 +113,8 @@ void RestoreMission(const SaveGame& save) {
 
   // The score is earned again by the replayed treatment, and the maximum counted again as each patient's
   // wound is set up. (The casualty cases stay those the units were rebuilt from.)
-  missionProgress.missionScore = 0;
-  missionProgress.missionMaximum = 0;
+  ClearMissionScore();
+  ClearMissionMaximum();
   RebuildPatientView(m, helicopterMade);
   ReplayPatients(m);
   replayingSave = 0;

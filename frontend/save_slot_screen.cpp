@@ -104,8 +104,7 @@ void SlotButtonAction(int32_t button) {
       s.labelsRead = false;
       if (previousGameState == STATE_DEBRIEFING) {
         // The debriefing adds the mission to the campaign again as it is rebuilt.
-        missionProgress.campaignScore -= missionProgress.missionScore;
-        missionProgress.campaignMaximum -= missionProgress.missionMaximum;
+        UnbankMission();
       }
       SetGameState(previousGameState);
       break;

@@ -175,7 +175,7 @@ void LoadAllAssets() {
   }
   // Every mission is scored from nothing: the last one's score went into the campaign at its debriefing.
   missionEndFlag = END_RUNNING;
-  missionProgress.missionScore = 0;
+  ClearMissionScore();
   ShowLoadingScreen();
 
   soundTable[SOUND_PATIENT_MUSIC].Reset();

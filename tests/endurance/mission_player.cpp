@@ -121,8 +121,8 @@ class Player {
       inMission_ = false;
       outcome_.endState = gameState;
       outcome_.endFlag = missionEndFlag;
-      outcome_.score = missionProgress.missionScore;
-      outcome_.maximum = missionProgress.missionMaximum;
+      outcome_.score = Progress().missionScore;
+      outcome_.maximum = Progress().missionMaximum;
       outcome_.playedMs = gameClock - startedAt_;
       // The engine keeps every model file it read, with its pictures, for as long as it runs: those grow with
       // the files a mission happens to need first, not with the missions played.
@@ -166,11 +166,11 @@ class MonkeyDice {
 
 // The keys a player might press, Escape among them; the developer's arming keys are left out (they are
 // not a player's, and a frozen clock would never end the mission).
-constexpr int kKeys[] = {27,  37,  38,  39,  40,  'R', 'C', ' ', 13,  9,   8,   16,  17,  18,  33,  34,  35,  36,
-                         45,  46,  '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'D', 'E', 'F', 'G',
-                         'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O', 'P', 'Q', 'S', 'T', 'U', 'V', 'W', 'X', 'Y', 'Z',
-                         112, 113, 114, 115, 116, 117, 118, 122, 123, 96,  97,  98,  99,  100, 101, 102, 103, 104,
-                         105, 107, 109, 187, 189, 190, 188};
+constexpr int kKeys[] = {27,  37,  38,  39,  40,  'R', 'C', ' ', 13,  9,   8,   16,  17,  18,  33,  34,
+                         35,  36,  45,  46,  '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B',
+                         'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M', 'N', 'O', 'P', 'Q', 'S', 'T',
+                         'U', 'V', 'W', 'X', 'Y', 'Z', 112, 113, 114, 115, 116, 117, 118, 122, 123, 96,
+                         97,  98,  99,  100, 101, 102, 103, 104, 105, 107, 109, 187, 189, 190, 188};
 
 int FrameLength(MonkeyDice& dice) {
   const int r = dice.Below(100);
@@ -204,9 +204,10 @@ bool PurposefulStep(Player& player, MonkeyDice& dice) {
   for (int32_t i = firstPatientUnit; i >= 0 && i < unitCount && i < kUnitSlotCount; ++i) {
     if (!units[i] || units[i]->state >= 2) continue;
     const Vector3 at = units[i]->pos;
-    const int x = std::clamp(kMiniMap.x + static_cast<int>((at.x + 90.0f) / kWorldPerMapPixel), kMiniMap.x, kMiniMap.x + 63);
-    const int y = std::clamp(kMiniMap.y + 64 - static_cast<int>((at.z + 90.0f) / kWorldPerMapPixel), kMiniMap.y,
-                             kMiniMap.y + 63);
+    const int x =
+        std::clamp(kMiniMap.x + static_cast<int>((at.x + 90.0f) / kWorldPerMapPixel), kMiniMap.x, kMiniMap.x + 63);
+    const int y =
+        std::clamp(kMiniMap.y + 64 - static_cast<int>((at.z + 90.0f) / kWorldPerMapPixel), kMiniMap.y, kMiniMap.y + 63);
     player.Mouse(engine::kMouseRightDown, x, y);
     player.Mouse(engine::kMouseRightUp, x, y);
     return true;

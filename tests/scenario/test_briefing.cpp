@@ -10,11 +10,11 @@
 #include "casualty/backpack.h"
 #include "casualty/lip_sync.h"
 #include "casualty/report_lines.h"
+#include "damaged_tree.h"
 #include "frontend/briefing_screen.h"
 #include "frontend/briefing_speech.h"
 #include "frontend/campaign_awards.h"
 #include "frontend/player_select.h"
-#include "damaged_tree.h"
 #include "harness.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
@@ -60,8 +60,7 @@ class BriefingRoad : public AtTheDisclaimer {
   void ToTheDebriefing(int mission, int score, int maximum, int endFlag = 1) {
     if (gameState == STATE_DISCLAIMER) ToTheMainMenu();
     GoToMission(mission);
-    missionProgress.missionScore = score;
-    missionProgress.missionMaximum = maximum;
+    SetMissionScore(score, maximum);
     missionEndFlag = endFlag;
     ClearReport();
     for (int i = 0; i < 40; ++i) AppendReportLine("Casualty line " + std::to_string(i));
@@ -96,7 +95,7 @@ TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
 
   PointAndClick(kSelect);
   ASSERT_EQ(gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionProgress.playerFigure, 2);
+  EXPECT_EQ(Progress().playerFigure, 2);
   EXPECT_FALSE(playerSelectLoaded);
   EXPECT_FALSE(playerFigureModels[2]);
   // The smallest medic carries the least.
@@ -111,7 +110,7 @@ TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
 TEST_F(BriefingRoad, SelectWithoutTheArrowsStillTakesTheFigureShown) {
   currentFigure = 1;  // as a visit before this campaign left it
   ToTheBriefing();
-  EXPECT_EQ(missionProgress.playerFigure, 1);
+  EXPECT_EQ(Progress().playerFigure, 1);
 }
 
 TEST_F(BriefingRoad, TheOfficerSpeaksAfterThreeSecondsAndTheBriefingScrolls) {
@@ -168,7 +167,7 @@ TEST_F(BriefingRoad, TheFirstBriefingLeadsBackAndALaterOneQuits) {
   EXPECT_FALSE(HeadOnStage());
   game.Frame(16);
   PointAndClick(kSelect);
-  missionProgress.missionMaximum = 30;  // a mission was played
+  SetMissionScore(Progress().missionScore, 30);  // a mission was played
   game.Frame(16);
   PointAndClick(kBackOrQuit);
   EXPECT_EQ(gameState, STATE_QUIT_CONFIRM);
@@ -180,7 +179,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   // from there holds only what an expert starts with, not a round of ammunition.
   ToTheBriefing(kExpert);
   GoToMission(4);
-  missionProgress.missionMaximum = 30;
+  SetMissionScore(Progress().missionScore, 30);
   SetGameState(STATE_BRIEFING);
   game.Frame(16);
   const int32_t laterCases = casualtyCaseCount;
@@ -216,7 +215,9 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
 }
 
 // A label lit as the pointer's button: the highlight colour of menu buttons.
-int LitPixels(int x, int y, int width, int height) { return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73); }
+int LitPixels(int x, int y, int width, int height) {
+  return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73);
+}
 
 TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
   // SELECT is button 0 of player select; LOAD BACKPACK is button 0 of the briefing, far from the pointer.
@@ -241,12 +242,14 @@ TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
 
 TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) {
   ToTheMainMenu();
-  missionProgress.campaignScore = 100;
-  missionProgress.campaignMaximum = 150;
+  MissionProgress campaign = Progress();
+  campaign.campaignScore = 100;
+  campaign.campaignMaximum = 150;
+  RestoreProgress(campaign);
   ToTheDebriefing(3, 47, 60);
   EXPECT_EQ(isBriefing, 0);
-  EXPECT_EQ(missionProgress.campaignScore, 147);
-  EXPECT_EQ(missionProgress.campaignMaximum, 210);
+  EXPECT_EQ(Progress().campaignScore, 147);
+  EXPECT_EQ(Progress().campaignMaximum, 210);
   EXPECT_EQ(debriefTier, 7);
   EXPECT_EQ(sharedTextBox.total, 40);
   EXPECT_GT(CountPixels(textOverlay, 54, 105, 230, 311, 235, 247, 195), 100);
@@ -258,8 +261,8 @@ TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) 
   PointAndClick(kReplay);
   EXPECT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);
-  EXPECT_EQ(missionProgress.campaignScore, 100);
-  EXPECT_EQ(missionProgress.campaignMaximum, 150);
+  EXPECT_EQ(Progress().campaignScore, 100);
+  EXPECT_EQ(Progress().campaignMaximum, 150);
 }
 
 TEST_F(BriefingRoad, BelowHalfTheMaximumThereIsNoWayOn) {
@@ -280,17 +283,17 @@ TEST_F(BriefingRoad, ATimeOutIsToldAsSuchButTheMedalsFollowTheScore) {
   EXPECT_EQ(briefingSpeechState.lipSyncRecords->size(), LoadLipSync("sounds\\jtimedOut.phn").records.size());
   // Clicked at once or later, the way on is the same: the badge of mission 2.
   PointAndClick(kNextMission);
-  EXPECT_EQ(missionProgress.badgeCount[1], 1);
+  EXPECT_EQ(Progress().badgeCount[1], 1);
   EXPECT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);
 }
 
 TEST_F(BriefingRoad, AMissionWithoutAMaximumCountsAsOneOutOfOneOnceOnly) {
   ToTheDebriefing(4, 0, 0);
-  EXPECT_EQ(missionProgress.missionMaximum, 1);
-  EXPECT_EQ(missionProgress.campaignMaximum, 1);
+  EXPECT_EQ(Progress().missionMaximum, 1);
+  EXPECT_EQ(Progress().campaignMaximum, 1);
   PointAndClick(kReplay);
-  EXPECT_EQ(missionProgress.campaignMaximum, 0);
+  EXPECT_EQ(Progress().campaignMaximum, 0);
 }
 
 TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
@@ -299,7 +302,7 @@ TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
   PointAndClick(kPrevious);
   game.Frame(16);
   PointAndClick(kSelect);
-  ASSERT_EQ(missionProgress.playerFigure, 2);
+  ASSERT_EQ(Progress().playerFigure, 2);
   ToTheDebriefing(10, 90, 100);
   loserEnding = 0;
   std::memset(movieNames, 0, sizeof movieNames);

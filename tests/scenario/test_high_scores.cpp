@@ -2,7 +2,6 @@
 // name entry, the name is typed on the keyboard, BACK writes the table, and the next start of the program
 // shows it. The game runs in a data folder of its own, so the file it writes is nobody else's.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -45,8 +44,10 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
     // The campaign's end as the finish screen's MAIN MENU leaves it; a training run never enters.
     GoToMission(10);
-    missionProgress.campaignScore = 520;
-    missionProgress.campaignMaximum = 640;
+    MissionProgress campaign = Progress();
+    campaign.campaignScore = 520;
+    campaign.campaignMaximum = 640;
+    RestoreProgress(campaign);
     SetGameState(STATE_FINISH);
     ResumeCampaign(10, Campaign().difficulty, true);
     EXPECT_FALSE(EnterHighScore());

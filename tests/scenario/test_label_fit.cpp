@@ -150,7 +150,7 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
   backpack.count[0] = 4;
   backpack.count[1] = 240;
   backpack.count[2] = 75;
-  missionProgress.missionScore = 9999;
+  SetMissionScore(9999, Progress().missionMaximum);
   RestThePointer();
   FullDisplayTurn(game);
   for (const LabelCase& label : {

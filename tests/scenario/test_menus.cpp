@@ -223,14 +223,16 @@ int MedalMismatches(Harness& game, const wchar_t* path, int x, int y) {
 
 TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMission) {
   ToTheMainMenu();
-  missionProgress.ribbonCount[2] = 1;
-  missionProgress.ribbonCount[5] = 2;
-  missionProgress.ribbonTotal = 3;
-  missionProgress.badgeCount[1] = 1;
-  missionProgress.campaignScore = 700;
-  missionProgress.campaignMaximum = 900;
-  missionProgress.missionScore = 60;
-  missionProgress.missionMaximum = 95;
+  MissionProgress campaign = Progress();
+  campaign.ribbonCount[2] = 1;
+  campaign.ribbonCount[5] = 2;
+  campaign.ribbonTotal = 3;
+  campaign.badgeCount[1] = 1;
+  campaign.campaignScore = 700;
+  campaign.campaignMaximum = 900;
+  campaign.missionScore = 60;
+  campaign.missionMaximum = 95;
+  RestoreProgress(campaign);
   SetGameState(STATE_FINISH);
   ASSERT_TRUE(finalMedalImages[2]);
   const int first = finalMedalImages[2]->GetWidth();
@@ -244,8 +246,8 @@ TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMissi
   PointAndClick({512, 426});  // REPLAY, 170 x 22 at (427, 415)
   EXPECT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 10);
-  EXPECT_EQ(missionProgress.campaignScore, 640);
-  EXPECT_EQ(missionProgress.campaignMaximum, 805);
+  EXPECT_EQ(Progress().campaignScore, 640);
+  EXPECT_EQ(Progress().campaignMaximum, 805);
 }
 
 class CampaignAwardsRoad : public MenuRoad {
@@ -262,7 +264,7 @@ class CampaignAwardsRoad : public MenuRoad {
 TEST_F(CampaignAwardsRoad, AnAwardPlaysItsMovieBeforeTheNextBriefingAndNoAwardGoesStraightOn) {
   AtTheDebriefing(4, 8);
   AwardMissionMedals();
-  EXPECT_EQ(missionProgress.ribbonCount[7], 1);
+  EXPECT_EQ(Progress().ribbonCount[7], 1);
   EXPECT_STREQ(movieNames[0], "avi\\ribbon7.avi");
   EXPECT_EQ(Campaign().missionNumber, 5);
   EXPECT_EQ(gameState, STATE_BRIEFING);

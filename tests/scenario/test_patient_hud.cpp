@@ -224,7 +224,7 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
     SCOPED_TRACE("difficulty " + std::to_string(level));
     Harness game;
     OpenLacerations(game, level);
-    const int32_t score = currentPatient->score, mission = missionProgress.missionScore;
+    const int32_t score = currentPatient->score, mission = Progress().missionScore;
     ClickHud(game, HUD_HINT);
     EXPECT_GT(patientView.hintBox.framesLeft, 0) << "the hint is shown";
     const int32_t cost = score - currentPatient->score;
@@ -232,7 +232,7 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
       EXPECT_EQ(cost, 0);
     } else {
       EXPECT_GT(cost, 0);
-      EXPECT_EQ(mission - missionProgress.missionScore, cost);
+      EXPECT_EQ(mission - Progress().missionScore, cost);
     }
     ClickHud(game, HUD_HINT);
     EXPECT_EQ(score - currentPatient->score, cost) << "the same hint again is not paid twice";

@@ -54,10 +54,9 @@ std::string Snapshot(const char* step) {
   std::snprintf(line, sizeof line,
                 "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
-                step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown, backpack.totalItems,
-                keepBackpack ? 1 : 0, toolCount, sharedAssetsLoaded, missionProgress.missionScore,
-                missionProgress.missionMaximum, reportLineCount, pickedInjuryCount, hotspotIndex, debugMode,
-                movieCount);
+                step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown,
+                backpack.totalItems, keepBackpack ? 1 : 0, toolCount, sharedAssetsLoaded, Progress().missionScore,
+                Progress().missionMaximum, reportLineCount, pickedInjuryCount, hotspotIndex, debugMode, movieCount);
   return line;
 }
 
@@ -222,9 +221,10 @@ std::string LastComponent(const std::string& name) {
 
 // The program's make-up, filled once at start-up and the same for every run (the battle's frame among it),
 // and the movie player's window object (its window is made afresh by each run that plays a movie).
-const char* const kMakeUp[] = {"Registrations()::registrations", "Table()::table", "SharedAssetReleases()::releases",
-                               "RegisteredBattleFrame()::frame", "WindowObject()::window",
-                               "RegisteredBattleLink()::link", "RegisteredCasualtyCases()::source"};
+const char* const kMakeUp[] = {"Registrations()::registrations",   "Table()::table",
+                               "SharedAssetReleases()::releases",  "RegisteredBattleFrame()::frame",
+                               "WindowObject()::window",           "RegisteredBattleLink()::link",
+                               "RegisteredCasualtyCases()::source"};
 
 bool IsMakeUp(const std::string& name) {
   for (const char* suffix : kMakeUp) {

@@ -77,8 +77,10 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   game.Frame(16);
   // A campaign some way on.
   GoToMission(4);
-  std::tie(missionProgress.campaignScore, missionProgress.campaignMaximum) = std::pair(310, 400);
-  missionProgress.ribbonCount[7] = 1;
+  MissionProgress campaign = Progress();
+  std::tie(campaign.campaignScore, campaign.campaignMaximum) = std::pair(310, 400);
+  campaign.ribbonCount[7] = 1;
+  RestoreProgress(campaign);
   std::tie(effectsVolume, musicVolume) = std::pair(90, 40);
 
   PointAndClick(kBriefingSave);
@@ -108,7 +110,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   UseSlot(2);
   EXPECT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 4);
-  EXPECT_EQ(std::tuple(missionProgress.campaignScore, missionProgress.campaignMaximum, missionProgress.ribbonCount[7]),
+  EXPECT_EQ(std::tuple(Progress().campaignScore, Progress().campaignMaximum, Progress().ribbonCount[7]),
             std::tuple(310, 400, 1));
   EXPECT_EQ(std::pair(effectsVolume, musicVolume), std::pair(90, 40));
 }
@@ -279,7 +281,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   const Backpack pack = backpack;
   std::vector<std::string> patients;
   for (int slot = 0; HasCasualty(slot); ++slot) patients.push_back(Treatment(*casualties[slot]));
-  const int32_t maximum = missionProgress.missionMaximum;
+  const int32_t maximum = Progress().missionMaximum;
   UseSlot(1);
   ASSERT_TRUE(fs::exists("savedGames/game4031.txt"));
   PointAndClick(kSlotBack);
@@ -324,7 +326,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
     EXPECT_EQ(Treatment(*casualties[slot]), patients[slot]) << "patient " << slot;
   }
   EXPECT_FALSE(HasCasualty(static_cast<int>(patients.size())));
-  EXPECT_EQ(missionProgress.missionMaximum, maximum);
+  EXPECT_EQ(Progress().missionMaximum, maximum);
 
   // The mission goes on from there: the start countdown, then the clock.
   game.Frames(20, kFrameMs);

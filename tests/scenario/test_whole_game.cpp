@@ -27,12 +27,12 @@
 #include "harness.h"
 #include "own_data_folder.h"
 #include "player_road.h"
-#include "slot_screens.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
 #include "shell/hotspots.h"
 #include "shell/mission_progress.h"
 #include "shell/random.h"
+#include "slot_screens.h"
 
 namespace kestrine::scenario {
 namespace {
@@ -67,7 +67,7 @@ TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
   EXPECT_EQ(gameState, STATE_MAIN_MENU);
   EXPECT_EQ(Campaign().trainingRun, 0);
   // Training earns nothing.
-  EXPECT_EQ(missionProgress.ribbonTotal + missionProgress.badgeCount[0] + missionProgress.promotionCount, 0);
+  EXPECT_EQ(Progress().ribbonTotal + Progress().badgeCount[0] + Progress().promotionCount, 0);
   const std::vector<int> states = game.TracedStates();
   EXPECT_GE(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 3);
 }
@@ -123,12 +123,12 @@ RoadTrace PlayCampaign(uint32_t seed) {
   {
     EXPECT_EQ(gameState, STATE_FINISH);
     // Every mission earned its medal: a badge each for the first three, a ribbon each after.
-    EXPECT_EQ(missionProgress.badgeCount[0] + missionProgress.badgeCount[1] + missionProgress.badgeCount[2], 3)
+    EXPECT_EQ(Progress().badgeCount[0] + Progress().badgeCount[1] + Progress().badgeCount[2], 3)
         << ::testing::PrintToString(trace);
-    EXPECT_EQ(missionProgress.ribbonTotal, 7);
-    EXPECT_EQ(missionProgress.promotionCount, 3);
-    const int32_t campaign = missionProgress.campaignScore;
-    EXPECT_GT(campaign * 2, missionProgress.campaignMaximum);
+    EXPECT_EQ(Progress().ribbonTotal, 7);
+    EXPECT_EQ(Progress().promotionCount, 3);
+    const int32_t campaign = Progress().campaignScore;
+    EXPECT_GT(campaign * 2, Progress().campaignMaximum);
     PressButton(game, FINISH_MAIN_MENU);
     // The campaign beats the default table's first score: its name is typed into the top row.
     EXPECT_EQ(gameState, STATE_HIGH_SCORES);
@@ -174,7 +174,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   ASSERT_TRUE(PressButton(game, KIA_REPLAY));
   ASSERT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(missionProgress.campaignMaximum, 0) << "a medic killed scores nothing";
+  EXPECT_EQ(Progress().campaignMaximum, 0) << "a medic killed scores nothing";
 
   // Again, and this time the medic stays where he starts while the clock runs out: three casualties give
   // 3 x 260 seconds at novice.
@@ -184,15 +184,14 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   ASSERT_TRUE(game.RunUntilState(STATE_DEBRIEFING, 50, 900000));
   EXPECT_EQ(missionEndFlag, 2);
   EXPECT_NEAR(gameClock - started, 780000, 2000);
-  const int32_t lostMaximum = missionProgress.campaignMaximum;
+  const int32_t lostMaximum = Progress().campaignMaximum;
   EXPECT_GT(lostMaximum, 0);
-  EXPECT_EQ(ChooseDebriefingButtons(1, missionProgress.missionScore, missionProgress.missionMaximum, false).next,
-            nullptr)
+  EXPECT_EQ(ChooseDebriefingButtons(1, Progress().missionScore, Progress().missionMaximum, false).next, nullptr)
       << "nobody treated: no way on";
   ASSERT_TRUE(PressButton(game, DEBRIEFING_REPLAY));
   EXPECT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(missionProgress.campaignMaximum, 0) << "the lost mission is taken back out of the totals";
+  EXPECT_EQ(Progress().campaignMaximum, 0) << "the lost mission is taken back out of the totals";
   const std::vector<int> states = game.TracedStates();
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_KIA), 1);
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 1);
@@ -242,7 +241,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   saveInSlot(PAUSE_SAVE, 1, STATE_PAUSE_MENU);
   ASSERT_TRUE(PressButton(game, PAUSE_CONTINUE));
   ASSERT_EQ(gameState, STATE_OVERHEAD);
-  const int32_t scoreAtTheSave = missionProgress.missionScore;
+  const int32_t scoreAtTheSave = Progress().missionScore;
   ASSERT_GT(scoreAtTheSave, 0);
   int32_t waitingAtTheSave = 0;
   for (int32_t i = firstPatientUnit; i < unitCount; ++i) waitingAtTheSave += units[i]->state == 1;
@@ -253,7 +252,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   saveInSlot(DEBRIEFING_SAVE, 2, STATE_DEBRIEFING);
   NoteState(debriefing);
   EXPECT_EQ(debriefing[0], debriefing[1]) << "saving leaves the mission counted once";
-  const int32_t campaignMaximum = missionProgress.campaignMaximum;
+  const int32_t campaignMaximum = Progress().campaignMaximum;
   ASSERT_GT(campaignMaximum, 0);
 
   // The debriefing comes back as it was, and its way on leads to the second mission.
@@ -265,9 +264,9 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   ASSERT_TRUE(PressButton(game, DEBRIEFING_NEXT));
   EXPECT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 2);
-  ASSERT_GT(missionProgress.missionScore, 0);
+  ASSERT_GT(Progress().missionScore, 0);
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
-  EXPECT_EQ(missionProgress.missionScore, 0) << "the second mission is scored from nothing";
+  EXPECT_EQ(Progress().missionScore, 0) << "the second mission is scored from nothing";
   game.Press(27);  // Escape: the pause menu, and quit the mission
 
   // The mission comes back with the first casualty treated and is played on to its debriefing, where it is
@@ -279,20 +278,19 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   int32_t waiting = 0;
   for (int32_t i = firstPatientUnit; i < unitCount; ++i) waiting += units[i]->state == 1;
   EXPECT_EQ(waiting, waitingAtTheSave);
-  EXPECT_EQ(missionProgress.missionScore, scoreAtTheSave);
+  EXPECT_EQ(Progress().missionScore, scoreAtTheSave);
   const MissionPlay rest = PlayMissionByTheBook(game);
   EXPECT_EQ(rest.endFlag, 1);
   ASSERT_EQ(gameState, STATE_DEBRIEFING);
-  EXPECT_EQ(missionProgress.campaignMaximum, campaignMaximum);
-  EXPECT_EQ(missionProgress.campaignScore, missionProgress.missionScore);
+  EXPECT_EQ(Progress().campaignMaximum, campaignMaximum);
+  EXPECT_EQ(Progress().campaignScore, Progress().missionScore);
 
   // The briefing comes back with the campaign as it was before its first mission.
   quitToTheMainMenu(DEBRIEFING_QUIT);
   LoadFromTheMainMenu(game, 0);
   ASSERT_EQ(gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(missionProgress.campaignScore + missionProgress.campaignMaximum + missionProgress.ribbonTotal +
-                missionProgress.badgeCount[0],
+  EXPECT_EQ(Progress().campaignScore + Progress().campaignMaximum + Progress().ribbonTotal + Progress().badgeCount[0],
             0);
 }
 

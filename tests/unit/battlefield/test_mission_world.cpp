@@ -101,7 +101,7 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
               Wounded(40, -20),
               Wounded(50, -20)});
   SetCases({{3, 1, 0}, {6, 2, 1}, {12, 0, 0}});
-  missionProgress.playerFigure = 1;
+  ChoosePlayerFigure(1);
   backpack.weight = 10.0f;
   ChooseDifficulty(0);  // three casualties at novice in mission 3
 

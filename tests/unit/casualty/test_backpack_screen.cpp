@@ -89,7 +89,7 @@ TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) 
   const int fullBar = CountOnRow(WeightBarRow(), 0x140000) + CountOnRow(WeightBarRow(), 0x780000);
   UnloadBackpackScreen();
   keepBackpack = false;
-  missionProgress.playerFigure = 2;
+  ChoosePlayerFigure(2);
   Build();
   DrawBackpackScreen();
   const int smallBar = CountOnRow(WeightBarRow(), 0x140000) + CountOnRow(WeightBarRow(), 0x780000);

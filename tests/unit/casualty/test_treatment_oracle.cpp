@@ -99,12 +99,12 @@ void CheckMarchOrder(const HintRun& run, const OracleRow& oracle, const std::str
     }
     for (int later = next + 1; later < threats; ++later) {
       EXPECT_FALSE(Answers(step, oracle.threats[later]))
-          << where << ": MARCH order: " << oracle.threats[later].kind << " treated before "
-          << oracle.threats[next].kind << run.Transcript();
+          << where << ": MARCH order: " << oracle.threats[later].kind << " treated before " << oracle.threats[next].kind
+          << run.Transcript();
     }
-    EXPECT_FALSE(next < lifeThreats)
-        << where << ": care that saves no life now (\"" << step.action << "\") before the life-saving move ("
-        << oracle.threats[next].kind << ")" << run.Transcript();
+    EXPECT_FALSE(next < lifeThreats) << where << ": care that saves no life now (\"" << step.action
+                                     << "\") before the life-saving move (" << oracle.threats[next].kind << ")"
+                                     << run.Transcript();
   }
   EXPECT_EQ(next, threats) << where << ": not every threat to his life is treated"
                            << (next < threats ? std::string(" (") + oracle.threats[next].kind + ")" : "")
@@ -158,7 +158,7 @@ TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryThreatInMarchOrderInTime
           const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level) +
                                     ", a hint every " + std::to_string(clickMs / 1000) + " s";
           lastChargedHintText.clear();
-          const int32_t missionBefore = missionProgress.missionScore;
+          const int32_t missionBefore = Progress().missionScore;
           const HintRun run = FollowHints(patient, clickMs);
           if (ThreatCount(oracle) > 0) {
             CheckMarchOrder(run, oracle, where);
@@ -172,14 +172,14 @@ TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryThreatInMarchOrderInTime
           }
           const WoundType& wound = WoundTypeTable[oracle.row];
           patient.JudgeDisposition(wound.severity == SEVERITY_LITE ? DISPOSITION_RETURN_TO_ACTION
-                                                                  : DISPOSITION_EVACUATE);
+                                                                   : DISPOSITION_EVACUATE);
           EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << where;
           EXPECT_EQ(patient.mistakes, 0) << where;
           EXPECT_EQ(SumActivePoints(patient), 0) << where << ": findings left unexamined" << run.Transcript();
           // The points add up to the table's maximum: arithmetic only, no medical claim rests on it.
           if (clickMs == kClickEveryMs[0]) {
             EXPECT_EQ(patient.score + run.charged + run.kitPaid, patient.maxScore) << where << run.Transcript();
-            EXPECT_EQ(missionProgress.missionScore - missionBefore + run.charged, patient.maxScore) << where;
+            EXPECT_EQ(Progress().missionScore - missionBefore + run.charged, patient.maxScore) << where;
           }
           const bool deteriorates = wound.deadlines[0] != 0 || wound.deadlines[1] != 0 || wound.deadlines[2] != 0;
           if (deteriorates) {
@@ -248,24 +248,24 @@ TEST_F(TreatmentOracleTest, HarmfulMovesHarmBeforeDuringAndAfterShock) {
           const bool inShock = patient.shockState == SHOCK_MINOR || patient.shockState == SHOCK_MAJOR;
           const bool morphine = move.tool == TOOL_MORPHINE;
           if (morphine && !inShock && !oracle.noMorphine) continue;
-          const std::string rule = !morphine  ? "a harmful move stays harmful"
-                                   : inShock  ? "no morphine in shock"
-                                              : "no morphine with a breathing, head or shock threat";
-          const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level) +
-                                    ", " + WhenName(when) + ", " + Move(patient, move) + ": " + rule;
+          const std::string rule = !morphine ? "a harmful move stays harmful"
+                                   : inShock ? "no morphine in shock"
+                                             : "no morphine with a breathing, head or shock threat";
+          const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level) + ", " +
+                                    WhenName(when) + ", " + Move(patient, move) + ": " + rule;
           const std::vector<int32_t> parts = PartsFor(patient, move.tool, move.region, move.side, true);
           ASSERT_FALSE(parts.empty()) << where << ": no such body part";
           // A blanket or splint in the way keeps the move from being made at all.
           if (FindBlocker(patient, move.tool, parts.front()) != nullptr) continue;
           const int32_t scoreBefore = patient.score;
-          const int32_t missionBefore = missionProgress.missionScore;
+          const int32_t missionBefore = Progress().missionScore;
           const int32_t wrongBefore = patient.wrongActions.count;
           const int32_t doneBefore = patient.doneSteps.count;
           const int32_t mistakesBefore = patient.mistakes;
           patient.ApplyTool(move.tool, parts.front(), 0, 0, 0);
           ++tried;
           EXPECT_LE(patient.score, scoreBefore) << where << ": it pays";
-          EXPECT_LE(missionProgress.missionScore, missionBefore) << where << ": it pays the mission";
+          EXPECT_LE(Progress().missionScore, missionBefore) << where << ": it pays the mission";
           ASSERT_EQ(patient.wrongActions.count, wrongBefore + 1) << where << ": not taken as a wrong move";
           // Harm, not merely a move he did not need: the step says it hurts him, or it counts as a mistake.
           const TreatmentStep* logged = patient.wrongActions.entries[wrongBefore].step;
@@ -306,8 +306,7 @@ TEST_F(TreatmentOracleTest, NothingPaysBeforeTheFirstThreatIsDealtWith) {
         patient.ApplyTool(tool, part, 0, 0, 0);
         EXPECT_LE(patient.score, scoreBefore)
             << Describe(oracle.row, patient) << ": care before control: " << kToolData[tool].name << " to "
-            << BodyLocationName(kBodyParts[part].mask) << " pays before the " << threat.kind
-            << " threat is dealt with";
+            << BodyLocationName(kBodyParts[part].mask) << " pays before the " << threat.kind << " threat is dealt with";
       }
     }
   }

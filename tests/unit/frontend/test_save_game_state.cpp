@@ -96,8 +96,8 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
 
   ApplySavedCampaign(save);
   // The debriefing adds the mission to these when it is built.
-  EXPECT_EQ(missionProgress.campaignScore, 620);
-  EXPECT_EQ(missionProgress.campaignMaximum, 900);
+  EXPECT_EQ(Progress().campaignScore, 620);
+  EXPECT_EQ(Progress().campaignMaximum, 900);
   ASSERT_EQ(reportLineCount, 3);
   EXPECT_STREQ(reportLines[0], "\x01Score");
   EXPECT_EQ(loserEnding, 0);
@@ -137,11 +137,11 @@ TEST_F(SaveGameState, ReplayAppliesEachActionAtItsTimeAndEndsForAPausedPatient) 
   // A right call made before the save earns its points again on the rebuilt patient.
   Patient judged;
   SetUpWound(judged, WOUND_EVISCERATION, nullptr);
-  const int32_t before = missionProgress.missionScore;
+  const int32_t before = Progress().missionScore;
   ReplaySavedPatient(judged, SavedPatient{.verdict = VERDICT_RIGHT, .actions = {}});
   EXPECT_EQ(judged.verdict, VERDICT_RIGHT);
   EXPECT_EQ(judged.score, 5);
-  EXPECT_EQ(missionProgress.missionScore - before, 5);
+  EXPECT_EQ(Progress().missionScore - before, 5);
   replayingSave = 0;
 }
 
