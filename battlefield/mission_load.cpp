@@ -171,9 +171,9 @@ void LoadMission(int32_t mission, int32_t difficulty) {
   missionState.terrainObject->MoveTo(0, kTerrainY, 0);
 
   missionState.smallMapImage = LoadWaited(FolderFile(MissionFolder(mission), "smallMap.qjp"), 1);
-  if (textOverlay)
-    textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight, 0,
-                            screenHeight * 330 / 455, screenWidth, kOverheadStripHeight);
+  if (ScreenText().textOverlay)
+    ScreenText().textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight,
+                                         0, screenHeight * 330 / 455, screenWidth, kOverheadStripHeight);
   missionState.missionLoaded = true;
 }
 

@@ -77,9 +77,10 @@ void DrawScoreAndClock() {
 }
 
 void DrawExtractionWarning() {
-  if (!extractionStarted || !textOverlay) return;
-  DrawTextOnImage(textOverlay, screenWidth * 400 / 640, screenHeight * 370 / 480, L"Warning - Extraction is imminent",
-                  kLabelSize, ALIGN_CENTRE, kMessage.r, kMessage.g, kMessage.b, 1, 0);
+  if (!extractionStarted || !ScreenText().textOverlay) return;
+  DrawTextOnImage(ScreenText().textOverlay, screenWidth * 400 / 640, screenHeight * 370 / 480,
+                  L"Warning - Extraction is imminent", kLabelSize, ALIGN_CENTRE, kMessage.r, kMessage.g, kMessage.b, 1,
+                  0);
 }
 
 void DrawLocation() {
@@ -128,13 +129,13 @@ void DrawOverheadLabels() {
 }
 
 void DrawWeaponPanel() {
-  if (!textOverlay) return;
+  if (!ScreenText().textOverlay) return;
   // Wide enough to take the frame of any of the three weapons and the counts beneath them.
   RestoreHudStrip(LayoutX(360), LayoutY(391), 144, 52);
   const int32_t weapon = IsUnitSlot(0) ? units[0]->weapon : WEAPON_PISTOL;
   if (weapon >= WEAPON_PISTOL && weapon <= WEAPON_GRENADE) {
     const HotspotBox box = OverheadHotspotBox(OVERHEAD_PISTOL + weapon);
-    OutlineRect(textOverlay, box.x, box.y, box.width, box.height);
+    OutlineRect(ScreenText().textOverlay, box.x, box.y, box.width, box.height);
   }
   const int row = 432;
   DrawHudGlyphs(LayoutX(408), row, Format("%d", static_cast<int>(backpack.count[2])), kSmallSize, ALIGN_RIGHT,
@@ -173,14 +174,14 @@ void DrawHudStage() {
 }
 
 void DrawPatientProgress() {
-  if (!IsUnitSlot(0) || !textOverlay) return;
+  if (!IsUnitSlot(0) || !ScreenText().textOverlay) return;
   const std::wstring text = PatientProgressText(units[0]->health, Campaign().difficulty);
   // The overhead strip lies under it only in the overhead view; the patient view has its own display there.
   if (gameState == STATE_OVERHEAD) {
     HudLabel(LayoutX(20), LayoutY(423), text, L"You: 100%  ", kSmallSize, ALIGN_LEFT, kActive);
   } else {
-    DrawTextOnImage(textOverlay, LayoutX(20), LayoutY(423), text, kSmallSize, ALIGN_LEFT, kActive.r, kActive.g,
-                    kActive.b, 1, 0);
+    DrawTextOnImage(ScreenText().textOverlay, LayoutX(20), LayoutY(423), text, kSmallSize, ALIGN_LEFT, kActive.r,
+                    kActive.g, kActive.b, 1, 0);
   }
 }
 

@@ -98,8 +98,8 @@ void CallForSupport() {
 
 void MoveTeamPressed() {
   if (!teamPlacement && missionState.teamLeader > 0) {
-    if (textOverlay)
-      DrawTextOnImage(textOverlay, screenWidth * 400 / 640, screenHeight * 355 / 480,
+    if (ScreenText().textOverlay)
+      DrawTextOnImage(ScreenText().textOverlay, screenWidth * 400 / 640, screenHeight * 355 / 480,
                       L"Right-click to select location to deploy team", 11, ALIGN_CENTRE, 10, 250, 10, 1, 0);
     supportTimer = 1;
     teamPlacement = 1;

@@ -76,9 +76,9 @@ void CutDragLinks(Unit& unit) {
 
 // The medic is hit. Returns true when he died (the mission is gone).
 bool HitMedic(Unit& medic, float d, int32_t roll, int32_t pan, int32_t volumeDrop, int32_t level) {
-  if (gameState == STATE_PATIENT_VIEW && textOverlay) {
+  if (gameState == STATE_PATIENT_VIEW && ScreenText().textOverlay) {
     // The screen flashes round its edge.
-    textOverlay->SetDrawColor(255, 10, 10);
+    ScreenText().textOverlay->SetDrawColor(255, 10, 10);
     OutlineRectOverlay(1.0, 1.0, screenWidth - 1, screenHeight - 1);
   }
   if (!((d < kPointBlank || medic.health < level) && roll < kMedicKilledBelow)) {

@@ -97,17 +97,17 @@ double TimeBarFraction(const Patient& patient) {
 void DrawTimeBar(const Patient& patient) {
   const int x = PanelX(kTimeBarX);
   const int y = PanelY(kTimeBarY);
-  textOverlay->SetDrawColor(0, 0, 0);
-  textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
+  ScreenText().textOverlay->SetDrawColor(0, 0, 0);
+  ScreenText().textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
   if (patient.dead) {
     if (!skullImage) return;
     const int width = skullImage->GetWidth();
     const int height = skullImage->GetHeight();
-    textOverlay->DrawBitmap(skullImage, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
+    ScreenText().textOverlay->DrawBitmap(skullImage, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
     return;
   }
-  textOverlay->SetDrawColor(240, 0, 0);
-  textOverlay->FillRect(x, y, static_cast<int>(kTimeBarWidth * TimeBarFraction(patient)), kTimeBarHeight);
+  ScreenText().textOverlay->SetDrawColor(240, 0, 0);
+  ScreenText().textOverlay->FillRect(x, y, static_cast<int>(kTimeBarWidth * TimeBarFraction(patient)), kTimeBarHeight);
 }
 
 void SetShock(Patient& patient, int32_t level, int32_t warn) {

@@ -120,10 +120,10 @@ void DrawDescriptionBox(const std::wstring& text) {
 }
 
 void DrawLoadBars() {
-  textOverlay->SetDrawColor(20, 0, 0);
+  ScreenText().textOverlay->SetDrawColor(20, 0, 0);
   FillRectFraction(kBarX, kWeightBarY, kBarLength * capacityFactor, kBarHeight);
   FillRectFraction(kBarX, kVolumeBarY, kBarLength * capacityFactor, kBarHeight);
-  textOverlay->SetDrawColor(120, 0, 0);
+  ScreenText().textOverlay->SetDrawColor(120, 0, 0);
   FillRectFraction(kBarX, kWeightBarY, backpack.weight * kBarLength / backpack.maxWeight * capacityFactor, kBarHeight);
   FillRectFraction(kBarX, kVolumeBarY, backpack.volume * kBarLength / backpack.maxVolume * capacityFactor, kBarHeight);
 }
@@ -196,10 +196,10 @@ void FollowPointer() {
 
 void DrawStripWindow() {
   const int width = StripWindowWidth();
-  textOverlay->DrawBitmap(toolStripImage, 0, toolStripScroll, 0, width, kToolStripHeight, kStripWindowX, kStripWindowY,
-                          width, kToolStripHeight);
-  menuCanvas->DrawBitmap(toolStripHighlight, 0, toolStripScroll, 0, width, kToolStripHeight, kStripWindowX,
-                         kStripWindowY, width, kToolStripHeight);
+  ScreenText().textOverlay->DrawBitmap(toolStripImage, 0, toolStripScroll, 0, width, kToolStripHeight, kStripWindowX,
+                                       kStripWindowY, width, kToolStripHeight);
+  Overlays().menuCanvas->DrawBitmap(toolStripHighlight, 0, toolStripScroll, 0, width, kToolStripHeight, kStripWindowX,
+                                    kStripWindowY, width, kToolStripHeight);
 }
 
 }  // namespace
@@ -269,8 +269,8 @@ BackpackRedraw backpackRedraw;
 KESTRINE_PROGRAM_STATE(backpackRedraw);
 
 void NoteLayers(uint64_t (&layers)[4]) {
-  layers[0] = RevisionOf(textOverlay);
-  layers[1] = RevisionOf(menuCanvas);
+  layers[0] = RevisionOf(ScreenText().textOverlay);
+  layers[1] = RevisionOf(Overlays().menuCanvas);
   layers[2] = RevisionOf(toolStripImage);
   layers[3] = RevisionOf(toolStripHighlight);
 }

@@ -41,7 +41,7 @@ constexpr struct {
 } kRadioButtons[] = {{398, L"Ready for EVAC"}, {415, L"Return to Action"}, {432, L"Call for Support"}};
 
 void DrawCanvasText(double x, double y, const std::wstring& text, int size, int align) {
-  DrawTextOnImage(menuCanvas, x, y, text, size, align, kLabelR, kLabelG, kLabelB, 0, 0);
+  DrawTextOnImage(Overlays().menuCanvas, x, y, text, size, align, kLabelR, kLabelG, kLabelB, 0, 0);
 }
 
 }  // namespace
@@ -60,13 +60,13 @@ void ReleaseHudPictures() {
 
 void DrawMedbar() {
   const PatientImage& medbar = hudPictures.medbar;
-  if (!medbar.image || !textOverlay) return;
-  textOverlay->DrawBitmap(medbar.image, 0, 0, 0, medbar.width, medbar.height, 0, screenHeight - medbar.height,
-                          medbar.width, medbar.height);
+  if (!medbar.image || !ScreenText().textOverlay) return;
+  ScreenText().textOverlay->DrawBitmap(medbar.image, 0, 0, 0, medbar.width, medbar.height, 0,
+                                       screenHeight - medbar.height, medbar.width, medbar.height);
 }
 
 void DrawHudReadouts() {
-  if (!menuCanvas) return;
+  if (!Overlays().menuCanvas) return;
   char line[48];
   std::snprintf(line, sizeof line, "Score: %d", Progress().missionScore);
   DrawCanvasText(PanelX(20), PanelY(435), WidenText(line), kSmallText, ALIGN_LEFT);

@@ -77,7 +77,8 @@ void PopupMenu::Draw(int32_t pointerX, int32_t pointerY) {
   }
   text->SetColor(kMenuR, kMenuG, kMenuB);
   text->SetBackColor(0, 0, 0);
-  if (textOverlay) textOverlay->DrawBitmap(image, 0, 0, 0, width, height, x, y, width, height);
+  if (ScreenText().textOverlay)
+    ScreenText().textOverlay->DrawBitmap(image, 0, 0, 0, width, height, x, y, width, height);
 }
 
 int32_t PopupMenu::Click(int32_t px, int32_t py) {

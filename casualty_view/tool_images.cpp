@@ -139,7 +139,8 @@ void DrawToolLabels(int row, double x, double y) {
   double px = ScreenX(x);
   const double py = ScreenY(y);
   if (px + width > screenWidth) px = screenWidth - width - kLabelRightGap;
-  textOverlay->DrawBitmap(toolTip.image, 0, 0, 0, width, height, TruncatePixels(px), TruncatePixels(py), width, height);
+  ScreenText().textOverlay->DrawBitmap(toolTip.image, 0, 0, 0, width, height, TruncatePixels(px), TruncatePixels(py),
+                                       width, height);
 }
 
 }  // namespace kestrine

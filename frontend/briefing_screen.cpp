@@ -84,7 +84,7 @@ void Title() {
   std::wstring title = WidenText(text.title);
   if (Campaign().missionNumber < kFirstTrainingMission)
     title = L"Mission " + std::to_wstring(Campaign().missionNumber) + L": " + title;
-  Text(textOverlay, PanelX(380), screenHeight * 37 / 435, title, kButtonSize, kPale);
+  Text(ScreenText().textOverlay, PanelX(380), screenHeight * 37 / 435, title, kButtonSize, kPale);
 }
 
 // Releases a head (taking it off the stage first, so that nothing is left drawing it) and loads another.
@@ -297,7 +297,7 @@ void UpdateBriefingScreen() {
     DrawBriefingText();
   } else {
     DebriefingMenu();
-    sharedTextBox.Draw(textOverlay);
+    sharedTextBox.Draw(ScreenText().textOverlay);
   }
 }
 
@@ -305,25 +305,26 @@ void BriefingMenu() {
   ClearHotspots();
   Title();
   const BitmapRef& mask = briefingScreenState.briefingMask;
-  if (mask) textOverlay->DrawBitmap(mask, 0, 0, 0, 175, 229, PanelX(220), PanelY(76), FullX(175), FullY(225));
-  Text(menuCanvas, PanelX(310), PanelY(255), WidenText(kBriefingOfficerName), 12, kPale);
+  if (mask)
+    ScreenText().textOverlay->DrawBitmap(mask, 0, 0, 0, 175, 229, PanelX(220), PanelY(76), FullX(175), FullY(225));
+  Text(Overlays().menuCanvas, PanelX(310), PanelY(255), WidenText(kBriefingOfficerName), 12, kPale);
 
   const BriefingButtons b = ChooseBriefingButtons(Campaign().missionNumber, Campaign().difficulty,
                                                   Progress().missionMaximum, Campaign().trainingRun != 0);
   auto button = [](double y, const wchar_t* label) {
-    AddMenuButton(menuCanvas, kBriefingColumn, y / 455, kBriefingWidth, kButtonHeight, label);
+    AddMenuButton(Overlays().menuCanvas, kBriefingColumn, y / 455, kBriefingWidth, kButtonHeight, label);
   };
   if (b.loadBackpack) {
     button(350, L"LOAD BACKPACK");
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(textOverlay, screenWidth * 500 / 635, PanelY(350), L"LOAD BACKPACK", kButtonSize, kGrey);
+    Text(ScreenText().textOverlay, screenWidth * 500 / 635, PanelY(350), L"LOAD BACKPACK", kButtonSize, kGrey);
   }
   if (b.startMission) {
     button(327, L"START MISSION");
   } else {
     AddHotspotRectFraction(0, 0, 0, 0);
-    Text(menuCanvas, screenWidth * 500 / 635, PanelY(327), L"START MISSON", kButtonSize, kGrey);
+    Text(Overlays().menuCanvas, screenWidth * 500 / 635, PanelY(327), L"START MISSON", kButtonSize, kGrey);
   }
   if (b.back) {
     button(398, L"BACK");
@@ -338,31 +339,35 @@ void BriefingMenu() {
     button(374, L"SAVE");
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(menuCanvas, screenWidth * 500 / 635, PanelY(374), L"SAVE", kButtonSize, kGrey);
+    Text(Overlays().menuCanvas, screenWidth * 500 / 635, PanelY(374), L"SAVE", kButtonSize, kGrey);
   }
 }
 
 void DrawBriefingText() {
   const BriefingScreenState& s = briefingScreenState;
   const BitmapRef& weather = s.weatherImages[std::clamp(s.weatherIndex, 0, kWeatherImageCount - 1)];
-  if (weather) textOverlay->DrawBitmap(weather, 0, 0, 0, 182, 59, FullX(404), FullY(262), FullX(182), FullY(59));
+  if (weather)
+    ScreenText().textOverlay->DrawBitmap(weather, 0, 0, 0, 182, 59, FullX(404), FullY(262), FullX(182), FullY(59));
   wchar_t time[16];
   std::swprintf(time, 16, L"%04dh", MissionRow(Campaign().missionNumber).startTime);
-  Text(textOverlay, FullX(545), FullY(300), time, 7, kPale, ALIGN_CENTRE, 0);
+  Text(ScreenText().textOverlay, FullX(545), FullY(300), time, 7, kPale, ALIGN_CENTRE, 0);
   if (s.briefingMap)
-    textOverlay->DrawBitmap(s.briefingMap, 0, 0, 0, 160, 140, FullX(415), FullY(105), FullX(160), FullY(140));
+    ScreenText().textOverlay->DrawBitmap(s.briefingMap, 0, 0, 0, 160, 140, FullX(415), FullY(105), FullX(160),
+                                         FullY(140));
   DrawMedalRack(RACK_EARNED, PanelX(236), PanelY(337));
-  Text(textOverlay, PanelX(310), PanelY(295), WidenText(FigureName(Progress().playerFigure)), kTextSize, kPale);
-  Text(textOverlay, PanelX(310), PanelY(315), WidenText(RankTitle(Progress().promotionCount)), kTextSize, kPale);
-  Text(textOverlay, PanelX(130), PanelY(302), L"OBJECTIVES", kTextSize, kPale);
+  Text(ScreenText().textOverlay, PanelX(310), PanelY(295), WidenText(FigureName(Progress().playerFigure)), kTextSize,
+       kPale);
+  Text(ScreenText().textOverlay, PanelX(310), PanelY(315), WidenText(RankTitle(Progress().promotionCount)), kTextSize,
+       kPale);
+  Text(ScreenText().textOverlay, PanelX(130), PanelY(302), L"OBJECTIVES", kTextSize, kPale);
   const MissionText& text = MissionWords();
   for (int i = 0; i < kMissionObjectiveCount; ++i) {
     const char* objective = text.objectives[i];
     if (!objective || !*objective) break;
     const std::wstring line = std::wstring(1, kObjectiveBullet) + L" " + WidenText(objective);
-    Text(textOverlay, PanelX(65), PanelY(328) + kObjectiveSpacing * i, line, kTextSize, kPale, ALIGN_LEFT);
+    Text(ScreenText().textOverlay, PanelX(65), PanelY(328) + kObjectiveSpacing * i, line, kTextSize, kPale, ALIGN_LEFT);
   }
-  sharedTextBox.Draw(textOverlay);
+  sharedTextBox.Draw(ScreenText().textOverlay);
 }
 
 void DebriefingMenu() {
@@ -372,20 +377,21 @@ void DebriefingMenu() {
   ClearMenuCanvas();
   Title();
   const BitmapRef& mask = briefingScreenState.briefingMask;
-  if (mask) textOverlay->DrawBitmap(mask, 0, 0, 0, 218, 228, PanelX(386), PanelY(78), FullX(218), FullY(228));
-  Text(menuCanvas, PanelX(490), PanelY(258), WidenText(kDebriefingOfficerName), kButtonSize, kPale);
+  if (mask)
+    ScreenText().textOverlay->DrawBitmap(mask, 0, 0, 0, 218, 228, PanelX(386), PanelY(78), FullX(218), FullY(228));
+  Text(Overlays().menuCanvas, PanelX(490), PanelY(258), WidenText(kDebriefingOfficerName), kButtonSize, kPale);
   EnsureMissionMaximum();
 
   const DebriefingButtons b =
       ChooseDebriefingButtons(Campaign().missionNumber, p.missionScore, p.missionMaximum, Campaign().trainingRun != 0);
   auto button = [](double y, const wchar_t* label) {
-    AddMenuButton(menuCanvas, kDebriefingColumn, y / 455, kDebriefingWidth, kButtonHeight, label);
+    AddMenuButton(Overlays().menuCanvas, kDebriefingColumn, y / 455, kDebriefingWidth, kButtonHeight, label);
   };
   if (b.next) {
     button(315, b.next);
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(menuCanvas, PanelX(500), PanelY(315), L"NEXT MISSION", kButtonSize, kGrey);
+    Text(Overlays().menuCanvas, PanelX(500), PanelY(315), L"NEXT MISSION", kButtonSize, kGrey);
   }
   button(387, L"QUIT");
   button(340, L"REPLAY");
@@ -395,7 +401,7 @@ void DebriefingMenu() {
     button(365, L"SAVE");
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(menuCanvas, PanelX(500), PanelY(365), L"SAVE", kButtonSize, kGrey);
+    Text(Overlays().menuCanvas, PanelX(500), PanelY(365), L"SAVE", kButtonSize, kGrey);
   }
 }
 

@@ -45,7 +45,7 @@ int DrawFinalMedal(int index, int x, int y) {
   }
   const int width = image->GetWidth();
   const int height = image->GetHeight();
-  textOverlay->DrawBitmap(image, 0, 0, 0, width, height, x, y, width, height);
+  ScreenText().textOverlay->DrawBitmap(image, 0, 0, 0, width, height, x, y, width, height);
   return width;
 }
 
@@ -76,8 +76,8 @@ void FinishScreen() {
                  24, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 1, 0);
 
   const int buttonWidth = FullX(170);
-  AddMenuButton(menuCanvas, FullX(427), FullY(440), buttonWidth, 22, L"MAIN MENU");
-  AddMenuButton(menuCanvas, FullX(427), FullY(415), buttonWidth, 22, L"REPLAY");
+  AddMenuButton(Overlays().menuCanvas, FullX(427), FullY(440), buttonWidth, 22, L"MAIN MENU");
+  AddMenuButton(Overlays().menuCanvas, FullX(427), FullY(415), buttonWidth, 22, L"REPLAY");
 }
 
 void FinishAction(int32_t button) {

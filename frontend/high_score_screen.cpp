@@ -66,7 +66,7 @@ void DrawRows(int32_t page) {
     Label(230, y, Format("%d/%d", e.score, e.maximum), 10);
     Label(320, y, Format("%3d", e.mission), 10);
     if (e.cheat != 0) Label(275, y, L"CHEATER", 10);
-    if (row == highScoreEntryRow) OutlineRect(textOverlay, 70, y - 1, 280, kRowPitch);
+    if (row == highScoreEntryRow) OutlineRect(ScreenText().textOverlay, 70, y - 1, 280, kRowPitch);
   }
 }
 
@@ -123,9 +123,10 @@ bool EnterHighScore() {
 void HighScoreScreen() {
   ClearHotspots();
   if (menuBarsImage)
-    textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184, screenHeight * 50 / 480);
-  AddMenuButton(menuCanvas, PanelX(75), PanelY(172), 180, 23, L"BACK");
-  AddMenuButton(menuCanvas, PanelX(75), PanelY(196), 180, 23, L"NEXT");
+    ScreenText().textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184,
+                                         screenHeight * 50 / 480);
+  AddMenuButton(Overlays().menuCanvas, PanelX(75), PanelY(172), 180, 23, L"BACK");
+  AddMenuButton(Overlays().menuCanvas, PanelX(75), PanelY(196), 180, 23, L"NEXT");
   const int32_t page = std::clamp<int32_t>(highScorePage, 0, kHighScorePages - 1);
   Label(75, PanelY(218), kPageTitles[page], 11);
   DrawRows(page);

@@ -90,15 +90,15 @@ void DrawMedalRack(int mode, int x, int y) {
       if (!image) continue;
       const int sw = tile.badge ? image->GetWidth() : kRibbonTileWidth;
       const int sh = tile.badge ? image->GetHeight() : kRibbonTileHeight;
-      textOverlay->DrawBitmap(image, 0, 0, 0, sw, sh, tile.x, tile.y, tile.width, tile.height);
+      ScreenText().textOverlay->DrawBitmap(image, 0, 0, 0, sw, sh, tile.x, tile.y, tile.width, tile.height);
     }
     return;
   }
   const RackTile tile = HoveredRackRibbon(pointerX, pointerY, x, y);
   if (tile.index < 0) return;
   if (medalImages[tile.index])
-    textOverlay->DrawBitmap(medalImages[tile.index], 0, 0, 0, kRibbonTileWidth, kRibbonTileHeight, tile.x, tile.y,
-                            tile.width, tile.height);
+    ScreenText().textOverlay->DrawBitmap(medalImages[tile.index], 0, 0, 0, kRibbonTileWidth, kRibbonTileHeight, tile.x,
+                                         tile.y, tile.width, tile.height);
   DrawTextInRect(PanelX(421), PanelY(240), kCitationWidth, kCitationHeight, WidenText(AwardDescriptions[tile.index]),
                  kCitationSize, kCitationFlags, kLabelR, kLabelG, kLabelB, 0, 0);
 }

@@ -33,7 +33,7 @@ constexpr int32_t kMaxVolume = 127;
 constexpr int32_t kFirstTrainingMission = 11;
 
 // The window goes, and with it the game (its close leads to the engine's shut-down and the quit message).
-void CloseGame() { PostMessage(mainWindowHandle, WM_CLOSE, 0, 0); }
+void CloseGame() { PostMessage(Handles().mainWindowHandle, WM_CLOSE, 0, 0); }
 
 // A new campaign or training run starts from an empty pack. A pack loaded at the briefing of a campaign left
 // by QUIT is no pack of the new one: kept, it would skip the first briefing's choice of casualties and bring

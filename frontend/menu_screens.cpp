@@ -49,7 +49,7 @@ constexpr int kPanelImageWidth = 229, kPanelImageHeight = 214;
 constexpr double kPanelButtonX = 0.36875, kPanelButtonWidth = 0.265625;
 
 void MenuButton(int row, const wchar_t* label) {
-  AddMenuButton(menuCanvas, PanelX(kColumnX), PanelY(kRows[row - 1]), kColumnWidth, kColumnHeight, label);
+  AddMenuButton(Overlays().menuCanvas, PanelX(kColumnX), PanelY(kRows[row - 1]), kColumnWidth, kColumnHeight, label);
 }
 
 // A button that is there only to keep the indices of the ones after it: no pointer is ever strictly inside.
@@ -57,22 +57,23 @@ void EmptyButton() { AddHotspotRect(0, 0, 0, 0); }
 
 // The top `rows` rows of the menu panel behind the column.
 void MenuPanel(int rows) {
-  if (!textOverlay || !menuBarsImage) return;
-  textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184, screenHeight * rows / 480);
+  if (!ScreenText().textOverlay || !menuBarsImage) return;
+  ScreenText().textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184,
+                                       screenHeight * rows / 480);
 }
 
 void CentrePanel(const BitmapRef& image) {
   if (!image) return;
-  textOverlay->DrawBitmap(image, 0, 0, 0, kPanelImageWidth, kPanelImageHeight, FullX(206), FullY(145), kPanelImageWidth,
-                          PanelY(kPanelImageHeight));
+  ScreenText().textOverlay->DrawBitmap(image, 0, 0, 0, kPanelImageWidth, kPanelImageHeight, FullX(206), FullY(145),
+                                       kPanelImageWidth, PanelY(kPanelImageHeight));
 }
 
 void PanelButton(double y, const wchar_t* label) {
-  AddMenuButton(menuCanvas, kPanelButtonX, y, kPanelButtonWidth, kWideButtonHeight, label);
+  AddMenuButton(Overlays().menuCanvas, kPanelButtonX, y, kPanelButtonWidth, kWideButtonHeight, label);
 }
 
 void WideButton(int x, int y, const wchar_t* label) {
-  AddMenuButton(menuCanvas, FullX(x), FullY(y), FullX(kWideButtonWidth), kWideButtonHeight, label);
+  AddMenuButton(Overlays().menuCanvas, FullX(x), FullY(y), FullX(kWideButtonWidth), kWideButtonHeight, label);
 }
 
 void LoadOnce(BitmapRef& image, const wchar_t* path, int waitMs) {
@@ -92,8 +93,8 @@ void VolumeControl(const VolumeRows& rows, const wchar_t* label, int32_t volume)
   DrawScreenText(PanelX(165), PanelY(rows.label), label, 11, ALIGN_CENTRE, kPaleR, kPaleG, kPaleB, 1, 0);
   AddHotspotRect(PanelX(75), PanelY(rows.buttons), 25, 23);   // down
   AddHotspotRect(PanelX(235), PanelY(rows.buttons), 25, 23);  // up
-  textOverlay->SetDrawColor(200, 10, 10);
-  textOverlay->FillRect(PanelX(93), PanelY(rows.bar), VolumeBarLength(volume), 16);
+  ScreenText().textOverlay->SetDrawColor(200, 10, 10);
+  ScreenText().textOverlay->FillRect(PanelX(93), PanelY(rows.bar), VolumeBarLength(volume), 16);
 }
 
 constexpr const wchar_t* kDevNotes[] = {
@@ -170,12 +171,12 @@ void PlayerControlsScreen() {
   ClearHotspots();
   ClearMenuCanvas();
   LoadOnce(menuImages.playerControlImage, L"images\\playerControl.qpg", 100);
-  textOverlay->DrawBitmap(playerControlImage, 0, 0, 0, 522, 230, 50, PanelY(195), 522, PanelY(260));
+  ScreenText().textOverlay->DrawBitmap(playerControlImage, 0, 0, 0, 522, 230, 50, PanelY(195), 522, PanelY(260));
   MenuPanel(kOneButtonPanel);
   MenuButton(1, L"BACK");
   AddHotspotRect(50, PanelY(195), 522, 20);  // scroll up
   AddHotspotRect(50, PanelY(435), 522, 20);  // scroll down
-  sharedTextBox.Draw(menuCanvas);
+  sharedTextBox.Draw(Overlays().menuCanvas);
 }
 
 void LayOutPlayerControls() {
@@ -189,7 +190,8 @@ void VolumeScreen() {
   ClearMenuCanvas();
   // Loaded once and kept: the picture never changes, and the screen is drawn again at every hover.
   LoadOnce(menuImages.soundBarsImage, L"images\\soundbars.qjp", 50);
-  textOverlay->DrawBitmap(soundBarsImage, 0, 0, 0, 185, 125, PanelX(75), PanelY(169), 185, screenHeight * 125 / 480);
+  ScreenText().textOverlay->DrawBitmap(soundBarsImage, 0, 0, 0, 185, 125, PanelX(75), PanelY(169), 185,
+                                       screenHeight * 125 / 480);
   MenuButton(1, L"BACK");
   VolumeControl(kEffectsRows, L"SOUND EFFECTS VOLUME", effectsVolume);
   VolumeControl(kMusicRows, L"MUSIC VOLUME", musicVolume);
@@ -198,8 +200,8 @@ void VolumeScreen() {
 void DevNotesScreen() {
   ClearHotspots();
   ClearTextOverlay();
-  menuCanvas->SetDrawColor(255, 0, 0);
-  menuCanvas->FillRect(0, 0, screenWidth, screenHeight);
+  Overlays().menuCanvas->SetDrawColor(255, 0, 0);
+  Overlays().menuCanvas->FillRect(0, 0, screenWidth, screenHeight);
   DrawScreenText(0.1, 0.4, L"MILESTONE DEV NOTES (11-9)", 12, ALIGN_LEFT, 255, 255, 0, 1, 0);
   int row = 0;
   for (const wchar_t* line : kDevNotes)

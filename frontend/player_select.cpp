@@ -108,23 +108,23 @@ void DrawPossibleMedals() {
   const int x = PanelX(380), y = PanelY(39);
   const int width = std::min(PanelX(450), screenWidth - x);
   const int height = std::min(PanelY(224), screenHeight - y);
-  if (width > 0 && height > 0) FillRectPixels(menuCanvas, x, y, width, height);
-  DrawTextAtPixel(textOverlay, PanelX(415), PanelY(39), WidenText(FigureNames[currentFigure]), 11, ALIGN_CENTRE,
-                  kPale[0], kPale[1], kPale[2], 1, 0);
+  if (width > 0 && height > 0) FillRectPixels(Overlays().menuCanvas, x, y, width, height);
+  DrawTextAtPixel(ScreenText().textOverlay, PanelX(415), PanelY(39), WidenText(FigureNames[currentFigure]), 11,
+                  ALIGN_CENTRE, kPale[0], kPale[1], kPale[2], 1, 0);
   const auto& stats = s.playerStatsImages[currentFigure];
   if (stats && stats->IsLoaded())
-    textOverlay->DrawBitmap(stats, 0, 0, 0, 158, 115, PanelX(422), PanelY(239), FullX(144), FullY(100));
+    ScreenText().textOverlay->DrawBitmap(stats, 0, 0, 0, 158, 115, PanelX(422), PanelY(239), FullX(144), FullY(100));
   DrawMedalRack(RACK_POSSIBLE, PanelX(423), PanelY(125));
-  DrawTextAtPixel(textOverlay, PanelX(492), PanelY(115), L"POSSIBLE MEDALS", 8, ALIGN_CENTRE, kPale[0], kPale[1],
-                  kPale[2], 1, 0);
-  sharedTextBox.Draw(textOverlay);
+  DrawTextAtPixel(ScreenText().textOverlay, PanelX(492), PanelY(115), L"POSSIBLE MEDALS", 8, ALIGN_CENTRE, kPale[0],
+                  kPale[1], kPale[2], 1, 0);
+  sharedTextBox.Draw(ScreenText().textOverlay);
 }
 
 void TeamSelectMenu() {
   ClearHotspots();
   ClearTextOverlay();
-  AddMenuButton(menuCanvas, 360.0 / 634, 389.0 / 455, 180, 23, L"SELECT");
-  AddMenuButton(menuCanvas, 90.0 / 634, 389.0 / 455, 180, 23, L"BACK");
+  AddMenuButton(Overlays().menuCanvas, 360.0 / 634, 389.0 / 455, 180, 23, L"SELECT");
+  AddMenuButton(Overlays().menuCanvas, 90.0 / 634, 389.0 / 455, 180, 23, L"BACK");
   AddHotspotRectFraction(260.0 / 634, 332.0 / 455, 52, 13);
   AddHotspotRectFraction(314.0 / 634, 332.0 / 455, 52, 13);
   AddHotspotRect(PanelX(60), PanelY(90), PanelX(145), 10);
@@ -147,8 +147,8 @@ void OnPlayerSelectClick(int code, int32_t, int32_t) {
     case PLAYER_SELECT_BACK:
       UnloadPlayerSelectScreen();
       if (openingImage)
-        fullScreenOverlay->DrawBitmap(openingImage, 0, 0, 0, 640, 480, 0, 0, fullScreenOverlayWidth,
-                                      fullScreenOverlayHeight);
+        Overlays().fullScreenOverlay->DrawBitmap(openingImage, 0, 0, 0, 640, 480, 0, 0,
+                                                 Overlays().fullScreenOverlayWidth, Overlays().fullScreenOverlayHeight);
       SetGameState(Campaign().trainingRun ? STATE_TRAINING : STATE_DIFFICULTY);
       break;
     case PLAYER_SELECT_PREVIOUS:

@@ -79,7 +79,7 @@ void AddMenuButton(const engine::EngineRef<engine::EngineBitmap>& image, double 
 void AddMenuText(double x, double y, double width, double height, const std::wstring& label) {
   const double centre = ScreenX(x), top = ScreenY(y), w = ScreenX(width), h = ScreenY(height);
   const bool lit = NextEntryHighlighted();
-  DrawTextAtPixel(textOverlay, TruncatePixels(centre), TruncatePixels(top), label, 14, ALIGN_CENTRE,
+  DrawTextAtPixel(ScreenText().textOverlay, TruncatePixels(centre), TruncatePixels(top), label, 14, ALIGN_CENTRE,
                   lit ? kHighlightR : kPlainR, lit ? kHighlightG : kPlainG, lit ? kHighlightB : kPlainB, 0, 0);
   // The label is centred on x, so its clickable rectangle is centred there too.
   const double left = centre - w / 2;

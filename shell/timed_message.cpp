@@ -76,7 +76,7 @@ void TimedMessage::Show(std::string_view narrowText, float atX, float atY, int32
 void TimedMessage::Update() {
   if (framesLeft <= 0) return;
   --framesLeft;
-  textOverlay->DrawBitmap(box, 0, 0, 0, width, height, x, y, width, height);
+  ScreenText().textOverlay->DrawBitmap(box, 0, 0, 0, width, height, x, y, width, height);
 }
 
 void TimedMessage::Release() {

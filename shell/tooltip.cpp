@@ -86,7 +86,8 @@ void ToolTip::Show(double x, double y, std::string_view narrowText, uint8_t defe
 
 void ToolTip::Draw() {
   if (!image) return;
-  textOverlay->DrawBitmap(image, 0, sourceX, sourceY, sourceWidth, sourceHeight, destX, destY, destWidth, destHeight);
+  ScreenText().textOverlay->DrawBitmap(image, 0, sourceX, sourceY, sourceWidth, sourceHeight, destX, destY, destWidth,
+                                       destHeight);
 }
 
 void ToolTip::DrawFrame(int width, int height, int framed) {

@@ -45,9 +45,9 @@ class StillScreen {
   }
 
   void Show(const engine::EngineRef<engine::EngineBitmap>& still) {
-    if (textOverlay) ClearTextOverlay();
-    if (fullScreenOverlay) {
-      if (menuCanvas) ClearMenuCanvas();
+    if (ScreenText().textOverlay) ClearTextOverlay();
+    if (Overlays().fullScreenOverlay) {
+      if (Overlays().menuCanvas) ClearMenuCanvas();
       DrawBackdrop(still);
       ShowOverlay();
     } else {

@@ -44,7 +44,8 @@ void PlayMovies(const char* name, int32_t flag) {
   movieCredits = std::strstr(movieNames[0], "credits") != nullptr ? 1 : 0;
   // Only this run's movies decide whether their stills stand in for them.
   movieSoundFailed = 0;
-  RunMoviePlayer(instanceHandle, previousInstanceHandle, "", SW_SHOW, desktopRect.right, desktopRect.bottom);
+  RunMoviePlayer(Handles().instanceHandle, Handles().previousInstanceHandle, "", SW_SHOW, desktopRect.right,
+                 desktopRect.bottom);
 
   // Movies played silently for want of any audio device are not shown again as stills.
   const bool stillsWithSound = !movieCredits && movieSoundFailed != 0 && !MovieSoundHasNoDevice();

@@ -50,7 +50,7 @@ class BackpackScreenScenario : public ::testing::Test {
   }
 
   static int BarPixels(double fractionY) {
-    return CountPixels(textOverlay, 0, PixelY(fractionY) + 2, screenWidth, 1, kBarRed, 0, 0);
+    return CountPixels(ScreenText().textOverlay, 0, PixelY(fractionY) + 2, screenWidth, 1, kBarRed, 0, 0);
   }
 
   Harness game;
@@ -65,9 +65,10 @@ TEST_F(BackpackScreenScenario, StateFifteenOpensTheScreenWithTheStandardKit) {
   EXPECT_FALSE(toolSpriteSheet->IsPlaceholder());
   EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
   // The strip window, the list's heading and lines, and both bars are on the screen.
-  EXPECT_GT(CountPixelsNot(textOverlay, kStripWindowX, kStripWindowY, StripWindowWidth(), kToolStripHeight, 255, 0, 0),
+  EXPECT_GT(CountPixelsNot(ScreenText().textOverlay, kStripWindowX, kStripWindowY, StripWindowWidth(), kToolStripHeight,
+                           255, 0, 0),
             StripWindowWidth() * kToolStripHeight / 2);
-  EXPECT_GT(CountPixels(textOverlay, 370, 80, 200, 330, 235, 247, 195), 200);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 370, 80, 200, 330, 235, 247, 195), 200);
   EXPECT_GT(BarPixels(0.751), 0);
   EXPECT_GT(BarPixels(0.793), 0);
   EXPECT_EQ(game.DebugLog().find("missing asset: images\\tools"), std::string::npos);

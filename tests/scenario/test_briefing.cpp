@@ -91,7 +91,7 @@ TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
   PointAndClick(kPrevious);
   game.Frame(16);
   // The figure's name heads the panel.
-  EXPECT_GT(CountPixels(textOverlay, 360, 41, 120, 18, 235, 247, 195), 20);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 360, 41, 120, 18, 235, 247, 195), 20);
 
   PointAndClick(kSelect);
   ASSERT_EQ(gameState, STATE_BRIEFING);
@@ -153,7 +153,7 @@ TEST_F(BriefingRoad, StartMissionPacksTheStandardKitAndGoesIn) {
 TEST_F(BriefingRoad, AnExpertCannotStartFromTheBriefing) {
   ToTheBriefing(kExpert);
   // The greyed label where the button would be, and nothing to click there.
-  EXPECT_GT(CountPixels(menuCanvas, 440, 344, 130, 20, 155, 155, 155), 20);
+  EXPECT_GT(CountPixels(Overlays().menuCanvas, 440, 344, 130, 20, 155, 155, 155), 20);
   PointAndClick(kStartMission);
   EXPECT_EQ(gameState, STATE_BRIEFING);
   PointAndClick(kLoadBackpack);
@@ -216,7 +216,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
 
 // A label lit as the pointer's button: the highlight colour of menu buttons.
 int LitPixels(int x, int y, int width, int height) {
-  return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73);
+  return CountPixels(Overlays().menuCanvas, x, y, width, height, 255, 226, 73);
 }
 
 TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
@@ -252,7 +252,7 @@ TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) 
   EXPECT_EQ(Progress().campaignMaximum, 210);
   EXPECT_EQ(debriefTier, 7);
   EXPECT_EQ(sharedTextBox.total, 40);
-  EXPECT_GT(CountPixels(textOverlay, 54, 105, 230, 311, 235, 247, 195), 100);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 54, 105, 230, 311, 235, 247, 195), 100);
   game.Frames(200, 16);
   ASSERT_TRUE(briefingSpeechState.lipSyncRecords);
   EXPECT_EQ(briefingSpeechState.lipSyncRecords->size(), LoadLipSync("sounds\\jgood3.phn").records.size());
@@ -267,7 +267,7 @@ TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) 
 
 TEST_F(BriefingRoad, BelowHalfTheMaximumThereIsNoWayOn) {
   ToTheDebriefing(3, 49, 100);
-  EXPECT_GT(CountPixels(menuCanvas, 420, 332, 170, 20, 155, 155, 155), 20);
+  EXPECT_GT(CountPixels(Overlays().menuCanvas, 420, 332, 170, 20, 155, 155, 155), 20);
   PointAndClick(kNextMission);
   EXPECT_EQ(gameState, STATE_DEBRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);

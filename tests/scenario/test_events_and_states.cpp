@@ -136,10 +136,10 @@ TEST_F(GameStateTest, AStateOutsideTheTableIsRefused) {
 
 TEST_F(GameStateTest, EveryScreenClearsTheTextOfTheScreenBeforeOnEntry) {
   for (int state : {STATE_MAIN_MENU, STATE_DIFFICULTY, STATE_PLAYER_CONTROLS, STATE_PAUSE_MENU, STATE_DEV_NOTES}) {
-    textOverlay->SetDrawColor(0, 0, 255);
-    textOverlay->FillRect(600, 10, 30, 30);
+    ScreenText().textOverlay->SetDrawColor(0, 0, 255);
+    ScreenText().textOverlay->FillRect(600, 10, 30, 30);
     SetGameState(state);
-    EXPECT_EQ(CountPixels(textOverlay, 600, 10, 30, 30, 0, 0, 255), 0) << "state " << state;
+    EXPECT_EQ(CountPixels(ScreenText().textOverlay, 600, 10, 30, 30, 0, 0, 255), 0) << "state " << state;
   }
 }
 
@@ -151,8 +151,8 @@ TEST_F(GameStateTest, TheMainMenuStartsANewCampaignOverTheOpeningBackdrop) {
   EXPECT_EQ(Campaign().trainingRun, 0);
   EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(introPending, 1);
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
-  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240),
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(320, 240),
             openingImage->PixelColor(openingImage->GetWidth() / 2, openingImage->GetHeight() / 2));
 }
 
@@ -166,7 +166,7 @@ TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
   ASSERT_GE(traced.size(), 2u);
   EXPECT_EQ(traced[traced.size() - 2], STATE_OVERHEAD);
   EXPECT_EQ(traced.back(), STATE_KIA);
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
 }
 
 using MissionClockTest = AtTheDisclaimer;
@@ -179,7 +179,7 @@ TEST_F(MissionClockTest, AMissionThatEndsInThePatientViewGoesToTheOverheadViewTh
   EXPECT_EQ(gameState, STATE_OVERHEAD);
   game.Frame(16);
   EXPECT_EQ(gameState, STATE_DEBRIEFING);
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
   const std::vector<int> traced = game.TracedStates();
   EXPECT_EQ(std::vector<int>(traced.end() - 2, traced.end()), (std::vector<int>{STATE_OVERHEAD, STATE_DEBRIEFING}));
 }
@@ -219,7 +219,7 @@ TEST_F(DeveloperKeysTest, TheMissionKeyStepsThroughEveryMissionAndShowsItsNumber
   debugMode = kDebugDeveloper;
   game.Press(VK_DEV_MISSION);
   EXPECT_EQ(Campaign().missionNumber, 2);
-  EXPECT_GT(CountPixels(textOverlay, 10, 10, 40, 14, 255, 255, 0), 10);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 10, 10, 40, 14, 255, 255, 0), 10);
   GoToMission(13);
   game.Press(VK_DEV_MISSION);
   EXPECT_EQ(Campaign().missionNumber, 1);

@@ -34,8 +34,8 @@ constexpr int kMenuX = 165, kOptionsY = 267, kHighScoresY = 217;
 constexpr int kAcceptX = 487, kAcceptY = 446;
 
 // Label-coloured pixels in the name column of a rank (1..10); the yellow outline of a named rank.
-int NamePixels(int rank) { return CountPixels(textOverlay, 105, 245 + 18 * rank, 120, 16, 235, 247, 195); }
-int OutlinePixels(int rank) { return CountPixels(textOverlay, 70, 244 + 18 * rank, 281, 1, 255, 255, 0); }
+int NamePixels(int rank) { return CountPixels(ScreenText().textOverlay, 105, 245 + 18 * rank, 120, 16, 235, 247, 195); }
+int OutlinePixels(int rank) { return CountPixels(ScreenText().textOverlay, 70, 244 + 18 * rank, 281, 1, 255, 255, 0); }
 
 TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownAfterARestart) {
   OwnDataFolder folder;

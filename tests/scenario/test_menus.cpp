@@ -42,7 +42,7 @@ class MenuRoad : public AtTheDisclaimer {
   void Click(Point p) { game.Click(p.x, p.y); }
   // The screens that follow the pointer act on where it last came to rest.
   void PointAndClick(Point p) { scenario::PointAndClick(game, p); }
-  static int BarLength(int y) { return CountPixels(textOverlay, kBarX, y + 8, 200, 1, 200, 10, 10); }
+  static int BarLength(int y) { return CountPixels(ScreenText().textOverlay, kBarX, y + 8, 200, 1, 200, 10, 10); }
   void ToTheMainMenu() {
     Click(kAccept);
     ASSERT_EQ(gameState, STATE_MAIN_MENU);
@@ -57,8 +57,8 @@ class MenuRoad : public AtTheDisclaimer {
 
 TEST_F(MenuRoad, AcceptOptionsVolumeUpAndDownThenBackAndBack) {
   // The disclaimer's labels are drawn on the button canvas, in their buttons.
-  EXPECT_GT(CountPixels(menuCanvas, 402, 435, 170, 22, 235, 247, 195), 50);
-  EXPECT_GT(CountPixels(menuCanvas, 402, 408, 170, 22, 235, 247, 195), 50);
+  EXPECT_GT(CountPixels(Overlays().menuCanvas, 402, 435, 170, 22, 235, 247, 195), 50);
+  EXPECT_GT(CountPixels(Overlays().menuCanvas, 402, 408, 170, 22, 235, 247, 195), 50);
   Click(kAccept);
   EXPECT_EQ(gameState, STATE_MAIN_MENU);
   EXPECT_FALSE(disclaimerImage);
@@ -186,7 +186,7 @@ TEST_F(MenuRoad, TheQuitConfirmationNeedsAPointerOnYes) {
   PointAndClick(kPauseQuit);
   PointAndClick(kYes);
   EXPECT_EQ(gameState, STATE_MAIN_MENU);
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
 }
 
 TEST_F(MenuRoad, ScreensOpenedFromThePauseMenuReturnToTheMission) {
@@ -216,7 +216,7 @@ int MedalMismatches(Harness& game, const wchar_t* path, int x, int y) {
     for (int px = 0; px < medal->GetWidth(); ++px) {
       const engine::Color c = medal->PixelColor(px, py);
       if (c == engine::Color{255, 0, 0}) continue;
-      wrong += textOverlay->PixelColor(x + px, y + py) == c ? 0 : 1;
+      wrong += ScreenText().textOverlay->PixelColor(x + px, y + py) == c ? 0 : 1;
     }
   return wrong;
 }
@@ -240,7 +240,7 @@ TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMissi
   EXPECT_EQ(MedalMismatches(game, L"images\\finalMedals\\ribbon5.qpg", 20 + first, 190), 0);
   // Badges keep their places: the second badge at x 250, nothing where the first would be.
   EXPECT_EQ(MedalMismatches(game, L"images\\finalMedals\\badge1.qpg", 250, 60), 0);
-  EXPECT_EQ(CountPixelsNot(textOverlay, 50, 60, 150, 60, 255, 0, 0), 0);
+  EXPECT_EQ(CountPixelsNot(ScreenText().textOverlay, 50, 60, 150, 60, 255, 0, 0), 0);
   EXPECT_FALSE(finalMedalImages[0]);
 
   PointAndClick({512, 426});  // REPLAY, 170 x 22 at (427, 415)

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "battle_trace.h"
 #include "battlefield/battle_state.h"
 #include "battlefield/casualty_cases.h"
 #include "battlefield/mission_state.h"
@@ -24,7 +25,6 @@
 #include "casualty/step_interpreter.h"
 #include "casualty/tool_table.h"
 #include "casualty/wound_types.h"
-#include "battle_trace.h"
 #include "harness.h"
 #include "player_road.h"
 #include "shell/game_state.h"
@@ -87,7 +87,7 @@ void DragToLandingPoint(int32_t k) {
   casualty.SetPosition(evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
 }
 
-int MessagePixels(int y480) { return CountPixels(textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
+int MessagePixels(int y480) { return CountPixels(ScreenText().textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
 
 // The mission played twice from past its start countdown: the same trace each time.
 void ExpectSameTwice(uint32_t seed, int32_t level, const std::function<void(Harness&, Trace&)>& play) {

@@ -116,13 +116,13 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   Unit& leader = *units[missionState.teamLeader];
   PressOverhead(game_, OVERHEAD_MOVE_TEAM);
   EXPECT_TRUE(teamPlacement);
-  EXPECT_GT(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 20) << "the right-click message";
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 200, 345, 420, 30, 10, 250, 10), 20) << "the right-click message";
   const Vector3 post = units[0]->pos + Vector3(10.0f, 0.0f, 10.0f);
   RightClick(game_, OnScreen(post));
   EXPECT_FALSE(teamPlacement);
   EXPECT_EQ(leader.orders, ORDERS_DEFENDNDRAG);
   EXPECT_LT(std::fabs(leader.home.x - post.x) + std::fabs(leader.home.z - post.z), 3.0f);
-  EXPECT_EQ(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 0) << "the message is gone";
+  EXPECT_EQ(CountPixels(ScreenText().textOverlay, 200, 345, 420, 30, 10, 250, 10), 0) << "the message is gone";
 
   // The pistol at an enemy standing 6 from the medic.
   Unit* enemy = nullptr;

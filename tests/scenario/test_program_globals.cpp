@@ -142,7 +142,7 @@ void (*realRelease[32])();
 template <int kState>
 void RecordRelease() {
   released.push_back(kState);
-  overlaysGoneBefore[kState] = !fullScreenOverlay;
+  overlaysGoneBefore[kState] = !Overlays().fullScreenOverlay;
   if (realRelease[kState]) realRelease[kState]();
 }
 

@@ -51,7 +51,9 @@ class SaveGames : public ::testing::Test {
 
   void PointAndClick(ScreenPoint p) { scenario::PointAndClick(game, p); }
   void UseSlot(int slot) { scenario::UseSlot(game, slot); }
-  static int OutlinePixels(int slot) { return CountPixels(textOverlay, 74, 178 + 25 * slot, 228, 1, 255, 255, 0); }
+  static int OutlinePixels(int slot) {
+    return CountPixels(ScreenText().textOverlay, 74, 178 + 25 * slot, 228, 1, 255, 255, 0);
+  }
 
   void ToTheMainMenu() {
     scenario::ToTheMainMenu(game);
@@ -88,7 +90,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   EXPECT_EQ(hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
   game.Frame(16);
   EXPECT_EQ(slotScreenState.slotLabel[9], "EMPTY");
-  EXPECT_GT(CountPixels(textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";
   PointAndClick(Slot(2));
   game.Frame(16);
   EXPECT_GT(OutlinePixels(2), 200) << "an empty slot can be saved into";

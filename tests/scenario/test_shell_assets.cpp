@@ -44,7 +44,10 @@ std::vector<std::string> DamagedInTraces(const std::string& log) {
 // 57 bytes: a 1 x 1 PNG whose one pixel chunk is empty.
 std::string EmptyPixelPng() {
   const std::string signature("\x89PNG\r\n\x1a\n", 8);
-  const std::string ihdr("\0\0\0\x0D" "IHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0\0\0\0\0", 25);
+  const std::string ihdr(
+      "\0\0\0\x0D"
+      "IHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0\0\0\0\0",
+      25);
   const std::string idat("\0\0\0\0IDAT\0\0\0\0", 12);
   const std::string iend("\0\0\0\0IEND\0\0\0\0", 12);
   return signature + ihdr + idat + iend;
@@ -87,10 +90,11 @@ TEST_F(ShellAssetsScenario, AMissionLoadFindsEverySharedAsset) {
   EXPECT_TRUE(RealImage(gridBitmap) && RealImage(extractionMarkerImage) && RealImage(wreckImage) &&
               RealImage(soldierIconImage) && RealImage(gridMaskImage) && RealImage(crosshairImage) &&
               RealImage(roofBreakImage) && RealImage(kiaImage) && RealImage(loadingScreenImage));
-  ASSERT_TRUE(explosionSprite);
-  EXPECT_GT(explosionSprite->frames, 0);
-  EXPECT_LE(explosionSprite->frames, kMaxExplosionFrames);
-  for (int i = 0; i < explosionSprite->frames; ++i) EXPECT_TRUE(RealImage(explosionFrames[i])) << i;
+  ASSERT_TRUE(Explosion().explosionSprite);
+  EXPECT_GT(Explosion().explosionSprite->frames, 0);
+  EXPECT_LE(Explosion().explosionSprite->frames, kMaxExplosionFrames);
+  for (int i = 0; i < Explosion().explosionSprite->frames; ++i)
+    EXPECT_TRUE(RealImage(Explosion().explosionFrames[i])) << i;
 
   // The next mission reloads its music, and only that moves nothing on the bar.
   GoToMission(3);
@@ -153,7 +157,8 @@ constexpr int kRowStep = 24;    // 0.05 of 480
 
 // Pixels of the tips' colour in the row of line i.
 int TipInk(int line) {
-  return CountPixels(textOverlay, kTipX, kFirstRow + kRowStep * line, 640 - kTipX, kRowStep, 235, 247, 195);
+  return CountPixels(ScreenText().textOverlay, kTipX, kFirstRow + kRowStep * line, 640 - kTipX, kRowStep, 235, 247,
+                     195);
 }
 
 using LoadingScreenTest = AtTheDisclaimer;
@@ -170,7 +175,7 @@ TEST_F(LoadingScreenTest, TheImageIsLoadedTheFirstTimeOnlyAndKeptAndTheButtonsOf
   ShowLoadingScreen();
   EXPECT_EQ(loadingScreenImage.Get(), first);
   // It is the backdrop.
-  EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10),
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(10, 10),
             first->PixelColor(10 * first->GetWidth() / 640, 10 * first->GetHeight() / 480));
 }
 
@@ -188,7 +193,7 @@ TEST_F(LoadingScreenTest, OnlyTheLinesOfTheChosenTipAreDrawn) {
         EXPECT_EQ(TipInk(line), 0) << "tip " << tip << " line " << line;
     }
     // Nothing but the tip is on the screen text.
-    EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, kFirstRow, 255, 0, 0), 0) << "tip " << tip;
+    EXPECT_EQ(CountPixelsNot(ScreenText().textOverlay, 0, 0, 640, kFirstRow, 255, 0, 0), 0) << "tip " << tip;
   }
 }
 

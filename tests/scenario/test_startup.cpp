@@ -54,15 +54,15 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   EXPECT_EQ(gameState, STATE_LOGOS);
 
   // The window: its class, the build's title, over the whole desktop, shown.
-  EXPECT_EQ(WindowClassName(mainWindowHandle), "AppWindow_TutorialGame");
+  EXPECT_EQ(WindowClassName(Handles().mainWindowHandle), "AppWindow_TutorialGame");
   char title[64];
-  GetWindowText(mainWindowHandle, title, sizeof title);
+  GetWindowText(Handles().mainWindowHandle, title, sizeof title);
   EXPECT_EQ(std::string(title), BuildWindowTitle());
   RECT client;
-  ASSERT_TRUE(GetClientRect(mainWindowHandle, &client));
+  ASSERT_TRUE(GetClientRect(Handles().mainWindowHandle, &client));
   EXPECT_EQ(client.right, 1024);
   EXPECT_EQ(client.bottom, 768);
-  EXPECT_EQ(WindowShowState(mainWindowHandle), SW_SHOWDEFAULT);
+  EXPECT_EQ(WindowShowState(Handles().mainWindowHandle), SW_SHOWDEFAULT);
   EXPECT_EQ(desktopRect.right, 1024);
   EXPECT_EQ(desktopRect.bottom, 768);
 
@@ -94,10 +94,10 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   EXPECT_TRUE(engineStage->Contains(engineLights[1].Get()));
 
   // The screen text starts empty: all key red.
-  ASSERT_TRUE(textOverlay);
-  EXPECT_EQ(textOverlay->GetWidth(), 640);
-  EXPECT_EQ(textOverlay->GetHeight(), 480);
-  EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0);
+  ASSERT_TRUE(ScreenText().textOverlay);
+  EXPECT_EQ(ScreenText().textOverlay->GetWidth(), 640);
+  EXPECT_EQ(ScreenText().textOverlay->GetHeight(), 480);
+  EXPECT_EQ(CountPixelsNot(ScreenText().textOverlay, 0, 0, 640, 480, 255, 0, 0), 0);
   EXPECT_EQ(screenWidth, 640);
   EXPECT_EQ(screenHeight, 480);
 }
@@ -120,11 +120,11 @@ TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShow
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
   ASSERT_TRUE(disclaimerImage);
   ASSERT_TRUE(openingImage);
-  ASSERT_TRUE(fullScreenOverlay);
+  ASSERT_TRUE(Overlays().fullScreenOverlay);
   // The disclaimer is the backdrop, stretched over the whole overlay, and the overlay shows.
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
   const engine::Color corner = disclaimerImage->PixelColor(0, 0);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(0, 0), corner);
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(0, 0), corner);
 
   // Nothing more happens in state 1 by itself.
   game.Frames(100, 16);
@@ -197,7 +197,7 @@ TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) 
 TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
   Harness game;
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
-  const HWND window = mainWindowHandle;
+  const HWND window = Handles().mainWindowHandle;
   game.Close();
   EXPECT_FALSE(game.Running());
   EXPECT_FALSE(IsWindow(window));
@@ -208,7 +208,7 @@ TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
   EXPECT_FALSE(engineCamera);
   EXPECT_FALSE(engineLights[0]);
   EXPECT_FALSE(engineLights[1]);
-  EXPECT_FALSE(fullScreenOverlay);
+  EXPECT_FALSE(Overlays().fullScreenOverlay);
   EXPECT_FALSE(disclaimerImage);
   EXPECT_FALSE(mainWindow.root);
   // Only the harness holds the engine now.
@@ -268,7 +268,7 @@ TEST(StartUpChecksTest, TheConditionsAreAskedInOrderAndAFatalOneEndsTheProgramAt
     // No game state was ever entered, no engine object made, no browser opened.
     EXPECT_TRUE(game.TracedStates().empty());
     EXPECT_FALSE(engineStage);
-    EXPECT_FALSE(textOverlay);
+    EXPECT_FALSE(ScreenText().textOverlay);
     EXPECT_FALSE(engineRoot);
     EXPECT_TRUE(game.Launches().empty());
     EXPECT_FALSE(game.Backend().Started());

@@ -30,7 +30,7 @@ class BattleFrameTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    fullScreenOverlay = engineRoot->CreateBitmap(640, 480);
+    UseFullScreenOverlay(engineRoot->CreateBitmap(640, 480));
     extractionMarkerImage = engineRoot->CreateBitmap(32, 32);
     extractionMarkerImage->Clear(0, 0, 200);
     wrapImage = engineRoot->CreateBitmap(1024, 1024);

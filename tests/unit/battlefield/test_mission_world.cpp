@@ -47,7 +47,7 @@ class MissionWorldTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    fullScreenOverlay = engineRoot->CreateBitmap(640, 480);
+    UseFullScreenOverlay(engineRoot->CreateBitmap(640, 480));
     missionState.terrainMesh = engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
     GoToMission(3);
   }

@@ -192,7 +192,7 @@ int Pixels(int x, int y, int w, int h, int r, int g, int b) {
   int n = 0;
   const uint32_t want = engine::EngineBitmap::MakeColor(r, g, b).Packed();
   for (int j = y; j < y + h; ++j)
-    for (int i = x; i < x + w; ++i) n += textOverlay->Pixel(i, j) == want ? 1 : 0;
+    for (int i = x; i < x + w; ++i) n += ScreenText().textOverlay->Pixel(i, j) == want ? 1 : 0;
   return n;
 }
 
@@ -202,7 +202,7 @@ TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutA
   missionState.overheadImage->Clear(40, 46, 34);
   auto freshStrip = [] {
     ClearTextOverlay();
-    textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, 640, 125, 0, 355, 640, 125);
+    ScreenText().textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, 640, 125, 0, 355, 640, 125);
   };
   firstPatientUnit = unitCount;
   Add(kUnitKindAlly, kSideAlly, 22, 0, 1);
@@ -225,12 +225,12 @@ TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutA
   DrawOverheadLabels();
   std::vector<uint32_t> redrawn;
   for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
-    for (int i = drag.x; i < drag.x + drag.width; ++i) redrawn.push_back(textOverlay->Pixel(i, j));
+    for (int i = drag.x; i < drag.x + drag.width; ++i) redrawn.push_back(ScreenText().textOverlay->Pixel(i, j));
   freshStrip();
   DrawOverheadLabels();
   std::vector<uint32_t> fresh;
   for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
-    for (int i = drag.x; i < drag.x + drag.width; ++i) fresh.push_back(textOverlay->Pixel(i, j));
+    for (int i = drag.x; i < drag.x + drag.width; ++i) fresh.push_back(ScreenText().textOverlay->Pixel(i, j));
   EXPECT_EQ(redrawn, fresh) << "DROP PATIENT over DRAG PATIENT looks as on a fresh strip";
   missionState.overheadImage.Reset();
 }

@@ -45,7 +45,7 @@ class BackpackScreenTest : public ToolScreenTest {
   // Pixels of one colour on one row of the text overlay.
   static int CountOnRow(int y, uint32_t colour) {
     int n = 0;
-    for (int x = 0; x < screenWidth; ++x) n += textOverlay->Pixel(x, y) == colour ? 1 : 0;
+    for (int x = 0; x < screenWidth; ++x) n += ScreenText().textOverlay->Pixel(x, y) == colour ? 1 : 0;
     return n;
   }
 
@@ -188,18 +188,18 @@ TEST_F(BackpackScreenTest, ThePointerOnAToolFramesItAndOffTheIconsNothing) {
   EXPECT_EQ(toolStripHighlight->Pixel(left, 0), kYellow);
   EXPECT_EQ(toolStripHighlight->Pixel(left, kToolIconHeight - 1), kYellow);
   EXPECT_EQ(toolStripHighlight->Pixel(left, kToolIconHeight), 0xFF0000u);
-  EXPECT_TRUE(HasColour(menuCanvas, kYellow));
+  EXPECT_TRUE(HasColour(Overlays().menuCanvas, kYellow));
 
   toolStripScroll = toolStripWidth - StripWindowWidth();
   DrawWithPointerAt(ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] + 2), TopRowY());
   EXPECT_FALSE(HasColour(toolStripHighlight, kYellow));
-  EXPECT_FALSE(HasColour(menuCanvas, kYellow));
+  EXPECT_FALSE(HasColour(Overlays().menuCanvas, kYellow));
 
   // Nor does the frame stay when the pointer goes from a tool to the list.
   DrawWithPointerAt(ScreenXOfStripColumn(toolStripRightEdge[kToolStripLastTopRow] - 3), TopRowY());
   ASSERT_TRUE(HasColour(toolStripHighlight, kYellow));
   DrawWithPointerAt(450, 300);
-  EXPECT_FALSE(HasColour(menuCanvas, kYellow));
+  EXPECT_FALSE(HasColour(Overlays().menuCanvas, kYellow));
 }
 
 TEST_F(BackpackScreenTest, TheArrowsScrollTheStripWithinItsEnds) {
@@ -300,13 +300,13 @@ TEST_F(BackpackScreenTest, AnUnchangedPanelIsNotDrawnAgainButAChangeOrOtherDrawi
   Build();
   DrawWithPointerAt(5, 5);
   DrawBackpackScreen();
-  const uint64_t idle = textOverlay->Revision();
+  const uint64_t idle = ScreenText().textOverlay->Revision();
   for (int i = 0; i < 3; ++i) DrawBackpackScreen();
-  EXPECT_EQ(textOverlay->Revision(), idle);
+  EXPECT_EQ(ScreenText().textOverlay->Revision(), idle);
 
   backpack.AddTool(TOOL_BANDAGE);
   DrawBackpackScreen();
-  EXPECT_NE(textOverlay->Revision(), idle);
+  EXPECT_NE(ScreenText().textOverlay->Revision(), idle);
   EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), 0);
 
   // Something else wiped the layer: the next frame puts the panel back.

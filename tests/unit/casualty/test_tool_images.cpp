@@ -105,10 +105,10 @@ class ToolLabelTest : public ToolScreenTest {
   }
   static int LabelHeight(int row) { return toolTip.text->TextHeight(WidenText(ToolTable[row].name)) + 6; }
 
-  static bool Black(int x, int y) { return textOverlay->Pixel(x, y) == 0u; }
+  static bool Black(int x, int y) { return ScreenText().textOverlay->Pixel(x, y) == 0u; }
   static int CountBlack() {
     int n = 0;
-    for (uint32_t p : textOverlay->Pixels()) n += p == 0u ? 1 : 0;
+    for (uint32_t p : ScreenText().textOverlay->Pixels()) n += p == 0u ? 1 : 0;
     return n;
   }
 };

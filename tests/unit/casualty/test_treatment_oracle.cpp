@@ -30,7 +30,7 @@ class TreatmentOracleTest : public ApplyToolTest {
  protected:
   void SetUp() override {
     ApplyToolTest::SetUp();
-    textOverlay = engineRoot->CreateBitmap(640, 480);
+    UseTextOverlay(engineRoot->CreateBitmap(640, 480));
   }
 };
 

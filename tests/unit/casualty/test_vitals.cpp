@@ -23,8 +23,8 @@ class VitalsTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    textOverlay = engineRoot->CreateBitmap(screenWidth, screenHeight);
-    textOverlay->Clear(kKey.r, kKey.g, kKey.b);
+    UseTextOverlay(engineRoot->CreateBitmap(screenWidth, screenHeight));
+    ScreenText().textOverlay->Clear(kKey.r, kKey.g, kKey.b);
   }
 
   // A patient with wound 0 (no deadlines of its own) and the deadlines a test gives him, in ms.
@@ -40,7 +40,7 @@ class VitalsTest : public WoundTest {
     while (patient.clockMs <= untilMs) UpdateVitals(patient, kMaxVitalsStepMs);
   }
 
-  static engine::Color At(int x, int y) { return textOverlay->PixelColor(x, y); }
+  static engine::Color At(int x, int y) { return ScreenText().textOverlay->PixelColor(x, y); }
 };
 
 // ---- the clock ----

@@ -27,7 +27,9 @@ class AssetLoaderTest : public testing::AssetTest {
   }
 
   static size_t Frames(int slot) { return soundTable[slot]->Pcm().Frames(); }
-  static int BarLength() { return testing::FindColour(fullScreenOverlay, testing::Rgb(200, 200, 0)).Width(); }
+  static int BarLength() {
+    return testing::FindColour(Overlays().fullScreenOverlay, testing::Rgb(200, 200, 0)).Width();
+  }
 };
 
 TEST_F(AssetLoaderTest, MissionLoadsPickTheMusicPairByMissionNumberAndChatterAfterTheTip) {
@@ -66,7 +68,7 @@ TEST_F(AssetLoaderTest, FirstLoadStepsTheBarByTwoForEveryImageAndSound) {
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(markerImages[i]) << i;
   for (int i = 0; i < 15; ++i) EXPECT_EQ(static_cast<bool>(levelTextures[i]), i < 14) << i;
   EXPECT_TRUE(gridBitmap && extractionMarkerImage && wreckImage && soldierIconImage && gridMaskImage &&
-              crosshairImage && roofBreakImage && kiaImage && explosionSprite);
+              crosshairImage && roofBreakImage && kiaImage && Explosion().explosionSprite);
   // Keyed and unkeyed images; the file's own picture, not a placeholder.
   EXPECT_EQ(*gridBitmap->ColorKey(), (engine::Color{255, 0, 0}));
   EXPECT_EQ(*crosshairImage->ColorKey(), (engine::Color{0, 255, 0}));
@@ -98,8 +100,8 @@ TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {
   LoadMenuImages();
 
   EXPECT_EQ(loadingStep, 2.0);
-  ASSERT_TRUE(fullScreenOverlay);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240), (engine::Color{20, 40, 200}));
+  ASSERT_TRUE(Overlays().fullScreenOverlay);
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(320, 240), (engine::Color{20, 40, 200}));
   EXPECT_TRUE(disclaimerImage && openingImage && menuBarsImage && mainButtonImage && pauseMenuImage && quitScreenImage);
   for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(medalImages[i]) << i;
   for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(badgeImages[j]) << j;
@@ -127,7 +129,7 @@ TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
   LoadMenuImages();
   engine::EngineRef<engine::EngineBitmap> kia = kiaImage;
   engine::EngineRef<engine::EngineSound> blast = soundTable[SOUND_GRENADE_BLAST];
-  engine::EngineRef<engine::EngineBitmap> frame = explosionFrames[0];
+  engine::EngineRef<engine::EngineBitmap> frame = Explosion().explosionFrames[0];
   toolSpriteSheet = engineRoot->CreateBitmap(8, 8);
   toolStripHighlight = engineRoot->CreateBitmap(8, 8);
   toolSpritesLoaded = true;
@@ -140,12 +142,12 @@ TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
   for (int slot = 0; slot < kSoundSlotCount; ++slot) EXPECT_FALSE(soundTable[slot]) << slot;
   EXPECT_FALSE(gridBitmap || extractionMarkerImage || wreckImage || soldierIconImage || gridMaskImage ||
                crosshairImage || roofBreakImage || kiaImage || disclaimerImage || openingImage || menuBarsImage ||
-               mainButtonImage || pauseMenuImage || quitScreenImage || explosionSprite);
+               mainButtonImage || pauseMenuImage || quitScreenImage || Explosion().explosionSprite);
   for (const auto& image : markerImages) EXPECT_FALSE(image);
   for (const auto& image : levelTextures) EXPECT_FALSE(image);
   for (const auto& image : medalImages) EXPECT_FALSE(image);
   for (const auto& image : badgeImages) EXPECT_FALSE(image);
-  for (const auto& image : explosionFrames) EXPECT_FALSE(image);
+  for (const auto& image : Explosion().explosionFrames) EXPECT_FALSE(image);
   EXPECT_NO_THROW(ReleaseAssets());  // twice is harmless
 }
 

@@ -92,7 +92,7 @@ TEST_F(HotspotsTest, TheTwentyFirstEntryIsRefused) {
   for (int i = 0; i < kMaxMenuHotspots; ++i) AddHotspotRect(0, 20 * i, 100, 20);
   engine::CoreOf(*engineRoot).ClearDebugLog();
   AddHotspotRect(200, 0, 100, 100);
-  AddMenuButton(menuCanvas, 300, 300, 100, 20, L"EXTRA");
+  AddMenuButton(Overlays().menuCanvas, 300, 300, 100, 20, L"EXTRA");
   EXPECT_EQ(MenuHotspots.count, 20);
   EXPECT_NE(engine::CoreOf(*engineRoot).DebugLog().find("hot-spot list full"), std::string::npos);
   EXPECT_FALSE(HotspotClick(250, 50));
@@ -103,30 +103,30 @@ TEST_F(HotspotsTest, TheTwentyFirstEntryIsRefused) {
 
 TEST_F(HotspotsTest, MenuButtonDrawsItsLabelCentredAndHighlightedWhenHovered) {
   // The disclaimer's buttons in full-screen units: (402, 435) and (402, 408), 170 x 22.
-  AddMenuButton(menuCanvas, 402, 435, 170, 22, L"ACCEPT DISCLAIMER");
+  AddMenuButton(Overlays().menuCanvas, 402, 435, 170, 22, L"ACCEPT DISCLAIMER");
   ASSERT_EQ(MenuHotspots.count, 1);
   const MenuHotspot& entry = MenuHotspots.entries[0];
   EXPECT_EQ(entry.kind, HOTSPOT_TEXT_BUTTON);
   EXPECT_EQ(std::make_pair(entry.x0, entry.y0), std::make_pair(402.0, 435.0));
   EXPECT_EQ(std::make_pair(entry.x1, entry.y1), std::make_pair(572.0, 457.0));
-  const PixelBox ink = FindColour(menuCanvas, kPaleYellow);
+  const PixelBox ink = FindColour(Overlays().menuCanvas, kPaleYellow);
   EXPECT_NEAR((ink.left + ink.right) / 2.0, 487.0, 4.0);
   EXPECT_GE(ink.top, 435);
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);  // only on the image it was given
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);  // only on the image it was given
 
   // Hovered, then redrawn as the screens do: the second label comes out highlighted.
-  AddMenuButton(menuCanvas, 402, 408, 170, 22, L"REJECT DISCLAIMER");
+  AddMenuButton(Overlays().menuCanvas, 402, 408, 170, 22, L"REJECT DISCLAIMER");
   ASSERT_TRUE(HotspotHover(450, 420));
   ClearMenuCanvas();
   ClearHotspots();
-  AddMenuButton(menuCanvas, 402, 435, 170, 22, L"ACCEPT DISCLAIMER");
-  AddMenuButton(menuCanvas, 402, 408, 170, 22, L"REJECT DISCLAIMER");
-  EXPECT_LT(FindColour(menuCanvas, kHighlight).bottom, 435);
-  EXPECT_GE(FindColour(menuCanvas, kPaleYellow).top, 435);
+  AddMenuButton(Overlays().menuCanvas, 402, 435, 170, 22, L"ACCEPT DISCLAIMER");
+  AddMenuButton(Overlays().menuCanvas, 402, 408, 170, 22, L"REJECT DISCLAIMER");
+  EXPECT_LT(FindColour(Overlays().menuCanvas, kHighlight).bottom, 435);
+  EXPECT_GE(FindColour(Overlays().menuCanvas, kPaleYellow).top, 435);
 }
 
 TEST_F(HotspotsTest, FractionsAreOfTheScreen) {
-  AddMenuButton(menuCanvas, 0.5, 0.5, 0.25, 0.05, L"CONTINUE");
+  AddMenuButton(Overlays().menuCanvas, 0.5, 0.5, 0.25, 0.05, L"CONTINUE");
   AddHotspotRectFraction(0.25, 0.5, 0.125, 50.0);
   const MenuHotspot& button = MenuHotspots.entries[0];
   const MenuHotspot& rect = MenuHotspots.entries[1];
@@ -141,7 +141,7 @@ TEST_F(HotspotsTest, MenuTextIsClickableAllOverItsLabel) {
   const MenuHotspot& entry = MenuHotspots.entries[0];
   EXPECT_EQ(std::make_pair(entry.x0, entry.x1), std::make_pair(512.0 - 160, 512.0 + 160));
   EXPECT_EQ(entry.y0, 144.0);
-  PixelBox ink = FindColour(textOverlay, kPaleYellow);
+  PixelBox ink = FindColour(ScreenText().textOverlay, kPaleYellow);
   EXPECT_NEAR((ink.left + ink.right) / 2.0, 512.0, 4.0);
   EXPECT_TRUE(HotspotClick(ink.left, ink.top + 1));
   EXPECT_TRUE(HotspotClick(ink.right, ink.bottom));
@@ -150,7 +150,7 @@ TEST_F(HotspotsTest, MenuTextIsClickableAllOverItsLabel) {
   ClearHotspots();
   hotspotIndex = -1;  // else the new label 0 would come out highlighted, as the last click chose entry 0
   AddMenuText(0.9, 0.5, 0.1, 0.05, L"OK");
-  ink = FindColour(textOverlay, kPaleYellow);
+  ink = FindColour(ScreenText().textOverlay, kPaleYellow);
   EXPECT_TRUE(HotspotClick((ink.left + ink.right) / 2, (ink.top + ink.bottom) / 2));
   EXPECT_FALSE(HotspotClick(300, (ink.top + ink.bottom) / 2));
 }

@@ -32,7 +32,7 @@ class PlayMoviesTest : public MovieTest {
   // The one still image on screen before the menus exist: a visible camera sprite other than the text.
   static engine::EngineRef<engine::EngineSprite> VisibleStillSprite() {
     for (const auto& sprite : engineCamera->Sprites())
-      if (sprite->Visible() && sprite.Get() != textOverlaySprite.Get()) return sprite;
+      if (sprite->Visible() && sprite.Get() != ScreenText().textOverlaySprite.Get()) return sprite;
     return nullptr;
   }
 
@@ -71,7 +71,7 @@ TEST_F(PlayMoviesTest, TheStillsStandInOneAfterTheOtherWhileTheirSoundsPlay) {
   QueueMovie("ostrel", MOVIE_UNSKIPPABLE);
   QueueMovie("orvale", MOVIE_UNSKIPPABLE);
   // The stills come before the menus: no backdrop yet, so each shows on a screen image of its own.
-  ASSERT_FALSE(fullScreenOverlay);
+  ASSERT_FALSE(Overlays().fullScreenOverlay);
   const int64_t before = EngineNow();
   const int presented = Backend().PresentedFrames();
   ShowMovieStillWithSound();
@@ -90,8 +90,8 @@ TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsIt
   AddStill("mission3", 30, 60, 90, 300);
   QueueMovie("mission3", MOVIE_SKIPPABLE);
   ShowMovieStillWithSound();
-  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240), (engine::Color{30, 60, 90}));
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(320, 240), (engine::Color{30, 60, 90}));
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
   movieCount = 0;
 
   AddMovie("badge1", "video_audio.avi");
@@ -113,7 +113,7 @@ TEST_F(PlayMoviesTest, AnEndingsStillWaitsForAPressButNotForever) {
   const int64_t waited = EngineNow() - before;
   EXPECT_GE(waited, 60000);  // nobody pressed anything: a minute
   EXPECT_LT(waited, 61000);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10).r, 250);
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(10, 10).r, 250);
 
   AddMovie("loser2", "video_only.avi");
   AddStill("loser2", 40, 40, 40, 100);
@@ -121,7 +121,7 @@ TEST_F(PlayMoviesTest, AnEndingsStillWaitsForAPressButNotForever) {
   const int64_t pressedAt = EngineNow();
   PlayMovies("loser2", MOVIE_SHOW_STILL_AFTER);
   EXPECT_LT(EngineNow() - pressedAt, 1000);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10).r, 40);
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(10, 10).r, 40);
 }
 
 // An engine with an audio device, which the test plays 40 ms at a time while the movies run: the movie's

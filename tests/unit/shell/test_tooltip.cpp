@@ -66,11 +66,11 @@ TEST_F(ToolTipTest, A250PixelTipTakesThreeLinesOf85) {
   // The black frame closes the box, copied at once onto the overlay over the paper.
   const int right = 90, bottom = 3 * lineHeight + 5;
   for (auto [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}, {45, 0}, {right, bottom / 2}}) {
-    EXPECT_EQ(textOverlay->PixelColor(100 + x, 50 + y), kBlack) << x << "," << y;
+    EXPECT_EQ(ScreenText().textOverlay->PixelColor(100 + x, 50 + y), kBlack) << x << "," << y;
   }
-  EXPECT_EQ(textOverlay->PixelColor(99, 50), kRed);
-  EXPECT_EQ(textOverlay->PixelColor(100 + right + 1, 50), kRed);
-  EXPECT_EQ(textOverlay->PixelColor(101, 51), kPaleYellow);
+  EXPECT_EQ(ScreenText().textOverlay->PixelColor(99, 50), kRed);
+  EXPECT_EQ(ScreenText().textOverlay->PixelColor(100 + right + 1, 50), kRed);
+  EXPECT_EQ(ScreenText().textOverlay->PixelColor(101, 51), kPaleYellow);
   int inkOnThirdLine = 0;
   for (int y = 3 + 2 * lineHeight; y < 3 + 3 * lineHeight; ++y) {
     for (int x = 1; x < right; ++x) inkOnThirdLine += toolTip.image->PixelColor(x, y) == kBlack;
@@ -88,19 +88,19 @@ TEST_F(ToolTipTest, PositionRules) {
   toolTip.Show(-20, -5, "Left Arm", 0);
   EXPECT_EQ(toolTip.destX, 0);
   EXPECT_EQ(toolTip.destY, 0);
-  EXPECT_EQ(textOverlay->PixelColor(0, 0), kBlack);
+  EXPECT_EQ(ScreenText().textOverlay->PixelColor(0, 0), kBlack);
 }
 
 TEST_F(ToolTipTest, DeferredTipWaitsForDrawEmptyTextDrawsNothingAndAReleasedTipIsNoLongerDrawn) {
   toolTip.Show(200, 200, "Chest", 1);
   EXPECT_EQ(toolTipDeferred, 1);
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);
   toolTip.Show(10, 10, "", 0);
   EXPECT_EQ(toolTipDeferred, 1);
   toolTip.Draw();
-  EXPECT_EQ(textOverlay->PixelColor(200, 200), kBlack);
-  EXPECT_EQ(FindColour(textOverlay, kPaleYellow).left, 201);
-  EXPECT_EQ(FindColour(textOverlay, kBlack).left, 200);  // nothing of the empty tip at 10
+  EXPECT_EQ(ScreenText().textOverlay->PixelColor(200, 200), kBlack);
+  EXPECT_EQ(FindColour(ScreenText().textOverlay, kPaleYellow).left, 201);
+  EXPECT_EQ(FindColour(ScreenText().textOverlay, kBlack).left, 200);  // nothing of the empty tip at 10
 
   ClearTextOverlay();
   toolTip.Show(200, 200, "Chest", 1);
@@ -108,7 +108,7 @@ TEST_F(ToolTipTest, DeferredTipWaitsForDrawEmptyTextDrawsNothingAndAReleasedTipI
   EXPECT_FALSE(toolTip.image || toolTip.text);
   EXPECT_EQ(toolTipDeferred, 0);
   EXPECT_NO_THROW(toolTip.Draw());
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);
 }
 
 TEST_F(ToolTipTest, DrawFrameKeysThePaperAndFramesOnRequest) {

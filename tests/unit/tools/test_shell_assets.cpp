@@ -81,7 +81,7 @@ TEST_F(ShellAssetsTest, EveryFileTheLoadersNameExistsAndDecodes) {
   ASSERT_TRUE(loadingScreenImage);
   EXPECT_EQ(Log().find("missing asset"), std::string::npos) << Log();
   EXPECT_EQ(Log().find("unreadable"), std::string::npos) << Log();
-  EXPECT_EQ(explosionSprite->frames, 12);
+  EXPECT_EQ(Explosion().explosionSprite->frames, 12);
 }
 
 TEST_F(ShellAssetsTest, ImagesHaveTheSizesTheScreensCutFrom) {
@@ -114,7 +114,7 @@ TEST_F(ShellAssetsTest, CutOutsShowTheirKeyAndPanelsNeverUseTheOverlayKey) {
   EXPECT_TRUE(HasColour(soldierIconImage, Color{0, 0, 0}));
   EXPECT_TRUE(HasColour(crosshairImage, Color{0, 255, 0}));
   EXPECT_TRUE(HasColour(roofBreakImage, kRed));
-  for (const auto& frame : explosionFrames) {
+  for (const auto& frame : Explosion().explosionFrames) {
     if (!frame) continue;
     EXPECT_EQ(frame->PixelColor(0, 0), (Color{255, 255, 255}));
   }
