@@ -53,8 +53,9 @@ void HideOverlay() {
 void DrawBackdrop(const engine::EngineRef<engine::EngineBitmap>& image) {
   const int width = image->GetWidth();
   const int height = image->GetHeight();
-  overlayState.fullScreenOverlay->DrawBitmap(image, 0, 0, 0, width, height, 0, 0, overlayState.fullScreenOverlayWidth,
-                                             overlayState.fullScreenOverlayHeight);
+  const int toWidth = overlayState.fullScreenOverlayWidth;
+  const int toHeight = overlayState.fullScreenOverlayHeight;
+  overlayState.fullScreenOverlay->DrawBitmap(image, 0, 0, 0, width, height, 0, 0, toWidth, toHeight);
 }
 
 void LoadingBar(double progress) {
