@@ -54,7 +54,7 @@ int32_t FirstCollectionEntry() {
 
 void MarkLandingPoint(const Vector3& at) {
   if (wrapImage)
-    wrapImage->DrawBitmap(extractionMarkerImage, 0, 0, 0, kMarkerSource, kMarkerSource,
+    wrapImage->DrawBitmap(Assets().extractionMarkerImage, 0, 0, 0, kMarkerSource, kMarkerSource,
                           static_cast<int>((at.x + kMapOffset) * kWrapScale - kMarkerSize / 2),
                           static_cast<int>((kMapOffset - at.z) * kWrapScale - kMarkerSize / 2), kMarkerSize,
                           kMarkerSize);
@@ -74,7 +74,7 @@ float HelicopterScale() {
 }  // namespace
 
 void ChooseExtractionPoint() {
-  if (!extractionMarkerImage || strategyTableState.extractionChosen) return;
+  if (!Assets().extractionMarkerImage || strategyTableState.extractionChosen) return;
   int32_t entry = CandidateEntry(rand() % kCandidateDraw);
   if (entry >= 0) {
     strategyTableState.extractionChosen = true;

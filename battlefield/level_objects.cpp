@@ -17,7 +17,7 @@ namespace {
 
 void ApplyMaterialsAndScale(const ObjTypeDef& def, const engine::EngineRef<engine::EngineModel>& model) {
   for (const ObjMaterial& m : def.materials)
-    if (m.material) model->SetMaterialTextureB(levelTextures[m.textureSlot], m.material);
+    if (m.material) model->SetMaterialTextureB(Assets().levelTextures[m.textureSlot], m.material);
   if (def.hasModelScale) model->SetScale(def.modelScale[0], def.modelScale[1], def.modelScale[2]);
 }
 
@@ -40,7 +40,7 @@ int32_t OverheadObject::createObject(ObjType newType) {
 
   if (def->billboardSlot >= 0) {
     imageIndex = def->billboardSlot;
-    const BitmapRef& image = levelTextures[imageIndex];
+    const BitmapRef& image = Assets().levelTextures[imageIndex];
     plane = engineRoot->CreatePlane(static_cast<float>(image->GetWidth()) / def->planeDivisor,
                                     static_cast<float>(image->GetHeight()) / def->planeDivisor, 1, 0, 0, 1);
     model = engineRoot->LoadModel(def->model, def->loadFlag);

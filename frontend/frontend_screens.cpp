@@ -80,7 +80,7 @@ void RedrawOnHit(bool hit) {
 void EnterDisclaimer() {
   // The first screen of every start: what a save cut short by a kill left behind goes now.
   RemoveInterruptedSaves();
-  DrawBackdrop(disclaimerImage);
+  DrawBackdrop(Assets().disclaimerImage);
   ShowOverlay();
   DisclaimerScreen();
 }
@@ -90,7 +90,7 @@ void EnterMainMenu() {
   ResetProgress("", 0, 0, 1);
   ClearScreenLayers();
   MainMenu();
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
   StartCampaign();
   introPending = 1;
@@ -125,7 +125,7 @@ void EnterLoadScreen() {
   ForgetTheLastButton();
   slotScreenState.labelsRead = false;
   OpenLoadGameScreen();
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
 }
 
@@ -136,7 +136,7 @@ void EnterSaveScreen() {
   ForgetTheLastButton();
   slotScreenState.labelsRead = false;
   OpenSaveGameScreen();
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
 }
 
@@ -202,7 +202,7 @@ void EnterKia() {
   UnloadMission();
   PlayMovies("KIA", MOVIE_SKIPPABLE);
   // A medic killed before any mission loaded the shared pictures gets his backdrop from the screen itself.
-  if (kiaImage) DrawBackdrop(kiaImage);
+  if (Assets().kiaImage) DrawBackdrop(Assets().kiaImage);
   ShowOverlay();
   StopAllSounds();
   PlayMusicLoop(SOUND_LOSS_MUSIC, 0);

@@ -114,7 +114,7 @@ bool EnterHighScore() {
   SetGameState(STATE_HIGH_SCORES);
   // The options menu's BACK leads on to the main menu: the campaign is over.
   previousGameState = STATE_MAIN_MENU;
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
   HighScoreScreen();
   return true;
@@ -122,8 +122,8 @@ bool EnterHighScore() {
 
 void HighScoreScreen() {
   ClearHotspots();
-  if (menuBarsImage)
-    ScreenText().textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184,
+  if (Assets().menuBarsImage)
+    ScreenText().textOverlay->DrawBitmap(Assets().menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184,
                                          screenHeight * 50 / 480);
   AddMenuButton(Overlays().menuCanvas, PanelX(75), PanelY(172), 180, 23, L"BACK");
   AddMenuButton(Overlays().menuCanvas, PanelX(75), PanelY(196), 180, 23, L"NEXT");

@@ -86,7 +86,7 @@ RackTile HoveredRackRibbon(int px, int py, int x, int y) {
 void DrawMedalRack(int mode, int x, int y) {
   if (mode == RACK_EARNED) {
     for (const RackTile& tile : EarnedRackTiles(Progress(), x, y)) {
-      const auto& image = tile.badge ? badgeImages[tile.index] : medalImages[tile.index];
+      const auto& image = tile.badge ? Assets().badgeImages[tile.index] : Assets().medalImages[tile.index];
       if (!image) continue;
       const int sw = tile.badge ? image->GetWidth() : kRibbonTileWidth;
       const int sh = tile.badge ? image->GetHeight() : kRibbonTileHeight;
@@ -96,9 +96,9 @@ void DrawMedalRack(int mode, int x, int y) {
   }
   const RackTile tile = HoveredRackRibbon(pointerX, pointerY, x, y);
   if (tile.index < 0) return;
-  if (medalImages[tile.index])
-    ScreenText().textOverlay->DrawBitmap(medalImages[tile.index], 0, 0, 0, kRibbonTileWidth, kRibbonTileHeight, tile.x,
-                                         tile.y, tile.width, tile.height);
+  if (Assets().medalImages[tile.index])
+    ScreenText().textOverlay->DrawBitmap(Assets().medalImages[tile.index], 0, 0, 0, kRibbonTileWidth, kRibbonTileHeight,
+                                         tile.x, tile.y, tile.width, tile.height);
   DrawTextInRect(PanelX(421), PanelY(240), kCitationWidth, kCitationHeight, WidenText(AwardDescriptions[tile.index]),
                  kCitationSize, kCitationFlags, kLabelR, kLabelG, kLabelB, 0, 0);
 }

@@ -46,7 +46,7 @@ bool FromTheMission(int32_t state) { return state == STATE_OVERHEAD || state == 
 // Out of the overhead view to a menu over the opening backdrop.
 void LeaveMissionForMenu() {
   LeaveOverhead();
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
 }
 
@@ -58,10 +58,10 @@ void DisclaimerAction(int32_t button) {
   switch (button) {
     case DISCLAIMER_ACCEPT:
       SetGameState(STATE_MAIN_MENU);
-      disclaimerImage.Reset();
+      ReleaseDisclaimerImage();
       break;
     case DISCLAIMER_REJECT:
-      disclaimerImage.Reset();
+      ReleaseDisclaimerImage();
       CloseGame();
       break;
     default:

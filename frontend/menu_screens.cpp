@@ -57,8 +57,8 @@ void EmptyButton() { AddHotspotRect(0, 0, 0, 0); }
 
 // The top `rows` rows of the menu panel behind the column.
 void MenuPanel(int rows) {
-  if (!ScreenText().textOverlay || !menuBarsImage) return;
-  ScreenText().textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184,
+  if (!ScreenText().textOverlay || !Assets().menuBarsImage) return;
+  ScreenText().textOverlay->DrawBitmap(Assets().menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184,
                                        screenHeight * rows / 480);
 }
 
@@ -217,21 +217,21 @@ void PauseMenu() {
   PanelButton(0.54375, L"CONTINUE");
   PanelButton(0.5958333333333333, L"OPTIONS");
   PanelButton(0.65, L"PLAYER CONTROLS");
-  CentrePanel(pauseMenuImage);
+  CentrePanel(Assets().pauseMenuImage);
 }
 
 void QuitConfirm() {
   ClearHotspots();
   PanelButton(0.5958333333333333, L"YES");
   PanelButton(0.65, L"NO");
-  CentrePanel(quitScreenImage);
+  CentrePanel(Assets().quitScreenImage);
 }
 
 void KiaScreen() {
   ClearHotspots();
   ClearTextOverlay();
-  LoadOnce(kiaImage, L"images\\kia.qjp", 100);
-  DrawBackdrop(kiaImage);
+  LoadKiaImage();
+  DrawBackdrop(Assets().kiaImage);
   WideButton(403, 435, L"MAIN MENU");
   WideButton(403, 410, L"REPLAY");
 }

@@ -146,8 +146,8 @@ void OnPlayerSelectClick(int code, int32_t, int32_t) {
       break;
     case PLAYER_SELECT_BACK:
       UnloadPlayerSelectScreen();
-      if (openingImage)
-        Overlays().fullScreenOverlay->DrawBitmap(openingImage, 0, 0, 0, 640, 480, 0, 0,
+      if (Assets().openingImage)
+        Overlays().fullScreenOverlay->DrawBitmap(Assets().openingImage, 0, 0, 0, 640, 480, 0, 0,
                                                  Overlays().fullScreenOverlayWidth, Overlays().fullScreenOverlayHeight);
       SetGameState(Campaign().trainingRun ? STATE_TRAINING : STATE_DIFFICULTY);
       break;

@@ -305,13 +305,13 @@ TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
   ASSERT_EQ(Progress().playerFigure, 2);
   ToTheDebriefing(10, 90, 100);
   loserEnding = 0;
-  std::memset(movieNames, 0, sizeof movieNames);
+  ClearMovieNames();
   PointAndClick(kNextMission);
   EXPECT_EQ(gameState, STATE_FINISH);
   int at = 0;
-  while (at < kMovieQueueLength && std::strcmp(movieNames[at], "avi\\winner2.avi") != 0) ++at;
+  while (at < kMovieQueueLength && std::strcmp(MovieQueue().movieNames[at], "avi\\winner2.avi") != 0) ++at;
   ASSERT_LT(at, kMovieQueueLength);
-  EXPECT_EQ(movieFlags[at], MOVIE_SHOW_STILL_AFTER);  // the ending stays on its last picture
+  EXPECT_EQ(MovieQueue().movieFlags[at], MOVIE_SHOW_STILL_AFTER);  // the ending stays on its last picture
   EXPECT_EQ(Campaign().missionNumber, 10);
   EXPECT_FALSE(HeadOnStage());
 }

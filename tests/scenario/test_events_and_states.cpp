@@ -152,12 +152,13 @@ TEST_F(GameStateTest, TheMainMenuStartsANewCampaignOverTheOpeningBackdrop) {
   EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_EQ(introPending, 1);
   EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
-  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(320, 240),
-            openingImage->PixelColor(openingImage->GetWidth() / 2, openingImage->GetHeight() / 2));
+  EXPECT_EQ(
+      Overlays().fullScreenOverlay->PixelColor(320, 240),
+      Assets().openingImage->PixelColor(Assets().openingImage->GetWidth() / 2, Assets().openingImage->GetHeight() / 2));
 }
 
 TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
-  kiaImage = game.Root().LoadBitmap(L"images\\kia.qjp", 1);
+  LoadKiaImage();
   gameState = STATE_PATIENT_VIEW;
   SetGameState(STATE_KIA);
   EXPECT_EQ(gameState, STATE_KIA);

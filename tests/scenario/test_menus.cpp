@@ -61,7 +61,7 @@ TEST_F(MenuRoad, AcceptOptionsVolumeUpAndDownThenBackAndBack) {
   EXPECT_GT(CountPixels(Overlays().menuCanvas, 402, 408, 170, 22, 235, 247, 195), 50);
   Click(kAccept);
   EXPECT_EQ(gameState, STATE_MAIN_MENU);
-  EXPECT_FALSE(disclaimerImage);
+  EXPECT_FALSE(Assets().disclaimerImage);
 
   Click(kRow[3]);  // OPTIONS
   EXPECT_EQ(gameState, STATE_OPTIONS);
@@ -148,11 +148,11 @@ TEST_F(MenuRoad, TrainingAndNewGameLeadToPlayerSelect) {
 
 TEST_F(MenuRoad, CreditsPlayTheCreditsMovieAndStayOnTheMenu) {
   ToTheMainMenu();
-  movieCredits = 0;
+  ForgetMovieRun();
   Click(kRow[5]);  // CREDITS
-  EXPECT_STREQ(movieNames[0], "avi\\credits.avi");
-  EXPECT_EQ(movieCredits, 1);
-  EXPECT_EQ(movieCount, 0);
+  EXPECT_STREQ(MovieQueue().movieNames[0], "avi\\credits.avi");
+  EXPECT_EQ(MovieQueue().movieCredits, 1);
+  EXPECT_EQ(MovieQueue().movieCount, 0);
   EXPECT_EQ(gameState, STATE_MAIN_MENU);
 }
 
@@ -257,7 +257,7 @@ class CampaignAwardsRoad : public MenuRoad {
     gameState = STATE_DEBRIEFING;
     GoToMission(mission);
     debriefTier = tier;
-    std::memset(movieNames, 0, sizeof movieNames);
+    ClearMovieNames();
   }
 };
 
@@ -265,13 +265,13 @@ TEST_F(CampaignAwardsRoad, AnAwardPlaysItsMovieBeforeTheNextBriefingAndNoAwardGo
   AtTheDebriefing(4, 8);
   AwardMissionMedals();
   EXPECT_EQ(Progress().ribbonCount[7], 1);
-  EXPECT_STREQ(movieNames[0], "avi\\ribbon7.avi");
+  EXPECT_STREQ(MovieQueue().movieNames[0], "avi\\ribbon7.avi");
   EXPECT_EQ(Campaign().missionNumber, 5);
   EXPECT_EQ(gameState, STATE_BRIEFING);
 
   AtTheDebriefing(2, 6);
   AwardMissionMedals();
-  EXPECT_STREQ(movieNames[0], "");
+  EXPECT_STREQ(MovieQueue().movieNames[0], "");
   EXPECT_EQ(Campaign().missionNumber, 3);
   EXPECT_EQ(gameState, STATE_BRIEFING);
 }

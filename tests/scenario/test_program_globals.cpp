@@ -55,8 +55,9 @@ std::string Snapshot(const char* step) {
                 "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
                 step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown,
-                backpack.totalItems, keepBackpack ? 1 : 0, toolCount, sharedAssetsLoaded, Progress().missionScore,
-                Progress().missionMaximum, reportLineCount, pickedInjuryCount, hotspotIndex, debugMode, movieCount);
+                backpack.totalItems, keepBackpack ? 1 : 0, toolCount, Assets().sharedAssetsLoaded,
+                Progress().missionScore, Progress().missionMaximum, reportLineCount, pickedInjuryCount, hotspotIndex,
+                debugMode, MovieQueue().movieCount);
   return line;
 }
 

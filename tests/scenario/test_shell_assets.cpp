@@ -58,14 +58,14 @@ bool RealImage(const engine::EngineRef<engine::EngineBitmap>& image) { return im
 using ShellAssetsScenario = AtTheDisclaimer;
 
 TEST_F(ShellAssetsScenario, TheDisclaimerComesWithEveryMenuImageAndBothTicks) {
-  EXPECT_TRUE(RealImage(disclaimerImage));
-  EXPECT_TRUE(RealImage(openingImage));
-  EXPECT_TRUE(RealImage(menuBarsImage));
-  EXPECT_TRUE(RealImage(mainButtonImage));
-  EXPECT_TRUE(RealImage(pauseMenuImage));
-  EXPECT_TRUE(RealImage(quitScreenImage));
-  for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(RealImage(medalImages[i])) << "medal " << i;
-  for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(RealImage(badgeImages[j])) << "badge " << j;
+  EXPECT_TRUE(RealImage(Assets().disclaimerImage));
+  EXPECT_TRUE(RealImage(Assets().openingImage));
+  EXPECT_TRUE(RealImage(Assets().menuBarsImage));
+  EXPECT_TRUE(RealImage(Assets().mainButtonImage));
+  EXPECT_TRUE(RealImage(Assets().pauseMenuImage));
+  EXPECT_TRUE(RealImage(Assets().quitScreenImage));
+  for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(RealImage(Assets().medalImages[i])) << "medal " << i;
+  for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(RealImage(Assets().badgeImages[j])) << "badge " << j;
   for (int slot : {SOUND_TICK_CLICK, SOUND_TICK_HOVER}) {
     ASSERT_TRUE(soundTable.IsLoaded(slot)) << slot;
     EXPECT_FALSE(soundTable[slot]->IsPlaceholder()) << slot;
@@ -78,18 +78,19 @@ TEST_F(ShellAssetsScenario, AMissionLoadFindsEverySharedAsset) {
   GoToMission(2);
   LoadAllAssets();
 
-  EXPECT_EQ(sharedAssetsLoaded, 1);
-  EXPECT_DOUBLE_EQ(loadingProgress, 118.0);
+  EXPECT_EQ(Assets().sharedAssetsLoaded, 1);
+  EXPECT_DOUBLE_EQ(Assets().loadingProgress, 118.0);
   for (int slot = 0; slot < kSoundSlotCount; ++slot) {
     if (slot == SOUND_BRIEFING_SPEECH) continue;
     ASSERT_TRUE(soundTable.IsLoaded(slot)) << slot;
     EXPECT_FALSE(soundTable[slot]->IsPlaceholder()) << slot;
   }
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(RealImage(markerImages[i])) << i;
-  for (int i = 0; i < 14; ++i) EXPECT_TRUE(RealImage(levelTextures[i])) << i;
-  EXPECT_TRUE(RealImage(gridBitmap) && RealImage(extractionMarkerImage) && RealImage(wreckImage) &&
-              RealImage(soldierIconImage) && RealImage(gridMaskImage) && RealImage(crosshairImage) &&
-              RealImage(roofBreakImage) && RealImage(kiaImage) && RealImage(loadingScreenImage));
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(RealImage(Assets().markerImages[i])) << i;
+  for (int i = 0; i < 14; ++i) EXPECT_TRUE(RealImage(Assets().levelTextures[i])) << i;
+  EXPECT_TRUE(RealImage(Assets().gridBitmap) && RealImage(Assets().extractionMarkerImage) &&
+              RealImage(Assets().wreckImage) && RealImage(Assets().soldierIconImage) &&
+              RealImage(Assets().gridMaskImage) && RealImage(Assets().crosshairImage) &&
+              RealImage(Assets().roofBreakImage) && RealImage(Assets().kiaImage) && RealImage(loadingScreenImage));
   ASSERT_TRUE(Explosion().explosionSprite);
   EXPECT_GT(Explosion().explosionSprite->frames, 0);
   EXPECT_LE(Explosion().explosionSprite->frames, kMaxExplosionFrames);
@@ -99,7 +100,7 @@ TEST_F(ShellAssetsScenario, AMissionLoadFindsEverySharedAsset) {
   // The next mission reloads its music, and only that moves nothing on the bar.
   GoToMission(3);
   LoadAllAssets();
-  EXPECT_EQ(loadingStep, 5.0);
+  EXPECT_EQ(Assets().loadingStep, 5.0);
   EXPECT_EQ(DamagedInTraces(game.DebugLog()), std::vector<std::string>{});
 }
 
@@ -115,7 +116,7 @@ TEST(DamagedDataTest, AMissingMovieAndAnEmptyPixelChunkAreCountedInOrder) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   EXPECT_NE(game.DebugLog().find("missing movie: avi\\orvale.avi\n"), std::string::npos) << game.DebugLog();
   EXPECT_NE(game.DebugLog().find("unreadable image: images\\disclaimer.qjp\n"), std::string::npos);
-  EXPECT_TRUE(disclaimerImage->IsPlaceholder());
+  EXPECT_TRUE(Assets().disclaimerImage->IsPlaceholder());
   ASSERT_EQ(game.MessageBoxes().size(), 1u);
   const MessageBoxRecord& box = game.MessageBoxes()[0];
   EXPECT_EQ(box.caption, "Damaged Game Data");
@@ -140,7 +141,7 @@ TEST(DamagedDataTest, AWhollyDamagedTreeStillReachesTheDisclaimerAndTellsOnce) {
                        0),
             0u)
       << text;
-  EXPECT_TRUE(disclaimerImage->IsPlaceholder());
+  EXPECT_TRUE(Assets().disclaimerImage->IsPlaceholder());
 
   // The game goes on: the menu and more frames bring no second box.
   game.Frames(60, 16);

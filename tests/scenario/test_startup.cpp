@@ -112,18 +112,18 @@ TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShow
   EXPECT_EQ(logosStarted, 1);
   // One second has passed, not more: still the logos.
   EXPECT_EQ(gameState, STATE_LOGOS);
-  EXPECT_FALSE(disclaimerImage);
+  EXPECT_FALSE(Assets().disclaimerImage);
 
   game.Frame(1);
   EXPECT_EQ(gameState, STATE_DISCLAIMER);
   EXPECT_EQ(previousGameState, STATE_LOGOS);
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
-  ASSERT_TRUE(disclaimerImage);
-  ASSERT_TRUE(openingImage);
+  ASSERT_TRUE(Assets().disclaimerImage);
+  ASSERT_TRUE(Assets().openingImage);
   ASSERT_TRUE(Overlays().fullScreenOverlay);
   // The disclaimer is the backdrop, stretched over the whole overlay, and the overlay shows.
   EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
-  const engine::Color corner = disclaimerImage->PixelColor(0, 0);
+  const engine::Color corner = Assets().disclaimerImage->PixelColor(0, 0);
   EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(0, 0), corner);
 
   // Nothing more happens in state 1 by itself.
@@ -140,7 +140,7 @@ struct Seen {
 };
 
 TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) {
-  movieCount = 0;
+  ClearMovieQueue();
   moviePlayer.window = 0;
   // The cards are 320 x 240, centred on the 1024 x 768 desktop; their bar runs along y 214 from x 21.
   constexpr int kBarEndX = (1024 - 320) / 2 + 290;
@@ -148,7 +148,7 @@ TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) 
   std::vector<Seen> seen;
   SetWaitMessageHook([&seen] {
     if (!moviePlayer.playing) return;
-    const size_t entry = static_cast<size_t>(movieNextIndex - 1);
+    const size_t entry = static_cast<size_t>(MovieQueue().movieNextIndex - 1);
     if (seen.size() <= entry) seen.resize(entry + 1);
     Seen& s = seen[entry];
     if (s.firstTime < 0) s.firstTime = moviePlayer.currentTime;
@@ -166,14 +166,14 @@ TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) 
   SetWaitMessageHook(nullptr);
 
   // The logos were queued, two that cannot be skipped and the intro that can, and played in one run.
-  EXPECT_STREQ(movieNames[0], "avi\\ostrel.avi");
-  EXPECT_STREQ(movieNames[1], "avi\\orvale.avi");
-  EXPECT_STREQ(movieNames[2], "avi\\ostrel_intro.avi");
-  EXPECT_EQ(movieFlags[0], 1);
-  EXPECT_EQ(movieFlags[1], 1);
-  EXPECT_EQ(movieFlags[2], 0);
-  EXPECT_EQ(movieCount, 0);
-  EXPECT_EQ(movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
+  EXPECT_STREQ(MovieQueue().movieNames[0], "avi\\ostrel.avi");
+  EXPECT_STREQ(MovieQueue().movieNames[1], "avi\\orvale.avi");
+  EXPECT_STREQ(MovieQueue().movieNames[2], "avi\\ostrel_intro.avi");
+  EXPECT_EQ(MovieQueue().movieFlags[0], 1);
+  EXPECT_EQ(MovieQueue().movieFlags[1], 1);
+  EXPECT_EQ(MovieQueue().movieFlags[2], 0);
+  EXPECT_EQ(MovieQueue().movieCount, 0);
+  EXPECT_EQ(MovieQueue().movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
   EXPECT_EQ(WindowShowState(moviePlayer.window), SW_HIDE);
 
   // Each logo played to its end (2, 2 and 3 seconds), its bar running across as it went.
@@ -209,7 +209,7 @@ TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
   EXPECT_FALSE(engineLights[0]);
   EXPECT_FALSE(engineLights[1]);
   EXPECT_FALSE(Overlays().fullScreenOverlay);
-  EXPECT_FALSE(disclaimerImage);
+  EXPECT_FALSE(Assets().disclaimerImage);
   EXPECT_FALSE(mainWindow.root);
   // Only the harness holds the engine now.
   EXPECT_EQ(game.Root().RefCount(), 1);

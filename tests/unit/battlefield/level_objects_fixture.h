@@ -26,12 +26,12 @@ class LevelObjectTest : public ::testing::Test {
   void SetUp() override {
     StartHeadlessEngine();
     for (int slot = 0; slot < 14; ++slot)
-      levelTextures[slot] = slot == 3 ? engineRoot->CreateBitmap(120, 90) : engineRoot->CreateBitmap(128, 128);
+      UseLevelTexture(slot, slot == 3 ? engineRoot->CreateBitmap(120, 90) : engineRoot->CreateBitmap(128, 128));
   }
 
   void TearDown() override {
     for (OverheadObject& o : ohObjects) o.Destroy();
-    for (auto& texture : levelTextures) texture.Reset();
+    for (int slot = 0; slot < kLevelTextureCount; ++slot) UseLevelTexture(slot, {});
     ResetProgramState();
     StopHeadlessEngine();
   }

@@ -31,8 +31,8 @@ class BattleFrameTest : public testing::UnitTest {
   void SetUp() override {
     UnitTest::SetUp();
     UseFullScreenOverlay(engineRoot->CreateBitmap(640, 480));
-    extractionMarkerImage = engineRoot->CreateBitmap(32, 32);
-    extractionMarkerImage->Clear(0, 0, 200);
+    UseExtractionMarker(engineRoot->CreateBitmap(32, 32));
+    Assets().extractionMarkerImage->Clear(0, 0, 200);
     wrapImage = engineRoot->CreateBitmap(1024, 1024);
     missionState.smallMapImage = engineRoot->CreateBitmap(64, 64);
     gameState = STATE_OVERHEAD;

@@ -63,7 +63,7 @@ class UnitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     StartHeadlessEngine();
-    soldierIconImage = engineRoot->CreateBitmap(16, 16);
+    UseSoldierIcon(engineRoot->CreateBitmap(16, 16));
     gameClock = 0;
     WriteBodies(16);
     tree_.WriteBytes("chars\\newSold\\pistol\\oh_pistol.qsad", TestWeapon());
@@ -82,7 +82,7 @@ class UnitTest : public ::testing::Test {
   void TearDown() override {
     ResetProgramState();
     ground_.Reset();
-    soldierIconImage.Reset();
+    UseSoldierIcon({});
     StopHeadlessEngine();
   }
 

@@ -32,7 +32,7 @@ class SaveGameState : public ::testing::Test {
     engineRoot = engine::CreateEngineRoot("headless");
     engine::CoreOf(*engineRoot).SetTraceToStderr(false);
     engineStage = engineRoot->CreateStage();
-    soldierIconImage = engineRoot->CreateBitmap(16, 16);
+    UseSoldierIcon(engineRoot->CreateBitmap(16, 16));
   }
   void TearDown() override { ResetProgramState(); }
 

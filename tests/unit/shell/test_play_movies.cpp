@@ -45,7 +45,7 @@ TEST_F(PlayMoviesTest, TheEngineWindowMakesWayForTheMoviesAndComesBackAfterButNo
   QueueMovie("lost", MOVIE_SKIPPABLE);
   PlayMovies("missing", MOVIE_SHOW_STILL_AFTER);
   EXPECT_EQ(moviePlayer.window, 0u);  // the player never ran: no window was made
-  EXPECT_EQ(movieCount, 0);
+  EXPECT_EQ(MovieQueue().movieCount, 0);
 
   AddMovie("KIA", "video_only.avi");
   PlayerWatch watch;
@@ -60,7 +60,7 @@ TEST_F(PlayMoviesTest, TheEngineWindowMakesWayForTheMoviesAndComesBackAfterButNo
   EXPECT_FALSE(modeDuringRun);
   EXPECT_EQ(WindowShowState(engine), SW_MAXIMIZE);
   EXPECT_TRUE(Backend().DisplayModeActive());
-  EXPECT_EQ(movieSoundFailed, 0);  // the movie had no sound to fail
+  EXPECT_EQ(MovieQueue().movieSoundFailed, 0);  // the movie had no sound to fail
 }
 
 TEST_F(PlayMoviesTest, TheStillsStandInOneAfterTheOtherWhileTheirSoundsPlay) {
@@ -79,9 +79,9 @@ TEST_F(PlayMoviesTest, TheStillsStandInOneAfterTheOtherWhileTheirSoundsPlay) {
   EXPECT_LT(EngineNow() - before, 700 + 900 + 2 * 200);
   EXPECT_EQ(Backend().PresentedFrames() - presented, 2);
   EXPECT_EQ(VisibleStillSprite(), nullptr);  // and went when the stills were over
-  EXPECT_FALSE(movieStillImage);
-  EXPECT_EQ(movieNextIndex, 0);
-  movieCount = 0;
+  EXPECT_FALSE(MovieQueue().movieStillImage);
+  EXPECT_EQ(MovieQueue().movieNextIndex, 0);
+  ClearMovieQueue();
 }
 
 TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsItShort) {
@@ -92,7 +92,7 @@ TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsIt
   ShowMovieStillWithSound();
   EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(320, 240), (engine::Color{30, 60, 90}));
   EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
-  movieCount = 0;
+  ClearMovieQueue();
 
   AddMovie("badge1", "video_audio.avi");
   AddStill("badge1", 30, 60, 90, 5000);
@@ -101,7 +101,7 @@ TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsIt
   const int64_t before = EngineNow();
   ShowMovieStillWithSound();
   EXPECT_LT(EngineNow() - before, 1000);
-  movieCount = 0;
+  ClearMovieQueue();
 }
 
 TEST_F(PlayMoviesTest, AnEndingsStillWaitsForAPressButNotForever) {
@@ -149,7 +149,7 @@ TEST_F(PlayMoviesTest, WithAnAudioDeviceTheSoundDrivesTheMovieToItsEnd) {
   EXPECT_GT(heard, 0);  // the movie's samples, not silence
   EXPECT_GE(most, kFewestMovieSoundBuffers);
   EXPECT_LE(most, kMostMovieSoundBuffers);
-  EXPECT_EQ(movieSoundFailed, 0);
+  EXPECT_EQ(MovieQueue().movieSoundFailed, 0);
   EXPECT_GE(watch.Of(0).last, 1900);
   // When the sound runs out before the pictures, the clock takes the movie on to its end.
   EXPECT_GE(watch.Of(1).last, 1030);

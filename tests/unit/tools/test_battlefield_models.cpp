@@ -18,11 +18,11 @@ namespace {
 
 class BattlefieldModelsTest : public ::testing::Test {
  protected:
-  void SetUp() override { soldierIconImage = engineRoot->CreateBitmap(16, 16); }
+  void SetUp() override { UseSoldierIcon(engineRoot->CreateBitmap(16, 16)); }
   void TearDown() override {
     made_.clear();
     altEnemyModel = 0;
-    soldierIconImage.Reset();
+    UseSoldierIcon({});
   }
 
   template <class T = Unit>

@@ -170,7 +170,7 @@ TEST_F(MissionAssetsTest, TheBattlefieldStaysLevelAndEachRimHasItsOwnRelief) {
 
 TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   testing::HeadlessGame game;
-  for (auto& texture : levelTextures) texture = engineRoot->CreateBitmap(128, 128);
+  for (int slot = 0; slot < kLevelTextureCount; ++slot) UseLevelTexture(slot, engineRoot->CreateBitmap(128, 128));
   // A soldier's collision box, dropped from high above each point of the table onto the ground.
   engine::EngineRef<engine::EngineActor> probe = engineRoot->CreateActor();
   probe->SetBoundingBox(-0.8f, 0.8f, -0.7f, 0.7f, -0.8f, 0.8f, 0);
@@ -192,7 +192,7 @@ TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   }
   for (OverheadObject& o : ohObjects) o.Destroy();
   probe.Reset();
-  for (auto& texture : levelTextures) texture.Reset();
+  for (int slot = 0; slot < kLevelTextureCount; ++slot) UseLevelTexture(slot, {});
 }
 
 TEST_F(MissionAssetsTest, PicturesHaveTheSizesTheOverheadViewCutsFrom) {

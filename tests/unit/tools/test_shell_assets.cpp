@@ -61,7 +61,7 @@ class ShellAssetsTest : public ::testing::Test {
     ReleaseAssets();
     ReleaseOverlays();
     loadingScreenImage.Reset();
-    sharedAssetsLoaded = 0;
+    SetSharedAssetsLoaded(false);
   }
   static std::string Log() { return kestrine::testing::HeadlessGame::Log(); }
 
@@ -85,47 +85,50 @@ TEST_F(ShellAssetsTest, EveryFileTheLoadersNameExistsAndDecodes) {
 }
 
 TEST_F(ShellAssetsTest, ImagesHaveTheSizesTheScreensCutFrom) {
-  for (const auto* image : {&disclaimerImage, &openingImage, &kiaImage, &loadingScreenImage}) {
+  for (const BitmapRef* image : std::initializer_list<const BitmapRef*>{
+           &Assets().disclaimerImage, &Assets().openingImage, &Assets().kiaImage, &loadingScreenImage}) {
     EXPECT_EQ((*image)->GetWidth(), 640);
     EXPECT_EQ((*image)->GetHeight(), 480);
   }
   // The menu panel is copied 184 wide and up to 172 high; pause and quit panels 229 x 214.
-  EXPECT_EQ(menuBarsImage->GetWidth(), 184);
-  EXPECT_GE(menuBarsImage->GetHeight(), 172);
-  for (const auto* image : {&pauseMenuImage, &quitScreenImage}) {
+  EXPECT_EQ(Assets().menuBarsImage->GetWidth(), 184);
+  EXPECT_GE(Assets().menuBarsImage->GetHeight(), 172);
+  for (const BitmapRef* image :
+       std::initializer_list<const BitmapRef*>{&Assets().pauseMenuImage, &Assets().quitScreenImage}) {
     EXPECT_EQ((*image)->GetWidth(), 229);
     EXPECT_EQ((*image)->GetHeight(), 214);
   }
-  for (const auto& medal : medalImages) {
+  for (const auto& medal : Assets().medalImages) {
     EXPECT_EQ(medal->GetWidth(), 49);
     EXPECT_EQ(medal->GetHeight(), 13);
   }
-  EXPECT_EQ(badgeImages[0]->GetWidth(), 78);
-  EXPECT_EQ(badgeImages[1]->GetWidth(), 43);
-  EXPECT_EQ(badgeImages[2]->GetHeight(), 27);
+  EXPECT_EQ(Assets().badgeImages[0]->GetWidth(), 78);
+  EXPECT_EQ(Assets().badgeImages[1]->GetWidth(), 43);
+  EXPECT_EQ(Assets().badgeImages[2]->GetHeight(), 27);
   // The extraction point copies (0, 0, 32, 32) of its marker.
-  EXPECT_GE(extractionMarkerImage->GetWidth(), 32);
-  EXPECT_GE(extractionMarkerImage->GetHeight(), 32);
+  EXPECT_GE(Assets().extractionMarkerImage->GetWidth(), 32);
+  EXPECT_GE(Assets().extractionMarkerImage->GetHeight(), 32);
 }
 
 TEST_F(ShellAssetsTest, CutOutsShowTheirKeyAndPanelsNeverUseTheOverlayKey) {
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(HasColour(markerImages[i], kRed)) << i;
-  for (int i : {0, 1, 3, 6, 9, 13}) EXPECT_TRUE(HasColour(levelTextures[i], kRed)) << i;
-  EXPECT_TRUE(HasColour(soldierIconImage, Color{0, 0, 0}));
-  EXPECT_TRUE(HasColour(crosshairImage, Color{0, 255, 0}));
-  EXPECT_TRUE(HasColour(roofBreakImage, kRed));
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(HasColour(Assets().markerImages[i], kRed)) << i;
+  for (int i : {0, 1, 3, 6, 9, 13}) EXPECT_TRUE(HasColour(Assets().levelTextures[i], kRed)) << i;
+  EXPECT_TRUE(HasColour(Assets().soldierIconImage, Color{0, 0, 0}));
+  EXPECT_TRUE(HasColour(Assets().crosshairImage, Color{0, 255, 0}));
+  EXPECT_TRUE(HasColour(Assets().roofBreakImage, kRed));
   for (const auto& frame : Explosion().explosionFrames) {
     if (!frame) continue;
     EXPECT_EQ(frame->PixelColor(0, 0), (Color{255, 255, 255}));
   }
   // These are drawn onto overlays keyed on red: a red pixel in them would be a hole on the screen.
-  for (const auto* image : {&menuBarsImage, &pauseMenuImage, &quitScreenImage, &disclaimerImage, &openingImage,
-                            &kiaImage, &loadingScreenImage})
+  for (const BitmapRef* image : std::initializer_list<const BitmapRef*>{
+           &Assets().menuBarsImage, &Assets().pauseMenuImage, &Assets().quitScreenImage, &Assets().disclaimerImage,
+           &Assets().openingImage, &Assets().kiaImage, &loadingScreenImage})
     EXPECT_FALSE(HasColour(*image, kRed));
-  for (const auto& medal : medalImages) EXPECT_FALSE(HasColour(medal, kRed));
-  for (const auto& badge : badgeImages) EXPECT_FALSE(HasColour(badge, kRed));
+  for (const auto& medal : Assets().medalImages) EXPECT_FALSE(HasColour(medal, kRed));
+  for (const auto& badge : Assets().badgeImages) EXPECT_FALSE(HasColour(badge, kRed));
   // The trunks are keyed on red too, and must have no holes.
-  for (int i : {2, 5, 8, 11}) EXPECT_FALSE(HasColour(levelTextures[i], kRed)) << i;
+  for (int i : {2, 5, 8, 11}) EXPECT_FALSE(HasColour(Assets().levelTextures[i], kRed)) << i;
 }
 
 TEST_F(ShellAssetsTest, FrontEndPicturesHaveTheirSizesAndTheMedalsAreCutOutToFitTheirPlaces) {
