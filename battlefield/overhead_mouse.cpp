@@ -176,7 +176,7 @@ void Fire(int32_t x, int32_t y) {
 
 void LeftClick(int32_t x, int32_t y) {
   if (HotspotClick(x, y)) {
-    PressOverheadButton(hotspotIndex);
+    PressOverheadButton(Hotspots().hotspotIndex);
     return;
   }
   Fire(x, y);
@@ -185,7 +185,7 @@ void LeftClick(int32_t x, int32_t y) {
 void RightClick(int32_t x, int32_t y) {
   Vector3 target;
   if (HotspotClick(x, y)) {
-    if (hotspotIndex != OVERHEAD_MINI_MAP) return;
+    if (Hotspots().hotspotIndex != OVERHEAD_MINI_MAP) return;
     target = MiniMapToWorld(x, y);
   } else {
     const engine::EngineRef<engine::EngineHit> hit = PickAt(x, y);

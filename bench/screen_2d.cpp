@@ -56,7 +56,7 @@ void BM_MenuRedraw20Labels(benchmark::State& state) {
   SetUpScreens();
   static const wchar_t* const kLabels[] = {L"TRAINING", L"NEW GAME", L"LOAD GAME", L"OPTIONS",      L"PLAYER CONTROLS",
                                            L"CREDITS",  L"EXIT",     L"NOVICE",    L"INTERMEDIATE", L"EXPERT"};
-  hotspotIndex = 3;
+  ChooseHotspot(3);
   for (auto _ : state) {
     ClearHotspots();
     ClearMenuCanvas();

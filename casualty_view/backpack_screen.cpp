@@ -164,13 +164,13 @@ void FollowPointer() {
     DrawDescriptionBox(noFitShown ? kNoFitText : kLongHelpText);
     return;
   }
-  const StripHit hit = hotspotIndex == BACKPACK_STRIP ? StripToolAt(pointerX, pointerY) : StripHit{};
+  const StripHit hit = Hotspots().hotspotIndex == BACKPACK_STRIP ? StripToolAt(pointerX, pointerY) : StripHit{};
   if (hit.row >= 0) {
     HighlightStripTool(hit.row, hit.topRow);
   } else {
     ClearStripHighlight();
   }
-  switch (hotspotIndex) {
+  switch (Hotspots().hotspotIndex) {
     case BACKPACK_SCROLL_LEFT:
       toolStripScroll = std::max(0, toolStripScroll - kStripScrollStep);
       break;
@@ -279,7 +279,7 @@ BackpackPicture PictureNow() {
   BackpackPicture p;
   p.pointerX = pointerX;
   p.pointerY = pointerY;
-  p.hotspot = hotspotIndex;
+  p.hotspot = Hotspots().hotspotIndex;
   p.scroll = toolStripScroll;
   p.noFit = noFitShown;
   p.capacity = capacityFactor;
@@ -375,7 +375,7 @@ bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {
     return true;
   }
   if (code != engine::kMouseLeftUp || !HotspotClick(x, y)) return true;
-  switch (hotspotIndex) {
+  switch (Hotspots().hotspotIndex) {
     case BACKPACK_START_MISSION:
       ClearTextOverlay();
       ClearMenuCanvas();

@@ -406,7 +406,7 @@ void DebriefingMenu() {
 }
 
 void OnBriefingClick(int code, int32_t, int32_t) {
-  const int32_t index = hotspotIndex;
+  const int32_t index = Hotspots().hotspotIndex;
   if (code != kClickRelease) {
     if (isBriefing)
       ScrollArrows(index, BRIEFING_SCROLL_UP, BRIEFING_SCROLL_DOWN);

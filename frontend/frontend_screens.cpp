@@ -116,7 +116,7 @@ void EnterDevNotes() {
 // The volume screen and the pause menu act on the button the pointer last came to rest on. The one chosen on
 // the screen before (VOLUME CONTROL sits where the volume screen has its BACK, and its index is the effects'
 // down button) must not count as a choice made here.
-void ForgetTheLastButton() { hotspotIndex = -1; }
+void ForgetTheLastButton() { ForgetHotspot(); }
 
 // The slot screens read their labels afresh at every visit. The button the pointer rested on before (the
 // briefing's SAVE, say) is no slot of theirs.

@@ -265,7 +265,7 @@ void QuitAction(int32_t button) {
         // The briefing and the debriefing draw themselves every frame: no entry needed. NO's index is none of
         // their buttons: nothing of theirs is lit until the pointer moves.
         ClearHotspots();
-        hotspotIndex = -1;
+        ForgetHotspot();
         ClearScreenLayers();
         StoreGameStateWithoutEntry(previousGameState);
       }
@@ -297,7 +297,7 @@ void DevNotesAction(int32_t button) {
 void EnterQuitConfirm() {
   // Whatever the pointer rested on before (the pause menu's QUIT sits nowhere near YES, the briefing's
   // buttons anywhere) must not count as a choice made here.
-  hotspotIndex = -1;
+  ForgetHotspot();
   QuitConfirm();
 }
 

@@ -132,7 +132,7 @@ void TeamSelectMenu() {
 }
 
 void OnPlayerSelectClick(int code, int32_t, int32_t) {
-  const int32_t index = hotspotIndex;
+  const int32_t index = Hotspots().hotspotIndex;
   if (code != kClickRelease) {
     sharedTextBox.autoScrollUp = index == PLAYER_SELECT_SCROLL_UP ? 1 : 0;
     sharedTextBox.autoScrollDown = index == PLAYER_SELECT_SCROLL_DOWN ? 1 : 0;

@@ -168,7 +168,7 @@ void SaveSlotClick(int code, int32_t x, int32_t y) {
     HotspotHover(x, y);
     return;
   }
-  if (HotspotClick(x, y)) SlotButtonAction(hotspotIndex);
+  if (HotspotClick(x, y)) SlotButtonAction(Hotspots().hotspotIndex);
 }
 
 void ReleaseSlotScreenImages() {

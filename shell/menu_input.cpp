@@ -5,11 +5,11 @@
 
 namespace kestrine {
 
-int32_t ButtonByClick(int32_t x, int32_t y) { return HotspotClick(x, y) ? hotspotIndex : -1; }
+int32_t ButtonByClick(int32_t x, int32_t y) { return HotspotClick(x, y) ? Hotspots().hotspotIndex : -1; }
 
-int32_t ButtonByHover(int32_t x, int32_t y) { return HotspotHover(x, y) ? hotspotIndex : -1; }
+int32_t ButtonByHover(int32_t x, int32_t y) { return HotspotHover(x, y) ? Hotspots().hotspotIndex : -1; }
 
-int32_t ButtonLastHovered() { return hotspotIndex; }
+int32_t ButtonLastHovered() { return Hotspots().hotspotIndex; }
 
 bool HoverOverTextBoxButtons(int32_t x, int32_t y) {
   if (HotspotHover(x, y)) return true;
@@ -19,8 +19,8 @@ bool HoverOverTextBoxButtons(int32_t x, int32_t y) {
 }
 
 void ScrollWhileOnArrows(bool hit, int32_t upButton, int32_t downButton) {
-  sharedTextBox.autoScrollUp = hit && hotspotIndex == upButton ? 1 : 0;
-  sharedTextBox.autoScrollDown = hit && hotspotIndex == downButton ? 1 : 0;
+  sharedTextBox.autoScrollUp = hit && Hotspots().hotspotIndex == upButton ? 1 : 0;
+  sharedTextBox.autoScrollDown = hit && Hotspots().hotspotIndex == downButton ? 1 : 0;
 }
 
 }  // namespace kestrine

@@ -172,8 +172,8 @@ void RightClick(Harness& game, ScreenPoint p) {
 
 bool PressButton(Harness& game, int index) {
   game.Frame(16);  // the screen as the player sees it
-  if (index < 0 || index >= MenuHotspots.count) return false;
-  const MenuHotspot& button = MenuHotspots.entries[index];
+  if (index < 0 || index >= Hotspots().MenuHotspots.count) return false;
+  const MenuHotspot& button = Hotspots().MenuHotspots.entries[index];
   if (button.x1 <= button.x0 || button.y1 <= button.y0) return false;  // greyed: nothing to press
   const int x = static_cast<int>((button.x0 + button.x1) / 2), y = static_cast<int>((button.y0 + button.y1) / 2);
   game.MoveTo(x, y);

@@ -283,15 +283,15 @@ TEST_F(MouseStagesTest, AClickInThePlayerControlsAfterThePointerLeftTheButtonsDo
   AddHotspotRect(50, 205, 522, 20);
   AddHotspotRect(50, 458, 522, 20);
   game.MoveTo(200, 185);
-  ASSERT_EQ(hotspotIndex, 0);
+  ASSERT_EQ(Hotspots().hotspotIndex, 0);
   game.MoveTo(600, 100);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
   EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
   EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
   // The release lands on BACK, but these screens act on the last hover, which found nothing.
   game.Mouse(engine::kMouseLeftUp, 200, 185);
   EXPECT_EQ(gameState, STATE_PLAYER_CONTROLS);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
   EXPECT_EQ(pointerX, 200);
   EXPECT_EQ(pointerY, 185);
 }
@@ -303,7 +303,7 @@ TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
   AddHotspotRect(100, 130, 100, 20);
   // On the button's very edge is off it.
   game.Mouse(engine::kMouseLeftUp, 100, 140);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
   EXPECT_EQ(gameState, STATE_DIFFICULTY);
   // Inside the second button: INTERMEDIATE is chosen, and player select follows.
   game.Mouse(engine::kMouseLeftUp, 150, 140);
@@ -326,12 +326,12 @@ TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {
     game.Mouse(engine::kMouseLeftDown, 100, 100);
     EXPECT_EQ(sharedTextBox.autoScrollDown, 1) << "state " << state;
     EXPECT_EQ(sharedTextBox.autoScrollUp, 0) << "state " << state;
-    EXPECT_EQ(hotspotIndex, downArrow);
+    EXPECT_EQ(Hotspots().hotspotIndex, downArrow);
     // Any mouse event away from the buttons stops it.
     game.Mouse(engine::kMouseRightUp, 400, 400);
     EXPECT_EQ(sharedTextBox.autoScrollDown, 0) << "state " << state;
     EXPECT_EQ(sharedTextBox.autoScrollUp, 0) << "state " << state;
-    EXPECT_EQ(hotspotIndex, -1);
+    EXPECT_EQ(Hotspots().hotspotIndex, -1);
   }
 }
 

@@ -68,7 +68,7 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     game.Click(kBackX, kBackY);
     EXPECT_EQ(gameState, STATE_OPTIONS);
     // The options menu is there at once, before the pointer moves: its five places, BACK the last.
-    EXPECT_EQ(MenuHotspots.count, OPTIONS_BACK + 1);
+    EXPECT_EQ(Hotspots().MenuHotspots.count, OPTIONS_BACK + 1);
     std::ifstream in("savedGames/bli", std::ios::binary);
     const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_EQ(file.size(), 840u);

@@ -176,7 +176,7 @@ TEST_F(MenuRoad, TheQuitConfirmationNeedsAPointerOnYes) {
   ToThePauseMenu();
   PointAndClick(kPauseQuit);
   ASSERT_EQ(gameState, STATE_QUIT_CONFIRM);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
   // A second release where the pointer still is quits nothing.
   game.Mouse(engine::kMouseLeftUp, kPauseQuit.x, kPauseQuit.y);
   EXPECT_EQ(gameState, STATE_QUIT_CONFIRM);

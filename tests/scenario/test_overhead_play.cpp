@@ -79,7 +79,7 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(currentCasualtyIndex, index - firstPatientUnit);
-  EXPECT_EQ(MenuHotspots.count, 0) << "the overhead buttons went with its screen";
+  EXPECT_EQ(Hotspots().MenuHotspots.count, 0) << "the overhead buttons went with its screen";
   game_.Frames(4, kFrameMs);
 
   // Back, with the casualty readied for evacuation (the developer's X).
@@ -159,8 +159,8 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   game_.Press(VK_ESCAPE);
   EXPECT_EQ(gameState, STATE_PAUSE_MENU);
   game_.Frame(kFrameMs);
-  ASSERT_GT(MenuHotspots.count, 3);
-  const MenuHotspot& resume = MenuHotspots.entries[3];
+  ASSERT_GT(Hotspots().MenuHotspots.count, 3);
+  const MenuHotspot& resume = Hotspots().MenuHotspots.entries[3];
   const int cx = static_cast<int>((resume.x0 + resume.x1) / 2), cy = static_cast<int>((resume.y0 + resume.y1) / 2);
   game_.MoveTo(cx, cy);
   game_.Click(cx, cy);

@@ -77,9 +77,9 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
 
   TakeFromTray(game, TOOL_BANDAGE);
   EXPECT_EQ(selectedTool, TOOL_BANDAGE);
-  EXPECT_EQ(toolTipDeferred, 0);
+  EXPECT_EQ(ToolTips().toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
-  EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
+  EXPECT_EQ(ToolTips().toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
   EXPECT_NE(LastChart(patient).find("Bandage applied to facial laceration"), std::string::npos);
   // The sleeve is cut away before the arm can be dressed.
   TakeFromTray(game, TOOL_SCISSORS);
@@ -274,9 +274,9 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
   TakeFromTray(game, TOOL_BANDAGE);
   EXPECT_EQ(selectedTool, TOOL_BANDAGE);
-  EXPECT_EQ(toolTipDeferred, 0);
+  EXPECT_EQ(ToolTips().toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
-  EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
+  EXPECT_EQ(ToolTips().toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
   EXPECT_EQ(LastChart(patient), "None left");
 }
 

@@ -56,8 +56,8 @@ std::string Snapshot(const char* step) {
                 "hotspot %d debug %d movies %d\n",
                 step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown,
                 backpack.totalItems, keepBackpack ? 1 : 0, toolCount, Assets().sharedAssetsLoaded,
-                Progress().missionScore, Progress().missionMaximum, reportLineCount, pickedInjuryCount, hotspotIndex,
-                debugMode, MovieQueue().movieCount);
+                Progress().missionScore, Progress().missionMaximum, reportLineCount, pickedInjuryCount,
+                Hotspots().hotspotIndex, debugMode, MovieQueue().movieCount);
   return line;
 }
 
@@ -121,13 +121,13 @@ TEST(ProgramRuns, AStateNoSubsystemRegisteredSaysItsScreenIsNotBuiltOnceAndDoesN
   SetGameState(19);
   EXPECT_EQ(gameState, 19);
   EXPECT_EQ(previousGameState, STATE_DISCLAIMER);
-  const int32_t hotspot = hotspotIndex;
+  const int32_t hotspot = Hotspots().hotspotIndex;
   game.Frames(3, 16);
   game.MoveTo(480, 440);
   game.Click(480, 440);
   game.Press('A');
   SetGameState(19);
-  EXPECT_EQ(hotspotIndex, hotspot);  // no hover test ran for it
+  EXPECT_EQ(Hotspots().hotspotIndex, hotspot);  // no hover test ran for it
   // Said once, and by no other state.
   const std::string log = game.DebugLog();
   EXPECT_NE(log.find("screen 19 not built"), std::string::npos);

@@ -87,7 +87,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
 
   PointAndClick(kBriefingSave);
   ASSERT_EQ(gameState, STATE_SAVE_GAME);
-  EXPECT_EQ(hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
+  EXPECT_EQ(Hotspots().hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
   game.Frame(16);
   EXPECT_EQ(slotScreenState.slotLabel[9], "EMPTY");
   EXPECT_GT(CountPixels(ScreenText().textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";

@@ -168,7 +168,7 @@ TEST_F(LoadingScreenTest, TheImageIsLoadedTheFirstTimeOnlyAndKeptAndTheButtonsOf
   ASSERT_FALSE(loadingScreenImage);
   AddHotspotRect(10, 10, 100, 100);
   ShowLoadingScreen();
-  EXPECT_EQ(MenuHotspots.count, 0);
+  EXPECT_EQ(Hotspots().MenuHotspots.count, 0);
   ASSERT_TRUE(loadingScreenImage);
   const engine::EngineBitmap* first = loadingScreenImage.Get();
   EXPECT_EQ(first->SourcePath(), "images\\loadingscreen.qjp");

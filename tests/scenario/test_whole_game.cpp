@@ -214,7 +214,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
     if (gameState == STATE_HIGH_SCORES) PressButton(game, HIGH_SCORE_BACK);
     if (gameState == STATE_OPTIONS) {
       // The options are drawn once the pointer moves on the button it rests on.
-      const MenuHotspot& rest = MenuHotspots.entries[HIGH_SCORE_BACK];
+      const MenuHotspot& rest = Hotspots().MenuHotspots.entries[HIGH_SCORE_BACK];
       game.MoveTo(static_cast<int>(rest.x0) + 1, static_cast<int>(rest.y0) + 1);
       PressButton(game, OPTIONS_BACK);
     }

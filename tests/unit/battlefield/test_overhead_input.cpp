@@ -56,19 +56,19 @@ TEST_F(OverheadInputTest, TheCasualtyButtonsAreThereOnlyWithinSevenOfTheNearestC
   EXPECT_EQ(view.y, 418);  // 397 x 480 / 455
   nearestPatientDistance = 7.0;
   SetOverheadHotspots();
-  ASSERT_EQ(MenuHotspots.count, kOverheadHotspotCount);
+  ASSERT_EQ(Hotspots().MenuHotspots.count, kOverheadHotspotCount);
   for (int id : {OVERHEAD_VIEW_PATIENT, OVERHEAD_DRAG_PATIENT}) {
-    const MenuHotspot& e = MenuHotspots.entries[id];
+    const MenuHotspot& e = Hotspots().MenuHotspots.entries[id];
     EXPECT_EQ(e.x0 + e.y0 + e.x1 + e.y1, 0.0) << id;
   }
   EXPECT_FALSE(HotspotClick(view.x + 60, view.y + 11));
   EXPECT_TRUE(HotspotClick(view.x + 150, view.y + 20));  // the pistol beside it is always there
-  EXPECT_EQ(hotspotIndex, OVERHEAD_PISTOL);
+  EXPECT_EQ(Hotspots().hotspotIndex, OVERHEAD_PISTOL);
 
   nearestPatientDistance = 6.99;
   SetOverheadHotspots();
   EXPECT_TRUE(HotspotClick(view.x + 60, view.y + 11));
-  EXPECT_EQ(hotspotIndex, OVERHEAD_VIEW_PATIENT);
+  EXPECT_EQ(Hotspots().hotspotIndex, OVERHEAD_VIEW_PATIENT);
 }
 
 TEST_F(OverheadInputTest, TheRifleFiresInBurstsOfThreeAndAFreshClipHoldsTheNextShotASecond) {

@@ -138,7 +138,7 @@ TEST_F(BackpackScreenTest, AClickBeforeTheFirstFrameDoesNotPressTheBriefingsButt
   Build();
   OnBackpackClick(450, 315, kClick);
   EXPECT_EQ(gameState, STATE_BACKPACK);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
 }
 
 // ---- the strip under the pointer ----

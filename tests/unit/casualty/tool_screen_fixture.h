@@ -29,7 +29,7 @@ class ToolScreenTest : public BackpackTest {
     engineCamera = engineStage->GetCamera();
     CreateTextOverlay();
     CreateOverlays();
-    toolTip.Create();
+    CreateToolTip();
   }
 
   void WriteSheet() { tree_.WriteBmp("images/tools/toolsprites.qjp", 256, 240, SheetPixel); }
