@@ -107,7 +107,7 @@ void CreateEvacHelicopter() {
   helicopter.SetScale(HelicopterScale());
   helicopter.body->SetVisible(1);
   helicopter.marker->SetVisible(1);
-  if (!replayingSave) PlayEffectLoop(SOUND_HELI_LOOP, 1);
+  if (!Sounds().replayingSave) PlayEffectLoop(SOUND_HELI_LOOP, 1);
   helicopter.body->Rotate(0, 1, 0, static_cast<float>(rand() % 52 + 15), 1);
   helicopter.body->PlayAnimation(L"rtrturn", 1, 1, 5.5f, 0, 0);
   ++unitCount;

@@ -119,7 +119,7 @@ void OverheadObject::scaleBy(float d) {
 // view leaves its model as an earlier view left it.
 void OverheadObject::Show(bool visible) {
   // A saved game's actions are being replayed behind the scenes: nothing on screen changes.
-  if (replayingSave) return;
+  if (Sounds().replayingSave) return;
   if (viewPreset == 1) {
     if (billboard)
       billboard->SetVisible(visible ? 1 : 0);

@@ -243,8 +243,7 @@ void OpenNearestCasualty(bool checkState) {
   // overhead view lets go of its screen first.
   LeaveOverhead();
   SetGameState(STATE_PATIENT_VIEW);
-  overheadEffectsOffset = kPatientViewEffectsOffset;
-  overheadMusicOffset = 0;
+  SetOverheadOffsets(kPatientViewEffectsOffset, 0);
   if (!HaveMedic()) return;
   StopMedic();
   if (dragging) EndDrag();

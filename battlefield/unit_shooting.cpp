@@ -59,11 +59,11 @@ int32_t ChooseTarget(const Unit& shooter, int32_t s, int32_t level) {
 
 void PlayShot(const Unit& shooter, int32_t pan, int32_t volumeDrop) {
   const int slot = shooter.side == kSideEnemy ? SOUND_ENEMY_FIRE : SOUND_RIFLE;
-  if (!soundTable.IsLoaded(slot)) return;
-  const auto& sound = soundTable[slot];
+  if (!Sounds().soundTable.IsLoaded(slot)) return;
+  const auto& sound = Sounds().soundTable[slot];
   sound->Stop();
   sound->SetPan(pan);
-  sound->SetVolume(effectsVolume - overheadEffectsOffset - volumeDrop);
+  sound->SetVolume(Sounds().effectsVolume - Sounds().overheadEffectsOffset - volumeDrop);
   sound->Play(0, 0);
 }
 

@@ -50,8 +50,7 @@ void ApplyViewPreset() {
   viewPresetState.cameraZOffset = values.cameraZOffset;
   viewPresetState.panLimitX = values.panLimitX;
   viewPresetState.panLimitZ = values.panLimitZ;
-  overheadEffectsOffset = values.effectsAttenuation;
-  overheadMusicOffset = values.musicAttenuation;
+  SetOverheadOffsets(values.effectsAttenuation, values.musicAttenuation);
   UpdateMusicVolume();
   for (int32_t i = 0; i < objectCount && i < kLevelObjectCapacity; ++i) ohObjects[i].Show(true);
 }

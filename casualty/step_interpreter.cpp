@@ -138,7 +138,7 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   DeveloperPrint(std::string(row.title));
 
   const bool sideRead = savedStream != nullptr && ReadSideLine(patient, savedStream);
-  if (!sideRead && (savedStream != nullptr || !replayingSave)) DecideSide(patient, row);
+  if (!sideRead && (savedStream != nullptr || !Sounds().replayingSave)) DecideSide(patient, row);
 
   patient.clockMs = 0;
   patient.minorShockDeadline = row.deadlines[DEADLINE_MINOR_SHOCK] * 1000;

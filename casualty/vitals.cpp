@@ -85,7 +85,7 @@ void UpdateVitals(Patient& patient, int32_t frameMs) {
     patient.clockMs += std::clamp(frameMs, 0, kMaxVitalsStepMs);
     SetShock(patient, DeadlineLevel(patient), 1);
   }
-  if (!replayingSave) DrawTimeBar(patient);
+  if (!Sounds().replayingSave) DrawTimeBar(patient);
 }
 
 double TimeBarFraction(const Patient& patient) {

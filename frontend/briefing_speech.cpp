@@ -81,9 +81,9 @@ std::string BriefingSpeechName(bool briefing, int32_t mission, int32_t endFlag, 
 }
 
 void StopBriefingSpeech() {
-  auto& slot = soundTable[SOUND_BRIEFING_SPEECH];
+  const auto& slot = Sounds().soundTable[SOUND_BRIEFING_SPEECH];
   if (slot) slot->Stop();
-  slot.Reset();
+  ReleaseSoundSlot(SOUND_BRIEFING_SPEECH);
   briefingSpeechState.lipSyncRecords.reset();
 }
 
@@ -113,7 +113,7 @@ void PlayBriefingSpeech() {
   countdown = -1;
   if (timeline.status != LipSyncStatus::Loaded) return;
   briefingSpeechState.lipSyncRecords = std::move(timeline.records);
-  soundTable[SOUND_BRIEFING_SPEECH] = engineRoot->LoadSound(WidenText("sounds\\" + name + ".qwv"), 0);
+  SetSoundSlot(SOUND_BRIEFING_SPEECH, engineRoot->LoadSound(WidenText("sounds\\" + name + ".qwv"), 0));
   briefingSpeechState.walk.Restart();
 }
 
@@ -123,7 +123,7 @@ void AnimateBriefingHead() {
     Idle();
     return;
   }
-  const auto& sound = soundTable[SOUND_BRIEFING_SPEECH];
+  const auto& sound = Sounds().soundTable[SOUND_BRIEFING_SPEECH];
   if (!sound || !sound->IsLoaded() || !briefingHead->IsReady()) return;
 
   const LipSyncFrame step = AdvanceLipSync(s.walk, *s.lipSyncRecords, frameTime);
@@ -138,7 +138,7 @@ void AnimateBriefingHead() {
   // The shape being replaced stays until the walk lets it go.
   if (s.walk.index > 0) s.currentMouthAnimation = HeadAnimation(s.walk.heldShape);
   if (step.startSound) {
-    sound->SetVolume(effectsVolume);
+    sound->SetVolume(Sounds().effectsVolume);
     sound->Play(0, 0);
   }
   const std::wstring mouth = HeadAnimation(step.newShape);

@@ -183,16 +183,16 @@ void VolumeAction(int32_t button) {
       OptionsMenu();
       return;
     case VOLUME_EFFECTS_DOWN:
-      effectsVolume = SteppedVolume(effectsVolume, -kVolumeStep);
+      SetEffectsVolume(SteppedVolume(Sounds().effectsVolume, -kVolumeStep));
       break;
     case VOLUME_EFFECTS_UP:
-      effectsVolume = SteppedVolume(effectsVolume, kVolumeStep);
+      SetEffectsVolume(SteppedVolume(Sounds().effectsVolume, kVolumeStep));
       break;
     case VOLUME_MUSIC_DOWN:
-      musicVolume = SteppedVolume(musicVolume, -kVolumeStep);
+      SetMusicVolume(SteppedVolume(Sounds().musicVolume, -kVolumeStep));
       break;
     case VOLUME_MUSIC_UP:
-      musicVolume = SteppedVolume(musicVolume, kVolumeStep);
+      SetMusicVolume(SteppedVolume(Sounds().musicVolume, kVolumeStep));
       break;
     default:
       return;

@@ -193,8 +193,8 @@ void VolumeScreen() {
   ScreenText().textOverlay->DrawBitmap(soundBarsImage, 0, 0, 0, 185, 125, PanelX(75), PanelY(169), 185,
                                        screenHeight * 125 / 480);
   MenuButton(1, L"BACK");
-  VolumeControl(kEffectsRows, L"SOUND EFFECTS VOLUME", effectsVolume);
-  VolumeControl(kMusicRows, L"MUSIC VOLUME", musicVolume);
+  VolumeControl(kEffectsRows, L"SOUND EFFECTS VOLUME", Sounds().effectsVolume);
+  VolumeControl(kMusicRows, L"MUSIC VOLUME", Sounds().musicVolume);
 }
 
 void DevNotesScreen() {

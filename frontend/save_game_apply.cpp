@@ -34,8 +34,8 @@ void ApplySavedCampaign(const SaveGame& save) {
   const bool trainingRun = save.mission >= kFirstTrainingMission;
   ResumeCampaign(save.mission, save.difficulty, trainingRun);
   ApplyProgress(save.progress);
-  effectsVolume = save.effectsVolume;
-  musicVolume = save.musicVolume;
+  SetEffectsVolume(save.effectsVolume);
+  SetMusicVolume(save.musicVolume);
   UpdateMusicVolume();
   if (save.kind != SAVE_DEBRIEFING) return;
 

@@ -38,8 +38,8 @@ SaveGame GatherCampaign(SaveKind kind, std::time_t when) {
   save.time = SaveTimeText(when);
   save.difficulty = Campaign().difficulty;
   save.progress = GatherProgress();
-  save.effectsVolume = effectsVolume;
-  save.musicVolume = musicVolume;
+  save.effectsVolume = Sounds().effectsVolume;
+  save.musicVolume = Sounds().musicVolume;
   return save;
 }
 

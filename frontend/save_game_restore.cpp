@@ -107,7 +107,7 @@ void ReplayPatients(const SavedMission& m) {
 
 void RestoreMission(const SaveGame& save) {
   const SavedMission& m = save.battle;
-  replayingSave = 1;
+  SetReplayingSave(true);
   const bool helicopterMade = RestoreUnits(m);
   ApplySavedBackpack(m.backpack);
 
@@ -117,7 +117,7 @@ void RestoreMission(const SaveGame& save) {
   ClearMissionMaximum();
   RebuildPatientView(m, helicopterMade);
   ReplayPatients(m);
-  replayingSave = 0;
+  SetReplayingSave(false);
 
   // Straight into the overhead view, as if the mission had just been started: the loader replaces the mission
   // start's own entry, so the overhead view is entered from "starting a mission" without running it.

@@ -103,8 +103,8 @@ void WaitUntilLoaded(const Ref& asset, int stepMs) {
 }
 
 void LoadSlotPolled(int slot, const std::wstring& path, int stepMs) {
-  soundTable[slot] = engineRoot->LoadSound(path, 1);
-  WaitUntilLoaded(soundTable[slot], stepMs);
+  SetSoundSlot(slot, engineRoot->LoadSound(path, 1));
+  WaitUntilLoaded(Sounds().soundTable[slot], stepMs);
 }
 
 std::wstring MusicPath(const wchar_t* kind, int mission) {
@@ -157,9 +157,9 @@ void LoadAllAssets() {
   ClearMissionScore();
   ShowLoadingScreen();
 
-  soundTable[SOUND_PATIENT_MUSIC].Reset();
-  soundTable[SOUND_OVERHEAD_MUSIC].Reset();
-  soundTable[SOUND_RADIO_CHATTER].Reset();
+  ReleaseSoundSlot(SOUND_PATIENT_MUSIC);
+  ReleaseSoundSlot(SOUND_OVERHEAD_MUSIC);
+  ReleaseSoundSlot(SOUND_RADIO_CHATTER);
   LoadSlotPolled(SOUND_PATIENT_MUSIC, MusicPath(L"PV", Campaign().missionNumber), 50);
   LoadSlotPolled(SOUND_OVERHEAD_MUSIC, MusicPath(L"OV", Campaign().missionNumber), 50);
   const int chatter = rand() % 17 + 1;
@@ -182,8 +182,8 @@ void LoadAllAssets() {
     if (entry.keyed) (*entry.target)->SetColorKey(entry.r, entry.g, entry.b);
   }
   for (int slot : kBarSoundSlots) {
-    soundTable[slot] = engineRoot->LoadSound(SoundSlotPath(slot), 1);
-    while (!WaitForSound(soundTable[slot])) {
+    SetSoundSlot(slot, engineRoot->LoadSound(SoundSlotPath(slot), 1));
+    while (!WaitForSound(Sounds().soundTable[slot])) {
     }
   }
   for (int slot : kQuietSoundSlots) LoadSlotPolled(slot, SoundSlotPath(slot), 50);
@@ -240,7 +240,7 @@ void ReleaseAssets() {
   sharedAssets.openingImage.Reset();
   for (auto& texture : sharedAssets.levelTextures) texture.Reset();
   sharedAssets.wreckImage.Reset();
-  for (auto& slot : soundTable.slots) slot.Reset();
+  ReleaseAllSoundSlots();
   for (auto& medal : sharedAssets.medalImages) medal.Reset();
   for (auto& badge : sharedAssets.badgeImages) badge.Reset();
   sharedAssets.pauseMenuImage.Reset();

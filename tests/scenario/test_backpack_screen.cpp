@@ -95,8 +95,8 @@ TEST_F(BackpackScreenScenario, StripClicksLoadUntilNothingFitsAndListClicksUnloa
   EXPECT_LT(backpack.volume, backpack.maxVolume);
   EXPECT_GE(backpack.volume + ToolTable[TOOL_IV].volume, backpack.maxVolume);
   EXPECT_GT(BarPixels(0.793), volumeBar);
-  ASSERT_TRUE(noFitSound);
-  EXPECT_FALSE(noFitSound->IsPlaceholder());
+  ASSERT_TRUE(Sounds().noFitSound);
+  EXPECT_FALSE(Sounds().noFitSound->IsPlaceholder());
 
   // The IV went to the top of the list; its line takes one out at each click.
   const int firstLine = PanelY(100 + 13) + 3;

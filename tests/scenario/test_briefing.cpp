@@ -69,7 +69,7 @@ class BriefingRoad : public AtTheDisclaimer {
     game.Frame(16);
   }
   static bool HeadOnStage() { return briefingHead && engineStage->Contains(briefingHead.Get()); }
-  static const engine::EngineRef<engine::EngineSound>& Speech() { return soundTable[SOUND_BRIEFING_SPEECH]; }
+  static const engine::EngineRef<engine::EngineSound>& Speech() { return Sounds().soundTable[SOUND_BRIEFING_SPEECH]; }
 };
 
 TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
@@ -337,8 +337,8 @@ TEST(BriefingOnPlainModels, AFigureAndAnOfficerWithoutAnimationsStandAndTheRoadG
   EXPECT_EQ(briefingHead->GetAnimationCount(), 0);
   // The message is heard on time though the head has no mouth to move.
   game.Frames(200, 16);
-  ASSERT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]);
-  EXPECT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]->IsPlaying());
+  ASSERT_TRUE(Sounds().soundTable[SOUND_BRIEFING_SPEECH]);
+  EXPECT_TRUE(Sounds().soundTable[SOUND_BRIEFING_SPEECH]->IsPlaying());
   PointAndClick(game, kLoadBackpack);
   EXPECT_EQ(gameState, STATE_BACKPACK);
 }

@@ -91,7 +91,7 @@ std::vector<float> PlayGrenades(uint32_t seed) {
     // The fuse ends after 2.1 time units, 70 ms a tenth: the explosion, its sound, the shake.
     EXPECT_EQ(medic.projectile.idle, frame >= 21);
     if (frame != 21) continue;
-    EXPECT_TRUE(Explosion().explosionSprite->visible && soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
+    EXPECT_TRUE(Explosion().explosionSprite->visible && Sounds().soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
     EXPECT_EQ(shakeTimer, 700);
   }
   EXPECT_NE(trace[21], trace[20]);      // shaken

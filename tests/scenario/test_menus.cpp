@@ -76,20 +76,20 @@ TEST_F(MenuRoad, AcceptOptionsVolumeUpAndDownThenBackAndBack) {
   // effects' down button's): nothing was chosen on this screen yet.
   Click(kRow[0]);
   EXPECT_EQ(gameState, STATE_VOLUME);
-  EXPECT_EQ(effectsVolume, 127);
+  EXPECT_EQ(Sounds().effectsVolume, 127);
 
-  effectsVolume = 125;
+  SetEffectsVolume(125);
   PointAndClick(kEffectsUp);
-  EXPECT_EQ(effectsVolume, 127);
+  EXPECT_EQ(Sounds().effectsVolume, 127);
   PointAndClick(kEffectsDown);
-  EXPECT_EQ(effectsVolume, 117);
+  EXPECT_EQ(Sounds().effectsVolume, 117);
   EXPECT_EQ(BarLength(kEffectsBarY), 139);  // 117 x 150 x 640 / 80518 = 139.4
-  musicVolume = 5;
+  SetMusicVolume(5);
   PointAndClick(kMusicDown);
-  EXPECT_EQ(musicVolume, 0);
+  EXPECT_EQ(Sounds().musicVolume, 0);
   EXPECT_EQ(BarLength(kMusicBarY), 0);
   PointAndClick(kMusicUp);
-  EXPECT_EQ(musicVolume, 10);
+  EXPECT_EQ(Sounds().musicVolume, 10);
   EXPECT_EQ(BarLength(kMusicBarY), 11);  // 10 x 150 x 640 / 80518 = 11.9
 
   PointAndClick(kRow[0]);  // BACK

@@ -83,7 +83,8 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   std::tie(campaign.campaignScore, campaign.campaignMaximum) = std::pair(310, 400);
   campaign.ribbonCount[7] = 1;
   RestoreProgress(campaign);
-  std::tie(effectsVolume, musicVolume) = std::pair(90, 40);
+  SetEffectsVolume(90);
+  SetMusicVolume(40);
 
   PointAndClick(kBriefingSave);
   ASSERT_EQ(gameState, STATE_SAVE_GAME);
@@ -114,7 +115,7 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   EXPECT_EQ(Campaign().missionNumber, 4);
   EXPECT_EQ(std::tuple(Progress().campaignScore, Progress().campaignMaximum, Progress().ribbonCount[7]),
             std::tuple(310, 400, 1));
-  EXPECT_EQ(std::pair(effectsVolume, musicVolume), std::pair(90, 40));
+  EXPECT_EQ(std::pair(Sounds().effectsVolume, Sounds().musicVolume), std::pair(90, 40));
 }
 
 // A pack kept at one briefing is not the loaded game's: its briefing decides its own casualties.
@@ -303,12 +304,12 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   EXPECT_EQ(missionClock, clock);
   EXPECT_EQ(clampCountdown, 5);
   EXPECT_EQ(missionStartCountdown, 500);
-  EXPECT_EQ(replayingSave, 0);
+  EXPECT_EQ(Sounds().replayingSave, 0);
   ASSERT_EQ(unitCount, static_cast<int32_t>(saved.size()));
   EXPECT_EQ(firstPatientUnit, first);
   EXPECT_EQ(units[unitCount - 1]->vehicleKind, HELICOPTER);
   EXPECT_TRUE(extractionStarted);
-  EXPECT_TRUE(soundTable[SOUND_HELI_LOOP]->IsPlaying());
+  EXPECT_TRUE(Sounds().soundTable[SOUND_HELI_LOOP]->IsPlaying());
   EXPECT_EQ(missionState.extractionWarnTime, 3 * 40000) << "40 seconds for each of the three casualties";
   for (int32_t i = 0; i < unitCount; ++i) {
     // Put down 3 above where he stood, to drop back onto the ground; places keep six decimals in the file.

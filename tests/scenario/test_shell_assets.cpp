@@ -67,8 +67,8 @@ TEST_F(ShellAssetsScenario, TheDisclaimerComesWithEveryMenuImageAndBothTicks) {
   for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(RealImage(Assets().medalImages[i])) << "medal " << i;
   for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(RealImage(Assets().badgeImages[j])) << "badge " << j;
   for (int slot : {SOUND_TICK_CLICK, SOUND_TICK_HOVER}) {
-    ASSERT_TRUE(soundTable.IsLoaded(slot)) << slot;
-    EXPECT_FALSE(soundTable[slot]->IsPlaceholder()) << slot;
+    ASSERT_TRUE(Sounds().soundTable.IsLoaded(slot)) << slot;
+    EXPECT_FALSE(Sounds().soundTable[slot]->IsPlaceholder()) << slot;
   }
   EXPECT_TRUE(game.MessageBoxes().empty());
   EXPECT_EQ(DamagedInTraces(game.DebugLog()), std::vector<std::string>{});
@@ -82,8 +82,8 @@ TEST_F(ShellAssetsScenario, AMissionLoadFindsEverySharedAsset) {
   EXPECT_DOUBLE_EQ(Assets().loadingProgress, 118.0);
   for (int slot = 0; slot < kSoundSlotCount; ++slot) {
     if (slot == SOUND_BRIEFING_SPEECH) continue;
-    ASSERT_TRUE(soundTable.IsLoaded(slot)) << slot;
-    EXPECT_FALSE(soundTable[slot]->IsPlaceholder()) << slot;
+    ASSERT_TRUE(Sounds().soundTable.IsLoaded(slot)) << slot;
+    EXPECT_FALSE(Sounds().soundTable[slot]->IsPlaceholder()) << slot;
   }
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(RealImage(Assets().markerImages[i])) << i;
   for (int i = 0; i < 14; ++i) EXPECT_TRUE(RealImage(Assets().levelTextures[i])) << i;

@@ -127,7 +127,7 @@ TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
   EXPECT_FALSE(tree.billboard->Visible());
 
   // While a saved game's actions are replayed nothing on screen changes.
-  replayingSave = 1;
+  SetReplayingSave(true);
   tent.Show(true);
   EXPECT_FALSE(tent.model->Visible());
 }

@@ -439,7 +439,7 @@ TEST_F(MissionWorldTest, TheViewsTakeTurnsAndTurnTheBattleDown) {
   CycleViewPreset();
   EXPECT_EQ(viewPreset, 0);
   EXPECT_EQ(viewPresetState.cameraHeight, 512);
-  EXPECT_EQ(overheadEffectsOffset, 50);
+  EXPECT_EQ(Sounds().overheadEffectsOffset, 50);
   EXPECT_NEAR(engineCamera->GetDirection()->GetY(), -1.0f, 1e-5f);  // straight down
 }
 

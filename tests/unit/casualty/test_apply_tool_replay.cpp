@@ -82,11 +82,11 @@ TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNot
   // The saved game: the pack as it was saved and silent sounds; the loader replays every record.
   int32_t savedPack[kToolCount];
   for (int i = 0; i < kToolCount; ++i) savedPack[i] = backpack.count[i];
-  for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) soundTable[slot]->Stop();
+  for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) Sounds().soundTable[slot]->Stop();
   srand(77);
   const uint32_t generator = RandomState();
 
-  replayingSave = 1;
+  SetReplayingSave(true);
   TreatedPatient replayed;
   replayed.side = live.side;
   replayed.sideBits = live.sideBits;
@@ -96,7 +96,7 @@ TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNot
     replayed.clockMs = record.clockMs;
     replayed.ApplyTool(record.tool, record.part, 0, 0, record.stock);
   }
-  replayingSave = 0;
+  SetReplayingSave(false);
 
   EXPECT_EQ(Snapshot(replayed), liveState);
   EXPECT_EQ(Progress().missionScore - replayMaximum, liveGain);

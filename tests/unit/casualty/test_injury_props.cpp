@@ -128,9 +128,9 @@ TEST_F(PropTest, TheKnifeComesOutAlongItsPathThenTheWoundSpurtsAndTheKnifeStops)
 
 TEST_F(PropTest, AKnifeStartedWhileASaveIsReplayedStaysIn) {
   const auto patient = Build(54, 2);
-  replayingSave = 1;
+  SetReplayingSave(true);
   patient->prop->Start();
-  replayingSave = 0;
+  SetReplayingSave(false);
   const Vec3 start = patient->prop->model->LocalPosition();
   for (int frame = 0; frame < 30; ++frame) patient->prop->Update();
   EXPECT_EQ(patient->prop->model->LocalPosition(), start);

@@ -66,7 +66,7 @@ TEST_F(WoundTest, ASavedOrReplayedSideIsKeptWithoutDrawingAndABrokenSavedLineFal
   RecordingPatient replayed;
   replayed.side = 1;
   replayed.sideBits = kSideBits;
-  replayingSave = 1;
+  SetReplayingSave(true);
   const uint32_t before = RandomState();
   SetUpWound(replayed, row, nullptr);
   EXPECT_EQ(replayed.side, 1);

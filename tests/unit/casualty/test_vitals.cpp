@@ -266,11 +266,11 @@ TEST_F(VitalsTest, TheBarShowsTheShareOfTimeLeftRedOnABlackBoxAndTheSkullForTheD
 TEST_F(VitalsTest, NothingIsDrawnWhileASaveIsReplayed) {
   VitalsPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
-  replayingSave = 1;
+  SetReplayingSave(true);
   UpdateVitals(patient, 100);
   EXPECT_EQ(patient.clockMs, 100) << "the clock still runs";
   EXPECT_EQ(At(kBarLeft, kBarTop), kKey);
-  replayingSave = 0;
+  SetReplayingSave(false);
   UpdateVitals(patient, 100);
   EXPECT_EQ(At(kBarLeft, kBarTop), kBarRed);
 }

@@ -101,7 +101,7 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
   ASSERT_EQ(reportLineCount, 3);
   EXPECT_STREQ(reportLines[0], "\x01Score");
   EXPECT_EQ(loserEnding, 0);
-  EXPECT_EQ(musicVolume, 30);
+  EXPECT_EQ(Sounds().musicVolume, 30);
 
   save.reportLines.pop_back();
   save.mission = 12;
@@ -112,7 +112,7 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
 }
 
 TEST_F(SaveGameState, ReplayAppliesEachActionAtItsTimeAndEndsForAPausedPatient) {
-  replayingSave = 1;
+  SetReplayingSave(true);
   SavedPatient saved;
   saved.verdict = VERDICT_WRONG;
   saved.actions = {{TOOL_SCISSORS, PART_ABDOMEN, 1250, 1}, {TOOL_GLOVE, PART_HEAD, 4030, 1}};
@@ -142,7 +142,7 @@ TEST_F(SaveGameState, ReplayAppliesEachActionAtItsTimeAndEndsForAPausedPatient) 
   EXPECT_EQ(judged.verdict, VERDICT_RIGHT);
   EXPECT_EQ(judged.score, 5);
   EXPECT_EQ(Progress().missionScore - before, 5);
-  replayingSave = 0;
+  SetReplayingSave(false);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class AssetLoaderTest : public testing::AssetTest {
     CreateOverlays();
   }
 
-  static size_t Frames(int slot) { return soundTable[slot]->Pcm().Frames(); }
+  static size_t Frames(int slot) { return Sounds().soundTable[slot]->Pcm().Frames(); }
   static int BarLength() {
     return testing::FindColour(Overlays().fullScreenOverlay, testing::Rgb(200, 200, 0)).Width();
   }
@@ -64,7 +64,7 @@ TEST_F(AssetLoaderTest, FirstLoadStepsTheBarByTwoForEveryImageAndSound) {
   EXPECT_EQ(BarLength(), 118);
 
   for (int slot = 2; slot < kSoundSlotCount; ++slot)
-    EXPECT_EQ(soundTable.IsLoaded(slot), slot != SOUND_BRIEFING_SPEECH) << slot;
+    EXPECT_EQ(Sounds().soundTable.IsLoaded(slot), slot != SOUND_BRIEFING_SPEECH) << slot;
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(Assets().markerImages[i]) << i;
   for (int i = 0; i < 15; ++i) EXPECT_EQ(static_cast<bool>(Assets().levelTextures[i]), i < 14) << i;
   EXPECT_TRUE(Assets().gridBitmap && Assets().extractionMarkerImage && Assets().wreckImage &&
@@ -79,14 +79,14 @@ TEST_F(AssetLoaderTest, FirstLoadStepsTheBarByTwoForEveryImageAndSound) {
 
 TEST_F(AssetLoaderTest, LaterLoadsReplaceOnlyTheMusicAndChatterAndStepTheBarByFive) {
   LoadAllAssets();
-  engine::EngineRef<engine::EngineSound> oldMusic = soundTable[SOUND_OVERHEAD_MUSIC];
-  const engine::EngineSound* ambience = soundTable[SOUND_AMBIENCE].Get();
+  engine::EngineRef<engine::EngineSound> oldMusic = Sounds().soundTable[SOUND_OVERHEAD_MUSIC];
+  const engine::EngineSound* ambience = Sounds().soundTable[SOUND_AMBIENCE].Get();
   missionEndFlag = 2;
 
   LoadAllAssets();
-  EXPECT_NE(soundTable[SOUND_OVERHEAD_MUSIC].Get(), oldMusic.Get());
+  EXPECT_NE(Sounds().soundTable[SOUND_OVERHEAD_MUSIC].Get(), oldMusic.Get());
   EXPECT_EQ(oldMusic->RefCount(), 1);  // the table let go of the last mission's music
-  EXPECT_EQ(soundTable[SOUND_AMBIENCE].Get(), ambience);
+  EXPECT_EQ(Sounds().soundTable[SOUND_AMBIENCE].Get(), ambience);
   EXPECT_EQ(missionEndFlag, 0);
   EXPECT_EQ(Assets().loadingStep, 5.0);
   EXPECT_DOUBLE_EQ(Assets().loadingProgress, 0.0);
@@ -107,7 +107,7 @@ TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {
               Assets().pauseMenuImage && Assets().quitScreenImage);
   for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(Assets().medalImages[i]) << i;
   for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(Assets().badgeImages[j]) << j;
-  ASSERT_TRUE(soundTable.IsLoaded(SOUND_TICK_CLICK) && soundTable.IsLoaded(SOUND_TICK_HOVER));
+  ASSERT_TRUE(Sounds().soundTable.IsLoaded(SOUND_TICK_CLICK) && Sounds().soundTable.IsLoaded(SOUND_TICK_HOVER));
   EXPECT_EQ(Frames(SOUND_TICK_CLICK), 30u);
   EXPECT_EQ(Frames(SOUND_TICK_HOVER), 40u);
   EXPECT_EQ(DebugLog().find("missing asset: sounds\\SFX\\tick"), std::string::npos);
@@ -129,7 +129,7 @@ TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
   LoadAllAssets();
   LoadMenuImages();
   engine::EngineRef<engine::EngineBitmap> kia = Assets().kiaImage;
-  engine::EngineRef<engine::EngineSound> blast = soundTable[SOUND_GRENADE_BLAST];
+  engine::EngineRef<engine::EngineSound> blast = Sounds().soundTable[SOUND_GRENADE_BLAST];
   engine::EngineRef<engine::EngineBitmap> frame = Explosion().explosionFrames[0];
   toolSpriteSheet = engineRoot->CreateBitmap(8, 8);
   toolStripHighlight = engineRoot->CreateBitmap(8, 8);
@@ -140,7 +140,7 @@ TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
   EXPECT_EQ(blast->RefCount(), 1);
   ASSERT_TRUE(frame);
   EXPECT_EQ(frame->RefCount(), 1);
-  for (int slot = 0; slot < kSoundSlotCount; ++slot) EXPECT_FALSE(soundTable[slot]) << slot;
+  for (int slot = 0; slot < kSoundSlotCount; ++slot) EXPECT_FALSE(Sounds().soundTable[slot]) << slot;
   EXPECT_FALSE(Assets().gridBitmap || Assets().extractionMarkerImage || Assets().wreckImage ||
                Assets().soldierIconImage || Assets().gridMaskImage || Assets().crosshairImage ||
                Assets().roofBreakImage || Assets().kiaImage || Assets().disclaimerImage || Assets().openingImage ||

@@ -24,7 +24,7 @@ class ExplosionTest : public testing::AssetTest {
   }
   void LoadBlastSound() {
     tree_.WriteWav("sounds\\sfx\\GrenExplod1.qwv", 3000);
-    soundTable[SOUND_GRENADE_BLAST] = engineRoot->LoadSound(L"sounds\\sfx\\GrenExplod1.qwv", 1);
+    SetSoundSlot(SOUND_GRENADE_BLAST, engineRoot->LoadSound(L"sounds\\sfx\\GrenExplod1.qwv", 1));
   }
   static int Opacity() { return Explosion().explosionSprite->mesh->FindFace(L"front")->opacity; }
   static const engine::EngineBitmap* ShownFrame() {
@@ -100,7 +100,7 @@ TEST_F(ExplosionTest, NothingHappensBeforeAnyStartOrWithNoExplosionLoaded) {
   InitExplosion();
   AdvanceExplosionFrame();
   AdvanceExplosionFrame();
-  EXPECT_FALSE(soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
+  EXPECT_FALSE(Sounds().soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
   EXPECT_EQ(Explosion().explosionFrameIndex, 0);
   EXPECT_FALSE(OnStage());
   EXPECT_EQ(ShownFrame(), nullptr);
@@ -112,7 +112,7 @@ TEST_F(ExplosionTest, TenFramesRiseAndFadeOverTheLastThreeAndHideOnTheEleventhCa
   InitExplosion();
 
   StartExplosion(4.0f, 1.0f, -6.0f);  // the first call comes with the start
-  EXPECT_TRUE(soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
+  EXPECT_TRUE(Sounds().soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
   EXPECT_TRUE(OnStage());
   EXPECT_EQ(ShownFrame(), Explosion().explosionFrames[0].Get());
   std::vector<int> opacities{Opacity()};
@@ -144,11 +144,11 @@ TEST_F(ExplosionTest, ASecondStartRestartsAtTheNewPlaceAndHideStopsIt) {
   InitExplosion();
   StartExplosion(0, 0, 0);
   for (int i = 0; i < 4; ++i) AdvanceExplosionFrame();
-  soundTable[SOUND_GRENADE_BLAST]->Stop();
+  Sounds().soundTable[SOUND_GRENADE_BLAST]->Stop();
   StartExplosion(10.0f, 0.0f, 10.0f);
   EXPECT_EQ(Explosion().explosionFrameIndex, 1);
   EXPECT_EQ(ShownFrame(), Explosion().explosionFrames[0].Get());
-  EXPECT_TRUE(soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
+  EXPECT_TRUE(Sounds().soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
   EXPECT_NEAR(Explosion().explosionSprite->object->LocalPosition().x, 10.0f, 0.25f);
 
   HideExplosion();

@@ -26,16 +26,17 @@ class HotspotsTest : public testing::Screen2dTest {
     CreateOverlays();
     engine::PcmData pcm;
     pcm.samples.assign(22050, 1000);  // one second: still playing right after it starts
-    soundTable[SOUND_TICK_CLICK] = engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*engineRoot), pcm);
-    soundTable[SOUND_TICK_HOVER] = engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*engineRoot), pcm);
+    SetSoundSlot(SOUND_TICK_CLICK, engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*engineRoot), pcm));
+    SetSoundSlot(SOUND_TICK_HOVER, engine::MakeEngine<engine::EngineSound>(&engine::CoreOf(*engineRoot), pcm));
   }
   // Runs `action` and says which ticks it played: {click, rollover}.
   template <class F>
   std::pair<bool, bool> Ticks(F action) {
-    soundTable[SOUND_TICK_CLICK]->Stop();
-    soundTable[SOUND_TICK_HOVER]->Stop();
+    Sounds().soundTable[SOUND_TICK_CLICK]->Stop();
+    Sounds().soundTable[SOUND_TICK_HOVER]->Stop();
     action();
-    return {soundTable[SOUND_TICK_CLICK]->IsPlaying() != 0, soundTable[SOUND_TICK_HOVER]->IsPlaying() != 0};
+    return {Sounds().soundTable[SOUND_TICK_CLICK]->IsPlaying() != 0,
+            Sounds().soundTable[SOUND_TICK_HOVER]->IsPlaying() != 0};
   }
 };
 

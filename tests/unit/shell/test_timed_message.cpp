@@ -97,11 +97,11 @@ TEST_F(TimedMessageTest, KeyedBoxShowsOnlyTextAndFrame) {
 
 TEST_F(TimedMessageTest, NothingWhileASaveIsReplayedForEmptyTextOrOnceReleased) {
   message.Show("First.", 0.1f, 0.1f, 100);
-  replayingSave = 1;
+  SetReplayingSave(true);
   message.Show("Second.", 0.5f, 0.5f, 100);
   EXPECT_EQ(message.framesLeft, 0);  // the earlier message is gone too
   EXPECT_EQ(message.x, 64);
-  replayingSave = 0;
+  SetReplayingSave(false);
   message.Show("First.", 0.1f, 0.1f, 100);
   message.Show("", 0.5f, 0.5f, 100);
   EXPECT_EQ(message.framesLeft, 0);

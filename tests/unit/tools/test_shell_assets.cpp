@@ -158,17 +158,17 @@ TEST_F(ShellAssetsTest, FrontEndPicturesHaveTheirSizesAndTheMedalsAreCutOutToFit
 TEST_F(ShellAssetsTest, EverySoundIsItsOwn) {
   std::map<std::vector<int16_t>, int> seen;
   for (int slot = 0; slot < kSoundSlotCount; ++slot) {
-    if (!soundTable.IsLoaded(slot)) continue;
-    const auto& samples = soundTable[slot]->Pcm().samples;
+    if (!Sounds().soundTable.IsLoaded(slot)) continue;
+    const auto& samples = Sounds().soundTable[slot]->Pcm().samples;
     EXPECT_GT(samples.size(), 200u) << slot;
     const auto [it, fresh] = seen.emplace(samples, slot);
     EXPECT_TRUE(fresh) << "slot " << slot << " sounds like slot " << it->second;
   }
   EXPECT_EQ(seen.size(), static_cast<size_t>(kSoundSlotCount - 1));  // all but the briefing speech
   // Music loops last a while; the ticks are short.
-  EXPECT_GT(soundTable[SOUND_OVERHEAD_MUSIC]->Pcm().LengthMs(), 5000);
-  EXPECT_GT(soundTable[SOUND_PATIENT_MUSIC]->Pcm().LengthMs(), 5000);
-  EXPECT_LT(soundTable[SOUND_TICK_CLICK]->Pcm().LengthMs(), 100);
+  EXPECT_GT(Sounds().soundTable[SOUND_OVERHEAD_MUSIC]->Pcm().LengthMs(), 5000);
+  EXPECT_GT(Sounds().soundTable[SOUND_PATIENT_MUSIC]->Pcm().LengthMs(), 5000);
+  EXPECT_LT(Sounds().soundTable[SOUND_TICK_CLICK]->Pcm().LengthMs(), 100);
 }
 
 TEST(ShellAssetsGeneration, TwoRunsWriteTheSameBytes) {
