@@ -19,10 +19,11 @@ void EraseDeveloperLines() {
 }
 
 void DeveloperLine(double x, double y, const std::wstring& text, int size) {
-  if (!textOverlay) return;
+  if (!ScreenText().textOverlay) return;
   DrawScreenText(x, y, text, size, ALIGN_LEFT, 255, 255, 0, 1, 0);
   DeveloperLinesState& s = developerLinesState;
-  if (s.count < kDeveloperLineCapacity) s.boxes[s.count++] = HudTextBox(PixelX(x), PixelY(y), text, size, ALIGN_LEFT, 1, 0);
+  if (s.count < kDeveloperLineCapacity)
+    s.boxes[s.count++] = HudTextBox(PixelX(x), PixelY(y), text, size, ALIGN_LEFT, 1, 0);
 }
 
 }  // namespace kestrine

@@ -54,7 +54,7 @@ int32_t FirstCollectionEntry() {
 
 void MarkLandingPoint(const Vector3& at) {
   if (TerrainImages().wrapImage)
-    TerrainImages().wrapImage->DrawBitmap(extractionMarkerImage, 0, 0, 0, kMarkerSource, kMarkerSource,
+    TerrainImages().wrapImage->DrawBitmap(Assets().extractionMarkerImage, 0, 0, 0, kMarkerSource, kMarkerSource,
                                           static_cast<int>((at.x + kMapOffset) * kWrapScale - kMarkerSize / 2),
                                           static_cast<int>((kMapOffset - at.z) * kWrapScale - kMarkerSize / 2),
                                           kMarkerSize, kMarkerSize);
@@ -74,7 +74,7 @@ float HelicopterScale() {
 }  // namespace
 
 void ChooseExtractionPoint() {
-  if (!extractionMarkerImage || StrategyTable().extractionChosen) return;
+  if (!Assets().extractionMarkerImage || StrategyTable().extractionChosen) return;
   int32_t entry = CandidateEntry(rand() % kCandidateDraw);
   if (entry >= 0) {
     MarkExtractionChosen();
@@ -107,7 +107,7 @@ void CreateEvacHelicopter() {
   helicopter.SetScale(HelicopterScale());
   helicopter.body->SetVisible(1);
   helicopter.marker->SetVisible(1);
-  if (!replayingSave) PlayEffectLoop(SOUND_HELI_LOOP, 1);
+  if (!Sounds().replayingSave) PlayEffectLoop(SOUND_HELI_LOOP, 1);
   helicopter.body->Rotate(0, 1, 0, static_cast<float>(rand() % 52 + 15), 1);
   helicopter.body->PlayAnimation(L"rtrturn", 1, 1, 5.5f, 0, 0);
   CountNewUnit();

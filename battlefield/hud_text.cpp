@@ -41,9 +41,9 @@ HudBox HudTextBox(int x, int y, const std::wstring& text, int size, int align, i
 }
 
 void RestoreHudStrip(int x, int y, int width, int height) {
-  if (!textOverlay || width <= 0 || height <= 0) return;
-  textOverlay->SetDrawColor(255, 0, 0);
-  textOverlay->FillRect(x, y, width, height);
+  if (!ScreenText().textOverlay || width <= 0 || height <= 0) return;
+  ScreenText().textOverlay->SetDrawColor(255, 0, 0);
+  ScreenText().textOverlay->FillRect(x, y, width, height);
   const engine::EngineRef<engine::EngineBitmap>& strip = missionState.overheadImage;
   if (!strip || Engine().screenWidth <= 0) return;
   // The strip lies stretched across the bottom of the screen, 125 rows high.
@@ -55,12 +55,13 @@ void RestoreHudStrip(int x, int y, int width, int height) {
   if (top >= bottom || left >= right) return;
   const int sx = left * kStripWidth / Engine().screenWidth;
   const int sw = std::max(1, (right - left) * kStripWidth / Engine().screenWidth);
-  textOverlay->DrawBitmap(strip, 0, sx, top - stripTop, sw, bottom - top, left, top, right - left, bottom - top);
+  ScreenText().textOverlay->DrawBitmap(strip, 0, sx, top - stripTop, sw, bottom - top, left, top, right - left,
+                                       bottom - top);
 }
 
 void DrawHudGlyphs(int x, int y, const std::wstring& text, int size, int align, int r, int g, int b, int styleA,
                    int styleB) {
-  if (!textOverlay || text.empty()) return;
+  if (!ScreenText().textOverlay || text.empty()) return;
   const engine::EngineRef<engine::EngineTextFont> font = HudFont(size, r, g, b, styleA, styleB);
   const HudBox box = BoxOf(*font, x, y, text, align);
   if (box.width <= 0 || box.height <= 0) return;
@@ -69,7 +70,7 @@ void DrawHudGlyphs(int x, int y, const std::wstring& text, int size, int align, 
   card->Clear(255, 0, 0);
   card->SetColorKey(255, 0, 0);
   font->DrawText(card, 0, 0, text);
-  textOverlay->DrawBitmap(card, 0, 0, 0, box.width, box.height, box.x, box.y, box.width, box.height);
+  ScreenText().textOverlay->DrawBitmap(card, 0, 0, 0, box.width, box.height, box.x, box.y, box.width, box.height);
 }
 
 }  // namespace kestrine

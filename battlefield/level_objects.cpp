@@ -59,7 +59,7 @@ namespace {
 
 void ApplyMaterialsAndScale(const ObjTypeDef& def, const engine::EngineRef<engine::EngineModel>& model) {
   for (const ObjMaterial& m : def.materials)
-    if (m.material) model->SetMaterialTextureB(levelTextures[m.textureSlot], m.material);
+    if (m.material) model->SetMaterialTextureB(Assets().levelTextures[m.textureSlot], m.material);
   if (def.hasModelScale) model->SetScale(def.modelScale[0], def.modelScale[1], def.modelScale[2]);
 }
 
@@ -82,7 +82,7 @@ int32_t OverheadObject::createObject(ObjType newType) {
 
   if (def->billboardSlot >= 0) {
     imageIndex = def->billboardSlot;
-    const BitmapRef& image = levelTextures[imageIndex];
+    const BitmapRef& image = Assets().levelTextures[imageIndex];
     plane = Engine().engineRoot->CreatePlane(static_cast<float>(image->GetWidth()) / def->planeDivisor,
                                              static_cast<float>(image->GetHeight()) / def->planeDivisor, 1, 0, 0, 1);
     model = Engine().engineRoot->LoadModel(def->model, def->loadFlag);
@@ -161,7 +161,7 @@ void OverheadObject::scaleBy(float d) {
 // view leaves its model as an earlier view left it.
 void OverheadObject::Show(bool visible) {
   // A saved game's actions are being replayed behind the scenes: nothing on screen changes.
-  if (replayingSave) return;
+  if (Sounds().replayingSave) return;
   if (ViewPreset().viewPreset == 1) {
     if (billboard)
       billboard->SetVisible(visible ? 1 : 0);

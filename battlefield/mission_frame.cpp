@@ -74,26 +74,27 @@ bool MedicGone() { return Units().unitCount < 1 || !Units().units[0]; }
 bool SeriousMarker(const Unit& unit) { return unit.severity >= kSerious; }
 
 void SetMarkerColour(Unit& unit, const Colour& c) {
-  if (textOverlay) textOverlay->SetDrawColor(c.r, c.g, c.b);
+  if (ScreenText().textOverlay) ScreenText().textOverlay->SetDrawColor(c.r, c.g, c.b);
   if (unit.markerMesh) unit.markerMesh->SetFaceColor(L"front", c.r, c.g, c.b);
 }
 
 void DrawMiniMap(const FrameGeometry& g) {
-  if (textOverlay && missionState.smallMapImage)
-    textOverlay->DrawBitmap(missionState.smallMapImage, 0, 0, 0, kMiniMapSource, kMiniMapSource, g.x0, g.y0,
-                            kMiniMapSize, kMiniMapSize);
+  if (ScreenText().textOverlay && missionState.smallMapImage)
+    ScreenText().textOverlay->DrawBitmap(missionState.smallMapImage, 0, 0, 0, kMiniMapSource, kMiniMapSource, g.x0,
+                                         g.y0, kMiniMapSize, kMiniMapSize);
 }
 
 // The links of the walking grid, drawn once when asked for.
 void DrawGridLinks() {
-  if (!BattleSwitches().showGrid || !textOverlay) return;
+  if (!BattleSwitches().showGrid || !ScreenText().textOverlay) return;
   GridLinksDrawn();
-  textOverlay->SetDrawColor(kGridLineColour.r, kGridLineColour.g, kGridLineColour.b);
+  ScreenText().textOverlay->SetDrawColor(kGridLineColour.r, kGridLineColour.g, kGridLineColour.b);
   for (int r = 0; r < kNavGridSize; ++r)
     for (int c = 0; c < kNavGridSize; ++c)
       for (int k = 2; k <= 5; ++k) {
         if ((Nav().NavGrid[r][c].mask & (1 << k)) == 0) continue;
-        textOverlay->DrawLine(c * 10, (40 - r) * 10, (c + kNavStepX[k]) * 10, (40 - (r + kNavStepZ[k])) * 10);
+        ScreenText().textOverlay->DrawLine(c * 10, (40 - r) * 10, (c + kNavStepX[k]) * 10,
+                                           (40 - (r + kNavStepZ[k])) * 10);
       }
 }
 
@@ -218,7 +219,7 @@ bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) 
   const int my =
       static_cast<int>(static_cast<float>(g.y0 + kMiniMapSize) - (unit.pos.z + kMiniMapOffset) * kMiniMapScale);
   const Colour& side = kSideColours[unit.side >= 0 && unit.side < 3 ? unit.side : 2];
-  if (textOverlay) textOverlay->SetDrawColor(side.r, side.g, side.b);
+  if (ScreenText().textOverlay) ScreenText().textOverlay->SetDrawColor(side.r, side.g, side.b);
 
   // Soldiers only: a casualty cannot answer a call, and the medic is the one calling.
   if (unit.side == kSideAlly && unit.state == 0 && i > 0) AnswerSupportCall(unit);
@@ -232,14 +233,14 @@ bool UnitFrame(int32_t i, int32_t dt, const FrameGeometry& g, int32_t& pending) 
   if (!unit.tracer.idle) unit.tracer.UpdateLaunchedObjects(static_cast<float>(dt / 700.0));
   if (!unit.down) unit.Update(dt);
   StepPath(unit, i);
-  if (g.drawDots && !unit.down && textOverlay) textOverlay->FillRect(mx - 1, my - 1, 3, 3);
+  if (g.drawDots && !unit.down && ScreenText().textOverlay) ScreenText().textOverlay->FillRect(mx - 1, my - 1, 3, 3);
   return true;
 }
 
 void DrawMessage(int32_t y480, const wchar_t* text) {
-  if (!textOverlay) return;
-  DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * y480 / 480, text, kMessageSize,
-                  ALIGN_CENTRE, kMessageColour.r, kMessageColour.g, kMessageColour.b, 1, 0);
+  if (!ScreenText().textOverlay) return;
+  DrawTextOnImage(ScreenText().textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * y480 / 480, text,
+                  kMessageSize, ALIGN_CENTRE, kMessageColour.r, kMessageColour.g, kMessageColour.b, 1, 0);
 }
 
 void ShowTimeUp() {

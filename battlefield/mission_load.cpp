@@ -162,9 +162,9 @@ void LoadMission(int32_t mission, int32_t difficulty) {
   missionState.terrainObject->MoveTo(0, kTerrainY, 0);
 
   missionState.smallMapImage = LoadWaited(FolderFile(MissionFolder(mission), "smallMap.qjp"), 1);
-  if (textOverlay)
-    textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight, 0,
-                            Engine().screenHeight * 330 / 455, Engine().screenWidth, kOverheadStripHeight);
+  if (ScreenText().textOverlay)
+    ScreenText().textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight,
+                                         0, Engine().screenHeight * 330 / 455, Engine().screenWidth, kOverheadStripHeight);
   missionState.missionLoaded = true;
 }
 

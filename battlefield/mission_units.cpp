@@ -46,7 +46,7 @@ Unit& PlaceMedic(const Vector3& where, int32_t side, int32_t state, float packWe
   Unit& medic = Units().units[0] ? *Units().units[0] : MakeUnit<Unit>(0, kUnitKindMedic);
   medic.camouflage = camouflage;
   medic.Place(where, side, state, 0);
-  const float speed = MedicSpeed(missionProgress.playerFigure, backpack.weight, packWeighting, Mission().factor);
+  const float speed = MedicSpeed(Progress().playerFigure, backpack.weight, packWeighting, Mission().factor);
   medic.baseSpeed = speed;
   medic.curSpeed = speed;
   return medic;
@@ -134,7 +134,7 @@ int32_t CreateStrategyCasualties() {
   const int32_t level = Campaign().difficulty;
   const int32_t wanted = mission.casualties[level >= 0 && level < kDifficultyCount ? level : 0];
   SetFirstPatientUnit(Units().unitCount);
-  missionProgress.missionMaximum = 0;
+  ClearMissionMaximum();
   int32_t k = -1, created = 0;
   for (const StrategyEntry& e : StrategyTable().strategy) {
     if (created >= wanted) break;
@@ -186,7 +186,7 @@ void SpawnFromMap(const std::string& folder) {
   ResetInjuryPicks();
   SetFirstPatientUnit(Units().unitCount);
   LoadPatientLocations();
-  missionProgress.missionMaximum = 0;
+  ClearMissionMaximum();
 
   const MissionDef& mission = Mission();
   const int32_t level = Campaign().difficulty;

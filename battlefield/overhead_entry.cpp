@@ -23,11 +23,11 @@ constexpr float kOverheadFarClip = 250.0f;
 
 void ShowHeadUpStrip() {
   ClearScreenLayers();
-  textOverlaySprite->SetVisible(1);
-  menuCanvasSprite->SetVisible(1);
+  ScreenText().textOverlaySprite->SetVisible(1);
+  Overlays().menuCanvasSprite->SetVisible(1);
   if (missionState.overheadImage)
-    textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight, 0,
-                            Engine().screenHeight - kOverheadStripHeight, Engine().screenWidth, kOverheadStripHeight);
+    ScreenText().textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, kOverheadStripWidth, kOverheadStripHeight,
+                                         0, Engine().screenHeight - kOverheadStripHeight, Engine().screenWidth, kOverheadStripHeight);
 }
 
 void ShowUnits() {

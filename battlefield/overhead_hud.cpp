@@ -73,15 +73,15 @@ void Label(int a, int b, const wchar_t* text, int size, const Colour& c) {
 }
 
 void DrawScoreAndClock() {
-  HudLabel(LayoutX(20), LayoutY(435), Format("Score: %d", static_cast<int>(missionProgress.missionScore)),
+  HudLabel(LayoutX(20), LayoutY(435), Format("Score: %d", static_cast<int>(Progress().missionScore)),
            L"Score: -00000000", kSmallSize, ALIGN_LEFT, kActive);
   HudLabel(LayoutX(20), LayoutY(410), HudClockText(MissionTime().missionClock), L"Time: 00:00", kSmallSize, ALIGN_LEFT,
            kActive);
 }
 
 void DrawExtractionWarning() {
-  if (!Battle().extractionStarted || !textOverlay) return;
-  DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * 370 / 480,
+  if (!Battle().extractionStarted || !ScreenText().textOverlay) return;
+  DrawTextOnImage(ScreenText().textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * 370 / 480,
                   L"Warning - Extraction is imminent", kLabelSize, ALIGN_CENTRE, kMessage.r, kMessage.g, kMessage.b, 1,
                   0);
 }
@@ -132,13 +132,13 @@ void DrawOverheadLabels() {
 }
 
 void DrawWeaponPanel() {
-  if (!textOverlay) return;
+  if (!ScreenText().textOverlay) return;
   // Wide enough to take the frame of any of the three weapons and the counts beneath them.
   RestoreHudStrip(LayoutX(360), LayoutY(391), 144, 52);
   const int32_t weapon = IsUnitSlot(0) ? Units().units[0]->weapon : WEAPON_PISTOL;
   if (weapon >= WEAPON_PISTOL && weapon <= WEAPON_GRENADE) {
     const HotspotBox box = OverheadHotspotBox(OVERHEAD_PISTOL + weapon);
-    OutlineRect(textOverlay, box.x, box.y, box.width, box.height);
+    OutlineRect(ScreenText().textOverlay, box.x, box.y, box.width, box.height);
   }
   const int row = 432;
   DrawHudGlyphs(LayoutX(408), row, Format("%d", static_cast<int>(backpack.count[2])), kSmallSize, ALIGN_RIGHT,
@@ -177,14 +177,14 @@ void DrawHudStage() {
 }
 
 void DrawPatientProgress() {
-  if (!IsUnitSlot(0) || !textOverlay) return;
+  if (!IsUnitSlot(0) || !ScreenText().textOverlay) return;
   const std::wstring text = PatientProgressText(Units().units[0]->health, Campaign().difficulty);
   // The overhead strip lies under it only in the overhead view; the patient view has its own display there.
   if (States().gameState == STATE_OVERHEAD) {
     HudLabel(LayoutX(20), LayoutY(423), text, L"You: 100%  ", kSmallSize, ALIGN_LEFT, kActive);
   } else {
-    DrawTextOnImage(textOverlay, LayoutX(20), LayoutY(423), text, kSmallSize, ALIGN_LEFT, kActive.r, kActive.g,
-                    kActive.b, 1, 0);
+    DrawTextOnImage(ScreenText().textOverlay, LayoutX(20), LayoutY(423), text, kSmallSize, ALIGN_LEFT, kActive.r,
+                    kActive.g, kActive.b, 1, 0);
   }
 }
 

@@ -52,11 +52,11 @@ void ReadyFirstWaiting() {
 }
 
 void FullScore(bool half) {
-  if (missionProgress.missionMaximum > 0 && !half) {
-    missionProgress.missionScore = missionProgress.missionMaximum;
-  } else if (missionProgress.missionMaximum <= 0) {
-    missionProgress.missionMaximum = 100;
-    missionProgress.missionScore = half ? 45 : 100;
+  const int32_t maximum = Progress().missionMaximum;
+  if (maximum > 0 && !half) {
+    SetMissionScore(maximum, maximum);
+  } else if (maximum <= 0) {
+    SetMissionScore(half ? 45 : 100, 100);
   }
 }
 

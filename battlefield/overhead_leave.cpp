@@ -12,8 +12,8 @@
 namespace kestrine {
 
 void LeaveOverhead() {
-  if (textOverlay) ClearTextOverlay();
-  if (menuCanvas) ClearMenuCanvas();
+  if (ScreenText().textOverlay) ClearTextOverlay();
+  if (Overlays().menuCanvas) ClearMenuCanvas();
   if (missionState.terrainObject) {
     missionState.terrainObject->SetVisible(0);
     if (Engine().engineStage) Engine().engineStage->RemoveObject(missionState.terrainObject);

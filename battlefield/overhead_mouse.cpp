@@ -108,8 +108,8 @@ void CallForSupport() {
 
 void MoveTeamPressed() {
   if (!overheadInputState.teamPlacement && missionState.teamLeader > 0) {
-    if (textOverlay)
-      DrawTextOnImage(textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * 355 / 480,
+    if (ScreenText().textOverlay)
+      DrawTextOnImage(ScreenText().textOverlay, Engine().screenWidth * 400 / 640, Engine().screenHeight * 355 / 480,
                       L"Right-click to select location to deploy team", 11, ALIGN_CENTRE, 10, 250, 10, 1, 0);
     CutSupportCallShort();
     overheadInputState.teamPlacement = 1;
@@ -186,7 +186,7 @@ void Fire(int32_t x, int32_t y) {
 
 void LeftClick(int32_t x, int32_t y) {
   if (HotspotClick(x, y)) {
-    PressOverheadButton(hotspotIndex);
+    PressOverheadButton(Hotspots().hotspotIndex);
     return;
   }
   Fire(x, y);
@@ -195,7 +195,7 @@ void LeftClick(int32_t x, int32_t y) {
 void RightClick(int32_t x, int32_t y) {
   Vector3 target;
   if (HotspotClick(x, y)) {
-    if (hotspotIndex != OVERHEAD_MINI_MAP) return;
+    if (Hotspots().hotspotIndex != OVERHEAD_MINI_MAP) return;
     target = MiniMapToWorld(x, y);
   } else {
     const engine::EngineRef<engine::EngineHit> hit = PickAt(x, y);
@@ -255,8 +255,7 @@ void OpenNearestCasualty(bool checkState) {
   // overhead view lets go of its screen first.
   LeaveOverhead();
   SetGameState(STATE_PATIENT_VIEW);
-  overheadEffectsOffset = kPatientViewEffectsOffset;
-  overheadMusicOffset = 0;
+  SetOverheadOffsets(kPatientViewEffectsOffset, 0);
   if (!HaveMedic()) return;
   StopMedic();
   if (MedicDrag().dragging) EndDrag();

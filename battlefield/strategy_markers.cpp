@@ -91,7 +91,7 @@ void BuildMarker(int32_t slot, const StrategyEntry& e, const MarkerLook& look) {
   } else {
     plane = Engine().engineRoot->CreatePlane(look.size, look.size, 1, 0, 0, 1);
   }
-  plane->SetFaceBitmap(L"front", markerImages[look.image], 0);
+  plane->SetFaceBitmap(L"front", Assets().markerImages[look.image], 0);
   Rgb colour = look.colour;
   if (!look.bySide || SideColour(e, colour)) plane->SetFaceColor(L"front", colour.r, colour.g, colour.b);
 

@@ -42,11 +42,11 @@ engine::EngineRef<engine::EngineModel> LoadWaited(const Unit::RootRef& root, con
 
 Unit::Unit(const RootRef& root, const StageRef& stage, int32_t unitKind) : kind(unitKind), stage_(stage) {
   // The plate is a fifth of the soldier icon's size in units (16 pixels give 3.2).
-  const float width = static_cast<float>(soldierIconImage->GetWidth()) / 5.0f;
-  const float height = static_cast<float>(soldierIconImage->GetHeight()) / 5.0f;
+  const float width = static_cast<float>(Assets().soldierIconImage->GetWidth()) / 5.0f;
+  const float height = static_cast<float>(Assets().soldierIconImage->GetHeight()) / 5.0f;
   markerMesh = root->CreatePlane(width, height, 1, 0, 0, 1);
   markerMesh->SetFaceOpacity(L"front", 128);
-  markerMesh->SetFaceBitmap(L"front", soldierIconImage, 0);
+  markerMesh->SetFaceBitmap(L"front", Assets().soldierIconImage, 0);
   marker = root->CreateObject();
   marker->AttachShape(markerMesh);
   stage_->AddObject(marker);

@@ -78,7 +78,7 @@ Vector3 Unit::Fire(Vector3 aim, int32_t mode) {
     if (mode == FIRE_PISTOL) {
       PlayEffect(kind == kUnitKindEnemy ? SOUND_ENEMY_FIRE : SOUND_PISTOL);
     } else if (IsMedic()) {
-      if (soundTable.IsLoaded(SOUND_RIFLE)) soundTable[SOUND_RIFLE]->SetPan(0);
+      if (Sounds().soundTable.IsLoaded(SOUND_RIFLE)) Sounds().soundTable[SOUND_RIFLE]->SetPan(0);
       PlayEffect(SOUND_RIFLE);
     }
   }

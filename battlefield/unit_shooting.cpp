@@ -59,11 +59,11 @@ int32_t ChooseTarget(const Unit& shooter, int32_t s, int32_t level) {
 
 void PlayShot(const Unit& shooter, int32_t pan, int32_t volumeDrop) {
   const int slot = shooter.side == kSideEnemy ? SOUND_ENEMY_FIRE : SOUND_RIFLE;
-  if (!soundTable.IsLoaded(slot)) return;
-  const auto& sound = soundTable[slot];
+  if (!Sounds().soundTable.IsLoaded(slot)) return;
+  const auto& sound = Sounds().soundTable[slot];
   sound->Stop();
   sound->SetPan(pan);
-  sound->SetVolume(effectsVolume - overheadEffectsOffset - volumeDrop);
+  sound->SetVolume(Sounds().effectsVolume - Sounds().overheadEffectsOffset - volumeDrop);
   sound->Play(0, 0);
 }
 
@@ -76,9 +76,9 @@ void CutDragLinks(Unit& unit) {
 
 // The medic is hit. Returns true when he died (the mission is gone).
 bool HitMedic(Unit& medic, float d, int32_t roll, int32_t pan, int32_t volumeDrop, int32_t level) {
-  if (States().gameState == STATE_PATIENT_VIEW && textOverlay) {
+  if (States().gameState == STATE_PATIENT_VIEW && ScreenText().textOverlay) {
     // The screen flashes round its edge.
-    textOverlay->SetDrawColor(255, 10, 10);
+    ScreenText().textOverlay->SetDrawColor(255, 10, 10);
     OutlineRectOverlay(1.0, 1.0, Engine().screenWidth - 1, Engine().screenHeight - 1);
   }
   if (!((d < kPointBlank || medic.health < level) && roll < kMedicKilledBelow)) {

@@ -50,7 +50,8 @@ void Vehicle::SetAction(int32_t newAction) {
   if (down) {
     // A wrecked vehicle falls silent.
     for (int slot : {SOUND_TRUCK_IDLE, SOUND_TRUCK_LOOP})
-      if (soundTable.IsLoaded(slot) && soundTable[slot]->IsPlaying()) soundTable[slot]->Stop();
+      if (Sounds().soundTable.IsLoaded(slot) && Sounds().soundTable[slot]->IsPlaying())
+        Sounds().soundTable[slot]->Stop();
     return;
   }
   action = newAction;

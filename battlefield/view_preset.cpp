@@ -57,8 +57,7 @@ void ApplyViewPreset() {
   viewPresetState.cameraZOffset = values.cameraZOffset;
   viewPresetState.panLimitX = values.panLimitX;
   viewPresetState.panLimitZ = values.panLimitZ;
-  overheadEffectsOffset = values.effectsAttenuation;
-  overheadMusicOffset = values.musicAttenuation;
+  SetOverheadOffsets(values.effectsAttenuation, values.musicAttenuation);
   UpdateMusicVolume();
   for (int32_t i = 0; i < LevelObjectTable().objectCount && i < kLevelObjectCapacity; ++i) ShowLevelObject(i, true);
 }

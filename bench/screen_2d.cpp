@@ -31,7 +31,7 @@ void BM_DrawScreenText(benchmark::State& state) {
   for (auto _ : state) {
     DrawScreenText(0.5, 0.6, L"Tourniquets stop bleeding from a limb.", 11, ALIGN_CENTRE, 235, 247, 195, 1, 0);
   }
-  benchmark::DoNotOptimize(textOverlay->Pixels().data());
+  benchmark::DoNotOptimize(ScreenText().textOverlay->Pixels().data());
 }
 BENCHMARK(BM_DrawScreenText);
 
@@ -46,8 +46,8 @@ void BM_TextScrollBoxDraw16Rows(benchmark::State& state) {
   for (const std::string& t : texts) lines.push_back(t.c_str());
   sharedTextBox.Layout(lines.data(), 34, 75, 229, 515, 234);
   sharedTextBox.text->SetFontFace(L"Courier New");
-  for (auto _ : state) sharedTextBox.Draw(menuCanvas);
-  benchmark::DoNotOptimize(menuCanvas->Pixels().data());
+  for (auto _ : state) sharedTextBox.Draw(Overlays().menuCanvas);
+  benchmark::DoNotOptimize(Overlays().menuCanvas->Pixels().data());
   state.counters["rows"] = sharedTextBox.visible;
 }
 BENCHMARK(BM_TextScrollBoxDraw16Rows);
@@ -56,15 +56,15 @@ void BM_MenuRedraw20Labels(benchmark::State& state) {
   SetUpScreens();
   static const wchar_t* const kLabels[] = {L"TRAINING", L"NEW GAME", L"LOAD GAME", L"OPTIONS",      L"PLAYER CONTROLS",
                                            L"CREDITS",  L"EXIT",     L"NOVICE",    L"INTERMEDIATE", L"EXPERT"};
-  hotspotIndex = 3;
+  ChooseHotspot(3);
   for (auto _ : state) {
     ClearHotspots();
     ClearMenuCanvas();
     for (int i = 0; i < kMaxMenuHotspots; ++i) {
-      AddMenuButton(menuCanvas, (i / 10) * 300 + 20, 20 + (i % 10) * 24, 180, 23, kLabels[i % 10]);
+      AddMenuButton(Overlays().menuCanvas, (i / 10) * 300 + 20, 20 + (i % 10) * 24, 180, 23, kLabels[i % 10]);
     }
   }
-  benchmark::DoNotOptimize(menuCanvas->Pixels().data());
+  benchmark::DoNotOptimize(Overlays().menuCanvas->Pixels().data());
 }
 BENCHMARK(BM_MenuRedraw20Labels);
 

@@ -39,17 +39,13 @@ void Styled(ReportStyle style, const std::string& text) {
   AppendReportLine(std::string{kReportFormatted, static_cast<char>(style)} + text);
 }
 
-void ZeroPositiveMissionScore() {
-  if (missionProgress.missionScore > 0) missionProgress.missionScore = 0;
-}
-
 // How the mission ended, and what that does to its score.
 void WriteMissionEnd() {
   switch (Outcome().missionEndFlag) {
     case END_EVACUATED: {
       const int32_t bonus = Outcome().earlyFinishTime / kEarlyFinishMsPerPoint;
       Formatted(Printf("Time Bonus:         %d", bonus));
-      missionProgress.missionScore += bonus;
+      AddMissionPoints(bonus);
       break;
     }
     case END_TIME_OUT:
@@ -66,7 +62,7 @@ void WriteMissionEnd() {
     case END_TIME_OUT_SOLDIERS_OUT:
       Formatted("Not all wounded extracted properly:");
       Formatted(Printf("%d point deduction", Outcome().extractionBonus));
-      missionProgress.missionScore -= Outcome().extractionBonus;
+      AddMissionPoints(-Outcome().extractionBonus);
       EmptyLine();
       break;
     default:
@@ -77,12 +73,12 @@ void WriteMissionEnd() {
 // The mission's score, and for the campaign the running total.
 void WriteScores() {
   if (Campaign().missionNumber == kTrainingMission) {
-    missionProgress.missionMaximum = missionProgress.missionScore;
+    MissionMaximumIsScore();
   } else {
-    Formatted(Printf("Mission Score: %d/%d", missionProgress.missionScore, missionProgress.missionMaximum));
+    Formatted(Printf("Mission Score: %d/%d", Progress().missionScore, Progress().missionMaximum));
     if (Campaign().missionNumber >= 1 && Campaign().missionNumber <= kLastCampaignMission) {
-      Formatted(Printf("Total Score:       %d/%d", missionProgress.campaignScore + missionProgress.missionScore,
-                       missionProgress.campaignMaximum + missionProgress.missionMaximum));
+      Formatted(Printf("Total Score:       %d/%d", Progress().campaignScore + Progress().missionScore,
+                       Progress().campaignMaximum + Progress().missionMaximum));
     }
   }
   EmptyLine();

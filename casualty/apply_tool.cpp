@@ -64,7 +64,7 @@ void Patient::ApplyTool(int32_t tool, int32_t part, int32_t, int32_t, int32_t sa
 
   const ToolDef& def = ToolTable[tool];
   const BodyLocation partMask = kBodyParts[part].mask;
-  const bool replaying = replayingSave != 0;
+  const bool replaying = Sounds().replayingSave != 0;
   auto remark = [&](const char* text) {
     if (!replaying && text != nullptr && *text != '\0') ShowRemark(text);
   };

@@ -115,14 +115,14 @@ void Backpack::Clear() {
 }
 
 void Backpack::PlayNoFitSpeech() {
-  if (noFitSound && noFitSound->IsPlaying()) return;
-  noFitSound.Reset();
+  if (Sounds().noFitSound && Sounds().noFitSound->IsPlaying()) return;
+  ReleaseNoFitSound();
   const int clip = rand() % kNoFitClipCount + 1;
   char path[64];
   std::snprintf(path, sizeof path, "sounds\\speech\\NoFit%d.qwv", clip);
-  noFitSound = Engine().engineRoot->LoadSound(WidenText(path), 0);
-  noFitSound->SetVolume(effectsVolume);
-  noFitSound->Play(0, 1);
+  SetNoFitSound(Engine().engineRoot->LoadSound(WidenText(path), 0));
+  Sounds().noFitSound->SetVolume(Sounds().effectsVolume);
+  Sounds().noFitSound->Play(0, 1);
 }
 
 }  // namespace kestrine

@@ -13,7 +13,7 @@ int32_t Patient::JudgeDisposition(int32_t choice) {
   const bool fitToFight = IsReturnableToAction();
 
   auto rightCall = [&]() {
-    missionProgress.missionScore += kRightCallPoints;
+    AddMissionPoints(kRightCallPoints);
     score += kRightCallPoints;
     verdict = VERDICT_RIGHT;
   };

@@ -92,7 +92,7 @@ const char* BuildHint(Patient& patient) {
       // A hint never pays the player: a step worth nothing (or less) costs nothing.
       int32_t cost = kPlainHintCost;
       if (step != nullptr) cost = step->points > 0 ? step->points : 0;
-      missionProgress.missionScore -= cost;
+      AddMissionPoints(-cost);
       patient.score -= cost;
     }
     hintState.lastChargedHintText = hintState.hintText;

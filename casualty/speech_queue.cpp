@@ -7,7 +7,7 @@ namespace kestrine {
 
 void Patient::QueueSpeech(int32_t kind, std::string_view name) {
   // A replayed save re-applies old treatments: what was said then is not said again.
-  if (replayingSave || name.empty() || speechCount < 0 || speechCount >= kSpeechQueueCapacity) return;
+  if (Sounds().replayingSave || name.empty() || speechCount < 0 || speechCount >= kSpeechQueueCapacity) return;
   speechQueue[speechCount].kind = kind;
   speechQueue[speechCount].name.assign(name);
   ++speechCount;

@@ -137,7 +137,7 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   DeveloperPrint(std::string(row.title));
 
   const bool sideRead = savedStream != nullptr && ReadSideLine(patient, savedStream);
-  if (!sideRead && (savedStream != nullptr || !replayingSave)) DecideSide(patient, row);
+  if (!sideRead && (savedStream != nullptr || !Sounds().replayingSave)) DecideSide(patient, row);
 
   patient.clockMs = 0;
   patient.minorShockDeadline = row.deadlines[DEADLINE_MINOR_SHOCK] * 1000;
@@ -162,7 +162,7 @@ void SetUpWound(Patient& patient, int32_t type, std::FILE* savedStream) {
   SetShockTracks(patient, type);
 
   patient.maxScore = SumActivePoints(patient) + row.bonus + kDispositionPoints;
-  missionProgress.missionMaximum += patient.maxScore;
+  AddMissionMaximum(patient.maxScore);
 
   patient.Body().LoadPatientTextures(type);
   patient.currentWound = type;
@@ -203,7 +203,7 @@ void ApplyStep(Patient& patient, const TreatmentStep** listSlot, const Treatment
     if (step->flags & STEP_SETS_MOVABLE) patient.movable = 1;
   }
   if (listSlot != nullptr) *listSlot = next;
-  missionProgress.missionScore += points;
+  AddMissionPoints(points);
   patient.score += points;
 
   for (const TreatmentStep* node = extra; !IsListEnd(node); ++node) MergeStep(patient, *node, partMask, step);

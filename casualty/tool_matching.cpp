@@ -93,7 +93,7 @@ void CountMistakes(Patient& patient, int32_t tool) {
 }
 
 void LoseScore(Patient& patient, int32_t points) {
-  missionProgress.missionScore -= points;
+  AddMissionPoints(-points);
   patient.score -= points;
 }
 
@@ -148,7 +148,7 @@ ToolMatch ExamineWithTool(Patient& patient, int32_t tool, BodyLocation partMask,
     // Every finding scores once: the first look earns it, a second look only reads it again.
     if (slot.points != 0) {
       patient.doneSteps.Append({(partMask & kSideBits) | slot.location, &slot});
-      missionProgress.missionScore += slot.points;
+      AddMissionPoints(slot.points);
       patient.score += slot.points;
       slot.points = 0;
     }
@@ -200,7 +200,7 @@ ToolMatch MatchTreatment(Patient& patient, int32_t tool, BodyLocation partMask, 
       ApplyMatched(patient, current, current.step->points * multiplier, patient.multipliers, 0);
       if (current.index == 0) TakeTrackMultipliers(patient, *current.step);
     } else {
-      missionProgress.missionScore += kit.points * multiplier;
+      AddMissionPoints(kit.points * multiplier);
       if (kit.done) {
         ApplyMatched(patient, current, 0, patient.multipliers, 0);
         if (current.index == 0) TakeTrackMultipliers(patient, *current.step);

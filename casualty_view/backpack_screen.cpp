@@ -104,10 +104,10 @@ void DrawDescriptionBox(const std::wstring& text) {
 }
 
 void DrawLoadBars() {
-  textOverlay->SetDrawColor(20, 0, 0);
+  ScreenText().textOverlay->SetDrawColor(20, 0, 0);
   FillRectFraction(kBarX, kWeightBarY, kBarLength * capacityFactor, kBarHeight);
   FillRectFraction(kBarX, kVolumeBarY, kBarLength * capacityFactor, kBarHeight);
-  textOverlay->SetDrawColor(120, 0, 0);
+  ScreenText().textOverlay->SetDrawColor(120, 0, 0);
   FillRectFraction(kBarX, kWeightBarY, backpack.weight * kBarLength / backpack.maxWeight * capacityFactor, kBarHeight);
   FillRectFraction(kBarX, kVolumeBarY, backpack.volume * kBarLength / backpack.maxVolume * capacityFactor, kBarHeight);
 }
@@ -150,13 +150,13 @@ void FollowPointer() {
     return;
   }
   const StripHit hit =
-      hotspotIndex == BACKPACK_STRIP ? StripToolAt(Pointer().pointerX, Pointer().pointerY) : StripHit{};
+      Hotspots().hotspotIndex == BACKPACK_STRIP ? StripToolAt(Pointer().pointerX, Pointer().pointerY) : StripHit{};
   if (hit.row >= 0) {
     HighlightStripTool(hit.row, hit.topRow);
   } else {
     ClearStripHighlight();
   }
-  switch (hotspotIndex) {
+  switch (Hotspots().hotspotIndex) {
     case BACKPACK_SCROLL_LEFT:
       backpackScreenState.toolStripScroll = std::max(0, backpackScreenState.toolStripScroll - kStripScrollStep);
       break;
@@ -184,10 +184,10 @@ void FollowPointer() {
 
 void DrawStripWindow() {
   const int width = StripWindowWidth();
-  textOverlay->DrawBitmap(backpackScreenState.toolStripImage, 0, backpackScreenState.toolStripScroll, 0, width,
-                          kToolStripHeight, kStripWindowX, kStripWindowY, width, kToolStripHeight);
-  menuCanvas->DrawBitmap(backpackScreenState.toolStripHighlight, 0, backpackScreenState.toolStripScroll, 0, width,
-                         kToolStripHeight, kStripWindowX, kStripWindowY, width, kToolStripHeight);
+  ScreenText().textOverlay->DrawBitmap(backpackScreenState.toolStripImage, 0, backpackScreenState.toolStripScroll, 0,
+                                       width, kToolStripHeight, kStripWindowX, kStripWindowY, width, kToolStripHeight);
+  Overlays().menuCanvas->DrawBitmap(backpackScreenState.toolStripHighlight, 0, backpackScreenState.toolStripScroll, 0,
+                                    width, kToolStripHeight, kStripWindowX, kStripWindowY, width, kToolStripHeight);
 }
 
 }  // namespace
@@ -257,8 +257,8 @@ BackpackRedraw backpackRedraw;
 KESTRINE_PROGRAM_STATE(backpackRedraw);
 
 void NoteLayers(uint64_t (&layers)[4]) {
-  layers[0] = RevisionOf(textOverlay);
-  layers[1] = RevisionOf(menuCanvas);
+  layers[0] = RevisionOf(ScreenText().textOverlay);
+  layers[1] = RevisionOf(Overlays().menuCanvas);
   layers[2] = RevisionOf(backpackScreenState.toolStripImage);
   layers[3] = RevisionOf(backpackScreenState.toolStripHighlight);
 }
@@ -267,7 +267,7 @@ BackpackPicture PictureNow() {
   BackpackPicture p;
   p.pointerX = Pointer().pointerX;
   p.pointerY = Pointer().pointerY;
-  p.hotspot = hotspotIndex;
+  p.hotspot = Hotspots().hotspotIndex;
   p.scroll = backpackScreenState.toolStripScroll;
   p.noFit = noFitShown;
   p.capacity = capacityFactor;
@@ -297,7 +297,7 @@ bool BackpackPictureUnchanged() {
 }  // namespace
 
 void BuildBackpackScreen() {
-  ApplyPlayerFigureLimits(missionProgress.playerFigure);
+  ApplyPlayerFigureLimits(Progress().playerFigure);
   const int32_t iconsWidth = LoadToolSprites();
   if (!keepBackpack) {
     for (int i = 0; i < kToolCount; ++i) {
@@ -363,7 +363,7 @@ bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {
     return true;
   }
   if (code != engine::kMouseLeftUp || !HotspotClick(x, y)) return true;
-  switch (hotspotIndex) {
+  switch (Hotspots().hotspotIndex) {
     case BACKPACK_START_MISSION:
       ClearTextOverlay();
       ClearMenuCanvas();

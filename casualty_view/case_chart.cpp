@@ -133,11 +133,11 @@ int32_t CaseChart::WindowRow() const {
 
 void CaseChart::Draw() {
   ComposeVisibleText();
-  if (!image || !text || !textOverlay) return;
+  if (!image || !text || !ScreenText().textOverlay) return;
   image->Clear(0, 0, 0);
   text->DrawTextRect(image, 0, 0, kChartWrapWidth, kChartImageHeight, WidenText(composed), 0);
-  textOverlay->DrawBitmap(image, 0, 0, WindowRow(), kChartWrapWidth, kChartWindowHeight, PixelX(kWindowX),
-                          PixelY(kWindowY), PixelX(kWindowWidth), PixelY(kWindowHeight));
+  ScreenText().textOverlay->DrawBitmap(image, 0, 0, WindowRow(), kChartWrapWidth, kChartWindowHeight, PixelX(kWindowX),
+                                       PixelY(kWindowY), PixelX(kWindowWidth), PixelY(kWindowHeight));
 }
 
 // The lowest slide that keeps the window on the image.

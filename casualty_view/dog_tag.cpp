@@ -50,9 +50,10 @@ void UpdateDogTag(DogTag& tag, float x, float y) {
   if (tag.state == DOG_TAG_OFF) return;
   const int left = static_cast<int>(x < 1.0f ? x * kCanvasWidth : x);
   const int top = static_cast<int>(y < 1.0f ? y * kCanvasHeight : y);
-  if (menuCanvas && tag.image) {
-    menuCanvas->DrawBitmap(tag.image, 0, 0, 0, tag.width, tag.height, left, top,
-                           static_cast<int>(tag.width * tag.scale), static_cast<int>(tag.height * tag.scale));
+  if (Overlays().menuCanvas && tag.image) {
+    Overlays().menuCanvas->DrawBitmap(tag.image, 0, 0, 0, tag.width, tag.height, left, top,
+                                      static_cast<int>(tag.width * tag.scale),
+                                      static_cast<int>(tag.height * tag.scale));
   }
   switch (tag.state) {
     case DOG_TAG_GROWING:

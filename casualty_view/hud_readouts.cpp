@@ -44,7 +44,7 @@ constexpr struct {
 } kRadioButtons[] = {{398, L"Ready for EVAC"}, {415, L"Return to Action"}, {432, L"Call for Support"}};
 
 void DrawCanvasText(double x, double y, const std::wstring& text, int size, int align) {
-  DrawTextOnImage(menuCanvas, x, y, text, size, align, kLabelR, kLabelG, kLabelB, 0, 0);
+  DrawTextOnImage(Overlays().menuCanvas, x, y, text, size, align, kLabelR, kLabelG, kLabelB, 0, 0);
 }
 
 }  // namespace
@@ -60,37 +60,37 @@ void ReleaseHudPictures() { hudPictures = HudPictures{}; }
 
 void RunShownPatientClock(Patient& patient, int32_t frameMs) {
   UpdateVitals(patient, frameMs);
-  if (!replayingSave) DrawTimeBar(patient);
+  if (!Sounds().replayingSave) DrawTimeBar(patient);
 }
 
 void DrawTimeBar(const Patient& patient) {
   const int x = PanelX(kTimeBarX);
   const int y = PanelY(kTimeBarY);
-  textOverlay->SetDrawColor(0, 0, 0);
-  textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
+  ScreenText().textOverlay->SetDrawColor(0, 0, 0);
+  ScreenText().textOverlay->FillRect(x, y, kTimeBarWidth, kTimeBarBoxHeight);
   if (patient.dead) {
     const engine::EngineRef<engine::EngineBitmap>& skull = hudPictures.skull;
     if (!skull) return;
     const int width = skull->GetWidth();
     const int height = skull->GetHeight();
-    textOverlay->DrawBitmap(skull, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
+    ScreenText().textOverlay->DrawBitmap(skull, 0, 0, 0, width, height, x, PanelY(kSkullY), width, height);
     return;
   }
-  textOverlay->SetDrawColor(240, 0, 0);
-  textOverlay->FillRect(x, y, static_cast<int>(kTimeBarWidth * TimeBarFraction(patient)), kTimeBarHeight);
+  ScreenText().textOverlay->SetDrawColor(240, 0, 0);
+  ScreenText().textOverlay->FillRect(x, y, static_cast<int>(kTimeBarWidth * TimeBarFraction(patient)), kTimeBarHeight);
 }
 
 void DrawMedbar() {
   const PatientImage& medbar = hudPictures.medbar;
-  if (!medbar.image || !textOverlay) return;
-  textOverlay->DrawBitmap(medbar.image, 0, 0, 0, medbar.width, medbar.height, 0, Engine().screenHeight - medbar.height,
-                          medbar.width, medbar.height);
+  if (!medbar.image || !ScreenText().textOverlay) return;
+  ScreenText().textOverlay->DrawBitmap(medbar.image, 0, 0, 0, medbar.width, medbar.height, 0,
+                                       Engine().screenHeight - medbar.height, medbar.width, medbar.height);
 }
 
 void DrawHudReadouts() {
-  if (!menuCanvas) return;
+  if (!Overlays().menuCanvas) return;
   char line[48];
-  std::snprintf(line, sizeof line, "Score: %d", missionProgress.missionScore);
+  std::snprintf(line, sizeof line, "Score: %d", Progress().missionScore);
   DrawCanvasText(PanelX(20), PanelY(435), WidenText(line), kSmallText, ALIGN_LEFT);
   // A clock run out shows 00:00, never a negative time.
   const int32_t seconds = std::max(MissionTime().missionClock, 0) / 1000;

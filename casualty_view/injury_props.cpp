@@ -49,7 +49,7 @@ void KnifeProp::Load(Patient& patient) {
 }
 
 void KnifeProp::Start() {
-  if (replayingSave) return;
+  if (Sounds().replayingSave) return;
   active = 1;
   counter = 0;
   limit = kGutMoves;

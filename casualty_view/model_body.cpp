@@ -72,7 +72,8 @@ void ModelBody::ShowItem(int32_t slot, bool visible) {
   const auto& model = treatmentAssets.models[slot];
   if (!model) return;
   // While an animation plays the item comes or goes at its end. A replayed save shows nothing happening.
-  if (!replayingSave && HoldBackItemChange(patient_, visible ? PENDING_SHOW_ITEM : PENDING_HIDE_ITEM, model)) return;
+  if (!Sounds().replayingSave && HoldBackItemChange(patient_, visible ? PENDING_SHOW_ITEM : PENDING_HIDE_ITEM, model))
+    return;
   model->SetVisible(visible ? 1 : 0);
 }
 
@@ -114,7 +115,7 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
       break;
     case VISUAL_ITEM_SHOWN:
       // Put on during a replayed save: shown with his other items when he is shown.
-      if (!replayingSave) ShowItem(visual.item, true);
+      if (!Sounds().replayingSave) ShowItem(visual.item, true);
       break;
     case VISUAL_LIMB_BANDS:
       RepaintBands(visual.part);
@@ -163,7 +164,7 @@ void ModelBody::ShowTreatmentVisual(const TreatmentVisual& visual) {
     case VISUAL_ROLL_OVER:
       ToggleBloodPools(patient_);
       // A replayed roll leaves him as the lift and the turn would have, with no frames to play them in.
-      if (replayingSave) patient_.SettleRollAtOnce();
+      if (Sounds().replayingSave) patient_.SettleRollAtOnce();
       break;
     case VISUAL_ROLL_OFF_OBJECT:
       // Off the object he now bleeds onto the other side.

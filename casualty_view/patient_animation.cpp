@@ -237,7 +237,7 @@ void Patient::FollowSpeech() {
     if (!held.empty()) HoldReplacedMouth(held);
   }
   if (step.startSound) {
-    speech.speechSound->SetVolume(effectsVolume);
+    speech.speechSound->SetVolume(Sounds().effectsVolume);
     speech.speechSound->Play(0, 0);
   }
   if (step.newShape == kNoMouthShape) return;

@@ -285,7 +285,7 @@ void BuildPatientView(std::FILE* loading) {
   AdvanceLoadingBar();
   MakeCasualties(loading);
 
-  toolTip.Create();
+  CreateToolTip();
   remarkBox.Create(3);
   v.hintBox.Create(3);
   v.hintBox.SetColours(192, 255, 255);
@@ -415,7 +415,7 @@ void UpdatePatientView(int32_t dt) {
   DrawBoneMarkers(patient, v.boneMarkers);
   DrawPatientHud();
 
-  if (toolTipDeferred) toolTip.Draw();
+  if (ToolTips().toolTipDeferred) DrawToolTip();
   remarkBox.Update();
   v.hintBox.Update();
   DrawPatientPopups();
@@ -460,7 +460,7 @@ void ReleasePatientViewScene() {
   PatientViewState& v = patientView;
   ReleasePatientHud();
   ReleaseTreatmentVisuals();
-  toolTip.Release();
+  ReleaseToolTip();
   remarkBox.Release();
   v.hintBox.Release();
   ReleaseSceneParts();

@@ -62,7 +62,7 @@ int32_t BagForAirway(const Patient* patient) {
 
 void ShowTip(int32_t x, int32_t y, const std::string& text) {
   // Near the top of the screen the tip stays on it rather than above it.
-  toolTip.Show(x + kTipDx, std::max(y + kTipDy, 1), text, 1);
+  ShowToolTip(x + kTipDx, std::max(y + kTipDy, 1), text, 1);
 }
 
 // The pointer over the scene: the ammunition, or a part the tool in hand can act on, is named.
@@ -71,7 +71,7 @@ void NameWhatIsUnderPointer(int32_t x, int32_t y) {
   if (Engine().engineCamera)
     hit = Engine().engineCamera->Pick((Engine().screenWidth - 640) / 2 + x, (Engine().screenHeight - 480) / 2 + y);
   if (!hit || !hit->GetEntity()) {
-    toolTipDeferred = 0;
+    StopDeferredToolTip();
     return;
   }
   const std::wstring& name = hit->GetEntity()->GetName();
@@ -83,7 +83,7 @@ void NameWhatIsUnderPointer(int32_t x, int32_t y) {
   if (IsBodyPart(part) && PatientHasInjuryAt(PatientView().selectedTool, part)) {
     ShowTip(x, y, kBodyParts[part].displayName);
   } else {
-    toolTipDeferred = 0;
+    StopDeferredToolTip();
   }
 }
 
@@ -186,7 +186,7 @@ void LeftUp(int32_t x, int32_t y) {
     }
     return;
   }
-  PressHotspot(hotspotIndex, x, y);
+  PressHotspot(Hotspots().hotspotIndex, x, y);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ int32_t PopupMenu::RowAt(int32_t px, int32_t py) const {
 void PopupMenu::Draw(int32_t pointerX, int32_t pointerY) {
   if (!image || !text) return;
   image->SetColorKey(255, 0, 0);
-  selectedRow = RowAt(Pointer().pointerX, Pointer().pointerY);
+  selectedRow = RowAt(pointerX, pointerY);
   for (int32_t row = 0; row < count; ++row) {
     const bool selected = row == selectedRow;
     text->SetColor(selected ? 0 : kMenuR, selected ? 0 : kMenuG, selected ? 0 : kMenuB);
@@ -78,7 +78,8 @@ void PopupMenu::Draw(int32_t pointerX, int32_t pointerY) {
   }
   text->SetColor(kMenuR, kMenuG, kMenuB);
   text->SetBackColor(0, 0, 0);
-  if (textOverlay) textOverlay->DrawBitmap(image, 0, 0, 0, width, height, x, y, width, height);
+  if (ScreenText().textOverlay)
+    ScreenText().textOverlay->DrawBitmap(image, 0, 0, 0, width, height, x, y, width, height);
 }
 
 int32_t PopupMenu::Click(int32_t px, int32_t py) {
@@ -110,7 +111,7 @@ void OpenWoundPickers() {
 void OpenRadioMenu(int32_t px, int32_t py) { popupMenus.radioMenu.Open(px, py); }
 
 void DrawRadioMenu(int32_t pointerX, int32_t pointerY) {
-  if (popupMenus.radioMenu.IsOpen()) popupMenus.radioMenu.Draw(Pointer().pointerX, Pointer().pointerY);
+  if (popupMenus.radioMenu.IsOpen()) popupMenus.radioMenu.Draw(pointerX, pointerY);
 }
 
 int32_t ClickRadioMenu(int32_t px, int32_t py) {
@@ -139,8 +140,8 @@ bool ClickWoundPickers(int32_t px, int32_t py) {
 }
 
 void DrawWoundPickers(int32_t pointerX, int32_t pointerY) {
-  if (popupMenus.woundPicker1.IsOpen()) popupMenus.woundPicker1.Draw(Pointer().pointerX, Pointer().pointerY);
-  if (popupMenus.woundPicker2.IsOpen()) popupMenus.woundPicker2.Draw(Pointer().pointerX, Pointer().pointerY);
+  if (popupMenus.woundPicker1.IsOpen()) popupMenus.woundPicker1.Draw(pointerX, pointerY);
+  if (popupMenus.woundPicker2.IsOpen()) popupMenus.woundPicker2.Draw(pointerX, pointerY);
 }
 
 void ReleasePopupMenus() {

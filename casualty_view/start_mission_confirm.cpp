@@ -20,8 +20,8 @@ void StartMissionConfirm() {
   ClearHotspots();
   ClearTextOverlay();
   ClearMenuCanvas();
-  AddMenuButton(menuCanvas, kStartLeft, kButtonTop, kButtonWidth, kButtonHeight, L"START MISSION");
-  AddMenuButton(menuCanvas, kBackLeft, kButtonTop, kButtonWidth, kButtonHeight, L"BACK");
+  AddMenuButton(Overlays().menuCanvas, kStartLeft, kButtonTop, kButtonWidth, kButtonHeight, L"START MISSION");
+  AddMenuButton(Overlays().menuCanvas, kBackLeft, kButtonTop, kButtonWidth, kButtonHeight, L"BACK");
 }
 
 }  // namespace kestrine

@@ -84,7 +84,7 @@ void ToolAnimation::SetScale(float scale) {
 
 void ToolAnimation::Start(int32_t steps, int32_t delay) {
   // A replayed save re-applies old treatments: nothing is shown for them.
-  if (replayingSave || !sprite) return;
+  if (Sounds().replayingSave || !sprite) return;
   stepsLeft = steps;
   frameDelay = delay;
   timer = 0;

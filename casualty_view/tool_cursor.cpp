@@ -32,21 +32,21 @@ int32_t ClampCursorAxis(int32_t pointer, int32_t offset, int32_t size, int32_t s
 }
 
 void DrawToolCursor(int32_t tool, int32_t pointerX, int32_t pointerY) {
-  if (!IsToolRow(tool) || !textOverlay) return;
+  if (!IsToolRow(tool) || !ScreenText().textOverlay) return;
   const ToolDef& def = ToolTable[static_cast<size_t>(tool)];
   const engine::EngineRef<engine::EngineBitmap>& cursorImage = toolPictures[static_cast<size_t>(tool)].cursorImage;
-  int32_t px = Pointer().pointerX, py = Pointer().pointerY;
+  int32_t px = pointerX, py = pointerY;
   // Some tools (the bags, the fluids) have no cursor picture of their own: only the cross-hair shows.
   if (cursorImage) {
     const CursorSize size = CursorDrawSize(cursorImage->GetWidth(), cursorImage->GetHeight());
     px = ClampCursorAxis(px, def.cursorOffsetX, size.width, Engine().screenWidth);
     py = ClampCursorAxis(py, def.cursorOffsetY, size.height, Engine().screenHeight);
-    textOverlay->DrawBitmap(cursorImage, 0, 0, 0, cursorImage->GetWidth(), cursorImage->GetHeight(),
-                            px + def.cursorOffsetX, py + def.cursorOffsetY, size.width, size.height);
+    ScreenText().textOverlay->DrawBitmap(cursorImage, 0, 0, 0, cursorImage->GetWidth(), cursorImage->GetHeight(),
+                                         px + def.cursorOffsetX, py + def.cursorOffsetY, size.width, size.height);
   }
-  textOverlay->SetDrawColor(255, 255, 255);
-  textOverlay->DrawLine(px - kCrossHalf, py, px + kCrossHalf, py);
-  textOverlay->DrawLine(px, py - kCrossHalf, px, py + kCrossHalf);
+  ScreenText().textOverlay->SetDrawColor(255, 255, 255);
+  ScreenText().textOverlay->DrawLine(px - kCrossHalf, py, px + kCrossHalf, py);
+  ScreenText().textOverlay->DrawLine(px, py - kCrossHalf, px, py + kCrossHalf);
 }
 
 }  // namespace kestrine

@@ -85,11 +85,11 @@ void ToolDrawer::Update(int32_t dt) {
       state = DRAWER_CLOSED;
     }
   }
-  if (state == DRAWER_CLOSED || !picture.image || !textOverlay) return;
+  if (state == DRAWER_CLOSED || !picture.image || !ScreenText().textOverlay) return;
   const int32_t rows = VisibleRows();
   if (rows <= 0) return;
-  textOverlay->DrawBitmap(picture.image, 0, 0, 0, picture.width, rows, x, static_cast<int>(std::floor(y)),
-                          picture.width, rows);
+  ScreenText().textOverlay->DrawBitmap(picture.image, 0, 0, 0, picture.width, rows, x, static_cast<int>(std::floor(y)),
+                                       picture.width, rows);
 }
 
 int32_t ToolDrawer::VisibleRows() const {

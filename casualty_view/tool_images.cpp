@@ -112,9 +112,9 @@ void DrawToolLabels(int row, double x, double y) {
   if (!IsToolRow(row)) return;
   const std::wstring name = WidenText(ToolTable[row].name);
   // The label takes over the tip's box, so a deferred tip must not be copied over it afterwards.
-  toolTipDeferred = 0;
+  StopDeferredToolTip();
 
-  engine::EngineTextFont& font = *toolTip.text;
+  engine::EngineTextFont& font = *ToolTips().toolTip.text;
   font.SetStyleA(1);
   int textWidth = font.TextWidth(name);
   const int lineHeight = font.TextHeight(name);
@@ -124,18 +124,19 @@ void DrawToolLabels(int row, double x, double y) {
   const int height = lineHeight * lines + 2 * kLabelMargin;
 
   // Whatever an earlier, larger tip or label left in the box must not show through this one.
-  toolTip.image->SetDrawColor(kLabelR, kLabelG, kLabelB);
-  toolTip.image->FillRect(0, 0, width, height);
-  toolTip.image->SetDrawColor(0, 0, 0);
-  toolTip.DrawFrame(width, height, 1);
-  font.DrawText(toolTip.image, kLabelMargin, kLabelMargin, name);
+  ToolTips().toolTip.image->SetDrawColor(kLabelR, kLabelG, kLabelB);
+  ToolTips().toolTip.image->FillRect(0, 0, width, height);
+  ToolTips().toolTip.image->SetDrawColor(0, 0, 0);
+  DrawToolTipFrame(width, height, 1);
+  font.DrawText(ToolTips().toolTip.image, kLabelMargin, kLabelMargin, name);
   // The tip shares this text object; its own texts are plain.
   font.SetStyleA(0);
 
   double px = ScreenX(x);
   const double py = ScreenY(y);
   if (px + width > Engine().screenWidth) px = Engine().screenWidth - width - kLabelRightGap;
-  textOverlay->DrawBitmap(toolTip.image, 0, 0, 0, width, height, TruncatePixels(px), TruncatePixels(py), width, height);
+  ScreenText().textOverlay->DrawBitmap(ToolTips().toolTip.image, 0, 0, 0, width, height, TruncatePixels(px),
+                                       TruncatePixels(py), width, height);
 }
 
 }  // namespace kestrine

@@ -67,13 +67,13 @@ void ReleaseToolTray() { toolTray = ToolTray{}; }
 void DrawToolTray(int32_t scroll) {
   ClearHotspots();
   const ToolTray& tray = toolTray;
-  if (!textOverlay) return;
+  if (!ScreenText().textOverlay) return;
   // A strip narrower than the window (an expert's few tools) is copied as far as it goes.
   const int32_t from = std::clamp(scroll, 0, std::max(tray.trayWidth, 0));
   const int32_t width = std::min(kTrayWindowWidth, tray.trayWidth - from);
   if (tray.trayStrip && width > 0) {
-    textOverlay->DrawBitmap(tray.trayStrip, 0, from, 0, width, kToolIconHeight, PanelX(kTrayX), PanelY(kTrayY),
-                            PanelX(width), kToolIconHeight);
+    ScreenText().textOverlay->DrawBitmap(tray.trayStrip, 0, from, 0, width, kToolIconHeight, PanelX(kTrayX),
+                                         PanelY(kTrayY), PanelX(width), kToolIconHeight);
   }
   for (int32_t k = 0; k < tray.trayCount; ++k) {
     const int32_t x = kCountX - scroll + tray.trayRightEdge[k];

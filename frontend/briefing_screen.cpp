@@ -76,7 +76,7 @@ void Title() {
   std::wstring title = WidenText(text.title);
   if (Campaign().missionNumber < kFirstTrainingMission)
     title = L"Mission " + std::to_wstring(Campaign().missionNumber) + L": " + title;
-  Text(textOverlay, PanelX(380), Engine().screenHeight * 37 / 435, title, kButtonSize, kPale);
+  Text(ScreenText().textOverlay, PanelX(380), Engine().screenHeight * 37 / 435, title, kButtonSize, kPale);
 }
 
 // Releases a head (taking it off the stage first, so that nothing is left drawing it) and loads another.
@@ -167,7 +167,6 @@ void BriefingButtonClick(int32_t index) {
 }
 
 void DebriefingButtonClick(int32_t index) {
-  MissionProgress& p = missionProgress;
   switch (index) {
     case DEBRIEFING_NEXT:
       if (Campaign().trainingRun)
@@ -179,8 +178,7 @@ void DebriefingButtonClick(int32_t index) {
       SetGameState(STATE_QUIT_CONFIRM);
       break;
     case DEBRIEFING_REPLAY:
-      p.campaignMaximum -= p.missionMaximum;
-      p.campaignScore -= p.missionScore;
+      UnbankMission();
       StopBriefingSpeech();
       if (briefingScreenState.briefingHead) briefingScreenState.briefingHead->SetVisible(0);
       SetGameState(STATE_BRIEFING);
@@ -229,7 +227,6 @@ DebriefingButtons ChooseDebriefingButtons(int32_t mission, int32_t score, int32_
 
 void BuildBriefingScreen(bool briefing) {
   BriefingScreenState& s = briefingScreenState;
-  MissionProgress& p = missionProgress;
   if (briefing) {
     if (s.briefingScreenKind != BRIEFING_SHOWN) LoadPictures(L"images\\briefingscreen.qjp", L"images\\briefmask.qpg");
     DrawBackdrop(s.briefingBackdrop);
@@ -250,11 +247,9 @@ void BuildBriefingScreen(bool briefing) {
     s.briefingIdleB = 14;
     // A mission without a maximum counts as one out of one before the campaign takes it in, so that what
     // REPLAY takes back out is what went in.
-    if (p.missionMaximum == 0) p.missionMaximum = 1;
-    p.campaignMaximum += p.missionMaximum;
-    p.campaignScore += p.missionScore;
+    BankMission();
     // The medals follow the score of this mission, however it ended and however soon the player moves on.
-    RecordDebriefTier(ScoreTier(p.missionScore, p.missionMaximum));
+    RecordDebriefTier(ScoreTier(Progress().missionScore, Progress().missionMaximum));
   }
 
   StopBriefingSpeech();
@@ -300,7 +295,7 @@ void UpdateBriefingScreen() {
     DrawBriefingText();
   } else {
     DebriefingMenu();
-    sharedTextBox.Draw(textOverlay);
+    sharedTextBox.Draw(ScreenText().textOverlay);
   }
 }
 
@@ -308,25 +303,26 @@ void BriefingMenu() {
   ClearHotspots();
   Title();
   const BitmapRef& mask = briefingScreenState.briefingMask;
-  if (mask) textOverlay->DrawBitmap(mask, 0, 0, 0, 175, 229, PanelX(220), PanelY(76), FullX(175), FullY(225));
-  Text(menuCanvas, PanelX(310), PanelY(255), WidenText(kBriefingOfficerName), 12, kPale);
+  if (mask)
+    ScreenText().textOverlay->DrawBitmap(mask, 0, 0, 0, 175, 229, PanelX(220), PanelY(76), FullX(175), FullY(225));
+  Text(Overlays().menuCanvas, PanelX(310), PanelY(255), WidenText(kBriefingOfficerName), 12, kPale);
 
   const BriefingButtons b = ChooseBriefingButtons(Campaign().missionNumber, Campaign().difficulty,
-                                                  missionProgress.missionMaximum, Campaign().trainingRun != 0);
+                                                  Progress().missionMaximum, Campaign().trainingRun != 0);
   auto button = [](double y, const wchar_t* label) {
-    AddMenuButton(menuCanvas, kBriefingColumn, y / 455, kBriefingWidth, kButtonHeight, label);
+    AddMenuButton(Overlays().menuCanvas, kBriefingColumn, y / 455, kBriefingWidth, kButtonHeight, label);
   };
   if (b.loadBackpack) {
     button(350, L"LOAD BACKPACK");
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(textOverlay, Engine().screenWidth * 500 / 635, PanelY(350), L"LOAD BACKPACK", kButtonSize, kGrey);
+    Text(ScreenText().textOverlay, Engine().screenWidth * 500 / 635, PanelY(350), L"LOAD BACKPACK", kButtonSize, kGrey);
   }
   if (b.startMission) {
     button(327, L"START MISSION");
   } else {
     AddHotspotRectFraction(0, 0, 0, 0);
-    Text(menuCanvas, Engine().screenWidth * 500 / 635, PanelY(327), L"START MISSON", kButtonSize, kGrey);
+    Text(Overlays().menuCanvas, Engine().screenWidth * 500 / 635, PanelY(327), L"START MISSON", kButtonSize, kGrey);
   }
   if (b.back) {
     button(398, L"BACK");
@@ -341,54 +337,59 @@ void BriefingMenu() {
     button(374, L"SAVE");
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(menuCanvas, Engine().screenWidth * 500 / 635, PanelY(374), L"SAVE", kButtonSize, kGrey);
+    Text(Overlays().menuCanvas, Engine().screenWidth * 500 / 635, PanelY(374), L"SAVE", kButtonSize, kGrey);
   }
 }
 
 void DrawBriefingText() {
   const BriefingScreenState& s = briefingScreenState;
   const BitmapRef& weather = s.weatherImages[std::clamp(s.weatherIndex, 0, kWeatherImageCount - 1)];
-  if (weather) textOverlay->DrawBitmap(weather, 0, 0, 0, 182, 59, FullX(404), FullY(262), FullX(182), FullY(59));
+  if (weather)
+    ScreenText().textOverlay->DrawBitmap(weather, 0, 0, 0, 182, 59, FullX(404), FullY(262), FullX(182), FullY(59));
   wchar_t time[16];
   std::swprintf(time, 16, L"%04dh", MissionRow(Campaign().missionNumber).startTime);
-  Text(textOverlay, FullX(545), FullY(300), time, 7, kPale, ALIGN_CENTRE, 0);
+  Text(ScreenText().textOverlay, FullX(545), FullY(300), time, 7, kPale, ALIGN_CENTRE, 0);
   if (s.briefingMap)
-    textOverlay->DrawBitmap(s.briefingMap, 0, 0, 0, 160, 140, FullX(415), FullY(105), FullX(160), FullY(140));
+    ScreenText().textOverlay->DrawBitmap(s.briefingMap, 0, 0, 0, 160, 140, FullX(415), FullY(105), FullX(160),
+                                         FullY(140));
   DrawMedalRack(RACK_EARNED, PanelX(236), PanelY(337));
-  Text(textOverlay, PanelX(310), PanelY(295), WidenText(FigureName(missionProgress.playerFigure)), kTextSize, kPale);
-  Text(textOverlay, PanelX(310), PanelY(315), WidenText(RankTitle(missionProgress.promotionCount)), kTextSize, kPale);
-  Text(textOverlay, PanelX(130), PanelY(302), L"OBJECTIVES", kTextSize, kPale);
+  Text(ScreenText().textOverlay, PanelX(310), PanelY(295), WidenText(FigureName(Progress().playerFigure)), kTextSize,
+       kPale);
+  Text(ScreenText().textOverlay, PanelX(310), PanelY(315), WidenText(RankTitle(Progress().promotionCount)), kTextSize,
+       kPale);
+  Text(ScreenText().textOverlay, PanelX(130), PanelY(302), L"OBJECTIVES", kTextSize, kPale);
   const MissionText& text = MissionWords();
   for (int i = 0; i < kMissionObjectiveCount; ++i) {
     const char* objective = text.objectives[i];
     if (!objective || !*objective) break;
     const std::wstring line = std::wstring(1, kObjectiveBullet) + L" " + WidenText(objective);
-    Text(textOverlay, PanelX(65), PanelY(328) + kObjectiveSpacing * i, line, kTextSize, kPale, ALIGN_LEFT);
+    Text(ScreenText().textOverlay, PanelX(65), PanelY(328) + kObjectiveSpacing * i, line, kTextSize, kPale, ALIGN_LEFT);
   }
-  sharedTextBox.Draw(textOverlay);
+  sharedTextBox.Draw(ScreenText().textOverlay);
 }
 
 void DebriefingMenu() {
-  MissionProgress& p = missionProgress;
+  const MissionProgress& p = Progress();
   ClearHotspots();
   ClearTextOverlay();
   ClearMenuCanvas();
   Title();
   const BitmapRef& mask = briefingScreenState.briefingMask;
-  if (mask) textOverlay->DrawBitmap(mask, 0, 0, 0, 218, 228, PanelX(386), PanelY(78), FullX(218), FullY(228));
-  Text(menuCanvas, PanelX(490), PanelY(258), WidenText(kDebriefingOfficerName), kButtonSize, kPale);
-  if (p.missionMaximum == 0) p.missionMaximum = 1;
+  if (mask)
+    ScreenText().textOverlay->DrawBitmap(mask, 0, 0, 0, 218, 228, PanelX(386), PanelY(78), FullX(218), FullY(228));
+  Text(Overlays().menuCanvas, PanelX(490), PanelY(258), WidenText(kDebriefingOfficerName), kButtonSize, kPale);
+  EnsureMissionMaximum();
 
   const DebriefingButtons b =
       ChooseDebriefingButtons(Campaign().missionNumber, p.missionScore, p.missionMaximum, Campaign().trainingRun != 0);
   auto button = [](double y, const wchar_t* label) {
-    AddMenuButton(menuCanvas, kDebriefingColumn, y / 455, kDebriefingWidth, kButtonHeight, label);
+    AddMenuButton(Overlays().menuCanvas, kDebriefingColumn, y / 455, kDebriefingWidth, kButtonHeight, label);
   };
   if (b.next) {
     button(315, b.next);
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(menuCanvas, PanelX(500), PanelY(315), L"NEXT MISSION", kButtonSize, kGrey);
+    Text(Overlays().menuCanvas, PanelX(500), PanelY(315), L"NEXT MISSION", kButtonSize, kGrey);
   }
   button(387, L"QUIT");
   button(340, L"REPLAY");
@@ -398,12 +399,12 @@ void DebriefingMenu() {
     button(365, L"SAVE");
   } else {
     AddHotspotRect(0, 0, 0, 0);
-    Text(menuCanvas, PanelX(500), PanelY(365), L"SAVE", kButtonSize, kGrey);
+    Text(Overlays().menuCanvas, PanelX(500), PanelY(365), L"SAVE", kButtonSize, kGrey);
   }
 }
 
 void OnBriefingClick(int code, int32_t, int32_t) {
-  const int32_t index = hotspotIndex;
+  const int32_t index = Hotspots().hotspotIndex;
   if (code != kClickRelease) {
     if (briefingScreenState.isBriefing)
       ScrollArrows(index, BRIEFING_SCROLL_UP, BRIEFING_SCROLL_DOWN);

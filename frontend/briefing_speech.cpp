@@ -78,9 +78,9 @@ std::string BriefingSpeechName(bool briefing, int32_t mission, int32_t endFlag, 
 }
 
 void StopBriefingSpeech() {
-  auto& slot = soundTable[SOUND_BRIEFING_SPEECH];
+  const auto& slot = Sounds().soundTable[SOUND_BRIEFING_SPEECH];
   if (slot) slot->Stop();
-  slot.Reset();
+  ReleaseSoundSlot(SOUND_BRIEFING_SPEECH);
   briefingSpeechState.lipSyncRecords.reset();
 }
 
@@ -106,8 +106,8 @@ void PlayBriefingSpeech() {
   StopBriefingSpeech();
   int32_t tier = 0;
   if (!Briefing().isBriefing) {
-    if (missionProgress.missionMaximum == 0) missionProgress.missionMaximum = 1;
-    tier = ScoreTier(missionProgress.missionScore, missionProgress.missionMaximum);
+    EnsureMissionMaximum();
+    tier = ScoreTier(Progress().missionScore, Progress().missionMaximum);
   }
   const std::string name =
       BriefingSpeechName(Briefing().isBriefing != 0, Campaign().missionNumber, Outcome().missionEndFlag, tier);
@@ -116,7 +116,7 @@ void PlayBriefingSpeech() {
   countdown = -1;
   if (timeline.status != LipSyncStatus::Loaded) return;
   briefingSpeechState.lipSyncRecords = std::move(timeline.records);
-  soundTable[SOUND_BRIEFING_SPEECH] = Engine().engineRoot->LoadSound(WidenText("sounds\\" + name + ".qwv"), 0);
+  SetSoundSlot(SOUND_BRIEFING_SPEECH, Engine().engineRoot->LoadSound(WidenText("sounds\\" + name + ".qwv"), 0));
   briefingSpeechState.walk.Restart();
 }
 
@@ -126,7 +126,7 @@ void AnimateBriefingHead() {
     Idle();
     return;
   }
-  const auto& sound = soundTable[SOUND_BRIEFING_SPEECH];
+  const auto& sound = Sounds().soundTable[SOUND_BRIEFING_SPEECH];
   if (!sound || !sound->IsLoaded() || !Briefing().briefingHead->IsReady()) return;
 
   const LipSyncFrame step = AdvanceLipSync(s.walk, *s.lipSyncRecords, Clock().frameTime);
@@ -141,7 +141,7 @@ void AnimateBriefingHead() {
   // The shape being replaced stays until the walk lets it go.
   if (s.walk.index > 0) s.currentMouthAnimation = HeadAnimation(s.walk.heldShape);
   if (step.startSound) {
-    sound->SetVolume(effectsVolume);
+    sound->SetVolume(Sounds().effectsVolume);
     sound->Play(0, 0);
   }
   const std::wstring mouth = HeadAnimation(step.newShape);

@@ -78,22 +78,14 @@ MissionAwards DecideMissionAwards(const MissionProgress& progress, int32_t missi
 }
 
 void ApplyMissionAwards(MissionProgress& progress, const MissionAwards& awards) {
-  if (awards.badge >= 0 && awards.badge < kBadgeCount) {
-    progress.badgeCount[awards.badge] += 1;
-    progress.lastBadge = awards.badge;
-  }
-  if (awards.ribbon >= 0 && awards.ribbon < kRibbonCount) {
-    progress.ribbonCount[awards.ribbon] += 1;
-    progress.ribbonTotal += 1;
-  }
-  if (awards.promoted) progress.promotionCount += 1;
+  AddMedals(progress, awards.badge, awards.ribbon, awards.promoted);
 }
 
 void AwardMissionMedals() {
   StopBriefingSpeech();
   const int32_t mission = Campaign().missionNumber;
-  const MissionAwards awards = DecideMissionAwards(missionProgress, mission, campaignAwardState.debriefTier);
-  ApplyMissionAwards(missionProgress, awards);
+  const MissionAwards awards = DecideMissionAwards(Progress(), mission, campaignAwardState.debriefTier);
+  AwardMedals(awards.badge, awards.ribbon, awards.promoted);
   if (awards.badge >= 0) QueueMovie(Numbered("badge", awards.badge).c_str(), MOVIE_SKIPPABLE);
   if (awards.ribbon >= 0) QueueMovie(Numbered("ribbon", awards.ribbon).c_str(), MOVIE_SKIPPABLE);
 
@@ -105,7 +97,7 @@ void AwardMissionMedals() {
     return;
   }
   const char* ending = Outcome().loserEnding ? "loser" : "winner";
-  QueueMovie(Numbered(ending, missionProgress.playerFigure).c_str(), MOVIE_SHOW_STILL_AFTER);
+  QueueMovie(Numbered(ending, Progress().playerFigure).c_str(), MOVIE_SHOW_STILL_AFTER);
   HideBriefingElement();
   PlayMovies("", 0);
   SetGameState(STATE_FINISH);

@@ -51,7 +51,7 @@ int DrawFinalMedal(int index, int x, int y) {
   }
   const int width = image->GetWidth();
   const int height = image->GetHeight();
-  textOverlay->DrawBitmap(image, 0, 0, 0, width, height, x, y, width, height);
+  ScreenText().textOverlay->DrawBitmap(image, 0, 0, 0, width, height, x, y, width, height);
   return width;
 }
 
@@ -68,16 +68,14 @@ void FinishScreen() {
   // Ribbons never won leave no gap: the ones won close up from the left.
   int x = 0;
   for (int i = 0; i < kRibbonCount; ++i)
-    if (missionProgress.ribbonCount[i] > 0) x += DrawFinalMedal(i, x + kRibbonsLeft, kRibbonsTop);
+    if (Progress().ribbonCount[i] > 0) x += DrawFinalMedal(i, x + kRibbonsLeft, kRibbonsTop);
   // Each badge has a place of its own.
   for (int j = 0; j < kBadgeCount; ++j)
-    if (missionProgress.badgeCount[j] > 0)
-      DrawFinalMedal(kRibbonCount + j, kBadgeSpacing * j + kBadgesLeft, kBadgesTop);
+    if (Progress().badgeCount[j] > 0) DrawFinalMedal(kRibbonCount + j, kBadgeSpacing * j + kBadgesLeft, kBadgesTop);
 
-  DrawScreenText(
-      360, 350,
-      std::to_wstring(missionProgress.campaignScore) + L" out of " + std::to_wstring(missionProgress.campaignMaximum),
-      24, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 1, 0);
+  DrawScreenText(360, 350,
+                 std::to_wstring(Progress().campaignScore) + L" out of " + std::to_wstring(Progress().campaignMaximum),
+                 24, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 1, 0);
 
   AddButtons(kButtons);
 }
@@ -93,8 +91,7 @@ void FinishAction(int32_t button) {
     case FINISH_REPLAY:
       // The last mission again; its score comes back out of the totals so it is not counted twice.
       GoToMission(10);
-      missionProgress.campaignScore -= missionProgress.missionScore;
-      missionProgress.campaignMaximum -= missionProgress.missionMaximum;
+      UnbankMission();
       SetGameState(STATE_BRIEFING);
       break;
     default:

@@ -68,7 +68,7 @@ void EnterLoadScreen() {
   ForgetTheLastButton();
   ReadSlotLabelsAgain();
   OpenLoadGameScreen();
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
 }
 
@@ -79,7 +79,7 @@ void EnterSaveScreen() {
   ForgetTheLastButton();
   ReadSlotLabelsAgain();
   OpenSaveGameScreen();
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
 }
 

@@ -73,7 +73,7 @@ void DrawRows(int32_t page) {
     Label(230, y, Format("%d/%d", e.score, e.maximum), 10);
     Label(320, y, Format("%3d", e.mission), 10);
     if (e.cheat != 0) Label(275, y, L"CHEATER", 10);
-    if (row == HighScores().highScoreEntryRow) OutlineRect(textOverlay, 70, y - 1, 280, kRowPitch);
+    if (row == HighScores().highScoreEntryRow) OutlineRect(ScreenText().textOverlay, 70, y - 1, 280, kRowPitch);
   }
 }
 
@@ -112,12 +112,12 @@ bool EnterHighScore() {
   ReadHighScoreTable();
   // The page is the difficulty's; a difficulty from anywhere else still lands on one of the three.
   const int32_t page = std::clamp<int32_t>(Campaign().difficulty, 0, kHighScorePages - 1);
-  const int32_t row = EnterScoreForNaming(page, missionProgress.campaignScore, missionProgress.campaignMaximum,
-                                          Campaign().missionNumber);
+  const int32_t row =
+      EnterScoreForNaming(page, Progress().campaignScore, Progress().campaignMaximum, Campaign().missionNumber);
   if (row < 0) return false;
   // The options menu's BACK leads on to the main menu: the campaign is over.
   SetGameStateReturningTo(STATE_HIGH_SCORES, STATE_MAIN_MENU);
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
   HighScoreScreen();
   return true;
@@ -125,9 +125,9 @@ bool EnterHighScore() {
 
 void HighScoreScreen() {
   ClearHotspots();
-  if (menuBarsImage)
-    textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184,
-                            Engine().screenHeight * 50 / 480);
+  if (Assets().menuBarsImage)
+    ScreenText().textOverlay->DrawBitmap(Assets().menuBarsImage, 0, 0, 0, 184, 50, PanelX(75), PanelY(169), 184,
+                                         Engine().screenHeight * 50 / 480);
   AddButtons(kButtons);
   const int32_t page = std::clamp<int32_t>(HighScores().highScorePage, 0, kHighScorePages - 1);
   Label(75, PanelY(218), kPageTitles[page], 11);

@@ -85,20 +85,20 @@ RackTile HoveredRackRibbon(int px, int py, int x, int y) {
 
 void DrawMedalRack(int mode, int x, int y) {
   if (mode == RACK_EARNED) {
-    for (const RackTile& tile : EarnedRackTiles(missionProgress, x, y)) {
-      const auto& image = tile.badge ? badgeImages[tile.index] : medalImages[tile.index];
+    for (const RackTile& tile : EarnedRackTiles(Progress(), x, y)) {
+      const auto& image = tile.badge ? Assets().badgeImages[tile.index] : Assets().medalImages[tile.index];
       if (!image) continue;
       const int sw = tile.badge ? image->GetWidth() : kRibbonTileWidth;
       const int sh = tile.badge ? image->GetHeight() : kRibbonTileHeight;
-      textOverlay->DrawBitmap(image, 0, 0, 0, sw, sh, tile.x, tile.y, tile.width, tile.height);
+      ScreenText().textOverlay->DrawBitmap(image, 0, 0, 0, sw, sh, tile.x, tile.y, tile.width, tile.height);
     }
     return;
   }
   const RackTile tile = HoveredRackRibbon(Pointer().pointerX, Pointer().pointerY, x, y);
   if (tile.index < 0) return;
-  if (medalImages[tile.index])
-    textOverlay->DrawBitmap(medalImages[tile.index], 0, 0, 0, kRibbonTileWidth, kRibbonTileHeight, tile.x, tile.y,
-                            tile.width, tile.height);
+  if (Assets().medalImages[tile.index])
+    ScreenText().textOverlay->DrawBitmap(Assets().medalImages[tile.index], 0, 0, 0, kRibbonTileWidth, kRibbonTileHeight,
+                                         tile.x, tile.y, tile.width, tile.height);
   DrawTextInRect(PanelX(421), PanelY(240), kCitationWidth, kCitationHeight, WidenText(AwardDescriptions[tile.index]),
                  kCitationSize, kCitationFlags, kLabelR, kLabelG, kLabelB, 0, 0);
 }

@@ -32,8 +32,8 @@ static_assert(ValidButtonTable(kButtons));
 void DevNotesScreen() {
   ClearHotspots();
   ClearTextOverlay();
-  menuCanvas->SetDrawColor(255, 0, 0);
-  menuCanvas->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
+  Overlays().menuCanvas->SetDrawColor(255, 0, 0);
+  Overlays().menuCanvas->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
   DrawScreenText(0.1, 0.4, L"MILESTONE DEV NOTES (11-9)", 12, ALIGN_LEFT, 255, 255, 0, 1, 0);
   int row = 0;
   for (const wchar_t* line : kDevNotes)

@@ -26,7 +26,7 @@ void DisclaimerScreen() {
 void EnterDisclaimer() {
   // The first screen of every start: what a save cut short by a kill left behind goes now.
   RemoveInterruptedSaves();
-  DrawBackdrop(disclaimerImage);
+  DrawBackdrop(Assets().disclaimerImage);
   ShowOverlay();
   DisclaimerScreen();
 }
@@ -35,10 +35,10 @@ void Press(int32_t button) {
   switch (button) {
     case DISCLAIMER_ACCEPT:
       SetGameState(STATE_MAIN_MENU);
-      disclaimerImage.Reset();
+      ReleaseDisclaimerImage();
       break;
     case DISCLAIMER_REJECT:
-      disclaimerImage.Reset();
+      ReleaseDisclaimerImage();
       CloseGame();
       break;
     default:

@@ -27,8 +27,8 @@ static_assert(ValidButtonTable(kButtons));
 void KiaScreen() {
   ClearHotspots();
   ClearTextOverlay();
-  LoadOnce(kiaImage, L"images\\kia.qjp", 100);
-  DrawBackdrop(kiaImage);
+  LoadKiaImage();
+  DrawBackdrop(Assets().kiaImage);
   AddButtons(kButtons);
 }
 
@@ -42,7 +42,7 @@ void EnterKia() {
   UnloadMission();
   PlayMovies("KIA", MOVIE_SKIPPABLE);
   // A medic killed before any mission loaded the shared pictures gets his backdrop from the screen itself.
-  if (kiaImage) DrawBackdrop(kiaImage);
+  if (Assets().kiaImage) DrawBackdrop(Assets().kiaImage);
   ShowOverlay();
   StopAllSounds();
   PlayMusicLoop(SOUND_LOSS_MUSIC, 0);

@@ -33,10 +33,10 @@ static_assert(ValidButtonTable(kButtons));
 
 void EnterMainMenu() {
   // A fresh campaign: the first mission, with its intro movie before the first briefing.
-  missionProgress.Reset("", 0, 0, 1);
+  ResetProgress("", 0, 0, 1);
   ClearScreenLayers();
   MainMenu();
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
   StartCampaign();
   ArmIntroMovie();

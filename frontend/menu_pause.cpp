@@ -24,7 +24,7 @@ static_assert(ValidButtonTable(kButtons));
 void PauseMenu() {
   ClearHotspots();
   AddButtons(kButtons);
-  CentrePanel(pauseMenuImage);
+  CentrePanel(Assets().pauseMenuImage);
 }
 
 void EnterPauseMenu() {

@@ -41,11 +41,11 @@ void PlayerControlsScreen() {
   ClearHotspots();
   ClearMenuCanvas();
   LoadOnce(playerControlsPicture.playerControlImage, L"images\\playerControl.qpg", 100);
-  textOverlay->DrawBitmap(playerControlsPicture.playerControlImage, 0, 0, 0, 522, 230, 50, PanelY(195), 522,
-                          PanelY(260));
+  ScreenText().textOverlay->DrawBitmap(playerControlsPicture.playerControlImage, 0, 0, 0, 522, 230, 50, PanelY(195),
+                                       522, PanelY(260));
   MenuPanel(kPanelRows);
   AddButtons(kButtons);
-  sharedTextBox.Draw(menuCanvas);
+  sharedTextBox.Draw(Overlays().menuCanvas);
 }
 
 // The controls text in the shared text box, laid out in a fixed-width face so its columns line up.

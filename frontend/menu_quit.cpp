@@ -81,7 +81,7 @@ void Press(int32_t button) {
 void QuitConfirm() {
   ClearHotspots();
   AddButtons(kButtons);
-  CentrePanel(quitScreenImage);
+  CentrePanel(Assets().quitScreenImage);
 }
 
 void RegisterQuitConfirm() {

@@ -34,13 +34,14 @@ void AddButton(const MenuButton& b) {
   const int width = static_cast<int>(b.width), height = static_cast<int>(b.height);
   switch (b.place) {
     case ButtonPlace::kColumn:
-      AddMenuButton(menuCanvas, PanelX(kColumnX), PanelY(kRows[y - 1]), kColumnWidth, kColumnHeight, b.label);
+      AddMenuButton(Overlays().menuCanvas, PanelX(kColumnX), PanelY(kRows[y - 1]), kColumnWidth, kColumnHeight,
+                    b.label);
       break;
     case ButtonPlace::kWide:
-      AddMenuButton(menuCanvas, FullX(x), FullY(y), FullX(kWideButtonWidth), kWideButtonHeight, b.label);
+      AddMenuButton(Overlays().menuCanvas, FullX(x), FullY(y), FullX(kWideButtonWidth), kWideButtonHeight, b.label);
       break;
     case ButtonPlace::kPanel:
-      AddMenuButton(menuCanvas, kPanelButtonX, b.y, kPanelButtonWidth, kWideButtonHeight, b.label);
+      AddMenuButton(Overlays().menuCanvas, kPanelButtonX, b.y, kPanelButtonWidth, kWideButtonHeight, b.label);
       break;
     case ButtonPlace::kPanelBox:
       AddHotspotRect(PanelX(x), PanelY(y), width, height);
@@ -66,15 +67,15 @@ void AddButtons(std::span<const MenuButton> rows) {
 }
 
 void MenuPanel(int rows) {
-  if (!textOverlay || !menuBarsImage) return;
-  textOverlay->DrawBitmap(menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184,
-                          Engine().screenHeight * rows / 480);
+  if (!ScreenText().textOverlay || !Assets().menuBarsImage) return;
+  ScreenText().textOverlay->DrawBitmap(Assets().menuBarsImage, 0, 0, 0, 184, rows, PanelX(75), PanelY(169), 184,
+                                       Engine().screenHeight * rows / 480);
 }
 
 void CentrePanel(const engine::EngineRef<engine::EngineBitmap>& image) {
   if (!image) return;
-  textOverlay->DrawBitmap(image, 0, 0, 0, kPanelImageWidth, kPanelImageHeight, FullX(206), FullY(145), kPanelImageWidth,
-                          PanelY(kPanelImageHeight));
+  ScreenText().textOverlay->DrawBitmap(image, 0, 0, 0, kPanelImageWidth, kPanelImageHeight, FullX(206), FullY(145),
+                                       kPanelImageWidth, PanelY(kPanelImageHeight));
 }
 
 void LoadOnce(engine::EngineRef<engine::EngineBitmap>& image, const wchar_t* path, int waitMs) {
@@ -83,15 +84,15 @@ void LoadOnce(engine::EngineRef<engine::EngineBitmap>& image, const wchar_t* pat
   while (!image->IsLoaded()) Engine().engineRoot->Wait(waitMs);
 }
 
-void CloseGame() { PostMessage(mainWindowHandle, WM_CLOSE, 0, 0); }
+void CloseGame() { PostMessage(Handles().mainWindowHandle, WM_CLOSE, 0, 0); }
 
 void LeaveMissionForMenu() {
   LeaveOverhead();
-  DrawBackdrop(openingImage);
+  DrawBackdrop(Assets().openingImage);
   ShowOverlay();
 }
 
-void ForgetTheLastButton() { hotspotIndex = -1; }
+void ForgetTheLastButton() { ForgetHotspot(); }
 
 void DeveloperKeys(int key, bool down) { DeveloperKey(key, down ? 1 : 0); }
 

@@ -59,8 +59,8 @@ int32_t SteppedVolume(int32_t volume, int32_t step) { return std::clamp(volume +
 
 void VolumeLabelAndBar(const VolumeRows& rows, const wchar_t* label, int32_t volume) {
   DrawScreenText(PanelX(165), PanelY(rows.label), label, 11, ALIGN_CENTRE, kLabelR, kLabelG, kLabelB, 1, 0);
-  textOverlay->SetDrawColor(200, 10, 10);
-  textOverlay->FillRect(PanelX(93), PanelY(rows.bar), VolumeBarLength(volume), 16);
+  ScreenText().textOverlay->SetDrawColor(200, 10, 10);
+  ScreenText().textOverlay->FillRect(PanelX(93), PanelY(rows.bar), VolumeBarLength(volume), 16);
 }
 
 void Press(int32_t button) {
@@ -73,16 +73,16 @@ void Press(int32_t button) {
       OptionsMenu();
       return;
     case VOLUME_EFFECTS_DOWN:
-      effectsVolume = SteppedVolume(effectsVolume, -kVolumeStep);
+      SetEffectsVolume(SteppedVolume(Sounds().effectsVolume, -kVolumeStep));
       break;
     case VOLUME_EFFECTS_UP:
-      effectsVolume = SteppedVolume(effectsVolume, kVolumeStep);
+      SetEffectsVolume(SteppedVolume(Sounds().effectsVolume, kVolumeStep));
       break;
     case VOLUME_MUSIC_DOWN:
-      musicVolume = SteppedVolume(musicVolume, -kVolumeStep);
+      SetMusicVolume(SteppedVolume(Sounds().musicVolume, -kVolumeStep));
       break;
     case VOLUME_MUSIC_UP:
-      musicVolume = SteppedVolume(musicVolume, kVolumeStep);
+      SetMusicVolume(SteppedVolume(Sounds().musicVolume, kVolumeStep));
       break;
     default:
       return;
@@ -100,11 +100,11 @@ void VolumeScreen() {
   ClearTextOverlay();
   ClearMenuCanvas();
   LoadOnce(volumePicture.soundBarsImage, L"images\\soundbars.qjp", 50);
-  textOverlay->DrawBitmap(volumePicture.soundBarsImage, 0, 0, 0, 185, 125, PanelX(75), PanelY(169), 185,
-                          Engine().screenHeight * 125 / 480);
+  ScreenText().textOverlay->DrawBitmap(volumePicture.soundBarsImage, 0, 0, 0, 185, 125, PanelX(75), PanelY(169), 185,
+                                       Engine().screenHeight * 125 / 480);
   AddButtons(kButtons);
-  VolumeLabelAndBar(kEffectsRows, L"SOUND EFFECTS VOLUME", effectsVolume);
-  VolumeLabelAndBar(kMusicRows, L"MUSIC VOLUME", musicVolume);
+  VolumeLabelAndBar(kEffectsRows, L"SOUND EFFECTS VOLUME", Sounds().effectsVolume);
+  VolumeLabelAndBar(kMusicRows, L"MUSIC VOLUME", Sounds().musicVolume);
 }
 
 void RegisterVolumeScreen() {

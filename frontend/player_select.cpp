@@ -49,7 +49,7 @@ void LayOutBiography() {
 void ShowFigure(int32_t step) {
   playerSelectState.playerFigureModels[playerSelectState.currentFigure]->SetVisible(0);
   playerSelectState.currentFigure = StepFigure(playerSelectState.currentFigure, step);
-  missionProgress.playerFigure = playerSelectState.currentFigure;
+  ChoosePlayerFigure(playerSelectState.currentFigure);
   LayOutBiography();
   const auto& model = playerSelectState.playerFigureModels[playerSelectState.currentFigure];
   model->SetVisible(1);
@@ -105,23 +105,24 @@ void DrawPossibleMedals() {
   const int x = PanelX(380), y = PanelY(39);
   const int width = std::min(PanelX(450), Engine().screenWidth - x);
   const int height = std::min(PanelY(224), Engine().screenHeight - y);
-  if (width > 0 && height > 0) FillRectPixels(menuCanvas, x, y, width, height);
-  DrawTextAtPixel(textOverlay, PanelX(415), PanelY(39), WidenText(FigureNames[playerSelectState.currentFigure]), 11,
-                  ALIGN_CENTRE, kPale[0], kPale[1], kPale[2], 1, 0);
+  if (width > 0 && height > 0) FillRectPixels(Overlays().menuCanvas, x, y, width, height);
+  DrawTextAtPixel(ScreenText().textOverlay, PanelX(415), PanelY(39),
+                  WidenText(FigureNames[playerSelectState.currentFigure]), 11, ALIGN_CENTRE, kPale[0], kPale[1],
+                  kPale[2], 1, 0);
   const auto& stats = s.playerStatsImages[playerSelectState.currentFigure];
   if (stats && stats->IsLoaded())
-    textOverlay->DrawBitmap(stats, 0, 0, 0, 158, 115, PanelX(422), PanelY(239), FullX(144), FullY(100));
+    ScreenText().textOverlay->DrawBitmap(stats, 0, 0, 0, 158, 115, PanelX(422), PanelY(239), FullX(144), FullY(100));
   DrawMedalRack(RACK_POSSIBLE, PanelX(423), PanelY(125));
-  DrawTextAtPixel(textOverlay, PanelX(492), PanelY(115), L"POSSIBLE MEDALS", 8, ALIGN_CENTRE, kPale[0], kPale[1],
-                  kPale[2], 1, 0);
-  sharedTextBox.Draw(textOverlay);
+  DrawTextAtPixel(ScreenText().textOverlay, PanelX(492), PanelY(115), L"POSSIBLE MEDALS", 8, ALIGN_CENTRE, kPale[0],
+                  kPale[1], kPale[2], 1, 0);
+  sharedTextBox.Draw(ScreenText().textOverlay);
 }
 
 void TeamSelectMenu() {
   ClearHotspots();
   ClearTextOverlay();
-  AddMenuButton(menuCanvas, 360.0 / 634, 389.0 / 455, 180, 23, L"SELECT");
-  AddMenuButton(menuCanvas, 90.0 / 634, 389.0 / 455, 180, 23, L"BACK");
+  AddMenuButton(Overlays().menuCanvas, 360.0 / 634, 389.0 / 455, 180, 23, L"SELECT");
+  AddMenuButton(Overlays().menuCanvas, 90.0 / 634, 389.0 / 455, 180, 23, L"BACK");
   AddHotspotRectFraction(260.0 / 634, 332.0 / 455, 52, 13);
   AddHotspotRectFraction(314.0 / 634, 332.0 / 455, 52, 13);
   AddHotspotRect(PanelX(60), PanelY(90), PanelX(145), 10);
@@ -129,7 +130,7 @@ void TeamSelectMenu() {
 }
 
 void OnPlayerSelectClick(int code, int32_t, int32_t) {
-  const int32_t index = hotspotIndex;
+  const int32_t index = Hotspots().hotspotIndex;
   if (code != kClickRelease) {
     sharedTextBox.autoScrollUp = index == PLAYER_SELECT_SCROLL_UP ? 1 : 0;
     sharedTextBox.autoScrollDown = index == PLAYER_SELECT_SCROLL_DOWN ? 1 : 0;
@@ -138,14 +139,14 @@ void OnPlayerSelectClick(int code, int32_t, int32_t) {
   switch (index) {
     case PLAYER_SELECT_SELECT:
       // The figure on the screen is the one the player chose, arrows or not.
-      missionProgress.playerFigure = playerSelectState.currentFigure;
+      ChoosePlayerFigure(playerSelectState.currentFigure);
       SetGameState(STATE_BRIEFING);
       break;
     case PLAYER_SELECT_BACK:
       UnloadPlayerSelectScreen();
-      if (openingImage)
-        fullScreenOverlay->DrawBitmap(openingImage, 0, 0, 0, 640, 480, 0, 0, fullScreenOverlayWidth,
-                                      fullScreenOverlayHeight);
+      if (Assets().openingImage)
+        Overlays().fullScreenOverlay->DrawBitmap(Assets().openingImage, 0, 0, 0, 640, 480, 0, 0,
+                                                 Overlays().fullScreenOverlayWidth, Overlays().fullScreenOverlayHeight);
       SetGameState(Campaign().trainingRun ? STATE_TRAINING : STATE_DIFFICULTY);
       break;
     case PLAYER_SELECT_PREVIOUS:

@@ -22,7 +22,9 @@ constexpr int32_t kRightCallPoints = 5;
 constexpr float kDropHeight = 3.0f;
 
 void ApplyProgress(const SavedProgress& p) {
-  VisitSavedProgressFields(missionProgress, p, [](auto& field, const auto& kept) { CopySavedField(field, kept); });
+  MissionProgress restored = Progress();
+  VisitSavedProgressFields(restored, p, [](auto& field, const auto& kept) { CopySavedField(field, kept); });
+  RestoreProgress(restored);
 }
 
 }  // namespace
@@ -32,8 +34,8 @@ void ApplySavedCampaign(const SaveGame& save) {
   const bool trainingRun = save.mission >= kFirstTrainingMission;
   ResumeCampaign(save.mission, save.difficulty, trainingRun);
   ApplyProgress(save.progress);
-  effectsVolume = save.effectsVolume;
-  musicVolume = save.musicVolume;
+  SetEffectsVolume(save.effectsVolume);
+  SetMusicVolume(save.musicVolume);
   UpdateMusicVolume();
   if (save.kind != SAVE_DEBRIEFING) return;
 
@@ -44,8 +46,7 @@ void ApplySavedCampaign(const SaveGame& save) {
     // The report names the capture of the enemy leader exactly when the good ending was earned.
     if (line == kLeaderCapturedLine) SetLoserEnding(false);
   }
-  missionProgress.campaignScore -= missionProgress.missionScore;
-  missionProgress.campaignMaximum -= missionProgress.missionMaximum;
+  UnbankMission();
 }
 
 void ApplySavedBackpack(const SavedBackpack& saved) {
@@ -89,7 +90,7 @@ void ReplaySavedPatient(Patient& patient, const SavedPatient& saved) {
   patient.verdict = saved.verdict;
   if (saved.verdict == VERDICT_RIGHT) {
     patient.score += kRightCallPoints;
-    missionProgress.missionScore += kRightCallPoints;
+    AddMissionPoints(kRightCallPoints);
   }
 }
 

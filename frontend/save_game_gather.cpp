@@ -24,7 +24,7 @@ std::string LocalTimeText(std::time_t when, const char* format) {
 }
 
 SavedProgress GatherProgress() {
-  const MissionProgress& m = missionProgress;
+  const MissionProgress& m = Progress();
   SavedProgress p;
   VisitSavedProgressFields(m, p, [](const auto& field, auto& kept) { CopySavedField(kept, field); });
   return p;
@@ -38,8 +38,8 @@ SaveGame GatherCampaign(SaveKind kind, std::time_t when) {
   save.time = SaveTimeText(when);
   save.difficulty = Campaign().difficulty;
   save.progress = GatherProgress();
-  save.effectsVolume = effectsVolume;
-  save.musicVolume = musicVolume;
+  save.effectsVolume = Sounds().effectsVolume;
+  save.musicVolume = Sounds().musicVolume;
   return save;
 }
 

@@ -108,17 +108,17 @@ void ReplayPatients(const SavedMission& m) {
 
 void RestoreMission(const SaveGame& save) {
   const SavedMission& m = save.battle;
-  replayingSave = 1;
+  SetReplayingSave(true);
   const bool helicopterMade = RestoreUnits(m);
   ApplySavedBackpack(m.backpack);
 
   // The score is earned again by the replayed treatment, and the maximum counted again as each patient's
   // wound is set up. (The casualty cases stay those the units were rebuilt from.)
-  missionProgress.missionScore = 0;
-  missionProgress.missionMaximum = 0;
+  ClearMissionScore();
+  ClearMissionMaximum();
   RebuildPatientView(m, helicopterMade);
   ReplayPatients(m);
-  replayingSave = 0;
+  SetReplayingSave(false);
 
   // Straight into the overhead view, as if the mission had just been started: the loader replaces the mission
   // start's own entry, so the overhead view is entered from "starting a mission" without running it.

@@ -104,8 +104,7 @@ void SlotButtonAction(int32_t button) {
       s.labelsRead = false;
       if (States().previousGameState == STATE_DEBRIEFING) {
         // The debriefing adds the mission to the campaign again as it is rebuilt.
-        missionProgress.campaignScore -= missionProgress.missionScore;
-        missionProgress.campaignMaximum -= missionProgress.missionMaximum;
+        UnbankMission();
       }
       SetGameState(States().previousGameState);
       break;
@@ -145,26 +144,27 @@ void SaveSlotScreen() {
   LoadSlotImages();
   if (!s.labelsRead) ReadSlotLabels();
 
-  textOverlay->DrawBitmap(s.slotPanelImage, 0, 0, 0, kPanelWidth, kPanelHeight, FullX(kPanelX), FullY(kPanelY),
-                          kPanelWidth, kPanelHeight);
+  ScreenText().textOverlay->DrawBitmap(s.slotPanelImage, 0, 0, 0, kPanelWidth, kPanelHeight, FullX(kPanelX),
+                                       FullY(kPanelY), kPanelWidth, kPanelHeight);
   for (int slot = 0; slot < kSaveSlotCount; ++slot) {
-    AddMenuButton(menuCanvas, FullX(kPanelX), FullY(kSlotLabelY + kRowPitch * slot), kPanelWidth, kButtonHeight,
-                  WidenText(s.slotLabel[slot]));
+    AddMenuButton(Overlays().menuCanvas, FullX(kPanelX), FullY(kSlotLabelY + kRowPitch * slot), kPanelWidth,
+                  kButtonHeight, WidenText(s.slotLabel[slot]));
   }
   // BACK has no place on the backdrop the slot screens share with the menus: it gets the strip that SAVE and
   // LOAD are drawn on, as its plate.
-  textOverlay->DrawBitmap(s.slotStripImage, 0, 0, 0, kSideWidth, kButtonHeight, FullX(kSideX), FullY(kBackPlateY),
-                          kSideWidth, kButtonHeight);
-  AddMenuButton(menuCanvas, FullX(kSideX), FullY(kBackY), kSideWidth, kButtonHeight, L"BACK");
+  ScreenText().textOverlay->DrawBitmap(s.slotStripImage, 0, 0, 0, kSideWidth, kButtonHeight, FullX(kSideX),
+                                       FullY(kBackPlateY), kSideWidth, kButtonHeight);
+  AddMenuButton(Overlays().menuCanvas, FullX(kSideX), FullY(kBackY), kSideWidth, kButtonHeight, L"BACK");
 
   const int32_t slot = s.selectedSlot;
   if (slot < 0 || slot >= kSaveSlotCount) return;
   // An empty slot can be saved into, but there is nothing in it to load.
   if (s.slotEmpty[slot] && !Saving()) return;
-  OutlineRect(textOverlay, FullX(kPanelX), FullY(kPanelY + kRowPitch * slot), kPanelWidth, kRowPitch);
-  textOverlay->DrawBitmap(s.slotStripImage, 0, 0, 0, kSideWidth, kButtonHeight, FullX(kSideX), FullY(kStripY),
-                          kSideWidth, kButtonHeight);
-  AddMenuButton(menuCanvas, FullX(kSideX), FullY(kActY), kSideWidth, kButtonHeight, Saving() ? L"SAVE" : L"LOAD");
+  OutlineRect(ScreenText().textOverlay, FullX(kPanelX), FullY(kPanelY + kRowPitch * slot), kPanelWidth, kRowPitch);
+  ScreenText().textOverlay->DrawBitmap(s.slotStripImage, 0, 0, 0, kSideWidth, kButtonHeight, FullX(kSideX),
+                                       FullY(kStripY), kSideWidth, kButtonHeight);
+  AddMenuButton(Overlays().menuCanvas, FullX(kSideX), FullY(kActY), kSideWidth, kButtonHeight,
+                Saving() ? L"SAVE" : L"LOAD");
 }
 
 void SaveSlotClick(int code, int32_t x, int32_t y) {
@@ -172,7 +172,7 @@ void SaveSlotClick(int code, int32_t x, int32_t y) {
     HotspotHover(x, y);
     return;
   }
-  if (HotspotClick(x, y)) SlotButtonAction(hotspotIndex);
+  if (HotspotClick(x, y)) SlotButtonAction(Hotspots().hotspotIndex);
 }
 
 void ReleaseSlotScreenImages() {

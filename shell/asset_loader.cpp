@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/engine_setup.h"
@@ -18,57 +19,35 @@ namespace kestrine {
 
 namespace {
 
-struct SharedAssets {
-  double loadingProgress = 0.0;
-  double loadingStep = 0.0;
-  int32_t loadingStepDivisor = 80;
-  uint8_t sharedAssetsLoaded = 0;
-  BitmapRef gridBitmap;
-  BitmapRef markerImages[kMarkerImageCount];
-  BitmapRef extractionMarkerImage;
-  BitmapRef levelTextures[kLevelTextureCount];
-  BitmapRef wreckImage;
-  BitmapRef soldierIconImage;
-  BitmapRef gridMaskImage;
-  BitmapRef crosshairImage;
-  BitmapRef roofBreakImage;
-  BitmapRef kiaImage;
-  BitmapRef disclaimerImage;
-  BitmapRef openingImage;
-  BitmapRef menuBarsImage;
-  BitmapRef mainButtonImage;
-  BitmapRef medalImages[kMedalImageCount];
-  BitmapRef badgeImages[kBadgeImageCount];
-  BitmapRef pauseMenuImage;
-  BitmapRef quitScreenImage;
-};
 SharedAssets sharedAssets;
 KESTRINE_PROGRAM_STATE(sharedAssets);
 
 }  // namespace
 
-double& loadingProgress = sharedAssets.loadingProgress;
-double& loadingStep = sharedAssets.loadingStep;
-int32_t& loadingStepDivisor = sharedAssets.loadingStepDivisor;
-uint8_t& sharedAssetsLoaded = sharedAssets.sharedAssetsLoaded;
-BitmapRef& gridBitmap = sharedAssets.gridBitmap;
-BitmapRef (&markerImages)[kMarkerImageCount] = sharedAssets.markerImages;
-BitmapRef& extractionMarkerImage = sharedAssets.extractionMarkerImage;
-BitmapRef (&levelTextures)[kLevelTextureCount] = sharedAssets.levelTextures;
-BitmapRef& wreckImage = sharedAssets.wreckImage;
-BitmapRef& soldierIconImage = sharedAssets.soldierIconImage;
-BitmapRef& gridMaskImage = sharedAssets.gridMaskImage;
-BitmapRef& crosshairImage = sharedAssets.crosshairImage;
-BitmapRef& roofBreakImage = sharedAssets.roofBreakImage;
-BitmapRef& kiaImage = sharedAssets.kiaImage;
-BitmapRef& disclaimerImage = sharedAssets.disclaimerImage;
-BitmapRef& openingImage = sharedAssets.openingImage;
-BitmapRef& menuBarsImage = sharedAssets.menuBarsImage;
-BitmapRef& mainButtonImage = sharedAssets.mainButtonImage;
-BitmapRef (&medalImages)[kMedalImageCount] = sharedAssets.medalImages;
-BitmapRef (&badgeImages)[kBadgeImageCount] = sharedAssets.badgeImages;
-BitmapRef& pauseMenuImage = sharedAssets.pauseMenuImage;
-BitmapRef& quitScreenImage = sharedAssets.quitScreenImage;
+const SharedAssets& Assets() { return sharedAssets; }
+
+void ReleaseDisclaimerImage() { sharedAssets.disclaimerImage.Reset(); }
+
+void LoadKiaImage() {
+  if (sharedAssets.kiaImage) return;
+  sharedAssets.kiaImage = Engine().engineRoot->LoadBitmap(L"images\\kia.qjp", 1);
+  while (!sharedAssets.kiaImage->IsLoaded()) Engine().engineRoot->Wait(100);
+}
+
+void UseLevelTexture(int slot, BitmapRef image) { sharedAssets.levelTextures[slot] = std::move(image); }
+
+void UseMarkerImage(int marker, BitmapRef image) { sharedAssets.markerImages[marker] = std::move(image); }
+
+void UseSoldierIcon(BitmapRef image) { sharedAssets.soldierIconImage = std::move(image); }
+
+void UseExtractionMarker(BitmapRef image) { sharedAssets.extractionMarkerImage = std::move(image); }
+
+void SetSharedAssetsLoaded(bool loaded) { sharedAssets.sharedAssetsLoaded = loaded ? 1 : 0; }
+
+void SetLoadingBar(double progress, double step) {
+  sharedAssets.loadingProgress = progress;
+  sharedAssets.loadingStep = step;
+}
 
 namespace {
 
@@ -84,32 +63,32 @@ struct SharedImage {
 // In load order. The trees' crowns and the markers are cut out on pure red; the soldier icon on black and
 // the crosshair on green, since red is part of their artwork.
 const SharedImage kSharedImages[] = {
-    {&markerImages[0], L"images\\start\\start.qpg", 1, true, 255, 0, 0},
-    {&markerImages[1], L"images\\start\\spawn.qpg", 1, true, 255, 0, 0},
-    {&markerImages[2], L"images\\start\\startv.qpg", 1, true, 255, 0, 0},
-    {&markerImages[3], L"images\\start\\Extraction.qpg", 2, true, 255, 0, 0},
-    {&markerImages[4], L"images\\start\\Patrol.qpg", 1, true, 255, 0, 0},
-    {&extractionMarkerImage, L"images\\start\\Extraction.qpg", 0, true, 255, 0, 0},
-    {&levelTextures[0], L"terrain\\trees\\datepalmt.qjp", 0, true, 255, 0, 0},
-    {&levelTextures[1], L"terrain\\trees\\datepalm45.qjp", 0, true, 255, 0, 0},
-    {&levelTextures[2], L"terrain\\trees\\trunk1.qjp", 2, true, 255, 0, 0},
-    {&levelTextures[3], L"terrain\\trees\\pinetop.qpg", 0, true, 255, 0, 0},
-    {&levelTextures[4], L"terrain\\trees\\pinetop.qpg", 0, true, 255, 0, 0},
-    {&levelTextures[5], L"terrain\\trees\\trunk21.qjp", 1, true, 255, 0, 0},
-    {&levelTextures[6], L"terrain\\trees\\eucalyptus45.qjp", 2, true, 255, 0, 0},
-    {&levelTextures[7], L"terrain\\trees\\eucalyptus45.qjp", 2, true, 255, 0, 0},
-    {&levelTextures[8], L"terrain\\trees\\trunk31.qjp", 1, true, 255, 0, 0},
-    {&levelTextures[9], L"terrain\\trees\\oliv45.qjp", 1, true, 255, 0, 0},
-    {&levelTextures[10], L"terrain\\trees\\oliv45.qjp", 1, true, 255, 0, 0},
-    {&levelTextures[11], L"terrain\\trees\\trunk1.qjp", 1, true, 255, 0, 0},
-    {&levelTextures[12], L"images\\tools\\grenade.qpg", 1, true, 255, 0, 0},
-    {&levelTextures[13], L"terrain\\tent\\camonet1.qpg", 1, true, 255, 0, 0},
-    {&wreckImage, L"images\\wrckheli.qpg", 1, true, 255, 0, 0},
-    {&soldierIconImage, L"images\\sldricon.qpg", 1, true, 0, 0, 0},
-    {&gridMaskImage, L"images\\grid1msk.qpg", 1, false, 0, 0, 0},
-    {&crosshairImage, L"images\\crosshair.qpg", 1, true, 0, 255, 0},
-    {&roofBreakImage, L"structures\\transparents\\b1roofbreak.qpg", 1, true, 255, 0, 0},
-    {&kiaImage, L"images\\kia.qjp", 1, false, 0, 0, 0},
+    {&sharedAssets.markerImages[0], L"images\\start\\start.qpg", 1, true, 255, 0, 0},
+    {&sharedAssets.markerImages[1], L"images\\start\\spawn.qpg", 1, true, 255, 0, 0},
+    {&sharedAssets.markerImages[2], L"images\\start\\startv.qpg", 1, true, 255, 0, 0},
+    {&sharedAssets.markerImages[3], L"images\\start\\Extraction.qpg", 2, true, 255, 0, 0},
+    {&sharedAssets.markerImages[4], L"images\\start\\Patrol.qpg", 1, true, 255, 0, 0},
+    {&sharedAssets.extractionMarkerImage, L"images\\start\\Extraction.qpg", 0, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[0], L"terrain\\trees\\datepalmt.qjp", 0, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[1], L"terrain\\trees\\datepalm45.qjp", 0, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[2], L"terrain\\trees\\trunk1.qjp", 2, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[3], L"terrain\\trees\\pinetop.qpg", 0, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[4], L"terrain\\trees\\pinetop.qpg", 0, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[5], L"terrain\\trees\\trunk21.qjp", 1, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[6], L"terrain\\trees\\eucalyptus45.qjp", 2, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[7], L"terrain\\trees\\eucalyptus45.qjp", 2, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[8], L"terrain\\trees\\trunk31.qjp", 1, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[9], L"terrain\\trees\\oliv45.qjp", 1, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[10], L"terrain\\trees\\oliv45.qjp", 1, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[11], L"terrain\\trees\\trunk1.qjp", 1, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[12], L"images\\tools\\grenade.qpg", 1, true, 255, 0, 0},
+    {&sharedAssets.levelTextures[13], L"terrain\\tent\\camonet1.qpg", 1, true, 255, 0, 0},
+    {&sharedAssets.wreckImage, L"images\\wrckheli.qpg", 1, true, 255, 0, 0},
+    {&sharedAssets.soldierIconImage, L"images\\sldricon.qpg", 1, true, 0, 0, 0},
+    {&sharedAssets.gridMaskImage, L"images\\grid1msk.qpg", 1, false, 0, 0, 0},
+    {&sharedAssets.crosshairImage, L"images\\crosshair.qpg", 1, true, 0, 255, 0},
+    {&sharedAssets.roofBreakImage, L"structures\\transparents\\b1roofbreak.qpg", 1, true, 255, 0, 0},
+    {&sharedAssets.kiaImage, L"images\\kia.qjp", 1, false, 0, 0, 0},
 };
 
 // The first mission load shows its progress on the bar for these, one step each, in this order.
@@ -125,8 +104,8 @@ void WaitUntilLoaded(const Ref& asset, int stepMs) {
 }
 
 void LoadSlotPolled(int slot, const std::wstring& path, int stepMs) {
-  soundTable[slot] = Engine().engineRoot->LoadSound(path, 1);
-  WaitUntilLoaded(soundTable[slot], stepMs);
+  SetSoundSlot(slot, Engine().engineRoot->LoadSound(path, 1));
+  WaitUntilLoaded(Sounds().soundTable[slot], stepMs);
 }
 
 std::wstring MusicPath(const wchar_t* kind, int mission) {
@@ -136,8 +115,8 @@ std::wstring MusicPath(const wchar_t* kind, int mission) {
 }  // namespace
 
 void AdvanceLoadingBar() {
-  loadingProgress += loadingStep;
-  LoadingBar(loadingProgress);
+  sharedAssets.loadingProgress += sharedAssets.loadingStep;
+  LoadingBar(sharedAssets.loadingProgress);
 }
 
 bool WaitForAsset(const BitmapRef& image) {
@@ -168,33 +147,33 @@ bool WaitForModel(const engine::EngineRef<engine::EngineModel>& model) {
 }
 
 void LoadAllAssets() {
-  loadingProgress = 0.0;
-  if (!sharedAssetsLoaded) {
-    gridBitmap = Engine().engineRoot->LoadBitmap(L"images\\GridBitmap.qpg", 1);
-    WaitUntilLoaded(gridBitmap, 100);
-    gridBitmap->SetColorKey(255, 0, 0);
+  sharedAssets.loadingProgress = 0.0;
+  if (!sharedAssets.sharedAssetsLoaded) {
+    sharedAssets.gridBitmap = Engine().engineRoot->LoadBitmap(L"images\\GridBitmap.qpg", 1);
+    WaitUntilLoaded(sharedAssets.gridBitmap, 100);
+    sharedAssets.gridBitmap->SetColorKey(255, 0, 0);
   }
   // Every mission is scored from nothing: the last one's score went into the campaign at its debriefing.
   EndMission(END_RUNNING);
-  missionProgress.missionScore = 0;
+  ClearMissionScore();
   ShowLoadingScreen();
 
-  soundTable[SOUND_PATIENT_MUSIC].Reset();
-  soundTable[SOUND_OVERHEAD_MUSIC].Reset();
-  soundTable[SOUND_RADIO_CHATTER].Reset();
+  ReleaseSoundSlot(SOUND_PATIENT_MUSIC);
+  ReleaseSoundSlot(SOUND_OVERHEAD_MUSIC);
+  ReleaseSoundSlot(SOUND_RADIO_CHATTER);
   LoadSlotPolled(SOUND_PATIENT_MUSIC, MusicPath(L"PV", Campaign().missionNumber), 50);
   LoadSlotPolled(SOUND_OVERHEAD_MUSIC, MusicPath(L"OV", Campaign().missionNumber), 50);
   const int chatter = rand() % 17 + 1;
   LoadSlotPolled(SOUND_RADIO_CHATTER, L"sounds\\Speech\\RadioWalla\\X" + std::to_wstring(chatter) + L".qwv", 50);
 
-  if (sharedAssetsLoaded) {
-    loadingStep = 5.0;
+  if (sharedAssets.sharedAssetsLoaded) {
+    sharedAssets.loadingStep = 5.0;
     // A fresh, hidden explosion for every mission, so one still burning when the last mission ended never
     // shows up in the next.
     InitExplosion();
     return;
   }
-  loadingStep = static_cast<double>(200 / loadingStepDivisor);
+  sharedAssets.loadingStep = static_cast<double>(200 / sharedAssets.loadingStepDivisor);
   InitExplosion();
 
   for (const SharedImage& entry : kSharedImages) {
@@ -204,39 +183,39 @@ void LoadAllAssets() {
     if (entry.keyed) (*entry.target)->SetColorKey(entry.r, entry.g, entry.b);
   }
   for (int slot : kBarSoundSlots) {
-    soundTable[slot] = Engine().engineRoot->LoadSound(SoundSlotPath(slot), 1);
-    while (!WaitForSound(soundTable[slot])) {
+    SetSoundSlot(slot, Engine().engineRoot->LoadSound(SoundSlotPath(slot), 1));
+    while (!WaitForSound(Sounds().soundTable[slot])) {
     }
   }
   for (int slot : kQuietSoundSlots) LoadSlotPolled(slot, SoundSlotPath(slot), 50);
 
-  sharedAssetsLoaded = 1;
+  sharedAssets.sharedAssetsLoaded = 1;
 }
 
 void LoadMenuImages() {
-  loadingStep = static_cast<double>(200 / loadingStepDivisor);
+  sharedAssets.loadingStep = static_cast<double>(200 / sharedAssets.loadingStepDivisor);
 
-  disclaimerImage = Engine().engineRoot->LoadBitmap(L"images\\disclaimer.qjp", 0);
-  WaitUntilLoaded(disclaimerImage, 100);
-  openingImage = Engine().engineRoot->LoadBitmap(L"images\\opening.qjp", 0);
-  WaitUntilLoaded(openingImage, 100);
+  sharedAssets.disclaimerImage = Engine().engineRoot->LoadBitmap(L"images\\disclaimer.qjp", 0);
+  WaitUntilLoaded(sharedAssets.disclaimerImage, 100);
+  sharedAssets.openingImage = Engine().engineRoot->LoadBitmap(L"images\\opening.qjp", 0);
+  WaitUntilLoaded(sharedAssets.openingImage, 100);
 
   // The disclaimer shows while the rest of the menu loads.
   CreateOverlays();
-  DrawBackdrop(disclaimerImage);
+  DrawBackdrop(sharedAssets.disclaimerImage);
   Engine().engineRoot->Render();
 
-  menuBarsImage = Engine().engineRoot->LoadBitmap(L"images\\bars1.qjp", 1);
-  WaitUntilLoaded(menuBarsImage, 100);
-  mainButtonImage = Engine().engineRoot->LoadBitmap(L"images\\MainButtonM.qpg", 1);
-  WaitUntilLoaded(mainButtonImage, 100);
+  sharedAssets.menuBarsImage = Engine().engineRoot->LoadBitmap(L"images\\bars1.qjp", 1);
+  WaitUntilLoaded(sharedAssets.menuBarsImage, 100);
+  sharedAssets.mainButtonImage = Engine().engineRoot->LoadBitmap(L"images\\MainButtonM.qpg", 1);
+  WaitUntilLoaded(sharedAssets.mainButtonImage, 100);
 
   for (int i = 0; i < kMedalImageCount; ++i)
-    medalImages[i] = Engine().engineRoot->LoadBitmap(L"images\\medals\\medal" + std::to_wstring(i) + L".qjp", 1);
+    sharedAssets.medalImages[i] = Engine().engineRoot->LoadBitmap(L"images\\medals\\medal" + std::to_wstring(i) + L".qjp", 1);
   for (int j = 0; j < kBadgeImageCount; ++j)
-    badgeImages[j] = Engine().engineRoot->LoadBitmap(L"images\\medals\\badge" + std::to_wstring(j) + L".qjp", 1);
-  pauseMenuImage = Engine().engineRoot->LoadBitmap(L"images\\pauseMenu.qjp", 1);
-  quitScreenImage = Engine().engineRoot->LoadBitmap(L"images\\quitScreen.qjp", 1);
+    sharedAssets.badgeImages[j] = Engine().engineRoot->LoadBitmap(L"images\\medals\\badge" + std::to_wstring(j) + L".qjp", 1);
+  sharedAssets.pauseMenuImage = Engine().engineRoot->LoadBitmap(L"images\\pauseMenu.qjp", 1);
+  sharedAssets.quitScreenImage = Engine().engineRoot->LoadBitmap(L"images\\quitScreen.qjp", 1);
 
   LoadSlotPolled(SOUND_TICK_CLICK, SoundSlotPath(SOUND_TICK_CLICK), 100);
   LoadSlotPolled(SOUND_TICK_HOVER, SoundSlotPath(SOUND_TICK_HOVER), 100);
@@ -259,26 +238,26 @@ void AddSharedAssetRelease(void (*release)()) {
 
 void ReleaseAssets() {
   for (void (*release)() : SharedAssetReleases()) release();
-  openingImage.Reset();
-  for (auto& texture : levelTextures) texture.Reset();
-  wreckImage.Reset();
-  for (auto& slot : soundTable.slots) slot.Reset();
-  for (auto& medal : medalImages) medal.Reset();
-  for (auto& badge : badgeImages) badge.Reset();
-  pauseMenuImage.Reset();
-  quitScreenImage.Reset();
-  disclaimerImage.Reset();
-  soldierIconImage.Reset();
-  roofBreakImage.Reset();
+  sharedAssets.openingImage.Reset();
+  for (auto& texture : sharedAssets.levelTextures) texture.Reset();
+  sharedAssets.wreckImage.Reset();
+  ReleaseAllSoundSlots();
+  for (auto& medal : sharedAssets.medalImages) medal.Reset();
+  for (auto& badge : sharedAssets.badgeImages) badge.Reset();
+  sharedAssets.pauseMenuImage.Reset();
+  sharedAssets.quitScreenImage.Reset();
+  sharedAssets.disclaimerImage.Reset();
+  sharedAssets.soldierIconImage.Reset();
+  sharedAssets.roofBreakImage.Reset();
   ReleaseExplosion();
-  gridBitmap.Reset();
-  gridMaskImage.Reset();
-  menuBarsImage.Reset();
-  mainButtonImage.Reset();
-  crosshairImage.Reset();
-  kiaImage.Reset();
-  for (auto& marker : markerImages) marker.Reset();
-  extractionMarkerImage.Reset();
+  sharedAssets.gridBitmap.Reset();
+  sharedAssets.gridMaskImage.Reset();
+  sharedAssets.menuBarsImage.Reset();
+  sharedAssets.mainButtonImage.Reset();
+  sharedAssets.crosshairImage.Reset();
+  sharedAssets.kiaImage.Reset();
+  for (auto& marker : sharedAssets.markerImages) marker.Reset();
+  sharedAssets.extractionMarkerImage.Reset();
 }
 
 }  // namespace kestrine

@@ -10,37 +10,58 @@ namespace kestrine {
 
 using BitmapRef = engine::EngineRef<engine::EngineBitmap>;
 
-// ---- loading bar ----
-extern double& loadingProgress;      // pixels drawn so far
-extern double& loadingStep;          // pixels per loaded asset
-extern int32_t& loadingStepDivisor;  // 80: 200 / 80 = 2 pixels a step on the first, long load
-extern uint8_t& sharedAssetsLoaded;  // set once the first complete LoadAllAssets has run
-
-// ---- shared images of LoadAllAssets ----
 constexpr int kMarkerImageCount = 10;   // 0..4 used
 constexpr int kLevelTextureCount = 20;  // 0..13 used
-extern BitmapRef& gridBitmap;
-extern BitmapRef (&markerImages)[kMarkerImageCount];
-extern BitmapRef& extractionMarkerImage;
-extern BitmapRef (&levelTextures)[kLevelTextureCount];
-extern BitmapRef& wreckImage;
-extern BitmapRef& soldierIconImage;
-extern BitmapRef& gridMaskImage;
-extern BitmapRef& crosshairImage;
-extern BitmapRef& roofBreakImage;
-extern BitmapRef& kiaImage;
-
-// ---- menu images of LoadMenuImages ----
 constexpr int kMedalImageCount = 8;
 constexpr int kBadgeImageCount = 3;
-extern BitmapRef& disclaimerImage;
-extern BitmapRef& openingImage;
-extern BitmapRef& menuBarsImage;
-extern BitmapRef& mainButtonImage;
-extern BitmapRef (&medalImages)[kMedalImageCount];
-extern BitmapRef (&badgeImages)[kBadgeImageCount];
-extern BitmapRef& pauseMenuImage;
-extern BitmapRef& quitScreenImage;
+
+// Written only by asset_loader.cpp, through the functions below; everyone else reads the const view.
+struct SharedAssets {
+  // ---- loading bar ----
+  double loadingProgress = 0.0;     // pixels drawn so far
+  double loadingStep = 0.0;         // pixels per loaded asset
+  int32_t loadingStepDivisor = 80;  // 80: 200 / 80 = 2 pixels a step on the first, long load
+  uint8_t sharedAssetsLoaded = 0;   // set once the first complete LoadAllAssets has run
+
+  // ---- shared images of LoadAllAssets ----
+  BitmapRef gridBitmap;
+  BitmapRef markerImages[kMarkerImageCount];
+  BitmapRef extractionMarkerImage;
+  BitmapRef levelTextures[kLevelTextureCount];
+  BitmapRef wreckImage;
+  BitmapRef soldierIconImage;
+  BitmapRef gridMaskImage;
+  BitmapRef crosshairImage;
+  BitmapRef roofBreakImage;
+  BitmapRef kiaImage;
+
+  // ---- menu images of LoadMenuImages ----
+  BitmapRef disclaimerImage;
+  BitmapRef openingImage;
+  BitmapRef menuBarsImage;
+  BitmapRef mainButtonImage;
+  BitmapRef medalImages[kMedalImageCount];
+  BitmapRef badgeImages[kBadgeImageCount];
+  BitmapRef pauseMenuImage;
+  BitmapRef quitScreenImage;
+};
+
+const SharedAssets& Assets();
+
+// The disclaimer's backdrop is let go once the player has answered it.
+void ReleaseDisclaimerImage();
+// The KIA screen's backdrop, loaded the first time it shows and kept.
+void LoadKiaImage();
+// Images made elsewhere in place of the loaded ones (tests draw with plain images); an empty reference lets
+// the image go.
+void UseLevelTexture(int slot, BitmapRef image);
+void UseMarkerImage(int marker, BitmapRef image);
+void UseSoldierIcon(BitmapRef image);
+void UseExtractionMarker(BitmapRef image);
+// Whether the next LoadAllAssets is a later mission's (music and chatter only).
+void SetSharedAssetsLoaded(bool loaded);
+// The loading bar's position and step, as a long load left them.
+void SetLoadingBar(double progress, double step);
 
 // At every mission start: the mission's music and radio chatter; the first time also every shared asset.
 void LoadAllAssets();

@@ -22,7 +22,7 @@ void ReportDamagedData() {
       std::to_string(damaged.size()) + (damaged.size() == 1 ? " game file is" : " game files are") +
       " missing or damaged; the first is " + damaged.front() +
       ".\n\nThe game goes on with stand-ins for them. The README tells how to make the game data again.";
-  MessageBox(mainWindowHandle, text.c_str(), "Damaged Game Data", MB_OK | MB_ICONEXCLAMATION);
+  MessageBox(Handles().mainWindowHandle, text.c_str(), "Damaged Game Data", MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace kestrine

@@ -94,7 +94,7 @@ void SetUpEngine(const engine::EngineRef<engine::EngineRoot>& root, HWND) {
   engineObjects.engineLights[1]->SetOrientation(0, -0.7f, 1, 0, 1, 0);
 
   GoToMission(1);
-  missionProgress.Reset("", 0, 0, 1);
+  ResetProgress("", 0, 0, 1);
   CreateTextOverlay();
 
   engineObjects.engineRoot->SetFrameRate(60);

@@ -13,23 +13,12 @@ namespace kestrine {
 
 namespace {
 
-struct ExplosionState {
-  std::unique_ptr<SpriteObject> explosionSprite;
-  engine::EngineRef<engine::EngineBitmap> explosionFrames[kMaxExplosionFrames];
-  int32_t explosionFrameIndex = 0;
-  float explosionFadeStart = 0.0f;
-  float explosionFrameReciprocal = 0.0f;
-};
 ExplosionState explosionState;
 KESTRINE_PROGRAM_STATE(explosionState);
 
 }  // namespace
 
-std::unique_ptr<SpriteObject>& explosionSprite = explosionState.explosionSprite;
-engine::EngineRef<engine::EngineBitmap> (&explosionFrames)[kMaxExplosionFrames] = explosionState.explosionFrames;
-int32_t& explosionFrameIndex = explosionState.explosionFrameIndex;
-float& explosionFadeStart = explosionState.explosionFadeStart;
-float& explosionFrameReciprocal = explosionState.explosionFrameReciprocal;
+const ExplosionState& Explosion() { return explosionState; }
 
 namespace {
 
@@ -60,68 +49,68 @@ void LoadExplosion() {
       Engine().engineRoot->DebugPrint(std::string("refused frame outside the data tree in ") + kIndexPath);
       continue;
     }
-    explosionFrames[n] = Engine().engineRoot->LoadBitmap(*path, 1);
-    while (!explosionFrames[n]->IsLoaded()) Engine().engineRoot->Wait(100);
-    explosionFrames[n]->SetColorKey(255, 255, 255);
+    explosionState.explosionFrames[n] = Engine().engineRoot->LoadBitmap(*path, 1);
+    while (!explosionState.explosionFrames[n]->IsLoaded()) Engine().engineRoot->Wait(100);
+    explosionState.explosionFrames[n]->SetColorKey(255, 255, 255);
     ++n;
   }
   index->Close();
 
   // Frames of an earlier, longer list must not outlive it.
-  for (int i = n; i < kMaxExplosionFrames; ++i) explosionFrames[i].Reset();
+  for (int i = n; i < kMaxExplosionFrames; ++i) explosionState.explosionFrames[i].Reset();
 
-  explosionSprite = std::make_unique<SpriteObject>(Engine().engineRoot, Engine().engineStage);
-  explosionSprite->frames = n;
-  explosionSprite->SetPosition(0, 5, 0);
+  explosionState.explosionSprite = std::make_unique<SpriteObject>(Engine().engineRoot, Engine().engineStage);
+  explosionState.explosionSprite->frames = n;
+  explosionState.explosionSprite->SetPosition(0, 5, 0);
 }
 
 void InitExplosion() {
   LoadExplosion();
-  const int frames = explosionSprite->frames;
+  const int frames = explosionState.explosionSprite->frames;
   // An empty list gives an explosion that shows nothing and hides at once; no division by zero.
-  explosionFrameReciprocal = frames > 0 ? 1.0f / static_cast<float>(frames) : 0.0f;
-  explosionFadeStart = static_cast<float>(frames) * 0.6f;
-  explosionFrameIndex = 0;
+  explosionState.explosionFrameReciprocal = frames > 0 ? 1.0f / static_cast<float>(frames) : 0.0f;
+  explosionState.explosionFadeStart = static_cast<float>(frames) * 0.6f;
+  explosionState.explosionFrameIndex = 0;
 }
 
 void StartExplosion(float x, float y, float z) {
-  if (!explosionSprite) return;
-  explosionFrameIndex = 0;
-  explosionSprite->SetPosition(x, y, z);
-  explosionSprite->Show();
+  if (!explosionState.explosionSprite) return;
+  explosionState.explosionFrameIndex = 0;
+  explosionState.explosionSprite->SetPosition(x, y, z);
+  explosionState.explosionSprite->Show();
   // Tuned for the grenade's flip-book: the fade begins after the seventh frame whatever the frame count.
-  explosionFadeStart = 7.0f;
+  explosionState.explosionFadeStart = 7.0f;
   AdvanceExplosionFrame();
 }
 
 void AdvanceExplosionFrame() {
-  if (!explosionSprite || !explosionSprite->visible) return;
-  SpriteObject& sprite = *explosionSprite;
+  if (!explosionState.explosionSprite || !explosionState.explosionSprite->visible) return;
+  SpriteObject& sprite = *explosionState.explosionSprite;
 
-  if (explosionFrameIndex <= 0) PlayEffect(SOUND_GRENADE_BLAST);
-  if (explosionFrameIndex >= 0 && explosionFrameIndex < sprite.frames)
-    sprite.SetFrame(explosionFrames[explosionFrameIndex]);
-  ++explosionFrameIndex;
+  if (explosionState.explosionFrameIndex <= 0) PlayEffect(SOUND_GRENADE_BLAST);
+  if (explosionState.explosionFrameIndex >= 0 && explosionState.explosionFrameIndex < sprite.frames)
+    sprite.SetFrame(explosionState.explosionFrames[explosionState.explosionFrameIndex]);
+  ++explosionState.explosionFrameIndex;
 
   int opacity = 255;
-  if (static_cast<float>(explosionFrameIndex) > explosionFadeStart) {
-    opacity =
-        static_cast<int>(static_cast<float>(sprite.frames - explosionFrameIndex) * 250.0f * explosionFrameReciprocal);
+  if (static_cast<float>(explosionState.explosionFrameIndex) > explosionState.explosionFadeStart) {
+    opacity = static_cast<int>(static_cast<float>(sprite.frames - explosionState.explosionFrameIndex) * 250.0f *
+                               explosionState.explosionFrameReciprocal);
     if (opacity < 0) opacity = 0;
   }
   sprite.mesh->SetFaceOpacity(L"front", opacity);
   sprite.object->MoveBy(0, 0, 0.2f);
 
-  if (explosionFrameIndex > sprite.frames) sprite.Hide();
+  if (explosionState.explosionFrameIndex > sprite.frames) sprite.Hide();
 }
 
 void HideExplosion() {
-  if (explosionSprite) explosionSprite->Hide();
+  if (explosionState.explosionSprite) explosionState.explosionSprite->Hide();
 }
 
 void ReleaseExplosion() {
-  for (auto& frame : explosionFrames) frame.Reset();
-  explosionSprite.reset();
+  for (auto& frame : explosionState.explosionFrames) frame.Reset();
+  explosionState.explosionSprite.reset();
 }
 
 }  // namespace kestrine

@@ -12,11 +12,16 @@ namespace kestrine {
 
 constexpr int kMaxExplosionFrames = 18;
 
-extern std::unique_ptr<SpriteObject>& explosionSprite;
-extern engine::EngineRef<engine::EngineBitmap> (&explosionFrames)[kMaxExplosionFrames];
-extern int32_t& explosionFrameIndex;
-extern float& explosionFadeStart;
-extern float& explosionFrameReciprocal;
+// Written only by explosion.cpp, through the functions below; everyone else reads the const view.
+struct ExplosionState {
+  std::unique_ptr<SpriteObject> explosionSprite;
+  engine::EngineRef<engine::EngineBitmap> explosionFrames[kMaxExplosionFrames];
+  int32_t explosionFrameIndex = 0;
+  float explosionFadeStart = 0.0f;
+  float explosionFrameReciprocal = 0.0f;
+};
+
+const ExplosionState& Explosion();
 
 // Reads "sprites\explo1\index.qtxt" (one frame file name a line, at most 18 taken), loads the frames and
 // makes a new hidden sprite for them.

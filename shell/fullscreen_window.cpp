@@ -8,15 +8,14 @@ namespace kestrine {
 
 namespace {
 
-struct FullScreenWindowState {
-  HWND engineFullScreenWindow = 0;
-};
 FullScreenWindowState fullScreenWindowState;
 KESTRINE_PROGRAM_STATE(fullScreenWindowState);
 
 }  // namespace
 
-HWND& engineFullScreenWindow = fullScreenWindowState.engineFullScreenWindow;
+const FullScreenWindowState& FullScreenWindow() { return fullScreenWindowState; }
+
+void ForgetEngineFullScreenWindow() { fullScreenWindowState.engineFullScreenWindow = 0; }
 
 namespace {
 
@@ -28,15 +27,15 @@ constexpr const char* kEngineWindowTitle = "Quillary FullScreen";
 bool FindEngineFullScreenWindow(HWND hwnd, LPARAM) {
   char title[kTitleChars + 1] = {};
   GetWindowText(hwnd, title, kTitleChars);
-  if (std::strcmp(title, kEngineWindowTitle) == 0) engineFullScreenWindow = hwnd;
+  if (std::strcmp(title, kEngineWindowTitle) == 0) fullScreenWindowState.engineFullScreenWindow = hwnd;
   return true;
 }
 
 void ShowEngineFullScreenWindow(bool show) {
   EnumWindows(FindEngineFullScreenWindow, 0);
-  if (!engineFullScreenWindow) return;
-  ShowWindow(engineFullScreenWindow, show ? SW_MAXIMIZE : SW_MINIMIZE);
-  UpdateWindow(engineFullScreenWindow);
+  if (!fullScreenWindowState.engineFullScreenWindow) return;
+  ShowWindow(fullScreenWindowState.engineFullScreenWindow, show ? SW_MAXIMIZE : SW_MINIMIZE);
+  UpdateWindow(fullScreenWindowState.engineFullScreenWindow);
 }
 
 }  // namespace kestrine

@@ -12,17 +12,16 @@ namespace kestrine {
 
 namespace {
 
-struct HotspotState {
-  MenuHotspotList MenuHotspots;
-  int32_t hotspotIndex = -1;
-};
 HotspotState hotspotState;
 KESTRINE_PROGRAM_STATE(hotspotState);
 
 }  // namespace
 
-MenuHotspotList& MenuHotspots = hotspotState.MenuHotspots;
-int32_t& hotspotIndex = hotspotState.hotspotIndex;
+const HotspotState& Hotspots() { return hotspotState; }
+
+void ForgetHotspot() { hotspotState.hotspotIndex = -1; }
+
+void ChooseHotspot(int32_t index) { hotspotState.hotspotIndex = index; }
 
 namespace {
 
@@ -30,16 +29,17 @@ constexpr int kHighlightR = 255, kHighlightG = 226, kHighlightB = 73;
 constexpr int kPlainR = kLabelR, kPlainG = kLabelG, kPlainB = kLabelB;
 
 void AddEntry(uint32_t kind, double x0, double y0, double x1, double y1) {
-  if (MenuHotspots.count < 0) MenuHotspots.count = 0;
-  if (MenuHotspots.count >= kMaxMenuHotspots) {
+  if (hotspotState.MenuHotspots.count < 0) hotspotState.MenuHotspots.count = 0;
+  if (hotspotState.MenuHotspots.count >= kMaxMenuHotspots) {
     // A screen with more buttons than the list holds is a layout mistake; say so rather than write past
     // the list. The button is drawn but cannot be clicked.
     if (Engine().engineRoot) {
-      Engine().engineRoot->DebugPrint("hot-spot list full: entry " + std::to_string(MenuHotspots.count) + " refused");
+      Engine().engineRoot->DebugPrint("hot-spot list full: entry " + std::to_string(hotspotState.MenuHotspots.count) +
+                             " refused");
     }
     return;
   }
-  MenuHotspot& entry = MenuHotspots.entries[MenuHotspots.count++];
+  MenuHotspot& entry = hotspotState.MenuHotspots.entries[hotspotState.MenuHotspots.count++];
   entry.kind = kind;
   entry.x0 = x0;
   entry.y0 = y0;
@@ -48,11 +48,11 @@ void AddEntry(uint32_t kind, double x0, double y0, double x1, double y1) {
 }
 
 // The label of the button about to be registered is highlighted when the pointer rests on it.
-bool NextEntryHighlighted() { return hotspotIndex == MenuHotspots.count; }
+bool NextEntryHighlighted() { return hotspotState.hotspotIndex == hotspotState.MenuHotspots.count; }
 
 int HitEntry(int32_t x, int32_t y) {
-  for (int i = 0; i < MenuHotspots.count && i < kMaxMenuHotspots; ++i) {
-    const MenuHotspot& e = MenuHotspots.entries[i];
+  for (int i = 0; i < hotspotState.MenuHotspots.count && i < kMaxMenuHotspots; ++i) {
+    const MenuHotspot& e = hotspotState.MenuHotspots.entries[i];
     if (e.kind == HOTSPOT_FREE) continue;
     if (e.x0 < x && x < e.x1 && e.y0 < y && y < e.y1) return i;
   }
@@ -62,8 +62,8 @@ int HitEntry(int32_t x, int32_t y) {
 }  // namespace
 
 void ClearHotspots() {
-  for (MenuHotspot& entry : MenuHotspots.entries) entry.kind = HOTSPOT_FREE;
-  MenuHotspots.count = 0;
+  for (MenuHotspot& entry : hotspotState.MenuHotspots.entries) entry.kind = HOTSPOT_FREE;
+  hotspotState.MenuHotspots.count = 0;
 }
 
 void AddMenuButton(const engine::EngineRef<engine::EngineBitmap>& image, double x, double y, double width,
@@ -79,7 +79,7 @@ void AddMenuButton(const engine::EngineRef<engine::EngineBitmap>& image, double 
 void AddMenuText(double x, double y, double width, double height, const std::wstring& label) {
   const double centre = ScreenX(x), top = ScreenY(y), w = ScreenX(width), h = ScreenY(height);
   const bool lit = NextEntryHighlighted();
-  DrawTextAtPixel(textOverlay, TruncatePixels(centre), TruncatePixels(top), label, 14, ALIGN_CENTRE,
+  DrawTextAtPixel(ScreenText().textOverlay, TruncatePixels(centre), TruncatePixels(top), label, 14, ALIGN_CENTRE,
                   lit ? kHighlightR : kPlainR, lit ? kHighlightG : kPlainG, lit ? kHighlightB : kPlainB, 0, 0);
   // The label is centred on x, so its clickable rectangle is centred there too.
   const double left = centre - w / 2;
@@ -97,7 +97,7 @@ void AddHotspotRectFraction(double x, double y, double width, double height) {
 
 bool HotspotClick(int32_t x, int32_t y) {
   const int hit = HitEntry(x, y);
-  hotspotIndex = hit;
+  hotspotState.hotspotIndex = hit;
   if (hit < 0) return false;
   PlayEffect(SOUND_TICK_CLICK);
   return true;
@@ -106,12 +106,12 @@ bool HotspotClick(int32_t x, int32_t y) {
 bool HotspotHover(int32_t x, int32_t y) {
   const int hit = HitEntry(x, y);
   if (hit < 0) {
-    hotspotIndex = -1;
+    hotspotState.hotspotIndex = -1;
     return false;
   }
-  if (hit != hotspotIndex) {
+  if (hit != hotspotState.hotspotIndex) {
     PlayEffect(SOUND_TICK_HOVER);
-    hotspotIndex = hit;
+    hotspotState.hotspotIndex = hit;
   }
   return true;
 }

@@ -24,12 +24,22 @@ struct MenuHotspotList {
   int32_t count = 0;
 };
 
-extern MenuHotspotList& MenuHotspots;
-// The entry chosen by the last click test or highlighted by the last hover test; -1 for none. Emptying the
-// list leaves it alone.
-extern int32_t& hotspotIndex;
+// Written only by hotspots.cpp, through the functions below; everyone else reads the const view.
+struct HotspotState {
+  MenuHotspotList MenuHotspots;
+  // The entry chosen by the last click test or highlighted by the last hover test; -1 for none. Emptying the
+  // list leaves it alone.
+  int32_t hotspotIndex = -1;
+};
+
+const HotspotState& Hotspots();
 
 void ClearHotspots();
+// No entry chosen or highlighted (-1); a screen does this so its next hover or label does not act on the
+// entry the last click chose.
+void ForgetHotspot();
+// The entry chosen as if clicked (a test or benchmark stands in for the click).
+void ChooseHotspot(int32_t index);
 // Draws `label` centred at the top of the rectangle on `image` (highlighted when it is the hovered entry),
 // then registers the rectangle. Values below 1.0 are screen fractions.
 void AddMenuButton(const engine::EngineRef<engine::EngineBitmap>& image, double x, double y, double width,

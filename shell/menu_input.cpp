@@ -8,13 +8,13 @@ namespace kestrine {
 int32_t PickButton(ButtonRule rule, int32_t x, int32_t y) {
   switch (rule) {
     case ButtonRule::kUnderPointer:
-      return HotspotClick(x, y) ? hotspotIndex : -1;
+      return HotspotClick(x, y) ? Hotspots().hotspotIndex : -1;
     case ButtonRule::kUnderPointerQuiet:
-      return HotspotHover(x, y) ? hotspotIndex : -1;
+      return HotspotHover(x, y) ? Hotspots().hotspotIndex : -1;
     case ButtonRule::kLastLit:
       break;
   }
-  return hotspotIndex;
+  return Hotspots().hotspotIndex;
 }
 
 bool HoverOverTextBoxButtons(int32_t x, int32_t y) {
@@ -25,8 +25,8 @@ bool HoverOverTextBoxButtons(int32_t x, int32_t y) {
 }
 
 void ScrollWhileOnArrows(bool hit, int32_t upButton, int32_t downButton) {
-  sharedTextBox.autoScrollUp = hit && hotspotIndex == upButton ? 1 : 0;
-  sharedTextBox.autoScrollDown = hit && hotspotIndex == downButton ? 1 : 0;
+  sharedTextBox.autoScrollUp = hit && Hotspots().hotspotIndex == upButton ? 1 : 0;
+  sharedTextBox.autoScrollDown = hit && Hotspots().hotspotIndex == downButton ? 1 : 0;
 }
 
 }  // namespace kestrine

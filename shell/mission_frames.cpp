@@ -60,9 +60,9 @@ constexpr int kChatterStartPolls = 20;
 
 // Radio chatter over the end of a won or timed-out mission, heard out before the debriefing.
 void PlayMissionEndChatter() {
-  if (!soundTable.IsLoaded(SOUND_RADIO_CHATTER)) return;
-  const auto& chatter = soundTable[SOUND_RADIO_CHATTER];
-  chatter->SetVolume(effectsVolume);
+  if (!Sounds().soundTable.IsLoaded(SOUND_RADIO_CHATTER)) return;
+  const auto& chatter = Sounds().soundTable[SOUND_RADIO_CHATTER];
+  chatter->SetVolume(Sounds().effectsVolume);
   chatter->Play(0, 0);
   for (int polls = 0; !chatter->IsPlaying() && polls < kChatterStartPolls; ++polls) Engine().engineRoot->Wait(100);
   while (chatter->IsPlaying()) Engine().engineRoot->Wait(100);
@@ -105,7 +105,6 @@ void StartOverheadSounds() {
   PlayEffectLoop(SOUND_AMBIENCE, 1);
   PlayMusic(SOUND_OVERHEAD_MUSIC);
 }
-
 
 void OverheadFrame() {
   if (missionTiming.missionStartCountdown != 0) {

@@ -30,7 +30,43 @@ struct MissionProgress {
   void Reset(const char* name, int32_t extra, int32_t figure, int32_t flag);
 };
 
-extern MissionProgress missionProgress;
+// The running campaign's record. Written only here, through the operations below; everyone else reads the
+// const view.
+const MissionProgress& Progress();
+
+// A new campaign's record (MissionProgress::Reset).
+void ResetProgress(const char* name, int32_t extra, int32_t figure, int32_t flag);
+
+// Points the mission earned (negative: points it lost): treatment steps, right calls, hints, the time bonus.
+void AddMissionPoints(int32_t points);
+// A patient's wound adds what its treatment can earn at most to the mission's maximum.
+void AddMissionMaximum(int32_t points);
+// A mistake or friendly fire ends the mission with no more than nothing: a positive score drops to 0.
+void ZeroPositiveMissionScore();
+// The mission's score and maximum set outright (the developer keys' full or half score).
+void SetMissionScore(int32_t score, int32_t maximum);
+// A new mission is scored from nothing.
+void ClearMissionScore();
+// The casualties of a new mission are counted from nothing into the maximum.
+void ClearMissionMaximum();
+// The training mission's maximum is whatever was scored.
+void MissionMaximumIsScore();
+// A mission without a maximum counts as one out of one (so a score tier can be taken of it).
+void EnsureMissionMaximum();
+// The debriefing moves the mission into the campaign's totals (a mission without a maximum first counts as
+// one out of one, so that what UnbankMission takes back out is what went in).
+void BankMission();
+// The mission taken back out of the campaign's totals: its replay, or a debriefing save loaded again.
+void UnbankMission();
+// A badge (0..2), a ribbon (0..7) and a promotion; -1 for no badge or ribbon. Out-of-range values give
+// nothing.
+void AwardMedals(int32_t badge, int32_t ribbon, bool promoted);
+// The same awards on any record (the debriefing's look ahead at a promotion works on a copy).
+void AddMedals(MissionProgress& progress, int32_t badge, int32_t ribbon, bool promoted);
+// The figure the player chose (0..2).
+void ChoosePlayerFigure(int32_t figure);
+// The record as a saved game kept it.
+void RestoreProgress(const MissionProgress& progress);
 
 // Where the campaign stands: the mission being played or briefed, its difficulty, and whether it is a training
 // run. Written only here, through the operations below; everyone else reads the const view.

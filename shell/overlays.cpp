@@ -1,5 +1,7 @@
 #include "shell/overlays.h"
 
+#include <utility>
+
 #include "shell/engine_setup.h"
 #include "shell/layout.h"
 #include "shell/program_state.h"
@@ -9,25 +11,16 @@ namespace kestrine {
 
 namespace {
 
-struct OverlayState {
-  engine::EngineRef<engine::EngineBitmap> fullScreenOverlay;
-  engine::EngineRef<engine::EngineSprite> fullScreenOverlaySprite;
-  int fullScreenOverlayWidth = 0;
-  int fullScreenOverlayHeight = 0;
-  engine::EngineRef<engine::EngineBitmap> menuCanvas;
-  engine::EngineRef<engine::EngineSprite> menuCanvasSprite;
-};
 OverlayState overlayState;
 KESTRINE_PROGRAM_STATE(overlayState);
 
 }  // namespace
 
-engine::EngineRef<engine::EngineBitmap>& fullScreenOverlay = overlayState.fullScreenOverlay;
-engine::EngineRef<engine::EngineSprite>& fullScreenOverlaySprite = overlayState.fullScreenOverlaySprite;
-int& fullScreenOverlayWidth = overlayState.fullScreenOverlayWidth;
-int& fullScreenOverlayHeight = overlayState.fullScreenOverlayHeight;
-engine::EngineRef<engine::EngineBitmap>& menuCanvas = overlayState.menuCanvas;
-engine::EngineRef<engine::EngineSprite>& menuCanvasSprite = overlayState.menuCanvasSprite;
+const OverlayState& Overlays() { return overlayState; }
+
+void UseFullScreenOverlay(engine::EngineRef<engine::EngineBitmap> image) {
+  overlayState.fullScreenOverlay = std::move(image);
+}
 
 namespace {
 
@@ -39,60 +32,63 @@ constexpr int kFrontLayer = 255;
 }  // namespace
 
 void CreateOverlays() {
-  fullScreenOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
-  fullScreenOverlayWidth = fullScreenOverlay->GetWidth();
-  fullScreenOverlayHeight = fullScreenOverlay->GetHeight();
+  overlayState.fullScreenOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
+  overlayState.fullScreenOverlayWidth = overlayState.fullScreenOverlay->GetWidth();
+  overlayState.fullScreenOverlayHeight = overlayState.fullScreenOverlay->GetHeight();
   // Keyed on red like the layers in front of it: a backdrop's red window shows the 3D view behind it (the
   // briefing officer, the player's figure).
-  fullScreenOverlay->SetColorKey(255, 0, 0);
-  fullScreenOverlaySprite = Engine().engineCamera->CreateSprite(fullScreenOverlay, kBackLayer);
+  overlayState.fullScreenOverlay->SetColorKey(255, 0, 0);
+  overlayState.fullScreenOverlaySprite =
+      Engine().engineCamera->CreateSprite(overlayState.fullScreenOverlay, kBackLayer);
   CreateMenuCanvas();
 }
 
 void ShowOverlay() {
-  if (fullScreenOverlaySprite) fullScreenOverlaySprite->SetVisible(1);
+  if (overlayState.fullScreenOverlaySprite) overlayState.fullScreenOverlaySprite->SetVisible(1);
 }
 
 void HideOverlay() {
-  if (fullScreenOverlaySprite) fullScreenOverlaySprite->SetVisible(0);
+  if (overlayState.fullScreenOverlaySprite) overlayState.fullScreenOverlaySprite->SetVisible(0);
 }
 
 void DrawBackdrop(const engine::EngineRef<engine::EngineBitmap>& image) {
   const int width = image->GetWidth();
   const int height = image->GetHeight();
-  fullScreenOverlay->DrawBitmap(image, 0, 0, 0, width, height, 0, 0, fullScreenOverlayWidth, fullScreenOverlayHeight);
+  const int toWidth = overlayState.fullScreenOverlayWidth;
+  const int toHeight = overlayState.fullScreenOverlayHeight;
+  overlayState.fullScreenOverlay->DrawBitmap(image, 0, 0, 0, width, height, 0, 0, toWidth, toHeight);
 }
 
 void LoadingBar(double progress) {
-  fullScreenOverlay->SetDrawColor(200, 200, 0);
+  overlayState.fullScreenOverlay->SetDrawColor(200, 200, 0);
   // The bar sits just under the loading screen's art: 437 on a 480-high screen.
   const int y = static_cast<int>(static_cast<long long>(Engine().screenHeight) * 565 / 634) + 10;
-  fullScreenOverlay->FillRect(Engine().screenWidth / 2 + 70, y, TruncatePixels(progress), 10);
+  overlayState.fullScreenOverlay->FillRect(Engine().screenWidth / 2 + 70, y, TruncatePixels(progress), 10);
   Engine().engineRoot->Render();
 }
 
 void ReleaseOverlays() {
-  textOverlaySprite.Reset();
-  fullScreenOverlay.Reset();
-  fullScreenOverlaySprite.Reset();
-  menuCanvas.Reset();
-  menuCanvasSprite.Reset();
+  ReleaseTextOverlaySprite();
+  overlayState.fullScreenOverlay.Reset();
+  overlayState.fullScreenOverlaySprite.Reset();
+  overlayState.menuCanvas.Reset();
+  overlayState.menuCanvasSprite.Reset();
   // The text overlay itself goes too: nothing draws after shut-down, and no image should outlive the
   // engine that shows it.
-  textOverlay.Reset();
+  ReleaseTextOverlay();
 }
 
 void CreateMenuCanvas() {
-  menuCanvas = Engine().engineRoot->CreateBitmap(kCanvasWidth, kCanvasHeight);
-  menuCanvas->SetDrawColor(255, 0, 0);
-  menuCanvas->FillRect(0, 0, kCanvasWidth, kCanvasHeight);
-  menuCanvas->SetColorKey(255, 0, 0);
-  menuCanvasSprite = textOverlaySprite->CreateSprite(menuCanvas, kFrontLayer);
+  overlayState.menuCanvas = Engine().engineRoot->CreateBitmap(kCanvasWidth, kCanvasHeight);
+  overlayState.menuCanvas->SetDrawColor(255, 0, 0);
+  overlayState.menuCanvas->FillRect(0, 0, kCanvasWidth, kCanvasHeight);
+  overlayState.menuCanvas->SetColorKey(255, 0, 0);
+  overlayState.menuCanvasSprite = ScreenText().textOverlaySprite->CreateSprite(overlayState.menuCanvas, kFrontLayer);
 }
 
 void ClearMenuCanvas() {
-  menuCanvas->SetDrawColor(255, 0, 0);
-  menuCanvas->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
+  overlayState.menuCanvas->SetDrawColor(255, 0, 0);
+  overlayState.menuCanvas->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
 }
 
 void ClearScreenLayers() {

@@ -8,17 +8,24 @@
 
 namespace kestrine {
 
-extern engine::EngineRef<engine::EngineBitmap>& fullScreenOverlay;
-extern engine::EngineRef<engine::EngineSprite>& fullScreenOverlaySprite;
-// The overlay's size as read back once after creation; DrawBackdrop stretches to it.
-extern int& fullScreenOverlayWidth;
-extern int& fullScreenOverlayHeight;
+// Written only by overlays.cpp, through the functions below; everyone else reads the const view.
+struct OverlayState {
+  engine::EngineRef<engine::EngineBitmap> fullScreenOverlay;
+  engine::EngineRef<engine::EngineSprite> fullScreenOverlaySprite;
+  // The overlay's size as read back once after creation; DrawBackdrop stretches to it.
+  int fullScreenOverlayWidth = 0;
+  int fullScreenOverlayHeight = 0;
 
-extern engine::EngineRef<engine::EngineBitmap>& menuCanvas;
-extern engine::EngineRef<engine::EngineSprite>& menuCanvasSprite;
+  engine::EngineRef<engine::EngineBitmap> menuCanvas;
+  engine::EngineRef<engine::EngineSprite> menuCanvasSprite;
+};
+
+const OverlayState& Overlays();
 
 // Once, when the menu images load; needs the text overlay's sprite for the menu canvas.
 void CreateOverlays();
+// An image made elsewhere used as the full-screen overlay, without a sprite (tests draw onto a plain image).
+void UseFullScreenOverlay(engine::EngineRef<engine::EngineBitmap> image);
 void ShowOverlay();
 void HideOverlay();
 // The whole image stretched over the whole full-screen overlay.

@@ -1,5 +1,7 @@
 #include "shell/screen_text.h"
 
+#include <utility>
+
 #include "shell/engine_setup.h"
 #include "shell/font_width_table.h"
 #include "shell/layout.h"
@@ -9,17 +11,18 @@ namespace kestrine {
 
 namespace {
 
-struct ScreenTextState {
-  engine::EngineRef<engine::EngineBitmap> textOverlay;
-  engine::EngineRef<engine::EngineSprite> textOverlaySprite;
-};
 ScreenTextState screenTextState;
 KESTRINE_PROGRAM_STATE(screenTextState);
 
 }  // namespace
 
-engine::EngineRef<engine::EngineBitmap>& textOverlay = screenTextState.textOverlay;
-engine::EngineRef<engine::EngineSprite>& textOverlaySprite = screenTextState.textOverlaySprite;
+const ScreenTextState& ScreenText() { return screenTextState; }
+
+void UseTextOverlay(engine::EngineRef<engine::EngineBitmap> image) { screenTextState.textOverlay = std::move(image); }
+
+void ReleaseTextOverlaySprite() { screenTextState.textOverlaySprite.Reset(); }
+
+void ReleaseTextOverlay() { screenTextState.textOverlay.Reset(); }
 
 namespace {
 
@@ -67,17 +70,17 @@ void Outline(const engine::EngineRef<engine::EngineBitmap>& image, int x1, int y
 }  // namespace
 
 void CreateTextOverlay() {
-  textOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
-  textOverlay->Clear(kKeyR, kKeyG, kKeyB);
-  textOverlay->SetColorKey(kKeyR, kKeyG, kKeyB);
-  textOverlay->SetColorA(255, 255, 255);
-  textOverlay->SetColorB(kKeyR, kKeyG, kKeyB);
-  textOverlaySprite = Engine().engineCamera->CreateSprite(textOverlay, 1);
+  screenTextState.textOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
+  screenTextState.textOverlay->Clear(kKeyR, kKeyG, kKeyB);
+  screenTextState.textOverlay->SetColorKey(kKeyR, kKeyG, kKeyB);
+  screenTextState.textOverlay->SetColorA(255, 255, 255);
+  screenTextState.textOverlay->SetColorB(kKeyR, kKeyG, kKeyB);
+  screenTextState.textOverlaySprite = Engine().engineCamera->CreateSprite(screenTextState.textOverlay, 1);
 }
 
 void ClearTextOverlay() {
-  textOverlay->SetDrawColor(kKeyR, kKeyG, kKeyB);
-  textOverlay->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
+  screenTextState.textOverlay->SetDrawColor(kKeyR, kKeyG, kKeyB);
+  screenTextState.textOverlay->FillRect(0, 0, Engine().screenWidth, Engine().screenHeight);
 }
 
 void DrawTextAtPixel(const engine::EngineRef<engine::EngineBitmap>& image, int x, int y, const std::wstring& text,
@@ -87,12 +90,12 @@ void DrawTextAtPixel(const engine::EngineRef<engine::EngineBitmap>& image, int x
 
 void DrawScreenText(double x, double y, const std::wstring& text, int size, int align, int r, int g, int b, int styleA,
                     int styleB) {
-  DrawAligned(textOverlay, PixelX(x), PixelY(y), text, size, align, r, g, b, styleA, styleB, kOnKey);
+  DrawAligned(screenTextState.textOverlay, PixelX(x), PixelY(y), text, size, align, r, g, b, styleA, styleB, kOnKey);
 }
 
 void DrawScreenTextOnBlack(double x, double y, const std::wstring& text, int size, int align, int r, int g, int b,
                            int styleA, int styleB) {
-  DrawAligned(textOverlay, PixelX(x), PixelY(y), text, size, align, r, g, b, styleA, styleB, kOnBlack);
+  DrawAligned(screenTextState.textOverlay, PixelX(x), PixelY(y), text, size, align, r, g, b, styleA, styleB, kOnBlack);
 }
 
 void DrawTextOnImage(const engine::EngineRef<engine::EngineBitmap>& image, double x, double y, const std::wstring& text,
@@ -104,7 +107,7 @@ void DrawTextInRect(double x, double y, double width, double height, const std::
                     int r, int g, int b, int styleA, int styleB) {
   // The line boxes get the key colour like every other overlay text, so only the glyphs show.
   const engine::EngineRef<engine::EngineTextFont> font = MakeArial(size, r, g, b, styleA, styleB, kOnKey);
-  font->DrawTextRect(textOverlay, PixelX(x), PixelY(y), PixelX(width), PixelY(height), text, flags);
+  font->DrawTextRect(screenTextState.textOverlay, PixelX(x), PixelY(y), PixelX(width), PixelY(height), text, flags);
   WriteFontWidthTable(L"Arial", size);
 }
 
@@ -127,11 +130,11 @@ void DrawSmallText(double x, double y, const std::wstring& text, int size, int r
   font->SetStyleB(0);
   font->SetColor(r, g, b);
   font->SetBackColor(0, 0, 0);
-  font->DrawText(textOverlay, PixelX(x), PixelY(y), text);
+  font->DrawText(screenTextState.textOverlay, PixelX(x), PixelY(y), text);
 }
 
 void OutlineRectOverlay(double x1, double y1, double x2, double y2) {
-  Outline(textOverlay, TruncatePixels(x1), TruncatePixels(y1), TruncatePixels(x2), TruncatePixels(y2));
+  Outline(screenTextState.textOverlay, TruncatePixels(x1), TruncatePixels(y1), TruncatePixels(x2), TruncatePixels(y2));
 }
 
 void OutlineRect(const engine::EngineRef<engine::EngineBitmap>& image, double x, double y, double width,
@@ -140,8 +143,9 @@ void OutlineRect(const engine::EngineRef<engine::EngineBitmap>& image, double x,
 }
 
 void FillRectFraction(double x, double y, double width, double height) {
-  textOverlay->FillRect(TruncatePixels(x * Engine().screenWidth), TruncatePixels(y * Engine().screenHeight),
-                        TruncatePixels(width * Engine().screenWidth), TruncatePixels(height * Engine().screenHeight));
+  screenTextState.textOverlay->FillRect(
+      TruncatePixels(x * Engine().screenWidth), TruncatePixels(y * Engine().screenHeight),
+      TruncatePixels(width * Engine().screenWidth), TruncatePixels(height * Engine().screenHeight));
 }
 
 void FillRectPixels(const engine::EngineRef<engine::EngineBitmap>& image, double x, double y, double width,

@@ -15,13 +15,23 @@ namespace kestrine {
 // The pale yellow of the game's labels, counts and notes.
 constexpr int kLabelR = 235, kLabelG = 247, kLabelB = 195;
 
-extern engine::EngineRef<engine::EngineBitmap>& textOverlay;
-extern engine::EngineRef<engine::EngineSprite>& textOverlaySprite;
+// Written only by screen_text.cpp, through the functions below; everyone else reads the const view.
+struct ScreenTextState {
+  engine::EngineRef<engine::EngineBitmap> textOverlay;
+  engine::EngineRef<engine::EngineSprite> textOverlaySprite;
+};
+
+const ScreenTextState& ScreenText();
 
 // Alignment of DrawScreenText and its twins; any other value draws left-aligned.
 enum TextAlign : int { ALIGN_LEFT = 0, ALIGN_RIGHT = 1, ALIGN_CENTRE = 2 };
 
 void CreateTextOverlay();
+// An image made elsewhere used as the text overlay, without a sprite (tests draw onto a plain image).
+void UseTextOverlay(engine::EngineRef<engine::EngineBitmap> image);
+// At shut-down: the overlay's sprite, then the overlay itself.
+void ReleaseTextOverlaySprite();
+void ReleaseTextOverlay();
 void ClearTextOverlay();
 
 // A fresh "Arial" text object per call, coloured (r, g, b) on the overlay's key colour.

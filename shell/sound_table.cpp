@@ -1,5 +1,7 @@
 #include "shell/sound_table.h"
 
+#include <utility>
+
 #include "engine/engine.h"
 #include "shell/game_state.h"
 #include "shell/program_state.h"
@@ -8,27 +10,12 @@ namespace kestrine {
 
 namespace {
 
-struct SoundState {
-  SoundTable soundTable;
-  int32_t effectsVolume = 127;
-  int32_t musicVolume = 127;
-  int32_t overheadEffectsOffset = 20;
-  int32_t overheadMusicOffset = 20;
-  uint8_t replayingSave = 0;
-  engine::EngineRef<engine::EngineSound> noFitSound;
-};
 SoundState soundState;
 KESTRINE_PROGRAM_STATE(soundState);
 
 }  // namespace
 
-SoundTable& soundTable = soundState.soundTable;
-int32_t& effectsVolume = soundState.effectsVolume;
-int32_t& musicVolume = soundState.musicVolume;
-int32_t& overheadEffectsOffset = soundState.overheadEffectsOffset;
-int32_t& overheadMusicOffset = soundState.overheadMusicOffset;
-uint8_t& replayingSave = soundState.replayingSave;
-engine::EngineRef<engine::EngineSound>& noFitSound = soundState.noFitSound;
+const SoundState& Sounds() { return soundState; }
 
 namespace {
 
@@ -109,7 +96,7 @@ const wchar_t* const kSlotPaths[kSoundSlotCount] = {
 // a stray slot number from a caller is ignored like an empty slot.
 engine::EngineSound* LoadedSound(int slot) {
   if (slot < 0 || slot >= kSoundSlotCount) return nullptr;
-  engine::EngineSound* sound = soundTable.slots[slot].Get();
+  engine::EngineSound* sound = soundState.soundTable.slots[slot].Get();
   return sound != nullptr && sound->IsLoaded() ? sound : nullptr;
 }
 
@@ -121,14 +108,18 @@ bool SoundTable::IsLoaded(int slot) const {
 }
 
 int32_t EffectsLevel() {
-  return States().gameState == STATE_OVERHEAD ? effectsVolume - overheadEffectsOffset : effectsVolume;
+  const SoundState& s = soundState;
+  return States().gameState == STATE_OVERHEAD ? s.effectsVolume - s.overheadEffectsOffset : s.effectsVolume;
 }
 
-int32_t MusicLevel() { return States().gameState == STATE_OVERHEAD ? musicVolume - overheadMusicOffset : musicVolume; }
+int32_t MusicLevel() {
+  return States().gameState == STATE_OVERHEAD ? soundState.musicVolume - soundState.overheadMusicOffset
+                                              : soundState.musicVolume;
+}
 
 void PlayEffect(int slot) {
   engine::EngineSound* sound = LoadedSound(slot);
-  if (sound == nullptr || replayingSave) return;
+  if (sound == nullptr || soundState.replayingSave) return;
   sound->Stop();
   sound->SetVolume(EffectsLevel());
   sound->Play(0, 0);
@@ -136,7 +127,7 @@ void PlayEffect(int slot) {
 
 void PlayEffectLoop(int slot, uint8_t loop) {
   engine::EngineSound* sound = LoadedSound(slot);
-  if (sound == nullptr || replayingSave) return;
+  if (sound == nullptr || soundState.replayingSave) return;
   sound->Stop();
   sound->SetVolume(EffectsLevel());
   if (!sound->IsPlaying()) sound->Play(loop, 0);
@@ -164,10 +155,34 @@ void StopAllSounds() {
 }
 
 void StopSoundIfPlaying(int slot) {
-  if (soundTable.IsLoaded(slot) && soundTable[slot]->IsPlaying()) soundTable[slot]->Stop();
+  if (soundState.soundTable.IsLoaded(slot) && soundState.soundTable[slot]->IsPlaying())
+    soundState.soundTable[slot]->Stop();
 }
 
-void ReleaseNoFitSound() { noFitSound.Reset(); }
+void ReleaseNoFitSound() { soundState.noFitSound.Reset(); }
+
+void SetSoundSlot(int slot, engine::EngineRef<engine::EngineSound> sound) {
+  soundState.soundTable[slot] = std::move(sound);
+}
+
+void ReleaseSoundSlot(int slot) { soundState.soundTable[slot].Reset(); }
+
+void ReleaseAllSoundSlots() {
+  for (auto& slot : soundState.soundTable.slots) slot.Reset();
+}
+
+void SetEffectsVolume(int32_t volume) { soundState.effectsVolume = volume; }
+
+void SetMusicVolume(int32_t volume) { soundState.musicVolume = volume; }
+
+void SetOverheadOffsets(int32_t effects, int32_t music) {
+  soundState.overheadEffectsOffset = effects;
+  soundState.overheadMusicOffset = music;
+}
+
+void SetReplayingSave(bool replaying) { soundState.replayingSave = replaying ? 1 : 0; }
+
+void SetNoFitSound(engine::EngineRef<engine::EngineSound> sound) { soundState.noFitSound = std::move(sound); }
 
 int MissionMusicNumber(int mission) {
   const int remainder = ((mission % 3) + 3) % 3;

@@ -54,19 +54,38 @@ struct SoundTable {
   bool IsLoaded(int slot) const;
 };
 
-extern SoundTable& soundTable;
+// Written only by sound_table.cpp, through the functions below; everyone else reads the const view.
+struct SoundState {
+  SoundTable soundTable;
 
-// 0..127; the volume screen moves them in steps of 10 and save games keep them.
-extern int32_t& effectsVolume;
-extern int32_t& musicVolume;
-// Taken off both volumes while the overhead view (state 17) is up, so the battle sits under the music; set by the
-// view presets and the patient view's opening. Also known as viewVolumeDrop.
-extern int32_t& overheadEffectsOffset;
-extern int32_t& overheadMusicOffset;
-// Set while a saved mission's treatment is re-applied: those replays must stay silent.
-extern uint8_t& replayingSave;
-// The backpack's last "no fit" remark, released with the mission.
-extern engine::EngineRef<engine::EngineSound>& noFitSound;
+  // 0..127; the volume screen moves them in steps of 10 and save games keep them.
+  int32_t effectsVolume = 127;
+  int32_t musicVolume = 127;
+  // Taken off both volumes while the overhead view (state 17) is up, so the battle sits under the music; set by the
+  // view presets and the patient view's opening. Also known as viewVolumeDrop.
+  int32_t overheadEffectsOffset = 20;
+  int32_t overheadMusicOffset = 20;
+  // Set while a saved mission's treatment is re-applied: those replays must stay silent.
+  uint8_t replayingSave = 0;
+  // The backpack's last "no fit" remark, released with the mission.
+  engine::EngineRef<engine::EngineSound> noFitSound;
+};
+
+const SoundState& Sounds();
+
+// A slot's sound loaded (or made) elsewhere, and its release; the release of every slot at shut-down.
+void SetSoundSlot(int slot, engine::EngineRef<engine::EngineSound> sound);
+void ReleaseSoundSlot(int slot);
+void ReleaseAllSoundSlots();
+// The volumes the player chose (the volume screen, a loaded save).
+void SetEffectsVolume(int32_t volume);
+void SetMusicVolume(int32_t volume);
+// What the overhead view takes off both volumes (its view presets, the patient view's opening).
+void SetOverheadOffsets(int32_t effects, int32_t music);
+// A saved mission's treatment is being re-applied (true) or is done (false).
+void SetReplayingSave(bool replaying);
+// The backpack's new "no fit" remark, held until the next one or the mission's end.
+void SetNoFitSound(engine::EngineRef<engine::EngineSound> sound);
 
 // The volumes as passed to the engine: the overhead offsets apply in state 17 only, unclamped.
 int32_t EffectsLevel();

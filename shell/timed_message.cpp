@@ -44,7 +44,7 @@ void TimedMessage::SetColours(int32_t r, int32_t g, int32_t b) {
 void TimedMessage::Show(std::string_view narrowText, float atX, float atY, int32_t frames) {
   framesLeft = 0;
   // Replaying a saved mission re-applies every treatment; its remarks and hints belong to the past.
-  if (replayingSave || narrowText.empty()) return;
+  if (Sounds().replayingSave || narrowText.empty()) return;
 
   const std::wstring wide = WidenText(narrowText);
   int32_t w = text->TextWidth(wide) + 2 * margin;
@@ -76,7 +76,7 @@ void TimedMessage::Show(std::string_view narrowText, float atX, float atY, int32
 void TimedMessage::Update() {
   if (framesLeft <= 0) return;
   --framesLeft;
-  textOverlay->DrawBitmap(box, 0, 0, 0, width, height, x, y, width, height);
+  ScreenText().textOverlay->DrawBitmap(box, 0, 0, 0, width, height, x, y, width, height);
 }
 
 void TimedMessage::Release() {

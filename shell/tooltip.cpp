@@ -10,17 +10,26 @@ namespace kestrine {
 
 namespace {
 
-struct ToolTipState {
-  ToolTip toolTip;
-  uint8_t toolTipDeferred = 0;
-};
 ToolTipState toolTipState;
 KESTRINE_PROGRAM_STATE(toolTipState);
 
 }  // namespace
 
-ToolTip& toolTip = toolTipState.toolTip;
-uint8_t& toolTipDeferred = toolTipState.toolTipDeferred;
+const ToolTipState& ToolTips() { return toolTipState; }
+
+void CreateToolTip() { toolTipState.toolTip.Create(); }
+
+void ReleaseToolTip() { toolTipState.toolTip.Release(); }
+
+void ShowToolTip(double x, double y, std::string_view text, uint8_t deferred) {
+  toolTipState.toolTip.Show(x, y, text, deferred);
+}
+
+void DrawToolTip() { toolTipState.toolTip.Draw(); }
+
+void DrawToolTipFrame(int width, int height, int framed) { toolTipState.toolTip.DrawFrame(width, height, framed); }
+
+void StopDeferredToolTip() { toolTipState.toolTipDeferred = 0; }
 
 namespace {
 
@@ -45,7 +54,7 @@ void ToolTip::Release() {
   image.Reset();
   text.Reset();
   // A tip whose box is gone cannot be copied any more; a box made later would copy as a blank patch.
-  toolTipDeferred = 0;
+  toolTipState.toolTipDeferred = 0;
 }
 
 void ToolTip::Show(double x, double y, std::string_view narrowText, uint8_t deferred) {
@@ -58,7 +67,7 @@ void ToolTip::Show(double x, double y, std::string_view narrowText, uint8_t defe
   if (y < 0) y = 0;
   if (lines <= 0) return;
 
-  toolTipDeferred = deferred;
+  toolTipState.toolTipDeferred = deferred;
   image->Clear(kPaperR, kPaperG, kPaperB);
   w /= lines;
   h *= lines;
@@ -86,7 +95,8 @@ void ToolTip::Show(double x, double y, std::string_view narrowText, uint8_t defe
 
 void ToolTip::Draw() {
   if (!image) return;
-  textOverlay->DrawBitmap(image, 0, sourceX, sourceY, sourceWidth, sourceHeight, destX, destY, destWidth, destHeight);
+  ScreenText().textOverlay->DrawBitmap(image, 0, sourceX, sourceY, sourceWidth, sourceHeight, destX, destY, destWidth,
+                                       destHeight);
 }
 
 void ToolTip::DrawFrame(int width, int height, int framed) {

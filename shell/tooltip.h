@@ -29,8 +29,22 @@ class ToolTip {
   int32_t destX = 0, destY = 0, destWidth = 0, destHeight = 0;
 };
 
-extern ToolTip& toolTip;
-// While set, the patient view copies the tip onto the text overlay every frame.
-extern uint8_t& toolTipDeferred;
+// Written only by tooltip.cpp, through the functions below; everyone else reads the const view.
+struct ToolTipState {
+  ToolTip toolTip;
+  // While set, the patient view copies the tip onto the text overlay every frame.
+  uint8_t toolTipDeferred = 0;
+};
+
+const ToolTipState& ToolTips();
+
+// The one tool-tip's operations (ToolTip's of the same names).
+void CreateToolTip();
+void ReleaseToolTip();
+void ShowToolTip(double x, double y, std::string_view text, uint8_t deferred);
+void DrawToolTip();
+void DrawToolTipFrame(int width, int height, int framed);
+// The patient view stops copying a deferred tip.
+void StopDeferredToolTip();
 
 }  // namespace kestrine

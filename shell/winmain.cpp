@@ -11,30 +11,23 @@ namespace kestrine {
 
 namespace {
 
-struct ProgramHandles {
-  void* instanceHandle = nullptr;
-  void* previousInstanceHandle = nullptr;
-  HWND mainWindowHandle = 0;
-};
 ProgramHandles programHandles;
 KESTRINE_PROGRAM_STATE(programHandles);
 
 }  // namespace
 
-void*& instanceHandle = programHandles.instanceHandle;
-void*& previousInstanceHandle = programHandles.previousInstanceHandle;
-HWND& mainWindowHandle = programHandles.mainWindowHandle;
+const ProgramHandles& Handles() { return programHandles; }
 
 bool StartProgram(void* instance, void* previousInstance, int showCommand) {
   const std::string title = BuildWindowTitle();
-  instanceHandle = instance;
-  previousInstanceHandle = previousInstance;
+  programHandles.instanceHandle = instance;
+  programHandles.previousInstanceHandle = previousInstance;
   AtlAxWinInit();
 
   const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  mainWindowHandle = mainWindow.Create(0, screen, title.c_str(), WS_POPUP | WS_VISIBLE, 0);
-  if (!mainWindowHandle) return false;
-  ShowWindow(mainWindowHandle, showCommand);
+  programHandles.mainWindowHandle = mainWindow.Create(0, screen, title.c_str(), WS_POPUP | WS_VISIBLE, 0);
+  if (!programHandles.mainWindowHandle) return false;
+  ShowWindow(programHandles.mainWindowHandle, showCommand);
   return true;
 }
 
@@ -51,7 +44,7 @@ bool PumpAvailableMessages() {
 
 void EndProgram() {
   ClearMessageQueue();
-  mainWindowHandle = 0;
+  programHandles.mainWindowHandle = 0;
 }
 
 int WinMain(void* instance, void* previousInstance, const char*, int showCommand) {

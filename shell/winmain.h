@@ -7,10 +7,15 @@
 
 namespace kestrine {
 
-// The handles the program was started with (the movie player makes its window with them).
-extern void*& instanceHandle;
-extern void*& previousInstanceHandle;
-extern HWND& mainWindowHandle;
+// Written only by winmain.cpp, through the functions below; everyone else reads the const view.
+struct ProgramHandles {
+  // The handles the program was started with (the movie player makes its window with them).
+  void* instanceHandle = nullptr;
+  void* previousInstanceHandle = nullptr;
+  HWND mainWindowHandle = 0;
+};
+
+const ProgramHandles& Handles();
 
 // 0 when the program ran; 1 when it ended at start-up (no engine, or one that failed its checks), so a
 // script or launcher can tell that the game never started.

@@ -56,10 +56,10 @@ void StartNextMovie(char* name, size_t nameBytes) {
   moviePlayer.currentTime = 0;
   moviePlayer.followsSound = false;
   if (moviePlayer.sound) {
-    movieSoundFailed = 0;
+    SetMovieSoundFailed(0);
     if (StartMovieSound()) {
       moviePlayer.followsSound = true;
-    } else if (!movieCredits && !MovieSoundHasNoDevice()) {
+    } else if (!MovieQueue().movieCredits && !MovieSoundHasNoDevice()) {
       // No sound, no movie: the still images will stand in for it after the run. Its name goes too, so
       // the end of the queue does not take it for one more movie to open.
       CloseMovieFile();

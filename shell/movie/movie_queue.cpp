@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "platform/movie/file_access.h"
 #include "shell/damaged_data.h"
@@ -11,51 +12,64 @@ namespace kestrine {
 
 namespace {
 
-struct MovieQueueState {
-  char movieNames[kMovieQueueLength][kMovieNameBytes] = {};
-  int32_t movieFlags[kMovieQueueLength] = {};
-  int32_t movieCount = 0;
-  int32_t movieNextIndex = 0;
-  uint8_t movieSkipLock = 0;
-  int32_t movieSoundFailed = 0;
-  uint8_t movieCredits = 0;
-  engine::EngineRef<engine::EngineBitmap> movieStillImage;
-};
 MovieQueueState movieQueueState;
 KESTRINE_PROGRAM_STATE(movieQueueState);
 
 }  // namespace
 
-char (&movieNames)[kMovieQueueLength][kMovieNameBytes] = movieQueueState.movieNames;
-int32_t (&movieFlags)[kMovieQueueLength] = movieQueueState.movieFlags;
-int32_t& movieCount = movieQueueState.movieCount;
-int32_t& movieNextIndex = movieQueueState.movieNextIndex;
-uint8_t& movieSkipLock = movieQueueState.movieSkipLock;
-int32_t& movieSoundFailed = movieQueueState.movieSoundFailed;
-uint8_t& movieCredits = movieQueueState.movieCredits;
-engine::EngineRef<engine::EngineBitmap>& movieStillImage = movieQueueState.movieStillImage;
+const MovieQueueState& MovieQueue() { return movieQueueState; }
+
+void RewindMovieQueue() { movieQueueState.movieNextIndex = 0; }
+
+void BeginMovieRun() {
+  movieQueueState.movieCredits = std::strstr(movieQueueState.movieNames[0], "credits") != nullptr ? 1 : 0;
+  // Only this run's movies decide whether their stills stand in for them.
+  movieQueueState.movieSoundFailed = 0;
+}
+
+void SetMovieSoundFailed(int32_t error) { movieQueueState.movieSoundFailed = error; }
+
+void ClearMovieQueue() {
+  movieQueueState.movieCount = 0;
+  movieQueueState.movieSkipLock = 0;
+}
+
+void ClearMovieNames() { std::memset(movieQueueState.movieNames, 0, sizeof movieQueueState.movieNames); }
+
+void ForgetMovieRun() {
+  RewindMovieQueue();
+  movieQueueState.movieCredits = 0;
+  SetMovieSoundFailed(0);
+}
+
+void HoldMovieStill(engine::EngineRef<engine::EngineBitmap> image) {
+  movieQueueState.movieStillImage = std::move(image);
+}
+
+void ReleaseMovieStill() { movieQueueState.movieStillImage.Reset(); }
 
 void QueueMovie(const char* name, int32_t flag) {
-  if (movieCount >= kMovieQueueLength) return;
+  if (movieQueueState.movieCount >= kMovieQueueLength) return;
   char path[kMovieNameBytes];
   const int length = std::snprintf(path, sizeof path, "avi\\%s.avi", name ? name : "");
   // A cut name would be another file's, or none at all.
   if (length < 0 || static_cast<size_t>(length) >= sizeof path) return;
-  std::memcpy(movieNames[movieCount], path, sizeof path);
-  movieFlags[movieCount] = flag;
+  std::memcpy(movieQueueState.movieNames[movieQueueState.movieCount], path, sizeof path);
+  movieQueueState.movieFlags[movieQueueState.movieCount] = flag;
   // A missing movie is never played: its entry is taken by the next one queued.
   if (_access(path, 0) == 0) {
-    ++movieCount;
+    ++movieQueueState.movieCount;
   } else {
     NoteDamagedFile("missing movie", path);
   }
 }
 
 bool NextMovie(char* buffer, size_t bufferBytes) {
-  if (movieNextIndex >= movieCount) return false;
-  movieSkipLock = movieFlags[movieNextIndex] > 0 ? 1 : 0;
-  if (buffer && bufferBytes > 0) std::snprintf(buffer, bufferBytes, "%s", movieNames[movieNextIndex]);
-  ++movieNextIndex;
+  if (movieQueueState.movieNextIndex >= movieQueueState.movieCount) return false;
+  movieQueueState.movieSkipLock = movieQueueState.movieFlags[movieQueueState.movieNextIndex] > 0 ? 1 : 0;
+  if (buffer && bufferBytes > 0)
+    std::snprintf(buffer, bufferBytes, "%s", movieQueueState.movieNames[movieQueueState.movieNextIndex]);
+  ++movieQueueState.movieNextIndex;
   return true;
 }
 

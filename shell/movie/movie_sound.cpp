@@ -28,7 +28,7 @@ bool OpenMovieSound(const AviAudioReader& stream, HWND window) {
   // A device busy a moment ago may be free now: one more try before the stills take over.
   if (result != MMSYSERR_NOERROR) result = waveOutOpen(&device, WAVE_MAPPER, &format, window, 0, CALLBACK_WINDOW);
   if (result != MMSYSERR_NOERROR) {
-    movieSoundFailed = static_cast<int32_t>(result);
+    SetMovieSoundFailed(static_cast<int32_t>(result));
     return false;
   }
   movieSound.stream = &stream;
@@ -131,6 +131,6 @@ void OnMovieSoundDone(HWAVEOUT device) {
   FillMovieSound();
 }
 
-bool MovieSoundHasNoDevice() { return movieSoundFailed == static_cast<int32_t>(MMSYSERR_NODRIVER); }
+bool MovieSoundHasNoDevice() { return MovieQueue().movieSoundFailed == static_cast<int32_t>(MMSYSERR_NODRIVER); }
 
 }  // namespace kestrine

@@ -45,9 +45,9 @@ class StillScreen {
   }
 
   void Show(const engine::EngineRef<engine::EngineBitmap>& still) {
-    if (textOverlay) ClearTextOverlay();
-    if (fullScreenOverlay) {
-      if (menuCanvas) ClearMenuCanvas();
+    if (ScreenText().textOverlay) ClearTextOverlay();
+    if (Overlays().fullScreenOverlay) {
+      if (Overlays().menuCanvas) ClearMenuCanvas();
       DrawBackdrop(still);
       ShowOverlay();
     } else {
@@ -79,34 +79,34 @@ void WaitWhileUnpressed(More more) {
 
 void ShowMovieStillWithSound() {
   StillScreen screen;
-  for (int i = 0; i < movieCount; ++i) {
-    const std::string stillPath = WithExtension(movieNames[i], ".qjp");
+  for (int i = 0; i < MovieQueue().movieCount; ++i) {
+    const std::string stillPath = WithExtension(MovieQueue().movieNames[i], ".qjp");
     if (_access(stillPath.c_str(), 0) != 0) continue;
-    movieStillImage = Engine().engineRoot->LoadBitmap(Wide(stillPath), 1);
+    HoldMovieStill(Engine().engineRoot->LoadBitmap(Wide(stillPath), 1));
     engine::EngineRef<engine::EngineSound> sound =
-        Engine().engineRoot->LoadSound(Wide(WithExtension(movieNames[i], ".qwv")), 1);
-    WaitUntilLoaded(movieStillImage);
-    screen.Show(movieStillImage);
+        Engine().engineRoot->LoadSound(Wide(WithExtension(MovieQueue().movieNames[i], ".qwv")), 1);
+    WaitUntilLoaded(MovieQueue().movieStillImage);
+    screen.Show(MovieQueue().movieStillImage);
     while (!sound->IsLoaded()) Engine().engineRoot->Wait(kLoadPollMs);
     sound->Play(0, 1);
     WaitWhileUnpressed([&sound] { return sound->IsBusy() != 0; });
     sound.Reset();
   }
   // The still has been drawn where it shows; the image itself is not needed any more.
-  movieStillImage.Reset();
-  movieNextIndex = 0;
+  ReleaseMovieStill();
+  RewindMovieQueue();
 }
 
 void ShowMovieStill() {
-  if (movieCount <= 0) return;
-  const std::string stillPath = WithExtension(movieNames[movieCount - 1], ".qjp");
+  if (MovieQueue().movieCount <= 0) return;
+  const std::string stillPath = WithExtension(MovieQueue().movieNames[MovieQueue().movieCount - 1], ".qjp");
   if (_access(stillPath.c_str(), 0) != 0) return;
   StillScreen screen;
-  movieStillImage = Engine().engineRoot->LoadBitmap(Wide(stillPath), 1);
-  WaitUntilLoaded(movieStillImage);
-  screen.Show(movieStillImage);
+  HoldMovieStill(Engine().engineRoot->LoadBitmap(Wide(stillPath), 1));
+  WaitUntilLoaded(MovieQueue().movieStillImage);
+  screen.Show(MovieQueue().movieStillImage);
   WaitWhileUnpressed([] { return true; });
-  movieStillImage.Reset();
+  ReleaseMovieStill();
 }
 
 }  // namespace kestrine

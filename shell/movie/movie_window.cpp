@@ -96,7 +96,8 @@ bool MovieWindow::ProcessWindowMessage(HWND hwnd, uint32_t message, WPARAM wPara
       PaintMovieWindow(true);
       return true;
     case WM_LBUTTONUP:
-      if (moviePlayer.currentTime >= kMovieSkipAfterMs && !movieSkipLock && moviePlayer.playing) SkipMovie();
+      if (moviePlayer.currentTime >= kMovieSkipAfterMs && !MovieQueue().movieSkipLock && moviePlayer.playing)
+        SkipMovie();
       return true;
     case WM_COMMAND:
       if (LowWord(wParam) != kMovieCommandStop) return false;

@@ -36,20 +36,19 @@ void RestoreEngineScreen() {
 
 void PlayMovies(const char* name, int32_t flag) {
   if (name && name[0] != '\0') QueueMovie(name, flag);
-  if (movieCount == 0) return;
+  if (MovieQueue().movieCount == 0) return;
 
-  movieNextIndex = 0;
+  RewindMovieQueue();
   ShowEngineFullScreenWindow(false);
   Engine().engineRoot->ExitDisplayMode();
-  movieCredits = std::strstr(movieNames[0], "credits") != nullptr ? 1 : 0;
-  // Only this run's movies decide whether their stills stand in for them.
-  movieSoundFailed = 0;
-  RunMoviePlayer(instanceHandle, previousInstanceHandle, "", SW_SHOW, Engine().desktopRect.right,
+  BeginMovieRun();
+  RunMoviePlayer(Handles().instanceHandle, Handles().previousInstanceHandle, "", SW_SHOW, Engine().desktopRect.right,
                  Engine().desktopRect.bottom);
 
   // Movies played silently for want of any audio device are not shown again as stills.
-  const bool stillsWithSound = !movieCredits && movieSoundFailed != 0 && !MovieSoundHasNoDevice();
-  const bool endingStill = movieFlags[movieCount - 1] == MOVIE_SHOW_STILL_AFTER;
+  const bool stillsWithSound =
+      !MovieQueue().movieCredits && MovieQueue().movieSoundFailed != 0 && !MovieSoundHasNoDevice();
+  const bool endingStill = MovieQueue().movieFlags[MovieQueue().movieCount - 1] == MOVIE_SHOW_STILL_AFTER;
   // The stills are drawn by the engine: its window must be back on the screen to show them.
   if (stillsWithSound || endingStill) RestoreEngineScreen();
   if (stillsWithSound) {
@@ -63,8 +62,7 @@ void PlayMovies(const char* name, int32_t flag) {
     ViewportAtOrigin();
   }
   RestoreEngineScreen();
-  movieCount = 0;
-  movieSkipLock = 0;
+  ClearMovieQueue();
 }
 
 }  // namespace kestrine

@@ -123,8 +123,8 @@ class Player {
       inMission_ = false;
       outcome_.endState = States().gameState;
       outcome_.endFlag = Outcome().missionEndFlag;
-      outcome_.score = missionProgress.missionScore;
-      outcome_.maximum = missionProgress.missionMaximum;
+      outcome_.score = Progress().missionScore;
+      outcome_.maximum = Progress().missionMaximum;
       outcome_.playedMs = Clock().gameClock - startedAt_;
       // The engine keeps every model file it read, with its pictures, for as long as it runs: those grow with
       // the files a mission happens to need first, not with the missions played.

@@ -90,12 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fs::current_path(Tree());
   InitExplosion();
   fs::current_path(before);
-  const int frames = explosionSprite->frames;
+  const int frames = Explosion().explosionSprite->frames;
   if (frames < 0 || frames > kMaxExplosionFrames) Fail();
   for (int i = 0; i < kMaxExplosionFrames; ++i) {
-    if ((i < frames) != static_cast<bool>(explosionFrames[i])) Fail();
+    if ((i < frames) != static_cast<bool>(Explosion().explosionFrames[i])) Fail();
     if (i >= frames) continue;
-    const std::string& source = explosionFrames[i]->SourcePath();
+    const std::string& source = Explosion().explosionFrames[i]->SourcePath();
     if (source.rfind("sprites\\explo1\\", 0) != 0) Fail();
     const std::string name = source.substr(15);
     for (size_t at = name.find(".."); at != std::string::npos; at = name.find("..", at + 1)) {

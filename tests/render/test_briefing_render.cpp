@@ -44,8 +44,7 @@ TEST_F(BriefingRender, BothOfficersShowThroughTheirWindows) {
   EXPECT_GT(Lit(briefing, head), 6000);
   EXPECT_LT(Lit(briefing, head), head.width * head.height * 9 / 10);
 
-  missionProgress.missionScore = 30;
-  missionProgress.missionMaximum = 40;
+  SetMissionScore(30, 40);
   AppendReportLine("Casualty 1");
   SetGameState(STATE_DEBRIEFING);
   game_->Frames(10, 16);

@@ -48,7 +48,7 @@ TEST_F(MovieSoundRender, TheLogosPlayWithTheirSoundThroughTheEnginesMixer) {
       blackSince.reset();
     }
     if (!moviePlayer.playing) return;
-    const size_t entry = static_cast<size_t>(movieNextIndex - 1);
+    const size_t entry = static_cast<size_t>(MovieQueue().movieNextIndex - 1);
     if (played.size() <= entry) played.resize(entry + 1);
     Played& p = played[entry];
     p.blackMs = std::max(p.blackMs, blackMs);
@@ -68,7 +68,7 @@ TEST_F(MovieSoundRender, TheLogosPlayWithTheirSoundThroughTheEnginesMixer) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   SetWaitMessageHook(nullptr);
 
-  EXPECT_EQ(movieSoundFailed, 0);
+  EXPECT_EQ(MovieQueue().movieSoundFailed, 0);
   ASSERT_EQ(played.size(), 3u);
   const int32_t lengths[3] = {2000, 2000, 3000};
   for (size_t i = 0; i < 3; ++i) {

@@ -152,7 +152,7 @@ void Harness::Press(int virtualKey) {
 
 void Harness::Close() {
   if (!running_) return;
-  PostMessage(mainWindowHandle, WM_CLOSE, 0, 0);
+  PostMessage(Handles().mainWindowHandle, WM_CLOSE, 0, 0);
   Pump();
 }
 

@@ -90,13 +90,13 @@ bool DoStep(Harness& game, Patient& patient, int32_t tool, const TreatmentStep& 
             Treatment& done) {
   for (int32_t part : PartsFor(patient, tool, where, side, IsTrackedTool(tool))) {
     const int32_t doneBefore = patient.doneSteps.count;
-    const int32_t scoreBefore = missionProgress.missionScore;
+    const int32_t scoreBefore = Progress().missionScore;
     PutTool(game, patient, tool, part, done);
     if (!InMission() || Slots().currentPatient != &patient) return false;
     if (patient.lastStep == &step) return true;
     if (IsTrackedTool(tool) && step.points == 0) return true;
     if (patient.doneSteps.count > doneBefore && FindHintStep(patient) != &step) return true;
-    if (missionProgress.missionScore != scoreBefore) return true;  // a kit's part paid
+    if (Progress().missionScore != scoreBefore) return true;  // a kit's part paid
   }
   return false;
 }
@@ -176,8 +176,8 @@ void RightClick(Harness& game, ScreenPoint p) {
 
 bool PressButton(Harness& game, int index) {
   game.Frame(16);  // the screen as the player sees it
-  if (index < 0 || index >= MenuHotspots.count) return false;
-  const MenuHotspot& button = MenuHotspots.entries[index];
+  if (index < 0 || index >= Hotspots().MenuHotspots.count) return false;
+  const MenuHotspot& button = Hotspots().MenuHotspots.entries[index];
   if (button.x1 <= button.x0 || button.y1 <= button.y0) return false;  // greyed: nothing to press
   const int x = static_cast<int>((button.x0 + button.x1) / 2), y = static_cast<int>((button.y0 + button.y1) / 2);
   game.MoveTo(x, y);
@@ -316,7 +316,7 @@ Treatment TreatByTheBook(Harness& game, Patient& patient) {
 }
 
 void NoteState(RoadTrace& trace) {
-  const MissionProgress& p = missionProgress;
+  const MissionProgress& p = Progress();
   char line[256];
   std::snprintf(line, sizeof line,
                 "state %d mission %d level %d end %d score %d/%d campaign %d/%d ribbons %d badges %d%d%d "
@@ -398,9 +398,8 @@ int PlayFromTheBriefing(Harness& game, RoadTrace& trace, int maxTries) {
       continue;
     }
     if (States().gameState != STATE_DEBRIEFING) return 0;
-    const DebriefingButtons buttons =
-        ChooseDebriefingButtons(Campaign().missionNumber, missionProgress.missionScore, missionProgress.missionMaximum,
-                                Campaign().trainingRun != 0);
+    const DebriefingButtons buttons = ChooseDebriefingButtons(Campaign().missionNumber, Progress().missionScore,
+                                                              Progress().missionMaximum, Campaign().trainingRun != 0);
     PressButton(game, buttons.next ? DEBRIEFING_NEXT : DEBRIEFING_REPLAY);
     NoteState(trace);
     if (buttons.next) return attempt;

@@ -52,7 +52,7 @@ class BackpackScreenScenario : public ::testing::Test {
   }
 
   static int BarPixels(double fractionY) {
-    return CountPixels(textOverlay, 0, PixelY(fractionY) + 2, Engine().screenWidth, 1, kBarRed, 0, 0);
+    return CountPixels(ScreenText().textOverlay, 0, PixelY(fractionY) + 2, Engine().screenWidth, 1, kBarRed, 0, 0);
   }
 
   Harness game;
@@ -67,9 +67,10 @@ TEST_F(BackpackScreenScenario, StateFifteenOpensTheScreenWithTheStandardKit) {
   EXPECT_FALSE(ToolImages().toolSpriteSheet->IsPlaceholder());
   EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
   // The strip window, the list's heading and lines, and both bars are on the screen.
-  EXPECT_GT(CountPixelsNot(textOverlay, kStripWindowX, kStripWindowY, StripWindowWidth(), kToolStripHeight, 255, 0, 0),
+  EXPECT_GT(CountPixelsNot(ScreenText().textOverlay, kStripWindowX, kStripWindowY, StripWindowWidth(), kToolStripHeight,
+                           255, 0, 0),
             StripWindowWidth() * kToolStripHeight / 2);
-  EXPECT_GT(CountPixels(textOverlay, 370, 80, 200, 330, 235, 247, 195), 200);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 370, 80, 200, 330, 235, 247, 195), 200);
   EXPECT_GT(BarPixels(0.751), 0);
   EXPECT_GT(BarPixels(0.793), 0);
   EXPECT_EQ(game.DebugLog().find("missing asset: images\\tools"), std::string::npos);
@@ -96,8 +97,8 @@ TEST_F(BackpackScreenScenario, StripClicksLoadUntilNothingFitsAndListClicksUnloa
   EXPECT_LT(backpack.volume, backpack.maxVolume);
   EXPECT_GE(backpack.volume + ToolTable[TOOL_IV].volume, backpack.maxVolume);
   EXPECT_GT(BarPixels(0.793), volumeBar);
-  ASSERT_TRUE(noFitSound);
-  EXPECT_FALSE(noFitSound->IsPlaceholder());
+  ASSERT_TRUE(Sounds().noFitSound);
+  EXPECT_FALSE(Sounds().noFitSound->IsPlaceholder());
 
   // The IV went to the top of the list; its line takes one out at each click.
   const int firstLine = PanelY(100 + 13) + 3;

@@ -61,8 +61,7 @@ class BriefingRoad : public AtTheDisclaimer {
   void ToTheDebriefing(int mission, int score, int maximum, MissionEnd endFlag = END_EVACUATED) {
     if (States().gameState == STATE_DISCLAIMER) ToTheMainMenu();
     GoToMission(mission);
-    missionProgress.missionScore = score;
-    missionProgress.missionMaximum = maximum;
+    SetMissionScore(score, maximum);
     EndMission(endFlag);
     ClearReport();
     for (int i = 0; i < 40; ++i) AppendReportLine("Casualty line " + std::to_string(i));
@@ -73,7 +72,7 @@ class BriefingRoad : public AtTheDisclaimer {
   static bool HeadOnStage() {
     return Briefing().briefingHead && Engine().engineStage->Contains(Briefing().briefingHead.Get());
   }
-  static const engine::EngineRef<engine::EngineSound>& Speech() { return soundTable[SOUND_BRIEFING_SPEECH]; }
+  static const engine::EngineRef<engine::EngineSound>& Speech() { return Sounds().soundTable[SOUND_BRIEFING_SPEECH]; }
 };
 
 TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
@@ -95,11 +94,11 @@ TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
   PointAndClick(kPrevious);
   game.Frame(16);
   // The figure's name heads the panel.
-  EXPECT_GT(CountPixels(textOverlay, 360, 41, 120, 18, 235, 247, 195), 20);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 360, 41, 120, 18, 235, 247, 195), 20);
 
   PointAndClick(kSelect);
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionProgress.playerFigure, 2);
+  EXPECT_EQ(Progress().playerFigure, 2);
   EXPECT_FALSE(PlayerSelect().playerSelectLoaded);
   EXPECT_FALSE(PlayerSelect().playerFigureModels[2]);
   // The smallest medic carries the least.
@@ -122,14 +121,14 @@ TEST_F(BriefingRoad, SelectWithoutTheArrowsStillTakesTheFigureShown) {
   ASSERT_EQ(States().gameState, STATE_DIFFICULTY);
   game.Click(kDifficultyBack.x, kDifficultyBack.y);
   ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
-  ASSERT_EQ(missionProgress.playerFigure, 0);
+  ASSERT_EQ(Progress().playerFigure, 0);
   game.Click(kNewGame.x, kNewGame.y);
   game.Click(kNovice.x, kNovice.y);
   ASSERT_EQ(States().gameState, STATE_PLAYER_SELECT);
   game.Frame(16);
   PointAndClick(kSelect);
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
-  EXPECT_EQ(missionProgress.playerFigure, 1);
+  EXPECT_EQ(Progress().playerFigure, 1);
 }
 
 TEST_F(BriefingRoad, TheOfficerSpeaksAfterThreeSecondsAndTheBriefingScrolls) {
@@ -172,7 +171,7 @@ TEST_F(BriefingRoad, StartMissionPacksTheStandardKitAndGoesIn) {
 TEST_F(BriefingRoad, AnExpertCannotStartFromTheBriefing) {
   ToTheBriefing(kExpert);
   // The greyed label where the button would be, and nothing to click there.
-  EXPECT_GT(CountPixels(menuCanvas, 440, 344, 130, 20, 155, 155, 155), 20);
+  EXPECT_GT(CountPixels(Overlays().menuCanvas, 440, 344, 130, 20, 155, 155, 155), 20);
   PointAndClick(kStartMission);
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
   PointAndClick(kLoadBackpack);
@@ -186,7 +185,7 @@ TEST_F(BriefingRoad, TheFirstBriefingLeadsBackAndALaterOneQuits) {
   EXPECT_FALSE(HeadOnStage());
   game.Frame(16);
   PointAndClick(kSelect);
-  missionProgress.missionMaximum = 30;  // a mission was played
+  SetMissionScore(Progress().missionScore, 30);  // a mission was played
   game.Frame(16);
   PointAndClick(kBackOrQuit);
   EXPECT_EQ(States().gameState, STATE_QUIT_CONFIRM);
@@ -198,7 +197,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   // from there holds only what an expert starts with, not a round of ammunition.
   ToTheBriefing(kExpert);
   GoToMission(4);
-  missionProgress.missionMaximum = 30;
+  SetMissionScore(Progress().missionScore, 30);
   SetGameState(STATE_BRIEFING);
   game.Frame(16);
   const int32_t laterCases = CasualtyCases().casualtyCaseCount;
@@ -235,7 +234,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
 
 // A label lit as the pointer's button: the highlight colour of menu buttons.
 int LitPixels(int x, int y, int width, int height) {
-  return CountPixels(menuCanvas, x, y, width, height, 255, 226, 73);
+  return CountPixels(Overlays().menuCanvas, x, y, width, height, 255, 226, 73);
 }
 
 TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
@@ -261,15 +260,17 @@ TEST_F(BriefingRoad, AButtonOfTheScreenBeforeIsNotLitOnTheNext) {
 
 TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) {
   ToTheMainMenu();
-  missionProgress.campaignScore = 100;
-  missionProgress.campaignMaximum = 150;
+  MissionProgress campaign = Progress();
+  campaign.campaignScore = 100;
+  campaign.campaignMaximum = 150;
+  RestoreProgress(campaign);
   ToTheDebriefing(3, 47, 60);
   EXPECT_EQ(Briefing().isBriefing, 0);
-  EXPECT_EQ(missionProgress.campaignScore, 147);
-  EXPECT_EQ(missionProgress.campaignMaximum, 210);
+  EXPECT_EQ(Progress().campaignScore, 147);
+  EXPECT_EQ(Progress().campaignMaximum, 210);
   EXPECT_EQ(DebriefTier(), 7);
   EXPECT_EQ(sharedTextBox.total, 40);
-  EXPECT_GT(CountPixels(textOverlay, 54, 105, 230, 311, 235, 247, 195), 100);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 54, 105, 230, 311, 235, 247, 195), 100);
   game.Frames(200, 16);
   ASSERT_TRUE(BriefingSpeech().lipSyncRecords);
   EXPECT_EQ(BriefingSpeech().lipSyncRecords->size(), LoadLipSync("sounds\\jgood3.phn").records.size());
@@ -278,13 +279,13 @@ TEST_F(BriefingRoad, TheDebriefingShowsTheReportAndAddsTheMissionToTheCampaign) 
   PointAndClick(kReplay);
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);
-  EXPECT_EQ(missionProgress.campaignScore, 100);
-  EXPECT_EQ(missionProgress.campaignMaximum, 150);
+  EXPECT_EQ(Progress().campaignScore, 100);
+  EXPECT_EQ(Progress().campaignMaximum, 150);
 }
 
 TEST_F(BriefingRoad, BelowHalfTheMaximumThereIsNoWayOn) {
   ToTheDebriefing(3, 49, 100);
-  EXPECT_GT(CountPixels(menuCanvas, 420, 332, 170, 20, 155, 155, 155), 20);
+  EXPECT_GT(CountPixels(Overlays().menuCanvas, 420, 332, 170, 20, 155, 155, 155), 20);
   PointAndClick(kNextMission);
   EXPECT_EQ(States().gameState, STATE_DEBRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);
@@ -300,17 +301,17 @@ TEST_F(BriefingRoad, ATimeOutIsToldAsSuchButTheMedalsFollowTheScore) {
   EXPECT_EQ(BriefingSpeech().lipSyncRecords->size(), LoadLipSync("sounds\\jtimedOut.phn").records.size());
   // Clicked at once or later, the way on is the same: the badge of mission 2.
   PointAndClick(kNextMission);
-  EXPECT_EQ(missionProgress.badgeCount[1], 1);
+  EXPECT_EQ(Progress().badgeCount[1], 1);
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 3);
 }
 
 TEST_F(BriefingRoad, AMissionWithoutAMaximumCountsAsOneOutOfOneOnceOnly) {
   ToTheDebriefing(4, 0, 0);
-  EXPECT_EQ(missionProgress.missionMaximum, 1);
-  EXPECT_EQ(missionProgress.campaignMaximum, 1);
+  EXPECT_EQ(Progress().missionMaximum, 1);
+  EXPECT_EQ(Progress().campaignMaximum, 1);
   PointAndClick(kReplay);
-  EXPECT_EQ(missionProgress.campaignMaximum, 0);
+  EXPECT_EQ(Progress().campaignMaximum, 0);
 }
 
 TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
@@ -319,16 +320,16 @@ TEST_F(BriefingRoad, TheLastMissionEndsWithTheChosenFiguresMovie) {
   PointAndClick(kPrevious);
   game.Frame(16);
   PointAndClick(kSelect);
-  ASSERT_EQ(missionProgress.playerFigure, 2);
+  ASSERT_EQ(Progress().playerFigure, 2);
   ToTheDebriefing(10, 90, 100);
   SetLoserEnding(false);
-  std::memset(movieNames, 0, sizeof movieNames);
+  ClearMovieNames();
   PointAndClick(kNextMission);
   EXPECT_EQ(States().gameState, STATE_FINISH);
   int at = 0;
-  while (at < kMovieQueueLength && std::strcmp(movieNames[at], "avi\\winner2.avi") != 0) ++at;
+  while (at < kMovieQueueLength && std::strcmp(MovieQueue().movieNames[at], "avi\\winner2.avi") != 0) ++at;
   ASSERT_LT(at, kMovieQueueLength);
-  EXPECT_EQ(movieFlags[at], MOVIE_SHOW_STILL_AFTER);  // the ending stays on its last picture
+  EXPECT_EQ(MovieQueue().movieFlags[at], MOVIE_SHOW_STILL_AFTER);  // the ending stays on its last picture
   EXPECT_EQ(Campaign().missionNumber, 10);
   EXPECT_FALSE(HeadOnStage());
 }
@@ -354,8 +355,8 @@ TEST(BriefingOnPlainModels, AFigureAndAnOfficerWithoutAnimationsStandAndTheRoadG
   EXPECT_EQ(Briefing().briefingHead->GetAnimationCount(), 0);
   // The message is heard on time though the head has no mouth to move.
   game.Frames(200, 16);
-  ASSERT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]);
-  EXPECT_TRUE(soundTable[SOUND_BRIEFING_SPEECH]->IsPlaying());
+  ASSERT_TRUE(Sounds().soundTable[SOUND_BRIEFING_SPEECH]);
+  EXPECT_TRUE(Sounds().soundTable[SOUND_BRIEFING_SPEECH]->IsPlaying());
   PointAndClick(game, kLoadBackpack);
   EXPECT_EQ(States().gameState, STATE_BACKPACK);
 }

@@ -138,10 +138,10 @@ TEST_F(GameStateTest, AStateOutsideTheTableIsRefused) {
 
 TEST_F(GameStateTest, EveryScreenClearsTheTextOfTheScreenBeforeOnEntry) {
   for (int state : {STATE_MAIN_MENU, STATE_DIFFICULTY, STATE_PLAYER_CONTROLS, STATE_PAUSE_MENU, STATE_DEV_NOTES}) {
-    textOverlay->SetDrawColor(0, 0, 255);
-    textOverlay->FillRect(600, 10, 30, 30);
+    ScreenText().textOverlay->SetDrawColor(0, 0, 255);
+    ScreenText().textOverlay->FillRect(600, 10, 30, 30);
     SetGameState(state);
-    EXPECT_EQ(CountPixels(textOverlay, 600, 10, 30, 30, 0, 0, 255), 0) << "state " << state;
+    EXPECT_EQ(CountPixels(ScreenText().textOverlay, 600, 10, 30, 30, 0, 0, 255), 0) << "state " << state;
   }
 }
 
@@ -153,13 +153,13 @@ TEST_F(GameStateTest, TheMainMenuStartsANewCampaignOverTheOpeningBackdrop) {
   EXPECT_EQ(Campaign().trainingRun, 0);
   EXPECT_EQ(Campaign().missionNumber, 1);
   EXPECT_TRUE(IntroPending());
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
-  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240),
-            openingImage->PixelColor(openingImage->GetWidth() / 2, openingImage->GetHeight() / 2));
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(320, 240),
+            Assets().openingImage->PixelColor(Assets().openingImage->GetWidth() / 2, Assets().openingImage->GetHeight() / 2));
 }
 
 TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
-  kiaImage = game.Root().LoadBitmap(L"images\\kia.qjp", 1);
+  LoadKiaImage();
   StoreGameStateWithoutEntry(STATE_PATIENT_VIEW);
   SetGameState(STATE_KIA);
   EXPECT_EQ(States().gameState, STATE_KIA);
@@ -168,7 +168,7 @@ TEST_F(GameStateTest, KilledInThePatientViewPassesThroughTheOverheadViewFirst) {
   ASSERT_GE(traced.size(), 2u);
   EXPECT_EQ(traced[traced.size() - 2], STATE_OVERHEAD);
   EXPECT_EQ(traced.back(), STATE_KIA);
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
 }
 
 using MissionClockTest = AtTheDisclaimer;
@@ -181,7 +181,7 @@ TEST_F(MissionClockTest, AMissionThatEndsInThePatientViewGoesToTheOverheadViewTh
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);
   game.Frame(16);
   EXPECT_EQ(States().gameState, STATE_DEBRIEFING);
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
   const std::vector<int> traced = game.TracedStates();
   EXPECT_EQ(std::vector<int>(traced.end() - 2, traced.end()), (std::vector<int>{STATE_OVERHEAD, STATE_DEBRIEFING}));
 }
@@ -221,7 +221,7 @@ TEST_F(DeveloperKeysTest, TheMissionKeyStepsThroughEveryMissionAndShowsItsNumber
   EnterDeveloperLevel();
   game.Press(VK_DEV_MISSION);
   EXPECT_EQ(Campaign().missionNumber, 2);
-  EXPECT_GT(CountPixels(textOverlay, 10, 10, 40, 14, 255, 255, 0), 10);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 10, 10, 40, 14, 255, 255, 0), 10);
   GoToMission(13);
   game.Press(VK_DEV_MISSION);
   EXPECT_EQ(Campaign().missionNumber, 1);
@@ -285,15 +285,15 @@ TEST_F(MouseStagesTest, AClickInThePlayerControlsAfterThePointerLeftTheButtonsDo
   AddHotspotRect(50, 205, 522, 20);
   AddHotspotRect(50, 458, 522, 20);
   game.MoveTo(200, 185);
-  ASSERT_EQ(hotspotIndex, 0);
+  ASSERT_EQ(Hotspots().hotspotIndex, 0);
   game.MoveTo(600, 100);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
   EXPECT_EQ(sharedTextBox.autoScrollUp, 0);
   EXPECT_EQ(sharedTextBox.autoScrollDown, 0);
   // The release lands on BACK, but these screens act on the last hover, which found nothing.
   game.Mouse(engine::kMouseLeftUp, 200, 185);
   EXPECT_EQ(States().gameState, STATE_PLAYER_CONTROLS);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
   EXPECT_EQ(Pointer().pointerX, 200);
   EXPECT_EQ(Pointer().pointerY, 185);
 }
@@ -305,7 +305,7 @@ TEST_F(MouseStagesTest, AMenuClickHitTestsTheReleaseItself) {
   AddHotspotRect(100, 130, 100, 20);
   // On the button's very edge is off it.
   game.Mouse(engine::kMouseLeftUp, 100, 140);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
   EXPECT_EQ(States().gameState, STATE_DIFFICULTY);
   // Inside the second button: INTERMEDIATE is chosen, and player select follows.
   game.Mouse(engine::kMouseLeftUp, 150, 140);
@@ -328,12 +328,12 @@ TEST_F(MouseStagesTest, LeavingTheButtonsOfATextBoxScreenStopsItsScrolling) {
     game.Mouse(engine::kMouseLeftDown, 100, 100);
     EXPECT_EQ(sharedTextBox.autoScrollDown, 1) << "state " << state;
     EXPECT_EQ(sharedTextBox.autoScrollUp, 0) << "state " << state;
-    EXPECT_EQ(hotspotIndex, downArrow);
+    EXPECT_EQ(Hotspots().hotspotIndex, downArrow);
     // Any mouse event away from the buttons stops it.
     game.Mouse(engine::kMouseRightUp, 400, 400);
     EXPECT_EQ(sharedTextBox.autoScrollDown, 0) << "state " << state;
     EXPECT_EQ(sharedTextBox.autoScrollUp, 0) << "state " << state;
-    EXPECT_EQ(hotspotIndex, -1);
+    EXPECT_EQ(Hotspots().hotspotIndex, -1);
   }
 }
 

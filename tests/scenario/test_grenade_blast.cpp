@@ -95,12 +95,12 @@ std::vector<float> PlayGrenades(uint32_t seed) {
     // The fuse ends after 2.1 time units, 70 ms a tenth: the explosion, its sound, the shake.
     EXPECT_EQ(medic.projectile.idle, frame >= 21);
     if (frame != 21) continue;
-    EXPECT_TRUE(explosionSprite->visible && soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
+    EXPECT_TRUE(Explosion().explosionSprite->visible && Sounds().soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
     EXPECT_EQ(Shake().shakeTimer, 700);
   }
   EXPECT_NE(trace[21], trace[20]);      // shaken
   EXPECT_FLOAT_EQ(trace.back(), view);  // and given back
-  EXPECT_FALSE(explosionSprite->visible);
+  EXPECT_FALSE(Explosion().explosionSprite->visible);
   for (int i = 1; i <= 3; ++i) {
     EXPECT_TRUE(Units().units[i]->down);
     EXPECT_EQ(Units().units[i]->respawnTime, 11500);  // knocked out (novice), waiting at a spawn point

@@ -33,8 +33,8 @@ constexpr int kMenuX = 165, kOptionsY = 267, kHighScoresY = 217;
 constexpr int kAcceptX = 487, kAcceptY = 446;
 
 // Label-coloured pixels in the name column of a rank (1..10); the yellow outline of a named rank.
-int NamePixels(int rank) { return CountPixels(textOverlay, 105, 245 + 18 * rank, 120, 16, 235, 247, 195); }
-int OutlinePixels(int rank) { return CountPixels(textOverlay, 70, 244 + 18 * rank, 281, 1, 255, 255, 0); }
+int NamePixels(int rank) { return CountPixels(ScreenText().textOverlay, 105, 245 + 18 * rank, 120, 16, 235, 247, 195); }
+int OutlinePixels(int rank) { return CountPixels(ScreenText().textOverlay, 70, 244 + 18 * rank, 281, 1, 255, 255, 0); }
 
 TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownAfterARestart) {
   OwnDataFolder folder;
@@ -43,8 +43,10 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
     // The campaign's end as the finish screen's MAIN MENU leaves it; a training run never enters.
     GoToMission(10);
-    missionProgress.campaignScore = 520;
-    missionProgress.campaignMaximum = 640;
+    MissionProgress campaign = Progress();
+    campaign.campaignScore = 520;
+    campaign.campaignMaximum = 640;
+    RestoreProgress(campaign);
     SetGameState(STATE_FINISH);
     ResumeCampaign(10, Campaign().difficulty, true);
     EXPECT_FALSE(EnterHighScore());
@@ -65,7 +67,7 @@ TEST(HighScoreScenario, AWinningCampaignIsNamedOnTheKeyboardSavedByBackAndShownA
     game.Click(kBackX, kBackY);
     EXPECT_EQ(States().gameState, STATE_OPTIONS);
     // The options menu is there at once, before the pointer moves: its five places, BACK the last.
-    EXPECT_EQ(MenuHotspots.count, OPTIONS_BACK + 1);
+    EXPECT_EQ(Hotspots().MenuHotspots.count, OPTIONS_BACK + 1);
     std::ifstream in("savedGames/bli", std::ios::binary);
     const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_EQ(file.size(), 840u);

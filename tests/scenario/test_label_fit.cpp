@@ -67,7 +67,8 @@ Ink InkAround(const engine::EngineRef<engine::EngineBitmap>& image, const Box& b
 // The ink is there and keeps off the box's edge rows and columns.
 void ExpectInside(const char* screen, const LabelCase& label) {
   SCOPED_TRACE(std::string(screen) + ": " + label.what);
-  const engine::EngineRef<engine::EngineBitmap>& image = label.canvas == Canvas::kMenu ? menuCanvas : textOverlay;
+  const engine::EngineRef<engine::EngineBitmap>& image =
+      label.canvas == Canvas::kMenu ? Overlays().menuCanvas : ScreenText().textOverlay;
   const Ink ink = InkAround(image, label.box, label.slack);
   ASSERT_GT(ink.pixels, 0) << "no label drawn there";
   EXPECT_GT(ink.left, label.box.x);
@@ -113,7 +114,8 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
   ASSERT_EQ(States().gameState, STATE_SAVE_GAME);
   RestThePointer();
   const Box backPlate{358, 405, 229, 23};
-  EXPECT_EQ(CountPixels(textOverlay, backPlate.x, backPlate.y, backPlate.width, backPlate.height, 255, 0, 0), 0)
+  EXPECT_EQ(
+      CountPixels(ScreenText().textOverlay, backPlate.x, backPlate.y, backPlate.width, backPlate.height, 255, 0, 0), 0)
       << "BACK has no plate";
   ExpectInside("save screen", {"BACK", Canvas::kMenu, backPlate, 12});
 
@@ -150,7 +152,7 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
   backpack.count[0] = 4;
   backpack.count[1] = 240;
   backpack.count[2] = 75;
-  missionProgress.missionScore = 9999;
+  SetMissionScore(9999, Progress().missionMaximum);
   RestThePointer();
   FullDisplayTurn(game);
   for (const LabelCase& label : {
@@ -170,7 +172,7 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
   // Nothing written over the weapons' pictures.
   for (const Box& weapon : {plates::kHudPistol, plates::kHudRifle, plates::kHudGrenade}) {
     const Box icon{weapon.x, weapon.y, weapon.width, plates::kHudIconRows};
-    EXPECT_EQ(InkAround(textOverlay, icon, 0).pixels, 0) << "text over the weapon at x " << weapon.x;
+    EXPECT_EQ(InkAround(ScreenText().textOverlay, icon, 0).pixels, 0) << "text over the weapon at x " << weapon.x;
   }
 }
 

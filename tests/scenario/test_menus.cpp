@@ -42,7 +42,7 @@ class MenuRoad : public AtTheDisclaimer {
   void Click(Point p) { game.Click(p.x, p.y); }
   // The screens that follow the pointer act on where it last came to rest.
   void PointAndClick(Point p) { scenario::PointAndClick(game, p); }
-  static int BarLength(int y) { return CountPixels(textOverlay, kBarX, y + 8, 200, 1, 200, 10, 10); }
+  static int BarLength(int y) { return CountPixels(ScreenText().textOverlay, kBarX, y + 8, 200, 1, 200, 10, 10); }
   void ToTheMainMenu() {
     Click(kAccept);
     ASSERT_EQ(States().gameState, STATE_MAIN_MENU);
@@ -57,11 +57,11 @@ class MenuRoad : public AtTheDisclaimer {
 
 TEST_F(MenuRoad, AcceptOptionsVolumeUpAndDownThenBackAndBack) {
   // The disclaimer's labels are drawn on the button canvas, in their buttons.
-  EXPECT_GT(CountPixels(menuCanvas, 402, 435, 170, 22, 235, 247, 195), 50);
-  EXPECT_GT(CountPixels(menuCanvas, 402, 408, 170, 22, 235, 247, 195), 50);
+  EXPECT_GT(CountPixels(Overlays().menuCanvas, 402, 435, 170, 22, 235, 247, 195), 50);
+  EXPECT_GT(CountPixels(Overlays().menuCanvas, 402, 408, 170, 22, 235, 247, 195), 50);
   Click(kAccept);
   EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
-  EXPECT_FALSE(disclaimerImage);
+  EXPECT_FALSE(Assets().disclaimerImage);
 
   Click(kRow[3]);  // OPTIONS
   EXPECT_EQ(States().gameState, STATE_OPTIONS);
@@ -76,20 +76,20 @@ TEST_F(MenuRoad, AcceptOptionsVolumeUpAndDownThenBackAndBack) {
   // effects' down button's): nothing was chosen on this screen yet.
   Click(kRow[0]);
   EXPECT_EQ(States().gameState, STATE_VOLUME);
-  EXPECT_EQ(effectsVolume, 127);
+  EXPECT_EQ(Sounds().effectsVolume, 127);
 
-  effectsVolume = 125;
+  SetEffectsVolume(125);
   PointAndClick(kEffectsUp);
-  EXPECT_EQ(effectsVolume, 127);
+  EXPECT_EQ(Sounds().effectsVolume, 127);
   PointAndClick(kEffectsDown);
-  EXPECT_EQ(effectsVolume, 117);
+  EXPECT_EQ(Sounds().effectsVolume, 117);
   EXPECT_EQ(BarLength(kEffectsBarY), 139);  // 117 x 150 x 640 / 80518 = 139.4
-  musicVolume = 5;
+  SetMusicVolume(5);
   PointAndClick(kMusicDown);
-  EXPECT_EQ(musicVolume, 0);
+  EXPECT_EQ(Sounds().musicVolume, 0);
   EXPECT_EQ(BarLength(kMusicBarY), 0);
   PointAndClick(kMusicUp);
-  EXPECT_EQ(musicVolume, 10);
+  EXPECT_EQ(Sounds().musicVolume, 10);
   EXPECT_EQ(BarLength(kMusicBarY), 11);  // 10 x 150 x 640 / 80518 = 11.9
 
   PointAndClick(kRow[0]);  // BACK
@@ -148,11 +148,11 @@ TEST_F(MenuRoad, TrainingAndNewGameLeadToPlayerSelect) {
 
 TEST_F(MenuRoad, CreditsPlayTheCreditsMovieAndStayOnTheMenu) {
   ToTheMainMenu();
-  movieCredits = 0;
+  ForgetMovieRun();
   Click(kRow[5]);  // CREDITS
-  EXPECT_STREQ(movieNames[0], "avi\\credits.avi");
-  EXPECT_EQ(movieCredits, 1);
-  EXPECT_EQ(movieCount, 0);
+  EXPECT_STREQ(MovieQueue().movieNames[0], "avi\\credits.avi");
+  EXPECT_EQ(MovieQueue().movieCredits, 1);
+  EXPECT_EQ(MovieQueue().movieCount, 0);
   EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
 }
 
@@ -176,7 +176,7 @@ TEST_F(MenuRoad, TheQuitConfirmationNeedsAPointerOnYes) {
   ToThePauseMenu();
   PointAndClick(kPauseQuit);
   ASSERT_EQ(States().gameState, STATE_QUIT_CONFIRM);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
   // A second release where the pointer still is quits nothing.
   game.Mouse(engine::kMouseLeftUp, kPauseQuit.x, kPauseQuit.y);
   EXPECT_EQ(States().gameState, STATE_QUIT_CONFIRM);
@@ -186,7 +186,7 @@ TEST_F(MenuRoad, TheQuitConfirmationNeedsAPointerOnYes) {
   PointAndClick(kPauseQuit);
   PointAndClick(kYes);
   EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
 }
 
 TEST_F(MenuRoad, ScreensOpenedFromThePauseMenuReturnToTheMission) {
@@ -216,21 +216,23 @@ int MedalMismatches(Harness& game, const wchar_t* path, int x, int y) {
     for (int px = 0; px < medal->GetWidth(); ++px) {
       const engine::Color c = medal->PixelColor(px, py);
       if (c == engine::Color{255, 0, 0}) continue;
-      wrong += textOverlay->PixelColor(x + px, y + py) == c ? 0 : 1;
+      wrong += ScreenText().textOverlay->PixelColor(x + px, y + py) == c ? 0 : 1;
     }
   return wrong;
 }
 
 TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMission) {
   ToTheMainMenu();
-  missionProgress.ribbonCount[2] = 1;
-  missionProgress.ribbonCount[5] = 2;
-  missionProgress.ribbonTotal = 3;
-  missionProgress.badgeCount[1] = 1;
-  missionProgress.campaignScore = 700;
-  missionProgress.campaignMaximum = 900;
-  missionProgress.missionScore = 60;
-  missionProgress.missionMaximum = 95;
+  MissionProgress campaign = Progress();
+  campaign.ribbonCount[2] = 1;
+  campaign.ribbonCount[5] = 2;
+  campaign.ribbonTotal = 3;
+  campaign.badgeCount[1] = 1;
+  campaign.campaignScore = 700;
+  campaign.campaignMaximum = 900;
+  campaign.missionScore = 60;
+  campaign.missionMaximum = 95;
+  RestoreProgress(campaign);
   SetGameState(STATE_FINISH);
   ASSERT_TRUE(FinishPictures().finalMedalImages[2]);
   const int first = FinishPictures().finalMedalImages[2]->GetWidth();
@@ -238,14 +240,14 @@ TEST_F(MenuRoad, TheFinishScreenPacksTheRibbonsFromTheLeftAndReplaysTheLastMissi
   EXPECT_EQ(MedalMismatches(game, L"images\\finalMedals\\ribbon5.qpg", 20 + first, 190), 0);
   // Badges keep their places: the second badge at x 250, nothing where the first would be.
   EXPECT_EQ(MedalMismatches(game, L"images\\finalMedals\\badge1.qpg", 250, 60), 0);
-  EXPECT_EQ(CountPixelsNot(textOverlay, 50, 60, 150, 60, 255, 0, 0), 0);
+  EXPECT_EQ(CountPixelsNot(ScreenText().textOverlay, 50, 60, 150, 60, 255, 0, 0), 0);
   EXPECT_FALSE(FinishPictures().finalMedalImages[0]);
 
   PointAndClick({512, 426});  // REPLAY, 170 x 22 at (427, 415)
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 10);
-  EXPECT_EQ(missionProgress.campaignScore, 640);
-  EXPECT_EQ(missionProgress.campaignMaximum, 805);
+  EXPECT_EQ(Progress().campaignScore, 640);
+  EXPECT_EQ(Progress().campaignMaximum, 805);
 }
 
 class CampaignAwardsRoad : public MenuRoad {
@@ -255,21 +257,21 @@ class CampaignAwardsRoad : public MenuRoad {
     StoreGameStateWithoutEntry(STATE_DEBRIEFING);
     GoToMission(mission);
     RecordDebriefTier(tier);
-    std::memset(movieNames, 0, sizeof movieNames);
+    ClearMovieNames();
   }
 };
 
 TEST_F(CampaignAwardsRoad, AnAwardPlaysItsMovieBeforeTheNextBriefingAndNoAwardGoesStraightOn) {
   AtTheDebriefing(4, 8);
   AwardMissionMedals();
-  EXPECT_EQ(missionProgress.ribbonCount[7], 1);
-  EXPECT_STREQ(movieNames[0], "avi\\ribbon7.avi");
+  EXPECT_EQ(Progress().ribbonCount[7], 1);
+  EXPECT_STREQ(MovieQueue().movieNames[0], "avi\\ribbon7.avi");
   EXPECT_EQ(Campaign().missionNumber, 5);
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
 
   AtTheDebriefing(2, 6);
   AwardMissionMedals();
-  EXPECT_STREQ(movieNames[0], "");
+  EXPECT_STREQ(MovieQueue().movieNames[0], "");
   EXPECT_EQ(Campaign().missionNumber, 3);
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
 }

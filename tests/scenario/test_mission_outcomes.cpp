@@ -87,7 +87,7 @@ void DragToLandingPoint(int32_t k) {
   casualty.SetPosition(Battle().evacuationPoint + Vector3(static_cast<float>(k * 4 - 6), 0.0f, 8.0f));
 }
 
-int MessagePixels(int y480) { return CountPixels(textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
+int MessagePixels(int y480) { return CountPixels(ScreenText().textOverlay, 200, y480 - 20, 400, 40, 10, 250, 10); }
 
 // The mission played twice from past its start countdown: the same trace each time.
 void ExpectSameTwice(uint32_t seed, int32_t level, const std::function<void(Harness&, Trace&)>& play) {

@@ -79,7 +79,7 @@ TEST_F(OverheadPlay, TheMedicWalksToACasualtyOpensHimDragsHimToTheLandingPointAn
   PressOverhead(game_, OVERHEAD_VIEW_PATIENT);
   EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
   EXPECT_EQ(Slots().currentCasualtyIndex, index - Units().firstPatientUnit);
-  EXPECT_EQ(MenuHotspots.count, 0) << "the overhead buttons went with its screen";
+  EXPECT_EQ(Hotspots().MenuHotspots.count, 0) << "the overhead buttons went with its screen";
   game_.Frames(4, kFrameMs);
 
   // Back, with the casualty readied for evacuation (the developer's X).
@@ -116,13 +116,13 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   Unit& leader = *Units().units[missionState.teamLeader];
   PressOverhead(game_, OVERHEAD_MOVE_TEAM);
   EXPECT_TRUE(OverheadInput().teamPlacement);
-  EXPECT_GT(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 20) << "the right-click message";
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 200, 345, 420, 30, 10, 250, 10), 20) << "the right-click message";
   const Vector3 post = Units().units[0]->pos + Vector3(10.0f, 0.0f, 10.0f);
   RightClick(game_, OnScreen(post));
   EXPECT_FALSE(OverheadInput().teamPlacement);
   EXPECT_EQ(leader.orders, ORDERS_DEFENDNDRAG);
   EXPECT_LT(std::fabs(leader.home.x - post.x) + std::fabs(leader.home.z - post.z), 3.0f);
-  EXPECT_EQ(CountPixels(textOverlay, 200, 345, 420, 30, 10, 250, 10), 0) << "the message is gone";
+  EXPECT_EQ(CountPixels(ScreenText().textOverlay, 200, 345, 420, 30, 10, 250, 10), 0) << "the message is gone";
 
   // The pistol at an enemy standing 6 from the medic.
   Unit* enemy = nullptr;
@@ -159,8 +159,8 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   game_.Press(VK_ESCAPE);
   EXPECT_EQ(States().gameState, STATE_PAUSE_MENU);
   game_.Frame(kFrameMs);
-  ASSERT_GT(MenuHotspots.count, 3);
-  const MenuHotspot& resume = MenuHotspots.entries[3];
+  ASSERT_GT(Hotspots().MenuHotspots.count, 3);
+  const MenuHotspot& resume = Hotspots().MenuHotspots.entries[3];
   const int cx = static_cast<int>((resume.x0 + resume.x1) / 2), cy = static_cast<int>((resume.y0 + resume.y1) / 2);
   game_.MoveTo(cx, cy);
   game_.Click(cx, cy);

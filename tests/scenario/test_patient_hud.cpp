@@ -77,9 +77,9 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
 
   TakeFromTray(game, TOOL_BANDAGE);
   EXPECT_EQ(PatientView().selectedTool, TOOL_BANDAGE);
-  EXPECT_EQ(toolTipDeferred, 0);
+  EXPECT_EQ(ToolTips().toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
-  EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
+  EXPECT_EQ(ToolTips().toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
   EXPECT_NE(LastChart(patient).find("Bandage applied to facial laceration"), std::string::npos);
   // The sleeve is cut away before the arm can be dressed.
   TakeFromTray(game, TOOL_SCISSORS);
@@ -225,7 +225,7 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
     SCOPED_TRACE("difficulty " + std::to_string(level));
     Harness game;
     OpenLacerations(game, level);
-    const int32_t score = Slots().currentPatient->score, mission = missionProgress.missionScore;
+    const int32_t score = Slots().currentPatient->score, mission = Progress().missionScore;
     ClickHud(game, HUD_HINT);
     EXPECT_GT(patientView.hintBox.framesLeft, 0) << "the hint is shown";
     const int32_t cost = score - Slots().currentPatient->score;
@@ -233,7 +233,7 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
       EXPECT_EQ(cost, 0);
     } else {
       EXPECT_GT(cost, 0);
-      EXPECT_EQ(mission - missionProgress.missionScore, cost);
+      EXPECT_EQ(mission - Progress().missionScore, cost);
     }
     ClickHud(game, HUD_HINT);
     EXPECT_EQ(score - Slots().currentPatient->score, cost) << "the same hint again is not paid twice";
@@ -275,9 +275,9 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
   TakeFromTray(game, TOOL_BANDAGE);
   EXPECT_EQ(PatientView().selectedTool, TOOL_BANDAGE);
-  EXPECT_EQ(toolTipDeferred, 0);
+  EXPECT_EQ(ToolTips().toolTipDeferred, 0);
   ClickPart(game, BONE_HEAD);
-  EXPECT_EQ(toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
+  EXPECT_EQ(ToolTips().toolTipDeferred, 1) << "the head, where the bandage can go, was named under the pointer";
   EXPECT_EQ(LastChart(patient), "None left");
 }
 

@@ -58,9 +58,9 @@ std::string Snapshot(const char* step) {
                 "hotspot %d debug %d movies %d\n",
                 step, States().gameState, States().previousGameState, static_cast<long long>(Clock().gameClock),
                 MissionTime().missionClock, Clock().clampCountdown, backpack.totalItems, keepBackpack ? 1 : 0,
-                ToolImages().toolCount, sharedAssetsLoaded, missionProgress.missionScore,
-                missionProgress.missionMaximum, Report().reportLineCount, PickedInjuries().pickedInjuryCount,
-                hotspotIndex, Developer().debugMode, movieCount);
+                ToolImages().toolCount, Assets().sharedAssetsLoaded, Progress().missionScore,
+                Progress().missionMaximum, Report().reportLineCount, PickedInjuries().pickedInjuryCount,
+                Hotspots().hotspotIndex, Developer().debugMode, MovieQueue().movieCount);
   return line;
 }
 
@@ -124,13 +124,13 @@ TEST(ProgramRuns, AStateNoSubsystemRegisteredSaysItsScreenIsNotBuiltOnceAndDoesN
   SetGameState(19);
   EXPECT_EQ(States().gameState, 19);
   EXPECT_EQ(States().previousGameState, STATE_DISCLAIMER);
-  const int32_t hotspot = hotspotIndex;
+  const int32_t hotspot = Hotspots().hotspotIndex;
   game.Frames(3, 16);
   game.MoveTo(480, 440);
   game.Click(480, 440);
   game.Press('A');
   SetGameState(19);
-  EXPECT_EQ(hotspotIndex, hotspot);  // no hover test ran for it
+  EXPECT_EQ(Hotspots().hotspotIndex, hotspot);  // no hover test ran for it
   // Said once, and by no other state.
   const std::string log = game.DebugLog();
   EXPECT_NE(log.find("screen 19 not built"), std::string::npos);
@@ -146,7 +146,7 @@ void (*realRelease[32])();
 template <int kState>
 void RecordRelease() {
   released.push_back(kState);
-  overlaysGoneBefore[kState] = !fullScreenOverlay;
+  overlaysGoneBefore[kState] = !Overlays().fullScreenOverlay;
   if (realRelease[kState]) realRelease[kState]();
 }
 

@@ -54,7 +54,9 @@ class SaveGames : public ::testing::Test {
 
   void PointAndClick(ScreenPoint p) { scenario::PointAndClick(game, p); }
   void UseSlot(int slot) { scenario::UseSlot(game, slot); }
-  static int OutlinePixels(int slot) { return CountPixels(textOverlay, 74, 178 + 25 * slot, 228, 1, 255, 255, 0); }
+  static int OutlinePixels(int slot) {
+    return CountPixels(ScreenText().textOverlay, 74, 178 + 25 * slot, 228, 1, 255, 255, 0);
+  }
 
   void ToTheMainMenu() {
     scenario::ToTheMainMenu(game);
@@ -80,16 +82,19 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   game.Frame(16);
   // A campaign some way on.
   GoToMission(4);
-  std::tie(missionProgress.campaignScore, missionProgress.campaignMaximum) = std::pair(310, 400);
-  missionProgress.ribbonCount[7] = 1;
-  std::tie(effectsVolume, musicVolume) = std::pair(90, 40);
+  MissionProgress campaign = Progress();
+  std::tie(campaign.campaignScore, campaign.campaignMaximum) = std::pair(310, 400);
+  campaign.ribbonCount[7] = 1;
+  RestoreProgress(campaign);
+  SetEffectsVolume(90);
+  SetMusicVolume(40);
 
   PointAndClick(kBriefingSave);
   ASSERT_EQ(States().gameState, STATE_SAVE_GAME);
-  EXPECT_EQ(hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
+  EXPECT_EQ(Hotspots().hotspotIndex, -1) << "the briefing's SAVE is no slot to highlight";
   game.Frame(16);
   EXPECT_EQ(SlotScreen().slotLabel[9], "EMPTY");
-  EXPECT_GT(CountPixels(textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 120, 145, 140, 20, 235, 247, 195), 20) << "SAVE GAME over the slots";
   PointAndClick(Slot(2));
   game.Frame(16);
   EXPECT_GT(OutlinePixels(2), 200) << "an empty slot can be saved into";
@@ -111,9 +116,9 @@ TEST_F(SaveGames, ABriefingSavedInASlotIsLoadedBackFromTheMainMenu) {
   UseSlot(2);
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 4);
-  EXPECT_EQ(std::tuple(missionProgress.campaignScore, missionProgress.campaignMaximum, missionProgress.ribbonCount[7]),
+  EXPECT_EQ(std::tuple(Progress().campaignScore, Progress().campaignMaximum, Progress().ribbonCount[7]),
             std::tuple(310, 400, 1));
-  EXPECT_EQ(std::pair(effectsVolume, musicVolume), std::pair(90, 40));
+  EXPECT_EQ(std::pair(Sounds().effectsVolume, Sounds().musicVolume), std::pair(90, 40));
 }
 
 // A pack kept at one briefing is not the loaded game's: its briefing decides its own casualties.
@@ -281,7 +286,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   const Backpack pack = backpack;
   std::vector<std::string> patients;
   for (int slot = 0; HasCasualty(slot); ++slot) patients.push_back(Treatment(*Slots().casualties[slot]));
-  const int32_t maximum = missionProgress.missionMaximum;
+  const int32_t maximum = Progress().missionMaximum;
   UseSlot(1);
   ASSERT_TRUE(fs::exists("savedGames/game4031.txt"));
   PointAndClick(kSlotBack);
@@ -301,12 +306,12 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   EXPECT_EQ(MissionTime().missionClock, clock);
   EXPECT_EQ(Clock().clampCountdown, 5);
   EXPECT_EQ(MissionTime().missionStartCountdown, 500);
-  EXPECT_EQ(replayingSave, 0);
+  EXPECT_EQ(Sounds().replayingSave, 0);
   ASSERT_EQ(Units().unitCount, static_cast<int32_t>(saved.size()));
   EXPECT_EQ(Units().firstPatientUnit, first);
   EXPECT_EQ(Units().units[Units().unitCount - 1]->vehicleKind, HELICOPTER);
   EXPECT_TRUE(Battle().extractionStarted);
-  EXPECT_TRUE(soundTable[SOUND_HELI_LOOP]->IsPlaying());
+  EXPECT_TRUE(Sounds().soundTable[SOUND_HELI_LOOP]->IsPlaying());
   EXPECT_EQ(missionState.extractionWarnTime, 3 * 40000) << "40 seconds for each of the three casualties";
   for (int32_t i = 0; i < Units().unitCount; ++i) {
     // Put down 3 above where he stood, to drop back onto the ground; places keep six decimals in the file.
@@ -326,7 +331,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
     EXPECT_EQ(Treatment(*Slots().casualties[slot]), patients[slot]) << "patient " << slot;
   }
   EXPECT_FALSE(HasCasualty(static_cast<int>(patients.size())));
-  EXPECT_EQ(missionProgress.missionMaximum, maximum);
+  EXPECT_EQ(Progress().missionMaximum, maximum);
 
   // The mission goes on from there: the start countdown, then the clock.
   game.Frames(20, kFrameMs);

@@ -45,7 +45,10 @@ std::vector<std::string> DamagedInTraces(const std::string& log) {
 // 57 bytes: a 1 x 1 PNG whose one pixel chunk is empty.
 std::string EmptyPixelPng() {
   const std::string signature("\x89PNG\r\n\x1a\n", 8);
-  const std::string ihdr("\0\0\0\x0D" "IHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0\0\0\0\0", 25);
+  const std::string ihdr(
+      "\0\0\0\x0D"
+      "IHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0\0\0\0\0",
+      25);
   const std::string idat("\0\0\0\0IDAT\0\0\0\0", 12);
   const std::string iend("\0\0\0\0IEND\0\0\0\0", 12);
   return signature + ihdr + idat + iend;
@@ -56,17 +59,17 @@ bool RealImage(const engine::EngineRef<engine::EngineBitmap>& image) { return im
 using ShellAssetsScenario = AtTheDisclaimer;
 
 TEST_F(ShellAssetsScenario, TheDisclaimerComesWithEveryMenuImageAndBothTicks) {
-  EXPECT_TRUE(RealImage(disclaimerImage));
-  EXPECT_TRUE(RealImage(openingImage));
-  EXPECT_TRUE(RealImage(menuBarsImage));
-  EXPECT_TRUE(RealImage(mainButtonImage));
-  EXPECT_TRUE(RealImage(pauseMenuImage));
-  EXPECT_TRUE(RealImage(quitScreenImage));
-  for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(RealImage(medalImages[i])) << "medal " << i;
-  for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(RealImage(badgeImages[j])) << "badge " << j;
+  EXPECT_TRUE(RealImage(Assets().disclaimerImage));
+  EXPECT_TRUE(RealImage(Assets().openingImage));
+  EXPECT_TRUE(RealImage(Assets().menuBarsImage));
+  EXPECT_TRUE(RealImage(Assets().mainButtonImage));
+  EXPECT_TRUE(RealImage(Assets().pauseMenuImage));
+  EXPECT_TRUE(RealImage(Assets().quitScreenImage));
+  for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(RealImage(Assets().medalImages[i])) << "medal " << i;
+  for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(RealImage(Assets().badgeImages[j])) << "badge " << j;
   for (int slot : {SOUND_TICK_CLICK, SOUND_TICK_HOVER}) {
-    ASSERT_TRUE(soundTable.IsLoaded(slot)) << slot;
-    EXPECT_FALSE(soundTable[slot]->IsPlaceholder()) << slot;
+    ASSERT_TRUE(Sounds().soundTable.IsLoaded(slot)) << slot;
+    EXPECT_FALSE(Sounds().soundTable[slot]->IsPlaceholder()) << slot;
   }
   EXPECT_TRUE(game.MessageBoxes().empty());
   EXPECT_EQ(DamagedInTraces(game.DebugLog()), std::vector<std::string>{});
@@ -76,27 +79,29 @@ TEST_F(ShellAssetsScenario, AMissionLoadFindsEverySharedAsset) {
   GoToMission(2);
   LoadAllAssets();
 
-  EXPECT_EQ(sharedAssetsLoaded, 1);
-  EXPECT_DOUBLE_EQ(loadingProgress, 118.0);
+  EXPECT_EQ(Assets().sharedAssetsLoaded, 1);
+  EXPECT_DOUBLE_EQ(Assets().loadingProgress, 118.0);
   for (int slot = 0; slot < kSoundSlotCount; ++slot) {
     if (slot == SOUND_BRIEFING_SPEECH) continue;
-    ASSERT_TRUE(soundTable.IsLoaded(slot)) << slot;
-    EXPECT_FALSE(soundTable[slot]->IsPlaceholder()) << slot;
+    ASSERT_TRUE(Sounds().soundTable.IsLoaded(slot)) << slot;
+    EXPECT_FALSE(Sounds().soundTable[slot]->IsPlaceholder()) << slot;
   }
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(RealImage(markerImages[i])) << i;
-  for (int i = 0; i < 14; ++i) EXPECT_TRUE(RealImage(levelTextures[i])) << i;
-  EXPECT_TRUE(RealImage(gridBitmap) && RealImage(extractionMarkerImage) && RealImage(wreckImage) &&
-              RealImage(soldierIconImage) && RealImage(gridMaskImage) && RealImage(crosshairImage) &&
-              RealImage(roofBreakImage) && RealImage(kiaImage) && RealImage(LoadingScreenImage()));
-  ASSERT_TRUE(explosionSprite);
-  EXPECT_GT(explosionSprite->frames, 0);
-  EXPECT_LE(explosionSprite->frames, kMaxExplosionFrames);
-  for (int i = 0; i < explosionSprite->frames; ++i) EXPECT_TRUE(RealImage(explosionFrames[i])) << i;
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(RealImage(Assets().markerImages[i])) << i;
+  for (int i = 0; i < 14; ++i) EXPECT_TRUE(RealImage(Assets().levelTextures[i])) << i;
+  EXPECT_TRUE(RealImage(Assets().gridBitmap) && RealImage(Assets().extractionMarkerImage) &&
+              RealImage(Assets().wreckImage) && RealImage(Assets().soldierIconImage) &&
+              RealImage(Assets().gridMaskImage) && RealImage(Assets().crosshairImage) &&
+              RealImage(Assets().roofBreakImage) && RealImage(Assets().kiaImage) && RealImage(LoadingScreenImage()));
+  ASSERT_TRUE(Explosion().explosionSprite);
+  EXPECT_GT(Explosion().explosionSprite->frames, 0);
+  EXPECT_LE(Explosion().explosionSprite->frames, kMaxExplosionFrames);
+  for (int i = 0; i < Explosion().explosionSprite->frames; ++i)
+    EXPECT_TRUE(RealImage(Explosion().explosionFrames[i])) << i;
 
   // The next mission reloads its music, and only that moves nothing on the bar.
   GoToMission(3);
   LoadAllAssets();
-  EXPECT_EQ(loadingStep, 5.0);
+  EXPECT_EQ(Assets().loadingStep, 5.0);
   EXPECT_EQ(DamagedInTraces(game.DebugLog()), std::vector<std::string>{});
 }
 
@@ -112,7 +117,7 @@ TEST(DamagedDataTest, AMissingMovieAndAnEmptyPixelChunkAreCountedInOrder) {
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
   EXPECT_NE(game.DebugLog().find("missing movie: avi\\orvale.avi\n"), std::string::npos) << game.DebugLog();
   EXPECT_NE(game.DebugLog().find("unreadable image: images\\disclaimer.qjp\n"), std::string::npos);
-  EXPECT_TRUE(disclaimerImage->IsPlaceholder());
+  EXPECT_TRUE(Assets().disclaimerImage->IsPlaceholder());
   ASSERT_EQ(game.MessageBoxes().size(), 1u);
   const MessageBoxRecord& box = game.MessageBoxes()[0];
   EXPECT_EQ(box.caption, "Damaged Game Data");
@@ -137,7 +142,7 @@ TEST(DamagedDataTest, AWhollyDamagedTreeStillReachesTheDisclaimerAndTellsOnce) {
                        0),
             0u)
       << text;
-  EXPECT_TRUE(disclaimerImage->IsPlaceholder());
+  EXPECT_TRUE(Assets().disclaimerImage->IsPlaceholder());
 
   // The game goes on: the menu and more frames bring no second box.
   game.Frames(60, 16);
@@ -154,7 +159,8 @@ constexpr int kRowStep = 24;    // 0.05 of 480
 
 // Pixels of the tips' colour in the row of line i.
 int TipInk(int line) {
-  return CountPixels(textOverlay, kTipX, kFirstRow + kRowStep * line, 640 - kTipX, kRowStep, 235, 247, 195);
+  return CountPixels(ScreenText().textOverlay, kTipX, kFirstRow + kRowStep * line, 640 - kTipX, kRowStep, 235, 247,
+                     195);
 }
 
 using LoadingScreenTest = AtTheDisclaimer;
@@ -163,7 +169,7 @@ TEST_F(LoadingScreenTest, TheImageIsLoadedTheFirstTimeOnlyAndKeptAndTheButtonsOf
   ASSERT_FALSE(LoadingScreenImage());
   AddHotspotRect(10, 10, 100, 100);
   ShowLoadingScreen();
-  EXPECT_EQ(MenuHotspots.count, 0);
+  EXPECT_EQ(Hotspots().MenuHotspots.count, 0);
   ASSERT_TRUE(LoadingScreenImage());
   const engine::EngineBitmap* first = LoadingScreenImage().Get();
   EXPECT_EQ(first->SourcePath(), "images\\loadingscreen.qjp");
@@ -171,7 +177,7 @@ TEST_F(LoadingScreenTest, TheImageIsLoadedTheFirstTimeOnlyAndKeptAndTheButtonsOf
   ShowLoadingScreen();
   EXPECT_EQ(LoadingScreenImage().Get(), first);
   // It is the backdrop.
-  EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10),
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(10, 10),
             first->PixelColor(10 * first->GetWidth() / 640, 10 * first->GetHeight() / 480));
 }
 
@@ -189,7 +195,7 @@ TEST_F(LoadingScreenTest, OnlyTheLinesOfTheChosenTipAreDrawn) {
         EXPECT_EQ(TipInk(line), 0) << "tip " << tip << " line " << line;
     }
     // Nothing but the tip is on the screen text.
-    EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, kFirstRow, 255, 0, 0), 0) << "tip " << tip;
+    EXPECT_EQ(CountPixelsNot(ScreenText().textOverlay, 0, 0, 640, kFirstRow, 255, 0, 0), 0) << "tip " << tip;
   }
 }
 

@@ -57,15 +57,15 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   EXPECT_EQ(States().gameState, STATE_LOGOS);
 
   // The window: its class, the build's title, over the whole desktop, shown.
-  EXPECT_EQ(WindowClassName(mainWindowHandle), "AppWindow_TutorialGame");
+  EXPECT_EQ(WindowClassName(Handles().mainWindowHandle), "AppWindow_TutorialGame");
   char title[64];
-  GetWindowText(mainWindowHandle, title, sizeof title);
+  GetWindowText(Handles().mainWindowHandle, title, sizeof title);
   EXPECT_EQ(std::string(title), BuildWindowTitle());
   RECT client;
-  ASSERT_TRUE(GetClientRect(mainWindowHandle, &client));
+  ASSERT_TRUE(GetClientRect(Handles().mainWindowHandle, &client));
   EXPECT_EQ(client.right, 1024);
   EXPECT_EQ(client.bottom, 768);
-  EXPECT_EQ(WindowShowState(mainWindowHandle), SW_SHOWDEFAULT);
+  EXPECT_EQ(WindowShowState(Handles().mainWindowHandle), SW_SHOWDEFAULT);
   EXPECT_EQ(Engine().desktopRect.right, 1024);
   EXPECT_EQ(Engine().desktopRect.bottom, 768);
 
@@ -97,10 +97,10 @@ TEST(StartUpTest, ThePassingEngineIsSetUpAndTheGameEntersStateZero) {
   EXPECT_TRUE(Engine().engineStage->Contains(Engine().engineLights[1].Get()));
 
   // The screen text starts empty: all key red.
-  ASSERT_TRUE(textOverlay);
-  EXPECT_EQ(textOverlay->GetWidth(), 640);
-  EXPECT_EQ(textOverlay->GetHeight(), 480);
-  EXPECT_EQ(CountPixelsNot(textOverlay, 0, 0, 640, 480, 255, 0, 0), 0);
+  ASSERT_TRUE(ScreenText().textOverlay);
+  EXPECT_EQ(ScreenText().textOverlay->GetWidth(), 640);
+  EXPECT_EQ(ScreenText().textOverlay->GetHeight(), 480);
+  EXPECT_EQ(CountPixelsNot(ScreenText().textOverlay, 0, 0, 640, 480, 255, 0, 0), 0);
   EXPECT_EQ(Engine().screenWidth, 640);
   EXPECT_EQ(Engine().screenHeight, 480);
 }
@@ -115,19 +115,19 @@ TEST(StartUpTest, AfterOneSecondOfGameClockTheMenuImagesLoadAndTheDisclaimerShow
   EXPECT_TRUE(LogosStarted());
   // One second has passed, not more: still the logos.
   EXPECT_EQ(States().gameState, STATE_LOGOS);
-  EXPECT_FALSE(disclaimerImage);
+  EXPECT_FALSE(Assets().disclaimerImage);
 
   game.Frame(1);
   EXPECT_EQ(States().gameState, STATE_DISCLAIMER);
   EXPECT_EQ(States().previousGameState, STATE_LOGOS);
   EXPECT_EQ(game.TracedStates(), (std::vector<int>{STATE_LOGOS, STATE_DISCLAIMER}));
-  ASSERT_TRUE(disclaimerImage);
-  ASSERT_TRUE(openingImage);
-  ASSERT_TRUE(fullScreenOverlay);
+  ASSERT_TRUE(Assets().disclaimerImage);
+  ASSERT_TRUE(Assets().openingImage);
+  ASSERT_TRUE(Overlays().fullScreenOverlay);
   // The disclaimer is the backdrop, stretched over the whole overlay, and the overlay shows.
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
-  const engine::Color corner = disclaimerImage->PixelColor(0, 0);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(0, 0), corner);
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
+  const engine::Color corner = Assets().disclaimerImage->PixelColor(0, 0);
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(0, 0), corner);
 
   // Nothing more happens in state 1 by itself.
   game.Frames(100, 16);
@@ -143,7 +143,7 @@ struct Seen {
 };
 
 TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) {
-  movieCount = 0;
+  ClearMovieQueue();
   moviePlayer.window = 0;
   // The cards are 320 x 240, centred on the 1024 x 768 desktop; their bar runs along y 214 from x 21.
   constexpr int kBarEndX = (1024 - 320) / 2 + 290;
@@ -151,7 +151,7 @@ TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) 
   std::vector<Seen> seen;
   SetWaitMessageHook([&seen] {
     if (!moviePlayer.playing) return;
-    const size_t entry = static_cast<size_t>(movieNextIndex - 1);
+    const size_t entry = static_cast<size_t>(MovieQueue().movieNextIndex - 1);
     if (seen.size() <= entry) seen.resize(entry + 1);
     Seen& s = seen[entry];
     if (s.firstTime < 0) s.firstTime = moviePlayer.currentTime;
@@ -169,14 +169,14 @@ TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) 
   SetWaitMessageHook(nullptr);
 
   // The logos were queued, two that cannot be skipped and the intro that can, and played in one run.
-  EXPECT_STREQ(movieNames[0], "avi\\ostrel.avi");
-  EXPECT_STREQ(movieNames[1], "avi\\orvale.avi");
-  EXPECT_STREQ(movieNames[2], "avi\\ostrel_intro.avi");
-  EXPECT_EQ(movieFlags[0], 1);
-  EXPECT_EQ(movieFlags[1], 1);
-  EXPECT_EQ(movieFlags[2], 0);
-  EXPECT_EQ(movieCount, 0);
-  EXPECT_EQ(movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
+  EXPECT_STREQ(MovieQueue().movieNames[0], "avi\\ostrel.avi");
+  EXPECT_STREQ(MovieQueue().movieNames[1], "avi\\orvale.avi");
+  EXPECT_STREQ(MovieQueue().movieNames[2], "avi\\ostrel_intro.avi");
+  EXPECT_EQ(MovieQueue().movieFlags[0], 1);
+  EXPECT_EQ(MovieQueue().movieFlags[1], 1);
+  EXPECT_EQ(MovieQueue().movieFlags[2], 0);
+  EXPECT_EQ(MovieQueue().movieCount, 0);
+  EXPECT_EQ(MovieQueue().movieSoundFailed, static_cast<int32_t>(MMSYSERR_NODRIVER));
   EXPECT_EQ(WindowShowState(moviePlayer.window), SW_HIDE);
 
   // Each logo played to its end (2, 2 and 3 seconds), its bar running across as it went.
@@ -200,7 +200,7 @@ TEST(StartUpTest, StateZeroPlaysTheThreeLogosSilentlyAndThenShowsTheDisclaimer) 
 TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
   Harness game;
   ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
-  const HWND window = mainWindowHandle;
+  const HWND window = Handles().mainWindowHandle;
   game.Close();
   EXPECT_FALSE(game.Running());
   EXPECT_FALSE(IsWindow(window));
@@ -211,8 +211,8 @@ TEST(StartUpTest, CloseShutsTheEngineDownAndEndsTheProgram) {
   EXPECT_FALSE(Engine().engineCamera);
   EXPECT_FALSE(Engine().engineLights[0]);
   EXPECT_FALSE(Engine().engineLights[1]);
-  EXPECT_FALSE(fullScreenOverlay);
-  EXPECT_FALSE(disclaimerImage);
+  EXPECT_FALSE(Overlays().fullScreenOverlay);
+  EXPECT_FALSE(Assets().disclaimerImage);
   EXPECT_FALSE(mainWindow.root);
   // Only the harness holds the engine now.
   EXPECT_EQ(game.Root().RefCount(), 1);
@@ -271,7 +271,7 @@ TEST(StartUpChecksTest, TheConditionsAreAskedInOrderAndAFatalOneEndsTheProgramAt
     // No game state was ever entered, no engine object made, no browser opened.
     EXPECT_TRUE(game.TracedStates().empty());
     EXPECT_FALSE(Engine().engineStage);
-    EXPECT_FALSE(textOverlay);
+    EXPECT_FALSE(ScreenText().textOverlay);
     EXPECT_FALSE(Engine().engineRoot);
     EXPECT_TRUE(game.Launches().empty());
     EXPECT_FALSE(game.Backend().Started());

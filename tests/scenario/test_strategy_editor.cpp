@@ -92,10 +92,10 @@ TEST(StrategyEditorPlay, AnEditedStrategyIsSavedAndTheMissionStartsFromItNextTim
   EXPECT_EQ(Bytes(tree.Root() / "missions/mission1/strat").size(), 1264u);
 
   // The editor's lines go with it when it is switched off.
-  EXPECT_GT(CountPixels(textOverlay, 0, 0, 640, 240, 255, 255, 0), 100);
+  EXPECT_GT(CountPixels(ScreenText().textOverlay, 0, 0, 640, 240, 255, 255, 0), 100);
   game.Press(VK_F7);
   game.Frames(2, kFrameMs);
-  EXPECT_EQ(CountPixels(textOverlay, 0, 0, 640, 240, 255, 255, 0), 0);
+  EXPECT_EQ(CountPixels(ScreenText().textOverlay, 0, 0, 640, 240, 255, 255, 0), 0);
 
   // The medic is killed and the mission started again: its table is the edited one.
   game.Press('K');

@@ -68,7 +68,7 @@ TEST(WholeGame, TheThreeTrainingMissionsArePlayedFromTheMainMenuBackToIt) {
   EXPECT_EQ(States().gameState, STATE_MAIN_MENU);
   EXPECT_EQ(Campaign().trainingRun, 0);
   // Training earns nothing.
-  EXPECT_EQ(missionProgress.ribbonTotal + missionProgress.badgeCount[0] + missionProgress.promotionCount, 0);
+  EXPECT_EQ(Progress().ribbonTotal + Progress().badgeCount[0] + Progress().promotionCount, 0);
   const std::vector<int> states = game.TracedStates();
   EXPECT_GE(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 3);
 }
@@ -124,12 +124,12 @@ RoadTrace PlayCampaign(uint32_t seed) {
   {
     EXPECT_EQ(States().gameState, STATE_FINISH);
     // Every mission earned its medal: a badge each for the first three, a ribbon each after.
-    EXPECT_EQ(missionProgress.badgeCount[0] + missionProgress.badgeCount[1] + missionProgress.badgeCount[2], 3)
+    EXPECT_EQ(Progress().badgeCount[0] + Progress().badgeCount[1] + Progress().badgeCount[2], 3)
         << ::testing::PrintToString(trace);
-    EXPECT_EQ(missionProgress.ribbonTotal, 7);
-    EXPECT_EQ(missionProgress.promotionCount, 3);
-    const int32_t campaign = missionProgress.campaignScore;
-    EXPECT_GT(campaign * 2, missionProgress.campaignMaximum);
+    EXPECT_EQ(Progress().ribbonTotal, 7);
+    EXPECT_EQ(Progress().promotionCount, 3);
+    const int32_t campaign = Progress().campaignScore;
+    EXPECT_GT(campaign * 2, Progress().campaignMaximum);
     PressButton(game, FINISH_MAIN_MENU);
     // The campaign beats the default table's first score: its name is typed into the top row.
     EXPECT_EQ(States().gameState, STATE_HIGH_SCORES);
@@ -175,7 +175,7 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   ASSERT_TRUE(PressButton(game, KIA_REPLAY));
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(missionProgress.campaignMaximum, 0) << "a medic killed scores nothing";
+  EXPECT_EQ(Progress().campaignMaximum, 0) << "a medic killed scores nothing";
 
   // Again, and this time the medic stays where he starts while the clock runs out: three casualties give
   // 3 x 260 seconds at novice.
@@ -185,15 +185,14 @@ TEST(WholeGame, AMedicKilledAndAMissionLostToTheClockAreBothPlayedAgainWithRepla
   ASSERT_TRUE(game.RunUntilState(STATE_DEBRIEFING, 50, 900000));
   EXPECT_EQ(Outcome().missionEndFlag, 2);
   EXPECT_NEAR(Clock().gameClock - started, 780000, 2000);
-  const int32_t lostMaximum = missionProgress.campaignMaximum;
+  const int32_t lostMaximum = Progress().campaignMaximum;
   EXPECT_GT(lostMaximum, 0);
-  EXPECT_EQ(ChooseDebriefingButtons(1, missionProgress.missionScore, missionProgress.missionMaximum, false).next,
-            nullptr)
+  EXPECT_EQ(ChooseDebriefingButtons(1, Progress().missionScore, Progress().missionMaximum, false).next, nullptr)
       << "nobody treated: no way on";
   ASSERT_TRUE(PressButton(game, DEBRIEFING_REPLAY));
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(missionProgress.campaignMaximum, 0) << "the lost mission is taken back out of the totals";
+  EXPECT_EQ(Progress().campaignMaximum, 0) << "the lost mission is taken back out of the totals";
   const std::vector<int> states = game.TracedStates();
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_KIA), 1);
   EXPECT_EQ(std::count(states.begin(), states.end(), STATE_DEBRIEFING), 1);
@@ -216,7 +215,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
     if (States().gameState == STATE_HIGH_SCORES) PressButton(game, HIGH_SCORE_BACK);
     if (States().gameState == STATE_OPTIONS) {
       // The options are drawn once the pointer moves on the button it rests on.
-      const MenuHotspot& rest = MenuHotspots.entries[HIGH_SCORE_BACK];
+      const MenuHotspot& rest = Hotspots().MenuHotspots.entries[HIGH_SCORE_BACK];
       game.MoveTo(static_cast<int>(rest.x0) + 1, static_cast<int>(rest.y0) + 1);
       PressButton(game, OPTIONS_BACK);
     }
@@ -243,7 +242,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   saveInSlot(PAUSE_SAVE, 1, STATE_PAUSE_MENU);
   ASSERT_TRUE(PressButton(game, PAUSE_CONTINUE));
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
-  const int32_t scoreAtTheSave = missionProgress.missionScore;
+  const int32_t scoreAtTheSave = Progress().missionScore;
   ASSERT_GT(scoreAtTheSave, 0);
   int32_t waitingAtTheSave = 0;
   for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i)
@@ -255,7 +254,7 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   saveInSlot(DEBRIEFING_SAVE, 2, STATE_DEBRIEFING);
   NoteState(debriefing);
   EXPECT_EQ(debriefing[0], debriefing[1]) << "saving leaves the mission counted once";
-  const int32_t campaignMaximum = missionProgress.campaignMaximum;
+  const int32_t campaignMaximum = Progress().campaignMaximum;
   ASSERT_GT(campaignMaximum, 0);
 
   // The debriefing comes back as it was, and its way on leads to the second mission.
@@ -267,9 +266,9 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   ASSERT_TRUE(PressButton(game, DEBRIEFING_NEXT));
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 2);
-  ASSERT_GT(missionProgress.missionScore, 0);
+  ASSERT_GT(Progress().missionScore, 0);
   ASSERT_TRUE(PressButton(game, BRIEFING_START_MISSION));
-  EXPECT_EQ(missionProgress.missionScore, 0) << "the second mission is scored from nothing";
+  EXPECT_EQ(Progress().missionScore, 0) << "the second mission is scored from nothing";
   game.Press(27);  // Escape: the pause menu, and quit the mission
 
   // The mission comes back with the first casualty treated and is played on to its debriefing, where it is
@@ -281,20 +280,19 @@ TEST(WholeGame, ABriefingAMissionAndADebriefingAreSavedAndEachLoadedAndPlayedOn)
   int32_t waiting = 0;
   for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) waiting += Units().units[i]->state == 1;
   EXPECT_EQ(waiting, waitingAtTheSave);
-  EXPECT_EQ(missionProgress.missionScore, scoreAtTheSave);
+  EXPECT_EQ(Progress().missionScore, scoreAtTheSave);
   const MissionPlay rest = PlayMissionByTheBook(game);
   EXPECT_EQ(rest.endFlag, 1);
   ASSERT_EQ(States().gameState, STATE_DEBRIEFING);
-  EXPECT_EQ(missionProgress.campaignMaximum, campaignMaximum);
-  EXPECT_EQ(missionProgress.campaignScore, missionProgress.missionScore);
+  EXPECT_EQ(Progress().campaignMaximum, campaignMaximum);
+  EXPECT_EQ(Progress().campaignScore, Progress().missionScore);
 
   // The briefing comes back with the campaign as it was before its first mission.
   quitToTheMainMenu(DEBRIEFING_QUIT);
   LoadFromTheMainMenu(game, 0);
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
   EXPECT_EQ(Campaign().missionNumber, 1);
-  EXPECT_EQ(missionProgress.campaignScore + missionProgress.campaignMaximum + missionProgress.ribbonTotal +
-                missionProgress.badgeCount[0],
+  EXPECT_EQ(Progress().campaignScore + Progress().campaignMaximum + Progress().ribbonTotal + Progress().badgeCount[0],
             0);
 }
 

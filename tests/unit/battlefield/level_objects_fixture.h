@@ -26,14 +26,14 @@ class LevelObjectTest : public ::testing::Test {
   void SetUp() override {
     StartHeadlessEngine();
     for (int slot = 0; slot < 14; ++slot)
-      levelTextures[slot] =
-          slot == 3 ? Engine().engineRoot->CreateBitmap(120, 90) : Engine().engineRoot->CreateBitmap(128, 128);
+      UseLevelTexture(
+          slot, slot == 3 ? Engine().engineRoot->CreateBitmap(120, 90) : Engine().engineRoot->CreateBitmap(128, 128));
   }
 
   void TearDown() override {
     DestroyLevelObjects();
     for (OverheadObject& o : records_) o.Destroy();
-    for (auto& texture : levelTextures) texture.Reset();
+    for (int slot = 0; slot < kLevelTextureCount; ++slot) UseLevelTexture(slot, {});
     ResetProgramState();
     StopHeadlessEngine();
   }

@@ -35,9 +35,9 @@ class BattleFrameTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    fullScreenOverlay = Engine().engineRoot->CreateBitmap(640, 480);
-    extractionMarkerImage = Engine().engineRoot->CreateBitmap(32, 32);
-    extractionMarkerImage->Clear(0, 0, 200);
+    UseFullScreenOverlay(Engine().engineRoot->CreateBitmap(640, 480));
+    UseExtractionMarker(Engine().engineRoot->CreateBitmap(32, 32));
+    Assets().extractionMarkerImage->Clear(0, 0, 200);
     KeepWrapImage(Engine().engineRoot->CreateBitmap(1024, 1024));
     missionState.smallMapImage = Engine().engineRoot->CreateBitmap(64, 64);
     StoreGameStateWithoutEntry(STATE_OVERHEAD);

@@ -52,7 +52,7 @@ TEST_F(LevelObjects, ANewTreeStandsHiddenWithItsBillboardOverIt) {
   EXPECT_FLOAT_EQ(palm.plane->Params()[0], 6.4f);
   EXPECT_FLOAT_EQ(palm.billboard->LocalPosition().y, 3.0f);
   EXPECT_TRUE(palm.billboard->KeepsFacingTarget());
-  EXPECT_EQ(palm.plane->FindFace(L"front")->image.Get(), levelTextures[0].Get());
+  EXPECT_EQ(palm.plane->FindFace(L"front")->image.Get(), Assets().levelTextures[0].Get());
   EXPECT_FLOAT_EQ(palm.model->Scale().y, 4.0f);
   EXPECT_FLOAT_EQ(palm.scale.x, 0.0f);
 
@@ -129,7 +129,7 @@ TEST_F(LevelObjects, EachViewShowsTreesAndModelsItsOwnWay) {
   EXPECT_FALSE(tree.billboard->Visible());
 
   // While a saved game's actions are replayed nothing on screen changes.
-  replayingSave = 1;
+  SetReplayingSave(true);
   tent.Show(true);
   EXPECT_FALSE(tent.model->Visible());
 }

@@ -48,7 +48,7 @@ class MissionWorldTest : public testing::UnitTest {
  protected:
   void SetUp() override {
     UnitTest::SetUp();
-    fullScreenOverlay = Engine().engineRoot->CreateBitmap(640, 480);
+    UseFullScreenOverlay(Engine().engineRoot->CreateBitmap(640, 480));
     missionState.terrainMesh = Engine().engineRoot->CreateGrid(20, 20, 9.5f, 9.5f, -90.25f, 90.25f, 1);
     GoToMission(3);
   }
@@ -101,7 +101,7 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
               Wounded(40, -20),
               Wounded(50, -20)});
   SetCases({{3, 1, 0}, {6, 2, 1}, {12, 0, 0}});
-  missionProgress.playerFigure = 1;
+  ChoosePlayerFigure(1);
   backpack.weight = 10.0f;
   ChooseDifficulty(0);  // three casualties at novice in mission 3
 
@@ -439,7 +439,7 @@ TEST_F(MissionWorldTest, TheViewsTakeTurnsAndTurnTheBattleDown) {
   CycleViewPreset();
   EXPECT_EQ(ViewPreset().viewPreset, 0);
   EXPECT_EQ(ViewPreset().cameraHeight, 512);
-  EXPECT_EQ(overheadEffectsOffset, 50);
+  EXPECT_EQ(Sounds().overheadEffectsOffset, 50);
   EXPECT_NEAR(Engine().engineCamera->GetDirection()->GetY(), -1.0f, 1e-5f);  // straight down
 }
 

@@ -60,19 +60,19 @@ TEST_F(OverheadInputTest, TheCasualtyButtonsAreThereOnlyWithinSevenOfTheNearestC
   EXPECT_EQ(view.y, 418);  // 397 x 480 / 455
   SetNearestPatient(Battle().nearestPatientUnit, 7.0);
   SetOverheadHotspots();
-  ASSERT_EQ(MenuHotspots.count, kOverheadHotspotCount);
+  ASSERT_EQ(Hotspots().MenuHotspots.count, kOverheadHotspotCount);
   for (int id : {OVERHEAD_VIEW_PATIENT, OVERHEAD_DRAG_PATIENT}) {
-    const MenuHotspot& e = MenuHotspots.entries[id];
+    const MenuHotspot& e = Hotspots().MenuHotspots.entries[id];
     EXPECT_EQ(e.x0 + e.y0 + e.x1 + e.y1, 0.0) << id;
   }
   EXPECT_FALSE(HotspotClick(view.x + 60, view.y + 11));
   EXPECT_TRUE(HotspotClick(view.x + 150, view.y + 20));  // the pistol beside it is always there
-  EXPECT_EQ(hotspotIndex, OVERHEAD_PISTOL);
+  EXPECT_EQ(Hotspots().hotspotIndex, OVERHEAD_PISTOL);
 
   SetNearestPatient(Battle().nearestPatientUnit, 6.99);
   SetOverheadHotspots();
   EXPECT_TRUE(HotspotClick(view.x + 60, view.y + 11));
-  EXPECT_EQ(hotspotIndex, OVERHEAD_VIEW_PATIENT);
+  EXPECT_EQ(Hotspots().hotspotIndex, OVERHEAD_VIEW_PATIENT);
 }
 
 TEST_F(OverheadInputTest, TheRifleFiresInBurstsOfThreeAndAFreshClipHoldsTheNextShotASecond) {
@@ -199,7 +199,7 @@ int Pixels(int x, int y, int w, int h, int r, int g, int b) {
   int n = 0;
   const uint32_t want = engine::EngineBitmap::MakeColor(r, g, b).Packed();
   for (int j = y; j < y + h; ++j)
-    for (int i = x; i < x + w; ++i) n += textOverlay->Pixel(i, j) == want ? 1 : 0;
+    for (int i = x; i < x + w; ++i) n += ScreenText().textOverlay->Pixel(i, j) == want ? 1 : 0;
   return n;
 }
 
@@ -209,7 +209,7 @@ TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutA
   missionState.overheadImage->Clear(40, 46, 34);
   auto freshStrip = [] {
     ClearTextOverlay();
-    textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, 640, 125, 0, 355, 640, 125);
+    ScreenText().textOverlay->DrawBitmap(missionState.overheadImage, 0, 0, 0, 640, 125, 0, 355, 640, 125);
   };
   SetFirstPatientUnit(Units().unitCount);
   Add(kUnitKindAlly, kSideAlly, 22, 0, 1);
@@ -232,12 +232,12 @@ TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutA
   DrawOverheadLabels();
   std::vector<uint32_t> redrawn;
   for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
-    for (int i = drag.x; i < drag.x + drag.width; ++i) redrawn.push_back(textOverlay->Pixel(i, j));
+    for (int i = drag.x; i < drag.x + drag.width; ++i) redrawn.push_back(ScreenText().textOverlay->Pixel(i, j));
   freshStrip();
   DrawOverheadLabels();
   std::vector<uint32_t> fresh;
   for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
-    for (int i = drag.x; i < drag.x + drag.width; ++i) fresh.push_back(textOverlay->Pixel(i, j));
+    for (int i = drag.x; i < drag.x + drag.width; ++i) fresh.push_back(ScreenText().textOverlay->Pixel(i, j));
   EXPECT_EQ(redrawn, fresh) << "DROP PATIENT over DRAG PATIENT looks as on a fresh strip";
   missionState.overheadImage.Reset();
 }

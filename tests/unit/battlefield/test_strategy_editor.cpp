@@ -44,7 +44,7 @@ class StrategyEditorTest : public testing::UnitTest {
     StoreGameStateWithoutEntry(STATE_OVERHEAD);
     GoToMission(6);
     Add(kUnitKindMedic, kSidePlayer, 0, 0);
-    for (int i = 0; i < 5; ++i) markerImages[i] = Engine().engineRoot->CreateBitmap(8, 8);
+    for (int i = 0; i < 5; ++i) UseMarkerImage(i, Engine().engineRoot->CreateBitmap(8, 8));
     EnterDeveloperLevel();
     Press(VK_STRATEGY_EDITOR);
     ASSERT_EQ(StrategyEditor().strategyEditOn, 1);
@@ -169,7 +169,7 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
   EXPECT_FLOAT_EQ(Marker(0)->LocalPosition().x, 10.0f);
   EXPECT_EQ(Plane(0)->Params()[0], 4.0f);
   EXPECT_EQ(Front(0), engine::EngineBitmap::MakeColor(255, 255, 0));  // an ally casualty's place
-  EXPECT_EQ(Plane(0)->FindFace(L"front")->image, markerImages[0]);
+  EXPECT_EQ(Plane(0)->FindFace(L"front")->image, Assets().markerImages[0]);
 
   // The next store goes after it; an entry without a marker is written but not counted.
   EditStrategyEntry(1, [&](StrategyEntry& edited) { edited.type = STRATEGY_NONE; });
@@ -183,7 +183,7 @@ TEST_F(StrategyEditorTest, PlacingAppendsEntriesWhileEditingRewritesTheOneUnderT
   StoreAt(30, 400, 30);
   EXPECT_EQ(StrategyTable().strategyCount, 2);
   EXPECT_EQ(Front(1), engine::EngineBitmap::MakeColor(255, 10, 10));
-  EXPECT_EQ(Plane(1)->FindFace(L"front")->image, markerImages[2]);  // a vehicle's start
+  EXPECT_EQ(Plane(1)->FindFace(L"front")->image, Assets().markerImages[2]);  // a vehicle's start
 
   // Editing: the START entry moves to the medic, keeps its object, its plane is resized, the count stays.
   EditingMode();
@@ -241,7 +241,7 @@ TEST_F(StrategyEditorTest, SpawnAndExtractionEntriesSetTheirPointsWhenStored) {
   StoreAt(70, 400, 5);
   EXPECT_FLOAT_EQ(StrategyTable().extractionPoint.x, 70.0f);
   EXPECT_EQ(Front(7), engine::EngineBitmap::MakeColor(0, 255, 0));
-  EXPECT_EQ(Plane(7)->FindFace(L"front")->image, markerImages[3]);
+  EXPECT_EQ(Plane(7)->FindFace(L"front")->image, Assets().markerImages[3]);
 }
 
 TEST_F(StrategyEditorTest, ThirtyFourEntriesRefuseAnotherStoreInEitherMode) {

@@ -333,14 +333,14 @@ TEST_F(ShootingTest, TheMedicDiesOfAShotAtPointBlankExceptUnderThePatientViewAtN
 TEST_F(ShootingTest, AShotAtTheMedicOutlinesTheScreenOnlyUnderThePatientView) {
   Add(kUnitKindMedic, kSidePlayer, 0, 0);
   Add(kUnitKindEnemy, kSideEnemy, 0, 12);
-  textOverlay = Engine().engineRoot->CreateBitmap(640, 480);
+  UseTextOverlay(Engine().engineRoot->CreateBitmap(640, 480));
   ChooseDifficulty(0);
   // The screen outline is drawn in its own yellow, whatever colour the overlay last drew in.
   const engine::Color flash = engine::EngineBitmap::MakeColor(255, 255, 0);
-  const auto flashed = [&](int x, int y) { return textOverlay->PixelColor(x, y) == flash; };
+  const auto flashed = [&](int x, int y) { return ScreenText().textOverlay->PixelColor(x, y) == flash; };
   for (const int32_t state : {STATE_OVERHEAD, STATE_PATIENT_VIEW}) {
     SCOPED_TRACE(state);
-    textOverlay->Clear(255, 0, 0);
+    ScreenText().textOverlay->Clear(255, 0, 0);
     StoreGameStateWithoutEntry(state);
     Units().units[1]->nextShotTime = 0;
     UnitShootingTick(1);
@@ -353,7 +353,7 @@ TEST_F(ShootingTest, AShotAtTheMedicOutlinesTheScreenOnlyUnderThePatientView) {
     EXPECT_EQ(flashed(320, 479), shown);
     EXPECT_FALSE(flashed(320, 240));
   }
-  textOverlay.Reset();
+  ReleaseTextOverlay();
 }
 
 // ---- the player's own shots ----

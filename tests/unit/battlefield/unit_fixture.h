@@ -64,7 +64,7 @@ class UnitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     StartHeadlessEngine();
-    soldierIconImage = Engine().engineRoot->CreateBitmap(16, 16);
+    UseSoldierIcon(Engine().engineRoot->CreateBitmap(16, 16));
     SetGameClock(0);
     WriteBodies(16);
     tree_.WriteBytes("chars\\newSold\\pistol\\oh_pistol.qsad", TestWeapon());
@@ -85,7 +85,7 @@ class UnitTest : public ::testing::Test {
   void TearDown() override {
     ResetProgramState();
     ground_.Reset();
-    soldierIconImage.Reset();
+    UseSoldierIcon({});
     StopHeadlessEngine();
   }
 

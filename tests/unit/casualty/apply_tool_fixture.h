@@ -83,7 +83,7 @@ class ApplyToolTest : public WoundTest {
     for (int32_t& count : backpack.count) count = kFullStock;
     // Placeholder sounds: silent, but they say whether they were started and whether to loop.
     for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) {
-      soundTable[slot] = Engine().engineRoot->LoadSound(L"sounds\\test\\none.qwv", 0);
+      SetSoundSlot(slot, Engine().engineRoot->LoadSound(L"sounds\\test\\none.qwv", 0));
     }
   }
 
@@ -95,8 +95,8 @@ class ApplyToolTest : public WoundTest {
     for (BodyLocation& mask : patient.clothingMasks) mask = 0;
   }
 
-  static bool Playing(int slot) { return soundTable[slot]->IsPlaying() != 0; }
-  static bool Looping(int slot) { return soundTable[slot]->Looping(); }
+  static bool Playing(int slot) { return Sounds().soundTable[slot]->IsPlaying() != 0; }
+  static bool Looping(int slot) { return Sounds().soundTable[slot]->Looping(); }
   static bool AnyToolSoundPlaying() {
     for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) {
       if (Playing(slot)) return true;

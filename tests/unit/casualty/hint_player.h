@@ -75,10 +75,10 @@ inline int32_t PlayKit(TreatedPatient& patient, const TreatmentStep& woundStep) 
   for (const TreatmentStep* step = WoundTypeTable[kitRow].lists[0]; !IsListEnd(step); step = step->next) {
     bool played = false;
     for (int32_t part : PartsFor(patient, step->tool, woundStep.location, woundStep.side, true)) {
-      const int32_t before = missionProgress.missionScore;
+      const int32_t before = Progress().missionScore;
       patient.ApplyTool(step->tool, part, 0, 0, 0);
-      if (missionProgress.missionScore != before || patient.lastStep == step || patient.lastStep == &woundStep) {
-        paid += missionProgress.missionScore - before;
+      if (Progress().missionScore != before || patient.lastStep == step || patient.lastStep == &woundStep) {
+        paid += Progress().missionScore - before;
         played = true;
         break;
       }
@@ -144,8 +144,7 @@ inline HintRun FollowHints(TreatedPatient& patient, int32_t clickMs, int maxClic
     click.step = FindHintStep(patient);
     click.atMs = patient.clockMs;
     char line[200];
-    std::snprintf(line, sizeof line, "%5.1f s  %-11s  %s", patient.clockMs / 1000.0, ShockName(patient),
-                  hint.c_str());
+    std::snprintf(line, sizeof line, "%5.1f s  %-11s  %s", patient.clockMs / 1000.0, ShockName(patient), hint.c_str());
     click.line = line;
     if (click.step == nullptr) {
       run.finished = true;

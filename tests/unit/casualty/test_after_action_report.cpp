@@ -38,8 +38,10 @@ class ReportTest : public WoundTest {
     WoundTest::SetUp();
     GoToMission(3);
     EndMission(static_cast<MissionEnd>(3));  // no end is named 3: the report words no result
-    missionProgress.campaignScore = 200;
-    missionProgress.campaignMaximum = 300;
+    MissionProgress campaign = Progress();
+    campaign.campaignScore = 200;
+    campaign.campaignMaximum = 300;
+    RestoreProgress(campaign);
   }
 
   // A patient of wound `row` in a slot, seen in the patient view or not, with no finding left worth points.
@@ -133,7 +135,7 @@ TEST_F(ReportTest, GoldenReportForAMissionWithFourCasualties) {
                     "", "\x01\x04Missed treatments:", "Bandage to head", "Bandage to right upper arm", "",
                     "\x01\x02Unnecessary treatments:", "Attempted return to action", ""});
   EXPECT_EQ(Report(), expected);
-  EXPECT_EQ(missionProgress.missionScore, 43);
+  EXPECT_EQ(Progress().missionScore, 43);
   EXPECT_EQ(Outcome().loserEnding, 0) << "the leader was captured";
   EXPECT_EQ(releases_, 4) << "every casualty let go once";
   EXPECT_TRUE(AllSlotsEmpty());
@@ -163,12 +165,11 @@ TEST_F(ReportTest, VerdictLinesFollowTheCallAndWhoHeIs) {
     VitalsPatient& patient = Place(0, WOUND_FACE_LACERATIONS, c.appearance, 1);
     patient.verdict = c.verdict;
     WriteAfterActionReport();
-    std::vector<std::string> expected = {
-        "\x01Mission Score: " + std::to_string(missionProgress.missionScore) + "/" +
-            std::to_string(missionProgress.missionMaximum),
-        "\x01Total Score:       " + std::to_string(200 + missionProgress.missionScore) + "/" +
-            std::to_string(300 + missionProgress.missionMaximum),
-        ""};
+    std::vector<std::string> expected = {"\x01Mission Score: " + std::to_string(Progress().missionScore) + "/" +
+                                             std::to_string(Progress().missionMaximum),
+                                         "\x01Total Score:       " + std::to_string(200 + Progress().missionScore) +
+                                             "/" + std::to_string(300 + Progress().missionMaximum),
+                                         ""};
     Append(expected, WoundHeading(WOUND_FACE_LACERATIONS));
     expected.push_back(
         "\x01\x03"
@@ -218,7 +219,7 @@ TEST_F(ReportTest, TheMissionEndFlagWordsTheResultAndMovesTheScore) {
     Append(expected, {"\x01Mission Score: " + std::to_string(c.scoreAfter) + "/90",
                       "\x01Total Score:       " + std::to_string(200 + c.scoreAfter) + "/390", ""});
     EXPECT_EQ(Report(), expected) << "flag " << c.flag << ", score " << c.scoreBefore;
-    EXPECT_EQ(missionProgress.missionScore, c.scoreAfter) << "flag " << c.flag;
+    EXPECT_EQ(Progress().missionScore, c.scoreAfter) << "flag " << c.flag;
   }
 }
 
@@ -243,7 +244,7 @@ TEST_F(ReportTest, TheFirstTrainingMissionScoresItselfAndListsNoCasualty) {
   SetLoserEnding(false);
   TearDownPatientView(true);
   EXPECT_EQ(Report(), (std::vector<std::string>{"\x01Time ran out", ""}));
-  EXPECT_EQ(missionProgress.missionMaximum, 12) << "the maximum becomes what was scored";
+  EXPECT_EQ(Progress().missionMaximum, 12) << "the maximum becomes what was scored";
   EXPECT_EQ(Outcome().loserEnding, 1) << "the leader was not judged";
   EXPECT_EQ(releases_, 2);
   EXPECT_TRUE(AllSlotsEmpty());

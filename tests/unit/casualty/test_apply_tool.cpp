@@ -17,7 +17,7 @@ TEST_F(ApplyToolTest, ToolWhoseLocationMissesLeavesOnlyTheRecord) {
   TreatedPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
   patient.clockMs = 1234;
-  const int32_t missionBefore = missionProgress.missionScore;
+  const int32_t missionBefore = Progress().missionScore;
   const TreatmentStep* track0 = patient.currentLists[0];
 
   // A tourniquet goes on limbs only, never on the chest.
@@ -30,7 +30,7 @@ TEST_F(ApplyToolTest, ToolWhoseLocationMissesLeavesOnlyTheRecord) {
   EXPECT_EQ(record.clockMs, 1234);
   EXPECT_EQ(record.stock, 7);
   EXPECT_EQ(patient.score, 0);
-  EXPECT_EQ(missionProgress.missionScore, missionBefore);
+  EXPECT_EQ(Progress().missionScore, missionBefore);
   EXPECT_EQ(patient.chartEntries.count, 0);
   EXPECT_TRUE(patient.remarks.empty());
   EXPECT_EQ(patient.currentLists[0], track0);
@@ -62,14 +62,14 @@ TEST_F(ApplyToolTest, ToolsAndPartsOutsideTheTablesAndAFullHistoryTakeNoApplicat
 TEST_F(ApplyToolTest, AnExamScoresOnceAndLogsTheSideBitsWithTheFindingsLocation) {
   TreatedPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
-  const int32_t missionBefore = missionProgress.missionScore;
+  const int32_t missionBefore = Progress().missionScore;
   const int32_t headPoints = patient.activeSteps[0].points;
   ASSERT_GT(headPoints, 0) << "wound 0's head finding is worth points";
 
   patient.ApplyTool(TOOL_GLOVE, PART_HEAD, 0, 0, 0);
 
   EXPECT_EQ(patient.score, headPoints);
-  EXPECT_EQ(missionProgress.missionScore, missionBefore + headPoints);
+  EXPECT_EQ(Progress().missionScore, missionBefore + headPoints);
   EXPECT_EQ(patient.activeSteps[0].points, 0);
   ASSERT_EQ(patient.doneSteps.count, 1);
   EXPECT_EQ(patient.doneSteps.entries[0].location, kSideBits | kWholeHead);
@@ -144,11 +144,11 @@ TEST_F(ApplyToolTest, ARightStepIsScoredAtItsTracksMultiplierAndNothingMatchingR
   bandage.next = after;
   patient.currentLists[1] = table_.List({bandage});
   patient.multipliers[1] = 2;
-  const int32_t missionBefore = missionProgress.missionScore;
+  const int32_t missionBefore = Progress().missionScore;
 
   patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
   EXPECT_EQ(patient.score, 10);
-  EXPECT_EQ(missionProgress.missionScore, missionBefore + 10);
+  EXPECT_EQ(Progress().missionScore, missionBefore + 10);
   EXPECT_EQ(patient.currentLists[1], after);
   EXPECT_STREQ(patient.lastStep->action, "Bandage to Hand:   done");
   ASSERT_EQ(patient.doneSteps.count, 1);

@@ -18,7 +18,7 @@ class BlockerTest : public ApplyToolTest {
   void ExpectRefused(TreatedPatient& patient, int32_t tool, int32_t part, const std::string& message) {
     const int32_t records = patient.actionRecords.count;
     const int32_t score = patient.score;
-    const int32_t mission = missionProgress.missionScore;
+    const int32_t mission = Progress().missionScore;
     const int32_t charted = patient.chartEntries.count;
     const int32_t stock = backpack.count[tool];
     const size_t shown = patient.visuals.size();
@@ -28,7 +28,7 @@ class BlockerTest : public ApplyToolTest {
     EXPECT_EQ(patient.LastRemark(), message);
     EXPECT_EQ(patient.actionRecords.count, records + 1);
     EXPECT_EQ(patient.score, score);
-    EXPECT_EQ(missionProgress.missionScore, mission);
+    EXPECT_EQ(Progress().missionScore, mission);
     EXPECT_EQ(patient.chartEntries.count, charted);
     EXPECT_EQ(backpack.count[tool], stock);
     EXPECT_EQ(patient.visuals.size(), shown);

@@ -49,7 +49,7 @@ TEST_F(EffectTest, TheStethoscopeLoopsItsSoundForTheLivingAndThePulseOxShowsTheF
   patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
   EXPECT_TRUE(Playing(66)) << "the effect plays even when no finding is there";
   EXPECT_TRUE(Looping(66));
-  soundTable[66]->Stop();
+  Sounds().soundTable[66]->Stop();
 
   ActiveStep reading;
   static_cast<TreatmentStep&>(reading) = Step(TOOL_PULSE_OX, LOC_HAND, 5, 0, "Pulse Ox to Hand:   low");

@@ -47,11 +47,11 @@ TEST_F(KitTest, KitPartsAreKnownByTheirKitHead) {
 }
 
 TEST_F(KitTest, AKitRunsPartByPartForTheMissionAndCompletesTheWoundStepWithNoPoints) {
-  const int32_t missionBefore = missionProgress.missionScore;
+  const int32_t missionBefore = Progress().missionScore;
   const int32_t kitsBefore = backpack.count[TOOL_CRICH_KIT];
 
   patient_.ApplyTool(TOOL_CRICH_SPONGE, PART_NECK, 0, 0, 0);
-  EXPECT_EQ(missionProgress.missionScore, missionBefore + 5);
+  EXPECT_EQ(Progress().missionScore, missionBefore + 5);
   EXPECT_EQ(patient_.score, 0) << "kit points go to the mission only";
   EXPECT_EQ(patient_.kitLists[TOOL_CRICH_KIT], kitScalpel_);
   EXPECT_NE(patient_.currentLists[0], afterCrich_) << "the wound waits for the whole kit";
@@ -61,11 +61,11 @@ TEST_F(KitTest, AKitRunsPartByPartForTheMissionAndCompletesTheWoundStepWithNoPoi
   EXPECT_EQ(toolDrawer.state, DRAWER_OPEN);
 
   patient_.ApplyTool(TOOL_CRICH_SCALPEL, PART_NECK, 0, 0, 0);
-  EXPECT_EQ(missionProgress.missionScore, missionBefore + 10);
+  EXPECT_EQ(Progress().missionScore, missionBefore + 10);
   EXPECT_EQ(backpack.count[TOOL_CRICH_KIT], kitsBefore) << "sponge and scalpel are not used up";
 
   patient_.ApplyTool(TOOL_CRICH_TUBE, PART_NECK, 0, 0, 0);
-  EXPECT_EQ(missionProgress.missionScore, missionBefore + 15);
+  EXPECT_EQ(Progress().missionScore, missionBefore + 15);
   EXPECT_EQ(patient_.score, 0);
   EXPECT_EQ(patient_.currentLists[0], afterCrich_);
   EXPECT_TRUE(IsListEnd(patient_.kitLists[TOOL_CRICH_KIT]));
@@ -81,9 +81,9 @@ TEST_F(KitTest, KitPointsTakeTheTracksMultiplier) {
   patient_.currentLists[1] = patient_.currentLists[0];
   patient_.currentLists[0] = nullptr;
   patient_.multipliers[1] = 2;
-  const int32_t missionBefore = missionProgress.missionScore;
+  const int32_t missionBefore = Progress().missionScore;
   patient_.ApplyTool(TOOL_CRICH_SPONGE, PART_NECK, 0, 0, 0);
-  EXPECT_EQ(missionProgress.missionScore, missionBefore + 10);
+  EXPECT_EQ(Progress().missionScore, missionBefore + 10);
 }
 
 TEST_F(KitTest, APartOutOfTurnIsJudgedAsItself) {
@@ -120,7 +120,7 @@ TEST_F(KitTest, TheEndotrachealKitIsJudgedWrongOnlyOnceItsProcedureIsComplete) {
   TreatmentStep* forced = table_.List({Step(TOOL_ET_KIT, LOC_MOUTH, -5, 0, "Endotracheal tube:   not needed")});
   forced[0].next = forced;
   patient.healthyLists[4] = forced;
-  const int32_t missionBefore = missionProgress.missionScore;
+  const int32_t missionBefore = Progress().missionScore;
 
   patient.ApplyTool(TOOL_GEL, PART_MOUTH, 0, 0, 0);
   EXPECT_EQ(patient.score, 0);
@@ -130,7 +130,7 @@ TEST_F(KitTest, TheEndotrachealKitIsJudgedWrongOnlyOnceItsProcedureIsComplete) {
 
   patient.ApplyTool(TOOL_ET_TUBE, PART_MOUTH, 0, 0, 0);
   EXPECT_EQ(patient.score, -10) << "the penalty and the kit step's points";
-  EXPECT_EQ(missionProgress.missionScore, missionBefore - 10);
+  EXPECT_EQ(Progress().missionScore, missionBefore - 10);
   EXPECT_EQ(patient.mistakes, 1);
   EXPECT_EQ(patient.wrongActions.count, 1);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSING);

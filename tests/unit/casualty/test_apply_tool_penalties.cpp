@@ -30,10 +30,10 @@ TEST_F(PenaltyTest, EachWrongStepCostsNothingTwoOrFivePointsByDifficulty) {
     ChooseDifficulty(level);
     TreatedPatient patient;
     MakeHealthyPatient(patient);
-    const int32_t missionBefore = missionProgress.missionScore;
+    const int32_t missionBefore = Progress().missionScore;
     patient.ApplyTool(TOOL_BANDAGE, PART_LEFT_HAND, 0, 0, 0);
     EXPECT_EQ(patient.score, -expected[level]) << "difficulty " << level;
-    EXPECT_EQ(missionProgress.missionScore, missionBefore - expected[level]) << "difficulty " << level;
+    EXPECT_EQ(Progress().missionScore, missionBefore - expected[level]) << "difficulty " << level;
     EXPECT_EQ(patient.mistakes, 0) << "an unnecessary move is no mistake";
     ASSERT_EQ(patient.wrongActions.count, 1);
     EXPECT_EQ(patient.wrongActions.entries[0].location, kBodyParts[PART_LEFT_HAND].mask);
@@ -52,10 +52,10 @@ TEST_F(PenaltyTest, ThreeHarmfulStepsOnExpertCostFifteenAndTheFifthEndsTheMissio
   ChooseDifficulty(2);
   TreatedPatient patient;
   MakeHealthyPatient(patient);
-  const int32_t missionBefore = missionProgress.missionScore;
+  const int32_t missionBefore = Progress().missionScore;
   for (int i = 0; i < 3; ++i) patient.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
   EXPECT_EQ(patient.score, -15) << "the harmful step's own points never count";
-  EXPECT_EQ(missionProgress.missionScore, missionBefore - 15);
+  EXPECT_EQ(Progress().missionScore, missionBefore - 15);
   EXPECT_EQ(patient.mistakes, 3);
 
   patient.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);

@@ -65,7 +65,7 @@ TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNot
   ChooseDifficulty(1);
   TreatedPatient live;
   SetUpWound(live, WOUND_EVISCERATION, nullptr);
-  const int32_t liveMaximum = missionProgress.missionScore;
+  const int32_t liveMaximum = Progress().missionScore;
   TreatEvisceration(live, true);
   live.ApplyTool(TOOL_MORPHINE, PART_LEFT_ELBOW, 0, 0, 0);
   live.ApplyTool(TOOL_OCCLUSIVE_DRESSING, PART_CHEST, 0, 0, 0);  // refused: the shirt is still on
@@ -74,7 +74,7 @@ TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNot
   live.clockMs = 9000;
   backpack.count[TOOL_BANDAGE] = 0;
   live.ApplyTool(TOOL_BANDAGE, PART_LEFT_HAND, 0, 0, 0);  // none left
-  const int32_t liveGain = missionProgress.missionScore - liveMaximum;
+  const int32_t liveGain = Progress().missionScore - liveMaximum;
   ASSERT_GT(live.score, 0);
   ASSERT_GE(live.actionRecords.count, 10);
   const std::string liveState = Snapshot(live);
@@ -82,24 +82,24 @@ TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNot
   // The saved game: the pack as it was saved and silent sounds; the loader replays every record.
   int32_t savedPack[kToolCount];
   for (int i = 0; i < kToolCount; ++i) savedPack[i] = backpack.count[i];
-  for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) soundTable[slot]->Stop();
+  for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) Sounds().soundTable[slot]->Stop();
   srand(77);
   const uint32_t generator = RandomState();
 
-  replayingSave = 1;
+  SetReplayingSave(true);
   TreatedPatient replayed;
   replayed.side = live.side;
   replayed.sideBits = live.sideBits;
   SetUpWound(replayed, WOUND_EVISCERATION, nullptr);
-  const int32_t replayMaximum = missionProgress.missionScore;
+  const int32_t replayMaximum = Progress().missionScore;
   for (const ActionRecord& record : live.actionRecords) {
     replayed.clockMs = record.clockMs;
     replayed.ApplyTool(record.tool, record.part, 0, 0, record.stock);
   }
-  replayingSave = 0;
+  SetReplayingSave(false);
 
   EXPECT_EQ(Snapshot(replayed), liveState);
-  EXPECT_EQ(missionProgress.missionScore - replayMaximum, liveGain);
+  EXPECT_EQ(Progress().missionScore - replayMaximum, liveGain);
   ASSERT_EQ(replayed.actionRecords.count, live.actionRecords.count);
   for (int i = 0; i < live.actionRecords.count; ++i) {
     EXPECT_EQ(replayed.actionRecords.entries[i].stock, live.actionRecords.entries[i].stock) << "record " << i;

@@ -148,22 +148,22 @@ TEST_F(BackpackTest, ARefusedToolShowsTheMessageForThreeSecondsAndARemarkStillPl
   backpack.AddTool(TOOL_AMBU_BAG);
   EXPECT_TRUE(noFitShown);
   EXPECT_EQ(noFitUntil, 12345 + kNoFitMessageMs);
-  ASSERT_TRUE(noFitSound);
-  EXPECT_EQ(noFitSound->Volume(), effectsVolume);
-  EXPECT_TRUE(noFitSound->IsPlaying());
-  engine::EngineSound* first = noFitSound.Get();
+  ASSERT_TRUE(Sounds().noFitSound);
+  EXPECT_EQ(Sounds().noFitSound->Volume(), Sounds().effectsVolume);
+  EXPECT_TRUE(Sounds().noFitSound->IsPlaying());
+  engine::EngineSound* first = Sounds().noFitSound.Get();
   const uint32_t randomAfterFirst = RandomState();
 
   Engine().engineRoot->Wait(300);
   backpack.AddTool(TOOL_AMBU_BAG);
-  EXPECT_EQ(noFitSound.Get(), first);
+  EXPECT_EQ(Sounds().noFitSound.Get(), first);
   EXPECT_EQ(RandomState(), randomAfterFirst);  // no clip was even chosen
 
   Engine().engineRoot->Wait(1000);
-  ASSERT_FALSE(noFitSound->IsPlaying());
+  ASSERT_FALSE(Sounds().noFitSound->IsPlaying());
   backpack.AddTool(TOOL_AMBU_BAG);
   EXPECT_NE(RandomState(), randomAfterFirst);
-  EXPECT_TRUE(noFitSound->IsPlaying());
+  EXPECT_TRUE(Sounds().noFitSound->IsPlaying());
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // The backpack screen: the strip it builds, what the pointer over it does, the list's rows, the bars, and
 // the clicks that load and unload the pack.
 #include "casualty_view/tool_images.h"
+#include "shell/engine_setup.h"
+#include "shell/events.h"
+#include "shell/game_state.h"
 #include "shell/layout.h"
 #include "shell/mission_progress.h"
 #include "tool_screen_fixture.h"
-#include "shell/engine_setup.h"
-#include "shell/game_state.h"
-#include "shell/events.h"
 
 namespace kestrine::testing {
 namespace {
@@ -49,7 +49,7 @@ class BackpackScreenTest : public ToolScreenTest {
   // Pixels of one colour on one row of the text overlay.
   static int CountOnRow(int y, uint32_t colour) {
     int n = 0;
-    for (int x = 0; x < Engine().screenWidth; ++x) n += textOverlay->Pixel(x, y) == colour ? 1 : 0;
+    for (int x = 0; x < Engine().screenWidth; ++x) n += ScreenText().textOverlay->Pixel(x, y) == colour ? 1 : 0;
     return n;
   }
 
@@ -94,7 +94,7 @@ TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) 
   const int fullBar = CountOnRow(WeightBarRow(), 0x140000) + CountOnRow(WeightBarRow(), 0x780000);
   UnloadBackpackScreen();
   keepBackpack = false;
-  missionProgress.playerFigure = 2;
+  ChoosePlayerFigure(2);
   Build();
   DrawBackpackScreen();
   const int smallBar = CountOnRow(WeightBarRow(), 0x140000) + CountOnRow(WeightBarRow(), 0x780000);
@@ -143,7 +143,7 @@ TEST_F(BackpackScreenTest, AClickBeforeTheFirstFrameDoesNotPressTheBriefingsButt
   Build();
   OnBackpackClick(450, 315, kClick);
   EXPECT_EQ(States().gameState, STATE_BACKPACK);
-  EXPECT_EQ(hotspotIndex, -1);
+  EXPECT_EQ(Hotspots().hotspotIndex, -1);
 }
 
 // ---- the strip under the pointer ----
@@ -193,18 +193,18 @@ TEST_F(BackpackScreenTest, ThePointerOnAToolFramesItAndOffTheIconsNothing) {
   EXPECT_EQ(BackpackScreen().toolStripHighlight->Pixel(left, 0), kYellow);
   EXPECT_EQ(BackpackScreen().toolStripHighlight->Pixel(left, kToolIconHeight - 1), kYellow);
   EXPECT_EQ(BackpackScreen().toolStripHighlight->Pixel(left, kToolIconHeight), 0xFF0000u);
-  EXPECT_TRUE(HasColour(menuCanvas, kYellow));
+  EXPECT_TRUE(HasColour(Overlays().menuCanvas, kYellow));
 
   ScrollToolStrip(BackpackScreen().toolStripWidth - StripWindowWidth());
   DrawWithPointerAt(ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[kToolStripLastTopRow] + 2), TopRowY());
   EXPECT_FALSE(HasColour(BackpackScreen().toolStripHighlight, kYellow));
-  EXPECT_FALSE(HasColour(menuCanvas, kYellow));
+  EXPECT_FALSE(HasColour(Overlays().menuCanvas, kYellow));
 
   // Nor does the frame stay when the pointer goes from a tool to the list.
   DrawWithPointerAt(ScreenXOfStripColumn(BackpackScreen().toolStripRightEdge[kToolStripLastTopRow] - 3), TopRowY());
   ASSERT_TRUE(HasColour(BackpackScreen().toolStripHighlight, kYellow));
   DrawWithPointerAt(450, 300);
-  EXPECT_FALSE(HasColour(menuCanvas, kYellow));
+  EXPECT_FALSE(HasColour(Overlays().menuCanvas, kYellow));
 }
 
 TEST_F(BackpackScreenTest, TheArrowsScrollTheStripWithinItsEnds) {
@@ -305,13 +305,13 @@ TEST_F(BackpackScreenTest, AnUnchangedPanelIsNotDrawnAgainButAChangeOrOtherDrawi
   Build();
   DrawWithPointerAt(5, 5);
   DrawBackpackScreen();
-  const uint64_t idle = textOverlay->Revision();
+  const uint64_t idle = ScreenText().textOverlay->Revision();
   for (int i = 0; i < 3; ++i) DrawBackpackScreen();
-  EXPECT_EQ(textOverlay->Revision(), idle);
+  EXPECT_EQ(ScreenText().textOverlay->Revision(), idle);
 
   backpack.AddTool(TOOL_BANDAGE);
   DrawBackpackScreen();
-  EXPECT_NE(textOverlay->Revision(), idle);
+  EXPECT_NE(ScreenText().textOverlay->Revision(), idle);
   EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), 0);
 
   // Something else wiped the layer: the next frame puts the panel back.

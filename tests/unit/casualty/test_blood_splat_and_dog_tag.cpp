@@ -114,9 +114,9 @@ TEST_F(PropTest, TheDogTagGrowsForElevenFramesHoldsAHundredShrinksAwayAndCanCome
     EXPECT_EQ(tag.state, DOG_TAG_OFF);
   }
   // Drawn at (0.1, 0.1) of the 640 x 480 canvas and at pixel (200, 300), 55 x 27 at full size.
-  EXPECT_EQ(Rgb(menuCanvas, 64 + 50, 48 + 20), 0x00c800u);
-  EXPECT_EQ(Rgb(menuCanvas, 200 + 50, 300 + 20), 0x00c800u);
-  EXPECT_NE(Rgb(menuCanvas, 64 + 60, 48 + 20), 0x00c800u);
+  EXPECT_EQ(Rgb(Overlays().menuCanvas, 64 + 50, 48 + 20), 0x00c800u);
+  EXPECT_EQ(Rgb(Overlays().menuCanvas, 200 + 50, 300 + 20), 0x00c800u);
+  EXPECT_NE(Rgb(Overlays().menuCanvas, 64 + 60, 48 + 20), 0x00c800u);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST_F(DispositionTest, TheCallIsJudgedBySeverityForOwnSoldiersAndEnemiesAlwaysG
     patient.appearance = c.appearance;
     patient.currentWound = row;
     patient.score = 20;
-    const int32_t missionBefore = missionProgress.missionScore;
+    const int32_t missionBefore = Progress().missionScore;
     const int32_t reward = c.verdict == VERDICT_RIGHT ? 5 : 0;
 
     EXPECT_EQ(patient.JudgeDisposition(c.choice), c.unitState)
@@ -47,7 +47,7 @@ TEST_F(DispositionTest, TheCallIsJudgedBySeverityForOwnSoldiersAndEnemiesAlwaysG
     EXPECT_EQ(patient.verdict, c.verdict)
         << "appearance " << c.appearance << " severity " << c.severity << " choice " << c.choice;
     EXPECT_EQ(patient.score, 20 + reward);
-    EXPECT_EQ(missionProgress.missionScore, missionBefore + reward);
+    EXPECT_EQ(Progress().missionScore, missionBefore + reward);
   }
   // A choice that is neither call changes nothing.
   TreatedPatient patient;

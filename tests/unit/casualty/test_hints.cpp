@@ -141,24 +141,24 @@ TEST_F(HintTest, TheSameHintIsChargedOnceAtTheStepsOwnPointsAndAHintWithoutAStep
   GiveTracks(patient, nullptr, kTrack1, nullptr);
   patient.multipliers[1] = 3;  // the cost is the step's points, not what the track would pay
   patient.score = 20;
-  const int32_t mission = missionProgress.missionScore;
+  const int32_t mission = Progress().missionScore;
   BuildHint(patient);
   BuildHint(patient);
   EXPECT_EQ(patient.score, 13);
-  EXPECT_EQ(missionProgress.missionScore, mission - 7);
+  EXPECT_EQ(Progress().missionScore, mission - 7);
   EXPECT_EQ(Hints().lastChargedHintText, "Try Morphine to right elbow");
 
   GiveTracks(patient, nullptr, nullptr, nullptr);
   BuildHint(patient);
   EXPECT_EQ(patient.score, 13 - kPlainHintCost);
-  EXPECT_EQ(missionProgress.missionScore, mission - 7 - kPlainHintCost);
+  EXPECT_EQ(Progress().missionScore, mission - 7 - kPlainHintCost);
 }
 
 TEST_F(HintTest, FreeHintsAreSpentFirstOnePerNewText) {
   ChooseDifficulty(1);
   VitalsPatient patient;
   ASSERT_EQ(patient.freeHints, 3);
-  const int32_t mission = missionProgress.missionScore;
+  const int32_t mission = Progress().missionScore;
   const StepList* lists[] = {kTrack0Keeps, kTrack1, kTrack2, kTourniquetOff};
   for (const StepList* list : lists) {
     GiveTracks(patient, list, nullptr, nullptr);
@@ -167,20 +167,20 @@ TEST_F(HintTest, FreeHintsAreSpentFirstOnePerNewText) {
   }
   EXPECT_EQ(patient.freeHints, 0);
   EXPECT_EQ(patient.score, -2) << "the fourth new hint (the tourniquet, 2 points) is paid";
-  EXPECT_EQ(missionProgress.missionScore, mission - 2);
+  EXPECT_EQ(Progress().missionScore, mission - 2);
 }
 
 TEST_F(HintTest, NovicesAndTheDeveloperSwitchAskForFree) {
   ChooseDifficulty(0);
   VitalsPatient novice;
-  const int32_t mission = missionProgress.missionScore;
+  const int32_t mission = Progress().missionScore;
   GiveTracks(novice, kTrack0Keeps, nullptr, nullptr);
   BuildHint(novice);
   GiveTracks(novice, nullptr, nullptr, nullptr);
   BuildHint(novice);
   EXPECT_EQ(novice.freeHints, kUnlimitedFreeHints - 2);
   EXPECT_EQ(novice.score, 0);
-  EXPECT_EQ(missionProgress.missionScore, mission);
+  EXPECT_EQ(Progress().missionScore, mission);
 
   ChooseDifficulty(2);
   ForgetChargedHint();
@@ -191,7 +191,7 @@ TEST_F(HintTest, NovicesAndTheDeveloperSwitchAskForFree) {
   EXPECT_STREQ(BuildHint(patient), "Try Bandage to head");
   EXPECT_EQ(patient.freeHints, 1);
   EXPECT_EQ(patient.score, 0);
-  EXPECT_EQ(missionProgress.missionScore, mission);
+  EXPECT_EQ(Progress().missionScore, mission);
   EXPECT_TRUE(Hints().lastChargedHintText.empty());
   SetFreeHints(false);
   BuildHint(patient);

@@ -5,9 +5,9 @@
 
 #include "casualty_view/injury_props.h"
 #include "casualty_view/model_body.h"
+#include "shell/engine_setup.h"
 #include "shell/sound_table.h"
 #include "unit/casualty/prop_fixture.h"
-#include "shell/engine_setup.h"
 
 namespace kestrine {
 namespace {
@@ -131,9 +131,9 @@ TEST_F(PropTest, TheKnifeComesOutAlongItsPathThenTheWoundSpurtsAndTheKnifeStops)
 
 TEST_F(PropTest, AKnifeStartedWhileASaveIsReplayedStaysIn) {
   const auto patient = Build(54, 2);
-  replayingSave = 1;
+  SetReplayingSave(true);
   ObjectsOf(*patient).prop->Start();
-  replayingSave = 0;
+  SetReplayingSave(false);
   const Vec3 start = ObjectsOf(*patient).prop->model->LocalPosition();
   for (int frame = 0; frame < 30; ++frame) ObjectsOf(*patient).prop->Update();
   EXPECT_EQ(ObjectsOf(*patient).prop->model->LocalPosition(), start);

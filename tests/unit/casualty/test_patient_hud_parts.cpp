@@ -107,8 +107,8 @@ TEST_F(HudPartsTest, TheTrayHoldsTheCarriedTopToolsAndScrollsWithinItsStrip) {
   ClearTextOverlay();
   DrawToolTray(0);
   const int32_t trayX = 382 * 640 / 634, trayY = 348 * 480 / 455;
-  EXPECT_EQ(textOverlay->Pixel(trayX + 1, trayY + 1), toolTray.trayStrip->Pixel(1, 1));
-  EXPECT_EQ(textOverlay->Pixel(trayX + toolTray.trayWidth + 3, trayY + 1), 0xFF0000u);
+  EXPECT_EQ(ScreenText().textOverlay->Pixel(trayX + 1, trayY + 1), toolTray.trayStrip->Pixel(1, 1));
+  EXPECT_EQ(ScreenText().textOverlay->Pixel(trayX + toolTray.trayWidth + 3, trayY + 1), 0xFF0000u);
   int32_t scroll = 0;
   ScrollToolTray(scroll, +1, 5000);
   EXPECT_EQ(scroll, 0) << "a strip narrower than the window never scrolls";

@@ -88,7 +88,7 @@ TEST(SpeechQueue, FiveRequestsWaitAsCopiesAndEmptyNamesSixthRequestsAndReplaysAr
   for (int i = 0; i < 5; ++i) patient.QueueSpeech(SPEECH_WOUND_WRONG, "n" + std::to_string(i));
   EXPECT_EQ(patient.speechCount, 5);
   EXPECT_EQ(patient.speechQueue[4].name, "n3");
-  replayingSave = 1;
+  SetReplayingSave(true);
   Patient replayed;
   replayed.QueueSpeech(SPEECH_YELL, "x");
   EXPECT_EQ(replayed.speechCount, 0);

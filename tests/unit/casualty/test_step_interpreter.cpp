@@ -67,7 +67,7 @@ TEST_F(WoundTest, ASavedOrReplayedSideIsKeptWithoutDrawingAndABrokenSavedLineFal
   RecordingPatient replayed;
   replayed.side = 1;
   replayed.sideBits = kSideBits;
-  replayingSave = 1;
+  SetReplayingSave(true);
   const uint32_t before = RandomState();
   SetUpWound(replayed, row, nullptr);
   EXPECT_EQ(replayed.side, 1);
@@ -134,11 +134,11 @@ TEST_F(WoundTest, TheMaximumIsTheFindingsOnTheSlotsPlusBonusPlusFive) {
   const int32_t expected[][3] = {{WOUND_EVISCERATION, 5 + 5 + 20 + 5, 1}, {WOUND_FACE_LACERATIONS, 5 + 5 + 15 + 5, 2}};
   for (const auto& [type, maximum, bleed] : expected) {
     RecordingPatient patient;
-    const int32_t before = missionProgress.missionMaximum;
+    const int32_t before = Progress().missionMaximum;
     SetUpWound(patient, type, nullptr);
     EXPECT_EQ(patient.maxScore, maximum) << "row " << type;
     EXPECT_EQ(SumActivePoints(patient), maximum - WoundTypeTable[type].bonus - 5);
-    EXPECT_EQ(missionProgress.missionMaximum - before, maximum);
+    EXPECT_EQ(Progress().missionMaximum - before, maximum);
     EXPECT_EQ(patient.bleedRate, bleed);
     EXPECT_EQ(patient.activeSteps[0].tool, TOOL_GLOVE);
     EXPECT_EQ(patient.activeSteps[1].location, LOC_CHEST);
@@ -376,11 +376,11 @@ TEST_F(ApplyTest, ARightStepAdvancesMergesNextAndExtraAndScores) {
                            .flags = STEP_SETS_CONSCIOUS | STEP_SETS_CAN_SPEAK | STEP_SETS_MOVABLE};
   const TreatmentStep* cursor = kMixedFindings;
   int32_t multipliers[3] = {1, 1, 1};
-  const int32_t missionBefore = missionProgress.missionScore;
+  const int32_t missionBefore = Progress().missionScore;
   ApplyStep(patient, &cursor, &step, kNextFindings, kExtraFindings, 10, multipliers, 0);
   EXPECT_EQ(cursor, kNextFindings);
   EXPECT_EQ(patient.score, 10);
-  EXPECT_EQ(missionProgress.missionScore - missionBefore, 10);
+  EXPECT_EQ(Progress().missionScore - missionBefore, 10);
   EXPECT_STREQ(Slot(0).action, "next head");
   EXPECT_EQ(Slot(0).source, &step);
   EXPECT_STREQ(Slot(3).action, "next thigh");

@@ -100,26 +100,26 @@ class ToolLabelTest : public ToolScreenTest {
  protected:
   // The label box as the shared tip font measures it in bold.
   static int LabelWidth(int row) {
-    toolTip.text->SetStyleA(1);
-    const int w = toolTip.text->TextWidth(WidenText(ToolTable[row].name));
-    toolTip.text->SetStyleA(0);
+    ToolTips().toolTip.text->SetStyleA(1);
+    const int w = ToolTips().toolTip.text->TextWidth(WidenText(ToolTable[row].name));
+    ToolTips().toolTip.text->SetStyleA(0);
     return w + 6;
   }
-  static int LabelHeight(int row) { return toolTip.text->TextHeight(WidenText(ToolTable[row].name)) + 6; }
+  static int LabelHeight(int row) { return ToolTips().toolTip.text->TextHeight(WidenText(ToolTable[row].name)) + 6; }
 
-  static bool Black(int x, int y) { return textOverlay->Pixel(x, y) == 0u; }
+  static bool Black(int x, int y) { return ScreenText().textOverlay->Pixel(x, y) == 0u; }
   static int CountBlack() {
     int n = 0;
-    for (uint32_t p : textOverlay->Pixels()) n += p == 0u ? 1 : 0;
+    for (uint32_t p : ScreenText().textOverlay->Pixels()) n += p == 0u ? 1 : 0;
     return n;
   }
 };
 
 TEST_F(ToolLabelTest, EveryToolNameFitsOnOneLabelLine) {
-  toolTip.text->SetStyleA(1);
+  ToolTips().toolTip.text->SetStyleA(1);
   for (int row = 0; row < kToolCount; ++row)
-    EXPECT_LE(toolTip.text->TextWidth(WidenText(ToolTable[row].name)), 220) << ToolTable[row].name;
-  toolTip.text->SetStyleA(0);
+    EXPECT_LE(ToolTips().toolTip.text->TextWidth(WidenText(ToolTable[row].name)), 220) << ToolTable[row].name;
+  ToolTips().toolTip.text->SetStyleA(0);
 }
 
 TEST_F(ToolLabelTest, TheFramedBoxLandsAtItsPixelOrFractionOfTheScreenAndEndsTenPixelsBeforeTheRightEdge) {
@@ -146,12 +146,12 @@ TEST_F(ToolLabelTest, TheFramedBoxLandsAtItsPixelOrFractionOfTheScreenAndEndsTen
 }
 
 TEST_F(ToolLabelTest, ALabelTakesOverTheTipBoxAndLeavesTheTipFontPlain) {
-  toolTip.Show(10, 10, "A rather long tool-tip that wraps over several lines of the box", 1);
-  ASSERT_EQ(toolTipDeferred, 1);
+  ShowToolTip(10, 10, "A rather long tool-tip that wraps over several lines of the box", 1);
+  ASSERT_EQ(ToolTips().toolTipDeferred, 1);
   ClearTextOverlay();
   DrawToolLabels(TOOL_GLOVE, 200, 300);
-  EXPECT_EQ(toolTipDeferred, 0);
-  EXPECT_FALSE(toolTip.text->Bold());
+  EXPECT_EQ(ToolTips().toolTipDeferred, 0);
+  EXPECT_FALSE(ToolTips().toolTip.text->Bold());
   // Nothing of the longer tip shows inside or beside the label's box.
   const int w = LabelWidth(TOOL_GLOVE), h = LabelHeight(TOOL_GLOVE);
   for (int y = 300 + 1; y < 300 + h - 1; ++y)

@@ -31,7 +31,7 @@ class TreatmentOracleTest : public ApplyToolTest {
  protected:
   void SetUp() override {
     ApplyToolTest::SetUp();
-    textOverlay = Engine().engineRoot->CreateBitmap(640, 480);
+    UseTextOverlay(Engine().engineRoot->CreateBitmap(640, 480));
   }
 };
 
@@ -159,7 +159,7 @@ TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryThreatInMarchOrderInTime
           const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level) +
                                     ", a hint every " + std::to_string(clickMs / 1000) + " s";
           ForgetChargedHint();
-          const int32_t missionBefore = missionProgress.missionScore;
+          const int32_t missionBefore = Progress().missionScore;
           const HintRun run = FollowHints(patient, clickMs);
           if (ThreatCount(oracle) > 0) {
             CheckMarchOrder(run, oracle, where);
@@ -180,7 +180,7 @@ TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryThreatInMarchOrderInTime
           // The points add up to the table's maximum: arithmetic only, no medical claim rests on it.
           if (clickMs == kClickEveryMs[0]) {
             EXPECT_EQ(patient.score + run.charged + run.kitPaid, patient.maxScore) << where << run.Transcript();
-            EXPECT_EQ(missionProgress.missionScore - missionBefore + run.charged, patient.maxScore) << where;
+            EXPECT_EQ(Progress().missionScore - missionBefore + run.charged, patient.maxScore) << where;
           }
           const bool deteriorates = wound.deadlines[0] != 0 || wound.deadlines[1] != 0 || wound.deadlines[2] != 0;
           if (deteriorates) {
@@ -259,14 +259,14 @@ TEST_F(TreatmentOracleTest, HarmfulMovesHarmBeforeDuringAndAfterShock) {
           // A blanket or splint in the way keeps the move from being made at all.
           if (FindBlocker(patient, move.tool, parts.front()) != nullptr) continue;
           const int32_t scoreBefore = patient.score;
-          const int32_t missionBefore = missionProgress.missionScore;
+          const int32_t missionBefore = Progress().missionScore;
           const int32_t wrongBefore = patient.wrongActions.count;
           const int32_t doneBefore = patient.doneSteps.count;
           const int32_t mistakesBefore = patient.mistakes;
           patient.ApplyTool(move.tool, parts.front(), 0, 0, 0);
           ++tried;
           EXPECT_LE(patient.score, scoreBefore) << where << ": it pays";
-          EXPECT_LE(missionProgress.missionScore, missionBefore) << where << ": it pays the mission";
+          EXPECT_LE(Progress().missionScore, missionBefore) << where << ": it pays the mission";
           ASSERT_EQ(patient.wrongActions.count, wrongBefore + 1) << where << ": not taken as a wrong move";
           // Harm, not merely a move he did not need: the step says it hurts him, or it counts as a mistake.
           const TreatmentStep* logged = patient.wrongActions.entries[wrongBefore].step;

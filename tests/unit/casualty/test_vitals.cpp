@@ -24,8 +24,8 @@ class VitalsTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    textOverlay = Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight);
-    textOverlay->Clear(kKey.r, kKey.g, kKey.b);
+    UseTextOverlay(Engine().engineRoot->CreateBitmap(Engine().screenWidth, Engine().screenHeight));
+    ScreenText().textOverlay->Clear(kKey.r, kKey.g, kKey.b);
   }
 
   // A patient with wound 0 (no deadlines of its own) and the deadlines a test gives him, in ms.
@@ -41,7 +41,7 @@ class VitalsTest : public WoundTest {
     while (patient.clockMs <= untilMs) UpdateVitals(patient, kMaxVitalsStepMs);
   }
 
-  static engine::Color At(int x, int y) { return textOverlay->PixelColor(x, y); }
+  static engine::Color At(int x, int y) { return ScreenText().textOverlay->PixelColor(x, y); }
 };
 
 // ---- the clock ----
@@ -267,11 +267,11 @@ TEST_F(VitalsTest, TheBarShowsTheShareOfTimeLeftRedOnABlackBoxAndTheSkullForTheD
 TEST_F(VitalsTest, NothingIsDrawnWhileASaveIsReplayed) {
   VitalsPatient patient;
   SetUpWound(patient, WOUND_EVISCERATION, nullptr);
-  replayingSave = 1;
+  SetReplayingSave(true);
   RunShownPatientClock(patient, 100);
   EXPECT_EQ(patient.clockMs, 100) << "the clock still runs";
   EXPECT_EQ(At(kBarLeft, kBarTop), kKey);
-  replayingSave = 0;
+  SetReplayingSave(false);
   RunShownPatientClock(patient, 100);
   EXPECT_EQ(At(kBarLeft, kBarTop), kBarRed);
 }

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
@@ -58,14 +58,14 @@ TEST_F(WoundContentTest, EveryHarmfulMoveOfAWoundCostsItsPointsAndIsLoggedAsWron
       const std::string where = Describe(row, patient) + ", \"" + harm.step->action + "\"";
       const int32_t cost = -harm.step->points * patient.multipliers[harm.track];
       const int32_t scoreBefore = patient.score;
-      const int32_t missionBefore = missionProgress.missionScore;
+      const int32_t missionBefore = Progress().missionScore;
 
       ASSERT_TRUE(ApplyStepOf(patient, harm.step->tool, *harm.step, true)) << where << ": cannot be done";
       ++harmsTried;
 
       EXPECT_GT(cost, 0) << where << ": a harmful move must cost something";
       EXPECT_EQ(patient.score, scoreBefore - cost) << where;
-      EXPECT_EQ(missionProgress.missionScore, missionBefore - cost) << where;
+      EXPECT_EQ(Progress().missionScore, missionBefore - cost) << where;
       ASSERT_EQ(patient.wrongActions.count, 1) << where;
       EXPECT_EQ(patient.wrongActions.entries[0].step, harm.step) << where;
       EXPECT_EQ(patient.doneSteps.count, 0) << where;
@@ -295,7 +295,8 @@ struct NamedDose {
 std::vector<NamedDose> DosesNamed(const std::string& text) {
   std::vector<NamedDose> doses;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(text[i])) || (i > 0 && std::isalnum(static_cast<unsigned char>(text[i - 1])))) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i])) ||
+        (i > 0 && std::isalnum(static_cast<unsigned char>(text[i - 1])))) {
       continue;
     }
     size_t end = i;
@@ -333,8 +334,7 @@ TEST(WoundContentRules, EveryShownTextNamesItsOwnToolAPlaceItCanHaveAndRealDoses
         << Where(s) << ": the chart names another tool than the step's";
     if (to != std::string::npos) {
       const BodyLocation named = PlaceNamed(head.substr(to + 4));
-      EXPECT_TRUE(RegionsOverlap(named, step.location))
-          << Where(s) << ": the chart names a place the step cannot have";
+      EXPECT_TRUE(RegionsOverlap(named, step.location)) << Where(s) << ": the chart names a place the step cannot have";
     }
     // The first wound's lines are kept word for word as they were first written (its 10 mg morphine too).
     for (const std::string& text : {action, std::string(step.remark)}) {

@@ -30,7 +30,7 @@ class ToolScreenTest : public BackpackTest {
     UseEngine(Engine().engineRoot, stage, stage->GetCamera());
     CreateTextOverlay();
     CreateOverlays();
-    toolTip.Create();
+    CreateToolTip();
   }
 
   void WriteSheet() { tree_.WriteBmp("images/tools/toolsprites.qjp", 256, 240, SheetPixel); }

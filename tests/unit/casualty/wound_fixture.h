@@ -94,10 +94,7 @@ class VitalsPatient : public RecordingPatient {
 };
 
 // Puts the mission score and maximum at known values.
-inline void SetMissionScores(int32_t score, int32_t maximum) {
-  missionProgress.missionScore = score;
-  missionProgress.missionMaximum = maximum;
-}
+inline void SetMissionScores(int32_t score, int32_t maximum) { SetMissionScore(score, maximum); }
 
 class WoundTest : public ::testing::Test {
  protected:

@@ -31,14 +31,14 @@ static_assert(ValidButtonTable(kOnTheColumn));
 TEST(MenuButtons, AButtonsIndexIsItsNameWhateverOrderTheTableListsThemIn) {
   ClearHotspots();
   AddButtons(kBottomUp);
-  ASSERT_EQ(MenuHotspots.count, 3);
+  ASSERT_EQ(Hotspots().MenuHotspots.count, 3);
   // FIRST at x 100..120, SECOND the empty rectangle at the origin, THIRD at x 300..320.
-  EXPECT_EQ(MenuHotspots.entries[FIRST].x0, 100);
-  EXPECT_EQ(MenuHotspots.entries[FIRST].x1, 120);
-  EXPECT_EQ(MenuHotspots.entries[SECOND].x0, 0);
-  EXPECT_EQ(MenuHotspots.entries[SECOND].x1, 0);
-  EXPECT_EQ(MenuHotspots.entries[THIRD].x0, 300);
-  EXPECT_EQ(MenuHotspots.entries[THIRD].y1, 10);
+  EXPECT_EQ(Hotspots().MenuHotspots.entries[FIRST].x0, 100);
+  EXPECT_EQ(Hotspots().MenuHotspots.entries[FIRST].x1, 120);
+  EXPECT_EQ(Hotspots().MenuHotspots.entries[SECOND].x0, 0);
+  EXPECT_EQ(Hotspots().MenuHotspots.entries[SECOND].x1, 0);
+  EXPECT_EQ(Hotspots().MenuHotspots.entries[THIRD].x0, 300);
+  EXPECT_EQ(Hotspots().MenuHotspots.entries[THIRD].y1, 10);
   ClearHotspots();
 }
 

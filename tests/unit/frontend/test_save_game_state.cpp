@@ -33,7 +33,7 @@ class SaveGameState : public ::testing::Test {
     UseEngine(engine::CreateEngineRoot("headless"));
     engine::CoreOf(*Engine().engineRoot).SetTraceToStderr(false);
     UseEngine(Engine().engineRoot, Engine().engineRoot->CreateStage());
-    soldierIconImage = Engine().engineRoot->CreateBitmap(16, 16);
+    UseSoldierIcon(Engine().engineRoot->CreateBitmap(16, 16));
   }
   void TearDown() override { ResetProgramState(); }
 
@@ -97,12 +97,12 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
 
   ApplySavedCampaign(save);
   // The debriefing adds the mission to these when it is built.
-  EXPECT_EQ(missionProgress.campaignScore, 620);
-  EXPECT_EQ(missionProgress.campaignMaximum, 900);
+  EXPECT_EQ(Progress().campaignScore, 620);
+  EXPECT_EQ(Progress().campaignMaximum, 900);
   ASSERT_EQ(Report().reportLineCount, 3);
   EXPECT_STREQ(Report().reportLines[0], "\x01Score");
   EXPECT_EQ(Outcome().loserEnding, 0);
-  EXPECT_EQ(musicVolume, 30);
+  EXPECT_EQ(Sounds().musicVolume, 30);
 
   save.reportLines.pop_back();
   save.mission = 12;
@@ -113,7 +113,7 @@ TEST_F(SaveGameState, ALoadedDebriefingTakesItsMissionOutOfTheCampaignAndReadsTh
 }
 
 TEST_F(SaveGameState, ReplayAppliesEachActionAtItsTimeAndEndsForAPausedPatient) {
-  replayingSave = 1;
+  SetReplayingSave(true);
   SavedPatient saved;
   saved.verdict = VERDICT_WRONG;
   saved.actions = {{TOOL_SCISSORS, PART_ABDOMEN, 1250, 1}, {TOOL_GLOVE, PART_HEAD, 4030, 1}};
@@ -138,12 +138,12 @@ TEST_F(SaveGameState, ReplayAppliesEachActionAtItsTimeAndEndsForAPausedPatient) 
   // A right call made before the save earns its points again on the rebuilt patient.
   Patient judged;
   SetUpWound(judged, WOUND_EVISCERATION, nullptr);
-  const int32_t before = missionProgress.missionScore;
+  const int32_t before = Progress().missionScore;
   ReplaySavedPatient(judged, SavedPatient{.verdict = VERDICT_RIGHT, .actions = {}});
   EXPECT_EQ(judged.verdict, VERDICT_RIGHT);
   EXPECT_EQ(judged.score, 5);
-  EXPECT_EQ(missionProgress.missionScore - before, 5);
-  replayingSave = 0;
+  EXPECT_EQ(Progress().missionScore - before, 5);
+  SetReplayingSave(false);
 }
 
 }  // namespace

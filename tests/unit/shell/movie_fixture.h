@@ -84,7 +84,7 @@ class PlayerWatch {
 
   void Tick() {
     if (!moviePlayer.playing) return;
-    const int entry = movieNextIndex - 1;
+    const int entry = MovieQueue().movieNextIndex - 1;
     MovieSeen& seen = seen_[entry];
     if (seen.first < 0) seen.first = moviePlayer.currentTime;
     seen.last = moviePlayer.currentTime;

@@ -28,12 +28,14 @@ class AssetLoaderTest : public testing::AssetTest {
     CreateOverlays();
   }
 
-  static size_t Frames(int slot) { return soundTable[slot]->Pcm().Frames(); }
-  static int BarLength() { return testing::FindColour(fullScreenOverlay, testing::Rgb(200, 200, 0)).Width(); }
+  static size_t Frames(int slot) { return Sounds().soundTable[slot]->Pcm().Frames(); }
+  static int BarLength() {
+    return testing::FindColour(Overlays().fullScreenOverlay, testing::Rgb(200, 200, 0)).Width();
+  }
 };
 
 TEST_F(AssetLoaderTest, MissionLoadsPickTheMusicPairByMissionNumberAndChatterAfterTheTip) {
-  sharedAssetsLoaded = 1;  // a later mission load: only music and chatter
+  SetSharedAssetsLoaded(true);  // a later mission load: only music and chatter
   const struct {
     int mission;
     size_t pair;
@@ -57,38 +59,39 @@ TEST_F(AssetLoaderTest, MissionLoadsPickTheMusicPairByMissionNumberAndChatterAft
 TEST_F(AssetLoaderTest, FirstLoadStepsTheBarByTwoForEveryImageAndSound) {
   tree_.WriteBmp("images\\sldricon.qpg", 8, 8, 0, 0, 0);
   LoadAllAssets();
-  EXPECT_EQ(sharedAssetsLoaded, 1);
-  EXPECT_EQ(loadingStep, 2.0);
+  EXPECT_EQ(Assets().sharedAssetsLoaded, 1);
+  EXPECT_EQ(Assets().loadingStep, 2.0);
   // 26 shared images and 33 sounds move the bar; the quiet sounds and the music do not.
-  EXPECT_DOUBLE_EQ(loadingProgress, 59 * 2.0);
+  EXPECT_DOUBLE_EQ(Assets().loadingProgress, 59 * 2.0);
   EXPECT_EQ(BarLength(), 118);
 
   for (int slot = 2; slot < kSoundSlotCount; ++slot)
-    EXPECT_EQ(soundTable.IsLoaded(slot), slot != SOUND_BRIEFING_SPEECH) << slot;
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(markerImages[i]) << i;
-  for (int i = 0; i < 15; ++i) EXPECT_EQ(static_cast<bool>(levelTextures[i]), i < 14) << i;
-  EXPECT_TRUE(gridBitmap && extractionMarkerImage && wreckImage && soldierIconImage && gridMaskImage &&
-              crosshairImage && roofBreakImage && kiaImage && explosionSprite);
+    EXPECT_EQ(Sounds().soundTable.IsLoaded(slot), slot != SOUND_BRIEFING_SPEECH) << slot;
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(Assets().markerImages[i]) << i;
+  for (int i = 0; i < 15; ++i) EXPECT_EQ(static_cast<bool>(Assets().levelTextures[i]), i < 14) << i;
+  EXPECT_TRUE(Assets().gridBitmap && Assets().extractionMarkerImage && Assets().wreckImage &&
+              Assets().soldierIconImage && Assets().gridMaskImage && Assets().crosshairImage &&
+              Assets().roofBreakImage && Assets().kiaImage && Explosion().explosionSprite);
   // Keyed and unkeyed images; the file's own picture, not a placeholder.
-  EXPECT_EQ(*gridBitmap->ColorKey(), (engine::Color{255, 0, 0}));
-  EXPECT_EQ(*crosshairImage->ColorKey(), (engine::Color{0, 255, 0}));
-  EXPECT_FALSE(kiaImage->ColorKey().has_value());
-  EXPECT_EQ(soldierIconImage->GetWidth(), 8);
+  EXPECT_EQ(*Assets().gridBitmap->ColorKey(), (engine::Color{255, 0, 0}));
+  EXPECT_EQ(*Assets().crosshairImage->ColorKey(), (engine::Color{0, 255, 0}));
+  EXPECT_FALSE(Assets().kiaImage->ColorKey().has_value());
+  EXPECT_EQ(Assets().soldierIconImage->GetWidth(), 8);
 }
 
 TEST_F(AssetLoaderTest, LaterLoadsReplaceOnlyTheMusicAndChatterAndStepTheBarByFive) {
   LoadAllAssets();
-  engine::EngineRef<engine::EngineSound> oldMusic = soundTable[SOUND_OVERHEAD_MUSIC];
-  const engine::EngineSound* ambience = soundTable[SOUND_AMBIENCE].Get();
+  engine::EngineRef<engine::EngineSound> oldMusic = Sounds().soundTable[SOUND_OVERHEAD_MUSIC];
+  const engine::EngineSound* ambience = Sounds().soundTable[SOUND_AMBIENCE].Get();
   EndMission(END_TIME_OUT);
 
   LoadAllAssets();
-  EXPECT_NE(soundTable[SOUND_OVERHEAD_MUSIC].Get(), oldMusic.Get());
+  EXPECT_NE(Sounds().soundTable[SOUND_OVERHEAD_MUSIC].Get(), oldMusic.Get());
   EXPECT_EQ(oldMusic->RefCount(), 1);  // the table let go of the last mission's music
-  EXPECT_EQ(soundTable[SOUND_AMBIENCE].Get(), ambience);
+  EXPECT_EQ(Sounds().soundTable[SOUND_AMBIENCE].Get(), ambience);
   EXPECT_EQ(Outcome().missionEndFlag, 0);
-  EXPECT_EQ(loadingStep, 5.0);
-  EXPECT_DOUBLE_EQ(loadingProgress, 0.0);
+  EXPECT_EQ(Assets().loadingStep, 5.0);
+  EXPECT_DOUBLE_EQ(Assets().loadingProgress, 0.0);
 }
 
 TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {
@@ -99,26 +102,26 @@ TEST_F(AssetLoaderTest, MenuImagesLoadWithTheTicksAndShowTheDisclaimer) {
   CreateTextOverlay();
   LoadMenuImages();
 
-  EXPECT_EQ(loadingStep, 2.0);
-  ASSERT_TRUE(fullScreenOverlay);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240), (engine::Color{20, 40, 200}));
-  EXPECT_TRUE(disclaimerImage && openingImage && menuBarsImage && mainButtonImage && pauseMenuImage && quitScreenImage);
-  for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(medalImages[i]) << i;
-  for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(badgeImages[j]) << j;
-  ASSERT_TRUE(soundTable.IsLoaded(SOUND_TICK_CLICK) && soundTable.IsLoaded(SOUND_TICK_HOVER));
+  EXPECT_EQ(Assets().loadingStep, 2.0);
+  ASSERT_TRUE(Overlays().fullScreenOverlay);
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(320, 240), (engine::Color{20, 40, 200}));
+  EXPECT_TRUE(Assets().disclaimerImage && Assets().openingImage && Assets().menuBarsImage && Assets().mainButtonImage &&
+              Assets().pauseMenuImage && Assets().quitScreenImage);
+  for (int i = 0; i < kMedalImageCount; ++i) EXPECT_TRUE(Assets().medalImages[i]) << i;
+  for (int j = 0; j < kBadgeImageCount; ++j) EXPECT_TRUE(Assets().badgeImages[j]) << j;
+  ASSERT_TRUE(Sounds().soundTable.IsLoaded(SOUND_TICK_CLICK) && Sounds().soundTable.IsLoaded(SOUND_TICK_HOVER));
   EXPECT_EQ(Frames(SOUND_TICK_CLICK), 30u);
   EXPECT_EQ(Frames(SOUND_TICK_HOVER), 40u);
   EXPECT_EQ(DebugLog().find("missing asset: sounds\\SFX\\tick"), std::string::npos);
 }
 
 TEST_F(AssetLoaderTest, PollingStepsAdvanceTheBarOncePerLoadedAsset) {
-  loadingStep = 3.0;
-  loadingProgress = 4.0;
+  SetLoadingBar(4.0, 3.0);
   EXPECT_TRUE(WaitForAsset(Engine().engineRoot->CreateBitmap(4, 4)));
   tree_.WriteWav("sounds\\a.qwv", 10);
   EXPECT_TRUE(WaitForSound(Engine().engineRoot->LoadSound(L"sounds\\a.qwv", 1)));
   EXPECT_TRUE(WaitForModel(Engine().engineRoot->CreateObject()));
-  EXPECT_DOUBLE_EQ(loadingProgress, 13.0);
+  EXPECT_DOUBLE_EQ(Assets().loadingProgress, 13.0);
   EXPECT_EQ(BarLength(), 13);
 }
 
@@ -127,9 +130,9 @@ TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
   tree_.WriteBytes("sprites\\explo1\\index.qtxt", "a.qpg\n");
   LoadAllAssets();
   LoadMenuImages();
-  engine::EngineRef<engine::EngineBitmap> kia = kiaImage;
-  engine::EngineRef<engine::EngineSound> blast = soundTable[SOUND_GRENADE_BLAST];
-  engine::EngineRef<engine::EngineBitmap> frame = explosionFrames[0];
+  engine::EngineRef<engine::EngineBitmap> kia = Assets().kiaImage;
+  engine::EngineRef<engine::EngineSound> blast = Sounds().soundTable[SOUND_GRENADE_BLAST];
+  engine::EngineRef<engine::EngineBitmap> frame = Explosion().explosionFrames[0];
   LoadToolSprites();      // the sheet, as the backpack screen loads it
   BuildBackpackScreen();  // the strip's highlight frame
   ASSERT_TRUE(ToolImages().toolSpriteSheet && BackpackScreen().toolStripHighlight && ToolImages().toolSpritesLoaded);
@@ -139,15 +142,17 @@ TEST_F(AssetLoaderTest, ReleaseAssetsLetsGoOfEverySharedReference) {
   EXPECT_EQ(blast->RefCount(), 1);
   ASSERT_TRUE(frame);
   EXPECT_EQ(frame->RefCount(), 1);
-  for (int slot = 0; slot < kSoundSlotCount; ++slot) EXPECT_FALSE(soundTable[slot]) << slot;
-  EXPECT_FALSE(gridBitmap || extractionMarkerImage || wreckImage || soldierIconImage || gridMaskImage ||
-               crosshairImage || roofBreakImage || kiaImage || disclaimerImage || openingImage || menuBarsImage ||
-               mainButtonImage || pauseMenuImage || quitScreenImage || explosionSprite);
-  for (const auto& image : markerImages) EXPECT_FALSE(image);
-  for (const auto& image : levelTextures) EXPECT_FALSE(image);
-  for (const auto& image : medalImages) EXPECT_FALSE(image);
-  for (const auto& image : badgeImages) EXPECT_FALSE(image);
-  for (const auto& image : explosionFrames) EXPECT_FALSE(image);
+  for (int slot = 0; slot < kSoundSlotCount; ++slot) EXPECT_FALSE(Sounds().soundTable[slot]) << slot;
+  EXPECT_FALSE(Assets().gridBitmap || Assets().extractionMarkerImage || Assets().wreckImage ||
+               Assets().soldierIconImage || Assets().gridMaskImage || Assets().crosshairImage ||
+               Assets().roofBreakImage || Assets().kiaImage || Assets().disclaimerImage || Assets().openingImage ||
+               Assets().menuBarsImage || Assets().mainButtonImage || Assets().pauseMenuImage ||
+               Assets().quitScreenImage || Explosion().explosionSprite);
+  for (const auto& image : Assets().markerImages) EXPECT_FALSE(image);
+  for (const auto& image : Assets().levelTextures) EXPECT_FALSE(image);
+  for (const auto& image : Assets().medalImages) EXPECT_FALSE(image);
+  for (const auto& image : Assets().badgeImages) EXPECT_FALSE(image);
+  for (const auto& image : Explosion().explosionFrames) EXPECT_FALSE(image);
   EXPECT_NO_THROW(ReleaseAssets());  // twice is harmless
 }
 

@@ -25,49 +25,52 @@ class ExplosionTest : public testing::AssetTest {
   }
   void LoadBlastSound() {
     tree_.WriteWav("sounds\\sfx\\GrenExplod1.qwv", 3000);
-    soundTable[SOUND_GRENADE_BLAST] = Engine().engineRoot->LoadSound(L"sounds\\sfx\\GrenExplod1.qwv", 1);
+    SetSoundSlot(SOUND_GRENADE_BLAST, Engine().engineRoot->LoadSound(L"sounds\\sfx\\GrenExplod1.qwv", 1));
   }
-  static int Opacity() { return explosionSprite->mesh->FindFace(L"front")->opacity; }
-  static const engine::EngineBitmap* ShownFrame() { return explosionSprite->mesh->FindFace(L"front")->image.Get(); }
-  static bool OnStage() { return Engine().engineStage->Contains(explosionSprite->object.Get()); }
+  static int Opacity() { return Explosion().explosionSprite->mesh->FindFace(L"front")->opacity; }
+  static const engine::EngineBitmap* ShownFrame() {
+    return Explosion().explosionSprite->mesh->FindFace(L"front")->image.Get();
+  }
+  static bool OnStage() { return Engine().engineStage->Contains(Explosion().explosionSprite->object.Get()); }
 };
 
 TEST_F(ExplosionTest, AnIndexGivesAtMostEighteenFramesAndEachLoadReplacesTheLast) {
   WriteIndex(20);
   InitExplosion();
-  ASSERT_TRUE(explosionSprite);
-  EXPECT_EQ(explosionSprite->frames, kMaxExplosionFrames);
+  ASSERT_TRUE(Explosion().explosionSprite);
+  EXPECT_EQ(Explosion().explosionSprite->frames, kMaxExplosionFrames);
   for (int i = 0; i < kMaxExplosionFrames; ++i) {
-    ASSERT_TRUE(explosionFrames[i]) << i;
-    EXPECT_EQ(*explosionFrames[i]->ColorKey(), (engine::Color{255, 255, 255}));
-    EXPECT_EQ(explosionFrames[i]->PixelColor(0, 0), (engine::Color{200, static_cast<uint8_t>(101 + i), 20})) << i;
+    ASSERT_TRUE(Explosion().explosionFrames[i]) << i;
+    EXPECT_EQ(*Explosion().explosionFrames[i]->ColorKey(), (engine::Color{255, 255, 255}));
+    EXPECT_EQ(Explosion().explosionFrames[i]->PixelColor(0, 0), (engine::Color{200, static_cast<uint8_t>(101 + i), 20}))
+        << i;
   }
   EXPECT_EQ(DebugLog().find("missing asset"), std::string::npos);
-  EXPECT_FLOAT_EQ(explosionFrameReciprocal, 1.0f / 18.0f);
-  EXPECT_FLOAT_EQ(explosionFadeStart, 18 * 0.6f);
+  EXPECT_FLOAT_EQ(Explosion().explosionFrameReciprocal, 1.0f / 18.0f);
+  EXPECT_FLOAT_EQ(Explosion().explosionFadeStart, 18 * 0.6f);
   // The new sprite waits hidden, off the stage, above the origin.
-  EXPECT_EQ(explosionSprite->visible, 0);
+  EXPECT_EQ(Explosion().explosionSprite->visible, 0);
   EXPECT_FALSE(OnStage());
-  const engine::Vec3 at = explosionSprite->object->LocalPosition();
+  const engine::Vec3 at = Explosion().explosionSprite->object->LocalPosition();
   EXPECT_EQ(std::vector<float>({at.x, at.y, at.z}), std::vector<float>({0.0f, 5.0f, 0.0f}));
 
   // A shorter list drops the frames of the longer one; an empty one gives an explosion that hides at once.
   WriteIndex(5);
   engine::CoreOf(*Engine().engineRoot).Paths().Invalidate();
   InitExplosion();
-  EXPECT_EQ(explosionSprite->frames, 5);
-  EXPECT_TRUE(explosionFrames[4]);
-  EXPECT_FALSE(explosionFrames[5]);
+  EXPECT_EQ(Explosion().explosionSprite->frames, 5);
+  EXPECT_TRUE(Explosion().explosionFrames[4]);
+  EXPECT_FALSE(Explosion().explosionFrames[5]);
   tree_.WriteBytes("sprites\\explo1\\index.qtxt", "");
   engine::CoreOf(*Engine().engineRoot).Paths().Invalidate();
   InitExplosion();
-  EXPECT_EQ(explosionSprite->frames, 0);
-  EXPECT_FLOAT_EQ(explosionFrameReciprocal, 0.0f);
+  EXPECT_EQ(Explosion().explosionSprite->frames, 0);
+  EXPECT_FLOAT_EQ(Explosion().explosionFrameReciprocal, 0.0f);
   StartExplosion(0, 0, 0);
   EXPECT_FALSE(OnStage());
   ReleaseExplosion();
-  EXPECT_FALSE(explosionSprite);
-  for (const auto& frame : explosionFrames) EXPECT_FALSE(frame);
+  EXPECT_FALSE(Explosion().explosionSprite);
+  for (const auto& frame : Explosion().explosionFrames) EXPECT_FALSE(frame);
 }
 
 TEST_F(ExplosionTest, AFrameNamedOutsideTheDataTreeIsRefusedAndNotCounted) {
@@ -79,11 +82,12 @@ TEST_F(ExplosionTest, AFrameNamedOutsideTheDataTreeIsRefusedAndNotCounted) {
                    "f1.qpg\n..\\..\\outside.qpg\n../../outside.qpg\n/etc/hostname\n\\outside.qpg\n"
                    "C:\\outside.qpg\nsub\\..\\..\\..\\outside.qpg\nf2.qpg\n");
   InitExplosion();
-  ASSERT_EQ(explosionSprite->frames, 2);
-  EXPECT_EQ(explosionFrames[1]->PixelColor(0, 0), (engine::Color{200, 102, 20}));
+  ASSERT_EQ(Explosion().explosionSprite->frames, 2);
+  EXPECT_EQ(Explosion().explosionFrames[1]->PixelColor(0, 0), (engine::Color{200, 102, 20}));
   const std::string log = DebugLog();
   size_t refused = 0;
-  for (size_t at = log.find("refused frame"); at != std::string::npos; at = log.find("refused frame", at + 1)) ++refused;
+  for (size_t at = log.find("refused frame"); at != std::string::npos; at = log.find("refused frame", at + 1))
+    ++refused;
   EXPECT_EQ(refused, 6u) << log;
   EXPECT_EQ(log.find("outside.qpg"), std::string::npos) << log;
 }
@@ -97,8 +101,8 @@ TEST_F(ExplosionTest, NothingHappensBeforeAnyStartOrWithNoExplosionLoaded) {
   InitExplosion();
   AdvanceExplosionFrame();
   AdvanceExplosionFrame();
-  EXPECT_FALSE(soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
-  EXPECT_EQ(explosionFrameIndex, 0);
+  EXPECT_FALSE(Sounds().soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
+  EXPECT_EQ(Explosion().explosionFrameIndex, 0);
   EXPECT_FALSE(OnStage());
   EXPECT_EQ(ShownFrame(), nullptr);
 }
@@ -109,16 +113,16 @@ TEST_F(ExplosionTest, TenFramesRiseAndFadeOverTheLastThreeAndHideOnTheEleventhCa
   InitExplosion();
 
   StartExplosion(4.0f, 1.0f, -6.0f);  // the first call comes with the start
-  EXPECT_TRUE(soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
+  EXPECT_TRUE(Sounds().soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
   EXPECT_TRUE(OnStage());
-  EXPECT_EQ(ShownFrame(), explosionFrames[0].Get());
+  EXPECT_EQ(ShownFrame(), Explosion().explosionFrames[0].Get());
   std::vector<int> opacities{Opacity()};
-  std::vector<engine::Vec3> places{explosionSprite->object->LocalPosition()};
+  std::vector<engine::Vec3> places{Explosion().explosionSprite->object->LocalPosition()};
   for (int call = 2; call <= 10; ++call) {
     AdvanceExplosionFrame();
-    EXPECT_EQ(ShownFrame(), explosionFrames[call - 1].Get()) << call;
+    EXPECT_EQ(ShownFrame(), Explosion().explosionFrames[call - 1].Get()) << call;
     opacities.push_back(Opacity());
-    places.push_back(explosionSprite->object->LocalPosition());
+    places.push_back(Explosion().explosionSprite->object->LocalPosition());
   }
   EXPECT_EQ(opacities, (std::vector<int>{255, 255, 255, 255, 255, 255, 255, 50, 25, 0}));
   // One step of 0.2 along the object's own forward axis per frame, the first one with the start.
@@ -129,10 +133,10 @@ TEST_F(ExplosionTest, TenFramesRiseAndFadeOverTheLastThreeAndHideOnTheEleventhCa
 
   AdvanceExplosionFrame();  // the 11th
   EXPECT_FALSE(OnStage());
-  EXPECT_EQ(explosionSprite->visible, 0);
+  EXPECT_EQ(Explosion().explosionSprite->visible, 0);
   EXPECT_EQ(Opacity(), 0);
   AdvanceExplosionFrame();  // hidden: nothing more
-  EXPECT_EQ(explosionFrameIndex, 11);
+  EXPECT_EQ(Explosion().explosionFrameIndex, 11);
 }
 
 TEST_F(ExplosionTest, ASecondStartRestartsAtTheNewPlaceAndHideStopsIt) {
@@ -141,17 +145,17 @@ TEST_F(ExplosionTest, ASecondStartRestartsAtTheNewPlaceAndHideStopsIt) {
   InitExplosion();
   StartExplosion(0, 0, 0);
   for (int i = 0; i < 4; ++i) AdvanceExplosionFrame();
-  soundTable[SOUND_GRENADE_BLAST]->Stop();
+  Sounds().soundTable[SOUND_GRENADE_BLAST]->Stop();
   StartExplosion(10.0f, 0.0f, 10.0f);
-  EXPECT_EQ(explosionFrameIndex, 1);
-  EXPECT_EQ(ShownFrame(), explosionFrames[0].Get());
-  EXPECT_TRUE(soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
-  EXPECT_NEAR(explosionSprite->object->LocalPosition().x, 10.0f, 0.25f);
+  EXPECT_EQ(Explosion().explosionFrameIndex, 1);
+  EXPECT_EQ(ShownFrame(), Explosion().explosionFrames[0].Get());
+  EXPECT_TRUE(Sounds().soundTable[SOUND_GRENADE_BLAST]->IsPlaying());
+  EXPECT_NEAR(Explosion().explosionSprite->object->LocalPosition().x, 10.0f, 0.25f);
 
   HideExplosion();
   EXPECT_FALSE(OnStage());
   AdvanceExplosionFrame();
-  EXPECT_EQ(explosionFrameIndex, 1);
+  EXPECT_EQ(Explosion().explosionFrameIndex, 1);
 }
 
 }  // namespace

@@ -33,12 +33,12 @@ TEST_F(InTempFolderTest, TextInRectWrapsInsideTheRectangleAndWritesTheWidthTable
   const std::wstring text = L"Bandages: sterile dressings for open wounds, applied with firm pressure over the wound.";
   // 0.0836 x 640 = 53, 0.407 x 480 = 195, 0.445 x 640 = 284, 0.256 x 480 = 122
   DrawTextInRect(0.0836, 0.407, 0.445, 0.256, text, 8, 16, 235, 247, 195, 0, 0);
-  const testing::PixelBox ink = FindColour(textOverlay, kPaleYellow);
+  const testing::PixelBox ink = FindColour(ScreenText().textOverlay, kPaleYellow);
   EXPECT_GE(ink.left, 53);
   EXPECT_LT(ink.right, 53 + 284);
   EXPECT_GE(ink.top, 195);
   EXPECT_GT(ink.Height(), Font(L"Arial", 8)->TextHeight(text));  // more than one line
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), ink.count);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), ink.count);
 
   // One line per printable character, in the font of the first call.
   const std::string table = ReadAll("font.dat");

@@ -18,12 +18,12 @@ class PlainWindow : public WindowImpl {
 class FullScreenWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    engineFullScreenWindow = 0;
+    ForgetEngineFullScreenWindow();
     SetForeignWindowProvider(nullptr);
   }
   void TearDown() override {
     ResetWindows();
-    engineFullScreenWindow = 0;
+    ForgetEngineFullScreenWindow();
     SetForeignWindowProvider(DefaultForeignWindowProvider());
   }
   HWND Open(PlainWindow& w, const char* title) { return w.Create(0, RECT{0, 0, 640, 480}, title, WS_POPUP, 0); }
@@ -36,11 +36,11 @@ TEST_F(FullScreenWindowTest, OnlyTheExactTitleIsFoundAndAFailedSearchKeepsTheWin
   Open(c, "quillary fullscreen");
   Open(d, "KESTRINE (Version 5.06)");
   ShowEngineFullScreenWindow(false);
-  EXPECT_EQ(engineFullScreenWindow, engine);
+  EXPECT_EQ(FullScreenWindow().engineFullScreenWindow, engine);
   EXPECT_EQ(WindowShowState(engine), SW_MINIMIZE);
   SetWindowText(engine, "Quillary (busy)");
   ShowEngineFullScreenWindow(true);
-  EXPECT_EQ(engineFullScreenWindow, engine);
+  EXPECT_EQ(FullScreenWindow().engineFullScreenWindow, engine);
   EXPECT_EQ(WindowShowState(engine), SW_MAXIMIZE);
 }
 
@@ -48,7 +48,7 @@ TEST_F(FullScreenWindowTest, NothingHappensWhenNoWindowWasEverFound) {
   PlainWindow a;
   const HWND other = Open(a, "Something Else");
   ShowEngineFullScreenWindow(false);
-  EXPECT_EQ(engineFullScreenWindow, 0u);
+  EXPECT_EQ(FullScreenWindow().engineFullScreenWindow, 0u);
   EXPECT_EQ(WindowShowState(other), SW_HIDE);
 }
 
@@ -59,7 +59,7 @@ TEST_F(FullScreenWindowTest, TheEnginesOwnWindowIsFoundAmongTheForeignWindows) {
   });
   ShowEngineFullScreenWindow(false);
   ShowEngineFullScreenWindow(true);
-  EXPECT_NE(engineFullScreenWindow, 0u);
+  EXPECT_NE(FullScreenWindow().engineFullScreenWindow, 0u);
   EXPECT_EQ(commands, (std::vector<int>{SW_MINIMIZE, SW_MAXIMIZE}));
 }
 

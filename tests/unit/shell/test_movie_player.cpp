@@ -45,8 +45,8 @@ TEST_F(MoviePlayerTest, AClickSkipsOnlyASkippableMovieAndOnlyAfterItsFirstHalfSe
   ASSERT_TRUE(watch.Played(3));      // and the next one played
   EXPECT_LT(watch.Of(3).first, 100);
   EXPECT_GE(watch.Of(3).last, kLastFrameMs);
-  EXPECT_EQ(movieCount, 0);
-  EXPECT_EQ(movieSkipLock, 0);  // the lock does not outlive the run
+  EXPECT_EQ(MovieQueue().movieCount, 0);
+  EXPECT_EQ(MovieQueue().movieSkipLock, 0);  // the lock does not outlive the run
 }
 
 class RecordingWindow : public WindowImpl {

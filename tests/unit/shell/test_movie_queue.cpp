@@ -19,21 +19,21 @@ TEST_F(MovieQueueTest, AFifthMovieIsIgnoredAndEachMovieSetsTheSkipLockFromItsFla
   QueueMovie("three", -1);
   QueueMovie("four", 1);
   QueueMovie("five", 0);
-  ASSERT_EQ(movieCount, 4);
-  EXPECT_EQ(movieFlags[2], -1);
+  ASSERT_EQ(MovieQueue().movieCount, 4);
+  EXPECT_EQ(MovieQueue().movieFlags[2], -1);
 
   char name[kMovieNameBytes];
   std::vector<std::string> given;
   std::vector<int> locks;
   while (NextMovie(name, sizeof name)) {
     given.push_back(name);
-    locks.push_back(movieSkipLock);
+    locks.push_back(MovieQueue().movieSkipLock);
   }
   EXPECT_EQ(given, (std::vector<std::string>{"avi\\one.avi", "avi\\two.avi", "avi\\three.avi", "avi\\four.avi"}));
   EXPECT_EQ(locks, (std::vector<int>{1, 0, 0, 1}));
-  EXPECT_EQ(movieNextIndex, 4);
+  EXPECT_EQ(MovieQueue().movieNextIndex, 4);
   // A small buffer gets what fits of the name, ended.
-  movieNextIndex = 0;
+  RewindMovieQueue();
   char small[6];
   ASSERT_TRUE(NextMovie(small, sizeof small));
   EXPECT_STREQ(small, "avi\\o");
@@ -43,15 +43,15 @@ TEST_F(MovieQueueTest, AMissingFileIsNeverQueuedAndItsEntryGoesToTheNext) {
   AddMovie("here", "video_only.avi");
   AddMovie("Also", "video_only.avi");
   QueueMovie("gone", 1);
-  EXPECT_EQ(movieCount, 0);
+  EXPECT_EQ(MovieQueue().movieCount, 0);
   QueueMovie("here", 0);
   QueueMovie("missing", 1);
   QueueMovie("also", -1);  // found whatever the case of the file on disk
-  ASSERT_EQ(movieCount, 2);
-  EXPECT_STREQ(movieNames[0], "avi\\here.avi");
-  EXPECT_EQ(movieFlags[0], 0);
-  EXPECT_STREQ(movieNames[1], "avi\\also.avi");
-  EXPECT_EQ(movieFlags[1], -1);
+  ASSERT_EQ(MovieQueue().movieCount, 2);
+  EXPECT_STREQ(MovieQueue().movieNames[0], "avi\\here.avi");
+  EXPECT_EQ(MovieQueue().movieFlags[0], 0);
+  EXPECT_STREQ(MovieQueue().movieNames[1], "avi\\also.avi");
+  EXPECT_EQ(MovieQueue().movieFlags[1], -1);
 }
 
 TEST_F(MovieQueueTest, ANameTooLongForItsEntryIsNotQueued) {
@@ -61,12 +61,12 @@ TEST_F(MovieQueueTest, ANameTooLongForItsEntryIsNotQueued) {
   AddMovie(fits, "video_only.avi");
   AddMovie(tooLong, "video_only.avi");
   QueueMovie(tooLong.c_str(), 0);
-  EXPECT_EQ(movieCount, 0);
+  EXPECT_EQ(MovieQueue().movieCount, 0);
   QueueMovie(fits.c_str(), 0);
-  ASSERT_EQ(movieCount, 1);
-  EXPECT_EQ(std::string(movieNames[0]), "avi\\" + fits + ".avi");
+  ASSERT_EQ(MovieQueue().movieCount, 1);
+  EXPECT_EQ(std::string(MovieQueue().movieNames[0]), "avi\\" + fits + ".avi");
   QueueMovie(nullptr, 0);
-  EXPECT_EQ(movieCount, 1);
+  EXPECT_EQ(MovieQueue().movieCount, 1);
 }
 
 }  // namespace

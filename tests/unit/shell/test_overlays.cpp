@@ -26,29 +26,30 @@ class OverlaysTest : public testing::Screen2dTest {
 };
 
 TEST_F(OverlaysTest, BackOverlayBehindAndInvisibleCanvasInFrontTillReleased) {
-  EXPECT_EQ(fullScreenOverlayWidth, 640);
-  EXPECT_EQ(fullScreenOverlayHeight, 480);
-  EXPECT_EQ(fullScreenOverlaySprite->Layer(), 0);
-  EXPECT_EQ(fullScreenOverlaySprite->Image().Get(), fullScreenOverlay.Get());
+  EXPECT_EQ(Overlays().fullScreenOverlayWidth, 640);
+  EXPECT_EQ(Overlays().fullScreenOverlayHeight, 480);
+  EXPECT_EQ(Overlays().fullScreenOverlaySprite->Layer(), 0);
+  EXPECT_EQ(Overlays().fullScreenOverlaySprite->Image().Get(), Overlays().fullScreenOverlay.Get());
   HideOverlay();
-  EXPECT_FALSE(fullScreenOverlaySprite->Visible());
+  EXPECT_FALSE(Overlays().fullScreenOverlaySprite->Visible());
   ShowOverlay();
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
 
   // The canvas is all key and rides on the text overlay's sprite, in front of everything.
-  EXPECT_EQ(menuCanvas->ColorKey(), kRed);
-  EXPECT_EQ(testing::CountOther(menuCanvas, kRed), 0);
-  ASSERT_EQ(textOverlaySprite->Children().size(), 1u);
-  EXPECT_EQ(textOverlaySprite->Children()[0].Get(), menuCanvasSprite.Get());
-  EXPECT_EQ(menuCanvasSprite->Layer(), 255);
-  menuCanvas->SetDrawColor(0, 0, 255);
-  menuCanvas->FillRect(500, 400, 50, 50);
+  EXPECT_EQ(Overlays().menuCanvas->ColorKey(), kRed);
+  EXPECT_EQ(testing::CountOther(Overlays().menuCanvas, kRed), 0);
+  ASSERT_EQ(ScreenText().textOverlaySprite->Children().size(), 1u);
+  EXPECT_EQ(ScreenText().textOverlaySprite->Children()[0].Get(), Overlays().menuCanvasSprite.Get());
+  EXPECT_EQ(Overlays().menuCanvasSprite->Layer(), 255);
+  Overlays().menuCanvas->SetDrawColor(0, 0, 255);
+  Overlays().menuCanvas->FillRect(500, 400, 50, 50);
   ClearMenuCanvas();
-  EXPECT_EQ(testing::CountOther(menuCanvas, kRed), 0);
+  EXPECT_EQ(testing::CountOther(Overlays().menuCanvas, kRed), 0);
 
   ReleaseOverlays();
-  EXPECT_FALSE(fullScreenOverlay || fullScreenOverlaySprite || menuCanvas || menuCanvasSprite);
-  EXPECT_FALSE(textOverlay || textOverlaySprite);
+  EXPECT_FALSE(Overlays().fullScreenOverlay || Overlays().fullScreenOverlaySprite || Overlays().menuCanvas ||
+               Overlays().menuCanvasSprite);
+  EXPECT_FALSE(ScreenText().textOverlay || ScreenText().textOverlaySprite);
   EXPECT_NO_THROW(ShowOverlay());
 }
 
@@ -56,13 +57,13 @@ TEST_F(OverlaysTest, LoadingBarGrowsUnderTheArtAndRenders) {
   const int before = Presented();
   LoadingBar(12.7);
   EXPECT_EQ(Presented(), before + 1);
-  PixelBox bar = FindColour(fullScreenOverlay, Rgb(200, 200, 0));
+  PixelBox bar = FindColour(Overlays().fullScreenOverlay, Rgb(200, 200, 0));
   EXPECT_EQ(bar.left, 390);  // 640 / 2 + 70
   EXPECT_EQ(bar.top, 437);   // 480 x 565 / 634 + 10
   EXPECT_EQ(bar.Width(), 12);
   EXPECT_EQ(bar.count, 12 * 10);
   LoadingBar(200.0);
-  EXPECT_EQ(FindColour(fullScreenOverlay, Rgb(200, 200, 0)).right, 589);
+  EXPECT_EQ(FindColour(Overlays().fullScreenOverlay, Rgb(200, 200, 0)).right, 589);
 }
 
 }  // namespace

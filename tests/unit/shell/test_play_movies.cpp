@@ -33,7 +33,7 @@ class PlayMoviesTest : public MovieTest {
   // The one still image on screen before the menus exist: a visible camera sprite other than the text.
   static engine::EngineRef<engine::EngineSprite> VisibleStillSprite() {
     for (const auto& sprite : Engine().engineCamera->Sprites())
-      if (sprite->Visible() && sprite.Get() != textOverlaySprite.Get()) return sprite;
+      if (sprite->Visible() && sprite.Get() != ScreenText().textOverlaySprite.Get()) return sprite;
     return nullptr;
   }
 
@@ -46,7 +46,7 @@ TEST_F(PlayMoviesTest, TheEngineWindowMakesWayForTheMoviesAndComesBackAfterButNo
   QueueMovie("lost", MOVIE_SKIPPABLE);
   PlayMovies("missing", MOVIE_SHOW_STILL_AFTER);
   EXPECT_EQ(moviePlayer.window, 0u);  // the player never ran: no window was made
-  EXPECT_EQ(movieCount, 0);
+  EXPECT_EQ(MovieQueue().movieCount, 0);
 
   AddMovie("KIA", "video_only.avi");
   PlayerWatch watch;
@@ -61,7 +61,7 @@ TEST_F(PlayMoviesTest, TheEngineWindowMakesWayForTheMoviesAndComesBackAfterButNo
   EXPECT_FALSE(modeDuringRun);
   EXPECT_EQ(WindowShowState(engine), SW_MAXIMIZE);
   EXPECT_TRUE(Backend().DisplayModeActive());
-  EXPECT_EQ(movieSoundFailed, 0);  // the movie had no sound to fail
+  EXPECT_EQ(MovieQueue().movieSoundFailed, 0);  // the movie had no sound to fail
 }
 
 TEST_F(PlayMoviesTest, TheStillsStandInOneAfterTheOtherWhileTheirSoundsPlay) {
@@ -72,7 +72,7 @@ TEST_F(PlayMoviesTest, TheStillsStandInOneAfterTheOtherWhileTheirSoundsPlay) {
   QueueMovie("ostrel", MOVIE_UNSKIPPABLE);
   QueueMovie("orvale", MOVIE_UNSKIPPABLE);
   // The stills come before the menus: no backdrop yet, so each shows on a screen image of its own.
-  ASSERT_FALSE(fullScreenOverlay);
+  ASSERT_FALSE(Overlays().fullScreenOverlay);
   const int64_t before = EngineNow();
   const int presented = Backend().PresentedFrames();
   ShowMovieStillWithSound();
@@ -80,9 +80,9 @@ TEST_F(PlayMoviesTest, TheStillsStandInOneAfterTheOtherWhileTheirSoundsPlay) {
   EXPECT_LT(EngineNow() - before, 700 + 900 + 2 * 200);
   EXPECT_EQ(Backend().PresentedFrames() - presented, 2);
   EXPECT_EQ(VisibleStillSprite(), nullptr);  // and went when the stills were over
-  EXPECT_FALSE(movieStillImage);
-  EXPECT_EQ(movieNextIndex, 0);
-  movieCount = 0;
+  EXPECT_FALSE(MovieQueue().movieStillImage);
+  EXPECT_EQ(MovieQueue().movieNextIndex, 0);
+  ClearMovieQueue();
 }
 
 TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsItShort) {
@@ -91,9 +91,9 @@ TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsIt
   AddStill("mission3", 30, 60, 90, 300);
   QueueMovie("mission3", MOVIE_SKIPPABLE);
   ShowMovieStillWithSound();
-  EXPECT_EQ(fullScreenOverlay->PixelColor(320, 240), (engine::Color{30, 60, 90}));
-  EXPECT_TRUE(fullScreenOverlaySprite->Visible());
-  movieCount = 0;
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(320, 240), (engine::Color{30, 60, 90}));
+  EXPECT_TRUE(Overlays().fullScreenOverlaySprite->Visible());
+  ClearMovieQueue();
 
   AddMovie("badge1", "video_audio.avi");
   AddStill("badge1", 30, 60, 90, 5000);
@@ -102,7 +102,7 @@ TEST_F(PlayMoviesTest, OnceTheMenusAreLoadedTheStillIsTheBackdropAndAPressCutsIt
   const int64_t before = EngineNow();
   ShowMovieStillWithSound();
   EXPECT_LT(EngineNow() - before, 1000);
-  movieCount = 0;
+  ClearMovieQueue();
 }
 
 TEST_F(PlayMoviesTest, AnEndingsStillWaitsForAPressButNotForever) {
@@ -114,7 +114,7 @@ TEST_F(PlayMoviesTest, AnEndingsStillWaitsForAPressButNotForever) {
   const int64_t waited = EngineNow() - before;
   EXPECT_GE(waited, 60000);  // nobody pressed anything: a minute
   EXPECT_LT(waited, 61000);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10).r, 250);
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(10, 10).r, 250);
 
   AddMovie("loser2", "video_only.avi");
   AddStill("loser2", 40, 40, 40, 100);
@@ -122,7 +122,7 @@ TEST_F(PlayMoviesTest, AnEndingsStillWaitsForAPressButNotForever) {
   const int64_t pressedAt = EngineNow();
   PlayMovies("loser2", MOVIE_SHOW_STILL_AFTER);
   EXPECT_LT(EngineNow() - pressedAt, 1000);
-  EXPECT_EQ(fullScreenOverlay->PixelColor(10, 10).r, 40);
+  EXPECT_EQ(Overlays().fullScreenOverlay->PixelColor(10, 10).r, 40);
 }
 
 // An engine with an audio device, which the test plays 40 ms at a time while the movies run: the movie's
@@ -150,7 +150,7 @@ TEST_F(PlayMoviesTest, WithAnAudioDeviceTheSoundDrivesTheMovieToItsEnd) {
   EXPECT_GT(heard, 0);  // the movie's samples, not silence
   EXPECT_GE(most, kFewestMovieSoundBuffers);
   EXPECT_LE(most, kMostMovieSoundBuffers);
-  EXPECT_EQ(movieSoundFailed, 0);
+  EXPECT_EQ(MovieQueue().movieSoundFailed, 0);
   EXPECT_GE(watch.Of(0).last, 1900);
   // When the sound runs out before the pictures, the clock takes the movie on to its end.
   EXPECT_GE(watch.Of(1).last, 1030);

@@ -20,11 +20,11 @@ class ScreenTextTest : public testing::Screen2dTest {
  protected:
   // The overlay as it looks with the text drawn left-aligned at a whole pixel: what an aligned call must match.
   std::vector<uint32_t> ReferenceAt(int x, int y, const std::wstring& text, int size) {
-    const std::vector<uint32_t> saved = textOverlay->Pixels();
+    const std::vector<uint32_t> saved = ScreenText().textOverlay->Pixels();
     ClearTextOverlay();
-    DrawTextAtPixel(textOverlay, x, y, text, size, ALIGN_LEFT, 235, 247, 195, 1, 0);
-    std::vector<uint32_t> reference = textOverlay->Pixels();
-    textOverlay->MutablePixels() = saved;
+    DrawTextAtPixel(ScreenText().textOverlay, x, y, text, size, ALIGN_LEFT, 235, 247, 195, 1, 0);
+    std::vector<uint32_t> reference = ScreenText().textOverlay->Pixels();
+    ScreenText().textOverlay->MutablePixels() = saved;
     return reference;
   }
 };
@@ -33,32 +33,33 @@ TEST_F(ScreenTextTest, CentredAtHalfAndAt320DrawTheSamePixels) {
   const std::wstring text = L"ACCEPT DISCLAIMER";
   const int width = Font(L"Arial", 11, true)->TextWidth(text);
   DrawScreenText(0.5, 100, text, 11, ALIGN_CENTRE, 235, 247, 195, 1, 0);
-  const std::vector<uint32_t> byFraction = textOverlay->Pixels();
+  const std::vector<uint32_t> byFraction = ScreenText().textOverlay->Pixels();
   ClearTextOverlay();
   DrawScreenText(320.0, 100, text, 11, ALIGN_CENTRE, 235, 247, 195, 1, 0);
-  EXPECT_EQ(textOverlay->Pixels(), byFraction);
+  EXPECT_EQ(ScreenText().textOverlay->Pixels(), byFraction);
   EXPECT_EQ(byFraction, ReferenceAt(320 - width / 2, 100, text, 11));
 
   ClearTextOverlay();
   DrawScreenText(400, 50, L"SCORE", 10, ALIGN_RIGHT, 235, 247, 195, 1, 0);
-  EXPECT_EQ(textOverlay->Pixels(), ReferenceAt(400 - Font(L"Arial", 10, true)->TextWidth(L"SCORE"), 50, L"SCORE", 10));
+  EXPECT_EQ(ScreenText().textOverlay->Pixels(),
+            ReferenceAt(400 - Font(L"Arial", 10, true)->TextWidth(L"SCORE"), 50, L"SCORE", 10));
 }
 
 TEST_F(ScreenTextTest, TheKeyedOverlayOnTheCameraTakesTextWithNoVisibleBoxAndXOfOneIsOnePixel) {
   ASSERT_EQ(Engine().engineCamera->Sprites().size(), 1u);
-  EXPECT_EQ(Engine().engineCamera->Sprites()[0]->Image().Get(), textOverlay.Get());
-  EXPECT_EQ(textOverlay->ColorKey(), kRed);
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+  EXPECT_EQ(Engine().engineCamera->Sprites()[0]->Image().Get(), ScreenText().textOverlay.Get());
+  EXPECT_EQ(ScreenText().textOverlay->ColorKey(), kRed);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);
 
   DrawScreenText(1.0, 1.0, L"Keep him warm.", 12, ALIGN_LEFT, 255, 255, 0, 0, 0);
-  const PixelBox ink = FindColour(textOverlay, Rgb(255, 255, 0));
+  const PixelBox ink = FindColour(ScreenText().textOverlay, Rgb(255, 255, 0));
   ASSERT_GT(ink.count, 30);
   EXPECT_LT(ink.left, 5);  // at the left edge, not at the right one
   EXPECT_LT(ink.bottom, 40);
   // Every pixel is the key or exactly the text colour: no box, no blended edges.
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), ink.count);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), ink.count);
   ClearTextOverlay();
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);
 }
 
 TEST_F(ScreenTextTest, OnBlackAndSmallTextPaintTheirBox) {
@@ -70,13 +71,13 @@ TEST_F(ScreenTextTest, OnBlackAndSmallTextPaintTheirBox) {
     const int w = font->TextWidth(text), h = font->TextHeight(text);
     int black = 0;
     for (int row = y; row < y + h; ++row) {
-      for (int col = x; col < x + w; ++col) black += textOverlay->PixelColor(col, row) == Rgb(0, 0, 0);
+      for (int col = x; col < x + w; ++col) black += ScreenText().textOverlay->PixelColor(col, row) == Rgb(0, 0, 0);
     }
     EXPECT_GT(black, w * h / 2) << x;
-    EXPECT_EQ(textOverlay->PixelColor(x - 1, y), kRed);
-    EXPECT_EQ(textOverlay->PixelColor(x, y + h), kRed);
+    EXPECT_EQ(ScreenText().textOverlay->PixelColor(x - 1, y), kRed);
+    EXPECT_EQ(ScreenText().textOverlay->PixelColor(x, y + h), kRed);
   }
-  EXPECT_GT(FindColour(textOverlay, Rgb(0, 255, 0)).count, 10);
+  EXPECT_GT(FindColour(ScreenText().textOverlay, Rgb(0, 255, 0)).count, 10);
 }
 
 TEST_F(ScreenTextTest, OnImageFractionsAreOfTheScreen) {
@@ -87,13 +88,13 @@ TEST_F(ScreenTextTest, OnImageFractionsAreOfTheScreen) {
   ASSERT_FALSE(ink.Empty());
   EXPECT_GE(ink.left, 160);  // a quarter of 640, not of 300
   EXPECT_GE(ink.top, 48);
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);
 }
 
 TEST_F(ScreenTextTest, OutlinesAreYellowWhateverTheDrawColour) {
-  textOverlay->SetDrawColor(255, 10, 10);
+  ScreenText().textOverlay->SetDrawColor(255, 10, 10);
   OutlineRectOverlay(1.0, 1.0, 639.0, 479.0);
-  const PixelBox yellow = FindColour(textOverlay, Rgb(255, 255, 0));
+  const PixelBox yellow = FindColour(ScreenText().textOverlay, Rgb(255, 255, 0));
   EXPECT_EQ(yellow.left, 1);
   EXPECT_EQ(yellow.top, 1);
   EXPECT_EQ(yellow.right, 639);
@@ -111,9 +112,9 @@ TEST_F(ScreenTextTest, OutlinesAreYellowWhateverTheDrawColour) {
 }
 
 TEST_F(ScreenTextTest, FillsUseTheCurrentDrawColour) {
-  textOverlay->SetDrawColor(200, 10, 10);
+  ScreenText().textOverlay->SetDrawColor(200, 10, 10);
   FillRectFraction(0.5, 0.5, 0.25, 0.1);  // 320, 240, 160 x 48
-  PixelBox box = FindColour(textOverlay, Rgb(200, 10, 10));
+  PixelBox box = FindColour(ScreenText().textOverlay, Rgb(200, 10, 10));
   EXPECT_EQ(box.left, 320);
   EXPECT_EQ(box.top, 240);
   EXPECT_EQ(box.count, 160 * 48);

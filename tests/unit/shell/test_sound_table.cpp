@@ -16,8 +16,8 @@ class SoundTableTest : public testing::AssetTest {
   engine::EngineSound& Load(int slot) {
     const std::string path = "sounds\\test" + std::to_string(slot) + ".qwv";
     tree_.WriteWav(path, 2000);
-    soundTable[slot] = Engine().engineRoot->LoadSound(std::wstring(path.begin(), path.end()), 1);
-    return *soundTable[slot].Get();
+    SetSoundSlot(slot, Engine().engineRoot->LoadSound(std::wstring(path.begin(), path.end()), 1));
+    return *Sounds().soundTable[slot].Get();
   }
 };
 
@@ -25,7 +25,7 @@ TEST_F(SoundTableTest, ReplayingASaveSilencesEffectsButNotMusic) {
   engine::EngineSound& effect = Load(16);
   engine::EngineSound& loop = Load(53);
   engine::EngineSound& music = Load(54);
-  replayingSave = 1;
+  SetReplayingSave(true);
   PlayEffect(16);
   PlayEffectLoop(53, 1);
   PlayMusic(54);
@@ -33,7 +33,7 @@ TEST_F(SoundTableTest, ReplayingASaveSilencesEffectsButNotMusic) {
   EXPECT_FALSE(loop.IsPlaying());
   EXPECT_TRUE(music.IsPlaying());
 
-  replayingSave = 0;
+  SetReplayingSave(false);
   PlayEffect(16);
   EXPECT_TRUE(effect.IsPlaying());
 }
@@ -41,8 +41,8 @@ TEST_F(SoundTableTest, ReplayingASaveSilencesEffectsButNotMusic) {
 TEST_F(SoundTableTest, OverheadOffsetIsSubtractedUnclampedInStateSeventeenOnlyAndReachesTheMusicSlots) {
   engine::EngineSound& effect = Load(18);
   engine::EngineSound& music = Load(55);
-  effectsVolume = 0;
-  musicVolume = 10;
+  SetEffectsVolume(0);
+  SetMusicVolume(10);
   StoreGameStateWithoutEntry(STATE_OVERHEAD);
   PlayEffect(18);
   PlayMusic(55);
@@ -50,7 +50,7 @@ TEST_F(SoundTableTest, OverheadOffsetIsSubtractedUnclampedInStateSeventeenOnlyAn
   EXPECT_EQ(music.Volume(), -10);
 
   // A camera preset that raises the offset goes further below zero, still unchanged.
-  overheadEffectsOffset = 35;
+  SetOverheadOffsets(35, Sounds().overheadMusicOffset);
   PlayEffectLoop(18, 0);
   EXPECT_EQ(effect.Volume(), -35);
 
@@ -58,7 +58,7 @@ TEST_F(SoundTableTest, OverheadOffsetIsSubtractedUnclampedInStateSeventeenOnlyAn
   engine::EngineSound& chatter = Load(52);
   engine::EngineSound& tool = Load(67);
   chatter.SetVolume(127);
-  musicVolume = 40;
+  SetMusicVolume(40);
   UpdateMusicVolume();
   EXPECT_EQ(chatter.Volume(), 127);
   EXPECT_EQ(music.Volume(), 20);
@@ -73,7 +73,7 @@ TEST_F(SoundTableTest, OverheadOffsetIsSubtractedUnclampedInStateSeventeenOnlyAn
 
 TEST_F(SoundTableTest, MusicAlreadyPlayingOnlyChangesItsVolume) {
   engine::EngineSound& music = Load(54);
-  musicVolume = 100;
+  SetMusicVolume(100);
   PlayMusic(54);
   ASSERT_TRUE(music.IsPlaying());
   EXPECT_TRUE(music.Looping());
@@ -81,7 +81,7 @@ TEST_F(SoundTableTest, MusicAlreadyPlayingOnlyChangesItsVolume) {
   const size_t cursor = music.CursorFrame();
   ASSERT_GT(cursor, 0u);
 
-  musicVolume = 60;
+  SetMusicVolume(60);
   PlayMusic(54);
   EXPECT_EQ(music.Volume(), 60);
   EXPECT_EQ(music.CursorFrame(), cursor);  // not restarted
@@ -120,7 +120,7 @@ TEST_F(SoundTableTest, StopAllStopsEveryLoadedSlotEmptyOrOutOfRangeSlotsDoNothin
   StopAllSounds();
   EXPECT_FALSE(a.IsPlaying() || b.IsPlaying() || c.IsPlaying());
 
-  ASSERT_FALSE(soundTable.IsLoaded(30));
+  ASSERT_FALSE(Sounds().soundTable.IsLoaded(30));
   EXPECT_NO_THROW(PlayEffect(30));
   EXPECT_NO_THROW(PlayEffectLoop(30, 1));
   EXPECT_NO_THROW(PlayMusic(30));
@@ -128,18 +128,18 @@ TEST_F(SoundTableTest, StopAllStopsEveryLoadedSlotEmptyOrOutOfRangeSlotsDoNothin
   for (int slot : {-1, kSoundSlotCount, 1000}) {
     EXPECT_NO_THROW(PlayEffect(slot));
     EXPECT_NO_THROW(PlayMusic(slot));
-    EXPECT_FALSE(soundTable.IsLoaded(slot));
+    EXPECT_FALSE(Sounds().soundTable.IsLoaded(slot));
     EXPECT_STREQ(SoundSlotPath(slot), L"");
   }
   EXPECT_NO_THROW(StopAllSounds());
   EXPECT_NO_THROW(UpdateMusicVolume());
 
   // The backpack's remark is let go, twice harmlessly.
-  noFitSound = Engine().engineRoot->LoadSound(L"sounds\\speech\\NoFit1.qwv", 0);
-  engine::EngineRef<engine::EngineSound> watcher = noFitSound;
+  SetNoFitSound(Engine().engineRoot->LoadSound(L"sounds\\speech\\NoFit1.qwv", 0));
+  engine::EngineRef<engine::EngineSound> watcher = Sounds().noFitSound;
   ASSERT_EQ(watcher->RefCount(), 2);
   ReleaseNoFitSound();
-  EXPECT_FALSE(noFitSound);
+  EXPECT_FALSE(Sounds().noFitSound);
   EXPECT_EQ(watcher->RefCount(), 1);
   EXPECT_NO_THROW(ReleaseNoFitSound());
 }

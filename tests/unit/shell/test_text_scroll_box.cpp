@@ -38,7 +38,7 @@ class TextScrollBoxTest : public testing::Screen2dTest {
     std::vector<int> firsts;
     for (int t = ms; t <= span; t += ms) {
       SetGameClock(Clock().gameClock + ms);
-      sharedTextBox.Draw(menuCanvas);
+      sharedTextBox.Draw(Overlays().menuCanvas);
       firsts.push_back(sharedTextBox.first);
     }
     return firsts;
@@ -51,7 +51,8 @@ class TextScrollBoxTest : public testing::Screen2dTest {
     font->SetBackColor(255, 0, 0);
     font->DrawText(expected, x, y, text);
     for (int row = y; row < y + 14; ++row) {
-      for (int col = x; col < x + 250; ++col) ASSERT_EQ(menuCanvas->Pixel(col, row), expected->Pixel(col, row));
+      for (int col = x; col < x + 250; ++col)
+        ASSERT_EQ(Overlays().menuCanvas->Pixel(col, row), expected->Pixel(col, row));
     }
   }
 
@@ -81,17 +82,17 @@ TEST_F(TextScrollBoxTest, A234HighBoxShows16RowsAndScrollsTo18Of34) {
 
 TEST_F(TextScrollBoxTest, DrawErasesTheBoxAndDrawsOneRowPer14PixelsUntilReleased) {
   LayOutControls(34);
-  menuCanvas->Clear(0, 0, 90);
+  Overlays().menuCanvas->Clear(0, 0, 90);
   sharedTextBox.ScrollDown();
-  sharedTextBox.Draw(menuCanvas);
+  sharedTextBox.Draw(Overlays().menuCanvas);
   // The erased area is the box and 9 pixels below it, in red.
-  const PixelBox red = FindColour(menuCanvas, kRed);
+  const PixelBox red = FindColour(Overlays().menuCanvas, kRed);
   EXPECT_EQ(red.left, 75);
   EXPECT_EQ(red.top, 229);
   EXPECT_EQ(red.right, 75 + 515 - 1);
   EXPECT_EQ(red.bottom, 229 + 234 + 9 - 1);
   // Sixteen rows, the first showing entry 1, row 3 showing entry 4.
-  const PixelBox ink = FindColour(menuCanvas, kPaleYellow);
+  const PixelBox ink = FindColour(Overlays().menuCanvas, kPaleYellow);
   EXPECT_GT(ink.bottom, 229 + 14 * 15);
   EXPECT_LT(ink.bottom, 229 + 14 * 16);
   engine::EngineRef<engine::EngineTextFont> font = Font(L"Arial", 8);
@@ -101,10 +102,10 @@ TEST_F(TextScrollBoxTest, DrawErasesTheBoxAndDrawsOneRowPer14PixelsUntilReleased
 
   sharedTextBox.Release();
   EXPECT_FALSE(sharedTextBox.text);
-  menuCanvas->Clear(0, 0, 90);
-  EXPECT_NO_THROW(sharedTextBox.Draw(menuCanvas));
-  EXPECT_EQ(FindColour(menuCanvas, kPaleYellow).count, 0);
-  EXPECT_EQ(FindColour(menuCanvas, kRed).count, 515 * (234 + 9));
+  Overlays().menuCanvas->Clear(0, 0, 90);
+  EXPECT_NO_THROW(sharedTextBox.Draw(Overlays().menuCanvas));
+  EXPECT_EQ(FindColour(Overlays().menuCanvas, kPaleYellow).count, 0);
+  EXPECT_EQ(FindColour(Overlays().menuCanvas, kRed).count, 515 * (234 + 9));
 }
 
 TEST_F(TextScrollBoxTest, ControlBytesSetColourAndStyleForTheirLineOnly) {
@@ -116,7 +117,7 @@ TEST_F(TextScrollBoxTest, ControlBytesSetColourAndStyleForTheirLineOnly) {
                          nullptr,
                          "last"};
   sharedTextBox.Layout(lines, 6, 20, 20, 300, 100);
-  sharedTextBox.Draw(menuCanvas);
+  sharedTextBox.Draw(Overlays().menuCanvas);
   engine::EngineRef<engine::EngineTextFont> font = Font(L"Arial", 8);
   font->SetColor(200, 100, 100);
   ExpectRow(20, 20, font, L"Overhead");

@@ -65,22 +65,22 @@ TEST_F(TimedMessageTest, LongTextIsLaidOutInLinesOf200) {
 
 TEST_F(TimedMessageTest, UpdateCopiesTheBoxForItsFramesOnly) {
   message.Show("Apply pressure.", 0.1f, 0.2f, 2);
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);  // Show itself draws nothing on the overlay
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);  // Show itself draws nothing on the overlay
   message.Update();
   EXPECT_EQ(message.framesLeft, 1);
-  EXPECT_EQ(textOverlay->PixelColor(64, 96), kBlack);  // the frame's top-left corner
-  const PixelBox cream = FindColour(textOverlay, kCream);
+  EXPECT_EQ(ScreenText().textOverlay->PixelColor(64, 96), kBlack);  // the frame's top-left corner
+  const PixelBox cream = FindColour(ScreenText().textOverlay, kCream);
   EXPECT_EQ(cream.left, 65);
   EXPECT_EQ(cream.top, 97);
   EXPECT_EQ(cream.right, 64 + message.width - 2);
   EXPECT_EQ(cream.bottom, 96 + message.height - 2);
   ClearTextOverlay();
   message.Update();
-  EXPECT_EQ(textOverlay->PixelColor(64, 96), kBlack);
+  EXPECT_EQ(ScreenText().textOverlay->PixelColor(64, 96), kBlack);
   ClearTextOverlay();
   message.Update();  // out of frames: the overlay stays clear
   EXPECT_EQ(message.framesLeft, 0);
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);
 }
 
 TEST_F(TimedMessageTest, KeyedBoxShowsOnlyTextAndFrame) {
@@ -90,30 +90,30 @@ TEST_F(TimedMessageTest, KeyedBoxShowsOnlyTextAndFrame) {
   message.Show("Try the splint.", 0.1f, 0.1f, 100);
   message.Update();
   // Paper and text boxes are the key, so the overlay stays red through them: only black frame and ink.
-  const int black = FindColour(textOverlay, kBlack).count;
+  const int black = FindColour(ScreenText().textOverlay, kBlack).count;
   EXPECT_GT(black, 2 * message.width + 2 * message.height - 4);
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), black);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), black);
 }
 
 TEST_F(TimedMessageTest, NothingWhileASaveIsReplayedForEmptyTextOrOnceReleased) {
   message.Show("First.", 0.1f, 0.1f, 100);
-  replayingSave = 1;
+  SetReplayingSave(true);
   message.Show("Second.", 0.5f, 0.5f, 100);
   EXPECT_EQ(message.framesLeft, 0);  // the earlier message is gone too
   EXPECT_EQ(message.x, 64);
-  replayingSave = 0;
+  SetReplayingSave(false);
   message.Show("First.", 0.1f, 0.1f, 100);
   message.Show("", 0.5f, 0.5f, 100);
   EXPECT_EQ(message.framesLeft, 0);
   message.Update();
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);
 
   message.Show("Evacuate him.", 0.1f, 0.1f, 100);
   message.Release();
   EXPECT_FALSE(message.box || message.text);
   EXPECT_EQ(message.framesLeft, 0);
   EXPECT_NO_THROW(message.Update());
-  EXPECT_EQ(testing::CountOther(textOverlay, kRed), 0);
+  EXPECT_EQ(testing::CountOther(ScreenText().textOverlay, kRed), 0);
 }
 
 }  // namespace

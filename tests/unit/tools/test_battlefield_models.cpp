@@ -20,11 +20,11 @@ namespace {
 
 class BattlefieldModelsTest : public ::testing::Test {
  protected:
-  void SetUp() override { soldierIconImage = Engine().engineRoot->CreateBitmap(16, 16); }
+  void SetUp() override { UseSoldierIcon(Engine().engineRoot->CreateBitmap(16, 16)); }
   void TearDown() override {
     made_.clear();
     SetAltEnemyModel(false);
-    soldierIconImage.Reset();
+    UseSoldierIcon({});
   }
 
   template <class T = Unit>

@@ -171,7 +171,7 @@ TEST_F(MissionAssetsTest, TheBattlefieldStaysLevelAndEachRimHasItsOwnRelief) {
 
 TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   testing::HeadlessGame game;
-  for (auto& texture : levelTextures) texture = Engine().engineRoot->CreateBitmap(128, 128);
+  for (int slot = 0; slot < kLevelTextureCount; ++slot) UseLevelTexture(slot, Engine().engineRoot->CreateBitmap(128, 128));
   // A soldier's collision box, dropped from high above each point of the table onto the ground.
   engine::EngineRef<engine::EngineActor> probe = Engine().engineRoot->CreateActor();
   probe->SetBoundingBox(-0.8f, 0.8f, -0.7f, 0.7f, -0.8f, 0.8f, 0);
@@ -193,7 +193,7 @@ TEST_F(MissionAssetsTest, NothingOfAStrategyTableStandsInsideALevelObject) {
   }
   DestroyLevelObjects();
   probe.Reset();
-  for (auto& texture : levelTextures) texture.Reset();
+  for (int slot = 0; slot < kLevelTextureCount; ++slot) UseLevelTexture(slot, {});
 }
 
 TEST_F(MissionAssetsTest, PicturesHaveTheSizesTheOverheadViewCutsFrom) {

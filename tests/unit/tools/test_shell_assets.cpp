@@ -68,7 +68,7 @@ class ShellAssetsTest : public ::testing::Test {
     ReleaseAssets();
     ReleaseOverlays();
     ReleaseLoadingScreenImage();
-    sharedAssetsLoaded = 0;
+    SetSharedAssetsLoaded(false);
   }
   static std::string Log() { return kestrine::testing::HeadlessGame::Log(); }
 
@@ -88,53 +88,54 @@ TEST_F(ShellAssetsTest, EveryFileTheLoadersNameExistsAndDecodes) {
   ASSERT_TRUE(LoadingScreenImage());
   EXPECT_EQ(Log().find("missing asset"), std::string::npos) << Log();
   EXPECT_EQ(Log().find("unreadable"), std::string::npos) << Log();
-  EXPECT_EQ(explosionSprite->frames, 12);
+  EXPECT_EQ(Explosion().explosionSprite->frames, 12);
 }
 
 TEST_F(ShellAssetsTest, ImagesHaveTheSizesTheScreensCutFrom) {
-  for (const Image* image :
-       std::initializer_list<const Image*>{&disclaimerImage, &openingImage, &kiaImage, &LoadingScreenImage()}) {
+  for (const Image* image : std::initializer_list<const Image*>{&Assets().disclaimerImage, &Assets().openingImage,
+                                                                &Assets().kiaImage, &LoadingScreenImage()}) {
     EXPECT_EQ((*image)->GetWidth(), 640);
     EXPECT_EQ((*image)->GetHeight(), 480);
   }
   // The menu panel is copied 184 wide and up to 172 high; pause and quit panels 229 x 214.
-  EXPECT_EQ(menuBarsImage->GetWidth(), 184);
-  EXPECT_GE(menuBarsImage->GetHeight(), 172);
-  for (const auto* image : {&pauseMenuImage, &quitScreenImage}) {
+  EXPECT_EQ(Assets().menuBarsImage->GetWidth(), 184);
+  EXPECT_GE(Assets().menuBarsImage->GetHeight(), 172);
+  for (const BitmapRef* image :
+       std::initializer_list<const BitmapRef*>{&Assets().pauseMenuImage, &Assets().quitScreenImage}) {
     EXPECT_EQ((*image)->GetWidth(), 229);
     EXPECT_EQ((*image)->GetHeight(), 214);
   }
-  for (const auto& medal : medalImages) {
+  for (const auto& medal : Assets().medalImages) {
     EXPECT_EQ(medal->GetWidth(), 49);
     EXPECT_EQ(medal->GetHeight(), 13);
   }
-  EXPECT_EQ(badgeImages[0]->GetWidth(), 78);
-  EXPECT_EQ(badgeImages[1]->GetWidth(), 43);
-  EXPECT_EQ(badgeImages[2]->GetHeight(), 27);
+  EXPECT_EQ(Assets().badgeImages[0]->GetWidth(), 78);
+  EXPECT_EQ(Assets().badgeImages[1]->GetWidth(), 43);
+  EXPECT_EQ(Assets().badgeImages[2]->GetHeight(), 27);
   // The extraction point copies (0, 0, 32, 32) of its marker.
-  EXPECT_GE(extractionMarkerImage->GetWidth(), 32);
-  EXPECT_GE(extractionMarkerImage->GetHeight(), 32);
+  EXPECT_GE(Assets().extractionMarkerImage->GetWidth(), 32);
+  EXPECT_GE(Assets().extractionMarkerImage->GetHeight(), 32);
 }
 
 TEST_F(ShellAssetsTest, CutOutsShowTheirKeyAndPanelsNeverUseTheOverlayKey) {
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(HasColour(markerImages[i], kRed)) << i;
-  for (int i : {0, 1, 3, 6, 9, 13}) EXPECT_TRUE(HasColour(levelTextures[i], kRed)) << i;
-  EXPECT_TRUE(HasColour(soldierIconImage, Color{0, 0, 0}));
-  EXPECT_TRUE(HasColour(crosshairImage, Color{0, 255, 0}));
-  EXPECT_TRUE(HasColour(roofBreakImage, kRed));
-  for (const auto& frame : explosionFrames) {
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(HasColour(Assets().markerImages[i], kRed)) << i;
+  for (int i : {0, 1, 3, 6, 9, 13}) EXPECT_TRUE(HasColour(Assets().levelTextures[i], kRed)) << i;
+  EXPECT_TRUE(HasColour(Assets().soldierIconImage, Color{0, 0, 0}));
+  EXPECT_TRUE(HasColour(Assets().crosshairImage, Color{0, 255, 0}));
+  EXPECT_TRUE(HasColour(Assets().roofBreakImage, kRed));
+  for (const auto& frame : Explosion().explosionFrames) {
     if (!frame) continue;
     EXPECT_EQ(frame->PixelColor(0, 0), (Color{255, 255, 255}));
   }
   // These are drawn onto overlays keyed on red: a red pixel in them would be a hole on the screen.
-  for (const Image* image :
-       std::initializer_list<const Image*>{&menuBarsImage, &pauseMenuImage, &quitScreenImage, &disclaimerImage,
-                                           &openingImage, &kiaImage, &LoadingScreenImage()})
+  for (const Image* image : std::initializer_list<const Image*>{
+           &Assets().menuBarsImage, &Assets().pauseMenuImage, &Assets().quitScreenImage, &Assets().disclaimerImage,
+           &Assets().openingImage, &Assets().kiaImage, &LoadingScreenImage()})
     EXPECT_FALSE(HasColour(*image, kRed));
-  for (const auto& medal : medalImages) EXPECT_FALSE(HasColour(medal, kRed));
-  for (const auto& badge : badgeImages) EXPECT_FALSE(HasColour(badge, kRed));
+  for (const auto& medal : Assets().medalImages) EXPECT_FALSE(HasColour(medal, kRed));
+  for (const auto& badge : Assets().badgeImages) EXPECT_FALSE(HasColour(badge, kRed));
   // The trunks are keyed on red too, and must have no holes.
-  for (int i : {2, 5, 8, 11}) EXPECT_FALSE(HasColour(levelTextures[i], kRed)) << i;
+  for (int i : {2, 5, 8, 11}) EXPECT_FALSE(HasColour(Assets().levelTextures[i], kRed)) << i;
 }
 
 TEST_F(ShellAssetsTest, FrontEndPicturesHaveTheirSizesAndTheMedalsAreCutOutToFitTheirPlaces) {
@@ -164,17 +165,17 @@ TEST_F(ShellAssetsTest, FrontEndPicturesHaveTheirSizesAndTheMedalsAreCutOutToFit
 TEST_F(ShellAssetsTest, EverySoundIsItsOwn) {
   std::map<std::vector<int16_t>, int> seen;
   for (int slot = 0; slot < kSoundSlotCount; ++slot) {
-    if (!soundTable.IsLoaded(slot)) continue;
-    const auto& samples = soundTable[slot]->Pcm().samples;
+    if (!Sounds().soundTable.IsLoaded(slot)) continue;
+    const auto& samples = Sounds().soundTable[slot]->Pcm().samples;
     EXPECT_GT(samples.size(), 200u) << slot;
     const auto [it, fresh] = seen.emplace(samples, slot);
     EXPECT_TRUE(fresh) << "slot " << slot << " sounds like slot " << it->second;
   }
   EXPECT_EQ(seen.size(), static_cast<size_t>(kSoundSlotCount - 1));  // all but the briefing speech
   // Music loops last a while; the ticks are short.
-  EXPECT_GT(soundTable[SOUND_OVERHEAD_MUSIC]->Pcm().LengthMs(), 5000);
-  EXPECT_GT(soundTable[SOUND_PATIENT_MUSIC]->Pcm().LengthMs(), 5000);
-  EXPECT_LT(soundTable[SOUND_TICK_CLICK]->Pcm().LengthMs(), 100);
+  EXPECT_GT(Sounds().soundTable[SOUND_OVERHEAD_MUSIC]->Pcm().LengthMs(), 5000);
+  EXPECT_GT(Sounds().soundTable[SOUND_PATIENT_MUSIC]->Pcm().LengthMs(), 5000);
+  EXPECT_LT(Sounds().soundTable[SOUND_TICK_CLICK]->Pcm().LengthMs(), 100);
 }
 
 // Some writers carry state from one file to the next (the speech synthesiser among them): two fresh runs of
