@@ -87,7 +87,7 @@ bool CheatKey(int key) {
       return true;
     case 'U':
       ToggleUnlimitedAmmo();
-      backpack.count[0] = kCheatGrenades;
+      SetToolCount(0, kCheatGrenades);
       return true;
     case 'F':
       Toggle(clockFrozen);
@@ -96,7 +96,7 @@ bool CheatKey(int key) {
       missionClock = kAlmostOutOfTime;
       return true;
     case 'A':
-      backpack.count[1] = kCheatRifleRounds;
+      SetToolCount(1, kCheatRifleRounds);
       return true;
     case 'X':
       ReadyFirstWaiting();

@@ -19,10 +19,10 @@
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "program/register_screens.h"
-#include "shell/overlays.h"
-#include "shell/screen_text.h"
 #include "shell/game_state.h"
 #include "shell/globals.h"
+#include "shell/overlays.h"
+#include "shell/screen_text.h"
 #include "shell/winmain.h"
 
 namespace {
@@ -121,7 +121,7 @@ BENCHMARK(BM_IdleScreen)
 void BM_IdleBackpackScreen(benchmark::State& state) {
   if (!Started(state)) return;
   // As the briefing's LOAD BACKPACK enters it; the pointer stays wherever it is.
-  backpack.Reset();
+  ResetBackpack();
   SetGameState(STATE_BACKPACK);
   MeasureIdle(state);
 }
@@ -132,7 +132,7 @@ BENCHMARK(BM_IdleBackpackScreen)->Iterations(1)->UseManualTime()->Unit(benchmark
 void BM_Battle(benchmark::State& state) {
   if (!Started(state)) return;
   if (gameState != STATE_BACKPACK) {
-    backpack.Reset();
+    ResetBackpack();
     SetGameState(STATE_BACKPACK);
     RunFor(1.0);
   }

@@ -104,19 +104,21 @@ void DrawDescriptionBox(const std::wstring& text) {
 
 void DrawLoadBars() {
   textOverlay->SetDrawColor(20, 0, 0);
-  FillRectFraction(kBarX, kWeightBarY, kBarLength * capacityFactor, kBarHeight);
-  FillRectFraction(kBarX, kVolumeBarY, kBarLength * capacityFactor, kBarHeight);
+  FillRectFraction(kBarX, kWeightBarY, kBarLength * PackState().capacityFactor, kBarHeight);
+  FillRectFraction(kBarX, kVolumeBarY, kBarLength * PackState().capacityFactor, kBarHeight);
   textOverlay->SetDrawColor(120, 0, 0);
-  FillRectFraction(kBarX, kWeightBarY, backpack.weight * kBarLength / backpack.maxWeight * capacityFactor, kBarHeight);
-  FillRectFraction(kBarX, kVolumeBarY, backpack.volume * kBarLength / backpack.maxVolume * capacityFactor, kBarHeight);
+  FillRectFraction(kBarX, kWeightBarY, Pack().weight * kBarLength / Pack().maxWeight * PackState().capacityFactor,
+                   kBarHeight);
+  FillRectFraction(kBarX, kVolumeBarY, Pack().volume * kBarLength / Pack().maxVolume * PackState().capacityFactor,
+                   kBarHeight);
 }
 
 // Lines of the carried, listable tools in list order; every position gets its lower edge for the hit test.
 void DrawCarriedList() {
   int k = 0;
   for (int i = 0; i < kToolCount; ++i) {
-    const int row = backpackListOrder[i];
-    if (!IsToolRow(row) || backpack.count[row] < 1) {
+    const int row = PackState().backpackListOrder[i];
+    if (!IsToolRow(row) || Pack().count[row] < 1) {
       backpackScreenState.listRowBottom[i] = 0.0f;
       continue;
     }
@@ -126,7 +128,7 @@ void DrawCarriedList() {
     }
     ++k;
     char line[96];
-    std::snprintf(line, sizeof line, "%2d       %s", backpack.count[row], ToolTable[row].name);
+    std::snprintf(line, sizeof line, "%2d       %s", Pack().count[row], ToolTable[row].name);
     const int top = kListFirstLineY + kListLinePitch * k;
     DrawScreenText(PanelX(kListTextX), PanelY(top), WidenText(line), 8, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
     // The hit test uses the line as drawn: its lower edge is the next line's top pixel row.
@@ -145,7 +147,7 @@ void ClearStripHighlight() {
 void FollowPointer() {
   if (!HotspotHover(pointerX, pointerY)) {
     ClearStripHighlight();
-    DrawDescriptionBox(noFitShown ? kNoFitText : kLongHelpText);
+    DrawDescriptionBox(PackState().noFitShown ? kNoFitText : kLongHelpText);
     return;
   }
   const StripHit hit = hotspotIndex == BACKPACK_STRIP ? StripToolAt(pointerX, pointerY) : StripHit{};
@@ -169,7 +171,7 @@ void FollowPointer() {
     case BACKPACK_LIST: {
       const int32_t position = ListPositionAt(pointerY);
       if (position >= 0) {
-        DrawDescriptionBox(NameAndDescription(backpackListOrder[position]));
+        DrawDescriptionBox(NameAndDescription(PackState().backpackListOrder[position]));
       } else {
         DrawDescriptionBox(L"Description: This will show the description for tool #" + std::to_wstring(kToolCount));
       }
@@ -267,14 +269,14 @@ BackpackPicture PictureNow() {
   p.pointerY = pointerY;
   p.hotspot = hotspotIndex;
   p.scroll = backpackScreenState.toolStripScroll;
-  p.noFit = noFitShown;
-  p.capacity = capacityFactor;
-  p.weight = backpack.weight;
-  p.volume = backpack.volume;
-  p.maxWeight = backpack.maxWeight;
-  p.maxVolume = backpack.maxVolume;
-  std::copy(std::begin(backpack.count), std::end(backpack.count), p.count);
-  std::copy(std::begin(backpackListOrder), std::end(backpackListOrder), p.order);
+  p.noFit = PackState().noFitShown;
+  p.capacity = PackState().capacityFactor;
+  p.weight = Pack().weight;
+  p.volume = Pack().volume;
+  p.maxWeight = Pack().maxWeight;
+  p.maxVolume = Pack().maxVolume;
+  std::copy(std::begin(Pack().count), std::end(Pack().count), p.count);
+  std::copy(std::begin(PackState().backpackListOrder), std::end(PackState().backpackListOrder), p.order);
   p.screenWidth = screenWidth;
   p.screenHeight = screenHeight;
   return p;
@@ -297,12 +299,7 @@ bool BackpackPictureUnchanged() {
 void BuildBackpackScreen() {
   ApplyPlayerFigureLimits(missionProgress.playerFigure);
   const int32_t iconsWidth = LoadToolSprites();
-  if (!keepBackpack) {
-    for (int i = 0; i < kToolCount; ++i) {
-      backpackListOrder[i] = i;
-      backpack.count[i] = 0;
-    }
-  }
+  StartPackingBackpack();
 
   backpackScreenState.toolStripScroll = 0;
   const int stripWidth = std::max(1, iconsWidth);
@@ -325,7 +322,7 @@ void BuildBackpackScreen() {
   // it must not be read by their indices.
   ClearHotspots();
   backpackScreenState.backpackScreenBuilt = true;
-  keepBackpack = true;
+  KeepBackpack(true);
   backpackRedraw.drawn = false;
 }
 
@@ -348,7 +345,7 @@ void DrawBackpackScreen() {
   DrawCarriedList();
 
   FollowPointer();
-  if (noFitShown) DrawDescriptionBox(kNoFitText);
+  if (PackState().noFitShown) DrawDescriptionBox(kNoFitText);
   DrawStripWindow();
   NoteLayers(backpackRedraw.layersAfter);
   backpackRedraw.drawn = true;
@@ -356,7 +353,7 @@ void DrawBackpackScreen() {
 
 bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {
   if (code == engine::kMouseMove) {
-    if (noFitShown && noFitUntil < gameClock) noFitShown = false;
+    HideNoFitMessageAfter(gameClock);
     pointerX = x;
     pointerY = y;
     return true;
@@ -373,12 +370,12 @@ bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {
       break;
     case BACKPACK_STRIP: {
       const StripHit hit = StripToolAt(x, y);
-      if (hit.row >= 0) backpack.AddTool(hit.row);
+      if (hit.row >= 0) AddToBackpack(hit.row);
       break;
     }
     case BACKPACK_LIST: {
       const int32_t position = ListPositionAt(y);
-      if (position >= 0) backpack.RemoveTool(backpackListOrder[position]);
+      if (position >= 0) RemoveFromBackpack(PackState().backpackListOrder[position]);
       break;
     }
     default:

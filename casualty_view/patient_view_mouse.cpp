@@ -93,7 +93,7 @@ void TakeFromTray(int32_t x) {
   const int32_t row = toolTray.trayTool[k];
   // A tool run out still comes into the hand (using it then says so); only its drawer stays shut.
   SelectTool(row);
-  if (backpack.count[row] <= 0) return;
+  if (Pack().count[row] <= 0) return;
   if (IsTrayHead(row)) {
     toolDrawer.Fill(row);
     toolDrawer.Open(x);

@@ -128,7 +128,7 @@ TEST(PatientMotion, RollOverLiftsTurnsHimOverAndOntoTheSideAwayFromHisWound) {
       EXPECT_EQ(GrowingPools(patient), flipped);
     }
     // With none left to roll him with, he is neither rolled nor lifted.
-    backpack.count[TOOL_ROLLOVER_DRAG] = 0;
+    SetToolCount(TOOL_ROLLOVER_DRAG, 0);
     ClickHud(game, HUD_ROLL_OVER);
     EXPECT_EQ(patient.rolledOver, 0);
     EXPECT_LT(patient.liftCounter, 1);

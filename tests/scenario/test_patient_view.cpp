@@ -169,7 +169,7 @@ TEST(PatientView, WithoutItsSurroundingsModelTheViewOpensTreatsAndClosesOnBareGr
   StartMission(game);
   EXPECT_NE(game.DebugLog().find("--- Sky does not exist ----"), std::string::npos);
   EXPECT_FALSE(patientView.surroundings);
-  backpack.FillStandardKit();
+  FillStandardBackpack();
   OpenCasualty(game, 0);
   ASSERT_EQ(gameState, STATE_PATIENT_VIEW);
   ClickPart(game, TOOL_BANDAGE, BONE_HEAD);

@@ -55,7 +55,7 @@ std::string Snapshot(const char* step) {
                 "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
                 step, gameState, previousGameState, static_cast<long long>(gameClock), missionClock, clampCountdown,
-                backpack.totalItems, keepBackpack ? 1 : 0, ToolImages().toolCount, sharedAssetsLoaded,
+                Pack().totalItems, PackState().keepBackpack ? 1 : 0, ToolImages().toolCount, sharedAssetsLoaded,
                 missionProgress.missionScore, missionProgress.missionMaximum, Report().reportLineCount,
                 PickedInjuries().pickedInjuryCount, hotspotIndex, debugMode, movieCount);
   return line;
@@ -83,7 +83,7 @@ std::string PlayOnce() {
     snapshots += Snapshot("briefing");
     SetGameState(STATE_BACKPACK);
     game.Frame(16);
-    backpack.AddTool(TOOL_BANDAGE);
+    AddToBackpack(TOOL_BANDAGE);
     game.MoveTo(300, 200);
     snapshots += Snapshot("backpack");
     LoadAllAssets();
