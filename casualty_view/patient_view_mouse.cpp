@@ -129,8 +129,7 @@ void RollOver() {
 
 void ShowHint() {
   if (Slots().currentPatient == nullptr) return;
-  if (const char* hint = BuildHint(*Slots().currentPatient))
-    patientView.hintBox.Show(hint, kHintAt, kHintAt, kHintFrames);
+  if (const char* hint = BuildHint(*Slots().currentPatient)) ShowViewHint(hint, kHintAt, kHintAt, kHintFrames);
 }
 
 void PressHotspot(int32_t id, int32_t x, int32_t y) {
@@ -173,7 +172,7 @@ void PressHotspot(int32_t id, int32_t x, int32_t y) {
 }
 
 void LeftUp(int32_t x, int32_t y) {
-  patientView.buttons &= ~kLeftHeld;
+  ReleaseViewButtons(kLeftHeld);
   PickPatientPart(x, y);
   // An open menu takes the click; a row chosen ends it.
   if ((Popups().woundPicker1.IsOpen() || Popups().woundPicker2.IsOpen()) && ClickWoundPickers(x, y)) return;
@@ -191,29 +190,27 @@ void LeftUp(int32_t x, int32_t y) {
 }  // namespace
 
 bool OnPatientViewMouse(int32_t x, int32_t y, int32_t code) {
-  PatientViewState& v = patientView;
   switch (code) {
     case engine::kMouseMove:
       if (y < kSceneBottom) {
-        v.viewPointerX = x;
-        v.viewPointerY = y;
+        MoveViewPointer(x, y);
         NameWhatIsUnderPointer(x, y);
       } else {
         HotspotHover(x, y);
       }
       break;
     case engine::kMouseLeftDown:
-      v.buttons |= kLeftHeld;
+      PressViewButtons(kLeftHeld);
       break;
     case engine::kMouseLeftUp:
       LeftUp(x, y);
       break;
     case engine::kMouseRightDown:
-      FocusCameraOnPick(engineCamera, v.sceneActor, x, y);
-      v.buttons |= kRightHeld;
+      FocusCameraOnPick(engineCamera, PatientView().sceneActor, x, y);
+      PressViewButtons(kRightHeld);
       break;
     case engine::kMouseRightUp:
-      v.buttons &= ~kRightHeld;
+      ReleaseViewButtons(kRightHeld);
       break;
     default:
       break;

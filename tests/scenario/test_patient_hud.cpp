@@ -228,7 +228,7 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
     OpenLacerations(game, level);
     const int32_t score = Slots().currentPatient->score, mission = missionProgress.missionScore;
     ClickHud(game, HUD_HINT);
-    EXPECT_GT(patientView.hintBox.framesLeft, 0) << "the hint is shown";
+    EXPECT_GT(PatientView().hintBox.framesLeft, 0) << "the hint is shown";
     const int32_t cost = score - Slots().currentPatient->score;
     if (level == 0) {
       EXPECT_EQ(cost, 0);
