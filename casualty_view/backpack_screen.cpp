@@ -103,14 +103,14 @@ void DrawDescriptionBox(const std::wstring& text) {
 }
 
 void DrawLoadBars() {
+  const Backpack& pack = Pack();
+  const float capacityFactor = PackState().capacityFactor;
   textOverlay->SetDrawColor(20, 0, 0);
-  FillRectFraction(kBarX, kWeightBarY, kBarLength * PackState().capacityFactor, kBarHeight);
-  FillRectFraction(kBarX, kVolumeBarY, kBarLength * PackState().capacityFactor, kBarHeight);
+  FillRectFraction(kBarX, kWeightBarY, kBarLength * capacityFactor, kBarHeight);
+  FillRectFraction(kBarX, kVolumeBarY, kBarLength * capacityFactor, kBarHeight);
   textOverlay->SetDrawColor(120, 0, 0);
-  FillRectFraction(kBarX, kWeightBarY, Pack().weight * kBarLength / Pack().maxWeight * PackState().capacityFactor,
-                   kBarHeight);
-  FillRectFraction(kBarX, kVolumeBarY, Pack().volume * kBarLength / Pack().maxVolume * PackState().capacityFactor,
-                   kBarHeight);
+  FillRectFraction(kBarX, kWeightBarY, pack.weight * kBarLength / pack.maxWeight * capacityFactor, kBarHeight);
+  FillRectFraction(kBarX, kVolumeBarY, pack.volume * kBarLength / pack.maxVolume * capacityFactor, kBarHeight);
 }
 
 // Lines of the carried, listable tools in list order; every position gets its lower edge for the hit test.
