@@ -42,7 +42,7 @@ void EnterStartMission() {
 
 void EnterOverhead() {
   // The loaded pack goes into the mission; the next backpack screen starts afresh.
-  keepBackpack = false;
+  KeepBackpack(false);
   SwitchToOverheadView();
   ApplyViewPreset();
   BuildNavGrid();

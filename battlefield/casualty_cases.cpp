@@ -44,7 +44,7 @@ void SetUpMissionCasualties() {
   ClearStrategy();
   LoadStrategy();
   ResetInjuryPicks();
-  backpack.Clear();
+  ClearBackpack();
   casualtyCaseState.casualtyCaseCount = 0;
 
   const MissionDef& mission = MissionRow(Campaign().missionNumber);
@@ -67,7 +67,7 @@ void SetUpMissionCasualties() {
       specialChosen = c.special != 0;
     }
     c.woundType = PickCasualtyInjury(c.special);
-    backpack.CountKitTools(c.woundType);
+    CountBackpackKitTools(c.woundType);
     casualtyCaseState.casualtyCases[casualtyCaseState.casualtyCaseCount++] = c;
   }
 }

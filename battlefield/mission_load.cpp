@@ -81,10 +81,10 @@ void BuildTerrain(const std::string& folder) {
 
 // The standard weapons of every mission.
 void ArmThePack() {
-  backpack.count[TOOL_M4] = kStandardRifleRounds;
-  backpack.count[TOOL_BERETTA] = kStandardPistolRounds;
-  backpack.count[TOOL_GRENADE] = kStandardGrenades;
-  backpack.count[TOOL_ACTION] = 1;
+  SetToolCount(TOOL_M4, kStandardRifleRounds);
+  SetToolCount(TOOL_BERETTA, kStandardPistolRounds);
+  SetToolCount(TOOL_GRENADE, kStandardGrenades);
+  SetToolCount(TOOL_ACTION, 1);
 }
 
 int32_t ExtractionWarnTime() {

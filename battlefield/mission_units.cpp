@@ -46,7 +46,7 @@ Unit& PlaceMedic(const Vector3& where, int32_t side, int32_t state, float packWe
   Unit& medic = Units().units[0] ? *Units().units[0] : MakeUnit<Unit>(0, kUnitKindMedic);
   medic.camouflage = camouflage;
   medic.Place(where, side, state, 0);
-  const float speed = MedicSpeed(Progress().playerFigure, backpack.weight, packWeighting, Mission().factor);
+  const float speed = MedicSpeed(Progress().playerFigure, Pack().weight, packWeighting, Mission().factor);
   medic.baseSpeed = speed;
   medic.curSpeed = speed;
   return medic;

@@ -141,12 +141,12 @@ void DrawWeaponPanel() {
     OutlineRect(ScreenText().textOverlay, box.x, box.y, box.width, box.height);
   }
   const int row = 432;
-  DrawHudGlyphs(LayoutX(408), row, Format("%d", static_cast<int>(backpack.count[2])), kSmallSize, ALIGN_RIGHT,
-                kActive.r, kActive.g, kActive.b, 1, 0);
-  DrawHudGlyphs(LayoutX(453), row, RifleRoundsText(backpack.count[1]), kSmallSize, ALIGN_RIGHT, kActive.r, kActive.g,
+  DrawHudGlyphs(LayoutX(408), row, Format("%d", static_cast<int>(Pack().count[2])), kSmallSize, ALIGN_RIGHT, kActive.r,
+                kActive.g, kActive.b, 1, 0);
+  DrawHudGlyphs(LayoutX(453), row, RifleRoundsText(Pack().count[1]), kSmallSize, ALIGN_RIGHT, kActive.r, kActive.g,
                 kActive.b, 1, 0);
-  DrawHudGlyphs(LayoutX(483), row, Format("%d", static_cast<int>(backpack.count[0])), kSmallSize, ALIGN_RIGHT,
-                kActive.r, kActive.g, kActive.b, 1, 0);
+  DrawHudGlyphs(LayoutX(483), row, Format("%d", static_cast<int>(Pack().count[0])), kSmallSize, ALIGN_RIGHT, kActive.r,
+                kActive.g, kActive.b, 1, 0);
 }
 
 void DrawHudStage() {

@@ -84,7 +84,7 @@ bool CheatKey(int key) {
       return true;
     case 'U':
       ToggleUnlimitedAmmo();
-      backpack.count[0] = kCheatGrenades;
+      SetToolCount(0, kCheatGrenades);
       return true;
     case 'F':
       ToggleClockFrozen();
@@ -93,7 +93,7 @@ bool CheatKey(int key) {
       SetMissionClock(kAlmostOutOfTime);
       return true;
     case 'A':
-      backpack.count[1] = kCheatRifleRounds;
+      SetToolCount(1, kCheatRifleRounds);
       return true;
     case 'X':
       ReadyFirstWaiting();

@@ -151,18 +151,18 @@ void Fire(int32_t x, int32_t y) {
   if (!hit) return;
   const Vector3 target(hit->GetPoint());
   const bool unlimited = OverheadInput().unlimitedAmmo != 0;
-  int32_t* count = backpack.count;
+  const int32_t* count = Pack().count;
   Vector3 impact;
   switch (medic.weapon) {
     case WEAPON_PISTOL:
       if (count[AMMO_PISTOL] <= 0 && !unlimited) return;
       impact = medic.Fire(target, FIRE_PISTOL);
-      count[AMMO_PISTOL] = std::max(count[AMMO_PISTOL] - 1, 0);
+      TakeOneFromPack(AMMO_PISTOL);
       break;
     case WEAPON_RIFLE:
       if (count[AMMO_RIFLE] <= 0 && !unlimited) return;
       // A burst of three, the count landing on a whole number of bursts.
-      count[AMMO_RIFLE] = std::max(count[AMMO_RIFLE] - 1, 0) / kRoundsPerBurst * kRoundsPerBurst;
+      SetToolCount(AMMO_RIFLE, std::max(count[AMMO_RIFLE] - 1, 0) / kRoundsPerBurst * kRoundsPerBurst);
       // The shot goes before the clip change holds the next one back.
       impact = medic.Fire(target, FIRE_RIFLE);
       if (count[AMMO_RIFLE] % kRoundsPerClip == 0) {
@@ -172,7 +172,7 @@ void Fire(int32_t x, int32_t y) {
       break;
     case WEAPON_GRENADE:
       if (count[AMMO_GRENADES] <= 0 && !unlimited) return;
-      count[AMMO_GRENADES] = std::max(count[AMMO_GRENADES] - 1, 0);
+      TakeOneFromPack(AMMO_GRENADES);
       medic.SetAction(ACTION_THROW);
       medic.Fire(target, FIRE_GRENADE);
       break;

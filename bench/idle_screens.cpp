@@ -121,7 +121,7 @@ BENCHMARK(BM_IdleScreen)
 void BM_IdleBackpackScreen(benchmark::State& state) {
   if (!Started(state)) return;
   // As the briefing's LOAD BACKPACK enters it; the pointer stays wherever it is.
-  backpack.Reset();
+  ResetBackpack();
   SetGameState(STATE_BACKPACK);
   MeasureIdle(state);
 }
@@ -132,7 +132,7 @@ BENCHMARK(BM_IdleBackpackScreen)->Iterations(1)->UseManualTime()->Unit(benchmark
 void BM_Battle(benchmark::State& state) {
   if (!Started(state)) return;
   if (States().gameState != STATE_BACKPACK) {
-    backpack.Reset();
+    ResetBackpack();
     SetGameState(STATE_BACKPACK);
     RunFor(1.0);
   }

@@ -81,7 +81,7 @@ void Patient::ApplyTool(int32_t tool, int32_t part, int32_t, int32_t, int32_t sa
 
   int32_t stock = savedStock;
   if (!replaying) {
-    stock = backpack.count[StockRow(tool)];
+    stock = Pack().count[StockRow(tool)];
     record.stock = stock;
   }
   const bool outOfStock = stock < 1;
@@ -123,11 +123,10 @@ void Patient::ApplyTool(int32_t tool, int32_t part, int32_t, int32_t, int32_t sa
   // Supplies: a consumable is used up, and comes back when it is taken off again. The pack never goes
   // below empty, even for an item taken off that was never counted out of it.
   if (!replaying && !Switches().unlimitedSupplies && def.IsConsumable()) {
-    int32_t& count = backpack.count[StockRow(tool)];
     if (tookOff) {
-      ++count;
-    } else if (count > 0) {
-      --count;
+      PutOneBackInPack(StockRow(tool));
+    } else {
+      TakeOneFromPack(StockRow(tool));
     }
   }
 

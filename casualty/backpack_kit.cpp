@@ -70,52 +70,38 @@ void Backpack::CountKitTools(int woundRow) {
 }
 
 void Backpack::FillStandardKit() {
-  if (!keepBackpack) {
-    for (int32_t row : kStandardKitRows) kitCount[row] = 1;
-    kitCount[TOOL_BANDAGE] += kStandardExtraBandages;
+  for (int32_t row : kStandardKitRows) kitCount[row] = 1;
+  kitCount[TOOL_BANDAGE] += kStandardExtraBandages;
 
-    weight = 0.0f;
-    volume = 0.0f;
-    totalItems = 0;
-    for (int i = 0; i < kToolCount; ++i) {
-      const ToolDef& tool = ToolTable[i];
-      if (kitCount[i] == 0 && tool.weight + weight < maxWeight && tool.volume + volume < maxVolume) kitCount[i] = 1;
-      // A drawer's or kit's stock is its own pieces plus its contents; a parent listed after its contents
-      // (the bag-valve mask) is simply set to its own count below.
-      if (tool.HasParent()) count[tool.parentRow] += kitCount[i];
-      count[i] = kitCount[i];
-      weight = static_cast<float>(weight + tool.weight * kitCount[i]);
-      volume = static_cast<float>(volume + tool.volume * kitCount[i]);
-      totalItems += kitCount[i];
-      backpackListOrder[i] = i;
-    }
-
-    // A tool that is not used up is carried once, however many of its contents were counted into it. Only
-    // the pieces of the row itself were weighed above (contents weigh nothing), so those come off and one
-    // piece goes back: the pack then weighs what it holds.
-    for (int i = 0; i < kToolCount; ++i) {
-      const ToolDef& tool = ToolTable[i];
-      if (tool.IsConsumable() || count[i] < 2) continue;
-      weight = static_cast<float>(weight - tool.weight * kitCount[i] + tool.weight);
-      volume = static_cast<float>(volume - tool.volume * kitCount[i] + tool.volume);
-      count[i] = 1;
-    }
-
-    count[TOOL_GRENADE] = kStandardGrenades;
-    count[TOOL_M4] = kStandardRifleRounds;
-    count[TOOL_BERETTA] = kStandardPistolRounds;
+  weight = 0.0f;
+  volume = 0.0f;
+  totalItems = 0;
+  for (int i = 0; i < kToolCount; ++i) {
+    const ToolDef& tool = ToolTable[i];
+    if (kitCount[i] == 0 && tool.weight + weight < maxWeight && tool.volume + volume < maxVolume) kitCount[i] = 1;
+    // A drawer's or kit's stock is its own pieces plus its contents; a parent listed after its contents
+    // (the bag-valve mask) is simply set to its own count below.
+    if (tool.HasParent()) count[tool.parentRow] += kitCount[i];
+    count[i] = kitCount[i];
+    weight = static_cast<float>(weight + tool.weight * kitCount[i]);
+    volume = static_cast<float>(volume + tool.volume * kitCount[i]);
+    totalItems += kitCount[i];
   }
-  keepBackpack = true;
-}
 
-void LoadStartingKit(int32_t difficultyLevel) {
-  if (difficultyLevel < 2) {
-    backpack.FillStandardKit();
-    return;
+  // A tool that is not used up is carried once, however many of its contents were counted into it. Only
+  // the pieces of the row itself were weighed above (contents weigh nothing), so those come off and one
+  // piece goes back: the pack then weighs what it holds.
+  for (int i = 0; i < kToolCount; ++i) {
+    const ToolDef& tool = ToolTable[i];
+    if (tool.IsConsumable() || count[i] < 2) continue;
+    weight = static_cast<float>(weight - tool.weight * kitCount[i] + tool.weight);
+    volume = static_cast<float>(volume - tool.volume * kitCount[i] + tool.volume);
+    count[i] = 1;
   }
-  backpack.count[TOOL_ACTION] = 1;
-  for (int i = 0; i < kToolCount; ++i)
-    if (ToolTable[i].HasParent()) backpack.count[i] = 1;
+
+  count[TOOL_GRENADE] = kStandardGrenades;
+  count[TOOL_M4] = kStandardRifleRounds;
+  count[TOOL_BERETTA] = kStandardPistolRounds;
 }
 
 }  // namespace kestrine

@@ -16,6 +16,7 @@ void CountKitToolsOfLists(int32_t (&kitCount)[kToolCount], const StepList* const
 
 // What the backpack screen starts from: the standard kit at novice and intermediate difficulty; at expert
 // only the Action hand and the contents of the drawers and kits, the rest being the player's choice.
+// Defined with the pack it fills, in casualty/backpack.cpp.
 void LoadStartingKit(int32_t difficultyLevel);
 
 }  // namespace kestrine

@@ -52,9 +52,10 @@ void Patient::TakeAmmo() {
   const int32_t rifleRounds = rand() % kStandardRifleRounds + 1;
   const int32_t pistolRounds = rand() % kStandardPistolRounds + 1;
   const int32_t grenades = rand() % kStandardGrenades + 1;
-  backpack.count[TOOL_M4] = std::min(backpack.count[TOOL_M4] + rifleRounds, kStandardRifleRounds);
-  backpack.count[TOOL_BERETTA] = std::min(backpack.count[TOOL_BERETTA] + pistolRounds, kStandardPistolRounds);
-  backpack.count[TOOL_GRENADE] = std::min(backpack.count[TOOL_GRENADE] + grenades, kStandardGrenades);
+  const int32_t* count = Pack().count;
+  SetToolCount(TOOL_M4, std::min(count[TOOL_M4] + rifleRounds, kStandardRifleRounds));
+  SetToolCount(TOOL_BERETTA, std::min(count[TOOL_BERETTA] + pistolRounds, kStandardPistolRounds));
+  SetToolCount(TOOL_GRENADE, std::min(count[TOOL_GRENADE] + grenades, kStandardGrenades));
 }
 
 bool Patient::IsReturnableToAction() const {

@@ -104,20 +104,22 @@ void DrawDescriptionBox(const std::wstring& text) {
 }
 
 void DrawLoadBars() {
+  const Backpack& pack = Pack();
+  const float capacityFactor = PackState().capacityFactor;
   ScreenText().textOverlay->SetDrawColor(20, 0, 0);
   FillRectFraction(kBarX, kWeightBarY, kBarLength * capacityFactor, kBarHeight);
   FillRectFraction(kBarX, kVolumeBarY, kBarLength * capacityFactor, kBarHeight);
   ScreenText().textOverlay->SetDrawColor(120, 0, 0);
-  FillRectFraction(kBarX, kWeightBarY, backpack.weight * kBarLength / backpack.maxWeight * capacityFactor, kBarHeight);
-  FillRectFraction(kBarX, kVolumeBarY, backpack.volume * kBarLength / backpack.maxVolume * capacityFactor, kBarHeight);
+  FillRectFraction(kBarX, kWeightBarY, pack.weight * kBarLength / pack.maxWeight * capacityFactor, kBarHeight);
+  FillRectFraction(kBarX, kVolumeBarY, pack.volume * kBarLength / pack.maxVolume * capacityFactor, kBarHeight);
 }
 
 // Lines of the carried, listable tools in list order; every position gets its lower edge for the hit test.
 void DrawCarriedList() {
   int k = 0;
   for (int i = 0; i < kToolCount; ++i) {
-    const int row = backpackListOrder[i];
-    if (!IsToolRow(row) || backpack.count[row] < 1) {
+    const int row = PackState().backpackListOrder[i];
+    if (!IsToolRow(row) || Pack().count[row] < 1) {
       backpackScreenState.listRowBottom[i] = 0.0f;
       continue;
     }
@@ -127,7 +129,7 @@ void DrawCarriedList() {
     }
     ++k;
     char line[96];
-    std::snprintf(line, sizeof line, "%2d       %s", backpack.count[row], ToolTable[row].name);
+    std::snprintf(line, sizeof line, "%2d       %s", Pack().count[row], ToolTable[row].name);
     const int top = kListFirstLineY + kListLinePitch * k;
     DrawScreenText(PanelX(kListTextX), PanelY(top), WidenText(line), 8, ALIGN_LEFT, kLabelR, kLabelG, kLabelB, 0, 0);
     // The hit test uses the line as drawn: its lower edge is the next line's top pixel row.
@@ -146,7 +148,7 @@ void ClearStripHighlight() {
 void FollowPointer() {
   if (!HotspotHover(Pointer().pointerX, Pointer().pointerY)) {
     ClearStripHighlight();
-    DrawDescriptionBox(noFitShown ? kNoFitText : kLongHelpText);
+    DrawDescriptionBox(PackState().noFitShown ? kNoFitText : kLongHelpText);
     return;
   }
   const StripHit hit =
@@ -171,7 +173,7 @@ void FollowPointer() {
     case BACKPACK_LIST: {
       const int32_t position = ListPositionAt(Pointer().pointerY);
       if (position >= 0) {
-        DrawDescriptionBox(NameAndDescription(backpackListOrder[position]));
+        DrawDescriptionBox(NameAndDescription(PackState().backpackListOrder[position]));
       } else {
         DrawDescriptionBox(L"Description: This will show the description for tool #" + std::to_wstring(kToolCount));
       }
@@ -269,14 +271,14 @@ BackpackPicture PictureNow() {
   p.pointerY = Pointer().pointerY;
   p.hotspot = Hotspots().hotspotIndex;
   p.scroll = backpackScreenState.toolStripScroll;
-  p.noFit = noFitShown;
-  p.capacity = capacityFactor;
-  p.weight = backpack.weight;
-  p.volume = backpack.volume;
-  p.maxWeight = backpack.maxWeight;
-  p.maxVolume = backpack.maxVolume;
-  std::copy(std::begin(backpack.count), std::end(backpack.count), p.count);
-  std::copy(std::begin(backpackListOrder), std::end(backpackListOrder), p.order);
+  p.noFit = PackState().noFitShown;
+  p.capacity = PackState().capacityFactor;
+  p.weight = Pack().weight;
+  p.volume = Pack().volume;
+  p.maxWeight = Pack().maxWeight;
+  p.maxVolume = Pack().maxVolume;
+  std::copy(std::begin(Pack().count), std::end(Pack().count), p.count);
+  std::copy(std::begin(PackState().backpackListOrder), std::end(PackState().backpackListOrder), p.order);
   p.screenWidth = Engine().screenWidth;
   p.screenHeight = Engine().screenHeight;
   return p;
@@ -299,12 +301,7 @@ bool BackpackPictureUnchanged() {
 void BuildBackpackScreen() {
   ApplyPlayerFigureLimits(Progress().playerFigure);
   const int32_t iconsWidth = LoadToolSprites();
-  if (!keepBackpack) {
-    for (int i = 0; i < kToolCount; ++i) {
-      backpackListOrder[i] = i;
-      backpack.count[i] = 0;
-    }
-  }
+  StartPackingBackpack();
 
   backpackScreenState.toolStripScroll = 0;
   const int stripWidth = std::max(1, iconsWidth);
@@ -327,7 +324,7 @@ void BuildBackpackScreen() {
   // it must not be read by their indices.
   ClearHotspots();
   backpackScreenState.backpackScreenBuilt = true;
-  keepBackpack = true;
+  KeepBackpack(true);
   backpackRedraw.drawn = false;
 }
 
@@ -350,7 +347,7 @@ void DrawBackpackScreen() {
   DrawCarriedList();
 
   FollowPointer();
-  if (noFitShown) DrawDescriptionBox(kNoFitText);
+  if (PackState().noFitShown) DrawDescriptionBox(kNoFitText);
   DrawStripWindow();
   NoteLayers(backpackRedraw.layersAfter);
   backpackRedraw.drawn = true;
@@ -358,7 +355,7 @@ void DrawBackpackScreen() {
 
 bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {
   if (code == engine::kMouseMove) {
-    if (noFitShown && noFitUntil < Clock().gameClock) noFitShown = false;
+    HideNoFitMessageAfter(Clock().gameClock);
     MovePointer(x, y);
     return true;
   }
@@ -374,12 +371,12 @@ bool OnBackpackClick(int32_t x, int32_t y, int32_t code) {
       break;
     case BACKPACK_STRIP: {
       const StripHit hit = StripToolAt(x, y);
-      if (hit.row >= 0) backpack.AddTool(hit.row);
+      if (hit.row >= 0) AddToBackpack(hit.row);
       break;
     }
     case BACKPACK_LIST: {
       const int32_t position = ListPositionAt(y);
-      if (position >= 0) backpack.RemoveTool(backpackListOrder[position]);
+      if (position >= 0) RemoveFromBackpack(PackState().backpackListOrder[position]);
       break;
     }
     default:

@@ -45,7 +45,7 @@ void LabelToolUnderPointer(int32_t px) {
 // What the pointer rests on does something every frame: the tray's arrows scroll it, the tray names its
 // tool, and the chart's arrows scroll it while the left button is held.
 void ActOnHover(int32_t dt) {
-  const bool leftHeld = (patientView.buttons & 1u) != 0;
+  const bool leftHeld = (PatientView().buttons & 1u) != 0;
   switch (HudHotspotAt(Pointer().pointerX, Pointer().pointerY)) {
     case HUD_TRAY_LEFT:
       ScrollTray(-1, dt);
@@ -78,7 +78,7 @@ void LoadPatientHud() {
 
 void MovePatientCamera(int32_t dt) {
   patientHud.frameMs = dt;
-  const PatientViewState& v = patientView;
+  const PatientViewState& v = PatientView();
   StepCameraGlide(v.sceneActor);
   const CameraKeys keys{.orbitLeft = v.orbitLeft,
                         .orbitRight = v.orbitRight,
@@ -89,7 +89,7 @@ void MovePatientCamera(int32_t dt) {
 }
 
 void DrawPatientTray() {
-  DrawToolCursor(PatientView().selectedTool, patientView.viewPointerX, patientView.viewPointerY);
+  DrawToolCursor(PatientView().selectedTool, PatientView().viewPointerX, PatientView().viewPointerY);
   DrawToolTray(PatientView().trayScroll);
 }
 

@@ -44,14 +44,67 @@
 
 namespace kestrine {
 
+namespace {
+
 PatientViewState patientView;
 KESTRINE_PROGRAM_STATE(patientView);
+
+}  // namespace
 
 const PatientViewState& PatientView() { return patientView; }
 
 void SelectTool(int32_t tool) { patientView.selectedTool = tool; }
 
 void ScrollTray(int32_t dir, int32_t dt) { ScrollToolTray(patientView.trayScroll, dir, dt); }
+
+void MoveViewPointer(int32_t x, int32_t y) {
+  patientView.viewPointerX = x;
+  patientView.viewPointerY = y;
+}
+
+void PressViewButtons(uint32_t bits) { patientView.buttons |= bits; }
+
+void ReleaseViewButtons(uint32_t bits) { patientView.buttons &= ~bits; }
+
+void ShowViewHint(std::string_view text, float x, float y, int32_t frames) {
+  patientView.hintBox.Show(text, x, y, frames);
+}
+
+void HoldCameraKey(ViewCameraKey key, bool down) {
+  switch (key) {
+    case VIEW_ORBIT_LEFT:
+      patientView.orbitLeft = down;
+      break;
+    case VIEW_ORBIT_RIGHT:
+      patientView.orbitRight = down;
+      break;
+    case VIEW_CAMERA_UP:
+      patientView.cameraUp = down;
+      break;
+    case VIEW_CAMERA_DOWN:
+      patientView.cameraDown = down;
+      break;
+    case VIEW_ZOOM_MODIFIER:
+      patientView.zoomModifier = down;
+      break;
+  }
+}
+
+void SetDeveloperStep(int32_t step) { patientView.developerStep = step; }
+
+void UnlockDeveloperAids() {
+  patientView.developerUnlocked = true;
+  patientView.developerStep = 0;
+}
+
+void LockDeveloperAids() {
+  patientView.developerUnlocked = false;
+  patientView.developerStep = 0;
+}
+
+void ToggleDeveloperFreeHints() { patientView.developerFreeHints = !patientView.developerFreeHints; }
+
+void ToggleBoneMarkers() { patientView.boneMarkers = !patientView.boneMarkers; }
 
 namespace {
 

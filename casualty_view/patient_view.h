@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "engine/engine.h"
@@ -74,14 +75,33 @@ struct PatientViewState {
   bool developerFreeHints = false;
   bool boneMarkers = false;
 };
-extern PatientViewState patientView;
-// The tool in hand and the tray's scroll are written only through the operations below.
+// Only casualty_view/patient_view.cpp writes the view's record; its key and mouse handlers and everyone else
+// read it here and change it through the operations below.
 const PatientViewState& PatientView();
 
 // Takes a tool into the hand (-1: the hand is empty).
 void SelectTool(int32_t tool);
 // The tray scrolls one step of dt ms to the left (-1) or right (+1).
 void ScrollTray(int32_t dir, int32_t dt);
+
+// The pointer over the scene, and the buttons held (bit 0 left, bit 1 right) going down and up.
+void MoveViewPointer(int32_t x, int32_t y);
+void PressViewButtons(uint32_t bits);
+void ReleaseViewButtons(uint32_t bits);
+// The hint box at (x, y), as fractions of the screen, for a number of frames.
+void ShowViewHint(std::string_view text, float x, float y, int32_t frames);
+
+enum ViewCameraKey { VIEW_ORBIT_LEFT, VIEW_ORBIT_RIGHT, VIEW_CAMERA_UP, VIEW_CAMERA_DOWN, VIEW_ZOOM_MODIFIER };
+// A camera key held down or let go.
+void HoldCameraKey(ViewCameraKey key, bool down);
+
+// The developer key sequence: the next step to match, and the aids unlocked at its end.
+void SetDeveloperStep(int32_t step);
+void UnlockDeveloperAids();
+// An aid was run: the aids lock again and the sequence starts over.
+void LockDeveloperAids();
+void ToggleDeveloperFreeHints();
+void ToggleBoneMarkers();
 
 // Builds the view for the mission's casualties: pictures, treatment visuals, one patient per casualty (read
 // from `loading` when a save game is being loaded), the backdrop, the surroundings and the shadow.

@@ -48,13 +48,12 @@ void FlipBodies() {
 
 // One aid; every aid ends the unlocked state. False when the key is none of them.
 bool RunDeveloperAid(int32_t key) {
-  PatientViewState& v = patientView;
   switch (key) {
     case AID_FREE_HINTS:
-      v.developerFreeHints = !v.developerFreeHints;
+      ToggleDeveloperFreeHints();
       break;
     case AID_BONE_MARKERS:
-      v.boneMarkers = !v.boneMarkers;
+      ToggleBoneMarkers();
       break;
     case AID_SKIN_CUT:
       SetSkinCut(!Switches().skinCutMode);
@@ -71,34 +70,33 @@ bool RunDeveloperAid(int32_t key) {
     default:
       return false;
   }
-  v.developerUnlocked = false;
-  v.developerStep = 0;
+  LockDeveloperAids();
   return true;
 }
 
 void StepDeveloperSequence(int32_t key) {
-  PatientViewState& v = patientView;
-  if (key == kDeveloperSequence[v.developerStep]) {
-    if (++v.developerStep == kDeveloperSequenceLength) {
-      v.developerUnlocked = true;
-      v.developerStep = 0;
+  const int32_t step = PatientView().developerStep;
+  if (key == kDeveloperSequence[step]) {
+    if (step + 1 == kDeveloperSequenceLength) {
+      UnlockDeveloperAids();
+    } else {
+      SetDeveloperStep(step + 1);
     }
     return;
   }
-  v.developerStep = key == kDeveloperSequence[0] ? 1 : 0;
+  SetDeveloperStep(key == kDeveloperSequence[0] ? 1 : 0);
 }
 
 }  // namespace
 
 void OnPatientViewKey(int32_t key, bool down) {
-  PatientViewState& v = patientView;
   if (key < 16 || key > 90) {
-    v.developerStep = 0;
+    SetDeveloperStep(0);
     return;
   }
   switch (key) {
     case KEY_CONTROL:
-      v.zoomModifier = down;
+      HoldCameraKey(VIEW_ZOOM_MODIFIER, down);
       return;
     case KEY_ESCAPE:
       // On the release: a press that left on its way down would hand its release to the overhead view,
@@ -106,31 +104,31 @@ void OnPatientViewKey(int32_t key, bool down) {
       if (!down) SetGameState(STATE_OVERHEAD);
       return;
     case KEY_LEFT:
-      v.orbitLeft = down;
+      HoldCameraKey(VIEW_ORBIT_LEFT, down);
       return;
     case KEY_UP:
-      v.cameraUp = down;
+      HoldCameraKey(VIEW_CAMERA_UP, down);
       return;
     case KEY_RIGHT:
-      v.orbitRight = down;
+      HoldCameraKey(VIEW_ORBIT_RIGHT, down);
       return;
     case KEY_DOWN:
-      v.cameraDown = down;
+      HoldCameraKey(VIEW_CAMERA_DOWN, down);
       return;
     default:
       break;
   }
   // The sequence and the aids act on the key going down.
   if (!down) return;
-  if (v.developerUnlocked && RunDeveloperAid(key)) return;
+  if (PatientView().developerUnlocked && RunDeveloperAid(key)) return;
   if (key == KEY_H) {
     SetHeadShift(!Switches().headShiftMode);
-    v.developerStep = 0;
+    SetDeveloperStep(0);
     return;
   }
   if (key == KEY_F) {
     OnPatientSpeechKey(true);
-    v.developerStep = 0;
+    SetDeveloperStep(0);
     return;
   }
   StepDeveloperSequence(key);

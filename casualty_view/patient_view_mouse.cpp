@@ -94,7 +94,7 @@ void TakeFromTray(int32_t x) {
   const int32_t row = toolTray.trayTool[k];
   // A tool run out still comes into the hand (using it then says so); only its drawer stays shut.
   SelectTool(row);
-  if (backpack.count[row] <= 0) return;
+  if (Pack().count[row] <= 0) return;
   if (IsTrayHead(row)) {
     toolDrawer.Fill(row);
     toolDrawer.Open(x);
@@ -130,8 +130,7 @@ void RollOver() {
 
 void ShowHint() {
   if (Slots().currentPatient == nullptr) return;
-  if (const char* hint = BuildHint(*Slots().currentPatient))
-    patientView.hintBox.Show(hint, kHintAt, kHintAt, kHintFrames);
+  if (const char* hint = BuildHint(*Slots().currentPatient)) ShowViewHint(hint, kHintAt, kHintAt, kHintFrames);
 }
 
 void PressHotspot(int32_t id, int32_t x, int32_t y) {
@@ -174,7 +173,7 @@ void PressHotspot(int32_t id, int32_t x, int32_t y) {
 }
 
 void LeftUp(int32_t x, int32_t y) {
-  patientView.buttons &= ~kLeftHeld;
+  ReleaseViewButtons(kLeftHeld);
   PickPatientPart(x, y);
   // An open menu takes the click; a row chosen ends it.
   if ((Popups().woundPicker1.IsOpen() || Popups().woundPicker2.IsOpen()) && ClickWoundPickers(x, y)) return;
@@ -192,29 +191,27 @@ void LeftUp(int32_t x, int32_t y) {
 }  // namespace
 
 bool OnPatientViewMouse(int32_t x, int32_t y, int32_t code) {
-  PatientViewState& v = patientView;
   switch (code) {
     case engine::kMouseMove:
       if (y < kSceneBottom) {
-        v.viewPointerX = x;
-        v.viewPointerY = y;
+        MoveViewPointer(x, y);
         NameWhatIsUnderPointer(x, y);
       } else {
         HotspotHover(x, y);
       }
       break;
     case engine::kMouseLeftDown:
-      v.buttons |= kLeftHeld;
+      PressViewButtons(kLeftHeld);
       break;
     case engine::kMouseLeftUp:
       LeftUp(x, y);
       break;
     case engine::kMouseRightDown:
-      FocusCameraOnPick(Engine().engineCamera, v.sceneActor, x, y);
-      v.buttons |= kRightHeld;
+      FocusCameraOnPick(Engine().engineCamera, PatientView().sceneActor, x, y);
+      PressViewButtons(kRightHeld);
       break;
     case engine::kMouseRightUp:
-      v.buttons &= ~kRightHeld;
+      ReleaseViewButtons(kRightHeld);
       break;
     default:
       break;

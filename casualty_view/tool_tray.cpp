@@ -36,7 +36,7 @@ int32_t MaxScroll() { return std::max(0, toolTray.trayWidth - kTrayWindowWidth);
 bool IsTrayTool(int32_t row) {
   if (!IsToolRow(row) || row == TOOL_RADIO) return false;
   const ToolDef& tool = ToolTable[static_cast<size_t>(row)];
-  return !tool.HasParent() && backpack.count[row] != 0 && (tool.flags & TOOL_FLAG_NOT_MEDICAL) == 0;
+  return !tool.HasParent() && Pack().count[row] != 0 && (tool.flags & TOOL_FLAG_NOT_MEDICAL) == 0;
 }
 
 void BuildToolTray() {
@@ -79,7 +79,7 @@ void DrawToolTray(int32_t scroll) {
     const int32_t x = kCountX - scroll + tray.trayRightEdge[k];
     // Only the counts of icons inside the window: the others would land on the chart and the buttons.
     if (x < kCountX || x >= kTrayX + kTrayWindowWidth) continue;
-    DrawScreenText(x, kCountY, std::to_wstring(backpack.count[tray.trayTool[k]]), kCountSize, ALIGN_LEFT, kLabelR,
+    DrawScreenText(x, kCountY, std::to_wstring(Pack().count[tray.trayTool[k]]), kCountSize, ALIGN_LEFT, kLabelR,
                    kLabelG, kLabelB, 0, 0);
   }
 }

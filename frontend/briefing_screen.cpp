@@ -128,18 +128,18 @@ void BriefingButtonClick(int32_t index) {
   switch (index) {
     case BRIEFING_LOAD_BACKPACK:
       HideBriefingElement();
-      if (!keepBackpack) backpack.Reset();
+      ResetBackpack();
       SetGameState(STATE_BACKPACK);
       break;
     case BRIEFING_START_MISSION:
       ClearMenuCanvas();
-      if (!keepBackpack) backpack.FillStandardKit();
+      FillStandardBackpack();
       HideBriefingElement();
       SetGameState(STATE_START_MISSION);
       break;
     case BRIEFING_BACK:
       HideBriefingElement();
-      keepBackpack = false;
+      KeepBackpack(false);
       // Player select let its pictures go when the briefing opened; its own entry draws the backdrop again.
       if (PlayerSelect().playerSelectBackdrop) DrawBackdrop(PlayerSelect().playerSelectBackdrop);
       ClearMenuCanvas();

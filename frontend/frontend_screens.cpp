@@ -114,7 +114,7 @@ void EnterBriefing() {
   ShowOverlay();
   // The mission's casualties and the kit their wounds call for are decided as the briefing opens, unless
   // the pack was loaded already (back from the backpack screen): the casualties it was packed for stay.
-  if (!keepBackpack) SetUpMissionCasualties();
+  if (!PackState().keepBackpack) SetUpMissionCasualties();
   BuildBriefingScreen(true);
   if (Campaign().missionNumber == 1 && briefingIntro.introPending) {
     PlayMovies("ksintro", MOVIE_SKIPPABLE);

@@ -45,7 +45,7 @@ void EnterMainMenu() {
 // A new campaign or training run starts from an empty pack. A pack loaded at the briefing of a campaign left
 // by QUIT is no pack of the new one: kept, it would skip the first briefing's choice of casualties and bring
 // the old mission's casualties and kit into mission 1.
-void ForgetKeptBackpack() { keepBackpack = false; }
+void ForgetKeptBackpack() { KeepBackpack(false); }
 
 void Press(int32_t button) {
   switch (button) {

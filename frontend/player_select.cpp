@@ -54,7 +54,7 @@ void ShowFigure(int32_t step) {
   const auto& model = playerSelectState.playerFigureModels[playerSelectState.currentFigure];
   model->SetVisible(1);
   PlayFirstAnimation(model, 0.9f);
-  keepBackpack = false;
+  KeepBackpack(false);
 }
 
 }  // namespace

@@ -50,12 +50,15 @@ void ApplySavedCampaign(const SaveGame& save) {
 }
 
 void ApplySavedBackpack(const SavedBackpack& saved) {
-  backpack.weight = saved.weight;
-  backpack.volume = saved.volume;
-  backpack.maxWeight = saved.maxWeight;
-  backpack.maxVolume = saved.maxVolume;
-  backpack.totalItems = saved.totalItems;
-  std::copy(std::begin(saved.count), std::end(saved.count), backpack.count);
+  // The recommended kit is not saved: the pack keeps the one it has.
+  Backpack pack = Pack();
+  pack.weight = saved.weight;
+  pack.volume = saved.volume;
+  pack.maxWeight = saved.maxWeight;
+  pack.maxVolume = saved.maxVolume;
+  pack.totalItems = saved.totalItems;
+  std::copy(std::begin(saved.count), std::end(saved.count), pack.count);
+  RestoreBackpack(pack);
 }
 
 void ApplySavedUnit(Unit& unit, const SavedUnit& saved) {

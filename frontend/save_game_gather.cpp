@@ -98,12 +98,12 @@ SaveGame GatherMissionSave(std::time_t when) {
   for (int32_t i = 0; i < count; ++i) m.units.push_back(Units().units[i] ? GatherUnit(*Units().units[i]) : SavedUnit{});
 
   SavedBackpack& pack = m.backpack;
-  pack.weight = backpack.weight;
-  pack.volume = backpack.volume;
-  pack.maxWeight = backpack.maxWeight;
-  pack.maxVolume = backpack.maxVolume;
-  pack.totalItems = backpack.totalItems;
-  std::copy(std::begin(backpack.count), std::end(backpack.count), pack.count);
+  pack.weight = Pack().weight;
+  pack.volume = Pack().volume;
+  pack.maxWeight = Pack().maxWeight;
+  pack.maxVolume = Pack().maxVolume;
+  pack.totalItems = Pack().totalItems;
+  std::copy(std::begin(Pack().count), std::end(Pack().count), pack.count);
 
   // The casualties from slot 0 up to the first empty one: a load rebuilds exactly that many.
   for (int slot = 0; slot < kCasualtySlotCount && Slots().casualties[slot]; ++slot) {

@@ -150,7 +150,7 @@ void RestoreSavedGame(const SaveGame& save) {
   UnloadMission();
   // The loaded game is a campaign of its own: a pack kept from some briefing before is not its pack, and
   // its briefing decides its own casualties.
-  keepBackpack = false;
+  KeepBackpack(false);
 
   SetNightMission(save.mission);
   ClearTextOverlay();
@@ -167,7 +167,7 @@ void RestoreSavedGame(const SaveGame& save) {
     case SAVE_MISSION:
       break;
   }
-  backpack.FillStandardKit();
+  FillStandardBackpack();
   SeedCasualtyCases(save);
   // The saved position is the campaign's by now (ApplySavedCampaign).
   LoadMission(save.mission, save.difficulty);

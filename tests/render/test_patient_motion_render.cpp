@@ -34,7 +34,7 @@ class PatientMotionRender : public SdlGameFixture {
     ResumeCampaign(1, 0, false);
     SetUpMissionCasualties();
     SetCasualtyWound(0, wound);
-    backpack.FillStandardKit();
+    FillStandardBackpack();
     SetGameState(STATE_START_MISSION);
     ASSERT_EQ(States().gameState, STATE_OVERHEAD);
     SetCurrentCasualtyIndex(0);

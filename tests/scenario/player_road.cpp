@@ -147,7 +147,7 @@ bool StartMission(int32_t mission, int32_t level, const CasualtyCase* first, boo
   EndTraining();
   SetUpMissionCasualties();
   if (first) ReplaceCasualtyCase(0, *first);
-  if (packed) backpack.FillStandardKit();
+  if (packed) FillStandardBackpack();
   SetGameState(STATE_START_MISSION);
   return States().gameState == STATE_OVERHEAD;
 }

@@ -26,7 +26,7 @@ class BackpackScreenScenario : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(game.RunUntilState(STATE_DISCLAIMER));
     // What the briefing's LOAD BACKPACK does.
-    backpack.Reset();
+    ResetBackpack();
     SetGameState(STATE_BACKPACK);
     game.Frame(16);
   }
@@ -65,7 +65,7 @@ TEST_F(BackpackScreenScenario, StateFifteenOpensTheScreenWithTheStandardKit) {
   ASSERT_TRUE(BackpackScreen().toolStripImage);
   EXPECT_FALSE(BackpackScreen().loadPackImage->IsPlaceholder());
   EXPECT_FALSE(ToolImages().toolSpriteSheet->IsPlaceholder());
-  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
+  EXPECT_EQ(Pack().count[TOOL_M4], kStandardRifleRounds);
   // The strip window, the list's heading and lines, and both bars are on the screen.
   EXPECT_GT(CountPixelsNot(ScreenText().textOverlay, kStripWindowX, kStripWindowY, StripWindowWidth(), kToolStripHeight,
                            255, 0, 0),
@@ -81,21 +81,21 @@ TEST_F(BackpackScreenScenario, StripClicksLoadUntilNothingFitsAndListClicksUnloa
   const int x = StripXOfTool(TOOL_IV);
   ASSERT_GT(x, 0);
   const int y = kStripWindowY + 20;
-  const int ivs = backpack.count[TOOL_IV];
+  const int ivs = Pack().count[TOOL_IV];
   const int volumeBar = BarPixels(0.793);
 
   int clicks = 0;
-  while (!noFitShown && clicks < 40) {
+  while (!PackState().noFitShown && clicks < 40) {
     game.Click(x, y);
     game.Frame(16);
     ++clicks;
   }
-  ASSERT_TRUE(noFitShown);
-  const int loaded = backpack.count[TOOL_IV] - ivs;
+  ASSERT_TRUE(PackState().noFitShown);
+  const int loaded = Pack().count[TOOL_IV] - ivs;
   EXPECT_EQ(loaded, clicks - 1);
   EXPECT_GT(loaded, 0);
-  EXPECT_LT(backpack.volume, backpack.maxVolume);
-  EXPECT_GE(backpack.volume + ToolTable[TOOL_IV].volume, backpack.maxVolume);
+  EXPECT_LT(Pack().volume, Pack().maxVolume);
+  EXPECT_GE(Pack().volume + ToolTable[TOOL_IV].volume, Pack().maxVolume);
   EXPECT_GT(BarPixels(0.793), volumeBar);
   ASSERT_TRUE(Sounds().noFitSound);
   EXPECT_FALSE(Sounds().noFitSound->IsPlaceholder());
@@ -106,26 +106,26 @@ TEST_F(BackpackScreenScenario, StripClicksLoadUntilNothingFitsAndListClicksUnloa
   game.Frame(16);
   game.Click(450, firstLine);
   game.Frame(16);
-  EXPECT_EQ(backpack.count[TOOL_IV], ivs + loaded - 2);
+  EXPECT_EQ(Pack().count[TOOL_IV], ivs + loaded - 2);
   EXPECT_LT(BarPixels(0.793), volumeBar + loaded * 20);
 
   // After three seconds the next move takes the message away.
   game.Frames(200, 16);
   game.MoveTo(200, 300);
-  EXPECT_FALSE(noFitShown);
+  EXPECT_FALSE(PackState().noFitShown);
 }
 
 TEST_F(BackpackScreenScenario, BackReturnsToTheBriefingAndTheChoiceIsKept) {
   ScrollStripToTheEnd();
   game.Click(StripXOfTool(TOOL_IV), kStripWindowY + 20);
-  const int ivs = backpack.count[TOOL_IV];
+  const int ivs = Pack().count[TOOL_IV];
   game.Click(70 + 40, PanelY(386) + 10);  // BACK
   EXPECT_EQ(States().gameState, STATE_BRIEFING);
 
   SetGameState(STATE_BACKPACK);
   game.Frame(16);
-  EXPECT_EQ(backpack.count[TOOL_IV], ivs);
-  EXPECT_EQ(backpackListOrder[0], TOOL_IV);
+  EXPECT_EQ(Pack().count[TOOL_IV], ivs);
+  EXPECT_EQ(PackState().backpackListOrder[0], TOOL_IV);
 }
 
 TEST_F(BackpackScreenScenario, StartMissionLeavesTheScreenForTheMission) {

@@ -105,9 +105,9 @@ TEST_F(BriefingRoad, TheArrowsGoRoundTheFiguresAndSelectTakesTheOneShown) {
   game.Frame(16);
   PointAndClick(kLoadBackpack);
   ASSERT_EQ(States().gameState, STATE_BACKPACK);
-  EXPECT_FLOAT_EQ(capacityFactor, 0.8f);
-  EXPECT_FLOAT_EQ(backpack.maxWeight, 32.0f);
-  EXPECT_FLOAT_EQ(backpack.maxVolume, 400.0f);
+  EXPECT_FLOAT_EQ(PackState().capacityFactor, 0.8f);
+  EXPECT_FLOAT_EQ(Pack().maxWeight, 32.0f);
+  EXPECT_FLOAT_EQ(Pack().maxVolume, 400.0f);
 }
 
 TEST_F(BriefingRoad, SelectWithoutTheArrowsStillTakesTheFigureShown) {
@@ -164,7 +164,7 @@ TEST_F(BriefingRoad, StartMissionPacksTheStandardKitAndGoesIn) {
   ToTheBriefing();
   PointAndClick(kStartMission);
   EXPECT_EQ(States().gameState, STATE_OVERHEAD);
-  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
+  EXPECT_EQ(Pack().count[TOOL_M4], kStandardRifleRounds);
   EXPECT_FALSE(HeadOnStage());
 }
 
@@ -205,7 +205,7 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   PointAndClick(kLoadBackpack);
   ASSERT_EQ(States().gameState, STATE_BACKPACK);
   game.Frame(16);
-  EXPECT_EQ(backpack.count[TOOL_M4], 0);
+  EXPECT_EQ(Pack().count[TOOL_M4], 0);
   game.Click(70 + 40, PanelY(386) + 10);  // the backpack screen's BACK
   ASSERT_EQ(States().gameState, STATE_BRIEFING);
   game.Frame(16);
@@ -227,9 +227,9 @@ TEST_F(BriefingRoad, ANewGameAfterAPackKeptAtALaterBriefingStartsMissionOneWithI
   game.Frame(16);
   PointAndClick(kStartMission);
   ASSERT_EQ(States().gameState, STATE_OVERHEAD);
-  EXPECT_EQ(backpack.count[TOOL_GRENADE], 4);
-  EXPECT_EQ(backpack.count[TOOL_M4], 240);
-  EXPECT_EQ(backpack.count[TOOL_BERETTA], 75);
+  EXPECT_EQ(Pack().count[TOOL_GRENADE], 4);
+  EXPECT_EQ(Pack().count[TOOL_M4], 240);
+  EXPECT_EQ(Pack().count[TOOL_BERETTA], 75);
 }
 
 // A label lit as the pointer's button: the highlight colour of menu buttons.

@@ -130,13 +130,13 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
   for (int row = 0; row < kToolCount; ++row) rows.push_back(row);
   std::sort(rows.begin(), rows.end(), [](int a, int b) {
     const auto load = [](int row) {
-      return ToolTable[row].weight / backpack.maxWeight + ToolTable[row].volume / backpack.maxVolume;
+      return ToolTable[row].weight / Pack().maxWeight + ToolTable[row].volume / Pack().maxVolume;
     };
     return load(a) < load(b);
   });
   for (int row : rows)
-    while (backpack.count[row] > 0) backpack.RemoveTool(row);
-  for (int row : rows) backpack.AddTool(row);
+    while (Pack().count[row] > 0) RemoveFromBackpack(row);
+  for (int row : rows) AddToBackpack(row);
   RestThePointer();
   for (const LabelCase& label : {
            LabelCase{"START MISSION", Canvas::kMenu, plates::kBackpackStartMission, 15},
@@ -149,9 +149,9 @@ TEST_F(LabelsFit, EveryScreensLabelsLieInsideTheirBoxes) {
   // drawn.
   PointAndClick(game, {267, 415});
   ASSERT_TRUE(game.RunUntilState(STATE_OVERHEAD));
-  backpack.count[0] = 4;
-  backpack.count[1] = 240;
-  backpack.count[2] = 75;
+  SetToolCount(0, 4);
+  SetToolCount(1, 240);
+  SetToolCount(2, 75);
   SetMissionScore(9999, Progress().missionMaximum);
   RestThePointer();
   FullDisplayTurn(game);

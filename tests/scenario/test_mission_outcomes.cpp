@@ -161,7 +161,7 @@ TEST(MissionOutcomes, FiveHarmfulTreatmentsEndTheMissionFromThePatientViewThroug
     PlaceCasualty(slot, std::make_unique<Patient>());
     SetCurrentPatient(Slots().casualties[slot].get());
     SetUpWound(*Slots().currentPatient, WOUND_HEAT_EXHAUSTION, nullptr);
-    backpack.count[TOOL_CHEST_CATHETER] = 10;
+    SetToolCount(TOOL_CHEST_CATHETER, 10);
     SetGameState(STATE_PATIENT_VIEW);
     Slots().currentPatient->ApplyTool(TOOL_SCISSORS, PART_CHEST, 320, 240, 0);  // the shirt cut open first
     for (int i = 0; i < 5; ++i) {

@@ -135,24 +135,24 @@ TEST_F(OverheadPlay, SupportTheTeamAShotAGrenadeThePauseTheWeaponsAndTheViews) {
   SendUnitTo(*enemy, enemy->pos);
   PressOverhead(game_, OVERHEAD_PISTOL);
   EXPECT_EQ(Units().units[0]->weapon, WEAPON_PISTOL);
-  const int32_t rounds = backpack.count[2];
+  const int32_t rounds = Pack().count[2];
   ASSERT_GT(rounds, 0);
   const int32_t health = enemy->health;
   game_.Frames(12, kFrameMs);
   const ScreenPoint at = OnScreen(enemy->pos);
   game_.Click(at.x, at.y);
-  EXPECT_EQ(backpack.count[2], rounds - 1);
+  EXPECT_EQ(Pack().count[2], rounds - 1);
   EXPECT_TRUE(enemy->health < health || enemy->down);
   EXPECT_EQ(Battle().friendlyFireCount, 0);
 
   // A grenade 15 away.
   PressOverhead(game_, OVERHEAD_GRENADE);
-  const int32_t grenades = backpack.count[0];
+  const int32_t grenades = Pack().count[0];
   ASSERT_GT(grenades, 0);
   game_.Frames(12, kFrameMs);
   const ScreenPoint throwAt = OnScreen(Units().units[0]->pos + Vector3(-15.0f, 0.0f, 0.0f));
   game_.Click(throwAt.x, throwAt.y);
-  EXPECT_EQ(backpack.count[0], grenades - 1);
+  EXPECT_EQ(Pack().count[0], grenades - 1);
   EXPECT_FALSE(Units().units[0]->projectile.idle);
 
   // Escape pauses; CONTINUE goes back.

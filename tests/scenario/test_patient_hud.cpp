@@ -72,7 +72,7 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   EXPECT_EQ(PatientView().trayScroll, 0);
   EXPECT_EQ(patient.visited, 1);
   EXPECT_EQ(patient.pose, 10);
-  const int32_t bandages = backpack.count[TOOL_BANDAGE];
+  const int32_t bandages = Pack().count[TOOL_BANDAGE];
   const int32_t arm = (patient.sideBits & LOC_LEFT) ? BONE_L_SHLDR : BONE_R_SHLDR;
 
   TakeFromTray(game, TOOL_BANDAGE);
@@ -95,7 +95,7 @@ TEST(PatientHud, LacerationsTreatedFromTheTrayAndTheSoldierSentBackToHisUnit) {
   // Two bandages and the final check, 5 points each; nothing wrong done, two bandages used.
   EXPECT_EQ(patient.score, 15);
   EXPECT_EQ(patient.mistakes, 0);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], bandages - 2);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], bandages - 2);
 
   // The newest line of the chart is the last the window shows.
   const CaseChart& chart = ObjectsOf(patient).caseChart;
@@ -188,10 +188,10 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   game.Click(toolDrawer.x + 14 + 10, static_cast<int>(toolDrawer.y) + 20);
   EXPECT_EQ(PatientView().selectedTool, TOOL_CRICH_SPONGE);
   EXPECT_EQ(toolDrawer.state, DRAWER_OPEN) << "the kit's next part is wanted next";
-  const int32_t sponges = backpack.count[TOOL_CRICH_SPONGE];
+  const int32_t sponges = Pack().count[TOOL_CRICH_SPONGE];
   ClickPart(game, BONE_NEK);
   EXPECT_EQ(LastChart(*Slots().currentPatient).find("Sponge"), 0u);
-  EXPECT_LE(backpack.count[TOOL_CRICH_SPONGE], sponges);
+  EXPECT_LE(Pack().count[TOOL_CRICH_SPONGE], sponges);
   // A click on the tray's band beside the drawer drops the tool and shuts it.
   game.Click(200, 460);
   EXPECT_EQ(PatientView().selectedTool, -1);
@@ -214,7 +214,7 @@ TEST(PatientHud, DrawersOpenFromTheirTrayHeadsAndAKitStaysOpenForItsNextPart) {
   game.Frames(20, kFrameMs);
 
   // A drawer head run out still comes into the hand, but its drawer stays shut.
-  backpack.count[TOOL_MEDICINE_SYRINGE] = 0;
+  SetToolCount(TOOL_MEDICINE_SYRINGE, 0);
   TakeFromTray(game, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(PatientView().selectedTool, TOOL_MEDICINE_SYRINGE);
   EXPECT_EQ(toolDrawer.state, DRAWER_CLOSED);
@@ -227,7 +227,7 @@ TEST(PatientHud, AHintIsFreeForANoviceAndCostsAnExpertItsPointsOnce) {
     OpenLacerations(game, level);
     const int32_t score = Slots().currentPatient->score, mission = Progress().missionScore;
     ClickHud(game, HUD_HINT);
-    EXPECT_GT(patientView.hintBox.framesLeft, 0) << "the hint is shown";
+    EXPECT_GT(PatientView().hintBox.framesLeft, 0) << "the hint is shown";
     const int32_t cost = score - Slots().currentPatient->score;
     if (level == 0) {
       EXPECT_EQ(cost, 0);
@@ -269,10 +269,10 @@ TEST(PatientHud, TheChartScrollsBackWhileTheArrowIsHeldAndTheLastBandageSaysNone
   EXPECT_EQ(chart.WindowRow(), newest);
 
   // One bandage left: the second one asked for is not there, though the tool still comes into the hand.
-  backpack.count[TOOL_BANDAGE] = 1;
+  SetToolCount(TOOL_BANDAGE, 1);
   TakeFromTray(game, TOOL_BANDAGE);
   ClickPart(game, BONE_HEAD);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 0);
   TakeFromTray(game, TOOL_BANDAGE);
   EXPECT_EQ(PatientView().selectedTool, TOOL_BANDAGE);
   EXPECT_EQ(ToolTips().toolTipDeferred, 0);

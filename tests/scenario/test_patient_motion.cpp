@@ -127,7 +127,7 @@ TEST(PatientMotion, RollOverLiftsTurnsHimOverAndOntoTheSideAwayFromHisWound) {
       EXPECT_EQ(GrowingPools(patient), flipped);
     }
     // With none left to roll him with, he is neither rolled nor lifted.
-    backpack.count[TOOL_ROLLOVER_DRAG] = 0;
+    SetToolCount(TOOL_ROLLOVER_DRAG, 0);
     ClickHud(game, HUD_ROLL_OVER);
     EXPECT_EQ(patient.rolledOver, 0);
     EXPECT_LT(patient.liftCounter, 1);
@@ -142,7 +142,7 @@ TEST(PatientMotion, TheLegCutFreePullsThePinnedSoldierOutFromUnderTheVehicle) {
   Open(game, 0);
   Patient& patient = *Slots().currentPatient;
   ASSERT_TRUE(ObjectsOf(patient).prop && ObjectsOf(patient).prop->model && ObjectsOf(patient).prop->shadow);
-  const engine::EngineRef<engine::EngineNode> moving[] = {patientView.surroundings, ObjectsOf(patient).prop->model,
+  const engine::EngineRef<engine::EngineNode> moving[] = {PatientView().surroundings, ObjectsOf(patient).prop->model,
                                                           ObjectsOf(patient).prop->shadow,
                                                           ObjectsOf(patient).leftStump};
   std::vector<engine::Vec3> from;
@@ -185,7 +185,7 @@ TEST(PatientMotion, MovedOffTheBarTheGroundAndTheBarSlideWhileHeRollsOff) {
   // Frames of 50 ms from the click's on: those that begin with under 4000 ms and over 0 left.
   int slides = 0;
   for (int32_t left = rollMs; left > 0; left -= kFrameMs) slides += left < 4000 ? 1 : 0;
-  const engine::Vec3 ground = patientView.surroundings->LocalPosition();
+  const engine::Vec3 ground = PatientView().surroundings->LocalPosition();
   const engine::Vec3 bar = ObjectsOf(patient).prop->model->LocalPosition();
   const std::vector<int32_t> pools = GrowingPools(patient);
 
@@ -196,7 +196,7 @@ TEST(PatientMotion, MovedOffTheBarTheGroundAndTheBarSlideWhileHeRollsOff) {
   EXPECT_EQ(patient.rollOffTime, rollMs - 2 * kFrameMs) << "two frames after the click";
   game.Frames(rollMs / kFrameMs + 2, kFrameMs);
   EXPECT_LE(patient.rollOffTime, 0);
-  EXPECT_NEAR(Moved(ground, patientView.surroundings), 0.2f * static_cast<float>(slides), kNear);
+  EXPECT_NEAR(Moved(ground, PatientView().surroundings), 0.2f * static_cast<float>(slides), kNear);
   EXPECT_NEAR(Moved(bar, ObjectsOf(patient).prop->model), 0.2f * static_cast<float>(slides), kNear);
   std::vector<int32_t> flipped = pools;
   for (int32_t& growing : flipped) growing = growing ? 0 : 1;

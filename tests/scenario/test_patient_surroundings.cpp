@@ -46,8 +46,8 @@ class PatientSurroundings : public AtTheDisclaimer {
     SetGameState(STATE_PATIENT_VIEW);
     game.Frames(2, 16);
     EXPECT_EQ(States().gameState, STATE_PATIENT_VIEW);
-    EXPECT_EQ(patientView.loadedKind, SurroundingsKindFor(mission, 0));
-    return GroundOfKind(patientView.loadedKind);
+    EXPECT_EQ(PatientView().loadedKind, SurroundingsKindFor(mission, 0));
+    return GroundOfKind(PatientView().loadedKind);
   }
 };
 

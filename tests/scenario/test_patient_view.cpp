@@ -69,8 +69,8 @@ bool ChartHas(const Patient& patient, const std::string& text) {
 // The view's objects that stand on the stage by themselves (what hangs on them follows them), to be found
 // again after the teardown.
 std::vector<engine::EngineRef<engine::EngineNode>> ViewNodes() {
-  std::vector<engine::EngineRef<engine::EngineNode>> nodes = {patientView.sceneActor, patientView.surroundings,
-                                                              patientView.shadowActor};
+  std::vector<engine::EngineRef<engine::EngineNode>> nodes = {PatientView().sceneActor, PatientView().surroundings,
+                                                              PatientView().shadowActor};
   for (const Billboard& billboard : sceneBackdrop.billboards) nodes.push_back(billboard.actor);
   nodes.push_back(treatmentAssets.models[ITEM_AMBU_BAG]);
   for (const auto& patient : Slots().casualties)
@@ -100,7 +100,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
     EXPECT_NEAR(ObjectsOf(*Slots().casualties[0]).bodyModel->GetPosition()->Value().y, 0.0f, 2.0f);
     // No bushes and rocks round him on the open ground.
-    EXPECT_TRUE(IsOpenGroundSurroundings(patientView.loadedKind));
+    EXPECT_TRUE(IsOpenGroundSurroundings(PatientView().loadedKind));
     EXPECT_FALSE(Engine().engineStage->Contains(sceneBackdrop.billboards[0].actor.Get()));
     if (trip == 0) shown = places();
     const std::vector<Vec3> now = places();
@@ -145,7 +145,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
   ASSERT_TRUE(ObjectsOf(*Slots().casualties[0]).bloodPools);
   engine::EngineRef<engine::EngineActor> pool = ObjectsOf(*Slots().casualties[0]).bloodPools->actor;
   OpenCasualty(game, 0);
-  EXPECT_EQ(pool->Parent(), patientView.surroundings.Get());
+  EXPECT_EQ(pool->Parent(), PatientView().surroundings.Get());
   EXPECT_TRUE(pool->Visible());
   game.Press(kEscape);
   EXPECT_EQ(pool->Parent(), nullptr);
@@ -159,7 +159,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     EXPECT_FALSE(Engine().engineStage->Contains(nodes[i].Get())) << i;
     EXPECT_EQ(nodes[i]->RefCount(), 1) << i;
   }
-  EXPECT_FALSE(patientView.patientViewBuilt);
+  EXPECT_FALSE(PatientView().patientViewBuilt);
 }
 
 TEST(PatientView, WithoutItsSurroundingsModelTheViewOpensTreatsAndClosesOnBareGround) {
@@ -169,8 +169,8 @@ TEST(PatientView, WithoutItsSurroundingsModelTheViewOpensTreatsAndClosesOnBareGr
   Harness game;
   StartMission(game);
   EXPECT_NE(game.DebugLog().find("--- Sky does not exist ----"), std::string::npos);
-  EXPECT_FALSE(patientView.surroundings);
-  backpack.FillStandardKit();
+  EXPECT_FALSE(PatientView().surroundings);
+  FillStandardBackpack();
   OpenCasualty(game, 0);
   ASSERT_EQ(States().gameState, STATE_PATIENT_VIEW);
   ClickPart(game, TOOL_BANDAGE, BONE_HEAD);

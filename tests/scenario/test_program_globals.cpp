@@ -57,10 +57,11 @@ std::string Snapshot(const char* step) {
                 "%s: state %d/%d clock %lld/%d/%d pack %d kept %d tools %d assets %d score %d/%d report %d picks %d "
                 "hotspot %d debug %d movies %d\n",
                 step, States().gameState, States().previousGameState, static_cast<long long>(Clock().gameClock),
-                MissionTime().missionClock, Clock().clampCountdown, backpack.totalItems, keepBackpack ? 1 : 0,
-                ToolImages().toolCount, Assets().sharedAssetsLoaded, Progress().missionScore,
-                Progress().missionMaximum, Report().reportLineCount, PickedInjuries().pickedInjuryCount,
-                Hotspots().hotspotIndex, Developer().debugMode, MovieQueue().movieCount);
+                MissionTime().missionClock, Clock().clampCountdown, Pack().totalItems,
+                PackState().keepBackpack ? 1 : 0, ToolImages().toolCount, Assets().sharedAssetsLoaded,
+                Progress().missionScore, Progress().missionMaximum, Report().reportLineCount,
+                PickedInjuries().pickedInjuryCount, Hotspots().hotspotIndex, Developer().debugMode,
+                MovieQueue().movieCount);
   return line;
 }
 
@@ -86,7 +87,7 @@ std::string PlayOnce() {
     snapshots += Snapshot("briefing");
     SetGameState(STATE_BACKPACK);
     game.Frame(16);
-    backpack.AddTool(TOOL_BANDAGE);
+    AddToBackpack(TOOL_BANDAGE);
     game.MoveTo(300, 200);
     snapshots += Snapshot("backpack");
     LoadAllAssets();

@@ -222,14 +222,15 @@ class MissionSaves : public SaveGames {
     ChooseDifficulty(0);
     SetUpMissionCasualties();
     SetCasualtyWound(0, WOUND_FACE_LACERATIONS);
-    backpack.FillStandardKit();
+    FillStandardBackpack();
     SetGameState(STATE_START_MISSION);
     ASSERT_EQ(States().gameState, STATE_OVERHEAD);
     game.Frames(12, kFrameMs);
     for (int32_t i = Units().firstPatientUnit; i < Units().unitCount; ++i) {
       const int32_t slot = i - Units().firstPatientUnit;
       if (HasCasualty(slot)) continue;  // the mission's start built him already
-      PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, Units().units[i]->woundType, Units().units[i]->severity, nullptr));
+      PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, Units().units[i]->woundType, Units().units[i]->severity,
+                                       nullptr));
     }
     ASSERT_TRUE(HasCasualty(0));
   }
@@ -270,7 +271,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   StartTheMission();
   TreatTheFirstCasualtyHalfway();
   game.Frames(20, kFrameMs);  // the battle moves on a little
-  backpack.count[TOOL_BANDAGE] = 2;
+  SetToolCount(TOOL_BANDAGE, 2);
   // The extraction warning as the battle gives it: the landing point chosen, the helicopter called in.
   StartExtraction();
   ChooseExtractionPoint();
@@ -283,7 +284,7 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
   const std::vector<UnitSeen> saved = UnitsSeen();
   const int32_t clock = MissionTime().missionClock;
   const int32_t first = Units().firstPatientUnit;
-  const Backpack pack = backpack;
+  const Backpack pack = Pack();
   std::vector<std::string> patients;
   for (int slot = 0; HasCasualty(slot); ++slot) patients.push_back(Treatment(*Slots().casualties[slot]));
   const int32_t maximum = Progress().missionMaximum;
@@ -323,8 +324,8 @@ TEST_F(MissionSaves, SavedMidMissionQuitAndLoadedComesBackWithItsUnitsPackPatien
     expected.x = loaded.x, expected.y = loaded.y, expected.z = loaded.z;
     EXPECT_EQ(loaded, expected) << "unit " << i;
   }
-  EXPECT_EQ(std::pair(backpack.weight, backpack.maxWeight), std::pair(pack.weight, pack.maxWeight));
-  EXPECT_EQ(std::vector<int32_t>(std::begin(backpack.count), std::end(backpack.count)),
+  EXPECT_EQ(std::pair(Pack().weight, Pack().maxWeight), std::pair(pack.weight, pack.maxWeight));
+  EXPECT_EQ(std::vector<int32_t>(std::begin(Pack().count), std::end(Pack().count)),
             std::vector<int32_t>(std::begin(pack.count), std::end(pack.count)));
   for (size_t slot = 0; slot < patients.size(); ++slot) {
     ASSERT_TRUE(HasCasualty(static_cast<int>(slot)));

@@ -102,7 +102,9 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
               Wounded(50, -20)});
   SetCases({{3, 1, 0}, {6, 2, 1}, {12, 0, 0}});
   ChoosePlayerFigure(1);
-  backpack.weight = 10.0f;
+  Backpack loaded = Pack();
+  loaded.weight = 10.0f;
+  RestoreBackpack(loaded);
   ChooseDifficulty(0);  // three casualties at novice in mission 3
 
   BuildMissionWorld("mission3", Campaign().missionNumber, Campaign().difficulty);
@@ -133,7 +135,7 @@ TEST_F(MissionWorldTest, TheStrategyTableGivesSoldiersVehiclesTheMedicAndHeldBac
 
   EXPECT_EQ(missionState.casualtyCount, 3);
   EXPECT_EQ(missionState.extractionWarnTime, 120000);
-  EXPECT_EQ(backpack.count[TOOL_M4], 240);
+  EXPECT_EQ(Pack().count[TOOL_M4], 240);
   EXPECT_EQ(SpawnPoints().spawnPointCount, 1);  // its one spawn entry, 3 above its place
   EXPECT_FLOAT_EQ(SpawnPoints().spawnPoints[0].y, 404.0f);
 }
@@ -361,7 +363,7 @@ TEST_F(MissionWorldTest, TheLastMissionsLastCaseIsTheSpecialOneAndTheKitFollowsT
   EXPECT_EQ(CasualtyCases().casualtyCases[4].special, 1);
   EXPECT_EQ(CasualtyCases().casualtyCases[4].severity, 3);
   int kit = 0;
-  for (int32_t n : backpack.kitCount) kit += n;
+  for (int32_t n : Pack().kitCount) kit += n;
   EXPECT_GT(kit, 0);
 }
 

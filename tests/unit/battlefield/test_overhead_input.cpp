@@ -77,22 +77,22 @@ TEST_F(OverheadInputTest, TheCasualtyButtonsAreThereOnlyWithinSevenOfTheNearestC
 
 TEST_F(OverheadInputTest, TheRifleFiresInBurstsOfThreeAndAFreshClipHoldsTheNextShotASecond) {
   Medic().weapon = WEAPON_RIFLE;
-  backpack.count[1] = 31;
+  SetToolCount(1, 31);
   ClickCentre();
-  EXPECT_EQ(backpack.count[1], 30);
+  EXPECT_EQ(Pack().count[1], 30);
   EXPECT_TRUE(Medic().firing) << "the shot went before the clip change held the next one back";
   EXPECT_EQ(Medic().nextShotTime, Clock().gameClock + 1000);
   OverheadMouse(engine::kMouseLeftUp, 320, 240);  // within the second: nothing
-  EXPECT_EQ(backpack.count[1], 30);
+  EXPECT_EQ(Pack().count[1], 30);
   ClickCentre();
-  EXPECT_EQ(backpack.count[1], 27);
+  EXPECT_EQ(Pack().count[1], 27);
   EXPECT_EQ(Medic().nextShotTime, Clock().gameClock + 200);  // the rifle's own pace
-  backpack.count[1] = 2;
+  SetToolCount(1, 2);
   ClickCentre();
-  EXPECT_EQ(backpack.count[1], 0);
+  EXPECT_EQ(Pack().count[1], 0);
   EXPECT_EQ(Medic().nextShotTime, Clock().gameClock + 1000);
   ClickCentre();  // empty: no shot
-  EXPECT_EQ(backpack.count[1], 0);
+  EXPECT_EQ(Pack().count[1], 0);
   EXPECT_LT(Medic().nextShotTime, Clock().gameClock);
 }
 

@@ -80,7 +80,7 @@ class ApplyToolTest : public WoundTest {
  protected:
   void SetUp() override {
     WoundTest::SetUp();
-    for (int32_t& count : backpack.count) count = kFullStock;
+    for (int row = 0; row < kToolCount; ++row) SetToolCount(row, kFullStock);
     // Placeholder sounds: silent, but they say whether they were started and whether to loop.
     for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) {
       SetSoundSlot(slot, Engine().engineRoot->LoadSound(L"sounds\\test\\none.qwv", 0));

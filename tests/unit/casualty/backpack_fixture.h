@@ -32,10 +32,18 @@ class BackpackTest : public ::testing::Test {
     for (int n = 1; n <= 4; ++n) tree_.WriteWav("sounds/speech/NoFit" + std::to_string(n) + ".qwv", ms);
   }
 
+  // Changes the pack as restoring a save does: a copy of it, changed, put back.
+  template <typename Change>
+  static void ChangePack(Change change) {
+    Backpack pack = Pack();
+    change(pack);
+    RestoreBackpack(pack);
+  }
+
   // Each row appears exactly once in the list order.
   static bool ListOrderIsAPermutation() {
     bool seen[kToolCount] = {};
-    for (int row : backpackListOrder) {
+    for (int row : PackState().backpackListOrder) {
       if (!IsToolRow(row) || seen[row]) return false;
       seen[row] = true;
     }

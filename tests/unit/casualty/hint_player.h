@@ -36,7 +36,7 @@ inline std::string Describe(int row, const Patient& patient) {
 // A wound set up on a fresh patient with the body the wound calls for, a full pack, and his clothing cut
 // away the way a medic starts: the chest and sleeves, the trousers, the boots.
 inline void SetUpCasualty(TreatedPatient& patient, int row) {
-  for (int32_t& count : backpack.count) count = kFullStock;
+  for (int row = 0; row < kToolCount; ++row) SetToolCount(row, kFullStock);
   SetUpWound(patient, row, nullptr);
   // The amputation body (his leg pinned under the vehicle) is the one whose leg the saw may take.
   if (row == 6) patient.noBoots = 1;

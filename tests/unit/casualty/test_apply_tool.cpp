@@ -35,7 +35,7 @@ TEST_F(ApplyToolTest, ToolWhoseLocationMissesLeavesOnlyTheRecord) {
   EXPECT_TRUE(patient.remarks.empty());
   EXPECT_EQ(patient.currentLists[0], track0);
   EXPECT_EQ(patient.lastStep, nullptr);
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], kFullStock);
+  EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], kFullStock);
   EXPECT_FALSE(Playing(67));
 }
 
@@ -77,7 +77,7 @@ TEST_F(ApplyToolTest, AnExamScoresOnceAndLogsTheSideBitsWithTheFindingsLocation)
   EXPECT_EQ(patient.lastStep, &patient.activeSteps[0]);
   EXPECT_EQ(patient.LastChart(), patient.activeSteps[0].action);
   EXPECT_EQ(patient.LastRemark(), patient.activeSteps[0].remark);
-  EXPECT_EQ(backpack.count[TOOL_GLOVE], kFullStock) << "the glove is not used up";
+  EXPECT_EQ(Pack().count[TOOL_GLOVE], kFullStock) << "the glove is not used up";
 
   patient.ApplyTool(TOOL_GLOVE, PART_HEAD, 0, 0, 0);
   EXPECT_EQ(patient.score, headPoints) << "a second look earns nothing";
@@ -153,7 +153,7 @@ TEST_F(ApplyToolTest, ARightStepIsScoredAtItsTracksMultiplierAndNothingMatchingR
   EXPECT_STREQ(patient.lastStep->action, "Bandage to Hand:   done");
   ASSERT_EQ(patient.doneSteps.count, 1);
   EXPECT_EQ(patient.doneSteps.entries[0].location, kBodyParts[PART_RIGHT_HAND].mask);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], kFullStock - 1);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], kFullStock - 1);
 
   patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
   ASSERT_NE(patient.lastStep, nullptr);
@@ -181,7 +181,7 @@ TEST_F(ApplyToolTest, OutOfStockGivesNoneLeftAndNoScore) {
   MakeBare(patient);
   const TreatmentStep* list = table_.List({Step(TOOL_BANDAGE, LOC_HAND, 5)});
   patient.currentLists[0] = list;
-  backpack.count[TOOL_BANDAGE] = 0;
+  SetToolCount(TOOL_BANDAGE, 0);
 
   patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 3);
 
@@ -191,7 +191,7 @@ TEST_F(ApplyToolTest, OutOfStockGivesNoneLeftAndNoScore) {
   EXPECT_EQ(patient.score, 0);
   EXPECT_EQ(patient.currentLists[0], list);
   EXPECT_EQ(patient.dressingParts, 0u) << "no bandage, no dressing";
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 0);
 }
 
 TEST_F(ApplyToolTest, OutOfStockARemovalStepStillWorksAndGivesTheItemBack) {
@@ -202,18 +202,18 @@ TEST_F(ApplyToolTest, OutOfStockARemovalStepStillWorksAndGivesTheItemBack) {
   TreatmentStep putOn = Step(TOOL_TOURNIQUET, LOC_THIGH, 10, 0, "Tourniquet:   on");
   putOn.next = table_.List({takeOff});
   patient.currentLists[0] = table_.List({putOn});
-  backpack.count[TOOL_TOURNIQUET] = 1;
+  SetToolCount(TOOL_TOURNIQUET, 1);
 
   patient.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
   EXPECT_EQ(patient.score, 10);
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 0);
+  EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], 0);
   EXPECT_NE(patient.tourniquetParts & (1u << PART_RIGHT_THIGH), 0u);
 
   patient.speechCount = 0;
   patient.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
   EXPECT_EQ(patient.LastChart(), "Tourniquet:   taken off");
   EXPECT_EQ(patient.tourniquetParts, 0u);
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 1);
+  EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], 1);
   ASSERT_EQ(patient.speechCount, 1) << "taking something off says only the clip";
   EXPECT_TRUE(patient.Queued(1, "tqoff"));
   ASSERT_EQ(patient.doneSteps.count, 2);
@@ -230,19 +230,19 @@ TEST_F(ApplyToolTest, ConsumptionTakesFromTheDrawerNeverGoesBelowEmptyAndStopsWi
   patient.currentLists[2] = table_.List({Step(TOOL_BANDAGE, LOC_HAND, 5)});
 
   patient.ApplyTool(TOOL_MORPHINE, PART_LEFT_ELBOW, 0, 0, 0);
-  EXPECT_EQ(backpack.count[TOOL_MEDICINE_SYRINGE], kFullStock - 1) << "a vial is counted in its drawer";
-  EXPECT_EQ(backpack.count[TOOL_MORPHINE], kFullStock);
+  EXPECT_EQ(Pack().count[TOOL_MEDICINE_SYRINGE], kFullStock - 1) << "a vial is counted in its drawer";
+  EXPECT_EQ(Pack().count[TOOL_MORPHINE], kFullStock);
 
   // A removal step at stock 0 whose toggle puts a tourniquet on: nothing to take from an empty pack.
-  backpack.count[TOOL_TOURNIQUET] = 0;
+  SetToolCount(TOOL_TOURNIQUET, 0);
   patient.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
   EXPECT_NE(patient.tourniquetParts, 0u);
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 0);
+  EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], 0);
 
   SetUnlimitedSupplies(true);
   patient.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
   EXPECT_EQ(patient.score, 10);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], kFullStock);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], kFullStock);
 }
 
 }  // namespace

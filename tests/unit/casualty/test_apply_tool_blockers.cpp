@@ -20,7 +20,7 @@ class BlockerTest : public ApplyToolTest {
     const int32_t score = patient.score;
     const int32_t mission = Progress().missionScore;
     const int32_t charted = patient.chartEntries.count;
-    const int32_t stock = backpack.count[tool];
+    const int32_t stock = Pack().count[tool];
     const size_t shown = patient.visuals.size();
     const size_t remarks = patient.remarks.size();
     patient.ApplyTool(tool, part, 0, 0, 0);
@@ -30,7 +30,7 @@ class BlockerTest : public ApplyToolTest {
     EXPECT_EQ(patient.score, score);
     EXPECT_EQ(Progress().missionScore, mission);
     EXPECT_EQ(patient.chartEntries.count, charted);
-    EXPECT_EQ(backpack.count[tool], stock);
+    EXPECT_EQ(Pack().count[tool], stock);
     EXPECT_EQ(patient.visuals.size(), shown);
   }
 
@@ -142,7 +142,7 @@ TEST_F(BlockerTest, TheBurnBlanketCoversEveryPartUntilItIsTakenOff) {
 
   patient.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
   EXPECT_NE(patient.blanketMask, 0u);
-  EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], kFullStock - 1);
+  EXPECT_EQ(Pack().count[TOOL_BURN_BLANKET], kFullStock - 1);
 
   ExpectRefused(patient, TOOL_BANDAGE, PART_RIGHT_HAND, kBlanketInTheWay);
   // The scissors are refused before they cut anything under it.
@@ -152,7 +152,7 @@ TEST_F(BlockerTest, TheBurnBlanketCoversEveryPartUntilItIsTakenOff) {
 
   patient.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
   EXPECT_EQ(patient.blanketMask, 0u);
-  EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], kFullStock) << "the blanket taken off goes back in the pack";
+  EXPECT_EQ(Pack().count[TOOL_BURN_BLANKET], kFullStock) << "the blanket taken off goes back in the pack";
   EXPECT_EQ(FindBlocker(patient, TOOL_BANDAGE, PART_RIGHT_HAND), nullptr);
 }
 

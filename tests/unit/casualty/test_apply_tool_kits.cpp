@@ -48,7 +48,7 @@ TEST_F(KitTest, KitPartsAreKnownByTheirKitHead) {
 
 TEST_F(KitTest, AKitRunsPartByPartForTheMissionAndCompletesTheWoundStepWithNoPoints) {
   const int32_t missionBefore = Progress().missionScore;
-  const int32_t kitsBefore = backpack.count[TOOL_CRICH_KIT];
+  const int32_t kitsBefore = Pack().count[TOOL_CRICH_KIT];
 
   patient_.ApplyTool(TOOL_CRICH_SPONGE, PART_NECK, 0, 0, 0);
   EXPECT_EQ(Progress().missionScore, missionBefore + 5);
@@ -62,7 +62,7 @@ TEST_F(KitTest, AKitRunsPartByPartForTheMissionAndCompletesTheWoundStepWithNoPoi
 
   patient_.ApplyTool(TOOL_CRICH_SCALPEL, PART_NECK, 0, 0, 0);
   EXPECT_EQ(Progress().missionScore, missionBefore + 10);
-  EXPECT_EQ(backpack.count[TOOL_CRICH_KIT], kitsBefore) << "sponge and scalpel are not used up";
+  EXPECT_EQ(Pack().count[TOOL_CRICH_KIT], kitsBefore) << "sponge and scalpel are not used up";
 
   patient_.ApplyTool(TOOL_CRICH_TUBE, PART_NECK, 0, 0, 0);
   EXPECT_EQ(Progress().missionScore, missionBefore + 15);
@@ -73,7 +73,7 @@ TEST_F(KitTest, AKitRunsPartByPartForTheMissionAndCompletesTheWoundStepWithNoPoi
   EXPECT_EQ(patient_.LastChart(), "Crich Kit to Neck:   airway open") << "the completed wound step is recorded";
   EXPECT_EQ(patient_.LastRemark(), "He's breathing.");
   EXPECT_EQ(patient_.doneSteps.entries[2].step, kitTube_);
-  EXPECT_EQ(backpack.count[TOOL_CRICH_KIT], kitsBefore - 1) << "the tube is taken from the kit's count";
+  EXPECT_EQ(Pack().count[TOOL_CRICH_KIT], kitsBefore - 1) << "the tube is taken from the kit's count";
   EXPECT_NE(patient_.fittedAirways & AIRWAY_CRICH_TUBE, 0u);
 }
 

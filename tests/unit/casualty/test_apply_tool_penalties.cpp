@@ -44,7 +44,7 @@ TEST_F(PenaltyTest, EachWrongStepCostsNothingTwoOrFivePointsByDifficulty) {
     EXPECT_EQ(patient.wrongActions.count, 1);
     EXPECT_EQ(patient.doneSteps.count, 0);
     EXPECT_EQ(patient.chartEntries.count, 1);
-    EXPECT_EQ(backpack.count[TOOL_OCCLUSIVE_DRESSING], kFullStock);
+    EXPECT_EQ(Pack().count[TOOL_OCCLUSIVE_DRESSING], kFullStock);
   }
 }
 
@@ -68,7 +68,7 @@ TEST_F(PenaltyTest, ThreeHarmfulStepsOnExpertCostFifteenAndTheFifthEndsTheMissio
   // Mistakes count on novice even though they cost nothing.
   EndMission(END_RUNNING);
   ChooseDifficulty(0);
-  backpack.count[TOOL_NASAL_AIRWAY] = kFullStock;
+  SetToolCount(TOOL_NASAL_AIRWAY, kFullStock);
   TreatedPatient novice;
   MakeHealthyPatient(novice);
   for (int i = 0; i < 5; ++i) novice.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
@@ -129,14 +129,14 @@ TEST_F(PenaltyTest, TakingAnItemOffAgainCostsNothingPuttingItWhereItIsNotNeededD
   EXPECT_EQ(patient.score, -5);
   EXPECT_EQ(patient.mistakes, 1);
   EXPECT_EQ(patient.healthyLists[1], on);
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], kFullStock - 1);
+  EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], kFullStock - 1);
 
   patient.ApplyTool(TOOL_TOURNIQUET, PART_LEFT_THIGH, 0, 0, 0);
   EXPECT_EQ(patient.score, -5) << "no penalty for taking it off";
   EXPECT_EQ(patient.mistakes, 1);
   EXPECT_EQ(patient.healthyLists[1], off);
   EXPECT_EQ(patient.tourniquetParts, 0u);
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], kFullStock);
+  EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], kFullStock);
   ASSERT_EQ(patient.doneSteps.count, 1);
   EXPECT_STREQ(patient.doneSteps.entries[0].step->action, "Tourniquet:   taken off");
 

@@ -72,7 +72,7 @@ TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNot
   live.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);        // nothing wrong with his hand
   live.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
   live.clockMs = 9000;
-  backpack.count[TOOL_BANDAGE] = 0;
+  SetToolCount(TOOL_BANDAGE, 0);
   live.ApplyTool(TOOL_BANDAGE, PART_LEFT_HAND, 0, 0, 0);  // none left
   const int32_t liveGain = Progress().missionScore - liveMaximum;
   ASSERT_GT(live.score, 0);
@@ -81,7 +81,7 @@ TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNot
 
   // The saved game: the pack as it was saved and silent sounds; the loader replays every record.
   int32_t savedPack[kToolCount];
-  for (int i = 0; i < kToolCount; ++i) savedPack[i] = backpack.count[i];
+  for (int i = 0; i < kToolCount; ++i) savedPack[i] = Pack().count[i];
   for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) Sounds().soundTable[slot]->Stop();
   srand(77);
   const uint32_t generator = RandomState();
@@ -108,7 +108,7 @@ TEST_F(WoundTreatmentTest, ReplayingTheSavedRecordsEndsWhereLivePlayEndedWithNot
   EXPECT_EQ(replayed.speechCount, 0);
   EXPECT_FALSE(AnyToolSoundPlaying());
   EXPECT_EQ(RandomState(), generator) << "nothing was drawn for speech";
-  for (int i = 0; i < kToolCount; ++i) EXPECT_EQ(backpack.count[i], savedPack[i]) << "tool " << i;
+  for (int i = 0; i < kToolCount; ++i) EXPECT_EQ(Pack().count[i], savedPack[i]) << "tool " << i;
 }
 
 }  // namespace

@@ -14,87 +14,88 @@ namespace {
 // What the pieces the standard kit put in weigh (or take up), by the recommended counts it settled on.
 double PiecesTotal(double ToolDef::*measure) {
   double total = 0.0;
-  for (int i = 0; i < kToolCount; ++i) total += ToolTable[i].*measure * backpack.kitCount[i];
+  for (int i = 0; i < kToolCount; ++i) total += ToolTable[i].*measure * Pack().kitCount[i];
   return total;
 }
 
 TEST_F(BackpackTest, StandardKitAddsTheBasicToolsTwoBandagesAndTheAmmunitionToTheRecommendedKit) {
-  backpackListOrder[0] = TOOL_BANDAGE;
-  backpackListOrder[TOOL_BANDAGE] = 0;
-  backpack.kitCount[TOOL_BANDAGE] = 3;
-  backpack.kitCount[TOOL_TOURNIQUET] = 2;
-  backpack.kitCount[TOOL_MORPHINE] = 2;
-  backpack.FillStandardKit();
+  AddToBackpack(TOOL_BANDAGE);  // the list order is no longer the table's
+  ChangePack([](Backpack& pack) {
+    pack.kitCount[TOOL_BANDAGE] = 3;
+    pack.kitCount[TOOL_TOURNIQUET] = 2;
+    pack.kitCount[TOOL_MORPHINE] = 2;
+  });
+  FillStandardBackpack();
   for (int row : {TOOL_ACTION, TOOL_STETHOSCOPE, TOOL_GLOVE, TOOL_PULSE_OX, TOOL_PENLIGHT, TOOL_SCISSORS})
-    EXPECT_EQ(backpack.count[row], 1) << "row " << row;
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 5);
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 2);
-  EXPECT_EQ(backpack.count[TOOL_GRENADE], kStandardGrenades);
-  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
-  EXPECT_EQ(backpack.count[TOOL_BERETTA], kStandardPistolRounds);
-  EXPECT_TRUE(keepBackpack);
-  for (int i = 0; i < kToolCount; ++i) EXPECT_EQ(backpackListOrder[i], i);
+    EXPECT_EQ(Pack().count[row], 1) << "row " << row;
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 5);
+  EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], 2);
+  EXPECT_EQ(Pack().count[TOOL_GRENADE], kStandardGrenades);
+  EXPECT_EQ(Pack().count[TOOL_M4], kStandardRifleRounds);
+  EXPECT_EQ(Pack().count[TOOL_BERETTA], kStandardPistolRounds);
+  EXPECT_TRUE(PackState().keepBackpack);
+  for (int i = 0; i < kToolCount; ++i) EXPECT_EQ(PackState().backpackListOrder[i], i);
 
   // Drawers are stocked with their contents; the bag-valve mask comes after its three bags and is carried
   // as itself.
   for (int head : {TOOL_MEDICINE_SYRINGE, TOOL_IV, TOOL_ET_KIT, TOOL_CRICH_KIT}) {
-    int expected = backpack.kitCount[head];
+    int expected = Pack().kitCount[head];
     for (int row = 0; row < kToolCount; ++row)
-      if (row != head && ToolTable[row].parentRow == head) expected += backpack.kitCount[row];
-    EXPECT_EQ(backpack.count[head], expected) << "drawer " << head;
-    EXPECT_GT(backpack.count[head], backpack.kitCount[head]) << "drawer " << head;
+      if (row != head && ToolTable[row].parentRow == head) expected += Pack().kitCount[row];
+    EXPECT_EQ(Pack().count[head], expected) << "drawer " << head;
+    EXPECT_GT(Pack().count[head], Pack().kitCount[head]) << "drawer " << head;
   }
-  EXPECT_EQ(backpack.count[TOOL_AMBU_BAG], backpack.kitCount[TOOL_AMBU_BAG]);
+  EXPECT_EQ(Pack().count[TOOL_AMBU_BAG], Pack().kitCount[TOOL_AMBU_BAG]);
 
   // Every non-consumable is carried once; a kit whose parts were counted into it is still one piece of its
   // own weight: the pack weighs exactly the pieces put in, no less.
   for (int row = TOOL_RADIO; row < kToolCount; ++row)
     if (!ToolTable[row].IsConsumable()) {
-      EXPECT_LE(backpack.count[row], 1) << "row " << row;
+      EXPECT_LE(Pack().count[row], 1) << "row " << row;
     }
-  EXPECT_EQ(backpack.count[TOOL_MINOR_SURGERY_KIT], 1);
-  EXPECT_NEAR(backpack.weight, PiecesTotal(&ToolDef::weight), 1e-4);
-  EXPECT_NEAR(backpack.volume, PiecesTotal(&ToolDef::volume), 1e-3);
-  const float before = backpack.weight;
-  backpack.RemoveTool(TOOL_MINOR_SURGERY_KIT);
-  EXPECT_NEAR(before - backpack.weight, ToolTable[TOOL_MINOR_SURGERY_KIT].weight, 1e-5);
+  EXPECT_EQ(Pack().count[TOOL_MINOR_SURGERY_KIT], 1);
+  EXPECT_NEAR(Pack().weight, PiecesTotal(&ToolDef::weight), 1e-4);
+  EXPECT_NEAR(Pack().volume, PiecesTotal(&ToolDef::volume), 1e-3);
+  const float before = Pack().weight;
+  RemoveFromBackpack(TOOL_MINOR_SURGERY_KIT);
+  EXPECT_NEAR(before - Pack().weight, ToolTable[TOOL_MINOR_SURGERY_KIT].weight, 1e-5);
 }
 
 TEST_F(BackpackTest, StandardKitFromNothingStaysWithinTheLimits) {
   for (int figure = 0; figure <= 2; ++figure) {
-    backpack = Backpack();
-    keepBackpack = false;
+    RestoreBackpack(Backpack());
+    KeepBackpack(false);
     ApplyPlayerFigureLimits(figure);
-    backpack.FillStandardKit();
-    EXPECT_LT(backpack.weight, backpack.maxWeight) << "figure " << figure;
-    EXPECT_LT(backpack.volume, backpack.maxVolume) << "figure " << figure;
+    FillStandardBackpack();
+    EXPECT_LT(Pack().weight, Pack().maxWeight) << "figure " << figure;
+    EXPECT_LT(Pack().volume, Pack().maxVolume) << "figure " << figure;
     int items = 0;
-    for (int row = 0; row < kToolCount; ++row) items += backpack.kitCount[row];
-    EXPECT_EQ(backpack.totalItems, items);
+    for (int row = 0; row < kToolCount; ++row) items += Pack().kitCount[row];
+    EXPECT_EQ(Pack().totalItems, items);
   }
 }
 
 TEST_F(BackpackTest, ABulkyRecommendedKitCrowdsOutLaterTools) {
   ApplyPlayerFigureLimits(2);
-  backpack.kitCount[TOOL_IV] = 19;  // 380 of the 400 volume
-  backpack.FillStandardKit();
-  EXPECT_EQ(backpack.count[TOOL_IV], 19 + backpack.kitCount[TOOL_HESPAN] + backpack.kitCount[TOOL_LACTATED_RINGERS]);
-  EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], 0);
-  EXPECT_EQ(backpack.kitCount[TOOL_BURN_BLANKET], 0);
+  ChangePack([](Backpack& pack) { pack.kitCount[TOOL_IV] = 19; });  // 380 of the 400 volume
+  FillStandardBackpack();
+  EXPECT_EQ(Pack().count[TOOL_IV], 19 + Pack().kitCount[TOOL_HESPAN] + Pack().kitCount[TOOL_LACTATED_RINGERS]);
+  EXPECT_EQ(Pack().count[TOOL_BURN_BLANKET], 0);
+  EXPECT_EQ(Pack().kitCount[TOOL_BURN_BLANKET], 0);
   // Rows before the IV were taken while there was room.
-  EXPECT_EQ(backpack.count[TOOL_RIGID_SPLINT], 1);
+  EXPECT_EQ(Pack().count[TOOL_RIGID_SPLINT], 1);
 }
 
 TEST_F(BackpackTest, StandardKitChangesNothingWhileTheChoiceIsKept) {
-  backpack.AddTool(TOOL_BANDAGE);
-  keepBackpack = true;
-  const Backpack before = backpack;
-  backpack.FillStandardKit();
-  EXPECT_TRUE(keepBackpack);
-  EXPECT_TRUE(std::equal(std::begin(before.count), std::end(before.count), std::begin(backpack.count)));
-  EXPECT_TRUE(std::equal(std::begin(before.kitCount), std::end(before.kitCount), std::begin(backpack.kitCount)));
-  EXPECT_EQ(backpack.weight, before.weight);
-  EXPECT_EQ(backpack.totalItems, before.totalItems);
+  AddToBackpack(TOOL_BANDAGE);
+  KeepBackpack(true);
+  const Backpack before = Pack();
+  FillStandardBackpack();
+  EXPECT_TRUE(PackState().keepBackpack);
+  EXPECT_TRUE(std::equal(std::begin(before.count), std::end(before.count), std::begin(Pack().count)));
+  EXPECT_TRUE(std::equal(std::begin(before.kitCount), std::end(before.kitCount), std::begin(Pack().kitCount)));
+  EXPECT_EQ(Pack().weight, before.weight);
+  EXPECT_EQ(Pack().totalItems, before.totalItems);
 }
 
 // ---- the kit the screen starts from ----
@@ -103,22 +104,22 @@ TEST_F(BackpackTest, ExpertStartsWithOnlyTheHandAndTheDrawerContentsOthersWithTh
   LoadStartingKit(2);
   for (int row = 0; row < kToolCount; ++row) {
     const bool expected = row == TOOL_ACTION || ToolTable[row].HasParent();
-    EXPECT_EQ(backpack.count[row], expected ? 1 : 0) << "row " << row;
+    EXPECT_EQ(Pack().count[row], expected ? 1 : 0) << "row " << row;
     // Nothing the player can see in the list: the hand and the contents are never listed.
     if (expected) {
       EXPECT_FALSE(IsPackableTool(row));
     }
   }
-  EXPECT_EQ(backpack.weight, 0.0f);
-  EXPECT_EQ(backpack.totalItems, 0);
+  EXPECT_EQ(Pack().weight, 0.0f);
+  EXPECT_EQ(Pack().totalItems, 0);
 
   for (int level : {0, 1}) {
-    backpack = Backpack();
-    keepBackpack = false;
+    RestoreBackpack(Backpack());
+    KeepBackpack(false);
     LoadStartingKit(level);
-    EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds) << "difficulty " << level;
-    EXPECT_EQ(backpack.count[TOOL_BANDAGE], 2);
-    EXPECT_TRUE(keepBackpack);
+    EXPECT_EQ(Pack().count[TOOL_M4], kStandardRifleRounds) << "difficulty " << level;
+    EXPECT_EQ(Pack().count[TOOL_BANDAGE], 2);
+    EXPECT_TRUE(PackState().keepBackpack);
   }
 }
 
@@ -234,25 +235,25 @@ TEST(CountKitTools, ALoopingChainEnds) {
 
 TEST_F(BackpackTest, EveryWoundsKitCarriesEachNonConsumableOnceAndAddsUp) {
   for (int wound = 0; wound < kWoundTypeCount; ++wound) {
-    backpack.Clear();
-    backpack.CountKitTools(wound);
+    ClearBackpack();
+    CountBackpackKitTools(wound);
     int32_t once[kToolCount];
-    std::copy(std::begin(backpack.kitCount), std::end(backpack.kitCount), once);
-    backpack.CountKitTools(wound);
+    std::copy(std::begin(Pack().kitCount), std::end(Pack().kitCount), once);
+    CountBackpackKitTools(wound);
     for (int row = 0; row < kToolCount; ++row) {
       if (ToolTable[row].IsConsumable()) {
-        EXPECT_EQ(backpack.kitCount[row], 2 * once[row]) << "wound " << wound << " row " << row;
+        EXPECT_EQ(Pack().kitCount[row], 2 * once[row]) << "wound " << wound << " row " << row;
       } else {
-        EXPECT_LE(backpack.kitCount[row], 1) << "wound " << wound << " row " << row;
-        EXPECT_EQ(backpack.kitCount[row], once[row]) << "wound " << wound << " row " << row;
+        EXPECT_LE(Pack().kitCount[row], 1) << "wound " << wound << " row " << row;
+        EXPECT_EQ(Pack().kitCount[row], once[row]) << "wound " << wound << " row " << row;
       }
     }
   }
   // Wound rows outside the table add nothing.
-  backpack.Clear();
-  backpack.CountKitTools(-1);
-  backpack.CountKitTools(kWoundTypeCount);
-  for (int row = 0; row < kToolCount; ++row) EXPECT_EQ(backpack.kitCount[row], 0);
+  ClearBackpack();
+  CountBackpackKitTools(-1);
+  CountBackpackKitTools(kWoundTypeCount);
+  for (int row = 0; row < kToolCount; ++row) EXPECT_EQ(Pack().kitCount[row], 0);
 }
 
 }  // namespace

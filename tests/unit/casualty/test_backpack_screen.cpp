@@ -85,7 +85,7 @@ TEST_F(BackpackScreenTest, TheStripHoldsEveryOfferedIconOnceSideBySide) {
                                                       BackpackScreen().toolStripRightEdge[kToolCount - 1]));
   EXPECT_EQ(BackpackScreen().toolStripImage->GetHeight(), kToolStripHeight);
   EXPECT_TRUE(BackpackScreen().backpackScreenBuilt);
-  EXPECT_TRUE(keepBackpack);
+  EXPECT_TRUE(PackState().keepBackpack);
 }
 
 TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) {
@@ -93,7 +93,7 @@ TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) 
   DrawBackpackScreen();
   const int fullBar = CountOnRow(WeightBarRow(), 0x140000) + CountOnRow(WeightBarRow(), 0x780000);
   UnloadBackpackScreen();
-  keepBackpack = false;
+  KeepBackpack(false);
   ChoosePlayerFigure(2);
   Build();
   DrawBackpackScreen();
@@ -105,33 +105,33 @@ TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) 
 TEST_F(BackpackScreenTest, NoviceStartsWithTheStandardKitExpertWithAnEmptyPack) {
   ChooseDifficulty(0);
   Build();
-  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
-  EXPECT_GE(backpack.count[TOOL_BANDAGE], 2);
+  EXPECT_EQ(Pack().count[TOOL_M4], kStandardRifleRounds);
+  EXPECT_GE(Pack().count[TOOL_BANDAGE], 2);
 
   UnloadBackpackScreen();
-  backpack = Backpack();
-  keepBackpack = false;
+  RestoreBackpack(Backpack());
+  KeepBackpack(false);
   ChooseDifficulty(2);
-  backpack.count[TOOL_BANDAGE] = 9;  // left over from somewhere: an unkept pack starts empty
+  SetToolCount(TOOL_BANDAGE, 9);  // left over from somewhere: an unkept pack starts empty
   Build();
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
-  EXPECT_EQ(backpack.count[TOOL_ACTION], 1);
-  EXPECT_EQ(backpack.count[TOOL_MORPHINE], 1);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 0);
+  EXPECT_EQ(Pack().count[TOOL_ACTION], 1);
+  EXPECT_EQ(Pack().count[TOOL_MORPHINE], 1);
 }
 
 TEST_F(BackpackScreenTest, LeavingAndComingBackKeepsThePlayersChoice) {
   ChooseDifficulty(2);
   Build();
-  backpack.AddTool(TOOL_BURN_BLANKET);
-  backpack.AddTool(TOOL_BANDAGE);
+  AddToBackpack(TOOL_BURN_BLANKET);
+  AddToBackpack(TOOL_BANDAGE);
   UnloadBackpackScreen();
   EXPECT_FALSE(BackpackScreen().backpackScreenBuilt);
   EXPECT_FALSE(BackpackScreen().toolStripImage);
   EXPECT_FALSE(ToolImages().toolSpritesLoaded);
   Build();
-  EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], 1);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
-  EXPECT_EQ(backpackListOrder[0], TOOL_BANDAGE);
+  EXPECT_EQ(Pack().count[TOOL_BURN_BLANKET], 1);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 1);
+  EXPECT_EQ(PackState().backpackListOrder[0], TOOL_BANDAGE);
   UnloadBackpackScreen();
   UnloadBackpackScreen();  // a second unload finds nothing to release
   EXPECT_FALSE(BackpackScreen().loadPackImage);
@@ -173,8 +173,8 @@ TEST_F(BackpackScreenTest, AClickOnTheStripPacksTheToolUnderThePointerAndPastThe
   ASSERT_GT(x, 0);
   ClickAt(x, TopRowY());
   ClickAt(x, TopRowY());
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 2);
-  EXPECT_EQ(backpackListOrder[0], TOOL_BANDAGE);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 2);
+  EXPECT_EQ(PackState().backpackListOrder[0], TOOL_BANDAGE);
 
   ASSERT_LT(BackpackScreen().toolStripRightEdge[kToolStripLastTopRow], BackpackScreen().toolStripWidth);
   ScrollToolStrip(BackpackScreen().toolStripWidth - StripWindowWidth());
@@ -183,7 +183,7 @@ TEST_F(BackpackScreenTest, AClickOnTheStripPacksTheToolUnderThePointerAndPastThe
   EXPECT_EQ(StripToolAt(x, TopRowY()).row, -1);
   EXPECT_GE(StripToolAt(x, BottomRowY()).row, 0);
   ClickAt(x, TopRowY());
-  EXPECT_EQ(backpack.totalItems, 2);
+  EXPECT_EQ(Pack().totalItems, 2);
 }
 
 TEST_F(BackpackScreenTest, ThePointerOnAToolFramesItAndOffTheIconsNothing) {
@@ -229,7 +229,7 @@ class BackpackListTest : public BackpackScreenTest {
     BackpackScreenTest::SetUp();
     ChooseDifficulty(2);
     Build();
-    for (int row : {TOOL_BANDAGE, TOOL_SCISSORS, TOOL_TOURNIQUET}) backpack.AddTool(row);
+    for (int row : {TOOL_BANDAGE, TOOL_SCISSORS, TOOL_TOURNIQUET}) AddToBackpack(row);
     DrawBackpackScreen();
   }
   // Line k (from 1) of the list as drawn: its first and last pixel rows.
@@ -244,14 +244,14 @@ TEST_F(BackpackListTest, EveryPixelRowOfALineNamesThatLinesToolAndOnlyListedTool
     for (int y = LineTop(k); y <= LineBottom(k); ++y) {
       const int32_t position = ListPositionAt(y);
       ASSERT_GE(position, 0) << "y " << y;
-      EXPECT_EQ(backpackListOrder[position], expected[k - 1]) << "line " << k << " y " << y;
+      EXPECT_EQ(PackState().backpackListOrder[position], expected[k - 1]) << "line " << k << " y " << y;
     }
   }
   EXPECT_EQ(ListPositionAt(LineBottom(3) + 1), -1);
   // Carried tools without a line and tools not carried are marked.
   for (int i = 0; i < kToolCount; ++i) {
-    const int row = backpackListOrder[i];
-    if (backpack.count[row] < 1) {
+    const int row = PackState().backpackListOrder[i];
+    if (Pack().count[row] < 1) {
       EXPECT_EQ(BackpackScreen().listRowBottom[i], 0.0f) << "row " << row;
     } else if (!IsPackableTool(row)) {
       EXPECT_EQ(BackpackScreen().listRowBottom[i], kUnlistedRowBottom) << "row " << row;
@@ -263,16 +263,16 @@ TEST_F(BackpackListTest, EveryPixelRowOfALineNamesThatLinesToolAndOnlyListedTool
 
 TEST_F(BackpackListTest, AClickOnTheLowerEdgeOfALineTakesOutThatLinesToolAndBelowTheLastLineNothing) {
   ClickAt(450, LineBottom(3) + 3);
-  EXPECT_EQ(backpack.totalItems, 3);
+  EXPECT_EQ(Pack().totalItems, 3);
   ClickAt(450, LineBottom(1));
-  EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 0);
-  EXPECT_EQ(backpack.count[TOOL_SCISSORS], 1);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
+  EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], 0);
+  EXPECT_EQ(Pack().count[TOOL_SCISSORS], 1);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 1);
 }
 
 TEST_F(BackpackListTest, TheBarsGrowWithWhatIsPacked) {
   const int before = CountOnRow(WeightBarRow(), 0x780000);
-  backpack.AddTool(TOOL_BURN_BLANKET);
+  AddToBackpack(TOOL_BURN_BLANKET);
   DrawBackpackScreen();
   EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), before);
   const int volumeRow = PixelY(0.793) + 2;
@@ -284,18 +284,20 @@ TEST_F(BackpackListTest, TheBarsGrowWithWhatIsPacked) {
 TEST_F(BackpackScreenTest, TheNoFitMessageStaysThreeSecondsThenGoesWithTheNextMove) {
   ChooseDifficulty(2);
   Build();
-  backpack.weight = backpack.maxWeight - 0.5f;
+  Backpack heavy = Pack();
+  heavy.weight = heavy.maxWeight - 0.5f;
+  RestoreBackpack(heavy);
   SetGameClock(1000);
-  backpack.AddTool(TOOL_BURN_BLANKET);
-  ASSERT_TRUE(noFitShown);
+  AddToBackpack(TOOL_BURN_BLANKET);
+  ASSERT_TRUE(PackState().noFitShown);
   SetGameClock(1000 + kNoFitMessageMs);
   OnBackpackClick(100, 100, kMove);
-  EXPECT_TRUE(noFitShown);
+  EXPECT_TRUE(PackState().noFitShown);
   SetGameClock(Clock().gameClock + 1);
   OnBackpackClick(100, 100, kClick);  // only a move clears it
-  EXPECT_TRUE(noFitShown);
+  EXPECT_TRUE(PackState().noFitShown);
   OnBackpackClick(100, 100, kMove);
-  EXPECT_FALSE(noFitShown);
+  EXPECT_FALSE(PackState().noFitShown);
 }
 
 // ---- redrawing ----
@@ -309,7 +311,7 @@ TEST_F(BackpackScreenTest, AnUnchangedPanelIsNotDrawnAgainButAChangeOrOtherDrawi
   for (int i = 0; i < 3; ++i) DrawBackpackScreen();
   EXPECT_EQ(ScreenText().textOverlay->Revision(), idle);
 
-  backpack.AddTool(TOOL_BANDAGE);
+  AddToBackpack(TOOL_BANDAGE);
   DrawBackpackScreen();
   EXPECT_NE(ScreenText().textOverlay->Revision(), idle);
   EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), 0);

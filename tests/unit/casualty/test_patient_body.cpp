@@ -127,24 +127,24 @@ TEST_F(PatientBodyTest, TakingTheAmmunitionDrawsRifleThenPistolThenGrenadesOnceA
   // Seed 12345 draws 7584, 19164, 25795: 145 rifle rounds, 40 pistol rounds, 4 grenades.
   srand(12345);
   patient->TakeAmmo();
-  EXPECT_EQ(backpack.count[TOOL_M4], 145);
-  EXPECT_EQ(backpack.count[TOOL_BERETTA], 40);
-  EXPECT_EQ(backpack.count[TOOL_GRENADE], 4);
+  EXPECT_EQ(Pack().count[TOOL_M4], 145);
+  EXPECT_EQ(Pack().count[TOOL_BERETTA], 40);
+  EXPECT_EQ(Pack().count[TOOL_GRENADE], 4);
   for (const auto& magazine : ObjectsOf(*patient).ammoPouch.magazines) EXPECT_FALSE(magazine->Visible());
   const uint32_t generator = RandomState();
   patient->TakeAmmo();
-  EXPECT_EQ(backpack.count[TOOL_M4], 145);
+  EXPECT_EQ(Pack().count[TOOL_M4], 145);
   EXPECT_EQ(RandomState(), generator);
 
   // A nearly full pack tops up to what a full pack holds.
   const auto another = Build(kFaceWound, 3);
-  backpack.count[TOOL_M4] = 239;
-  backpack.count[TOOL_BERETTA] = 74;
-  backpack.count[TOOL_GRENADE] = 3;
+  SetToolCount(TOOL_M4, 239);
+  SetToolCount(TOOL_BERETTA, 74);
+  SetToolCount(TOOL_GRENADE, 3);
   another->TakeAmmo();
-  EXPECT_EQ(backpack.count[TOOL_M4], 240);
-  EXPECT_EQ(backpack.count[TOOL_BERETTA], 75);
-  EXPECT_EQ(backpack.count[TOOL_GRENADE], 4);
+  EXPECT_EQ(Pack().count[TOOL_M4], 240);
+  EXPECT_EQ(Pack().count[TOOL_BERETTA], 75);
+  EXPECT_EQ(Pack().count[TOOL_GRENADE], 4);
 }
 
 TEST_F(PatientBodyTest, TheFirstOwnSoldierAloneGetsTheAmputationBodyWithItsLowerLegsOnTheKnees) {

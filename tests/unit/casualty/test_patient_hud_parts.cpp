@@ -95,7 +95,7 @@ TEST_F(HudPartsTest, TheSyringeDrawerHoldsSixVialsCloseTogetherAndASlotPastThemI
 TEST_F(HudPartsTest, TheTrayHoldsTheCarriedTopToolsAndScrollsWithinItsStrip) {
   for (int row :
        {TOOL_M4, TOOL_RADIO, TOOL_ROLLOVER_DRAG, TOOL_GLOVE, TOOL_MORPHINE, TOOL_ATROPINE_DIAZEPAM, TOOL_ACTION})
-    backpack.count[row] = 1;
+    SetToolCount(row, 1);
   BuildToolTray();
   ASSERT_EQ(toolTray.trayCount, 2);
   EXPECT_EQ(toolTray.trayTool[0], TOOL_GLOVE);
@@ -116,7 +116,7 @@ TEST_F(HudPartsTest, TheTrayHoldsTheCarriedTopToolsAndScrollsWithinItsStrip) {
   EXPECT_EQ(TraySlotAt(382 + glove, 0), 1);
   EXPECT_EQ(TraySlotAt(382 + toolTray.trayWidth, 0), -1);
 
-  for (int row = 0; row < kToolCount; ++row) backpack.count[row] = 1;
+  for (int row = 0; row < kToolCount; ++row) SetToolCount(row, 1);
   BuildToolTray();
   ASSERT_GT(toolTray.trayWidth, 220);
   for (int frame = 0; frame < 10; ++frame) ScrollToolTray(scroll, +1, 7);
