@@ -12,10 +12,10 @@
 //   game.MoveTo(480, 440);                         // mouse code 2 at a position
 //   game.Click(480, 440);                          // codes 6 then 7
 //   game.Press(VK_F11);                            // key down, then up
-//   EXPECT_EQ(gameState, ...);                     // read the globals
+//   EXPECT_EQ(States().gameState, ...);            // read the game's records
 //   game.Close();                                  // WM_CLOSE: shut-down, quit, end (or when it goes)
 //
-// The game's state is read straight from its globals (gameState, gameClock, textOverlay, ...). Every
+// The game's state is read through its records' views (States(), Clock(), ScreenText(), ...). Every
 // harness starts from the program's start values (ResetProgramState) with every screen registered
 // (RegisterAllScreens), as main starts it, and lets go of everything the run held when it ends, so tests do
 // not leak into each other.

@@ -43,10 +43,7 @@ class LevelObjectTest : public ::testing::Test {
 
   static bool OnStage(const OverheadObject& o) { return o.group && Engine().engineStage->Contains(o.group.Get()); }
 
-  static std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  static std::string ReadFile(const std::filesystem::path& path) { return ReadWholeFile(path); }
 
   ScratchTree scratch_;
 };

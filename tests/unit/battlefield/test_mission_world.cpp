@@ -5,8 +5,6 @@
 // the waking of casualties and the camera views.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -68,10 +66,7 @@ class MissionWorldTest : public testing::UnitTest {
     tree_.WriteBytes(StrategyFilePath(mission), std::string(bytes.begin(), bytes.end()));
   }
 
-  std::string FileBytes(const std::string& path) const {
-    std::ifstream in(tree_.PathOf(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string FileBytes(const std::string& path) const { return testing::ReadWholeFile(tree_.PathOf(path)); }
 
   static void SetCases(std::initializer_list<CasualtyCase> cases) {
     SetCasualtyCases(cases.begin(), static_cast<int32_t>(cases.size()));

@@ -228,17 +228,17 @@ TEST_F(OverheadInputTest, LabelsAreDrawnOnTheirPlatesAndDropReplacesDragWithoutA
   EXPECT_EQ(Pixels(drag.x, drag.y - 4, drag.width, drag.height + 8, 150, 150, 150), 0) << "the grey is painted over";
   EXPECT_EQ(Pixels(0, 355, 640, 125, 255, 0, 0), 0) << "no label punches through its plate";
 
+  const auto labelPixels = [&] {
+    DrawOverheadLabels();
+    std::vector<uint32_t> pixels;
+    for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
+      for (int i = drag.x; i < drag.x + drag.width; ++i) pixels.push_back(ScreenText().textOverlay->Pixel(i, j));
+    return pixels;
+  };
   StartDrag(MedicDrag().draggedUnit);
-  DrawOverheadLabels();
-  std::vector<uint32_t> redrawn;
-  for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
-    for (int i = drag.x; i < drag.x + drag.width; ++i) redrawn.push_back(ScreenText().textOverlay->Pixel(i, j));
+  const std::vector<uint32_t> redrawn = labelPixels();
   freshStrip();
-  DrawOverheadLabels();
-  std::vector<uint32_t> fresh;
-  for (int j = drag.y - 4; j < drag.y + drag.height + 4; ++j)
-    for (int i = drag.x; i < drag.x + drag.width; ++i) fresh.push_back(ScreenText().textOverlay->Pixel(i, j));
-  EXPECT_EQ(redrawn, fresh) << "DROP PATIENT over DRAG PATIENT looks as on a fresh strip";
+  EXPECT_EQ(labelPixels(), redrawn) << "DROP PATIENT over DRAG PATIENT looks as on a fresh strip";
   missionState.overheadImage.Reset();
 }
 

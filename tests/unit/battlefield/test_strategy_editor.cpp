@@ -8,8 +8,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -68,10 +66,7 @@ class StrategyEditorTest : public testing::UnitTest {
   static engine::EngineMesh* Plane(int i) { return strategyMarkerState.strategyMarkerPlanes[i].Get(); }
   static engine::EngineObject* Marker(int i) { return strategyMarkerState.strategyMarkers[i].Get(); }
   static engine::Color Front(int i) { return Plane(i)->FindFace(L"front")->color; }
-  std::string FileBytes() const {
-    std::ifstream in(tree_.PathOf("missions\\mission6\\strat"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string FileBytes() const { return testing::ReadWholeFile(tree_.PathOf("missions\\mission6\\strat")); }
 };
 
 // Little-endian fields written into a byte string by hand, to build expected files.

@@ -250,21 +250,39 @@ TEST_F(ShootingTest, NoShotAtAVehicleBeyondFiftyOrThroughAWall) {
   EXPECT_FALSE(shooter.firing);
 }
 
-TEST_F(ShootingTest, AnExpertHitsAtTenUnlessHisDrawIsFiftyThreeOrMore) {
+TEST_F(ShootingTest, AnExpertsShotTenAwayAtEachThresholdOfHitKillFallBackAndTheMedicsDeath) {
   ChooseDifficulty(2);
-  Add(kUnitKindMedic, kSidePlayer, -60, -60);
-  Add(kUnitKindAlly, kSideAlly, 0, 0);
-  Unit& enemy = Add(kUnitKindEnemy, kSideEnemy, 0, 10);
-  // d = sqrt(10 x 10 + 1) (aim heights 3 and 2): 240 / 10.05 gives 23 off the draw, a hit below 30.
-  for (uint32_t seed = 1; seed < 40; ++seed) {
-    enemy.health = 10;
-    Units().units[1]->nextShotTime = 0;
-    srand(seed);
-    const bool hit = rand() % 100 < 53;
-    srand(seed);
-    UnitShootingTick(1);
-    EXPECT_EQ(enemy.health, hit ? 9 : 10) << "seed " << seed;
-    EXPECT_FALSE(enemy.down);  // 10.05 away and barely hurt: he stands
+  Add(kUnitKindMedic, kSidePlayer, 0, 0);
+  Add(kUnitKindEnemy, kSideEnemy, 0, 10);
+  Add(kUnitKindAlly, kSideAlly, 0, 20);
+  // Every shot is sqrt(10 x 10 + 1) = 10.05 long (aim heights 3 and 2): 240 / 10.05 takes 23 off the draw
+  // of 0..99. A hit below 30 (draw 52, not 53); the medic dies below 7 (draw 29, not 30) when his health
+  // is then below the level 2; an enemy is killed below 8 - 2 = 6 (health -10, respawn 15200 - 2 x 3000);
+  // anyone else left below 9 falls back (respawn 15500 - 2 x 3000).
+  const struct {
+    int32_t shooter, target, health, draw, healthAfter;
+    bool down;
+    int32_t respawn, endState;
+  } rows[] = {
+      {1, 0, 3, 29, 2, false, 0, STATE_OVERHEAD},    {1, 0, 2, 29, 1, true, 0, STATE_KIA},
+      {1, 0, 2, 30, 1, false, 0, STATE_OVERHEAD},    {1, 2, 10, 52, 9, false, 0, STATE_OVERHEAD},
+      {1, 2, 9, 52, 8, false, 9500, STATE_OVERHEAD}, {2, 1, 10, 53, 10, false, 0, STATE_OVERHEAD},
+      {2, 1, 7, 52, 6, false, 9500, STATE_OVERHEAD}, {2, 1, 6, 52, -10, true, 9200, STATE_OVERHEAD},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.target * 10000 + row.health * 100 + row.draw);
+    StoreGameStateWithoutEntry(STATE_OVERHEAD);
+    for (int32_t k = 0; k < 3; ++k) Units().units[k]->down = k != row.shooter && k != row.target;
+    Unit& target = *Units().units[row.target];
+    target.health = row.health;
+    target.respawnTime = 0;
+    Units().units[row.shooter]->nextShotTime = 0;
+    srand(testing::SeedWhere(100, [&](int32_t draw) { return draw == row.draw; }));
+    UnitShootingTick(row.shooter);
+    EXPECT_EQ(target.health, row.healthAfter);
+    EXPECT_EQ(target.down, row.down);
+    EXPECT_EQ(target.respawnTime, row.respawn);
+    EXPECT_EQ(States().gameState, row.endState);
   }
 }
 

@@ -47,13 +47,9 @@ TEST_F(UnitsTest, EachActionPlaysItsAnimationWithItsWeaponAndSpeed) {
       {1, WEAPON_RIFLE, L"anim1", false, 0.65f, false, true},
       {1, WEAPON_PISTOL, L"anim7", false, 0.65f, true, false},
       {2, WEAPON_RIFLE, L"anim6", true, 0.65f, false, true},
-      {3, WEAPON_RIFLE, L"anim11", true, 0.65f, false, true},
-      {4, WEAPON_PISTOL, L"anim7", false, 0.65f, true, false},
       {5, WEAPON_RIFLE, L"anim10", false, 0.325f, false, true},
       {6, WEAPON_PISTOL, L"anim9", false, 0.325f, true, false},
-      {7, WEAPON_RIFLE, L"anim5", false, 0.65f, false, true},
       {8, WEAPON_RIFLE, L"anim4", true, 0.4875f, false, false},
-      {9, WEAPON_RIFLE, L"anim13", false, 0.65f, false, true},
   };
   Unit& u = Add(kUnitKindAlly, kSideAlly, 0, 0);
   for (const Row& row : rows) {

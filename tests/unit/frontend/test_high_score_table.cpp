@@ -5,8 +5,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "frontend/high_score_table.h"
@@ -22,8 +20,7 @@ class HighScoreTableTest : public ::testing::Test {
   void SetUp() override { ResetProgramState(); }
   void TearDown() override { ResetProgramState(); }
   static std::string FileBytes(const testing::ScratchTree& tree, const std::string& path) {
-    std::ifstream in(tree.PathOf(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return testing::ReadWholeFile(tree.PathOf(path));
   }
 };
 

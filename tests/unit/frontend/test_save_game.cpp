@@ -8,8 +8,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,13 +21,10 @@
 namespace kestrine {
 namespace {
 
-std::string FileText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing::ReadWholeFile;
 
 std::string Golden(const char* name) {
-  return FileText(std::filesystem::path(KESTRINE_SOURCE_DIR) / "tests/unit/frontend/golden" / name);
+  return ReadWholeFile(std::filesystem::path(KESTRINE_SOURCE_DIR) / "tests/unit/frontend/golden" / name);
 }
 
 // The golden text with its first `from` replaced by `to` (which must be there).
@@ -184,6 +179,27 @@ TEST(SaveGame, ValuesTheGameCannotHoldRejectTheFile) {
   EXPECT_FALSE(ReadSaveGame("").ok);
 }
 
+TEST(SaveGame, SevenPatientsReadAndAnEighthRejectsTheFile) {
+  // The golden file's three patients, then more like its last: no actions, clock 0.
+  const std::string sides = "3\n1 1073741824\n0 -2147483648\n0 -1073741824\n";
+  const std::string last = "2600\n0 0 0\n\n0\n";
+  for (const int n : {7, 8}) {
+    std::string more = std::to_string(n) + "\n1 1073741824\n0 -2147483648\n0 -1073741824\n";
+    std::string blocks = last;
+    for (int k = 3; k < n; ++k) {
+      more += "0 -1073741824\n";
+      blocks += "0 0 0\n\n0\n";
+    }
+    std::string text = Edited("mission.txt", last, blocks);
+    text.replace(text.find(sides), sides.size(), more);
+    const SaveGameRead read = ReadSaveGame(text);
+    EXPECT_EQ(read.ok, n == 7) << n << " patients: " << read.error;
+    if (read.ok) {
+      EXPECT_EQ(read.save.battle.patients.size(), 7u);
+    }
+  }
+}
+
 // ---- the slot files ----
 
 class SaveSlotFile : public ::testing::Test {
@@ -195,7 +211,7 @@ TEST_F(SaveSlotFile, WriteMakesTheFolderAndReplacesTheSlot) {
   std::string text;
   EXPECT_EQ(ReadSaveSlotText(3, text), SLOT_EMPTY);
   ASSERT_TRUE(WriteSaveSlotText(3, "first\n"));
-  EXPECT_EQ(FileText(tree_.PathOf("savedGames/game4033.txt")), "first\n");
+  EXPECT_EQ(ReadWholeFile(tree_.PathOf("savedGames/game4033.txt")), "first\n");
   ASSERT_TRUE(WriteSaveSlotText(3, "second\n"));
   ASSERT_EQ(ReadSaveSlotText(3, text), SLOT_READ);
   EXPECT_EQ(text, "second\n");
@@ -218,7 +234,7 @@ TEST_F(SaveSlotFile, WhatCannotBeWrittenLeavesTheOldSave) {
   std::filesystem::remove_all(tree_.PathOf("savedGames"));
   tree_.WriteBytes("savedGames", "not a folder");
   EXPECT_FALSE(WriteSaveSlotText(0, "x\n"));
-  EXPECT_EQ(FileText(tree_.PathOf("savedGames")), "not a folder");
+  EXPECT_EQ(ReadWholeFile(tree_.PathOf("savedGames")), "not a folder");
 }
 
 TEST_F(SaveSlotFile, AFailedSaveSaysWhatFailedAndALeftoverOfAnotherSlotGoesAtTheNextSave) {
@@ -266,7 +282,7 @@ TEST_F(SaveSlotFile, ProgramKilledWhileWritingLeavesTheOldSave) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFSIGNALED(status));
   EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
-  EXPECT_EQ(FileText(tree_.PathOf("savedGames/game4035.txt.tmp")).size(), 100u);  // it died mid-write
+  EXPECT_EQ(ReadWholeFile(tree_.PathOf("savedGames/game4035.txt.tmp")).size(), 100u);  // it died mid-write
 
   const SaveGameRead read = ReadSaveFromSlot(5);
   ASSERT_TRUE(read.ok) << read.error;
@@ -289,7 +305,10 @@ TEST_F(SaveSlotFile, FileLargerThanAnySaveIsNotTakenIn) {
 TEST(SlotLabel, IsTheFirstLineWithoutItsEndAndWithOnlyPrintableCharacters) {
   EXPECT_EQ(SlotLabelOf("MISSION 3 01/02/03 12:34:56\n1\n"), "MISSION 3 01/02/03 12:34:56");
   EXPECT_EQ(SlotLabelOf("DEBRIEF 10 12/31/99 23:59:59\r\n0\r\n"), "DEBRIEF 10 12/31/99 23:59:59");
-  EXPECT_EQ(SlotLabelOf(std::string("BR\x01" "EF\0-\xff", 8)), "BR?EF?-?");
+  EXPECT_EQ(SlotLabelOf(std::string("BR\x01"
+                                    "EF\0-\xff",
+                                    8)),
+            "BR?EF?-?");
   EXPECT_EQ(SlotLabelOf(""), "");
 }
 
