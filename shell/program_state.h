@@ -1,19 +1,22 @@
 // One owner per global. Each file that keeps state between calls keeps it in one record with default
-// member initialisers (the start values live there and nowhere else), one instance, and registers the
-// record here; ResetProgramState() puts every registered record back to its start values.
+// member initialisers (the start values live there and nowhere else), one instance defined in that file only,
+// and registers the record here; ResetProgramState() puts every registered record back to its start values.
+// Other files read the record through the owner's const view and change it only through the owner's named
+// operations, so the compiler refuses a write from anywhere else.
 //
 //   // foo.h
 //   struct FooState {
 //     int32_t count = 0;
 //     engine::EngineRef<engine::EngineBitmap> image;
 //   };
-//   extern FooState fooState;
-//   extern int32_t& count;                  // the name the game uses, when it has one
+//   const FooState& Foo();                   // the view everyone reads
+//   void CountFoo();                         // an operation for the files that change it
 //
 //   // foo.cpp
 //   FooState fooState;
 //   KESTRINE_PROGRAM_STATE(fooState);       // reset = assign a default-made record
-//   int32_t& count = fooState.count;
+//   const FooState& Foo() { return fooState; }
+//   void CountFoo() { ++fooState.count; }
 //
 // A record whose reset needs more than a fresh value (say, handing engine objects back in a given order, or
 // a table whose fixed rows stay) registers its own function with KESTRINE_PROGRAM_STATE_RESET.
