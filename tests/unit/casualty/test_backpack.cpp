@@ -28,6 +28,17 @@ TEST_F(BackpackTest, ASumExactlyAtALimitDoesNotFitAndTheSumIsTakenInDoublePrecis
   EXPECT_EQ(backpack.totalItems, 0);
   EXPECT_TRUE(noFitShown);
 
+  // A bandage takes up one unit: with a little more than one left it fits, with exactly one it does not.
+  noFitShown = false;
+  backpack = Backpack();
+  backpack.volume = 498.95f;
+  backpack.AddTool(TOOL_BANDAGE);
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
+  backpack.volume = 499.0f;
+  backpack.AddTool(TOOL_BANDAGE);
+  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
+  EXPECT_TRUE(noFitShown);
+
   // In single precision 38.6 + 1.4 rounds up to the limit itself; the stethoscope still fits.
   noFitShown = false;
   backpack = Backpack();

@@ -82,15 +82,6 @@ TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   const Vec3 flight = Vec3(-0.05f, 0.1f - 0.9f, -0.4f).Normalized();
   EXPECT_NEAR(up.Dot(flight), 1.0f, 1e-3f);
 
-  // The blood levels rise with the rates, up to full.
-  patient_.bleedRate = 4000;
-  patient_.secondRate = -10;
-  patient_.UpdateSpurt();
-  EXPECT_NEAR(patient_.bloodLevel, 0.2f, kNear);
-  EXPECT_EQ(patient_.bloodLevel2, 0.0f);
-  for (int i = 0; i < 5; ++i) patient_.UpdateSpurt();
-  EXPECT_EQ(patient_.bloodLevel, 1.0f);
-
   // No spurt: every drop rests at the wound, shown ones shown and the rest hidden ((0, 0, 0) for a wound
   // with no spurt).
   patient_.spurting = 0;
