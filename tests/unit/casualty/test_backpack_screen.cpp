@@ -97,41 +97,6 @@ TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) 
   EXPECT_NEAR(smallBar, fullBar * 0.8, 1.0);
 }
 
-TEST_F(BackpackScreenTest, NoviceStartsWithTheStandardKitExpertWithAnEmptyPack) {
-  ChooseDifficulty(0);
-  Build();
-  EXPECT_EQ(backpack.count[TOOL_M4], kStandardRifleRounds);
-  EXPECT_GE(backpack.count[TOOL_BANDAGE], 2);
-
-  UnloadBackpackScreen();
-  backpack = Backpack();
-  keepBackpack = false;
-  ChooseDifficulty(2);
-  backpack.count[TOOL_BANDAGE] = 9;  // left over from somewhere: an unkept pack starts empty
-  Build();
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 0);
-  EXPECT_EQ(backpack.count[TOOL_ACTION], 1);
-  EXPECT_EQ(backpack.count[TOOL_MORPHINE], 1);
-}
-
-TEST_F(BackpackScreenTest, LeavingAndComingBackKeepsThePlayersChoice) {
-  ChooseDifficulty(2);
-  Build();
-  backpack.AddTool(TOOL_BURN_BLANKET);
-  backpack.AddTool(TOOL_BANDAGE);
-  UnloadBackpackScreen();
-  EXPECT_FALSE(backpackScreenBuilt);
-  EXPECT_FALSE(toolStripImage);
-  EXPECT_FALSE(toolSpritesLoaded);
-  Build();
-  EXPECT_EQ(backpack.count[TOOL_BURN_BLANKET], 1);
-  EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
-  EXPECT_EQ(backpackListOrder[0], TOOL_BANDAGE);
-  UnloadBackpackScreen();
-  UnloadBackpackScreen();  // a second unload finds nothing to release
-  EXPECT_FALSE(loadPackImage);
-}
-
 TEST_F(BackpackScreenTest, AClickBeforeTheFirstFrameDoesNotPressTheBriefingsButtons) {
   AddHotspotRect(400, 300, 100, 30);  // a button of the screen before, at index 0
   gameState = STATE_BACKPACK;
@@ -263,15 +228,6 @@ TEST_F(BackpackListTest, AClickOnTheLowerEdgeOfALineTakesOutThatLinesToolAndBelo
   EXPECT_EQ(backpack.count[TOOL_TOURNIQUET], 0);
   EXPECT_EQ(backpack.count[TOOL_SCISSORS], 1);
   EXPECT_EQ(backpack.count[TOOL_BANDAGE], 1);
-}
-
-TEST_F(BackpackListTest, TheBarsGrowWithWhatIsPacked) {
-  const int before = CountOnRow(WeightBarRow(), 0x780000);
-  backpack.AddTool(TOOL_BURN_BLANKET);
-  DrawBackpackScreen();
-  EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), before);
-  const int volumeRow = PixelY(0.793) + 2;
-  EXPECT_GT(CountOnRow(volumeRow, 0x780000), 0);
 }
 
 // ---- the "no fit" message ----
