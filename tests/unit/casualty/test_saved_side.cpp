@@ -46,8 +46,8 @@ TEST(SavedSideTest, ThePairsTheGameWritesAreReadBack) {
 }
 
 TEST(SavedSideTest, AnythingElseIsRefusedAndChangesNothing) {
-  for (const char* line : {"", "1", "x 1073741824", "2 1073741824", "0 12345", "0 0", "- 1073741824", "1 -2147483649",
-                           "1 99999999999999999999999", "1 3221225472"}) {
+  for (const char* line : {"", "1", "x 1073741824", "2 1073741824", "0 12345", "0 0", "- 1073741824",
+                           "1 -2147483649", "1 99999999999999999999999", "1 3221225472"}) {
     const Read r = ReadFrom(line);
     EXPECT_FALSE(r.ok) << line;
     EXPECT_EQ(r.side, -7) << line;

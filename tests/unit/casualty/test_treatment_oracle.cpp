@@ -99,12 +99,12 @@ void CheckMarchOrder(const HintRun& run, const OracleRow& oracle, const std::str
     }
     for (int later = next + 1; later < threats; ++later) {
       EXPECT_FALSE(Answers(step, oracle.threats[later]))
-          << where << ": MARCH order: " << oracle.threats[later].kind << " treated before " << oracle.threats[next].kind
-          << run.Transcript();
+          << where << ": MARCH order: " << oracle.threats[later].kind << " treated before "
+          << oracle.threats[next].kind << run.Transcript();
     }
-    EXPECT_FALSE(next < lifeThreats) << where << ": care that saves no life now (\"" << step.action
-                                     << "\") before the life-saving move (" << oracle.threats[next].kind << ")"
-                                     << run.Transcript();
+    EXPECT_FALSE(next < lifeThreats)
+        << where << ": care that saves no life now (\"" << step.action << "\") before the life-saving move ("
+        << oracle.threats[next].kind << ")" << run.Transcript();
   }
   EXPECT_EQ(next, threats) << where << ": not every threat to his life is treated"
                            << (next < threats ? std::string(" (") + oracle.threats[next].kind + ")" : "")
@@ -172,7 +172,7 @@ TEST_F(TreatmentOracleTest, FollowingTheHintsTreatsEveryThreatInMarchOrderInTime
           }
           const WoundType& wound = WoundTypeTable[oracle.row];
           patient.JudgeDisposition(wound.severity == SEVERITY_LITE ? DISPOSITION_RETURN_TO_ACTION
-                                                                   : DISPOSITION_EVACUATE);
+                                                                  : DISPOSITION_EVACUATE);
           EXPECT_EQ(patient.verdict, VERDICT_RIGHT) << where;
           EXPECT_EQ(patient.mistakes, 0) << where;
           EXPECT_EQ(SumActivePoints(patient), 0) << where << ": findings left unexamined" << run.Transcript();
@@ -248,11 +248,11 @@ TEST_F(TreatmentOracleTest, HarmfulMovesHarmBeforeDuringAndAfterShock) {
           const bool inShock = patient.shockState == SHOCK_MINOR || patient.shockState == SHOCK_MAJOR;
           const bool morphine = move.tool == TOOL_MORPHINE;
           if (morphine && !inShock && !oracle.noMorphine) continue;
-          const std::string rule = !morphine ? "a harmful move stays harmful"
-                                   : inShock ? "no morphine in shock"
-                                             : "no morphine with a breathing, head or shock threat";
-          const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level) + ", " +
-                                    WhenName(when) + ", " + Move(patient, move) + ": " + rule;
+          const std::string rule = !morphine  ? "a harmful move stays harmful"
+                                   : inShock  ? "no morphine in shock"
+                                              : "no morphine with a breathing, head or shock threat";
+          const std::string where = Describe(oracle.row, patient) + ", difficulty " + std::to_string(level) +
+                                    ", " + WhenName(when) + ", " + Move(patient, move) + ": " + rule;
           const std::vector<int32_t> parts = PartsFor(patient, move.tool, move.region, move.side, true);
           ASSERT_FALSE(parts.empty()) << where << ": no such body part";
           // A blanket or splint in the way keeps the move from being made at all.
@@ -306,7 +306,8 @@ TEST_F(TreatmentOracleTest, NothingPaysBeforeTheFirstThreatIsDealtWith) {
         patient.ApplyTool(tool, part, 0, 0, 0);
         EXPECT_LE(patient.score, scoreBefore)
             << Describe(oracle.row, patient) << ": care before control: " << kToolData[tool].name << " to "
-            << BodyLocationName(kBodyParts[part].mask) << " pays before the " << threat.kind << " threat is dealt with";
+            << BodyLocationName(kBodyParts[part].mask) << " pays before the " << threat.kind
+            << " threat is dealt with";
       }
     }
   }

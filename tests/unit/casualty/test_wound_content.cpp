@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
@@ -295,8 +295,7 @@ struct NamedDose {
 std::vector<NamedDose> DosesNamed(const std::string& text) {
   std::vector<NamedDose> doses;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(text[i])) ||
-        (i > 0 && std::isalnum(static_cast<unsigned char>(text[i - 1])))) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i])) || (i > 0 && std::isalnum(static_cast<unsigned char>(text[i - 1])))) {
       continue;
     }
     size_t end = i;
@@ -334,7 +333,8 @@ TEST(WoundContentRules, EveryShownTextNamesItsOwnToolAPlaceItCanHaveAndRealDoses
         << Where(s) << ": the chart names another tool than the step's";
     if (to != std::string::npos) {
       const BodyLocation named = PlaceNamed(head.substr(to + 4));
-      EXPECT_TRUE(RegionsOverlap(named, step.location)) << Where(s) << ": the chart names a place the step cannot have";
+      EXPECT_TRUE(RegionsOverlap(named, step.location))
+          << Where(s) << ": the chart names a place the step cannot have";
     }
     // The first wound's lines are kept word for word as they were first written (its 10 mg morphine too).
     for (const std::string& text : {action, std::string(step.remark)}) {
