@@ -348,27 +348,6 @@ TEST_F(ReportTest, LinesAreCutTo74BytesAndTheReportStopsAt500) {
   EXPECT_STREQ(reportLines[kReportLineCapacity - 1], "line");
 }
 
-TEST_F(ReportTest, SevenPatientsWithFullListsFitTheBoundsAndAreAllLetGo) {
-  const TreatmentStep* faceBandage = FindStep(WoundTypeTable[WOUND_FACE_LACERATIONS].lists[0], TOOL_BANDAGE, LOC_HEAD);
-  ASSERT_NE(faceBandage, nullptr);
-  for (int slot = 0; slot < kCasualtySlotCount; ++slot) {
-    VitalsPatient& patient = Place(slot, WOUND_FACE_LACERATIONS, 0, 1);
-    while (patient.doneSteps.Append({0xc0040000, faceBandage})) {
-    }
-    while (patient.wrongActions.Append({0x80000100, &kSplintNotNeeded})) {
-    }
-    while (patient.missedSteps.Append(patient.activeSteps[0])) {
-    }
-  }
-  TearDownPatientView(true);
-  EXPECT_EQ(reportLineCount, kReportLineCapacity);
-  for (int i = 0; i < reportLineCount; ++i) {
-    EXPECT_LE(std::strlen(reportLines[i]), static_cast<size_t>(kReportLineLength)) << "line " << i;
-  }
-  EXPECT_EQ(releases_, kCasualtySlotCount);
-  EXPECT_TRUE(AllSlotsEmpty());
-}
-
 // ---- the teardown ----
 
 TEST_F(ReportTest, TheTeardownLetsEveryoneGoOnceAndWritesANewReportOnlyWhenAskedWithAFirstCasualty) {
