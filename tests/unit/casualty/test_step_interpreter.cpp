@@ -43,24 +43,29 @@ TEST_F(WoundTest, TheSideRuleGivesALimbOneSideBitAndAMidlineWoundBoth) {
 }
 
 TEST_F(WoundTest, ASavedOrReplayedSideIsKeptWithoutDrawingAndABrokenSavedLineFallsBackToTheRule) {
-  const int row = 3;                                           // upper arm, side drawn
-  for (const char* line : {"1 -1073741824\n", "7 12345\n"}) {  // both side bits as a signed number; nonsense
-    std::FILE* stream = std::tmpfile();
-    ASSERT_NE(stream, nullptr);
-    std::fputs(line, stream);
-    std::rewind(stream);
-    srand(5);
-    const uint32_t before = RandomState();
-    RecordingPatient patient;
-    SetUpWound(patient, row, stream);
-    std::fclose(stream);
-    if (line[0] == '1') {
-      EXPECT_EQ(patient.side, 1);
-      EXPECT_EQ(patient.sideBits, kSideBits);
-      EXPECT_EQ(RandomState(), before) << "a saved side draws nothing";
-    } else {
-      EXPECT_NE(RandomState(), before) << "the rule draws the side";
-      EXPECT_EQ(patient.sideBits, patient.side == 0 ? LOC_RIGHT : LOC_LEFT);
+  const int row = 3;  // upper arm, side drawn
+  // Loading a save, then replaying one: a broken line falls back to the rule in both.
+  for (uint8_t replaying : {0, 1}) {
+    replayingSave = replaying;
+    for (const char* line : {"1 -1073741824\n", "7 12345\n"}) {  // both side bits as a signed number; nonsense
+      SCOPED_TRACE(std::string(line) + (replaying ? " replayed" : " loaded"));
+      std::FILE* stream = std::tmpfile();
+      ASSERT_NE(stream, nullptr);
+      std::fputs(line, stream);
+      std::rewind(stream);
+      srand(5);
+      const uint32_t before = RandomState();
+      RecordingPatient patient;
+      SetUpWound(patient, row, stream);
+      std::fclose(stream);
+      if (line[0] == '1') {
+        EXPECT_EQ(patient.side, 1);
+        EXPECT_EQ(patient.sideBits, kSideBits);
+        EXPECT_EQ(RandomState(), before) << "a saved side draws nothing";
+      } else {
+        EXPECT_NE(RandomState(), before) << "the rule draws the side";
+        EXPECT_EQ(patient.sideBits, patient.side == 0 ? LOC_RIGHT : LOC_LEFT);
+      }
     }
   }
   RecordingPatient replayed;
