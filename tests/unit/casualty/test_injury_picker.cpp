@@ -79,13 +79,18 @@ TEST_F(PickerTest, ASeededDrawTakesTheGeneratorsCandidateInRowOrder) {
 }
 
 TEST_F(PickerTest, TheSpecialCasualtyComesFromThePreferredRowsInTheirOrder) {
-  for (uint32_t seed : {3u, 17u, 2024u}) {
+  // The special casualty's rows, most wanted first: the draw indexes this order.
+  const int32_t order[] = {11, 24, 44, 3, 7, 15, 25, 30, 39, 41};
+  std::set<int32_t> drawn;
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
     srand(seed);
-    const int32_t expected = preferredInjuries[rand() % kPreferredInjuryCount];
+    const int32_t expected = order[rand() % 10];
     srand(seed);
     ResetInjuryPicks();
     EXPECT_EQ(PickCasualtyInjury(1), expected) << "seed " << seed;
+    drawn.insert(expected);
   }
+  EXPECT_EQ(drawn.size(), 10u) << "the seeds reach every place of the order";
 }
 
 TEST_F(PickerTest, ASpecialCasualtyWithNoPreferredRowLeftFallsThroughToTheMissionsRows) {
