@@ -74,6 +74,10 @@ TEST_F(PickerTest, ASeededDrawTakesTheGeneratorsCandidateInRowOrder) {
     EXPECT_EQ(pickedInjuryCount, 1);
     EXPECT_EQ(pickedInjuries[0], row);
     seen.insert(row);
+    // Only a special flag of 1 asks for the special casualty: any other draws like 0.
+    srand(seed);
+    ResetInjuryPicks();
+    EXPECT_EQ(PickCasualtyInjury(2), row) << "seed " << seed;
   }
   EXPECT_GT(seen.size(), 1u) << "different seeds draw different rows";
 }
