@@ -191,10 +191,10 @@ TEST_F(ReportTest, TheMissionEndFlagWordsTheResultAndMovesTheScore) {
     std::vector<std::string> lines;  // before the score lines
     int32_t scoreAfter;
   };
-  earlyFinishTime = 220000;
+  earlyFinishTime = 240000;  // a point for every whole 30 s left: 8
   extractionBonus = 12;
   const Case cases[] = {
-      {1, 40, {"\x01Time Bonus:         7"}, 47},
+      {1, 40, {"\x01Time Bonus:         8"}, 48},
       {2, 40, {"\x01Time ran out"}, 40},
       {3, 40, {}, 40},
       {4, 40, {"\x01You performed improper treatments!"}, 0},
