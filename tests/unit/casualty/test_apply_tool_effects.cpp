@@ -39,6 +39,7 @@ TEST_F(EffectTest, EachToolLeavesItsMarkItsItemItsSoundAndItsPicture) {
   const Mark leftSplint = [](const Patient& p) { return p.splintMasks[SIDE_INDEX_LEFT]; };
   const Mark rightSplint = [](const Patient& p) { return p.splintMasks[SIDE_INDEX_RIGHT]; };
   const Mark blanket = [](const Patient& p) { return p.blanketMask & (LOC_HEAD | LOC_FOOT); };  // head to foot
+  const Mark rightSling = [](const Patient& p) { return p.cravatMasks[SIDE_INDEX_RIGHT]; };
   const Mark none = [](const Patient&) { return 0u; };
   struct Row {
     int32_t tool, part;
@@ -56,6 +57,8 @@ TEST_F(EffectTest, EachToolLeavesItsMarkItsItemItsSoundAndItsPicture) {
       {TOOL_RIGID_SPLINT, PART_RIGHT_THIGH, rightSplint, LOC_THIGH, ItemBit(ITEM_RIGHT_THIGH_SPLINT), 65, true, -1, 16},
       // The forearm's splint holds the elbow and the upper arm too.
       {TOOL_RIGID_SPLINT, PART_RIGHT_FOREARM, rightSplint, 0x1c0, ItemBit(ITEM_RIGHT_ARM_SPLINT), 65, true, -1, 16},
+      // The cravat slings the arm it is tied on.
+      {TOOL_CRAVAT, PART_RIGHT_FOREARM, rightSling, 0x1c0, ItemBit(ITEM_RIGHT_ARM_SLING), -1, false, -1, -1},
       // Fluids hang from the elbow of their side.
       {TOOL_HESPAN, PART_LEFT_ELBOW, none, 0, ItemBit(ITEM_LEFT_IV), -1, false, -1, -1},
       {TOOL_LACTATED_RINGERS, PART_RIGHT_ELBOW, none, 0, ItemBit(ITEM_RIGHT_IV), -1, false, -1, -1},
