@@ -28,29 +28,103 @@ class EffectTest : public ApplyToolTest {
   TreatedPatient patient_;
 };
 
-TEST_F(EffectTest, TheTourniquetTogglesOnItsPartWithItsSoundUnlessTheStepHasNoEffect) {
+// What one application of a tool leaves on a bare patient: the mark on the part (or the item hung on it),
+// the tool's sound, and the picture or pose it sets off. -1: none expected.
+TEST_F(EffectTest, EachToolLeavesItsMarkItsItemItsSoundAndItsPicture) {
+  using Mark = uint32_t (*)(const Patient&);
+  const Mark tourniquets = [](const Patient& p) { return p.tourniquetParts; };
+  const Mark dressings = [](const Patient& p) { return p.dressingParts; };
+  const Mark airways = [](const Patient& p) { return p.fittedAirways; };
+  const Mark midSplint = [](const Patient& p) { return p.splintMasks[SIDE_INDEX_MIDLINE]; };
+  const Mark leftSplint = [](const Patient& p) { return p.splintMasks[SIDE_INDEX_LEFT]; };
+  const Mark rightSplint = [](const Patient& p) { return p.splintMasks[SIDE_INDEX_RIGHT]; };
+  const Mark blanket = [](const Patient& p) { return p.blanketMask & (LOC_HEAD | LOC_FOOT); };  // head to foot
+  const Mark rightSling = [](const Patient& p) { return p.cravatMasks[SIDE_INDEX_RIGHT]; };
+  const Mark none = [](const Patient&) { return 0u; };
+  struct Row {
+    int32_t tool, part;
+    Mark mark;
+    uint32_t marked, items;
+    int sound;
+    bool loops;
+    int32_t visual, pose;
+  };
+  const Row rows[] = {
+      {TOOL_TOURNIQUET, PART_LEFT_THIGH, tourniquets, 1u << PART_LEFT_THIGH, 0, 67, false, VISUAL_LIMB_BANDS, -1},
+      {TOOL_BANDAGE, PART_RIGHT_HAND, dressings, 1u << PART_RIGHT_HAND, 0, 57, false, VISUAL_DRESSING, -1},
+      {TOOL_RIGID_SPLINT, PART_NECK, midSplint, LOC_NECK, ItemBit(ITEM_NECK_SPLINT), 65, true, -1, 16},
+      {TOOL_RIGID_SPLINT, PART_LEFT_CALF, leftSplint, LOC_CALF, ItemBit(ITEM_LEFT_CALF_SPLINT), 65, true, -1, 16},
+      {TOOL_RIGID_SPLINT, PART_RIGHT_THIGH, rightSplint, LOC_THIGH, ItemBit(ITEM_RIGHT_THIGH_SPLINT), 65, true, -1, 16},
+      // The forearm's splint holds the elbow and the upper arm too.
+      {TOOL_RIGID_SPLINT, PART_RIGHT_FOREARM, rightSplint, 0x1c0, ItemBit(ITEM_RIGHT_ARM_SPLINT), 65, true, -1, 16},
+      // The cravat slings the arm it is tied on.
+      {TOOL_CRAVAT, PART_RIGHT_FOREARM, rightSling, 0x1c0, ItemBit(ITEM_RIGHT_ARM_SLING), -1, false, -1, -1},
+      // Fluids hang from the elbow of their side.
+      {TOOL_HESPAN, PART_LEFT_ELBOW, none, 0, ItemBit(ITEM_LEFT_IV), -1, false, -1, -1},
+      {TOOL_LACTATED_RINGERS, PART_RIGHT_ELBOW, none, 0, ItemBit(ITEM_RIGHT_IV), -1, false, -1, -1},
+      {TOOL_NASAL_AIRWAY, PART_NOSE, airways, AIRWAY_NASAL, ItemBit(ITEM_NASAL_AIRWAY), -1, false, -1, -1},
+      {TOOL_ET_TUBE, PART_MOUTH, airways, AIRWAY_ET_TUBE, 0, 61, false, -1, -1},
+      {TOOL_AMBU_BAG_NASAL, PART_NOSE, none, 0, ItemBit(ITEM_AMBU_BAG), 56, true, -1, -1},
+      {TOOL_BURN_BLANKET, PART_CHEST, blanket, LOC_HEAD | LOC_FOOT, ItemBit(ITEM_BURN_BLANKET), 60, false,
+       VISUAL_BLANKET_ON, -1},
+      // The stethoscope's sound plays even where there is no finding.
+      {TOOL_STETHOSCOPE, PART_CHEST, none, 0, 0, 66, true, -1, -1},
+      // The glove on an own soldier's neck takes out his dog tag.
+      {TOOL_GLOVE, PART_NECK, none, 0, 0, -1, false, VISUAL_DOG_TAG, 16},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(kToolData[r.tool].name) + " to " + kBodyParts[r.part].displayName);
+    for (int slot = kToolSoundFirst; slot <= kToolSoundLast; ++slot) Sounds().soundTable[slot]->Stop();
+    TreatedPatient patient;
+    MakeBare(patient);
+    patient.ApplyTool(r.tool, r.part, 0, 0, 0);
+    EXPECT_EQ(r.mark(patient), r.marked);
+    EXPECT_EQ(patient.appliedItems, r.items);
+    if (r.sound >= 0) {
+      EXPECT_TRUE(Playing(r.sound));
+      EXPECT_EQ(Looping(r.sound), r.loops);
+    }
+    EXPECT_TRUE(r.visual < 0 || patient.Showed(static_cast<TreatmentVisualKind>(r.visual)));
+    EXPECT_TRUE(r.pose < 0 || patient.Animated(r.pose));
+  }
+}
+
+// A second application takes the tourniquet or the blanket off again; a step without effect puts nothing
+// on; each dressing stays on; the dog tag is an own soldier's only; the dead have no breath to hear.
+TEST_F(EffectTest, TogglesStepsWithoutEffectAndWhoseBodyItIs) {
   Expect(Step(TOOL_TOURNIQUET, LOC_THIGH, 5, STEP_NO_EFFECT));
   patient_.ApplyTool(TOOL_TOURNIQUET, PART_RIGHT_THIGH, 0, 0, 0);
   EXPECT_EQ(patient_.score, 5);
   EXPECT_EQ(patient_.tourniquetParts, 0u);
   EXPECT_FALSE(Playing(67));
-
   Expect(Step(TOOL_TOURNIQUET, LOC_THIGH, 0));
   patient_.ApplyTool(TOOL_TOURNIQUET, PART_LEFT_THIGH, 0, 0, 0);
-  EXPECT_EQ(patient_.tourniquetParts, 1u << PART_LEFT_THIGH);
-  EXPECT_TRUE(patient_.Showed(VISUAL_LIMB_BANDS));
-  EXPECT_TRUE(Playing(67));
-  EXPECT_FALSE(Looping(67));
   patient_.ApplyTool(TOOL_TOURNIQUET, PART_LEFT_THIGH, 0, 0, 0);
   EXPECT_EQ(patient_.tourniquetParts, 0u);
+
+  patient_.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
+  patient_.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
+  EXPECT_EQ(patient_.blanketMask, 0u);
+  EXPECT_EQ(patient_.appliedItems, 0u);
+  EXPECT_TRUE(patient_.Showed(VISUAL_BLANKET_OFF));
+
+  patient_.ApplyTool(TOOL_BANDAGE, PART_RIGHT_HAND, 0, 0, 0);
+  patient_.ApplyTool(TOOL_BANDAGE, PART_LEFT_HAND, 0, 0, 0);
+  EXPECT_EQ(patient_.dressingParts, (1u << PART_RIGHT_HAND) | (1u << PART_LEFT_HAND));
+
+  TreatedPatient enemy;
+  MakeBare(enemy);
+  enemy.appearance = 2;
+  enemy.ApplyTool(TOOL_GLOVE, PART_NECK, 0, 0, 0);
+  EXPECT_FALSE(enemy.Showed(VISUAL_DOG_TAG));
+
+  Sounds().soundTable[66]->Stop();
+  patient_.dead = 1;
+  patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
+  EXPECT_FALSE(Playing(66));
 }
 
-TEST_F(EffectTest, TheStethoscopeLoopsItsSoundForTheLivingAndThePulseOxShowsTheFindingsReadOut) {
-  patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
-  EXPECT_TRUE(Playing(66)) << "the effect plays even when no finding is there";
-  EXPECT_TRUE(Looping(66));
-  Sounds().soundTable[66]->Stop();
-
+TEST_F(EffectTest, ThePulseOxShowsTheFindingsReadOut) {
   ActiveStep reading;
   static_cast<TreatmentStep&>(reading) = Step(TOOL_PULSE_OX, LOC_HAND, 5, 0, "Pulse Ox to Hand:   low");
   reading.reading = "88/124";
@@ -61,38 +135,9 @@ TEST_F(EffectTest, TheStethoscopeLoopsItsSoundForTheLivingAndThePulseOxShowsTheF
   EXPECT_EQ(patient_.pulseOxShown, 1);
   EXPECT_TRUE(Playing(64));
   EXPECT_TRUE(Looping(64));
-
-  patient_.dead = 1;
-  patient_.ApplyTool(TOOL_STETHOSCOPE, PART_CHEST, 0, 0, 0);
-  EXPECT_FALSE(Playing(66));
 }
 
-TEST_F(EffectTest, TheRigidSplintHoldsThePartItIsPutOn) {
-  struct Case {
-    int32_t part;
-    int side;
-    BodyLocation held;
-    int32_t item;
-  };
-  const Case cases[] = {
-      {PART_NECK, SIDE_INDEX_MIDLINE, LOC_NECK, ITEM_NECK_SPLINT},
-      {PART_LEFT_CALF, SIDE_INDEX_LEFT, LOC_CALF, ITEM_LEFT_CALF_SPLINT},
-      {PART_RIGHT_THIGH, SIDE_INDEX_RIGHT, LOC_THIGH, ITEM_RIGHT_THIGH_SPLINT},
-      {PART_RIGHT_FOREARM, SIDE_INDEX_RIGHT, 0x1c0, ITEM_RIGHT_ARM_SPLINT},
-  };
-  for (const Case& c : cases) {
-    TreatedPatient patient;
-    MakeBare(patient);
-    patient.ApplyTool(TOOL_RIGID_SPLINT, c.part, 0, 0, 0);
-    EXPECT_EQ(patient.splintMasks[c.side], c.held) << kBodyParts[c.part].displayName;
-    EXPECT_EQ(patient.appliedItems, ItemBit(c.item)) << kBodyParts[c.part].displayName;
-    EXPECT_TRUE(patient.Animated(16));
-  }
-  EXPECT_TRUE(Playing(65));
-  EXPECT_TRUE(Looping(65));
-}
-
-TEST_F(EffectTest, TheBandageMarksThePartAndStopsThePoolsWhateverTheRate) {
+TEST_F(EffectTest, TheBandageStopsThePoolsWhateverTheRateOtherStepsSetThemToTheNewRateNeverBelowZero) {
   patient_.bleedRate = 5;
   TreatmentStep bandage = Step(TOOL_BANDAGE, LOC_HAND, 5);
   bandage.bleedDelta = -1;
@@ -101,14 +146,7 @@ TEST_F(EffectTest, TheBandageMarksThePartAndStopsThePoolsWhateverTheRate) {
   EXPECT_EQ(patient_.bleedRate, 4);
   ASSERT_FALSE(patient_.poolRates.empty());
   EXPECT_EQ(patient_.poolRates.back(), 0.0f);
-  EXPECT_EQ(patient_.dressingParts, 1u << PART_RIGHT_HAND);
-  EXPECT_TRUE(patient_.Showed(VISUAL_DRESSING));
-  EXPECT_TRUE(Playing(57));
-  patient_.ApplyTool(TOOL_BANDAGE, PART_LEFT_HAND, 0, 0, 0);
-  EXPECT_EQ(patient_.dressingParts, (1u << PART_RIGHT_HAND) | (1u << PART_LEFT_HAND)) << "each dressing stays on";
-}
 
-TEST_F(EffectTest, OtherStepsSetThePoolsToTheNewRateNeverBelowZero) {
   patient_.bleedRate = 3;
   patient_.secondRate = 2;
   TreatmentStep dressing = Step(TOOL_OCCLUSIVE_DRESSING, LOC_CHEST, 5);
@@ -122,34 +160,6 @@ TEST_F(EffectTest, OtherStepsSetThePoolsToTheNewRateNeverBelowZero) {
   patient_.bleedRate = -4;
   patient_.ApplyTool(TOOL_OCCLUSIVE_DRESSING, PART_CHEST, 0, 0, 0);
   EXPECT_EQ(patient_.poolRates.back(), 0.0f);
-}
-
-TEST_F(EffectTest, FluidsHangFromTheElbowOfTheirSideAndAirwaysAreMarkedFittedForTheBag) {
-  patient_.ApplyTool(TOOL_HESPAN, PART_LEFT_ELBOW, 0, 0, 0);
-  EXPECT_EQ(patient_.appliedItems, ItemBit(ITEM_LEFT_IV));
-  patient_.ApplyTool(TOOL_LACTATED_RINGERS, PART_RIGHT_ELBOW, 0, 0, 0);
-  EXPECT_EQ(patient_.appliedItems, ItemBit(ITEM_LEFT_IV) | ItemBit(ITEM_RIGHT_IV));
-
-  patient_.ApplyTool(TOOL_NASAL_AIRWAY, PART_NOSE, 0, 0, 0);
-  EXPECT_EQ(patient_.fittedAirways, static_cast<uint32_t>(AIRWAY_NASAL));
-  EXPECT_NE(patient_.appliedItems & ItemBit(ITEM_NASAL_AIRWAY), 0u);
-  patient_.ApplyTool(TOOL_ET_TUBE, PART_MOUTH, 0, 0, 0);
-  EXPECT_NE(patient_.fittedAirways & AIRWAY_ET_TUBE, 0u);
-  EXPECT_TRUE(Playing(61));
-  patient_.ApplyTool(TOOL_AMBU_BAG_NASAL, PART_NOSE, 0, 0, 0);
-  EXPECT_NE(patient_.appliedItems & ItemBit(ITEM_AMBU_BAG), 0u);
-  EXPECT_TRUE(Looping(56));
-}
-
-TEST_F(EffectTest, TheGloveOnTheNeckTakesOutAnOwnSoldiersDogTag) {
-  patient_.ApplyTool(TOOL_GLOVE, PART_NECK, 0, 0, 0);
-  EXPECT_TRUE(patient_.Showed(VISUAL_DOG_TAG));
-  EXPECT_TRUE(patient_.Animated(16));
-  TreatedPatient enemy;
-  MakeBare(enemy);
-  enemy.appearance = 2;
-  enemy.ApplyTool(TOOL_GLOVE, PART_NECK, 0, 0, 0);
-  EXPECT_FALSE(enemy.Showed(VISUAL_DOG_TAG));
 }
 
 TEST_F(EffectTest, TheActionLiftsAnImpaledPatientOffTheObjectOnce) {
@@ -229,18 +239,6 @@ TEST_F(EffectTest, CuttingTrousersTakesAwayTheirPiecesOfTheTrouserPicture) {
     p.ApplyTool(TOOL_SCISSORS, cut.part, 0, 0, 0);
     EXPECT_EQ(p.bodyFlags, cut.flags) << cut.part;
   }
-}
-
-TEST_F(EffectTest, TheBlanketTogglesOverTheWholeBody) {
-  patient_.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
-  EXPECT_NE(patient_.blanketMask & kBodyParts[PART_LEFT_FOOT].mask, 0u);
-  EXPECT_NE(patient_.appliedItems & ItemBit(ITEM_BURN_BLANKET), 0u);
-  EXPECT_TRUE(patient_.Showed(VISUAL_BLANKET_ON));
-  EXPECT_TRUE(Playing(60));
-  patient_.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
-  EXPECT_EQ(patient_.blanketMask, 0u);
-  EXPECT_EQ(patient_.appliedItems, 0u);
-  EXPECT_TRUE(patient_.Showed(VISUAL_BLANKET_OFF));
 }
 
 TEST_F(EffectTest, TheCravatRestrainsThePsychoticCasualtyOnce) {

@@ -147,6 +147,17 @@ TEST_F(PenaltyTest, TakingAnItemOffAgainCostsNothingPuttingItWhereItIsNotNeededD
   EXPECT_EQ(patient.mistakes, 1);
   EXPECT_EQ(patient.healthyLists[1], on) << "the healthy list now knows a tourniquet is on";
   EXPECT_EQ(patient.wrongActions.count, 1);
+
+  // The burn blanket is such an item too.
+  TreatmentStep* bare = table_.List({Step(TOOL_BURN_BLANKET, LOC_CHEST, 0, 0, "Burn Blanket:   on")});
+  TreatmentStep* covered = table_.List({Step(TOOL_BURN_BLANKET, LOC_CHEST, 0, STEP_REMOVAL, "Burn Blanket:   off")});
+  bare[0].next = covered;
+  covered[0].next = bare;
+  patient.healthyLists[3] = bare;
+  patient.currentLists[0] = table_.List({Step(TOOL_BURN_BLANKET, LOC_CHEST, 10)});
+  patient.ApplyTool(TOOL_BURN_BLANKET, PART_CHEST, 0, 0, 0);
+  EXPECT_EQ(patient.score, 15);
+  EXPECT_EQ(patient.healthyLists[3], covered) << "the healthy list now knows the blanket is on";
 }
 
 }  // namespace

@@ -30,6 +30,17 @@ TEST_F(BackpackTest, ASumExactlyAtALimitDoesNotFitAndTheSumIsTakenInDoublePrecis
   EXPECT_EQ(Pack().totalItems, 0);
   EXPECT_TRUE(PackState().noFitShown);
 
+  // A bandage takes up one unit: with a little more than one left it fits, with exactly one it does not.
+  HideNoFitMessage();
+  RestoreBackpack(Backpack());
+  ChangePack([](Backpack& pack) { pack.volume = 498.95f; });
+  AddToBackpack(TOOL_BANDAGE);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 1);
+  ChangePack([](Backpack& pack) { pack.volume = 499.0f; });
+  AddToBackpack(TOOL_BANDAGE);
+  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 1);
+  EXPECT_TRUE(PackState().noFitShown);
+
   // In single precision 38.6 + 1.4 rounds up to the limit itself; the stethoscope still fits.
   HideNoFitMessage();
   RestoreBackpack(Backpack());

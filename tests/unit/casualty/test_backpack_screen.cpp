@@ -102,41 +102,6 @@ TEST_F(BackpackScreenTest, TheSmallestFigureCarriesFourFifthsAndHasAShorterBar) 
   EXPECT_NEAR(smallBar, fullBar * 0.8, 1.0);
 }
 
-TEST_F(BackpackScreenTest, NoviceStartsWithTheStandardKitExpertWithAnEmptyPack) {
-  ChooseDifficulty(0);
-  Build();
-  EXPECT_EQ(Pack().count[TOOL_M4], kStandardRifleRounds);
-  EXPECT_GE(Pack().count[TOOL_BANDAGE], 2);
-
-  UnloadBackpackScreen();
-  RestoreBackpack(Backpack());
-  KeepBackpack(false);
-  ChooseDifficulty(2);
-  SetToolCount(TOOL_BANDAGE, 9);  // left over from somewhere: an unkept pack starts empty
-  Build();
-  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 0);
-  EXPECT_EQ(Pack().count[TOOL_ACTION], 1);
-  EXPECT_EQ(Pack().count[TOOL_MORPHINE], 1);
-}
-
-TEST_F(BackpackScreenTest, LeavingAndComingBackKeepsThePlayersChoice) {
-  ChooseDifficulty(2);
-  Build();
-  AddToBackpack(TOOL_BURN_BLANKET);
-  AddToBackpack(TOOL_BANDAGE);
-  UnloadBackpackScreen();
-  EXPECT_FALSE(BackpackScreen().backpackScreenBuilt);
-  EXPECT_FALSE(BackpackScreen().toolStripImage);
-  EXPECT_FALSE(ToolImages().toolSpritesLoaded);
-  Build();
-  EXPECT_EQ(Pack().count[TOOL_BURN_BLANKET], 1);
-  EXPECT_EQ(Pack().count[TOOL_BANDAGE], 1);
-  EXPECT_EQ(PackState().backpackListOrder[0], TOOL_BANDAGE);
-  UnloadBackpackScreen();
-  UnloadBackpackScreen();  // a second unload finds nothing to release
-  EXPECT_FALSE(BackpackScreen().loadPackImage);
-}
-
 TEST_F(BackpackScreenTest, AClickBeforeTheFirstFrameDoesNotPressTheBriefingsButtons) {
   AddHotspotRect(400, 300, 100, 30);  // a button of the screen before, at index 0
   StoreGameStateWithoutEntry(STATE_BACKPACK);
@@ -268,15 +233,6 @@ TEST_F(BackpackListTest, AClickOnTheLowerEdgeOfALineTakesOutThatLinesToolAndBelo
   EXPECT_EQ(Pack().count[TOOL_TOURNIQUET], 0);
   EXPECT_EQ(Pack().count[TOOL_SCISSORS], 1);
   EXPECT_EQ(Pack().count[TOOL_BANDAGE], 1);
-}
-
-TEST_F(BackpackListTest, TheBarsGrowWithWhatIsPacked) {
-  const int before = CountOnRow(WeightBarRow(), 0x780000);
-  AddToBackpack(TOOL_BURN_BLANKET);
-  DrawBackpackScreen();
-  EXPECT_GT(CountOnRow(WeightBarRow(), 0x780000), before);
-  const int volumeRow = PixelY(0.793) + 2;
-  EXPECT_GT(CountOnRow(volumeRow, 0x780000), 0);
 }
 
 // ---- the "no fit" message ----

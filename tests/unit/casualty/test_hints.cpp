@@ -154,6 +154,18 @@ TEST_F(HintTest, TheSameHintIsChargedOnceAtTheStepsOwnPointsAndAHintWithoutAStep
   EXPECT_EQ(Progress().missionScore, mission - 7 - kPlainHintCost);
 }
 
+TEST_F(HintTest, AHintNeverPaysAStepWorthLessThanNothingCostsNothing) {
+  static constexpr TreatmentStep kHarmfulHint[] = {
+      {.tool = TOOL_BANDAGE, .location = LOC_HEAD, .points = -4, .flags = STEP_HINT}, kEnd};
+  VitalsPatient patient;
+  GiveTracks(patient, kHarmfulHint, nullptr, nullptr);
+  patient.score = 10;
+  const int32_t mission = Progress().missionScore;
+  EXPECT_STREQ(BuildHint(patient), "Try Bandage to head");
+  EXPECT_EQ(patient.score, 10);
+  EXPECT_EQ(Progress().missionScore, mission);
+}
+
 TEST_F(HintTest, FreeHintsAreSpentFirstOnePerNewText) {
   ChooseDifficulty(1);
   VitalsPatient patient;

@@ -1,9 +1,8 @@
 // The arterial spurt frame by frame (a drop more each frame, the beat weakening after death until it stops,
-// drops resting at the wound while there is no spurt) and the body's motions: the roll off the rebar, the
-// slide from under the vehicle, the turn, and the lift.
+// drops resting at the wound while there is no spurt) and the lift. (The slides off the rebar and from under
+// the vehicle and the turn after a roll are played whole in the scenario tests.)
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
 
 #include "casualty/patient.h"
@@ -26,15 +25,6 @@ using testing::RecordingPatient;
 constexpr int32_t kStumpWound = 4;  // spurts from (-1.5, 1, -3) at (-0.05, 0.1, -0.4)
 constexpr int32_t kNoSpurtWound = 31;
 constexpr float kNear = 1e-4f;
-
-// A prop that counts its frames.
-class CountingProp : public InjuryProp {
- public:
-  void Load(Patient&) override {}
-  void Update() override { ++updates; }
-  void Start() override {}
-  int updates = 0;
-};
 
 class SpurtMotionTest : public HeadlessStageTest {
  protected:
@@ -84,15 +74,6 @@ TEST_F(SpurtMotionTest, AliveOneMoreDropJoinsEachFrameAndTheFirstFliesItsArc) {
   const Vec3 up = Spurt().drops[0].actor->GetUp()->Value();
   const Vec3 flight = Vec3(-0.05f, 0.1f - 0.9f, -0.4f).Normalized();
   EXPECT_NEAR(up.Dot(flight), 1.0f, 1e-3f);
-
-  // The blood levels rise with the rates, up to full.
-  patient_.bleedRate = 4000;
-  patient_.secondRate = -10;
-  patient_.UpdateSpurt();
-  EXPECT_NEAR(patient_.bloodLevel, 0.2f, kNear);
-  EXPECT_EQ(patient_.bloodLevel2, 0.0f);
-  for (int i = 0; i < 5; ++i) patient_.UpdateSpurt();
-  EXPECT_EQ(patient_.bloodLevel, 1.0f);
 
   // No spurt: every drop rests at the wound, shown ones shown and the rest hidden ((0, 0, 0) for a wound
   // with no spurt).
@@ -161,72 +142,19 @@ class MotionTest : public SpurtMotionTest {
   void SetUp() override {
     SpurtMotionTest::SetUp();
     ObjectsOf(patient_).bodyModel = Engine().engineRoot->CreateActor();
-    ObjectsOf(patient_).leftStump = Engine().engineRoot->CreateActor();
-    auto prop = std::make_unique<CountingProp>();
-    prop->model = Engine().engineRoot->CreateActor();
-    prop->shadow = Engine().engineRoot->CreateActor();
-    prop_ = prop.get();
-    ObjectsOf(patient_).prop = std::move(prop);
     ground_ = Engine().engineRoot->CreateActor();
   }
-  static float X(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetX(); }
-  static float Y(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetY(); }
-
   void TearDown() override {
     moving_.reset();
     SpurtMotionTest::TearDown();
   }
+  static float Y(const engine::EngineRef<engine::EngineNode>& node) { return node->GetPosition()->GetY(); }
 
   // His motion needs a body on the engine that keeps what it is given.
   std::unique_ptr<Patient> moving_ = testing::UnbuiltModelPatient<PoseRecordingBody>();
   Patient& patient_ = *moving_;
-  PoseRecordingBody& body_ = static_cast<PoseRecordingBody&>(patient_.Body());
-  CountingProp* prop_ = nullptr;
   engine::EngineRef<engine::EngineActor> ground_;
 };
-
-TEST_F(MotionTest, TheSceneSlidesOffTheRebarUnderFourSecondsLeftAndFromUnderTheVehicleNineteenTimes) {
-  SetFrameTime(1000);
-  patient_.rollOffTime = 5500;
-  // 5500 and 4500 wait; 3500, 2500, 1500 and 500 move; then it has run out.
-  for (int i = 0; i < 8; ++i) UpdatePatientMotion(patient_, ground_, false);
-  EXPECT_NEAR(X(ground_), 0.8f, kNear);
-  EXPECT_NEAR(X(prop_->model), 0.8f, kNear);
-  EXPECT_EQ(X(prop_->shadow), 0.0f);
-  EXPECT_EQ(patient_.rollOffTime, -500);
-  EXPECT_EQ(prop_->updates, 8);
-
-  patient_.currentWound = 6;
-  patient_.slideCounter = -20;
-  UpdatePatientMotion(patient_, ground_, true);  // not while a tool's animation plays
-  EXPECT_EQ(patient_.slideCounter, -20);
-  for (int i = 0; i < 30; ++i) UpdatePatientMotion(patient_, ground_, false);
-  EXPECT_EQ(body_.animations, std::vector<int32_t>{42});
-  EXPECT_EQ(patient_.slideCounter, -1);
-  EXPECT_NEAR(X(ground_), 0.8f - 19 * 0.2f, 1e-3f);
-  EXPECT_NEAR(X(prop_->model), 0.8f - 19 * 0.2f, 1e-3f);
-  for (const auto* node : {&prop_->shadow, &ObjectsOf(patient_).leftStump}) EXPECT_NEAR(X(*node), -19 * 0.2f, 1e-3f);
-}
-
-TEST_F(MotionTest, RolledOverHeTurnsFourDegreesAFrameTowardsTheSideHeWasRolledOn) {
-  const auto turnAfter = [&](uint32_t side) {
-    ObjectsOf(patient_).bodyModel->ResetOrientation();
-    patient_.rollDirection = side;
-    patient_.slideCounter = 10;
-    for (int i = 0; i < 20; ++i) UpdatePatientMotion(patient_, ground_, false);
-    EXPECT_EQ(patient_.slideCounter, -1);
-    return ObjectsOf(patient_).bodyModel->GetDirection()->Value();
-  };
-  const Vec3 left = turnAfter(kRolledOnLeft);
-  const Vec3 right = turnAfter(kRolledOnRight);
-  // From 10 down to 0: eleven turns, 44 degrees about the upright, one way or the other.
-  const float cos44 = std::cos(44.0f * 3.14159265f / 180.0f);
-  EXPECT_NEAR(left.z, cos44, 1e-4f);
-  EXPECT_NEAR(right.z, cos44, 1e-4f);
-  EXPECT_NEAR(left.x, -right.x, 1e-4f);
-  EXPECT_GT(std::fabs(left.x), 0.6f);
-  EXPECT_EQ(X(ground_), 0.0f);
-}
 
 TEST_F(MotionTest, ALiftRaisesHimTurnsHimOverSetsHimDownAndClearsTheSecondTrouserPicture) {
   for (int32_t raised : {0, 1}) {

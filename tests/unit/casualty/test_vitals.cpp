@@ -127,6 +127,27 @@ TEST_F(VitalsTest, MinorThenMajorThenDeathEachWarnedOnce) {
   EXPECT_EQ(dying.timeBarLength, 30000);
 }
 
+// A deadline is passed only once the clock is beyond it: at exactly the deadline he is still as he was.
+TEST_F(VitalsTest, ADeadlineIsPassedOnlyOnceTheClockIsBeyondIt) {
+  struct Row {
+    int32_t minor, major, death;
+    int32_t shockAfter, deadAfter;
+  };
+  const Row rows[] = {{1000, 0, 0, SHOCK_MINOR, 0}, {0, 1000, 0, SHOCK_MAJOR, 0}, {0, 0, 1000, SHOCK_NONE, 1}};
+  for (const Row& r : rows) {
+    VitalsPatient patient;
+    SetUpWound(patient, WOUND_EVISCERATION, nullptr);
+    SetDeadlines(patient, r.minor, r.major, r.death, 4000);
+    patient.clockMs = 800;
+    UpdateVitals(patient, 200);  // the clock stands at 1000 ms
+    EXPECT_EQ(patient.shockState, SHOCK_NONE) << r.minor << "/" << r.major << "/" << r.death;
+    EXPECT_EQ(patient.dead, 0) << r.minor << "/" << r.major << "/" << r.death;
+    UpdateVitals(patient, 1);
+    EXPECT_EQ(patient.shockState, r.shockAfter) << r.minor << "/" << r.major << "/" << r.death;
+    EXPECT_EQ(patient.dead, r.deadAfter) << r.minor << "/" << r.major << "/" << r.death;
+  }
+}
+
 // ---- forced and clock-driven shock ----
 
 TEST_F(VitalsTest, AForcedShockSetsItsNextDeadlineAMinuteOn) {
@@ -204,7 +225,6 @@ TEST_F(VitalsTest, DieRunsOnceAndSplicesTheDeadMansFindings) {
   EXPECT_EQ(patient.bleedRate, 0);
   EXPECT_EQ(patient.secondRate, 0);
   EXPECT_EQ(patient.poolRates, std::vector<float>{0.0f});
-  EXPECT_FLOAT_EQ(patient.bloodLevel2, 1.0f);
   const WoundType& deadman = WoundTypeTable[WOUND_DEADMAN];
   for (int track = 0; track < kTrackCount; ++track) EXPECT_EQ(patient.currentLists[track], deadman.lists[track]);
   EXPECT_EQ(patient.currentLists[1], nullptr);
