@@ -204,7 +204,8 @@ void MakeCasualties(std::FILE* loading) {
   for (int32_t slot = 0; slot < static_cast<int32_t>(cases.size()) && slot < kCasualtySlotCount; ++slot) {
     DeleteCasualty(slot);
     if (!cases[slot].present) continue;
-    PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, cases[slot].woundType, cases[slot].appearance, loading));
+    PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, cases[slot].woundType,
+                                     cases[slot].appearance, loading));
   }
   SetCurrentPatient(Slots().casualties[0].get());
 }
@@ -339,7 +340,7 @@ void BuildPatientView(std::FILE* loading) {
   MakeCasualties(loading);
 
   CreateToolTip();
-  remarkBox.Create(3);
+  CreateRemarkBox(3);
   v.hintBox.Create(3);
   v.hintBox.SetColours(192, 255, 255);
 
@@ -469,7 +470,7 @@ void UpdatePatientView(int32_t dt) {
   DrawPatientHud();
 
   if (ToolTips().toolTipDeferred) DrawToolTip();
-  remarkBox.Update();
+  UpdateRemarkBox();
   v.hintBox.Update();
   DrawPatientPopups();
   UpdateToolAnimations();
@@ -514,7 +515,7 @@ void ReleasePatientViewScene() {
   ReleasePatientHud();
   ReleaseTreatmentVisuals();
   ReleaseToolTip();
-  remarkBox.Release();
+  ReleaseRemarkBox();
   v.hintBox.Release();
   ReleaseSceneParts();
   uniformPictures = UniformPictures{};
