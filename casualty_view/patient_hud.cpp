@@ -112,7 +112,7 @@ void ReleasePatientHud() {
   toolDrawer.Release();
   ReleaseHudPictures();
   ReleasePopupMenus();
-  cameraGlide = CameraGlide{};
+  ResetCameraGlide();
 }
 
 }  // namespace kestrine
