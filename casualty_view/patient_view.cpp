@@ -361,7 +361,7 @@ void BuildPatientView(std::FILE* loading) {
     v.patientPictures[i] = Engine().engineRoot->LoadBitmap(kPatientPicturePaths[i], 1);
     WaitForPicture(v.patientPictures[i]);
   }
-  UniformPictures& trousers = uniformPictures;
+  UniformPictures trousers = Uniforms();
   engine::EngineRef<engine::EngineBitmap>* trouserPictures[] = {&trousers.base, &trousers.firstPieces,
                                                                 &trousers.secondPieces, &trousers.firstAlternative,
                                                                 &trousers.secondAlternative};
@@ -369,6 +369,7 @@ void BuildPatientView(std::FILE* loading) {
     *trouserPictures[i] = Engine().engineRoot->LoadBitmap(kTrouserPicturePaths[i], 1);
     WaitForPicture(*trouserPictures[i]);
   }
+  SetUniformPictures(trousers);
   // The ground shows through round the shadows' dark patches.
   for (int i : {0, kShadowPicture}) v.patientPictures[i]->SetColorKey(255, 0, 0);
   MakeShadow();
@@ -518,7 +519,7 @@ void ReleasePatientViewScene() {
   ReleaseRemarkBox();
   v.hintBox.Release();
   ReleaseSceneParts();
-  uniformPictures = UniformPictures{};
+  ReleaseUniformPictures();
   ReleaseBoneMarkers();
   if (Engine().engineStage) {
     for (const engine::EngineRef<engine::EngineNode>* node : {&v.surroundings, &v.shadowActor, &v.sceneActor})
