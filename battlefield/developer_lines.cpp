@@ -6,8 +6,12 @@
 
 namespace kestrine {
 
+namespace {
+
 DeveloperLinesState developerLinesState;
 KESTRINE_PROGRAM_STATE(developerLinesState);
+
+}  // namespace
 
 void EraseDeveloperLines() {
   DeveloperLinesState& s = developerLinesState;

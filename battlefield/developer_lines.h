@@ -17,7 +17,6 @@ struct DeveloperLinesState {
   HudBox boxes[kDeveloperLineCapacity] = {};
   int32_t count = 0;
 };
-extern DeveloperLinesState developerLinesState;
 
 // Gives back to the overlay what the lines drawn since the last call covered.
 void EraseDeveloperLines();

@@ -5,8 +5,14 @@
 
 namespace kestrine {
 
+namespace {
+
 SightProbeState sightProbeState;
 KESTRINE_PROGRAM_STATE(sightProbeState);
+
+}  // namespace
+
+const SightProbeState& SightProbe() { return sightProbeState; }
 
 namespace {
 

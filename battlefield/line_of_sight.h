@@ -11,7 +11,8 @@ struct SightProbeState {
   engine::EngineRef<engine::EngineActor> probe;
   bool ready = false;
 };
-extern SightProbeState sightProbeState;
+// The probe as it stands, to look at.
+const SightProbeState& SightProbe();
 
 // 1 when the segment from `from` to `to` touches nothing in `mask`; 0 when it does, and then `to` is
 // the point where the probe stopped. The probe is made (and put on the stage) on the first call of a

@@ -12,8 +12,12 @@
 
 namespace kestrine {
 
+namespace {
+
 UnitOrdersState unitOrdersState;
 KESTRINE_PROGRAM_STATE(unitOrdersState);
+
+}  // namespace
 
 namespace {
 

@@ -14,7 +14,6 @@ struct UnitOrdersState {
   // Vehicles with nothing to do drive to the far ends of the battlefield in turn, the near end first.
   bool vehicleToFarEnd = false;
 };
-extern UnitOrdersState unitOrdersState;
 
 // The unit plans its way to `point` and sets off toward the first cell of it.
 void SendUnitTo(Unit& unit, const Vector3& point);

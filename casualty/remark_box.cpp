@@ -5,12 +5,22 @@
 
 namespace kestrine {
 
+namespace {
+
 TimedMessage remarkBox;
 KESTRINE_PROGRAM_STATE(remarkBox);
+
+}  // namespace
 
 void ShowMedicRemark(std::string_view text) {
   if (!remarkBox.box || !remarkBox.text) return;
   remarkBox.Show(text, kRemarkX, kRemarkY, kRemarkFrames);
 }
+
+void CreateRemarkBox(int32_t margin) { remarkBox.Create(margin); }
+
+void UpdateRemarkBox() { remarkBox.Update(); }
+
+void ReleaseRemarkBox() { remarkBox.Release(); }
 
 }  // namespace kestrine

@@ -8,10 +8,10 @@
 
 namespace kestrine {
 
+namespace {
+
 CameraGlide cameraGlide;
 KESTRINE_PROGRAM_STATE(cameraGlide);
-
-namespace {
 
 // Turning and raising move by this share of the distance per 100 ms; zooming by a fixed distance.
 constexpr float kOrbitRate = 0.08f;
@@ -23,6 +23,10 @@ constexpr float kNearest = 6.0f;
 constexpr float kFarthest = 30.0f;
 
 }  // namespace
+
+const CameraGlide& Glide() { return cameraGlide; }
+
+void ResetCameraGlide() { cameraGlide = CameraGlide{}; }
 
 float CameraElevation(const engine::Vec3& camera, const engine::Vec3& target) {
   const engine::Vec3 look = (target - camera).Normalized();

@@ -22,7 +22,9 @@ struct CameraGlide {
   engine::Vec3 step;
   engine::Vec3 goal;
 };
-extern CameraGlide cameraGlide;
+// The glide under way, to look at; ResetCameraGlide stops it and forgets its goal.
+const CameraGlide& Glide();
+void ResetCameraGlide();
 
 // The camera keeps above this height.
 constexpr float kCameraLowest = 0.5f;

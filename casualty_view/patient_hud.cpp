@@ -38,8 +38,7 @@ void LabelToolUnderPointer(int32_t px) {
     return;
   }
   const int32_t k = TraySlotAt(px, PatientView().trayScroll);
-  if (k >= 0)
-    DrawToolLabels(toolTray.trayTool[k], toolTray.trayRightEdge[k] - PatientView().trayScroll + kTrayX, kLabelY);
+  if (k >= 0) DrawToolLabels(Tray().trayTool[k], Tray().trayRightEdge[k] - PatientView().trayScroll + kTrayX, kLabelY);
 }
 
 // What the pointer rests on does something every frame: the tray's arrows scroll it, the tray names its
@@ -112,7 +111,7 @@ void ReleasePatientHud() {
   toolDrawer.Release();
   ReleaseHudPictures();
   ReleasePopupMenus();
-  cameraGlide = CameraGlide{};
+  ResetCameraGlide();
 }
 
 }  // namespace kestrine

@@ -204,7 +204,8 @@ void MakeCasualties(std::FILE* loading) {
   for (int32_t slot = 0; slot < static_cast<int32_t>(cases.size()) && slot < kCasualtySlotCount; ++slot) {
     DeleteCasualty(slot);
     if (!cases[slot].present) continue;
-    PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, cases[slot].woundType, cases[slot].appearance, loading));
+    PlaceCasualty(slot, BuildPatient(Engine().engineRoot, Engine().engineStage, cases[slot].woundType,
+                                     cases[slot].appearance, loading));
   }
   SetCurrentPatient(Slots().casualties[0].get());
 }
@@ -339,7 +340,7 @@ void BuildPatientView(std::FILE* loading) {
   MakeCasualties(loading);
 
   CreateToolTip();
-  remarkBox.Create(3);
+  CreateRemarkBox(3);
   v.hintBox.Create(3);
   v.hintBox.SetColours(192, 255, 255);
 
@@ -360,7 +361,7 @@ void BuildPatientView(std::FILE* loading) {
     v.patientPictures[i] = Engine().engineRoot->LoadBitmap(kPatientPicturePaths[i], 1);
     WaitForPicture(v.patientPictures[i]);
   }
-  UniformPictures& trousers = uniformPictures;
+  UniformPictures trousers = Uniforms();
   engine::EngineRef<engine::EngineBitmap>* trouserPictures[] = {&trousers.base, &trousers.firstPieces,
                                                                 &trousers.secondPieces, &trousers.firstAlternative,
                                                                 &trousers.secondAlternative};
@@ -368,6 +369,7 @@ void BuildPatientView(std::FILE* loading) {
     *trouserPictures[i] = Engine().engineRoot->LoadBitmap(kTrouserPicturePaths[i], 1);
     WaitForPicture(*trouserPictures[i]);
   }
+  SetUniformPictures(trousers);
   // The ground shows through round the shadows' dark patches.
   for (int i : {0, kShadowPicture}) v.patientPictures[i]->SetColorKey(255, 0, 0);
   MakeShadow();
@@ -469,7 +471,7 @@ void UpdatePatientView(int32_t dt) {
   DrawPatientHud();
 
   if (ToolTips().toolTipDeferred) DrawToolTip();
-  remarkBox.Update();
+  UpdateRemarkBox();
   v.hintBox.Update();
   DrawPatientPopups();
   UpdateToolAnimations();
@@ -514,10 +516,10 @@ void ReleasePatientViewScene() {
   ReleasePatientHud();
   ReleaseTreatmentVisuals();
   ReleaseToolTip();
-  remarkBox.Release();
+  ReleaseRemarkBox();
   v.hintBox.Release();
   ReleaseSceneParts();
-  uniformPictures = UniformPictures{};
+  ReleaseUniformPictures();
   ReleaseBoneMarkers();
   if (Engine().engineStage) {
     for (const engine::EngineRef<engine::EngineNode>* node : {&v.surroundings, &v.shadowActor, &v.sceneActor})

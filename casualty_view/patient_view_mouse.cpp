@@ -91,7 +91,7 @@ void NameWhatIsUnderPointer(int32_t x, int32_t y) {
 void TakeFromTray(int32_t x) {
   const int32_t k = TraySlotAt(x, PatientView().trayScroll);
   if (k < 0) return;
-  const int32_t row = toolTray.trayTool[k];
+  const int32_t row = Tray().trayTool[k];
   // A tool run out still comes into the hand (using it then says so); only its drawer stays shut.
   SelectTool(row);
   if (Pack().count[row] <= 0) return;

@@ -11,8 +11,14 @@
 
 namespace kestrine {
 
+namespace {
+
 SceneBackdrop sceneBackdrop;
 KESTRINE_PROGRAM_STATE(sceneBackdrop);
+
+}  // namespace
+
+const SceneBackdrop& Scenery() { return sceneBackdrop; }
 
 const BackdropRow kBackdropRows[kBackdropRowCount] = {
     {L"patient\\world\\objects\\bush.qjp", 0.984375f, 0xFFFF, 8, 14},

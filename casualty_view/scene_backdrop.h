@@ -34,7 +34,8 @@ struct SceneBackdrop {
   engine::EngineRef<engine::EngineBitmap> pictures[kBackdropRowCount];
   bool attached = false;
 };
-extern SceneBackdrop sceneBackdrop;
+// The backdrop as it stands, to look at.
+const SceneBackdrop& Scenery();
 
 // Loads the pictures of the rows whose mask has bit 0 and scatters the billboards round the patient (at the
 // origin): each at a random bearing and distance, of a random taken row and size, its foot on the ground.

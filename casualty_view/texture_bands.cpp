@@ -14,10 +14,10 @@
 
 namespace kestrine {
 
+namespace {
+
 UniformPictures uniformPictures;
 KESTRINE_PROGRAM_STATE(uniformPictures);
-
-namespace {
 
 constexpr int32_t kScale = 256;
 constexpr int32_t kBandHeight = 30;        // of the texture
@@ -65,6 +65,12 @@ void RestoreBand(const engine::EngineRef<engine::EngineBitmap>& pristine,
 }
 
 }  // namespace
+
+const UniformPictures& Uniforms() { return uniformPictures; }
+
+void SetUniformPictures(const UniformPictures& pictures) { uniformPictures = pictures; }
+
+void ReleaseUniformPictures() { uniformPictures = UniformPictures{}; }
 
 int32_t LimbBandY(int32_t part, int32_t currentWound, int32_t height) {
   const BodyLocation region = RegionOfPart(part);

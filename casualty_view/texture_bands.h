@@ -38,7 +38,11 @@ struct UniformPictures {
   engine::EngineRef<engine::EngineBitmap> secondAlternative;
   engine::EngineRef<engine::EngineBitmap> composed;
 };
-extern UniformPictures uniformPictures;
+// The pictures as they stand, to look at; the patient view hands over what it loaded and lets go of them all
+// with its screen.
+const UniformPictures& Uniforms();
+void SetUniformPictures(const UniformPictures& pictures);
+void ReleaseUniformPictures();
 
 // The patient's trousers drawn from his body flags into the working textures of both trouser legs; the
 // flags are recorded as composed.

@@ -15,10 +15,10 @@
 
 namespace kestrine {
 
+namespace {
+
 ToolTray toolTray;
 KESTRINE_PROGRAM_STATE(toolTray);
-
-namespace {
 
 // The counts: left of each icon's right edge, on one row of the screen.
 constexpr int32_t kCountX = 372;
@@ -32,6 +32,8 @@ const engine::EngineRef<engine::EngineBitmap>& IconOf(int32_t row) {
 int32_t MaxScroll() { return std::max(0, toolTray.trayWidth - kTrayWindowWidth); }
 
 }  // namespace
+
+const ToolTray& Tray() { return toolTray; }
 
 bool IsTrayTool(int32_t row) {
   if (!IsToolRow(row) || row == TOOL_RADIO) return false;

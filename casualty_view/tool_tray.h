@@ -27,7 +27,8 @@ struct ToolTray {
   // The scroll with its fraction, so slow frames and fast frames scroll alike.
   double exactScroll = 0.0;
 };
-extern ToolTray toolTray;
+// The tray as it stands, to look at.
+const ToolTray& Tray();
 
 // Whether a row goes into the tray: carried, not the radio, not stocked under another row, not a weapon.
 bool IsTrayTool(int32_t row);

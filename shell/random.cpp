@@ -13,17 +13,15 @@ struct Generator {
 Generator generator;
 KESTRINE_PROGRAM_STATE(generator);
 
-uint32_t& state = generator.state;
-
 }  // namespace
 
-void srand(uint32_t seed) { state = seed; }
+void srand(uint32_t seed) { generator.state = seed; }
 
 int rand() {
-  state = state * 214013u + 2531011u;
-  return static_cast<int>((state >> 16) & 0x7FFF);
+  generator.state = generator.state * 214013u + 2531011u;
+  return static_cast<int>((generator.state >> 16) & 0x7FFF);
 }
 
-uint32_t RandomState() { return state; }
+uint32_t RandomState() { return generator.state; }
 
 }  // namespace kestrine

@@ -8,8 +8,14 @@
 
 namespace kestrine {
 
+namespace {
+
 MovieSound movieSound;
 KESTRINE_PROGRAM_STATE(movieSound);
+
+}  // namespace
+
+const MovieSound& MovieSoundState() { return movieSound; }
 
 bool OpenMovieSound(const AviAudioReader& stream, HWND window) {
   StopMovieSound();

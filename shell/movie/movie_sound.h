@@ -29,7 +29,8 @@ struct MovieSound {
   bool playing = false;
 };
 
-extern MovieSound movieSound;
+// The sound as it stands, to look at.
+const MovieSound& MovieSoundState();
 
 // Opens the device for the stream's format with notifications to `window` and prepares its buffers. False
 // when the stream's samples do not fit a buffer, when the device does not open (its error is kept in

@@ -200,8 +200,8 @@ namespace {
 
 // The tray entry holding `row`, -1 none.
 int32_t TrayEntryOf(int32_t row) {
-  for (int32_t k = 0; k < toolTray.trayCount; ++k)
-    if (toolTray.trayTool[k] == row) return k;
+  for (int32_t k = 0; k < Tray().trayCount; ++k)
+    if (Tray().trayTool[k] == row) return k;
   return -1;
 }
 
@@ -223,8 +223,8 @@ void ClickHud(Harness& game, int32_t id) {
 bool ClickTrayTool(Harness& game, int32_t row) {
   const int32_t k = TrayEntryOf(row);
   if (k < 0) return false;
-  const int32_t left = k == 0 ? 0 : toolTray.trayRightEdge[k - 1];
-  const int32_t middle = (left + toolTray.trayRightEdge[k]) / 2;
+  const int32_t left = k == 0 ? 0 : Tray().trayRightEdge[k - 1];
+  const int32_t middle = (left + Tray().trayRightEdge[k]) / 2;
   for (int guard = 0; guard < 400 && (middle - PatientView().trayScroll < 4 ||
                                       middle - PatientView().trayScroll > kTrayWindowWidth - 4);
        ++guard) {

@@ -217,7 +217,7 @@ TEST(PatientMotion, TheLeftTrouserLegCutShowsTheCutPiecesAndASplintAppearsWhenHe
   EXPECT_EQ(patient.bodyFlags, 0x2u | 0x8u);
   EXPECT_EQ(patient.composedFlags, patient.bodyFlags);
 
-  const UniformPictures& pictures = uniformPictures;
+  const UniformPictures& pictures = Uniforms();
   ASSERT_TRUE(pictures.composed && pictures.base && pictures.firstPieces && pictures.secondPieces);
   enum From { BASE, FIRST, SECOND };
   const struct {

@@ -71,7 +71,7 @@ bool ChartHas(const Patient& patient, const std::string& text) {
 std::vector<engine::EngineRef<engine::EngineNode>> ViewNodes() {
   std::vector<engine::EngineRef<engine::EngineNode>> nodes = {PatientView().sceneActor, PatientView().surroundings,
                                                               PatientView().shadowActor};
-  for (const Billboard& billboard : sceneBackdrop.billboards) nodes.push_back(billboard.actor);
+  for (const Billboard& billboard : Scenery().billboards) nodes.push_back(billboard.actor);
   nodes.push_back(treatmentAssets.models[ITEM_AMBU_BAG]);
   for (const auto& patient : Slots().casualties)
     if (patient) nodes.push_back(ObjectsOf(*patient).bodyModel);
@@ -101,7 +101,7 @@ TEST(PatientView, EveryParkedObjectReturnsToItsPlaceAndTheTeardownLeavesNothing)
     EXPECT_NEAR(ObjectsOf(*Slots().casualties[0]).bodyModel->GetPosition()->Value().y, 0.0f, 2.0f);
     // No bushes and rocks round him on the open ground.
     EXPECT_TRUE(IsOpenGroundSurroundings(PatientView().loadedKind));
-    EXPECT_FALSE(Engine().engineStage->Contains(sceneBackdrop.billboards[0].actor.Get()));
+    EXPECT_FALSE(Engine().engineStage->Contains(Scenery().billboards[0].actor.Get()));
     if (trip == 0) shown = places();
     const std::vector<Vec3> now = places();
     for (size_t i = 0; i < nodes.size(); ++i) EXPECT_NEAR((now[i] - shown[i]).Length(), 0.0f, 1e-3f) << i;

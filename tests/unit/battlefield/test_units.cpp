@@ -225,9 +225,9 @@ TEST_F(UnitsTest, AWallStopsTheShotAndTheLineOfSight) {
   EXPECT_EQ(LineOfSight(Vector3(20, kGroundHeight + 2, 30), clear, 5), 1);
   EXPECT_EQ(clear.x, -20.0f);
   // One probe for the mission, gone with it.
-  EXPECT_TRUE(Engine().engineStage->Contains(sightProbeState.probe.Get()));
+  EXPECT_TRUE(Engine().engineStage->Contains(SightProbe().probe.Get()));
   ReleaseSightProbe();
-  EXPECT_FALSE(sightProbeState.ready);
+  EXPECT_FALSE(SightProbe().ready);
 }
 
 TEST_F(UnitsTest, KilledAndKnockedDownUnits) {

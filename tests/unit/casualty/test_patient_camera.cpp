@@ -30,7 +30,7 @@ class PatientCameraTest : public HeadlessStageTest {
 
 TEST_F(PatientCameraTest, TheTargetGlidesInStepsOfFourTenthsAndAShortGlideArrivesAtOnce) {
   StartCameraGlide(target_, 2.0f, 0.0f, 0.0f);
-  EXPECT_EQ(cameraGlide.stepsLeft, 5);
+  EXPECT_EQ(Glide().stepsLeft, 5);
   EXPECT_TRUE(StepCameraGlide(target_));
   EXPECT_NEAR(Target().x, 0.4f, 1e-5f);
   for (int i = 0; i < 4; ++i) StepCameraGlide(target_);
@@ -39,7 +39,7 @@ TEST_F(PatientCameraTest, TheTargetGlidesInStepsOfFourTenthsAndAShortGlideArrive
 
   // Closer than one step: no steps to divide the way into, the target is there at once.
   StartCameraGlide(target_, 2.1f, 0.2f, 0.0f);
-  EXPECT_EQ(cameraGlide.stepsLeft, 0);
+  EXPECT_EQ(Glide().stepsLeft, 0);
   EXPECT_EQ(Target(), Vec3(2.1f, 0.2f, 0.0f));
 }
 

@@ -97,32 +97,32 @@ TEST_F(HudPartsTest, TheTrayHoldsTheCarriedTopToolsAndScrollsWithinItsStrip) {
        {TOOL_M4, TOOL_RADIO, TOOL_ROLLOVER_DRAG, TOOL_GLOVE, TOOL_MORPHINE, TOOL_ATROPINE_DIAZEPAM, TOOL_ACTION})
     SetToolCount(row, 1);
   BuildToolTray();
-  ASSERT_EQ(toolTray.trayCount, 2);
-  EXPECT_EQ(toolTray.trayTool[0], TOOL_GLOVE);
-  EXPECT_EQ(toolTray.trayTool[1], TOOL_ACTION);
+  ASSERT_EQ(Tray().trayCount, 2);
+  EXPECT_EQ(Tray().trayTool[0], TOOL_GLOVE);
+  EXPECT_EQ(Tray().trayTool[1], TOOL_ACTION);
   const int32_t glove = toolPictures[TOOL_GLOVE].sprite->GetWidth();
-  EXPECT_EQ(toolTray.trayRightEdge[0], glove);
-  EXPECT_EQ(toolTray.trayWidth, glove + toolPictures[TOOL_ACTION].sprite->GetWidth());
+  EXPECT_EQ(Tray().trayRightEdge[0], glove);
+  EXPECT_EQ(Tray().trayWidth, glove + toolPictures[TOOL_ACTION].sprite->GetWidth());
   // The window shows the strip as it is, not stretched over the tray's whole width.
   ClearTextOverlay();
   DrawToolTray(0);
   const int32_t trayX = 382 * 640 / 634, trayY = 348 * 480 / 455;
-  EXPECT_EQ(ScreenText().textOverlay->Pixel(trayX + 1, trayY + 1), toolTray.trayStrip->Pixel(1, 1));
-  EXPECT_EQ(ScreenText().textOverlay->Pixel(trayX + toolTray.trayWidth + 3, trayY + 1), 0xFF0000u);
+  EXPECT_EQ(ScreenText().textOverlay->Pixel(trayX + 1, trayY + 1), Tray().trayStrip->Pixel(1, 1));
+  EXPECT_EQ(ScreenText().textOverlay->Pixel(trayX + Tray().trayWidth + 3, trayY + 1), 0xFF0000u);
   int32_t scroll = 0;
   ScrollToolTray(scroll, +1, 5000);
   EXPECT_EQ(scroll, 0) << "a strip narrower than the window never scrolls";
   EXPECT_EQ(TraySlotAt(382 + glove - 1, 0), 0);
   EXPECT_EQ(TraySlotAt(382 + glove, 0), 1);
-  EXPECT_EQ(TraySlotAt(382 + toolTray.trayWidth, 0), -1);
+  EXPECT_EQ(TraySlotAt(382 + Tray().trayWidth, 0), -1);
 
   for (int row = 0; row < kToolCount; ++row) SetToolCount(row, 1);
   BuildToolTray();
-  ASSERT_GT(toolTray.trayWidth, 220);
+  ASSERT_GT(Tray().trayWidth, 220);
   for (int frame = 0; frame < 10; ++frame) ScrollToolTray(scroll, +1, 7);
   EXPECT_EQ(scroll, 7) << "seven tenths of a pixel a frame add up";
   ScrollToolTray(scroll, +1, 100000);
-  EXPECT_EQ(scroll, toolTray.trayWidth - 220);
+  EXPECT_EQ(scroll, Tray().trayWidth - 220);
   ScrollToolTray(scroll, -1, 100000);
   EXPECT_EQ(scroll, 0);
 }

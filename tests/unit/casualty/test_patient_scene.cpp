@@ -55,7 +55,7 @@ TEST_F(SceneTest, BillboardsStandInARingOfBushesAndTheRocksMarkedForTheView) {
   for (uint32_t seed : {1u, 77u, 4096u}) {
     srand(seed);
     ScatterBackdrop();
-    for (const Billboard& b : sceneBackdrop.billboards) {
+    for (const Billboard& b : Scenery().billboards) {
       ASSERT_TRUE(b.actor);
       const engine::Vec3 at = b.actor->LocalPosition();
       const float distance = std::hypot(at.x, at.z);
@@ -72,13 +72,13 @@ TEST_F(SceneTest, BillboardsStandInARingOfBushesAndTheRocksMarkedForTheView) {
         EXPECT_LE(b.size, 9);
       }
     }
-    EXPECT_FALSE(sceneBackdrop.pictures[4]);
-    EXPECT_TRUE(sceneBackdrop.pictures[8]);
+    EXPECT_FALSE(Scenery().pictures[4]);
+    EXPECT_TRUE(Scenery().pictures[8]);
   }
   AttachSceneParts();
-  EXPECT_TRUE(Engine().engineStage->Contains(sceneBackdrop.billboards[3].actor.Get()));
-  const auto picture = sceneBackdrop.pictures[0];
-  const auto actor = sceneBackdrop.billboards[3].actor;
+  EXPECT_TRUE(Engine().engineStage->Contains(Scenery().billboards[3].actor.Get()));
+  const auto picture = Scenery().pictures[0];
+  const auto actor = Scenery().billboards[3].actor;
   // The pictures go with the billboards, and a second release finds nothing left.
   ReleaseSceneParts();
   ReleaseSceneParts();

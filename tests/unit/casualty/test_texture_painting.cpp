@@ -182,8 +182,12 @@ TEST_F(TexturePaintingTest, DressingsGoOnTheirPartsPlaceAndRoundTheTrunkOnTheOth
 
 TEST_F(TexturePaintingTest, TheTrousersAreTheFirstWholePictureThenTheSecondThenTheBaseWithPiecesCutAway) {
   const Color base{1, 2, 3}, first{10, 0, 0}, second{0, 10, 0}, whole1{0, 0, 10}, whole2{10, 10, 0};
-  uniformPictures = {Filled(140, 400, base),   Filled(140, 400, first),  Filled(140, 400, second),
-                     Filled(140, 400, whole1), Filled(140, 400, whole2), {}};
+  SetUniformPictures({Filled(140, 400, base),
+                      Filled(140, 400, first),
+                      Filled(140, 400, second),
+                      Filled(140, 400, whole1),
+                      Filled(140, 400, whole2),
+                      {}});
   const int32_t left = Give("u_left_leg1", kCloth, true, 140);
   const int32_t right = Give("u_right_leg1", kCloth, true, 140);
   ObjectsOf(patient_).textureState.working[left] = Filled(140, 400, kCloth);

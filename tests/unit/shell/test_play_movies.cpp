@@ -140,7 +140,7 @@ TEST_F(PlayMoviesTest, WithAnAudioDeviceTheSoundDrivesTheMovieToItsEnd) {
   double heard = 0;
   watch.Always([&] {
     followedSound = followedSound || moviePlayer.followsSound;
-    most = std::max(most, movieSound.bufferCount);
+    most = std::max(most, MovieSoundState().bufferCount);
     for (float sample : PlayAudio(*audio, 40)) heard += sample * sample;
   });
   QueueMovie("mission1", MOVIE_SKIPPABLE);
@@ -155,8 +155,8 @@ TEST_F(PlayMoviesTest, WithAnAudioDeviceTheSoundDrivesTheMovieToItsEnd) {
   // When the sound runs out before the pictures, the clock takes the movie on to its end.
   EXPECT_GE(watch.Of(1).last, 1030);
   EXPECT_LT(watch.Of(1).last, 1300);
-  EXPECT_FALSE(movieSound.playing);
-  EXPECT_EQ(movieSound.device, 0u);
+  EXPECT_FALSE(MovieSoundState().playing);
+  EXPECT_EQ(MovieSoundState().device, 0u);
 }
 
 }  // namespace
