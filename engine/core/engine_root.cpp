@@ -82,12 +82,20 @@ void EngineRoot::Start() { core_->Backend().Start(); }
 namespace {
 
 // Loading a mission or a screen leaves much of the heap free between what stays, and the C library keeps such
-// memory for itself. Once a good deal lies free it is given back to the system (looked at every 30 frames).
+// memory for itself. Once a good deal more lies free than the last giving back left (looked at every 30
+// frames), it is given back to the system. What a trim could not give back (free pieces between pieces in use)
+// does not make every later look trim again.
 void GiveBackFreeHeap() {
 #ifdef __GLIBC__
   static int frames = 0;
+  static size_t freeAfterLastTrim = 0;
   constexpr size_t kFreeWorthGivingBack = 4u << 20;
-  if (++frames % 30 == 0 && mallinfo2().fordblks > kFreeWorthGivingBack) malloc_trim(0);
+  if (++frames % 30 != 0) return;
+  const size_t free = mallinfo2().fordblks;
+  if (free < freeAfterLastTrim) freeAfterLastTrim = free;
+  if (free <= freeAfterLastTrim + kFreeWorthGivingBack) return;
+  malloc_trim(0);
+  freeAfterLastTrim = mallinfo2().fordblks;
 #endif
 }
 
